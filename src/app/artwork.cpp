@@ -1,0 +1,144 @@
+#include "app/artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include <cmath>
+
+namespace tensora {
+namespace {
+
+const QColor kNavy(16, 38, 66);
+const QColor kSteel(96, 116, 140);
+const QColor kCopper(214, 122, 46);
+const QColor kAccent(244, 178, 52);
+
+QFont sans(qreal pixel_size, int weight = QFont::Normal) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(static_cast<int>(pixel_size));
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+// A conduit run: a straight, a 90 degree sweep and a riser, with the cable inside it and the
+// pulling arrow at its end. `scale` sizes it, `origin` places the start of the run.
+void draw_conduit_run(QPainter& painter, QPointF origin, qreal scale, const QColor& wall) {
+    const qreal radius = 60 * scale;
+    const qreal run = 120 * scale;
+    const qreal rise = 70 * scale;
+    QPainterPath path(origin);
+    path.lineTo(origin + QPointF(run, 0));
+    path.arcTo(QRectF(origin.x() + run - radius, origin.y() - 2 * radius, 2 * radius, 2 * radius),
+               270, 90);
+    path.lineTo(origin + QPointF(run + radius, -radius - rise));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(wall, 26 * scale, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    painter.setPen(QPen(wall.lighter(170), 18 * scale, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    painter.setPen(QPen(kCopper, 7 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+
+    // The pulling direction at the top of the riser.
+    const QPointF tip = origin + QPointF(run + radius, -radius - rise - 34 * scale);
+    painter.setPen(QPen(kAccent, 4 * scale, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(tip + QPointF(0, 26 * scale), tip);
+    QPainterPath head(tip);
+    head.lineTo(tip + QPointF(-9 * scale, 13 * scale));
+    head.lineTo(tip + QPointF(9 * scale, 13 * scale));
+    head.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kAccent);
+    painter.drawPath(head);
+
+    // Sidewall pressure: short arrows pressing on the inside of the sweep.
+    painter.setPen(QPen(kAccent, 2 * scale, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre(origin.x() + run, origin.y() - radius);
+    for (int degrees : {200, 225, 250}) {
+        const qreal radians = qDegreesToRadians(static_cast<qreal>(degrees));
+        const QPointF direction(std::cos(radians), -std::sin(radians));
+        const QPointF inner = centre + direction * (radius - 24 * scale);
+        const QPointF outer = centre + direction * (radius - 12 * scale);
+        painter.drawLine(inner, outer);
+    }
+}
+
+} // namespace
+
+QPixmap splash_picture() {
+    QPixmap pixmap(450, 431);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, 431);
+    sky.setColorAt(0, kNavy.lighter(130));
+    sky.setColorAt(1, kNavy.darker(140));
+    painter.fillRect(pixmap.rect(), sky);
+
+    // A faint engineering grid.
+    painter.setPen(QPen(QColor(255, 255, 255, 18), 1));
+    for (int x = 0; x < 450; x += 18) {
+        painter.drawLine(x, 0, x, 431);
+    }
+    for (int y = 0; y < 431; y += 18) {
+        painter.drawLine(0, y, 450, y);
+    }
+
+    draw_conduit_run(painter, QPointF(40, 300), 1.35, kSteel);
+
+    painter.setPen(Qt::white);
+    painter.setFont(sans(46, QFont::Bold));
+    painter.drawText(QRectF(0, 34, 450, 60), Qt::AlignHCenter, QStringLiteral("Tensora"));
+    painter.setPen(kAccent);
+    painter.setFont(sans(16));
+    painter.drawText(QRectF(0, 96, 450, 24), Qt::AlignHCenter,
+                     QStringLiteral("Cable Pulling Calculator"));
+    painter.setPen(QColor(210, 220, 232));
+    painter.setFont(sans(12));
+    painter.drawText(QRectF(0, 122, 450, 20), Qt::AlignHCenter, QStringLiteral("by Norvale"));
+
+    painter.setPen(QColor(190, 204, 220));
+    painter.setFont(sans(11));
+    painter.drawText(QRectF(0, 352, 450, 18), Qt::AlignHCenter,
+                     QStringLiteral("Pulling tension  \u00b7  Sidewall pressure  \u00b7  "
+                                    "Conduit fill  \u00b7  Lubricant"));
+    painter.setPen(QColor(150, 166, 186));
+    painter.setFont(sans(10));
+    painter.drawText(QRectF(0, 396, 436, 18), Qt::AlignRight, QStringLiteral("Version 1.0"));
+    painter.drawText(QRectF(14, 396, 300, 18), Qt::AlignLeft, QStringLiteral("Loading\u2026"));
+    return pixmap;
+}
+
+QPixmap main_picture() {
+    QPixmap pixmap(236, 238);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QRadialGradient light(QPointF(118, 90), 190);
+    light.setColorAt(0, QColor(246, 248, 251));
+    light.setColorAt(1, QColor(206, 216, 228));
+    painter.fillRect(pixmap.rect(), light);
+    painter.setPen(QPen(QColor(170, 184, 200), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+
+    draw_conduit_run(painter, QPointF(22, 190), 0.8, kSteel.darker(115));
+
+    painter.setPen(kNavy);
+    painter.setFont(sans(22, QFont::Bold));
+    painter.drawText(QRectF(0, 10, 236, 30), Qt::AlignHCenter, QStringLiteral("Tensora"));
+    painter.setPen(kSteel.darker(130));
+    painter.setFont(sans(10));
+    painter.drawText(QRectF(0, 40, 236, 16), Qt::AlignHCenter,
+                     QStringLiteral("Cable pulling in conduit and duct"));
+    painter.setFont(sans(9));
+    painter.drawText(QRectF(10, 214, 216, 16), Qt::AlignLeft,
+                     QStringLiteral("T\u2082 = T\u2081 \u00b7 e^(\u03bc\u03b8)"));
+    return pixmap;
+}
+
+} // namespace tensora

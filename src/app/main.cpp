@@ -1,0 +1,12 @@
+#include "app/module1.h"
+#include "app/platform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(tensora::kApplicationTitle);
+    tensora::DesktopPlatform platform;
+    return tensora::Module1::Main(application, platform,
+                                  tensora::Module1::start_options(QApplication::arguments()));
+}

@@ -1,0 +1,187 @@
+#include "app/main_window.h"
+
+#include "app/artwork.h"
+#include "app/window_geometry.h"
+#include "calculators/straight_pull_window.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace tensora {
+namespace {
+
+const QString kSettingsSection = QStringLiteral("Settings");
+
+PixelRect pixel_rect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+} // namespace
+
+frmMain::frmMain(WindowRegistry& registry)
+    : RegisteredWindow<QMainWindow>(registry), picture_(new QLabel) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kApplicationTitle);
+
+    auto* central = new QWidget(this);
+    picture_->setParent(central);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setPixmap(main_picture());
+    // 120, 120 twips and 3615 × 3615 twips at the standard 15 twips per pixel.
+    picture_->setGeometry(8, 8, 241, 241);
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildStatusBar();
+}
+
+void frmMain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    auto* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    // The document commands come with the report format; until then they are shown disabled.
+    addItem(*file, "NewFile", QStringLiteral("New"))->setEnabled(false);
+    addItem(*file, "Openfile", QStringLiteral("&Open..."))->setEnabled(false);
+    addItem(*file, "SaveFile", QStringLiteral("&Save..."))->setEnabled(false);
+    QMenu* options = addSubmenu(*file, "saveoptions", QStringLiteral("Save Options"));
+    save_pull_plan_ = addItem(*options, "savePullPlan", QStringLiteral("Pull Plan"));
+    save_pull_plan_->setCheckable(true);
+    save_pull_plan_->setChecked(true); // a checkable item flips its own mark when chosen
+    save_fill_ratio_ = addItem(*options, "saveFillRatio", QStringLiteral("Fill Ratio"));
+    save_fill_ratio_->setCheckable(true);
+    save_fill_ratio_->setChecked(false);
+    addSeparator(*file, "mnuToolsBar3");
+    connect(addItem(*file, "mnuFileExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &frmMain::mnuFileExit_Click);
+
+    auto* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    addItem(*tools, "mnuToolsPullCalc", QStringLiteral("&Pull Calculator"))->setEnabled(false);
+    addSeparator(*tools, "mnuToolsBar0");
+    QMenu* quick = addSubmenu(*tools, "quickcalc", QStringLiteral("Quick Calculators"));
+    addItem(*quick, "mnuToolsMaxPull", QStringLiteral("Max &Pull Length"))->setEnabled(false);
+    addItem(*quick, "mnuToolsSideWall", QStringLiteral("&Sidewall Pressure"))->setEnabled(false);
+    connect(addItem(*quick, "mnuToolsStraightPull", QStringLiteral("Straight Pull Tension")),
+            &QAction::triggered, this, &frmMain::mnuToolsStraightPull_Click);
+    addItem(*quick, "mnuToolsBendPull", QStringLiteral("Bend Pull Tension"))->setEnabled(false);
+    addSeparator(*tools, "mnuToolsBar1");
+    addItem(*tools, "mnuToolsFillRatio", QStringLiteral("&Fill Ratio"))->setEnabled(false);
+    addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity"))->setEnabled(false);
+
+    auto* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(*help, "displayHelp", QStringLiteral("Help Manual"))->setEnabled(false);
+    QMenu* online = addSubmenu(*help, "onlineheader", QStringLiteral("Online"));
+    addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual"))->setEnabled(false);
+    addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page"))->setEnabled(false);
+    addSeparator(*help, "spacer");
+    addItem(*help, "mnuHelpAbout", QStringLiteral("&About "))->setEnabled(false);
+}
+
+QAction* frmMain::addItem(QMenu& menu, const char* name, const QString& caption) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu* frmMain::addSubmenu(QMenu& menu, const char* name, const QString& caption) {
+    QMenu* submenu = menu.addMenu(caption);
+    submenu->setObjectName(QLatin1String(name));
+    submenu->menuAction()->setObjectName(QLatin1String(name));
+    return submenu;
+}
+
+void frmMain::addSeparator(QMenu& menu, const char* name) {
+    menu.addSeparator()->setObjectName(QLatin1String(name));
+}
+
+void frmMain::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setSizeGripEnabled(false);
+    auto* status = new QLabel(QStringLiteral("Status"), bar);
+    status->setObjectName(QStringLiteral("statusPanel"));
+    date_panel_ = new QLabel(bar);
+    date_panel_->setObjectName(QStringLiteral("datePanel"));
+    time_panel_ = new QLabel(bar);
+    time_panel_->setObjectName(QStringLiteral("timePanel"));
+    for (QLabel* panel : {status, date_panel_, time_panel_}) {
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+    }
+    bar->addWidget(status, 1);
+    bar->addPermanentWidget(date_panel_);
+    bar->addPermanentWidget(time_panel_);
+    updateClock();
+    connect(&clock_, &QTimer::timeout, this, &frmMain::updateClock);
+    clock_.start(1000);
+}
+
+void frmMain::updateClock() {
+    const QDateTime now = platform().now();
+    const QLocale locale = QLocale::system();
+    date_panel_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    time_panel_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+double frmMain::dotsPerInch() const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+void frmMain::Form_Load() {
+    auto& store = platform();
+    const StoredGeometry stored{
+        store.readSetting(kSettingsSection, QStringLiteral("MainLeft"), QStringLiteral("1000"))
+            .toStdString(),
+        store.readSetting(kSettingsSection, QStringLiteral("MainTop"), QStringLiteral("1000"))
+            .toStdString(),
+        store.readSetting(kSettingsSection, QStringLiteral("MainWidth"), QStringLiteral("6500"))
+            .toStdString(),
+        store.readSetting(kSettingsSection, QStringLiteral("MainHeight"), QStringLiteral("6500"))
+            .toStdString(),
+    };
+    std::vector<PixelRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(pixel_rect(screen->availableGeometry()));
+    }
+    const PixelRect rect = restored_main_geometry(stored, dotsPerInch(), screens);
+    move(rect.left, rect.top);
+    resize(rect.width, rect.height);
+}
+
+void frmMain::Form_Unload() {
+    registry().closeAllButFirst();
+    if (isMinimized()) {
+        return;
+    }
+    const StoredGeometry stored =
+        stored_main_geometry({pos().x(), pos().y(), width(), height()}, dotsPerInch());
+    auto& store = platform();
+    store.writeSetting(kSettingsSection, QStringLiteral("MainLeft"),
+                       QString::fromStdString(stored.left));
+    store.writeSetting(kSettingsSection, QStringLiteral("MainTop"),
+                       QString::fromStdString(stored.top));
+    store.writeSetting(kSettingsSection, QStringLiteral("MainWidth"),
+                       QString::fromStdString(stored.width));
+    store.writeSetting(kSettingsSection, QStringLiteral("MainHeight"),
+                       QString::fromStdString(stored.height));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    RegisteredWindow<QMainWindow>::closeEvent(event);
+}
+
+void frmMain::mnuToolsStraightPull_Click() {
+    registry().show<straightPull>();
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+} // namespace tensora

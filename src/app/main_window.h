@@ -1,0 +1,54 @@
+// The main window: the menus that reach every other window, the picture, the status bar, and
+// the remembered position and size.
+#pragma once
+
+#include "app/window_registry.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace tensora {
+
+class frmMain : public RegisteredWindow<QMainWindow> {
+    Q_OBJECT
+
+public:
+    explicit frmMain(WindowRegistry& registry);
+
+    // Restores the position and size from the settings store.
+    void Form_Load();
+
+    void mnuToolsStraightPull_Click();
+    void mnuFileExit_Click();
+
+    // The save options of the File menu, read when a report is written.
+    bool savePullPlanChecked() const { return save_pull_plan_->isChecked(); }
+    bool saveFillRatioChecked() const { return save_fill_ratio_->isChecked(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Closes every other window, most recent first, then saves the geometry unless minimised.
+    void Form_Unload();
+    void buildMenus();
+    void buildStatusBar();
+    void updateClock();
+    QAction* addItem(QMenu& menu, const char* name, const QString& caption);
+    QMenu* addSubmenu(QMenu& menu, const char* name, const QString& caption);
+    void addSeparator(QMenu& menu, const char* name);
+    double dotsPerInch() const;
+
+    QLabel* picture_;
+    QLabel* date_panel_;
+    QLabel* time_panel_;
+    QTimer clock_;
+    QAction* save_pull_plan_ = nullptr;
+    QAction* save_fill_ratio_ = nullptr;
+};
+
+} // namespace tensora

@@ -1,0 +1,60 @@
+// Everything the windows ask of the desktop: message boxes, the beep, file dialogs, the busy
+// pointer, the settings store, the clock and the user's number conventions. Tests replace the
+// interactive parts with a double that answers from a script and records every message.
+#pragma once
+
+#include "calculators/number_rules.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace tensora {
+
+inline const QString kApplicationTitle = QStringLiteral("Tensora");
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A warning or failure: OK button only, no icon, titled with the application title.
+    virtual void message(const QString& text) = 0;
+    // A question with Yes and No and the question icon; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    virtual void beep() = 0;
+
+    // A full path, or an empty text when the user cancels.
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter) = 0;
+
+    virtual void setBusy(bool busy) = 0;
+
+    // The per-user settings store of the application, by section and key.
+    virtual QString readSetting(const QString& section, const QString& key,
+                                const QString& fallback) = 0;
+    virtual void writeSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+    virtual QDateTime now() const = 0;
+    virtual NumberLocale numberLocale() const = 0;
+};
+
+// The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
+class DesktopPlatform : public Platform {
+public:
+    void message(const QString& text) override;
+    bool question(const QString& text) override;
+    void beep() override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+    void setBusy(bool busy) override;
+    QString readSetting(const QString& section, const QString& key,
+                        const QString& fallback) override;
+    void writeSetting(const QString& section, const QString& key, const QString& value) override;
+    QDateTime now() const override;
+    NumberLocale numberLocale() const override;
+};
+
+// The system locale's separators, as the number rules take them.
+NumberLocale number_locale_of(const QLocale& locale);
+
+} // namespace tensora

@@ -1,0 +1,45 @@
+// The main window's remembered position and size: stored in twips (1/1440 inch) as text,
+// shown in pixels of the screen's logical resolution.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tensora {
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool intersects(const PixelRect& other) const;
+};
+
+// The four setting texts, in the order they are stored.
+struct StoredGeometry {
+    std::string left;
+    std::string top;
+    std::string width;
+    std::string height;
+};
+
+inline constexpr double kDefaultMainLeftTwips = 1000;
+inline constexpr double kDefaultMainTopTwips = 1000;
+inline constexpr double kDefaultMainWidthTwips = 6500;
+inline constexpr double kDefaultMainHeightTwips = 6500;
+
+int twips_to_pixels(double twips, double dots_per_inch);
+double pixels_to_twips(int pixels, double dots_per_inch);
+
+// The geometry to give the main window. A text that is not a number, and a width or height
+// that is not positive, falls back to its default; a window that would lie entirely outside
+// every available screen (a monitor since removed) goes back to the default position.
+PixelRect restored_main_geometry(const StoredGeometry& stored, double dots_per_inch,
+                                 const std::vector<PixelRect>& screens);
+
+// The texts to store for a window geometry: each value in twips, as the decimal text of a
+// single-precision number.
+StoredGeometry stored_main_geometry(const PixelRect& rect, double dots_per_inch);
+
+} // namespace tensora

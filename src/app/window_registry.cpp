@@ -1,0 +1,53 @@
+#include "app/window_registry.h"
+
+namespace tensora {
+
+WindowRegistry::WindowRegistry(Platform& platform) : platform_(platform) {}
+
+WindowRegistry::~WindowRegistry() {
+    // Windows still loaded when the program ends (hidden ones included) go with the registry.
+    const auto remaining = windows_;
+    windows_.clear();
+    for (auto it = remaining.rbegin(); it != remaining.rend(); ++it) {
+        delete it->data();
+    }
+}
+
+void WindowRegistry::add(QWidget* window) {
+    windows_.append(window);
+    QObject::connect(window, &QObject::destroyed, [this, window] { forget(window); });
+}
+
+void WindowRegistry::forget(QWidget* window) {
+    windows_.removeIf([window](const QPointer<QWidget>& entry) {
+        return entry.isNull() || entry.data() == window;
+    });
+}
+
+QList<QWidget*> WindowRegistry::loadedWindows() const {
+    QList<QWidget*> list;
+    for (const auto& window : windows_) {
+        if (!window.isNull()) {
+            list.append(window.data());
+        }
+    }
+    return list;
+}
+
+void WindowRegistry::closeAllButFirst() {
+    const QList<QWidget*> list = loadedWindows();
+    for (qsizetype i = list.size() - 1; i >= 1; --i) {
+        list[i]->close();
+    }
+}
+
+void WindowRegistry::bring_to_front(QWidget& window) {
+    window.show();
+    if (window.isMinimized()) {
+        window.showNormal();
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace tensora

@@ -1,0 +1,91 @@
+// The program's list of loaded windows, in creation order. Every window exists at most once:
+// it is created and loaded on first reference (hidden unless shown), and closing it discards
+// it, so the next reference starts again from its design state. Windows reach each other only
+// through here.
+#pragma once
+
+#include "app/platform.h"
+
+#include <QCloseEvent>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+namespace tensora {
+
+class WindowRegistry {
+public:
+    explicit WindowRegistry(Platform& platform);
+    ~WindowRegistry();
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
+
+    Platform& platform() const { return platform_; }
+
+    // The loaded window of this class, or nullptr.
+    template <class Window> Window* find() const {
+        for (const auto& window : windows_) {
+            if (auto* match = qobject_cast<Window*>(window.data())) {
+                return match;
+            }
+        }
+        return nullptr;
+    }
+
+    // The window of this class, created and loaded (hidden) when it is not loaded yet.
+    template <class Window> Window& get() {
+        if (auto* existing = find<Window>()) {
+            return *existing;
+        }
+        auto* window = new Window(*this); // owned by the registry until it is closed
+        return *window;
+    }
+
+    // Makes the window visible and brings it to the front; an open window keeps its contents.
+    template <class Window> Window& show() {
+        Window& window = get<Window>();
+        bring_to_front(window);
+        return window;
+    }
+
+    // Called by every window as it is constructed, and when it is closed.
+    void add(QWidget* window);
+    void forget(QWidget* window);
+
+    QList<QWidget*> loadedWindows() const;
+
+    // Closes every window but the first (the main window), most recent first.
+    void closeAllButFirst();
+
+private:
+    static void bring_to_front(QWidget& window);
+
+    Platform& platform_;
+    QList<QPointer<QWidget>> windows_;
+};
+
+// Base of every window: registers itself, is discarded when closed. Base is QWidget or
+// QMainWindow.
+template <class Base> class RegisteredWindow : public Base {
+public:
+    WindowRegistry& registry() const { return registry_; }
+    Platform& platform() const { return registry_.platform(); }
+
+protected:
+    explicit RegisteredWindow(WindowRegistry& registry) : registry_(registry) {
+        this->setAttribute(Qt::WA_DeleteOnClose);
+        registry_.add(this);
+    }
+
+    void closeEvent(QCloseEvent* event) override {
+        Base::closeEvent(event);
+        if (event->isAccepted()) {
+            registry_.forget(this);
+        }
+    }
+
+private:
+    WindowRegistry& registry_;
+};
+
+} // namespace tensora

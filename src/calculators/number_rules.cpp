@@ -1,0 +1,404 @@
+#include "calculators/number_rules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace tensora {
+namespace {
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// leadingValue skips these wherever they stand.
+bool is_skipped_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// Blanks that may surround a whole number text.
+bool is_surrounding_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string without_blanks(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (!is_skipped_blank(c)) {
+            compact.push_back(c);
+        }
+    }
+    return compact;
+}
+
+int digit_value(char c) {
+    if (is_digit(c)) {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return 99;
+}
+
+double radix_integer(std::string_view digits, int radix) {
+    double value = 0.0;
+    for (char c : digits) {
+        const int d = digit_value(c);
+        if (d >= radix) {
+            break;
+        }
+        value = value * radix + d;
+    }
+    return value;
+}
+
+// Reads the decimal number at the start of a text without blanks. The number is rebuilt in a
+// normalised form for std::from_chars, which reads it exactly and independently of the C
+// locale (a Qt program runs with the user's LC_NUMERIC).
+double leading_decimal(std::string_view s) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::string mantissa;
+    int whole_digits = 0;
+    bool seen_point = false;
+    for (; i < s.size(); ++i) {
+        if (is_digit(s[i])) {
+            mantissa.push_back(s[i]);
+            whole_digits += seen_point ? 0 : 1;
+        } else if (s[i] == '.' && !seen_point) {
+            seen_point = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissa.empty()) {
+        return 0.0;
+    }
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        bool negative_exponent = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            negative_exponent = s[j] == '-';
+            ++j;
+        }
+        long long e = 0;
+        bool any = false;
+        for (; j < s.size() && is_digit(s[j]); ++j) {
+            any = true;
+            e = std::min(e * 10 + (s[j] - '0'), 1'000'000'000LL);
+        }
+        if (any) {
+            exponent = negative_exponent ? -e : e;
+        }
+    }
+    // Normalise to digits × 10^exponent with a whole mantissa.
+    const long long scale = exponent - static_cast<long long>(mantissa.size() - whole_digits);
+    std::string normal = mantissa + "e" + std::to_string(scale);
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        const auto first = mantissa.find_first_not_of('0');
+        if (first == std::string::npos) {
+            value = 0.0;
+        } else {
+            const long long magnitude =
+                static_cast<long long>(mantissa.size() - first) + scale; // digits before the point
+            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && is_surrounding_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_surrounding_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// A double as its 15-significant-digit decimal form: value = 0.digits × 10^point. Trailing
+// zeros are dropped, so zero has no digits.
+struct DecimalForm {
+    bool negative = false;
+    std::string digits;
+    int point = 0;
+
+    bool is_zero() const { return digits.empty(); }
+
+    void drop_trailing_zeros() {
+        while (!digits.empty() && digits.back() == '0') {
+            digits.pop_back();
+        }
+    }
+
+    // Rounds half away from zero to the given number of decimal places.
+    void round_to(int decimals) {
+        const long long keep = static_cast<long long>(point) + decimals;
+        if (keep >= static_cast<long long>(digits.size())) {
+            return;
+        }
+        if (keep < 0) {
+            digits.clear();
+            return;
+        }
+        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(keep));
+        if (up) {
+            std::size_t k = digits.size();
+            while (k > 0 && digits[k - 1] == '9') {
+                digits[--k] = '0';
+            }
+            if (k == 0) {
+                digits.insert(digits.begin(), '1');
+                ++point;
+            } else {
+                ++digits[k - 1];
+            }
+        }
+        drop_trailing_zeros();
+    }
+
+    char digit_at(long long k) const {
+        return k >= 0 && k < static_cast<long long>(digits.size())
+                   ? digits[static_cast<std::size_t>(k)]
+                   : '0';
+    }
+
+    // The digits before the point, without leading zeros (empty for values below 1).
+    std::string whole_part() const {
+        std::string out;
+        if (is_zero()) {
+            return out;
+        }
+        for (long long k = 0; k < point; ++k) {
+            out.push_back(digit_at(k));
+        }
+        return out;
+    }
+
+    // The digits after the point, at most `decimals` of them, without trailing zeros.
+    std::string fraction_part(int decimals) const {
+        std::string out;
+        if (is_zero()) {
+            return out;
+        }
+        for (int j = 0; j < decimals; ++j) {
+            const long long k = static_cast<long long>(point) + j;
+            if (k >= static_cast<long long>(digits.size())) {
+                break;
+            }
+            out.push_back(digit_at(k));
+        }
+        return out;
+    }
+};
+
+DecimalForm decimal_form(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    DecimalForm form;
+    std::size_t i = 0;
+    if (text[i] == '-') {
+        form.negative = true;
+        ++i;
+    }
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        if (is_digit(text[i])) {
+            form.digits.push_back(text[i]);
+        }
+    }
+    int exponent = 0;
+    std::string_view exponent_text = text.substr(i + 1);
+    if (!exponent_text.empty() && exponent_text.front() == '+') {
+        exponent_text.remove_prefix(1);
+    }
+    std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+    form.point = exponent + 1;
+    form.drop_trailing_zeros();
+    if (form.is_zero()) {
+        form.negative = false;
+    }
+    return form;
+}
+
+} // namespace
+
+double leadingValue(std::string_view text) {
+    const std::string s = without_blanks(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        const char kind = s[1];
+        if (kind == 'H' || kind == 'h') {
+            return radix_integer(std::string_view(s).substr(2), 16);
+        }
+        if (kind == 'O' || kind == 'o') {
+            return radix_integer(std::string_view(s).substr(2), 8);
+        }
+        return 0.0;
+    }
+    return leading_decimal(s);
+}
+
+bool isNumberText(std::string_view text, const NumberLocale& locale) {
+    const std::string_view t = trimmed(text);
+    const auto at = [&t](std::size_t i, std::string_view what) {
+        return !what.empty() && t.substr(i).starts_with(what);
+    };
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        ++i;
+    }
+    int whole_digits = 0;
+    bool after_digit = false;
+    while (i < t.size()) {
+        if (is_digit(t[i])) {
+            ++whole_digits;
+            after_digit = true;
+            ++i;
+        } else if (after_digit && at(i, locale.grouping) && i + locale.grouping.size() < t.size() &&
+                   is_digit(t[i + locale.grouping.size()])) {
+            // A grouping separator stands only between two digits of the whole part.
+            i += locale.grouping.size();
+            after_digit = false;
+        } else {
+            break;
+        }
+    }
+    int fraction_digits = 0;
+    if (at(i, locale.decimal)) {
+        i += locale.decimal.size();
+        while (i < t.size() && is_digit(t[i])) {
+            ++fraction_digits;
+            ++i;
+        }
+    }
+    if (whole_digits + fraction_digits == 0) {
+        return false;
+    }
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            ++i;
+        }
+        const std::size_t exponent_start = i;
+        while (i < t.size() && is_digit(t[i])) {
+            ++i;
+        }
+        if (i == exponent_start) {
+            return false;
+        }
+    }
+    return i == t.size();
+}
+
+double read_input(std::string_view text, const NumberLocale& locale) {
+    if (locale.decimal != "." || locale.grouping.empty() || !isNumberText(text, locale)) {
+        return leadingValue(text);
+    }
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i).starts_with(locale.grouping)) {
+            i += locale.grouping.size();
+        } else {
+            plain.push_back(text[i++]);
+        }
+    }
+    return leadingValue(plain);
+}
+
+std::string wholeResultText(double value) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotFiniteText);
+    }
+    const double whole = std::floor(value);
+    if (std::fabs(whole) < 1e15) {
+        return std::to_string(static_cast<long long>(whole));
+    }
+    return general_number_text(whole);
+}
+
+std::string format_pattern(double value, std::string_view pattern, std::string_view decimal) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotFiniteText);
+    }
+    const auto point_at = pattern.find('.');
+    const bool has_point = point_at != std::string_view::npos;
+    const bool percent = pattern.find('%') != std::string_view::npos;
+    int decimals = 0;
+    if (has_point) {
+        decimals = static_cast<int>(std::count(
+            pattern.begin() + static_cast<std::ptrdiff_t>(point_at), pattern.end(), '#'));
+    }
+    DecimalForm form = decimal_form(value);
+    if (percent && !form.is_zero()) {
+        form.point += 2;
+    }
+    form.round_to(decimals);
+    std::string out;
+    if (form.negative && !form.is_zero()) {
+        out.push_back('-');
+    }
+    out += form.whole_part();
+    if (has_point) {
+        out += decimal;
+        out += form.fraction_part(decimals);
+    }
+    if (percent) {
+        out.push_back('%');
+    }
+    return out;
+}
+
+std::string general_number_text(double value) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotFiniteText);
+    }
+    const DecimalForm form = decimal_form(value);
+    if (form.is_zero()) {
+        return "0";
+    }
+    std::string out = form.negative ? "-" : "";
+    const int exponent = form.point - 1;
+    if (exponent >= -5 && exponent < 15) {
+        const std::string whole = form.whole_part();
+        out += whole.empty() ? "0" : whole;
+        const int decimals = static_cast<int>(form.digits.size()) - form.point;
+        if (decimals > 0) {
+            out.push_back('.');
+            out += form.fraction_part(decimals);
+        }
+        return out;
+    }
+    out.push_back(form.digits.front());
+    if (form.digits.size() > 1) {
+        out.push_back('.');
+        out.append(form.digits, 1);
+    }
+    const int magnitude = std::abs(exponent);
+    out += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) {
+        out.push_back('0');
+    }
+    out += std::to_string(magnitude);
+    return out;
+}
+
+} // namespace tensora

@@ -1,0 +1,55 @@
+// The number rules shared by every calculator, the pull planner and the command line:
+// how input texts are read, and how results are written back as text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tensora {
+
+// The user's number conventions. Windows pass the system locale's separators; the command
+// line passes an English locale. Separators are UTF-8 texts because some locales group with
+// a non-breaking space.
+struct NumberLocale {
+    std::string decimal = ".";
+    std::string grouping = ",";
+};
+
+// The text every writer below gives for a value that is not finite (an overflow, a division
+// by zero): a calculator shows it instead of digits.
+inline constexpr std::string_view kNotFiniteText = "Out of range";
+
+// The value of the number at the start of a text, 0 when there is none. Blanks, tabs and line
+// feeds are ignored wherever they stand; "." is the decimal point whatever the locale; E or D
+// starts an exponent; "&H" and "&O" start a hexadecimal or octal integer. An exponent too large
+// for a double gives an infinite value.
+double leadingValue(std::string_view text);
+
+// Whether the whole text, blanks around it allowed, is one number in the given locale: sign,
+// digits with the locale's grouping separators between them, the locale's decimal separator,
+// an exponent with E or D.
+bool isNumberText(std::string_view text, const NumberLocale& locale);
+
+// The value of an input text. In a locale whose decimal point is ".", a text that isNumberText
+// accepts is read as the number it shows, grouping separators included ("1,000" is 1000);
+// every other text is read by leadingValue.
+double read_input(std::string_view text, const NumberLocale& locale);
+
+// The largest whole number not greater than the value, without grouping or decimal point
+// (37.9 gives "37", -0.5 gives "-1"). Magnitudes of 1e15 and more, whose units digit a double
+// no longer holds, are written as general number text.
+std::string wholeResultText(double value);
+
+// A value written through a "#"-style pattern: "###", "###.#", "#.####", "##.##%" and the like.
+// Only significant digits are written (no leading zero before the point, no trailing zeros
+// after it), "%" multiplies by 100 and appends a percent sign, and the value is rounded half
+// away from zero on its 15-significant-digit decimal form. A pattern without a point writes a
+// value that rounds to 0 as empty text; one with a point writes it as the point alone.
+std::string format_pattern(double value, std::string_view pattern, std::string_view decimal = ".");
+
+// Plain decimal text with at most 15 significant digits, no trailing zeros and "." as the
+// point (0.19625, 0.9, 12). Magnitudes below 1e-5 or from 1e15 up take an exponent
+// (1.5E-07, 2E+20).
+std::string general_number_text(double value);
+
+} // namespace tensora

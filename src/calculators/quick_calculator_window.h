@@ -1,0 +1,85 @@
+// The common form of the quick calculators: an "Inputs" group with up to two range inputs and
+// a friction input, and a "Results" group with the formula in words, the result's title and
+// the result. Every change of an input recomputes the result at once.
+#pragma once
+
+#include "app/window_registry.h"
+#include "calculators/range_input.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QGridLayout;
+
+namespace tensora {
+
+struct LabelDesign {
+    const char* name;
+    QString text;
+};
+
+struct QuickCalculatorDesign {
+    const char* object_name;
+    QString design_caption;
+    QString caption_suffix; // follows the application title once loaded
+    RangeInputDesign upper;
+    std::optional<RangeInputDesign> lower;
+    std::optional<LabelDesign> friction_heading;
+    LabelDesign result_title;
+    LabelDesign formula;
+};
+
+class QuickCalculatorWindow : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+
+public:
+    // The event handlers every quick calculator shares (Text2 pairs with Slider1, Text3 with
+    // Slider2, Text1 is the coefficient of friction).
+    void Form_Load();
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Slider1_Click();
+    void Slider2_Click();
+
+protected:
+    QuickCalculatorWindow(WindowRegistry& registry, const QuickCalculatorDesign& design);
+
+    // The window's calculation, from the current texts.
+    virtual double calculate() const = 0;
+    // The result as the result label shows it: rounded down to a whole number.
+    virtual QString resultText(double result) const;
+
+    void showResult();
+
+    // The upper input's, lower input's and friction's values as the calculation reads them.
+    double upperValue() const;
+    double lowerValue() const;
+    double frictionValue() const;
+
+    // Room for a window's own controls: the input grid and its next free row.
+    QGridLayout& inputGrid() const { return *input_grid_; }
+    int nextInputRow() const { return next_input_row_; }
+
+private:
+    QString caption_suffix_;
+    QGroupBox* inputs_;
+    QGroupBox* results_;
+    QGridLayout* input_grid_;
+    int next_input_row_ = 0;
+    std::unique_ptr<RangeInput> upper_;
+    std::unique_ptr<RangeInput> lower_;
+    std::unique_ptr<FrictionInput> friction_;
+    QLabel* result_title_;
+    QLabel* result_;
+    QLabel* formula_;
+};
+
+// The bold Arial 9.75 pt of every result and result title.
+QFont result_font();
+
+} // namespace tensora

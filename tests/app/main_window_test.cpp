@@ -1,0 +1,293 @@
+#include "app/main_window.h"
+#include "app/module1.h"
+#include "app/window_geometry.h"
+#include "app/window_registry.h"
+#include "calculators/straight_pull_window.h"
+#include "support/scripted_platform.h"
+#include "support/window_test.h"
+
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+
+#include <memory>
+
+namespace tensora::test {
+
+// Two plain windows that stand for the program's other windows in the registry tests.
+class FirstProbe : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+public:
+    explicit FirstProbe(WindowRegistry& registry) : RegisteredWindow<QWidget>(registry) {}
+};
+
+class SecondProbe : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+public:
+    explicit SecondProbe(WindowRegistry& registry) : RegisteredWindow<QWidget>(registry) {}
+};
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<SettingsSandbox> settings_;
+    std::unique_ptr<ModalGuard> guard_;
+    std::unique_ptr<ScriptedPlatform> platform_;
+    std::unique_ptr<WindowRegistry> registry_;
+
+    frmMain& startMain() {
+        auto* main = new frmMain(*registry_);
+        main->Form_Load();
+        return *main;
+    }
+
+    static int pixels(double twips, const QWidget& window) {
+        return twips_to_pixels(twips, window.screen()->logicalDotsPerInch());
+    }
+
+    QString stored(const char* key) const {
+        QSettings settings(QStringLiteral("Tensora"), QStringLiteral("Tensora"));
+        return settings.value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
+    }
+
+    static void store(const char* key, const QString& value) {
+        QSettings settings(QStringLiteral("Tensora"), QStringLiteral("Tensora"));
+        settings.setValue(QStringLiteral("Settings/") + QLatin1String(key), value);
+    }
+
+    static QAction* item(const QWidget& main, const char* name) {
+        return main.findChild<QAction*>(QLatin1String(name));
+    }
+
+private slots:
+    void init() {
+        settings_ = std::make_unique<SettingsSandbox>();
+        guard_ = std::make_unique<ModalGuard>();
+        platform_ = std::make_unique<ScriptedPlatform>();
+        registry_ = std::make_unique<WindowRegistry>(*platform_);
+    }
+
+    void cleanup() {
+        registry_.reset();
+        QVERIFY2(guard_->seen().isEmpty(), qPrintable(guard_->seen().join(", ")));
+        QVERIFY2(platform_->unexpected.isEmpty(), qPrintable(platform_->unexpected.join(", ")));
+        guard_.reset();
+        platform_.reset();
+        settings_.reset();
+    }
+
+    void firstRunPlacesTheWindowAtTheDefaultGeometry() {
+        frmMain& main = startMain();
+        QCOMPARE(main.pos(), QPoint(pixels(1000, main), pixels(1000, main)));
+        QCOMPARE(main.size(), QSize(pixels(6500, main), pixels(6500, main)));
+    }
+
+    void storedGeometryIsRestoredInTwips() {
+        store("MainLeft", QStringLiteral("1500"));
+        store("MainTop", QStringLiteral("3000"));
+        store("MainWidth", QStringLiteral("9000"));
+        store("MainHeight", QStringLiteral("7500"));
+        frmMain& main = startMain();
+        QCOMPARE(main.pos(), QPoint(pixels(1500, main), pixels(3000, main)));
+        QCOMPARE(main.size(), QSize(pixels(9000, main), pixels(7500, main)));
+    }
+
+    void storedGeometryThatIsNotANumberFallsBackToTheDefault() {
+        store("MainLeft", QStringLiteral("left"));
+        store("MainTop", QStringLiteral("1,0"));
+        frmMain& main = startMain();
+        QCOMPARE(main.pos(), QPoint(pixels(1000, main), pixels(1000, main)));
+    }
+
+    void aWindowStoredOffEveryScreenComesBackToTheDefaultPosition() {
+        store("MainLeft", QStringLiteral("900000"));
+        store("MainTop", QStringLiteral("900000"));
+        frmMain& main = startMain();
+        QCOMPARE(main.pos(), QPoint(pixels(1000, main), pixels(1000, main)));
+        QCOMPARE(main.size(), QSize(pixels(6500, main), pixels(6500, main)));
+    }
+
+    void closingSavesTheGeometryInTwips() {
+        frmMain& main = startMain();
+        main.show();
+        main.move(100, 200);
+        main.resize(600, 300);
+        const double dpi = main.screen()->logicalDotsPerInch();
+        main.close();
+        QCOMPARE(stored("MainLeft"), QString::number(pixels_to_twips(100, dpi)));
+        QCOMPARE(stored("MainTop"), QString::number(pixels_to_twips(200, dpi)));
+        QCOMPARE(stored("MainWidth"), QString::number(pixels_to_twips(600, dpi)));
+        QCOMPARE(stored("MainHeight"), QString::number(pixels_to_twips(300, dpi)));
+    }
+
+    void closingWhileMinimisedKeepsThePreviousGeometry() {
+        store("MainLeft", QStringLiteral("1500"));
+        frmMain& main = startMain();
+        main.showMinimized();
+        QVERIFY(main.isMinimized());
+        main.close();
+        QCOMPARE(stored("MainLeft"), QStringLiteral("1500"));
+        QVERIFY(stored("MainWidth").isEmpty());
+    }
+
+    void theMenuTreeHasItsCaptionsInOrder() {
+        frmMain& main = startMain();
+        QStringList top;
+        for (QAction* action : main.menuBar()->actions()) {
+            top << action->text();
+        }
+        QCOMPARE(top, QStringList({"&File", "&Tools", "&Help"}));
+
+        const auto captions = [&main](const char* menu) {
+            QStringList list;
+            for (QAction* action : main.findChild<QMenu*>(QLatin1String(menu))->actions()) {
+                list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            }
+            return list;
+        };
+        QCOMPARE(captions("mnuFile"),
+                 QStringList({"New", "&Open...", "&Save...", "Save Options", "-", "E&xit"}));
+        QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
+        QCOMPARE(captions("mnuTools"), QStringList({"&Pull Calculator", "-", "Quick Calculators",
+                                                    "-", "&Fill Ratio", "&Slikko! Quantity"}));
+        QCOMPARE(captions("quickcalc"),
+                 QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
+                              "Bend Pull Tension"}));
+        QCOMPARE(captions("mnuHelp"), QStringList({"Help Manual", "Online", "-", "&About "}));
+        QCOMPARE(captions("onlineheader"),
+                 QStringList({"Ductivo Installation Manual", "Norvale &Home Page"}));
+        for (const char* separator : {"mnuToolsBar3", "mnuToolsBar0", "mnuToolsBar1", "spacer"}) {
+            QVERIFY2(item(main, separator) && item(main, separator)->isSeparator(), separator);
+        }
+    }
+
+    void theSaveOptionsStartMarkedAndFlipWhenChosen() {
+        frmMain& main = startMain();
+        QAction* pull_plan = item(main, "savePullPlan");
+        QAction* fill_ratio = item(main, "saveFillRatio");
+        QVERIFY(pull_plan->isChecked());
+        QVERIFY(!fill_ratio->isChecked());
+        pull_plan->trigger();
+        QVERIFY(!main.savePullPlanChecked());
+        pull_plan->trigger();
+        QVERIFY(main.savePullPlanChecked());
+        fill_ratio->trigger();
+        QVERIFY(main.saveFillRatioChecked());
+    }
+
+    void itemsWithoutTheirWindowYetAreDisabled() {
+        frmMain& main = startMain();
+        QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
+        QVERIFY(item(main, "mnuFileExit")->isEnabled());
+        for (const char* name :
+             {"NewFile", "Openfile", "SaveFile", "mnuToolsPullCalc", "mnuToolsMaxPull",
+              "mnuToolsSideWall", "mnuToolsBendPull", "mnuToolsFillRatio", "mnuToolsLubricant",
+              "displayHelp", "LoadPDF", "NVOnline", "mnuHelpAbout"}) {
+            QVERIFY2(!item(main, name)->isEnabled(), name);
+        }
+    }
+
+    void aToolsItemOpensItsWindowOnceAndKeepsItsInputs() {
+        frmMain& main = startMain();
+        item(main, "mnuToolsStraightPull")->trigger();
+        auto* calculator = registry_->find<straightPull>();
+        QVERIFY(calculator && calculator->isVisible());
+        child<QLineEdit>(*calculator, "Text2")->setText(QStringLiteral("300"));
+        item(main, "mnuToolsStraightPull")->trigger();
+        QCOMPARE(registry_->find<straightPull>(), calculator);
+        QCOMPARE(child<QLineEdit>(*calculator, "Text2")->text(), QStringLiteral("300"));
+        QCOMPARE(registry_->loadedWindows().size(), 2);
+    }
+
+    void aClosedWindowStartsAgainFromItsDesignState() {
+        frmMain& main = startMain();
+        item(main, "mnuToolsStraightPull")->trigger();
+        auto* calculator = registry_->find<straightPull>();
+        child<QLineEdit>(*calculator, "Text2")->setText(QStringLiteral("300"));
+        calculator->close();
+        QCOMPARE(registry_->find<straightPull>(), nullptr);
+        item(main, "mnuToolsStraightPull")->trigger();
+        QCOMPARE(child<QLineEdit>(*registry_->find<straightPull>(), "Text2")->text(),
+                 QStringLiteral("10"));
+    }
+
+    void aWindowReferencedButNotShownIsLoadedHidden() {
+        startMain();
+        straightPull& calculator = registry_->get<straightPull>();
+        QVERIFY(!calculator.isVisible());
+        QCOMPARE(calculator.windowTitle(), QStringLiteral("Tensora - Straight Section Tension"));
+        QCOMPARE(&registry_->get<straightPull>(), &calculator);
+    }
+
+    void exitClosesTheOtherWindowsMostRecentFirst() {
+        frmMain& main = startMain();
+        main.show();
+        QStringList closed;
+        auto& first = registry_->show<FirstProbe>();
+        auto& hidden = registry_->get<straightPull>();
+        auto& second = registry_->show<SecondProbe>();
+        for (QWidget* window : QList<QWidget*>{&first, &hidden, &second}) {
+            const QString name = QString::fromLatin1(window->metaObject()->className());
+            connect(window, &QObject::destroyed, [&closed, name] { closed << name; });
+        }
+        QCOMPARE(registry_->loadedWindows().size(), 4);
+        item(main, "mnuFileExit")->trigger();
+        QVERIFY(registry_->loadedWindows().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(closed, QStringList({"tensora::test::SecondProbe", "tensora::straightPull",
+                                      "tensora::test::FirstProbe"}));
+        QVERIFY(!stored("MainLeft").isEmpty());
+    }
+
+    void theStatusBarShowsStatusDateAndTime() {
+        platform_->clock = QDateTime(QDate(2026, 12, 8), QTime(15, 4, 5));
+        frmMain& main = startMain();
+        const QLocale locale = QLocale::system();
+        QCOMPARE(child<QLabel>(main, "statusPanel")->text(), QStringLiteral("Status"));
+        QCOMPARE(child<QLabel>(main, "datePanel")->text(),
+                 locale.toString(QDate(2026, 12, 8), QLocale::ShortFormat));
+        platform_->clock = QDateTime(QDate(2026, 12, 9), QTime(9, 30, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(main, "timePanel")->text(),
+                                  locale.toString(QTime(9, 30, 0), QLocale::ShortFormat), 3000);
+        QCOMPARE(child<QLabel>(main, "datePanel")->text(),
+                 locale.toString(QDate(2026, 12, 9), QLocale::ShortFormat));
+    }
+
+    void startUpWithoutSplashShowsTheCaptionedMainWindow() {
+        const Module1::Startup startup(*registry_, *platform_, {false});
+        QVERIFY(startup.finished());
+        QVERIFY(startup.mainWindow().isVisible());
+        QCOMPARE(startup.mainWindow().windowTitle(), QStringLiteral("Tensora by Norvale"));
+        QCOMPARE(registry_->loadedWindows().size(), 1);
+    }
+
+    void theSplashWaitsForThreeChangesOfTheSecondsWithoutBlocking() {
+        QDateTime clock(QDate(2026, 12, 8), QTime(10, 0, 0));
+        platform_->clock = clock;
+        const Module1::Startup startup(*registry_, *platform_, {true});
+        QVERIFY(startup.splash() && startup.splash()->isVisible());
+        QVERIFY(!startup.mainWindow().isVisible());
+        for (int second = 1; second <= 2; ++second) {
+            platform_->clock = clock.addSecs(second);
+            QTest::qWait(120); // the event loop keeps running while the splash waits
+            QVERIFY(!startup.finished());
+        }
+        platform_->clock = clock.addSecs(3);
+        QTRY_VERIFY_WITH_TIMEOUT(startup.finished(), 2000);
+        QCOMPARE(startup.splash(), nullptr);
+        QVERIFY(startup.mainWindow().isVisible());
+        QCOMPARE(startup.mainWindow().windowTitle(), QStringLiteral("Tensora by Norvale"));
+    }
+
+    void theStartOptionsTurnTheSplashOff() {
+        QVERIFY(Module1::start_options({QStringLiteral("tensora")}).splash);
+        QVERIFY(!Module1::start_options({QStringLiteral("tensora"), QStringLiteral("--no-splash")})
+                     .splash);
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::frmMainTest)
+#include "main_window_test.moc"

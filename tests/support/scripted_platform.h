@@ -1,0 +1,43 @@
+// The platform double of the window tests: questions are answered from a script, messages,
+// questions and beeps are recorded, the clock and the locale are set by the test. The
+// settings store stays the real one, pointed at a temporary folder by the test fixture.
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+namespace tensora::test {
+
+class ScriptedPlatform : public DesktopPlatform {
+public:
+    void message(const QString& text) override;
+    bool question(const QString& text) override;
+    void beep() override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+    void setBusy(bool busy) override;
+    QDateTime now() const override;
+    NumberLocale numberLocale() const override { return locale; }
+
+    // Forgets everything recorded so far.
+    void clear();
+
+    QStringList messages;
+    QStringList questions;
+    int beeps = 0;
+    // Answers for the next questions, first one first; a question with no answer left is
+    // recorded in `unexpected` and answered No.
+    QList<bool> answers;
+    QStringList unexpected;
+    // Answers for the next file dialogs; an empty text is a cancelled dialog.
+    QStringList fileNames;
+    QList<bool> busyChanges;
+    std::optional<QDateTime> clock;
+    NumberLocale locale{".", ","};
+};
+
+} // namespace tensora::test
