@@ -54,17 +54,6 @@ void draw_conduit_run(QPainter& painter, QPointF origin, qreal scale, const QCol
     painter.setPen(Qt::NoPen);
     painter.setBrush(kAccent);
     painter.drawPath(head);
-
-    // Sidewall pressure: short arrows pressing on the inside of the sweep.
-    painter.setPen(QPen(kAccent, 2 * scale, Qt::SolidLine, Qt::RoundCap));
-    const QPointF centre(origin.x() + run, origin.y() - radius);
-    for (int degrees : {200, 225, 250}) {
-        const qreal radians = qDegreesToRadians(static_cast<qreal>(degrees));
-        const QPointF direction(std::cos(radians), -std::sin(radians));
-        const QPointF inner = centre + direction * (radius - 24 * scale);
-        const QPointF outer = centre + direction * (radius - 12 * scale);
-        painter.drawLine(inner, outer);
-    }
 }
 
 } // namespace
@@ -88,7 +77,7 @@ QPixmap splash_picture() {
         painter.drawLine(0, y, 450, y);
     }
 
-    draw_conduit_run(painter, QPointF(40, 300), 1.35, kSteel);
+    draw_conduit_run(painter, QPointF(50, 326), 1.1, kSteel);
 
     painter.setPen(Qt::white);
     painter.setFont(sans(46, QFont::Bold));

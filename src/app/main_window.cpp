@@ -108,8 +108,6 @@ void frmMain::buildStatusBar() {
     time_panel_ = new QLabel(bar);
     time_panel_->setObjectName(QStringLiteral("timePanel"));
     for (QLabel* panel : {status, date_panel_, time_panel_}) {
-        panel->setFrameShape(QFrame::StyledPanel);
-        panel->setFrameShadow(QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
     }
     bar->addWidget(status, 1);
