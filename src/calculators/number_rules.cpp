@@ -367,6 +367,41 @@ std::string format_pattern(double value, std::string_view pattern, std::string_v
     return out;
 }
 
+std::string_view whole_pattern_text(double value, std::string& scratch) {
+    const double magnitude = std::fabs(value);
+    if (std::isfinite(value) && magnitude < 1e15) {
+        const double whole = std::trunc(value);
+        const double fraction = std::fabs(value - whole);
+        // Away from a half, rounding the value itself and rounding its 15-digit decimal form
+        // (which lies within 5e-15 of the value, relatively) give the same whole number.
+        if (std::fabs(fraction - 0.5) > 1e-14 * magnitude) {
+            const double rounded = fraction > 0.5 ? whole + (value < 0 ? -1 : 1) : whole;
+            scratch.resize(24);
+            if (rounded == 0) {
+                return {};
+            }
+            const auto end = std::to_chars(scratch.data(), scratch.data() + scratch.size(),
+                                           static_cast<long long>(rounded))
+                                 .ptr;
+            return std::string_view(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
+        }
+    }
+    scratch = format_pattern(value, "###");
+    return scratch;
+}
+
+double round_to_15_digits(double value) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
 std::string general_number_text(double value) {
     if (!std::isfinite(value)) {
         return std::string(kNotFiniteText);

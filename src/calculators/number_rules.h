@@ -47,6 +47,13 @@ std::string wholeResultText(double value);
 // value that rounds to 0 as empty text; one with a point writes it as the point alone.
 std::string format_pattern(double value, std::string_view pattern, std::string_view decimal = ".");
 
+// The "###" pattern of format_pattern, written into `scratch` without allocating once scratch
+// has grown; for the tens of thousands of cells of a pull plan.
+std::string_view whole_pattern_text(double value, std::string& scratch);
+
+// The value rounded to 15 significant decimal digits (its 15-digit decimal form read back).
+double round_to_15_digits(double value);
+
 // Plain decimal text with at most 15 significant digits, no trailing zeros and "." as the
 // point (0.19625, 0.9, 12). Magnitudes below 1e-5 or from 1e15 up take an exponent
 // (1.5E-07, 2E+20).

@@ -1,0 +1,79 @@
+// The pull plan calculation: forward and reverse cumulative tension and sidewall pressure of
+// every link, the share of the allowable tension each direction uses, and the mid-assist pull
+// point. A plain function of its inputs; the pull calculator window only copies texts in and
+// out.
+#pragma once
+
+#include "calculators/number_rules.h"
+#include "pullplan/text_column.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tensora {
+
+// The most links a plan holds: link numbers are 16-bit.
+inline constexpr int kMaxLinks = 32767;
+
+inline constexpr std::string_view kStraightType = "Straight";
+inline constexpr std::string_view kBendType = "Angle";
+
+// What a bend of length 0 shows as sidewall pressure: no finite value exists.
+inline constexpr std::string_view kNoLengthText = "no length";
+
+// One link as the plan columns hold it. Any type other than exactly "Straight" is a bend.
+struct PullLinkTexts {
+    std::string type;
+    std::string length; // ft
+    std::string angle;  // degrees
+    std::string number; // the link number shown to the user
+};
+
+// A link's texts read as numbers, once, when the link enters the plan.
+struct PullLinkValues {
+    bool straight = true;
+    double length = 0;
+    double theta = 0; // bend angle in radians, 57.3 degrees to the radian, to 15 digits
+};
+
+PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale);
+
+// The cable and pull inputs of the plan, as the window's boxes hold them.
+struct PullSettingsTexts {
+    std::string friction = "0.150";
+    std::string allowable = "10";
+    std::string weight = "5";
+    std::string back_tension = "0";
+    bool mid_assist = false;
+    int selected = -1; // row of the chosen link, -1 for none
+};
+
+struct PullResults {
+    TextColumn forward;          // cumulative tension after each link, lbs, pattern "###"
+    TextColumn forward_sidewall; // "0" for straights, tension / bend length for bends
+    TextColumn reverse;
+    TextColumn reverse_sidewall;
+    std::vector<double> forward_tension; // unrounded, per link
+    std::vector<double> reverse_tension;
+    int forward_percent = 0; // what each bar shows: 0 to 100
+    int reverse_percent = 0;
+    std::string caption; // the mid-assist caption, empty when no point is chosen
+    bool bars_visible = true;
+};
+
+// The calculation over links already read. `numbers` are the link number texts (for the
+// caption); `links` and `numbers` have the same length.
+void calculate_pull(const std::vector<PullLinkValues>& links,
+                    const std::vector<std::string_view>& numbers, const PullSettingsTexts& settings,
+                    const NumberLocale& locale, PullResults& results);
+
+// The window-free form: reads every text and calculates.
+PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
+                     const NumberLocale& locale);
+
+// The share of the allowable tension a final tension uses, as a bar shows it: the whole
+// percentage, at most 100, at least 0, and 0 when the allowable tension is not positive.
+int tension_percent(double tension, double allowable);
+
+} // namespace tensora
