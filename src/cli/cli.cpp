@@ -3,6 +3,7 @@
 #include "calculators/calculator_inputs.h"
 #include "calculators/number_rules.h"
 #include "calculators/straight_section.h"
+#include "cli/pull_command.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,6 +30,22 @@ and "," grouping thousands ("1,000" is 1000). The result is printed as the windo
 (rounded down to a whole number); --exact prints the unrounded value with 17 significant
 digits instead. A value the window would warn about prints the window's message on stderr,
 and the result is still printed. A result that is not finite prints "Out of range".
+
+  pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
+       [--mid-assist N] [--plan FILE] [--json] [LINK...]
+      The pull planner. Options are read as the pull calculator reads its boxes; their
+      defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
+      10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section or
+      b:LENGTH:ANGLE for a bend (length in ft, angle in degrees). --plan FILE reads links
+      first, one a line: "Straight LENGTH" or "Angle LENGTH ANGLE"; blank lines and lines
+      starting with # are skipped. --mid-assist N makes link N the mid-assist pull point.
+      Prints one line a link, tab-separated: number, type, length, angle, forward
+      cumulative, forward sidewall, reverse cumulative, reverse sidewall (the window's
+      column texts); then "forward-percent", "reverse-percent" (what the bars show, 0 to
+      100; 0 when the allowable tension is not positive), "bars" ("shown" or "hidden") and
+      "caption" (the mid-assist caption, empty when none), each followed by a tab and its
+      value. A bend of length 0 shows "no length" as sidewall pressure. --json prints the
+      same as one JSON object, with the unrounded tensions (null when not finite).
 
 Exit status: 0 when a result was printed, 2 for a command line that cannot be run.
   --help    show this text
@@ -81,13 +98,18 @@ std::vector<Command> commands() {
 } // namespace
 
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    bool exact = false;
-    std::vector<std::string_view> words;
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             out << kUsage;
             return 0;
         }
+    }
+    if (!arguments.empty() && arguments[0] == "pull") {
+        return run_pull_command({arguments.begin() + 1, arguments.end()}, out, err);
+    }
+    bool exact = false;
+    std::vector<std::string_view> words;
+    for (const std::string& argument : arguments) {
         if (argument == "--exact") {
             exact = true;
         } else {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace tensora {
@@ -71,6 +72,86 @@ TEST(Cli, DocumentsEveryCommand) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("straight LENGTH WEIGHT FRICTION"), std::string::npos);
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
+}
+
+const std::string kWorkedOptions = "--friction 0.15 --weight 200 --allowable 1000";
+
+std::vector<std::string> pull(const std::string& line) {
+    std::vector<std::string> arguments{"pull"};
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        arguments.push_back(word);
+    }
+    return arguments;
+}
+
+std::string temporary_plan(const std::string& text) {
+    const std::string path = testing::TempDir() + "tensora_plan.txt";
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+TEST(CliPull, ReproducesTheWorkedExample) {
+    const CliRun result = run(pull(kWorkedOptions + " s:500 b:2:90 s:300"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "1\tStraight\t500\t0\t15\t0\t26\t0\n"
+                          "2\tAngle\t2\t90\t19\t9\t11\t6\n"
+                          "3\tStraight\t300\t0\t28\t0\t9\t0\n"
+                          "forward-percent\t2\nreverse-percent\t2\nbars\tshown\ncaption\t\n");
+}
+
+TEST(CliPull, ReproducesTheMidAssistVariant) {
+    const CliRun result = run(pull(kWorkedOptions + " --mid-assist 2 s:500 b:2:90 s:300"));
+    EXPECT_EQ(result.out, "1\tStraight\t500\t0\t15\t0\t15\t0\n"
+                          "2\tAngle\t2\t90\t19\t9\t\t\n"
+                          "3\tStraight\t300\t0\t9\t0\t9\t0\n"
+                          "forward-percent\t0\nreverse-percent\t1\nbars\thidden\n"
+                          "caption\tMid-assist pull point between links 2 and 3\n");
+}
+
+TEST(CliPull, ReadsAPlanFileBeforeTheLinkArguments) {
+    const std::string path =
+        temporary_plan("# worked example\r\nStraight 500\r\n\r\nAngle 2 90\r\n");
+    const CliRun result = run(pull(kWorkedOptions + " --plan " + path + " s:300"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("3\tStraight\t300\t0\t28\t0\t9\t0\n"), std::string::npos);
+}
+
+TEST(CliPull, PrintsJsonWithTheUnroundedTensions) {
+    const CliRun result = run(pull(kWorkedOptions + " --json s:500"));
+    EXPECT_EQ(result.out, "{\"links\":[{\"number\":\"1\",\"type\":\"Straight\",\"length\":"
+                          "\"500\",\"angle\":\"0\",\"forward\":\"15\",\"forward_sidewall\":"
+                          "\"0\",\"reverse\":\"15\",\"reverse_sidewall\":\"0\","
+                          "\"forward_tension\":15,\"reverse_tension\":15}],"
+                          "\"forward_percent\":1,\"reverse_percent\":1,\"bars\":\"shown\","
+                          "\"caption\":\"\"}\n");
+}
+
+TEST(CliPull, UsesTheWindowsDesignTextsAndWarnings) {
+    EXPECT_EQ(run(pull("")).out,
+              "forward-percent\t0\nreverse-percent\t0\nbars\tshown\ncaption\t\n");
+    const CliRun warned = run(pull("--friction 1.5 --weight x --back-tension - s:100"));
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n"
+                          "Please enter a number\n"
+                          "The back tension is not a number; it counts as 0\n");
+}
+
+TEST(CliPull, RefusesMalformedLinksAndFilesWithoutPrintingResults) {
+    const std::string bad_file = temporary_plan("Straight 100\nBend 2 90\n");
+    for (const std::string& line :
+         {std::string("s:"), std::string("b:2"), std::string("x:100"), std::string("s:abc"),
+          std::string("b:2:ninety"), "--plan " + bad_file, std::string("--plan /no/such/file"),
+          std::string("--mid-assist 2 s:100"), std::string("--mid-assist x s:100"),
+          std::string("--weight"), std::string("--bogus 1")}) {
+        const CliRun result = run(pull(line));
+        EXPECT_EQ(result.status, 2) << line;
+        EXPECT_EQ(result.out, "") << line;
+        EXPECT_NE(result.err, "") << line;
+    }
+    EXPECT_NE(run(pull("--plan " + bad_file)).err.find(":2: malformed link 'Bend 2 90'"),
+              std::string::npos);
 }
 
 } // namespace

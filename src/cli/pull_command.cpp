@@ -1,0 +1,272 @@
+#include "cli/pull_command.h"
+
+#include "calculators/calculator_inputs.h"
+#include "pullplan/pull_plan.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace tensora {
+namespace {
+
+const NumberLocale kEnglish{".", ","};
+
+// A command line or plan file that cannot be run: the message names what is wrong.
+struct Refusal {
+    std::string message;
+};
+
+std::vector<std::string> split(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == separator) {
+            parts.emplace_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+std::vector<std::string> words(std::string_view line) {
+    std::vector<std::string> list;
+    std::istringstream stream{std::string(line)};
+    for (std::string word; stream >> word;) {
+        list.push_back(word);
+    }
+    return list;
+}
+
+// A link as "Submit" would add it: the length and the angle must be numbers.
+std::optional<PullLinkTexts> checked_link(bool is_straight, const std::string& length,
+                                          const std::string& angle) {
+    if (!isNumberText(length, kEnglish) || !isNumberText(angle, kEnglish)) {
+        return std::nullopt;
+    }
+    return PullLinkTexts{std::string(is_straight ? kStraightType : kBendType), length, angle, ""};
+}
+
+PullLinkTexts link_argument(const std::string& argument) {
+    const auto parts = split(argument, ':');
+    std::optional<PullLinkTexts> link;
+    if (parts.size() == 2 && parts[0] == "s") {
+        link = checked_link(true, parts[1], "0");
+    } else if (parts.size() == 3 && parts[0] == "b") {
+        link = checked_link(false, parts[1], parts[2]);
+    }
+    if (!link) {
+        throw Refusal{"tensora-cli: malformed link '" + argument +
+                      "' (expected s:LENGTH or b:LENGTH:ANGLE with numbers)"};
+    }
+    return *link;
+}
+
+void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw Refusal{"tensora-cli: cannot read plan file '" + path + "'"};
+    }
+    int line_number = 0;
+    for (std::string line; std::getline(file, line);) {
+        ++line_number;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        const auto fields = words(line);
+        if (fields.empty() || fields[0].front() == '#') {
+            continue;
+        }
+        std::optional<PullLinkTexts> link;
+        if (fields.size() == 2 && fields[0] == kStraightType) {
+            link = checked_link(true, fields[1], "0");
+        } else if (fields.size() == 3 && fields[0] == kBendType) {
+            link = checked_link(false, fields[1], fields[2]);
+        }
+        if (!link) {
+            throw Refusal{"tensora-cli: " + path + ":" + std::to_string(line_number) +
+                          ": malformed link '" + line +
+                          "' (expected 'Straight LENGTH' or 'Angle LENGTH ANGLE')"};
+        }
+        links.push_back(*link);
+    }
+    if (file.bad()) {
+        throw Refusal{"tensora-cli: cannot read plan file '" + path + "'"};
+    }
+}
+
+struct PullRequest {
+    PullSettingsTexts settings;
+    std::vector<PullLinkTexts> links;
+    bool json = false;
+};
+
+PullRequest parse(const std::vector<std::string>& arguments) {
+    PullRequest request;
+    std::optional<std::string> plan_file;
+    std::optional<std::string> mid_assist;
+    std::vector<std::string> link_arguments;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) {
+                throw Refusal{"tensora-cli: " + argument + " needs a value"};
+            }
+            return arguments[++i];
+        };
+        if (argument == "--friction") {
+            request.settings.friction = value();
+        } else if (argument == "--weight") {
+            request.settings.weight = value();
+        } else if (argument == "--allowable") {
+            request.settings.allowable = value();
+        } else if (argument == "--back-tension") {
+            request.settings.back_tension = value();
+        } else if (argument == "--mid-assist") {
+            mid_assist = value();
+        } else if (argument == "--plan") {
+            plan_file = value();
+        } else if (argument == "--json") {
+            request.json = true;
+        } else if (argument.starts_with("--")) {
+            throw Refusal{"tensora-cli: unknown option '" + argument + "' for pull"};
+        } else {
+            link_arguments.push_back(argument);
+        }
+    }
+    if (plan_file) {
+        read_plan_file(*plan_file, request.links);
+    }
+    for (const std::string& argument : link_arguments) {
+        request.links.push_back(link_argument(argument));
+    }
+    if (request.links.size() > static_cast<std::size_t>(kMaxLinks)) {
+        throw Refusal{"tensora-cli: a plan holds at most " + std::to_string(kMaxLinks) + " links"};
+    }
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        request.links[i].number = std::to_string(i + 1);
+    }
+    if (mid_assist) {
+        int chosen = 0;
+        const auto [end, ec] =
+            std::from_chars(mid_assist->data(), mid_assist->data() + mid_assist->size(), chosen);
+        if (ec != std::errc() || end != mid_assist->data() + mid_assist->size() || chosen < 1 ||
+            static_cast<std::size_t>(chosen) > request.links.size()) {
+            throw Refusal{"tensora-cli: --mid-assist '" + *mid_assist +
+                          "' is not the number of a link of the plan"};
+        }
+        request.settings.mid_assist = true;
+        request.settings.selected = chosen - 1;
+    }
+    return request;
+}
+
+// The window's warnings for its cable boxes, and its refusal of a back tension that is not a
+// number (a beep there, a line here).
+void warn(const PullSettingsTexts& settings, std::ostream& err) {
+    if (const auto message = friction_input_message(settings.friction, kEnglish)) {
+        err << *message << '\n';
+    }
+    for (const std::string* box : {&settings.allowable, &settings.weight}) {
+        if (const auto message = range_input_message(*box, kEnglish)) {
+            err << *message << '\n';
+        }
+    }
+    if (!isNumberText(settings.back_tension, kEnglish)) {
+        err << "The back tension is not a number; it counts as 0\n";
+    }
+}
+
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
+std::string json_number(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    return std::string(buffer, end);
+}
+
+void print_text(const PullRequest& request, const PullResults& results, std::ostream& out) {
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        const PullLinkTexts& link = request.links[i];
+        out << link.number << '\t' << link.type << '\t' << link.length << '\t' << link.angle << '\t'
+            << results.forward[i] << '\t' << results.forward_sidewall[i] << '\t'
+            << results.reverse[i] << '\t' << results.reverse_sidewall[i] << '\n';
+    }
+    out << "forward-percent\t" << results.forward_percent << '\n'
+        << "reverse-percent\t" << results.reverse_percent << '\n'
+        << "bars\t" << (results.bars_visible ? "shown" : "hidden") << '\n'
+        << "caption\t" << results.caption << '\n';
+}
+
+void print_json(const PullRequest& request, const PullResults& results, std::ostream& out) {
+    out << "{\"links\":[";
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        const PullLinkTexts& link = request.links[i];
+        out << (i ? "," : "") << "{\"number\":" << json_string(link.number)
+            << ",\"type\":" << json_string(link.type) << ",\"length\":" << json_string(link.length)
+            << ",\"angle\":" << json_string(link.angle)
+            << ",\"forward\":" << json_string(results.forward[i])
+            << ",\"forward_sidewall\":" << json_string(results.forward_sidewall[i])
+            << ",\"reverse\":" << json_string(results.reverse[i])
+            << ",\"reverse_sidewall\":" << json_string(results.reverse_sidewall[i])
+            << ",\"forward_tension\":" << json_number(results.forward_tension[i])
+            << ",\"reverse_tension\":" << json_number(results.reverse_tension[i]) << "}";
+    }
+    out << "],\"forward_percent\":" << results.forward_percent
+        << ",\"reverse_percent\":" << results.reverse_percent
+        << ",\"bars\":" << (results.bars_visible ? "\"shown\"" : "\"hidden\"")
+        << ",\"caption\":" << json_string(results.caption) << "}\n";
+}
+
+} // namespace
+
+int run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    PullRequest request;
+    try {
+        request = parse(arguments);
+    } catch (const Refusal& refusal) {
+        err << refusal.message << '\n';
+        return 2;
+    }
+    warn(request.settings, err);
+    const PullResults results = pullcalc(request.links, request.settings, kEnglish);
+    if (request.json) {
+        print_json(request, results, out);
+    } else {
+        print_text(request, results, out);
+    }
+    return 0;
+}
+
+} // namespace tensora

@@ -1,0 +1,14 @@
+// tensora-cli pull: the pull planner from the command line.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tensora {
+
+// Runs `pull` with its arguments (those after the command word). Returns the exit status.
+int run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
+
+} // namespace tensora
