@@ -76,9 +76,9 @@ int tension_percent(double tension, double allowable) {
     return percent < 100 ? static_cast<int>(percent) : 100;
 }
 
-void calculate_pull(const std::vector<PullLinkValues>& links,
-                    const std::vector<std::string_view>& numbers, const PullSettingsTexts& settings,
-                    const NumberLocale& locale, PullResults& results) {
+void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
+                    const PullSettingsTexts& settings, const NumberLocale& locale,
+                    PullResults& results) {
     const double friction = read_input(settings.friction, locale);
     const double allowable = read_input(settings.allowable, locale);
     const double weight = read_input(settings.weight, locale);
@@ -90,7 +90,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links,
     const bool point = settings.mid_assist && settings.selected >= 0 &&
                        static_cast<std::size_t>(settings.selected) < n;
     const std::size_t s = point ? static_cast<std::size_t>(settings.selected) : 0;
-    results.caption = point ? caption_for(numbers[s]) : std::string();
+    results.caption = point ? caption_for(selected_number) : std::string();
     results.bars_visible = !point;
 
     for (TextColumn* column : {&results.forward, &results.forward_sidewall, &results.reverse,
@@ -145,15 +145,15 @@ void calculate_pull(const std::vector<PullLinkValues>& links,
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
                      const NumberLocale& locale) {
     std::vector<PullLinkValues> values;
-    std::vector<std::string_view> numbers;
     values.reserve(links.size());
-    numbers.reserve(links.size());
     for (const PullLinkTexts& link : links) {
         values.push_back(read_link(link, locale));
-        numbers.emplace_back(link.number);
     }
+    const bool chosen =
+        settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < links.size();
     PullResults results;
-    calculate_pull(values, numbers, settings, locale, results);
+    calculate_pull(values, chosen ? std::string_view(links[settings.selected].number) : "",
+                   settings, locale, results);
     return results;
 }
 

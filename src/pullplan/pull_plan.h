@@ -62,11 +62,11 @@ struct PullResults {
     bool bars_visible = true;
 };
 
-// The calculation over links already read. `numbers` are the link number texts (for the
-// caption); `links` and `numbers` have the same length.
-void calculate_pull(const std::vector<PullLinkValues>& links,
-                    const std::vector<std::string_view>& numbers, const PullSettingsTexts& settings,
-                    const NumberLocale& locale, PullResults& results);
+// The calculation over links already read, into `results` (whose buffers are reused).
+// `selected_number` is the number text of the chosen link, which the caption names.
+void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
+                    const PullSettingsTexts& settings, const NumberLocale& locale,
+                    PullResults& results);
 
 // The window-free form: reads every text and calculates.
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,

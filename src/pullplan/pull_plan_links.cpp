@@ -1,0 +1,84 @@
+#include "pullplan/pull_plan_links.h"
+
+namespace tensora {
+
+PullLinkValues PullPlanLinks::read(std::size_t row) const {
+    return read_link({types_[row], lengths_[row], angles_[row], numbers_[row]}, locale_);
+}
+
+bool PullPlanLinks::append(std::string type, std::string length, std::string angle) {
+    if (full()) {
+        return false;
+    }
+    types_.push_back(std::move(type));
+    lengths_.push_back(std::move(length));
+    angles_.push_back(std::move(angle));
+    numbers_.push_back(std::to_string(size()));
+    values_.push_back(read(size() - 1));
+    return true;
+}
+
+bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length,
+                           std::string angle) {
+    if (full() || row > size()) {
+        return false;
+    }
+    const auto at = static_cast<std::ptrdiff_t>(row);
+    numbers_.push_back(std::to_string(size() + 1));
+    types_.insert(types_.begin() + at, std::move(type));
+    lengths_.insert(lengths_.begin() + at, std::move(length));
+    angles_.insert(angles_.begin() + at, std::move(angle));
+    values_.insert(values_.begin() + at, read(row));
+    return true;
+}
+
+void PullPlanLinks::remove(std::size_t row) {
+    if (row >= size()) {
+        return;
+    }
+    const auto at = static_cast<std::ptrdiff_t>(row);
+    types_.erase(types_.begin() + at);
+    lengths_.erase(lengths_.begin() + at);
+    angles_.erase(angles_.begin() + at);
+    numbers_.erase(numbers_.begin() + at);
+    values_.erase(values_.begin() + at);
+    for (std::size_t i = 0; i < size(); ++i) {
+        numbers_[i] = std::to_string(i + 1);
+    }
+}
+
+void PullPlanLinks::clear() {
+    types_.clear();
+    lengths_.clear();
+    angles_.clear();
+    numbers_.clear();
+    values_.clear();
+}
+
+void PullPlanLinks::set(std::size_t row, std::string type, std::string length, std::string angle,
+                        std::string number) {
+    if (row > size() || (row == size() && full())) {
+        return;
+    }
+    if (row == size()) {
+        types_.emplace_back();
+        lengths_.emplace_back();
+        angles_.emplace_back();
+        numbers_.emplace_back();
+        values_.emplace_back();
+    }
+    types_[row] = std::move(type);
+    lengths_[row] = std::move(length);
+    angles_[row] = std::move(angle);
+    numbers_[row] = std::move(number);
+    values_[row] = read(row);
+}
+
+void PullPlanLinks::calculate(const PullSettingsTexts& settings, PullResults& results) const {
+    const bool chosen =
+        settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < size();
+    calculate_pull(values_, chosen ? std::string_view(numbers_[settings.selected]) : "", settings,
+                   locale_, results);
+}
+
+} // namespace tensora

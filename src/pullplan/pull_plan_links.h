@@ -1,0 +1,58 @@
+// The links of the pull planner as its four plan columns hold them (type, length, angle and
+// link number, row by row), with each link's numbers read once as it enters the plan. The
+// editing steps are those of the pull calculator: append, insert before a link, delete one
+// link with renumbering, delete all.
+#pragma once
+
+#include "pullplan/pull_plan.h"
+
+#include <string>
+#include <vector>
+
+namespace tensora {
+
+class PullPlanLinks {
+public:
+    explicit PullPlanLinks(NumberLocale locale) : locale_(std::move(locale)) {}
+
+    std::size_t size() const { return types_.size(); }
+    bool full() const { return size() >= static_cast<std::size_t>(kMaxLinks); }
+
+    const std::string& type(std::size_t row) const { return types_[row]; }
+    const std::string& length(std::size_t row) const { return lengths_[row]; }
+    const std::string& angle(std::size_t row) const { return angles_[row]; }
+    const std::string& number(std::size_t row) const { return numbers_[row]; }
+    const std::vector<PullLinkValues>& values() const { return values_; }
+
+    // Adds a link at the end, numbered with the new count. False when the plan is full.
+    bool append(std::string type, std::string length, std::string angle);
+
+    // Inserts a link before row `row`: the column of numbers gains the next number at its
+    // end, so the new link takes the number of the link it displaces. False when full.
+    bool insert(std::size_t row, std::string type, std::string length, std::string angle);
+
+    // Removes a row and numbers the links 1, 2, … again.
+    void remove(std::size_t row);
+
+    void clear();
+
+    // Sets the texts of a row as a document read back gives them; a row just past the end is
+    // added.
+    void set(std::size_t row, std::string type, std::string length, std::string angle,
+             std::string number);
+
+    // The calculation over these links.
+    void calculate(const PullSettingsTexts& settings, PullResults& results) const;
+
+private:
+    PullLinkValues read(std::size_t row) const;
+
+    NumberLocale locale_;
+    std::vector<std::string> types_;
+    std::vector<std::string> lengths_;
+    std::vector<std::string> angles_;
+    std::vector<std::string> numbers_;
+    std::vector<PullLinkValues> values_;
+};
+
+} // namespace tensora
