@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 #include "app/window_geometry.h"
 #include "calculators/straight_pull_window.h"
+#include "pullplan/pull_calculator_window.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -58,7 +59,8 @@ void frmMain::buildMenus() {
 
     auto* tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    addItem(*tools, "mnuToolsPullCalc", QStringLiteral("&Pull Calculator"))->setEnabled(false);
+    connect(addItem(*tools, "mnuToolsPullCalc", QStringLiteral("&Pull Calculator")),
+            &QAction::triggered, this, &frmMain::mnuToolsPullCalc_Click);
     addSeparator(*tools, "mnuToolsBar0");
     QMenu* quick = addSubmenu(*tools, "quickcalc", QStringLiteral("Quick Calculators"));
     addItem(*quick, "mnuToolsMaxPull", QStringLiteral("Max &Pull Length"))->setEnabled(false);
@@ -172,6 +174,10 @@ void frmMain::Form_Unload() {
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     RegisteredWindow<QMainWindow>::closeEvent(event);
+}
+
+void frmMain::mnuToolsPullCalc_Click() {
+    registry().show<PullCalculator>();
 }
 
 void frmMain::mnuToolsStraightPull_Click() {

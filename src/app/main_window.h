@@ -22,6 +22,7 @@ public:
     // Restores the position and size from the settings store.
     void Form_Load();
 
+    void mnuToolsPullCalc_Click();
     void mnuToolsStraightPull_Click();
     void mnuFileExit_Click();
 

@@ -179,6 +179,7 @@ private slots:
     void itemsWithoutTheirWindowYetAreDisabled() {
         frmMain& main = startMain();
         QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
+        QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
         QVERIFY(item(main, "mnuFileExit")->isEnabled());
         for (const char* name :
              {"NewFile", "Openfile", "SaveFile", "mnuToolsPullCalc", "mnuToolsMaxPull",

@@ -1,0 +1,571 @@
+#include "pullplan/pull_calculator_window.h"
+
+#include "calculators/calculator_inputs.h"
+#include "calculators/range_input.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+namespace tensora {
+namespace {
+
+constexpr int kBoxWidth = 90;
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* box(const char* name, const QString& text, QWidget* parent, int width = kBoxWidth) {
+    auto* widget = new QLineEdit(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setFixedWidth(width);
+    return widget;
+}
+
+QLabel* bold_label(const char* name, const QString& text, QWidget* parent) {
+    QLabel* widget = label(name, text, parent);
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+    return widget;
+}
+
+QFrame* vertical_line(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+PullCalculator::PullCalculator(WindowRegistry& registry)
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()), plan_(locale_) {
+    setObjectName(QStringLiteral("PullCalculator"));
+    setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(buildCableInput(), 0, Qt::AlignTop);
+    inputs->addWidget(buildPullInput(), 0, Qt::AlignTop);
+    inputs->addWidget(buildOptions(), 1, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(buildResults(), 1);
+
+    connect(Text1, &QLineEdit::textChanged, this, &PullCalculator::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &PullCalculator::Text2_Change);
+    connect(Text3, &QLineEdit::textChanged, this, &PullCalculator::Text3_Change);
+    connect(Text7, &QLineEdit::textChanged, this, &PullCalculator::Text7_Change);
+    connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
+    connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
+    connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
+    // A click counts even on the number already selected; Enter and Space act as a click.
+    connect(List6, &QListView::clicked, this,
+            [this](const QModelIndex& index) { List6_Click(index.row()); });
+    List6->installEventFilter(this);
+
+    setTabOrder(Text6, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text1);
+    setTabOrder(Text1, Command2);
+    setTabOrder(Command2, Text7);
+    setTabOrder(Text7, Check1);
+    setTabOrder(Check1, Text4);
+    setTabOrder(Text4, Text5);
+    setTabOrder(Text5, Command1);
+    setTabOrder(Command1, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Option3);
+    setTabOrder(Option3, midAssistCheck);
+    setTabOrder(midAssistCheck, List6);
+
+    Form_Load();
+}
+
+QWidget* PullCalculator::buildCableInput() {
+    auto* group = new QGroupBox(QStringLiteral("Cable Input"), this);
+    group->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(group);
+    Text6 = box("Text6", QStringLiteral("Cable to pull"), group, 2 * kBoxWidth);
+    Text2 = box("Text2", QStringLiteral("10"), group);
+    Text3 = box("Text3", QStringLiteral("5"), group);
+    Text1 = box("Text1", QStringLiteral("0.150"), group);
+    lubricantLabel = label("lubricantLabel", QString(), group);
+    lubricantLabel->setMinimumWidth(70);
+    Command2 = new QPushButton(QStringLiteral("Select Cable"), group);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    // The cable selection window comes with the cable library; until then there is nothing
+    // to open.
+    Command2->setEnabled(false);
+    Text7 = box("Text7", QStringLiteral("0"), group);
+    Check2 = new QCheckBox(QStringLiteral("Launch from Pull Calc (hidden)"), group);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setVisible(false);
+
+    grid->addWidget(label("Label11", QStringLiteral("Cable Description"), group), 0, 0);
+    grid->addWidget(Text6, 0, 1, 1, 2);
+    grid->addWidget(label("Label10", QStringLiteral("Allowable Tension"), group), 1, 0);
+    grid->addWidget(Text2, 1, 1);
+    grid->addWidget(label("Label13", QStringLiteral("lbs"), group), 1, 2);
+    grid->addWidget(label("Label12", QStringLiteral("Cable Weight"), group), 2, 0);
+    grid->addWidget(Text3, 2, 1);
+    grid->addWidget(label("Label14", QStringLiteral("lbs / kft"), group), 2, 2);
+    grid->addWidget(label("Label15", QStringLiteral("Coefficient of Friction"), group), 3, 0);
+    grid->addWidget(Text1, 3, 1);
+    grid->addWidget(lubricantLabel, 3, 2);
+    grid->addWidget(Command2, 4, 1);
+    grid->addWidget(label("Label21", QStringLiteral("Back Tension"), group), 5, 0);
+    grid->addWidget(Text7, 5, 1);
+    grid->addWidget(label("Label22", QStringLiteral("lbs"), group), 5, 2);
+    return group;
+}
+
+QWidget* PullCalculator::buildPullInput() {
+    auto* group = new QGroupBox(QStringLiteral("Pull Input"), this);
+    group->setObjectName(QStringLiteral("Frame2"));
+    auto* grid = new QGridLayout(group);
+    Check1 = new QCheckBox(QStringLiteral("Straight Section"), group);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setChecked(true);
+    Text4 = box("Text4", QString(), group);
+    Label2 = label("Label2", QStringLiteral("Enter the Angle"), group);
+    Text5 = box("Text5", QString(), group);
+    Label4 = label("Label4", QStringLiteral("degrees"), group);
+    Command1 = new QPushButton(QStringLiteral("Submit"), group);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+
+    grid->addWidget(Check1, 0, 0, 1, 3);
+    grid->addWidget(label("Label1", QStringLiteral("Enter the Section Length"), group), 1, 0);
+    grid->addWidget(Text4, 1, 1);
+    grid->addWidget(label("Label3", QStringLiteral("ft"), group), 1, 2);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Text5, 2, 1);
+    grid->addWidget(Label4, 2, 2);
+    // The angle row keeps its height while hidden, so the button does not jump.
+    grid->setRowMinimumHeight(2, Text5->sizeHint().height());
+    grid->addWidget(Command1, 3, 1);
+    grid->setRowStretch(4, 1);
+    return group;
+}
+
+QWidget* PullCalculator::buildOptions() {
+    auto* group = new QGroupBox(QStringLiteral("Options"), this);
+    group->setObjectName(QStringLiteral("Frame4"));
+    auto* column = new QVBoxLayout(group);
+    QLabel* heading = label(
+        "Label16", QStringLiteral("Clicking a link number will have the following effect:"), group);
+    heading->setWordWrap(true);
+    column->addWidget(heading);
+    const auto option = [group, column](const char* name, const QString& caption) {
+        auto* button = new QRadioButton(caption, group);
+        button->setObjectName(QLatin1String(name));
+        // The window keeps at most one option selected itself: none is selected at first,
+        // and a confirmed action clears its option again.
+        button->setAutoExclusive(false);
+        column->addWidget(button);
+        return button;
+    };
+    Option1 = option("Option1", QStringLiteral("Delete Link"));
+    Option2 = option("Option2", QStringLiteral("Delete all Links"));
+    Option3 = option("Option3", QStringLiteral("Insert Pull Input at Chosen Link"));
+    midAssistCheck = new QCheckBox(QStringLiteral("Calculate Mid-assist Pull"), group);
+    midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
+    column->addSpacing(6);
+    column->addWidget(midAssistCheck);
+    column->addStretch(1);
+    return group;
+}
+
+TextColumnModel* PullCalculator::planModel(std::function<std::string_view(int)> text) {
+    return new TextColumnModel([this] { return static_cast<int>(plan_.size()); }, std::move(text),
+                               this);
+}
+
+TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*column) {
+    return new TextColumnModel(
+        [this, column] { return static_cast<int>((results_.*column).size()); },
+        [this, column](int row) { return (results_.*column)[row]; }, this);
+}
+
+QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model) {
+    auto* view = new QListView(this);
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setMinimumWidth(56);
+    columns_.append(view);
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &PullCalculator::syncScrolling);
+    return view;
+}
+
+QWidget* PullCalculator::buildResults() {
+    auto* group = new QGroupBox(QStringLiteral("Pull Results"), this);
+    group->setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+
+    plan_models_ = {
+        planModel([this](int row) { return std::string_view(plan_.number(row)); }),
+        planModel([this](int row) { return std::string_view(plan_.type(row)); }),
+        planModel([this](int row) { return std::string_view(plan_.length(row)); }),
+        planModel([this](int row) { return std::string_view(plan_.angle(row)); }),
+    };
+    result_models_ = {
+        resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
+        resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
+
+    List6 = addColumn("List6", plan_models_[0]);
+    List6->setSelectionMode(QAbstractItemView::SingleSelection);
+    List6->setFocusPolicy(Qt::StrongFocus);
+    List6->setMaximumWidth(60);
+    QListView* list1 = addColumn("List1", plan_models_[1]);
+    QListView* list2 = addColumn("List2", plan_models_[2]);
+    QListView* list3 = addColumn("List3", plan_models_[3]);
+    QListView* list4 = addColumn("List4", result_models_[0]);
+    QListView* list7 = addColumn("List7", result_models_[1]);
+    QListView* list5 = addColumn("List5", result_models_[2]);
+    QListView* list8 = addColumn("List8", result_models_[3]);
+
+    const auto bar = [group](const char* name) {
+        auto* widget = new QProgressBar(group);
+        widget->setObjectName(QLatin1String(name));
+        widget->setOrientation(Qt::Vertical);
+        widget->setRange(0, 100);
+        widget->setValue(0);
+        widget->setTextVisible(false);
+        widget->setFixedWidth(18);
+        return widget;
+    };
+    ProgressBar1 = bar("ProgressBar1");
+    ProgressBar2 = bar("ProgressBar2");
+    midassistlabel = label("midassistlabel", QString(), group);
+    scroll_ = new QScrollBar(Qt::Vertical, group);
+    scroll_->setObjectName(QStringLiteral("planScrollBar"));
+    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
+    connect(scroll_, &QScrollBar::valueChanged, this, &PullCalculator::syncScrolling);
+    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
+            [this](int minimum, int maximum) {
+                scroll_->setRange(minimum, maximum);
+                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
+            });
+
+    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
+    // side wall, the shared scroll bar.
+    grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), group), 0, 0, 1, 4,
+                    Qt::AlignHCenter);
+    grid->addWidget(vertical_line("Line1", group), 0, 4, 4, 1);
+    grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), group), 0,
+                    5, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(vertical_line("Line2", group), 0, 8, 4, 1);
+    grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), group), 0,
+                    9, 1, 3, Qt::AlignHCenter);
+
+    const QList<QPair<const char*, const char*>> headings{
+        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
+        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
+        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
+    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
+    const QList<QListView*> lists{List6, list1, list2, list3, list4, list7, list5, list8};
+    for (int i = 0; i < lists.size(); ++i) {
+        grid->addWidget(label(headings[i].first, QString::fromLatin1(headings[i].second), group), 1,
+                        heading_columns[i]);
+        grid->addWidget(lists[i], 2, heading_columns[i]);
+        grid->setColumnStretch(heading_columns[i], 1);
+    }
+    grid->addWidget(ProgressBar1, 2, 6);
+    grid->addWidget(ProgressBar2, 2, 10);
+    grid->addWidget(scroll_, 2, 12);
+    grid->addWidget(midassistlabel, 3, 5, 1, 3);
+    grid->setRowStretch(2, 1);
+    group->setMinimumHeight(260);
+    return group;
+}
+
+void PullCalculator::Form_Load() {
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Calculator"));
+    Check1_Click();
+}
+
+void PullCalculator::Check1_Click() {
+    const bool straight = Check1->isChecked();
+    Label2->setVisible(!straight);
+    Text5->setVisible(!straight);
+    Label4->setVisible(!straight);
+    if (straight) {
+        Text5->setText(QStringLiteral("0"));
+    }
+}
+
+std::string PullCalculator::text(const QLineEdit* box) const {
+    return box->text().toStdString();
+}
+
+bool PullCalculator::pullInputIsNumbers() const {
+    return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_);
+}
+
+QString PullCalculator::nextLinkType() const {
+    return qt_text(Check1->isChecked() ? kStraightType : kBendType);
+}
+
+void PullCalculator::Command1_Click() {
+    if (pullInputIsNumbers() && !plan_.full()) {
+        submitLink();
+        Text4->clear();
+        Text5->clear();
+        Check1->setChecked(!Check1->isChecked()); // runs Check1_Click
+    } else {
+        platform().beep();
+    }
+    pullcalc();
+}
+
+void PullCalculator::submitLink() {
+    const int row = static_cast<int>(plan_.size());
+    for (TextColumnModel* model : plan_models_) {
+        model->beginInsert(row);
+    }
+    plan_.append(nextLinkType().toStdString(), text(Text4), text(Text5));
+    for (TextColumnModel* model : plan_models_) {
+        model->endInsert();
+    }
+}
+
+void PullCalculator::insertLink(int row) {
+    const int appended = static_cast<int>(plan_.size());
+    plan_models_[0]->beginInsert(appended); // the numbers gain one at their end
+    for (int i = 1; i < 4; ++i) {
+        plan_models_[i]->beginInsert(row);
+    }
+    plan_.insert(static_cast<std::size_t>(row), nextLinkType().toStdString(), text(Text4),
+                 text(Text5));
+    for (TextColumnModel* model : plan_models_) {
+        model->endInsert();
+    }
+    selectLink(row); // the selection stays on the row, which now holds the new link
+    Text4->clear();
+    Text5->clear();
+    Check1_Click();
+}
+
+void PullCalculator::deleteLink(int row) {
+    for (TextColumnModel* model : plan_models_) {
+        model->beginRemove(row);
+    }
+    plan_.remove(static_cast<std::size_t>(row));
+    for (TextColumnModel* model : plan_models_) {
+        model->endRemove();
+    }
+    plan_models_[0]->changedFrom(row);
+    selectLink(-1);
+}
+
+void PullCalculator::deleteAllLinks() {
+    for (TextColumnModel* model : plan_models_) {
+        model->beginReset();
+    }
+    plan_.clear();
+    for (TextColumnModel* model : plan_models_) {
+        model->endReset();
+    }
+    selectLink(-1);
+}
+
+void PullCalculator::planChanged() {
+    for (TextColumnModel* model : plan_models_) {
+        model->beginReset();
+        model->endReset();
+    }
+}
+
+void PullCalculator::chooseOption(QRadioButton* chosen) {
+    for (QRadioButton* option : {Option1, Option2, Option3}) {
+        option->setChecked(option == chosen);
+    }
+    midAssistCheck->setChecked(false); // runs midAssistCheck_Click when it was checked
+}
+
+void PullCalculator::Option1_Click() {
+    chooseOption(Option1);
+}
+void PullCalculator::Option2_Click() {
+    chooseOption(Option2);
+}
+void PullCalculator::Option3_Click() {
+    chooseOption(Option3);
+}
+
+void PullCalculator::midAssistCheck_Click() {
+    if (midAssistCheck->isChecked()) {
+        for (QRadioButton* option : {Option1, Option2, Option3}) {
+            option->setChecked(false);
+        }
+    } else {
+        pullcalc();
+    }
+}
+
+void PullCalculator::List6_Click(int row) {
+    if (row < 0 || row >= static_cast<int>(plan_.size())) {
+        return;
+    }
+    bool confirmed = false;
+    if (Option1->isChecked()) {
+        if (platform().question(QStringLiteral("This will delete the link. Are you sure?"))) {
+            confirmed = true;
+            Option1->setChecked(false);
+            deleteLink(row);
+        }
+        pullcalc();
+    }
+    if (Option2->isChecked()) {
+        if (platform().question(QStringLiteral("This will delete ALL links. Are you sure?"))) {
+            confirmed = true;
+            Option2->setChecked(false);
+            deleteAllLinks();
+        }
+        pullcalc();
+    }
+    if (Option3->isChecked()) {
+        if (platform().question(QStringLiteral(
+                "This will insert the data in Pull Input at this link. Are you sure?"))) {
+            confirmed = true;
+            Option3->setChecked(false);
+            if (pullInputIsNumbers() && !plan_.full()) {
+                insertLink(row);
+            } else {
+                platform().beep();
+            }
+            pullcalc();
+        }
+    }
+    if (midAssistCheck->isChecked()) {
+        pullcalc();
+    }
+    // A click with nothing to do is refused with a beep; a confirmed action is no refusal.
+    const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked();
+    if (!confirmed && !pending && !midAssistCheck->isChecked()) {
+        platform().beep();
+    }
+}
+
+void PullCalculator::Text1_Change() {
+    if (const auto warning = friction_input_message(text(Text1), locale_)) {
+        show_message(platform(), *warning);
+    }
+    pullcalc();
+}
+
+void PullCalculator::Text2_Change() {
+    if (const auto warning = range_input_message(text(Text2), locale_)) {
+        show_message(platform(), *warning);
+    }
+    pullcalc();
+}
+
+void PullCalculator::Text3_Change() {
+    if (const auto warning = range_input_message(text(Text3), locale_)) {
+        show_message(platform(), *warning);
+    }
+    pullcalc();
+}
+
+void PullCalculator::Text7_Change() {
+    if (isNumberText(text(Text7), locale_)) {
+        pullcalc();
+    } else {
+        platform().beep();
+    }
+}
+
+int PullCalculator::selectedLink() const {
+    const QModelIndexList selected = List6->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void PullCalculator::selectLink(int row) {
+    if (row < 0) {
+        List6->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = plan_models_[0]->index(row);
+    List6->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void PullCalculator::pullcalc() {
+    const int previous_rows = static_cast<int>(results_.forward.size());
+    PullSettingsTexts settings;
+    settings.friction = text(Text1);
+    settings.allowable = text(Text2);
+    settings.weight = text(Text3);
+    settings.back_tension = text(Text7);
+    settings.mid_assist = midAssistCheck->isChecked();
+    settings.selected = selectedLink();
+    plan_.calculate(settings, results_);
+    showResults(previous_rows);
+    Check2->setChecked(false);
+}
+
+void PullCalculator::showResults(int previous_rows) {
+    const bool same_rows = previous_rows == static_cast<int>(results_.forward.size());
+    for (TextColumnModel* model : result_models_) {
+        if (same_rows) {
+            model->changedFrom(0);
+        } else {
+            model->beginReset();
+            model->endReset();
+        }
+    }
+    if (!same_rows) {
+        syncScrolling(List6->verticalScrollBar()->value());
+    }
+    ProgressBar1->setValue(results_.forward_percent);
+    ProgressBar2->setValue(results_.reverse_percent);
+    ProgressBar1->setVisible(results_.bars_visible);
+    ProgressBar2->setVisible(results_.bars_visible);
+    midassistlabel->setText(QString::fromStdString(results_.caption));
+}
+
+void PullCalculator::syncScrolling(int value) {
+    for (QListView* column : columns_) {
+        column->verticalScrollBar()->setValue(value);
+    }
+    scroll_->setValue(value);
+}
+
+bool PullCalculator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List6 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            List6_Click(List6->currentIndex().row());
+            return true;
+        }
+    }
+    return RegisteredWindow<QWidget>::eventFilter(watched, event);
+}
+
+} // namespace tensora

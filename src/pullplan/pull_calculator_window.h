@@ -1,0 +1,112 @@
+// The pull planner: the cable's values, the plan built link by link, and the forward and
+// reverse tensions and sidewall pressures of every link, recomputed after every change.
+#pragma once
+
+#include "app/window_registry.h"
+#include "pullplan/pull_plan.h"
+#include "pullplan/pull_plan_links.h"
+#include "pullplan/text_column_model.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <array>
+
+namespace tensora {
+
+class PullCalculator : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+
+public:
+    explicit PullCalculator(WindowRegistry& registry);
+
+    void Form_Load();
+    void Check1_Click();
+    void Command1_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void midAssistCheck_Click();
+    void List6_Click(int row);
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Text7_Change();
+
+    // Recomputes every result from the current boxes, plan and selected link.
+    void pullcalc();
+
+    // The plan as the link columns hold it. Changes made through plan() must be followed by
+    // planChanged(), which refreshes the columns.
+    const PullPlanLinks& plan() const { return plan_; }
+    PullPlanLinks& plan() { return plan_; }
+    void planChanged();
+
+    // The row of the selected link number, -1 when none is selected.
+    int selectedLink() const;
+    void selectLink(int row);
+
+    const PullResults& results() const { return results_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildCableInput();
+    QWidget* buildPullInput();
+    QWidget* buildOptions();
+    QWidget* buildResults();
+    QListView* addColumn(const char* name, TextColumnModel* model);
+    TextColumnModel* planModel(std::function<std::string_view(int)> text);
+    TextColumnModel* resultModel(const TextColumn PullResults::*column);
+    void chooseOption(QRadioButton* chosen);
+    bool pullInputIsNumbers() const;
+    QString nextLinkType() const;
+    void submitLink();
+    void insertLink(int row);
+    void deleteLink(int row);
+    void deleteAllLinks();
+    void showResults(int previous_rows);
+    void syncScrolling(int value);
+    std::string text(const QLineEdit* box) const;
+
+    NumberLocale locale_;
+    PullPlanLinks plan_;
+    PullResults results_;
+
+    QLineEdit* Text6; // cable description
+    QLineEdit* Text2; // allowable tension
+    QLineEdit* Text3; // cable weight
+    QLineEdit* Text1; // coefficient of friction
+    QLabel* lubricantLabel;
+    QPushButton* Command2;
+    QLineEdit* Text7; // back tension
+    QCheckBox* Check2;
+    QCheckBox* Check1;
+    QLabel* Label2;
+    QLineEdit* Text4; // length of the next link
+    QLineEdit* Text5; // angle of the next link
+    QLabel* Label4;
+    QPushButton* Command1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QCheckBox* midAssistCheck;
+    QListView* List6;
+    QProgressBar* ProgressBar1;
+    QProgressBar* ProgressBar2;
+    QLabel* midassistlabel;
+    QScrollBar* scroll_;
+
+    std::array<TextColumnModel*, 4> plan_models_{};   // List6, List1, List2, List3
+    std::array<TextColumnModel*, 4> result_models_{}; // List4, List7, List5, List8
+    QList<QListView*> columns_;
+};
+
+} // namespace tensora

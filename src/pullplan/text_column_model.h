@@ -1,0 +1,40 @@
+// A list model over texts that live elsewhere (the plan's links, the calculation's results).
+// Views ask only for the rows they show, so a plan of tens of thousands of links redraws in
+// the time of one screenful.
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <functional>
+#include <string_view>
+
+namespace tensora {
+
+class TextColumnModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    using RowCount = std::function<int()>;
+    using TextAt = std::function<std::string_view(int row)>;
+
+    TextColumnModel(RowCount rows, TextAt text, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Announce a change of the texts behind the model, around that change.
+    void beginInsert(int row) { beginInsertRows(QModelIndex(), row, row); }
+    void endInsert() { endInsertRows(); }
+    void beginRemove(int row) { beginRemoveRows(QModelIndex(), row, row); }
+    void endRemove() { endRemoveRows(); }
+    void beginReset() { beginResetModel(); }
+    void endReset() { endResetModel(); }
+    // Texts of rows from `first` on changed, the number of rows did not.
+    void changedFrom(int first);
+
+private:
+    RowCount rows_;
+    TextAt text_;
+};
+
+} // namespace tensora

@@ -1,0 +1,387 @@
+#include "pullplan/pull_calculator_window.h"
+#include "support/scripted_platform.h"
+#include "support/window_test.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <memory>
+
+namespace tensora::test {
+
+namespace {
+const QString kDeleteQuestion = QStringLiteral("This will delete the link. Are you sure?");
+const QString kDeleteAllQuestion = QStringLiteral("This will delete ALL links. Are you sure?");
+const QString kInsertQuestion =
+    QStringLiteral("This will insert the data in Pull Input at this link. Are you sure?");
+const QString kFrictionMessage =
+    QStringLiteral("Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
+} // namespace
+
+class PullCalculatorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<SettingsSandbox> settings_;
+    std::unique_ptr<ModalGuard> guard_;
+    std::unique_ptr<ScriptedPlatform> platform_;
+    std::unique_ptr<WindowRegistry> registry_;
+    PullCalculator* window_ = nullptr;
+
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(*window_, name); }
+    QCheckBox* check(const char* name) const { return child<QCheckBox>(*window_, name); }
+    QRadioButton* option(const char* name) const { return child<QRadioButton>(*window_, name); }
+    QProgressBar* bar(const char* name) const { return child<QProgressBar>(*window_, name); }
+    QListView* list(const char* name) const { return child<QListView>(*window_, name); }
+
+    QStringList column(const char* name) const {
+        QStringList texts;
+        QAbstractItemModel* model = list(name)->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            texts << model->index(row, 0).data().toString();
+        }
+        return texts;
+    }
+
+    void submit(const QString& length, const QString& angle = QString()) {
+        box("Text4")->setText(length);
+        if (!angle.isNull()) {
+            box("Text5")->setText(angle);
+        }
+        child<QPushButton>(*window_, "Command1")->click();
+    }
+
+    // The worked example: 0.15, 200 lbs/kft, 1000 lbs; 500 ft, a 2 ft 90 degree bend, 300 ft.
+    void enterWorkedExample() {
+        box("Text1")->setText(QStringLiteral("0.15"));
+        box("Text3")->setText(QStringLiteral("200"));
+        box("Text2")->setText(QStringLiteral("1000"));
+        submit(QStringLiteral("500"));
+        submit(QStringLiteral("2"), QStringLiteral("90"));
+        submit(QStringLiteral("300"));
+    }
+
+    void clickLink(int row) {
+        QListView* links = list("List6");
+        const QRect rect = links->visualRect(links->model()->index(row, 0));
+        QTest::mouseClick(links->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void enterLinks(int count) {
+        for (int i = 1; i <= count; ++i) {
+            const bool straight = check("Check1")->isChecked();
+            submit(QString::number(i * 100), straight ? QString() : QStringLiteral("45"));
+        }
+    }
+
+private slots:
+    void init() {
+        settings_ = std::make_unique<SettingsSandbox>();
+        guard_ = std::make_unique<ModalGuard>();
+        platform_ = std::make_unique<ScriptedPlatform>();
+        registry_ = std::make_unique<WindowRegistry>(*platform_);
+        window_ = &registry_->show<PullCalculator>();
+        window_->resize(window_->sizeHint());
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+
+    void cleanup() {
+        registry_.reset();
+        QVERIFY2(guard_->seen().isEmpty(), qPrintable(guard_->seen().join(", ")));
+        QVERIFY2(platform_->unexpected.isEmpty(), qPrintable(platform_->unexpected.join(", ")));
+        guard_.reset();
+        platform_.reset();
+        settings_.reset();
+    }
+
+    void opensWithItsDesignState() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
+        QVERIFY(check("Check1")->isChecked());
+        QVERIFY(box("Text5")->isHidden());
+        QVERIFY(child<QLabel>(*window_, "Label2")->isHidden());
+        QVERIFY(child<QLabel>(*window_, "Label4")->isHidden());
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0"));
+        QCOMPARE(box("Text6")->text(), QStringLiteral("Cable to pull"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("10"));
+        QCOMPARE(box("Text3")->text(), QStringLiteral("5"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0.150"));
+        QCOMPARE(box("Text7")->text(), QStringLiteral("0"));
+        for (const char* name : {"Option1", "Option2", "Option3"}) {
+            QVERIFY(!option(name)->isChecked());
+        }
+        QVERIFY(!check("midAssistCheck")->isChecked());
+        QVERIFY(check("Check2")->isHidden());
+        QVERIFY(!check("Check2")->isChecked());
+        QCOMPARE(check("Check2")->text(), QStringLiteral("Launch from Pull Calc (hidden)"));
+        QVERIFY(column("List6").isEmpty());
+        QVERIFY(bar("ProgressBar1")->isVisible());
+        QCOMPARE(bar("ProgressBar1")->orientation(), Qt::Vertical);
+        QCOMPARE(child<QLabel>(*window_, "midassistlabel")->text(), QString());
+        for (const char* heading : {"Label20", "ForwardTensLabel", "RevTensionLabel"}) {
+            QVERIFY(child<QLabel>(*window_, heading)->font().bold());
+        }
+        QVERIFY(platform_->messages.isEmpty());
+    }
+
+    void submitAddsAStraightThenAsksForAnAngle() {
+        submit(QStringLiteral("100"));
+        QCOMPARE(column("List1"), QStringList{"Straight"});
+        QCOMPARE(column("List2"), QStringList{"100"});
+        QCOMPARE(column("List3"), QStringList{"0"});
+        QCOMPARE(column("List6"), QStringList{"1"});
+        QCOMPARE(box("Text4")->text(), QString());
+        QVERIFY(!check("Check1")->isChecked());
+        QVERIFY(box("Text5")->isVisible());
+        QCOMPARE(box("Text5")->text(), QString());
+
+        submit(QStringLiteral("2")); // no angle yet
+        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(column("List6"), QStringList{"1"});
+        QCOMPARE(box("Text4")->text(), QStringLiteral("2"));
+
+        submit(QStringLiteral("2"), QStringLiteral("90"));
+        QCOMPARE(column("List1"), QStringList({"Straight", "Angle"}));
+        QCOMPARE(column("List3"), QStringList({"0", "90"}));
+        QCOMPARE(column("List6"), QStringList({"1", "2"}));
+        QVERIFY(check("Check1")->isChecked());
+        QVERIFY(box("Text5")->isHidden());
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0"));
+    }
+
+    void submitWithAnEmptyLengthBeepsAndStillRecalculates() {
+        check("Check2")->setChecked(true);
+        submit(QString());
+        QCOMPARE(platform_->beeps, 1);
+        QVERIFY(column("List6").isEmpty());
+        QVERIFY(!check("Check2")->isChecked()); // every recalculation clears the flag
+    }
+
+    void computesTheWorkedExample() {
+        enterWorkedExample();
+        QCOMPARE(column("List4"), QStringList({"15", "19", "28"}));
+        QCOMPARE(column("List7"), QStringList({"0", "9", "0"}));
+        QCOMPARE(column("List5"), QStringList({"26", "11", "9"}));
+        QCOMPARE(column("List8"), QStringList({"0", "6", "0"}));
+        QCOMPARE(bar("ProgressBar1")->value(), 2);
+        QCOMPARE(bar("ProgressBar2")->value(), 2);
+        QVERIFY(platform_->messages.isEmpty());
+    }
+
+    void deletingLinkTwoOfFourRenumbersTheRest() {
+        enterLinks(4);
+        option("Option1")->click();
+        platform_->answers = {true};
+        clickLink(1);
+        QCOMPARE(platform_->questions, QStringList{kDeleteQuestion});
+        QCOMPARE(column("List6"), QStringList({"1", "2", "3"}));
+        QCOMPARE(column("List2"), QStringList({"100", "300", "400"}));
+        QCOMPARE(column("List1"), QStringList({"Straight", "Straight", "Angle"}));
+        QCOMPARE(column("List4").size(), 3);
+        QVERIFY(!option("Option1")->isChecked());
+        QCOMPARE(window_->selectedLink(), -1);
+        QCOMPARE(platform_->beeps, 0); // a confirmed action is no refusal
+    }
+
+    void insertingAtLinkTwoOfThreeShiftsTheLaterLinks() {
+        enterLinks(3);
+        QVERIFY(!check("Check1")->isChecked());
+        check("Check1")->setChecked(true);
+        box("Text4")->setText(QStringLiteral("50"));
+        option("Option3")->click();
+        platform_->answers = {true};
+        clickLink(1);
+        QCOMPARE(platform_->questions, QStringList{kInsertQuestion});
+        QCOMPARE(column("List6"), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(column("List2"), QStringList({"100", "50", "200", "300"}));
+        QCOMPARE(column("List1"), QStringList({"Straight", "Straight", "Angle", "Straight"}));
+        QCOMPARE(column("List3"), QStringList({"0", "0", "45", "0"}));
+        QCOMPARE(box("Text4")->text(), QString());
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0"));
+        QVERIFY(box("Text5")->isHidden());
+        QVERIFY(check("Check1")->isChecked()); // an insertion does not flip the link type
+        QCOMPARE(window_->selectedLink(), 1);
+        QVERIFY(!option("Option3")->isChecked());
+        QCOMPARE(platform_->beeps, 0);
+        QCOMPARE(column("List4").size(), 4);
+    }
+
+    void insertingWithoutANumberBeepsAndClearsTheOption() {
+        enterLinks(2);
+        box("Text4")->clear();
+        option("Option3")->click();
+        platform_->answers = {true};
+        clickLink(0);
+        QCOMPARE(column("List6").size(), 2);
+        QCOMPARE(platform_->beeps, 1);
+        QVERIFY(!option("Option3")->isChecked());
+    }
+
+    void answeringNoKeepsThePlanAndTheOption_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("recalculates");
+        QTest::newRow("delete") << "Option1" << kDeleteQuestion << true;
+        QTest::newRow("delete all") << "Option2" << kDeleteAllQuestion << true;
+        QTest::newRow("insert") << "Option3" << kInsertQuestion << false;
+    }
+
+    void answeringNoKeepsThePlanAndTheOption() {
+        QFETCH(QString, name);
+        QFETCH(QString, question);
+        QFETCH(bool, recalculates);
+        enterLinks(3);
+        box("Text4")->setText(QStringLiteral("50"));
+        option(qPrintable(name))->click();
+        platform_->answers = {false, false};
+        check("Check2")->setChecked(true);
+        clickLink(1);
+        QCOMPARE(column("List2"), QStringList({"100", "200", "300"}));
+        QVERIFY(option(qPrintable(name))->isChecked());
+        QCOMPARE(check("Check2")->isChecked(), !recalculates);
+        clickLink(1);
+        QCOMPARE(platform_->questions, QStringList({question, question}));
+        QCOMPARE(platform_->beeps, 0);
+    }
+
+    void deletingAllLinksEmptiesEveryColumn() {
+        enterLinks(3);
+        option("Option2")->click();
+        platform_->answers = {true};
+        clickLink(2);
+        for (const char* name :
+             {"List6", "List1", "List2", "List3", "List4", "List5", "List7", "List8"}) {
+            QVERIFY2(column(name).isEmpty(), name);
+        }
+        QCOMPARE(window_->selectedLink(), -1);
+        QCOMPARE(platform_->beeps, 0);
+    }
+
+    void aClickWithNothingPendingBeeps() {
+        enterLinks(2);
+        clickLink(0);
+        QCOMPARE(platform_->beeps, 1);
+        clickLink(0); // the number already selected counts again
+        QCOMPARE(platform_->beeps, 2);
+        list("List6")->setFocus();
+        QTest::keyClick(list("List6"), Qt::Key_Space);
+        QCOMPARE(platform_->beeps, 3);
+        QVERIFY(platform_->questions.isEmpty());
+    }
+
+    void aClickChoosesTheMidAssistPoint() {
+        enterWorkedExample();
+        check("midAssistCheck")->click();
+        QVERIFY(bar("ProgressBar1")->isVisible()); // nothing changes until a link is clicked
+        QCOMPARE(child<QLabel>(*window_, "midassistlabel")->text(), QString());
+        clickLink(1);
+        QCOMPARE(child<QLabel>(*window_, "midassistlabel")->text(),
+                 QStringLiteral("Mid-assist pull point between links 2 and 3"));
+        QVERIFY(bar("ProgressBar1")->isHidden());
+        QVERIFY(bar("ProgressBar2")->isHidden());
+        QCOMPARE(column("List4"), QStringList({"15", "19", "9"}));
+        QCOMPARE(column("List5"), QStringList({"15", "", "9"}));
+        QCOMPARE(column("List8"), QStringList({"0", "", "0"}));
+        QCOMPARE(platform_->beeps, 0);
+    }
+
+    void choosingAnOptionTurnsMidAssistOff() {
+        enterWorkedExample();
+        check("midAssistCheck")->click();
+        clickLink(1);
+        option("Option1")->click();
+        QVERIFY(!check("midAssistCheck")->isChecked());
+        QCOMPARE(child<QLabel>(*window_, "midassistlabel")->text(), QString());
+        QVERIFY(bar("ProgressBar1")->isVisible());
+        QCOMPARE(column("List4"), QStringList({"15", "19", "28"}));
+        check("midAssistCheck")->click();
+        QVERIFY(!option("Option1")->isChecked()); // and mid-assist clears the options
+    }
+
+    void optionsExcludeEachOther() {
+        option("Option1")->click();
+        option("Option2")->click();
+        QVERIFY(!option("Option1")->isChecked());
+        QVERIFY(option("Option2")->isChecked());
+        option("Option2")->click(); // clicking the chosen option keeps it chosen
+        QVERIFY(option("Option2")->isChecked());
+    }
+
+    void aCoefficientAboveOneWarnsAndIsStillUsed() {
+        submit(QStringLiteral("1000"));
+        box("Text3")->setText(QStringLiteral("100"));
+        QLineEdit* friction = box("Text1");
+        friction->setFocus();
+        friction->selectAll();
+        QTest::keyClick(friction, Qt::Key_Delete);
+        QTest::keyClicks(friction, QStringLiteral("1.5"));
+        QCOMPARE(platform_->messages, QStringList({kFrictionMessage, kFrictionMessage}));
+        QCOMPARE(column("List4"), QStringList{"150"});
+    }
+
+    void cableBoxesThatAreNotNumbersWarn() {
+        box("Text2")->setText(QStringLiteral("abc"));
+        box("Text3")->setText(QStringLiteral("5x"));
+        QCOMPARE(platform_->messages,
+                 QStringList({"Please enter a number", "Please enter a number"}));
+        QCOMPARE(bar("ProgressBar1")->value(), 0);
+    }
+
+    void theBackTensionRecalculatesOnlyWhileItIsANumber() {
+        submit(QStringLiteral("1000"));
+        QLineEdit* back = box("Text7");
+        back->setFocus();
+        back->selectAll();
+        QTest::keyClick(back, Qt::Key_Delete);        // "" beeps
+        QTest::keyClicks(back, QStringLiteral("-5")); // "-" beeps, "-5" recalculates
+        QCOMPARE(platform_->beeps, 2);
+        QCOMPARE(column("List4"), QStringList{"-4"});
+        QTest::keyClicks(back, QStringLiteral("0")); // -50
+        QCOMPARE(column("List4"), QStringList{"-49"});
+        QCOMPARE(bar("ProgressBar1")->value(), 0);
+        QVERIFY(platform_->messages.isEmpty());
+    }
+
+    void aFullPlanRefusesMoreLinks() {
+        for (int i = 0; i < kMaxLinks; ++i) {
+            window_->plan().append("Straight", "1", "0");
+        }
+        window_->planChanged();
+        submit(QStringLiteral("5"));
+        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(window_->plan().size(), static_cast<std::size_t>(kMaxLinks));
+        box("Text4")->setText(QStringLiteral("5"));
+        option("Option3")->click();
+        platform_->answers = {true};
+        clickLink(0);
+        QCOMPARE(platform_->beeps, 2);
+        QCOMPARE(window_->plan().size(), static_cast<std::size_t>(kMaxLinks));
+        QCOMPARE(column("List4").size(), kMaxLinks);
+    }
+
+    void theColumnsScrollTogether() {
+        for (int i = 0; i < 300; ++i) {
+            window_->plan().append("Straight", "1", "0");
+        }
+        window_->planChanged();
+        window_->pullcalc();
+        QScrollBar* shared = child<QScrollBar>(*window_, "planScrollBar");
+        QTRY_VERIFY(shared->maximum() > 0);
+        QCOMPARE(shared->maximum(), list("List6")->verticalScrollBar()->maximum());
+        shared->setValue(shared->maximum() / 2);
+        for (const char* name : {"List6", "List1", "List4", "List8"}) {
+            QCOMPARE(list(name)->verticalScrollBar()->value(), shared->maximum() / 2);
+        }
+        list("List5")->verticalScrollBar()->setValue(7);
+        QCOMPARE(list("List6")->verticalScrollBar()->value(), 7);
+        QCOMPARE(shared->value(), 7);
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::PullCalculatorTest)
+#include "pull_calculator_window_test.moc"
