@@ -3,6 +3,7 @@
 #include "app/window_geometry.h"
 #include "app/window_registry.h"
 #include "calculators/straight_pull_window.h"
+#include "pullplan/pull_calculator_window.h"
 #include "support/scripted_platform.h"
 #include "support/window_test.h"
 
@@ -182,7 +183,7 @@ private slots:
         QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
         QVERIFY(item(main, "mnuFileExit")->isEnabled());
         for (const char* name :
-             {"NewFile", "Openfile", "SaveFile", "mnuToolsPullCalc", "mnuToolsMaxPull",
+             {"NewFile", "Openfile", "SaveFile", "mnuToolsMaxPull",
               "mnuToolsSideWall", "mnuToolsBendPull", "mnuToolsFillRatio", "mnuToolsLubricant",
               "displayHelp", "LoadPDF", "NVOnline", "mnuHelpAbout"}) {
             QVERIFY2(!item(main, name)->isEnabled(), name);
@@ -199,6 +200,14 @@ private slots:
         QCOMPARE(registry_->find<straightPull>(), calculator);
         QCOMPARE(child<QLineEdit>(*calculator, "Text2")->text(), QStringLiteral("300"));
         QCOMPARE(registry_->loadedWindows().size(), 2);
+    }
+
+    void thePullCalculatorItemOpensThePlanner() {
+        frmMain& main = startMain();
+        item(main, "mnuToolsPullCalc")->trigger();
+        auto* planner = registry_->find<PullCalculator>();
+        QVERIFY(planner && planner->isVisible());
+        QCOMPARE(planner->windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
     }
 
     void aClosedWindowStartsAgainFromItsDesignState() {
