@@ -368,31 +368,66 @@ std::string format_pattern(double value, std::string_view pattern, std::string_v
 }
 
 std::string_view whole_pattern_text(double value, std::string& scratch) {
-    const double magnitude = std::fabs(value);
-    if (std::isfinite(value) && magnitude < 1e15) {
-        const double whole = std::trunc(value);
-        const double fraction = std::fabs(value - whole);
-        // Away from a half, rounding the value itself and rounding its 15-digit decimal form
-        // (which lies within 5e-15 of the value, relatively) give the same whole number.
-        if (std::fabs(fraction - 0.5) > 1e-14 * magnitude) {
-            const double rounded = fraction > 0.5 ? whole + (value < 0 ? -1 : 1) : whole;
-            scratch.resize(24);
-            if (rounded == 0) {
-                return {};
-            }
-            const auto end = std::to_chars(scratch.data(), scratch.data() + scratch.size(),
-                                           static_cast<long long>(rounded))
-                                 .ptr;
-            return std::string_view(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
+    if (!std::isfinite(value)) {
+        return kNotFiniteText;
+    }
+    if (std::fabs(value) < 1e13) {
+        double whole = std::trunc(value);
+        double fraction = std::fabs(value - whole);
+        // Away from a half, the value and its 15-digit decimal form round to the same whole
+        // number (they differ by less than 5e-15 of the value). Next to a half, round the
+        // decimal form itself: below 1e13 its double lies on the same side of the half as the
+        // decimal does, and an exact half is an exact double.
+        if (std::fabs(fraction - 0.5) <= 1e-14 * std::fabs(value)) {
+            const double decimal = round_to_15_digits(value);
+            whole = std::trunc(decimal);
+            fraction = std::fabs(decimal - whole);
         }
+        const double rounded = fraction >= 0.5 ? whole + (value < 0 ? -1 : 1) : whole;
+        if (rounded == 0) {
+            return {};
+        }
+        scratch.resize(24);
+        const auto end = std::to_chars(scratch.data(), scratch.data() + scratch.size(),
+                                       static_cast<long long>(rounded))
+                             .ptr;
+        return std::string_view(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
     }
     scratch = format_pattern(value, "###");
     return scratch;
 }
 
 double round_to_15_digits(double value) {
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value) || value == 0) {
         return value;
+    }
+    // Fast path: scale to a whole number of 15 digits, round, scale back. The product's
+    // rounding error is recovered exactly with a fused multiply-add, so the rounding decision
+    // is made on the exact scaled value. The whole number (below 2^53) and the power of ten
+    // (up to 1e22) are exact doubles, so the division is the correctly rounded value of the
+    // 15-digit decimal: exactly what reading that decimal back gives. Values next to a half
+    // take the path through the decimal text, which rounds exact halves to even.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-7 && magnitude < 1e14) {
+        int shift = 14 - static_cast<int>(std::floor(std::log10(magnitude)));
+        double scaled = magnitude * kPowers[shift];
+        if (scaled >= 1e15 && shift > 0) {
+            scaled = magnitude * kPowers[--shift];
+        } else if (scaled < 1e14 && shift < 22) {
+            scaled = magnitude * kPowers[++shift];
+        }
+        if (scaled >= 1e14 && scaled < 1e15) {
+            const double error = std::fma(magnitude, kPowers[shift], -scaled);
+            const double whole = std::floor(scaled);
+            const double fraction = (scaled - whole) + error;
+            if (std::fabs(fraction - 0.5) > 1e-6) {
+                const double rounded = (fraction > 0.5 ? whole + 1 : whole) / kPowers[shift];
+                return value < 0 ? -rounded : rounded;
+            }
+        }
     }
     char buffer[64];
     const auto written =

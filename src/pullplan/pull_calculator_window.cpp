@@ -96,6 +96,9 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     setTabOrder(Option3, midAssistCheck);
     setTabOrder(midAssistCheck, List6);
 
+    // Room for a screenful of links below the input groups.
+    resize(qMax(minimumSizeHint().width(), 900), sizeHint().height() + 220);
+    Text4->setFocus();
     Form_Load();
 }
 
@@ -209,6 +212,7 @@ QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model) {
     auto* view = new QListView(this);
     view->setObjectName(QLatin1String(name));
     view->setModel(model);
+    view->setItemDelegate(new PlainTextDelegate(view));
     view->setUniformItemSizes(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::NoSelection);
@@ -338,6 +342,7 @@ void PullCalculator::Command1_Click() {
         Text4->clear();
         Text5->clear();
         Check1->setChecked(!Check1->isChecked()); // runs Check1_Click
+        Text4->setFocus();                        // ready for the next link's length
     } else {
         platform().beep();
     }

@@ -18,7 +18,7 @@ public:
 
     double operator()(double theta) {
         const auto bits = std::bit_cast<std::uint64_t>(theta);
-        Entry& entry = entries_[(bits * 0x9E3779B97F4A7C15ULL) >> 58];
+        Entry& entry = entries_[(bits * 0x9E3779B97F4A7C15ULL) >> 56];
         if (!entry.used || entry.theta_bits != bits) {
             entry = {true, bits, std::exp(round_to_15_digits(friction_ * theta))};
         }
@@ -32,11 +32,21 @@ private:
         double factor = 0;
     };
     double friction_;
-    std::array<Entry, 64> entries_{};
+    std::array<Entry, 256> entries_{};
 };
 
 double straight_tension_added(double friction, double weight, double length) {
     return ((friction * weight) * length) / 1000.0;
+}
+
+// A tension or pressure as the columns show it: pattern "###". From 1e15 on a double no longer
+// holds the value to the pound, and its digits would only be rounding noise many columns
+// wide, so such values show as out of range, like values beyond a double.
+std::string_view column_text(double value, std::string& scratch) {
+    if (!(std::fabs(value) < 1e15)) {
+        return kNotFiniteText;
+    }
+    return whole_pattern_text(value, scratch);
 }
 
 std::string_view sidewall_text(double tension, double length, std::string& scratch) {
@@ -44,7 +54,7 @@ std::string_view sidewall_text(double tension, double length, std::string& scrat
         // No finite pressure over no length; with no tension there is no pressure at all.
         return tension == 0 || std::isnan(tension) ? std::string_view() : kNoLengthText;
     }
-    return whole_pattern_text(tension / length, scratch);
+    return column_text(tension / length, scratch);
 }
 
 // Names the point between the chosen link and the next by their numbers.
@@ -114,7 +124,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
             tension = tension * bend_factor(link.theta);
             results.forward_sidewall.push_back(sidewall_text(tension, link.length, scratch));
         }
-        results.forward.push_back(whole_pattern_text(tension, scratch));
+        results.forward.push_back(column_text(tension, scratch));
         results.forward_tension[i] = tension;
         if (point && i == s) {
             tension = 0; // the links after the point form a second pull
@@ -135,7 +145,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     results.reverse_percent = tension_percent(reverse, allowable);
     for (std::size_t i = 0; i < n; ++i) {
         const double at = results.reverse_tension[i];
-        results.reverse.push_back(whole_pattern_text(at, scratch));
+        results.reverse.push_back(column_text(at, scratch));
         results.reverse_sidewall.push_back(links[i].straight
                                                ? std::string_view("0")
                                                : sidewall_text(at, links[i].length, scratch));

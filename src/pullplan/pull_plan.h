@@ -49,6 +49,8 @@ struct PullSettingsTexts {
     int selected = -1; // row of the chosen link, -1 for none
 };
 
+// Tensions and pressures are written with the pattern "###"; from 1e15 lbs on, and beyond a
+// double, they show kNotFiniteText.
 struct PullResults {
     TextColumn forward;          // cumulative tension after each link, lbs, pattern "###"
     TextColumn forward_sidewall; // "0" for straights, tension / bend length for bends

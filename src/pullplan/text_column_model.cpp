@@ -1,5 +1,7 @@
 #include "pullplan/text_column_model.h"
 
+#include <QPainter>
+
 namespace tensora {
 
 TextColumnModel::TextColumnModel(RowCount rows, TextAt text, QObject* parent)
@@ -23,6 +25,26 @@ void TextColumnModel::changedFrom(int first) {
     if (first < rows) {
         emit dataChanged(index(first), index(rows - 1), {Qt::DisplayRole});
     }
+}
+
+void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group =
+        option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    if (selected) {
+        painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    }
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      index.data().toString());
+}
+
+QSize PlainTextDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    return {option.fontMetrics.horizontalAdvance(index.data().toString()) + 5,
+            option.fontMetrics.height() + 2};
 }
 
 } // namespace tensora

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <random>
 
 namespace tensora {
@@ -197,6 +200,15 @@ TEST(Pullcalc, ShowsTensionsBeyondADoubleAsOutOfRange) {
     EXPECT_EQ(results.forward_percent, 100);
 }
 
+TEST(Pullcalc, ShowsTensionsBeyondTheDoublesWholeNumbersAsOutOfRange) {
+    PullSettingsTexts settings = worked_settings();
+    settings.back_tension = "999999999999999";
+    EXPECT_EQ(run({straight("1", "1")}, settings).forward[0], "999999999999999");
+    settings.back_tension = "1e15";
+    EXPECT_EQ(run({straight("1", "1")}, settings).forward[0], kNotFiniteText);
+    EXPECT_EQ(run({bend("1e-20", "90", "1")}, settings).forward_sidewall[0], kNotFiniteText);
+}
+
 TEST(WholePatternText, AgreesWithThePatternEverywhere) {
     std::mt19937_64 random(20261208);
     std::uniform_real_distribution<double> exponent(-3, 17);
@@ -221,6 +233,37 @@ TEST(WholePatternText, AgreesWithThePatternEverywhere) {
     }
     for (double value : values) {
         ASSERT_EQ(whole_pattern_text(value, scratch), format_pattern(value, "###")) << value;
+    }
+}
+
+TEST(RoundTo15Digits, AgreesWithReadingBackTheFifteenDigitText) {
+    std::mt19937_64 random(8122026);
+    std::uniform_real_distribution<double> exponent(-12, 18);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    std::vector<double> values{1.57068062827225,
+                               0.235602094240838,
+                               90 / 57.3,
+                               0.15 * (90 / 57.3),
+                               1e-7,
+                               1e14,
+                               99999999999999.95,
+                               0.5,
+                               1.0 / 3};
+    for (int i = 0; i < 300000; ++i) {
+        values.push_back(std::pow(10.0, exponent(random)));
+        values.push_back(std::bit_cast<double>(bits(random) >> 2)); // anywhere in the range
+    }
+    for (int i = 1; i <= 3600; ++i) {
+        values.push_back(0.15 * ((i / 20.0) / 57.3)); // the bend exponents of real plans
+    }
+    for (double value : values) {
+        char text[64];
+        const auto end =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+        double expected = 0;
+        std::from_chars(text, end, expected);
+        ASSERT_EQ(round_to_15_digits(value), expected) << text;
+        ASSERT_EQ(round_to_15_digits(-value), -expected) << text;
     }
 }
 

@@ -1,0 +1,114 @@
+// The pull planner recomputes every column after every keystroke: the calculation alone, and
+// the window's whole recalculation (calculation and columns, drawn offscreen).
+#include "app/platform.h"
+#include "app/window_registry.h"
+#include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_plan_links.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const tensora::NumberLocale kEnglish{".", ","};
+
+// Alternating straight sections and gentle bends (a long duct run with slight offsets), with a
+// friction low enough that every tension of even the longest plan stays a whole number of
+// lbs that the columns write out digit by digit: the costliest case for the columns.
+void fill(tensora::PullPlanLinks& plan, int links) {
+    static const char* const kAngles[] = {"1", "1.25", "1.5", "0.75"};
+    for (int i = 0; i < links; ++i) {
+        if (i % 2 == 0) {
+            plan.append("Straight", std::to_string(100 + i % 400), "0");
+        } else {
+            plan.append("Angle", "3", kAngles[i % 4]);
+        }
+    }
+}
+
+tensora::PullSettingsTexts settings() {
+    tensora::PullSettingsTexts texts;
+    texts.friction = "0.05";
+    texts.weight = "200";
+    texts.allowable = "10,000";
+    return texts;
+}
+
+void BM_CalculatePull(benchmark::State& state) {
+    tensora::PullPlanLinks plan(kEnglish);
+    fill(plan, static_cast<int>(state.range(0)));
+    tensora::PullResults results;
+    for (auto _ : state) {
+        plan.calculate(settings(), results);
+        benchmark::DoNotOptimize(results.forward_percent);
+    }
+}
+BENCHMARK(BM_CalculatePull)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The window-free form from texts, reading every link as well.
+void BM_PullcalcFromTexts(benchmark::State& state) {
+    std::vector<tensora::PullLinkTexts> links;
+    for (int i = 0; i < state.range(0); ++i) {
+        links.push_back(i % 2 == 0
+                            ? tensora::PullLinkTexts{"Straight", "250", "0", std::to_string(i + 1)}
+                            : tensora::PullLinkTexts{"Angle", "3", "1.5", std::to_string(i + 1)});
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tensora::pullcalc(links, settings(), kEnglish));
+    }
+}
+BENCHMARK(BM_PullcalcFromTexts)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+struct Planner {
+    explicit Planner(int links)
+        : registry(platform), window(registry.show<tensora::PullCalculator>()) {
+        window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("0.05"));
+        window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("200"));
+        window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("10000"));
+        fill(window.plan(), links);
+        window.planChanged();
+        window.pullcalc();
+        QApplication::processEvents();
+    }
+    tensora::DesktopPlatform platform;
+    tensora::WindowRegistry registry;
+    tensora::PullCalculator& window;
+};
+
+void BM_WindowRecalculation(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        planner.window.pullcalc();
+        QApplication::processEvents(); // lay out and draw what changed, as the event loop does
+    }
+}
+BENCHMARK(BM_WindowRecalculation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the coefficient box: its change handling, the recalculation and the redraw
+// of what changed.
+void BM_CoefficientKeystroke(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    auto* friction = planner.window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    bool flip = false;
+    for (auto _ : state) {
+        friction->setText(flip ? QStringLiteral("0.05") : QStringLiteral("0.06"));
+        flip = !flip;
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CoefficientKeystroke)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
