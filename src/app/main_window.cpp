@@ -2,6 +2,10 @@
 
 #include "app/artwork.h"
 #include "app/window_geometry.h"
+#include "cables/max_pull_window.h"
+#include "calculators/bend_tension_window.h"
+#include "calculators/lubrication_window.h"
+#include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
 #include "pullplan/pull_calculator_window.h"
 
@@ -63,14 +67,18 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::mnuToolsPullCalc_Click);
     addSeparator(*tools, "mnuToolsBar0");
     QMenu* quick = addSubmenu(*tools, "quickcalc", QStringLiteral("Quick Calculators"));
-    addItem(*quick, "mnuToolsMaxPull", QStringLiteral("Max &Pull Length"))->setEnabled(false);
-    addItem(*quick, "mnuToolsSideWall", QStringLiteral("&Sidewall Pressure"))->setEnabled(false);
+    connect(addItem(*quick, "mnuToolsMaxPull", QStringLiteral("Max &Pull Length")),
+            &QAction::triggered, this, &frmMain::mnuToolsMaxPull_Click);
+    connect(addItem(*quick, "mnuToolsSideWall", QStringLiteral("&Sidewall Pressure")),
+            &QAction::triggered, this, &frmMain::mnuToolsSideWall_Click);
     connect(addItem(*quick, "mnuToolsStraightPull", QStringLiteral("Straight Pull Tension")),
             &QAction::triggered, this, &frmMain::mnuToolsStraightPull_Click);
-    addItem(*quick, "mnuToolsBendPull", QStringLiteral("Bend Pull Tension"))->setEnabled(false);
+    connect(addItem(*quick, "mnuToolsBendPull", QStringLiteral("Bend Pull Tension")),
+            &QAction::triggered, this, &frmMain::mnuToolsBendPull_Click);
     addSeparator(*tools, "mnuToolsBar1");
     addItem(*tools, "mnuToolsFillRatio", QStringLiteral("&Fill Ratio"))->setEnabled(false);
-    addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity"))->setEnabled(false);
+    connect(addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity")),
+            &QAction::triggered, this, &frmMain::mnuToolsLubricant_Click);
 
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -180,8 +188,24 @@ void frmMain::mnuToolsPullCalc_Click() {
     registry().show<PullCalculator>();
 }
 
+void frmMain::mnuToolsMaxPull_Click() {
+    registry().show<MaxPull>();
+}
+
+void frmMain::mnuToolsSideWall_Click() {
+    registry().show<sidewall>();
+}
+
 void frmMain::mnuToolsStraightPull_Click() {
     registry().show<straightPull>();
+}
+
+void frmMain::mnuToolsBendPull_Click() {
+    registry().show<BendTension>();
+}
+
+void frmMain::mnuToolsLubricant_Click() {
+    registry().show<Lubrication>();
 }
 
 void frmMain::mnuFileExit_Click() {

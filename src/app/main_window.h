@@ -23,7 +23,11 @@ public:
     void Form_Load();
 
     void mnuToolsPullCalc_Click();
+    void mnuToolsMaxPull_Click();
+    void mnuToolsSideWall_Click();
     void mnuToolsStraightPull_Click();
+    void mnuToolsBendPull_Click();
+    void mnuToolsLubricant_Click();
     void mnuFileExit_Click();
 
     // The save options of the File menu, read when a report is written.

@@ -15,7 +15,8 @@ WindowRegistry::~WindowRegistry() {
 
 void WindowRegistry::add(QWidget* window) {
     windows_.append(window);
-    QObject::connect(window, &QObject::destroyed, [this, window] { forget(window); });
+    QObject::connect(window, &QObject::destroyed, &connections_,
+                     [this, window] { forget(window); });
 }
 
 void WindowRegistry::forget(QWidget* window) {

@@ -62,6 +62,10 @@ private:
 
     Platform& platform_;
     QList<QPointer<QWidget>> windows_;
+    // Receives the windows' destroyed signals; it goes with the registry, and so do those
+    // connections, so a window deleted later (a closed one awaiting deletion) finds no
+    // registry to call.
+    QObject connections_;
 };
 
 // Base of every window: registers itself, is discarded when closed. Base is QWidget or

@@ -15,8 +15,8 @@ QFont result_font() {
 
 QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
                                              const QuickCalculatorDesign& design)
-    : RegisteredWindow<QWidget>(registry), caption_suffix_(design.caption_suffix),
-      inputs_(new QGroupBox(QStringLiteral("Inputs"), this)),
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      caption_suffix_(design.caption_suffix), inputs_(new QGroupBox(design.inputs_title, this)),
       results_(new QGroupBox(QStringLiteral("Results"), this)),
       input_grid_(new QGridLayout(inputs_)) {
     setObjectName(QLatin1String(design.object_name));
@@ -64,10 +64,12 @@ QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
     results_layout->addWidget(formula_);
     results_layout->addLayout(result_row);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(inputs_);
-    layout->addWidget(results_);
-    layout->addStretch(1);
+    if (design.standard_layout) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(inputs_);
+        layout->addWidget(results_);
+        layout->addStretch(1);
+    }
 
     QWidget* previous = upper_->text;
     setTabOrder(previous, upper_->slider);
@@ -117,12 +119,19 @@ void QuickCalculatorWindow::Slider2_Click() {
     }
 }
 
-QString QuickCalculatorWindow::resultText(double result) const {
-    return QString::fromStdString(wholeResultText(result));
+QString QuickCalculatorWindow::resultText() {
+    return QString::fromStdString(wholeResultText(calculate()));
 }
 
 void QuickCalculatorWindow::showResult() {
-    result_->setText(resultText(calculate()));
+    result_->setText(resultText());
+}
+
+QWidget* QuickCalculatorWindow::inputGroupLastFocus() const {
+    if (friction_) {
+        return friction_->text;
+    }
+    return lower_ ? lower_->slider : upper_->slider;
 }
 
 double QuickCalculatorWindow::upperValue() const {

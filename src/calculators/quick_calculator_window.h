@@ -31,6 +31,10 @@ struct QuickCalculatorDesign {
     std::optional<LabelDesign> friction_heading;
     LabelDesign result_title;
     LabelDesign formula;
+    QString inputs_title = QStringLiteral("Inputs");
+    // A window that places its groups itself (and the friction box outside the inputs group)
+    // turns this off.
+    bool standard_layout = true;
 };
 
 class QuickCalculatorWindow : public RegisteredWindow<QWidget> {
@@ -51,8 +55,8 @@ protected:
 
     // The window's calculation, from the current texts.
     virtual double calculate() const = 0;
-    // The result as the result label shows it: rounded down to a whole number.
-    virtual QString resultText(double result) const;
+    // The result as the result label shows it: by default rounded down to a whole number.
+    virtual QString resultText();
 
     void showResult();
 
@@ -65,7 +69,16 @@ protected:
     QGridLayout& inputGrid() const { return *input_grid_; }
     int nextInputRow() const { return next_input_row_; }
 
+    // The groups and pieces, for a window that places them itself.
+    QGroupBox* inputsGroup() const { return inputs_; }
+    QGroupBox* resultsGroup() const { return results_; }
+    FrictionInput* frictionInput() const { return friction_.get(); }
+    // The last control of the standard tab order, for windows that add controls after it.
+    QWidget* inputGroupLastFocus() const;
+    NumberLocale numberLocale() const { return locale_; }
+
 private:
+    NumberLocale locale_;
     QString caption_suffix_;
     QGroupBox* inputs_;
     QGroupBox* results_;

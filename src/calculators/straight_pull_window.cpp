@@ -1,6 +1,6 @@
 #include "calculators/straight_pull_window.h"
 
-#include "calculators/straight_section.h"
+#include "calculators/formulas.h"
 
 namespace tensora {
 namespace {

@@ -1,14 +1,15 @@
 #include "cli/cli.h"
 
 #include "calculators/calculator_inputs.h"
+#include "calculators/formulas.h"
 #include "calculators/number_rules.h"
-#include "calculators/straight_section.h"
 #include "cli/pull_command.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -24,6 +25,20 @@ Commands:
   straight LENGTH WEIGHT FRICTION
       Tension to pull a cable through a straight section, lbs:
       length (ft) * cable weight (lbs/kft) * coefficient of friction / 1000.
+  bend TENSION ANGLE FRICTION
+      Tension leaving a bend, lbs: tension before the bend (lbs) *
+      e ^ (angle (degrees) / 57.3 * coefficient of friction).
+  sidewall TENSION LENGTH
+      Sidewall pressure in a bend: tension in the bend (lbs) / bend length.
+      A bend length of 0 prints "Undefined: bend length is 0".
+  maxpull TENSION WEIGHT FRICTION
+      Longest straight pull, ft: maximum tension (lbs) /
+      (cable weight (lbs/kft) * coefficient of friction) * 1000. A weight or friction of 0
+      prints "Unlimited: no weight or friction"; a negative input prints
+      "None: an input is negative".
+  lube LENGTH DIAMETER
+      Pulling lubricant, gallons: 0.0015 * pull length (ft) * conduit inner diameter (in),
+      printed with one decimal as the window shows it ("3." for 3 gallons, ".9" for 0.9375).
 
 Numbers are read as the calculator windows read their boxes, with "." as the decimal point
 and "," grouping thousands ("1,000" is 1000). The result is printed as the window shows it
@@ -51,8 +66,9 @@ Exit status: 0 when a result was printed, 2 for a command line that cannot be ru
   --help    show this text
 )";
 
-// How one range input or friction box of a window reads and checks its text.
-enum class Box { Range, Friction };
+// How one box of a window reads and checks its text: a range input, a friction input, or a
+// box without a check (the lubricant calculator's diameter).
+enum class Box { Range, Friction, Unchecked };
 
 struct Argument {
     std::string_view text;
@@ -60,9 +76,12 @@ struct Argument {
 };
 
 double read_box(const Argument& argument, std::ostream& err) {
-    const auto warning = argument.box == Box::Range
-                             ? range_input_message(argument.text, kEnglish)
-                             : friction_input_message(argument.text, kEnglish);
+    std::optional<std::string_view> warning;
+    if (argument.box == Box::Range) {
+        warning = range_input_message(argument.text, kEnglish);
+    } else if (argument.box == Box::Friction) {
+        warning = friction_input_message(argument.text, kEnglish);
+    }
     if (warning) {
         err << *warning << '\n';
     }
@@ -79,19 +98,46 @@ std::string exact_text(double value) {
     return std::string(buffer, result.ptr);
 }
 
+using Values = std::vector<double>;
+
 struct Command {
     std::string_view name;
     std::vector<Box> boxes;
-    std::function<double(const std::vector<double>&)> calculate;
-    std::function<std::string(double)> shown;
+    std::function<double(const Values&)> calculate;
+    // The result label's text.
+    std::function<std::string(const Values&)> shown;
+    // Whether the label shows a clear text instead of a number (no meaningful answer); that
+    // text is printed with --exact as well.
+    std::function<bool(const Values&)> no_number = [](const Values&) { return false; };
 };
 
 std::vector<Command> commands() {
+    const auto whole = [](const auto& formula) {
+        return [formula](const Values& v) { return wholeResultText(formula(v)); };
+    };
+    const auto straight = [](const Values& v) {
+        return straight_section_tension(v[0], v[1], v[2]);
+    };
+    const auto bend = [](const Values& v) { return bend_exit_tension(v[0], v[1], v[2]); };
     return {
-        {"straight",
+        {"straight", {Box::Range, Box::Range, Box::Friction}, straight, whole(straight)},
+        {"bend", {Box::Range, Box::Range, Box::Friction}, bend, whole(bend)},
+        {"sidewall",
+         {Box::Range, Box::Range},
+         [](const Values& v) { return sidewall_pressure(v[0], v[1]); },
+         [](const Values& v) { return sidewall_result_text(v[0], v[1]); },
+         [](const Values& v) { return v[1] == 0; }},
+        {"maxpull",
          {Box::Range, Box::Range, Box::Friction},
-         [](const std::vector<double>& v) { return straight_section_tension(v[0], v[1], v[2]); },
-         [](double result) { return wholeResultText(result); }},
+         [](const Values& v) { return max_pull_length(v[0], v[1], v[2]); },
+         [](const Values& v) { return max_pull_result_text(v[0], v[1], v[2]); },
+         [](const Values& v) { return v[0] < 0 || v[1] <= 0 || v[2] <= 0; }},
+        {"lube",
+         {Box::Range, Box::Unchecked},
+         [](const Values& v) { return lubricant_quantity(v[0], v[1]); },
+         [](const Values& v) {
+             return lubricant_result_text(lubricant_quantity(v[0], v[1]), ".");
+         }},
     };
 }
 
@@ -136,8 +182,8 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
     for (std::size_t i = 0; i < command->boxes.size(); ++i) {
         values.push_back(read_box({words[i + 1], command->boxes[i]}, err));
     }
-    const double result = command->calculate(values);
-    out << (exact ? exact_text(result) : command->shown(result)) << '\n';
+    const bool exact_number = exact && !command->no_number(values);
+    out << (exact_number ? exact_text(command->calculate(values)) : command->shown(values)) << '\n';
     return 0;
 }
 

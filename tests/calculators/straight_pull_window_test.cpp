@@ -1,6 +1,5 @@
 #include "calculators/straight_pull_window.h"
-#include "support/scripted_platform.h"
-#include "support/window_test.h"
+#include "support/window_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,20 +9,11 @@
 
 namespace tensora::test {
 
-namespace {
-const QString kNumberMessage = QStringLiteral("Please enter a number");
-const QString kFrictionMessage =
-    QStringLiteral("Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
-} // namespace
-
 class straightPullTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<SettingsSandbox> settings_;
-    std::unique_ptr<ModalGuard> guard_;
-    std::unique_ptr<ScriptedPlatform> platform_;
-    std::unique_ptr<WindowRegistry> registry_;
+    WindowFixture fixture_;
     straightPull* window_ = nullptr;
 
     QLineEdit* box(const char* name) const { return child<QLineEdit>(*window_, name); }
@@ -39,21 +29,11 @@ private:
 
 private slots:
     void init() {
-        settings_ = std::make_unique<SettingsSandbox>();
-        guard_ = std::make_unique<ModalGuard>();
-        platform_ = std::make_unique<ScriptedPlatform>();
-        registry_ = std::make_unique<WindowRegistry>(*platform_);
-        window_ = &registry_->show<straightPull>();
+        fixture_.setUp();
+        window_ = &fixture_.registry().show<straightPull>();
     }
 
-    void cleanup() {
-        registry_.reset();
-        QVERIFY2(guard_->seen().isEmpty(), qPrintable(guard_->seen().join(", ")));
-        QVERIFY2(platform_->unexpected.isEmpty(), qPrintable(platform_->unexpected.join(", ")));
-        guard_.reset();
-        platform_.reset();
-        settings_.reset();
-    }
+    void cleanup() { fixture_.tearDown(); }
 
     void opensWithTheDesignValuesAndTheirResult() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Straight Section Tension"));
@@ -64,7 +44,7 @@ private slots:
         QCOMPARE(slider("Slider2")->value(), 5);
         QCOMPARE(result(), QStringLiteral("0"));
         QCOMPARE(window_->straightcalc(), 10 * 5 * 0.15 / 1000);
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void showsTheDesignTextsOfEveryLabel() {
@@ -121,12 +101,12 @@ private slots:
         QFETCH(QString, shown);
         enter(length, weight, friction);
         QCOMPARE(result(), shown);
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void aNegativeFrictionWarnsAndIsStillUsed() {
         enter(QStringLiteral("100"), QStringLiteral("5"), QStringLiteral("-0.2"));
-        QCOMPARE(platform_->messages, QStringList{kFrictionMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{kFrictionMessage});
         QCOMPARE(box("Text1")->text(), QStringLiteral("-0.2"));
         QCOMPARE(result(), QStringLiteral("-1"));
     }
@@ -134,7 +114,7 @@ private slots:
     void aTextWithALeadingNumberWarnsAndUsesTheNumber() {
         enter(QStringLiteral("10"), QStringLiteral("500"), QStringLiteral("1"));
         box("Text2")->setText(QStringLiteral("12abc"));
-        QCOMPARE(platform_->messages, QStringList{kNumberMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{kNumberMessage});
         QCOMPARE(slider("Slider1")->value(), 12);
         QCOMPARE(box("Text2")->text(), QStringLiteral("12abc"));
         QCOMPARE(result(), QStringLiteral("6"));
@@ -143,19 +123,19 @@ private slots:
     void aDecimalMovesTheSliderToItsWholePart() {
         box("Text2")->setText(QStringLiteral("123.7"));
         QCOMPARE(slider("Slider1")->value(), 123);
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void groupedThousandsAreReadInFull() {
         enter(QStringLiteral("1,000"), QStringLiteral("500"), QStringLiteral("1"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
         QCOMPARE(slider("Slider1")->value(), 1000);
         QCOMPARE(result(), QStringLiteral("500"));
     }
 
     void anEmptyBoxWarnsAndCountsAsZero() {
         box("Text2")->clear();
-        QCOMPARE(platform_->messages, QStringList{kNumberMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{kNumberMessage});
         QCOMPARE(slider("Slider1")->value(), 10); // the nearer end of 10 to 5000
         QCOMPARE(box("Text2")->text(), QString());
         QCOMPARE(window_->straightcalc(), 0.0);
@@ -173,7 +153,7 @@ private slots:
         for (const char* text : {"0", "1", "0.5"}) {
             box("Text1")->setText(QString::fromLatin1(text));
         }
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void otherFrictionsWarnAndKeepTheirText_data() {
@@ -189,7 +169,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, used);
         enter(QStringLiteral("1000"), QStringLiteral("100"), typed);
-        QCOMPARE(platform_->messages, QStringList{kFrictionMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{kFrictionMessage});
         QCOMPARE(box("Text1")->text(), typed);
         QCOMPARE(window_->straightcalc(), ((1000.0 * 100.0) * used) / 1000.0);
     }
@@ -201,15 +181,15 @@ private slots:
         QTest::keyClick(friction, Qt::Key_Delete);
         QTest::keyClicks(friction, QStringLiteral("1.5"));
         // "" warns, "1" and "1." are fine, "1.5" is above one.
-        QCOMPARE(platform_->messages, QStringList({kFrictionMessage, kFrictionMessage}));
+        QCOMPARE(fixture_.platform().messages, QStringList({kFrictionMessage, kFrictionMessage}));
         QCOMPARE(friction->text(), QStringLiteral("1.5"));
     }
 
     void writingTheSameTextRunsNothing() {
         box("Text2")->setText(QStringLiteral("abc"));
-        platform_->clear();
+        fixture_.platform().clear();
         box("Text2")->setText(QStringLiteral("abc"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void movingTheSliderWritesItsPositionIntoTheBox() {
@@ -218,7 +198,7 @@ private slots:
         QCOMPARE(box("Text2")->text(), QStringLiteral("250"));
         QCOMPARE(slider("Slider1")->value(), 250);
         QCOMPARE(result(), QStringLiteral("125"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void theKeyboardMovesTheSliderAndTheBoxTogether() {
@@ -239,13 +219,12 @@ private slots:
     }
 
     void aDecimalCommaLocaleReadsByTheLeadingNumber() {
-        registry_.reset();
-        platform_->locale = {",", "."};
-        registry_ = std::make_unique<WindowRegistry>(*platform_);
-        window_ = &registry_->show<straightPull>();
-        platform_->clear();
+        fixture_.platform().locale = {",", "."};
+        fixture_.restartRegistry();
+        window_ = &fixture_.registry().show<straightPull>();
+        fixture_.platform().clear();
         enter(QStringLiteral("1000"), QStringLiteral("500"), QStringLiteral("0,5"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
         QCOMPARE(window_->straightcalc(), 0.0); // "0,5" reads as its leading number, 0
     }
 };

@@ -57,6 +57,33 @@ TEST(CliStraight, ShowsAnOverflowAsOutOfRange) {
     EXPECT_EQ(run({"straight", "1e300", "1e300", "1"}).out, "Out of range\n");
 }
 
+TEST(CliQuickCalculators, PrintTheResultsAsTheirWindowsShowThem) {
+    EXPECT_EQ(run({"bend", "1000", "90", "0.5"}).out, "2193\n");
+    EXPECT_EQ(run({"bend", "1000", "45.9", "0.5"}).out, "1492\n");
+    EXPECT_EQ(run({"sidewall", "2500", "3"}).out, "833\n");
+    EXPECT_EQ(run({"maxpull", "600", "75", "0.15"}).out, "53333\n");
+    EXPECT_EQ(run({"lube", "500", "1.25"}).out, ".9\n");
+    EXPECT_EQ(run({"lube", "5000", "5.0"}).out, "37.5\n");
+    EXPECT_EQ(run({"lube", "1000", "2.0", "--exact"}).out, "3\n");
+}
+
+TEST(CliQuickCalculators, PrintClearTextsWhereNoNumberExists) {
+    EXPECT_EQ(run({"sidewall", "10", "0"}).out, "Undefined: bend length is 0\n");
+    EXPECT_EQ(run({"sidewall", "10", "0", "--exact"}).out, "Undefined: bend length is 0\n");
+    EXPECT_EQ(run({"maxpull", "10", "0", "0.15", "--exact"}).out,
+              "Unlimited: no weight or friction\n");
+    EXPECT_EQ(run({"maxpull", "10", "5", "-0.1"}).out, "None: an input is negative\n");
+    const CliRun overflow = run({"bend", "10", "180", "1000"});
+    EXPECT_EQ(overflow.out, "Out of range\n");
+    EXPECT_EQ(overflow.err, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n");
+}
+
+TEST(CliQuickCalculators, CheckTheBoxesTheirWindowsCheck) {
+    EXPECT_EQ(run({"sidewall", "abc", "5"}).err, "Please enter a number\n");
+    EXPECT_EQ(run({"lube", "1000", "abc"}).err, ""); // the diameter box has no check
+    EXPECT_EQ(run({"lube", "1000", "abc"}).out, ".\n");
+}
+
 TEST(Cli, RefusesCommandLinesItCannotRun) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {}, {"bogus"}, {"straight", "1", "2"}, {"straight", "1", "2", "3", "4"}}) {
@@ -72,6 +99,11 @@ TEST(Cli, DocumentsEveryCommand) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("straight LENGTH WEIGHT FRICTION"), std::string::npos);
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
+    for (const char* usage :
+         {"bend TENSION ANGLE FRICTION", "sidewall TENSION LENGTH",
+          "maxpull TENSION WEIGHT FRICTION", "lube LENGTH DIAMETER", "pull ["}) {
+        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
+    }
 }
 
 const std::string kWorkedOptions = "--friction 0.15 --weight 200 --allowable 1000";

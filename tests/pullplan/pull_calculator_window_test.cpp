@@ -1,6 +1,5 @@
 #include "pullplan/pull_calculator_window.h"
-#include "support/scripted_platform.h"
-#include "support/window_test.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,18 +17,13 @@ const QString kDeleteQuestion = QStringLiteral("This will delete the link. Are y
 const QString kDeleteAllQuestion = QStringLiteral("This will delete ALL links. Are you sure?");
 const QString kInsertQuestion =
     QStringLiteral("This will insert the data in Pull Input at this link. Are you sure?");
-const QString kFrictionMessage =
-    QStringLiteral("Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
 } // namespace
 
 class PullCalculatorTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<SettingsSandbox> settings_;
-    std::unique_ptr<ModalGuard> guard_;
-    std::unique_ptr<ScriptedPlatform> platform_;
-    std::unique_ptr<WindowRegistry> registry_;
+    WindowFixture fixture_;
     PullCalculator* window_ = nullptr;
 
     QLineEdit* box(const char* name) const { return child<QLineEdit>(*window_, name); }
@@ -80,23 +74,13 @@ private:
 
 private slots:
     void init() {
-        settings_ = std::make_unique<SettingsSandbox>();
-        guard_ = std::make_unique<ModalGuard>();
-        platform_ = std::make_unique<ScriptedPlatform>();
-        registry_ = std::make_unique<WindowRegistry>(*platform_);
-        window_ = &registry_->show<PullCalculator>();
+        fixture_.setUp();
+        window_ = &fixture_.registry().show<PullCalculator>();
         window_->resize(window_->sizeHint());
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
 
-    void cleanup() {
-        registry_.reset();
-        QVERIFY2(guard_->seen().isEmpty(), qPrintable(guard_->seen().join(", ")));
-        QVERIFY2(platform_->unexpected.isEmpty(), qPrintable(platform_->unexpected.join(", ")));
-        guard_.reset();
-        platform_.reset();
-        settings_.reset();
-    }
+    void cleanup() { fixture_.tearDown(); }
 
     void opensWithItsDesignState() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
@@ -124,7 +108,7 @@ private slots:
         for (const char* heading : {"Label20", "ForwardTensLabel", "RevTensionLabel"}) {
             QVERIFY(child<QLabel>(*window_, heading)->font().bold());
         }
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void submitAddsAStraightThenAsksForAnAngle() {
@@ -139,7 +123,7 @@ private slots:
         QCOMPARE(box("Text5")->text(), QString());
 
         submit(QStringLiteral("2")); // no angle yet
-        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
         QCOMPARE(column("List6"), QStringList{"1"});
         QCOMPARE(box("Text4")->text(), QStringLiteral("2"));
 
@@ -155,7 +139,7 @@ private slots:
     void submitWithAnEmptyLengthBeepsAndStillRecalculates() {
         check("Check2")->setChecked(true);
         submit(QString());
-        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
         QVERIFY(column("List6").isEmpty());
         QVERIFY(!check("Check2")->isChecked()); // every recalculation clears the flag
     }
@@ -168,22 +152,22 @@ private slots:
         QCOMPARE(column("List8"), QStringList({"0", "6", "0"}));
         QCOMPARE(bar("ProgressBar1")->value(), 2);
         QCOMPARE(bar("ProgressBar2")->value(), 2);
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void deletingLinkTwoOfFourRenumbersTheRest() {
         enterLinks(4);
         option("Option1")->click();
-        platform_->answers = {true};
+        fixture_.platform().answers = {true};
         clickLink(1);
-        QCOMPARE(platform_->questions, QStringList{kDeleteQuestion});
+        QCOMPARE(fixture_.platform().questions, QStringList{kDeleteQuestion});
         QCOMPARE(column("List6"), QStringList({"1", "2", "3"}));
         QCOMPARE(column("List2"), QStringList({"100", "300", "400"}));
         QCOMPARE(column("List1"), QStringList({"Straight", "Straight", "Angle"}));
         QCOMPARE(column("List4").size(), 3);
         QVERIFY(!option("Option1")->isChecked());
         QCOMPARE(window_->selectedLink(), -1);
-        QCOMPARE(platform_->beeps, 0); // a confirmed action is no refusal
+        QCOMPARE(fixture_.platform().beeps, 0); // a confirmed action is no refusal
     }
 
     void insertingAtLinkTwoOfThreeShiftsTheLaterLinks() {
@@ -192,9 +176,9 @@ private slots:
         check("Check1")->setChecked(true);
         box("Text4")->setText(QStringLiteral("50"));
         option("Option3")->click();
-        platform_->answers = {true};
+        fixture_.platform().answers = {true};
         clickLink(1);
-        QCOMPARE(platform_->questions, QStringList{kInsertQuestion});
+        QCOMPARE(fixture_.platform().questions, QStringList{kInsertQuestion});
         QCOMPARE(column("List6"), QStringList({"1", "2", "3", "4"}));
         QCOMPARE(column("List2"), QStringList({"100", "50", "200", "300"}));
         QCOMPARE(column("List1"), QStringList({"Straight", "Straight", "Angle", "Straight"}));
@@ -205,7 +189,7 @@ private slots:
         QVERIFY(check("Check1")->isChecked()); // an insertion does not flip the link type
         QCOMPARE(window_->selectedLink(), 1);
         QVERIFY(!option("Option3")->isChecked());
-        QCOMPARE(platform_->beeps, 0);
+        QCOMPARE(fixture_.platform().beeps, 0);
         QCOMPARE(column("List4").size(), 4);
     }
 
@@ -213,10 +197,10 @@ private slots:
         enterLinks(2);
         box("Text4")->clear();
         option("Option3")->click();
-        platform_->answers = {true};
+        fixture_.platform().answers = {true};
         clickLink(0);
         QCOMPARE(column("List6").size(), 2);
-        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
         QVERIFY(!option("Option3")->isChecked());
     }
 
@@ -236,40 +220,40 @@ private slots:
         enterLinks(3);
         box("Text4")->setText(QStringLiteral("50"));
         option(qPrintable(name))->click();
-        platform_->answers = {false, false};
+        fixture_.platform().answers = {false, false};
         check("Check2")->setChecked(true);
         clickLink(1);
         QCOMPARE(column("List2"), QStringList({"100", "200", "300"}));
         QVERIFY(option(qPrintable(name))->isChecked());
         QCOMPARE(check("Check2")->isChecked(), !recalculates);
         clickLink(1);
-        QCOMPARE(platform_->questions, QStringList({question, question}));
-        QCOMPARE(platform_->beeps, 0);
+        QCOMPARE(fixture_.platform().questions, QStringList({question, question}));
+        QCOMPARE(fixture_.platform().beeps, 0);
     }
 
     void deletingAllLinksEmptiesEveryColumn() {
         enterLinks(3);
         option("Option2")->click();
-        platform_->answers = {true};
+        fixture_.platform().answers = {true};
         clickLink(2);
         for (const char* name :
              {"List6", "List1", "List2", "List3", "List4", "List5", "List7", "List8"}) {
             QVERIFY2(column(name).isEmpty(), name);
         }
         QCOMPARE(window_->selectedLink(), -1);
-        QCOMPARE(platform_->beeps, 0);
+        QCOMPARE(fixture_.platform().beeps, 0);
     }
 
     void aClickWithNothingPendingBeeps() {
         enterLinks(2);
         clickLink(0);
-        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
         clickLink(0); // the number already selected counts again
-        QCOMPARE(platform_->beeps, 2);
+        QCOMPARE(fixture_.platform().beeps, 2);
         list("List6")->setFocus();
         QTest::keyClick(list("List6"), Qt::Key_Space);
-        QCOMPARE(platform_->beeps, 3);
-        QVERIFY(platform_->questions.isEmpty());
+        QCOMPARE(fixture_.platform().beeps, 3);
+        QVERIFY(fixture_.platform().questions.isEmpty());
     }
 
     void aClickChoosesTheMidAssistPoint() {
@@ -285,7 +269,7 @@ private slots:
         QCOMPARE(column("List4"), QStringList({"15", "19", "9"}));
         QCOMPARE(column("List5"), QStringList({"15", "", "9"}));
         QCOMPARE(column("List8"), QStringList({"0", "", "0"}));
-        QCOMPARE(platform_->beeps, 0);
+        QCOMPARE(fixture_.platform().beeps, 0);
     }
 
     void choosingAnOptionTurnsMidAssistOff() {
@@ -318,14 +302,14 @@ private slots:
         friction->selectAll();
         QTest::keyClick(friction, Qt::Key_Delete);
         QTest::keyClicks(friction, QStringLiteral("1.5"));
-        QCOMPARE(platform_->messages, QStringList({kFrictionMessage, kFrictionMessage}));
+        QCOMPARE(fixture_.platform().messages, QStringList({kFrictionMessage, kFrictionMessage}));
         QCOMPARE(column("List4"), QStringList{"150"});
     }
 
     void cableBoxesThatAreNotNumbersWarn() {
         box("Text2")->setText(QStringLiteral("abc"));
         box("Text3")->setText(QStringLiteral("5x"));
-        QCOMPARE(platform_->messages,
+        QCOMPARE(fixture_.platform().messages,
                  QStringList({"Please enter a number", "Please enter a number"}));
         QCOMPARE(bar("ProgressBar1")->value(), 0);
     }
@@ -337,12 +321,12 @@ private slots:
         back->selectAll();
         QTest::keyClick(back, Qt::Key_Delete);        // "" beeps
         QTest::keyClicks(back, QStringLiteral("-5")); // "-" beeps, "-5" recalculates
-        QCOMPARE(platform_->beeps, 2);
+        QCOMPARE(fixture_.platform().beeps, 2);
         QCOMPARE(column("List4"), QStringList{"-4"});
         QTest::keyClicks(back, QStringLiteral("0")); // -50
         QCOMPARE(column("List4"), QStringList{"-49"});
         QCOMPARE(bar("ProgressBar1")->value(), 0);
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void aFullPlanRefusesMoreLinks() {
@@ -351,13 +335,13 @@ private slots:
         }
         window_->planChanged();
         submit(QStringLiteral("5"));
-        QCOMPARE(platform_->beeps, 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
         QCOMPARE(window_->plan().size(), static_cast<std::size_t>(kMaxLinks));
         box("Text4")->setText(QStringLiteral("5"));
         option("Option3")->click();
-        platform_->answers = {true};
+        fixture_.platform().answers = {true};
         clickLink(0);
-        QCOMPARE(platform_->beeps, 2);
+        QCOMPARE(fixture_.platform().beeps, 2);
         QCOMPARE(window_->plan().size(), static_cast<std::size_t>(kMaxLinks));
         QCOMPARE(column("List4").size(), kMaxLinks);
     }

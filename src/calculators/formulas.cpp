@@ -1,0 +1,50 @@
+#include "calculators/formulas.h"
+
+#include "calculators/number_rules.h"
+
+#include <cmath>
+
+namespace tensora {
+
+double straight_section_tension(double length, double weight, double friction) {
+    return ((length * weight) * friction) / 1000.0;
+}
+
+double bend_exit_tension(double tension, double angle_degrees, double friction) {
+    return tension * std::exp((angle_degrees / kDegreesPerRadian) * friction);
+}
+
+double sidewall_pressure(double tension, double bend_length) {
+    return tension / bend_length;
+}
+
+double max_pull_length(double tension, double weight, double friction) {
+    return ((tension / weight) / friction) * 1000.0;
+}
+
+double lubricant_quantity(double length, double diameter) {
+    return (length * diameter) * 0.0015;
+}
+
+std::string sidewall_result_text(double tension, double bend_length) {
+    if (bend_length == 0) {
+        return std::string(kNoBendLengthText);
+    }
+    return wholeResultText(sidewall_pressure(tension, bend_length));
+}
+
+std::string max_pull_result_text(double tension, double weight, double friction) {
+    if (tension < 0 || weight < 0 || friction < 0) {
+        return std::string(kNegativeLengthText);
+    }
+    if (weight == 0 || friction == 0) {
+        return std::string(kUnlimitedLengthText);
+    }
+    return wholeResultText(max_pull_length(tension, weight, friction));
+}
+
+std::string lubricant_result_text(double gallons, std::string_view decimal) {
+    return format_pattern(gallons, "###.#", decimal);
+}
+
+} // namespace tensora

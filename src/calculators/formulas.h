@@ -1,0 +1,39 @@
+// The formulas of the quick calculators, and the texts their result labels show where a
+// formula has no finite answer.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tensora {
+
+inline constexpr double kDegreesPerRadian = 57.3; // the calculators' own, not 180/π
+
+// Tension to pull through a straight section, lbs: ((length ft × weight lbs/kft) × friction)
+// ÷ 1000.
+double straight_section_tension(double length, double weight, double friction);
+
+// Tension leaving a bend, lbs (the capstan relation): tension × e^((angle ÷ 57.3) × friction).
+double bend_exit_tension(double tension, double angle_degrees, double friction);
+
+// Sidewall pressure in a bend: tension ÷ bend length.
+double sidewall_pressure(double tension, double bend_length);
+
+// Longest straight pull, ft: ((tension ÷ weight lbs/kft) ÷ friction) × 1000.
+double max_pull_length(double tension, double weight, double friction);
+
+// Pulling lubricant, gallons: (length ft × inner diameter in) × 0.0015.
+double lubricant_quantity(double length, double diameter);
+
+inline constexpr std::string_view kNoBendLengthText = "Undefined: bend length is 0";
+inline constexpr std::string_view kUnlimitedLengthText = "Unlimited: no weight or friction";
+inline constexpr std::string_view kNegativeLengthText = "None: an input is negative";
+
+// The result labels' texts: the result rounded down to a whole number, except where the
+// formula has no meaningful finite answer.
+std::string sidewall_result_text(double tension, double bend_length);
+std::string max_pull_result_text(double tension, double weight, double friction);
+// Gallons with one decimal: "###.#" with the user's decimal separator.
+std::string lubricant_result_text(double gallons, std::string_view decimal);
+
+} // namespace tensora
