@@ -1,0 +1,70 @@
+// The cable data file "cabledat.qx4": the data revision, the help text, fixed blocks, the
+// fourteen sections of cable records by category, and whatever follows them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tensora {
+
+inline constexpr std::string_view kCableDataFileName = "cabledat.qx4";
+inline constexpr std::string_view kMissingRevision = "Missing File";
+
+// The sections in file order.
+enum class CableSection : std::size_t {
+    strand,
+    VX,
+    VXM,
+    Power,
+    R8,
+    R8M,
+    DXLarmor,
+    DXLdielectric,
+    CentralTube,
+    FiberFeeder,
+    SpecialtyFiber,
+    zeroHal,
+    FiberM,
+    Drop,
+};
+inline constexpr std::size_t kCableSectionCount = 14;
+
+struct CableData {
+    std::string revision{kMissingRevision};
+    std::string help; // the help block, each line followed by CR LF
+    std::vector<std::string> metrics, loading, scroll, data, titles;
+    // Each section's lines in file order, the empty line that ends it included.
+    std::array<std::vector<std::string>, kCableSectionCount> sections;
+    std::vector<std::string> remaining;
+    // False when the file could not be opened or ended early; what was read before stays.
+    bool complete = false;
+
+    const std::vector<std::string>& section(CableSection which) const {
+        return sections[static_cast<std::size_t>(which)];
+    }
+    // Item `index` of a section; past its end, the empty text.
+    std::string_view item(CableSection which, std::size_t index) const;
+};
+
+// Reads the file's lines (CR LF or LF line ends, 8-bit text) into the blocks and sections.
+CableData parse_cable_data(std::istream& in);
+
+// Reads the first of the candidate files that opens; all absent gives an incomplete, empty
+// data set whose revision is "Missing File".
+CableData load_cable_data(const std::vector<std::filesystem::path>& candidates);
+
+// A cable record split into its eight fields (description, area, modulus, diameter, expansion
+// coefficient, weight lb/ft, E*A, rating lbs), or nothing for a line that is not a cable
+// record: fewer than eight fields, or a weight that is not a number.
+std::optional<std::vector<std::string>> cable_record_fields(std::string_view line);
+
+// Splits a line at every blank, dropping the empty pieces.
+std::vector<std::string> split_at_blanks(std::string_view line);
+
+} // namespace tensora
