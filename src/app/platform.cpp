@@ -1,6 +1,7 @@
 #include "app/platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
@@ -58,6 +59,11 @@ QDateTime DesktopPlatform::now() const {
 
 NumberLocale DesktopPlatform::numberLocale() const {
     return number_locale_of(QLocale::system());
+}
+
+QStringList DesktopPlatform::dataFileFolders() const {
+    return {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+            QStringLiteral(TENSORA_INSTALLED_DATA_DIR)};
 }
 
 NumberLocale number_locale_of(const QLocale& locale) {

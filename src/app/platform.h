@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace tensora {
 
@@ -36,6 +37,9 @@ public:
 
     virtual QDateTime now() const = 0;
     virtual NumberLocale numberLocale() const = 0;
+
+    // The folders searched for the cable data file, first match wins.
+    virtual QStringList dataFileFolders() const = 0;
 };
 
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
@@ -52,6 +56,8 @@ public:
     void writeSetting(const QString& section, const QString& key, const QString& value) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override;
+    // The current folder, then the program's own folder, then the installed data folder.
+    QStringList dataFileFolders() const override;
 };
 
 // The system locale's separators, as the number rules take them.

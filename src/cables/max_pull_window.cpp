@@ -1,11 +1,17 @@
 #include "cables/max_pull_window.h"
 
+#include "cables/cable_data.h"
 #include "cables/lubricants.h"
+#include "cables/misc_data_window.h"
 #include "calculators/formulas.h"
+#include "pullplan/pull_calculator_window.h"
 
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tensora {
 namespace {
@@ -33,10 +39,39 @@ QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+const QString kCablesCaption = QStringLiteral("Cable Select - click to select ");
+
+// The categories offered, and the keywords that find each category's section, in the order
+// they are tested against the group's caption.
+const QStringList kCategories{"VX",           "R8",           "DXL Armor Fiber", "DXL Dielectric",
+                              "Central Tube", "Fiber Feeder", "Specialty",       "Zero Halogen",
+                              "Power"};
+
+struct CategoryKeyword {
+    const char* keyword;
+    CableSection section;
+};
+
+constexpr CategoryKeyword kKeywords[] = {
+    {"VX", CableSection::VX},
+    {"R8", CableSection::R8},
+    {"Armor", CableSection::DXLarmor},
+    {"Power", CableSection::Power},
+    {"Dielectric", CableSection::DXLdielectric},
+    {"Central Tube", CableSection::CentralTube},
+    {"Specialty", CableSection::SpecialtyFiber},
+    {"Halogen", CableSection::zeroHal},
+    {"Feeder", CableSection::FiberFeeder},
+};
+
+// A category shows at least this many rows, empty ones after its cables.
+constexpr std::size_t kCategoryRows = 21;
+
 } // namespace
 
 MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
     auto* left = new QVBoxLayout;
+    left->addWidget(buildCables());
     left->addWidget(buildLubricants());
     left->addStretch(1);
     auto* right = new QVBoxLayout;
@@ -49,8 +84,40 @@ MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, des
     layout->addWidget(buildBottomRow(), 1, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
-    setTabOrder(inputGroupLastFocus(), List3);
+    setTabOrder(Categoryselect, cables2choose);
+    setTabOrder(cables2choose, Text4);
+    setTabOrder(Text4, List3);
+    setTabOrder(List3, frictionInput()->text);
     Form_Load();
+}
+
+QWidget* MaxPull::buildCables() {
+    Cables = new QGroupBox(QStringLiteral("Cable Select - click to select type"), this);
+    Cables->setObjectName(QStringLiteral("Cables"));
+    Categoryselect = new QListWidget(Cables);
+    Categoryselect->setObjectName(QStringLiteral("Categoryselect"));
+    Categoryselect->addItems(kCategories);
+    Categoryselect->setFixedWidth(140);
+    cables2choose = new QListWidget(Cables);
+    cables2choose->setObjectName(QStringLiteral("cables2choose"));
+    // Cable lines are columns of figures: a fixed pitch keeps them aligned.
+    cables2choose->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    cables2choose->setMinimumWidth(
+        QFontMetrics(cables2choose->font()).horizontalAdvance(QString(78, QLatin1Char('M'))));
+    for (QListWidget* list : {Categoryselect, cables2choose}) {
+        list->setFixedHeight(Categoryselect->sizeHintForRow(0) * kCategories.size() + 6);
+    }
+    Text4 = new QLineEdit(Cables);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    auto* grid = new QGridLayout(Cables);
+    grid->addWidget(Categoryselect, 0, 0);
+    grid->addWidget(cables2choose, 0, 1);
+    grid->addWidget(Text4, 1, 0, 1, 2);
+    connect(Categoryselect, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { Categoryselect_Click(Categoryselect->row(item)); });
+    connect(cables2choose, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { cables2choose_Click(cables2choose->row(item)); });
+    return Cables;
 }
 
 QWidget* MaxPull::buildLubricants() {
@@ -62,7 +129,6 @@ QWidget* MaxPull::buildLubricants() {
         List3->addItem(qt_text(lubricant.name));
     }
     List3->setFixedHeight(List3->sizeHintForRow(0) * static_cast<int>(kLubricants.size()) + 6);
-    List3->setMinimumWidth(180);
     connect(List3, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { List3_Click(List3->row(item)); });
 
@@ -70,9 +136,10 @@ QWidget* MaxPull::buildLubricants() {
     friction->heading->setParent(Frame3);
     friction->text->setParent(Frame3);
     auto* grid = new QGridLayout(Frame3);
-    grid->addWidget(List3, 0, 0, 1, 2);
+    grid->addWidget(List3, 0, 0, 1, 3);
     grid->addWidget(friction->heading, 1, 0);
     grid->addWidget(friction->text, 1, 1);
+    grid->setColumnStretch(2, 1);
     return Frame3;
 }
 
@@ -108,14 +175,44 @@ QWidget* MaxPull::buildBottomRow() {
     layout->addStretch(1);
     layout->addWidget(Frame4, 0, Qt::AlignTop);
     connect(Check1, &QCheckBox::toggled, this, &MaxPull::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &MaxPull::Command1_Click);
     return row;
 }
 
+PullCalculator* MaxPull::launchingPlanner() const {
+    return role_ == Role::PullPlanner ? registry().find<PullCalculator>() : nullptr;
+}
+
 void MaxPull::Form_Load() {
-    // Opened from the Tools menu: the calculator, without return button and diameter.
-    Command1->setVisible(false);
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Maximum Pull Length"));
+    // A planner that is not loaded has its launch flag at its design value, 0.
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    role_ = planner && planner->launchFlag()->isChecked() ? Role::PullPlanner : Role::Calculator;
+    if (role_ == Role::Calculator) {
+        Command1->setVisible(false);
+        Frame4->setVisible(false);
+        QuickCalculatorWindow::Form_Load();
+        return;
+    }
+    Command1->setText(QStringLiteral("Return to Pull Calculator"));
+    resultsGroup()->setVisible(false);
     Frame4->setVisible(false);
-    QuickCalculatorWindow::Form_Load();
+    Command1->setVisible(true);
+    // The planner's own texts, unchanged (the sliders follow them as for any typed value); the
+    // hand-back waits until all of them are in, so that none of the planner's values is
+    // overwritten by a design value on the way.
+    const QString allowable = planner->allowableBox()->text();
+    const QString weight = planner->weightBox()->text();
+    const QString description = planner->descriptionBox()->text();
+    const QString friction = planner->frictionBox()->text();
+    loading_ = true;
+    upperBox()->setText(allowable);
+    lowerBox()->setText(weight);
+    Text4->setText(description);
+    frictionInput()->text->setText(friction);
+    loading_ = false;
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Cable Selection Window"));
+    showResult();
 }
 
 double MaxPull::calculate() const {
@@ -138,20 +235,108 @@ QString MaxPull::resultText() {
 }
 
 void MaxPull::handBack() {
-    // In the calculator role the length is the whole answer: nothing goes back to a launcher.
+    PullCalculator* planner = loading_ ? nullptr : launchingPlanner();
+    if (!planner) {
+        return; // the calculator role hands nothing back
+    }
+    // Each write runs the planner's own change handling, which recalculates the plan.
+    planner->allowableBox()->setText(upperBox()->text());
+    planner->weightBox()->setText(lowerBox()->text());
+    planner->frictionBox()->setText(frictionInput()->text->text());
+    planner->descriptionBox()->setText(Text4->text());
+}
+
+void MaxPull::Categoryselect_Click(int row) {
+    if (row < 0 || row >= Categoryselect->count()) {
+        return;
+    }
+    cables2choose->clear();
+    Cables->setTitle(kCablesCaption + Categoryselect->item(row)->text());
+    const CableData& library = registry().get<miscData>().data();
+    const QString caption = Cables->title();
+    std::size_t rows = kCategoryRows;
+    for (const auto& [keyword, section] : kKeywords) {
+        if (caption.contains(QLatin1String(keyword))) {
+            rows = std::max(rows, library.section(section).size());
+        }
+    }
+    QStringList lines;
+    for (std::size_t i = 0; i < rows; ++i) {
+        for (const auto& [keyword, section] : kKeywords) {
+            if (caption.contains(QLatin1String(keyword))) {
+                lines.append(
+                    QString::fromLatin1(library.item(section, i).data(),
+                                        static_cast<qsizetype>(library.item(section, i).size())));
+            }
+        }
+    }
+    cables2choose->addItems(lines);
+}
+
+void MaxPull::cables2choose_Click(int row) {
+    if (row < 0 || row >= cables2choose->count()) {
+        return;
+    }
+    const auto fields =
+        cable_record_fields(cables2choose->item(row)->text().toLatin1().toStdString());
+    if (!fields) {
+        platform().beep(); // an empty row or a heading: not a cable
+        return;
+    }
+    const auto& f = *fields;
+    List1->clear();
+    for (const std::string& field : f) {
+        List1->addItem(QString::fromStdString(field));
+    }
+    Text4->setText(QString::fromStdString(f[0]));
+    const double weight_per_foot = leadingValue(f[5]);
+    lowerBox()->setText(QString::fromStdString(general_number_text(weight_per_foot * 1000)));
+    upperBox()->setText(QString::fromStdString(f[7]));
+    Text5->setText(QString::fromStdString(f[3]));
+    for (int index : {6, 4, 2}) {
+        delete List1->takeItem(index);
+    }
 }
 
 void MaxPull::List3_Click(int row) {
     if (row < 0 || row >= static_cast<int>(kLubricants.size())) {
         return;
     }
-    frictionInput()->text->setText(qt_text(kLubricants[static_cast<std::size_t>(row)].coefficient));
+    const Lubricant& lubricant = kLubricants[static_cast<std::size_t>(row)];
+    frictionInput()->text->setText(qt_text(lubricant.coefficient));
+    if (PullCalculator* planner = launchingPlanner()) {
+        planner->lubricantBox()->setText(qt_text(lubricant.name));
+    }
 }
 
 void MaxPull::Check1_Click() {
     const bool shown = Check1->isChecked();
     List1->setVisible(shown);
     List2->setVisible(shown);
+}
+
+void MaxPull::Command1_Click() {
+    if (role_ == Role::PullPlanner) {
+        // Back to the planner, even when a hand-back has already cleared its flag.
+        PullCalculator& planner = registry().show<PullCalculator>();
+        showResult(); // a last hand-back
+        planner.launchFlag()->setChecked(false);
+    }
+    close();
+}
+
+void MaxPull::closeEvent(QCloseEvent* event) {
+    // However the window closes, the launch is over: the next opening from the Tools menu is
+    // the plain calculator.
+    if (PullCalculator* planner = launchingPlanner()) {
+        planner->launchFlag()->setChecked(false);
+    }
+    QuickCalculatorWindow::closeEvent(event);
+}
+
+void MaxPull::hideCableSelection() {
+    Cables->setVisible(false);
+    cables2choose->setVisible(false);
 }
 
 } // namespace tensora

@@ -1,6 +1,8 @@
-// The maximum pull length calculator, which is also the cable selection window: the longest
-// straight pull before the tension reaches the cable's maximum, with the lubricant list that
-// sets the coefficient of friction.
+// The maximum pull length calculator, which is also the cable selection window. Opened from
+// the Tools menu it computes the longest straight pull before the tension reaches the cable's
+// maximum. Opened by the pull planner's "Select Cable" it lets the user pick a category, a
+// cable and a lubricant from the cable library, and hands the cable's values back into the
+// planner after every change.
 #pragma once
 
 #include "calculators/quick_calculator_window.h"
@@ -12,11 +14,18 @@
 
 namespace tensora {
 
+class PullCalculator;
+
 class MaxPull : public QuickCalculatorWindow {
     Q_OBJECT
 
 public:
+    // Who opened the window, decided once as it loads.
+    enum class Role { Calculator, PullPlanner };
+
     explicit MaxPull(WindowRegistry& registry);
+
+    Role role() const { return role_; }
 
     // Sets the window up for its role, then loads the inputs and shows the result.
     void Form_Load();
@@ -25,18 +34,34 @@ public:
     // boxes; then the hand-back to the launching window.
     double maxcalc();
 
+    void Categoryselect_Click(int row);
+    void cables2choose_Click(int row);
     void List3_Click(int row);
     void Check1_Click();
+    void Command1_Click();
+
+    // Leaves manual entry only, when the cable library cannot be read.
+    void hideCableSelection();
 
 protected:
     double calculate() const override;
     QString resultText() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void handBack();
+    PullCalculator* launchingPlanner() const;
+    QWidget* buildCables();
     QWidget* buildLubricants();
     QWidget* buildBottomRow();
 
+    Role role_ = Role::Calculator;
+    bool loading_ = false;
+
+    QGroupBox* Cables;
+    QListWidget* Categoryselect;
+    QListWidget* cables2choose;
+    QLineEdit* Text4;
     QGroupBox* Frame3;
     QListWidget* List3;
     QPushButton* Command1;

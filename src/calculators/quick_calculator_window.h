@@ -73,6 +73,8 @@ protected:
     QGroupBox* inputsGroup() const { return inputs_; }
     QGroupBox* resultsGroup() const { return results_; }
     FrictionInput* frictionInput() const { return friction_.get(); }
+    QLineEdit* upperBox() const { return upper_->text; }
+    QLineEdit* lowerBox() const { return lower_ ? lower_->text : nullptr; }
     // The last control of the standard tab order, for windows that add controls after it.
     QWidget* inputGroupLastFocus() const;
     NumberLocale numberLocale() const { return locale_; }

@@ -1,5 +1,6 @@
 #include "pullplan/pull_calculator_window.h"
 
+#include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
 #include "calculators/range_input.h"
 
@@ -70,6 +71,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Text7, &QLineEdit::textChanged, this, &PullCalculator::Text7_Change);
     connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
     connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
@@ -114,9 +116,6 @@ QWidget* PullCalculator::buildCableInput() {
     lubricantLabel->setMinimumWidth(70);
     Command2 = new QPushButton(QStringLiteral("Select Cable"), group);
     Command2->setObjectName(QStringLiteral("Command2"));
-    // The cable selection window comes with the cable library; until then there is nothing
-    // to open.
-    Command2->setEnabled(false);
     Text7 = box("Text7", QStringLiteral("0"), group);
     Check2 = new QCheckBox(QStringLiteral("Launch from Pull Calc (hidden)"), group);
     Check2->setObjectName(QStringLiteral("Check2"));
@@ -347,6 +346,11 @@ void PullCalculator::Command1_Click() {
         platform().beep();
     }
     pullcalc();
+}
+
+void PullCalculator::Command2_Click() {
+    Check2->setChecked(true);
+    registry().show<MaxPull>();
 }
 
 void PullCalculator::submitLink() {

@@ -29,6 +29,7 @@ public:
     void Form_Load();
     void Check1_Click();
     void Command1_Click();
+    void Command2_Click();
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
@@ -53,6 +54,15 @@ public:
     void selectLink(int row);
 
     const PullResults& results() const { return results_; }
+
+    // What the cable selection window reads and writes: the cable boxes (a write runs their
+    // change handling), the lubricant caption and the hidden launch flag.
+    QLineEdit* allowableBox() const { return Text2; }
+    QLineEdit* weightBox() const { return Text3; }
+    QLineEdit* frictionBox() const { return Text1; }
+    QLineEdit* descriptionBox() const { return Text6; }
+    QLabel* lubricantBox() const { return lubricantLabel; }
+    QCheckBox* launchFlag() const { return Check2; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -160,3 +160,49 @@ TEST(CableRecordFields, RefusesLinesThatAreNotCables) {
 
 } // namespace
 } // namespace tensora
+
+namespace tensora {
+namespace {
+
+// The sample file shipped with the program follows the grammar and holds usable cables.
+TEST(SampleCableData, FollowsTheGrammarWithPlausibleCables) {
+    std::ifstream file(TENSORA_SAMPLE_DATA_FILE, std::ios::binary);
+    ASSERT_TRUE(file) << TENSORA_SAMPLE_DATA_FILE;
+    const CableData data = parse_cable_data(file);
+    ASSERT_TRUE(data.complete);
+    EXPECT_EQ(data.help.substr(0, 14), "Tensora Help\r\n");
+    const CableSection offered[] = {CableSection::VX,
+                                    CableSection::R8,
+                                    CableSection::DXLarmor,
+                                    CableSection::Power,
+                                    CableSection::DXLdielectric,
+                                    CableSection::CentralTube,
+                                    CableSection::SpecialtyFiber,
+                                    CableSection::zeroHal,
+                                    CableSection::FiberFeeder};
+    std::size_t longest = 0;
+    for (const CableSection section : offered) {
+        std::size_t cables = 0;
+        for (const std::string& line : data.section(section)) {
+            const auto fields = cable_record_fields(line);
+            if (!fields) {
+                continue;
+            }
+            ++cables;
+            const double area = std::stod((*fields)[1]);
+            const double modulus = std::stod((*fields)[2]);
+            const double diameter = std::stod((*fields)[3]);
+            const double e_times_a = std::stod((*fields)[6]);
+            EXPECT_NEAR(e_times_a, modulus * area, modulus * area * 0.01) << line;
+            EXPECT_LE(area, diameter * diameter) << line;
+            EXPECT_GT(std::stod((*fields)[5]), 0) << line;
+            EXPECT_GT(std::stod((*fields)[7]), 0) << line;
+        }
+        EXPECT_GE(cables, 8u);
+        longest = std::max(longest, cables);
+    }
+    EXPECT_GT(longest, 21u);
+}
+
+} // namespace
+} // namespace tensora

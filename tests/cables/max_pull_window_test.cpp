@@ -1,4 +1,7 @@
 #include "cables/max_pull_window.h"
+#include "cables/misc_data_window.h"
+#include "pullplan/pull_calculator_window.h"
+#include "support/cable_file.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
@@ -18,20 +21,56 @@ private:
     QLineEdit* box(const char* name) const { return child<QLineEdit>(*window_, name); }
     QString result() const { return child<QLabel>(*window_, "Label5")->text(); }
 
-    void clickLubricant(const QString& name) {
-        auto* list = child<QListWidget>(*window_, "List3");
-        QListWidgetItem* item = list->findItems(name, Qt::MatchExactly).value(0);
-        QVERIFY(item);
+    static void click(QListWidget* list, const QString& text) {
+        QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
+        QVERIFY2(item, qPrintable(text));
+        list->scrollToItem(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
     }
 
+    void clickLubricant(const QString& name) { click(child<QListWidget>(*window_, "List3"), name); }
+
+    QStringList rows(const char* list) const {
+        QStringList texts;
+        auto* widget = child<QListWidget>(*window_, list);
+        for (int row = 0; row < widget->count(); ++row) {
+            texts << widget->item(row)->text();
+        }
+        return texts;
+    }
+
+    // A planner with cable values typed in, and the selection window opened by its button.
+    PullCalculator& openFromThePlanner() {
+        window_->close();
+        auto& planner = fixture_.registry().show<PullCalculator>();
+        planner.descriptionBox()->setText(QStringLiteral("My cable"));
+        planner.allowableBox()->setText(QStringLiteral("1234.6"));
+        planner.weightBox()->setText(QStringLiteral("74.5"));
+        planner.frictionBox()->setText(QStringLiteral("0.062"));
+        child<QPushButton>(planner, "Command2")->click();
+        window_ = fixture_.registry().find<MaxPull>();
+        return planner;
+    }
+
+    void chooseCableA() {
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
+        click(child<QListWidget>(*window_, "cables2choose"), CableFile::kCableA);
+    }
+
+    std::unique_ptr<CableFile> file_;
+
 private slots:
     void init() {
         fixture_.setUp();
+        file_ = std::make_unique<CableFile>(24);
+        fixture_.platform().dataFolders = {file_->folder()};
         window_ = &fixture_.registry().show<MaxPull>();
     }
-    void cleanup() { fixture_.tearDown(); }
+    void cleanup() {
+        fixture_.tearDown();
+        file_.reset();
+    }
 
     void opensAsTheCalculator() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Maximum Pull Length"));
@@ -111,6 +150,125 @@ private slots:
                  QStringLiteral("max load"));
         child<QCheckBox>(*window_, "Check1")->click();
         QVERIFY(child<QListWidget>(*window_, "List1")->isHidden());
+    }
+    void aCategoryListsEveryCableOfItsSection() {
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
+        QCOMPARE(child<QGroupBox>(*window_, "Cables")->title(),
+                 QStringLiteral("Cable Select - click to select Power"));
+        const QStringList listed = rows("cables2choose");
+        QCOMPARE(listed.size(), 27); // heading, CABLE-A, 24 cables and the empty line
+        QCOMPARE(listed[1], CableFile::kCableA);
+        QCOMPARE(listed[25], QStringLiteral("S3-CABLE-23 0.3 200000 0.62 0.000005 0.15 60000 700"));
+        QCOMPARE(listed.last(), QString());
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("DXL Armor Fiber"));
+        QCOMPARE(rows("cables2choose")[2].left(10), QStringLiteral("S6-CABLE-1"));
+    }
+
+    void aShortCategoryIsPaddedToTwentyOneRows() {
+        file_ = std::make_unique<CableFile>(3);
+        fixture_.platform().dataFolders = {file_->folder()};
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("VX"));
+        QCOMPARE(rows("cables2choose").size(), 21);
+        QCOMPARE(rows("cables2choose")[4], QString());
+    }
+
+    void aCableFillsTheBoxesAndTheDetails() {
+        chooseCableA();
+        QCOMPARE(box("Text4")->text(), QStringLiteral("CABLE-A"));
+        QCOMPARE(box("Text3")->text(), QStringLiteral("74.5"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("600"));
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0.5"));
+        QCOMPARE(rows("List1"), QStringList({"CABLE-A", "0.2", "0.5", "0.0745", "600"}));
+        QCOMPARE(child<QSlider>(*window_, "Slider2")->value(), 74);
+        QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
+    void aRowThatIsNotACableChangesNothingAndBeeps() {
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
+        auto* cables = child<QListWidget>(*window_, "cables2choose");
+        click(cables, QStringLiteral("CABLE AREA MODULUS DIAM EXP/F LB/FT E*A RATING"));
+        window_->cables2choose_Click(cables->count() - 1); // the empty row
+        QCOMPARE(fixture_.platform().beeps, 2);
+        QCOMPARE(box("Text2")->text(), QStringLiteral("10"));
+        QCOMPARE(box("Text4")->text(), QString());
+        QCOMPARE(rows("List1"), QStringList());
+    }
+
+    void opensFromThePlannerWithThePlannersValuesUnchanged() {
+        PullCalculator& planner = openFromThePlanner();
+        QVERIFY(window_);
+        QCOMPARE(window_->role(), MaxPull::Role::PullPlanner);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Cable Selection Window"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("1234.6"));
+        QCOMPARE(box("Text3")->text(), QStringLiteral("74.5"));
+        QCOMPARE(box("Text4")->text(), QStringLiteral("My cable"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0.062"));
+        QCOMPARE(child<QSlider>(*window_, "Slider1")->value(), 1234);
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("1234.6"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("74.5"));
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("My cable"));
+        QVERIFY(child<QGroupBox>(*window_, "Frame1")->isHidden());
+        QVERIFY(child<QGroupBox>(*window_, "Frame4")->isHidden());
+        QVERIFY(child<QPushButton>(*window_, "Command1")->isVisible());
+    }
+
+    void aChosenCableAndLubricantGoBackIntoThePlanner() {
+        PullCalculator& planner = openFromThePlanner();
+        chooseCableA();
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("600"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("74.5"));
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("CABLE-A"));
+        QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.062"));
+        clickLubricant(QStringLiteral("Dry"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0.150"));
+        QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.150"));
+        QCOMPARE(planner.lubricantBox()->text(), QStringLiteral("Dry"));
+    }
+
+    void theReturnButtonShowsThePlannerAndCloses() {
+        PullCalculator& planner = openFromThePlanner();
+        chooseCableA(); // the hand-back recalculates the planner, which clears its flag
+        QVERIFY(!planner.launchFlag()->isChecked());
+        planner.hide();
+        child<QPushButton>(*window_, "Command1")->click();
+        QVERIFY(planner.isVisible());
+        QCOMPARE(fixture_.registry().find<MaxPull>(), nullptr);
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("600"));
+    }
+
+    void closingByTheCloseBoxEndsTheLaunch() {
+        PullCalculator& planner = openFromThePlanner();
+        QVERIFY(planner.launchFlag()->isChecked());
+        window_->close();
+        QVERIFY(!planner.launchFlag()->isChecked());
+        window_ = &fixture_.registry().show<MaxPull>();
+        QCOMPARE(window_->role(), MaxPull::Role::Calculator);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Maximum Pull Length"));
+    }
+
+    void theCalculatorNeverWritesIntoThePlanner() {
+        auto& planner = fixture_.registry().get<PullCalculator>();
+        planner.allowableBox()->setText(QStringLiteral("1500"));
+        box("Text2")->setText(QStringLiteral("800"));
+        clickLubricant(QStringLiteral("Slikko!"));
+        // A launch while the window is already open keeps its role.
+        child<QPushButton>(planner, "Command2")->click();
+        QCOMPARE(fixture_.registry().find<MaxPull>(), window_);
+        box("Text2")->setText(QStringLiteral("900"));
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("1500"));
+        QCOMPARE(planner.lubricantBox()->text(), QString());
+    }
+
+    void withoutTheDataFileOnlyManualEntryRemains() {
+        fixture_.platform().dataFolders = {QStringLiteral("/no/such/folder")};
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
+        QCOMPARE(fixture_.platform().messages, QStringList{kMissingDataFileMessage});
+        QVERIFY(child<QGroupBox>(*window_, "Cables")->isHidden());
+        QCOMPARE(fixture_.registry().get<miscData>().datarev(), QStringLiteral("Missing File"));
+        window_->Categoryselect_Click(2);
+        QCOMPARE(fixture_.platform().messages.size(), 1); // told once
+        box("Text2")->setText(QStringLiteral("5000"));
+        QCOMPARE(result(), QStringLiteral("6666666"));
     }
 };
 

@@ -22,6 +22,7 @@ public:
     void setBusy(bool busy) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
+    QStringList dataFileFolders() const override { return dataFolders; }
 
     // Forgets everything recorded so far.
     void clear();
@@ -38,6 +39,8 @@ public:
     QList<bool> busyChanges;
     std::optional<QDateTime> clock;
     NumberLocale locale{".", ","};
+    // Where the cable data file is looked for; none by default, as on a machine without it.
+    QStringList dataFolders;
 };
 
 } // namespace tensora::test

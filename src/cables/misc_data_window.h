@@ -1,0 +1,37 @@
+// The cable library as the program holds it: the hidden data window, loaded from the cable
+// data file the first time anything refers to it, and kept, never shown, until the program
+// ends.
+#pragma once
+
+#include "app/window_registry.h"
+#include "cables/cable_data.h"
+
+namespace tensora {
+
+inline const QString kMissingDataFileMessage =
+    QStringLiteral("This feature requires a cable datafile be loaded.\n\n"
+                   "Cable datafile (cabledat.qx4) could not be found.\n"
+                   "You may either manually enter data or place the file\n"
+                   "in the same directory as this program and restart.");
+
+class miscData : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+
+public:
+    explicit miscData(WindowRegistry& registry);
+
+    void Form_Load();
+
+    // The data revision ("Missing File" when the file did not open).
+    QString datarev() const { return QString::fromStdString(data_.revision); }
+    const CableData& data() const { return data_; }
+
+private:
+    // Reads the file; when it is absent or ends early, the cable selection window offers
+    // manual entry only and the user is told once.
+    void loaddata();
+
+    CableData data_;
+};
+
+} // namespace tensora
