@@ -103,7 +103,7 @@ QWidget* MaxPull::buildCables() {
     // Cable lines are columns of figures: a fixed pitch keeps them aligned.
     cables2choose->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     cables2choose->setMinimumWidth(
-        QFontMetrics(cables2choose->font()).horizontalAdvance(QString(78, QLatin1Char('M'))));
+        QFontMetrics(cables2choose->font()).horizontalAdvance(QString(72, QLatin1Char('M'))));
     for (QListWidget* list : {Categoryselect, cables2choose}) {
         list->setFixedHeight(Categoryselect->sizeHintForRow(0) * kCategories.size() + 6);
     }
@@ -156,8 +156,9 @@ QWidget* MaxPull::buildBottomRow() {
     List2->addItems({"description", "area", "diameter", "weight", "max load"});
     List1 = new QListWidget(row);
     List1->setObjectName(QStringLiteral("List1"));
+    const int row_height = List2->sizeHintForRow(0); // List1 is empty until a cable is chosen
     for (QListWidget* details : {List2, List1}) {
-        details->setFixedSize(130, details->sizeHintForRow(0) * 5 + 6);
+        details->setFixedSize(130, row_height * 5 + 6);
         details->setFocusPolicy(Qt::NoFocus);
         details->setVisible(false);
     }
