@@ -67,8 +67,7 @@ struct Planner {
         window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("0.05"));
         window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("200"));
         window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("10000"));
-        fill(window.plan(), links);
-        window.planChanged();
+        window.editPlan([links](tensora::PullPlanLinks& plan) { fill(plan, links); });
         window.pullcalc();
         QApplication::processEvents();
     }

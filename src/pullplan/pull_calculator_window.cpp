@@ -394,19 +394,16 @@ void PullCalculator::deleteLink(int row) {
 }
 
 void PullCalculator::deleteAllLinks() {
-    for (TextColumnModel* model : plan_models_) {
-        model->beginReset();
-    }
-    plan_.clear();
-    for (TextColumnModel* model : plan_models_) {
-        model->endReset();
-    }
+    editPlan([](PullPlanLinks& plan) { plan.clear(); });
     selectLink(-1);
 }
 
-void PullCalculator::planChanged() {
+void PullCalculator::editPlan(const std::function<void(PullPlanLinks&)>& change) {
     for (TextColumnModel* model : plan_models_) {
         model->beginReset();
+    }
+    change(plan_);
+    for (TextColumnModel* model : plan_models_) {
         model->endReset();
     }
 }

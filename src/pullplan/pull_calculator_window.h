@@ -17,6 +17,7 @@
 #include <QScrollBar>
 
 #include <array>
+#include <functional>
 
 namespace tensora {
 
@@ -43,11 +44,11 @@ public:
     // Recomputes every result from the current boxes, plan and selected link.
     void pullcalc();
 
-    // The plan as the link columns hold it. Changes made through plan() must be followed by
-    // planChanged(), which refreshes the columns.
+    // The plan as the link columns hold it.
     const PullPlanLinks& plan() const { return plan_; }
-    PullPlanLinks& plan() { return plan_; }
-    void planChanged();
+    // Changes the plan as a whole (a document read back, say) and refreshes the link columns;
+    // the results follow at the next recalculation.
+    void editPlan(const std::function<void(PullPlanLinks&)>& change);
 
     // The row of the selected link number, -1 when none is selected.
     int selectedLink() const;

@@ -330,10 +330,11 @@ private slots:
     }
 
     void aFullPlanRefusesMoreLinks() {
-        for (int i = 0; i < kMaxLinks; ++i) {
-            window_->plan().append("Straight", "1", "0");
-        }
-        window_->planChanged();
+        window_->editPlan([](PullPlanLinks& plan) {
+            for (int i = 0; i < kMaxLinks; ++i) {
+                plan.append("Straight", "1", "0");
+            }
+        });
         submit(QStringLiteral("5"));
         QCOMPARE(fixture_.platform().beeps, 1);
         QCOMPARE(window_->plan().size(), static_cast<std::size_t>(kMaxLinks));
@@ -347,10 +348,11 @@ private slots:
     }
 
     void theColumnsScrollTogether() {
-        for (int i = 0; i < 300; ++i) {
-            window_->plan().append("Straight", "1", "0");
-        }
-        window_->planChanged();
+        window_->editPlan([](PullPlanLinks& plan) {
+            for (int i = 0; i < 300; ++i) {
+                plan.append("Straight", "1", "0");
+            }
+        });
         window_->pullcalc();
         QScrollBar* shared = child<QScrollBar>(*window_, "planScrollBar");
         QTRY_VERIFY(shared->maximum() > 0);
