@@ -265,9 +265,8 @@ void MaxPull::Categoryselect_Click(int row) {
     for (std::size_t i = 0; i < rows; ++i) {
         for (const auto& [keyword, section] : kKeywords) {
             if (caption.contains(QLatin1String(keyword))) {
-                lines.append(
-                    QString::fromLatin1(library.item(section, i).data(),
-                                        static_cast<qsizetype>(library.item(section, i).size())));
+                const std::string_view line = library.item(section, i);
+                lines.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
             }
         }
     }

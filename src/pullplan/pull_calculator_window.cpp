@@ -46,10 +46,6 @@ QFrame* vertical_line(const char* name, QWidget* parent) {
     return line;
 }
 
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 PullCalculator::PullCalculator(WindowRegistry& registry)
@@ -331,8 +327,8 @@ bool PullCalculator::pullInputIsNumbers() const {
     return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_);
 }
 
-QString PullCalculator::nextLinkType() const {
-    return qt_text(Check1->isChecked() ? kStraightType : kBendType);
+std::string PullCalculator::nextLinkType() const {
+    return std::string(Check1->isChecked() ? kStraightType : kBendType);
 }
 
 void PullCalculator::Command1_Click() {
@@ -358,7 +354,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->beginInsert(row);
     }
-    plan_.append(nextLinkType().toStdString(), text(Text4), text(Text5));
+    plan_.append(nextLinkType(), text(Text4), text(Text5));
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -370,8 +366,7 @@ void PullCalculator::insertLink(int row) {
     for (int i = 1; i < 4; ++i) {
         plan_models_[i]->beginInsert(row);
     }
-    plan_.insert(static_cast<std::size_t>(row), nextLinkType().toStdString(), text(Text4),
-                 text(Text5));
+    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), text(Text4), text(Text5));
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }

@@ -78,7 +78,7 @@ private:
     TextColumnModel* resultModel(const TextColumn PullResults::*column);
     void chooseOption(QRadioButton* chosen);
     bool pullInputIsNumbers() const;
-    QString nextLinkType() const;
+    std::string nextLinkType() const;
     void submitLink();
     void insertLink(int row);
     void deleteLink(int row);

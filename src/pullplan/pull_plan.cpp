@@ -35,6 +35,8 @@ private:
     std::array<Entry, 256> entries_{};
 };
 
+// The planner's straight rule forms friction × weight × length first; the straight section
+// calculator multiplies in another order, which can differ in the last bit.
 double straight_tension_added(double friction, double weight, double length) {
     return ((friction * weight) * length) / 1000.0;
 }
