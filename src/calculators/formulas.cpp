@@ -27,6 +27,9 @@ double lubricant_quantity(double length, double diameter) {
 }
 
 std::string sidewall_result_text(double tension, double bend_length) {
+    if (bend_length < 0) {
+        return std::string(kNegativeInputText);
+    }
     if (bend_length == 0) {
         return std::string(kNoBendLengthText);
     }
@@ -35,7 +38,7 @@ std::string sidewall_result_text(double tension, double bend_length) {
 
 std::string max_pull_result_text(double tension, double weight, double friction) {
     if (tension < 0 || weight < 0 || friction < 0) {
-        return std::string(kNegativeLengthText);
+        return std::string(kNegativeInputText);
     }
     if (weight == 0 || friction == 0) {
         return std::string(kUnlimitedLengthText);

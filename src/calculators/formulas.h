@@ -27,7 +27,7 @@ double lubricant_quantity(double length, double diameter);
 
 inline constexpr std::string_view kNoBendLengthText = "Undefined: bend length is 0";
 inline constexpr std::string_view kUnlimitedLengthText = "Unlimited: no weight or friction";
-inline constexpr std::string_view kNegativeLengthText = "None: an input is negative";
+inline constexpr std::string_view kNegativeInputText = "None: an input is negative";
 
 // The result labels' texts: the result rounded down to a whole number, except where the
 // formula has no meaningful finite answer.

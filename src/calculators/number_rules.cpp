@@ -13,21 +13,18 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// leadingValue skips these wherever they stand.
-bool is_skipped_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-// Blanks that may surround a whole number text.
-bool is_surrounding_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+// The blanks of a number text: isNumberText allows them around the number, and leadingValue
+// skips them wherever they stand. One set for both, so that a text the check accepts (a value
+// pasted with its carriage return, say) reads as the number it shows.
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 std::string without_blanks(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (char c : text) {
-        if (!is_skipped_blank(c)) {
+        if (!is_blank(c)) {
             compact.push_back(c);
         }
     }
@@ -122,15 +119,19 @@ double leading_decimal(std::string_view s) {
     return negative ? -value : value;
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && is_surrounding_blank(text.front())) {
+} // namespace
+
+std::string_view trimmed_blanks(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && is_surrounding_blank(text.back())) {
+    while (!text.empty() && is_blank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
 }
+
+namespace {
 
 // A double as its 15-significant-digit decimal form: value = 0.digits × 10^point. Trailing
 // zeros are dropped, so zero has no digits.
@@ -209,11 +210,27 @@ struct DecimalForm {
     }
 };
 
-DecimalForm decimal_form(double value) {
+// The 15-significant-digit scientific text of a finite value. The largest doubles would round
+// up past the largest double (1.79769313486232E+308 reads as infinite); they are cut to 15
+// digits instead, so that every text written reads back as the number it stands for.
+std::string fifteen_digits(double value) {
     char buffer[64];
-    const auto result =
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    double back = 0;
+    if (std::fabs(value) > 1.7976931348623e308 &&
+        std::from_chars(buffer, result.ptr, back).ec == std::errc::result_out_of_range) {
+        result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
+        const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        const std::size_t mantissa_end = (value < 0 ? 1 : 0) + 16; // sign, digit, point, 14
+        return std::string(text.substr(0, mantissa_end)) + std::string(text.substr(text.find('e')));
+    }
+    return std::string(buffer, result.ptr);
+}
+
+DecimalForm decimal_form(double value) {
+    const std::string text = fifteen_digits(value);
     DecimalForm form;
     std::size_t i = 0;
     if (text[i] == '-') {
@@ -226,7 +243,7 @@ DecimalForm decimal_form(double value) {
         }
     }
     int exponent = 0;
-    std::string_view exponent_text = text.substr(i + 1);
+    std::string_view exponent_text = std::string_view(text).substr(i + 1);
     if (!exponent_text.empty() && exponent_text.front() == '+') {
         exponent_text.remove_prefix(1);
     }
@@ -257,7 +274,7 @@ double leadingValue(std::string_view text) {
 }
 
 bool isNumberText(std::string_view text, const NumberLocale& locale) {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = trimmed_blanks(text);
     const auto at = [&t](std::size_t i, std::string_view what) {
         return !what.empty() && t.substr(i).starts_with(what);
     };
@@ -265,21 +282,31 @@ bool isNumberText(std::string_view text, const NumberLocale& locale) {
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         ++i;
     }
+    // The whole part: digits, or digits grouped as they are written in the locale: one to
+    // three digits, then groups of exactly three. A separator anywhere else (a decimal comma
+    // typed in a locale that groups with commas, say) makes the text no number.
     int whole_digits = 0;
-    bool after_digit = false;
+    int group_digits = 0;
+    bool grouped = false;
     while (i < t.size()) {
         if (is_digit(t[i])) {
             ++whole_digits;
-            after_digit = true;
+            ++group_digits;
             ++i;
-        } else if (after_digit && at(i, locale.grouping) && i + locale.grouping.size() < t.size() &&
-                   is_digit(t[i + locale.grouping.size()])) {
-            // A grouping separator stands only between two digits of the whole part.
+        } else if (at(i, locale.grouping)) {
+            const bool first_group_fits = group_digits >= 1 && group_digits <= 3;
+            if (grouped ? group_digits != 3 : !first_group_fits) {
+                return false;
+            }
+            grouped = true;
+            group_digits = 0;
             i += locale.grouping.size();
-            after_digit = false;
         } else {
             break;
         }
+    }
+    if (grouped && group_digits != 3) {
+        return false;
     }
     int fraction_digits = 0;
     if (at(i, locale.decimal)) {
@@ -309,14 +336,19 @@ bool isNumberText(std::string_view text, const NumberLocale& locale) {
 }
 
 double read_input(std::string_view text, const NumberLocale& locale) {
-    if (locale.decimal != "." || locale.grouping.empty() || !isNumberText(text, locale)) {
+    if (!isNumberText(text, locale)) {
         return leadingValue(text);
     }
+    // The number as the locale writes it, rewritten with "." and without grouping.
     std::string plain;
     plain.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        if (text.substr(i).starts_with(locale.grouping)) {
+        const std::string_view rest = text.substr(i);
+        if (!locale.grouping.empty() && rest.starts_with(locale.grouping)) {
             i += locale.grouping.size();
+        } else if (!locale.decimal.empty() && rest.starts_with(locale.decimal)) {
+            plain.push_back('.');
+            i += locale.decimal.size();
         } else {
             plain.push_back(text[i++]);
         }

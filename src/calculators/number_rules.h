@@ -19,20 +19,24 @@ struct NumberLocale {
 // by zero): a calculator shows it instead of digits.
 inline constexpr std::string_view kNotFiniteText = "Out of range";
 
-// The value of the number at the start of a text, 0 when there is none. Blanks, tabs and line
-// feeds are ignored wherever they stand; "." is the decimal point whatever the locale; E or D
-// starts an exponent; "&H" and "&O" start a hexadecimal or octal integer. An exponent too large
-// for a double gives an infinite value.
+// The value of the number at the start of a text, 0 when there is none. Blanks (those that
+// isNumberText allows around a number) are ignored wherever they stand; "." is the decimal point
+// whatever the locale; E or D starts an exponent; "&H" and "&O" start a hexadecimal or octal
+// integer. An exponent too large for a double gives an infinite value.
 double leadingValue(std::string_view text);
 
 // Whether the whole text, blanks around it allowed, is one number in the given locale: sign,
-// digits with the locale's grouping separators between them, the locale's decimal separator,
-// an exponent with E or D.
+// digits, the locale's grouping separators where they group (one to three digits, then groups
+// of three, before the decimal separator), the locale's decimal separator, an exponent with E
+// or D. Blanks are spaces, tabs, line feeds and carriage returns.
 bool isNumberText(std::string_view text, const NumberLocale& locale);
 
-// The value of an input text. In a locale whose decimal point is ".", a text that isNumberText
-// accepts is read as the number it shows, grouping separators included ("1,000" is 1000);
-// every other text is read by leadingValue.
+// The text without the blanks around it (the blanks isNumberText allows there).
+std::string_view trimmed_blanks(std::string_view text);
+
+// The value of an input text: a text that isNumberText accepts reads as the number it shows in
+// the locale ("1,000" is 1000 in English, "1,5" is 1.5 in German); every other text is read by
+// leadingValue.
 double read_input(std::string_view text, const NumberLocale& locale);
 
 // The largest whole number not greater than the value, without grouping or decimal point

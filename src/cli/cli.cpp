@@ -6,8 +6,11 @@
 #include "cli/pull_command.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -41,10 +44,12 @@ Commands:
       printed with one decimal as the window shows it ("3." for 3 gallons, ".9" for 0.9375).
 
 Numbers are read as the calculator windows read their boxes, with "." as the decimal point
-and "," grouping thousands ("1,000" is 1000). The result is printed as the window shows it
-(rounded down to a whole number); --exact prints the unrounded value with 17 significant
-digits instead. A value the window would warn about prints the window's message on stderr,
-and the result is still printed. A result that is not finite prints "Out of range".
+and "," grouping thousands ("1,000" is 1000; "1,5" is not a number and reads as 1). The
+result is printed as the window shows it (rounded down to a whole number); --exact prints
+the unrounded value with 17 significant digits instead. A value the window would warn about
+prints the window's message on stderr, after the argument's name and text
+(length "12abc": Please enter a number), and the result is still printed. A result that is
+not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--plan FILE] [--json] [LINK...]
@@ -59,11 +64,14 @@ and the result is still printed. A result that is not finite prints "Out of rang
       column texts); then "forward-percent", "reverse-percent" (what the bars show, 0 to
       100; 0 when the allowable tension is not positive), "bars" ("shown" or "hidden") and
       "caption" (the mid-assist caption, empty when none), each followed by a tab and its
-      value. A bend of length 0 shows "no length" as sidewall pressure. --json prints the
-      same as one JSON object, with the unrounded tensions (null when not finite).
+      value. Lengths and angles are printed as given, without blanks around them; a link or
+      option text with a tab or line break inside is refused. A bend of length 0 shows
+      "no length" as sidewall pressure. --json prints the same as one JSON object, with the
+      unrounded tensions (null when not finite).
 
-Exit status: 0 when a result was printed, 2 for a command line that cannot be run.
-  --help    show this text
+Exit status: 0 when a result was printed, 1 when it could not be written (a full disk, a
+closed pipe), 2 for a command line that cannot be run.
+  -h, --help    show this text (where an option may stand, not as the value of an option)
 )";
 
 // How one box of a window reads and checks its text: a range input, a friction input, or a
@@ -71,21 +79,21 @@ Exit status: 0 when a result was printed, 2 for a command line that cannot be ru
 enum class Box { Range, Friction, Unchecked };
 
 struct Argument {
-    std::string_view text;
+    std::string_view name;
     Box box;
 };
 
-double read_box(const Argument& argument, std::ostream& err) {
+double read_box(const Argument& argument, std::string_view text, std::ostream& err) {
     std::optional<std::string_view> warning;
     if (argument.box == Box::Range) {
-        warning = range_input_message(argument.text, kEnglish);
+        warning = range_input_message(text, kEnglish);
     } else if (argument.box == Box::Friction) {
-        warning = friction_input_message(argument.text, kEnglish);
+        warning = friction_input_message(text, kEnglish);
     }
     if (warning) {
-        err << *warning << '\n';
+        err << argument_message(argument.name, text, *warning) << '\n';
     }
-    return read_input(argument.text, kEnglish);
+    return read_input(text, kEnglish);
 }
 
 std::string exact_text(double value) {
@@ -102,7 +110,7 @@ using Values = std::vector<double>;
 
 struct Command {
     std::string_view name;
-    std::vector<Box> boxes;
+    std::vector<Argument> arguments;
     std::function<double(const Values&)> calculate;
     // The result label's text.
     std::function<std::string(const Values&)> shown;
@@ -119,21 +127,25 @@ std::vector<Command> commands() {
         return straight_section_tension(v[0], v[1], v[2]);
     };
     const auto bend = [](const Values& v) { return bend_exit_tension(v[0], v[1], v[2]); };
+    const Argument length{"length", Box::Range};
+    const Argument weight{"weight", Box::Range};
+    const Argument tension{"tension", Box::Range};
+    const Argument friction{"friction", Box::Friction};
     return {
-        {"straight", {Box::Range, Box::Range, Box::Friction}, straight, whole(straight)},
-        {"bend", {Box::Range, Box::Range, Box::Friction}, bend, whole(bend)},
+        {"straight", {length, weight, friction}, straight, whole(straight)},
+        {"bend", {tension, {"angle", Box::Range}, friction}, bend, whole(bend)},
         {"sidewall",
-         {Box::Range, Box::Range},
+         {tension, length},
          [](const Values& v) { return sidewall_pressure(v[0], v[1]); },
          [](const Values& v) { return sidewall_result_text(v[0], v[1]); },
-         [](const Values& v) { return v[1] == 0; }},
+         [](const Values& v) { return v[1] <= 0; }},
         {"maxpull",
-         {Box::Range, Box::Range, Box::Friction},
+         {tension, weight, friction},
          [](const Values& v) { return max_pull_length(v[0], v[1], v[2]); },
          [](const Values& v) { return max_pull_result_text(v[0], v[1], v[2]); },
          [](const Values& v) { return v[0] < 0 || v[1] <= 0 || v[2] <= 0; }},
         {"lube",
-         {Box::Range, Box::Unchecked},
+         {length, {"diameter", Box::Unchecked}},
          [](const Values& v) { return lubricant_quantity(v[0], v[1]); },
          [](const Values& v) {
              return lubricant_result_text(lubricant_quantity(v[0], v[1]), ".");
@@ -141,21 +153,117 @@ std::vector<Command> commands() {
     };
 }
 
-} // namespace
+// Appends one character of a quoted argument, escaped where it is a control character.
+void append_escaped(std::string& out, std::string_view character) {
+    const auto c = static_cast<unsigned char>(character.front());
+    if (character.size() > 1) {
+        out += character;
+    } else if (c == '"' || c == '\\') {
+        out.push_back('\\');
+        out.push_back(static_cast<char>(c));
+    } else if (c == '\t') {
+        out += "\\t";
+    } else if (c == '\n') {
+        out += "\\n";
+    } else if (c == '\r') {
+        out += "\\r";
+    } else if (c < 0x20 || c >= 0x7f) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+        out += escaped;
+    } else {
+        out.push_back(static_cast<char>(c));
+    }
+}
 
-int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            out << kUsage;
-            return 0;
+// The length of the UTF-8 character at the start of a text, or 1 for a byte that does not
+// start one (which is then escaped on its own).
+std::size_t utf8_length(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xC2 && lead < 0xE0  ? 2
+                                                              : 1;
+    if (length == 1 || text.size() < length) {
+        return 1;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            return 1;
         }
     }
+    // C1 control characters (U+0080 to U+009F) are escaped byte by byte.
+    return length == 2 && lead == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0 ? 1 : length;
+}
+
+// Writes the result; a stream that cannot take it (a full disk, a closed pipe) is a failure.
+int written(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) {
+        return 0;
+    }
+    const int reason = errno;
+    err << "tensora-cli: the result could not be written";
+    if (reason != 0) {
+        err << " (" << std::strerror(reason) << ')';
+    }
+    err << '\n';
+    return 1;
+}
+
+} // namespace
+
+std::string_view cli_usage() {
+    return kUsage;
+}
+
+bool is_help_option(std::string_view argument) {
+    return argument == "--help" || argument == "-h";
+}
+
+std::string quoted_argument(std::string_view text) {
+    constexpr int kMostCharacters = 60;
+    std::string out = "\"";
+    int characters = 0;
+    while (!text.empty() && characters < kMostCharacters) {
+        const std::size_t length = utf8_length(text);
+        append_escaped(out, text.substr(0, length));
+        text.remove_prefix(length);
+        ++characters;
+    }
+    out.push_back('"');
+    if (!text.empty()) {
+        out += "...";
+    }
+    return out;
+}
+
+std::string argument_message(std::string_view name, std::string_view text,
+                             std::string_view message) {
+    return std::string(name) + ' ' + quoted_argument(text) + ": " + std::string(message);
+}
+
+bool breaks_output_shape(std::string_view text) {
+    return trimmed_blanks(text).find_first_of("\t\n\r\v\f") != std::string_view::npos;
+}
+
+int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    errno = 0; // so that a failed write names its own reason
+    if (!arguments.empty() && is_help_option(arguments[0])) {
+        out << kUsage;
+        return written(out, err);
+    }
     if (!arguments.empty() && arguments[0] == "pull") {
-        return run_pull_command({arguments.begin() + 1, arguments.end()}, out, err);
+        const int status = run_pull_command({arguments.begin() + 1, arguments.end()}, out, err);
+        return status == 0 ? written(out, err) : status;
     }
     bool exact = false;
     std::vector<std::string_view> words;
     for (const std::string& argument : arguments) {
+        if (is_help_option(argument)) {
+            out << kUsage; // the quick commands take no option values: any place is an option's
+            return written(out, err);
+        }
         if (argument == "--exact") {
             exact = true;
         } else {
@@ -170,21 +278,22 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const auto command = std::find_if(all.begin(), all.end(),
                                       [&words](const Command& c) { return c.name == words[0]; });
     if (command == all.end()) {
-        err << "tensora-cli: unknown command '" << words[0] << "' (see tensora-cli --help)\n";
+        err << "tensora-cli: unknown command " << quoted_argument(words[0])
+            << " (see tensora-cli --help)\n";
         return 2;
     }
-    if (words.size() - 1 != command->boxes.size()) {
-        err << "tensora-cli: '" << command->name << "' takes " << command->boxes.size()
+    if (words.size() - 1 != command->arguments.size()) {
+        err << "tensora-cli: '" << command->name << "' takes " << command->arguments.size()
             << " numbers (see tensora-cli --help)\n";
         return 2;
     }
     std::vector<double> values;
-    for (std::size_t i = 0; i < command->boxes.size(); ++i) {
-        values.push_back(read_box({words[i + 1], command->boxes[i]}, err));
+    for (std::size_t i = 0; i < command->arguments.size(); ++i) {
+        values.push_back(read_box(command->arguments[i], words[i + 1], err));
     }
     const bool exact_number = exact && !command->no_number(values);
     out << (exact_number ? exact_text(command->calculate(values)) : command->shown(values)) << '\n';
-    return 0;
+    return written(out, err);
 }
 
 } // namespace tensora

@@ -1,16 +1,36 @@
 // tensora-cli: the calculators for scripts and spreadsheets. Arguments are read as the
 // windows read their boxes, in an English locale; results are printed as the windows show
-// them; the windows' warnings go to the error stream.
+// them; the windows' warnings go to the error stream, each naming its argument.
 #pragma once
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tensora {
 
 // Runs one command line (without the program name). Returns the exit status: 0 on success,
-// 2 for a command line that cannot be run.
+// 1 when the result could not be written, 2 for a command line that cannot be run.
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The text --help prints.
+std::string_view cli_usage();
+
+// Whether an argument asks for the usage text (where an option may stand).
+bool is_help_option(std::string_view argument);
+
+// An argument's text as messages quote it: in double quotes, at most 60 characters, control
+// characters and bytes that are not UTF-8 escaped (\t, \n, \r, \", \\, \xNN); a longer text
+// is cut and followed by "...".
+std::string quoted_argument(std::string_view text);
+
+// A message about one argument: its name, its quoted text, the message.
+std::string argument_message(std::string_view name, std::string_view text,
+                             std::string_view message);
+
+// Whether a text holds a tab or a line break between its first and last characters that are
+// not blanks: such a text would break the tab-separated, line-per-link output.
+bool breaks_output_shape(std::string_view text);
 
 } // namespace tensora

@@ -1,6 +1,7 @@
 #include "cli/pull_command.h"
 
 #include "calculators/calculator_inputs.h"
+#include "cli/cli.h"
 #include "pullplan/pull_plan.h"
 
 #include <charconv>
@@ -42,13 +43,17 @@ std::vector<std::string> words(std::string_view line) {
     return list;
 }
 
-// A link as "Submit" would add it: the length and the angle must be numbers.
-std::optional<PullLinkTexts> checked_link(bool is_straight, const std::string& length,
-                                          const std::string& angle) {
-    if (!isNumberText(length, kEnglish) || !isNumberText(angle, kEnglish)) {
+// A link as "Submit" would add it: the length and the angle must be numbers. They are kept
+// as given, without the blanks around them, so that the output keeps one field each.
+std::optional<PullLinkTexts> checked_link(bool is_straight, std::string_view length,
+                                          std::string_view angle) {
+    if (!isNumberText(length, kEnglish) || !isNumberText(angle, kEnglish) ||
+        breaks_output_shape(length) || breaks_output_shape(angle)) {
         return std::nullopt;
     }
-    return PullLinkTexts{std::string(is_straight ? kStraightType : kBendType), length, angle, ""};
+    return PullLinkTexts{std::string(is_straight ? kStraightType : kBendType),
+                         std::string(trimmed_blanks(length)), std::string(trimmed_blanks(angle)),
+                         ""};
 }
 
 PullLinkTexts link_argument(const std::string& argument) {
@@ -60,8 +65,10 @@ PullLinkTexts link_argument(const std::string& argument) {
         link = checked_link(false, parts[1], parts[2]);
     }
     if (!link) {
-        throw Refusal{"tensora-cli: malformed link '" + argument +
-                      "' (expected s:LENGTH or b:LENGTH:ANGLE with numbers)"};
+        throw Refusal{"tensora-cli: " +
+                      argument_message("link", argument,
+                                       "malformed (expected s:LENGTH or b:LENGTH:ANGLE with "
+                                       "numbers)")};
     }
     return *link;
 }
@@ -69,7 +76,7 @@ PullLinkTexts link_argument(const std::string& argument) {
 void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        throw Refusal{"tensora-cli: cannot read plan file '" + path + "'"};
+        throw Refusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
     }
     int line_number = 0;
     for (std::string line; std::getline(file, line);) {
@@ -88,14 +95,17 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
             link = checked_link(false, fields[1], fields[2]);
         }
         if (!link) {
-            throw Refusal{"tensora-cli: " + path + ":" + std::to_string(line_number) +
-                          ": malformed link '" + line +
-                          "' (expected 'Straight LENGTH' or 'Angle LENGTH ANGLE')"};
+            throw Refusal{"tensora-cli: " +
+                          argument_message("plan file " + quoted_argument(path) + ", line " +
+                                               std::to_string(line_number),
+                                           line,
+                                           "malformed link (expected 'Straight LENGTH' or "
+                                           "'Angle LENGTH ANGLE')")};
         }
         links.push_back(*link);
     }
     if (file.bad()) {
-        throw Refusal{"tensora-cli: cannot read plan file '" + path + "'"};
+        throw Refusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
     }
 }
 
@@ -103,7 +113,23 @@ struct PullRequest {
     PullSettingsTexts settings;
     std::vector<PullLinkTexts> links;
     bool json = false;
+    bool help = false;
 };
+
+// The value of an option that takes one; it may be anything, "-h" included, but a tab or line
+// break inside.
+const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& i) {
+    const std::string& option = arguments[i];
+    if (i + 1 >= arguments.size()) {
+        throw Refusal{"tensora-cli: " + option + " needs a value"};
+    }
+    const std::string& value = arguments[++i];
+    if (breaks_output_shape(value)) {
+        throw Refusal{"tensora-cli: " + argument_message(std::string_view(option).substr(2), value,
+                                                         "a tab or line break inside the text")};
+    }
+    return value;
+}
 
 PullRequest parse(const std::vector<std::string>& arguments) {
     PullRequest request;
@@ -112,28 +138,26 @@ PullRequest parse(const std::vector<std::string>& arguments) {
     std::vector<std::string> link_arguments;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size()) {
-                throw Refusal{"tensora-cli: " + argument + " needs a value"};
-            }
-            return arguments[++i];
-        };
+        if (is_help_option(argument)) {
+            request.help = true;
+            return request;
+        }
         if (argument == "--friction") {
-            request.settings.friction = value();
+            request.settings.friction = option_value(arguments, i);
         } else if (argument == "--weight") {
-            request.settings.weight = value();
+            request.settings.weight = option_value(arguments, i);
         } else if (argument == "--allowable") {
-            request.settings.allowable = value();
+            request.settings.allowable = option_value(arguments, i);
         } else if (argument == "--back-tension") {
-            request.settings.back_tension = value();
+            request.settings.back_tension = option_value(arguments, i);
         } else if (argument == "--mid-assist") {
-            mid_assist = value();
+            mid_assist = option_value(arguments, i);
         } else if (argument == "--plan") {
-            plan_file = value();
+            plan_file = option_value(arguments, i);
         } else if (argument == "--json") {
             request.json = true;
         } else if (argument.starts_with("--")) {
-            throw Refusal{"tensora-cli: unknown option '" + argument + "' for pull"};
+            throw Refusal{"tensora-cli: unknown option " + quoted_argument(argument) + " for pull"};
         } else {
             link_arguments.push_back(argument);
         }
@@ -156,8 +180,9 @@ PullRequest parse(const std::vector<std::string>& arguments) {
             std::from_chars(mid_assist->data(), mid_assist->data() + mid_assist->size(), chosen);
         if (ec != std::errc() || end != mid_assist->data() + mid_assist->size() || chosen < 1 ||
             static_cast<std::size_t>(chosen) > request.links.size()) {
-            throw Refusal{"tensora-cli: --mid-assist '" + *mid_assist +
-                          "' is not the number of a link of the plan"};
+            throw Refusal{"tensora-cli: " + argument_message("mid-assist", *mid_assist,
+                                                             "not the number of a link of the "
+                                                             "plan")};
         }
         request.settings.mid_assist = true;
         request.settings.selected = chosen - 1;
@@ -169,15 +194,19 @@ PullRequest parse(const std::vector<std::string>& arguments) {
 // number (a beep there, a line here).
 void warn(const PullSettingsTexts& settings, std::ostream& err) {
     if (const auto message = friction_input_message(settings.friction, kEnglish)) {
-        err << *message << '\n';
+        err << argument_message("friction", settings.friction, *message) << '\n';
     }
-    for (const std::string* box : {&settings.allowable, &settings.weight}) {
+    const std::pair<std::string_view, const std::string*> boxes[] = {
+        {"allowable", &settings.allowable}, {"weight", &settings.weight}};
+    for (const auto& [name, box] : boxes) {
         if (const auto message = range_input_message(*box, kEnglish)) {
-            err << *message << '\n';
+            err << argument_message(name, *box, *message) << '\n';
         }
     }
     if (!isNumberText(settings.back_tension, kEnglish)) {
-        err << "The back tension is not a number; it counts as 0\n";
+        err << argument_message("back-tension", settings.back_tension,
+                                "not a number; it counts as 0")
+            << '\n';
     }
 }
 
@@ -258,6 +287,10 @@ int run_pull_command(const std::vector<std::string>& arguments, std::ostream& ou
     } catch (const Refusal& refusal) {
         err << refusal.message << '\n';
         return 2;
+    }
+    if (request.help) {
+        out << cli_usage();
+        return 0;
     }
     warn(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish);

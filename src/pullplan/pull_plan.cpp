@@ -43,18 +43,22 @@ double straight_tension_added(double friction, double weight, double length) {
 
 // A tension or pressure as the columns show it: pattern "###". From 1e15 on a double no longer
 // holds the value to the pound, and its digits would only be rounding noise many columns
-// wide, so such values show as out of range, like values beyond a double.
+// wide, so such values show as out of range, like values beyond a double; so do values just
+// below that which round up to sixteen digits.
 std::string_view column_text(double value, std::string& scratch) {
     if (!(std::fabs(value) < 1e15)) {
         return kNotFiniteText;
     }
-    return whole_pattern_text(value, scratch);
+    const std::string_view text = whole_pattern_text(value, scratch);
+    const std::size_t digits = text.size() - (value < 0 ? 1 : 0);
+    return digits > 15 ? kNotFiniteText : text;
 }
 
+// A bend without length has no finite sidewall pressure, whatever tension reaches it, so both
+// directions show the same text for it.
 std::string_view sidewall_text(double tension, double length, std::string& scratch) {
     if (length == 0) {
-        // No finite pressure over no length; with no tension there is no pressure at all.
-        return tension == 0 || std::isnan(tension) ? std::string_view() : kNoLengthText;
+        return kNoLengthText;
     }
     return column_text(tension / length, scratch);
 }

@@ -1,4 +1,5 @@
 #include "cables/cable_data.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -124,7 +125,8 @@ TEST(CableData, AnAbsentFileLeavesTheMissingRevision) {
 }
 
 TEST(CableData, LoadsTheFirstCandidateThatOpens) {
-    const std::string path = testing::TempDir() + "cabledat.qx4";
+    const test::TempFolder folder;
+    const std::string path = folder.file("cabledat.qx4");
     std::ofstream(path, std::ios::binary) << joined(file_lines());
     const CableData data = load_cable_data({"/no/such/cabledat.qx4", path});
     EXPECT_TRUE(data.complete);

@@ -11,6 +11,8 @@ TEST(BendExitTension, FollowsTheCapstanRelationWith57Point3DegreesToTheRadian) {
     EXPECT_NEAR(bend_exit_tension(10, 5, 0.150), 10.13, 0.005);
     EXPECT_EQ(wholeResultText(bend_exit_tension(1000, 90, 0.5)), "2193");
     EXPECT_EQ(wholeResultText(bend_exit_tension(1000, 90, 0.15)), "1265");
+    // 57.3 degrees to the radian, not 180/pi (which gives 115703).
+    EXPECT_EQ(wholeResultText(bend_exit_tension(5000, 180, 1)), "115676");
     EXPECT_EQ(bend_exit_tension(1234.5, 0, 0.3), 1234.5);
     EXPECT_EQ(bend_exit_tension(1234.5, 90, 0), 1234.5);
     EXPECT_GT(bend_exit_tension(1000, 45.9, 0.5), bend_exit_tension(1000, 45, 0.5));
@@ -26,6 +28,7 @@ TEST(SidewallResultText, DividesTheTensionByTheBendLength) {
     EXPECT_EQ(sidewall_result_text(2500, 3), "833");
     EXPECT_EQ(sidewall_result_text(10, 0), kNoBendLengthText);
     EXPECT_EQ(sidewall_result_text(0, 0), kNoBendLengthText);
+    EXPECT_EQ(sidewall_result_text(10, -5), kNegativeInputText);
 }
 
 TEST(MaxPullResultText, DividesTheTensionByWeightAndFriction) {
@@ -39,10 +42,10 @@ TEST(MaxPullResultText, SaysSoWhereNoFiniteLengthExists) {
     EXPECT_EQ(max_pull_result_text(10, 0, 0.15), kUnlimitedLengthText);
     EXPECT_EQ(max_pull_result_text(10, 5, 0), kUnlimitedLengthText);
     EXPECT_EQ(max_pull_result_text(0, 0, 0), kUnlimitedLengthText);
-    EXPECT_EQ(max_pull_result_text(10, -5, 0.15), kNegativeLengthText);
-    EXPECT_EQ(max_pull_result_text(10, 5, -0.1), kNegativeLengthText);
-    EXPECT_EQ(max_pull_result_text(-10, 5, 0.15), kNegativeLengthText);
-    EXPECT_EQ(max_pull_result_text(-10, 0, 0.15), kNegativeLengthText);
+    EXPECT_EQ(max_pull_result_text(10, -5, 0.15), kNegativeInputText);
+    EXPECT_EQ(max_pull_result_text(10, 5, -0.1), kNegativeInputText);
+    EXPECT_EQ(max_pull_result_text(-10, 5, 0.15), kNegativeInputText);
+    EXPECT_EQ(max_pull_result_text(-10, 0, 0.15), kNegativeInputText);
 }
 
 TEST(LubricantResultText, KeepsOneDecimalWithTheLocaleSeparator) {

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,17 +41,25 @@ TEST(CliStraight, WarnsAsTheWindowDoesAndStillPrintsTheResult) {
     const CliRun friction = run({"straight", "100", "5", "-0.2"});
     EXPECT_EQ(friction.status, 0);
     EXPECT_EQ(friction.out, "-1\n");
-    EXPECT_EQ(friction.err, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n");
+    EXPECT_EQ(
+        friction.err,
+        "friction \"-0.2\": Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n");
 
     const CliRun length = run({"straight", "12abc", "500", "1"});
     EXPECT_EQ(length.status, 0);
     EXPECT_EQ(length.out, "6\n");
-    EXPECT_EQ(length.err, "Please enter a number\n");
+    EXPECT_EQ(length.err, "length \"12abc\": Please enter a number\n");
 
     const CliRun all = run({"straight", "", "x", "abc"});
     EXPECT_EQ(all.out, "0\n");
-    EXPECT_EQ(all.err, "Please enter a number\nPlease enter a number\n"
-                       "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n");
+    EXPECT_EQ(all.err, "length \"\": Please enter a number\nweight \"x\": Please enter a number\n"
+                       "friction \"abc\": Enter a coefficient between 0 and 1.  If you don't "
+                       "know, use 0.5\n");
+
+    // A decimal comma is no grouping: warned, and read up to the comma.
+    const CliRun comma = run({"straight", "100,5", "500", "1"});
+    EXPECT_EQ(comma.out, "50\n");
+    EXPECT_EQ(comma.err, "length \"100,5\": Please enter a number\n");
 }
 
 TEST(CliStraight, ShowsAnOverflowAsOutOfRange) {
@@ -75,11 +84,12 @@ TEST(CliQuickCalculators, PrintClearTextsWhereNoNumberExists) {
     EXPECT_EQ(run({"maxpull", "10", "5", "-0.1"}).out, "None: an input is negative\n");
     const CliRun overflow = run({"bend", "10", "180", "1000"});
     EXPECT_EQ(overflow.out, "Out of range\n");
-    EXPECT_EQ(overflow.err, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n");
+    EXPECT_EQ(overflow.err, "friction \"1000\": Enter a coefficient between 0 and 1.  If you "
+                            "don't know, use 0.5\n");
 }
 
 TEST(CliQuickCalculators, CheckTheBoxesTheirWindowsCheck) {
-    EXPECT_EQ(run({"sidewall", "abc", "5"}).err, "Please enter a number\n");
+    EXPECT_EQ(run({"sidewall", "abc", "5"}).err, "tension \"abc\": Please enter a number\n");
     EXPECT_EQ(run({"lube", "1000", "abc"}).err, ""); // the diameter box has no check
     EXPECT_EQ(run({"lube", "1000", "abc"}).out, ".\n");
 }
@@ -118,7 +128,8 @@ std::vector<std::string> pull(const std::string& line) {
 }
 
 std::string temporary_plan(const std::string& text) {
-    const std::string path = testing::TempDir() + "tensora_plan.txt";
+    static const test::TempFolder folder;
+    const std::string path = folder.file("plan.txt");
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -165,9 +176,10 @@ TEST(CliPull, UsesTheWindowsDesignTextsAndWarnings) {
               "forward-percent\t0\nreverse-percent\t0\nbars\tshown\ncaption\t\n");
     const CliRun warned = run(pull("--friction 1.5 --weight x --back-tension - s:100"));
     EXPECT_EQ(warned.status, 0);
-    EXPECT_EQ(warned.err, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n"
-                          "Please enter a number\n"
-                          "The back tension is not a number; it counts as 0\n");
+    EXPECT_EQ(warned.err,
+              "friction \"1.5\": Enter a coefficient between 0 and 1.  If you don't know, use 0.5\n"
+              "weight \"x\": Please enter a number\n"
+              "back-tension \"-\": not a number; it counts as 0\n");
 }
 
 TEST(CliPull, RefusesMalformedLinksAndFilesWithoutPrintingResults) {
@@ -182,8 +194,54 @@ TEST(CliPull, RefusesMalformedLinksAndFilesWithoutPrintingResults) {
         EXPECT_EQ(result.out, "") << line;
         EXPECT_NE(result.err, "") << line;
     }
-    EXPECT_NE(run(pull("--plan " + bad_file)).err.find(":2: malformed link 'Bend 2 90'"),
+    EXPECT_NE(run(pull("--plan " + bad_file)).err.find(", line 2 \"Bend 2 90\": malformed link"),
               std::string::npos);
+}
+
+TEST(CliPull, KeepsTheShapeOfItsOutput) {
+    const CliRun trimmed = run({"pull", "s: 100 ", "b:\t2\r\n:90"});
+    EXPECT_EQ(trimmed.status, 0);
+    EXPECT_EQ(trimmed.out.substr(0, trimmed.out.find("forward-percent")),
+              "1\tStraight\t100\t0\t\t0\t\t0\n2\tAngle\t2\t90\t\t\t\t\n");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"pull", "b:2:9\t0"}, {"pull", "--weight", "5\n5", "s:1"}}) {
+        const CliRun refused = run(arguments);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+    }
+}
+
+TEST(CliPull, TakesHelpOnlyWhereAnOptionMayStand) {
+    EXPECT_EQ(run({"pull", "s:1", "-h"}).out, cli_usage());
+    const CliRun value = run({"pull", "--friction", "-h", "s:1"});
+    EXPECT_EQ(value.status, 0);
+    EXPECT_EQ(value.err.substr(0, 12), "friction \"-h");
+}
+
+TEST(Cli, QuotesAtMostSixtyCharactersWithControlCharactersEscaped) {
+    EXPECT_EQ(quoted_argument("a\tb\"\x01\xff\u00e9"), "\"a\\tb\\\"\\x01\\xFF\u00e9\"");
+    EXPECT_EQ(quoted_argument(std::string(100, 'x')), "\"" + std::string(60, 'x') + "\"...");
+    const std::string binary = temporary_plan(std::string("\x7f"
+                                                          "ELF\x02\x01",
+                                                          6) +
+                                              std::string(5000, '\0'));
+    EXPECT_LT(run(pull("--plan " + binary)).err.size(), 400u);
+}
+
+// A stream whose every write fails, as on a full disk.
+class FullDisk : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Cli, ReportsAResultThatCannotBeWritten) {
+    FullDisk disk;
+    std::ostream out(&disk);
+    std::ostringstream err;
+    EXPECT_EQ(run_cli({"straight", "100", "5000", "0.5"}, out, err), 1);
+    EXPECT_NE(err.str().find("could not be written"), std::string::npos);
+    EXPECT_EQ(run_cli({"pull", "s:1"}, out, err), 1);
 }
 
 } // namespace

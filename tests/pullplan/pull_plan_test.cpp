@@ -186,7 +186,15 @@ TEST(Pullcalc, MarksABendWithoutLength) {
     PullSettingsTexts settings = worked_settings();
     const PullResults results = run({straight("500", "1"), bend("", "90", "2")}, settings);
     EXPECT_EQ(results.forward_sidewall[1], kNoLengthText);
-    EXPECT_EQ(results.reverse_sidewall[1], ""); // no tension reaches it from the far end
+    EXPECT_EQ(results.reverse_sidewall[1], kNoLengthText); // though no tension reaches it
+}
+
+TEST(Pullcalc, ShowsATensionThatRoundsToSixteenDigitsAsOutOfRange) {
+    PullSettingsTexts settings = worked_settings();
+    settings.back_tension = "999999999999999.5";
+    EXPECT_EQ(run({straight("0", "1")}, settings).forward[0], kNotFiniteText);
+    settings.back_tension = "999999999999999.25";
+    EXPECT_EQ(run({straight("0", "1")}, settings).forward[0], "999999999999999");
 }
 
 TEST(Pullcalc, ShowsTensionsBeyondADoubleAsOutOfRange) {
