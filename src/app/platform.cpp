@@ -7,17 +7,33 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QWidget>
 
 namespace tensora {
 
-void DesktopPlatform::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok);
+namespace {
+
+// The window a box belongs to: the one that raised it, or, while that one is hidden (a window
+// written to by another), the window the user works in. A box with an owner stands over it and
+// leaves the stacking of the other windows alone.
+QWidget* box_owner(QWidget* owner) {
+    if (owner && owner->window()->isVisible()) {
+        return owner->window();
+    }
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+void DesktopPlatform::message(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok,
+                    box_owner(owner));
     box.exec();
 }
 
-bool DesktopPlatform::question(const QString& text) {
+bool DesktopPlatform::question(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Question, kApplicationTitle, text,
-                    QMessageBox::Yes | QMessageBox::No);
+                    QMessageBox::Yes | QMessageBox::No, box_owner(owner));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace tensora {
 
 inline const QString kApplicationTitle = QStringLiteral("Tensora");
@@ -18,10 +20,11 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A warning or failure: OK button only, no icon, titled with the application title.
-    virtual void message(const QString& text) = 0;
-    // A question with Yes and No and the question icon; true for Yes.
-    virtual bool question(const QString& text) = 0;
+    // A warning or failure: OK button only, no icon, titled with the application title, owned
+    // by the window whose input raised it (centred over it).
+    virtual void message(QWidget* owner, const QString& text) = 0;
+    // A question with Yes and No and the question icon, owned like a message; true for Yes.
+    virtual bool question(QWidget* owner, const QString& text) = 0;
     virtual void beep() = 0;
 
     // A full path, or an empty text when the user cancels.
@@ -45,8 +48,8 @@ public:
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
 class DesktopPlatform : public Platform {
 public:
-    void message(const QString& text) override;
-    bool question(const QString& text) override;
+    void message(QWidget* owner, const QString& text) override;
+    bool question(QWidget* owner, const QString& text) override;
     void beep() override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;

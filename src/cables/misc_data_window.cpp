@@ -23,7 +23,8 @@ void miscData::loaddata() {
     data_ = load_cable_data(candidates);
     if (!data_.complete) {
         registry().get<MaxPull>().hideCableSelection();
-        platform().message(kMissingDataFileMessage);
+        // Never shown itself, the data window lets the window the user works in own the box.
+        platform().message(nullptr, kMissingDataFileMessage);
     }
 }
 

@@ -25,8 +25,9 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-void show_message(Platform& platform, std::string_view text) {
-    platform.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
+    platform.message(raiser->window(),
+                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,
@@ -64,7 +65,7 @@ void RangeInput::load() {
 void RangeInput::textChange() {
     const std::string typed = text->text().toStdString();
     if (const auto warning = range_input_message(typed, locale_)) {
-        show_message(platform_, *warning);
+        show_message(platform_, text, *warning);
     }
     slider->setValue(
         slider_position(read_input(typed, locale_), slider->minimum(), slider->maximum()));
@@ -96,7 +97,7 @@ void FrictionInput::addTo(QGridLayout& grid, int row) const {
 
 void FrictionInput::textChange() {
     if (const auto warning = friction_input_message(text->text().toStdString(), locale_)) {
-        show_message(platform_, *warning);
+        show_message(platform_, text, *warning);
     }
     show_result_();
 }

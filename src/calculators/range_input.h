@@ -84,7 +84,7 @@ private:
     std::function<void()> show_result_;
 };
 
-// Shows a message of the number rules through the platform.
-void show_message(Platform& platform, std::string_view text);
+// Shows a message of the number rules through the platform, owned by the window of `raiser`.
+void show_message(Platform& platform, QWidget* raiser, std::string_view text);
 
 } // namespace tensora

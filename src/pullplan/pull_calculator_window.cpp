@@ -436,7 +436,7 @@ void PullCalculator::List6_Click(int row) {
     }
     bool confirmed = false;
     if (Option1->isChecked()) {
-        if (platform().question(QStringLiteral("This will delete the link. Are you sure?"))) {
+        if (platform().question(this, QStringLiteral("This will delete the link. Are you sure?"))) {
             confirmed = true;
             Option1->setChecked(false);
             deleteLink(row);
@@ -444,7 +444,8 @@ void PullCalculator::List6_Click(int row) {
         pullcalc();
     }
     if (Option2->isChecked()) {
-        if (platform().question(QStringLiteral("This will delete ALL links. Are you sure?"))) {
+        if (platform().question(this,
+                                QStringLiteral("This will delete ALL links. Are you sure?"))) {
             confirmed = true;
             Option2->setChecked(false);
             deleteAllLinks();
@@ -452,8 +453,9 @@ void PullCalculator::List6_Click(int row) {
         pullcalc();
     }
     if (Option3->isChecked()) {
-        if (platform().question(QStringLiteral(
-                "This will insert the data in Pull Input at this link. Are you sure?"))) {
+        if (platform().question(
+                this, QStringLiteral(
+                          "This will insert the data in Pull Input at this link. Are you sure?"))) {
             confirmed = true;
             Option3->setChecked(false);
             if (pullInputIsNumbers() && !plan_.full()) {
@@ -476,21 +478,21 @@ void PullCalculator::List6_Click(int row) {
 
 void PullCalculator::Text1_Change() {
     if (const auto warning = friction_input_message(text(Text1), locale_)) {
-        show_message(platform(), *warning);
+        show_message(platform(), this, *warning);
     }
     pullcalc();
 }
 
 void PullCalculator::Text2_Change() {
     if (const auto warning = range_input_message(text(Text2), locale_)) {
-        show_message(platform(), *warning);
+        show_message(platform(), this, *warning);
     }
     pullcalc();
 }
 
 void PullCalculator::Text3_Change() {
     if (const auto warning = range_input_message(text(Text3), locale_)) {
-        show_message(platform(), *warning);
+        show_message(platform(), this, *warning);
     }
     pullcalc();
 }

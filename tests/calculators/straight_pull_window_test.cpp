@@ -115,6 +115,7 @@ private slots:
         enter(QStringLiteral("10"), QStringLiteral("500"), QStringLiteral("1"));
         box("Text2")->setText(QStringLiteral("12abc"));
         QCOMPARE(fixture_.platform().messages, QStringList{kNumberMessage});
+        QCOMPARE(fixture_.platform().owners, QStringList{"straightPull"});
         QCOMPARE(slider("Slider1")->value(), 12);
         QCOMPARE(box("Text2")->text(), QStringLiteral("12abc"));
         QCOMPARE(result(), QStringLiteral("6"));

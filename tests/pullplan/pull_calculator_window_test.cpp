@@ -311,6 +311,7 @@ private slots:
         box("Text3")->setText(QStringLiteral("5x"));
         QCOMPARE(fixture_.platform().messages,
                  QStringList({"Please enter a number", "Please enter a number"}));
+        QCOMPARE(fixture_.platform().owners, QStringList({"PullCalculator", "PullCalculator"}));
         QCOMPARE(bar("ProgressBar1")->value(), 0);
     }
 

@@ -1,13 +1,17 @@
 #include "support/scripted_platform.h"
 
+#include <QWidget>
+
 namespace tensora::test {
 
-void ScriptedPlatform::message(const QString& text) {
+void ScriptedPlatform::message(QWidget* owner, const QString& text) {
     messages.append(text);
+    owners.append(owner ? owner->objectName() : QString());
 }
 
-bool ScriptedPlatform::question(const QString& text) {
+bool ScriptedPlatform::question(QWidget* owner, const QString& text) {
     questions.append(text);
+    owners.append(owner ? owner->objectName() : QString());
     if (answers.isEmpty()) {
         unexpected.append(text);
         return false;
@@ -46,6 +50,7 @@ QDateTime ScriptedPlatform::now() const {
 void ScriptedPlatform::clear() {
     messages.clear();
     questions.clear();
+    owners.clear();
     beeps = 0;
     answers.clear();
     unexpected.clear();

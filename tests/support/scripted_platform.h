@@ -14,8 +14,8 @@ namespace tensora::test {
 
 class ScriptedPlatform : public DesktopPlatform {
 public:
-    void message(const QString& text) override;
-    bool question(const QString& text) override;
+    void message(QWidget* owner, const QString& text) override;
+    bool question(QWidget* owner, const QString& text) override;
     void beep() override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
@@ -29,6 +29,8 @@ public:
 
     QStringList messages;
     QStringList questions;
+    // The object names of the windows that owned the messages and questions, in order.
+    QStringList owners;
     int beeps = 0;
     // Answers for the next questions, first one first; a question with no answer left is
     // recorded in `unexpected` and answered No.
