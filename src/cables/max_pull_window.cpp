@@ -1,5 +1,6 @@
 #include "cables/max_pull_window.h"
 
+#include "app/list_controls.h"
 #include "cables/cable_data.h"
 #include "cables/lubricants.h"
 #include "cables/misc_data_window.h"
@@ -113,10 +114,8 @@ QWidget* MaxPull::buildCables() {
     grid->addWidget(Categoryselect, 0, 0);
     grid->addWidget(cables2choose, 0, 1);
     grid->addWidget(Text4, 1, 0, 1, 2);
-    connect(Categoryselect, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Categoryselect_Click(Categoryselect->row(item)); });
-    connect(cables2choose, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { cables2choose_Click(cables2choose->row(item)); });
+    new ChoiceList(Categoryselect, [this](int row) { Categoryselect_Click(row); });
+    new ChoiceList(cables2choose, [this](int row) { cables2choose_Click(row); });
     return Cables;
 }
 
@@ -129,8 +128,7 @@ QWidget* MaxPull::buildLubricants() {
         List3->addItem(qt_text(lubricant.name));
     }
     List3->setFixedHeight(List3->sizeHintForRow(0) * static_cast<int>(kLubricants.size()) + 6);
-    connect(List3, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List3_Click(List3->row(item)); });
+    new ChoiceList(List3, [this](int row) { List3_Click(row); });
 
     FrictionInput* friction = frictionInput();
     friction->heading->setParent(Frame3);
@@ -181,7 +179,8 @@ QWidget* MaxPull::buildBottomRow() {
 }
 
 PullCalculator* MaxPull::launchingPlanner() const {
-    return role_ == Role::PullPlanner ? registry().find<PullCalculator>() : nullptr;
+    // A planner closed meanwhile is created again, hidden, and keeps what is handed to it.
+    return role_ == Role::PullPlanner ? &registry().get<PullCalculator>() : nullptr;
 }
 
 void MaxPull::Form_Load() {
@@ -266,7 +265,7 @@ void MaxPull::Categoryselect_Click(int row) {
         for (const auto& [keyword, section] : kKeywords) {
             if (caption.contains(QLatin1String(keyword))) {
                 const std::string_view line = library.item(section, i);
-                lines.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+                lines.append(data_file_text(line));
             }
         }
     }
@@ -286,13 +285,13 @@ void MaxPull::cables2choose_Click(int row) {
     const auto& f = *fields;
     List1->clear();
     for (const std::string& field : f) {
-        List1->addItem(QString::fromStdString(field));
+        List1->addItem(data_file_text(field));
     }
-    Text4->setText(QString::fromStdString(f[0]));
+    Text4->setText(data_file_text(f[0]));
     const double weight_per_foot = leadingValue(f[5]);
     lowerBox()->setText(QString::fromStdString(general_number_text(weight_per_foot * 1000)));
-    upperBox()->setText(QString::fromStdString(f[7]));
-    Text5->setText(QString::fromStdString(f[3]));
+    upperBox()->setText(data_file_text(f[7]));
+    Text5->setText(data_file_text(f[3]));
     for (int index : {6, 4, 2}) {
         delete List1->takeItem(index);
     }
@@ -328,7 +327,8 @@ void MaxPull::Command1_Click() {
 void MaxPull::closeEvent(QCloseEvent* event) {
     // However the window closes, the launch is over: the next opening from the Tools menu is
     // the plain calculator.
-    if (PullCalculator* planner = launchingPlanner()) {
+    PullCalculator* planner = registry().find<PullCalculator>();
+    if (role_ == Role::PullPlanner && planner) {
         planner->launchFlag()->setChecked(false);
     }
     QuickCalculatorWindow::closeEvent(event);

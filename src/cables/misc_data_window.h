@@ -14,6 +14,12 @@ inline const QString kMissingDataFileMessage =
                    "You may either manually enter data or place the file\n"
                    "in the same directory as this program and restart.");
 
+// The data file is 8-bit text: each byte is one character, whatever the file's lines hold, and
+// stays that character in every window that shows it.
+inline QString data_file_text(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 class miscData : public RegisteredWindow<QWidget> {
     Q_OBJECT
 
@@ -23,7 +29,7 @@ public:
     void Form_Load();
 
     // The data revision ("Missing File" when the file did not open).
-    QString datarev() const { return QString::fromStdString(data_.revision); }
+    QString datarev() const { return data_file_text(data_.revision); }
     const CableData& data() const { return data_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "calculators/lubrication_window.h"
 
+#include "app/list_controls.h"
 #include "calculators/formulas.h"
 
 #include <QGridLayout>
@@ -54,8 +55,7 @@ Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(regis
     grid.addWidget(Command1, row + 3, 1, Qt::AlignBottom);
 
     connect(Text1, &QLineEdit::textChanged, this, &Lubrication::Text1_Change);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
+    new ChoiceList(List1, [this](int row) { List1_Click(row); });
     connect(Command1, &QPushButton::clicked, this, &Lubrication::Command1_Click);
     setTabOrder(inputGroupLastFocus(), List1);
     setTabOrder(List1, Text1);

@@ -75,9 +75,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
     // A click counts even on the number already selected; Enter and Space act as a click.
-    connect(List6, &QListView::clicked, this,
-            [this](const QModelIndex& index) { List6_Click(index.row()); });
-    List6->installEventFilter(this);
+    connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
 
     setTabOrder(Text6, Text2);
     setTabOrder(Text2, Text3);
@@ -203,8 +201,10 @@ TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*colu
         [this, column](int row) { return (results_.*column)[row]; }, this);
 }
 
-QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model) {
-    auto* view = new QListView(this);
+QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model, QListView* view) {
+    if (!view) {
+        view = new QListView(this);
+    }
     view->setObjectName(QLatin1String(name));
     view->setModel(model);
     view->setItemDelegate(new PlainTextDelegate(view));
@@ -237,7 +237,8 @@ QWidget* PullCalculator::buildResults() {
         resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
         resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
 
-    List6 = addColumn("List6", plan_models_[0]);
+    List6 = new ActionListView(this);
+    addColumn("List6", plan_models_[0], List6);
     List6->setSelectionMode(QAbstractItemView::SingleSelection);
     List6->setFocusPolicy(Qt::StrongFocus);
     List6->setMaximumWidth(60);
@@ -558,17 +559,6 @@ void PullCalculator::syncScrolling(int value) {
         column->verticalScrollBar()->setValue(value);
     }
     scroll_->setValue(value);
-}
-
-bool PullCalculator::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List6 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            List6_Click(List6->currentIndex().row());
-            return true;
-        }
-    }
-    return RegisteredWindow<QWidget>::eventFilter(watched, event);
 }
 
 } // namespace tensora

@@ -2,6 +2,7 @@
 // reverse tensions and sidewall pressures of every link, recomputed after every change.
 #pragma once
 
+#include "app/list_controls.h"
 #include "app/window_registry.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
@@ -65,15 +66,13 @@ public:
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildCableInput();
     QWidget* buildPullInput();
     QWidget* buildOptions();
     QWidget* buildResults();
-    QListView* addColumn(const char* name, TextColumnModel* model);
+    // Adds a column of the results group; `view` is the link column's own kind of view.
+    QListView* addColumn(const char* name, TextColumnModel* model, QListView* view = nullptr);
     TextColumnModel* planModel(std::function<std::string_view(int)> text);
     TextColumnModel* resultModel(const TextColumn PullResults::*column);
     void chooseOption(QRadioButton* chosen);
@@ -109,7 +108,7 @@ private:
     QRadioButton* Option2;
     QRadioButton* Option3;
     QCheckBox* midAssistCheck;
-    QListView* List6;
+    ActionListView* List6;
     QProgressBar* ProgressBar1;
     QProgressBar* ProgressBar2;
     QLabel* midassistlabel;

@@ -1,5 +1,6 @@
 #include "pullplan/text_column_model.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace tensora {
@@ -39,6 +40,16 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       index.data().toString());
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        // The keyboard's place in a list that takes the focus (the link numbers).
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.backgroundColor =
+            option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+    }
 }
 
 QSize PlainTextDelegate::sizeHint(const QStyleOptionViewItem& option,

@@ -259,6 +259,49 @@ private slots:
         QCOMPARE(planner.lubricantBox()->text(), QString());
     }
 
+    void aKeyboardUserChoosesAsAMouseUserDoes() {
+        PullCalculator& planner = openFromThePlanner();
+        auto* categories = child<QListWidget>(*window_, "Categoryselect");
+        categories->setFocus();
+        QTest::keyClicks(categories, QStringLiteral("P")); // a typed letter: "Power"
+        QCOMPARE(categories->selectedItems().value(0)->text(), QStringLiteral("Power"));
+        auto* cables = child<QListWidget>(*window_, "cables2choose");
+        cables->setFocus();
+        cables->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        QVERIFY(cables->selectedItems().isEmpty()); // tabbing in chooses nothing
+        QTest::keyClick(cables, Qt::Key_Down);
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("CABLE-A"));
+        auto* lubricants = child<QListWidget>(*window_, "List3");
+        lubricants->setFocus();
+        lubricants->setCurrentRow(0, QItemSelectionModel::NoUpdate); // as tabbing in does
+        QTest::keyClick(lubricants, Qt::Key_End);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0.065"));
+        QCOMPARE(planner.lubricantBox()->text(), QStringLiteral("Amber 55"));
+        // A click on the lubricant in use chooses it again, over a typed coefficient.
+        box("Text1")->setText(QStringLiteral("0.3"));
+        clickLubricant(QStringLiteral("Amber 55"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0.065"));
+    }
+
+    void aCableChosenAfterThePlannerClosedIsNotLost() {
+        openFromThePlanner().close();
+        chooseCableA();
+        PullCalculator* planner = fixture_.registry().find<PullCalculator>();
+        QVERIFY(planner && planner->isHidden());
+        QCOMPARE(planner->allowableBox()->text(), QStringLiteral("600"));
+        QCOMPARE(fixture_.registry().show<PullCalculator>().descriptionBox()->text(),
+                 QStringLiteral("CABLE-A"));
+    }
+
+    void theDataFilesCharactersStayWhatTheyAre() {
+        PullCalculator& planner = openFromThePlanner();
+        click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("R8"));
+        click(child<QListWidget>(*window_, "cables2choose"), CableFile::kAccentedCable);
+        QCOMPARE(box("Text4")->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
+        QCOMPARE(rows("List1").value(0), QStringLiteral("C\u00c2BLE-\u00c9"));
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
+    }
+
     void withoutTheDataFileOnlyManualEntryRemains() {
         fixture_.platform().dataFolders = {QStringLiteral("/no/such/folder")};
         click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));

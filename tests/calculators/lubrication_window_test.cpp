@@ -56,6 +56,15 @@ private slots:
         QCOMPARE(result(), QStringLiteral("5.3")); // 5.25 rounds away from zero
     }
 
+    void theArrowKeysChooseADiameterToo() {
+        auto* list = child<QListWidget>(*window_, "List1");
+        list->setFocus();
+        list->setCurrentRow(0, QItemSelectionModel::NoUpdate); // as tabbing in does
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("5.0"));
+        QCOMPARE(result(), QStringLiteral("7.5"));
+    }
+
     void theDiameterBoxIsNotChecked() {
         box("Text1")->setText(QStringLiteral("abc"));
         QVERIFY(fixture_.platform().messages.isEmpty());

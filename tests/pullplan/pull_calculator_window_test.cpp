@@ -272,6 +272,23 @@ private slots:
         QCOMPARE(fixture_.platform().beeps, 0);
     }
 
+    void arrowsOnlyMoveAlongTheLinksAndEnterActs() {
+        enterWorkedExample();
+        check("midAssistCheck")->click();
+        clickLink(0);
+        QListView* links = list("List6");
+        links->setFocus();
+        QTest::keyClick(links, Qt::Key_Down);
+        QTest::keyClicks(links, QStringLiteral("3"));
+        QCOMPARE(window_->selectedLink(), 0); // the point stays where it was chosen
+        QCOMPARE(links->currentIndex().row(), 2);
+        QTest::keyClick(links, Qt::Key_Up);
+        QTest::keyClick(links, Qt::Key_Return);
+        QCOMPARE(window_->selectedLink(), 1);
+        QCOMPARE(child<QLabel>(*window_, "midassistlabel")->text(),
+                 QStringLiteral("Mid-assist pull point between links 2 and 3"));
+    }
+
     void choosingAnOptionTurnsMidAssistOff() {
         enterWorkedExample();
         check("midAssistCheck")->click();

@@ -16,6 +16,9 @@ CableFile::CableFile(int cables) {
         if (section == 3) {
             lines << kCableA;
         }
+        if (section == 4) {
+            lines << kAccentedCable;
+        }
         for (int c = 0; c < cables; ++c) {
             lines << QStringLiteral("S%1-CABLE-%2 0.3 200000 0.62 0.000005 0.15 60000 700")
                          .arg(section)

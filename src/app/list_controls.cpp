@@ -1,0 +1,81 @@
+#include "app/list_controls.h"
+
+#include <QKeyEvent>
+
+namespace tensora {
+
+ChoiceList::ChoiceList(QListWidget* list, std::function<void(int)> choose)
+    : QObject(list), list_(list), choose_(std::move(choose)) {
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->viewport()->installEventFilter(this);
+    connect(list_, &QListWidget::itemSelectionChanged, this, &ChoiceList::selectionChanged);
+    connect(list_, &QListWidget::itemClicked, this, &ChoiceList::clicked);
+}
+
+bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        chosen_by_press_ = false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChoiceList::selectionChanged() {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    if (selected.isEmpty()) {
+        return; // emptied by the program: nothing is chosen
+    }
+    chosen_by_press_ = true;
+    choose_(list_->row(selected.first()));
+}
+
+void ChoiceList::clicked(QListWidgetItem* item) {
+    if (chosen_by_press_) {
+        chosen_by_press_ = false;
+        return;
+    }
+    if (!item->isSelected()) {
+        item->setSelected(true); // a control-click took it away: chosen all the same
+        return;
+    }
+    choose_(list_->row(item));
+}
+
+ActionListView::ActionListView(QWidget* parent) : QListView(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListView::clicked, this,
+            [this](const QModelIndex& index) { emit acted(index.row()); });
+}
+
+QItemSelectionModel::SelectionFlags ActionListView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    // Moving, by key or by dragging the mouse, is no act on an item.
+    if (event && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseMove)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return QListView::selectionCommand(index, event);
+}
+
+void ActionListView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        currentIndex().isValid()) {
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        emit acted(currentIndex().row());
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void ActionListView::keyboardSearch(const QString& search) {
+    // The search moves the current item like the arrows do; the selection stays.
+    const QItemSelection selected = selectionModel()->selection();
+    const QModelIndex before = currentIndex();
+    QListView::keyboardSearch(search);
+    const QModelIndex found = currentIndex();
+    if (found != before) {
+        selectionModel()->select(selected, QItemSelectionModel::ClearAndSelect);
+        selectionModel()->setCurrentIndex(found, QItemSelectionModel::NoUpdate);
+    }
+}
+
+} // namespace tensora

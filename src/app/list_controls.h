@@ -1,0 +1,59 @@
+// The two kinds of list of the program, alike by mouse and keyboard.
+//
+// A list whose click chooses a value (a category, a cable, a lubricant, a diameter) chooses it
+// as well when the user moves to an item with the keyboard: the item shown selected is always
+// the one in use. A list whose click acts on an item (the planner's link numbers, which ask a
+// question or delete) does not act on a mere move: the arrows only move the current item, and
+// Enter or Space act on it as a click does.
+#pragma once
+
+#include <QListView>
+#include <QListWidget>
+
+#include <functional>
+
+namespace tensora {
+
+// Runs `choose` with the row whenever the user makes an item of the list the selected one (a
+// click, the arrow, Home, End and Page keys, a typed letter, Space) and again for a click on
+// the item already selected; not when the program empties the list. Lives as long as the list.
+class ChoiceList : public QObject {
+    Q_OBJECT
+
+public:
+    ChoiceList(QListWidget* list, std::function<void(int row)> choose);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void selectionChanged();
+    void clicked(QListWidgetItem* item);
+
+    QListWidget* list_;
+    std::function<void(int)> choose_;
+    // Whether the mouse press of the click under way has already chosen its item.
+    bool chosen_by_press_ = false;
+};
+
+// A list view whose items are acted on: a click, or Enter or Space on the current item, select
+// that item and emit `acted`; the arrow, Home, End and Page keys and typed digits only move the
+// current item, which shows a focus frame.
+class ActionListView : public QListView {
+    Q_OBJECT
+
+public:
+    explicit ActionListView(QWidget* parent = nullptr);
+
+    void keyboardSearch(const QString& search) override;
+
+signals:
+    void acted(int row);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace tensora
