@@ -158,7 +158,20 @@ void frmMain::Form_Load() {
     }
     const PixelRect rect = restored_main_geometry(stored, dotsPerInch(), screens);
     move(rect.left, rect.top);
+    // The stored size is the outer one; the frame is taken off it once the window manager has
+    // framed the window (without a frame, outer and inner size are the same).
     resize(rect.width, rect.height);
+    outer_size_ = QSize(rect.width, rect.height);
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    RegisteredWindow<QMainWindow>::moveEvent(event);
+    const QSize frame = frameGeometry().size() - size();
+    if (outer_size_.isValid() && !frame.isNull()) {
+        const QSize outer = outer_size_;
+        outer_size_ = QSize();
+        resize(outer - frame);
+    }
 }
 
 void frmMain::Form_Unload() {
@@ -166,8 +179,9 @@ void frmMain::Form_Unload() {
     if (isMinimized()) {
         return;
     }
+    const QRect outer = frameGeometry();
     const StoredGeometry stored =
-        stored_main_geometry({pos().x(), pos().y(), width(), height()}, dotsPerInch());
+        stored_main_geometry({outer.x(), outer.y(), outer.width(), outer.height()}, dotsPerInch());
     auto& store = platform();
     store.writeSetting(kSettingsSection, QStringLiteral("MainLeft"),
                        QString::fromStdString(stored.left));

@@ -36,6 +36,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Closes every other window, most recent first, then saves the geometry unless minimised.
@@ -54,6 +55,8 @@ private:
     QTimer clock_;
     QAction* save_pull_plan_ = nullptr;
     QAction* save_fill_ratio_ = nullptr;
+    // The restored outer size, until the window's frame is known.
+    QSize outer_size_;
 };
 
 } // namespace tensora

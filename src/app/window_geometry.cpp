@@ -21,14 +21,6 @@ double stored_value(const std::string& text, double fallback) {
 
 } // namespace
 
-bool PixelRect::intersects(const PixelRect& other) const {
-    const long long right = static_cast<long long>(left) + width;
-    const long long bottom = static_cast<long long>(top) + height;
-    const long long other_right = static_cast<long long>(other.left) + other.width;
-    const long long other_bottom = static_cast<long long>(other.top) + other.height;
-    return left < other_right && other.left < right && top < other_bottom && other.top < bottom;
-}
-
 int twips_to_pixels(double twips, double dots_per_inch) {
     const double pixels = std::round(twips * dots_per_inch / 1440.0);
     return static_cast<int>(std::clamp(pixels, -1e6, 1e6));
@@ -38,8 +30,33 @@ double pixels_to_twips(int pixels, double dots_per_inch) {
     return std::round(pixels * 1440.0 / dots_per_inch);
 }
 
+namespace {
+
+// The user can reach the window's title bar on the screen: its top edge lies on the screen
+// and at least 100 pixels of its width (or all of a narrower window) stand over it.
+bool title_bar_on(const PixelRect& window, const PixelRect& screen) {
+    const long long top = window.top;
+    if (top < screen.top || top >= static_cast<long long>(screen.top) + screen.height) {
+        return false;
+    }
+    const long long left = std::max<long long>(window.left, screen.left);
+    const long long right = std::min(static_cast<long long>(window.left) + window.width,
+                                     static_cast<long long>(screen.left) + screen.width);
+    return right - left >= std::min(100, window.width);
+}
+
+bool fits_on(const PixelRect& window, const PixelRect& screen) {
+    return window.width <= screen.width && window.height <= screen.height;
+}
+
+} // namespace
+
 PixelRect restored_main_geometry(const StoredGeometry& stored, double dots_per_inch,
                                  const std::vector<PixelRect>& screens) {
+    const PixelRect defaults{twips_to_pixels(kDefaultMainLeftTwips, dots_per_inch),
+                             twips_to_pixels(kDefaultMainTopTwips, dots_per_inch),
+                             twips_to_pixels(kDefaultMainWidthTwips, dots_per_inch),
+                             twips_to_pixels(kDefaultMainHeightTwips, dots_per_inch)};
     PixelRect rect{
         twips_to_pixels(stored_value(stored.left, kDefaultMainLeftTwips), dots_per_inch),
         twips_to_pixels(stored_value(stored.top, kDefaultMainTopTwips), dots_per_inch),
@@ -47,18 +64,24 @@ PixelRect restored_main_geometry(const StoredGeometry& stored, double dots_per_i
         twips_to_pixels(stored_value(stored.height, kDefaultMainHeightTwips), dots_per_inch),
     };
     if (rect.width <= 0) {
-        rect.width = twips_to_pixels(kDefaultMainWidthTwips, dots_per_inch);
+        rect.width = defaults.width;
     }
     if (rect.height <= 0) {
-        rect.height = twips_to_pixels(kDefaultMainHeightTwips, dots_per_inch);
+        rect.height = defaults.height;
     }
-    const bool visible = screens.empty() || std::any_of(screens.begin(), screens.end(),
-                                                        [&rect](const PixelRect& screen) {
-                                                            return rect.intersects(screen);
-                                                        });
-    if (!visible) {
-        rect.left = twips_to_pixels(kDefaultMainLeftTwips, dots_per_inch);
-        rect.top = twips_to_pixels(kDefaultMainTopTwips, dots_per_inch);
+    if (screens.empty()) {
+        return rect;
+    }
+    const auto any_screen = [&screens](auto&& test) {
+        return std::any_of(screens.begin(), screens.end(), test);
+    };
+    if (!any_screen([&rect](const PixelRect& screen) { return fits_on(rect, screen); })) {
+        rect.width = defaults.width;
+        rect.height = defaults.height;
+    }
+    if (!any_screen([&rect](const PixelRect& screen) { return title_bar_on(rect, screen); })) {
+        rect.left = defaults.left;
+        rect.top = defaults.top;
     }
     return rect;
 }

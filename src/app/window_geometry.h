@@ -12,8 +12,6 @@ struct PixelRect {
     int top = 0;
     int width = 0;
     int height = 0;
-
-    bool intersects(const PixelRect& other) const;
 };
 
 // The four setting texts, in the order they are stored.
@@ -32,9 +30,11 @@ inline constexpr double kDefaultMainHeightTwips = 6500;
 int twips_to_pixels(double twips, double dots_per_inch);
 double pixels_to_twips(int pixels, double dots_per_inch);
 
-// The geometry to give the main window. A text that is not a number, and a width or height
-// that is not positive, falls back to its default; a window that would lie entirely outside
-// every available screen (a monitor since removed) goes back to the default position.
+// The geometry to give the main window, its outer size included. A text that is not a number,
+// and a width or height that is not positive, falls back to its default; so does a size larger
+// than every available screen, and a position from which the title bar could not be reached
+// (its top edge off every screen, or less than 100 pixels of its width on one: a monitor since
+// removed, say).
 PixelRect restored_main_geometry(const StoredGeometry& stored, double dots_per_inch,
                                  const std::vector<PixelRect>& screens);
 

@@ -93,17 +93,33 @@ private slots:
         QCOMPARE(main.size(), QSize(pixels(6500, main), pixels(6500, main)));
     }
 
-    void closingSavesTheGeometryInTwips() {
+    void closingSavesTheOuterGeometryInTwips() {
         frmMain& main = startMain();
         main.show();
         main.move(100, 200);
         main.resize(600, 300);
         const double dpi = main.screen()->logicalDotsPerInch();
+        const QSize outer = main.frameGeometry().size();
         main.close();
         QCOMPARE(stored("MainLeft"), QString::number(pixels_to_twips(100, dpi)));
         QCOMPARE(stored("MainTop"), QString::number(pixels_to_twips(200, dpi)));
-        QCOMPARE(stored("MainWidth"), QString::number(pixels_to_twips(600, dpi)));
-        QCOMPARE(stored("MainHeight"), QString::number(pixels_to_twips(300, dpi)));
+        QCOMPARE(stored("MainWidth"), QString::number(pixels_to_twips(outer.width(), dpi)));
+        QCOMPARE(stored("MainHeight"), QString::number(pixels_to_twips(outer.height(), dpi)));
+    }
+
+    void savingAndRestoringAgreeOnTheOuterSize() {
+        store("MainLeft", QStringLiteral("1500"));
+        store("MainTop", QStringLiteral("3000"));
+        store("MainWidth", QStringLiteral("9000"));
+        store("MainHeight", QStringLiteral("7500"));
+        frmMain& main = startMain();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_COMPARE(main.frameGeometry().size(), QSize(pixels(9000, main), pixels(7500, main)));
+        main.close();
+        QCOMPARE(stored("MainWidth"), QStringLiteral("9000"));
+        QCOMPARE(stored("MainHeight"), QStringLiteral("7500"));
+        QCOMPARE(stored("MainTop"), QStringLiteral("3000"));
     }
 
     void closingWhileMinimisedKeepsThePreviousGeometry() {

@@ -39,9 +39,18 @@ TEST(RestoredMainGeometry, BringsBackAWindowLeftOnARemovedMonitor) {
     EXPECT_TRUE(same(restored_main_geometry(stored, 96, two_screens), {2200, 100, 433, 433}));
 }
 
-TEST(RestoredMainGeometry, KeepsAWindowThatStillOverlapsAScreen) {
-    const StoredGeometry stored{"-3000", "-1500", "6500", "6500"};
-    EXPECT_TRUE(same(restored_main_geometry(stored, 96, kOneScreen), {-200, -100, 433, 433}));
+TEST(RestoredMainGeometry, KeepsAWindowWhoseTitleBarCanBeReached) {
+    const StoredGeometry stored{"-3000", "1500", "6500", "6500"}; // 233 pixels on the screen
+    EXPECT_TRUE(same(restored_main_geometry(stored, 96, kOneScreen), {-200, 100, 433, 433}));
+}
+
+TEST(RestoredMainGeometry, NeverHidesTheTitleBarOrOutgrowsTheScreen) {
+    EXPECT_TRUE(same(restored_main_geometry({"1500", "-7000", "6500", "6500"}, 96, kOneScreen),
+                     {67, 67, 433, 433}));
+    EXPECT_TRUE(same(restored_main_geometry({"-5100", "1500", "6500", "6500"}, 96, kOneScreen),
+                     {67, 67, 433, 433})); // 93 pixels on the screen
+    EXPECT_TRUE(same(restored_main_geometry({"1500", "1500", "6500", "1e9"}, 96, kOneScreen),
+                     {100, 100, 433, 433}));
 }
 
 TEST(StoredMainGeometry, WritesWholeTwipsThatReadBackToTheSameWindow) {
