@@ -58,15 +58,25 @@ void draw_conduit_run(QPainter& painter, QPointF origin, qreal scale, const QCol
 
 } // namespace
 
-QPixmap splash_picture() {
-    QPixmap pixmap(450, 431);
-    QPainter painter(&pixmap);
+Picture::Picture(Painter paint, QSize size, QWidget* parent)
+    : QWidget(parent), paint_(paint), size_(size) {
+    resize(size);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setClipRect(QRect(QPoint(), size_));
+    paint_(painter);
+}
+
+void paint_splash_picture(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area(QPoint(), kSplashPictureSize);
 
     QLinearGradient sky(0, 0, 0, 431);
     sky.setColorAt(0, kNavy.lighter(130));
     sky.setColorAt(1, kNavy.darker(140));
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(area, sky);
 
     // A faint engineering grid.
     painter.setPen(QPen(QColor(255, 255, 255, 18), 1));
@@ -99,21 +109,19 @@ QPixmap splash_picture() {
     painter.setFont(sans(10));
     painter.drawText(QRectF(0, 396, 436, 18), Qt::AlignRight, QStringLiteral("Version 1.0"));
     painter.drawText(QRectF(14, 396, 300, 18), Qt::AlignLeft, QStringLiteral("Loading\u2026"));
-    return pixmap;
 }
 
-QPixmap main_picture() {
-    QPixmap pixmap(236, 238);
-    QPainter painter(&pixmap);
+void paint_main_picture(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area(QPoint(), kMainPictureSize);
 
     QRadialGradient light(QPointF(118, 90), 190);
     light.setColorAt(0, QColor(246, 248, 251));
     light.setColorAt(1, QColor(206, 216, 228));
-    painter.fillRect(pixmap.rect(), light);
+    painter.fillRect(area, light);
     painter.setPen(QPen(QColor(170, 184, 200), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
 
     draw_conduit_run(painter, QPointF(22, 190), 0.8, kSteel.darker(115));
 
@@ -127,7 +135,6 @@ QPixmap main_picture() {
     painter.setFont(sans(9));
     painter.drawText(QRectF(10, 214, 216, 16), Qt::AlignLeft,
                      QStringLiteral("T\u2082 = T\u2081 \u00b7 e^(\u03bc\u03b8)"));
-    return pixmap;
 }
 
 } // namespace tensora

@@ -1,14 +1,38 @@
-// The program's two pictures, drawn in code so that they stay sharp and need no image files.
+// The program's two pictures, drawn in code: painted afresh at the screen's own resolution,
+// they stay sharp at any scaling and need no image files.
 #pragma once
 
-#include <QPixmap>
+#include <QWidget>
+
+class QPainter;
 
 namespace tensora {
 
 // The splash picture, 450 × 431 pixels.
-QPixmap splash_picture();
+void paint_splash_picture(QPainter& painter);
+inline constexpr QSize kSplashPictureSize{450, 431};
 
 // The main window's picture, 236 × 238 pixels.
-QPixmap main_picture();
+void paint_main_picture(QPainter& painter);
+inline constexpr QSize kMainPictureSize{236, 238};
+
+// A picture box showing one of the pictures from its top-left corner.
+class Picture : public QWidget {
+    Q_OBJECT
+
+public:
+    using Painter = void (*)(QPainter&);
+
+    Picture(Painter paint, QSize size, QWidget* parent);
+
+    QSize sizeHint() const override { return size_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter paint_;
+    QSize size_;
+};
 
 } // namespace tensora

@@ -24,18 +24,16 @@ PixelRect pixel_rect(const QRect& rect) {
 
 } // namespace
 
-frmMain::frmMain(WindowRegistry& registry)
-    : RegisteredWindow<QMainWindow>(registry), picture_(new QLabel) {
+frmMain::frmMain(WindowRegistry& registry) : RegisteredWindow<QMainWindow>(registry) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
 
     auto* central = new QWidget(this);
-    picture_->setParent(central);
-    picture_->setObjectName(QStringLiteral("Picture1"));
-    picture_->setPixmap(main_picture());
-    // 120, 120 twips and 3615 × 3615 twips at the standard 15 twips per pixel.
-    picture_->setGeometry(8, 8, 241, 241);
-    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* picture = new Picture(paint_main_picture, kMainPictureSize, central);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    // 120, 120 twips and 3615 × 3615 twips at the standard 15 twips per pixel; the picture
+    // stands at its top-left corner.
+    picture->setGeometry(8, 8, 241, 241);
     setCentralWidget(central);
 
     buildMenus();

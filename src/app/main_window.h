@@ -49,7 +49,6 @@ private:
     void addSeparator(QMenu& menu, const char* name);
     double dotsPerInch() const;
 
-    QLabel* picture_;
     QLabel* date_panel_;
     QLabel* time_panel_;
     QTimer clock_;

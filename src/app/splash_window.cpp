@@ -3,7 +3,6 @@
 #include "app/artwork.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 
 namespace tensora {
@@ -12,9 +11,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     setObjectName(QStringLiteral("frmSplash"));
     // 6750 × 6345 twips of client area at 15 twips per pixel; the picture starts at its corner.
     setFixedSize(450, 423);
-    auto* picture = new QLabel(this);
-    picture->setPixmap(splash_picture());
-    picture->setGeometry(0, 0, 450, 431);
+    auto* picture = new Picture(paint_splash_picture, kSplashPictureSize, this);
+    picture->move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());

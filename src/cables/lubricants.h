@@ -2,6 +2,7 @@
 // friction each gives.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -19,5 +20,9 @@ inline constexpr std::array<Lubricant, 5> kLubricants{{
     {"RK-ZN", "0.079"},
     {"Amber 55", "0.065"},
 }};
+
+// Whether a coefficient of friction (as read from its box) is the one the named lubricant
+// gives; false for a name that is no lubricant.
+bool gives_coefficient(std::string_view lubricant, double coefficient);
 
 } // namespace tensora

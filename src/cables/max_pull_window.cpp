@@ -1,13 +1,13 @@
 #include "cables/max_pull_window.h"
 
 #include "app/list_controls.h"
+#include "cables/cable_columns.h"
 #include "cables/cable_data.h"
 #include "cables/lubricants.h"
 #include "cables/misc_data_window.h"
 #include "calculators/formulas.h"
 #include "pullplan/pull_calculator_window.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -68,22 +68,27 @@ constexpr CategoryKeyword kKeywords[] = {
 // A category shows at least this many rows, empty ones after its cables.
 constexpr std::size_t kCategoryRows = 21;
 
+// The cable list shows at least this many rows at once.
+constexpr int kVisibleCableRows = 12;
+
 } // namespace
 
 MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+    // On the left the cable library, which the list of cables fills; on the right the manual
+    // inputs and the result, and at the bottom the details, the chosen diameter and the
+    // return button.
+    setSliderMinimumWidth(200);
     auto* left = new QVBoxLayout;
-    left->addWidget(buildCables());
+    left->addWidget(buildCables(), 1);
     left->addWidget(buildLubricants());
-    left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(inputsGroup());
     right->addWidget(resultsGroup());
     right->addStretch(1);
-    auto* layout = new QGridLayout(this);
-    layout->addLayout(left, 0, 0);
-    layout->addLayout(right, 0, 1);
-    layout->addWidget(buildBottomRow(), 1, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
+    right->addWidget(buildBottomRow());
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
 
     setTabOrder(Categoryselect, cables2choose);
     setTabOrder(cables2choose, Text4);
@@ -98,22 +103,26 @@ QWidget* MaxPull::buildCables() {
     Categoryselect = new QListWidget(Cables);
     Categoryselect->setObjectName(QStringLiteral("Categoryselect"));
     Categoryselect->addItems(kCategories);
-    Categoryselect->setFixedWidth(140);
+    Categoryselect->setFixedWidth(Categoryselect->sizeHintForColumn(0) +
+                                  2 * Categoryselect->frameWidth() + 8);
     cables2choose = new QListWidget(Cables);
     cables2choose->setObjectName(QStringLiteral("cables2choose"));
-    // Cable lines are columns of figures: a fixed pitch keeps them aligned.
-    cables2choose->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    cables2choose->setMinimumWidth(
-        QFontMetrics(cables2choose->font()).horizontalAdvance(QString(72, QLatin1Char('M'))));
-    for (QListWidget* list : {Categoryselect, cables2choose}) {
-        list->setFixedHeight(Categoryselect->sizeHintForRow(0) * kCategories.size() + 6);
-    }
+    cable_columns_ = new CableColumns(cables2choose);
+    cables2choose->setMinimumSize(
+        cable_columns_->typicalWidth() + 2 * cables2choose->frameWidth() +
+            cables2choose->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+        kVisibleCableRows * cable_columns_->rowHeight() + 2 * cables2choose->frameWidth());
+    Categoryselect->setMinimumHeight(Categoryselect->sizeHintForRow(0) *
+                                         static_cast<int>(kCategories.size()) +
+                                     2 * Categoryselect->frameWidth());
     Text4 = new QLineEdit(Cables);
     Text4->setObjectName(QStringLiteral("Text4"));
     auto* grid = new QGridLayout(Cables);
     grid->addWidget(Categoryselect, 0, 0);
     grid->addWidget(cables2choose, 0, 1);
     grid->addWidget(Text4, 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
     new ChoiceList(Categoryselect, [this](int row) { Categoryselect_Click(row); });
     new ChoiceList(cables2choose, [this](int row) { cables2choose_Click(row); });
     return Cables;
@@ -133,49 +142,53 @@ QWidget* MaxPull::buildLubricants() {
     FrictionInput* friction = frictionInput();
     friction->heading->setParent(Frame3);
     friction->text->setParent(Frame3);
+    List3->setFixedWidth(List3->sizeHintForColumn(0) + 2 * List3->frameWidth() + 24);
     auto* grid = new QGridLayout(Frame3);
-    grid->addWidget(List3, 0, 0, 1, 3);
-    grid->addWidget(friction->heading, 1, 0);
-    grid->addWidget(friction->text, 1, 1);
+    grid->addWidget(List3, 0, 0, 3, 1);
+    grid->addWidget(friction->heading, 0, 1);
+    grid->addWidget(friction->text, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
     return Frame3;
 }
 
 QWidget* MaxPull::buildBottomRow() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Command1 = new QPushButton(QStringLiteral("Return to Pull Calculator"), row);
+    auto* panel = new QWidget(this);
+    Command1 = new QPushButton(QStringLiteral("Return to Pull Calculator"), panel);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Check1 = new QCheckBox(QStringLiteral("Show Cable Details"), row);
+    Check1 = new QCheckBox(QStringLiteral("Show Cable Details"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
-    List2 = new QListWidget(row);
+    List2 = new QListWidget(panel);
     List2->setObjectName(QStringLiteral("List2"));
     List2->addItems({"description", "area", "diameter", "weight", "max load"});
-    List1 = new QListWidget(row);
+    List1 = new QListWidget(panel);
     List1->setObjectName(QStringLiteral("List1"));
     const int row_height = List2->sizeHintForRow(0); // List1 is empty until a cable is chosen
     for (QListWidget* details : {List2, List1}) {
-        details->setFixedSize(130, row_height * 5 + 6);
+        details->setFixedHeight(row_height * 5 + 2 * details->frameWidth());
+        details->setMinimumWidth(List2->sizeHintForColumn(0) + 2 * details->frameWidth() + 8);
         details->setFocusPolicy(Qt::NoFocus);
         details->setVisible(false);
     }
-    Frame4 = new QGroupBox(QStringLiteral("Diameter Chosen"), row);
+    Frame4 = new QGroupBox(QStringLiteral("Diameter Chosen"), panel);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Text5 = new QLineEdit(Frame4);
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->setFixedWidth(90);
     (new QHBoxLayout(Frame4))->addWidget(Text5);
 
-    layout->addWidget(Command1, 0, Qt::AlignTop);
-    layout->addWidget(Check1, 0, Qt::AlignTop);
-    layout->addWidget(List2, 0, Qt::AlignTop);
-    layout->addWidget(List1, 0, Qt::AlignTop);
-    layout->addStretch(1);
-    layout->addWidget(Frame4, 0, Qt::AlignTop);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(Check1, 0, 0, 1, 2);
+    grid->addWidget(List2, 1, 0);
+    grid->addWidget(List1, 1, 1);
+    grid->addWidget(Frame4, 0, 2, 2, 1, Qt::AlignTop | Qt::AlignRight);
+    grid->addWidget(Command1, 2, 0, 1, 3, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     connect(Check1, &QCheckBox::toggled, this, &MaxPull::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &MaxPull::Command1_Click);
-    return row;
+    return panel;
 }
 
 PullCalculator* MaxPull::launchingPlanner() const {
@@ -270,6 +283,7 @@ void MaxPull::Categoryselect_Click(int row) {
         }
     }
     cables2choose->addItems(lines);
+    cable_columns_->measure();
 }
 
 void MaxPull::cables2choose_Click(int row) {
@@ -310,8 +324,18 @@ void MaxPull::List3_Click(int row) {
 
 void MaxPull::Check1_Click() {
     const bool shown = Check1->isChecked();
+    const int height_before = height();
     List1->setVisible(shown);
     List2->setVisible(shown);
+    if (shown) {
+        // The window grows where the details need room, and gives it back when they go.
+        layout()->activate();
+        details_growth_ = height() - height_before;
+    } else if (details_growth_ > 0) {
+        layout()->activate();
+        resize(width(), std::max(height() - details_growth_, minimumSizeHint().height()));
+        details_growth_ = 0;
+    }
 }
 
 void MaxPull::Command1_Click() {

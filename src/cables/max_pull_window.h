@@ -14,6 +14,7 @@
 
 namespace tensora {
 
+class CableColumns;
 class PullCalculator;
 
 class MaxPull : public QuickCalculatorWindow {
@@ -57,10 +58,12 @@ private:
 
     Role role_ = Role::Calculator;
     bool loading_ = false;
+    int details_growth_ = 0; // how much the shown details made the window grow
 
     QGroupBox* Cables;
     QListWidget* Categoryselect;
     QListWidget* cables2choose;
+    CableColumns* cable_columns_;
     QLineEdit* Text4;
     QGroupBox* Frame3;
     QListWidget* List3;

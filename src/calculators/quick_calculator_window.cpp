@@ -127,6 +127,13 @@ void QuickCalculatorWindow::showResult() {
     result_->setText(resultText());
 }
 
+void QuickCalculatorWindow::setSliderMinimumWidth(int width) {
+    upper_->slider->setMinimumWidth(width);
+    if (lower_) {
+        lower_->slider->setMinimumWidth(width);
+    }
+}
+
 QWidget* QuickCalculatorWindow::inputGroupLastFocus() const {
     if (friction_) {
         return friction_->text;

@@ -75,6 +75,8 @@ protected:
     FrictionInput* frictionInput() const { return friction_.get(); }
     QLineEdit* upperBox() const { return upper_->text; }
     QLineEdit* lowerBox() const { return lower_ ? lower_->text : nullptr; }
+    // Lets the sliders shrink below their standard length, for a window with more to show.
+    void setSliderMinimumWidth(int width);
     // The last control of the standard tab order, for windows that add controls after it.
     QWidget* inputGroupLastFocus() const;
     NumberLocale numberLocale() const { return locale_; }

@@ -1,5 +1,6 @@
 #include "pullplan/pull_calculator_window.h"
 
+#include "cables/lubricants.h"
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
 #include "calculators/range_input.h"
@@ -92,8 +93,8 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     setTabOrder(Option3, midAssistCheck);
     setTabOrder(midAssistCheck, List6);
 
-    // Room for a screenful of links below the input groups.
-    resize(qMax(minimumSizeHint().width(), 900), sizeHint().height() + 220);
+    // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
+    resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
     Text4->setFocus();
     Form_Load();
 }
@@ -155,8 +156,13 @@ QWidget* PullCalculator::buildPullInput() {
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(Text5, 2, 1);
     grid->addWidget(Label4, 2, 2);
-    // The angle row keeps its height while hidden, so the button does not jump.
-    grid->setRowMinimumHeight(2, Text5->sizeHint().height());
+    // The angle row keeps its place while hidden, so nothing around it moves.
+    for (QWidget* angle_row : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Text5),
+                               static_cast<QWidget*>(Label4)}) {
+        QSizePolicy policy = angle_row->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        angle_row->setSizePolicy(policy);
+    }
     grid->addWidget(Command1, 3, 1);
     grid->setRowStretch(4, 1);
     return group;
@@ -218,6 +224,13 @@ QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model, Q
     columns_.append(view);
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &PullCalculator::syncScrolling);
+    // A column lays out its new rows later than the link numbers do: once it has, it takes up
+    // the shared position again (which its old range may have cut short).
+    connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this, view] {
+        if (view != List6) {
+            view->verticalScrollBar()->setValue(scroll_->value());
+        }
+    });
     return view;
 }
 
@@ -237,6 +250,9 @@ QWidget* PullCalculator::buildResults() {
         resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
         resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
 
+    scroll_ = new QScrollBar(Qt::Vertical, group);
+    scroll_->setObjectName(QStringLiteral("planScrollBar"));
+    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
     List6 = new ActionListView(this);
     addColumn("List6", plan_models_[0], List6);
     List6->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -250,7 +266,13 @@ QWidget* PullCalculator::buildResults() {
     QListView* list5 = addColumn("List5", result_models_[2]);
     QListView* list8 = addColumn("List8", result_models_[3]);
 
-    const auto bar = [group](const char* name) {
+    // Mid-assist hides the bars and their values; their columns keep their width.
+    const auto keep_place = [](QWidget* widget) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    };
+    const auto bar = [group, keep_place](const char* name) {
         auto* widget = new QProgressBar(group);
         widget->setObjectName(QLatin1String(name));
         widget->setOrientation(Qt::Vertical);
@@ -258,14 +280,23 @@ QWidget* PullCalculator::buildResults() {
         widget->setValue(0);
         widget->setTextVisible(false);
         widget->setFixedWidth(18);
+        keep_place(widget);
         return widget;
     };
     ProgressBar1 = bar("ProgressBar1");
     ProgressBar2 = bar("ProgressBar2");
+    // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
+    const auto percent = [group, keep_place](const char* name) {
+        QLabel* widget = label(name, QStringLiteral("0%"), group);
+        widget->setMinimumWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+        widget->setAlignment(Qt::AlignCenter);
+        keep_place(widget);
+        return widget;
+    };
+    forward_percent_ = percent("forwardPercent");
+    reverse_percent_ = percent("reversePercent");
     midassistlabel = label("midassistlabel", QString(), group);
-    scroll_ = new QScrollBar(Qt::Vertical, group);
-    scroll_->setObjectName(QStringLiteral("planScrollBar"));
-    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
+    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height()); // also when empty
     connect(scroll_, &QScrollBar::valueChanged, this, &PullCalculator::syncScrolling);
     connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
             [this](int minimum, int maximum) {
@@ -296,8 +327,10 @@ QWidget* PullCalculator::buildResults() {
         grid->addWidget(lists[i], 2, heading_columns[i]);
         grid->setColumnStretch(heading_columns[i], 1);
     }
-    grid->addWidget(ProgressBar1, 2, 6);
-    grid->addWidget(ProgressBar2, 2, 10);
+    grid->addWidget(forward_percent_, 1, 6);
+    grid->addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
+    grid->addWidget(reverse_percent_, 1, 10);
+    grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
     grid->addWidget(scroll_, 2, 12);
     grid->addWidget(midassistlabel, 3, 5, 1, 3);
     grid->setRowStretch(2, 1);
@@ -359,6 +392,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
+    List6->scrollTo(plan_models_[0]->index(row)); // the columns follow the link numbers
 }
 
 void PullCalculator::insertLink(int row) {
@@ -372,6 +406,7 @@ void PullCalculator::insertLink(int row) {
         model->endInsert();
     }
     selectLink(row); // the selection stays on the row, which now holds the new link
+    List6->scrollTo(plan_models_[0]->index(row));
     Text4->clear();
     Text5->clear();
     Check1_Click();
@@ -481,6 +516,11 @@ void PullCalculator::Text1_Change() {
     if (const auto warning = friction_input_message(text(Text1), locale_)) {
         show_message(platform(), this, *warning);
     }
+    // The label names the lubricant only while the coefficient is the one it gives.
+    if (!gives_coefficient(lubricantLabel->text().toStdString(),
+                           read_input(text(Text1), locale_))) {
+        lubricantLabel->clear();
+    }
     pullcalc();
 }
 
@@ -549,8 +589,13 @@ void PullCalculator::showResults(int previous_rows) {
     }
     ProgressBar1->setValue(results_.forward_percent);
     ProgressBar2->setValue(results_.reverse_percent);
-    ProgressBar1->setVisible(results_.bars_visible);
-    ProgressBar2->setVisible(results_.bars_visible);
+    forward_percent_->setText(QString::number(results_.forward_percent) + QLatin1Char('%'));
+    reverse_percent_->setText(QString::number(results_.reverse_percent) + QLatin1Char('%'));
+    for (QWidget* shown :
+         {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(ProgressBar2),
+          static_cast<QWidget*>(forward_percent_), static_cast<QWidget*>(reverse_percent_)}) {
+        shown->setVisible(results_.bars_visible);
+    }
     midassistlabel->setText(QString::fromStdString(results_.caption));
 }
 

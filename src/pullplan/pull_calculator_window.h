@@ -111,6 +111,8 @@ private:
     ActionListView* List6;
     QProgressBar* ProgressBar1;
     QProgressBar* ProgressBar2;
+    QLabel* forward_percent_; // each bar's value as text
+    QLabel* reverse_percent_;
     QLabel* midassistlabel;
     QScrollBar* scroll_;
 

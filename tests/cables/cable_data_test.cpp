@@ -185,9 +185,12 @@ TEST(SampleCableData, FollowsTheGrammarWithPlausibleCables) {
     std::size_t longest = 0;
     for (const CableSection section : offered) {
         std::size_t cables = 0;
-        for (const std::string& line : data.section(section)) {
+        const auto& lines = data.section(section);
+        for (const std::string& line : lines) {
             const auto fields = cable_record_fields(line);
             if (!fields) {
+                // Only the heading and the empty line that ends the section are no cables.
+                EXPECT_TRUE(&line == &lines.front() || line.empty()) << line;
                 continue;
             }
             ++cables;

@@ -223,6 +223,10 @@ private slots:
         QCOMPARE(box("Text1")->text(), QStringLiteral("0.150"));
         QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.150"));
         QCOMPARE(planner.lubricantBox()->text(), QStringLiteral("Dry"));
+        planner.frictionBox()->setText(QStringLiteral("0.15")); // still Dry's coefficient
+        QCOMPARE(planner.lubricantBox()->text(), QStringLiteral("Dry"));
+        planner.frictionBox()->setText(QStringLiteral("0.2"));
+        QCOMPARE(planner.lubricantBox()->text(), QString());
     }
 
     void theReturnButtonShowsThePlannerAndCloses() {

@@ -153,6 +153,23 @@ private slots:
         QCOMPARE(bar("ProgressBar1")->value(), 2);
         QCOMPARE(bar("ProgressBar2")->value(), 2);
         QVERIFY(fixture_.platform().messages.isEmpty());
+        box("Text2")->setText(QStringLiteral("30")); // 28 and 26 lbs of 30
+        QCOMPARE(bar("ProgressBar1")->value(), 93);
+        QCOMPARE(bar("ProgressBar2")->value(), 87);
+        QCOMPARE(child<QLabel>(*window_, "forwardPercent")->text(), QStringLiteral("93%"));
+    }
+
+    void aNewLinkIsScrolledIntoView() {
+        window_->editPlan([](PullPlanLinks& plan) {
+            for (int i = 0; i < 300; ++i) {
+                plan.append("Straight", "1", "0");
+            }
+        });
+        window_->pullcalc();
+        submit(QStringLiteral("7"));
+        QListView* lengths = list("List2");
+        const QRect last = lengths->visualRect(lengths->model()->index(300, 0));
+        QVERIFY(lengths->viewport()->rect().contains(last));
     }
 
     void deletingLinkTwoOfFourRenumbersTheRest() {
@@ -342,6 +359,9 @@ private slots:
         QCOMPARE(fixture_.platform().beeps, 2);
         QCOMPARE(column("List4"), QStringList{"-4"});
         QTest::keyClicks(back, QStringLiteral("0")); // -50
+        QCOMPARE(column("List4"), QStringList{"-49"});
+        QTest::keyClicks(back, QStringLiteral("x")); // a beep, and the results stay
+        QCOMPARE(fixture_.platform().beeps, 3);
         QCOMPARE(column("List4"), QStringList{"-49"});
         QCOMPARE(bar("ProgressBar1")->value(), 0);
         QVERIFY(fixture_.platform().messages.isEmpty());
