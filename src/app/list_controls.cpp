@@ -1,13 +1,32 @@
 #include "app/list_controls.h"
 
+#include <QFocusFrame>
 #include <QKeyEvent>
 
 namespace tensora {
+
+ListFocusFrame::ListFocusFrame(QAbstractItemView* list)
+    : QObject(list), list_(list), frame_(new QFocusFrame(list->parentWidget())) {
+    QPalette palette = frame_->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Highlight));
+    frame_->setPalette(palette);
+    list_->installEventFilter(this);
+}
+
+bool ListFocusFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        frame_->setWidget(list_);
+    } else if (event->type() == QEvent::FocusOut) {
+        frame_->setWidget(nullptr);
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 ChoiceList::ChoiceList(QListWidget* list, std::function<void(int)> choose)
     : QObject(list), list_(list), choose_(std::move(choose)) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->viewport()->installEventFilter(this);
+    new ListFocusFrame(list_);
     connect(list_, &QListWidget::itemSelectionChanged, this, &ChoiceList::selectionChanged);
     connect(list_, &QListWidget::itemClicked, this, &ChoiceList::clicked);
 }
@@ -42,6 +61,7 @@ void ChoiceList::clicked(QListWidgetItem* item) {
 
 ActionListView::ActionListView(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    new ListFocusFrame(this);
     connect(this, &QListView::clicked, this,
             [this](const QModelIndex& index) { emit acted(index.row()); });
 }

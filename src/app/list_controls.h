@@ -12,7 +12,25 @@
 
 #include <functional>
 
+class QFocusFrame;
+
 namespace tensora {
+
+// A frame in the highlight colour around a list while it has the keyboard focus: the style's
+// own marks of the current item do not show on a selected row.
+class ListFocusFrame : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ListFocusFrame(QAbstractItemView* list);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAbstractItemView* list_;
+    QFocusFrame* frame_;
+};
 
 // Runs `choose` with the row whenever the user makes an item of the list the selected one (a
 // click, the arrow, Home, End and Page keys, a typed letter, Space) and again for a click on

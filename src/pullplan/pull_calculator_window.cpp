@@ -296,7 +296,10 @@ QWidget* PullCalculator::buildResults() {
     forward_percent_ = percent("forwardPercent");
     reverse_percent_ = percent("reversePercent");
     midassistlabel = label("midassistlabel", QString(), group);
-    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height()); // also when empty
+    // The caption starts below the forward columns and may run on below the reverse ones; it
+    // never widens a column, and keeps its line while empty, so nothing moves when it shows.
+    midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
     connect(scroll_, &QScrollBar::valueChanged, this, &PullCalculator::syncScrolling);
     connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
             [this](int minimum, int maximum) {
@@ -332,7 +335,7 @@ QWidget* PullCalculator::buildResults() {
     grid->addWidget(reverse_percent_, 1, 10);
     grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
     grid->addWidget(scroll_, 2, 12);
-    grid->addWidget(midassistlabel, 3, 5, 1, 3);
+    grid->addWidget(midassistlabel, 3, 5, 1, 8);
     grid->setRowStretch(2, 1);
     group->setMinimumHeight(260);
     return group;

@@ -1,6 +1,5 @@
 #include "pullplan/text_column_model.h"
 
-#include <QApplication>
 #include <QPainter>
 
 namespace tensora {
@@ -41,14 +40,12 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       index.data().toString());
     if (option.state.testFlag(QStyle::State_HasFocus)) {
-        // The keyboard's place in a list that takes the focus (the link numbers).
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.backgroundColor =
-            option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
-        const QWidget* view = option.widget;
-        QStyle* style = view ? view->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        // The keyboard's place in a list that takes the focus (the link numbers), which the
+        // arrows move apart from the selection.
+        painter->setPen(QPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Highlight),
+            1, Qt::DotLine));
+        painter->drawRect(QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 }
 

@@ -306,6 +306,26 @@ private slots:
                  QStringLiteral("Mid-assist pull point between links 2 and 3"));
     }
 
+    void nothingMovesWhenTheAngleRowOrTheBarsHide() {
+        enterWorkedExample();                        // ends with the angle row shown
+        window_->resize(window_->minimumSizeHint()); // where every pixel counts
+        const auto places = [this] {
+            QApplication::processEvents(); // lay the window out again
+            QList<QRect> rects;
+            for (const char* name : {"Command1", "List4", "List5", "List8"}) {
+                QWidget* widget = window_->findChild<QWidget*>(QLatin1String(name));
+                rects << QRect(widget->mapTo(window_, QPoint()), widget->size());
+            }
+            return rects;
+        };
+        const QList<QRect> before = places();
+        check("Check1")->click(); // the angle row hides
+        check("midAssistCheck")->click();
+        clickLink(1); // the bars hide, the caption shows
+        QVERIFY(bar("ProgressBar1")->isHidden());
+        QCOMPARE(places(), before);
+    }
+
     void choosingAnOptionTurnsMidAssistOff() {
         enterWorkedExample();
         check("midAssistCheck")->click();
