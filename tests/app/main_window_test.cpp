@@ -2,10 +2,15 @@
 #include "app/module1.h"
 #include "app/window_geometry.h"
 #include "app/window_registry.h"
+#include "cables/max_pull_window.h"
+#include "calculators/bend_tension_window.h"
+#include "calculators/lubrication_window.h"
+#include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
 #include "pullplan/pull_calculator_window.h"
 #include "support/window_fixture.h"
 
+#include <QCheckBox>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -252,6 +257,30 @@ private slots:
         fixture_.registry().show<FirstProbe>().close();
         fixture_.restartRegistry(); // the closed window still awaits its deletion
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void everyWindowFitsA1280By720Screen() {
+        // Room left for a title bar and a window frame.
+        const QSize screen(1280 - 16, 720 - 40);
+        const auto fits = [&screen](QWidget& window) {
+            window.show();
+            QApplication::processEvents();
+            for (const QSize size : {window.size(), window.minimumSizeHint()}) {
+                QVERIFY2(
+                    size.width() <= screen.width() && size.height() <= screen.height(),
+                    qPrintable(window.objectName() +
+                               QStringLiteral(" %1 x %2").arg(size.width()).arg(size.height())));
+            }
+        };
+        fits(startMain());
+        fits(fixture_.registry().show<PullCalculator>());
+        fits(fixture_.registry().show<straightPull>());
+        fits(fixture_.registry().show<BendTension>());
+        fits(fixture_.registry().show<sidewall>());
+        fits(fixture_.registry().show<Lubrication>());
+        MaxPull& selection = fixture_.registry().show<MaxPull>();
+        selection.findChild<QCheckBox*>(QStringLiteral("Check1"))->click(); // the details too
+        fits(selection);
     }
 
     void theStatusBarShowsStatusDateAndTime() {
