@@ -25,7 +25,7 @@ private slots:
         miscData& data = fixture_.registry().get<miscData>();
         QVERIFY(!data.isVisible());
         QCOMPARE(data.windowTitle(), QStringLiteral("Tensora - Data File (hidden)"));
-        QCOMPARE(data.datarev(), QStringLiteral("Rev 2026-12-01"));
+        QCOMPARE(data.datarev(), QStringLiteral("R\u00e9v 2026-12-01")); // 8-bit text
         QVERIFY(data.data().complete);
         QVERIFY(fixture_.platform().messages.isEmpty());
         QCOMPARE(&fixture_.registry().get<miscData>(), &data); // read once per run

@@ -5,7 +5,7 @@
 namespace tensora::test {
 
 CableFile::CableFile(int cables) {
-    QStringList lines{"Rev 2026-12-01", "Tensora Help", "Help text", "END", "skipped", "END"};
+    QStringList lines{"R\u00e9v 2026-12-01", "Tensora Help", "Help text", "END", "skipped", "END"};
     for (int block : {14, 7, 1, 5, 5}) {
         for (int i = 0; i < block; ++i) {
             lines << QStringLiteral("fixed");
