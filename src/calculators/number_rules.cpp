@@ -210,11 +210,10 @@ struct DecimalForm {
     }
 };
 
-// The 15-significant-digit scientific text of a finite value. The largest doubles would round
-// up past the largest double (1.79769313486232E+308 reads as infinite); they are cut to 15
-// digits instead, so that every text written reads back as the number it stands for.
-std::string fifteen_digits(double value) {
-    char buffer[64];
+// The 15-significant-digit scientific text of a finite value, in `buffer`. The largest doubles
+// would round up past the largest double (1.79769313486232E+308 reads as infinite); they are
+// cut to 15 digits instead, so that every text written reads back as the number it stands for.
+std::string_view fifteen_digits(double value, char (&buffer)[64]) {
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     double back = 0;
@@ -222,15 +221,17 @@ std::string fifteen_digits(double value) {
         std::from_chars(buffer, result.ptr, back).ec == std::errc::result_out_of_range) {
         result =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
-        const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-        const std::size_t mantissa_end = (value < 0 ? 1 : 0) + 16; // sign, digit, point, 14
-        return std::string(text.substr(0, mantissa_end)) + std::string(text.substr(text.find('e')));
+        // Keep the sign, the first digit, the point and 14 digits, then the exponent.
+        char* const cut = buffer + (value < 0 ? 1 : 0) + 16;
+        char* const exponent = std::find(cut, result.ptr, 'e');
+        result.ptr = std::copy(exponent, result.ptr, cut);
     }
-    return std::string(buffer, result.ptr);
+    return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
 }
 
 DecimalForm decimal_form(double value) {
-    const std::string text = fifteen_digits(value);
+    char buffer[64];
+    const std::string_view text = fifteen_digits(value, buffer);
     DecimalForm form;
     std::size_t i = 0;
     if (text[i] == '-') {
@@ -243,7 +244,7 @@ DecimalForm decimal_form(double value) {
         }
     }
     int exponent = 0;
-    std::string_view exponent_text = std::string_view(text).substr(i + 1);
+    std::string_view exponent_text = text.substr(i + 1);
     if (!exponent_text.empty() && exponent_text.front() == '+') {
         exponent_text.remove_prefix(1);
     }
