@@ -211,6 +211,7 @@ void MaxPull::Form_Load() {
     resultsGroup()->setVisible(false);
     Frame4->setVisible(false);
     Command1->setVisible(true);
+    Categoryselect->setFocus(); // a cable is what the user came for
     // The planner's own texts, unchanged (the sliders follow them as for any typed value); the
     // hand-back waits until all of them are in, so that none of the planner's values is
     // overwritten by a design value on the way.
