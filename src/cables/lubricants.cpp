@@ -2,6 +2,8 @@
 
 #include "calculators/number_rules.h"
 
+#include <algorithm>
+
 namespace tensora {
 
 bool gives_coefficient(std::string_view lubricant, double coefficient) {

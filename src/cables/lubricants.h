@@ -2,7 +2,6 @@
 // friction each gives.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 

@@ -136,13 +136,13 @@ QWidget* MaxPull::buildLubricants() {
     for (const Lubricant& lubricant : kLubricants) {
         List3->addItem(qt_text(lubricant.name));
     }
-    List3->setFixedHeight(List3->sizeHintForRow(0) * static_cast<int>(kLubricants.size()) + 6);
+    List3->setFixedSize(List3->sizeHintForColumn(0) + 2 * List3->frameWidth() + 24,
+                        List3->sizeHintForRow(0) * static_cast<int>(kLubricants.size()) + 6);
     new ChoiceList(List3, [this](int row) { List3_Click(row); });
 
     FrictionInput* friction = frictionInput();
     friction->heading->setParent(Frame3);
     friction->text->setParent(Frame3);
-    List3->setFixedWidth(List3->sizeHintForColumn(0) + 2 * List3->frameWidth() + 24);
     auto* grid = new QGridLayout(Frame3);
     grid->addWidget(List3, 0, 0, 3, 1);
     grid->addWidget(friction->heading, 0, 1);
