@@ -143,6 +143,8 @@ private slots:
     }
 
     void theDetailsBoxShowsTheDetailsLists() {
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        const int height = window_->height();
         child<QCheckBox>(*window_, "Check1")->click();
         QVERIFY(child<QListWidget>(*window_, "List1")->isVisible());
         QVERIFY(child<QListWidget>(*window_, "List2")->isVisible());
@@ -150,6 +152,7 @@ private slots:
                  QStringLiteral("max load"));
         child<QCheckBox>(*window_, "Check1")->click();
         QVERIFY(child<QListWidget>(*window_, "List1")->isHidden());
+        QCOMPARE(window_->height(), height); // the window gives back any room they took
     }
     void aCategoryListsEveryCableOfItsSection() {
         click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
