@@ -76,9 +76,7 @@ QItemSelectionModel::SelectionFlags ActionListView::selectionCommand(const QMode
 }
 
 void ActionListView::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-        currentIndex().isValid()) {
+    if (action_keys_.contains(event->key()) && currentIndex().isValid()) {
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
         emit acted(currentIndex().row());
         return;

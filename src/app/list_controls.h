@@ -63,6 +63,9 @@ class ActionListView : public QListView {
 public:
     explicit ActionListView(QWidget* parent = nullptr);
 
+    // A further key that acts on the current item, besides Enter and Space.
+    void addActionKey(int key) { action_keys_.append(key); }
+
     void keyboardSearch(const QString& search) override;
 
 signals:
@@ -72,6 +75,9 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<int> action_keys_{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 };
 
 } // namespace tensora

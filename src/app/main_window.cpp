@@ -7,6 +7,7 @@
 #include "calculators/lubrication_window.h"
 #include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
+#include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 
 #include <QGuiApplication>
@@ -74,7 +75,8 @@ void frmMain::buildMenus() {
     connect(addItem(*quick, "mnuToolsBendPull", QStringLiteral("Bend Pull Tension")),
             &QAction::triggered, this, &frmMain::mnuToolsBendPull_Click);
     addSeparator(*tools, "mnuToolsBar1");
-    addItem(*tools, "mnuToolsFillRatio", QStringLiteral("&Fill Ratio"))->setEnabled(false);
+    connect(addItem(*tools, "mnuToolsFillRatio", QStringLiteral("&Fill Ratio")),
+            &QAction::triggered, this, &frmMain::mnuToolsFillRatio_Click);
     connect(addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity")),
             &QAction::triggered, this, &frmMain::mnuToolsLubricant_Click);
 
@@ -214,6 +216,10 @@ void frmMain::mnuToolsStraightPull_Click() {
 
 void frmMain::mnuToolsBendPull_Click() {
     registry().show<BendTension>();
+}
+
+void frmMain::mnuToolsFillRatio_Click() {
+    registry().show<FillRatio>();
 }
 
 void frmMain::mnuToolsLubricant_Click() {

@@ -27,6 +27,7 @@ public:
     void mnuToolsSideWall_Click();
     void mnuToolsStraightPull_Click();
     void mnuToolsBendPull_Click();
+    void mnuToolsFillRatio_Click();
     void mnuToolsLubricant_Click();
     void mnuFileExit_Click();
 

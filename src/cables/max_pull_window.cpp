@@ -6,6 +6,7 @@
 #include "cables/lubricants.h"
 #include "cables/misc_data_window.h"
 #include "calculators/formulas.h"
+#include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 
 #include <QGridLayout>
@@ -193,25 +194,51 @@ QWidget* MaxPull::buildBottomRow() {
 
 PullCalculator* MaxPull::launchingPlanner() const {
     // A planner closed meanwhile is created again, hidden, and keeps what is handed to it.
-    return role_ == Role::PullPlanner ? &registry().get<PullCalculator>() : nullptr;
+    return for_planner_ ? &registry().get<PullCalculator>() : nullptr;
+}
+
+MaxPull::Role MaxPull::role() const {
+    if (for_fill_) {
+        return Role::FillRatio;
+    }
+    return for_planner_ ? Role::PullPlanner : Role::Calculator;
 }
 
 void MaxPull::Form_Load() {
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Maximum Pull Length"));
-    // A planner that is not loaded has its launch flag at its design value, 0.
+    // A launcher that is not loaded has its launch flag at its design value, 0.
     const PullCalculator* planner = registry().find<PullCalculator>();
-    role_ = planner && planner->launchFlag()->isChecked() ? Role::PullPlanner : Role::Calculator;
-    if (role_ == Role::Calculator) {
+    const FillRatio* fill = registry().find<FillRatio>();
+    for_planner_ = planner && planner->launchFlag()->isChecked();
+    for_fill_ = fill && fill->launchFlag()->isChecked();
+    if (!for_planner_ && !for_fill_) {
         Command1->setVisible(false);
         Frame4->setVisible(false);
         QuickCalculatorWindow::Form_Load();
         return;
     }
-    Command1->setText(QStringLiteral("Return to Pull Calculator"));
-    resultsGroup()->setVisible(false);
-    Frame4->setVisible(false);
-    Command1->setVisible(true);
     Categoryselect->setFocus(); // a cable is what the user came for
+    if (for_planner_) {
+        Command1->setText(QStringLiteral("Return to Pull Calculator"));
+        resultsGroup()->setVisible(false);
+        Frame4->setVisible(false);
+        Command1->setVisible(true);
+    }
+    if (for_fill_) {
+        // Launched by both, the fill ratio window's look and return win.
+        Command1->setText(QStringLiteral("Return to Fill Ratio"));
+        resultsGroup()->setVisible(false);
+        inputsGroup()->setVisible(false);
+        Frame3->setVisible(false);
+        Frame4->setVisible(true);
+        Command1->setVisible(true);
+        Check1->setChecked(true); // the details show the chosen cable's diameter among its values
+    }
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Cable Selection Window"));
+    if (!for_planner_) {
+        loadInputs();
+        return;
+    }
     // The planner's own texts, unchanged (the sliders follow them as for any typed value); the
     // hand-back waits until all of them are in, so that none of the planner's values is
     // overwritten by a design value on the way.
@@ -225,7 +252,6 @@ void MaxPull::Form_Load() {
     Text4->setText(description);
     frictionInput()->text->setText(friction);
     loading_ = false;
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Cable Selection Window"));
     showResult();
 }
 
@@ -340,11 +366,17 @@ void MaxPull::Check1_Click() {
 }
 
 void MaxPull::Command1_Click() {
-    if (role_ == Role::PullPlanner) {
+    if (for_planner_) {
         // Back to the planner, even when a hand-back has already cleared its flag.
         PullCalculator& planner = registry().show<PullCalculator>();
         showResult(); // a last hand-back
         planner.launchFlag()->setChecked(false);
+    }
+    if (for_fill_) {
+        // The chosen diameter, as the data file gives it; the cable is added by "Submit".
+        FillRatio& fill = registry().show<FillRatio>();
+        fill.diameterBox()->setText(Text5->text());
+        fill.launchFlag()->setChecked(false);
     }
     close();
 }
@@ -352,9 +384,11 @@ void MaxPull::Command1_Click() {
 void MaxPull::closeEvent(QCloseEvent* event) {
     // However the window closes, the launch is over: the next opening from the Tools menu is
     // the plain calculator.
-    PullCalculator* planner = registry().find<PullCalculator>();
-    if (role_ == Role::PullPlanner && planner) {
+    if (PullCalculator* planner = registry().find<PullCalculator>(); planner && for_planner_) {
         planner->launchFlag()->setChecked(false);
+    }
+    if (FillRatio* fill = registry().find<FillRatio>(); fill && for_fill_) {
+        fill->launchFlag()->setChecked(false);
     }
     QuickCalculatorWindow::closeEvent(event);
 }

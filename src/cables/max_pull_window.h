@@ -21,12 +21,14 @@ class MaxPull : public QuickCalculatorWindow {
     Q_OBJECT
 
 public:
-    // Who opened the window, decided once as it loads.
-    enum class Role { Calculator, PullPlanner };
+    // Who opened the window, decided once as it loads. Launched by both the planner and the
+    // fill ratio window, it looks and returns as for the fill ratio window and hands back into
+    // the planner too.
+    enum class Role { Calculator, PullPlanner, FillRatio };
 
     explicit MaxPull(WindowRegistry& registry);
 
-    Role role() const { return role_; }
+    Role role() const;
 
     // Sets the window up for its role, then loads the inputs and shows the result.
     void Form_Load();
@@ -56,7 +58,8 @@ private:
     QWidget* buildLubricants();
     QWidget* buildBottomRow();
 
-    Role role_ = Role::Calculator;
+    bool for_planner_ = false; // the planner's launch flag was set at load
+    bool for_fill_ = false;    // the fill ratio window's
     bool loading_ = false;
     int details_growth_ = 0; // how much the shown details made the window grow
 

@@ -86,6 +86,10 @@ QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
 
 void QuickCalculatorWindow::Form_Load() {
     setWindowTitle(kApplicationTitle + caption_suffix_);
+    loadInputs();
+}
+
+void QuickCalculatorWindow::loadInputs() {
     upper_->load();
     if (lower_) {
         lower_->load();

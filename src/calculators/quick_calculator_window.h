@@ -59,6 +59,8 @@ protected:
     virtual QString resultText();
 
     void showResult();
+    // The load steps after the caption: the boxes take the sliders' positions, then the result.
+    void loadInputs();
 
     // The upper input's, lower input's and friction's values as the calculation reads them.
     double upperValue() const;

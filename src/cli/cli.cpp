@@ -3,6 +3,7 @@
 #include "calculators/calculator_inputs.h"
 #include "calculators/formulas.h"
 #include "calculators/number_rules.h"
+#include "cli/fill_command.h"
 #include "cli/pull_command.h"
 
 #include <algorithm>
@@ -68,6 +69,16 @@ not finite prints "Out of range".
       option text with a tab or line break inside is refused. A bend of length 0 shows
       "no length" as sidewall pressure. --json prints the same as one JSON object, with the
       unrounded tensions (null when not finite).
+
+  fill [--standard sch40|sdr11|sdr135] [--max-fill TEXT] [--json] OD...
+      The fill ratio calculator: the cables' outside diameters (in) against every trade
+      size of a conduit standard (default sch40, Schedule 40), with a preferred maximum
+      fill in percent (default 60). An OD that is not a positive number is left out, with
+      the reason on stderr, as "Submit" leaves it out. Prints "cables", "total-area" and
+      "pair-width" (the widest pair side by side), each followed by a tab and the window's
+      text, then one line a trade size, tab-separated: trade size, pipe ID, area (sq in)
+      and percent fill, or "over" where the cables do not fit. --json prints the same as
+      one JSON object.
 
 Exit status: 0 when a result was printed, 1 when it could not be written (a full disk, a
 closed pipe), 2 for a command line that cannot be run.
@@ -243,6 +254,30 @@ std::string argument_message(std::string_view name, std::string_view text,
     return std::string(name) + ' ' + quoted_argument(text) + ": " + std::string(message);
 }
 
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
 bool breaks_output_shape(std::string_view text) {
     return trimmed_blanks(text).find_first_of("\t\n\r\v\f") != std::string_view::npos;
 }
@@ -253,9 +288,16 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         out << kUsage;
         return written(out, err);
     }
-    if (!arguments.empty() && arguments[0] == "pull") {
-        const int status = run_pull_command({arguments.begin() + 1, arguments.end()}, out, err);
-        return status == 0 ? written(out, err) : status;
+    if (!arguments.empty() && (arguments[0] == "pull" || arguments[0] == "fill")) {
+        const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+        try {
+            arguments[0] == "pull" ? run_pull_command(rest, out, err)
+                                   : run_fill_command(rest, out, err);
+        } catch (const CliRefusal& refusal) {
+            err << refusal.message << '\n';
+            return 2;
+        }
+        return written(out, err);
     }
     bool exact = false;
     std::vector<std::string_view> words;

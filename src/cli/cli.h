@@ -14,6 +14,12 @@ namespace tensora {
 // 1 when the result could not be written, 2 for a command line that cannot be run.
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// A command line that cannot be run, thrown by the commands: the message says why, and the
+// exit status is 2.
+struct CliRefusal {
+    std::string message;
+};
+
 // The text --help prints.
 std::string_view cli_usage();
 
@@ -28,6 +34,9 @@ std::string quoted_argument(std::string_view text);
 // A message about one argument: its name, its quoted text, the message.
 std::string argument_message(std::string_view name, std::string_view text,
                              std::string_view message);
+
+// A text as a JSON string, quoted and escaped.
+std::string json_string(std::string_view text);
 
 // Whether a text holds a tab or a line break between its first and last characters that are
 // not blanks: such a text would break the tab-separated, line-per-link output.

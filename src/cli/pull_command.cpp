@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -16,11 +15,6 @@ namespace tensora {
 namespace {
 
 const NumberLocale kEnglish{".", ","};
-
-// A command line or plan file that cannot be run: the message names what is wrong.
-struct Refusal {
-    std::string message;
-};
 
 std::vector<std::string> split(std::string_view text, char separator) {
     std::vector<std::string> parts;
@@ -65,10 +59,10 @@ PullLinkTexts link_argument(const std::string& argument) {
         link = checked_link(false, parts[1], parts[2]);
     }
     if (!link) {
-        throw Refusal{"tensora-cli: " +
-                      argument_message("link", argument,
-                                       "malformed (expected s:LENGTH or b:LENGTH:ANGLE with "
-                                       "numbers)")};
+        throw CliRefusal{"tensora-cli: " +
+                         argument_message("link", argument,
+                                          "malformed (expected s:LENGTH or b:LENGTH:ANGLE with "
+                                          "numbers)")};
     }
     return *link;
 }
@@ -76,7 +70,7 @@ PullLinkTexts link_argument(const std::string& argument) {
 void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        throw Refusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
+        throw CliRefusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
     }
     int line_number = 0;
     for (std::string line; std::getline(file, line);) {
@@ -95,17 +89,17 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
             link = checked_link(false, fields[1], fields[2]);
         }
         if (!link) {
-            throw Refusal{"tensora-cli: " +
-                          argument_message("plan file " + quoted_argument(path) + ", line " +
-                                               std::to_string(line_number),
-                                           line,
-                                           "malformed link (expected 'Straight LENGTH' or "
-                                           "'Angle LENGTH ANGLE')")};
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("plan file " + quoted_argument(path) + ", line " +
+                                                  std::to_string(line_number),
+                                              line,
+                                              "malformed link (expected 'Straight LENGTH' or "
+                                              "'Angle LENGTH ANGLE')")};
         }
         links.push_back(*link);
     }
     if (file.bad()) {
-        throw Refusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
+        throw CliRefusal{"tensora-cli: " + argument_message("plan file", path, "cannot be read")};
     }
 }
 
@@ -121,12 +115,13 @@ struct PullRequest {
 const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& i) {
     const std::string& option = arguments[i];
     if (i + 1 >= arguments.size()) {
-        throw Refusal{"tensora-cli: " + option + " needs a value"};
+        throw CliRefusal{"tensora-cli: " + option + " needs a value"};
     }
     const std::string& value = arguments[++i];
     if (breaks_output_shape(value)) {
-        throw Refusal{"tensora-cli: " + argument_message(std::string_view(option).substr(2), value,
-                                                         "a tab or line break inside the text")};
+        throw CliRefusal{"tensora-cli: " + argument_message(std::string_view(option).substr(2),
+                                                            value,
+                                                            "a tab or line break inside the text")};
     }
     return value;
 }
@@ -157,7 +152,8 @@ PullRequest parse(const std::vector<std::string>& arguments) {
         } else if (argument == "--json") {
             request.json = true;
         } else if (argument.starts_with("--")) {
-            throw Refusal{"tensora-cli: unknown option " + quoted_argument(argument) + " for pull"};
+            throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
+                             " for pull"};
         } else {
             link_arguments.push_back(argument);
         }
@@ -169,7 +165,8 @@ PullRequest parse(const std::vector<std::string>& arguments) {
         request.links.push_back(link_argument(argument));
     }
     if (request.links.size() > static_cast<std::size_t>(kMaxLinks)) {
-        throw Refusal{"tensora-cli: a plan holds at most " + std::to_string(kMaxLinks) + " links"};
+        throw CliRefusal{"tensora-cli: a plan holds at most " + std::to_string(kMaxLinks) +
+                         " links"};
     }
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         request.links[i].number = std::to_string(i + 1);
@@ -180,9 +177,9 @@ PullRequest parse(const std::vector<std::string>& arguments) {
             std::from_chars(mid_assist->data(), mid_assist->data() + mid_assist->size(), chosen);
         if (ec != std::errc() || end != mid_assist->data() + mid_assist->size() || chosen < 1 ||
             static_cast<std::size_t>(chosen) > request.links.size()) {
-            throw Refusal{"tensora-cli: " + argument_message("mid-assist", *mid_assist,
-                                                             "not the number of a link of the "
-                                                             "plan")};
+            throw CliRefusal{"tensora-cli: " + argument_message("mid-assist", *mid_assist,
+                                                                "not the number of a link of the "
+                                                                "plan")};
         }
         request.settings.mid_assist = true;
         request.settings.selected = chosen - 1;
@@ -208,30 +205,6 @@ void warn(const PullSettingsTexts& settings, std::ostream& err) {
                                 "not a number; it counts as 0")
             << '\n';
     }
-}
-
-std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    out.push_back('"');
-    return out;
 }
 
 std::string json_number(double value) {
@@ -279,18 +252,12 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
 
 } // namespace
 
-int run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err) {
-    PullRequest request;
-    try {
-        request = parse(arguments);
-    } catch (const Refusal& refusal) {
-        err << refusal.message << '\n';
-        return 2;
-    }
+void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err) {
+    const PullRequest request = parse(arguments);
     if (request.help) {
         out << cli_usage();
-        return 0;
+        return;
     }
     warn(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish);
@@ -299,7 +266,6 @@ int run_pull_command(const std::vector<std::string>& arguments, std::ostream& ou
     } else {
         print_text(request, results, out);
     }
-    return 0;
 }
 
 } // namespace tensora

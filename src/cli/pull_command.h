@@ -7,8 +7,9 @@
 
 namespace tensora {
 
-// Runs `pull` with its arguments (those after the command word). Returns the exit status.
-int run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err);
+// Runs `pull` with its arguments (those after the command word); a command line that cannot
+// be run throws CliRefusal before anything is printed.
+void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
 
 } // namespace tensora

@@ -7,6 +7,7 @@
 #include "calculators/lubrication_window.h"
 #include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
+#include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 #include "support/window_fixture.h"
 
@@ -187,8 +188,8 @@ private slots:
         QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
         QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
         QVERIFY(item(main, "mnuFileExit")->isEnabled());
-        for (const char* name : {"NewFile", "Openfile", "SaveFile", "mnuToolsFillRatio",
-                                 "displayHelp", "LoadPDF", "NVOnline", "mnuHelpAbout"}) {
+        for (const char* name : {"NewFile", "Openfile", "SaveFile", "displayHelp", "LoadPDF",
+                                 "NVOnline", "mnuHelpAbout"}) {
             QVERIFY2(!item(main, name)->isEnabled(), name);
         }
     }
@@ -278,6 +279,7 @@ private slots:
         fits(fixture_.registry().show<BendTension>());
         fits(fixture_.registry().show<sidewall>());
         fits(fixture_.registry().show<Lubrication>());
+        fits(fixture_.registry().show<FillRatio>());
         MaxPull& selection = fixture_.registry().show<MaxPull>();
         selection.findChild<QCheckBox*>(QStringLiteral("Check1"))->click(); // the details too
         fits(selection);

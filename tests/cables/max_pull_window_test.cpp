@@ -1,5 +1,6 @@
 #include "cables/max_pull_window.h"
 #include "cables/misc_data_window.h"
+#include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 #include "support/cable_file.h"
 #include "support/window_fixture.h"
@@ -51,6 +52,15 @@ private:
         child<QPushButton>(planner, "Command2")->click();
         window_ = fixture_.registry().find<MaxPull>();
         return planner;
+    }
+
+    // The fill ratio window, and the selection window opened by its "Select".
+    FillRatio& openFromTheFillWindow() {
+        window_->close();
+        auto& fill = fixture_.registry().show<FillRatio>();
+        child<QPushButton>(fill, "Command1")->click();
+        window_ = fixture_.registry().find<MaxPull>();
+        return fill;
     }
 
     void chooseCableA() {
@@ -307,6 +317,41 @@ private slots:
         QCOMPARE(box("Text4")->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
         QCOMPARE(rows("List1").value(0), QStringLiteral("C\u00c2BLE-\u00c9"));
         QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
+    }
+
+    void opensFromTheFillWindowWithTheDetailsAndTheDiameter() {
+        openFromTheFillWindow();
+        QCOMPARE(window_->role(), MaxPull::Role::FillRatio);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Cable Selection Window"));
+        for (const char* hidden : {"Frame1", "Frame2", "Frame3"}) {
+            QVERIFY2(child<QGroupBox>(*window_, hidden)->isHidden(), hidden);
+        }
+        QVERIFY(child<QGroupBox>(*window_, "Frame4")->isVisible());
+        QVERIFY(child<QListWidget>(*window_, "List1")->isVisible());
+        QCOMPARE(child<QPushButton>(*window_, "Command1")->text(),
+                 QStringLiteral("Return to Fill Ratio"));
+    }
+
+    void theFillWindowGetsTheDiameterAndThePlannerNothing() {
+        auto& planner = fixture_.registry().get<PullCalculator>();
+        FillRatio& fill = openFromTheFillWindow();
+        chooseCableA();
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0.5"));
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("10")); // no hand-back
+        fill.hide();
+        child<QPushButton>(*window_, "Command1")->click();
+        QVERIFY(fill.isVisible());
+        QCOMPARE(fill.diameterBox()->text(), QStringLiteral("0.5")); // added by "Submit" only
+        QVERIFY(!fill.launchFlag()->isChecked());
+        QCOMPARE(fixture_.registry().find<MaxPull>(), nullptr);
+    }
+
+    void closingByTheCloseBoxEndsTheFillLaunch() {
+        FillRatio& fill = openFromTheFillWindow();
+        QVERIFY(fill.launchFlag()->isChecked());
+        window_->close();
+        QVERIFY(!fill.launchFlag()->isChecked());
+        QCOMPARE(fill.diameterBox()->text(), QString());
     }
 
     void withoutTheDataFileOnlyManualEntryRemains() {

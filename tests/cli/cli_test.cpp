@@ -111,7 +111,7 @@ TEST(Cli, DocumentsEveryCommand) {
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
     for (const char* usage :
          {"bend TENSION ANGLE FRICTION", "sidewall TENSION LENGTH",
-          "maxpull TENSION WEIGHT FRICTION", "lube LENGTH DIAMETER", "pull ["}) {
+          "maxpull TENSION WEIGHT FRICTION", "lube LENGTH DIAMETER", "pull [", "fill ["}) {
         EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
     }
 }
@@ -226,6 +226,26 @@ TEST(Cli, QuotesAtMostSixtyCharactersWithControlCharactersEscaped) {
                                                           6) +
                                               std::string(5000, '\0'));
     EXPECT_LT(run(pull("--plan " + binary)).err.size(), 400u);
+}
+
+TEST(CliFill, RatesTheWorkedExample) {
+    const CliRun result = run({"fill", "0.5", "0.4"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out.substr(0, result.out.find("1 1/4")),
+              "cables\t2 cables\ntotal-area\t0.32185\npair-width\t0.9\n"
+              "1/2\t0.602\t.2845\tover\n3/4\t0.804\t.5074\tover\n1\t1.029\t.8312\t38.72%\n");
+    EXPECT_NE(result.out.find("5\t5.047\t19.9957\t1.61%\n"), std::string::npos);
+}
+
+TEST(CliFill, LeavesOutTheOdsSubmitRefusesAndSaysWhy) {
+    const CliRun result = run({"fill", "--standard", "sdr135", "abc", "-0.5", "0.4", "--json"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "OD \"abc\": not a number; left out\n"
+                          "OD \"-0.5\": not a positive number; left out\n");
+    EXPECT_NE(result.out.find("\"standard\":\"SDR 13.5\",\"diameters\":[\"0.4\"]"),
+              std::string::npos);
+    EXPECT_EQ(run({"fill", "--standard", "sch80", "0.4"}).status, 2);
 }
 
 // A stream whose every write fails, as on a full disk.

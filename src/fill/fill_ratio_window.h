@@ -1,0 +1,91 @@
+// The fill ratio calculator: the ODs of the cables that are to share one conduit, their areas
+// and the widest pair, and for every trade size of the chosen conduit standard its inside area
+// and the fill ratio, or "over" where the cables do not fit.
+#pragma once
+
+#include "app/list_controls.h"
+#include "app/window_registry.h"
+#include "fill/conduit_tables.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+
+namespace tensora {
+
+class FillRatio : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+
+public:
+    explicit FillRatio(WindowRegistry& registry);
+
+    void Form_Load();
+    void sch40_Click();
+    void sdr11_Click();
+    void sdr135_Click();
+    void cmd1_Click();
+    void List1_Click(int row);
+    void prefMaxFill_Change();
+    void Command1_Click();
+
+    // Rates every trade size from the boxes and lists.
+    void fillcalc();
+
+    // What the cable selection window reads and writes: the hidden launch flag and the OD box.
+    QCheckBox* launchFlag() const { return Check1; }
+    QLineEdit* diameterBox() const { return Text1; }
+
+    // The selected standard, if any.
+    std::optional<ConduitStandardId> standard() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void placeControls();
+    void selectStandard(ConduitStandardId id);
+    void rebuildCableTotals();
+    QStringList cableDiameters() const;
+
+    NumberLocale locale_;
+    bool shown_before_ = false;
+
+    QLabel* Label9;
+    QRadioButton* sch40;
+    QRadioButton* sdr11;
+    QRadioButton* sdr135;
+    QWidget* Frame2;
+    QLabel* Label1;
+    QLineEdit* Text1;      // the OD being entered
+    QPushButton* Command1; // "Select"
+    QLabel* Label5;
+    ActionListView* List1; // the cables' ODs as typed
+    QStringListModel* cables_;
+    QListWidget* List2; // each cable's area
+    QPushButton* cmd1;  // "Submit"
+    QLineEdit* Text2;   // total area
+    QWidget* Frame1;
+    QLabel* Label3;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QListWidget* tradesize;
+    QListWidget* ID;
+    QListWidget* area;
+    QListWidget* percent;
+    QLabel* maxODlabel;
+    QLineEdit* Text3; // maximum combined pair width
+    QLabel* Label4;   // "2 cables"
+    QLabel* recommendLabel;
+    QLineEdit* prefMaxFill;
+    QLabel* Label10;
+    QCheckBox* Check1; // launch flag of the cable selection window
+};
+
+} // namespace tensora
