@@ -165,9 +165,14 @@ QWidget* MaxPull::buildBottomRow() {
     List1 = new QListWidget(panel);
     List1->setObjectName(QStringLiteral("List1"));
     const int row_height = List2->sizeHintForRow(0); // List1 is empty until a cable is chosen
+    // Wide enough for a typical description and the figures beside the titles.
+    const int value_width =
+        List1->fontMetrics().horizontalAdvance(QStringLiteral("STRAND-5/16EHS"));
     for (QListWidget* details : {List2, List1}) {
         details->setFixedHeight(row_height * 5 + 2 * details->frameWidth());
-        details->setMinimumWidth(List2->sizeHintForColumn(0) + 2 * details->frameWidth() + 8);
+        details->setMinimumWidth(std::max(List2->sizeHintForColumn(0), value_width) +
+                                 2 * details->frameWidth() + 8);
+        details->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         details->setFocusPolicy(Qt::NoFocus);
         details->setVisible(false);
     }

@@ -30,11 +30,21 @@ std::vector<std::string> texts(const QListWidget& list) {
     return all;
 }
 
+// Fifteen digits do not fit the design's narrow boxes: each shows its number from the start,
+// cut with an ellipsis where it must be, and whole as a tool tip.
 void fill(QListWidget& list, const std::vector<std::string>& items) {
     list.clear();
     for (const std::string& item : items) {
-        list.addItem(QString::fromStdString(item));
+        const QString text = QString::fromStdString(item);
+        list.addItem(text);
+        list.item(list.count() - 1)->setToolTip(text);
     }
+}
+
+void show_number(QLineEdit& box, const std::string& number) {
+    box.setText(QString::fromStdString(number));
+    box.setCursorPosition(0);
+    box.setToolTip(box.text());
 }
 
 } // namespace
@@ -116,6 +126,8 @@ void FillRatio::buildControls() {
     for (QListWidget* output : {List2, tradesize, ID, area, percent}) {
         output->setFocusPolicy(Qt::NoFocus);
         output->setSelectionMode(QAbstractItemView::NoSelection);
+        output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        output->setTextElideMode(Qt::ElideRight);
     }
 
     connect(sch40, &QRadioButton::clicked, this, &FillRatio::sch40_Click);
@@ -263,8 +275,8 @@ void FillRatio::rebuildCableTotals() {
     const CableTotals totals = cable_totals(diameters, locale_);
     fill(*List2, totals.areas);
     Label4->setText(QString::fromStdString(totals.count));
-    Text2->setText(QString::fromStdString(totals.total_area));
-    Text3->setText(QString::fromStdString(totals.pair_width));
+    show_number(*Text2, totals.total_area);
+    show_number(*Text3, totals.pair_width);
     fillcalc();
 }
 
