@@ -360,9 +360,10 @@ void MaxPull::Check1_Click() {
     List1->setVisible(shown);
     List2->setVisible(shown);
     if (shown) {
-        // The window grows where the details need room, and gives it back when they go.
+        // The window grows where the details need room, and gives it back when they go (a
+        // window not on screen yet takes its size from its contents when it shows).
         layout()->activate();
-        details_growth_ = height() - height_before;
+        details_growth_ = isVisible() ? height() - height_before : 0;
     } else if (details_growth_ > 0) {
         layout()->activate();
         resize(width(), std::max(height() - details_growth_, minimumSizeHint().height()));
