@@ -135,6 +135,13 @@ private slots:
         child<QRadioButton>(*window_, "sdr11")->click(); // the same one again: the same rows
         QCOMPARE(rows("area").size(), 7);
         QCOMPARE(caption("Label4"), QStringLiteral("1 cables"));
+        auto* sdr11 = child<QRadioButton>(*window_, "sdr11");
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        sdr11->setFocus();
+        QTest::keyClick(sdr11, Qt::Key_Right); // by keyboard as by mouse
+        QVERIFY(child<QRadioButton>(*window_, "sdr135")->isChecked());
+        QCOMPARE(rows("tradesize").size(), 6);
     }
 
     void noCaptionIsCut() {
