@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "app/report.h"
 #include "app/window_geometry.h"
 #include "cables/max_pull_window.h"
 #include "calculators/bend_tension_window.h"
@@ -10,14 +11,40 @@
 #include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QSaveFile>
 #include <QScreen>
+
+#include <sstream>
 
 namespace tensora {
 namespace {
 
 const QString kSettingsSection = QStringLiteral("Settings");
+const QString kReportFilter = QStringLiteral("Data (*.rtf)|*.rtf|All Files (*.*)|*.*");
+
+QString document_caption(const QString& document) {
+    return kApplicationTitle + QStringLiteral(" - Pull Calculator - [") + document +
+           QLatin1Char(']');
+}
+
+// Reads a whole file in one go and leaves it closed; false with the reason when it cannot.
+bool read_file(const QString& path, QByteArray& bytes, QString& reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 PixelRect pixel_rect(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
@@ -45,10 +72,12 @@ void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
     auto* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    // The document commands come with the report format; until then they are shown disabled.
-    addItem(*file, "NewFile", QStringLiteral("New"))->setEnabled(false);
-    addItem(*file, "Openfile", QStringLiteral("&Open..."))->setEnabled(false);
-    addItem(*file, "SaveFile", QStringLiteral("&Save..."))->setEnabled(false);
+    connect(addItem(*file, "NewFile", QStringLiteral("New")), &QAction::triggered, this,
+            &frmMain::NewFile_Click);
+    connect(addItem(*file, "Openfile", QStringLiteral("&Open...")), &QAction::triggered, this,
+            &frmMain::Openfile_Click);
+    connect(addItem(*file, "SaveFile", QStringLiteral("&Save...")), &QAction::triggered, this,
+            &frmMain::SaveFile_Click);
     QMenu* options = addSubmenu(*file, "saveoptions", QStringLiteral("Save Options"));
     save_pull_plan_ = addItem(*options, "savePullPlan", QStringLiteral("Pull Plan"));
     save_pull_plan_->setCheckable(true);
@@ -228,6 +257,87 @@ void frmMain::mnuToolsLubricant_Click() {
 
 void frmMain::mnuFileExit_Click() {
     close();
+}
+
+void frmMain::NewFile_Click() {
+    if (platform().question(this, QStringLiteral("Do you want to save this document?"))) {
+        savereport(); // a cancelled dialog saves nothing, and the new document follows all the same
+    }
+    PullCalculator& planner = registry().get<PullCalculator>();
+    planner.setWindowTitle(document_caption(QStringLiteral("New Document")));
+    planner.midAssistBox()->setChecked(false);
+    planner.midAssistCaption()->clear();
+    planner.editPlan([](PullPlanLinks& plan) { plan.clear(); });
+    planner.selectLink(-1);
+    planner.descriptionBox()->setText(QStringLiteral("Cable to Pull"));
+    planner.allowableBox()->setText(QStringLiteral("10"));
+    planner.weightBox()->setText(QStringLiteral("5"));
+    planner.frictionBox()->setText(QLatin1Char('0') +
+                                   QString::fromStdString(platform().numberLocale().decimal) +
+                                   QLatin1Char('5'));
+    registry().show<PullCalculator>();
+}
+
+void frmMain::Openfile_Click() {
+    loadreport();
+}
+
+void frmMain::SaveFile_Click() {
+    savereport();
+}
+
+void frmMain::savereport() {
+    const QString path = platform().saveFileName(this, kReportFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    platform().setBusy(true);
+    ReportContents contents;
+    contents.path = path.toStdString();
+    if (savePullPlanChecked()) {
+        contents.pull_plan = registry().get<PullCalculator>().report();
+    }
+    if (saveFillRatioChecked()) {
+        contents.fill = registry().get<FillRatio>().report();
+    }
+    const std::string text = report_text(contents);
+    // The report goes to a temporary file that replaces the chosen one only when it is whole,
+    // so that a failed save leaves the previous file as it was.
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(text.data(), static_cast<qint64>(text.size())) ==
+                           static_cast<qint64>(text.size()) &&
+                       file.commit();
+    platform().setBusy(false);
+    if (!saved) {
+        platform().message(this, QStringLiteral("The report could not be saved as %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    registry().get<PullCalculator>().setWindowTitle(document_caption(path));
+}
+
+void frmMain::loadreport() {
+    const QString path = platform().openFileName(this, kReportFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    platform().setBusy(true);
+    QByteArray bytes;
+    QString reason;
+    const bool read = read_file(path, bytes, reason);
+    if (read) {
+        std::istringstream in(bytes.toStdString());
+        bytes.clear();
+        registry().get<PullCalculator>().applyReport(read_report(in));
+    }
+    platform().setBusy(false);
+    if (!read) {
+        platform().message(this, QStringLiteral("The report %1 could not be read.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), reason));
+        return;
+    }
+    registry().get<PullCalculator>().setWindowTitle(document_caption(path));
 }
 
 } // namespace tensora

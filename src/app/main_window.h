@@ -31,6 +31,11 @@ public:
     void mnuToolsLubricant_Click();
     void mnuFileExit_Click();
 
+    // The document commands of the File menu.
+    void NewFile_Click();
+    void Openfile_Click();
+    void SaveFile_Click();
+
     // The save options of the File menu, read when a report is written.
     bool savePullPlanChecked() const { return save_pull_plan_->isChecked(); }
     bool saveFillRatioChecked() const { return save_fill_ratio_->isChecked(); }
@@ -42,6 +47,10 @@ protected:
 private:
     // Closes every other window, most recent first, then saves the geometry unless minimised.
     void Form_Unload();
+    // Writes the report of the marked parts to a file the user chooses.
+    void savereport();
+    // Reads the pull plan part of a report the user chooses back into the planner.
+    void loadreport();
     void buildMenus();
     void buildStatusBar();
     void updateClock();

@@ -41,12 +41,28 @@ void DesktopPlatform::beep() {
     QApplication::beep();
 }
 
-QString DesktopPlatform::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(nullptr, kApplicationTitle, QString(), filter);
+namespace {
+
+// "Data (*.rtf)|*.rtf|All Files (*.*)|*.*" as Qt writes a filter list: the descriptions, which
+// name their patterns, separated by ";;".
+QString qt_filter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        descriptions.append(parts[i]);
+    }
+    return descriptions.join(QStringLiteral(";;"));
 }
 
-QString DesktopPlatform::saveFileName(const QString& filter) {
-    return QFileDialog::getSaveFileName(nullptr, kApplicationTitle, QString(), filter);
+} // namespace
+
+QString DesktopPlatform::openFileName(QWidget* owner, const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, kApplicationTitle, QString(), qt_filter(filter));
+}
+
+QString DesktopPlatform::saveFileName(QWidget* owner, const QString& filter) {
+    return QFileDialog::getSaveFileName(owner, kApplicationTitle, QString(), qt_filter(filter),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 void DesktopPlatform::setBusy(bool busy) {

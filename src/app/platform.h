@@ -27,9 +27,11 @@ public:
     virtual bool question(QWidget* owner, const QString& text) = 0;
     virtual void beep() = 0;
 
-    // A full path, or an empty text when the user cancels.
-    virtual QString openFileName(const QString& filter) = 0;
-    virtual QString saveFileName(const QString& filter) = 0;
+    // A full path, or an empty text when the user cancels. The filter lists description and
+    // pattern pairs separated by "|" ("Data (*.rtf)|*.rtf|All Files (*.*)|*.*"). Saving adds
+    // no extension to a typed name and asks nothing about a file that exists.
+    virtual QString openFileName(QWidget* owner, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* owner, const QString& filter) = 0;
 
     virtual void setBusy(bool busy) = 0;
 
@@ -51,8 +53,8 @@ public:
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    QString openFileName(QWidget* owner, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& filter) override;
     void setBusy(bool busy) override;
     QString readSetting(const QString& section, const QString& key,
                         const QString& fallback) override;

@@ -217,6 +217,28 @@ std::optional<ConduitStandardId> FillRatio::standard() const {
     return std::nullopt;
 }
 
+FillReport FillRatio::report() const {
+    FillReport report;
+    if (const auto chosen = standard()) {
+        report.standard = std::string(conduit_standard(*chosen).name);
+    }
+    report.count = Label4->text().toStdString();
+    for (const QString& diameter : cableDiameters()) {
+        report.diameters.push_back(diameter.toStdString());
+    }
+    report.total_area = Text2->text().toStdString();
+    report.pair_width_label = maxODlabel->text().toStdString();
+    report.pair_width = Text3->text().toStdString();
+    const auto cell = [](const QListWidget& list, int row) {
+        return row < list.count() ? list.item(row)->text().toStdString() : std::string();
+    };
+    for (int row = 0; row < tradesize->count(); ++row) {
+        report.rows.push_back(
+            {cell(*tradesize, row), cell(*ID, row), cell(*area, row), cell(*percent, row)});
+    }
+    return report;
+}
+
 void FillRatio::sch40_Click() {
     selectStandard(ConduitStandardId::Schedule40);
 }

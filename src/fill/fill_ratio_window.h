@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/list_controls.h"
+#include "app/report.h"
 #include "app/window_registry.h"
 #include "fill/conduit_tables.h"
 
@@ -41,6 +42,9 @@ public:
 
     // The selected standard, if any.
     std::optional<ConduitStandardId> standard() const;
+
+    // The texts the report holds of the fill ratio calculation.
+    FillReport report() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -602,6 +602,65 @@ void PullCalculator::showResults(int previous_rows) {
     midassistlabel->setText(QString::fromStdString(results_.caption));
 }
 
+PullPlanReport PullCalculator::report() const {
+    PullPlanReport report{
+        text(Text6), text(Text2), text(Text3), text(Text1), midassistlabel->text().toStdString(),
+        {}};
+    report.links.reserve(plan_.size());
+    for (std::size_t row = 0; row < plan_.size(); ++row) {
+        const auto cell = [row](const TextColumn& column) {
+            return row < column.size() ? std::string(column[row]) : std::string();
+        };
+        report.links.push_back({plan_.number(row), plan_.type(row), plan_.length(row),
+                                plan_.angle(row), cell(results_.forward),
+                                cell(results_.forward_sidewall), cell(results_.reverse),
+                                cell(results_.reverse_sidewall)});
+    }
+    return report;
+}
+
+namespace {
+
+// A text read from a report: UTF-8 where it is valid UTF-8, else 8-bit text.
+QString report_text_value(const std::string& bytes) {
+    return is_utf8(bytes) ? QString::fromStdString(bytes)
+                          : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+void PullCalculator::applyReport(const ReadReport& report) {
+    if (report.has_plan) {
+        // The report's plan replaces the plan: no link of the previous one stays behind.
+        editPlan([&report](PullPlanLinks& plan) {
+            plan.clear();
+            for (const PullLinkTexts& link : report.links) {
+                plan.set(plan.size(), link.type, link.length, link.angle, link.number);
+            }
+        });
+        selectLink(-1);
+    }
+    const std::pair<const std::optional<std::string>*, QLineEdit*> boxes[] = {
+        {&report.description, Text6},
+        {&report.allowable, Text2},
+        {&report.weight, Text3},
+        {&report.friction, Text1}};
+    for (const auto& [value, box] : boxes) {
+        if (*value) {
+            box->setText(report_text_value(**value));
+        }
+    }
+    if (report.has_plan) {
+        const int point = report.mid_assist_link.value_or(0);
+        const bool mid_assist = point >= 1 && point <= static_cast<int>(plan_.size());
+        midAssistCheck->setChecked(mid_assist);
+        if (mid_assist) {
+            selectLink(point - 1);
+        }
+    }
+    pullcalc();
+}
+
 void PullCalculator::syncScrolling(int value) {
     for (QListView* column : columns_) {
         column->verticalScrollBar()->setValue(value);

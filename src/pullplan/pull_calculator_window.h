@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/list_controls.h"
+#include "app/report.h"
 #include "app/window_registry.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
@@ -57,12 +58,23 @@ public:
 
     const PullResults& results() const { return results_; }
 
+    // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
+    // columns.
+    PullPlanReport report() const;
+    // Takes a report read back: its cable texts (each running its change handling) and, when
+    // it has a pull plan part, its links in place of the plan's, with its mid-assist point;
+    // then recalculates.
+    void applyReport(const ReadReport& report);
+    // The boxes and check box the New command resets.
+    QLineEdit* descriptionBox() const { return Text6; }
+    QCheckBox* midAssistBox() const { return midAssistCheck; }
+    QLabel* midAssistCaption() const { return midassistlabel; }
+
     // What the cable selection window reads and writes: the cable boxes (a write runs their
     // change handling), the lubricant caption and the hidden launch flag.
     QLineEdit* allowableBox() const { return Text2; }
     QLineEdit* weightBox() const { return Text3; }
     QLineEdit* frictionBox() const { return Text1; }
-    QLineEdit* descriptionBox() const { return Text6; }
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
 

@@ -12,9 +12,12 @@
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QListView>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -188,8 +191,7 @@ private slots:
         QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
         QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
         QVERIFY(item(main, "mnuFileExit")->isEnabled());
-        for (const char* name : {"NewFile", "Openfile", "SaveFile", "displayHelp", "LoadPDF",
-                                 "NVOnline", "mnuHelpAbout"}) {
+        for (const char* name : {"displayHelp", "LoadPDF", "NVOnline", "mnuHelpAbout"}) {
             QVERIFY2(!item(main, name)->isEnabled(), name);
         }
     }
@@ -283,6 +285,132 @@ private slots:
         MaxPull& selection = fixture_.registry().show<MaxPull>();
         selection.findChild<QCheckBox*>(QStringLiteral("Check1"))->click(); // the details too
         fits(selection);
+    }
+
+    // A planner with the worked example, a described cable and a mid-assist point after link 2.
+    PullCalculator& plannedPull() {
+        auto& planner = fixture_.registry().get<PullCalculator>();
+        planner.descriptionBox()->setText(QStringLiteral("PWR 3 x 500 kcmil"));
+        planner.frictionBox()->setText(QStringLiteral("0.15"));
+        planner.weightBox()->setText(QStringLiteral("200"));
+        planner.allowableBox()->setText(QStringLiteral("12000"));
+        planner.editPlan([](PullPlanLinks& plan) {
+            plan.append("Straight", "500", "0");
+            plan.append("Angle", "2", "90");
+            plan.append("Straight", "300", "0");
+        });
+        planner.midAssistBox()->setChecked(true);
+        planner.selectLink(1);
+        planner.pullcalc();
+        return planner;
+    }
+
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void saveWritesTheMarkedPartsAndNamesTheFile() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        plannedPull();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray saved = contents(path);
+        QVERIFY(saved.startsWith("Tensora(tm)\r\n"));
+        QVERIFY(saved.contains("\r\nCapable Load (lbs)      12000\r\n"));
+        QVERIFY(!saved.contains("Fill Ratio Calculations"));
+        QCOMPARE(fixture_.platform().filters,
+                 QStringList{"Data (*.rtf)|*.rtf|All Files (*.*)|*.*"});
+        QCOMPARE(fixture_.platform().busyChanges, QList<bool>({true, false}));
+        QCOMPARE(fixture_.registry().get<PullCalculator>().windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator - [") + path + QLatin1Char(']'));
+        QVERIFY(!fixture_.registry().get<PullCalculator>().isVisible()); // no window shown
+    }
+
+    void aReportOpenedInANewRunSavesAgainByteForByte() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        plannedPull();
+        item(main, "saveFillRatio")->trigger();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray first = contents(path);
+        fixture_.restartRegistry();
+        frmMain& next = startMain();
+        next.findChild<QAction*>(QStringLiteral("saveFillRatio"))->trigger();
+        fixture_.platform().fileNames = {path, path};
+        item(next, "Openfile")->trigger();
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("PWR 3 x 500 kcmil"));
+        QCOMPARE(planner.selectedLink(), 1);
+        item(next, "SaveFile")->trigger();
+        QCOMPARE(contents(path), first);
+        QVERIFY(first.contains("Fill Ratio Calculations\r\n\r\n\r\n0 cables"));
+    }
+
+    void openingReplacesThePlanAndLeavesAPlanlessReportAlone() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString plan_path = folder.filePath(QStringLiteral("plan.rtf"));
+        const QString fill_path = folder.filePath(QStringLiteral("fill.rtf"));
+        QFile plan(plan_path);
+        QVERIFY(plan.open(QIODevice::WriteOnly));
+        plan.write("Planned Pull Results - \n1 Straight 100 0\nReverse\n");
+        plan.close();
+        QFile fill(fill_path);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        fill.write("Tensora(tm)\r\n\r\n\r\nFill Ratio Calculations\r\n");
+        fill.close();
+        PullCalculator& planner = plannedPull();
+        fixture_.platform().fileNames = {plan_path, fill_path};
+        item(main, "Openfile")->trigger();
+        QCOMPARE(planner.plan().size(), std::size_t{1}); // not the old links 2 and 3 behind it
+        QCOMPARE(planner.results().forward.to_vector(), std::vector<std::string>{"3"});
+        QVERIFY(!planner.midAssistBox()->isChecked());
+        item(main, "Openfile")->trigger();
+        QCOMPARE(planner.plan().size(), std::size_t{1});
+        QCOMPARE(planner.windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator - [") + fill_path + QLatin1Char(']'));
+    }
+
+    void aReportThatCannotBeWrittenOrReadIsNamedWithTheReason() {
+        frmMain& main = startMain();
+        const QString missing = QStringLiteral("/no/such/folder/plan.rtf");
+        fixture_.platform().fileNames = {missing, missing, QString()};
+        item(main, "SaveFile")->trigger();
+        item(main, "Openfile")->trigger();
+        item(main, "SaveFile")->trigger(); // cancelled: nothing at all
+        QCOMPARE(fixture_.platform().messages.size(), 2);
+        for (const QString& message : fixture_.platform().messages) {
+            QVERIFY2(message.contains(missing), qPrintable(message));
+        }
+        QCOMPARE(fixture_.platform().owners, QStringList({"frmMain", "frmMain"}));
+        QCOMPARE(fixture_.registry().get<PullCalculator>().windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator"));
+    }
+
+    void newAsksEveryTimeThenStartsAFreshPlan() {
+        frmMain& main = startMain();
+        plannedPull();
+        fixture_.platform().answers = {true, false};
+        fixture_.platform().fileNames = {QString()}; // Yes, then the dialog is cancelled
+        item(main, "NewFile")->trigger();
+        item(main, "NewFile")->trigger();
+        QCOMPARE(fixture_.platform().questions,
+                 QStringList(2, QStringLiteral("Do you want to save this document?")));
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QVERIFY(planner.isVisible());
+        QCOMPARE(planner.windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator - [New Document]"));
+        QCOMPARE(planner.plan().size(), std::size_t{0});
+        QVERIFY(!planner.midAssistBox()->isChecked());
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("Cable to Pull"));
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("10"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("5"));
+        QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.5"));
     }
 
     void theStatusBarShowsStatusDateAndTime() {

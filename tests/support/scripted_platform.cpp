@@ -23,7 +23,8 @@ void ScriptedPlatform::beep() {
     ++beeps;
 }
 
-QString ScriptedPlatform::openFileName(const QString& filter) {
+QString ScriptedPlatform::openFileName(QWidget*, const QString& filter) {
+    filters.append(filter);
     if (fileNames.isEmpty()) {
         unexpected.append(QStringLiteral("open dialog: ") + filter);
         return {};
@@ -31,7 +32,8 @@ QString ScriptedPlatform::openFileName(const QString& filter) {
     return fileNames.takeFirst();
 }
 
-QString ScriptedPlatform::saveFileName(const QString& filter) {
+QString ScriptedPlatform::saveFileName(QWidget*, const QString& filter) {
+    filters.append(filter);
     if (fileNames.isEmpty()) {
         unexpected.append(QStringLiteral("save dialog: ") + filter);
         return {};
@@ -55,6 +57,7 @@ void ScriptedPlatform::clear() {
     answers.clear();
     unexpected.clear();
     fileNames.clear();
+    filters.clear();
     busyChanges.clear();
 }
 

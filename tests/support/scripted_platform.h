@@ -17,8 +17,8 @@ public:
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    QString openFileName(QWidget* owner, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& filter) override;
     void setBusy(bool busy) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
@@ -38,6 +38,8 @@ public:
     QStringList unexpected;
     // Answers for the next file dialogs; an empty text is a cancelled dialog.
     QStringList fileNames;
+    // The filters the file dialogs were given, in order.
+    QStringList filters;
     QList<bool> busyChanges;
     std::optional<QDateTime> clock;
     NumberLocale locale{".", ","};
