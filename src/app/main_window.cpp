@@ -275,6 +275,9 @@ void frmMain::NewFile_Click() {
     planner.frictionBox()->setText(QLatin1Char('0') +
                                    QString::fromStdString(platform().numberLocale().decimal) +
                                    QLatin1Char('5'));
+    // The boxes may have held these texts already: the results must follow the emptied plan
+    // all the same, not wait for the next change.
+    planner.pullcalc();
     registry().show<PullCalculator>();
 }
 

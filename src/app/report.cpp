@@ -2,7 +2,11 @@
 
 #include "calculators/number_rules.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fstream>
+#include <system_error>
 
 namespace tensora {
 namespace {
@@ -240,6 +244,33 @@ ReadReport read_report(std::istream& in) {
         }
     }
     return report;
+}
+
+bool save_whole_file(const std::filesystem::path& path, std::string_view text,
+                     std::string& reason) {
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (file) {
+            file.write(text.data(), static_cast<std::streamsize>(text.size()));
+            file.flush();
+        }
+        if (!file) {
+            reason = errno ? std::strerror(errno) : "the file could not be written";
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        reason = error.message();
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
 }
 
 bool is_utf8(std::string_view text) {

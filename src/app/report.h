@@ -6,6 +6,7 @@
 #include "pullplan/pull_plan.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
@@ -88,6 +89,10 @@ struct ReadReport {
 // than kLongestReportLine is read up to that length.
 ReadReport read_report(std::istream& in);
 inline constexpr std::size_t kLongestReportLine = 64 * 1024;
+
+// Writes a text to a file whole or not at all: into a new file beside it, which then replaces
+// it. False, with the reason, when that fails; the previous file is then as it was.
+bool save_whole_file(const std::filesystem::path& path, std::string_view text, std::string& reason);
 
 // Whether a text is valid UTF-8 (else the reader's texts are 8-bit text).
 bool is_utf8(std::string_view text);

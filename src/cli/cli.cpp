@@ -53,13 +53,19 @@ prints the window's message on stderr, after the argument's name and text
 not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
-       [--mid-assist N] [--plan FILE] [--json] [LINK...]
+       [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
+       [--description TEXT] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section or
       b:LENGTH:ANGLE for a bend (length in ft, angle in degrees). --plan FILE reads links
       first, one a line: "Straight LENGTH" or "Angle LENGTH ANGLE"; blank lines and lines
-      starting with # are skipped. --mid-assist N makes link N the mid-assist pull point.
+      starting with # are skipped. --report FILE takes the cable texts, the links and the
+      mid-assist point of a report saved by the program (before the links of --plan and of
+      the arguments; the cable options given beside it win). --mid-assist N makes link N the
+      mid-assist pull point. --save-report FILE writes the report's pull plan part for the
+      computed plan, with the cable description of --description (default "Cable to pull",
+      or the report's); a file that cannot be written is refused and left as it was.
       Prints one line a link, tab-separated: number, type, length, angle, forward
       cumulative, forward sidewall, reverse cumulative, reverse sidewall (the window's
       column texts); then "forward-percent", "reverse-percent" (what the bars show, 0 to

@@ -1,11 +1,14 @@
 #include "cli/pull_command.h"
 
+#include "app/report.h"
 #include "calculators/calculator_inputs.h"
 #include "cli/cli.h"
 #include "pullplan/pull_plan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -106,9 +109,36 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
 struct PullRequest {
     PullSettingsTexts settings;
     std::vector<PullLinkTexts> links;
+    std::string description = "Cable to pull";
+    std::optional<std::string> save_report;
     bool json = false;
     bool help = false;
 };
+
+// The cable texts and links of a saved report; the options given beside it win.
+void read_report_file(const std::string& path, PullRequest& request,
+                      const std::vector<std::string_view>& given) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw CliRefusal{"tensora-cli: " + argument_message("report", path, "cannot be read")};
+    }
+    const ReadReport report = read_report(file);
+    const auto take = [&given](std::string_view option, const std::optional<std::string>& value,
+                               std::string& into) {
+        if (value && std::find(given.begin(), given.end(), option) == given.end()) {
+            into = *value;
+        }
+    };
+    take("--description", report.description, request.description);
+    take("--allowable", report.allowable, request.settings.allowable);
+    take("--weight", report.weight, request.settings.weight);
+    take("--friction", report.friction, request.settings.friction);
+    request.links = report.links;
+    if (report.mid_assist_link) {
+        request.settings.mid_assist = true;
+        request.settings.selected = *report.mid_assist_link - 1;
+    }
+}
 
 // The value of an option that takes one; it may be anything, "-h" included, but a tab or line
 // break inside.
@@ -129,13 +159,19 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
 PullRequest parse(const std::vector<std::string>& arguments) {
     PullRequest request;
     std::optional<std::string> plan_file;
+    std::optional<std::string> report_file;
     std::optional<std::string> mid_assist;
     std::vector<std::string> link_arguments;
+    std::vector<std::string_view> given; // the options that hold a cable text
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (is_help_option(argument)) {
             request.help = true;
             return request;
+        }
+        if (argument == "--friction" || argument == "--weight" || argument == "--allowable" ||
+            argument == "--description") {
+            given.push_back(argument);
         }
         if (argument == "--friction") {
             request.settings.friction = option_value(arguments, i);
@@ -143,6 +179,12 @@ PullRequest parse(const std::vector<std::string>& arguments) {
             request.settings.weight = option_value(arguments, i);
         } else if (argument == "--allowable") {
             request.settings.allowable = option_value(arguments, i);
+        } else if (argument == "--description") {
+            request.description = option_value(arguments, i);
+        } else if (argument == "--report") {
+            report_file = option_value(arguments, i);
+        } else if (argument == "--save-report") {
+            request.save_report = option_value(arguments, i);
         } else if (argument == "--back-tension") {
             request.settings.back_tension = option_value(arguments, i);
         } else if (argument == "--mid-assist") {
@@ -157,6 +199,9 @@ PullRequest parse(const std::vector<std::string>& arguments) {
         } else {
             link_arguments.push_back(argument);
         }
+    }
+    if (report_file) {
+        read_report_file(*report_file, request, given);
     }
     if (plan_file) {
         read_plan_file(*plan_file, request.links);
@@ -250,6 +295,26 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
         << ",\"caption\":" << json_string(results.caption) << "}\n";
 }
 
+// Writes the pull plan part of the report for the computed plan, whole or not at all.
+void save_report(const PullRequest& request, const PullResults& results) {
+    const std::filesystem::path path = std::filesystem::absolute(*request.save_report);
+    PullPlanReport plan{request.description,     request.settings.allowable,
+                        request.settings.weight, request.settings.friction,
+                        results.caption,         {}};
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        const PullLinkTexts& link = request.links[i];
+        plan.links.push_back(
+            {link.number, link.type, link.length, link.angle, std::string(results.forward[i]),
+             std::string(results.forward_sidewall[i]), std::string(results.reverse[i]),
+             std::string(results.reverse_sidewall[i])});
+    }
+    std::string reason;
+    if (!save_whole_file(path, report_text({path.string(), plan, std::nullopt}), reason)) {
+        throw CliRefusal{"tensora-cli: " + argument_message("save-report", *request.save_report,
+                                                            "cannot be written (" + reason + ")")};
+    }
+}
+
 } // namespace
 
 void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
@@ -261,6 +326,9 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
     }
     warn(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish);
+    if (request.save_report) {
+        save_report(request, results);
+    }
     if (request.json) {
         print_json(request, results, out);
     } else {

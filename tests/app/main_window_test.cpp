@@ -395,7 +395,7 @@ private slots:
     void newAsksEveryTimeThenStartsAFreshPlan() {
         frmMain& main = startMain();
         plannedPull();
-        fixture_.platform().answers = {true, false};
+        fixture_.platform().answers = {true, false, false};
         fixture_.platform().fileNames = {QString()}; // Yes, then the dialog is cancelled
         item(main, "NewFile")->trigger();
         item(main, "NewFile")->trigger();
@@ -411,6 +411,10 @@ private slots:
         QCOMPARE(planner.allowableBox()->text(), QStringLiteral("10"));
         QCOMPARE(planner.weightBox()->text(), QStringLiteral("5"));
         QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.5"));
+        planner.editPlan([](PullPlanLinks& plan) { plan.append("Straight", "100", "0"); });
+        planner.pullcalc();
+        item(main, "NewFile")->trigger(); // the same texts again: no change, yet no stale results
+        QCOMPARE(planner.results().forward.size(), std::size_t{0});
     }
 
     void theStatusBarShowsStatusDateAndTime() {

@@ -228,6 +228,24 @@ TEST(Cli, QuotesAtMostSixtyCharactersWithControlCharactersEscaped) {
     EXPECT_LT(run(pull("--plan " + binary)).err.size(), 400u);
 }
 
+TEST(CliPull, SavesAReportThatReadsBackToTheSamePlan) {
+    static const test::TempFolder folder;
+    const std::string path = folder.file("plan.rtf");
+    const CliRun saved =
+        run(pull(kWorkedOptions + " --mid-assist 2 --save-report " + path + " s:500 b:2:90 s:300"));
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(run(pull("--report " + path)).out, saved.out);
+    // Options beside the report win over its cable texts; link arguments come after its links.
+    const CliRun changed = run(pull("--report " + path + " --allowable 30 s:40"));
+    EXPECT_NE(changed.out.find("4\tStraight\t40\t0\t10\t0\t1\t0\n"), std::string::npos);
+    EXPECT_NE(changed.out.find("forward-percent\t33\n"), std::string::npos);
+
+    const CliRun refused = run(pull("--save-report " + folder.file("no/such/plan.rtf") + " s:1"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("cannot be written"), std::string::npos);
+}
+
 TEST(CliFill, RatesTheWorkedExample) {
     const CliRun result = run({"fill", "0.5", "0.4"});
     EXPECT_EQ(result.status, 0);
