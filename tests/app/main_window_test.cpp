@@ -358,7 +358,9 @@ private slots:
         const QString fill_path = folder.filePath(QStringLiteral("fill.rtf"));
         QFile plan(plan_path);
         QVERIFY(plan.open(QIODevice::WriteOnly));
-        plan.write("Planned Pull Results - \n1 Straight 100 0\nReverse\n");
+        plan.write("Cable Description       C\xe2"
+                   "ble\nPlanned Pull Results - \n1 Straight 100 0\n"
+                   "Reverse\n"); // 8-bit text, LF line ends
         plan.close();
         QFile fill(fill_path);
         QVERIFY(fill.open(QIODevice::WriteOnly));
@@ -370,6 +372,7 @@ private slots:
         QCOMPARE(planner.plan().size(), std::size_t{1}); // not the old links 2 and 3 behind it
         QCOMPARE(planner.results().forward.to_vector(), std::vector<std::string>{"3"});
         QVERIFY(!planner.midAssistBox()->isChecked());
+        QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("C\u00e2ble"));
         item(main, "Openfile")->trigger();
         QCOMPARE(planner.plan().size(), std::size_t{1});
         QCOMPARE(planner.windowTitle(),
