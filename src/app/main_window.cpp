@@ -9,6 +9,7 @@
 #include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
 #include "fill/fill_ratio_window.h"
+#include "help/help_window.h"
 #include "pullplan/pull_calculator_window.h"
 
 #include <QDir>
@@ -111,7 +112,8 @@ void frmMain::buildMenus() {
 
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(*help, "displayHelp", QStringLiteral("Help Manual"))->setEnabled(false);
+    connect(addItem(*help, "displayHelp", QStringLiteral("Help Manual")), &QAction::triggered, this,
+            &frmMain::displayHelp_Click);
     QMenu* online = addSubmenu(*help, "onlineheader", QStringLiteral("Online"));
     addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual"))->setEnabled(false);
     addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page"))->setEnabled(false);
@@ -253,6 +255,10 @@ void frmMain::mnuToolsFillRatio_Click() {
 
 void frmMain::mnuToolsLubricant_Click() {
     registry().show<Lubrication>();
+}
+
+void frmMain::displayHelp_Click() {
+    registry().show<textEditor>();
 }
 
 void frmMain::mnuFileExit_Click() {

@@ -29,6 +29,7 @@ public:
     void mnuToolsBendPull_Click();
     void mnuToolsFillRatio_Click();
     void mnuToolsLubricant_Click();
+    void displayHelp_Click();
     void mnuFileExit_Click();
 
     // The document commands of the File menu.
