@@ -1,5 +1,7 @@
 #include "app/artwork.h"
 
+#include "app/version.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -107,7 +109,8 @@ void paint_splash_picture(QPainter& painter) {
                                     "Conduit fill  \u00b7  Lubricant"));
     painter.setPen(QColor(150, 166, 186));
     painter.setFont(sans(10));
-    painter.drawText(QRectF(0, 396, 436, 18), Qt::AlignRight, QStringLiteral("Version 1.0"));
+    painter.drawText(QRectF(0, 396, 436, 18), Qt::AlignRight,
+                     QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
     painter.drawText(QRectF(14, 396, 300, 18), Qt::AlignLeft, QStringLiteral("Loading\u2026"));
 }
 
@@ -135,6 +138,33 @@ void paint_main_picture(QPainter& painter) {
     painter.setFont(sans(9));
     painter.drawText(QRectF(10, 214, 216, 16), Qt::AlignLeft,
                      QStringLiteral("T\u2082 = T\u2081 \u00b7 e^(\u03bc\u03b8)"));
+}
+
+void paint_program_icon(QPainter& painter, int size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 64.0, size / 64.0);
+    QLinearGradient ground(0, 0, 0, 64);
+    ground.setColorAt(0, kNavy.lighter(140));
+    ground.setColorAt(1, kNavy);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ground);
+    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    draw_conduit_run(painter, QPointF(8, 50), 0.22, kSteel.lighter(130));
+    painter.restore();
+}
+
+QIcon program_icon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint_program_icon(painter, size);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace tensora

@@ -2,6 +2,7 @@
 // they stay sharp at any scaling and need no image files.
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 class QPainter;
@@ -15,6 +16,11 @@ inline constexpr QSize kSplashPictureSize{450, 431};
 // The main window's picture, 236 × 238 pixels.
 void paint_main_picture(QPainter& painter);
 inline constexpr QSize kMainPictureSize{236, 238};
+
+// The program's icon, drawn to fill a square of the given size.
+void paint_program_icon(QPainter& painter, int size);
+// The icon at the sizes a desktop asks for, sharp at any scaling.
+QIcon program_icon();
 
 // A picture box showing one of the pictures from its top-left corner.
 class Picture : public QWidget {

@@ -1,3 +1,4 @@
+#include "app/artwork.h"
 #include "app/module1.h"
 #include "app/platform.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(tensora::kApplicationTitle);
+    QApplication::setWindowIcon(tensora::program_icon());
     tensora::DesktopPlatform platform;
     return tensora::Module1::Main(application, platform,
                                   tensora::Module1::start_options(QApplication::arguments()));

@@ -9,6 +9,7 @@
 #include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
 #include "fill/fill_ratio_window.h"
+#include "help/about_window.h"
 #include "help/help_window.h"
 #include "pullplan/pull_calculator_window.h"
 
@@ -118,7 +119,8 @@ void frmMain::buildMenus() {
     addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual"))->setEnabled(false);
     addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page"))->setEnabled(false);
     addSeparator(*help, "spacer");
-    addItem(*help, "mnuHelpAbout", QStringLiteral("&About "))->setEnabled(false);
+    connect(addItem(*help, "mnuHelpAbout", QStringLiteral("&About ")), &QAction::triggered, this,
+            &frmMain::mnuHelpAbout_Click);
 }
 
 QAction* frmMain::addItem(QMenu& menu, const char* name, const QString& caption) {
@@ -255,6 +257,13 @@ void frmMain::mnuToolsFillRatio_Click() {
 
 void frmMain::mnuToolsLubricant_Click() {
     registry().show<Lubrication>();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout& about = registry().get<frmAbout>();
+    // Modal and owned by the main window: it stands over it and blocks it until closed.
+    about.setParent(this, about.windowFlags());
+    about.exec();
 }
 
 void frmMain::displayHelp_Click() {

@@ -30,6 +30,7 @@ public:
     void mnuToolsFillRatio_Click();
     void mnuToolsLubricant_Click();
     void displayHelp_Click();
+    void mnuHelpAbout_Click();
     void mnuFileExit_Click();
 
     // The document commands of the File menu.

@@ -1,12 +1,17 @@
 #include "app/platform.h"
 
+#include "app/system_registry.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace tensora {
@@ -96,6 +101,25 @@ NumberLocale DesktopPlatform::numberLocale() const {
 QStringList DesktopPlatform::dataFileFolders() const {
     return {QDir::currentPath(), QCoreApplication::applicationDirPath(),
             QStringLiteral(TENSORA_INSTALLED_DATA_DIR)};
+}
+
+RegistryAccess& DesktopPlatform::systemRegistry() {
+    if (!registry_) {
+        registry_ = make_system_registry();
+    }
+    return *registry_;
+}
+
+bool DesktopPlatform::fileExists(const QString& path) const {
+    return QFileInfo(path).isFile();
+}
+
+QString DesktopPlatform::findProgram(const QString& name) const {
+    return QStandardPaths::findExecutable(name);
+}
+
+bool DesktopPlatform::startProgram(const QString& path) {
+    return QProcess::startDetached(path, {});
 }
 
 NumberLocale number_locale_of(const QLocale& locale) {

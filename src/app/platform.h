@@ -4,11 +4,14 @@
 #pragma once
 
 #include "calculators/number_rules.h"
+#include "help/system_info.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class QWidget;
 
@@ -45,6 +48,14 @@ public:
 
     // The folders searched for the cable data file, first match wins.
     virtual QStringList dataFileFolders() const = 0;
+
+    // The system registry (an empty one where the system has none).
+    virtual RegistryAccess& systemRegistry() = 0;
+    virtual bool fileExists(const QString& path) const = 0;
+    // The full path of a program found on the search path, or an empty text.
+    virtual QString findProgram(const QString& name) const = 0;
+    // Starts a program of its own, in a normal window, without waiting; false when it cannot.
+    virtual bool startProgram(const QString& path) = 0;
 };
 
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
@@ -63,6 +74,13 @@ public:
     NumberLocale numberLocale() const override;
     // The current folder, then the program's own folder, then the installed data folder.
     QStringList dataFileFolders() const override;
+    RegistryAccess& systemRegistry() override;
+    bool fileExists(const QString& path) const override;
+    QString findProgram(const QString& name) const override;
+    bool startProgram(const QString& path) override;
+
+private:
+    std::unique_ptr<RegistryAccess> registry_;
 };
 
 // The system locale's separators, as the number rules take them.

@@ -8,6 +8,7 @@
 #include "calculators/sidewall_window.h"
 #include "calculators/straight_pull_window.h"
 #include "fill/fill_ratio_window.h"
+#include "help/about_window.h"
 #include "help/help_window.h"
 #include "pullplan/pull_calculator_window.h"
 #include "support/window_fixture.h"
@@ -192,7 +193,7 @@ private slots:
         QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
         QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
         QVERIFY(item(main, "mnuFileExit")->isEnabled());
-        for (const char* name : {"LoadPDF", "NVOnline", "mnuHelpAbout"}) {
+        for (const char* name : {"LoadPDF", "NVOnline"}) {
             QVERIFY2(!item(main, name)->isEnabled(), name);
         }
     }
@@ -420,6 +421,24 @@ private slots:
         planner.pullcalc();
         item(main, "NewFile")->trigger(); // the same texts again: no change, yet no stale results
         QCOMPARE(planner.results().forward.size(), std::size_t{0});
+    }
+
+    void theAboutBoxIsModalOverTheMainWindow() {
+        frmMain& main = startMain();
+        main.show();
+        QWidget* owner = nullptr;
+        bool modal = false;
+        QTimer::singleShot(0, this, [this, &owner, &modal] {
+            frmAbout* about = fixture_.registry().find<frmAbout>();
+            owner = about->parentWidget();
+            modal = QApplication::activeModalWidget() == about;
+            QTest::keyClick(about, Qt::Key_Return); // "OK" is the default button
+        });
+        item(main, "mnuHelpAbout")->trigger(); // returns once the box is closed
+        QCOMPARE(owner, &main);
+        QVERIFY(modal);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(fixture_.registry().find<frmAbout>(), nullptr);
     }
 
     void theStatusBarShowsStatusDateAndTime() {

@@ -41,6 +41,11 @@ QString ScriptedPlatform::saveFileName(QWidget*, const QString& filter) {
     return fileNames.takeFirst();
 }
 
+bool ScriptedPlatform::startProgram(const QString& path) {
+    started.append(path);
+    return !unstartable.contains(path);
+}
+
 void ScriptedPlatform::setBusy(bool busy) {
     busyChanges.append(busy);
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "app/platform.h"
+#include "support/memory_registry.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
 #include <optional>
@@ -23,6 +25,10 @@ public:
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
     QStringList dataFileFolders() const override { return dataFolders; }
+    RegistryAccess& systemRegistry() override { return registry; }
+    bool fileExists(const QString& path) const override { return existingFiles.contains(path); }
+    QString findProgram(const QString& name) const override { return programs.value(name); }
+    bool startProgram(const QString& path) override;
 
     // Forgets everything recorded so far.
     void clear();
@@ -45,6 +51,13 @@ public:
     NumberLocale locale{".", ","};
     // Where the cable data file is looked for; none by default, as on a machine without it.
     QStringList dataFolders;
+    // The system as the test sets it up: registry, files, programs on the search path, and
+    // the programs started (a start fails for paths in `unstartable`).
+    MemoryRegistry registry;
+    QStringList existingFiles;
+    QMap<QString, QString> programs;
+    QStringList started;
+    QStringList unstartable;
 };
 
 } // namespace tensora::test
