@@ -1,5 +1,6 @@
 #include "fill/fill_ratio_window.h"
 
+#include "app/named_control.h"
 #include "app/twips_form.h"
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
@@ -11,11 +12,6 @@
 
 namespace tensora {
 namespace {
-
-template <class Control> Control* named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
     return named(new QLabel(text, parent), name);

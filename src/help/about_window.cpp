@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/report.h"
+#include "app/named_control.h"
 #include "app/twips_form.h"
 #include "app/version.h"
 #include "cables/misc_data_window.h"
@@ -10,11 +11,6 @@
 
 namespace tensora {
 namespace {
-
-template <class Control> Control* named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 // The etched separator: a grey line with a white one under it, one pixel lower (at 15 twips
 // to the pixel, the design's 2430 and 2445).
