@@ -154,6 +154,61 @@ void paint_program_icon(QPainter& painter, int size) {
     painter.restore();
 }
 
+namespace {
+
+// One tool bar icon drawn on a 24-unit square.
+void paint_browser_icon(QPainter& painter, const QString& key) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen line(kNavy, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(line);
+    painter.setBrush(Qt::NoBrush);
+    if (key == QLatin1String("Back") || key == QLatin1String("Forward")) {
+        const qreal d = key == QLatin1String("Back") ? -1 : 1;
+        painter.drawLine(QPointF(12 - 7 * d, 12), QPointF(12 + 7 * d, 12));
+        painter.drawPolyline(
+            QPolygonF({QPointF(12 + d, 5), QPointF(12 + 8 * d, 12), QPointF(12 + d, 19)}));
+    } else if (key == QLatin1String("Stop")) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(196, 52, 40));
+        painter.drawEllipse(QPointF(12, 12), 9, 9);
+        painter.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(8.5, 8.5), QPointF(15.5, 15.5));
+        painter.drawLine(QPointF(15.5, 8.5), QPointF(8.5, 15.5));
+    } else if (key == QLatin1String("Refresh")) {
+        painter.drawArc(QRectF(5, 5, 14, 14), 60 * 16, 280 * 16);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kNavy);
+        painter.drawPolygon(QPolygonF({QPointF(14, 2.5), QPointF(19.5, 6.5), QPointF(13, 9)}));
+    } else if (key == QLatin1String("Home")) {
+        painter.drawPolyline(QPolygonF({QPointF(4, 12), QPointF(12, 4.5), QPointF(20, 12)}));
+        painter.drawPolyline(QPolygonF(
+            {QPointF(6.5, 10.5), QPointF(6.5, 19.5), QPointF(17.5, 19.5), QPointF(17.5, 10.5)}));
+        painter.setBrush(kCopper);
+        painter.setPen(Qt::NoPen);
+        painter.drawRect(QRectF(10.5, 14, 3, 5.5));
+    } else if (key == QLatin1String("Search")) {
+        painter.drawEllipse(QPointF(10, 10), 5.5, 5.5);
+        painter.setPen(QPen(kCopper, 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(14.5, 14.5), QPointF(20, 20));
+    }
+}
+
+} // namespace
+
+QIcon browser_icon(const QString& key) {
+    QIcon icon;
+    for (const int size : {24, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.scale(size / 24.0, size / 24.0);
+        paint_browser_icon(painter, key);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QIcon program_icon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {

@@ -22,6 +22,10 @@ void paint_program_icon(QPainter& painter, int size);
 // The icon at the sizes a desktop asks for, sharp at any scaling.
 QIcon program_icon();
 
+// The browser tool bar's icons by their button keys: "Back", "Forward", "Stop", "Refresh",
+// "Home", "Search".
+QIcon browser_icon(const QString& key);
+
 // A picture box showing one of the pictures from its top-left corner.
 class Picture : public QWidget {
     Q_OBJECT

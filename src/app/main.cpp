@@ -1,10 +1,13 @@
 #include "app/artwork.h"
 #include "app/module1.h"
 #include "app/platform.h"
+#include "help/web_engine_browser.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    tensora::allow_web_engine_as_root();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as Qt WebEngine needs
     QApplication application(argc, argv);
     QApplication::setApplicationName(tensora::kApplicationTitle);
     QApplication::setWindowIcon(tensora::program_icon());

@@ -10,7 +10,9 @@
 #include "calculators/straight_pull_window.h"
 #include "fill/fill_ratio_window.h"
 #include "help/about_window.h"
+#include "help/browser_window.h"
 #include "help/help_window.h"
+#include "help/online.h"
 #include "pullplan/pull_calculator_window.h"
 
 #include <QDir>
@@ -116,8 +118,10 @@ void frmMain::buildMenus() {
     connect(addItem(*help, "displayHelp", QStringLiteral("Help Manual")), &QAction::triggered, this,
             &frmMain::displayHelp_Click);
     QMenu* online = addSubmenu(*help, "onlineheader", QStringLiteral("Online"));
-    addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual"))->setEnabled(false);
-    addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page"))->setEnabled(false);
+    connect(addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual")),
+            &QAction::triggered, this, &frmMain::LoadPDF_Click);
+    connect(addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page")), &QAction::triggered,
+            this, &frmMain::NVOnline_Click);
     addSeparator(*help, "spacer");
     connect(addItem(*help, "mnuHelpAbout", QStringLiteral("&About ")), &QAction::triggered, this,
             &frmMain::mnuHelpAbout_Click);
@@ -257,6 +261,22 @@ void frmMain::mnuToolsFillRatio_Click() {
 
 void frmMain::mnuToolsLubricant_Click() {
     registry().show<Lubrication>();
+}
+
+void frmMain::NVOnline_Click() {
+    if (platform().question(this,
+                            QString::fromUtf8(kHomePageQuestion.data(),
+                                              static_cast<qsizetype>(kHomePageQuestion.size())))) {
+        registry().show<NorvaleHome>();
+    }
+}
+
+void frmMain::LoadPDF_Click() {
+    if (platform().question(this,
+                            QString::fromUtf8(kManualQuestion.data(),
+                                              static_cast<qsizetype>(kManualQuestion.size())))) {
+        registry().show<frmBrowser>();
+    }
 }
 
 void frmMain::mnuHelpAbout_Click() {

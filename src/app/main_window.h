@@ -31,6 +31,8 @@ public:
     void mnuToolsLubricant_Click();
     void displayHelp_Click();
     void mnuHelpAbout_Click();
+    void NVOnline_Click();
+    void LoadPDF_Click();
     void mnuFileExit_Click();
 
     // The document commands of the File menu.

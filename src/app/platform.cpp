@@ -1,6 +1,8 @@
 #include "app/platform.h"
 
 #include "app/system_registry.h"
+#include "help/online.h"
+#include "help/web_engine_browser.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,6 +122,19 @@ QString DesktopPlatform::findProgram(const QString& name) const {
 
 bool DesktopPlatform::startProgram(const QString& path) {
     return QProcess::startDetached(path, {});
+}
+
+QString DesktopPlatform::vendorAddress() const {
+    const QString chosen = qEnvironmentVariable(kVendorAddressVariable.data());
+    const QString address = chosen.isEmpty()
+                                ? QString::fromUtf8(kVendorAddress.data(),
+                                                    static_cast<qsizetype>(kVendorAddress.size()))
+                                : chosen;
+    return address.endsWith(QLatin1Char('/')) ? address.chopped(1) : address;
+}
+
+BrowserEngine* DesktopPlatform::makeBrowserEngine(const QString& home, QWidget* parent) {
+    return new WebEngineBrowser(home, parent);
 }
 
 NumberLocale number_locale_of(const QLocale& locale) {

@@ -16,6 +16,10 @@
 class QWidget;
 
 namespace tensora {
+class BrowserEngine;
+}
+
+namespace tensora {
 
 inline const QString kApplicationTitle = QStringLiteral("Tensora");
 
@@ -56,6 +60,12 @@ public:
     virtual QString findProgram(const QString& name) const = 0;
     // Starts a program of its own, in a normal window, without waiting; false when it cannot.
     virtual bool startProgram(const QString& path) = 0;
+
+    // The vendor's web server, without a trailing slash.
+    virtual QString vendorAddress() const = 0;
+    // A web browser component for a browser window, owned by `parent`; `home` is what its
+    // "Home" opens.
+    virtual BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) = 0;
 };
 
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
@@ -78,6 +88,8 @@ public:
     bool fileExists(const QString& path) const override;
     QString findProgram(const QString& name) const override;
     bool startProgram(const QString& path) override;
+    QString vendorAddress() const override;
+    BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
 
 private:
     std::unique_ptr<RegistryAccess> registry_;

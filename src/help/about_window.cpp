@@ -1,8 +1,8 @@
 #include "help/about_window.h"
 
 #include "app/artwork.h"
-#include "app/report.h"
 #include "app/named_control.h"
+#include "app/report.h"
 #include "app/twips_form.h"
 #include "app/version.h"
 #include "cables/misc_data_window.h"

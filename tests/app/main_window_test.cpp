@@ -9,8 +9,10 @@
 #include "calculators/straight_pull_window.h"
 #include "fill/fill_ratio_window.h"
 #include "help/about_window.h"
+#include "help/browser_window.h"
 #include "help/help_window.h"
 #include "pullplan/pull_calculator_window.h"
+#include "support/fake_browser.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
@@ -188,14 +190,31 @@ private slots:
         QVERIFY(main.saveFillRatioChecked());
     }
 
-    void itemsWithoutTheirWindowYetAreDisabled() {
+    void theOnlineItemsAskFirstAndOpenTheirWindowOnce() {
         frmMain& main = startMain();
-        QVERIFY(item(main, "mnuToolsStraightPull")->isEnabled());
-        QVERIFY(item(main, "mnuToolsPullCalc")->isEnabled());
-        QVERIFY(item(main, "mnuFileExit")->isEnabled());
-        for (const char* name : {"LoadPDF", "NVOnline"}) {
-            QVERIFY2(!item(main, name)->isEnabled(), name);
-        }
+        fixture_.platform().answers = {false, true, true, true};
+        item(main, "NVOnline")->trigger(); // No: nothing opens
+        QCOMPARE(fixture_.registry().find<NorvaleHome>(), nullptr);
+        item(main, "NVOnline")->trigger();
+        NorvaleHome* home = fixture_.registry().find<NorvaleHome>();
+        QVERIFY(home && home->isVisible());
+        item(main, "NVOnline")->trigger(); // to the front, not loaded again
+        QCOMPARE(fixture_.platform().browsers.size(), 1);
+        QCOMPARE(fixture_.platform().browsers[0]->navigations,
+                 QStringList{"https://vendor.test/html/home.shtml"});
+        item(main, "LoadPDF")->trigger();
+        QCOMPARE(fixture_.platform().browsers[1]->navigations,
+                 QStringList{"https://vendor.test/docs/conduit_manual.pdf"});
+        QCOMPARE(fixture_.platform().questions,
+                 QStringList({"This feature requires an internet connection.  Do you wish to "
+                              "continue?",
+                              "This feature requires an internet connection.  Do you wish to "
+                              "continue?",
+                              "This feature requires an internet connection.  Do you wish to "
+                              "continue?",
+                              "This feature requires an internet connection and Adobe Acrobat.  "
+                              "A high speed connection is recommended.  Do you wish to "
+                              "continue?"}));
     }
 
     void aToolsItemOpensItsWindowOnceAndKeepsItsInputs() {

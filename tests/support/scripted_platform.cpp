@@ -1,5 +1,7 @@
 #include "support/scripted_platform.h"
 
+#include "support/fake_browser.h"
+
 #include <QWidget>
 
 namespace tensora::test {
@@ -39,6 +41,15 @@ QString ScriptedPlatform::saveFileName(QWidget*, const QString& filter) {
         return {};
     }
     return fileNames.takeFirst();
+}
+
+BrowserEngine* ScriptedPlatform::makeBrowserEngine(const QString& home, QWidget* parent) {
+    if (realBrowser) {
+        return DesktopPlatform::makeBrowserEngine(home, parent);
+    }
+    auto* engine = new FakeBrowserEngine(parent);
+    browsers.append(engine);
+    return engine;
 }
 
 bool ScriptedPlatform::startProgram(const QString& path) {

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
 
 #include <optional>
@@ -29,6 +30,9 @@ public:
     bool fileExists(const QString& path) const override { return existingFiles.contains(path); }
     QString findProgram(const QString& name) const override { return programs.value(name); }
     bool startProgram(const QString& path) override;
+    QString vendorAddress() const override { return vendor; }
+    // A scripted browser component, or Qt WebEngine's with `realBrowser`.
+    BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
 
     // Forgets everything recorded so far.
     void clear();
@@ -58,6 +62,10 @@ public:
     QMap<QString, QString> programs;
     QStringList started;
     QStringList unstartable;
+    QString vendor = QStringLiteral("https://vendor.test");
+    bool realBrowser = false;
+    // The scripted browser components made, first one first.
+    QList<QPointer<class FakeBrowserEngine>> browsers;
 };
 
 } // namespace tensora::test
