@@ -58,6 +58,8 @@ frmAbout::frmAbout(WindowRegistry& registry) : RegisteredWindow<QDialog>(registr
     lblTitle->setFont(title);
     lblVersion = named(new QLabel(this), "lblVersion");
     dataRevLabel = named(new QLabel(this), "dataRevLabel");
+    dataRevLabel->setWordWrap(true); // a data file's revision line may be long
+    dataRevLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription = named(new QLabel(this), "lblDescription");
     lblDescription->setWordWrap(true);
     Line1 = named(new EtchedLine(this), "Line1");
@@ -85,7 +87,8 @@ frmAbout::frmAbout(WindowRegistry& registry) : RegisteredWindow<QDialog>(registr
     form.place(picIcon, 240, 240, 540, 540);
     form.place(lblTitle, 1050, 240, 4092, 480);
     form.place(lblVersion, 1050, 720, 4095, 225);
-    form.place(dataRevLabel, 3360, 720, 2415, 255);
+    // Down to the description, so that a long revision takes a second line.
+    form.place(dataRevLabel, 3360, 720, 2415, 525);
     form.place(lblDescription, 1080, 1245, 4095, 1050);
     form.place(Line1, 225, 2430, 5432, 45);
     form.place(Label1, 240, 2640, 3870, 825);
