@@ -304,6 +304,8 @@ private slots:
         fits(fixture_.registry().show<Lubrication>());
         fits(fixture_.registry().show<FillRatio>());
         fits(fixture_.registry().show<textEditor>());
+        fits(fixture_.registry().show<NorvaleHome>());
+        fits(fixture_.registry().show<frmAbout>());
         MaxPull& selection = fixture_.registry().show<MaxPull>();
         selection.findChild<QCheckBox*>(QStringLiteral("Check1"))->click(); // the details too
         fits(selection);
