@@ -4,6 +4,7 @@
 #include "app/window_registry.h"
 #include "pullplan/pull_calculator_window.h"
 #include "pullplan/pull_plan_links.h"
+#include "pullplan/tension_profile_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -98,6 +99,20 @@ void BM_CoefficientKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CoefficientKeystroke)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The tension profile drawn again after a recalculation: the profile of the plan, its
+// decimation and the chart's drawing.
+void BM_ProfileRedraw(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    auto& profile = planner.registry.show<tensora::TensionProfile>();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        profile.planRecalculated();
+        profile.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ProfileRedraw)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

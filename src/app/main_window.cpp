@@ -14,6 +14,7 @@
 #include "help/help_window.h"
 #include "help/online.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/tension_profile_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,6 +113,9 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::mnuToolsFillRatio_Click);
     connect(addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity")),
             &QAction::triggered, this, &frmMain::mnuToolsLubricant_Click);
+    addSeparator(*tools, "mnuToolsBar2");
+    connect(addItem(*tools, "mnuToolsProfile", QStringLiteral("Tension Pr&ofile")),
+            &QAction::triggered, this, &frmMain::mnuToolsProfile_Click);
 
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -257,6 +261,10 @@ void frmMain::mnuToolsBendPull_Click() {
 
 void frmMain::mnuToolsFillRatio_Click() {
     registry().show<FillRatio>();
+}
+
+void frmMain::mnuToolsProfile_Click() {
+    registry().show<TensionProfile>();
 }
 
 void frmMain::mnuToolsLubricant_Click() {

@@ -29,6 +29,7 @@ public:
     void mnuToolsBendPull_Click();
     void mnuToolsFillRatio_Click();
     void mnuToolsLubricant_Click();
+    void mnuToolsProfile_Click();
     void displayHelp_Click();
     void mnuHelpAbout_Click();
     void NVOnline_Click();

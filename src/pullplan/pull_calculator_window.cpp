@@ -4,6 +4,7 @@
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
 #include "calculators/range_input.h"
+#include "pullplan/tension_profile_window.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -565,16 +566,26 @@ void PullCalculator::selectLink(int row) {
 
 void PullCalculator::pullcalc() {
     const int previous_rows = static_cast<int>(results_.forward.size());
-    PullSettingsTexts settings;
-    settings.friction = text(Text1);
-    settings.allowable = text(Text2);
-    settings.weight = text(Text3);
-    settings.back_tension = text(Text7);
-    settings.mid_assist = midAssistCheck->isChecked();
-    settings.selected = selectedLink();
-    plan_.calculate(settings, results_);
+    settings_.friction = text(Text1);
+    settings_.allowable = text(Text2);
+    settings_.weight = text(Text3);
+    settings_.back_tension = text(Text7);
+    settings_.mid_assist = midAssistCheck->isChecked();
+    settings_.selected = selectedLink();
+    plan_.calculate(settings_, results_);
     showResults(previous_rows);
     Check2->setChecked(false);
+    if (TensionProfile* profile = registry().find<TensionProfile>()) {
+        profile->planRecalculated(); // the profile follows every recalculation
+    }
+}
+
+void PullCalculator::closeEvent(QCloseEvent* event) {
+    RegisteredWindow<QWidget>::closeEvent(event);
+    if (TensionProfile* profile =
+            event->isAccepted() ? registry().find<TensionProfile>() : nullptr) {
+        profile->planRecalculated(); // back to the empty design plan
+    }
 }
 
 void PullCalculator::showResults(int previous_rows) {

@@ -57,6 +57,8 @@ public:
     void selectLink(int row);
 
     const PullResults& results() const { return results_; }
+    // The settings the results were calculated with.
+    const PullSettingsTexts& calculatedSettings() const { return settings_; }
 
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
     // columns.
@@ -77,6 +79,9 @@ public:
     QLineEdit* frictionBox() const { return Text1; }
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildCableInput();
@@ -100,6 +105,7 @@ private:
 
     NumberLocale locale_;
     PullPlanLinks plan_;
+    PullSettingsTexts settings_;
     PullResults results_;
 
     QLineEdit* Text6; // cable description

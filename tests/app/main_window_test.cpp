@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(captions("mnuFile"),
                  QStringList({"New", "&Open...", "&Save...", "Save Options", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
-        QCOMPARE(captions("mnuTools"), QStringList({"&Pull Calculator", "-", "Quick Calculators",
-                                                    "-", "&Fill Ratio", "&Slikko! Quantity"}));
+        QCOMPARE(captions("mnuTools"),
+                 QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
+                              "&Slikko! Quantity", "-", "Tension Pr&ofile"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
                               "Bend Pull Tension"}));
