@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/report.h"
+#include "app/report_renderer.h"
 #include "app/window_geometry.h"
 #include "cables/max_pull_window.h"
 #include "calculators/bend_tension_window.h"
@@ -83,6 +84,10 @@ void frmMain::buildMenus() {
             &frmMain::Openfile_Click);
     connect(addItem(*file, "SaveFile", QStringLiteral("&Save...")), &QAction::triggered, this,
             &frmMain::SaveFile_Click);
+    connect(addItem(*file, "ExportPdf", QStringLiteral("Export P&DF...")), &QAction::triggered,
+            this, &frmMain::ExportPdf_Click);
+    connect(addItem(*file, "PrintFile", QStringLiteral("&Print...")), &QAction::triggered, this,
+            &frmMain::PrintFile_Click);
     QMenu* options = addSubmenu(*file, "saveoptions", QStringLiteral("Save Options"));
     save_pull_plan_ = addItem(*options, "savePullPlan", QStringLiteral("Pull Plan"));
     save_pull_plan_->setCheckable(true);
@@ -308,6 +313,7 @@ void frmMain::NewFile_Click() {
     }
     PullCalculator& planner = registry().get<PullCalculator>();
     planner.setWindowTitle(document_caption(QStringLiteral("New Document")));
+    document_.clear();
     planner.midAssistBox()->setChecked(false);
     planner.midAssistCaption()->clear();
     planner.editPlan([](PullPlanLinks& plan) { plan.clear(); });
@@ -330,6 +336,40 @@ void frmMain::Openfile_Click() {
 
 void frmMain::SaveFile_Click() {
     savereport();
+}
+
+PrintedReport frmMain::printedReport() {
+    PrintedReport printed = registry().get<PullCalculator>().printedReport();
+    printed.date =
+        QLocale::system().toString(platform().now().date(), QLocale::LongFormat).toStdString();
+    printed.file_name = QDir::toNativeSeparators(document_).toStdString();
+    if (const FillRatio* fill = registry().find<FillRatio>(); fill && fill->hasCables()) {
+        printed.fill = fill->report();
+    }
+    return printed;
+}
+
+void frmMain::ExportPdf_Click() {
+    const QString path =
+        platform().saveFileName(this, QStringLiteral("PDF document (*.pdf)|*.pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    platform().setBusy(true);
+    QString reason;
+    const bool written =
+        write_report_pdf(path, printedReport(), report_page_size(QLocale::system()), reason);
+    platform().setBusy(false);
+    if (!written) {
+        platform().message(this, QStringLiteral("The PDF could not be saved as %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void frmMain::PrintFile_Click() {
+    const PrintedReport printed = printedReport();
+    platform().print(
+        this, [&printed](QPagedPaintDevice& printer) { return render_report(printer, printed); });
 }
 
 void frmMain::savereport() {
@@ -361,6 +401,7 @@ void frmMain::savereport() {
         return;
     }
     registry().get<PullCalculator>().setWindowTitle(document_caption(path));
+    document_ = path;
 }
 
 void frmMain::loadreport() {
@@ -384,6 +425,7 @@ void frmMain::loadreport() {
         return;
     }
     registry().get<PullCalculator>().setWindowTitle(document_caption(path));
+    document_ = path;
 }
 
 } // namespace tensora

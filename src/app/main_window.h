@@ -2,6 +2,7 @@
 // the remembered position and size.
 #pragma once
 
+#include "app/printed_report.h"
 #include "app/window_registry.h"
 
 #include <QAction>
@@ -40,6 +41,9 @@ public:
     void NewFile_Click();
     void Openfile_Click();
     void SaveFile_Click();
+    // The report for people: as a PDF file, or on a printer.
+    void ExportPdf_Click();
+    void PrintFile_Click();
 
     // The save options of the File menu, read when a report is written.
     bool savePullPlanChecked() const { return save_pull_plan_->isChecked(); }
@@ -56,6 +60,7 @@ private:
     void savereport();
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
+    PrintedReport printedReport();
     void buildMenus();
     void buildStatusBar();
     void updateClock();
@@ -69,6 +74,8 @@ private:
     QTimer clock_;
     QAction* save_pull_plan_ = nullptr;
     QAction* save_fill_ratio_ = nullptr;
+    // The report file last saved or opened, for the report for people.
+    QString document_;
     // The restored outer size, until the window's frame is known.
     QSize outer_size_;
 };

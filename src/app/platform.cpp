@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include "app/report_renderer.h"
 #include "app/system_registry.h"
 #include "help/online.h"
 #include "help/web_engine_browser.h"
@@ -11,6 +12,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -135,6 +138,16 @@ QString DesktopPlatform::vendorAddress() const {
 
 BrowserEngine* DesktopPlatform::makeBrowserEngine(const QString& home, QWidget* parent) {
     return new WebEngineBrowser(home, parent);
+}
+
+bool DesktopPlatform::print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(report_page_size(QLocale::system()));
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    return render(printer) > 0;
 }
 
 NumberLocale number_locale_of(const QLocale& locale) {

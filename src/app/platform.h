@@ -11,8 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace tensora {
@@ -61,6 +63,10 @@ public:
     // Starts a program of its own, in a normal window, without waiting; false when it cannot.
     virtual bool startProgram(const QString& path) = 0;
 
+    // Prints a document after the print dialog: `render` draws it on the printer and returns
+    // the number of pages. False when the user cancels or nothing could be printed.
+    virtual bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) = 0;
+
     // The vendor's web server, without a trailing slash.
     virtual QString vendorAddress() const = 0;
     // A web browser component for a browser window, owned by `parent`; `home` is what its
@@ -90,6 +96,7 @@ public:
     bool startProgram(const QString& path) override;
     QString vendorAddress() const override;
     BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
+    bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) override;
 
 private:
     std::unique_ptr<RegistryAccess> registry_;

@@ -54,7 +54,7 @@ not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
-       [--description TEXT] [LINK...]
+       [--description TEXT] [--pdf FILE] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section or
@@ -66,6 +66,8 @@ not finite prints "Out of range".
       mid-assist pull point. --save-report FILE writes the report's pull plan part for the
       computed plan, with the cable description of --description (default "Cable to pull",
       or the report's); a file that cannot be written is refused and left as it was.
+      --pdf FILE writes the report for people as a PDF: the cable, the percentages, the
+      tension profile and the plan table (no display needed).
       Prints one line a link, tab-separated: number, type, length, angle, forward
       cumulative, forward sidewall, reverse cumulative, reverse sidewall (the window's
       column texts); then "forward-percent", "reverse-percent" (what the bars show, 0 to
@@ -288,7 +290,8 @@ bool breaks_output_shape(std::string_view text) {
     return trimmed_blanks(text).find_first_of("\t\n\r\v\f") != std::string_view::npos;
 }
 
-int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            const CliServices& services) {
     errno = 0; // so that a failed write names its own reason
     if (!arguments.empty() && is_help_option(arguments[0])) {
         out << kUsage;
@@ -297,7 +300,7 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (!arguments.empty() && (arguments[0] == "pull" || arguments[0] == "fill")) {
         const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
         try {
-            arguments[0] == "pull" ? run_pull_command(rest, out, err)
+            arguments[0] == "pull" ? run_pull_command(rest, out, err, services)
                                    : run_fill_command(rest, out, err);
         } catch (const CliRefusal& refusal) {
             err << refusal.message << '\n';

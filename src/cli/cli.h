@@ -3,6 +3,7 @@
 // them; the windows' warnings go to the error stream, each naming its argument.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -10,9 +11,20 @@
 
 namespace tensora {
 
+struct PrintedReport;
+
+// What the command line asks of the program around it: writing the report for people as a
+// PDF (which needs Qt GUI, kept out of the command line's core).
+struct CliServices {
+    // Writes the report whole or not at all; false with the reason.
+    std::function<bool(const PrintedReport& report, const std::string& path, std::string& reason)>
+        write_pdf;
+};
+
 // Runs one command line (without the program name). Returns the exit status: 0 on success,
 // 1 when the result could not be written, 2 for a command line that cannot be run.
-int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            const CliServices& services = {});
 
 // A command line that cannot be run, thrown by the commands: the message says why, and the
 // exit status is 2.

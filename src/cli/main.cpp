@@ -1,11 +1,56 @@
+#include "app/report_renderer.h"
 #include "cli/cli.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
 
 #include <csignal>
 #include <iostream>
+#include <memory>
+
+namespace {
+
+// The report for people needs Qt GUI, started only when a PDF is asked for, on the offscreen
+// platform: the command line needs no display.
+class PdfWriter {
+public:
+    PdfWriter(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+    bool operator()(const tensora::PrintedReport& report, const std::string& path,
+                    std::string& reason) {
+        if (!application_) {
+            // Qt's own notes (a missing runtime folder, say) are not the command line's messages.
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        }
+        tensora::PrintedReport dated = report;
+        dated.date =
+            QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
+        QString why;
+        const bool written = tensora::write_report_pdf(
+            QString::fromStdString(path), dated, tensora::report_page_size(QLocale::system()), why);
+        reason = why.toStdString();
+        return written;
+    }
+
+private:
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QGuiApplication> application_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // A reader that went away (a closed pipe) is a failed write, reported like a full disk,
     // instead of a silent end by signal.
     std::signal(SIGPIPE, SIG_IGN);
-    return tensora::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    PdfWriter pdf(argc, argv);
+    tensora::CliServices services;
+    services.write_pdf = [&pdf](const tensora::PrintedReport& report, const std::string& path,
+                                std::string& reason) { return pdf(report, path, reason); };
+    return tensora::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                            services);
 }

@@ -1,9 +1,11 @@
 #include "cli/pull_command.h"
 
+#include "app/printed_report.h"
 #include "app/report.h"
 #include "calculators/calculator_inputs.h"
 #include "cli/cli.h"
 #include "pullplan/pull_plan.h"
+#include "pullplan/tension_profile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -111,6 +113,8 @@ struct PullRequest {
     std::vector<PullLinkTexts> links;
     std::string description = "Cable to pull";
     std::optional<std::string> save_report;
+    std::optional<std::string> report_file;
+    std::optional<std::string> pdf;
     bool json = false;
     bool help = false;
 };
@@ -183,6 +187,9 @@ PullRequest parse(const std::vector<std::string>& arguments) {
             request.description = option_value(arguments, i);
         } else if (argument == "--report") {
             report_file = option_value(arguments, i);
+            request.report_file = report_file;
+        } else if (argument == "--pdf") {
+            request.pdf = option_value(arguments, i);
         } else if (argument == "--save-report") {
             request.save_report = option_value(arguments, i);
         } else if (argument == "--back-tension") {
@@ -295,9 +302,8 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
         << ",\"caption\":" << json_string(results.caption) << "}\n";
 }
 
-// Writes the pull plan part of the report for the computed plan, whole or not at all.
-void save_report(const PullRequest& request, const PullResults& results) {
-    const std::filesystem::path path = std::filesystem::absolute(*request.save_report);
+// The plan's texts as the report holds them.
+PullPlanReport plan_report(const PullRequest& request, const PullResults& results) {
     PullPlanReport plan{request.description,     request.settings.allowable,
                         request.settings.weight, request.settings.friction,
                         results.caption,         {}};
@@ -308,9 +314,44 @@ void save_report(const PullRequest& request, const PullResults& results) {
              std::string(results.forward_sidewall[i]), std::string(results.reverse[i]),
              std::string(results.reverse_sidewall[i])});
     }
+    return plan;
+}
+
+// Writes the pull plan part of the report for the computed plan, whole or not at all.
+void save_report(const PullRequest& request, const PullResults& results) {
+    const std::filesystem::path path = std::filesystem::absolute(*request.save_report);
     std::string reason;
-    if (!save_whole_file(path, report_text({path.string(), plan, std::nullopt}), reason)) {
+    if (!save_whole_file(path, report_text({path.string(), plan_report(request, results), {}}),
+                         reason)) {
         throw CliRefusal{"tensora-cli: " + argument_message("save-report", *request.save_report,
+                                                            "cannot be written (" + reason + ")")};
+    }
+}
+
+// Writes the report for people as a PDF, whole or not at all.
+void write_pdf(const PullRequest& request, const PullResults& results,
+               const CliServices& services) {
+    if (!services.write_pdf) {
+        throw CliRefusal{"tensora-cli: --pdf is not available here"};
+    }
+    PrintedReport printed;
+    printed.file_name =
+        request.save_report ? *request.save_report : request.report_file.value_or(std::string());
+    printed.plan = plan_report(request, results);
+    printed.forward_percent = results.forward_percent;
+    printed.reverse_percent = results.reverse_percent;
+    printed.over_limit =
+        links_over_limit(results, read_input(request.settings.allowable, kEnglish));
+    std::vector<PullLinkValues> values;
+    std::vector<std::string> angles;
+    for (const PullLinkTexts& link : request.links) {
+        values.push_back(read_link(link, kEnglish));
+        angles.push_back(link.angle);
+    }
+    printed.profile = tension_profile({values, angles, request.settings, results, kEnglish});
+    std::string reason;
+    if (!services.write_pdf(printed, *request.pdf, reason)) {
+        throw CliRefusal{"tensora-cli: " + argument_message("pdf", *request.pdf,
                                                             "cannot be written (" + reason + ")")};
     }
 }
@@ -318,7 +359,7 @@ void save_report(const PullRequest& request, const PullResults& results) {
 } // namespace
 
 void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err) {
+                      std::ostream& err, const CliServices& services) {
     const PullRequest request = parse(arguments);
     if (request.help) {
         out << cli_usage();
@@ -328,6 +369,9 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
     const PullResults results = pullcalc(request.links, request.settings, kEnglish);
     if (request.save_report) {
         save_report(request, results);
+    }
+    if (request.pdf) {
+        write_pdf(request, results, services);
     }
     if (request.json) {
         print_json(request, results, out);

@@ -45,6 +45,7 @@ public:
 
     // The texts the report holds of the fill ratio calculation.
     FillReport report() const;
+    bool hasCables() const { return cables_->rowCount() > 0; }
 
 protected:
     void showEvent(QShowEvent* event) override;

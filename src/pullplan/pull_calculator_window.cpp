@@ -613,6 +613,26 @@ void PullCalculator::showResults(int previous_rows) {
     midassistlabel->setText(QString::fromStdString(results_.caption));
 }
 
+ProfileData PullCalculator::profile() const {
+    std::vector<std::string> angles;
+    angles.reserve(plan_.size());
+    for (std::size_t row = 0; row < plan_.size(); ++row) {
+        angles.push_back(plan_.angle(row));
+    }
+    return tension_profile({plan_.values(), angles, settings_, results_, locale_});
+}
+
+PrintedReport PullCalculator::printedReport() const {
+    PrintedReport printed;
+    printed.plan = report();
+    printed.lubricant = lubricantLabel->text().toStdString();
+    printed.forward_percent = results_.forward_percent;
+    printed.reverse_percent = results_.reverse_percent;
+    printed.over_limit = links_over_limit(results_, read_input(settings_.allowable, locale_));
+    printed.profile = profile();
+    return printed;
+}
+
 PullPlanReport PullCalculator::report() const {
     PullPlanReport report{
         text(Text6), text(Text2), text(Text3), text(Text1), midassistlabel->text().toStdString(),

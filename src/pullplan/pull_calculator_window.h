@@ -3,10 +3,12 @@
 #pragma once
 
 #include "app/list_controls.h"
+#include "app/printed_report.h"
 #include "app/report.h"
 #include "app/window_registry.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
+#include "pullplan/tension_profile.h"
 #include "pullplan/text_column_model.h"
 
 #include <QCheckBox>
@@ -59,6 +61,10 @@ public:
     const PullResults& results() const { return results_; }
     // The settings the results were calculated with.
     const PullSettingsTexts& calculatedSettings() const { return settings_; }
+    // The plan along the route, from the results as calculated.
+    ProfileData profile() const;
+    // What the report for people shows of the planner.
+    PrintedReport printedReport() const;
 
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
     // columns.

@@ -159,14 +159,10 @@ void TensionProfile::planRecalculated() {
         profile_ = ProfileData{};
     } else {
         const PullPlanLinks& plan = planner->plan();
-        std::vector<std::string> angles;
-        angles.reserve(plan.size());
         for (std::size_t row = 0; row < plan.size(); ++row) {
-            angles.push_back(plan.angle(row));
             types_.push_back(plan.type(row));
         }
-        profile_ = tension_profile({plan.values(), angles, planner->calculatedSettings(),
-                                    planner->results(), platform().numberLocale()});
+        profile_ = planner->profile();
     }
     redraw();
 }

@@ -183,8 +183,8 @@ private slots:
             }
             return list;
         };
-        QCOMPARE(captions("mnuFile"),
-                 QStringList({"New", "&Open...", "&Save...", "Save Options", "-", "E&xit"}));
+        QCOMPARE(captions("mnuFile"), QStringList({"New", "&Open...", "&Save...", "Export P&DF...",
+                                                   "&Print...", "Save Options", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
@@ -403,6 +403,21 @@ private slots:
         QCOMPARE(planner.plan().size(), std::size_t{1});
         QCOMPARE(planner.windowTitle(),
                  QStringLiteral("Tensora - Pull Calculator - [") + fill_path + QLatin1Char(']'));
+    }
+
+    void theReportForPeopleGoesToAPdfOrAPrinter() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.pdf"));
+        plannedPull();
+        fixture_.platform().fileNames = {path, QStringLiteral("/no/such/folder/plan.pdf")};
+        item(main, "ExportPdf")->trigger();
+        QVERIFY(contents(path).startsWith("%PDF-"));
+        QVERIFY(fixture_.platform().messages.isEmpty());
+        item(main, "ExportPdf")->trigger(); // a folder that is not there: said so
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        item(main, "PrintFile")->trigger();
+        QVERIFY(fixture_.platform().printed.startsWith("%PDF-"));
     }
 
     void aReportThatCannotBeWrittenOrReadIsNamedWithTheReason() {

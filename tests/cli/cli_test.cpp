@@ -1,3 +1,4 @@
+#include "app/printed_report.h"
 #include "cli/cli.h"
 #include "support/temp_folder.h"
 
@@ -244,6 +245,33 @@ TEST(CliPull, SavesAReportThatReadsBackToTheSamePlan) {
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
     EXPECT_NE(refused.err.find("cannot be written"), std::string::npos);
+}
+
+TEST(CliPull, HandsThePlanToThePdfWriter) {
+    std::optional<PrintedReport> written;
+    CliServices services;
+    services.write_pdf = [&written](const PrintedReport& report, const std::string& path,
+                                    std::string& reason) {
+        written = report;
+        reason = "disk full";
+        return path != "full.pdf";
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto arguments = pull("--friction 0.15 --weight 200 --allowable 25 --pdf plan.pdf "
+                                "s:500 b:2:90 s:300");
+    EXPECT_EQ(run_cli(arguments, out, err, services), 0);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->plan.description, "Cable to pull");
+    EXPECT_EQ(written->plan.links[2].forward, "28");
+    // Forward 28 lbs at link 3 and reverse 26 lbs at link 1, of 25 lbs allowable.
+    EXPECT_EQ(written->over_limit, std::vector<bool>({true, false, true}));
+    EXPECT_EQ(written->profile.forward.size(), 4u);
+
+    std::ostringstream refused_out;
+    EXPECT_EQ(run_cli(pull("--pdf full.pdf s:1"), refused_out, err, services), 2);
+    EXPECT_EQ(refused_out.str(), "");
+    EXPECT_EQ(run({"pull", "--pdf", "plan.pdf", "s:1"}).status, 2); // no writer: refused
 }
 
 TEST(CliFill, RatesTheWorkedExample) {

@@ -2,6 +2,8 @@
 
 #include "support/fake_browser.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QWidget>
 
 namespace tensora::test {
@@ -50,6 +52,16 @@ BrowserEngine* ScriptedPlatform::makeBrowserEngine(const QString& home, QWidget*
     auto* engine = new FakeBrowserEngine(parent);
     browsers.append(engine);
     return engine;
+}
+
+bool ScriptedPlatform::print(QWidget*, const std::function<int(QPagedPaintDevice&)>& render) {
+    if (!printing) {
+        return false;
+    }
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    return render(writer) > 0;
 }
 
 bool ScriptedPlatform::startProgram(const QString& path) {

@@ -33,6 +33,8 @@ public:
     QString vendorAddress() const override { return vendor; }
     // A scripted browser component, or Qt WebEngine's with `realBrowser`.
     BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
+    // Prints to a PDF in memory, into `printed`; `printing` false answers as a cancelled dialog.
+    bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) override;
 
     // Forgets everything recorded so far.
     void clear();
@@ -64,6 +66,8 @@ public:
     QStringList unstartable;
     QString vendor = QStringLiteral("https://vendor.test");
     bool realBrowser = false;
+    bool printing = true;
+    QByteArray printed;
     // The scripted browser components made, first one first.
     QList<QPointer<class FakeBrowserEngine>> browsers;
 };

@@ -1,0 +1,461 @@
+#include "app/report_renderer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace tensora {
+namespace {
+
+QString text_of(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const QColor kForward(23, 96, 170);
+const QColor kReverse(205, 105, 25);
+const QColor kLimit(190, 40, 40);
+const QColor kBand(120, 140, 170, 50);
+const QColor kOverRow(250, 225, 222);
+const QColor kRule(150, 150, 150);
+
+// A step for an axis of this span: 1, 2 or 5 times a power of ten, about six to a span.
+double nice_step(double span) {
+    if (!(span > 0)) {
+        return 1;
+    }
+    const double rough = span / 6;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough) {
+            return factor * power;
+        }
+    }
+    return 10 * power;
+}
+
+struct Column {
+    QString heading;
+    double width; // inches
+    bool right;   // figures line up on their right
+};
+
+// Lays out and draws the pages. Run once without a painter to count the pages, then again to
+// draw them with the count in each footer.
+class Pages {
+public:
+    Pages(QPagedPaintDevice& device, QPainter* painter, int total)
+        : device_(device), painter_(painter), total_(total),
+          dpi_(device.logicalDpiY() > 0 ? device.logicalDpiY() : 72),
+          page_(device.pageLayout().paintRectPixels(device.logicalDpiY())) {
+        page_.moveTo(0, 0);
+        body_bottom_ = page_.bottom() - pt(28);
+        y_ = page_.top();
+        startPage();
+    }
+
+    double pt(double points) const { return points * dpi_ / 72.0; }
+    double inch(double inches) const { return inches * dpi_; }
+    int pages() const { return page_number_; }
+    bool drawing() const { return painter_ != nullptr; }
+    QPainter& painter() { return *painter_; }
+    double width() const { return page_.width(); }
+    double left() const { return page_.left(); }
+    double y() const { return y_; }
+
+    QFont font(double points, bool bold = false) const {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    double lineHeight(const QFont& font) const { return QFontMetricsF(font, &device_).height(); }
+
+    // Room for `height` more on this page, else a new page.
+    void need(double height) {
+        if (y_ + height > body_bottom_ && y_ > page_.top()) {
+            newPage();
+        }
+    }
+
+    void newPage() {
+        footer();
+        if (drawing()) {
+            device_.newPage();
+        }
+        ++page_number_;
+        y_ = page_.top();
+    }
+
+    void advance(double height) { y_ += height; }
+
+    void text(const QFont& font, const QString& text, double x, double width,
+              Qt::Alignment align = Qt::AlignLeft, const QColor& color = Qt::black) {
+        const double height = lineHeight(font);
+        if (drawing()) {
+            painter_->setFont(font);
+            painter_->setPen(color);
+            painter_->drawText(QRectF(x, y_, width, height), align | Qt::AlignVCenter, text);
+        }
+    }
+
+    void finish() { footer(); }
+
+private:
+    void startPage() { page_number_ = 1; }
+
+    void footer() {
+        if (!drawing()) {
+            return;
+        }
+        const QFont small = font(8);
+        painter_->setFont(small);
+        painter_->setPen(Qt::darkGray);
+        painter_->drawText(
+            QRectF(page_.left(), body_bottom_ + pt(10), page_.width(), lineHeight(small)),
+            Qt::AlignHCenter, QStringLiteral("Page %1 of %2").arg(page_number_).arg(total_));
+    }
+
+    QPagedPaintDevice& device_;
+    QPainter* painter_;
+    int total_;
+    double dpi_;
+    QRectF page_;
+    double body_bottom_;
+    double y_;
+    int page_number_ = 1;
+};
+
+void title_block(Pages& pages, const PrintedReport& report) {
+    const QFont title = pages.font(18, true);
+    pages.text(title, QStringLiteral("Tensora \u2014 Pull plan report"), pages.left(),
+               pages.width());
+    pages.advance(pages.lineHeight(title) + pages.pt(4));
+    const QFont normal = pages.font(10);
+    pages.text(normal, text_of(report.date), pages.left(), pages.width(), Qt::AlignLeft,
+               Qt::darkGray);
+    pages.advance(pages.lineHeight(normal));
+    if (!report.file_name.empty()) {
+        pages.text(normal, QStringLiteral("Report file: ") + text_of(report.file_name),
+                   pages.left(), pages.width(), Qt::AlignLeft, Qt::darkGray);
+        pages.advance(pages.lineHeight(normal));
+    }
+    pages.advance(pages.pt(12));
+}
+
+void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QString>>& rows) {
+    const QFont bold = pages.font(12, true);
+    const QFont normal = pages.font(10);
+    pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * rows.size());
+    pages.text(bold, heading, pages.left(), pages.width());
+    pages.advance(pages.lineHeight(bold) + pages.pt(2));
+    for (const auto& [label, value] : rows) {
+        pages.text(normal, label, pages.left(), pages.inch(2.2));
+        pages.text(normal, value, pages.left() + pages.inch(2.3), pages.width() - pages.inch(2.3));
+        pages.advance(pages.lineHeight(normal));
+    }
+    pages.advance(pages.pt(10));
+}
+
+// The tension profile, as the profile window draws it.
+void graph(Pages& pages, const PrintedReport& report) {
+    const ProfileData& profile = report.profile;
+    if (profile.forward.size() <= 1) {
+        return;
+    }
+    const double height = pages.inch(3.3);
+    pages.need(height + pages.pt(8));
+    if (!pages.drawing()) {
+        pages.advance(height + pages.pt(8));
+        return;
+    }
+    QPainter& p = pages.painter();
+    const QFont small = pages.font(7.5);
+    const double label = pages.lineHeight(small);
+    const QRectF plot(pages.left() + pages.inch(0.6), pages.y() + label * 1.5,
+                      pages.width() - pages.inch(0.7), height - label * 6);
+
+    double top = profile.allowable;
+    for (const auto* pull : {&profile.forward, &profile.reverse}) {
+        for (const ProfilePoint& point : *pull) {
+            top = std::max(top, point.tension);
+        }
+    }
+    const double y_step = nice_step(top > 0 ? top * 1.1 : 10);
+    const double y_max = std::ceil((top > 0 ? top * 1.1 : 10) / y_step) * y_step;
+    const double x_step = nice_step(profile.length > 0 ? profile.length : 1);
+    const double x_max = std::ceil((profile.length > 0 ? profile.length : 1) / x_step) * x_step;
+    const auto at = [&](double distance, double tension) {
+        return QPointF(plot.left() + distance / x_max * plot.width(),
+                       plot.bottom() - tension / y_max * plot.height());
+    };
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(small);
+    for (const ProfileBend& bend : profile.bends) {
+        const double left = at(bend.start, 0).x();
+        const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
+        p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBand);
+    }
+    p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
+    for (double y = 0; y <= y_max + y_step / 2; y += y_step) {
+        const double line = at(0, y).y();
+        p.drawLine(QPointF(plot.left(), line), QPointF(plot.right(), line));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(plot.left() - pages.inch(0.6), line - label / 2, pages.inch(0.55), label),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', 0));
+        p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
+    }
+    for (double x = 0; x <= x_max + x_step / 2; x += x_step) {
+        const double column = at(x, 0).x();
+        p.drawLine(QPointF(column, plot.top()), QPointF(column, plot.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(column - pages.inch(0.4), plot.bottom() + 2, pages.inch(0.8), label),
+                   Qt::AlignHCenter, QString::number(x, 'f', 0));
+        p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
+    }
+    p.setPen(QPen(Qt::black, pages.pt(0.6)));
+    p.drawRect(plot);
+    p.drawText(QRectF(plot.left(), plot.bottom() + label + 2, plot.width(), label),
+               Qt::AlignHCenter, QStringLiteral("Distance along the route (ft)"));
+    p.drawText(
+        QRectF(plot.left() - pages.inch(0.6), plot.top() - label * 1.4, pages.inch(4), label),
+        Qt::AlignLeft,
+        profile.values_left_out
+            ? QStringLiteral("Tension (lbs) \u2014 values out of range left out")
+            : QStringLiteral("Tension (lbs)"));
+
+    if (profile.allowable > 0) {
+        p.setPen(QPen(kLimit, pages.pt(1), Qt::DashLine));
+        p.drawLine(at(0, profile.allowable), at(x_max, profile.allowable));
+        p.drawText(QRectF(plot.right() - pages.inch(2), at(0, profile.allowable).y() - label,
+                          pages.inch(2) - 2, label),
+                   Qt::AlignRight, QStringLiteral("allowable %1 lbs").arg(profile.allowable));
+    }
+    if (profile.mid_assist_at) {
+        p.setPen(QPen(Qt::darkGray, pages.pt(1), Qt::DashDotLine));
+        p.drawLine(at(*profile.mid_assist_at, 0), at(*profile.mid_assist_at, y_max));
+        p.drawText(
+            QRectF(at(*profile.mid_assist_at, 0).x() + 3, plot.top() + 2, pages.inch(3), label),
+            Qt::AlignLeft, text_of(report.plan.caption));
+    }
+    for (const auto& [pull, color] :
+         {std::pair{&profile.forward, kForward}, std::pair{&profile.reverse, kReverse}}) {
+        const auto points =
+            decimated(*pull, 0, x_max, static_cast<int>(plot.width() / pages.pt(0.5)));
+        QPainterPath path;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const QPointF point = at(points[i].distance, points[i].tension);
+            i == 0 ? path.moveTo(point) : path.lineTo(point);
+        }
+        p.setPen(QPen(color, pages.pt(1.2)));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+        if (points.size() <= 200) {
+            p.setBrush(color);
+            for (const ProfilePoint& point : points) {
+                p.drawEllipse(at(point.distance, point.tension), pages.pt(1.6), pages.pt(1.6));
+            }
+        }
+    }
+    // The legend under the plot.
+    const auto worst = [](const std::optional<WorstSidewall>& worst) {
+        return worst ? QStringLiteral(", worst sidewall %1 at link %2")
+                           .arg(text_of(worst->text))
+                           .arg(worst->link + 1)
+                     : QString();
+    };
+    const QList<QPair<QString, QColor>> legend{
+        {QStringLiteral("Forward pull") + worst(profile.worst_forward), kForward},
+        {QStringLiteral("Reverse pull") + worst(profile.worst_reverse), kReverse},
+        {QStringLiteral("Bends"), kBand}};
+    double x = plot.left();
+    const double legend_y = plot.bottom() + label * 2.6;
+    for (const auto& [name, color] : legend) {
+        p.fillRect(QRectF(x, legend_y + label * 0.3, pages.pt(10), label * 0.4), color);
+        const double width = QFontMetricsF(small, p.device()).horizontalAdvance(name);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x + pages.pt(13), legend_y, width + 2, label), Qt::AlignLeft, name);
+        x += pages.pt(13) + width + pages.pt(14);
+    }
+    p.restore();
+    pages.advance(height + pages.pt(8));
+}
+
+// A table whose heading repeats on every page it runs onto.
+void table(Pages& pages, const QString& title, const QList<Column>& columns,
+           const std::vector<QStringList>& rows, const std::function<bool(std::size_t)>& marked) {
+    const QFont bold = pages.font(8.5, true);
+    const QFont normal = pages.font(8.5);
+    const double row_height = pages.lineHeight(normal) + pages.pt(2);
+    const QFont heading_font = pages.font(12, true);
+    const auto heading = [&] {
+        pages.text(heading_font, title, pages.left(), pages.width());
+        pages.advance(pages.lineHeight(heading_font) + pages.pt(2));
+        double x = pages.left();
+        for (const Column& column : columns) {
+            pages.text(bold, column.heading, x, pages.inch(column.width) - pages.pt(4),
+                       column.right ? Qt::AlignRight : Qt::AlignLeft);
+            x += pages.inch(column.width);
+        }
+        pages.advance(row_height);
+        if (pages.drawing()) {
+            pages.painter().setPen(QPen(kRule, pages.pt(0.5)));
+            pages.painter().drawLine(QPointF(pages.left(), pages.y()),
+                                     QPointF(pages.left() + pages.width(), pages.y()));
+        }
+    };
+    pages.need(pages.lineHeight(heading_font) + row_height * 3);
+    heading();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int page = pages.pages();
+        pages.need(row_height);
+        if (pages.pages() != page) {
+            heading(); // a new page: the heading again
+        }
+        if (pages.drawing() && marked(r)) {
+            pages.painter().fillRect(QRectF(pages.left(), pages.y(), pages.width(), row_height),
+                                     kOverRow);
+        }
+        double x = pages.left();
+        for (qsizetype c = 0; c < columns.size() && c < rows[r].size(); ++c) {
+            pages.text(normal, rows[r][c], x, pages.inch(columns[c].width) - pages.pt(4),
+                       columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
+            x += pages.inch(columns[c].width);
+        }
+        pages.advance(row_height);
+    }
+    pages.advance(pages.pt(12));
+}
+
+void flow(Pages& pages, const PrintedReport& report) {
+    title_block(pages, report);
+    const PullPlanReport& plan = report.plan;
+    QList<QPair<QString, QString>> cable{
+        {QStringLiteral("Description"), text_of(plan.description)},
+        {QStringLiteral("Allowable tension (lbs)"), text_of(plan.allowable)},
+        {QStringLiteral("Cable weight (lbs/kft)"), text_of(plan.weight)},
+        {QStringLiteral("Coefficient of friction"), text_of(plan.friction)}};
+    if (!report.lubricant.empty()) {
+        cable.append({QStringLiteral("Lubricant"), text_of(report.lubricant)});
+    }
+    pairs(pages, QStringLiteral("Cable"), cable);
+    QList<QPair<QString, QString>> summary{
+        {QStringLiteral("Forward pull"),
+         QStringLiteral("%1% of the allowable tension").arg(report.forward_percent)},
+        {QStringLiteral("Reverse pull"),
+         QStringLiteral("%1% of the allowable tension").arg(report.reverse_percent)}};
+    if (!plan.caption.empty()) {
+        summary.append({QStringLiteral("Mid-assist"), text_of(plan.caption)});
+    }
+    pairs(pages, QStringLiteral("Pull"), summary);
+    graph(pages, report);
+
+    std::vector<QStringList> rows;
+    rows.reserve(plan.links.size());
+    for (std::size_t i = 0; i < plan.links.size(); ++i) {
+        const ReportLink& link = plan.links[i];
+        const bool over = i < report.over_limit.size() && report.over_limit[i];
+        rows.push_back({text_of(link.number), text_of(link.type), text_of(link.length),
+                        text_of(link.angle), text_of(link.forward), text_of(link.forward_sidewall),
+                        text_of(link.reverse), text_of(link.reverse_sidewall),
+                        over ? QStringLiteral("over") : QString()});
+    }
+    table(pages, QStringLiteral("Plan (rows marked \"over\" exceed the allowable tension)"),
+          {{QStringLiteral("Link"), 0.45, true},
+           {QStringLiteral("Type"), 0.75, false},
+           {QStringLiteral("Length (ft)"), 0.8, true},
+           {QStringLiteral("Angle (\u00b0)"), 0.65, true},
+           {QStringLiteral("Forward (lbs)"), 0.95, true},
+           {QStringLiteral("Sidewall"), 0.7, true},
+           {QStringLiteral("Reverse (lbs)"), 0.95, true},
+           {QStringLiteral("Sidewall"), 0.7, true},
+           {QStringLiteral("Limit"), 0.5, false}},
+          rows, [&report](std::size_t r) {
+              return r < report.over_limit.size() && report.over_limit[r];
+          });
+
+    if (report.fill) {
+        const FillReport& fill = *report.fill;
+        QStringList diameters;
+        for (const std::string& diameter : fill.diameters) {
+            diameters.append(text_of(diameter));
+        }
+        pairs(pages, QStringLiteral("Conduit fill"),
+              {{QStringLiteral("Conduit standard"), text_of(fill.standard)},
+               {QStringLiteral("Cables (OD in)"),
+                text_of(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+               {QStringLiteral("Total cable area (sq in)"), text_of(fill.total_area)},
+               {text_of(fill.pair_width_label), text_of(fill.pair_width)}});
+        std::vector<QStringList> sizes;
+        for (const FillReport::Row& row : fill.rows) {
+            sizes.push_back({text_of(row.trade_size), text_of(row.pipe_id), text_of(row.area),
+                             text_of(row.percent)});
+        }
+        table(pages, QStringLiteral("Fill by trade size"),
+              {{QStringLiteral("Trade size"), 1.0, false},
+               {QStringLiteral("Pipe ID (in)"), 1.0, true},
+               {QStringLiteral("Area (sq in)"), 1.0, true},
+               {QStringLiteral("Fill"), 1.0, true}},
+              sizes, [](std::size_t) { return false; });
+    }
+    pages.finish();
+}
+
+} // namespace
+
+QPageSize report_page_size(const QLocale& locale) {
+    // The countries that print on Letter.
+    static const QList<QLocale::Territory> kLetter{
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::Guatemala,
+        QLocale::CostaRica,    QLocale::PuertoRico};
+    return QPageSize(kLetter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
+}
+
+int render_report(QPagedPaintDevice& device, const PrintedReport& report) {
+    Pages count(device, nullptr, 0);
+    flow(count, report);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return 0;
+    }
+    Pages draw(device, &painter, count.pages());
+    flow(draw, report);
+    painter.end();
+    return draw.pages();
+}
+
+bool write_report_pdf(const QString& path, const PrintedReport& report, const QPageSize& size,
+                      QString& reason) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(size);
+        writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
+        writer.setTitle(QStringLiteral("Tensora pull plan report"));
+        writer.setCreator(QStringLiteral("Tensora"));
+        if (render_report(writer, report) == 0) {
+            reason = QStringLiteral("the document could not be drawn");
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace tensora
