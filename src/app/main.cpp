@@ -5,13 +5,19 @@
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
     tensora::allow_web_engine_as_root();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as Qt WebEngine needs
     QApplication application(argc, argv);
     QApplication::setApplicationName(tensora::kApplicationTitle);
     QApplication::setWindowIcon(tensora::program_icon());
+    const auto options = tensora::Module1::start_options(QApplication::arguments());
+    if (options.list_cables) {
+        tensora::ConsolePlatform console;
+        return tensora::Module1::ListCables(console, *options.list_cables, std::cout);
+    }
     tensora::DesktopPlatform platform;
-    return tensora::Module1::Main(application, platform,
-                                  tensora::Module1::start_options(QApplication::arguments()));
+    return tensora::Module1::Main(application, platform, options);
 }

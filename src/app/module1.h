@@ -8,11 +8,15 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
+#include <ostream>
 
 namespace tensora::Module1 {
 
 struct StartOptions {
     bool splash = true;
+    // --list-cables CATEGORY: print the cables the selection window lists for a category.
+    std::optional<QString> list_cables;
 };
 
 // The start-up sequence: shows the splash, creates the main window, and once the splash has
@@ -41,5 +45,10 @@ int Main(QApplication& application, Platform& platform, const StartOptions& opti
 
 // Reads the command line of the program.
 StartOptions start_options(const QStringList& arguments);
+
+// Prints the cables the selection window lists for a category, one line each, as the data file
+// gives them; the loader's message goes to the platform. Returns 0 when the data file was read
+// whole, 1 when not, 2 for a category the window does not offer.
+int ListCables(Platform& platform, const QString& category, std::ostream& out);
 
 } // namespace tensora::Module1

@@ -19,6 +19,8 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <iostream>
+
 namespace tensora {
 
 namespace {
@@ -104,8 +106,11 @@ NumberLocale DesktopPlatform::numberLocale() const {
 }
 
 QStringList DesktopPlatform::dataFileFolders() const {
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-            QStringLiteral(TENSORA_INSTALLED_DATA_DIR)};
+    // Installed, the data folder stands beside the program's folder (bin and share/tensora),
+    // wherever the package put both.
+    const QString program = QCoreApplication::applicationDirPath();
+    return {QDir::currentPath(), program,
+            QDir::cleanPath(program + QStringLiteral("/../share/tensora"))};
 }
 
 RegistryAccess& DesktopPlatform::systemRegistry() {
@@ -148,6 +153,15 @@ bool DesktopPlatform::print(QWidget* owner, const std::function<int(QPagedPaintD
         return false;
     }
     return render(printer) > 0;
+}
+
+void ConsolePlatform::message(QWidget*, const QString& text) {
+    std::cerr << text.toStdString() << '\n';
+}
+
+bool ConsolePlatform::question(QWidget* owner, const QString& text) {
+    message(owner, text);
+    return false;
 }
 
 NumberLocale number_locale_of(const QLocale& locale) {

@@ -88,7 +88,8 @@ public:
     void writeSetting(const QString& section, const QString& key, const QString& value) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override;
-    // The current folder, then the program's own folder, then the installed data folder.
+    // The current folder, then the program's own folder, then the data folder installed beside
+    // it (../share/tensora from the program's folder).
     QStringList dataFileFolders() const override;
     RegistryAccess& systemRegistry() override;
     bool fileExists(const QString& path) const override;
@@ -100,6 +101,15 @@ public:
 
 private:
     std::unique_ptr<RegistryAccess> registry_;
+};
+
+// The desktop without windows of its own: messages go to the error stream, questions are
+// answered No. For the program's command-line modes.
+class ConsolePlatform : public DesktopPlatform {
+public:
+    void message(QWidget* owner, const QString& text) override;
+    bool question(QWidget* owner, const QString& text) override;
+    void beep() override {}
 };
 
 // The system locale's separators, as the number rules take them.

@@ -23,21 +23,6 @@ const QColor kBand(120, 140, 170, 50);
 const QColor kOverRow(250, 225, 222);
 const QColor kRule(150, 150, 150);
 
-// A step for an axis of this span: 1, 2 or 5 times a power of ten, about six to a span.
-double nice_step(double span) {
-    if (!(span > 0)) {
-        return 1;
-    }
-    const double rough = span / 6;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= rough) {
-            return factor * power;
-        }
-    }
-    return 10 * power;
-}
-
 struct Column {
     QString heading;
     double width; // inches
@@ -186,9 +171,9 @@ void graph(Pages& pages, const PrintedReport& report) {
             top = std::max(top, point.tension);
         }
     }
-    const double y_step = nice_step(top > 0 ? top * 1.1 : 10);
+    const double y_step = axis_step(top > 0 ? top * 1.1 : 10);
     const double y_max = std::ceil((top > 0 ? top * 1.1 : 10) / y_step) * y_step;
-    const double x_step = nice_step(profile.length > 0 ? profile.length : 1);
+    const double x_step = axis_step(profile.length > 0 ? profile.length : 1);
     const double x_max = std::ceil((profile.length > 0 ? profile.length : 1) / x_step) * x_step;
     const auto at = [&](double distance, double tension) {
         return QPointF(plot.left() + distance / x_max * plot.width(),

@@ -399,6 +399,18 @@ void MaxPull::closeEvent(QCloseEvent* event) {
     QuickCalculatorWindow::closeEvent(event);
 }
 
+QStringList MaxPull::categories() const {
+    return kCategories;
+}
+
+QStringList MaxPull::listedCables() const {
+    QStringList rows;
+    for (int row = 0; row < cables2choose->count(); ++row) {
+        rows.append(cables2choose->item(row)->text());
+    }
+    return rows;
+}
+
 void MaxPull::hideCableSelection() {
     Cables->setVisible(false);
     cables2choose->setVisible(false);

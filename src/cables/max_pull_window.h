@@ -46,6 +46,10 @@ public:
     // Leaves manual entry only, when the cable library cannot be read.
     void hideCableSelection();
 
+    // The categories offered, and the rows the cable list holds.
+    QStringList categories() const;
+    QStringList listedCables() const;
+
 protected:
     double calculate() const override;
     QString resultText() override;

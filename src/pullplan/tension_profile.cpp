@@ -90,6 +90,20 @@ ProfileData tension_profile(const ProfileSource& source) {
     return profile;
 }
 
+double axis_step(double span) {
+    if (!(span > 0) || !std::isfinite(span)) {
+        return 1;
+    }
+    const double rough = span / 6;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough) {
+            return factor * power;
+        }
+    }
+    return 10 * power;
+}
+
 std::vector<ProfilePoint> decimated(const std::vector<ProfilePoint>& points, double from, double to,
                                     int pixels) {
     if (pixels <= 0 || points.size() <= static_cast<std::size_t>(4 * pixels) || !(to > from)) {

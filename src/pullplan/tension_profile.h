@@ -60,6 +60,9 @@ ProfileData tension_profile(const ProfileSource& source);
 // Whether a tension can be drawn: a number the planner's columns show (not "Out of range").
 bool drawable_tension(double tension);
 
+// A step between an axis's ticks for a span: 1, 2 or 5 times a power of ten, about six to it.
+double axis_step(double span);
+
 // The points to draw on a line `pixels` wide spanning `from` to `to`: where points fall within
 // one pixel, only the first, the lowest, the highest and the last of them stay, in order.
 std::vector<ProfilePoint> decimated(const std::vector<ProfilePoint>& points, double from, double to,

@@ -188,10 +188,17 @@ void TensionProfile::redraw() {
         }
     }
     top = top > 0 ? top * 1.1 : 10.0;
+    // Ticks at round numbers from 0, the axes ending at the route's end and above the top.
+    const double tension_step = axis_step(top);
+    top = std::ceil(top / tension_step) * tension_step;
     distance_->setRange(0, length);
     tension_->setRange(0, top);
-    distance_->applyNiceNumbers();
-    tension_->applyNiceNumbers();
+    for (auto [axis, step] :
+         {std::pair{distance_, axis_step(length)}, std::pair{tension_, tension_step}}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(step);
+    }
     tension_->setTitleText(profile_.values_left_out
                                ? QStringLiteral("Tension (lbs) \u2014 values out of range left out")
                                : QStringLiteral("Tension (lbs)"));

@@ -494,7 +494,9 @@ private slots:
     }
 
     void startUpWithoutSplashShowsTheCaptionedMainWindow() {
-        const Module1::Startup startup(fixture_.registry(), fixture_.platform(), {false});
+        Module1::StartOptions options;
+        options.splash = false;
+        const Module1::Startup startup(fixture_.registry(), fixture_.platform(), options);
         QVERIFY(startup.finished());
         QVERIFY(startup.mainWindow().isVisible());
         QCOMPARE(startup.mainWindow().windowTitle(), QStringLiteral("Tensora by Norvale"));
@@ -504,7 +506,8 @@ private slots:
     void theSplashWaitsForThreeChangesOfTheSecondsWithoutBlocking() {
         QDateTime clock(QDate(2026, 12, 8), QTime(10, 0, 0));
         fixture_.platform().clock = clock;
-        const Module1::Startup startup(fixture_.registry(), fixture_.platform(), {true});
+        const Module1::Startup startup(fixture_.registry(), fixture_.platform(),
+                                       Module1::StartOptions{});
         QVERIFY(startup.splash() && startup.splash()->isVisible());
         QVERIFY(!startup.mainWindow().isVisible());
         for (int second = 1; second <= 2; ++second) {
