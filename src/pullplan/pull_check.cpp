@@ -1,0 +1,267 @@
+#include "pullplan/pull_check.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace tensora {
+namespace {
+
+constexpr double kDegreesPerRadian = 57.3;
+
+// The weight correction factor of an arrangement, when it has a meaning.
+std::optional<double> weight_factor(int cables, CableArrangement arrangement, double ratio) {
+    const double squared = ratio * ratio;
+    if (cables <= 1) {
+        return 1.0;
+    }
+    if (cables >= 5) {
+        return 1.4;
+    }
+    if (cables == 2 || arrangement == CableArrangement::Triangular) {
+        if (squared >= 1) {
+            return std::nullopt; // the root of a negative number: no room
+        }
+        return 1 / std::sqrt(1 - squared);
+    }
+    if (cables == 4 && arrangement == CableArrangement::Cradled) {
+        return 1 + 2 * squared;
+    }
+    return 1 + 4.0 / 3.0 * squared; // three cradled, four diamond
+}
+
+std::optional<double> clearance_of(int cables, CableArrangement arrangement, double D, double d) {
+    const double ratio = d / (D - d);
+    if (cables == 1) {
+        return D - d;
+    }
+    if (cables == 2) {
+        return D - 2 * d;
+    }
+    if (cables == 3 && arrangement == CableArrangement::Triangular) {
+        if (ratio >= 1) {
+            return std::nullopt;
+        }
+        return D / 2 - 1.366 * d + (D - d) / 2 * std::sqrt(1 - ratio * ratio);
+    }
+    if (cables == 3) {
+        const double half = d / (2 * (D - d));
+        return (D - d) / 2 + (D - d) / 2 * std::sqrt(1 - half * half);
+    }
+    if (cables == 4 && arrangement == CableArrangement::Diamond) {
+        return D - d - 2 * d * d / (D - d);
+    }
+    return std::nullopt;
+}
+
+// The sidewall bearing pressure of a bend: the tension leaving it over its radius, weighted by
+// the arrangement.
+double bearing_pressure(int cables, CableArrangement arrangement, double w, double tension,
+                        double radius) {
+    if (cables <= 1) {
+        return tension / radius;
+    }
+    if (cables >= 5) {
+        return (w - 1) * tension / radius;
+    }
+    if (cables == 3 && arrangement == CableArrangement::Cradled) {
+        return (3 * w - 2) * tension / (3 * radius);
+    }
+    if (cables == 4 && arrangement == CableArrangement::Cradled) {
+        return (4 * w - 3) * tension / (4 * radius);
+    }
+    return w * tension / (2 * radius); // two, three triangular, four diamond
+}
+
+std::string arrangement_name(int cables, CableArrangement arrangement) {
+    if (cables <= 1) {
+        return "single cable";
+    }
+    if (cables == 2) {
+        return "two cables";
+    }
+    if (cables >= 5) {
+        return "five or more cables";
+    }
+    switch (arrangement) {
+    case CableArrangement::Triangular:
+        return "triangular";
+    case CableArrangement::Cradled:
+        return "cradled";
+    default:
+        return "diamond";
+    }
+}
+
+// The text of a number that reads back as the same double, for the settings.
+std::string exact_text(double value) {
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+void find_max(const std::vector<double>& tensions, double& max, int& link) {
+    for (std::size_t i = 0; i < tensions.size(); ++i) {
+        if (link < 0 || tensions[i] > max) {
+            max = tensions[i];
+            link = static_cast<int>(i);
+        }
+    }
+}
+
+} // namespace
+
+JamRisk jam_risk(double J) {
+    if (J >= 2.6 && J < 2.9) {
+        return JamRisk::Significant;
+    }
+    if ((J >= 2.5 && J < 2.6) || (J >= 2.9 && J < 3.0)) {
+        return JamRisk::Moderate;
+    }
+    if ((J >= 2.4 && J < 2.5) || (J >= 3.0 && J < 3.2)) {
+        return JamRisk::Small;
+    }
+    return JamRisk::VerySmall;
+}
+
+std::string_view jam_risk_text(JamRisk risk) {
+    switch (risk) {
+    case JamRisk::Significant:
+        return "significant";
+    case JamRisk::Moderate:
+        return "moderate";
+    case JamRisk::Small:
+        return "small";
+    default:
+        return "very small";
+    }
+}
+
+CheckResult check_pull(const std::vector<PullLinkValues>& links,
+                       const std::vector<std::string>& angles, const PullSettingsTexts& settings,
+                       const CheckInputs& inputs, const NumberLocale& locale) {
+    CheckResult result;
+    const double D = inputs.conduit_id;
+    const double d = inputs.cable_od;
+    const int cables = inputs.cables;
+    if (!(d > 0) || !(D > d) || !std::isfinite(D)) {
+        result.problem = kCablesDoNotFit;
+        result.verdict = "The cables do not fit this conduit";
+        return result;
+    }
+    const double ratio = d / (D - d);
+    // Rounded to ten decimals so that a ratio lying on a boundary (3.8 in over 1.33 in is 3
+    // exactly) is not put on the wrong side of it by the last bit of the division.
+    result.jam_ratio = std::round(1.05 * D / d * 1e10) / 1e10;
+    if (cables == 3) {
+        result.jam_risk = jam_risk(result.jam_ratio);
+    }
+
+    // The arrangement: for three or four cables "automatic" takes the one with the larger
+    // factor; an arrangement the number of cables cannot take is said so.
+    CableArrangement arrangement = inputs.arrangement;
+    if ((cables == 3 && arrangement == CableArrangement::Diamond) ||
+        (cables == 4 && arrangement == CableArrangement::Triangular)) {
+        result.problem = cables == 3 ? "three cables lie triangular or cradled, not in a diamond"
+                                     : "four cables lie cradled or in a diamond, not triangular";
+        result.verdict = "The arrangement does not suit the number of cables";
+        return result;
+    }
+    if (arrangement == CableArrangement::Automatic && (cables == 3 || cables == 4)) {
+        const CableArrangement first =
+            cables == 3 ? CableArrangement::Triangular : CableArrangement::Diamond;
+        const auto a = weight_factor(cables, first, ratio);
+        const auto b = weight_factor(cables, CableArrangement::Cradled, ratio);
+        arrangement = !a || (b && *b > *a) ? CableArrangement::Cradled : first;
+    }
+    const auto w = weight_factor(cables, arrangement, ratio);
+    if (!w) {
+        result.problem = kCablesDoNotFit;
+        result.verdict = "The cables do not fit this conduit";
+        return result;
+    }
+    result.weight_correction = *w;
+    result.arrangement = arrangement_name(cables, arrangement);
+    result.clearance = clearance_of(cables, arrangement, D, d);
+    if (!result.clearance) {
+        result.clearance_note = "no clearance formula for this arrangement";
+    }
+
+    // The planner's pull with the coefficient of friction times the correction factor.
+    PullSettingsTexts corrected = settings;
+    corrected.friction = exact_text(read_input(settings.friction, locale) * *w);
+    const bool point = settings.mid_assist && settings.selected >= 0 &&
+                       static_cast<std::size_t>(settings.selected) < links.size();
+    calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
+                   locale, result.corrected);
+    find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
+    find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
+
+    std::vector<std::string> exceeded;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (links[i].straight) {
+            continue;
+        }
+        CheckedBend bend;
+        bend.link = static_cast<int>(i);
+        const double angle = i < angles.size() ? read_input(angles[i], locale) : 0;
+        if (inputs.bend_radius) {
+            bend.radius = *inputs.bend_radius;
+        } else if (angle != 0 && std::isfinite(angle)) {
+            bend.radius = links[i].length * kDegreesPerRadian / std::fabs(angle);
+        }
+        if (bend.radius && *bend.radius > 0) {
+            bend.forward_pressure = bearing_pressure(
+                cables, arrangement, *w, result.corrected.forward_tension[i], *bend.radius);
+            bend.reverse_pressure = bearing_pressure(
+                cables, arrangement, *w, result.corrected.reverse_tension[i], *bend.radius);
+            bend.over_limit = *bend.forward_pressure > inputs.sidewall_limit ||
+                              *bend.reverse_pressure > inputs.sidewall_limit;
+            if (bend.over_limit) {
+                exceeded.push_back("sidewall pressure exceeds " +
+                                   wholeResultText(inputs.sidewall_limit) + " lb/ft at link " +
+                                   std::to_string(i + 1));
+            }
+        }
+        result.bends.push_back(bend);
+    }
+
+    const double allowable = read_input(settings.allowable, locale);
+    // Each pull names the first link, in its own direction, where the tension goes beyond.
+    const auto beyond = [&](const std::vector<double>& tensions, bool reverse, const char* which) {
+        const std::size_t n = tensions.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t i = reverse ? n - 1 - k : k;
+            if (allowable > 0 && tensions[i] > allowable) {
+                exceeded.insert(exceeded.begin(),
+                                std::string(which) +
+                                    " pull exceeds the allowable tension at link " +
+                                    std::to_string(i + 1));
+                return;
+            }
+        }
+    };
+    beyond(result.corrected.reverse_tension, true, "Reverse");
+    beyond(result.corrected.forward_tension, false, "Forward");
+    if (result.clearance && *result.clearance < inputs.min_clearance) {
+        exceeded.push_back("the clearance is below the minimum");
+    }
+    if (result.jam_risk &&
+        (*result.jam_risk == JamRisk::Significant || *result.jam_risk == JamRisk::Moderate)) {
+        exceeded.push_back("the cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
+                           " risk)");
+    }
+    if (exceeded.empty()) {
+        result.verdict = "Pull OK";
+    } else {
+        std::string verdict;
+        for (const std::string& part : exceeded) {
+            verdict += (verdict.empty() ? "" : "; ") + part;
+        }
+        verdict[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(verdict[0])));
+        result.verdict = verdict;
+    }
+    return result;
+}
+
+} // namespace tensora

@@ -1,0 +1,128 @@
+#include "pullplan/pull_check.h"
+#include "pullplan/pull_plan_links.h"
+
+#include <gtest/gtest.h>
+
+namespace tensora {
+namespace {
+
+const NumberLocale kEnglish{".", ","};
+
+struct Plan {
+    Plan() {
+        links.append("Straight", "500", "0");
+        links.append("Angle", "2", "90");
+        links.append("Straight", "300", "0");
+        settings.friction = "0.15";
+        settings.weight = "200";
+        settings.allowable = "1000";
+    }
+    CheckResult check(const CheckInputs& inputs) const {
+        const std::vector<std::string> angles{links.angle(0), links.angle(1), links.angle(2)};
+        return check_pull(links.values(), angles, settings, inputs, kEnglish);
+    }
+    PullPlanLinks links{kEnglish};
+    PullSettingsTexts settings;
+};
+
+CheckInputs three_in_five_inch(CableArrangement arrangement) {
+    CheckInputs inputs;
+    inputs.conduit_id = 5.047;
+    inputs.cable_od = 1.58;
+    inputs.cables = 3;
+    inputs.arrangement = arrangement;
+    return inputs;
+}
+
+TEST(PullCheck, ThreeCablesTriangularAndCradled) {
+    const Plan plan;
+    const CheckResult triangular = plan.check(three_in_five_inch(CableArrangement::Triangular));
+    EXPECT_NEAR(triangular.jam_ratio, 3.3540, 5e-5);
+    EXPECT_EQ(triangular.jam_risk, JamRisk::VerySmall);
+    EXPECT_NEAR(triangular.weight_correction, 1.1234, 5e-5);
+    EXPECT_NEAR(*triangular.clearance, 1.9082, 5e-5);
+    EXPECT_EQ(triangular.arrangement, "triangular");
+    const CheckResult cradled = plan.check(three_in_five_inch(CableArrangement::Cradled));
+    EXPECT_NEAR(cradled.weight_correction, 1.2769, 5e-5);
+    EXPECT_NEAR(*cradled.clearance, 3.4214, 5e-5);
+    // Automatic takes the larger factor, and names it.
+    const CheckResult automatic = plan.check(three_in_five_inch(CableArrangement::Automatic));
+    EXPECT_EQ(automatic.arrangement, "cradled");
+    EXPECT_EQ(automatic.weight_correction, cradled.weight_correction);
+    // The bend's pressure: (3w - 2) T / 3R, R = 2 ft * 57.3 / 90 of its arc.
+    ASSERT_EQ(cradled.bends.size(), 1u);
+    EXPECT_NEAR(*cradled.bends[0].radius, 1.2733, 5e-5);
+    EXPECT_NEAR(*cradled.bends[0].forward_pressure,
+                (3 * cradled.weight_correction - 2) * cradled.corrected.forward_tension[1] /
+                    (3 * *cradled.bends[0].radius),
+                1e-9);
+}
+
+TEST(PullCheck, OneCableIsThePlannersPull) {
+    const Plan plan;
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    inputs.cables = 1;
+    const CheckResult one = plan.check(inputs);
+    EXPECT_EQ(one.weight_correction, 1);
+    EXPECT_FALSE(one.jam_risk); // named for three cables only
+    EXPECT_NEAR(*one.clearance, 3.467, 1e-9);
+    PullResults planner;
+    plan.links.calculate(plan.settings, planner);
+    EXPECT_EQ(one.corrected.forward_tension, planner.forward_tension);
+    EXPECT_EQ(one.corrected.reverse_tension, planner.reverse_tension);
+    EXPECT_NEAR(*one.bends[0].forward_pressure, planner.forward_tension[1] / *one.bends[0].radius,
+                1e-12);
+    EXPECT_EQ(one.verdict, "Pull OK");
+}
+
+TEST(JamRisk, ChangesAtEachBoundary) {
+    EXPECT_EQ(jam_risk(2.5999), JamRisk::Moderate);
+    EXPECT_EQ(jam_risk(2.6), JamRisk::Significant);
+    EXPECT_EQ(jam_risk(2.8999), JamRisk::Significant);
+    EXPECT_EQ(jam_risk(2.9), JamRisk::Moderate);
+    EXPECT_EQ(jam_risk(2.9999), JamRisk::Moderate);
+    EXPECT_EQ(jam_risk(3.0), JamRisk::Small);
+    EXPECT_EQ(jam_risk(2.3999), JamRisk::VerySmall);
+    EXPECT_EQ(jam_risk(3.2), JamRisk::VerySmall);
+    // 1.05 * 3.8 / 1.33 is 3 exactly; the division alone gives 2.9999999999999996.
+    const Plan plan;
+    CheckInputs on_boundary = three_in_five_inch(CableArrangement::Cradled);
+    on_boundary.conduit_id = 3.8;
+    on_boundary.cable_od = 1.33;
+    EXPECT_EQ(plan.check(on_boundary).jam_risk, JamRisk::Small);
+}
+
+TEST(PullCheck, SaysSoWhereAFormulaHasNoMeaning) {
+    Plan plan;
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Triangular);
+    inputs.conduit_id = 1.5; // narrower than a cable
+    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
+    inputs.conduit_id = 2.9; // d / (D - d) above 1: no room for a triangle
+    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
+    inputs.arrangement = CableArrangement::Diamond;
+    EXPECT_FALSE(plan.check(inputs).problem.empty());
+    plan.links.set(1, "Angle", "2", "0", "2"); // a bend of angle 0 has no radius
+    const CheckResult flat = plan.check(three_in_five_inch(CableArrangement::Cradled));
+    EXPECT_FALSE(flat.bends[0].radius);
+    EXPECT_FALSE(flat.bends[0].forward_pressure);
+}
+
+TEST(PullCheck, NamesWhatExceedsWhere) {
+    Plan plan;
+    plan.settings.allowable = "20";
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Cradled);
+    inputs.sidewall_limit = 5;
+    inputs.min_clearance = 4;
+    const CheckResult result = plan.check(inputs);
+    // 500 ft at 0.15 * w of 200 lb per 1000 ft stays below 20 lbs; the bend takes it over.
+    EXPECT_EQ(result.verdict.substr(0, 53),
+              "Forward pull exceeds the allowable tension at link 2;");
+    EXPECT_NE(result.verdict.find("Reverse pull exceeds the allowable tension at link 1"),
+              std::string::npos);
+    EXPECT_NE(result.verdict.find("sidewall pressure exceeds 5 lb/ft at link 2"),
+              std::string::npos);
+    EXPECT_NE(result.verdict.find("clearance is below the minimum"), std::string::npos);
+}
+
+} // namespace
+} // namespace tensora
