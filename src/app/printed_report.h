@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/report.h"
+#include "pullplan/pull_check.h"
 #include "pullplan/tension_profile.h"
 
 #include <optional>
@@ -10,6 +11,20 @@
 #include <vector>
 
 namespace tensora {
+
+// The pull check of several cables in one conduit, as the report shows it.
+struct PrintedCheck {
+    std::vector<std::pair<std::string, std::string>> inputs;  // label, text
+    std::vector<std::pair<std::string, std::string>> results; // label, text
+    bool ok = false;
+    std::vector<CheckedBendTexts> bends;
+    std::vector<bool> bend_over; // per bend: a pressure beyond the limit
+};
+
+// `conduit` names the conduit chosen from the tables ("Schedule 40, trade size 5"), empty
+// when its inside diameter was typed.
+PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs,
+                           const CheckResult& result);
 
 struct PrintedReport {
     std::string date;      // as the user's locale writes it
@@ -20,7 +35,8 @@ struct PrintedReport {
     int reverse_percent = 0;
     std::vector<bool> over_limit; // per link: a tension beyond the allowable tension
     ProfileData profile;
-    std::optional<FillReport> fill; // when the fill ratio window has cables
+    std::optional<FillReport> fill;    // when the fill ratio window has cables
+    std::optional<PrintedCheck> check; // when the pull check window has its inputs
 };
 
 // Which links have a tension, either way, beyond the allowable tension (none when the

@@ -319,6 +319,39 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
     pages.advance(pages.pt(12));
 }
 
+QList<QPair<QString, QString>>
+text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
+    QList<QPair<QString, QString>> list;
+    for (const auto& [label, text] : pairs) {
+        list.append({text_of(label), text_of(text)});
+    }
+    return list;
+}
+
+void check_section(Pages& pages, const PrintedCheck& check) {
+    pairs(pages, QStringLiteral("Pull check: cables in the conduit"), text_pairs(check.inputs));
+    pairs(pages, QStringLiteral("Pull check: results"), text_pairs(check.results));
+    std::vector<QStringList> rows;
+    rows.reserve(check.bends.size());
+    for (std::size_t i = 0; i < check.bends.size(); ++i) {
+        const CheckedBendTexts& bend = check.bends[i];
+        rows.push_back({text_of(bend.link), text_of(bend.radius), text_of(bend.forward_pressure),
+                        text_of(bend.reverse_pressure),
+                        check.bend_over[i] ? QStringLiteral("over") : QString()});
+    }
+    if (rows.empty()) {
+        return;
+    }
+    table(pages,
+          QStringLiteral("Bend pressures, corrected (rows marked \"over\" exceed the limit)"),
+          {{QStringLiteral("Link"), 0.6, true},
+           {QStringLiteral("Radius (ft)"), 1.1, true},
+           {QStringLiteral("Forward (lb/ft)"), 1.3, true},
+           {QStringLiteral("Reverse (lb/ft)"), 1.3, true},
+           {QStringLiteral("Limit"), 0.6, false}},
+          rows, [&check](std::size_t r) { return check.bend_over[r]; });
+}
+
 void flow(Pages& pages, const PrintedReport& report) {
     title_block(pages, report);
     const PullPlanReport& plan = report.plan;
@@ -366,6 +399,9 @@ void flow(Pages& pages, const PrintedReport& report) {
               return r < report.over_limit.size() && report.over_limit[r];
           });
 
+    if (report.check) {
+        check_section(pages, *report.check);
+    }
     if (report.fill) {
         const FillReport& fill = *report.fill;
         QStringList diameters;

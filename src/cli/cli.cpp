@@ -3,6 +3,7 @@
 #include "calculators/calculator_inputs.h"
 #include "calculators/formulas.h"
 #include "calculators/number_rules.h"
+#include "cli/check_command.h"
 #include "cli/fill_command.h"
 #include "cli/pull_command.h"
 
@@ -77,6 +78,27 @@ not finite prints "Out of range".
       option text with a tab or line break inside is refused. A bend of length 0 shows
       "no length" as sidewall pressure. --json prints the same as one JSON object, with the
       unrounded tensions (null when not finite).
+
+  check --conduit-id D --cable-od D --cables N [--configuration auto|triangular|cradled|
+        diamond] [--min-clearance X] [--swbp-limit P] [--bend-radius R] [PULL OPTION...]
+        [LINK...]
+      The pull check of 1 to 6 cables of one outside diameter (--cable-od, in) in a conduit
+      of the inside diameter --conduit-id (in), on the plan that pull takes (every option
+      and link of pull). Jam ratio 1.05 D / d, with the jam risk for three cables; the
+      weight correction factor of the configuration (auto takes the larger of triangular
+      and cradled for three cables, of diamond and cradled for four); the clearance, against
+      --min-clearance (default 0.5 in); the planner's pull with the coefficient of friction
+      times the weight correction, from both ends; and each bend's sidewall bearing
+      pressure from its radius (its length * 57.3 / its angle, or --bend-radius in ft for
+      every bend), against --swbp-limit (default 500 lb/ft). Prints "jam-ratio",
+      "jam-risk" (empty unless three cables), "weight-correction", "configuration",
+      "clearance", "forward-max" and "reverse-max" (the highest corrected tension of each
+      direction, lbs), each followed by a tab and its text; then one line a bend:
+      "bend", link, radius (ft), forward and reverse pressure (lb/ft), tab-separated; then
+      "verdict" ("Pull OK", or what exceeds where). Ratios and inches have 4 decimals;
+      tensions and pressures are written as the planner's columns. Where a figure has no
+      meaning (cables that do not fit the conduit) its field says so in words. --json
+      prints the same as one JSON object; --pdf adds the check to the report.
 
   fill [--standard sch40|sdr11|sdr135] [--max-fill TEXT] [--json] OD...
       The fill ratio calculator: the cables' outside diameters (in) against every trade
@@ -297,11 +319,17 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         out << kUsage;
         return written(out, err);
     }
-    if (!arguments.empty() && (arguments[0] == "pull" || arguments[0] == "fill")) {
+    if (!arguments.empty() &&
+        (arguments[0] == "pull" || arguments[0] == "fill" || arguments[0] == "check")) {
         const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
         try {
-            arguments[0] == "pull" ? run_pull_command(rest, out, err, services)
-                                   : run_fill_command(rest, out, err);
+            if (arguments[0] == "pull") {
+                run_pull_command(rest, out, err, services);
+            } else if (arguments[0] == "check") {
+                run_check_command(rest, out, err, services);
+            } else {
+                run_fill_command(rest, out, err);
+            }
         } catch (const CliRefusal& refusal) {
             err << refusal.message << '\n';
             return 2;

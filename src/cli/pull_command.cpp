@@ -108,17 +108,6 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
     }
 }
 
-struct PullRequest {
-    PullSettingsTexts settings;
-    std::vector<PullLinkTexts> links;
-    std::string description = "Cable to pull";
-    std::optional<std::string> save_report;
-    std::optional<std::string> report_file;
-    std::optional<std::string> pdf;
-    bool json = false;
-    bool help = false;
-};
-
 // The cable texts and links of a saved report; the options given beside it win.
 void read_report_file(const std::string& path, PullRequest& request,
                       const std::vector<std::string_view>& given) {
@@ -144,8 +133,8 @@ void read_report_file(const std::string& path, PullRequest& request,
     }
 }
 
-// The value of an option that takes one; it may be anything, "-h" included, but a tab or line
-// break inside.
+} // namespace
+
 const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& i) {
     const std::string& option = arguments[i];
     if (i + 1 >= arguments.size()) {
@@ -160,7 +149,8 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
     return value;
 }
 
-PullRequest parse(const std::vector<std::string>& arguments) {
+PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
+                               const MoreOptions& more) {
     PullRequest request;
     std::optional<std::string> plan_file;
     std::optional<std::string> report_file;
@@ -201,8 +191,10 @@ PullRequest parse(const std::vector<std::string>& arguments) {
         } else if (argument == "--json") {
             request.json = true;
         } else if (argument.starts_with("--")) {
-            throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
-                             " for pull"};
+            if (!more || !more(arguments, i)) {
+                throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
+                                 " for " + std::string(command)};
+            }
         } else {
             link_arguments.push_back(argument);
         }
@@ -241,7 +233,7 @@ PullRequest parse(const std::vector<std::string>& arguments) {
 
 // The window's warnings for its cable boxes, and its refusal of a back tension that is not a
 // number (a beep there, a line here).
-void warn(const PullSettingsTexts& settings, std::ostream& err) {
+void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err) {
     if (const auto message = friction_input_message(settings.friction, kEnglish)) {
         err << argument_message("friction", settings.friction, *message) << '\n';
     }
@@ -258,6 +250,8 @@ void warn(const PullSettingsTexts& settings, std::ostream& err) {
             << '\n';
     }
 }
+
+namespace {
 
 std::string json_number(double value) {
     if (!std::isfinite(value)) {
@@ -329,8 +323,8 @@ void save_report(const PullRequest& request, const PullResults& results) {
 }
 
 // Writes the report for people as a PDF, whole or not at all.
-void write_pdf(const PullRequest& request, const PullResults& results,
-               const CliServices& services) {
+void write_pdf(const PullRequest& request, const PullResults& results, const CliServices& services,
+               const PrintedCheck* check) {
     if (!services.write_pdf) {
         throw CliRefusal{"tensora-cli: --pdf is not available here"};
     }
@@ -349,6 +343,9 @@ void write_pdf(const PullRequest& request, const PullResults& results,
         angles.push_back(link.angle);
     }
     printed.profile = tension_profile({values, angles, request.settings, results, kEnglish});
+    if (check) {
+        printed.check = *check;
+    }
     std::string reason;
     if (!services.write_pdf(printed, *request.pdf, reason)) {
         throw CliRefusal{"tensora-cli: " + argument_message("pdf", *request.pdf,
@@ -358,21 +355,26 @@ void write_pdf(const PullRequest& request, const PullResults& results,
 
 } // namespace
 
-void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err, const CliServices& services) {
-    const PullRequest request = parse(arguments);
-    if (request.help) {
-        out << cli_usage();
-        return;
-    }
-    warn(request.settings, err);
-    const PullResults results = pullcalc(request.links, request.settings, kEnglish);
+void write_pull_files(const PullRequest& request, const PullResults& results,
+                      const CliServices& services, const PrintedCheck* check) {
     if (request.save_report) {
         save_report(request, results);
     }
     if (request.pdf) {
-        write_pdf(request, results, services);
+        write_pdf(request, results, services, check);
     }
+}
+
+void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err, const CliServices& services) {
+    const PullRequest request = parse_pull_request(arguments, "pull");
+    if (request.help) {
+        out << cli_usage();
+        return;
+    }
+    warn_pull_settings(request.settings, err);
+    const PullResults results = pullcalc(request.links, request.settings, kEnglish);
+    write_pull_files(request, results, services);
     if (request.json) {
         print_json(request, results, out);
     } else {

@@ -2,12 +2,52 @@
 #pragma once
 
 #include "cli/cli.h"
+#include "pullplan/pull_plan.h"
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tensora {
+
+struct PrintedCheck;
+
+// A pull as its options and links ask for it.
+struct PullRequest {
+    PullSettingsTexts settings;
+    std::vector<PullLinkTexts> links;
+    std::string description = "Cable to pull";
+    std::optional<std::string> save_report;
+    std::optional<std::string> report_file;
+    std::optional<std::string> pdf;
+    bool json = false;
+    bool help = false;
+};
+
+// An option of a command built on `pull` that `pull` does not have: given the arguments and
+// the option's place, it takes the option (and its value, moving the place on) and returns
+// true, or returns false for an option it does not know either.
+using MoreOptions =
+    std::function<bool(const std::vector<std::string>& arguments, std::size_t& place)>;
+
+// Reads the options and links of `pull`, and those of `more`, for the command named.
+PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
+                               const MoreOptions& more = {});
+
+// The value of the option at `place` (moving the place on to it); refused when missing or
+// holding a tab or line break.
+const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& place);
+
+// The planner's warnings for the cable boxes, on the error stream.
+void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err);
+
+// What --save-report and --pdf ask for, whole or not at all; the PDF adds the pull check
+// when one is given.
+void write_pull_files(const PullRequest& request, const PullResults& results,
+                      const CliServices& services, const PrintedCheck* check = nullptr);
 
 // Runs `pull` with its arguments (those after the command word); a command line that cannot
 // be run throws CliRefusal before anything is printed.

@@ -1,6 +1,8 @@
 #include "pullplan/pull_check.h"
 
-#include <cctype>
+#include "calculators/calculator_inputs.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -8,6 +10,18 @@ namespace tensora {
 namespace {
 
 constexpr double kDegreesPerRadian = 57.3;
+
+// The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
+// in one cross-section: 1, 2, 1 + 2/sqrt(3), 1 + sqrt(2), 1 + sqrt(2 (1 + 1/sqrt(5))), 3.
+constexpr double kSmallestConduit[kMostCables] = {
+    1.0, 2.0, 2.1547005383792515, 2.4142135623730951, 2.7013016167040798, 3.0};
+
+CheckResult& not_fitting(CheckResult& result) {
+    result.problem = kCablesDoNotFit;
+    result.jam_risk.reset(); // no risk to name for cables that do not go in
+    result.verdict = "The cables do not fit this conduit";
+    return result;
+}
 
 // The weight correction factor of an arrangement, when it has a meaning.
 std::optional<double> weight_factor(int cables, CableArrangement arrangement, double ratio) {
@@ -83,14 +97,7 @@ std::string arrangement_name(int cables, CableArrangement arrangement) {
     if (cables >= 5) {
         return "five or more cables";
     }
-    switch (arrangement) {
-    case CableArrangement::Triangular:
-        return "triangular";
-    case CableArrangement::Cradled:
-        return "cradled";
-    default:
-        return "diamond";
-    }
+    return std::string(arrangement_keyword(arrangement));
 }
 
 // The text of a number that reads back as the same double, for the settings.
@@ -110,6 +117,19 @@ void find_max(const std::vector<double>& tensions, double& max, int& link) {
 }
 
 } // namespace
+
+std::string_view arrangement_keyword(CableArrangement arrangement) {
+    switch (arrangement) {
+    case CableArrangement::Triangular:
+        return "triangular";
+    case CableArrangement::Cradled:
+        return "cradled";
+    case CableArrangement::Diamond:
+        return "diamond";
+    default:
+        return "automatic";
+    }
+}
 
 JamRisk jam_risk(double J) {
     if (J >= 2.6 && J < 2.9) {
@@ -143,19 +163,21 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     CheckResult result;
     const double D = inputs.conduit_id;
     const double d = inputs.cable_od;
-    const int cables = inputs.cables;
-    if (!(d > 0) || !(D > d) || !std::isfinite(D)) {
-        result.problem = kCablesDoNotFit;
-        result.verdict = "The cables do not fit this conduit";
-        return result;
+    const int cables = std::clamp(inputs.cables, 1, kMostCables);
+    result.allowable = read_input(settings.allowable, locale);
+    if (!(d > 0) || !(D > 0) || !std::isfinite(D) || !std::isfinite(d)) {
+        return not_fitting(result);
     }
-    const double ratio = d / (D - d);
     // Rounded to ten decimals so that a ratio lying on a boundary (3.8 in over 1.33 in is 3
     // exactly) is not put on the wrong side of it by the last bit of the division.
     result.jam_ratio = std::round(1.05 * D / d * 1e10) / 1e10;
     if (cables == 3) {
         result.jam_risk = jam_risk(result.jam_ratio);
     }
+    if (D < kSmallestConduit[cables - 1] * d) {
+        return not_fitting(result);
+    }
+    const double ratio = d / (D - d);
 
     // The arrangement: for three or four cables "automatic" takes the one with the larger
     // factor; an arrangement the number of cables cannot take is said so.
@@ -176,9 +198,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     }
     const auto w = weight_factor(cables, arrangement, ratio);
     if (!w) {
-        result.problem = kCablesDoNotFit;
-        result.verdict = "The cables do not fit this conduit";
-        return result;
+        return not_fitting(result);
     }
     result.weight_correction = *w;
     result.arrangement = arrangement_name(cables, arrangement);
@@ -218,7 +238,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
             bend.over_limit = *bend.forward_pressure > inputs.sidewall_limit ||
                               *bend.reverse_pressure > inputs.sidewall_limit;
             if (bend.over_limit) {
-                exceeded.push_back("sidewall pressure exceeds " +
+                exceeded.push_back("Sidewall pressure exceeds " +
                                    wholeResultText(inputs.sidewall_limit) + " lb/ft at link " +
                                    std::to_string(i + 1));
             }
@@ -244,24 +264,138 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     beyond(result.corrected.reverse_tension, true, "Reverse");
     beyond(result.corrected.forward_tension, false, "Forward");
     if (result.clearance && *result.clearance < inputs.min_clearance) {
-        exceeded.push_back("the clearance is below the minimum");
+        exceeded.push_back("The clearance is below the minimum");
     }
     if (result.jam_risk &&
         (*result.jam_risk == JamRisk::Significant || *result.jam_risk == JamRisk::Moderate)) {
-        exceeded.push_back("the cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
+        exceeded.push_back("The cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
                            " risk)");
     }
     if (exceeded.empty()) {
-        result.verdict = "Pull OK";
+        result.verdict = std::string(kPullOk);
+        result.ok = true;
     } else {
         std::string verdict;
         for (const std::string& part : exceeded) {
             verdict += (verdict.empty() ? "" : "; ") + part;
         }
-        verdict[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(verdict[0])));
         result.verdict = verdict;
     }
     return result;
+}
+
+CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
+                              std::vector<CheckWarning>* warnings) {
+    const auto warn = [warnings](std::string_view box, std::string_view message) {
+        if (warnings) {
+            warnings->push_back({box, message});
+        }
+    };
+    const auto read = [&](std::string_view box, const std::string& text) {
+        if (!isNumberText(text, locale)) {
+            warn(box, kEnterNumberMessage);
+        }
+        return read_input(text, locale);
+    };
+    CheckInputs inputs;
+    inputs.conduit_id = read("conduit-id", texts.conduit_id);
+    inputs.cable_od = read("cable-od", texts.cable_od);
+    inputs.cables = std::clamp(texts.cables, 1, kMostCables);
+    inputs.arrangement = texts.arrangement;
+    inputs.min_clearance = read("min-clearance", texts.min_clearance);
+    inputs.sidewall_limit = read("swbp-limit", texts.sidewall_limit);
+    if (!trimmed_blanks(texts.bend_radius).empty()) {
+        if (!isNumberText(texts.bend_radius, locale)) {
+            warn("bend-radius", kEnterNumberMessage);
+        } else if (const double radius = read_input(texts.bend_radius, locale); radius > 0) {
+            inputs.bend_radius = radius;
+        } else {
+            warn("bend-radius", kRadiusMessage);
+        }
+    }
+    return inputs;
+}
+
+std::string fixed_text(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotFiniteText);
+    }
+    char buffer[400]; // the widest double in fixed notation, with its decimals
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
+    return std::string(buffer, end);
+}
+
+namespace {
+
+std::string tension_text(double value) {
+    std::string scratch;
+    return std::string(column_text(value, scratch));
+}
+
+std::string pull_line(const std::string& max, int link, const CheckResult& result) {
+    if (link < 0) {
+        return "no links in the plan";
+    }
+    return max + " lbs at link " + std::to_string(link + 1) + ", allowable " +
+           wholeResultText(result.allowable) + " lbs";
+}
+
+} // namespace
+
+CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
+    CheckTexts texts;
+    texts.verdict = result.verdict;
+    if (result.jam_ratio > 0) {
+        texts.jam_ratio = fixed_text(result.jam_ratio, 4);
+        texts.jam_line = texts.jam_ratio;
+    }
+    if (result.jam_risk) {
+        texts.jam_risk = jam_risk_text(*result.jam_risk);
+        texts.jam_line += ", jam risk " + texts.jam_risk;
+    }
+    if (!result.problem.empty()) {
+        for (std::string* text :
+             {&texts.weight_correction, &texts.configuration, &texts.clearance, &texts.forward_max,
+              &texts.reverse_max, &texts.weight_line, &texts.clearance_line, &texts.forward_line,
+              &texts.reverse_line}) {
+            *text = result.problem;
+        }
+        texts.jam_risk = result.problem;
+        texts.jam_line = texts.jam_ratio.empty() ? result.problem
+                                                 : texts.jam_ratio + ", " + result.problem;
+        return texts;
+    }
+    texts.weight_correction = fixed_text(result.weight_correction, 4);
+    texts.configuration = result.arrangement;
+    texts.weight_line = texts.weight_correction + ", " + result.arrangement;
+    if (result.clearance) {
+        texts.clearance = fixed_text(*result.clearance, 4);
+        texts.clearance_line =
+            texts.clearance + " in, " +
+            (*result.clearance < inputs.min_clearance ? "below the minimum of " : "minimum ") +
+            general_number_text(inputs.min_clearance) + " in";
+    } else {
+        texts.clearance = result.clearance_note;
+        texts.clearance_line = result.clearance_note;
+    }
+    texts.forward_max = tension_text(result.forward_max);
+    texts.reverse_max = tension_text(result.reverse_max);
+    texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result);
+    texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result);
+    return texts;
+}
+
+CheckedBendTexts bend_texts(const CheckedBend& bend) {
+    CheckedBendTexts texts;
+    texts.link = std::to_string(bend.link + 1);
+    texts.radius = bend.radius ? fixed_text(*bend.radius, 4) : std::string(kAngleZeroText);
+    texts.forward_pressure =
+        bend.forward_pressure ? tension_text(*bend.forward_pressure) : std::string(kNoRadiusText);
+    texts.reverse_pressure =
+        bend.reverse_pressure ? tension_text(*bend.reverse_pressure) : std::string(kNoRadiusText);
+    return texts;
 }
 
 } // namespace tensora

@@ -8,11 +8,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tensora {
 
+inline constexpr int kMostCables = 6;
+inline constexpr std::string_view kPullOk = "Pull OK";
+
 enum class CableArrangement { Automatic, Triangular, Cradled, Diamond };
+
+// "automatic", "triangular", "cradled", "diamond".
+std::string_view arrangement_keyword(CableArrangement arrangement);
 
 enum class JamRisk { Significant, Moderate, Small, VerySmall };
 
@@ -50,8 +57,37 @@ struct CheckResult {
     int forward_max_link = -1;
     int reverse_max_link = -1;
     std::vector<CheckedBend> bends;
-    std::string verdict; // "Pull OK", or what exceeds where
+    double allowable = 0; // lbs, as the planner reads it
+    std::string verdict;  // "Pull OK", or what exceeds where
+    bool ok = false;      // the verdict is "Pull OK"
 };
+
+// The check's inputs as the window's boxes and the command line's options hold them.
+struct CheckInputTexts {
+    std::string conduit_id;
+    std::string cable_od;
+    int cables = 3;
+    CableArrangement arrangement = CableArrangement::Automatic;
+    std::string min_clearance = "0.5";
+    std::string sidewall_limit = "500";
+    std::string bend_radius; // empty: each bend's radius from its arc
+};
+
+// A box whose text the program warns about, and the warning.
+struct CheckWarning {
+    std::string_view box; // "conduit-id", "cable-od", "min-clearance", "swbp-limit", "bend-radius"
+    std::string_view message;
+};
+
+// The inputs read by the program's number rules (a text that is not a number reads as its
+// leading number; a bend radius that is not a positive number is left out), with the
+// warning of every box that needs one.
+CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
+                              std::vector<CheckWarning>* warnings = nullptr);
+
+inline constexpr std::string_view kRadiusMessage =
+    "Enter a bend radius above 0, or leave the box empty to take each bend's radius from its "
+    "length and angle";
 
 // The jam risk of three cables for a jam ratio.
 JamRisk jam_risk(double jam_ratio);
@@ -63,5 +99,40 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
                        const CheckInputs& inputs, const NumberLocale& locale);
 
 inline constexpr std::string_view kCablesDoNotFit = "the cables do not fit this conduit";
+
+// The check's results as the window and the command line write them: ratios and inches with
+// four decimals, tensions and pressures as the planner's columns.
+struct CheckTexts {
+    std::string jam_ratio;         // "3.3540"
+    std::string jam_risk;          // "very small"; empty when no risk is named
+    std::string weight_correction; // "1.2769", or what has no meaning
+    std::string configuration;     // "cradled"
+    std::string clearance;         // "3.4214", or why there is none
+    std::string forward_max;       // lbs
+    std::string reverse_max;
+    std::string verdict;
+    // Sentences for the window's result lines.
+    std::string jam_line;
+    std::string weight_line;
+    std::string clearance_line;
+    std::string forward_line;
+    std::string reverse_line;
+};
+
+struct CheckedBendTexts {
+    std::string link; // the link number
+    std::string radius;
+    std::string forward_pressure;
+    std::string reverse_pressure;
+};
+
+inline constexpr std::string_view kAngleZeroText = "angle 0";
+inline constexpr std::string_view kNoRadiusText = "no radius";
+
+CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs);
+CheckedBendTexts bend_texts(const CheckedBend& bend);
+
+// A value with a fixed number of decimals ("3.3540"); kNotFiniteText when not finite.
+std::string fixed_text(double value, int decimals);
 
 } // namespace tensora

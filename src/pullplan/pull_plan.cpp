@@ -41,19 +41,6 @@ double straight_tension_added(double friction, double weight, double length) {
     return ((friction * weight) * length) / 1000.0;
 }
 
-// A tension or pressure as the columns show it: pattern "###". From 1e15 on a double no longer
-// holds the value to the pound, and its digits would only be rounding noise many columns
-// wide, so such values show as out of range, like values beyond a double; so do values just
-// below that which round up to sixteen digits.
-std::string_view column_text(double value, std::string& scratch) {
-    if (!(std::fabs(value) < 1e15)) {
-        return kNotFiniteText;
-    }
-    const std::string_view text = whole_pattern_text(value, scratch);
-    const std::size_t digits = text.size() - (value < 0 ? 1 : 0);
-    return digits > 15 ? kNotFiniteText : text;
-}
-
 // A bend without length has no finite sidewall pressure, whatever tension reaches it, so both
 // directions show the same text for it.
 std::string_view sidewall_text(double tension, double length, std::string& scratch) {
@@ -70,6 +57,18 @@ std::string caption_for(std::string_view number) {
 }
 
 } // namespace
+
+// From 1e15 on a double no longer holds the value to the pound, and its digits would only be
+// rounding noise many columns wide, so such values show as out of range, like values beyond a
+// double; so do values just below that which round up to sixteen digits.
+std::string_view column_text(double value, std::string& scratch) {
+    if (!(std::fabs(value) < 1e15)) {
+        return kNotFiniteText;
+    }
+    const std::string_view text = whole_pattern_text(value, scratch);
+    const std::size_t digits = text.size() - (value < 0 ? 1 : 0);
+    return digits > 15 ? kNotFiniteText : text;
+}
 
 PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale) {
     PullLinkValues values;

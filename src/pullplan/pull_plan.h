@@ -39,6 +39,10 @@ struct PullLinkValues {
 
 PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale);
 
+// A tension or pressure as the columns show it: pattern "###", and kNotFiniteText from 1e15
+// on. The view stays valid until `scratch` changes.
+std::string_view column_text(double value, std::string& scratch);
+
 // The cable and pull inputs of the plan, as the window's boxes hold them.
 struct PullSettingsTexts {
     std::string friction = "0.150";

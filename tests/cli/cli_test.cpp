@@ -110,9 +110,9 @@ TEST(Cli, DocumentsEveryCommand) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("straight LENGTH WEIGHT FRICTION"), std::string::npos);
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
-    for (const char* usage :
-         {"bend TENSION ANGLE FRICTION", "sidewall TENSION LENGTH",
-          "maxpull TENSION WEIGHT FRICTION", "lube LENGTH DIAMETER", "pull [", "fill ["}) {
+    for (const char* usage : {"bend TENSION ANGLE FRICTION", "sidewall TENSION LENGTH",
+                              "maxpull TENSION WEIGHT FRICTION", "lube LENGTH DIAMETER", "pull [",
+                              "fill [", "check --conduit-id"}) {
         EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
     }
 }
@@ -272,6 +272,64 @@ TEST(CliPull, HandsThePlanToThePdfWriter) {
     EXPECT_EQ(run_cli(pull("--pdf full.pdf s:1"), refused_out, err, services), 2);
     EXPECT_EQ(refused_out.str(), "");
     EXPECT_EQ(run({"pull", "--pdf", "plan.pdf", "s:1"}).status, 2); // no writer: refused
+
+    // check adds itself to the report.
+    written.reset();
+    auto checked = pull("--conduit-id 5.047 --cable-od 1.58 --cables 3 --pdf plan.pdf b:2:90");
+    checked[0] = "check";
+    EXPECT_EQ(run_cli(checked, out, err, services), 0);
+    ASSERT_TRUE(written && written->check);
+    EXPECT_EQ(written->check->bends.size(), 1u);
+    EXPECT_TRUE(written->check->ok);
+}
+
+std::vector<std::string> check(const std::string& line) {
+    std::vector<std::string> arguments = pull(line);
+    arguments[0] = "check";
+    return arguments;
+}
+
+const std::string kThreeCables = "--conduit-id 5.047 --cable-od 1.58 --cables 3 ";
+
+TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
+    const CliRun result =
+        run(check(kThreeCables + "--friction 0.15 --weight 2000 --allowable 3000 s:500 b:2:90 "
+                                 "s:300 b:3:45"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    // w = 1 + 4/3 (1.58 / 3.467)^2 for cradled cables; the first bend's radius is
+    // 2 ft * 57.3 / 90, its pressure (3w - 2) T / 3R of the 258.7 lbs leaving it.
+    EXPECT_EQ(result.out, "jam-ratio\t3.3540\n"
+                          "jam-risk\tvery small\n"
+                          "weight-correction\t1.2769\n"
+                          "configuration\tcradled\n"
+                          "clearance\t3.4214\n"
+                          "forward-max\t434\n"
+                          "reverse-max\t347\n"
+                          "bend\t2\t1.2733\t124\t74\n"
+                          "bend\t4\t3.8200\t69\t\n"
+                          "verdict\tPull OK\n");
+    const CliRun triangular =
+        run(check(kThreeCables + "--configuration triangular --bend-radius 4 --json b:2:90"));
+    EXPECT_NE(triangular.out.find("\"weight_correction\":\"1.1234\""), std::string::npos);
+    EXPECT_NE(triangular.out.find("\"radius\":\"4.0000\""), std::string::npos);
+}
+
+TEST(CliCheck, SaysInWordsWhatHasNoMeaningAndRefusesWhatCannotRun) {
+    const CliRun narrow = run(check("--conduit-id 3 --cable-od 1.58 --cables 3 s:100"));
+    EXPECT_EQ(narrow.status, 0);
+    EXPECT_NE(narrow.out.find("clearance\tthe cables do not fit this conduit\n"),
+              std::string::npos);
+    EXPECT_NE(narrow.out.find("verdict\tThe cables do not fit this conduit\n"), std::string::npos);
+    for (const std::string& line :
+         {std::string("--conduit-id 5 --cable-od 1 s:1"), kThreeCables + "--cables 7",
+          kThreeCables + "--configuration flat", kThreeCables + "--speed 3"}) {
+        const CliRun refused = run(check(line));
+        EXPECT_EQ(refused.status, 2) << line;
+        EXPECT_EQ(refused.out, "") << line;
+    }
+    EXPECT_EQ(run(check(kThreeCables + "--speed 3")).err,
+              "tensora-cli: unknown option \"--speed\" for check\n");
 }
 
 TEST(CliFill, RatesTheWorkedExample) {

@@ -119,9 +119,53 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
               "Forward pull exceeds the allowable tension at link 2;");
     EXPECT_NE(result.verdict.find("Reverse pull exceeds the allowable tension at link 1"),
               std::string::npos);
-    EXPECT_NE(result.verdict.find("sidewall pressure exceeds 5 lb/ft at link 2"),
+    EXPECT_NE(result.verdict.find("Sidewall pressure exceeds 5 lb/ft at link 2"),
               std::string::npos);
-    EXPECT_NE(result.verdict.find("clearance is below the minimum"), std::string::npos);
+    EXPECT_NE(result.verdict.find("The clearance is below the minimum"), std::string::npos);
+}
+
+TEST(PullCheck, ThreeCablesNeedRoomForTheirTriangle) {
+    const Plan plan;
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Cradled);
+    inputs.cable_od = 1;
+    inputs.conduit_id = 2.15; // below 1 + 2 / sqrt(3) diameters
+    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
+    EXPECT_EQ(check_texts(plan.check(inputs), inputs).clearance, kCablesDoNotFit);
+    inputs.conduit_id = 2.16;
+    EXPECT_TRUE(plan.check(inputs).problem.empty());
+}
+
+TEST(PullCheck, WritesRatiosWithFourDecimalsAndTensionsAsThePlanner) {
+    const Plan plan;
+    const CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    const CheckResult result = plan.check(inputs);
+    const CheckTexts texts = check_texts(result, inputs);
+    EXPECT_EQ(texts.jam_ratio, "3.3540");
+    EXPECT_EQ(texts.jam_risk, "very small");
+    EXPECT_EQ(texts.weight_correction, "1.2769");
+    EXPECT_EQ(texts.clearance_line, "3.4214 in, minimum 0.5 in");
+    EXPECT_EQ(texts.forward_max, std::string(result.corrected.forward[2]));
+    EXPECT_EQ(texts.forward_line, texts.forward_max + " lbs at link 3, allowable 1000 lbs");
+    const CheckedBendTexts bend = bend_texts(result.bends[0]);
+    EXPECT_EQ(bend.link, "2");
+    EXPECT_EQ(bend.radius, "1.2733");
+}
+
+TEST(PullCheck, ReadsItsBoxesByTheNumberRules) {
+    CheckInputTexts texts;
+    texts.conduit_id = "5,04"; // a decimal comma in an English locale
+    texts.cable_od = "1.58";
+    texts.bend_radius = "0";
+    std::vector<CheckWarning> warnings;
+    const CheckInputs inputs = read_check_inputs(texts, kEnglish, &warnings);
+    EXPECT_EQ(inputs.conduit_id, 5);
+    EXPECT_FALSE(inputs.bend_radius);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].box, "conduit-id");
+    EXPECT_EQ(warnings[0].message, "Please enter a number");
+    EXPECT_EQ(warnings[1].message, kRadiusMessage);
+    texts.bend_radius = " ";
+    EXPECT_FALSE(read_check_inputs(texts, kEnglish).bend_radius);
 }
 
 } // namespace

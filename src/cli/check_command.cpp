@@ -1,0 +1,161 @@
+#include "cli/check_command.h"
+
+#include "app/printed_report.h"
+#include "cli/pull_command.h"
+#include "pullplan/pull_check.h"
+
+#include <ostream>
+
+namespace tensora {
+namespace {
+
+const NumberLocale kEnglish{".", ","};
+
+struct CheckRequest {
+    PullRequest pull;
+    CheckInputTexts texts;
+    bool has_conduit = false;
+    bool has_cable = false;
+    bool has_cables = false;
+};
+
+int cables_value(const std::string& text) {
+    const std::string_view trimmed = trimmed_blanks(text);
+    if (trimmed.size() == 1 && trimmed[0] >= '1' && trimmed[0] <= '0' + kMostCables) {
+        return trimmed[0] - '0';
+    }
+    throw CliRefusal{"tensora-cli: " +
+                     argument_message("cables", text, "not a whole number from 1 to 6")};
+}
+
+CableArrangement arrangement_value(const std::string& text) {
+    for (const auto arrangement :
+         {CableArrangement::Triangular, CableArrangement::Cradled, CableArrangement::Diamond}) {
+        if (text == arrangement_keyword(arrangement)) {
+            return arrangement;
+        }
+    }
+    if (text == "auto") {
+        return CableArrangement::Automatic;
+    }
+    throw CliRefusal{"tensora-cli: " + argument_message("configuration", text,
+                                                        "not auto, triangular, cradled or "
+                                                        "diamond")};
+}
+
+CheckRequest parse(const std::vector<std::string>& arguments) {
+    CheckRequest request;
+    request.pull = parse_pull_request(
+        arguments, "check", [&request](const std::vector<std::string>& all, std::size_t& i) {
+            const std::string& option = all[i];
+            if (option == "--conduit-id") {
+                request.texts.conduit_id = option_value(all, i);
+                request.has_conduit = true;
+            } else if (option == "--cable-od") {
+                request.texts.cable_od = option_value(all, i);
+                request.has_cable = true;
+            } else if (option == "--cables") {
+                request.texts.cables = cables_value(option_value(all, i));
+                request.has_cables = true;
+            } else if (option == "--configuration") {
+                request.texts.arrangement = arrangement_value(option_value(all, i));
+            } else if (option == "--min-clearance") {
+                request.texts.min_clearance = option_value(all, i);
+            } else if (option == "--swbp-limit") {
+                request.texts.sidewall_limit = option_value(all, i);
+            } else if (option == "--bend-radius") {
+                request.texts.bend_radius = option_value(all, i);
+            } else {
+                return false;
+            }
+            return true;
+        });
+    if (!request.pull.help) {
+        for (const auto& [given, option] : {std::pair{request.has_conduit, "--conduit-id"},
+                                            std::pair{request.has_cable, "--cable-od"},
+                                            std::pair{request.has_cables, "--cables"}}) {
+            if (!given) {
+                throw CliRefusal{"tensora-cli: check needs " + std::string(option)};
+            }
+        }
+    }
+    return request;
+}
+
+void print_text(const CheckTexts& texts, const CheckResult& result, std::ostream& out) {
+    out << "jam-ratio\t" << texts.jam_ratio << '\n'
+        << "jam-risk\t" << texts.jam_risk << '\n'
+        << "weight-correction\t" << texts.weight_correction << '\n'
+        << "configuration\t" << texts.configuration << '\n'
+        << "clearance\t" << texts.clearance << '\n'
+        << "forward-max\t" << texts.forward_max << '\n'
+        << "reverse-max\t" << texts.reverse_max << '\n';
+    for (const CheckedBend& bend : result.bends) {
+        const CheckedBendTexts row = bend_texts(bend);
+        out << "bend\t" << row.link << '\t' << row.radius << '\t' << row.forward_pressure << '\t'
+            << row.reverse_pressure << '\n';
+    }
+    out << "verdict\t" << texts.verdict << '\n';
+}
+
+void print_json(const CheckTexts& texts, const CheckResult& result, std::ostream& out) {
+    out << "{\"jam_ratio\":" << json_string(texts.jam_ratio)
+        << ",\"jam_risk\":" << json_string(texts.jam_risk)
+        << ",\"weight_correction\":" << json_string(texts.weight_correction)
+        << ",\"configuration\":" << json_string(texts.configuration)
+        << ",\"clearance\":" << json_string(texts.clearance)
+        << ",\"forward_max\":" << json_string(texts.forward_max)
+        << ",\"reverse_max\":" << json_string(texts.reverse_max) << ",\"bends\":[";
+    for (std::size_t i = 0; i < result.bends.size(); ++i) {
+        const CheckedBendTexts row = bend_texts(result.bends[i]);
+        out << (i ? "," : "") << "{\"link\":" << json_string(row.link)
+            << ",\"radius\":" << json_string(row.radius)
+            << ",\"forward_pressure\":" << json_string(row.forward_pressure)
+            << ",\"reverse_pressure\":" << json_string(row.reverse_pressure)
+            << ",\"over_limit\":" << (result.bends[i].over_limit ? "true" : "false") << '}';
+    }
+    out << "],\"verdict\":" << json_string(texts.verdict)
+        << ",\"ok\":" << (result.ok ? "true" : "false") << "}\n";
+}
+
+} // namespace
+
+void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err, const CliServices& services) {
+    const CheckRequest request = parse(arguments);
+    if (request.pull.help) {
+        out << cli_usage();
+        return;
+    }
+    warn_pull_settings(request.pull.settings, err);
+    std::vector<CheckWarning> warnings;
+    const CheckInputs inputs = read_check_inputs(request.texts, kEnglish, &warnings);
+    for (const CheckWarning& warning : warnings) {
+        const std::string& text = warning.box == "conduit-id"      ? request.texts.conduit_id
+                                  : warning.box == "cable-od"      ? request.texts.cable_od
+                                  : warning.box == "min-clearance" ? request.texts.min_clearance
+                                  : warning.box == "swbp-limit"    ? request.texts.sidewall_limit
+                                                                   : request.texts.bend_radius;
+        err << argument_message(warning.box, text, warning.message) << '\n';
+    }
+
+    std::vector<PullLinkValues> links;
+    std::vector<std::string> angles;
+    links.reserve(request.pull.links.size());
+    for (const PullLinkTexts& link : request.pull.links) {
+        links.push_back(read_link(link, kEnglish));
+        angles.push_back(link.angle);
+    }
+    const CheckResult result = check_pull(links, angles, request.pull.settings, inputs, kEnglish);
+    const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);
+    const PrintedCheck printed = printed_check({}, inputs, result);
+    write_pull_files(request.pull, plan, services, &printed);
+    const CheckTexts texts = check_texts(result, inputs);
+    if (request.pull.json) {
+        print_json(texts, result, out);
+    } else {
+        print_text(texts, result, out);
+    }
+}
+
+} // namespace tensora
