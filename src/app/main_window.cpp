@@ -15,6 +15,7 @@
 #include "help/help_window.h"
 #include "help/online.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
 #include "pullplan/tension_profile_window.h"
 
 #include <QDir>
@@ -121,6 +122,8 @@ void frmMain::buildMenus() {
     addSeparator(*tools, "mnuToolsBar2");
     connect(addItem(*tools, "mnuToolsProfile", QStringLiteral("Tension Pr&ofile")),
             &QAction::triggered, this, &frmMain::mnuToolsProfile_Click);
+    connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
+            &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
 
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -272,6 +275,10 @@ void frmMain::mnuToolsProfile_Click() {
     registry().show<TensionProfile>();
 }
 
+void frmMain::mnuToolsPullCheck_Click() {
+    registry().show<PullCheck>();
+}
+
 void frmMain::mnuToolsLubricant_Click() {
     registry().show<Lubrication>();
 }
@@ -345,6 +352,9 @@ PrintedReport frmMain::printedReport() {
     printed.file_name = QDir::toNativeSeparators(document_).toStdString();
     if (const FillRatio* fill = registry().find<FillRatio>(); fill && fill->hasCables()) {
         printed.fill = fill->report();
+    }
+    if (const PullCheck* check = registry().find<PullCheck>(); check && check->hasInputs()) {
+        printed.check = check->printedCheck();
     }
     return printed;
 }

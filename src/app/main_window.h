@@ -29,6 +29,7 @@ public:
     void mnuToolsStraightPull_Click();
     void mnuToolsBendPull_Click();
     void mnuToolsFillRatio_Click();
+    void mnuToolsPullCheck_Click();
     void mnuToolsLubricant_Click();
     void mnuToolsProfile_Click();
     void displayHelp_Click();
@@ -44,6 +45,9 @@ public:
     // The report for people: as a PDF file, or on a printer.
     void ExportPdf_Click();
     void PrintFile_Click();
+    // What the report for people shows: the planner, and the fill ratio and pull check
+    // windows when they hold a calculation.
+    PrintedReport printedReport();
 
     // The save options of the File menu, read when a report is written.
     bool savePullPlanChecked() const { return save_pull_plan_->isChecked(); }
@@ -60,7 +64,6 @@ private:
     void savereport();
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
-    PrintedReport printedReport();
     void buildMenus();
     void buildStatusBar();
     void updateClock();

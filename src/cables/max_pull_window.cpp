@@ -8,6 +8,7 @@
 #include "calculators/formulas.h"
 #include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -338,6 +339,9 @@ void MaxPull::cables2choose_Click(int row) {
     lowerBox()->setText(QString::fromStdString(general_number_text(weight_per_foot * 1000)));
     upperBox()->setText(data_file_text(f[7]));
     Text5->setText(data_file_text(f[3]));
+    if (PullCheck* check = registry().find<PullCheck>()) {
+        check->cableChosen(Text5->text());
+    }
     for (int index : {6, 4, 2}) {
         delete List1->takeItem(index);
     }

@@ -46,6 +46,9 @@ public:
     // Leaves manual entry only, when the cable library cannot be read.
     void hideCableSelection();
 
+    // The outside diameter of the cable last chosen, in, empty before one is.
+    QString chosenDiameter() const { return Text5->text(); }
+
     // The categories offered, and the rows the cable list holds.
     QStringList categories() const;
     QStringList listedCables() const;

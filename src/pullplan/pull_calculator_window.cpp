@@ -4,6 +4,7 @@
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
 #include "calculators/range_input.h"
+#include "pullplan/pull_check_window.h"
 #include "pullplan/tension_profile_window.h"
 
 #include <QEvent>
@@ -575,16 +576,22 @@ void PullCalculator::pullcalc() {
     plan_.calculate(settings_, results_);
     showResults(previous_rows);
     Check2->setChecked(false);
+    tellFollowers();
+}
+
+void PullCalculator::tellFollowers() {
     if (TensionProfile* profile = registry().find<TensionProfile>()) {
-        profile->planRecalculated(); // the profile follows every recalculation
+        profile->planRecalculated();
+    }
+    if (PullCheck* check = registry().find<PullCheck>()) {
+        check->planRecalculated();
     }
 }
 
 void PullCalculator::closeEvent(QCloseEvent* event) {
     RegisteredWindow<QWidget>::closeEvent(event);
-    if (TensionProfile* profile =
-            event->isAccepted() ? registry().find<TensionProfile>() : nullptr) {
-        profile->planRecalculated(); // back to the empty design plan
+    if (event->isAccepted()) {
+        tellFollowers(); // back to the empty design plan
     }
 }
 

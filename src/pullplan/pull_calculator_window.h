@@ -107,6 +107,8 @@ private:
     void deleteAllLinks();
     void showResults(int previous_rows);
     void syncScrolling(int value);
+    // The windows that follow every recalculation: the tension profile and the pull check.
+    void tellFollowers();
     std::string text(const QLineEdit* box) const;
 
     NumberLocale locale_;

@@ -246,7 +246,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
         result.bends.push_back(bend);
     }
 
-    const double allowable = read_input(settings.allowable, locale);
+    const double allowable = result.allowable;
     // Each pull names the first link, in its own direction, where the tension goes beyond.
     const auto beyond = [&](const std::vector<double>& tensions, bool reverse, const char* which) {
         const std::size_t n = tensions.size();
@@ -257,17 +257,20 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
                                 std::string(which) +
                                     " pull exceeds the allowable tension at link " +
                                     std::to_string(i + 1));
-                return;
+                return true;
             }
         }
+        return false;
     };
-    beyond(result.corrected.reverse_tension, true, "Reverse");
-    beyond(result.corrected.forward_tension, false, "Forward");
-    if (result.clearance && *result.clearance < inputs.min_clearance) {
+    result.reverse_over = beyond(result.corrected.reverse_tension, true, "Reverse");
+    result.forward_over = beyond(result.corrected.forward_tension, false, "Forward");
+    result.clearance_short = result.clearance && *result.clearance < inputs.min_clearance;
+    if (result.clearance_short) {
         exceeded.push_back("The clearance is below the minimum");
     }
-    if (result.jam_risk &&
-        (*result.jam_risk == JamRisk::Significant || *result.jam_risk == JamRisk::Moderate)) {
+    result.may_jam = result.jam_risk && (*result.jam_risk == JamRisk::Significant ||
+                                         *result.jam_risk == JamRisk::Moderate);
+    if (result.may_jam) {
         exceeded.push_back("The cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
                            " risk)");
     }
@@ -363,8 +366,8 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
             *text = result.problem;
         }
         texts.jam_risk = result.problem;
-        texts.jam_line = texts.jam_ratio.empty() ? result.problem
-                                                 : texts.jam_ratio + ", " + result.problem;
+        texts.jam_line =
+            texts.jam_ratio.empty() ? result.problem : texts.jam_ratio + ", " + result.problem;
         return texts;
     }
     texts.weight_correction = fixed_text(result.weight_correction, 4);

@@ -58,8 +58,14 @@ struct CheckResult {
     int reverse_max_link = -1;
     std::vector<CheckedBend> bends;
     double allowable = 0; // lbs, as the planner reads it
-    std::string verdict;  // "Pull OK", or what exceeds where
-    bool ok = false;      // the verdict is "Pull OK"
+    // What the verdict names: each pull beyond the allowable tension somewhere, a clearance
+    // below the minimum, a significant or moderate jam risk.
+    bool forward_over = false;
+    bool reverse_over = false;
+    bool clearance_short = false;
+    bool may_jam = false;
+    std::string verdict; // "Pull OK", or what exceeds where
+    bool ok = false;     // the verdict is "Pull OK"
 };
 
 // The check's inputs as the window's boxes and the command line's options hold them.

@@ -12,8 +12,11 @@
 #include "help/browser_window.h"
 #include "help/help_window.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
+#include "pullplan/tension_profile_window.h"
 #include "support/fake_browser.h"
 #include "support/window_fixture.h"
+#include "support/worked_pull.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -72,16 +75,8 @@ private:
 
     // A planner with the worked example, a described cable and a mid-assist point after link 2.
     PullCalculator& plannedPull() {
-        auto& planner = fixture_.registry().get<PullCalculator>();
+        PullCalculator& planner = worked_pull(fixture_.registry(), QStringLiteral("12000"));
         planner.descriptionBox()->setText(QStringLiteral("PWR 3 x 500 kcmil"));
-        planner.frictionBox()->setText(QStringLiteral("0.15"));
-        planner.weightBox()->setText(QStringLiteral("200"));
-        planner.allowableBox()->setText(QStringLiteral("12000"));
-        planner.editPlan([](PullPlanLinks& plan) {
-            plan.append("Straight", "500", "0");
-            plan.append("Angle", "2", "90");
-            plan.append("Straight", "300", "0");
-        });
         planner.midAssistBox()->setChecked(true);
         planner.selectLink(1);
         planner.pullcalc();
@@ -188,7 +183,7 @@ private slots:
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
-                              "&Slikko! Quantity", "-", "Tension Pr&ofile"}));
+                              "&Slikko! Quantity", "-", "Tension Pr&ofile", "Pull C&heck"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
                               "Bend Pull Tension"}));
@@ -329,6 +324,8 @@ private slots:
         fits(fixture_.registry().show<FillRatio>());
         fits(fixture_.registry().show<textEditor>());
         fits(fixture_.registry().show<NorvaleHome>());
+        fits(fixture_.registry().show<TensionProfile>());
+        fits(fixture_.registry().show<PullCheck>());
         const QSize about = fixture_.registry().get<frmAbout>().size(); // modal: not shown here
         QVERIFY(about.width() <= screen.width() && about.height() <= screen.height());
         MaxPull& selection = fixture_.registry().show<MaxPull>();
@@ -418,6 +415,13 @@ private slots:
         QCOMPARE(fixture_.platform().messages.size(), 1);
         item(main, "PrintFile")->trigger();
         QVERIFY(fixture_.platform().printed.startsWith("%PDF-"));
+
+        // The pull check joins the report once it has a conduit and a cable.
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        QVERIFY(!main.printedReport().check);
+        check.findChild<QLineEdit*>(QStringLiteral("conduitId"))->setText(QStringLiteral("4"));
+        check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->setText(QStringLiteral("1"));
+        QCOMPARE(main.printedReport().check->inputs.front().second, std::string("4"));
     }
 
     void aReportThatCannotBeWrittenOrReadIsNamedWithTheReason() {

@@ -2,6 +2,7 @@
 #include "cables/misc_data_window.h"
 #include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
 #include "support/cable_file.h"
 #include "support/window_fixture.h"
 
@@ -352,6 +353,14 @@ private slots:
         window_->close();
         QVERIFY(!fill.launchFlag()->isChecked());
         QCOMPARE(fill.diameterBox()->text(), QString());
+    }
+
+    void aChosenCableGivesThePullCheckItsDiameter() {
+        const PullCheck& check = fixture_.registry().show<PullCheck>();
+        chooseCableA();
+        QCOMPARE(check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->text(),
+                 box("Text5")->text());
+        QVERIFY(!box("Text5")->text().isEmpty());
     }
 
     void withoutTheDataFileOnlyManualEntryRemains() {

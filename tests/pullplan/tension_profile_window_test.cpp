@@ -1,6 +1,7 @@
 #include "pullplan/pull_calculator_window.h"
 #include "pullplan/tension_profile_window.h"
 #include "support/window_fixture.h"
+#include "support/worked_pull.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -13,19 +14,9 @@ class TensionProfileTest : public QObject {
 private:
     WindowFixture fixture_;
 
-    // The worked example in the planner, with a mid-assist point after link 2.
+    // The worked example in the planner, 1000 lbs allowable.
     PullCalculator& plannedPull() {
-        auto& planner = fixture_.registry().get<PullCalculator>();
-        planner.frictionBox()->setText(QStringLiteral("0.15"));
-        planner.weightBox()->setText(QStringLiteral("200"));
-        planner.allowableBox()->setText(QStringLiteral("1000"));
-        planner.editPlan([](PullPlanLinks& plan) {
-            plan.append("Straight", "500", "0");
-            plan.append("Angle", "2", "90");
-            plan.append("Straight", "300", "0");
-        });
-        planner.pullcalc();
-        return planner;
+        return worked_pull(fixture_.registry(), QStringLiteral("1000"));
     }
 
     static QList<QPointF> points(const TensionProfile& profile, int series) {

@@ -1,0 +1,354 @@
+#include "pullplan/pull_check_window.h"
+
+#include "app/named_control.h"
+#include "cables/max_pull_window.h"
+#include "calculators/range_input.h"
+#include "fill/conduit_tables.h"
+#include "pullplan/pull_calculator_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+namespace tensora {
+namespace {
+
+const QColor kAlarm(190, 30, 30);
+const QColor kGood(20, 110, 40);
+const QColor kOverRow(250, 225, 222);
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Red for what the verdict names, the window's own colour otherwise.
+void paint(QLabel* label, bool alarm) {
+    QPalette palette = label->parentWidget()->palette();
+    if (alarm) {
+        palette.setColor(QPalette::WindowText, kAlarm);
+    }
+    label->setPalette(palette);
+}
+
+QLabel* result_label(QWidget* parent, const char* name) {
+    auto* label = named(new QLabel(parent), name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setWordWrap(true);
+    return label;
+}
+
+constexpr int kTypedId = 3; // the standard combo's "Inside diameter typed"
+
+enum BendColumn { LinkColumn, RadiusColumn, ForwardColumn, ReverseColumn, LimitColumn, Columns };
+
+} // namespace
+
+void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends) {
+    beginResetModel();
+    bends_ = bends;
+    endResetModel();
+}
+
+int CheckBendsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !bends_ ? 0 : static_cast<int>(bends_->size());
+}
+
+int CheckBendsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !bends_) {
+        return {};
+    }
+    const CheckedBend& bend = (*bends_)[static_cast<std::size_t>(index.row())];
+    if (role == Qt::BackgroundRole) {
+        return bend.over_limit ? QVariant(kOverRow) : QVariant();
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return index.column() == LimitColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                             : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (index.column() == LimitColumn) {
+        return bend.over_limit ? QStringLiteral("over") : QString();
+    }
+    const CheckedBendTexts texts = bend_texts(bend);
+    switch (index.column()) {
+    case LinkColumn:
+        return text_of(texts.link);
+    case RadiusColumn:
+        return text_of(texts.radius);
+    case ForwardColumn:
+        return text_of(texts.forward_pressure);
+    default:
+        return text_of(texts.reverse_pressure);
+    }
+}
+
+QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    static const char* const kHeadings[Columns] = {"Link", "Radius (ft)", "Forward (lb/ft)",
+                                                   "Reverse (lb/ft)", "Limit"};
+    return QString::fromLatin1(kHeadings[section]);
+}
+
+PullCheck::PullCheck(WindowRegistry& registry)
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()) {
+    setObjectName(QStringLiteral("PullCheck"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
+
+    verdictLabel = named(new QLabel(this), "verdictLabel");
+    QFont bold = verdictLabel->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    verdictLabel->setFont(bold);
+    verdictLabel->setWordWrap(true);
+    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for two lines, so that a longer verdict does not move the window's contents.
+    verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 2 + 4);
+    verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildInputs(), 0);
+    top->addWidget(buildResults(), 1);
+
+    auto* bends =
+        new QGroupBox(QStringLiteral("Bends: sidewall bearing pressure, corrected"), this);
+    bends_model_ = new CheckBendsModel(this);
+    bendsTable = named(new QTableView(bends), "bendsTable");
+    bendsTable->setModel(bends_model_);
+    bendsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    bendsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    bendsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bendsTable->verticalHeader()->hide();
+    bendsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    bendsTable->verticalHeader()->setDefaultSectionSize(bendsTable->fontMetrics().height() + 6);
+    bendsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    bendsTable->setWordWrap(false);
+    (new QVBoxLayout(bends))->addWidget(bendsTable);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(verdictLabel);
+    layout->addLayout(top);
+    layout->addWidget(bends, 1);
+    resize(920, 600);
+
+    if (const MaxPull* selection = registry.find<MaxPull>()) {
+        cableOd->setText(selection->chosenDiameter());
+    }
+    recheck();
+}
+
+QWidget* PullCheck::buildInputs() {
+    auto* group = new QGroupBox(QStringLiteral("Cables and conduit"), this);
+    auto* form = new QFormLayout(group);
+
+    conduitStandard = named(new QComboBox(group), "conduitStandard");
+    for (const ConduitStandardId id : conduit_standards()) {
+        conduitStandard->addItem(text_of(conduit_standard(id).name));
+    }
+    conduitStandard->addItem(QStringLiteral("Inside diameter typed"));
+    tradeSize = named(new QComboBox(group), "tradeSize");
+    tradeSize->setPlaceholderText(QStringLiteral("Choose a trade size"));
+    conduitId = named(new QLineEdit(group), "conduitId");
+    cableOd = named(new QLineEdit(group), "cableOd");
+    cableCount = named(new QSpinBox(group), "cableCount");
+    cableCount->setRange(1, kMostCables);
+    cableCount->setValue(3);
+    configuration = named(new QComboBox(group), "configuration");
+    configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
+                             QStringLiteral("Cradled"), QStringLiteral("Diamond")});
+    minClearance = named(new QLineEdit(QStringLiteral("0.5"), group), "minClearance");
+    swbpLimit = named(new QLineEdit(QStringLiteral("500"), group), "swbpLimit");
+    bendRadius = named(new QLineEdit(group), "bendRadius");
+    bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
+
+    form->addRow(QStringLiteral("Conduit &standard:"), conduitStandard);
+    form->addRow(QStringLiteral("&Trade size:"), tradeSize);
+    form->addRow(QStringLiteral("&Inside diameter (in):"), conduitId);
+    form->addRow(QStringLiteral("Cable &outside diameter (in):"), cableOd);
+    form->addRow(QStringLiteral("&Number of cables:"), cableCount);
+    form->addRow(QStringLiteral("&Configuration:"), configuration);
+    form->addRow(QStringLiteral("&Minimum clearance (in):"), minClearance);
+    form->addRow(QStringLiteral("Sidewall pressure &limit (lb/ft):"), swbpLimit);
+    form->addRow(QStringLiteral("&Bend radius, all bends (ft):"), bendRadius);
+    bendRadius->setMinimumWidth(
+        bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
+
+    connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::standardChosen);
+    connect(tradeSize, &QComboBox::currentIndexChanged, this, &PullCheck::sizeChosen);
+    connect(conduitId, &QLineEdit::textEdited, this, &PullCheck::idTyped);
+    const std::pair<QLineEdit*, std::string_view> boxes[] = {{cableOd, "cable-od"},
+                                                             {minClearance, "min-clearance"},
+                                                             {swbpLimit, "swbp-limit"},
+                                                             {bendRadius, "bend-radius"}};
+    for (const auto& [box, name] : boxes) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box = box, name = name] { boxChanged(box, name); });
+    }
+    connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
+    connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
+    standardChosen(0);
+    return group;
+}
+
+QWidget* PullCheck::buildResults() {
+    auto* group = new QGroupBox(QStringLiteral("Results"), this);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    jamRatio = result_label(group, "jamRatio");
+    weightCorrection = result_label(group, "weightCorrection");
+    clearance = result_label(group, "clearance");
+    forwardMax = result_label(group, "forwardMax");
+    reverseMax = result_label(group, "reverseMax");
+    form->addRow(QStringLiteral("Jam ratio:"), jamRatio);
+    form->addRow(QStringLiteral("Weight correction:"), weightCorrection);
+    form->addRow(QStringLiteral("Clearance:"), clearance);
+    form->addRow(QStringLiteral("Forward pull, corrected:"), forwardMax);
+    form->addRow(QStringLiteral("Reverse pull, corrected:"), reverseMax);
+    return group;
+}
+
+void PullCheck::standardChosen(int index) {
+    const QSignalBlocker quiet(tradeSize);
+    tradeSize->clear();
+    tradeSize->setEnabled(index != kTypedId);
+    if (index < 0 || index == kTypedId) {
+        return;
+    }
+    const ConduitStandard& standard =
+        conduit_standard(conduit_standards()[static_cast<std::size_t>(index)]);
+    int matching = -1; // the size whose inside diameter the box already holds
+    for (const ConduitSize& size : standard.sizes) {
+        if (text_of(size.pipe_id) == conduitId->text().trimmed()) {
+            matching = tradeSize->count();
+        }
+        tradeSize->addItem(
+            QStringLiteral("%1  (%2 in)").arg(text_of(size.trade_size), text_of(size.pipe_id)),
+            text_of(size.pipe_id));
+    }
+    tradeSize->setCurrentIndex(matching);
+}
+
+void PullCheck::sizeChosen(int index) {
+    if (index < 0) {
+        return;
+    }
+    conduitId->setText(tradeSize->itemData(index).toString());
+    recheck();
+}
+
+void PullCheck::idTyped() {
+    if (conduitStandard->currentIndex() != kTypedId) {
+        conduitStandard->setCurrentIndex(kTypedId); // a typed diameter is no trade size
+    }
+    boxChanged(conduitId, "conduit-id");
+}
+
+void PullCheck::boxChanged(QLineEdit* box, std::string_view name) {
+    if (!box->text().trimmed().isEmpty()) {
+        std::vector<CheckWarning> warnings;
+        read_check_inputs(inputTexts(), locale_, &warnings);
+        for (const CheckWarning& warning : warnings) {
+            if (warning.box == name) {
+                show_message(platform(), this, warning.message);
+            }
+        }
+    }
+    recheck();
+}
+
+CheckInputTexts PullCheck::inputTexts() const {
+    CheckInputTexts texts;
+    texts.conduit_id = conduitId->text().toStdString();
+    texts.cable_od = cableOd->text().toStdString();
+    texts.cables = cableCount->value();
+    texts.arrangement = static_cast<CableArrangement>(configuration->currentIndex());
+    texts.min_clearance = minClearance->text().toStdString();
+    texts.sidewall_limit = swbpLimit->text().toStdString();
+    texts.bend_radius = bendRadius->text().toStdString();
+    return texts;
+}
+
+bool PullCheck::hasInputs() const {
+    return !conduitId->text().trimmed().isEmpty() && !cableOd->text().trimmed().isEmpty();
+}
+
+void PullCheck::planRecalculated() {
+    recheck();
+}
+
+void PullCheck::cableChosen(const QString& diameter) {
+    cableOd->setText(diameter);
+}
+
+void PullCheck::recheck() {
+    inputs_ = read_check_inputs(inputTexts(), locale_);
+    if (const PullCalculator* planner = registry().find<PullCalculator>()) {
+        const PullPlanLinks& plan = planner->plan();
+        std::vector<std::string> angles;
+        angles.reserve(plan.size());
+        for (std::size_t row = 0; row < plan.size(); ++row) {
+            angles.push_back(plan.angle(row));
+        }
+        result_ =
+            check_pull(plan.values(), angles, planner->calculatedSettings(), inputs_, locale_);
+    } else {
+        result_ = check_pull({}, {}, PullSettingsTexts{}, inputs_, locale_);
+    }
+    showResult();
+}
+
+void PullCheck::showResult() {
+    QLabel* const lines[] = {jamRatio, weightCorrection, clearance, forwardMax, reverseMax};
+    if (!hasInputs()) {
+        verdictLabel->setText(QStringLiteral("Enter the conduit's inside diameter (or choose a "
+                                             "trade size) and the cable's outside diameter."));
+        paint(verdictLabel, false);
+        for (QLabel* line : lines) {
+            line->clear();
+        }
+        bends_model_->setBends(nullptr);
+        return;
+    }
+    const CheckTexts texts = check_texts(result_, inputs_);
+    verdictLabel->setText(text_of(texts.verdict));
+    QPalette palette = verdictLabel->parentWidget()->palette();
+    palette.setColor(QPalette::WindowText, result_.ok ? kGood : kAlarm);
+    verdictLabel->setPalette(palette);
+    const bool problem = !result_.problem.empty();
+    const std::pair<const std::string*, bool> shown[] = {
+        {&texts.jam_line, result_.may_jam || problem},
+        {&texts.weight_line, problem},
+        {&texts.clearance_line, result_.clearance_short || problem},
+        {&texts.forward_line, result_.forward_over || problem},
+        {&texts.reverse_line, result_.reverse_over || problem}};
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        lines[i]->setText(text_of(*shown[i].first));
+        paint(lines[i], shown[i].second);
+    }
+    bends_model_->setBends(&result_.bends);
+}
+
+QString PullCheck::conduitName() const {
+    if (conduitStandard->currentIndex() == kTypedId || tradeSize->currentIndex() < 0) {
+        return {};
+    }
+    const ConduitStandard& standard = conduit_standard(
+        conduit_standards()[static_cast<std::size_t>(conduitStandard->currentIndex())]);
+    return text_of(standard.name) + QStringLiteral(", trade size ") +
+           text_of(standard.sizes[static_cast<std::size_t>(tradeSize->currentIndex())].trade_size);
+}
+
+PrintedCheck PullCheck::printedCheck() const {
+    return printed_check(conduitName().toStdString(), inputs_, result_);
+}
+
+} // namespace tensora

@@ -1,0 +1,92 @@
+// The pull check: several cables of one diameter in one conduit, on the planner's plan. It
+// shows whether the cables may jam, the clearance above them, the weight correction of their
+// arrangement, the planner's pull again with that correction, and the bearing pressure of
+// every bend, under a verdict. It follows every recalculation of the planner.
+#pragma once
+
+#include "app/printed_report.h"
+#include "app/window_registry.h"
+#include "pullplan/pull_check.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace tensora {
+
+// The bends of a check as table rows, written when shown.
+class CheckBendsModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setBends(const std::vector<CheckedBend>* bends);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const std::vector<CheckedBend>* bends_ = nullptr;
+};
+
+class PullCheck : public RegisteredWindow<QWidget> {
+    Q_OBJECT
+
+public:
+    explicit PullCheck(WindowRegistry& registry);
+
+    // Checks the planner's plan as it now stands (an empty plan when no planner is loaded).
+    void planRecalculated();
+    // Takes the outside diameter of the cable chosen in the cable selection window.
+    void cableChosen(const QString& diameter);
+
+    // Whether the conduit and the cable's diameter are given: only then is there a check.
+    bool hasInputs() const;
+    const CheckResult& result() const { return result_; }
+    // The check as the report for people shows it.
+    PrintedCheck printedCheck() const;
+
+private:
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    void standardChosen(int index);
+    void sizeChosen(int index);
+    void idTyped();
+    // Warns about the box's text as the program warns about numbers, then checks again.
+    void boxChanged(QLineEdit* box, std::string_view name);
+    void recheck();
+    void showResult();
+    CheckInputTexts inputTexts() const;
+    QString conduitName() const;
+
+    NumberLocale locale_;
+    CheckInputs inputs_;
+    CheckResult result_;
+    bool writing_id_ = false; // the trade size is writing the inside diameter
+
+    QLabel* verdictLabel;
+    QComboBox* conduitStandard;
+    QComboBox* tradeSize;
+    QLineEdit* conduitId;
+    QLineEdit* cableOd;
+    QSpinBox* cableCount;
+    QComboBox* configuration;
+    QLineEdit* minClearance;
+    QLineEdit* swbpLimit;
+    QLineEdit* bendRadius;
+    QLabel* jamRatio;
+    QLabel* weightCorrection;
+    QLabel* clearance;
+    QLabel* forwardMax;
+    QLabel* reverseMax;
+    QTableView* bendsTable;
+    CheckBendsModel* bends_model_;
+};
+
+} // namespace tensora

@@ -1,0 +1,81 @@
+#include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
+#include "support/window_fixture.h"
+#include "support/worked_pull.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace tensora::test {
+
+class PullCheckTest : public QObject {
+    Q_OBJECT
+
+private:
+    WindowFixture fixture_;
+
+    // The worked example in the planner, 1000 lbs allowable.
+    PullCalculator& plannedPull() {
+        return worked_pull(fixture_.registry(), QStringLiteral("1000"));
+    }
+
+    // Three 1.58 in cables in a 5 in Schedule 40 conduit, chosen as a user would.
+    PullCheck& threeCablesInFiveInch() {
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QComboBox>(check, "conduitStandard")->setCurrentIndex(0);
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("5  (5.047 in)")));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1.58"));
+        return check;
+    }
+
+    static QString text(const PullCheck& check, const char* label) {
+        return child<QLabel>(check, label)->text();
+    }
+
+private slots:
+    void init() { fixture_.setUp(); }
+    void cleanup() { fixture_.tearDown(); }
+
+    void followsTheThreeCablePullOfThePlanner() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("5.047"));
+        QCOMPARE(text(check, "jamRatio"), QStringLiteral("3.3540, jam risk very small"));
+        QCOMPARE(text(check, "weightCorrection"), QStringLiteral("1.2769, cradled"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("Pull OK"));
+        QCOMPARE(child<QTableView>(check, "bendsTable")->model()->rowCount(), 1);
+
+        planner.allowableBox()->setText(QStringLiteral("20")); // a keystroke: checked again
+        QCOMPARE(text(check, "verdictLabel"),
+                 QStringLiteral("Forward pull exceeds the allowable tension at link 2; Reverse "
+                                "pull exceeds the allowable tension at link 1"));
+        QVERIFY(text(check, "forwardMax").endsWith(QStringLiteral("allowable 20 lbs")));
+        planner.close();
+        QCOMPARE(text(check, "forwardMax"), QStringLiteral("no links in the plan"));
+        QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
+    void aTypedDiameterIsReadByTheNumberRules() {
+        PullCheck& check = threeCablesInFiveInch();
+        QLineEdit* id = child<QLineEdit>(check, "conduitId");
+        id->selectAll();
+        QTest::keyClicks(id, QStringLiteral("2"));
+        QCOMPARE(child<QComboBox>(check, "conduitStandard")->currentText(),
+                 QStringLiteral("Inside diameter typed"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("The cables do not fit this conduit"));
+        id->selectAll();
+        id->insert(QStringLiteral("2,5")); // pasted, with a decimal comma
+        QCOMPARE(fixture_.platform().messages,
+                 QStringList{QStringLiteral("Please enter a number")});
+        child<QLineEdit>(check, "bendRadius")->setText(QStringLiteral("0"));
+        QCOMPARE(fixture_.platform().messages.size(), 2);
+        QCOMPARE(fixture_.platform().owners.back(), QStringLiteral("PullCheck"));
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::PullCheckTest)
+#include "pull_check_window_test.moc"
