@@ -621,12 +621,7 @@ void PullCalculator::showResults(int previous_rows) {
 }
 
 ProfileData PullCalculator::profile() const {
-    std::vector<std::string> angles;
-    angles.reserve(plan_.size());
-    for (std::size_t row = 0; row < plan_.size(); ++row) {
-        angles.push_back(plan_.angle(row));
-    }
-    return tension_profile({plan_.values(), angles, settings_, results_, locale_});
+    return tension_profile({plan_.values(), plan_.angles(), settings_, results_, locale_});
 }
 
 PrintedReport PullCalculator::printedReport() const {

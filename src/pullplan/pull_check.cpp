@@ -218,6 +218,8 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 
     std::vector<std::string> exceeded;
+    int pressed_bends = 0; // bends whose pressure exceeds the limit
+    std::size_t first_pressed = 0;
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (links[i].straight) {
             continue;
@@ -237,13 +239,22 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
                 cables, arrangement, *w, result.corrected.reverse_tension[i], *bend.radius);
             bend.over_limit = *bend.forward_pressure > inputs.sidewall_limit ||
                               *bend.reverse_pressure > inputs.sidewall_limit;
-            if (bend.over_limit) {
-                exceeded.push_back("Sidewall pressure exceeds " +
-                                   wholeResultText(inputs.sidewall_limit) + " lb/ft at link " +
-                                   std::to_string(i + 1));
+            if (bend.over_limit && pressed_bends++ == 0) {
+                first_pressed = i;
             }
         }
         result.bends.push_back(bend);
+    }
+    // The first bend by name and the others by number, so that the verdict stays a line or
+    // two on a plan of thousands of bends.
+    if (pressed_bends > 0) {
+        const int more = pressed_bends - 1;
+        exceeded.push_back("Sidewall pressure exceeds " +
+                           general_number_text(inputs.sidewall_limit) + " lb/ft at link " +
+                           std::to_string(first_pressed + 1) +
+                           (more == 0   ? ""
+                            : more == 1 ? " and at 1 more bend"
+                                        : " and at " + std::to_string(more) + " more bends"));
     }
 
     const double allowable = result.allowable;

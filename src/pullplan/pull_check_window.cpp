@@ -32,8 +32,9 @@ void paint(QLabel* label, bool alarm) {
     label->setPalette(palette);
 }
 
-QLabel* result_label(QWidget* parent, const char* name) {
+QLabel* result_label(QWidget* parent, const char* name, const QString& caption) {
     auto* label = named(new QLabel(parent), name);
+    label->setAccessibleName(caption); // what a screen reader says before the result
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     return label;
@@ -114,6 +115,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     // Room for two lines, so that a longer verdict does not move the window's contents.
     verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 2 + 4);
     verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    verdictLabel->setAccessibleName(QStringLiteral("Verdict"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildInputs(), 0);
@@ -203,16 +205,16 @@ QWidget* PullCheck::buildResults() {
     auto* group = new QGroupBox(QStringLiteral("Results"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    jamRatio = result_label(group, "jamRatio");
-    weightCorrection = result_label(group, "weightCorrection");
-    clearance = result_label(group, "clearance");
-    forwardMax = result_label(group, "forwardMax");
-    reverseMax = result_label(group, "reverseMax");
-    form->addRow(QStringLiteral("Jam ratio:"), jamRatio);
-    form->addRow(QStringLiteral("Weight correction:"), weightCorrection);
-    form->addRow(QStringLiteral("Clearance:"), clearance);
-    form->addRow(QStringLiteral("Forward pull, corrected:"), forwardMax);
-    form->addRow(QStringLiteral("Reverse pull, corrected:"), reverseMax);
+    const auto add = [group, form](const char* name, const QString& caption) {
+        QLabel* label = result_label(group, name, caption);
+        form->addRow(caption + QLatin1Char(':'), label);
+        return label;
+    };
+    jamRatio = add("jamRatio", QStringLiteral("Jam ratio"));
+    weightCorrection = add("weightCorrection", QStringLiteral("Weight correction"));
+    clearance = add("clearance", QStringLiteral("Clearance"));
+    forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
+    reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
     return group;
 }
 
@@ -293,13 +295,8 @@ void PullCheck::recheck() {
     inputs_ = read_check_inputs(inputTexts(), locale_);
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
         const PullPlanLinks& plan = planner->plan();
-        std::vector<std::string> angles;
-        angles.reserve(plan.size());
-        for (std::size_t row = 0; row < plan.size(); ++row) {
-            angles.push_back(plan.angle(row));
-        }
-        result_ =
-            check_pull(plan.values(), angles, planner->calculatedSettings(), inputs_, locale_);
+        result_ = check_pull(plan.values(), plan.angles(), planner->calculatedSettings(), inputs_,
+                             locale_);
     } else {
         result_ = check_pull({}, {}, PullSettingsTexts{}, inputs_, locale_);
     }

@@ -23,6 +23,7 @@ public:
     const std::string& angle(std::size_t row) const { return angles_[row]; }
     const std::string& number(std::size_t row) const { return numbers_[row]; }
     const std::vector<PullLinkValues>& values() const { return values_; }
+    const std::vector<std::string>& angles() const { return angles_; }
 
     // Adds a link at the end, numbered with the new count. False when the plan is full.
     bool append(std::string type, std::string length, std::string angle);

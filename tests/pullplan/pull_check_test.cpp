@@ -18,8 +18,7 @@ struct Plan {
         settings.allowable = "1000";
     }
     CheckResult check(const CheckInputs& inputs) const {
-        const std::vector<std::string> angles{links.angle(0), links.angle(1), links.angle(2)};
-        return check_pull(links.values(), angles, settings, inputs, kEnglish);
+        return check_pull(links.values(), links.angles(), settings, inputs, kEnglish);
     }
     PullPlanLinks links{kEnglish};
     PullSettingsTexts settings;
@@ -122,6 +121,9 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
     EXPECT_NE(result.verdict.find("Sidewall pressure exceeds 5 lb/ft at link 2"),
               std::string::npos);
     EXPECT_NE(result.verdict.find("The clearance is below the minimum"), std::string::npos);
+    plan.links.append("Angle", "2", "90");
+    plan.links.append("Angle", "2", "90");
+    EXPECT_NE(plan.check(inputs).verdict.find("at link 2 and at 2 more bends"), std::string::npos);
 }
 
 TEST(PullCheck, ThreeCablesNeedRoomForTheirTriangle) {
