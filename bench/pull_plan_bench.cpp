@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "app/window_registry.h"
 #include "pullplan/pull_calculator_window.h"
+#include "pullplan/pull_check_window.h"
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile_window.h"
 
@@ -113,6 +114,22 @@ void BM_ProfileRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProfileRedraw)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The pull check following a recalculation: the corrected pull from both ends, every bend's
+// pressure, and the table of bends shown again.
+void BM_PullCheckRecheck(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    auto& check = planner.registry.show<tensora::PullCheck>();
+    check.findChild<QLineEdit*>(QStringLiteral("conduitId"))->setText(QStringLiteral("5.047"));
+    check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->setText(QStringLiteral("1.58"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        check.planRecalculated();
+        check.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PullCheckRecheck)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
