@@ -339,6 +339,9 @@ void MaxPull::cables2choose_Click(int row) {
     lowerBox()->setText(QString::fromStdString(general_number_text(weight_per_foot * 1000)));
     upperBox()->setText(data_file_text(f[7]));
     Text5->setText(data_file_text(f[3]));
+    if (PullCalculator* planner = registry().find<PullCalculator>()) {
+        planner->setChosenCableDiameter(Text5->text());
+    }
     if (PullCheck* check = registry().find<PullCheck>()) {
         check->cableChosen(Text5->text());
     }

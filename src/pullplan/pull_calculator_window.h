@@ -85,6 +85,10 @@ public:
     QLineEdit* frictionBox() const { return Text1; }
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
+    // The outside diameter of the cable last chosen in the selection window, in, kept for
+    // the pull check that opens after the selection window has closed.
+    const QString& chosenCableDiameter() const { return chosen_diameter_; }
+    void setChosenCableDiameter(const QString& diameter) { chosen_diameter_ = diameter; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +119,7 @@ private:
     PullPlanLinks plan_;
     PullSettingsTexts settings_;
     PullResults results_;
+    QString chosen_diameter_;
 
     QLineEdit* Text6; // cable description
     QLineEdit* Text2; // allowable tension

@@ -144,6 +144,8 @@ PullCheck::PullCheck(WindowRegistry& registry)
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
         cableOd->setText(selection->chosenDiameter());
+    } else if (const PullCalculator* planner = registry.find<PullCalculator>()) {
+        cableOd->setText(planner->chosenCableDiameter());
     }
     recheck();
 }
