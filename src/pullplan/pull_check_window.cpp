@@ -108,13 +108,14 @@ PullCheck::PullCheck(WindowRegistry& registry)
     verdictLabel = named(new QLabel(this), "verdictLabel");
     QFont bold = verdictLabel->font();
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
     verdictLabel->setFont(bold);
     verdictLabel->setWordWrap(true);
     verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Room for two lines, so that a longer verdict does not move the window's contents.
-    verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 2 + 4);
-    verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A band of three lines, the most that every finding at once takes, so that the window's
+    // contents stay where they are whatever the verdict says.
+    verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 3 + 4);
+    verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verdictLabel->setAccessibleName(QStringLiteral("Verdict"));
 
     auto* top = new QHBoxLayout;
