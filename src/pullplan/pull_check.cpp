@@ -100,11 +100,21 @@ std::string arrangement_name(int cables, CableArrangement arrangement) {
     return std::string(arrangement_keyword(arrangement));
 }
 
-// The text of a number that reads back as the same double, for the settings.
-std::string exact_text(double value) {
+// The text of a number that reads back, in the user's locale, as the same double: the
+// shortest round-trip digits with the locale's decimal separator (with "." a German locale
+// would read "1.234" as 1234).
+std::string exact_text(double value, const NumberLocale& locale) {
     char buffer[40];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    std::string text;
+    for (const char* c = buffer; c != end; ++c) {
+        if (*c == '.') {
+            text += locale.decimal;
+        } else {
+            text.push_back(*c);
+        }
+    }
+    return text;
 }
 
 void find_max(const std::vector<double>& tensions, double& max, int& link) {
@@ -209,7 +219,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
 
     // The planner's pull with the coefficient of friction times the correction factor.
     PullSettingsTexts corrected = settings;
-    corrected.friction = exact_text(read_input(settings.friction, locale) * *w);
+    corrected.friction = exact_text(read_input(settings.friction, locale) * *w, locale);
     const bool point = settings.mid_assist && settings.selected >= 0 &&
                        static_cast<std::size_t>(settings.selected) < links.size();
     calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,

@@ -74,6 +74,20 @@ TEST(PullCheck, OneCableIsThePlannersPull) {
     EXPECT_EQ(one.verdict, "Pull OK");
 }
 
+TEST(PullCheck, CorrectsTheFrictionInADecimalCommaLocale) {
+    // 1.234 written with a point would read as 1234 where the point groups thousands.
+    const NumberLocale german{",", "."};
+    PullPlanLinks links(german);
+    links.append("Straight", "100", "0");
+    PullSettingsTexts settings;
+    settings.friction = "1,234";
+    settings.weight = "1000";
+    CheckInputs one = three_in_five_inch(CableArrangement::Automatic);
+    one.cables = 1;
+    const CheckResult result = check_pull(links.values(), links.angles(), settings, one, german);
+    EXPECT_DOUBLE_EQ(result.corrected.forward_tension[0], 123.4);
+}
+
 TEST(JamRisk, ChangesAtEachBoundary) {
     EXPECT_EQ(jam_risk(2.5999), JamRisk::Moderate);
     EXPECT_EQ(jam_risk(2.6), JamRisk::Significant);
