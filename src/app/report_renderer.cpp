@@ -1,5 +1,7 @@
 #include "app/report_renderer.h"
 
+#include "app/qt_text.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -11,10 +13,6 @@
 
 namespace tensora {
 namespace {
-
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 const QColor kForward(23, 96, 170);
 const QColor kReverse(205, 105, 25);
@@ -122,11 +120,11 @@ void title_block(Pages& pages, const PrintedReport& report) {
                pages.width());
     pages.advance(pages.lineHeight(title) + pages.pt(4));
     const QFont normal = pages.font(10);
-    pages.text(normal, text_of(report.date), pages.left(), pages.width(), Qt::AlignLeft,
+    pages.text(normal, qt_text(report.date), pages.left(), pages.width(), Qt::AlignLeft,
                Qt::darkGray);
     pages.advance(pages.lineHeight(normal));
     if (!report.file_name.empty()) {
-        pages.text(normal, QStringLiteral("Report file: ") + text_of(report.file_name),
+        pages.text(normal, QStringLiteral("Report file: ") + qt_text(report.file_name),
                    pages.left(), pages.width(), Qt::AlignLeft, Qt::darkGray);
         pages.advance(pages.lineHeight(normal));
     }
@@ -228,7 +226,7 @@ void graph(Pages& pages, const PrintedReport& report) {
         p.drawLine(at(*profile.mid_assist_at, 0), at(*profile.mid_assist_at, y_max));
         p.drawText(
             QRectF(at(*profile.mid_assist_at, 0).x() + 3, plot.top() + 2, pages.inch(3), label),
-            Qt::AlignLeft, text_of(report.plan.caption));
+            Qt::AlignLeft, qt_text(report.plan.caption));
     }
     for (const auto& [pull, color] :
          {std::pair{&profile.forward, kForward}, std::pair{&profile.reverse, kReverse}}) {
@@ -252,7 +250,7 @@ void graph(Pages& pages, const PrintedReport& report) {
     // The legend under the plot.
     const auto worst = [](const std::optional<WorstSidewall>& worst) {
         return worst ? QStringLiteral(", worst sidewall %1 at link %2")
-                           .arg(text_of(worst->text))
+                           .arg(qt_text(worst->text))
                            .arg(worst->link + 1)
                      : QString();
     };
@@ -323,7 +321,7 @@ QList<QPair<QString, QString>>
 text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
     QList<QPair<QString, QString>> list;
     for (const auto& [label, text] : pairs) {
-        list.append({text_of(label), text_of(text)});
+        list.append({qt_text(label), qt_text(text)});
     }
     return list;
 }
@@ -335,8 +333,8 @@ void check_section(Pages& pages, const PrintedCheck& check) {
     rows.reserve(check.bends.size());
     for (std::size_t i = 0; i < check.bends.size(); ++i) {
         const CheckedBendTexts& bend = check.bends[i];
-        rows.push_back({text_of(bend.link), text_of(bend.radius), text_of(bend.forward_pressure),
-                        text_of(bend.reverse_pressure),
+        rows.push_back({qt_text(bend.link), qt_text(bend.radius), qt_text(bend.forward_pressure),
+                        qt_text(bend.reverse_pressure),
                         check.bend_over[i] ? QStringLiteral("over") : QString()});
     }
     if (rows.empty()) {
@@ -356,12 +354,12 @@ void flow(Pages& pages, const PrintedReport& report) {
     title_block(pages, report);
     const PullPlanReport& plan = report.plan;
     QList<QPair<QString, QString>> cable{
-        {QStringLiteral("Description"), text_of(plan.description)},
-        {QStringLiteral("Allowable tension (lbs)"), text_of(plan.allowable)},
-        {QStringLiteral("Cable weight (lbs/kft)"), text_of(plan.weight)},
-        {QStringLiteral("Coefficient of friction"), text_of(plan.friction)}};
+        {QStringLiteral("Description"), qt_text(plan.description)},
+        {QStringLiteral("Allowable tension (lbs)"), qt_text(plan.allowable)},
+        {QStringLiteral("Cable weight (lbs/kft)"), qt_text(plan.weight)},
+        {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)}};
     if (!report.lubricant.empty()) {
-        cable.append({QStringLiteral("Lubricant"), text_of(report.lubricant)});
+        cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
     }
     pairs(pages, QStringLiteral("Cable"), cable);
     QList<QPair<QString, QString>> summary{
@@ -370,7 +368,7 @@ void flow(Pages& pages, const PrintedReport& report) {
         {QStringLiteral("Reverse pull"),
          QStringLiteral("%1% of the allowable tension").arg(report.reverse_percent)}};
     if (!plan.caption.empty()) {
-        summary.append({QStringLiteral("Mid-assist"), text_of(plan.caption)});
+        summary.append({QStringLiteral("Mid-assist"), qt_text(plan.caption)});
     }
     pairs(pages, QStringLiteral("Pull"), summary);
     graph(pages, report);
@@ -380,9 +378,9 @@ void flow(Pages& pages, const PrintedReport& report) {
     for (std::size_t i = 0; i < plan.links.size(); ++i) {
         const ReportLink& link = plan.links[i];
         const bool over = i < report.over_limit.size() && report.over_limit[i];
-        rows.push_back({text_of(link.number), text_of(link.type), text_of(link.length),
-                        text_of(link.angle), text_of(link.forward), text_of(link.forward_sidewall),
-                        text_of(link.reverse), text_of(link.reverse_sidewall),
+        rows.push_back({qt_text(link.number), qt_text(link.type), qt_text(link.length),
+                        qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
+                        qt_text(link.reverse), qt_text(link.reverse_sidewall),
                         over ? QStringLiteral("over") : QString()});
     }
     table(pages, QStringLiteral("Plan (rows marked \"over\" exceed the allowable tension)"),
@@ -406,18 +404,18 @@ void flow(Pages& pages, const PrintedReport& report) {
         const FillReport& fill = *report.fill;
         QStringList diameters;
         for (const std::string& diameter : fill.diameters) {
-            diameters.append(text_of(diameter));
+            diameters.append(qt_text(diameter));
         }
         pairs(pages, QStringLiteral("Conduit fill"),
-              {{QStringLiteral("Conduit standard"), text_of(fill.standard)},
+              {{QStringLiteral("Conduit standard"), qt_text(fill.standard)},
                {QStringLiteral("Cables (OD in)"),
-                text_of(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
-               {QStringLiteral("Total cable area (sq in)"), text_of(fill.total_area)},
-               {text_of(fill.pair_width_label), text_of(fill.pair_width)}});
+                qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+               {QStringLiteral("Total cable area (sq in)"), qt_text(fill.total_area)},
+               {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
         std::vector<QStringList> sizes;
         for (const FillReport::Row& row : fill.rows) {
-            sizes.push_back({text_of(row.trade_size), text_of(row.pipe_id), text_of(row.area),
-                             text_of(row.percent)});
+            sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
+                             qt_text(row.percent)});
         }
         table(pages, QStringLiteral("Fill by trade size"),
               {{QStringLiteral("Trade size"), 1.0, false},

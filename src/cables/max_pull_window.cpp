@@ -1,6 +1,7 @@
 #include "cables/max_pull_window.h"
 
 #include "app/list_controls.h"
+#include "app/qt_text.h"
 #include "cables/cable_columns.h"
 #include "cables/cable_data.h"
 #include "cables/lubricants.h"
@@ -36,10 +37,6 @@ QuickCalculatorDesign design() {
     design.inputs_title = QStringLiteral("Manual Inputs");
     design.standard_layout = false;
     return design;
-}
-
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 const QString kCablesCaption = QStringLiteral("Cable Select - click to select ");

@@ -1,5 +1,6 @@
 #include "calculators/range_input.h"
 
+#include "app/qt_text.h"
 #include "calculators/calculator_inputs.h"
 
 #include <QGridLayout>
@@ -26,8 +27,7 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
 } // namespace
 
 void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
-    platform.message(raiser->window(),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    platform.message(raiser->window(), qt_text(text));
 }
 
 RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,

@@ -1,6 +1,7 @@
 #include "fill/fill_ratio_window.h"
 
 #include "app/named_control.h"
+#include "app/qt_text.h"
 #include "app/twips_form.h"
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
@@ -256,8 +257,7 @@ void FillRatio::selectStandard(ConduitStandardId id) {
     for (const ConduitSize& size : conduit_standard(id).sizes) {
         tradesize->addItem(QString::fromUtf8(size.trade_size.data(),
                                              static_cast<qsizetype>(size.trade_size.size())));
-        ID->addItem(
-            QString::fromUtf8(size.pipe_id.data(), static_cast<qsizetype>(size.pipe_id.size())));
+        ID->addItem(qt_text(size.pipe_id));
     }
     fillcalc();
 }

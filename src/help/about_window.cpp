@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/named_control.h"
+#include "app/qt_text.h"
 #include "app/report.h"
 #include "app/twips_form.h"
 #include "app/version.h"
@@ -107,8 +108,7 @@ void frmAbout::Form_Load() {
     lblDescription->setText(
         QStringLiteral("The conduit properties and construction calculator, created by the "
                        "Larkfield Center\n\n") +
-        kApplicationTitle + QStringLiteral("(tm)\n") +
-        QString::fromUtf8(kReportNotice.data(), static_cast<qsizetype>(kReportNotice.size())));
+        kApplicationTitle + QStringLiteral("(tm)\n") + qt_text(kReportNotice));
     // Touching the cable library loads the data file when nothing has yet.
     dataRevLabel->setText(QStringLiteral("Data Version ") + registry().get<miscData>().datarev());
 }
@@ -136,8 +136,7 @@ void frmAbout::StartSysInfo() {
     // Without a registered tool, a system information viewer of the desktop, if one is there.
     for (std::size_t i = 0; tool.isEmpty() && i < std::size(kSystemInfoViewers); ++i) {
         const std::string_view viewer = kSystemInfoViewers[i];
-        tool = system.findProgram(
-            QString::fromUtf8(viewer.data(), static_cast<qsizetype>(viewer.size())));
+        tool = system.findProgram(qt_text(viewer));
     }
     if (tool.isEmpty() || !system.startProgram(tool)) {
         system.message(this, kSysInfoUnavailable);

@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/named_control.h"
+#include "app/qt_text.h"
 #include "help/online.h"
 
 #include <QAction>
@@ -12,17 +13,13 @@
 namespace tensora {
 namespace {
 
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const QStringList kButtonKeys{"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
 
 } // namespace
 
 BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::string_view path)
     : RegisteredWindow<QWidget>(registry),
-      start_address_(platform().vendorAddress() + text_of(path)) {
+      start_address_(platform().vendorAddress() + qt_text(path)) {
     setObjectName(QLatin1String(name));
     setWindowTitle(QStringLiteral("Norvale Browser"));
 
@@ -50,7 +47,7 @@ BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::st
     address->addWidget(cboAddress);
 
     brwWebBrowser =
-        platform().makeBrowserEngine(platform().vendorAddress() + text_of(kHomePagePath), this);
+        platform().makeBrowserEngine(platform().vendorAddress() + qt_text(kHomePagePath), this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     // The tool bar and the address stay at the top; the browser takes all the rest, at any
     // size of the window (a window made very small keeps working).

@@ -1,5 +1,6 @@
 #include "help/web_engine_browser.h"
 
+#include "app/qt_text.h"
 #include "help/online.h"
 
 #include <QUrl>
@@ -52,7 +53,7 @@ void WebEngineBrowser::goHome() {
 }
 
 void WebEngineBrowser::goSearch() {
-    navigate(QString::fromUtf8(kSearchPage.data(), static_cast<qsizetype>(kSearchPage.size())));
+    navigate(qt_text(kSearchPage));
 }
 
 void WebEngineBrowser::refresh() {

@@ -1,6 +1,7 @@
 #include "pullplan/pull_check_window.h"
 
 #include "app/named_control.h"
+#include "app/qt_text.h"
 #include "cables/max_pull_window.h"
 #include "calculators/range_input.h"
 #include "fill/conduit_tables.h"
@@ -18,10 +19,6 @@ namespace {
 const QColor kAlarm(190, 30, 30);
 const QColor kGood(20, 110, 40);
 const QColor kOverRow(250, 225, 222);
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Red for what the verdict names, the window's own colour otherwise.
 void paint(QLabel* label, bool alarm) {
@@ -81,13 +78,13 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
     const CheckedBendTexts texts = bend_texts(bend);
     switch (index.column()) {
     case LinkColumn:
-        return text_of(texts.link);
+        return qt_text(texts.link);
     case RadiusColumn:
-        return text_of(texts.radius);
+        return qt_text(texts.radius);
     case ForwardColumn:
-        return text_of(texts.forward_pressure);
+        return qt_text(texts.forward_pressure);
     default:
-        return text_of(texts.reverse_pressure);
+        return qt_text(texts.reverse_pressure);
     }
 }
 
@@ -157,7 +154,7 @@ QWidget* PullCheck::buildInputs() {
 
     conduitStandard = named(new QComboBox(group), "conduitStandard");
     for (const ConduitStandardId id : conduit_standards()) {
-        conduitStandard->addItem(text_of(conduit_standard(id).name));
+        conduitStandard->addItem(qt_text(conduit_standard(id).name));
     }
     conduitStandard->addItem(QStringLiteral("Inside diameter typed"));
     tradeSize = named(new QComboBox(group), "tradeSize");
@@ -232,12 +229,12 @@ void PullCheck::standardChosen(int index) {
         conduit_standard(conduit_standards()[static_cast<std::size_t>(index)]);
     int matching = -1; // the size whose inside diameter the box already holds
     for (const ConduitSize& size : standard.sizes) {
-        if (text_of(size.pipe_id) == conduitId->text().trimmed()) {
+        if (qt_text(size.pipe_id) == conduitId->text().trimmed()) {
             matching = tradeSize->count();
         }
         tradeSize->addItem(
-            QStringLiteral("%1  (%2 in)").arg(text_of(size.trade_size), text_of(size.pipe_id)),
-            text_of(size.pipe_id));
+            QStringLiteral("%1  (%2 in)").arg(qt_text(size.trade_size), qt_text(size.pipe_id)),
+            qt_text(size.pipe_id));
     }
     tradeSize->setCurrentIndex(matching);
 }
@@ -319,7 +316,7 @@ void PullCheck::showResult() {
         return;
     }
     const CheckTexts texts = check_texts(result_, inputs_);
-    verdictLabel->setText(text_of(texts.verdict));
+    verdictLabel->setText(qt_text(texts.verdict));
     QPalette palette = verdictLabel->parentWidget()->palette();
     palette.setColor(QPalette::WindowText, result_.ok ? kGood : kAlarm);
     verdictLabel->setPalette(palette);
@@ -331,7 +328,7 @@ void PullCheck::showResult() {
         {&texts.forward_line, result_.forward_over || problem},
         {&texts.reverse_line, result_.reverse_over || problem}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
-        lines[i]->setText(text_of(*shown[i].first));
+        lines[i]->setText(qt_text(*shown[i].first));
         paint(lines[i], shown[i].second);
     }
     bends_model_->setBends(&result_.bends);
@@ -343,8 +340,8 @@ QString PullCheck::conduitName() const {
     }
     const ConduitStandard& standard = conduit_standard(
         conduit_standards()[static_cast<std::size_t>(conduitStandard->currentIndex())]);
-    return text_of(standard.name) + QStringLiteral(", trade size ") +
-           text_of(standard.sizes[static_cast<std::size_t>(tradeSize->currentIndex())].trade_size);
+    return qt_text(standard.name) + QStringLiteral(", trade size ") +
+           qt_text(standard.sizes[static_cast<std::size_t>(tradeSize->currentIndex())].trade_size);
 }
 
 PrintedCheck PullCheck::printedCheck() const {

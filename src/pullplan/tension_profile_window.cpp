@@ -1,6 +1,7 @@
 #include "pullplan/tension_profile_window.h"
 
 #include "app/named_control.h"
+#include "app/qt_text.h"
 #include "pullplan/pull_calculator_window.h"
 
 #include <QDir>
@@ -19,10 +20,6 @@ const QColor kForward(23, 96, 170);
 const QColor kReverse(205, 105, 25);
 const QColor kLimit(190, 40, 40);
 const QColor kBend(120, 140, 170, 45);
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QList<QPointF> chart_points(const std::vector<ProfilePoint>& points) {
     QList<QPointF> list;
@@ -46,7 +43,7 @@ QString worst_text(const std::optional<WorstSidewall>& worst) {
         return {};
     }
     return QStringLiteral(", worst sidewall %1 at link %2")
-        .arg(text_of(worst->text))
+        .arg(qt_text(worst->text))
         .arg(worst->link + 1);
 }
 
@@ -219,7 +216,7 @@ void TensionProfile::redraw() {
     }
     const PullCalculator* planner = registry().find<PullCalculator>();
     mid_assist_label_->setText(
-        planner && profile_.mid_assist_at ? text_of(planner->results().caption) : QString());
+        planner && profile_.mid_assist_at ? qt_text(planner->results().caption) : QString());
     placeLabels();
 }
 
@@ -258,7 +255,7 @@ void TensionProfile::placeLabels() {
     for (const ProfileBend& bend : profile_.bends) {
         const double middle =
             chart_->mapToPosition(QPointF((bend.start + bend.end) / 2, 0), forward_).x();
-        const QString text = text_of(bend.angle) + QStringLiteral("\u00b0");
+        const QString text = qt_text(bend.angle) + QStringLiteral("\u00b0");
         if (used == angle_labels_.size()) {
             angle_labels_.push_back(new QGraphicsSimpleTextItem(chart_));
         }
@@ -297,11 +294,11 @@ void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const Q
     const bool bend = types_[row] != kStraightType;
     QString tip = QStringLiteral("Link %1, %2\nCumulative %3 lbs")
                       .arg(link + 1)
-                      .arg(text_of(types_[row]))
-                      .arg(text_of(forward ? results.forward[row] : results.reverse[row]));
+                      .arg(qt_text(types_[row]))
+                      .arg(qt_text(forward ? results.forward[row] : results.reverse[row]));
     if (bend) {
         tip += QStringLiteral("\nSidewall %1")
-                   .arg(text_of(forward ? results.forward_sidewall[row]
+                   .arg(qt_text(forward ? results.forward_sidewall[row]
                                         : results.reverse_sidewall[row]));
     }
     QToolTip::showText(QCursor::pos(), tip, view_);

@@ -1,5 +1,7 @@
 #include "pullplan/text_column_model.h"
 
+#include "app/qt_text.h"
+
 #include <QPainter>
 
 namespace tensora {
@@ -17,7 +19,7 @@ QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const std::string_view text = text_(index.row());
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return qt_text(text);
 }
 
 void TextColumnModel::changedFrom(int first) {
