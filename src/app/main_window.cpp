@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "app/qt_text.h"
 #include "app/report.h"
 #include "app/report_renderer.h"
 #include "app/window_geometry.h"
@@ -284,17 +285,13 @@ void frmMain::mnuToolsLubricant_Click() {
 }
 
 void frmMain::NVOnline_Click() {
-    if (platform().question(this,
-                            QString::fromUtf8(kHomePageQuestion.data(),
-                                              static_cast<qsizetype>(kHomePageQuestion.size())))) {
+    if (platform().question(this, qt_text(kHomePageQuestion))) {
         registry().show<NorvaleHome>();
     }
 }
 
 void frmMain::LoadPDF_Click() {
-    if (platform().question(this,
-                            QString::fromUtf8(kManualQuestion.data(),
-                                              static_cast<qsizetype>(kManualQuestion.size())))) {
+    if (platform().question(this, qt_text(kManualQuestion))) {
         registry().show<frmBrowser>();
     }
 }

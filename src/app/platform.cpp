@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include "app/qt_text.h"
 #include "app/report_renderer.h"
 #include "app/system_registry.h"
 #include "help/online.h"
@@ -134,10 +135,7 @@ bool DesktopPlatform::startProgram(const QString& path) {
 
 QString DesktopPlatform::vendorAddress() const {
     const QString chosen = qEnvironmentVariable(kVendorAddressVariable.data());
-    const QString address = chosen.isEmpty()
-                                ? QString::fromUtf8(kVendorAddress.data(),
-                                                    static_cast<qsizetype>(kVendorAddress.size()))
-                                : chosen;
+    const QString address = chosen.isEmpty() ? qt_text(kVendorAddress) : chosen;
     return address.endsWith(QLatin1Char('/')) ? address.chopped(1) : address;
 }
 

@@ -255,8 +255,7 @@ void FillRatio::selectStandard(ConduitStandardId id) {
     tradesize->clear();
     ID->clear();
     for (const ConduitSize& size : conduit_standard(id).sizes) {
-        tradesize->addItem(QString::fromUtf8(size.trade_size.data(),
-                                             static_cast<qsizetype>(size.trade_size.size())));
+        tradesize->addItem(qt_text(size.trade_size));
         ID->addItem(qt_text(size.pipe_id));
     }
     fillcalc();
