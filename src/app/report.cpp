@@ -48,25 +48,18 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
     lines.push_back(std::string(kAllowableLabel) + plan.allowable);
     lines.push_back(std::string(kWeightLabel) + plan.weight);
     lines.push_back(std::string(kFrictionLabel) + plan.friction);
-    lines.emplace_back();
-    lines.push_back(std::string(kPlanHeading) + plan.caption);
-    lines.emplace_back();
-    lines.emplace_back(kLinkHeading1);
-    lines.emplace_back(kLinkHeading2);
-    lines.emplace_back();
-    lines.emplace_back();
-    for (const ReportLink& link : plan.links) {
-        lines.push_back(link_row(link, true));
-    }
-    lines.emplace_back();
-    lines.push_back(std::string(kReverseHeading) + plan.caption);
-    lines.emplace_back();
-    lines.emplace_back(kLinkHeading1);
-    lines.emplace_back(kLinkHeading2);
-    lines.emplace_back();
-    lines.emplace_back();
-    for (const ReportLink& link : plan.links) {
-        lines.push_back(link_row(link, false));
+    // The forward pull's table, then the reverse pull's, each under its heading.
+    for (const bool forward : {true, false}) {
+        lines.emplace_back();
+        lines.push_back(std::string(forward ? kPlanHeading : kReverseHeading) + plan.caption);
+        lines.emplace_back();
+        lines.emplace_back(kLinkHeading1);
+        lines.emplace_back(kLinkHeading2);
+        lines.emplace_back();
+        lines.emplace_back();
+        for (const ReportLink& link : plan.links) {
+            lines.push_back(link_row(link, forward));
+        }
     }
 }
 

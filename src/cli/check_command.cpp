@@ -147,9 +147,12 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         angles.push_back(link.angle);
     }
     const CheckResult result = check_pull(links, angles, request.pull.settings, inputs, kEnglish);
-    const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);
-    const PrintedCheck printed = printed_check({}, inputs, result);
-    write_pull_files(request.pull, plan, services, &printed);
+    if (request.pull.pdf || request.pull.save_report) {
+        // The report holds the planner's own pull beside the check.
+        const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);
+        const PrintedCheck printed = printed_check({}, inputs, result);
+        write_pull_files(request.pull, plan, services, &printed);
+    }
     const CheckTexts texts = check_texts(result, inputs);
     if (request.pull.json) {
         print_json(texts, result, out);

@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace tensora {
 namespace {
 
@@ -20,11 +22,11 @@ const QColor kAlarm(190, 30, 30);
 const QColor kGood(20, 110, 40);
 const QColor kOverRow(250, 225, 222);
 
-// Red for what the verdict names, the window's own colour otherwise.
-void paint(QLabel* label, bool alarm) {
+// A label's text in a colour of its own, or in the window's colour.
+void paint(QLabel* label, const std::optional<QColor>& color) {
     QPalette palette = label->parentWidget()->palette();
-    if (alarm) {
-        palette.setColor(QPalette::WindowText, kAlarm);
+    if (color) {
+        palette.setColor(QPalette::WindowText, *color);
     }
     label->setPalette(palette);
 }
@@ -308,7 +310,7 @@ void PullCheck::showResult() {
     if (!hasInputs()) {
         verdictLabel->setText(QStringLiteral("Enter the conduit's inside diameter (or choose a "
                                              "trade size) and the cable's outside diameter."));
-        paint(verdictLabel, false);
+        paint(verdictLabel, std::nullopt);
         for (QLabel* line : lines) {
             line->clear();
         }
@@ -317,9 +319,7 @@ void PullCheck::showResult() {
     }
     const CheckTexts texts = check_texts(result_, inputs_);
     verdictLabel->setText(qt_text(texts.verdict));
-    QPalette palette = verdictLabel->parentWidget()->palette();
-    palette.setColor(QPalette::WindowText, result_.ok ? kGood : kAlarm);
-    verdictLabel->setPalette(palette);
+    paint(verdictLabel, result_.ok ? kGood : kAlarm);
     const bool problem = !result_.problem.empty();
     const std::pair<const std::string*, bool> shown[] = {
         {&texts.jam_line, result_.may_jam || problem},
@@ -329,7 +329,7 @@ void PullCheck::showResult() {
         {&texts.reverse_line, result_.reverse_over || problem}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         lines[i]->setText(qt_text(*shown[i].first));
-        paint(lines[i], shown[i].second);
+        paint(lines[i], shown[i].second ? std::optional(kAlarm) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends);
 }

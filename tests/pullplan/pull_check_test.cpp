@@ -1,5 +1,6 @@
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan_links.h"
+#include "support/worked_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +9,10 @@ namespace {
 
 const NumberLocale kEnglish{".", ","};
 
-struct Plan {
-    Plan() {
-        links.append("Straight", "500", "0");
-        links.append("Angle", "2", "90");
-        links.append("Straight", "300", "0");
-        settings.friction = "0.15";
-        settings.weight = "200";
-        settings.allowable = "1000";
-    }
+struct Plan : test::WorkedPlan {
     CheckResult check(const CheckInputs& inputs) const {
         return check_pull(links.values(), links.angles(), settings, inputs, kEnglish);
     }
-    PullPlanLinks links{kEnglish};
-    PullSettingsTexts settings;
 };
 
 CheckInputs three_in_five_inch(CableArrangement arrangement) {

@@ -1,5 +1,6 @@
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile.h"
+#include "support/worked_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +9,12 @@ namespace {
 
 const NumberLocale kEnglish{".", ","};
 
-struct WorkedExample {
-    WorkedExample() {
-        plan.append("Straight", "500", "0");
-        plan.append("Angle", "2", "90");
-        plan.append("Straight", "300", "0");
-        settings.friction = "0.15";
-        settings.weight = "200";
-        settings.allowable = "1000";
-    }
+struct WorkedExample : test::WorkedPlan {
     ProfileData profile() {
-        plan.calculate(settings, results);
-        angles = {plan.angle(0), plan.angle(1), plan.angle(2)};
-        return tension_profile({plan.values(), angles, settings, results, kEnglish});
+        links.calculate(settings, results);
+        return tension_profile({links.values(), links.angles(), settings, results, kEnglish});
     }
-    PullPlanLinks plan{kEnglish};
-    PullSettingsTexts settings;
     PullResults results;
-    std::vector<std::string> angles;
 };
 
 std::vector<double> distances(const std::vector<ProfilePoint>& line) {
