@@ -1,5 +1,6 @@
 #include "app/report_renderer.h"
 
+#include "app/plan_colors.h"
 #include "app/qt_text.h"
 
 #include <QPainter>
@@ -14,11 +15,6 @@
 namespace tensora {
 namespace {
 
-const QColor kForward(23, 96, 170);
-const QColor kReverse(205, 105, 25);
-const QColor kLimit(190, 40, 40);
-const QColor kBand(120, 140, 170, 50);
-const QColor kOverRow(250, 225, 222);
 const QColor kRule(150, 150, 150);
 
 struct Column {
@@ -184,7 +180,7 @@ void graph(Pages& pages, const PrintedReport& report) {
     for (const ProfileBend& bend : profile.bends) {
         const double left = at(bend.start, 0).x();
         const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
-        p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBand);
+        p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBendShade);
     }
     p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
     for (double y = 0; y <= y_max + y_step / 2; y += y_step) {
@@ -215,7 +211,7 @@ void graph(Pages& pages, const PrintedReport& report) {
             : QStringLiteral("Tension (lbs)"));
 
     if (profile.allowable > 0) {
-        p.setPen(QPen(kLimit, pages.pt(1), Qt::DashLine));
+        p.setPen(QPen(kOverLimit, pages.pt(1), Qt::DashLine));
         p.drawLine(at(0, profile.allowable), at(x_max, profile.allowable));
         p.drawText(QRectF(plot.right() - pages.inch(2), at(0, profile.allowable).y() - label,
                           pages.inch(2) - 2, label),
@@ -229,7 +225,7 @@ void graph(Pages& pages, const PrintedReport& report) {
             Qt::AlignLeft, qt_text(report.plan.caption));
     }
     for (const auto& [pull, color] :
-         {std::pair{&profile.forward, kForward}, std::pair{&profile.reverse, kReverse}}) {
+         {std::pair{&profile.forward, kForwardPull}, std::pair{&profile.reverse, kReversePull}}) {
         const auto points =
             decimated(*pull, 0, x_max, static_cast<int>(plot.width() / pages.pt(0.5)));
         QPainterPath path;
@@ -255,9 +251,9 @@ void graph(Pages& pages, const PrintedReport& report) {
                      : QString();
     };
     const QList<QPair<QString, QColor>> legend{
-        {QStringLiteral("Forward pull") + worst(profile.worst_forward), kForward},
-        {QStringLiteral("Reverse pull") + worst(profile.worst_reverse), kReverse},
-        {QStringLiteral("Bends"), kBand}};
+        {QStringLiteral("Forward pull") + worst(profile.worst_forward), kForwardPull},
+        {QStringLiteral("Reverse pull") + worst(profile.worst_reverse), kReversePull},
+        {QStringLiteral("Bends"), kBendShade}};
     double x = plot.left();
     const double legend_y = plot.bottom() + label * 2.6;
     for (const auto& [name, color] : legend) {

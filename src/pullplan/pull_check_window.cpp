@@ -1,6 +1,7 @@
 #include "pullplan/pull_check_window.h"
 
 #include "app/named_control.h"
+#include "app/plan_colors.h"
 #include "app/qt_text.h"
 #include "cables/max_pull_window.h"
 #include "calculators/range_input.h"
@@ -18,9 +19,7 @@
 namespace tensora {
 namespace {
 
-const QColor kAlarm(190, 30, 30);
 const QColor kGood(20, 110, 40);
-const QColor kOverRow(250, 225, 222);
 
 // A label's text in a colour of its own, or in the window's colour.
 void paint(QLabel* label, const std::optional<QColor>& color) {
@@ -319,7 +318,7 @@ void PullCheck::showResult() {
     }
     const CheckTexts texts = check_texts(result_, inputs_);
     verdictLabel->setText(qt_text(texts.verdict));
-    paint(verdictLabel, result_.ok ? kGood : kAlarm);
+    paint(verdictLabel, result_.ok ? kGood : kOverLimit);
     const bool problem = !result_.problem.empty();
     const std::pair<const std::string*, bool> shown[] = {
         {&texts.jam_line, result_.may_jam || problem},
@@ -329,7 +328,7 @@ void PullCheck::showResult() {
         {&texts.reverse_line, result_.reverse_over || problem}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         lines[i]->setText(qt_text(*shown[i].first));
-        paint(lines[i], shown[i].second ? std::optional(kAlarm) : std::nullopt);
+        paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends);
 }

@@ -1,6 +1,7 @@
 #include "pullplan/tension_profile_window.h"
 
 #include "app/named_control.h"
+#include "app/plan_colors.h"
 #include "app/qt_text.h"
 #include "pullplan/pull_calculator_window.h"
 
@@ -15,11 +16,6 @@
 
 namespace tensora {
 namespace {
-
-const QColor kForward(23, 96, 170);
-const QColor kReverse(205, 105, 25);
-const QColor kLimit(190, 40, 40);
-const QColor kBend(120, 140, 170, 45);
 
 QList<QPointF> chart_points(const std::vector<ProfilePoint>& points) {
     QList<QPointF> list;
@@ -71,7 +67,8 @@ public:
         painter->setRenderHint(QPainter::Antialiasing, false);
         for (const auto& [left, right] : bands_) {
             painter->fillRect(
-                QRectF(left, plot.top(), std::max<qreal>(1, right - left), plot.height()), kBend);
+                QRectF(left, plot.top(), std::max<qreal>(1, right - left), plot.height()),
+                kBendShade);
         }
     }
 
@@ -99,15 +96,15 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     band_edges_ = new QLineSeries(chart_);
     bends_ = new QAreaSeries(band_edges_);
     bends_->setName(QStringLiteral("Bends"));
-    bends_->setBrush(kBend);
+    bends_->setBrush(kBendShade);
     bends_->setPen(Qt::NoPen);
     chart_->addSeries(bends_);
     bands_ = new BendBands(*chart_);
-    allowable_ = line(*chart_, kLimit, 1.5, Qt::DashLine);
+    allowable_ = line(*chart_, kOverLimit, 1.5, Qt::DashLine);
     mid_assist_ = line(*chart_, QColor(60, 60, 60), 1.5, Qt::DashDotLine);
     mid_assist_->setName(QStringLiteral("Mid-assist pull point"));
-    forward_ = line(*chart_, kForward, 2, Qt::SolidLine);
-    reverse_ = line(*chart_, kReverse, 2, Qt::SolidLine);
+    forward_ = line(*chart_, kForwardPull, 2, Qt::SolidLine);
+    reverse_ = line(*chart_, kReversePull, 2, Qt::SolidLine);
     for (QLineSeries* pull : {forward_, reverse_}) {
         pull->setPointsVisible(true); // a marker at each link's end
         pull->setMarkerSize(6);
@@ -117,7 +114,7 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
         series->attachAxis(tension_);
     }
     allowable_label_ = new QGraphicsSimpleTextItem(chart_);
-    allowable_label_->setBrush(kLimit);
+    allowable_label_->setBrush(kOverLimit);
     mid_assist_label_ = new QGraphicsSimpleTextItem(chart_);
 
     view_ = named(new QChartView(chart_, this), "profileChart");
