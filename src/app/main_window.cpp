@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "app/file_saving.h"
 #include "app/qt_text.h"
 #include "app/report.h"
 #include "app/report_renderer.h"
@@ -21,12 +22,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
-
-#include <sstream>
 
 namespace tensora {
 namespace {
@@ -37,21 +36,6 @@ const QString kReportFilter = QStringLiteral("Data (*.rtf)|*.rtf|All Files (*.*)
 QString document_caption(const QString& document) {
     return kApplicationTitle + QStringLiteral(" - Pull Calculator - [") + document +
            QLatin1Char(']');
-}
-
-// Reads a whole file in one go and leaves it closed; false with the reason when it cannot.
-bool read_file(const QString& path, QByteArray& bytes, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 PixelRect pixel_rect(const QRect& rect) {
@@ -80,16 +64,15 @@ void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
     auto* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(*file, "NewFile", QStringLiteral("New")), &QAction::triggered, this,
-            &frmMain::NewFile_Click);
-    connect(addItem(*file, "Openfile", QStringLiteral("&Open...")), &QAction::triggered, this,
-            &frmMain::Openfile_Click);
-    connect(addItem(*file, "SaveFile", QStringLiteral("&Save...")), &QAction::triggered, this,
-            &frmMain::SaveFile_Click);
-    connect(addItem(*file, "ExportPdf", QStringLiteral("Export P&DF...")), &QAction::triggered,
-            this, &frmMain::ExportPdf_Click);
-    connect(addItem(*file, "PrintFile", QStringLiteral("&Print...")), &QAction::triggered, this,
-            &frmMain::PrintFile_Click);
+    addCommand(*file, "NewFile", QStringLiteral("New"), &frmMain::NewFile_Click, QKeySequence::New);
+    addCommand(*file, "Openfile", QStringLiteral("&Open..."), &frmMain::Openfile_Click,
+               QKeySequence::Open);
+    addCommand(*file, "SaveFile", QStringLiteral("&Save..."), &frmMain::SaveFile_Click,
+               QKeySequence::Save);
+    addCommand(*file, "ExportPdf", QStringLiteral("Export P&DF..."), &frmMain::ExportPdf_Click);
+    addCommand(*file, "ExportCsv", QStringLiteral("Export CSV..."), &frmMain::ExportCsv_Click);
+    addCommand(*file, "PrintFile", QStringLiteral("&Print..."), &frmMain::PrintFile_Click,
+               QKeySequence::Print);
     QMenu* options = addSubmenu(*file, "saveoptions", QStringLiteral("Save Options"));
     save_pull_plan_ = addItem(*options, "savePullPlan", QStringLiteral("Pull Plan"));
     save_pull_plan_->setCheckable(true);
@@ -128,8 +111,8 @@ void frmMain::buildMenus() {
 
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(*help, "displayHelp", QStringLiteral("Help Manual")), &QAction::triggered, this,
-            &frmMain::displayHelp_Click);
+    addCommand(*help, "displayHelp", QStringLiteral("Help Manual"), &frmMain::displayHelp_Click,
+               QKeySequence::HelpContents);
     QMenu* online = addSubmenu(*help, "onlineheader", QStringLiteral("Online"));
     connect(addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual")),
             &QAction::triggered, this, &frmMain::LoadPDF_Click);
@@ -143,6 +126,14 @@ void frmMain::buildMenus() {
 QAction* frmMain::addItem(QMenu& menu, const char* name, const QString& caption) {
     QAction* action = menu.addAction(caption);
     action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction* frmMain::addCommand(QMenu& menu, const char* name, const QString& caption,
+                             void (frmMain::*handler)(), const QKeySequence& keys) {
+    QAction* action = addItem(menu, name, caption);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 
@@ -244,8 +235,30 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     RegisteredWindow<QMainWindow>::closeEvent(event);
+}
+
+bool frmMain::mayLeave() {
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    if (!planner || !planner->isModified()) {
+        return true;
+    }
+    switch (platform().askToSave(
+        this, QStringLiteral("The pull plan has changes that are not saved. Save them before "
+                             "leaving?"))) {
+    case Platform::SaveAnswer::Save:
+        return savereport() == SaveOutcome::Saved;
+    case Platform::SaveAnswer::Discard:
+        return true;
+    case Platform::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void frmMain::mnuToolsPullCalc_Click() {
@@ -312,11 +325,13 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::NewFile_Click() {
-    if (platform().question(this, QStringLiteral("Do you want to save this document?"))) {
-        savereport(); // a cancelled dialog saves nothing, and the new document follows all the same
+    // A cancelled dialog saves nothing and the new document follows all the same; a save that
+    // fails keeps the plan it could not save.
+    if (platform().question(this, QStringLiteral("Do you want to save this document?")) &&
+        savereport() == SaveOutcome::Failed) {
+        return;
     }
     PullCalculator& planner = registry().get<PullCalculator>();
-    planner.setWindowTitle(document_caption(QStringLiteral("New Document")));
     document_.clear();
     planner.midAssistBox()->setChecked(false);
     planner.midAssistCaption()->clear();
@@ -331,6 +346,7 @@ void frmMain::NewFile_Click() {
     // The boxes may have held these texts already: the results must follow the emptied plan
     // all the same, not wait for the next change.
     planner.pullcalc();
+    planner.setDocument(document_caption(QStringLiteral("New Document")));
     registry().show<PullCalculator>();
 }
 
@@ -356,21 +372,40 @@ PrintedReport frmMain::printedReport() {
     return printed;
 }
 
-void frmMain::ExportPdf_Click() {
-    const QString path =
-        platform().saveFileName(this, QStringLiteral("PDF document (*.pdf)|*.pdf"));
+bool frmMain::exportFile(const QString& filter, const QString& extension, const QString& what,
+                         const std::function<QByteArray()>& content) {
+    QString path = platform().saveFileName(this, filter);
     if (path.isEmpty()) {
-        return;
+        return false;
+    }
+    if (QFileInfo(path).suffix().compare(extension, Qt::CaseInsensitive) != 0) {
+        path += QLatin1Char('.') + extension;
     }
     platform().setBusy(true);
-    QString reason;
-    const bool written =
-        write_report_pdf(path, printedReport(), report_page_size(QLocale::system()), reason);
+    const QByteArray bytes = content();
+    std::string reason = "the document could not be drawn";
+    const bool saved = !bytes.isEmpty() &&
+                       save_whole_file(local_path(path),
+                                       std::string_view(bytes.constData(), bytes.size()), reason);
     platform().setBusy(false);
-    if (!written) {
-        platform().message(this, QStringLiteral("The PDF could not be saved as %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), reason));
+    if (!saved) {
+        platform().message(this, QStringLiteral("The %1 could not be saved as %2.\n%3")
+                                     .arg(what, QDir::toNativeSeparators(path), qt_text(reason)));
     }
+    return saved;
+}
+
+void frmMain::ExportPdf_Click() {
+    exportFile(QStringLiteral("PDF document (*.pdf)|*.pdf"), QStringLiteral("pdf"),
+               QStringLiteral("PDF"),
+               [this] { return report_pdf(printedReport(), report_page_size(QLocale::system())); });
+}
+
+void frmMain::ExportCsv_Click() {
+    exportFile(QStringLiteral("CSV table (*.csv)|*.csv|All Files (*.*)|*.*"), QStringLiteral("csv"),
+               QStringLiteral("table"), [this] {
+                   return QByteArray::fromStdString(registry().get<PullCalculator>().planCsv());
+               });
 }
 
 void frmMain::PrintFile_Click() {
@@ -379,10 +414,10 @@ void frmMain::PrintFile_Click() {
         this, [&printed](QPagedPaintDevice& printer) { return render_report(printer, printed); });
 }
 
-void frmMain::savereport() {
+frmMain::SaveOutcome frmMain::savereport() {
     const QString path = platform().saveFileName(this, kReportFilter);
     if (path.isEmpty()) {
-        return;
+        return SaveOutcome::Cancelled;
     }
     platform().setBusy(true);
     ReportContents contents;
@@ -393,22 +428,19 @@ void frmMain::savereport() {
     if (saveFillRatioChecked()) {
         contents.fill = registry().get<FillRatio>().report();
     }
-    const std::string text = report_text(contents);
-    // The report goes to a temporary file that replaces the chosen one only when it is whole,
-    // so that a failed save leaves the previous file as it was.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) ==
-                           static_cast<qint64>(text.size()) &&
-                       file.commit();
+    // The report is written whole beside the chosen file, which it then replaces: a failed save
+    // leaves the previous file as it was, and what is no regular file is never written over.
+    std::string reason;
+    const bool saved = save_whole_file(local_path(path), report_text(contents), reason);
     platform().setBusy(false);
     if (!saved) {
         platform().message(this, QStringLiteral("The report could not be saved as %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
+                                     .arg(QDir::toNativeSeparators(path), qt_text(reason)));
+        return SaveOutcome::Failed;
     }
-    registry().get<PullCalculator>().setWindowTitle(document_caption(path));
+    registry().get<PullCalculator>().setDocument(document_caption(path));
     document_ = path;
+    return SaveOutcome::Saved;
 }
 
 void frmMain::loadreport() {
@@ -416,23 +448,35 @@ void frmMain::loadreport() {
     if (path.isEmpty()) {
         return;
     }
+    const QString shown = QDir::toNativeSeparators(path);
     platform().setBusy(true);
-    QByteArray bytes;
-    QString reason;
-    const bool read = read_file(path, bytes, reason);
-    if (read) {
-        std::istringstream in(bytes.toStdString());
-        bytes.clear();
-        registry().get<PullCalculator>().applyReport(read_report(in));
-    }
+    const ReportFile file = read_report_file(local_path(path));
     platform().setBusy(false);
-    if (!read) {
+    if (!file.read) {
         platform().message(this, QStringLiteral("The report %1 could not be read.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), reason));
+                                     .arg(shown, qt_text(file.reason)));
         return;
     }
-    registry().get<PullCalculator>().setWindowTitle(document_caption(path));
+    if (!file.report.is_report) {
+        platform().message(
+            this, QStringLiteral("%1 is not a Tensora report: nothing was read.").arg(shown));
+        return;
+    }
+    PullCalculator& planner = registry().get<PullCalculator>();
+    planner.applyReport(file.report);
+    if (file.report.fill && !file.report.fill->empty()) {
+        registry().get<FillRatio>().applyReport(*file.report.fill);
+    }
+    planner.setDocument(document_caption(path));
     document_ = path;
+    if (!file.report.notes.empty()) {
+        QStringList notes;
+        for (const std::string& note : file.report.notes) {
+            notes.append(qt_text(note));
+        }
+        platform().message(this, QStringLiteral("The report %1 was not read whole.\n\n%2")
+                                     .arg(shown, notes.join(QLatin1Char('\n'))));
+    }
 }
 
 } // namespace tensora

@@ -12,6 +12,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <functional>
+
 namespace tensora {
 
 class frmMain : public RegisteredWindow<QMainWindow> {
@@ -44,6 +46,7 @@ public:
     void SaveFile_Click();
     // The report for people: as a PDF file, or on a printer.
     void ExportPdf_Click();
+    void ExportCsv_Click();
     void PrintFile_Click();
     // What the report for people shows: the planner, and the fill ratio and pull check
     // windows when they hold a calculation.
@@ -61,7 +64,15 @@ private:
     // Closes every other window, most recent first, then saves the geometry unless minimised.
     void Form_Unload();
     // Writes the report of the marked parts to a file the user chooses.
-    void savereport();
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome savereport();
+    // Saves bytes whole to a file the user chooses through a dialog with the filter (the
+    // extension added to a name without it); says why when it fails. False when nothing was
+    // saved.
+    bool exportFile(const QString& filter, const QString& extension, const QString& what,
+                    const std::function<QByteArray()>& content);
+    // Whether the program may end: unsaved changes of the plan saved or discarded.
+    bool mayLeave();
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
     void buildMenus();
@@ -69,6 +80,8 @@ private:
     void updateClock();
     QAction* addItem(QMenu& menu, const char* name, const QString& caption);
     QMenu* addSubmenu(QMenu& menu, const char* name, const QString& caption);
+    QAction* addCommand(QMenu& menu, const char* name, const QString& caption,
+                        void (frmMain::*handler)(), const QKeySequence& keys = {});
     void addSeparator(QMenu& menu, const char* name);
     double dotsPerInch() const;
 

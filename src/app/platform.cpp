@@ -50,6 +50,21 @@ bool DesktopPlatform::question(QWidget* owner, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Platform::SaveAnswer DesktopPlatform::askToSave(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    box_owner(owner));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 void DesktopPlatform::beep() {
     QApplication::beep();
 }

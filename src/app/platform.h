@@ -35,6 +35,10 @@ public:
     // A question with Yes and No and the question icon, owned like a message; true for Yes.
     virtual bool question(QWidget* owner, const QString& text) = 0;
     virtual void beep() = 0;
+    // Whether to save changes before they are lost: Save, Discard or Cancel, with the question
+    // icon, owned like a message.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(QWidget* owner, const QString& text) = 0;
 
     // A full path, or an empty text when the user cancels. The filter lists description and
     // pattern pairs separated by "|" ("Data (*.rtf)|*.rtf|All Files (*.*)|*.*"). Saving adds
@@ -80,6 +84,7 @@ public:
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
+    SaveAnswer askToSave(QWidget* owner, const QString& text) override;
     QString openFileName(QWidget* owner, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& filter) override;
     void setBusy(bool busy) override;
@@ -110,6 +115,7 @@ public:
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override {}
+    SaveAnswer askToSave(QWidget*, const QString&) override { return SaveAnswer::Discard; }
 };
 
 // The system locale's separators, as the number rules take them.

@@ -31,8 +31,10 @@ struct PrintedReport {
     std::string file_name; // the report file last saved or opened, empty when none
     PullPlanReport plan;   // the planner's texts
     std::string lubricant; // empty when none was chosen
-    int forward_percent = 0;
-    int reverse_percent = 0;
+    // The share of the allowable tension each direction's final tension uses, uncapped
+    // ("153%"); empty when there is no allowable tension to compare with.
+    std::string forward_share;
+    std::string reverse_share;
     std::vector<bool> over_limit; // per link: a tension beyond the allowable tension
     ProfileData profile;
     std::optional<FillReport> fill;    // when the fill ratio window has cables

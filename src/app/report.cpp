@@ -2,6 +2,7 @@
 
 #include "calculators/number_rules.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -15,7 +16,13 @@ constexpr std::string_view kDescriptionLabel = "Cable Description       ";
 constexpr std::string_view kAllowableLabel = "Capable Load (lbs)      ";
 constexpr std::string_view kWeightLabel = "Cable Weight (lbs/kft)  ";
 constexpr std::string_view kFrictionLabel = "Coefficient of Friction ";
+constexpr std::string_view kFirstLine = "Tensora(tm)";
+constexpr std::string_view kBackTensionLabel = "Back Tension (lbs)      ";
+constexpr std::string_view kPlanWords = "Planned Pull Results";
 constexpr std::string_view kPlanHeading = "Planned Pull Results - ";
+constexpr std::string_view kFillHeading = "Fill Ratio Calculations";
+constexpr std::string_view kDiametersLabel = " - (OD inches) - ";
+constexpr std::string_view kPreferredLabel = "Preferred maximum fill (%) = ";
 constexpr std::string_view kReverseHeading = "Reverse Direction Pull Results - ";
 constexpr std::string_view kLinkHeading1 = "Link Type     Length      Angle      Tension (lbs)";
 constexpr std::string_view kLinkHeading2 =
@@ -28,12 +35,11 @@ constexpr std::string_view kMidAssistCaption = "Mid-assist pull point between li
 // field ends.
 constexpr std::size_t kLabelWidth = 24;
 
-// The text followed by blanks up to w characters; a longer text whole.
+// The text followed by blanks up to w characters; a text that fills its width is written whole
+// and followed by one blank all the same, so that it never runs into the next field.
 std::string padded(std::string_view text, std::size_t width) {
     std::string out(text);
-    if (out.size() < width) {
-        out.append(width - out.size(), ' ');
-    }
+    out.append(out.size() < width ? width - out.size() : 1, ' ');
     return out;
 }
 
@@ -48,6 +54,9 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
     lines.push_back(std::string(kAllowableLabel) + plan.allowable);
     lines.push_back(std::string(kWeightLabel) + plan.weight);
     lines.push_back(std::string(kFrictionLabel) + plan.friction);
+    if (plan.back_tension != "0") {
+        lines.push_back(std::string(kBackTensionLabel) + plan.back_tension);
+    }
     // The forward pull's table, then the reverse pull's, each under its heading.
     for (const bool forward : {true, false}) {
         lines.emplace_back();
@@ -65,16 +74,19 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
 
 void append_fill(const FillReport& fill, std::vector<std::string>& lines) {
     lines.emplace_back();
-    lines.emplace_back("Fill Ratio Calculations");
+    lines.emplace_back(kFillHeading);
     lines.emplace_back();
     lines.push_back(fill.standard);
-    std::string cables = fill.count + " - (OD inches) - ";
+    std::string cables = fill.count + std::string(kDiametersLabel);
     for (const std::string& diameter : fill.diameters) {
         cables += ' ' + diameter;
     }
     lines.push_back(cables);
     lines.push_back("Sum of Cable cross sectional areas (sq in) = " + fill.total_area);
     lines.push_back(fill.pair_width_label + ' ' + fill.pair_width);
+    if (fill.preferred_max != "60") {
+        lines.push_back(std::string(kPreferredLabel) + fill.preferred_max);
+    }
     lines.emplace_back();
     lines.emplace_back(kConduitHeading1);
     lines.emplace_back(kConduitHeading2);
@@ -86,12 +98,22 @@ void append_fill(const FillReport& fill, std::vector<std::string>& lines) {
 }
 
 // Reads lines of at most kLongestReportLine characters, dropping a line's further characters.
+// A line can be handed back, to be read again by the next call.
 class BoundedLines {
 public:
     explicit BoundedLines(std::istream& in) : in_(in) {}
 
-    bool next(std::string& line) {
+    // The next line; `ended` tells whether a line end followed it (a file cut short ends in
+    // a line without one).
+    bool next(std::string& line, bool& ended) {
+        if (held_) {
+            held_ = false;
+            line = std::move(held_line_);
+            ended = held_ended_;
+            return true;
+        }
         line.clear();
+        ended = false;
         std::streambuf* buffer = in_.rdbuf();
         if (!buffer) {
             return false;
@@ -100,6 +122,7 @@ public:
         for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
             any = true;
             if (c == '\n') {
+                ended = true;
                 break;
             }
             if (line.size() < kLongestReportLine) {
@@ -112,8 +135,17 @@ public:
         return any;
     }
 
+    void hand_back(std::string line, bool ended) {
+        held_ = true;
+        held_line_ = std::move(line);
+        held_ended_ = ended;
+    }
+
 private:
     std::istream& in_;
+    bool held_ = false;
+    std::string held_line_;
+    bool held_ended_ = false;
 };
 
 std::vector<std::string> fields(std::string_view line) {
@@ -140,56 +172,248 @@ void read_label(const std::string& line, std::string_view label, std::optional<s
     into = value < line.size() ? line.substr(value) : std::string();
 }
 
-// A link row's number: a whole number from 1 up, else nothing.
+// A line that only a report holds at its start: its first line, a label, a heading.
+bool marks_a_report(std::string_view line) {
+    for (const std::string_view start :
+         {kFirstLine, kDescriptionLabel, kAllowableLabel, kWeightLabel, kFrictionLabel,
+          kBackTensionLabel, kPlanWords, kReverseHeading, kFillHeading}) {
+        if (line.starts_with(start)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A link row's number: the first field written as a whole number from 1 up, else nothing.
 std::optional<std::size_t> link_number(std::string_view text) {
-    const NumberLocale plain{".", ""};
-    if (!isNumberText(text, plain)) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::nullopt;
     }
-    const double value = std::floor(leadingValue(text));
-    if (!(value >= 1 && value <= kMaxLinks)) {
-        return std::nullopt;
+    std::size_t value = 0;
+    for (const char digit : text) {
+        value = value * 10 + static_cast<std::size_t>(digit - '0');
     }
-    return static_cast<std::size_t>(value);
+    return value >= 1 ? std::optional<std::size_t>(value) : std::nullopt;
 }
 
-// The link a mid-assist caption names ("... between links 2 and 3" names link 2).
-std::optional<int> mid_assist_link(std::string_view heading) {
-    const auto at = heading.find(kMidAssistCaption);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto words = fields(heading.substr(at + kMidAssistCaption.size()));
-    if (words.empty()) {
-        return std::nullopt;
-    }
-    if (const auto number = link_number(words.front())) {
-        return static_cast<int>(*number);
-    }
-    return std::nullopt;
-}
-
-void set_link(std::vector<PullLinkTexts>& links, std::size_t number, const std::string& line,
-              const std::vector<std::string>& row) {
+// A link row as the reader takes it: number, type (straight when the row says so anywhere),
+// length and angle.
+struct Row {
+    std::size_t number = 0;
     PullLinkTexts link;
-    link.number = row[0];
-    link.type = line.find(kStraightType) != std::string::npos ? std::string(kStraightType)
-                                                              : std::string(kBendType);
-    link.length = row.size() > 2 ? row[2] : std::string();
-    link.angle = row.size() > 3 ? row[3] : std::string();
-    // Row n of the plan, or a new last row when the plan is shorter.
-    if (number - 1 < links.size()) {
-        links[number - 1] = std::move(link);
-    } else if (links.size() < static_cast<std::size_t>(kMaxLinks)) {
-        links.push_back(std::move(link));
+    bool whole = false; // it has all four fields
+};
+
+std::optional<Row> link_row_of(const std::string& line) {
+    const std::vector<std::string> row = fields(line);
+    const auto number = row.empty() ? std::nullopt : link_number(row[0]);
+    if (!number) {
+        return std::nullopt;
     }
+    Row parsed;
+    parsed.number = *number;
+    parsed.whole = row.size() >= 4;
+    parsed.link.number = std::to_string(*number);
+    parsed.link.type = line.find(kStraightType) != std::string::npos ? std::string(kStraightType)
+                                                                     : std::string(kBendType);
+    parsed.link.length = row.size() > 2 ? row[2] : std::string();
+    parsed.link.angle = row.size() > 3 ? row[3] : std::string();
+    return parsed;
+}
+
+std::string count_of_links(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " link" : " links");
+}
+
+// The mid-assist point the plan's heading names, checked against the links read.
+void read_mid_assist(std::string_view heading, ReadReport& report) {
+    report.mid_assist_link.reset();
+    // What follows "Planned Pull Results - " (blanks and the dash around it may have been lost
+    // in a hand edit).
+    std::string_view caption = trimmed_blanks(heading.substr(kPlanWords.size()));
+    if (caption.starts_with('-')) {
+        caption = trimmed_blanks(caption.substr(1));
+    }
+    if (caption.empty()) {
+        return;
+    }
+    std::optional<std::size_t> named;
+    if (caption.starts_with(kMidAssistCaption)) {
+        const auto words = fields(caption.substr(kMidAssistCaption.size()));
+        named = words.empty() ? std::nullopt : link_number(words.front());
+    }
+    const std::string quoted = "\"" + std::string(caption) + "\"";
+    if (!named) {
+        report.notes.push_back("The plan's mid-assist caption " + quoted +
+                               " names no link: the plan was read without a mid-assist point.");
+    } else if (*named > report.links.size()) {
+        report.notes.push_back("The mid-assist pull point " + quoted + " lies beyond the plan's " +
+                               count_of_links(report.links.size()) +
+                               ": the plan was read without it.");
+    } else {
+        report.mid_assist_link = static_cast<int>(*named);
+    }
+}
+
+// The forward table: rows 1, 2, 3, ... in order, up to the line that starts "Reverse" (or the
+// end of the file). Returns the number of rows in order, those past the limit included, and
+// whether the "Reverse" line was found.
+struct ForwardTable {
+    std::size_t in_order = 0;
+    bool reverse_found = false;
+};
+
+ForwardTable read_forward(BoundedLines& lines, ReadReport& report) {
+    ForwardTable table;
+    std::string line;
+    bool ended = true;
+    bool last_ended = true;
+    bool broken = false;
+    while (lines.next(line, ended)) {
+        if (line.starts_with("Reverse")) {
+            table.reverse_found = true;
+            break;
+        }
+        const std::optional<Row> row = link_row_of(line);
+        if (!row || broken) {
+            continue;
+        }
+        const std::size_t expected = table.in_order + 1;
+        if (row->number == expected && !row->whole && !ended) {
+            continue; // the file's last line, cut short: said below
+        }
+        if (row->number == expected && row->whole) {
+            ++table.in_order;
+            if (report.links.size() < static_cast<std::size_t>(kMaxLinks)) {
+                report.links.push_back(row->link);
+                last_ended = ended;
+            } else {
+                ++report.links_beyond_limit;
+            }
+            continue;
+        }
+        broken = true;
+        const std::string after =
+            table.in_order == 0 ? "at its start" : "after link " + std::to_string(table.in_order);
+        if (row->number == expected) {
+            report.notes.push_back("The plan's row of link " + std::to_string(expected) +
+                                   " is not whole: the plan was read up to link " +
+                                   std::to_string(table.in_order) + ".");
+        } else if (row->number < expected) {
+            report.notes.push_back("The plan names link " + std::to_string(row->number) +
+                                   " again " + after + ": the plan was read up to link " +
+                                   std::to_string(table.in_order) + ".");
+        } else {
+            report.notes.push_back("The plan has no link " + std::to_string(expected) + " (link " +
+                                   std::to_string(row->number) + " comes " + after +
+                                   "): the plan was read up to link " +
+                                   std::to_string(table.in_order) + ".");
+        }
+    }
+    if (!table.reverse_found && !broken && report.links_beyond_limit == 0) {
+        // Cut short: a last row without its line end may have lost characters.
+        if (!last_ended && !report.links.empty()) {
+            report.links.pop_back();
+            --table.in_order;
+        }
+        if (!report.links.empty()) {
+            report.notes.push_back(
+                "The report is cut short: its plan stops after link " +
+                std::to_string(report.links.size()) +
+                " and its reverse table is missing, so links after it may be lost; the " +
+                count_of_links(report.links.size()) + " before were read.");
+        }
+    }
+    return table;
+}
+
+// The reverse table: the same rows again, which tells whether the file holds the plan whole.
+void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport& report) {
+    std::string line;
+    bool ended = true;
+    std::size_t rows = 0;
+    std::optional<std::size_t> differs;
+    while (lines.next(line, ended)) {
+        if (line.empty() || line == kLinkHeading1 || line == kLinkHeading2) {
+            continue;
+        }
+        const std::optional<Row> row = link_row_of(line);
+        if (!row) {
+            lines.hand_back(std::move(line), ended); // the part after the plan
+            break;
+        }
+        if (rows < report.links.size() && !differs) {
+            const PullLinkTexts& link = report.links[rows];
+            if (row->number != rows + 1 || row->link.type != link.type ||
+                row->link.length != link.length || row->link.angle != link.angle) {
+                differs = rows + 1;
+            }
+        }
+        ++rows;
+    }
+    if (!report.notes.empty() || report.links_beyond_limit > 0) {
+        return; // the forward table has said what is wrong
+    }
+    if (rows < forward.in_order) {
+        report.notes.push_back("The report is cut short: its reverse table stops after " +
+                               std::to_string(rows) + " of its " +
+                               count_of_links(forward.in_order) + "; the " +
+                               count_of_links(report.links.size()) + " of its plan were read.");
+    } else if (differs) {
+        report.notes.push_back("The report's reverse table differs from its plan from link " +
+                               std::to_string(*differs) + " on; the plan's own rows were read.");
+    }
+}
+
+// The fill ratio part: the standard's line, the cables' line, and the preferred maximum fill
+// when it was not the design's, up to the conduit table.
+void read_fill(BoundedLines& lines, ReadReport& report) {
+    ReadReport::Fill fill;
+    std::string line;
+    bool ended = true;
+    int line_number = 0;
+    while (lines.next(line, ended)) {
+        ++line_number;
+        if (line == kConduitHeading1 || line.starts_with(kPlanWords)) {
+            lines.hand_back(std::move(line), ended);
+            break;
+        }
+        if (line_number == 2) {
+            fill.standard = line;
+        } else if (const auto at = line.find(kDiametersLabel);
+                   line_number == 3 && at != std::string::npos) {
+            fill.diameters = fields(std::string_view(line).substr(at + kDiametersLabel.size()));
+        } else if (line.starts_with(kPreferredLabel)) {
+            fill.preferred_max = line.substr(kPreferredLabel.size());
+        }
+    }
+    report.fill = std::move(fill);
+}
+
+void read_plan(BoundedLines& lines, const std::string& heading, ReadReport& report) {
+    report.has_plan = true;
+    report.links.clear();
+    report.links_beyond_limit = 0;
+    report.notes.clear();
+    const ForwardTable forward = read_forward(lines, report);
+    if (forward.reverse_found) {
+        check_reverse(lines, forward, report);
+    }
+    if (report.links_beyond_limit > 0) {
+        report.notes.push_back("The report holds " +
+                               count_of_links(report.links.size() + report.links_beyond_limit) +
+                               "; a plan holds at most " + std::to_string(kMaxLinks) +
+                               ": the first " + std::to_string(kMaxLinks) + " were read.");
+    }
+    read_mid_assist(heading, report);
 }
 
 } // namespace
 
 std::vector<std::string> report_lines(const ReportContents& contents) {
     std::vector<std::string> lines;
-    lines.emplace_back("Tensora(tm)");
+    lines.emplace_back(kFirstLine);
     lines.emplace_back(kReportNotice);
     lines.emplace_back();
     lines.push_back(contents.path);
@@ -199,6 +423,12 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
     }
     if (contents.fill) {
         append_fill(*contents.fill, lines);
+    }
+    // A line break inside a text (a file name may hold one) would start a line of its own, which
+    // the reader could take for a heading: each line stays one line.
+    for (std::string& line : lines) {
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     }
     return lines;
 }
@@ -212,58 +442,86 @@ std::string report_text(const ReportContents& contents) {
     return text;
 }
 
+// Reads the cable labels of a line. In the header (before the first part of the report) a
+// label counts wherever it stands, the file's path included; from the first part on, a label
+// line is one that begins with its label, and it gives that label alone, so that a value that
+// happens to hold another label's words (a description, a friction typed with a note) stays
+// the value it is.
+void read_labels(const std::string& line, bool in_body, ReadReport& report) {
+    struct Label {
+        std::string_view field; // the label as written, 24 characters
+        std::string_view words; // what finds it in the header; none for the back tension
+        std::optional<std::string>* value;
+    };
+    const Label labels[] = {{kDescriptionLabel, "Cable Description", &report.description},
+                            {kAllowableLabel, "Capable Load", &report.allowable},
+                            {kWeightLabel, "Cable Weight", &report.weight},
+                            {kFrictionLabel, "Coefficient of Friction", &report.friction},
+                            {kBackTensionLabel, "", &report.back_tension}};
+    for (const Label& label : labels) {
+        if (line.starts_with(label.field)) {
+            *label.value = line.substr(label.field.size());
+            return;
+        }
+    }
+    for (const Label& label : labels) {
+        if (!in_body && !label.words.empty()) {
+            read_label(line, label.words, *label.value);
+        }
+    }
+}
+
 ReadReport read_report(std::istream& in) {
     ReadReport report;
     BoundedLines lines(in);
     std::string line;
-    while (lines.next(line)) {
-        read_label(line, "Cable Description", report.description);
-        read_label(line, "Capable Load", report.allowable);
-        read_label(line, "Cable Weight", report.weight);
-        read_label(line, "Coefficient of Friction", report.friction);
-        if (line.find("Planned Pull Results") == std::string::npos) {
-            continue;
-        }
-        // A plan part replaces the plan: its rows run to the line that starts "Reverse" (or to
-        // the end of the file).
-        report.has_plan = true;
-        report.links.clear();
-        report.mid_assist_link = mid_assist_link(line);
-        while (lines.next(line) && !line.starts_with("Reverse")) {
-            const std::vector<std::string> row = fields(line);
-            if (const auto number = row.empty() ? std::nullopt : link_number(row[0])) {
-                set_link(report.links, *number, line, row);
-            }
+    bool ended = true;
+    bool in_body = false;
+    while (lines.next(line, ended)) {
+        const bool marked = marks_a_report(line) && !line.starts_with(kFirstLine);
+        report.is_report = report.is_report || marks_a_report(line);
+        read_labels(line, in_body, report);
+        in_body = in_body || marked;
+        // Only a line that begins with the heading starts the plan part: the same words in a
+        // description or a file name are text.
+        if (line.starts_with(kPlanWords)) {
+            read_plan(lines, line, report);
+        } else if (line == kFillHeading) {
+            read_fill(lines, report);
         }
     }
     return report;
 }
 
-bool save_whole_file(const std::filesystem::path& path, std::string_view text,
-                     std::string& reason) {
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file) {
-            file.write(text.data(), static_cast<std::streamsize>(text.size()));
-            file.flush();
-        }
-        if (!file) {
-            reason = errno ? std::strerror(errno) : "the file could not be written";
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
+ReportFile read_report_file(const std::filesystem::path& path) {
+    ReportFile file;
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        reason = error.message();
-        std::filesystem::remove(temporary, error);
-        return false;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (path.empty()) {
+        file.reason = "no file name was given";
+    } else if (!std::filesystem::exists(status)) {
+        file.reason = "there is no such file";
+    } else if (std::filesystem::is_directory(status)) {
+        file.reason = "it is a folder, not a file";
+    } else if (!std::filesystem::is_regular_file(status)) {
+        file.reason = "it is not a regular file (a device, a pipe or a socket)";
     }
-    return true;
+    if (!file.reason.empty()) {
+        return file;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        file.reason = errno ? std::strerror(errno) : "the file could not be opened";
+        return file;
+    }
+    file.report = read_report(in);
+    if (in.bad()) {
+        file.reason = "the file could not be read to its end";
+        return file;
+    }
+    file.read = true;
+    return file;
 }
 
 bool is_utf8(std::string_view text) {

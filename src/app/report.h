@@ -35,6 +35,9 @@ struct PullPlanReport {
     std::string friction;
     std::string caption; // the mid-assist caption, empty when there is no point
     std::vector<ReportLink> links;
+    // Written as a label line of its own only when it is not the design text "0", so that a
+    // plan without back tension keeps the layout it always had.
+    std::string back_tension = "0";
 };
 
 // The fill ratio window's texts.
@@ -52,6 +55,8 @@ struct FillReport {
         std::string percent;
     };
     std::vector<Row> rows;
+    // Written as a line of its own only when it is not the design text "60".
+    std::string preferred_max = "60";
 };
 
 // Everything a report holds: the parts present are those marked in the save options.
@@ -75,14 +80,35 @@ std::string report_text(const ReportContents& contents);
 // from the label's column 25 on), and the links of the "Planned Pull Results" part when there
 // is one (each row by its blank-separated fields: number, type, length, angle).
 struct ReadReport {
+    // Whether the file is a report at all: it starts with the report's first line, or holds a
+    // line that begins with one of its labels or headings. Nothing else of a file that is not
+    // a report is to be used.
+    bool is_report = false;
     std::optional<std::string> description;
     std::optional<std::string> allowable;
     std::optional<std::string> weight;
     std::optional<std::string> friction;
+    std::optional<std::string> back_tension; // none in reports written before it was saved
     bool has_plan = false;
-    std::vector<PullLinkTexts> links; // at most kMaxLinks
-    // The link after which the report's mid-assist caption places the pull point, if any.
+    // The whole links of the plan part, numbered 1, 2, ... in order: at most kMaxLinks.
+    std::vector<PullLinkTexts> links;
+    // The link after which the report's mid-assist caption places the pull point, if any
+    // (always one of the links read).
     std::optional<int> mid_assist_link;
+    // Link rows past the most a plan holds, not read.
+    std::size_t links_beyond_limit = 0;
+    // What could not be read whole, one sentence each: rows missing or out of order, a file
+    // cut short, a mid-assist point beyond the plan, links past the limit.
+    std::vector<std::string> notes;
+    // The fill ratio part, when there is one: what the fill ratio window is set up from.
+    struct Fill {
+        std::string standard; // its name as the report writes it, empty when none was chosen
+        std::vector<std::string> diameters;
+        std::optional<std::string> preferred_max;
+        // As a fill ratio window writes it that was never set up: nothing to take.
+        bool empty() const { return standard.empty() && diameters.empty(); }
+    };
+    std::optional<Fill> fill;
 };
 
 // Reads a report of any content without failing: lines end in CR LF or LF, and a line longer
@@ -90,9 +116,15 @@ struct ReadReport {
 ReadReport read_report(std::istream& in);
 inline constexpr std::size_t kLongestReportLine = 64 * 1024;
 
-// Writes a text to a file whole or not at all: into a new file beside it, which then replaces
-// it. False, with the reason, when that fails; the previous file is then as it was.
-bool save_whole_file(const std::filesystem::path& path, std::string_view text, std::string& reason);
+// A report file read from disk: false with the reason when the file cannot be read (missing,
+// not a regular file, no permission). A file that is read but is not a report says so in
+// `report.is_report`.
+struct ReportFile {
+    bool read = false;
+    std::string reason;
+    ReadReport report;
+};
+ReportFile read_report_file(const std::filesystem::path& path);
 
 // Whether a text is valid UTF-8 (else the reader's texts are 8-bit text).
 bool is_utf8(std::string_view text);

@@ -3,10 +3,10 @@
 #include "app/plan_colors.h"
 #include "app/qt_text.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,10 @@ namespace tensora {
 namespace {
 
 const QColor kRule(150, 150, 150);
+
+// One size for the text of every table and list of the report, one for their titles.
+constexpr double kBodyPoints = 9;
+constexpr double kTitlePoints = 12;
 
 struct Column {
     QString heading;
@@ -128,8 +132,8 @@ void title_block(Pages& pages, const PrintedReport& report) {
 }
 
 void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QString>>& rows) {
-    const QFont bold = pages.font(12, true);
-    const QFont normal = pages.font(10);
+    const QFont bold = pages.font(kTitlePoints, true);
+    const QFont normal = pages.font(kBodyPoints);
     pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * rows.size());
     pages.text(bold, heading, pages.left(), pages.width());
     pages.advance(pages.lineHeight(bold) + pages.pt(2));
@@ -270,10 +274,16 @@ void graph(Pages& pages, const PrintedReport& report) {
 // A table whose heading repeats on every page it runs onto.
 void table(Pages& pages, const QString& title, const QList<Column>& columns,
            const std::vector<QStringList>& rows, const std::function<bool(std::size_t)>& marked) {
-    const QFont bold = pages.font(8.5, true);
-    const QFont normal = pages.font(8.5);
+    const QFont bold = pages.font(kBodyPoints, true);
+    const QFont normal = pages.font(kBodyPoints);
     const double row_height = pages.lineHeight(normal) + pages.pt(2);
-    const QFont heading_font = pages.font(12, true);
+    const QFont heading_font = pages.font(kTitlePoints, true);
+    // The rule under the column headings and the marked rows span the columns, not the page.
+    double inches = 0;
+    for (const Column& column : columns) {
+        inches += column.width;
+    }
+    const double span = std::min(pages.inch(inches), pages.width());
     const auto heading = [&] {
         pages.text(heading_font, title, pages.left(), pages.width());
         pages.advance(pages.lineHeight(heading_font) + pages.pt(2));
@@ -287,7 +297,7 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
         if (pages.drawing()) {
             pages.painter().setPen(QPen(kRule, pages.pt(0.5)));
             pages.painter().drawLine(QPointF(pages.left(), pages.y()),
-                                     QPointF(pages.left() + pages.width(), pages.y()));
+                                     QPointF(pages.left() + span, pages.y()));
         }
     };
     pages.need(pages.lineHeight(heading_font) + row_height * 3);
@@ -299,8 +309,7 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
             heading(); // a new page: the heading again
         }
         if (pages.drawing() && marked(r)) {
-            pages.painter().fillRect(QRectF(pages.left(), pages.y(), pages.width(), row_height),
-                                     kOverRow);
+            pages.painter().fillRect(QRectF(pages.left(), pages.y(), span, row_height), kOverRow);
         }
         double x = pages.left();
         for (qsizetype c = 0; c < columns.size() && c < rows[r].size(); ++c) {
@@ -353,16 +362,19 @@ void flow(Pages& pages, const PrintedReport& report) {
         {QStringLiteral("Description"), qt_text(plan.description)},
         {QStringLiteral("Allowable tension (lbs)"), qt_text(plan.allowable)},
         {QStringLiteral("Cable weight (lbs/kft)"), qt_text(plan.weight)},
-        {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)}};
+        {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)},
+        {QStringLiteral("Back tension (lbs)"), qt_text(plan.back_tension)}};
     if (!report.lubricant.empty()) {
         cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
     }
     pairs(pages, QStringLiteral("Cable"), cable);
+    const auto share = [](const std::string& share) {
+        return share.empty() ? QStringLiteral("no allowable tension to compare with")
+                             : qt_text(share) + QStringLiteral(" of the allowable tension");
+    };
     QList<QPair<QString, QString>> summary{
-        {QStringLiteral("Forward pull"),
-         QStringLiteral("%1% of the allowable tension").arg(report.forward_percent)},
-        {QStringLiteral("Reverse pull"),
-         QStringLiteral("%1% of the allowable tension").arg(report.reverse_percent)}};
+        {QStringLiteral("Forward pull"), share(report.forward_share)},
+        {QStringLiteral("Reverse pull"), share(report.reverse_share)}};
     if (!plan.caption.empty()) {
         summary.append({QStringLiteral("Mid-assist"), qt_text(plan.caption)});
     }
@@ -447,30 +459,21 @@ int render_report(QPagedPaintDevice& device, const PrintedReport& report) {
     return draw.pages();
 }
 
-bool write_report_pdf(const QString& path, const PrintedReport& report, const QPageSize& size,
-                      QString& reason) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-        return false;
-    }
+QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(size);
         writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
         writer.setTitle(QStringLiteral("Tensora pull plan report"));
         writer.setCreator(QStringLiteral("Tensora"));
         if (render_report(writer, report) == 0) {
-            reason = QStringLiteral("the document could not be drawn");
-            file.cancelWriting();
-            return false;
+            return {};
         }
     }
-    if (!file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
+    return pdf;
 }
 
 } // namespace tensora

@@ -5,6 +5,7 @@
 
 #include "app/printed_report.h"
 
+#include <QByteArray>
 #include <QLocale>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -18,8 +19,8 @@ QPageSize report_page_size(const QLocale& locale);
 // Draws every page; returns the number of pages (0 when the device cannot be painted on).
 int render_report(QPagedPaintDevice& device, const PrintedReport& report);
 
-// Writes the report as a PDF file whole or not at all; false with the reason when it cannot.
-bool write_report_pdf(const QString& path, const PrintedReport& report, const QPageSize& size,
-                      QString& reason);
+// The report as a PDF document, in memory (saved whole by the caller); empty when it cannot
+// be drawn.
+QByteArray report_pdf(const PrintedReport& report, const QPageSize& size);
 
 } // namespace tensora

@@ -4,6 +4,7 @@
 // through here.
 #pragma once
 
+#include "app/one_line_boxes.h"
 #include "app/platform.h"
 
 #include <QCloseEvent>
@@ -38,6 +39,7 @@ public:
             return *existing;
         }
         auto* window = new Window(*this); // owned by the registry until it is closed
+        keep_boxes_on_one_line(*window);
         return *window;
     }
 

@@ -147,7 +147,10 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         angles.push_back(link.angle);
     }
     const CheckResult result = check_pull(links, angles, request.pull.settings, inputs, kEnglish);
-    if (request.pull.pdf || request.pull.save_report) {
+    for (const std::string& note : request.pull.notes) {
+        err << note << '\n';
+    }
+    if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
         const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);
         const PrintedCheck printed = printed_check({}, inputs, result);

@@ -55,20 +55,27 @@ not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
-       [--description TEXT] [--pdf FILE] [LINK...]
+       [--description TEXT] [--pdf FILE] [--csv FILE] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section or
       b:LENGTH:ANGLE for a bend (length in ft, angle in degrees). --plan FILE reads links
       first, one a line: "Straight LENGTH" or "Angle LENGTH ANGLE"; blank lines and lines
-      starting with # are skipped. --report FILE takes the cable texts, the links and the
-      mid-assist point of a report saved by the program (before the links of --plan and of
-      the arguments; the cable options given beside it win). --mid-assist N makes link N the
+      starting with # are skipped. --report FILE takes the cable texts, the back tension, the
+      links and the mid-assist point of a report saved by the program (before the links of
+      --plan and of the arguments; the cable options given beside it win); what the report
+      does not hold whole (a file cut short, a mid-assist point beyond its plan, a report
+      saved before back tensions were) is named on stderr, and a file that is no report, or
+      holds more links than a plan may, is refused. --mid-assist N makes link N the
       mid-assist pull point. --save-report FILE writes the report's pull plan part for the
       computed plan, with the cable description of --description (default "Cable to pull",
-      or the report's); a file that cannot be written is refused and left as it was.
-      --pdf FILE writes the report for people as a PDF: the cable, the percentages, the
-      tension profile and the plan table (no display needed).
+      or the report's). --pdf FILE writes the report for people as a PDF: the cable, the
+      percentages, the tension profile and the plan table (no display needed). --csv FILE
+      writes the plan as CSV: each link's columns with the unrounded tensions and sidewall
+      figures beside them. Each file is written whole or not at all, never over a device,
+      a folder or a pipe, through a symbolic link to the file it names, keeping its
+      permissions; every file's folder is checked before any is written. An option's text
+      with a line break in it is refused.
       Prints one line a link, tab-separated: number, type, length, angle, forward
       cumulative, forward sidewall, reverse cumulative, reverse sidewall (the window's
       column texts); then "forward-percent", "reverse-percent" (what the bars show, 0 to
@@ -111,7 +118,8 @@ not finite prints "Out of range".
       one JSON object.
 
 Exit status: 0 when a result was printed, 1 when it could not be written (a full disk, a
-closed pipe), 2 for a command line that cannot be run.
+closed pipe, a file that failed once the writing was under way: the files already written
+are named), 2 for a command line that cannot be run.
   -h, --help    show this text (where an option may stand, not as the value of an option)
 )";
 
@@ -312,6 +320,10 @@ bool breaks_output_shape(std::string_view text) {
     return trimmed_blanks(text).find_first_of("\t\n\r\v\f") != std::string_view::npos;
 }
 
+bool has_line_break(std::string_view text) {
+    return text.find_first_of("\n\r") != std::string_view::npos;
+}
+
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const CliServices& services) {
     errno = 0; // so that a failed write names its own reason
@@ -333,6 +345,9 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         } catch (const CliRefusal& refusal) {
             err << refusal.message << '\n';
             return 2;
+        } catch (const CliFailure& failure) {
+            err << failure.message << '\n';
+            return 1;
         }
         return written(out, err);
     }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,11 @@ namespace tensora {
 
 struct PrintedReport;
 
-// What the command line asks of the program around it: writing the report for people as a
+// What the command line asks of the program around it: drawing the report for people as a
 // PDF (which needs Qt GUI, kept out of the command line's core).
 struct CliServices {
-    // Writes the report whole or not at all; false with the reason.
-    std::function<bool(const PrintedReport& report, const std::string& path, std::string& reason)>
-        write_pdf;
+    // The PDF document, or none when it cannot be drawn.
+    std::function<std::optional<std::string>(const PrintedReport& report)> render_pdf;
 };
 
 // Runs one command line (without the program name). Returns the exit status: 0 on success,
@@ -29,6 +29,12 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
 // A command line that cannot be run, thrown by the commands: the message says why, and the
 // exit status is 2.
 struct CliRefusal {
+    std::string message;
+};
+
+// A command that failed once it had begun writing its files: the message says why and which
+// files were written, and the exit status is 1.
+struct CliFailure {
     std::string message;
 };
 
@@ -53,5 +59,9 @@ std::string json_string(std::string_view text);
 // Whether a text holds a tab or a line break between its first and last characters that are
 // not blanks: such a text would break the tab-separated, line-per-link output.
 bool breaks_output_shape(std::string_view text);
+
+// Whether a text holds a line break anywhere: an option's text is kept as given (in a saved
+// report, say), where a line break would start a line of its own.
+bool has_line_break(std::string_view text);
 
 } // namespace tensora

@@ -8,17 +8,18 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
 // The report for people needs Qt GUI, started only when a PDF is asked for, on the offscreen
 // platform: the command line needs no display.
-class PdfWriter {
+class PdfRenderer {
 public:
-    PdfWriter(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+    PdfRenderer(int& argc, char** argv) : argc_(argc), argv_(argv) {}
 
-    bool operator()(const tensora::PrintedReport& report, const std::string& path,
-                    std::string& reason) {
+    std::optional<std::string> operator()(const tensora::PrintedReport& report) {
         if (!application_) {
             // Qt's own notes (a missing runtime folder, say) are not the command line's messages.
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -28,11 +29,12 @@ public:
         tensora::PrintedReport dated = report;
         dated.date =
             QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
-        QString why;
-        const bool written = tensora::write_report_pdf(
-            QString::fromStdString(path), dated, tensora::report_page_size(QLocale::system()), why);
-        reason = why.toStdString();
-        return written;
+        const QByteArray pdf =
+            tensora::report_pdf(dated, tensora::report_page_size(QLocale::system()));
+        if (pdf.isEmpty()) {
+            return std::nullopt;
+        }
+        return pdf.toStdString();
     }
 
 private:
@@ -47,10 +49,9 @@ int main(int argc, char* argv[]) {
     // A reader that went away (a closed pipe) is a failed write, reported like a full disk,
     // instead of a silent end by signal.
     std::signal(SIGPIPE, SIG_IGN);
-    PdfWriter pdf(argc, argv);
+    PdfRenderer pdf(argc, argv);
     tensora::CliServices services;
-    services.write_pdf = [&pdf](const tensora::PrintedReport& report, const std::string& path,
-                                std::string& reason) { return pdf(report, path, reason); };
+    services.render_pdf = [&pdf](const tensora::PrintedReport& report) { return pdf(report); };
     return tensora::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                             services);
 }

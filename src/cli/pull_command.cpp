@@ -1,5 +1,7 @@
 #include "cli/pull_command.h"
 
+#include "app/file_saving.h"
+#include "app/plan_csv.h"
 #include "app/printed_report.h"
 #include "app/report.h"
 #include "calculators/calculator_inputs.h"
@@ -12,6 +14,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <list>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -108,17 +111,32 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
     }
 }
 
-// The cable texts and links of a saved report; the options given beside it win.
-void read_report_file(const std::string& path, PullRequest& request,
-                      const std::vector<std::string_view>& given) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw CliRefusal{"tensora-cli: " + argument_message("report", path, "cannot be read")};
+// The cable texts and links of a saved report; the options given beside it win. What the
+// report could not give whole is said on the error stream; a file that is no report, or a
+// plan longer than a plan may be, cannot be run.
+void read_report_option(const std::string& path, PullRequest& request,
+                        const std::vector<std::string_view>& given) {
+    const auto refused = [&path](const std::string& why) {
+        return CliRefusal{"tensora-cli: " + argument_message("report", path, why)};
+    };
+    const ReportFile file = read_report_file(std::filesystem::path(path));
+    if (!file.read) {
+        throw refused("cannot be read (" + file.reason + ")");
     }
-    const ReadReport report = read_report(file);
-    const auto take = [&given](std::string_view option, const std::optional<std::string>& value,
-                               std::string& into) {
-        if (value && std::find(given.begin(), given.end(), option) == given.end()) {
+    const ReadReport& report = file.report;
+    if (!report.is_report) {
+        throw refused("not a Tensora report");
+    }
+    if (report.links_beyond_limit > 0) {
+        throw refused("holds more than " + std::to_string(kMaxLinks) +
+                      " links; a plan holds at most " + std::to_string(kMaxLinks) + " links");
+    }
+    const auto is_given = [&given](std::string_view option) {
+        return std::find(given.begin(), given.end(), option) != given.end();
+    };
+    const auto take = [&is_given](std::string_view option, const std::optional<std::string>& value,
+                                  std::string& into) {
+        if (value && !is_given(option)) {
             into = *value;
         }
     };
@@ -126,6 +144,17 @@ void read_report_file(const std::string& path, PullRequest& request,
     take("--allowable", report.allowable, request.settings.allowable);
     take("--weight", report.weight, request.settings.weight);
     take("--friction", report.friction, request.settings.friction);
+    take("--back-tension", report.back_tension, request.settings.back_tension);
+    const std::string from = "tensora-cli: report " + quoted_argument(path) + ": ";
+    if (report.has_plan && !report.back_tension && !is_given("--back-tension")) {
+        request.notes.push_back(from +
+                                "holds no back tension (saved before back tensions were); "
+                                "the back tension is " +
+                                request.settings.back_tension + " lbs");
+    }
+    for (const std::string& note : report.notes) {
+        request.notes.push_back(from + note);
+    }
     request.links = report.links;
     if (report.mid_assist_link) {
         request.settings.mid_assist = true;
@@ -141,7 +170,7 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
         throw CliRefusal{"tensora-cli: " + option + " needs a value"};
     }
     const std::string& value = arguments[++i];
-    if (breaks_output_shape(value)) {
+    if (breaks_output_shape(value) || has_line_break(value)) {
         throw CliRefusal{"tensora-cli: " + argument_message(std::string_view(option).substr(2),
                                                             value,
                                                             "a tab or line break inside the text")};
@@ -164,7 +193,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
             return request;
         }
         if (argument == "--friction" || argument == "--weight" || argument == "--allowable" ||
-            argument == "--description") {
+            argument == "--description" || argument == "--back-tension") {
             given.push_back(argument);
         }
         if (argument == "--friction") {
@@ -180,6 +209,8 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
             request.report_file = report_file;
         } else if (argument == "--pdf") {
             request.pdf = option_value(arguments, i);
+        } else if (argument == "--csv") {
+            request.csv = option_value(arguments, i);
         } else if (argument == "--save-report") {
             request.save_report = option_value(arguments, i);
         } else if (argument == "--back-tension") {
@@ -200,7 +231,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         }
     }
     if (report_file) {
-        read_report_file(*report_file, request, given);
+        read_report_option(*report_file, request, given);
     }
     if (plan_file) {
         read_plan_file(*plan_file, request.links);
@@ -298,9 +329,13 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
 
 // The plan's texts as the report holds them.
 PullPlanReport plan_report(const PullRequest& request, const PullResults& results) {
-    PullPlanReport plan{request.description,     request.settings.allowable,
-                        request.settings.weight, request.settings.friction,
-                        results.caption,         {}};
+    PullPlanReport plan{request.description,
+                        request.settings.allowable,
+                        request.settings.weight,
+                        request.settings.friction,
+                        results.caption,
+                        {},
+                        request.settings.back_tension};
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
         plan.links.push_back(
@@ -311,57 +346,113 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
     return plan;
 }
 
-// Writes the pull plan part of the report for the computed plan, whole or not at all.
-void save_report(const PullRequest& request, const PullResults& results) {
-    const std::filesystem::path path = std::filesystem::absolute(*request.save_report);
-    std::string reason;
-    if (!save_whole_file(path, report_text({path.string(), plan_report(request, results), {}}),
-                         reason)) {
-        throw CliRefusal{"tensora-cli: " + argument_message("save-report", *request.save_report,
-                                                            "cannot be written (" + reason + ")")};
+std::vector<PullLinkValues> link_values(const PullRequest& request) {
+    std::vector<PullLinkValues> values;
+    values.reserve(request.links.size());
+    for (const PullLinkTexts& link : request.links) {
+        values.push_back(read_link(link, kEnglish));
     }
+    return values;
 }
 
-// Writes the report for people as a PDF, whole or not at all.
-void write_pdf(const PullRequest& request, const PullResults& results, const CliServices& services,
-               const PrintedCheck* check) {
-    if (!services.write_pdf) {
-        throw CliRefusal{"tensora-cli: --pdf is not available here"};
-    }
+// The report for people, as the PDF shows it.
+PrintedReport printed_report(const PullRequest& request, const PullResults& results,
+                             const PrintedCheck* check) {
     PrintedReport printed;
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
     printed.plan = plan_report(request, results);
-    printed.forward_percent = results.forward_percent;
-    printed.reverse_percent = results.reverse_percent;
+    printed.forward_share = results.forward_share;
+    printed.reverse_share = results.reverse_share;
     printed.over_limit =
         links_over_limit(results, read_input(request.settings.allowable, kEnglish));
-    std::vector<PullLinkValues> values;
     std::vector<std::string> angles;
     for (const PullLinkTexts& link : request.links) {
-        values.push_back(read_link(link, kEnglish));
         angles.push_back(link.angle);
     }
-    printed.profile = tension_profile({values, angles, request.settings, results, kEnglish});
+    printed.profile =
+        tension_profile({link_values(request), angles, request.settings, results, kEnglish});
     if (check) {
         printed.check = *check;
     }
-    std::string reason;
-    if (!services.write_pdf(printed, *request.pdf, reason)) {
-        throw CliRefusal{"tensora-cli: " + argument_message("pdf", *request.pdf,
-                                                            "cannot be written (" + reason + ")")};
-    }
+    return printed;
 }
+
+// A file the command line writes: the option that asks for it, its path, and its save.
+struct Output {
+    using Content = std::function<std::optional<std::string>()>;
+    Output(std::string_view name, const std::string& file, Content make)
+        : option(name), path(&file), content(std::move(make)) {}
+
+    std::string_view option;
+    const std::string* path;
+    Content content; // none when it cannot be made
+    WholeFileSave save;
+};
 
 } // namespace
 
 void write_pull_files(const PullRequest& request, const PullResults& results,
                       const CliServices& services, const PrintedCheck* check) {
+    std::list<Output> outputs;
     if (request.save_report) {
-        save_report(request, results);
+        outputs.emplace_back("save-report", *request.save_report, [&request, &results] {
+            std::error_code error; // the path as given, should the working folder be gone
+            std::filesystem::path path = std::filesystem::absolute(*request.save_report, error);
+            if (error) {
+                path = *request.save_report;
+            }
+            return std::optional<std::string>(
+                report_text({path.string(), plan_report(request, results), {}}));
+        });
     }
     if (request.pdf) {
-        write_pdf(request, results, services, check);
+        if (!services.render_pdf) {
+            throw CliRefusal{"tensora-cli: --pdf is not available here"};
+        }
+        outputs.emplace_back("pdf", *request.pdf, [&] {
+            return services.render_pdf(printed_report(request, results, check));
+        });
+    }
+    if (request.csv) {
+        outputs.emplace_back("csv", *request.csv, [&request, &results] {
+            return std::optional<std::string>(
+                plan_csv(plan_report(request, results).links, link_values(request), results));
+        });
+    }
+    // Every file's place is checked, and its new file made beside it, before any is written.
+    std::vector<std::filesystem::path> targets;
+    for (Output& output : outputs) {
+        std::string reason;
+        const SavePlace place = save_place(*output.path);
+        if (place.ok() &&
+            std::find(targets.begin(), targets.end(), place.target) != targets.end()) {
+            reason = "named twice";
+        } else if (!output.save.open(*output.path, reason)) {
+        } else {
+            targets.push_back(place.target);
+        }
+        if (!reason.empty()) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message(output.option, *output.path,
+                                              "cannot be written (" + reason + ")")};
+        }
+    }
+    std::vector<std::string> written;
+    for (Output& output : outputs) {
+        std::string reason = "the document could not be drawn";
+        const std::optional<std::string> content = output.content();
+        if (!content || !output.save.write(*content, reason) || !output.save.commit(reason)) {
+            std::string message =
+                "tensora-cli: " + argument_message(output.option, *output.path,
+                                                   "could not be written (" + reason + ")");
+            message += written.empty() ? "; no file was written" : "; written: ";
+            for (std::size_t i = 0; i < written.size(); ++i) {
+                message += (i ? ", " : "") + quoted_argument(written[i]);
+            }
+            throw CliFailure{message};
+        }
+        written.push_back(*output.path);
     }
 }
 
@@ -371,6 +462,9 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
     if (request.help) {
         out << cli_usage();
         return;
+    }
+    for (const std::string& note : request.notes) {
+        err << note << '\n';
     }
     warn_pull_settings(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish);

@@ -23,6 +23,9 @@ struct PullRequest {
     std::optional<std::string> save_report;
     std::optional<std::string> report_file;
     std::optional<std::string> pdf;
+    std::optional<std::string> csv;
+    // What the error stream is to say before the results (a report read in part, say).
+    std::vector<std::string> notes;
     bool json = false;
     bool help = false;
 };
@@ -44,8 +47,9 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
 // The planner's warnings for the cable boxes, on the error stream.
 void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err);
 
-// What --save-report and --pdf ask for, whole or not at all; the PDF adds the pull check
-// when one is given.
+// What --save-report, --pdf and --csv ask for, each file whole or not at all: every file's
+// place is checked before any is written (CliRefusal), and a write that fails after that
+// names the files already written (CliFailure). The PDF adds the pull check when one is given.
 void write_pull_files(const PullRequest& request, const PullResults& results,
                       const CliServices& services, const PrintedCheck* check = nullptr);
 

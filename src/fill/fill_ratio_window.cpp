@@ -226,14 +226,38 @@ FillReport FillRatio::report() const {
     report.total_area = Text2->text().toStdString();
     report.pair_width_label = maxODlabel->text().toStdString();
     report.pair_width = Text3->text().toStdString();
+    report.preferred_max = prefMaxFill->text().toStdString();
     const auto cell = [](const QListWidget& list, int row) {
         return row < list.count() ? list.item(row)->text().toStdString() : std::string();
     };
-    for (int row = 0; row < tradesize->count(); ++row) {
+    // As designed, the trade size list holds only its placeholder: no conduit rows.
+    for (int row = 0; standard() && row < tradesize->count(); ++row) {
         report.rows.push_back(
             {cell(*tradesize, row), cell(*ID, row), cell(*area, row), cell(*percent, row)});
     }
     return report;
+}
+
+void FillRatio::applyReport(const ReadReport::Fill& fill) {
+    std::optional<ConduitStandardId> chosen;
+    for (const ConduitStandardId id : conduit_standards()) {
+        if (conduit_standard(id).name == fill.standard) {
+            chosen = id;
+        }
+    }
+    if (fill.empty()) {
+        return;
+    }
+    if (fill.preferred_max) {
+        prefMaxFill->setText(qt_text(*fill.preferred_max));
+    }
+    QStringList diameters;
+    for (const std::string& diameter : fill.diameters) {
+        diameters.append(qt_text(diameter));
+    }
+    cables_->setStringList(diameters);
+    rebuildCableTotals();
+    selectStandard(chosen.value_or(ConduitStandardId::Schedule40));
 }
 
 void FillRatio::sch40_Click() {
@@ -266,7 +290,9 @@ QStringList FillRatio::cableDiameters() const {
 }
 
 void FillRatio::cmd1_Click() {
-    const QString typed = Text1->text();
+    // The diameter is kept without the blanks around it, as the report's line of cables
+    // separates them by blanks.
+    const QString typed = Text1->text().trimmed();
     if (od_refusal(typed.toStdString(), locale_)) {
         platform().beep(); // not a positive number: dropped
     } else {

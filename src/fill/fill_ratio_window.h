@@ -43,8 +43,13 @@ public:
     // The selected standard, if any.
     std::optional<ConduitStandardId> standard() const;
 
-    // The texts the report holds of the fill ratio calculation.
+    // The texts the report holds of the fill ratio calculation; no conduit rows while the
+    // window is as designed (no standard chosen yet).
     FillReport report() const;
+    // Takes the fill ratio part of a report read back: its standard, its cables and its
+    // preferred maximum fill; the calculation follows. A part with neither a standard nor a
+    // cable changes nothing.
+    void applyReport(const ReadReport::Fill& fill);
     bool hasCables() const { return cables_->rowCount() > 0; }
 
 protected:

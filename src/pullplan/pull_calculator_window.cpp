@@ -1,5 +1,7 @@
 #include "pullplan/pull_calculator_window.h"
 
+#include "app/plan_csv.h"
+#include "app/qt_text.h"
 #include "cables/lubricants.h"
 #include "cables/max_pull_window.h"
 #include "calculators/calculator_inputs.h"
@@ -68,6 +70,8 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Text2, &QLineEdit::textChanged, this, &PullCalculator::Text2_Change);
     connect(Text3, &QLineEdit::textChanged, this, &PullCalculator::Text3_Change);
     connect(Text7, &QLineEdit::textChanged, this, &PullCalculator::Text7_Change);
+    // The description has no change handling of its own; only the caption's mark follows it.
+    connect(Text6, &QLineEdit::textChanged, this, &PullCalculator::showModified);
     connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
@@ -290,7 +294,7 @@ QWidget* PullCalculator::buildResults() {
     // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
     const auto percent = [group, keep_place](const char* name) {
         QLabel* widget = label(name, QStringLiteral("0%"), group);
-        widget->setMinimumWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+        widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("9999%")));
         widget->setAlignment(Qt::AlignCenter);
         keep_place(widget);
         return widget;
@@ -344,8 +348,41 @@ QWidget* PullCalculator::buildResults() {
 }
 
 void PullCalculator::Form_Load() {
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Calculator"));
     Check1_Click();
+    setDocument(kApplicationTitle + QStringLiteral(" - Pull Calculator"));
+}
+
+int PullCalculator::midAssistRow() const {
+    const bool point = settings_.mid_assist && settings_.selected >= 0 &&
+                       static_cast<std::size_t>(settings_.selected) < plan_.size();
+    return point ? settings_.selected : -1;
+}
+
+PullCalculator::DocumentState PullCalculator::documentState() const {
+    return {{Text6->text(), Text2->text(), Text3->text(), Text1->text(), Text7->text()},
+            plan_.types(),
+            plan_.lengths(),
+            plan_.angles(),
+            midAssistRow()};
+}
+
+void PullCalculator::setDocument(const QString& caption) {
+    document_caption_ = caption;
+    document_ = documentState();
+    showModified();
+}
+
+bool PullCalculator::isModified() const {
+    const std::array<QString, 5> boxes{Text6->text(), Text2->text(), Text3->text(), Text1->text(),
+                                       Text7->text()};
+    return boxes != document_.boxes || midAssistRow() != document_.mid_assist ||
+           plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
+           plan_.angles() != document_.angles;
+}
+
+void PullCalculator::showModified() {
+    // The mark leads, so that the caption still ends in the window's role or file.
+    setWindowTitle(isModified() ? QLatin1Char('*') + document_caption_ : document_caption_);
 }
 
 void PullCalculator::Check1_Click() {
@@ -360,6 +397,10 @@ void PullCalculator::Check1_Click() {
 
 std::string PullCalculator::text(const QLineEdit* box) const {
     return box->text().toStdString();
+}
+
+std::string PullCalculator::linkText(const QLineEdit* box) const {
+    return std::string(trimmed_blanks(text(box)));
 }
 
 bool PullCalculator::pullInputIsNumbers() const {
@@ -393,7 +434,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->beginInsert(row);
     }
-    plan_.append(nextLinkType(), text(Text4), text(Text5));
+    plan_.append(nextLinkType(), linkText(Text4), linkText(Text5));
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -406,7 +447,7 @@ void PullCalculator::insertLink(int row) {
     for (int i = 1; i < 4; ++i) {
         plan_models_[i]->beginInsert(row);
     }
-    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), text(Text4), text(Text5));
+    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), linkText(Text4), linkText(Text5));
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -575,6 +616,7 @@ void PullCalculator::pullcalc() {
     settings_.selected = selectedLink();
     plan_.calculate(settings_, results_);
     showResults(previous_rows);
+    showModified();
     Check2->setChecked(false);
     tellFollowers();
 }
@@ -610,8 +652,14 @@ void PullCalculator::showResults(int previous_rows) {
     }
     ProgressBar1->setValue(results_.forward_percent);
     ProgressBar2->setValue(results_.reverse_percent);
-    forward_percent_->setText(QString::number(results_.forward_percent) + QLatin1Char('%'));
-    reverse_percent_->setText(QString::number(results_.reverse_percent) + QLatin1Char('%'));
+    // The bars stop at 100; the figure above each tells the true share (or "-" without an
+    // allowable tension), shortened with the whole figure as tip where it is too wide.
+    for (const auto& [label, share] : {std::pair{forward_percent_, &results_.forward_share},
+                                       std::pair{reverse_percent_, &results_.reverse_share}}) {
+        const QString text = share->empty() ? QStringLiteral("-") : qt_text(*share);
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+        label->setToolTip(text);
+    }
     for (QWidget* shown :
          {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(ProgressBar2),
           static_cast<QWidget*>(forward_percent_), static_cast<QWidget*>(reverse_percent_)}) {
@@ -628,8 +676,8 @@ PrintedReport PullCalculator::printedReport() const {
     PrintedReport printed;
     printed.plan = report();
     printed.lubricant = lubricantLabel->text().toStdString();
-    printed.forward_percent = results_.forward_percent;
-    printed.reverse_percent = results_.reverse_percent;
+    printed.forward_share = results_.forward_share;
+    printed.reverse_share = results_.reverse_share;
     printed.over_limit = links_over_limit(results_, read_input(settings_.allowable, locale_));
     printed.profile = profile();
     return printed;
@@ -638,7 +686,7 @@ PrintedReport PullCalculator::printedReport() const {
 PullPlanReport PullCalculator::report() const {
     PullPlanReport report{
         text(Text6), text(Text2), text(Text3), text(Text1), midassistlabel->text().toStdString(),
-        {}};
+        {},          text(Text7)};
     report.links.reserve(plan_.size());
     for (std::size_t row = 0; row < plan_.size(); ++row) {
         const auto cell = [row](const TextColumn& column) {
@@ -650,6 +698,10 @@ PullPlanReport PullCalculator::report() const {
                                 cell(results_.reverse_sidewall)});
     }
     return report;
+}
+
+std::string PullCalculator::planCsv() const {
+    return plan_csv(report().links, plan_.values(), results_);
 }
 
 namespace {
@@ -677,7 +729,8 @@ void PullCalculator::applyReport(const ReadReport& report) {
         {&report.description, Text6},
         {&report.allowable, Text2},
         {&report.weight, Text3},
-        {&report.friction, Text1}};
+        {&report.friction, Text1},
+        {&report.back_tension, Text7}};
     for (const auto& [value, box] : boxes) {
         if (*value) {
             box->setText(report_text_value(**value));

@@ -22,6 +22,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace tensora {
 
@@ -69,10 +71,18 @@ public:
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
     // columns.
     PullPlanReport report() const;
+    // The plan as a CSV table: each link's columns and the unrounded figures beside them.
+    std::string planCsv() const;
     // Takes a report read back: its cable texts (each running its change handling) and, when
     // it has a pull plan part, its links in place of the plan's, with its mid-assist point;
     // then recalculates.
     void applyReport(const ReadReport& report);
+    // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
+    // plan as it is now as the document's: while the plan differs from it, the caption begins
+    // with a mark, and isModified() is true.
+    void setDocument(const QString& caption);
+    bool isModified() const;
+
     // The boxes and check box the New command resets.
     QLineEdit* descriptionBox() const { return Text6; }
     QCheckBox* midAssistBox() const { return midAssistCheck; }
@@ -82,6 +92,7 @@ public:
     // change handling), the lubricant caption and the hidden launch flag.
     QLineEdit* allowableBox() const { return Text2; }
     QLineEdit* weightBox() const { return Text3; }
+    QLineEdit* backTensionBox() const { return Text7; }
     QLineEdit* frictionBox() const { return Text1; }
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
@@ -114,12 +125,29 @@ private:
     // The windows that follow every recalculation: the tension profile and the pull check.
     void tellFollowers();
     std::string text(const QLineEdit* box) const;
+    // The Pull Input's length or angle as the plan keeps it: the number without blanks around.
+    std::string linkText(const QLineEdit* box) const;
+    // The mid-assist point of the last calculation (its link's row), -1 for none.
+    int midAssistRow() const;
+    void showModified();
+
+    // The plan as the document last saved or opened holds it.
+    struct DocumentState {
+        std::array<QString, 5> boxes; // description, allowable, weight, friction, back tension
+        std::vector<std::string> types;
+        std::vector<std::string> lengths;
+        std::vector<std::string> angles;
+        int mid_assist = -1;
+    };
+    DocumentState documentState() const;
 
     NumberLocale locale_;
     PullPlanLinks plan_;
     PullSettingsTexts settings_;
     PullResults results_;
     QString chosen_diameter_;
+    QString document_caption_;
+    DocumentState document_;
 
     QLineEdit* Text6; // cable description
     QLineEdit* Text2; // allowable tension

@@ -91,6 +91,17 @@ int tension_percent(double tension, double allowable) {
     return percent < 100 ? static_cast<int>(percent) : 100;
 }
 
+std::string tension_share_text(double tension, double allowable) {
+    if (!(allowable > 0)) {
+        return {};
+    }
+    const double percent = std::floor(tension * 100 / allowable);
+    if (!(std::fabs(percent) < 1e15)) {
+        return std::string(kNotFiniteText);
+    }
+    return wholeResultText(percent) + '%';
+}
+
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettingsTexts& settings, const NumberLocale& locale,
                     PullResults& results) {
@@ -136,6 +147,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
         }
     }
     results.forward_percent = tension_percent(tension, allowable);
+    results.forward_share = tension_share_text(tension, allowable);
 
     double reverse = back_tension;
     for (std::size_t i = n; i-- > 0;) {
@@ -148,6 +160,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
         }
     }
     results.reverse_percent = tension_percent(reverse, allowable);
+    results.reverse_share = tension_share_text(reverse, allowable);
     for (std::size_t i = 0; i < n; ++i) {
         const double at = results.reverse_tension[i];
         results.reverse.push_back(column_text(at, scratch));

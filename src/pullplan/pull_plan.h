@@ -64,6 +64,10 @@ struct PullResults {
     std::vector<double> reverse_tension;
     int forward_percent = 0; // what each bar shows: 0 to 100
     int reverse_percent = 0;
+    // The same shares uncapped, as text ("153%"): empty when the allowable tension is not
+    // positive.
+    std::string forward_share;
+    std::string reverse_share;
     std::string caption; // the mid-assist caption, empty when no point is chosen
     bool bars_visible = true;
 };
@@ -81,5 +85,10 @@ PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettings
 // The share of the allowable tension a final tension uses, as a bar shows it: the whole
 // percentage, at most 100, at least 0, and 0 when the allowable tension is not positive.
 int tension_percent(double tension, double allowable);
+
+// The true share of the allowable tension a final tension uses: the whole percentage rounded
+// down, neither capped nor held at 0, followed by "%" ("153%"); kNotFiniteText beyond the
+// columns' numbers; empty when the allowable tension is not positive.
+std::string tension_share_text(double tension, double allowable);
 
 } // namespace tensora

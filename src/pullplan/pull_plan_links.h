@@ -23,6 +23,8 @@ public:
     const std::string& angle(std::size_t row) const { return angles_[row]; }
     const std::string& number(std::size_t row) const { return numbers_[row]; }
     const std::vector<PullLinkValues>& values() const { return values_; }
+    const std::vector<std::string>& types() const { return types_; }
+    const std::vector<std::string>& lengths() const { return lengths_; }
     const std::vector<std::string>& angles() const { return angles_; }
 
     // Adds a link at the end, numbered with the new count. False when the plan is full.

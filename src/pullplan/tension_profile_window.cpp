@@ -1,10 +1,13 @@
 #include "pullplan/tension_profile_window.h"
 
+#include "app/file_saving.h"
+
 #include "app/named_control.h"
 #include "app/plan_colors.h"
 #include "app/qt_text.h"
 #include "pullplan/pull_calculator_window.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSvgGenerator>
@@ -313,28 +316,33 @@ void TensionProfile::saveImage() {
         return;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
-    bool saved = false;
+    QByteArray image;
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&buffer);
         svg.setSize(view_->size());
         svg.setViewBox(view_->rect());
         svg.setTitle(windowTitle());
         QPainter painter;
-        saved = painter.begin(&svg);
-        if (saved) {
+        if (painter.begin(&svg)) {
             view_->render(&painter);
-            saved = painter.end();
+            painter.end();
         }
     } else {
         if (suffix != QLatin1String("png")) {
             path += QStringLiteral(".png");
         }
-        saved = view_->grab().save(path, "PNG");
+        view_->grab().save(&buffer, "PNG");
     }
+    std::string reason = "the picture could not be drawn";
+    const bool saved = !image.isEmpty() &&
+                       save_whole_file(local_path(path),
+                                       std::string_view(image.constData(), image.size()), reason);
     if (!saved) {
-        platform().message(this, QStringLiteral("The picture could not be saved as %1.")
-                                     .arg(QDir::toNativeSeparators(path)));
+        platform().message(this, QStringLiteral("The picture could not be saved as %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), qt_text(reason)));
     }
 }
 

@@ -178,8 +178,9 @@ private slots:
             }
             return list;
         };
-        QCOMPARE(captions("mnuFile"), QStringList({"New", "&Open...", "&Save...", "Export P&DF...",
-                                                   "&Print...", "Save Options", "-", "E&xit"}));
+        QCOMPARE(captions("mnuFile"),
+                 QStringList({"New", "&Open...", "&Save...", "Export P&DF...", "Export CSV...",
+                              "&Print...", "Save Options", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
@@ -463,6 +464,178 @@ private slots:
         planner.pullcalc();
         item(main, "NewFile")->trigger(); // the same texts again: no change, yet no stale results
         QCOMPARE(planner.results().forward.size(), std::size_t{0});
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void aPlanWithEveryKindOfContentComesBackByteForByte() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        PullCalculator& planner = plannedPull();
+        planner.descriptionBox()->setText(QStringLiteral("Planned Pull Results - Cable Weight"));
+        planner.backTensionBox()->setText(QStringLiteral("50"));
+        planner.editPlan([](PullPlanLinks& plan) {
+            while (plan.size() < 1000) {
+                plan.append("Straight", std::to_string(plan.size()), "0");
+            }
+        });
+        planner.pullcalc();
+        FillRatio& fill = fixture_.registry().show<FillRatio>();
+        fill.diameterBox()->setText(QStringLiteral("0.5"));
+        fill.cmd1_Click();
+        fill.findChild<QLineEdit*>(QStringLiteral("prefMaxFill"))->setText(QStringLiteral("40"));
+        item(main, "saveFillRatio")->trigger();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray first = contents(path);
+        QVERIFY(first.contains("\r\nBack Tension (lbs)      50\r\n"));
+        QVERIFY(first.contains("\r\nPreferred maximum fill (%) = 40\r\n"));
+
+        fixture_.restartRegistry();
+        frmMain& next = startMain();
+        item(next, "saveFillRatio")->trigger();
+        fixture_.platform().fileNames = {path, path};
+        item(next, "Openfile")->trigger();
+        PullCalculator& reopened = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(reopened.backTensionBox()->text(), QStringLiteral("50"));
+        QCOMPARE(reopened.plan().size(), std::size_t{1000});
+        QVERIFY(fixture_.platform().messages.isEmpty());
+        item(next, "SaveFile")->trigger();
+        QCOMPARE(contents(path), first);
+    }
+
+    void aFileThatIsNoReportChangesNothingAndSaysSo() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString readme = folder.filePath(QStringLiteral("README.md"));
+        writeFile(readme, "# Notes\nThe Cable Weight comes from the data sheet.\n");
+        PullCalculator& planner = plannedPull();
+        const QString caption = planner.windowTitle();
+        fixture_.platform().fileNames = {readme, folder.path()};
+        item(main, "Openfile")->trigger();
+        item(main, "Openfile")->trigger(); // a folder
+        QCOMPARE(planner.windowTitle(), caption);
+        QCOMPARE(planner.plan().size(), std::size_t{3});
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("200"));
+        QCOMPARE(fixture_.platform().messages.size(), 2);
+        QVERIFY(fixture_.platform().messages[0].contains(QStringLiteral("not a Tensora report")));
+        QVERIFY(fixture_.platform().messages[1].contains(QStringLiteral("folder")));
+    }
+
+    void aReportReadInPartSaysWhatIsMissing() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cut.rtf"));
+        plannedPull();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray whole = contents(path);
+        writeFile(path, whole.left(whole.indexOf("Reverse")));
+        fixture_.platform().fileNames = {path};
+        item(main, "Openfile")->trigger();
+        QCOMPARE(fixture_.registry().get<PullCalculator>().plan().size(), std::size_t{3});
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QVERIFY(fixture_.platform().messages[0].contains(QStringLiteral("cut short")));
+        QCOMPARE(fixture_.platform().owners, QStringList{QStringLiteral("frmMain")});
+    }
+
+    void newKeepsThePlanWhenItsSaveFails() {
+        frmMain& main = startMain();
+        PullCalculator& planner = plannedPull();
+        const QString caption = planner.windowTitle();
+        fixture_.platform().answers = {true};
+        fixture_.platform().fileNames = {QStringLiteral("/no/such/folder/plan.rtf")};
+        item(main, "NewFile")->trigger();
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QCOMPARE(planner.plan().size(), std::size_t{3});
+        QCOMPARE(planner.windowTitle(), caption);
+    }
+
+    void theCaptionMarksChangesUntilTheyAreSaved() {
+        frmMain& main = startMain();
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(planner.windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
+        planner.descriptionBox()->setText(QStringLiteral("PWR"));
+        QCOMPARE(planner.windowTitle(), QStringLiteral("*Tensora - Pull Calculator"));
+        planner.descriptionBox()->setText(QStringLiteral("Cable to pull")); // as it was
+        QVERIFY(!planner.isModified());
+        plannedPull();
+        QVERIFY(planner.windowTitle().startsWith(QLatin1Char('*')));
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        QCOMPARE(planner.windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator - [") + path + QLatin1Char(']'));
+        planner.selectLink(0); // the mid-assist point is part of the plan
+        planner.pullcalc();
+        QVERIFY(planner.isModified());
+    }
+
+    void leavingWithUnsavedChangesAsksToSaveDiscardOrCancel() {
+        frmMain& main = startMain();
+        main.show();
+        plannedPull();
+        auto& platform = fixture_.platform();
+        platform.saveAnswers = {Platform::SaveAnswer::Cancel, Platform::SaveAnswer::Save,
+                                Platform::SaveAnswer::Save};
+        platform.fileNames = {QString(), QStringLiteral("/no/such/folder/plan.rtf")};
+        for (int attempt = 0; attempt < 3; ++attempt) { // cancelled; dialog cancelled; save failed
+            QVERIFY(!main.close());
+            QVERIFY(main.isVisible());
+        }
+        QCOMPARE(platform.questions.size(), 3);
+        QCOMPARE(platform.owners.first(), QStringLiteral("frmMain"));
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        platform.saveAnswers = {Platform::SaveAnswer::Save};
+        platform.fileNames = {path};
+        QVERIFY(main.close());
+        QVERIFY(contents(path).startsWith("Tensora(tm)"));
+    }
+
+    void leavingAfterDiscardOrWithoutChangesAsksNothingMore() {
+        frmMain& main = startMain();
+        main.show();
+        plannedPull();
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Discard};
+        QVERIFY(main.close());
+        QCOMPARE(fixture_.platform().questions.size(), 1);
+        fixture_.restartRegistry();
+        frmMain& untouched = startMain();
+        untouched.show();
+        fixture_.registry().show<PullCalculator>();
+        QVERIFY(untouched.close()); // a planner as it opened: nothing to ask
+    }
+
+    void theFileCommandsAndHelpHaveShortcuts() {
+        frmMain& main = startMain();
+        QCOMPARE(item(main, "NewFile")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(item(main, "Openfile")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(item(main, "SaveFile")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(item(main, "PrintFile")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(item(main, "NewFile")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(item(main, "displayHelp")->shortcut(), QKeySequence(QStringLiteral("F1")));
+    }
+
+    void exportsAddTheirExtensionAndTheCsvHoldsThePlan() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        plannedPull();
+        fixture_.platform().fileNames = {folder.filePath(QStringLiteral("plan")),
+                                         folder.filePath(QStringLiteral("plan"))};
+        item(main, "ExportPdf")->trigger();
+        item(main, "ExportCsv")->trigger();
+        QVERIFY(contents(folder.filePath(QStringLiteral("plan.pdf"))).startsWith("%PDF-"));
+        const QByteArray csv = contents(folder.filePath(QStringLiteral("plan.csv")));
+        QVERIFY(csv.startsWith("Link,Type,Length (ft)"));
+        QCOMPARE(csv.count("\r\n"), 4);
+        QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
     void theAboutBoxIsModalOverTheMainWindow() {

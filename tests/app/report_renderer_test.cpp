@@ -2,6 +2,7 @@
 #include "pullplan/pull_plan_links.h"
 #include "support/window_test.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -35,8 +36,8 @@ private:
                  std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
                  std::string(results.reverse[i]), std::string(results.reverse_sidewall[i])});
         }
-        report.forward_percent = results.forward_percent;
-        report.reverse_percent = results.reverse_percent;
+        report.forward_share = results.forward_share;
+        report.reverse_share = results.reverse_share;
         report.over_limit = links_over_limit(results, read_input(settings.allowable, english));
         std::vector<std::string> angles;
         for (std::size_t i = 0; i < plan.size(); ++i) {
@@ -53,20 +54,28 @@ private:
         return QString::fromUtf8(process.readAllStandardOutput());
     }
 
+    // The report written as a PDF file for the poppler tools to read.
+    static void write(const QString& path, const PrintedReport& report, const QPageSize& size) {
+        const QByteArray pdf = report_pdf(report, size);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pdf);
+    }
+
     QTemporaryDir folder_;
 
 private slots:
     void theTextHoldsTheCableEveryRowAndThePercentages() {
         const PrintedReport report = planned(12, QStringLiteral("300"));
         const QString path = folder_.filePath(QStringLiteral("short.pdf"));
-        QString reason;
-        QVERIFY(write_report_pdf(path, report, QPageSize(QPageSize::Letter), reason));
+        write(path, report, QPageSize(QPageSize::Letter));
         const QString text = run(QStringLiteral("pdftotext"),
                                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
         QVERIFY(text.contains(QStringLiteral("PWR 3 x 500 kcmil")));
         QVERIFY(text.contains(QStringLiteral("/plans/run.rtf")));
-        QVERIFY(text.contains(
-            QStringLiteral("%1% of the allowable tension").arg(report.forward_percent)));
+        QVERIFY(text.contains(QStringLiteral("%1 of the allowable tension")
+                                  .arg(QString::fromStdString(report.forward_share))));
         const QStringList lines = text.split(QLatin1Char('\n'));
         for (const ReportLink& link : report.plan.links) {
             const QStringList expected{
@@ -89,8 +98,7 @@ private slots:
     void aLongPlanBreaksAcrossPagesWithItsHeadingsRepeated() {
         const PrintedReport report = planned(300);
         const QString path = folder_.filePath(QStringLiteral("long.pdf"));
-        QString reason;
-        QVERIFY(write_report_pdf(path, report, QPageSize(QPageSize::A4), reason));
+        write(path, report, QPageSize(QPageSize::A4));
         const QString info = run(QStringLiteral("pdfinfo"), {path});
         const QString pages =
             info.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -102,12 +110,68 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("\n300 ")) || text.contains(QStringLiteral(" 300 ")));
     }
 
-    void anUnwritableTargetLeavesNoFile() {
-        QString reason;
-        const QString path = folder_.filePath(QStringLiteral("no/such/folder/report.pdf"));
-        QVERIFY(!write_report_pdf(path, planned(2), QPageSize(QPageSize::A4), reason));
-        QVERIFY(!reason.isEmpty());
-        QVERIFY(!QFile::exists(path));
+    void theCableBlockNamesTheBackTensionAndTheTrueShares() {
+        PrintedReport report = planned(4, QStringLiteral("5"));
+        report.plan.back_tension = "50";
+        const QString path = folder_.filePath(QStringLiteral("shares.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.contains(QStringLiteral("Back tension (lbs)")));
+        QVERIFY2(text.contains(QStringLiteral("%1 of the allowable tension")
+                                   .arg(QString::fromStdString(report.forward_share))),
+                 qPrintable(QString::fromStdString(report.forward_share)));
+        QVERIFY2(std::stoi(report.forward_share) > 100, report.forward_share.c_str()); // uncapped
+    }
+
+    // The length of the longest run of rule-grey pixels on each line of the first page.
+    static QList<int> ruleRuns(const QString& pdf, const QString& prefix) {
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
+             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, prefix});
+        const QImage page(prefix + QStringLiteral(".png"));
+        QList<int> runs;
+        for (int y = 0; y < page.height(); ++y) {
+            int length = 0;
+            int longest = 0;
+            for (int x = 0; x < page.width(); ++x) {
+                const int grey = qGray(page.pixel(x, y));
+                length = grey > 110 && grey < 190 ? length + 1 : 0;
+                longest = std::max(longest, length);
+            }
+            runs.append(longest);
+        }
+        return runs;
+    }
+
+    void aTablesRuleSpansItsColumnsAndEveryTableTakesOneSize() {
+        PrintedReport report = planned(2);
+        report.fill = FillReport{"Schedule 40",
+                                 "1 cables",
+                                 {"0.5"},
+                                 "0.19625",
+                                 "Maximum combined pair width (in)",
+                                 "0.5",
+                                 {{"1/2", "0.602", ".2845", "69%"}}};
+        const QString path = folder_.filePath(QStringLiteral("fill.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QList<int> runs = ruleRuns(path, folder_.filePath(QStringLiteral("fill")));
+        // The fill table's four columns are four inches wide: 576 pixels at 144 dpi.
+        QVERIFY(std::any_of(runs.begin(), runs.end(),
+                            [](int length) { return length > 560 && length < 592; }));
+        const QString boxes =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+        // A word of the plan table, of the fill table and of the cable list: one height.
+        const auto height = [&boxes](const QString& word) {
+            const qsizetype at = boxes.indexOf(QStringLiteral(">") + word + QStringLiteral("<"));
+            const QString tag = boxes.left(at).section(QStringLiteral("<word"), -1);
+            const double top =
+                tag.section(QStringLiteral("yMin=\""), 1).section('"', 0, 0).toDouble();
+            const double bottom =
+                tag.section(QStringLiteral("yMax=\""), 1).section('"', 0, 0).toDouble();
+            return qRound((bottom - top) * 10);
+        };
+        QCOMPARE(height(QStringLiteral("0.602")), height(QStringLiteral("Straight")));
+        QCOMPARE(height(QStringLiteral("Description")), height(QStringLiteral("Straight")));
     }
 
     void letterWhereTheCountryUsesIt() {

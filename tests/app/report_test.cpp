@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -70,10 +71,14 @@ TEST(ReportWriter, WritesThePullPlanPartWithTheDefaultMarks) {
 
 TEST(ReportWriter, PadsWithoutCuttingAndShiftsRowsFromLinkTen) {
     std::vector<PullLinkTexts> links(10, PullLinkTexts{"Straight", "100", "0", ""});
-    links[9].length = "123456789012"; // twelve characters: no blank after it
+    links[9].length = "123456789012"; // twelve characters: one blank after it all the same
     const Lines lines =
         report_lines({"p", plan_report(numbered(links), "d", worked_settings()), {}});
-    EXPECT_EQ(lines[16 + 9].substr(0, 28), "10 Straight    1234567890120");
+    EXPECT_EQ(lines[16 + 9].substr(0, 29), "10 Straight    123456789012 0");
+    EXPECT_EQ(read(report_text({"p", plan_report(numbered(links), "d", worked_settings()), {}}))
+                  .links[9]
+                  .length,
+              "123456789012");
 }
 
 TEST(ReportWriter, WritesOnlyTheMarkedParts) {
@@ -136,9 +141,11 @@ TEST(ReportReader, ReadsLinkRowsByTheirFields) {
 
 TEST(ReportReader, ReadsWhatItCanFromAnyFile) {
     EXPECT_FALSE(read("").has_plan);
+    // Cut short in its plan: the last row, without its line end, may have lost characters.
     const ReadReport open_end = read("Planned Pull Results - \n1 Straight 5 0 1 0\n2 Angle 2 90");
-    EXPECT_EQ(open_end.links.size(), 2u);
-    EXPECT_EQ(open_end.links[1].angle, "90");
+    EXPECT_EQ(open_end.links.size(), 1u);
+    ASSERT_EQ(open_end.notes.size(), 1u);
+    EXPECT_NE(open_end.notes[0].find("cut short"), std::string::npos);
     const ReadReport huge = read(std::string(10'000'000, 'x') + "\nCapable Load (lbs)      7\n");
     EXPECT_EQ(huge.allowable, "7");
     std::mt19937 random(7);
@@ -150,12 +157,119 @@ TEST(ReportReader, ReadsWhatItCanFromAnyFile) {
     read("Planned Pull Results\n" + binary);
 }
 
-TEST(ReportReader, KeepsAtMostAFullPlan) {
+TEST(ReportReader, KeepsAtMostAFullPlanAndSaysSo) {
     std::string text = "Planned Pull Results - \n";
     for (int i = 1; i <= kMaxLinks + 5; ++i) {
         text += std::to_string(i) + " Straight 1 0\n";
     }
-    EXPECT_EQ(read(text).links.size(), static_cast<std::size_t>(kMaxLinks));
+    const ReadReport report = read(text);
+    EXPECT_EQ(report.links.size(), static_cast<std::size_t>(kMaxLinks));
+    EXPECT_EQ(report.links_beyond_limit, 5u);
+    ASSERT_EQ(report.notes.size(), 1u);
+    EXPECT_NE(report.notes[0].find("holds 32772 links"), std::string::npos);
+}
+
+TEST(ReportWriter, WritesTheBackTensionOnlyWhenThereIsOne) {
+    PullPlanReport plan = plan_report(kWorkedLinks, "d", worked_settings());
+    const Lines without = report_lines({"p", plan, {}});
+    plan.back_tension = "50";
+    const Lines with = report_lines({"p", plan, {}});
+    ASSERT_EQ(with.size(), without.size() + 1);
+    EXPECT_EQ(with[9], "Back Tension (lbs)      50");
+    EXPECT_EQ(with[10], "");
+    EXPECT_EQ(read(report_text({"p", plan, {}})).back_tension, "50");
+    EXPECT_EQ(read(report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}}))
+                  .back_tension,
+              std::nullopt);
+}
+
+TEST(ReportReader, StartsThePlanOnlyAtALineThatBeginsWithItsHeading) {
+    ReportContents saved{
+        "/plans/Planned Pull Results - old\nPlanned Pull Results - x.rtf",
+        plan_report(kWorkedLinks, "Planned Pull Results - spare", worked_settings()),
+        {}};
+    saved.pull_plan->friction = "0.15 (Cable Description: Back Tension)"; // only a friction
+    EXPECT_EQ(report_lines(saved)[3],
+              "/plans/Planned Pull Results - old Planned Pull Results - x.rtf");
+    const ReadReport back = read(report_text(saved));
+    EXPECT_EQ(back.description, "Planned Pull Results - spare");
+    EXPECT_EQ(back.allowable, "1000");
+    EXPECT_EQ(back.weight, "200");
+    EXPECT_EQ(back.friction, "0.15 (Cable Description: Back Tension)");
+    EXPECT_EQ(back.back_tension, std::nullopt);
+    EXPECT_EQ(back.links.size(), 3u);
+    EXPECT_TRUE(back.notes.empty());
+}
+
+TEST(ReportReader, TellsAReportFromAnyOtherFile) {
+    EXPECT_FALSE(read("# Notes\nThe Cable Weight of a cable is in lbs/kft.\n").is_report);
+    EXPECT_FALSE(read("%PDF-1.4\n%\xe2\xe3\n1 0 obj\n").is_report);
+    EXPECT_FALSE(read("").is_report);
+    EXPECT_TRUE(read(report_text({"p", {}, {}})).is_report); // neither part marked
+    EXPECT_TRUE(read("Cable Weight (lbs/kft)  5\r\n").is_report);
+}
+
+// Cuts and edits of a saved report of five links with a mid-assist point after link 2.
+struct DamagedReport {
+    const char* name;
+    std::function<std::string(std::string)> damage;
+    std::size_t links;
+    const char* note; // a word of the one note expected, or empty for none
+};
+
+std::string without_line(std::string text, const std::string& start, int occurrence) {
+    std::size_t at = 0;
+    for (int i = 0; i <= occurrence; ++i) {
+        at = text.find("\r\n" + start, at) + 2;
+    }
+    return text.erase(at, text.find("\r\n", at) + 2 - at);
+}
+
+TEST(ReportReader, ReadsWhatIsWholeAndSaysWhatIsMissing) {
+    std::vector<PullLinkTexts> links = kWorkedLinks;
+    links.push_back({"Angle", "3", "45", ""});
+    links.push_back({"Straight", "250", "0", ""});
+    PullSettingsTexts settings = worked_settings();
+    settings.mid_assist = true;
+    settings.selected = 1;
+    const std::string full = report_text({"p", plan_report(numbered(links), "d", settings), {}});
+    const DamagedReport cases[] = {
+        {"whole", [](std::string text) { return text; }, 5, ""},
+        {"cut before the reverse table",
+         [](std::string text) { return text.substr(0, text.find("Reverse")); }, 5, "missing"},
+        {"cut inside a row",
+         [](std::string text) { return text.substr(0, text.find("4 Angle") + 16); }, 3,
+         "cut short"},
+        {"cut inside the reverse table",
+         [](std::string text) { return text.substr(0, text.rfind("3 Straight")); }, 5,
+         "stops after 2 of its 5 links"},
+        {"a row missing", [](std::string text) { return without_line(text, "3 ", 0); }, 2,
+         "no link 3"},
+        {"a row twice",
+         [](std::string text) {
+             const std::size_t row = text.find("\r\n2 ") + 2;
+             return text.insert(row, text.substr(row, text.find("\r\n", row) + 2 - row));
+         },
+         2, "link 2 again"},
+        {"the point beyond the plan",
+         [](std::string text) {
+             const std::size_t at = text.find("links 2 and 3");
+             return text.replace(at, 13, "links 9 and 10");
+         },
+         5, "beyond"},
+    };
+    for (const DamagedReport& c : cases) {
+        const ReadReport report = read(c.damage(full));
+        EXPECT_EQ(report.links.size(), c.links) << c.name;
+        if (*c.note == '\0') {
+            EXPECT_TRUE(report.notes.empty()) << c.name << ": " << report.notes.front();
+            EXPECT_EQ(report.mid_assist_link, 2) << c.name;
+            continue;
+        }
+        ASSERT_EQ(report.notes.size(), 1u) << c.name;
+        EXPECT_NE(report.notes[0].find(c.note), std::string::npos)
+            << c.name << ": " << report.notes[0];
+    }
 }
 
 TEST(Report, SavedAndReadBackGivesTheSameReport) {
@@ -168,18 +282,21 @@ TEST(Report, SavedAndReadBackGivesTheSameReport) {
     PullSettingsTexts settings = worked_settings();
     settings.mid_assist = true;
     settings.selected = 499;
-    const ReportContents saved{
-        "/plans/long run.rtf", plan_report(links, "CABLE 3 x 500 kcmil, Cu", settings), {}};
+    ReportContents saved{"/plans/long run.rtf",
+                         plan_report(links, "CABLE 3 x 500 kcmil, Planned Pull Results", settings),
+                         {}};
+    saved.pull_plan->back_tension = "-12.5";
     const ReadReport back = read(report_text(saved));
-    ASSERT_TRUE(back.description && back.allowable && back.weight && back.friction);
+    ASSERT_TRUE(back.description && back.allowable && back.weight && back.friction &&
+                back.back_tension);
     PullSettingsTexts read_settings;
     read_settings.allowable = *back.allowable;
     read_settings.weight = *back.weight;
     read_settings.friction = *back.friction;
     read_settings.mid_assist = back.mid_assist_link.has_value();
     read_settings.selected = back.mid_assist_link.value_or(0) - 1;
-    const ReportContents again{
-        saved.path, plan_report(back.links, *back.description, read_settings), {}};
+    ReportContents again{saved.path, plan_report(back.links, *back.description, read_settings), {}};
+    again.pull_plan->back_tension = *back.back_tension;
     EXPECT_EQ(report_text(again), report_text(saved));
 }
 

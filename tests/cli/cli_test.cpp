@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -247,40 +248,138 @@ TEST(CliPull, SavesAReportThatReadsBackToTheSamePlan) {
     EXPECT_NE(refused.err.find("cannot be written"), std::string::npos);
 }
 
-TEST(CliPull, HandsThePlanToThePdfWriter) {
-    std::optional<PrintedReport> written;
+TEST(CliPull, SavesTheBackTensionAndSaysWhenAReportHasNone) {
+    const test::TempFolder folder;
+    const std::string with = folder.file("with.rtf");
+    const std::string without = folder.file("without.rtf");
+    const CliRun saved = run(pull("--back-tension 50 --save-report " + with + " s:100"));
+    ASSERT_EQ(saved.status, 0);
+    const CliRun again = run(pull("--report " + with));
+    EXPECT_EQ(again.out, saved.out);
+    EXPECT_EQ(again.err, "");
+    ASSERT_EQ(run(pull("--save-report " + without + " s:100")).status, 0);
+    EXPECT_NE(run(pull("--report " + without)).err.find("holds no back tension"),
+              std::string::npos);
+    EXPECT_EQ(run(pull("--report " + without + " --back-tension 5")).err, "");
+}
+
+TEST(CliPull, RefusesReportsItCannotTakeWholeAndNotesWhatIsMissing) {
+    const test::TempFolder folder;
+    const std::string notes = folder.file("notes.txt");
+    std::ofstream(notes) << "The Cable Weight of a cable is in lbs/kft.\n";
+    std::string long_plan = "Planned Pull Results - \n";
+    for (int i = 1; i <= 32768; ++i) {
+        long_plan += std::to_string(i) + " Straight 1 0\n";
+    }
+    std::ofstream(folder.file("long.rtf")) << long_plan;
+    for (const std::string& report :
+         {notes, folder.file(""), std::string("/dev/zero"), folder.file("long.rtf")}) {
+        const CliRun refused = run({"pull", "--report", report});
+        EXPECT_EQ(refused.status, 2) << report;
+        EXPECT_EQ(refused.out, "") << report;
+        EXPECT_NE(refused.err.find("report"), std::string::npos) << report;
+    }
+    std::ofstream(folder.file("beyond.rtf"))
+        << "Planned Pull Results - Mid-assist pull point between links 9 and 10\n1 Straight 5 0\n"
+           "\nReverse Direction Pull Results - \n1 Straight 5 0\n";
+    const CliRun noted = run(pull("--report " + folder.file("beyond.rtf")));
+    EXPECT_EQ(noted.status, 0);
+    EXPECT_NE(noted.err.find("beyond the plan"), std::string::npos);
+    EXPECT_NE(noted.out.find("caption\t\n"), std::string::npos);
+}
+
+TEST(CliPull, ChecksEveryOutputBeforeWritingAny) {
+    const test::TempFolder folder;
+    const std::string report = folder.file("ok.rtf");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"pull", "--save-report", report, "--csv",
+                                   folder.file("no/such/folder/x.csv"), "s:1"},
+          {"pull", "--save-report", "", "s:1"},
+          {"pull", "--save-report", "/dev/full", "s:1"},
+          {"pull", "--save-report", report, "--csv", report, "s:1"},
+          {"pull", "--save-report", report, "--friction", "\n0.5", "s:1"},
+          {"pull", "--save-report", report, "--description", "plan\n", "s:1"}}) {
+        const CliRun refused = run(arguments);
+        EXPECT_EQ(refused.status, 2) << arguments[2] << arguments[4];
+        EXPECT_EQ(refused.out, "");
+        EXPECT_FALSE(std::filesystem::exists(report));
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+
+    // A file that fails once the writing is under way: the files written are named.
     CliServices services;
-    services.write_pdf = [&written](const PrintedReport& report, const std::string& path,
-                                    std::string& reason) {
-        written = report;
-        reason = "disk full";
-        return path != "full.pdf";
+    services.render_pdf = [](const PrintedReport&) { return std::nullopt; };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_cli({"pull", "--save-report", report, "--pdf", folder.file("x.pdf"), "s:1"}, out,
+                      err, services),
+              1);
+    EXPECT_NE(err.str().find("written: \"" + report + "\""), std::string::npos) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(report));
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(CliPull, WritesThePlanAsCsv) {
+    const test::TempFolder folder;
+    const std::string csv = folder.file("plan.csv");
+    ASSERT_EQ(run(pull(kWorkedOptions + " --csv " + csv + " s:500 b:2:90 s:300")).status, 0);
+    std::ifstream file(csv, std::ios::binary);
+    std::string heading;
+    std::string first;
+    std::getline(file, heading);
+    std::getline(file, first);
+    EXPECT_EQ(heading.substr(0, 10), "Link,Type,");
+    EXPECT_EQ(first.substr(0, 27), "1,Straight,500,0,15,15,0,0,");
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST(CliPull, HandsThePlanToThePdfRenderer) {
+    const test::TempFolder folder;
+    const std::string pdf = folder.file("plan.pdf");
+    std::optional<PrintedReport> rendered;
+    bool draws = true;
+    CliServices services;
+    services.render_pdf = [&](const PrintedReport& report) -> std::optional<std::string> {
+        rendered = report;
+        return draws ? std::optional<std::string>("%PDF-1.4 plan") : std::nullopt;
     };
     std::ostringstream out;
     std::ostringstream err;
-    const auto arguments = pull("--friction 0.15 --weight 200 --allowable 25 --pdf plan.pdf "
-                                "s:500 b:2:90 s:300");
+    const auto arguments =
+        pull("--friction 0.15 --weight 200 --allowable 25 --pdf " + pdf + " s:500 b:2:90 s:300");
     EXPECT_EQ(run_cli(arguments, out, err, services), 0);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written->plan.description, "Cable to pull");
-    EXPECT_EQ(written->plan.links[2].forward, "28");
+    ASSERT_TRUE(rendered);
+    EXPECT_EQ(contents(pdf), "%PDF-1.4 plan");
+    EXPECT_EQ(rendered->plan.description, "Cable to pull");
+    EXPECT_EQ(rendered->plan.links[2].forward, "28");
     // Forward 28 lbs at link 3 and reverse 26 lbs at link 1, of 25 lbs allowable.
-    EXPECT_EQ(written->over_limit, std::vector<bool>({true, false, true}));
-    EXPECT_EQ(written->profile.forward.size(), 4u);
+    EXPECT_EQ(rendered->over_limit, std::vector<bool>({true, false, true}));
+    EXPECT_EQ(rendered->forward_share, "111%"); // 27.98 lbs of 25
+    EXPECT_EQ(rendered->profile.forward.size(), 4u);
 
-    std::ostringstream refused_out;
-    EXPECT_EQ(run_cli(pull("--pdf full.pdf s:1"), refused_out, err, services), 2);
-    EXPECT_EQ(refused_out.str(), "");
-    EXPECT_EQ(run({"pull", "--pdf", "plan.pdf", "s:1"}).status, 2); // no writer: refused
+    // A PDF that cannot be drawn is a failure once the files are under way: nothing written.
+    draws = false;
+    std::ostringstream failed_out;
+    std::ostringstream failed_err;
+    EXPECT_EQ(run_cli(pull("--pdf " + pdf + " s:1"), failed_out, failed_err, services), 1);
+    EXPECT_EQ(failed_out.str(), "");
+    EXPECT_NE(failed_err.str().find("no file was written"), std::string::npos);
+    EXPECT_EQ(contents(pdf), "%PDF-1.4 plan");
+    EXPECT_EQ(run({"pull", "--pdf", pdf, "s:1"}).status, 2); // no renderer: refused
 
     // check adds itself to the report.
-    written.reset();
-    auto checked = pull("--conduit-id 5.047 --cable-od 1.58 --cables 3 --pdf plan.pdf b:2:90");
+    draws = true;
+    rendered.reset();
+    auto checked = pull("--conduit-id 5.047 --cable-od 1.58 --cables 3 --pdf " + pdf + " b:2:90");
     checked[0] = "check";
     EXPECT_EQ(run_cli(checked, out, err, services), 0);
-    ASSERT_TRUE(written && written->check);
-    EXPECT_EQ(written->check->bends.size(), 1u);
-    EXPECT_TRUE(written->check->ok);
+    ASSERT_TRUE(rendered && rendered->check);
+    EXPECT_EQ(rendered->check->bends.size(), 1u);
+    EXPECT_TRUE(rendered->check->ok);
 }
 
 std::vector<std::string> check(const std::string& line) {

@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(rows("tradesize"), QStringList{"tradesize"});
         QVERIFY(rows("ID").isEmpty());
         QCOMPARE(hidden.standard(), std::nullopt);
-        hidden.show(); // on screen for the first time: Schedule 40
+        QVERIFY(hidden.report().rows.empty()); // a report gets no placeholder row
+        hidden.show();                         // on screen for the first time: Schedule 40
         QCOMPARE(hidden.standard(), ConduitStandardId::Schedule40);
     }
 

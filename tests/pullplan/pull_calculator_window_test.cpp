@@ -157,6 +157,27 @@ private slots:
         QCOMPARE(bar("ProgressBar1")->value(), 93);
         QCOMPARE(bar("ProgressBar2")->value(), 87);
         QCOMPARE(child<QLabel>(*window_, "forwardPercent")->text(), QStringLiteral("93%"));
+        box("Text2")->setText(QStringLiteral("18")); // 28 lbs of 18: the bar stops, not the figure
+        QCOMPARE(bar("ProgressBar1")->value(), 100);
+        QCOMPARE(child<QLabel>(*window_, "forwardPercent")->text(), QStringLiteral("155%"));
+        QCOMPARE(child<QLabel>(*window_, "reversePercent")->text(), QStringLiteral("146%"));
+    }
+
+    void aPastedLineBreakNeverReachesABox() {
+        QLineEdit* description = box("Text6");
+        description->setFocus();
+        description->selectAll();
+        description->insert(QStringLiteral("PWR 3 x 500\n")); // as a paste inserts it
+        QCOMPARE(description->text(), QStringLiteral("PWR 3 x 500"));
+        box("Text3")->selectAll();
+        box("Text3")->insert(QStringLiteral("\r\n200\r\n"));
+        QCOMPARE(box("Text3")->text(), QStringLiteral("200"));
+        QVERIFY(fixture_.platform().messages.isEmpty()); // never read as "\r\n" on the way
+    }
+
+    void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {
+        submit(QStringLiteral(" 100 "));
+        QCOMPARE(column("List2"), QStringList{QStringLiteral("100")});
     }
 
     void aNewLinkIsScrolledIntoView() {

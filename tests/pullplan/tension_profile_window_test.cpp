@@ -62,6 +62,11 @@ private slots:
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
         QVERIFY(fixture_.platform().messages.isEmpty());
+        fixture_.platform().fileNames = {folder.filePath(QStringLiteral("missing/profile.png"))};
+        profile.saveImage();
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QVERIFY2(fixture_.platform().messages[0].contains(QStringLiteral("does not exist")),
+                 qPrintable(fixture_.platform().messages[0]));
     }
 };
 

@@ -23,6 +23,16 @@ bool ScriptedPlatform::question(QWidget* owner, const QString& text) {
     return answers.takeFirst();
 }
 
+Platform::SaveAnswer ScriptedPlatform::askToSave(QWidget* owner, const QString& text) {
+    questions.append(text);
+    owners.append(owner ? owner->objectName() : QString());
+    if (saveAnswers.isEmpty()) {
+        unexpected.append(text);
+        return SaveAnswer::Cancel;
+    }
+    return saveAnswers.takeFirst();
+}
+
 void ScriptedPlatform::beep() {
     ++beeps;
 }

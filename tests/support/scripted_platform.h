@@ -20,6 +20,7 @@ public:
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
+    SaveAnswer askToSave(QWidget* owner, const QString& text) override;
     QString openFileName(QWidget* owner, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& filter) override;
     void setBusy(bool busy) override;
@@ -48,6 +49,9 @@ public:
     // recorded in `unexpected` and answered No.
     QList<bool> answers;
     QStringList unexpected;
+    // Answers for the next save questions (Save, Discard, Cancel), recorded among the
+    // questions; one with no answer left is unexpected and answered Cancel.
+    QList<SaveAnswer> saveAnswers;
     // Answers for the next file dialogs; an empty text is a cancelled dialog.
     QStringList fileNames;
     // The filters the file dialogs were given, in order.
