@@ -331,11 +331,16 @@ void MaxPull::cables2choose_Click(int row) {
     for (const std::string& field : f) {
         List1->addItem(data_file_text(field));
     }
+    // The file's figures go into the boxes in the user's own number form, so that each box
+    // reads back the number the file gives.
+    const auto number = [this](const std::string& plain) {
+        return qt_text(locale_number_text(plain, numberLocale()));
+    };
     Text4->setText(data_file_text(f[0]));
     const double weight_per_foot = leadingValue(f[5]);
-    lowerBox()->setText(QString::fromStdString(general_number_text(weight_per_foot * 1000)));
-    upperBox()->setText(data_file_text(f[7]));
-    Text5->setText(data_file_text(f[3]));
+    lowerBox()->setText(number(general_number_text(weight_per_foot * 1000)));
+    upperBox()->setText(number(f[7]));
+    Text5->setText(number(f[3]));
     if (PullCalculator* planner = registry().find<PullCalculator>()) {
         planner->setChosenCableDiameter(Text5->text());
     }
@@ -352,7 +357,8 @@ void MaxPull::List3_Click(int row) {
         return;
     }
     const Lubricant& lubricant = kLubricants[static_cast<std::size_t>(row)];
-    frictionInput()->text->setText(qt_text(lubricant.coefficient));
+    frictionInput()->text->setText(
+        qt_text(locale_number_text(lubricant.coefficient, numberLocale())));
     if (PullCalculator* planner = launchingPlanner()) {
         planner->lubricantBox()->setText(qt_text(lubricant.name));
     }

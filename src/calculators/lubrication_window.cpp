@@ -1,5 +1,7 @@
 #include "calculators/lubrication_window.h"
 
+#include "app/qt_text.h"
+
 #include "app/list_controls.h"
 #include "calculators/formulas.h"
 
@@ -35,7 +37,7 @@ Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(regis
     List1->setObjectName(QStringLiteral("List1"));
     List1->addItems(kDiameters);
     List1->setFixedSize(120, 96);
-    Text1 = new QLineEdit(QStringLiteral("2.0"), group);
+    Text1 = new QLineEdit(qt_text(locale_number_text("2.0", numberLocale())), group);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(90);
     heading->setBuddy(Text1);
@@ -81,7 +83,8 @@ void Lubrication::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) {
         return;
     }
-    Text1->setText(List1->item(row)->text());
+    Text1->setText(
+        qt_text(locale_number_text(List1->item(row)->text().toStdString(), numberLocale())));
     showResult();
 }
 

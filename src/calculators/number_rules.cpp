@@ -274,6 +274,33 @@ double leadingValue(std::string_view text) {
     return leading_decimal(s);
 }
 
+bool is_number_being_typed(std::string_view text, const NumberLocale& locale) {
+    const std::string_view t = trimmed_blanks(text);
+    const std::size_t separator =
+        locale.grouping.empty() ? std::string_view::npos : t.rfind(locale.grouping);
+    if (separator == std::string_view::npos || isNumberText(t, locale)) {
+        return false;
+    }
+    const std::string_view tail = t.substr(separator + locale.grouping.size());
+    if (tail.size() > 2 || !std::all_of(tail.begin(), tail.end(), is_digit)) {
+        return false;
+    }
+    std::string completed(t);
+    completed.append(3 - tail.size(), '0');
+    return isNumberText(completed, locale);
+}
+
+std::string locale_number_text(std::string_view plain, const NumberLocale& locale) {
+    std::string text(plain);
+    if (!isNumberText(plain, NumberLocale{".", ""})) {
+        return text;
+    }
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, locale.decimal);
+    }
+    return text;
+}
+
 bool isNumberText(std::string_view text, const NumberLocale& locale) {
     const std::string_view t = trimmed_blanks(text);
     const auto at = [&t](std::size_t i, std::string_view what) {

@@ -31,6 +31,16 @@ double leadingValue(std::string_view text);
 // or D. Blanks are spaces, tabs, line feeds and carriage returns.
 bool isNumberText(std::string_view text, const NumberLocale& locale);
 
+// Whether a text is a number still being typed: not a number yet, but one once its last group
+// of digits is complete ("1," "1,0" "1,00" on the way to "1,000" in English). Such a text
+// reads as the number before the separator meanwhile.
+bool is_number_being_typed(std::string_view text, const NumberLocale& locale);
+
+// A plain number text, as the data file and the program's tables write them ("." as the
+// decimal point, no grouping), in the locale's own form, so that a box of the user's reads it
+// back as the same number ("0.420" is "0,420" in German); any other text unchanged.
+std::string locale_number_text(std::string_view plain, const NumberLocale& locale);
+
 // The text without the blanks around it (the blanks isNumberText allows there).
 std::string_view trimmed_blanks(std::string_view text);
 

@@ -30,6 +30,27 @@ void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
     platform.message(raiser->window(), qt_text(text));
 }
 
+void warn_about_change(Platform& platform, QLineEdit* box, const NumberLocale& locale,
+                       std::optional<std::string_view> warning) {
+    if (warning && !is_number_being_typed(box->text().toStdString(), locale)) {
+        show_message(platform, box, *warning);
+    }
+}
+
+void warn_when_left(Platform& platform, QLineEdit* box, const NumberLocale& locale,
+                    InputCheck check) {
+    QObject::connect(box, &QLineEdit::editingFinished, box,
+                     [&platform, box, locale, check = std::move(check)] {
+                         const std::string text = box->text().toStdString();
+                         if (!is_number_being_typed(text, locale)) {
+                             return; // warned, if at all, as it changed
+                         }
+                         if (const auto warning = check(text)) {
+                             show_message(platform, box, *warning);
+                         }
+                     });
+}
+
 RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,
                        std::function<void()> show_result, QWidget* parent)
     : QObject(parent), heading(named_label(design.heading_name, design.heading, parent)),
@@ -46,6 +67,9 @@ RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,
     heading->setBuddy(text);
 
     connect(text, &QLineEdit::textChanged, this, &RangeInput::textChange);
+    warn_when_left(platform_, text, locale_, [locale = locale_](std::string_view typed) {
+        return range_input_message(typed, locale);
+    });
     // actionTriggered fires for user moves only (mouse and keyboard), after the slider's
     // position has moved and before its value follows.
     connect(slider, &QSlider::actionTriggered, this, &RangeInput::sliderClick);
@@ -64,9 +88,7 @@ void RangeInput::load() {
 
 void RangeInput::textChange() {
     const std::string typed = text->text().toStdString();
-    if (const auto warning = range_input_message(typed, locale_)) {
-        show_message(platform_, text, *warning);
-    }
+    warn_about_change(platform_, text, locale_, range_input_message(typed, locale_));
     slider->setValue(
         slider_position(read_input(typed, locale_), slider->minimum(), slider->maximum()));
     show_result_();
@@ -84,10 +106,14 @@ double RangeInput::value() const {
 FrictionInput::FrictionInput(const char* heading_name, const QString& heading_text,
                              Platform& platform, std::function<void()> show_result, QWidget* parent)
     : QObject(parent), heading(named_label(heading_name, heading_text, parent)),
-      text(named_box("Text1", QStringLiteral("0.150"), parent)), platform_(platform),
-      locale_(platform.numberLocale()), show_result_(std::move(show_result)) {
+      text(named_box("Text1", qt_text(locale_number_text("0.150", platform.numberLocale())),
+                     parent)),
+      platform_(platform), locale_(platform.numberLocale()), show_result_(std::move(show_result)) {
     heading->setBuddy(text);
     connect(text, &QLineEdit::textChanged, this, &FrictionInput::textChange);
+    warn_when_left(platform_, text, locale_, [locale = locale_](std::string_view typed) {
+        return friction_input_message(typed, locale);
+    });
 }
 
 void FrictionInput::addTo(QGridLayout& grid, int row) const {
@@ -96,9 +122,8 @@ void FrictionInput::addTo(QGridLayout& grid, int row) const {
 }
 
 void FrictionInput::textChange() {
-    if (const auto warning = friction_input_message(text->text().toStdString(), locale_)) {
-        show_message(platform_, text, *warning);
-    }
+    warn_about_change(platform_, text, locale_,
+                      friction_input_message(text->text().toStdString(), locale_));
     show_result_();
 }
 

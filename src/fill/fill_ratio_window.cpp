@@ -134,6 +134,9 @@ void FillRatio::buildControls() {
     connect(Command1, &QPushButton::clicked, this, &FillRatio::Command1_Click);
     connect(List1, &ActionListView::acted, this, &FillRatio::List1_Click);
     connect(prefMaxFill, &QLineEdit::textChanged, this, &FillRatio::prefMaxFill_Change);
+    warn_when_left(platform(), prefMaxFill, locale_, [locale = locale_](std::string_view typed) {
+        return range_input_message(typed, locale);
+    });
 
     setTabOrder(sch40, sdr11);
     setTabOrder(sdr11, sdr135);
@@ -337,10 +340,11 @@ void FillRatio::fillcalc() {
 }
 
 void FillRatio::prefMaxFill_Change() {
-    if (isNumberText(prefMaxFill->text().toStdString(), locale_)) {
+    const std::string typed = prefMaxFill->text().toStdString();
+    if (isNumberText(typed, locale_)) {
         fillcalc();
     } else {
-        show_message(platform(), this, kEnterNumberMessage);
+        warn_about_change(platform(), prefMaxFill, locale_, kEnterNumberMessage);
     }
 }
 

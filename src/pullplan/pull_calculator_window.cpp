@@ -70,6 +70,14 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Text2, &QLineEdit::textChanged, this, &PullCalculator::Text2_Change);
     connect(Text3, &QLineEdit::textChanged, this, &PullCalculator::Text3_Change);
     connect(Text7, &QLineEdit::textChanged, this, &PullCalculator::Text7_Change);
+    const auto number_check = [locale = locale_](std::string_view typed) {
+        return range_input_message(typed, locale);
+    };
+    warn_when_left(platform(), Text2, locale_, number_check);
+    warn_when_left(platform(), Text3, locale_, number_check);
+    warn_when_left(platform(), Text1, locale_, [locale = locale_](std::string_view typed) {
+        return friction_input_message(typed, locale);
+    });
     // The description has no change handling of its own; only the caption's mark follows it.
     connect(Text6, &QLineEdit::textChanged, this, &PullCalculator::showModified);
     connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
@@ -112,7 +120,7 @@ QWidget* PullCalculator::buildCableInput() {
     Text6 = box("Text6", QStringLiteral("Cable to pull"), group, 2 * kBoxWidth);
     Text2 = box("Text2", QStringLiteral("10"), group);
     Text3 = box("Text3", QStringLiteral("5"), group);
-    Text1 = box("Text1", QStringLiteral("0.150"), group);
+    Text1 = box("Text1", qt_text(locale_number_text("0.150", locale_)), group);
     lubricantLabel = label("lubricantLabel", QString(), group);
     lubricantLabel->setMinimumWidth(70);
     Command2 = new QPushButton(QStringLiteral("Select Cable"), group);
@@ -559,9 +567,7 @@ void PullCalculator::List6_Click(int row) {
 }
 
 void PullCalculator::Text1_Change() {
-    if (const auto warning = friction_input_message(text(Text1), locale_)) {
-        show_message(platform(), this, *warning);
-    }
+    warn_about_change(platform(), Text1, locale_, friction_input_message(text(Text1), locale_));
     // The label names the lubricant only while the coefficient is the one it gives.
     if (!gives_coefficient(lubricantLabel->text().toStdString(),
                            read_input(text(Text1), locale_))) {
@@ -571,16 +577,12 @@ void PullCalculator::Text1_Change() {
 }
 
 void PullCalculator::Text2_Change() {
-    if (const auto warning = range_input_message(text(Text2), locale_)) {
-        show_message(platform(), this, *warning);
-    }
+    warn_about_change(platform(), Text2, locale_, range_input_message(text(Text2), locale_));
     pullcalc();
 }
 
 void PullCalculator::Text3_Change() {
-    if (const auto warning = range_input_message(text(Text3), locale_)) {
-        show_message(platform(), this, *warning);
-    }
+    warn_about_change(platform(), Text3, locale_, range_input_message(text(Text3), locale_));
     pullcalc();
 }
 

@@ -168,7 +168,8 @@ QWidget* PullCheck::buildInputs() {
     configuration = named(new QComboBox(group), "configuration");
     configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
                              QStringLiteral("Cradled"), QStringLiteral("Diamond")});
-    minClearance = named(new QLineEdit(QStringLiteral("0.5"), group), "minClearance");
+    minClearance =
+        named(new QLineEdit(qt_text(locale_number_text("0.5", locale_)), group), "minClearance");
     swbpLimit = named(new QLineEdit(QStringLiteral("500"), group), "swbpLimit");
     bendRadius = named(new QLineEdit(group), "bendRadius");
     bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
@@ -195,7 +196,11 @@ QWidget* PullCheck::buildInputs() {
     for (const auto& [box, name] : boxes) {
         connect(box, &QLineEdit::textChanged, this,
                 [this, box = box, name = name] { boxChanged(box, name); });
+        warn_when_left(platform(), box, locale_,
+                       [this, name = name](std::string_view) { return boxWarning(name); });
     }
+    warn_when_left(platform(), conduitId, locale_,
+                   [this](std::string_view) { return boxWarning("conduit-id"); });
     connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
     connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
     standardChosen(0);
@@ -230,7 +235,7 @@ void PullCheck::standardChosen(int index) {
         conduit_standard(conduit_standards()[static_cast<std::size_t>(index)]);
     int matching = -1; // the size whose inside diameter the box already holds
     for (const ConduitSize& size : standard.sizes) {
-        if (qt_text(size.pipe_id) == conduitId->text().trimmed()) {
+        if (qt_text(locale_number_text(size.pipe_id, locale_)) == conduitId->text().trimmed()) {
             matching = tradeSize->count();
         }
         tradeSize->addItem(
@@ -244,7 +249,8 @@ void PullCheck::sizeChosen(int index) {
     if (index < 0) {
         return;
     }
-    conduitId->setText(tradeSize->itemData(index).toString());
+    conduitId->setText(
+        qt_text(locale_number_text(tradeSize->itemData(index).toString().toStdString(), locale_)));
     recheck();
 }
 
@@ -255,15 +261,20 @@ void PullCheck::idTyped() {
     boxChanged(conduitId, "conduit-id");
 }
 
+std::optional<std::string_view> PullCheck::boxWarning(std::string_view name) const {
+    std::vector<CheckWarning> warnings;
+    read_check_inputs(inputTexts(), locale_, &warnings);
+    for (const CheckWarning& warning : warnings) {
+        if (warning.box == name) {
+            return warning.message;
+        }
+    }
+    return std::nullopt;
+}
+
 void PullCheck::boxChanged(QLineEdit* box, std::string_view name) {
     if (!box->text().trimmed().isEmpty()) {
-        std::vector<CheckWarning> warnings;
-        read_check_inputs(inputTexts(), locale_, &warnings);
-        for (const CheckWarning& warning : warnings) {
-            if (warning.box == name) {
-                show_message(platform(), this, warning.message);
-            }
-        }
+        warn_about_change(platform(), box, locale_, boxWarning(name));
     }
     recheck();
 }

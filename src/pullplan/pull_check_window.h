@@ -60,6 +60,8 @@ private:
     void idTyped();
     // Warns about the box's text as the program warns about numbers, then checks again.
     void boxChanged(QLineEdit* box, std::string_view name);
+    // The warning of the box of this name (as the command line names it), if any.
+    std::optional<std::string_view> boxWarning(std::string_view name) const;
     void recheck();
     void showResult();
     CheckInputTexts inputTexts() const;

@@ -81,7 +81,7 @@ TEST(WholeFileSave, AnUncommittedSaveLeavesTheFileAsItWas) {
 
 TEST(ReportFile, RefusesWhatIsNoRegularFileBeforeReadingIt) {
     const test::TempFolder folder;
-    for (const std::string path :
+    for (const std::string& path :
          {std::string("/dev/zero"), folder.file(""), folder.file("missing.rtf"), std::string()}) {
         const ReportFile file = read_report_file(path);
         EXPECT_FALSE(file.read) << path;

@@ -347,6 +347,32 @@ private slots:
         QCOMPARE(fixture_.registry().find<MaxPull>(), nullptr);
     }
 
+    void inAGermanLocaleTheFilesFiguresReadBackAsTheSameNumbers() {
+        fixture_.platform().locale = {",", "."};
+        window_->close();
+        fixture_.restartRegistry();
+        auto& planner = fixture_.registry().show<PullCalculator>();
+        child<QPushButton>(planner, "Command2")->click();
+        window_ = fixture_.registry().find<MaxPull>();
+        chooseCableA();
+        clickLubricant(QStringLiteral("Slikko!"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("74,5"));
+        QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0,062"));
+        QVERIFY2(fixture_.platform().messages.isEmpty(),
+                 qPrintable(fixture_.platform().messages.join(QLatin1Char('|'))));
+        planner.editPlan([](PullPlanLinks& plan) { plan.append("Straight", "1000", "0"); });
+        planner.pullcalc(); // 1000 ft of 74.5 lbs/kft at 0.062: 4.6 lbs, not 4619
+        QCOMPARE(planner.results().forward.to_vector(), std::vector<std::string>{"5"});
+
+        FillRatio& fill = openFromTheFillWindow();
+        chooseCableA();
+        child<QPushButton>(*window_, "Command1")->click();
+        QCOMPARE(fill.diameterBox()->text(), QStringLiteral("0,5"));
+        fill.cmd1_Click(); // 0.5 in, not 5 in: it fits the smaller sizes
+        QVERIFY(fill.report().rows[2].percent != "over");
+        QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
     void closingByTheCloseBoxEndsTheFillLaunch() {
         FillRatio& fill = openFromTheFillWindow();
         QVERIFY(fill.launchFlag()->isChecked());

@@ -242,3 +242,36 @@ TEST(WrittenNumbers, ReadBackAsTheNumbersTheyStandFor) {
 
 } // namespace
 } // namespace tensora
+
+namespace tensora {
+namespace {
+
+TEST(NumberBeingTyped, IsANumberWhoseLastGroupIsNotCompleteYet) {
+    const NumberLocale english{".", ","};
+    const NumberLocale german{",", "."};
+    for (const char* typed : {"1,", "1,0", "1,00", "-12,", "1,000,0", " 1,0 "}) {
+        EXPECT_TRUE(is_number_being_typed(typed, english)) << typed;
+    }
+    for (const char* done : {"1,000", "1", ",5", "1.5,", "12345,6", "1,0000", "1,x", "", "1,0e"}) {
+        EXPECT_FALSE(is_number_being_typed(done, english)) << done;
+    }
+    EXPECT_TRUE(is_number_being_typed("1.0", german));
+    EXPECT_FALSE(is_number_being_typed("1,0", german)); // a whole number there
+    EXPECT_FALSE(is_number_being_typed("1,", NumberLocale{".", ""}));
+}
+
+TEST(LocaleNumberText, WritesAPlainNumberAsTheLocaleReadsIt) {
+    const NumberLocale german{",", "."};
+    EXPECT_EQ(locale_number_text("0.420", german), "0,420");
+    EXPECT_EQ(locale_number_text("162.6", german), "162,6");
+    EXPECT_EQ(locale_number_text("1.5E-07", german), "1,5E-07");
+    EXPECT_EQ(locale_number_text("12000", german), "12000");
+    EXPECT_EQ(locale_number_text("VX-0.5", german), "VX-0.5"); // no number: as it is
+    EXPECT_EQ(locale_number_text("0.420", NumberLocale{".", ","}), "0.420");
+    for (const char* plain : {"0.420", "162.6", "12000", "1.5E-07", "-3.25"}) {
+        EXPECT_EQ(read_input(locale_number_text(plain, german), german), leadingValue(plain));
+    }
+}
+
+} // namespace
+} // namespace tensora

@@ -175,6 +175,19 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty()); // never read as "\r\n" on the way
     }
 
+    void aThousandTypedKeyByKeyWarnsOnlyIfLeftUnfinished() {
+        QLineEdit* allowable = box("Text2");
+        allowable->selectAll();
+        QTest::keyClicks(allowable, QStringLiteral("1,000"));
+        QVERIFY(fixture_.platform().messages.isEmpty());
+        QCOMPARE(allowable->text(), QStringLiteral("1,000"));
+        box("Text3")->selectAll();
+        QTest::keyClicks(box("Text3"), QStringLiteral("2,0"));
+        QVERIFY(fixture_.platform().messages.isEmpty()); // 2 meanwhile
+        QTest::keyClick(box("Text3"), Qt::Key_Return);
+        QCOMPARE(fixture_.platform().messages, QStringList{kNumberMessage});
+    }
+
     void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {
         submit(QStringLiteral(" 100 "));
         QCOMPARE(column("List2"), QStringList{QStringLiteral("100")});
