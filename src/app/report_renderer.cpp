@@ -18,7 +18,7 @@ namespace {
 const QColor kRule(150, 150, 150);
 
 // One size for the text of every table and list of the report, one for their titles.
-constexpr double kBodyPoints = 9;
+constexpr double kBodyPoints = 8.5;
 constexpr double kTitlePoints = 12;
 
 struct Column {
@@ -57,7 +57,9 @@ public:
         return font;
     }
 
-    double lineHeight(const QFont& font) const { return QFontMetricsF(font, &device_).height(); }
+    double lineHeight(const QFont& font) const { return metrics(font).height(); }
+    // Measured on the device in both passes, so that counting and drawing break alike.
+    QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
 
     // Room for `height` more on this page, else a new page.
     void need(double height) {
@@ -145,63 +147,108 @@ void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QStr
     pages.advance(pages.pt(10));
 }
 
-// The tension profile, as the profile window draws it.
+// Lines of text no wider than `width`, broken between words.
+QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double width) {
+    QStringList lines;
+    QString current;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.append(current);
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    if (!current.isEmpty()) {
+        lines.append(current);
+    }
+    return lines;
+}
+
+// The tension profile, as the profile window draws it: the same scales, the same legend.
 void graph(Pages& pages, const PrintedReport& report) {
     const ProfileData& profile = report.profile;
-    if (profile.forward.size() <= 1) {
+    if (profile.links == 0) {
         return;
     }
-    const double height = pages.inch(3.3);
+    const QFont small = pages.font(7.5);
+    const QFontMetricsF metrics = pages.metrics(small);
+    const double label = metrics.height();
+    const double plot_width = pages.width() - pages.inch(0.7);
+    // The legend under the plot: each pull on a line of its own, then the key, wrapped.
+    const ProfileScale scale = profile_scale(profile);
+    QString key = QStringLiteral("Bends");
+    if (profile.allowable > 0) {
+        key += QStringLiteral("    - - ") + qt_text(allowable_text(profile, scale));
+    }
+    if (!report.plan.caption.empty()) {
+        key += QStringLiteral("    -\u00b7- ") + qt_text(report.plan.caption);
+    }
+    if (const std::string left_out = left_out_text(profile); !left_out.empty()) {
+        key += QStringLiteral("    ") + qt_text(left_out);
+    }
+    const QList<QPair<QString, QColor>> entries{
+        {qt_text(pull_legend(profile, true)), kForwardPull},
+        {qt_text(pull_legend(profile, false)), kReversePull},
+        {key, kBendShade.darker(115)}};
+    QList<QPair<QStringList, QColor>> legend;
+    int legend_lines = 0;
+    for (const auto& [text, color] : entries) {
+        legend.append({wrapped(text, metrics, plot_width - pages.pt(13)), color});
+        legend_lines += static_cast<int>(legend.back().first.size());
+    }
+    const double height = pages.inch(3.0) + label * legend_lines;
     pages.need(height + pages.pt(8));
     if (!pages.drawing()) {
         pages.advance(height + pages.pt(8));
         return;
     }
     QPainter& p = pages.painter();
-    const QFont small = pages.font(7.5);
-    const double label = pages.lineHeight(small);
-    const QRectF plot(pages.left() + pages.inch(0.6), pages.y() + label * 1.5,
-                      pages.width() - pages.inch(0.7), height - label * 6);
-
-    double top = profile.allowable;
-    for (const auto* pull : {&profile.forward, &profile.reverse}) {
-        for (const ProfilePoint& point : *pull) {
-            top = std::max(top, point.tension);
-        }
-    }
-    const double y_step = axis_step(top > 0 ? top * 1.1 : 10);
-    const double y_max = std::ceil((top > 0 ? top * 1.1 : 10) / y_step) * y_step;
-    const double x_step = axis_step(profile.length > 0 ? profile.length : 1);
-    const double x_max = std::ceil((profile.length > 0 ? profile.length : 1) / x_step) * x_step;
+    const QRectF plot(pages.left() + pages.inch(0.6), pages.y() + label * 1.5, plot_width,
+                      pages.inch(3.0) - label * 4.5);
+    const double x_span = scale.distance_to - scale.distance_from;
+    const double y_span = scale.tension_to - scale.tension_from;
     const auto at = [&](double distance, double tension) {
-        return QPointF(plot.left() + distance / x_max * plot.width(),
-                       plot.bottom() - tension / y_max * plot.height());
+        return QPointF(plot.left() + (distance - scale.distance_from) / x_span * plot.width(),
+                       plot.bottom() - (tension - scale.tension_from) / y_span * plot.height());
     };
+    const QPen grid(QColor(220, 220, 220), pages.pt(0.4));
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(small);
+    p.setClipRect(plot.adjusted(-pages.pt(2), -pages.pt(2), pages.pt(2), pages.pt(2)));
     for (const ProfileBend& bend : profile.bends) {
         const double left = at(bend.start, 0).x();
         const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
         p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBendShade);
     }
-    p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
-    for (double y = 0; y <= y_max + y_step / 2; y += y_step) {
+    p.setClipping(false);
+    // Ticks at whole steps from 0, inside the axes' ranges.
+    const auto ticks = [](double from, double to, double step) {
+        QList<double> list;
+        for (double v = std::ceil(from / step) * step; v <= to + step * 1e-9; v += step) {
+            list.append(std::fabs(v) < step * 1e-9 ? 0 : v);
+        }
+        return list;
+    };
+    for (const double y : ticks(scale.tension_from, scale.tension_to, scale.tension_step)) {
         const double line = at(0, y).y();
+        p.setPen(grid);
         p.drawLine(QPointF(plot.left(), line), QPointF(plot.right(), line));
         p.setPen(Qt::black);
         p.drawText(QRectF(plot.left() - pages.inch(0.6), line - label / 2, pages.inch(0.55), label),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', 0));
-        p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(y, 'f', scale.tension_decimals));
     }
-    for (double x = 0; x <= x_max + x_step / 2; x += x_step) {
+    for (const double x : ticks(scale.distance_from, scale.distance_to, scale.distance_step)) {
         const double column = at(x, 0).x();
+        p.setPen(grid);
         p.drawLine(QPointF(column, plot.top()), QPointF(column, plot.bottom()));
         p.setPen(Qt::black);
         p.drawText(QRectF(column - pages.inch(0.4), plot.bottom() + 2, pages.inch(0.8), label),
-                   Qt::AlignHCenter, QString::number(x, 'f', 0));
-        p.setPen(QPen(QColor(220, 220, 220), pages.pt(0.4)));
+                   Qt::AlignHCenter, QString::number(x, 'f', scale.distance_decimals));
     }
     p.setPen(QPen(Qt::black, pages.pt(0.6)));
     p.drawRect(plot);
@@ -209,29 +256,32 @@ void graph(Pages& pages, const PrintedReport& report) {
                Qt::AlignHCenter, QStringLiteral("Distance along the route (ft)"));
     p.drawText(
         QRectF(plot.left() - pages.inch(0.6), plot.top() - label * 1.4, pages.inch(4), label),
-        Qt::AlignLeft,
-        profile.values_left_out
-            ? QStringLiteral("Tension (lbs) \u2014 values out of range left out")
-            : QStringLiteral("Tension (lbs)"));
+        Qt::AlignLeft, QStringLiteral("Tension (lbs)"));
 
     if (profile.allowable > 0) {
         p.setPen(QPen(kOverLimit, pages.pt(1), Qt::DashLine));
-        p.drawLine(at(0, profile.allowable), at(x_max, profile.allowable));
-        p.drawText(QRectF(plot.right() - pages.inch(2), at(0, profile.allowable).y() - label,
-                          pages.inch(2) - 2, label),
-                   Qt::AlignRight, QStringLiteral("allowable %1 lbs").arg(profile.allowable));
+        const QString text = qt_text(allowable_text(profile, scale));
+        if (scale.allowable_shown) {
+            p.drawLine(at(scale.distance_from, profile.allowable),
+                       at(scale.distance_to, profile.allowable));
+            p.drawText(QRectF(plot.right() - pages.inch(3), at(0, profile.allowable).y() - label,
+                              pages.inch(3) - 2, label),
+                       Qt::AlignRight, text);
+        } else {
+            p.drawText(QRectF(plot.right() - pages.inch(3), plot.top() - label * 1.4,
+                              pages.inch(3), label),
+                       Qt::AlignRight, text + QStringLiteral(" \u2191"));
+        }
     }
     if (profile.mid_assist_at) {
         p.setPen(QPen(Qt::darkGray, pages.pt(1), Qt::DashDotLine));
-        p.drawLine(at(*profile.mid_assist_at, 0), at(*profile.mid_assist_at, y_max));
-        p.drawText(
-            QRectF(at(*profile.mid_assist_at, 0).x() + 3, plot.top() + 2, pages.inch(3), label),
-            Qt::AlignLeft, qt_text(report.plan.caption));
+        p.drawLine(at(*profile.mid_assist_at, scale.tension_from),
+                   at(*profile.mid_assist_at, scale.tension_to));
     }
     for (const auto& [pull, color] :
          {std::pair{&profile.forward, kForwardPull}, std::pair{&profile.reverse, kReversePull}}) {
-        const auto points =
-            decimated(*pull, 0, x_max, static_cast<int>(plot.width() / pages.pt(0.5)));
+        const auto points = decimated(*pull, scale.distance_from, scale.distance_to,
+                                      static_cast<int>(plot.width() / pages.pt(0.5)));
         QPainterPath path;
         for (std::size_t i = 0; i < points.size(); ++i) {
             const QPointF point = at(points[i].distance, points[i].tension);
@@ -247,25 +297,15 @@ void graph(Pages& pages, const PrintedReport& report) {
             }
         }
     }
-    // The legend under the plot.
-    const auto worst = [](const std::optional<WorstSidewall>& worst) {
-        return worst ? QStringLiteral(", worst sidewall %1 at link %2")
-                           .arg(qt_text(worst->text))
-                           .arg(worst->link + 1)
-                     : QString();
-    };
-    const QList<QPair<QString, QColor>> legend{
-        {QStringLiteral("Forward pull") + worst(profile.worst_forward), kForwardPull},
-        {QStringLiteral("Reverse pull") + worst(profile.worst_reverse), kReversePull},
-        {QStringLiteral("Bends"), kBendShade}};
-    double x = plot.left();
-    const double legend_y = plot.bottom() + label * 2.6;
-    for (const auto& [name, color] : legend) {
-        p.fillRect(QRectF(x, legend_y + label * 0.3, pages.pt(10), label * 0.4), color);
-        const double width = QFontMetricsF(small, p.device()).horizontalAdvance(name);
+    double y = plot.bottom() + label * 2.6;
+    for (const auto& [lines, color] : legend) {
+        p.fillRect(QRectF(plot.left(), y + label * 0.3, pages.pt(10), label * 0.4), color);
         p.setPen(Qt::black);
-        p.drawText(QRectF(x + pages.pt(13), legend_y, width + 2, label), Qt::AlignLeft, name);
-        x += pages.pt(13) + width + pages.pt(14);
+        for (const QString& line : lines) {
+            p.drawText(QRectF(plot.left() + pages.pt(13), y, plot.width() - pages.pt(13), label),
+                       Qt::AlignLeft, line);
+            y += label;
+        }
     }
     p.restore();
     pages.advance(height + pages.pt(8));

@@ -325,10 +325,11 @@ QWidget* PullCalculator::buildResults() {
     // side wall, the shared scroll bar.
     grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), group), 0, 0, 1, 4,
                     Qt::AlignHCenter);
-    grid->addWidget(vertical_line("Line1", group), 0, 4, 4, 1);
+    // The separators stop above the mid-assist caption's row, which runs on across them.
+    grid->addWidget(vertical_line("Line1", group), 0, 4, 3, 1);
     grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), group), 0,
                     5, 1, 3, Qt::AlignHCenter);
-    grid->addWidget(vertical_line("Line2", group), 0, 8, 4, 1);
+    grid->addWidget(vertical_line("Line2", group), 0, 8, 3, 1);
     grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), group), 0,
                     9, 1, 3, Qt::AlignHCenter);
 

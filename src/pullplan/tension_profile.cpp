@@ -13,11 +13,14 @@ double route_length(const PullLinkValues& link) {
 }
 
 void add_point(std::vector<ProfilePoint>& line, double distance, double tension, int link,
-               bool& left_out) {
+               bool& left_out, std::vector<int>& left_out_links) {
     if (drawable_tension(tension)) {
         line.push_back({distance, tension, link});
     } else {
         left_out = true;
+        if (link >= 0 && (left_out_links.empty() || left_out_links.back() != link)) {
+            left_out_links.push_back(link);
+        }
     }
 }
 
@@ -27,9 +30,58 @@ void take_worst(std::optional<WorstSidewall>& worst, double tension, double leng
         return;
     }
     const double pressure = tension / length;
-    if (std::isfinite(pressure) && (!worst || pressure > worst->pressure)) {
+    if (std::isfinite(pressure) && (!worst || std::fabs(pressure) > std::fabs(worst->pressure))) {
         worst = WorstSidewall{pressure, std::string(text), link};
     }
+}
+
+void take_highest(std::optional<HighestTension>& highest, double tension, std::string_view text,
+                  int link) {
+    if (drawable_tension(tension) && (!highest || tension > highest->tension)) {
+        highest = HighestTension{tension, std::string(text), link};
+    }
+}
+
+// "5", "5 to 9", "5 to 9, 12 and 14": runs of links as the user numbers them.
+std::string link_runs(const std::vector<int>& links) {
+    constexpr std::size_t kMostRuns = 4;
+    std::vector<std::pair<int, int>> runs;
+    for (const int link : links) {
+        if (!runs.empty() && runs.back().second + 1 == link) {
+            runs.back().second = link;
+        } else {
+            runs.emplace_back(link, link);
+        }
+    }
+    std::string text;
+    const std::size_t shown = std::min(runs.size(), kMostRuns);
+    for (std::size_t i = 0; i < shown; ++i) {
+        if (i > 0) {
+            text += i + 1 == shown && shown == runs.size() ? " and " : ", ";
+        }
+        text += std::to_string(runs[i].first + 1);
+        if (runs[i].second != runs[i].first) {
+            text += " to " + std::to_string(runs[i].second + 1);
+        }
+    }
+    if (runs.size() > shown) {
+        text += " and " + std::to_string(runs.size() - shown) + " more";
+    }
+    return (links.size() == 1 ? "link " : "links ") + text;
+}
+
+// An axis from `low` to `high` at round steps, reaching a little beyond both.
+void scale_axis(double low, double high, double& from, double& to, double& step,
+                int& decimals) {
+    const double span = high > low ? high - low : std::max(std::fabs(high), 1.0);
+    step = axis_step(span * 1.1);
+    decimals = axis_decimals(step);
+    const double pad = span * 0.03;
+    to = std::ceil((high + pad) / step) * step;
+    if (to - high < pad) {
+        to += pad; // a marker at the very top keeps its whole
+    }
+    from = low < 0 ? std::floor((low - pad) / step) * step : -pad;
 }
 
 } // namespace
@@ -61,14 +113,21 @@ ProfileData tension_profile(const ProfileSource& source) {
         profile.mid_assist_at = starts[s + 1];
     }
 
+    profile.links = n;
     bool& left_out = profile.values_left_out;
-    add_point(profile.forward, 0, back_tension, -1, left_out);
+    std::vector<int>& forward_out = profile.forward_left_out;
+    std::vector<int>& reverse_out = profile.reverse_left_out;
+    add_point(profile.forward, 0, back_tension, -1, left_out, forward_out);
     for (std::size_t i = 0; i < n; ++i) {
         const int link = static_cast<int>(i);
         add_point(profile.forward, starts[i + 1], source.results.forward_tension[i], link,
-                  left_out);
+                  left_out, forward_out);
+        take_highest(profile.highest_forward, source.results.forward_tension[i],
+                     source.results.forward[i], link);
+        take_highest(profile.highest_reverse, source.results.reverse_tension[i],
+                     source.results.reverse[i], link);
         if (point && i == s) {
-            add_point(profile.forward, starts[i + 1], 0, link, left_out); // a new pull starts
+            add_point(profile.forward, starts[i + 1], 0, link, left_out, forward_out);
         }
         if (!links[i].straight) {
             const std::string angle = i < source.angles.size() ? source.angles[i] : std::string();
@@ -79,15 +138,94 @@ ProfileData tension_profile(const ProfileSource& source) {
                        source.results.reverse_sidewall[i], link);
         }
     }
-    add_point(profile.reverse, profile.length, back_tension, -1, left_out);
+    add_point(profile.reverse, profile.length, back_tension, -1, left_out, reverse_out);
     for (std::size_t i = n; i-- > 0;) {
         const int link = static_cast<int>(i);
-        add_point(profile.reverse, starts[i], source.results.reverse_tension[i], link, left_out);
+        add_point(profile.reverse, starts[i], source.results.reverse_tension[i], link, left_out,
+                  reverse_out);
         if (point && i == s + 1) {
-            add_point(profile.reverse, starts[i], 0, link, left_out);
+            add_point(profile.reverse, starts[i], 0, link, left_out, reverse_out);
         }
     }
+    std::reverse(reverse_out.begin(), reverse_out.end());
     return profile;
+}
+
+int axis_decimals(double step) {
+    if (!(step > 0) || !std::isfinite(step) || step >= 1) {
+        return 0;
+    }
+    return static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+}
+
+ProfileScale profile_scale(const ProfileData& profile) {
+    ProfileScale scale;
+    const double length = profile.length > 0 ? profile.length : 1;
+    scale.distance_step = axis_step(length);
+    scale.distance_decimals = axis_decimals(scale.distance_step);
+    scale.distance_from = -length * 0.015; // markers at the route's ends keep their whole
+    scale.distance_to = length * 1.015;
+
+    bool any = false;
+    double low = 0;
+    double high = 0;
+    for (const auto* pull : {&profile.forward, &profile.reverse}) {
+        for (const ProfilePoint& point : *pull) {
+            low = std::min(low, point.tension);
+            high = std::max(high, point.tension);
+            any = true;
+        }
+    }
+    if (profile.allowable > 0) {
+        // Far above the curves, the allowable tension would squeeze them to the bottom.
+        scale.allowable_above = any && high > 0 && profile.allowable > 2 * high;
+        scale.allowable_shown = !scale.allowable_above;
+        if (scale.allowable_shown) {
+            high = std::max(high, profile.allowable);
+        }
+    }
+    if (!(high > low)) {
+        high = 10;
+    }
+    scale_axis(low, high, scale.tension_from, scale.tension_to, scale.tension_step,
+               scale.tension_decimals);
+    return scale;
+}
+
+std::string pull_legend(const ProfileData& profile, bool forward) {
+    std::string text = forward ? "Forward pull" : "Reverse pull";
+    const auto& highest = forward ? profile.highest_forward : profile.highest_reverse;
+    const auto& worst = forward ? profile.worst_forward : profile.worst_reverse;
+    std::string parts;
+    if (highest) {
+        parts += "highest " + (highest->text.empty() ? std::string("0") : highest->text) +
+                 " lbs at link " + std::to_string(highest->link + 1);
+    }
+    if (worst) {
+        parts += (parts.empty() ? "" : "; ") + std::string("worst sidewall (tension / bend length) ") +
+                 (worst->text.empty() ? std::string("0") : worst->text) + " lbs/ft at link " +
+                 std::to_string(worst->link + 1);
+    }
+    return parts.empty() ? text : text + ": " + parts;
+}
+
+std::string allowable_text(const ProfileData& profile, const ProfileScale& scale) {
+    if (!(profile.allowable > 0)) {
+        return {};
+    }
+    return "allowable " + general_number_text(profile.allowable) + " lbs" +
+           (scale.allowable_above ? ", above the chart" : "");
+}
+
+std::string left_out_text(const ProfileData& profile) {
+    std::string text;
+    for (const auto& [links, name] : {std::pair{&profile.forward_left_out, "forward tension"},
+                                      std::pair{&profile.reverse_left_out, "reverse tension"}}) {
+        if (!links->empty()) {
+            text += (text.empty() ? "" : "; ") + std::string(name) + " after " + link_runs(*links);
+        }
+    }
+    return text.empty() ? text : "Not drawn (out of range): " + text + ".";
 }
 
 double axis_step(double span) {

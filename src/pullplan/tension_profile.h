@@ -26,10 +26,17 @@ struct ProfileBend {
     int link = 0;
 };
 
-// The worst sidewall pressure of one direction.
+// The worst sidewall pressure of one direction: the largest in magnitude.
 struct WorstSidewall {
     double pressure = 0; // lbs/ft
     std::string text;    // the planner's text for it
+    int link = 0;
+};
+
+// The highest tension of one direction.
+struct HighestTension {
+    double tension = 0; // lbs
+    std::string text;   // the planner's text for it
     int link = 0;
 };
 
@@ -42,7 +49,13 @@ struct ProfileData {
     std::optional<double> mid_assist_at; // ft along the route
     std::optional<WorstSidewall> worst_forward;
     std::optional<WorstSidewall> worst_reverse;
+    std::optional<HighestTension> highest_forward;
+    std::optional<HighestTension> highest_reverse;
     bool values_left_out = false; // tensions out of range are not among the points
+    std::size_t links = 0;        // the plan's links: a plan exists when there is one
+    // The links whose tension each way is out of range, left out of the points, in order.
+    std::vector<int> forward_left_out;
+    std::vector<int> reverse_left_out;
 };
 
 // What a profile is made of: the plan's links as the planner read them and as it shows them,
@@ -62,6 +75,41 @@ bool drawable_tension(double tension);
 
 // A step between an axis's ticks for a span: 1, 2 or 5 times a power of ten, about six to it.
 double axis_step(double span);
+
+// The decimals a tick label needs so that no two labels of an axis with this step read the
+// same (0 from a step of 1 up, 1 for 0.5 and 0.2, 2 for 0.05, ...).
+int axis_decimals(double step);
+
+// How the chart of a profile is scaled. Ticks stand at whole multiples of the step from 0;
+// each axis reaches a little beyond the data, so that no marker is cut at an edge. The tension
+// axis fits the curves and takes in zero, negative tensions and the allowable tension, unless
+// the allowable tension is far above the curves: then it is named at the top edge instead.
+struct ProfileScale {
+    double distance_from = 0;
+    double distance_to = 1;
+    double distance_step = 1;
+    int distance_decimals = 0;
+    double tension_from = 0;
+    double tension_to = 10;
+    double tension_step = 1;
+    int tension_decimals = 0;
+    bool allowable_shown = false; // the allowable line lies on the chart
+    bool allowable_above = false; // named at the top edge: far above the curves
+};
+ProfileScale profile_scale(const ProfileData& profile);
+
+// A pull's legend entry: its highest tension and worst sidewall pressure (the planner's column,
+// the tension leaving a bend divided by its length), each with its link: "Forward pull:
+// highest 28 lbs at link 3; worst sidewall (tension / bend length) 9 lbs/ft at link 2".
+std::string pull_legend(const ProfileData& profile, bool forward);
+
+// The allowable tension's label: "allowable 1000 lbs", and where it is above the chart,
+// "allowable 1000 lbs, above the chart".
+std::string allowable_text(const ProfileData& profile, const ProfileScale& scale);
+
+// What the chart leaves out, empty when nothing: "Not drawn (out of range): forward tension
+// after links 5 to 9; reverse tension after link 1."
+std::string left_out_text(const ProfileData& profile);
 
 // The points to draw on a line `pixels` wide spanning `from` to `to`: where points fall within
 // one pixel, only the first, the lowest, the highest and the last of them stay, in order.

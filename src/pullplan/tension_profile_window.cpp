@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace tensora {
 namespace {
@@ -37,13 +38,10 @@ QLineSeries* line(QChart& chart, const QColor& color, qreal width, Qt::PenStyle 
     return series;
 }
 
-QString worst_text(const std::optional<WorstSidewall>& worst) {
-    if (!worst) {
-        return {};
-    }
-    return QStringLiteral(", worst sidewall %1 at link %2")
-        .arg(qt_text(worst->text))
-        .arg(worst->link + 1);
+// A legend's key: a short line in the series' colour and pen, as rich text.
+QString key(const QColor& color, const QString& line) {
+    return QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>")
+        .arg(color.name(), line.toHtmlEscaped());
 }
 
 } // namespace
@@ -85,27 +83,20 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     setObjectName(QStringLiteral("TensionProfile"));
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Tension Profile"));
 
-    chart_->setMargins(QMargins(6, 6, 6, 6));
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // Room above the plot for the allowable tension when it lies above the chart; the legend
+    // is a label of the window's own below the chart, which wraps instead of cutting.
+    chart_->setMargins(QMargins(6, QFontMetrics(font()).height() + 6, 6, 6));
+    chart_->legend()->setVisible(false);
     distance_ = new QValueAxis(chart_);
     distance_->setTitleText(QStringLiteral("Distance along the route (ft)"));
-    distance_->setLabelFormat(QStringLiteral("%.0f"));
     tension_ = new QValueAxis(chart_);
-    tension_->setLabelFormat(QStringLiteral("%.0f"));
+    tension_->setTitleText(QStringLiteral("Tension (lbs)"));
     chart_->addAxis(distance_, Qt::AlignBottom);
     chart_->addAxis(tension_, Qt::AlignLeft);
 
-    // The bands are painted by their own item; this series only names them in the legend.
-    band_edges_ = new QLineSeries(chart_);
-    bends_ = new QAreaSeries(band_edges_);
-    bends_->setName(QStringLiteral("Bends"));
-    bends_->setBrush(kBendShade);
-    bends_->setPen(Qt::NoPen);
-    chart_->addSeries(bends_);
     bands_ = new BendBands(*chart_);
     allowable_ = line(*chart_, kOverLimit, 1.5, Qt::DashLine);
     mid_assist_ = line(*chart_, QColor(60, 60, 60), 1.5, Qt::DashDotLine);
-    mid_assist_->setName(QStringLiteral("Mid-assist pull point"));
     forward_ = line(*chart_, kForwardPull, 2, Qt::SolidLine);
     reverse_ = line(*chart_, kReversePull, 2, Qt::SolidLine);
     for (QLineSeries* pull : {forward_, reverse_}) {
@@ -120,8 +111,21 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     allowable_label_->setBrush(kOverLimit);
     mid_assist_label_ = new QGraphicsSimpleTextItem(chart_);
 
-    view_ = named(new QChartView(chart_, this), "profileChart");
+    picture_ = named(new QWidget(this), "profilePicture");
+    picture_->setAutoFillBackground(true);
+    view_ = named(new QChartView(chart_, picture_), "profileChart");
     view_->setRenderHint(QPainter::Antialiasing);
+    legend_ = named(new QLabel(picture_), "profileLegend");
+    legend_->setWordWrap(true);
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setContentsMargins(8, 0, 8, 4);
+    // Three lines at least (each pull, then the key), so that the chart keeps its height.
+    legend_->setMinimumHeight(legend_->fontMetrics().lineSpacing() * 3 + 4);
+    auto* picture_layout = new QVBoxLayout(picture_);
+    picture_layout->setContentsMargins(0, 0, 0, 0);
+    picture_layout->setSpacing(0);
+    picture_layout->addWidget(view_, 1);
+    picture_layout->addWidget(legend_);
     empty_ = named(new QLabel(QStringLiteral("No plan yet. Open Tools > Pull Calculator and add "
                                              "links: their tensions are drawn here."),
                               view_),
@@ -130,9 +134,9 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     empty_->setWordWrap(true);
     save_ = named(new QPushButton(QStringLiteral("Save Image..."), this), "saveImage");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view_, 1);
+    layout->addWidget(picture_, 1);
     layout->addWidget(save_, 0, Qt::AlignRight);
-    resize(900, 560);
+    resize(900, 600);
 
     connect(save_, &QPushButton::clicked, this, &TensionProfile::saveImage);
     connect(chart_, &QChart::plotAreaChanged, this, &TensionProfile::placeLabels);
@@ -170,71 +174,83 @@ int TensionProfile::plotWidth() const {
 }
 
 void TensionProfile::redraw() {
-    const bool empty = profile_.forward.size() <= 1;
-    empty_->setVisible(empty);
+    empty_->setVisible(profile_.links == 0);
     empty_->setGeometry(view_->rect());
-    const double length = profile_.length > 0 ? profile_.length : 1.0;
+    scale_ = profile_scale(profile_);
     const int pixels = plotWidth();
-    forward_->replace(chart_points(decimated(profile_.forward, 0, length, pixels)));
-    reverse_->replace(chart_points(decimated(profile_.reverse, 0, length, pixels)));
+    forward_->replace(chart_points(
+        decimated(profile_.forward, scale_.distance_from, scale_.distance_to, pixels)));
+    reverse_->replace(chart_points(
+        decimated(profile_.reverse, scale_.distance_from, scale_.distance_to, pixels)));
 
-    double top = profile_.allowable;
-    for (const auto* pull : {&profile_.forward, &profile_.reverse}) {
-        for (const ProfilePoint& point : *pull) {
-            top = std::max(top, point.tension);
-        }
-    }
-    top = top > 0 ? top * 1.1 : 10.0;
-    // Ticks at round numbers from 0, the axes ending at the route's end and above the top.
-    const double tension_step = axis_step(top);
-    top = std::ceil(top / tension_step) * tension_step;
-    distance_->setRange(0, length);
-    tension_->setRange(0, top);
-    for (auto [axis, step] :
-         {std::pair{distance_, axis_step(length)}, std::pair{tension_, tension_step}}) {
+    // Ticks at round numbers from 0, with as many decimals as the step needs. The axis lays out
+    // its ticks at every change: the range changes under an interval as wide as both ranges,
+    // so that the old interval never fills a new, far wider range with ticks.
+    for (const auto& [axis, from, to, step, decimals] :
+         {std::tuple{distance_, scale_.distance_from, scale_.distance_to, scale_.distance_step,
+                     scale_.distance_decimals},
+          std::tuple{tension_, scale_.tension_from, scale_.tension_to, scale_.tension_step,
+                     scale_.tension_decimals}}) {
         axis->setTickType(QValueAxis::TicksDynamic);
         axis->setTickAnchor(0);
+        axis->setTickInterval(std::max({axis->max() - axis->min(), to - from, step}));
+        axis->setRange(from, to);
         axis->setTickInterval(step);
+        axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
     }
-    tension_->setTitleText(profile_.values_left_out
-                               ? QStringLiteral("Tension (lbs) \u2014 values out of range left out")
-                               : QStringLiteral("Tension (lbs)"));
 
-    forward_->setName(QStringLiteral("Forward pull") + worst_text(profile_.worst_forward));
-    reverse_->setName(QStringLiteral("Reverse pull") + worst_text(profile_.worst_reverse));
-
-    bends_->setVisible(!profile_.bends.empty());
-
-    allowable_->setVisible(profile_.allowable > 0);
-    allowable_->setName(QStringLiteral("Allowable tension %1 lbs").arg(profile_.allowable));
-    allowable_->replace(
-        {QPointF(0, profile_.allowable), QPointF(distance_->max(), profile_.allowable)});
+    allowable_->setVisible(scale_.allowable_shown);
+    allowable_->replace({QPointF(scale_.distance_from, profile_.allowable),
+                         QPointF(scale_.distance_to, profile_.allowable)});
     mid_assist_->setVisible(profile_.mid_assist_at.has_value());
     if (profile_.mid_assist_at) {
         const double at = *profile_.mid_assist_at;
-        mid_assist_->replace({QPointF(at, 0), QPointF(at, tension_->max())});
+        mid_assist_->replace({QPointF(at, scale_.tension_from), QPointF(at, scale_.tension_to)});
     }
     const PullCalculator* planner = registry().find<PullCalculator>();
     mid_assist_label_->setText(
         planner && profile_.mid_assist_at ? qt_text(planner->results().caption) : QString());
+    writeLegend(scale_);
     placeLabels();
+}
+
+void TensionProfile::writeLegend(const ProfileScale& scale) {
+    const auto line = [](const std::string& text) { return qt_text(text).toHtmlEscaped(); };
+    QStringList keys{key(kBendShade.darker(115), QStringLiteral("\u2588\u2588")) +
+                     QStringLiteral(" Bends")};
+    if (profile_.allowable > 0) {
+        keys.append(key(kOverLimit, QStringLiteral("- - -")) + QLatin1Char(' ') +
+                    line(allowable_text(profile_, scale)));
+    }
+    if (profile_.mid_assist_at) {
+        keys.append(key(QColor(60, 60, 60), QStringLiteral("-\u00b7-")) +
+                    QStringLiteral(" Mid-assist pull point"));
+    }
+    QString text = key(kForwardPull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
+                   line(pull_legend(profile_, true)) + QStringLiteral("<br>") +
+                   key(kReversePull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
+                   line(pull_legend(profile_, false)) + QStringLiteral("<br>") +
+                   keys.join(QStringLiteral("&nbsp;&nbsp;&nbsp; "));
+    if (const std::string left_out = left_out_text(profile_); !left_out.empty()) {
+        text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") + key(kOverLimit, line(left_out));
+    }
+    legend_->setText(text);
 }
 
 void TensionProfile::placeLabels() {
     const QRectF plot = chart_->plotArea();
     allowable_label_->setVisible(profile_.allowable > 0);
-    allowable_label_->setText(QStringLiteral("allowable %1 lbs").arg(profile_.allowable));
-    const QPointF limit =
-        chart_->mapToPosition(QPointF(distance_->max(), profile_.allowable), allowable_);
-    allowable_label_->setPos(limit.x() - allowable_label_->boundingRect().width() - 4,
-                             limit.y() - allowable_label_->boundingRect().height() - 2);
-    if (profile_.mid_assist_at) {
-        const QPointF at = chart_->mapToPosition(QPointF(*profile_.mid_assist_at, 0), mid_assist_);
-        mid_assist_label_->setPos(
-            std::min(at.x() + 4, plot.right() - mid_assist_label_->boundingRect().width()),
-            plot.top() + 18);
+    allowable_label_->setText(qt_text(allowable_text(profile_, scale_)) +
+                              (scale_.allowable_above ? QStringLiteral(" \u2191") : QString()));
+    const double label_width = allowable_label_->boundingRect().width();
+    const double label_height = allowable_label_->boundingRect().height();
+    if (scale_.allowable_above) {
+        allowable_label_->setPos(plot.right() - label_width, plot.top() - label_height - 2);
+    } else {
+        const QPointF limit = chart_->mapToPosition(
+            QPointF(scale_.distance_to, profile_.allowable), allowable_);
+        allowable_label_->setPos(limit.x() - label_width - 4, limit.y() - label_height - 2);
     }
-    mid_assist_label_->setVisible(profile_.mid_assist_at.has_value());
 
     // The bends' bands in pixels, those closer than a pixel drawn as one.
     std::vector<std::pair<qreal, qreal>> bands;
@@ -252,6 +268,7 @@ void TensionProfile::placeLabels() {
     // Each bend's angle at the top of its band, where there is room for it.
     std::size_t used = 0;
     double free_from = plot.left();
+    double angle_row = 0;
     for (const ProfileBend& bend : profile_.bends) {
         const double middle =
             chart_->mapToPosition(QPointF((bend.start + bend.end) / 2, 0), forward_).x();
@@ -267,12 +284,21 @@ void TensionProfile::placeLabels() {
         }
         label->setPos(middle - width / 2, plot.top() + 1);
         label->setVisible(true);
+        angle_row = label->boundingRect().height() + 1;
         free_from = middle + width / 2 + 4;
         ++used;
     }
     for (std::size_t i = used; i < angle_labels_.size(); ++i) {
         angle_labels_[i]->setVisible(false);
     }
+    // The mid-assist caption below the row of angles, beside its line, inside the plot.
+    if (profile_.mid_assist_at) {
+        const QPointF at = chart_->mapToPosition(QPointF(*profile_.mid_assist_at, 0), mid_assist_);
+        const double width = mid_assist_label_->boundingRect().width();
+        const double x = at.x() + 4 + width <= plot.right() ? at.x() + 4 : at.x() - 4 - width;
+        mid_assist_label_->setPos(std::max(x, plot.left()), plot.top() + angle_row + 2);
+    }
+    mid_assist_label_->setVisible(profile_.mid_assist_at.has_value());
 }
 
 void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at,
@@ -322,19 +348,19 @@ void TensionProfile::saveImage() {
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
-        svg.setSize(view_->size());
-        svg.setViewBox(view_->rect());
+        svg.setSize(picture_->size());
+        svg.setViewBox(picture_->rect());
         svg.setTitle(windowTitle());
         QPainter painter;
         if (painter.begin(&svg)) {
-            view_->render(&painter);
+            picture_->render(&painter);
             painter.end();
         }
     } else {
         if (suffix != QLatin1String("png")) {
             path += QStringLiteral(".png");
         }
-        view_->grab().save(&buffer, "PNG");
+        picture_->grab().save(&buffer, "PNG");
     }
     std::string reason = "the picture could not be drawn";
     const bool saved = !image.isEmpty() &&

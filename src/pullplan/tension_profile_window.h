@@ -6,7 +6,6 @@
 #include "app/window_registry.h"
 #include "pullplan/tension_profile.h"
 
-#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
@@ -40,9 +39,11 @@ private:
     void redraw();
     void placeLabels();
     void showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at, bool forward);
+    void writeLegend(const ProfileScale& scale);
     int plotWidth() const;
 
     ProfileData profile_;
+    ProfileScale scale_;
     std::vector<std::string> types_; // each link's type, for the tips
 
     QChart* chart_;
@@ -53,13 +54,14 @@ private:
     QLineSeries* reverse_;
     QLineSeries* allowable_;
     QLineSeries* mid_assist_;
-    QLineSeries* band_edges_;
-    QAreaSeries* bends_;
     BendBands* bands_;
     QGraphicsSimpleTextItem* allowable_label_;
     QGraphicsSimpleTextItem* mid_assist_label_;
     std::vector<QGraphicsSimpleTextItem*> angle_labels_;
     QLabel* empty_;
+    // The chart with its legend below it: what Save Image keeps.
+    QWidget* picture_;
+    QLabel* legend_;
     QPushButton* save_;
 };
 

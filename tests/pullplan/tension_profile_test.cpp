@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace tensora {
 namespace {
 
@@ -66,6 +68,75 @@ TEST(TensionProfile, LeavesOutTensionsShownAsOutOfRange) {
     }
 }
 
+TEST(TensionProfile, DrawsNegativeTensionsAndNamesTheLargestPressureInMagnitude) {
+    WorkedExample example;
+    example.settings.back_tension = "-60"; // forward: -45 lbs after the first straight
+    const ProfileData profile = example.profile();
+    EXPECT_EQ(profile.forward.size(), 4u);
+    EXPECT_LT(profile.forward[1].tension, 0);
+    const ProfileScale scale = profile_scale(profile);
+    EXPECT_LT(scale.tension_from, -60);
+    ASSERT_TRUE(profile.worst_forward);
+    EXPECT_LT(profile.worst_forward->pressure, -20); // -45 x 1.27 / 2, not a smaller positive
+    EXPECT_NE(pull_legend(profile, true).find("highest"), std::string::npos);
+}
+
+TEST(TensionProfile, SaysWhichTensionsItLeavesOut) {
+    WorkedExample example;
+    example.links.append("Angle", "2", "90000");
+    example.links.append("Straight", "5", "0");
+    const ProfileData profile = example.profile();
+    EXPECT_EQ(profile.links, 5u);
+    EXPECT_EQ(profile.forward_left_out, std::vector<int>({3, 4}));
+    EXPECT_EQ(left_out_text(profile),
+              "Not drawn (out of range): forward tension after links 4 to 5; reverse tension "
+              "after links 1 to 4.");
+}
+
+TEST(ProfileScale, FitsTheCurvesAndKeepsEveryMarkerWhole) {
+    WorkedExample example; // 15 to 28 lbs against 1000 lbs allowable
+    ProfileData profile = example.profile();
+    ProfileScale scale = profile_scale(profile);
+    EXPECT_TRUE(scale.allowable_above);
+    EXPECT_FALSE(scale.allowable_shown);
+    EXPECT_LT(scale.tension_to, 60);
+    EXPECT_GT(scale.tension_to, 28);
+    EXPECT_EQ(allowable_text(profile, scale), "allowable 1000 lbs, above the chart");
+    EXPECT_LT(scale.distance_from, 0);
+    EXPECT_GT(scale.distance_to, 802);
+    EXPECT_LT(scale.tension_from, 0); // the markers at 0 lbs keep their lower half
+
+    example.settings.allowable = "40"; // near the curves: on the chart
+    profile = example.profile();
+    scale = profile_scale(profile);
+    EXPECT_TRUE(scale.allowable_shown);
+    EXPECT_GT(scale.tension_to, 40);
+    EXPECT_EQ(allowable_text(profile, scale), "allowable 40 lbs");
+}
+
+TEST(ProfileScale, NeverRepeatsALabelOnAShortRoute) {
+    test::WorkedPlan plan;
+    plan.links.clear();
+    plan.links.append("Straight", "3", "0");
+    PullResults results;
+    plan.links.calculate(plan.settings, results);
+    const ProfileData profile =
+        tension_profile({plan.links.values(), plan.links.angles(), plan.settings, results, kEnglish});
+    const ProfileScale scale = profile_scale(profile);
+    std::vector<std::string> labels;
+    for (double x = 0; x <= scale.distance_to; x += scale.distance_step) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.*f", scale.distance_decimals, x);
+        EXPECT_TRUE(labels.empty() || labels.back() != text) << text;
+        labels.emplace_back(text);
+    }
+    EXPECT_GE(labels.size(), 3u);
+    EXPECT_EQ(axis_decimals(0.5), 1);
+    EXPECT_EQ(axis_decimals(0.05), 2);
+    EXPECT_EQ(axis_decimals(2), 0);
+    EXPECT_NE(pull_legend(profile, true).find("highest"), std::string::npos); // one link
+}
+
 TEST(Decimated, KeepsEveryExtremeOfAPixel) {
     std::vector<ProfilePoint> line;
     for (int i = 0; i < 100000; ++i) {
@@ -82,6 +153,9 @@ TEST(Decimated, KeepsEveryExtremeOfAPixel) {
     };
     EXPECT_TRUE(has(54321));
     EXPECT_TRUE(has(777));
+    for (std::size_t i = 1; i < kept.size(); ++i) { // in the line's own order
+        EXPECT_LT(kept[i - 1].link, kept[i].link);
+    }
     EXPECT_EQ(decimated(line, 0, 100000, 100000).size(), line.size());
 }
 

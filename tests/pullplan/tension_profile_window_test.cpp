@@ -3,6 +3,8 @@
 #include "support/window_fixture.h"
 #include "support/worked_pull.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -40,13 +42,57 @@ private slots:
         QCOMPARE(profile.profile().forward.back().tension, planner.results().forward_tension[2]);
         planner.weightBox()->setText(QStringLiteral("400")); // a keystroke: drawn again
         QCOMPARE(profile.profile().forward.back().tension, planner.results().forward_tension[2]);
-        QVERIFY(profile.chart().series().size() >= 5);
+        QVERIFY(profile.chart().series().size() >= 4); // both pulls, allowable, mid-assist
         planner.midAssistBox()->setChecked(true);
         planner.selectLink(1);
         planner.pullcalc();
         QCOMPARE(profile.profile().mid_assist_at, 502.0);
         planner.close();
         QVERIFY(profile.profile().forward.size() <= 1); // back to the empty plan
+    }
+
+    // The chart's text items that show this text, as drawn.
+    static QList<QGraphicsSimpleTextItem*> textItems(const TensionProfile& profile,
+                                                     const QString& part) {
+        QList<QGraphicsSimpleTextItem*> found;
+        for (QGraphicsItem* item : profile.chart().scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            if (text && text->isVisible() && text->text().contains(part)) {
+                found.append(text);
+            }
+        }
+        return found;
+    }
+
+    void theLegendNamesEveryFigureWholeAndTheCaptionsKeepApart() {
+        TensionProfile& profile = fixture_.registry().show<TensionProfile>();
+        PullCalculator& planner = plannedPull();
+        planner.midAssistBox()->setChecked(true);
+        planner.selectLink(1); // the point right after the 90 degree bend
+        planner.pullcalc();
+        profile.resize(500, 400); // narrow: the legend wraps rather than cutting
+        QApplication::processEvents();
+        auto* legend = child<QLabel>(profile, "profileLegend");
+        QVERIFY(legend->wordWrap());
+        QVERIFY(legend->text().contains(QStringLiteral(
+            "worst sidewall (tension / bend length) 9 lbs/ft at link 2")));
+        QVERIFY(legend->text().contains(QStringLiteral("allowable 1000 lbs, above the chart")));
+        const auto captions = textItems(profile, QStringLiteral("Mid-assist"));
+        const auto angles = textItems(profile, QStringLiteral("90\u00b0"));
+        QCOMPARE(captions.size(), 1);
+        QCOMPARE(angles.size(), 1);
+        QVERIFY(!captions[0]->sceneBoundingRect().intersects(angles[0]->sceneBoundingRect()));
+    }
+
+    void aPlanWhoseTensionsAreOutOfRangeIsStillAPlan() {
+        TensionProfile& profile = fixture_.registry().show<TensionProfile>();
+        PullCalculator& planner = plannedPull();
+        planner.frictionBox()->setText(QStringLiteral("1000")); // every bend beyond a double
+        fixture_.platform().clear();
+        QVERIFY(child<QLabel>(profile, "emptyPlanLabel")->isHidden());
+        QVERIFY(child<QLabel>(profile, "profileLegend")
+                    ->text()
+                    .contains(QStringLiteral("Not drawn (out of range): forward tension after")));
     }
 
     void savesThePictureAsPngOrSvg() {
