@@ -268,8 +268,8 @@ void graph(Pages& pages, const PrintedReport& report) {
                               pages.inch(3) - 2, label),
                        Qt::AlignRight, text);
         } else {
-            p.drawText(QRectF(plot.right() - pages.inch(3), plot.top() - label * 1.4,
-                              pages.inch(3), label),
+            p.drawText(QRectF(plot.right() - pages.inch(3), plot.top() - label * 1.4, pages.inch(3),
+                              label),
                        Qt::AlignRight, text + QStringLiteral(" \u2191"));
         }
     }
@@ -386,11 +386,12 @@ void check_section(Pages& pages, const PrintedCheck& check) {
         return;
     }
     table(pages,
-          QStringLiteral("Bend pressures, corrected (rows marked \"over\" exceed the limit)"),
+          QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull "
+                         "(\"over\": beyond the limit)"),
           {{QStringLiteral("Link"), 0.6, true},
            {QStringLiteral("Radius (ft)"), 1.1, true},
-           {QStringLiteral("Forward (lb/ft)"), 1.3, true},
-           {QStringLiteral("Reverse (lb/ft)"), 1.3, true},
+           {QStringLiteral("Bearing, forward (lb/ft)"), 1.7, true},
+           {QStringLiteral("Bearing, reverse (lb/ft)"), 1.7, true},
            {QStringLiteral("Limit"), 0.6, false}},
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }
@@ -431,7 +432,9 @@ void flow(Pages& pages, const PrintedReport& report) {
                         qt_text(link.reverse), qt_text(link.reverse_sidewall),
                         over ? QStringLiteral("over") : QString()});
     }
-    table(pages, QStringLiteral("Plan (rows marked \"over\" exceed the allowable tension)"),
+    table(pages,
+          QStringLiteral("Plan (\"over\": beyond the allowable tension; sidewall: tension "
+                         "leaving a bend / its length)"),
           {{QStringLiteral("Link"), 0.45, true},
            {QStringLiteral("Type"), 0.75, false},
            {QStringLiteral("Length (ft)"), 0.8, true},

@@ -4,7 +4,9 @@
 #include "cli/pull_command.h"
 #include "pullplan/pull_check.h"
 
+#include <cmath>
 #include <ostream>
+#include <tuple>
 
 namespace tensora {
 namespace {
@@ -127,9 +129,21 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         out << cli_usage();
         return;
     }
-    warn_pull_settings(request.pull.settings, err);
     std::vector<CheckWarning> warnings;
     const CheckInputs inputs = read_check_inputs(request.texts, kEnglish, &warnings);
+    // Without its diameters there is nothing to check.
+    for (const auto& [name, text, value] :
+         {std::tuple{"cable-od", &request.texts.cable_od, inputs.cable_od},
+          std::tuple{"conduit-id", &request.texts.conduit_id, inputs.conduit_id}}) {
+        if (!(value > 0) || !std::isfinite(value)) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message(name, *text, "not a positive number")};
+        }
+    }
+    for (const std::string& note : request.pull.notes) {
+        err << note << '\n';
+    }
+    warn_pull_settings(request.pull.settings, err);
     for (const CheckWarning& warning : warnings) {
         const std::string& text = warning.box == "conduit-id"      ? request.texts.conduit_id
                                   : warning.box == "cable-od"      ? request.texts.cable_od
@@ -147,9 +161,6 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         angles.push_back(link.angle);
     }
     const CheckResult result = check_pull(links, angles, request.pull.settings, inputs, kEnglish);
-    for (const std::string& note : request.pull.notes) {
-        err << note << '\n';
-    }
     if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
         const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);

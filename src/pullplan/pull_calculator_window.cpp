@@ -1,5 +1,6 @@
 #include "pullplan/pull_calculator_window.h"
 
+#include "app/plan_colors.h"
 #include "app/plan_csv.h"
 #include "app/qt_text.h"
 #include "cables/lubricants.h"
@@ -263,6 +264,20 @@ QWidget* PullCalculator::buildResults() {
     result_models_ = {
         resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
         resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
+    // A link whose tension goes beyond the allowable tension is tinted in its direction's
+    // columns, so that it shows also where mid-assist hides the bars.
+    const auto beyond = [this](const std::vector<double> PullResults::*tensions) {
+        return [this, tensions](int row) {
+            const auto& all = results_.*tensions;
+            return allowable_ > 0 && static_cast<std::size_t>(row) < all.size() &&
+                   all[static_cast<std::size_t>(row)] > allowable_;
+        };
+    };
+    for (int i = 0; i < 4; ++i) {
+        result_models_[static_cast<std::size_t>(i)]->setMarked(
+            beyond(i < 2 ? &PullResults::forward_tension : &PullResults::reverse_tension),
+            kOverRow);
+    }
 
     scroll_ = new QScrollBar(Qt::Vertical, group);
     scroll_->setObjectName(QStringLiteral("planScrollBar"));
@@ -618,6 +633,7 @@ void PullCalculator::pullcalc() {
     settings_.mid_assist = midAssistCheck->isChecked();
     settings_.selected = selectedLink();
     plan_.calculate(settings_, results_);
+    allowable_ = read_input(settings_.allowable, locale_);
     showResults(previous_rows);
     showModified();
     Check2->setChecked(false);

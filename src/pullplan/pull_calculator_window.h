@@ -145,6 +145,7 @@ private:
     PullPlanLinks plan_;
     PullSettingsTexts settings_;
     PullResults results_;
+    double allowable_ = 0; // as the results were calculated with it
     QString chosen_diameter_;
     QString document_caption_;
     DocumentState document_;

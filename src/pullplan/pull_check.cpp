@@ -175,8 +175,17 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     const double d = inputs.cable_od;
     const int cables = std::clamp(inputs.cables, 1, kMostCables);
     result.allowable = read_input(settings.allowable, locale);
-    if (!(d > 0) || !(D > 0) || !std::isfinite(D) || !std::isfinite(d)) {
-        return not_fitting(result);
+    // Without a diameter there is nothing to check: the verdict asks for it.
+    const auto missing = [&result](const char* problem, const char* verdict) -> CheckResult& {
+        result.problem = problem;
+        result.verdict = verdict;
+        return result;
+    };
+    if (!(d > 0) || !std::isfinite(d)) {
+        return missing("no cable outside diameter", "Enter the cable's outside diameter");
+    }
+    if (!(D > 0) || !std::isfinite(D)) {
+        return missing("no conduit inside diameter", "Enter the conduit's inside diameter");
     }
     // Rounded to ten decimals so that a ratio lying on a boundary (3.8 in over 1.33 in is 3
     // exactly) is not put on the wrong side of it by the last bit of the division.
@@ -353,9 +362,12 @@ std::string fixed_text(double value, int decimals) {
 
 namespace {
 
+// A tension or pressure as the planner's columns write it, but "0" where they leave the cell
+// empty (below half a pound): in the check an empty figure would read as missing.
 std::string tension_text(double value) {
     std::string scratch;
-    return std::string(column_text(value, scratch));
+    const std::string_view text = column_text(value, scratch);
+    return text.empty() ? std::string("0") : std::string(text);
 }
 
 std::string pull_line(const std::string& max, int link, const CheckResult& result) {

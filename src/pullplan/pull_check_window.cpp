@@ -30,9 +30,16 @@ void paint(QLabel* label, const std::optional<QColor>& color) {
     label->setPalette(palette);
 }
 
+// A result line, with a caption that a screen reader says before the result's text.
+void show_result(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
+}
+
 QLabel* result_label(QWidget* parent, const char* name, const QString& caption) {
     auto* label = named(new QLabel(parent), name);
-    label->setAccessibleName(caption); // what a screen reader says before the result
+    label->setProperty("caption", caption);
+    show_result(label, QString());
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     return label;
@@ -93,8 +100,8 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeadings[Columns] = {"Link", "Radius (ft)", "Forward (lb/ft)",
-                                                   "Reverse (lb/ft)", "Limit"};
+    static const char* const kHeadings[Columns] = {
+        "Link", "Radius (ft)", "Bearing, forward (lb/ft)", "Bearing, reverse (lb/ft)", "Limit"};
     return QString::fromLatin1(kHeadings[section]);
 }
 
@@ -114,14 +121,17 @@ PullCheck::PullCheck(WindowRegistry& registry)
     // contents stay where they are whatever the verdict says.
     verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 3 + 4);
     verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    verdictLabel->setAccessibleName(QStringLiteral("Verdict"));
+    verdictLabel->setProperty("caption", QStringLiteral("Verdict"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildInputs(), 0);
     top->addWidget(buildResults(), 1);
 
-    auto* bends =
-        new QGroupBox(QStringLiteral("Bends: sidewall bearing pressure, corrected"), this);
+    // Not the planner's sidewall column (tension leaving a bend / its length): a figure from
+    // the radius, to be held against a limit of its own.
+    auto* bends = new QGroupBox(QStringLiteral("Bends: sidewall bearing pressure from each "
+                                               "bend's radius, corrected pull"),
+                                this);
     bends_model_ = new CheckBendsModel(this);
     bendsTable = named(new QTableView(bends), "bendsTable");
     bendsTable->setModel(bends_model_);
@@ -318,17 +328,18 @@ void PullCheck::recheck() {
 void PullCheck::showResult() {
     QLabel* const lines[] = {jamRatio, weightCorrection, clearance, forwardMax, reverseMax};
     if (!hasInputs()) {
-        verdictLabel->setText(QStringLiteral("Enter the conduit's inside diameter (or choose a "
-                                             "trade size) and the cable's outside diameter."));
+        show_result(verdictLabel,
+                    QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
+                                   "and the cable's outside diameter."));
         paint(verdictLabel, std::nullopt);
         for (QLabel* line : lines) {
-            line->clear();
+            show_result(line, QString());
         }
         bends_model_->setBends(nullptr);
         return;
     }
     const CheckTexts texts = check_texts(result_, inputs_);
-    verdictLabel->setText(qt_text(texts.verdict));
+    show_result(verdictLabel, qt_text(texts.verdict));
     paint(verdictLabel, result_.ok ? kGood : kOverLimit);
     const bool problem = !result_.problem.empty();
     const std::pair<const std::string*, bool> shown[] = {
@@ -338,7 +349,7 @@ void PullCheck::showResult() {
         {&texts.forward_line, result_.forward_over || problem},
         {&texts.reverse_line, result_.reverse_over || problem}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
-        lines[i]->setText(qt_text(*shown[i].first));
+        show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends);

@@ -13,9 +13,19 @@ int TextColumnModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_();
 }
 
+void TextColumnModel::setMarked(Marked marked, const QColor& tint) {
+    marked_ = std::move(marked);
+    tint_ = tint;
+}
+
 QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_() ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+    if (!index.isValid() || index.row() >= rows_()) {
+        return {};
+    }
+    if (role == Qt::BackgroundRole) {
+        return marked_ && marked_(index.row()) ? QVariant(tint_) : QVariant();
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
     }
     const std::string_view text = text_(index.row());
@@ -36,6 +46,8 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
     if (selected) {
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    } else if (const QVariant tint = index.data(Qt::BackgroundRole); tint.isValid()) {
+        painter->fillRect(option.rect, tint.value<QColor>());
     }
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QColor>
 #include <QStyledItemDelegate>
 
 #include <functional>
@@ -17,8 +18,12 @@ class TextColumnModel : public QAbstractListModel {
 public:
     using RowCount = std::function<int()>;
     using TextAt = std::function<std::string_view(int row)>;
+    using Marked = std::function<bool(int row)>;
 
     TextColumnModel(RowCount rows, TextAt text, QObject* parent);
+
+    // Rows for which `marked` holds are tinted with `tint` (a tension beyond a limit, say).
+    void setMarked(Marked marked, const QColor& tint);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -36,6 +41,8 @@ public:
 private:
     RowCount rows_;
     TextAt text_;
+    Marked marked_;
+    QColor tint_;
 };
 
 // Draws a column's plain texts straight onto the view: the full item drawing of the style

@@ -406,7 +406,7 @@ TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
                           "forward-max\t434\n"
                           "reverse-max\t347\n"
                           "bend\t2\t1.2733\t124\t74\n"
-                          "bend\t4\t3.8200\t69\t\n"
+                          "bend\t4\t3.8200\t69\t0\n"
                           "verdict\tPull OK\n");
     const CliRun triangular =
         run(check(kThreeCables + "--configuration triangular --bend-radius 4 --json b:2:90"));
@@ -429,6 +429,13 @@ TEST(CliCheck, SaysInWordsWhatHasNoMeaningAndRefusesWhatCannotRun) {
     }
     EXPECT_EQ(run(check(kThreeCables + "--speed 3")).err,
               "tensora-cli: unknown option \"--speed\" for check\n");
+    for (const char* od : {"x", "0", "-1", "1e400"}) { // no diameter: nothing to check
+        const CliRun refused =
+            run(check("--conduit-id 5 --cables 3 s:100 --cable-od " + std::string(od)));
+        EXPECT_EQ(refused.status, 2) << od;
+        EXPECT_EQ(refused.err,
+                  "tensora-cli: cable-od \"" + std::string(od) + "\": not a positive number\n");
+    }
 }
 
 TEST(CliFill, RatesTheWorkedExample) {

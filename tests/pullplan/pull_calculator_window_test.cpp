@@ -188,6 +188,38 @@ private slots:
         QCOMPARE(fixture_.platform().messages, QStringList{kNumberMessage});
     }
 
+    void aTensionBeyondTheAllowableIsTintedInItsDirection() {
+        enterWorkedExample();
+        box("Text2")->setText(QStringLiteral("20")); // forward 15, 19, 28; reverse 26, 11, 9
+        const auto tinted = [this](const char* name, int row) {
+            const QAbstractItemModel* model = list(name)->model();
+            return model->data(model->index(row, 0), Qt::BackgroundRole).isValid();
+        };
+        QVERIFY(!tinted("List4", 1));
+        QVERIFY(tinted("List4", 2));
+        QVERIFY(tinted("List7", 2));
+        QVERIFY(tinted("List5", 0));
+        QVERIFY(!tinted("List5", 1));
+    }
+
+    void theMidAssistCaptionRunsClearOfTheSeparators() {
+        enterWorkedExample();
+        check("midAssistCheck")->setChecked(true);
+        clickLink(1);
+        window_->show();
+        QApplication::processEvents();
+        auto* caption = child<QLabel>(*window_, "midassistlabel");
+        QVERIFY(!caption->text().isEmpty());
+        const QRect text(
+            caption->mapTo(window_, QPoint(0, 0)),
+            QSize(caption->fontMetrics().horizontalAdvance(caption->text()), caption->height()));
+        for (const char* name : {"Line1", "Line2"}) {
+            auto* line = child<QFrame>(*window_, name);
+            QVERIFY2(!QRect(line->mapTo(window_, QPoint(0, 0)), line->size()).intersects(text),
+                     name);
+        }
+    }
+
     void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {
         submit(QStringLiteral(" 100 "));
         QCOMPARE(column("List2"), QStringList{QStringLiteral("100")});

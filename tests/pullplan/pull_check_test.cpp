@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 namespace tensora {
 namespace {
 
@@ -80,20 +83,92 @@ TEST(PullCheck, CorrectsTheFrictionInADecimalCommaLocale) {
 }
 
 TEST(JamRisk, ChangesAtEachBoundary) {
-    EXPECT_EQ(jam_risk(2.5999), JamRisk::Moderate);
-    EXPECT_EQ(jam_risk(2.6), JamRisk::Significant);
-    EXPECT_EQ(jam_risk(2.8999), JamRisk::Significant);
-    EXPECT_EQ(jam_risk(2.9), JamRisk::Moderate);
-    EXPECT_EQ(jam_risk(2.9999), JamRisk::Moderate);
-    EXPECT_EQ(jam_risk(3.0), JamRisk::Small);
-    EXPECT_EQ(jam_risk(2.3999), JamRisk::VerySmall);
-    EXPECT_EQ(jam_risk(3.2), JamRisk::VerySmall);
+    // Both edges of every band.
+    const std::pair<double, JamRisk> edges[] = {
+        {2.3999, JamRisk::VerySmall},   {2.4, JamRisk::Small},       {2.4999, JamRisk::Small},
+        {2.5, JamRisk::Moderate},       {2.5999, JamRisk::Moderate}, {2.6, JamRisk::Significant},
+        {2.8999, JamRisk::Significant}, {2.9, JamRisk::Moderate},    {2.9999, JamRisk::Moderate},
+        {3.0, JamRisk::Small},          {3.1999, JamRisk::Small},    {3.2, JamRisk::VerySmall}};
+    for (const auto& [ratio, risk] : edges) {
+        EXPECT_EQ(jam_risk(ratio), risk) << ratio;
+    }
     // 1.05 * 3.8 / 1.33 is 3 exactly; the division alone gives 2.9999999999999996.
     const Plan plan;
     CheckInputs on_boundary = three_in_five_inch(CableArrangement::Cradled);
     on_boundary.conduit_id = 3.8;
     on_boundary.cable_od = 1.33;
     EXPECT_EQ(plan.check(on_boundary).jam_risk, JamRisk::Small);
+}
+
+// Cables of 1 in in a conduit of 3 in: d / (D - d) is 0.5. Each arrangement's weight
+// correction, clearance and bearing pressure (as a multiple of the bend's T / R), from the
+// field's formulas worked by hand.
+struct Arrangement {
+    int cables;
+    CableArrangement arrangement;
+    double weight_correction;
+    std::optional<double> clearance;
+    double pressure_per_t_over_r;
+};
+
+TEST(PullCheck, EveryArrangementOfOneToSixCables) {
+    const Arrangement arrangements[] = {
+        {1, CableArrangement::Automatic, 1.0, 2.0, 1.0},
+        {2, CableArrangement::Automatic, 1.1547005, 1.0, 1.1547005 / 2},
+        {3, CableArrangement::Triangular, 1.1547005, 1.0000254, 1.1547005 / 2},
+        {3, CableArrangement::Cradled, 1.3333333, 1.9682458, 2.0 / 3},
+        {4, CableArrangement::Diamond, 1.3333333, 1.0, 1.3333333 / 2},
+        {4, CableArrangement::Cradled, 1.5, std::nullopt, 0.75},
+        {5, CableArrangement::Automatic, 1.4, std::nullopt, 0.4},
+        {6, CableArrangement::Automatic, 1.4, std::nullopt, 0.4}};
+    Plan plan;
+    plan.settings.weight = "0"; // no weight: the bend's tension is the back tension's
+    plan.settings.back_tension = "100";
+    for (const Arrangement& a : arrangements) {
+        CheckInputs inputs;
+        inputs.conduit_id = 3;
+        inputs.cable_od = 1;
+        inputs.cables = a.cables;
+        inputs.arrangement = a.arrangement;
+        const CheckResult result = plan.check(inputs);
+        const std::string name = std::to_string(a.cables) + " " + result.arrangement;
+        ASSERT_TRUE(result.problem.empty()) << name << ": " << result.problem;
+        EXPECT_NEAR(result.weight_correction, a.weight_correction, 1e-6) << name;
+        EXPECT_EQ(result.clearance.has_value(), a.clearance.has_value()) << name;
+        if (a.clearance && result.clearance) {
+            EXPECT_NEAR(*result.clearance, *a.clearance, 1e-6) << name;
+        }
+        const CheckedBend& bend = result.bends.at(0);
+        const double t_over_r = result.corrected.forward_tension[1] / *bend.radius;
+        EXPECT_NEAR(*bend.forward_pressure / t_over_r, a.pressure_per_t_over_r, 1e-6) << name;
+    }
+}
+
+TEST(PullCheck, AsksForADiameterThatIsNotAPositiveNumber) {
+    const Plan plan;
+    for (const double od : {0.0, -1.0, std::numeric_limits<double>::infinity()}) {
+        CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+        inputs.cable_od = od;
+        const CheckResult result = plan.check(inputs);
+        EXPECT_EQ(result.verdict, "Enter the cable's outside diameter") << od;
+        EXPECT_FALSE(result.ok);
+    }
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    inputs.conduit_id = 0;
+    EXPECT_EQ(plan.check(inputs).verdict, "Enter the conduit's inside diameter");
+}
+
+TEST(PullCheck, WritesAFigureBelowHalfAPoundAsZero) {
+    Plan plan;
+    plan.settings.back_tension = "0";
+    plan.links.clear();
+    plan.links.append("Angle", "2", "90"); // 0 lbs through the bend
+    const CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    const CheckResult result = plan.check(inputs);
+    const CheckedBendTexts bend = bend_texts(result.bends.at(0));
+    EXPECT_EQ(bend.forward_pressure, "0");
+    EXPECT_EQ(bend.reverse_pressure, "0");
+    EXPECT_EQ(check_texts(result, inputs).forward_max, "0");
 }
 
 TEST(PullCheck, SaysSoWhereAFormulaHasNoMeaning) {

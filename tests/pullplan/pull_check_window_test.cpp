@@ -57,6 +57,17 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
+    void aScreenReaderHearsEveryResultAndTheVerdict() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(child<QLabel>(check, "verdictLabel")->accessibleName(),
+                 QStringLiteral("Verdict: Pull OK"));
+        QCOMPARE(child<QLabel>(check, "weightCorrection")->accessibleName(),
+                 QStringLiteral("Weight correction: 1.2769, cradled"));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("Enter the cable's outside diameter"));
+    }
+
     void aTypedDiameterIsReadByTheNumberRules() {
         PullCheck& check = threeCablesInFiveInch();
         QLineEdit* id = child<QLineEdit>(check, "conduitId");
