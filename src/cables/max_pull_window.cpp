@@ -81,6 +81,7 @@ MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, des
     left->addWidget(buildCables(), 1);
     left->addWidget(buildLubricants());
     auto* right = new QVBoxLayout;
+    right_ = right;
     right->addWidget(inputsGroup());
     right->addWidget(resultsGroup());
     right->addStretch(1);
@@ -182,6 +183,7 @@ QWidget* MaxPull::buildBottomRow() {
     (new QHBoxLayout(Frame4))->addWidget(Text5);
 
     auto* grid = new QGridLayout(panel);
+    bottom_grid_ = grid;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(Check1, 0, 0, 1, 2);
     grid->addWidget(List2, 1, 0);
@@ -236,6 +238,17 @@ void MaxPull::Form_Load() {
         Frame4->setVisible(true);
         Command1->setVisible(true);
         Check1->setChecked(true); // the details show the chosen cable's diameter among its values
+        // With the manual inputs hidden, the right column's height goes to the details.
+        right_->setStretch(2, 0);
+        right_->setStretch(3, 1);
+        bottom_grid_->setRowStretch(1, 1);
+        for (QListWidget* details : {List2, List1}) {
+            details->setMinimumHeight(details->height());
+            details->setMaximumHeight(QWIDGETSIZE_MAX);
+        }
+        // The library is what the user came for: its first category, listed.
+        Categoryselect->setCurrentRow(0);
+        Categoryselect_Click(0);
     }
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Cable Selection Window"));
     if (!for_planner_) {

@@ -8,9 +8,11 @@
 #include "calculators/quick_calculator_window.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tensora {
 
@@ -68,7 +70,9 @@ private:
     bool for_planner_ = false; // the planner's launch flag was set at load
     bool for_fill_ = false;    // the fill ratio window's
     bool loading_ = false;
-    int details_growth_ = 0; // how much the shown details made the window grow
+    QVBoxLayout* right_ = nullptr;       // the manual inputs, the result and the bottom row
+    QGridLayout* bottom_grid_ = nullptr; // the details, the diameter and the return button
+    int details_growth_ = 0;             // how much the shown details made the window grow
 
     QGroupBox* Cables;
     QListWidget* Categoryselect;

@@ -62,11 +62,14 @@ std::vector<std::string> accepted_diameters(const std::vector<std::string>& type
                                             std::ostream& err) {
     std::vector<std::string> accepted;
     for (const std::string& diameter : typed) {
-        if (const auto refusal = od_refusal(diameter, kEnglish)) {
+        if (const auto refusal = od_refusal(diameter, kEnglish, accepted)) {
             err << argument_message("OD", diameter,
-                                    *refusal == OdRefusal::NotANumber
-                                        ? "not a number; left out"
-                                        : "not a positive number; left out")
+                                    *refusal == OdRefusal::NotANumber    ? "not a number; left out"
+                                    : *refusal == OdRefusal::NotPositive ? "not a positive "
+                                                                           "number; left out"
+                                                                         : "beyond the "
+                                                                           "computer's numbers; "
+                                                                           "left out")
                 << '\n';
         } else {
             accepted.push_back(diameter);

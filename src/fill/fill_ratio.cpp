@@ -37,12 +37,24 @@ double cable_area(double diameter) {
     return radius * radius * kFillPi;
 }
 
-std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& locale) {
+std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& locale,
+                                    const std::vector<std::string>& listed) {
     if (!isNumberText(text, locale)) {
         return OdRefusal::NotANumber;
     }
-    if (!(read_input(text, locale) > 0)) {
+    const double diameter = read_input(text, locale);
+    if (!(diameter > 0)) {
         return OdRefusal::NotPositive;
+    }
+    std::vector<double> diameters{diameter};
+    double total = cable_area(diameter);
+    for (const std::string& other : listed) {
+        diameters.push_back(read_input(other, locale));
+        total += cable_area(diameters.back());
+    }
+    if (!std::isfinite(diameter) || !std::isfinite(total) ||
+        !std::isfinite(max_pair_width(diameters))) {
+        return OdRefusal::NotFinite;
     }
     return std::nullopt;
 }

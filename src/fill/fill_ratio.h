@@ -21,10 +21,13 @@ inline constexpr std::string_view kOverText = "over";
 // (d / 2)² × 3.14, sq in.
 double cable_area(double diameter);
 
-// Why an OD typed into the fill ratio window is not added, if it is not: it is not a number,
-// or not a positive one (a cable of no or negative width would make undersized conduits fit).
-enum class OdRefusal { NotANumber, NotPositive };
-std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& locale);
+// Why an OD typed into the fill ratio window is not added to the cables listed, if it is not:
+// it is not a number, not a positive one (a cable of no or negative width would make
+// undersized conduits fit), or beyond the computer's numbers, alone or with the others (its
+// area, the total area or a pair's width would have no finite value).
+enum class OdRefusal { NotANumber, NotPositive, NotFinite };
+std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& locale,
+                                    const std::vector<std::string>& listed = {});
 
 // The cable columns and boxes, rebuilt from the ODs as entered.
 struct CableTotals {

@@ -296,7 +296,11 @@ void FillRatio::cmd1_Click() {
     // The diameter is kept without the blanks around it, as the report's line of cables
     // separates them by blanks.
     const QString typed = Text1->text().trimmed();
-    if (od_refusal(typed.toStdString(), locale_)) {
+    std::vector<std::string> listed;
+    for (const QString& diameter : cableDiameters()) {
+        listed.push_back(diameter.toStdString());
+    }
+    if (od_refusal(typed.toStdString(), locale_, listed)) {
         platform().beep(); // not a positive number: dropped
     } else {
         cables_->setStringList(cableDiameters() << typed);

@@ -69,6 +69,66 @@ TEST(ReportWriter, WritesThePullPlanPartWithTheDefaultMarks) {
     EXPECT_EQ(report_text(contents).substr(0, 13), "Tensora(tm)\r\n");
 }
 
+TEST(ReportWriter, WritesEveryLineOfBothParts) {
+    PullSettingsTexts settings = worked_settings();
+    settings.mid_assist = true;
+    settings.selected = 1;
+    const FillReport fill{
+        "Schedule 40",
+        "2 cables",
+        {"0.5", "0.4"},
+        "0.32185",
+        "Maximum combined pair width (in)",
+        "0.9",
+        {{"1/2", "0.602", ".2845", "over"}, {"1 1/4", "1.360", "1.4519", "22.17%"}}};
+    const Lines expected{
+        "Tensora(tm)",
+        "Tensora is a product of Norvale. All rights reserved.",
+        "",
+        "C:\\plans\\run.rtf",
+        "",
+        "Cable Description       VX-012F",
+        "Capable Load (lbs)      1000",
+        "Cable Weight (lbs/kft)  200",
+        "Coefficient of Friction 0.15",
+        "",
+        "Planned Pull Results - Mid-assist pull point between links 2 and 3",
+        "",
+        "Link Type     Length      Angle      Tension (lbs)",
+        "              (ft)        (deg)      Cumulative     Sidewall",
+        "",
+        "",
+        "1 Straight    500         0          15             0",
+        "2 Angle       2           90         19             9",
+        "3 Straight    300         0          9              0",
+        "",
+        "Reverse Direction Pull Results - Mid-assist pull point between links 2 and 3",
+        "",
+        "Link Type     Length      Angle      Tension (lbs)",
+        "              (ft)        (deg)      Cumulative     Sidewall",
+        "",
+        "",
+        "1 Straight    500         0          15             0",
+        "2 Angle       2           90                        ",
+        "3 Straight    300         0          9              0",
+        "",
+        "Fill Ratio Calculations",
+        "",
+        "Schedule 40",
+        "2 cables - (OD inches) -  0.5 0.4",
+        "Sum of Cable cross sectional areas (sq in) = 0.32185",
+        "Maximum combined pair width (in) 0.9",
+        "",
+        "Trade Size    Pipe ID     Area       Fill Ratio",
+        "              (inches)    (sq in)    (percent)",
+        "",
+        "1/2           0.602       .2845      over",
+        "1 1/4         1.360       1.4519     22.17%"};
+    EXPECT_EQ(
+        report_lines({"C:\\plans\\run.rtf", plan_report(kWorkedLinks, "VX-012F", settings), fill}),
+        expected);
+}
+
 TEST(ReportWriter, PadsWithoutCuttingAndShiftsRowsFromLinkTen) {
     std::vector<PullLinkTexts> links(10, PullLinkTexts{"Straight", "100", "0", ""});
     links[9].length = "123456789012"; // twelve characters: one blank after it all the same

@@ -331,6 +331,17 @@ private slots:
         QVERIFY(child<QListWidget>(*window_, "List1")->isVisible());
         QCOMPARE(child<QPushButton>(*window_, "Command1")->text(),
                  QStringLiteral("Return to Fill Ratio"));
+        // The first category chosen and listed; the details take the right column's height.
+        QCOMPARE(child<QListWidget>(*window_, "Categoryselect")->currentRow(), 0);
+        QVERIFY(rows("cables2choose").size() > 1); // the VX section's lines
+        window_->show();
+        QApplication::processEvents();
+        auto* details = child<QListWidget>(*window_, "List1");
+        const QWidget* return_button = child<QPushButton>(*window_, "Command1");
+        QVERIFY(details->height() > details->sizeHintForRow(0) * 8);
+        QVERIFY(return_button->mapTo(window_, QPoint(0, 0)).y() -
+                    (details->mapTo(window_, QPoint(0, 0)).y() + details->height()) <
+                return_button->height() * 2);
     }
 
     void theFillWindowGetsTheDiameterAndThePlannerNothing() {

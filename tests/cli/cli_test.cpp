@@ -173,6 +173,23 @@ TEST(CliPull, PrintsJsonWithTheUnroundedTensions) {
                           "\"caption\":\"\"}\n");
 }
 
+TEST(CliPull, WritesEveryJsonFieldFromItsOwnFigure) {
+    // Forward and reverse differ in every field of the second link.
+    EXPECT_EQ(run(pull(kWorkedOptions + " --back-tension 1 --json s:500 b:2:90")).out,
+              "{\"links\":[{\"number\":\"1\",\"type\":\"Straight\",\"length\":\"500\","
+              "\"angle\":\"0\",\"forward\":\"16\",\"forward_sidewall\":\"0\",\"reverse\":"
+              "\"16\",\"reverse_sidewall\":\"0\",\"forward_tension\":16,\"reverse_tension\":"
+              "16.265670592339518},{\"number\":\"2\",\"type\":\"Angle\",\"length\":\"2\","
+              "\"angle\":\"90\",\"forward\":\"20\",\"forward_sidewall\":\"10\",\"reverse\":"
+              "\"1\",\"reverse_sidewall\":\"1\",\"forward_tension\":20.250729477432316,"
+              "\"reverse_tension\":1.2656705923395197}],\"forward_percent\":2,"
+              "\"reverse_percent\":1,\"bars\":\"shown\",\"caption\":\"\"}\n");
+    EXPECT_NE(run(pull(kWorkedOptions + " --mid-assist 1 --json s:500 b:2:90"))
+                  .out.find("\"bars\":\"hidden\",\"caption\":\"Mid-assist pull point between "
+                            "links 1 and 2\"}"),
+              std::string::npos);
+}
+
 TEST(CliPull, UsesTheWindowsDesignTextsAndWarnings) {
     EXPECT_EQ(run(pull("")).out,
               "forward-percent\t0\nreverse-percent\t0\nbars\tshown\ncaption\t\n");
@@ -408,6 +425,16 @@ TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
                           "bend\t2\t1.2733\t124\t74\n"
                           "bend\t4\t3.8200\t69\t0\n"
                           "verdict\tPull OK\n");
+    EXPECT_EQ(run(check(kThreeCables + "--friction 0.15 --weight 2000 --allowable 3000 --json "
+                                       "s:500 b:2:90 s:300 b:3:45"))
+                  .out,
+              "{\"jam_ratio\":\"3.3540\",\"jam_risk\":\"very small\",\"weight_correction\":"
+              "\"1.2769\",\"configuration\":\"cradled\",\"clearance\":\"3.4214\","
+              "\"forward_max\":\"434\",\"reverse_max\":\"347\",\"bends\":[{\"link\":\"2\","
+              "\"radius\":\"1.2733\",\"forward_pressure\":\"124\",\"reverse_pressure\":\"74\","
+              "\"over_limit\":false},{\"link\":\"4\",\"radius\":\"3.8200\","
+              "\"forward_pressure\":\"69\",\"reverse_pressure\":\"0\",\"over_limit\":false}],"
+              "\"verdict\":\"Pull OK\",\"ok\":true}\n");
     const CliRun triangular =
         run(check(kThreeCables + "--configuration triangular --bend-radius 4 --json b:2:90"));
     EXPECT_NE(triangular.out.find("\"weight_correction\":\"1.1234\""), std::string::npos);
@@ -456,6 +483,8 @@ TEST(CliFill, LeavesOutTheOdsSubmitRefusesAndSaysWhy) {
     EXPECT_NE(result.out.find("\"standard\":\"SDR 13.5\",\"diameters\":[\"0.4\"]"),
               std::string::npos);
     EXPECT_EQ(run({"fill", "--standard", "sch80", "0.4"}).status, 2);
+    EXPECT_EQ(run({"fill", "1e400", "0.4"}).err,
+              "OD \"1e400\": beyond the computer's numbers; left out\n");
 }
 
 // A stream whose every write fails, as on a full disk.

@@ -91,6 +91,8 @@ TEST(Fillcalc, CountsEqualityAsFitting) {
     EXPECT_EQ(fitting[0].percent, "50.%");
     EXPECT_EQ(fillcalc({"2.000"}, {"49.99", "1.57", "2"}, kEnglish)[0].percent, "over");
     EXPECT_EQ(fillcalc({"2.000"}, {"60", "1.57", "2.001"}, kEnglish)[0].percent, "over");
+    // The cables' area exactly the pipe's (0.785 sq in as displayed) fits too.
+    EXPECT_EQ(fillcalc({"1.000"}, {"150", "0.785", "0.1"}, kEnglish)[0].percent, "100.%");
 }
 
 TEST(Fillcalc, RatesOverAPipeTheCablesOutgrowWhateverTheMaximum) {
@@ -126,6 +128,11 @@ TEST(OdRefusal, TakesOnlyPositiveNumbers) {
     EXPECT_EQ(od_refusal("", kEnglish), OdRefusal::NotANumber);
     EXPECT_EQ(od_refusal("0", kEnglish), OdRefusal::NotPositive);
     EXPECT_EQ(od_refusal("-0.5", kEnglish), OdRefusal::NotPositive);
+    // Beyond the computer's numbers, alone or with the cables listed: never "Out of range".
+    EXPECT_EQ(od_refusal("1e400", kEnglish), OdRefusal::NotFinite);
+    EXPECT_EQ(od_refusal("1e200", kEnglish), OdRefusal::NotFinite); // its area
+    EXPECT_EQ(od_refusal("1.5e154", kEnglish), std::nullopt);
+    EXPECT_EQ(od_refusal("1.5e154", kEnglish, {"1.5e154"}), OdRefusal::NotFinite); // the total
 }
 
 } // namespace
