@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a folder of its own and checks what a desktop and a package need:
 # the desktop entry and the AppStream file validate, the manual page is there, and the installed
-# program, started from another folder, finds its data file and lists a category's cables.
+# program, started from another folder and without a display, finds its data file and lists a
+# category's cables.
 set -eu
 build=$1
 prefix=$(mktemp -d)
@@ -12,9 +13,10 @@ appstreamcli validate --no-net "$prefix/share/metainfo/com.norvale.Tensora.metai
 test -s "$prefix/share/man/man1/tensora-cli.1"
 test -s "$prefix/share/icons/hicolor/scalable/apps/com.norvale.Tensora.svg"
 cd /
-cables=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/tensora" --list-cables Power 2> "$prefix/messages")
+cables=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$prefix/bin/tensora" --list-cables Power 2> "$prefix/messages")
 echo "$cables" | grep -q '^PWR-'
-if grep -v '^QStandardPaths' "$prefix/messages" | grep -q .; then
+if grep -q . "$prefix/messages"; then
     cat "$prefix/messages"
     exit 1
 fi

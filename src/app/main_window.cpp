@@ -298,15 +298,32 @@ void frmMain::mnuToolsLubricant_Click() {
 }
 
 void frmMain::NVOnline_Click() {
-    if (platform().question(this, qt_text(kHomePageQuestion))) {
+    if (platform().question(this, qt_text(kHomePageQuestion)) && builtInBrowserRuns(kHomePagePath)) {
         registry().show<NorvaleHome>();
     }
 }
 
 void frmMain::LoadPDF_Click() {
-    if (platform().question(this, qt_text(kManualQuestion))) {
+    if (platform().question(this, qt_text(kManualQuestion)) && builtInBrowserRuns(kManualPath)) {
         registry().show<frmBrowser>();
     }
+}
+
+bool frmMain::builtInBrowserRuns(std::string_view path) {
+    if (platform().builtInBrowserRuns()) {
+        return true;
+    }
+    const QString address = platform().vendorAddress() + qt_text(path);
+    if (platform().question(this, QStringLiteral("The built-in browser does not run as root (it "
+                                                 "would have to run without its sandbox). Open "
+                                                 "%1 in the desktop's browser instead?")
+                                      .arg(address)) &&
+        !platform().openInDesktopBrowser(address)) {
+        platform().message(this, QStringLiteral("The desktop's browser could not be started for "
+                                                "%1.")
+                                     .arg(address));
+    }
+    return false;
 }
 
 void frmMain::mnuHelpAbout_Click() {

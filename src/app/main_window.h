@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string_view>
 
 namespace tensora {
 
@@ -73,6 +74,9 @@ private:
                     const std::function<QByteArray()>& content);
     // Whether the program may end: unsaved changes of the plan saved or discarded.
     bool mayLeave();
+    // Whether the built-in browser runs; where it does not (as root), offers the page at
+    // `path` on the vendor's server in the desktop's browser instead.
+    bool builtInBrowserRuns(std::string_view path);
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
     void buildMenus();

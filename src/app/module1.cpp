@@ -1,8 +1,11 @@
 #include "app/module1.h"
 
 #include "app/window_registry.h"
-#include "cables/max_pull_window.h"
+#include "app/qt_text.h"
+#include "cables/cable_categories.h"
 #include "cables/misc_data_window.h"
+
+#include <algorithm>
 
 namespace tensora::Module1 {
 
@@ -45,22 +48,29 @@ StartOptions start_options(const QStringList& arguments) {
 }
 
 int ListCables(Platform& platform, const QString& category, std::ostream& out) {
-    WindowRegistry registry(platform);
-    MaxPull& selection = registry.get<MaxPull>();
-    const qsizetype row = selection.categories().indexOf(category);
-    if (row < 0) {
-        platform.message(nullptr,
-                         QStringLiteral("No category \"%1\"; the categories are: %2")
-                             .arg(category, selection.categories().join(QStringLiteral(", "))));
+    // The cable library alone, without any window: this runs without a display.
+    const auto categories = cable_categories();
+    const std::string wanted = category.toStdString();
+    if (std::find(categories.begin(), categories.end(), wanted) == categories.end()) {
+        QStringList names;
+        for (const std::string_view name : categories) {
+            names.append(qt_text(name));
+        }
+        platform.message(nullptr, QStringLiteral("No category \"%1\"; the categories are: %2")
+                                      .arg(category, names.join(QStringLiteral(", "))));
         return 2;
     }
-    selection.Categoryselect_Click(static_cast<int>(row));
-    for (const QString& cable : selection.listedCables()) {
-        if (!cable.isEmpty()) {
-            out << cable.toStdString() << '\n';
+    const CableData library = load_cable_data(cable_data_candidates(platform));
+    if (!library.complete) {
+        platform.message(nullptr, kMissingDataFileMessage);
+    }
+    for (const std::string_view line :
+         category_lines(library, std::string(kCablesCaption) + wanted)) {
+        if (!line.empty()) {
+            out << line << '\n';
         }
     }
-    return registry.get<miscData>().data().complete ? 0 : 1;
+    return library.complete ? 0 : 1;
 }
 
 } // namespace tensora::Module1

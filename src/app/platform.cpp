@@ -7,6 +7,7 @@
 #include "help/web_engine_browser.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 
 #include <iostream>
@@ -146,6 +148,14 @@ QString DesktopPlatform::findProgram(const QString& name) const {
 
 bool DesktopPlatform::startProgram(const QString& path) {
     return QProcess::startDetached(path, {});
+}
+
+bool DesktopPlatform::builtInBrowserRuns() const {
+    return web_engine_may_run();
+}
+
+bool DesktopPlatform::openInDesktopBrowser(const QString& address) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 QString DesktopPlatform::vendorAddress() const {

@@ -76,6 +76,10 @@ public:
     // A web browser component for a browser window, owned by `parent`; `home` is what its
     // "Home" opens.
     virtual BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) = 0;
+    // Whether the built-in browser can run (it does not as root, where its sandbox would have
+    // to be switched off), and the desktop's own browser for an address; false when it cannot.
+    virtual bool builtInBrowserRuns() const = 0;
+    virtual bool openInDesktopBrowser(const QString& address) = 0;
 };
 
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
@@ -102,6 +106,8 @@ public:
     bool startProgram(const QString& path) override;
     QString vendorAddress() const override;
     BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
+    bool builtInBrowserRuns() const override;
+    bool openInDesktopBrowser(const QString& address) override;
     bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/list_controls.h"
 #include "app/qt_text.h"
+#include "cables/cable_categories.h"
 #include "cables/cable_columns.h"
 #include "cables/cable_data.h"
 #include "cables/lubricants.h"
@@ -39,34 +40,6 @@ QuickCalculatorDesign design() {
     return design;
 }
 
-const QString kCablesCaption = QStringLiteral("Cable Select - click to select ");
-
-// The categories offered, and the keywords that find each category's section, in the order
-// they are tested against the group's caption.
-const QStringList kCategories{"VX",           "R8",           "DXL Armor Fiber", "DXL Dielectric",
-                              "Central Tube", "Fiber Feeder", "Specialty",       "Zero Halogen",
-                              "Power"};
-
-struct CategoryKeyword {
-    const char* keyword;
-    CableSection section;
-};
-
-constexpr CategoryKeyword kKeywords[] = {
-    {"VX", CableSection::VX},
-    {"R8", CableSection::R8},
-    {"Armor", CableSection::DXLarmor},
-    {"Power", CableSection::Power},
-    {"Dielectric", CableSection::DXLdielectric},
-    {"Central Tube", CableSection::CentralTube},
-    {"Specialty", CableSection::SpecialtyFiber},
-    {"Halogen", CableSection::zeroHal},
-    {"Feeder", CableSection::FiberFeeder},
-};
-
-// A category shows at least this many rows, empty ones after its cables.
-constexpr std::size_t kCategoryRows = 21;
-
 // The cable list shows at least this many rows at once.
 constexpr int kVisibleCableRows = 12;
 
@@ -102,7 +75,9 @@ QWidget* MaxPull::buildCables() {
     Cables->setObjectName(QStringLiteral("Cables"));
     Categoryselect = new QListWidget(Cables);
     Categoryselect->setObjectName(QStringLiteral("Categoryselect"));
-    Categoryselect->addItems(kCategories);
+    for (const std::string_view category : cable_categories()) {
+        Categoryselect->addItem(qt_text(category));
+    }
     Categoryselect->setFixedWidth(Categoryselect->sizeHintForColumn(0) +
                                   2 * Categoryselect->frameWidth() + 8);
     cables2choose = new QListWidget(Cables);
@@ -113,7 +88,7 @@ QWidget* MaxPull::buildCables() {
             cables2choose->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
         kVisibleCableRows * cable_columns_->rowHeight() + 2 * cables2choose->frameWidth());
     Categoryselect->setMinimumHeight(Categoryselect->sizeHintForRow(0) *
-                                         static_cast<int>(kCategories.size()) +
+                                         static_cast<int>(cable_categories().size()) +
                                      2 * Categoryselect->frameWidth());
     Text4 = new QLineEdit(Cables);
     Text4->setObjectName(QStringLiteral("Text4"));
@@ -307,23 +282,11 @@ void MaxPull::Categoryselect_Click(int row) {
         return;
     }
     cables2choose->clear();
-    Cables->setTitle(kCablesCaption + Categoryselect->item(row)->text());
+    Cables->setTitle(qt_text(kCablesCaption) + Categoryselect->item(row)->text());
     const CableData& library = registry().get<miscData>().data();
-    const QString caption = Cables->title();
-    std::size_t rows = kCategoryRows;
-    for (const auto& [keyword, section] : kKeywords) {
-        if (caption.contains(QLatin1String(keyword))) {
-            rows = std::max(rows, library.section(section).size());
-        }
-    }
     QStringList lines;
-    for (std::size_t i = 0; i < rows; ++i) {
-        for (const auto& [keyword, section] : kKeywords) {
-            if (caption.contains(QLatin1String(keyword))) {
-                const std::string_view line = library.item(section, i);
-                lines.append(data_file_text(line));
-            }
-        }
+    for (const std::string_view line : category_lines(library, Cables->title().toStdString())) {
+        lines.append(data_file_text(line));
     }
     cables2choose->addItems(lines);
     cable_columns_->measure();
@@ -420,18 +383,6 @@ void MaxPull::closeEvent(QCloseEvent* event) {
         fill->launchFlag()->setChecked(false);
     }
     QuickCalculatorWindow::closeEvent(event);
-}
-
-QStringList MaxPull::categories() const {
-    return kCategories;
-}
-
-QStringList MaxPull::listedCables() const {
-    QStringList rows;
-    for (int row = 0; row < cables2choose->count(); ++row) {
-        rows.append(cables2choose->item(row)->text());
-    }
-    return rows;
 }
 
 void MaxPull::hideCableSelection() {

@@ -52,8 +52,6 @@ public:
     QString chosenDiameter() const { return Text5->text(); }
 
     // The categories offered, and the rows the cable list holds.
-    QStringList categories() const;
-    QStringList listedCables() const;
 
 protected:
     double calculate() const override;

@@ -1,5 +1,6 @@
 #include "cables/misc_data_window.h"
 
+#include "app/qt_text.h"
 #include "cables/max_pull_window.h"
 
 namespace tensora {
@@ -14,13 +15,17 @@ void miscData::Form_Load() {
     loaddata();
 }
 
-void miscData::loaddata() {
+std::vector<std::filesystem::path> cable_data_candidates(const Platform& platform) {
     std::vector<std::filesystem::path> candidates;
     const std::string name(kCableDataFileName);
-    for (const QString& folder : platform().dataFileFolders()) {
-        candidates.push_back(std::filesystem::path(folder.toStdString()) / name);
+    for (const QString& folder : platform.dataFileFolders()) {
+        candidates.push_back(local_path(folder) / name);
     }
-    data_ = load_cable_data(candidates);
+    return candidates;
+}
+
+void miscData::loaddata() {
+    data_ = load_cable_data(cable_data_candidates(platform()));
     if (!data_.complete) {
         registry().get<MaxPull>().hideCableSelection();
         // Never shown itself, the data window lets the window the user works in own the box.

@@ -20,6 +20,9 @@ inline QString data_file_text(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// The places the cable data file is looked for, first match wins.
+std::vector<std::filesystem::path> cable_data_candidates(const Platform& platform);
+
 class miscData : public RegisteredWindow<QWidget> {
     Q_OBJECT
 

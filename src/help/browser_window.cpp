@@ -15,13 +15,18 @@ namespace {
 
 const QStringList kButtonKeys{"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
 
+// Every caption of a browser window names the program first, as its other windows do.
+QString caption(const QString& text) {
+    return kApplicationTitle + QStringLiteral(" - ") + text;
+}
+
 } // namespace
 
 BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::string_view path)
     : RegisteredWindow<QWidget>(registry),
       start_address_(platform().vendorAddress() + qt_text(path)) {
     setObjectName(QLatin1String(name));
-    setWindowTitle(QStringLiteral("Norvale Browser"));
+    setWindowTitle(caption(QStringLiteral("Norvale Browser")));
 
     tbToolBar = named(new QToolBar(this), "tbToolBar");
     tbToolBar->setIconSize(QSize(24, 24));
@@ -30,6 +35,10 @@ BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::st
         button->setObjectName(key);
         button->setToolTip(key);
         connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        if (key == QLatin1String("Stop")) {
+            stop_ = button;
+            stop_->setEnabled(false); // there is something to stop only while a page loads
+        }
     }
     picAddress = named(new QWidget(this), "picAddress");
     lblAddress = named(new QLabel(QStringLiteral("&Address:"), picAddress), "lblAddress");
@@ -72,16 +81,27 @@ void BrowserWindow::Form_Load() {
     show(); // on screen at once, while the start page loads
     cboAddress->setEditText(start_address_);
     cboAddress->addItem(start_address_);
-    timTimer.start();
+    startTimer();
     brwWebBrowser->navigate(start_address_);
 }
 
+void BrowserWindow::startTimer() {
+    timTimer.start();
+    stop_->setEnabled(true);
+}
+
+void BrowserWindow::stopTimer() {
+    timTimer.stop();
+    stop_->setEnabled(false);
+    setWindowTitle(caption(brwWebBrowser->locationName()));
+}
+
 void BrowserWindow::brwWebBrowser_DownloadComplete() {
-    setWindowTitle(brwWebBrowser->locationName());
+    setWindowTitle(caption(brwWebBrowser->locationName()));
 }
 
 void BrowserWindow::brwWebBrowser_NavigateComplete2() {
-    setWindowTitle(brwWebBrowser->locationName());
+    setWindowTitle(caption(brwWebBrowser->locationName()));
     const QString reached = brwWebBrowser->locationUrl();
     // Most recent first, each address once.
     suppressNavigate = true;
@@ -98,7 +118,7 @@ void BrowserWindow::cboAddress_Click() {
     if (suppressNavigate) {
         return;
     }
-    timTimer.start();
+    startTimer();
     brwWebBrowser->navigate(cboAddress->currentText());
 }
 
@@ -122,15 +142,14 @@ bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void BrowserWindow::timTimer_Timer() {
     if (brwWebBrowser->busy()) {
-        setWindowTitle(QStringLiteral("Working..."));
+        setWindowTitle(caption(QStringLiteral("Working...")));
     } else {
-        timTimer.stop();
-        setWindowTitle(brwWebBrowser->locationName());
+        stopTimer();
     }
 }
 
 void BrowserWindow::tbToolBar_ButtonClick(const QString& key) {
-    timTimer.start();
+    startTimer();
     if (key == QLatin1String("Back")) {
         brwWebBrowser->goBack();
     } else if (key == QLatin1String("Forward")) {
@@ -142,9 +161,8 @@ void BrowserWindow::tbToolBar_ButtonClick(const QString& key) {
     } else if (key == QLatin1String("Search")) {
         brwWebBrowser->goSearch();
     } else if (key == QLatin1String("Stop")) {
-        timTimer.stop();
         brwWebBrowser->stop();
-        setWindowTitle(brwWebBrowser->locationName());
+        stopTimer();
     }
 }
 

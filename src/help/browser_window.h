@@ -6,6 +6,7 @@
 #include "app/window_registry.h"
 #include "help/browser_engine.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QTimer>
@@ -36,8 +37,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The timer runs, and Stop is enabled, from a navigation request until the page has loaded.
+    void startTimer();
+    void stopTimer();
+
     QString start_address_;
     bool suppressNavigate = false;
+    QAction* stop_ = nullptr;
 
     QToolBar* tbToolBar;
     QWidget* picAddress;

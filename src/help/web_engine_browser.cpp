@@ -29,6 +29,12 @@ WebEngineBrowser::WebEngineBrowser(const QString& home, QWidget* parent)
         }
     });
     connect(view_, &QWebEngineView::titleChanged, this, &BrowserEngine::downloadComplete);
+    // A place reached within the page (a #fragment) is a location of its own for the history.
+    connect(view_, &QWebEngineView::urlChanged, this, [this] {
+        if (!busy_) {
+            emit navigateComplete();
+        }
+    });
 }
 
 QWidget* WebEngineBrowser::view() {
@@ -36,8 +42,14 @@ QWidget* WebEngineBrowser::view() {
 }
 
 void WebEngineBrowser::navigate(const QString& address) {
-    busy_ = true;
-    view_->setUrl(QUrl::fromUserInput(address));
+    const QUrl target = QUrl::fromUserInput(address);
+    // Another place in the same page (only the #fragment differs) loads nothing: the engine
+    // starts and finishes no load for it, so it must not count as one.
+    const bool same_page = target.adjusted(QUrl::RemoveFragment) ==
+                               view_->url().adjusted(QUrl::RemoveFragment) &&
+                           !view_->url().isEmpty();
+    busy_ = !same_page;
+    view_->setUrl(target);
 }
 
 void WebEngineBrowser::goBack() {
@@ -74,11 +86,13 @@ QString WebEngineBrowser::locationUrl() const {
     return view_->url().toString();
 }
 
-void allow_web_engine_as_root() {
+bool web_engine_may_run() {
 #ifndef _WIN32
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
+    // As root the engine runs only with its sandbox switched off, which the program never
+    // does for the user: only someone who set the variable on purpose gets it.
+    return geteuid() != 0 || !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
+#else
+    return true;
 #endif
 }
 

@@ -32,8 +32,8 @@ private:
     bool busy_ = false;
 };
 
-// Qt WebEngine refuses to run as root without its sandbox switched off, which would end the
-// program: switched off here, before the application starts, only when running as root.
-void allow_web_engine_as_root();
+// Whether Qt WebEngine can run here: as root it runs only with its sandbox switched off, which
+// the program leaves to the user (QTWEBENGINE_DISABLE_SANDBOX) and never does itself.
+bool web_engine_may_run();
 
 } // namespace tensora

@@ -638,6 +638,19 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
+    void asRootTheOnlinePagesGoToTheDesktopsBrowser() {
+        frmMain& main = startMain();
+        fixture_.platform().browserRuns = false; // root: the engine would need its sandbox off
+        fixture_.platform().answers = {true, true, true, false};
+        item(main, "NVOnline")->trigger();
+        item(main, "LoadPDF")->trigger();
+        QCOMPARE(fixture_.platform().openedOutside,
+                 QStringList{fixture_.platform().vendor + QStringLiteral("/html/home.shtml")});
+        QVERIFY(fixture_.platform().questions[1].contains(QStringLiteral("does not run as root")));
+        QCOMPARE(fixture_.registry().find<NorvaleHome>(), nullptr);
+        QCOMPARE(fixture_.registry().find<frmBrowser>(), nullptr);
+    }
+
     void theAboutBoxIsModalOverTheMainWindow() {
         frmMain& main = startMain();
         main.show();

@@ -32,9 +32,12 @@ private slots:
         QCOMPARE(browser().navigations, QStringList{kStart});
         QCOMPARE(window_->history(), QStringList{kStart});
         QCOMPARE(address()->currentText(), kStart);
-        QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Working..."));
+        QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Tensora - Working..."));
+        auto* stop = window_->findChild<QAction*>(QStringLiteral("Stop"));
+        QVERIFY(stop->isEnabled()); // only while a page loads
         browser().reach(kStart, QStringLiteral("Norvale"));
-        QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Norvale"));
+        QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Tensora - Norvale"));
+        QTRY_VERIFY(!stop->isEnabled());
     }
 
     void anAddressVisitedTwiceStandsOnceAtTheTop() {
@@ -77,7 +80,7 @@ private slots:
         browser().navigate(kOther);
         window_->findChild<QAction*>(QStringLiteral("Stop"))->trigger();
         QCOMPARE(browser().calls.last(), QStringLiteral("stop"));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Norvale"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Norvale"));
     }
 
     void aVerySmallWindowKeepsWorking() {

@@ -74,6 +74,11 @@ bool ScriptedPlatform::print(QWidget*, const std::function<int(QPagedPaintDevice
     return render(writer) > 0;
 }
 
+bool ScriptedPlatform::openInDesktopBrowser(const QString& address) {
+    openedOutside.append(address);
+    return true;
+}
+
 bool ScriptedPlatform::startProgram(const QString& path) {
     started.append(path);
     return !unstartable.contains(path);

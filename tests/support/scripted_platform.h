@@ -34,6 +34,8 @@ public:
     QString vendorAddress() const override { return vendor; }
     // A scripted browser component, or Qt WebEngine's with `realBrowser`.
     BrowserEngine* makeBrowserEngine(const QString& home, QWidget* parent) override;
+    bool builtInBrowserRuns() const override { return browserRuns; }
+    bool openInDesktopBrowser(const QString& address) override;
     // Prints to a PDF in memory, into `printed`; `printing` false answers as a cancelled dialog.
     bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) override;
 
@@ -70,6 +72,10 @@ public:
     QStringList unstartable;
     QString vendor = QStringLiteral("https://vendor.test");
     bool realBrowser = false;
+    // Whether the built-in browser runs (false stands for a program run as root), and the
+    // addresses handed to the desktop's browser.
+    bool browserRuns = true;
+    QStringList openedOutside;
     bool printing = true;
     QByteArray printed;
     // The scripted browser components made, first one first.
