@@ -191,6 +191,9 @@ void TensionProfile::redraw() {
                      scale_.distance_decimals},
           std::tuple{tension_, scale_.tension_from, scale_.tension_to, scale_.tension_step,
                      scale_.tension_decimals}}) {
+        if (axis->min() == from && axis->max() == to && axis->tickInterval() == step) {
+            continue; // as it is: each change lays the axis out again
+        }
         axis->setTickType(QValueAxis::TicksDynamic);
         axis->setTickAnchor(0);
         axis->setTickInterval(std::max({axis->max() - axis->min(), to - from, step}));
