@@ -1,5 +1,5 @@
 // The number rules run for every keystroke and for every row of a pull plan.
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <benchmark/benchmark.h>
 

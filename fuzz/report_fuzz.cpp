@@ -3,7 +3,7 @@
 // plan as the windows can hold it (texts without line breaks, link lengths and angles as
 // number-like texts without blanks, a mid-assist point, a fill part): written and read back,
 // it must come back exactly, with nothing said to be missing.
-#include "app/report.h"
+#include "report/report.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,6 +1,7 @@
-#include "app/artwork.h"
-#include "app/module1.h"
-#include "app/platform.h"
+#include "app/startup.h"
+#include "help/web_engine_browser.h"
+#include "widgets/artwork.h"
+#include "widgets/platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -25,5 +26,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(tensora::kApplicationTitle);
     QApplication::setWindowIcon(tensora::program_icon());
     tensora::DesktopPlatform platform;
+    platform.setBrowserFactory(&tensora::make_web_engine_browser);
     return tensora::Module1::Main(application, platform, options);
 }

@@ -1,10 +1,5 @@
 #include "app/main_window.h"
 
-#include "app/artwork.h"
-#include "app/file_saving.h"
-#include "app/qt_text.h"
-#include "app/report.h"
-#include "app/report_renderer.h"
 #include "app/window_geometry.h"
 #include "cables/max_pull_window.h"
 #include "calculators/bend_tension_window.h"
@@ -19,6 +14,11 @@
 #include "pullplan/pull_calculator_window.h"
 #include "pullplan/pull_check_window.h"
 #include "pullplan/tension_profile_window.h"
+#include "report/file_saving.h"
+#include "report/report.h"
+#include "report/report_renderer.h"
+#include "widgets/artwork.h"
+#include "widgets/qt_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -298,7 +298,8 @@ void frmMain::mnuToolsLubricant_Click() {
 }
 
 void frmMain::NVOnline_Click() {
-    if (platform().question(this, qt_text(kHomePageQuestion)) && builtInBrowserRuns(kHomePagePath)) {
+    if (platform().question(this, qt_text(kHomePageQuestion)) &&
+        builtInBrowserRuns(kHomePagePath)) {
         registry().show<NorvaleHome>();
     }
 }

@@ -2,8 +2,8 @@
 // the remembered position and size.
 #pragma once
 
-#include "app/printed_report.h"
 #include "app/window_registry.h"
+#include "report/printed_report.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/splash_window.h"
 
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 // The splash window shown while the program starts, and the wait that keeps it up.
 #pragma once
 
-#include "app/platform.h"
 #include "app/splash_wait.h"
+#include "widgets/platform.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "app/window_geometry.h"
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 // through here.
 #pragma once
 
-#include "app/one_line_boxes.h"
-#include "app/platform.h"
+#include "widgets/one_line_boxes.h"
+#include "widgets/platform.h"
 
 #include <QCloseEvent>
 #include <QList>

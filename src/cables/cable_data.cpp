@@ -1,6 +1,6 @@
 #include "cables/cable_data.h"
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <fstream>
 

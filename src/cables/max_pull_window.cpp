@@ -1,7 +1,5 @@
 #include "cables/max_pull_window.h"
 
-#include "app/list_controls.h"
-#include "app/qt_text.h"
 #include "cables/cable_categories.h"
 #include "cables/cable_columns.h"
 #include "cables/cable_data.h"
@@ -11,6 +9,8 @@
 #include "fill/fill_ratio_window.h"
 #include "pullplan/pull_calculator_window.h"
 #include "pullplan/pull_check_window.h"
+#include "widgets/list_controls.h"
+#include "widgets/qt_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

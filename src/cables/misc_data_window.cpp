@@ -1,7 +1,7 @@
 #include "cables/misc_data_window.h"
 
-#include "app/qt_text.h"
 #include "cables/max_pull_window.h"
+#include "widgets/qt_text.h"
 
 namespace tensora {
 

@@ -1,6 +1,6 @@
 #include "calculators/formulas.h"
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "calculators/lubrication_window.h"
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
-#include "app/list_controls.h"
 #include "calculators/formulas.h"
+#include "widgets/list_controls.h"
 
 #include <QGridLayout>
 

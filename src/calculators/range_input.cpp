@@ -1,7 +1,7 @@
 #include "calculators/range_input.h"
 
-#include "app/qt_text.h"
-#include "calculators/calculator_inputs.h"
+#include "numbers/input_checks.h"
+#include "widgets/qt_text.h"
 
 #include <QGridLayout>
 
@@ -25,31 +25,6 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
 }
 
 } // namespace
-
-void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
-    platform.message(raiser->window(), qt_text(text));
-}
-
-void warn_about_change(Platform& platform, QLineEdit* box, const NumberLocale& locale,
-                       std::optional<std::string_view> warning) {
-    if (warning && !is_number_being_typed(box->text().toStdString(), locale)) {
-        show_message(platform, box, *warning);
-    }
-}
-
-void warn_when_left(Platform& platform, QLineEdit* box, const NumberLocale& locale,
-                    InputCheck check) {
-    QObject::connect(box, &QLineEdit::editingFinished, box,
-                     [&platform, box, locale, check = std::move(check)] {
-                         const std::string text = box->text().toStdString();
-                         if (!is_number_being_typed(text, locale)) {
-                             return; // warned, if at all, as it changed
-                         }
-                         if (const auto warning = check(text)) {
-                             show_message(platform, box, *warning);
-                         }
-                     });
-}
 
 RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,
                        std::function<void()> show_result, QWidget* parent)

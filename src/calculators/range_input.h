@@ -2,7 +2,8 @@
 // slider) and a friction input (a text box holding a coefficient between 0 and 1).
 #pragma once
 
-#include "app/platform.h"
+#include "widgets/input_warnings.h"
+#include "widgets/platform.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -85,21 +86,5 @@ private:
     NumberLocale locale_;
     std::function<void()> show_result_;
 };
-
-// Shows a message of the number rules through the platform, owned by the window of `raiser`.
-void show_message(Platform& platform, QWidget* raiser, std::string_view text);
-
-// What the rules say of a box's text ("Please enter a number", say), or nothing.
-using InputCheck = std::function<std::optional<std::string_view>(std::string_view text)>;
-
-// Warns about a box's text as it changes, except while the text is a number still being typed
-// ("1," on the way to "1,000"): a modal box then would take the next keystrokes.
-void warn_about_change(Platform& platform, QLineEdit* box, const NumberLocale& locale,
-                       std::optional<std::string_view> warning);
-
-// Makes the box give the warning it held back when it is left (or Enter is pressed) still
-// holding a number being typed.
-void warn_when_left(Platform& platform, QLineEdit* box, const NumberLocale& locale,
-                    InputCheck check);
 
 } // namespace tensora

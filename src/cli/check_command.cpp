@@ -1,8 +1,8 @@
 #include "cli/check_command.h"
 
-#include "app/printed_report.h"
 #include "cli/pull_command.h"
 #include "pullplan/pull_check.h"
+#include "report/printed_report.h"
 
 #include <cmath>
 #include <ostream>
@@ -154,13 +154,12 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
     }
 
     std::vector<PullLinkValues> links;
-    std::vector<std::string> angles;
     links.reserve(request.pull.links.size());
     for (const PullLinkTexts& link : request.pull.links) {
         links.push_back(read_link(link, kEnglish));
-        angles.push_back(link.angle);
     }
-    const CheckResult result = check_pull(links, angles, request.pull.settings, inputs, kEnglish);
+    const CheckResult result =
+        check_pull(links, read_pull_settings(request.pull.settings, kEnglish), inputs);
     if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
         const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);

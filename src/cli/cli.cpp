@@ -1,11 +1,11 @@
 #include "cli/cli.h"
 
-#include "calculators/calculator_inputs.h"
 #include "calculators/formulas.h"
-#include "calculators/number_rules.h"
 #include "cli/check_command.h"
 #include "cli/fill_command.h"
 #include "cli/pull_command.h"
+#include "numbers/input_checks.h"
+#include "numbers/number_rules.h"
 
 #include <algorithm>
 #include <cerrno>

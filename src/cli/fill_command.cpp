@@ -1,9 +1,9 @@
 #include "cli/fill_command.h"
 
-#include "calculators/calculator_inputs.h"
 #include "cli/cli.h"
 #include "fill/conduit_tables.h"
 #include "fill/fill_ratio.h"
+#include "numbers/input_checks.h"
 
 #include <optional>
 #include <ostream>

@@ -1,5 +1,5 @@
-#include "app/report_renderer.h"
 #include "cli/cli.h"
+#include "report/report_renderer.h"
 
 #include <QDate>
 #include <QGuiApplication>

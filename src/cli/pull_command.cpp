@@ -1,13 +1,13 @@
 #include "cli/pull_command.h"
 
-#include "app/file_saving.h"
-#include "app/plan_csv.h"
-#include "app/printed_report.h"
-#include "app/report.h"
-#include "calculators/calculator_inputs.h"
 #include "cli/cli.h"
+#include "numbers/input_checks.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/tension_profile.h"
+#include "report/file_saving.h"
+#include "report/plan_csv.h"
+#include "report/printed_report.h"
+#include "report/report.h"
 
 #include <algorithm>
 #include <charconv>
@@ -364,14 +364,13 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     printed.plan = plan_report(request, results);
     printed.forward_share = results.forward_share;
     printed.reverse_share = results.reverse_share;
-    printed.over_limit =
-        links_over_limit(results, read_input(request.settings.allowable, kEnglish));
+    const PullSettings settings = read_pull_settings(request.settings, kEnglish);
+    printed.over_limit = links_over_limit(results, settings.allowable);
     std::vector<std::string> angles;
     for (const PullLinkTexts& link : request.links) {
         angles.push_back(link.angle);
     }
-    printed.profile =
-        tension_profile({link_values(request), angles, request.settings, results, kEnglish});
+    printed.profile = tension_profile({link_values(request), angles, settings, results});
     if (check) {
         printed.check = *check;
     }

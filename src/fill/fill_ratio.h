@@ -3,7 +3,7 @@
 // the fill ratio or "over").
 #pragma once
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <optional>
 #include <string>

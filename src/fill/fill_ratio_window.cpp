@@ -1,12 +1,12 @@
 #include "fill/fill_ratio_window.h"
 
-#include "app/named_control.h"
-#include "app/qt_text.h"
-#include "app/twips_form.h"
 #include "cables/max_pull_window.h"
-#include "calculators/calculator_inputs.h"
-#include "calculators/range_input.h"
 #include "fill/fill_ratio.h"
+#include "numbers/input_checks.h"
+#include "widgets/input_warnings.h"
+#include "widgets/named_control.h"
+#include "widgets/qt_text.h"
+#include "widgets/twips_form.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

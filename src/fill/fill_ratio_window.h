@@ -3,10 +3,10 @@
 // and the fill ratio, or "over" where the cables do not fit.
 #pragma once
 
-#include "app/list_controls.h"
-#include "app/report.h"
 #include "app/window_registry.h"
 #include "fill/conduit_tables.h"
+#include "report/report.h"
+#include "widgets/list_controls.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "help/about_window.h"
 
-#include "app/artwork.h"
-#include "app/named_control.h"
-#include "app/qt_text.h"
-#include "app/report.h"
-#include "app/twips_form.h"
 #include "app/version.h"
 #include "cables/misc_data_window.h"
+#include "report/report.h"
+#include "widgets/artwork.h"
+#include "widgets/named_control.h"
+#include "widgets/qt_text.h"
+#include "widgets/twips_form.h"
 
 #include <QPainter>
 

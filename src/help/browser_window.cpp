@@ -1,9 +1,9 @@
 #include "help/browser_window.h"
 
-#include "app/artwork.h"
-#include "app/named_control.h"
-#include "app/qt_text.h"
 #include "help/online.h"
+#include "widgets/artwork.h"
+#include "widgets/named_control.h"
+#include "widgets/qt_text.h"
 
 #include <QAction>
 #include <QKeyEvent>

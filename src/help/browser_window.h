@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/window_registry.h"
-#include "help/browser_engine.h"
+#include "widgets/browser_engine.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,15 +1,11 @@
 #include "help/web_engine_browser.h"
 
-#include "app/qt_text.h"
 #include "help/online.h"
+#include "widgets/qt_text.h"
 
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace tensora {
 
@@ -45,9 +41,9 @@ void WebEngineBrowser::navigate(const QString& address) {
     const QUrl target = QUrl::fromUserInput(address);
     // Another place in the same page (only the #fragment differs) loads nothing: the engine
     // starts and finishes no load for it, so it must not count as one.
-    const bool same_page = target.adjusted(QUrl::RemoveFragment) ==
-                               view_->url().adjusted(QUrl::RemoveFragment) &&
-                           !view_->url().isEmpty();
+    const bool same_page =
+        target.adjusted(QUrl::RemoveFragment) == view_->url().adjusted(QUrl::RemoveFragment) &&
+        !view_->url().isEmpty();
     busy_ = !same_page;
     view_->setUrl(target);
 }
@@ -86,14 +82,8 @@ QString WebEngineBrowser::locationUrl() const {
     return view_->url().toString();
 }
 
-bool web_engine_may_run() {
-#ifndef _WIN32
-    // As root the engine runs only with its sandbox switched off, which the program never
-    // does for the user: only someone who set the variable on purpose gets it.
-    return geteuid() != 0 || !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
-#else
-    return true;
-#endif
+BrowserEngine* make_web_engine_browser(const QString& home, QWidget* parent) {
+    return new WebEngineBrowser(home, parent);
 }
 
 } // namespace tensora

@@ -1,7 +1,7 @@
 // The browser component on Qt WebEngine: pages and PDF documents shown in the window.
 #pragma once
 
-#include "help/browser_engine.h"
+#include "widgets/browser_engine.h"
 
 class QWebEngineView;
 
@@ -32,8 +32,7 @@ private:
     bool busy_ = false;
 };
 
-// Whether Qt WebEngine can run here: as root it runs only with its sandbox switched off, which
-// the program leaves to the user (QTWEBENGINE_DISABLE_SANDBOX) and never does itself.
-bool web_engine_may_run();
+// The browser component for the desktop platform's browser windows.
+BrowserEngine* make_web_engine_browser(const QString& home, QWidget* parent);
 
 } // namespace tensora

@@ -1,14 +1,13 @@
 #include "pullplan/pull_calculator_window.h"
 
-#include "app/plan_colors.h"
-#include "app/plan_csv.h"
-#include "app/qt_text.h"
 #include "cables/lubricants.h"
 #include "cables/max_pull_window.h"
-#include "calculators/calculator_inputs.h"
-#include "calculators/range_input.h"
-#include "pullplan/pull_check_window.h"
-#include "pullplan/tension_profile_window.h"
+#include "numbers/input_checks.h"
+#include "pullplan/plan_follower.h"
+#include "report/plan_csv.h"
+#include "widgets/input_warnings.h"
+#include "widgets/plan_colors.h"
+#include "widgets/qt_text.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -269,8 +268,8 @@ QWidget* PullCalculator::buildResults() {
     const auto beyond = [this](const std::vector<double> PullResults::*tensions) {
         return [this, tensions](int row) {
             const auto& all = results_.*tensions;
-            return allowable_ > 0 && static_cast<std::size_t>(row) < all.size() &&
-                   all[static_cast<std::size_t>(row)] > allowable_;
+            return settings_.allowable > 0 && static_cast<std::size_t>(row) < all.size() &&
+                   all[static_cast<std::size_t>(row)] > settings_.allowable;
         };
     };
     for (int i = 0; i < 4; ++i) {
@@ -626,14 +625,15 @@ void PullCalculator::selectLink(int row) {
 
 void PullCalculator::pullcalc() {
     const int previous_rows = static_cast<int>(results_.forward.size());
-    settings_.friction = text(Text1);
-    settings_.allowable = text(Text2);
-    settings_.weight = text(Text3);
-    settings_.back_tension = text(Text7);
-    settings_.mid_assist = midAssistCheck->isChecked();
-    settings_.selected = selectedLink();
+    PullSettingsTexts texts;
+    texts.friction = text(Text1);
+    texts.allowable = text(Text2);
+    texts.weight = text(Text3);
+    texts.back_tension = text(Text7);
+    texts.mid_assist = midAssistCheck->isChecked();
+    texts.selected = selectedLink();
+    settings_ = read_pull_settings(texts, locale_);
     plan_.calculate(settings_, results_);
-    allowable_ = read_input(settings_.allowable, locale_);
     showResults(previous_rows);
     showModified();
     Check2->setChecked(false);
@@ -641,11 +641,10 @@ void PullCalculator::pullcalc() {
 }
 
 void PullCalculator::tellFollowers() {
-    if (TensionProfile* profile = registry().find<TensionProfile>()) {
-        profile->planRecalculated();
-    }
-    if (PullCheck* check = registry().find<PullCheck>()) {
-        check->planRecalculated();
+    for (QWidget* window : registry().loadedWindows()) {
+        if (auto* follower = dynamic_cast<PlanFollower*>(window)) {
+            follower->planRecalculated();
+        }
     }
 }
 
@@ -688,7 +687,7 @@ void PullCalculator::showResults(int previous_rows) {
 }
 
 ProfileData PullCalculator::profile() const {
-    return tension_profile({plan_.values(), plan_.angles(), settings_, results_, locale_});
+    return tension_profile({plan_.values(), plan_.angles(), settings_, results_});
 }
 
 PrintedReport PullCalculator::printedReport() const {
@@ -697,7 +696,7 @@ PrintedReport PullCalculator::printedReport() const {
     printed.lubricant = lubricantLabel->text().toStdString();
     printed.forward_share = results_.forward_share;
     printed.reverse_share = results_.reverse_share;
-    printed.over_limit = links_over_limit(results_, read_input(settings_.allowable, locale_));
+    printed.over_limit = links_over_limit(results_, settings_.allowable);
     printed.profile = profile();
     return printed;
 }

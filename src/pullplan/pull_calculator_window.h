@@ -2,14 +2,14 @@
 // reverse tensions and sidewall pressures of every link, recomputed after every change.
 #pragma once
 
-#include "app/list_controls.h"
-#include "app/printed_report.h"
-#include "app/report.h"
 #include "app/window_registry.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile.h"
 #include "pullplan/text_column_model.h"
+#include "report/printed_report.h"
+#include "report/report.h"
+#include "widgets/list_controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,8 +61,8 @@ public:
     void selectLink(int row);
 
     const PullResults& results() const { return results_; }
-    // The settings the results were calculated with.
-    const PullSettingsTexts& calculatedSettings() const { return settings_; }
+    // The settings the results were calculated with, as read from the boxes.
+    const PullSettings& calculatedSettings() const { return settings_; }
     // The plan along the route, from the results as calculated.
     ProfileData profile() const;
     // What the report for people shows of the planner.
@@ -122,7 +122,7 @@ private:
     void deleteAllLinks();
     void showResults(int previous_rows);
     void syncScrolling(int value);
-    // The windows that follow every recalculation: the tension profile and the pull check.
+    // The windows that follow every recalculation (the tension profile, the pull check).
     void tellFollowers();
     std::string text(const QLineEdit* box) const;
     // The Pull Input's length or angle as the plan keeps it: the number without blanks around.
@@ -143,9 +143,8 @@ private:
 
     NumberLocale locale_;
     PullPlanLinks plan_;
-    PullSettingsTexts settings_;
+    PullSettings settings_;
     PullResults results_;
-    double allowable_ = 0; // as the results were calculated with it
     QString chosen_diameter_;
     QString document_caption_;
     DocumentState document_;

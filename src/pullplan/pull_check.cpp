@@ -1,6 +1,6 @@
 #include "pullplan/pull_check.h"
 
-#include "calculators/calculator_inputs.h"
+#include "numbers/input_checks.h"
 
 #include <algorithm>
 #include <charconv>
@@ -100,23 +100,6 @@ std::string arrangement_name(int cables, CableArrangement arrangement) {
     return std::string(arrangement_keyword(arrangement));
 }
 
-// The text of a number that reads back, in the user's locale, as the same double: the
-// shortest round-trip digits with the locale's decimal separator (with "." a German locale
-// would read "1.234" as 1234).
-std::string exact_text(double value, const NumberLocale& locale) {
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    std::string text;
-    for (const char* c = buffer; c != end; ++c) {
-        if (*c == '.') {
-            text += locale.decimal;
-        } else {
-            text.push_back(*c);
-        }
-    }
-    return text;
-}
-
 void find_max(const std::vector<double>& tensions, double& max, int& link) {
     for (std::size_t i = 0; i < tensions.size(); ++i) {
         if (link < 0 || tensions[i] > max) {
@@ -167,14 +150,13 @@ std::string_view jam_risk_text(JamRisk risk) {
     }
 }
 
-CheckResult check_pull(const std::vector<PullLinkValues>& links,
-                       const std::vector<std::string>& angles, const PullSettingsTexts& settings,
-                       const CheckInputs& inputs, const NumberLocale& locale) {
+CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                       const CheckInputs& inputs) {
     CheckResult result;
     const double D = inputs.conduit_id;
     const double d = inputs.cable_od;
     const int cables = std::clamp(inputs.cables, 1, kMostCables);
-    result.allowable = read_input(settings.allowable, locale);
+    result.allowable = settings.allowable;
     // Without a diameter there is nothing to check: the verdict asks for it.
     const auto missing = [&result](const char* problem, const char* verdict) -> CheckResult& {
         result.problem = problem;
@@ -227,12 +209,12 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
     }
 
     // The planner's pull with the coefficient of friction times the correction factor.
-    PullSettingsTexts corrected = settings;
-    corrected.friction = exact_text(read_input(settings.friction, locale) * *w, locale);
+    PullSettings corrected = settings;
+    corrected.friction = settings.friction * *w;
     const bool point = settings.mid_assist && settings.selected >= 0 &&
                        static_cast<std::size_t>(settings.selected) < links.size();
     calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
-                   locale, result.corrected);
+                   result.corrected);
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 
@@ -245,7 +227,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links,
         }
         CheckedBend bend;
         bend.link = static_cast<int>(i);
-        const double angle = i < angles.size() ? read_input(angles[i], locale) : 0;
+        const double angle = links[i].angle;
         if (inputs.bend_radius) {
             bend.radius = *inputs.bend_radius;
         } else if (angle != 0 && std::isfinite(angle)) {

@@ -99,10 +99,9 @@ inline constexpr std::string_view kRadiusMessage =
 JamRisk jam_risk(double jam_ratio);
 std::string_view jam_risk_text(JamRisk risk);
 
-// The check of a plan: its links as the planner read them, its settings, and the cables.
-CheckResult check_pull(const std::vector<PullLinkValues>& links,
-                       const std::vector<std::string>& angles, const PullSettingsTexts& settings,
-                       const CheckInputs& inputs, const NumberLocale& locale);
+// The check of a plan: its links and settings as the planner read them, and the cables.
+CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                       const CheckInputs& inputs);
 
 inline constexpr std::string_view kCablesDoNotFit = "the cables do not fit this conduit";
 

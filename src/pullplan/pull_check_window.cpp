@@ -1,12 +1,12 @@
 #include "pullplan/pull_check_window.h"
 
-#include "app/named_control.h"
-#include "app/plan_colors.h"
-#include "app/qt_text.h"
 #include "cables/max_pull_window.h"
-#include "calculators/range_input.h"
 #include "fill/conduit_tables.h"
 #include "pullplan/pull_calculator_window.h"
+#include "widgets/input_warnings.h"
+#include "widgets/named_control.h"
+#include "widgets/plan_colors.h"
+#include "widgets/qt_text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -317,10 +317,9 @@ void PullCheck::recheck() {
     inputs_ = read_check_inputs(inputTexts(), locale_);
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
         const PullPlanLinks& plan = planner->plan();
-        result_ = check_pull(plan.values(), plan.angles(), planner->calculatedSettings(), inputs_,
-                             locale_);
+        result_ = check_pull(plan.values(), planner->calculatedSettings(), inputs_);
     } else {
-        result_ = check_pull({}, {}, PullSettingsTexts{}, inputs_, locale_);
+        result_ = check_pull({}, PullSettings{}, inputs_);
     }
     showResult();
 }

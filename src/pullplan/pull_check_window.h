@@ -4,9 +4,10 @@
 // every bend, under a verdict. It follows every recalculation of the planner.
 #pragma once
 
-#include "app/printed_report.h"
 #include "app/window_registry.h"
+#include "pullplan/plan_follower.h"
 #include "pullplan/pull_check.h"
+#include "report/printed_report.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -35,14 +36,14 @@ private:
     const std::vector<CheckedBend>* bends_ = nullptr;
 };
 
-class PullCheck : public RegisteredWindow<QWidget> {
+class PullCheck : public RegisteredWindow<QWidget>, public PlanFollower {
     Q_OBJECT
 
 public:
     explicit PullCheck(WindowRegistry& registry);
 
     // Checks the planner's plan as it now stands (an empty plan when no planner is loaded).
-    void planRecalculated();
+    void planRecalculated() override;
     // Takes the outside diameter of the cable chosen in the cable selection window.
     void cableChosen(const QString& diameter);
 

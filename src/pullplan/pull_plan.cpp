@@ -75,7 +75,8 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale) 
     values.straight = link.type == kStraightType;
     values.length = read_input(link.length, locale);
     if (!values.straight) {
-        values.theta = round_to_15_digits(read_input(link.angle, locale) / kDegreesPerRadian);
+        values.angle = read_input(link.angle, locale);
+        values.theta = round_to_15_digits(values.angle / kDegreesPerRadian);
     }
     return values;
 }
@@ -100,6 +101,84 @@ std::string tension_share_text(double tension, double allowable) {
         return std::string(kNotFiniteText);
     }
     return wholeResultText(percent) + '%';
+}
+
+PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale) {
+    PullSettings settings;
+    settings.friction = read_input(texts.friction, locale);
+    settings.allowable = read_input(texts.allowable, locale);
+    settings.weight = read_input(texts.weight, locale);
+    settings.back_tension =
+        isNumberText(texts.back_tension, locale) ? read_input(texts.back_tension, locale) : 0;
+    settings.mid_assist = texts.mid_assist;
+    settings.selected = texts.selected;
+    return settings;
+}
+
+void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
+                    const PullSettings& settings, PullResults& results) {
+    const double friction = settings.friction;
+    const double allowable = settings.allowable;
+    const double weight = settings.weight;
+    const double back_tension = settings.back_tension;
+    const std::size_t n = links.size();
+
+    // Mid-assist counts only with a chosen link; without one, nothing resets and the bars stay.
+    const bool point = settings.mid_assist && settings.selected >= 0 &&
+                       static_cast<std::size_t>(settings.selected) < n;
+    const std::size_t s = point ? static_cast<std::size_t>(settings.selected) : 0;
+    results.caption = point ? caption_for(selected_number) : std::string();
+    results.bars_visible = !point;
+
+    for (TextColumn* column : {&results.forward, &results.forward_sidewall, &results.reverse,
+                               &results.reverse_sidewall}) {
+        column->clear();
+        column->reserve(n, n * 4);
+    }
+    results.forward_tension.resize(n);
+    results.reverse_tension.resize(n);
+
+    BendFactors bend_factor(friction);
+    std::string scratch;
+
+    double tension = back_tension;
+    for (std::size_t i = 0; i < n; ++i) {
+        const PullLinkValues& link = links[i];
+        if (link.straight) {
+            tension = tension + straight_tension_added(friction, weight, link.length);
+            results.forward_sidewall.push_back("0");
+        } else {
+            tension = tension * bend_factor(link.theta);
+            results.forward_sidewall.push_back(sidewall_text(tension, link.length, scratch));
+        }
+        results.forward.push_back(column_text(tension, scratch));
+        results.forward_tension[i] = tension;
+        if (point && i == s) {
+            tension = 0; // the links after the point form a second pull
+        }
+    }
+    results.forward_percent = tension_percent(tension, allowable);
+    results.forward_share = tension_share_text(tension, allowable);
+
+    double reverse = back_tension;
+    for (std::size_t i = n; i-- > 0;) {
+        const PullLinkValues& link = links[i];
+        reverse = link.straight ? reverse + straight_tension_added(friction, weight, link.length)
+                                : reverse * bend_factor(link.theta);
+        results.reverse_tension[i] = reverse;
+        if (point && i == s + 1) {
+            reverse = 0; // links s, s-1, … 0 form the second reverse pull
+        }
+    }
+    results.reverse_percent = tension_percent(reverse, allowable);
+    results.reverse_share = tension_share_text(reverse, allowable);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double at = results.reverse_tension[i];
+        results.reverse.push_back(column_text(at, scratch));
+        results.reverse_sidewall.push_back(links[i].straight
+                                               ? std::string_view("0")
+                                               : sidewall_text(at, links[i].length, scratch));
+    }
 }
 
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
@@ -181,7 +260,7 @@ PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettings
         settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < links.size();
     PullResults results;
     calculate_pull(values, chosen ? std::string_view(links[settings.selected].number) : "",
-                   settings, locale, results);
+                   read_pull_settings(settings, locale), results);
     return results;
 }
 

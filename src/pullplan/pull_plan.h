@@ -4,7 +4,7 @@
 // out.
 #pragma once
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 #include "pullplan/text_column.h"
 
 #include <optional>
@@ -34,6 +34,7 @@ struct PullLinkTexts {
 struct PullLinkValues {
     bool straight = true;
     double length = 0;
+    double angle = 0; // bend angle in degrees as read (0 for a straight section)
     double theta = 0; // bend angle in radians, 57.3 degrees to the radian, to 15 digits
 };
 
@@ -52,6 +53,20 @@ struct PullSettingsTexts {
     bool mid_assist = false;
     int selected = -1; // row of the chosen link, -1 for none
 };
+
+// The cable and pull inputs as the calculation takes them: numbers.
+struct PullSettings {
+    double friction = 0.15;
+    double allowable = 10; // lbs
+    double weight = 5;     // lbs/kft
+    double back_tension = 0;
+    bool mid_assist = false;
+    int selected = -1; // row of the chosen link, -1 for none
+};
+
+// The boxes' texts read by the number rules: friction, allowable tension and weight as typed
+// (read_input), the back tension only when its whole text is a number (else 0).
+PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale);
 
 // Tensions and pressures are written with the pattern "###"; from 1e15 lbs on, and beyond a
 // double, they show kNotFiniteText.
@@ -72,8 +87,13 @@ struct PullResults {
     bool bars_visible = true;
 };
 
-// The calculation over links already read, into `results` (whose buffers are reused).
-// `selected_number` is the number text of the chosen link, which the caption names.
+// The calculation over links and settings already read, into `results` (whose buffers are
+// reused). `selected_number` is the number text of the chosen link, which the caption names.
+void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
+                    const PullSettings& settings, PullResults& results);
+
+// The calculation reading its settings from texts: the way before the reading was a step of
+// its own, kept until the new way is shown to give the same results.
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettingsTexts& settings, const NumberLocale& locale,
                     PullResults& results);

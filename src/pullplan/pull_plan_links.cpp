@@ -74,11 +74,15 @@ void PullPlanLinks::set(std::size_t row, std::string type, std::string length, s
     values_[row] = read(row);
 }
 
-void PullPlanLinks::calculate(const PullSettingsTexts& settings, PullResults& results) const {
+void PullPlanLinks::calculate(const PullSettings& settings, PullResults& results) const {
     const bool chosen =
         settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < size();
     calculate_pull(values_, chosen ? std::string_view(numbers_[settings.selected]) : "", settings,
-                   locale_, results);
+                   results);
+}
+
+void PullPlanLinks::calculate(const PullSettingsTexts& texts, PullResults& results) const {
+    calculate(read_pull_settings(texts, locale_), results);
 }
 
 } // namespace tensora

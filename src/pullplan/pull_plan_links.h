@@ -45,7 +45,9 @@ public:
              std::string number);
 
     // The calculation over these links.
-    void calculate(const PullSettingsTexts& settings, PullResults& results) const;
+    void calculate(const PullSettings& settings, PullResults& results) const;
+    // The same, the settings read from texts first by the links' own locale.
+    void calculate(const PullSettingsTexts& texts, PullResults& results) const;
 
 private:
     PullLinkValues read(std::size_t row) const;

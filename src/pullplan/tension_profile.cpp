@@ -71,8 +71,7 @@ std::string link_runs(const std::vector<int>& links) {
 }
 
 // An axis from `low` to `high` at round steps, reaching a little beyond both.
-void scale_axis(double low, double high, double& from, double& to, double& step,
-                int& decimals) {
+void scale_axis(double low, double high, double& from, double& to, double& step, int& decimals) {
     const double span = high > low ? high - low : std::max(std::fabs(high), 1.0);
     step = axis_step(span * 1.1);
     decimals = axis_decimals(step);
@@ -94,11 +93,9 @@ ProfileData tension_profile(const ProfileSource& source) {
     ProfileData profile;
     const auto& links = source.links;
     const std::size_t n = links.size();
-    const double allowable = read_input(source.settings.allowable, source.locale);
+    const double allowable = source.settings.allowable;
     profile.allowable = allowable > 0 && std::isfinite(allowable) ? allowable : 0;
-    const double back_tension = isNumberText(source.settings.back_tension, source.locale)
-                                    ? read_input(source.settings.back_tension, source.locale)
-                                    : 0;
+    const double back_tension = source.settings.back_tension;
     const bool point = source.settings.mid_assist && source.settings.selected >= 0 &&
                        static_cast<std::size_t>(source.settings.selected) < n;
     const auto s = static_cast<std::size_t>(point ? source.settings.selected : 0);
@@ -120,8 +117,8 @@ ProfileData tension_profile(const ProfileSource& source) {
     add_point(profile.forward, 0, back_tension, -1, left_out, forward_out);
     for (std::size_t i = 0; i < n; ++i) {
         const int link = static_cast<int>(i);
-        add_point(profile.forward, starts[i + 1], source.results.forward_tension[i], link,
-                  left_out, forward_out);
+        add_point(profile.forward, starts[i + 1], source.results.forward_tension[i], link, left_out,
+                  forward_out);
         take_highest(profile.highest_forward, source.results.forward_tension[i],
                      source.results.forward[i], link);
         take_highest(profile.highest_reverse, source.results.reverse_tension[i],
@@ -202,7 +199,8 @@ std::string pull_legend(const ProfileData& profile, bool forward) {
                  " lbs at link " + std::to_string(highest->link + 1);
     }
     if (worst) {
-        parts += (parts.empty() ? "" : "; ") + std::string("worst sidewall (tension / bend length) ") +
+        parts += (parts.empty() ? "" : "; ") +
+                 std::string("worst sidewall (tension / bend length) ") +
                  (worst->text.empty() ? std::string("0") : worst->text) + " lbs/ft at link " +
                  std::to_string(worst->link + 1);
     }

@@ -62,10 +62,9 @@ struct ProfileData {
 // its settings and its results.
 struct ProfileSource {
     const std::vector<PullLinkValues>& links;
-    const std::vector<std::string>& angles;
-    const PullSettingsTexts& settings;
+    const std::vector<std::string>& angles; // as typed, for the bends' labels
+    const PullSettings& settings;
     const PullResults& results;
-    const NumberLocale& locale;
 };
 
 ProfileData tension_profile(const ProfileSource& source);

@@ -1,11 +1,11 @@
 #include "pullplan/tension_profile_window.h"
 
-#include "app/file_saving.h"
+#include "report/file_saving.h"
 
-#include "app/named_control.h"
-#include "app/plan_colors.h"
-#include "app/qt_text.h"
 #include "pullplan/pull_calculator_window.h"
+#include "widgets/named_control.h"
+#include "widgets/plan_colors.h"
+#include "widgets/qt_text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -250,8 +250,8 @@ void TensionProfile::placeLabels() {
     if (scale_.allowable_above) {
         allowable_label_->setPos(plot.right() - label_width, plot.top() - label_height - 2);
     } else {
-        const QPointF limit = chart_->mapToPosition(
-            QPointF(scale_.distance_to, profile_.allowable), allowable_);
+        const QPointF limit =
+            chart_->mapToPosition(QPointF(scale_.distance_to, profile_.allowable), allowable_);
         allowable_label_->setPos(limit.x() - label_width - 4, limit.y() - label_height - 2);
     }
 

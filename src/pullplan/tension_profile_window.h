@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/window_registry.h"
+#include "pullplan/plan_follower.h"
 #include "pullplan/tension_profile.h"
 
 #include <QChart>
@@ -18,14 +19,14 @@ namespace tensora {
 
 class BendBands;
 
-class TensionProfile : public RegisteredWindow<QWidget> {
+class TensionProfile : public RegisteredWindow<QWidget>, public PlanFollower {
     Q_OBJECT
 
 public:
     explicit TensionProfile(WindowRegistry& registry);
 
     // Draws the planner's plan as it now stands (an empty plan when no planner is loaded).
-    void planRecalculated();
+    void planRecalculated() override;
     // Saves the chart as a PNG or SVG picture the user names.
     void saveImage();
 

@@ -1,6 +1,6 @@
 #include "pullplan/text_column_model.h"
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 #include <QPainter>
 

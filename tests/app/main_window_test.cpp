@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "app/module1.h"
+#include "app/startup.h"
 #include "app/window_geometry.h"
 #include "app/window_registry.h"
 #include "cables/max_pull_window.h"

@@ -1,5 +1,5 @@
 #include "calculators/formulas.h"
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <gtest/gtest.h>
 

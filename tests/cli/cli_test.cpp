@@ -1,5 +1,5 @@
-#include "app/printed_report.h"
 #include "cli/cli.h"
+#include "report/printed_report.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -81,6 +81,7 @@ private slots:
     void init() {
         fixture_.setUp();
         fixture_.platform().realBrowser = true;
+        fixture_.platform().setBrowserFactory(&make_web_engine_browser);
         fixture_.platform().vendor =
             QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
     }

@@ -14,7 +14,7 @@ const NumberLocale kEnglish{".", ","};
 
 struct Plan : test::WorkedPlan {
     CheckResult check(const CheckInputs& inputs) const {
-        return check_pull(links.values(), links.angles(), settings, inputs, kEnglish);
+        return check_pull(links.values(), read_pull_settings(settings, kEnglish), inputs);
     }
 };
 
@@ -78,7 +78,8 @@ TEST(PullCheck, CorrectsTheFrictionInADecimalCommaLocale) {
     settings.weight = "1000";
     CheckInputs one = three_in_five_inch(CableArrangement::Automatic);
     one.cables = 1;
-    const CheckResult result = check_pull(links.values(), links.angles(), settings, one, german);
+    const CheckResult result =
+        check_pull(links.values(), read_pull_settings(settings, german), one);
     EXPECT_DOUBLE_EQ(result.corrected.forward_tension[0], 123.4);
 }
 

@@ -277,3 +277,105 @@ TEST(RoundTo15Digits, AgreesWithReadingBackTheFifteenDigitText) {
 
 } // namespace
 } // namespace tensora
+
+// The calculation from numbers gives, bit for bit, what the calculation from texts gave (and
+// the pull check's corrected pull what the friction written out and read back gave): to be
+// deleted with the calculation from texts.
+#include "pullplan/pull_check.h"
+
+#include <charconv>
+#include <random>
+
+namespace tensora {
+namespace {
+
+std::string number_text(std::mt19937& random, const NumberLocale& locale) {
+    std::uniform_real_distribution<double> value(-50, 5000);
+    std::string text = std::to_string(value(random));
+    if (random() % 7 == 0) {
+        text = "x" + text; // not a number
+    }
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
+        text.replace(point, 1, locale.decimal);
+    }
+    return text;
+}
+
+void expect_same(const PullResults& a, const PullResults& b) {
+    ASSERT_EQ(a.forward_tension.size(), b.forward_tension.size());
+    for (std::size_t i = 0; i < a.forward_tension.size(); ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(a.forward_tension[i]),
+                  std::bit_cast<std::uint64_t>(b.forward_tension[i]));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(a.reverse_tension[i]),
+                  std::bit_cast<std::uint64_t>(b.reverse_tension[i]));
+    }
+    EXPECT_EQ(a.forward.to_vector(), b.forward.to_vector());
+    EXPECT_EQ(a.forward_sidewall.to_vector(), b.forward_sidewall.to_vector());
+    EXPECT_EQ(a.reverse.to_vector(), b.reverse.to_vector());
+    EXPECT_EQ(a.reverse_sidewall.to_vector(), b.reverse_sidewall.to_vector());
+    EXPECT_EQ(a.forward_percent, b.forward_percent);
+    EXPECT_EQ(a.reverse_percent, b.reverse_percent);
+    EXPECT_EQ(a.forward_share, b.forward_share);
+    EXPECT_EQ(a.reverse_share, b.reverse_share);
+    EXPECT_EQ(a.caption, b.caption);
+    EXPECT_EQ(a.bars_visible, b.bars_visible);
+}
+
+TEST(PullFromNumbers, GivesWhatThePullFromTextsGave) {
+    std::mt19937 random(2026);
+    for (const NumberLocale& locale : {NumberLocale{".", ","}, NumberLocale{",", "."}}) {
+        for (int plan = 0; plan < 300; ++plan) {
+            std::vector<PullLinkValues> links;
+            const int n = static_cast<int>(random() % 40);
+            for (int i = 0; i < n; ++i) {
+                const bool straight = random() % 2 == 0;
+                links.push_back(
+                    read_link({straight ? "Straight" : "Angle", number_text(random, locale),
+                               number_text(random, locale), ""},
+                              locale));
+            }
+            PullSettingsTexts texts;
+            texts.friction = random() % 3 ? "0" + locale.decimal + std::to_string(random() % 999)
+                                          : number_text(random, locale);
+            texts.allowable = number_text(random, locale);
+            texts.weight = number_text(random, locale);
+            texts.back_tension = number_text(random, locale);
+            texts.mid_assist = random() % 2 == 0;
+            texts.selected = n == 0 ? -1 : static_cast<int>(random() % n);
+            const PullSettings settings = read_pull_settings(texts, locale);
+            PullResults old_way;
+            PullResults new_way;
+            calculate_pull(links, "3", texts, locale, old_way);
+            calculate_pull(links, "3", settings, new_way);
+            expect_same(old_way, new_way);
+
+            // The check's corrected pull: before, the corrected friction went through a text.
+            CheckInputs inputs;
+            inputs.conduit_id = 5.047;
+            inputs.cable_od = 1.58;
+            inputs.cables = 1 + static_cast<int>(random() % 6);
+            const CheckResult check = check_pull(links, settings, inputs);
+            if (!check.problem.empty()) {
+                continue;
+            }
+            char buffer[40];
+            std::string friction(buffer, std::to_chars(buffer, buffer + sizeof buffer,
+                                                       settings.friction * check.weight_correction)
+                                             .ptr);
+            if (const std::size_t point = friction.find('.'); point != std::string::npos) {
+                friction.replace(point, 1, locale.decimal);
+            }
+            PullSettingsTexts corrected = texts;
+            corrected.friction = friction;
+            PullResults written_out;
+            const bool point = texts.mid_assist && texts.selected >= 0 && texts.selected < n;
+            calculate_pull(links, point ? std::to_string(texts.selected + 1) : std::string(),
+                           corrected, locale, written_out);
+            expect_same(written_out, check.corrected);
+        }
+    }
+}
+
+} // namespace
+} // namespace tensora

@@ -14,7 +14,8 @@ const NumberLocale kEnglish{".", ","};
 struct WorkedExample : test::WorkedPlan {
     ProfileData profile() {
         links.calculate(settings, results);
-        return tension_profile({links.values(), links.angles(), settings, results, kEnglish});
+        return tension_profile(
+            {links.values(), links.angles(), read_pull_settings(settings, kEnglish), results});
     }
     PullResults results;
 };
@@ -121,7 +122,8 @@ TEST(ProfileScale, NeverRepeatsALabelOnAShortRoute) {
     PullResults results;
     plan.links.calculate(plan.settings, results);
     const ProfileData profile =
-        tension_profile({plan.links.values(), plan.links.angles(), plan.settings, results, kEnglish});
+        tension_profile({plan.links.values(), plan.links.angles(),
+                         read_pull_settings(plan.settings, kEnglish), results});
     const ProfileScale scale = profile_scale(profile);
     std::vector<std::string> labels;
     for (double x = 0; x <= scale.distance_to; x += scale.distance_step) {

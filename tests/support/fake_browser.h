@@ -2,7 +2,7 @@
 // only when the test says so.
 #pragma once
 
-#include "help/browser_engine.h"
+#include "widgets/browser_engine.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -3,8 +3,8 @@
 // settings store stays the real one, pointed at a temporary folder by the test fixture.
 #pragma once
 
-#include "app/platform.h"
 #include "support/memory_registry.h"
+#include "widgets/platform.h"
 
 #include <QList>
 #include <QMap>

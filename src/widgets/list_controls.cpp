@@ -1,4 +1,4 @@
-#include "app/list_controls.h"
+#include "widgets/list_controls.h"
 
 #include <QFocusFrame>
 #include <QKeyEvent>

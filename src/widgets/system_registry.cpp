@@ -1,4 +1,4 @@
-#include "app/system_registry.h"
+#include "widgets/system_registry.h"
 
 #ifdef _WIN32
 #include <windows.h>

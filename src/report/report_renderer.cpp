@@ -1,7 +1,7 @@
-#include "app/report_renderer.h"
+#include "report/report_renderer.h"
 
-#include "app/plan_colors.h"
-#include "app/qt_text.h"
+#include "widgets/plan_colors.h"
+#include "widgets/qt_text.h"
 
 #include <QBuffer>
 #include <QPainter>

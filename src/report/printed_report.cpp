@@ -1,4 +1,4 @@
-#include "app/printed_report.h"
+#include "report/printed_report.h"
 
 namespace tensora {
 

@@ -4,8 +4,8 @@
 // beside them.
 #pragma once
 
-#include "app/report.h"
 #include "pullplan/pull_plan.h"
+#include "report/report.h"
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 // interactive parts with a double that answers from a script and records every message.
 #pragma once
 
-#include "calculators/number_rules.h"
 #include "help/system_info.h"
+#include "numbers/number_rules.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -85,6 +85,11 @@ public:
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
 class DesktopPlatform : public Platform {
 public:
+    // What makes the browser component of a browser window (Qt WebEngine's, in its own
+    // library, given by the program); without one there is no built-in browser.
+    using BrowserFactory = std::function<BrowserEngine*(const QString& home, QWidget* parent)>;
+    void setBrowserFactory(BrowserFactory factory) { browser_factory_ = std::move(factory); }
+
     void message(QWidget* owner, const QString& text) override;
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
@@ -112,6 +117,7 @@ public:
 
 private:
     std::unique_ptr<RegistryAccess> registry_;
+    BrowserFactory browser_factory_;
 };
 
 // The desktop without windows of its own: messages go to the error stream, questions are

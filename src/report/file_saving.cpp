@@ -1,4 +1,4 @@
-#include "app/file_saving.h"
+#include "report/file_saving.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/plan_csv.h"
+#include "report/plan_csv.h"
 
 #include <charconv>
 #include <cmath>

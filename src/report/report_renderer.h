@@ -3,7 +3,7 @@
 // numbers. Text stays text, lines stay lines.
 #pragma once
 
-#include "app/printed_report.h"
+#include "report/printed_report.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -1,7 +1,7 @@
 // The checks and readings that every calculator applies to its input boxes.
 #pragma once
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <optional>
 #include <string_view>

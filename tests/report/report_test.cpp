@@ -1,4 +1,4 @@
-#include "app/report.h"
+#include "report/report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/report.h"
+#include "report/report.h"
 
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <algorithm>
 #include <cerrno>

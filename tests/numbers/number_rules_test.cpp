@@ -1,4 +1,4 @@
-#include "calculators/number_rules.h"
+#include "numbers/number_rules.h"
 
 #include <gtest/gtest.h>
 

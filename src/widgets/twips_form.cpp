@@ -1,4 +1,4 @@
-#include "app/twips_form.h"
+#include "widgets/twips_form.h"
 
 #include <QAbstractButton>
 #include <QLabel>

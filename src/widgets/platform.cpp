@@ -1,10 +1,9 @@
-#include "app/platform.h"
+#include "widgets/platform.h"
 
-#include "app/qt_text.h"
-#include "app/report_renderer.h"
-#include "app/system_registry.h"
 #include "help/online.h"
-#include "help/web_engine_browser.h"
+#include "report/report_renderer.h"
+#include "widgets/qt_text.h"
+#include "widgets/system_registry.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -23,6 +22,10 @@
 #include <QWidget>
 
 #include <iostream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace tensora {
 
@@ -151,7 +154,14 @@ bool DesktopPlatform::startProgram(const QString& path) {
 }
 
 bool DesktopPlatform::builtInBrowserRuns() const {
-    return web_engine_may_run();
+#ifndef _WIN32
+    // As root the engine runs only with its sandbox switched off, which the program never does
+    // for the user: only someone who set the variable on purpose gets it.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        return false;
+    }
+#endif
+    return static_cast<bool>(browser_factory_);
 }
 
 bool DesktopPlatform::openInDesktopBrowser(const QString& address) {
@@ -165,7 +175,7 @@ QString DesktopPlatform::vendorAddress() const {
 }
 
 BrowserEngine* DesktopPlatform::makeBrowserEngine(const QString& home, QWidget* parent) {
-    return new WebEngineBrowser(home, parent);
+    return browser_factory_ ? browser_factory_(home, parent) : nullptr;
 }
 
 bool DesktopPlatform::print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) {

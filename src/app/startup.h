@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/platform.h"
 #include "app/splash_window.h"
+#include "widgets/platform.h"
 
 #include <QApplication>
 

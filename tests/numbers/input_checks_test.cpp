@@ -1,4 +1,4 @@
-#include "calculators/calculator_inputs.h"
+#include "numbers/input_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/report_renderer.h"
 #include "pullplan/pull_plan_links.h"
+#include "report/report_renderer.h"
 #include "support/window_test.h"
 
 #include <QImage>
@@ -43,7 +43,8 @@ private:
         for (std::size_t i = 0; i < plan.size(); ++i) {
             angles.push_back(plan.angle(i));
         }
-        report.profile = tension_profile({plan.values(), angles, settings, results, english});
+        report.profile = tension_profile(
+            {plan.values(), angles, read_pull_settings(settings, english), results});
         return report;
     }
 

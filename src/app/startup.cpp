@@ -1,9 +1,9 @@
-#include "app/module1.h"
+#include "app/startup.h"
 
 #include "app/window_registry.h"
-#include "app/qt_text.h"
 #include "cables/cable_categories.h"
 #include "cables/misc_data_window.h"
+#include "widgets/qt_text.h"
 
 #include <algorithm>
 

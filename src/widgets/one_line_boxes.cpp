@@ -1,4 +1,4 @@
-#include "app/one_line_boxes.h"
+#include "widgets/one_line_boxes.h"
 
 #include <QLineEdit>
 #include <QWidget>

@@ -2,9 +2,9 @@
 // fill ratio window and the document, as plain texts and numbers.
 #pragma once
 
-#include "app/report.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/tension_profile.h"
+#include "report/report.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
-#include "app/file_saving.h"
-#include "app/report.h"
+#include "report/file_saving.h"
+#include "report/report.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,18 @@
+// A window that follows the pull planner: told after every recalculation of the plan (and when
+// the planner closes), whatever library it lives in, without the planner knowing it.
+#pragma once
+
+namespace tensora {
+
+class PlanFollower {
+public:
+    virtual ~PlanFollower() = default;
+    virtual void planRecalculated() = 0;
+
+protected:
+    PlanFollower() = default;
+    PlanFollower(const PlanFollower&) = default;
+    PlanFollower& operator=(const PlanFollower&) = default;
+};
+
+} // namespace tensora
