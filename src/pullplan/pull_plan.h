@@ -92,11 +92,6 @@ struct PullResults {
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
 
-// The calculation reading its settings from texts: the way before the reading was a step of
-// its own, kept until the new way is shown to give the same results.
-void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
-                    const PullSettingsTexts& settings, const NumberLocale& locale,
-                    PullResults& results);
 
 // The window-free form: reads every text and calculates.
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
