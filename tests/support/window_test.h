@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace tensora::test {
 
