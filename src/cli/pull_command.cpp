@@ -10,6 +10,7 @@
 #include "report/report.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -45,32 +46,50 @@ std::vector<std::string> words(std::string_view line) {
     return list;
 }
 
-// A link as "Submit" would add it: the length and the angle must be numbers. They are kept
-// as given, without the blanks around them, so that the output keeps one field each.
-std::optional<PullLinkTexts> checked_link(bool is_straight, std::string_view length,
-                                          std::string_view angle) {
+// A link as "Submit" would add it: the length and the angle must be numbers, an incline one
+// from -90 to 90 degrees. They are kept as given, without the blanks around them, so that the
+// output keeps one field each.
+std::optional<PullLinkTexts> checked_link(std::string_view type, std::string_view length,
+                                          std::string_view angle, bool inclined = false) {
     if (!isNumberText(length, kEnglish) || !isNumberText(angle, kEnglish) ||
-        breaks_output_shape(length) || breaks_output_shape(angle)) {
+        breaks_output_shape(length) || breaks_output_shape(angle) ||
+        (inclined && !is_incline_text(angle, kEnglish))) {
         return std::nullopt;
     }
-    return PullLinkTexts{std::string(is_straight ? kStraightType : kBendType),
-                         std::string(trimmed_blanks(length)), std::string(trimmed_blanks(angle)),
-                         ""};
+    return PullLinkTexts{std::string(type), std::string(trimmed_blanks(length)),
+                         std::string(trimmed_blanks(angle)), "", inclined};
+}
+
+// A link of the command line or a plan file from its words: a straight with its length (and
+// an incline), a bend with its length and angle. `bend_words` names the bends' types in the
+// order Horizontal, Up, Down.
+std::optional<PullLinkTexts> link_of(const std::vector<std::string>& words,
+                                     std::string_view straight_word,
+                                     const std::array<std::string_view, 3>& bend_words) {
+    if (words.empty()) {
+        return std::nullopt;
+    }
+    if (words[0] == straight_word && (words.size() == 2 || words.size() == 3)) {
+        return words.size() == 2 ? checked_link(kStraightType, words[1], "0")
+                                 : checked_link(kStraightType, words[1], words[2], true);
+    }
+    const std::array<std::string_view, 3> types{kBendType, kUpType, kDownType};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (words[0] == bend_words[i] && words.size() == 3) {
+            return checked_link(types[i], words[1], words[2]);
+        }
+    }
+    return std::nullopt;
 }
 
 PullLinkTexts link_argument(const std::string& argument) {
-    const auto parts = split(argument, ':');
-    std::optional<PullLinkTexts> link;
-    if (parts.size() == 2 && parts[0] == "s") {
-        link = checked_link(true, parts[1], "0");
-    } else if (parts.size() == 3 && parts[0] == "b") {
-        link = checked_link(false, parts[1], parts[2]);
-    }
+    const std::optional<PullLinkTexts> link = link_of(split(argument, ':'), "s", {"b", "u", "d"});
     if (!link) {
         throw CliRefusal{"tensora-cli: " +
                          argument_message("link", argument,
-                                          "malformed (expected s:LENGTH or b:LENGTH:ANGLE with "
-                                          "numbers)")};
+                                          "malformed (expected s:LENGTH[:INCLINE] or "
+                                          "b|u|d:LENGTH:ANGLE with numbers, an incline from -90 "
+                                          "to 90)")};
     }
     return *link;
 }
@@ -90,19 +109,15 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
         if (fields.empty() || fields[0].front() == '#') {
             continue;
         }
-        std::optional<PullLinkTexts> link;
-        if (fields.size() == 2 && fields[0] == kStraightType) {
-            link = checked_link(true, fields[1], "0");
-        } else if (fields.size() == 3 && fields[0] == kBendType) {
-            link = checked_link(false, fields[1], fields[2]);
-        }
+        const std::optional<PullLinkTexts> link =
+            link_of(fields, kStraightType, {kBendType, kUpType, kDownType});
         if (!link) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message("plan file " + quoted_argument(path) + ", line " +
                                                   std::to_string(line_number),
                                               line,
-                                              "malformed link (expected 'Straight LENGTH' or "
-                                              "'Angle LENGTH ANGLE')")};
+                                              "malformed link (expected 'Straight LENGTH "
+                                              "[INCLINE]' or 'Angle|Up|Down LENGTH ANGLE')")};
         }
         links.push_back(*link);
     }
@@ -319,7 +334,16 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
             << ",\"reverse\":" << json_string(results.reverse[i])
             << ",\"reverse_sidewall\":" << json_string(results.reverse_sidewall[i])
             << ",\"forward_tension\":" << json_number(results.forward_tension[i])
-            << ",\"reverse_tension\":" << json_number(results.reverse_tension[i]) << "}";
+            << ",\"reverse_tension\":" << json_number(results.reverse_tension[i]);
+        if (results.elevation) {
+            // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.
+            out << ",\"inclined\":" << (link.inclined ? "true" : "false")
+                << ",\"inclination_in\":" << json_number(results.inclination_in[i] * 57.3)
+                << ",\"inclination_out\":" << json_number(results.inclination_out[i] * 57.3)
+                << ",\"forward_held\":" << (results.forward_held[i] ? "true" : "false")
+                << ",\"reverse_held\":" << (results.reverse_held[i] ? "true" : "false");
+        }
+        out << "}";
     }
     out << "],\"forward_percent\":" << results.forward_percent
         << ",\"reverse_percent\":" << results.reverse_percent
@@ -341,7 +365,7 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
         plan.links.push_back(
             {link.number, link.type, link.length, link.angle, std::string(results.forward[i]),
              std::string(results.forward_sidewall[i]), std::string(results.reverse[i]),
-             std::string(results.reverse_sidewall[i])});
+             std::string(results.reverse_sidewall[i]), link.inclined});
     }
     return plan;
 }

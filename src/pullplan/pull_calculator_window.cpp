@@ -9,6 +9,7 @@
 #include "widgets/plan_colors.h"
 #include "widgets/qt_text.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -16,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tensora {
 namespace {
@@ -85,6 +88,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
     connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(inclineBox, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
@@ -99,8 +103,10 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     setTabOrder(Command2, Text7);
     setTabOrder(Text7, Check1);
     setTabOrder(Check1, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, Command1);
+    setTabOrder(Text4, inclineBox);
+    setTabOrder(inclineBox, Text5);
+    setTabOrder(Text5, turnBox);
+    setTabOrder(turnBox, Command1);
     setTabOrder(Command1, Option1);
     setTabOrder(Option1, Option2);
     setTabOrder(Option2, Option3);
@@ -170,15 +176,34 @@ QWidget* PullCalculator::buildPullInput() {
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(Text5, 2, 1);
     grid->addWidget(Label4, 2, 2);
-    // The angle row keeps its place while hidden, so nothing around it moves.
-    for (QWidget* angle_row : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Text5),
-                               static_cast<QWidget*>(Label4)}) {
-        QSizePolicy policy = angle_row->sizePolicy();
+    // A straight may set the route's incline; it shows where a bend's angle does.
+    inclineLabel = label("inclineLabel", QStringLiteral("Incline (optional)"), group);
+    inclineBox = box("inclineBox", QString(), group);
+    inclineBox->setToolTip(QStringLiteral("Degrees above the horizontal, -90 to 90 (a riser "
+                                          "pulled upward is 90); empty: the route keeps its "
+                                          "inclination"));
+    inclineLabel->setBuddy(inclineBox);
+    inclineUnit = label("inclineUnit", QStringLiteral("degrees"), group);
+    grid->addWidget(inclineLabel, 2, 0);
+    grid->addWidget(inclineBox, 2, 1);
+    grid->addWidget(inclineUnit, 2, 2);
+    // A bend turns in the horizontal plane, or upward or downward.
+    turnLabel = label("turnLabel", QStringLiteral("Bend &turns"), group);
+    turnBox = new QComboBox(group);
+    turnBox->setObjectName(QStringLiteral("turnBox"));
+    turnBox->addItems({QStringLiteral("Horizontal"), QStringLiteral("Up"), QStringLiteral("Down")});
+    turnLabel->setBuddy(turnBox);
+    grid->addWidget(turnLabel, 3, 0);
+    grid->addWidget(turnBox, 3, 1, 1, 2);
+    // The rows that show and hide keep their place, so nothing around them moves.
+    for (QWidget* row : std::initializer_list<QWidget*>{
+             Label2, Text5, Label4, inclineLabel, inclineBox, inclineUnit, turnLabel, turnBox}) {
+        QSizePolicy policy = row->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
-        angle_row->setSizePolicy(policy);
+        row->setSizePolicy(policy);
     }
-    grid->addWidget(Command1, 3, 1);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(Command1, 4, 1);
+    grid->setRowStretch(5, 1);
     return group;
 }
 
@@ -264,18 +289,31 @@ QWidget* PullCalculator::buildResults() {
         resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
         resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
     // A link whose tension goes beyond the allowable tension is tinted in its direction's
-    // columns, so that it shows also where mid-assist hides the bars.
-    const auto beyond = [this](const std::vector<double> PullResults::*tensions) {
-        return [this, tensions](int row) {
+    // columns, so that it shows also where mid-assist hides the bars; so is a link where the
+    // cable would run under its own weight.
+    const auto marks = [this](const std::vector<double> PullResults::*tensions,
+                              const std::vector<char> PullResults::*held) {
+        return [this, tensions, held](int row) -> std::optional<TextColumnModel::Mark> {
+            const auto at = static_cast<std::size_t>(row);
+            const auto& holds = results_.*held;
+            if (at < holds.size() && holds[at]) {
+                return TextColumnModel::Mark{kHeldRow,
+                                             QStringLiteral("Held at zero: the cable would run "
+                                                            "under its own weight here and must "
+                                                            "be held back")};
+            }
             const auto& all = results_.*tensions;
-            return settings_.allowable > 0 && static_cast<std::size_t>(row) < all.size() &&
-                   all[static_cast<std::size_t>(row)] > settings_.allowable;
+            if (settings_.allowable > 0 && at < all.size() && all[at] > settings_.allowable) {
+                return TextColumnModel::Mark{kOverRow,
+                                             QStringLiteral("Beyond the allowable tension")};
+            }
+            return std::nullopt;
         };
     };
-    for (int i = 0; i < 4; ++i) {
-        result_models_[static_cast<std::size_t>(i)]->setMarked(
-            beyond(i < 2 ? &PullResults::forward_tension : &PullResults::reverse_tension),
-            kOverRow);
+    for (std::size_t i = 0; i < 4; ++i) {
+        result_models_[i]->setMarks(
+            i < 2 ? marks(&PullResults::forward_tension, &PullResults::forward_held)
+                  : marks(&PullResults::reverse_tension, &PullResults::reverse_held));
     }
 
     scroll_ = new QScrollBar(Qt::Vertical, group);
@@ -386,6 +424,7 @@ PullCalculator::DocumentState PullCalculator::documentState() const {
             plan_.types(),
             plan_.lengths(),
             plan_.angles(),
+            plan_.inclines(),
             midAssistRow()};
 }
 
@@ -400,7 +439,7 @@ bool PullCalculator::isModified() const {
                                        Text7->text()};
     return boxes != document_.boxes || midAssistRow() != document_.mid_assist ||
            plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
-           plan_.angles() != document_.angles;
+           plan_.angles() != document_.angles || plan_.inclines() != document_.inclines;
 }
 
 void PullCalculator::showModified() {
@@ -410,9 +449,14 @@ void PullCalculator::showModified() {
 
 void PullCalculator::Check1_Click() {
     const bool straight = Check1->isChecked();
-    Label2->setVisible(!straight);
-    Text5->setVisible(!straight);
-    Label4->setVisible(!straight);
+    for (QWidget* bend_row :
+         std::initializer_list<QWidget*>{Label2, Text5, Label4, turnLabel, turnBox}) {
+        bend_row->setVisible(!straight);
+    }
+    for (QWidget* straight_row :
+         std::initializer_list<QWidget*>{inclineLabel, inclineBox, inclineUnit}) {
+        straight_row->setVisible(straight);
+    }
     if (straight) {
         Text5->setText(QStringLiteral("0"));
     }
@@ -426,19 +470,38 @@ std::string PullCalculator::linkText(const QLineEdit* box) const {
     return std::string(trimmed_blanks(text(box)));
 }
 
+bool PullCalculator::nextLinkInclined() const {
+    return Check1->isChecked() && !trimmed_blanks(text(inclineBox)).empty();
+}
+
 bool PullCalculator::pullInputIsNumbers() const {
-    return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_);
+    return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_) &&
+           (!nextLinkInclined() || is_incline_text(text(inclineBox), locale_));
 }
 
 std::string PullCalculator::nextLinkType() const {
-    return std::string(Check1->isChecked() ? kStraightType : kBendType);
+    if (Check1->isChecked()) {
+        return std::string(kStraightType);
+    }
+    const std::string_view turns[] = {kBendType, kUpType, kDownType};
+    return std::string(turns[std::clamp(turnBox->currentIndex(), 0, 2)]);
+}
+
+std::string PullCalculator::nextLinkAngle() const {
+    return linkText(nextLinkInclined() ? inclineBox : Text5);
+}
+
+void PullCalculator::clearPullInput() {
+    Text4->clear();
+    Text5->clear();
+    inclineBox->clear();
 }
 
 void PullCalculator::Command1_Click() {
     if (pullInputIsNumbers() && !plan_.full()) {
         submitLink();
-        Text4->clear();
-        Text5->clear();
+        clearPullInput();
+        turnBox->setCurrentIndex(0);              // a vertical bend is chosen each time
         Check1->setChecked(!Check1->isChecked()); // runs Check1_Click
         Text4->setFocus();                        // ready for the next link's length
     } else {
@@ -457,7 +520,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->beginInsert(row);
     }
-    plan_.append(nextLinkType(), linkText(Text4), linkText(Text5));
+    plan_.append(nextLinkType(), linkText(Text4), nextLinkAngle(), nextLinkInclined());
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -470,14 +533,14 @@ void PullCalculator::insertLink(int row) {
     for (int i = 1; i < 4; ++i) {
         plan_models_[i]->beginInsert(row);
     }
-    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), linkText(Text4), linkText(Text5));
+    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), linkText(Text4), nextLinkAngle(),
+                 nextLinkInclined());
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
     selectLink(row); // the selection stays on the row, which now holds the new link
     List6->scrollTo(plan_models_[0]->index(row));
-    Text4->clear();
-    Text5->clear();
+    clearPullInput();
     Check1_Click();
 }
 
@@ -713,7 +776,7 @@ PullPlanReport PullCalculator::report() const {
         report.links.push_back({plan_.number(row), plan_.type(row), plan_.length(row),
                                 plan_.angle(row), cell(results_.forward),
                                 cell(results_.forward_sidewall), cell(results_.reverse),
-                                cell(results_.reverse_sidewall)});
+                                cell(results_.reverse_sidewall), plan_.inclined(row)});
     }
     return report;
 }
@@ -738,7 +801,8 @@ void PullCalculator::applyReport(const ReadReport& report) {
         editPlan([&report](PullPlanLinks& plan) {
             plan.clear();
             for (const PullLinkTexts& link : report.links) {
-                plan.set(plan.size(), link.type, link.length, link.angle, link.number);
+                plan.set(plan.size(), link.type, link.length, link.angle, link.number,
+                         link.inclined);
             }
         });
         selectLink(-1);

@@ -12,6 +12,7 @@
 #include "widgets/list_controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -115,7 +116,12 @@ private:
     TextColumnModel* resultModel(const TextColumn PullResults::*column);
     void chooseOption(QRadioButton* chosen);
     bool pullInputIsNumbers() const;
+    // The next link as the Pull Input gives it: its type, its angle text (a straight's
+    // incline where one is typed), and whether it sets the route's incline.
     std::string nextLinkType() const;
+    std::string nextLinkAngle() const;
+    bool nextLinkInclined() const;
+    void clearPullInput();
     void submitLink();
     void insertLink(int row);
     void deleteLink(int row);
@@ -137,6 +143,7 @@ private:
         std::vector<std::string> types;
         std::vector<std::string> lengths;
         std::vector<std::string> angles;
+        std::vector<char> inclines;
         int mid_assist = -1;
     };
     DocumentState documentState() const;
@@ -162,6 +169,11 @@ private:
     QLineEdit* Text4; // length of the next link
     QLineEdit* Text5; // angle of the next link
     QLabel* Label4;
+    QLabel* inclineLabel;
+    QLineEdit* inclineBox; // a straight's incline, optional
+    QLabel* inclineUnit;
+    QLabel* turnLabel;
+    QComboBox* turnBox; // the plane a bend turns in: horizontal, up or down
     QPushButton* Command1;
     QRadioButton* Option1;
     QRadioButton* Option2;

@@ -258,6 +258,27 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                                         : " and at " + std::to_string(more) + " more bends"));
     }
 
+    // Where gravity would take a pull below zero, the cable must be held back.
+    const auto held = [](const std::vector<char>& holds, bool reverse) -> std::optional<int> {
+        for (std::size_t k = 0; k < holds.size(); ++k) {
+            const std::size_t i = reverse ? holds.size() - 1 - k : k;
+            if (holds[i]) {
+                return static_cast<int>(i);
+            }
+        }
+        return std::nullopt;
+    };
+    result.forward_held_link = held(result.corrected.forward_held, false);
+    result.reverse_held_link = held(result.corrected.reverse_held, true);
+    for (const auto& [link, which] : {std::pair{result.forward_held_link, "forward"},
+                                      std::pair{result.reverse_held_link, "reverse"}}) {
+        if (link) {
+            exceeded.push_back("The cable runs under its own weight at link " +
+                               std::to_string(*link + 1) + " in the " + which +
+                               " pull: hold it back");
+        }
+    }
+
     const double allowable = result.allowable;
     // Each pull names the first link, in its own direction, where the tension goes beyond.
     const auto beyond = [&](const std::vector<double>& tensions, bool reverse, const char* which) {

@@ -64,6 +64,10 @@ struct CheckResult {
     bool reverse_over = false;
     bool clearance_short = false;
     bool may_jam = false;
+    // The first link, in each pull's own direction, where the corrected pull is held at zero:
+    // the cable would run under its own weight there and must be held back.
+    std::optional<int> forward_held_link;
+    std::optional<int> reverse_held_link;
     std::string verdict; // "Pull OK", or what exceeds where
     bool ok = false;     // the verdict is "Pull OK"
 };

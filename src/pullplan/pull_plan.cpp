@@ -1,5 +1,8 @@
 #include "pullplan/pull_plan.h"
 
+#include "pullplan/vertical_bend.h"
+
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -50,6 +53,74 @@ std::string_view sidewall_text(double tension, double length, std::string& scrat
     return column_text(tension / length, scratch);
 }
 
+// The inclination of the route at each link's ends, from level at the first link; each
+// straight with an incline sets it, each vertical bend turns it by its angle.
+void route_inclinations(const std::vector<PullLinkValues>& links, PullResults& results) {
+    results.elevation = has_elevation(links);
+    const std::size_t n = results.elevation ? links.size() : 0;
+    results.inclination_in.assign(n, 0.0);
+    results.inclination_out.assign(n, 0.0);
+    results.forward_held.assign(n, 0);
+    results.reverse_held.assign(n, 0);
+    double psi = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const PullLinkValues& link = links[i];
+        if (link.inclined) {
+            psi = link.theta;
+        }
+        results.inclination_in[i] = psi;
+        if (link.turn == Turn::Up) {
+            psi += link.theta;
+        } else if (link.turn == Turn::Down) {
+            psi -= link.theta;
+        }
+        results.inclination_out[i] = psi;
+    }
+}
+
+// The tension leaving a link of a plan with elevation, for a pull that meets it with `tension`
+// at inclination `psi_in` and leaves it at `psi_out` (each as the pull goes).
+class LinkPass {
+public:
+    LinkPass(BendFactors& bend_factor, double friction, double weight)
+        : bend_factor_(bend_factor), friction_(friction), weight_(weight) {}
+
+    BendPass operator()(const PullLinkValues& link, double tension, double psi_in,
+                        double psi_out) const {
+        if (link.straight || (link.turn != Turn::Horizontal && link.theta == 0)) {
+            return straight(link.length, tension, psi_in);
+        }
+        if (link.turn == Turn::Horizontal) {
+            return {tension * bend_factor_(link.theta), false};
+        }
+        // Up turns the pull's way of going upward by the angle, Down downward.
+        VerticalBend bend;
+        bend.theta = std::fabs(psi_out - psi_in);
+        bend.up = psi_out > psi_in;
+        bend.radius = link.length * kDegreesPerRadian / std::fabs(link.angle);
+        bend.weight = weight_ / 1000;
+        bend.friction = friction_;
+        return pass_vertical_bend(bend, tension, psi_in);
+    }
+
+private:
+    // A straight at inclination psi: T + W L (sin psi + mu |cos psi|) (the cable lies on the
+    // lower wall whichever way the route runs), held at zero where the cable's weight would take
+    // the tension below it. A level straight is the planner's rule as it always was.
+    BendPass straight(double length, double tension, double psi) const {
+        if (psi == 0) {
+            return {tension + straight_tension_added(friction_, weight_, length), false};
+        }
+        const double out = tension + weight_ / 1000 * length *
+                                         (std::sin(psi) + friction_ * std::fabs(std::cos(psi)));
+        return out < 0 ? BendPass{0, true} : BendPass{out, false};
+    }
+
+    BendFactors& bend_factor_;
+    double friction_;
+    double weight_;
+};
+
 // Names the point between the chosen link and the next by their numbers.
 std::string caption_for(std::string_view number) {
     return "Mid-assist pull point between links " + std::string(number) + " and " +
@@ -74,11 +145,27 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale) 
     PullLinkValues values;
     values.straight = link.type == kStraightType;
     values.length = read_input(link.length, locale);
-    if (!values.straight) {
+    values.inclined = values.straight && link.inclined;
+    if (!values.straight || values.inclined) {
         values.angle = read_input(link.angle, locale);
         values.theta = round_to_15_digits(values.angle / kDegreesPerRadian);
     }
+    if (!values.straight) {
+        values.turn = link.type == kUpType     ? Turn::Up
+                      : link.type == kDownType ? Turn::Down
+                                               : Turn::Horizontal;
+    }
     return values;
+}
+
+bool is_incline_text(std::string_view text, const NumberLocale& locale) {
+    return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kSteepestIncline;
+}
+
+bool has_elevation(const std::vector<PullLinkValues>& links) {
+    return std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
+        return link.inclined || link.turn != Turn::Horizontal;
+    });
 }
 
 int tension_percent(double tension, double allowable) {
@@ -140,17 +227,25 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
 
     BendFactors bend_factor(friction);
     std::string scratch;
+    route_inclinations(links, results);
+    const bool elevation = results.elevation;
+    const LinkPass pass{bend_factor, friction, weight};
 
     double tension = back_tension;
     for (std::size_t i = 0; i < n; ++i) {
         const PullLinkValues& link = links[i];
-        if (link.straight) {
-            tension = tension + straight_tension_added(friction, weight, link.length);
-            results.forward_sidewall.push_back("0");
+        if (!elevation) {
+            tension = link.straight
+                          ? tension + straight_tension_added(friction, weight, link.length)
+                          : tension * bend_factor(link.theta);
         } else {
-            tension = tension * bend_factor(link.theta);
-            results.forward_sidewall.push_back(sidewall_text(tension, link.length, scratch));
+            const BendPass through =
+                pass(link, tension, results.inclination_in[i], results.inclination_out[i]);
+            tension = through.tension;
+            results.forward_held[i] = through.held;
         }
+        results.forward_sidewall.push_back(
+            link.straight ? std::string_view("0") : sidewall_text(tension, link.length, scratch));
         results.forward.push_back(column_text(tension, scratch));
         results.forward_tension[i] = tension;
         if (point && i == s) {
@@ -163,8 +258,17 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     double reverse = back_tension;
     for (std::size_t i = n; i-- > 0;) {
         const PullLinkValues& link = links[i];
-        reverse = link.straight ? reverse + straight_tension_added(friction, weight, link.length)
-                                : reverse * bend_factor(link.theta);
+        if (!elevation) {
+            reverse = link.straight
+                          ? reverse + straight_tension_added(friction, weight, link.length)
+                          : reverse * bend_factor(link.theta);
+        } else {
+            // Backwards along the route every inclination changes sign.
+            const BendPass through =
+                pass(link, reverse, -results.inclination_out[i], -results.inclination_in[i]);
+            reverse = through.tension;
+            results.reverse_held[i] = through.held;
+        }
         results.reverse_tension[i] = reverse;
         if (point && i == s + 1) {
             reverse = 0; // links s, s-1, … 0 form the second reverse pull

@@ -17,26 +17,46 @@ namespace tensora {
 inline constexpr int kMaxLinks = 32767;
 
 inline constexpr std::string_view kStraightType = "Straight";
-inline constexpr std::string_view kBendType = "Angle";
+inline constexpr std::string_view kBendType = "Angle"; // a bend in the horizontal plane
+inline constexpr std::string_view kUpType = "Up";      // a bend turning the route upward
+inline constexpr std::string_view kDownType = "Down";  // a bend turning the route downward
+
+// The steepest incline a straight section may set, either way, in degrees.
+inline constexpr double kSteepestIncline = 90;
 
 // What a bend of length 0 shows as sidewall pressure: no finite value exists.
 inline constexpr std::string_view kNoLengthText = "no length";
 
-// One link as the plan columns hold it. Any type other than exactly "Straight" is a bend.
+// One link as the plan columns hold it. Any type other than exactly "Straight" is a bend:
+// "Up" and "Down" turn the route in the vertical plane, any other in the horizontal plane.
 struct PullLinkTexts {
     std::string type;
     std::string length; // ft
-    std::string angle;  // degrees
+    std::string angle;  // degrees: a bend's angle, or an inclined straight's incline
     std::string number; // the link number shown to the user
+    // A straight that sets the route's inclination to its angle (the incline); without it a
+    // straight runs at the inclination the route has reached.
+    bool inclined = false;
 };
+
+// The plane a bend turns in.
+enum class Turn { Horizontal, Up, Down };
 
 // A link's texts read as numbers, once, when the link enters the plan.
 struct PullLinkValues {
     bool straight = true;
     double length = 0;
-    double angle = 0; // bend angle in degrees as read (0 for a straight section)
-    double theta = 0; // bend angle in radians, 57.3 degrees to the radian, to 15 digits
+    double angle = 0;             // degrees as read: a bend's angle, an inclined straight's incline
+    double theta = 0;             // the same in radians, 57.3 degrees to the radian, to 15 digits
+    Turn turn = Turn::Horizontal; // a bend's plane
+    bool inclined = false;        // a straight that sets the route's inclination to theta
 };
+
+// Whether a text is an incline a straight may set: a number from -90 to 90 degrees.
+bool is_incline_text(std::string_view text, const NumberLocale& locale);
+
+// Whether a plan climbs or drops anywhere: it has an inclined straight or a vertical bend.
+bool has_elevation(const std::vector<PullLinkValues>& links);
 
 PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale);
 
@@ -85,13 +105,21 @@ struct PullResults {
     std::string reverse_share;
     std::string caption; // the mid-assist caption, empty when no point is chosen
     bool bars_visible = true;
+    // For a plan with elevation: each link's inclination entering and leaving it along the
+    // route from the first link (radians, positive rising), and the links where each pull's
+    // tension was held at zero (the cable runs under its own weight there and must be held
+    // back). All empty for a level plan.
+    bool elevation = false;
+    std::vector<double> inclination_in;
+    std::vector<double> inclination_out;
+    std::vector<char> forward_held;
+    std::vector<char> reverse_held;
 };
 
 // The calculation over links and settings already read, into `results` (whose buffers are
 // reused). `selected_number` is the number text of the chosen link, which the caption names.
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
-
 
 // The window-free form: reads every text and calculates.
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,

@@ -3,23 +3,25 @@
 namespace tensora {
 
 PullLinkValues PullPlanLinks::read(std::size_t row) const {
-    return read_link({types_[row], lengths_[row], angles_[row], numbers_[row]}, locale_);
+    return read_link({types_[row], lengths_[row], angles_[row], numbers_[row], inclined_[row] != 0},
+                     locale_);
 }
 
-bool PullPlanLinks::append(std::string type, std::string length, std::string angle) {
+bool PullPlanLinks::append(std::string type, std::string length, std::string angle, bool inclined) {
     if (full()) {
         return false;
     }
     types_.push_back(std::move(type));
     lengths_.push_back(std::move(length));
     angles_.push_back(std::move(angle));
+    inclined_.push_back(inclined ? 1 : 0);
     numbers_.push_back(std::to_string(size()));
     values_.push_back(read(size() - 1));
     return true;
 }
 
-bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length,
-                           std::string angle) {
+bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length, std::string angle,
+                           bool inclined) {
     if (full() || row > size()) {
         return false;
     }
@@ -28,6 +30,7 @@ bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length
     types_.insert(types_.begin() + at, std::move(type));
     lengths_.insert(lengths_.begin() + at, std::move(length));
     angles_.insert(angles_.begin() + at, std::move(angle));
+    inclined_.insert(inclined_.begin() + at, inclined ? 1 : 0);
     values_.insert(values_.begin() + at, read(row));
     return true;
 }
@@ -40,6 +43,7 @@ void PullPlanLinks::remove(std::size_t row) {
     types_.erase(types_.begin() + at);
     lengths_.erase(lengths_.begin() + at);
     angles_.erase(angles_.begin() + at);
+    inclined_.erase(inclined_.begin() + at);
     numbers_.erase(numbers_.begin() + at);
     values_.erase(values_.begin() + at);
     for (std::size_t i = 0; i < size(); ++i) {
@@ -51,12 +55,13 @@ void PullPlanLinks::clear() {
     types_.clear();
     lengths_.clear();
     angles_.clear();
+    inclined_.clear();
     numbers_.clear();
     values_.clear();
 }
 
 void PullPlanLinks::set(std::size_t row, std::string type, std::string length, std::string angle,
-                        std::string number) {
+                        std::string number, bool inclined) {
     if (row > size() || (row == size() && full())) {
         return;
     }
@@ -64,12 +69,14 @@ void PullPlanLinks::set(std::size_t row, std::string type, std::string length, s
         types_.emplace_back();
         lengths_.emplace_back();
         angles_.emplace_back();
+        inclined_.emplace_back();
         numbers_.emplace_back();
         values_.emplace_back();
     }
     types_[row] = std::move(type);
     lengths_[row] = std::move(length);
     angles_[row] = std::move(angle);
+    inclined_[row] = inclined ? 1 : 0;
     numbers_[row] = std::move(number);
     values_[row] = read(row);
 }

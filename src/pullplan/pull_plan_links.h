@@ -22,17 +22,21 @@ public:
     const std::string& length(std::size_t row) const { return lengths_[row]; }
     const std::string& angle(std::size_t row) const { return angles_[row]; }
     const std::string& number(std::size_t row) const { return numbers_[row]; }
+    // Whether a straight's angle is its incline.
+    bool inclined(std::size_t row) const { return inclined_[row] != 0; }
+    const std::vector<char>& inclines() const { return inclined_; }
     const std::vector<PullLinkValues>& values() const { return values_; }
     const std::vector<std::string>& types() const { return types_; }
     const std::vector<std::string>& lengths() const { return lengths_; }
     const std::vector<std::string>& angles() const { return angles_; }
 
     // Adds a link at the end, numbered with the new count. False when the plan is full.
-    bool append(std::string type, std::string length, std::string angle);
+    bool append(std::string type, std::string length, std::string angle, bool inclined = false);
 
     // Inserts a link before row `row`: the column of numbers gains the next number at its
     // end, so the new link takes the number of the link it displaces. False when full.
-    bool insert(std::size_t row, std::string type, std::string length, std::string angle);
+    bool insert(std::size_t row, std::string type, std::string length, std::string angle,
+                bool inclined = false);
 
     // Removes a row and numbers the links 1, 2, … again.
     void remove(std::size_t row);
@@ -42,7 +46,7 @@ public:
     // Sets the texts of a row as a document read back gives them; a row just past the end is
     // added.
     void set(std::size_t row, std::string type, std::string length, std::string angle,
-             std::string number);
+             std::string number, bool inclined = false);
 
     // The calculation over these links.
     void calculate(const PullSettings& settings, PullResults& results) const;
@@ -57,6 +61,7 @@ private:
     std::vector<std::string> lengths_;
     std::vector<std::string> angles_;
     std::vector<std::string> numbers_;
+    std::vector<char> inclined_;
     std::vector<PullLinkValues> values_;
 };
 

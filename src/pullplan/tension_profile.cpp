@@ -83,6 +83,46 @@ void scale_axis(double low, double high, double& from, double& to, double& step,
     from = low < 0 ? std::floor((low - pad) / step) * step : -pad;
 }
 
+// The route's height along it, from each link's inclination: a straight or a horizontal bend
+// climbs L sin(psi); a vertical bend follows its arc, drawn in steps of a few degrees.
+void trace_elevation(const std::vector<PullLinkValues>& links, const PullResults& results,
+                     const std::vector<double>& starts, ProfileData& profile) {
+    constexpr double kArcStep = 5 / 57.3;
+    double height = 0;
+    profile.elevation.push_back({0, 0});
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const PullLinkValues& link = links[i];
+        const double psi_in = results.inclination_in[i];
+        const double psi_out = results.inclination_out[i];
+        const double length = route_length(link);
+        if (psi_in == psi_out || length == 0) {
+            height += length * std::sin(psi_in);
+        } else {
+            const double turned = psi_out - psi_in;
+            const double radius = length / std::fabs(turned);
+            const int steps =
+                std::max(2, static_cast<int>(std::ceil(std::fabs(turned) / kArcStep)));
+            const double base = height;
+            for (int k = 1; k < steps; ++k) {
+                const double u = turned * k / steps;
+                // The integral of sin(psi) along the arc: R (cos psi_in - cos psi), signed by
+                // the way the arc turns.
+                const double rise =
+                    radius * (std::cos(psi_in) - std::cos(psi_in + u)) * (turned > 0 ? 1 : -1);
+                profile.elevation.push_back({starts[i] + std::fabs(u) * radius, base + rise});
+            }
+            height = base + radius * (std::cos(psi_in) - std::cos(psi_out)) * (turned > 0 ? 1 : -1);
+        }
+        profile.elevation.push_back({starts[i + 1], height});
+        if (results.forward_held[i]) {
+            profile.forward_held.push_back(static_cast<int>(i));
+        }
+        if (results.reverse_held[i]) {
+            profile.reverse_held.push_back(static_cast<int>(i));
+        }
+    }
+}
+
 } // namespace
 
 bool drawable_tension(double tension) {
@@ -101,11 +141,15 @@ ProfileData tension_profile(const ProfileSource& source) {
     const auto s = static_cast<std::size_t>(point ? source.settings.selected : 0);
 
     // Where each link starts along the route.
-    std::vector<double> starts(n + 1, 0.0);
+    std::vector<double>& starts = profile.link_starts;
+    starts.assign(n + 1, 0.0);
     for (std::size_t i = 0; i < n; ++i) {
         starts[i + 1] = starts[i] + route_length(links[i]);
     }
     profile.length = starts[n];
+    if (source.results.elevation) {
+        trace_elevation(links, source.results, starts, profile);
+    }
     if (point) {
         profile.mid_assist_at = starts[s + 1];
     }
@@ -128,7 +172,7 @@ ProfileData tension_profile(const ProfileSource& source) {
         }
         if (!links[i].straight) {
             const std::string angle = i < source.angles.size() ? source.angles[i] : std::string();
-            profile.bends.push_back({starts[i], starts[i + 1], angle, link});
+            profile.bends.push_back({starts[i], starts[i + 1], angle, link, links[i].turn});
             take_worst(profile.worst_forward, source.results.forward_tension[i], links[i].length,
                        source.results.forward_sidewall[i], link);
             take_worst(profile.worst_reverse, source.results.reverse_tension[i], links[i].length,
@@ -213,6 +257,26 @@ std::string allowable_text(const ProfileData& profile, const ProfileScale& scale
     }
     return "allowable " + general_number_text(profile.allowable) + " lbs" +
            (scale.allowable_above ? ", above the chart" : "");
+}
+
+std::string held_text(const ProfileData& profile) {
+    std::string text;
+    for (const auto& [links, name] : {std::pair{&profile.forward_held, "forward pull"},
+                                      std::pair{&profile.reverse_held, "reverse pull"}}) {
+        if (!links->empty()) {
+            text += (text.empty() ? "" : "; ") + std::string(name) + " in " + link_runs(*links);
+        }
+    }
+    return text.empty()
+               ? text
+               : "Held at zero (the cable runs under its own weight: hold it back): " + text + ".";
+}
+
+std::string bend_label(const ProfileBend& bend) {
+    return bend.angle + "\u00b0" +
+           (bend.turn == Turn::Up     ? " up"
+            : bend.turn == Turn::Down ? " down"
+                                      : "");
 }
 
 std::string left_out_text(const ProfileData& profile) {

@@ -24,6 +24,13 @@ struct ProfileBend {
     double end = 0;
     std::string angle; // as typed
     int link = 0;
+    Turn turn = Turn::Horizontal;
+};
+
+// The route's height along it, for a plan with elevation: ft above its start.
+struct ElevationPoint {
+    double distance = 0;
+    double height = 0;
 };
 
 // The worst sidewall pressure of one direction: the largest in magnitude.
@@ -53,6 +60,12 @@ struct ProfileData {
     std::optional<HighestTension> highest_reverse;
     bool values_left_out = false; // tensions out of range are not among the points
     std::size_t links = 0;        // the plan's links: a plan exists when there is one
+    // For a plan with elevation: the route's height along it, and the links where each pull
+    // is held at zero (the cable runs under its own weight there), in order.
+    std::vector<ElevationPoint> elevation;
+    std::vector<int> forward_held;
+    std::vector<int> reverse_held;
+    std::vector<double> link_starts; // ft along the route where each link starts, and the end
     // The links whose tension each way is out of range, left out of the points, in order.
     std::vector<int> forward_left_out;
     std::vector<int> reverse_left_out;
@@ -109,6 +122,13 @@ std::string allowable_text(const ProfileData& profile, const ProfileScale& scale
 // What the chart leaves out, empty when nothing: "Not drawn (out of range): forward tension
 // after links 5 to 9; reverse tension after link 1."
 std::string left_out_text(const ProfileData& profile);
+
+// Where the pulls are held at zero, empty when nowhere: "Held at zero (the cable runs under its
+// own weight: hold it back): forward pull in links 5 to 7; reverse pull in link 2."
+std::string held_text(const ProfileData& profile);
+
+// A bend's label over its band: "90°", "90° up", "45° down".
+std::string bend_label(const ProfileBend& bend);
 
 // The points to draw on a line `pixels` wide spanning `from` to `to`: where points fall within
 // one pixel, only the first, the lowest, the highest and the last of them stay, in order.

@@ -46,11 +46,13 @@ QString key(const QColor& color, const QString& line) {
 
 } // namespace
 
-// The bends as vertical bands over the plot, painted as plain rectangles: as an area series,
-// hundreds of bends a pixel wide cost a tenth of a second to fill.
+// Stretches of the route as vertical bands over the plot (the bends, the links where a pull is
+// held at zero), painted as plain rectangles: as an area series, hundreds of bends a pixel
+// wide cost a tenth of a second to fill.
 class BendBands : public QGraphicsItem {
 public:
-    explicit BendBands(QChart& chart) : QGraphicsItem(&chart), chart_(chart) {
+    BendBands(QChart& chart, const QColor& color)
+        : QGraphicsItem(&chart), chart_(chart), color_(color) {
         setZValue(0.5); // over the plot's ground, under the grid and the lines
     }
 
@@ -68,13 +70,29 @@ public:
         painter->setRenderHint(QPainter::Antialiasing, false);
         for (const auto& [left, right] : bands_) {
             painter->fillRect(
-                QRectF(left, plot.top(), std::max<qreal>(1, right - left), plot.height()),
-                kBendShade);
+                QRectF(left, plot.top(), std::max<qreal>(1, right - left), plot.height()), color_);
         }
+    }
+
+    // The stretches from `start` to `end` along the route as bands on `series`'s axes, those
+    // closer than a pixel drawn as one.
+    void place(const std::vector<std::pair<double, double>>& stretches, QAbstractSeries* series) {
+        std::vector<std::pair<qreal, qreal>> bands;
+        for (const auto& [start, end] : stretches) {
+            const qreal left = chart_.mapToPosition(QPointF(start, 0), series).x();
+            const qreal right = chart_.mapToPosition(QPointF(end, 0), series).x();
+            if (!bands.empty() && left - bands.back().second < 1) {
+                bands.back().second = std::max(bands.back().second, right);
+            } else {
+                bands.emplace_back(left, right);
+            }
+        }
+        setBands(std::move(bands));
     }
 
 private:
     QChart& chart_;
+    QColor color_;
     std::vector<std::pair<qreal, qreal>> bands_;
 };
 
@@ -94,7 +112,8 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     chart_->addAxis(distance_, Qt::AlignBottom);
     chart_->addAxis(tension_, Qt::AlignLeft);
 
-    bands_ = new BendBands(*chart_);
+    bands_ = new BendBands(*chart_, kBendShade);
+    held_bands_ = new BendBands(*chart_, kHeldRow);
     allowable_ = line(*chart_, kOverLimit, 1.5, Qt::DashLine);
     mid_assist_ = line(*chart_, QColor(60, 60, 60), 1.5, Qt::DashDotLine);
     forward_ = line(*chart_, kForwardPull, 2, Qt::SolidLine);
@@ -121,10 +140,33 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     legend_->setContentsMargins(8, 0, 8, 4);
     // Three lines at least (each pull, then the key), so that the chart keeps its height.
     legend_->setMinimumHeight(legend_->fontMetrics().lineSpacing() * 3 + 4);
+    // The route's height under the tensions, for a plan that climbs or drops.
+    elevation_chart_ = new QChart;
+    elevation_chart_->setMargins(QMargins(6, 0, 6, 0));
+    elevation_chart_->legend()->setVisible(false);
+    elevation_distance_ = new QValueAxis(elevation_chart_);
+    elevation_height_ = new QValueAxis(elevation_chart_);
+    elevation_height_->setTitleText(QStringLiteral("Height (ft)"));
+    elevation_chart_->addAxis(elevation_distance_, Qt::AlignBottom);
+    elevation_chart_->addAxis(elevation_height_, Qt::AlignLeft);
+    elevation_ = line(*elevation_chart_, QColor(90, 90, 90), 2, Qt::SolidLine);
+    vertical_bends_ = new QScatterSeries(elevation_chart_);
+    vertical_bends_->setMarkerSize(7);
+    vertical_bends_->setColor(QColor(90, 90, 90));
+    elevation_chart_->addSeries(vertical_bends_);
+    for (QAbstractSeries* series : elevation_chart_->series()) {
+        series->attachAxis(elevation_distance_);
+        series->attachAxis(elevation_height_);
+    }
+    elevation_view_ = named(new QChartView(elevation_chart_, picture_), "elevationChart");
+    elevation_view_->setRenderHint(QPainter::Antialiasing);
+    elevation_view_->setFixedHeight(QFontMetrics(font()).height() * 9);
+    elevation_view_->setVisible(false);
     auto* picture_layout = new QVBoxLayout(picture_);
     picture_layout->setContentsMargins(0, 0, 0, 0);
     picture_layout->setSpacing(0);
     picture_layout->addWidget(view_, 1);
+    picture_layout->addWidget(elevation_view_);
     picture_layout->addWidget(legend_);
     empty_ = named(new QLabel(QStringLiteral("No plan yet. Open Tools > Pull Calculator and add "
                                              "links: their tensions are drawn here."),
@@ -213,8 +255,54 @@ void TensionProfile::redraw() {
     const PullCalculator* planner = registry().find<PullCalculator>();
     mid_assist_label_->setText(
         planner && profile_.mid_assist_at ? qt_text(planner->results().caption) : QString());
+    drawElevation();
     writeLegend(scale_);
     placeLabels();
+}
+
+void TensionProfile::drawElevation() {
+    elevation_view_->setVisible(!profile_.elevation.empty());
+    if (profile_.elevation.empty()) {
+        return;
+    }
+    QList<QPointF> route;
+    double low = 0;
+    double high = 0;
+    for (const ElevationPoint& point : profile_.elevation) {
+        route.append(QPointF(point.distance, point.height));
+        low = std::min(low, point.height);
+        high = std::max(high, point.height);
+    }
+    elevation_->replace(route);
+    // The vertical bends' ends on the route.
+    QList<QPointF> ends;
+    for (const ProfileBend& bend : profile_.bends) {
+        if (bend.turn != Turn::Horizontal) {
+            for (const double at : {bend.start, bend.end}) {
+                const auto next = std::lower_bound(
+                    profile_.elevation.begin(), profile_.elevation.end(), at,
+                    [](const ElevationPoint& point, double d) { return point.distance < d; });
+                if (next != profile_.elevation.end()) {
+                    ends.append(QPointF(next->distance, next->height));
+                }
+            }
+        }
+    }
+    vertical_bends_->replace(ends);
+    const double span = high > low ? high - low : 1;
+    const double step = axis_step(span);
+    elevation_distance_->setRange(scale_.distance_from, scale_.distance_to);
+    elevation_distance_->setTickType(QValueAxis::TicksDynamic);
+    elevation_distance_->setTickAnchor(0);
+    elevation_distance_->setTickInterval(scale_.distance_step);
+    elevation_distance_->setLabelFormat(QStringLiteral("%.%1f").arg(scale_.distance_decimals));
+    elevation_height_->setTickType(QValueAxis::TicksDynamic);
+    elevation_height_->setTickAnchor(0);
+    elevation_height_->setTickInterval(std::max(span, step));
+    elevation_height_->setRange(std::floor((low - span * 0.08) / step) * step,
+                                std::ceil((high + span * 0.08) / step) * step);
+    elevation_height_->setTickInterval(step);
+    elevation_height_->setLabelFormat(QStringLiteral("%.%1f").arg(axis_decimals(step)));
 }
 
 void TensionProfile::writeLegend(const ProfileScale& scale) {
@@ -234,6 +322,11 @@ void TensionProfile::writeLegend(const ProfileScale& scale) {
                    key(kReversePull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
                    line(pull_legend(profile_, false)) + QStringLiteral("<br>") +
                    keys.join(QStringLiteral("&nbsp;&nbsp;&nbsp; "));
+    if (const std::string held = held_text(profile_); !held.empty()) {
+        text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") +
+                key(kHeldRow.darker(130), QStringLiteral("\u2588\u2588")) + QLatin1Char(' ') +
+                line(held);
+    }
     if (const std::string left_out = left_out_text(profile_); !left_out.empty()) {
         text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") + key(kOverLimit, line(left_out));
     }
@@ -255,18 +348,20 @@ void TensionProfile::placeLabels() {
         allowable_label_->setPos(limit.x() - label_width - 4, limit.y() - label_height - 2);
     }
 
-    // The bends' bands in pixels, those closer than a pixel drawn as one.
-    std::vector<std::pair<qreal, qreal>> bands;
+    std::vector<std::pair<double, double>> bends;
     for (const ProfileBend& bend : profile_.bends) {
-        const qreal left = chart_->mapToPosition(QPointF(bend.start, 0), forward_).x();
-        const qreal right = chart_->mapToPosition(QPointF(bend.end, 0), forward_).x();
-        if (!bands.empty() && left - bands.back().second < 1) {
-            bands.back().second = std::max(bands.back().second, right);
-        } else {
-            bands.emplace_back(left, right);
+        bends.emplace_back(bend.start, bend.end);
+    }
+    bands_->place(bends, forward_);
+    std::vector<std::pair<double, double>> held;
+    for (const std::vector<int>* links : {&profile_.forward_held, &profile_.reverse_held}) {
+        for (const int link : *links) {
+            held.emplace_back(profile_.link_starts[static_cast<std::size_t>(link)],
+                              profile_.link_starts[static_cast<std::size_t>(link) + 1]);
         }
     }
-    bands_->setBands(std::move(bands));
+    std::sort(held.begin(), held.end());
+    held_bands_->place(held, forward_);
 
     // Each bend's angle at the top of its band, where there is room for it.
     std::size_t used = 0;
@@ -275,7 +370,7 @@ void TensionProfile::placeLabels() {
     for (const ProfileBend& bend : profile_.bends) {
         const double middle =
             chart_->mapToPosition(QPointF((bend.start + bend.end) / 2, 0), forward_).x();
-        const QString text = qt_text(bend.angle) + QStringLiteral("\u00b0");
+        const QString text = qt_text(bend_label(bend));
         if (used == angle_labels_.size()) {
             angle_labels_.push_back(new QGraphicsSimpleTextItem(chart_));
         }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 namespace tensora {
@@ -41,6 +42,8 @@ private:
     void placeLabels();
     void showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at, bool forward);
     void writeLegend(const ProfileScale& scale);
+    // The route's height along it, under the tensions, for a plan that climbs or drops.
+    void drawElevation();
     int plotWidth() const;
 
     ProfileData profile_;
@@ -56,6 +59,13 @@ private:
     QLineSeries* allowable_;
     QLineSeries* mid_assist_;
     BendBands* bands_;
+    BendBands* held_bands_; // where a pull is held at zero
+    QChart* elevation_chart_;
+    QChartView* elevation_view_;
+    QValueAxis* elevation_distance_;
+    QValueAxis* elevation_height_;
+    QLineSeries* elevation_;
+    QScatterSeries* vertical_bends_;
     QGraphicsSimpleTextItem* allowable_label_;
     QGraphicsSimpleTextItem* mid_assist_label_;
     std::vector<QGraphicsSimpleTextItem*> angle_labels_;

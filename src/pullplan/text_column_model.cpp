@@ -13,17 +13,21 @@ int TextColumnModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_();
 }
 
-void TextColumnModel::setMarked(Marked marked, const QColor& tint) {
-    marked_ = std::move(marked);
-    tint_ = tint;
+void TextColumnModel::setMarks(MarkOf marks) {
+    marks_ = std::move(marks);
 }
 
 QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_()) {
         return {};
     }
-    if (role == Qt::BackgroundRole) {
-        return marked_ && marked_(index.row()) ? QVariant(tint_) : QVariant();
+    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
+        if (const auto mark = marks_ ? marks_(index.row()) : std::nullopt) {
+            return role == Qt::BackgroundRole ? QVariant(mark->tint) : QVariant(mark->tip);
+        }
+        if (role == Qt::BackgroundRole) {
+            return {};
+        }
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};

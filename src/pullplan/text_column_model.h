@@ -5,9 +5,11 @@
 
 #include <QAbstractListModel>
 #include <QColor>
+#include <QString>
 #include <QStyledItemDelegate>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace tensora {
@@ -18,12 +20,17 @@ class TextColumnModel : public QAbstractListModel {
 public:
     using RowCount = std::function<int()>;
     using TextAt = std::function<std::string_view(int row)>;
-    using Marked = std::function<bool(int row)>;
+    // How a row stands out: a tint, and a tip that says why.
+    struct Mark {
+        QColor tint;
+        QString tip;
+    };
+    using MarkOf = std::function<std::optional<Mark>(int row)>;
 
     TextColumnModel(RowCount rows, TextAt text, QObject* parent);
 
-    // Rows for which `marked` holds are tinted with `tint` (a tension beyond a limit, say).
-    void setMarked(Marked marked, const QColor& tint);
+    // Rows with a mark are tinted, and their tip says why (a tension beyond a limit, say).
+    void setMarks(MarkOf marks);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -41,8 +48,7 @@ public:
 private:
     RowCount rows_;
     TextAt text_;
-    Marked marked_;
-    QColor tint_;
+    MarkOf marks_;
 };
 
 // Draws a column's plain texts straight onto the view: the full item drawing of the style

@@ -30,6 +30,8 @@ constexpr std::string_view kLinkHeading2 =
 constexpr std::string_view kConduitHeading1 = "Trade Size    Pipe ID     Area       Fill Ratio";
 constexpr std::string_view kConduitHeading2 = "              (inches)    (sq in)    (percent)";
 constexpr std::string_view kMidAssistCaption = "Mid-assist pull point between links ";
+// The last field of an inclined straight's rows.
+constexpr std::string_view kInclineField = "incline";
 
 // A label is found anywhere in a line by its words; its value starts where its 24-character
 // field ends.
@@ -46,7 +48,8 @@ std::string padded(std::string_view text, std::size_t width) {
 std::string link_row(const ReportLink& link, bool forward) {
     return link.number + ' ' + padded(link.type, 12) + padded(link.length, 12) +
            padded(link.angle, 11) + padded(forward ? link.forward : link.reverse, 15) +
-           (forward ? link.forward_sidewall : link.reverse_sidewall);
+           (forward ? link.forward_sidewall : link.reverse_sidewall) +
+           (link.inclined ? std::string(" ") + std::string(kInclineField) : std::string());
 }
 
 void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& lines) {
@@ -215,10 +218,15 @@ std::optional<Row> link_row_of(const std::string& line) {
     parsed.number = *number;
     parsed.whole = row.size() >= 4;
     parsed.link.number = std::to_string(*number);
-    parsed.link.type = line.find(kStraightType) != std::string::npos ? std::string(kStraightType)
-                                                                     : std::string(kBendType);
+    // Straight wherever the row says so; a vertical bend by its type; any other row a bend.
+    const std::string_view type = row.size() > 1 ? std::string_view(row[1]) : std::string_view();
+    parsed.link.type = line.find(kStraightType) != std::string::npos ? kStraightType
+                       : type == kUpType || type == kDownType        ? type
+                                                                     : kBendType;
     parsed.link.length = row.size() > 2 ? row[2] : std::string();
     parsed.link.angle = row.size() > 3 ? row[3] : std::string();
+    parsed.link.inclined =
+        parsed.link.type == kStraightType && row.size() > 4 && row.back() == kInclineField;
     return parsed;
 }
 
@@ -346,7 +354,8 @@ void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport&
         if (rows < report.links.size() && !differs) {
             const PullLinkTexts& link = report.links[rows];
             if (row->number != rows + 1 || row->link.type != link.type ||
-                row->link.length != link.length || row->link.angle != link.angle) {
+                row->link.length != link.length || row->link.angle != link.angle ||
+                row->link.inclined != link.inclined) {
                 differs = rows + 1;
             }
         }

@@ -25,6 +25,9 @@ struct ReportLink {
     std::string forward_sidewall;
     std::string reverse;
     std::string reverse_sidewall;
+    // A straight whose angle is its incline: written as one more field, "incline", at the end
+    // of its rows, which older readers pass over.
+    bool inclined = false;
 };
 
 // The pull planner's texts, as the report holds them.

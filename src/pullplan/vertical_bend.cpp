@@ -1,0 +1,138 @@
+#include "pullplan/vertical_bend.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+namespace tensora {
+namespace {
+
+// The arc is searched for the first event (a sign change of N, the tension reaching zero, the
+// held cable taken up again) at steps of at most this angle, then the event is found by halving.
+constexpr double kSearchStep = 0.5 / 57.3;
+constexpr int kHalvings = 60;
+constexpr int kMostPieces = 64;
+
+class Bend {
+public:
+    explicit Bend(const VerticalBend& bend)
+        : b_(bend), turn_(bend.up ? 1.0 : -1.0),
+          scale_(bend.weight * bend.radius / (1 + bend.friction * bend.friction)) {}
+
+    double psi(double psi_in, double u) const { return psi_in + turn_ * u; }
+
+    // The normal force per foot for tension t at inclination psi.
+    double normal(double t, double psi) const {
+        return t / b_.radius - turn_ * b_.weight * std::cos(psi);
+    }
+
+    // The particular solution of the piece where N has the sign `sign`.
+    double particular(double psi, double sign) const {
+        const double mu = b_.friction;
+        return -turn_ * scale_ *
+               ((1 - mu * mu) * std::cos(psi) + sign * turn_ * 2 * mu * std::sin(psi));
+    }
+
+    // The tension at u along a piece that starts at u0 with t0, N of sign `sign`.
+    double tension(double psi_in, double u0, double t0, double u, double sign) const {
+        return (t0 - particular(psi(psi_in, u0), sign)) * std::exp(sign * b_.friction * (u - u0)) +
+               particular(psi(psi_in, u), sign);
+    }
+
+    // Whether a cable at zero tension is taken up here: the pull's friction and the weight
+    // along the route add tension.
+    bool takes_up(double psi) const {
+        return b_.friction * std::fabs(std::cos(psi)) + std::sin(psi) > 0;
+    }
+
+    double theta() const { return b_.theta; }
+
+private:
+    VerticalBend b_;
+    double turn_;
+    double scale_;
+};
+
+// The first u in (from, to] where `happens` turns true, found by steps then halving.
+std::optional<double> first_event(double from, double to,
+                                  const std::function<bool(double)>& happens) {
+    const int steps = std::max(8, static_cast<int>(std::ceil((to - from) / kSearchStep)));
+    double before = from;
+    for (int i = 1; i <= steps; ++i) {
+        const double at = i == steps ? to : from + (to - from) * i / steps;
+        if (happens(at)) {
+            double low = before;
+            double high = at;
+            for (int k = 0; k < kHalvings; ++k) {
+                const double middle = (low + high) / 2;
+                (happens(middle) ? high : low) = middle;
+            }
+            return high;
+        }
+        before = at;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+BendPass pass_vertical_bend(const VerticalBend& vertical, double tension, double psi_in) {
+    BendPass pass;
+    if (!(vertical.theta > 0) || !std::isfinite(tension)) {
+        pass.tension = tension;
+        return pass;
+    }
+    if (!(vertical.radius > 0)) {
+        // No length: friction alone, as around a post.
+        pass.held = tension < 0;
+        pass.tension = pass.held ? 0 : tension * std::exp(vertical.friction * vertical.theta);
+        return pass;
+    }
+    const Bend bend(vertical);
+    double u = 0;
+    double t = tension;
+    std::optional<double> forced_sign; // the sign after N has just changed
+    for (int piece = 0; piece < kMostPieces && u < bend.theta(); ++piece) {
+        if (t <= 0 && (t < 0 || !bend.takes_up(bend.psi(psi_in, u)))) {
+            // Held at zero until the pull takes the cable up again, if it does in this bend.
+            pass.held = true;
+            t = 0;
+            const auto up_again = first_event(
+                u, bend.theta(), [&](double at) { return bend.takes_up(bend.psi(psi_in, at)); });
+            if (!up_again) {
+                u = bend.theta();
+                break;
+            }
+            u = *up_again;
+            forced_sign.reset();
+            continue;
+        }
+        const double sign =
+            forced_sign.value_or(bend.normal(t, bend.psi(psi_in, u)) >= 0 ? 1.0 : -1.0);
+        forced_sign.reset();
+        const double u0 = u;
+        const double t0 = t;
+        const auto along = [&](double at) { return bend.tension(psi_in, u0, t0, at, sign); };
+        const auto event = first_event(u0, bend.theta(), [&](double at) {
+            const double here = along(at);
+            return here < 0 || bend.normal(here, bend.psi(psi_in, at)) * sign < 0;
+        });
+        if (!event) {
+            t = along(bend.theta());
+            u = bend.theta();
+            break;
+        }
+        u = *event;
+        t = along(u);
+        if (t <= 0) {
+            t = 0; // held from here, and taken up again where the pull allows
+        } else {
+            forced_sign = -sign;
+        }
+    }
+    pass.tension = std::max(t, 0.0);
+    return pass;
+}
+
+} // namespace tensora

@@ -1,0 +1,29 @@
+// The tension through a bend in the vertical plane: friction on the wall the cable presses on,
+// and the cable's own weight along and across the bend. Along the arc s,
+//   dT/ds = mu |N| + W sin(psi),  N = T/R - W cos(psi) (Up), N = T/R + W cos(psi) (Down),
+// psi the local inclination, rising through an Up bend and falling through a Down bend. While N
+// keeps its sign the equation is linear and solved in closed form; the bend is taken piece by
+// piece between the points where N changes sign, and a tension that would fall below zero is
+// held at zero (a cable cannot push) until the pull takes it up again.
+#pragma once
+
+namespace tensora {
+
+struct VerticalBend {
+    double radius = 0;   // R, ft
+    double theta = 0;    // the angle turned, radians (> 0)
+    bool up = true;      // Up turns the route upward (a sag), Down downward (a crest)
+    double weight = 0;   // W, lbs per ft
+    double friction = 0; // mu
+};
+
+struct BendPass {
+    double tension = 0; // leaving the bend
+    bool held = false;  // held at zero somewhere in the bend
+};
+
+// The tension leaving the bend for a pull that enters it with `tension` at inclination
+// `psi_in` (radians).
+BendPass pass_vertical_bend(const VerticalBend& bend, double tension, double psi_in);
+
+} // namespace tensora

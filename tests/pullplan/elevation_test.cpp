@@ -1,0 +1,221 @@
+#include "pullplan/pull_plan_links.h"
+#include "pullplan/vertical_bend.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace tensora {
+namespace {
+
+const NumberLocale kEnglish{".", ","};
+constexpr double kDegrees = 57.3;
+
+// The pull along the route integrated step by step (fourth-order Runge-Kutta on the equation
+// of each piece, the tension held at zero where it would fall below it): what the closed forms
+// must agree with.
+class Integrator {
+public:
+    Integrator(double friction, double weight) : mu_(friction), w_(weight / 1000) {}
+
+    // Along a straight of length L at inclination psi.
+    double straight(double t, double length, double psi) const {
+        return run(t, length, [&](double, double) {
+            return w_ * (std::sin(psi) + mu_ * std::fabs(std::cos(psi)));
+        });
+    }
+
+    // Along a vertical bend entered at psi_in, turning up (+1) or down (-1) through theta.
+    double vertical(double t, double length, double theta, double psi_in, double turn) const {
+        const double radius = length / theta;
+        return run(t, length, [&](double s, double tension) {
+            const double psi = psi_in + turn * s / radius;
+            const double normal = tension / radius - turn * w_ * std::cos(psi);
+            return mu_ * std::fabs(normal) + w_ * std::sin(psi);
+        });
+    }
+
+private:
+    template <class Slope> double run(double t, double length, Slope slope) const {
+        constexpr int kSteps = 40000;
+        const double h = length / kSteps;
+        for (int i = 0; i < kSteps; ++i) {
+            const double s = i * h;
+            if (t <= 0 && slope(s, 0.0) <= 0) {
+                t = 0; // held: the cable cannot push
+                continue;
+            }
+            const double k1 = slope(s, t);
+            const double k2 = slope(s + h / 2, t + h / 2 * k1);
+            const double k3 = slope(s + h / 2, t + h / 2 * k2);
+            const double k4 = slope(s + h, t + h * k3);
+            t = std::max(0.0, t + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4));
+        }
+        return t;
+    }
+
+    double mu_;
+    double w_;
+};
+
+struct Route {
+    PullPlanLinks plan{kEnglish};
+    PullSettings settings;
+};
+
+Route random_route(std::mt19937& random) {
+    std::uniform_real_distribution<double> unit(0, 1);
+    Route route;
+    route.settings.friction = 0.1 + 0.4 * unit(random);
+    route.settings.weight = 100 + 4900 * unit(random);
+    route.settings.back_tension = unit(random) < 0.3 ? 0 : 500 * unit(random);
+    const int links = 2 + static_cast<int>(random() % 7);
+    for (int i = 0; i < links; ++i) {
+        const auto text = [](double value) { return std::to_string(value); };
+        switch (random() % 5) {
+        case 0:
+            route.plan.append("Straight", text(5 + 300 * unit(random)), "0");
+            break;
+        case 1:
+            route.plan.append("Straight", text(5 + 300 * unit(random)),
+                              text(-90 + 180 * unit(random)), true);
+            break;
+        case 2:
+            route.plan.append("Angle", text(1 + 10 * unit(random)), text(5 + 85 * unit(random)));
+            break;
+        default:
+            route.plan.append(random() % 2 ? "Up" : "Down", text(1 + 20 * unit(random)),
+                              text(5 + 115 * unit(random)));
+            break;
+        }
+    }
+    if (unit(random) < 0.4) {
+        route.settings.mid_assist = true;
+        route.settings.selected = static_cast<int>(random() % links);
+    }
+    return route;
+}
+
+// The pull of one direction integrated: `order` lists the links as the pull meets them,
+// `psi_in`/`psi_out` their inclinations as the pull goes.
+std::vector<double> integrated(const Route& route, const PullResults& results, bool forward) {
+    const Integrator integrate(route.settings.friction, route.settings.weight);
+    const auto& links = route.plan.values();
+    const std::size_t n = links.size();
+    std::vector<double> tensions(n);
+    double t = route.settings.back_tension;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = forward ? k : n - 1 - k;
+        const double psi_in = forward ? results.inclination_in[i] : -results.inclination_out[i];
+        const double psi_out = forward ? results.inclination_out[i] : -results.inclination_in[i];
+        const PullLinkValues& link = links[i];
+        if (link.straight) {
+            t = psi_in == 0
+                    ? t + route.settings.friction * route.settings.weight * link.length / 1000
+                    : integrate.straight(t, link.length, psi_in);
+        } else if (link.turn == Turn::Horizontal) {
+            t *= std::exp(route.settings.friction * link.theta);
+        } else {
+            t = integrate.vertical(t, link.length, std::fabs(psi_out - psi_in), psi_in,
+                                   psi_out > psi_in ? 1 : -1);
+        }
+        tensions[i] = t;
+        const auto point = static_cast<std::size_t>(route.settings.selected);
+        if (route.settings.mid_assist && i == (forward ? point : point + 1)) {
+            t = 0;
+        }
+    }
+    return tensions;
+}
+
+TEST(Elevation, AgreesWithTheEquationIntegratedStepByStep) {
+    std::mt19937 random(19);
+    for (int r = 0; r < 60; ++r) {
+        const Route route = random_route(random);
+        PullResults results;
+        route.plan.calculate(route.settings, results);
+        if (!results.elevation) {
+            continue; // level: the planner's rules as they always were, tested elsewhere
+        }
+        for (const bool forward : {true, false}) {
+            const std::vector<double> expected = integrated(route, results, forward);
+            const auto& got = forward ? results.forward_tension : results.reverse_tension;
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                EXPECT_NEAR(got[i], expected[i], 1e-6 * std::max(1.0, std::fabs(expected[i])))
+                    << "route " << r << (forward ? " forward" : " reverse") << ", link " << i + 1;
+            }
+        }
+    }
+}
+
+TEST(Elevation, ARiserAddsTheCablesWeightAndTheBendItsShare) {
+    // 10 ft level, a 90 degree Up bend of 3 ft, a 20 ft riser: the riser adds W L exactly.
+    Route route;
+    route.settings.friction = 0.3;
+    route.settings.weight = 2000;
+    route.plan.append("Straight", "10", "0");
+    route.plan.append("Up", "3", "90");
+    route.plan.append("Straight", "20", "0");
+    PullResults results;
+    route.plan.calculate(route.settings, results);
+    EXPECT_NEAR(results.inclination_out[1] * kDegrees, 90, 1e-12);
+    // 90 degrees at 57.3 to the radian is a hair short of vertical: W L (sin + mu |cos|).
+    const double riser = results.inclination_out[1];
+    EXPECT_NEAR(results.forward_tension[2] - results.forward_tension[1],
+                2.0 * 20 * (std::sin(riser) + 0.3 * std::fabs(std::cos(riser))), 1e-9);
+    EXPECT_GT(results.forward_tension[1], results.forward_tension[0]); // lifted and rubbed
+    EXPECT_FALSE(results.forward_held[2]);
+    // Pulled the other way, the riser's weight pulls the cable down: held at zero.
+    EXPECT_TRUE(results.reverse_held[2]);
+    EXPECT_EQ(results.reverse_tension[2], 0);
+}
+
+TEST(Elevation, ADownhillRunHeldAtZeroIsMarked) {
+    Route route;
+    route.settings.friction = 0.2; // less than tan 30 degrees: the cable slides by itself
+    route.settings.weight = 1000;
+    route.settings.back_tension = 5;
+    route.plan.append("Straight", "100", "-30", true);
+    PullResults results;
+    route.plan.calculate(route.settings, results);
+    EXPECT_EQ(results.forward_tension[0], 0);
+    EXPECT_TRUE(results.forward_held[0]);
+    EXPECT_FALSE(results.reverse_held[0]); // uphill the other way
+    EXPECT_NEAR(results.reverse_tension[0],
+                5 + 100 * (std::sin(30 / kDegrees) + 0.2 * std::cos(30 / kDegrees)), 1e-9);
+}
+
+TEST(Elevation, AnUpBendStaysUpBackwardsAndTheRouteKeepsItsInclination) {
+    Route route;
+    route.plan.append("Up", "2", "30");
+    route.plan.append("Straight", "50", "0"); // no incline of its own: runs at 30 degrees up
+    route.plan.append("Angle", "2", "90");    // a horizontal bend keeps the inclination
+    route.plan.append("Straight", "10", "10", true);
+    route.plan.append("Down", "2", "40");
+    PullResults results;
+    route.plan.calculate(route.settings, results);
+    const auto degrees = [&results](std::size_t i, bool in) {
+        return (in ? results.inclination_in[i] : results.inclination_out[i]) * kDegrees;
+    };
+    EXPECT_NEAR(degrees(1, true), 30, 1e-9);
+    EXPECT_NEAR(degrees(2, false), 30, 1e-9);
+    EXPECT_NEAR(degrees(3, true), 10, 1e-9);
+    EXPECT_NEAR(degrees(4, false), -30, 1e-9);
+}
+
+TEST(VerticalBend, MatchesTheClosedFormWhileTheCablePressesOneWall) {
+    // A crest at high tension: N stays positive, Tout = (Tin - P(in)) e^(mu theta) + P(out).
+    const VerticalBend bend{5, 1.0, false, 2.0, 0.3};
+    const auto p = [&](double psi) {
+        return bend.weight * bend.radius * ((1 - 0.09) * std::cos(psi) - 2 * 0.3 * std::sin(psi)) /
+               1.09;
+    };
+    const double in = 0.2;
+    const BendPass pass = pass_vertical_bend(bend, 1000, in);
+    EXPECT_NEAR(pass.tension, (1000 - p(in)) * std::exp(0.3) + p(in - 1.0), 1e-9);
+    EXPECT_FALSE(pass.held);
+}
+
+} // namespace
+} // namespace tensora
