@@ -30,6 +30,22 @@ void fill(tensora::PullPlanLinks& plan, int links) {
     }
 }
 
+// The same run over rolling ground: every fourth bend turns up or down by 8 degrees, and every
+// tenth straight sets an incline, so that the route climbs and drops along its whole length.
+void fill_with_elevation(tensora::PullPlanLinks& plan, int links) {
+    static const char* const kAngles[] = {"1", "1.25", "1.5", "0.75"};
+    for (int i = 0; i < links; ++i) {
+        if (i % 2 == 0) {
+            const bool inclined = i % 20 == 0;
+            plan.append("Straight", std::to_string(100 + i % 400), inclined ? "2" : "0", inclined);
+        } else if (i % 8 == 1) {
+            plan.append(i % 16 == 1 ? "Up" : "Down", "6", "8");
+        } else {
+            plan.append("Angle", "3", kAngles[i % 4]);
+        }
+    }
+}
+
 tensora::PullSettingsTexts settings() {
     tensora::PullSettingsTexts texts;
     texts.friction = "0.05";
@@ -49,6 +65,17 @@ void BM_CalculatePull(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculatePull)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+void BM_CalculatePullWithElevation(benchmark::State& state) {
+    tensora::PullPlanLinks plan(kEnglish);
+    fill_with_elevation(plan, static_cast<int>(state.range(0)));
+    tensora::PullResults results;
+    for (auto _ : state) {
+        plan.calculate(settings(), results);
+        benchmark::DoNotOptimize(results.forward_percent);
+    }
+}
+BENCHMARK(BM_CalculatePullWithElevation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
 // The window-free form from texts, reading every link as well.
 void BM_PullcalcFromTexts(benchmark::State& state) {
     std::vector<tensora::PullLinkTexts> links;
@@ -64,12 +91,14 @@ void BM_PullcalcFromTexts(benchmark::State& state) {
 BENCHMARK(BM_PullcalcFromTexts)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 struct Planner {
-    explicit Planner(int links)
+    explicit Planner(int links, bool elevation = false)
         : registry(platform), window(registry.show<tensora::PullCalculator>()) {
         window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("0.05"));
         window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("200"));
         window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("10000"));
-        window.editPlan([links](tensora::PullPlanLinks& plan) { fill(plan, links); });
+        window.editPlan([links, elevation](tensora::PullPlanLinks& plan) {
+            elevation ? fill_with_elevation(plan, links) : fill(plan, links);
+        });
         window.pullcalc();
         QApplication::processEvents();
     }
@@ -87,6 +116,18 @@ void BM_WindowRecalculation(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowRecalculation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+void BM_WindowRecalculationWithElevation(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)), true);
+    for (auto _ : state) {
+        planner.window.pullcalc();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowRecalculationWithElevation)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
+
 // One keystroke in the coefficient box: its change handling, the recalculation and the redraw
 // of what changed.
 void BM_CoefficientKeystroke(benchmark::State& state) {
@@ -100,6 +141,21 @@ void BM_CoefficientKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CoefficientKeystroke)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_CoefficientKeystrokeWithElevation(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)), true);
+    auto* friction = planner.window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    bool flip = false;
+    for (auto _ : state) {
+        friction->setText(flip ? QStringLiteral("0.05") : QStringLiteral("0.06"));
+        flip = !flip;
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CoefficientKeystrokeWithElevation)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
 
 // The tension profile drawn again after a recalculation: the profile of the plan, its
 // decimation and the chart's drawing.

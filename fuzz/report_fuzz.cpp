@@ -2,7 +2,8 @@
 // content: the reader must end, never crash, and keep at most a full plan. Odd ones describe a
 // plan as the windows can hold it (texts without line breaks, link lengths and angles as
 // number-like texts without blanks, a mid-assist point, a fill part): written and read back,
-// it must come back exactly, with nothing said to be missing.
+// it must come back exactly (vertical bends and inclines included), with nothing said to be
+// missing.
 #include "report/report.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -65,12 +66,15 @@ void write_then_read(FuzzedDataProvider& data) {
     plan.friction = one_line_text(data);
     plan.back_tension = data.ConsumeBool() ? "0" : one_line_text(data);
     const std::size_t links = data.ConsumeIntegralInRange<std::size_t>(0, 120);
+    static const char* const kBends[] = {"Angle", "Up", "Down"};
     for (std::size_t i = 0; i < links; ++i) {
         const bool straight = data.ConsumeBool();
-        plan.links.push_back({std::to_string(i + 1), straight ? "Straight" : "Angle",
-                              number_text(data), straight ? "0" : number_text(data),
+        const bool inclined = straight && data.ConsumeBool();
+        plan.links.push_back({std::to_string(i + 1),
+                              straight ? "Straight" : kBends[data.ConsumeIntegralInRange(0, 2)],
+                              number_text(data), straight && !inclined ? "0" : number_text(data),
                               one_line_text(data), one_line_text(data), one_line_text(data),
-                              one_line_text(data)});
+                              one_line_text(data), inclined});
     }
     // The result texts are the planner's own: numbers, "Out of range" or "no length".
     for (ReportLink& link : plan.links) {
@@ -117,7 +121,8 @@ void write_then_read(FuzzedDataProvider& data) {
     for (std::size_t i = 0; i < links; ++i) {
         const PullLinkTexts& link = back.links[i];
         if (link.number != plan.links[i].number || link.type != plan.links[i].type ||
-            link.length != plan.links[i].length || link.angle != plan.links[i].angle) {
+            link.length != plan.links[i].length || link.angle != plan.links[i].angle ||
+            link.inclined != plan.links[i].inclined) {
             fail("link " + std::to_string(i + 1), text);
         }
     }

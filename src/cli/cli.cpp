@@ -58,10 +58,16 @@ not finite prints "Out of range".
        [--description TEXT] [--pdf FILE] [--csv FILE] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
-      10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section or
-      b:LENGTH:ANGLE for a bend (length in ft, angle in degrees). --plan FILE reads links
-      first, one a line: "Straight LENGTH" or "Angle LENGTH ANGLE"; blank lines and lines
-      starting with # are skipped. --report FILE takes the cable texts, the back tension, the
+      10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section,
+      s:LENGTH:INCLINE for one that sets the route's incline (degrees above the horizontal,
+      -90 to 90; without one a straight runs at the inclination the route has reached),
+      b:LENGTH:ANGLE for a bend in the horizontal plane, u:LENGTH:ANGLE for a bend turning
+      the route upward and d:LENGTH:ANGLE for one turning it downward (length in ft, angle
+      in degrees). --plan FILE reads links first, one a line: "Straight LENGTH [INCLINE]",
+      "Angle LENGTH ANGLE", "Up LENGTH ANGLE" or "Down LENGTH ANGLE"; blank lines and lines
+      starting with # are skipped. Where the route climbs or drops, the cable's weight adds
+      to the tension or takes from it; a tension that would fall below zero is held at zero
+      (the cable runs under its own weight there and must be held back). --report FILE takes the cable texts, the back tension, the
       links and the mid-assist point of a report saved by the program (before the links of
       --plan and of the arguments; the cable options given beside it win); what the report
       does not hold whole (a file cut short, a mid-assist point beyond its plan, a report
@@ -84,7 +90,9 @@ not finite prints "Out of range".
       value. Lengths and angles are printed as given, without blanks around them; a link or
       option text with a tab or line break inside is refused. A bend of length 0 shows
       "no length" as sidewall pressure. --json prints the same as one JSON object, with the
-      unrounded tensions (null when not finite).
+      unrounded tensions (null when not finite); for a plan that climbs or drops, each link
+      adds "inclined", "inclination_in" and "inclination_out" (the route's inclination in
+      degrees as the forward pull goes) and "forward_held" and "reverse_held".
 
   check --conduit-id D --cable-od D --cables N [--configuration auto|triangular|cradled|
         diamond] [--min-clearance X] [--swbp-limit P] [--bend-radius R] [PULL OPTION...]

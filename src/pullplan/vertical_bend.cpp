@@ -47,6 +47,7 @@ public:
     }
 
     double theta() const { return b_.theta; }
+    double weight_radius() const { return std::fabs(b_.weight) * b_.radius; }
 
 private:
     VerticalBend b_;
@@ -114,6 +115,13 @@ BendPass pass_vertical_bend(const VerticalBend& vertical, double tension, double
         const double u0 = u;
         const double t0 = t;
         const auto along = [&](double at) { return bend.tension(psi_in, u0, t0, at, sign); };
+        if (sign > 0 && t0 > 3 * bend.weight_radius()) {
+            // The particular solution never exceeds W R in size, so the tension stays above
+            // W R all along: N keeps its sign and the cable its wall.
+            t = along(bend.theta());
+            u = bend.theta();
+            break;
+        }
         const auto event = first_event(u0, bend.theta(), [&](double at) {
             const double here = along(at);
             return here < 0 || bend.normal(here, bend.psi(psi_in, at)) * sign < 0;

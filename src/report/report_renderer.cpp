@@ -166,6 +166,60 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double wi
     return lines;
 }
 
+// The route's height along it, on the tension plot's distance scale, the vertical bends'
+// ends marked.
+void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile,
+                     const ProfileScale& scale, const QRectF& strip, const QFont& font) {
+    double low = 0;
+    double high = 0;
+    for (const ElevationPoint& point : profile.elevation) {
+        low = std::min(low, point.height);
+        high = std::max(high, point.height);
+    }
+    const double span = high > low ? high - low : 1;
+    const double step = axis_step(span);
+    const double bottom = std::floor((low - span * 0.08) / step) * step;
+    const double top = std::ceil((high + span * 0.08) / step) * step;
+    const double x_span = scale.distance_to - scale.distance_from;
+    const auto at = [&](double distance, double height) {
+        return QPointF(strip.left() + (distance - scale.distance_from) / x_span * strip.width(),
+                       strip.bottom() - (height - bottom) / (top - bottom) * strip.height());
+    };
+    const double label = pages.lineHeight(font);
+    p.setFont(font);
+    p.setPen(QPen(Qt::black, pages.pt(0.6)));
+    p.drawRect(strip);
+    for (const double y : {bottom, top}) {
+        p.drawText(QRectF(strip.left() - pages.inch(0.6), at(0, y).y() - label / 2,
+                          pages.inch(0.55), label),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', axis_decimals(step)));
+    }
+    p.drawText(QRectF(strip.left() + 3, strip.top() + 1, strip.width(), label), Qt::AlignLeft,
+               QStringLiteral("Height (ft)"));
+    QPainterPath route;
+    for (std::size_t i = 0; i < profile.elevation.size(); ++i) {
+        const QPointF point = at(profile.elevation[i].distance, profile.elevation[i].height);
+        i == 0 ? route.moveTo(point) : route.lineTo(point);
+    }
+    p.setPen(QPen(QColor(90, 90, 90), pages.pt(1.2)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(route);
+    p.setBrush(QColor(90, 90, 90));
+    for (const ProfileBend& bend : profile.bends) {
+        if (bend.turn == Turn::Horizontal) {
+            continue;
+        }
+        for (const double distance : {bend.start, bend.end}) {
+            const auto next = std::lower_bound(
+                profile.elevation.begin(), profile.elevation.end(), distance,
+                [](const ElevationPoint& point, double d) { return point.distance < d; });
+            if (next != profile.elevation.end()) {
+                p.drawEllipse(at(next->distance, next->height), pages.pt(1.4), pages.pt(1.4));
+            }
+        }
+    }
+}
+
 // The tension profile, as the profile window draws it: the same scales, the same legend.
 void graph(Pages& pages, const PrintedReport& report) {
     const ProfileData& profile = report.profile;
@@ -188,17 +242,21 @@ void graph(Pages& pages, const PrintedReport& report) {
     if (const std::string left_out = left_out_text(profile); !left_out.empty()) {
         key += QStringLiteral("    ") + qt_text(left_out);
     }
-    const QList<QPair<QString, QColor>> entries{
-        {qt_text(pull_legend(profile, true)), kForwardPull},
-        {qt_text(pull_legend(profile, false)), kReversePull},
-        {key, kBendShade.darker(115)}};
+    QList<QPair<QString, QColor>> entries{{qt_text(pull_legend(profile, true)), kForwardPull},
+                                          {qt_text(pull_legend(profile, false)), kReversePull},
+                                          {key, kBendShade.darker(115)}};
+    if (const std::string held = held_text(profile); !held.empty()) {
+        entries.append({qt_text(held), kHeldRow.darker(120)});
+    }
     QList<QPair<QStringList, QColor>> legend;
     int legend_lines = 0;
     for (const auto& [text, color] : entries) {
         legend.append({wrapped(text, metrics, plot_width - pages.pt(13)), color});
         legend_lines += static_cast<int>(legend.back().first.size());
     }
-    const double height = pages.inch(3.0) + label * legend_lines;
+    // The route's height in a strip of its own under the tensions, for a plan with elevation.
+    const double strip = profile.elevation.empty() ? 0 : pages.inch(1.0);
+    const double height = pages.inch(3.0) + strip + label * legend_lines;
     pages.need(height + pages.pt(8));
     if (!pages.drawing()) {
         pages.advance(height + pages.pt(8));
@@ -223,6 +281,16 @@ void graph(Pages& pages, const PrintedReport& report) {
         const double left = at(bend.start, 0).x();
         const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
         p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBendShade);
+    }
+    for (const std::vector<int>* held : {&profile.forward_held, &profile.reverse_held}) {
+        for (const int link : *held) {
+            const auto i = static_cast<std::size_t>(link);
+            const double left = at(profile.link_starts[i], 0).x();
+            const double right = at(profile.link_starts[i + 1], 0).x();
+            p.fillRect(
+                QRectF(left, plot.top(), std::max(right - left, pages.pt(0.6)), plot.height()),
+                kHeldRow);
+        }
     }
     p.setClipping(false);
     // Ticks at whole steps from 0, inside the axes' ranges.
@@ -297,7 +365,13 @@ void graph(Pages& pages, const PrintedReport& report) {
             }
         }
     }
-    double y = plot.bottom() + label * 2.6;
+    if (strip > 0) {
+        elevation_strip(
+            p, pages, profile, scale,
+            QRectF(plot.left(), plot.bottom() + label * 2.8, plot.width(), strip - label * 1.6),
+            small);
+    }
+    double y = plot.bottom() + label * 2.6 + strip;
     for (const auto& [lines, color] : legend) {
         p.fillRect(QRectF(plot.left(), y + label * 0.3, pages.pt(10), label * 0.4), color);
         p.setPen(Qt::black);
@@ -422,6 +496,16 @@ void flow(Pages& pages, const PrintedReport& report) {
     pairs(pages, QStringLiteral("Pull"), summary);
     graph(pages, report);
 
+    // Where a pull is held at zero: the cable runs under its own weight there.
+    std::vector<bool> held(plan.links.size(), false);
+    for (const std::vector<int>* links :
+         {&report.profile.forward_held, &report.profile.reverse_held}) {
+        for (const int link : *links) {
+            if (static_cast<std::size_t>(link) < held.size()) {
+                held[static_cast<std::size_t>(link)] = true;
+            }
+        }
+    }
     std::vector<QStringList> rows;
     rows.reserve(plan.links.size());
     for (std::size_t i = 0; i < plan.links.size(); ++i) {
@@ -430,11 +514,13 @@ void flow(Pages& pages, const PrintedReport& report) {
         rows.push_back({qt_text(link.number), qt_text(link.type), qt_text(link.length),
                         qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
                         qt_text(link.reverse), qt_text(link.reverse_sidewall),
-                        over ? QStringLiteral("over") : QString()});
+                        over      ? QStringLiteral("over")
+                        : held[i] ? QStringLiteral("held")
+                                  : QString()});
     }
     table(pages,
-          QStringLiteral("Plan (\"over\": beyond the allowable tension; sidewall: tension "
-                         "leaving a bend / its length)"),
+          QStringLiteral("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
+                         "sidewall: tension leaving a bend / its length)"),
           {{QStringLiteral("Link"), 0.45, true},
            {QStringLiteral("Type"), 0.75, false},
            {QStringLiteral("Length (ft)"), 0.8, true},

@@ -163,6 +163,26 @@ TEST(CliPull, ReadsAPlanFileBeforeTheLinkArguments) {
     EXPECT_NE(result.out.find("3\tStraight\t300\t0\t28\t0\t9\t0\n"), std::string::npos);
 }
 
+TEST(CliPull, TakesInclinesAndVerticalBendsInArgumentsAndPlanFiles) {
+    const std::string path = temporary_plan("Straight 20 90\nUp 3 90\nDown 2 45\n");
+    const CliRun result =
+        run(pull(kWorkedOptions + " --plan " + path + " s:10 u:3:90 d:2:45 s:5:-30 --json"));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("\"type\":\"Up\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"type\":\"Down\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"inclined\":true,\"inclination_in\":-30"), std::string::npos);
+    EXPECT_NE(result.out.find("\"forward_held\":"), std::string::npos);
+    const CliRun text = run(pull(kWorkedOptions + " s:10 u:3:90 d:2:45"));
+    EXPECT_NE(text.out.find("2\tUp\t3\t90\t"), std::string::npos);
+    EXPECT_NE(text.out.find("3\tDown\t2\t45\t"), std::string::npos);
+    // A level plan's JSON is what it always was: no inclinations.
+    EXPECT_EQ(run(pull(kWorkedOptions + " --json s:500 b:2:90")).out.find("inclin"),
+              std::string::npos);
+    for (const char* link : {"s:10:91", "s:10:-90.5", "u:3", "d:2:x", "s:10:1:2"}) {
+        EXPECT_EQ(run(pull(std::string(link))).status, 2) << link;
+    }
+}
+
 TEST(CliPull, PrintsJsonWithTheUnroundedTensions) {
     const CliRun result = run(pull(kWorkedOptions + " --json s:500"));
     EXPECT_EQ(result.out, "{\"links\":[{\"number\":\"1\",\"type\":\"Straight\",\"length\":"

@@ -2,6 +2,7 @@
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -218,6 +219,33 @@ private slots:
             QVERIFY2(!QRect(line->mapTo(window_, QPoint(0, 0)), line->size()).intersects(text),
                      name);
         }
+    }
+
+    void aStraightTakesAnInclineAndABendItsPlane() {
+        QVERIFY(child<QLineEdit>(*window_, "inclineBox")->isVisibleTo(window_));
+        QVERIFY(!child<QComboBox>(*window_, "turnBox")->isVisibleTo(window_));
+        box("inclineBox")->setText(QStringLiteral("95")); // steeper than a riser
+        submit(QStringLiteral("20"));
+        QCOMPARE(fixture_.platform().beeps, 1);
+        box("inclineBox")->setText(QStringLiteral("-30"));
+        submit(QStringLiteral("20"));
+        auto* turn = child<QComboBox>(*window_, "turnBox");
+        QVERIFY(turn->isVisibleTo(window_));
+        turn->setCurrentIndex(1); // Up
+        submit(QStringLiteral("3"), QStringLiteral("90"));
+        QCOMPARE(turn->currentIndex(), 0); // chosen afresh for the next bend
+        submit(QStringLiteral("40"));      // no incline: runs up the riser
+        QCOMPARE(column("List1"), QStringList({"Straight", "Up", "Straight"}));
+        QCOMPARE(column("List3"), QStringList({"-30", "90", "0"}));
+        QVERIFY(window_->plan().inclined(0));
+        QVERIFY(!window_->plan().inclined(2));
+        const PullResults& results = window_->results();
+        QVERIFY(results.elevation);
+        QVERIFY(results.forward_held[0]); // 5 lbs/kft slides down 30 degrees at 0.150
+        const QAbstractItemModel* forward = list("List4")->model();
+        QVERIFY(forward->data(forward->index(0, 0), Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("held")));
     }
 
     void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {

@@ -19,10 +19,11 @@ PullPlanReport plan_report(const std::vector<PullLinkTexts>& links, std::string 
     PullPlanReport plan{std::move(description), settings.allowable, settings.weight,
                         settings.friction,      results.caption,    {}};
     for (std::size_t i = 0; i < links.size(); ++i) {
-        plan.links.push_back(
-            {links[i].number, links[i].type, links[i].length, links[i].angle,
-             std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
-             std::string(results.reverse[i]), std::string(results.reverse_sidewall[i])});
+        plan.links.push_back({links[i].number, links[i].type, links[i].length, links[i].angle,
+                              std::string(results.forward[i]),
+                              std::string(results.forward_sidewall[i]),
+                              std::string(results.reverse[i]),
+                              std::string(results.reverse_sidewall[i]), links[i].inclined});
     }
     return plan;
 }
@@ -358,6 +359,37 @@ TEST(Report, SavedAndReadBackGivesTheSameReport) {
     ReportContents again{saved.path, plan_report(back.links, *back.description, read_settings), {}};
     again.pull_plan->back_tension = *back.back_tension;
     EXPECT_EQ(report_text(again), report_text(saved));
+}
+
+TEST(Report, KeepsElevationSoThatOldReadersStillReadLinks) {
+    std::vector<PullLinkTexts> links = numbered({{"Straight", "500", "0", ""},
+                                                 {"Up", "3", "90", ""},
+                                                 {"Straight", "40", "75", "", true},
+                                                 {"Down", "2", "45", ""},
+                                                 {"Straight", "10", "0", "", true}});
+    const std::string text = report_text({"p", plan_report(links, "riser", worked_settings()), {}});
+    const ReadReport back = read(text);
+    ASSERT_EQ(back.links.size(), links.size());
+    EXPECT_TRUE(back.notes.empty());
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        EXPECT_EQ(back.links[i].type, links[i].type) << i;
+        EXPECT_EQ(back.links[i].angle, links[i].angle) << i;
+        EXPECT_EQ(back.links[i].inclined, links[i].inclined) << i;
+    }
+    // The written rules: a row is a straight where it says "Straight", else a bend, its length
+    // and angle the third and fourth fields. An inclined straight is one field longer at its
+    // end; a vertical bend a bend by its type.
+    const Lines lines = report_lines({"p", plan_report(links, "riser", worked_settings()), {}});
+    const std::string& up = lines[16 + 1];
+    const std::string& incline = lines[16 + 2];
+    EXPECT_EQ(up.substr(0, 32), "2 Up          3           90    ");
+    EXPECT_EQ(up.find("Straight"), std::string::npos);
+    EXPECT_EQ(incline.substr(0, 32), "3 Straight    40          75    ");
+    EXPECT_TRUE(incline.ends_with(" incline"));
+    // A level plan writes what it always wrote.
+    EXPECT_EQ(
+        report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}}).find("incline"),
+        std::string::npos);
 }
 
 TEST(Utf8, TellsUtf8From8BitText) {
