@@ -123,6 +123,26 @@ void trace_elevation(const std::vector<PullLinkValues>& links, const PullResults
     }
 }
 
+// How far into a straight a pull is held at zero: where the tension it brings runs out, so that
+// the line drops to zero there and stays, as the cable does.
+std::optional<double> where_held(const ProfileSource& source, std::size_t i, bool forward,
+                                 const std::vector<ProfilePoint>& line) {
+    const PullResults& results = source.results;
+    const auto& held = forward ? results.forward_held : results.reverse_held;
+    const PullLinkValues& link = source.links[i];
+    if (i >= held.size() || !held[i] || !link.straight || line.empty()) {
+        return std::nullopt;
+    }
+    const double psi = forward ? results.inclination_in[i] : -results.inclination_in[i];
+    const double per_foot = source.settings.weight / 1000 *
+                            (std::sin(psi) + source.settings.friction * std::fabs(std::cos(psi)));
+    const double tension = line.back().tension;
+    if (!(per_foot < 0) || !(tension > 0)) {
+        return 0.0;
+    }
+    return std::min(route_length(link), tension / -per_foot);
+}
+
 } // namespace
 
 bool drawable_tension(double tension) {
@@ -161,6 +181,9 @@ ProfileData tension_profile(const ProfileSource& source) {
     add_point(profile.forward, 0, back_tension, -1, left_out, forward_out);
     for (std::size_t i = 0; i < n; ++i) {
         const int link = static_cast<int>(i);
+        if (const auto zero = where_held(source, i, true, profile.forward)) {
+            add_point(profile.forward, starts[i] + *zero, 0, link, left_out, forward_out);
+        }
         add_point(profile.forward, starts[i + 1], source.results.forward_tension[i], link, left_out,
                   forward_out);
         take_highest(profile.highest_forward, source.results.forward_tension[i],
@@ -182,6 +205,9 @@ ProfileData tension_profile(const ProfileSource& source) {
     add_point(profile.reverse, profile.length, back_tension, -1, left_out, reverse_out);
     for (std::size_t i = n; i-- > 0;) {
         const int link = static_cast<int>(i);
+        if (const auto zero = where_held(source, i, false, profile.reverse)) {
+            add_point(profile.reverse, starts[i + 1] - *zero, 0, link, left_out, reverse_out);
+        }
         add_point(profile.reverse, starts[i], source.results.reverse_tension[i], link, left_out,
                   reverse_out);
         if (point && i == s + 1) {

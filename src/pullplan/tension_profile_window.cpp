@@ -129,6 +129,7 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     allowable_label_ = new QGraphicsSimpleTextItem(chart_);
     allowable_label_->setBrush(kOverLimit);
     mid_assist_label_ = new QGraphicsSimpleTextItem(chart_);
+    mid_assist_label_->setZValue(2);
 
     picture_ = named(new QWidget(this), "profilePicture");
     picture_->setAutoFillBackground(true);
@@ -290,18 +291,18 @@ void TensionProfile::drawElevation() {
     }
     vertical_bends_->replace(ends);
     const double span = high > low ? high - low : 1;
-    const double step = axis_step(span);
+    const double step = axis_step(span * 2.5); // two or three heights in the narrow strip
     elevation_distance_->setRange(scale_.distance_from, scale_.distance_to);
     elevation_distance_->setTickType(QValueAxis::TicksDynamic);
     elevation_distance_->setTickAnchor(0);
     elevation_distance_->setTickInterval(scale_.distance_step);
     elevation_distance_->setLabelFormat(QStringLiteral("%.%1f").arg(scale_.distance_decimals));
-    elevation_height_->setTickType(QValueAxis::TicksDynamic);
-    elevation_height_->setTickAnchor(0);
-    elevation_height_->setTickInterval(std::max(span, step));
-    elevation_height_->setRange(std::floor((low - span * 0.08) / step) * step,
-                                std::ceil((high + span * 0.08) / step) * step);
-    elevation_height_->setTickInterval(step);
+    // The strip is low: its height axis names only its two ends, on round numbers.
+    const double bottom = std::floor((low - span * 0.08) / step) * step;
+    const double top = std::ceil((high + span * 0.08) / step) * step;
+    elevation_height_->setTickType(QValueAxis::TicksFixed);
+    elevation_height_->setTickCount(2);
+    elevation_height_->setRange(bottom, top);
     elevation_height_->setLabelFormat(QStringLiteral("%.%1f").arg(axis_decimals(step)));
 }
 
@@ -335,6 +336,7 @@ void TensionProfile::writeLegend(const ProfileScale& scale) {
 
 void TensionProfile::placeLabels() {
     const QRectF plot = chart_->plotArea();
+
     allowable_label_->setVisible(profile_.allowable > 0);
     allowable_label_->setText(qt_text(allowable_text(profile_, scale_)) +
                               (scale_.allowable_above ? QStringLiteral(" \u2191") : QString()));
@@ -373,6 +375,7 @@ void TensionProfile::placeLabels() {
         const QString text = qt_text(bend_label(bend));
         if (used == angle_labels_.size()) {
             angle_labels_.push_back(new QGraphicsSimpleTextItem(chart_));
+            angle_labels_.back()->setZValue(2); // over the bands
         }
         QGraphicsSimpleTextItem* label = angle_labels_[used];
         label->setText(text);

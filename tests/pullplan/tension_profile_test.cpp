@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace tensora {
@@ -137,6 +138,32 @@ TEST(ProfileScale, NeverRepeatsALabelOnAShortRoute) {
     EXPECT_EQ(axis_decimals(0.05), 2);
     EXPECT_EQ(axis_decimals(2), 0);
     EXPECT_NE(pull_legend(profile, true).find("highest"), std::string::npos); // one link
+}
+
+TEST(TensionProfile, TracesTheRoutesHeightAndWhereAPullIsHeldAtZero) {
+    test::WorkedPlan plan;
+    plan.links.clear();
+    plan.links.append("Straight", "100", "0");
+    plan.links.append("Up", "2", "30");
+    plan.links.append("Straight", "300", "-25", true); // downhill: the forward pull runs out
+    plan.settings.friction = "0.2";
+    plan.settings.weight = "1500";
+    PullResults results;
+    plan.links.calculate(plan.settings, results);
+    const ProfileData profile =
+        tension_profile({plan.links.values(), plan.links.angles(),
+                         read_pull_settings(plan.settings, kEnglish), results});
+    ASSERT_FALSE(profile.elevation.empty());
+    EXPECT_NEAR(profile.elevation.back().height,
+                2 / (30 / 57.3) * (1 - std::cos(30 / 57.3)) - 300 * std::sin(25 / 57.3), 1e-9);
+    EXPECT_EQ(profile.forward_held, std::vector<int>{2});
+    // The line drops to zero where the tension runs out, inside the held link, and stays.
+    const ProfilePoint& zero = profile.forward[profile.forward.size() - 2];
+    EXPECT_EQ(zero.tension, 0);
+    EXPECT_GT(zero.distance, 102);
+    EXPECT_LT(zero.distance, 402);
+    EXPECT_NE(held_text(profile).find("forward pull in link 3"), std::string::npos);
+    EXPECT_EQ(bend_label(profile.bends.at(0)), "30\u00b0 up");
 }
 
 TEST(Decimated, KeepsEveryExtremeOfAPixel) {
