@@ -172,6 +172,21 @@ TEST(PullCheck, WritesAFigureBelowHalfAPoundAsZero) {
     EXPECT_EQ(check_texts(result, inputs).forward_max, "0");
 }
 
+TEST(PullCheck, NamesWhereTheCableRunsUnderItsOwnWeight) {
+    Plan plan;
+    plan.links.clear();
+    plan.links.append("Straight", "100", "0");
+    plan.links.append("Straight", "300", "-25", true); // friction below tan 25 degrees
+    plan.settings.friction = "0.15";
+    const CheckResult result = plan.check(three_in_five_inch(CableArrangement::Cradled));
+    EXPECT_EQ(result.forward_held_link, 1);
+    EXPECT_FALSE(result.reverse_held_link); // uphill the other way
+    EXPECT_NE(result.verdict.find("The cable runs under its own weight at link 2 in the forward "
+                                  "pull: hold it back"),
+              std::string::npos);
+    EXPECT_FALSE(result.ok);
+}
+
 TEST(PullCheck, SaysSoWhereAFormulaHasNoMeaning) {
     Plan plan;
     CheckInputs inputs = three_in_five_inch(CableArrangement::Triangular);
