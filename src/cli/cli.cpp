@@ -115,15 +115,24 @@ not finite prints "Out of range".
       meaning (cables that do not fit the conduit) its field says so in words. --json
       prints the same as one JSON object; --pdf adds the check to the report.
 
-  fill [--standard sch40|sdr11|sdr135] [--max-fill TEXT] [--json] OD...
+  fill [--standard KEY] [--max-fill TEXT] [--code] [--json] OD...
       The fill ratio calculator: the cables' outside diameters (in) against every trade
-      size of a conduit standard (default sch40, Schedule 40), with a preferred maximum
-      fill in percent (default 60). An OD that is not a positive number is left out, with
-      the reason on stderr, as "Submit" leaves it out. Prints "cables", "total-area" and
-      "pair-width" (the widest pair side by side), each followed by a tab and the window's
-      text, then one line a trade size, tab-separated: trade size, pipe ID, area (sq in)
-      and percent fill, or "over" where the cables do not fit. --json prints the same as
-      one JSON object.
+      size of a conduit table, with a preferred maximum fill in percent (default 60). KEY
+      is a written standard, sch40 (Schedule 40, the default), sdr11 or sdr135, or one of
+      the electrical code's tables (NEC 2023, Chapter 9, Table 4): emt, ent, fmc, imc,
+      lfnc-a, lfnc-b, lfnc-c, lfmc, rmc, pvc80, pvc40 (PVC Schedule 40 and HDPE), pvc-a or
+      pvc-eb. An OD that is not a positive number is left out, with the reason on stderr,
+      as "Submit" leaves it out. Prints "cables", "total-area" and "pair-width" (the
+      widest pair side by side), each followed by a tab and the window's text, then one
+      line a trade size, tab-separated: trade size, pipe ID (in), area (sq in) and percent
+      fill, or "over" where the cables do not fit or the fill exceeds the preferred
+      maximum. A written standard's area is (ID / 2)^2 * 3.14 and its cables' areas take
+      3.14 too; a code table's area is its listed 100 % area and its cables' areas are
+      pi/4 * OD^2. --code adds a fifth column, "meets" or "over" the code's fill limit
+      (53 % for one cable, 31 % for two, 40 % for more; a fill at the limit meets it), and
+      the lines "code-limit" (the percentage applied) and "code-smallest" (the smallest
+      trade size that meets it, or "none"). --json prints the same as one JSON object (a
+      code table adds its edition and each size's metric designator).
 
 Exit status: 0 when a result was printed, 1 when it could not be written (a full disk, a
 closed pipe, a file that failed once the writing was under way: the files already written

@@ -18,8 +18,20 @@ struct FillRequest {
     std::string max_fill = "60";
     std::vector<std::string> diameters;
     bool json = false;
+    bool code = false; // the code's fill limit as a fifth column and two lines
     bool help = false;
 };
+
+// "sch40, sdr11, ..., pvc-a or pvc-eb": every key the command takes.
+std::string standard_keys() {
+    std::string keys;
+    const auto all = all_conduit_standards();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        keys += (i == 0 ? "" : i + 1 == all.size() ? " or " : ", ");
+        keys += conduit_standard(all[i]).key;
+    }
+    return keys;
+}
 
 FillRequest parse(const std::vector<std::string>& arguments) {
     FillRequest request;
@@ -40,13 +52,15 @@ FillRequest parse(const std::vector<std::string>& arguments) {
             const auto standard = conduit_standard_by_key(key);
             if (!standard) {
                 throw CliRefusal{"tensora-cli: " +
-                                 argument_message("standard", key, "not sch40, sdr11 or sdr135")};
+                                 argument_message("standard", key, "not " + standard_keys())};
             }
             request.standard = *standard;
         } else if (argument == "--max-fill") {
             request.max_fill = value();
         } else if (argument == "--json") {
             request.json = true;
+        } else if (argument == "--code") {
+            request.code = true;
         } else if (argument.starts_with("--")) {
             throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
                              " for fill"};
@@ -78,22 +92,45 @@ std::vector<std::string> accepted_diameters(const std::vector<std::string>& type
     return accepted;
 }
 
-void print_text(const CableTotals& totals, const ConduitStandard& standard,
-                const std::vector<SizeRating>& ratings, std::ostream& out) {
+std::string_view code_column(const TableRating& rating, std::size_t i) {
+    return rating.meets_code[i] ? kMeetsText : kOverText;
+}
+
+std::string code_smallest(const ConduitStandard& standard, const TableRating& rating) {
+    return rating.smallest_meeting
+               ? std::string(standard.sizes[*rating.smallest_meeting].trade_size)
+               : std::string("none");
+}
+
+void print_text(const FillRequest& request, const ConduitStandard& standard,
+                const TableRating& rating, std::ostream& out) {
+    const CableTotals& totals = rating.totals;
     out << "cables\t" << totals.count << '\n'
         << "total-area\t" << totals.total_area << '\n'
         << "pair-width\t" << totals.pair_width << '\n';
-    for (std::size_t i = 0; i < ratings.size(); ++i) {
+    for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = standard.sizes[i];
-        out << size.trade_size << '\t' << size.pipe_id << '\t' << ratings[i].area << '\t'
-            << ratings[i].percent << '\n';
+        out << size.trade_size << '\t' << size.pipe_id << '\t' << rating.sizes[i].area << '\t'
+            << rating.sizes[i].percent;
+        if (request.code) {
+            out << '\t' << code_column(rating, i);
+        }
+        out << '\n';
+    }
+    if (request.code) {
+        out << "code-limit\t" << rating.code_limit << '\n'
+            << "code-smallest\t" << code_smallest(standard, rating) << '\n';
     }
 }
 
-void print_json(const std::vector<std::string>& diameters, const CableTotals& totals,
-                const ConduitStandard& standard, const std::vector<SizeRating>& ratings,
-                std::ostream& out) {
-    out << "{\"standard\":" << json_string(standard.name) << ",\"diameters\":[";
+void print_json(const FillRequest& request, const std::vector<std::string>& diameters,
+                const ConduitStandard& standard, const TableRating& rating, std::ostream& out) {
+    const CableTotals& totals = rating.totals;
+    out << "{\"standard\":" << json_string(standard.name);
+    if (standard.code) {
+        out << ",\"edition\":" << json_string(kCodeEdition);
+    }
+    out << ",\"diameters\":[";
     for (std::size_t i = 0; i < diameters.size(); ++i) {
         out << (i ? "," : "") << json_string(diameters[i]);
     }
@@ -104,14 +141,26 @@ void print_json(const std::vector<std::string>& diameters, const CableTotals& to
     out << "],\"cables\":" << json_string(totals.count)
         << ",\"total_area\":" << json_string(totals.total_area)
         << ",\"pair_width\":" << json_string(totals.pair_width) << ",\"sizes\":[";
-    for (std::size_t i = 0; i < ratings.size(); ++i) {
+    for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = standard.sizes[i];
-        out << (i ? "," : "") << "{\"trade_size\":" << json_string(size.trade_size)
-            << ",\"pipe_id\":" << json_string(size.pipe_id)
-            << ",\"area\":" << json_string(ratings[i].area)
-            << ",\"percent\":" << json_string(ratings[i].percent) << '}';
+        out << (i ? "," : "") << "{\"trade_size\":" << json_string(size.trade_size);
+        if (standard.code) {
+            out << ",\"metric_designator\":" << json_string(size.metric);
+        }
+        out << ",\"pipe_id\":" << json_string(size.pipe_id)
+            << ",\"area\":" << json_string(rating.sizes[i].area)
+            << ",\"percent\":" << json_string(rating.sizes[i].percent);
+        if (request.code) {
+            out << ",\"code\":" << json_string(code_column(rating, i));
+        }
+        out << '}';
     }
-    out << "]}\n";
+    out << ']';
+    if (request.code) {
+        out << ",\"code_limit\":" << json_string(std::to_string(rating.code_limit))
+            << ",\"code_smallest\":" << json_string(code_smallest(standard, rating));
+    }
+    out << "}\n";
 }
 
 } // namespace
@@ -127,18 +176,12 @@ void run_fill_command(const std::vector<std::string>& arguments, std::ostream& o
     if (!isNumberText(request.max_fill, kEnglish)) {
         err << argument_message("max-fill", request.max_fill, kEnterNumberMessage) << '\n';
     }
-    const CableTotals totals = cable_totals(diameters, kEnglish);
     const ConduitStandard& standard = conduit_standard(request.standard);
-    std::vector<std::string> pipe_ids;
-    for (const ConduitSize& size : standard.sizes) {
-        pipe_ids.emplace_back(size.pipe_id);
-    }
-    const auto ratings =
-        fillcalc(pipe_ids, {request.max_fill, totals.total_area, totals.pair_width}, kEnglish);
+    const TableRating rating = rate_table(standard, diameters, request.max_fill, kEnglish);
     if (request.json) {
-        print_json(diameters, totals, standard, ratings, out);
+        print_json(request, diameters, standard, rating, out);
     } else {
-        print_text(totals, standard, ratings, out);
+        print_text(request, standard, rating, out);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace tensora {
 namespace {
@@ -30,11 +31,38 @@ double max_pair_width(const std::vector<double>& diameters) {
     return std::max(width, largest[0] + largest[1]);
 }
 
+// One size rated from its area as displayed: the fill and the column's text.
+struct RatedSize {
+    SizeRating rating;
+    double fill = 0; // percent
+};
+
+RatedSize rate_size(std::string area_text, std::string_view pipe_id_text, const FillInputs& inputs,
+                    const NumberLocale& locale) {
+    RatedSize rated;
+    rated.rating.area = std::move(area_text);
+    const double pipe_area = written_number(rated.rating.area);
+    const double pipe_id = written_number(pipe_id_text);
+    const double preferred = read_input(inputs.preferred_max_fill, locale);
+    const double total = written_number(inputs.total_area);
+    const double pair_width = written_number(inputs.pair_width);
+    rated.fill = total / pipe_area * 100;
+    const bool over = pipe_area < total || pipe_id < pair_width || preferred < rated.fill;
+    rated.rating.percent =
+        over ? std::string(kOverText) : format_pattern(total / pipe_area, "##.##%");
+    return rated;
+}
+
+// The area column of a written standard's size: its inside area from its ID, four decimals.
+std::string computed_area(std::string_view pipe_id_text) {
+    return format_pattern(cable_area(written_number(pipe_id_text)), "#.####");
+}
+
 } // namespace
 
-double cable_area(double diameter) {
+double cable_area(double diameter, double pi) {
     const double radius = diameter / 2;
-    return radius * radius * kFillPi;
+    return radius * radius * pi;
 }
 
 std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& locale,
@@ -59,14 +87,15 @@ std::optional<OdRefusal> od_refusal(std::string_view text, const NumberLocale& l
     return std::nullopt;
 }
 
-CableTotals cable_totals(const std::vector<std::string>& diameters, const NumberLocale& locale) {
+CableTotals cable_totals(const std::vector<std::string>& diameters, const NumberLocale& locale,
+                         double pi) {
     CableTotals totals;
     std::vector<double> values;
     values.reserve(diameters.size());
     double total = 0;
     for (const std::string& text : diameters) {
         const double diameter = read_input(text, locale);
-        const double area = cable_area(diameter);
+        const double area = cable_area(diameter, pi);
         values.push_back(diameter);
         totals.areas.push_back(general_number_text(area));
         total += area;
@@ -81,22 +110,52 @@ std::vector<SizeRating> fillcalc(const std::vector<std::string>& pipe_ids, const
                                  const NumberLocale& locale) {
     std::vector<SizeRating> ratings;
     ratings.reserve(pipe_ids.size());
-    for (const std::string& pipe_id_text : pipe_ids) {
-        SizeRating rating;
-        rating.area = format_pattern(cable_area(written_number(pipe_id_text)), "#.####");
+    for (const std::string& pipe_id : pipe_ids) {
         // Read back as displayed: the fill comes from the area rounded to four decimals.
-        const double pipe_area = written_number(rating.area);
-        const double pipe_id = written_number(pipe_id_text);
-        const double preferred = read_input(inputs.preferred_max_fill, locale);
-        const double total = written_number(inputs.total_area);
-        const double pair_width = written_number(inputs.pair_width);
-        const double fill = total / pipe_area * 100;
-        const bool over = pipe_area < total || pipe_id < pair_width || preferred < fill;
-        rating.percent =
-            over ? std::string(kOverText) : format_pattern(total / pipe_area, "##.##%");
-        ratings.push_back(std::move(rating));
+        ratings.push_back(rate_size(computed_area(pipe_id), pipe_id, inputs, locale).rating);
     }
     return ratings;
+}
+
+int code_fill_limit(std::size_t cables) {
+    return cables <= 1 ? 53 : cables == 2 ? 31 : 40;
+}
+
+bool meets_code_limit(double fill, int limit) {
+    return fill <= limit * (1 + 1e-12);
+}
+
+double fill_pi(const ConduitStandard& table) {
+    return table.code ? std::numbers::pi : kFillPi;
+}
+
+TableRating rate_sizes(const ConduitStandard& table, const FillInputs& inputs, std::size_t cables,
+                       const NumberLocale& locale) {
+    TableRating rated;
+    rated.code_limit = code_fill_limit(cables);
+    for (const ConduitSize& size : table.sizes) {
+        RatedSize one =
+            rate_size(table.code ? std::string(size.listed_area) : computed_area(size.pipe_id),
+                      size.pipe_id, inputs, locale);
+        const bool meets = meets_code_limit(one.fill, rated.code_limit);
+        if (meets && !rated.smallest_meeting) {
+            rated.smallest_meeting = rated.sizes.size();
+        }
+        rated.sizes.push_back(std::move(one.rating));
+        rated.fills.push_back(one.fill);
+        rated.meets_code.push_back(meets);
+    }
+    return rated;
+}
+
+TableRating rate_table(const ConduitStandard& table, const std::vector<std::string>& diameters,
+                       std::string_view preferred_max_fill, const NumberLocale& locale) {
+    CableTotals totals = cable_totals(diameters, locale, fill_pi(table));
+    TableRating rated =
+        rate_sizes(table, {preferred_max_fill, totals.total_area, totals.pair_width},
+                   diameters.size(), locale);
+    rated.totals = std::move(totals);
+    return rated;
 }
 
 } // namespace tensora

@@ -11,20 +11,13 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tensora {
 namespace {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
     return named(new QLabel(text, parent), name);
-}
-
-std::vector<std::string> texts(const QListWidget& list) {
-    std::vector<std::string> all;
-    all.reserve(static_cast<std::size_t>(list.count()));
-    for (int row = 0; row < list.count(); ++row) {
-        all.push_back(list.item(row)->text().toStdString());
-    }
-    return all;
 }
 
 // Fifteen digits do not fit the design's narrow boxes: each shows its number from the start,
@@ -62,6 +55,7 @@ void FillRatio::buildControls() {
     sch40 = named(new QRadioButton(QStringLiteral("Schedule 40"), this), "sch40");
     sdr11 = named(new QRadioButton(QStringLiteral("SDR 11"), this), "sdr11");
     sdr135 = named(new QRadioButton(QStringLiteral("SDR 13.5"), this), "sdr135");
+    necCode = named(new QRadioButton(QStringLiteral("Electrical code:"), this), "necCode");
 
     Frame2 = named(new QGroupBox(QStringLiteral("Input"), this), "Frame2");
     Label1 = label(Frame2, "Label1", QStringLiteral("Cable OD"));
@@ -90,6 +84,9 @@ void FillRatio::buildControls() {
     ID = named(new QListWidget(Frame1), "ID");
     area = named(new QListWidget(Frame1), "area");
     percent = named(new QListWidget(Frame1), "percent");
+    codeLabel = label(Frame1, "codeLabel", QStringLiteral("Code"));
+    codeColumn = named(new QListWidget(Frame1), "codeColumn");
+    codeLabel->setBuddy(codeColumn);
     Label3->setBuddy(tradesize);
     Label6->setBuddy(ID);
     Label7->setBuddy(area);
@@ -108,9 +105,27 @@ void FillRatio::buildControls() {
     Check1 = named(new QCheckBox(QStringLiteral("launch from fill (hidden)"), this), "Check1");
     Check1->setVisible(false);
 
+    Frame3 = named(new QGroupBox(QStringLiteral("Code tables and limits"), this), "Frame3");
+    codeTable = named(new QListWidget(Frame3), "codeTable");
+    codeTable->setAccessibleName(QStringLiteral("Electrical code tables"));
+    for (const ConduitStandardId id : code_conduit_standards()) {
+        const ConduitStandard& table = conduit_standard(id);
+        codeTable->addItem(qt_text(table.name));
+        codeTable->item(codeTable->count() - 1)->setToolTip(qt_text(table.description));
+    }
+    codeTable->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    necCode->setToolTip(QStringLiteral("The tables of ") + qt_text(kCodeEdition));
+    codeDescription = label(Frame3, "codeDescription", QString());
+    codeLimit = label(Frame3, "codeLimit", QString());
+    codeSmallest = label(Frame3, "codeSmallest", QString());
+    for (QLabel* wrapped : {codeDescription, codeLimit, codeSmallest}) {
+        wrapped->setWordWrap(true);
+        wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
     // The outputs stand apart from the inputs on a grey ground; sizes and fills in bold.
     for (QWidget* output :
-         std::initializer_list<QWidget*>{List2, Text2, tradesize, ID, area, percent}) {
+         std::initializer_list<QWidget*>{List2, Text2, tradesize, ID, area, percent, codeColumn}) {
         QPalette palette = output->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button).darker(106));
         output->setPalette(palette);
@@ -120,7 +135,7 @@ void FillRatio::buildControls() {
         font.setBold(true);
         bold->setFont(font);
     }
-    for (QListWidget* output : {List2, tradesize, ID, area, percent}) {
+    for (QListWidget* output : {List2, tradesize, ID, area, percent, codeColumn}) {
         output->setFocusPolicy(Qt::NoFocus);
         output->setSelectionMode(QAbstractItemView::NoSelection);
         output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -130,6 +145,8 @@ void FillRatio::buildControls() {
     connect(sch40, &QRadioButton::clicked, this, &FillRatio::sch40_Click);
     connect(sdr11, &QRadioButton::clicked, this, &FillRatio::sdr11_Click);
     connect(sdr135, &QRadioButton::clicked, this, &FillRatio::sdr135_Click);
+    connect(necCode, &QRadioButton::clicked, this, &FillRatio::necCode_Click);
+    new ChoiceList(codeTable, [this](int row) { codeTable_Click(row); });
     connect(cmd1, &QPushButton::clicked, this, &FillRatio::cmd1_Click);
     connect(Command1, &QPushButton::clicked, this, &FillRatio::Command1_Click);
     connect(List1, &ActionListView::acted, this, &FillRatio::List1_Click);
@@ -140,7 +157,9 @@ void FillRatio::buildControls() {
 
     setTabOrder(sch40, sdr11);
     setTabOrder(sdr11, sdr135);
-    setTabOrder(sdr135, Text1);
+    setTabOrder(sdr135, necCode);
+    setTabOrder(necCode, codeTable);
+    setTabOrder(codeTable, Text1);
     setTabOrder(Text1, List1);
     setTabOrder(List1, cmd1);
     setTabOrder(cmd1, Command1);
@@ -151,11 +170,12 @@ void FillRatio::buildControls() {
 
 void FillRatio::placeControls() {
     // The design's client area and positions, in twips.
-    TwipsForm form(*this, QSize(7455, 5010));
+    TwipsForm form(*this, QSize(10800, 5010));
     form.place(Label9, 720, 120, 4575, 375);
     form.place(sch40, 2880, 600, 1335, 375);
     form.place(sdr11, 4320, 600, 975, 375);
     form.place(sdr135, 5400, 600, 1095, 375);
+    form.place(necCode, 7455, 600, 2415, 375);
     form.place(Frame2, 720, 960, 1815, 3375);
     form.place(Label1, 840, 1200, 975, 255);
     form.place(Text1, 840, 1440, 735, 375);
@@ -165,18 +185,19 @@ void FillRatio::placeControls() {
     form.place(List2, 1680, 2040, 735, 1620);
     form.place(cmd1, 840, 3720, 735, 375);
     form.place(Text2, 1680, 3720, 735, 375);
-    form.place(Frame1, 2760, 960, 4095, 3495);
+    form.place(Frame1, 2760, 960, 4575, 3495);
     form.place(Label3, 3000, 1320, 975, 255);
     form.place(Label6, 3840, 1320, 735, 255);
     form.place(Label7, 4680, 1320, 615, 255);
     form.place(Label8, 5520, 1320, 855, 255);
-    // Every size of the longest table shows at once, in all four columns alike.
-    const int sizes =
-        static_cast<int>(conduit_standard(ConduitStandardId::Schedule40).sizes.size());
+    form.place(codeLabel, 6480, 1320, 735, 255);
+    // Every size of the longest table shows at once, in all the columns alike.
+    const int sizes = static_cast<int>(most_trade_sizes());
     form.placeList(tradesize, 3000, 1560, 735, 2205, sizes);
     form.placeList(ID, 3840, 1560, 735, 2205, sizes);
     form.placeList(area, 4680, 1560, 735, 2205, sizes);
     form.placeList(percent, 5520, 1560, 855, 2205, sizes);
+    form.placeList(codeColumn, 6480, 1560, 735, 2205, sizes);
     form.place(maxODlabel, 3000, 3840, 2535, 255);
     form.place(Text3, 5520, 3840, 855, 285);
     form.place(Label4, 3000, 4080, 2055, 255);
@@ -184,6 +205,11 @@ void FillRatio::placeControls() {
     form.place(prefMaxFill, 5640, 4530, 495, 225);
     form.place(Label10, 6240, 4560, 255, 255);
     form.place(Check1, 600, 600, 1935, 375);
+    form.place(Frame3, 7455, 960, 3225, 3495);
+    form.placeList(codeTable, 7575, 1320, 1320, 2925, codeTable->count());
+    form.place(codeDescription, 9015, 1320, 1545, 1215);
+    form.place(codeLimit, 9015, 2640, 1545, 735);
+    form.place(codeSmallest, 9015, 3480, 1545, 735);
     form.apply();
 }
 
@@ -214,6 +240,9 @@ std::optional<ConduitStandardId> FillRatio::standard() const {
     if (sdr135->isChecked()) {
         return ConduitStandardId::Sdr135;
     }
+    if (necCode->isChecked() && codeTable->currentRow() >= 0) {
+        return code_conduit_standards()[static_cast<std::size_t>(codeTable->currentRow())];
+    }
     return std::nullopt;
 }
 
@@ -242,12 +271,7 @@ FillReport FillRatio::report() const {
 }
 
 void FillRatio::applyReport(const ReadReport::Fill& fill) {
-    std::optional<ConduitStandardId> chosen;
-    for (const ConduitStandardId id : conduit_standards()) {
-        if (conduit_standard(id).name == fill.standard) {
-            chosen = id;
-        }
-    }
+    const std::optional<ConduitStandardId> chosen = conduit_standard_by_name(fill.standard);
     if (fill.empty()) {
         return;
     }
@@ -275,17 +299,45 @@ void FillRatio::sdr135_Click() {
     selectStandard(ConduitStandardId::Sdr135);
 }
 
+void FillRatio::necCode_Click() {
+    selectStandard(
+        code_conduit_standards()[static_cast<std::size_t>(std::max(codeTable->currentRow(), 0))]);
+}
+
+void FillRatio::codeTable_Click(int row) {
+    if (row >= 0 && row < codeTable->count()) {
+        selectStandard(code_conduit_standards()[static_cast<std::size_t>(row)]);
+    }
+}
+
 void FillRatio::selectStandard(ConduitStandardId id) {
+    const ConduitStandard& table = conduit_standard(id);
     sch40->setChecked(id == ConduitStandardId::Schedule40);
     sdr11->setChecked(id == ConduitStandardId::Sdr11);
     sdr135->setChecked(id == ConduitStandardId::Sdr135);
+    necCode->setChecked(table.code);
+    // The code's list shows a table selected only while that table is the one rated; it keeps
+    // its current row, which the code's option takes up again.
+    if (table.code) {
+        const auto codes = code_conduit_standards();
+        const int row = static_cast<int>(std::find(codes.begin(), codes.end(), id) - codes.begin());
+        if (!codeTable->item(row)->isSelected()) {
+            codeTable->setCurrentRow(row);
+        }
+        codeDescription->setText(qt_text(table.description) + QStringLiteral("\n") +
+                                 qt_text(kCodeEdition));
+    } else {
+        codeTable->clearSelection();
+        codeDescription->setText(qt_text(table.description));
+    }
     tradesize->clear();
     ID->clear();
-    for (const ConduitSize& size : conduit_standard(id).sizes) {
+    for (const ConduitSize& size : table.sizes) {
         tradesize->addItem(qt_text(size.trade_size));
         ID->addItem(qt_text(size.pipe_id));
     }
-    fillcalc();
+    // The cables' areas follow the table's value of pi.
+    rebuildCableTotals();
 }
 
 QStringList FillRatio::cableDiameters() const {
@@ -322,7 +374,9 @@ void FillRatio::rebuildCableTotals() {
     for (const QString& diameter : cableDiameters()) {
         diameters.push_back(diameter.toStdString());
     }
-    const CableTotals totals = cable_totals(diameters, locale_);
+    const auto chosen = standard();
+    const CableTotals totals =
+        cable_totals(diameters, locale_, chosen ? fill_pi(conduit_standard(*chosen)) : kFillPi);
     fill(*List2, totals.areas);
     Label4->setText(QString::fromStdString(totals.count));
     show_number(*Text2, totals.total_area);
@@ -336,10 +390,36 @@ void FillRatio::fillcalc() {
     const std::string width = Text3->text().toStdString();
     area->clear();
     percent->clear();
-    for (const SizeRating& rating :
-         tensora::fillcalc(texts(*ID), {preferred, total, width}, locale_)) {
-        area->addItem(QString::fromStdString(rating.area));
-        percent->addItem(QString::fromStdString(rating.percent));
+    codeColumn->clear();
+    const auto chosen = standard();
+    if (!chosen) {
+        return; // as designed: no table yet
+    }
+    const ConduitStandard& table = conduit_standard(*chosen);
+    const TableRating rating = rate_sizes(table, {preferred, total, width},
+                                          static_cast<std::size_t>(cables_->rowCount()), locale_);
+    for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
+        area->addItem(QString::fromStdString(rating.sizes[i].area));
+        percent->addItem(QString::fromStdString(rating.sizes[i].percent));
+        codeColumn->addItem(qt_text(rating.meets_code[i] ? kMeetsText : kOverText));
+    }
+    showCodeSummary(table, rating);
+}
+
+void FillRatio::showCodeSummary(const ConduitStandard& table, const TableRating& rating) {
+    const int cables = cables_->rowCount();
+    const QString limit = QString::number(rating.code_limit) + QStringLiteral("%");
+    codeLimit->setText(cables <= 1 ? QStringLiteral("Fill limit %1 for one cable").arg(limit)
+                       : cables == 2
+                           ? QStringLiteral("Fill limit %1 for two cables").arg(limit)
+                           : QStringLiteral("Fill limit %1 for more than two cables").arg(limit));
+    if (cables == 0) {
+        codeSmallest->setText(QStringLiteral("No cables yet"));
+    } else if (rating.smallest_meeting) {
+        codeSmallest->setText(QStringLiteral("Smallest size that meets it: ") +
+                              qt_text(table.sizes[*rating.smallest_meeting].trade_size));
+    } else {
+        codeSmallest->setText(QStringLiteral("No size meets it"));
     }
 }
 

@@ -1,10 +1,12 @@
 // The fill ratio calculator: the ODs of the cables that are to share one conduit, their areas
-// and the widest pair, and for every trade size of the chosen conduit standard its inside area
-// and the fill ratio, or "over" where the cables do not fit.
+// and the widest pair, and for every trade size of the chosen conduit table its inside area,
+// the fill ratio, or "over" where the cables do not fit, and whether the fill meets the
+// electrical code's limit. The tables are the three written standards and the code's thirteen.
 #pragma once
 
 #include "app/window_registry.h"
 #include "fill/conduit_tables.h"
+#include "fill/fill_ratio.h"
 #include "report/report.h"
 #include "widgets/list_controls.h"
 
@@ -28,6 +30,8 @@ public:
     void sch40_Click();
     void sdr11_Click();
     void sdr135_Click();
+    void necCode_Click();
+    void codeTable_Click(int row);
     void cmd1_Click();
     void List1_Click(int row);
     void prefMaxFill_Change();
@@ -40,7 +44,7 @@ public:
     QCheckBox* launchFlag() const { return Check1; }
     QLineEdit* diameterBox() const { return Text1; }
 
-    // The selected standard, if any.
+    // The selected table, if any.
     std::optional<ConduitStandardId> standard() const;
 
     // The texts the report holds of the fill ratio calculation; no conduit rows while the
@@ -61,6 +65,7 @@ private:
     void placeControls();
     void selectStandard(ConduitStandardId id);
     void rebuildCableTotals();
+    void showCodeSummary(const ConduitStandard& table, const TableRating& rating);
     QStringList cableDiameters() const;
 
     NumberLocale locale_;
@@ -70,6 +75,7 @@ private:
     QRadioButton* sch40;
     QRadioButton* sdr11;
     QRadioButton* sdr135;
+    QRadioButton* necCode; // one of the code's tables, chosen in codeTable
     QWidget* Frame2;
     QLabel* Label1;
     QLineEdit* Text1;      // the OD being entered
@@ -89,12 +95,19 @@ private:
     QListWidget* ID;
     QListWidget* area;
     QListWidget* percent;
+    QLabel* codeLabel;
+    QListWidget* codeColumn; // "meets" or "over" the code's limit
     QLabel* maxODlabel;
     QLineEdit* Text3; // maximum combined pair width
     QLabel* Label4;   // "2 cables"
     QLabel* recommendLabel;
     QLineEdit* prefMaxFill;
     QLabel* Label10;
+    QWidget* Frame3; // the code's tables and what the code makes of the cables
+    QListWidget* codeTable;
+    QLabel* codeDescription;
+    QLabel* codeLimit;
+    QLabel* codeSmallest;
     QCheckBox* Check1; // launch flag of the cable selection window
 };
 

@@ -1,10 +1,12 @@
 #include "pullplan/pull_check.h"
 
+#include "fill/fill_ratio.h"
 #include "numbers/input_checks.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 namespace tensora {
 namespace {
@@ -169,6 +171,11 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (!(D > 0) || !std::isfinite(D)) {
         return missing("no conduit inside diameter", "Enter the conduit's inside diameter");
     }
+    // The electrical code's fill, whatever the cables' arrangement.
+    const double conduit_area = inputs.conduit_area.value_or(std::numbers::pi / 4 * D * D);
+    result.code_fill = cables * (std::numbers::pi / 4 * d * d) / conduit_area * 100;
+    result.code_limit = code_fill_limit(static_cast<std::size_t>(cables));
+    result.code_over = !meets_code_limit(*result.code_fill, result.code_limit);
     // Rounded to ten decimals so that a ratio lying on a boundary (3.8 in over 1.33 in is 3
     // exactly) is not put on the wrong side of it by the last bit of the division.
     result.jam_ratio = std::round(1.05 * D / d * 1e10) / 1e10;
@@ -301,6 +308,11 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (result.clearance_short) {
         exceeded.push_back("The clearance is below the minimum");
     }
+    if (result.code_over) {
+        exceeded.push_back("The fill of " + fixed_text(*result.code_fill, 2) +
+                           "% exceeds the electrical code's limit of " +
+                           std::to_string(result.code_limit) + "%");
+    }
     result.may_jam = result.jam_risk && (*result.jam_risk == JamRisk::Significant ||
                                          *result.jam_risk == JamRisk::Moderate);
     if (result.may_jam) {
@@ -349,6 +361,9 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
             warn("bend-radius", kRadiusMessage);
         }
     }
+    if (!texts.conduit_area.empty()) {
+        inputs.conduit_area = leadingValue(texts.conduit_area);
+    }
     return inputs;
 }
 
@@ -386,6 +401,14 @@ std::string pull_line(const std::string& max, int link, const CheckResult& resul
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     CheckTexts texts;
     texts.verdict = result.verdict;
+    if (result.code_fill) {
+        texts.code_fill = fixed_text(*result.code_fill, 2) + "%";
+        texts.code_line = texts.code_fill + (result.code_over ? ", over" : ", within") +
+                          " the electrical code's " + std::to_string(result.code_limit) + "% for " +
+                          (inputs.cables <= 1   ? "one cable"
+                           : inputs.cables == 2 ? "two cables"
+                                                : "more than two cables");
+    }
     if (result.jam_ratio > 0) {
         texts.jam_ratio = fixed_text(result.jam_ratio, 4);
         texts.jam_line = texts.jam_ratio;

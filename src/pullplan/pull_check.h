@@ -31,6 +31,9 @@ struct CheckInputs {
     double min_clearance = 0.5;        // in
     double sidewall_limit = 500;       // lb/ft
     std::optional<double> bend_radius; // ft, for every bend; else from each bend's arc
+    // The conduit's area for the electrical code's fill, sq in: a code table's listed 100 %
+    // area; else the circle of the inside diameter.
+    std::optional<double> conduit_area;
 };
 
 // One bend of the plan, with the corrected pull's tensions leaving it.
@@ -68,6 +71,11 @@ struct CheckResult {
     // the cable would run under its own weight there and must be held back.
     std::optional<int> forward_held_link;
     std::optional<int> reverse_held_link;
+    // The cables' true area over the conduit's, percent, against the code's limit for their
+    // number; none without both diameters.
+    std::optional<double> code_fill;
+    int code_limit = 0;
+    bool code_over = false;
     std::string verdict; // "Pull OK", or what exceeds where
     bool ok = false;     // the verdict is "Pull OK"
 };
@@ -81,6 +89,9 @@ struct CheckInputTexts {
     std::string min_clearance = "0.5";
     std::string sidewall_limit = "500";
     std::string bend_radius; // empty: each bend's radius from its arc
+    // A code table's listed area of the chosen trade size, as the table writes it ("0.304");
+    // empty when the conduit is no size of a code table.
+    std::string conduit_area;
 };
 
 // A box whose text the program warns about, and the warning.
@@ -119,6 +130,7 @@ struct CheckTexts {
     std::string clearance;         // "3.4214", or why there is none
     std::string forward_max;       // lbs
     std::string reverse_max;
+    std::string code_fill; // "38.20%"; empty without both diameters
     std::string verdict;
     // Sentences for the window's result lines.
     std::string jam_line;
@@ -126,6 +138,7 @@ struct CheckTexts {
     std::string clearance_line;
     std::string forward_line;
     std::string reverse_line;
+    std::string code_line; // "38.20%, within the code's 40% for more than two cables"
 };
 
 struct CheckedBendTexts {

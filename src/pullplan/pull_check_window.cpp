@@ -45,7 +45,7 @@ QLabel* result_label(QWidget* parent, const char* name, const QString& caption) 
     return label;
 }
 
-constexpr int kTypedId = 3; // the standard combo's "Inside diameter typed"
+constexpr int kTypedData = -1; // the standard combo's "Inside diameter typed"
 
 enum BendColumn { LinkColumn, RadiusColumn, ForwardColumn, ReverseColumn, LimitColumn, Columns };
 
@@ -164,10 +164,23 @@ QWidget* PullCheck::buildInputs() {
     auto* form = new QFormLayout(group);
 
     conduitStandard = named(new QComboBox(group), "conduitStandard");
-    for (const ConduitStandardId id : conduit_standards()) {
-        conduitStandard->addItem(qt_text(conduit_standard(id).name));
+    // Each table carries its identifier; separators set the written standards, the code's
+    // tables and the typed diameter apart.
+    for (const auto tables : {conduit_standards(), code_conduit_standards()}) {
+        for (const ConduitStandardId id : tables) {
+            const ConduitStandard& table = conduit_standard(id);
+            conduitStandard->addItem(
+                qt_text(table.code ? std::string(table.name) + " (NEC)" : std::string(table.name)),
+                static_cast<int>(id));
+            conduitStandard->setItemData(conduitStandard->count() - 1,
+                                         table.code ? qt_text(std::string(table.description) +
+                                                              ", " + std::string(kCodeEdition))
+                                                    : qt_text(table.description),
+                                         Qt::ToolTipRole);
+        }
+        conduitStandard->insertSeparator(conduitStandard->count());
     }
-    conduitStandard->addItem(QStringLiteral("Inside diameter typed"));
+    conduitStandard->addItem(QStringLiteral("Inside diameter typed"), kTypedData);
     tradeSize = named(new QComboBox(group), "tradeSize");
     tradeSize->setPlaceholderText(QStringLiteral("Choose a trade size"));
     conduitId = named(new QLineEdit(group), "conduitId");
@@ -197,6 +210,7 @@ QWidget* PullCheck::buildInputs() {
         bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
 
     connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::standardChosen);
+    connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
     connect(tradeSize, &QComboBox::currentIndexChanged, this, &PullCheck::sizeChosen);
     connect(conduitId, &QLineEdit::textEdited, this, &PullCheck::idTyped);
     const std::pair<QLineEdit*, std::string_view> boxes[] = {{cableOd, "cable-od"},
@@ -213,7 +227,7 @@ QWidget* PullCheck::buildInputs() {
                    [this](std::string_view) { return boxWarning("conduit-id"); });
     connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
     connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
-    standardChosen(0);
+    standardChosen();
     return group;
 }
 
@@ -231,18 +245,27 @@ QWidget* PullCheck::buildResults() {
     clearance = add("clearance", QStringLiteral("Clearance"));
     forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
     reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
+    codeFill = add("codeFill", QStringLiteral("Code fill"));
     return group;
 }
 
-void PullCheck::standardChosen(int index) {
+std::optional<ConduitStandardId> PullCheck::chosenTable() const {
+    const QVariant data = conduitStandard->currentData();
+    if (!data.isValid() || data.toInt() == kTypedData) {
+        return std::nullopt;
+    }
+    return static_cast<ConduitStandardId>(data.toInt());
+}
+
+void PullCheck::standardChosen() {
     const QSignalBlocker quiet(tradeSize);
     tradeSize->clear();
-    tradeSize->setEnabled(index != kTypedId);
-    if (index < 0 || index == kTypedId) {
+    const auto table = chosenTable();
+    tradeSize->setEnabled(table.has_value());
+    if (!table) {
         return;
     }
-    const ConduitStandard& standard =
-        conduit_standard(conduit_standards()[static_cast<std::size_t>(index)]);
+    const ConduitStandard& standard = conduit_standard(*table);
     int matching = -1; // the size whose inside diameter the box already holds
     for (const ConduitSize& size : standard.sizes) {
         if (qt_text(locale_number_text(size.pipe_id, locale_)) == conduitId->text().trimmed()) {
@@ -265,8 +288,9 @@ void PullCheck::sizeChosen(int index) {
 }
 
 void PullCheck::idTyped() {
-    if (conduitStandard->currentIndex() != kTypedId) {
-        conduitStandard->setCurrentIndex(kTypedId); // a typed diameter is no trade size
+    if (chosenTable()) {
+        // a typed diameter is no trade size
+        conduitStandard->setCurrentIndex(conduitStandard->findData(kTypedData));
     }
     boxChanged(conduitId, "conduit-id");
 }
@@ -298,6 +322,9 @@ CheckInputTexts PullCheck::inputTexts() const {
     texts.min_clearance = minClearance->text().toStdString();
     texts.sidewall_limit = swbpLimit->text().toStdString();
     texts.bend_radius = bendRadius->text().toStdString();
+    if (const ConduitSize* size = chosenSize(); size && !size->listed_area.empty()) {
+        texts.conduit_area = std::string(size->listed_area);
+    }
     return texts;
 }
 
@@ -325,7 +352,8 @@ void PullCheck::recheck() {
 }
 
 void PullCheck::showResult() {
-    QLabel* const lines[] = {jamRatio, weightCorrection, clearance, forwardMax, reverseMax};
+    QLabel* const lines[] = {jamRatio,   weightCorrection, clearance,
+                             forwardMax, reverseMax,       codeFill};
     if (!hasInputs()) {
         show_result(verdictLabel,
                     QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
@@ -346,7 +374,8 @@ void PullCheck::showResult() {
         {&texts.weight_line, problem},
         {&texts.clearance_line, result_.clearance_short || problem},
         {&texts.forward_line, result_.forward_over || problem},
-        {&texts.reverse_line, result_.reverse_over || problem}};
+        {&texts.reverse_line, result_.reverse_over || problem},
+        {&texts.code_line, result_.code_over}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
@@ -354,14 +383,24 @@ void PullCheck::showResult() {
     bends_model_->setBends(&result_.bends);
 }
 
+const ConduitSize* PullCheck::chosenSize() const {
+    const auto table = chosenTable();
+    if (!table || tradeSize->currentIndex() < 0) {
+        return nullptr;
+    }
+    return &conduit_standard(*table).sizes[static_cast<std::size_t>(tradeSize->currentIndex())];
+}
+
 QString PullCheck::conduitName() const {
-    if (conduitStandard->currentIndex() == kTypedId || tradeSize->currentIndex() < 0) {
+    const ConduitSize* size = chosenSize();
+    if (!size) {
         return {};
     }
-    const ConduitStandard& standard = conduit_standard(
-        conduit_standards()[static_cast<std::size_t>(conduitStandard->currentIndex())]);
-    return qt_text(standard.name) + QStringLiteral(", trade size ") +
-           qt_text(standard.sizes[static_cast<std::size_t>(tradeSize->currentIndex())].trade_size);
+    const ConduitStandard& standard = conduit_standard(*chosenTable());
+    return qt_text(standard.name) + QStringLiteral(", trade size ") + qt_text(size->trade_size) +
+           (standard.code ? QStringLiteral(", listed area ") + qt_text(size->listed_area) +
+                                QStringLiteral(" sq in")
+                          : QString());
 }
 
 PrintedCheck PullCheck::printedCheck() const {

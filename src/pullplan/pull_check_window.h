@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/window_registry.h"
+#include "fill/conduit_tables.h"
 #include "pullplan/plan_follower.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
@@ -56,7 +57,10 @@ public:
 private:
     QWidget* buildInputs();
     QWidget* buildResults();
-    void standardChosen(int index);
+    void standardChosen();
+    // The table chosen in the standard list (none for a typed diameter), and its trade size.
+    std::optional<ConduitStandardId> chosenTable() const;
+    const ConduitSize* chosenSize() const;
     void sizeChosen(int index);
     void idTyped();
     // Warns about the box's text as the program warns about numbers, then checks again.
@@ -88,6 +92,7 @@ private:
     QLabel* clearance;
     QLabel* forwardMax;
     QLabel* reverseMax;
+    QLabel* codeFill;
     QTableView* bendsTable;
     CheckBendsModel* bends_model_;
 };

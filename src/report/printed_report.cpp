@@ -33,6 +33,9 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
                        {"Clearance", texts.clearance_line},
                        {"Forward pull, corrected", texts.forward_line},
                        {"Reverse pull, corrected", texts.reverse_line}};
+    if (!texts.code_line.empty()) {
+        printed.results.emplace_back("Code fill", texts.code_line);
+    }
     // One line for each finding of the verdict, so that a long verdict stays on the page.
     std::string_view verdict = texts.verdict;
     for (std::string label = "Verdict"; !verdict.empty(); label.clear()) {

@@ -507,6 +507,31 @@ TEST(CliFill, LeavesOutTheOdsSubmitRefusesAndSaysWhy) {
               "OD \"1e400\": beyond the computer's numbers; left out\n");
 }
 
+TEST(CliFill, RatesACodeTableAndTheCodesLimitOnRequest) {
+    const CliRun plain = run({"fill", "--standard", "emt", "0.58"});
+    EXPECT_NE(plain.out.find("\n3/4\t0.824\t0.533\t49.57%\n"), std::string::npos);
+    EXPECT_EQ(plain.out.find("code-"), std::string::npos);
+    const CliRun coded = run({"fill", "--standard", "emt", "--code", "0.58"});
+    EXPECT_NE(coded.out.find("\n1/2\t0.622\t0.304\tover\tover\n3/4\t0.824\t0.533\t49.57%\tmeets\n"),
+              std::string::npos);
+    EXPECT_TRUE(coded.out.ends_with("4\t4.334\t14.753\t1.79%\tmeets\ncode-limit\t53\n"
+                                    "code-smallest\t3/4\n"))
+        << coded.out;
+    // Any table: Schedule 40's own fill against 31 % for two cables.
+    const CliRun written = run({"fill", "--code", "0.5", "0.4"});
+    EXPECT_NE(
+        written.out.find("1\t1.029\t.8312\t38.72%\tover\n1 1/4\t1.360\t1.4519\t22.17%\tmeets\n"),
+        std::string::npos);
+    EXPECT_TRUE(written.out.ends_with("code-limit\t31\ncode-smallest\t1 1/4\n"));
+    const CliRun json = run({"fill", "--standard", "pvc-eb", "--code", "--json", "9"});
+    EXPECT_NE(json.out.find("\"standard\":\"PVC-EB\",\"edition\":\"NEC 2023, Chapter 9, Table 4\""),
+              std::string::npos);
+    EXPECT_NE(json.out.find("{\"trade_size\":\"2\",\"metric_designator\":\"53\",\"pipe_id\":"
+                            "\"2.221\",\"area\":\"3.874\",\"percent\":\"over\",\"code\":\"over\"}"),
+              std::string::npos);
+    EXPECT_TRUE(json.out.ends_with("\"code_limit\":\"53\",\"code_smallest\":\"none\"}\n"));
+}
+
 // A stream whose every write fails, as on a full disk.
 class FullDisk : public std::streambuf {
 protected:

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -119,6 +124,118 @@ TEST(Fillcalc, RatesEverySizeOverForACableBeyondADouble) {
     for (const std::string& row : rate({"1e200", "0.5"})) {
         EXPECT_TRUE(row.ends_with(" over")) << row;
     }
+}
+
+// The code's tables against the figures they were taken from, every row: a slip of a digit, a
+// row left out or two rows swapped shows here.
+TEST(CodeTables, HoldEveryRowOfTheCodesTable) {
+    const std::map<std::string, std::string_view> keys{
+        {"EMT", "emt"},       {"ENT", "ent"},       {"FMC", "fmc"},           {"IMC", "imc"},
+        {"LFNC-A", "lfnc-a"}, {"LFNC-B", "lfnc-b"}, {"LFNC-C", "lfnc-c"},     {"LFMC", "lfmc"},
+        {"RMC", "rmc"},       {"PVC-80", "pvc80"},  {"PVC-40/HDPE", "pvc40"}, {"PVC-A", "pvc-a"},
+        {"PVC-EB", "pvc-eb"}};
+    std::ifstream file(TENSORA_CODE_CONDUIT_FILE);
+    ASSERT_TRUE(file) << TENSORA_CODE_CONDUIT_FILE;
+    std::map<std::string_view, std::size_t> rows; // per key, the rows compared
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line.starts_with('#') || line.starts_with("type,")) {
+            continue;
+        }
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) {
+            fields.push_back(cell);
+        }
+        ASSERT_EQ(fields.size(), 7u) << line;
+        ASSERT_TRUE(keys.contains(fields[0])) << line;
+        const auto id = conduit_standard_by_key(keys.at(fields[0]));
+        ASSERT_TRUE(id) << fields[0];
+        const ConduitStandard& table = conduit_standard(*id);
+        EXPECT_TRUE(table.code);
+        std::size_t& row = rows[table.key];
+        ASSERT_LT(row, table.sizes.size()) << line;
+        const ConduitSize& size = table.sizes[row++];
+        EXPECT_EQ(size.metric, fields[1]) << line;
+        EXPECT_EQ(size.trade_size, fields[2]) << line;
+        EXPECT_EQ(size.id_mm, fields[3]) << line;
+        EXPECT_EQ(size.pipe_id, fields[4]) << line;
+        EXPECT_EQ(size.listed_area_mm2, fields[5]) << line;
+        EXPECT_EQ(size.listed_area, fields[6]) << line;
+    }
+    ASSERT_EQ(rows.size(), 13u);
+    for (const ConduitStandardId id : code_conduit_standards()) {
+        const ConduitStandard& table = conduit_standard(id);
+        EXPECT_EQ(rows[table.key], table.sizes.size()) << table.key;
+        EXPECT_EQ(conduit_standard_by_name(table.name), id);
+    }
+    EXPECT_EQ(most_trade_sizes(), 12u);
+}
+
+TEST(CodeFill, AppliesEachLimitWithAFillAtTheLimitMeetingIt) {
+    EXPECT_EQ(code_fill_limit(0), 53);
+    EXPECT_EQ(code_fill_limit(1), 53);
+    EXPECT_EQ(code_fill_limit(2), 31);
+    EXPECT_EQ(code_fill_limit(3), 40);
+    EXPECT_EQ(code_fill_limit(40), 40);
+    EXPECT_TRUE(meets_code_limit(40.0, 40));
+    EXPECT_FALSE(meets_code_limit(40.001, 40));
+    // Cables whose true area is the limit's share of EMT 1/2 (0.304 sq in) exactly, and a
+    // hair more.
+    const ConduitStandard& emt = conduit_standard(ConduitStandardId::Emt);
+    for (const auto& [cables, limit] : {std::pair{1, 53}, {2, 31}, {3, 40}}) {
+        const double od = std::sqrt(limit / 100.0 * 0.304 / cables / (std::numbers::pi / 4));
+        for (const auto& [scale, meets] : {std::pair{1.0, true}, {1.0001, false}}) {
+            const Texts ods(static_cast<std::size_t>(cables), general_number_text(od * scale));
+            const TableRating rating = rate_table(emt, ods, "100", kEnglish);
+            EXPECT_EQ(rating.code_limit, limit);
+            EXPECT_EQ(rating.meets_code[0], meets) << cables << " cables, " << rating.fills[0];
+        }
+    }
+}
+
+TEST(CodeFill, NamesTheSmallestSizeThatMeetsTheLimitForOneTwoAndThreeCables) {
+    const ConduitStandard& emt = conduit_standard(ConduitStandardId::Emt);
+    const auto smallest = [&](const Texts& ods) {
+        const TableRating rating = rate_table(emt, ods, "60", kEnglish);
+        return rating.smallest_meeting ? std::string(emt.sizes[*rating.smallest_meeting].trade_size)
+                                       : std::string("none");
+    };
+    // 0.58 in fills 3/4 to 49.57 %: within 53 %, not within 40 %.
+    EXPECT_EQ(smallest({"0.58"}), "3/4");
+    // Two of 0.55 in fill 1-1/4 to 31.76 %: over 31 %, within 40 %.
+    EXPECT_EQ(smallest({"0.55", "0.55"}), "1-1/2");
+    // Three of 0.5 in fill 1-1/4 to 39.37 %: within 40 %, over 31 %.
+    EXPECT_EQ(smallest({"0.5", "0.5", "0.5"}), "1-1/4");
+    EXPECT_EQ(smallest({"4"}), "none");
+}
+
+TEST(CodeFill, RatesCodeTablesByTrueAreasOverTheListedArea) {
+    const TableRating rating =
+        rate_table(conduit_standard(ConduitStandardId::Emt), {"0.58"}, "60", kEnglish);
+    EXPECT_EQ(rating.totals.total_area, general_number_text(std::numbers::pi / 4 * 0.58 * 0.58));
+    EXPECT_EQ(rating.sizes[1].area, "0.533");
+    EXPECT_EQ(rating.sizes[1].percent, "49.57%"); // with 3.14: 49.55 %
+    // The preferred maximum still marks a size, whatever the code makes of it.
+    const TableRating preferred =
+        rate_table(conduit_standard(ConduitStandardId::Emt), {"0.58"}, "45", kEnglish);
+    EXPECT_EQ(preferred.sizes[1].percent, "over");
+    EXPECT_TRUE(preferred.meets_code[1]);
+}
+
+TEST(CodeFill, LeavesTheWrittenStandardsAsTheyWereAndRatesThemByTheirOwnFill) {
+    const TableRating rating =
+        rate_table(conduit_standard(ConduitStandardId::Schedule40), {"0.5", "0.4"}, "60", kEnglish);
+    Texts rows;
+    for (const SizeRating& size : rating.sizes) {
+        rows.push_back(size.area + " " + size.percent);
+    }
+    EXPECT_EQ(rows, rate({"0.5", "0.4"}));
+    EXPECT_EQ(rating.totals.total_area, "0.32185");
+    // 1 in: 38.72 % is over the 31 % for two cables; 1 1/4: 22.17 % meets it.
+    EXPECT_FALSE(rating.meets_code[2]);
+    EXPECT_TRUE(rating.meets_code[3]);
+    EXPECT_EQ(rating.smallest_meeting, 3u);
 }
 
 TEST(OdRefusal, TakesOnlyPositiveNumbers) {

@@ -145,6 +145,49 @@ private slots:
         QCOMPARE(rows("tradesize").size(), 6);
     }
 
+    void aCodeTableIsChosenByItsOptionOrItsListAndRatedByTheCode() {
+        submit(QStringLiteral("0.58"));
+        QCOMPARE(rows("List2"), QStringList{"0.264074"});  // Schedule 40: 3.14
+        child<QRadioButton>(*window_, "necCode")->click(); // the list's first table, EMT
+        QCOMPARE(window_->standard(), ConduitStandardId::Emt);
+        QCOMPARE(rows("tradesize").size(), 10);
+        QCOMPARE(rows("area").mid(0, 2), QStringList({"0.304", "0.533"}));
+        QCOMPARE(rows("percent").value(1), QStringLiteral("49.57%"));
+        QCOMPARE(rows("codeColumn").mid(0, 2), QStringList({"over", "meets"}));
+        QCOMPARE(caption("codeSmallest"), QStringLiteral("Smallest size that meets it: 3/4"));
+        QCOMPARE(caption("codeLimit"), QStringLiteral("Fill limit 53% for one cable"));
+        QVERIFY(
+            caption("codeDescription").contains(QStringLiteral("NEC 2023, Chapter 9, Table 4")));
+        QCOMPARE(rows("List2"), QStringList{"0.264207942166902"}); // the true area
+
+        auto* tables = child<QListWidget>(*window_, "codeTable");
+        tables->setFocus();
+        QTest::keyClick(tables, Qt::Key_Down); // by keyboard as by mouse
+        QCOMPARE(window_->standard(), ConduitStandardId::Ent);
+        QCOMPARE(rows("tradesize").size(), 6);
+        QCOMPARE(window_->report().standard, "ENT");
+
+        child<QRadioButton>(*window_, "sch40")->click();
+        QVERIFY(tables->selectedItems().isEmpty()); // no code table shown in use
+        QCOMPARE(rows("List2"), QStringList{"0.264074"});
+        child<QRadioButton>(*window_, "necCode")->click(); // takes up the table left
+        QCOMPARE(window_->standard(), ConduitStandardId::Ent);
+        submit(QStringLiteral("0.58"));
+        QCOMPARE(caption("codeLimit"), QStringLiteral("Fill limit 31% for two cables"));
+    }
+
+    void aReportedCodeTableIsChosenAgain() {
+        ReadReport::Fill fill;
+        fill.standard = "PVC-40/HDPE";
+        fill.diameters = {"1.2"};
+        window_->applyReport(fill);
+        QCOMPARE(window_->standard(), ConduitStandardId::Pvc40);
+        QVERIFY(child<QRadioButton>(*window_, "necCode")->isChecked());
+        QCOMPARE(child<QListWidget>(*window_, "codeTable")->currentItem()->text(),
+                 QStringLiteral("PVC-40/HDPE"));
+        QCOMPARE(caption("codeSmallest"), QStringLiteral("Smallest size that meets it: 2"));
+    }
+
     void noCaptionIsCut() {
         for (QLabel* label : window_->findChildren<QLabel*>()) {
             const int needed = label->wordWrap() ? label->heightForWidth(label->width())

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <numbers>
 #include <optional>
 
 namespace tensora {
@@ -220,6 +221,34 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
     plan.links.append("Angle", "2", "90");
     plan.links.append("Angle", "2", "90");
     EXPECT_NE(plan.check(inputs).verdict.find("at link 2 and at 2 more bends"), std::string::npos);
+}
+
+TEST(PullCheck, RatesTheFillAgainstTheCodesLimitForTheNumberOfCables) {
+    const Plan plan;
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    inputs.cable_od = 1;
+    inputs.conduit_id = 2.6; // three cables: 3 / 2.6² = 44.38 % of the circle
+    CheckResult result = plan.check(inputs);
+    EXPECT_EQ(result.code_limit, 40);
+    EXPECT_TRUE(result.code_over);
+    EXPECT_NE(result.verdict.find("The fill of 44.38% exceeds the electrical code's limit of 40%"),
+              std::string::npos);
+    EXPECT_EQ(check_texts(result, inputs).code_line,
+              "44.38%, over the electrical code's 40% for more than two cables");
+    // A listed area that the cables fill to the limit exactly meets it.
+    inputs.conduit_area = 3 * std::numbers::pi / 4 / 0.40;
+    result = plan.check(inputs);
+    EXPECT_FALSE(result.code_over);
+    EXPECT_EQ(result.verdict.find("electrical code"), std::string::npos);
+    // Two cables of 1 in in 2.4 in: 34.72 %, within 40 % but over 31 %.
+    inputs = three_in_five_inch(CableArrangement::Automatic);
+    inputs.cables = 2;
+    inputs.cable_od = 1;
+    inputs.conduit_id = 2.4;
+    result = plan.check(inputs);
+    EXPECT_EQ(result.code_limit, 31);
+    EXPECT_TRUE(result.code_over);
+    EXPECT_EQ(check_texts(result, inputs).code_fill, "34.72%");
 }
 
 TEST(PullCheck, ThreeCablesNeedRoomForTheirTriangle) {

@@ -68,6 +68,26 @@ private slots:
         QCOMPARE(text(check, "verdictLabel"), QStringLiteral("Enter the cable's outside diameter"));
     }
 
+    void aCodeTablesSizeIsRatedAgainstItsListedArea() {
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        QComboBox* standards = child<QComboBox>(check, "conduitStandard");
+        standards->setCurrentIndex(standards->findText(QStringLiteral("EMT (NEC)")));
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("3/4  (0.824 in)")));
+        child<QSpinBox>(check, "cableCount")->setValue(1);
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0.58"));
+        // pi/4 * 0.58² over the listed 0.533 sq in (over the circle of 0.824 in: 49.55 %).
+        QCOMPARE(text(check, "codeFill"),
+                 QStringLiteral("49.57%, within the electrical code's 53% for one cable"));
+        QCOMPARE(check.printedCheck().inputs.front().second,
+                 "0.824 (EMT, trade size 3/4, listed area 0.533 sq in)");
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0.4"));
+        child<QSpinBox>(check, "cableCount")->setValue(2); // 47.15 %: over 31 %
+        QVERIFY(text(check, "verdictLabel")
+                    .contains(QStringLiteral("exceeds the electrical code's limit of 31%")));
+    }
+
     void aTypedDiameterIsReadByTheNumberRules() {
         PullCheck& check = threeCablesInFiveInch();
         QLineEdit* id = child<QLineEdit>(check, "conduitId");
