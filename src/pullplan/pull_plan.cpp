@@ -141,10 +141,10 @@ std::string_view column_text(double value, std::string& scratch) {
     return digits > 15 ? kNotFiniteText : text;
 }
 
-PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale) {
+PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, UnitSystem units) {
     PullLinkValues values;
     values.straight = link.type == kStraightType;
-    values.length = read_input(link.length, locale);
+    values.length = inch_pound_value(read_input(link.length, locale), Quantity::Length, units);
     values.inclined = values.straight && link.inclined;
     if (!values.straight || values.inclined) {
         values.angle = read_input(link.angle, locale);
@@ -190,13 +190,17 @@ std::string tension_share_text(double tension, double allowable) {
     return wholeResultText(percent) + '%';
 }
 
-PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale) {
+PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale,
+                                UnitSystem units) {
     PullSettings settings;
     settings.friction = read_input(texts.friction, locale);
-    settings.allowable = read_input(texts.allowable, locale);
-    settings.weight = read_input(texts.weight, locale);
+    settings.allowable =
+        inch_pound_value(read_input(texts.allowable, locale), Quantity::Tension, units);
+    settings.weight = inch_pound_value(read_input(texts.weight, locale), Quantity::Weight, units);
     settings.back_tension =
-        isNumberText(texts.back_tension, locale) ? read_input(texts.back_tension, locale) : 0;
+        isNumberText(texts.back_tension, locale)
+            ? inch_pound_value(read_input(texts.back_tension, locale), Quantity::Tension, units)
+            : 0;
     settings.mid_assist = texts.mid_assist;
     settings.selected = texts.selected;
     return settings;
@@ -283,6 +287,62 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
                                                ? std::string_view("0")
                                                : sidewall_text(at, links[i].length, scratch));
     }
+}
+
+std::string_view design_allowable_text(UnitSystem units) {
+    return units == UnitSystem::Metric ? "50" : "10";
+}
+
+std::string_view design_weight_text(UnitSystem units) {
+    return units == UnitSystem::Metric ? "0.0075" : "5";
+}
+
+void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
+                  std::string_view decimal, PullResults& results) {
+    PullResults::Shown& shown = results.shown;
+    for (TextColumn* column :
+         {&shown.forward, &shown.forward_sidewall, &shown.reverse, &shown.reverse_sidewall}) {
+        column->clear();
+    }
+    if (units != UnitSystem::Metric) {
+        return;
+    }
+    const std::size_t n = links.size();
+    // A bend's sidewall pressure is its tension over its length; a bend of no length has none.
+    const auto pressure = [&](std::size_t i, double tension) { return tension / links[i].length; };
+    const auto largest = [&](const std::vector<double>& tensions, bool sidewall) {
+        double most = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!sidewall) {
+                most = std::max(most, std::fabs(tensions[i]));
+            } else if (!links[i].straight && links[i].length != 0) {
+                most = std::max(most, std::fabs(pressure(i, tensions[i])));
+            }
+        }
+        return most;
+    };
+    const auto write = [&](const std::vector<double>& tensions, TextColumn& column,
+                           ColumnUnit& unit, TextColumn& sidewall, ColumnUnit& sidewall_unit) {
+        unit = column_unit(Quantity::Tension, units, largest(tensions, false));
+        sidewall_unit = column_unit(Quantity::Pressure, units, largest(tensions, true));
+        column.reserve(n, n * 6);
+        sidewall.reserve(n, n * 4);
+        for (std::size_t i = 0; i < n; ++i) {
+            column.push_back(column_value_text(tensions[i], Quantity::Tension, unit, decimal));
+            if (links[i].straight) {
+                sidewall.push_back("0");
+            } else if (links[i].length == 0) {
+                sidewall.push_back(kNoLengthText);
+            } else {
+                sidewall.push_back(column_value_text(pressure(i, tensions[i]), Quantity::Pressure,
+                                                     sidewall_unit, decimal));
+            }
+        }
+    };
+    write(results.forward_tension, shown.forward, shown.forward_unit, shown.forward_sidewall,
+          shown.forward_sidewall_unit);
+    write(results.reverse_tension, shown.reverse, shown.reverse_unit, shown.reverse_sidewall,
+          shown.reverse_sidewall_unit);
 }
 
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "numbers/number_rules.h"
+#include "numbers/units.h"
 #include "pullplan/text_column.h"
 
 #include <optional>
@@ -58,7 +59,9 @@ bool is_incline_text(std::string_view text, const NumberLocale& locale);
 // Whether a plan climbs or drops anywhere: it has an inclined straight or a vertical bend.
 bool has_elevation(const std::vector<PullLinkValues>& links);
 
-PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale);
+// The link's numbers, its length typed in the given units and read as feet.
+PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale,
+                         UnitSystem units = UnitSystem::InchPound);
 
 // A tension or pressure as the columns show it: pattern "###", and kNotFiniteText from 1e15
 // on. The view stays valid until `scratch` changes.
@@ -85,8 +88,15 @@ struct PullSettings {
 };
 
 // The boxes' texts read by the number rules: friction, allowable tension and weight as typed
-// (read_input), the back tension only when its whole text is a number (else 0).
-PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale);
+// (read_input), the back tension only when its whole text is a number (else 0); typed in the
+// given units, read as pounds and pounds per thousand feet.
+PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale,
+                                UnitSystem units = UnitSystem::InchPound);
+
+// The design texts of the cable boxes in each unit system: 10 lbs and 5 lbs/kft, or the round
+// metric values 50 N and 0.0075 kg/m.
+std::string_view design_allowable_text(UnitSystem units);
+std::string_view design_weight_text(UnitSystem units);
 
 // Tensions and pressures are written with the pattern "###"; from 1e15 lbs on, and beyond a
 // double, they show kNotFiniteText.
@@ -114,12 +124,29 @@ struct PullResults {
     std::vector<double> inclination_out;
     std::vector<char> forward_held;
     std::vector<char> reverse_held;
+    // The four columns as a metric plan shows them (N or kN, N/m or kN/m, one unit for each
+    // column), written by show_columns; the columns above stay in pounds for the report.
+    struct Shown {
+        TextColumn forward;
+        TextColumn forward_sidewall;
+        TextColumn reverse;
+        TextColumn reverse_sidewall;
+        ColumnUnit forward_unit;
+        ColumnUnit forward_sidewall_unit;
+        ColumnUnit reverse_unit;
+        ColumnUnit reverse_sidewall_unit;
+    } shown;
 };
 
 // The calculation over links and settings already read, into `results` (whose buffers are
 // reused). `selected_number` is the number text of the chosen link, which the caption names.
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
+
+// Writes results.shown from the unrounded tensions for metric units (and empties it for
+// inch-pound ones, whose columns are the results' own).
+void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
+                  std::string_view decimal, PullResults& results);
 
 // The window-free form: reads every text and calculates.
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,

@@ -4,7 +4,22 @@ namespace tensora {
 
 PullLinkValues PullPlanLinks::read(std::size_t row) const {
     return read_link({types_[row], lengths_[row], angles_[row], numbers_[row], inclined_[row] != 0},
-                     locale_);
+                     locale_, units_);
+}
+
+void PullPlanLinks::switchUnits(UnitSystem to) {
+    if (to == units_) {
+        return;
+    }
+    memos_.resize(size());
+    for (std::size_t row = 0; row < size(); ++row) {
+        lengths_[row] =
+            switched_text(lengths_[row], memos_[row], Quantity::Length, units_, to, locale_);
+    }
+    units_ = to;
+    for (std::size_t row = 0; row < size(); ++row) {
+        values_[row] = read(row);
+    }
 }
 
 bool PullPlanLinks::append(std::string type, std::string length, std::string angle, bool inclined) {
@@ -32,6 +47,9 @@ bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length
     angles_.insert(angles_.begin() + at, std::move(angle));
     inclined_.insert(inclined_.begin() + at, inclined ? 1 : 0);
     values_.insert(values_.begin() + at, read(row));
+    if (row < memos_.size()) {
+        memos_.insert(memos_.begin() + at, SwitchMemo{});
+    }
     return true;
 }
 
@@ -46,6 +64,9 @@ void PullPlanLinks::remove(std::size_t row) {
     inclined_.erase(inclined_.begin() + at);
     numbers_.erase(numbers_.begin() + at);
     values_.erase(values_.begin() + at);
+    if (row < memos_.size()) {
+        memos_.erase(memos_.begin() + at);
+    }
     for (std::size_t i = 0; i < size(); ++i) {
         numbers_[i] = std::to_string(i + 1);
     }
@@ -58,6 +79,7 @@ void PullPlanLinks::clear() {
     inclined_.clear();
     numbers_.clear();
     values_.clear();
+    memos_.clear();
 }
 
 void PullPlanLinks::set(std::size_t row, std::string type, std::string length, std::string angle,
@@ -89,7 +111,7 @@ void PullPlanLinks::calculate(const PullSettings& settings, PullResults& results
 }
 
 void PullPlanLinks::calculate(const PullSettingsTexts& texts, PullResults& results) const {
-    calculate(read_pull_settings(texts, locale_), results);
+    calculate(read_pull_settings(texts, locale_, units_), results);
 }
 
 } // namespace tensora

@@ -13,7 +13,14 @@ namespace tensora {
 
 class PullPlanLinks {
 public:
-    explicit PullPlanLinks(NumberLocale locale) : locale_(std::move(locale)) {}
+    explicit PullPlanLinks(NumberLocale locale, UnitSystem units = UnitSystem::InchPound)
+        : locale_(std::move(locale)), units_(units) {}
+
+    // The units the lengths are typed in (the values are always feet).
+    UnitSystem units() const { return units_; }
+    // Rewrites every length in the other units: a length not edited since the last switch
+    // takes back the very text it had before it, any other is converted.
+    void switchUnits(UnitSystem to);
 
     std::size_t size() const { return types_.size(); }
     bool full() const { return size() >= static_cast<std::size_t>(kMaxLinks); }
@@ -57,6 +64,8 @@ private:
     PullLinkValues read(std::size_t row) const;
 
     NumberLocale locale_;
+    UnitSystem units_;
+    std::vector<SwitchMemo> memos_; // per row, from the last switch of units; may be short
     std::vector<std::string> types_;
     std::vector<std::string> lengths_;
     std::vector<std::string> angles_;

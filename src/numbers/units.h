@@ -1,0 +1,86 @@
+// The two unit systems the program speaks: inch-pound, in which every calculation is made, and
+// metric (SI), converted at the edges. Each quantity shown or typed has a unit in each system;
+// the factors are the exact ones of the definitions.
+#pragma once
+
+#include "numbers/number_rules.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tensora {
+
+enum class UnitSystem { InchPound, Metric };
+
+enum class Quantity {
+    Length,   // ft | m: a section's length, a distance, a bend radius
+    Weight,   // lbs/kft | kg/m (a mass per length: the force per metre is that times g)
+    Tension,  // lbs | N
+    Pressure, // lbs/ft | N/m: sidewall pressure
+    Diameter, // in | mm: cable OD, conduit ID, clearance, a short bend length
+    Area,     // sq in | mm²
+    Volume,   // gallons | litres
+    // A tension over a length in inches (the sidewall pressure calculator's) | N/m
+    PressurePerInch,
+};
+
+inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kKilogramsPerPound = 0.45359237;
+inline constexpr double kStandardGravity = 9.80665; // m/s²
+inline constexpr double kNewtonsPerPoundForce = kKilogramsPerPound * kStandardGravity;
+inline constexpr double kLitresPerGallon = 3.785411784;
+
+// The metric value of one inch-pound unit of the quantity.
+double metric_per_inch_pound(Quantity quantity);
+
+// A value of the quantity between the calculation's inch-pound units and the units shown.
+double shown_value(double inch_pound, Quantity quantity, UnitSystem units);
+double inch_pound_value(double shown, Quantity quantity, UnitSystem units);
+
+// The unit as captions name it: "ft" | "m", "lbs/kft" | "kg/m", "lbs" | "N", "lbs/ft" | "N/m",
+// "in" | "mm", "sq in" | "mm²", "gallons" | "litres".
+std::string_view unit_symbol(Quantity quantity, UnitSystem units);
+
+// A tension or pressure column in metric is shown in N (N/m), or in kN (kN/m) with two
+// decimals once any of its values passes 10,000: one unit for the whole column. Inch-pound
+// columns stay in whole pounds.
+struct ColumnUnit {
+    UnitSystem units = UnitSystem::InchPound;
+    bool kilo = false;
+};
+inline constexpr double kKiloFrom = 10000;
+ColumnUnit column_unit(Quantity quantity, UnitSystem units, double largest_inch_pound);
+std::string column_symbol(Quantity quantity, ColumnUnit unit); // "lbs", "N", "kN", "kN/m"
+// A value of the column as its cells show it: inch-pound and N as the planner's "###" (empty
+// below one half), kN with two decimals (empty below 0.005); kNotFiniteText from 1e15 (shown
+// units) on.
+std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
+                              std::string_view decimal = ".");
+
+// A number text of one system as the other writes it: the converted value's general number
+// text (up to 17 significant digits where 15 would not convert back to the same number), in
+// the locale's form. A text that is not a number comes back unchanged.
+std::string converted_text(std::string_view text, Quantity quantity, UnitSystem from, UnitSystem to,
+                           const NumberLocale& locale);
+
+// What a box remembers across a switch of units, so that switching back gives back the very
+// text it held rather than a conversion of a conversion: the text before the switch and the
+// text the switch wrote.
+struct SwitchMemo {
+    std::string before;
+    std::string written;
+};
+// The box's text in the other system: the text it held before the last switch when the box
+// still shows what that switch wrote, else the converted text. Updates the memo.
+std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity quantity,
+                          UnitSystem from, UnitSystem to, const NumberLocale& locale);
+
+// "imperial" | "si": the command line's and the settings' names.
+std::string_view unit_system_key(UnitSystem units);
+std::optional<UnitSystem> unit_system_by_key(std::string_view key);
+// The words of captions and the report's line: "inch-pound" | "metric".
+std::string_view unit_system_name(UnitSystem units);
+
+} // namespace tensora
