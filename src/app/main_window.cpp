@@ -20,6 +20,7 @@
 #include "widgets/artwork.h"
 #include "widgets/qt_text.h"
 
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,6 +110,20 @@ void frmMain::buildMenus() {
     connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
             &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
 
+    auto* settings = bar->addMenu(QStringLiteral("&Options"));
+    settings->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* units = addSubmenu(*settings, "mnuUnits", QStringLiteral("&Units"));
+    auto* unit_group = new QActionGroup(units);
+    units_inch_pound_ = addItem(*units, "unitsInchPound", QStringLiteral("&Inch-pound"));
+    units_metric_ = addItem(*units, "unitsMetric", QStringLiteral("&Metric"));
+    for (QAction* action : {units_inch_pound_, units_metric_}) {
+        action->setCheckable(true);
+        unit_group->addAction(action);
+    }
+    connect(units_inch_pound_, &QAction::triggered, this, &frmMain::unitsInchPound_Click);
+    connect(units_metric_, &QAction::triggered, this, &frmMain::unitsMetric_Click);
+    unitsChanged(registry().units(), registry().units());
+
     auto* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addCommand(*help, "displayHelp", QStringLiteral("Help Manual"), &frmMain::displayHelp_Click,
@@ -121,6 +136,18 @@ void frmMain::buildMenus() {
     addSeparator(*help, "spacer");
     connect(addItem(*help, "mnuHelpAbout", QStringLiteral("&About ")), &QAction::triggered, this,
             &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::unitsInchPound_Click() {
+    registry().setUnits(UnitSystem::InchPound);
+}
+
+void frmMain::unitsMetric_Click() {
+    registry().setUnits(UnitSystem::Metric);
+}
+
+void frmMain::unitsChanged(UnitSystem, UnitSystem to) {
+    (to == UnitSystem::Metric ? units_metric_ : units_inch_pound_)->setChecked(true);
 }
 
 QAction* frmMain::addItem(QMenu& menu, const char* name, const QString& caption) {
@@ -356,8 +383,9 @@ void frmMain::NewFile_Click() {
     planner.editPlan([](PullPlanLinks& plan) { plan.clear(); });
     planner.selectLink(-1);
     planner.descriptionBox()->setText(QStringLiteral("Cable to Pull"));
-    planner.allowableBox()->setText(QStringLiteral("10"));
-    planner.weightBox()->setText(QStringLiteral("5"));
+    planner.allowableBox()->setText(qt_text(design_allowable_text(planner.units())));
+    planner.weightBox()->setText(qt_text(
+        locale_number_text(design_weight_text(planner.units()), platform().numberLocale())));
     planner.frictionBox()->setText(QLatin1Char('0') +
                                    QString::fromStdString(platform().numberLocale().decimal) +
                                    QLatin1Char('5'));
@@ -440,6 +468,7 @@ frmMain::SaveOutcome frmMain::savereport() {
     platform().setBusy(true);
     ReportContents contents;
     contents.path = path.toStdString();
+    contents.units_shown = registry().units();
     if (savePullPlanChecked()) {
         contents.pull_plan = registry().get<PullCalculator>().report();
     }
@@ -480,6 +509,8 @@ void frmMain::loadreport() {
             this, QStringLiteral("%1 is not a Tensora report: nothing was read.").arg(shown));
         return;
     }
+    // The report's figures are inch-pound; it opens in the units it was saved in.
+    registry().setUnits(file.report.units_shown.value_or(UnitSystem::InchPound));
     PullCalculator& planner = registry().get<PullCalculator>();
     planner.applyReport(file.report);
     if (file.report.fill && !file.report.fill->empty()) {

@@ -17,7 +17,7 @@
 
 namespace tensora {
 
-class frmMain : public RegisteredWindow<QMainWindow> {
+class frmMain : public RegisteredWindow<QMainWindow>, public UnitFollower {
     Q_OBJECT
 
 public:
@@ -57,6 +57,11 @@ public:
     bool savePullPlanChecked() const { return save_pull_plan_->isChecked(); }
     bool saveFillRatioChecked() const { return save_fill_ratio_->isChecked(); }
 
+    // The Options menu's choice of units, which every window follows.
+    void unitsInchPound_Click();
+    void unitsMetric_Click();
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -94,6 +99,8 @@ private:
     QTimer clock_;
     QAction* save_pull_plan_ = nullptr;
     QAction* save_fill_ratio_ = nullptr;
+    QAction* units_inch_pound_ = nullptr;
+    QAction* units_metric_ = nullptr;
     // The report file last saved or opened, for the report for people.
     QString document_;
     // The restored outer size, until the window's frame is known.

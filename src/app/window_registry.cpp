@@ -2,7 +2,35 @@
 
 namespace tensora {
 
-WindowRegistry::WindowRegistry(Platform& platform) : platform_(platform) {}
+namespace {
+
+const QString kUnitsSection = QStringLiteral("Options");
+const QString kUnitsKey = QStringLiteral("Units");
+
+} // namespace
+
+WindowRegistry::WindowRegistry(Platform& platform)
+    : platform_(platform),
+      units_(unit_system_by_key(
+                 platform.readSetting(kUnitsSection, kUnitsKey, QString()).toStdString())
+                 .value_or(platform.localeUnits())) {}
+
+void WindowRegistry::setUnits(UnitSystem units) {
+    platform_.writeSetting(
+        kUnitsSection, kUnitsKey,
+        QString::fromLatin1(unit_system_key(units).data(),
+                            static_cast<qsizetype>(unit_system_key(units).size())));
+    if (units == units_) {
+        return;
+    }
+    const UnitSystem from = units_;
+    units_ = units;
+    for (QWidget* window : loadedWindows()) {
+        if (auto* follower = dynamic_cast<UnitFollower*>(window)) {
+            follower->unitsChanged(from, units);
+        }
+    }
+}
 
 WindowRegistry::~WindowRegistry() {
     // Windows still loaded when the program ends (hidden ones included) go with the registry.

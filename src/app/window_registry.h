@@ -6,6 +6,7 @@
 
 #include "widgets/one_line_boxes.h"
 #include "widgets/platform.h"
+#include "widgets/unit_follower.h"
 
 #include <QCloseEvent>
 #include <QList>
@@ -22,6 +23,11 @@ public:
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
     Platform& platform() const { return platform_; }
+
+    // The unit system every window shows: the one last chosen (kept in the settings), else the
+    // locale's. Choosing another switches every loaded window that shows quantities at once.
+    UnitSystem units() const { return units_; }
+    void setUnits(UnitSystem units);
 
     // The loaded window of this class, or nullptr.
     template <class Window> Window* find() const {
@@ -63,6 +69,7 @@ private:
     static void bring_to_front(QWidget& window);
 
     Platform& platform_;
+    UnitSystem units_;
     QList<QPointer<QWidget>> windows_;
     // Receives the windows' destroyed signals; it goes with the registry, and so do those
     // connections, so a window deleted later (a closed one awaiting deletion) finds no

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,7 +58,8 @@ QFrame* vertical_line(const char* name, QWidget* parent) {
 } // namespace
 
 PullCalculator::PullCalculator(WindowRegistry& registry)
-    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()), plan_(locale_) {
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()), plan_(locale_, units_) {
     setObjectName(QStringLiteral("PullCalculator"));
     setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
 
@@ -115,6 +117,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
 
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
     resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
+    showUnits();
     Text4->setFocus();
     Form_Load();
 }
@@ -124,8 +127,8 @@ QWidget* PullCalculator::buildCableInput() {
     group->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(group);
     Text6 = box("Text6", QStringLiteral("Cable to pull"), group, 2 * kBoxWidth);
-    Text2 = box("Text2", QStringLiteral("10"), group);
-    Text3 = box("Text3", QStringLiteral("5"), group);
+    Text2 = box("Text2", qt_text(design_allowable_text(units_)), group);
+    Text3 = box("Text3", qt_text(locale_number_text(design_weight_text(units_), locale_)), group);
     Text1 = box("Text1", qt_text(locale_number_text("0.150", locale_)), group);
     lubricantLabel = label("lubricantLabel", QString(), group);
     lubricantLabel->setMinimumWidth(70);
@@ -140,17 +143,20 @@ QWidget* PullCalculator::buildCableInput() {
     grid->addWidget(Text6, 0, 1, 1, 2);
     grid->addWidget(label("Label10", QStringLiteral("Allowable Tension"), group), 1, 0);
     grid->addWidget(Text2, 1, 1);
-    grid->addWidget(label("Label13", QStringLiteral("lbs"), group), 1, 2);
+    allowable_unit_ = label("Label13", QStringLiteral("lbs"), group);
+    grid->addWidget(allowable_unit_, 1, 2);
     grid->addWidget(label("Label12", QStringLiteral("Cable Weight"), group), 2, 0);
     grid->addWidget(Text3, 2, 1);
-    grid->addWidget(label("Label14", QStringLiteral("lbs / kft"), group), 2, 2);
+    weight_unit_ = label("Label14", QStringLiteral("lbs / kft"), group);
+    grid->addWidget(weight_unit_, 2, 2);
     grid->addWidget(label("Label15", QStringLiteral("Coefficient of Friction"), group), 3, 0);
     grid->addWidget(Text1, 3, 1);
     grid->addWidget(lubricantLabel, 3, 2);
     grid->addWidget(Command2, 4, 1);
     grid->addWidget(label("Label21", QStringLiteral("Back Tension"), group), 5, 0);
     grid->addWidget(Text7, 5, 1);
-    grid->addWidget(label("Label22", QStringLiteral("lbs"), group), 5, 2);
+    back_tension_unit_ = label("Label22", QStringLiteral("lbs"), group);
+    grid->addWidget(back_tension_unit_, 5, 2);
     return group;
 }
 
@@ -172,7 +178,8 @@ QWidget* PullCalculator::buildPullInput() {
     grid->addWidget(Check1, 0, 0, 1, 3);
     grid->addWidget(label("Label1", QStringLiteral("Enter the Section Length"), group), 1, 0);
     grid->addWidget(Text4, 1, 1);
-    grid->addWidget(label("Label3", QStringLiteral("ft"), group), 1, 2);
+    length_unit_ = label("Label3", QStringLiteral("ft"), group);
+    grid->addWidget(length_unit_, 1, 2);
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(Text5, 2, 1);
     grid->addWidget(Label4, 2, 2);
@@ -240,10 +247,14 @@ TextColumnModel* PullCalculator::planModel(std::function<std::string_view(int)> 
                                this);
 }
 
-TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*column) {
-    return new TextColumnModel(
-        [this, column] { return static_cast<int>((results_.*column).size()); },
-        [this, column](int row) { return (results_.*column)[row]; }, this);
+TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*column,
+                                             const TextColumn PullResults::Shown::*shown) {
+    // Metric columns are the results' converted ones; inch-pound columns are the results'.
+    const auto texts = [this, column, shown]() -> const TextColumn& {
+        return units_ == UnitSystem::Metric ? results_.shown.*shown : results_.*column;
+    };
+    return new TextColumnModel([texts] { return static_cast<int>(texts().size()); },
+                               [texts](int row) { return texts()[row]; }, this);
 }
 
 QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model, QListView* view) {
@@ -286,8 +297,10 @@ QWidget* PullCalculator::buildResults() {
         planModel([this](int row) { return std::string_view(plan_.angle(row)); }),
     };
     result_models_ = {
-        resultModel(&PullResults::forward), resultModel(&PullResults::forward_sidewall),
-        resultModel(&PullResults::reverse), resultModel(&PullResults::reverse_sidewall)};
+        resultModel(&PullResults::forward, &PullResults::Shown::forward),
+        resultModel(&PullResults::forward_sidewall, &PullResults::Shown::forward_sidewall),
+        resultModel(&PullResults::reverse, &PullResults::Shown::reverse),
+        resultModel(&PullResults::reverse_sidewall, &PullResults::Shown::reverse_sidewall)};
     // A link whose tension goes beyond the allowable tension is tinted in its direction's
     // columns, so that it shows also where mid-assist hides the bars; so is a link where the
     // cable would run under its own weight.
@@ -392,8 +405,11 @@ QWidget* PullCalculator::buildResults() {
     const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
     const QList<QListView*> lists{List6, list1, list2, list3, list4, list7, list5, list8};
     for (int i = 0; i < lists.size(); ++i) {
-        grid->addWidget(label(headings[i].first, QString::fromLatin1(headings[i].second), group), 1,
-                        heading_columns[i]);
+        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), group);
+        if (i >= 4) {
+            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
+        }
+        grid->addWidget(heading, 1, heading_columns[i]);
         grid->addWidget(lists[i], 2, heading_columns[i]);
         grid->setColumnStretch(heading_columns[i], 1);
     }
@@ -695,8 +711,12 @@ void PullCalculator::pullcalc() {
     texts.back_tension = text(Text7);
     texts.mid_assist = midAssistCheck->isChecked();
     texts.selected = selectedLink();
-    settings_ = read_pull_settings(texts, locale_);
+    settings_ = read_pull_settings(texts, locale_, units_);
     plan_.calculate(settings_, results_);
+    show_columns(plan_.values(), units_, locale_.decimal, results_);
+    if (units_ == UnitSystem::Metric) {
+        showUnits(); // a column passing 10,000 N turns to kN
+    }
     showResults(previous_rows);
     showModified();
     Check2->setChecked(false);
@@ -750,12 +770,18 @@ void PullCalculator::showResults(int previous_rows) {
 }
 
 ProfileData PullCalculator::profile() const {
-    return tension_profile({plan_.values(), plan_.angles(), settings_, results_});
+    ProfileData profile = tension_profile({plan_.values(), plan_.angles(), settings_, results_});
+    convert_profile(profile, units_, locale_.decimal);
+    return profile;
 }
 
 PrintedReport PullCalculator::printedReport() const {
     PrintedReport printed;
-    printed.plan = report();
+    printed.plan = planTexts(units_);
+    printed.units = units_;
+    const PullResults::Shown& shown = results_.shown;
+    printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,
+                            shown.reverse_sidewall_unit};
     printed.lubricant = lubricantLabel->text().toStdString();
     printed.forward_share = results_.forward_share;
     printed.reverse_share = results_.reverse_share;
@@ -765,20 +791,92 @@ PrintedReport PullCalculator::printedReport() const {
 }
 
 PullPlanReport PullCalculator::report() const {
-    PullPlanReport report{
-        text(Text6), text(Text2), text(Text3), text(Text1), midassistlabel->text().toStdString(),
-        {},          text(Text7)};
+    return planTexts(UnitSystem::InchPound);
+}
+
+PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
+    // Inch-pound texts of a metric plan are its typed texts converted; the results' own
+    // columns are inch-pound.
+    const bool convert = units != units_;
+    const auto in_units = [&](const QLineEdit* box, Quantity quantity) {
+        return convert ? converted_text(text(box), quantity, units_, units, locale_) : text(box);
+    };
+    PullPlanReport report{text(Text6),
+                          in_units(Text2, Quantity::Tension),
+                          in_units(Text3, Quantity::Weight),
+                          text(Text1),
+                          midassistlabel->text().toStdString(),
+                          {},
+                          in_units(Text7, Quantity::Tension)};
+    const bool shown = units == UnitSystem::Metric;
+    const PullResults::Shown& metric = results_.shown;
+    const std::array<const TextColumn*, 4> columns =
+        shown ? std::array{&metric.forward, &metric.forward_sidewall, &metric.reverse,
+                           &metric.reverse_sidewall}
+              : std::array{&results_.forward, &results_.forward_sidewall, &results_.reverse,
+                           &results_.reverse_sidewall};
     report.links.reserve(plan_.size());
     for (std::size_t row = 0; row < plan_.size(); ++row) {
-        const auto cell = [row](const TextColumn& column) {
-            return row < column.size() ? std::string(column[row]) : std::string();
+        const auto cell = [row](const TextColumn* column) {
+            return row < column->size() ? std::string((*column)[row]) : std::string();
         };
-        report.links.push_back({plan_.number(row), plan_.type(row), plan_.length(row),
-                                plan_.angle(row), cell(results_.forward),
-                                cell(results_.forward_sidewall), cell(results_.reverse),
-                                cell(results_.reverse_sidewall), plan_.inclined(row)});
+        const std::string& length = plan_.length(row);
+        report.links.push_back(
+            {plan_.number(row), plan_.type(row),
+             convert ? converted_text(length, Quantity::Length, units_, units, locale_) : length,
+             plan_.angle(row), cell(columns[0]), cell(columns[1]), cell(columns[2]),
+             cell(columns[3]), plan_.inclined(row)});
     }
     return report;
+}
+
+void PullCalculator::showUnits() {
+    const auto caption = [](Quantity quantity, UnitSystem units) {
+        return qt_text(unit_symbol(quantity, units));
+    };
+    allowable_unit_->setText(caption(Quantity::Tension, units_));
+    back_tension_unit_->setText(caption(Quantity::Tension, units_));
+    weight_unit_->setText(units_ == UnitSystem::Metric ? QStringLiteral("kg / m")
+                                                       : QStringLiteral("lbs / kft"));
+    length_unit_->setText(caption(Quantity::Length, units_));
+    // Metric headings name their column's unit (N or kN, N/m or kN/m); inch-pound ones stay as
+    // they always were.
+    const PullResults::Shown& shown = results_.shown;
+    const std::array<std::pair<const char*, std::pair<Quantity, ColumnUnit>>, 4> headings{
+        {{"Cumulative", {Quantity::Tension, shown.forward_unit}},
+         {"Side Wall", {Quantity::Pressure, shown.forward_sidewall_unit}},
+         {"Cumulative", {Quantity::Tension, shown.reverse_unit}},
+         {"Side Wall", {Quantity::Pressure, shown.reverse_sidewall_unit}}}};
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        const auto& [words, unit] = headings[i];
+        QString heading = QString::fromLatin1(words);
+        if (units_ == UnitSystem::Metric) {
+            const ColumnUnit column{UnitSystem::Metric, unit.second.kilo};
+            heading += QStringLiteral(", ") + qt_text(column_symbol(unit.first, column));
+        }
+        result_headings_[i]->setText(heading);
+    }
+}
+
+void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
+    const bool was_modified = isModified();
+    const std::array<std::pair<QLineEdit*, Quantity>, 3> boxes{
+        {{Text2, Quantity::Tension}, {Text3, Quantity::Weight}, {Text7, Quantity::Tension}}};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [box, quantity] = boxes[i];
+        const QSignalBlocker quiet(box); // one recalculation below, not one per box
+        box->setText(qt_text(switched_text(text(box), box_memos_[i], quantity, from, to, locale_)));
+    }
+    units_ = to;
+    plan_.switchUnits(to);
+    plan_models_[2]->changedFrom(0); // the lengths; the rows and the chosen link stay
+    showUnits();
+    pullcalc();
+    // The same plan in other units is no change of the document; a changed one stays changed.
+    if (!was_modified) {
+        document_ = documentState();
+    }
+    showModified();
 }
 
 std::string PullCalculator::planCsv() const {
@@ -798,11 +896,13 @@ QString report_text_value(const std::string& bytes) {
 void PullCalculator::applyReport(const ReadReport& report) {
     if (report.has_plan) {
         // The report's plan replaces the plan: no link of the previous one stays behind.
-        editPlan([&report](PullPlanLinks& plan) {
+        editPlan([this, &report](PullPlanLinks& plan) {
             plan.clear();
             for (const PullLinkTexts& link : report.links) {
-                plan.set(plan.size(), link.type, link.length, link.angle, link.number,
-                         link.inclined);
+                plan.set(plan.size(), link.type,
+                         converted_text(link.length, Quantity::Length, UnitSystem::InchPound,
+                                        units_, locale_),
+                         link.angle, link.number, link.inclined);
             }
         });
         selectLink(-1);
@@ -815,7 +915,14 @@ void PullCalculator::applyReport(const ReadReport& report) {
         {&report.back_tension, Text7}};
     for (const auto& [value, box] : boxes) {
         if (*value) {
-            box->setText(report_text_value(**value));
+            QString shown = report_text_value(**value);
+            // The report's figures are inch-pound: shown in the units in use.
+            if (units_ == UnitSystem::Metric && box != Text6 && box != Text1) {
+                shown = qt_text(converted_text(shown.toStdString(),
+                                               box == Text3 ? Quantity::Weight : Quantity::Tension,
+                                               UnitSystem::InchPound, units_, locale_));
+            }
+            box->setText(shown);
         }
     }
     if (report.has_plan) {

@@ -10,6 +10,7 @@
 #include "report/printed_report.h"
 #include "report/report.h"
 #include "widgets/list_controls.h"
+#include "widgets/unit_follower.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +29,7 @@
 
 namespace tensora {
 
-class PullCalculator : public RegisteredWindow<QWidget> {
+class PullCalculator : public RegisteredWindow<QWidget>, public UnitFollower {
     Q_OBJECT
 
 public:
@@ -51,6 +52,10 @@ public:
     // Recomputes every result from the current boxes, plan and selected link.
     void pullcalc();
 
+    // Converts the cable boxes and the plan's lengths, names the units, recalculates.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+    UnitSystem units() const { return units_; }
+
     // The plan as the link columns hold it.
     const PullPlanLinks& plan() const { return plan_; }
     // Changes the plan as a whole (a document read back, say) and refreshes the link columns;
@@ -70,13 +75,13 @@ public:
     PrintedReport printedReport() const;
 
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
-    // columns.
+    // columns, in inch-pound units whatever the units shown.
     PullPlanReport report() const;
     // The plan as a CSV table: each link's columns and the unrounded figures beside them.
     std::string planCsv() const;
-    // Takes a report read back: its cable texts (each running its change handling) and, when
-    // it has a pull plan part, its links in place of the plan's, with its mid-assist point;
-    // then recalculates.
+    // Takes a report read back (inch-pound figures, shown converted): its cable texts (each running
+    // its change handling) and, when it has a pull plan part, its links in place of the plan's,
+    // with its mid-assist point; then recalculates.
     void applyReport(const ReadReport& report);
     // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
     // plan as it is now as the document's: while the plan differs from it, the caption begins
@@ -97,7 +102,7 @@ public:
     QLineEdit* frictionBox() const { return Text1; }
     QLabel* lubricantBox() const { return lubricantLabel; }
     QCheckBox* launchFlag() const { return Check2; }
-    // The outside diameter of the cable last chosen in the selection window, in, kept for
+    // The outside diameter of the cable last chosen in the selection window, inches, kept for
     // the pull check that opens after the selection window has closed.
     const QString& chosenCableDiameter() const { return chosen_diameter_; }
     void setChosenCableDiameter(const QString& diameter) { chosen_diameter_ = diameter; }
@@ -113,7 +118,12 @@ private:
     // Adds a column of the results group; `view` is the link column's own kind of view.
     QListView* addColumn(const char* name, TextColumnModel* model, QListView* view = nullptr);
     TextColumnModel* planModel(std::function<std::string_view(int)> text);
-    TextColumnModel* resultModel(const TextColumn PullResults::*column);
+    TextColumnModel* resultModel(const TextColumn PullResults::*column,
+                                 const TextColumn PullResults::Shown::*shown);
+    // The unit captions and, in metric, the units of the result columns.
+    void showUnits();
+    // The plan's texts as shown (`units` the units_ system) or in inch-pound units.
+    PullPlanReport planTexts(UnitSystem units) const;
     void chooseOption(QRadioButton* chosen);
     bool pullInputIsNumbers() const;
     // The next link as the Pull Input gives it: its type, its angle text (a straight's
@@ -149,7 +159,10 @@ private:
     DocumentState documentState() const;
 
     NumberLocale locale_;
+    UnitSystem units_;
     PullPlanLinks plan_;
+    // What the tension boxes held before the last switch of units (allowable, weight, back).
+    std::array<SwitchMemo, 3> box_memos_;
     PullSettings settings_;
     PullResults results_;
     QString chosen_diameter_;
@@ -185,6 +198,11 @@ private:
     QLabel* forward_percent_; // each bar's value as text
     QLabel* reverse_percent_;
     QLabel* midassistlabel;
+    QLabel* allowable_unit_;
+    QLabel* weight_unit_;
+    QLabel* back_tension_unit_;
+    QLabel* length_unit_;
+    std::array<QLabel*, 4> result_headings_{}; // Label8, Label18, Label9, Label19
     QScrollBar* scroll_;
 
     std::array<TextColumnModel*, 4> plan_models_{};   // List6, List1, List2, List3

@@ -259,19 +259,71 @@ ProfileScale profile_scale(const ProfileData& profile) {
     return scale;
 }
 
+void convert_profile(ProfileData& profile, UnitSystem units, std::string_view decimal) {
+    if (units == profile.units || units == UnitSystem::InchPound) {
+        return;
+    }
+    const auto length = [units](double& feet) {
+        feet = shown_value(feet, Quantity::Length, units);
+    };
+    const auto tension = [units](double& pounds) {
+        pounds = shown_value(pounds, Quantity::Tension, units);
+    };
+    for (auto* line : {&profile.forward, &profile.reverse}) {
+        for (ProfilePoint& point : *line) {
+            length(point.distance);
+            tension(point.tension);
+        }
+    }
+    for (ProfileBend& bend : profile.bends) {
+        length(bend.start);
+        length(bend.end);
+    }
+    length(profile.length);
+    tension(profile.allowable);
+    if (profile.mid_assist_at) {
+        length(*profile.mid_assist_at);
+    }
+    const ColumnUnit whole{units, false};
+    for (auto* worst : {&profile.worst_forward, &profile.worst_reverse}) {
+        if (*worst) {
+            (*worst)->text =
+                column_value_text((*worst)->pressure, Quantity::Pressure, whole, decimal);
+            (*worst)->pressure = shown_value((*worst)->pressure, Quantity::Pressure, units);
+        }
+    }
+    for (auto* highest : {&profile.highest_forward, &profile.highest_reverse}) {
+        if (*highest) {
+            (*highest)->text =
+                column_value_text((*highest)->tension, Quantity::Tension, whole, decimal);
+            tension((*highest)->tension);
+        }
+    }
+    for (ElevationPoint& point : profile.elevation) {
+        length(point.distance);
+        length(point.height);
+    }
+    for (double& start : profile.link_starts) {
+        length(start);
+    }
+    profile.units = units;
+}
+
 std::string pull_legend(const ProfileData& profile, bool forward) {
     std::string text = forward ? "Forward pull" : "Reverse pull";
     const auto& highest = forward ? profile.highest_forward : profile.highest_reverse;
     const auto& worst = forward ? profile.worst_forward : profile.worst_reverse;
     std::string parts;
     if (highest) {
-        parts += "highest " + (highest->text.empty() ? std::string("0") : highest->text) +
-                 " lbs at link " + std::to_string(highest->link + 1);
+        parts += "highest " + (highest->text.empty() ? std::string("0") : highest->text) + ' ' +
+                 std::string(unit_symbol(Quantity::Tension, profile.units)) + " at link " +
+                 std::to_string(highest->link + 1);
     }
     if (worst) {
         parts += (parts.empty() ? "" : "; ") +
                  std::string("worst sidewall (tension / bend length) ") +
-                 (worst->text.empty() ? std::string("0") : worst->text) + " lbs/ft at link " +
+                 (worst->text.empty() ? std::string("0") : worst->text) + ' ' +
+                 std::string(unit_symbol(Quantity::Pressure, profile.units)) + " at link " +
                  std::to_string(worst->link + 1);
     }
     return parts.empty() ? text : text + ": " + parts;
@@ -281,7 +333,12 @@ std::string allowable_text(const ProfileData& profile, const ProfileScale& scale
     if (!(profile.allowable > 0)) {
         return {};
     }
-    return "allowable " + general_number_text(profile.allowable) + " lbs" +
+    // Inch-pound: the allowable tension as typed; metric: whole newtons, as the columns.
+    const std::string figure = profile.units == UnitSystem::InchPound
+                                   ? general_number_text(profile.allowable)
+                                   : format_pattern(profile.allowable, "###");
+    return "allowable " + figure + ' ' +
+           std::string(unit_symbol(Quantity::Tension, profile.units)) +
            (scale.allowable_above ? ", above the chart" : "");
 }
 

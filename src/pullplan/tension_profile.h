@@ -69,6 +69,8 @@ struct ProfileData {
     // The links whose tension each way is out of range, left out of the points, in order.
     std::vector<int> forward_left_out;
     std::vector<int> reverse_left_out;
+    // The units of every figure above (feet, pounds and pounds per foot until converted).
+    UnitSystem units = UnitSystem::InchPound;
 };
 
 // What a profile is made of: the plan's links as the planner read them and as it shows them,
@@ -81,6 +83,11 @@ struct ProfileSource {
 };
 
 ProfileData tension_profile(const ProfileSource& source);
+
+// The profile's figures in metric units (metres, newtons, newtons per metre), the texts of the
+// highest tension and worst sidewall pressure as the planner's metric columns write them; an
+// inch-pound profile stays as it is.
+void convert_profile(ProfileData& profile, UnitSystem units, std::string_view decimal);
 
 // Whether a tension can be drawn: a number the planner's columns show (not "Out of range").
 bool drawable_tension(double tension);

@@ -217,6 +217,13 @@ int TensionProfile::plotWidth() const {
 }
 
 void TensionProfile::redraw() {
+    const auto unit = [this](Quantity quantity) {
+        return qt_text(unit_symbol(quantity, profile_.units));
+    };
+    distance_->setTitleText(
+        QStringLiteral("Distance along the route (%1)").arg(unit(Quantity::Length)));
+    tension_->setTitleText(QStringLiteral("Tension (%1)").arg(unit(Quantity::Tension)));
+    elevation_height_->setTitleText(QStringLiteral("Height (%1)").arg(unit(Quantity::Length)));
     empty_->setVisible(profile_.links == 0);
     empty_->setGeometry(view_->rect());
     scale_ = profile_scale(profile_);
@@ -419,14 +426,23 @@ void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const Q
     }
     const auto row = static_cast<std::size_t>(link);
     const bool bend = types_[row] != kStraightType;
-    QString tip = QStringLiteral("Link %1, %2\nCumulative %3 lbs")
+    // The figures and units of the planner's columns.
+    const bool metric = planner->units() == UnitSystem::Metric;
+    const PullResults::Shown& shown = results.shown;
+    const TextColumn& tensions = metric ? (forward ? shown.forward : shown.reverse)
+                                        : (forward ? results.forward : results.reverse);
+    const TextColumn& sidewalls =
+        metric ? (forward ? shown.forward_sidewall : shown.reverse_sidewall)
+               : (forward ? results.forward_sidewall : results.reverse_sidewall);
+    const ColumnUnit tension_unit =
+        metric ? (forward ? shown.forward_unit : shown.reverse_unit) : ColumnUnit{};
+    QString tip = QStringLiteral("Link %1, %2\nCumulative %3 %4")
                       .arg(link + 1)
                       .arg(qt_text(types_[row]))
-                      .arg(qt_text(forward ? results.forward[row] : results.reverse[row]));
+                      .arg(qt_text(tensions[row]))
+                      .arg(qt_text(column_symbol(Quantity::Tension, tension_unit)));
     if (bend) {
-        tip += QStringLiteral("\nSidewall %1")
-                   .arg(qt_text(forward ? results.forward_sidewall[row]
-                                        : results.reverse_sidewall[row]));
+        tip += QStringLiteral("\nSidewall %1").arg(qt_text(sidewalls[row]));
     }
     QToolTip::showText(QCursor::pos(), tip, view_);
 }

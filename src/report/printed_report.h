@@ -6,6 +6,7 @@
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,7 +30,10 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
 struct PrintedReport {
     std::string date;      // as the user's locale writes it
     std::string file_name; // the report file last saved or opened, empty when none
-    PullPlanReport plan;   // the planner's texts
+    PullPlanReport plan;   // the planner's texts, in the units shown
+    UnitSystem units = UnitSystem::InchPound;
+    // The units of the forward, forward sidewall, reverse and reverse sidewall columns.
+    std::array<ColumnUnit, 4> column_units{};
     std::string lubricant; // empty when none was chosen
     // The share of the allowable tension each direction's final tension uses, uncapped
     // ("153%"); empty when there is no allowable tension to compare with.

@@ -18,6 +18,8 @@ constexpr std::string_view kWeightLabel = "Cable Weight (lbs/kft)  ";
 constexpr std::string_view kFrictionLabel = "Coefficient of Friction ";
 constexpr std::string_view kFirstLine = "Tensora(tm)";
 constexpr std::string_view kBackTensionLabel = "Back Tension (lbs)      ";
+// The units the windows showed when the report was saved; its figures are inch-pound always.
+constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
 constexpr std::string_view kPlanHeading = "Planned Pull Results - ";
 constexpr std::string_view kFillHeading = "Fill Ratio Calculations";
@@ -179,7 +181,7 @@ void read_label(const std::string& line, std::string_view label, std::optional<s
 bool marks_a_report(std::string_view line) {
     for (const std::string_view start :
          {kFirstLine, kDescriptionLabel, kAllowableLabel, kWeightLabel, kFrictionLabel,
-          kBackTensionLabel, kPlanWords, kReverseHeading, kFillHeading}) {
+          kBackTensionLabel, kUnitsLabel, kPlanWords, kReverseHeading, kFillHeading}) {
         if (line.starts_with(start)) {
             return true;
         }
@@ -427,6 +429,10 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
     lines.emplace_back();
     lines.push_back(contents.path);
     lines.emplace_back();
+    if (contents.units_shown == UnitSystem::Metric) {
+        lines.push_back(std::string(kUnitsLabel) +
+                        std::string(unit_system_name(UnitSystem::Metric)));
+    }
     if (contents.pull_plan) {
         append_pull_plan(*contents.pull_plan, lines);
     }
@@ -467,6 +473,15 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
                             {kWeightLabel, "Cable Weight", &report.weight},
                             {kFrictionLabel, "Coefficient of Friction", &report.friction},
                             {kBackTensionLabel, "", &report.back_tension}};
+    if (line.starts_with(kUnitsLabel)) {
+        const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());
+        for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {
+            if (trimmed_blanks(name) == unit_system_name(units)) {
+                report.units_shown = units;
+            }
+        }
+        return;
+    }
     for (const Label& label : labels) {
         if (line.starts_with(label.field)) {
             *label.value = line.substr(label.field.size());

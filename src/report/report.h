@@ -67,6 +67,8 @@ struct ReportContents {
     std::string path; // the report file's full path, as chosen
     std::optional<PullPlanReport> pull_plan;
     std::optional<FillReport> fill;
+    // A label line names metric units; an inch-pound report keeps the layout it always had.
+    UnitSystem units_shown = UnitSystem::InchPound;
 };
 
 // The ownership notice of the report's second line.
@@ -92,6 +94,8 @@ struct ReadReport {
     std::optional<std::string> weight;
     std::optional<std::string> friction;
     std::optional<std::string> back_tension; // none in reports written before it was saved
+    // The units the report was saved in (its figures are inch-pound): it opens in them.
+    std::optional<UnitSystem> units_shown;
     bool has_plan = false;
     // The whole links of the plan part, numbered 1, 2, ... in order: at most kMaxLinks.
     std::vector<PullLinkTexts> links;

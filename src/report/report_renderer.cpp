@@ -166,6 +166,12 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double wi
     return lines;
 }
 
+// "(ft)", "(N)": a caption's unit in the units a figure is shown in.
+QString in_units(const char* caption, Quantity quantity, UnitSystem units) {
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(caption),
+                                         qt_text(unit_symbol(quantity, units)));
+}
+
 // The route's height along it, on the tension plot's distance scale, the vertical bends'
 // ends marked.
 void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile,
@@ -195,7 +201,7 @@ void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', axis_decimals(step)));
     }
     p.drawText(QRectF(strip.left() + 3, strip.top() + 1, strip.width(), label), Qt::AlignLeft,
-               QStringLiteral("Height (ft)"));
+               in_units("Height", Quantity::Length, profile.units));
     QPainterPath route;
     for (std::size_t i = 0; i < profile.elevation.size(); ++i) {
         const QPointF point = at(profile.elevation[i].distance, profile.elevation[i].height);
@@ -321,10 +327,11 @@ void graph(Pages& pages, const PrintedReport& report) {
     p.setPen(QPen(Qt::black, pages.pt(0.6)));
     p.drawRect(plot);
     p.drawText(QRectF(plot.left(), plot.bottom() + label + 2, plot.width(), label),
-               Qt::AlignHCenter, QStringLiteral("Distance along the route (ft)"));
+               Qt::AlignHCenter,
+               in_units("Distance along the route", Quantity::Length, report.profile.units));
     p.drawText(
         QRectF(plot.left() - pages.inch(0.6), plot.top() - label * 1.4, pages.inch(4), label),
-        Qt::AlignLeft, QStringLiteral("Tension (lbs)"));
+        Qt::AlignLeft, in_units("Tension", Quantity::Tension, report.profile.units));
 
     if (profile.allowable > 0) {
         p.setPen(QPen(kOverLimit, pages.pt(1), Qt::DashLine));
@@ -475,10 +482,10 @@ void flow(Pages& pages, const PrintedReport& report) {
     const PullPlanReport& plan = report.plan;
     QList<QPair<QString, QString>> cable{
         {QStringLiteral("Description"), qt_text(plan.description)},
-        {QStringLiteral("Allowable tension (lbs)"), qt_text(plan.allowable)},
-        {QStringLiteral("Cable weight (lbs/kft)"), qt_text(plan.weight)},
+        {in_units("Allowable tension", Quantity::Tension, report.units), qt_text(plan.allowable)},
+        {in_units("Cable weight", Quantity::Weight, report.units), qt_text(plan.weight)},
         {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)},
-        {QStringLiteral("Back tension (lbs)"), qt_text(plan.back_tension)}};
+        {in_units("Back tension", Quantity::Tension, report.units), qt_text(plan.back_tension)}};
     if (!report.lubricant.empty()) {
         cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
     }
@@ -506,6 +513,18 @@ void flow(Pages& pages, const PrintedReport& report) {
             }
         }
     }
+    // Inch-pound headings as they always were; metric ones name each column's unit.
+    const auto column_heading = [&report](const char* words, std::size_t column) {
+        const bool sidewall = column % 2 == 1;
+        if (report.units == UnitSystem::InchPound) {
+            return sidewall ? QLatin1String(words)
+                            : in_units(words, Quantity::Tension, report.units);
+        }
+        return QStringLiteral("%1 (%2)").arg(
+            QLatin1String(words),
+            qt_text(column_symbol(sidewall ? Quantity::Pressure : Quantity::Tension,
+                                  report.column_units[column])));
+    };
     std::vector<QStringList> rows;
     rows.reserve(plan.links.size());
     for (std::size_t i = 0; i < plan.links.size(); ++i) {
@@ -523,12 +542,12 @@ void flow(Pages& pages, const PrintedReport& report) {
                          "sidewall: tension leaving a bend / its length)"),
           {{QStringLiteral("Link"), 0.45, true},
            {QStringLiteral("Type"), 0.75, false},
-           {QStringLiteral("Length (ft)"), 0.8, true},
+           {in_units("Length", Quantity::Length, report.units), 0.8, true},
            {QStringLiteral("Angle (\u00b0)"), 0.65, true},
-           {QStringLiteral("Forward (lbs)"), 0.95, true},
-           {QStringLiteral("Sidewall"), 0.7, true},
-           {QStringLiteral("Reverse (lbs)"), 0.95, true},
-           {QStringLiteral("Sidewall"), 0.7, true},
+           {column_heading("Forward", 0), 0.95, true},
+           {column_heading("Sidewall", 1), 0.7, true},
+           {column_heading("Reverse", 2), 0.95, true},
+           {column_heading("Sidewall", 3), 0.7, true},
            {QStringLiteral("Limit"), 0.5, false}},
           rows, [&report](std::size_t r) {
               return r < report.over_limit.size() && report.over_limit[r];

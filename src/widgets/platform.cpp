@@ -126,6 +126,11 @@ NumberLocale DesktopPlatform::numberLocale() const {
     return number_locale_of(QLocale::system());
 }
 
+UnitSystem DesktopPlatform::localeUnits() const {
+    return QLocale::system().measurementSystem() == QLocale::MetricSystem ? UnitSystem::Metric
+                                                                          : UnitSystem::InchPound;
+}
+
 QStringList DesktopPlatform::dataFileFolders() const {
     // Installed, the data folder stands beside the program's folder (bin and share/tensora),
     // wherever the package put both.

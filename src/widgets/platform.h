@@ -5,6 +5,7 @@
 
 #include "help/system_info.h"
 #include "numbers/number_rules.h"
+#include "numbers/units.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -55,6 +56,8 @@ public:
 
     virtual QDateTime now() const = 0;
     virtual NumberLocale numberLocale() const = 0;
+    // The unit system the user's locale measures in: the default until the user chooses one.
+    virtual UnitSystem localeUnits() const = 0;
 
     // The folders searched for the cable data file, first match wins.
     virtual QStringList dataFileFolders() const = 0;
@@ -102,6 +105,7 @@ public:
     void writeSetting(const QString& section, const QString& key, const QString& value) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override;
+    UnitSystem localeUnits() const override;
     // The current folder, then the program's own folder, then the data folder installed beside
     // it (../share/tensora from the program's folder).
     QStringList dataFileFolders() const override;

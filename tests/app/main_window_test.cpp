@@ -169,7 +169,7 @@ private slots:
         for (QAction* action : main.menuBar()->actions()) {
             top << action->text();
         }
-        QCOMPARE(top, QStringList({"&File", "&Tools", "&Help"}));
+        QCOMPARE(top, QStringList({"&File", "&Tools", "&Options", "&Help"}));
 
         const auto captions = [&main](const char* menu) {
             QStringList list;
@@ -194,6 +194,76 @@ private slots:
         for (const char* separator : {"mnuToolsBar3", "mnuToolsBar0", "mnuToolsBar1", "spacer"}) {
             QVERIFY2(item(main, separator) && item(main, separator)->isSeparator(), separator);
         }
+    }
+
+    void choosingMetricSwitchesThePlannerAndIsRemembered() {
+        frmMain& main = startMain();
+        PullCalculator& planner = plannedPull();
+        planner.setDocument(QStringLiteral("plan"));
+        const QString allowable = planner.allowableBox()->text();
+        const std::vector<std::string> lengths = planner.plan().lengths();
+        const std::string forward(planner.results().forward[2]);
+        QVERIFY(item(main, "unitsInchPound")->isChecked());
+
+        item(main, "unitsMetric")->trigger();
+        QVERIFY(item(main, "unitsMetric")->isChecked());
+        QCOMPARE(planner.plan().length(0), std::string("152.4"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("0.297632788713911"));
+        QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("m"));
+        QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label14"))->text(),
+                 QStringLiteral("kg / m"));
+        // The same pull: its pounds converted, one unit for the column.
+        QCOMPARE(std::string(planner.results().forward[2]), forward);
+        const double newtons = std::stod(forward) * 4.4482216152605;
+        const QString heading = planner.findChild<QLabel*>(QStringLiteral("Label8"))->text();
+        const double shown = std::stod(std::string(planner.results().shown.forward[2]));
+        QVERIFY2(heading == (newtons > 10000 ? "Cumulative, kN" : "Cumulative, N"),
+                 qPrintable(heading));
+        QVERIFY(std::fabs(shown * (newtons > 10000 ? 1000 : 1) - newtons) <= 0.5 + newtons * 1e-9);
+        QVERIFY(!planner.isModified());
+
+        for (int i = 0; i < 9; ++i) {
+            item(main, i % 2 == 0 ? "unitsInchPound" : "unitsMetric")->trigger();
+        }
+        QCOMPARE(planner.allowableBox()->text(), allowable);
+        QVERIFY(planner.plan().lengths() == lengths);
+        QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label8"))->text(),
+                 QStringLiteral("Cumulative"));
+        QVERIFY(!planner.isModified());
+
+        item(main, "unitsMetric")->trigger();
+        fixture_.restartRegistry();
+        QCOMPARE(fixture_.registry().units(), UnitSystem::Metric);
+        PullCalculator& next = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(next.allowableBox()->text(), QStringLiteral("50"));
+        QCOMPARE(next.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("N"));
+    }
+
+    void aMetricReportHoldsInchPoundFiguresAndOpensInMetric() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        plannedPull();
+        fixture_.platform().fileNames = {path, path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray inch_pound = contents(path);
+        item(main, "unitsMetric")->trigger();
+        item(main, "SaveFile")->trigger();
+        const QByteArray metric = contents(path);
+        const QByteArray line = "Units Shown             metric\r\n";
+        QVERIFY(metric.contains(line));
+        QCOMPARE(QByteArray(metric).replace(line, ""), inch_pound);
+
+        fixture_.restartRegistry();
+        frmMain& next = startMain();
+        item(next, "unitsInchPound")->trigger();
+        fixture_.platform().fileNames = {path};
+        item(next, "Openfile")->trigger();
+        QCOMPARE(fixture_.registry().units(), UnitSystem::Metric);
+        QVERIFY(item(next, "unitsMetric")->isChecked());
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(planner.plan().length(2), std::string("91.44"));
+        QVERIFY(!planner.isModified());
     }
 
     void theSaveOptionsStartMarkedAndFlipWhenChosen() {

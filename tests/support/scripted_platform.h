@@ -26,6 +26,7 @@ public:
     void setBusy(bool busy) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
+    UnitSystem localeUnits() const override { return units; }
     QStringList dataFileFolders() const override { return dataFolders; }
     RegistryAccess& systemRegistry() override { return registry; }
     bool fileExists(const QString& path) const override { return existingFiles.contains(path); }
@@ -61,6 +62,8 @@ public:
     QList<bool> busyChanges;
     std::optional<QDateTime> clock;
     NumberLocale locale{".", ","};
+    // The locale's measurement system, the default unit system.
+    UnitSystem units = UnitSystem::InchPound;
     // Where the cable data file is looked for; none by default, as on a machine without it.
     QStringList dataFolders;
     // The system as the test sets it up: registry, files, programs on the search path, and
