@@ -2,6 +2,10 @@
 
 #include "numbers/number_rules.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
 #include <fstream>
 
 namespace tensora {
@@ -104,6 +108,41 @@ std::vector<std::string> split_at_blanks(std::string_view line) {
         }
     }
     return pieces;
+}
+
+std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal) {
+    const auto fields = cable_record_fields(line);
+    if (units == UnitSystem::InchPound || !fields) {
+        return std::string(line);
+    }
+    // The record's figures by field: area sq in, diameter in, weight lb/ft, rating lbs.
+    const std::pair<std::size_t, double> converted[] = {
+        {1, metric_per_inch_pound(Quantity::Area)},
+        {3, metric_per_inch_pound(Quantity::Diameter)},
+        {5, metric_per_inch_pound(Quantity::Weight) * 1000},
+        {7, metric_per_inch_pound(Quantity::Tension)}};
+    std::vector<std::string> shown = *fields;
+    for (const auto& [field, factor] : converted) {
+        if (!isNumberText(shown[field], NumberLocale{".", ""})) {
+            continue;
+        }
+        // Four significant digits, never fewer than the whole number (no exponent).
+        const double value = leadingValue(shown[field]) * factor;
+        const int whole_digits =
+            value >= 1 ? static_cast<int>(std::floor(std::log10(value))) + 1 : 0;
+        const int decimals = std::clamp(4 - whole_digits, 0, 9);
+        char buffer[64];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+                .ptr;
+        shown[field] =
+            locale_number_text(std::string(buffer, end), NumberLocale{std::string(decimal), ""});
+    }
+    std::string text;
+    for (const std::string& field : shown) {
+        text += text.empty() ? field : ' ' + field;
+    }
+    return text;
 }
 
 std::optional<std::vector<std::string>> cable_record_fields(std::string_view line) {

@@ -2,6 +2,8 @@
 // fourteen sections of cable records by category, and whatever follows them.
 #pragma once
 
+#include "numbers/units.h"
+
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -63,6 +65,12 @@ CableData load_cable_data(const std::vector<std::filesystem::path>& candidates);
 // coefficient, weight lb/ft, E*A, rating lbs), or nothing for a line that is not a cable
 // record: fewer than eight fields, or a weight that is not a number.
 std::optional<std::vector<std::string>> cable_record_fields(std::string_view line);
+
+// A cable line as the selection list shows it in metric: its area (mm²), diameter (mm), weight
+// (kg/m) and rating (N) converted, to four significant digits with the locale's decimal sign,
+// the other fields as the file gives them. Lines that are no cable record, and every line in
+// inch-pound units, stay as they are.
+std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal);
 
 // Splits a line at every blank, dropping the empty pieces.
 std::vector<std::string> split_at_blanks(std::string_view line);

@@ -27,16 +27,21 @@ QuickCalculatorDesign design() {
         QStringLiteral("Maximum Pulling Length"),
         QStringLiteral(" - Maximum Pull Length"),
         {"Label11", QStringLiteral("Select or Enter the Cable maximum pulling tension"), "Slider1",
-         10, 5000, 10, "Text2", QStringLiteral("10"), "Label13", QStringLiteral("lbs")},
+         10, 5000, 10, "Text2", QStringLiteral("10"), "Label13", QStringLiteral("lbs"),
+         Quantity::Tension},
         RangeInputDesign{"Label12", QStringLiteral("Select or Enter the cable weight"), "Slider2",
                          0, 500, 5, "Text3", QStringLiteral("5"), "Label14",
-                         QStringLiteral("lbs / kft")},
+                         QStringLiteral("lbs / kft"), Quantity::Weight},
         LabelDesign{"Label15", QStringLiteral("Coefficient of Friction")},
         {"Label10", QStringLiteral("Maximum Pulling Length, feet")},
         {"Label8", QStringLiteral("Maximum Length = Max tension / (cable weight * friction)")},
     };
     design.inputs_title = QStringLiteral("Manual Inputs");
     design.standard_layout = false;
+    design.result_quantity = Quantity::Length;
+    design.metric_result_title = QStringLiteral("Maximum Pulling Length, metres");
+    design.metric_formula =
+        QStringLiteral("Maximum Length = Max tension / (cable weight * 9.80665 * friction)");
     return design;
 }
 
@@ -150,7 +155,9 @@ QWidget* MaxPull::buildBottomRow() {
         details->setFocusPolicy(Qt::NoFocus);
         details->setVisible(false);
     }
-    Frame4 = new QGroupBox(QStringLiteral("Diameter Chosen"), panel);
+    Frame4 = new QGroupBox(units() == UnitSystem::Metric ? QStringLiteral("Diameter Chosen, mm")
+                                                         : QStringLiteral("Diameter Chosen"),
+                           panel);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Text5 = new QLineEdit(Frame4);
     Text5->setObjectName(QStringLiteral("Text5"));
@@ -262,7 +269,7 @@ double MaxPull::maxcalc() {
 QString MaxPull::resultText() {
     maxcalc();
     return QString::fromStdString(
-        max_pull_result_text(upperValue(), lowerValue(), frictionValue()));
+        max_pull_result_text(upperValue(), lowerValue(), frictionValue(), units()));
 }
 
 void MaxPull::handBack() {
@@ -284,11 +291,13 @@ void MaxPull::Categoryselect_Click(int row) {
     cables2choose->clear();
     Cables->setTitle(qt_text(kCablesCaption) + Categoryselect->item(row)->text());
     const CableData& library = registry().get<miscData>().data();
-    QStringList lines;
+    // Each row shows its figures in the units in use and keeps the file's line beside.
+    const std::string decimal = numberLocale().decimal;
     for (const std::string_view line : category_lines(library, Cables->title().toStdString())) {
-        lines.append(data_file_text(line));
+        auto* item = new QListWidgetItem(
+            data_file_text(cable_line_in_units(line, units(), decimal)), cables2choose);
+        item->setData(Qt::UserRole, data_file_text(line));
     }
-    cables2choose->addItems(lines);
     cable_columns_->measure();
 }
 
@@ -296,32 +305,44 @@ void MaxPull::cables2choose_Click(int row) {
     if (row < 0 || row >= cables2choose->count()) {
         return;
     }
-    const auto fields =
-        cable_record_fields(cables2choose->item(row)->text().toLatin1().toStdString());
+    const auto fields = cable_record_fields(
+        cables2choose->item(row)->data(Qt::UserRole).toString().toLatin1().toStdString());
     if (!fields) {
         platform().beep(); // an empty row or a heading: not a cable
         return;
     }
     const auto& f = *fields;
-    List1->clear();
-    for (const std::string& field : f) {
-        List1->addItem(data_file_text(field));
-    }
-    // The file's figures go into the boxes in the user's own number form, so that each box
-    // reads back the number the file gives.
-    const auto number = [this](const std::string& plain) {
-        return qt_text(locale_number_text(plain, numberLocale()));
+    showDetails(row);
+    // The file's figures (inch-pound) go into the boxes in the units shown and the user's own
+    // number form, so that each box reads back the number the file gives.
+    const auto number = [this](const std::string& plain, Quantity quantity) {
+        return qt_text(converted_text(locale_number_text(plain, numberLocale()), quantity,
+                                      UnitSystem::InchPound, units(), numberLocale()));
     };
     Text4->setText(data_file_text(f[0]));
     const double weight_per_foot = leadingValue(f[5]);
-    lowerBox()->setText(number(general_number_text(weight_per_foot * 1000)));
-    upperBox()->setText(number(f[7]));
-    Text5->setText(number(f[3]));
+    lowerBox()->setText(number(general_number_text(weight_per_foot * 1000), Quantity::Weight));
+    upperBox()->setText(number(f[7], Quantity::Tension));
+    chosen_diameter_ = qt_text(locale_number_text(f[3], numberLocale()));
+    Text5->setText(number(f[3], Quantity::Diameter));
     if (PullCalculator* planner = registry().find<PullCalculator>()) {
-        planner->setChosenCableDiameter(Text5->text());
+        planner->setChosenCableDiameter(chosen_diameter_);
     }
     if (PullCheck* check = registry().find<PullCheck>()) {
-        check->cableChosen(Text5->text());
+        check->cableChosen(chosen_diameter_);
+    }
+}
+
+void MaxPull::showDetails(int row) {
+    List1->clear();
+    const auto shown = cable_record_fields(cable_line_in_units(
+        cables2choose->item(row)->data(Qt::UserRole).toString().toLatin1().toStdString(), units(),
+        numberLocale().decimal));
+    if (!shown) {
+        return;
+    }
+    for (const std::string& field : *shown) {
+        List1->addItem(data_file_text(field));
     }
     for (int index : {6, 4, 2}) {
         delete List1->takeItem(index);
@@ -383,6 +404,23 @@ void MaxPull::closeEvent(QCloseEvent* event) {
         fill->launchFlag()->setChecked(false);
     }
     QuickCalculatorWindow::closeEvent(event);
+}
+
+void MaxPull::switchOwnUnits(UnitSystem from, UnitSystem to) {
+    Text5->setText(qt_text(switched_text(Text5->text().toStdString(), diameter_memo_,
+                                         Quantity::Diameter, from, to, numberLocale())));
+    Frame4->setTitle(to == UnitSystem::Metric ? QStringLiteral("Diameter Chosen, mm")
+                                              : QStringLiteral("Diameter Chosen"));
+    // The list shows the category's figures in the new units; the chosen row stays chosen.
+    const int chosen = cables2choose->currentRow();
+    if (const int category = Categoryselect->currentRow(); category >= 0) {
+        Categoryselect_Click(category);
+        const QSignalBlocker quiet(cables2choose);
+        cables2choose->setCurrentRow(chosen);
+        if (chosen >= 0 && List1->count() > 0) {
+            showDetails(chosen);
+        }
+    }
 }
 
 void MaxPull::hideCableSelection() {

@@ -48,8 +48,9 @@ public:
     // Leaves manual entry only, when the cable library cannot be read.
     void hideCableSelection();
 
-    // The outside diameter of the cable last chosen, in, empty before one is.
-    QString chosenDiameter() const { return Text5->text(); }
+    // The outside diameter of the cable last chosen, inches as the data file gives it (in the
+    // user's number form), empty before one is.
+    QString chosenDiameter() const { return chosen_diameter_; }
 
     // The categories offered, and the rows the cable list holds.
 
@@ -57,8 +58,13 @@ protected:
     double calculate() const override;
     QString resultText() override;
     void closeEvent(QCloseEvent* event) override;
+    void switchOwnUnits(UnitSystem from, UnitSystem to) override;
 
 private:
+    // The chosen cable's description, area, diameter, weight and rating in the units shown.
+    void showDetails(int row);
+    QString chosen_diameter_;
+    SwitchMemo diameter_memo_;
     void handBack();
     PullCalculator* launchingPlanner() const;
     QWidget* buildCables();

@@ -11,14 +11,17 @@ QuickCalculatorDesign design() {
         QStringLiteral("Tension in a Bend"),
         QStringLiteral(" - Tension in a Bend"),
         {"Label1", QStringLiteral("Select or Enter the Cable tension just before the bend"),
-         "Slider1", 10, 5000, 10, "Text2", QStringLiteral("Text2"), "Label8",
-         QStringLiteral("lbs")},
+         "Slider1", 10, 5000, 10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs"),
+         Quantity::Tension},
         RangeInputDesign{"Label2", QStringLiteral("Select or Enter the Bend Angle, in Degrees"),
                          "Slider2", 0, 180, 5, "Text3", QStringLiteral("Text3"), "Label9",
                          QStringLiteral("degrees")},
         LabelDesign{"Label3", QStringLiteral("Enter the Coefficient of Friction")},
         {"Label4", QStringLiteral("Tension Exiting Bend, lbs")},
         {"Label6", QStringLiteral("Tension = Cable Tension * e ^ ( bend radians * friction)")},
+        QStringLiteral("Inputs"),
+        Quantity::Tension,
+        QStringLiteral("Tension Exiting Bend, N"),
     };
 }
 

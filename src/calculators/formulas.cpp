@@ -26,24 +26,26 @@ double lubricant_quantity(double length, double diameter) {
     return (length * diameter) * 0.0015;
 }
 
-std::string sidewall_result_text(double tension, double bend_length) {
+std::string sidewall_result_text(double tension, double bend_length, UnitSystem units) {
     if (bend_length < 0) {
         return std::string(kNegativeInputText);
     }
     if (bend_length == 0) {
         return std::string(kNoBendLengthText);
     }
-    return wholeResultText(sidewall_pressure(tension, bend_length));
+    return wholeResultText(
+        shown_value(sidewall_pressure(tension, bend_length), Quantity::PressurePerInch, units));
 }
 
-std::string max_pull_result_text(double tension, double weight, double friction) {
+std::string max_pull_result_text(double tension, double weight, double friction, UnitSystem units) {
     if (tension < 0 || weight < 0 || friction < 0) {
         return std::string(kNegativeInputText);
     }
     if (weight == 0 || friction == 0) {
         return std::string(kUnlimitedLengthText);
     }
-    return wholeResultText(max_pull_length(tension, weight, friction));
+    return wholeResultText(
+        shown_value(max_pull_length(tension, weight, friction), Quantity::Length, units));
 }
 
 std::string lubricant_result_text(double gallons, std::string_view decimal) {

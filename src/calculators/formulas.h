@@ -2,6 +2,8 @@
 // formula has no finite answer.
 #pragma once
 
+#include "numbers/units.h"
+
 #include <string>
 #include <string_view>
 
@@ -31,8 +33,12 @@ inline constexpr std::string_view kNegativeInputText = "None: an input is negati
 
 // The result labels' texts: the result rounded down to a whole number, except where the
 // formula has no meaningful finite answer.
-std::string sidewall_result_text(double tension, double bend_length);
-std::string max_pull_result_text(double tension, double weight, double friction);
+// Inputs in inch-pound units; the figure in the units shown (N/m for the sidewall pressure, m
+// for the length).
+std::string sidewall_result_text(double tension, double bend_length,
+                                 UnitSystem units = UnitSystem::InchPound);
+std::string max_pull_result_text(double tension, double weight, double friction,
+                                 UnitSystem units = UnitSystem::InchPound);
 // Gallons with one decimal: "###.#" with the user's decimal separator.
 std::string lubricant_result_text(double gallons, std::string_view decimal);
 

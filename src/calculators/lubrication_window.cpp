@@ -1,5 +1,7 @@
 #include "calculators/lubrication_window.h"
 
+#include <QSignalBlocker>
+
 #include "widgets/qt_text.h"
 
 #include "calculators/formulas.h"
@@ -16,11 +18,16 @@ QuickCalculatorDesign design() {
         QStringLiteral("Slikko! Quantity"),
         QStringLiteral(" - Slikko! Quantity"),
         {"Label1", QStringLiteral("Select or Enter the pull length"), "Slider1", 10, 5000, 1000,
-         "Text2", QString(), "Label8", QStringLiteral("feet")},
+         "Text2", QString(), "Label8", QStringLiteral("feet"), Quantity::Length},
         std::nullopt,
         std::nullopt,
         {"Label4", QStringLiteral("Slikko! Required, Gallons")},
         {"Label6", QStringLiteral("Gallons required = 0.0015 * Length * inner diameter")},
+        QStringLiteral("Inputs"),
+        Quantity::Volume,
+        QStringLiteral("Slikko! Required, Litres"),
+        // 0.0015 gallons per foot and inch, in litres per metre and millimetre.
+        QStringLiteral("Litres required = 0.000733 * Length * inner diameter"),
     };
 }
 
@@ -35,14 +42,20 @@ Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(regis
     heading->setObjectName(QStringLiteral("Label2"));
     List1 = new QListWidget(group);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->addItems(kDiameters);
+    for (const QString& diameter : kDiameters) {
+        auto* item = new QListWidgetItem(List1);
+        item->setData(Qt::UserRole, diameter); // inches, as the design lists them
+    }
+    showDiameters();
     List1->setFixedSize(120, 96);
-    Text1 = new QLineEdit(qt_text(locale_number_text("2.0", numberLocale())), group);
+    Text1 = new QLineEdit(shownDiameter("2.0"), group);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(90);
     heading->setBuddy(Text1);
-    auto* unit = new QLabel(QStringLiteral("inches"), group);
+    auto* unit = new QLabel(
+        units() == UnitSystem::Metric ? QStringLiteral("mm") : QStringLiteral("inches"), group);
     unit->setObjectName(QStringLiteral("Label9"));
+    diameter_unit_ = unit;
     Command1 = new QPushButton(QStringLiteral("Calculate"), group);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
@@ -66,13 +79,15 @@ Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(regis
 }
 
 double Lubrication::quantitycalc() const {
-    const double diameter = read_input(Text1->text().toStdString(), numberLocale());
+    const double diameter = inch_pound_value(
+        read_input(Text1->text().toStdString(), numberLocale()), Quantity::Diameter, units());
     const double length = upperValue();
     return lubricant_quantity(length, diameter);
 }
 
 QString Lubrication::resultText() {
-    return QString::fromStdString(lubricant_result_text(quantitycalc(), numberLocale().decimal));
+    return QString::fromStdString(lubricant_result_text(
+        shown_value(quantitycalc(), Quantity::Volume, units()), numberLocale().decimal));
 }
 
 void Lubrication::Text1_Change() {
@@ -83,9 +98,29 @@ void Lubrication::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) {
         return;
     }
-    Text1->setText(
-        qt_text(locale_number_text(List1->item(row)->text().toStdString(), numberLocale())));
+    Text1->setText(shownDiameter(List1->item(row)->data(Qt::UserRole).toString().toStdString()));
     showResult();
+}
+
+QString Lubrication::shownDiameter(const std::string& inches) const {
+    return qt_text(converted_text(locale_number_text(inches, numberLocale()), Quantity::Diameter,
+                                  UnitSystem::InchPound, units(), numberLocale()));
+}
+
+void Lubrication::showDiameters() {
+    for (int row = 0; row < List1->count(); ++row) {
+        QListWidgetItem* item = List1->item(row);
+        item->setText(shownDiameter(item->data(Qt::UserRole).toString().toStdString()));
+    }
+}
+
+void Lubrication::switchOwnUnits(UnitSystem from, UnitSystem to) {
+    const QSignalBlocker quiet(Text1); // the result is shown once the length has followed
+    Text1->setText(qt_text(switched_text(Text1->text().toStdString(), diameter_memo_,
+                                         Quantity::Diameter, from, to, numberLocale())));
+    diameter_unit_->setText(to == UnitSystem::Metric ? QStringLiteral("mm")
+                                                     : QStringLiteral("inches"));
+    showDiameters();
 }
 
 void Lubrication::Command1_Click() {

@@ -26,8 +26,14 @@ public:
 protected:
     double calculate() const override { return quantitycalc(); }
     QString resultText() override;
+    void switchOwnUnits(UnitSystem from, UnitSystem to) override;
 
 private:
+    // A diameter of the design's list (inches, "2.0") as the box shows it in the units in use.
+    QString shownDiameter(const std::string& inches) const;
+    void showDiameters();
+    QLabel* diameter_unit_ = nullptr;
+    SwitchMemo diameter_memo_;
     QListWidget* List1;
     QLineEdit* Text1;
     QPushButton* Command1;

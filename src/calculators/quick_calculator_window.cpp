@@ -16,6 +16,11 @@ QFont result_font() {
 QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
                                              const QuickCalculatorDesign& design)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()),
+      result_quantity_(design.result_quantity), result_titles_{design.result_title.text,
+                                                               design.metric_result_title},
+      formulas_{design.formula.text,
+                design.metric_formula.isEmpty() ? design.formula.text : design.metric_formula},
       caption_suffix_(design.caption_suffix), inputs_(new QGroupBox(design.inputs_title, this)),
       results_(new QGroupBox(QStringLiteral("Results"), this)),
       input_grid_(new QGridLayout(inputs_)) {
@@ -27,12 +32,12 @@ QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
     const auto show = [this] { showResult(); };
     input_grid_->setHorizontalSpacing(10);
     input_grid_->setColumnStretch(0, 1);
-    upper_ = std::make_unique<RangeInput>(design.upper, platform(), show, inputs_);
+    upper_ = std::make_unique<RangeInput>(design.upper, platform(), show, inputs_, units_);
     upper_->addTo(*input_grid_, next_input_row_);
     next_input_row_ += 2;
     if (design.lower) {
         input_grid_->setRowMinimumHeight(next_input_row_, 6);
-        lower_ = std::make_unique<RangeInput>(*design.lower, platform(), show, inputs_);
+        lower_ = std::make_unique<RangeInput>(*design.lower, platform(), show, inputs_, units_);
         lower_->addTo(*input_grid_, next_input_row_ + 1);
         next_input_row_ += 3;
     }
@@ -45,9 +50,11 @@ QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
         next_input_row_ += 2;
     }
 
-    formula_ = new QLabel(design.formula.text, results_);
+    formula_ = new QLabel(formulas_[units_ == UnitSystem::Metric ? 1 : 0], results_);
     formula_->setObjectName(QLatin1String(design.formula.name));
-    result_title_ = new QLabel(design.result_title.text, results_);
+    result_title_ = new QLabel(units_ == UnitSystem::Metric ? design.metric_result_title
+                                                            : design.result_title.text,
+                               results_);
     result_title_->setObjectName(QLatin1String(design.result_title.name));
     result_title_->setFont(result_font());
     result_ = new QLabel(QStringLiteral("Label5"), results_);
@@ -124,8 +131,24 @@ void QuickCalculatorWindow::Slider2_Click() {
 }
 
 QString QuickCalculatorWindow::resultText() {
-    return QString::fromStdString(wholeResultText(calculate()));
+    const double result = calculate();
+    return QString::fromStdString(wholeResultText(
+        result_quantity_ ? shown_value(result, *result_quantity_, units_) : result));
 }
+
+void QuickCalculatorWindow::unitsChanged(UnitSystem from, UnitSystem to) {
+    units_ = to;
+    result_title_->setText(result_titles_[to == UnitSystem::Metric ? 1 : 0]);
+    formula_->setText(formulas_[to == UnitSystem::Metric ? 1 : 0]);
+    switchOwnUnits(from, to);
+    upper_->switchUnits(from, to);
+    if (lower_) {
+        lower_->switchUnits(from, to);
+    }
+    showResult();
+}
+
+void QuickCalculatorWindow::switchOwnUnits(UnitSystem, UnitSystem) {}
 
 void QuickCalculatorWindow::showResult() {
     result_->setText(resultText());

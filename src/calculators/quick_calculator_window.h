@@ -5,6 +5,7 @@
 
 #include "app/window_registry.h"
 #include "calculators/range_input.h"
+#include "widgets/unit_follower.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,12 +33,18 @@ struct QuickCalculatorDesign {
     LabelDesign result_title;
     LabelDesign formula;
     QString inputs_title = QStringLiteral("Inputs");
+    // What the result is, and its title in metric ("Straight Section Tension, N").
+    std::optional<Quantity> result_quantity = std::nullopt;
+    QString metric_result_title = {};
+    // The formula in words where metric units change it (a weight in kg/m times g); empty:
+    // the same words.
+    QString metric_formula = {};
     // A window that places its groups itself (and the friction box outside the inputs group)
     // turns this off.
     bool standard_layout = true;
 };
 
-class QuickCalculatorWindow : public RegisteredWindow<QWidget> {
+class QuickCalculatorWindow : public RegisteredWindow<QWidget>, public UnitFollower {
     Q_OBJECT
 
 public:
@@ -49,6 +56,10 @@ public:
     void Text3_Change();
     void Slider1_Click();
     void Slider2_Click();
+
+    // Converts the boxes, rescales the sliders, names the units and shows the result again.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+    UnitSystem units() const { return units_; }
 
 protected:
     QuickCalculatorWindow(WindowRegistry& registry, const QuickCalculatorDesign& design);
@@ -82,9 +93,15 @@ protected:
     // The last control of the standard tab order, for windows that add controls after it.
     QWidget* inputGroupLastFocus() const;
     NumberLocale numberLocale() const { return locale_; }
+    // A window's own boxes and captions follow a switch of units here.
+    virtual void switchOwnUnits(UnitSystem from, UnitSystem to);
 
 private:
     NumberLocale locale_;
+    UnitSystem units_;
+    std::optional<Quantity> result_quantity_;
+    QString result_titles_[2]; // inch-pound, metric
+    QString formulas_[2];
     QString caption_suffix_;
     QGroupBox* inputs_;
     QGroupBox* results_;

@@ -4,6 +4,9 @@
 #include "widgets/qt_text.h"
 
 #include <QGridLayout>
+#include <QSignalBlocker>
+
+#include <cmath>
 
 namespace tensora {
 namespace {
@@ -27,15 +30,19 @@ QLineEdit* named_box(const char* name, const QString& text, QWidget* parent) {
 } // namespace
 
 RangeInput::RangeInput(const RangeInputDesign& design, Platform& platform,
-                       std::function<void()> show_result, QWidget* parent)
+                       std::function<void()> show_result, QWidget* parent, UnitSystem units)
     : QObject(parent), heading(named_label(design.heading_name, design.heading, parent)),
       slider(new QSlider(Qt::Horizontal, parent)),
       text(named_box(design.text_name, design.design_text, parent)),
       unit(named_label(design.unit_name, design.unit, parent)), platform_(platform),
-      locale_(platform.numberLocale()), show_result_(std::move(show_result)) {
+      locale_(platform.numberLocale()), show_result_(std::move(show_result)),
+      quantity_(design.quantity), units_(quantity_ ? units : UnitSystem::InchPound),
+      design_minimum_(design.minimum), design_maximum_(design.maximum), design_unit_(design.unit) {
     slider->setObjectName(QLatin1String(design.slider_name));
-    slider->setRange(design.minimum, design.maximum);
-    slider->setValue(design.position);
+    scaleSlider();
+    const double start = quantity_ ? shown_value(design.position, *quantity_, units_)
+                                   : static_cast<double>(design.position);
+    slider->setValue(static_cast<int>(std::lround(start / step_)));
     slider->setSingleStep(1);
     slider->setPageStep(5);
     slider->setMinimumWidth(kSliderWidth);
@@ -57,25 +64,60 @@ void RangeInput::addTo(QGridLayout& grid, int row) const {
     grid.addWidget(unit, row + 1, 2);
 }
 
+void RangeInput::scaleSlider() {
+    if (units_ == UnitSystem::InchPound) {
+        step_ = 1;
+        slider->setRange(design_minimum_, design_maximum_);
+        unit->setText(design_unit_);
+        return;
+    }
+    const Quantity quantity = *quantity_;
+    const double factor = metric_per_inch_pound(quantity);
+    step_ = std::pow(10.0, std::floor(std::log10(factor)));
+    const auto position = [&](int inch_pound) {
+        return static_cast<int>(std::lround(inch_pound * factor / step_));
+    };
+    slider->setRange(position(design_minimum_), position(design_maximum_));
+    unit->setText(quantity == Quantity::Weight ? QStringLiteral("kg / m")
+                                               : qt_text(unit_symbol(quantity, units_)));
+}
+
+QString RangeInput::positionText(int position) const {
+    return qt_text(locale_number_text(general_number_text(position * step_), locale_));
+}
+
+void RangeInput::switchUnits(UnitSystem from, UnitSystem to) {
+    if (!quantity_ || from == to) {
+        return;
+    }
+    const QString converted =
+        qt_text(switched_text(text->text().toStdString(), memo_, *quantity_, from, to, locale_));
+    units_ = to;
+    const QSignalBlocker quiet(slider);
+    scaleSlider();
+    text->setText(converted); // moves the slider and shows the result
+}
+
 void RangeInput::load() {
-    text->setText(QString::number(slider->value()));
+    text->setText(positionText(slider->value()));
 }
 
 void RangeInput::textChange() {
     const std::string typed = text->text().toStdString();
     warn_about_change(platform_, text, locale_, range_input_message(typed, locale_));
     slider->setValue(
-        slider_position(read_input(typed, locale_), slider->minimum(), slider->maximum()));
+        slider_position(read_input(typed, locale_) / step_, slider->minimum(), slider->maximum()));
     show_result_();
 }
 
 void RangeInput::sliderClick() {
-    text->setText(QString::number(slider->sliderPosition()));
+    text->setText(positionText(slider->sliderPosition()));
     show_result_();
 }
 
 double RangeInput::value() const {
-    return read_input(text->text().toStdString(), locale_);
+    const double typed = read_input(text->text().toStdString(), locale_);
+    return quantity_ ? inch_pound_value(typed, *quantity_, units_) : typed;
 }
 
 FrictionInput::FrictionInput(const char* heading_name, const QString& heading_text,

@@ -29,6 +29,9 @@ struct RangeInputDesign {
     QString design_text;
     const char* unit_name;
     QString unit;
+    // What the box holds; none for a figure without units (an angle). The design values above
+    // are inch-pound; in metric the box and slider show the quantity in metric units.
+    std::optional<Quantity> quantity = std::nullopt;
 };
 
 // The text box is the input; the slider follows it and, when the user moves the slider, the
@@ -38,7 +41,8 @@ class RangeInput : public QObject {
 
 public:
     RangeInput(const RangeInputDesign& design, Platform& platform,
-               std::function<void()> show_result, QWidget* parent);
+               std::function<void()> show_result, QWidget* parent,
+               UnitSystem units = UnitSystem::InchPound);
 
     // Puts the heading on one row and the slider, box and unit on the next.
     void addTo(QGridLayout& grid, int row) const;
@@ -50,7 +54,10 @@ public:
     // A user move of the slider, by mouse or keyboard: the box takes the position, then show.
     void sliderClick();
 
+    // The box's value in inch-pound units.
     double value() const;
+    // Converts the box's text, rescales the slider and names the unit.
+    void switchUnits(UnitSystem from, UnitSystem to);
 
     QLabel* heading;
     QSlider* slider;
@@ -58,9 +65,21 @@ public:
     QLabel* unit;
 
 private:
+    // The slider's range and step for the units: inch-pound positions are the design's; a
+    // metric position is a power of ten of the metric unit near the inch-pound one.
+    void scaleSlider();
+    QString positionText(int position) const;
+
     Platform& platform_;
     NumberLocale locale_;
     std::function<void()> show_result_;
+    std::optional<Quantity> quantity_;
+    UnitSystem units_;
+    int design_minimum_;
+    int design_maximum_;
+    QString design_unit_;
+    double step_ = 1; // the box's value per slider position
+    SwitchMemo memo_;
 };
 
 // A coefficient of friction box: a warning for a text that is not a number between 0 and 1,

@@ -11,12 +11,17 @@ QuickCalculatorDesign design() {
         QStringLiteral("Sidewall Pressure"),
         QStringLiteral(" - Sidewall Pressure"),
         {"Label1", QStringLiteral("Select or Enter the Cable tension in the bend"), "Slider1", 10,
-         2500, 10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs")},
+         2500, 10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs"),
+         Quantity::Tension},
         RangeInputDesign{"Label2", QStringLiteral("Select or Enter the Bend Length"), "Slider2", 0,
-                         36, 5, "Text3", QStringLiteral("6"), "Label9", QStringLiteral("inches")},
+                         36, 5, "Text3", QStringLiteral("6"), "Label9", QStringLiteral("inches"),
+                         Quantity::Diameter},
         std::nullopt,
         {"Label4", QStringLiteral("Sidewall Pressure, lbs")},
         {"Label6", QStringLiteral("Pressure = tension in bend / bend length")},
+        QStringLiteral("Inputs"),
+        Quantity::PressurePerInch,
+        QStringLiteral("Sidewall Pressure, N/m"),
     };
 }
 
@@ -33,7 +38,7 @@ double sidewall::sidewallcalc() const {
 }
 
 QString sidewall::resultText() {
-    return QString::fromStdString(sidewall_result_text(upperValue(), lowerValue()));
+    return QString::fromStdString(sidewall_result_text(upperValue(), lowerValue(), units()));
 }
 
 } // namespace tensora

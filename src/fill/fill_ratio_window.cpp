@@ -40,10 +40,12 @@ void show_number(QLineEdit& box, const std::string& number) {
 } // namespace
 
 FillRatio::FillRatio(WindowRegistry& registry)
-    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()) {
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()) {
     setObjectName(QStringLiteral("FillRatio"));
     buildControls();
     placeControls();
+    showUnits();
     Form_Load();
 }
 
@@ -246,7 +248,66 @@ std::optional<ConduitStandardId> FillRatio::standard() const {
     return std::nullopt;
 }
 
+void FillRatio::showUnits() {
+    const bool metric = units_ == UnitSystem::Metric;
+    Label9->setText(QStringLiteral("Enter the diameter (OD) in %1 of every cable in the "
+                                   "conduit.  To remove a cable, simply click it off the list.")
+                        .arg(metric ? QStringLiteral("millimetres") : QStringLiteral("inches")));
+    maxODlabel->setText(metric ? QStringLiteral("Maximum combined pair width (mm)")
+                               : QStringLiteral("Maximum combined pair width (in)"));
+}
+
+std::vector<std::string> FillRatio::inchDiameters() const {
+    std::vector<std::string> diameters;
+    for (const QString& diameter : cableDiameters()) {
+        diameters.push_back(converted_text(diameter.toStdString(), Quantity::Diameter, units_,
+                                           UnitSystem::InchPound, locale_));
+    }
+    return diameters;
+}
+
+void FillRatio::unitsChanged(UnitSystem from, UnitSystem to) {
+    QStringList diameters;
+    for (const QString& diameter : cableDiameters()) {
+        diameters.append(
+            qt_text(converted_text(diameter.toStdString(), Quantity::Diameter, from, to, locale_)));
+    }
+    cables_->setStringList(diameters);
+    Text1->setText(qt_text(switched_text(Text1->text().toStdString(), diameter_memo_,
+                                         Quantity::Diameter, from, to, locale_)));
+    units_ = to;
+    showUnits();
+    if (const auto chosen = standard()) {
+        selectStandard(*chosen); // the sizes' diameters in the new units, then the totals
+    } else {
+        rebuildCableTotals();
+    }
+}
+
 FillReport FillRatio::report() const {
+    if (units_ == UnitSystem::Metric) {
+        // The report holds inch-pound figures, whatever the window shows.
+        FillReport report;
+        const auto chosen = standard();
+        if (chosen) {
+            report.standard = std::string(conduit_standard(*chosen).name);
+        }
+        report.count = inch_totals_.count;
+        report.diameters = inchDiameters();
+        report.total_area = inch_totals_.total_area;
+        report.pair_width_label = "Maximum combined pair width (in)";
+        report.pair_width = inch_totals_.pair_width;
+        report.preferred_max = prefMaxFill->text().toStdString();
+        if (chosen) {
+            const ConduitStandard& table = conduit_standard(*chosen);
+            for (std::size_t i = 0; i < table.sizes.size() && i < inch_rating_.sizes.size(); ++i) {
+                report.rows.push_back({std::string(table.sizes[i].trade_size),
+                                       std::string(table.sizes[i].pipe_id),
+                                       inch_rating_.sizes[i].area, inch_rating_.sizes[i].percent});
+            }
+        }
+        return report;
+    }
     FillReport report;
     if (const auto chosen = standard()) {
         report.standard = std::string(conduit_standard(*chosen).name);
@@ -280,7 +341,9 @@ void FillRatio::applyReport(const ReadReport::Fill& fill) {
     }
     QStringList diameters;
     for (const std::string& diameter : fill.diameters) {
-        diameters.append(qt_text(diameter));
+        // The report's diameters are inches: shown in the units in use.
+        diameters.append(qt_text(
+            converted_text(diameter, Quantity::Diameter, UnitSystem::InchPound, units_, locale_)));
     }
     cables_->setStringList(diameters);
     rebuildCableTotals();
@@ -332,9 +395,22 @@ void FillRatio::selectStandard(ConduitStandardId id) {
     }
     tradesize->clear();
     ID->clear();
+    const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : table.sizes) {
-        tradesize->addItem(qt_text(size.trade_size));
-        ID->addItem(qt_text(size.pipe_id));
+        // In metric a code table's sizes carry their metric designators, and every inside
+        // diameter is in millimetres (the code's own figure where it lists one).
+        const QString name =
+            metric && !size.metric.empty()
+                ? QStringLiteral("%1 (%2)").arg(qt_text(size.trade_size), qt_text(size.metric))
+                : qt_text(size.trade_size);
+        tradesize->addItem(name);
+        tradesize->item(tradesize->count() - 1)->setToolTip(name);
+        ID->addItem(!metric ? qt_text(size.pipe_id)
+                    : !size.id_mm.empty()
+                        ? qt_text(locale_number_text(size.id_mm, locale_))
+                        : qt_text(format_pattern(
+                              shown_value(leadingValue(size.pipe_id), Quantity::Diameter, units_),
+                              "#.#", locale_.decimal)));
     }
     // The cables' areas follow the table's value of pi.
     rebuildCableTotals();
@@ -370,24 +446,40 @@ void FillRatio::List1_Click(int row) {
 }
 
 void FillRatio::rebuildCableTotals() {
-    std::vector<std::string> diameters;
-    for (const QString& diameter : cableDiameters()) {
-        diameters.push_back(diameter.toStdString());
-    }
     const auto chosen = standard();
-    const CableTotals totals =
-        cable_totals(diameters, locale_, chosen ? fill_pi(conduit_standard(*chosen)) : kFillPi);
-    fill(*List2, totals.areas);
+    inch_totals_ = cable_totals(inchDiameters(), locale_,
+                                chosen ? fill_pi(conduit_standard(*chosen)) : kFillPi);
+    const CableTotals& totals = inch_totals_;
+    if (units_ == UnitSystem::Metric) {
+        // Shown in mm² and mm; the calculation goes on from the inch-pound totals.
+        const auto shown = [this](const std::string& text, Quantity quantity, const char* pattern) {
+            return isNumberText(text, locale_)
+                       ? format_pattern(shown_value(read_input(text, locale_), quantity, units_),
+                                        pattern, locale_.decimal)
+                       : text;
+        };
+        std::vector<std::string> areas;
+        for (const std::string& each : totals.areas) {
+            areas.push_back(shown(each, Quantity::Area, "#.##"));
+        }
+        fill(*List2, areas);
+        show_number(*Text2, shown(totals.total_area, Quantity::Area, "#.##"));
+        show_number(*Text3, shown(totals.pair_width, Quantity::Diameter, "#.###"));
+    } else {
+        fill(*List2, totals.areas);
+        show_number(*Text2, totals.total_area);
+        show_number(*Text3, totals.pair_width);
+    }
     Label4->setText(QString::fromStdString(totals.count));
-    show_number(*Text2, totals.total_area);
-    show_number(*Text3, totals.pair_width);
     fillcalc();
 }
 
 void FillRatio::fillcalc() {
     const std::string preferred = prefMaxFill->text().toStdString();
-    const std::string total = Text2->text().toStdString();
-    const std::string width = Text3->text().toStdString();
+    // Inch-pound: the boxes as they read; metric: the totals they show, in inch-pound units.
+    const bool metric = units_ == UnitSystem::Metric;
+    const std::string total = metric ? inch_totals_.total_area : Text2->text().toStdString();
+    const std::string width = metric ? inch_totals_.pair_width : Text3->text().toStdString();
     area->clear();
     percent->clear();
     codeColumn->clear();
@@ -396,10 +488,18 @@ void FillRatio::fillcalc() {
         return; // as designed: no table yet
     }
     const ConduitStandard& table = conduit_standard(*chosen);
-    const TableRating rating = rate_sizes(table, {preferred, total, width},
-                                          static_cast<std::size_t>(cables_->rowCount()), locale_);
+    inch_rating_ = rate_sizes(table, {preferred, total, width},
+                              static_cast<std::size_t>(cables_->rowCount()), locale_);
+    const TableRating& rating = inch_rating_;
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
-        area->addItem(QString::fromStdString(rating.sizes[i].area));
+        const ConduitSize& size = table.sizes[i];
+        area->addItem(
+            !metric ? QString::fromStdString(rating.sizes[i].area)
+            : !size.listed_area_mm2.empty()
+                ? qt_text(locale_number_text(size.listed_area_mm2, locale_))
+                : qt_text(format_pattern(shown_value(read_input(rating.sizes[i].area, locale_),
+                                                     Quantity::Area, units_),
+                                         "#.#", locale_.decimal)));
         percent->addItem(QString::fromStdString(rating.sizes[i].percent));
         codeColumn->addItem(qt_text(rating.meets_code[i] ? kMeetsText : kOverText));
     }

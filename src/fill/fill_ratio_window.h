@@ -9,6 +9,7 @@
 #include "fill/fill_ratio.h"
 #include "report/report.h"
 #include "widgets/list_controls.h"
+#include "widgets/unit_follower.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,7 +21,7 @@
 
 namespace tensora {
 
-class FillRatio : public RegisteredWindow<QWidget> {
+class FillRatio : public RegisteredWindow<QWidget>, public UnitFollower {
     Q_OBJECT
 
 public:
@@ -56,6 +57,9 @@ public:
     void applyReport(const ReadReport::Fill& fill);
     bool hasCables() const { return cables_->rowCount() > 0; }
 
+    // Converts the cables' diameters and the OD box; the tables show millimetres in metric.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,8 +71,15 @@ private:
     void rebuildCableTotals();
     void showCodeSummary(const ConduitStandard& table, const TableRating& rating);
     QStringList cableDiameters() const;
+    // The cables' diameters in inches, as the calculation and the report take them.
+    std::vector<std::string> inchDiameters() const;
+    void showUnits();
 
     NumberLocale locale_;
+    UnitSystem units_;
+    CableTotals inch_totals_;  // the totals in inch-pound units, as last calculated
+    TableRating inch_rating_;  // the sizes' inch-pound figures, as last rated
+    SwitchMemo diameter_memo_; // the OD box's text before the last switch of units
     bool shown_before_ = false;
 
     QLabel* Label9;

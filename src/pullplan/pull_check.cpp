@@ -11,6 +11,11 @@
 namespace tensora {
 namespace {
 
+// An input as the user typed it, in the units shown: its general number text.
+std::string shown_figure(double inch_pound, Quantity quantity, UnitSystem units) {
+    return general_number_text(shown_value(inch_pound, quantity, units));
+}
+
 constexpr double kDegreesPerRadian = 57.3;
 
 // The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
@@ -258,7 +263,8 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (pressed_bends > 0) {
         const int more = pressed_bends - 1;
         exceeded.push_back("Sidewall pressure exceeds " +
-                           general_number_text(inputs.sidewall_limit) + " lb/ft at link " +
+                           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs.units) +
+                           (inputs.units == UnitSystem::Metric ? " N/m" : " lb/ft") + " at link " +
                            std::to_string(first_pressed + 1) +
                            (more == 0   ? ""
                             : more == 1 ? " and at 1 more bend"
@@ -333,30 +339,31 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
 }
 
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
-                              std::vector<CheckWarning>* warnings) {
+                              std::vector<CheckWarning>* warnings, UnitSystem units) {
     const auto warn = [warnings](std::string_view box, std::string_view message) {
         if (warnings) {
             warnings->push_back({box, message});
         }
     };
-    const auto read = [&](std::string_view box, const std::string& text) {
+    const auto read = [&](std::string_view box, const std::string& text, Quantity quantity) {
         if (!isNumberText(text, locale)) {
             warn(box, kEnterNumberMessage);
         }
-        return read_input(text, locale);
+        return inch_pound_value(read_input(text, locale), quantity, units);
     };
     CheckInputs inputs;
-    inputs.conduit_id = read("conduit-id", texts.conduit_id);
-    inputs.cable_od = read("cable-od", texts.cable_od);
+    inputs.units = units;
+    inputs.conduit_id = read("conduit-id", texts.conduit_id, Quantity::Diameter);
+    inputs.cable_od = read("cable-od", texts.cable_od, Quantity::Diameter);
     inputs.cables = std::clamp(texts.cables, 1, kMostCables);
     inputs.arrangement = texts.arrangement;
-    inputs.min_clearance = read("min-clearance", texts.min_clearance);
-    inputs.sidewall_limit = read("swbp-limit", texts.sidewall_limit);
+    inputs.min_clearance = read("min-clearance", texts.min_clearance, Quantity::Diameter);
+    inputs.sidewall_limit = read("swbp-limit", texts.sidewall_limit, Quantity::Pressure);
     if (!trimmed_blanks(texts.bend_radius).empty()) {
         if (!isNumberText(texts.bend_radius, locale)) {
             warn("bend-radius", kEnterNumberMessage);
         } else if (const double radius = read_input(texts.bend_radius, locale); radius > 0) {
-            inputs.bend_radius = radius;
+            inputs.bend_radius = inch_pound_value(radius, Quantity::Length, units);
         } else {
             warn("bend-radius", kRadiusMessage);
         }
@@ -388,12 +395,27 @@ std::string tension_text(double value) {
     return text.empty() ? std::string("0") : std::string(text);
 }
 
-std::string pull_line(const std::string& max, int link, const CheckResult& result) {
+std::string pull_line(const std::string& max, int link, const CheckResult& result,
+                      ColumnUnit unit) {
     if (link < 0) {
         return "no links in the plan";
     }
-    return max + " lbs at link " + std::to_string(link + 1) + ", allowable " +
-           wholeResultText(result.allowable) + " lbs";
+    const std::string symbol = unit.units == UnitSystem::Metric
+                                   ? column_symbol(Quantity::Tension, unit)
+                                   : std::string("lbs");
+    const double allowable = shown_value(result.allowable, Quantity::Tension, unit.units);
+    return max + ' ' + symbol + " at link " + std::to_string(link + 1) + ", allowable " +
+           wholeResultText(allowable) + ' ' +
+           std::string(unit_symbol(Quantity::Tension, unit.units));
+}
+
+// A tension or pressure in a column's unit, "0" where the column leaves the cell empty.
+std::string column_figure(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    if (unit.units == UnitSystem::InchPound) {
+        return tension_text(inch_pound);
+    }
+    const std::string text = column_value_text(inch_pound, quantity, unit);
+    return text.empty() ? std::string("0") : text;
 }
 
 } // namespace
@@ -432,31 +454,56 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     texts.weight_correction = fixed_text(result.weight_correction, 4);
     texts.configuration = result.arrangement;
     texts.weight_line = texts.weight_correction + ", " + result.arrangement;
+    const UnitSystem units = inputs.units;
+    const bool metric = units == UnitSystem::Metric;
     if (result.clearance) {
-        texts.clearance = fixed_text(*result.clearance, 4);
+        texts.clearance = metric ? fixed_text(*result.clearance * kMillimetresPerInch, 2)
+                                 : fixed_text(*result.clearance, 4);
+        const std::string unit(unit_symbol(Quantity::Diameter, units));
         texts.clearance_line =
-            texts.clearance + " in, " +
+            texts.clearance + ' ' + unit + ", " +
             (*result.clearance < inputs.min_clearance ? "below the minimum of " : "minimum ") +
-            general_number_text(inputs.min_clearance) + " in";
+            shown_figure(inputs.min_clearance, Quantity::Diameter, units) + ' ' + unit;
     } else {
         texts.clearance = result.clearance_note;
         texts.clearance_line = result.clearance_note;
     }
-    texts.forward_max = tension_text(result.forward_max);
-    texts.reverse_max = tension_text(result.reverse_max);
-    texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result);
-    texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result);
+    // Both pulls in one unit, so that they compare at a glance.
+    const ColumnUnit unit =
+        column_unit(Quantity::Tension, units,
+                    std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
+    texts.forward_max = column_figure(result.forward_max, Quantity::Tension, unit);
+    texts.reverse_max = column_figure(result.reverse_max, Quantity::Tension, unit);
+    texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result, unit);
+    texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result, unit);
     return texts;
 }
 
-CheckedBendTexts bend_texts(const CheckedBend& bend) {
+ColumnUnit bend_pressure_unit(const CheckResult& result, UnitSystem units) {
+    double largest = 0;
+    for (const CheckedBend& bend : result.bends) {
+        for (const auto& pressure : {bend.forward_pressure, bend.reverse_pressure}) {
+            if (pressure && std::isfinite(*pressure)) {
+                largest = std::max(largest, std::fabs(*pressure));
+            }
+        }
+    }
+    return column_unit(Quantity::Pressure, units, largest);
+}
+
+CheckedBendTexts bend_texts(const CheckedBend& bend, ColumnUnit pressure_unit) {
     CheckedBendTexts texts;
     texts.link = std::to_string(bend.link + 1);
-    texts.radius = bend.radius ? fixed_text(*bend.radius, 4) : std::string(kAngleZeroText);
-    texts.forward_pressure =
-        bend.forward_pressure ? tension_text(*bend.forward_pressure) : std::string(kNoRadiusText);
-    texts.reverse_pressure =
-        bend.reverse_pressure ? tension_text(*bend.reverse_pressure) : std::string(kNoRadiusText);
+    texts.radius =
+        bend.radius
+            ? fixed_text(shown_value(*bend.radius, Quantity::Length, pressure_unit.units), 4)
+            : std::string(kAngleZeroText);
+    const auto pressure = [pressure_unit](const std::optional<double>& value) {
+        return value ? column_figure(*value, Quantity::Pressure, pressure_unit)
+                     : std::string(kNoRadiusText);
+    };
+    texts.forward_pressure = pressure(bend.forward_pressure);
+    texts.reverse_pressure = pressure(bend.reverse_pressure);
     return texts;
 }
 

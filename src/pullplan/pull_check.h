@@ -34,6 +34,9 @@ struct CheckInputs {
     // The conduit's area for the electrical code's fill, sq in: a code table's listed 100 %
     // area; else the circle of the inside diameter.
     std::optional<double> conduit_area;
+    // The units the inputs were typed in, and the results are written in (the figures above
+    // are inch-pound always).
+    UnitSystem units = UnitSystem::InchPound;
 };
 
 // One bend of the plan, with the corrected pull's tensions leaving it.
@@ -103,8 +106,10 @@ struct CheckWarning {
 // The inputs read by the program's number rules (a text that is not a number reads as its
 // leading number; a bend radius that is not a positive number is left out), with the
 // warning of every box that needs one.
+// Texts typed in metric units (mm, N/m, m) are read as inches, pounds per foot and feet.
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
-                              std::vector<CheckWarning>* warnings = nullptr);
+                              std::vector<CheckWarning>* warnings = nullptr,
+                              UnitSystem units = UnitSystem::InchPound);
 
 inline constexpr std::string_view kRadiusMessage =
     "Enter a bend radius above 0, or leave the box empty to take each bend's radius from its "
@@ -151,8 +156,12 @@ struct CheckedBendTexts {
 inline constexpr std::string_view kAngleZeroText = "angle 0";
 inline constexpr std::string_view kNoRadiusText = "no radius";
 
+// In the inputs' units: inch-pound as always; metric with millimetres (two decimals), newtons
+// (kN for a pair of figures past 10,000 N) and the columns' newtons per metre.
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs);
-CheckedBendTexts bend_texts(const CheckedBend& bend);
+// The bends' pressures are one column: N/m, or kN/m when any passes 10,000 N/m.
+ColumnUnit bend_pressure_unit(const CheckResult& result, UnitSystem units);
+CheckedBendTexts bend_texts(const CheckedBend& bend, ColumnUnit pressure_unit = {});
 
 // A value with a fixed number of decimals ("3.3540"); kNotFiniteText when not finite.
 std::string fixed_text(double value, int decimals);

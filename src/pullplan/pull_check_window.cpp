@@ -51,9 +51,10 @@ enum BendColumn { LinkColumn, RadiusColumn, ForwardColumn, ReverseColumn, LimitC
 
 } // namespace
 
-void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends) {
+void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends, ColumnUnit pressure_unit) {
     beginResetModel();
     bends_ = bends;
+    pressure_unit_ = pressure_unit;
     endResetModel();
 }
 
@@ -83,7 +84,7 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
     if (index.column() == LimitColumn) {
         return bend.over_limit ? QStringLiteral("over") : QString();
     }
-    const CheckedBendTexts texts = bend_texts(bend);
+    const CheckedBendTexts texts = bend_texts(bend, pressure_unit_);
     switch (index.column()) {
     case LinkColumn:
         return qt_text(texts.link);
@@ -100,13 +101,21 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
+    if (pressure_unit_.units == UnitSystem::Metric &&
+        (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
+        const QString unit = qt_text(column_symbol(Quantity::Pressure, pressure_unit_));
+        return section == RadiusColumn    ? QStringLiteral("Radius (m)")
+               : section == ForwardColumn ? QStringLiteral("Bearing, forward (%1)").arg(unit)
+                                          : QStringLiteral("Bearing, reverse (%1)").arg(unit);
+    }
     static const char* const kHeadings[Columns] = {
         "Link", "Radius (ft)", "Bearing, forward (lb/ft)", "Bearing, reverse (lb/ft)", "Limit"};
     return QString::fromLatin1(kHeadings[section]);
 }
 
 PullCheck::PullCheck(WindowRegistry& registry)
-    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()) {
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()) {
     setObjectName(QStringLiteral("PullCheck"));
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
 
@@ -152,10 +161,11 @@ PullCheck::PullCheck(WindowRegistry& registry)
     resize(920, 600);
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
-        cableOd->setText(selection->chosenDiameter());
+        cableChosen(selection->chosenDiameter());
     } else if (const PullCalculator* planner = registry.find<PullCalculator>()) {
-        cableOd->setText(planner->chosenCableDiameter());
+        cableChosen(planner->chosenCableDiameter());
     }
+    showUnits();
     recheck();
 }
 
@@ -191,21 +201,33 @@ QWidget* PullCheck::buildInputs() {
     configuration = named(new QComboBox(group), "configuration");
     configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
                              QStringLiteral("Cradled"), QStringLiteral("Diamond")});
-    minClearance =
-        named(new QLineEdit(qt_text(locale_number_text("0.5", locale_)), group), "minClearance");
-    swbpLimit = named(new QLineEdit(QStringLiteral("500"), group), "swbpLimit");
+    // The design values: 0.5 in and 500 lb/ft, or the round metric 13 mm and 7,300 N/m.
+    const bool metric = units_ == UnitSystem::Metric;
+    minClearance = named(
+        new QLineEdit(metric ? QStringLiteral("13") : qt_text(locale_number_text("0.5", locale_)),
+                      group),
+        "minClearance");
+    swbpLimit = named(new QLineEdit(metric ? QStringLiteral("7300") : QStringLiteral("500"), group),
+                      "swbpLimit");
     bendRadius = named(new QLineEdit(group), "bendRadius");
     bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
 
     form->addRow(QStringLiteral("Conduit &standard:"), conduitStandard);
     form->addRow(QStringLiteral("&Trade size:"), tradeSize);
-    form->addRow(QStringLiteral("&Inside diameter (in):"), conduitId);
-    form->addRow(QStringLiteral("Cable &outside diameter (in):"), cableOd);
+    // The captions of boxes with a unit are named, so that a switch of units renames them.
+    const auto captioned = [group, form](std::size_t at, QLineEdit* box,
+                                         std::array<QLabel*, 5>& captions) {
+        captions[at] = new QLabel(group);
+        captions[at]->setBuddy(box);
+        form->addRow(captions[at], box);
+    };
+    captioned(0, conduitId, box_captions_);
+    captioned(1, cableOd, box_captions_);
     form->addRow(QStringLiteral("&Number of cables:"), cableCount);
     form->addRow(QStringLiteral("&Configuration:"), configuration);
-    form->addRow(QStringLiteral("&Minimum clearance (in):"), minClearance);
-    form->addRow(QStringLiteral("Sidewall pressure &limit (lb/ft):"), swbpLimit);
-    form->addRow(QStringLiteral("&Bend radius, all bends (ft):"), bendRadius);
+    captioned(2, minClearance, box_captions_);
+    captioned(3, swbpLimit, box_captions_);
+    captioned(4, bendRadius, box_captions_);
     bendRadius->setMinimumWidth(
         bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
 
@@ -267,13 +289,20 @@ void PullCheck::standardChosen() {
     }
     const ConduitStandard& standard = conduit_standard(*table);
     int matching = -1; // the size whose inside diameter the box already holds
+    const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : standard.sizes) {
-        if (qt_text(locale_number_text(size.pipe_id, locale_)) == conduitId->text().trimmed()) {
+        const QString shown = shownDiameter(std::string(size.pipe_id));
+        if (shown == conduitId->text().trimmed()) {
             matching = tradeSize->count();
         }
-        tradeSize->addItem(
-            QStringLiteral("%1  (%2 in)").arg(qt_text(size.trade_size), qt_text(size.pipe_id)),
-            qt_text(size.pipe_id));
+        // In metric, a code table's sizes are named by their metric designators too.
+        QString name = qt_text(size.trade_size);
+        if (metric && !size.metric.empty()) {
+            name += QStringLiteral(" (%1)").arg(qt_text(size.metric));
+        }
+        tradeSize->addItem(metric ? QStringLiteral("%1  (%2 mm)").arg(name, shown)
+                                  : QStringLiteral("%1  (%2 in)").arg(name, qt_text(size.pipe_id)),
+                           qt_text(size.pipe_id));
     }
     tradeSize->setCurrentIndex(matching);
 }
@@ -282,8 +311,7 @@ void PullCheck::sizeChosen(int index) {
     if (index < 0) {
         return;
     }
-    conduitId->setText(
-        qt_text(locale_number_text(tradeSize->itemData(index).toString().toStdString(), locale_)));
+    conduitId->setText(shownDiameter(tradeSize->itemData(index).toString().toStdString()));
     recheck();
 }
 
@@ -297,7 +325,7 @@ void PullCheck::idTyped() {
 
 std::optional<std::string_view> PullCheck::boxWarning(std::string_view name) const {
     std::vector<CheckWarning> warnings;
-    read_check_inputs(inputTexts(), locale_, &warnings);
+    read_check_inputs(inputTexts(), locale_, &warnings, units_);
     for (const CheckWarning& warning : warnings) {
         if (warning.box == name) {
             return warning.message;
@@ -337,11 +365,54 @@ void PullCheck::planRecalculated() {
 }
 
 void PullCheck::cableChosen(const QString& diameter) {
-    cableOd->setText(diameter);
+    cableOd->setText(diameter.isEmpty() ? diameter : shownDiameter(diameter.toStdString()));
+}
+
+QString PullCheck::shownDiameter(const std::string& inches) const {
+    return qt_text(converted_text(locale_number_text(inches, locale_), Quantity::Diameter,
+                                  UnitSystem::InchPound, units_, locale_));
+}
+
+void PullCheck::showUnits() {
+    const auto caption = [this](const char* words, Quantity quantity) {
+        const bool pressure = quantity == Quantity::Pressure && units_ == UnitSystem::InchPound;
+        return QStringLiteral("%1 (%2):")
+            .arg(QLatin1String(words),
+                 pressure ? QStringLiteral("lb/ft") : qt_text(unit_symbol(quantity, units_)));
+    };
+    box_captions_[0]->setText(caption("&Inside diameter", Quantity::Diameter));
+    box_captions_[1]->setText(caption("Cable &outside diameter", Quantity::Diameter));
+    box_captions_[2]->setText(caption("&Minimum clearance", Quantity::Diameter));
+    box_captions_[3]->setText(caption("Sidewall pressure &limit", Quantity::Pressure));
+    box_captions_[4]->setText(caption("&Bend radius, all bends", Quantity::Length));
+}
+
+void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
+    const std::array<std::pair<QLineEdit*, Quantity>, 5> boxes{{{conduitId, Quantity::Diameter},
+                                                                {cableOd, Quantity::Diameter},
+                                                                {minClearance, Quantity::Diameter},
+                                                                {swbpLimit, Quantity::Pressure},
+                                                                {bendRadius, Quantity::Length}}};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [box, quantity] = boxes[i];
+        const QSignalBlocker quiet(box); // one check below, not one per box
+        box->setText(qt_text(
+            switched_text(box->text().toStdString(), box_memos_[i], quantity, from, to, locale_)));
+    }
+    units_ = to;
+    {
+        // The trade size stays chosen; only its names change.
+        const QSignalBlocker quiet(tradeSize);
+        const int size = tradeSize->currentIndex();
+        standardChosen();
+        tradeSize->setCurrentIndex(size);
+    }
+    showUnits();
+    recheck();
 }
 
 void PullCheck::recheck() {
-    inputs_ = read_check_inputs(inputTexts(), locale_);
+    inputs_ = read_check_inputs(inputTexts(), locale_, nullptr, units_);
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
         const PullPlanLinks& plan = planner->plan();
         result_ = check_pull(plan.values(), planner->calculatedSettings(), inputs_);
@@ -380,7 +451,7 @@ void PullCheck::showResult() {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
-    bends_model_->setBends(&result_.bends);
+    bends_model_->setBends(&result_.bends, bend_pressure_unit(result_, units_));
 }
 
 const ConduitSize* PullCheck::chosenSize() const {
@@ -397,10 +468,14 @@ QString PullCheck::conduitName() const {
         return {};
     }
     const ConduitStandard& standard = conduit_standard(*chosenTable());
+    const bool metric = units_ == UnitSystem::Metric;
     return qt_text(standard.name) + QStringLiteral(", trade size ") + qt_text(size->trade_size) +
-           (standard.code ? QStringLiteral(", listed area ") + qt_text(size->listed_area) +
-                                QStringLiteral(" sq in")
-                          : QString());
+           (standard.code && metric
+                ? QStringLiteral(" (metric designator %1), listed area %2 mm²")
+                      .arg(qt_text(size->metric), qt_text(size->listed_area_mm2))
+            : standard.code ? QStringLiteral(", listed area ") + qt_text(size->listed_area) +
+                                  QStringLiteral(" sq in")
+                            : QString());
 }
 
 PrintedCheck PullCheck::printedCheck() const {

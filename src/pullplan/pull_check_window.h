@@ -9,13 +9,16 @@
 #include "pullplan/plan_follower.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
+#include "widgets/unit_follower.h"
 
 #include <QAbstractTableModel>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
+#include <array>
 
 namespace tensora {
 
@@ -26,7 +29,8 @@ class CheckBendsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setBends(const std::vector<CheckedBend>* bends);
+    // The bends, their pressures in one unit and their radii in that unit system's lengths.
+    void setBends(const std::vector<CheckedBend>* bends, ColumnUnit pressure_unit = {});
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,9 +39,10 @@ public:
 
 private:
     const std::vector<CheckedBend>* bends_ = nullptr;
+    ColumnUnit pressure_unit_;
 };
 
-class PullCheck : public RegisteredWindow<QWidget>, public PlanFollower {
+class PullCheck : public RegisteredWindow<QWidget>, public PlanFollower, public UnitFollower {
     Q_OBJECT
 
 public:
@@ -45,8 +50,11 @@ public:
 
     // Checks the planner's plan as it now stands (an empty plan when no planner is loaded).
     void planRecalculated() override;
-    // Takes the outside diameter of the cable chosen in the cable selection window.
+    // Takes the outside diameter of the cable chosen in the cable selection window (inches,
+    // as the data file gives it), shown in the units in use.
     void cableChosen(const QString& diameter);
+    // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
 
     // Whether the conduit and the cable's diameter are given: only then is there a check.
     bool hasInputs() const;
@@ -71,8 +79,15 @@ private:
     void showResult();
     CheckInputTexts inputTexts() const;
     QString conduitName() const;
+    void showUnits();
+    // A diameter of the tables or the data file (inches, "0.420") as the boxes show it.
+    QString shownDiameter(const std::string& inches) const;
 
     NumberLocale locale_;
+    UnitSystem units_;
+    // What the five boxes held before the last switch of units.
+    std::array<SwitchMemo, 5> box_memos_;
+    std::array<QLabel*, 5> box_captions_{}; // inside diameter, OD, clearance, limit, radius
     CheckInputs inputs_;
     CheckResult result_;
     bool writing_id_ = false; // the trade size is writing the inside diameter

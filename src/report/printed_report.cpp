@@ -17,16 +17,30 @@ std::vector<bool> links_over_limit(const PullResults& results, double allowable)
 PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs,
                            const CheckResult& result) {
     PrintedCheck printed;
-    const std::string id = general_number_text(inputs.conduit_id);
-    printed.inputs = {
-        {"Conduit inside diameter (in)", conduit.empty() ? id : id + " (" + conduit + ")"},
-        {"Cable outside diameter (in)", general_number_text(inputs.cable_od)},
-        {"Cables", std::to_string(inputs.cables)},
-        {"Configuration", std::string(arrangement_keyword(inputs.arrangement))},
-        {"Minimum clearance (in)", general_number_text(inputs.min_clearance)},
-        {"Sidewall pressure limit (lb/ft)", general_number_text(inputs.sidewall_limit)},
-        {"Bend radius (ft)", inputs.bend_radius ? general_number_text(*inputs.bend_radius)
-                                                : "from each bend's length and angle"}};
+    const UnitSystem units = inputs.units;
+    // A caption with its unit, and a figure as typed in the units shown.
+    const auto caption = [units](const char* words, Quantity quantity) {
+        const bool pressure = quantity == Quantity::Pressure && units == UnitSystem::InchPound;
+        return std::string(words) + " (" +
+               std::string(pressure ? "lb/ft" : unit_symbol(quantity, units)) + ")";
+    };
+    const auto figure = [units](double inch_pound, Quantity quantity) {
+        return general_number_text(shown_value(inch_pound, quantity, units));
+    };
+    const std::string id = figure(inputs.conduit_id, Quantity::Diameter);
+    printed.inputs = {{caption("Conduit inside diameter", Quantity::Diameter),
+                       conduit.empty() ? id : id + " (" + conduit + ")"},
+                      {caption("Cable outside diameter", Quantity::Diameter),
+                       figure(inputs.cable_od, Quantity::Diameter)},
+                      {"Cables", std::to_string(inputs.cables)},
+                      {"Configuration", std::string(arrangement_keyword(inputs.arrangement))},
+                      {caption("Minimum clearance", Quantity::Diameter),
+                       figure(inputs.min_clearance, Quantity::Diameter)},
+                      {caption("Sidewall pressure limit", Quantity::Pressure),
+                       figure(inputs.sidewall_limit, Quantity::Pressure)},
+                      {caption("Bend radius", Quantity::Length),
+                       inputs.bend_radius ? figure(*inputs.bend_radius, Quantity::Length)
+                                          : "from each bend's length and angle"}};
     const CheckTexts texts = check_texts(result, inputs);
     printed.results = {{"Jam ratio", texts.jam_line},
                        {"Weight correction", texts.weight_line},
@@ -45,8 +59,14 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     }
     printed.ok = result.ok;
     printed.bends.reserve(result.bends.size());
+    const ColumnUnit pressure_unit = bend_pressure_unit(result, units);
+    if (units == UnitSystem::Metric) {
+        const std::string symbol = column_symbol(Quantity::Pressure, pressure_unit);
+        printed.bend_headings = {"Radius (m)", "Bearing, forward (" + symbol + ")",
+                                 "Bearing, reverse (" + symbol + ")"};
+    }
     for (const CheckedBend& bend : result.bends) {
-        printed.bends.push_back(bend_texts(bend));
+        printed.bends.push_back(bend_texts(bend, pressure_unit));
         printed.bend_over.push_back(bend.over_limit);
     }
     return printed;

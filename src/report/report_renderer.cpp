@@ -470,9 +470,9 @@ void check_section(Pages& pages, const PrintedCheck& check) {
           QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull "
                          "(\"over\": beyond the limit)"),
           {{QStringLiteral("Link"), 0.6, true},
-           {QStringLiteral("Radius (ft)"), 1.1, true},
-           {QStringLiteral("Bearing, forward (lb/ft)"), 1.7, true},
-           {QStringLiteral("Bearing, reverse (lb/ft)"), 1.7, true},
+           {qt_text(check.bend_headings[0]), 1.1, true},
+           {qt_text(check.bend_headings[1]), 1.7, true},
+           {qt_text(check.bend_headings[2]), 1.7, true},
            {QStringLiteral("Limit"), 0.6, false}},
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }

@@ -373,7 +373,17 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void everyWindowFitsA1280By720Screen_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("inch-pound") << false;
+        QTest::newRow("metric") << true;
+    }
+
     void everyWindowFitsA1280By720Screen() {
+        QFETCH(bool, metric);
+        if (metric) {
+            fixture_.registry().setUnits(UnitSystem::Metric);
+        }
         // Room left for a title bar and a window frame.
         const QSize screen(1280 - 16, 720 - 40);
         const auto fits = [&screen](QWidget& window) {

@@ -197,6 +197,26 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
+    void inMetricTheLibrarysFiguresShowConvertedAndComeBack() {
+        chooseCableA();
+        const QString result_feet = result();
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(box("Text5")->text(), QStringLiteral("12.7"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("2668.9329691563"));
+        QCOMPARE(box("Text3")->text().left(8), QStringLiteral("0.110868"));
+        QCOMPARE(rows("List1"), QStringList({"CABLE-A", "129.0", "12.70", "0.1109", "2669"}));
+        QCOMPARE(rows("cables2choose").filter(QStringLiteral("CABLE-A 129.0 ")).size(), 1);
+        QCOMPARE(child<QLabel>(*window_, "Label13")->text(), QStringLiteral("N"));
+        // The same length, in metres: the feet times 0.3048, rounded down.
+        QCOMPARE(result().toDouble(), std::floor(result_feet.toDouble() * 0.3048));
+        QCOMPARE(window_->chosenDiameter(), QStringLiteral("0.5"));
+        fixture_.registry().setUnits(UnitSystem::InchPound);
+        QCOMPARE(box("Text3")->text(), QStringLiteral("74.5"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("600"));
+        QCOMPARE(box("Text5")->text(), QStringLiteral("0.5"));
+        QCOMPARE(result(), result_feet);
+    }
+
     void aRowThatIsNotACableChangesNothingAndBeeps() {
         click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
         auto* cables = child<QListWidget>(*window_, "cables2choose");

@@ -47,6 +47,25 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
+    void inMetricTheSamePullReadsInMetresKilogramsAndNewtons() {
+        enter(QStringLiteral("1000"), QStringLiteral("200"), QStringLiteral("0.5"));
+        QCOMPARE(result(), QStringLiteral("100")); // lbs
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(box("Text2")->text(), QStringLiteral("304.8"));
+        QCOMPARE(child<QLabel>(*window_, "Label14")->text(), QStringLiteral("kg / m"));
+        QCOMPARE(child<QLabel>(*window_, "Label10")->text(),
+                 QStringLiteral("Straight Section Tension, N"));
+        QCOMPARE(result(), QStringLiteral("444")); // 100 lbf is 444.8 N, rounded down
+        // The sliders step by tenths of a metre and thousandths of a kg/m.
+        QCOMPARE(slider("Slider1")->value(), 3048);
+        QCOMPARE(slider("Slider2")->value(), 297); // 0.2976 kg/m, to its thousandths
+        slider("Slider2")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(box("Text3")->text(), QStringLiteral("0.298"));
+        fixture_.registry().setUnits(UnitSystem::InchPound);
+        QCOMPARE(box("Text2")->text(), QStringLiteral("1000"));
+        QCOMPARE(slider("Slider1")->value(), 1000);
+    }
+
     void showsTheDesignTextsOfEveryLabel() {
         const QList<QPair<const char*, const char*>> labels{
             {"Label11", "Select or Enter the straight section length"},

@@ -85,6 +85,34 @@ private slots:
         QCOMPARE(box("Text1")->text(), QString());
     }
 
+    void inMetricTheSameFillShowsMillimetresAndReportsInches() {
+        submit(QStringLiteral("0.5"));
+        submit(QStringLiteral("0.4"));
+        child<QRadioButton>(*window_, "necCode")->click(); // EMT
+        const QStringList percents = rows("percent");
+        const QStringList codes = rows("codeColumn");
+        const FillReport inches = window_->report();
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(rows("List1"), QStringList({"12.7", "10.16"}));
+        QCOMPARE(rows("percent"), percents);
+        QCOMPARE(rows("codeColumn"), codes);
+        // The code's own metric figures: designator, inside diameter, listed area.
+        QCOMPARE(rows("tradesize").value(1), QStringLiteral("3/4 (21)"));
+        QCOMPARE(rows("ID").value(1), QStringLiteral("20.9"));
+        QCOMPARE(rows("area").value(1), QStringLiteral("343"));
+        QCOMPARE(caption("maxODlabel"), QStringLiteral("Maximum combined pair width (mm)"));
+        QCOMPARE(box("Text3")->text(), QStringLiteral("22.86"));
+        const FillReport metric = window_->report();
+        QCOMPARE(metric.diameters, inches.diameters);
+        QCOMPARE(metric.total_area, inches.total_area);
+        QCOMPARE(metric.pair_width_label, inches.pair_width_label);
+        QCOMPARE(metric.rows.size(), inches.rows.size());
+        QCOMPARE(metric.rows[1].area, inches.rows[1].area);
+        QCOMPARE(metric.rows[1].pipe_id, inches.rows[1].pipe_id);
+        fixture_.registry().setUnits(UnitSystem::InchPound);
+        QCOMPARE(rows("List1"), QStringList({"0.5", "0.4"}));
+    }
+
     void anOdThatIsNotAPositiveNumberIsRefusedWithABeep() {
         for (const char* od : {"abc", "0", "-0.5"}) {
             submit(QLatin1String(od));

@@ -57,6 +57,37 @@ private slots:
         QVERIFY(fixture_.platform().messages.isEmpty());
     }
 
+    void inMetricTheSameCheckReadsInMillimetresAndNewtons() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        const QString clearance_in = text(check, "clearance");
+        const QString weight = text(check, "weightCorrection");
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("128.1938"));
+        QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("40.132"));
+        QCOMPARE(child<QComboBox>(check, "tradeSize")->currentText(),
+                 QStringLiteral("5  (128.1938 mm)"));
+        QCOMPARE(text(check, "weightCorrection"), weight); // the same physical check
+        // 3.4214 in is 86.90 mm; the minimum 0.5 in is 12.7 mm.
+        QVERIFY2(clearance_in.startsWith(QStringLiteral("3.4214 in")), qPrintable(clearance_in));
+        QCOMPARE(text(check, "clearance"), QStringLiteral("86.90 mm, minimum 12.7 mm"));
+        QVERIFY(text(check, "forwardMax").contains(QStringLiteral(" N at link ")));
+        QVERIFY2(text(check, "forwardMax").endsWith(QStringLiteral("allowable 4448 N")),
+                 qPrintable(text(check, "forwardMax")));
+        QCOMPARE(child<QTableView>(check, "bendsTable")
+                     ->model()
+                     ->headerData(1, Qt::Horizontal, Qt::DisplayRole)
+                     .toString(),
+                 QStringLiteral("Radius (m)"));
+        for (int i = 0; i < 9; ++i) {
+            fixture_.registry().setUnits(i % 2 == 0 ? UnitSystem::InchPound : UnitSystem::Metric);
+        }
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("5.047"));
+        QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("1.58"));
+        QCOMPARE(child<QLineEdit>(check, "swbpLimit")->text(), QStringLiteral("500"));
+        QCOMPARE(text(check, "clearance"), clearance_in);
+    }
+
     void aScreenReaderHearsEveryResultAndTheVerdict() {
         plannedPull();
         PullCheck& check = threeCablesInFiveInch();
