@@ -4,6 +4,8 @@
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <ostream>
 #include <tuple>
@@ -47,31 +49,47 @@ CableArrangement arrangement_value(const std::string& text) {
 
 CheckRequest parse(const std::vector<std::string>& arguments) {
     CheckRequest request;
-    request.pull = parse_pull_request(
-        arguments, "check", [&request](const std::vector<std::string>& all, std::size_t& i) {
-            const std::string& option = all[i];
-            if (option == "--conduit-id") {
-                request.texts.conduit_id = option_value(all, i);
-                request.has_conduit = true;
-            } else if (option == "--cable-od") {
-                request.texts.cable_od = option_value(all, i);
-                request.has_cable = true;
-            } else if (option == "--cables") {
-                request.texts.cables = cables_value(option_value(all, i));
-                request.has_cables = true;
-            } else if (option == "--configuration") {
-                request.texts.arrangement = arrangement_value(option_value(all, i));
-            } else if (option == "--min-clearance") {
-                request.texts.min_clearance = option_value(all, i);
-            } else if (option == "--swbp-limit") {
-                request.texts.sidewall_limit = option_value(all, i);
-            } else if (option == "--bend-radius") {
-                request.texts.bend_radius = option_value(all, i);
-            } else {
-                return false;
-            }
-            return true;
-        });
+    bool min_clearance_given = false;
+    bool limit_given = false;
+    request.pull =
+        parse_pull_request(arguments, "check",
+                           [&request, &min_clearance_given,
+                            &limit_given](const std::vector<std::string>& all, std::size_t& i) {
+                               const std::string& option = all[i];
+                               if (option == "--conduit-id") {
+                                   request.texts.conduit_id = option_value(all, i);
+                                   request.has_conduit = true;
+                               } else if (option == "--cable-od") {
+                                   request.texts.cable_od = option_value(all, i);
+                                   request.has_cable = true;
+                               } else if (option == "--cables") {
+                                   request.texts.cables = cables_value(option_value(all, i));
+                                   request.has_cables = true;
+                               } else if (option == "--configuration") {
+                                   request.texts.arrangement =
+                                       arrangement_value(option_value(all, i));
+                               } else if (option == "--min-clearance") {
+                                   request.texts.min_clearance = option_value(all, i);
+                                   min_clearance_given = true;
+                               } else if (option == "--swbp-limit") {
+                                   request.texts.sidewall_limit = option_value(all, i);
+                                   limit_given = true;
+                               } else if (option == "--bend-radius") {
+                                   request.texts.bend_radius = option_value(all, i);
+                               } else {
+                                   return false;
+                               }
+                               return true;
+                           });
+    if (request.pull.units == UnitSystem::Metric) {
+        // The round metric design values where the options are not given.
+        if (!min_clearance_given) {
+            request.texts.min_clearance = design_min_clearance_text(request.pull.units);
+        }
+        if (!limit_given) {
+            request.texts.sidewall_limit = design_sidewall_limit_text(request.pull.units);
+        }
+    }
     if (!request.pull.help) {
         for (const auto& [given, option] : {std::pair{request.has_conduit, "--conduit-id"},
                                             std::pair{request.has_cable, "--cable-od"},
@@ -84,7 +102,23 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
     return request;
 }
 
-void print_text(const CheckTexts& texts, const CheckResult& result, std::ostream& out) {
+// The units of the clearance, of both pulls' highest tensions, of a bend's radius and of its
+// pressures.
+std::array<std::string, 4> check_units(const CheckResult& result, const CheckRequest& request) {
+    const UnitSystem units = request.pull.units;
+    if (units == UnitSystem::InchPound) {
+        return {"in", "lbs", "ft", "lb/ft"};
+    }
+    const ColumnUnit tension =
+        column_unit(Quantity::Tension, units,
+                    std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
+    return {"mm", column_symbol(Quantity::Tension, tension), "m",
+            column_symbol(Quantity::Pressure, bend_pressure_unit(result, units))};
+}
+
+void print_text(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
+                std::ostream& out) {
+    const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
     out << "jam-ratio\t" << texts.jam_ratio << '\n'
         << "jam-risk\t" << texts.jam_risk << '\n'
         << "weight-correction\t" << texts.weight_correction << '\n'
@@ -93,14 +127,25 @@ void print_text(const CheckTexts& texts, const CheckResult& result, std::ostream
         << "forward-max\t" << texts.forward_max << '\n'
         << "reverse-max\t" << texts.reverse_max << '\n';
     for (const CheckedBend& bend : result.bends) {
-        const CheckedBendTexts row = bend_texts(bend);
+        const CheckedBendTexts row = bend_texts(bend, pressure);
         out << "bend\t" << row.link << '\t' << row.radius << '\t' << row.forward_pressure << '\t'
             << row.reverse_pressure << '\n';
     }
     out << "verdict\t" << texts.verdict << '\n';
+    if (request.pull.units_named) {
+        // The units of clearance, forward-max and reverse-max, and of a bend's radius and
+        // pressures.
+        out << "units";
+        for (const std::string& unit : check_units(result, request)) {
+            out << '\t' << unit;
+        }
+        out << '\n';
+    }
 }
 
-void print_json(const CheckTexts& texts, const CheckResult& result, std::ostream& out) {
+void print_json(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
+                std::ostream& out) {
+    const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
     out << "{\"jam_ratio\":" << json_string(texts.jam_ratio)
         << ",\"jam_risk\":" << json_string(texts.jam_risk)
         << ",\"weight_correction\":" << json_string(texts.weight_correction)
@@ -109,7 +154,7 @@ void print_json(const CheckTexts& texts, const CheckResult& result, std::ostream
         << ",\"forward_max\":" << json_string(texts.forward_max)
         << ",\"reverse_max\":" << json_string(texts.reverse_max) << ",\"bends\":[";
     for (std::size_t i = 0; i < result.bends.size(); ++i) {
-        const CheckedBendTexts row = bend_texts(result.bends[i]);
+        const CheckedBendTexts row = bend_texts(result.bends[i], pressure);
         out << (i ? "," : "") << "{\"link\":" << json_string(row.link)
             << ",\"radius\":" << json_string(row.radius)
             << ",\"forward_pressure\":" << json_string(row.forward_pressure)
@@ -117,7 +162,15 @@ void print_json(const CheckTexts& texts, const CheckResult& result, std::ostream
             << ",\"over_limit\":" << (result.bends[i].over_limit ? "true" : "false") << '}';
     }
     out << "],\"verdict\":" << json_string(texts.verdict)
-        << ",\"ok\":" << (result.ok ? "true" : "false") << "}\n";
+        << ",\"ok\":" << (result.ok ? "true" : "false");
+    if (request.pull.units_named) {
+        const std::array<std::string, 4> units = check_units(result, request);
+        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.pull.units))
+            << ",\"clearance\":" << json_string(units[0])
+            << ",\"tension\":" << json_string(units[1]) << ",\"radius\":" << json_string(units[2])
+            << ",\"pressure\":" << json_string(units[3]) << '}';
+    }
+    out << "}\n";
 }
 
 } // namespace
@@ -130,7 +183,8 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         return;
     }
     std::vector<CheckWarning> warnings;
-    const CheckInputs inputs = read_check_inputs(request.texts, kEnglish, &warnings);
+    const UnitSystem units = request.pull.units;
+    const CheckInputs inputs = read_check_inputs(request.texts, kEnglish, &warnings, units);
     // Without its diameters there is nothing to check.
     for (const auto& [name, text, value] :
          {std::tuple{"cable-od", &request.texts.cable_od, inputs.cable_od},
@@ -153,24 +207,21 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         err << argument_message(warning.box, text, warning.message) << '\n';
     }
 
-    std::vector<PullLinkValues> links;
-    links.reserve(request.pull.links.size());
-    for (const PullLinkTexts& link : request.pull.links) {
-        links.push_back(read_link(link, kEnglish));
-    }
     const CheckResult result =
-        check_pull(links, read_pull_settings(request.pull.settings, kEnglish), inputs);
+        check_pull(link_values(request.pull),
+                   read_pull_settings(request.pull.settings, kEnglish, units), inputs);
     if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
-        const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish);
+        const PullResults plan =
+            pullcalc(request.pull.links, request.pull.settings, kEnglish, units);
         const PrintedCheck printed = printed_check({}, inputs, result);
         write_pull_files(request.pull, plan, services, &printed);
     }
     const CheckTexts texts = check_texts(result, inputs);
     if (request.pull.json) {
-        print_json(texts, result, out);
+        print_json(texts, result, request, out);
     } else {
-        print_text(texts, result, out);
+        print_text(texts, result, request, out);
     }
 }
 

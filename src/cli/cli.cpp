@@ -24,7 +24,7 @@ namespace {
 const NumberLocale kEnglish{".", ","};
 
 constexpr std::string_view kUsage =
-    R"(Usage: tensora-cli COMMAND [ARGUMENT...] [--exact]
+    R"(Usage: tensora-cli COMMAND [ARGUMENT...] [--exact] [--units si|imperial]
 
 Commands:
   straight LENGTH WEIGHT FRICTION
@@ -55,7 +55,7 @@ not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
-       [--description TEXT] [--pdf FILE] [--csv FILE] [LINK...]
+       [--description TEXT] [--pdf FILE] [--csv FILE] [--units si|imperial] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section,
@@ -115,7 +115,7 @@ not finite prints "Out of range".
       meaning (cables that do not fit the conduit) its field says so in words. --json
       prints the same as one JSON object; --pdf adds the check to the report.
 
-  fill [--standard KEY] [--max-fill TEXT] [--code] [--json] OD...
+  fill [--standard KEY] [--max-fill TEXT] [--code] [--json] [--units si|imperial] OD...
       The fill ratio calculator: the cables' outside diameters (in) against every trade
       size of a conduit table, with a preferred maximum fill in percent (default 60). KEY
       is a written standard, sch40 (Schedule 40, the default), sdr11 or sdr135, or one of
@@ -134,6 +134,28 @@ not finite prints "Out of range".
       trade size that meets it, or "none"). --json prints the same as one JSON object (a
       code table adds its edition and each size's metric designator).
 
+Units: every command takes --units imperial (inch-pound, the default) or --units si
+(metric); arguments are read and results printed in the units chosen, and the calculation
+is the same (1 ft = 0.3048 m, 1 in = 25.4 mm, 1 lbf = 4.4482216152605 N, a weight in kg/m
+times 9.80665 m/s^2, 1 US gallon = 3.785411784 L):
+                       imperial          si
+  length, distance,    ft                m
+    radius
+  cable weight         lbs/kft           kg/m
+  tension              lbs               N (kN for a column passing 10,000 N)
+  sidewall pressure    lbs/ft            N/m (kN/m likewise)
+  diameter, clearance  in                mm
+  area                 sq in             mm^2
+  sidewall's length    in                mm (its pressure: lbs per inch | N/m)
+  lubricant            gallons           litres
+With --units si the design values become 50 N (allowable tension), 0.0075 kg/m (weight),
+13 mm (minimum clearance) and 7300 N/m (sidewall limit); a report read with --report holds
+inch-pound figures and is converted; --save-report writes inch-pound figures with a line
+naming the units; --csv stays inch-pound; --pdf prints the units chosen. With --units given,
+pull, check and fill name their units: a last line "units" (pull: the length and the four
+result columns; check: clearance, tensions, radius, pressure; fill: diameters, areas), and
+--json a "units" object.
+
 Exit status: 0 when a result was printed, 1 when it could not be written (a full disk, a
 closed pipe, a file that failed once the writing was under way: the files already written
 are named), 2 for a command line that cannot be run.
@@ -147,9 +169,12 @@ enum class Box { Range, Friction, Unchecked };
 struct Argument {
     std::string_view name;
     Box box;
+    std::optional<Quantity> quantity = std::nullopt; // none for an angle or a friction
 };
 
-double read_box(const Argument& argument, std::string_view text, std::ostream& err) {
+// The box's value in inch-pound units, read in the units given.
+double read_box(const Argument& argument, std::string_view text, UnitSystem units,
+                std::ostream& err) {
     std::optional<std::string_view> warning;
     if (argument.box == Box::Range) {
         warning = range_input_message(text, kEnglish);
@@ -159,7 +184,8 @@ double read_box(const Argument& argument, std::string_view text, std::ostream& e
     if (warning) {
         err << argument_message(argument.name, text, *warning) << '\n';
     }
-    return read_input(text, kEnglish);
+    const double typed = read_input(text, kEnglish);
+    return argument.quantity ? inch_pound_value(typed, *argument.quantity, units) : typed;
 }
 
 std::string exact_text(double value) {
@@ -177,45 +203,58 @@ using Values = std::vector<double>;
 struct Command {
     std::string_view name;
     std::vector<Argument> arguments;
+    // The result in inch-pound units from the inch-pound values.
     std::function<double(const Values&)> calculate;
-    // The result label's text.
-    std::function<std::string(const Values&)> shown;
+    // The result label's text, in the units given.
+    std::function<std::string(const Values&, UnitSystem)> shown;
     // Whether the label shows a clear text instead of a number (no meaningful answer); that
     // text is printed with --exact as well.
     std::function<bool(const Values&)> no_number = [](const Values&) { return false; };
+    Quantity result = Quantity::Tension;
 };
 
 std::vector<Command> commands() {
     const auto whole = [](const auto& formula) {
-        return [formula](const Values& v) { return wholeResultText(formula(v)); };
+        return [formula](const Values& v, UnitSystem units) {
+            return wholeResultText(shown_value(formula(v), Quantity::Tension, units));
+        };
     };
     const auto straight = [](const Values& v) {
         return straight_section_tension(v[0], v[1], v[2]);
     };
     const auto bend = [](const Values& v) { return bend_exit_tension(v[0], v[1], v[2]); };
-    const Argument length{"length", Box::Range};
-    const Argument weight{"weight", Box::Range};
-    const Argument tension{"tension", Box::Range};
+    const Argument length{"length", Box::Range, Quantity::Length};
+    const Argument weight{"weight", Box::Range, Quantity::Weight};
+    const Argument tension{"tension", Box::Range, Quantity::Tension};
     const Argument friction{"friction", Box::Friction};
+    const auto never = [](const Values&) { return false; };
     return {
         {"straight", {length, weight, friction}, straight, whole(straight)},
         {"bend", {tension, {"angle", Box::Range}, friction}, bend, whole(bend)},
+        // The sidewall calculator's bend length is in inches (mm), its pressure per inch.
         {"sidewall",
-         {tension, length},
+         {tension, {"length", Box::Range, Quantity::Diameter}},
          [](const Values& v) { return sidewall_pressure(v[0], v[1]); },
-         [](const Values& v) { return sidewall_result_text(v[0], v[1]); },
-         [](const Values& v) { return v[1] <= 0; }},
+         [](const Values& v, UnitSystem units) { return sidewall_result_text(v[0], v[1], units); },
+         [](const Values& v) { return v[1] <= 0; },
+         Quantity::PressurePerInch},
         {"maxpull",
          {tension, weight, friction},
          [](const Values& v) { return max_pull_length(v[0], v[1], v[2]); },
-         [](const Values& v) { return max_pull_result_text(v[0], v[1], v[2]); },
-         [](const Values& v) { return v[0] < 0 || v[1] <= 0 || v[2] <= 0; }},
+         [](const Values& v, UnitSystem units) {
+             return max_pull_result_text(v[0], v[1], v[2], units);
+         },
+         [](const Values& v) { return v[0] < 0 || v[1] <= 0 || v[2] <= 0; },
+         Quantity::Length},
         {"lube",
-         {length, {"diameter", Box::Unchecked}},
+         {length, {"diameter", Box::Unchecked, Quantity::Diameter}},
          [](const Values& v) { return lubricant_quantity(v[0], v[1]); },
-         [](const Values& v) {
-             return lubricant_result_text(lubricant_quantity(v[0], v[1]), ".");
-         }},
+         [](const Values& v, UnitSystem units) {
+             return lubricant_result_text(
+                 shown_value(lubricant_quantity(v[0], v[1]), Quantity::Volume, units), ".");
+         },
+         never,
+         Quantity::Volume},
     };
 }
 
@@ -278,6 +317,14 @@ int written(std::ostream& out, std::ostream& err) {
 }
 
 } // namespace
+
+UnitSystem units_value(std::string_view value) {
+    if (const auto units = unit_system_by_key(value)) {
+        return *units;
+    }
+    throw CliRefusal{"tensora-cli: " +
+                     argument_message("units", value, "not a unit system (si or imperial)")};
+}
 
 std::string_view cli_usage() {
     return kUsage;
@@ -369,14 +416,27 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         return written(out, err);
     }
     bool exact = false;
+    UnitSystem units = UnitSystem::InchPound;
     std::vector<std::string_view> words;
-    for (const std::string& argument : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (is_help_option(argument)) {
-            out << kUsage; // the quick commands take no option values: any place is an option's
+            out << kUsage; // --units is the quick commands' one option with a value
             return written(out, err);
         }
         if (argument == "--exact") {
             exact = true;
+        } else if (argument == "--units") {
+            if (i + 1 >= arguments.size()) {
+                err << "tensora-cli: --units needs a value\n";
+                return 2;
+            }
+            try {
+                units = units_value(arguments[++i]);
+            } catch (const CliRefusal& refusal) {
+                err << refusal.message << '\n';
+                return 2;
+            }
         } else {
             words.emplace_back(argument);
         }
@@ -400,10 +460,13 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
     }
     std::vector<double> values;
     for (std::size_t i = 0; i < command->arguments.size(); ++i) {
-        values.push_back(read_box(command->arguments[i], words[i + 1], err));
+        values.push_back(read_box(command->arguments[i], words[i + 1], units, err));
     }
     const bool exact_number = exact && !command->no_number(values);
-    out << (exact_number ? exact_text(command->calculate(values)) : command->shown(values)) << '\n';
+    out << (exact_number
+                ? exact_text(shown_value(command->calculate(values), command->result, units))
+                : command->shown(values, units))
+        << '\n';
     return written(out, err);
 }
 

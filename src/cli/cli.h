@@ -3,6 +3,8 @@
 // them; the windows' warnings go to the error stream, each naming its argument.
 #pragma once
 
+#include "numbers/units.h"
+
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -37,6 +39,10 @@ struct CliRefusal {
 struct CliFailure {
     std::string message;
 };
+
+// The value of --units: "si" (metric) or "imperial" (inch-pound, the default); anything else
+// cannot be run.
+UnitSystem units_value(std::string_view value);
 
 // The text --help prints.
 std::string_view cli_usage();

@@ -20,6 +20,8 @@ struct FillRequest {
     bool json = false;
     bool code = false; // the code's fill limit as a fifth column and two lines
     bool help = false;
+    UnitSystem units = UnitSystem::InchPound; // of the ODs given and of the figures printed
+    bool units_named = false;
 };
 
 // "sch40, sdr11, ..., pvc-a or pvc-eb": every key the command takes.
@@ -61,6 +63,9 @@ FillRequest parse(const std::vector<std::string>& arguments) {
             request.json = true;
         } else if (argument == "--code") {
             request.code = true;
+        } else if (argument == "--units") {
+            request.units = units_value(value());
+            request.units_named = true;
         } else if (argument.starts_with("--")) {
             throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
                              " for fill"};
@@ -102,15 +107,21 @@ std::string code_smallest(const ConduitStandard& standard, const TableRating& ra
                : std::string("none");
 }
 
+// An inch-pound figure of the rating in the request's units.
+std::string shown(const FillRequest& request, const std::string& figure, Quantity quantity) {
+    return shown_total(figure, quantity, request.units, kEnglish);
+}
+
 void print_text(const FillRequest& request, const ConduitStandard& standard,
                 const TableRating& rating, std::ostream& out) {
     const CableTotals& totals = rating.totals;
     out << "cables\t" << totals.count << '\n'
-        << "total-area\t" << totals.total_area << '\n'
-        << "pair-width\t" << totals.pair_width << '\n';
+        << "total-area\t" << shown(request, totals.total_area, Quantity::Area) << '\n'
+        << "pair-width\t" << shown(request, totals.pair_width, Quantity::Diameter) << '\n';
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = standard.sizes[i];
-        out << size.trade_size << '\t' << size.pipe_id << '\t' << rating.sizes[i].area << '\t'
+        out << size.trade_size << '\t' << shown_pipe_id(size, request.units, kEnglish) << '\t'
+            << shown_size_area(size, rating.sizes[i].area, request.units, kEnglish) << '\t'
             << rating.sizes[i].percent;
         if (request.code) {
             out << '\t' << code_column(rating, i);
@@ -120,6 +131,11 @@ void print_text(const FillRequest& request, const ConduitStandard& standard,
     if (request.code) {
         out << "code-limit\t" << rating.code_limit << '\n'
             << "code-smallest\t" << code_smallest(standard, rating) << '\n';
+    }
+    if (request.units_named) {
+        // The units of the ODs, the areas and the pipe IDs.
+        const bool metric = request.units == UnitSystem::Metric;
+        out << "units\t" << (metric ? "mm\tmm²" : "in\tsq in") << '\n';
     }
 }
 
@@ -136,19 +152,21 @@ void print_json(const FillRequest& request, const std::vector<std::string>& diam
     }
     out << "],\"areas\":[";
     for (std::size_t i = 0; i < totals.areas.size(); ++i) {
-        out << (i ? "," : "") << json_string(totals.areas[i]);
+        out << (i ? "," : "") << json_string(shown(request, totals.areas[i], Quantity::Area));
     }
     out << "],\"cables\":" << json_string(totals.count)
-        << ",\"total_area\":" << json_string(totals.total_area)
-        << ",\"pair_width\":" << json_string(totals.pair_width) << ",\"sizes\":[";
+        << ",\"total_area\":" << json_string(shown(request, totals.total_area, Quantity::Area))
+        << ",\"pair_width\":" << json_string(shown(request, totals.pair_width, Quantity::Diameter))
+        << ",\"sizes\":[";
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = standard.sizes[i];
         out << (i ? "," : "") << "{\"trade_size\":" << json_string(size.trade_size);
         if (standard.code) {
             out << ",\"metric_designator\":" << json_string(size.metric);
         }
-        out << ",\"pipe_id\":" << json_string(size.pipe_id)
-            << ",\"area\":" << json_string(rating.sizes[i].area)
+        out << ",\"pipe_id\":" << json_string(shown_pipe_id(size, request.units, kEnglish))
+            << ",\"area\":"
+            << json_string(shown_size_area(size, rating.sizes[i].area, request.units, kEnglish))
             << ",\"percent\":" << json_string(rating.sizes[i].percent);
         if (request.code) {
             out << ",\"code\":" << json_string(code_column(rating, i));
@@ -159,6 +177,12 @@ void print_json(const FillRequest& request, const std::vector<std::string>& diam
     if (request.code) {
         out << ",\"code_limit\":" << json_string(std::to_string(rating.code_limit))
             << ",\"code_smallest\":" << json_string(code_smallest(standard, rating));
+    }
+    if (request.units_named) {
+        const bool metric = request.units == UnitSystem::Metric;
+        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
+            << ",\"diameter\":" << json_string(metric ? "mm" : "in")
+            << ",\"area\":" << json_string(metric ? "mm²" : "sq in") << '}';
     }
     out << "}\n";
 }
@@ -177,7 +201,13 @@ void run_fill_command(const std::vector<std::string>& arguments, std::ostream& o
         err << argument_message("max-fill", request.max_fill, kEnterNumberMessage) << '\n';
     }
     const ConduitStandard& standard = conduit_standard(request.standard);
-    const TableRating rating = rate_table(standard, diameters, request.max_fill, kEnglish);
+    // The ODs given in millimetres are rated as inches.
+    std::vector<std::string> inches;
+    for (const std::string& diameter : diameters) {
+        inches.push_back(converted_text(diameter, Quantity::Diameter, request.units,
+                                        UnitSystem::InchPound, kEnglish));
+    }
+    const TableRating rating = rate_table(standard, inches, request.max_fill, kEnglish);
     if (request.json) {
         print_json(request, diameters, standard, rating, out);
     } else {

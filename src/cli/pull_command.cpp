@@ -236,6 +236,9 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
             plan_file = option_value(arguments, i);
         } else if (argument == "--json") {
             request.json = true;
+        } else if (argument == "--units") {
+            request.units = units_value(option_value(arguments, i));
+            request.units_named = true;
         } else if (argument.starts_with("--")) {
             if (!more || !more(arguments, i)) {
                 throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
@@ -247,6 +250,39 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     }
     if (report_file) {
         read_report_option(*report_file, request, given);
+    }
+    // Without an option or a report, a metric pull starts from the round metric design values.
+    const auto is_given_option = [&given](std::string_view option) {
+        return std::find(given.begin(), given.end(), option) != given.end();
+    };
+    if (!report_file && request.units == UnitSystem::Metric) {
+        if (!is_given_option("--allowable")) {
+            request.settings.allowable = design_allowable_text(request.units);
+        }
+        if (!is_given_option("--weight")) {
+            request.settings.weight = design_weight_text(request.units);
+        }
+    }
+    // Options and links are given in the units asked for; a report's figures are inch-pound.
+    if (report_file && request.units != UnitSystem::InchPound) {
+        const auto shown = [&request](std::string& text, Quantity quantity) {
+            text = converted_text(text, quantity, UnitSystem::InchPound, request.units, kEnglish);
+        };
+        for (PullLinkTexts& link : request.links) {
+            shown(link.length, Quantity::Length);
+        }
+        const auto is_given = [&given](std::string_view option) {
+            return std::find(given.begin(), given.end(), option) != given.end();
+        };
+        if (!is_given("--allowable")) {
+            shown(request.settings.allowable, Quantity::Tension);
+        }
+        if (!is_given("--weight")) {
+            shown(request.settings.weight, Quantity::Weight);
+        }
+        if (!is_given("--back-tension")) {
+            shown(request.settings.back_tension, Quantity::Tension);
+        }
     }
     if (plan_file) {
         read_plan_file(*plan_file, request.links);
@@ -309,32 +345,73 @@ std::string json_number(double value) {
     return std::string(buffer, end);
 }
 
+// The four result columns as the request's units show them.
+struct ShownColumns {
+    const TextColumn& forward;
+    const TextColumn& forward_sidewall;
+    const TextColumn& reverse;
+    const TextColumn& reverse_sidewall;
+};
+
+ShownColumns shown_columns(const PullRequest& request, const PullResults& results) {
+    if (request.units == UnitSystem::Metric) {
+        const PullResults::Shown& s = results.shown;
+        return {s.forward, s.forward_sidewall, s.reverse, s.reverse_sidewall};
+    }
+    return {results.forward, results.forward_sidewall, results.reverse, results.reverse_sidewall};
+}
+
+// The units of the length column and of the four result columns.
+std::array<std::string, 5> column_units(const PullRequest& request, const PullResults& results) {
+    if (request.units == UnitSystem::InchPound) {
+        return {"ft", "lbs", "lbs/ft", "lbs", "lbs/ft"};
+    }
+    const PullResults::Shown& s = results.shown;
+    return {"m", column_symbol(Quantity::Tension, s.forward_unit),
+            column_symbol(Quantity::Pressure, s.forward_sidewall_unit),
+            column_symbol(Quantity::Tension, s.reverse_unit),
+            column_symbol(Quantity::Pressure, s.reverse_sidewall_unit)};
+}
+
 void print_text(const PullRequest& request, const PullResults& results, std::ostream& out) {
+    const ShownColumns columns = shown_columns(request, results);
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
         out << link.number << '\t' << link.type << '\t' << link.length << '\t' << link.angle << '\t'
-            << results.forward[i] << '\t' << results.forward_sidewall[i] << '\t'
-            << results.reverse[i] << '\t' << results.reverse_sidewall[i] << '\n';
+            << columns.forward[i] << '\t' << columns.forward_sidewall[i] << '\t'
+            << columns.reverse[i] << '\t' << columns.reverse_sidewall[i] << '\n';
     }
     out << "forward-percent\t" << results.forward_percent << '\n'
         << "reverse-percent\t" << results.reverse_percent << '\n'
         << "bars\t" << (results.bars_visible ? "shown" : "hidden") << '\n'
         << "caption\t" << results.caption << '\n';
+    if (request.units_named) {
+        // The units of the link lines' length and result columns, in their order.
+        out << "units";
+        for (const std::string& unit : column_units(request, results)) {
+            out << '\t' << unit;
+        }
+        out << '\n';
+    }
 }
 
 void print_json(const PullRequest& request, const PullResults& results, std::ostream& out) {
+    const ShownColumns columns = shown_columns(request, results);
+    const auto tension = [&request](double pounds) {
+        return json_number(shown_value(pounds, Quantity::Tension, request.units));
+    };
     out << "{\"links\":[";
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
         out << (i ? "," : "") << "{\"number\":" << json_string(link.number)
             << ",\"type\":" << json_string(link.type) << ",\"length\":" << json_string(link.length)
             << ",\"angle\":" << json_string(link.angle)
-            << ",\"forward\":" << json_string(results.forward[i])
-            << ",\"forward_sidewall\":" << json_string(results.forward_sidewall[i])
-            << ",\"reverse\":" << json_string(results.reverse[i])
-            << ",\"reverse_sidewall\":" << json_string(results.reverse_sidewall[i])
-            << ",\"forward_tension\":" << json_number(results.forward_tension[i])
-            << ",\"reverse_tension\":" << json_number(results.reverse_tension[i]);
+            << ",\"forward\":" << json_string(columns.forward[i])
+            << ",\"forward_sidewall\":" << json_string(columns.forward_sidewall[i])
+            << ",\"reverse\":" << json_string(columns.reverse[i])
+            << ",\"reverse_sidewall\":" << json_string(columns.reverse_sidewall[i])
+            << ",\"forward_tension\":" << tension(results.forward_tension[i])
+            << ",\"reverse_tension\":" << tension(results.reverse_tension[i]);
         if (results.elevation) {
             // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.
             out << ",\"inclined\":" << (link.inclined ? "true" : "false")
@@ -348,36 +425,61 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
     out << "],\"forward_percent\":" << results.forward_percent
         << ",\"reverse_percent\":" << results.reverse_percent
         << ",\"bars\":" << (results.bars_visible ? "\"shown\"" : "\"hidden\"")
-        << ",\"caption\":" << json_string(results.caption) << "}\n";
+        << ",\"caption\":" << json_string(results.caption);
+    if (request.units_named) {
+        const std::array<std::string, 5> units = column_units(request, results);
+        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
+            << ",\"length\":" << json_string(units[0]) << ",\"forward\":" << json_string(units[1])
+            << ",\"forward_sidewall\":" << json_string(units[2])
+            << ",\"reverse\":" << json_string(units[3])
+            << ",\"reverse_sidewall\":" << json_string(units[4])
+            << ",\"tension\":" << json_string(unit_symbol(Quantity::Tension, request.units)) << '}';
+    }
+    out << "}\n";
 }
 
-// The plan's texts as the report holds them.
-PullPlanReport plan_report(const PullRequest& request, const PullResults& results) {
+// The plan's texts as the report holds them (inch-pound, whatever the units given), or as
+// the PDF shows them (`shown`: in the units given).
+PullPlanReport plan_report(const PullRequest& request, const PullResults& results,
+                           bool shown = false) {
+    const UnitSystem to = shown ? request.units : UnitSystem::InchPound;
+    const auto in_units = [&request, to](const std::string& text, Quantity quantity) {
+        return converted_text(text, quantity, request.units, to, kEnglish);
+    };
     PullPlanReport plan{request.description,
-                        request.settings.allowable,
-                        request.settings.weight,
+                        in_units(request.settings.allowable, Quantity::Tension),
+                        in_units(request.settings.weight, Quantity::Weight),
                         request.settings.friction,
                         results.caption,
                         {},
-                        request.settings.back_tension};
+                        in_units(request.settings.back_tension, Quantity::Tension)};
+    const bool metric = to == UnitSystem::Metric;
+    const PullResults::Shown& m = results.shown;
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
         plan.links.push_back(
-            {link.number, link.type, link.length, link.angle, std::string(results.forward[i]),
-             std::string(results.forward_sidewall[i]), std::string(results.reverse[i]),
-             std::string(results.reverse_sidewall[i]), link.inclined});
+            {link.number, link.type, in_units(link.length, Quantity::Length), link.angle,
+             std::string(metric ? m.forward[i] : results.forward[i]),
+             std::string(metric ? m.forward_sidewall[i] : results.forward_sidewall[i]),
+             std::string(metric ? m.reverse[i] : results.reverse[i]),
+             std::string(metric ? m.reverse_sidewall[i] : results.reverse_sidewall[i]),
+             link.inclined});
     }
     return plan;
 }
+
+} // namespace
 
 std::vector<PullLinkValues> link_values(const PullRequest& request) {
     std::vector<PullLinkValues> values;
     values.reserve(request.links.size());
     for (const PullLinkTexts& link : request.links) {
-        values.push_back(read_link(link, kEnglish));
+        values.push_back(read_link(link, kEnglish, request.units));
     }
     return values;
 }
+
+namespace {
 
 // The report for people, as the PDF shows it.
 PrintedReport printed_report(const PullRequest& request, const PullResults& results,
@@ -385,16 +487,21 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     PrintedReport printed;
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
-    printed.plan = plan_report(request, results);
+    printed.plan = plan_report(request, results, true);
+    printed.units = request.units;
+    const PullResults::Shown& shown = results.shown;
+    printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,
+                            shown.reverse_sidewall_unit};
     printed.forward_share = results.forward_share;
     printed.reverse_share = results.reverse_share;
-    const PullSettings settings = read_pull_settings(request.settings, kEnglish);
+    const PullSettings settings = read_pull_settings(request.settings, kEnglish, request.units);
     printed.over_limit = links_over_limit(results, settings.allowable);
     std::vector<std::string> angles;
     for (const PullLinkTexts& link : request.links) {
         angles.push_back(link.angle);
     }
     printed.profile = tension_profile({link_values(request), angles, settings, results});
+    convert_profile(printed.profile, request.units, ".");
     if (check) {
         printed.check = *check;
     }
@@ -426,7 +533,7 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
                 path = *request.save_report;
             }
             return std::optional<std::string>(
-                report_text({path.string(), plan_report(request, results), {}}));
+                report_text({path.string(), plan_report(request, results), {}, request.units}));
         });
     }
     if (request.pdf) {
@@ -490,7 +597,7 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
         err << note << '\n';
     }
     warn_pull_settings(request.settings, err);
-    const PullResults results = pullcalc(request.links, request.settings, kEnglish);
+    const PullResults results = pullcalc(request.links, request.settings, kEnglish, request.units);
     write_pull_files(request, results, services);
     if (request.json) {
         print_json(request, results, out);

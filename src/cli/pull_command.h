@@ -28,6 +28,10 @@ struct PullRequest {
     std::vector<std::string> notes;
     bool json = false;
     bool help = false;
+    // The units of the options, links and results (--units); the output names them only when
+    // --units was given, so that a script that never asked keeps its output.
+    UnitSystem units = UnitSystem::InchPound;
+    bool units_named = false;
 };
 
 // An option of a command built on `pull` that `pull` does not have: given the arguments and
@@ -43,6 +47,9 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
 // The value of the option at `place` (moving the place on to it); refused when missing or
 // holding a tab or line break.
 const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& place);
+
+// The links as the calculation reads them, in the request's units.
+std::vector<PullLinkValues> link_values(const PullRequest& request);
 
 // The planner's warnings for the cable boxes, on the error stream.
 void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err);

@@ -158,4 +158,36 @@ TableRating rate_table(const ConduitStandard& table, const std::vector<std::stri
     return rated;
 }
 
+std::string shown_pipe_id(const ConduitSize& size, UnitSystem units, const NumberLocale& locale) {
+    if (units == UnitSystem::InchPound) {
+        return std::string(size.pipe_id);
+    }
+    if (!size.id_mm.empty()) {
+        return locale_number_text(size.id_mm, locale);
+    }
+    return format_pattern(shown_value(leadingValue(size.pipe_id), Quantity::Diameter, units), "#.#",
+                          locale.decimal);
+}
+
+std::string shown_size_area(const ConduitSize& size, const std::string& area, UnitSystem units,
+                            const NumberLocale& locale) {
+    if (units == UnitSystem::InchPound) {
+        return area;
+    }
+    if (!size.listed_area_mm2.empty()) {
+        return locale_number_text(size.listed_area_mm2, locale);
+    }
+    return format_pattern(shown_value(read_input(area, locale), Quantity::Area, units), "#.#",
+                          locale.decimal);
+}
+
+std::string shown_total(const std::string& inch_pound, Quantity quantity, UnitSystem units,
+                        const NumberLocale& locale) {
+    if (units == UnitSystem::InchPound || !isNumberText(inch_pound, locale)) {
+        return inch_pound;
+    }
+    return format_pattern(shown_value(read_input(inch_pound, locale), quantity, units),
+                          quantity == Quantity::Area ? "#.##" : "#.###", locale.decimal);
+}
+
 } // namespace tensora

@@ -405,12 +405,7 @@ void FillRatio::selectStandard(ConduitStandardId id) {
                 : qt_text(size.trade_size);
         tradesize->addItem(name);
         tradesize->item(tradesize->count() - 1)->setToolTip(name);
-        ID->addItem(!metric ? qt_text(size.pipe_id)
-                    : !size.id_mm.empty()
-                        ? qt_text(locale_number_text(size.id_mm, locale_))
-                        : qt_text(format_pattern(
-                              shown_value(leadingValue(size.pipe_id), Quantity::Diameter, units_),
-                              "#.#", locale_.decimal)));
+        ID->addItem(qt_text(shown_pipe_id(size, units_, locale_)));
     }
     // The cables' areas follow the table's value of pi.
     rebuildCableTotals();
@@ -452,19 +447,13 @@ void FillRatio::rebuildCableTotals() {
     const CableTotals& totals = inch_totals_;
     if (units_ == UnitSystem::Metric) {
         // Shown in mm² and mm; the calculation goes on from the inch-pound totals.
-        const auto shown = [this](const std::string& text, Quantity quantity, const char* pattern) {
-            return isNumberText(text, locale_)
-                       ? format_pattern(shown_value(read_input(text, locale_), quantity, units_),
-                                        pattern, locale_.decimal)
-                       : text;
-        };
         std::vector<std::string> areas;
         for (const std::string& each : totals.areas) {
-            areas.push_back(shown(each, Quantity::Area, "#.##"));
+            areas.push_back(shown_total(each, Quantity::Area, units_, locale_));
         }
         fill(*List2, areas);
-        show_number(*Text2, shown(totals.total_area, Quantity::Area, "#.##"));
-        show_number(*Text3, shown(totals.pair_width, Quantity::Diameter, "#.###"));
+        show_number(*Text2, shown_total(totals.total_area, Quantity::Area, units_, locale_));
+        show_number(*Text3, shown_total(totals.pair_width, Quantity::Diameter, units_, locale_));
     } else {
         fill(*List2, totals.areas);
         show_number(*Text2, totals.total_area);
@@ -493,13 +482,7 @@ void FillRatio::fillcalc() {
     const TableRating& rating = inch_rating_;
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = table.sizes[i];
-        area->addItem(
-            !metric ? QString::fromStdString(rating.sizes[i].area)
-            : !size.listed_area_mm2.empty()
-                ? qt_text(locale_number_text(size.listed_area_mm2, locale_))
-                : qt_text(format_pattern(shown_value(read_input(rating.sizes[i].area, locale_),
-                                                     Quantity::Area, units_),
-                                         "#.#", locale_.decimal)));
+        area->addItem(qt_text(shown_size_area(size, rating.sizes[i].area, units_, locale_)));
         percent->addItem(QString::fromStdString(rating.sizes[i].percent));
         codeColumn->addItem(qt_text(rating.meets_code[i] ? kMeetsText : kOverText));
     }

@@ -338,6 +338,14 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     return result;
 }
 
+std::string_view design_min_clearance_text(UnitSystem units) {
+    return units == UnitSystem::Metric ? "13" : "0.5";
+}
+
+std::string_view design_sidewall_limit_text(UnitSystem units) {
+    return units == UnitSystem::Metric ? "7300" : "500";
+}
+
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
                               std::vector<CheckWarning>* warnings, UnitSystem units) {
     const auto warn = [warnings](std::string_view box, std::string_view message) {

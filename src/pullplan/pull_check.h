@@ -97,6 +97,11 @@ struct CheckInputTexts {
     std::string conduit_area;
 };
 
+// The design texts of the minimum clearance and the sidewall pressure limit: 0.5 in and
+// 500 lb/ft, or the round metric 13 mm and 7300 N/m.
+std::string_view design_min_clearance_text(UnitSystem units);
+std::string_view design_sidewall_limit_text(UnitSystem units);
+
 // A box whose text the program warns about, and the warning.
 struct CheckWarning {
     std::string_view box; // "conduit-id", "cable-od", "min-clearance", "swbp-limit", "bend-radius"

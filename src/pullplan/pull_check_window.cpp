@@ -201,14 +201,12 @@ QWidget* PullCheck::buildInputs() {
     configuration = named(new QComboBox(group), "configuration");
     configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
                              QStringLiteral("Cradled"), QStringLiteral("Diamond")});
-    // The design values: 0.5 in and 500 lb/ft, or the round metric 13 mm and 7,300 N/m.
-    const bool metric = units_ == UnitSystem::Metric;
-    minClearance = named(
-        new QLineEdit(metric ? QStringLiteral("13") : qt_text(locale_number_text("0.5", locale_)),
-                      group),
-        "minClearance");
-    swbpLimit = named(new QLineEdit(metric ? QStringLiteral("7300") : QStringLiteral("500"), group),
-                      "swbpLimit");
+    minClearance =
+        named(new QLineEdit(qt_text(locale_number_text(design_min_clearance_text(units_), locale_)),
+                            group),
+              "minClearance");
+    swbpLimit =
+        named(new QLineEdit(qt_text(design_sidewall_limit_text(units_)), group), "swbpLimit");
     bendRadius = named(new QLineEdit(group), "bendRadius");
     bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
 

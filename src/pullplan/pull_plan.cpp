@@ -346,17 +346,18 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
 }
 
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
-                     const NumberLocale& locale) {
+                     const NumberLocale& locale, UnitSystem units) {
     std::vector<PullLinkValues> values;
     values.reserve(links.size());
     for (const PullLinkTexts& link : links) {
-        values.push_back(read_link(link, locale));
+        values.push_back(read_link(link, locale, units));
     }
     const bool chosen =
         settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < links.size();
     PullResults results;
     calculate_pull(values, chosen ? std::string_view(links[settings.selected].number) : "",
-                   read_pull_settings(settings, locale), results);
+                   read_pull_settings(settings, locale, units), results);
+    show_columns(values, units, locale.decimal, results);
     return results;
 }
 

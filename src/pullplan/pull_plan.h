@@ -149,8 +149,10 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
                   std::string_view decimal, PullResults& results);
 
 // The window-free form: reads every text and calculates.
+// In metric units the lengths, tensions and weight are read as metric and the results carry
+// their metric columns too (results.shown).
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
-                     const NumberLocale& locale);
+                     const NumberLocale& locale, UnitSystem units = UnitSystem::InchPound);
 
 // The share of the allowable tension a final tension uses, as a bar shows it: the whole
 // percentage, at most 100, at least 0, and 0 when the allowable tension is not positive.

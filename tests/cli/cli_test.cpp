@@ -548,5 +548,75 @@ TEST(Cli, ReportsAResultThatCannotBeWritten) {
     EXPECT_EQ(run_cli({"pull", "s:1"}, out, err), 1);
 }
 
+// Each quick command reads its quantities in the units given and prints its result in them:
+// a metric run of a plan equals the inch-pound run converted.
+TEST(CliUnits, EveryQuickCommandReadsAndPrintsMetric) {
+    // 1000 ft, 200 lbs/kft, 1000 lbs, 1 in and 2 in in metric.
+    const std::string m = "304.8";
+    const std::string kg = "0.297632788713911";
+    const std::string n = "4448.2216152605";
+    EXPECT_EQ(run({"straight", "--units", "si", m, kg, "0.5"}).out, "444\n"); // 100 lbf
+    EXPECT_EQ(run({"bend", "--units", "si", n, "90", "0.5"}).out, "9755\n");  // 2193.3 lbf
+    EXPECT_EQ(run({"bend", "1000", "90", "0.5"}).out, "2193\n");
+    EXPECT_EQ(run({"sidewall", "--units", "si", n, "25.4"}).out, "175126\n"); // 1000 lbs/in
+    EXPECT_EQ(run({"maxpull", "--units", "si", n, kg, "0.5", "--exact"}).out.substr(0, 6),
+              "3047.9");                                                // 10,000 ft
+    EXPECT_EQ(run({"lube", "--units", "si", m, "50.8"}).out, "11.4\n"); // 3 gallons
+    EXPECT_EQ(run({"lube", "--units", "imperial", "1000", "2"}).out, "3.\n");
+    const CliRun wrong = run({"straight", "--units", "metric", "1", "1", "1"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "tensora-cli: units \"metric\": not a unit system (si or imperial)\n");
+}
+
+TEST(CliUnits, AMetricPullIsTheInchPoundPullConvertedAndSavesInchPound) {
+    const CliRun feet =
+        run({"pull", "--allowable", "2000", "--weight", "300", "s:500", "b:2:90", "s:300"});
+    const std::vector<std::string> metric{
+        "pull",     "--units",           "si",      "--allowable", "8896.443230521",
+        "--weight", "0.446449183070866", "s:152.4", "b:0.6096:90", "s:91.44"};
+    const CliRun metres = run(metric);
+    EXPECT_EQ(metres.status, 0) << metres.err;
+    // 42 lbs leave the last link forward: 187 N; the bend's 14 lbs/ft are 208 N/m.
+    EXPECT_NE(feet.out.find("3\tStraight\t300\t0\t42\t0\t"), std::string::npos) << feet.out;
+    EXPECT_NE(metres.out.find("3\tStraight\t91.44\t0\t187\t0\t"), std::string::npos) << metres.out;
+    EXPECT_NE(metres.out.find("2\tAngle\t0.6096\t90\t127\t208\t"), std::string::npos);
+    EXPECT_NE(metres.out.find("\nunits\tm\tN\tN/m\tN\tN/m\n"), std::string::npos);
+    std::vector<std::string> json = metric;
+    json.push_back("--json");
+    EXPECT_NE(run(json).out.find("\"units\":{\"system\":\"si\",\"length\":\"m\",\"forward\":\"N\""),
+              std::string::npos);
+    EXPECT_EQ(feet.out.find("units"), std::string::npos); // not asked: not named
+
+    const std::string path = testing::TempDir() + "metric_pull.rtf";
+    ASSERT_EQ(run({"pull", "--units", "si", "--allowable", "8896.443230521", "s:152.4",
+                   "--save-report", path})
+                  .status,
+              0);
+    std::ifstream saved(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_NE(text.find("Units Shown             metric\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Capable Load (lbs)      2000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("1 Straight    500 "), std::string::npos);
+    // Read back in metric, the report's feet and pounds come back as the metres given.
+    const CliRun again = run({"pull", "--units", "si", "--report", path});
+    EXPECT_EQ(again.out.substr(0, 16), "1\tStraight\t152.4");
+}
+
+TEST(CliUnits, CheckAndFillTakeMillimetresAndNameTheirUnits) {
+    const CliRun check = run({"check", "--units", "si", "--conduit-id", "128.1938", "--cable-od",
+                              "40.132", "--cables", "3", "s:152.4", "b:0.6096:90"});
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_NE(check.out.find("clearance\t86.90\n"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("verdict\tPull OK\n"), std::string::npos); // 7300 N/m by default
+    EXPECT_NE(check.out.find("units\tmm\tN\tm\tN/m\n"), std::string::npos);
+
+    const CliRun fill = run({"fill", "--units", "si", "--standard", "emt", "12.7", "10.16"});
+    const CliRun inches = run({"fill", "--standard", "emt", "0.5", "0.4"});
+    // The same fills, whatever units the ODs were given in; the code's metric figures.
+    EXPECT_NE(fill.out.find("\n1\t26.6\t556\t37.27%\n"), std::string::npos) << fill.out;
+    EXPECT_NE(inches.out.find("\n1\t1.049\t0.864\t37.27%\n"), std::string::npos);
+    EXPECT_NE(fill.out.find("\nunits\tmm\tmm²\n"), std::string::npos);
+}
+
 } // namespace
 } // namespace tensora
