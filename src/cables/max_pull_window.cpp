@@ -1,4 +1,5 @@
 #include "cables/max_pull_window.h"
+#include "widgets/unit_boxes.h"
 
 #include "cables/cable_categories.h"
 #include "cables/cable_columns.h"
@@ -407,8 +408,7 @@ void MaxPull::closeEvent(QCloseEvent* event) {
 }
 
 void MaxPull::switchOwnUnits(UnitSystem from, UnitSystem to) {
-    Text5->setText(qt_text(switched_text(Text5->text().toStdString(), diameter_memo_,
-                                         Quantity::Diameter, from, to, numberLocale())));
+    switch_box_units(*Text5, diameter_memo_, Quantity::Diameter, from, to, numberLocale());
     Frame4->setTitle(to == UnitSystem::Metric ? QStringLiteral("Diameter Chosen, mm")
                                               : QStringLiteral("Diameter Chosen"));
     // The list shows the category's figures in the new units; the chosen row stays chosen.

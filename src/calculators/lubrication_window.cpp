@@ -1,4 +1,5 @@
 #include "calculators/lubrication_window.h"
+#include "widgets/unit_boxes.h"
 
 #include <QSignalBlocker>
 
@@ -116,8 +117,7 @@ void Lubrication::showDiameters() {
 
 void Lubrication::switchOwnUnits(UnitSystem from, UnitSystem to) {
     const QSignalBlocker quiet(Text1); // the result is shown once the length has followed
-    Text1->setText(qt_text(switched_text(Text1->text().toStdString(), diameter_memo_,
-                                         Quantity::Diameter, from, to, numberLocale())));
+    switch_box_units(*Text1, diameter_memo_, Quantity::Diameter, from, to, numberLocale());
     diameter_unit_->setText(to == UnitSystem::Metric ? QStringLiteral("mm")
                                                      : QStringLiteral("inches"));
     showDiameters();

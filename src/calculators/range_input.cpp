@@ -96,6 +96,7 @@ void RangeInput::switchUnits(UnitSystem from, UnitSystem to) {
     const QSignalBlocker quiet(slider);
     scaleSlider();
     text->setText(converted); // moves the slider and shows the result
+    text->setCursorPosition(0);
 }
 
 void RangeInput::load() {

@@ -1,4 +1,5 @@
 #include "fill/fill_ratio_window.h"
+#include "widgets/unit_boxes.h"
 
 #include "cables/max_pull_window.h"
 #include "fill/fill_ratio.h"
@@ -273,8 +274,7 @@ void FillRatio::unitsChanged(UnitSystem from, UnitSystem to) {
             qt_text(converted_text(diameter.toStdString(), Quantity::Diameter, from, to, locale_)));
     }
     cables_->setStringList(diameters);
-    Text1->setText(qt_text(switched_text(Text1->text().toStdString(), diameter_memo_,
-                                         Quantity::Diameter, from, to, locale_)));
+    switch_box_units(*Text1, diameter_memo_, Quantity::Diameter, from, to, locale_);
     units_ = to;
     showUnits();
     if (const auto chosen = standard()) {

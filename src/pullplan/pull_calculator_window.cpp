@@ -1,4 +1,5 @@
 #include "pullplan/pull_calculator_window.h"
+#include "widgets/unit_boxes.h"
 
 #include "cables/lubricants.h"
 #include "cables/max_pull_window.h"
@@ -865,7 +866,7 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto& [box, quantity] = boxes[i];
         const QSignalBlocker quiet(box); // one recalculation below, not one per box
-        box->setText(qt_text(switched_text(text(box), box_memos_[i], quantity, from, to, locale_)));
+        switch_box_units(*box, box_memos_[i], quantity, from, to, locale_);
     }
     units_ = to;
     plan_.switchUnits(to);
@@ -923,6 +924,7 @@ void PullCalculator::applyReport(const ReadReport& report) {
                                                UnitSystem::InchPound, units_, locale_));
             }
             box->setText(shown);
+            box->setCursorPosition(0);
         }
     }
     if (report.has_plan) {

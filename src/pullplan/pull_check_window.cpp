@@ -1,4 +1,5 @@
 #include "pullplan/pull_check_window.h"
+#include "widgets/unit_boxes.h"
 
 #include "cables/max_pull_window.h"
 #include "fill/conduit_tables.h"
@@ -394,8 +395,7 @@ void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto& [box, quantity] = boxes[i];
         const QSignalBlocker quiet(box); // one check below, not one per box
-        box->setText(qt_text(
-            switched_text(box->text().toStdString(), box_memos_[i], quantity, from, to, locale_)));
+        switch_box_units(*box, box_memos_[i], quantity, from, to, locale_);
     }
     units_ = to;
     {

@@ -239,6 +239,23 @@ private slots:
         QCOMPARE(next.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("N"));
     }
 
+    void everyOpenWindowFollowsASwitchOfUnits() {
+        frmMain& main = startMain();
+        plannedPull();
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &fixture_.registry().show<TensionProfile>(),
+                 &fixture_.registry().show<PullCheck>(), &fixture_.registry().show<FillRatio>(),
+                 &fixture_.registry().show<Lubrication>(), &fixture_.registry().show<sidewall>(),
+                 &fixture_.registry().show<BendTension>(),
+                 &fixture_.registry().show<straightPull>(), &fixture_.registry().show<MaxPull>()}) {
+            QVERIFY(window->isVisible());
+        }
+        item(main, "unitsMetric")->trigger();
+        QApplication::processEvents();
+        item(main, "unitsInchPound")->trigger();
+        QApplication::processEvents();
+    }
+
     void aMetricReportHoldsInchPoundFiguresAndOpensInMetric() {
         frmMain& main = startMain();
         const QTemporaryDir folder;

@@ -278,6 +278,36 @@ TEST(PullCheck, WritesRatiosWithFourDecimalsAndTensionsAsThePlanner) {
     EXPECT_EQ(bend.radius, "1.2733");
 }
 
+TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
+    const Plan plan;
+    CheckInputTexts texts;
+    texts.conduit_id = "128.1938"; // 5.047 in
+    texts.cable_od = "40.132";     // 1.58 in
+    texts.min_clearance = "12.7";
+    texts.sidewall_limit = "100"; // N/m: 6.85 lb/ft, which the bend passes
+    texts.bend_radius = "0.3048"; // 1 ft
+    CheckInputs inputs = read_check_inputs(texts, kEnglish, nullptr, UnitSystem::Metric);
+    EXPECT_DOUBLE_EQ(inputs.conduit_id, 5.047);
+    EXPECT_DOUBLE_EQ(inputs.min_clearance, 0.5);
+    EXPECT_DOUBLE_EQ(*inputs.bend_radius, 1);
+    EXPECT_NEAR(inputs.sidewall_limit, 100 / 14.593902937206364, 1e-12);
+    const CheckResult result = plan.check(inputs);
+    const CheckTexts metric = check_texts(result, inputs);
+    EXPECT_EQ(metric.clearance_line, "86.90 mm, minimum 12.7 mm");
+    EXPECT_NE(metric.verdict.find("Sidewall pressure exceeds 100 N/m at link 2"), std::string::npos)
+        << metric.verdict;
+    // The bends' pressures are one column: N/m, kN/m once one passes 10,000 N/m.
+    const ColumnUnit unit = bend_pressure_unit(result, UnitSystem::Metric);
+    const double largest =
+        std::max(*result.bends[0].forward_pressure, *result.bends[0].reverse_pressure) *
+        14.593902937206364;
+    EXPECT_EQ(unit.kilo, largest > 10000);
+    const CheckedBendTexts bend = bend_texts(result.bends[0], unit);
+    EXPECT_EQ(bend.radius, "0.3048");
+    EXPECT_NEAR(read_input(bend.forward_pressure, kEnglish) * (unit.kilo ? 1000 : 1),
+                *result.bends[0].forward_pressure * 14.593902937206364, unit.kilo ? 5 : 0.5);
+}
+
 TEST(PullCheck, ReadsItsBoxesByTheNumberRules) {
     CheckInputTexts texts;
     texts.conduit_id = "5,04"; // a decimal comma in an English locale
