@@ -42,7 +42,7 @@ QuickCalculatorDesign design() {
     design.result_quantity = Quantity::Length;
     design.metric_result_title = QStringLiteral("Maximum Pulling Length, metres");
     design.metric_formula =
-        QStringLiteral("Maximum Length = Max tension / (cable weight * 9.80665 * friction)");
+        QStringLiteral("Max Length = Max tension / (cable weight * 9.80665 * friction)");
     return design;
 }
 

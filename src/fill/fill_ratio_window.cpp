@@ -254,7 +254,8 @@ void FillRatio::showUnits() {
     Label9->setText(QStringLiteral("Enter the diameter (OD) in %1 of every cable in the "
                                    "conduit.  To remove a cable, simply click it off the list.")
                         .arg(metric ? QStringLiteral("millimetres") : QStringLiteral("inches")));
-    maxODlabel->setText(metric ? QStringLiteral("Maximum combined pair width (mm)")
+    // The metric caption is shorter: millimetres take more room than inches.
+    maxODlabel->setText(metric ? QStringLiteral("Widest pair side by side (mm)")
                                : QStringLiteral("Maximum combined pair width (in)"));
 }
 
@@ -395,16 +396,19 @@ void FillRatio::selectStandard(ConduitStandardId id) {
     }
     tradesize->clear();
     ID->clear();
+    Label3->setText(units_ == UnitSystem::Metric && table.code ? QStringLiteral("Designator")
+                                                               : QStringLiteral("Trade Size"));
     const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : table.sizes) {
-        // In metric a code table's sizes carry their metric designators, and every inside
-        // diameter is in millimetres (the code's own figure where it lists one).
-        const QString name =
-            metric && !size.metric.empty()
-                ? QStringLiteral("%1 (%2)").arg(qt_text(size.trade_size), qt_text(size.metric))
-                : qt_text(size.trade_size);
-        tradesize->addItem(name);
-        tradesize->item(tradesize->count() - 1)->setToolTip(name);
+        // In metric a code table's sizes go by their metric designators (the trade size in
+        // the tip), and every inside diameter is in millimetres (the code's own figure where
+        // it lists one).
+        const bool designated = metric && !size.metric.empty();
+        tradesize->addItem(designated ? qt_text(size.metric) : qt_text(size.trade_size));
+        tradesize->item(tradesize->count() - 1)
+            ->setToolTip(designated ? QStringLiteral("Metric designator %1, trade size %2")
+                                          .arg(qt_text(size.metric), qt_text(size.trade_size))
+                                    : qt_text(size.trade_size));
         ID->addItem(qt_text(shown_pipe_id(size, units_, locale_)));
     }
     // The cables' areas follow the table's value of pi.

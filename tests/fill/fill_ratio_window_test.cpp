@@ -97,10 +97,11 @@ private slots:
         QCOMPARE(rows("percent"), percents);
         QCOMPARE(rows("codeColumn"), codes);
         // The code's own metric figures: designator, inside diameter, listed area.
-        QCOMPARE(rows("tradesize").value(1), QStringLiteral("3/4 (21)"));
+        QCOMPARE(rows("tradesize").value(1), QStringLiteral("21"));
+        QCOMPARE(caption("Label3"), QStringLiteral("Designator"));
         QCOMPARE(rows("ID").value(1), QStringLiteral("20.9"));
         QCOMPARE(rows("area").value(1), QStringLiteral("343"));
-        QCOMPARE(caption("maxODlabel"), QStringLiteral("Maximum combined pair width (mm)"));
+        QCOMPARE(caption("maxODlabel"), QStringLiteral("Widest pair side by side (mm)"));
         QCOMPARE(box("Text3")->text(), QStringLiteral("22.86"));
         const FillReport metric = window_->report();
         QCOMPARE(metric.diameters, inches.diameters);
@@ -111,6 +112,7 @@ private slots:
         QCOMPARE(metric.rows[1].pipe_id, inches.rows[1].pipe_id);
         fixture_.registry().setUnits(UnitSystem::InchPound);
         QCOMPARE(rows("List1"), QStringList({"0.5", "0.4"}));
+        QCOMPARE(caption("Label3"), QStringLiteral("Trade Size"));
     }
 
     void anOdThatIsNotAPositiveNumberIsRefusedWithABeep() {
