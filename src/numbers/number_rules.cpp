@@ -301,6 +301,27 @@ std::string locale_number_text(std::string_view plain, const NumberLocale& local
     return text;
 }
 
+std::string grouped_number_text(std::string_view plain, const NumberLocale& locale) {
+    std::string text = locale_number_text(plain, locale);
+    if (text == plain && !isNumberText(plain, NumberLocale{".", ""})) {
+        return text; // not a number
+    }
+    const std::size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    std::size_t whole_end = text.find(locale.decimal);
+    if (whole_end == std::string::npos || locale.decimal.empty()) {
+        whole_end = text.size();
+    }
+    for (std::size_t i = sign; i < whole_end; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return text; // an exponent form stays as it is
+        }
+    }
+    for (std::size_t at = whole_end; at > sign + 3; at -= 3) {
+        text.insert(at - 3, locale.grouping);
+    }
+    return text;
+}
+
 bool isNumberText(std::string_view text, const NumberLocale& locale) {
     const std::string_view t = trimmed_blanks(text);
     const auto at = [&t](std::size_t i, std::string_view what) {

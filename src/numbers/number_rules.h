@@ -41,6 +41,10 @@ bool is_number_being_typed(std::string_view text, const NumberLocale& locale);
 // back as the same number ("0.420" is "0,420" in German); any other text unchanged.
 std::string locale_number_text(std::string_view plain, const NumberLocale& locale);
 
+// A plain number text for reading rather than typing: its whole part grouped by thousands
+// with the locale's separator ("1869.5" is "1,869.5", or "1.869,5" in German).
+std::string grouped_number_text(std::string_view plain, const NumberLocale& locale);
+
 // The text without the blanks around it (the blanks isNumberText allows there).
 std::string_view trimmed_blanks(std::string_view text);
 

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace tensora {
 namespace {
@@ -121,6 +122,40 @@ private:
     double weight_;
 };
 
+// The tension leaving link i, for a pull that meets it with `tension`, going forward or in
+// reverse: the one rule of every pull the planner computes.
+class LinkStep {
+public:
+    LinkStep(const std::vector<PullLinkValues>& links, const PullResults& route, double friction,
+             double weight)
+        : links_(links), route_(route), bend_factor_(friction), friction_(friction),
+          weight_(weight), pass_(bend_factor_, friction, weight) {}
+    LinkStep(const LinkStep&) = delete;
+    LinkStep& operator=(const LinkStep&) = delete;
+
+    BendPass operator()(std::size_t i, double tension, bool forward) {
+        const PullLinkValues& link = links_[i];
+        if (!route_.elevation) {
+            return {link.straight
+                        ? tension + straight_tension_added(friction_, weight_, link.length)
+                        : tension * bend_factor_(link.theta),
+                    false};
+        }
+        // Backwards along the route every inclination changes sign.
+        return forward
+                   ? pass_(link, tension, route_.inclination_in[i], route_.inclination_out[i])
+                   : pass_(link, tension, -route_.inclination_out[i], -route_.inclination_in[i]);
+    }
+
+private:
+    const std::vector<PullLinkValues>& links_;
+    const PullResults& route_;
+    BendFactors bend_factor_;
+    double friction_;
+    double weight_;
+    LinkPass pass_;
+};
+
 // Names the point between the chosen link and the next by their numbers.
 std::string caption_for(std::string_view number) {
     return "Mid-assist pull point between links " + std::string(number) + " and " +
@@ -229,23 +264,17 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     results.forward_tension.resize(n);
     results.reverse_tension.resize(n);
 
-    BendFactors bend_factor(friction);
     std::string scratch;
     route_inclinations(links, results);
     const bool elevation = results.elevation;
-    const LinkPass pass{bend_factor, friction, weight};
+    LinkStep step(links, results, friction, weight);
 
     double tension = back_tension;
     for (std::size_t i = 0; i < n; ++i) {
         const PullLinkValues& link = links[i];
-        if (!elevation) {
-            tension = link.straight
-                          ? tension + straight_tension_added(friction, weight, link.length)
-                          : tension * bend_factor(link.theta);
-        } else {
-            const BendPass through =
-                pass(link, tension, results.inclination_in[i], results.inclination_out[i]);
-            tension = through.tension;
+        const BendPass through = step(i, tension, true);
+        tension = through.tension;
+        if (elevation) {
             results.forward_held[i] = through.held;
         }
         results.forward_sidewall.push_back(
@@ -261,16 +290,9 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
 
     double reverse = back_tension;
     for (std::size_t i = n; i-- > 0;) {
-        const PullLinkValues& link = links[i];
-        if (!elevation) {
-            reverse = link.straight
-                          ? reverse + straight_tension_added(friction, weight, link.length)
-                          : reverse * bend_factor(link.theta);
-        } else {
-            // Backwards along the route every inclination changes sign.
-            const BendPass through =
-                pass(link, reverse, -results.inclination_out[i], -results.inclination_in[i]);
-            reverse = through.tension;
+        const BendPass through = step(i, reverse, false);
+        reverse = through.tension;
+        if (elevation) {
             results.reverse_held[i] = through.held;
         }
         results.reverse_tension[i] = reverse;
@@ -287,6 +309,48 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
                                                ? std::string_view("0")
                                                : sidewall_text(at, links[i].length, scratch));
     }
+}
+
+struct PullRunner::Route {
+    Route(const std::vector<PullLinkValues>& links, const PullSettings& settings)
+        : links(links),
+          step(links, inclinations(links, geometry), settings.friction, settings.weight) {}
+
+    static const PullResults& inclinations(const std::vector<PullLinkValues>& links,
+                                           PullResults& geometry) {
+        route_inclinations(links, geometry);
+        return geometry;
+    }
+
+    const std::vector<PullLinkValues>& links;
+    PullResults geometry;
+    LinkStep step;
+};
+
+PullRunner::PullRunner(const std::vector<PullLinkValues>& links, const PullSettings& settings)
+    : route_(std::make_unique<Route>(links, settings)) {}
+
+PullRunner::~PullRunner() = default;
+
+double PullRunner::step(std::size_t i, double tension, bool forward) {
+    return route_->step(i, tension, forward).tension;
+}
+
+double PullRunner::highest(std::size_t first, double tension, bool forward) {
+    const std::size_t n = route_->links.size();
+    double most = -std::numeric_limits<double>::infinity();
+    if (forward) {
+        for (std::size_t i = first; i < n; ++i) {
+            tension = route_->step(i, tension, true).tension;
+            most = std::max(most, tension);
+        }
+    } else {
+        for (std::size_t i = first + 1; i-- > 0;) {
+            tension = route_->step(i, tension, false).tension;
+            most = std::max(most, tension);
+        }
+    }
+    return most;
 }
 
 std::string_view design_allowable_text(UnitSystem units) {

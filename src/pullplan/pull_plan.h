@@ -8,6 +8,7 @@
 #include "numbers/units.h"
 #include "pullplan/text_column.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -142,6 +143,26 @@ struct PullResults {
 // reused). `selected_number` is the number text of the chosen link, which the caption names.
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
+
+// One direction of a pull run link by link exactly as calculate_pull runs it, from any link
+// and any tension: what the advice tries each mid-assist point with.
+class PullRunner {
+public:
+    PullRunner(const std::vector<PullLinkValues>& links, const PullSettings& settings);
+    ~PullRunner();
+    PullRunner(const PullRunner&) = delete;
+    PullRunner& operator=(const PullRunner&) = delete;
+
+    // The tension leaving link i for a pull that meets it with `tension`.
+    double step(std::size_t i, double tension, bool forward);
+    // The highest tension leaving the links from `first` to the pull's end (the last link
+    // going forward, the first in reverse), for a pull that meets `first` with `tension`.
+    double highest(std::size_t first, double tension, bool forward);
+
+private:
+    struct Route;
+    std::unique_ptr<Route> route_;
+};
 
 // Writes results.shown from the unrounded tensions for metric units (and empties it for
 // inch-pound ones, whose columns are the results' own).
