@@ -1,6 +1,7 @@
 // The pull planner recomputes every column after every keystroke: the calculation alone, and
 // the window's whole recalculation (calculation and columns, drawn offscreen).
 #include "app/window_registry.h"
+#include "pullplan/pull_advice.h"
 #include "pullplan/pull_calculator_window.h"
 #include "pullplan/pull_check_window.h"
 #include "pullplan/pull_plan_links.h"
@@ -75,6 +76,29 @@ void BM_CalculatePullWithElevation(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalculatePullWithElevation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The advice on a plan: both directions' highest tensions and the best mid-assist point
+// (targets: 1 ms at 1,000 links, 30 ms at 32,767).
+void advise(benchmark::State& state, void (*fill_plan)(tensora::PullPlanLinks&, int)) {
+    tensora::PullPlanLinks plan(kEnglish);
+    fill_plan(plan, static_cast<int>(state.range(0)));
+    const tensora::PullSettings read = tensora::read_pull_settings(settings(), kEnglish);
+    for (auto _ : state) {
+        const tensora::PullAdvice advice =
+            tensora::advise_pull(plan.values(), read, 500.0, tensora::UnitSystem::InchPound);
+        benchmark::DoNotOptimize(advice.mid_assist);
+    }
+}
+
+void BM_Advice(benchmark::State& state) {
+    advise(state, fill);
+}
+BENCHMARK(BM_Advice)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_AdviceWithElevation(benchmark::State& state) {
+    advise(state, fill_with_elevation);
+}
+BENCHMARK(BM_AdviceWithElevation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 // The window-free form from texts, reading every link as well.
 void BM_PullcalcFromTexts(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "calculators/formulas.h"
+#include "cli/advise_command.h"
 #include "cli/check_command.h"
 #include "cli/fill_command.h"
 #include "cli/pull_command.h"
@@ -114,6 +115,22 @@ not finite prints "Out of range".
       tensions and pressures are written as the planner's columns. Where a figure has no
       meaning (cables that do not fit the conduit) its field says so in words. --json
       prints the same as one JSON object; --pdf adds the check to the report.
+
+  advise [--swbp-limit P] [PULL OPTION...] [LINK...]
+      Advice on the plan that pull takes (every option and link of pull but its files):
+      which end to pull from, the direction whose highest tension along the route is lower
+      ("either" when both read the same as the columns show them), and after which link a
+      mid-assist pull point lowers that direction's highest tension most (the first such
+      link on a tie, computed exactly as pull --mid-assist computes the plan; forward for
+      "either"). Prints "forward-max" and "reverse-max" (each direction's highest tension,
+      as the columns write it), "direction" (forward, reverse or either), "lower-by" (how
+      much lower the chosen direction's highest tension is, per cent of the other, whole),
+      "mid-assist" (the N of pull --mid-assist N that gives that plan, or "none" when no
+      point lowers it), "mid-assist-max" (its highest tension, empty for none) and "note"
+      (where even the best option exceeds the allowable tension, or a bend's sidewall
+      pressure, tension leaving it / its length, exceeds --swbp-limit, default 500 lb/ft;
+      empty when neither), each followed by a tab and its text. --json prints the same as
+      one JSON object (null for no point).
 
   fill [--standard KEY] [--max-fill TEXT] [--code] [--json] [--units si|imperial] OD...
       The fill ratio calculator: the cables' outside diameters (in) against every trade
@@ -395,14 +412,16 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         out << kUsage;
         return written(out, err);
     }
-    if (!arguments.empty() &&
-        (arguments[0] == "pull" || arguments[0] == "fill" || arguments[0] == "check")) {
+    if (!arguments.empty() && (arguments[0] == "pull" || arguments[0] == "fill" ||
+                               arguments[0] == "check" || arguments[0] == "advise")) {
         const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
         try {
             if (arguments[0] == "pull") {
                 run_pull_command(rest, out, err, services);
             } else if (arguments[0] == "check") {
                 run_check_command(rest, out, err, services);
+            } else if (arguments[0] == "advise") {
+                run_advise_command(rest, out, err);
             } else {
                 run_fill_command(rest, out, err);
             }

@@ -5,6 +5,7 @@
 #include "cables/max_pull_window.h"
 #include "numbers/input_checks.h"
 #include "pullplan/plan_follower.h"
+#include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
 #include "widgets/input_warnings.h"
 #include "widgets/plan_colors.h"
@@ -98,6 +99,11 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
     // A click counts even on the number already selected; Enter and Space act as a click.
     connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
+    connect(applyAdvice, &QPushButton::clicked, this, &PullCalculator::applyAdvice_Click);
+    advice_timer_ = new QTimer(this);
+    advice_timer_->setSingleShot(true);
+    advice_timer_->setInterval(150);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::showAdvice);
 
     setTabOrder(Text6, Text2);
     setTabOrder(Text2, Text3);
@@ -115,6 +121,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     setTabOrder(Option2, Option3);
     setTabOrder(Option3, midAssistCheck);
     setTabOrder(midAssistCheck, List6);
+    setTabOrder(List6, applyAdvice);
 
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
     resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
@@ -420,6 +427,19 @@ QWidget* PullCalculator::buildResults() {
     grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
     grid->addWidget(scroll_, 2, 12);
     grid->addWidget(midassistlabel, 3, 5, 1, 8);
+    // The advice, under the results: a line that wraps rather than widening the window, and
+    // the button that takes its mid-assist point.
+    adviceLabel = label("adviceLabel", QString(), group);
+    adviceLabel->setWordWrap(true);
+    // Two lines whatever it says, so that a new text never lays the window out again.
+    adviceLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    adviceLabel->setFixedHeight(adviceLabel->fontMetrics().lineSpacing() * 2 + 2);
+    adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), group);
+    applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
+    applyAdvice->setEnabled(false);
+    grid->addWidget(adviceLabel, 4, 0, 1, 9);
+    grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     grid->setRowStretch(2, 1);
     group->setMinimumHeight(260);
     return group;
@@ -715,6 +735,8 @@ void PullCalculator::pullcalc() {
     settings_ = read_pull_settings(texts, locale_, units_);
     plan_.calculate(settings_, results_);
     show_columns(plan_.values(), units_, locale_.decimal, results_);
+    advice_stale_ = true;
+    advice_timer_->start();
     if (units_ == UnitSystem::Metric) {
         showUnits(); // a column passing 10,000 N turns to kN
     }
@@ -722,6 +744,38 @@ void PullCalculator::pullcalc() {
     showModified();
     Check2->setChecked(false);
     tellFollowers();
+}
+
+const PullAdvice& PullCalculator::advice() const {
+    if (advice_stale_) {
+        // The sidewall limit is the pull check's design limit, in the units shown.
+        advice_ = advise_pull(plan_.values(), settings_,
+                              inch_pound_value(leadingValue(design_sidewall_limit_text(units_)),
+                                               Quantity::Pressure, units_),
+                              units_);
+        advice_stale_ = false;
+    }
+    return advice_;
+}
+
+void PullCalculator::showAdvice() {
+    const PullAdvice& shown = advice();
+    adviceLabel->setText(qt_text(advice_text(shown, units_, locale_)));
+    applyAdvice->setEnabled(shown.mid_assist &&
+                            midAssistRow() != static_cast<int>(*shown.mid_assist));
+}
+
+void PullCalculator::applyAdvice_Click() {
+    const PullAdvice& advised = advice();
+    if (!advised.mid_assist) {
+        platform().beep();
+        return;
+    }
+    const int row = static_cast<int>(*advised.mid_assist);
+    midAssistCheck->setChecked(true); // clears the options, as a click on it does
+    selectLink(row);
+    List6->scrollTo(plan_models_[0]->index(row));
+    pullcalc();
 }
 
 void PullCalculator::tellFollowers() {
@@ -786,6 +840,7 @@ PrintedReport PullCalculator::printedReport() const {
     printed.lubricant = lubricantLabel->text().toStdString();
     printed.forward_share = results_.forward_share;
     printed.reverse_share = results_.reverse_share;
+    printed.advice = advice_text(advice(), units_, locale_);
     printed.over_limit = links_over_limit(results_, settings_.allowable);
     printed.profile = profile();
     return printed;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/window_registry.h"
+#include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -67,6 +69,12 @@ public:
     void selectLink(int row);
 
     const PullResults& results() const { return results_; }
+    // Which end to pull from and where a mid-assist point helps most, for the plan as it
+    // was last calculated (found now if the line under the results still waits for a pause
+    // in typing).
+    const PullAdvice& advice() const;
+    // Takes the advised mid-assist point into the plan.
+    void applyAdvice_Click();
     // The settings the results were calculated with, as read from the boxes.
     const PullSettings& calculatedSettings() const { return settings_; }
     // The plan along the route, from the results as calculated.
@@ -165,6 +173,12 @@ private:
     std::array<SwitchMemo, 3> box_memos_;
     PullSettings settings_;
     PullResults results_;
+    // The advice is found and shown once typing pauses: a keystroke costs the calculation
+    // and the columns alone.
+    void showAdvice();
+    mutable PullAdvice advice_;
+    mutable bool advice_stale_ = true;
+    QTimer* advice_timer_;
     QString chosen_diameter_;
     QString document_caption_;
     DocumentState document_;
@@ -198,6 +212,8 @@ private:
     QLabel* forward_percent_; // each bar's value as text
     QLabel* reverse_percent_;
     QLabel* midassistlabel;
+    QLabel* adviceLabel;
+    QPushButton* applyAdvice;
     QLabel* allowable_unit_;
     QLabel* weight_unit_;
     QLabel* back_tension_unit_;

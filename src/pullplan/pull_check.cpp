@@ -227,6 +227,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                        static_cast<std::size_t>(settings.selected) < links.size();
     calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
                    result.corrected);
+    result.advice = advise_pull(links, corrected, inputs.sidewall_limit, inputs.units);
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 
@@ -431,6 +432,9 @@ std::string column_figure(double inch_pound, Quantity quantity, ColumnUnit unit)
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     CheckTexts texts;
     texts.verdict = result.verdict;
+    texts.advice_line = result.problem.empty()
+                            ? advice_text(result.advice, inputs.units, NumberLocale{".", ","})
+                            : result.problem;
     if (result.code_fill) {
         texts.code_fill = fixed_text(*result.code_fill, 2) + "%";
         texts.code_line = texts.code_fill + (result.code_over ? ", over" : ", within") +

@@ -4,6 +4,7 @@
 // on the cables' sides from its radius.
 #pragma once
 
+#include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
 
 #include <optional>
@@ -58,6 +59,7 @@ struct CheckResult {
     std::optional<double> clearance; // in; none where no formula exists
     std::string clearance_note;      // why there is no clearance figure
     PullResults corrected;           // the planner's pull with the coefficient times w
+    PullAdvice advice;               // for the corrected pull, against the sidewall limit
     double forward_max = 0;          // lbs
     double reverse_max = 0;
     int forward_max_link = -1;
@@ -148,7 +150,8 @@ struct CheckTexts {
     std::string clearance_line;
     std::string forward_line;
     std::string reverse_line;
-    std::string code_line; // "38.20%, within the code's 40% for more than two cables"
+    std::string code_line;   // "38.20%, within the code's 40% for more than two cables"
+    std::string advice_line; // the planner's advice line, for the corrected pull
 };
 
 struct CheckedBendTexts {

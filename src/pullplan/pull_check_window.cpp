@@ -267,6 +267,7 @@ QWidget* PullCheck::buildResults() {
     forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
     reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
     codeFill = add("codeFill", QStringLiteral("Code fill"));
+    adviceLine = add("adviceLine", QStringLiteral("Advice"));
     return group;
 }
 
@@ -421,8 +422,8 @@ void PullCheck::recheck() {
 }
 
 void PullCheck::showResult() {
-    QLabel* const lines[] = {jamRatio,   weightCorrection, clearance,
-                             forwardMax, reverseMax,       codeFill};
+    QLabel* const lines[] = {jamRatio,   weightCorrection, clearance, forwardMax,
+                             reverseMax, codeFill,         adviceLine};
     if (!hasInputs()) {
         show_result(verdictLabel,
                     QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
@@ -444,7 +445,8 @@ void PullCheck::showResult() {
         {&texts.clearance_line, result_.clearance_short || problem},
         {&texts.forward_line, result_.forward_over || problem},
         {&texts.reverse_line, result_.reverse_over || problem},
-        {&texts.code_line, result_.code_over}};
+        {&texts.code_line, result_.code_over},
+        {&texts.advice_line, !result_.advice.note.empty()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);

@@ -108,6 +108,7 @@ private:
     QLabel* forwardMax;
     QLabel* reverseMax;
     QLabel* codeFill;
+    QLabel* adviceLine;
     QTableView* bendsTable;
     CheckBendsModel* bends_model_;
 };

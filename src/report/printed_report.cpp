@@ -50,6 +50,9 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     if (!texts.code_line.empty()) {
         printed.results.emplace_back("Code fill", texts.code_line);
     }
+    if (!texts.advice_line.empty()) {
+        printed.results.emplace_back("Advice", texts.advice_line);
+    }
     // One line for each finding of the verdict, so that a long verdict stays on the page.
     std::string_view verdict = texts.verdict;
     for (std::string label = "Verdict"; !verdict.empty(); label.clear()) {

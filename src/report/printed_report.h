@@ -42,6 +42,7 @@ struct PrintedReport {
     // ("153%"); empty when there is no allowable tension to compare with.
     std::string forward_share;
     std::string reverse_share;
+    std::string advice;           // which end to pull from, the mid-assist point; may be empty
     std::vector<bool> over_limit; // per link: a tension beyond the allowable tension
     ProfileData profile;
     std::optional<FillReport> fill;    // when the fill ratio window has cables

@@ -500,6 +500,9 @@ void flow(Pages& pages, const PrintedReport& report) {
     if (!plan.caption.empty()) {
         summary.append({QStringLiteral("Mid-assist"), qt_text(plan.caption)});
     }
+    if (!report.advice.empty()) {
+        summary.append({QStringLiteral("Advice"), qt_text(report.advice)});
+    }
     pairs(pages, QStringLiteral("Pull"), summary);
     graph(pages, report);
 

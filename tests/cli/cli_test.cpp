@@ -618,5 +618,31 @@ TEST(CliUnits, CheckAndFillTakeMillimetresAndNameTheirUnits) {
     EXPECT_NE(fill.out.find("\nunits\tmm\tmm²\n"), std::string::npos);
 }
 
+TEST(CliAdvise, NamesTheDirectionAndThePointThatPullMidAssistComputes) {
+    const std::vector<std::string> plan{"--friction",  "0.15",   "--weight", "200",
+                                        "--allowable", "1000",   "s:500",    "b:2:90",
+                                        "s:300",       "b:3:45", "s:1250"};
+    std::vector<std::string> advise{"advise"};
+    advise.insert(advise.end(), plan.begin(), plan.end());
+    const CliRun advice = run(advise);
+    EXPECT_EQ(advice.status, 0) << advice.err;
+    EXPECT_EQ(advice.out, "forward-max\t69\nreverse-max\t80\ndirection\tforward\n"
+                          "lower-by\t14\nmid-assist\t3\nmid-assist-max\t38\nnote\t\n");
+    // The point it names gives that highest tension in pull.
+    std::vector<std::string> pull{"pull", "--mid-assist", "3"};
+    pull.insert(pull.end(), plan.begin(), plan.end());
+    EXPECT_NE(run(pull).out.find("5\tStraight\t1250\t0\t38\t0\t"), std::string::npos);
+
+    advise.push_back("--json");
+    EXPECT_NE(run(advise).out.find("\"direction\":\"forward\",\"lower_by\":14,"
+                                   "\"mid_assist\":3,\"mid_assist_max\":\"38\""),
+              std::string::npos);
+    const CliRun one = run({"advise", "--weight", "5000", "--allowable", "500", "s:1000"});
+    EXPECT_EQ(one.out, "forward-max\t750\nreverse-max\t750\ndirection\teither\nlower-by\t0\n"
+                       "mid-assist\tnone\nmid-assist-max\t\nnote\tEven the best pull exceeds "
+                       "the allowable tension of 500 lbs at link 1\n");
+    EXPECT_EQ(run({"advise", "--pdf", "x.pdf", "s:1"}).status, 2);
+}
+
 } // namespace
 } // namespace tensora

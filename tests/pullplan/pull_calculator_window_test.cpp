@@ -1,5 +1,6 @@
 #include "pullplan/pull_calculator_window.h"
 #include "support/window_fixture.h"
+#include "widgets/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,6 +83,25 @@ private slots:
     }
 
     void cleanup() { fixture_.tearDown(); }
+
+    void theAdviceLineNamesTheLowerEndAndItsPointIsApplied() {
+        enterWorkedExample();
+        const PullAdvice advice = window_->advice();
+        // The line follows once typing pauses.
+        const QString line = qt_text(advice_text(advice, UnitSystem::InchPound, {".", ","}));
+        QTRY_COMPARE(child<QLabel>(*window_, "adviceLabel")->text(), line);
+        QVERIFY2(line.startsWith(QStringLiteral("Pull in reverse: ")), qPrintable(line));
+        QVERIFY(advice.mid_assist);
+        auto* apply = child<QPushButton>(*window_, "applyAdvice");
+        QVERIFY(apply->isEnabled());
+        apply->click();
+        QVERIFY(check("midAssistCheck")->isChecked());
+        QCOMPARE(window_->selectedLink(), static_cast<int>(*advice.mid_assist));
+        const auto& reverse = window_->results().reverse_tension;
+        QCOMPARE(*std::max_element(reverse.begin(), reverse.end()), advice.mid_assist_max);
+        QTRY_VERIFY(!apply->isEnabled()); // the plan holds the advised point now
+        QCOMPARE(window_->advice().mid_assist, advice.mid_assist); // advice on the plain pull
+    }
 
     void opensWithItsDesignState() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
