@@ -2,6 +2,8 @@
 
 #include "cli/cli.h"
 #include "numbers/input_checks.h"
+#include "pullplan/pull_advice.h"
+#include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
@@ -496,6 +498,11 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     printed.reverse_share = results.reverse_share;
     const PullSettings settings = read_pull_settings(request.settings, kEnglish, request.units);
     printed.over_limit = links_over_limit(results, settings.allowable);
+    // The planner's advice, against the pull check's design sidewall limit.
+    const double limit = inch_pound_value(leadingValue(design_sidewall_limit_text(request.units)),
+                                          Quantity::Pressure, request.units);
+    printed.advice = advice_text(advise_pull(link_values(request), settings, limit, request.units),
+                                 request.units, kEnglish);
     std::vector<std::string> angles;
     for (const PullLinkTexts& link : request.links) {
         angles.push_back(link.angle);

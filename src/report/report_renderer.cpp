@@ -133,20 +133,6 @@ void title_block(Pages& pages, const PrintedReport& report) {
     pages.advance(pages.pt(12));
 }
 
-void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QString>>& rows) {
-    const QFont bold = pages.font(kTitlePoints, true);
-    const QFont normal = pages.font(kBodyPoints);
-    pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * rows.size());
-    pages.text(bold, heading, pages.left(), pages.width());
-    pages.advance(pages.lineHeight(bold) + pages.pt(2));
-    for (const auto& [label, value] : rows) {
-        pages.text(normal, label, pages.left(), pages.inch(2.2));
-        pages.text(normal, value, pages.left() + pages.inch(2.3), pages.width() - pages.inch(2.3));
-        pages.advance(pages.lineHeight(normal));
-    }
-    pages.advance(pages.pt(10));
-}
-
 // Lines of text no wider than `width`, broken between words.
 QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double width) {
     QStringList lines;
@@ -164,6 +150,33 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double wi
         lines.append(current);
     }
     return lines;
+}
+
+// A heading and its label-value rows; a long value wraps under itself.
+void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QString>>& rows) {
+    const QFont bold = pages.font(kTitlePoints, true);
+    const QFont normal = pages.font(kBodyPoints);
+    const double value_width = pages.width() - pages.inch(2.3);
+    QList<QStringList> values;
+    qsizetype lines = 0;
+    for (const auto& row : rows) {
+        values.append(wrapped(row.second, pages.metrics(normal), value_width));
+        lines += std::max<qsizetype>(1, values.back().size());
+    }
+    pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * static_cast<double>(lines));
+    pages.text(bold, heading, pages.left(), pages.width());
+    pages.advance(pages.lineHeight(bold) + pages.pt(2));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        pages.text(normal, rows[r].first, pages.left(), pages.inch(2.2));
+        if (values[r].isEmpty()) {
+            pages.advance(pages.lineHeight(normal));
+        }
+        for (const QString& line : values[r]) {
+            pages.text(normal, line, pages.left() + pages.inch(2.3), value_width);
+            pages.advance(pages.lineHeight(normal));
+        }
+    }
+    pages.advance(pages.pt(10));
 }
 
 // "(ft)", "(N)": a caption's unit in the units a figure is shown in.

@@ -96,6 +96,20 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("over"))); // the rows beyond 300 lbs are marked
     }
 
+    void aLongAdviceWrapsUnderThePercentages() {
+        PrintedReport report = planned(3, QStringLiteral("300"));
+        report.advice = "Pull in reverse: 7% lower, 43 lbs against 46 lbs; a mid-assist point "
+                        "after link 2 lowers it to 22 lbs. Even the best pull exceeds the "
+                        "allowable tension of 10 lbs at link 3";
+        const QString path = folder_.filePath(QStringLiteral("advice.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
+        QVERIFY(text.contains(QStringLiteral("Advice")));
+        QVERIFY(text.contains(QStringLiteral("Pull in reverse: 7% lower")));
+        QVERIFY(text.contains(QStringLiteral("allowable tension of 10 lbs at link 3")));
+    }
+
     void aLongPlanBreaksAcrossPagesWithItsHeadingsRepeated() {
         const PrintedReport report = planned(300);
         const QString path = folder_.filePath(QStringLiteral("long.pdf"));
