@@ -59,6 +59,38 @@ TEST(TensionProfile, RestartsBothPullsFromZeroAtTheMidAssistPoint) {
     EXPECT_EQ(profile.reverse[2].tension, 0);
 }
 
+TEST(TensionProfile, InMetricEveryFigureIsConvertedAndTheLegendNamesItsUnits) {
+    WorkedExample example;
+    example.settings.mid_assist = true;
+    example.settings.selected = 1;
+    const ProfileData feet = example.profile();
+    ProfileData metres = feet;
+    convert_profile(metres, UnitSystem::Metric, ".");
+    constexpr double m = 0.3048;
+    constexpr double n = 4.4482216152605;
+    EXPECT_DOUBLE_EQ(metres.length, 802 * m);
+    EXPECT_DOUBLE_EQ(*metres.mid_assist_at, 502 * m);
+    EXPECT_DOUBLE_EQ(metres.allowable, 1000 * n);
+    EXPECT_DOUBLE_EQ(metres.bends[0].start, 500 * m);
+    EXPECT_DOUBLE_EQ(metres.bends[0].end, 502 * m);
+    EXPECT_DOUBLE_EQ(metres.link_starts.back(), 802 * m);
+    for (std::size_t i = 0; i < feet.forward.size(); ++i) {
+        EXPECT_DOUBLE_EQ(metres.forward[i].distance, feet.forward[i].distance * m);
+        EXPECT_DOUBLE_EQ(metres.forward[i].tension, feet.forward[i].tension * n);
+        EXPECT_DOUBLE_EQ(metres.reverse[i].tension, feet.reverse[i].tension * n);
+    }
+    // 9 lbs/ft is 131 N/m.
+    EXPECT_DOUBLE_EQ(metres.worst_forward->pressure, feet.worst_forward->pressure * n / m);
+    EXPECT_EQ(metres.worst_forward->text,
+              format_pattern(feet.worst_forward->pressure * n / m, "###"));
+    const std::string legend = pull_legend(metres, true);
+    EXPECT_NE(legend.find(" N at link"), std::string::npos) << legend;
+    EXPECT_NE(legend.find(" N/m at link"), std::string::npos) << legend;
+    EXPECT_EQ(allowable_text(metres, profile_scale(metres)).substr(0, 16), "allowable 4448 N");
+    convert_profile(metres, UnitSystem::Metric, "."); // converted once only
+    EXPECT_DOUBLE_EQ(metres.length, 802 * m);
+}
+
 TEST(TensionProfile, LeavesOutTensionsShownAsOutOfRange) {
     WorkedExample example;
     example.settings.friction = "1000";
