@@ -89,6 +89,7 @@ void write_then_read(FuzzedDataProvider& data) {
                        std::to_string(point + 1);
     }
     contents.pull_plan = plan;
+    contents.units_shown = data.ConsumeBool() ? UnitSystem::Metric : UnitSystem::InchPound;
     if (data.ConsumeBool()) {
         static const char* const kStandards[] = {"", "Schedule 40", "SDR 11", "SDR 13.5"};
         FillReport fill;
@@ -114,6 +115,9 @@ void write_then_read(FuzzedDataProvider& data) {
         back.weight != plan.weight || back.friction != plan.friction ||
         back.back_tension.value_or("0") != plan.back_tension) {
         fail("a cable text", text);
+    }
+    if (back.units_shown.value_or(UnitSystem::InchPound) != contents.units_shown) {
+        fail("the units shown", text);
     }
     if (back.links.size() != plan.links.size()) {
         fail("links", text);

@@ -1,5 +1,4 @@
 #include "cables/max_pull_window.h"
-#include "widgets/unit_boxes.h"
 
 #include "cables/cable_categories.h"
 #include "cables/cable_columns.h"
@@ -12,6 +11,7 @@
 #include "pullplan/pull_check_window.h"
 #include "widgets/list_controls.h"
 #include "widgets/qt_text.h"
+#include "widgets/unit_boxes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,14 +1,12 @@
 #include "calculators/lubrication_window.h"
-#include "widgets/unit_boxes.h"
-
-#include <QSignalBlocker>
-
-#include "widgets/qt_text.h"
 
 #include "calculators/formulas.h"
 #include "widgets/list_controls.h"
+#include "widgets/qt_text.h"
+#include "widgets/unit_boxes.h"
 
 #include <QGridLayout>
+#include <QSignalBlocker>
 
 namespace tensora {
 namespace {

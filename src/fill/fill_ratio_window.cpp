@@ -1,5 +1,4 @@
 #include "fill/fill_ratio_window.h"
-#include "widgets/unit_boxes.h"
 
 #include "cables/max_pull_window.h"
 #include "fill/fill_ratio.h"
@@ -8,6 +7,7 @@
 #include "widgets/named_control.h"
 #include "widgets/qt_text.h"
 #include "widgets/twips_form.h"
+#include "widgets/unit_boxes.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,5 +1,4 @@
 #include "pullplan/pull_calculator_window.h"
-#include "widgets/unit_boxes.h"
 
 #include "cables/lubricants.h"
 #include "cables/max_pull_window.h"
@@ -10,6 +9,7 @@
 #include "widgets/input_warnings.h"
 #include "widgets/plan_colors.h"
 #include "widgets/qt_text.h"
+#include "widgets/unit_boxes.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,5 +1,4 @@
 #include "pullplan/pull_check_window.h"
-#include "widgets/unit_boxes.h"
 
 #include "cables/max_pull_window.h"
 #include "fill/conduit_tables.h"
@@ -8,6 +7,7 @@
 #include "widgets/named_control.h"
 #include "widgets/plan_colors.h"
 #include "widgets/qt_text.h"
+#include "widgets/unit_boxes.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
