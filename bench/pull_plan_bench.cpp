@@ -114,6 +114,17 @@ void BM_PullcalcFromTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_PullcalcFromTexts)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// The desktop without the user's settings, in inch-pound units whatever the locale, so that
+// every run measures the same planner.
+class BenchPlatform : public tensora::DesktopPlatform {
+public:
+    tensora::UnitSystem localeUnits() const override { return tensora::UnitSystem::InchPound; }
+    QString readSetting(const QString&, const QString&, const QString& fallback) override {
+        return fallback;
+    }
+    void writeSetting(const QString&, const QString&, const QString&) override {}
+};
+
 struct Planner {
     explicit Planner(int links, bool elevation = false)
         : registry(platform), window(registry.show<tensora::PullCalculator>()) {
@@ -126,7 +137,7 @@ struct Planner {
         window.pullcalc();
         QApplication::processEvents();
     }
-    tensora::DesktopPlatform platform;
+    BenchPlatform platform;
     tensora::WindowRegistry registry;
     tensora::PullCalculator& window;
 };
@@ -147,6 +158,17 @@ void BM_WindowRecalculationWithElevation(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
+// The same in metric units: every column converted and written again.
+void BM_WindowRecalculationMetric(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    planner.registry.setUnits(tensora::UnitSystem::Metric);
+    for (auto _ : state) {
+        planner.window.pullcalc();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowRecalculationMetric)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_WindowRecalculationWithElevation)
     ->Arg(1000)
     ->Arg(32767)

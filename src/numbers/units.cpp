@@ -68,14 +68,14 @@ std::string column_symbol(Quantity quantity, ColumnUnit unit) {
     return unit.kilo ? "k" + symbol : symbol;
 }
 
-std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
-                              std::string_view decimal) {
+std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,
+                                   std::string_view decimal, std::string& scratch) {
     const double shown = shown_value(inch_pound, quantity, unit.units) / (unit.kilo ? 1000 : 1);
     if (!(std::fabs(shown) < 1e15)) {
-        return std::string(kNotFiniteText);
+        return kNotFiniteText;
     }
     if (!unit.kilo) {
-        return format_pattern(shown, "###");
+        return whole_pattern_text(shown, scratch);
     }
     // Two decimals always, so that the column's figures line up; empty where "###" is.
     const double hundredths = std::round(shown * 100);
@@ -86,9 +86,15 @@ std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit u
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, hundredths / 100, std::chars_format::fixed, 2)
             .ptr;
-    std::string text(buffer, end);
-    text.replace(text.find('.'), 1, decimal);
-    return text;
+    scratch.assign(buffer, end);
+    scratch.replace(scratch.find('.'), 1, decimal);
+    return scratch;
+}
+
+std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
+                              std::string_view decimal) {
+    std::string scratch;
+    return std::string(column_value_view(inch_pound, quantity, unit, decimal, scratch));
 }
 
 namespace {

@@ -58,6 +58,10 @@ std::string column_symbol(Quantity quantity, ColumnUnit unit); // "lbs", "N", "k
 // units) on.
 std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
                               std::string_view decimal = ".");
+// The same written into `scratch` (valid until scratch changes), without allocating once
+// scratch has grown: for the tens of thousands of cells of a plan.
+std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,
+                                   std::string_view decimal, std::string& scratch);
 
 // A number text of one system as the other writes it: the converted value's general number
 // text (up to 17 significant digits where 15 would not convert back to the same number), in

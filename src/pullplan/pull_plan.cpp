@@ -385,6 +385,7 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
         }
         return most;
     };
+    std::string scratch;
     const auto write = [&](const std::vector<double>& tensions, TextColumn& column,
                            ColumnUnit& unit, TextColumn& sidewall, ColumnUnit& sidewall_unit) {
         unit = column_unit(Quantity::Tension, units, largest(tensions, false));
@@ -392,14 +393,15 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
         column.reserve(n, n * 6);
         sidewall.reserve(n, n * 4);
         for (std::size_t i = 0; i < n; ++i) {
-            column.push_back(column_value_text(tensions[i], Quantity::Tension, unit, decimal));
+            column.push_back(
+                column_value_view(tensions[i], Quantity::Tension, unit, decimal, scratch));
             if (links[i].straight) {
                 sidewall.push_back("0");
             } else if (links[i].length == 0) {
                 sidewall.push_back(kNoLengthText);
             } else {
-                sidewall.push_back(column_value_text(pressure(i, tensions[i]), Quantity::Pressure,
-                                                     sidewall_unit, decimal));
+                sidewall.push_back(column_value_view(pressure(i, tensions[i]), Quantity::Pressure,
+                                                     sidewall_unit, decimal, scratch));
             }
         }
     };
