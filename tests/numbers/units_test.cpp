@@ -136,5 +136,31 @@ TEST(UnitPlans, AMetricPlanEqualsTheInchPoundPlanConverted) {
     }
 }
 
+TEST(UnitPlans, EachMetricColumnTakesItsOwnUnit) {
+    // 3,000 lbs (13.3 kN) through a 100 ft bend: 30 lbs/ft, 438 N/m.
+    std::vector<PullLinkValues> links(2);
+    links[0].straight = true;
+    links[0].length = 1000;
+    links[1].straight = false;
+    links[1].length = 100;
+    links[1].angle = 1;
+    links[1].theta = 1 / 57.3;
+    PullSettings settings;
+    settings.friction = 0.5;
+    settings.weight = 6000;
+    PullResults results;
+    calculate_pull(links, "", settings, results);
+    show_columns(links, UnitSystem::Metric, ",", results);
+    EXPECT_TRUE(results.shown.forward_unit.kilo);
+    EXPECT_FALSE(results.shown.forward_sidewall_unit.kilo);
+    EXPECT_EQ(results.shown.forward[0], "13,34");
+    EXPECT_EQ(results.shown.forward_sidewall[0], "0");
+    EXPECT_EQ(results.shown.forward_sidewall[1],
+              format_pattern(results.forward_tension[1] / 100 * 4.4482216152605 / 0.3048, "###"));
+    // The reverse pull meets the bend first, at no tension: its column stays in newtons.
+    EXPECT_TRUE(results.shown.reverse_unit.kilo);
+    EXPECT_EQ(results.shown.reverse_sidewall[1], "");
+}
+
 } // namespace
 } // namespace tensora

@@ -129,6 +129,15 @@ TEST(PullAdvice, ChoosesTheLowerEndAndSaysByHowMuch) {
                      (advice.forward_max - advice.reverse_max) / advice.forward_max * 100);
     EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish).substr(0, 19),
               "Pull in reverse: " + std::to_string(std::lround(advice.lower_by)).substr(0, 2));
+    // Highest tensions that differ below the columns' rounding are the same to the user:
+    // 10.04 lbs forward (a half-degree bend after the straight) against 10 lbs.
+    const std::vector<PullLinkValues> nearly{link(true, 100, 0), link(false, 1, 0.5)};
+    settings.weight = 200;
+    const PullAdvice even = advise_pull(nearly, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_GT(even.forward_max, even.reverse_max);
+    EXPECT_EQ(even.direction, PullDirection::Either);
+    EXPECT_EQ(even.lower_by, 0);
+    settings.weight = 1000;
     // Mirrored, the forward pull is the lower one.
     const std::vector<PullLinkValues> mirrored{links[2], links[1], links[0]};
     EXPECT_EQ(advise_pull(mirrored, settings, std::nullopt, UnitSystem::InchPound).direction,
