@@ -262,18 +262,29 @@ void FillRatio::showUnits() {
 std::vector<std::string> FillRatio::inchDiameters() const {
     std::vector<std::string> diameters;
     for (const QString& diameter : cableDiameters()) {
-        diameters.push_back(converted_text(diameter.toStdString(), Quantity::Diameter, units_,
-                                           UnitSystem::InchPound, locale_));
+        // A diameter converted from inches by the last switch is the inch text it came from.
+        const bool remembered = units_ == UnitSystem::Metric && cable_memo_.contains(diameter);
+        diameters.push_back(remembered ? cable_memo_.value(diameter).toStdString()
+                                       : converted_text(diameter.toStdString(), Quantity::Diameter,
+                                                        units_, UnitSystem::InchPound, locale_));
     }
     return diameters;
 }
 
 void FillRatio::unitsChanged(UnitSystem from, UnitSystem to) {
+    // A diameter the last switch wrote goes back to the very text it came from ("0.50" stays
+    // "0.50"); any other is converted.
     QStringList diameters;
+    QHash<QString, QString> written;
     for (const QString& diameter : cableDiameters()) {
-        diameters.append(
-            qt_text(converted_text(diameter.toStdString(), Quantity::Diameter, from, to, locale_)));
+        const QString shown = cable_memo_.contains(diameter)
+                                  ? cable_memo_.value(diameter)
+                                  : qt_text(converted_text(diameter.toStdString(),
+                                                           Quantity::Diameter, from, to, locale_));
+        written.insert(shown, diameter);
+        diameters.append(shown);
     }
+    cable_memo_ = written;
     cables_->setStringList(diameters);
     switch_box_units(*Text1, diameter_memo_, Quantity::Diameter, from, to, locale_);
     units_ = to;

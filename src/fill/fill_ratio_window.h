@@ -12,6 +12,7 @@
 #include "widgets/unit_follower.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -80,6 +81,8 @@ private:
     CableTotals inch_totals_;  // the totals in inch-pound units, as last calculated
     TableRating inch_rating_;  // the sizes' inch-pound figures, as last rated
     SwitchMemo diameter_memo_; // the OD box's text before the last switch of units
+    // The cables' diameters as the last switch of units wrote them, each with its text before.
+    QHash<QString, QString> cable_memo_;
     bool shown_before_ = false;
 
     QLabel* Label9;

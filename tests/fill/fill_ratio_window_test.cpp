@@ -86,7 +86,7 @@ private slots:
     }
 
     void inMetricTheSameFillShowsMillimetresAndReportsInches() {
-        submit(QStringLiteral("0.5"));
+        submit(QStringLiteral("0.50"));
         submit(QStringLiteral("0.4"));
         child<QRadioButton>(*window_, "necCode")->click(); // EMT
         const QStringList percents = rows("percent");
@@ -110,8 +110,10 @@ private slots:
         QCOMPARE(metric.rows.size(), inches.rows.size());
         QCOMPARE(metric.rows[1].area, inches.rows[1].area);
         QCOMPARE(metric.rows[1].pipe_id, inches.rows[1].pipe_id);
-        fixture_.registry().setUnits(UnitSystem::InchPound);
-        QCOMPARE(rows("List1"), QStringList({"0.5", "0.4"}));
+        for (int i = 0; i < 9; ++i) {
+            fixture_.registry().setUnits(i % 2 ? UnitSystem::Metric : UnitSystem::InchPound);
+        }
+        QCOMPARE(rows("List1"), QStringList({"0.50", "0.4"})); // the very texts typed
         QCOMPARE(caption("Label3"), QStringLiteral("Trade Size"));
     }
 
