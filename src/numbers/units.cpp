@@ -142,11 +142,20 @@ std::string converted_text(std::string_view text, Quantity quantity, UnitSystem 
     return locale_number_text(written, locale);
 }
 
+std::string text_in_other_units(const std::string& current, const SwitchMemo& memo,
+                                Quantity quantity, UnitSystem from, UnitSystem to,
+                                const NumberLocale& locale) {
+    if (from == to) {
+        return current;
+    }
+    return !memo.written.empty() && current == memo.written
+               ? memo.before
+               : converted_text(current, quantity, from, to, locale);
+}
+
 std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity quantity,
                           UnitSystem from, UnitSystem to, const NumberLocale& locale) {
-    std::string text = !memo.written.empty() && current == memo.written
-                           ? memo.before
-                           : converted_text(current, quantity, from, to, locale);
+    std::string text = text_in_other_units(current, memo, quantity, from, to, locale);
     memo = {current, text};
     return text;
 }

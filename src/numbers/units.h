@@ -80,6 +80,11 @@ struct SwitchMemo {
 // still shows what that switch wrote, else the converted text. Updates the memo.
 std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity quantity,
                           UnitSystem from, UnitSystem to, const NumberLocale& locale);
+// The same without switching: the box's text as the other units write it (for a report in
+// inch-pound units of a plan shown in metric), the memo left as it is.
+std::string text_in_other_units(const std::string& current, const SwitchMemo& memo,
+                                Quantity quantity, UnitSystem from, UnitSystem to,
+                                const NumberLocale& locale);
 
 // "imperial" | "si": the command line's and the settings' names.
 std::string_view unit_system_key(UnitSystem units);

@@ -853,17 +853,18 @@ PullPlanReport PullCalculator::report() const {
 PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
     // Inch-pound texts of a metric plan are its typed texts converted; the results' own
     // columns are inch-pound.
-    const bool convert = units != units_;
-    const auto in_units = [&](const QLineEdit* box, Quantity quantity) {
-        return convert ? converted_text(text(box), quantity, units_, units, locale_) : text(box);
+    // A text not edited since the last switch of units is the very text it had in the other
+    // units.
+    const auto in_units = [&](const QLineEdit* box, std::size_t memo, Quantity quantity) {
+        return text_in_other_units(text(box), box_memos_[memo], quantity, units_, units, locale_);
     };
     PullPlanReport report{text(Text6),
-                          in_units(Text2, Quantity::Tension),
-                          in_units(Text3, Quantity::Weight),
+                          in_units(Text2, 0, Quantity::Tension),
+                          in_units(Text3, 1, Quantity::Weight),
                           text(Text1),
                           midassistlabel->text().toStdString(),
                           {},
-                          in_units(Text7, Quantity::Tension)};
+                          in_units(Text7, 2, Quantity::Tension)};
     const bool shown = units == UnitSystem::Metric;
     const PullResults::Shown& metric = results_.shown;
     const std::array<const TextColumn*, 4> columns =
@@ -876,12 +877,9 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
         const auto cell = [row](const TextColumn* column) {
             return row < column->size() ? std::string((*column)[row]) : std::string();
         };
-        const std::string& length = plan_.length(row);
-        report.links.push_back(
-            {plan_.number(row), plan_.type(row),
-             convert ? converted_text(length, Quantity::Length, units_, units, locale_) : length,
-             plan_.angle(row), cell(columns[0]), cell(columns[1]), cell(columns[2]),
-             cell(columns[3]), plan_.inclined(row)});
+        report.links.push_back({plan_.number(row), plan_.type(row), plan_.lengthIn(row, units),
+                                plan_.angle(row), cell(columns[0]), cell(columns[1]),
+                                cell(columns[2]), cell(columns[3]), plan_.inclined(row)});
     }
     return report;
 }

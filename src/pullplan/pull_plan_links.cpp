@@ -7,6 +7,11 @@ PullLinkValues PullPlanLinks::read(std::size_t row) const {
                      locale_, units_);
 }
 
+std::string PullPlanLinks::lengthIn(std::size_t row, UnitSystem units) const {
+    return text_in_other_units(lengths_[row], row < memos_.size() ? memos_[row] : SwitchMemo{},
+                               Quantity::Length, units_, units, locale_);
+}
+
 void PullPlanLinks::switchUnits(UnitSystem to) {
     if (to == units_) {
         return;

@@ -27,6 +27,9 @@ public:
 
     const std::string& type(std::size_t row) const { return types_[row]; }
     const std::string& length(std::size_t row) const { return lengths_[row]; }
+    // The row's length as the given units write it: the text it had there before the last
+    // switch of units, when it has not changed since.
+    std::string lengthIn(std::size_t row, UnitSystem units) const;
     const std::string& angle(std::size_t row) const { return angles_[row]; }
     const std::string& number(std::size_t row) const { return numbers_[row]; }
     // Whether a straight's angle is its incline.

@@ -260,10 +260,15 @@ private slots:
         frmMain& main = startMain();
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("plan.rtf"));
-        plannedPull();
+        PullCalculator& planned = plannedPull();
+        // Texts as typed, not as a conversion would write them, come back from metric.
+        planned.allowableBox()->setText(QStringLiteral("12000.0"));
+        planned.editPlan([](PullPlanLinks& plan) { plan.set(0, "Straight", "500.00", "0", "1"); });
+        planned.pullcalc();
         fixture_.platform().fileNames = {path, path};
         item(main, "SaveFile")->trigger();
         const QByteArray inch_pound = contents(path);
+        QVERIFY(inch_pound.contains("Capable Load (lbs)      12000.0\r\n"));
         item(main, "unitsMetric")->trigger();
         item(main, "SaveFile")->trigger();
         const QByteArray metric = contents(path);
