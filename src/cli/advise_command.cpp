@@ -17,9 +17,8 @@ const NumberLocale kEnglish{".", ","};
 
 // A tension as the planner's columns write it in the units asked for, "0" for an empty cell.
 std::string tension_text(double pounds, UnitSystem units) {
-    const ColumnUnit unit = column_unit(Quantity::Tension, units, std::fabs(pounds));
-    const std::string text = column_value_text(pounds, Quantity::Tension, unit);
-    return text.empty() ? std::string("0") : text;
+    return column_figure_text(pounds, Quantity::Tension,
+                              column_unit(Quantity::Tension, units, std::fabs(pounds)));
 }
 
 std::string tension_unit(double pounds, UnitSystem units) {

@@ -499,8 +499,7 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     const PullSettings settings = read_pull_settings(request.settings, kEnglish, request.units);
     printed.over_limit = links_over_limit(results, settings.allowable);
     // The planner's advice, against the pull check's design sidewall limit.
-    const double limit = inch_pound_value(leadingValue(design_sidewall_limit_text(request.units)),
-                                          Quantity::Pressure, request.units);
+    const double limit = design_sidewall_limit(request.units);
     printed.advice = advice_text(advise_pull(link_values(request), settings, limit, request.units),
                                  request.units, kEnglish);
     std::vector<std::string> angles;

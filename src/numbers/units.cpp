@@ -70,12 +70,18 @@ std::string column_symbol(Quantity quantity, ColumnUnit unit) {
 
 std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,
                                    std::string_view decimal, std::string& scratch) {
-    const double shown = shown_value(inch_pound, quantity, unit.units) / (unit.kilo ? 1000 : 1);
+    double shown = shown_value(inch_pound, quantity, unit.units);
+    if (unit.kilo) {
+        shown /= 1000;
+    }
     if (!(std::fabs(shown) < 1e15)) {
         return kNotFiniteText;
     }
     if (!unit.kilo) {
-        return whole_pattern_text(shown, scratch);
+        // A value just below 1e15 can round up to sixteen digits: beyond the columns too.
+        const std::string_view text = whole_pattern_text(shown, scratch);
+        const std::size_t digits = text.size() - (shown < 0 ? 1 : 0);
+        return digits > 15 ? kNotFiniteText : text;
     }
     // Two decimals always, so that the column's figures line up; empty where "###" is.
     const double hundredths = std::round(shown * 100);
@@ -95,6 +101,11 @@ std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit u
                               std::string_view decimal) {
     std::string scratch;
     return std::string(column_value_view(inch_pound, quantity, unit, decimal, scratch));
+}
+
+std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    const std::string text = column_value_text(inch_pound, quantity, unit);
+    return text.empty() ? std::string("0") : text;
 }
 
 namespace {

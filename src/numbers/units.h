@@ -58,6 +58,9 @@ std::string column_symbol(Quantity quantity, ColumnUnit unit); // "lbs", "N", "k
 // units) on.
 std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
                               std::string_view decimal = ".");
+// The same where a figure must not read as missing (a result line, the command line): "0"
+// where the column leaves its cell empty.
+std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit);
 // The same written into `scratch` (valid until scratch changes), without allocating once
 // scratch has grown: for the tens of thousands of cells of a plan.
 std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,

@@ -222,7 +222,8 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
             const double shown = shown_value(limit, Quantity::Pressure, units);
             std::string finding = "Sidewall pressure exceeds ";
             finding += grouped_number_text(wholeResultText(std::round(shown)), plain_form);
-            finding += units == UnitSystem::Metric ? " N/m" : " lbs/ft";
+            finding += ' ';
+            finding += unit_symbol(Quantity::Pressure, units);
             finding += " at link " + std::to_string(*at + 1);
             findings.push_back(finding);
         }

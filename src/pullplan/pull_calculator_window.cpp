@@ -749,10 +749,7 @@ void PullCalculator::pullcalc() {
 const PullAdvice& PullCalculator::advice() const {
     if (advice_stale_) {
         // The sidewall limit is the pull check's design limit, in the units shown.
-        advice_ = advise_pull(plan_.values(), settings_,
-                              inch_pound_value(leadingValue(design_sidewall_limit_text(units_)),
-                                               Quantity::Pressure, units_),
-                              units_);
+        advice_ = advise_pull(plan_.values(), settings_, design_sidewall_limit(units_), units_);
         advice_stale_ = false;
     }
     return advice_;

@@ -265,8 +265,8 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         const int more = pressed_bends - 1;
         exceeded.push_back("Sidewall pressure exceeds " +
                            shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs.units) +
-                           (inputs.units == UnitSystem::Metric ? " N/m" : " lb/ft") + " at link " +
-                           std::to_string(first_pressed + 1) +
+                           ' ' + std::string(check_unit_symbol(Quantity::Pressure, inputs.units)) +
+                           " at link " + std::to_string(first_pressed + 1) +
                            (more == 0   ? ""
                             : more == 1 ? " and at 1 more bend"
                                         : " and at " + std::to_string(more) + " more bends"));
@@ -347,6 +347,17 @@ std::string_view design_sidewall_limit_text(UnitSystem units) {
     return units == UnitSystem::Metric ? "7300" : "500";
 }
 
+double design_sidewall_limit(UnitSystem units) {
+    return inch_pound_value(leadingValue(design_sidewall_limit_text(units)), Quantity::Pressure,
+                            units);
+}
+
+std::string_view check_unit_symbol(Quantity quantity, UnitSystem units) {
+    return quantity == Quantity::Pressure && units == UnitSystem::InchPound
+               ? "lb/ft"
+               : unit_symbol(quantity, units);
+}
+
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
                               std::vector<CheckWarning>* warnings, UnitSystem units) {
     const auto warn = [warnings](std::string_view box, std::string_view message) {
@@ -396,35 +407,16 @@ std::string fixed_text(double value, int decimals) {
 
 namespace {
 
-// A tension or pressure as the planner's columns write it, but "0" where they leave the cell
-// empty (below half a pound): in the check an empty figure would read as missing.
-std::string tension_text(double value) {
-    std::string scratch;
-    const std::string_view text = column_text(value, scratch);
-    return text.empty() ? std::string("0") : std::string(text);
-}
-
 std::string pull_line(const std::string& max, int link, const CheckResult& result,
                       ColumnUnit unit) {
     if (link < 0) {
         return "no links in the plan";
     }
-    const std::string symbol = unit.units == UnitSystem::Metric
-                                   ? column_symbol(Quantity::Tension, unit)
-                                   : std::string("lbs");
+    const std::string symbol = column_symbol(Quantity::Tension, unit);
     const double allowable = shown_value(result.allowable, Quantity::Tension, unit.units);
     return max + ' ' + symbol + " at link " + std::to_string(link + 1) + ", allowable " +
            wholeResultText(allowable) + ' ' +
            std::string(unit_symbol(Quantity::Tension, unit.units));
-}
-
-// A tension or pressure in a column's unit, "0" where the column leaves the cell empty.
-std::string column_figure(double inch_pound, Quantity quantity, ColumnUnit unit) {
-    if (unit.units == UnitSystem::InchPound) {
-        return tension_text(inch_pound);
-    }
-    const std::string text = column_value_text(inch_pound, quantity, unit);
-    return text.empty() ? std::string("0") : text;
 }
 
 } // namespace
@@ -484,8 +476,8 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     const ColumnUnit unit =
         column_unit(Quantity::Tension, units,
                     std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
-    texts.forward_max = column_figure(result.forward_max, Quantity::Tension, unit);
-    texts.reverse_max = column_figure(result.reverse_max, Quantity::Tension, unit);
+    texts.forward_max = column_figure_text(result.forward_max, Quantity::Tension, unit);
+    texts.reverse_max = column_figure_text(result.reverse_max, Quantity::Tension, unit);
     texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result, unit);
     texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result, unit);
     return texts;
@@ -511,7 +503,7 @@ CheckedBendTexts bend_texts(const CheckedBend& bend, ColumnUnit pressure_unit) {
             ? fixed_text(shown_value(*bend.radius, Quantity::Length, pressure_unit.units), 4)
             : std::string(kAngleZeroText);
     const auto pressure = [pressure_unit](const std::optional<double>& value) {
-        return value ? column_figure(*value, Quantity::Pressure, pressure_unit)
+        return value ? column_figure_text(*value, Quantity::Pressure, pressure_unit)
                      : std::string(kNoRadiusText);
     };
     texts.forward_pressure = pressure(bend.forward_pressure);

@@ -103,6 +103,12 @@ struct CheckInputTexts {
 // 500 lb/ft, or the round metric 13 mm and 7300 N/m.
 std::string_view design_min_clearance_text(UnitSystem units);
 std::string_view design_sidewall_limit_text(UnitSystem units);
+// That limit in lbs/ft, whichever units wrote it.
+double design_sidewall_limit(UnitSystem units);
+
+// The check's names of its units: the unit symbols, but "lb/ft" for its pressures as the check
+// has always written them.
+std::string_view check_unit_symbol(Quantity quantity, UnitSystem units);
 
 // A box whose text the program warns about, and the warning.
 struct CheckWarning {

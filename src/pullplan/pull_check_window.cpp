@@ -375,10 +375,8 @@ QString PullCheck::shownDiameter(const std::string& inches) const {
 
 void PullCheck::showUnits() {
     const auto caption = [this](const char* words, Quantity quantity) {
-        const bool pressure = quantity == Quantity::Pressure && units_ == UnitSystem::InchPound;
         return QStringLiteral("%1 (%2):")
-            .arg(QLatin1String(words),
-                 pressure ? QStringLiteral("lb/ft") : qt_text(unit_symbol(quantity, units_)));
+            .arg(QLatin1String(words), qt_text(check_unit_symbol(quantity, units_)));
     };
     box_captions_[0]->setText(caption("&Inside diameter", Quantity::Diameter));
     box_captions_[1]->setText(caption("Cable &outside diameter", Quantity::Diameter));

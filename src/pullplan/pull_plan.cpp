@@ -168,12 +168,7 @@ std::string caption_for(std::string_view number) {
 // rounding noise many columns wide, so such values show as out of range, like values beyond a
 // double; so do values just below that which round up to sixteen digits.
 std::string_view column_text(double value, std::string& scratch) {
-    if (!(std::fabs(value) < 1e15)) {
-        return kNotFiniteText;
-    }
-    const std::string_view text = whole_pattern_text(value, scratch);
-    const std::size_t digits = text.size() - (value < 0 ? 1 : 0);
-    return digits > 15 ? kNotFiniteText : text;
+    return column_value_view(value, Quantity::Tension, ColumnUnit{}, ".", scratch);
 }
 
 PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, UnitSystem units) {
