@@ -238,6 +238,21 @@ TEST(CodeFill, LeavesTheWrittenStandardsAsTheyWereAndRatesThemByTheirOwnFill) {
     EXPECT_EQ(rating.smallest_meeting, 3u);
 }
 
+TEST(CodeFill, InMetricShowsTheCodesOwnFiguresAndConvertsTheWrittenStandards) {
+    const NumberLocale german{",", "."};
+    // FMC 3/8: 0.384 in is 9.75 mm, but the code lists 9.7 mm and 74 mm² (0.116 sq in is 74.8).
+    const ConduitSize& fmc = conduit_standard(ConduitStandardId::Fmc).sizes[0];
+    EXPECT_EQ(shown_pipe_id(fmc, UnitSystem::Metric, german), "9,7");
+    EXPECT_EQ(shown_size_area(fmc, "0.116", UnitSystem::Metric, german), "74");
+    EXPECT_EQ(shown_pipe_id(fmc, UnitSystem::InchPound, german), "0.384");
+    // A written standard's figures are converted: 0.602 in is 15.3 mm, .2845 sq in 183.5 mm².
+    const ConduitSize& sch40 = conduit_standard(ConduitStandardId::Schedule40).sizes[0];
+    EXPECT_EQ(shown_pipe_id(sch40, UnitSystem::Metric, kEnglish), "15.3");
+    EXPECT_EQ(shown_size_area(sch40, ".2845", UnitSystem::Metric, kEnglish), "183.5");
+    EXPECT_EQ(shown_total("0.9", Quantity::Diameter, UnitSystem::Metric, kEnglish), "22.86");
+    EXPECT_EQ(shown_total("over", Quantity::Area, UnitSystem::Metric, kEnglish), "over");
+}
+
 TEST(OdRefusal, TakesOnlyPositiveNumbers) {
     EXPECT_EQ(od_refusal("0.5", kEnglish), std::nullopt);
     EXPECT_EQ(od_refusal(" 1.25 ", kEnglish), std::nullopt);

@@ -161,6 +161,17 @@ TEST(PullAdvice, NamesWhereEvenTheBestPullExceedsALimit) {
               std::string::npos);
     settings.allowable = 1e6;
     EXPECT_EQ(advise_pull(links, settings, std::nullopt, UnitSystem::InchPound).note, "");
+    // In reverse, the split after link 1 starts link 1 again from zero: 500 lbs there, within
+    // 505 lbs (the pull without the split brings 511 lbs to it).
+    settings.allowable = 505;
+    const std::vector<PullLinkValues> mirrored{links[2], links[1], links[0]};
+    const PullAdvice reverse = advise_pull(mirrored, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_EQ(reverse.direction, PullDirection::Reverse);
+    EXPECT_EQ(reverse.mid_assist, std::optional<std::size_t>(0));
+    EXPECT_EQ(reverse.note, "");
+    settings.allowable = 499;
+    EXPECT_EQ(advise_pull(mirrored, settings, std::nullopt, UnitSystem::InchPound).note,
+              "Even the best pull exceeds the allowable tension of 499 lbs at link 1");
     // Two bends: splitting after link 1, 2 or 3 ties at 63.9 lbs, and the first split leaves
     // the second bend with 43.9 lbs, 14.6 lbs/ft over its 3 ft.
     settings.weight = 40;
