@@ -9,8 +9,6 @@
 
 namespace tensora {
 
-inline constexpr double kDegreesPerRadian = 57.3; // the calculators' own, not 180/π
-
 // Tension to pull through a straight section, lbs: ((length ft × weight lbs/kft) × friction)
 // ÷ 1000.
 double straight_section_tension(double length, double weight, double friction);

@@ -65,6 +65,14 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
         advice.mid_assist ? std::to_string(*advice.mid_assist + 1) : std::string("none");
     const std::string mid_assist_max =
         advice.mid_assist ? tension_text(advice.mid_assist_max, units) : std::string();
+    const std::string mid_assist_direction =
+        advice.mid_assist ? std::string(direction_key(advice.mid_assist_direction)) : "";
+    // A plan the search is not exact for gets no point, and the note says why.
+    std::string note = advice.note;
+    if (!advice.no_point_reason.empty()) {
+        note =
+            "no mid-assist advice: " + advice.no_point_reason + (note.empty() ? "" : "; ") + note;
+    }
     const bool any = advice.links > 0;
     const std::string forward = any ? tension_text(advice.forward_max, units) : std::string();
     const std::string reverse = any ? tension_text(advice.reverse_max, units) : std::string();
@@ -76,7 +84,9 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
             << ",\"mid_assist\":" << (advice.mid_assist ? mid_assist : std::string("null"))
             << ",\"mid_assist_max\":"
             << (advice.mid_assist ? json_string(mid_assist_max) : std::string("null"))
-            << ",\"note\":" << json_string(advice.note);
+            << ",\"mid_assist_direction\":"
+            << (advice.mid_assist ? json_string(mid_assist_direction) : std::string("null"))
+            << ",\"note\":" << json_string(note);
         if (request.units_named) {
             out << ",\"units\":{\"system\":" << json_string(unit_system_key(units))
                 << ",\"forward_max\":" << json_string(tension_unit(advice.forward_max, units))
@@ -93,7 +103,8 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
         << "lower-by\t" << lower_by << '\n'
         << "mid-assist\t" << mid_assist << '\n'
         << "mid-assist-max\t" << mid_assist_max << '\n'
-        << "note\t" << advice.note << '\n';
+        << "mid-assist-direction\t" << mid_assist_direction << '\n'
+        << "note\t" << note << '\n';
     if (request.units_named) {
         out << "units\t" << tension_unit(advice.forward_max, units) << '\t'
             << tension_unit(advice.reverse_max, units) << '\t'

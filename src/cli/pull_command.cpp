@@ -416,9 +416,10 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
             << ",\"reverse_tension\":" << tension(results.reverse_tension[i]);
         if (results.elevation) {
             // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.
-            out << ",\"inclined\":" << (link.inclined ? "true" : "false")
-                << ",\"inclination_in\":" << json_number(results.inclination_in[i] * 57.3)
-                << ",\"inclination_out\":" << json_number(results.inclination_out[i] * 57.3)
+            out << ",\"inclined\":" << (link.inclined ? "true" : "false") << ",\"inclination_in\":"
+                << json_number(results.inclination_in[i] * kDegreesPerRadian)
+                << ",\"inclination_out\":"
+                << json_number(results.inclination_out[i] * kDegreesPerRadian)
                 << ",\"forward_held\":" << (results.forward_held[i] ? "true" : "false")
                 << ",\"reverse_held\":" << (results.reverse_held[i] ? "true" : "false");
         }

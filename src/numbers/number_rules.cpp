@@ -405,11 +405,23 @@ double read_input(std::string_view text, const NumberLocale& locale) {
     return leadingValue(plain);
 }
 
+double whole_if_nearly(double value) {
+    const double nearest = std::round(value);
+    if (std::fabs(value) < 1e12 && std::fabs(value - nearest) <= 1e-12 * std::fabs(value)) {
+        return nearest;
+    }
+    return value;
+}
+
+double whole_number_below(double value) {
+    return std::floor(whole_if_nearly(value));
+}
+
 std::string wholeResultText(double value) {
     if (!std::isfinite(value)) {
         return std::string(kNotFiniteText);
     }
-    const double whole = std::floor(value);
+    const double whole = whole_number_below(value);
     if (std::fabs(whole) < 1e15) {
         return std::to_string(static_cast<long long>(whole));
     }

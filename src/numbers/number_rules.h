@@ -53,9 +53,19 @@ std::string_view trimmed_blanks(std::string_view text);
 // leadingValue.
 double read_input(std::string_view text, const NumberLocale& locale);
 
-// The largest whole number not greater than the value, without grouping or decimal point
-// (37.9 gives "37", -0.5 gives "-1"). Magnitudes of 1e15 and more, whose units digit a double
-// no longer holds, are written as general number text.
+// The whole number a value is to 12 significant digits, or the value itself: a result that
+// came through a conversion of units and back (1000 N as pounds, divided, as newtons again)
+// lands a few units of its last digits off the whole number it is. From 1e12 on, where 12
+// digits no longer reach the units, the value itself.
+double whole_if_nearly(double value);
+// The largest whole number not greater than the value, once whole_if_nearly has taken it to
+// the whole number it is: how every figure "rounded down" is rounded.
+double whole_number_below(double value);
+
+// The largest whole number not greater than the value (by whole_number_below), without
+// grouping or decimal point (37.9 gives "37", -0.5 gives "-1", 999.9999999999998 "1000").
+// Magnitudes of 1e15 and more, whose units digit a double no longer holds, are written as
+// general number text.
 std::string wholeResultText(double value);
 
 // A value written through a "#"-style pattern: "###", "###.#", "#.####", "##.##%" and the like.

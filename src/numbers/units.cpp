@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace tensora {
 
@@ -80,11 +81,17 @@ std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnU
     if (!unit.kilo) {
         // A value just below 1e15 can round up to sixteen digits: beyond the columns too.
         const std::string_view text = whole_pattern_text(shown, scratch);
-        const std::size_t digits = text.size() - (shown < 0 ? 1 : 0);
+        const std::size_t digits = text.size() - (text.starts_with('-') ? 1 : 0);
         return digits > 15 ? kNotFiniteText : text;
     }
-    // Two decimals always, so that the column's figures line up; empty where "###" is.
-    const double hundredths = std::round(shown * 100);
+    // Two decimals always, so that the column's figures line up; empty where "###" is. Halves
+    // round away from zero on the value's 15-digit decimal form, as every column rounds.
+    double hundredths = std::round(shown * 100);
+    if (std::fabs(std::fabs(shown * 100 - std::trunc(shown * 100)) - 0.5) <=
+        1e-12 * std::fabs(shown * 100)) {
+        hundredths = leadingValue(format_pattern(shown, "###.##")) * 100;
+        hundredths = std::round(hundredths);
+    }
     if (hundredths == 0) {
         return {};
     }
@@ -101,6 +108,16 @@ std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit u
                               std::string_view decimal) {
     std::string scratch;
     return std::string(column_value_view(inch_pound, quantity, unit, decimal, scratch));
+}
+
+double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    const std::string text = column_value_text(inch_pound, quantity, unit);
+    if (text == kNotFiniteText) {
+        return std::isnan(inch_pound)
+                   ? inch_pound
+                   : std::copysign(std::numeric_limits<double>::infinity(), inch_pound);
+    }
+    return leadingValue(text);
 }
 
 std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit) {

@@ -25,6 +25,9 @@ enum class Quantity {
     PressurePerInch,
 };
 
+// The program's degrees to the radian, throughout: the bend formula's own 57.3, not 180/π.
+inline constexpr double kDegreesPerRadian = 57.3;
+
 inline constexpr double kMetresPerFoot = 0.3048;
 inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kKilogramsPerPound = 0.45359237;
@@ -61,6 +64,9 @@ std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit u
 // The same where a figure must not read as missing (a result line, the command line): "0"
 // where the column leaves its cell empty.
 std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit);
+// The number a column's cell shows, for comparing figures as the user reads them: 0 for an
+// empty cell, an infinity of the value's sign for one out of range (NaN for NaN).
+double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit);
 // The same written into `scratch` (valid until scratch changes), without allocating once
 // scratch has grown: for the tens of thousands of cells of a plan.
 std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,

@@ -9,10 +9,6 @@
 namespace tensora {
 namespace {
 
-// Beyond this many links a plan whose pulls could fall below zero (a negative weight,
-// friction or length) gets no mid-assist advice: only trying every point finds it there.
-constexpr std::size_t kMostLinksTriedOneByOne = 2000;
-
 // A value of s that costs a pull to find, found once.
 class Remembered {
 public:
@@ -70,18 +66,6 @@ Point lowest_crossing(std::size_t count, Remembered& rising, Remembered& falling
     return {lo, value};
 }
 
-// The same by trying every s.
-Point lowest_one_by_one(std::size_t count, Remembered& rising, Remembered& falling) {
-    Point best{0, std::max(rising(0), falling(0))};
-    for (std::size_t s = 1; s < count; ++s) {
-        const double highest = std::max(rising(s), falling(s));
-        if (highest < best.highest) {
-            best = {s, highest};
-        }
-    }
-    return best;
-}
-
 double highest_of(const std::vector<double>& tensions) {
     double most = -std::numeric_limits<double>::infinity();
     for (const double tension : tensions) {
@@ -90,16 +74,165 @@ double highest_of(const std::vector<double>& tensions) {
     return most;
 }
 
-// The shown figure of a tension in a unit, for telling equal ones apart as a user would.
-std::string shown_figure(double pounds, UnitSystem units, ColumnUnit unit) {
-    return units == UnitSystem::InchPound ? wholeResultText(std::round(pounds))
-                                          : column_value_text(pounds, Quantity::Tension, unit);
+// A tension as the columns show it in a unit, as a number: what "reads lower" compares.
+double shown_tension(double pounds, ColumnUnit unit) {
+    return column_shown_value(pounds, Quantity::Tension, unit);
+}
+
+// Why the search for a mid-assist point is not exact for a plan, or nothing: it takes a pull
+// from zero never to fall below zero in any link, which only a negative weight, friction or
+// length breaks.
+std::string no_point_reason(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                            PullRunner& runner) {
+    if (settings.weight < 0) {
+        return "the cable's weight is negative";
+    }
+    if (settings.friction < 0) {
+        return "the coefficient of friction is negative";
+    }
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (links[i].length < 0) {
+            return "link " + std::to_string(i + 1) + " has a negative length";
+        }
+    }
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        for (const bool forward : {true, false}) {
+            if (!(runner.step(i, 0, forward) >= 0)) {
+                return "a pull from zero falls below zero at link " + std::to_string(i + 1);
+            }
+        }
+    }
+    return {};
+}
+
+// The best point of one direction: a mid-assist point after link s splits the pull in two.
+// Going forward, the first pull's highest (links 0 to s) never falls as s grows and the
+// second's (from s + 1 on) never rises, as no link takes a pull from zero below zero; in
+// reverse the same holds the other way round.
+std::optional<Point> best_point(std::size_t n, const PullResults& base, PullRunner& runner,
+                                bool forward) {
+    const std::size_t count = n - 1; // the point after the last link splits nothing
+    if (count == 0) {
+        return std::nullopt;
+    }
+    std::vector<double> first_pull(count);
+    double most = -std::numeric_limits<double>::infinity();
+    if (forward) {
+        for (std::size_t s = 0; s < count; ++s) {
+            most = std::max(most, base.forward_tension[s]);
+            first_pull[s] = most;
+        }
+    } else {
+        for (std::size_t s = count; s-- > 0;) {
+            most = std::max(most, base.reverse_tension[s + 1]);
+            first_pull[s] = most;
+        }
+    }
+    Remembered first([&first_pull](std::size_t s) { return first_pull[s]; });
+    Remembered second([&runner, forward](std::size_t s) {
+        return forward ? runner.highest(s + 1, 0, true) : runner.highest(s, 0, false);
+    });
+    return forward ? lowest_crossing(count, first, second) : lowest_crossing(count, second, first);
+}
+
+// The tensions of one option, link by link (indexed by link), and where it is held at zero.
+struct OptionPull {
+    bool forward = true;
+    std::vector<double> tensions;
+    std::vector<char> held;
+};
+
+OptionPull option_pull(const PullResults& base, PullRunner& runner, bool forward,
+                       std::optional<std::size_t> point) {
+    const std::size_t n = base.forward_tension.size();
+    OptionPull pull{forward, forward ? base.forward_tension : base.reverse_tension,
+                    forward ? base.forward_held : base.reverse_held};
+    pull.held.resize(n, 0);
+    if (!point) {
+        return pull;
+    }
+    // The links before the point keep the plain pull; from the point on a pull starts at zero.
+    double tension = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = forward ? k : n - 1 - k;
+        if (in_end_pull(i, *point, forward)) {
+            const BendPass through = runner.pass(i, tension, forward);
+            tension = through.tension;
+            pull.tensions[i] = tension;
+            pull.held[i] = through.held;
+        }
+    }
+    return pull;
+}
+
+// The first link, in the pull's own order, where `found` holds.
+template <typename Found>
+std::optional<std::size_t> first_in_order(const OptionPull& pull, Found found) {
+    const std::size_t n = pull.tensions.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = pull.forward ? k : n - 1 - k;
+        if (found(i)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string pressure_limit_text(double limit, UnitSystem units) {
+    const double shown = shown_value(limit, Quantity::Pressure, units);
+    return grouped_number_text(wholeResultText(std::round(shown)), NumberLocale{".", ","}) + ' ' +
+           std::string(units == UnitSystem::Metric ? "N/m" : "lb/ft");
+}
+
+// Where the option passes a limit or must be held back, each first place.
+std::string option_note(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                        const std::optional<BearingLimit>& sidewall, UnitSystem units,
+                        const OptionPull& pull) {
+    std::vector<std::string> findings;
+    const std::string link_word = " at link ";
+    if (settings.allowable > 0) {
+        if (const auto at = first_in_order(
+                pull, [&](std::size_t i) { return pull.tensions[i] > settings.allowable; })) {
+            findings.push_back("Even the best pull exceeds the allowable tension of " +
+                               advice_tension_text(settings.allowable, units, {".", ","}) +
+                               link_word + std::to_string(*at + 1));
+        }
+    }
+    if (sidewall && sidewall->limit > 0) {
+        const auto radius = [&](std::size_t i) -> double {
+            const PullLinkValues& link = links[i];
+            if (sidewall->radius) {
+                return *sidewall->radius;
+            }
+            return link.angle != 0 && std::isfinite(link.angle)
+                       ? link.length * kDegreesPerRadian / std::fabs(link.angle)
+                       : 0;
+        };
+        if (const auto at = first_in_order(pull, [&](std::size_t i) {
+                const double r = links[i].straight ? 0 : radius(i);
+                return r > 0 && sidewall->factor * pull.tensions[i] / r > sidewall->limit;
+            })) {
+            findings.push_back("Sidewall bearing pressure exceeds " +
+                               pressure_limit_text(sidewall->limit, units) + link_word +
+                               std::to_string(*at + 1));
+        }
+    }
+    if (const auto at = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; })) {
+        findings.push_back(std::string(pull.forward ? "Pulled forward" : "Pulled in reverse") +
+                           ", the cable runs under its own weight" + link_word +
+                           std::to_string(*at + 1) + ": hold it back there");
+    }
+    std::string note;
+    for (const std::string& finding : findings) {
+        note += (note.empty() ? "" : "; ") + finding;
+    }
+    return note;
 }
 
 } // namespace
 
 PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                       std::optional<double> sidewall_limit, UnitSystem units) {
+                       std::optional<BearingLimit> sidewall_limit, UnitSystem units) {
     PullAdvice advice;
     const std::size_t n = links.size();
     advice.links = n;
@@ -110,16 +243,15 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
     plain.mid_assist = false;
     PullResults base;
     calculate_pull(links, "", plain, base);
-    const std::vector<double>& forward = base.forward_tension;
-    const std::vector<double>& reverse = base.reverse_tension;
-    advice.forward_max = highest_of(forward);
-    advice.reverse_max = highest_of(reverse);
+    advice.forward_max = highest_of(base.forward_tension);
+    advice.reverse_max = highest_of(base.reverse_tension);
 
+    // The two plain pulls, compared as the columns show them.
     const ColumnUnit unit =
         column_unit(Quantity::Tension, units,
                     std::max(std::fabs(advice.forward_max), std::fabs(advice.reverse_max)));
-    const bool same = shown_figure(advice.forward_max, units, unit) ==
-                      shown_figure(advice.reverse_max, units, unit);
+    const bool same = column_value_text(advice.forward_max, Quantity::Tension, unit) ==
+                      column_value_text(advice.reverse_max, Quantity::Tension, unit);
     advice.direction = same                                      ? PullDirection::Either
                        : advice.reverse_max < advice.forward_max ? PullDirection::Reverse
                                                                  : PullDirection::Forward;
@@ -128,112 +260,35 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
     const double lower = std::min(advice.forward_max, advice.reverse_max);
     advice.lower_by = !same && higher > 0 ? (higher - lower) / higher * 100 : 0;
 
-    // A mid-assist point after link s splits the chosen pull in two; the second starts at zero.
-    // Going forward, the first pull's highest (links 0 to s) never falls as s grows and the
-    // second's (from s + 1 on) never rises, provided no link takes a pull from zero below zero;
-    // in reverse the same holds the other way round.
+    // The best (direction, point) pair: the lowest highest tension over both directions, the
+    // advised direction first on a tie, then the first point.
     PullRunner runner(links, plain);
-    bool from_zero_stays_up = true;
-    for (std::size_t i = 0; i < n && from_zero_stays_up; ++i) {
-        from_zero_stays_up = runner.step(i, 0, go_forward) >= 0;
-    }
-    const std::size_t count = n - 1; // the point after the last link splits nothing
+    advice.no_point_reason = no_point_reason(links, plain, runner);
     std::optional<Point> best;
-    if (count > 0 && (from_zero_stays_up || n <= kMostLinksTriedOneByOne)) {
-        std::vector<double> first_pull(count);
-        if (go_forward) {
-            double most = -std::numeric_limits<double>::infinity();
-            for (std::size_t s = 0; s < count; ++s) {
-                most = std::max(most, forward[s]);
-                first_pull[s] = most;
-            }
-        } else {
-            double most = -std::numeric_limits<double>::infinity();
-            for (std::size_t s = count; s-- > 0;) {
-                most = std::max(most, reverse[s + 1]);
-                first_pull[s] = most;
+    bool best_forward = go_forward;
+    if (advice.no_point_reason.empty()) {
+        for (const bool forward : {go_forward, !go_forward}) {
+            const std::optional<Point> found = best_point(n, base, runner, forward);
+            if (found && (!best || found->highest < best->highest)) {
+                best = found;
+                best_forward = forward;
             }
         }
-        Remembered first([&first_pull](std::size_t s) { return first_pull[s]; });
-        Remembered second([&runner, go_forward](std::size_t s) {
-            return go_forward ? runner.highest(s + 1, 0, true) : runner.highest(s, 0, false);
-        });
-        Remembered& rising = go_forward ? first : second;
-        Remembered& falling = go_forward ? second : first;
-        best = from_zero_stays_up ? lowest_crossing(count, rising, falling)
-                                  : lowest_one_by_one(count, rising, falling);
     }
-    const double plain_highest = go_forward ? advice.forward_max : advice.reverse_max;
-    if (best && best->highest < plain_highest) {
+    if (best && shown_tension(best->highest, unit) < shown_tension(lower, unit)) {
         advice.mid_assist = best->at;
+        advice.mid_assist_direction =
+            best_forward ? PullDirection::Forward : PullDirection::Reverse;
         advice.mid_assist_max = best->highest;
+        advice.point_in_plan =
+            settings.mid_assist && settings.selected == static_cast<int>(best->at);
     }
 
-    // The best option's tensions, link by link in the pull's own order.
-    std::vector<double> tensions(n);
-    if (go_forward) {
-        double tension = settings.back_tension;
-        for (std::size_t i = 0; i < n; ++i) {
-            tension = i <= (advice.mid_assist ? *advice.mid_assist : n)
-                          ? forward[i]
-                          : runner.step(i, tension, true);
-            tensions[i] = tension;
-            if (advice.mid_assist && i == *advice.mid_assist) {
-                tension = 0;
-            }
-        }
-    } else {
-        double tension = 0;
-        for (std::size_t i = n; i-- > 0;) {
-            const bool first_pull = !advice.mid_assist || i > *advice.mid_assist;
-            tension = first_pull ? reverse[i] : runner.step(i, tension, false);
-            tensions[i] = tension;
-            if (advice.mid_assist && i == *advice.mid_assist + 1) {
-                tension = 0;
-            }
-        }
-    }
-    std::vector<std::string> findings;
-    const auto in_order =
-        [&](const std::function<bool(std::size_t)>& found) -> std::optional<std::size_t> {
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t i = go_forward ? k : n - 1 - k;
-            if (found(i)) {
-                return i;
-            }
-        }
-        return std::nullopt;
-    };
-    const NumberLocale plain_form{".", ","};
-    if (settings.allowable > 0) {
-        if (const auto at =
-                in_order([&](std::size_t i) { return tensions[i] > settings.allowable; })) {
-            findings.push_back("Even the best pull exceeds the allowable tension of " +
-                               advice_tension_text(settings.allowable, units, plain_form) +
-                               " at link " + std::to_string(*at + 1));
-        }
-    }
-    if (sidewall_limit && *sidewall_limit > 0) {
-        const double limit = *sidewall_limit;
-        if (const auto at = in_order([&](std::size_t i) {
-                return !links[i].straight && links[i].length > 0 &&
-                       tensions[i] / links[i].length > limit;
-            })) {
-            const double shown = shown_value(limit, Quantity::Pressure, units);
-            std::string finding = "Sidewall pressure exceeds ";
-            finding += grouped_number_text(wholeResultText(std::round(shown)), plain_form);
-            finding += ' ';
-            finding += unit_symbol(Quantity::Pressure, units);
-            finding += " at link " + std::to_string(*at + 1);
-            findings.push_back(finding);
-        }
-    }
-    for (const std::string& finding : findings) {
-        if (!advice.note.empty()) {
-            advice.note += "; ";
-        }
-        advice.note += finding;
-    }
+    // The best option: the advised point where there is one, else the lower plain pull.
+    const OptionPull pull = advice.mid_assist
+                                ? option_pull(base, runner, best_forward, advice.mid_assist)
+                                : option_pull(base, runner, go_forward, std::nullopt);
+    advice.note = option_note(links, settings, sidewall_limit, units, pull);
     return advice;
 }
 
@@ -251,21 +306,34 @@ std::string advice_text(const PullAdvice& advice, UnitSystem units, const Number
         return {};
     }
     const auto tension = [&](double pounds) { return advice_tension_text(pounds, units, locale); };
+    const std::string pulled = advice.mid_assist_direction == PullDirection::Reverse
+                                   ? "pulled in reverse"
+                                   : "pulled forward";
     std::string text;
-    if (advice.direction == PullDirection::Either) {
-        text = "Either way: " + tension(advice.forward_max) + " each way";
+    if (advice.point_in_plan) {
+        // The plan has taken the advice: what it gives, and what the plain pulls would be.
+        text = "Mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
+               " as advised: " + pulled + ", the highest tension is " +
+               tension(advice.mid_assist_max) + "; without it, forward " +
+               tension(advice.forward_max) + ", reverse " + tension(advice.reverse_max);
     } else {
-        const bool forward = advice.direction == PullDirection::Forward;
-        text = std::string(forward ? "Pull forward: " : "Pull in reverse: ") +
-               std::to_string(std::lround(advice.lower_by)) + "% lower, " +
-               tension(forward ? advice.forward_max : advice.reverse_max) + " against " +
-               tension(forward ? advice.reverse_max : advice.forward_max);
-    }
-    if (advice.mid_assist) {
-        text += "; a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
-                " lowers it to " + tension(advice.mid_assist_max);
-    } else {
-        text += "; no mid-assist point lowers it";
+        if (advice.direction == PullDirection::Either) {
+            text = "Either way: " + tension(advice.forward_max) + " each way";
+        } else {
+            const bool forward = advice.direction == PullDirection::Forward;
+            text = std::string(forward ? "Pull forward: " : "Pull in reverse: ") +
+                   std::to_string(std::lround(advice.lower_by)) + "% lower, " +
+                   tension(forward ? advice.forward_max : advice.reverse_max) + " against " +
+                   tension(forward ? advice.reverse_max : advice.forward_max);
+        }
+        if (advice.mid_assist) {
+            text += "; a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
+                    ", " + pulled + ", lowers it to " + tension(advice.mid_assist_max);
+        } else if (!advice.no_point_reason.empty()) {
+            text += "; no mid-assist advice: " + advice.no_point_reason;
+        } else {
+            text += "; no mid-assist point lowers it";
+        }
     }
     if (!advice.note.empty()) {
         text += ". " + advice.note;

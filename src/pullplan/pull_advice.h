@@ -1,5 +1,5 @@
 // Advice on a planned pull: which end to pull from (the direction whose highest tension is
-// lower), and after which link a mid-assist pull point lowers that direction's highest tension
+// lower), and which mid-assist pull point, pulled from which end, lowers the highest tension
 // most, each computed exactly as the planner computes the plan it advises.
 #pragma once
 
@@ -15,6 +15,16 @@ namespace tensora {
 
 enum class PullDirection { Forward, Reverse, Either };
 
+// The limit the advice holds each bend's sidewall bearing pressure against: the tension
+// leaving the bend over its radius (its length × 57.3 / its angle, or one radius for every
+// bend), times the factor of the cables' arrangement (1 for one cable).
+struct BearingLimit {
+    BearingLimit(double pounds_per_foot) : limit(pounds_per_foot) {} // NOLINT: a plain limit
+    double limit = 0; // lb/ft; none where not positive
+    double factor = 1;
+    std::optional<double> radius; // ft
+};
+
 struct PullAdvice {
     std::size_t links = 0;
     // The highest tension of each direction without a mid-assist point, lbs (unrounded).
@@ -23,28 +33,38 @@ struct PullAdvice {
     // The lower one; Either when both read the same as the columns show them.
     PullDirection direction = PullDirection::Either;
     double lower_by = 0; // percent of the higher, 0 for Either
-    // The row of the link after which a mid-assist point gives the chosen direction (forward
-    // for Either) its lowest highest tension, the first on a tie; none when no point lowers it.
+    // The best mid-assist option over both directions and every point: the row of the link
+    // after which the point stands, the direction pulled, and the highest tension that pull
+    // meets. None when no point reads lower, as the columns show it, than the lower plain
+    // pull (or when the plan is one the search is not exact for: see no_point_reason).
     std::optional<std::size_t> mid_assist;
+    PullDirection mid_assist_direction = PullDirection::Forward;
     double mid_assist_max = 0; // lbs, with that point
-    // Where even the best option passes the allowable tension, or a bend's sidewall pressure
-    // (tension leaving it / its length) passes the limit: each first place, in the chosen
-    // direction's order. Empty when none.
+    // Why no mid-assist point is advised for this plan at all ("link 1 has a negative
+    // length"): a plan whose pulls can fall below zero, where only trying every point would
+    // find the best one. Empty otherwise.
+    std::string no_point_reason;
+    // Whether the plan already has the advised point (the advice then says so).
+    bool point_in_plan = false;
+    // Where the best option passes the allowable tension, a bend's sidewall bearing pressure
+    // passes the limit, or the cable runs under its own weight and must be held back: each
+    // first place, in that pull's order. Empty when none.
     std::string note;
 };
 
-// `settings` as the planner read them (their mid-assist point is left out);
-// `sidewall_limit` in lbs/ft, none or not positive for no limit. `units` decides how the two
-// highest tensions are rounded when they are compared, and the units the note names.
+// `settings` as the planner read them (their mid-assist point counts only to tell whether the
+// plan has the advised one). `units` decides how tensions are rounded when they are compared
+// (as the columns show them) and the units the note names.
 PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                       std::optional<double> sidewall_limit, UnitSystem units);
+                       std::optional<BearingLimit> sidewall_limit, UnitSystem units);
 
 // A tension as the advice writes it: the columns' figure and unit, its thousands grouped
 // ("1,869 lbs", "12.34 kN").
 std::string advice_tension_text(double pounds, UnitSystem units, const NumberLocale& locale);
 
 // The planner's advice line: "Pull in reverse: 34% lower, 1,869 lbs against 2,843 lbs; a
-// mid-assist point after link 12 lowers it to 960 lbs", then the note. Empty without links.
+// mid-assist point after link 12, pulled in reverse, lowers it to 960 lbs", then the note.
+// Empty without links.
 std::string advice_text(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale);
 
 // "forward", "reverse", "either": the command line's words.

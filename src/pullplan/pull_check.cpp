@@ -16,8 +16,6 @@ std::string shown_figure(double inch_pound, Quantity quantity, UnitSystem units)
     return general_number_text(shown_value(inch_pound, quantity, units));
 }
 
-constexpr double kDegreesPerRadian = 57.3;
-
 // The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
 // in one cross-section: 1, 2, 1 + 2/sqrt(3), 1 + sqrt(2), 1 + sqrt(2 (1 + 1/sqrt(5))), 3.
 constexpr double kSmallestConduit[kMostCables] = {
@@ -227,7 +225,11 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                        static_cast<std::size_t>(settings.selected) < links.size();
     calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
                    result.corrected);
-    result.advice = advise_pull(links, corrected, inputs.sidewall_limit, inputs.units);
+    // The advice holds each bend's bearing pressure against the limit as the check does.
+    BearingLimit bearing(inputs.sidewall_limit);
+    bearing.factor = bearing_pressure(cables, arrangement, *w, 1, 1);
+    bearing.radius = inputs.bend_radius;
+    result.advice = advise_pull(links, corrected, bearing, inputs.units);
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 

@@ -12,8 +12,6 @@
 namespace tensora {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.3;
-
 // The bend factor e^x with x = μ × θ rounded to 15 digits, remembered per angle: a plan has
 // few distinct angles, and the rounding is the costly part.
 class BendFactors {
@@ -101,6 +99,7 @@ public:
         bend.radius = link.length * kDegreesPerRadian / std::fabs(link.angle);
         bend.weight = weight_ / 1000;
         bend.friction = friction_;
+        bend.length = link.length;
         return pass_vertical_bend(bend, tension, psi_in);
     }
 
@@ -114,7 +113,8 @@ private:
         }
         const double out = tension + weight_ / 1000 * length *
                                          (std::sin(psi) + friction_ * std::fabs(std::cos(psi)));
-        return out < 0 ? BendPass{0, true} : BendPass{out, false};
+        // Named held only where the cable's weight is what takes the tension below zero.
+        return out < 0 ? BendPass{0, weight_ > 0 && out < tension} : BendPass{out, false};
     }
 
     BendFactors& bend_factor_;
@@ -192,6 +192,16 @@ bool is_incline_text(std::string_view text, const NumberLocale& locale) {
     return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kSteepestIncline;
 }
 
+std::optional<std::string> link_angle_refusal(std::string_view type, double angle) {
+    if (!std::isfinite(angle)) {
+        return "the angle is not a finite number";
+    }
+    if ((type == kUpType || type == kDownType) && std::fabs(angle) > kMostVerticalTurn) {
+        return "an Up or Down bend turns at most 360 degrees";
+    }
+    return std::nullopt;
+}
+
 bool has_elevation(const std::vector<PullLinkValues>& links) {
     return std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
         return link.inclined || link.turn != Turn::Horizontal;
@@ -202,7 +212,7 @@ int tension_percent(double tension, double allowable) {
     if (!(allowable > 0)) {
         return 0;
     }
-    const double percent = std::floor(tension * 100 / allowable);
+    const double percent = whole_number_below(tension * 100 / allowable);
     if (std::isnan(percent) || percent < 0) {
         return 0;
     }
@@ -213,7 +223,7 @@ std::string tension_share_text(double tension, double allowable) {
     if (!(allowable > 0)) {
         return {};
     }
-    const double percent = std::floor(tension * 100 / allowable);
+    const double percent = whole_number_below(tension * 100 / allowable);
     if (!(std::fabs(percent) < 1e15)) {
         return std::string(kNotFiniteText);
     }
@@ -264,6 +274,23 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     const bool elevation = results.elevation;
     LinkStep step(links, results, friction, weight);
 
+    // The bars show the highest tension of the pull that reaches the route's end. On a level
+    // route that is the tension after the last link; once the route drops it may lie before.
+    const auto end_pull_highest = [&](double last, bool forward) {
+        if (!elevation) {
+            return last;
+        }
+        const std::vector<double>& tensions =
+            forward ? results.forward_tension : results.reverse_tension;
+        double most = last;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!point || in_end_pull(i, s, forward)) {
+                most = std::max(most, tensions[i]);
+            }
+        }
+        return most;
+    };
+
     double tension = back_tension;
     for (std::size_t i = 0; i < n; ++i) {
         const PullLinkValues& link = links[i];
@@ -276,12 +303,13 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
             link.straight ? std::string_view("0") : sidewall_text(tension, link.length, scratch));
         results.forward.push_back(column_text(tension, scratch));
         results.forward_tension[i] = tension;
-        if (point && i == s) {
-            tension = 0; // the links after the point form a second pull
+        if (point && restarts_after(i, s, true)) {
+            tension = 0;
         }
     }
-    results.forward_percent = tension_percent(tension, allowable);
-    results.forward_share = tension_share_text(tension, allowable);
+    const double forward_end = end_pull_highest(tension, true);
+    results.forward_percent = tension_percent(forward_end, allowable);
+    results.forward_share = tension_share_text(forward_end, allowable);
 
     double reverse = back_tension;
     for (std::size_t i = n; i-- > 0;) {
@@ -291,12 +319,13 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
             results.reverse_held[i] = through.held;
         }
         results.reverse_tension[i] = reverse;
-        if (point && i == s + 1) {
-            reverse = 0; // links s, s-1, … 0 form the second reverse pull
+        if (point && restarts_after(i, s, false)) {
+            reverse = 0;
         }
     }
-    results.reverse_percent = tension_percent(reverse, allowable);
-    results.reverse_share = tension_share_text(reverse, allowable);
+    const double reverse_end = end_pull_highest(reverse, false);
+    results.reverse_percent = tension_percent(reverse_end, allowable);
+    results.reverse_share = tension_share_text(reverse_end, allowable);
     for (std::size_t i = 0; i < n; ++i) {
         const double at = results.reverse_tension[i];
         results.reverse.push_back(column_text(at, scratch));
@@ -329,6 +358,10 @@ PullRunner::~PullRunner() = default;
 
 double PullRunner::step(std::size_t i, double tension, bool forward) {
     return route_->step(i, tension, forward).tension;
+}
+
+BendPass PullRunner::pass(std::size_t i, double tension, bool forward) {
+    return route_->step(i, tension, forward);
 }
 
 double PullRunner::highest(std::size_t first, double tension, bool forward) {

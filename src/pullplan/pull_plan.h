@@ -7,6 +7,7 @@
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
 #include "pullplan/text_column.h"
+#include "pullplan/vertical_bend.h"
 
 #include <memory>
 #include <optional>
@@ -56,6 +57,13 @@ struct PullLinkValues {
 
 // Whether a text is an incline a straight may set: a number from -90 to 90 degrees.
 bool is_incline_text(std::string_view text, const NumberLocale& locale);
+
+// The most an Up or Down bend turns the route, degrees: a full circle.
+inline constexpr double kMostVerticalTurn = 360;
+
+// Why a link of the type with this angle (degrees) can be no link of a plan, or nothing: an
+// angle that is not finite, an Up or Down bend turning more than a full circle.
+std::optional<std::string> link_angle_refusal(std::string_view type, double angle);
 
 // Whether a plan climbs or drops anywhere: it has an inclined straight or a vertical bend.
 bool has_elevation(const std::vector<PullLinkValues>& links);
@@ -144,6 +152,17 @@ struct PullResults {
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
 
+// A mid-assist point after link s splits each pull in two, the second starting from zero:
+// going forward the links after s form it, in reverse links s, s - 1, ... 0 (the reverse pull
+// restarts once it has left link s + 1). Whether a pull restarts after leaving link i, and
+// whether link i belongs to the pull that reaches the route's end.
+inline bool restarts_after(std::size_t i, std::size_t s, bool forward) {
+    return forward ? i == s : i == s + 1;
+}
+inline bool in_end_pull(std::size_t i, std::size_t s, bool forward) {
+    return forward ? i > s : i <= s;
+}
+
 // One direction of a pull run link by link exactly as calculate_pull runs it, from any link
 // and any tension: what the advice tries each mid-assist point with.
 class PullRunner {
@@ -155,6 +174,8 @@ public:
 
     // The tension leaving link i for a pull that meets it with `tension`.
     double step(std::size_t i, double tension, bool forward);
+    // The same, with whether the pull was held at zero in the link.
+    BendPass pass(std::size_t i, double tension, bool forward);
     // The highest tension leaving the links from `first` to the pull's end (the last link
     // going forward, the first in reverse), for a pull that meets `first` with `tension`.
     double highest(std::size_t first, double tension, bool forward);

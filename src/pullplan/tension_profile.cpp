@@ -87,7 +87,7 @@ void scale_axis(double low, double high, double& from, double& to, double& step,
 // climbs L sin(psi); a vertical bend follows its arc, drawn in steps of a few degrees.
 void trace_elevation(const std::vector<PullLinkValues>& links, const PullResults& results,
                      const std::vector<double>& starts, ProfileData& profile) {
-    constexpr double kArcStep = 5 / 57.3;
+    constexpr double kArcStep = 5 / kDegreesPerRadian;
     double height = 0;
     profile.elevation.push_back({0, 0});
     for (std::size_t i = 0; i < links.size(); ++i) {

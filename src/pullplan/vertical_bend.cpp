@@ -1,5 +1,7 @@
 #include "pullplan/vertical_bend.h"
 
+#include "numbers/units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -10,9 +12,16 @@ namespace {
 
 // The arc is searched for the first event (a sign change of N, the tension reaching zero, the
 // held cable taken up again) at steps of at most this angle, then the event is found by halving.
-constexpr double kSearchStep = 0.5 / 57.3;
+constexpr double kSearchStep = 0.5 / kDegreesPerRadian;
 constexpr int kHalvings = 60;
 constexpr int kMostPieces = 64;
+// A bend turns at most a full circle (the plan refuses more): the search never takes more
+// steps than that needs, whatever angle reaches it.
+constexpr int kMostSearchSteps = 800;
+// Below this angle (radians) the closed form loses its digits to the particular solution,
+// which grows with the radius (length / angle): the bend is taken as the straight of its
+// length it becomes, with the friction of its normal force.
+constexpr double kStraightBelow = 1e-5;
 
 class Bend {
 public:
@@ -45,6 +54,9 @@ public:
     bool takes_up(double psi) const {
         return b_.friction * std::fabs(std::cos(psi)) + std::sin(psi) > 0;
     }
+    // Whether the cable's weight takes a tension at zero below it here: only a cable that
+    // weighs something runs under its own weight.
+    bool runs_down(double psi) const { return b_.weight > 0 && !takes_up(psi); }
 
     double theta() const { return b_.theta; }
     double weight_radius() const { return std::fabs(b_.weight) * b_.radius; }
@@ -58,7 +70,8 @@ private:
 // The first u in (from, to] where `happens` turns true, found by steps then halving.
 std::optional<double> first_event(double from, double to,
                                   const std::function<bool(double)>& happens) {
-    const int steps = std::max(8, static_cast<int>(std::ceil((to - from) / kSearchStep)));
+    const int steps = std::clamp(
+        static_cast<int>(std::min(std::ceil((to - from) / kSearchStep), 1e6)), 8, kMostSearchSteps);
     double before = from;
     for (int i = 1; i <= steps; ++i) {
         const double at = i == steps ? to : from + (to - from) * i / steps;
@@ -76,6 +89,26 @@ std::optional<double> first_event(double from, double to,
     return std::nullopt;
 }
 
+// A bend of so small an angle that it is the straight of its length: the slope of the tension
+// at both ends (its normal force, T / R against the weight across it, and the weight along
+// it), averaged over its length (Heun's rule, exact to the square of the angle).
+BendPass nearly_straight(const VerticalBend& bend, double tension, double psi_in) {
+    const double turn = bend.up ? 1.0 : -1.0;
+    const double length = bend.length > 0 ? bend.length : bend.radius * bend.theta;
+    const auto slope = [&](double t, double psi) {
+        return bend.friction * std::fabs(t / bend.radius - turn * bend.weight * std::cos(psi)) +
+               bend.weight * std::sin(psi);
+    };
+    const double psi_out = psi_in + turn * bend.theta;
+    const double first = slope(tension, psi_in);
+    const double guess = tension + length * first;
+    const double out = tension + length * (first + slope(guess, psi_out)) / 2;
+    if (out < 0) {
+        return {0, bend.weight > 0 && out < tension};
+    }
+    return {out, false};
+}
+
 } // namespace
 
 BendPass pass_vertical_bend(const VerticalBend& vertical, double tension, double psi_in) {
@@ -85,19 +118,22 @@ BendPass pass_vertical_bend(const VerticalBend& vertical, double tension, double
         return pass;
     }
     if (!(vertical.radius > 0)) {
-        // No length: friction alone, as around a post.
-        pass.held = tension < 0;
-        pass.tension = pass.held ? 0 : tension * std::exp(vertical.friction * vertical.theta);
+        // No length: friction alone, as around a post; the weight plays no part.
+        pass.tension = tension < 0 ? 0 : tension * std::exp(vertical.friction * vertical.theta);
         return pass;
+    }
+    if (vertical.theta < kStraightBelow) {
+        return nearly_straight(vertical, tension, psi_in);
     }
     const Bend bend(vertical);
     double u = 0;
     double t = tension;
     std::optional<double> forced_sign; // the sign after N has just changed
     for (int piece = 0; piece < kMostPieces && u < bend.theta(); ++piece) {
-        if (t <= 0 && (t < 0 || !bend.takes_up(bend.psi(psi_in, u)))) {
-            // Held at zero until the pull takes the cable up again, if it does in this bend.
-            pass.held = true;
+        if (t <= 0 && (t < 0 || bend.runs_down(bend.psi(psi_in, u)))) {
+            // Held at zero until the pull takes the cable up again, if it does in this bend;
+            // named so only where the cable's weight is what takes it down.
+            pass.held = pass.held || bend.runs_down(bend.psi(psi_in, u));
             t = 0;
             const auto up_again = first_event(
                 u, bend.theta(), [&](double at) { return bend.takes_up(bend.psi(psi_in, at)); });

@@ -15,6 +15,7 @@ struct VerticalBend {
     bool up = true;      // Up turns the route upward (a sag), Down downward (a crest)
     double weight = 0;   // W, lbs per ft
     double friction = 0; // mu
+    double length = 0;   // the arc's length, ft: R theta, kept apart for the tiniest angles
 };
 
 struct BendPass {

@@ -12,13 +12,16 @@ const NumberLocale kEnglish{".", ","};
 
 struct Tried {
     std::optional<std::size_t> point;
+    bool forward = true;
     double highest = 0;
 };
 
-// Every mid-assist point through the planner's own calculation: the first lowest highest
-// tension of the direction, or none when no point is lower than the pull without one.
-Tried brute_force(const std::vector<PullLinkValues>& links, PullSettings settings, bool forward) {
-    const auto highest = [&](bool point, std::size_t s) {
+// Every direction and every mid-assist point through the planner's own calculation: the
+// lowest highest tension (the advised direction first on a tie, then the first point), or
+// none when it does not read lower, as the columns show it, than the lower plain pull.
+Tried brute_force(const std::vector<PullLinkValues>& links, PullSettings settings,
+                  bool advised_forward) {
+    const auto highest = [&](bool point, std::size_t s, bool forward) {
         settings.mid_assist = point;
         settings.selected = static_cast<int>(s);
         PullResults results;
@@ -30,12 +33,20 @@ Tried brute_force(const std::vector<PullLinkValues>& links, PullSettings setting
         }
         return most;
     };
-    Tried best{std::nullopt, highest(false, 0)};
-    for (std::size_t s = 0; s < links.size(); ++s) {
-        const double with_point = highest(true, s);
-        if (with_point < best.highest) {
-            best = {s, with_point};
+    const double plain = std::min(highest(false, 0, true), highest(false, 0, false));
+    Tried best{std::nullopt, advised_forward, std::numeric_limits<double>::infinity()};
+    for (const bool forward : {advised_forward, !advised_forward}) {
+        for (std::size_t s = 0; s + 1 < links.size(); ++s) {
+            const double with_point = highest(true, s, forward);
+            if (with_point < best.highest) {
+                best = {s, forward, with_point};
+            }
         }
+    }
+    const ColumnUnit pounds{};
+    if (!best.point || !(column_shown_value(best.highest, Quantity::Tension, pounds) <
+                         column_shown_value(plain, Quantity::Tension, pounds))) {
+        return {};
     }
     return best;
 }
@@ -59,6 +70,9 @@ void expect_brute_force(const std::vector<PullLinkValues>& links, const PullSett
     ASSERT_EQ(advice.mid_assist, tried.point) << what;
     if (tried.point) {
         EXPECT_EQ(advice.mid_assist_max, tried.highest) << what;
+        EXPECT_EQ(advice.mid_assist_direction,
+                  tried.forward ? PullDirection::Forward : PullDirection::Reverse)
+            << what;
     }
 }
 
@@ -107,12 +121,92 @@ TEST(PullAdvice, TakesTheFirstPointOnATieAndNoneWhenNothingLowers) {
     // No weight: every tension is zero, and no point lowers zero.
     settings.weight = 0;
     EXPECT_FALSE(advise_pull(even, settings, std::nullopt, UnitSystem::InchPound).mid_assist);
-    // A negative weight takes pulls below zero: every point is tried.
+}
+
+TEST(PullAdvice, GivesNoPointForAPlanWhosePullsFallBelowZeroAndSaysWhy) {
+    PullSettings settings;
     settings.weight = -50;
     const std::vector<PullLinkValues> mixed{link(true, 100, 0), link(false, 2, 90),
                                             link(true, 300, 0), link(false, 3, 45),
                                             link(true, 50, 0)};
-    expect_brute_force(mixed, settings, "negative weight");
+    PullAdvice advice = advise_pull(mixed, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_FALSE(advice.mid_assist);
+    EXPECT_EQ(advice.no_point_reason, "the cable's weight is negative");
+    settings.weight = 50;
+    settings.friction = -0.1;
+    EXPECT_EQ(advise_pull(mixed, settings, std::nullopt, UnitSystem::InchPound).no_point_reason,
+              "the coefficient of friction is negative");
+    settings.friction = 0.5;
+    std::vector<PullLinkValues> backwards = mixed;
+    backwards[2].length = -300;
+    advice = advise_pull(backwards, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_FALSE(advice.mid_assist);
+    EXPECT_NE(advice_text(advice, UnitSystem::InchPound, kEnglish)
+                  .find("; no mid-assist advice: link 3 has a negative length"),
+              std::string::npos);
+    EXPECT_TRUE(
+        advise_pull(mixed, settings, std::nullopt, UnitSystem::InchPound).no_point_reason.empty());
+}
+
+TEST(PullAdvice, ChoosesTheDirectionAndThePointTogether) {
+    PullSettings settings;
+    settings.friction = 0.35;
+    settings.weight = 2000;
+    settings.allowable = 600;
+    const std::vector<PullLinkValues> links{link(true, 100, 0), link(false, 3, 45),
+                                            link(true, 50, 0),  link(false, 3, 90),
+                                            link(true, 800, 0), link(false, 3, 90)};
+    PullAdvice advice = advise_pull(links, settings, std::nullopt, UnitSystem::InchPound);
+    // The plain pulls favour forward, but a point after link 4 does best pulled in reverse.
+    EXPECT_EQ(advice.direction, PullDirection::Forward);
+    EXPECT_EQ(advice.mid_assist, std::optional<std::size_t>(3));
+    EXPECT_EQ(advice.mid_assist_direction, PullDirection::Reverse);
+    EXPECT_EQ(advice.note, ""); // 560 lbs: the best option keeps within 600 lbs
+    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish),
+              "Pull forward: 3% lower, 1,352 lbs against 1,393 lbs; a mid-assist point after "
+              "link 4, pulled in reverse, lowers it to 560 lbs");
+    // Once the plan has that point, the line says so.
+    settings.mid_assist = true;
+    settings.selected = 3;
+    advice = advise_pull(links, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_TRUE(advice.point_in_plan);
+    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish),
+              "Mid-assist point after link 4 as advised: pulled in reverse, the highest tension "
+              "is 560 lbs; without it, forward 1,352 lbs, reverse 1,393 lbs");
+    settings.selected = 2;
+    EXPECT_FALSE(advise_pull(links, settings, std::nullopt, UnitSystem::InchPound).point_in_plan);
+}
+
+TEST(PullAdvice, ComparesAsTheColumnsShowTheFigures) {
+    PullSettings settings;
+    settings.friction = 1;
+    settings.weight = 1000;
+    settings.back_tension = 0.2;
+    // 1.5 lbs each way, a bit apart in the last digit: both read 2.
+    const PullAdvice either = advise_pull({link(true, 0.15, 0), link(true, 1.15, 0)}, settings,
+                                          std::nullopt, UnitSystem::InchPound);
+    EXPECT_EQ(either.direction, PullDirection::Either);
+    // A point whose tension reads as high as the plain pull's is no advice: 15 lbs both.
+    settings = PullSettings{};
+    settings.weight = 1000;
+    settings.allowable = 1000;
+    const PullAdvice none = advise_pull({link(true, 100, 0), link(false, 0, 1)}, settings,
+                                        std::nullopt, UnitSystem::InchPound);
+    EXPECT_FALSE(none.mid_assist);
+}
+
+TEST(PullAdvice, SaysWhereTheAdvisedPullMustBeHeldBack) {
+    PullSettings settings;
+    settings.friction = 0.2;
+    settings.weight = 1500;
+    settings.allowable = 5000;
+    // Down the slope the cable slides by its own weight: the lower pull, held at zero there.
+    const std::vector<PullLinkValues> downhill{link(true, 100, 0), link(false, 3, 90),
+                                               link(true, 300, -25, Turn::Horizontal, true)};
+    const PullAdvice advice = advise_pull(downhill, settings, std::nullopt, UnitSystem::InchPound);
+    EXPECT_EQ(advice.direction, PullDirection::Forward);
+    EXPECT_EQ(advice.note,
+              "Pulled forward, the cable runs under its own weight at link 3: hold it back there");
 }
 
 TEST(PullAdvice, ChoosesTheLowerEndAndSaysByHowMuch) {
@@ -178,12 +272,31 @@ TEST(PullAdvice, NamesWhereEvenTheBestPullExceedsALimit) {
     const std::vector<PullLinkValues> two{link(true, 1000, 0), link(false, 3, 90),
                                           link(true, 1000, 0), link(false, 3, 90),
                                           link(true, 1000, 0)};
-    const PullAdvice pressed = advise_pull(two, settings, 5.0, UnitSystem::InchPound);
+    // The bearing pressure from the bend's 1.91 ft radius: 23 lb/ft.
+    const PullAdvice pressed = advise_pull(two, settings, 22.0, UnitSystem::InchPound);
     EXPECT_EQ(pressed.mid_assist, std::optional<std::size_t>(0));
-    EXPECT_EQ(pressed.note, "Sidewall pressure exceeds 5 lbs/ft at link 4");
-    EXPECT_EQ(advise_pull(two, settings, 5.0, UnitSystem::Metric).note,
-              "Sidewall pressure exceeds 73 N/m at link 4");
-    EXPECT_EQ(advise_pull(two, settings, 15.0, UnitSystem::InchPound).note, "");
+    EXPECT_EQ(pressed.note, "Sidewall bearing pressure exceeds 22 lb/ft at link 4");
+    EXPECT_EQ(advise_pull(two, settings, 22.0, UnitSystem::Metric).note,
+              "Sidewall bearing pressure exceeds 321 N/m at link 4");
+    EXPECT_EQ(advise_pull(two, settings, 23.5, UnitSystem::InchPound).note, "");
+}
+
+TEST(PullAdvice, HoldsTheBearingPressureFromTheRadiusAgainstTheLimit) {
+    PullSettings settings;
+    settings.back_tension = 1000;
+    settings.allowable = 5000;
+    // A 10 degree bend of 1 ft: 1,026 lbs leaving it, 179 lb/ft on its 5.73 ft radius (the
+    // tension over its length would be 1,026).
+    const std::vector<PullLinkValues> bend{link(false, 1, 10)};
+    EXPECT_EQ(advise_pull(bend, settings, 500.0, UnitSystem::InchPound).note, "");
+    BearingLimit limit(500);
+    limit.factor = 3; // the arrangement's weighting
+    EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,
+              "Sidewall bearing pressure exceeds 500 lb/ft at link 1");
+    limit.factor = 1;
+    limit.radius = 2; // one radius for every bend: 513 lb/ft
+    EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,
+              "Sidewall bearing pressure exceeds 500 lb/ft at link 1");
 }
 
 TEST(PullAdvice, WritesTensionsGroupedInTheUnitsShown) {
