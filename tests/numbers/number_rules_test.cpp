@@ -149,6 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeCase{0.0, "0"}, WholeCase{-0.0, "0"}, WholeCase{13333.33, "13333"},
                     WholeCase{999999999999999.9, "999999999999999"}, WholeCase{1e15, "1E+15"},
                     WholeCase{-1e20, "-1E+20"},
+                    // Whole to 12 significant digits: a trip through other units and back.
+                    WholeCase{999.9999999999999, "1000"}, WholeCase{42.99999999999999, "43"},
+                    WholeCase{-3.0000000000001, "-3"}, WholeCase{0.99999999, "0"},
+                    WholeCase{1e-13, "0"}, WholeCase{-1e-13, "-1"},
+                    WholeCase{123456789012.7, "123456789012"},
                     WholeCase{1.2345678901234567e300, "1.23456789012346E+300"},
                     WholeCase{kInfinity, "Out of range"}, WholeCase{-kInfinity, "Out of range"},
                     WholeCase{std::nan(""), "Out of range"}));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <random>
 #include <string>
 
@@ -39,6 +41,19 @@ TEST(UnitColumns, SwitchToKilonewtonsForTheWholeColumnOnlyAbove10000) {
     EXPECT_EQ(column_value_text(1, Quantity::Tension, kilo), ""); // 0.004 kN
     EXPECT_EQ(column_value_text(100, Quantity::Tension, {UnitSystem::Metric, false}), "445");
     EXPECT_EQ(column_value_text(100, Quantity::Tension, {}), "100");
+}
+
+TEST(UnitColumns, RoundHalvesAwayAndShowNegativeValues) {
+    const ColumnUnit kilo{UnitSystem::Metric, true};
+    const double pounds = 10075 / kNewtonsPerPoundForce; // 10.075 kN
+    EXPECT_EQ(column_value_text(pounds, Quantity::Tension, kilo), "10.08");
+    EXPECT_EQ(column_value_text(-pounds, Quantity::Tension, kilo), "-10.08");
+    EXPECT_EQ(column_value_text(10074 / kNewtonsPerPoundForce, Quantity::Tension, kilo), "10.07");
+    EXPECT_EQ(column_value_text(-5, Quantity::Tension, ColumnUnit{}), "-5");
+    EXPECT_EQ(column_value_text(-0.3, Quantity::Tension, ColumnUnit{}), "");
+    EXPECT_EQ(column_shown_value(-0.3, Quantity::Tension, ColumnUnit{}), 0);
+    EXPECT_EQ(column_shown_value(1e300, Quantity::Tension, ColumnUnit{}),
+              std::numeric_limits<double>::infinity());
 }
 
 TEST(UnitTexts, ConvertAndComeBackAsTheSameNumber) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 namespace tensora {
@@ -215,6 +216,76 @@ TEST(VerticalBend, MatchesTheClosedFormWhileTheCablePressesOneWall) {
     const BendPass pass = pass_vertical_bend(bend, 1000, in);
     EXPECT_NEAR(pass.tension, (1000 - p(in)) * std::exp(0.3) + p(in - 1.0), 1e-9);
     EXPECT_FALSE(pass.held);
+}
+
+TEST(VerticalBend, IsContinuousAsItsAngleGoesToZero) {
+    // 50 ft at W 10 lb/ft, mu 0.5, level: the straight it becomes adds mu W L = 250 lbs.
+    for (const double theta : {1e-3, 2e-5, 1e-5, 9.99e-6, 1e-9, 1e-15, 1e-302}) {
+        const VerticalBend bend{50 / theta, theta, true, 10, 0.5, 50};
+        // The bend's own share (mu T theta, its tension pressing the wall) fades with the angle.
+        EXPECT_NEAR(pass_vertical_bend(bend, 1000, 0).tension, 1250, 1250 * theta + 1e-9) << theta;
+    }
+    // Without weight a tiny bend passes its tension on.
+    const VerticalBend light{50 / 1e-302, 1e-302, true, 0, 0.15, 50};
+    EXPECT_NEAR(pass_vertical_bend(light, 1000, 0).tension, 1000, 1e-9);
+    // Either side of the angle where the closed form gives way, the equation's tension.
+    const Integrator integrate(0.3, 4000);
+    for (const double theta : {1.0001e-5, 0.9999e-5}) {
+        for (const double psi : {0.4, -1.2}) {
+            const double expected = integrate.vertical(200, 3, theta, psi, -1);
+            EXPECT_NEAR(pass_vertical_bend({3 / theta, theta, false, 4, 0.3, 3}, 200, psi).tension,
+                        expected, expected * 1e-9)
+                << theta << ' ' << psi;
+        }
+    }
+}
+
+TEST(VerticalBend, IsHeldOnlyWhereTheCablesWeightTakesTheTensionDown) {
+    // Up out of a steep descent at zero tension: a weightless cable stays at zero, unheld.
+    const VerticalBend weightless{10 * 57.3 / 80, 80 / 57.3, true, 0, 0.15, 10};
+    EXPECT_FALSE(pass_vertical_bend(weightless, 0, -80 / 57.3).held);
+    VerticalBend heavy = weightless;
+    heavy.weight = 1;
+    EXPECT_TRUE(pass_vertical_bend(heavy, 0, -80 / 57.3).held);
+}
+
+TEST(VerticalBend, TakesAnAbsurdAngleInBoundedTime) {
+    // A step count that grew with the angle took minutes here, or overflowed.
+    for (const double theta : {1e8, 1e10, 1e300}) {
+        const VerticalBend bend{10 / theta, theta, true, 1, 0.3, 10};
+        EXPECT_GE(pass_vertical_bend(bend, 5, 0).tension, 0);
+    }
+}
+
+TEST(Elevation, BarsShowTheHighestTensionOfThePullThatReachesTheEnd) {
+    PullPlanLinks plan(kEnglish);
+    plan.append("Straight", "50", "0");
+    plan.append("Straight", "100", "60", true);
+    plan.append("Straight", "100", "-89", true);
+    PullSettings settings;
+    settings.weight = 1000;
+    settings.allowable = 50;
+    PullResults results;
+    plan.calculate(settings, results);
+    // 102 lbs after the climb, then held on the drop: 203 % of 50 lbs.
+    EXPECT_EQ(results.forward_share, "203%");
+    EXPECT_EQ(results.forward_percent, 100);
+    // With a point after link 1, links 2 and 3 reach the end going forward, from zero; link 1
+    // alone reaches it in reverse (7.5 lbs); the climb from zero is 94 lbs, 188 %.
+    settings.mid_assist = true;
+    settings.selected = 0;
+    plan.calculate(settings, results);
+    EXPECT_EQ(results.forward_share, "188%");
+    EXPECT_EQ(results.reverse_share, "15%");
+}
+
+TEST(Elevation, RefusesAnglesNoBendCanHave) {
+    EXPECT_TRUE(link_angle_refusal(kUpType, 361));
+    EXPECT_TRUE(link_angle_refusal(kDownType, -400));
+    EXPECT_FALSE(link_angle_refusal(kUpType, 360));
+    EXPECT_FALSE(link_angle_refusal(kBendType, 720)); // a horizontal turn may wind on
+    EXPECT_TRUE(link_angle_refusal(kBendType, std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(link_angle_refusal(kStraightType, std::nan("")));
 }
 
 } // namespace
