@@ -267,23 +267,23 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     }
     // Options and links are given in the units asked for; a report's figures are inch-pound.
     if (report_file && request.units != UnitSystem::InchPound) {
-        const auto shown = [&request](std::string& text, Quantity quantity) {
-            text = converted_text(text, quantity, UnitSystem::InchPound, request.units, kEnglish);
+        PullRequest::ReportMemos& memos = request.from_report;
+        const auto shown = [&request](std::string& text, SwitchMemo& memo, Quantity quantity) {
+            text =
+                switched_text(text, memo, quantity, UnitSystem::InchPound, request.units, kEnglish);
         };
-        for (PullLinkTexts& link : request.links) {
-            shown(link.length, Quantity::Length);
+        memos.lengths.resize(request.links.size());
+        for (std::size_t i = 0; i < request.links.size(); ++i) {
+            shown(request.links[i].length, memos.lengths[i], Quantity::Length);
         }
-        const auto is_given = [&given](std::string_view option) {
-            return std::find(given.begin(), given.end(), option) != given.end();
-        };
-        if (!is_given("--allowable")) {
-            shown(request.settings.allowable, Quantity::Tension);
+        if (!is_given_option("--allowable")) {
+            shown(request.settings.allowable, memos.allowable, Quantity::Tension);
         }
-        if (!is_given("--weight")) {
-            shown(request.settings.weight, Quantity::Weight);
+        if (!is_given_option("--weight")) {
+            shown(request.settings.weight, memos.weight, Quantity::Weight);
         }
-        if (!is_given("--back-tension")) {
-            shown(request.settings.back_tension, Quantity::Tension);
+        if (!is_given_option("--back-tension")) {
+            shown(request.settings.back_tension, memos.back_tension, Quantity::Tension);
         }
     }
     if (plan_file) {
@@ -295,6 +295,15 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     if (request.links.size() > static_cast<std::size_t>(kMaxLinks)) {
         throw CliRefusal{"tensora-cli: a plan holds at most " + std::to_string(kMaxLinks) +
                          " links"};
+    }
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        const PullLinkTexts& link = request.links[i];
+        if (const auto refusal = link_angle_refusal(link.type, read_input(link.angle, kEnglish))) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("link " + std::to_string(i + 1),
+                                              link.type + ' ' + link.length + ' ' + link.angle,
+                                              *refusal)};
+        }
     }
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         request.links[i].number = std::to_string(i + 1);
@@ -446,23 +455,30 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
 PullPlanReport plan_report(const PullRequest& request, const PullResults& results,
                            bool shown = false) {
     const UnitSystem to = shown ? request.units : UnitSystem::InchPound;
-    const auto in_units = [&request, to](const std::string& text, Quantity quantity) {
-        return converted_text(text, quantity, request.units, to, kEnglish);
+    // A report's figure not changed since it was read is written as the text it was read as.
+    const auto in_units = [&request, to](const std::string& text, const SwitchMemo& memo,
+                                         Quantity quantity) {
+        return text_in_other_units(text, memo, quantity, request.units, to, kEnglish);
     };
-    PullPlanReport plan{request.description,
-                        in_units(request.settings.allowable, Quantity::Tension),
-                        in_units(request.settings.weight, Quantity::Weight),
-                        request.settings.friction,
-                        results.caption,
-                        {},
-                        in_units(request.settings.back_tension, Quantity::Tension)};
+    const PullRequest::ReportMemos& memos = request.from_report;
+    PullPlanReport plan{
+        request.description,
+        in_units(request.settings.allowable, memos.allowable, Quantity::Tension),
+        in_units(request.settings.weight, memos.weight, Quantity::Weight),
+        request.settings.friction,
+        results.caption,
+        {},
+        in_units(request.settings.back_tension, memos.back_tension, Quantity::Tension)};
     const bool metric = to == UnitSystem::Metric;
     const PullResults::Shown& m = results.shown;
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
+        const SwitchMemo none;
         plan.links.push_back(
-            {link.number, link.type, in_units(link.length, Quantity::Length), link.angle,
-             std::string(metric ? m.forward[i] : results.forward[i]),
+            {link.number, link.type,
+             in_units(link.length, i < memos.lengths.size() ? memos.lengths[i] : none,
+                      Quantity::Length),
+             link.angle, std::string(metric ? m.forward[i] : results.forward[i]),
              std::string(metric ? m.forward_sidewall[i] : results.forward_sidewall[i]),
              std::string(metric ? m.reverse[i] : results.reverse[i]),
              std::string(metric ? m.reverse_sidewall[i] : results.reverse_sidewall[i]),
@@ -556,6 +572,21 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
             return std::optional<std::string>(
                 plan_csv(plan_report(request, results).links, link_values(request), results));
         });
+    }
+    // The report and the table hold inch-pound figures: a metric figure beyond them is refused.
+    if (request.save_report || request.csv) {
+        std::vector<std::string> lengths;
+        for (const PullLinkTexts& link : request.links) {
+            lengths.push_back(link.length);
+        }
+        if (const auto refusal =
+                inch_pound_refusal(request.settings, lengths, request.units, kEnglish)) {
+            throw CliRefusal{
+                "tensora-cli: " +
+                argument_message(request.save_report ? "save-report" : "csv",
+                                 request.save_report ? *request.save_report : *request.csv,
+                                 "cannot be written (" + *refusal + ")")};
+        }
     }
     // Every file's place is checked, and its new file made beside it, before any is written.
     std::vector<std::filesystem::path> targets;

@@ -32,6 +32,14 @@ struct PullRequest {
     // --units was given, so that a script that never asked keeps its output.
     UnitSystem units = UnitSystem::InchPound;
     bool units_named = false;
+    // What a report's inch-pound texts were before they were shown in metric units: a figure
+    // not changed since is saved again as the very text it was read as.
+    struct ReportMemos {
+        SwitchMemo allowable;
+        SwitchMemo weight;
+        SwitchMemo back_tension;
+        std::vector<SwitchMemo> lengths; // of the report's links, in their order
+    } from_report;
 };
 
 // An option of a command built on `pull` that `pull` does not have: given the arguments and

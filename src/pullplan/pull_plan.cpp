@@ -439,6 +439,39 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
           shown.reverse_sidewall_unit);
 }
 
+std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
+                                              const std::vector<std::string>& lengths,
+                                              UnitSystem units, const NumberLocale& locale) {
+    const auto overflows = [&](const std::string& text, Quantity quantity) {
+        if (!isNumberText(text, locale)) {
+            return false;
+        }
+        const double value = read_input(text, locale);
+        return std::isfinite(value) && !std::isfinite(inch_pound_value(value, quantity, units));
+    };
+    const auto refusal = [&](const std::string& what, const std::string& text, Quantity quantity) {
+        return what + " (" + text + ' ' + std::string(unit_symbol(quantity, units)) +
+               ") is beyond what a report holds in " +
+               std::string(unit_symbol(quantity, UnitSystem::InchPound));
+    };
+    const std::pair<const char*, std::pair<const std::string*, Quantity>> boxes[] = {
+        {"the allowable tension", {&settings.allowable, Quantity::Tension}},
+        {"the cable weight", {&settings.weight, Quantity::Weight}},
+        {"the back tension", {&settings.back_tension, Quantity::Tension}}};
+    for (const auto& [what, box] : boxes) {
+        if (overflows(*box.first, box.second)) {
+            return refusal(what, *box.first, box.second);
+        }
+    }
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        if (overflows(lengths[i], Quantity::Length)) {
+            return refusal("the length of link " + std::to_string(i + 1), lengths[i],
+                           Quantity::Length);
+        }
+    }
+    return std::nullopt;
+}
+
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
                      const NumberLocale& locale, UnitSystem units) {
     std::vector<PullLinkValues> values;

@@ -190,6 +190,13 @@ private:
 void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
                   std::string_view decimal, PullResults& results);
 
+// Why a plan shown in metric units cannot be written in the report's inch-pound units, or
+// nothing: a box or link length that is a finite number as typed but beyond a double in
+// pounds or feet (it would be written as "inf" and read back as 0).
+std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
+                                              const std::vector<std::string>& lengths,
+                                              UnitSystem units, const NumberLocale& locale);
+
 // The window-free form: reads every text and calculates.
 // In metric units the lengths, tensions and weight are read as metric and the results carry
 // their metric columns too (results.shown).

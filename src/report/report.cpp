@@ -59,9 +59,9 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
     lines.push_back(std::string(kAllowableLabel) + plan.allowable);
     lines.push_back(std::string(kWeightLabel) + plan.weight);
     lines.push_back(std::string(kFrictionLabel) + plan.friction);
-    if (plan.back_tension != "0") {
-        lines.push_back(std::string(kBackTensionLabel) + plan.back_tension);
-    }
+    // Always written, 0 included: a report without the line is one saved before back
+    // tensions were, which keeps the planner's.
+    lines.push_back(std::string(kBackTensionLabel) + plan.back_tension);
     // The forward pull's table, then the reverse pull's, each under its heading.
     for (const bool forward : {true, false}) {
         lines.emplace_back();

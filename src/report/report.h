@@ -38,8 +38,8 @@ struct PullPlanReport {
     std::string friction;
     std::string caption; // the mid-assist caption, empty when there is no point
     std::vector<ReportLink> links;
-    // Written as a label line of its own only when it is not the design text "0", so that a
-    // plan without back tension keeps the layout it always had.
+    // Written as a label line of its own, whatever it is (reports saved before back tensions
+    // were have none).
     std::string back_tension = "0";
 };
 

@@ -227,7 +227,8 @@ TEST(CliPull, RefusesMalformedLinksAndFilesWithoutPrintingResults) {
          {std::string("s:"), std::string("b:2"), std::string("x:100"), std::string("s:abc"),
           std::string("b:2:ninety"), "--plan " + bad_file, std::string("--plan /no/such/file"),
           std::string("--mid-assist 2 s:100"), std::string("--mid-assist x s:100"),
-          std::string("--weight"), std::string("--bogus 1")}) {
+          std::string("--weight"), std::string("--bogus 1"), std::string("u:10:361"),
+          std::string("d:10:1e999"), std::string("b:1:1e400")}) {
         const CliRun result = run(pull(line));
         EXPECT_EQ(result.status, 2) << line;
         EXPECT_EQ(result.out, "") << line;
@@ -235,6 +236,9 @@ TEST(CliPull, RefusesMalformedLinksAndFilesWithoutPrintingResults) {
     }
     EXPECT_NE(run(pull("--plan " + bad_file)).err.find(", line 2 \"Bend 2 90\": malformed link"),
               std::string::npos);
+    EXPECT_EQ(run(pull("s:1 u:10:1e10")).err,
+              "tensora-cli: link 2 \"Up 10 1e10\": an Up or Down bend turns at most 360 degrees\n");
+    EXPECT_EQ(run(pull("u:10:360 d:1:-360")).status, 0);
 }
 
 TEST(CliPull, KeepsTheShapeOfItsOutput) {
@@ -295,7 +299,13 @@ TEST(CliPull, SavesTheBackTensionAndSaysWhenAReportHasNone) {
     const CliRun again = run(pull("--report " + with));
     EXPECT_EQ(again.out, saved.out);
     EXPECT_EQ(again.err, "");
+    // Saved with none, it says 0; a report from before back tensions has no line at all.
     ASSERT_EQ(run(pull("--save-report " + without + " s:100")).status, 0);
+    EXPECT_EQ(run(pull("--report " + without)).err, "");
+    std::ifstream file(without, std::ios::binary);
+    std::string old((std::istreambuf_iterator<char>(file)), {});
+    old.erase(old.find("Back Tension (lbs)      0\r\n"), 27);
+    std::ofstream(without, std::ios::binary) << old;
     EXPECT_NE(run(pull("--report " + without)).err.find("holds no back tension"),
               std::string::npos);
     EXPECT_EQ(run(pull("--report " + without + " --back-tension 5")).err, "");
@@ -603,6 +613,26 @@ TEST(CliUnits, AMetricPullIsTheInchPoundPullConvertedAndSavesInchPound) {
     // Read back in metric, the report's feet and pounds come back as the metres given.
     const CliRun again = run({"pull", "--units", "si", "--report", path});
     EXPECT_EQ(again.out.substr(0, 16), "1\tStraight\t152.4");
+
+    // Saved again from metric, a report's figures keep the very texts they were read as.
+    const std::string first = folder.file("first.rtf");
+    const std::string second = folder.file("second.rtf");
+    ASSERT_EQ(run(pull("--allowable 2278.5 --weight 7.95 s:100.1 --save-report " + first)).status,
+              0);
+    ASSERT_EQ(run({"pull", "--report", first, "--units", "si", "--save-report", second}).status, 0);
+    std::ifstream resaved(second, std::ios::binary);
+    const std::string lines((std::istreambuf_iterator<char>(resaved)), {});
+    for (const char* kept : {"Capable Load (lbs)      2278.5\r\n",
+                             "Cable Weight (lbs/kft)  7.95\r\n", "1 Straight    100.1 "}) {
+        EXPECT_NE(lines.find(kept), std::string::npos) << kept;
+    }
+    // A length that is finite in metres but beyond a double in feet is refused, not saved.
+    const std::string vast = folder.file("vast.rtf");
+    const CliRun refused = run({"pull", "--units", "si", "s:1e308", "--save-report", vast});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("the length of link 1 (1e308 m) is beyond what a report holds"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(vast));
 }
 
 TEST(CliUnits, CheckAndFillTakeMillimetresAndNameTheirUnits) {

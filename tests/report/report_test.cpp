@@ -55,18 +55,19 @@ TEST(ReportWriter, WritesThePullPlanPartWithTheDefaultMarks) {
     const ReportContents contents{
         "C:\\plans\\run.rtf", plan_report(kWorkedLinks, "VX-012F", worked_settings()), {}};
     const Lines lines = report_lines(contents);
-    ASSERT_EQ(lines.size(), 5u + 11 + 3 + 7 + 3);
+    ASSERT_EQ(lines.size(), 5u + 12 + 3 + 7 + 3);
     EXPECT_EQ(lines[0], "Tensora(tm)");
     EXPECT_EQ(lines[3], "C:\\plans\\run.rtf");
     EXPECT_EQ(lines[5], "Cable Description       VX-012F");
     EXPECT_EQ(lines[6], "Capable Load (lbs)      1000");
     EXPECT_EQ(lines[8], "Coefficient of Friction 0.15");
-    EXPECT_EQ(lines[10], "Planned Pull Results - ");
-    EXPECT_EQ(lines[16], "1 Straight    500         0          15             0");
-    EXPECT_EQ(lines[17], "2 Angle       2           90         19             9");
-    EXPECT_EQ(lines[20], "Reverse Direction Pull Results - ");
-    EXPECT_EQ(lines[26], "1 Straight    500         0          26             0");
-    EXPECT_EQ(lines[12].find("Length"), lines[16].find("500"));
+    EXPECT_EQ(lines[9], "Back Tension (lbs)      0"); // written whatever it is
+    EXPECT_EQ(lines[11], "Planned Pull Results - ");
+    EXPECT_EQ(lines[17], "1 Straight    500         0          15             0");
+    EXPECT_EQ(lines[18], "2 Angle       2           90         19             9");
+    EXPECT_EQ(lines[21], "Reverse Direction Pull Results - ");
+    EXPECT_EQ(lines[27], "1 Straight    500         0          26             0");
+    EXPECT_EQ(lines[13].find("Length"), lines[17].find("500"));
     EXPECT_EQ(report_text(contents).substr(0, 13), "Tensora(tm)\r\n");
 }
 
@@ -92,6 +93,7 @@ TEST(ReportWriter, WritesEveryLineOfBothParts) {
         "Capable Load (lbs)      1000",
         "Cable Weight (lbs/kft)  200",
         "Coefficient of Friction 0.15",
+        "Back Tension (lbs)      0",
         "",
         "Planned Pull Results - Mid-assist pull point between links 2 and 3",
         "",
@@ -135,7 +137,7 @@ TEST(ReportWriter, PadsWithoutCuttingAndShiftsRowsFromLinkTen) {
     links[9].length = "123456789012"; // twelve characters: one blank after it all the same
     const Lines lines =
         report_lines({"p", plan_report(numbered(links), "d", worked_settings()), {}});
-    EXPECT_EQ(lines[16 + 9].substr(0, 29), "10 Straight    123456789012 0");
+    EXPECT_EQ(lines[17 + 9].substr(0, 29), "10 Straight    123456789012 0");
     EXPECT_EQ(read(report_text({"p", plan_report(numbered(links), "d", worked_settings()), {}}))
                   .links[9]
                   .length,
@@ -145,7 +147,7 @@ TEST(ReportWriter, PadsWithoutCuttingAndShiftsRowsFromLinkTen) {
 TEST(ReportWriter, WritesOnlyTheMarkedParts) {
     EXPECT_EQ(report_lines({"p", {}, {}}).size(), 5u);
     const Lines empty_plan = report_lines({"p", plan_report({}, "d", worked_settings()), {}});
-    EXPECT_EQ(empty_plan.size(), 5u + 11 + 7);
+    EXPECT_EQ(empty_plan.size(), 5u + 12 + 7);
     FillReport fill{"Schedule 40",
                     "2 cables",
                     {"0.5", "0.4"},
@@ -230,18 +232,17 @@ TEST(ReportReader, KeepsAtMostAFullPlanAndSaysSo) {
     EXPECT_NE(report.notes[0].find("holds 32772 links"), std::string::npos);
 }
 
-TEST(ReportWriter, WritesTheBackTensionOnlyWhenThereIsOne) {
+TEST(ReportWriter, WritesTheBackTensionWhateverItIs) {
     PullPlanReport plan = plan_report(kWorkedLinks, "d", worked_settings());
-    const Lines without = report_lines({"p", plan, {}});
     plan.back_tension = "50";
     const Lines with = report_lines({"p", plan, {}});
-    ASSERT_EQ(with.size(), without.size() + 1);
     EXPECT_EQ(with[9], "Back Tension (lbs)      50");
     EXPECT_EQ(with[10], "");
     EXPECT_EQ(read(report_text({"p", plan, {}})).back_tension, "50");
+    // A plan without back tension says 0, so that it opens with none (not the planner's).
     EXPECT_EQ(read(report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}}))
                   .back_tension,
-              std::nullopt);
+              "0");
 }
 
 TEST(ReportReader, StartsThePlanOnlyAtALineThatBeginsWithItsHeading) {
@@ -257,7 +258,7 @@ TEST(ReportReader, StartsThePlanOnlyAtALineThatBeginsWithItsHeading) {
     EXPECT_EQ(back.allowable, "1000");
     EXPECT_EQ(back.weight, "200");
     EXPECT_EQ(back.friction, "0.15 (Cable Description: Back Tension)");
-    EXPECT_EQ(back.back_tension, std::nullopt);
+    EXPECT_EQ(back.back_tension, "0");
     EXPECT_EQ(back.links.size(), 3u);
     EXPECT_TRUE(back.notes.empty());
 }
@@ -380,8 +381,8 @@ TEST(Report, KeepsElevationSoThatOldReadersStillReadLinks) {
     // and angle the third and fourth fields. An inclined straight is one field longer at its
     // end; a vertical bend a bend by its type.
     const Lines lines = report_lines({"p", plan_report(links, "riser", worked_settings()), {}});
-    const std::string& up = lines[16 + 1];
-    const std::string& incline = lines[16 + 2];
+    const std::string& up = lines[17 + 1];
+    const std::string& incline = lines[17 + 2];
     EXPECT_EQ(up.substr(0, 32), "2 Up          3           90    ");
     EXPECT_EQ(up.find("Straight"), std::string::npos);
     EXPECT_EQ(incline.substr(0, 32), "3 Straight    40          75    ");
