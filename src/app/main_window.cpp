@@ -160,6 +160,8 @@ QAction* frmMain::addCommand(QMenu& menu, const char* name, const QString& capti
                              void (frmMain::*handler)(), const QKeySequence& keys) {
     QAction* action = addItem(menu, name, caption);
     action->setShortcut(keys);
+    // The file commands and the help act from every window, where the user works.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     connect(action, &QAction::triggered, this, handler);
     return action;
 }
@@ -370,11 +372,23 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::NewFile_Click() {
-    // A cancelled dialog saves nothing and the new document follows all the same; a save that
-    // fails keeps the plan it could not save.
-    if (platform().question(this, QStringLiteral("Do you want to save this document?")) &&
-        savereport() == SaveOutcome::Failed) {
-        return;
+    // Only a plan with changes asks; Cancel (or Escape, or closing the box) keeps it, and so
+    // does a save that is cancelled or fails.
+    const PullCalculator* current = registry().find<PullCalculator>();
+    if (current && current->isModified()) {
+        switch (platform().askToSave(this, QStringLiteral("The pull plan has changes that are "
+                                                          "not saved. Save them before starting "
+                                                          "a new document?"))) {
+        case Platform::SaveAnswer::Save:
+            if (savereport() != SaveOutcome::Saved) {
+                return;
+            }
+            break;
+        case Platform::SaveAnswer::Discard:
+            break;
+        case Platform::SaveAnswer::Cancel:
+            return;
+        }
     }
     PullCalculator& planner = registry().get<PullCalculator>();
     document_.clear();
@@ -418,9 +432,9 @@ PrintedReport frmMain::printedReport() {
     return printed;
 }
 
-bool frmMain::exportFile(const QString& filter, const QString& extension, const QString& what,
-                         const std::function<QByteArray()>& content) {
-    QString path = platform().saveFileName(this, filter);
+bool frmMain::exportFile(const QString& title, const QString& filter, const QString& extension,
+                         const QString& what, const std::function<QByteArray()>& content) {
+    QString path = platform().saveFileName(this, title, filter);
     if (path.isEmpty()) {
         return false;
     }
@@ -442,16 +456,19 @@ bool frmMain::exportFile(const QString& filter, const QString& extension, const 
 }
 
 void frmMain::ExportPdf_Click() {
-    exportFile(QStringLiteral("PDF document (*.pdf)|*.pdf"), QStringLiteral("pdf"),
-               QStringLiteral("PDF"),
+    exportFile(QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
+               QStringLiteral("pdf"), QStringLiteral("PDF"),
                [this] { return report_pdf(printedReport(), report_page_size(QLocale::system())); });
 }
 
 void frmMain::ExportCsv_Click() {
-    exportFile(QStringLiteral("CSV table (*.csv)|*.csv|All Files (*.*)|*.*"), QStringLiteral("csv"),
-               QStringLiteral("table"), [this] {
-                   return QByteArray::fromStdString(registry().get<PullCalculator>().planCsv());
-               });
+    if (!reportRefused()) {
+        exportFile(QStringLiteral("Export CSV"),
+                   QStringLiteral("CSV table (*.csv)|*.csv|All Files (*.*)|*.*"),
+                   QStringLiteral("csv"), QStringLiteral("table"), [this] {
+                       return QByteArray::fromStdString(registry().get<PullCalculator>().planCsv());
+                   });
+    }
 }
 
 void frmMain::PrintFile_Click() {
@@ -460,8 +477,24 @@ void frmMain::PrintFile_Click() {
         this, [&printed](QPagedPaintDevice& printer) { return render_report(printer, printed); });
 }
 
+bool frmMain::reportRefused() {
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    const std::optional<std::string> refusal = planner ? planner->inchPoundRefusal() : std::nullopt;
+    if (refusal) {
+        QString why = qt_text(*refusal);
+        why[0] = why[0].toUpper();
+        platform().message(this, QStringLiteral("Nothing was saved: %1.").arg(why));
+    }
+    return refusal.has_value();
+}
+
 frmMain::SaveOutcome frmMain::savereport() {
-    const QString path = platform().saveFileName(this, kReportFilter);
+    // A figure the report's inch-pound units cannot hold would not read back.
+    if (savePullPlanChecked() && reportRefused()) {
+        return SaveOutcome::Failed;
+    }
+    const QString path =
+        platform().saveFileName(this, QStringLiteral("Save Report"), kReportFilter);
     if (path.isEmpty()) {
         return SaveOutcome::Cancelled;
     }
@@ -491,7 +524,8 @@ frmMain::SaveOutcome frmMain::savereport() {
 }
 
 void frmMain::loadreport() {
-    const QString path = platform().openFileName(this, kReportFilter);
+    const QString path =
+        platform().openFileName(this, QStringLiteral("Open Report"), kReportFilter);
     if (path.isEmpty()) {
         return;
     }

@@ -75,8 +75,11 @@ private:
     // Saves bytes whole to a file the user chooses through a dialog with the filter (the
     // extension added to a name without it); says why when it fails. False when nothing was
     // saved.
-    bool exportFile(const QString& filter, const QString& extension, const QString& what,
-                    const std::function<QByteArray()>& content);
+    bool exportFile(const QString& title, const QString& filter, const QString& extension,
+                    const QString& what, const std::function<QByteArray()>& content);
+    // Says why the planner's figures cannot be written in a report's inch-pound units, if
+    // they cannot (nothing is saved then).
+    bool reportRefused();
     // Whether the program may end: unsaved changes of the plan saved or discarded.
     bool mayLeave();
     // Whether the built-in browser runs; where it does not (as root), offers the page at

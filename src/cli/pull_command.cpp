@@ -269,8 +269,8 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     if (report_file && request.units != UnitSystem::InchPound) {
         PullRequest::ReportMemos& memos = request.from_report;
         const auto shown = [&request](std::string& text, SwitchMemo& memo, Quantity quantity) {
-            text =
-                switched_text(text, memo, quantity, UnitSystem::InchPound, request.units, kEnglish);
+            text = switched_text(text, memo, quantity, UnitSystem::InchPound, request.units,
+                                 kEnglish, SwitchDigits::Exact);
         };
         memos.lengths.resize(request.links.size());
         for (std::size_t i = 0; i < request.links.size(); ++i) {
@@ -507,6 +507,7 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
     printed.plan = plan_report(request, results, true);
+    show_inherited_inclines(printed.plan.links, link_values(request), results);
     printed.units = request.units;
     const PullResults::Shown& shown = results.shown;
     printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,

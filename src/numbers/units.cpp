@@ -170,6 +170,22 @@ std::string converted_text(std::string_view text, Quantity quantity, UnitSystem 
     return locale_number_text(written, locale);
 }
 
+std::string typed_converted_text(std::string_view text, Quantity quantity, UnitSystem from,
+                                 UnitSystem to, const NumberLocale& locale) {
+    if (from == to || !isNumberText(text, locale)) {
+        return std::string(text);
+    }
+    const double other = converted(read_input(text, locale), quantity, from, to);
+    if (!std::isfinite(other)) {
+        return converted_text(text, quantity, from, to, locale);
+    }
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, other, std::chars_format::general, 6).ptr;
+    return locale_number_text(
+        general_number_text(leadingValue(std::string_view(buffer, end - buffer))), locale);
+}
+
 std::string text_in_other_units(const std::string& current, const SwitchMemo& memo,
                                 Quantity quantity, UnitSystem from, UnitSystem to,
                                 const NumberLocale& locale) {
@@ -182,8 +198,18 @@ std::string text_in_other_units(const std::string& current, const SwitchMemo& me
 }
 
 std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity quantity,
-                          UnitSystem from, UnitSystem to, const NumberLocale& locale) {
-    std::string text = text_in_other_units(current, memo, quantity, from, to, locale);
+                          UnitSystem from, UnitSystem to, const NumberLocale& locale,
+                          SwitchDigits digits) {
+    std::string text;
+    if (from == to) {
+        text = current;
+    } else if (!memo.written.empty() && current == memo.written) {
+        text = memo.before; // not changed since the last switch: the very text it had
+    } else if (digits == SwitchDigits::Typed) {
+        text = typed_converted_text(current, quantity, from, to, locale);
+    } else {
+        text = converted_text(current, quantity, from, to, locale);
+    }
     memo = {current, text};
     return text;
 }

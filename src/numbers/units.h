@@ -78,6 +78,17 @@ std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnU
 std::string converted_text(std::string_view text, Quantity quantity, UnitSystem from, UnitSystem to,
                            const NumberLocale& locale);
 
+// A number text of one system as a person would type it in the other: the converted value to
+// 6 significant digits ("22241.1" N for 5000 lbs), in the locale's form. A text that is not a
+// number comes back unchanged.
+std::string typed_converted_text(std::string_view text, Quantity quantity, UnitSystem from,
+                                 UnitSystem to, const NumberLocale& locale);
+
+// How a switch writes a box's number in the other units: as a person would type it (6
+// significant digits, the windows' boxes), or exactly (every digit that reads back as the same
+// number, the command line's figures read from a report).
+enum class SwitchDigits { Typed, Exact };
+
 // What a box remembers across a switch of units, so that switching back gives back the very
 // text it held rather than a conversion of a conversion: the text before the switch and the
 // text the switch wrote.
@@ -88,7 +99,8 @@ struct SwitchMemo {
 // The box's text in the other system: the text it held before the last switch when the box
 // still shows what that switch wrote, else the converted text. Updates the memo.
 std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity quantity,
-                          UnitSystem from, UnitSystem to, const NumberLocale& locale);
+                          UnitSystem from, UnitSystem to, const NumberLocale& locale,
+                          SwitchDigits digits = SwitchDigits::Typed);
 // The same without switching: the box's text as the other units write it (for a report in
 // inch-pound units of a plan shown in metric), the memo left as it is.
 std::string text_in_other_units(const std::string& current, const SwitchMemo& memo,

@@ -93,6 +93,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(inclineBox, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    new EnterClicks(turnBox, Command1);
     connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
@@ -302,7 +303,15 @@ QWidget* PullCalculator::buildResults() {
         planModel([this](int row) { return std::string_view(plan_.number(row)); }),
         planModel([this](int row) { return std::string_view(plan_.type(row)); }),
         planModel([this](int row) { return std::string_view(plan_.length(row)); }),
-        planModel([this](int row) { return std::string_view(plan_.angle(row)); }),
+        // A straight that runs at the route's inclination shows it, "(90)".
+        planModel([this](int row) -> std::string_view {
+            const auto at = static_cast<std::size_t>(row);
+            if (auto inherited = inherited_incline_text(plan_.values(), results_, at)) {
+                angle_cell_ = std::move(*inherited);
+                return angle_cell_;
+            }
+            return plan_.angle(at);
+        }),
     };
     result_models_ = {
         resultModel(&PullResults::forward, &PullResults::Shown::forward),
@@ -440,6 +449,22 @@ QWidget* PullCalculator::buildResults() {
     applyAdvice->setEnabled(false);
     grid->addWidget(adviceLabel, 4, 0, 1, 9);
     grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
+    // What the tints of the result columns mean.
+    const auto swatch = [](const QColor& color) {
+        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
+                              "&nbsp;</span>")
+            .arg(color.name());
+    };
+    QLabel* legend = label(
+        "planLegend",
+        swatch(kOverRow) + QStringLiteral(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
+            swatch(kHeldRow) +
+            QStringLiteral(" held at zero: the cable runs under its own weight there and must be "
+                           "held back"),
+        group);
+    legend->setTextFormat(Qt::RichText);
+    legend->setWordWrap(true);
+    grid->addWidget(legend, 5, 0, 1, 13);
     grid->setRowStretch(2, 1);
     group->setMinimumHeight(260);
     return group;
@@ -534,8 +559,20 @@ void PullCalculator::clearPullInput() {
     inclineBox->clear();
 }
 
+std::optional<QString> PullCalculator::angleRefusal() const {
+    const auto refusal = link_angle_refusal(nextLinkType(), read_input(nextLinkAngle(), locale_));
+    if (!refusal) {
+        return std::nullopt;
+    }
+    QString why = qt_text(*refusal);
+    why[0] = why[0].toUpper();
+    return QStringLiteral("The link was not added: %1.").arg(why);
+}
+
 void PullCalculator::Command1_Click() {
-    if (pullInputIsNumbers() && !plan_.full()) {
+    if (pullInputIsNumbers() && !plan_.full() && angleRefusal()) {
+        platform().message(this, *angleRefusal());
+    } else if (pullInputIsNumbers() && !plan_.full()) {
         submitLink();
         clearPullInput();
         turnBox->setCurrentIndex(0);              // a vertical bend is chosen each time
@@ -663,7 +700,9 @@ void PullCalculator::List6_Click(int row) {
                           "This will insert the data in Pull Input at this link. Are you sure?"))) {
             confirmed = true;
             Option3->setChecked(false);
-            if (pullInputIsNumbers() && !plan_.full()) {
+            if (pullInputIsNumbers() && !plan_.full() && angleRefusal()) {
+                platform().message(this, *angleRefusal());
+            } else if (pullInputIsNumbers() && !plan_.full()) {
                 insertLink(row);
             } else {
                 platform().beep();
@@ -792,6 +831,7 @@ void PullCalculator::closeEvent(QCloseEvent* event) {
 
 void PullCalculator::showResults(int previous_rows) {
     const bool same_rows = previous_rows == static_cast<int>(results_.forward.size());
+    plan_models_[3]->changedFrom(0); // inherited inclinations follow the links before them
     for (TextColumnModel* model : result_models_) {
         if (same_rows) {
             model->changedFrom(0);
@@ -830,6 +870,7 @@ ProfileData PullCalculator::profile() const {
 PrintedReport PullCalculator::printedReport() const {
     PrintedReport printed;
     printed.plan = planTexts(units_);
+    show_inherited_inclines(printed.plan.links, plan_.values(), results_);
     printed.units = units_;
     const PullResults::Shown& shown = results_.shown;
     printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,
@@ -930,6 +971,14 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
     showModified();
 }
 
+std::optional<std::string> PullCalculator::inchPoundRefusal() const {
+    PullSettingsTexts texts;
+    texts.allowable = text(Text2);
+    texts.weight = text(Text3);
+    texts.back_tension = text(Text7);
+    return inch_pound_refusal(texts, plan_.lengths(), units_, locale_);
+}
+
 std::string PullCalculator::planCsv() const {
     return plan_csv(report().links, plan_.values(), results_);
 }
@@ -950,10 +999,8 @@ void PullCalculator::applyReport(const ReadReport& report) {
         editPlan([this, &report](PullPlanLinks& plan) {
             plan.clear();
             for (const PullLinkTexts& link : report.links) {
-                plan.set(plan.size(), link.type,
-                         converted_text(link.length, Quantity::Length, UnitSystem::InchPound,
-                                        units_, locale_),
-                         link.angle, link.number, link.inclined);
+                plan.setFromReport(plan.size(), link.type, link.length, link.angle, link.number,
+                                   link.inclined);
             }
         });
         selectLink(-1);
@@ -967,11 +1014,13 @@ void PullCalculator::applyReport(const ReadReport& report) {
     for (const auto& [value, box] : boxes) {
         if (*value) {
             QString shown = report_text_value(**value);
-            // The report's figures are inch-pound: shown in the units in use.
+            // The report's figures are inch-pound: shown in the units in use, remembered so
+            // that the report saved again holds the very texts it was read as.
+            const std::size_t memo = box == Text2 ? 0 : box == Text3 ? 1 : 2;
             if (units_ == UnitSystem::Metric && box != Text6 && box != Text1) {
-                shown = qt_text(converted_text(shown.toStdString(),
-                                               box == Text3 ? Quantity::Weight : Quantity::Tension,
-                                               UnitSystem::InchPound, units_, locale_));
+                shown = qt_text(switched_text(shown.toStdString(), box_memos_[memo],
+                                              box == Text3 ? Quantity::Weight : Quantity::Tension,
+                                              UnitSystem::InchPound, units_, locale_));
             }
             box->setText(shown);
             box->setCursorPosition(0);

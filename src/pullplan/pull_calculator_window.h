@@ -26,6 +26,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,8 @@ public:
     PullPlanReport report() const;
     // The plan as a CSV table: each link's columns and the unrounded figures beside them.
     std::string planCsv() const;
+    // Why the plan cannot be written in inch-pound units (a metric figure beyond them), if so.
+    std::optional<std::string> inchPoundRefusal() const;
     // Takes a report read back (inch-pound figures, shown converted): its cable texts (each running
     // its change handling) and, when it has a pull plan part, its links in place of the plan's,
     // with its mid-assist point; then recalculates.
@@ -134,6 +137,8 @@ private:
     PullPlanReport planTexts(UnitSystem units) const;
     void chooseOption(QRadioButton* chosen);
     bool pullInputIsNumbers() const;
+    // Why the Pull Input's angle can be no link (an Up bend of more than a full circle, say).
+    std::optional<QString> angleRefusal() const;
     // The next link as the Pull Input gives it: its type, its angle text (a straight's
     // incline where one is typed), and whether it sets the route's incline.
     std::string nextLinkType() const;
@@ -180,6 +185,7 @@ private:
     mutable bool advice_stale_ = true;
     QTimer* advice_timer_;
     QString chosen_diameter_;
+    mutable std::string angle_cell_; // the Angle column's text of a computed cell
     QString document_caption_;
     DocumentState document_;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -437,6 +438,20 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
           shown.forward_sidewall_unit);
     write(results.reverse_tension, shown.reverse, shown.reverse_unit, shown.reverse_sidewall,
           shown.reverse_sidewall_unit);
+}
+
+std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValues>& links,
+                                                  const PullResults& results, std::size_t i) {
+    if (!results.elevation || i >= links.size() || i >= results.inclination_in.size() ||
+        !links[i].straight || links[i].inclined || results.inclination_in[i] == 0) {
+        return std::nullopt;
+    }
+    // Degrees to ten digits: the radians of 90 degrees come back as 89.99999999999993.
+    const double degrees = results.inclination_in[i] * kDegreesPerRadian;
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::general, 10).ptr;
+    return '(' + general_number_text(leadingValue(std::string_view(buffer, end - buffer))) + ')';
 }
 
 std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,

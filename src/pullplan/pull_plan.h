@@ -197,6 +197,13 @@ std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
                                               const std::vector<std::string>& lengths,
                                               UnitSystem units, const NumberLocale& locale);
 
+// What the Angle cell of link i shows where it is a straight that runs at the inclination the
+// route has reached, not a level one: that inclination in degrees in parentheses ("(90)"), so
+// that a riser after an Up bend does not read as level. Nothing for every other link, whose
+// cell shows its angle or incline as typed.
+std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValues>& links,
+                                                  const PullResults& results, std::size_t i);
+
 // The window-free form: reads every text and calculates.
 // In metric units the lengths, tensions and weight are read as metric and the results carry
 // their metric columns too (results.shown).

@@ -108,6 +108,18 @@ void PullPlanLinks::set(std::size_t row, std::string type, std::string length, s
     values_[row] = read(row);
 }
 
+void PullPlanLinks::setFromReport(std::size_t row, std::string type, const std::string& feet,
+                                  std::string angle, std::string number, bool inclined) {
+    SwitchMemo memo;
+    std::string length =
+        switched_text(feet, memo, Quantity::Length, UnitSystem::InchPound, units_, locale_);
+    set(row, std::move(type), std::move(length), std::move(angle), std::move(number), inclined);
+    if (row < size() && units_ != UnitSystem::InchPound) {
+        memos_.resize(size());
+        memos_[row] = memo;
+    }
+}
+
 void PullPlanLinks::calculate(const PullSettings& settings, PullResults& results) const {
     const bool chosen =
         settings.selected >= 0 && static_cast<std::size_t>(settings.selected) < size();

@@ -58,6 +58,12 @@ public:
     void set(std::size_t row, std::string type, std::string length, std::string angle,
              std::string number, bool inclined = false);
 
+    // The same for a row read from a report, whose length is feet: shown in the plan's units as
+    // a person would type it, and remembered, so that a report saved again holds the very text
+    // it was read as while the length is not changed.
+    void setFromReport(std::size_t row, std::string type, const std::string& feet,
+                       std::string angle, std::string number, bool inclined = false);
+
     // The calculation over these links.
     void calculate(const PullSettings& settings, PullResults& results) const;
     // The same, the settings read from texts first by the links' own locale.

@@ -44,6 +44,13 @@ QString key(const QColor& color, const QString& line) {
         .arg(color.name(), line.toHtmlEscaped());
 }
 
+// A legend's key for a band: a patch of the very colour the chart paints it with.
+QString swatch(const QColor& color) {
+    return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
+                          "&nbsp;</span>")
+        .arg(color.name());
+}
+
 } // namespace
 
 // Stretches of the route as vertical bands over the plot (the bends, the links where a pull is
@@ -315,8 +322,7 @@ void TensionProfile::drawElevation() {
 
 void TensionProfile::writeLegend(const ProfileScale& scale) {
     const auto line = [](const std::string& text) { return qt_text(text).toHtmlEscaped(); };
-    QStringList keys{key(kBendShade.darker(115), QStringLiteral("\u2588\u2588")) +
-                     QStringLiteral(" Bends")};
+    QStringList keys{swatch(kBendShadeOnWhite) + QStringLiteral(" Bends")};
     if (profile_.allowable > 0) {
         keys.append(key(kOverLimit, QStringLiteral("- - -")) + QLatin1Char(' ') +
                     line(allowable_text(profile_, scale)));
@@ -331,8 +337,7 @@ void TensionProfile::writeLegend(const ProfileScale& scale) {
                    line(pull_legend(profile_, false)) + QStringLiteral("<br>") +
                    keys.join(QStringLiteral("&nbsp;&nbsp;&nbsp; "));
     if (const std::string held = held_text(profile_); !held.empty()) {
-        text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") +
-                key(kHeldRow.darker(130), QStringLiteral("\u2588\u2588")) + QLatin1Char(' ') +
+        text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") + swatch(kHeldRow) + QLatin1Char(' ') +
                 line(held);
     }
     if (const std::string left_out = left_out_text(profile_); !left_out.empty()) {
@@ -404,7 +409,9 @@ void TensionProfile::placeLabels() {
         const QPointF at = chart_->mapToPosition(QPointF(*profile_.mid_assist_at, 0), mid_assist_);
         const double width = mid_assist_label_->boundingRect().width();
         const double x = at.x() + 4 + width <= plot.right() ? at.x() + 4 : at.x() - 4 - width;
-        mid_assist_label_->setPos(std::max(x, plot.left()), plot.top() + angle_row + 2);
+        // A third of a line apart from the angles, so that the two never touch.
+        mid_assist_label_->setPos(std::max(x, plot.left()),
+                                  plot.top() + angle_row + std::max(4.0, angle_row / 3));
     }
     mid_assist_label_->setVisible(profile_.mid_assist_at.has_value());
 }
@@ -453,8 +460,9 @@ void TensionProfile::resizeEvent(QResizeEvent* event) {
 }
 
 void TensionProfile::saveImage() {
-    QString path = platform().saveFileName(
-        this, QStringLiteral("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg"));
+    QString path =
+        platform().saveFileName(this, QStringLiteral("Save Image"),
+                                QStringLiteral("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg"));
     if (path.isEmpty()) {
         return;
     }

@@ -65,7 +65,9 @@ std::string plan_csv(const std::vector<ReportLink>& texts, const std::vector<Pul
             i < results.forward_tension.size() ? results.forward_tension[i] : NAN;
         const double reverse =
             i < results.reverse_tension.size() ? results.reverse_tension[i] : NAN;
-        append_row(out, {link.number, link.type, link.length, link.angle, exact_number(forward),
+        // A straight's inherited inclination, as the planner shows it.
+        const std::string angle = inherited_incline_text(links, results, i).value_or(link.angle);
+        append_row(out, {link.number, link.type, link.length, angle, exact_number(forward),
                          link.forward, sidewall_number(links[i], forward), link.forward_sidewall,
                          exact_number(reverse), link.reverse, sidewall_number(links[i], reverse),
                          link.reverse_sidewall});

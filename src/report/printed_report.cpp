@@ -2,6 +2,15 @@
 
 namespace tensora {
 
+void show_inherited_inclines(std::vector<ReportLink>& texts,
+                             const std::vector<PullLinkValues>& links, const PullResults& results) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (auto inherited = inherited_incline_text(links, results, i)) {
+            texts[i].angle = std::move(*inherited);
+        }
+    }
+}
+
 std::vector<bool> links_over_limit(const PullResults& results, double allowable) {
     std::vector<bool> over(results.forward_tension.size(), false);
     if (!(allowable > 0)) {

@@ -49,6 +49,11 @@ struct PrintedReport {
     std::optional<PrintedCheck> check; // when the pull check window has its inputs
 };
 
+// A plan's texts as people read them: a straight that runs at the inclination the route has
+// reached shows it in its Angle cell, "(90)" (the report file keeps the texts as typed).
+void show_inherited_inclines(std::vector<ReportLink>& texts,
+                             const std::vector<PullLinkValues>& links, const PullResults& results);
+
 // Which links have a tension, either way, beyond the allowable tension (none when the
 // allowable tension is not a positive number).
 std::vector<bool> links_over_limit(const PullResults& results, double allowable);

@@ -263,9 +263,9 @@ void graph(Pages& pages, const PrintedReport& report) {
     }
     QList<QPair<QString, QColor>> entries{{qt_text(pull_legend(profile, true)), kForwardPull},
                                           {qt_text(pull_legend(profile, false)), kReversePull},
-                                          {key, kBendShade.darker(115)}};
+                                          {key, kBendShadeOnWhite}};
     if (const std::string held = held_text(profile); !held.empty()) {
-        entries.append({qt_text(held), kHeldRow.darker(120)});
+        entries.append({qt_text(held), kHeldRow});
     }
     QList<QPair<QStringList, QColor>> legend;
     int legend_lines = 0;

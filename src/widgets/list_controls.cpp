@@ -1,5 +1,7 @@
 #include "widgets/list_controls.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFocusFrame>
 #include <QKeyEvent>
 
@@ -94,6 +96,22 @@ void ActionListView::keyboardSearch(const QString& search) {
         selectionModel()->select(selected, QItemSelectionModel::ClearAndSelect);
         selectionModel()->setCurrentIndex(found, QItemSelectionModel::NoUpdate);
     }
+}
+
+EnterClicks::EnterClicks(QComboBox* list, QAbstractButton* button)
+    : QObject(list), list_(list), button_(button) {
+    list_->installEventFilter(this);
+}
+
+bool EnterClicks::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !list_->view()->isVisible()) {
+            button_->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tensora

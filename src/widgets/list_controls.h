@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QComboBox;
 class QFocusFrame;
 
 namespace tensora {
@@ -78,6 +80,22 @@ protected:
 
 private:
     QList<int> action_keys_{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+};
+
+// Enter on a closed drop-down list clicks a button (the form's Submit), as it does in the
+// boxes beside it; an open list takes Enter for its own choice. Lives as long as the list.
+class EnterClicks : public QObject {
+    Q_OBJECT
+
+public:
+    EnterClicks(QComboBox* list, QAbstractButton* button);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QComboBox* list_;
+    QAbstractButton* button_;
 };
 
 } // namespace tensora

@@ -9,8 +9,11 @@ namespace tensora {
 inline const QColor kForwardPull(23, 96, 170);
 inline const QColor kReversePull(205, 105, 25);
 inline const QColor kOverLimit(190, 40, 40);       // the allowable tension, what exceeds a limit
-inline const QColor kBendShade(120, 140, 170, 50); // the bends along the route
-inline const QColor kOverRow(250, 225, 222);       // a table row beyond a limit
-inline const QColor kHeldRow(214, 232, 250);       // where the cable runs under its own weight
+inline const QColor kBendShade(120, 140, 170, 70); // the bends along the route
+// The bends' shade as it shows over white: what a legend's swatch for them is painted with.
+inline const QColor kBendShadeOnWhite(218, 224, 232);
+inline const QColor kOverRow(250, 225, 222); // a table row beyond a limit
+// Where the cable runs under its own weight: pale amber, apart from the blue of a selection.
+inline const QColor kHeldRow(248, 228, 160);
 
 } // namespace tensora

@@ -89,13 +89,31 @@ QString qt_filter(const QString& filter) {
 
 } // namespace
 
-QString DesktopPlatform::openFileName(QWidget* owner, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, kApplicationTitle, QString(), qt_filter(filter));
+QString DesktopPlatform::dialogFolder() {
+    const QString last = readSetting(QStringLiteral("Settings"), QStringLiteral("LastFolder"), {});
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-QString DesktopPlatform::saveFileName(QWidget* owner, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner, kApplicationTitle, QString(), qt_filter(filter),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+QString DesktopPlatform::rememberFolder(const QString& chosen) {
+    if (!chosen.isEmpty()) {
+        writeSetting(QStringLiteral("Settings"), QStringLiteral("LastFolder"),
+                     QFileInfo(chosen).absolutePath());
+    }
+    return chosen;
+}
+
+QString DesktopPlatform::openFileName(QWidget* owner, const QString& title, const QString& filter) {
+    return rememberFolder(
+        QFileDialog::getOpenFileName(owner, title, dialogFolder(), qt_filter(filter)));
+}
+
+QString DesktopPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
+    return rememberFolder(QFileDialog::getSaveFileName(owner, title, dialogFolder(),
+                                                       qt_filter(filter), nullptr,
+                                                       QFileDialog::DontConfirmOverwrite));
 }
 
 void DesktopPlatform::setBusy(bool busy) {

@@ -41,11 +41,13 @@ public:
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer askToSave(QWidget* owner, const QString& text) = 0;
 
-    // A full path, or an empty text when the user cancels. The filter lists description and
-    // pattern pairs separated by "|" ("Data (*.rtf)|*.rtf|All Files (*.*)|*.*"). Saving adds
-    // no extension to a typed name and asks nothing about a file that exists.
-    virtual QString openFileName(QWidget* owner, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* owner, const QString& filter) = 0;
+    // A full path, or an empty text when the user cancels. The title says what the dialog is
+    // for ("Save Report"); the filter lists description and pattern pairs separated by "|"
+    // ("Data (*.rtf)|*.rtf|All Files (*.*)|*.*"). The dialog starts in the folder last chosen
+    // in one, else the user's documents folder. Saving adds no extension to a typed name and
+    // asks nothing about a file that exists.
+    virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
 
     virtual void setBusy(bool busy) = 0;
 
@@ -97,8 +99,8 @@ public:
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
     SaveAnswer askToSave(QWidget* owner, const QString& text) override;
-    QString openFileName(QWidget* owner, const QString& filter) override;
-    QString saveFileName(QWidget* owner, const QString& filter) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
     void setBusy(bool busy) override;
     QString readSetting(const QString& section, const QString& key,
                         const QString& fallback) override;
@@ -120,6 +122,10 @@ public:
     bool print(QWidget* owner, const std::function<int(QPagedPaintDevice&)>& render) override;
 
 private:
+    // The folder a file dialog starts in, and the one to start in next time.
+    QString dialogFolder();
+    QString rememberFolder(const QString& chosen);
+
     std::unique_ptr<RegistryAccess> registry_;
     BrowserFactory browser_factory_;
 };

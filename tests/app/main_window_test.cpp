@@ -208,7 +208,7 @@ private slots:
         item(main, "unitsMetric")->trigger();
         QVERIFY(item(main, "unitsMetric")->isChecked());
         QCOMPARE(planner.plan().length(0), std::string("152.4"));
-        QCOMPARE(planner.weightBox()->text(), QStringLiteral("0.297632788713911"));
+        QCOMPARE(planner.weightBox()->text(), QStringLiteral("0.297633")); // as a person types it
         QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("m"));
         QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label14"))->text(),
                  QStringLiteral("kg / m"));
@@ -543,16 +543,19 @@ private slots:
                  QStringLiteral("Tensora - Pull Calculator"));
     }
 
-    void newAsksEveryTimeThenStartsAFreshPlan() {
+    void newKeepsAChangedPlanOnCancelAndAsksOnlyWhenThereAreChanges() {
         frmMain& main = startMain();
-        plannedPull();
-        fixture_.platform().answers = {true, false, false};
-        fixture_.platform().fileNames = {QString()}; // Yes, then the dialog is cancelled
+        PullCalculator& planner = plannedPull();
+        // Cancel (Escape, or closing the box) keeps the plan; so does a cancelled Save.
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Cancel, Platform::SaveAnswer::Save,
+                                           Platform::SaveAnswer::Discard};
+        fixture_.platform().fileNames = {QString()};
         item(main, "NewFile")->trigger();
         item(main, "NewFile")->trigger();
-        QCOMPARE(fixture_.platform().questions,
-                 QStringList(2, QStringLiteral("Do you want to save this document?")));
-        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(planner.plan().size(), std::size_t{3});
+        QCOMPARE(fixture_.platform().dialogTitles, QStringList{QStringLiteral("Save Report")});
+        item(main, "NewFile")->trigger(); // Discard
+        QCOMPARE(fixture_.platform().questions.size(), 3);
         QVERIFY(planner.isVisible());
         QCOMPARE(planner.windowTitle(),
                  QStringLiteral("Tensora - Pull Calculator - [New Document]"));
@@ -562,9 +565,13 @@ private slots:
         QCOMPARE(planner.allowableBox()->text(), QStringLiteral("10"));
         QCOMPARE(planner.weightBox()->text(), QStringLiteral("5"));
         QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.5"));
+        // A plan without changes is replaced without a question.
+        item(main, "NewFile")->trigger();
+        QCOMPARE(fixture_.platform().questions.size(), 3);
         planner.editPlan([](PullPlanLinks& plan) { plan.append("Straight", "100", "0"); });
         planner.pullcalc();
-        item(main, "NewFile")->trigger(); // the same texts again: no change, yet no stale results
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Discard};
+        item(main, "NewFile")->trigger(); // the same texts again, yet no stale results
         QCOMPARE(planner.results().forward.size(), std::size_t{0});
     }
 
@@ -650,7 +657,7 @@ private slots:
         frmMain& main = startMain();
         PullCalculator& planner = plannedPull();
         const QString caption = planner.windowTitle();
-        fixture_.platform().answers = {true};
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Save};
         fixture_.platform().fileNames = {QStringLiteral("/no/such/folder/plan.rtf")};
         item(main, "NewFile")->trigger();
         QCOMPARE(fixture_.platform().messages.size(), 1);

@@ -99,6 +99,28 @@ TEST(UnitTexts, ABoxSwitchedTenTimesKeepsItsText) {
     EXPECT_EQ(text, "0.3048");
 }
 
+TEST(UnitTexts, ASwitchWritesSixDigitsAndComesBackToTheTextTyped) {
+    SwitchMemo memo;
+    const NumberLocale german{",", "."};
+    EXPECT_EQ(switched_text("5000", memo, Quantity::Tension, UnitSystem::InchPound,
+                            UnitSystem::Metric, german),
+              "22241,1");
+    EXPECT_EQ(switched_text("22241,1", memo, Quantity::Tension, UnitSystem::Metric,
+                            UnitSystem::InchPound, german),
+              "5000");
+    EXPECT_EQ(typed_converted_text("500", Quantity::Pressure, UnitSystem::InchPound,
+                                   UnitSystem::Metric, kEnglish),
+              "7296.95");
+    EXPECT_EQ(typed_converted_text("0.00001", Quantity::Length, UnitSystem::InchPound,
+                                   UnitSystem::Metric, kEnglish),
+              "3.048E-06");
+    // The command line keeps every digit of a report's figure.
+    SwitchMemo exact;
+    EXPECT_EQ(switched_text("5000", exact, Quantity::Tension, UnitSystem::InchPound,
+                            UnitSystem::Metric, kEnglish, SwitchDigits::Exact),
+              "22241.1080763025");
+}
+
 TEST(UnitPlans, AMetricPlanEqualsTheInchPoundPlanConverted) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> length(1, 900);

@@ -256,7 +256,8 @@ private slots:
         QCOMPARE(turn->currentIndex(), 0); // chosen afresh for the next bend
         submit(QStringLiteral("40"));      // no incline: runs up the riser
         QCOMPARE(column("List1"), QStringList({"Straight", "Up", "Straight"}));
-        QCOMPARE(column("List3"), QStringList({"-30", "90", "0"}));
+        // The riser runs at the route's inclination, and says so in its Angle cell.
+        QCOMPARE(column("List3"), QStringList({"-30", "90", "(60)"}));
         QVERIFY(window_->plan().inclined(0));
         QVERIFY(!window_->plan().inclined(2));
         const PullResults& results = window_->results();
@@ -266,6 +267,26 @@ private slots:
         QVERIFY(forward->data(forward->index(0, 0), Qt::ToolTipRole)
                     .toString()
                     .contains(QStringLiteral("held")));
+    }
+
+    void anUpBendOfMoreThanACircleIsRefusedWithTheReasonAndEnterSubmitsFromItsPlane() {
+        submit(QStringLiteral("10"));
+        auto* turn = child<QComboBox>(*window_, "turnBox");
+        turn->setCurrentIndex(1); // Up
+        box("Text4")->setText(QStringLiteral("3"));
+        box("Text5")->setText(QStringLiteral("400"));
+        turn->setFocus();
+        QTest::keyClick(turn, Qt::Key_Return); // Enter in the plane's list submits too
+        QCOMPARE(fixture_.platform().messages,
+                 QStringList{QStringLiteral(
+                     "The link was not added: An Up or Down bend turns at most 360 degrees.")});
+        QCOMPARE(fixture_.platform().owners, QStringList{QStringLiteral("PullCalculator")});
+        QCOMPARE(column("List1"), QStringList{"Straight"});
+        box("Text5")->setText(QStringLiteral("90"));
+        QTest::keyClick(turn, Qt::Key_Return);
+        QCOMPARE(column("List1"), QStringList({"Straight", "Up"}));
+        fixture_.platform().messages.clear();
+        fixture_.platform().owners.clear();
     }
 
     void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {

@@ -63,7 +63,7 @@ private slots:
         const QString clearance_in = text(check, "clearance");
         const QString weight = text(check, "weightCorrection");
         fixture_.registry().setUnits(UnitSystem::Metric);
-        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("128.1938"));
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("128.194"));
         QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("40.132"));
         QCOMPARE(child<QComboBox>(check, "tradeSize")->currentText(),
                  QStringLiteral("5  (128.1938 mm)"));

@@ -37,7 +37,8 @@ void ScriptedPlatform::beep() {
     ++beeps;
 }
 
-QString ScriptedPlatform::openFileName(QWidget*, const QString& filter) {
+QString ScriptedPlatform::openFileName(QWidget*, const QString& title, const QString& filter) {
+    dialogTitles.append(title);
     filters.append(filter);
     if (fileNames.isEmpty()) {
         unexpected.append(QStringLiteral("open dialog: ") + filter);
@@ -46,7 +47,8 @@ QString ScriptedPlatform::openFileName(QWidget*, const QString& filter) {
     return fileNames.takeFirst();
 }
 
-QString ScriptedPlatform::saveFileName(QWidget*, const QString& filter) {
+QString ScriptedPlatform::saveFileName(QWidget*, const QString& title, const QString& filter) {
+    dialogTitles.append(title);
     filters.append(filter);
     if (fileNames.isEmpty()) {
         unexpected.append(QStringLiteral("save dialog: ") + filter);

@@ -21,8 +21,8 @@ public:
     bool question(QWidget* owner, const QString& text) override;
     void beep() override;
     SaveAnswer askToSave(QWidget* owner, const QString& text) override;
-    QString openFileName(QWidget* owner, const QString& filter) override;
-    QString saveFileName(QWidget* owner, const QString& filter) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
     void setBusy(bool busy) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
@@ -57,7 +57,8 @@ public:
     QList<SaveAnswer> saveAnswers;
     // Answers for the next file dialogs; an empty text is a cancelled dialog.
     QStringList fileNames;
-    // The filters the file dialogs were given, in order.
+    // The titles and filters the file dialogs were given, in order.
+    QStringList dialogTitles;
     QStringList filters;
     QList<bool> busyChanges;
     std::optional<QDateTime> clock;
