@@ -665,6 +665,31 @@ private slots:
         QCOMPARE(planner.windowTitle(), caption);
     }
 
+    void theFileCommandsActFromThePlannerWhereTheUserWorks() {
+        startMain().show();
+        PullCalculator& planner = fixture_.registry().show<PullCalculator>();
+        planner.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&planner));
+        fixture_.platform().fileNames = {QString(), QString()};
+        QTest::keyClick(&planner, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&planner, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(fixture_.platform().dialogTitles,
+                 QStringList({QStringLiteral("Save Report"), QStringLiteral("Open Report")}));
+    }
+
+    void aMetricFigureBeyondInchPoundUnitsIsNotSaved() {
+        frmMain& main = startMain();
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        item(main, "unitsMetric")->trigger();
+        planner.weightBox()->setText(QStringLiteral("1e308")); // kg/m: beyond a double in lbs/kft
+        item(main, "SaveFile")->trigger();
+        item(main, "ExportCsv")->trigger();
+        QCOMPARE(fixture_.platform().messages,
+                 QStringList(2, QStringLiteral("Nothing was saved: The cable weight (1e308 kg/m) "
+                                               "is beyond what a report holds in lbs/kft.")));
+        QVERIFY(fixture_.platform().dialogTitles.isEmpty());
+    }
+
     void theCaptionMarksChangesUntilTheyAreSaved() {
         frmMain& main = startMain();
         PullCalculator& planner = fixture_.registry().get<PullCalculator>();
