@@ -160,7 +160,7 @@ TableRating rate_table(const ConduitStandard& table, const std::vector<std::stri
 
 std::string shown_pipe_id(const ConduitSize& size, UnitSystem units, const NumberLocale& locale) {
     if (units == UnitSystem::InchPound) {
-        return std::string(size.pipe_id);
+        return locale_number_text(size.pipe_id, locale);
     }
     if (!size.id_mm.empty()) {
         return locale_number_text(size.id_mm, locale);
@@ -172,21 +172,32 @@ std::string shown_pipe_id(const ConduitSize& size, UnitSystem units, const Numbe
 std::string shown_size_area(const ConduitSize& size, const std::string& area, UnitSystem units,
                             const NumberLocale& locale) {
     if (units == UnitSystem::InchPound) {
-        return area;
+        return locale_number_text(area, locale);
     }
     if (!size.listed_area_mm2.empty()) {
         return locale_number_text(size.listed_area_mm2, locale);
     }
-    return format_pattern(shown_value(read_input(area, locale), Quantity::Area, units), "#.#",
+    return format_pattern(shown_value(leadingValue(area), Quantity::Area, units), "#.#",
                           locale.decimal);
+}
+
+std::string shown_percent(const std::string& percent, const NumberLocale& locale) {
+    if (!percent.ends_with('%')) {
+        return percent; // "over"
+    }
+    return locale_number_text(std::string_view(percent).substr(0, percent.size() - 1), locale) +
+           '%';
 }
 
 std::string shown_total(const std::string& inch_pound, Quantity quantity, UnitSystem units,
                         const NumberLocale& locale) {
-    if (units == UnitSystem::InchPound || !isNumberText(inch_pound, locale)) {
+    if (!isNumberText(inch_pound, NumberLocale{".", ""})) {
         return inch_pound;
     }
-    return format_pattern(shown_value(read_input(inch_pound, locale), quantity, units),
+    if (units == UnitSystem::InchPound) {
+        return locale_number_text(inch_pound, locale);
+    }
+    return format_pattern(shown_value(leadingValue(inch_pound), quantity, units),
                           quantity == Quantity::Area ? "#.##" : "#.###", locale.decimal);
 }
 

@@ -93,14 +93,17 @@ TableRating rate_table(const ConduitStandard& table, const std::vector<std::stri
 TableRating rate_sizes(const ConduitStandard& table, const FillInputs& inputs, std::size_t cables,
                        const NumberLocale& locale);
 
-// The figures of a rating as metric units show them (inch-pound ones as they are): a size's
-// inside diameter in mm (the code's own figure where its table lists one, else to 0.1 mm), its
-// area in mm² (the code's listed area, else to 0.1 mm²), and a total or width read from an
-// inch-pound text ("#.##" mm², "#.###" mm; a text that is no number stays as it is).
+// The figures of a rating as the units shown and the user's locale write them, from the plain
+// inch-pound texts the calculation writes: a size's inside diameter in mm (the code's own
+// figure where its table lists one, else to 0.1 mm), its area in mm² (the code's listed area,
+// else to 0.1 mm²), and a total or width ("#.##" mm², "#.###" mm; a text that is no number
+// stays as it is); inch-pound figures as they are, in the locale's form.
 std::string shown_pipe_id(const ConduitSize& size, UnitSystem units, const NumberLocale& locale);
 std::string shown_size_area(const ConduitSize& size, const std::string& area, UnitSystem units,
                             const NumberLocale& locale);
 std::string shown_total(const std::string& inch_pound, Quantity quantity, UnitSystem units,
                         const NumberLocale& locale);
+// A fill as the locale writes it ("38,20%"); "over" as it is.
+std::string shown_percent(const std::string& percent, const NumberLocale& locale);
 
 } // namespace tensora

@@ -297,48 +297,36 @@ void FillRatio::unitsChanged(UnitSystem from, UnitSystem to) {
 }
 
 FillReport FillRatio::report() const {
-    if (units_ == UnitSystem::Metric) {
-        // The report holds inch-pound figures, whatever the window shows.
-        FillReport report;
-        const auto chosen = standard();
-        if (chosen) {
-            report.standard = std::string(conduit_standard(*chosen).name);
-        }
-        report.count = inch_totals_.count;
-        report.diameters = inchDiameters();
-        report.total_area = inch_totals_.total_area;
-        report.pair_width_label = "Maximum combined pair width (in)";
-        report.pair_width = inch_totals_.pair_width;
-        report.preferred_max = prefMaxFill->text().toStdString();
-        if (chosen) {
-            const ConduitStandard& table = conduit_standard(*chosen);
-            for (std::size_t i = 0; i < table.sizes.size() && i < inch_rating_.sizes.size(); ++i) {
-                report.rows.push_back({std::string(table.sizes[i].trade_size),
-                                       std::string(table.sizes[i].pipe_id),
-                                       inch_rating_.sizes[i].area, inch_rating_.sizes[i].percent});
-            }
-        }
-        return report;
-    }
+    // The report holds inch-pound figures in plain form ("." as the decimal point), whatever
+    // the window shows; the diameters as they were typed.
+    const bool metric = units_ == UnitSystem::Metric;
     FillReport report;
-    if (const auto chosen = standard()) {
+    const auto chosen = standard();
+    if (chosen) {
         report.standard = std::string(conduit_standard(*chosen).name);
     }
     report.count = Label4->text().toStdString();
-    for (const QString& diameter : cableDiameters()) {
-        report.diameters.push_back(diameter.toStdString());
+    if (metric) {
+        report.diameters = inchDiameters();
+    } else {
+        for (const QString& diameter : cableDiameters()) {
+            report.diameters.push_back(diameter.toStdString());
+        }
     }
-    report.total_area = Text2->text().toStdString();
-    report.pair_width_label = maxODlabel->text().toStdString();
-    report.pair_width = Text3->text().toStdString();
+    report.total_area =
+        metric ? inch_totals_.total_area : plain_number_text(Text2->text().toStdString(), locale_);
+    report.pair_width_label = "Maximum combined pair width (in)";
+    report.pair_width =
+        metric ? inch_totals_.pair_width : plain_number_text(Text3->text().toStdString(), locale_);
     report.preferred_max = prefMaxFill->text().toStdString();
-    const auto cell = [](const QListWidget& list, int row) {
-        return row < list.count() ? list.item(row)->text().toStdString() : std::string();
-    };
-    // As designed, the trade size list holds only its placeholder: no conduit rows.
-    for (int row = 0; standard() && row < tradesize->count(); ++row) {
-        report.rows.push_back(
-            {cell(*tradesize, row), cell(*ID, row), cell(*area, row), cell(*percent, row)});
+    // As designed, without a standard the trade size list holds only its placeholder.
+    if (chosen) {
+        const ConduitStandard& table = conduit_standard(*chosen);
+        for (std::size_t i = 0; i < table.sizes.size() && i < inch_rating_.sizes.size(); ++i) {
+            report.rows.push_back({std::string(table.sizes[i].trade_size),
+                                   std::string(table.sizes[i].pipe_id), inch_rating_.sizes[i].area,
+                                   inch_rating_.sizes[i].percent});
+        }
     }
     return report;
 }
@@ -460,20 +448,14 @@ void FillRatio::rebuildCableTotals() {
     inch_totals_ = cable_totals(inchDiameters(), locale_,
                                 chosen ? fill_pi(conduit_standard(*chosen)) : kFillPi);
     const CableTotals& totals = inch_totals_;
-    if (units_ == UnitSystem::Metric) {
-        // Shown in mm² and mm; the calculation goes on from the inch-pound totals.
-        std::vector<std::string> areas;
-        for (const std::string& each : totals.areas) {
-            areas.push_back(shown_total(each, Quantity::Area, units_, locale_));
-        }
-        fill(*List2, areas);
-        show_number(*Text2, shown_total(totals.total_area, Quantity::Area, units_, locale_));
-        show_number(*Text3, shown_total(totals.pair_width, Quantity::Diameter, units_, locale_));
-    } else {
-        fill(*List2, totals.areas);
-        show_number(*Text2, totals.total_area);
-        show_number(*Text3, totals.pair_width);
+    // Shown in the units and the locale's form; the calculation goes on from the plain totals.
+    std::vector<std::string> areas;
+    for (const std::string& each : totals.areas) {
+        areas.push_back(shown_total(each, Quantity::Area, units_, locale_));
     }
+    fill(*List2, areas);
+    show_number(*Text2, shown_total(totals.total_area, Quantity::Area, units_, locale_));
+    show_number(*Text3, shown_total(totals.pair_width, Quantity::Diameter, units_, locale_));
     Label4->setText(QString::fromStdString(totals.count));
     fillcalc();
 }
@@ -482,8 +464,10 @@ void FillRatio::fillcalc() {
     const std::string preferred = prefMaxFill->text().toStdString();
     // Inch-pound: the boxes as they read; metric: the totals they show, in inch-pound units.
     const bool metric = units_ == UnitSystem::Metric;
-    const std::string total = metric ? inch_totals_.total_area : Text2->text().toStdString();
-    const std::string width = metric ? inch_totals_.pair_width : Text3->text().toStdString();
+    const std::string total =
+        metric ? inch_totals_.total_area : plain_number_text(Text2->text().toStdString(), locale_);
+    const std::string width =
+        metric ? inch_totals_.pair_width : plain_number_text(Text3->text().toStdString(), locale_);
     area->clear();
     percent->clear();
     codeColumn->clear();
@@ -492,13 +476,13 @@ void FillRatio::fillcalc() {
         return; // as designed: no table yet
     }
     const ConduitStandard& table = conduit_standard(*chosen);
-    inch_rating_ = rate_sizes(table, {preferred, total, width},
-                              static_cast<std::size_t>(cables_->rowCount()), locale_);
+    inch_rating_ = rate_sizes(table, {plain_number_text(preferred, locale_), total, width},
+                              static_cast<std::size_t>(cables_->rowCount()), NumberLocale{".", ""});
     const TableRating& rating = inch_rating_;
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = table.sizes[i];
         area->addItem(qt_text(shown_size_area(size, rating.sizes[i].area, units_, locale_)));
-        percent->addItem(QString::fromStdString(rating.sizes[i].percent));
+        percent->addItem(qt_text(shown_percent(rating.sizes[i].percent, locale_)));
         codeColumn->addItem(qt_text(rating.meets_code[i] ? kMeetsText : kOverText));
     }
     showCodeSummary(table, rating);
@@ -514,8 +498,11 @@ void FillRatio::showCodeSummary(const ConduitStandard& table, const TableRating&
     if (cables == 0) {
         codeSmallest->setText(QStringLiteral("No cables yet"));
     } else if (rating.smallest_meeting) {
+        // Named as the size column names it: by its metric designator where it lists those.
+        const ConduitSize& size = table.sizes[*rating.smallest_meeting];
+        const bool designated = units_ == UnitSystem::Metric && !size.metric.empty();
         codeSmallest->setText(QStringLiteral("Smallest size that meets it: ") +
-                              qt_text(table.sizes[*rating.smallest_meeting].trade_size));
+                              qt_text(designated ? size.metric : size.trade_size));
     } else {
         codeSmallest->setText(QStringLiteral("No size meets it"));
     }

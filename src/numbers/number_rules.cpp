@@ -388,6 +388,13 @@ double read_input(std::string_view text, const NumberLocale& locale) {
     if (!isNumberText(text, locale)) {
         return leadingValue(text);
     }
+    return leadingValue(plain_number_text(text, locale));
+}
+
+std::string plain_number_text(std::string_view text, const NumberLocale& locale) {
+    if (!isNumberText(text, locale)) {
+        return std::string(text);
+    }
     // The number as the locale writes it, rewritten with "." and without grouping.
     std::string plain;
     plain.reserve(text.size());
@@ -402,7 +409,7 @@ double read_input(std::string_view text, const NumberLocale& locale) {
             plain.push_back(text[i++]);
         }
     }
-    return leadingValue(plain);
+    return std::string(trimmed_blanks(plain));
 }
 
 double whole_if_nearly(double value) {

@@ -41,6 +41,10 @@ bool is_number_being_typed(std::string_view text, const NumberLocale& locale);
 // back as the same number ("0.420" is "0,420" in German); any other text unchanged.
 std::string locale_number_text(std::string_view plain, const NumberLocale& locale);
 
+// The reverse: a number text of the locale as a plain one ("1.234,5" in German is "1234.5"),
+// for files that must read alike in every locale; any other text unchanged.
+std::string plain_number_text(std::string_view text, const NumberLocale& locale);
+
 // A plain number text for reading rather than typing: its whole part grouped by thousands
 // with the locale's separator ("1869.5" is "1,869.5", or "1.869,5" in German).
 std::string grouped_number_text(std::string_view plain, const NumberLocale& locale);

@@ -144,9 +144,17 @@ NumberLocale DesktopPlatform::numberLocale() const {
     return number_locale_of(QLocale::system());
 }
 
+UnitSystem units_of_locale(const QLocale& locale) {
+    // Qt's C locale measures in metric, but no language chosen is no metric user's choice.
+    if (locale.language() == QLocale::C) {
+        return UnitSystem::InchPound;
+    }
+    return locale.measurementSystem() == QLocale::MetricSystem ? UnitSystem::Metric
+                                                               : UnitSystem::InchPound;
+}
+
 UnitSystem DesktopPlatform::localeUnits() const {
-    return QLocale::system().measurementSystem() == QLocale::MetricSystem ? UnitSystem::Metric
-                                                                          : UnitSystem::InchPound;
+    return units_of_locale(QLocale::system());
 }
 
 QStringList DesktopPlatform::dataFileFolders() const {

@@ -140,6 +140,10 @@ public:
     SaveAnswer askToSave(QWidget*, const QString&) override { return SaveAnswer::Discard; }
 };
 
+// The unit system a locale measures in: inch-pound for the US and for the C or POSIX locale
+// (no language chosen), the locale's own system otherwise.
+UnitSystem units_of_locale(const QLocale& locale);
+
 // The system locale's separators, as the number rules take them.
 NumberLocale number_locale_of(const QLocale& locale);
 

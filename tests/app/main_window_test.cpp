@@ -665,6 +665,13 @@ private slots:
         QCOMPARE(planner.windowTitle(), caption);
     }
 
+    void noLanguageChosenStartsInInchPoundUnitsAndEveryOtherLocaleInItsOwn() {
+        QCOMPARE(units_of_locale(QLocale::c()), UnitSystem::InchPound);
+        QCOMPARE(units_of_locale(QLocale(QLocale::English, QLocale::UnitedStates)),
+                 UnitSystem::InchPound);
+        QCOMPARE(units_of_locale(QLocale(QLocale::German, QLocale::Germany)), UnitSystem::Metric);
+    }
+
     void theFileCommandsActFromThePlannerWhereTheUserWorks() {
         startMain().show();
         PullCalculator& planner = fixture_.registry().show<PullCalculator>();

@@ -244,7 +244,7 @@ TEST(CodeFill, InMetricShowsTheCodesOwnFiguresAndConvertsTheWrittenStandards) {
     const ConduitSize& fmc = conduit_standard(ConduitStandardId::Fmc).sizes[0];
     EXPECT_EQ(shown_pipe_id(fmc, UnitSystem::Metric, german), "9,7");
     EXPECT_EQ(shown_size_area(fmc, "0.116", UnitSystem::Metric, german), "74");
-    EXPECT_EQ(shown_pipe_id(fmc, UnitSystem::InchPound, german), "0.384");
+    EXPECT_EQ(shown_pipe_id(fmc, UnitSystem::InchPound, german), "0,384");
     // A written standard's figures are converted: 0.602 in is 15.3 mm, .2845 sq in 183.5 mm².
     const ConduitSize& sch40 = conduit_standard(ConduitStandardId::Schedule40).sizes[0];
     EXPECT_EQ(shown_pipe_id(sch40, UnitSystem::Metric, kEnglish), "15.3");

@@ -117,6 +117,31 @@ private slots:
         QCOMPARE(caption("Label3"), QStringLiteral("Trade Size"));
     }
 
+    void inGermanEveryFigureFollowsTheUnitsAndTheDecimalComma() {
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        const auto three_cables = [this] {
+            for (int i = 0; i < 3; ++i) {
+                submit(QStringLiteral("19"));
+            }
+        };
+        three_cables();
+        const QStringList english{rows("List2") + rows("ID") + rows("area") + rows("percent")};
+        const QStringList boxes{box("Text2")->text(), box("Text3")->text()};
+        const FillReport report = window_->report();
+        fixture_.platform().locale = {",", "."};
+        fixture_.restartRegistry();
+        window_ = &fixture_.registry().show<FillRatio>();
+        three_cables();
+        QStringList german = english;
+        german.replaceInStrings(QStringLiteral("."), QStringLiteral(","));
+        QCOMPARE(rows("List2") + rows("ID") + rows("area") + rows("percent"), german);
+        QCOMPARE(box("Text2")->text(), QString(boxes[0]).replace('.', ','));
+        QCOMPARE(box("Text3")->text(), QString(boxes[1]).replace('.', ','));
+        // The report holds plain inch figures, whatever the locale shows.
+        QCOMPARE(window_->report().total_area, report.total_area);
+        QCOMPARE(window_->report().rows[2].percent, report.rows[2].percent);
+    }
+
     void anOdThatIsNotAPositiveNumberIsRefusedWithABeep() {
         for (const char* od : {"abc", "0", "-0.5"}) {
             submit(QLatin1String(od));
@@ -218,6 +243,8 @@ private slots:
         QCOMPARE(child<QListWidget>(*window_, "codeTable")->currentItem()->text(),
                  QStringLiteral("PVC-40/HDPE"));
         QCOMPARE(caption("codeSmallest"), QStringLiteral("Smallest size that meets it: 2"));
+        fixture_.registry().setUnits(UnitSystem::Metric); // named as the column names it
+        QCOMPARE(caption("codeSmallest"), QStringLiteral("Smallest size that meets it: 53"));
     }
 
     void noCaptionIsCut() {
