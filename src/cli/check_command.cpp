@@ -127,7 +127,7 @@ void print_text(const CheckTexts& texts, const CheckResult& result, const CheckR
         << "forward-max\t" << texts.forward_max << '\n'
         << "reverse-max\t" << texts.reverse_max << '\n';
     for (const CheckedBend& bend : result.bends) {
-        const CheckedBendTexts row = bend_texts(bend, pressure);
+        const CheckedBendTexts row = bend_texts(bend, CheckInputs{}, pressure);
         out << "bend\t" << row.link << '\t' << row.radius << '\t' << row.forward_pressure << '\t'
             << row.reverse_pressure << '\n';
     }
@@ -154,7 +154,7 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
         << ",\"forward_max\":" << json_string(texts.forward_max)
         << ",\"reverse_max\":" << json_string(texts.reverse_max) << ",\"bends\":[";
     for (std::size_t i = 0; i < result.bends.size(); ++i) {
-        const CheckedBendTexts row = bend_texts(result.bends[i], pressure);
+        const CheckedBendTexts row = bend_texts(result.bends[i], CheckInputs{}, pressure);
         out << (i ? "," : "") << "{\"link\":" << json_string(row.link)
             << ",\"radius\":" << json_string(row.radius)
             << ",\"forward_pressure\":" << json_string(row.forward_pressure)
@@ -207,9 +207,10 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         err << argument_message(warning.box, text, warning.message) << '\n';
     }
 
-    const CheckResult result =
-        check_pull(link_values(request.pull),
-                   read_pull_settings(request.pull.settings, kEnglish, units), inputs);
+    const std::vector<PullLinkValues> links = link_values(request.pull);
+    const PullSettings settings = read_pull_settings(request.pull.settings, kEnglish, units);
+    CheckResult result = check_pull(links, settings, inputs);
+    result.advice = check_advice(links, settings, inputs, result);
     if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
         const PullResults plan =

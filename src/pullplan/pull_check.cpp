@@ -11,9 +11,15 @@
 namespace tensora {
 namespace {
 
-// An input as the user typed it, in the units shown: its general number text.
-std::string shown_figure(double inch_pound, Quantity quantity, UnitSystem units) {
-    return general_number_text(shown_value(inch_pound, quantity, units));
+// An input as the user typed it, in the units shown and the locale's form.
+std::string shown_figure(double inch_pound, Quantity quantity, const CheckInputs& inputs) {
+    return locale_number_text(general_number_text(shown_value(inch_pound, quantity, inputs.units)),
+                              inputs.locale);
+}
+
+// A figure with its decimals, in the locale's form.
+std::string fixed_figure(double value, int decimals, const NumberLocale& locale) {
+    return locale_number_text(fixed_text(value, decimals), locale);
 }
 
 // The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
@@ -225,17 +231,14 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                        static_cast<std::size_t>(settings.selected) < links.size();
     calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
                    result.corrected);
-    // The advice holds each bend's bearing pressure against the limit as the check does.
-    BearingLimit bearing(inputs.sidewall_limit);
-    bearing.factor = bearing_pressure(cables, arrangement, *w, 1, 1);
-    bearing.radius = inputs.bend_radius;
-    result.advice = advise_pull(links, corrected, bearing, inputs.units);
+    result.plan_has_point = point;
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 
     std::vector<std::string> exceeded;
     int pressed_bends = 0; // bends whose pressure exceeds the limit
     std::size_t first_pressed = 0;
+    std::string first_pulls; // which pulls press the first of them too hard
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (links[i].straight) {
             continue;
@@ -253,10 +256,14 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                 cables, arrangement, *w, result.corrected.forward_tension[i], *bend.radius);
             bend.reverse_pressure = bearing_pressure(
                 cables, arrangement, *w, result.corrected.reverse_tension[i], *bend.radius);
-            bend.over_limit = *bend.forward_pressure > inputs.sidewall_limit ||
-                              *bend.reverse_pressure > inputs.sidewall_limit;
+            bend.forward_over = *bend.forward_pressure > inputs.sidewall_limit;
+            bend.reverse_over = *bend.reverse_pressure > inputs.sidewall_limit;
+            bend.over_limit = bend.forward_over || bend.reverse_over;
             if (bend.over_limit && pressed_bends++ == 0) {
                 first_pressed = i;
+                first_pulls = bend.forward_over && bend.reverse_over ? "in both pulls"
+                              : bend.forward_over                    ? "in the forward pull"
+                                                                     : "in the reverse pull";
             }
         }
         result.bends.push_back(bend);
@@ -266,9 +273,9 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (pressed_bends > 0) {
         const int more = pressed_bends - 1;
         exceeded.push_back("Sidewall pressure exceeds " +
-                           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs.units) +
-                           ' ' + std::string(check_unit_symbol(Quantity::Pressure, inputs.units)) +
-                           " at link " + std::to_string(first_pressed + 1) +
+                           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs) + ' ' +
+                           std::string(check_unit_symbol(Quantity::Pressure, inputs.units)) +
+                           " at link " + std::to_string(first_pressed + 1) + ' ' + first_pulls +
                            (more == 0   ? ""
                             : more == 1 ? " and at 1 more bend"
                                         : " and at " + std::to_string(more) + " more bends"));
@@ -318,7 +325,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         exceeded.push_back("The clearance is below the minimum");
     }
     if (result.code_over) {
-        exceeded.push_back("The fill of " + fixed_text(*result.code_fill, 2) +
+        exceeded.push_back("The fill of " + fixed_figure(*result.code_fill, 2, inputs.locale) +
                            "% exceeds the electrical code's limit of " +
                            std::to_string(result.code_limit) + "%");
     }
@@ -360,6 +367,28 @@ std::string_view check_unit_symbol(Quantity quantity, UnitSystem units) {
                : unit_symbol(quantity, units);
 }
 
+PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                        const CheckInputs& inputs, const CheckResult& result) {
+    if (!result.problem.empty()) {
+        return {};
+    }
+    PullSettings corrected = settings;
+    corrected.friction = settings.friction * result.weight_correction;
+    // Each bend's bearing pressure held against the limit as the check holds it.
+    const int cables = std::clamp(inputs.cables, 1, kMostCables);
+    CableArrangement arrangement = inputs.arrangement;
+    for (const CableArrangement each :
+         {CableArrangement::Triangular, CableArrangement::Cradled, CableArrangement::Diamond}) {
+        if (result.arrangement == arrangement_keyword(each)) {
+            arrangement = each;
+        }
+    }
+    BearingLimit bearing(inputs.sidewall_limit);
+    bearing.factor = bearing_pressure(cables, arrangement, result.weight_correction, 1, 1);
+    bearing.radius = inputs.bend_radius;
+    return advise_pull(links, corrected, bearing, inputs.units);
+}
+
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
                               std::vector<CheckWarning>* warnings, UnitSystem units) {
     const auto warn = [warnings](std::string_view box, std::string_view message) {
@@ -375,6 +404,7 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     };
     CheckInputs inputs;
     inputs.units = units;
+    inputs.locale = locale;
     inputs.conduit_id = read("conduit-id", texts.conduit_id, Quantity::Diameter);
     inputs.cable_od = read("cable-od", texts.cable_od, Quantity::Diameter);
     inputs.cables = std::clamp(texts.cables, 1, kMostCables);
@@ -424,13 +454,24 @@ std::string pull_line(const std::string& max, int link, const CheckResult& resul
 } // namespace
 
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
+    const NumberLocale& locale = inputs.locale;
+    const auto fixed = [&locale](double value, int decimals) {
+        return fixed_figure(value, decimals, locale);
+    };
     CheckTexts texts;
     texts.verdict = result.verdict;
-    texts.advice_line = result.problem.empty()
-                            ? advice_text(result.advice, inputs.units, NumberLocale{".", ","})
-                            : result.problem;
+    if (!result.problem.empty()) {
+        texts.advice_line = result.problem;
+    } else if (result.advice.links > 0) {
+        // The advice compares the corrected pulls without the plan's own point, which the rows
+        // above take: it says so, unless the plan has the very point it advises.
+        texts.advice_line = advice_text(result.advice, inputs.units, locale);
+        if (result.plan_has_point && !result.advice.point_in_plan) {
+            texts.advice_line = "Without a mid-assist point: " + texts.advice_line;
+        }
+    }
     if (result.code_fill) {
-        texts.code_fill = fixed_text(*result.code_fill, 2) + "%";
+        texts.code_fill = fixed(*result.code_fill, 2) + "%";
         texts.code_line = texts.code_fill + (result.code_over ? ", over" : ", within") +
                           " the electrical code's " + std::to_string(result.code_limit) + "% for " +
                           (inputs.cables <= 1   ? "one cable"
@@ -438,7 +479,7 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
                                                 : "more than two cables");
     }
     if (result.jam_ratio > 0) {
-        texts.jam_ratio = fixed_text(result.jam_ratio, 4);
+        texts.jam_ratio = fixed(result.jam_ratio, 4);
         texts.jam_line = texts.jam_ratio;
     }
     if (result.jam_risk) {
@@ -457,19 +498,19 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
             texts.jam_ratio.empty() ? result.problem : texts.jam_ratio + ", " + result.problem;
         return texts;
     }
-    texts.weight_correction = fixed_text(result.weight_correction, 4);
+    texts.weight_correction = fixed(result.weight_correction, 4);
     texts.configuration = result.arrangement;
     texts.weight_line = texts.weight_correction + ", " + result.arrangement;
     const UnitSystem units = inputs.units;
     const bool metric = units == UnitSystem::Metric;
     if (result.clearance) {
-        texts.clearance = metric ? fixed_text(*result.clearance * kMillimetresPerInch, 2)
-                                 : fixed_text(*result.clearance, 4);
+        texts.clearance = metric ? fixed(*result.clearance * kMillimetresPerInch, 2)
+                                 : fixed(*result.clearance, 4);
         const std::string unit(unit_symbol(Quantity::Diameter, units));
         texts.clearance_line =
             texts.clearance + ' ' + unit + ", " +
             (*result.clearance < inputs.min_clearance ? "below the minimum of " : "minimum ") +
-            shown_figure(inputs.min_clearance, Quantity::Diameter, units) + ' ' + unit;
+            shown_figure(inputs.min_clearance, Quantity::Diameter, inputs) + ' ' + unit;
     } else {
         texts.clearance = result.clearance_note;
         texts.clearance_line = result.clearance_note;
@@ -478,8 +519,11 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     const ColumnUnit unit =
         column_unit(Quantity::Tension, units,
                     std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
-    texts.forward_max = column_figure_text(result.forward_max, Quantity::Tension, unit);
-    texts.reverse_max = column_figure_text(result.reverse_max, Quantity::Tension, unit);
+    const auto tension = [&](double pounds) {
+        return locale_number_text(column_figure_text(pounds, Quantity::Tension, unit), locale);
+    };
+    texts.forward_max = tension(result.forward_max);
+    texts.reverse_max = tension(result.reverse_max);
     texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result, unit);
     texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result, unit);
     return texts;
@@ -497,19 +541,29 @@ ColumnUnit bend_pressure_unit(const CheckResult& result, UnitSystem units) {
     return column_unit(Quantity::Pressure, units, largest);
 }
 
-CheckedBendTexts bend_texts(const CheckedBend& bend, ColumnUnit pressure_unit) {
+CheckedBendTexts bend_texts(const CheckedBend& bend, const CheckInputs& inputs,
+                            ColumnUnit pressure_unit) {
     CheckedBendTexts texts;
     texts.link = std::to_string(bend.link + 1);
     texts.radius =
-        bend.radius
-            ? fixed_text(shown_value(*bend.radius, Quantity::Length, pressure_unit.units), 4)
-            : std::string(kAngleZeroText);
-    const auto pressure = [pressure_unit](const std::optional<double>& value) {
-        return value ? column_figure_text(*value, Quantity::Pressure, pressure_unit)
+        bend.radius ? fixed_figure(shown_value(*bend.radius, Quantity::Length, pressure_unit.units),
+                                   4, inputs.locale)
+                    : std::string(kAngleZeroText);
+    const auto pressure = [&](const std::optional<double>& value) {
+        return value ? locale_number_text(
+                           column_figure_text(*value, Quantity::Pressure, pressure_unit),
+                           inputs.locale)
                      : std::string(kNoRadiusText);
     };
     texts.forward_pressure = pressure(bend.forward_pressure);
     texts.reverse_pressure = pressure(bend.reverse_pressure);
+    // The limit in every row, in the units of the limit box; which pull passes it, if any.
+    texts.limit = shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs);
+    if (bend.over_limit) {
+        texts.limit += bend.forward_over && bend.reverse_over ? ", over both ways"
+                       : bend.forward_over                    ? ", over forward"
+                                                              : ", over reverse";
+    }
     return texts;
 }
 

@@ -36,8 +36,10 @@ struct CheckInputs {
     // area; else the circle of the inside diameter.
     std::optional<double> conduit_area;
     // The units the inputs were typed in, and the results are written in (the figures above
-    // are inch-pound always).
+    // are inch-pound always), and the number form they are written in: the user's locale in
+    // the window and the PDF, plain English on the command line.
     UnitSystem units = UnitSystem::InchPound;
+    NumberLocale locale{".", ","};
 };
 
 // One bend of the plan, with the corrected pull's tensions leaving it.
@@ -46,7 +48,9 @@ struct CheckedBend {
     std::optional<double> radius;           // ft; none for a bend of angle 0
     std::optional<double> forward_pressure; // lb/ft
     std::optional<double> reverse_pressure;
-    bool over_limit = false;
+    bool forward_over = false; // beyond the limit in that pull
+    bool reverse_over = false;
+    bool over_limit = false; // either way
 };
 
 struct CheckResult {
@@ -59,8 +63,11 @@ struct CheckResult {
     std::optional<double> clearance; // in; none where no formula exists
     std::string clearance_note;      // why there is no clearance figure
     PullResults corrected;           // the planner's pull with the coefficient times w
-    PullAdvice advice;               // for the corrected pull, against the sidewall limit
-    double forward_max = 0;          // lbs
+    // For the corrected pull, against the sidewall limit: found by check_advice, a step of its
+    // own (the window takes it once typing pauses).
+    PullAdvice advice;
+    bool plan_has_point = false; // the plan's mid-assist point, which the advice leaves out
+    double forward_max = 0;      // lbs
     double reverse_max = 0;
     int forward_max_link = -1;
     int reverse_max_link = -1;
@@ -132,9 +139,14 @@ inline constexpr std::string_view kRadiusMessage =
 JamRisk jam_risk(double jam_ratio);
 std::string_view jam_risk_text(JamRisk risk);
 
-// The check of a plan: its links and settings as the planner read them, and the cables.
+// The check of a plan: its links and settings as the planner read them, and the cables;
+// without its advice.
 CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                        const CheckInputs& inputs);
+// The advice on the corrected pull of a check (nothing where the check has no corrected pull),
+// each bend's bearing pressure held against the limit as the check holds it.
+PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                        const CheckInputs& inputs, const CheckResult& result);
 
 inline constexpr std::string_view kCablesDoNotFit = "the cables do not fit this conduit";
 
@@ -165,17 +177,20 @@ struct CheckedBendTexts {
     std::string radius;
     std::string forward_pressure;
     std::string reverse_pressure;
+    std::string limit; // "500", or "500, over forward" (reverse, both ways)
 };
 
 inline constexpr std::string_view kAngleZeroText = "angle 0";
 inline constexpr std::string_view kNoRadiusText = "no radius";
 
-// In the inputs' units: inch-pound as always; metric with millimetres (two decimals), newtons
-// (kN for a pair of figures past 10,000 N) and the columns' newtons per metre.
+// In the inputs' units and number form: inch-pound as always; metric with millimetres (two
+// decimals), newtons (kN for a pair of figures past 10,000 N) and the columns' newtons per
+// metre.
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs);
 // The bends' pressures are one column: N/m, or kN/m when any passes 10,000 N/m.
 ColumnUnit bend_pressure_unit(const CheckResult& result, UnitSystem units);
-CheckedBendTexts bend_texts(const CheckedBend& bend, ColumnUnit pressure_unit = {});
+CheckedBendTexts bend_texts(const CheckedBend& bend, const CheckInputs& inputs,
+                            ColumnUnit pressure_unit = {});
 
 // A value with a fixed number of decimals ("3.3540"); kNotFiniteText when not finite.
 std::string fixed_text(double value, int decimals);

@@ -52,9 +52,11 @@ enum BendColumn { LinkColumn, RadiusColumn, ForwardColumn, ReverseColumn, LimitC
 
 } // namespace
 
-void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends, ColumnUnit pressure_unit) {
+void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends, const CheckInputs* inputs,
+                               ColumnUnit pressure_unit) {
     beginResetModel();
     bends_ = bends;
+    inputs_ = inputs;
     pressure_unit_ = pressure_unit;
     endResetModel();
 }
@@ -68,7 +70,7 @@ int CheckBendsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !bends_) {
+    if (!index.isValid() || !bends_ || !inputs_) {
         return {};
     }
     const CheckedBend& bend = (*bends_)[static_cast<std::size_t>(index.row())];
@@ -82,11 +84,10 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) {
         return {};
     }
-    if (index.column() == LimitColumn) {
-        return bend.over_limit ? QStringLiteral("over") : QString();
-    }
-    const CheckedBendTexts texts = bend_texts(bend, pressure_unit_);
+    const CheckedBendTexts texts = bend_texts(bend, *inputs_, pressure_unit_);
     switch (index.column()) {
+    case LimitColumn:
+        return qt_text(texts.limit);
     case LinkColumn:
         return qt_text(texts.link);
     case RadiusColumn:
@@ -101,6 +102,10 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
 QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
+    }
+    if (section == LimitColumn) {
+        return QStringLiteral("Limit (%1)")
+            .arg(qt_text(check_unit_symbol(Quantity::Pressure, pressure_unit_.units)));
     }
     if (pressure_unit_.units == UnitSystem::Metric &&
         (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
@@ -160,6 +165,10 @@ PullCheck::PullCheck(WindowRegistry& registry)
     layout->addLayout(top);
     layout->addWidget(bends, 1);
     resize(920, 600);
+    advice_timer_ = new QTimer(this);
+    advice_timer_->setSingleShot(true);
+    advice_timer_->setInterval(150);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCheck::showAdvice);
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
         cableChosen(selection->chosenDiameter());
@@ -292,6 +301,7 @@ void PullCheck::standardChosen() {
     const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : standard.sizes) {
         const QString shown = shownDiameter(std::string(size.pipe_id));
+        const QString inches = qt_text(locale_number_text(size.pipe_id, locale_));
         if (shown == conduitId->text().trimmed()) {
             matching = tradeSize->count();
         }
@@ -301,7 +311,7 @@ void PullCheck::standardChosen() {
             name += QStringLiteral(" (%1)").arg(qt_text(size.metric));
         }
         tradeSize->addItem(metric ? QStringLiteral("%1  (%2 mm)").arg(name, shown)
-                                  : QStringLiteral("%1  (%2 in)").arg(name, qt_text(size.pipe_id)),
+                                  : QStringLiteral("%1  (%2 in)").arg(name, inches),
                            qt_text(size.pipe_id));
     }
     tradeSize->setCurrentIndex(matching);
@@ -410,13 +420,38 @@ void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
 
 void PullCheck::recheck() {
     inputs_ = read_check_inputs(inputTexts(), locale_, nullptr, units_);
+    // The advice line keeps its last text until typing pauses.
+    PullAdvice last = std::move(result_.advice);
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
         const PullPlanLinks& plan = planner->plan();
         result_ = check_pull(plan.values(), planner->calculatedSettings(), inputs_);
     } else {
         result_ = check_pull({}, PullSettings{}, inputs_);
     }
+    result_.advice = std::move(last);
+    advice_stale_ = true;
+    advice_timer_->start();
     showResult();
+}
+
+const PullAdvice& PullCheck::advice() const {
+    if (advice_stale_) {
+        const PullCalculator* planner = registry().find<PullCalculator>();
+        result_.advice = planner ? check_advice(planner->plan().values(),
+                                                planner->calculatedSettings(), inputs_, result_)
+                                 : PullAdvice{};
+        advice_stale_ = false;
+    }
+    return result_.advice;
+}
+
+void PullCheck::showAdvice() {
+    advice();
+    if (hasInputs()) {
+        const CheckTexts texts = check_texts(result_, inputs_);
+        show_result(adviceLine, qt_text(texts.advice_line));
+        paint(adviceLine, result_.advice.note.empty() ? std::nullopt : std::optional(kOverLimit));
+    }
 }
 
 void PullCheck::showResult() {
@@ -449,7 +484,7 @@ void PullCheck::showResult() {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
-    bends_model_->setBends(&result_.bends, bend_pressure_unit(result_, units_));
+    bends_model_->setBends(&result_.bends, &inputs_, bend_pressure_unit(result_, units_));
 }
 
 const ConduitSize* PullCheck::chosenSize() const {
@@ -477,6 +512,7 @@ QString PullCheck::conduitName() const {
 }
 
 PrintedCheck PullCheck::printedCheck() const {
+    advice();
     return printed_check(conduitName().toStdString(), inputs_, result_);
 }
 

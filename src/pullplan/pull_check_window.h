@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <array>
 
 namespace tensora {
@@ -29,8 +30,10 @@ class CheckBendsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // The bends, their pressures in one unit and their radii in that unit system's lengths.
-    void setBends(const std::vector<CheckedBend>* bends, ColumnUnit pressure_unit = {});
+    // The bends, their pressures in one unit and their radii in that unit system's lengths;
+    // the inputs give the limit and the number form.
+    void setBends(const std::vector<CheckedBend>* bends, const CheckInputs* inputs = nullptr,
+                  ColumnUnit pressure_unit = {});
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,6 +42,7 @@ public:
 
 private:
     const std::vector<CheckedBend>* bends_ = nullptr;
+    const CheckInputs* inputs_ = nullptr;
     ColumnUnit pressure_unit_;
 };
 
@@ -58,7 +62,14 @@ public:
 
     // Whether the conduit and the cable's diameter are given: only then is there a check.
     bool hasInputs() const;
-    const CheckResult& result() const { return result_; }
+    // The check as it stands, its advice included.
+    const CheckResult& result() const {
+        advice();
+        return result_;
+    }
+    // The advice on the corrected pull, found now if the line still waits for a pause in
+    // typing.
+    const PullAdvice& advice() const;
     // The check as the report for people shows it.
     PrintedCheck printedCheck() const;
 
@@ -77,6 +88,8 @@ private:
     std::optional<std::string_view> boxWarning(std::string_view name) const;
     void recheck();
     void showResult();
+    // The advice line, once typing pauses: the advice costs more than the check itself.
+    void showAdvice();
     CheckInputTexts inputTexts() const;
     QString conduitName() const;
     void showUnits();
@@ -89,7 +102,9 @@ private:
     std::array<SwitchMemo, 5> box_memos_;
     std::array<QLabel*, 5> box_captions_{}; // inside diameter, OD, clearance, limit, radius
     CheckInputs inputs_;
-    CheckResult result_;
+    mutable CheckResult result_;
+    mutable bool advice_stale_ = true;
+    QTimer* advice_timer_;
     bool writing_id_ = false; // the trade size is writing the inside diameter
 
     QLabel* verdictLabel;

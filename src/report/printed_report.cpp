@@ -73,10 +73,10 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     if (units == UnitSystem::Metric) {
         const std::string symbol = column_symbol(Quantity::Pressure, pressure_unit);
         printed.bend_headings = {"Radius (m)", "Bearing, forward (" + symbol + ")",
-                                 "Bearing, reverse (" + symbol + ")"};
+                                 "Bearing, reverse (" + symbol + ")", "Limit (N/m)"};
     }
     for (const CheckedBend& bend : result.bends) {
-        printed.bends.push_back(bend_texts(bend, pressure_unit));
+        printed.bends.push_back(bend_texts(bend, inputs, pressure_unit));
         printed.bend_over.push_back(bend.over_limit);
     }
     return printed;

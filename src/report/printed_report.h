@@ -20,9 +20,10 @@ struct PrintedCheck {
     bool ok = false;
     std::vector<CheckedBendTexts> bends;
     std::vector<bool> bend_over; // per bend: a pressure beyond the limit
-    // The bends table's headings: radius, bearing forward, bearing reverse, with their units.
-    std::array<std::string, 3> bend_headings{"Radius (ft)", "Bearing, forward (lb/ft)",
-                                             "Bearing, reverse (lb/ft)"};
+    // The bends table's headings: radius, bearing forward, bearing reverse, limit, with their
+    // units.
+    std::array<std::string, 4> bend_headings{"Radius (ft)", "Bearing, forward (lb/ft)",
+                                             "Bearing, reverse (lb/ft)", "Limit (lb/ft)"};
 };
 
 // `conduit` names the conduit chosen from the tables ("Schedule 40, trade size 5"), empty

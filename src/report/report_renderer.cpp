@@ -473,20 +473,18 @@ void check_section(Pages& pages, const PrintedCheck& check) {
     for (std::size_t i = 0; i < check.bends.size(); ++i) {
         const CheckedBendTexts& bend = check.bends[i];
         rows.push_back({qt_text(bend.link), qt_text(bend.radius), qt_text(bend.forward_pressure),
-                        qt_text(bend.reverse_pressure),
-                        check.bend_over[i] ? QStringLiteral("over") : QString()});
+                        qt_text(bend.reverse_pressure), qt_text(bend.limit)});
     }
     if (rows.empty()) {
         return;
     }
     table(pages,
-          QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull "
-                         "(\"over\": beyond the limit)"),
+          QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull"),
           {{QStringLiteral("Link"), 0.6, true},
-           {qt_text(check.bend_headings[0]), 1.1, true},
-           {qt_text(check.bend_headings[1]), 1.7, true},
-           {qt_text(check.bend_headings[2]), 1.7, true},
-           {QStringLiteral("Limit"), 0.6, false}},
+           {qt_text(check.bend_headings[0]), 1.0, true},
+           {qt_text(check.bend_headings[1]), 1.5, true},
+           {qt_text(check.bend_headings[2]), 1.5, true},
+           {qt_text(check.bend_headings[3]), 1.7, false}},
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }
 

@@ -167,7 +167,7 @@ TEST(PullCheck, WritesAFigureBelowHalfAPoundAsZero) {
     plan.links.append("Angle", "2", "90"); // 0 lbs through the bend
     const CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
     const CheckResult result = plan.check(inputs);
-    const CheckedBendTexts bend = bend_texts(result.bends.at(0));
+    const CheckedBendTexts bend = bend_texts(result.bends.at(0), inputs);
     EXPECT_EQ(bend.forward_pressure, "0");
     EXPECT_EQ(bend.reverse_pressure, "0");
     EXPECT_EQ(check_texts(result, inputs).forward_max, "0");
@@ -220,7 +220,27 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
     EXPECT_NE(result.verdict.find("The clearance is below the minimum"), std::string::npos);
     plan.links.append("Angle", "2", "90");
     plan.links.append("Angle", "2", "90");
-    EXPECT_NE(plan.check(inputs).verdict.find("at link 2 and at 2 more bends"), std::string::npos);
+    EXPECT_NE(plan.check(inputs).verdict.find("at link 2 in both pulls and at 2 more bends"),
+              std::string::npos);
+    // A pull that passes the limit alone is named.
+    inputs.sidewall_limit = 10;
+    const CheckResult one_way = plan.check(inputs);
+    EXPECT_NE(one_way.verdict.find("exceeds 10 lb/ft at link 2 in the forward pull"),
+              std::string::npos)
+        << one_way.verdict;
+}
+
+TEST(PullCheck, WritesItsFiguresInTheUsersLocale) {
+    const Plan plan;
+    CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    inputs.locale = {",", "."};
+    inputs.sidewall_limit = 5.5;
+    const CheckResult result = plan.check(inputs);
+    const CheckTexts texts = check_texts(result, inputs);
+    EXPECT_EQ(texts.jam_ratio, "3,3540");
+    EXPECT_EQ(texts.clearance_line, "3,4214 in, minimum 0,5 in");
+    EXPECT_NE(result.verdict.find("exceeds 5,5 lb/ft"), std::string::npos);
+    EXPECT_EQ(bend_texts(result.bends[0], inputs).radius, "1,2733");
 }
 
 TEST(PullCheck, RatesTheFillAgainstTheCodesLimitForTheNumberOfCables) {
@@ -273,9 +293,10 @@ TEST(PullCheck, WritesRatiosWithFourDecimalsAndTensionsAsThePlanner) {
     EXPECT_EQ(texts.clearance_line, "3.4214 in, minimum 0.5 in");
     EXPECT_EQ(texts.forward_max, std::string(result.corrected.forward[2]));
     EXPECT_EQ(texts.forward_line, texts.forward_max + " lbs at link 3, allowable 1000 lbs");
-    const CheckedBendTexts bend = bend_texts(result.bends[0]);
+    const CheckedBendTexts bend = bend_texts(result.bends[0], inputs);
     EXPECT_EQ(bend.link, "2");
     EXPECT_EQ(bend.radius, "1.2733");
+    EXPECT_EQ(bend.limit, "500"); // in every row, beyond it or not
 }
 
 TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
@@ -302,8 +323,9 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
         std::max(*result.bends[0].forward_pressure, *result.bends[0].reverse_pressure) *
         14.593902937206364;
     EXPECT_EQ(unit.kilo, largest > 10000);
-    const CheckedBendTexts bend = bend_texts(result.bends[0], unit);
+    const CheckedBendTexts bend = bend_texts(result.bends[0], inputs, unit);
     EXPECT_EQ(bend.radius, "0.3048");
+    EXPECT_EQ(bend.limit, "100, over both ways");
     EXPECT_NEAR(read_input(bend.forward_pressure, kEnglish) * (unit.kilo ? 1000 : 1),
                 *result.bends[0].forward_pressure * 14.593902937206364, unit.kilo ? 5 : 0.5);
 }

@@ -119,6 +119,37 @@ private slots:
                     .contains(QStringLiteral("exceeds the electrical code's limit of 31%")));
     }
 
+    void theAdviceWaitsForAPauseAndSaysItLeavesThePlansPointOut() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QTRY_VERIFY(text(check, "adviceLine").startsWith(QStringLiteral("Pull ")));
+        planner.allowableBox()->setText(QStringLiteral("5")); // a keystroke
+        QVERIFY(!text(check, "adviceLine").contains(QStringLiteral("Even the best"))); // not yet
+        QTRY_VERIFY(text(check, "adviceLine").contains(QStringLiteral("Even the best")));
+        planner.midAssistBox()->setChecked(true);
+        planner.selectLink(0);
+        planner.pullcalc();
+        QTRY_VERIFY(text(check, "adviceLine")
+                        .startsWith(QStringLiteral("Without a mid-assist point: Pull ")));
+    }
+
+    void everyBendRowShowsTheLimitAndTheFiguresFollowTheLocale() {
+        fixture_.platform().locale = {",", "."};
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QComboBox>(check, "conduitStandard")->setCurrentIndex(0);
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        QVERIFY(sizes->findText(QStringLiteral("5  (5,047 in)")) >= 0);
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("5  (5,047 in)")));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1,58"));
+        QCOMPARE(text(check, "jamRatio"), QStringLiteral("3,3540, jam risk very small"));
+        const QAbstractItemModel* bends = child<QTableView>(check, "bendsTable")->model();
+        QCOMPARE(bends->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Limit (lb/ft)"));
+        QCOMPARE(bends->index(0, 4).data().toString(), QStringLiteral("500"));
+        child<QLineEdit>(check, "swbpLimit")->setText(QStringLiteral("7,5"));
+        QVERIFY(bends->index(0, 4).data().toString().startsWith(QStringLiteral("7,5, over")));
+    }
+
     void aTypedDiameterIsReadByTheNumberRules() {
         PullCheck& check = threeCablesInFiveInch();
         QLineEdit* id = child<QLineEdit>(check, "conduitId");
