@@ -112,8 +112,17 @@ std::vector<std::string> split_at_blanks(std::string_view line) {
 
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal) {
     const auto fields = cable_record_fields(line);
-    if (units == UnitSystem::InchPound || !fields) {
+    if (!fields || (units == UnitSystem::InchPound && decimal == ".")) {
         return std::string(line);
+    }
+    const NumberLocale shown_form{std::string(decimal), ""};
+    if (units == UnitSystem::InchPound) {
+        // The file's figures as the user's locale writes them ("74,5" in German).
+        std::string text;
+        for (const std::string& field : *fields) {
+            text += (text.empty() ? "" : " ") + locale_number_text(field, shown_form);
+        }
+        return text;
     }
     // The record's figures by field: area sq in, diameter in, weight lb/ft, rating lbs.
     const std::pair<std::size_t, double> converted[] = {
@@ -122,12 +131,15 @@ std::string cable_line_in_units(std::string_view line, UnitSystem units, std::st
         {5, metric_per_inch_pound(Quantity::Weight) * 1000},
         {7, metric_per_inch_pound(Quantity::Tension)}};
     std::vector<std::string> shown = *fields;
+    for (std::string& field : shown) {
+        field = locale_number_text(field, shown_form);
+    }
     for (const auto& [field, factor] : converted) {
-        if (!isNumberText(shown[field], NumberLocale{".", ""})) {
+        if (!isNumberText((*fields)[field], NumberLocale{".", ""})) {
             continue;
         }
         // Four significant digits, never fewer than the whole number (no exponent).
-        const double value = leadingValue(shown[field]) * factor;
+        const double value = leadingValue((*fields)[field]) * factor;
         const int whole_digits =
             value >= 1 ? static_cast<int>(std::floor(std::log10(value))) + 1 : 0;
         const int decimals = std::clamp(4 - whole_digits, 0, 9);
@@ -135,8 +147,7 @@ std::string cable_line_in_units(std::string_view line, UnitSystem units, std::st
         const auto end =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
                 .ptr;
-        shown[field] =
-            locale_number_text(std::string(buffer, end), NumberLocale{std::string(decimal), ""});
+        shown[field] = locale_number_text(std::string(buffer, end), shown_form);
     }
     std::string text;
     for (const std::string& field : shown) {

@@ -68,8 +68,9 @@ std::optional<std::vector<std::string>> cable_record_fields(std::string_view lin
 
 // A cable line as the selection list shows it in metric: its area (mm²), diameter (mm), weight
 // (kg/m) and rating (N) converted, to four significant digits with the locale's decimal sign,
-// the other fields as the file gives them. Lines that are no cable record, and every line in
-// inch-pound units, stay as they are.
+// the other fields as the file gives them. In inch-pound units the file's figures with the
+// locale's decimal sign (a line stays as it is where that is "."). Lines that are no cable
+// record stay as they are.
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal);
 
 // Splits a line at every blank, dropping the empty pieces.

@@ -153,6 +153,15 @@ TEST(CableRecordFields, SplitsACableLineAtRunsOfBlanks) {
               Lines({"CABLE-A", "0.2", "100000", "0.5", "0.0001", "0.0745", "20000", "600"}));
 }
 
+TEST(CableLineInUnits, WritesTheFilesFiguresInTheLocalesForm) {
+    const std::string line = "CABLE-A  0.2 100000   0.5 0.0001 0.0745 20000 600";
+    EXPECT_EQ(cable_line_in_units(line, UnitSystem::InchPound, "."), line);
+    EXPECT_EQ(cable_line_in_units(line, UnitSystem::InchPound, ","),
+              "CABLE-A 0,2 100000 0,5 0,0001 0,0745 20000 600");
+    EXPECT_EQ(cable_line_in_units(line, UnitSystem::Metric, ","),
+              "CABLE-A 129,0 100000 12,70 0,0001 0,1109 20000 2669");
+}
+
 TEST(CableRecordFields, RefusesLinesThatAreNotCables) {
     EXPECT_FALSE(cable_record_fields(""));
     EXPECT_FALSE(cable_record_fields("CABLE-A 0.2 100000 0.5 0.0001 0.0745 20000"));
