@@ -207,6 +207,7 @@ void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile
     const double label = pages.lineHeight(font);
     p.setFont(font);
     p.setPen(QPen(Qt::black, pages.pt(0.6)));
+    p.setBrush(QColor(244, 244, 244)); // a light ground under the route's line
     p.drawRect(strip);
     for (const double y : {bottom, top}) {
         p.drawText(QRectF(strip.left() - pages.inch(0.6), at(0, y).y() - label / 2,
@@ -418,23 +419,46 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
         inches += column.width;
     }
     const double span = std::min(pages.inch(inches), pages.width());
+    // A long title, and a heading wider than its column, wrap rather than run off or get cut.
+    const QStringList title_lines = wrapped(title, pages.metrics(heading_font), pages.width());
+    QList<QStringList> heading_lines;
+    qsizetype heading_rows = 1;
+    for (const Column& column : columns) {
+        heading_lines.append(
+            wrapped(column.heading, pages.metrics(bold), pages.inch(column.width) - pages.pt(4)));
+        heading_rows = std::max(heading_rows, heading_lines.back().size());
+    }
+    const double title_height =
+        pages.lineHeight(heading_font) * static_cast<double>(title_lines.size());
+    const double headings_height = pages.lineHeight(bold) * static_cast<double>(heading_rows);
     const auto heading = [&] {
-        pages.text(heading_font, title, pages.left(), pages.width());
-        pages.advance(pages.lineHeight(heading_font) + pages.pt(2));
-        double x = pages.left();
-        for (const Column& column : columns) {
-            pages.text(bold, column.heading, x, pages.inch(column.width) - pages.pt(4),
-                       column.right ? Qt::AlignRight : Qt::AlignLeft);
-            x += pages.inch(column.width);
+        for (const QString& line : title_lines) {
+            pages.text(heading_font, line, pages.left(), pages.width());
+            pages.advance(pages.lineHeight(heading_font));
         }
-        pages.advance(row_height);
+        pages.advance(pages.pt(2));
+        for (qsizetype row = 0; row < heading_rows; ++row) {
+            double x = pages.left();
+            for (qsizetype c = 0; c < columns.size(); ++c) {
+                // Each heading's lines stand at the foot of the heading band.
+                const qsizetype first = heading_rows - heading_lines[c].size();
+                if (row >= first) {
+                    pages.text(bold, heading_lines[c][row - first], x,
+                               pages.inch(columns[c].width) - pages.pt(4),
+                               columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
+                }
+                x += pages.inch(columns[c].width);
+            }
+            pages.advance(pages.lineHeight(bold));
+        }
+        pages.advance(row_height - pages.lineHeight(bold));
         if (pages.drawing()) {
             pages.painter().setPen(QPen(kRule, pages.pt(0.5)));
             pages.painter().drawLine(QPointF(pages.left(), pages.y()),
                                      QPointF(pages.left() + span, pages.y()));
         }
     };
-    pages.need(pages.lineHeight(heading_font) + row_height * 3);
+    pages.need(title_height + headings_height + row_height * 3);
     heading();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int page = pages.pages();

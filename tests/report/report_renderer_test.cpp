@@ -189,6 +189,44 @@ private slots:
         QCOMPARE(height(QStringLiteral("Description")), height(QStringLiteral("Straight")));
     }
 
+    void noTitleOrHeadingIsCutOnLetterOrA4InEitherUnits() {
+        PrintedReport report = planned(4);
+        PrintedCheck check;
+        check.bends = {{"2", "0.7640", "253", "1010", "1000, over reverse"}};
+        check.bend_over = {true};
+        for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {
+            report.units = units;
+            if (units == UnitSystem::Metric) {
+                const ColumnUnit kilo{UnitSystem::Metric, true};
+                report.column_units = {kilo, kilo, kilo, kilo};
+                check.bend_headings = {"Radius (m)", "Bearing, forward (kN/m)",
+                                       "Bearing, reverse (kN/m)", "Limit (N/m)"};
+            }
+            report.check = check;
+            for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
+                const QString path = folder_.filePath(QStringLiteral("headings.pdf"));
+                write(path, report, QPageSize(size));
+                const QStringList words = run(QStringLiteral("pdftotext"),
+                                              {QStringLiteral("-raw"), path, QStringLiteral("-")})
+                                              .simplified()
+                                              .split(QLatin1Char(' '));
+                QStringList expected =
+                    QStringLiteral("Plan (\"over\": beyond the allowable tension; "
+                                   "\"held\": held at zero; sidewall: tension leaving "
+                                   "a bend / its length) Sidewall bearing pressure from "
+                                   "each bend's radius, corrected pull Forward Reverse "
+                                   "Sidewall Bearing, forward reverse Limit")
+                        .split(QLatin1Char(' '));
+                expected << (units == UnitSystem::Metric
+                                 ? QStringList{"(kN)", "(kN/m)", "(N/m)", "(m)"}
+                                 : QStringList{"(lbs)", "(lb/ft)", "(ft)"});
+                for (const QString& word : expected) {
+                    QVERIFY2(words.contains(word), qPrintable(word));
+                }
+            }
+        }
+    }
+
     void letterWhereTheCountryUsesIt() {
         QCOMPARE(report_page_size(QLocale(QLocale::English, QLocale::UnitedStates)).id(),
                  QPageSize::Letter);
