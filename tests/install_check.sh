@@ -12,6 +12,10 @@ desktop-file-validate "$prefix/share/applications/com.norvale.Tensora.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/com.norvale.Tensora.metainfo.xml" > /dev/null
 test -s "$prefix/share/man/man1/tensora-cli.1"
 test -s "$prefix/share/icons/hicolor/scalable/apps/com.norvale.Tensora.svg"
+# The report type, recognised by its first line, as a file manager's database takes it.
+update-mime-database "$prefix/share/mime"
+test -s "$prefix/share/mime/application/x-tensora-report.xml"
+grep -q 'Tensora(tm)' "$prefix/share/mime/magic"
 cd /
 cables=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$prefix/bin/tensora" --list-cables Power 2> "$prefix/messages")

@@ -526,9 +526,12 @@ frmMain::SaveOutcome frmMain::savereport() {
 void frmMain::loadreport() {
     const QString path =
         platform().openFileName(this, QStringLiteral("Open Report"), kReportFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openReport(path);
     }
+}
+
+void frmMain::openReport(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     platform().setBusy(true);
     const ReportFile file = read_report_file(local_path(path));

@@ -87,6 +87,12 @@ private:
     bool builtInBrowserRuns(std::string_view path);
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
+
+public:
+    // Opens a report as File > Open does, without the dialog (a file named on the command line).
+    void openReport(const QString& path);
+
+private:
     void buildMenus();
     void buildStatusBar();
     void updateClock();

@@ -9,7 +9,8 @@
 
 namespace tensora::Module1 {
 
-Startup::Startup(WindowRegistry& registry, Platform& platform, const StartOptions& options) {
+Startup::Startup(WindowRegistry& registry, Platform& platform, const StartOptions& options)
+    : open_file_(options.open_file) {
     if (options.splash) {
         splash_ = std::make_unique<frmSplash>();
         splash_->show();
@@ -29,6 +30,9 @@ void Startup::finish() {
     splash_.reset();
     main_window_->show();
     finished_ = true;
+    if (open_file_) {
+        main_window_->openReport(*open_file_);
+    }
 }
 
 int Main(QApplication& application, Platform& platform, const StartOptions& options) {
@@ -43,6 +47,15 @@ StartOptions start_options(const QStringList& arguments) {
     const qsizetype list = arguments.indexOf(QStringLiteral("--list-cables"));
     if (list >= 0) {
         options.list_cables = arguments.value(list + 1);
+    }
+    // The first argument that is no option (nor an option's value) names a report to open.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(QStringLiteral("--"))) {
+            i += arguments[i] == QStringLiteral("--list-cables") ? 1 : 0;
+        } else {
+            options.open_file = arguments[i];
+            break;
+        }
     }
     return options;
 }

@@ -17,6 +17,8 @@ struct StartOptions {
     bool splash = true;
     // --list-cables CATEGORY: print the cables the selection window lists for a category.
     std::optional<QString> list_cables;
+    // A report to open at start ("tensora FILE", as a file manager starts the program).
+    std::optional<QString> open_file;
 };
 
 // The start-up sequence: shows the splash, creates the main window, and once the splash has
@@ -32,6 +34,7 @@ public:
 private:
     void finish();
 
+    std::optional<QString> open_file_;
     std::unique_ptr<frmSplash> splash_;
     frmMain* main_window_; // owned by the registry until it closes
     std::unique_ptr<SplashWait> wait_;

@@ -858,6 +858,32 @@ private slots:
         QVERIFY(!Module1::start_options({QStringLiteral("tensora"), QStringLiteral("--no-splash")})
                      .splash);
     }
+
+    void aReportNamedAtStartOpensAndAFileThatIsNoneIsRefused() {
+        const auto file = [](const QStringList& arguments) {
+            return Module1::start_options(arguments).open_file.value_or(QString());
+        };
+        QCOMPARE(file({"tensora", "--no-splash", "plan.rtf"}), QStringLiteral("plan.rtf"));
+        QCOMPARE(file({"tensora", "--list-cables", "Power"}), QString());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("start.rtf"));
+        const PullPlanReport plan{"d", "1000", "200", "0.15", "", {{"1", "Straight", "500", "0"}}};
+        writeFile(path, QByteArray::fromStdString(report_text({"p", plan, {}})));
+        Module1::StartOptions options;
+        options.splash = false;
+        options.open_file = path;
+        {
+            const Module1::Startup startup(fixture_.registry(), fixture_.platform(), options);
+            QCOMPARE(fixture_.registry().get<PullCalculator>().plan().size(), std::size_t{1});
+        }
+        writeFile(path, QByteArrayLiteral("just a note\n"));
+        fixture_.restartRegistry();
+        const Module1::Startup again(fixture_.registry(), fixture_.platform(), options);
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QVERIFY(fixture_.platform().messages[0].endsWith(
+            QStringLiteral("is not a Tensora report: nothing was read.")));
+        QCOMPARE(fixture_.platform().owners, QStringList{QStringLiteral("frmMain")});
+    }
 };
 
 } // namespace tensora::test
