@@ -79,27 +79,28 @@ double shown_tension(double pounds, ColumnUnit unit) {
     return column_shown_value(pounds, Quantity::Tension, unit);
 }
 
-// Why the search for a mid-assist point is not exact for a plan, or nothing: it takes a pull
-// from zero never to fall below zero in any link, which only a negative weight, friction or
-// length breaks.
-std::string no_point_reason(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                            PullRunner& runner) {
-    if (settings.weight < 0) {
-        return "the cable's weight is negative";
+// Why the search for a mid-assist point is not exact for a plan, or nothing. It takes a pull
+// from zero never to fall below zero in any link: a straight adds friction and weight along
+// it (held at zero where the route drops), a bend multiplies by a factor above zero or is held
+// likewise. Only a negative weight, friction or length breaks that, or a figure beyond the
+// computer's numbers.
+std::string no_point_reason(const std::vector<PullLinkValues>& links,
+                            const PullSettings& settings) {
+    if (!(settings.weight >= 0) || !std::isfinite(settings.weight)) {
+        return settings.weight < 0 ? "the cable's weight is negative"
+                                   : "the cable's weight is no finite number";
     }
-    if (settings.friction < 0) {
-        return "the coefficient of friction is negative";
+    if (!(settings.friction >= 0) || !std::isfinite(settings.friction)) {
+        return settings.friction < 0 ? "the coefficient of friction is negative"
+                                     : "the coefficient of friction is no finite number";
     }
     for (std::size_t i = 0; i < links.size(); ++i) {
+        const std::string link = "link " + std::to_string(i + 1);
         if (links[i].length < 0) {
-            return "link " + std::to_string(i + 1) + " has a negative length";
+            return link + " has a negative length";
         }
-    }
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        for (const bool forward : {true, false}) {
-            if (!(runner.step(i, 0, forward) >= 0)) {
-                return "a pull from zero falls below zero at link " + std::to_string(i + 1);
-            }
+        if (!std::isfinite(links[i].length) || !std::isfinite(links[i].theta)) {
+            return link + " holds a figure beyond the computer's numbers";
         }
     }
     return {};
@@ -263,7 +264,7 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
     // The best (direction, point) pair: the lowest highest tension over both directions, the
     // advised direction first on a tie, then the first point.
     PullRunner runner(links, plain);
-    advice.no_point_reason = no_point_reason(links, plain, runner);
+    advice.no_point_reason = no_point_reason(links, plain);
     std::optional<Point> best;
     bool best_forward = go_forward;
     if (advice.no_point_reason.empty()) {

@@ -61,7 +61,14 @@ QFrame* vertical_line(const char* name, QWidget* parent) {
 
 PullCalculator::PullCalculator(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
-      units_(registry.units()), plan_(locale_, units_) {
+      units_(registry.units()), plan_(locale_, units_),
+      advice_run_(this, [this](const FoundAdvice& found) {
+          if (found.calculation == calculations_) { // else the plan changed since
+              advice_ = found.advice;
+              advice_stale_ = false;
+              showAdvice();
+          }
+      }) {
     setObjectName(QStringLiteral("PullCalculator"));
     setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
 
@@ -102,9 +109,10 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
     connect(applyAdvice, &QPushButton::clicked, this, &PullCalculator::applyAdvice_Click);
     advice_timer_ = new QTimer(this);
+    advice_timer_->setObjectName(QStringLiteral("adviceTimer"));
     advice_timer_->setSingleShot(true);
     advice_timer_->setInterval(150);
-    connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::showAdvice);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::findAdvice);
 
     setTabOrder(Text6, Text2);
     setTabOrder(Text2, Text3);
@@ -775,6 +783,7 @@ void PullCalculator::pullcalc() {
     plan_.calculate(settings_, results_);
     show_columns(plan_.values(), units_, locale_.decimal, results_);
     advice_stale_ = true;
+    ++calculations_;
     advice_timer_->start();
     if (units_ == UnitSystem::Metric) {
         showUnits(); // a column passing 10,000 N turns to kN
@@ -792,6 +801,18 @@ const PullAdvice& PullCalculator::advice() const {
         advice_stale_ = false;
     }
     return advice_;
+}
+
+void PullCalculator::findAdvice() {
+    if (!advice_stale_) {
+        showAdvice(); // found already, when something asked for it
+        return;
+    }
+    advice_run_.start([links = plan_.values(), settings = settings_, units = units_,
+                       calculation = calculations_] {
+        return FoundAdvice{calculation,
+                           advise_pull(links, settings, design_sidewall_limit(units), units)};
+    });
 }
 
 void PullCalculator::showAdvice() {

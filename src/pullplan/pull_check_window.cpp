@@ -121,7 +121,13 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
 
 PullCheck::PullCheck(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
-      units_(registry.units()) {
+      units_(registry.units()), advice_run_(this, [this](const FoundAdvice& found) {
+          if (found.check == checks_) { // else the check changed since
+              result_.advice = found.advice;
+              advice_stale_ = false;
+              showAdvice();
+          }
+      }) {
     setObjectName(QStringLiteral("PullCheck"));
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
 
@@ -168,7 +174,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     advice_timer_ = new QTimer(this);
     advice_timer_->setSingleShot(true);
     advice_timer_->setInterval(150);
-    connect(advice_timer_, &QTimer::timeout, this, &PullCheck::showAdvice);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCheck::findAdvice);
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
         cableChosen(selection->chosenDiameter());
@@ -430,6 +436,7 @@ void PullCheck::recheck() {
     }
     result_.advice = std::move(last);
     advice_stale_ = true;
+    ++checks_;
     advice_timer_->start();
     showResult();
 }
@@ -443,6 +450,23 @@ const PullAdvice& PullCheck::advice() const {
         advice_stale_ = false;
     }
     return result_.advice;
+}
+
+void PullCheck::findAdvice() {
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    if (!advice_stale_ || !planner) {
+        showAdvice();
+        return;
+    }
+    // What the advice reads of the check: its correction and arrangement, not its columns.
+    CheckResult corrected;
+    corrected.problem = result_.problem;
+    corrected.weight_correction = result_.weight_correction;
+    corrected.arrangement = result_.arrangement;
+    advice_run_.start([links = planner->plan().values(), settings = planner->calculatedSettings(),
+                       inputs = inputs_, corrected = std::move(corrected), check = checks_] {
+        return FoundAdvice{check, check_advice(links, settings, inputs, corrected)};
+    });
 }
 
 void PullCheck::showAdvice() {

@@ -9,6 +9,7 @@
 #include "pullplan/plan_follower.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
+#include "widgets/background_run.h"
 #include "widgets/unit_follower.h"
 
 #include <QAbstractTableModel>
@@ -104,7 +105,15 @@ private:
     CheckInputs inputs_;
     mutable CheckResult result_;
     mutable bool advice_stale_ = true;
+    int checks_ = 0; // counts the checks, so that a late advice is known as such
     QTimer* advice_timer_;
+    struct FoundAdvice {
+        int check = 0;
+        PullAdvice advice;
+    };
+    BackgroundRun<FoundAdvice> advice_run_;
+    // Starts finding the advice off the window's thread.
+    void findAdvice();
     bool writing_id_ = false; // the trade size is writing the inside diameter
 
     QLabel* verdictLabel;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <optional>
 
 namespace tensora {
@@ -68,8 +67,8 @@ private:
 };
 
 // The first u in (from, to] where `happens` turns true, found by steps then halving.
-std::optional<double> first_event(double from, double to,
-                                  const std::function<bool(double)>& happens) {
+template <typename Happens>
+std::optional<double> first_event(double from, double to, const Happens& happens) {
     const int steps = std::clamp(
         static_cast<int>(std::min(std::ceil((to - from) / kSearchStep), 1e6)), 8, kMostSearchSteps);
     double before = from;
