@@ -250,6 +250,10 @@ TEST(CodeFill, InMetricShowsTheCodesOwnFiguresAndConvertsTheWrittenStandards) {
     EXPECT_EQ(shown_pipe_id(sch40, UnitSystem::Metric, kEnglish), "15.3");
     EXPECT_EQ(shown_size_area(sch40, ".2845", UnitSystem::Metric, kEnglish), "183.5");
     EXPECT_EQ(shown_total("0.9", Quantity::Diameter, UnitSystem::Metric, kEnglish), "22.86");
+    // Areas to 0.01 mm², in the locale's form; "over" stays a word.
+    EXPECT_EQ(shown_total("0.4392", Quantity::Area, UnitSystem::Metric, german), "283,35");
+    EXPECT_EQ(shown_percent("38.72%", german), "38,72%");
+    EXPECT_EQ(shown_percent("over", german), "over");
     EXPECT_EQ(shown_total("over", Quantity::Area, UnitSystem::Metric, kEnglish), "over");
 }
 

@@ -279,6 +279,42 @@ TEST(Elevation, BarsShowTheHighestTensionOfThePullThatReachesTheEnd) {
     EXPECT_EQ(results.reverse_share, "15%");
 }
 
+TEST(Elevation, AStraightShowsTheInclinationItRunsAtWhereItInheritsOne) {
+    PullPlanLinks plan(kEnglish);
+    plan.append("Straight", "20", "12.5", true);
+    plan.append("Straight", "20", "0");
+    plan.append("Up", "3", "77.5");
+    plan.append("Straight", "40", "0");
+    PullResults results;
+    plan.calculate(PullSettings{}, results);
+    const auto cell = [&](std::size_t i) {
+        return inherited_incline_text(plan.values(), results, i);
+    };
+    EXPECT_EQ(cell(0), std::nullopt); // its own incline, as typed
+    EXPECT_EQ(cell(1), "(12.5)");
+    EXPECT_EQ(cell(2), std::nullopt); // a bend
+    EXPECT_EQ(cell(3), "(90)");
+    PullPlanLinks level(kEnglish);
+    level.append("Straight", "20", "0");
+    level.calculate(PullSettings{}, results);
+    EXPECT_EQ(inherited_incline_text(level.values(), results, 0), std::nullopt);
+}
+
+TEST(Elevation, OnlyTheCablesWeightHoldsAPullAtZero) {
+    PullPlanLinks plan(kEnglish);
+    plan.append("Straight", "100", "-30", true);
+    PullSettings settings;
+    settings.weight = 0;
+    settings.back_tension = -5; // below zero already, but not by the cable's weight
+    PullResults results;
+    plan.calculate(settings, results);
+    EXPECT_FALSE(results.forward_held[0]);
+    settings.weight = 1000;
+    settings.back_tension = 5;
+    plan.calculate(settings, results);
+    EXPECT_TRUE(results.forward_held[0]);
+}
+
 TEST(Elevation, RefusesAnglesNoBendCanHave) {
     EXPECT_TRUE(link_angle_refusal(kUpType, 361));
     EXPECT_TRUE(link_angle_refusal(kDownType, -400));

@@ -102,9 +102,10 @@ TEST(JamRisk, ChangesAtEachBoundary) {
     EXPECT_EQ(plan.check(on_boundary).jam_risk, JamRisk::Small);
 }
 
-// Cables of 1 in in a conduit of 3 in: d / (D - d) is 0.5. Each arrangement's weight
-// correction, clearance and bearing pressure (as a multiple of the bend's T / R), from the
-// field's formulas worked by hand.
+// Cables of 1.5 in in a conduit of 4.5 in: d / (D - d) is 0.5, and d² is not d, so that a
+// formula written with one for the other shows. Each arrangement's weight correction,
+// clearance and bearing pressure (as a multiple of the bend's T / R), from the field's
+// formulas worked by hand.
 struct Arrangement {
     int cables;
     CableArrangement arrangement;
@@ -115,11 +116,11 @@ struct Arrangement {
 
 TEST(PullCheck, EveryArrangementOfOneToSixCables) {
     const Arrangement arrangements[] = {
-        {1, CableArrangement::Automatic, 1.0, 2.0, 1.0},
-        {2, CableArrangement::Automatic, 1.1547005, 1.0, 1.1547005 / 2},
-        {3, CableArrangement::Triangular, 1.1547005, 1.0000254, 1.1547005 / 2},
-        {3, CableArrangement::Cradled, 1.3333333, 1.9682458, 2.0 / 3},
-        {4, CableArrangement::Diamond, 1.3333333, 1.0, 1.3333333 / 2},
+        {1, CableArrangement::Automatic, 1.0, 3.0, 1.0},
+        {2, CableArrangement::Automatic, 1.1547005, 1.5, 1.1547005 / 2},
+        {3, CableArrangement::Triangular, 1.1547005, 1.5000381, 1.1547005 / 2},
+        {3, CableArrangement::Cradled, 1.3333333, 2.9523687, 2.0 / 3},
+        {4, CableArrangement::Diamond, 1.3333333, 1.5, 1.3333333 / 2},
         {4, CableArrangement::Cradled, 1.5, std::nullopt, 0.75},
         {5, CableArrangement::Automatic, 1.4, std::nullopt, 0.4},
         {6, CableArrangement::Automatic, 1.4, std::nullopt, 0.4}};
@@ -128,8 +129,8 @@ TEST(PullCheck, EveryArrangementOfOneToSixCables) {
     plan.settings.back_tension = "100";
     for (const Arrangement& a : arrangements) {
         CheckInputs inputs;
-        inputs.conduit_id = 3;
-        inputs.cable_od = 1;
+        inputs.conduit_id = 4.5;
+        inputs.cable_od = 1.5;
         inputs.cables = a.cables;
         inputs.arrangement = a.arrangement;
         const CheckResult result = plan.check(inputs);
@@ -232,15 +233,36 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
 
 TEST(PullCheck, WritesItsFiguresInTheUsersLocale) {
     const Plan plan;
-    CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
-    inputs.locale = {",", "."};
-    inputs.sidewall_limit = 5.5;
+    CheckInputTexts typed;
+    typed.conduit_id = "5,047";
+    typed.cable_od = "1,58";
+    typed.sidewall_limit = "5,5";
+    const CheckInputs inputs = read_check_inputs(typed, NumberLocale{",", "."});
     const CheckResult result = plan.check(inputs);
     const CheckTexts texts = check_texts(result, inputs);
     EXPECT_EQ(texts.jam_ratio, "3,3540");
     EXPECT_EQ(texts.clearance_line, "3,4214 in, minimum 0,5 in");
     EXPECT_NE(result.verdict.find("exceeds 5,5 lb/ft"), std::string::npos);
     EXPECT_EQ(bend_texts(result.bends[0], inputs).radius, "1,2733");
+}
+
+TEST(PullCheck, TheAdviceSaysWhenItLeavesThePlansOwnPointOut) {
+    Plan plan;
+    const CheckInputs inputs = three_in_five_inch(CableArrangement::Automatic);
+    const auto advised = [&] {
+        const PullSettings settings = read_pull_settings(plan.settings, kEnglish);
+        CheckResult result = check_pull(plan.links.values(), settings, inputs);
+        result.advice = check_advice(plan.links.values(), settings, inputs, result);
+        return std::pair{result.advice, check_texts(result, inputs).advice_line};
+    };
+    const auto [plain, line] = advised();
+    ASSERT_TRUE(plain.mid_assist);
+    EXPECT_TRUE(line.starts_with("Pull ")) << line;
+    plan.settings.mid_assist = true;
+    plan.settings.selected = static_cast<int>(*plain.mid_assist) == 0 ? 1 : 0; // another point
+    EXPECT_TRUE(advised().second.starts_with("Without a mid-assist point: Pull "));
+    plan.settings.selected = static_cast<int>(*plain.mid_assist); // the advised one
+    EXPECT_TRUE(advised().second.starts_with("Mid-assist point after link ")) << advised().second;
 }
 
 TEST(PullCheck, RatesTheFillAgainstTheCodesLimitForTheNumberOfCables) {

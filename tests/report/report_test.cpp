@@ -362,6 +362,18 @@ TEST(Report, SavedAndReadBackGivesTheSameReport) {
     EXPECT_EQ(report_text(again), report_text(saved));
 }
 
+TEST(Report, NamesTheUnitsItWasSavedInAndOpensInThem) {
+    ReportContents metric{"p", plan_report(kWorkedLinks, "d", worked_settings()), {}};
+    metric.units_shown = UnitSystem::Metric;
+    const Lines lines = report_lines(metric);
+    EXPECT_EQ(lines[5], "Units Shown             metric");
+    EXPECT_EQ(read(report_text(metric)).units_shown, UnitSystem::Metric);
+    // An inch-pound report keeps the layout it always had, and says nothing of units.
+    const ReportContents inches{"p", plan_report(kWorkedLinks, "d", worked_settings()), {}};
+    EXPECT_EQ(report_lines(inches).size() + 1, lines.size());
+    EXPECT_EQ(read(report_text(inches)).units_shown, std::nullopt);
+}
+
 TEST(Report, KeepsElevationSoThatOldReadersStillReadLinks) {
     std::vector<PullLinkTexts> links = numbered({{"Straight", "500", "0", ""},
                                                  {"Up", "3", "90", ""},
