@@ -179,25 +179,16 @@ std::optional<std::size_t> first_in_order(const OptionPull& pull, Found found) {
     return std::nullopt;
 }
 
-std::string pressure_limit_text(double limit, UnitSystem units) {
-    const double shown = shown_value(limit, Quantity::Pressure, units);
-    return grouped_number_text(wholeResultText(std::round(shown)), NumberLocale{".", ","}) + ' ' +
-           std::string(units == UnitSystem::Metric ? "N/m" : "lb/ft");
-}
-
 // Where the option passes a limit or must be held back, each first place.
-std::string option_note(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                        const std::optional<BearingLimit>& sidewall, UnitSystem units,
-                        const OptionPull& pull) {
-    std::vector<std::string> findings;
-    const std::string link_word = " at link ";
+PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
+                                     const PullSettings& settings,
+                                     const std::optional<BearingLimit>& sidewall,
+                                     const OptionPull& pull) {
+    PullAdvice::Findings findings;
     if (settings.allowable > 0) {
-        if (const auto at = first_in_order(
-                pull, [&](std::size_t i) { return pull.tensions[i] > settings.allowable; })) {
-            findings.push_back("Even the best pull exceeds the allowable tension of " +
-                               advice_tension_text(settings.allowable, units, {".", ","}) +
-                               link_word + std::to_string(*at + 1));
-        }
+        findings.allowable = settings.allowable;
+        findings.over_allowable = first_in_order(
+            pull, [&](std::size_t i) { return pull.tensions[i] > settings.allowable; });
     }
     if (sidewall && sidewall->limit > 0) {
         const auto radius = [&](std::size_t i) -> double {
@@ -209,25 +200,15 @@ std::string option_note(const std::vector<PullLinkValues>& links, const PullSett
                        ? link.length * kDegreesPerRadian / std::fabs(link.angle)
                        : 0;
         };
-        if (const auto at = first_in_order(pull, [&](std::size_t i) {
-                const double r = links[i].straight ? 0 : radius(i);
-                return r > 0 && sidewall->factor * pull.tensions[i] / r > sidewall->limit;
-            })) {
-            findings.push_back("Sidewall bearing pressure exceeds " +
-                               pressure_limit_text(sidewall->limit, units) + link_word +
-                               std::to_string(*at + 1));
-        }
+        findings.bearing_limit = sidewall->limit;
+        findings.over_bearing = first_in_order(pull, [&](std::size_t i) {
+            const double r = links[i].straight ? 0 : radius(i);
+            return r > 0 && sidewall->factor * pull.tensions[i] / r > sidewall->limit;
+        });
     }
-    if (const auto at = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; })) {
-        findings.push_back(std::string(pull.forward ? "Pulled forward" : "Pulled in reverse") +
-                           ", the cable runs under its own weight" + link_word +
-                           std::to_string(*at + 1) + ": hold it back there");
-    }
-    std::string note;
-    for (const std::string& finding : findings) {
-        note += (note.empty() ? "" : "; ") + finding;
-    }
-    return note;
+    findings.held = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; });
+    findings.held_forward = pull.forward;
+    return findings;
 }
 
 } // namespace
@@ -289,7 +270,8 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
     const OptionPull pull = advice.mid_assist
                                 ? option_pull(base, runner, best_forward, advice.mid_assist)
                                 : option_pull(base, runner, go_forward, std::nullopt);
-    advice.note = option_note(links, settings, sidewall_limit, units, pull);
+    advice.findings = option_findings(links, settings, sidewall_limit, pull);
+    advice.note = advice_note(advice, units, NumberLocale{".", ","});
     return advice;
 }
 
@@ -300,6 +282,33 @@ std::string advice_tension_text(double pounds, UnitSystem units, const NumberLoc
     text += ' ';
     text += column_symbol(Quantity::Tension, unit);
     return text;
+}
+
+std::string advice_note(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale) {
+    const PullAdvice::Findings& found = advice.findings;
+    std::vector<std::string> parts;
+    const auto at = [](std::size_t row) { return " at link " + std::to_string(row + 1); };
+    if (found.over_allowable) {
+        parts.push_back("Even the best pull exceeds the allowable tension of " +
+                        advice_tension_text(found.allowable, units, locale) +
+                        at(*found.over_allowable));
+    }
+    if (found.over_bearing) {
+        const double shown = shown_value(found.bearing_limit, Quantity::Pressure, units);
+        parts.push_back("Sidewall bearing pressure exceeds " +
+                        grouped_number_text(wholeResultText(std::round(shown)), locale) + ' ' +
+                        (units == UnitSystem::Metric ? "N/m" : "lb/ft") + at(*found.over_bearing));
+    }
+    if (found.held) {
+        parts.push_back(std::string(found.held_forward ? "Pulled forward" : "Pulled in reverse") +
+                        ", the cable runs under its own weight" + at(*found.held) +
+                        ": hold it back there");
+    }
+    std::string note;
+    for (const std::string& part : parts) {
+        note += (note.empty() ? "" : "; ") + part;
+    }
+    return note;
 }
 
 std::string advice_text(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale) {
@@ -336,8 +345,8 @@ std::string advice_text(const PullAdvice& advice, UnitSystem units, const Number
             text += "; no mid-assist point lowers it";
         }
     }
-    if (!advice.note.empty()) {
-        text += ". " + advice.note;
+    if (const std::string note = advice_note(advice, units, locale); !note.empty()) {
+        text += ". " + note;
     }
     return text;
 }

@@ -48,7 +48,17 @@ struct PullAdvice {
     bool point_in_plan = false;
     // Where the best option passes the allowable tension, a bend's sidewall bearing pressure
     // passes the limit, or the cable runs under its own weight and must be held back: each
-    // first place, in that pull's order. Empty when none.
+    // first place (a row), in that pull's order.
+    struct Findings {
+        std::optional<std::size_t> over_allowable;
+        double allowable = 0; // lbs
+        std::optional<std::size_t> over_bearing;
+        double bearing_limit = 0; // lb/ft
+        std::optional<std::size_t> held;
+        bool held_forward = true;
+        bool any() const { return over_allowable || over_bearing || held; }
+    } findings;
+    // The findings in words, as the command line writes them (plain numbers); empty when none.
     std::string note;
 };
 
@@ -61,6 +71,9 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
 // A tension as the advice writes it: the columns' figure and unit, its thousands grouped
 // ("1,869 lbs", "12.34 kN").
 std::string advice_tension_text(double pounds, UnitSystem units, const NumberLocale& locale);
+
+// The findings in words, their figures in the units and the locale's form given.
+std::string advice_note(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale);
 
 // The planner's advice line: "Pull in reverse: 34% lower, 1,869 lbs against 2,843 lbs; a
 // mid-assist point after link 12, pulled in reverse, lowers it to 960 lbs", then the note.

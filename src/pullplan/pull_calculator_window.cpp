@@ -7,6 +7,7 @@
 #include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
 #include "widgets/input_warnings.h"
+#include "widgets/lines_label.h"
 #include "widgets/plan_colors.h"
 #include "widgets/qt_text.h"
 #include "widgets/unit_boxes.h"
@@ -446,11 +447,10 @@ QWidget* PullCalculator::buildResults() {
     grid->addWidget(midassistlabel, 3, 5, 1, 8);
     // The advice, under the results: a line that wraps rather than widening the window, and
     // the button that takes its mid-assist point.
-    adviceLabel = label("adviceLabel", QString(), group);
-    adviceLabel->setWordWrap(true);
-    // Two lines whatever it says, so that a new text never lays the window out again.
-    adviceLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    adviceLabel->setFixedHeight(adviceLabel->fontMetrics().lineSpacing() * 2 + 2);
+    // Three lines whatever it says, so that a new text never lays the window out again; a
+    // longer one ends in an ellipsis and is whole in the tip.
+    adviceLabel = new LinesLabel(3, group);
+    adviceLabel->setObjectName(QStringLiteral("adviceLabel"));
     adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), group);
     applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
@@ -817,7 +817,7 @@ void PullCalculator::findAdvice() {
 
 void PullCalculator::showAdvice() {
     const PullAdvice& shown = advice();
-    adviceLabel->setText(qt_text(advice_text(shown, units_, locale_)));
+    adviceLabel->setFullText(qt_text(advice_text(shown, units_, locale_)));
     applyAdvice->setEnabled(shown.mid_assist &&
                             midAssistRow() != static_cast<int>(*shown.mid_assist));
 }

@@ -33,6 +33,8 @@
 
 namespace tensora {
 
+class LinesLabel;
+
 class PullCalculator : public RegisteredWindow<QWidget>, public UnitFollower {
     Q_OBJECT
 
@@ -227,7 +229,7 @@ private:
     QLabel* forward_percent_; // each bar's value as text
     QLabel* reverse_percent_;
     QLabel* midassistlabel;
-    QLabel* adviceLabel;
+    LinesLabel* adviceLabel;
     QPushButton* applyAdvice;
     QLabel* allowable_unit_;
     QLabel* weight_unit_;

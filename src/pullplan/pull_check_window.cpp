@@ -474,7 +474,7 @@ void PullCheck::showAdvice() {
     if (hasInputs()) {
         const CheckTexts texts = check_texts(result_, inputs_);
         show_result(adviceLine, qt_text(texts.advice_line));
-        paint(adviceLine, result_.advice.note.empty() ? std::nullopt : std::optional(kOverLimit));
+        paint(adviceLine, result_.advice.findings.any() ? std::optional(kOverLimit) : std::nullopt);
     }
 }
 
@@ -503,7 +503,7 @@ void PullCheck::showResult() {
         {&texts.forward_line, result_.forward_over || problem},
         {&texts.reverse_line, result_.reverse_over || problem},
         {&texts.code_line, result_.code_over},
-        {&texts.advice_line, !result_.advice.note.empty()}};
+        {&texts.advice_line, result_.advice.findings.any()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);

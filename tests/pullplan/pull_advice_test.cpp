@@ -293,6 +293,12 @@ TEST(PullAdvice, HoldsTheBearingPressureFromTheRadiusAgainstTheLimit) {
     limit.factor = 3; // the arrangement's weighting
     EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,
               "Sidewall bearing pressure exceeds 500 lb/ft at link 1");
+    // The figures of the note in the locale's form: in German 7,300 reads as 7.3.
+    const PullAdvice metric =
+        advise_pull(bend, settings, inch_pound_value(2433, Quantity::Pressure, UnitSystem::Metric),
+                    UnitSystem::Metric);
+    EXPECT_EQ(advice_note(metric, UnitSystem::Metric, NumberLocale{",", "."}),
+              "Sidewall bearing pressure exceeds 2.433 N/m at link 1");
     limit.factor = 1;
     limit.radius = 2; // one radius for every bend: 513 lb/ft
     EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,

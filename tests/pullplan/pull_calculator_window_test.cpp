@@ -289,6 +289,23 @@ private slots:
         fixture_.platform().owners.clear();
     }
 
+    void aLongAdviceEndsInAnEllipsisAndIsWholeInItsTip() {
+        auto* line = child<QLabel>(*window_, "adviceLabel");
+        const int height = line->height();
+        box("Text2")->setText(QStringLiteral("1")); // every pull beyond: a long note
+        window_->resize(window_->minimumSizeHint().width(), window_->height());
+        enterLinks(60);
+        QTRY_VERIFY(line->toolTip().contains(QStringLiteral("Even the best")));
+        QCOMPARE(line->height(), height); // never grows
+        const QFontMetrics metrics(line->font());
+        const QRect needed = metrics.boundingRect(QRect(0, 0, line->contentsRect().width(), 10000),
+                                                  Qt::TextWordWrap, line->toolTip());
+        if (needed.height() > line->contentsRect().height()) {
+            QVERIFY(line->text().endsWith(QChar(0x2026)));
+        }
+        QCOMPARE(line->accessibleName(), line->toolTip());
+    }
+
     void aLinkIsKeptWithoutTheBlanksAroundItsNumbers() {
         submit(QStringLiteral(" 100 "));
         QCOMPARE(column("List2"), QStringList{QStringLiteral("100")});
