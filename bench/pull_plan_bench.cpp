@@ -1,11 +1,11 @@
 // The pull planner recomputes every column after every keystroke: the calculation alone, and
 // the window's whole recalculation (calculation and columns, drawn offscreen).
-#include "app/window_registry.h"
+#include "widgets/window_registry.h"
 #include "pullplan/pull_advice.h"
-#include "pullplan/pull_calculator_window.h"
-#include "pullplan/pull_check_window.h"
+#include "windows/pullplan/pull_calculator_window.h"
+#include "windows/pullplan/pull_check_window.h"
 #include "pullplan/pull_plan_links.h"
-#include "pullplan/tension_profile_window.h"
+#include "windows/profile/tension_profile_window.h"
 #include "widgets/platform.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "help/web_engine_browser.h"
+#include "windows/browser/web_engine_browser.h"
 #include "widgets/artwork.h"
 #include "widgets/platform.h"
 

@@ -2,7 +2,7 @@
 // the remembered position and size.
 #pragma once
 
-#include "app/window_registry.h"
+#include "widgets/window_registry.h"
 #include "report/printed_report.h"
 
 #include <QAction>

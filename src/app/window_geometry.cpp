@@ -21,15 +21,6 @@ double stored_value(const std::string& text, double fallback) {
 
 } // namespace
 
-int twips_to_pixels(double twips, double dots_per_inch) {
-    const double pixels = std::round(twips * dots_per_inch / 1440.0);
-    return static_cast<int>(std::clamp(pixels, -1e6, 1e6));
-}
-
-double pixels_to_twips(int pixels, double dots_per_inch) {
-    return std::round(pixels * 1440.0 / dots_per_inch);
-}
-
 namespace {
 
 // The user can reach the window's title bar on the screen: its top edge lies on the screen

@@ -2,6 +2,8 @@
 // shown in pixels of the screen's logical resolution.
 #pragma once
 
+#include "numbers/twips.h"
+
 #include <string>
 #include <vector>
 
@@ -26,9 +28,6 @@ inline constexpr double kDefaultMainLeftTwips = 1000;
 inline constexpr double kDefaultMainTopTwips = 1000;
 inline constexpr double kDefaultMainWidthTwips = 6500;
 inline constexpr double kDefaultMainHeightTwips = 6500;
-
-int twips_to_pixels(double twips, double dots_per_inch);
-double pixels_to_twips(int pixels, double dots_per_inch);
 
 // The geometry to give the main window, its outer size included. A text that is not a number,
 // and a width or height that is not positive, falls back to its default; so does a size larger

@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "report/report_renderer.h"
+#include "print/report_renderer.h"
 
 #include <QDate>
 #include <QGuiApplication>

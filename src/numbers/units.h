@@ -46,32 +46,6 @@ double inch_pound_value(double shown, Quantity quantity, UnitSystem units);
 // "in" | "mm", "sq in" | "mm²", "gallons" | "litres".
 std::string_view unit_symbol(Quantity quantity, UnitSystem units);
 
-// A tension or pressure column in metric is shown in N (N/m), or in kN (kN/m) with two
-// decimals once any of its values passes 10,000: one unit for the whole column. Inch-pound
-// columns stay in whole pounds.
-struct ColumnUnit {
-    UnitSystem units = UnitSystem::InchPound;
-    bool kilo = false;
-};
-inline constexpr double kKiloFrom = 10000;
-ColumnUnit column_unit(Quantity quantity, UnitSystem units, double largest_inch_pound);
-std::string column_symbol(Quantity quantity, ColumnUnit unit); // "lbs", "N", "kN", "kN/m"
-// A value of the column as its cells show it: inch-pound and N as the planner's "###" (empty
-// below one half), kN with two decimals (empty below 0.005); kNotFiniteText from 1e15 (shown
-// units) on.
-std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
-                              std::string_view decimal = ".");
-// The same where a figure must not read as missing (a result line, the command line): "0"
-// where the column leaves its cell empty.
-std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit);
-// The number a column's cell shows, for comparing figures as the user reads them: 0 for an
-// empty cell, an infinity of the value's sign for one out of range (NaN for NaN).
-double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit);
-// The same written into `scratch` (valid until scratch changes), without allocating once
-// scratch has grown: for the tens of thousands of cells of a plan.
-std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,
-                                   std::string_view decimal, std::string& scratch);
-
 // A number text of one system as the other writes it: the converted value's general number
 // text (up to 17 significant digits where 15 would not convert back to the same number), in
 // the locale's form. A text that is not a number comes back unchanged.

@@ -209,28 +209,6 @@ bool has_elevation(const std::vector<PullLinkValues>& links) {
     });
 }
 
-int tension_percent(double tension, double allowable) {
-    if (!(allowable > 0)) {
-        return 0;
-    }
-    const double percent = whole_number_below(tension * 100 / allowable);
-    if (std::isnan(percent) || percent < 0) {
-        return 0;
-    }
-    return percent < 100 ? static_cast<int>(percent) : 100;
-}
-
-std::string tension_share_text(double tension, double allowable) {
-    if (!(allowable > 0)) {
-        return {};
-    }
-    const double percent = whole_number_below(tension * 100 / allowable);
-    if (!(std::fabs(percent) < 1e15)) {
-        return std::string(kNotFiniteText);
-    }
-    return wholeResultText(percent) + '%';
-}
-
 PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLocale& locale,
                                 UnitSystem units) {
     PullSettings settings;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "numbers/number_rules.h"
+#include "numbers/shown_figures.h"
 #include "numbers/units.h"
 #include "pullplan/text_column.h"
 #include "pullplan/vertical_bend.h"
@@ -209,14 +210,5 @@ std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValu
 // their metric columns too (results.shown).
 PullResults pullcalc(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings,
                      const NumberLocale& locale, UnitSystem units = UnitSystem::InchPound);
-
-// The share of the allowable tension a final tension uses, as a bar shows it: the whole
-// percentage, at most 100, at least 0, and 0 when the allowable tension is not positive.
-int tension_percent(double tension, double allowable);
-
-// The true share of the allowable tension a final tension uses: the whole percentage rounded
-// down, neither capped nor held at 0, followed by "%" ("153%"); kNotFiniteText beyond the
-// columns' numbers; empty when the allowable tension is not positive.
-std::string tension_share_text(double tension, double allowable);
 
 } // namespace tensora

@@ -1,6 +1,6 @@
 #include "widgets/artwork.h"
 
-#include "app/version.h"
+#include "version.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "widgets/input_warnings.h"
 
-#include "widgets/qt_text.h"
+#include "print/qt_text.h"
 
 namespace tensora {
 

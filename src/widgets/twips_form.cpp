@@ -1,5 +1,7 @@
 #include "widgets/twips_form.h"
 
+#include "numbers/twips.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +14,6 @@
 
 namespace tensora {
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 bool is_caption(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);

@@ -1,6 +1,6 @@
 #include "widgets/unit_boxes.h"
 
-#include "widgets/qt_text.h"
+#include "print/qt_text.h"
 
 namespace tensora {
 

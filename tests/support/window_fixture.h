@@ -2,7 +2,7 @@
 // scripted platform and a fresh window registry for every test function.
 #pragma once
 
-#include "app/window_registry.h"
+#include "widgets/window_registry.h"
 #include "support/scripted_platform.h"
 #include "support/window_test.h"
 

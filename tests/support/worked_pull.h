@@ -2,7 +2,7 @@
 // a 90 degree bend 2 ft long, 300 ft straight; friction 0.15, 200 lbs/kft.
 #pragma once
 
-#include "pullplan/pull_calculator_window.h"
+#include "windows/pullplan/pull_calculator_window.h"
 
 namespace tensora::test {
 

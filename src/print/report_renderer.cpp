@@ -1,0 +1,665 @@
+#include "print/report_renderer.h"
+
+#include "print/plan_colors.h"
+#include "print/qt_text.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace tensora {
+namespace {
+
+const QColor kRule(150, 150, 150);
+
+// One size for the text of every table and list of the report, one for their titles.
+constexpr double kBodyPoints = 8.5;
+constexpr double kTitlePoints = 12;
+
+struct Column {
+    QString heading;
+    double width; // inches
+    bool right;   // figures line up on their right
+};
+
+// Lays out and draws the pages. Run once without a painter to count the pages, then again to
+// draw them with the count in each footer.
+class Pages {
+public:
+    Pages(QPagedPaintDevice& device, QPainter* painter, int total)
+        : device_(device), painter_(painter), total_(total),
+          dpi_(device.logicalDpiY() > 0 ? device.logicalDpiY() : 72),
+          page_(device.pageLayout().paintRectPixels(device.logicalDpiY())) {
+        page_.moveTo(0, 0);
+        body_bottom_ = page_.bottom() - pt(28);
+        y_ = page_.top();
+        startPage();
+    }
+
+    double pt(double points) const { return points * dpi_ / 72.0; }
+    double inch(double inches) const { return inches * dpi_; }
+    int pages() const { return page_number_; }
+    bool drawing() const { return painter_ != nullptr; }
+    QPainter& painter() { return *painter_; }
+    double width() const { return page_.width(); }
+    double left() const { return page_.left(); }
+    double y() const { return y_; }
+
+    QFont font(double points, bool bold = false) const {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    double lineHeight(const QFont& font) const { return metrics(font).height(); }
+    // Measured on the device in both passes, so that counting and drawing break alike.
+    QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
+
+    // Room for `height` more on this page, else a new page.
+    void need(double height) {
+        if (y_ + height > body_bottom_ && y_ > page_.top()) {
+            newPage();
+        }
+    }
+
+    void newPage() {
+        footer();
+        if (drawing()) {
+            device_.newPage();
+        }
+        ++page_number_;
+        y_ = page_.top();
+    }
+
+    void advance(double height) { y_ += height; }
+
+    void text(const QFont& font, const QString& text, double x, double width,
+              Qt::Alignment align = Qt::AlignLeft, const QColor& color = Qt::black) {
+        const double height = lineHeight(font);
+        if (drawing()) {
+            painter_->setFont(font);
+            painter_->setPen(color);
+            painter_->drawText(QRectF(x, y_, width, height), align | Qt::AlignVCenter, text);
+        }
+    }
+
+    void finish() { footer(); }
+
+private:
+    void startPage() { page_number_ = 1; }
+
+    void footer() {
+        if (!drawing()) {
+            return;
+        }
+        const QFont small = font(8);
+        painter_->setFont(small);
+        painter_->setPen(Qt::darkGray);
+        painter_->drawText(
+            QRectF(page_.left(), body_bottom_ + pt(10), page_.width(), lineHeight(small)),
+            Qt::AlignHCenter, QStringLiteral("Page %1 of %2").arg(page_number_).arg(total_));
+    }
+
+    QPagedPaintDevice& device_;
+    QPainter* painter_;
+    int total_;
+    double dpi_;
+    QRectF page_;
+    double body_bottom_;
+    double y_;
+    int page_number_ = 1;
+};
+
+void title_block(Pages& pages, const PrintedReport& report) {
+    const QFont title = pages.font(18, true);
+    pages.text(title, QStringLiteral("Tensora \u2014 Pull plan report"), pages.left(),
+               pages.width());
+    pages.advance(pages.lineHeight(title) + pages.pt(4));
+    const QFont normal = pages.font(10);
+    pages.text(normal, qt_text(report.date), pages.left(), pages.width(), Qt::AlignLeft,
+               Qt::darkGray);
+    pages.advance(pages.lineHeight(normal));
+    if (!report.file_name.empty()) {
+        pages.text(normal, QStringLiteral("Report file: ") + qt_text(report.file_name),
+                   pages.left(), pages.width(), Qt::AlignLeft, Qt::darkGray);
+        pages.advance(pages.lineHeight(normal));
+    }
+    pages.advance(pages.pt(12));
+}
+
+// Lines of text no wider than `width`, broken between words.
+QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double width) {
+    QStringList lines;
+    QString current;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.append(current);
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    if (!current.isEmpty()) {
+        lines.append(current);
+    }
+    return lines;
+}
+
+// A heading and its label-value rows; a long value wraps under itself.
+void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QString>>& rows) {
+    const QFont bold = pages.font(kTitlePoints, true);
+    const QFont normal = pages.font(kBodyPoints);
+    const double value_width = pages.width() - pages.inch(2.3);
+    QList<QStringList> values;
+    qsizetype lines = 0;
+    for (const auto& row : rows) {
+        values.append(wrapped(row.second, pages.metrics(normal), value_width));
+        lines += std::max<qsizetype>(1, values.back().size());
+    }
+    pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * static_cast<double>(lines));
+    pages.text(bold, heading, pages.left(), pages.width());
+    pages.advance(pages.lineHeight(bold) + pages.pt(2));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        pages.text(normal, rows[r].first, pages.left(), pages.inch(2.2));
+        if (values[r].isEmpty()) {
+            pages.advance(pages.lineHeight(normal));
+        }
+        for (const QString& line : values[r]) {
+            pages.text(normal, line, pages.left() + pages.inch(2.3), value_width);
+            pages.advance(pages.lineHeight(normal));
+        }
+    }
+    pages.advance(pages.pt(10));
+}
+
+// "(ft)", "(N)": a caption's unit in the units a figure is shown in.
+QString in_units(const char* caption, Quantity quantity, UnitSystem units) {
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(caption),
+                                         qt_text(unit_symbol(quantity, units)));
+}
+
+// The route's height along it, on the tension plot's distance scale, the vertical bends'
+// ends marked.
+void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile,
+                     const ProfileScale& scale, const QRectF& strip, const QFont& font) {
+    double low = 0;
+    double high = 0;
+    for (const ElevationPoint& point : profile.elevation) {
+        low = std::min(low, point.height);
+        high = std::max(high, point.height);
+    }
+    const double span = high > low ? high - low : 1;
+    const double step = axis_step(span);
+    const double bottom = std::floor((low - span * 0.08) / step) * step;
+    const double top = std::ceil((high + span * 0.08) / step) * step;
+    const double x_span = scale.distance_to - scale.distance_from;
+    const auto at = [&](double distance, double height) {
+        return QPointF(strip.left() + (distance - scale.distance_from) / x_span * strip.width(),
+                       strip.bottom() - (height - bottom) / (top - bottom) * strip.height());
+    };
+    const double label = pages.lineHeight(font);
+    p.setFont(font);
+    p.setPen(QPen(Qt::black, pages.pt(0.6)));
+    p.setBrush(QColor(244, 244, 244)); // a light ground under the route's line
+    p.drawRect(strip);
+    for (const double y : {bottom, top}) {
+        p.drawText(QRectF(strip.left() - pages.inch(0.6), at(0, y).y() - label / 2,
+                          pages.inch(0.55), label),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', axis_decimals(step)));
+    }
+    p.drawText(QRectF(strip.left() + 3, strip.top() + 1, strip.width(), label), Qt::AlignLeft,
+               in_units("Height", Quantity::Length, profile.units));
+    QPainterPath route;
+    for (std::size_t i = 0; i < profile.elevation.size(); ++i) {
+        const QPointF point = at(profile.elevation[i].distance, profile.elevation[i].height);
+        i == 0 ? route.moveTo(point) : route.lineTo(point);
+    }
+    p.setPen(QPen(QColor(90, 90, 90), pages.pt(1.2)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(route);
+    p.setBrush(QColor(90, 90, 90));
+    for (const ProfileBend& bend : profile.bends) {
+        if (bend.turn == Turn::Horizontal) {
+            continue;
+        }
+        for (const double distance : {bend.start, bend.end}) {
+            const auto next = std::lower_bound(
+                profile.elevation.begin(), profile.elevation.end(), distance,
+                [](const ElevationPoint& point, double d) { return point.distance < d; });
+            if (next != profile.elevation.end()) {
+                p.drawEllipse(at(next->distance, next->height), pages.pt(1.4), pages.pt(1.4));
+            }
+        }
+    }
+}
+
+// The tension profile, as the profile window draws it: the same scales, the same legend.
+void graph(Pages& pages, const PrintedReport& report) {
+    const ProfileData& profile = report.profile;
+    if (profile.links == 0) {
+        return;
+    }
+    const QFont small = pages.font(7.5);
+    const QFontMetricsF metrics = pages.metrics(small);
+    const double label = metrics.height();
+    const double plot_width = pages.width() - pages.inch(0.7);
+    // The legend under the plot: each pull on a line of its own, then the key, wrapped.
+    const ProfileScale scale = profile_scale(profile);
+    QString key = QStringLiteral("Bends");
+    if (profile.allowable > 0) {
+        key += QStringLiteral("    - - ") + qt_text(allowable_text(profile, scale));
+    }
+    if (!report.plan.caption.empty()) {
+        key += QStringLiteral("    -\u00b7- ") + qt_text(report.plan.caption);
+    }
+    if (const std::string left_out = left_out_text(profile); !left_out.empty()) {
+        key += QStringLiteral("    ") + qt_text(left_out);
+    }
+    QList<QPair<QString, QColor>> entries{{qt_text(pull_legend(profile, true)), kForwardPull},
+                                          {qt_text(pull_legend(profile, false)), kReversePull},
+                                          {key, kBendShadeOnWhite}};
+    if (const std::string held = held_text(profile); !held.empty()) {
+        entries.append({qt_text(held), kHeldRow});
+    }
+    QList<QPair<QStringList, QColor>> legend;
+    int legend_lines = 0;
+    for (const auto& [text, color] : entries) {
+        legend.append({wrapped(text, metrics, plot_width - pages.pt(13)), color});
+        legend_lines += static_cast<int>(legend.back().first.size());
+    }
+    // The route's height in a strip of its own under the tensions, for a plan with elevation.
+    const double strip = profile.elevation.empty() ? 0 : pages.inch(1.0);
+    const double height = pages.inch(3.0) + strip + label * legend_lines;
+    pages.need(height + pages.pt(8));
+    if (!pages.drawing()) {
+        pages.advance(height + pages.pt(8));
+        return;
+    }
+    QPainter& p = pages.painter();
+    const QRectF plot(pages.left() + pages.inch(0.6), pages.y() + label * 1.5, plot_width,
+                      pages.inch(3.0) - label * 4.5);
+    const double x_span = scale.distance_to - scale.distance_from;
+    const double y_span = scale.tension_to - scale.tension_from;
+    const auto at = [&](double distance, double tension) {
+        return QPointF(plot.left() + (distance - scale.distance_from) / x_span * plot.width(),
+                       plot.bottom() - (tension - scale.tension_from) / y_span * plot.height());
+    };
+    const QPen grid(QColor(220, 220, 220), pages.pt(0.4));
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(small);
+    p.setClipRect(plot.adjusted(-pages.pt(2), -pages.pt(2), pages.pt(2), pages.pt(2)));
+    for (const ProfileBend& bend : profile.bends) {
+        const double left = at(bend.start, 0).x();
+        const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
+        p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBendShade);
+    }
+    for (const std::vector<int>* held : {&profile.forward_held, &profile.reverse_held}) {
+        for (const int link : *held) {
+            const auto i = static_cast<std::size_t>(link);
+            const double left = at(profile.link_starts[i], 0).x();
+            const double right = at(profile.link_starts[i + 1], 0).x();
+            p.fillRect(
+                QRectF(left, plot.top(), std::max(right - left, pages.pt(0.6)), plot.height()),
+                kHeldRow);
+        }
+    }
+    p.setClipping(false);
+    // Ticks at whole steps from 0, inside the axes' ranges.
+    const auto ticks = [](double from, double to, double step) {
+        QList<double> list;
+        for (double v = std::ceil(from / step) * step; v <= to + step * 1e-9; v += step) {
+            list.append(std::fabs(v) < step * 1e-9 ? 0 : v);
+        }
+        return list;
+    };
+    for (const double y : ticks(scale.tension_from, scale.tension_to, scale.tension_step)) {
+        const double line = at(0, y).y();
+        p.setPen(grid);
+        p.drawLine(QPointF(plot.left(), line), QPointF(plot.right(), line));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(plot.left() - pages.inch(0.6), line - label / 2, pages.inch(0.55), label),
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(y, 'f', scale.tension_decimals));
+    }
+    for (const double x : ticks(scale.distance_from, scale.distance_to, scale.distance_step)) {
+        const double column = at(x, 0).x();
+        p.setPen(grid);
+        p.drawLine(QPointF(column, plot.top()), QPointF(column, plot.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(column - pages.inch(0.4), plot.bottom() + 2, pages.inch(0.8), label),
+                   Qt::AlignHCenter, QString::number(x, 'f', scale.distance_decimals));
+    }
+    p.setPen(QPen(Qt::black, pages.pt(0.6)));
+    p.drawRect(plot);
+    p.drawText(QRectF(plot.left(), plot.bottom() + label + 2, plot.width(), label),
+               Qt::AlignHCenter,
+               in_units("Distance along the route", Quantity::Length, report.profile.units));
+    p.drawText(
+        QRectF(plot.left() - pages.inch(0.6), plot.top() - label * 1.4, pages.inch(4), label),
+        Qt::AlignLeft, in_units("Tension", Quantity::Tension, report.profile.units));
+
+    if (profile.allowable > 0) {
+        p.setPen(QPen(kOverLimit, pages.pt(1), Qt::DashLine));
+        const QString text = qt_text(allowable_text(profile, scale));
+        if (scale.allowable_shown) {
+            p.drawLine(at(scale.distance_from, profile.allowable),
+                       at(scale.distance_to, profile.allowable));
+            p.drawText(QRectF(plot.right() - pages.inch(3), at(0, profile.allowable).y() - label,
+                              pages.inch(3) - 2, label),
+                       Qt::AlignRight, text);
+        } else {
+            p.drawText(QRectF(plot.right() - pages.inch(3), plot.top() - label * 1.4, pages.inch(3),
+                              label),
+                       Qt::AlignRight, text + QStringLiteral(" \u2191"));
+        }
+    }
+    if (profile.mid_assist_at) {
+        p.setPen(QPen(Qt::darkGray, pages.pt(1), Qt::DashDotLine));
+        p.drawLine(at(*profile.mid_assist_at, scale.tension_from),
+                   at(*profile.mid_assist_at, scale.tension_to));
+    }
+    for (const auto& [pull, color] :
+         {std::pair{&profile.forward, kForwardPull}, std::pair{&profile.reverse, kReversePull}}) {
+        const auto points = decimated(*pull, scale.distance_from, scale.distance_to,
+                                      static_cast<int>(plot.width() / pages.pt(0.5)));
+        QPainterPath path;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const QPointF point = at(points[i].distance, points[i].tension);
+            i == 0 ? path.moveTo(point) : path.lineTo(point);
+        }
+        p.setPen(QPen(color, pages.pt(1.2)));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+        if (points.size() <= 200) {
+            p.setBrush(color);
+            for (const ProfilePoint& point : points) {
+                p.drawEllipse(at(point.distance, point.tension), pages.pt(1.6), pages.pt(1.6));
+            }
+        }
+    }
+    if (strip > 0) {
+        elevation_strip(
+            p, pages, profile, scale,
+            QRectF(plot.left(), plot.bottom() + label * 2.8, plot.width(), strip - label * 1.6),
+            small);
+    }
+    double y = plot.bottom() + label * 2.6 + strip;
+    for (const auto& [lines, color] : legend) {
+        p.fillRect(QRectF(plot.left(), y + label * 0.3, pages.pt(10), label * 0.4), color);
+        p.setPen(Qt::black);
+        for (const QString& line : lines) {
+            p.drawText(QRectF(plot.left() + pages.pt(13), y, plot.width() - pages.pt(13), label),
+                       Qt::AlignLeft, line);
+            y += label;
+        }
+    }
+    p.restore();
+    pages.advance(height + pages.pt(8));
+}
+
+// A table whose heading repeats on every page it runs onto.
+void table(Pages& pages, const QString& title, const QList<Column>& columns,
+           const std::vector<QStringList>& rows, const std::function<bool(std::size_t)>& marked) {
+    const QFont bold = pages.font(kBodyPoints, true);
+    const QFont normal = pages.font(kBodyPoints);
+    const double row_height = pages.lineHeight(normal) + pages.pt(2);
+    const QFont heading_font = pages.font(kTitlePoints, true);
+    // The rule under the column headings and the marked rows span the columns, not the page.
+    double inches = 0;
+    for (const Column& column : columns) {
+        inches += column.width;
+    }
+    const double span = std::min(pages.inch(inches), pages.width());
+    // A long title, and a heading wider than its column, wrap rather than run off or get cut.
+    const QStringList title_lines = wrapped(title, pages.metrics(heading_font), pages.width());
+    QList<QStringList> heading_lines;
+    qsizetype heading_rows = 1;
+    for (const Column& column : columns) {
+        heading_lines.append(
+            wrapped(column.heading, pages.metrics(bold), pages.inch(column.width) - pages.pt(4)));
+        heading_rows = std::max(heading_rows, heading_lines.back().size());
+    }
+    const double title_height =
+        pages.lineHeight(heading_font) * static_cast<double>(title_lines.size());
+    const double headings_height = pages.lineHeight(bold) * static_cast<double>(heading_rows);
+    const auto heading = [&] {
+        for (const QString& line : title_lines) {
+            pages.text(heading_font, line, pages.left(), pages.width());
+            pages.advance(pages.lineHeight(heading_font));
+        }
+        pages.advance(pages.pt(2));
+        for (qsizetype row = 0; row < heading_rows; ++row) {
+            double x = pages.left();
+            for (qsizetype c = 0; c < columns.size(); ++c) {
+                // Each heading's lines stand at the foot of the heading band.
+                const qsizetype first = heading_rows - heading_lines[c].size();
+                if (row >= first) {
+                    pages.text(bold, heading_lines[c][row - first], x,
+                               pages.inch(columns[c].width) - pages.pt(4),
+                               columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
+                }
+                x += pages.inch(columns[c].width);
+            }
+            pages.advance(pages.lineHeight(bold));
+        }
+        pages.advance(row_height - pages.lineHeight(bold));
+        if (pages.drawing()) {
+            pages.painter().setPen(QPen(kRule, pages.pt(0.5)));
+            pages.painter().drawLine(QPointF(pages.left(), pages.y()),
+                                     QPointF(pages.left() + span, pages.y()));
+        }
+    };
+    pages.need(title_height + headings_height + row_height * 3);
+    heading();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int page = pages.pages();
+        pages.need(row_height);
+        if (pages.pages() != page) {
+            heading(); // a new page: the heading again
+        }
+        if (pages.drawing() && marked(r)) {
+            pages.painter().fillRect(QRectF(pages.left(), pages.y(), span, row_height), kOverRow);
+        }
+        double x = pages.left();
+        for (qsizetype c = 0; c < columns.size() && c < rows[r].size(); ++c) {
+            pages.text(normal, rows[r][c], x, pages.inch(columns[c].width) - pages.pt(4),
+                       columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
+            x += pages.inch(columns[c].width);
+        }
+        pages.advance(row_height);
+    }
+    pages.advance(pages.pt(12));
+}
+
+QList<QPair<QString, QString>>
+text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
+    QList<QPair<QString, QString>> list;
+    for (const auto& [label, text] : pairs) {
+        list.append({qt_text(label), qt_text(text)});
+    }
+    return list;
+}
+
+void check_section(Pages& pages, const PrintedCheck& check) {
+    pairs(pages, QStringLiteral("Pull check: cables in the conduit"), text_pairs(check.inputs));
+    pairs(pages, QStringLiteral("Pull check: results"), text_pairs(check.results));
+    std::vector<QStringList> rows;
+    rows.reserve(check.bends.size());
+    for (std::size_t i = 0; i < check.bends.size(); ++i) {
+        const CheckedBendTexts& bend = check.bends[i];
+        rows.push_back({qt_text(bend.link), qt_text(bend.radius), qt_text(bend.forward_pressure),
+                        qt_text(bend.reverse_pressure), qt_text(bend.limit)});
+    }
+    if (rows.empty()) {
+        return;
+    }
+    table(pages,
+          QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull"),
+          {{QStringLiteral("Link"), 0.6, true},
+           {qt_text(check.bend_headings[0]), 1.0, true},
+           {qt_text(check.bend_headings[1]), 1.5, true},
+           {qt_text(check.bend_headings[2]), 1.5, true},
+           {qt_text(check.bend_headings[3]), 1.7, false}},
+          rows, [&check](std::size_t r) { return check.bend_over[r]; });
+}
+
+void flow(Pages& pages, const PrintedReport& report) {
+    title_block(pages, report);
+    const PullPlanReport& plan = report.plan;
+    QList<QPair<QString, QString>> cable{
+        {QStringLiteral("Description"), qt_text(plan.description)},
+        {in_units("Allowable tension", Quantity::Tension, report.units), qt_text(plan.allowable)},
+        {in_units("Cable weight", Quantity::Weight, report.units), qt_text(plan.weight)},
+        {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)},
+        {in_units("Back tension", Quantity::Tension, report.units), qt_text(plan.back_tension)}};
+    if (!report.lubricant.empty()) {
+        cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
+    }
+    pairs(pages, QStringLiteral("Cable"), cable);
+    const auto share = [](const std::string& share) {
+        return share.empty() ? QStringLiteral("no allowable tension to compare with")
+                             : qt_text(share) + QStringLiteral(" of the allowable tension");
+    };
+    QList<QPair<QString, QString>> summary{
+        {QStringLiteral("Forward pull"), share(report.forward_share)},
+        {QStringLiteral("Reverse pull"), share(report.reverse_share)}};
+    if (!plan.caption.empty()) {
+        summary.append({QStringLiteral("Mid-assist"), qt_text(plan.caption)});
+    }
+    if (!report.advice.empty()) {
+        summary.append({QStringLiteral("Advice"), qt_text(report.advice)});
+    }
+    pairs(pages, QStringLiteral("Pull"), summary);
+    graph(pages, report);
+
+    // Where a pull is held at zero: the cable runs under its own weight there.
+    std::vector<bool> held(plan.links.size(), false);
+    for (const std::vector<int>* links :
+         {&report.profile.forward_held, &report.profile.reverse_held}) {
+        for (const int link : *links) {
+            if (static_cast<std::size_t>(link) < held.size()) {
+                held[static_cast<std::size_t>(link)] = true;
+            }
+        }
+    }
+    // Inch-pound headings as they always were; metric ones name each column's unit.
+    const auto column_heading = [&report](const char* words, std::size_t column) {
+        const bool sidewall = column % 2 == 1;
+        if (report.units == UnitSystem::InchPound) {
+            return sidewall ? QLatin1String(words)
+                            : in_units(words, Quantity::Tension, report.units);
+        }
+        return QStringLiteral("%1 (%2)").arg(
+            QLatin1String(words),
+            qt_text(column_symbol(sidewall ? Quantity::Pressure : Quantity::Tension,
+                                  report.column_units[column])));
+    };
+    std::vector<QStringList> rows;
+    rows.reserve(plan.links.size());
+    for (std::size_t i = 0; i < plan.links.size(); ++i) {
+        const ReportLink& link = plan.links[i];
+        const bool over = i < report.over_limit.size() && report.over_limit[i];
+        rows.push_back({qt_text(link.number), qt_text(link.type), qt_text(link.length),
+                        qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
+                        qt_text(link.reverse), qt_text(link.reverse_sidewall),
+                        over      ? QStringLiteral("over")
+                        : held[i] ? QStringLiteral("held")
+                                  : QString()});
+    }
+    table(pages,
+          QStringLiteral("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
+                         "sidewall: tension leaving a bend / its length)"),
+          {{QStringLiteral("Link"), 0.45, true},
+           {QStringLiteral("Type"), 0.75, false},
+           {in_units("Length", Quantity::Length, report.units), 0.8, true},
+           {QStringLiteral("Angle (\u00b0)"), 0.65, true},
+           {column_heading("Forward", 0), 0.95, true},
+           {column_heading("Sidewall", 1), 0.7, true},
+           {column_heading("Reverse", 2), 0.95, true},
+           {column_heading("Sidewall", 3), 0.7, true},
+           {QStringLiteral("Limit"), 0.5, false}},
+          rows, [&report](std::size_t r) {
+              return r < report.over_limit.size() && report.over_limit[r];
+          });
+
+    if (report.check) {
+        check_section(pages, *report.check);
+    }
+    if (report.fill) {
+        const FillReport& fill = *report.fill;
+        QStringList diameters;
+        for (const std::string& diameter : fill.diameters) {
+            diameters.append(qt_text(diameter));
+        }
+        pairs(pages, QStringLiteral("Conduit fill"),
+              {{QStringLiteral("Conduit standard"), qt_text(fill.standard)},
+               {QStringLiteral("Cables (OD in)"),
+                qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+               {QStringLiteral("Total cable area (sq in)"), qt_text(fill.total_area)},
+               {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
+        std::vector<QStringList> sizes;
+        for (const FillReport::Row& row : fill.rows) {
+            sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
+                             qt_text(row.percent)});
+        }
+        table(pages, QStringLiteral("Fill by trade size"),
+              {{QStringLiteral("Trade size"), 1.0, false},
+               {QStringLiteral("Pipe ID (in)"), 1.0, true},
+               {QStringLiteral("Area (sq in)"), 1.0, true},
+               {QStringLiteral("Fill"), 1.0, true}},
+              sizes, [](std::size_t) { return false; });
+    }
+    pages.finish();
+}
+
+} // namespace
+
+QPageSize report_page_size(const QLocale& locale) {
+    // The countries that print on Letter.
+    static const QList<QLocale::Territory> kLetter{
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::Guatemala,
+        QLocale::CostaRica,    QLocale::PuertoRico};
+    return QPageSize(kLetter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
+}
+
+int render_report(QPagedPaintDevice& device, const PrintedReport& report) {
+    Pages count(device, nullptr, 0);
+    flow(count, report);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return 0;
+    }
+    Pages draw(device, &painter, count.pages());
+    flow(draw, report);
+    painter.end();
+    return draw.pages();
+}
+
+QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(size);
+        writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
+        writer.setTitle(QStringLiteral("Tensora pull plan report"));
+        writer.setCreator(QStringLiteral("Tensora"));
+        if (render_report(writer, report) == 0) {
+            return {};
+        }
+    }
+    return pdf;
+}
+
+} // namespace tensora

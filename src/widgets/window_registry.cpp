@@ -1,0 +1,87 @@
+#include "widgets/window_registry.h"
+
+namespace tensora {
+
+namespace {
+
+const QString kUnitsSection = QStringLiteral("Options");
+const QString kUnitsKey = QStringLiteral("Units");
+
+} // namespace
+
+WindowRegistry::WindowRegistry(Platform& platform)
+    : platform_(platform),
+      units_(unit_system_by_key(
+                 platform.readSetting(kUnitsSection, kUnitsKey, QString()).toStdString())
+                 .value_or(platform.localeUnits())) {}
+
+void WindowRegistry::setUnits(UnitSystem units) {
+    platform_.writeSetting(
+        kUnitsSection, kUnitsKey,
+        QString::fromLatin1(unit_system_key(units).data(),
+                            static_cast<qsizetype>(unit_system_key(units).size())));
+    if (units == units_) {
+        return;
+    }
+    const UnitSystem from = units_;
+    units_ = units;
+    for (QWidget* window : loadedWindows()) {
+        if (auto* follower = dynamic_cast<UnitFollower*>(window)) {
+            follower->unitsChanged(from, units);
+        }
+    }
+}
+
+WindowRegistry::~WindowRegistry() {
+    // Windows still loaded when the program ends (hidden ones included) go with the registry.
+    const auto remaining = windows_;
+    windows_.clear();
+    for (auto it = remaining.rbegin(); it != remaining.rend(); ++it) {
+        delete it->data();
+    }
+}
+
+void WindowRegistry::add(QWidget* window) {
+    windows_.append(window);
+    QObject::connect(window, &QObject::destroyed, &connections_,
+                     [this, window] { forget(window); });
+}
+
+void WindowRegistry::forget(QWidget* window) {
+    windows_.removeIf([window](const QPointer<QWidget>& entry) {
+        return entry.isNull() || entry.data() == window;
+    });
+}
+
+QList<QWidget*> WindowRegistry::loadedWindows() const {
+    QList<QWidget*> list;
+    for (const auto& window : windows_) {
+        if (!window.isNull()) {
+            list.append(window.data());
+        }
+    }
+    return list;
+}
+
+void WindowRegistry::closeAllButFirst() {
+    const QList<QWidget*> list = loadedWindows();
+    for (qsizetype i = list.size() - 1; i >= 1; --i) {
+        list[i]->close();
+    }
+}
+
+void WindowRegistry::bring_to_front(QWidget& window) {
+    window.show();
+    if (window.isMinimized()) {
+        window.showNormal();
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+QWidget* WindowRegistry::getByClass(const QString& class_name) {
+    const auto maker = makers_.constFind(class_name);
+    return maker == makers_.constEnd() ? nullptr : (*maker)();
+}
+
+} // namespace tensora

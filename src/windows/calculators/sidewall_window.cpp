@@ -1,0 +1,44 @@
+#include "windows/calculators/sidewall_window.h"
+
+#include "calculators/formulas.h"
+
+namespace tensora {
+namespace {
+
+QuickCalculatorDesign design() {
+    return {
+        "sidewall",
+        QStringLiteral("Sidewall Pressure"),
+        QStringLiteral(" - Sidewall Pressure"),
+        {"Label1", QStringLiteral("Select or Enter the Cable tension in the bend"), "Slider1", 10,
+         2500, 10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs"),
+         Quantity::Tension},
+        RangeInputDesign{"Label2", QStringLiteral("Select or Enter the Bend Length"), "Slider2", 0,
+                         36, 5, "Text3", QStringLiteral("6"), "Label9", QStringLiteral("inches"),
+                         Quantity::Diameter},
+        std::nullopt,
+        {"Label4", QStringLiteral("Sidewall Pressure, lbs")},
+        {"Label6", QStringLiteral("Pressure = tension in bend / bend length")},
+        QStringLiteral("Inputs"),
+        Quantity::PressurePerInch,
+        QStringLiteral("Sidewall Pressure, N/m"),
+    };
+}
+
+} // namespace
+
+sidewall::sidewall(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+    Form_Load();
+}
+
+double sidewall::sidewallcalc() const {
+    const double length = lowerValue();
+    const double tension = upperValue();
+    return sidewall_pressure(tension, length);
+}
+
+QString sidewall::resultText() {
+    return QString::fromStdString(sidewall_result_text(upperValue(), lowerValue(), units()));
+}
+
+} // namespace tensora

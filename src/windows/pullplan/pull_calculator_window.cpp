@@ -1,0 +1,1080 @@
+#include "windows/pullplan/pull_calculator_window.h"
+
+#include "cables/lubricants.h"
+#include "windows/cables/max_pull_window.h"
+#include "numbers/input_checks.h"
+#include "windows/pullplan/plan_follower.h"
+#include "pullplan/pull_check.h"
+#include "report/plan_csv.h"
+#include "widgets/input_warnings.h"
+#include "widgets/lines_label.h"
+#include "print/plan_colors.h"
+#include "print/qt_text.h"
+#include "widgets/unit_boxes.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tensora {
+namespace {
+
+constexpr int kBoxWidth = 90;
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* box(const char* name, const QString& text, QWidget* parent, int width = kBoxWidth) {
+    auto* widget = new QLineEdit(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setFixedWidth(width);
+    return widget;
+}
+
+QLabel* bold_label(const char* name, const QString& text, QWidget* parent) {
+    QLabel* widget = label(name, text, parent);
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+    return widget;
+}
+
+QFrame* vertical_line(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+PullCalculator::PullCalculator(WindowRegistry& registry)
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()), plan_(locale_, units_),
+      advice_run_(this, [this](const FoundAdvice& found) {
+          if (found.calculation == calculations_) { // else the plan changed since
+              advice_ = found.advice;
+              advice_stale_ = false;
+              showAdvice();
+          }
+      }) {
+    setObjectName(QStringLiteral("PullCalculator"));
+    setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(buildCableInput(), 0, Qt::AlignTop);
+    inputs->addWidget(buildPullInput(), 0, Qt::AlignTop);
+    inputs->addWidget(buildOptions(), 1, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(buildResults(), 1);
+
+    connect(Text1, &QLineEdit::textChanged, this, &PullCalculator::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &PullCalculator::Text2_Change);
+    connect(Text3, &QLineEdit::textChanged, this, &PullCalculator::Text3_Change);
+    connect(Text7, &QLineEdit::textChanged, this, &PullCalculator::Text7_Change);
+    const auto number_check = [locale = locale_](std::string_view typed) {
+        return range_input_message(typed, locale);
+    };
+    warn_when_left(platform(), Text2, locale_, number_check);
+    warn_when_left(platform(), Text3, locale_, number_check);
+    warn_when_left(platform(), Text1, locale_, [locale = locale_](std::string_view typed) {
+        return friction_input_message(typed, locale);
+    });
+    // The description has no change handling of its own; only the caption's mark follows it.
+    connect(Text6, &QLineEdit::textChanged, this, &PullCalculator::showModified);
+    connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
+    connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(inclineBox, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    new EnterClicks(turnBox, Command1);
+    connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
+    connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
+    // A click counts even on the number already selected; Enter and Space act as a click.
+    connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
+    connect(applyAdvice, &QPushButton::clicked, this, &PullCalculator::applyAdvice_Click);
+    advice_timer_ = new QTimer(this);
+    advice_timer_->setObjectName(QStringLiteral("adviceTimer"));
+    advice_timer_->setSingleShot(true);
+    advice_timer_->setInterval(150);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::findAdvice);
+
+    setTabOrder(Text6, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text1);
+    setTabOrder(Text1, Command2);
+    setTabOrder(Command2, Text7);
+    setTabOrder(Text7, Check1);
+    setTabOrder(Check1, Text4);
+    setTabOrder(Text4, inclineBox);
+    setTabOrder(inclineBox, Text5);
+    setTabOrder(Text5, turnBox);
+    setTabOrder(turnBox, Command1);
+    setTabOrder(Command1, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Option3);
+    setTabOrder(Option3, midAssistCheck);
+    setTabOrder(midAssistCheck, List6);
+    setTabOrder(List6, applyAdvice);
+
+    // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
+    resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
+    showUnits();
+    Text4->setFocus();
+    Form_Load();
+}
+
+QWidget* PullCalculator::buildCableInput() {
+    auto* group = new QGroupBox(QStringLiteral("Cable Input"), this);
+    group->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(group);
+    Text6 = box("Text6", QStringLiteral("Cable to pull"), group, 2 * kBoxWidth);
+    Text2 = box("Text2", qt_text(design_allowable_text(units_)), group);
+    Text3 = box("Text3", qt_text(locale_number_text(design_weight_text(units_), locale_)), group);
+    Text1 = box("Text1", qt_text(locale_number_text("0.150", locale_)), group);
+    lubricantLabel = label("lubricantLabel", QString(), group);
+    lubricantLabel->setMinimumWidth(70);
+    Command2 = new QPushButton(QStringLiteral("Select Cable"), group);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Text7 = box("Text7", QStringLiteral("0"), group);
+    Check2 = new QCheckBox(QStringLiteral("Launch from Pull Calc (hidden)"), group);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setVisible(false);
+
+    grid->addWidget(label("Label11", QStringLiteral("Cable Description"), group), 0, 0);
+    grid->addWidget(Text6, 0, 1, 1, 2);
+    grid->addWidget(label("Label10", QStringLiteral("Allowable Tension"), group), 1, 0);
+    grid->addWidget(Text2, 1, 1);
+    allowable_unit_ = label("Label13", QStringLiteral("lbs"), group);
+    grid->addWidget(allowable_unit_, 1, 2);
+    grid->addWidget(label("Label12", QStringLiteral("Cable Weight"), group), 2, 0);
+    grid->addWidget(Text3, 2, 1);
+    weight_unit_ = label("Label14", QStringLiteral("lbs / kft"), group);
+    grid->addWidget(weight_unit_, 2, 2);
+    grid->addWidget(label("Label15", QStringLiteral("Coefficient of Friction"), group), 3, 0);
+    grid->addWidget(Text1, 3, 1);
+    grid->addWidget(lubricantLabel, 3, 2);
+    grid->addWidget(Command2, 4, 1);
+    grid->addWidget(label("Label21", QStringLiteral("Back Tension"), group), 5, 0);
+    grid->addWidget(Text7, 5, 1);
+    back_tension_unit_ = label("Label22", QStringLiteral("lbs"), group);
+    grid->addWidget(back_tension_unit_, 5, 2);
+    return group;
+}
+
+QWidget* PullCalculator::buildPullInput() {
+    auto* group = new QGroupBox(QStringLiteral("Pull Input"), this);
+    group->setObjectName(QStringLiteral("Frame2"));
+    auto* grid = new QGridLayout(group);
+    Check1 = new QCheckBox(QStringLiteral("Straight Section"), group);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setChecked(true);
+    Text4 = box("Text4", QString(), group);
+    Label2 = label("Label2", QStringLiteral("Enter the Angle"), group);
+    Text5 = box("Text5", QString(), group);
+    Label4 = label("Label4", QStringLiteral("degrees"), group);
+    Command1 = new QPushButton(QStringLiteral("Submit"), group);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+
+    grid->addWidget(Check1, 0, 0, 1, 3);
+    grid->addWidget(label("Label1", QStringLiteral("Enter the Section Length"), group), 1, 0);
+    grid->addWidget(Text4, 1, 1);
+    length_unit_ = label("Label3", QStringLiteral("ft"), group);
+    grid->addWidget(length_unit_, 1, 2);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Text5, 2, 1);
+    grid->addWidget(Label4, 2, 2);
+    // A straight may set the route's incline; it shows where a bend's angle does.
+    inclineLabel = label("inclineLabel", QStringLiteral("Incline (optional)"), group);
+    inclineBox = box("inclineBox", QString(), group);
+    inclineBox->setToolTip(QStringLiteral("Degrees above the horizontal, -90 to 90 (a riser "
+                                          "pulled upward is 90); empty: the route keeps its "
+                                          "inclination"));
+    inclineLabel->setBuddy(inclineBox);
+    inclineUnit = label("inclineUnit", QStringLiteral("degrees"), group);
+    grid->addWidget(inclineLabel, 2, 0);
+    grid->addWidget(inclineBox, 2, 1);
+    grid->addWidget(inclineUnit, 2, 2);
+    // A bend turns in the horizontal plane, or upward or downward.
+    turnLabel = label("turnLabel", QStringLiteral("Bend &turns"), group);
+    turnBox = new QComboBox(group);
+    turnBox->setObjectName(QStringLiteral("turnBox"));
+    turnBox->addItems({QStringLiteral("Horizontal"), QStringLiteral("Up"), QStringLiteral("Down")});
+    turnLabel->setBuddy(turnBox);
+    grid->addWidget(turnLabel, 3, 0);
+    grid->addWidget(turnBox, 3, 1, 1, 2);
+    // The rows that show and hide keep their place, so nothing around them moves.
+    for (QWidget* row : std::initializer_list<QWidget*>{
+             Label2, Text5, Label4, inclineLabel, inclineBox, inclineUnit, turnLabel, turnBox}) {
+        QSizePolicy policy = row->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        row->setSizePolicy(policy);
+    }
+    grid->addWidget(Command1, 4, 1);
+    grid->setRowStretch(5, 1);
+    return group;
+}
+
+QWidget* PullCalculator::buildOptions() {
+    auto* group = new QGroupBox(QStringLiteral("Options"), this);
+    group->setObjectName(QStringLiteral("Frame4"));
+    auto* column = new QVBoxLayout(group);
+    QLabel* heading = label(
+        "Label16", QStringLiteral("Clicking a link number will have the following effect:"), group);
+    heading->setWordWrap(true);
+    column->addWidget(heading);
+    const auto option = [group, column](const char* name, const QString& caption) {
+        auto* button = new QRadioButton(caption, group);
+        button->setObjectName(QLatin1String(name));
+        // The window keeps at most one option selected itself: none is selected at first,
+        // and a confirmed action clears its option again.
+        button->setAutoExclusive(false);
+        column->addWidget(button);
+        return button;
+    };
+    Option1 = option("Option1", QStringLiteral("Delete Link"));
+    Option2 = option("Option2", QStringLiteral("Delete all Links"));
+    Option3 = option("Option3", QStringLiteral("Insert Pull Input at Chosen Link"));
+    midAssistCheck = new QCheckBox(QStringLiteral("Calculate Mid-assist Pull"), group);
+    midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
+    column->addSpacing(6);
+    column->addWidget(midAssistCheck);
+    column->addStretch(1);
+    return group;
+}
+
+TextColumnModel* PullCalculator::planModel(std::function<std::string_view(int)> text) {
+    return new TextColumnModel([this] { return static_cast<int>(plan_.size()); }, std::move(text),
+                               this);
+}
+
+TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*column,
+                                             const TextColumn PullResults::Shown::*shown) {
+    // Metric columns are the results' converted ones; inch-pound columns are the results'.
+    const auto texts = [this, column, shown]() -> const TextColumn& {
+        return units_ == UnitSystem::Metric ? results_.shown.*shown : results_.*column;
+    };
+    return new TextColumnModel([texts] { return static_cast<int>(texts().size()); },
+                               [texts](int row) { return texts()[row]; }, this);
+}
+
+QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model, QListView* view) {
+    if (!view) {
+        view = new QListView(this);
+    }
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->setItemDelegate(new PlainTextDelegate(view));
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setMinimumWidth(56);
+    columns_.append(view);
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &PullCalculator::syncScrolling);
+    // A column lays out its new rows later than the link numbers do: once it has, it takes up
+    // the shared position again (which its old range may have cut short).
+    connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this, view] {
+        if (view != List6) {
+            view->verticalScrollBar()->setValue(scroll_->value());
+        }
+    });
+    return view;
+}
+
+QWidget* PullCalculator::buildResults() {
+    auto* group = new QGroupBox(QStringLiteral("Pull Results"), this);
+    group->setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+
+    plan_models_ = {
+        planModel([this](int row) { return std::string_view(plan_.number(row)); }),
+        planModel([this](int row) { return std::string_view(plan_.type(row)); }),
+        planModel([this](int row) { return std::string_view(plan_.length(row)); }),
+        // A straight that runs at the route's inclination shows it, "(90)".
+        planModel([this](int row) -> std::string_view {
+            const auto at = static_cast<std::size_t>(row);
+            if (auto inherited = inherited_incline_text(plan_.values(), results_, at)) {
+                angle_cell_ = std::move(*inherited);
+                return angle_cell_;
+            }
+            return plan_.angle(at);
+        }),
+    };
+    result_models_ = {
+        resultModel(&PullResults::forward, &PullResults::Shown::forward),
+        resultModel(&PullResults::forward_sidewall, &PullResults::Shown::forward_sidewall),
+        resultModel(&PullResults::reverse, &PullResults::Shown::reverse),
+        resultModel(&PullResults::reverse_sidewall, &PullResults::Shown::reverse_sidewall)};
+    // A link whose tension goes beyond the allowable tension is tinted in its direction's
+    // columns, so that it shows also where mid-assist hides the bars; so is a link where the
+    // cable would run under its own weight.
+    const auto marks = [this](const std::vector<double> PullResults::*tensions,
+                              const std::vector<char> PullResults::*held) {
+        return [this, tensions, held](int row) -> std::optional<TextColumnModel::Mark> {
+            const auto at = static_cast<std::size_t>(row);
+            const auto& holds = results_.*held;
+            if (at < holds.size() && holds[at]) {
+                return TextColumnModel::Mark{kHeldRow,
+                                             QStringLiteral("Held at zero: the cable would run "
+                                                            "under its own weight here and must "
+                                                            "be held back")};
+            }
+            const auto& all = results_.*tensions;
+            if (settings_.allowable > 0 && at < all.size() && all[at] > settings_.allowable) {
+                return TextColumnModel::Mark{kOverRow,
+                                             QStringLiteral("Beyond the allowable tension")};
+            }
+            return std::nullopt;
+        };
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        result_models_[i]->setMarks(
+            i < 2 ? marks(&PullResults::forward_tension, &PullResults::forward_held)
+                  : marks(&PullResults::reverse_tension, &PullResults::reverse_held));
+    }
+
+    scroll_ = new QScrollBar(Qt::Vertical, group);
+    scroll_->setObjectName(QStringLiteral("planScrollBar"));
+    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
+    List6 = new ActionListView(this);
+    addColumn("List6", plan_models_[0], List6);
+    List6->setSelectionMode(QAbstractItemView::SingleSelection);
+    List6->setFocusPolicy(Qt::StrongFocus);
+    List6->setMaximumWidth(60);
+    QListView* list1 = addColumn("List1", plan_models_[1]);
+    QListView* list2 = addColumn("List2", plan_models_[2]);
+    QListView* list3 = addColumn("List3", plan_models_[3]);
+    QListView* list4 = addColumn("List4", result_models_[0]);
+    QListView* list7 = addColumn("List7", result_models_[1]);
+    QListView* list5 = addColumn("List5", result_models_[2]);
+    QListView* list8 = addColumn("List8", result_models_[3]);
+
+    // Mid-assist hides the bars and their values; their columns keep their width.
+    const auto keep_place = [](QWidget* widget) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    };
+    const auto bar = [group, keep_place](const char* name) {
+        auto* widget = new QProgressBar(group);
+        widget->setObjectName(QLatin1String(name));
+        widget->setOrientation(Qt::Vertical);
+        widget->setRange(0, 100);
+        widget->setValue(0);
+        widget->setTextVisible(false);
+        widget->setFixedWidth(18);
+        keep_place(widget);
+        return widget;
+    };
+    ProgressBar1 = bar("ProgressBar1");
+    ProgressBar2 = bar("ProgressBar2");
+    // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
+    const auto percent = [group, keep_place](const char* name) {
+        QLabel* widget = label(name, QStringLiteral("0%"), group);
+        widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("9999%")));
+        widget->setAlignment(Qt::AlignCenter);
+        keep_place(widget);
+        return widget;
+    };
+    forward_percent_ = percent("forwardPercent");
+    reverse_percent_ = percent("reversePercent");
+    midassistlabel = label("midassistlabel", QString(), group);
+    // The caption starts below the forward columns and may run on below the reverse ones; it
+    // never widens a column, and keeps its line while empty, so nothing moves when it shows.
+    midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
+    connect(scroll_, &QScrollBar::valueChanged, this, &PullCalculator::syncScrolling);
+    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
+            [this](int minimum, int maximum) {
+                scroll_->setRange(minimum, maximum);
+                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
+            });
+
+    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
+    // side wall, the shared scroll bar.
+    grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), group), 0, 0, 1, 4,
+                    Qt::AlignHCenter);
+    // The separators stop above the mid-assist caption's row, which runs on across them.
+    grid->addWidget(vertical_line("Line1", group), 0, 4, 3, 1);
+    grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), group), 0,
+                    5, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(vertical_line("Line2", group), 0, 8, 3, 1);
+    grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), group), 0,
+                    9, 1, 3, Qt::AlignHCenter);
+
+    const QList<QPair<const char*, const char*>> headings{
+        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
+        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
+        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
+    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
+    const QList<QListView*> lists{List6, list1, list2, list3, list4, list7, list5, list8};
+    for (int i = 0; i < lists.size(); ++i) {
+        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), group);
+        if (i >= 4) {
+            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
+        }
+        grid->addWidget(heading, 1, heading_columns[i]);
+        grid->addWidget(lists[i], 2, heading_columns[i]);
+        grid->setColumnStretch(heading_columns[i], 1);
+    }
+    grid->addWidget(forward_percent_, 1, 6);
+    grid->addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
+    grid->addWidget(reverse_percent_, 1, 10);
+    grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
+    grid->addWidget(scroll_, 2, 12);
+    grid->addWidget(midassistlabel, 3, 5, 1, 8);
+    // The advice, under the results: a line that wraps rather than widening the window, and
+    // the button that takes its mid-assist point.
+    // Three lines whatever it says, so that a new text never lays the window out again; a
+    // longer one ends in an ellipsis and is whole in the tip.
+    adviceLabel = new LinesLabel(3, group);
+    adviceLabel->setObjectName(QStringLiteral("adviceLabel"));
+    adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), group);
+    applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
+    applyAdvice->setEnabled(false);
+    grid->addWidget(adviceLabel, 4, 0, 1, 9);
+    grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
+    // What the tints of the result columns mean.
+    const auto swatch = [](const QColor& color) {
+        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
+                              "&nbsp;</span>")
+            .arg(color.name());
+    };
+    QLabel* legend = label(
+        "planLegend",
+        swatch(kOverRow) + QStringLiteral(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
+            swatch(kHeldRow) +
+            QStringLiteral(" held at zero: the cable runs under its own weight there and must be "
+                           "held back"),
+        group);
+    legend->setTextFormat(Qt::RichText);
+    legend->setWordWrap(true);
+    grid->addWidget(legend, 5, 0, 1, 13);
+    grid->setRowStretch(2, 1);
+    group->setMinimumHeight(260);
+    return group;
+}
+
+void PullCalculator::Form_Load() {
+    Check1_Click();
+    setDocument(kApplicationTitle + QStringLiteral(" - Pull Calculator"));
+}
+
+int PullCalculator::midAssistRow() const {
+    const bool point = settings_.mid_assist && settings_.selected >= 0 &&
+                       static_cast<std::size_t>(settings_.selected) < plan_.size();
+    return point ? settings_.selected : -1;
+}
+
+PullCalculator::DocumentState PullCalculator::documentState() const {
+    return {{Text6->text(), Text2->text(), Text3->text(), Text1->text(), Text7->text()},
+            plan_.types(),
+            plan_.lengths(),
+            plan_.angles(),
+            plan_.inclines(),
+            midAssistRow()};
+}
+
+void PullCalculator::setDocument(const QString& caption) {
+    document_caption_ = caption;
+    document_ = documentState();
+    showModified();
+}
+
+bool PullCalculator::isModified() const {
+    const std::array<QString, 5> boxes{Text6->text(), Text2->text(), Text3->text(), Text1->text(),
+                                       Text7->text()};
+    return boxes != document_.boxes || midAssistRow() != document_.mid_assist ||
+           plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
+           plan_.angles() != document_.angles || plan_.inclines() != document_.inclines;
+}
+
+void PullCalculator::showModified() {
+    // The mark leads, so that the caption still ends in the window's role or file.
+    setWindowTitle(isModified() ? QLatin1Char('*') + document_caption_ : document_caption_);
+}
+
+void PullCalculator::Check1_Click() {
+    const bool straight = Check1->isChecked();
+    for (QWidget* bend_row :
+         std::initializer_list<QWidget*>{Label2, Text5, Label4, turnLabel, turnBox}) {
+        bend_row->setVisible(!straight);
+    }
+    for (QWidget* straight_row :
+         std::initializer_list<QWidget*>{inclineLabel, inclineBox, inclineUnit}) {
+        straight_row->setVisible(straight);
+    }
+    if (straight) {
+        Text5->setText(QStringLiteral("0"));
+    }
+}
+
+std::string PullCalculator::text(const QLineEdit* box) const {
+    return box->text().toStdString();
+}
+
+std::string PullCalculator::linkText(const QLineEdit* box) const {
+    return std::string(trimmed_blanks(text(box)));
+}
+
+bool PullCalculator::nextLinkInclined() const {
+    return Check1->isChecked() && !trimmed_blanks(text(inclineBox)).empty();
+}
+
+bool PullCalculator::pullInputIsNumbers() const {
+    return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_) &&
+           (!nextLinkInclined() || is_incline_text(text(inclineBox), locale_));
+}
+
+std::string PullCalculator::nextLinkType() const {
+    if (Check1->isChecked()) {
+        return std::string(kStraightType);
+    }
+    const std::string_view turns[] = {kBendType, kUpType, kDownType};
+    return std::string(turns[std::clamp(turnBox->currentIndex(), 0, 2)]);
+}
+
+std::string PullCalculator::nextLinkAngle() const {
+    return linkText(nextLinkInclined() ? inclineBox : Text5);
+}
+
+void PullCalculator::clearPullInput() {
+    Text4->clear();
+    Text5->clear();
+    inclineBox->clear();
+}
+
+std::optional<QString> PullCalculator::angleRefusal() const {
+    const auto refusal = link_angle_refusal(nextLinkType(), read_input(nextLinkAngle(), locale_));
+    if (!refusal) {
+        return std::nullopt;
+    }
+    QString why = qt_text(*refusal);
+    why[0] = why[0].toUpper();
+    return QStringLiteral("The link was not added: %1.").arg(why);
+}
+
+void PullCalculator::Command1_Click() {
+    if (pullInputIsNumbers() && !plan_.full() && angleRefusal()) {
+        platform().message(this, *angleRefusal());
+    } else if (pullInputIsNumbers() && !plan_.full()) {
+        submitLink();
+        clearPullInput();
+        turnBox->setCurrentIndex(0);              // a vertical bend is chosen each time
+        Check1->setChecked(!Check1->isChecked()); // runs Check1_Click
+        Text4->setFocus();                        // ready for the next link's length
+    } else {
+        platform().beep();
+    }
+    pullcalc();
+}
+
+CableTexts PullCalculator::cableTexts() const {
+    return {Text6->text(), Text2->text(), Text3->text(), Text1->text()};
+}
+
+void PullCalculator::takeCableTexts(const CableTexts& texts) {
+    // Each write runs the box's own change handling, which recalculates the plan.
+    Text2->setText(texts.allowable);
+    Text3->setText(texts.weight);
+    Text1->setText(texts.friction);
+    Text6->setText(texts.description);
+}
+
+void PullCalculator::Command2_Click() {
+    Check2->setChecked(true);
+    registry().show<MaxPull>();
+}
+
+void PullCalculator::submitLink() {
+    const int row = static_cast<int>(plan_.size());
+    for (TextColumnModel* model : plan_models_) {
+        model->beginInsert(row);
+    }
+    plan_.append(nextLinkType(), linkText(Text4), nextLinkAngle(), nextLinkInclined());
+    for (TextColumnModel* model : plan_models_) {
+        model->endInsert();
+    }
+    List6->scrollTo(plan_models_[0]->index(row)); // the columns follow the link numbers
+}
+
+void PullCalculator::insertLink(int row) {
+    const int appended = static_cast<int>(plan_.size());
+    plan_models_[0]->beginInsert(appended); // the numbers gain one at their end
+    for (int i = 1; i < 4; ++i) {
+        plan_models_[i]->beginInsert(row);
+    }
+    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), linkText(Text4), nextLinkAngle(),
+                 nextLinkInclined());
+    for (TextColumnModel* model : plan_models_) {
+        model->endInsert();
+    }
+    selectLink(row); // the selection stays on the row, which now holds the new link
+    List6->scrollTo(plan_models_[0]->index(row));
+    clearPullInput();
+    Check1_Click();
+}
+
+void PullCalculator::deleteLink(int row) {
+    for (TextColumnModel* model : plan_models_) {
+        model->beginRemove(row);
+    }
+    plan_.remove(static_cast<std::size_t>(row));
+    for (TextColumnModel* model : plan_models_) {
+        model->endRemove();
+    }
+    plan_models_[0]->changedFrom(row);
+    selectLink(-1);
+}
+
+void PullCalculator::deleteAllLinks() {
+    editPlan([](PullPlanLinks& plan) { plan.clear(); });
+    selectLink(-1);
+}
+
+void PullCalculator::editPlan(const std::function<void(PullPlanLinks&)>& change) {
+    for (TextColumnModel* model : plan_models_) {
+        model->beginReset();
+    }
+    change(plan_);
+    for (TextColumnModel* model : plan_models_) {
+        model->endReset();
+    }
+}
+
+void PullCalculator::chooseOption(QRadioButton* chosen) {
+    for (QRadioButton* option : {Option1, Option2, Option3}) {
+        option->setChecked(option == chosen);
+    }
+    midAssistCheck->setChecked(false); // runs midAssistCheck_Click when it was checked
+}
+
+void PullCalculator::Option1_Click() {
+    chooseOption(Option1);
+}
+void PullCalculator::Option2_Click() {
+    chooseOption(Option2);
+}
+void PullCalculator::Option3_Click() {
+    chooseOption(Option3);
+}
+
+void PullCalculator::midAssistCheck_Click() {
+    if (midAssistCheck->isChecked()) {
+        for (QRadioButton* option : {Option1, Option2, Option3}) {
+            option->setChecked(false);
+        }
+    } else {
+        pullcalc();
+    }
+}
+
+void PullCalculator::List6_Click(int row) {
+    if (row < 0 || row >= static_cast<int>(plan_.size())) {
+        return;
+    }
+    bool confirmed = false;
+    if (Option1->isChecked()) {
+        if (platform().question(this, QStringLiteral("This will delete the link. Are you sure?"))) {
+            confirmed = true;
+            Option1->setChecked(false);
+            deleteLink(row);
+        }
+        pullcalc();
+    }
+    if (Option2->isChecked()) {
+        if (platform().question(this,
+                                QStringLiteral("This will delete ALL links. Are you sure?"))) {
+            confirmed = true;
+            Option2->setChecked(false);
+            deleteAllLinks();
+        }
+        pullcalc();
+    }
+    if (Option3->isChecked()) {
+        if (platform().question(
+                this, QStringLiteral(
+                          "This will insert the data in Pull Input at this link. Are you sure?"))) {
+            confirmed = true;
+            Option3->setChecked(false);
+            if (pullInputIsNumbers() && !plan_.full() && angleRefusal()) {
+                platform().message(this, *angleRefusal());
+            } else if (pullInputIsNumbers() && !plan_.full()) {
+                insertLink(row);
+            } else {
+                platform().beep();
+            }
+            pullcalc();
+        }
+    }
+    if (midAssistCheck->isChecked()) {
+        pullcalc();
+    }
+    // A click with nothing to do is refused with a beep; a confirmed action is no refusal.
+    const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked();
+    if (!confirmed && !pending && !midAssistCheck->isChecked()) {
+        platform().beep();
+    }
+}
+
+void PullCalculator::Text1_Change() {
+    warn_about_change(platform(), Text1, locale_, friction_input_message(text(Text1), locale_));
+    // The label names the lubricant only while the coefficient is the one it gives.
+    if (!gives_coefficient(lubricantLabel->text().toStdString(),
+                           read_input(text(Text1), locale_))) {
+        lubricantLabel->clear();
+    }
+    pullcalc();
+}
+
+void PullCalculator::Text2_Change() {
+    warn_about_change(platform(), Text2, locale_, range_input_message(text(Text2), locale_));
+    pullcalc();
+}
+
+void PullCalculator::Text3_Change() {
+    warn_about_change(platform(), Text3, locale_, range_input_message(text(Text3), locale_));
+    pullcalc();
+}
+
+void PullCalculator::Text7_Change() {
+    if (isNumberText(text(Text7), locale_)) {
+        pullcalc();
+    } else {
+        platform().beep();
+    }
+}
+
+int PullCalculator::selectedLink() const {
+    const QModelIndexList selected = List6->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void PullCalculator::selectLink(int row) {
+    if (row < 0) {
+        List6->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = plan_models_[0]->index(row);
+    List6->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void PullCalculator::pullcalc() {
+    const int previous_rows = static_cast<int>(results_.forward.size());
+    PullSettingsTexts texts;
+    texts.friction = text(Text1);
+    texts.allowable = text(Text2);
+    texts.weight = text(Text3);
+    texts.back_tension = text(Text7);
+    texts.mid_assist = midAssistCheck->isChecked();
+    texts.selected = selectedLink();
+    settings_ = read_pull_settings(texts, locale_, units_);
+    plan_.calculate(settings_, results_);
+    show_columns(plan_.values(), units_, locale_.decimal, results_);
+    advice_stale_ = true;
+    ++calculations_;
+    advice_timer_->start();
+    if (units_ == UnitSystem::Metric) {
+        showUnits(); // a column passing 10,000 N turns to kN
+    }
+    showResults(previous_rows);
+    showModified();
+    Check2->setChecked(false);
+    tellFollowers();
+}
+
+const PullAdvice& PullCalculator::advice() const {
+    if (advice_stale_) {
+        // The sidewall limit is the pull check's design limit, in the units shown.
+        advice_ = advise_pull(plan_.values(), settings_, design_sidewall_limit(units_), units_);
+        advice_stale_ = false;
+    }
+    return advice_;
+}
+
+void PullCalculator::findAdvice() {
+    if (!advice_stale_) {
+        showAdvice(); // found already, when something asked for it
+        return;
+    }
+    advice_run_.start([links = plan_.values(), settings = settings_, units = units_,
+                       calculation = calculations_] {
+        return FoundAdvice{calculation,
+                           advise_pull(links, settings, design_sidewall_limit(units), units)};
+    });
+}
+
+void PullCalculator::showAdvice() {
+    const PullAdvice& shown = advice();
+    adviceLabel->setFullText(qt_text(advice_text(shown, units_, locale_)));
+    applyAdvice->setEnabled(shown.mid_assist &&
+                            midAssistRow() != static_cast<int>(*shown.mid_assist));
+}
+
+void PullCalculator::applyAdvice_Click() {
+    const PullAdvice& advised = advice();
+    if (!advised.mid_assist) {
+        platform().beep();
+        return;
+    }
+    const int row = static_cast<int>(*advised.mid_assist);
+    midAssistCheck->setChecked(true); // clears the options, as a click on it does
+    selectLink(row);
+    List6->scrollTo(plan_models_[0]->index(row));
+    pullcalc();
+}
+
+void PullCalculator::tellFollowers() {
+    for (QWidget* window : registry().loadedWindows()) {
+        if (auto* follower = dynamic_cast<PlanFollower*>(window)) {
+            follower->planRecalculated();
+        }
+    }
+}
+
+void PullCalculator::closeEvent(QCloseEvent* event) {
+    RegisteredWindow<QWidget>::closeEvent(event);
+    if (event->isAccepted()) {
+        tellFollowers(); // back to the empty design plan
+    }
+}
+
+void PullCalculator::showResults(int previous_rows) {
+    const bool same_rows = previous_rows == static_cast<int>(results_.forward.size());
+    plan_models_[3]->changedFrom(0); // inherited inclinations follow the links before them
+    for (TextColumnModel* model : result_models_) {
+        if (same_rows) {
+            model->changedFrom(0);
+        } else {
+            model->beginReset();
+            model->endReset();
+        }
+    }
+    if (!same_rows) {
+        syncScrolling(List6->verticalScrollBar()->value());
+    }
+    ProgressBar1->setValue(results_.forward_percent);
+    ProgressBar2->setValue(results_.reverse_percent);
+    // The bars stop at 100; the figure above each tells the true share (or "-" without an
+    // allowable tension), shortened with the whole figure as tip where it is too wide.
+    for (const auto& [label, share] : {std::pair{forward_percent_, &results_.forward_share},
+                                       std::pair{reverse_percent_, &results_.reverse_share}}) {
+        const QString text = share->empty() ? QStringLiteral("-") : qt_text(*share);
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+        label->setToolTip(text);
+    }
+    for (QWidget* shown :
+         {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(ProgressBar2),
+          static_cast<QWidget*>(forward_percent_), static_cast<QWidget*>(reverse_percent_)}) {
+        shown->setVisible(results_.bars_visible);
+    }
+    midassistlabel->setText(QString::fromStdString(results_.caption));
+}
+
+ProfileData PullCalculator::profile() const {
+    ProfileData profile = tension_profile({plan_.values(), plan_.angles(), settings_, results_});
+    convert_profile(profile, units_, locale_.decimal);
+    return profile;
+}
+
+PrintedReport PullCalculator::printedReport() const {
+    PrintedReport printed;
+    printed.plan = planTexts(units_);
+    show_inherited_inclines(printed.plan.links, plan_.values(), results_);
+    printed.units = units_;
+    const PullResults::Shown& shown = results_.shown;
+    printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,
+                            shown.reverse_sidewall_unit};
+    printed.lubricant = lubricantLabel->text().toStdString();
+    printed.forward_share = results_.forward_share;
+    printed.reverse_share = results_.reverse_share;
+    printed.advice = advice_text(advice(), units_, locale_);
+    printed.over_limit = links_over_limit(results_, settings_.allowable);
+    printed.profile = profile();
+    return printed;
+}
+
+PullPlanReport PullCalculator::report() const {
+    return planTexts(UnitSystem::InchPound);
+}
+
+PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
+    // Inch-pound texts of a metric plan are its typed texts converted; the results' own
+    // columns are inch-pound.
+    // A text not edited since the last switch of units is the very text it had in the other
+    // units.
+    const auto in_units = [&](const QLineEdit* box, std::size_t memo, Quantity quantity) {
+        return text_in_other_units(text(box), box_memos_[memo], quantity, units_, units, locale_);
+    };
+    PullPlanReport report{text(Text6),
+                          in_units(Text2, 0, Quantity::Tension),
+                          in_units(Text3, 1, Quantity::Weight),
+                          text(Text1),
+                          midassistlabel->text().toStdString(),
+                          {},
+                          in_units(Text7, 2, Quantity::Tension)};
+    const bool shown = units == UnitSystem::Metric;
+    const PullResults::Shown& metric = results_.shown;
+    const std::array<const TextColumn*, 4> columns =
+        shown ? std::array{&metric.forward, &metric.forward_sidewall, &metric.reverse,
+                           &metric.reverse_sidewall}
+              : std::array{&results_.forward, &results_.forward_sidewall, &results_.reverse,
+                           &results_.reverse_sidewall};
+    report.links.reserve(plan_.size());
+    for (std::size_t row = 0; row < plan_.size(); ++row) {
+        const auto cell = [row](const TextColumn* column) {
+            return row < column->size() ? std::string((*column)[row]) : std::string();
+        };
+        report.links.push_back({plan_.number(row), plan_.type(row), plan_.lengthIn(row, units),
+                                plan_.angle(row), cell(columns[0]), cell(columns[1]),
+                                cell(columns[2]), cell(columns[3]), plan_.inclined(row)});
+    }
+    return report;
+}
+
+void PullCalculator::showUnits() {
+    const auto caption = [](Quantity quantity, UnitSystem units) {
+        return qt_text(unit_symbol(quantity, units));
+    };
+    allowable_unit_->setText(caption(Quantity::Tension, units_));
+    back_tension_unit_->setText(caption(Quantity::Tension, units_));
+    weight_unit_->setText(units_ == UnitSystem::Metric ? QStringLiteral("kg / m")
+                                                       : QStringLiteral("lbs / kft"));
+    length_unit_->setText(caption(Quantity::Length, units_));
+    // Metric headings name their column's unit (N or kN, N/m or kN/m); inch-pound ones stay as
+    // they always were.
+    const PullResults::Shown& shown = results_.shown;
+    const std::array<std::pair<const char*, std::pair<Quantity, ColumnUnit>>, 4> headings{
+        {{"Cumulative", {Quantity::Tension, shown.forward_unit}},
+         {"Side Wall", {Quantity::Pressure, shown.forward_sidewall_unit}},
+         {"Cumulative", {Quantity::Tension, shown.reverse_unit}},
+         {"Side Wall", {Quantity::Pressure, shown.reverse_sidewall_unit}}}};
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        const auto& [words, unit] = headings[i];
+        QString heading = QString::fromLatin1(words);
+        if (units_ == UnitSystem::Metric) {
+            const ColumnUnit column{UnitSystem::Metric, unit.second.kilo};
+            heading += QStringLiteral(", ") + qt_text(column_symbol(unit.first, column));
+        }
+        result_headings_[i]->setText(heading);
+    }
+}
+
+void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
+    const bool was_modified = isModified();
+    const std::array<std::pair<QLineEdit*, Quantity>, 3> boxes{
+        {{Text2, Quantity::Tension}, {Text3, Quantity::Weight}, {Text7, Quantity::Tension}}};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [box, quantity] = boxes[i];
+        const QSignalBlocker quiet(box); // one recalculation below, not one per box
+        switch_box_units(*box, box_memos_[i], quantity, from, to, locale_);
+    }
+    units_ = to;
+    plan_.switchUnits(to);
+    plan_models_[2]->changedFrom(0); // the lengths; the rows and the chosen link stay
+    showUnits();
+    pullcalc();
+    // The same plan in other units is no change of the document; a changed one stays changed.
+    if (!was_modified) {
+        document_ = documentState();
+    }
+    showModified();
+}
+
+std::optional<std::string> PullCalculator::inchPoundRefusal() const {
+    PullSettingsTexts texts;
+    texts.allowable = text(Text2);
+    texts.weight = text(Text3);
+    texts.back_tension = text(Text7);
+    return inch_pound_refusal(texts, plan_.lengths(), units_, locale_);
+}
+
+std::string PullCalculator::planCsv() const {
+    return plan_csv(report().links, plan_.values(), results_);
+}
+
+namespace {
+
+// A text read from a report: UTF-8 where it is valid UTF-8, else 8-bit text.
+QString report_text_value(const std::string& bytes) {
+    return is_utf8(bytes) ? QString::fromStdString(bytes)
+                          : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+void PullCalculator::applyReport(const ReadReport& report) {
+    if (report.has_plan) {
+        // The report's plan replaces the plan: no link of the previous one stays behind.
+        editPlan([this, &report](PullPlanLinks& plan) {
+            plan.clear();
+            for (const PullLinkTexts& link : report.links) {
+                plan.setFromReport(plan.size(), link.type, link.length, link.angle, link.number,
+                                   link.inclined);
+            }
+        });
+        selectLink(-1);
+    }
+    const std::pair<const std::optional<std::string>*, QLineEdit*> boxes[] = {
+        {&report.description, Text6},
+        {&report.allowable, Text2},
+        {&report.weight, Text3},
+        {&report.friction, Text1},
+        {&report.back_tension, Text7}};
+    for (const auto& [value, box] : boxes) {
+        if (*value) {
+            QString shown = report_text_value(**value);
+            // The report's figures are inch-pound: shown in the units in use, remembered so
+            // that the report saved again holds the very texts it was read as.
+            const std::size_t memo = box == Text2 ? 0 : box == Text3 ? 1 : 2;
+            if (units_ == UnitSystem::Metric && box != Text6 && box != Text1) {
+                shown = qt_text(switched_text(shown.toStdString(), box_memos_[memo],
+                                              box == Text3 ? Quantity::Weight : Quantity::Tension,
+                                              UnitSystem::InchPound, units_, locale_));
+            }
+            box->setText(shown);
+            box->setCursorPosition(0);
+        }
+    }
+    if (report.has_plan) {
+        const int point = report.mid_assist_link.value_or(0);
+        const bool mid_assist = point >= 1 && point <= static_cast<int>(plan_.size());
+        midAssistCheck->setChecked(mid_assist);
+        if (mid_assist) {
+            selectLink(point - 1);
+        }
+    }
+    pullcalc();
+}
+
+void PullCalculator::syncScrolling(int value) {
+    for (QListView* column : columns_) {
+        column->verticalScrollBar()->setValue(value);
+    }
+    scroll_->setValue(value);
+}
+
+} // namespace tensora

@@ -1,0 +1,259 @@
+// The pull planner: the cable's values, the plan built link by link, and the forward and
+// reverse tensions and sidewall pressures of every link, recomputed after every change.
+#pragma once
+
+#include "widgets/window_registry.h"
+#include "windows/cables/cable_receiver.h"
+#include "pullplan/pull_advice.h"
+#include "pullplan/pull_plan.h"
+#include "pullplan/pull_plan_links.h"
+#include "pullplan/tension_profile.h"
+#include "windows/pullplan/text_column_model.h"
+#include "report/printed_report.h"
+#include "report/report.h"
+#include "widgets/background_run.h"
+#include "widgets/list_controls.h"
+#include "widgets/unit_follower.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tensora {
+
+class LinesLabel;
+
+class PullCalculator : public RegisteredWindow<QWidget>,
+                       public UnitFollower,
+                       public CableReceiver {
+    Q_OBJECT
+
+public:
+    explicit PullCalculator(WindowRegistry& registry);
+
+    void Form_Load();
+    void Check1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void midAssistCheck_Click();
+    void List6_Click(int row);
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Text7_Change();
+
+    // Recomputes every result from the current boxes, plan and selected link.
+    void pullcalc();
+
+    // Converts the cable boxes and the plan's lengths, names the units, recalculates.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+    UnitSystem units() const { return units_; }
+
+    // The plan as the link columns hold it.
+    const PullPlanLinks& plan() const { return plan_; }
+    // Changes the plan as a whole (a document read back, say) and refreshes the link columns;
+    // the results follow at the next recalculation.
+    void editPlan(const std::function<void(PullPlanLinks&)>& change);
+
+    // The row of the selected link number, -1 when none is selected.
+    int selectedLink() const;
+    void selectLink(int row);
+
+    const PullResults& results() const { return results_; }
+    // Which end to pull from and where a mid-assist point helps most, for the plan as it
+    // was last calculated (found now if the line under the results still waits for a pause
+    // in typing).
+    const PullAdvice& advice() const;
+    // Takes the advised mid-assist point into the plan.
+    void applyAdvice_Click();
+    // The settings the results were calculated with, as read from the boxes.
+    const PullSettings& calculatedSettings() const { return settings_; }
+    // The plan along the route, from the results as calculated.
+    ProfileData profile() const;
+    // What the report for people shows of the planner.
+    PrintedReport printedReport() const;
+
+    // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
+    // columns, in inch-pound units whatever the units shown.
+    PullPlanReport report() const;
+    // The plan as a CSV table: each link's columns and the unrounded figures beside them.
+    std::string planCsv() const;
+    // Why the plan cannot be written in inch-pound units (a metric figure beyond them), if so.
+    std::optional<std::string> inchPoundRefusal() const;
+    // Takes a report read back (inch-pound figures, shown converted): its cable texts (each running
+    // its change handling) and, when it has a pull plan part, its links in place of the plan's,
+    // with its mid-assist point; then recalculates.
+    void applyReport(const ReadReport& report);
+    // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
+    // plan as it is now as the document's: while the plan differs from it, the caption begins
+    // with a mark, and isModified() is true.
+    void setDocument(const QString& caption);
+    bool isModified() const;
+
+    // The boxes and check box the New command resets.
+    QLineEdit* descriptionBox() const { return Text6; }
+    QCheckBox* midAssistBox() const { return midAssistCheck; }
+    QLabel* midAssistCaption() const { return midassistlabel; }
+
+    // What the cable selection window reads and writes: the cable boxes (a write runs their
+    // change handling), the lubricant caption and the hidden launch flag.
+    QLineEdit* allowableBox() const { return Text2; }
+    QLineEdit* weightBox() const { return Text3; }
+    QLineEdit* backTensionBox() const { return Text7; }
+    QLineEdit* frictionBox() const { return Text1; }
+    QLabel* lubricantBox() const { return lubricantLabel; }
+    QCheckBox* launchFlag() const { return Check2; }
+    // The outside diameter of the cable last chosen in the selection window, inches, kept for
+    // the pull check that opens after the selection window has closed.
+    const QString& chosenCableDiameter() const { return chosen_diameter_; }
+
+    // What the cable selection window reads and hands back while the planner waits for it:
+    // the cable boxes (each write runs its change handling) and the lubricant's name.
+    Serving servedBySelection() const override {
+        return Check2->isChecked() ? Serving::PullPlanner : Serving::None;
+    }
+    void selectionEnded() override { Check2->setChecked(false); }
+    void cableChosen(const QString& diameter) override { chosen_diameter_ = diameter; }
+    CableTexts cableTexts() const override;
+    void takeCableTexts(const CableTexts& texts) override;
+    void takeLubricant(const QString& name) override { lubricantLabel->setText(name); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildCableInput();
+    QWidget* buildPullInput();
+    QWidget* buildOptions();
+    QWidget* buildResults();
+    // Adds a column of the results group; `view` is the link column's own kind of view.
+    QListView* addColumn(const char* name, TextColumnModel* model, QListView* view = nullptr);
+    TextColumnModel* planModel(std::function<std::string_view(int)> text);
+    TextColumnModel* resultModel(const TextColumn PullResults::*column,
+                                 const TextColumn PullResults::Shown::*shown);
+    // The unit captions and, in metric, the units of the result columns.
+    void showUnits();
+    // The plan's texts as shown (`units` the units_ system) or in inch-pound units.
+    PullPlanReport planTexts(UnitSystem units) const;
+    void chooseOption(QRadioButton* chosen);
+    bool pullInputIsNumbers() const;
+    // Why the Pull Input's angle can be no link (an Up bend of more than a full circle, say).
+    std::optional<QString> angleRefusal() const;
+    // The next link as the Pull Input gives it: its type, its angle text (a straight's
+    // incline where one is typed), and whether it sets the route's incline.
+    std::string nextLinkType() const;
+    std::string nextLinkAngle() const;
+    bool nextLinkInclined() const;
+    void clearPullInput();
+    void submitLink();
+    void insertLink(int row);
+    void deleteLink(int row);
+    void deleteAllLinks();
+    void showResults(int previous_rows);
+    void syncScrolling(int value);
+    // The windows that follow every recalculation (the tension profile, the pull check).
+    void tellFollowers();
+    std::string text(const QLineEdit* box) const;
+    // The Pull Input's length or angle as the plan keeps it: the number without blanks around.
+    std::string linkText(const QLineEdit* box) const;
+    // The mid-assist point of the last calculation (its link's row), -1 for none.
+    int midAssistRow() const;
+    void showModified();
+
+    // The plan as the document last saved or opened holds it.
+    struct DocumentState {
+        std::array<QString, 5> boxes; // description, allowable, weight, friction, back tension
+        std::vector<std::string> types;
+        std::vector<std::string> lengths;
+        std::vector<std::string> angles;
+        std::vector<char> inclines;
+        int mid_assist = -1;
+    };
+    DocumentState documentState() const;
+
+    NumberLocale locale_;
+    UnitSystem units_;
+    PullPlanLinks plan_;
+    // What the tension boxes held before the last switch of units (allowable, weight, back).
+    std::array<SwitchMemo, 3> box_memos_;
+    PullSettings settings_;
+    PullResults results_;
+    // The advice is found once typing pauses, off the window's thread (on a long plan of
+    // vertical bends it costs several calculations), and shown when found: a keystroke costs
+    // the calculation and the columns alone.
+    void findAdvice();
+    void showAdvice();
+    mutable PullAdvice advice_;
+    mutable bool advice_stale_ = true;
+    int calculations_ = 0; // counts the calculations, so that a late advice is known as such
+    QTimer* advice_timer_;
+    struct FoundAdvice {
+        int calculation = 0;
+        PullAdvice advice;
+    };
+    BackgroundRun<FoundAdvice> advice_run_;
+    QString chosen_diameter_;
+    mutable std::string angle_cell_; // the Angle column's text of a computed cell
+    QString document_caption_;
+    DocumentState document_;
+
+    QLineEdit* Text6; // cable description
+    QLineEdit* Text2; // allowable tension
+    QLineEdit* Text3; // cable weight
+    QLineEdit* Text1; // coefficient of friction
+    QLabel* lubricantLabel;
+    QPushButton* Command2;
+    QLineEdit* Text7; // back tension
+    QCheckBox* Check2;
+    QCheckBox* Check1;
+    QLabel* Label2;
+    QLineEdit* Text4; // length of the next link
+    QLineEdit* Text5; // angle of the next link
+    QLabel* Label4;
+    QLabel* inclineLabel;
+    QLineEdit* inclineBox; // a straight's incline, optional
+    QLabel* inclineUnit;
+    QLabel* turnLabel;
+    QComboBox* turnBox; // the plane a bend turns in: horizontal, up or down
+    QPushButton* Command1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QCheckBox* midAssistCheck;
+    ActionListView* List6;
+    QProgressBar* ProgressBar1;
+    QProgressBar* ProgressBar2;
+    QLabel* forward_percent_; // each bar's value as text
+    QLabel* reverse_percent_;
+    QLabel* midassistlabel;
+    LinesLabel* adviceLabel;
+    QPushButton* applyAdvice;
+    QLabel* allowable_unit_;
+    QLabel* weight_unit_;
+    QLabel* back_tension_unit_;
+    QLabel* length_unit_;
+    std::array<QLabel*, 4> result_headings_{}; // Label8, Label18, Label9, Label19
+    QScrollBar* scroll_;
+
+    std::array<TextColumnModel*, 4> plan_models_{};   // List6, List1, List2, List3
+    std::array<TextColumnModel*, 4> result_models_{}; // List4, List7, List5, List8
+    QList<QListView*> columns_;
+};
+
+} // namespace tensora

@@ -1,0 +1,543 @@
+#include "windows/pullplan/pull_check_window.h"
+
+#include "windows/cables/max_pull_window.h"
+#include "fill/conduit_tables.h"
+#include "windows/pullplan/pull_calculator_window.h"
+#include "widgets/input_warnings.h"
+#include "widgets/named_control.h"
+#include "print/plan_colors.h"
+#include "print/qt_text.h"
+#include "widgets/unit_boxes.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace tensora {
+namespace {
+
+const QColor kGood(20, 110, 40);
+
+// A label's text in a colour of its own, or in the window's colour.
+void paint(QLabel* label, const std::optional<QColor>& color) {
+    QPalette palette = label->parentWidget()->palette();
+    if (color) {
+        palette.setColor(QPalette::WindowText, *color);
+    }
+    label->setPalette(palette);
+}
+
+// A result line, with a caption that a screen reader says before the result's text.
+void show_result(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
+}
+
+QLabel* result_label(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = named(new QLabel(parent), name);
+    label->setProperty("caption", caption);
+    show_result(label, QString());
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setWordWrap(true);
+    return label;
+}
+
+constexpr int kTypedData = -1; // the standard combo's "Inside diameter typed"
+
+enum BendColumn { LinkColumn, RadiusColumn, ForwardColumn, ReverseColumn, LimitColumn, Columns };
+
+} // namespace
+
+void CheckBendsModel::setBends(const std::vector<CheckedBend>* bends, const CheckInputs* inputs,
+                               ColumnUnit pressure_unit) {
+    beginResetModel();
+    bends_ = bends;
+    inputs_ = inputs;
+    pressure_unit_ = pressure_unit;
+    endResetModel();
+}
+
+int CheckBendsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !bends_ ? 0 : static_cast<int>(bends_->size());
+}
+
+int CheckBendsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !bends_ || !inputs_) {
+        return {};
+    }
+    const CheckedBend& bend = (*bends_)[static_cast<std::size_t>(index.row())];
+    if (role == Qt::BackgroundRole) {
+        return bend.over_limit ? QVariant(kOverRow) : QVariant();
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return index.column() == LimitColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                             : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    const CheckedBendTexts texts = bend_texts(bend, *inputs_, pressure_unit_);
+    switch (index.column()) {
+    case LimitColumn:
+        return qt_text(texts.limit);
+    case LinkColumn:
+        return qt_text(texts.link);
+    case RadiusColumn:
+        return qt_text(texts.radius);
+    case ForwardColumn:
+        return qt_text(texts.forward_pressure);
+    default:
+        return qt_text(texts.reverse_pressure);
+    }
+}
+
+QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    if (section == LimitColumn) {
+        return QStringLiteral("Limit (%1)")
+            .arg(qt_text(check_unit_symbol(Quantity::Pressure, pressure_unit_.units)));
+    }
+    if (pressure_unit_.units == UnitSystem::Metric &&
+        (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
+        const QString unit = qt_text(column_symbol(Quantity::Pressure, pressure_unit_));
+        return section == RadiusColumn    ? QStringLiteral("Radius (m)")
+               : section == ForwardColumn ? QStringLiteral("Bearing, forward (%1)").arg(unit)
+                                          : QStringLiteral("Bearing, reverse (%1)").arg(unit);
+    }
+    static const char* const kHeadings[Columns] = {
+        "Link", "Radius (ft)", "Bearing, forward (lb/ft)", "Bearing, reverse (lb/ft)", "Limit"};
+    return QString::fromLatin1(kHeadings[section]);
+}
+
+PullCheck::PullCheck(WindowRegistry& registry)
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()), advice_run_(this, [this](const FoundAdvice& found) {
+          if (found.check == checks_) { // else the check changed since
+              result_.advice = found.advice;
+              advice_stale_ = false;
+              showAdvice();
+          }
+      }) {
+    setObjectName(QStringLiteral("PullCheck"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
+
+    verdictLabel = named(new QLabel(this), "verdictLabel");
+    QFont bold = verdictLabel->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    verdictLabel->setFont(bold);
+    verdictLabel->setWordWrap(true);
+    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A band of three lines, the most that every finding at once takes, so that the window's
+    // contents stay where they are whatever the verdict says.
+    verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 3 + 4);
+    verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verdictLabel->setProperty("caption", QStringLiteral("Verdict"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildInputs(), 0);
+    top->addWidget(buildResults(), 1);
+
+    // Not the planner's sidewall column (tension leaving a bend / its length): a figure from
+    // the radius, to be held against a limit of its own.
+    auto* bends = new QGroupBox(QStringLiteral("Bends: sidewall bearing pressure from each "
+                                               "bend's radius, corrected pull"),
+                                this);
+    bends_model_ = new CheckBendsModel(this);
+    bendsTable = named(new QTableView(bends), "bendsTable");
+    bendsTable->setModel(bends_model_);
+    bendsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    bendsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    bendsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bendsTable->verticalHeader()->hide();
+    bendsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    bendsTable->verticalHeader()->setDefaultSectionSize(bendsTable->fontMetrics().height() + 6);
+    bendsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    bendsTable->setWordWrap(false);
+    (new QVBoxLayout(bends))->addWidget(bendsTable);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(verdictLabel);
+    layout->addLayout(top);
+    layout->addWidget(bends, 1);
+    resize(920, 600);
+    advice_timer_ = new QTimer(this);
+    advice_timer_->setSingleShot(true);
+    advice_timer_->setInterval(150);
+    connect(advice_timer_, &QTimer::timeout, this, &PullCheck::findAdvice);
+
+    if (const MaxPull* selection = registry.find<MaxPull>()) {
+        cableChosen(selection->chosenDiameter());
+    } else if (const PullCalculator* planner = registry.find<PullCalculator>()) {
+        cableChosen(planner->chosenCableDiameter());
+    }
+    showUnits();
+    recheck();
+}
+
+QWidget* PullCheck::buildInputs() {
+    auto* group = new QGroupBox(QStringLiteral("Cables and conduit"), this);
+    auto* form = new QFormLayout(group);
+
+    conduitStandard = named(new QComboBox(group), "conduitStandard");
+    // Each table carries its identifier; separators set the written standards, the code's
+    // tables and the typed diameter apart.
+    for (const auto tables : {conduit_standards(), code_conduit_standards()}) {
+        for (const ConduitStandardId id : tables) {
+            const ConduitStandard& table = conduit_standard(id);
+            conduitStandard->addItem(
+                qt_text(table.code ? std::string(table.name) + " (NEC)" : std::string(table.name)),
+                static_cast<int>(id));
+            conduitStandard->setItemData(conduitStandard->count() - 1,
+                                         table.code ? qt_text(std::string(table.description) +
+                                                              ", " + std::string(kCodeEdition))
+                                                    : qt_text(table.description),
+                                         Qt::ToolTipRole);
+        }
+        conduitStandard->insertSeparator(conduitStandard->count());
+    }
+    conduitStandard->addItem(QStringLiteral("Inside diameter typed"), kTypedData);
+    tradeSize = named(new QComboBox(group), "tradeSize");
+    tradeSize->setPlaceholderText(QStringLiteral("Choose a trade size"));
+    conduitId = named(new QLineEdit(group), "conduitId");
+    cableOd = named(new QLineEdit(group), "cableOd");
+    cableCount = named(new QSpinBox(group), "cableCount");
+    cableCount->setRange(1, kMostCables);
+    cableCount->setValue(3);
+    configuration = named(new QComboBox(group), "configuration");
+    configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
+                             QStringLiteral("Cradled"), QStringLiteral("Diamond")});
+    minClearance =
+        named(new QLineEdit(qt_text(locale_number_text(design_min_clearance_text(units_), locale_)),
+                            group),
+              "minClearance");
+    swbpLimit =
+        named(new QLineEdit(qt_text(design_sidewall_limit_text(units_)), group), "swbpLimit");
+    bendRadius = named(new QLineEdit(group), "bendRadius");
+    bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
+
+    form->addRow(QStringLiteral("Conduit &standard:"), conduitStandard);
+    form->addRow(QStringLiteral("&Trade size:"), tradeSize);
+    // The captions of boxes with a unit are named, so that a switch of units renames them.
+    const auto captioned = [group, form](std::size_t at, QLineEdit* box,
+                                         std::array<QLabel*, 5>& captions) {
+        captions[at] = new QLabel(group);
+        captions[at]->setBuddy(box);
+        form->addRow(captions[at], box);
+    };
+    captioned(0, conduitId, box_captions_);
+    captioned(1, cableOd, box_captions_);
+    form->addRow(QStringLiteral("&Number of cables:"), cableCount);
+    form->addRow(QStringLiteral("&Configuration:"), configuration);
+    captioned(2, minClearance, box_captions_);
+    captioned(3, swbpLimit, box_captions_);
+    captioned(4, bendRadius, box_captions_);
+    bendRadius->setMinimumWidth(
+        bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
+
+    connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::standardChosen);
+    connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
+    connect(tradeSize, &QComboBox::currentIndexChanged, this, &PullCheck::sizeChosen);
+    connect(conduitId, &QLineEdit::textEdited, this, &PullCheck::idTyped);
+    const std::pair<QLineEdit*, std::string_view> boxes[] = {{cableOd, "cable-od"},
+                                                             {minClearance, "min-clearance"},
+                                                             {swbpLimit, "swbp-limit"},
+                                                             {bendRadius, "bend-radius"}};
+    for (const auto& [box, name] : boxes) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box = box, name = name] { boxChanged(box, name); });
+        warn_when_left(platform(), box, locale_,
+                       [this, name = name](std::string_view) { return boxWarning(name); });
+    }
+    warn_when_left(platform(), conduitId, locale_,
+                   [this](std::string_view) { return boxWarning("conduit-id"); });
+    connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
+    connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
+    standardChosen();
+    return group;
+}
+
+QWidget* PullCheck::buildResults() {
+    auto* group = new QGroupBox(QStringLiteral("Results"), this);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const auto add = [group, form](const char* name, const QString& caption) {
+        QLabel* label = result_label(group, name, caption);
+        form->addRow(caption + QLatin1Char(':'), label);
+        return label;
+    };
+    jamRatio = add("jamRatio", QStringLiteral("Jam ratio"));
+    weightCorrection = add("weightCorrection", QStringLiteral("Weight correction"));
+    clearance = add("clearance", QStringLiteral("Clearance"));
+    forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
+    reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
+    codeFill = add("codeFill", QStringLiteral("Code fill"));
+    adviceLine = add("adviceLine", QStringLiteral("Advice"));
+    return group;
+}
+
+std::optional<ConduitStandardId> PullCheck::chosenTable() const {
+    const QVariant data = conduitStandard->currentData();
+    if (!data.isValid() || data.toInt() == kTypedData) {
+        return std::nullopt;
+    }
+    return static_cast<ConduitStandardId>(data.toInt());
+}
+
+void PullCheck::standardChosen() {
+    const QSignalBlocker quiet(tradeSize);
+    tradeSize->clear();
+    const auto table = chosenTable();
+    tradeSize->setEnabled(table.has_value());
+    if (!table) {
+        return;
+    }
+    const ConduitStandard& standard = conduit_standard(*table);
+    int matching = -1; // the size whose inside diameter the box already holds
+    const bool metric = units_ == UnitSystem::Metric;
+    for (const ConduitSize& size : standard.sizes) {
+        const QString shown = shownDiameter(std::string(size.pipe_id));
+        const QString inches = qt_text(locale_number_text(size.pipe_id, locale_));
+        if (shown == conduitId->text().trimmed()) {
+            matching = tradeSize->count();
+        }
+        // In metric, a code table's sizes are named by their metric designators too.
+        QString name = qt_text(size.trade_size);
+        if (metric && !size.metric.empty()) {
+            name += QStringLiteral(" (%1)").arg(qt_text(size.metric));
+        }
+        tradeSize->addItem(metric ? QStringLiteral("%1  (%2 mm)").arg(name, shown)
+                                  : QStringLiteral("%1  (%2 in)").arg(name, inches),
+                           qt_text(size.pipe_id));
+    }
+    tradeSize->setCurrentIndex(matching);
+}
+
+void PullCheck::sizeChosen(int index) {
+    if (index < 0) {
+        return;
+    }
+    conduitId->setText(shownDiameter(tradeSize->itemData(index).toString().toStdString()));
+    recheck();
+}
+
+void PullCheck::idTyped() {
+    if (chosenTable()) {
+        // a typed diameter is no trade size
+        conduitStandard->setCurrentIndex(conduitStandard->findData(kTypedData));
+    }
+    boxChanged(conduitId, "conduit-id");
+}
+
+std::optional<std::string_view> PullCheck::boxWarning(std::string_view name) const {
+    std::vector<CheckWarning> warnings;
+    read_check_inputs(inputTexts(), locale_, &warnings, units_);
+    for (const CheckWarning& warning : warnings) {
+        if (warning.box == name) {
+            return warning.message;
+        }
+    }
+    return std::nullopt;
+}
+
+void PullCheck::boxChanged(QLineEdit* box, std::string_view name) {
+    if (!box->text().trimmed().isEmpty()) {
+        warn_about_change(platform(), box, locale_, boxWarning(name));
+    }
+    recheck();
+}
+
+CheckInputTexts PullCheck::inputTexts() const {
+    CheckInputTexts texts;
+    texts.conduit_id = conduitId->text().toStdString();
+    texts.cable_od = cableOd->text().toStdString();
+    texts.cables = cableCount->value();
+    texts.arrangement = static_cast<CableArrangement>(configuration->currentIndex());
+    texts.min_clearance = minClearance->text().toStdString();
+    texts.sidewall_limit = swbpLimit->text().toStdString();
+    texts.bend_radius = bendRadius->text().toStdString();
+    if (const ConduitSize* size = chosenSize(); size && !size->listed_area.empty()) {
+        texts.conduit_area = std::string(size->listed_area);
+    }
+    return texts;
+}
+
+bool PullCheck::hasInputs() const {
+    return !conduitId->text().trimmed().isEmpty() && !cableOd->text().trimmed().isEmpty();
+}
+
+void PullCheck::planRecalculated() {
+    recheck();
+}
+
+void PullCheck::cableChosen(const QString& diameter) {
+    cableOd->setText(diameter.isEmpty() ? diameter : shownDiameter(diameter.toStdString()));
+}
+
+QString PullCheck::shownDiameter(const std::string& inches) const {
+    return qt_text(converted_text(locale_number_text(inches, locale_), Quantity::Diameter,
+                                  UnitSystem::InchPound, units_, locale_));
+}
+
+void PullCheck::showUnits() {
+    const auto caption = [this](const char* words, Quantity quantity) {
+        return QStringLiteral("%1 (%2):")
+            .arg(QLatin1String(words), qt_text(check_unit_symbol(quantity, units_)));
+    };
+    box_captions_[0]->setText(caption("&Inside diameter", Quantity::Diameter));
+    box_captions_[1]->setText(caption("Cable &outside diameter", Quantity::Diameter));
+    box_captions_[2]->setText(caption("&Minimum clearance", Quantity::Diameter));
+    box_captions_[3]->setText(caption("Sidewall pressure &limit", Quantity::Pressure));
+    box_captions_[4]->setText(caption("&Bend radius, all bends", Quantity::Length));
+}
+
+void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
+    const std::array<std::pair<QLineEdit*, Quantity>, 5> boxes{{{conduitId, Quantity::Diameter},
+                                                                {cableOd, Quantity::Diameter},
+                                                                {minClearance, Quantity::Diameter},
+                                                                {swbpLimit, Quantity::Pressure},
+                                                                {bendRadius, Quantity::Length}}};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [box, quantity] = boxes[i];
+        const QSignalBlocker quiet(box); // one check below, not one per box
+        switch_box_units(*box, box_memos_[i], quantity, from, to, locale_);
+    }
+    units_ = to;
+    {
+        // The trade size stays chosen; only its names change.
+        const QSignalBlocker quiet(tradeSize);
+        const int size = tradeSize->currentIndex();
+        standardChosen();
+        tradeSize->setCurrentIndex(size);
+    }
+    showUnits();
+    recheck();
+}
+
+void PullCheck::recheck() {
+    inputs_ = read_check_inputs(inputTexts(), locale_, nullptr, units_);
+    // The advice line keeps its last text until typing pauses.
+    PullAdvice last = std::move(result_.advice);
+    if (const PullCalculator* planner = registry().find<PullCalculator>()) {
+        const PullPlanLinks& plan = planner->plan();
+        result_ = check_pull(plan.values(), planner->calculatedSettings(), inputs_);
+    } else {
+        result_ = check_pull({}, PullSettings{}, inputs_);
+    }
+    result_.advice = std::move(last);
+    advice_stale_ = true;
+    ++checks_;
+    advice_timer_->start();
+    showResult();
+}
+
+const PullAdvice& PullCheck::advice() const {
+    if (advice_stale_) {
+        const PullCalculator* planner = registry().find<PullCalculator>();
+        result_.advice = planner ? check_advice(planner->plan().values(),
+                                                planner->calculatedSettings(), inputs_, result_)
+                                 : PullAdvice{};
+        advice_stale_ = false;
+    }
+    return result_.advice;
+}
+
+void PullCheck::findAdvice() {
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    if (!advice_stale_ || !planner) {
+        showAdvice();
+        return;
+    }
+    // What the advice reads of the check: its correction and arrangement, not its columns.
+    CheckResult corrected;
+    corrected.problem = result_.problem;
+    corrected.weight_correction = result_.weight_correction;
+    corrected.arrangement = result_.arrangement;
+    advice_run_.start([links = planner->plan().values(), settings = planner->calculatedSettings(),
+                       inputs = inputs_, corrected = std::move(corrected), check = checks_] {
+        return FoundAdvice{check, check_advice(links, settings, inputs, corrected)};
+    });
+}
+
+void PullCheck::showAdvice() {
+    advice();
+    if (hasInputs()) {
+        const CheckTexts texts = check_texts(result_, inputs_);
+        show_result(adviceLine, qt_text(texts.advice_line));
+        paint(adviceLine, result_.advice.findings.any() ? std::optional(kOverLimit) : std::nullopt);
+    }
+}
+
+void PullCheck::showResult() {
+    QLabel* const lines[] = {jamRatio,   weightCorrection, clearance, forwardMax,
+                             reverseMax, codeFill,         adviceLine};
+    if (!hasInputs()) {
+        show_result(verdictLabel,
+                    QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
+                                   "and the cable's outside diameter."));
+        paint(verdictLabel, std::nullopt);
+        for (QLabel* line : lines) {
+            show_result(line, QString());
+        }
+        bends_model_->setBends(nullptr);
+        return;
+    }
+    const CheckTexts texts = check_texts(result_, inputs_);
+    show_result(verdictLabel, qt_text(texts.verdict));
+    paint(verdictLabel, result_.ok ? kGood : kOverLimit);
+    const bool problem = !result_.problem.empty();
+    const std::pair<const std::string*, bool> shown[] = {
+        {&texts.jam_line, result_.may_jam || problem},
+        {&texts.weight_line, problem},
+        {&texts.clearance_line, result_.clearance_short || problem},
+        {&texts.forward_line, result_.forward_over || problem},
+        {&texts.reverse_line, result_.reverse_over || problem},
+        {&texts.code_line, result_.code_over},
+        {&texts.advice_line, result_.advice.findings.any()}};
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        show_result(lines[i], qt_text(*shown[i].first));
+        paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
+    }
+    bends_model_->setBends(&result_.bends, &inputs_, bend_pressure_unit(result_, units_));
+}
+
+const ConduitSize* PullCheck::chosenSize() const {
+    const auto table = chosenTable();
+    if (!table || tradeSize->currentIndex() < 0) {
+        return nullptr;
+    }
+    return &conduit_standard(*table).sizes[static_cast<std::size_t>(tradeSize->currentIndex())];
+}
+
+QString PullCheck::conduitName() const {
+    const ConduitSize* size = chosenSize();
+    if (!size) {
+        return {};
+    }
+    const ConduitStandard& standard = conduit_standard(*chosenTable());
+    const bool metric = units_ == UnitSystem::Metric;
+    return qt_text(standard.name) + QStringLiteral(", trade size ") + qt_text(size->trade_size) +
+           (standard.code && metric
+                ? QStringLiteral(" (metric designator %1), listed area %2 mm²")
+                      .arg(qt_text(size->metric), qt_text(size->listed_area_mm2))
+            : standard.code ? QStringLiteral(", listed area ") + qt_text(size->listed_area) +
+                                  QStringLiteral(" sq in")
+                            : QString());
+}
+
+PrintedCheck PullCheck::printedCheck() const {
+    advice();
+    return printed_check(conduitName().toStdString(), inputs_, result_);
+}
+
+} // namespace tensora

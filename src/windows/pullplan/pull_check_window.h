@@ -1,0 +1,147 @@
+// The pull check: several cables of one diameter in one conduit, on the planner's plan. It
+// shows whether the cables may jam, the clearance above them, the weight correction of their
+// arrangement, the planner's pull again with that correction, and the bearing pressure of
+// every bend, under a verdict. It follows every recalculation of the planner.
+#pragma once
+
+#include "widgets/window_registry.h"
+#include "windows/cables/cable_receiver.h"
+#include "fill/conduit_tables.h"
+#include "windows/pullplan/plan_follower.h"
+#include "pullplan/pull_check.h"
+#include "report/printed_report.h"
+#include "widgets/background_run.h"
+#include "widgets/unit_follower.h"
+
+#include <QAbstractTableModel>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimer>
+#include <array>
+
+namespace tensora {
+
+// The bends of a check as table rows, written when shown.
+class CheckBendsModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The bends, their pressures in one unit and their radii in that unit system's lengths;
+    // the inputs give the limit and the number form.
+    void setBends(const std::vector<CheckedBend>* bends, const CheckInputs* inputs = nullptr,
+                  ColumnUnit pressure_unit = {});
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const std::vector<CheckedBend>* bends_ = nullptr;
+    const CheckInputs* inputs_ = nullptr;
+    ColumnUnit pressure_unit_;
+};
+
+class PullCheck : public RegisteredWindow<QWidget>,
+                  public PlanFollower,
+                  public UnitFollower,
+                  public CableReceiver {
+    Q_OBJECT
+
+public:
+    explicit PullCheck(WindowRegistry& registry);
+
+    // Checks the planner's plan as it now stands (an empty plan when no planner is loaded).
+    void planRecalculated() override;
+    // Takes the outside diameter of the cable chosen in the cable selection window (inches,
+    // as the data file gives it), shown in the units in use.
+    void cableChosen(const QString& diameter) override;
+    // It opens no selection itself.
+    Serving servedBySelection() const override { return Serving::None; }
+    void selectionEnded() override {}
+    // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
+    void unitsChanged(UnitSystem from, UnitSystem to) override;
+
+    // Whether the conduit and the cable's diameter are given: only then is there a check.
+    bool hasInputs() const;
+    // The check as it stands, its advice included.
+    const CheckResult& result() const {
+        advice();
+        return result_;
+    }
+    // The advice on the corrected pull, found now if the line still waits for a pause in
+    // typing.
+    const PullAdvice& advice() const;
+    // The check as the report for people shows it.
+    PrintedCheck printedCheck() const;
+
+private:
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    void standardChosen();
+    // The table chosen in the standard list (none for a typed diameter), and its trade size.
+    std::optional<ConduitStandardId> chosenTable() const;
+    const ConduitSize* chosenSize() const;
+    void sizeChosen(int index);
+    void idTyped();
+    // Warns about the box's text as the program warns about numbers, then checks again.
+    void boxChanged(QLineEdit* box, std::string_view name);
+    // The warning of the box of this name (as the command line names it), if any.
+    std::optional<std::string_view> boxWarning(std::string_view name) const;
+    void recheck();
+    void showResult();
+    // The advice line, once typing pauses: the advice costs more than the check itself.
+    void showAdvice();
+    CheckInputTexts inputTexts() const;
+    QString conduitName() const;
+    void showUnits();
+    // A diameter of the tables or the data file (inches, "0.420") as the boxes show it.
+    QString shownDiameter(const std::string& inches) const;
+
+    NumberLocale locale_;
+    UnitSystem units_;
+    // What the five boxes held before the last switch of units.
+    std::array<SwitchMemo, 5> box_memos_;
+    std::array<QLabel*, 5> box_captions_{}; // inside diameter, OD, clearance, limit, radius
+    CheckInputs inputs_;
+    mutable CheckResult result_;
+    mutable bool advice_stale_ = true;
+    int checks_ = 0; // counts the checks, so that a late advice is known as such
+    QTimer* advice_timer_;
+    struct FoundAdvice {
+        int check = 0;
+        PullAdvice advice;
+    };
+    BackgroundRun<FoundAdvice> advice_run_;
+    // Starts finding the advice off the window's thread.
+    void findAdvice();
+    bool writing_id_ = false; // the trade size is writing the inside diameter
+
+    QLabel* verdictLabel;
+    QComboBox* conduitStandard;
+    QComboBox* tradeSize;
+    QLineEdit* conduitId;
+    QLineEdit* cableOd;
+    QSpinBox* cableCount;
+    QComboBox* configuration;
+    QLineEdit* minClearance;
+    QLineEdit* swbpLimit;
+    QLineEdit* bendRadius;
+    QLabel* jamRatio;
+    QLabel* weightCorrection;
+    QLabel* clearance;
+    QLabel* forwardMax;
+    QLabel* reverseMax;
+    QLabel* codeFill;
+    QLabel* adviceLine;
+    QTableView* bendsTable;
+    CheckBendsModel* bends_model_;
+};
+
+} // namespace tensora

@@ -1,0 +1,240 @@
+#include "pullplan/pull_plan_links.h"
+#include "print/report_renderer.h"
+#include "support/window_test.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace tensora::test {
+
+class ReportRendererTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A plan of `links` links, alternately straight and bent, as the planner would report it.
+    static PrintedReport planned(int links, const QString& allowable = QStringLiteral("1000")) {
+        const NumberLocale english{".", ","};
+        PullPlanLinks plan(english);
+        for (int i = 0; i < links; ++i) {
+            i % 2 ? plan.append("Angle", "3", std::to_string(10 + i % 80))
+                  : plan.append("Straight", std::to_string(100 + i), "0");
+        }
+        PullSettingsTexts settings;
+        settings.friction = "0.15";
+        settings.weight = "200";
+        settings.allowable = allowable.toStdString();
+        PullResults results;
+        plan.calculate(settings, results);
+        PrintedReport report;
+        report.date = "8 December 2026";
+        report.file_name = "/plans/run.rtf";
+        report.plan = {"PWR 3 x 500 kcmil", settings.allowable, "200", "0.15", "", {}};
+        for (std::size_t i = 0; i < plan.size(); ++i) {
+            report.plan.links.push_back(
+                {plan.number(i), plan.type(i), plan.length(i), plan.angle(i),
+                 std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
+                 std::string(results.reverse[i]), std::string(results.reverse_sidewall[i])});
+        }
+        report.forward_share = results.forward_share;
+        report.reverse_share = results.reverse_share;
+        report.over_limit = links_over_limit(results, read_input(settings.allowable, english));
+        std::vector<std::string> angles;
+        for (std::size_t i = 0; i < plan.size(); ++i) {
+            angles.push_back(plan.angle(i));
+        }
+        report.profile = tension_profile(
+            {plan.values(), angles, read_pull_settings(settings, english), results});
+        return report;
+    }
+
+    static QString run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The report written as a PDF file for the poppler tools to read.
+    static void write(const QString& path, const PrintedReport& report, const QPageSize& size) {
+        const QByteArray pdf = report_pdf(report, size);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pdf);
+    }
+
+    QTemporaryDir folder_;
+
+private slots:
+    void theTextHoldsTheCableEveryRowAndThePercentages() {
+        const PrintedReport report = planned(12, QStringLiteral("300"));
+        const QString path = folder_.filePath(QStringLiteral("short.pdf"));
+        write(path, report, QPageSize(QPageSize::Letter));
+        const QString text = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY(text.contains(QStringLiteral("PWR 3 x 500 kcmil")));
+        QVERIFY(text.contains(QStringLiteral("/plans/run.rtf")));
+        QVERIFY(text.contains(QStringLiteral("%1 of the allowable tension")
+                                  .arg(QString::fromStdString(report.forward_share))));
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (const ReportLink& link : report.plan.links) {
+            const QStringList expected{
+                QString::fromStdString(link.number), QString::fromStdString(link.type),
+                QString::fromStdString(link.length), QString::fromStdString(link.forward),
+                QString::fromStdString(link.reverse)};
+            const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+                const QStringList words = line.simplified().split(QLatin1Char(' '));
+                const auto has = [&words](const QString& text) {
+                    return text.isEmpty() || words.contains(text); // an empty cell shows nothing
+                };
+                return words.size() >= 4 && words.mid(0, 3) == expected.mid(0, 3) &&
+                       has(expected[3]) && has(expected[4]);
+            });
+            QVERIFY2(found, qPrintable(expected.join(QLatin1Char(' '))));
+        }
+        QVERIFY(text.contains(QStringLiteral("over"))); // the rows beyond 300 lbs are marked
+    }
+
+    void aLongAdviceWrapsUnderThePercentages() {
+        PrintedReport report = planned(3, QStringLiteral("300"));
+        report.advice = "Pull in reverse: 7% lower, 43 lbs against 46 lbs; a mid-assist point "
+                        "after link 2 lowers it to 22 lbs. Even the best pull exceeds the "
+                        "allowable tension of 10 lbs at link 3";
+        const QString path = folder_.filePath(QStringLiteral("advice.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
+        QVERIFY(text.contains(QStringLiteral("Advice")));
+        QVERIFY(text.contains(QStringLiteral("Pull in reverse: 7% lower")));
+        QVERIFY(text.contains(QStringLiteral("allowable tension of 10 lbs at link 3")));
+    }
+
+    void aLongPlanBreaksAcrossPagesWithItsHeadingsRepeated() {
+        const PrintedReport report = planned(300);
+        const QString path = folder_.filePath(QStringLiteral("long.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString info = run(QStringLiteral("pdfinfo"), {path});
+        const QString pages =
+            info.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed();
+        QVERIFY(pages.toInt() >= 4);
+        const QString text = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QCOMPARE(text.count(QStringLiteral("Length (ft)")), pages.toInt()); // every table page
+        QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+        QVERIFY(text.contains(QStringLiteral("\n300 ")) || text.contains(QStringLiteral(" 300 ")));
+    }
+
+    void theCableBlockNamesTheBackTensionAndTheTrueShares() {
+        PrintedReport report = planned(4, QStringLiteral("5"));
+        report.plan.back_tension = "50";
+        const QString path = folder_.filePath(QStringLiteral("shares.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.contains(QStringLiteral("Back tension (lbs)")));
+        QVERIFY2(text.contains(QStringLiteral("%1 of the allowable tension")
+                                   .arg(QString::fromStdString(report.forward_share))),
+                 qPrintable(QString::fromStdString(report.forward_share)));
+        QVERIFY2(std::stoi(report.forward_share) > 100, report.forward_share.c_str()); // uncapped
+    }
+
+    // The length of the longest run of rule-grey pixels on each line of the first page.
+    static QList<int> ruleRuns(const QString& pdf, const QString& prefix) {
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
+             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, prefix});
+        const QImage page(prefix + QStringLiteral(".png"));
+        QList<int> runs;
+        for (int y = 0; y < page.height(); ++y) {
+            int length = 0;
+            int longest = 0;
+            for (int x = 0; x < page.width(); ++x) {
+                const int grey = qGray(page.pixel(x, y));
+                length = grey > 110 && grey < 190 ? length + 1 : 0;
+                longest = std::max(longest, length);
+            }
+            runs.append(longest);
+        }
+        return runs;
+    }
+
+    void aTablesRuleSpansItsColumnsAndEveryTableTakesOneSize() {
+        PrintedReport report = planned(2);
+        report.fill = FillReport{"Schedule 40",
+                                 "1 cables",
+                                 {"0.5"},
+                                 "0.19625",
+                                 "Maximum combined pair width (in)",
+                                 "0.5",
+                                 {{"1/2", "0.602", ".2845", "69%"}}};
+        const QString path = folder_.filePath(QStringLiteral("fill.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QList<int> runs = ruleRuns(path, folder_.filePath(QStringLiteral("fill")));
+        // The fill table's four columns are four inches wide: 576 pixels at 144 dpi.
+        QVERIFY(std::any_of(runs.begin(), runs.end(),
+                            [](int length) { return length > 560 && length < 592; }));
+        const QString boxes =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+        // A word of the plan table, of the fill table and of the cable list: one height.
+        const auto height = [&boxes](const QString& word) {
+            const qsizetype at = boxes.indexOf(QStringLiteral(">") + word + QStringLiteral("<"));
+            const QString tag = boxes.left(at).section(QStringLiteral("<word"), -1);
+            const double top =
+                tag.section(QStringLiteral("yMin=\""), 1).section('"', 0, 0).toDouble();
+            const double bottom =
+                tag.section(QStringLiteral("yMax=\""), 1).section('"', 0, 0).toDouble();
+            return qRound((bottom - top) * 10);
+        };
+        QCOMPARE(height(QStringLiteral("0.602")), height(QStringLiteral("Straight")));
+        QCOMPARE(height(QStringLiteral("Description")), height(QStringLiteral("Straight")));
+    }
+
+    void noTitleOrHeadingIsCutOnLetterOrA4InEitherUnits() {
+        PrintedReport report = planned(4);
+        PrintedCheck check;
+        check.bends = {{"2", "0.7640", "253", "1010", "1000, over reverse"}};
+        check.bend_over = {true};
+        for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {
+            report.units = units;
+            if (units == UnitSystem::Metric) {
+                const ColumnUnit kilo{UnitSystem::Metric, true};
+                report.column_units = {kilo, kilo, kilo, kilo};
+                check.bend_headings = {"Radius (m)", "Bearing, forward (kN/m)",
+                                       "Bearing, reverse (kN/m)", "Limit (N/m)"};
+            }
+            report.check = check;
+            for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
+                const QString path = folder_.filePath(QStringLiteral("headings.pdf"));
+                write(path, report, QPageSize(size));
+                const QStringList words = run(QStringLiteral("pdftotext"),
+                                              {QStringLiteral("-raw"), path, QStringLiteral("-")})
+                                              .simplified()
+                                              .split(QLatin1Char(' '));
+                QStringList expected =
+                    QStringLiteral("Plan (\"over\": beyond the allowable tension; "
+                                   "\"held\": held at zero; sidewall: tension leaving "
+                                   "a bend / its length) Sidewall bearing pressure from "
+                                   "each bend's radius, corrected pull Forward Reverse "
+                                   "Sidewall Bearing, forward reverse Limit")
+                        .split(QLatin1Char(' '));
+                expected << (units == UnitSystem::Metric
+                                 ? QStringList{"(kN)", "(kN/m)", "(N/m)", "(m)"}
+                                 : QStringList{"(lbs)", "(lb/ft)", "(ft)"});
+                for (const QString& word : expected) {
+                    QVERIFY2(words.contains(word), qPrintable(word));
+                }
+            }
+        }
+    }
+
+    void letterWhereTheCountryUsesIt() {
+        QCOMPARE(report_page_size(QLocale(QLocale::English, QLocale::UnitedStates)).id(),
+                 QPageSize::Letter);
+        QCOMPARE(report_page_size(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::ReportRendererTest)
+#include "report_renderer_test.moc"

@@ -1,0 +1,176 @@
+#include "windows/pullplan/pull_calculator_window.h"
+#include "windows/pullplan/pull_check_window.h"
+#include "support/window_fixture.h"
+#include "support/worked_pull.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace tensora::test {
+
+class PullCheckTest : public QObject {
+    Q_OBJECT
+
+private:
+    WindowFixture fixture_;
+
+    // The worked example in the planner, 1000 lbs allowable.
+    PullCalculator& plannedPull() {
+        return worked_pull(fixture_.registry(), QStringLiteral("1000"));
+    }
+
+    // Three 1.58 in cables in a 5 in Schedule 40 conduit, chosen as a user would.
+    PullCheck& threeCablesInFiveInch() {
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QComboBox>(check, "conduitStandard")->setCurrentIndex(0);
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("5  (5.047 in)")));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1.58"));
+        return check;
+    }
+
+    static QString text(const PullCheck& check, const char* label) {
+        return child<QLabel>(check, label)->text();
+    }
+
+private slots:
+    void init() { fixture_.setUp(); }
+    void cleanup() { fixture_.tearDown(); }
+
+    void followsTheThreeCablePullOfThePlanner() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("5.047"));
+        QCOMPARE(text(check, "jamRatio"), QStringLiteral("3.3540, jam risk very small"));
+        QCOMPARE(text(check, "weightCorrection"), QStringLiteral("1.2769, cradled"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("Pull OK"));
+        QCOMPARE(child<QTableView>(check, "bendsTable")->model()->rowCount(), 1);
+
+        planner.allowableBox()->setText(QStringLiteral("20")); // a keystroke: checked again
+        QCOMPARE(text(check, "verdictLabel"),
+                 QStringLiteral("Forward pull exceeds the allowable tension at link 2; Reverse "
+                                "pull exceeds the allowable tension at link 1"));
+        QVERIFY(text(check, "forwardMax").endsWith(QStringLiteral("allowable 20 lbs")));
+        planner.close();
+        QCOMPARE(text(check, "forwardMax"), QStringLiteral("no links in the plan"));
+        QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
+    void inMetricTheSameCheckReadsInMillimetresAndNewtons() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        const QString clearance_in = text(check, "clearance");
+        const QString weight = text(check, "weightCorrection");
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("128.194"));
+        QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("40.132"));
+        QCOMPARE(child<QComboBox>(check, "tradeSize")->currentText(),
+                 QStringLiteral("5  (128.1938 mm)"));
+        QCOMPARE(text(check, "weightCorrection"), weight); // the same physical check
+        // 3.4214 in is 86.90 mm; the minimum 0.5 in is 12.7 mm.
+        QVERIFY2(clearance_in.startsWith(QStringLiteral("3.4214 in")), qPrintable(clearance_in));
+        QCOMPARE(text(check, "clearance"), QStringLiteral("86.90 mm, minimum 12.7 mm"));
+        QVERIFY(text(check, "forwardMax").contains(QStringLiteral(" N at link ")));
+        QVERIFY2(text(check, "forwardMax").endsWith(QStringLiteral("allowable 4448 N")),
+                 qPrintable(text(check, "forwardMax")));
+        QCOMPARE(child<QTableView>(check, "bendsTable")
+                     ->model()
+                     ->headerData(1, Qt::Horizontal, Qt::DisplayRole)
+                     .toString(),
+                 QStringLiteral("Radius (m)"));
+        for (int i = 0; i < 9; ++i) {
+            fixture_.registry().setUnits(i % 2 == 0 ? UnitSystem::InchPound : UnitSystem::Metric);
+        }
+        QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("5.047"));
+        QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("1.58"));
+        QCOMPARE(child<QLineEdit>(check, "swbpLimit")->text(), QStringLiteral("500"));
+        QCOMPARE(text(check, "clearance"), clearance_in);
+    }
+
+    void aScreenReaderHearsEveryResultAndTheVerdict() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(child<QLabel>(check, "verdictLabel")->accessibleName(),
+                 QStringLiteral("Verdict: Pull OK"));
+        QCOMPARE(child<QLabel>(check, "weightCorrection")->accessibleName(),
+                 QStringLiteral("Weight correction: 1.2769, cradled"));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("Enter the cable's outside diameter"));
+    }
+
+    void aCodeTablesSizeIsRatedAgainstItsListedArea() {
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        QComboBox* standards = child<QComboBox>(check, "conduitStandard");
+        standards->setCurrentIndex(standards->findText(QStringLiteral("EMT (NEC)")));
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("3/4  (0.824 in)")));
+        child<QSpinBox>(check, "cableCount")->setValue(1);
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0.58"));
+        // pi/4 * 0.58² over the listed 0.533 sq in (over the circle of 0.824 in: 49.55 %).
+        QCOMPARE(text(check, "codeFill"),
+                 QStringLiteral("49.57%, within the electrical code's 53% for one cable"));
+        QCOMPARE(check.printedCheck().inputs.front().second,
+                 "0.824 (EMT, trade size 3/4, listed area 0.533 sq in)");
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("0.4"));
+        child<QSpinBox>(check, "cableCount")->setValue(2); // 47.15 %: over 31 %
+        QVERIFY(text(check, "verdictLabel")
+                    .contains(QStringLiteral("exceeds the electrical code's limit of 31%")));
+    }
+
+    void theAdviceWaitsForAPauseAndSaysItLeavesThePlansPointOut() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QTRY_VERIFY(text(check, "adviceLine").startsWith(QStringLiteral("Pull ")));
+        planner.allowableBox()->setText(QStringLiteral("5")); // a keystroke
+        QVERIFY(!text(check, "adviceLine").contains(QStringLiteral("Even the best"))); // not yet
+        QTRY_VERIFY(text(check, "adviceLine").contains(QStringLiteral("Even the best")));
+        planner.midAssistBox()->setChecked(true);
+        planner.selectLink(0);
+        planner.pullcalc();
+        QTRY_VERIFY(text(check, "adviceLine")
+                        .startsWith(QStringLiteral("Without a mid-assist point: Pull ")));
+    }
+
+    void everyBendRowShowsTheLimitAndTheFiguresFollowTheLocale() {
+        fixture_.platform().locale = {",", "."};
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QComboBox>(check, "conduitStandard")->setCurrentIndex(0);
+        QComboBox* sizes = child<QComboBox>(check, "tradeSize");
+        QVERIFY(sizes->findText(QStringLiteral("5  (5,047 in)")) >= 0);
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("5  (5,047 in)")));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1,58"));
+        QCOMPARE(text(check, "jamRatio"), QStringLiteral("3,3540, jam risk very small"));
+        const QAbstractItemModel* bends = child<QTableView>(check, "bendsTable")->model();
+        QCOMPARE(bends->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Limit (lb/ft)"));
+        QCOMPARE(bends->index(0, 4).data().toString(), QStringLiteral("500"));
+        child<QLineEdit>(check, "swbpLimit")->setText(QStringLiteral("7,5"));
+        QVERIFY(bends->index(0, 4).data().toString().startsWith(QStringLiteral("7,5, over")));
+    }
+
+    void aTypedDiameterIsReadByTheNumberRules() {
+        PullCheck& check = threeCablesInFiveInch();
+        QLineEdit* id = child<QLineEdit>(check, "conduitId");
+        id->selectAll();
+        QTest::keyClicks(id, QStringLiteral("2"));
+        QCOMPARE(child<QComboBox>(check, "conduitStandard")->currentText(),
+                 QStringLiteral("Inside diameter typed"));
+        QCOMPARE(text(check, "verdictLabel"), QStringLiteral("The cables do not fit this conduit"));
+        id->selectAll();
+        id->insert(QStringLiteral("2,5")); // pasted, with a decimal comma: "2,500" to be?
+        QVERIFY(fixture_.platform().messages.isEmpty());
+        QTest::keyClick(id, Qt::Key_Return); // left that way: said now
+        QCOMPARE(fixture_.platform().messages,
+                 QStringList{QStringLiteral("Please enter a number")});
+        child<QLineEdit>(check, "bendRadius")->setText(QStringLiteral("0"));
+        QCOMPARE(fixture_.platform().messages.size(), 2);
+        QCOMPARE(fixture_.platform().owners.back(), QStringLiteral("PullCheck"));
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::PullCheckTest)
+#include "pull_check_window_test.moc"
