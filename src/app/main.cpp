@@ -1,7 +1,7 @@
 #include "app/startup.h"
-#include "windows/browser/web_engine_browser.h"
 #include "widgets/artwork.h"
 #include "widgets/platform.h"
+#include "windows/browser/web_engine_browser.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,13 @@
 #include "app/main_window.h"
 
 #include "app/window_geometry.h"
+#include "help/online.h"
+#include "print/qt_text.h"
+#include "print/report_renderer.h"
+#include "report/file_saving.h"
+#include "report/report.h"
+#include "widgets/artwork.h"
+#include "windows/browser/browser_window.h"
 #include "windows/cables/max_pull_window.h"
 #include "windows/calculators/bend_tension_window.h"
 #include "windows/calculators/lubrication_window.h"
@@ -8,17 +15,10 @@
 #include "windows/calculators/straight_pull_window.h"
 #include "windows/fill/fill_ratio_window.h"
 #include "windows/help/about_window.h"
-#include "windows/browser/browser_window.h"
 #include "windows/help/help_window.h"
-#include "help/online.h"
+#include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
-#include "windows/profile/tension_profile_window.h"
-#include "report/file_saving.h"
-#include "report/report.h"
-#include "print/report_renderer.h"
-#include "widgets/artwork.h"
-#include "print/qt_text.h"
 
 #include <QActionGroup>
 #include <QDir>

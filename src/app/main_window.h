@@ -2,8 +2,8 @@
 // the remembered position and size.
 #pragma once
 
-#include "widgets/window_registry.h"
 #include "report/printed_report.h"
+#include "widgets/window_registry.h"
 
 #include <QAction>
 #include <QLabel>

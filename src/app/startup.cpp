@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include "widgets/window_registry.h"
 #include "cables/cable_categories.h"
-#include "windows/cables/misc_data_window.h"
 #include "print/qt_text.h"
+#include "widgets/window_registry.h"
+#include "windows/cables/misc_data_window.h"
 
 #include <algorithm>
 

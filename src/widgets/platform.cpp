@@ -1,8 +1,8 @@
 #include "widgets/platform.h"
 
 #include "help/online.h"
-#include "print/report_renderer.h"
 #include "print/qt_text.h"
+#include "print/report_renderer.h"
 #include "widgets/system_registry.h"
 
 #include <QApplication>

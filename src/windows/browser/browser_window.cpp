@@ -1,9 +1,9 @@
 #include "windows/browser/browser_window.h"
 
 #include "help/online.h"
+#include "print/qt_text.h"
 #include "widgets/artwork.h"
 #include "widgets/named_control.h"
-#include "print/qt_text.h"
 
 #include <QAction>
 #include <QKeyEvent>

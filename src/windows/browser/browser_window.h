@@ -3,8 +3,8 @@
 // the browser component filling the rest.
 #pragma once
 
-#include "widgets/window_registry.h"
 #include "widgets/browser_engine.h"
+#include "widgets/window_registry.h"
 
 #include <QAction>
 #include <QComboBox>

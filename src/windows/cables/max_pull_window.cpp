@@ -1,15 +1,15 @@
 #include "windows/cables/max_pull_window.h"
 
 #include "cables/cable_categories.h"
-#include "windows/cables/cable_columns.h"
-#include "windows/cables/cable_receiver.h"
 #include "cables/cable_data.h"
 #include "cables/lubricants.h"
-#include "windows/cables/misc_data_window.h"
 #include "calculators/formulas.h"
-#include "widgets/list_controls.h"
 #include "print/qt_text.h"
+#include "widgets/list_controls.h"
 #include "widgets/unit_boxes.h"
+#include "windows/cables/cable_columns.h"
+#include "windows/cables/cable_receiver.h"
+#include "windows/cables/misc_data_window.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

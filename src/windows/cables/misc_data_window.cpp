@@ -1,7 +1,7 @@
 #include "windows/cables/misc_data_window.h"
 
-#include "windows/cables/max_pull_window.h"
 #include "print/qt_text.h"
+#include "windows/cables/max_pull_window.h"
 
 namespace tensora {
 

@@ -3,8 +3,8 @@
 // ends.
 #pragma once
 
-#include "widgets/window_registry.h"
 #include "cables/cable_data.h"
+#include "widgets/window_registry.h"
 
 namespace tensora {
 

@@ -1,8 +1,8 @@
 #include "windows/calculators/lubrication_window.h"
 
 #include "calculators/formulas.h"
-#include "widgets/list_controls.h"
 #include "print/qt_text.h"
+#include "widgets/list_controls.h"
 #include "widgets/unit_boxes.h"
 
 #include <QGridLayout>

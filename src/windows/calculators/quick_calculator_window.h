@@ -3,9 +3,9 @@
 // the result. Every change of an input recomputes the result at once.
 #pragma once
 
+#include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
 #include "windows/calculators/range_input.h"
-#include "widgets/unit_follower.h"
 
 #include <QGroupBox>
 #include <QLabel>

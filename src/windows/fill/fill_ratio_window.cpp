@@ -1,13 +1,13 @@
 #include "windows/fill/fill_ratio_window.h"
 
-#include "windows/cables/max_pull_window.h"
 #include "fill/fill_ratio.h"
 #include "numbers/input_checks.h"
+#include "print/qt_text.h"
 #include "widgets/input_warnings.h"
 #include "widgets/named_control.h"
-#include "print/qt_text.h"
 #include "widgets/twips_form.h"
 #include "widgets/unit_boxes.h"
+#include "windows/cables/max_pull_window.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

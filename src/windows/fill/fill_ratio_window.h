@@ -4,13 +4,13 @@
 // electrical code's limit. The tables are the three written standards and the code's thirteen.
 #pragma once
 
-#include "widgets/window_registry.h"
-#include "windows/cables/cable_receiver.h"
 #include "fill/conduit_tables.h"
 #include "fill/fill_ratio.h"
 #include "report/report.h"
 #include "widgets/list_controls.h"
 #include "widgets/unit_follower.h"
+#include "widgets/window_registry.h"
+#include "windows/cables/cable_receiver.h"
 
 #include <QCheckBox>
 #include <QHash>

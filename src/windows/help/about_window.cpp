@@ -1,12 +1,12 @@
 #include "windows/help/about_window.h"
 
-#include "version.h"
-#include "windows/cables/misc_data_window.h"
+#include "print/qt_text.h"
 #include "report/report.h"
+#include "version.h"
 #include "widgets/artwork.h"
 #include "widgets/named_control.h"
-#include "print/qt_text.h"
 #include "widgets/twips_form.h"
+#include "windows/cables/misc_data_window.h"
 
 #include <QPainter>
 

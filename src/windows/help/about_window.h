@@ -2,8 +2,8 @@
 // file, the ownership notice, and a button that starts a system information tool.
 #pragma once
 
-#include "widgets/window_registry.h"
 #include "help/system_info.h"
+#include "widgets/window_registry.h"
 
 #include <QDialog>
 #include <QLabel>

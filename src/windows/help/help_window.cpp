@@ -1,9 +1,9 @@
 #include "windows/help/help_window.h"
 
-#include "numbers/twips.h"
 #include "cables/cable_data.h"
-#include "windows/cables/misc_data_window.h"
 #include "help/help_text.h"
+#include "numbers/twips.h"
+#include "windows/cables/misc_data_window.h"
 
 #include <QFontDatabase>
 #include <QScreen>

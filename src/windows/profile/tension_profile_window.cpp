@@ -2,10 +2,10 @@
 
 #include "report/file_saving.h"
 
-#include "windows/pullplan/pull_calculator_window.h"
-#include "widgets/named_control.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "widgets/named_control.h"
+#include "windows/pullplan/pull_calculator_window.h"
 
 #include <QBuffer>
 #include <QDir>

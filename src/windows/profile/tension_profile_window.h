@@ -3,9 +3,9 @@
 // follows every recalculation of the planner.
 #pragma once
 
+#include "pullplan/tension_profile.h"
 #include "widgets/window_registry.h"
 #include "windows/pullplan/plan_follower.h"
-#include "pullplan/tension_profile.h"
 
 #include <QChart>
 #include <QChartView>

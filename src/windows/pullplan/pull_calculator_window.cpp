@@ -1,16 +1,16 @@
 #include "windows/pullplan/pull_calculator_window.h"
 
 #include "cables/lubricants.h"
-#include "windows/cables/max_pull_window.h"
 #include "numbers/input_checks.h"
-#include "windows/pullplan/plan_follower.h"
+#include "print/plan_colors.h"
+#include "print/qt_text.h"
 #include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
 #include "widgets/input_warnings.h"
 #include "widgets/lines_label.h"
-#include "print/plan_colors.h"
-#include "print/qt_text.h"
 #include "widgets/unit_boxes.h"
+#include "windows/cables/max_pull_window.h"
+#include "windows/pullplan/plan_follower.h"
 
 #include <QComboBox>
 #include <QEvent>

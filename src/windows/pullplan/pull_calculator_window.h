@@ -2,18 +2,18 @@
 // reverse tensions and sidewall pressures of every link, recomputed after every change.
 #pragma once
 
-#include "widgets/window_registry.h"
-#include "windows/cables/cable_receiver.h"
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile.h"
-#include "windows/pullplan/text_column_model.h"
 #include "report/printed_report.h"
 #include "report/report.h"
 #include "widgets/background_run.h"
 #include "widgets/list_controls.h"
 #include "widgets/unit_follower.h"
+#include "widgets/window_registry.h"
+#include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/text_column_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,9 +36,7 @@ namespace tensora {
 
 class LinesLabel;
 
-class PullCalculator : public RegisteredWindow<QWidget>,
-                       public UnitFollower,
-                       public CableReceiver {
+class PullCalculator : public RegisteredWindow<QWidget>, public UnitFollower, public CableReceiver {
     Q_OBJECT
 
 public:

@@ -1,13 +1,13 @@
 #include "windows/pullplan/pull_check_window.h"
 
-#include "windows/cables/max_pull_window.h"
 #include "fill/conduit_tables.h"
-#include "windows/pullplan/pull_calculator_window.h"
-#include "widgets/input_warnings.h"
-#include "widgets/named_control.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "widgets/input_warnings.h"
+#include "widgets/named_control.h"
 #include "widgets/unit_boxes.h"
+#include "windows/cables/max_pull_window.h"
+#include "windows/pullplan/pull_calculator_window.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

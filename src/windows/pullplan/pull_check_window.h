@@ -4,14 +4,14 @@
 // every bend, under a verdict. It follows every recalculation of the planner.
 #pragma once
 
-#include "widgets/window_registry.h"
-#include "windows/cables/cable_receiver.h"
 #include "fill/conduit_tables.h"
-#include "windows/pullplan/plan_follower.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
 #include "widgets/background_run.h"
 #include "widgets/unit_follower.h"
+#include "widgets/window_registry.h"
+#include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/plan_follower.h"
 
 #include <QAbstractTableModel>
 
