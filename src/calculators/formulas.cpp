@@ -14,7 +14,7 @@ double bend_exit_tension(double tension, double angle_degrees, double friction) 
     return tension * std::exp((angle_degrees / kDegreesPerRadian) * friction);
 }
 
-double sidewall_pressure(double tension, double bend_length) {
+double sidewall_per_inch(double tension, double bend_length) {
     return tension / bend_length;
 }
 
@@ -34,7 +34,7 @@ std::string sidewall_result_text(double tension, double bend_length, UnitSystem 
         return std::string(kNoBendLengthText);
     }
     return wholeResultText(
-        shown_value(sidewall_pressure(tension, bend_length), Quantity::PressurePerInch, units));
+        shown_value(sidewall_per_inch(tension, bend_length), Quantity::PressurePerInch, units));
 }
 
 std::string max_pull_result_text(double tension, double weight, double friction, UnitSystem units) {

@@ -16,8 +16,9 @@ double straight_section_tension(double length, double weight, double friction);
 // Tension leaving a bend, lbs (the capstan relation): tension × e^((angle ÷ 57.3) × friction).
 double bend_exit_tension(double tension, double angle_degrees, double friction);
 
-// Sidewall pressure in a bend: tension ÷ bend length.
-double sidewall_pressure(double tension, double bend_length);
+// The sidewall pressure calculator's figure, lbs/in: the tension in a bend over its length in
+// inches (not the planner's per foot, nor the pull check's bearing pressure from the radius).
+double sidewall_per_inch(double tension, double bend_length);
 
 // Longest straight pull, ft: ((tension ÷ weight lbs/kft) ÷ friction) × 1000.
 double max_pull_length(double tension, double weight, double friction);

@@ -107,7 +107,7 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
 std::array<std::string, 4> check_units(const CheckResult& result, const CheckRequest& request) {
     const UnitSystem units = request.pull.units;
     if (units == UnitSystem::InchPound) {
-        return {"in", "lbs", "ft", std::string(check_unit_symbol(Quantity::Pressure, units))};
+        return {"in", "lbs", "ft", std::string(unit_symbol(Quantity::Pressure, units))};
     }
     const ColumnUnit tension =
         column_unit(Quantity::Tension, units,

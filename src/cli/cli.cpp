@@ -106,11 +106,11 @@ not finite prints "Out of range".
       --min-clearance (default 0.5 in); the planner's pull with the coefficient of friction
       times the weight correction, from both ends; and each bend's sidewall bearing
       pressure from its radius (its length * 57.3 / its angle, or --bend-radius in ft for
-      every bend), against --swbp-limit (default 500 lb/ft). Prints "jam-ratio",
+      every bend), against --swbp-limit (default 500 lbs/ft). Prints "jam-ratio",
       "jam-risk" (empty unless three cables), "weight-correction", "configuration",
       "clearance", "forward-max" and "reverse-max" (the highest corrected tension of each
       direction, lbs), each followed by a tab and its text; then one line a bend:
-      "bend", link, radius (ft), forward and reverse pressure (lb/ft), tab-separated; then
+      "bend", link, radius (ft), forward and reverse pressure (lbs/ft), tab-separated; then
       "verdict" ("Pull OK", or what exceeds where). Ratios and inches have 4 decimals;
       tensions and pressures are written as the planner's columns. Where a figure has no
       meaning (cables that do not fit the conduit) its field says so in words. --json
@@ -128,7 +128,7 @@ not finite prints "Out of range".
       "mid-assist" (the N of pull --mid-assist N that gives that plan, or "none" when no
       point lowers it), "mid-assist-max" (its highest tension, empty for none) and "note"
       (where even the best option exceeds the allowable tension, or a bend's sidewall
-      pressure, tension leaving it / its length, exceeds --swbp-limit, default 500 lb/ft;
+      pressure, tension leaving it / its length, exceeds --swbp-limit, default 500 lbs/ft;
       empty when neither), each followed by a tab and its text. --json prints the same as
       one JSON object (null for no point).
 
@@ -251,7 +251,7 @@ std::vector<Command> commands() {
         // The sidewall calculator's bend length is in inches (mm), its pressure per inch.
         {"sidewall",
          {tension, {"length", Box::Range, Quantity::Diameter}},
-         [](const Values& v) { return sidewall_pressure(v[0], v[1]); },
+         [](const Values& v) { return sidewall_per_inch(v[0], v[1]); },
          [](const Values& v, UnitSystem units) { return sidewall_result_text(v[0], v[1], units); },
          [](const Values& v) { return v[1] <= 0; },
          Quantity::PressurePerInch},

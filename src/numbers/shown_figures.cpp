@@ -94,4 +94,11 @@ std::string tension_share_text(double tension, double allowable) {
     return wholeResultText(percent) + '%';
 }
 
+std::string limit_text(double inch_pound, Quantity quantity, UnitSystem units,
+                       const NumberLocale& locale) {
+    const double shown = shown_value(inch_pound, quantity, units);
+    return grouped_number_text(wholeResultText(std::round(shown)), locale) + ' ' +
+           std::string(unit_symbol(quantity, units));
+}
+
 } // namespace tensora

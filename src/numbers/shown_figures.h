@@ -38,6 +38,11 @@ double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit)
 std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnUnit unit,
                                    std::string_view decimal, std::string& scratch);
 
+// A limit as a line names it: its value in the units shown to the nearest whole, grouped, and
+// its unit ("7,300 N/m").
+std::string limit_text(double inch_pound, Quantity quantity, UnitSystem units,
+                       const NumberLocale& locale);
+
 // The share of the allowable tension a tension uses, as a bar shows it: the whole percentage
 // (rounded down, by whole_number_below), at most 100, at least 0, and 0 when the allowable
 // tension is not positive.

@@ -130,9 +130,8 @@ std::optional<Point> best_point(std::size_t n, const PullResults& base, PullRunn
         }
     }
     Remembered first([&first_pull](std::size_t s) { return first_pull[s]; });
-    Remembered second([&runner, forward](std::size_t s) {
-        return forward ? runner.highest(s + 1, 0, true) : runner.highest(s, 0, false);
-    });
+    Remembered second(
+        [&runner, forward](std::size_t s) { return runner.end_pull_highest(s, forward); });
     return forward ? lowest_crossing(count, first, second) : lowest_crossing(count, second, first);
 }
 
@@ -191,19 +190,15 @@ PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
             pull, [&](std::size_t i) { return pull.tensions[i] > settings.allowable; });
     }
     if (sidewall && sidewall->limit > 0) {
-        const auto radius = [&](std::size_t i) -> double {
-            const PullLinkValues& link = links[i];
-            if (sidewall->radius) {
-                return *sidewall->radius;
-            }
-            return link.angle != 0 && std::isfinite(link.angle)
-                       ? link.length * kDegreesPerRadian / std::fabs(link.angle)
-                       : 0;
-        };
         findings.bearing_limit = sidewall->limit;
         findings.over_bearing = first_in_order(pull, [&](std::size_t i) {
-            const double r = links[i].straight ? 0 : radius(i);
-            return r > 0 && sidewall->factor * pull.tensions[i] / r > sidewall->limit;
+            if (links[i].straight) {
+                return false;
+            }
+            const std::optional<double> radius = bend_radius(links[i], sidewall->radius);
+            return radius && *radius > 0 &&
+                   bearing_pressure(pull.tensions[i], *radius, sidewall->factor) >
+                       sidewall->limit;
         });
     }
     findings.held = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; });
@@ -212,6 +207,16 @@ PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
 }
 
 } // namespace
+
+std::optional<double> bend_radius(const PullLinkValues& bend, std::optional<double> one_radius) {
+    if (one_radius) {
+        return one_radius;
+    }
+    if (bend.angle == 0 || !std::isfinite(bend.angle)) {
+        return std::nullopt;
+    }
+    return bend.length * kDegreesPerRadian / std::fabs(bend.angle);
+}
 
 PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                        std::optional<BearingLimit> sidewall_limit, UnitSystem units) {
@@ -294,10 +299,9 @@ std::string advice_note(const PullAdvice& advice, UnitSystem units, const Number
                         at(*found.over_allowable));
     }
     if (found.over_bearing) {
-        const double shown = shown_value(found.bearing_limit, Quantity::Pressure, units);
         parts.push_back("Sidewall bearing pressure exceeds " +
-                        grouped_number_text(wholeResultText(std::round(shown)), locale) + ' ' +
-                        (units == UnitSystem::Metric ? "N/m" : "lb/ft") + at(*found.over_bearing));
+                        limit_text(found.bearing_limit, Quantity::Pressure, units, locale) +
+                        at(*found.over_bearing));
     }
     if (found.held) {
         parts.push_back(std::string(found.held_forward ? "Pulled forward" : "Pulled in reverse") +

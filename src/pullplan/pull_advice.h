@@ -15,12 +15,23 @@ namespace tensora {
 
 enum class PullDirection { Forward, Reverse, Either };
 
+// A bend's radius, ft: its length × 57.3 ÷ its angle, or the one radius given for every bend;
+// none for a bend of angle 0 (or of an angle beyond the computer's numbers).
+std::optional<double> bend_radius(const PullLinkValues& bend, std::optional<double> one_radius);
+
+// A bend's sidewall bearing pressure, lbs/ft: the tension leaving it over its radius, weighted
+// by the cables' arrangement (1 for one cable). Not the planner's sidewall figure, the tension
+// over the bend's length (sidewall_per_foot).
+inline double bearing_pressure(double tension, double radius, double factor = 1) {
+    return factor * tension / radius;
+}
+
 // The limit the advice holds each bend's sidewall bearing pressure against: the tension
 // leaving the bend over its radius (its length × 57.3 / its angle, or one radius for every
 // bend), times the factor of the cables' arrangement (1 for one cable).
 struct BearingLimit {
     BearingLimit(double pounds_per_foot) : limit(pounds_per_foot) {} // NOLINT: a plain limit
-    double limit = 0; // lb/ft; none where not positive
+    double limit = 0; // lbs/ft; none where not positive
     double factor = 1;
     std::optional<double> radius; // ft
 };
@@ -53,7 +64,7 @@ struct PullAdvice {
         std::optional<std::size_t> over_allowable;
         double allowable = 0; // lbs
         std::optional<std::size_t> over_bearing;
-        double bearing_limit = 0; // lb/ft
+        double bearing_limit = 0; // lbs/ft
         std::optional<std::size_t> held;
         bool held_forward = true;
         bool any() const { return over_allowable || over_bearing || held; }

@@ -79,23 +79,21 @@ std::optional<double> clearance_of(int cables, CableArrangement arrangement, dou
     return std::nullopt;
 }
 
-// The sidewall bearing pressure of a bend: the tension leaving it over its radius, weighted by
-// the arrangement.
-double bearing_pressure(int cables, CableArrangement arrangement, double w, double tension,
-                        double radius) {
+// What an arrangement weighs a bend's tension over its radius by, for its bearing pressure.
+double bearing_factor(int cables, CableArrangement arrangement, double w) {
     if (cables <= 1) {
-        return tension / radius;
+        return 1;
     }
     if (cables >= 5) {
-        return (w - 1) * tension / radius;
+        return w - 1;
     }
     if (cables == 3 && arrangement == CableArrangement::Cradled) {
-        return (3 * w - 2) * tension / (3 * radius);
+        return (3 * w - 2) / 3;
     }
     if (cables == 4 && arrangement == CableArrangement::Cradled) {
-        return (4 * w - 3) * tension / (4 * radius);
+        return (4 * w - 3) / 4;
     }
-    return w * tension / (2 * radius); // two, three triangular, four diamond
+    return w / 2; // two, three triangular, four diamond
 }
 
 std::string arrangement_name(int cables, CableArrangement arrangement) {
@@ -161,25 +159,11 @@ std::string_view jam_risk_text(JamRisk risk) {
     }
 }
 
-CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                       const CheckInputs& inputs) {
-    CheckResult result;
-    const double D = inputs.conduit_id;
-    const double d = inputs.cable_od;
-    const int cables = std::clamp(inputs.cables, 1, kMostCables);
-    result.allowable = settings.allowable;
-    // Without a diameter there is nothing to check: the verdict asks for it.
-    const auto missing = [&result](const char* problem, const char* verdict) -> CheckResult& {
-        result.problem = problem;
-        result.verdict = verdict;
-        return result;
-    };
-    if (!(d > 0) || !std::isfinite(d)) {
-        return missing("no cable outside diameter", "Enter the cable's outside diameter");
-    }
-    if (!(D > 0) || !std::isfinite(D)) {
-        return missing("no conduit inside diameter", "Enter the conduit's inside diameter");
-    }
+namespace {
+
+// The cables' fill against the code's limit for their number, and their jam ratio and risk.
+void rate_fill_and_jam(double D, double d, int cables, const CheckInputs& inputs,
+                       CheckResult& result) {
     // The electrical code's fill, whatever the cables' arrangement.
     const double conduit_area = inputs.conduit_area.value_or(std::numbers::pi / 4 * D * D);
     result.code_fill = cables * (std::numbers::pi / 4 * d * d) / conduit_area * 100;
@@ -191,52 +175,38 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (cables == 3) {
         result.jam_risk = jam_risk(result.jam_ratio);
     }
-    if (D < kSmallestConduit[cables - 1] * d) {
-        return not_fitting(result);
-    }
-    const double ratio = d / (D - d);
+}
 
-    // The arrangement: for three or four cables "automatic" takes the one with the larger
-    // factor; an arrangement the number of cables cannot take is said so.
-    CableArrangement arrangement = inputs.arrangement;
+// The arrangement: for three or four cables "automatic" takes the one with the larger factor;
+// an arrangement the number of cables cannot take is none (the result says why).
+std::optional<CableArrangement> arrangement_for(int cables, double ratio,
+                                                const CheckInputs& inputs, CheckResult& result) {
+    const CableArrangement arrangement = inputs.arrangement;
     if ((cables == 3 && arrangement == CableArrangement::Diamond) ||
         (cables == 4 && arrangement == CableArrangement::Triangular)) {
         result.problem = cables == 3 ? "three cables lie triangular or cradled, not in a diamond"
                                      : "four cables lie cradled or in a diamond, not triangular";
         result.verdict = "The arrangement does not suit the number of cables";
-        return result;
+        return std::nullopt;
     }
     if (arrangement == CableArrangement::Automatic && (cables == 3 || cables == 4)) {
         const CableArrangement first =
             cables == 3 ? CableArrangement::Triangular : CableArrangement::Diamond;
         const auto a = weight_factor(cables, first, ratio);
         const auto b = weight_factor(cables, CableArrangement::Cradled, ratio);
-        arrangement = !a || (b && *b > *a) ? CableArrangement::Cradled : first;
+        return !a || (b && *b > *a) ? CableArrangement::Cradled : first;
     }
-    const auto w = weight_factor(cables, arrangement, ratio);
-    if (!w) {
-        return not_fitting(result);
-    }
-    result.weight_correction = *w;
-    result.arrangement = arrangement_name(cables, arrangement);
-    result.clearance = clearance_of(cables, arrangement, D, d);
-    if (!result.clearance) {
-        result.clearance_note = "no clearance formula for this arrangement";
-    }
+    return arrangement;
+}
 
-    // The planner's pull with the coefficient of friction times the correction factor.
-    PullSettings corrected = settings;
-    corrected.friction = settings.friction * *w;
-    const bool point = settings.mid_assist && settings.selected >= 0 &&
-                       static_cast<std::size_t>(settings.selected) < links.size();
-    calculate_pull(links, point ? std::to_string(settings.selected + 1) : std::string(), corrected,
-                   result.corrected);
-    result.plan_has_point = point;
-    find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
-    find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
-
-    std::vector<std::string> exceeded;
-    int pressed_bends = 0; // bends whose pressure exceeds the limit
+// Each bend's bearing pressure both ways; the finding for the bends beyond the limit: the
+// first by name and the others by number, so that the verdict stays a line or two on a plan
+// of thousands of bends.
+std::optional<std::string> check_bends(const std::vector<PullLinkValues>& links,
+                                       const CheckInputs& inputs, CheckResult& result) {
+    const double factor = bearing_factor(result.cables_checked, result.arrangement_used,
+                                         result.weight_correction);
+    int pressed_bends = 0;
     std::size_t first_pressed = 0;
     std::string first_pulls; // which pulls press the first of them too hard
     for (std::size_t i = 0; i < links.size(); ++i) {
@@ -245,17 +215,12 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         }
         CheckedBend bend;
         bend.link = static_cast<int>(i);
-        const double angle = links[i].angle;
-        if (inputs.bend_radius) {
-            bend.radius = *inputs.bend_radius;
-        } else if (angle != 0 && std::isfinite(angle)) {
-            bend.radius = links[i].length * kDegreesPerRadian / std::fabs(angle);
-        }
+        bend.radius = bend_radius(links[i], inputs.bend_radius);
         if (bend.radius && *bend.radius > 0) {
-            bend.forward_pressure = bearing_pressure(
-                cables, arrangement, *w, result.corrected.forward_tension[i], *bend.radius);
-            bend.reverse_pressure = bearing_pressure(
-                cables, arrangement, *w, result.corrected.reverse_tension[i], *bend.radius);
+            bend.forward_pressure =
+                bearing_pressure(result.corrected.forward_tension[i], *bend.radius, factor);
+            bend.reverse_pressure =
+                bearing_pressure(result.corrected.reverse_tension[i], *bend.radius, factor);
             bend.forward_over = *bend.forward_pressure > inputs.sidewall_limit;
             bend.reverse_over = *bend.reverse_pressure > inputs.sidewall_limit;
             bend.over_limit = bend.forward_over || bend.reverse_over;
@@ -268,20 +233,22 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         }
         result.bends.push_back(bend);
     }
-    // The first bend by name and the others by number, so that the verdict stays a line or
-    // two on a plan of thousands of bends.
-    if (pressed_bends > 0) {
-        const int more = pressed_bends - 1;
-        exceeded.push_back("Sidewall pressure exceeds " +
-                           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs) + ' ' +
-                           std::string(check_unit_symbol(Quantity::Pressure, inputs.units)) +
-                           " at link " + std::to_string(first_pressed + 1) + ' ' + first_pulls +
-                           (more == 0   ? ""
-                            : more == 1 ? " and at 1 more bend"
-                                        : " and at " + std::to_string(more) + " more bends"));
+    if (pressed_bends == 0) {
+        return std::nullopt;
     }
+    const int more = pressed_bends - 1;
+    return "Sidewall pressure exceeds " +
+           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs) + ' ' +
+           std::string(unit_symbol(Quantity::Pressure, inputs.units)) + " at link " +
+           std::to_string(first_pressed + 1) + ' ' + first_pulls +
+           (more == 0   ? ""
+            : more == 1 ? " and at 1 more bend"
+                        : " and at " + std::to_string(more) + " more bends");
+}
 
-    // Where gravity would take a pull below zero, the cable must be held back.
+// The first link, in each pull's own order, where it is held at zero: the cable would run
+// under its own weight there and must be held back.
+void find_held_links(CheckResult& result, std::vector<std::string>& findings) {
     const auto held = [](const std::vector<char>& holds, bool reverse) -> std::optional<int> {
         for (std::size_t k = 0; k < holds.size(); ++k) {
             const std::size_t i = reverse ? holds.size() - 1 - k : k;
@@ -296,20 +263,23 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     for (const auto& [link, which] : {std::pair{result.forward_held_link, "forward"},
                                       std::pair{result.reverse_held_link, "reverse"}}) {
         if (link) {
-            exceeded.push_back("The cable runs under its own weight at link " +
+            findings.push_back("The cable runs under its own weight at link " +
                                std::to_string(*link + 1) + " in the " + which +
                                " pull: hold it back");
         }
     }
+}
 
+// Each pull names the first link, in its own order, where its tension goes beyond the
+// allowable tension; these lead the verdict.
+void find_over_allowable(CheckResult& result, std::vector<std::string>& findings) {
     const double allowable = result.allowable;
-    // Each pull names the first link, in its own direction, where the tension goes beyond.
     const auto beyond = [&](const std::vector<double>& tensions, bool reverse, const char* which) {
         const std::size_t n = tensions.size();
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t i = reverse ? n - 1 - k : k;
             if (allowable > 0 && tensions[i] > allowable) {
-                exceeded.insert(exceeded.begin(),
+                findings.insert(findings.begin(),
                                 std::string(which) +
                                     " pull exceeds the allowable tension at link " +
                                     std::to_string(i + 1));
@@ -320,31 +290,92 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     };
     result.reverse_over = beyond(result.corrected.reverse_tension, true, "Reverse");
     result.forward_over = beyond(result.corrected.forward_tension, false, "Forward");
+}
+
+// "Pull OK", or every finding.
+void write_verdict(const std::vector<std::string>& findings, CheckResult& result) {
+    result.ok = findings.empty();
+    result.verdict = result.ok ? std::string(kPullOk) : std::string();
+    for (const std::string& part : findings) {
+        result.verdict += (result.verdict.empty() ? "" : "; ") + part;
+    }
+}
+
+} // namespace
+
+CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                       const CheckInputs& inputs) {
+    CheckResult result;
+    const double D = inputs.conduit_id;
+    const double d = inputs.cable_od;
+    const int cables = std::clamp(inputs.cables, 1, kMostCables);
+    result.allowable = settings.allowable;
+    result.cables_checked = cables;
+    // Without a diameter there is nothing to check: the verdict asks for it.
+    if (!(d > 0) || !std::isfinite(d)) {
+        result.problem = "no cable outside diameter";
+        result.verdict = "Enter the cable's outside diameter";
+        return result;
+    }
+    if (!(D > 0) || !std::isfinite(D)) {
+        result.problem = "no conduit inside diameter";
+        result.verdict = "Enter the conduit's inside diameter";
+        return result;
+    }
+    rate_fill_and_jam(D, d, cables, inputs, result);
+    if (D < kSmallestConduit[cables - 1] * d) {
+        return not_fitting(result);
+    }
+    const double ratio = d / (D - d);
+    const std::optional<CableArrangement> arrangement =
+        arrangement_for(cables, ratio, inputs, result);
+    if (!arrangement) {
+        return result;
+    }
+    const auto w = weight_factor(cables, *arrangement, ratio);
+    if (!w) {
+        return not_fitting(result);
+    }
+    result.weight_correction = *w;
+    result.arrangement_used = *arrangement;
+    result.arrangement = arrangement_name(cables, *arrangement);
+    result.clearance = clearance_of(cables, *arrangement, D, d);
+    if (!result.clearance) {
+        result.clearance_note = "no clearance formula for this arrangement";
+    }
+
+    // The planner's pull with the coefficient of friction times the correction factor.
+    PullSettings corrected = settings;
+    corrected.friction = settings.friction * *w;
+    const std::optional<std::size_t> point = mid_assist_point(settings, links.size());
+    calculate_pull(links, point ? std::to_string(*point + 1) : std::string(), corrected,
+                   result.corrected);
+    result.plan_has_point = point.has_value();
+    find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
+    find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
+
+    std::vector<std::string> findings;
+    if (auto pressed = check_bends(links, inputs, result)) {
+        findings.push_back(std::move(*pressed));
+    }
+    find_held_links(result, findings);
+    find_over_allowable(result, findings);
     result.clearance_short = result.clearance && *result.clearance < inputs.min_clearance;
     if (result.clearance_short) {
-        exceeded.push_back("The clearance is below the minimum");
+        findings.push_back("The clearance is below the minimum");
     }
     if (result.code_over) {
-        exceeded.push_back("The fill of " + fixed_figure(*result.code_fill, 2, inputs.locale) +
+        findings.push_back("The fill of " + fixed_figure(*result.code_fill, 2, inputs.locale) +
                            "% exceeds the electrical code's limit of " +
                            std::to_string(result.code_limit) + "%");
     }
     result.may_jam = result.jam_risk && (*result.jam_risk == JamRisk::Significant ||
                                          *result.jam_risk == JamRisk::Moderate);
     if (result.may_jam) {
-        exceeded.push_back("The cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
+        findings.push_back("The cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
                            " risk)");
     }
-    if (exceeded.empty()) {
-        result.verdict = std::string(kPullOk);
-        result.ok = true;
-    } else {
-        std::string verdict;
-        for (const std::string& part : exceeded) {
-            verdict += (verdict.empty() ? "" : "; ") + part;
-        }
-        result.verdict = verdict;
-    }
+    write_verdict(findings, result);
     return result;
 }
 
@@ -361,11 +392,6 @@ double design_sidewall_limit(UnitSystem units) {
                             units);
 }
 
-std::string_view check_unit_symbol(Quantity quantity, UnitSystem units) {
-    return quantity == Quantity::Pressure && units == UnitSystem::InchPound
-               ? "lb/ft"
-               : unit_symbol(quantity, units);
-}
 
 PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                         const CheckInputs& inputs, const CheckResult& result) {
@@ -375,16 +401,9 @@ PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSett
     PullSettings corrected = settings;
     corrected.friction = settings.friction * result.weight_correction;
     // Each bend's bearing pressure held against the limit as the check holds it.
-    const int cables = std::clamp(inputs.cables, 1, kMostCables);
-    CableArrangement arrangement = inputs.arrangement;
-    for (const CableArrangement each :
-         {CableArrangement::Triangular, CableArrangement::Cradled, CableArrangement::Diamond}) {
-        if (result.arrangement == arrangement_keyword(each)) {
-            arrangement = each;
-        }
-    }
     BearingLimit bearing(inputs.sidewall_limit);
-    bearing.factor = bearing_pressure(cables, arrangement, result.weight_correction, 1, 1);
+    bearing.factor =
+        bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
     bearing.radius = inputs.bend_radius;
     return advise_pull(links, corrected, bearing, inputs.units);
 }

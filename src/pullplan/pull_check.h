@@ -30,7 +30,7 @@ struct CheckInputs {
     int cables = 3;
     CableArrangement arrangement = CableArrangement::Automatic;
     double min_clearance = 0.5;        // in
-    double sidewall_limit = 500;       // lb/ft
+    double sidewall_limit = 500;       // lbs/ft
     std::optional<double> bend_radius; // ft, for every bend; else from each bend's arc
     // The conduit's area for the electrical code's fill, sq in: a code table's listed 100 %
     // area; else the circle of the inside diameter.
@@ -46,7 +46,7 @@ struct CheckInputs {
 struct CheckedBend {
     int link = 0;
     std::optional<double> radius;           // ft; none for a bend of angle 0
-    std::optional<double> forward_pressure; // lb/ft
+    std::optional<double> forward_pressure; // lbs/ft
     std::optional<double> reverse_pressure;
     bool forward_over = false; // beyond the limit in that pull
     bool reverse_over = false;
@@ -60,6 +60,8 @@ struct CheckResult {
     std::optional<JamRisk> jam_risk; // named for three cables only
     double weight_correction = 1;
     std::string arrangement;         // the arrangement the factor stands for: "triangular", ...
+    CableArrangement arrangement_used = CableArrangement::Automatic; // the same, as chosen
+    int cables_checked = 1;
     std::optional<double> clearance; // in; none where no formula exists
     std::string clearance_note;      // why there is no clearance figure
     PullResults corrected;           // the planner's pull with the coefficient times w
@@ -107,15 +109,11 @@ struct CheckInputTexts {
 };
 
 // The design texts of the minimum clearance and the sidewall pressure limit: 0.5 in and
-// 500 lb/ft, or the round metric 13 mm and 7300 N/m.
+// 500 lbs/ft, or the round metric 13 mm and 7300 N/m.
 std::string_view design_min_clearance_text(UnitSystem units);
 std::string_view design_sidewall_limit_text(UnitSystem units);
 // That limit in lbs/ft, whichever units wrote it.
 double design_sidewall_limit(UnitSystem units);
-
-// The check's names of its units: the unit symbols, but "lb/ft" for its pressures as the check
-// has always written them.
-std::string_view check_unit_symbol(Quantity quantity, UnitSystem units);
 
 // A box whose text the program warns about, and the warning.
 struct CheckWarning {

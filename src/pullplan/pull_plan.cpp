@@ -50,7 +50,7 @@ std::string_view sidewall_text(double tension, double length, std::string& scrat
     if (length == 0) {
         return kNoLengthText;
     }
-    return column_text(tension / length, scratch);
+    return column_text(sidewall_per_foot(tension, length), scratch);
 }
 
 // The inclination of the route at each link's ends, from level at the first link; each
@@ -193,6 +193,14 @@ bool is_incline_text(std::string_view text, const NumberLocale& locale) {
     return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kSteepestIncline;
 }
 
+std::optional<std::size_t> mid_assist_point(const PullSettings& settings, std::size_t links) {
+    if (settings.mid_assist && settings.selected >= 0 &&
+        static_cast<std::size_t>(settings.selected) < links) {
+        return static_cast<std::size_t>(settings.selected);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> link_angle_refusal(std::string_view type, double angle) {
     if (!std::isfinite(angle)) {
         return "the angle is not a finite number";
@@ -234,9 +242,9 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     const std::size_t n = links.size();
 
     // Mid-assist counts only with a chosen link; without one, nothing resets and the bars stay.
-    const bool point = settings.mid_assist && settings.selected >= 0 &&
-                       static_cast<std::size_t>(settings.selected) < n;
-    const std::size_t s = point ? static_cast<std::size_t>(settings.selected) : 0;
+    const std::optional<std::size_t> mid_assist = mid_assist_point(settings, n);
+    const bool point = mid_assist.has_value();
+    const std::size_t s = mid_assist.value_or(0);
     results.caption = point ? caption_for(selected_number) : std::string();
     results.bars_visible = !point;
 
@@ -343,17 +351,14 @@ BendPass PullRunner::pass(std::size_t i, double tension, bool forward) {
     return route_->step(i, tension, forward);
 }
 
-double PullRunner::highest(std::size_t first, double tension, bool forward) {
+double PullRunner::end_pull_highest(std::size_t s, bool forward) {
     const std::size_t n = route_->links.size();
     double most = -std::numeric_limits<double>::infinity();
-    if (forward) {
-        for (std::size_t i = first; i < n; ++i) {
-            tension = route_->step(i, tension, true).tension;
-            most = std::max(most, tension);
-        }
-    } else {
-        for (std::size_t i = first + 1; i-- > 0;) {
-            tension = route_->step(i, tension, false).tension;
+    double tension = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = forward ? k : n - 1 - k;
+        if (in_end_pull(i, s, forward)) {
+            tension = route_->step(i, tension, forward).tension;
             most = std::max(most, tension);
         }
     }
@@ -380,7 +385,9 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
     }
     const std::size_t n = links.size();
     // A bend's sidewall pressure is its tension over its length; a bend of no length has none.
-    const auto pressure = [&](std::size_t i, double tension) { return tension / links[i].length; };
+    const auto pressure = [&](std::size_t i, double tension) {
+        return sidewall_per_foot(tension, links[i].length);
+    };
     const auto largest = [&](const std::vector<double>& tensions, bool sidewall) {
         double most = 0;
         for (std::size_t i = 0; i < n; ++i) {

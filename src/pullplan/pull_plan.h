@@ -28,6 +28,13 @@ inline constexpr std::string_view kDownType = "Down";  // a bend turning the rou
 // The steepest incline a straight section may set, either way, in degrees.
 inline constexpr double kSteepestIncline = 90;
 
+// The planner's sidewall figure of a bend, lbs/ft: the tension leaving it over its length (not
+// the bearing pressure, the tension over the bend's radius, that the pull check holds against
+// its limit).
+inline double sidewall_per_foot(double tension, double length) {
+    return tension / length;
+}
+
 // What a bend of length 0 shows as sidewall pressure: no finite value exists.
 inline constexpr std::string_view kNoLengthText = "no length";
 
@@ -153,6 +160,10 @@ struct PullResults {
 void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
                     const PullSettings& settings, PullResults& results);
 
+// The row of the link after which the settings place a mid-assist point, if they place one
+// on a plan of `links` links: only with the box ticked and a link chosen.
+std::optional<std::size_t> mid_assist_point(const PullSettings& settings, std::size_t links);
+
 // A mid-assist point after link s splits each pull in two, the second starting from zero:
 // going forward the links after s form it, in reverse links s, s - 1, ... 0 (the reverse pull
 // restarts once it has left link s + 1). Whether a pull restarts after leaving link i, and
@@ -177,9 +188,9 @@ public:
     double step(std::size_t i, double tension, bool forward);
     // The same, with whether the pull was held at zero in the link.
     BendPass pass(std::size_t i, double tension, bool forward);
-    // The highest tension leaving the links from `first` to the pull's end (the last link
-    // going forward, the first in reverse), for a pull that meets `first` with `tension`.
-    double highest(std::size_t first, double tension, bool forward);
+    // The highest tension of the pull that a mid-assist point after link s starts from zero
+    // and that reaches the route's end (in_end_pull's links).
+    double end_pull_highest(std::size_t s, bool forward);
 
 private:
     struct Route;

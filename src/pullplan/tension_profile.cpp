@@ -29,7 +29,7 @@ void take_worst(std::optional<WorstSidewall>& worst, double tension, double leng
     if (length == 0 || !std::isfinite(tension)) {
         return;
     }
-    const double pressure = tension / length;
+    const double pressure = sidewall_per_foot(tension, length);
     if (std::isfinite(pressure) && (!worst || std::fabs(pressure) > std::fabs(worst->pressure))) {
         worst = WorstSidewall{pressure, std::string(text), link};
     }
@@ -156,9 +156,9 @@ ProfileData tension_profile(const ProfileSource& source) {
     const double allowable = source.settings.allowable;
     profile.allowable = allowable > 0 && std::isfinite(allowable) ? allowable : 0;
     const double back_tension = source.settings.back_tension;
-    const bool point = source.settings.mid_assist && source.settings.selected >= 0 &&
-                       static_cast<std::size_t>(source.settings.selected) < n;
-    const auto s = static_cast<std::size_t>(point ? source.settings.selected : 0);
+    const std::optional<std::size_t> mid_assist = mid_assist_point(source.settings, n);
+    const bool point = mid_assist.has_value();
+    const std::size_t s = mid_assist.value_or(0);
 
     // Where each link starts along the route.
     std::vector<double>& starts = profile.link_starts;
@@ -190,7 +190,7 @@ ProfileData tension_profile(const ProfileSource& source) {
                      source.results.forward[i], link);
         take_highest(profile.highest_reverse, source.results.reverse_tension[i],
                      source.results.reverse[i], link);
-        if (point && i == s) {
+        if (point && restarts_after(i, s, true)) {
             add_point(profile.forward, starts[i + 1], 0, link, left_out, forward_out);
         }
         if (!links[i].straight) {
@@ -210,7 +210,7 @@ ProfileData tension_profile(const ProfileSource& source) {
         }
         add_point(profile.reverse, starts[i], source.results.reverse_tension[i], link, left_out,
                   reverse_out);
-        if (point && i == s + 1) {
+        if (point && restarts_after(i, s, false)) {
             add_point(profile.reverse, starts[i], 0, link, left_out, reverse_out);
         }
     }

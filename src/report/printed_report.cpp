@@ -29,7 +29,7 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     const UnitSystem units = inputs.units;
     // A caption with its unit, and a figure as typed in the units shown.
     const auto caption = [units](const char* words, Quantity quantity) {
-        return std::string(words) + " (" + std::string(check_unit_symbol(quantity, units)) + ")";
+        return std::string(words) + " (" + std::string(unit_symbol(quantity, units)) + ")";
     };
     const auto figure = [units](double inch_pound, Quantity quantity) {
         return general_number_text(shown_value(inch_pound, quantity, units));

@@ -22,8 +22,8 @@ struct PrintedCheck {
     std::vector<bool> bend_over; // per bend: a pressure beyond the limit
     // The bends table's headings: radius, bearing forward, bearing reverse, limit, with their
     // units.
-    std::array<std::string, 4> bend_headings{"Radius (ft)", "Bearing, forward (lb/ft)",
-                                             "Bearing, reverse (lb/ft)", "Limit (lb/ft)"};
+    std::array<std::string, 4> bend_headings{"Radius (ft)", "Bearing, forward (lbs/ft)",
+                                             "Bearing, reverse (lbs/ft)", "Limit (lbs/ft)"};
 };
 
 // `conduit` names the conduit chosen from the tables ("Schedule 40, trade size 5"), empty

@@ -219,7 +219,7 @@ private slots:
                         .split(QLatin1Char(' '));
                 expected << (units == UnitSystem::Metric
                                  ? QStringList{"(kN)", "(kN/m)", "(N/m)", "(m)"}
-                                 : QStringList{"(lbs)", "(lb/ft)", "(ft)"});
+                                 : QStringList{"(lbs)", "(lbs/ft)", "(ft)"});
                 for (const QString& word : expected) {
                     QVERIFY2(words.contains(word), qPrintable(word));
                 }

@@ -272,10 +272,10 @@ TEST(PullAdvice, NamesWhereEvenTheBestPullExceedsALimit) {
     const std::vector<PullLinkValues> two{link(true, 1000, 0), link(false, 3, 90),
                                           link(true, 1000, 0), link(false, 3, 90),
                                           link(true, 1000, 0)};
-    // The bearing pressure from the bend's 1.91 ft radius: 23 lb/ft.
+    // The bearing pressure from the bend's 1.91 ft radius: 23 lbs/ft.
     const PullAdvice pressed = advise_pull(two, settings, 22.0, UnitSystem::InchPound);
     EXPECT_EQ(pressed.mid_assist, std::optional<std::size_t>(0));
-    EXPECT_EQ(pressed.note, "Sidewall bearing pressure exceeds 22 lb/ft at link 4");
+    EXPECT_EQ(pressed.note, "Sidewall bearing pressure exceeds 22 lbs/ft at link 4");
     EXPECT_EQ(advise_pull(two, settings, 22.0, UnitSystem::Metric).note,
               "Sidewall bearing pressure exceeds 321 N/m at link 4");
     EXPECT_EQ(advise_pull(two, settings, 23.5, UnitSystem::InchPound).note, "");
@@ -285,14 +285,14 @@ TEST(PullAdvice, HoldsTheBearingPressureFromTheRadiusAgainstTheLimit) {
     PullSettings settings;
     settings.back_tension = 1000;
     settings.allowable = 5000;
-    // A 10 degree bend of 1 ft: 1,026 lbs leaving it, 179 lb/ft on its 5.73 ft radius (the
+    // A 10 degree bend of 1 ft: 1,026 lbs leaving it, 179 lbs/ft on its 5.73 ft radius (the
     // tension over its length would be 1,026).
     const std::vector<PullLinkValues> bend{link(false, 1, 10)};
     EXPECT_EQ(advise_pull(bend, settings, 500.0, UnitSystem::InchPound).note, "");
     BearingLimit limit(500);
     limit.factor = 3; // the arrangement's weighting
     EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,
-              "Sidewall bearing pressure exceeds 500 lb/ft at link 1");
+              "Sidewall bearing pressure exceeds 500 lbs/ft at link 1");
     // The figures of the note in the locale's form: in German 7,300 reads as 7.3.
     const PullAdvice metric =
         advise_pull(bend, settings, inch_pound_value(2433, Quantity::Pressure, UnitSystem::Metric),
@@ -300,9 +300,9 @@ TEST(PullAdvice, HoldsTheBearingPressureFromTheRadiusAgainstTheLimit) {
     EXPECT_EQ(advice_note(metric, UnitSystem::Metric, NumberLocale{",", "."}),
               "Sidewall bearing pressure exceeds 2.433 N/m at link 1");
     limit.factor = 1;
-    limit.radius = 2; // one radius for every bend: 513 lb/ft
+    limit.radius = 2; // one radius for every bend: 513 lbs/ft
     EXPECT_EQ(advise_pull(bend, settings, limit, UnitSystem::InchPound).note,
-              "Sidewall bearing pressure exceeds 500 lb/ft at link 1");
+              "Sidewall bearing pressure exceeds 500 lbs/ft at link 1");
 }
 
 TEST(PullAdvice, WritesTensionsGroupedInTheUnitsShown) {

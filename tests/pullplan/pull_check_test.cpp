@@ -216,7 +216,7 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
               "Forward pull exceeds the allowable tension at link 2;");
     EXPECT_NE(result.verdict.find("Reverse pull exceeds the allowable tension at link 1"),
               std::string::npos);
-    EXPECT_NE(result.verdict.find("Sidewall pressure exceeds 5 lb/ft at link 2"),
+    EXPECT_NE(result.verdict.find("Sidewall pressure exceeds 5 lbs/ft at link 2"),
               std::string::npos);
     EXPECT_NE(result.verdict.find("The clearance is below the minimum"), std::string::npos);
     plan.links.append("Angle", "2", "90");
@@ -226,7 +226,7 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
     // A pull that passes the limit alone is named.
     inputs.sidewall_limit = 10;
     const CheckResult one_way = plan.check(inputs);
-    EXPECT_NE(one_way.verdict.find("exceeds 10 lb/ft at link 2 in the forward pull"),
+    EXPECT_NE(one_way.verdict.find("exceeds 10 lbs/ft at link 2 in the forward pull"),
               std::string::npos)
         << one_way.verdict;
 }
@@ -242,7 +242,7 @@ TEST(PullCheck, WritesItsFiguresInTheUsersLocale) {
     const CheckTexts texts = check_texts(result, inputs);
     EXPECT_EQ(texts.jam_ratio, "3,3540");
     EXPECT_EQ(texts.clearance_line, "3,4214 in, minimum 0,5 in");
-    EXPECT_NE(result.verdict.find("exceeds 5,5 lb/ft"), std::string::npos);
+    EXPECT_NE(result.verdict.find("exceeds 5,5 lbs/ft"), std::string::npos);
     EXPECT_EQ(bend_texts(result.bends[0], inputs).radius, "1,2733");
 }
 
@@ -327,7 +327,7 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
     texts.conduit_id = "128.1938"; // 5.047 in
     texts.cable_od = "40.132";     // 1.58 in
     texts.min_clearance = "12.7";
-    texts.sidewall_limit = "100"; // N/m: 6.85 lb/ft, which the bend passes
+    texts.sidewall_limit = "100"; // N/m: 6.85 lbs/ft, which the bend passes
     texts.bend_radius = "0.3048"; // 1 ft
     CheckInputs inputs = read_check_inputs(texts, kEnglish, nullptr, UnitSystem::Metric);
     EXPECT_DOUBLE_EQ(inputs.conduit_id, 5.047);

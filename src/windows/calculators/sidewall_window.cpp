@@ -34,7 +34,7 @@ sidewall::sidewall(WindowRegistry& registry) : QuickCalculatorWindow(registry, d
 double sidewall::sidewallcalc() const {
     const double length = lowerValue();
     const double tension = upperValue();
-    return sidewall_pressure(tension, length);
+    return sidewall_per_inch(tension, length);
 }
 
 QString sidewall::resultText() {

@@ -105,7 +105,7 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (section == LimitColumn) {
         return QStringLiteral("Limit (%1)")
-            .arg(qt_text(check_unit_symbol(Quantity::Pressure, pressure_unit_.units)));
+            .arg(qt_text(unit_symbol(Quantity::Pressure, pressure_unit_.units)));
     }
     if (pressure_unit_.units == UnitSystem::Metric &&
         (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
@@ -115,7 +115,7 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
                                           : QStringLiteral("Bearing, reverse (%1)").arg(unit);
     }
     static const char* const kHeadings[Columns] = {
-        "Link", "Radius (ft)", "Bearing, forward (lb/ft)", "Bearing, reverse (lb/ft)", "Limit"};
+        "Link", "Radius (ft)", "Bearing, forward (lbs/ft)", "Bearing, reverse (lbs/ft)", "Limit"};
     return QString::fromLatin1(kHeadings[section]);
 }
 
@@ -392,7 +392,7 @@ QString PullCheck::shownDiameter(const std::string& inches) const {
 void PullCheck::showUnits() {
     const auto caption = [this](const char* words, Quantity quantity) {
         return QStringLiteral("%1 (%2):")
-            .arg(QLatin1String(words), qt_text(check_unit_symbol(quantity, units_)));
+            .arg(QLatin1String(words), qt_text(unit_symbol(quantity, units_)));
     };
     box_captions_[0]->setText(caption("&Inside diameter", Quantity::Diameter));
     box_captions_[1]->setText(caption("Cable &outside diameter", Quantity::Diameter));

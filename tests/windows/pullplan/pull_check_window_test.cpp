@@ -144,7 +144,7 @@ private slots:
         child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1,58"));
         QCOMPARE(text(check, "jamRatio"), QStringLiteral("3,3540, jam risk very small"));
         const QAbstractItemModel* bends = child<QTableView>(check, "bendsTable")->model();
-        QCOMPARE(bends->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Limit (lb/ft)"));
+        QCOMPARE(bends->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Limit (lbs/ft)"));
         QCOMPARE(bends->index(0, 4).data().toString(), QStringLiteral("500"));
         child<QLineEdit>(check, "swbpLimit")->setText(QStringLiteral("7,5"));
         QVERIFY(bends->index(0, 4).data().toString().startsWith(QStringLiteral("7,5, over")));
