@@ -218,6 +218,55 @@ std::optional<double> bend_radius(const PullLinkValues& bend, std::optional<doub
     return bend.length * kDegreesPerRadian / std::fabs(bend.angle);
 }
 
+namespace {
+
+// The two plain pulls compared as the columns show them: the lower end, by how much; the unit
+// their figures are compared in.
+ColumnUnit compare_plain_pulls(const PullResults& base, UnitSystem units, PullAdvice& advice) {
+    advice.forward_max = highest_of(base.forward_tension);
+    advice.reverse_max = highest_of(base.reverse_tension);
+    const ColumnUnit unit =
+        column_unit(Quantity::Tension, units,
+                    std::max(std::fabs(advice.forward_max), std::fabs(advice.reverse_max)));
+    const bool same = column_value_text(advice.forward_max, Quantity::Tension, unit) ==
+                      column_value_text(advice.reverse_max, Quantity::Tension, unit);
+    advice.direction = same                                      ? PullDirection::Either
+                       : advice.reverse_max < advice.forward_max ? PullDirection::Reverse
+                                                                 : PullDirection::Forward;
+    const double higher = std::max(advice.forward_max, advice.reverse_max);
+    const double lower = std::min(advice.forward_max, advice.reverse_max);
+    advice.lower_by = !same && higher > 0 ? (higher - lower) / higher * 100 : 0;
+    return unit;
+}
+
+// The best (direction, point) pair: the lowest highest tension over both directions, the
+// advised direction first on a tie, then the first point; taken where it reads lower than the
+// lower plain pull.
+void choose_mid_assist(std::size_t n, const PullResults& base, PullRunner& runner,
+                       ColumnUnit unit, const PullSettings& settings, PullAdvice& advice) {
+    const bool go_forward = advice.direction != PullDirection::Reverse;
+    std::optional<Point> best;
+    bool best_forward = go_forward;
+    for (const bool forward : {go_forward, !go_forward}) {
+        const std::optional<Point> found = best_point(n, base, runner, forward);
+        if (found && (!best || found->highest < best->highest)) {
+            best = found;
+            best_forward = forward;
+        }
+    }
+    const double lower = std::min(advice.forward_max, advice.reverse_max);
+    if (best && shown_tension(best->highest, unit) < shown_tension(lower, unit)) {
+        advice.mid_assist = best->at;
+        advice.mid_assist_direction =
+            best_forward ? PullDirection::Forward : PullDirection::Reverse;
+        advice.mid_assist_max = best->highest;
+        advice.point_in_plan =
+            mid_assist_point(settings, n) == std::optional<std::size_t>(best->at);
+    }
+}
+
+} // namespace
+
 PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                        std::optional<BearingLimit> sidewall_limit, UnitSystem units) {
     PullAdvice advice;
@@ -230,51 +279,21 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
     plain.mid_assist = false;
     PullResults base;
     calculate_pull(links, "", plain, base);
-    advice.forward_max = highest_of(base.forward_tension);
-    advice.reverse_max = highest_of(base.reverse_tension);
+    const ColumnUnit unit = compare_plain_pulls(base, units, advice);
 
-    // The two plain pulls, compared as the columns show them.
-    const ColumnUnit unit =
-        column_unit(Quantity::Tension, units,
-                    std::max(std::fabs(advice.forward_max), std::fabs(advice.reverse_max)));
-    const bool same = column_value_text(advice.forward_max, Quantity::Tension, unit) ==
-                      column_value_text(advice.reverse_max, Quantity::Tension, unit);
-    advice.direction = same                                      ? PullDirection::Either
-                       : advice.reverse_max < advice.forward_max ? PullDirection::Reverse
-                                                                 : PullDirection::Forward;
-    const bool go_forward = advice.direction != PullDirection::Reverse;
-    const double higher = std::max(advice.forward_max, advice.reverse_max);
-    const double lower = std::min(advice.forward_max, advice.reverse_max);
-    advice.lower_by = !same && higher > 0 ? (higher - lower) / higher * 100 : 0;
-
-    // The best (direction, point) pair: the lowest highest tension over both directions, the
-    // advised direction first on a tie, then the first point.
     PullRunner runner(links, plain);
     advice.no_point_reason = no_point_reason(links, plain);
-    std::optional<Point> best;
-    bool best_forward = go_forward;
     if (advice.no_point_reason.empty()) {
-        for (const bool forward : {go_forward, !go_forward}) {
-            const std::optional<Point> found = best_point(n, base, runner, forward);
-            if (found && (!best || found->highest < best->highest)) {
-                best = found;
-                best_forward = forward;
-            }
-        }
-    }
-    if (best && shown_tension(best->highest, unit) < shown_tension(lower, unit)) {
-        advice.mid_assist = best->at;
-        advice.mid_assist_direction =
-            best_forward ? PullDirection::Forward : PullDirection::Reverse;
-        advice.mid_assist_max = best->highest;
-        advice.point_in_plan =
-            settings.mid_assist && settings.selected == static_cast<int>(best->at);
+        choose_mid_assist(n, base, runner, unit, settings, advice);
     }
 
     // The best option: the advised point where there is one, else the lower plain pull.
-    const OptionPull pull = advice.mid_assist
-                                ? option_pull(base, runner, best_forward, advice.mid_assist)
-                                : option_pull(base, runner, go_forward, std::nullopt);
+    const OptionPull pull =
+        advice.mid_assist
+            ? option_pull(base, runner, advice.mid_assist_direction == PullDirection::Forward,
+                          advice.mid_assist)
+            : option_pull(base, runner, advice.direction != PullDirection::Reverse,
+                          std::nullopt);
     advice.findings = option_findings(links, settings, sidewall_limit, pull);
     advice.note = advice_note(advice, units, NumberLocale{".", ","});
     return advice;

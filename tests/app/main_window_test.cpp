@@ -867,7 +867,7 @@ private slots:
         QCOMPARE(file({"tensora", "--list-cables", "Power"}), QString());
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("start.rtf"));
-        const PullPlanReport plan{"d", "1000", "200", "0.15", "", {{"1", "Straight", "500", "0"}}};
+        const PullPlanReport plan{"d", "1000", "200", "0.15", "", {{"1", "Straight", "500", "0", "", "", "", ""}}};
         writeFile(path, QByteArray::fromStdString(report_text({"p", plan, {}})));
         Module1::StartOptions options;
         options.splash = false;

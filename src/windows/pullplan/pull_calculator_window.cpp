@@ -8,6 +8,7 @@
 #include "report/plan_csv.h"
 #include "widgets/input_warnings.h"
 #include "widgets/lines_label.h"
+#include "widgets/tab_order.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
 #include "windows/pullplan/plan_follower.h"
@@ -42,22 +43,6 @@ QLineEdit* box(const char* name, const QString& text, QWidget* parent, int width
     return widget;
 }
 
-QLabel* bold_label(const char* name, const QString& text, QWidget* parent) {
-    QLabel* widget = label(name, text, parent);
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-    return widget;
-}
-
-QFrame* vertical_line(const char* name, QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 } // namespace
 
 PullCalculator::PullCalculator(WindowRegistry& registry)
@@ -72,7 +57,20 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
       }) {
     setObjectName(QStringLiteral("PullCalculator"));
     setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
+    buildLayout();
+    connectInputs();
+    connectPlanActions();
+    set_tab_order({Text6, Text2, Text3, Text1, Command2, Text7, Check1, Text4, inclineBox, Text5,
+                   turnBox, Command1, Option1, Option2, Option3, midAssistCheck, List6,
+                   applyAdvice});
+    // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
+    resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
+    showUnits();
+    Text4->setFocus();
+    Form_Load();
+}
 
+void PullCalculator::buildLayout() {
     auto* inputs = new QHBoxLayout;
     inputs->addWidget(buildCableInput(), 0, Qt::AlignTop);
     inputs->addWidget(buildPullInput(), 0, Qt::AlignTop);
@@ -80,7 +78,9 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(buildResults(), 1);
+}
 
+void PullCalculator::connectInputs() {
     connect(Text1, &QLineEdit::textChanged, this, &PullCalculator::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &PullCalculator::Text2_Change);
     connect(Text3, &QLineEdit::textChanged, this, &PullCalculator::Text3_Change);
@@ -98,10 +98,14 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connect(Check1, &QCheckBox::toggled, this, &PullCalculator::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
-    connect(Text4, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-    connect(Text5, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-    connect(inclineBox, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    // Enter submits from every input of the next link, its plane's list too.
+    for (QLineEdit* input : {Text4, Text5, inclineBox}) {
+        connect(input, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    }
     new EnterClicks(turnBox, Command1);
+}
+
+void PullCalculator::connectPlanActions() {
     connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
@@ -114,30 +118,6 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     advice_timer_->setSingleShot(true);
     advice_timer_->setInterval(150);
     connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::findAdvice);
-
-    setTabOrder(Text6, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Text1);
-    setTabOrder(Text1, Command2);
-    setTabOrder(Command2, Text7);
-    setTabOrder(Text7, Check1);
-    setTabOrder(Check1, Text4);
-    setTabOrder(Text4, inclineBox);
-    setTabOrder(inclineBox, Text5);
-    setTabOrder(Text5, turnBox);
-    setTabOrder(turnBox, Command1);
-    setTabOrder(Command1, Option1);
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Option3);
-    setTabOrder(Option3, midAssistCheck);
-    setTabOrder(midAssistCheck, List6);
-    setTabOrder(List6, applyAdvice);
-
-    // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
-    resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
-    showUnits();
-    Text4->setFocus();
-    Form_Load();
 }
 
 QWidget* PullCalculator::buildCableInput() {
@@ -275,39 +255,7 @@ TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*colu
                                [texts](int row) { return texts()[row]; }, this);
 }
 
-QListView* PullCalculator::addColumn(const char* name, TextColumnModel* model, QListView* view) {
-    if (!view) {
-        view = new QListView(this);
-    }
-    view->setObjectName(QLatin1String(name));
-    view->setModel(model);
-    view->setItemDelegate(new PlainTextDelegate(view));
-    view->setUniformItemSizes(true);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::NoSelection);
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setMinimumWidth(56);
-    columns_.append(view);
-    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &PullCalculator::syncScrolling);
-    // A column lays out its new rows later than the link numbers do: once it has, it takes up
-    // the shared position again (which its old range may have cut short).
-    connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this, view] {
-        if (view != List6) {
-            view->verticalScrollBar()->setValue(scroll_->value());
-        }
-    });
-    return view;
-}
-
 QWidget* PullCalculator::buildResults() {
-    auto* group = new QGroupBox(QStringLiteral("Pull Results"), this);
-    group->setObjectName(QStringLiteral("Frame3"));
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
-
     plan_models_ = {
         planModel([this](int row) { return std::string_view(plan_.number(row)); }),
         planModel([this](int row) { return std::string_view(plan_.type(row)); }),
@@ -355,127 +303,12 @@ QWidget* PullCalculator::buildResults() {
                   : marks(&PullResults::reverse_tension, &PullResults::reverse_held));
     }
 
-    scroll_ = new QScrollBar(Qt::Vertical, group);
-    scroll_->setObjectName(QStringLiteral("planScrollBar"));
-    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
-    List6 = new ActionListView(this);
-    addColumn("List6", plan_models_[0], List6);
-    List6->setSelectionMode(QAbstractItemView::SingleSelection);
-    List6->setFocusPolicy(Qt::StrongFocus);
-    List6->setMaximumWidth(60);
-    QListView* list1 = addColumn("List1", plan_models_[1]);
-    QListView* list2 = addColumn("List2", plan_models_[2]);
-    QListView* list3 = addColumn("List3", plan_models_[3]);
-    QListView* list4 = addColumn("List4", result_models_[0]);
-    QListView* list7 = addColumn("List7", result_models_[1]);
-    QListView* list5 = addColumn("List5", result_models_[2]);
-    QListView* list8 = addColumn("List8", result_models_[3]);
-
-    // Mid-assist hides the bars and their values; their columns keep their width.
-    const auto keep_place = [](QWidget* widget) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-    };
-    const auto bar = [group, keep_place](const char* name) {
-        auto* widget = new QProgressBar(group);
-        widget->setObjectName(QLatin1String(name));
-        widget->setOrientation(Qt::Vertical);
-        widget->setRange(0, 100);
-        widget->setValue(0);
-        widget->setTextVisible(false);
-        widget->setFixedWidth(18);
-        keep_place(widget);
-        return widget;
-    };
-    ProgressBar1 = bar("ProgressBar1");
-    ProgressBar2 = bar("ProgressBar2");
-    // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
-    const auto percent = [group, keep_place](const char* name) {
-        QLabel* widget = label(name, QStringLiteral("0%"), group);
-        widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("9999%")));
-        widget->setAlignment(Qt::AlignCenter);
-        keep_place(widget);
-        return widget;
-    };
-    forward_percent_ = percent("forwardPercent");
-    reverse_percent_ = percent("reversePercent");
-    midassistlabel = label("midassistlabel", QString(), group);
-    // The caption starts below the forward columns and may run on below the reverse ones; it
-    // never widens a column, and keeps its line while empty, so nothing moves when it shows.
-    midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
-    connect(scroll_, &QScrollBar::valueChanged, this, &PullCalculator::syncScrolling);
-    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
-            [this](int minimum, int maximum) {
-                scroll_->setRange(minimum, maximum);
-                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
-            });
-
-    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
-    // side wall, the shared scroll bar.
-    grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), group), 0, 0, 1, 4,
-                    Qt::AlignHCenter);
-    // The separators stop above the mid-assist caption's row, which runs on across them.
-    grid->addWidget(vertical_line("Line1", group), 0, 4, 3, 1);
-    grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), group), 0,
-                    5, 1, 3, Qt::AlignHCenter);
-    grid->addWidget(vertical_line("Line2", group), 0, 8, 3, 1);
-    grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), group), 0,
-                    9, 1, 3, Qt::AlignHCenter);
-
-    const QList<QPair<const char*, const char*>> headings{
-        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
-        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
-        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
-    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
-    const QList<QListView*> lists{List6, list1, list2, list3, list4, list7, list5, list8};
-    for (int i = 0; i < lists.size(); ++i) {
-        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), group);
-        if (i >= 4) {
-            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
-        }
-        grid->addWidget(heading, 1, heading_columns[i]);
-        grid->addWidget(lists[i], 2, heading_columns[i]);
-        grid->setColumnStretch(heading_columns[i], 1);
-    }
-    grid->addWidget(forward_percent_, 1, 6);
-    grid->addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
-    grid->addWidget(reverse_percent_, 1, 10);
-    grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
-    grid->addWidget(scroll_, 2, 12);
-    grid->addWidget(midassistlabel, 3, 5, 1, 8);
-    // The advice, under the results: a line that wraps rather than widening the window, and
-    // the button that takes its mid-assist point.
-    // Three lines whatever it says, so that a new text never lays the window out again; a
-    // longer one ends in an ellipsis and is whole in the tip.
-    adviceLabel = new LinesLabel(3, group);
-    adviceLabel->setObjectName(QStringLiteral("adviceLabel"));
-    adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), group);
-    applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
-    applyAdvice->setEnabled(false);
-    grid->addWidget(adviceLabel, 4, 0, 1, 9);
-    grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
-    // What the tints of the result columns mean.
-    const auto swatch = [](const QColor& color) {
-        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
-                              "&nbsp;</span>")
-            .arg(color.name());
-    };
-    QLabel* legend = label(
-        "planLegend",
-        swatch(kOverRow) + QStringLiteral(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
-            swatch(kHeldRow) +
-            QStringLiteral(" held at zero: the cable runs under its own weight there and must be "
-                           "held back"),
-        group);
-    legend->setTextFormat(Qt::RichText);
-    legend->setWordWrap(true);
-    grid->addWidget(legend, 5, 0, 1, 13);
-    grid->setRowStretch(2, 1);
-    group->setMinimumHeight(260);
-    return group;
+    results_panel_ = new PullResultsPanel(plan_models_, result_models_, this);
+    List6 = results_panel_->linkList();
+    midassistlabel = results_panel_->midAssistCaption();
+    adviceLabel = results_panel_->adviceLine();
+    applyAdvice = results_panel_->applyButton();
+    return results_panel_;
 }
 
 void PullCalculator::Form_Load() {
@@ -618,7 +451,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
-    List6->scrollTo(plan_models_[0]->index(row)); // the columns follow the link numbers
+    results_panel_->scrollToRow(row);
 }
 
 void PullCalculator::insertLink(int row) {
@@ -633,7 +466,7 @@ void PullCalculator::insertLink(int row) {
         model->endInsert();
     }
     selectLink(row); // the selection stays on the row, which now holds the new link
-    List6->scrollTo(plan_models_[0]->index(row));
+    results_panel_->scrollToRow(row);
     clearPullInput();
     Check1_Click();
 }
@@ -843,7 +676,7 @@ void PullCalculator::applyAdvice_Click() {
     const int row = static_cast<int>(*advised.mid_assist);
     midAssistCheck->setChecked(true); // clears the options, as a click on it does
     selectLink(row);
-    List6->scrollTo(plan_models_[0]->index(row));
+    results_panel_->scrollToRow(row);
     pullcalc();
 }
 
@@ -874,23 +707,15 @@ void PullCalculator::showResults(int previous_rows) {
         }
     }
     if (!same_rows) {
-        syncScrolling(List6->verticalScrollBar()->value());
+        results_panel_->followLinkList();
     }
-    ProgressBar1->setValue(results_.forward_percent);
-    ProgressBar2->setValue(results_.reverse_percent);
-    // The bars stop at 100; the figure above each tells the true share (or "-" without an
-    // allowable tension), shortened with the whole figure as tip where it is too wide.
-    for (const auto& [label, share] : {std::pair{forward_percent_, &results_.forward_share},
-                                       std::pair{reverse_percent_, &results_.reverse_share}}) {
-        const QString text = share->empty() ? QStringLiteral("-") : qt_text(*share);
-        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
-        label->setToolTip(text);
-    }
-    for (QWidget* shown :
-         {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(ProgressBar2),
-          static_cast<QWidget*>(forward_percent_), static_cast<QWidget*>(reverse_percent_)}) {
-        shown->setVisible(results_.bars_visible);
-    }
+    // Each share as text, "-" without an allowable tension to compare with.
+    const auto share = [](const std::string& text) {
+        return text.empty() ? QStringLiteral("-") : qt_text(text);
+    };
+    results_panel_->showShares(results_.forward_percent, results_.reverse_percent,
+                               share(results_.forward_share), share(results_.reverse_share),
+                               results_.bars_visible);
     midassistlabel->setText(QString::fromStdString(results_.caption));
 }
 
@@ -979,7 +804,7 @@ void PullCalculator::showUnits() {
             const ColumnUnit column{UnitSystem::Metric, unit.second.kilo};
             heading += QStringLiteral(", ") + qt_text(column_symbol(unit.first, column));
         }
-        result_headings_[i]->setText(heading);
+        results_panel_->resultHeading(i)->setText(heading);
     }
 }
 
@@ -1070,11 +895,5 @@ void PullCalculator::applyReport(const ReadReport& report) {
     pullcalc();
 }
 
-void PullCalculator::syncScrolling(int value) {
-    for (QListView* column : columns_) {
-        column->verticalScrollBar()->setValue(value);
-    }
-    scroll_->setValue(value);
-}
 
 } // namespace tensora

@@ -13,6 +13,7 @@
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
 #include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/pull_results_panel.h"
 #include "windows/pullplan/text_column_model.h"
 
 #include <QCheckBox>
@@ -136,12 +137,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window's table of contents: its parts laid out, their signals connected.
+    void buildLayout();
+    void connectInputs();
+    void connectPlanActions();
     QWidget* buildCableInput();
     QWidget* buildPullInput();
     QWidget* buildOptions();
     QWidget* buildResults();
-    // Adds a column of the results group; `view` is the link column's own kind of view.
-    QListView* addColumn(const char* name, TextColumnModel* model, QListView* view = nullptr);
     TextColumnModel* planModel(std::function<std::string_view(int)> text);
     TextColumnModel* resultModel(const TextColumn PullResults::*column,
                                  const TextColumn PullResults::Shown::*shown);
@@ -164,7 +167,6 @@ private:
     void deleteLink(int row);
     void deleteAllLinks();
     void showResults(int previous_rows);
-    void syncScrolling(int value);
     // The windows that follow every recalculation (the tension profile, the pull check).
     void tellFollowers();
     std::string text(const QLineEdit* box) const;
@@ -235,10 +237,6 @@ private:
     QRadioButton* Option3;
     QCheckBox* midAssistCheck;
     ActionListView* List6;
-    QProgressBar* ProgressBar1;
-    QProgressBar* ProgressBar2;
-    QLabel* forward_percent_; // each bar's value as text
-    QLabel* reverse_percent_;
     QLabel* midassistlabel;
     LinesLabel* adviceLabel;
     QPushButton* applyAdvice;
@@ -246,12 +244,10 @@ private:
     QLabel* weight_unit_;
     QLabel* back_tension_unit_;
     QLabel* length_unit_;
-    std::array<QLabel*, 4> result_headings_{}; // Label8, Label18, Label9, Label19
-    QScrollBar* scroll_;
 
+    PullResultsPanel* results_panel_;
     std::array<TextColumnModel*, 4> plan_models_{};   // List6, List1, List2, List3
     std::array<TextColumnModel*, 4> result_models_{}; // List4, List7, List5, List8
-    QList<QListView*> columns_;
 };
 
 } // namespace tensora

@@ -1,0 +1,228 @@
+#include "windows/pullplan/pull_results_panel.h"
+
+#include "print/plan_colors.h"
+
+#include <QFrame>
+#include <QGridLayout>
+
+namespace tensora {
+namespace {
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* bold_label(const char* name, const QString& text, QWidget* parent) {
+    QLabel* widget = label(name, text, parent);
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+    return widget;
+}
+
+QFrame* vertical_line(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// A row that hides keeps its room, so that nothing around it moves.
+void keep_place(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+QString swatch(const QColor& color) {
+    return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
+                          "&nbsp;</span>")
+        .arg(color.name());
+}
+
+} // namespace
+
+PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
+                                   const std::array<TextColumnModel*, 4>& results,
+                                   QWidget* parent)
+    : QGroupBox(QStringLiteral("Pull Results"), parent) {
+    setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(4);
+
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setObjectName(QStringLiteral("planScrollBar"));
+    scroll_->setRange(0, 0); // follows the link column's range once it is laid out
+    List6 = new ActionListView(this);
+    addColumn("List6", plan[0], List6);
+    List6->setSelectionMode(QAbstractItemView::SingleSelection);
+    List6->setFocusPolicy(Qt::StrongFocus);
+    List6->setMaximumWidth(60);
+    const QList<QListView*> lists{List6,
+                                  addColumn("List1", plan[1]),
+                                  addColumn("List2", plan[2]),
+                                  addColumn("List3", plan[3]),
+                                  addColumn("List4", results[0]),
+                                  addColumn("List7", results[1]),
+                                  addColumn("List5", results[2]),
+                                  addColumn("List8", results[3])};
+
+    // Mid-assist hides the bars and their values; their columns keep their width.
+    const auto bar = [this](const char* name) {
+        auto* widget = new QProgressBar(this);
+        widget->setObjectName(QLatin1String(name));
+        widget->setOrientation(Qt::Vertical);
+        widget->setRange(0, 100);
+        widget->setValue(0);
+        widget->setTextVisible(false);
+        widget->setFixedWidth(18);
+        keep_place(widget);
+        return widget;
+    };
+    ProgressBar1 = bar("ProgressBar1");
+    ProgressBar2 = bar("ProgressBar2");
+    // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
+    const auto percent = [this](const char* name) {
+        QLabel* widget = label(name, QStringLiteral("0%"), this);
+        widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("9999%")));
+        widget->setAlignment(Qt::AlignCenter);
+        keep_place(widget);
+        return widget;
+    };
+    forward_percent_ = percent("forwardPercent");
+    reverse_percent_ = percent("reversePercent");
+    midassistlabel = label("midassistlabel", QString(), this);
+    // The caption starts below the forward columns and may run on below the reverse ones; it
+    // never widens a column, and keeps its line while empty, so nothing moves when it shows.
+    midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
+    connect(scroll_, &QScrollBar::valueChanged, this, &PullResultsPanel::syncScrolling);
+    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
+            [this](int minimum, int maximum) {
+                scroll_->setRange(minimum, maximum);
+                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
+            });
+
+    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
+    // side wall, the shared scroll bar.
+    grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), this), 0, 0, 1, 4,
+                    Qt::AlignHCenter);
+    // The separators stop above the mid-assist caption's row, which runs on across them.
+    grid->addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
+    grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0,
+                    5, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
+    grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0,
+                    9, 1, 3, Qt::AlignHCenter);
+    const QList<QPair<const char*, const char*>> headings{
+        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
+        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
+        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
+    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
+    for (int i = 0; i < lists.size(); ++i) {
+        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), this);
+        if (i >= 4) {
+            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
+        }
+        grid->addWidget(heading, 1, heading_columns[i]);
+        grid->addWidget(lists[i], 2, heading_columns[i]);
+        grid->setColumnStretch(heading_columns[i], 1);
+    }
+    grid->addWidget(forward_percent_, 1, 6);
+    grid->addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
+    grid->addWidget(reverse_percent_, 1, 10);
+    grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
+    grid->addWidget(scroll_, 2, 12);
+    grid->addWidget(midassistlabel, 3, 5, 1, 8);
+
+    // The advice, under the results: three lines whatever it says, so that a new text never
+    // lays the window out again (a longer one ends in an ellipsis and is whole in the tip),
+    // and the button that takes its mid-assist point.
+    adviceLabel = new LinesLabel(3, this);
+    adviceLabel->setObjectName(QStringLiteral("adviceLabel"));
+    adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), this);
+    applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
+    applyAdvice->setEnabled(false);
+    grid->addWidget(adviceLabel, 4, 0, 1, 9);
+    grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
+    // What the tints of the result columns mean.
+    QLabel* legend = label(
+        "planLegend",
+        swatch(kOverRow) + QStringLiteral(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
+            swatch(kHeldRow) +
+            QStringLiteral(" held at zero: the cable runs under its own weight there and must be "
+                           "held back"),
+        this);
+    legend->setTextFormat(Qt::RichText);
+    legend->setWordWrap(true);
+    grid->addWidget(legend, 5, 0, 1, 13);
+    grid->setRowStretch(2, 1);
+    setMinimumHeight(260);
+}
+
+QListView* PullResultsPanel::addColumn(const char* name, TextColumnModel* model,
+                                       QListView* view) {
+    if (!view) {
+        view = new QListView(this);
+    }
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->setItemDelegate(new PlainTextDelegate(view));
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setMinimumWidth(56);
+    columns_.append(view);
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &PullResultsPanel::syncScrolling);
+    // A column lays out its new rows later than the link numbers do: once it has, it takes up
+    // the shared position again (which its old range may have cut short).
+    connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this, view] {
+        if (view != List6) {
+            view->verticalScrollBar()->setValue(scroll_->value());
+        }
+    });
+    return view;
+}
+
+void PullResultsPanel::showShares(int forward, int reverse, const QString& forward_share,
+                                  const QString& reverse_share, bool visible) {
+    ProgressBar1->setValue(forward);
+    ProgressBar2->setValue(reverse);
+    // The bars stop at 100; the figure above each tells the true share, shortened with the
+    // whole figure as tip where it is too wide.
+    for (const auto& [label, text] :
+         {std::pair{forward_percent_, forward_share}, std::pair{reverse_percent_, reverse_share}}) {
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+        label->setToolTip(text);
+    }
+    for (QWidget* shown :
+         {static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(ProgressBar2),
+          static_cast<QWidget*>(forward_percent_), static_cast<QWidget*>(reverse_percent_)}) {
+        shown->setVisible(visible);
+    }
+}
+
+void PullResultsPanel::followLinkList() {
+    syncScrolling(List6->verticalScrollBar()->value());
+}
+
+void PullResultsPanel::scrollToRow(int row) {
+    List6->scrollTo(List6->model()->index(row, 0)); // the columns follow the link numbers
+}
+
+void PullResultsPanel::syncScrolling(int value) {
+    for (QListView* column : columns_) {
+        column->verticalScrollBar()->setValue(value);
+    }
+    scroll_->setValue(value);
+}
+
+} // namespace tensora
