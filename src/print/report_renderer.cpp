@@ -240,18 +240,28 @@ void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile
     }
 }
 
-// The tension profile, as the profile window draws it: the same scales, the same legend.
-void graph(Pages& pages, const PrintedReport& report) {
-    const ProfileData& profile = report.profile;
-    if (profile.links == 0) {
-        return;
+// The plot of the tension profile on the page: its rectangle and scale, and where a point of
+// the route and a tension stand on it.
+struct ProfilePlot {
+    QPainter& p;
+    const Pages& pages;
+    QRectF rect;
+    ProfileScale scale;
+    double label = 0; // a line of the small font
+
+    QPointF at(double distance, double tension) const {
+        const double x_span = scale.distance_to - scale.distance_from;
+        const double y_span = scale.tension_to - scale.tension_from;
+        return QPointF(rect.left() + (distance - scale.distance_from) / x_span * rect.width(),
+                       rect.bottom() - (tension - scale.tension_from) / y_span * rect.height());
     }
-    const QFont small = pages.font(7.5);
-    const QFontMetricsF metrics = pages.metrics(small);
-    const double label = metrics.height();
-    const double plot_width = pages.width() - pages.inch(0.7);
-    // The legend under the plot: each pull on a line of its own, then the key, wrapped.
-    const ProfileScale scale = profile_scale(profile);
+};
+
+// The legend under the plot: each pull on a line of its own, then the key, wrapped.
+QList<QPair<QStringList, QColor>> profile_legend(const PrintedReport& report,
+                                                 const ProfileScale& scale,
+                                                 const QFontMetricsF& metrics, double width) {
+    const ProfileData& profile = report.profile;
     QString key = QStringLiteral("Bends");
     if (profile.allowable > 0) {
         key += QStringLiteral("    - - ") + qt_text(allowable_text(profile, scale));
@@ -269,51 +279,44 @@ void graph(Pages& pages, const PrintedReport& report) {
         entries.append({qt_text(held), kHeldRow});
     }
     QList<QPair<QStringList, QColor>> legend;
-    int legend_lines = 0;
     for (const auto& [text, color] : entries) {
-        legend.append({wrapped(text, metrics, plot_width - pages.pt(13)), color});
-        legend_lines += static_cast<int>(legend.back().first.size());
+        legend.append({wrapped(text, metrics, width), color});
     }
-    // The route's height in a strip of its own under the tensions, for a plan with elevation.
-    const double strip = profile.elevation.empty() ? 0 : pages.inch(1.0);
-    const double height = pages.inch(3.0) + strip + label * legend_lines;
-    pages.need(height + pages.pt(8));
-    if (!pages.drawing()) {
-        pages.advance(height + pages.pt(8));
-        return;
-    }
-    QPainter& p = pages.painter();
-    const QRectF plot(pages.left() + pages.inch(0.6), pages.y() + label * 1.5, plot_width,
-                      pages.inch(3.0) - label * 4.5);
-    const double x_span = scale.distance_to - scale.distance_from;
-    const double y_span = scale.tension_to - scale.tension_from;
-    const auto at = [&](double distance, double tension) {
-        return QPointF(plot.left() + (distance - scale.distance_from) / x_span * plot.width(),
-                       plot.bottom() - (tension - scale.tension_from) / y_span * plot.height());
-    };
-    const QPen grid(QColor(220, 220, 220), pages.pt(0.4));
+    return legend;
+}
 
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(small);
-    p.setClipRect(plot.adjusted(-pages.pt(2), -pages.pt(2), pages.pt(2), pages.pt(2)));
+// The bends, and the links where a pull is held at zero, as bands over the plot.
+void shade_bands(const ProfilePlot& plot, const ProfileData& profile) {
+    QPainter& p = plot.p;
+    const double thinnest = plot.pages.pt(0.6);
+    p.setClipRect(plot.rect.adjusted(-plot.pages.pt(2), -plot.pages.pt(2), plot.pages.pt(2),
+                                     plot.pages.pt(2)));
     for (const ProfileBend& bend : profile.bends) {
-        const double left = at(bend.start, 0).x();
-        const double right = std::max(at(bend.end, 0).x(), left + pages.pt(0.6));
-        p.fillRect(QRectF(left, plot.top(), right - left, plot.height()), kBendShade);
+        const double left = plot.at(bend.start, 0).x();
+        const double right = std::max(plot.at(bend.end, 0).x(), left + thinnest);
+        p.fillRect(QRectF(left, plot.rect.top(), right - left, plot.rect.height()), kBendShade);
     }
     for (const std::vector<int>* held : {&profile.forward_held, &profile.reverse_held}) {
         for (const int link : *held) {
             const auto i = static_cast<std::size_t>(link);
-            const double left = at(profile.link_starts[i], 0).x();
-            const double right = at(profile.link_starts[i + 1], 0).x();
-            p.fillRect(
-                QRectF(left, plot.top(), std::max(right - left, pages.pt(0.6)), plot.height()),
-                kHeldRow);
+            const double left = plot.at(profile.link_starts[i], 0).x();
+            const double right = plot.at(profile.link_starts[i + 1], 0).x();
+            p.fillRect(QRectF(left, plot.rect.top(), std::max(right - left, thinnest),
+                              plot.rect.height()),
+                       kHeldRow);
         }
     }
     p.setClipping(false);
-    // Ticks at whole steps from 0, inside the axes' ranges.
+}
+
+// The grid, the tick labels at whole steps from 0, the frame and the axes' titles.
+void draw_axes(const ProfilePlot& plot, UnitSystem units) {
+    QPainter& p = plot.p;
+    const ProfileScale& scale = plot.scale;
+    const QRectF& rect = plot.rect;
+    const double label = plot.label;
+    const double inch = plot.pages.inch(1);
+    const QPen grid(QColor(220, 220, 220), plot.pages.pt(0.4));
     const auto ticks = [](double from, double to, double step) {
         QList<double> list;
         for (double v = std::ceil(from / step) * step; v <= to + step * 1e-9; v += step) {
@@ -322,82 +325,134 @@ void graph(Pages& pages, const PrintedReport& report) {
         return list;
     };
     for (const double y : ticks(scale.tension_from, scale.tension_to, scale.tension_step)) {
-        const double line = at(0, y).y();
+        const double line = plot.at(0, y).y();
         p.setPen(grid);
-        p.drawLine(QPointF(plot.left(), line), QPointF(plot.right(), line));
+        p.drawLine(QPointF(rect.left(), line), QPointF(rect.right(), line));
         p.setPen(Qt::black);
-        p.drawText(QRectF(plot.left() - pages.inch(0.6), line - label / 2, pages.inch(0.55), label),
+        p.drawText(QRectF(rect.left() - inch * 0.6, line - label / 2, inch * 0.55, label),
                    Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(y, 'f', scale.tension_decimals));
     }
     for (const double x : ticks(scale.distance_from, scale.distance_to, scale.distance_step)) {
-        const double column = at(x, 0).x();
+        const double column = plot.at(x, 0).x();
         p.setPen(grid);
-        p.drawLine(QPointF(column, plot.top()), QPointF(column, plot.bottom()));
+        p.drawLine(QPointF(column, rect.top()), QPointF(column, rect.bottom()));
         p.setPen(Qt::black);
-        p.drawText(QRectF(column - pages.inch(0.4), plot.bottom() + 2, pages.inch(0.8), label),
+        p.drawText(QRectF(column - inch * 0.4, rect.bottom() + 2, inch * 0.8, label),
                    Qt::AlignHCenter, QString::number(x, 'f', scale.distance_decimals));
     }
-    p.setPen(QPen(Qt::black, pages.pt(0.6)));
-    p.drawRect(plot);
-    p.drawText(QRectF(plot.left(), plot.bottom() + label + 2, plot.width(), label),
-               Qt::AlignHCenter,
-               in_units("Distance along the route", Quantity::Length, report.profile.units));
-    p.drawText(
-        QRectF(plot.left() - pages.inch(0.6), plot.top() - label * 1.4, pages.inch(4), label),
-        Qt::AlignLeft, in_units("Tension", Quantity::Tension, report.profile.units));
+    p.setPen(QPen(Qt::black, plot.pages.pt(0.6)));
+    p.drawRect(rect);
+    p.drawText(QRectF(rect.left(), rect.bottom() + label + 2, rect.width(), label),
+               Qt::AlignHCenter, in_units("Distance along the route", Quantity::Length, units));
+    p.drawText(QRectF(rect.left() - inch * 0.6, rect.top() - label * 1.4, inch * 4, label),
+               Qt::AlignLeft, in_units("Tension", Quantity::Tension, units));
+}
 
+// The allowable tension (or its name at the top edge, above the chart), and the mid-assist
+// point's line.
+void draw_marks(const ProfilePlot& plot, const ProfileData& profile) {
+    QPainter& p = plot.p;
+    const ProfileScale& scale = plot.scale;
+    const double label = plot.label;
+    const double inch = plot.pages.inch(1);
     if (profile.allowable > 0) {
-        p.setPen(QPen(kOverLimit, pages.pt(1), Qt::DashLine));
+        p.setPen(QPen(kOverLimit, plot.pages.pt(1), Qt::DashLine));
         const QString text = qt_text(allowable_text(profile, scale));
         if (scale.allowable_shown) {
-            p.drawLine(at(scale.distance_from, profile.allowable),
-                       at(scale.distance_to, profile.allowable));
-            p.drawText(QRectF(plot.right() - pages.inch(3), at(0, profile.allowable).y() - label,
-                              pages.inch(3) - 2, label),
+            p.drawLine(plot.at(scale.distance_from, profile.allowable),
+                       plot.at(scale.distance_to, profile.allowable));
+            p.drawText(QRectF(plot.rect.right() - inch * 3,
+                              plot.at(0, profile.allowable).y() - label, inch * 3 - 2, label),
                        Qt::AlignRight, text);
         } else {
-            p.drawText(QRectF(plot.right() - pages.inch(3), plot.top() - label * 1.4, pages.inch(3),
-                              label),
+            p.drawText(QRectF(plot.rect.right() - inch * 3, plot.rect.top() - label * 1.4,
+                              inch * 3, label),
                        Qt::AlignRight, text + QStringLiteral(" \u2191"));
         }
     }
     if (profile.mid_assist_at) {
-        p.setPen(QPen(Qt::darkGray, pages.pt(1), Qt::DashDotLine));
-        p.drawLine(at(*profile.mid_assist_at, scale.tension_from),
-                   at(*profile.mid_assist_at, scale.tension_to));
+        p.setPen(QPen(Qt::darkGray, plot.pages.pt(1), Qt::DashDotLine));
+        p.drawLine(plot.at(*profile.mid_assist_at, scale.tension_from),
+                   plot.at(*profile.mid_assist_at, scale.tension_to));
     }
+}
+
+// Each pull's tensions along the route, decimated to the plot's width; markers where few.
+void draw_pulls(const ProfilePlot& plot, const ProfileData& profile) {
+    QPainter& p = plot.p;
     for (const auto& [pull, color] :
          {std::pair{&profile.forward, kForwardPull}, std::pair{&profile.reverse, kReversePull}}) {
-        const auto points = decimated(*pull, scale.distance_from, scale.distance_to,
-                                      static_cast<int>(plot.width() / pages.pt(0.5)));
+        const auto points =
+            decimated(*pull, plot.scale.distance_from, plot.scale.distance_to,
+                      static_cast<int>(plot.rect.width() / plot.pages.pt(0.5)));
         QPainterPath path;
         for (std::size_t i = 0; i < points.size(); ++i) {
-            const QPointF point = at(points[i].distance, points[i].tension);
+            const QPointF point = plot.at(points[i].distance, points[i].tension);
             i == 0 ? path.moveTo(point) : path.lineTo(point);
         }
-        p.setPen(QPen(color, pages.pt(1.2)));
+        p.setPen(QPen(color, plot.pages.pt(1.2)));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
         if (points.size() <= 200) {
             p.setBrush(color);
             for (const ProfilePoint& point : points) {
-                p.drawEllipse(at(point.distance, point.tension), pages.pt(1.6), pages.pt(1.6));
+                p.drawEllipse(plot.at(point.distance, point.tension), plot.pages.pt(1.6),
+                              plot.pages.pt(1.6));
             }
         }
     }
+}
+
+// The tension profile, as the profile window draws it: the same scales, the same legend.
+void graph(Pages& pages, const PrintedReport& report) {
+    const ProfileData& profile = report.profile;
+    if (profile.links == 0) {
+        return;
+    }
+    const QFont small = pages.font(7.5);
+    const QFontMetricsF metrics = pages.metrics(small);
+    const double label = metrics.height();
+    const double plot_width = pages.width() - pages.inch(0.7);
+    const ProfileScale scale = profile_scale(profile);
+    const auto legend = profile_legend(report, scale, metrics, plot_width - pages.pt(13));
+    qsizetype legend_lines = 0;
+    for (const auto& entry : legend) {
+        legend_lines += entry.first.size();
+    }
+    // The route's height in a strip of its own under the tensions, for a plan with elevation.
+    const double strip = profile.elevation.empty() ? 0 : pages.inch(1.0);
+    const double height = pages.inch(3.0) + strip + label * static_cast<double>(legend_lines);
+    pages.need(height + pages.pt(8));
+    if (!pages.drawing()) {
+        pages.advance(height + pages.pt(8));
+        return;
+    }
+    QPainter& p = pages.painter();
+    const ProfilePlot plot{p, pages,
+                           QRectF(pages.left() + pages.inch(0.6), pages.y() + label * 1.5,
+                                  plot_width, pages.inch(3.0) - label * 4.5),
+                           scale, label};
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(small);
+    shade_bands(plot, profile);
+    draw_axes(plot, report.profile.units);
+    draw_marks(plot, profile);
+    draw_pulls(plot, profile);
+    const QRectF& rect = plot.rect;
     if (strip > 0) {
         elevation_strip(
             p, pages, profile, scale,
-            QRectF(plot.left(), plot.bottom() + label * 2.8, plot.width(), strip - label * 1.6),
+            QRectF(rect.left(), rect.bottom() + label * 2.8, rect.width(), strip - label * 1.6),
             small);
     }
-    double y = plot.bottom() + label * 2.6 + strip;
+    double y = rect.bottom() + label * 2.6 + strip;
     for (const auto& [lines, color] : legend) {
-        p.fillRect(QRectF(plot.left(), y + label * 0.3, pages.pt(10), label * 0.4), color);
+        p.fillRect(QRectF(rect.left(), y + label * 0.3, pages.pt(10), label * 0.4), color);
         p.setPen(Qt::black);
         for (const QString& line : lines) {
-            p.drawText(QRectF(plot.left() + pages.pt(13), y, plot.width() - pages.pt(13), label),
+            p.drawText(QRectF(rect.left() + pages.pt(13), y, rect.width() - pages.pt(13), label),
                        Qt::AlignLeft, line);
             y += label;
         }
@@ -512,8 +567,8 @@ void check_section(Pages& pages, const PrintedCheck& check) {
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }
 
-void flow(Pages& pages, const PrintedReport& report) {
-    title_block(pages, report);
+// The cable's figures and the pull's summary: shares, mid-assist point, advice.
+void cable_and_pull(Pages& pages, const PrintedReport& report) {
     const PullPlanReport& plan = report.plan;
     QList<QPair<QString, QString>> cable{
         {QStringLiteral("Description"), qt_text(plan.description)},
@@ -539,8 +594,12 @@ void flow(Pages& pages, const PrintedReport& report) {
         summary.append({QStringLiteral("Advice"), qt_text(report.advice)});
     }
     pairs(pages, QStringLiteral("Pull"), summary);
-    graph(pages, report);
+}
 
+// The plan's table: every link with both pulls, marked where beyond the allowable tension or
+// held at zero.
+void plan_table(Pages& pages, const PrintedReport& report) {
+    const PullPlanReport& plan = report.plan;
     // Where a pull is held at zero: the cable runs under its own weight there.
     std::vector<bool> held(plan.links.size(), false);
     for (const std::vector<int>* links :
@@ -591,32 +650,43 @@ void flow(Pages& pages, const PrintedReport& report) {
               return r < report.over_limit.size() && report.over_limit[r];
           });
 
+}
+
+// The fill ratio window's cables and each trade size's fill.
+void fill_section(Pages& pages, const FillReport& fill) {
+    QStringList diameters;
+    for (const std::string& diameter : fill.diameters) {
+        diameters.append(qt_text(diameter));
+    }
+    pairs(pages, QStringLiteral("Conduit fill"),
+          {{QStringLiteral("Conduit standard"), qt_text(fill.standard)},
+           {QStringLiteral("Cables (OD in)"),
+            qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+           {QStringLiteral("Total cable area (sq in)"), qt_text(fill.total_area)},
+           {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
+    std::vector<QStringList> sizes;
+    for (const FillReport::Row& row : fill.rows) {
+        sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
+                         qt_text(row.percent)});
+    }
+    table(pages, QStringLiteral("Fill by trade size"),
+          {{QStringLiteral("Trade size"), 1.0, false},
+           {QStringLiteral("Pipe ID (in)"), 1.0, true},
+           {QStringLiteral("Area (sq in)"), 1.0, true},
+           {QStringLiteral("Fill"), 1.0, true}},
+          sizes, [](std::size_t) { return false; });
+}
+
+void flow(Pages& pages, const PrintedReport& report) {
+    title_block(pages, report);
+    cable_and_pull(pages, report);
+    graph(pages, report);
+    plan_table(pages, report);
     if (report.check) {
         check_section(pages, *report.check);
     }
     if (report.fill) {
-        const FillReport& fill = *report.fill;
-        QStringList diameters;
-        for (const std::string& diameter : fill.diameters) {
-            diameters.append(qt_text(diameter));
-        }
-        pairs(pages, QStringLiteral("Conduit fill"),
-              {{QStringLiteral("Conduit standard"), qt_text(fill.standard)},
-               {QStringLiteral("Cables (OD in)"),
-                qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
-               {QStringLiteral("Total cable area (sq in)"), qt_text(fill.total_area)},
-               {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
-        std::vector<QStringList> sizes;
-        for (const FillReport::Row& row : fill.rows) {
-            sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
-                             qt_text(row.percent)});
-        }
-        table(pages, QStringLiteral("Fill by trade size"),
-              {{QStringLiteral("Trade size"), 1.0, false},
-               {QStringLiteral("Pipe ID (in)"), 1.0, true},
-               {QStringLiteral("Area (sq in)"), 1.0, true},
-               {QStringLiteral("Fill"), 1.0, true}},
-              sizes, [](std::size_t) { return false; });
+        fill_section(pages, *report.fill);
     }
     pages.finish();
 }

@@ -52,7 +52,16 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
     setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(4);
+    buildColumns(plan, results, *grid);
+    buildBars(*grid);
+    buildAdvice(*grid);
+    grid->setRowStretch(2, 1);
+    setMinimumHeight(260);
+}
 
+void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
+                                    const std::array<TextColumnModel*, 4>& results,
+                                    QGridLayout& grid) {
     scroll_ = new QScrollBar(Qt::Vertical, this);
     scroll_->setObjectName(QStringLiteral("planScrollBar"));
     scroll_->setRange(0, 0); // follows the link column's range once it is laid out
@@ -69,7 +78,42 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
                                   addColumn("List7", results[1]),
                                   addColumn("List5", results[2]),
                                   addColumn("List8", results[3])};
+    connect(scroll_, &QScrollBar::valueChanged, this, &PullResultsPanel::syncScrolling);
+    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
+            [this](int minimum, int maximum) {
+                scroll_->setRange(minimum, maximum);
+                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
+            });
 
+    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
+    // side wall, the shared scroll bar.
+    grid.addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), this), 0, 0, 1, 4,
+                   Qt::AlignHCenter);
+    // The separators stop above the mid-assist caption's row, which runs on across them.
+    grid.addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
+    grid.addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0,
+                   5, 1, 3, Qt::AlignHCenter);
+    grid.addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
+    grid.addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0,
+                   9, 1, 3, Qt::AlignHCenter);
+    const QList<QPair<const char*, const char*>> headings{
+        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
+        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
+        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
+    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
+    for (int i = 0; i < lists.size(); ++i) {
+        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), this);
+        if (i >= 4) {
+            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
+        }
+        grid.addWidget(heading, 1, heading_columns[i]);
+        grid.addWidget(lists[i], 2, heading_columns[i]);
+        grid.setColumnStretch(heading_columns[i], 1);
+    }
+    grid.addWidget(scroll_, 2, 12);
+}
+
+void PullResultsPanel::buildBars(QGridLayout& grid) {
     // Mid-assist hides the bars and their values; their columns keep their width.
     const auto bar = [this](const char* name) {
         auto* widget = new QProgressBar(this);
@@ -94,50 +138,19 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
     };
     forward_percent_ = percent("forwardPercent");
     reverse_percent_ = percent("reversePercent");
+    grid.addWidget(forward_percent_, 1, 6);
+    grid.addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
+    grid.addWidget(reverse_percent_, 1, 10);
+    grid.addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
     midassistlabel = label("midassistlabel", QString(), this);
     // The caption starts below the forward columns and may run on below the reverse ones; it
     // never widens a column, and keeps its line while empty, so nothing moves when it shows.
     midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
-    connect(scroll_, &QScrollBar::valueChanged, this, &PullResultsPanel::syncScrolling);
-    connect(List6->verticalScrollBar(), &QScrollBar::rangeChanged, scroll_,
-            [this](int minimum, int maximum) {
-                scroll_->setRange(minimum, maximum);
-                scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
-            });
+    grid.addWidget(midassistlabel, 3, 5, 1, 8);
+}
 
-    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
-    // side wall, the shared scroll bar.
-    grid->addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), this), 0, 0, 1, 4,
-                    Qt::AlignHCenter);
-    // The separators stop above the mid-assist caption's row, which runs on across them.
-    grid->addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
-    grid->addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0,
-                    5, 1, 3, Qt::AlignHCenter);
-    grid->addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
-    grid->addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0,
-                    9, 1, 3, Qt::AlignHCenter);
-    const QList<QPair<const char*, const char*>> headings{
-        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
-        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
-        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
-    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
-    for (int i = 0; i < lists.size(); ++i) {
-        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), this);
-        if (i >= 4) {
-            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
-        }
-        grid->addWidget(heading, 1, heading_columns[i]);
-        grid->addWidget(lists[i], 2, heading_columns[i]);
-        grid->setColumnStretch(heading_columns[i], 1);
-    }
-    grid->addWidget(forward_percent_, 1, 6);
-    grid->addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
-    grid->addWidget(reverse_percent_, 1, 10);
-    grid->addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
-    grid->addWidget(scroll_, 2, 12);
-    grid->addWidget(midassistlabel, 3, 5, 1, 8);
-
+void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     // The advice, under the results: three lines whatever it says, so that a new text never
     // lays the window out again (a longer one ends in an ellipsis and is whole in the tip),
     // and the button that takes its mid-assist point.
@@ -147,8 +160,8 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
     applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), this);
     applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
     applyAdvice->setEnabled(false);
-    grid->addWidget(adviceLabel, 4, 0, 1, 9);
-    grid->addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
+    grid.addWidget(adviceLabel, 4, 0, 1, 9);
+    grid.addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     // What the tints of the result columns mean.
     QLabel* legend = label(
         "planLegend",
@@ -159,9 +172,7 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
         this);
     legend->setTextFormat(Qt::RichText);
     legend->setWordWrap(true);
-    grid->addWidget(legend, 5, 0, 1, 13);
-    grid->setRowStretch(2, 1);
-    setMinimumHeight(260);
+    grid.addWidget(legend, 5, 0, 1, 13);
 }
 
 QListView* PullResultsPanel::addColumn(const char* name, TextColumnModel* model,

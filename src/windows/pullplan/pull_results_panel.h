@@ -8,6 +8,7 @@
 #include "widgets/lines_label.h"
 #include "windows/pullplan/text_column_model.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -45,6 +46,10 @@ public:
     void scrollToRow(int row);
 
 private:
+    void buildColumns(const std::array<TextColumnModel*, 4>& plan,
+                      const std::array<TextColumnModel*, 4>& results, QGridLayout& grid);
+    void buildBars(QGridLayout& grid);
+    void buildAdvice(QGridLayout& grid);
     QListView* addColumn(const char* name, TextColumnModel* model, QListView* view = nullptr);
     void syncScrolling(int value);
 
