@@ -26,6 +26,80 @@ std::string tension_unit(double pounds, UnitSystem units) {
                          column_unit(Quantity::Tension, units, std::fabs(pounds)));
 }
 
+// The advice's figures as the command line prints them.
+struct AdviceFields {
+    std::string forward;
+    std::string reverse;
+    std::string direction;
+    std::string lower_by;
+    std::string mid_assist;
+    std::string mid_assist_max;
+    std::string mid_assist_direction;
+    std::string note;
+};
+
+AdviceFields advice_fields(const PullAdvice& advice, UnitSystem units) {
+    AdviceFields fields;
+    const bool any = advice.links > 0;
+    fields.forward = any ? tension_text(advice.forward_max, units) : std::string();
+    fields.reverse = any ? tension_text(advice.reverse_max, units) : std::string();
+    fields.direction = any ? std::string(direction_key(advice.direction)) : std::string();
+    fields.lower_by = std::to_string(std::lround(advice.lower_by));
+    if (advice.mid_assist) {
+        fields.mid_assist = std::to_string(*advice.mid_assist + 1);
+        fields.mid_assist_max = tension_text(advice.mid_assist_max, units);
+        fields.mid_assist_direction = direction_key(advice.mid_assist_direction);
+    }
+    // A plan the search is not exact for gets no point, and the note says why.
+    fields.note = advice.note;
+    if (!advice.no_point_reason.empty()) {
+        fields.note = "no mid-assist advice: " + advice.no_point_reason +
+                      (fields.note.empty() ? "" : "; ") + fields.note;
+    }
+    return fields;
+}
+
+void print_json(const PullAdvice& advice, const AdviceFields& fields, const PullRequest& request,
+                std::ostream& out) {
+    const auto or_null = [&advice](const std::string& text) {
+        return advice.mid_assist ? text : std::string("null");
+    };
+    out << "{\"forward_max\":" << json_string(fields.forward)
+        << ",\"reverse_max\":" << json_string(fields.reverse)
+        << ",\"direction\":" << json_string(fields.direction) << ",\"lower_by\":" << fields.lower_by
+        << ",\"mid_assist\":" << or_null(fields.mid_assist)
+        << ",\"mid_assist_max\":" << or_null(json_string(fields.mid_assist_max))
+        << ",\"mid_assist_direction\":" << or_null(json_string(fields.mid_assist_direction))
+        << ",\"note\":" << json_string(fields.note);
+    const UnitSystem units = request.units;
+    if (request.units_named) {
+        out << ",\"units\":{\"system\":" << json_string(unit_system_key(units))
+            << ",\"forward_max\":" << json_string(tension_unit(advice.forward_max, units))
+            << ",\"reverse_max\":" << json_string(tension_unit(advice.reverse_max, units))
+            << ",\"mid_assist_max\":" << json_string(tension_unit(advice.mid_assist_max, units))
+            << '}';
+    }
+    out << "}\n";
+}
+
+void print_text(const PullAdvice& advice, const AdviceFields& fields, const PullRequest& request,
+                std::ostream& out) {
+    out << "forward-max\t" << fields.forward << '\n'
+        << "reverse-max\t" << fields.reverse << '\n'
+        << "direction\t" << fields.direction << '\n'
+        << "lower-by\t" << fields.lower_by << '\n'
+        << "mid-assist\t" << (advice.mid_assist ? fields.mid_assist : "none") << '\n'
+        << "mid-assist-max\t" << fields.mid_assist_max << '\n'
+        << "mid-assist-direction\t" << fields.mid_assist_direction << '\n'
+        << "note\t" << fields.note << '\n';
+    const UnitSystem units = request.units;
+    if (request.units_named) {
+        out << "units\t" << tension_unit(advice.forward_max, units) << '\t'
+            << tension_unit(advice.reverse_max, units) << '\t'
+            << tension_unit(advice.mid_assist_max, units) << '\n';
+    }
+}
+
 } // namespace
 
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
@@ -59,56 +133,11 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
     const PullAdvice advice = advise_pull(
         link_values(request), read_pull_settings(request.settings, kEnglish, units),
         inch_pound_value(read_input(limit, kEnglish), Quantity::Pressure, units), units);
-
-    const std::string lower_by = std::to_string(std::lround(advice.lower_by));
-    const std::string mid_assist =
-        advice.mid_assist ? std::to_string(*advice.mid_assist + 1) : std::string("none");
-    const std::string mid_assist_max =
-        advice.mid_assist ? tension_text(advice.mid_assist_max, units) : std::string();
-    const std::string mid_assist_direction =
-        advice.mid_assist ? std::string(direction_key(advice.mid_assist_direction)) : "";
-    // A plan the search is not exact for gets no point, and the note says why.
-    std::string note = advice.note;
-    if (!advice.no_point_reason.empty()) {
-        note =
-            "no mid-assist advice: " + advice.no_point_reason + (note.empty() ? "" : "; ") + note;
-    }
-    const bool any = advice.links > 0;
-    const std::string forward = any ? tension_text(advice.forward_max, units) : std::string();
-    const std::string reverse = any ? tension_text(advice.reverse_max, units) : std::string();
+    const AdviceFields fields = advice_fields(advice, units);
     if (request.json) {
-        out << "{\"forward_max\":" << json_string(forward)
-            << ",\"reverse_max\":" << json_string(reverse)
-            << ",\"direction\":" << json_string(any ? direction_key(advice.direction) : "")
-            << ",\"lower_by\":" << lower_by
-            << ",\"mid_assist\":" << (advice.mid_assist ? mid_assist : std::string("null"))
-            << ",\"mid_assist_max\":"
-            << (advice.mid_assist ? json_string(mid_assist_max) : std::string("null"))
-            << ",\"mid_assist_direction\":"
-            << (advice.mid_assist ? json_string(mid_assist_direction) : std::string("null"))
-            << ",\"note\":" << json_string(note);
-        if (request.units_named) {
-            out << ",\"units\":{\"system\":" << json_string(unit_system_key(units))
-                << ",\"forward_max\":" << json_string(tension_unit(advice.forward_max, units))
-                << ",\"reverse_max\":" << json_string(tension_unit(advice.reverse_max, units))
-                << ",\"mid_assist_max\":" << json_string(tension_unit(advice.mid_assist_max, units))
-                << '}';
-        }
-        out << "}\n";
-        return;
-    }
-    out << "forward-max\t" << forward << '\n'
-        << "reverse-max\t" << reverse << '\n'
-        << "direction\t" << (any ? direction_key(advice.direction) : "") << '\n'
-        << "lower-by\t" << lower_by << '\n'
-        << "mid-assist\t" << mid_assist << '\n'
-        << "mid-assist-max\t" << mid_assist_max << '\n'
-        << "mid-assist-direction\t" << mid_assist_direction << '\n'
-        << "note\t" << note << '\n';
-    if (request.units_named) {
-        out << "units\t" << tension_unit(advice.forward_max, units) << '\t'
-            << tension_unit(advice.reverse_max, units) << '\t'
-            << tension_unit(advice.mid_assist_max, units) << '\n';
+        print_json(advice, fields, request, out);
+    } else {
+        print_text(advice, fields, request, out);
     }
 }
 

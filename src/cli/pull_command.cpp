@@ -195,101 +195,105 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
     return value;
 }
 
-PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more) {
-    PullRequest request;
+namespace {
+
+// What the arguments ask for beyond the request's own fields, kept for the later steps.
+struct PullArguments {
     std::optional<std::string> plan_file;
-    std::optional<std::string> report_file;
     std::optional<std::string> mid_assist;
-    std::vector<std::string> link_arguments;
+    std::vector<std::string> links;
     std::vector<std::string_view> given; // the options that hold a cable text
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (is_help_option(argument)) {
-            request.help = true;
-            return request;
-        }
-        if (argument == "--friction" || argument == "--weight" || argument == "--allowable" ||
-            argument == "--description" || argument == "--back-tension") {
-            given.push_back(argument);
-        }
-        if (argument == "--friction") {
-            request.settings.friction = option_value(arguments, i);
-        } else if (argument == "--weight") {
-            request.settings.weight = option_value(arguments, i);
-        } else if (argument == "--allowable") {
-            request.settings.allowable = option_value(arguments, i);
-        } else if (argument == "--description") {
-            request.description = option_value(arguments, i);
-        } else if (argument == "--report") {
-            report_file = option_value(arguments, i);
-            request.report_file = report_file;
-        } else if (argument == "--pdf") {
-            request.pdf = option_value(arguments, i);
-        } else if (argument == "--csv") {
-            request.csv = option_value(arguments, i);
-        } else if (argument == "--save-report") {
-            request.save_report = option_value(arguments, i);
-        } else if (argument == "--back-tension") {
-            request.settings.back_tension = option_value(arguments, i);
-        } else if (argument == "--mid-assist") {
-            mid_assist = option_value(arguments, i);
-        } else if (argument == "--plan") {
-            plan_file = option_value(arguments, i);
-        } else if (argument == "--json") {
-            request.json = true;
-        } else if (argument == "--units") {
-            request.units = units_value(option_value(arguments, i));
-            request.units_named = true;
-        } else if (argument.starts_with("--")) {
-            if (!more || !more(arguments, i)) {
-                throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
-                                 " for " + std::string(command)};
-            }
-        } else {
-            link_arguments.push_back(argument);
-        }
-    }
-    if (report_file) {
-        read_report_option(*report_file, request, given);
-    }
-    // Without an option or a report, a metric pull starts from the round metric design values.
-    const auto is_given_option = [&given](std::string_view option) {
+
+    bool is_given(std::string_view option) const {
         return std::find(given.begin(), given.end(), option) != given.end();
-    };
-    if (!report_file && request.units == UnitSystem::Metric) {
-        if (!is_given_option("--allowable")) {
+    }
+};
+
+// Takes one option of pull (and its value); false for an option pull does not know.
+bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
+                      PullRequest& request, PullArguments& taken) {
+    const std::string& argument = arguments[i];
+    if (argument == "--friction" || argument == "--weight" || argument == "--allowable" ||
+        argument == "--description" || argument == "--back-tension") {
+        taken.given.push_back(argument);
+    }
+    const std::pair<std::string_view, std::string*> texts[] = {
+        {"--friction", &request.settings.friction},
+        {"--weight", &request.settings.weight},
+        {"--allowable", &request.settings.allowable},
+        {"--description", &request.description},
+        {"--back-tension", &request.settings.back_tension}};
+    for (const auto& [name, text] : texts) {
+        if (argument == name) {
+            *text = option_value(arguments, i);
+            return true;
+        }
+    }
+    const std::pair<std::string_view, std::optional<std::string>*> files[] = {
+        {"--report", &request.report_file}, {"--pdf", &request.pdf},
+        {"--csv", &request.csv},           {"--save-report", &request.save_report},
+        {"--mid-assist", &taken.mid_assist}, {"--plan", &taken.plan_file}};
+    for (const auto& [name, value] : files) {
+        if (argument == name) {
+            *value = option_value(arguments, i);
+            return true;
+        }
+    }
+    if (argument == "--json") {
+        request.json = true;
+        return true;
+    }
+    if (argument == "--units") {
+        request.units = units_value(option_value(arguments, i));
+        request.units_named = true;
+        return true;
+    }
+    return false;
+}
+
+// A metric pull without an option or a report starts from the round metric design values;
+// a report's inch-pound figures are shown in the units asked for, remembered so that the
+// report saved again holds the texts it was read as.
+void take_units(PullRequest& request, const PullArguments& taken) {
+    if (!request.report_file && request.units == UnitSystem::Metric) {
+        if (!taken.is_given("--allowable")) {
             request.settings.allowable = design_allowable_text(request.units);
         }
-        if (!is_given_option("--weight")) {
+        if (!taken.is_given("--weight")) {
             request.settings.weight = design_weight_text(request.units);
         }
     }
-    // Options and links are given in the units asked for; a report's figures are inch-pound.
-    if (report_file && request.units != UnitSystem::InchPound) {
-        PullRequest::ReportMemos& memos = request.from_report;
-        const auto shown = [&request](std::string& text, SwitchMemo& memo, Quantity quantity) {
-            text = switched_text(text, memo, quantity, UnitSystem::InchPound, request.units,
-                                 kEnglish, SwitchDigits::Exact);
-        };
-        memos.lengths.resize(request.links.size());
-        for (std::size_t i = 0; i < request.links.size(); ++i) {
-            shown(request.links[i].length, memos.lengths[i], Quantity::Length);
-        }
-        if (!is_given_option("--allowable")) {
-            shown(request.settings.allowable, memos.allowable, Quantity::Tension);
-        }
-        if (!is_given_option("--weight")) {
-            shown(request.settings.weight, memos.weight, Quantity::Weight);
-        }
-        if (!is_given_option("--back-tension")) {
-            shown(request.settings.back_tension, memos.back_tension, Quantity::Tension);
+    if (!request.report_file || request.units == UnitSystem::InchPound) {
+        return;
+    }
+    PullRequest::ReportMemos& memos = request.from_report;
+    const auto shown = [&request](std::string& text, SwitchMemo& memo, Quantity quantity) {
+        text = switched_text(text, memo, quantity, UnitSystem::InchPound, request.units, kEnglish,
+                             SwitchDigits::Exact);
+    };
+    memos.lengths.resize(request.links.size());
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        shown(request.links[i].length, memos.lengths[i], Quantity::Length);
+    }
+    const std::tuple<std::string_view, std::string*, SwitchMemo*, Quantity> boxes[] = {
+        {"--allowable", &request.settings.allowable, &memos.allowable, Quantity::Tension},
+        {"--weight", &request.settings.weight, &memos.weight, Quantity::Weight},
+        {"--back-tension", &request.settings.back_tension, &memos.back_tension,
+         Quantity::Tension}};
+    for (const auto& [option, text, memo, quantity] : boxes) {
+        if (!taken.is_given(option)) {
+            shown(*text, *memo, quantity);
         }
     }
-    if (plan_file) {
-        read_plan_file(*plan_file, request.links);
+}
+
+// The links of the plan file and of the arguments after the report's, each one a link can
+// be, numbered 1, 2, ...
+void take_links(PullRequest& request, const PullArguments& taken) {
+    if (taken.plan_file) {
+        read_plan_file(*taken.plan_file, request.links);
     }
-    for (const std::string& argument : link_arguments) {
+    for (const std::string& argument : taken.links) {
         request.links.push_back(link_argument(argument));
     }
     if (request.links.size() > static_cast<std::size_t>(kMaxLinks)) {
@@ -297,29 +301,61 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
                          " links"};
     }
     for (std::size_t i = 0; i < request.links.size(); ++i) {
-        const PullLinkTexts& link = request.links[i];
+        PullLinkTexts& link = request.links[i];
         if (const auto refusal = link_angle_refusal(link.type, read_input(link.angle, kEnglish))) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message("link " + std::to_string(i + 1),
                                               link.type + ' ' + link.length + ' ' + link.angle,
                                               *refusal)};
         }
+        link.number = std::to_string(i + 1);
     }
-    for (std::size_t i = 0; i < request.links.size(); ++i) {
-        request.links[i].number = std::to_string(i + 1);
+}
+
+void take_mid_assist(PullRequest& request, const std::string& text) {
+    int chosen = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), chosen);
+    if (ec != std::errc() || end != text.data() + text.size() || chosen < 1 ||
+        static_cast<std::size_t>(chosen) > request.links.size()) {
+        throw CliRefusal{"tensora-cli: " + argument_message("mid-assist", text,
+                                                            "not the number of a link of the "
+                                                            "plan")};
     }
-    if (mid_assist) {
-        int chosen = 0;
-        const auto [end, ec] =
-            std::from_chars(mid_assist->data(), mid_assist->data() + mid_assist->size(), chosen);
-        if (ec != std::errc() || end != mid_assist->data() + mid_assist->size() || chosen < 1 ||
-            static_cast<std::size_t>(chosen) > request.links.size()) {
-            throw CliRefusal{"tensora-cli: " + argument_message("mid-assist", *mid_assist,
-                                                                "not the number of a link of the "
-                                                                "plan")};
+    request.settings.mid_assist = true;
+    request.settings.selected = chosen - 1;
+}
+
+} // namespace
+
+PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
+                               const MoreOptions& more) {
+    PullRequest request;
+    PullArguments taken;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (is_help_option(argument)) {
+            request.help = true;
+            return request;
         }
-        request.settings.mid_assist = true;
-        request.settings.selected = chosen - 1;
+        if (take_pull_option(arguments, i, request, taken)) {
+            continue;
+        }
+        if (argument.starts_with("--")) {
+            if (!more || !more(arguments, i)) {
+                throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
+                                 " for " + std::string(command)};
+            }
+        } else {
+            taken.links.push_back(argument);
+        }
+    }
+    if (request.report_file) {
+        read_report_option(*request.report_file, request, taken.given);
+    }
+    take_units(request, taken);
+    take_links(request, taken);
+    if (taken.mid_assist) {
+        take_mid_assist(request, *taken.mid_assist);
     }
     return request;
 }

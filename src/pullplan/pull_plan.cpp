@@ -233,93 +233,90 @@ PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLoca
     return settings;
 }
 
-void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
-                    const PullSettings& settings, PullResults& results) {
-    const double friction = settings.friction;
-    const double allowable = settings.allowable;
-    const double weight = settings.weight;
-    const double back_tension = settings.back_tension;
-    const std::size_t n = links.size();
+namespace {
 
-    // Mid-assist counts only with a chosen link; without one, nothing resets and the bars stay.
-    const std::optional<std::size_t> mid_assist = mid_assist_point(settings, n);
-    const bool point = mid_assist.has_value();
-    const std::size_t s = mid_assist.value_or(0);
-    results.caption = point ? caption_for(selected_number) : std::string();
-    results.bars_visible = !point;
-
-    for (TextColumn* column : {&results.forward, &results.forward_sidewall, &results.reverse,
-                               &results.reverse_sidewall}) {
-        column->clear();
-        column->reserve(n, n * 4);
-    }
-    results.forward_tension.resize(n);
-    results.reverse_tension.resize(n);
-
-    std::string scratch;
-    route_inclinations(links, results);
-    const bool elevation = results.elevation;
-    LinkStep step(links, results, friction, weight);
-
-    // The bars show the highest tension of the pull that reaches the route's end. On a level
-    // route that is the tension after the last link; once the route drops it may lie before.
-    const auto end_pull_highest = [&](double last, bool forward) {
-        if (!elevation) {
-            return last;
-        }
-        const std::vector<double>& tensions =
-            forward ? results.forward_tension : results.reverse_tension;
-        double most = last;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!point || in_end_pull(i, s, forward)) {
-                most = std::max(most, tensions[i]);
-            }
-        }
-        return most;
-    };
-
+// One direction of the pull, link by link in its own order from the back tension, restarting
+// from zero after the mid-assist point: each link's tension (and hold) by link, and the
+// tension it leaves the route with.
+double run_pull(LinkStep& step, std::size_t n, double back_tension,
+                std::optional<std::size_t> point, bool forward, std::vector<double>& tensions,
+                std::vector<char>& held) {
     double tension = back_tension;
-    for (std::size_t i = 0; i < n; ++i) {
-        const PullLinkValues& link = links[i];
-        const BendPass through = step(i, tension, true);
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = forward ? k : n - 1 - k;
+        const BendPass through = step(i, tension, forward);
         tension = through.tension;
-        if (elevation) {
-            results.forward_held[i] = through.held;
+        tensions[i] = tension;
+        if (!held.empty()) {
+            held[i] = through.held;
         }
-        results.forward_sidewall.push_back(
-            link.straight ? std::string_view("0") : sidewall_text(tension, link.length, scratch));
-        results.forward.push_back(column_text(tension, scratch));
-        results.forward_tension[i] = tension;
-        if (point && restarts_after(i, s, true)) {
+        if (point && restarts_after(i, *point, forward)) {
             tension = 0;
         }
     }
-    const double forward_end = end_pull_highest(tension, true);
-    results.forward_percent = tension_percent(forward_end, allowable);
-    results.forward_share = tension_share_text(forward_end, allowable);
+    return tension;
+}
 
-    double reverse = back_tension;
-    for (std::size_t i = n; i-- > 0;) {
-        const BendPass through = step(i, reverse, false);
-        reverse = through.tension;
-        if (elevation) {
-            results.reverse_held[i] = through.held;
-        }
-        results.reverse_tension[i] = reverse;
-        if (point && restarts_after(i, s, false)) {
-            reverse = 0;
+// The highest tension of the pull that reaches the route's end, which the bars show. On a
+// level route that is the tension after the last link; once the route drops it may lie before.
+double end_pull_highest(const PullResults& results, std::optional<std::size_t> point,
+                        double last, bool forward) {
+    if (!results.elevation) {
+        return last;
+    }
+    const std::vector<double>& tensions =
+        forward ? results.forward_tension : results.reverse_tension;
+    double most = last;
+    for (std::size_t i = 0; i < tensions.size(); ++i) {
+        if (!point || in_end_pull(i, *point, forward)) {
+            most = std::max(most, tensions[i]);
         }
     }
-    const double reverse_end = end_pull_highest(reverse, false);
-    results.reverse_percent = tension_percent(reverse_end, allowable);
-    results.reverse_share = tension_share_text(reverse_end, allowable);
-    for (std::size_t i = 0; i < n; ++i) {
-        const double at = results.reverse_tension[i];
-        results.reverse.push_back(column_text(at, scratch));
-        results.reverse_sidewall.push_back(links[i].straight
-                                               ? std::string_view("0")
-                                               : sidewall_text(at, links[i].length, scratch));
+    return most;
+}
+
+// Each link's tension and sidewall cells, as the inch-pound columns write them.
+void write_columns(const std::vector<PullLinkValues>& links, const std::vector<double>& tensions,
+                   TextColumn& tension_column, TextColumn& sidewall_column) {
+    std::string scratch;
+    tension_column.clear();
+    sidewall_column.clear();
+    tension_column.reserve(links.size(), links.size() * 4);
+    sidewall_column.reserve(links.size(), links.size() * 4);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        tension_column.push_back(column_text(tensions[i], scratch));
+        sidewall_column.push_back(links[i].straight
+                                      ? std::string_view("0")
+                                      : sidewall_text(tensions[i], links[i].length, scratch));
     }
+}
+
+} // namespace
+
+void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view selected_number,
+                    const PullSettings& settings, PullResults& results) {
+    const std::size_t n = links.size();
+    // Mid-assist counts only with a chosen link; without one, nothing resets and the bars stay.
+    const std::optional<std::size_t> point = mid_assist_point(settings, n);
+    results.caption = point ? caption_for(selected_number) : std::string();
+    results.bars_visible = !point;
+    results.forward_tension.resize(n);
+    results.reverse_tension.resize(n);
+    route_inclinations(links, results);
+    LinkStep step(links, results, settings.friction, settings.weight);
+
+    const double forward = run_pull(step, n, settings.back_tension, point, true,
+                                    results.forward_tension, results.forward_held);
+    const double reverse = run_pull(step, n, settings.back_tension, point, false,
+                                    results.reverse_tension, results.reverse_held);
+    write_columns(links, results.forward_tension, results.forward, results.forward_sidewall);
+    write_columns(links, results.reverse_tension, results.reverse, results.reverse_sidewall);
+    const double forward_end = end_pull_highest(results, point, forward, true);
+    const double reverse_end = end_pull_highest(results, point, reverse, false);
+    results.forward_percent = tension_percent(forward_end, settings.allowable);
+    results.forward_share = tension_share_text(forward_end, settings.allowable);
+    results.reverse_percent = tension_percent(reverse_end, settings.allowable);
+    results.reverse_share = tension_share_text(reverse_end, settings.allowable);
 }
 
 struct PullRunner::Route {
