@@ -405,26 +405,24 @@ bool has_line_break(std::string_view text) {
     return text.find_first_of("\n\r") != std::string_view::npos;
 }
 
-int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-            const CliServices& services) {
-    errno = 0; // so that a failed write names its own reason
-    if (!arguments.empty() && is_help_option(arguments[0])) {
-        out << kUsage;
-        return written(out, err);
-    }
-    if (!arguments.empty() && (arguments[0] == "pull" || arguments[0] == "fill" ||
-                               arguments[0] == "check" || arguments[0] == "advise")) {
-        const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+namespace {
+
+// The commands with options and links (pull, check, advise, fill): a refusal is exit 2, a
+// failure to write exit 1.
+std::optional<int> run_plan_command(const std::vector<std::string>& arguments, std::ostream& out,
+                                    std::ostream& err, const CliServices& services) {
+    using Runner = std::function<void(const std::vector<std::string>&)>;
+    const std::pair<std::string_view, Runner> commands[] = {
+        {"pull", [&](const auto& rest) { run_pull_command(rest, out, err, services); }},
+        {"check", [&](const auto& rest) { run_check_command(rest, out, err, services); }},
+        {"advise", [&](const auto& rest) { run_advise_command(rest, out, err); }},
+        {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }}};
+    for (const auto& [name, run] : commands) {
+        if (arguments.empty() || arguments[0] != name) {
+            continue;
+        }
         try {
-            if (arguments[0] == "pull") {
-                run_pull_command(rest, out, err, services);
-            } else if (arguments[0] == "check") {
-                run_check_command(rest, out, err, services);
-            } else if (arguments[0] == "advise") {
-                run_advise_command(rest, out, err);
-            } else {
-                run_fill_command(rest, out, err);
-            }
+            run(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
         } catch (const CliRefusal& refusal) {
             err << refusal.message << '\n';
             return 2;
@@ -434,6 +432,12 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         }
         return written(out, err);
     }
+    return std::nullopt;
+}
+
+// The quick calculators: numbers in, the window's result out (--exact: every digit).
+int run_quick_command(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err) {
     bool exact = false;
     UnitSystem units = UnitSystem::InchPound;
     std::vector<std::string_view> words;
@@ -487,6 +491,21 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
                 : command->shown(values, units))
         << '\n';
     return written(out, err);
+}
+
+} // namespace
+
+int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            const CliServices& services) {
+    errno = 0; // so that a failed write names its own reason
+    if (!arguments.empty() && is_help_option(arguments[0])) {
+        out << kUsage;
+        return written(out, err);
+    }
+    if (const std::optional<int> status = run_plan_command(arguments, out, err, services)) {
+        return *status;
+    }
+    return run_quick_command(arguments, out, err);
 }
 
 } // namespace tensora

@@ -5,6 +5,7 @@
 #include "print/qt_text.h"
 #include "widgets/input_warnings.h"
 #include "widgets/named_control.h"
+#include "widgets/tab_order.h"
 #include "widgets/twips_form.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
@@ -44,13 +45,19 @@ FillRatio::FillRatio(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
       units_(registry.units()) {
     setObjectName(QStringLiteral("FillRatio"));
-    buildControls();
+    buildInputs();
+    buildResults();
+    buildCodePanel();
+    styleOutputs();
+    connectControls();
+    set_tab_order({sch40, sdr11, sdr135, necCode, codeTable, Text1, List1, cmd1, Command1, Text2,
+                   Text3, prefMaxFill});
     placeControls();
     showUnits();
     Form_Load();
 }
 
-void FillRatio::buildControls() {
+void FillRatio::buildInputs() {
     Label9 = label(this, "Label9",
                    QStringLiteral("Enter the diameter (OD) in inches of every cable in the "
                                   "conduit.  To remove a cable, simply click it off the list."));
@@ -76,7 +83,17 @@ void FillRatio::buildControls() {
     cmd1 = named(new QPushButton(QStringLiteral("Submit"), Frame2), "cmd1");
     cmd1->setDefault(true);
     Text2 = named(new QLineEdit(Frame2), "Text2");
+    recommendLabel =
+        label(this, "recommendLabel",
+              QStringLiteral("Norvale recommends a 60% maximum fill.  Preferred maximum fill"));
+    prefMaxFill = named(new QLineEdit(QStringLiteral("60"), this), "prefMaxFill");
+    recommendLabel->setBuddy(prefMaxFill);
+    Label10 = label(this, "Label10", QStringLiteral("%"));
+    Check1 = named(new QCheckBox(QStringLiteral("launch from fill (hidden)"), this), "Check1");
+    Check1->setVisible(false);
+}
 
+void FillRatio::buildResults() {
     Frame1 = named(new QGroupBox(QStringLiteral("Results"), this), "Frame1");
     Label3 = label(Frame1, "Label3", QStringLiteral("Trade Size"));
     Label6 = label(Frame1, "Label6", QStringLiteral("Pipe ID"));
@@ -98,16 +115,9 @@ void FillRatio::buildControls() {
     Text3 = named(new QLineEdit(Frame1), "Text3");
     maxODlabel->setBuddy(Text3);
     Label4 = label(Frame1, "Label4", QStringLiteral("0 cables"));
+}
 
-    recommendLabel =
-        label(this, "recommendLabel",
-              QStringLiteral("Norvale recommends a 60% maximum fill.  Preferred maximum fill"));
-    prefMaxFill = named(new QLineEdit(QStringLiteral("60"), this), "prefMaxFill");
-    recommendLabel->setBuddy(prefMaxFill);
-    Label10 = label(this, "Label10", QStringLiteral("%"));
-    Check1 = named(new QCheckBox(QStringLiteral("launch from fill (hidden)"), this), "Check1");
-    Check1->setVisible(false);
-
+void FillRatio::buildCodePanel() {
     Frame3 = named(new QGroupBox(QStringLiteral("Code tables and limits"), this), "Frame3");
     codeTable = named(new QListWidget(Frame3), "codeTable");
     codeTable->setAccessibleName(QStringLiteral("Electrical code tables"));
@@ -125,7 +135,9 @@ void FillRatio::buildControls() {
         wrapped->setWordWrap(true);
         wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+}
 
+void FillRatio::styleOutputs() {
     // The outputs stand apart from the inputs on a grey ground; sizes and fills in bold.
     for (QWidget* output :
          std::initializer_list<QWidget*>{List2, Text2, tradesize, ID, area, percent, codeColumn}) {
@@ -144,7 +156,9 @@ void FillRatio::buildControls() {
         output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         output->setTextElideMode(Qt::ElideRight);
     }
+}
 
+void FillRatio::connectControls() {
     connect(sch40, &QRadioButton::clicked, this, &FillRatio::sch40_Click);
     connect(sdr11, &QRadioButton::clicked, this, &FillRatio::sdr11_Click);
     connect(sdr135, &QRadioButton::clicked, this, &FillRatio::sdr135_Click);
@@ -157,18 +171,6 @@ void FillRatio::buildControls() {
     warn_when_left(platform(), prefMaxFill, locale_, [locale = locale_](std::string_view typed) {
         return range_input_message(typed, locale);
     });
-
-    setTabOrder(sch40, sdr11);
-    setTabOrder(sdr11, sdr135);
-    setTabOrder(sdr135, necCode);
-    setTabOrder(necCode, codeTable);
-    setTabOrder(codeTable, Text1);
-    setTabOrder(Text1, List1);
-    setTabOrder(List1, cmd1);
-    setTabOrder(cmd1, Command1);
-    setTabOrder(Command1, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, prefMaxFill);
 }
 
 void FillRatio::placeControls() {

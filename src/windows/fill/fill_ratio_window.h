@@ -75,7 +75,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
+    // The window's parts, built in turn.
+    void buildInputs();
+    void buildResults();
+    void buildCodePanel();
+    void styleOutputs();
+    void connectControls();
     void placeControls();
     void selectStandard(ConduitStandardId id);
     void rebuildCableTotals();

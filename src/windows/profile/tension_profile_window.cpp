@@ -107,7 +107,14 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), chart_(new QChart) {
     setObjectName(QStringLiteral("TensionProfile"));
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Tension Profile"));
+    buildTensionChart();
+    buildElevationChart();
+    buildLayout();
+    connectSignals();
+    planRecalculated();
+}
 
+void TensionProfile::buildTensionChart() {
     // Room above the plot for the allowable tension when it lies above the chart; the legend
     // is a label of the window's own below the chart, which wraps instead of cutting.
     chart_->setMargins(QMargins(6, QFontMetrics(font()).height() + 6, 6, 6));
@@ -137,19 +144,12 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     allowable_label_->setBrush(kOverLimit);
     mid_assist_label_ = new QGraphicsSimpleTextItem(chart_);
     mid_assist_label_->setZValue(2);
+}
 
-    picture_ = named(new QWidget(this), "profilePicture");
-    picture_->setAutoFillBackground(true);
-    view_ = named(new QChartView(chart_, picture_), "profileChart");
-    view_->setRenderHint(QPainter::Antialiasing);
-    legend_ = named(new QLabel(picture_), "profileLegend");
-    legend_->setWordWrap(true);
-    legend_->setTextFormat(Qt::RichText);
-    legend_->setContentsMargins(8, 0, 8, 4);
-    // Three lines at least (each pull, then the key), so that the chart keeps its height.
-    legend_->setMinimumHeight(legend_->fontMetrics().lineSpacing() * 3 + 4);
+void TensionProfile::buildElevationChart() {
     // The route's height under the tensions, for a plan that climbs or drops.
     elevation_chart_ = new QChart;
+
     elevation_chart_->setMargins(QMargins(6, 0, 6, 0));
     elevation_chart_->legend()->setVisible(false);
     elevation_distance_ = new QValueAxis(elevation_chart_);
@@ -166,6 +166,19 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
         series->attachAxis(elevation_distance_);
         series->attachAxis(elevation_height_);
     }
+}
+
+void TensionProfile::buildLayout() {
+    picture_ = named(new QWidget(this), "profilePicture");
+    picture_->setAutoFillBackground(true);
+    view_ = named(new QChartView(chart_, picture_), "profileChart");
+    view_->setRenderHint(QPainter::Antialiasing);
+    legend_ = named(new QLabel(picture_), "profileLegend");
+    legend_->setWordWrap(true);
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setContentsMargins(8, 0, 8, 4);
+    // Three lines at least (each pull, then the key), so that the chart keeps its height.
+    legend_->setMinimumHeight(legend_->fontMetrics().lineSpacing() * 3 + 4);
     elevation_view_ = named(new QChartView(elevation_chart_, picture_), "elevationChart");
     elevation_view_->setRenderHint(QPainter::Antialiasing);
     elevation_view_->setFixedHeight(QFontMetrics(font()).height() * 9);
@@ -187,7 +200,9 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
     layout->addWidget(picture_, 1);
     layout->addWidget(save_, 0, Qt::AlignRight);
     resize(900, 600);
+}
 
+void TensionProfile::connectSignals() {
     connect(save_, &QPushButton::clicked, this, &TensionProfile::saveImage);
     connect(chart_, &QChart::plotAreaChanged, this, &TensionProfile::placeLabels);
     connect(forward_, &QLineSeries::hovered, this, [this](const QPointF& at, bool over) {
@@ -200,7 +215,6 @@ TensionProfile::TensionProfile(WindowRegistry& registry)
             showPointTip(profile_.reverse, at, false);
         }
     });
-    planRecalculated();
 }
 
 void TensionProfile::planRecalculated() {

@@ -38,6 +38,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The window's parts, built in turn.
+    void buildTensionChart();
+    void buildElevationChart();
+    void buildLayout();
+    void connectSignals();
     void redraw();
     void placeLabels();
     void showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at, bool forward);

@@ -185,11 +185,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     recheck();
 }
 
-QWidget* PullCheck::buildInputs() {
-    auto* group = new QGroupBox(QStringLiteral("Cables and conduit"), this);
-    auto* form = new QFormLayout(group);
-
-    conduitStandard = named(new QComboBox(group), "conduitStandard");
+void PullCheck::listStandards() {
     // Each table carries its identifier; separators set the written standards, the code's
     // tables and the typed diameter apart.
     for (const auto tables : {conduit_standards(), code_conduit_standards()}) {
@@ -207,6 +203,13 @@ QWidget* PullCheck::buildInputs() {
         conduitStandard->insertSeparator(conduitStandard->count());
     }
     conduitStandard->addItem(QStringLiteral("Inside diameter typed"), kTypedData);
+}
+
+QWidget* PullCheck::buildInputs() {
+    auto* group = new QGroupBox(QStringLiteral("Cables and conduit"), this);
+    auto* form = new QFormLayout(group);
+    conduitStandard = named(new QComboBox(group), "conduitStandard");
+    listStandards();
     tradeSize = named(new QComboBox(group), "tradeSize");
     tradeSize->setPlaceholderText(QStringLiteral("Choose a trade size"));
     conduitId = named(new QLineEdit(group), "conduitId");
@@ -244,7 +247,12 @@ QWidget* PullCheck::buildInputs() {
     captioned(4, bendRadius, box_captions_);
     bendRadius->setMinimumWidth(
         bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
+    connectInputs();
+    standardChosen();
+    return group;
+}
 
+void PullCheck::connectInputs() {
     connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::standardChosen);
     connect(conduitStandard, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
     connect(tradeSize, &QComboBox::currentIndexChanged, this, &PullCheck::sizeChosen);
@@ -263,8 +271,6 @@ QWidget* PullCheck::buildInputs() {
                    [this](std::string_view) { return boxWarning("conduit-id"); });
     connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
     connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
-    standardChosen();
-    return group;
 }
 
 QWidget* PullCheck::buildResults() {

@@ -83,6 +83,8 @@ public:
 
 private:
     QWidget* buildInputs();
+    void listStandards();
+    void connectInputs();
     QWidget* buildResults();
     void standardChosen();
     // The table chosen in the standard list (none for a typed diameter), and its trade size.
