@@ -37,6 +37,9 @@ QuickCalculatorDesign design() {
     };
     design.inputs_title = QStringLiteral("Manual Inputs");
     design.standard_layout = false;
+    design.calculation = [](const QuickInputs& in) {
+        return max_pull_length(in.upper, in.lower, in.friction);
+    };
     design.result_quantity = Quantity::Length;
     design.metric_result_title = QStringLiteral("Maximum Pulling Length, metres");
     design.metric_formula =
@@ -271,13 +274,6 @@ void MaxPull::Form_Load() {
     frictionInput()->text->setText(planner.friction);
     loading_ = false;
     showResult();
-}
-
-double MaxPull::calculate() const {
-    const double weight = lowerValue();
-    const double friction = frictionValue();
-    const double tension = upperValue();
-    return max_pull_length(tension, weight, friction);
 }
 
 double MaxPull::maxcalc() {

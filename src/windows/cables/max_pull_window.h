@@ -57,7 +57,6 @@ public:
     // The categories offered, and the rows the cable list holds.
 
 protected:
-    double calculate() const override;
     QString resultText() override;
     void closeEvent(QCloseEvent* event) override;
     void switchOwnUnits(UnitSystem from, UnitSystem to) override;

@@ -6,7 +6,7 @@ namespace tensora {
 namespace {
 
 QuickCalculatorDesign design() {
-    return {
+    QuickCalculatorDesign design{
         "BendTension",
         QStringLiteral("Tension in a Bend"),
         QStringLiteral(" - Tension in a Bend"),
@@ -23,6 +23,12 @@ QuickCalculatorDesign design() {
         Quantity::Tension,
         QStringLiteral("Tension Exiting Bend, N"),
     };
+    // The tension and the angle are read from their boxes in full, like every other
+    // calculator's inputs, so a typed 45.9 degrees counts as 45.9.
+    design.calculation = [](const QuickInputs& in) {
+        return bend_exit_tension(in.upper, in.lower, in.friction);
+    };
+    return design;
 }
 
 } // namespace
@@ -32,12 +38,7 @@ BendTension::BendTension(WindowRegistry& registry) : QuickCalculatorWindow(regis
 }
 
 double BendTension::bendcalc() const {
-    // The tension and the angle are read from their boxes in full, like every other
-    // calculator's inputs, so a typed 45.9 degrees counts as 45.9.
-    const double friction = frictionValue();
-    const double angle = lowerValue();
-    const double tension = upperValue();
-    return bend_exit_tension(tension, angle, friction);
+    return calculate(); // tension × e^(angle ÷ 57.3 × friction), the design's formula
 }
 
 } // namespace tensora

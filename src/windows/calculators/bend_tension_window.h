@@ -16,7 +16,6 @@ public:
     double bendcalc() const;
 
 protected:
-    double calculate() const override { return bendcalc(); }
 };
 
 } // namespace tensora

@@ -17,7 +17,7 @@ QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
                                              const QuickCalculatorDesign& design)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
       units_(registry.units()),
-      result_quantity_(design.result_quantity), result_titles_{design.result_title.text,
+      result_quantity_(design.result_quantity), calculation_(design.calculation), result_titles_{design.result_title.text,
                                                                design.metric_result_title},
       formulas_{design.formula.text,
                 design.metric_formula.isEmpty() ? design.formula.text : design.metric_formula},
@@ -166,6 +166,10 @@ QWidget* QuickCalculatorWindow::inputGroupLastFocus() const {
         return friction_->text;
     }
     return lower_ ? lower_->slider : upper_->slider;
+}
+
+double QuickCalculatorWindow::calculate() const {
+    return calculation_ ? calculation_({upperValue(), lowerValue(), frictionValue()}) : 0.0;
 }
 
 double QuickCalculatorWindow::upperValue() const {

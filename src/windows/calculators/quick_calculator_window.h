@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,15 @@ struct LabelDesign {
     const char* name;
     QString text;
 };
+
+// A quick calculator's inputs as its formula takes them: the upper and lower range inputs and
+// the coefficient of friction (0 where the window has none).
+struct QuickInputs {
+    double upper = 0;
+    double lower = 0;
+    double friction = 0;
+};
+using QuickFormula = std::function<double(const QuickInputs&)>;
 
 struct QuickCalculatorDesign {
     const char* object_name;
@@ -42,6 +52,9 @@ struct QuickCalculatorDesign {
     // A window that places its groups itself (and the friction box outside the inputs group)
     // turns this off.
     bool standard_layout = true;
+    // The window's calculation from its inputs' values; a window that reads other boxes too
+    // gives none and calculates itself.
+    QuickFormula calculation = {};
 };
 
 class QuickCalculatorWindow : public RegisteredWindow<QWidget>, public UnitFollower {
@@ -64,8 +77,8 @@ public:
 protected:
     QuickCalculatorWindow(WindowRegistry& registry, const QuickCalculatorDesign& design);
 
-    // The window's calculation, from the current texts.
-    virtual double calculate() const = 0;
+    // The window's calculation, from the current texts: its design's formula by default.
+    virtual double calculate() const;
     // The result as the result label shows it: by default rounded down to a whole number.
     virtual QString resultText();
 
@@ -100,6 +113,7 @@ private:
     NumberLocale locale_;
     UnitSystem units_;
     std::optional<Quantity> result_quantity_;
+    QuickFormula calculation_;
     QString result_titles_[2]; // inch-pound, metric
     QString formulas_[2];
     QString caption_suffix_;

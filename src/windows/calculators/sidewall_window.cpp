@@ -6,7 +6,7 @@ namespace tensora {
 namespace {
 
 QuickCalculatorDesign design() {
-    return {
+    QuickCalculatorDesign design{
         "sidewall",
         QStringLiteral("Sidewall Pressure"),
         QStringLiteral(" - Sidewall Pressure"),
@@ -23,6 +23,8 @@ QuickCalculatorDesign design() {
         Quantity::PressurePerInch,
         QStringLiteral("Sidewall Pressure, N/m"),
     };
+    design.calculation = [](const QuickInputs& in) { return sidewall_per_inch(in.upper, in.lower); };
+    return design;
 }
 
 } // namespace
@@ -32,9 +34,7 @@ sidewall::sidewall(WindowRegistry& registry) : QuickCalculatorWindow(registry, d
 }
 
 double sidewall::sidewallcalc() const {
-    const double length = lowerValue();
-    const double tension = upperValue();
-    return sidewall_per_inch(tension, length);
+    return calculate(); // tension ÷ bend length, the design's formula
 }
 
 QString sidewall::resultText() {

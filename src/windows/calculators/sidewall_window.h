@@ -15,7 +15,6 @@ public:
     double sidewallcalc() const;
 
 protected:
-    double calculate() const override { return sidewallcalc(); }
     QString resultText() override;
 };
 

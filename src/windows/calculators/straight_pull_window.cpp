@@ -6,7 +6,7 @@ namespace tensora {
 namespace {
 
 QuickCalculatorDesign design() {
-    return {
+    QuickCalculatorDesign design{
         "straightPull",
         QStringLiteral("Straight Section Pull tension"),
         QStringLiteral(" - Straight Section Tension"),
@@ -24,6 +24,10 @@ QuickCalculatorDesign design() {
         QStringLiteral("Straight Section Tension, N"),
         QStringLiteral("Tension = straight length * cable weight * 9.80665 * friction"),
     };
+    design.calculation = [](const QuickInputs& in) {
+        return straight_section_tension(in.upper, in.lower, in.friction);
+    };
+    return design;
 }
 
 } // namespace
@@ -33,10 +37,7 @@ straightPull::straightPull(WindowRegistry& registry) : QuickCalculatorWindow(reg
 }
 
 double straightPull::straightcalc() const {
-    const double weight = lowerValue();
-    const double friction = frictionValue();
-    const double length = upperValue();
-    return straight_section_tension(length, weight, friction);
+    return calculate(); // length × weight × friction, the design's formula
 }
 
 } // namespace tensora

@@ -15,7 +15,6 @@ public:
     double straightcalc() const;
 
 protected:
-    double calculate() const override { return straightcalc(); }
 };
 
 } // namespace tensora
