@@ -48,13 +48,15 @@ QLineEdit* box(const char* name, const QString& text, QWidget* parent, int width
 PullCalculator::PullCalculator(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
       units_(registry.units()), plan_(locale_, units_),
-      advice_run_(this, [this](const FoundAdvice& found) {
-          if (found.calculation == calculations_) { // else the plan changed since
-              advice_ = found.advice;
-              advice_stale_ = false;
-              showAdvice();
-          }
-      }) {
+      advice_(
+          this,
+          [this]() -> DeferredAdvice::Job {
+              // The sidewall limit is the pull check's design limit, in the units shown.
+              return [links = plan_.values(), settings = settings_, units = units_] {
+                  return advise_pull(links, settings, design_sidewall_limit(units), units);
+              };
+          },
+          [this] { showAdvice(); }) {
     setObjectName(QStringLiteral("PullCalculator"));
     setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
     buildLayout();
@@ -113,11 +115,6 @@ void PullCalculator::connectPlanActions() {
     // A click counts even on the number already selected; Enter and Space act as a click.
     connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
     connect(applyAdvice, &QPushButton::clicked, this, &PullCalculator::applyAdvice_Click);
-    advice_timer_ = new QTimer(this);
-    advice_timer_->setObjectName(QStringLiteral("adviceTimer"));
-    advice_timer_->setSingleShot(true);
-    advice_timer_->setInterval(150);
-    connect(advice_timer_, &QTimer::timeout, this, &PullCalculator::findAdvice);
 }
 
 QWidget* PullCalculator::buildCableInput() {
@@ -627,9 +624,7 @@ void PullCalculator::pullcalc() {
     settings_ = read_pull_settings(texts, locale_, units_);
     plan_.calculate(settings_, results_);
     show_columns(plan_.values(), units_, locale_.decimal, results_);
-    advice_stale_ = true;
-    ++calculations_;
-    advice_timer_->start();
+    advice_.planChanged();
     if (units_ == UnitSystem::Metric) {
         showUnits(); // a column passing 10,000 N turns to kN
     }
@@ -640,24 +635,7 @@ void PullCalculator::pullcalc() {
 }
 
 const PullAdvice& PullCalculator::advice() const {
-    if (advice_stale_) {
-        // The sidewall limit is the pull check's design limit, in the units shown.
-        advice_ = advise_pull(plan_.values(), settings_, design_sidewall_limit(units_), units_);
-        advice_stale_ = false;
-    }
-    return advice_;
-}
-
-void PullCalculator::findAdvice() {
-    if (!advice_stale_) {
-        showAdvice(); // found already, when something asked for it
-        return;
-    }
-    advice_run_.start([links = plan_.values(), settings = settings_, units = units_,
-                       calculation = calculations_] {
-        return FoundAdvice{calculation,
-                           advise_pull(links, settings, design_sidewall_limit(units), units)};
-    });
+    return advice_.advice();
 }
 
 void PullCalculator::showAdvice() {
@@ -894,6 +872,5 @@ void PullCalculator::applyReport(const ReadReport& report) {
     }
     pullcalc();
 }
-
 
 } // namespace tensora

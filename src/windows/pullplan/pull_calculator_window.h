@@ -8,11 +8,11 @@
 #include "pullplan/tension_profile.h"
 #include "report/printed_report.h"
 #include "report/report.h"
-#include "widgets/background_run.h"
 #include "widgets/list_controls.h"
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
 #include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/deferred_advice.h"
 #include "windows/pullplan/pull_results_panel.h"
 #include "windows/pullplan/text_column_model.h"
 
@@ -194,20 +194,9 @@ private:
     std::array<SwitchMemo, 3> box_memos_;
     PullSettings settings_;
     PullResults results_;
-    // The advice is found once typing pauses, off the window's thread (on a long plan of
-    // vertical bends it costs several calculations), and shown when found: a keystroke costs
-    // the calculation and the columns alone.
-    void findAdvice();
+    // The advice line, once the advice is found.
     void showAdvice();
-    mutable PullAdvice advice_;
-    mutable bool advice_stale_ = true;
-    int calculations_ = 0; // counts the calculations, so that a late advice is known as such
-    QTimer* advice_timer_;
-    struct FoundAdvice {
-        int calculation = 0;
-        PullAdvice advice;
-    };
-    BackgroundRun<FoundAdvice> advice_run_;
+    DeferredAdvice advice_;
     QString chosen_diameter_;
     mutable std::string angle_cell_; // the Angle column's text of a computed cell
     QString document_caption_;

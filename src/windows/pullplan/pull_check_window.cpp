@@ -121,13 +121,9 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
 
 PullCheck::PullCheck(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
-      units_(registry.units()), advice_run_(this, [this](const FoundAdvice& found) {
-          if (found.check == checks_) { // else the check changed since
-              result_.advice = found.advice;
-              advice_stale_ = false;
-              showAdvice();
-          }
-      }) {
+      units_(registry.units()),
+      advice_(
+          this, [this]() -> DeferredAdvice::Job { return adviceJob(); }, [this] { showAdvice(); }) {
     setObjectName(QStringLiteral("PullCheck"));
     setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
 
@@ -171,10 +167,6 @@ PullCheck::PullCheck(WindowRegistry& registry)
     layout->addLayout(top);
     layout->addWidget(bends, 1);
     resize(920, 600);
-    advice_timer_ = new QTimer(this);
-    advice_timer_->setSingleShot(true);
-    advice_timer_->setInterval(150);
-    connect(advice_timer_, &QTimer::timeout, this, &PullCheck::findAdvice);
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
         cableChosen(selection->chosenDiameter());
@@ -441,42 +433,34 @@ void PullCheck::recheck() {
         result_ = check_pull({}, PullSettings{}, inputs_);
     }
     result_.advice = std::move(last);
-    advice_stale_ = true;
-    ++checks_;
-    advice_timer_->start();
+    advice_.planChanged();
     showResult();
 }
 
-const PullAdvice& PullCheck::advice() const {
-    if (advice_stale_) {
-        const PullCalculator* planner = registry().find<PullCalculator>();
-        result_.advice = planner ? check_advice(planner->plan().values(),
-                                                planner->calculatedSettings(), inputs_, result_)
-                                 : PullAdvice{};
-        advice_stale_ = false;
-    }
-    return result_.advice;
-}
-
-void PullCheck::findAdvice() {
+DeferredAdvice::Job PullCheck::adviceJob() const {
     const PullCalculator* planner = registry().find<PullCalculator>();
-    if (!advice_stale_ || !planner) {
-        showAdvice();
-        return;
+    if (!planner) {
+        return [] { return PullAdvice{}; };
     }
     // What the advice reads of the check: its correction and arrangement, not its columns.
     CheckResult corrected;
     corrected.problem = result_.problem;
     corrected.weight_correction = result_.weight_correction;
-    corrected.arrangement = result_.arrangement;
-    advice_run_.start([links = planner->plan().values(), settings = planner->calculatedSettings(),
-                       inputs = inputs_, corrected = std::move(corrected), check = checks_] {
-        return FoundAdvice{check, check_advice(links, settings, inputs, corrected)};
-    });
+    corrected.arrangement_used = result_.arrangement_used;
+    corrected.cables_checked = result_.cables_checked;
+    return [links = planner->plan().values(), settings = planner->calculatedSettings(),
+            inputs = inputs_, corrected = std::move(corrected)] {
+        return check_advice(links, settings, inputs, corrected);
+    };
+}
+
+const PullAdvice& PullCheck::advice() const {
+    result_.advice = advice_.advice();
+    return result_.advice;
 }
 
 void PullCheck::showAdvice() {
-    advice();
+    advice(); // found now
     if (hasInputs()) {
         const CheckTexts texts = check_texts(result_, inputs_);
         show_result(adviceLine, qt_text(texts.advice_line));

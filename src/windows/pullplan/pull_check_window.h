@@ -7,10 +7,10 @@
 #include "fill/conduit_tables.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
-#include "widgets/background_run.h"
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
 #include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/deferred_advice.h"
 #include "windows/pullplan/plan_follower.h"
 
 #include <QAbstractTableModel>
@@ -100,6 +100,8 @@ private:
     void showResult();
     // The advice line, once typing pauses: the advice costs more than the check itself.
     void showAdvice();
+    // What finds the advice of the check as it stands now.
+    DeferredAdvice::Job adviceJob() const;
     CheckInputTexts inputTexts() const;
     QString conduitName() const;
     void showUnits();
@@ -113,16 +115,7 @@ private:
     std::array<QLabel*, 5> box_captions_{}; // inside diameter, OD, clearance, limit, radius
     CheckInputs inputs_;
     mutable CheckResult result_;
-    mutable bool advice_stale_ = true;
-    int checks_ = 0; // counts the checks, so that a late advice is known as such
-    QTimer* advice_timer_;
-    struct FoundAdvice {
-        int check = 0;
-        PullAdvice advice;
-    };
-    BackgroundRun<FoundAdvice> advice_run_;
-    // Starts finding the advice off the window's thread.
-    void findAdvice();
+    DeferredAdvice advice_;
     bool writing_id_ = false; // the trade size is writing the inside diameter
 
     QLabel* verdictLabel;
