@@ -32,6 +32,47 @@ int cables_value(const std::string& text) {
                      argument_message("cables", text, "not a whole number from 1 to 6")};
 }
 
+// A group of cables as --cable gives it: COUNT:OD:WEIGHT[:SIZE[:MATERIAL[:CONDUCTORS[:RATING]]]]
+// in the units asked for; refused, naming its field, where a figure is not what it must be.
+CableGroupTexts cable_value(const std::string& text, UnitSystem units) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == ':') {
+            fields.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (fields.size() < 3 || fields.size() > 7) {
+        throw CliRefusal{"tensora-cli: " +
+                         argument_message("cable", text,
+                                          "expected COUNT:OD:WEIGHT[:SIZE[:MATERIAL["
+                                          ":CONDUCTORS[:RATING]]]]")};
+    }
+    fields.resize(7);
+    CableGroupTexts group{fields[0],
+                          "",
+                          fields[1],
+                          fields[2],
+                          fields[3],
+                          fields[4],
+                          fields[5].empty() ? "1" : fields[5],
+                          fields[6]};
+    if (const ReadGroup read = read_cable_group(group, kEnglish, units); read.problem) {
+        throw CliRefusal{"tensora-cli: " + argument_message("cable", text, *read.problem)};
+    }
+    return group;
+}
+
+// A rating for the eye or the grip: a positive number.
+std::string rating_value(std::string_view option, const std::string& text) {
+    if (!isNumberText(text, kEnglish) || !(read_input(text, kEnglish) > 0) ||
+        !std::isfinite(read_input(text, kEnglish))) {
+        throw CliRefusal{"tensora-cli: " + argument_message(option, text, "not a positive number")};
+    }
+    return text;
+}
+
 CableArrangement arrangement_value(const std::string& text) {
     for (const auto arrangement :
          {CableArrangement::Triangular, CableArrangement::Cradled, CableArrangement::Diamond}) {
@@ -51,36 +92,52 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
     CheckRequest request;
     bool min_clearance_given = false;
     bool limit_given = false;
-    request.pull =
-        parse_pull_request(arguments, "check",
-                           [&request, &min_clearance_given,
-                            &limit_given](const std::vector<std::string>& all, std::size_t& i) {
-                               const std::string& option = all[i];
-                               if (option == "--conduit-id") {
-                                   request.texts.conduit_id = option_value(all, i);
-                                   request.has_conduit = true;
-                               } else if (option == "--cable-od") {
-                                   request.texts.cable_od = option_value(all, i);
-                                   request.has_cable = true;
-                               } else if (option == "--cables") {
-                                   request.texts.cables = cables_value(option_value(all, i));
-                                   request.has_cables = true;
-                               } else if (option == "--configuration") {
-                                   request.texts.arrangement =
-                                       arrangement_value(option_value(all, i));
-                               } else if (option == "--min-clearance") {
-                                   request.texts.min_clearance = option_value(all, i);
-                                   min_clearance_given = true;
-                               } else if (option == "--swbp-limit") {
-                                   request.texts.sidewall_limit = option_value(all, i);
-                                   limit_given = true;
-                               } else if (option == "--bend-radius") {
-                                   request.texts.bend_radius = option_value(all, i);
-                               } else {
-                                   return false;
-                               }
-                               return true;
-                           });
+    std::vector<std::string> cables; // the --cable groups, read once the units are known
+    request.pull = parse_pull_request(
+        arguments, "check",
+        [&request, &min_clearance_given, &limit_given, &cables](const std::vector<std::string>& all,
+                                                                std::size_t& i) {
+            const std::string& option = all[i];
+            if (option == "--conduit-id") {
+                request.texts.conduit_id = option_value(all, i);
+                request.has_conduit = true;
+            } else if (option == "--cable-od") {
+                request.texts.cable_od = option_value(all, i);
+                request.has_cable = true;
+            } else if (option == "--cables") {
+                request.texts.cables = cables_value(option_value(all, i));
+                request.has_cables = true;
+            } else if (option == "--configuration") {
+                request.texts.arrangement = arrangement_value(option_value(all, i));
+            } else if (option == "--min-clearance") {
+                request.texts.min_clearance = option_value(all, i);
+                min_clearance_given = true;
+            } else if (option == "--swbp-limit") {
+                request.texts.sidewall_limit = option_value(all, i);
+                limit_given = true;
+            } else if (option == "--bend-radius") {
+                request.texts.bend_radius = option_value(all, i);
+            } else if (option == "--cable") {
+                cables.push_back(option_value(all, i));
+            } else if (option == "--tension-rule") {
+                const std::string& key = option_value(all, i);
+                const auto rule = tension_rule_by_key(key);
+                if (!rule) {
+                    throw CliRefusal{"tensora-cli: " +
+                                     argument_message("tension-rule", key,
+                                                      "not planner, eye, eye-singles, "
+                                                      "grip or ratings")};
+                }
+                request.texts.rule = *rule;
+            } else if (option == "--eye-limit") {
+                request.texts.eye_limit = rating_value("eye-limit", option_value(all, i));
+            } else if (option == "--grip-limit") {
+                request.texts.grip_limit = rating_value("grip-limit", option_value(all, i));
+            } else {
+                return false;
+            }
+            return true;
+        });
     if (request.pull.units == UnitSystem::Metric) {
         // The round metric design values where the options are not given.
         if (!min_clearance_given) {
@@ -90,12 +147,22 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
             request.texts.sidewall_limit = design_sidewall_limit_text(request.pull.units);
         }
     }
+    for (const std::string& cable : cables) {
+        request.texts.groups.push_back(cable_value(cable, request.pull.units));
+    }
+    // The planner's cable (--cable-od with --cables) leads the set; --cable adds groups.
+    request.texts.planner_group = request.has_cable || request.has_cables;
     if (!request.pull.help) {
-        for (const auto& [given, option] : {std::pair{request.has_conduit, "--conduit-id"},
-                                            std::pair{request.has_cable, "--cable-od"},
-                                            std::pair{request.has_cables, "--cables"}}) {
-            if (!given) {
-                throw CliRefusal{"tensora-cli: check needs " + std::string(option)};
+        if (!request.has_conduit) {
+            throw CliRefusal{"tensora-cli: check needs --conduit-id"};
+        }
+        if (request.texts.groups.empty() || request.texts.planner_group) {
+            for (const auto& [given, option] : {std::pair{request.has_cable, "--cable-od"},
+                                                std::pair{request.has_cables, "--cables"}}) {
+                if (!given) {
+                    throw CliRefusal{"tensora-cli: check needs " + std::string(option) +
+                                     (request.texts.groups.empty() ? " (or --cable)" : "")};
+                }
             }
         }
     }
@@ -131,7 +198,11 @@ void print_text(const CheckTexts& texts, const CheckResult& result, const CheckR
         out << "bend\t" << row.link << '\t' << row.radius << '\t' << row.forward_pressure << '\t'
             << row.reverse_pressure << '\n';
     }
-    out << "verdict\t" << texts.verdict << '\n';
+    out << "set-cables\t" << texts.set_cables << '\n'
+        << "set-weight\t" << texts.set_weight << '\n'
+        << "tension-rule\t" << texts.tension_rule << '\n'
+        << "set-allowable\t" << texts.set_allowable << '\n'
+        << "verdict\t" << texts.verdict << '\n';
     if (request.pull.units_named) {
         // The units of clearance, forward-max and reverse-max, and of a bend's radius and
         // pressures.
@@ -161,14 +232,20 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
             << ",\"reverse_pressure\":" << json_string(row.reverse_pressure)
             << ",\"over_limit\":" << (result.bends[i].over_limit ? "true" : "false") << '}';
     }
-    out << "],\"verdict\":" << json_string(texts.verdict)
+    out << "],\"set_cables\":" << texts.set_cables
+        << ",\"set_weight\":" << json_string(texts.set_weight)
+        << ",\"tension_rule\":" << json_string(texts.tension_rule)
+        << ",\"set_allowable\":" << json_string(texts.set_allowable)
+        << ",\"verdict\":" << json_string(texts.verdict)
         << ",\"ok\":" << (result.ok ? "true" : "false");
     if (request.pull.units_named) {
         const std::array<std::string, 4> units = check_units(result, request);
         out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.pull.units))
             << ",\"clearance\":" << json_string(units[0])
             << ",\"tension\":" << json_string(units[1]) << ",\"radius\":" << json_string(units[2])
-            << ",\"pressure\":" << json_string(units[3]) << '}';
+            << ",\"pressure\":" << json_string(units[3])
+            << ",\"set_weight\":" << json_string(unit_symbol(Quantity::Weight, request.pull.units))
+            << '}';
     }
     out << "}\n";
 }
@@ -189,7 +266,8 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
     for (const auto& [name, text, value] :
          {std::tuple{"cable-od", &request.texts.cable_od, inputs.cable_od},
           std::tuple{"conduit-id", &request.texts.conduit_id, inputs.conduit_id}}) {
-        if (!(value > 0) || !std::isfinite(value)) {
+        const bool needed = std::string_view(name) == "conduit-id" || inputs.planner_group;
+        if (needed && (!(value > 0) || !std::isfinite(value))) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message(name, *text, "not a positive number")};
         }
@@ -210,7 +288,7 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
     const std::vector<PullLinkValues> links = link_values(request.pull);
     const PullSettings settings = read_pull_settings(request.pull.settings, kEnglish, units);
     CheckResult result = check_pull(links, settings, inputs);
-    result.advice = check_advice(links, settings, inputs, result);
+    result.advice = check_advice(links, inputs, result);
     if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
         // The report holds the planner's own pull beside the check.
         const PullResults plan =

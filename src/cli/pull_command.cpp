@@ -230,9 +230,12 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
         }
     }
     const std::pair<std::string_view, std::optional<std::string>*> files[] = {
-        {"--report", &request.report_file}, {"--pdf", &request.pdf},
-        {"--csv", &request.csv},           {"--save-report", &request.save_report},
-        {"--mid-assist", &taken.mid_assist}, {"--plan", &taken.plan_file}};
+        {"--report", &request.report_file},
+        {"--pdf", &request.pdf},
+        {"--csv", &request.csv},
+        {"--save-report", &request.save_report},
+        {"--mid-assist", &taken.mid_assist},
+        {"--plan", &taken.plan_file}};
     for (const auto& [name, value] : files) {
         if (argument == name) {
             *value = option_value(arguments, i);
@@ -278,8 +281,7 @@ void take_units(PullRequest& request, const PullArguments& taken) {
     const std::tuple<std::string_view, std::string*, SwitchMemo*, Quantity> boxes[] = {
         {"--allowable", &request.settings.allowable, &memos.allowable, Quantity::Tension},
         {"--weight", &request.settings.weight, &memos.weight, Quantity::Weight},
-        {"--back-tension", &request.settings.back_tension, &memos.back_tension,
-         Quantity::Tension}};
+        {"--back-tension", &request.settings.back_tension, &memos.back_tension, Quantity::Tension}};
     for (const auto& [option, text, memo, quantity] : boxes) {
         if (!taken.is_given(option)) {
             shown(*text, *memo, quantity);

@@ -197,8 +197,7 @@ PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
             }
             const std::optional<double> radius = bend_radius(links[i], sidewall->radius);
             return radius && *radius > 0 &&
-                   bearing_pressure(pull.tensions[i], *radius, sidewall->factor) >
-                       sidewall->limit;
+                   bearing_pressure(pull.tensions[i], *radius, sidewall->factor) > sidewall->limit;
         });
     }
     findings.held = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; });
@@ -242,8 +241,8 @@ ColumnUnit compare_plain_pulls(const PullResults& base, UnitSystem units, PullAd
 // The best (direction, point) pair: the lowest highest tension over both directions, the
 // advised direction first on a tie, then the first point; taken where it reads lower than the
 // lower plain pull.
-void choose_mid_assist(std::size_t n, const PullResults& base, PullRunner& runner,
-                       ColumnUnit unit, const PullSettings& settings, PullAdvice& advice) {
+void choose_mid_assist(std::size_t n, const PullResults& base, PullRunner& runner, ColumnUnit unit,
+                       const PullSettings& settings, PullAdvice& advice) {
     const bool go_forward = advice.direction != PullDirection::Reverse;
     std::optional<Point> best;
     bool best_forward = go_forward;
@@ -292,8 +291,7 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
         advice.mid_assist
             ? option_pull(base, runner, advice.mid_assist_direction == PullDirection::Forward,
                           advice.mid_assist)
-            : option_pull(base, runner, advice.direction != PullDirection::Reverse,
-                          std::nullopt);
+            : option_pull(base, runner, advice.direction != PullDirection::Reverse, std::nullopt);
     advice.findings = option_findings(links, settings, sidewall_limit, pull);
     advice.note = advice_note(advice, units, NumberLocale{".", ","});
     return advice;

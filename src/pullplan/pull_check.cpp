@@ -161,26 +161,34 @@ std::string_view jam_risk_text(JamRisk risk) {
 
 namespace {
 
-// The cables' fill against the code's limit for their number, and their jam ratio and risk.
-void rate_fill_and_jam(double D, double d, int cables, const CheckInputs& inputs,
+// The cables' fill against the code's limit for their number (a multiconductor cable counts
+// as one), and the jam ratio and risk of the largest cables.
+void rate_fill_and_jam(double D, const CableSet& set, const CheckInputs& inputs,
                        CheckResult& result) {
-    // The electrical code's fill, whatever the cables' arrangement.
+    // The electrical code's fill, whatever the cables' arrangement: their true areas.
     const double conduit_area = inputs.conduit_area.value_or(std::numbers::pi / 4 * D * D);
-    result.code_fill = cables * (std::numbers::pi / 4 * d * d) / conduit_area * 100;
-    result.code_limit = code_fill_limit(static_cast<std::size_t>(cables));
+    double area = 0;
+    for (const CableGroup& group : set.groups) {
+        area += group.count * (std::numbers::pi / 4 * group.od * group.od);
+    }
+    result.code_fill = area / conduit_area * 100;
+    result.code_limit = code_fill_limit(static_cast<std::size_t>(set.cables()));
     result.code_over = !meets_code_limit(*result.code_fill, result.code_limit);
     // Rounded to ten decimals so that a ratio lying on a boundary (3.8 in over 1.33 in is 3
     // exactly) is not put on the wrong side of it by the last bit of the division.
+    const double d = set.largest_od();
     result.jam_ratio = std::round(1.05 * D / d * 1e10) / 1e10;
-    if (cables == 3) {
+    if (set.largest_count() == 3) {
         result.jam_risk = jam_risk(result.jam_ratio);
+    } else if (set.mixed()) {
+        result.jam_note = "mixed sizes: no jam band";
     }
 }
 
 // The arrangement: for three or four cables "automatic" takes the one with the larger factor;
 // an arrangement the number of cables cannot take is none (the result says why).
-std::optional<CableArrangement> arrangement_for(int cables, double ratio,
-                                                const CheckInputs& inputs, CheckResult& result) {
+std::optional<CableArrangement> arrangement_for(int cables, double ratio, const CheckInputs& inputs,
+                                                CheckResult& result) {
     const CableArrangement arrangement = inputs.arrangement;
     if ((cables == 3 && arrangement == CableArrangement::Diamond) ||
         (cables == 4 && arrangement == CableArrangement::Triangular)) {
@@ -204,8 +212,8 @@ std::optional<CableArrangement> arrangement_for(int cables, double ratio,
 // of thousands of bends.
 std::optional<std::string> check_bends(const std::vector<PullLinkValues>& links,
                                        const CheckInputs& inputs, CheckResult& result) {
-    const double factor = bearing_factor(result.cables_checked, result.arrangement_used,
-                                         result.weight_correction);
+    const double factor =
+        bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
     int pressed_bends = 0;
     std::size_t first_pressed = 0;
     std::string first_pulls; // which pulls press the first of them too hard
@@ -303,13 +311,41 @@ void write_verdict(const std::vector<std::string>& findings, CheckResult& result
 
 } // namespace
 
+CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings) {
+    CableSet set;
+    if (inputs.planner_group) {
+        CableGroup group;
+        group.count = std::clamp(inputs.cables, 1, kMostCables);
+        group.od = inputs.cable_od;
+        group.weight = settings.weight;
+        // The planner's allowable tension is its cable's own.
+        if (settings.allowable > 0) {
+            group.rating = settings.allowable;
+        }
+        set.groups.push_back(group);
+    }
+    set.groups.insert(set.groups.end(), inputs.set.begin(), inputs.set.end());
+    return set;
+}
+
 CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                        const CheckInputs& inputs) {
     CheckResult result;
     const double D = inputs.conduit_id;
-    const double d = inputs.cable_od;
-    const int cables = std::clamp(inputs.cables, 1, kMostCables);
-    result.allowable = settings.allowable;
+    const CableSet set = checked_set(inputs, settings);
+    const double d = set.largest_od();
+    // The arrangement and its factor are those of the largest cables; the others add their
+    // weight and area.
+    const int cables = set.largest_count();
+    result.set = set;
+    result.set_cables = set.cables();
+    result.set_weight = set.weight();
+    result.largest_od = d;
+    result.rule = inputs.rule;
+    const SetAllowable allowed = set_allowable(set, inputs.rule, inputs.limits, settings.allowable);
+    result.set_allowable = allowed.pounds;
+    result.allowable_missing = allowed.missing;
+    result.allowable = allowed.pounds.value_or(0);
     result.cables_checked = cables;
     // Without a diameter there is nothing to check: the verdict asks for it.
     if (!(d > 0) || !std::isfinite(d)) {
@@ -322,8 +358,8 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         result.verdict = "Enter the conduit's inside diameter";
         return result;
     }
-    rate_fill_and_jam(D, d, cables, inputs, result);
-    if (D < kSmallestConduit[cables - 1] * d) {
+    rate_fill_and_jam(D, set, inputs, result);
+    if (D < kSmallestConduit[std::min(cables, kMostCables) - 1] * d) {
         return not_fitting(result);
     }
     const double ratio = d / (D - d);
@@ -344,9 +380,13 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         result.clearance_note = "no clearance formula for this arrangement";
     }
 
-    // The planner's pull with the coefficient of friction times the correction factor.
-    PullSettings corrected = settings;
+    // The planner's pull of the whole set: its weight, the coefficient of friction times the
+    // correction factor, its allowable tension.
+    PullSettings& corrected = result.corrected_settings;
+    corrected = settings;
+    corrected.weight = set.weight();
     corrected.friction = settings.friction * *w;
+    corrected.allowable = result.allowable;
     const std::optional<std::size_t> point = mid_assist_point(settings, links.size());
     calculate_pull(links, point ? std::to_string(*point + 1) : std::string(), corrected,
                    result.corrected);
@@ -360,6 +400,9 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     }
     find_held_links(result, findings);
     find_over_allowable(result, findings);
+    if (!result.allowable_missing.empty()) {
+        findings.push_back(result.allowable_missing);
+    }
     result.clearance_short = result.clearance && *result.clearance < inputs.min_clearance;
     if (result.clearance_short) {
         findings.push_back("The clearance is below the minimum");
@@ -392,14 +435,40 @@ double design_sidewall_limit(UnitSystem units) {
                             units);
 }
 
+std::string sidewall_preset_text(const SidewallPreset& preset, UnitSystem units,
+                                 const NumberLocale& locale) {
+    return locale_number_text(units == UnitSystem::Metric ? preset.metric : preset.inch_pound,
+                              locale);
+}
 
-PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                        const CheckInputs& inputs, const CheckResult& result) {
+std::string sidewall_preset_name(const SidewallPreset& preset, UnitSystem units,
+                                 const NumberLocale& locale) {
+    return std::string(preset.cable) + ": " + sidewall_preset_text(preset, units, locale) + ' ' +
+           std::string(unit_symbol(Quantity::Pressure, units));
+}
+
+std::optional<std::size_t> sidewall_preset_of(std::string_view text, UnitSystem units,
+                                              const NumberLocale& locale) {
+    if (!isNumberText(text, locale)) {
+        return std::nullopt;
+    }
+    const double typed = read_input(text, locale);
+    for (std::size_t i = 0; i < std::size(kSidewallPresets); ++i) {
+        const SidewallPreset& preset = kSidewallPresets[i];
+        if (typed ==
+            leadingValue(units == UnitSystem::Metric ? preset.metric : preset.inch_pound)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+PullAdvice check_advice(const std::vector<PullLinkValues>& links, const CheckInputs& inputs,
+                        const CheckResult& result) {
     if (!result.problem.empty()) {
         return {};
     }
-    PullSettings corrected = settings;
-    corrected.friction = settings.friction * result.weight_correction;
+    const PullSettings& corrected = result.corrected_settings;
     // Each bend's bearing pressure held against the limit as the check holds it.
     BearingLimit bearing(inputs.sidewall_limit);
     bearing.factor =
@@ -425,7 +494,10 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     inputs.units = units;
     inputs.locale = locale;
     inputs.conduit_id = read("conduit-id", texts.conduit_id, Quantity::Diameter);
-    inputs.cable_od = read("cable-od", texts.cable_od, Quantity::Diameter);
+    // The box is read where it leads the set or holds a text (the window's first group).
+    if (texts.planner_group || !trimmed_blanks(texts.cable_od).empty()) {
+        inputs.cable_od = read("cable-od", texts.cable_od, Quantity::Diameter);
+    }
     inputs.cables = std::clamp(texts.cables, 1, kMostCables);
     inputs.arrangement = texts.arrangement;
     inputs.min_clearance = read("min-clearance", texts.min_clearance, Quantity::Diameter);
@@ -442,6 +514,26 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     if (!texts.conduit_area.empty()) {
         inputs.conduit_area = leadingValue(texts.conduit_area);
     }
+    inputs.planner_group = texts.planner_group;
+    // Each group as read; what a text lacks is said where it is typed (the set's table, the
+    // command line's --cable).
+    for (const CableGroupTexts& group : texts.groups) {
+        inputs.set.push_back(read_cable_group(group, locale, units).group);
+    }
+    inputs.rule = texts.rule;
+    const auto rating = [&](std::string_view box, const std::string& text, double& into) {
+        if (trimmed_blanks(text).empty()) {
+            return;
+        }
+        const double value = inch_pound_value(read_input(text, locale), Quantity::Tension, units);
+        if (!isNumberText(text, locale) || !(value > 0) || !std::isfinite(value)) {
+            warn(box, kRatingMessage);
+            return;
+        }
+        into = value;
+    };
+    rating("eye-limit", texts.eye_limit, inputs.limits.eye);
+    rating("grip-limit", texts.grip_limit, inputs.limits.grip);
     return inputs;
 }
 
@@ -468,6 +560,38 @@ std::string pull_line(const std::string& max, int link, const CheckResult& resul
     return max + ' ' + symbol + " at link " + std::to_string(link + 1) + ", allowable " +
            wholeResultText(allowable) + ' ' +
            std::string(unit_symbol(Quantity::Tension, unit.units));
+}
+
+} // namespace
+
+namespace {
+
+// The set's cables, weight, largest diameter and allowable tension by its rule.
+void write_set_texts(const CheckResult& result, const CheckInputs& inputs, CheckTexts& texts) {
+    const UnitSystem units = inputs.units;
+    const auto figure = [&](double inch_pound, Quantity quantity) {
+        return locale_number_text(general_number_text(shown_value(inch_pound, quantity, units)),
+                                  inputs.locale);
+    };
+    texts.set_cables = std::to_string(result.set_cables);
+    texts.set_weight = figure(result.set_weight, Quantity::Weight);
+    texts.largest_od = figure(result.largest_od, Quantity::Diameter);
+    texts.tension_rule = tension_rule_key(result.rule);
+    texts.set_line = texts.set_cables + (result.set_cables == 1 ? " cable" : " cables") +
+                     " weighing " + texts.set_weight + ' ' +
+                     std::string(unit_symbol(Quantity::Weight, units)) + ", largest OD " +
+                     texts.largest_od + ' ' + std::string(unit_symbol(Quantity::Diameter, units));
+    if (result.set_allowable) {
+        const ColumnUnit unit =
+            column_unit(Quantity::Tension, units, std::fabs(*result.set_allowable));
+        texts.set_allowable = locale_number_text(
+            column_figure_text(*result.set_allowable, Quantity::Tension, unit), inputs.locale);
+        texts.allowable_line = advice_tension_text(*result.set_allowable, units, inputs.locale) +
+                               ": " + std::string(tension_rule_name(result.rule));
+    } else {
+        texts.set_allowable = result.allowable_missing;
+        texts.allowable_line = result.allowable_missing;
+    }
 }
 
 } // namespace
@@ -504,7 +628,10 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     if (result.jam_risk) {
         texts.jam_risk = jam_risk_text(*result.jam_risk);
         texts.jam_line += ", jam risk " + texts.jam_risk;
+    } else if (!result.jam_note.empty() && !texts.jam_line.empty()) {
+        texts.jam_line += ", " + result.jam_note;
     }
+    write_set_texts(result, inputs, texts);
     if (!result.problem.empty()) {
         for (std::string* text :
              {&texts.weight_correction, &texts.configuration, &texts.clearance, &texts.forward_max,

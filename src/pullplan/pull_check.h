@@ -4,6 +4,7 @@
 // on the cables' sides from its radius.
 #pragma once
 
+#include "pullplan/cable_set.h"
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
 
@@ -26,8 +27,16 @@ enum class JamRisk { Significant, Moderate, Small, VerySmall };
 
 struct CheckInputs {
     double conduit_id = 0; // D, in
-    double cable_od = 0;   // d, in
+    // The cables: a set of groups; without one, `cables` cables of `cable_od`, each of the
+    // planner's weight.
+    double cable_od = 0; // d, in
     int cables = 3;
+    // The set starts with `cables` of `cable_od`, of the planner's weight and allowable tension.
+    bool planner_group = true;
+    std::vector<CableGroup> set;
+    // The rule of the set's allowable tension, and the eye's and grip's ratings.
+    TensionRule rule = TensionRule::Planner;
+    RuleLimits limits;
     CableArrangement arrangement = CableArrangement::Automatic;
     double min_clearance = 0.5;        // in
     double sidewall_limit = 500;       // lbs/ft
@@ -56,10 +65,24 @@ struct CheckedBend {
 struct CheckResult {
     // What has no meaning, in words ("the cables do not fit this conduit"); empty otherwise.
     std::string problem;
-    double jam_ratio = 0;
-    std::optional<JamRisk> jam_risk; // named for three cables only
+    double jam_ratio = 0;            // on the largest outside diameter
+    std::optional<JamRisk> jam_risk; // named when three cables share the largest diameter
+    std::string jam_note;            // why no risk is named where sizes are mixed
+    // The set checked: its cables, weight (lbs/kft), largest outside diameter (in), and the
+    // allowable tension by its rule (lbs; none where the set lacks a figure the rule needs,
+    // which `allowable_missing` names).
+    CableSet set;
+    int set_cables = 0;
+    double set_weight = 0;
+    double largest_od = 0;
+    TensionRule rule = TensionRule::Planner;
+    std::optional<double> set_allowable;
+    std::string allowable_missing;
+    // The planner's pull as the check computes it: the set's weight, the corrected friction
+    // and the set's allowable tension.
+    PullSettings corrected_settings;
     double weight_correction = 1;
-    std::string arrangement;         // the arrangement the factor stands for: "triangular", ...
+    std::string arrangement; // the arrangement the factor stands for: "triangular", ...
     CableArrangement arrangement_used = CableArrangement::Automatic; // the same, as chosen
     int cables_checked = 1;
     std::optional<double> clearance; // in; none where no formula exists
@@ -74,7 +97,7 @@ struct CheckResult {
     int forward_max_link = -1;
     int reverse_max_link = -1;
     std::vector<CheckedBend> bends;
-    double allowable = 0; // lbs, as the planner reads it
+    double allowable = 0; // lbs: the set's by its rule
     // What the verdict names: each pull beyond the allowable tension somewhere, a clearance
     // below the minimum, a significant or moderate jam risk.
     bool forward_over = false;
@@ -106,6 +129,14 @@ struct CheckInputTexts {
     // A code table's listed area of the chosen trade size, as the table writes it ("0.304");
     // empty when the conduit is no size of a code table.
     std::string conduit_area;
+    // The set: the planner's cable (`cables` of `cable_od`, the planner's weight) where
+    // `planner_group`, then the groups typed; the rule and the eye's and grip's ratings (empty:
+    // their design ratings).
+    bool planner_group = true;
+    std::vector<CableGroupTexts> groups;
+    TensionRule rule = TensionRule::Planner;
+    std::string eye_limit;
+    std::string grip_limit;
 };
 
 // The design texts of the minimum clearance and the sidewall pressure limit: 0.5 in and
@@ -115,9 +146,31 @@ std::string_view design_sidewall_limit_text(UnitSystem units);
 // That limit in lbs/ft, whichever units wrote it.
 double design_sidewall_limit(UnitSystem units);
 
+// The usual sidewall pressure limits by the type of cable: their texts in lbs/ft and in the
+// round N/m the metric boxes show.
+struct SidewallPreset {
+    std::string_view cable; // "interlocked armour"
+    std::string_view inch_pound;
+    std::string_view metric;
+};
+inline constexpr SidewallPreset kSidewallPresets[] = {
+    {"Interlocked armour", "300", "4400"},
+    {"Control and 600 V cable", "500", "7300"},
+    {"Power cable 600 V to 35 kV", "1000", "14600"}};
+// The preset's text for a box in the units and number form given, and its name with it
+// ("Interlocked armour: 300 lbs/ft").
+std::string sidewall_preset_text(const SidewallPreset& preset, UnitSystem units,
+                                 const NumberLocale& locale);
+std::string sidewall_preset_name(const SidewallPreset& preset, UnitSystem units,
+                                 const NumberLocale& locale);
+// The preset a box's text stands for, if any.
+std::optional<std::size_t> sidewall_preset_of(std::string_view text, UnitSystem units,
+                                              const NumberLocale& locale);
+
 // A box whose text the program warns about, and the warning.
 struct CheckWarning {
-    std::string_view box; // "conduit-id", "cable-od", "min-clearance", "swbp-limit", "bend-radius"
+    std::string_view box; // "conduit-id", "cable-od", "min-clearance", "swbp-limit", "bend-radius",
+                          // "eye-limit", "grip-limit"
     std::string_view message;
 };
 
@@ -129,6 +182,7 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
                               std::vector<CheckWarning>* warnings = nullptr,
                               UnitSystem units = UnitSystem::InchPound);
 
+inline constexpr std::string_view kRatingMessage = "Enter a rating above 0";
 inline constexpr std::string_view kRadiusMessage =
     "Enter a bend radius above 0, or leave the box empty to take each bend's radius from its "
     "length and angle";
@@ -143,8 +197,12 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                        const CheckInputs& inputs);
 // The advice on the corrected pull of a check (nothing where the check has no corrected pull),
 // each bend's bearing pressure held against the limit as the check holds it.
-PullAdvice check_advice(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                        const CheckInputs& inputs, const CheckResult& result);
+PullAdvice check_advice(const std::vector<PullLinkValues>& links, const CheckInputs& inputs,
+                        const CheckResult& result);
+
+// The set the check takes: the inputs' groups, or `cables` cables of `cable_od` of the
+// planner's weight.
+CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings);
 
 inline constexpr std::string_view kCablesDoNotFit = "the cables do not fit this conduit";
 
@@ -160,14 +218,23 @@ struct CheckTexts {
     std::string reverse_max;
     std::string code_fill; // "38.20%"; empty without both diameters
     std::string verdict;
+    // The set: its cables, weight in the weight's units, largest outside diameter, rule (its
+    // key) and allowable tension (or what the rule lacks).
+    std::string set_cables;
+    std::string set_weight;
+    std::string largest_od;
+    std::string tension_rule;
+    std::string set_allowable;
     // Sentences for the window's result lines.
     std::string jam_line;
     std::string weight_line;
     std::string clearance_line;
     std::string forward_line;
     std::string reverse_line;
-    std::string code_line;   // "38.20%, within the code's 40% for more than two cables"
-    std::string advice_line; // the planner's advice line, for the corrected pull
+    std::string code_line;      // "38.20%, within the code's 40% for more than two cables"
+    std::string set_line;       // "4 cables, 6.9 lbs/ft... , largest OD 1.46 in"
+    std::string allowable_line; // "5,547 lbs: Pulling eye, single conductors conservatively"
+    std::string advice_line;    // the planner's advice line, for the corrected pull
 };
 
 struct CheckedBendTexts {

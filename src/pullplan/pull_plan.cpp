@@ -259,8 +259,8 @@ double run_pull(LinkStep& step, std::size_t n, double back_tension,
 
 // The highest tension of the pull that reaches the route's end, which the bars show. On a
 // level route that is the tension after the last link; once the route drops it may lie before.
-double end_pull_highest(const PullResults& results, std::optional<std::size_t> point,
-                        double last, bool forward) {
+double end_pull_highest(const PullResults& results, std::optional<std::size_t> point, double last,
+                        bool forward) {
     if (!results.elevation) {
         return last;
     }

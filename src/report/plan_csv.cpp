@@ -22,8 +22,7 @@ std::string sidewall_number(const PullLinkValues& link, double tension) {
     if (link.straight) {
         return "0";
     }
-    return link.length == 0 ? std::string()
-                            : exact_number(sidewall_per_foot(tension, link.length));
+    return link.length == 0 ? std::string() : exact_number(sidewall_per_foot(tension, link.length));
 }
 
 void append_row(std::string& out, const std::vector<std::string>& fields) {

@@ -386,7 +386,7 @@ void read_fill(BoundedLines& lines, ReadReport& report) {
     int line_number = 0;
     while (lines.next(line, ended)) {
         ++line_number;
-        if (line == kConduitHeading1 || line.starts_with(kPlanWords)) {
+        if (line == kConduitHeading1 || line.starts_with(kPlanWords) || line == kCableSetHeading) {
             lines.hand_back(std::move(line), ended);
             break;
         }
@@ -400,6 +400,19 @@ void read_fill(BoundedLines& lines, ReadReport& report) {
         }
     }
     report.fill = std::move(fill);
+}
+
+void read_cable_set(BoundedLines& lines, ReadReport& report) {
+    CableSetReader reader;
+    std::string line;
+    bool ended = true;
+    while (lines.next(line, ended)) {
+        if (!reader.take(line)) {
+            lines.hand_back(std::move(line), ended);
+            break;
+        }
+    }
+    report.cable_set = reader.finish(report.notes);
 }
 
 void read_plan(BoundedLines& lines, const std::string& heading, ReadReport& report) {
@@ -438,6 +451,9 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
     }
     if (contents.fill) {
         append_fill(*contents.fill, lines);
+    }
+    if (contents.cable_set) {
+        append_cable_set(*contents.cable_set, lines);
     }
     // A line break inside a text (a file name may hold one) would start a line of its own, which
     // the reader could take for a heading: each line stays one line.
@@ -512,6 +528,8 @@ ReadReport read_report(std::istream& in) {
             read_plan(lines, line, report);
         } else if (line == kFillHeading) {
             read_fill(lines, report);
+        } else if (line == kCableSetHeading) {
+            read_cable_set(lines, report);
         }
     }
     return report;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pullplan/pull_plan.h"
+#include "report/cable_set_part.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -69,6 +70,8 @@ struct ReportContents {
     std::optional<FillReport> fill;
     // A label line names metric units; an inch-pound report keeps the layout it always had.
     UnitSystem units_shown = UnitSystem::InchPound;
+    // The pull check's cable set, after the fill part.
+    std::optional<CableSetReport> cable_set{};
 };
 
 // The ownership notice of the report's second line.
@@ -116,6 +119,8 @@ struct ReadReport {
         bool empty() const { return standard.empty() && diameters.empty(); }
     };
     std::optional<Fill> fill;
+    // The cable set part, when there is one; a report without it has the planner's cable.
+    std::optional<CableSetReport> cable_set;
 };
 
 // Reads a report of any content without failing: lines end in CR LF or LF, and a line longer

@@ -445,28 +445,34 @@ TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
                                  "s:300 b:3:45"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    // w = 1 + 4/3 (1.58 / 3.467)^2 for cradled cables; the first bend's radius is
-    // 2 ft * 57.3 / 90, its pressure (3w - 2) T / 3R of the 258.7 lbs leaving it.
+    // w = 1 + 4/3 (1.58 / 3.467)^2 for cradled cables, the pull that of all three cables
+    // (6000 lbs/kft); the first bend's radius is 2 ft * 57.3 / 90, its pressure
+    // (3w - 2) T / 3R of the 776 lbs leaving it.
     EXPECT_EQ(result.out, "jam-ratio\t3.3540\n"
                           "jam-risk\tvery small\n"
                           "weight-correction\t1.2769\n"
                           "configuration\tcradled\n"
                           "clearance\t3.4214\n"
-                          "forward-max\t434\n"
-                          "reverse-max\t347\n"
-                          "bend\t2\t1.2733\t124\t74\n"
-                          "bend\t4\t3.8200\t69\t0\n"
+                          "forward-max\t1303\n"
+                          "reverse-max\t1040\n"
+                          "bend\t2\t1.2733\t372\t223\n"
+                          "bend\t4\t3.8200\t208\t0\n"
+                          "set-cables\t3\n"
+                          "set-weight\t6000\n"
+                          "tension-rule\tplanner\n"
+                          "set-allowable\t3000\n"
                           "verdict\tPull OK\n");
     EXPECT_EQ(run(check(kThreeCables + "--friction 0.15 --weight 2000 --allowable 3000 --json "
                                        "s:500 b:2:90 s:300 b:3:45"))
                   .out,
               "{\"jam_ratio\":\"3.3540\",\"jam_risk\":\"very small\",\"weight_correction\":"
               "\"1.2769\",\"configuration\":\"cradled\",\"clearance\":\"3.4214\","
-              "\"forward_max\":\"434\",\"reverse_max\":\"347\",\"bends\":[{\"link\":\"2\","
-              "\"radius\":\"1.2733\",\"forward_pressure\":\"124\",\"reverse_pressure\":\"74\","
+              "\"forward_max\":\"1303\",\"reverse_max\":\"1040\",\"bends\":[{\"link\":\"2\","
+              "\"radius\":\"1.2733\",\"forward_pressure\":\"372\",\"reverse_pressure\":\"223\","
               "\"over_limit\":false},{\"link\":\"4\",\"radius\":\"3.8200\","
-              "\"forward_pressure\":\"69\",\"reverse_pressure\":\"0\",\"over_limit\":false}],"
-              "\"verdict\":\"Pull OK\",\"ok\":true}\n");
+              "\"forward_pressure\":\"208\",\"reverse_pressure\":\"0\",\"over_limit\":false}],"
+              "\"set_cables\":3,\"set_weight\":\"6000\",\"tension_rule\":\"planner\","
+              "\"set_allowable\":\"3000\",\"verdict\":\"Pull OK\",\"ok\":true}\n");
     const CliRun triangular =
         run(check(kThreeCables + "--configuration triangular --bend-radius 4 --json b:2:90"));
     EXPECT_NE(triangular.out.find("\"weight_correction\":\"1.1234\""), std::string::npos);

@@ -442,15 +442,16 @@ DeferredAdvice::Job PullCheck::adviceJob() const {
     if (!planner) {
         return [] { return PullAdvice{}; };
     }
-    // What the advice reads of the check: its correction and arrangement, not its columns.
+    // What the advice reads of the check: its correction, arrangement and corrected pull's
+    // settings, not its columns.
     CheckResult corrected;
     corrected.problem = result_.problem;
     corrected.weight_correction = result_.weight_correction;
     corrected.arrangement_used = result_.arrangement_used;
     corrected.cables_checked = result_.cables_checked;
-    return [links = planner->plan().values(), settings = planner->calculatedSettings(),
-            inputs = inputs_, corrected = std::move(corrected)] {
-        return check_advice(links, settings, inputs, corrected);
+    corrected.corrected_settings = result_.corrected_settings;
+    return [links = planner->plan().values(), inputs = inputs_, corrected = std::move(corrected)] {
+        return check_advice(links, inputs, corrected);
     };
 }
 

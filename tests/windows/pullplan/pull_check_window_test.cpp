@@ -49,8 +49,8 @@ private slots:
 
         planner.allowableBox()->setText(QStringLiteral("20")); // a keystroke: checked again
         QCOMPARE(text(check, "verdictLabel"),
-                 QStringLiteral("Forward pull exceeds the allowable tension at link 2; Reverse "
-                                "pull exceeds the allowable tension at link 1"));
+                 QStringLiteral("Forward pull exceeds the allowable tension at link 1; Reverse "
+                                "pull exceeds the allowable tension at link 3"));
         QVERIFY(text(check, "forwardMax").endsWith(QStringLiteral("allowable 20 lbs")));
         planner.close();
         QCOMPARE(text(check, "forwardMax"), QStringLiteral("no links in the plan"));

@@ -1,0 +1,417 @@
+#include "pullplan/cable_set.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <limits>
+
+namespace tensora {
+namespace {
+
+// The standard table of American Wire Gauge sizes, circular mils.
+constexpr std::array<std::pair<std::string_view, double>, 15> kAwg{{{"18", 1620},
+                                                                    {"16", 2580},
+                                                                    {"14", 4110},
+                                                                    {"12", 6530},
+                                                                    {"10", 10380},
+                                                                    {"8", 16510},
+                                                                    {"6", 26240},
+                                                                    {"4", 41740},
+                                                                    {"3", 52620},
+                                                                    {"2", 66360},
+                                                                    {"1", 83690},
+                                                                    {"1/0", 105600},
+                                                                    {"2/0", 133100},
+                                                                    {"3/0", 167800},
+                                                                    {"4/0", 211600}}};
+
+constexpr double kCmilPerSquareMillimetre = 1973.5;
+constexpr double kSmallestKcmil = 250;
+
+std::string lower(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    }
+    return out;
+}
+
+std::string without_blanks(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t') {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+bool ends_with_any(const std::string& text, std::initializer_list<std::string_view> ends,
+                   std::string& stem) {
+    for (const std::string_view end : ends) {
+        if (text.size() > end.size() && text.ends_with(end)) {
+            stem = text.substr(0, text.size() - end.size());
+            return true;
+        }
+    }
+    return false;
+}
+
+// The number of a plain text of digits (and a point), if it is one.
+std::optional<double> plain_number(std::string_view text) {
+    if (text.empty() || !isNumberText(text, NumberLocale{".", ""})) {
+        return std::nullopt;
+    }
+    const double value = leadingValue(text);
+    return std::isfinite(value) && value > 0 ? std::optional(value) : std::nullopt;
+}
+
+// A whole number of 1 or more, as typed.
+std::optional<int> whole_count(std::string_view text, const NumberLocale& locale) {
+    if (!isNumberText(text, locale)) {
+        return std::nullopt;
+    }
+    const double value = read_input(text, locale);
+    if (!(value >= 1) || value > 1e6 || std::floor(value) != value) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+// Each conductor's share of a pull on the eye, lbs: its area times its metal's stress. None
+// where a group lacks its size or material, and `missing` names it.
+std::optional<std::vector<double>> conductor_loads(const CableSet& set, std::string_view rule,
+                                                   std::string& missing) {
+    std::vector<double> loads;
+    for (std::size_t i = 0; i < set.groups.size(); ++i) {
+        const CableGroup& group = set.groups[i];
+        const std::string which = "group " + std::to_string(i + 1);
+        if (!group.size) {
+            missing = std::string(rule) + ": give the conductor size of " + which;
+            return std::nullopt;
+        }
+        if (!group.material) {
+            missing = std::string(rule) + ": give the conductor material of " + which;
+            return std::nullopt;
+        }
+        const double load = group.size->cmil * eye_stress(*group.material);
+        loads.insert(loads.end(), static_cast<std::size_t>(group.count * group.conductors), load);
+    }
+    return loads;
+}
+
+double capped(double pounds, double cap) {
+    return std::min(pounds, cap);
+}
+
+} // namespace
+
+std::optional<ConductorSize> conductor_size(std::string_view text) {
+    const std::string compact = lower(without_blanks(text));
+    std::string stem;
+    if (ends_with_any(compact, {"mm2", "mm²", "mm^2", "sqmm"}, stem)) {
+        if (const auto area = plain_number(stem)) {
+            return ConductorSize{stem + " mm²", *area * kCmilPerSquareMillimetre};
+        }
+        return std::nullopt;
+    }
+    if (ends_with_any(compact, {"kcmil", "mcm"}, stem)) {
+        if (const auto kcmil = plain_number(stem)) {
+            return ConductorSize{stem + " kcmil", *kcmil * 1000};
+        }
+        return std::nullopt;
+    }
+    const std::string awg = ends_with_any(compact, {"awg"}, stem) ? stem : compact;
+    for (const auto& [name, cmil] : kAwg) {
+        if (awg == name) {
+            return ConductorSize{std::string(name) + " AWG", cmil};
+        }
+    }
+    if (const auto kcmil = plain_number(compact); kcmil && *kcmil >= kSmallestKcmil) {
+        return ConductorSize{compact + " kcmil", *kcmil * 1000};
+    }
+    return std::nullopt;
+}
+
+std::optional<Material> material_of(std::string_view text) {
+    const std::string word = lower(without_blanks(text));
+    if (word == "cu" || word == "copper") {
+        return Material::Copper;
+    }
+    if (word == "al" || word == "aluminium" || word == "aluminum") {
+        return Material::Aluminium;
+    }
+    return std::nullopt;
+}
+
+std::string_view material_key(Material material) {
+    return material == Material::Copper ? "cu" : "al";
+}
+
+std::string_view material_name(Material material) {
+    return material == Material::Copper ? "copper" : "aluminium";
+}
+
+std::string group_text(const CableGroup& group, UnitSystem units, const NumberLocale& locale) {
+    const auto figure = [&](double inch_pound, Quantity quantity) {
+        return locale_number_text(general_number_text(shown_value(inch_pound, quantity, units)),
+                                  locale) +
+               ' ' + std::string(unit_symbol(quantity, units));
+    };
+    std::string text = std::to_string(group.count) + " × " +
+                       (group.description.empty() ? std::string("cable") : group.description) +
+                       ": OD " + figure(group.od, Quantity::Diameter) + ", " +
+                       figure(group.weight, Quantity::Weight);
+    if (group.size || group.material) {
+        text += ", ";
+        text += group.size ? group.size->name : std::string("size not given");
+        if (group.material) {
+            text += ' ';
+            text += material_name(*group.material);
+        }
+    }
+    if (group.conductors > 1) {
+        text += ", " + std::to_string(group.conductors) + " conductors";
+    }
+    if (group.rating) {
+        text += ", rating " + figure(*group.rating, Quantity::Tension);
+    }
+    return text;
+}
+
+DescribedConductor conductor_of_description(std::string_view description) {
+    // The description's parts between dashes, blanks and underscores: one of them is the size
+    // with the metal's symbol after it.
+    const std::string text = lower(description);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '-' && text[i] != ' ' && text[i] != '_') {
+            continue;
+        }
+        const std::string part = text.substr(start, i - start);
+        start = i + 1;
+        std::string stem;
+        for (const auto& [symbol, material] :
+             {std::pair{std::string_view("cu"), Material::Copper},
+              std::pair{std::string_view("al"), Material::Aluminium}}) {
+            if (ends_with_any(part, {symbol}, stem)) {
+                if (auto size = conductor_size(stem)) {
+                    return {std::move(size), material};
+                }
+            }
+        }
+    }
+    return {};
+}
+
+int CableSet::cables() const {
+    int total = 0;
+    for (const CableGroup& group : groups) {
+        total += group.count;
+    }
+    return total;
+}
+
+double CableSet::weight() const {
+    double total = 0;
+    for (const CableGroup& group : groups) {
+        total += group.count * group.weight;
+    }
+    return total;
+}
+
+double CableSet::largest_od() const {
+    double largest = 0;
+    for (const CableGroup& group : groups) {
+        largest = std::max(largest, group.od);
+    }
+    return largest;
+}
+
+int CableSet::largest_count() const {
+    const double largest = largest_od();
+    int count = 0;
+    for (const CableGroup& group : groups) {
+        count += group.od == largest ? group.count : 0;
+    }
+    return count;
+}
+
+bool CableSet::mixed() const {
+    return std::any_of(groups.begin(), groups.end(),
+                       [this](const CableGroup& group) { return group.od != largest_od(); });
+}
+
+int CableSet::conductors() const {
+    int total = 0;
+    for (const CableGroup& group : groups) {
+        total += group.count * group.conductors;
+    }
+    return total;
+}
+
+std::string_view tension_rule_key(TensionRule rule) {
+    switch (rule) {
+    case TensionRule::Eye:
+        return "eye";
+    case TensionRule::EyeSingles:
+        return "eye-singles";
+    case TensionRule::Grip:
+        return "grip";
+    case TensionRule::Ratings:
+        return "ratings";
+    case TensionRule::Planner:
+        break;
+    }
+    return "planner";
+}
+
+std::optional<TensionRule> tension_rule_by_key(std::string_view key) {
+    for (const TensionRule rule : kTensionRules) {
+        if (tension_rule_key(rule) == key) {
+            return rule;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view tension_rule_name(TensionRule rule) {
+    switch (rule) {
+    case TensionRule::Eye:
+        return "Pulling eye on the conductors";
+    case TensionRule::EyeSingles:
+        return "Pulling eye, single conductors conservatively";
+    case TensionRule::Grip:
+        return "Basket grip";
+    case TensionRule::Ratings:
+        return "Cable ratings";
+    case TensionRule::Planner:
+        break;
+    }
+    return "As typed in the planner";
+}
+
+double eye_stress(Material material) {
+    return material == Material::Copper ? 0.008 : 0.006;
+}
+
+SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimits& limits,
+                           double planner_allowable) {
+    SetAllowable allowed;
+    const auto sum = [](const std::vector<double>& loads) {
+        double total = 0;
+        for (const double load : loads) {
+            total += load;
+        }
+        return total;
+    };
+    switch (rule) {
+    case TensionRule::Planner:
+        allowed.pounds = planner_allowable;
+        break;
+    case TensionRule::Eye:
+        if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
+            // More than three conductors do not share the pull evenly: 80 % of it.
+            const double factor = loads->size() > 3 ? 0.8 : 1.0;
+            allowed.pounds = capped(factor * sum(*loads), limits.eye);
+        }
+        break;
+    case TensionRule::EyeSingles:
+        if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
+            // Three single conductors count as two (the two that bear least), more than three
+            // at 60 % of them all.
+            std::sort(loads->begin(), loads->end());
+            const double total = loads->size() > 3    ? 0.6 * sum(*loads)
+                                 : loads->size() == 3 ? (*loads)[0] + (*loads)[1]
+                                                      : sum(*loads);
+            allowed.pounds = capped(total, limits.eye);
+        }
+        break;
+    case TensionRule::Grip: {
+        allowed.pounds = limits.grip;
+        // Never above what the conductors bear on an eye, where their sizes are known.
+        std::string unknown;
+        if (auto loads = conductor_loads(set, "", unknown)) {
+            const double factor = loads->size() > 3 ? 0.8 : 1.0;
+            allowed.pounds = std::min(limits.grip, capped(factor * sum(*loads), limits.eye));
+        }
+        break;
+    }
+    case TensionRule::Ratings: {
+        double lowest = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < set.groups.size(); ++i) {
+            if (!set.groups[i].rating) {
+                allowed.missing = std::string(tension_rule_name(rule)) +
+                                  ": give the rating of group " + std::to_string(i + 1);
+                return allowed;
+            }
+            lowest = std::min(lowest, *set.groups[i].rating);
+        }
+        // The cables that bear the load, as the conservative rule counts them.
+        const int n = set.cables();
+        const double bearing = n <= 2 ? n : n == 3 ? 2.0 : 0.6 * n;
+        if (!set.groups.empty()) {
+            allowed.pounds = lowest * bearing;
+        }
+        break;
+    }
+    }
+    return allowed;
+}
+
+ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& locale,
+                           UnitSystem units) {
+    ReadGroup read;
+    CableGroup& group = read.group;
+    const auto refuse = [&read](std::string_view field, const std::string& text,
+                                std::string_view why) {
+        if (!read.problem) {
+            read.problem = std::string(field) + " \"" + text + "\": " + std::string(why);
+        }
+    };
+    const auto number = [&](std::string_view field, const std::string& text, Quantity quantity,
+                            bool positive) -> double {
+        const double value = read_input(text, locale);
+        if (!isNumberText(text, locale) || !std::isfinite(value) || value < 0 ||
+            (positive && value == 0)) {
+            refuse(field, text, positive ? "not a positive number" : "not a number of 0 or more");
+            return 0;
+        }
+        return inch_pound_value(value, quantity, units);
+    };
+    if (const auto count = whole_count(texts.count, locale)) {
+        group.count = *count;
+    } else {
+        refuse("count", texts.count, "not a whole number of 1 or more");
+    }
+    group.description = texts.description;
+    group.od = number("od", texts.od, Quantity::Diameter, true);
+    group.weight = number("weight", texts.weight, Quantity::Weight, false);
+    const DescribedConductor described = conductor_of_description(texts.description);
+    group.size = described.size;
+    group.material = described.material;
+    if (!trimmed_blanks(texts.size).empty()) {
+        group.size = conductor_size(texts.size);
+        if (!group.size) {
+            refuse("size", texts.size, "not a conductor size (AWG as 6 or 1/0, kcmil, mm2)");
+        }
+    }
+    if (!trimmed_blanks(texts.material).empty()) {
+        group.material = material_of(texts.material);
+        if (!group.material) {
+            refuse("material", texts.material, "not a conductor material (cu or al)");
+        }
+    }
+    if (const auto conductors = whole_count(texts.conductors, locale)) {
+        group.conductors = *conductors;
+    } else {
+        refuse("conductors", texts.conductors, "not a whole number of 1 or more");
+    }
+    if (!trimmed_blanks(texts.rating).empty()) {
+        group.rating = number("rating", texts.rating, Quantity::Tension, true);
+    }
+    return read;
+}
+
+} // namespace tensora

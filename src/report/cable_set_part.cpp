@@ -1,0 +1,120 @@
+#include "report/cable_set_part.h"
+
+#include "numbers/number_rules.h"
+
+#include <array>
+
+namespace tensora {
+namespace {
+
+constexpr std::string_view kRuleLabel = "Tension Rule            ";
+constexpr std::string_view kEyeLabel = "Eye Rating (lbs)        ";
+constexpr std::string_view kGripLabel = "Grip Rating (lbs)       ";
+constexpr std::string_view kFirstLabel = "First Group             ";
+constexpr std::string_view kPlannerFirst = "the planner's cable";
+constexpr std::string_view kTypedFirst = "as typed";
+
+// The columns of a group's row, each ended by " | "; the description, last, runs to the end
+// of the line as it is, blanks and bars included.
+constexpr std::size_t kFields = 7;
+constexpr std::array<std::size_t, kFields> kWidths{6, 10, 16, 10, 5, 10, 12};
+constexpr std::array<std::string_view, kFields + 1> kHeadings{
+    "Count", "OD (in)",    "Weight (lbs/kft)", "Size",
+    "Metal", "Conductors", "Rating (lbs)",     "Description"};
+
+std::string row(const std::array<std::string_view, kFields + 1>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < kFields; ++i) {
+        line += cells[i];
+        if (cells[i].size() < kWidths[i]) {
+            line.append(kWidths[i] - cells[i].size(), ' ');
+        }
+        line += " | ";
+    }
+    line += cells[kFields];
+    return line;
+}
+
+const std::string& heading_row() {
+    static const std::string heading = row(kHeadings);
+    return heading;
+}
+
+// The row's texts, or none when it does not hold the columns of a row.
+std::optional<CableGroupTexts> group_of_row(std::string_view line) {
+    std::array<std::string, kFields> cells;
+    for (std::string& cell : cells) {
+        const std::size_t bar = line.find('|');
+        if (bar == std::string_view::npos) {
+            return std::nullopt;
+        }
+        cell = trimmed_blanks(line.substr(0, bar));
+        line.remove_prefix(bar + 1);
+    }
+    if (line.starts_with(' ')) {
+        line.remove_prefix(1);
+    }
+    return CableGroupTexts{cells[0], std::string(line), cells[1], cells[2],
+                           cells[3], cells[4],          cells[5], cells[6]};
+}
+
+} // namespace
+
+void append_cable_set(const CableSetReport& set, std::vector<std::string>& lines) {
+    lines.emplace_back();
+    lines.emplace_back(kCableSetHeading);
+    lines.emplace_back();
+    lines.push_back(std::string(kRuleLabel) + set.rule);
+    lines.push_back(std::string(kEyeLabel) + set.eye_limit);
+    lines.push_back(std::string(kGripLabel) + set.grip_limit);
+    lines.push_back(std::string(kFirstLabel) +
+                    std::string(set.planner_first ? kPlannerFirst : kTypedFirst));
+    lines.emplace_back();
+    lines.push_back(heading_row());
+    for (const CableGroupTexts& group : set.groups) {
+        lines.push_back(row({group.count, group.od, group.weight, group.size, group.material,
+                             group.conductors, group.rating, group.description}));
+    }
+}
+
+bool CableSetReader::take(const std::string& line) {
+    const auto value = [&line](std::string_view label) { return line.substr(label.size()); };
+    if (line.empty() || line == heading_row()) {
+        return true;
+    }
+    if (line.starts_with(kRuleLabel)) {
+        set_.rule = value(kRuleLabel);
+    } else if (line.starts_with(kEyeLabel)) {
+        set_.eye_limit = value(kEyeLabel);
+    } else if (line.starts_with(kGripLabel)) {
+        set_.grip_limit = value(kGripLabel);
+    } else if (line.starts_with(kFirstLabel)) {
+        set_.planner_first = value(kFirstLabel) != kTypedFirst;
+    } else if (line.find('|') == std::string::npos) {
+        return false; // the next part
+    } else if (auto group = group_of_row(line)) {
+        ++rows_;
+        set_.groups.push_back(std::move(*group));
+    } else {
+        ++rows_;
+        notes_.push_back("The report's cable set row " + std::to_string(rows_) +
+                         " could not be read; the set was read without it.");
+    }
+    return true;
+}
+
+CableSetReport CableSetReader::finish(std::vector<std::string>& notes) {
+    if (!tension_rule_by_key(set_.rule)) {
+        notes.push_back("The report's cable set names no rule Tensora knows (\"" + set_.rule +
+                        "\"); the planner's allowable tension is taken.");
+        set_.rule = tension_rule_key(TensionRule::Planner);
+    }
+    // A set that starts with the planner's cable has it, whatever else was read.
+    if (set_.planner_first && set_.groups.empty()) {
+        set_.groups.emplace_back();
+    }
+    notes.insert(notes.end(), notes_.begin(), notes_.end());
+    return std::move(set_);
+}
+
+} // namespace tensora
