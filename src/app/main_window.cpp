@@ -406,6 +406,9 @@ void frmMain::NewFile_Click() {
     // The boxes may have held these texts already: the results must follow the emptied plan
     // all the same, not wait for the next change.
     planner.pullcalc();
+    if (PullCheck* check = registry().find<PullCheck>()) {
+        check->applySetReport(std::nullopt); // the new plan's cable alone
+    }
     planner.setDocument(document_caption(QStringLiteral("New Document")));
     registry().show<PullCalculator>();
 }
@@ -504,6 +507,10 @@ frmMain::SaveOutcome frmMain::savereport() {
     contents.units_shown = registry().units();
     if (savePullPlanChecked()) {
         contents.pull_plan = registry().get<PullCalculator>().report();
+        // The pull check's set goes with the plan it is pulled through.
+        if (const PullCheck* check = registry().find<PullCheck>()) {
+            contents.cable_set = check->setReport();
+        }
     }
     if (saveFillRatioChecked()) {
         contents.fill = registry().get<FillRatio>().report();
@@ -552,6 +559,10 @@ void frmMain::openReport(const QString& path) {
     planner.applyReport(file.report);
     if (file.report.fill && !file.report.fill->empty()) {
         registry().get<FillRatio>().applyReport(*file.report.fill);
+    }
+    // A report without a set gives the check the planner's cable alone.
+    if (file.report.cable_set || registry().find<PullCheck>()) {
+        registry().get<PullCheck>().applySetReport(file.report.cable_set);
     }
     planner.setDocument(document_caption(path));
     document_ = path;

@@ -582,12 +582,14 @@ void write_set_texts(const CheckResult& result, const CheckInputs& inputs, Check
                      std::string(unit_symbol(Quantity::Weight, units)) + ", largest OD " +
                      texts.largest_od + ' ' + std::string(unit_symbol(Quantity::Diameter, units));
     if (result.set_allowable) {
-        const ColumnUnit unit =
-            column_unit(Quantity::Tension, units, std::fabs(*result.set_allowable));
+        // As the pulls' lines show the allowable tension they are held against: whole, in the
+        // units shown.
         texts.set_allowable = locale_number_text(
-            column_figure_text(*result.set_allowable, Quantity::Tension, unit), inputs.locale);
-        texts.allowable_line = advice_tension_text(*result.set_allowable, units, inputs.locale) +
-                               ": " + std::string(tension_rule_name(result.rule));
+            wholeResultText(shown_value(*result.set_allowable, Quantity::Tension, units)),
+            inputs.locale);
+        texts.allowable_line = texts.set_allowable + ' ' +
+                               std::string(unit_symbol(Quantity::Tension, units)) + ": " +
+                               std::string(tension_rule_name(result.rule));
     } else {
         texts.set_allowable = result.allowable_missing;
         texts.allowable_line = result.allowable_missing;

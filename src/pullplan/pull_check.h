@@ -233,7 +233,7 @@ struct CheckTexts {
     std::string reverse_line;
     std::string code_line;      // "38.20%, within the code's 40% for more than two cables"
     std::string set_line;       // "4 cables, 6.9 lbs/ft... , largest OD 1.46 in"
-    std::string allowable_line; // "5,547 lbs: Pulling eye, single conductors conservatively"
+    std::string allowable_line; // "5546 lbs: Pulling eye, single conductors conservatively"
     std::string advice_line;    // the planner's advice line, for the corrected pull
 };
 

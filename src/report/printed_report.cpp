@@ -48,12 +48,20 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
                       {caption("Bend radius", Quantity::Length),
                        inputs.bend_radius ? figure(*inputs.bend_radius, Quantity::Length)
                                           : "from each bend's length and angle"}};
+    // The set, a line for each group, and the rule of its allowable tension.
+    for (std::size_t i = 0; i < result.set.groups.size(); ++i) {
+        printed.inputs.emplace_back("Cable group " + std::to_string(i + 1),
+                                    group_text(result.set.groups[i], units, inputs.locale));
+    }
+    printed.inputs.emplace_back("Tension rule", std::string(tension_rule_name(inputs.rule)));
     const CheckTexts texts = check_texts(result, inputs);
     printed.results = {{"Jam ratio", texts.jam_line},
                        {"Weight correction", texts.weight_line},
                        {"Clearance", texts.clearance_line},
                        {"Forward pull, corrected", texts.forward_line},
-                       {"Reverse pull, corrected", texts.reverse_line}};
+                       {"Reverse pull, corrected", texts.reverse_line},
+                       {"Cable set", texts.set_line},
+                       {"Allowable tension", texts.allowable_line}};
     if (!texts.code_line.empty()) {
         printed.results.emplace_back("Code fill", texts.code_line);
     }

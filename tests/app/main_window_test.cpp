@@ -1,7 +1,11 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/window_geometry.h"
+#include "support/fake_browser.h"
+#include "support/window_fixture.h"
+#include "support/worked_pull.h"
 #include "widgets/window_registry.h"
+#include "windows/browser/browser_window.h"
 #include "windows/cables/max_pull_window.h"
 #include "windows/calculators/bend_tension_window.h"
 #include "windows/calculators/lubrication_window.h"
@@ -9,14 +13,10 @@
 #include "windows/calculators/straight_pull_window.h"
 #include "windows/fill/fill_ratio_window.h"
 #include "windows/help/about_window.h"
-#include "windows/browser/browser_window.h"
 #include "windows/help/help_window.h"
+#include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
-#include "windows/profile/tension_profile_window.h"
-#include "support/fake_browser.h"
-#include "support/window_fixture.h"
-#include "support/worked_pull.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -477,6 +477,39 @@ private slots:
         QVERIFY(first.contains("Fill Ratio Calculations\r\n\r\n\r\n0 cables"));
     }
 
+    void theCheckSetTravelsWithThePlanAndANewPlanStartsWithThePlannersCable() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("set.rtf"));
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        CableSetModel& set = check.setPanel().model();
+        check.setPanel().addCable({QStringLiteral("GROUND 4/0"), QStringLiteral("0.6"),
+                                   QStringLiteral("650"), QString()});
+        set.setData(set.index(0, CableSetModel::Weight), QStringLiteral("1500"), Qt::EditRole);
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        QVERIFY(contents(path).contains("\r\nCable Set\r\n"));
+        fixture_.restartRegistry();
+        frmMain& next = startMain();
+        fixture_.platform().fileNames = {path};
+        item(next, "Openfile")->trigger();
+        PullCheck* opened = fixture_.registry().find<PullCheck>();
+        QVERIFY(opened);
+        CableSetModel& back = opened->setPanel().model();
+        QCOMPARE(back.rowCount(), 2);
+        QCOMPARE(back.index(0, CableSetModel::Weight).data().toString(), QStringLiteral("1500"));
+        QCOMPARE(back.index(1, CableSetModel::Description).data().toString(),
+                 QStringLiteral("GROUND 4/0"));
+        QVERIFY(!back.plannerFirst());
+        // New, after an edit: the plan is discarded, and so is the set.
+        fixture_.registry().get<PullCalculator>().weightBox()->setText(QStringLiteral("210"));
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Discard};
+        item(next, "NewFile")->trigger();
+        QCOMPARE(back.rowCount(), 1);
+        QVERIFY(back.plannerFirst());
+    }
+
     void openingReplacesThePlanAndLeavesAPlanlessReportAlone() {
         frmMain& main = startMain();
         const QTemporaryDir folder;
@@ -867,7 +900,8 @@ private slots:
         QCOMPARE(file({"tensora", "--list-cables", "Power"}), QString());
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("start.rtf"));
-        const PullPlanReport plan{"d", "1000", "200", "0.15", "", {{"1", "Straight", "500", "0", "", "", "", ""}}};
+        const PullPlanReport plan{"d",    "1000", "200",
+                                  "0.15", "",     {{"1", "Straight", "500", "0", "", "", "", ""}}};
         writeFile(path, QByteArray::fromStdString(report_text({"p", plan, {}})));
         Module1::StartOptions options;
         options.splash = false;

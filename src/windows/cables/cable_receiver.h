@@ -15,12 +15,21 @@ struct CableTexts {
     QString friction;
 };
 
+// A cable chosen in the library for a set: its figures in the units and number form shown.
+struct ChosenCable {
+    QString description;
+    QString diameter;
+    QString weight; // one cable's, per 1000 ft or per km
+    QString rating;
+};
+
 class CableReceiver {
 public:
     // How the selection window serves a window that opened it: as the pull planner's (the
     // cable's figures go into it as they change) or as the fill ratio window's (a diameter on
-    // return); None while the window waits for no cable.
-    enum class Serving { None, PullPlanner, FillRatio };
+    // return), or as the pull check's set (the whole cable on return); None while the window
+    // waits for no cable.
+    enum class Serving { None, PullPlanner, FillRatio, CableSet };
     virtual Serving servedBySelection() const = 0;
     // The launch is over: the window waits for no cable any more.
     virtual void selectionEnded() = 0;
@@ -35,6 +44,8 @@ public:
     virtual void takeLubricant(const QString& name) { (void)name; }
     // The fill ratio window's side: the chosen diameter in the units shown, on return.
     virtual void takeDiameter(const QString& diameter) { (void)diameter; }
+    // The cable set's side: the chosen cable, on return.
+    virtual void takeCable(const ChosenCable& cable) { (void)cable; }
 
 protected:
     CableReceiver() = default;

@@ -207,6 +207,9 @@ MaxPull::Role MaxPull::role() const {
     if (for_fill_) {
         return Role::FillRatio;
     }
+    if (for_set_) {
+        return Role::CableSet;
+    }
     return for_planner_ ? Role::PullPlanner : Role::Calculator;
 }
 
@@ -220,11 +223,14 @@ void MaxPull::Form_Load() {
             planner_class_ = name;
         } else if (receiver->servedBySelection() == CableReceiver::Serving::FillRatio) {
             fill_class_ = name;
+        } else if (receiver->servedBySelection() == CableReceiver::Serving::CableSet) {
+            set_class_ = name;
         }
     }
     for_planner_ = !planner_class_.isEmpty();
     for_fill_ = !fill_class_.isEmpty();
-    if (!for_planner_ && !for_fill_) {
+    for_set_ = !set_class_.isEmpty();
+    if (!for_planner_ && !for_fill_ && !for_set_) {
         Command1->setVisible(false);
         Frame4->setVisible(false);
         QuickCalculatorWindow::Form_Load();
@@ -237,9 +243,10 @@ void MaxPull::Form_Load() {
         Frame4->setVisible(false);
         Command1->setVisible(true);
     }
-    if (for_fill_) {
+    if (for_fill_ || for_set_) {
         // Launched by both, the fill ratio window's look and return win.
-        Command1->setText(QStringLiteral("Return to Fill Ratio"));
+        Command1->setText(for_fill_ ? QStringLiteral("Return to Fill Ratio")
+                                    : QStringLiteral("Return to Pull Check"));
         resultsGroup()->setVisible(false);
         inputsGroup()->setVisible(false);
         Frame3->setVisible(false);
@@ -401,6 +408,15 @@ void MaxPull::Command1_Click() {
         fill->takeDiameter(Text5->text());
         fill->selectionEnded();
     }
+    if (CableReceiver* set = opener(set_class_)) {
+        WindowRegistry::show(*dynamic_cast<QWidget*>(set));
+        // The boxes hold the chosen cable's figures in the units shown (the manual inputs are
+        // hidden in this role).
+        if (!chosen_diameter_.isEmpty()) {
+            set->takeCable({Text4->text(), Text5->text(), lowerBox()->text(), upperBox()->text()});
+        }
+        set->selectionEnded();
+    }
     close();
 }
 
@@ -410,7 +426,7 @@ void MaxPull::closeEvent(QCloseEvent* event) {
     for (CableReceiver* receiver : receivers()) {
         const QString name =
             QString::fromLatin1(dynamic_cast<QWidget*>(receiver)->metaObject()->className());
-        if (name == planner_class_ || name == fill_class_) {
+        if (name == planner_class_ || name == fill_class_ || name == set_class_) {
             receiver->selectionEnded();
         }
     }

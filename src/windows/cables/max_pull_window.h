@@ -27,8 +27,9 @@ class MaxPull : public QuickCalculatorWindow {
 public:
     // Who opened the window, decided once as it loads. Launched by both the planner and the
     // fill ratio window, it looks and returns as for the fill ratio window and hands back into
-    // the planner too.
-    enum class Role { Calculator, PullPlanner, FillRatio };
+    // the planner too. For the pull check's set it looks as for the fill ratio window and hands
+    // the whole cable back.
+    enum class Role { Calculator, PullPlanner, FillRatio, CableSet };
 
     explicit MaxPull(WindowRegistry& registry);
 
@@ -79,8 +80,10 @@ private:
     // The classes of the windows served at load: as the planner's and as the fill window's.
     QString planner_class_;
     QString fill_class_;
+    QString set_class_;
     bool for_planner_ = false; // the planner's launch flag was set at load
     bool for_fill_ = false;    // the fill ratio window's
+    bool for_set_ = false;     // the pull check's, for its set
     bool loading_ = false;
     QVBoxLayout* right_ = nullptr;       // the manual inputs, the result and the bottom row
     QGridLayout* bottom_grid_ = nullptr; // the details, the diameter and the return button

@@ -437,6 +437,20 @@ void FillRatio::cmd1_Click() {
     rebuildCableTotals();
 }
 
+void FillRatio::takeDiameters(const QStringList& diameters) {
+    QStringList taken;
+    std::vector<std::string> listed;
+    for (const QString& diameter : diameters) {
+        const QString trimmed = diameter.trimmed();
+        if (!od_refusal(trimmed.toStdString(), locale_, listed)) {
+            taken << trimmed;
+            listed.push_back(trimmed.toStdString());
+        }
+    }
+    cables_->setStringList(taken);
+    rebuildCableTotals();
+}
+
 void FillRatio::List1_Click(int row) {
     if (row < 0 || row >= cables_->rowCount()) {
         return;

@@ -54,6 +54,8 @@ public:
     void selectionEnded() override { Check1->setChecked(false); }
     void cableChosen(const QString&) override {}
     void takeDiameter(const QString& diameter) override { Text1->setText(diameter); }
+    // A set's diameters replace the cables listed; one the list refuses is left out.
+    void takeDiameters(const QStringList& diameters);
 
     // The selected table, if any.
     std::optional<ConduitStandardId> standard() const;

@@ -7,12 +7,14 @@
 #include "widgets/named_control.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
+#include "windows/fill/fill_ratio_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -34,6 +36,7 @@ void paint(QLabel* label, const std::optional<QColor>& color) {
 // A result line, with a caption that a screen reader says before the result's text.
 void show_result(QLabel* label, const QString& text) {
     label->setText(text);
+    label->setToolTip(text);
     label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
 }
 
@@ -140,6 +143,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verdictLabel->setProperty("caption", QStringLiteral("Verdict"));
 
+    set_panel_ = new CableSetPanel(platform(), locale_, units_, this);
     auto* top = new QHBoxLayout;
     top->addWidget(buildInputs(), 0);
     top->addWidget(buildResults(), 1);
@@ -162,11 +166,19 @@ PullCheck::PullCheck(WindowRegistry& registry)
     bendsTable->setWordWrap(false);
     (new QVBoxLayout(bends))->addWidget(bendsTable);
 
+    // The set and the bends share the window's lower half, a tab each: both need its width.
+    checkTabs = named(new QTabWidget(this), "checkTabs");
+    for (QGroupBox* page : {static_cast<QGroupBox*>(set_panel_), bends}) {
+        page->setFlat(true);
+    }
+    checkTabs->addTab(set_panel_, QStringLiteral("Cable s&et"));
+    checkTabs->addTab(bends, QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(verdictLabel);
     layout->addLayout(top);
-    layout->addWidget(bends, 1);
-    resize(920, 600);
+    layout->addWidget(checkTabs, 1);
+    resize(1240, 660);
+    connectSet();
 
     if (const MaxPull* selection = registry.find<MaxPull>()) {
         cableChosen(selection->chosenDiameter());
@@ -218,6 +230,7 @@ QWidget* PullCheck::buildInputs() {
               "minClearance");
     swbpLimit =
         named(new QLineEdit(qt_text(design_sidewall_limit_text(units_)), group), "swbpLimit");
+    QWidget* limit = buildLimit(group);
     bendRadius = named(new QLineEdit(group), "bendRadius");
     bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
 
@@ -235,7 +248,9 @@ QWidget* PullCheck::buildInputs() {
     form->addRow(QStringLiteral("&Number of cables:"), cableCount);
     form->addRow(QStringLiteral("&Configuration:"), configuration);
     captioned(2, minClearance, box_captions_);
-    captioned(3, swbpLimit, box_captions_);
+    box_captions_[3] = new QLabel(group);
+    box_captions_[3]->setBuddy(swbpLimit);
+    form->addRow(box_captions_[3], limit);
     captioned(4, bendRadius, box_captions_);
     bendRadius->setMinimumWidth(
         bendRadius->fontMetrics().horizontalAdvance(bendRadius->placeholderText()) + 12);
@@ -261,7 +276,12 @@ void PullCheck::connectInputs() {
     }
     warn_when_left(platform(), conduitId, locale_,
                    [this](std::string_view) { return boxWarning("conduit-id"); });
-    connect(cableCount, &QSpinBox::valueChanged, this, &PullCheck::recheck);
+    connect(cableCount, &QSpinBox::valueChanged, this, [this](int count) {
+        set_panel_->setFirstCount(count);
+        recheck();
+    });
+    connect(cableOd, &QLineEdit::textChanged, set_panel_, &CableSetPanel::setFirstDiameter);
+    connect(swbpLimit, &QLineEdit::textChanged, this, &PullCheck::showPreset);
     connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
 }
 
@@ -280,8 +300,102 @@ QWidget* PullCheck::buildResults() {
     forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
     reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
     codeFill = add("codeFill", QStringLiteral("Code fill"));
+    setTotals = add("setTotals", QStringLiteral("Cable set"));
+    setAllowable = add("setAllowable", QStringLiteral("Allowable tension"));
     adviceLine = add("adviceLine", QStringLiteral("Advice"));
+    // The advice takes three lines whatever it says, so that the set below does not move when
+    // it changes; the whole of it is its tool tip.
+    adviceLine->setFixedHeight(adviceLine->fontMetrics().lineSpacing() * 3);
+    adviceLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return group;
+}
+
+QWidget* PullCheck::buildLimit(QWidget* parent) {
+    // The limit typed, or one of the usual limits for the type of cable.
+    auto* row = new QWidget(parent);
+    swbpPreset = named(new QComboBox(row), "swbpPreset");
+    swbpPreset->setAccessibleName(QStringLiteral("Sidewall pressure limit for the type of cable"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(swbpLimit, 1);
+    layout->addWidget(swbpPreset, 2);
+    connect(swbpPreset, &QComboBox::activated, this, &PullCheck::presetChosen);
+    return row;
+}
+
+void PullCheck::presetChosen(int index) {
+    if (index > 0) {
+        swbpLimit->setText(qt_text(sidewall_preset_text(
+            kSidewallPresets[static_cast<std::size_t>(index - 1)], units_, locale_)));
+    }
+}
+
+void PullCheck::showPreset() {
+    const QSignalBlocker quiet(swbpPreset);
+    if (swbpPreset->count() == 0) {
+        swbpPreset->addItem(QStringLiteral("Typed"));
+        for (const SidewallPreset& preset : kSidewallPresets) {
+            swbpPreset->addItem(QString());
+            (void)preset;
+        }
+    }
+    for (std::size_t i = 0; i < std::size(kSidewallPresets); ++i) {
+        swbpPreset->setItemText(
+            static_cast<int>(i) + 1,
+            qt_text(sidewall_preset_name(kSidewallPresets[i], units_, locale_)));
+    }
+    const auto preset = sidewall_preset_of(swbpLimit->text().toStdString(), units_, locale_);
+    swbpPreset->setCurrentIndex(preset ? static_cast<int>(*preset) + 1 : 0);
+}
+
+void PullCheck::connectSet() {
+    connect(set_panel_, &CableSetPanel::changed, this, [this] {
+        followPlanner();
+        recheck();
+    });
+    connect(set_panel_, &CableSetPanel::firstCountEdited, cableCount, &QSpinBox::setValue);
+    connect(set_panel_, &CableSetPanel::firstCountEdited, set_panel_,
+            [this] { set_panel_->setFirstCount(cableCount->value()); });
+    connect(set_panel_, &CableSetPanel::firstDiameterEdited, cableOd, &QLineEdit::setText);
+    connect(set_panel_, &CableSetPanel::libraryWanted, this, [this] {
+        waiting_for_cable_ = true;
+        registry().show<MaxPull>();
+    });
+    connect(set_panel_, &CableSetPanel::fillWanted, this, &PullCheck::sendSetToFill);
+    set_panel_->setFirstCount(cableCount->value());
+    set_panel_->setFirstDiameter(cableOd->text());
+    showPreset();
+    followPlanner();
+}
+
+void PullCheck::followPlanner() {
+    const QSignalBlocker quiet(set_panel_);
+    if (const PullCalculator* planner = registry().find<PullCalculator>()) {
+        set_panel_->followPlanner(planner->cableTexts());
+    } else {
+        set_panel_->followPlanner({QString(), QString(), QStringLiteral("0"), QString()});
+    }
+}
+
+void PullCheck::sendSetToFill() {
+    FillRatio& fill = registry().show<FillRatio>();
+    fill.takeDiameters(set_panel_->diameters());
+}
+
+void PullCheck::applySetReport(const std::optional<CableSetReport>& report) {
+    CableSetReport set = report.value_or(CableSetReport{});
+    if (!set.groups.empty()) {
+        // The first group's count and diameter are the window's boxes.
+        const CableGroupTexts& first = set.groups.front();
+        const double count = leadingValue(first.count);
+        cableCount->setValue(static_cast<int>(std::clamp(count, 1.0, double{kMostCables})));
+        cableOd->setText(shownDiameter(first.od));
+    }
+    set_panel_->applyReport(set);
+    set_panel_->setFirstCount(cableCount->value());
+    set_panel_->setFirstDiameter(cableOd->text());
+    followPlanner();
+    recheck();
 }
 
 std::optional<ConduitStandardId> PullCheck::chosenTable() const {
@@ -367,6 +481,10 @@ CheckInputTexts PullCheck::inputTexts() const {
     if (const ConduitSize* size = chosenSize(); size && !size->listed_area.empty()) {
         texts.conduit_area = std::string(size->listed_area);
     }
+    set_panel_->writeTexts(texts);
+    // The first group's count and diameter are the boxes', whichever was written first.
+    texts.groups.front().count = std::to_string(texts.cables);
+    texts.groups.front().od = texts.cable_od;
     return texts;
 }
 
@@ -375,6 +493,7 @@ bool PullCheck::hasInputs() const {
 }
 
 void PullCheck::planRecalculated() {
+    followPlanner();
     recheck();
 }
 
@@ -397,6 +516,7 @@ void PullCheck::showUnits() {
     box_captions_[2]->setText(caption("&Minimum clearance", Quantity::Diameter));
     box_captions_[3]->setText(caption("Sidewall pressure &limit", Quantity::Pressure));
     box_captions_[4]->setText(caption("&Bend radius, all bends", Quantity::Length));
+    showPreset();
 }
 
 void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
@@ -411,6 +531,7 @@ void PullCheck::unitsChanged(UnitSystem from, UnitSystem to) {
         switch_box_units(*box, box_memos_[i], quantity, from, to, locale_);
     }
     units_ = to;
+    set_panel_->switchUnits(from, to);
     {
         // The trade size stays chosen; only its names change.
         const QSignalBlocker quiet(tradeSize);
@@ -470,8 +591,8 @@ void PullCheck::showAdvice() {
 }
 
 void PullCheck::showResult() {
-    QLabel* const lines[] = {jamRatio,   weightCorrection, clearance, forwardMax,
-                             reverseMax, codeFill,         adviceLine};
+    QLabel* const lines[] = {jamRatio, weightCorrection, clearance,    forwardMax, reverseMax,
+                             codeFill, setTotals,        setAllowable, adviceLine};
     if (!hasInputs()) {
         show_result(verdictLabel,
                     QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
@@ -481,6 +602,7 @@ void PullCheck::showResult() {
             show_result(line, QString());
         }
         bends_model_->setBends(nullptr);
+        showTabTitles();
         return;
     }
     const CheckTexts texts = check_texts(result_, inputs_);
@@ -494,12 +616,25 @@ void PullCheck::showResult() {
         {&texts.forward_line, result_.forward_over || problem},
         {&texts.reverse_line, result_.reverse_over || problem},
         {&texts.code_line, result_.code_over},
+        {&texts.set_line, false},
+        {&texts.allowable_line, !result_.set_allowable},
         {&texts.advice_line, result_.advice.findings.any()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         show_result(lines[i], qt_text(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends, &inputs_, bend_pressure_unit(result_, units_));
+    showTabTitles();
+}
+
+void PullCheck::showTabTitles() {
+    const auto over = std::count_if(result_.bends.begin(), result_.bends.end(),
+                                    [](const CheckedBend& bend) { return bend.over_limit; });
+    checkTabs->setTabText(1, over > 0 && hasInputs()
+                                 ? QStringLiteral("Ben&ds (%1 over the limit)").arg(over)
+                                 : QStringLiteral("Ben&ds"));
+    checkTabs->tabBar()->setTabTextColor(
+        1, over > 0 && hasInputs() ? kOverLimit : palette().color(QPalette::WindowText));
 }
 
 const ConduitSize* PullCheck::chosenSize() const {

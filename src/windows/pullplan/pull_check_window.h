@@ -10,6 +10,7 @@
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
 #include "windows/cables/cable_receiver.h"
+#include "windows/pullplan/cable_set_panel.h"
 #include "windows/pullplan/deferred_advice.h"
 #include "windows/pullplan/plan_follower.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <array>
@@ -62,9 +64,12 @@ public:
     // Takes the outside diameter of the cable chosen in the cable selection window (inches,
     // as the data file gives it), shown in the units in use.
     void cableChosen(const QString& diameter) override;
-    // It opens no selection itself.
-    Serving servedBySelection() const override { return Serving::None; }
-    void selectionEnded() override {}
+    // It opens the selection for a group of its set.
+    Serving servedBySelection() const override {
+        return waiting_for_cable_ ? Serving::CableSet : Serving::None;
+    }
+    void selectionEnded() override { waiting_for_cable_ = false; }
+    void takeCable(const ChosenCable& cable) override { set_panel_->addCable(cable); }
     // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
 
@@ -80,12 +85,23 @@ public:
     const PullAdvice& advice() const;
     // The check as the report for people shows it.
     PrintedCheck printedCheck() const;
+    // The set as the report file holds it, and from a report (none: the planner's cable alone).
+    CableSetReport setReport() const { return set_panel_->report(); }
+    void applySetReport(const std::optional<CableSetReport>& report);
+    CableSetPanel& setPanel() { return *set_panel_; }
 
 private:
     QWidget* buildInputs();
     void listStandards();
     void connectInputs();
     QWidget* buildResults();
+    QWidget* buildLimit(QWidget* parent);
+    void connectSet();
+    void presetChosen(int index);
+    void showPreset();
+    // The planner's cable, for the set's first group while it follows the planner.
+    void followPlanner();
+    void sendSetToFill();
     void standardChosen();
     // The table chosen in the standard list (none for a typed diameter), and its trade size.
     std::optional<ConduitStandardId> chosenTable() const;
@@ -98,6 +114,8 @@ private:
     std::optional<std::string_view> boxWarning(std::string_view name) const;
     void recheck();
     void showResult();
+    // The bends' tab says how many are over the limit.
+    void showTabTitles();
     // The advice line, once typing pauses: the advice costs more than the check itself.
     void showAdvice();
     // What finds the advice of the check as it stands now.
@@ -116,7 +134,9 @@ private:
     CheckInputs inputs_;
     mutable CheckResult result_;
     DeferredAdvice advice_;
-    bool writing_id_ = false; // the trade size is writing the inside diameter
+    bool writing_id_ = false;        // the trade size is writing the inside diameter
+    bool waiting_for_cable_ = false; // the selection window was opened for the set
+    CableSetPanel* set_panel_;
 
     QLabel* verdictLabel;
     QComboBox* conduitStandard;
@@ -127,6 +147,7 @@ private:
     QComboBox* configuration;
     QLineEdit* minClearance;
     QLineEdit* swbpLimit;
+    QComboBox* swbpPreset;
     QLineEdit* bendRadius;
     QLabel* jamRatio;
     QLabel* weightCorrection;
@@ -134,8 +155,11 @@ private:
     QLabel* forwardMax;
     QLabel* reverseMax;
     QLabel* codeFill;
+    QLabel* setTotals;
+    QLabel* setAllowable;
     QLabel* adviceLine;
     QTableView* bendsTable;
+    QTabWidget* checkTabs;
     CheckBendsModel* bends_model_;
 };
 

@@ -46,8 +46,7 @@ QString swatch(const QColor& color) {
 } // namespace
 
 PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
-                                   const std::array<TextColumnModel*, 4>& results,
-                                   QWidget* parent)
+                                   const std::array<TextColumnModel*, 4>& results, QWidget* parent)
     : QGroupBox(QStringLiteral("Pull Results"), parent) {
     setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(this);
@@ -91,11 +90,11 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
                    Qt::AlignHCenter);
     // The separators stop above the mid-assist caption's row, which runs on across them.
     grid.addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
-    grid.addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0,
-                   5, 1, 3, Qt::AlignHCenter);
+    grid.addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0, 5,
+                   1, 3, Qt::AlignHCenter);
     grid.addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
-    grid.addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0,
-                   9, 1, 3, Qt::AlignHCenter);
+    grid.addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0, 9,
+                   1, 3, Qt::AlignHCenter);
     const QList<QPair<const char*, const char*>> headings{
         {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
         {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
@@ -175,8 +174,7 @@ void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     grid.addWidget(legend, 5, 0, 1, 13);
 }
 
-QListView* PullResultsPanel::addColumn(const char* name, TextColumnModel* model,
-                                       QListView* view) {
+QListView* PullResultsPanel::addColumn(const char* name, TextColumnModel* model, QListView* view) {
     if (!view) {
         view = new QListView(this);
     }

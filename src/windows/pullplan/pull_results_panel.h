@@ -4,8 +4,8 @@
 // them. It shows what the planner gives it; the planner's models hold the texts.
 #pragma once
 
-#include "widgets/list_controls.h"
 #include "widgets/lines_label.h"
+#include "widgets/list_controls.h"
 #include "windows/pullplan/text_column_model.h"
 
 #include <QGridLayout>

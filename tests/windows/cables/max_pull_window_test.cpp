@@ -1,15 +1,16 @@
+#include "support/cable_file.h"
+#include "support/window_fixture.h"
 #include "windows/cables/max_pull_window.h"
 #include "windows/cables/misc_data_window.h"
 #include "windows/fill/fill_ratio_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
-#include "support/cable_file.h"
-#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 
 namespace tensora::test {
 
@@ -344,6 +345,29 @@ private slots:
         QCOMPARE(box("Text4")->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
         QCOMPARE(rows("List1").value(0), QStringLiteral("C\u00c2BLE-\u00c9"));
         QCOMPARE(planner.descriptionBox()->text(), QStringLiteral("C\u00c2BLE-\u00c9"));
+    }
+
+    void handsTheWholeCableBackToThePullChecksSet() {
+        window_->close();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QPushButton>(check, "addFromLibrary")->click();
+        window_ = fixture_.registry().find<MaxPull>();
+        QCOMPARE(window_->role(), MaxPull::Role::CableSet);
+        QCOMPARE(child<QPushButton>(*window_, "Command1")->text(),
+                 QStringLiteral("Return to Pull Check"));
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        chooseCableA();
+        child<QPushButton>(*window_, "Command1")->click();
+        const QAbstractItemModel* set = child<QTableView>(check, "cableSetTable")->model();
+        QCOMPARE(set->rowCount(), 2);
+        const auto cell = [set](int column) { return set->index(1, column).data().toString(); };
+        QCOMPARE(cell(CableSetModel::Description), QStringLiteral("CABLE-A"));
+        QCOMPARE(cell(CableSetModel::Od), QStringLiteral("12.7")); // 0.5 in
+        // 74.5 lbs/kft and 600 lbs, written so that they read back as the file's figures
+        QVERIFY(cell(CableSetModel::Weight).startsWith(QStringLiteral("0.110868")));
+        QVERIFY(cell(CableSetModel::Rating).startsWith(QStringLiteral("2668.93")));
+        // The launch is over: the next cable chosen is the check's no more.
+        QCOMPARE(check.servedBySelection(), CableReceiver::Serving::None);
     }
 
     void opensFromTheFillWindowWithTheDetailsAndTheDiameter() {

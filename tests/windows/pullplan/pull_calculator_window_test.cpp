@@ -1,6 +1,6 @@
-#include "windows/pullplan/pull_calculator_window.h"
-#include "support/window_fixture.h"
 #include "print/qt_text.h"
+#include "support/window_fixture.h"
+#include "windows/pullplan/pull_calculator_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,14 @@
-#include "windows/pullplan/pull_calculator_window.h"
-#include "windows/pullplan/pull_check_window.h"
 #include "support/window_fixture.h"
 #include "support/worked_pull.h"
+#include "windows/pullplan/pull_calculator_window.h"
+#include "windows/pullplan/pull_check_window.h"
 
+#include "windows/fill/fill_ratio_window.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace tensora::test {
@@ -32,6 +36,16 @@ private:
 
     static QString text(const PullCheck& check, const char* label) {
         return child<QLabel>(check, label)->text();
+    }
+
+    static QAbstractItemModel* setModel(const PullCheck& check) {
+        return child<QTableView>(check, "cableSetTable")->model();
+    }
+    static QString cell(const PullCheck& check, int row, int column) {
+        return setModel(check)->index(row, column).data(Qt::EditRole).toString();
+    }
+    static void edit(const PullCheck& check, int row, int column, const QString& text) {
+        QVERIFY(setModel(check)->setData(setModel(check)->index(row, column), text));
     }
 
 private slots:
@@ -148,6 +162,130 @@ private slots:
         QCOMPARE(bends->index(0, 4).data().toString(), QStringLiteral("500"));
         child<QLineEdit>(check, "swbpLimit")->setText(QStringLiteral("7,5"));
         QVERIFY(bends->index(0, 4).data().toString().startsWith(QStringLiteral("7,5, over")));
+    }
+
+    void theFirstGroupFollowsThePlannerUntilItIsEdited() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(cell(check, 0, CableSetModel::Count), QStringLiteral("3"));
+        QCOMPARE(cell(check, 0, CableSetModel::Od), QStringLiteral("1.58"));
+        QCOMPARE(cell(check, 0, CableSetModel::Rating), QStringLiteral("1000"));
+        planner.weightBox()->setText(QStringLiteral("300"));
+        QCOMPARE(cell(check, 0, CableSetModel::Weight), QStringLiteral("300"));
+        QVERIFY2(text(check, "setTotals").startsWith(QStringLiteral("3 cables weighing 900 ")),
+                 qPrintable(text(check, "setTotals")));
+
+        edit(check, 0, CableSetModel::Weight, QStringLiteral("250"));
+        planner.weightBox()->setText(QStringLiteral("400"));
+        QCOMPARE(cell(check, 0, CableSetModel::Weight), QStringLiteral("250"));
+        QVERIFY(text(check, "setTotals").startsWith(QStringLiteral("3 cables weighing 750 ")));
+        child<QPushButton>(check, "followPlannerCable")->click();
+        QCOMPARE(cell(check, 0, CableSetModel::Weight), QStringLiteral("400"));
+        // The count and diameter of the first group are the window's boxes, either way.
+        edit(check, 0, CableSetModel::Count, QStringLiteral("5"));
+        QCOMPARE(child<QSpinBox>(check, "cableCount")->value(), 5);
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1.2"));
+        QCOMPARE(cell(check, 0, CableSetModel::Od), QStringLiteral("1.2"));
+        QVERIFY(!child<QPushButton>(check, "followPlannerCable")->isEnabled());
+    }
+
+    void aGroupIsTypedByKeyboardAndDeleteRemovesIt() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        auto* table = child<QTableView>(check, "cableSetTable");
+        check.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&check));
+        child<QPushButton>(check, "addTyped")->click(); // the new row's diameter is current
+        QTest::keyClicks(table, QStringLiteral("0.6"));
+        for (const char* typed : {"650", "4/0", "cu"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(cell(check, 1, CableSetModel::Size), QStringLiteral("4/0"));
+        // 3 of 200 and a ground of 650: weighed whole; the phases keep their arrangement.
+        QCOMPARE(text(check, "setTotals"),
+                 QStringLiteral("4 cables weighing 1250 lbs/kft, largest OD 1.58 in"));
+        QCOMPARE(text(check, "weightCorrection"), QStringLiteral("1.2769, cradled"));
+
+        table->setCurrentIndex(setModel(check)->index(1, 0));
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(setModel(check)->rowCount(), 1);
+        QTest::keyClick(table, Qt::Key_Delete); // the planner's cable stays
+        QCOMPARE(setModel(check)->rowCount(), 1);
+        QCOMPARE(fixture_.platform().beeps, 1);
+    }
+
+    void theAllowableTensionFollowsTheRuleAndNamesWhatIsMissing() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QComboBox* rule = child<QComboBox>(check, "tensionRule");
+        rule->setCurrentIndex(
+            rule->findText(QStringLiteral("Pulling eye, single conductors conservatively")));
+        QCOMPARE(text(check, "setAllowable"),
+                 QStringLiteral("Pulling eye, single conductors conservatively: give the "
+                                "conductor size of group 1"));
+        QVERIFY(text(check, "verdictLabel").contains(QStringLiteral("give the conductor size")));
+        edit(check, 0, CableSetModel::Description, QStringLiteral("PWR-350CU-15KV"));
+        child<QPushButton>(check, "addTyped")->click();
+        for (const auto& [column, typed] : {std::pair{CableSetModel::Od, "0.6"},
+                                            {CableSetModel::Weight, "300"},
+                                            {CableSetModel::Size, "1/0"},
+                                            {CableSetModel::Material, "CU"}}) {
+            edit(check, 1, column, QString::fromLatin1(typed));
+        }
+        // 0.6 x 0.008 x (3 x 350,000 + 105,600) = 5,546.88, shown as the columns show it
+        QCOMPARE(text(check, "setAllowable"),
+                 QStringLiteral("5546 lbs: Pulling eye, single conductors conservatively"));
+        QVERIFY2(text(check, "forwardMax").endsWith(QStringLiteral("allowable 5546 lbs")),
+                 qPrintable(text(check, "forwardMax")));
+        const PrintedCheck printed = check.printedCheck();
+        QVERIFY(std::count(printed.inputs.begin(), printed.inputs.end(),
+                           std::pair<std::string, std::string>{
+                               "Tension rule", "Pulling eye, single conductors conservatively"}));
+    }
+
+    void aPresetWritesTheLimitAndATypedLimitFindsItsPreset() {
+        PullCheck& check = threeCablesInFiveInch();
+        QComboBox* preset = child<QComboBox>(check, "swbpPreset");
+        QLineEdit* limit = child<QLineEdit>(check, "swbpLimit");
+        QCOMPARE(preset->currentText(), QStringLiteral("Control and 600 V cable: 500 lbs/ft"));
+        QTest::keyClick(preset, Qt::Key_Down);
+        QCOMPARE(limit->text(), QStringLiteral("1000"));
+        limit->setText(QStringLiteral("300"));
+        QCOMPARE(preset->currentIndex(), 1);
+        limit->setText(QStringLiteral("350"));
+        QCOMPARE(preset->currentText(), QStringLiteral("Typed"));
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(preset->itemText(1), QStringLiteral("Interlocked armour: 4400 N/m"));
+        QTest::keyClick(preset, Qt::Key_Down);
+        QCOMPARE(limit->text(), QStringLiteral("4400"));
+    }
+
+    void theSetGoesToTheFillWindowAndReadsBackFromTheReport() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        child<QPushButton>(check, "addTyped")->click();
+        edit(check, 1, CableSetModel::Od, QStringLiteral("0.6"));
+        child<QPushButton>(check, "sendToFill")->click();
+        auto* fill = fixture_.registry().find<FillRatio>();
+        QVERIFY(fill && fill->isVisible());
+        QCOMPARE(fill->report().diameters,
+                 std::vector<std::string>({"1.58", "1.58", "1.58", "0.6"}));
+
+        // Saved in metric, the report holds inches and opens in metric with the same texts.
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        edit(check, 1, CableSetModel::Weight, QStringLiteral("1")); // kg/m
+        const CableSetReport saved = check.setReport();
+        QCOMPARE(saved.groups[1].od, std::string("0.6"));
+        QVERIFY(saved.groups[1].weight.starts_with("671.968975"));
+        const QString weight = cell(check, 1, CableSetModel::Weight);
+        check.applySetReport(std::nullopt);
+        QCOMPARE(setModel(check)->rowCount(), 1);
+        check.applySetReport(saved);
+        QCOMPARE(cell(check, 1, CableSetModel::Weight), weight);
+        QCOMPARE(cell(check, 1, CableSetModel::Od), QStringLiteral("15.24"));
+        QCOMPARE(check.setReport(), saved);
     }
 
     void aTypedDiameterIsReadByTheNumberRules() {
