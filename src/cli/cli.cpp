@@ -95,26 +95,44 @@ not finite prints "Out of range".
       adds "inclined", "inclination_in" and "inclination_out" (the route's inclination in
       degrees as the forward pull goes) and "forward_held" and "reverse_held".
 
-  check --conduit-id D --cable-od D --cables N [--configuration auto|triangular|cradled|
-        diamond] [--min-clearance X] [--swbp-limit P] [--bend-radius R] [PULL OPTION...]
-        [LINK...]
-      The pull check of 1 to 6 cables of one outside diameter (--cable-od, in) in a conduit
-      of the inside diameter --conduit-id (in), on the plan that pull takes (every option
-      and link of pull). Jam ratio 1.05 D / d, with the jam risk for three cables; the
-      weight correction factor of the configuration (auto takes the larger of triangular
-      and cradled for three cables, of diamond and cradled for four); the clearance, against
-      --min-clearance (default 0.5 in); the planner's pull with the coefficient of friction
-      times the weight correction, from both ends; and each bend's sidewall bearing
-      pressure from its radius (its length * 57.3 / its angle, or --bend-radius in ft for
-      every bend), against --swbp-limit (default 500 lbs/ft). Prints "jam-ratio",
-      "jam-risk" (empty unless three cables), "weight-correction", "configuration",
-      "clearance", "forward-max" and "reverse-max" (the highest corrected tension of each
-      direction, lbs), each followed by a tab and its text; then one line a bend:
-      "bend", link, radius (ft), forward and reverse pressure (lbs/ft), tab-separated; then
+  check --conduit-id D (--cable-od D --cables N | --cable GROUP...) [--configuration auto|
+        triangular|cradled|diamond] [--min-clearance X] [--swbp-limit P] [--bend-radius R]
+        [--tension-rule planner|eye|eye-singles|grip|ratings] [--eye-limit T]
+        [--grip-limit T] [PULL OPTION...] [LINK...]
+      The pull check of a set of cables in a conduit of the inside diameter --conduit-id
+      (in), on the plan that pull takes (every option and link of pull). The set: --cables
+      N (1 to 6) of --cable-od D (in), each of the planner's --weight (one cable's), and a
+      group for every --cable COUNT:OD:WEIGHT[:SIZE[:MATERIAL[:CONDUCTORS[:RATING]]]]
+      (repeatable; OD in, WEIGHT lbs/kft for one cable, SIZE as 6, 1/0, 500 (kcmil) or
+      35mm2, MATERIAL cu or al, CONDUCTORS in each cable, RATING the cable's allowable
+      tension in lbs). The arrangement, its weight correction, the jam ratio (1.05 D / d)
+      and the clearance are those of the cables of the largest outside diameter (jam risk
+      named when three share it); the others add their weight and area. Weight correction:
+      auto takes the larger of triangular and cradled for three cables, of diamond and
+      cradled for four; five or more take 1.4. The clearance is held against
+      --min-clearance (default 0.5 in); the planner's pull of the set's whole weight with
+      the coefficient of friction times the weight correction, from both ends, against the
+      set's allowable tension; each bend's sidewall bearing pressure from its radius (its
+      length * 57.3 / its angle, or --bend-radius in ft for every bend), against
+      --swbp-limit (default 500 lbs/ft; 300 for interlocked armour, 1000 for power cable 600
+      V to 35 kV). The allowable tension by --tension-rule: planner (--allowable, the
+      default), eye (0.008 lbf per circular mil of copper, 0.006 of aluminium, 80 % of it
+      for more than three conductors, at most --eye-limit, default 10000 lbs), eye-singles
+      (three single conductors count as two, more than three at 60 %), grip (--grip-limit,
+      default 1000 lbs, never above the eye's figure where sizes are known) or ratings (the
+      lowest rating times the cables that bear: 1, 2, 2 for three, 60 % of more). Prints
+      "jam-ratio", "jam-risk" (empty unless three cables share the largest diameter),
+      "weight-correction", "configuration", "clearance", "forward-max" and "reverse-max"
+      (the highest corrected tension of each direction, lbs), each followed by a tab and
+      its text; then one line a bend: "bend", link, radius (ft), forward and reverse
+      pressure (lbs/ft), tab-separated; then "set-cables", "set-weight" (lbs/kft),
+      "tension-rule" and "set-allowable" (lbs, or the figure the rule lacks); then
       "verdict" ("Pull OK", or what exceeds where). Ratios and inches have 4 decimals;
       tensions and pressures are written as the planner's columns. Where a figure has no
       meaning (cables that do not fit the conduit) its field says so in words. --json
-      prints the same as one JSON object; --pdf adds the check to the report.
+      prints the same as one JSON object; --pdf adds the check to the report. A --cable
+      that cannot be read (a count of 0, a diameter or weight that is no number of 0 or
+      more, an unknown size or material) is refused, naming its field.
 
   advise [--swbp-limit P] [PULL OPTION...] [LINK...]
       Advice on the plan that pull takes (every option and link of pull but its files):
