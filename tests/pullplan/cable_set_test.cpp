@@ -75,6 +75,18 @@ TEST(SetAllowable, FollowsEachRule) {
     // Three single conductors count as two.
     EXPECT_NEAR(*set_allowable(three, TensionRule::EyeSingles, limits, 0).pounds, 0.008 * 700000,
                 1e-9);
+    // Of three unequal conductors, the two that bear least count.
+    const CableSet unequal{{group(2, 1.3, 1667, "500"), group(1, 1.0, 720, "1/0")}};
+    EXPECT_NEAR(*set_allowable(unequal, TensionRule::EyeSingles, limits, 0).pounds,
+                0.008 * (105600 + 500000), 1e-9);
+    // A triplex is three conductors on the eye, a second one six: 80 % of them.
+    CableGroup triplex = group(1, 1.5, 2000, "4/0");
+    triplex.conductors = 3;
+    EXPECT_NEAR(*set_allowable({{triplex}}, TensionRule::Eye, limits, 0).pounds, 0.008 * 3 * 211600,
+                1e-9);
+    triplex.count = 2;
+    EXPECT_NEAR(*set_allowable({{triplex}}, TensionRule::Eye, limits, 0).pounds,
+                0.8 * 0.008 * 6 * 211600, 1e-9);
     // Aluminium bears 0.006 lbf a circular mil; the eye's rating caps it.
     const CableSet aluminium{{group(1, 1.3, 900, "500", Material::Aluminium)}};
     EXPECT_NEAR(*set_allowable(aluminium, TensionRule::Eye, limits, 0).pounds, 3000, 1e-9);
@@ -135,6 +147,7 @@ TEST(SetCheck, PullsTheWholeSetsWeightArrangedByItsLargestCables) {
     const CheckResult grounded = plan.check(mixed);
     EXPECT_EQ(grounded.weight_correction, three.weight_correction);
     EXPECT_EQ(grounded.arrangement, three.arrangement);
+    EXPECT_EQ(grounded.jam_ratio, three.jam_ratio);
     EXPECT_EQ(grounded.jam_risk, three.jam_risk); // three share the largest diameter
     EXPECT_DOUBLE_EQ(grounded.corrected_settings.weight, 1300);
     EXPECT_GT(*grounded.code_fill, *three.code_fill);
@@ -144,6 +157,9 @@ TEST(SetCheck, PullsTheWholeSetsWeightArrangedByItsLargestCables) {
     const CheckResult two = plan.check(mixed);
     EXPECT_FALSE(two.jam_risk);
     EXPECT_EQ(two.jam_note, "mixed sizes: no jam band");
+    // The planner's cable is rated at the planner's allowable tension: two of three bear.
+    one.rule = TensionRule::Ratings;
+    EXPECT_DOUBLE_EQ(plan.check(one).allowable, 2 * 1000);
 }
 
 TEST(SetCheck, HoldsThePullAgainstTheAllowableOfItsRule) {
