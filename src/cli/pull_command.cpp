@@ -62,36 +62,65 @@ std::optional<PullLinkTexts> checked_link(std::string_view type, std::string_vie
                          std::string(trimmed_blanks(angle)), "", inclined};
 }
 
+// The words that name each kind of link, on the command line or in a plan file.
+struct LinkWords {
+    std::string_view straight;
+    std::string_view left; // a horizontal bend, turning left
+    std::string_view right;
+    std::string_view up;
+    std::string_view down;
+    std::string_view tilted;
+};
+constexpr LinkWords kArgumentWords{"s", "b", "r", "u", "d", "t"};
+
 // A link of the command line or a plan file from its words: a straight with its length (and
-// an incline), a bend with its length and angle. `bend_words` names the bends' types in the
-// order Horizontal, Up, Down.
-std::optional<PullLinkTexts> link_of(const std::vector<std::string>& words,
-                                     std::string_view straight_word,
-                                     const std::array<std::string_view, 3>& bend_words) {
+// an incline), a bend with its length and angle (a tilted bend with its tilt too, from -180 to
+// 180 degrees). In a plan file a horizontal bend turning right is "Angle L A right".
+std::optional<PullLinkTexts> link_of(const std::vector<std::string>& words, const LinkWords& names,
+                                     bool file) {
     if (words.empty()) {
         return std::nullopt;
     }
-    if (words[0] == straight_word && (words.size() == 2 || words.size() == 3)) {
+    const std::string_view kind = words[0];
+    if (kind == names.straight && (words.size() == 2 || words.size() == 3)) {
         return words.size() == 2 ? checked_link(kStraightType, words[1], "0")
                                  : checked_link(kStraightType, words[1], words[2], true);
     }
-    const std::array<std::string_view, 3> types{kBendType, kUpType, kDownType};
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (words[0] == bend_words[i] && words.size() == 3) {
-            return checked_link(types[i], words[1], words[2]);
+    std::optional<PullLinkTexts> link;
+    if (kind == names.tilted && words.size() == 4) {
+        link = checked_link(kTiltedType, words[1], words[2]);
+        if (link && (!is_tilt_text(words[3], kEnglish) || breaks_output_shape(words[3]))) {
+            return std::nullopt;
         }
+        if (link) {
+            link->tilt = std::string(trimmed_blanks(words[3]));
+        }
+        return link;
     }
-    return std::nullopt;
+    const bool right_word = file && words.size() == 4 && words[3] == kRightWord;
+    if (words.size() != 3 && !right_word) {
+        return std::nullopt;
+    }
+    if (kind == names.left || (!file && kind == names.right)) {
+        link = checked_link(kBendType, words[1], words[2]);
+        if (link) {
+            link->right = right_word || (!file && kind == names.right);
+        }
+    } else if ((kind == names.up || kind == names.down) && !right_word) {
+        link = checked_link(kind == names.up ? kUpType : kDownType, words[1], words[2]);
+    }
+    return link;
 }
 
 PullLinkTexts link_argument(const std::string& argument) {
-    const std::optional<PullLinkTexts> link = link_of(split(argument, ':'), "s", {"b", "u", "d"});
+    const std::optional<PullLinkTexts> link = link_of(split(argument, ':'), kArgumentWords, false);
     if (!link) {
         throw CliRefusal{"tensora-cli: " +
                          argument_message("link", argument,
-                                          "malformed (expected s:LENGTH[:INCLINE] or "
-                                          "b|u|d:LENGTH:ANGLE with numbers, an incline from -90 "
-                                          "to 90)")};
+                                          "malformed (expected s:LENGTH[:INCLINE], "
+                                          "b|r|u|d:LENGTH:ANGLE or t:LENGTH:ANGLE:TILT with "
+                                          "numbers, an incline from -90 to 90, a tilt from -180 "
+                                          "to 180)")};
     }
     return *link;
 }
@@ -112,14 +141,14 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
             continue;
         }
         const std::optional<PullLinkTexts> link =
-            link_of(fields, kStraightType, {kBendType, kUpType, kDownType});
+            link_of(fields, {kStraightType, kBendType, "", kUpType, kDownType, kTiltedType}, true);
         if (!link) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message("plan file " + quoted_argument(path) + ", line " +
                                                   std::to_string(line_number),
                                               line,
-                                              "malformed link (expected 'Straight LENGTH "
-                                              "[INCLINE]' or 'Angle|Up|Down LENGTH ANGLE')")};
+                                              "malformed link (expected Straight L [I], Angle L "
+                                              "A [right], Up|Down L A, Tilted L A T)")};
         }
         links.push_back(*link);
     }
@@ -162,6 +191,9 @@ void read_report_option(const std::string& path, PullRequest& request,
     take("--weight", report.weight, request.settings.weight);
     take("--friction", report.friction, request.settings.friction);
     take("--back-tension", report.back_tension, request.settings.back_tension);
+    if (report.bend_weight && !is_given("--bend-weight")) {
+        request.settings.weight_across = bend_weight_by_key(*report.bend_weight).value_or(false);
+    }
     const std::string from = "tensora-cli: report " + quoted_argument(path) + ": ";
     if (report.has_plan && !report.back_tension && !is_given("--back-tension")) {
         request.notes.push_back(from +
@@ -244,6 +276,17 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
     }
     if (argument == "--json") {
         request.json = true;
+        return true;
+    }
+    if (argument == "--bend-weight") {
+        const std::string key = option_value(arguments, i);
+        const std::optional<bool> across = bend_weight_by_key(key);
+        if (!across) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("bend-weight", key, "not plane or all")};
+        }
+        request.settings.weight_across = *across;
+        taken.given.push_back(argument);
         return true;
     }
     if (argument == "--units") {
@@ -520,8 +563,9 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
              std::string(metric ? m.forward_sidewall[i] : results.forward_sidewall[i]),
              std::string(metric ? m.reverse[i] : results.reverse[i]),
              std::string(metric ? m.reverse_sidewall[i] : results.reverse_sidewall[i]),
-             link.inclined});
+             link.inclined, link.right, link.tilt});
     }
+    plan.bend_weight = reported_bend_weight(request.settings.weight_across, link_values(request));
     return plan;
 }
 

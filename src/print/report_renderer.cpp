@@ -301,9 +301,9 @@ void shade_bands(const ProfilePlot& plot, const ProfileData& profile) {
             const auto i = static_cast<std::size_t>(link);
             const double left = plot.at(profile.link_starts[i], 0).x();
             const double right = plot.at(profile.link_starts[i + 1], 0).x();
-            p.fillRect(QRectF(left, plot.rect.top(), std::max(right - left, thinnest),
-                              plot.rect.height()),
-                       kHeldRow);
+            p.fillRect(
+                QRectF(left, plot.rect.top(), std::max(right - left, thinnest), plot.rect.height()),
+                kHeldRow);
         }
     }
     p.setClipping(false);
@@ -366,8 +366,8 @@ void draw_marks(const ProfilePlot& plot, const ProfileData& profile) {
                               plot.at(0, profile.allowable).y() - label, inch * 3 - 2, label),
                        Qt::AlignRight, text);
         } else {
-            p.drawText(QRectF(plot.rect.right() - inch * 3, plot.rect.top() - label * 1.4,
-                              inch * 3, label),
+            p.drawText(QRectF(plot.rect.right() - inch * 3, plot.rect.top() - label * 1.4, inch * 3,
+                              label),
                        Qt::AlignRight, text + QStringLiteral(" \u2191"));
         }
     }
@@ -383,9 +383,8 @@ void draw_pulls(const ProfilePlot& plot, const ProfileData& profile) {
     QPainter& p = plot.p;
     for (const auto& [pull, color] :
          {std::pair{&profile.forward, kForwardPull}, std::pair{&profile.reverse, kReversePull}}) {
-        const auto points =
-            decimated(*pull, plot.scale.distance_from, plot.scale.distance_to,
-                      static_cast<int>(plot.rect.width() / plot.pages.pt(0.5)));
+        const auto points = decimated(*pull, plot.scale.distance_from, plot.scale.distance_to,
+                                      static_cast<int>(plot.rect.width() / plot.pages.pt(0.5)));
         QPainterPath path;
         for (std::size_t i = 0; i < points.size(); ++i) {
             const QPointF point = plot.at(points[i].distance, points[i].tension);
@@ -576,6 +575,12 @@ void cable_and_pull(Pages& pages, const PrintedReport& report) {
         {in_units("Cable weight", Quantity::Weight, report.units), qt_text(plan.weight)},
         {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)},
         {in_units("Back tension", Quantity::Tension, report.units), qt_text(plan.back_tension)}};
+    if (!plan.bend_weight.empty()) {
+        cable.append(
+            {QStringLiteral("Weight in bends"), bend_weight_by_key(plan.bend_weight).value_or(false)
+                                                    ? QStringLiteral("all of it")
+                                                    : QStringLiteral("in the bend's plane only")});
+    }
     if (!report.lubricant.empty()) {
         cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
     }
@@ -627,7 +632,8 @@ void plan_table(Pages& pages, const PrintedReport& report) {
     for (std::size_t i = 0; i < plan.links.size(); ++i) {
         const ReportLink& link = plan.links[i];
         const bool over = i < report.over_limit.size() && report.over_limit[i];
-        rows.push_back({qt_text(link.number), qt_text(link.type), qt_text(link.length),
+        const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt};
+        rows.push_back({qt_text(link.number), qt_text(shown_link_type(shown)), qt_text(link.length),
                         qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
                         qt_text(link.reverse), qt_text(link.reverse_sidewall),
                         over      ? QStringLiteral("over")
@@ -649,7 +655,6 @@ void plan_table(Pages& pages, const PrintedReport& report) {
           rows, [&report](std::size_t r) {
               return r < report.over_limit.size() && report.over_limit[r];
           });
-
 }
 
 // The fill ratio window's cables and each trade size's fill.

@@ -1,5 +1,7 @@
 #include "pullplan/pull_plan.h"
 
+#include "pullplan/route_path.h"
+#include "pullplan/space_bend.h"
 #include "pullplan/vertical_bend.h"
 
 #include <algorithm>
@@ -53,58 +55,94 @@ std::string_view sidewall_text(double tension, double length, std::string& scrat
     return column_text(sidewall_per_foot(tension, length), scratch);
 }
 
-// The inclination of the route at each link's ends, from level at the first link; each
-// straight with an incline sets it, each vertical bend turns it by its angle.
-void route_inclinations(const std::vector<PullLinkValues>& links, PullResults& results) {
+// The inclination of the route at each link's ends, from level at the first link, and the
+// path they come from; nothing for a level plan.
+std::vector<LinkPath> route_inclinations(const std::vector<PullLinkValues>& links,
+                                         PullResults& results) {
     results.elevation = has_elevation(links);
     const std::size_t n = results.elevation ? links.size() : 0;
     results.inclination_in.assign(n, 0.0);
     results.inclination_out.assign(n, 0.0);
     results.forward_held.assign(n, 0);
     results.reverse_held.assign(n, 0);
-    double psi = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const PullLinkValues& link = links[i];
-        if (link.inclined) {
-            psi = link.theta;
-        }
-        results.inclination_in[i] = psi;
-        if (link.turn == Turn::Up) {
-            psi += link.theta;
-        } else if (link.turn == Turn::Down) {
-            psi -= link.theta;
-        }
-        results.inclination_out[i] = psi;
+    if (n == 0) {
+        return {};
     }
+    std::vector<LinkPath> path = route_path(links);
+    for (std::size_t i = 0; i < n; ++i) {
+        results.inclination_in[i] = path[i].psi_in;
+        results.inclination_out[i] = path[i].psi_out;
+    }
+    return path;
 }
 
-// The tension leaving a link of a plan with elevation, for a pull that meets it with `tension`
-// at inclination `psi_in` and leaves it at `psi_out` (each as the pull goes).
-class LinkPass {
+// The tension leaving link i, for a pull that meets it with `tension`, going forward or in
+// reverse: the one rule of every pull the planner computes.
+class LinkStep {
 public:
-    LinkPass(BendFactors& bend_factor, double friction, double weight)
-        : bend_factor_(bend_factor), friction_(friction), weight_(weight) {}
+    LinkStep(const std::vector<PullLinkValues>& links, PullResults& route,
+             const PullSettings& settings)
+        : links_(links), path_(route_inclinations(links, route)), route_(route),
+          bend_factor_(settings.friction), friction_(settings.friction), weight_(settings.weight),
+          across_(settings.weight_across) {}
+    LinkStep(const LinkStep&) = delete;
+    LinkStep& operator=(const LinkStep&) = delete;
 
-    BendPass operator()(const PullLinkValues& link, double tension, double psi_in,
-                        double psi_out) const {
-        if (link.straight || (link.turn != Turn::Horizontal && link.theta == 0)) {
+    BendPass operator()(std::size_t i, double tension, bool forward) {
+        const PullLinkValues& link = links_[i];
+        if (!route_.elevation) {
+            if (link.straight) {
+                return {tension + straight_tension_added(friction_, weight_, link.length), false};
+            }
+            return across_ && link.theta > 0 ? level_across(link, tension)
+                                             : BendPass{tension * bend_factor_(link.theta), false};
+        }
+        // Backwards along the route every inclination changes sign.
+        const double psi_in = forward ? route_.inclination_in[i] : -route_.inclination_out[i];
+        const double psi_out = forward ? route_.inclination_out[i] : -route_.inclination_in[i];
+        const LinkPath& path = path_[i];
+        if (link.straight || !path.bend) {
             return straight(link.length, tension, psi_in);
         }
-        if (link.turn == Turn::Horizontal) {
-            return {tension * bend_factor_(link.theta), false};
+        if (link.turn == Turn::Up || link.turn == Turn::Down) {
+            // Up turns the pull's way of going upward by the angle, Down downward.
+            VerticalBend bend;
+            bend.theta = std::fabs(psi_out - psi_in);
+            bend.up = psi_out > psi_in;
+            bend.radius = path.radius;
+            bend.weight = weight_ / 1000;
+            bend.friction = friction_;
+            bend.length = link.length;
+            return pass_vertical_bend(bend, tension, psi_in);
         }
-        // Up turns the pull's way of going upward by the angle, Down downward.
-        VerticalBend bend;
-        bend.theta = std::fabs(psi_out - psi_in);
-        bend.up = psi_out > psi_in;
-        bend.radius = link.length * kDegreesPerRadian / std::fabs(link.angle);
+        if (link.turn == Turn::Horizontal && psi_in == 0 && !(across_ && link.theta > 0)) {
+            return {tension * bend_factor_(link.theta), false}; // the planner's rule, level
+        }
+        SpaceBend bend;
+        bend.radius = path.radius;
+        bend.theta = path.theta;
+        bend.length = link.length;
         bend.weight = weight_ / 1000;
         bend.friction = friction_;
-        bend.length = link.length;
-        return pass_vertical_bend(bend, tension, psi_in);
+        bend.across = across_;
+        bend.geometry = bend_geometry(path, forward);
+        return pass_space_bend(bend, tension);
     }
 
 private:
+    // A level horizontal bend with the weight across it, in closed form.
+    BendPass level_across(const PullLinkValues& link, double tension) const {
+        SpaceBend bend;
+        bend.theta = link.theta;
+        bend.radius = link.length / link.theta;
+        bend.length = link.length;
+        bend.weight = weight_ / 1000;
+        bend.friction = friction_;
+        bend.across = true;
+        bend.geometry.axis_up = link.right ? -1 : 1;
+        return pass_space_bend(bend, tension);
+    }
+
     // A straight at inclination psi: T + W L (sin psi + mu |cos psi|) (the cable lies on the
     // lower wall whichever way the route runs), held at zero where the cable's weight would take
     // the tension below it. A level straight is the planner's rule as it always was.
@@ -118,43 +156,13 @@ private:
         return out < 0 ? BendPass{0, weight_ > 0 && out < tension} : BendPass{out, false};
     }
 
-    BendFactors& bend_factor_;
-    double friction_;
-    double weight_;
-};
-
-// The tension leaving link i, for a pull that meets it with `tension`, going forward or in
-// reverse: the one rule of every pull the planner computes.
-class LinkStep {
-public:
-    LinkStep(const std::vector<PullLinkValues>& links, const PullResults& route, double friction,
-             double weight)
-        : links_(links), route_(route), bend_factor_(friction), friction_(friction),
-          weight_(weight), pass_(bend_factor_, friction, weight) {}
-    LinkStep(const LinkStep&) = delete;
-    LinkStep& operator=(const LinkStep&) = delete;
-
-    BendPass operator()(std::size_t i, double tension, bool forward) {
-        const PullLinkValues& link = links_[i];
-        if (!route_.elevation) {
-            return {link.straight
-                        ? tension + straight_tension_added(friction_, weight_, link.length)
-                        : tension * bend_factor_(link.theta),
-                    false};
-        }
-        // Backwards along the route every inclination changes sign.
-        return forward
-                   ? pass_(link, tension, route_.inclination_in[i], route_.inclination_out[i])
-                   : pass_(link, tension, -route_.inclination_out[i], -route_.inclination_in[i]);
-    }
-
-private:
     const std::vector<PullLinkValues>& links_;
+    std::vector<LinkPath> path_;
     const PullResults& route_;
     BendFactors bend_factor_;
     double friction_;
     double weight_;
-    LinkPass pass_;
+    bool across_;
 };
 
 // Names the point between the chosen link and the next by their numbers.
@@ -182,11 +190,45 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
         values.theta = round_to_15_digits(values.angle / kDegreesPerRadian);
     }
     if (!values.straight) {
-        values.turn = link.type == kUpType     ? Turn::Up
-                      : link.type == kDownType ? Turn::Down
-                                               : Turn::Horizontal;
+        values.turn = link.type == kUpType       ? Turn::Up
+                      : link.type == kDownType   ? Turn::Down
+                      : link.type == kTiltedType ? Turn::Tilted
+                                                 : Turn::Horizontal;
+        values.right = values.turn == Turn::Horizontal && link.right;
+        if (values.turn == Turn::Tilted) {
+            values.tilt = read_input(link.tilt, locale);
+        }
     }
     return values;
+}
+
+std::string shown_link_type(const PullLinkTexts& link) {
+    if (link.type == kTiltedType) {
+        return link.type + ' ' + link.tilt;
+    }
+    if (link.right && link.type == kBendType) {
+        return link.type + ' ' + std::string(kRightWord);
+    }
+    return link.type;
+}
+
+bool is_tilt_text(std::string_view text, const NumberLocale& locale) {
+    return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kMostTilt;
+}
+
+std::string_view bend_weight_key(bool across) {
+    return across ? "all" : "plane";
+}
+
+std::string reported_bend_weight(bool across, const std::vector<PullLinkValues>& links) {
+    return across || has_elevation(links) ? std::string(bend_weight_key(across)) : std::string();
+}
+
+std::optional<bool> bend_weight_by_key(std::string_view key) {
+    if (key == "plane" || key == "all") {
+        return key == "all";
+    }
+    return std::nullopt;
 }
 
 bool is_incline_text(std::string_view text, const NumberLocale& locale) {
@@ -208,12 +250,16 @@ std::optional<std::string> link_angle_refusal(std::string_view type, double angl
     if ((type == kUpType || type == kDownType) && std::fabs(angle) > kMostVerticalTurn) {
         return "an Up or Down bend turns at most 360 degrees";
     }
+    if (type == kTiltedType && std::fabs(angle) > kMostVerticalTurn) {
+        return "a tilted bend turns at most 360 degrees";
+    }
     return std::nullopt;
 }
 
 bool has_elevation(const std::vector<PullLinkValues>& links) {
     return std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
-        return link.inclined || link.turn != Turn::Horizontal;
+        return link.inclined || link.turn == Turn::Up || link.turn == Turn::Down ||
+               (link.turn == Turn::Tilted && std::fmod(link.tilt, 180) != 0);
     });
 }
 
@@ -230,6 +276,7 @@ PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLoca
             : 0;
     settings.mid_assist = texts.mid_assist;
     settings.selected = texts.selected;
+    settings.weight_across = texts.weight_across;
     return settings;
 }
 
@@ -302,8 +349,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     results.bars_visible = !point;
     results.forward_tension.resize(n);
     results.reverse_tension.resize(n);
-    route_inclinations(links, results);
-    LinkStep step(links, results, settings.friction, settings.weight);
+    LinkStep step(links, results, settings);
 
     const double forward = run_pull(step, n, settings.back_tension, point, true,
                                     results.forward_tension, results.forward_held);
@@ -321,14 +367,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
 
 struct PullRunner::Route {
     Route(const std::vector<PullLinkValues>& links, const PullSettings& settings)
-        : links(links),
-          step(links, inclinations(links, geometry), settings.friction, settings.weight) {}
-
-    static const PullResults& inclinations(const std::vector<PullLinkValues>& links,
-                                           PullResults& geometry) {
-        route_inclinations(links, geometry);
-        return geometry;
-    }
+        : links(links), step(links, geometry, settings) {}
 
     const std::vector<PullLinkValues>& links;
     PullResults geometry;

@@ -24,6 +24,13 @@ inline constexpr std::string_view kStraightType = "Straight";
 inline constexpr std::string_view kBendType = "Angle"; // a bend in the horizontal plane
 inline constexpr std::string_view kUpType = "Up";      // a bend turning the route upward
 inline constexpr std::string_view kDownType = "Down";  // a bend turning the route downward
+// A bend turning in a plane tilted from the horizontal by an angle (a combined bend): 0 is a
+// horizontal bend to the left, 90 Up, -90 Down, 180 a horizontal bend to the right.
+inline constexpr std::string_view kTiltedType = "Tilted";
+// The word that marks a horizontal bend turning right, as the plan file and the report add it.
+inline constexpr std::string_view kRightWord = "right";
+// The largest tilt a bend's plane takes, either way, in degrees.
+inline constexpr double kMostTilt = 180;
 
 // The steepest incline a straight section may set, either way, in degrees.
 inline constexpr double kSteepestIncline = 90;
@@ -39,7 +46,8 @@ inline double sidewall_per_foot(double tension, double length) {
 inline constexpr std::string_view kNoLengthText = "no length";
 
 // One link as the plan columns hold it. Any type other than exactly "Straight" is a bend:
-// "Up" and "Down" turn the route in the vertical plane, any other in the horizontal plane.
+// "Up" and "Down" turn the route in the vertical plane, "Tilted" in a tilted plane, any other
+// in the horizontal plane (about the vertical, climbing with the route where it is inclined).
 struct PullLinkTexts {
     std::string type;
     std::string length; // ft
@@ -48,10 +56,12 @@ struct PullLinkTexts {
     // A straight that sets the route's inclination to its angle (the incline); without it a
     // straight runs at the inclination the route has reached.
     bool inclined = false;
+    bool right = false; // a horizontal bend turning right (else left)
+    std::string tilt{}; // a tilted bend's tilt, degrees
 };
 
 // The plane a bend turns in.
-enum class Turn { Horizontal, Up, Down };
+enum class Turn { Horizontal, Up, Down, Tilted };
 
 // A link's texts read as numbers, once, when the link enters the plan.
 struct PullLinkValues {
@@ -61,7 +71,16 @@ struct PullLinkValues {
     double theta = 0;             // the same in radians, 57.3 degrees to the radian, to 15 digits
     Turn turn = Turn::Horizontal; // a bend's plane
     bool inclined = false;        // a straight that sets the route's inclination to theta
+    bool right = false;           // a horizontal bend turning right
+    double tilt = 0;              // a tilted bend's tilt, degrees
 };
+
+// The type as the plan's Type column shows it: "Angle right" for a right turn, "Tilted 30" for
+// a bend tilted 30 degrees, else the type.
+std::string shown_link_type(const PullLinkTexts& link);
+
+// Whether a text is a tilt a bend's plane may take: a number from -180 to 180 degrees.
+bool is_tilt_text(std::string_view text, const NumberLocale& locale);
 
 // Whether a text is an incline a straight may set: a number from -90 to 90 degrees.
 bool is_incline_text(std::string_view text, const NumberLocale& locale);
@@ -73,7 +92,8 @@ inline constexpr double kMostVerticalTurn = 360;
 // angle that is not finite, an Up or Down bend turning more than a full circle.
 std::optional<std::string> link_angle_refusal(std::string_view type, double angle);
 
-// Whether a plan climbs or drops anywhere: it has an inclined straight or a vertical bend.
+// Whether a plan climbs or drops anywhere: it has an inclined straight, a vertical bend or a
+// bend in a plane that is not horizontal.
 bool has_elevation(const std::vector<PullLinkValues>& links);
 
 // The link's numbers, its length typed in the given units and read as feet.
@@ -91,7 +111,8 @@ struct PullSettingsTexts {
     std::string weight = "5";
     std::string back_tension = "0";
     bool mid_assist = false;
-    int selected = -1; // row of the chosen link, -1 for none
+    int selected = -1;          // row of the chosen link, -1 for none
+    bool weight_across = false; // the weight in bends: all of it, else in the bend's plane only
 };
 
 // The cable and pull inputs as the calculation takes them: numbers.
@@ -102,7 +123,17 @@ struct PullSettings {
     double back_tension = 0;
     bool mid_assist = false;
     int selected = -1; // row of the chosen link, -1 for none
+    // Whether a bend's friction takes the weight across its plane too (it presses the cable on
+    // the wall sideways), or only the weight in its plane (the planner's rule of old).
+    bool weight_across = false;
 };
+
+// "plane" and "all": how the command line, the report and the settings name the two.
+std::string_view bend_weight_key(bool across);
+std::optional<bool> bend_weight_by_key(std::string_view key);
+// What a report's "Weight in Bends" line says: the rule's key where it can matter (the weight
+// across, or a plan that is not level), else nothing, so that a level plan keeps its report.
+std::string reported_bend_weight(bool across, const std::vector<PullLinkValues>& links);
 
 // The boxes' texts read by the number rules: friction, allowable tension and weight as typed
 // (read_input), the back tension only when its whole text is a number (else 0); typed in the

@@ -3,8 +3,12 @@
 namespace tensora {
 
 PullLinkValues PullPlanLinks::read(std::size_t row) const {
-    return read_link({types_[row], lengths_[row], angles_[row], numbers_[row], inclined_[row] != 0},
-                     locale_, units_);
+    return read_link(texts(row), locale_, units_);
+}
+
+PullLinkTexts PullPlanLinks::texts(std::size_t row) const {
+    return {types_[row],         lengths_[row],    angles_[row], numbers_[row],
+            inclined_[row] != 0, right_[row] != 0, tilts_[row]};
 }
 
 std::string PullPlanLinks::lengthIn(std::size_t row, UnitSystem units) const {
@@ -27,30 +31,27 @@ void PullPlanLinks::switchUnits(UnitSystem to) {
     }
 }
 
-bool PullPlanLinks::append(std::string type, std::string length, std::string angle, bool inclined) {
+bool PullPlanLinks::append(PullLinkTexts link) {
     if (full()) {
         return false;
     }
-    types_.push_back(std::move(type));
-    lengths_.push_back(std::move(length));
-    angles_.push_back(std::move(angle));
-    inclined_.push_back(inclined ? 1 : 0);
-    numbers_.push_back(std::to_string(size()));
-    values_.push_back(read(size() - 1));
+    link.number = std::to_string(size() + 1);
+    set(size(), std::move(link));
     return true;
 }
 
-bool PullPlanLinks::insert(std::size_t row, std::string type, std::string length, std::string angle,
-                           bool inclined) {
+bool PullPlanLinks::insert(std::size_t row, PullLinkTexts link) {
     if (full() || row > size()) {
         return false;
     }
     const auto at = static_cast<std::ptrdiff_t>(row);
     numbers_.push_back(std::to_string(size() + 1));
-    types_.insert(types_.begin() + at, std::move(type));
-    lengths_.insert(lengths_.begin() + at, std::move(length));
-    angles_.insert(angles_.begin() + at, std::move(angle));
-    inclined_.insert(inclined_.begin() + at, inclined ? 1 : 0);
+    types_.insert(types_.begin() + at, std::move(link.type));
+    lengths_.insert(lengths_.begin() + at, std::move(link.length));
+    angles_.insert(angles_.begin() + at, std::move(link.angle));
+    inclined_.insert(inclined_.begin() + at, link.inclined ? 1 : 0);
+    right_.insert(right_.begin() + at, link.right ? 1 : 0);
+    tilts_.insert(tilts_.begin() + at, std::move(link.tilt));
     values_.insert(values_.begin() + at, read(row));
     if (row < memos_.size()) {
         memos_.insert(memos_.begin() + at, SwitchMemo{});
@@ -67,6 +68,8 @@ void PullPlanLinks::remove(std::size_t row) {
     lengths_.erase(lengths_.begin() + at);
     angles_.erase(angles_.begin() + at);
     inclined_.erase(inclined_.begin() + at);
+    right_.erase(right_.begin() + at);
+    tilts_.erase(tilts_.begin() + at);
     numbers_.erase(numbers_.begin() + at);
     values_.erase(values_.begin() + at);
     if (row < memos_.size()) {
@@ -82,13 +85,14 @@ void PullPlanLinks::clear() {
     lengths_.clear();
     angles_.clear();
     inclined_.clear();
+    right_.clear();
+    tilts_.clear();
     numbers_.clear();
     values_.clear();
     memos_.clear();
 }
 
-void PullPlanLinks::set(std::size_t row, std::string type, std::string length, std::string angle,
-                        std::string number, bool inclined) {
+void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
     if (row > size() || (row == size() && full())) {
         return;
     }
@@ -97,23 +101,26 @@ void PullPlanLinks::set(std::size_t row, std::string type, std::string length, s
         lengths_.emplace_back();
         angles_.emplace_back();
         inclined_.emplace_back();
+        right_.emplace_back();
+        tilts_.emplace_back();
         numbers_.emplace_back();
         values_.emplace_back();
     }
-    types_[row] = std::move(type);
-    lengths_[row] = std::move(length);
-    angles_[row] = std::move(angle);
-    inclined_[row] = inclined ? 1 : 0;
-    numbers_[row] = std::move(number);
+    types_[row] = std::move(link.type);
+    lengths_[row] = std::move(link.length);
+    angles_[row] = std::move(link.angle);
+    inclined_[row] = link.inclined ? 1 : 0;
+    right_[row] = link.right ? 1 : 0;
+    tilts_[row] = std::move(link.tilt);
+    numbers_[row] = std::move(link.number);
     values_[row] = read(row);
 }
 
-void PullPlanLinks::setFromReport(std::size_t row, std::string type, const std::string& feet,
-                                  std::string angle, std::string number, bool inclined) {
+void PullPlanLinks::setFromReport(std::size_t row, PullLinkTexts link) {
     SwitchMemo memo;
-    std::string length =
-        switched_text(feet, memo, Quantity::Length, UnitSystem::InchPound, units_, locale_);
-    set(row, std::move(type), std::move(length), std::move(angle), std::move(number), inclined);
+    link.length =
+        switched_text(link.length, memo, Quantity::Length, UnitSystem::InchPound, units_, locale_);
+    set(row, std::move(link));
     if (row < size() && units_ != UnitSystem::InchPound) {
         memos_.resize(size());
         memos_[row] = memo;

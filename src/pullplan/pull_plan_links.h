@@ -35,18 +35,32 @@ public:
     // Whether a straight's angle is its incline.
     bool inclined(std::size_t row) const { return inclined_[row] != 0; }
     const std::vector<char>& inclines() const { return inclined_; }
+    const std::vector<char>& rights() const { return right_; }
+    const std::vector<std::string>& tilts() const { return tilts_; }
+    // A horizontal bend's side and a tilted bend's tilt.
+    bool right(std::size_t row) const { return right_[row] != 0; }
+    const std::string& tilt(std::size_t row) const { return tilts_[row]; }
+    // The row's texts whole.
+    PullLinkTexts texts(std::size_t row) const;
     const std::vector<PullLinkValues>& values() const { return values_; }
     const std::vector<std::string>& types() const { return types_; }
     const std::vector<std::string>& lengths() const { return lengths_; }
     const std::vector<std::string>& angles() const { return angles_; }
 
-    // Adds a link at the end, numbered with the new count. False when the plan is full.
-    bool append(std::string type, std::string length, std::string angle, bool inclined = false);
+    // Adds a link at the end, numbered with the new count (its own number is not taken).
+    // False when the plan is full.
+    bool append(PullLinkTexts link);
+    bool append(std::string type, std::string length, std::string angle, bool inclined = false) {
+        return append({std::move(type), std::move(length), std::move(angle), "", inclined});
+    }
 
     // Inserts a link before row `row`: the column of numbers gains the next number at its
     // end, so the new link takes the number of the link it displaces. False when full.
+    bool insert(std::size_t row, PullLinkTexts link);
     bool insert(std::size_t row, std::string type, std::string length, std::string angle,
-                bool inclined = false);
+                bool inclined = false) {
+        return insert(row, {std::move(type), std::move(length), std::move(angle), "", inclined});
+    }
 
     // Removes a row and numbers the links 1, 2, … again.
     void remove(std::size_t row);
@@ -55,14 +69,17 @@ public:
 
     // Sets the texts of a row as a document read back gives them; a row just past the end is
     // added.
+    void set(std::size_t row, PullLinkTexts link);
     void set(std::size_t row, std::string type, std::string length, std::string angle,
-             std::string number, bool inclined = false);
+             std::string number, bool inclined = false) {
+        set(row,
+            {std::move(type), std::move(length), std::move(angle), std::move(number), inclined});
+    }
 
     // The same for a row read from a report, whose length is feet: shown in the plan's units as
     // a person would type it, and remembered, so that a report saved again holds the very text
     // it was read as while the length is not changed.
-    void setFromReport(std::size_t row, std::string type, const std::string& feet,
-                       std::string angle, std::string number, bool inclined = false);
+    void setFromReport(std::size_t row, PullLinkTexts link);
 
     // The calculation over these links.
     void calculate(const PullSettings& settings, PullResults& results) const;
@@ -80,6 +97,8 @@ private:
     std::vector<std::string> angles_;
     std::vector<std::string> numbers_;
     std::vector<char> inclined_;
+    std::vector<char> right_;
+    std::vector<std::string> tilts_;
     std::vector<PullLinkValues> values_;
 };
 

@@ -1,6 +1,7 @@
 #include "pullplan/vertical_bend.h"
 
 #include "numbers/units.h"
+#include "pullplan/bend_events.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,14 +10,7 @@
 namespace tensora {
 namespace {
 
-// The arc is searched for the first event (a sign change of N, the tension reaching zero, the
-// held cable taken up again) at steps of at most this angle, then the event is found by halving.
-constexpr double kSearchStep = 0.5 / kDegreesPerRadian;
-constexpr int kHalvings = 60;
 constexpr int kMostPieces = 64;
-// A bend turns at most a full circle (the plan refuses more): the search never takes more
-// steps than that needs, whatever angle reaches it.
-constexpr int kMostSearchSteps = 800;
 // Below this angle (radians) the closed form loses its digits to the particular solution,
 // which grows with the radius (length / angle): the bend is taken as the straight of its
 // length it becomes, with the friction of its normal force.
@@ -66,27 +60,7 @@ private:
     double scale_;
 };
 
-// The first u in (from, to] where `happens` turns true, found by steps then halving.
-template <typename Happens>
-std::optional<double> first_event(double from, double to, const Happens& happens) {
-    const int steps = std::clamp(
-        static_cast<int>(std::min(std::ceil((to - from) / kSearchStep), 1e6)), 8, kMostSearchSteps);
-    double before = from;
-    for (int i = 1; i <= steps; ++i) {
-        const double at = i == steps ? to : from + (to - from) * i / steps;
-        if (happens(at)) {
-            double low = before;
-            double high = at;
-            for (int k = 0; k < kHalvings; ++k) {
-                const double middle = (low + high) / 2;
-                (happens(middle) ? high : low) = middle;
-            }
-            return high;
-        }
-        before = at;
-    }
-    return std::nullopt;
-}
+using bend_events::first_event;
 
 // A bend of so small an angle that it is the straight of its length: the slope of the tension
 // at both ends (its normal force, T / R against the weight across it, and the weight along

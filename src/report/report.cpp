@@ -18,6 +18,7 @@ constexpr std::string_view kWeightLabel = "Cable Weight (lbs/kft)  ";
 constexpr std::string_view kFrictionLabel = "Coefficient of Friction ";
 constexpr std::string_view kFirstLine = "Tensora(tm)";
 constexpr std::string_view kBackTensionLabel = "Back Tension (lbs)      ";
+constexpr std::string_view kBendWeightLabel = "Weight in Bends         ";
 // The units the windows showed when the report was saved; its figures are inch-pound always.
 constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
@@ -32,8 +33,9 @@ constexpr std::string_view kLinkHeading2 =
 constexpr std::string_view kConduitHeading1 = "Trade Size    Pipe ID     Area       Fill Ratio";
 constexpr std::string_view kConduitHeading2 = "              (inches)    (sq in)    (percent)";
 constexpr std::string_view kMidAssistCaption = "Mid-assist pull point between links ";
-// The last field of an inclined straight's rows.
+// The last field of an inclined straight's rows, and the fields that follow a tilted bend's.
 constexpr std::string_view kInclineField = "incline";
+constexpr std::string_view kTiltField = "tilt";
 
 // A label is found anywhere in a line by its words; its value starts where its 24-character
 // field ends.
@@ -51,7 +53,10 @@ std::string link_row(const ReportLink& link, bool forward) {
     return link.number + ' ' + padded(link.type, 12) + padded(link.length, 12) +
            padded(link.angle, 11) + padded(forward ? link.forward : link.reverse, 15) +
            (forward ? link.forward_sidewall : link.reverse_sidewall) +
-           (link.inclined ? std::string(" ") + std::string(kInclineField) : std::string());
+           (link.inclined ? std::string(" ") + std::string(kInclineField) : std::string()) +
+           (link.right ? std::string(" ") + std::string(kRightWord) : std::string()) +
+           (link.type == kTiltedType ? std::string(" ") + std::string(kTiltField) + ' ' + link.tilt
+                                     : std::string());
 }
 
 void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& lines) {
@@ -62,6 +67,9 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
     // Always written, 0 included: a report without the line is one saved before back
     // tensions were, which keeps the planner's.
     lines.push_back(std::string(kBackTensionLabel) + plan.back_tension);
+    if (!plan.bend_weight.empty()) {
+        lines.push_back(std::string(kBendWeightLabel) + plan.bend_weight);
+    }
     // The forward pull's table, then the reverse pull's, each under its heading.
     for (const bool forward : {true, false}) {
         lines.emplace_back();
@@ -229,6 +237,13 @@ std::optional<Row> link_row_of(const std::string& line) {
     parsed.link.angle = row.size() > 3 ? row[3] : std::string();
     parsed.link.inclined =
         parsed.link.type == kStraightType && row.size() > 4 && row.back() == kInclineField;
+    parsed.link.right = parsed.link.type == kBendType && row.size() > 4 && row.back() == kRightWord;
+    // A tilted bend: its tilt follows the word after its other fields; without one it is a
+    // horizontal bend, as older readers take it.
+    if (type == kTiltedType && row.size() > 5 && row[row.size() - 2] == kTiltField) {
+        parsed.link.type = kTiltedType;
+        parsed.link.tilt = row.back();
+    }
     return parsed;
 }
 
@@ -357,7 +372,8 @@ void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport&
             const PullLinkTexts& link = report.links[rows];
             if (row->number != rows + 1 || row->link.type != link.type ||
                 row->link.length != link.length || row->link.angle != link.angle ||
-                row->link.inclined != link.inclined) {
+                row->link.inclined != link.inclined || row->link.right != link.right ||
+                row->link.tilt != link.tilt) {
                 differs = rows + 1;
             }
         }
@@ -488,7 +504,8 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
                             {kAllowableLabel, "Capable Load", &report.allowable},
                             {kWeightLabel, "Cable Weight", &report.weight},
                             {kFrictionLabel, "Coefficient of Friction", &report.friction},
-                            {kBackTensionLabel, "", &report.back_tension}};
+                            {kBackTensionLabel, "", &report.back_tension},
+                            {kBendWeightLabel, "", &report.bend_weight}};
     if (line.starts_with(kUnitsLabel)) {
         const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());
         for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {

@@ -27,8 +27,11 @@ struct ReportLink {
     std::string reverse;
     std::string reverse_sidewall;
     // A straight whose angle is its incline: written as one more field, "incline", at the end
-    // of its rows, which older readers pass over.
+    // of its rows, which older readers pass over. So are a horizontal bend's side ("right")
+    // and a tilted bend's tilt ("tilt 30"); a tilted bend's type reads as a bend's to them.
     bool inclined = false;
+    bool right = false;
+    std::string tilt{};
 };
 
 // The pull planner's texts, as the report holds them.
@@ -42,6 +45,9 @@ struct PullPlanReport {
     // Written as a label line of its own, whatever it is (reports saved before back tensions
     // were have none).
     std::string back_tension = "0";
+    // The weight in bends ("plane" or "all"), as a label line when there is one: a level plan
+    // of the plane's rule keeps the report it always had.
+    std::string bend_weight{};
 };
 
 // The fill ratio window's texts.
@@ -97,6 +103,7 @@ struct ReadReport {
     std::optional<std::string> weight;
     std::optional<std::string> friction;
     std::optional<std::string> back_tension; // none in reports written before it was saved
+    std::optional<std::string> bend_weight;  // "plane" or "all"; none: the plane's rule
     // The units the report was saved in (its figures are inch-pound): it opens in them.
     std::optional<UnitSystem> units_shown;
     bool has_plan = false;

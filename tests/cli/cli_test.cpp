@@ -183,6 +183,25 @@ TEST(CliPull, TakesInclinesAndVerticalBendsInArgumentsAndPlanFiles) {
     }
 }
 
+TEST(CliPull, TakesRightAndTiltedBendsAndTheWeightInBends) {
+    // The same plan as arguments and as a file; a report saved under the weight across reads
+    // back with it, its right and tilted bends whole.
+    static const test::TempFolder folder;
+    const std::string plan =
+        temporary_plan("Straight 100\nAngle 3 90 right\nTilted 4.71 90 30\nStraight 50\n");
+    const std::string options = " --friction 0.35 --weight 2000 --bend-weight all";
+    const CliRun arguments = run(pull(options + " s:100 r:3:90 t:4.71:90:30 s:50"));
+    EXPECT_EQ(arguments.status, 0) << arguments.err;
+    EXPECT_EQ(run(pull(options + " --plan " + plan)).out, arguments.out);
+    EXPECT_NE(arguments.out, run(pull(" --friction 0.35 --weight 2000 --plan " + plan)).out);
+    const std::string report = folder.file("tilted.rtf");
+    EXPECT_EQ(run(pull(options + " --plan " + plan + " --save-report " + report)).status, 0);
+    EXPECT_EQ(run(pull("--report " + report)).out, arguments.out);
+    for (const char* bad : {"t:3:90", "t:3:90:181", "r:3", "--bend-weight some s:1"}) {
+        EXPECT_EQ(run(pull(std::string(bad))).status, 2) << bad;
+    }
+}
+
 TEST(CliPull, PrintsJsonWithTheUnroundedTensions) {
     const CliRun result = run(pull(kWorkedOptions + " --json s:500"));
     EXPECT_EQ(result.out, "{\"links\":[{\"number\":\"1\",\"type\":\"Straight\",\"length\":"

@@ -27,6 +27,15 @@ public:
         });
     }
 
+    // Along a horizontal bend at inclination psi: a helix about the vertical, pressed by the
+    // tension over its radius of curvature R / |cos psi| and pulled back by the weight along it.
+    double horizontal(double t, double length, double theta, double psi) const {
+        const double radius = length / theta;
+        return run(t, length, [&](double, double tension) {
+            return mu_ * std::fabs(tension * std::cos(psi) / radius) + w_ * std::sin(psi);
+        });
+    }
+
     // Along a vertical bend entered at psi_in, turning up (+1) or down (-1) through theta.
     double vertical(double t, double length, double theta, double psi_in, double turn) const {
         const double radius = length / theta;
@@ -116,7 +125,8 @@ std::vector<double> integrated(const Route& route, const PullResults& results, b
                     ? t + route.settings.friction * route.settings.weight * link.length / 1000
                     : integrate.straight(t, link.length, psi_in);
         } else if (link.turn == Turn::Horizontal) {
-            t *= std::exp(route.settings.friction * link.theta);
+            t = psi_in == 0 ? t * std::exp(route.settings.friction * link.theta)
+                            : integrate.horizontal(t, link.length, link.theta, psi_in);
         } else {
             t = integrate.vertical(t, link.length, std::fabs(psi_out - psi_in), psi_in,
                                    psi_out > psi_in ? 1 : -1);

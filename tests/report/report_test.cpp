@@ -19,11 +19,11 @@ PullPlanReport plan_report(const std::vector<PullLinkTexts>& links, std::string 
     PullPlanReport plan{std::move(description), settings.allowable, settings.weight,
                         settings.friction,      results.caption,    {}};
     for (std::size_t i = 0; i < links.size(); ++i) {
-        plan.links.push_back({links[i].number, links[i].type, links[i].length, links[i].angle,
-                              std::string(results.forward[i]),
-                              std::string(results.forward_sidewall[i]),
-                              std::string(results.reverse[i]),
-                              std::string(results.reverse_sidewall[i]), links[i].inclined});
+        plan.links.push_back(
+            {links[i].number, links[i].type, links[i].length, links[i].angle,
+             std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
+             std::string(results.reverse[i]), std::string(results.reverse_sidewall[i]),
+             links[i].inclined, links[i].right, links[i].tilt});
     }
     return plan;
 }
@@ -403,6 +403,29 @@ TEST(Report, KeepsElevationSoThatOldReadersStillReadLinks) {
     EXPECT_EQ(
         report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}}).find("incline"),
         std::string::npos);
+}
+
+TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
+    std::vector<PullLinkTexts> links = numbered({{"Straight", "50", "0", ""},
+                                                 {"Angle", "3", "90", "", false, true},
+                                                 {"Tilted", "4", "60", "", false, false, "-45"}});
+    PullPlanReport plan = plan_report(links, "sweep", worked_settings());
+    plan.bend_weight = "all";
+    const std::string text = report_text({"p", plan, {}});
+    const ReadReport back = read(text);
+    ASSERT_EQ(back.links.size(), 3u);
+    EXPECT_TRUE(back.notes.empty());
+    EXPECT_TRUE(back.links[1].right);
+    EXPECT_EQ(back.links[2].type, "Tilted");
+    EXPECT_EQ(back.links[2].tilt, "-45");
+    EXPECT_EQ(back.bend_weight, "all");
+    // The written rules: four fields first, the side or the tilt after the others.
+    const Lines lines = report_lines({"p", plan, {}});
+    const auto row = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& line) { return line.starts_with("3 "); });
+    ASSERT_NE(row, lines.end());
+    EXPECT_EQ(row->substr(0, 28), "3 Tilted      4           60");
+    EXPECT_TRUE(row->ends_with(" tilt -45"));
 }
 
 TEST(Utf8, TellsUtf8From8BitText) {

@@ -62,9 +62,9 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     buildLayout();
     connectInputs();
     connectPlanActions();
-    set_tab_order({Text6, Text2, Text3, Text1, Command2, Text7, Check1, Text4, inclineBox, Text5,
-                   turnBox, Command1, Option1, Option2, Option3, midAssistCheck, List6,
-                   applyAdvice});
+    set_tab_order({Text6,   Text2,      Text3,          Text1,      Command2, Text7,      Check1,
+                   Text4,   inclineBox, Text5,          turnBox,    tiltBox,  Command1,   Option1,
+                   Option2, Option3,    midAssistCheck, bendWeight, List6,    applyAdvice});
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
     resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
     showUnits();
@@ -112,6 +112,7 @@ void PullCalculator::connectPlanActions() {
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
+    connect(bendWeight, &QComboBox::currentIndexChanged, this, &PullCalculator::pullcalc);
     // A click counts even on the number already selected; Enter and Space act as a click.
     connect(List6, &ActionListView::acted, this, &PullCalculator::List6_Click);
     connect(applyAdvice, &QPushButton::clicked, this, &PullCalculator::applyAdvice_Click);
@@ -189,23 +190,36 @@ QWidget* PullCalculator::buildPullInput() {
     grid->addWidget(inclineLabel, 2, 0);
     grid->addWidget(inclineBox, 2, 1);
     grid->addWidget(inclineUnit, 2, 2);
-    // A bend turns in the horizontal plane, or upward or downward.
+    // A bend turns left or right in the horizontal plane, upward, downward, or in a plane
+    // tilted from the horizontal.
     turnLabel = label("turnLabel", QStringLiteral("Bend &turns"), group);
     turnBox = new QComboBox(group);
     turnBox->setObjectName(QStringLiteral("turnBox"));
-    turnBox->addItems({QStringLiteral("Horizontal"), QStringLiteral("Up"), QStringLiteral("Down")});
+    turnBox->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Up"),
+                       QStringLiteral("Down"), QStringLiteral("Tilted")});
     turnLabel->setBuddy(turnBox);
     grid->addWidget(turnLabel, 3, 0);
     grid->addWidget(turnBox, 3, 1, 1, 2);
+    tiltLabel = label("tiltLabel", QStringLiteral("Ti&lt from horizontal"), group);
+    tiltBox = box("tiltBox", QString(), group);
+    tiltBox->setToolTip(QStringLiteral("Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 "
+                                       "right; between, the bend turns and climbs at once"));
+    tiltLabel->setBuddy(tiltBox);
+    tiltUnit = label("tiltUnit", QStringLiteral("degrees"), group);
+    grid->addWidget(tiltLabel, 4, 0);
+    grid->addWidget(tiltBox, 4, 1);
+    grid->addWidget(tiltUnit, 4, 2);
     // The rows that show and hide keep their place, so nothing around them moves.
-    for (QWidget* row : std::initializer_list<QWidget*>{
-             Label2, Text5, Label4, inclineLabel, inclineBox, inclineUnit, turnLabel, turnBox}) {
+    for (QWidget* row : std::initializer_list<QWidget*>{Label2, Text5, Label4, inclineLabel,
+                                                        inclineBox, inclineUnit, turnLabel, turnBox,
+                                                        tiltLabel, tiltBox, tiltUnit}) {
         QSizePolicy policy = row->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         row->setSizePolicy(policy);
     }
-    grid->addWidget(Command1, 4, 1);
-    grid->setRowStretch(5, 1);
+    connect(turnBox, &QComboBox::currentIndexChanged, this, &PullCalculator::showTiltRow);
+    grid->addWidget(Command1, 5, 1);
+    grid->setRowStretch(6, 1);
     return group;
 }
 
@@ -233,6 +247,15 @@ QWidget* PullCalculator::buildOptions() {
     midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
     column->addSpacing(6);
     column->addWidget(midAssistCheck);
+    // How much of the cable's weight presses it on a bend's wall: the weight in the bend's
+    // plane (the planner's rule), or all of it, across the plane too.
+    auto* weight_label = label("bendWeightLabel", QStringLiteral("&Weight in bends:"), group);
+    bendWeight = new QComboBox(group);
+    bendWeight->setObjectName(QStringLiteral("bendWeight"));
+    bendWeight->addItems({QStringLiteral("In the bend's plane only"), QStringLiteral("All of it")});
+    weight_label->setBuddy(bendWeight);
+    column->addWidget(weight_label);
+    column->addWidget(bendWeight);
     column->addStretch(1);
     return group;
 }
@@ -255,7 +278,11 @@ TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*colu
 QWidget* PullCalculator::buildResults() {
     plan_models_ = {
         planModel([this](int row) { return std::string_view(plan_.number(row)); }),
-        planModel([this](int row) { return std::string_view(plan_.type(row)); }),
+        // A right turn and a tilt show beside the type.
+        planModel([this](int row) -> std::string_view {
+            type_cell_ = shown_link_type(plan_.texts(static_cast<std::size_t>(row)));
+            return type_cell_;
+        }),
         planModel([this](int row) { return std::string_view(plan_.length(row)); }),
         // A straight that runs at the route's inclination shows it, "(90)".
         planModel([this](int row) -> std::string_view {
@@ -325,7 +352,10 @@ PullCalculator::DocumentState PullCalculator::documentState() const {
             plan_.lengths(),
             plan_.angles(),
             plan_.inclines(),
-            midAssistRow()};
+            plan_.rights(),
+            plan_.tilts(),
+            midAssistRow(),
+            bendWeight->currentIndex() == 1};
 }
 
 void PullCalculator::setDocument(const QString& caption) {
@@ -339,7 +369,9 @@ bool PullCalculator::isModified() const {
                                        Text7->text()};
     return boxes != document_.boxes || midAssistRow() != document_.mid_assist ||
            plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
-           plan_.angles() != document_.angles || plan_.inclines() != document_.inclines;
+           plan_.angles() != document_.angles || plan_.inclines() != document_.inclines ||
+           plan_.rights() != document_.rights || plan_.tilts() != document_.tilts ||
+           (bendWeight->currentIndex() == 1) != document_.weight_across;
 }
 
 void PullCalculator::showModified() {
@@ -360,6 +392,14 @@ void PullCalculator::Check1_Click() {
     if (straight) {
         Text5->setText(QStringLiteral("0"));
     }
+    showTiltRow();
+}
+
+void PullCalculator::showTiltRow() {
+    const bool tilted = !Check1->isChecked() && turnBox->currentIndex() == kTiltedTurn;
+    for (QWidget* tilt_row : std::initializer_list<QWidget*>{tiltLabel, tiltBox, tiltUnit}) {
+        tilt_row->setVisible(tilted);
+    }
 }
 
 std::string PullCalculator::text(const QLineEdit* box) const {
@@ -375,30 +415,41 @@ bool PullCalculator::nextLinkInclined() const {
 }
 
 bool PullCalculator::pullInputIsNumbers() const {
+    const bool tilted = !Check1->isChecked() && turnBox->currentIndex() == kTiltedTurn;
     return isNumberText(text(Text4), locale_) && isNumberText(text(Text5), locale_) &&
-           (!nextLinkInclined() || is_incline_text(text(inclineBox), locale_));
+           (!nextLinkInclined() || is_incline_text(text(inclineBox), locale_)) &&
+           (!tilted || is_tilt_text(text(tiltBox), locale_));
 }
 
-std::string PullCalculator::nextLinkType() const {
+PullLinkTexts PullCalculator::nextLink() const {
+    PullLinkTexts link;
+    link.length = linkText(Text4);
+    link.inclined = nextLinkInclined();
+    link.angle = linkText(link.inclined ? inclineBox : Text5);
     if (Check1->isChecked()) {
-        return std::string(kStraightType);
+        link.type = kStraightType;
+        return link;
     }
-    const std::string_view turns[] = {kBendType, kUpType, kDownType};
-    return std::string(turns[std::clamp(turnBox->currentIndex(), 0, 2)]);
-}
-
-std::string PullCalculator::nextLinkAngle() const {
-    return linkText(nextLinkInclined() ? inclineBox : Text5);
+    const std::string_view turns[] = {kBendType, kBendType, kUpType, kDownType, kTiltedType};
+    const int turn = std::clamp(turnBox->currentIndex(), 0, kTiltedTurn);
+    link.type = turns[turn];
+    link.right = turn == 1;
+    if (turn == kTiltedTurn) {
+        link.tilt = linkText(tiltBox);
+    }
+    return link;
 }
 
 void PullCalculator::clearPullInput() {
     Text4->clear();
     Text5->clear();
     inclineBox->clear();
+    tiltBox->clear();
 }
 
 std::optional<QString> PullCalculator::angleRefusal() const {
-    const auto refusal = link_angle_refusal(nextLinkType(), read_input(nextLinkAngle(), locale_));
+    const PullLinkTexts link = nextLink();
+    const auto refusal = link_angle_refusal(link.type, read_input(link.angle, locale_));
     if (!refusal) {
         return std::nullopt;
     }
@@ -413,7 +464,7 @@ void PullCalculator::Command1_Click() {
     } else if (pullInputIsNumbers() && !plan_.full()) {
         submitLink();
         clearPullInput();
-        turnBox->setCurrentIndex(0);              // a vertical bend is chosen each time
+        turnBox->setCurrentIndex(0); // a bend that is not a left turn is chosen each time
         Check1->setChecked(!Check1->isChecked()); // runs Check1_Click
         Text4->setFocus();                        // ready for the next link's length
     } else {
@@ -444,7 +495,7 @@ void PullCalculator::submitLink() {
     for (TextColumnModel* model : plan_models_) {
         model->beginInsert(row);
     }
-    plan_.append(nextLinkType(), linkText(Text4), nextLinkAngle(), nextLinkInclined());
+    plan_.append(nextLink());
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -457,8 +508,7 @@ void PullCalculator::insertLink(int row) {
     for (int i = 1; i < 4; ++i) {
         plan_models_[i]->beginInsert(row);
     }
-    plan_.insert(static_cast<std::size_t>(row), nextLinkType(), linkText(Text4), nextLinkAngle(),
-                 nextLinkInclined());
+    plan_.insert(static_cast<std::size_t>(row), nextLink());
     for (TextColumnModel* model : plan_models_) {
         model->endInsert();
     }
@@ -621,6 +671,7 @@ void PullCalculator::pullcalc() {
     texts.back_tension = text(Text7);
     texts.mid_assist = midAssistCheck->isChecked();
     texts.selected = selectedLink();
+    texts.weight_across = bendWeight->currentIndex() == 1;
     settings_ = read_pull_settings(texts, locale_, units_);
     plan_.calculate(settings_, results_);
     show_columns(plan_.values(), units_, locale_.decimal, results_);
@@ -753,8 +804,10 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
         };
         report.links.push_back({plan_.number(row), plan_.type(row), plan_.lengthIn(row, units),
                                 plan_.angle(row), cell(columns[0]), cell(columns[1]),
-                                cell(columns[2]), cell(columns[3]), plan_.inclined(row)});
+                                cell(columns[2]), cell(columns[3]), plan_.inclined(row),
+                                plan_.right(row), plan_.tilt(row)});
     }
+    report.bend_weight = reported_bend_weight(settings_.weight_across, plan_.values());
     return report;
 }
 
@@ -835,8 +888,7 @@ void PullCalculator::applyReport(const ReadReport& report) {
         editPlan([this, &report](PullPlanLinks& plan) {
             plan.clear();
             for (const PullLinkTexts& link : report.links) {
-                plan.setFromReport(plan.size(), link.type, link.length, link.angle, link.number,
-                                   link.inclined);
+                plan.setFromReport(plan.size(), link);
             }
         });
         selectLink(-1);
@@ -862,6 +914,9 @@ void PullCalculator::applyReport(const ReadReport& report) {
             box->setCursorPosition(0);
         }
     }
+    // A report without the line was saved under the plane's rule.
+    bendWeight->setCurrentIndex(
+        report.bend_weight && bend_weight_by_key(*report.bend_weight).value_or(false) ? 1 : 0);
     if (report.has_plan) {
         const int point = report.mid_assist_link.value_or(0);
         const bool mid_assist = point >= 1 && point <= static_cast<int>(plan_.size());

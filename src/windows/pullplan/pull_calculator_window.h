@@ -158,9 +158,11 @@ private:
     std::optional<QString> angleRefusal() const;
     // The next link as the Pull Input gives it: its type, its angle text (a straight's
     // incline where one is typed), and whether it sets the route's incline.
-    std::string nextLinkType() const;
-    std::string nextLinkAngle() const;
+    // The link the Pull Input describes.
+    PullLinkTexts nextLink() const;
     bool nextLinkInclined() const;
+    // The tilt's row shows for a tilted bend.
+    void showTiltRow();
     void clearPullInput();
     void submitLink();
     void insertLink(int row);
@@ -183,7 +185,10 @@ private:
         std::vector<std::string> lengths;
         std::vector<std::string> angles;
         std::vector<char> inclines;
+        std::vector<char> rights;
+        std::vector<std::string> tilts;
         int mid_assist = -1;
+        bool weight_across = false;
     };
     DocumentState documentState() const;
 
@@ -199,6 +204,7 @@ private:
     DeferredAdvice advice_;
     QString chosen_diameter_;
     mutable std::string angle_cell_; // the Angle column's text of a computed cell
+    mutable std::string type_cell_;  // the Type column's
     QString document_caption_;
     DocumentState document_;
 
@@ -219,7 +225,12 @@ private:
     QLineEdit* inclineBox; // a straight's incline, optional
     QLabel* inclineUnit;
     QLabel* turnLabel;
-    QComboBox* turnBox; // the plane a bend turns in: horizontal, up or down
+    QComboBox* turnBox; // the plane a bend turns in: left, right, up, down, tilted
+    static constexpr int kTiltedTurn = 4;
+    QLabel* tiltLabel;
+    QLineEdit* tiltBox;
+    QLabel* tiltUnit;
+    QComboBox* bendWeight; // the weight in bends: in the bend's plane only, or all of it
     QPushButton* Command1;
     QRadioButton* Option1;
     QRadioButton* Option2;

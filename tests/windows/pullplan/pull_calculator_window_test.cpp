@@ -251,7 +251,7 @@ private slots:
         submit(QStringLiteral("20"));
         auto* turn = child<QComboBox>(*window_, "turnBox");
         QVERIFY(turn->isVisibleTo(window_));
-        turn->setCurrentIndex(1); // Up
+        turn->setCurrentIndex(2); // Up
         submit(QStringLiteral("3"), QStringLiteral("90"));
         QCOMPARE(turn->currentIndex(), 0); // chosen afresh for the next bend
         submit(QStringLiteral("40"));      // no incline: runs up the riser
@@ -269,10 +269,38 @@ private slots:
                     .contains(QStringLiteral("held")));
     }
 
+    void aBendTurnsRightOrInATiltedPlaneAndTheWeightInBendsIsAChoice() {
+        submit(QStringLiteral("100"));
+        auto* turn = child<QComboBox>(*window_, "turnBox");
+        QCOMPARE(turn->itemText(0), QStringLiteral("Left"));
+        QVERIFY(!box("tiltBox")->isVisibleTo(window_));
+        turn->setCurrentIndex(1); // Right
+        submit(QStringLiteral("3"), QStringLiteral("90"));
+        submit(QStringLiteral("100"));
+        turn->setCurrentIndex(4); // Tilted
+        QVERIFY(box("tiltBox")->isVisibleTo(window_));
+        box("tiltBox")->setText(QStringLiteral("200")); // beyond a half turn either way
+        submit(QStringLiteral("3"), QStringLiteral("90"));
+        QCOMPARE(fixture_.platform().beeps, 1);
+        box("tiltBox")->setText(QStringLiteral("30"));
+        submit(QStringLiteral("3"), QStringLiteral("90"));
+        QCOMPARE(column("List1"),
+                 QStringList({"Straight", "Angle right", "Straight", "Tilted 30"}));
+        QVERIFY(window_->plan().right(1));
+        QVERIFY(window_->results().elevation); // the tilted bend climbs
+        // The weight across the bends' planes presses too: more tension, a changed document.
+        const double plane = window_->results().forward_tension.back();
+        window_->setDocument(QStringLiteral("plan"));
+        child<QComboBox>(*window_, "bendWeight")->setCurrentIndex(1);
+        QVERIFY(window_->results().forward_tension.back() > plane);
+        QVERIFY(window_->windowTitle().startsWith(QLatin1Char('*')));
+        QCOMPARE(window_->report().bend_weight, std::string("all"));
+    }
+
     void anUpBendOfMoreThanACircleIsRefusedWithTheReasonAndEnterSubmitsFromItsPlane() {
         submit(QStringLiteral("10"));
         auto* turn = child<QComboBox>(*window_, "turnBox");
-        turn->setCurrentIndex(1); // Up
+        turn->setCurrentIndex(2); // Up
         box("Text4")->setText(QStringLiteral("3"));
         box("Text5")->setText(QStringLiteral("400"));
         turn->setFocus();

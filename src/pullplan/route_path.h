@@ -1,0 +1,79 @@
+// The route as a path in space: from the first link's start, level and heading east, each
+// straight runs on (or sets its inclination), each bend turns the direction by its angle about
+// the axis of its plane: about the vertical for a horizontal bend (which climbs with the route
+// where it is inclined), across the route for Up and Down, and about the axis of its tilted
+// plane for a tilted bend. The tensions, the profile's heights and the drawing all take it.
+#pragma once
+
+#include "pullplan/pull_plan.h"
+
+#include <vector>
+
+namespace tensora {
+
+struct Vec3 {
+    double x = 0;
+    double y = 0; // north
+    double z = 0; // up
+};
+
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator*(double k, Vec3 a) {
+    return {k * a.x, k * a.y, k * a.z};
+}
+inline double dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// One link of the path.
+struct LinkPath {
+    Vec3 start;
+    Vec3 end;
+    Vec3 direction_in; // unit
+    Vec3 direction_out;
+    // The inclination entering and leaving, radians, rising positive. Up and Down bends add to
+    // it and subtract from it past the vertical as they always have (a route turned up by 120
+    // degrees runs at 120); otherwise it is the direction's, from -90 to 90 or, where the route
+    // has turned over, beyond.
+    double psi_in = 0;
+    double psi_out = 0;
+    // A bend's axis of rotation (unit; zero for a straight), its angle (radians) and the radius
+    // of its arc (its length over its angle).
+    Vec3 axis;
+    double theta = 0;
+    double radius = 0;
+    bool bend = false;
+
+    // The point a distance `along` (ft, 0 to the link's length) from the link's start.
+    Vec3 point_at(double along) const;
+};
+
+std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links);
+
+// What the tension through a bend depends on, for one pull through it, with the pull's own
+// angle u from 0 to theta: the rise sin(psi(u)) = rise + rise_cos cos u + rise_sin sin u, the
+// upward component of the bend's normal toward its centre (rise_sin cos u - rise_cos sin u) /
+// curvature, and of its binormal (axis_up - axis_along sin(psi(u))) / curvature; `curvature`
+// is the sine of the angle between the axis and the direction (1 for a bend in a plane).
+struct BendGeometry {
+    double rise = 0;
+    double rise_cos = 0;
+    double rise_sin = 0;
+    double curvature = 1;
+    double axis_up = 0;
+    double axis_along = 0;
+};
+
+// The geometry of bend `path` for the pull that goes forward through it, or in reverse (the
+// path run backwards exactly: from the reversed direction out, about the reversed axis).
+BendGeometry bend_geometry(const LinkPath& path, bool forward);
+
+} // namespace tensora
