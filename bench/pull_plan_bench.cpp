@@ -79,6 +79,48 @@ void BM_CalculatePullWithElevation(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculatePullWithElevation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// A route in space: straights and bends tilted every way (offsets that turn and climb at
+// once), and horizontal bends on the inclines they leave (target: 50 ms at 32,767 links).
+void fill_tilted(tensora::PullPlanLinks& plan, int links) {
+    static const char* const kTilts[] = {"30", "-45", "60", "-20", "150"};
+    for (int i = 0; i < links; ++i) {
+        if (i % 2 == 0) {
+            plan.append("Straight", std::to_string(40 + i % 60), "0");
+        } else if (i % 6 == 5) {
+            plan.append({"Angle", "3", "20", "", false, i % 12 == 5});
+        } else {
+            plan.append({"Tilted", "4", "12", "", false, false, kTilts[i % 5]});
+        }
+    }
+}
+
+void tilted(benchmark::State& state, bool across) {
+    tensora::PullPlanLinks plan(kEnglish);
+    fill_tilted(plan, static_cast<int>(state.range(0)));
+    tensora::PullSettingsTexts texts = settings();
+    texts.weight_across = across;
+    tensora::PullResults results;
+    for (auto _ : state) {
+        plan.calculate(texts, results);
+        benchmark::DoNotOptimize(results.forward_percent);
+    }
+}
+
+void BM_CalculatePullOverTiltedBends(benchmark::State& state) {
+    tilted(state, false);
+}
+BENCHMARK(BM_CalculatePullOverTiltedBends)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The same with all of the cable's weight pressing in the bends: stepped where no closed form
+// exists.
+void BM_CalculatePullOverTiltedBendsAllWeight(benchmark::State& state) {
+    tilted(state, true);
+}
+BENCHMARK(BM_CalculatePullOverTiltedBendsAllWeight)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
+
 // The advice on a plan: both directions' highest tensions and the best mid-assist point
 // (targets: 1 ms at 1,000 links, 30 ms at 32,767).
 void advise(benchmark::State& state, void (*fill_plan)(tensora::PullPlanLinks&, int)) {

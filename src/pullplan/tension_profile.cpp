@@ -1,5 +1,7 @@
 #include "pullplan/tension_profile.h"
 
+#include "pullplan/route_path.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -83,37 +85,26 @@ void scale_axis(double low, double high, double& from, double& to, double& step,
     from = low < 0 ? std::floor((low - pad) / step) * step : -pad;
 }
 
-// The route's height along it, from each link's inclination: a straight or a horizontal bend
-// climbs L sin(psi); a vertical bend follows its arc, drawn in steps of a few degrees.
+// The route's height along it, from the route's path: a straight climbs L sin(psi), a bend
+// follows its arc (a horizontal bend on an inclined route climbs with it), drawn in steps of a
+// few degrees.
 void trace_elevation(const std::vector<PullLinkValues>& links, const PullResults& results,
                      const std::vector<double>& starts, ProfileData& profile) {
     constexpr double kArcStep = 5 / kDegreesPerRadian;
-    double height = 0;
+    const std::vector<LinkPath> path = route_path(links);
     profile.elevation.push_back({0, 0});
     for (std::size_t i = 0; i < links.size(); ++i) {
-        const PullLinkValues& link = links[i];
-        const double psi_in = results.inclination_in[i];
-        const double psi_out = results.inclination_out[i];
-        const double length = route_length(link);
-        if (psi_in == psi_out || length == 0) {
-            height += length * std::sin(psi_in);
-        } else {
-            const double turned = psi_out - psi_in;
-            const double radius = length / std::fabs(turned);
-            const int steps =
-                std::max(2, static_cast<int>(std::ceil(std::fabs(turned) / kArcStep)));
-            const double base = height;
+        const LinkPath& link = path[i];
+        const double length = route_length(links[i]);
+        const bool climbs = link.direction_in.z != 0 || link.direction_out.z != 0;
+        if (link.bend && length > 0 && climbs) {
+            const int steps = std::max(2, static_cast<int>(std::ceil(link.theta / kArcStep)));
             for (int k = 1; k < steps; ++k) {
-                const double u = turned * k / steps;
-                // The integral of sin(psi) along the arc: R (cos psi_in - cos psi), signed by
-                // the way the arc turns.
-                const double rise =
-                    radius * (std::cos(psi_in) - std::cos(psi_in + u)) * (turned > 0 ? 1 : -1);
-                profile.elevation.push_back({starts[i] + std::fabs(u) * radius, base + rise});
+                const double along = length * k / steps;
+                profile.elevation.push_back({starts[i] + along, link.point_at(along).z});
             }
-            height = base + radius * (std::cos(psi_in) - std::cos(psi_out)) * (turned > 0 ? 1 : -1);
         }
-        profile.elevation.push_back({starts[i + 1], height});
+        profile.elevation.push_back({starts[i + 1], link.end.z});
         if (results.forward_held[i]) {
             profile.forward_held.push_back(static_cast<int>(i));
         }
