@@ -19,6 +19,7 @@
 #include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
+#include "windows/route/route_view_window.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -107,6 +108,8 @@ void frmMain::buildMenus() {
     addSeparator(*tools, "mnuToolsBar2");
     connect(addItem(*tools, "mnuToolsProfile", QStringLiteral("Tension Pr&ofile")),
             &QAction::triggered, this, &frmMain::mnuToolsProfile_Click);
+    connect(addItem(*tools, "mnuToolsRouteView", QStringLiteral("&Route View")),
+            &QAction::triggered, this, [this] { registry().show<RouteView>(); });
     connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
             &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
 
@@ -431,6 +434,10 @@ PrintedReport frmMain::printedReport() {
     }
     if (const PullCheck* check = registry().find<PullCheck>(); check && check->hasInputs()) {
         printed.check = check->printedCheck();
+    }
+    if (const RouteView* route = registry().find<RouteView>()) {
+        printed.route = route->drawing();
+        printed.route_locale = platform().numberLocale();
     }
     return printed;
 }

@@ -2,6 +2,7 @@
 
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "print/route_painter.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -49,6 +50,7 @@ public:
     double width() const { return page_.width(); }
     double left() const { return page_.left(); }
     double y() const { return y_; }
+    double bodyBottom() const { return body_bottom_; }
 
     QFont font(double points, bool bold = false) const {
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -682,6 +684,46 @@ void fill_section(Pages& pages, const FillReport& fill) {
           sizes, [](std::size_t) { return false; });
 }
 
+// The route on a page of its own: from above on the upper part, from the side below, the
+// legend under them.
+void route_page(Pages& pages, const PrintedReport& report) {
+    pages.newPage();
+    pages.text(pages.font(kTitlePoints, true), QStringLiteral("Route"), pages.left(),
+               pages.width());
+    pages.advance(pages.lineHeight(pages.font(kTitlePoints, true)) + pages.pt(6));
+    const double room = pages.bodyBottom() - pages.y();
+    const double legend = pages.pt(54);
+    const double label = pages.lineHeight(pages.font(kBodyPoints, true));
+    const double plan_height = (room - legend - 2 * label) * 0.6;
+    const double side_height = room - legend - 2 * label - plan_height;
+    RouteStyle style;
+    style.units = report.units;
+    style.locale = report.route_locale;
+    style.unit = pages.pt(0.75);
+    const RouteDrawing& drawing = *report.route;
+    for (const auto& [side, height, caption] :
+         {std::tuple{RouteSide::Plan, plan_height, QStringLiteral("Plan: the route from above")},
+          std::tuple{RouteSide::Elevation, side_height,
+                     QStringLiteral("Elevation: height along the route, to scale")}}) {
+        pages.text(pages.font(kBodyPoints, true), caption, pages.left(), pages.width());
+        pages.advance(label);
+        const QRectF area(pages.left(), pages.y(), pages.width(), height);
+        if (pages.drawing()) {
+            pages.painter().setPen(QPen(QColor(200, 200, 200), pages.pt(0.5)));
+            pages.painter().drawRect(area);
+            paint_route(pages.painter(), drawing, side, fitted_camera(drawing, side, area), area,
+                        style);
+        }
+        pages.advance(height);
+    }
+    if (pages.drawing()) {
+        paint_route_legend(pages.painter(), drawing,
+                           QRectF(pages.left(), pages.y() + pages.pt(4), pages.width(), legend),
+                           style);
+    }
+    pages.advance(legend);
+}
+
 void flow(Pages& pages, const PrintedReport& report) {
     title_block(pages, report);
     cable_and_pull(pages, report);
@@ -692,6 +734,9 @@ void flow(Pages& pages, const PrintedReport& report) {
     }
     if (report.fill) {
         fill_section(pages, *report.fill);
+    }
+    if (report.route && !report.route->empty()) {
+        route_page(pages, report);
     }
     pages.finish();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pullplan/pull_check.h"
+#include "pullplan/route_drawing.h"
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
 
@@ -48,6 +49,10 @@ struct PrintedReport {
     ProfileData profile;
     std::optional<FillReport> fill;    // when the fill ratio window has cables
     std::optional<PrintedCheck> check; // when the pull check window has its inputs
+    // The route drawn from above and from the side, on a page of its own: when the route view
+    // is open. Its figures are written in `route_locale`'s form.
+    std::optional<RouteDrawing> route;
+    NumberLocale route_locale{".", ","};
 };
 
 // A plan's texts as people read them: a straight that runs at the inclination the route has

@@ -17,6 +17,7 @@
 #include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
+#include "windows/route/route_view_window.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -184,7 +185,8 @@ private slots:
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
-                              "&Slikko! Quantity", "-", "Tension Pr&ofile", "Pull C&heck"}));
+                              "&Slikko! Quantity", "-", "Tension Pr&ofile", "&Route View",
+                              "Pull C&heck"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
                               "Bend Pull Tension"}));
@@ -429,6 +431,7 @@ private slots:
         fits(fixture_.registry().show<NorvaleHome>());
         fits(fixture_.registry().show<TensionProfile>());
         fits(fixture_.registry().show<PullCheck>());
+        fits(fixture_.registry().show<RouteView>());
         const QSize about = fixture_.registry().get<frmAbout>().size(); // modal: not shown here
         QVERIFY(about.width() <= screen.width() && about.height() <= screen.height());
         MaxPull& selection = fixture_.registry().show<MaxPull>();

@@ -1,16 +1,11 @@
 #include "windows/profile/tension_profile_window.h"
 
-#include "report/file_saving.h"
-
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "widgets/named_control.h"
+#include "widgets/picture_saving.h"
 #include "windows/pullplan/pull_calculator_window.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -474,41 +469,7 @@ void TensionProfile::resizeEvent(QResizeEvent* event) {
 }
 
 void TensionProfile::saveImage() {
-    QString path =
-        platform().saveFileName(this, QStringLiteral("Save Image"),
-                                QStringLiteral("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg"));
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QByteArray image;
-    QBuffer buffer(&image);
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(picture_->size());
-        svg.setViewBox(picture_->rect());
-        svg.setTitle(windowTitle());
-        QPainter painter;
-        if (painter.begin(&svg)) {
-            picture_->render(&painter);
-            painter.end();
-        }
-    } else {
-        if (suffix != QLatin1String("png")) {
-            path += QStringLiteral(".png");
-        }
-        picture_->grab().save(&buffer, "PNG");
-    }
-    std::string reason = "the picture could not be drawn";
-    const bool saved = !image.isEmpty() &&
-                       save_whole_file(local_path(path),
-                                       std::string_view(image.constData(), image.size()), reason);
-    if (!saved) {
-        platform().message(this, QStringLiteral("The picture could not be saved as %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), qt_text(reason)));
-    }
+    save_picture(platform(), *this, *picture_);
 }
 
 } // namespace tensora

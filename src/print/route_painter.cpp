@@ -1,0 +1,241 @@
+#include "print/route_painter.h"
+
+#include "numbers/shown_figures.h"
+#include "print/plan_colors.h"
+#include "print/qt_text.h"
+#include "pullplan/pull_advice.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tensora {
+namespace {
+
+constexpr int kColourSteps = 48;
+const QColor kRouteInk(60, 60, 60);
+
+std::pair<double, double> coordinates(const RouteSample& sample, RouteSide side) {
+    return side == RouteSide::Plan ? std::pair{sample.x, sample.y}
+                                   : std::pair{sample.along, sample.z};
+}
+
+// A round length for the scale bar: 1, 2 or 5 times a power of ten, of about `about`.
+double round_length(double about) {
+    const double power = std::pow(10.0, std::floor(std::log10(about)));
+    for (const double step : {1.0, 2.0, 5.0}) {
+        if (step * power >= about * 0.7) {
+            return step * power;
+        }
+    }
+    return 10 * power;
+}
+
+void paint_scale_bar(QPainter& p, const RouteCamera& camera, const QRectF& area,
+                     const RouteStyle& style) {
+    const double feet_per_unit = 1 / shown_value(1, Quantity::Length, style.units);
+    const double shown = round_length(area.width() / 5 / camera.scale / feet_per_unit);
+    if (!(shown > 0) || !std::isfinite(shown)) {
+        return;
+    }
+    const double pixels = shown * feet_per_unit * camera.scale;
+    const double u = style.unit;
+    const QPointF left(area.left() + 10 * u, area.bottom() - 10 * u);
+    p.setPen(QPen(kRouteInk, 1.5 * u));
+    p.drawLine(left, left + QPointF(pixels, 0));
+    p.drawLine(left, left + QPointF(0, -4 * u));
+    p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4 * u));
+    p.drawText(QRectF(left.x(), left.y() - 20 * u, pixels + 200 * u, 15 * u),
+               Qt::AlignLeft | Qt::AlignBottom,
+               qt_text(locale_number_text(general_number_text(shown), style.locale) + ' ' +
+                       std::string(unit_symbol(Quantity::Length, style.units))));
+}
+
+// The link's samples as one polyline in area points.
+QPolygonF link_line(const RouteDrawing& drawing, const RouteLinkMark& link, RouteSide side,
+                    const RouteCamera& camera, const QRectF& area) {
+    QPolygonF line;
+    for (std::size_t k = link.first; k <= link.last; ++k) {
+        const auto [x, y] = coordinates(drawing.samples[k], side);
+        line << camera.to_area(area, x, y);
+    }
+    return line;
+}
+
+} // namespace
+
+void RouteCamera::zoom(const QRectF& area, QPointF fixed, double factor) {
+    const double x = centre_x + (fixed.x() - area.center().x()) / scale;
+    const double y = centre_y - (fixed.y() - area.center().y()) / scale;
+    scale = std::clamp(scale * factor, 1e-6, 1e6);
+    centre_x = x - (fixed.x() - area.center().x()) / scale;
+    centre_y = y + (fixed.y() - area.center().y()) / scale;
+}
+
+void RouteCamera::pan(QPointF by) {
+    centre_x -= by.x() / scale;
+    centre_y += by.y() / scale;
+}
+
+RouteCamera fitted_camera(const RouteDrawing& drawing, RouteSide side, const QRectF& area) {
+    RouteCamera camera;
+    const bool plan = side == RouteSide::Plan;
+    const double left = plan ? drawing.min_x : 0;
+    const double right = plan ? drawing.max_x : drawing.length;
+    const double low = plan ? drawing.min_y : drawing.min_z;
+    const double high = plan ? drawing.max_y : drawing.max_z;
+    const double width = std::max(right - left, 1e-3);
+    const double height = std::max(high - low, 1e-3);
+    const double margin = 0.9;
+    camera.scale = std::min(area.width() * margin / width, area.height() * margin / height);
+    if (!(camera.scale > 0) || !std::isfinite(camera.scale)) {
+        camera.scale = 1;
+    }
+    camera.centre_x = (left + right) / 2;
+    camera.centre_y = (low + high) / 2;
+    return camera;
+}
+
+QColor tension_color(double tension, double highest) {
+    const double share = highest > 0 ? std::clamp(tension / highest, 0.0, 1.0) : 0.0;
+    return QColor::fromHsvF(static_cast<float>((1 - share) * 240.0 / 360.0), 0.85f, 0.85f);
+}
+
+void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
+                 const RouteCamera& camera, const QRectF& area, const RouteStyle& style) {
+    p.save();
+    p.setClipRect(area);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double u = style.unit;
+    const QRectF visible = area.adjusted(-20 * u, -20 * u, 20 * u, 20 * u);
+    // Underlays first: the links held at zero (amber) and beyond the allowable tension (red).
+    for (const RouteLinkMark& link : drawing.links) {
+        if (link.held || link.over_allowable) {
+            const QPolygonF line = link_line(drawing, link, side, camera, area);
+            if (line.boundingRect().intersects(visible)) {
+                p.setPen(QPen(link.over_allowable ? kOverLimit : kHeldRow.darker(115), 7 * u,
+                              Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPolyline(line);
+            }
+        }
+    }
+    // The path, its segments gathered by colour so that a long route is a few calls.
+    std::array<QList<QLineF>, kColourSteps + 1> by_colour;
+    for (std::size_t k = 1; k < drawing.samples.size(); ++k) {
+        const auto [x0, y0] = coordinates(drawing.samples[k - 1], side);
+        const auto [x1, y1] = coordinates(drawing.samples[k], side);
+        const QLineF segment(camera.to_area(area, x0, y0), camera.to_area(area, x1, y1));
+        if (!QRectF(segment.p1(), segment.p2()).normalized().intersects(visible)) {
+            continue;
+        }
+        const double tension = (drawing.samples[k - 1].tension + drawing.samples[k].tension) / 2;
+        const double share = drawing.highest_tension > 0
+                                 ? std::clamp(tension / drawing.highest_tension, 0.0, 1.0)
+                                 : 0.0;
+        by_colour[static_cast<std::size_t>(std::lround(share * kColourSteps))].append(segment);
+    }
+    for (std::size_t c = 0; c < by_colour.size(); ++c) {
+        if (!by_colour[c].isEmpty()) {
+            p.setPen(QPen(tension_color(static_cast<double>(c), kColourSteps), 3 * u, Qt::SolidLine,
+                          Qt::RoundCap, Qt::RoundJoin));
+            p.drawLines(by_colour[c]);
+        }
+    }
+    // The links' numbers, those that would crowd the one before left out; rings on the bends
+    // whose bearing pressure passes the sidewall limit.
+    QFont font = p.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(10 * u))));
+    p.setFont(font);
+    QPointF last_label(-1e9, -1e9);
+    for (const RouteLinkMark& link : drawing.links) {
+        const auto [x, y] = coordinates(link.middle, side);
+        const QPointF at = camera.to_area(area, x, y);
+        if (!visible.contains(at)) {
+            continue;
+        }
+        if (link.over_sidewall) {
+            p.setPen(QPen(kOverLimit, 2 * u));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(at, 7 * u, 7 * u);
+        }
+        if (QLineF(at, last_label).length() >= 28 * u) {
+            p.setPen(kRouteInk);
+            p.drawText(at + QPointF(5 * u, -5 * u), QString::number(link.link + 1));
+            last_label = at;
+        }
+    }
+    // The ends and the mid-assist point.
+    if (!drawing.samples.empty()) {
+        const auto [x0, y0] = coordinates(drawing.samples.front(), side);
+        const auto [x1, y1] = coordinates(drawing.samples.back(), side);
+        p.setPen(QPen(kRouteInk, 1.5 * u));
+        p.setBrush(Qt::white);
+        p.drawEllipse(camera.to_area(area, x0, y0), 4 * u, 4 * u);
+        p.setBrush(kRouteInk);
+        p.drawEllipse(camera.to_area(area, x1, y1), 4 * u, 4 * u);
+    }
+    if (drawing.mid_assist) {
+        const auto [x, y] = coordinates(*drawing.mid_assist, side);
+        const QPointF at = camera.to_area(area, x, y);
+        p.setPen(QPen(Qt::black, 2 * u));
+        p.drawLine(at + QPointF(-6 * u, -6 * u), at + QPointF(6 * u, 6 * u));
+        p.drawLine(at + QPointF(-6 * u, 6 * u), at + QPointF(6 * u, -6 * u));
+        p.drawText(at + QPointF(8 * u, 14 * u), QStringLiteral("mid-assist"));
+    }
+    paint_scale_bar(p, camera, area, style);
+    p.restore();
+}
+
+void paint_route_legend(QPainter& p, const RouteDrawing& drawing, const QRectF& area,
+                        const RouteStyle& style) {
+    p.save();
+    const double u = style.unit;
+    QFont font = p.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * u))));
+    p.setFont(font);
+    const double line = 16 * u;
+    const QRectF bar(area.left() + 4 * u, area.top() + 3 * u, std::min(area.width() * 0.4, 260 * u),
+                     9 * u);
+    QLinearGradient gradient(bar.topLeft(), bar.topRight());
+    for (int k = 0; k <= 8; ++k) {
+        gradient.setColorAt(k / 8.0, tension_color(k, 8));
+    }
+    p.fillRect(bar, gradient);
+    p.setPen(kRouteInk);
+    const auto tension = [&](double pounds) {
+        return qt_text(advice_tension_text(pounds, style.units, style.locale));
+    };
+    const QString pull =
+        drawing.forward ? QStringLiteral("Forward pull") : QStringLiteral("Reverse pull");
+    p.drawText(
+        QRectF(bar.right() + 8 * u, area.top(), area.width(), line),
+        Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("%1: tension from 0 to %2").arg(pull, tension(drawing.highest_tension)));
+    if (drawing.allowable > 0 && drawing.allowable < drawing.highest_tension) {
+        const double x = bar.left() + bar.width() * drawing.allowable / drawing.highest_tension;
+        p.setPen(QPen(Qt::black, 1.5 * u));
+        p.drawLine(QPointF(x, bar.top() - 2 * u), QPointF(x, bar.bottom() + 2 * u));
+    }
+    p.setPen(kRouteInk);
+    QString keys = QStringLiteral("Red underlay: beyond the allowable tension");
+    if (drawing.allowable > 0) {
+        keys += QStringLiteral(" (%1, the black tick)").arg(tension(drawing.allowable));
+    }
+    keys +=
+        QStringLiteral("; amber: held at zero; red ring: a bend's bearing pressure beyond ") +
+        qt_text(locale_number_text(general_number_text(shown_value(
+                                       drawing.sidewall_limit, Quantity::Pressure, style.units)),
+                                   style.locale) +
+                ' ' + std::string(unit_symbol(Quantity::Pressure, style.units))) +
+        QStringLiteral("; white dot: link 1's start, black: the last link's end; X: the "
+                       "mid-assist point");
+    p.drawText(
+        QRectF(area.left() + 4 * u, area.top() + line, area.width() - 8 * u, area.height() - line),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, keys);
+    p.restore();
+}
+
+} // namespace tensora

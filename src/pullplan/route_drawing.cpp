@@ -1,0 +1,113 @@
+#include "pullplan/route_drawing.h"
+
+#include "pullplan/pull_advice.h"
+#include "pullplan/route_path.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tensora {
+namespace {
+
+// Bends are drawn in steps of at most this angle.
+constexpr double kArcStep = 5 / kDegreesPerRadian;
+constexpr int kMostArcSteps = 72;
+
+double finite_or_zero(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
+
+// The tension each link meets in the pull drawn: the back tension, the tension the link before
+// it (in the pull's order) leaves, or zero after the mid-assist point.
+std::vector<double> entering_tensions(const std::vector<double>& leaving,
+                                      const PullSettings& settings, bool forward) {
+    const std::size_t n = leaving.size();
+    const std::optional<std::size_t> point = mid_assist_point(settings, n);
+    std::vector<double> entering(n);
+    double tension = settings.back_tension;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = forward ? k : n - 1 - k;
+        entering[i] = tension;
+        tension = leaving[i];
+        if (point && restarts_after(i, *point, forward)) {
+            tension = 0;
+        }
+    }
+    return entering;
+}
+
+void extend(RouteDrawing& drawing, const RouteSample& sample) {
+    drawing.min_x = std::min(drawing.min_x, sample.x);
+    drawing.max_x = std::max(drawing.max_x, sample.x);
+    drawing.min_y = std::min(drawing.min_y, sample.y);
+    drawing.max_y = std::max(drawing.max_y, sample.y);
+    drawing.min_z = std::min(drawing.min_z, sample.z);
+    drawing.max_z = std::max(drawing.max_z, sample.z);
+}
+
+} // namespace
+
+RouteDrawing route_drawing(const std::vector<PullLinkValues>& links, const PullResults& results,
+                           const PullSettings& settings, bool forward, double sidewall_limit) {
+    RouteDrawing drawing;
+    drawing.forward = forward;
+    drawing.allowable =
+        settings.allowable > 0 && std::isfinite(settings.allowable) ? settings.allowable : 0;
+    drawing.sidewall_limit = sidewall_limit;
+    const std::size_t n = links.size();
+    const std::vector<double>& leaving =
+        forward ? results.forward_tension : results.reverse_tension;
+    if (n == 0 || leaving.size() != n) {
+        return drawing;
+    }
+    const std::vector<double> entering = entering_tensions(leaving, settings, forward);
+    const std::vector<char>& held = forward ? results.forward_held : results.reverse_held;
+    const std::vector<LinkPath> path = route_path(links);
+    drawing.samples.reserve(n * 2);
+    drawing.links.reserve(n);
+    double along = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const LinkPath& link = path[i];
+        const double length = std::isfinite(links[i].length) ? links[i].length : 0;
+        const int steps = link.bend ? std::clamp(static_cast<int>(std::ceil(link.theta / kArcStep)),
+                                                 2, kMostArcSteps)
+                                    : 1;
+        RouteLinkMark mark;
+        mark.link = static_cast<int>(i);
+        mark.first = drawing.samples.size();
+        mark.bend = !links[i].straight;
+        // The tension of each sample, from the one the pull brings to the one it leaves with.
+        const double from = finite_or_zero(forward ? entering[i] : leaving[i]);
+        const double to = finite_or_zero(forward ? leaving[i] : entering[i]);
+        for (int k = 0; k <= steps; ++k) {
+            const double share = static_cast<double>(k) / steps;
+            const Vec3 at = link.point_at(length * share);
+            const RouteSample sample{at.x, at.y, at.z, along + length * share,
+                                     from + (to - from) * share};
+            extend(drawing, sample);
+            drawing.highest_tension = std::max(drawing.highest_tension, sample.tension);
+            drawing.samples.push_back(sample);
+        }
+        mark.last = drawing.samples.size() - 1;
+        mark.middle = drawing.samples[(mark.first + mark.last) / 2];
+        if (steps == 1) {
+            const Vec3 middle = link.point_at(length / 2);
+            mark.middle = {middle.x, middle.y, middle.z, along + length / 2, (from + to) / 2};
+        }
+        mark.over_allowable = drawing.allowable > 0 && leaving[i] > drawing.allowable;
+        mark.held = i < held.size() && held[i] != 0;
+        if (mark.bend && sidewall_limit > 0) {
+            const std::optional<double> radius = bend_radius(links[i], std::nullopt);
+            mark.over_sidewall = radius && bearing_pressure(leaving[i], *radius) > sidewall_limit;
+        }
+        drawing.links.push_back(mark);
+        along += length;
+    }
+    drawing.length = along;
+    if (const auto point = mid_assist_point(settings, n)) {
+        drawing.mid_assist = drawing.samples[drawing.links[*point].last];
+    }
+    return drawing;
+}
+
+} // namespace tensora
