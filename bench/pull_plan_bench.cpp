@@ -1,12 +1,13 @@
 // The pull planner recomputes every column after every keystroke: the calculation alone, and
 // the window's whole recalculation (calculation and columns, drawn offscreen).
-#include "widgets/window_registry.h"
 #include "pullplan/pull_advice.h"
+#include "pullplan/pull_plan_links.h"
+#include "widgets/platform.h"
+#include "widgets/window_registry.h"
+#include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
-#include "pullplan/pull_plan_links.h"
-#include "windows/profile/tension_profile_window.h"
-#include "widgets/platform.h"
+#include "windows/route/route_view_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -317,6 +318,51 @@ void BM_ProfileRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProfileRedraw)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The route view drawn again after a recalculation: the route's path sampled with the tension,
+// then both drawings painted, zoomed in and panned (target: 100 ms at 32,767 links).
+void BM_RouteRedraw(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    auto& view = planner.registry.show<tensora::RouteView>();
+    view.resize(1000, 660);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view.planRecalculated();
+        view.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RouteRedraw)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The route's drawing alone: the path sampled with the tension, and both sides painted.
+void BM_RouteDrawing(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    const auto& window = planner.window;
+    tensora::RouteDrawing drawing;
+    std::vector<tensora::LinkPath> path;
+    for (auto _ : state) {
+        tensora::draw_route(window.plan().values(), window.results(), window.calculatedSettings(),
+                            true, 500, drawing, path);
+        benchmark::DoNotOptimize(drawing.samples.data());
+    }
+}
+BENCHMARK(BM_RouteDrawing)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_RoutePainting(benchmark::State& state) {
+    Planner planner(static_cast<int>(state.range(0)));
+    const auto& window = planner.window;
+    const tensora::RouteDrawing drawing = tensora::route_drawing(
+        window.plan().values(), window.results(), window.calculatedSettings(), true, 500);
+    QImage image(1000, 400, QImage::Format_ARGB32_Premultiplied);
+    const QRectF area(0, 0, 1000, 400);
+    const auto side = state.range(1) ? tensora::RouteSide::Plan : tensora::RouteSide::Elevation;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        tensora::paint_route(painter, drawing, side, tensora::fitted_camera(drawing, side, area),
+                             area, {});
+    }
+}
+BENCHMARK(BM_RoutePainting)->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond);
 
 // The pull check following a recalculation: the corrected pull from both ends, every bend's
 // pressure, and the table of bends shown again.

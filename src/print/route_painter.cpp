@@ -11,11 +11,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 namespace tensora {
 namespace {
 
 constexpr int kColourSteps = 48;
+constexpr qsizetype kMostPoints = 32; // of one polyline drawn
 const QColor kRouteInk(60, 60, 60);
 
 std::pair<double, double> coordinates(const RouteSample& sample, RouteSide side) {
@@ -54,16 +57,73 @@ void paint_scale_bar(QPainter& p, const RouteCamera& camera, const QRectF& area,
                        std::string(unit_symbol(Quantity::Length, style.units))));
 }
 
-// The link's samples as one polyline in area points.
-QPolygonF link_line(const RouteDrawing& drawing, const RouteLinkMark& link, RouteSide side,
-                    const RouteCamera& camera, const QRectF& area) {
-    QPolygonF line;
-    for (std::size_t k = link.first; k <= link.last; ++k) {
-        const auto [x, y] = coordinates(drawing.samples[k], side);
-        line << camera.to_area(area, x, y);
+// The samples of the links `wanted` picks, as polylines in area points: one for each run of
+// consecutive links, each point at least `shortest` from the one before, so that a long route
+// costs about as many points as its drawing has pixels.
+template <typename Wanted>
+std::vector<QPolygonF> runs(const RouteDrawing& drawing, RouteSide side, const RouteCamera& camera,
+                            const QRectF& area, double shortest, Wanted wanted) {
+    std::vector<QPolygonF> lines;
+    bool open = false;
+    for (const RouteLinkMark& link : drawing.links) {
+        if (!wanted(link)) {
+            open = false;
+            continue;
+        }
+        for (std::size_t k = link.first; k <= link.last; ++k) {
+            const auto [x, y] = coordinates(drawing.samples[k], side);
+            const QPointF point = camera.to_area(area, x, y);
+            if (!open || lines.back().size() >= kMostPoints) {
+                // A long polyline is drawn in pieces: the rasteriser fills each piece's outline
+                // within its own bounds, far faster than one outline crossing itself all over.
+                lines.push_back(open ? QPolygonF{lines.back().back(), point} : QPolygonF{point});
+                open = true;
+            } else if (QLineF(lines.back().back(), point).length() >= shortest || k == link.last) {
+                lines.back() << point;
+            }
+        }
     }
-    return line;
+    return lines;
 }
+
+void draw_visible(QPainter& p, const std::vector<QPolygonF>& lines, const QRectF& visible) {
+    for (const QPolygonF& line : lines) {
+        // Widened by a pixel: a level or upright line's box has no area, and Qt's test finds
+        // no box of no area inside another.
+        if (line.boundingRect().adjusted(-1, -1, 1, 1).intersects(visible)) {
+            p.drawPolyline(line);
+        }
+    }
+}
+
+// The cells of an area where a mark already stands: a mark is placed only where no cell
+// around its own holds one, so that two marks stand at least a cell apart.
+class Occupied {
+public:
+    explicit Occupied(double cell) : cell_(cell) {}
+    // Whether `at` is free; if so, it is taken.
+    bool take(QPointF at) {
+        const auto column = static_cast<std::int64_t>(std::floor(at.x() / cell_));
+        const auto row = static_cast<std::int64_t>(std::floor(at.y() / cell_));
+        for (std::int64_t c = column - 1; c <= column + 1; ++c) {
+            for (std::int64_t r = row - 1; r <= row + 1; ++r) {
+                if (cells_.contains(key(c, r))) {
+                    return false;
+                }
+            }
+        }
+        cells_.insert(key(column, row));
+        return true;
+    }
+
+private:
+    static std::int64_t key(std::int64_t column, std::int64_t row) {
+        return (column << 32) ^ (row & 0xffffffff);
+    }
+
+    double cell_;
+    std::unordered_set<std::int64_t> cells_;
+};
 
 } // namespace
 
@@ -112,59 +172,101 @@ void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
     const double u = style.unit;
     const QRectF visible = area.adjusted(-20 * u, -20 * u, 20 * u, 20 * u);
     // Underlays first: the links held at zero (amber) and beyond the allowable tension (red).
-    for (const RouteLinkMark& link : drawing.links) {
-        if (link.held || link.over_allowable) {
-            const QPolygonF line = link_line(drawing, link, side, camera, area);
-            if (line.boundingRect().intersects(visible)) {
-                p.setPen(QPen(link.over_allowable ? kOverLimit : kHeldRow.darker(115), 7 * u,
-                              Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.drawPolyline(line);
-            }
-        }
+    // The underlays are wide: points closer than half their width add nothing one can see.
+    const double shortest = 3 * u;
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(kHeldRow.darker(115), 7 * u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    draw_visible(p,
+                 runs(drawing, side, camera, area, shortest,
+                      [](const RouteLinkMark& link) { return link.held && !link.over_allowable; }),
+                 visible);
+    p.setPen(QPen(kOverLimit, 7 * u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    draw_visible(p,
+                 runs(drawing, side, camera, area, shortest,
+                      [](const RouteLinkMark& link) { return link.over_allowable; }),
+                 visible);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The path in runs of one colour, gathered by colour so that a long route is a few calls;
+    // samples closer than a pixel to the last one drawn are joined into the next segment, so
+    // that a whole long route costs about as many points as its drawing has pixels.
+    std::array<std::vector<QPolygonF>, kColourSteps + 1> by_colour;
+    const auto share_of = [&drawing](double tension) {
+        return drawing.highest_tension > 0 ? std::clamp(tension / drawing.highest_tension, 0.0, 1.0)
+                                           : 0.0;
+    };
+    const double shortest_segment = 1.5 * u;
+    std::size_t from = 0;
+    QPointF from_point;
+    std::size_t last_colour = by_colour.size(); // of the run the last segment extended
+    if (!drawing.samples.empty()) {
+        const auto [x, y] = coordinates(drawing.samples.front(), side);
+        from_point = camera.to_area(area, x, y);
     }
-    // The path, its segments gathered by colour so that a long route is a few calls.
-    std::array<QList<QLineF>, kColourSteps + 1> by_colour;
     for (std::size_t k = 1; k < drawing.samples.size(); ++k) {
-        const auto [x0, y0] = coordinates(drawing.samples[k - 1], side);
-        const auto [x1, y1] = coordinates(drawing.samples[k], side);
-        const QLineF segment(camera.to_area(area, x0, y0), camera.to_area(area, x1, y1));
-        if (!QRectF(segment.p1(), segment.p2()).normalized().intersects(visible)) {
+        const auto [x, y] = coordinates(drawing.samples[k], side);
+        const QPointF point = camera.to_area(area, x, y);
+        if (QLineF(from_point, point).length() < shortest_segment &&
+            k + 1 < drawing.samples.size()) {
             continue;
         }
-        const double tension = (drawing.samples[k - 1].tension + drawing.samples[k].tension) / 2;
-        const double share = drawing.highest_tension > 0
-                                 ? std::clamp(tension / drawing.highest_tension, 0.0, 1.0)
-                                 : 0.0;
-        by_colour[static_cast<std::size_t>(std::lround(share * kColourSteps))].append(segment);
-    }
-    for (std::size_t c = 0; c < by_colour.size(); ++c) {
-        if (!by_colour[c].isEmpty()) {
-            p.setPen(QPen(tension_color(static_cast<double>(c), kColourSteps), 3 * u, Qt::SolidLine,
-                          Qt::RoundCap, Qt::RoundJoin));
-            p.drawLines(by_colour[c]);
+        const QPointF start = from_point;
+        const double share_from = share_of(drawing.samples[from].tension);
+        const double share_to = share_of(drawing.samples[k].tension);
+        from = k;
+        from_point = point;
+        // Widened by a pixel: a level or upright segment's box has no area, and Qt's test
+        // finds no box of no area inside another.
+        if (!QRectF(start, point).normalized().adjusted(-1, -1, 1, 1).intersects(visible)) {
+            last_colour = by_colour.size();
+            continue;
+        }
+        // A long straight whose tension climbs far is drawn in as many pieces as it passes
+        // colours, each in its own.
+        const int pieces =
+            std::clamp(static_cast<int>(std::ceil(std::fabs(share_to - share_from) * kColourSteps)),
+                       1, kColourSteps);
+        for (int piece = 0; piece < pieces; ++piece) {
+            const double middle = (piece + 0.5) / pieces;
+            const auto colour = static_cast<std::size_t>(
+                std::lround((share_from + (share_to - share_from) * middle) * kColourSteps));
+            const QPointF end = start + (point - start) * (piece + 1.0) / pieces;
+            if (colour != last_colour || by_colour[colour].back().size() >= kMostPoints) {
+                by_colour[colour].push_back(
+                    QPolygonF{start + (point - start) * static_cast<double>(piece) / pieces});
+                last_colour = colour;
+            }
+            by_colour[colour].back() << end;
         }
     }
-    // The links' numbers, those that would crowd the one before left out; rings on the bends
-    // whose bearing pressure passes the sidewall limit.
+    for (std::size_t c = 0; c < by_colour.size(); ++c) {
+        p.setPen(QPen(tension_color(static_cast<double>(c), kColourSteps), 3 * u, Qt::SolidLine,
+                      Qt::RoundCap, Qt::BevelJoin));
+        for (const QPolygonF& run : by_colour[c]) {
+            p.drawPolyline(run);
+        }
+    }
+    // The links' numbers and, on the bends whose bearing pressure passes the sidewall limit,
+    // red rings; each kept off the cells of the area where one of its kind already stands, so
+    // that a route that doubles back or a long one seen whole stays readable and quick.
     QFont font = p.font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(10 * u))));
     p.setFont(font);
-    QPointF last_label(-1e9, -1e9);
+    Occupied labels(16 * u);
+    Occupied rings(8 * u);
     for (const RouteLinkMark& link : drawing.links) {
         const auto [x, y] = coordinates(link.middle, side);
         const QPointF at = camera.to_area(area, x, y);
         if (!visible.contains(at)) {
             continue;
         }
-        if (link.over_sidewall) {
+        if (link.over_sidewall && rings.take(at)) {
             p.setPen(QPen(kOverLimit, 2 * u));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(at, 7 * u, 7 * u);
         }
-        if (QLineF(at, last_label).length() >= 28 * u) {
+        if (labels.take(at)) {
             p.setPen(kRouteInk);
             p.drawText(at + QPointF(5 * u, -5 * u), QString::number(link.link + 1));
-            last_label = at;
         }
     }
     // The ends and the mid-assist point.

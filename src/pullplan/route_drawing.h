@@ -6,6 +6,7 @@
 #pragma once
 
 #include "pullplan/pull_plan.h"
+#include "pullplan/route_path.h"
 
 #include <optional>
 #include <vector>
@@ -49,5 +50,10 @@ struct RouteDrawing {
 // against `sidewall_limit` (lbs/ft).
 RouteDrawing route_drawing(const std::vector<PullLinkValues>& links, const PullResults& results,
                            const PullSettings& settings, bool forward, double sidewall_limit);
+// The same into `drawing`, reusing its buffers and `path`'s: the route view draws again at
+// every keystroke in the planner.
+void draw_route(const std::vector<PullLinkValues>& links, const PullResults& results,
+                const PullSettings& settings, bool forward, double sidewall_limit,
+                RouteDrawing& drawing, std::vector<LinkPath>& path);
 
 } // namespace tensora

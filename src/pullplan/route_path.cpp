@@ -77,7 +77,13 @@ Vec3 LinkPath::point_at(double along) const {
 }
 
 std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links) {
-    std::vector<LinkPath> path(links.size());
+    std::vector<LinkPath> path;
+    route_path(links, path);
+    return path;
+}
+
+void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path) {
+    path.assign(links.size(), LinkPath{});
     Frame frame;
     Vec3 at;
     for (std::size_t i = 0; i < links.size(); ++i) {
@@ -121,7 +127,6 @@ std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links) {
         p.end = p.point_at(link.length);
         at = p.end;
     }
-    return path;
 }
 
 BendGeometry bend_geometry(const LinkPath& path, bool forward) {

@@ -57,6 +57,8 @@ struct LinkPath {
 };
 
 std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links);
+// The same into `path`, whose buffer is reused.
+void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path);
 
 // What the tension through a bend depends on, for one pull through it, with the pull's own
 // angle u from 0 to theta: the rise sin(psi(u)) = rise + rise_cos cos u + rise_sin sin u, the

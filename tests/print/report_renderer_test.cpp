@@ -1,5 +1,5 @@
-#include "pullplan/pull_plan_links.h"
 #include "print/report_renderer.h"
+#include "pullplan/pull_plan_links.h"
 #include "support/window_test.h"
 
 #include <QImage>
@@ -123,6 +123,36 @@ private slots:
         QCOMPARE(text.count(QStringLiteral("Length (ft)")), pages.toInt()); // every table page
         QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
         QVERIFY(text.contains(QStringLiteral("\n300 ")) || text.contains(QStringLiteral(" 300 ")));
+    }
+
+    void theRouteTakesAPageOfItsOwnAfterTheTables() {
+        PrintedReport report = planned(6);
+        const QString plain = folder_.filePath(QStringLiteral("plain.pdf"));
+        write(plain, report, QPageSize(QPageSize::A4));
+        const NumberLocale english{".", ","};
+        PullPlanLinks plan(english);
+        plan.append("Straight", "100", "0");
+        plan.append("Angle", "3", "90");
+        PullSettingsTexts settings;
+        PullResults results;
+        plan.calculate(settings, results);
+        report.route =
+            route_drawing(plan.values(), results, read_pull_settings(settings, english), true, 500);
+        const QString drawn = folder_.filePath(QStringLiteral("route.pdf"));
+        write(drawn, report, QPageSize(QPageSize::A4));
+        const auto pages = [](const QString& path) {
+            return run(QStringLiteral("pdfinfo"), {path})
+                .section(QStringLiteral("Pages:"), 1)
+                .section(QLatin1Char('\n'), 0, 0)
+                .trimmed()
+                .toInt();
+        };
+        QCOMPARE(pages(drawn), pages(plain) + 1);
+        const QString last =
+            run(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(pages(drawn)), drawn, QStringLiteral("-")});
+        QVERIFY(last.contains(QStringLiteral("Plan: the route from above")));
+        QVERIFY(last.contains(QStringLiteral("Forward pull: tension from 0 to")));
     }
 
     void theCableBlockNamesTheBackTensionAndTheTrueShares() {

@@ -219,9 +219,8 @@ RouteView::RouteView(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
 void RouteView::planRecalculated() {
     const bool forward = tensionDirection->currentIndex() == 0;
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
-        drawing_ = route_drawing(planner->plan().values(), planner->results(),
-                                 planner->calculatedSettings(), forward,
-                                 design_sidewall_limit(UnitSystem::InchPound));
+        draw_route(planner->plan().values(), planner->results(), planner->calculatedSettings(),
+                   forward, design_sidewall_limit(UnitSystem::InchPound), drawing_, path_);
     } else {
         drawing_ = RouteDrawing{};
     }

@@ -82,6 +82,7 @@ private:
     void redraw();
 
     RouteDrawing drawing_;
+    std::vector<LinkPath> path_; // the drawing's scratch, kept between redraws
     RouteStyle style_;
     QWidget* picture_;
     QComboBox* tensionDirection;
