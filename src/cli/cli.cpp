@@ -56,19 +56,28 @@ not finite prints "Out of range".
 
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
-       [--description TEXT] [--pdf FILE] [--csv FILE] [--units si|imperial] [LINK...]
+       [--description TEXT] [--pdf FILE] [--csv FILE] [--units si|imperial]
+       [--bend-weight plane|all] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section,
       s:LENGTH:INCLINE for one that sets the route's incline (degrees above the horizontal,
       -90 to 90; without one a straight runs at the inclination the route has reached),
-      b:LENGTH:ANGLE for a bend in the horizontal plane, u:LENGTH:ANGLE for a bend turning
-      the route upward and d:LENGTH:ANGLE for one turning it downward (length in ft, angle
+      b:LENGTH:ANGLE for a bend in the horizontal plane turning left, r:LENGTH:ANGLE for
+      one turning right, u:LENGTH:ANGLE for a bend turning the route upward,
+      d:LENGTH:ANGLE for one turning it downward and t:LENGTH:ANGLE:TILT for a bend in a
+      plane tilted TILT degrees from the horizontal (-180 to 180: 0 turns left, 90 up, -90
+      down, 180 right; a combined bend that turns and climbs at once) (length in ft, angle
       in degrees). --plan FILE reads links first, one a line: "Straight LENGTH [INCLINE]",
-      "Angle LENGTH ANGLE", "Up LENGTH ANGLE" or "Down LENGTH ANGLE"; blank lines and lines
-      starting with # are skipped. Where the route climbs or drops, the cable's weight adds
-      to the tension or takes from it; a tension that would fall below zero is held at zero
-      (the cable runs under its own weight there and must be held back). --report FILE takes the cable texts, the back tension, the
+      "Angle LENGTH ANGLE [right]", "Up LENGTH ANGLE", "Down LENGTH ANGLE" or "Tilted
+      LENGTH ANGLE TILT"; blank lines and lines starting with # are skipped. The route is a
+      path in space: a bend turns its direction about the axis of its plane, so a
+      horizontal bend on an incline climbs or drops with the route. Where the route climbs
+      or drops, the cable's weight adds to the tension or takes from it; a tension that
+      would fall below zero is held at zero (the cable runs under its own weight there and
+      must be held back). --bend-weight says how much of the weight presses in a bend:
+      plane (the default: the weight in the bend's plane) or all (the weight across the
+      plane too). --report FILE takes the cable texts, the back tension, the
       links and the mid-assist point of a report saved by the program (before the links of
       --plan and of the arguments; the cable options given beside it win); what the report
       does not hold whole (a file cut short, a mid-assist point beyond its plan, a report
