@@ -7,8 +7,6 @@
 namespace tensora {
 namespace {
 
-constexpr Vec3 kUp{0, 0, 1};
-
 // Cosine and sine of an angle in degrees, exact at the quarter turns (a tilt of 90 is Up
 // exactly).
 std::pair<double, double> cos_sin_degrees(double degrees) {
@@ -22,46 +20,12 @@ std::pair<double, double> cos_sin_degrees(double degrees) {
     return {std::cos(radians), std::sin(radians)};
 }
 
-Vec3 unit(Vec3 v) {
-    const double size = std::sqrt(dot(v, v));
-    return size > 0 ? (1 / size) * v : Vec3{};
-}
-
 // The direction turned by u about a unit axis (Rodrigues).
 Vec3 rotated(Vec3 d, Vec3 axis, double u) {
     const double along = dot(axis, d);
     const Vec3 across = d - along * axis;
     return along * axis + std::cos(u) * across + std::sin(u) * cross(axis, d);
 }
-
-// The route's frame: a horizontal heading and the inclination in the vertical plane through
-// it, so that Up and Down keep turning one way past the vertical as the inclination always has.
-struct Frame {
-    Vec3 heading{1, 0, 0};
-    double psi = 0;
-
-    Vec3 direction() const { return std::cos(psi) * heading + std::sin(psi) * kUp; }
-    Vec3 left() const { return cross(kUp, heading); }
-    // Perpendicular to the direction in its vertical plane, toward the route's "up".
-    Vec3 upward() const { return -std::sin(psi) * heading + std::cos(psi) * kUp; }
-
-    // After a turn that is neither Up nor Down: the heading and inclination of the new
-    // direction, "up" staying on the side the turned frame's up points to.
-    void take(Vec3 d, Vec3 turned_up) {
-        const Vec3 level{d.x, d.y, 0};
-        const double across = std::sqrt(dot(level, level));
-        if (across > 1e-12) {
-            heading = (dot(turned_up, kUp) >= 0 ? 1.0 : -1.0) * unit(level);
-        } else {
-            // Straight up or down: the heading is where the turned frame's up leans.
-            const Vec3 lean = unit(Vec3{turned_up.x, turned_up.y, 0});
-            if (dot(lean, lean) > 0) {
-                heading = (d.z > 0 ? -1.0 : 1.0) * lean;
-            }
-        }
-        psi = std::atan2(d.z, dot(d, heading));
-    }
-};
 
 } // namespace
 
@@ -83,50 +47,80 @@ std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links) {
 }
 
 void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path) {
-    path.assign(links.size(), LinkPath{});
-    Frame frame;
-    Vec3 at;
+    path.resize(links.size());
+    RouteWalker walker;
     for (std::size_t i = 0; i < links.size(); ++i) {
-        const PullLinkValues& link = links[i];
-        LinkPath& p = path[i];
-        if (link.inclined) {
-            frame.psi = link.theta;
-        }
-        p.start = at;
-        p.direction_in = frame.direction();
-        p.psi_in = frame.psi;
-        p.bend = !link.straight && link.theta != 0 && std::isfinite(link.theta);
-        if (p.bend) {
-            p.theta = std::fabs(link.theta);
-            p.radius = link.length / p.theta;
-            const double sign = link.theta < 0 ? -1.0 : 1.0; // a negative angle turns back
-            switch (link.turn) {
-            case Turn::Horizontal:
-                p.axis = (link.right ? -sign : sign) * kUp;
-                frame.heading = rotated(frame.heading, p.axis, p.theta);
-                break;
-            case Turn::Up:
-            case Turn::Down: {
-                const double way = (link.turn == Turn::Up ? 1.0 : -1.0) * sign;
-                p.axis = -way * frame.left();
-                frame.psi += way * p.theta;
-                break;
-            }
-            case Turn::Tilted: {
-                const auto [cos_tilt, sin_tilt] = cos_sin_degrees(link.tilt);
-                const Vec3 normal = cos_tilt * frame.left() + sin_tilt * frame.upward();
-                p.axis = sign * unit(cross(frame.direction(), normal));
-                const Vec3 turned_up = rotated(frame.upward(), p.axis, p.theta);
-                frame.take(rotated(frame.direction(), p.axis, p.theta), turned_up);
-                break;
-            }
-            }
-        }
-        p.direction_out = frame.direction();
-        p.psi_out = frame.psi;
-        p.end = p.point_at(link.length);
-        at = p.end;
+        path[i] = walker.next(links[i]);
     }
+}
+
+Vec3 RouteWalker::direction() const {
+    return std::cos(psi_) * heading_ + std::sin(psi_) * kUp;
+}
+
+Vec3 RouteWalker::left() const {
+    return cross(kUp, heading_);
+}
+
+Vec3 RouteWalker::upward() const {
+    return -std::sin(psi_) * heading_ + std::cos(psi_) * kUp;
+}
+
+void RouteWalker::take(Vec3 d, Vec3 turned_up) {
+    const Vec3 level{d.x, d.y, 0};
+    const double across = std::sqrt(dot(level, level));
+    if (across > 1e-12) {
+        heading_ = (dot(turned_up, kUp) >= 0 ? 1.0 : -1.0) * unit(level);
+    } else {
+        // Straight up or down: the heading is where the turned frame's up leans.
+        const Vec3 lean = unit(Vec3{turned_up.x, turned_up.y, 0});
+        if (dot(lean, lean) > 0) {
+            heading_ = (d.z > 0 ? -1.0 : 1.0) * lean;
+        }
+    }
+    psi_ = std::atan2(d.z, dot(d, heading_));
+}
+
+LinkPath RouteWalker::next(const PullLinkValues& link) {
+    LinkPath p;
+    if (link.inclined) {
+        psi_ = link.theta;
+    }
+    p.start = at_;
+    p.direction_in = direction();
+    p.psi_in = psi_;
+    p.bend = !link.straight && link.theta != 0 && std::isfinite(link.theta);
+    if (p.bend) {
+        p.theta = std::fabs(link.theta);
+        p.radius = link.length / p.theta;
+        const double sign = link.theta < 0 ? -1.0 : 1.0; // a negative angle turns back
+        switch (link.turn) {
+        case Turn::Horizontal:
+            p.axis = (link.right ? -sign : sign) * kUp;
+            heading_ = rotated(heading_, p.axis, p.theta);
+            break;
+        case Turn::Up:
+        case Turn::Down: {
+            const double way = (link.turn == Turn::Up ? 1.0 : -1.0) * sign;
+            p.axis = -way * left();
+            psi_ += way * p.theta;
+            break;
+        }
+        case Turn::Tilted: {
+            const auto [cos_tilt, sin_tilt] = cos_sin_degrees(link.tilt);
+            const Vec3 normal = cos_tilt * left() + sin_tilt * upward();
+            p.axis = sign * unit(cross(direction(), normal));
+            const Vec3 turned_up = rotated(upward(), p.axis, p.theta);
+            take(rotated(direction(), p.axis, p.theta), turned_up);
+            break;
+        }
+        }
+    }
+    p.direction_out = direction();
+    p.psi_out = psi_;
+    p.end = p.point_at(link.length);
+    at_ = p.end;
+    return p;
 }
 
 BendGeometry bend_geometry(const LinkPath& path, bool forward) {

@@ -7,6 +7,7 @@
 
 #include "pullplan/pull_plan.h"
 
+#include <cmath>
 #include <vector>
 
 namespace tensora {
@@ -54,6 +55,38 @@ struct LinkPath {
 
     // The point a distance `along` (ft, 0 to the link's length) from the link's start.
     Vec3 point_at(double along) const;
+};
+
+inline constexpr Vec3 kUp{0, 0, 1};
+
+inline Vec3 unit(Vec3 v) {
+    const double size = std::sqrt(dot(v, v));
+    return size > 0 ? (1 / size) * v : Vec3{};
+}
+
+// Walks the route link by link from the first link's start, level and heading east. Its frame
+// is a horizontal heading and the inclination in the vertical plane through it, so that Up and
+// Down keep turning one way past the vertical as the inclination always has.
+class RouteWalker {
+public:
+    // The next link's path; the walker then stands at its end.
+    LinkPath next(const PullLinkValues& link);
+
+    Vec3 at() const { return at_; }
+    Vec3 direction() const;
+    Vec3 left() const; // horizontal, to the left of the heading
+    // Perpendicular to the direction in its vertical plane, toward the route's "up".
+    Vec3 upward() const;
+    double inclination() const { return psi_; }
+
+private:
+    // After a turn that is neither Up nor Down: the heading and inclination of the new
+    // direction, "up" staying on the side the turned frame's up points to.
+    void take(Vec3 d, Vec3 turned_up);
+
+    Vec3 heading_{1, 0, 0};
+    double psi_ = 0;
+    Vec3 at_;
 };
 
 std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links);

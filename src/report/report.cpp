@@ -19,6 +19,7 @@ constexpr std::string_view kFrictionLabel = "Coefficient of Friction ";
 constexpr std::string_view kFirstLine = "Tensora(tm)";
 constexpr std::string_view kBackTensionLabel = "Back Tension (lbs)      ";
 constexpr std::string_view kBendWeightLabel = "Weight in Bends         ";
+constexpr std::string_view kRouteSourceLabel = "Route Imported From     ";
 // The units the windows showed when the report was saved; its figures are inch-pound always.
 constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
@@ -69,6 +70,9 @@ void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& line
     lines.push_back(std::string(kBackTensionLabel) + plan.back_tension);
     if (!plan.bend_weight.empty()) {
         lines.push_back(std::string(kBendWeightLabel) + plan.bend_weight);
+    }
+    if (!plan.route_source.empty()) {
+        lines.push_back(std::string(kRouteSourceLabel) + plan.route_source);
     }
     // The forward pull's table, then the reverse pull's, each under its heading.
     for (const bool forward : {true, false}) {
@@ -505,7 +509,8 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
                             {kWeightLabel, "Cable Weight", &report.weight},
                             {kFrictionLabel, "Coefficient of Friction", &report.friction},
                             {kBackTensionLabel, "", &report.back_tension},
-                            {kBendWeightLabel, "", &report.bend_weight}};
+                            {kBendWeightLabel, "", &report.bend_weight},
+                            {kRouteSourceLabel, "", &report.route_source}};
     if (line.starts_with(kUnitsLabel)) {
         const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());
         for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {

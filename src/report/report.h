@@ -48,6 +48,9 @@ struct PullPlanReport {
     // The weight in bends ("plane" or "all"), as a label line when there is one: a level plan
     // of the plane's rule keeps the report it always had.
     std::string bend_weight{};
+    // Where an imported route came from (file, layer, entity, units, default radius), as a
+    // label line when the plan was imported.
+    std::string route_source{};
 };
 
 // The fill ratio window's texts.
@@ -104,6 +107,7 @@ struct ReadReport {
     std::optional<std::string> friction;
     std::optional<std::string> back_tension; // none in reports written before it was saved
     std::optional<std::string> bend_weight;  // "plane" or "all"; none: the plane's rule
+    std::optional<std::string> route_source; // where an imported route came from
     // The units the report was saved in (its figures are inch-pound): it opens in them.
     std::optional<UnitSystem> units_shown;
     bool has_plan = false;

@@ -1,0 +1,560 @@
+#include "pullplan/route_dxf.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <unordered_map>
+
+namespace tensora {
+namespace {
+
+constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+struct Group {
+    int code = 0;
+    std::string_view value;
+    std::size_t line = 0; // of the value
+};
+
+// The drawing as group code and value pairs, or why it cannot be read.
+std::vector<Group> groups_of(std::string_view text, std::string& error) {
+    std::vector<Group> groups;
+    std::size_t line = 0;
+    const auto next_line = [&text, &line]() -> std::optional<std::string_view> {
+        if (text.empty()) {
+            return std::nullopt;
+        }
+        const std::size_t end = text.find('\n');
+        std::string_view found = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++line;
+        if (!found.empty() && found.back() == '\r') {
+            found.remove_suffix(1);
+        }
+        return found;
+    };
+    while (const std::optional<std::string_view> code_text = next_line()) {
+        const std::string_view code = trimmed(*code_text);
+        if (code.empty() && text.empty()) {
+            break;
+        }
+        int value = 0;
+        const auto [end, failed] = std::from_chars(code.data(), code.data() + code.size(), value);
+        if (failed != std::errc() || end != code.data() + code.size()) {
+            error = "Line " + std::to_string(line) + ": \"" + std::string(code.substr(0, 40)) +
+                    "\" is not a group code.";
+            return {};
+        }
+        const std::optional<std::string_view> value_text = next_line();
+        if (!value_text) {
+            error = "Line " + std::to_string(line) + ": the drawing ends after a group code.";
+            return {};
+        }
+        groups.push_back({value, trimmed(*value_text), line});
+    }
+    return groups;
+}
+
+std::optional<double> number_of(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// One entity: its type, where it starts, its groups.
+struct Entity {
+    std::string_view type;
+    std::size_t line = 0;
+    std::vector<Group> groups;
+    std::string_view layer() const {
+        for (const Group& group : groups) {
+            if (group.code == 8) {
+                return group.value;
+            }
+        }
+        return "0";
+    }
+};
+
+double feet_per_insunit(int code) {
+    switch (code) {
+    case 1:
+        return 1.0 / 12;
+    case 2:
+        return 1;
+    case 3:
+        return 5280;
+    case 4:
+        return 1 / 304.8;
+    case 5:
+        return 1 / 30.48;
+    case 6:
+        return 1 / 0.3048;
+    case 7:
+        return 1000 / 0.3048;
+    case 10:
+        return 3;
+    case 21:
+        return 1200.0 / 3937 / 0.3048;
+    default:
+        return 0;
+    }
+}
+
+class DrawingReader {
+public:
+    explicit DrawingReader(RouteFile& file) : file_(file) {}
+    bool read(const std::vector<Group>& groups);
+
+private:
+    bool number(const Group& group, double& into);
+    bool lwpolyline(const Entity& entity);
+    bool polyline(const Entity& entity, const std::vector<Entity>& vertices);
+    bool line_or_arc(const Entity& entity);
+    void chains();
+    std::string name(const Entity& entity) const {
+        return std::string(entity.type) + " at line " + std::to_string(entity.line);
+    }
+    static bool level(const Entity& entity, double& mirror);
+
+    RouteFile& file_;
+    // A LINE or an ARC: from a to b, the arc's bulge; gathered into chains by layer.
+    struct Piece {
+        Vec3 a;
+        Vec3 b;
+        double bulge = 0;
+        std::string layer;
+        std::size_t line = 0;
+    };
+    std::vector<Piece> pieces_;
+};
+
+bool DrawingReader::number(const Group& group, double& into) {
+    const std::optional<double> value = number_of(group.value);
+    if (!value || !std::isfinite(*value)) {
+        file_.error = "Line " + std::to_string(group.line) + ": \"" +
+                      std::string(group.value.substr(0, 40)) + "\" is not a finite number.";
+        return false;
+    }
+    into = *value;
+    return true;
+}
+
+// Whether the entity lies in a level plane: its extrusion is up (mirror 1) or down (-1, which
+// mirrors its x).
+bool DrawingReader::level(const Entity& entity, double& mirror) {
+    double x = 0, y = 0, z = 1;
+    for (const Group& group : entity.groups) {
+        const std::optional<double> value = number_of(group.value);
+        if (group.code == 210 && value) {
+            x = *value;
+        } else if (group.code == 220 && value) {
+            y = *value;
+        } else if (group.code == 230 && value) {
+            z = *value;
+        }
+    }
+    mirror = z < 0 ? -1.0 : 1.0;
+    return std::fabs(x) < 1e-9 && std::fabs(y) < 1e-9 && std::fabs(z) > 0;
+}
+
+bool DrawingReader::lwpolyline(const Entity& entity) {
+    double mirror = 1;
+    if (!level(entity, mirror)) {
+        return true; // not a route in plan: not offered
+    }
+    RoutePolyline path;
+    path.layer = entity.layer();
+    path.entity = name(entity);
+    double elevation = 0;
+    bool closed = false;
+    for (const Group& group : entity.groups) {
+        double value = 0;
+        switch (group.code) {
+        case 10:
+            if (!number(group, value)) {
+                return false;
+            }
+            path.vertices.push_back(
+                {{mirror * value, 0, 0}, 0, std::nullopt, "line " + std::to_string(group.line)});
+            break;
+        case 20:
+        case 42:
+            if (path.vertices.empty()) {
+                file_.error = "Line " + std::to_string(group.line) + ": " + path.entity +
+                              " gives a coordinate before its first vertex.";
+                return false;
+            }
+            if (!number(group, value)) {
+                return false;
+            }
+            (group.code == 20 ? path.vertices.back().at.y : path.vertices.back().bulge) =
+                group.code == 42 ? mirror * value : value;
+            break;
+        case 38:
+            if (!number(group, elevation)) {
+                return false;
+            }
+            break;
+        case 70:
+            if (!number(group, value)) {
+                return false;
+            }
+            closed = (static_cast<long>(value) & 1) != 0;
+            break;
+        default:
+            break;
+        }
+    }
+    for (RouteVertex& vertex : path.vertices) {
+        vertex.at.z = elevation;
+    }
+    if (closed && !path.vertices.empty()) {
+        path.vertices.push_back(path.vertices.front());
+    }
+    if (!path.vertices.empty()) {
+        path.vertices.back().bulge = 0;
+    }
+    file_.paths.push_back(std::move(path));
+    return true;
+}
+
+bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& vertices) {
+    double mirror = 1;
+    double flags = 0;
+    double elevation = 0;
+    for (const Group& group : entity.groups) {
+        if ((group.code == 70 && !number(group, flags)) ||
+            (group.code == 30 && !number(group, elevation))) {
+            return false;
+        }
+    }
+    const long kind = static_cast<long>(flags);
+    const bool three_d = (kind & 8) != 0;
+    if ((kind & (16 | 64)) != 0 || (!three_d && !level(entity, mirror))) {
+        return true; // a mesh, a face or a plane that is not level: not a route
+    }
+    RoutePolyline path;
+    path.layer = entity.layer();
+    path.entity = name(entity);
+    for (const Entity& vertex : vertices) {
+        RouteVertex point{{0, 0, three_d ? 0 : elevation},
+                          0,
+                          std::nullopt,
+                          "line " + std::to_string(vertex.line)};
+        double vertex_flags = 0;
+        for (const Group& group : vertex.groups) {
+            double value = 0;
+            if (group.code != 10 && group.code != 20 && group.code != 30 && group.code != 42 &&
+                group.code != 70) {
+                continue;
+            }
+            if (!number(group, value)) {
+                return false;
+            }
+            switch (group.code) {
+            case 10:
+                point.at.x = mirror * value;
+                break;
+            case 20:
+                point.at.y = value;
+                break;
+            case 30:
+                if (three_d) {
+                    point.at.z = value;
+                }
+                break;
+            case 42:
+                point.bulge = mirror * value;
+                break;
+            default:
+                vertex_flags = value;
+                break;
+            }
+        }
+        if ((static_cast<long>(vertex_flags) & 16) == 0) { // not a spline's control point
+            path.vertices.push_back(std::move(point));
+        }
+    }
+    if ((kind & 1) != 0 && !path.vertices.empty()) {
+        path.vertices.push_back(path.vertices.front());
+    }
+    if (!path.vertices.empty()) {
+        path.vertices.back().bulge = 0;
+    }
+    file_.paths.push_back(std::move(path));
+    return true;
+}
+
+bool DrawingReader::line_or_arc(const Entity& entity) {
+    double mirror = 1;
+    const bool arc = entity.type == "ARC";
+    if (arc && !level(entity, mirror)) {
+        return true;
+    }
+    double v[7] = {0, 0, 0, 0, 0, 0, 0}; // 10 20 30 11/40 21/50 31/51
+    for (const Group& group : entity.groups) {
+        static constexpr int kLine[] = {10, 20, 30, 11, 21, 31};
+        static constexpr int kArc[] = {10, 20, 30, 40, 50, 51};
+        const int* codes = arc ? kArc : kLine;
+        for (int k = 0; k < 6; ++k) {
+            if (group.code == codes[k] && !number(group, v[k])) {
+                return false;
+            }
+        }
+    }
+    Piece piece;
+    piece.layer = std::string(entity.layer());
+    piece.line = entity.line;
+    if (!arc) {
+        piece.a = {v[0], v[1], v[2]};
+        piece.b = {v[3], v[4], v[5]};
+    } else {
+        const double radius = v[3];
+        const double start = v[4] * std::numbers::pi / 180;
+        double sweep = std::fmod(v[5] - v[4], 360.0);
+        if (sweep <= 0) {
+            sweep += 360;
+        }
+        const double end = start + sweep * std::numbers::pi / 180;
+        piece.a = {mirror * (v[0] + radius * std::cos(start)), v[1] + radius * std::sin(start),
+                   v[2]};
+        piece.b = {mirror * (v[0] + radius * std::cos(end)), v[1] + radius * std::sin(end), v[2]};
+        piece.bulge = mirror * std::tan(sweep * std::numbers::pi / 180 / 4);
+    }
+    pieces_.push_back(std::move(piece));
+    return true;
+}
+
+// The LINEs and ARCs joined end to end, layer by layer, into paths: from a free end (or any
+// end of a closed chain) on to the piece whose end meets it.
+void DrawingReader::chains() {
+    const auto near = [](Vec3 p, Vec3 q) {
+        const Vec3 d = p - q;
+        return std::sqrt(dot(d, d)) <= 1e-6 * std::max(1.0, std::fabs(p.x) + std::fabs(p.y));
+    };
+    const auto key = [](Vec3 p) {
+        return std::pair{static_cast<long long>(std::floor(p.x * 1e4)),
+                         static_cast<long long>(std::floor(p.y * 1e4))};
+    };
+    struct KeyHash {
+        std::size_t operator()(const std::pair<long long, long long>& k) const {
+            return std::hash<long long>()(k.first * 1000003LL ^ k.second);
+        }
+    };
+    std::unordered_multimap<std::pair<long long, long long>, std::size_t, KeyHash> ends;
+    for (std::size_t i = 0; i < pieces_.size(); ++i) {
+        ends.emplace(key(pieces_[i].a), i);
+        ends.emplace(key(pieces_[i].b), i);
+    }
+    std::vector<char> used(pieces_.size(), 0);
+    // The unused piece with an end at `at` on `layer`, and whether it is that piece's start.
+    const auto meeting = [&](Vec3 at, const std::string& layer,
+                             std::size_t except) -> std::optional<std::pair<std::size_t, bool>> {
+        const auto [kx, ky] = key(at);
+        for (long long dx = -1; dx <= 1; ++dx) {
+            for (long long dy = -1; dy <= 1; ++dy) {
+                const auto range = ends.equal_range({kx + dx, ky + dy});
+                for (auto it = range.first; it != range.second; ++it) {
+                    const Piece& other = pieces_[it->second];
+                    if (it->second == except || used[it->second] || other.layer != layer) {
+                        continue;
+                    }
+                    if (near(other.a, at)) {
+                        return std::pair{it->second, true};
+                    }
+                    if (near(other.b, at)) {
+                        return std::pair{it->second, false};
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    };
+    int count = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t first = 0; first < pieces_.size(); ++first) {
+            if (used[first]) {
+                continue;
+            }
+            const Piece& start = pieces_[first];
+            // First pass: only from a free end, so that a chain is read from one of its ends.
+            const bool a_free = !meeting(start.a, start.layer, first);
+            const bool b_free = !meeting(start.b, start.layer, first);
+            if (pass == 0 && !a_free && !b_free) {
+                continue;
+            }
+            RoutePolyline path;
+            path.layer = start.layer;
+            path.entity = "LINE/ARC chain " + std::to_string(++count) + " from line " +
+                          std::to_string(start.line);
+            std::size_t at = first;
+            bool forward = a_free || !b_free;
+            while (true) {
+                used[at] = 1;
+                const Piece& piece = pieces_[at];
+                path.vertices.push_back({forward ? piece.a : piece.b,
+                                         forward ? piece.bulge : -piece.bulge, std::nullopt,
+                                         "line " + std::to_string(piece.line)});
+                const Vec3 end = forward ? piece.b : piece.a;
+                const auto next = meeting(end, piece.layer, at);
+                if (!next) {
+                    path.vertices.push_back(
+                        {end, 0, std::nullopt, "line " + std::to_string(piece.line)});
+                    break;
+                }
+                at = next->first;
+                forward = next->second;
+            }
+            file_.paths.push_back(std::move(path));
+        }
+    }
+}
+
+bool DrawingReader::read(const std::vector<Group>& groups) {
+    std::string_view section;
+    bool in_entities = false;
+    bool ended = false;
+    std::optional<Entity> entity;
+    std::optional<Entity> polyline_head;
+    std::vector<Entity> polyline_vertices;
+    const auto finish = [&]() -> bool {
+        if (!entity) {
+            return true;
+        }
+        Entity done = std::move(*entity);
+        entity.reset();
+        if (done.type == "LWPOLYLINE") {
+            return lwpolyline(done);
+        }
+        if (done.type == "LINE" || done.type == "ARC") {
+            return line_or_arc(done);
+        }
+        if (done.type == "POLYLINE") {
+            polyline_head = std::move(done);
+            polyline_vertices.clear();
+        } else if (done.type == "VERTEX" && polyline_head) {
+            polyline_vertices.push_back(std::move(done));
+        } else if (done.type == "SEQEND" && polyline_head) {
+            const Entity head = std::move(*polyline_head);
+            polyline_head.reset();
+            return polyline(head, polyline_vertices);
+        }
+        return true;
+    };
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const Group& group = groups[i];
+        if (group.code == 0) {
+            if (!finish()) {
+                return false;
+            }
+            if (group.value == "SECTION") {
+                section = i + 1 < groups.size() && groups[i + 1].code == 2 ? groups[i + 1].value
+                                                                           : std::string_view();
+                in_entities = section == "ENTITIES";
+                continue;
+            }
+            if (group.value == "ENDSEC") {
+                if (in_entities && polyline_head) {
+                    file_.error = "Line " + std::to_string(group.line) + ": " +
+                                  name(*polyline_head) + " has no SEQEND.";
+                    return false;
+                }
+                in_entities = false;
+                section = {};
+                continue;
+            }
+            if (group.value == "EOF") {
+                ended = true;
+                break;
+            }
+            if (in_entities) {
+                entity = Entity{group.value, group.line, {}};
+            }
+            continue;
+        }
+        if (entity) {
+            entity->groups.push_back(group);
+        } else if (section == "HEADER" && group.code == 9 && group.value == "$INSUNITS" &&
+                   i + 1 < groups.size()) {
+            double units = 0;
+            if (!number(groups[i + 1], units)) {
+                return false;
+            }
+            if (const double feet = feet_per_insunit(static_cast<int>(units)); feet > 0) {
+                file_.feet_per_unit = feet;
+            }
+        }
+    }
+    if (!finish()) {
+        return false;
+    }
+    if (!ended || in_entities) {
+        file_.error = "The drawing ends before its end (no EOF): the file is cut short.";
+        return false;
+    }
+    chains();
+    return true;
+}
+
+} // namespace
+
+bool looks_like_dxf(std::string_view text) {
+    if (text.substr(0, kBinarySentinel.size()) == kBinarySentinel) {
+        return true;
+    }
+    // The first pair after any comments (999) opens a section.
+    for (int pair = 0; pair < 64 && !text.empty(); ++pair) {
+        std::string_view lines[2];
+        for (std::string_view& line : lines) {
+            const std::size_t end = text.find('\n');
+            line = trimmed(text.substr(0, end));
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        }
+        if (lines[0] != "999") {
+            return lines[0] == "0" && lines[1] == "SECTION";
+        }
+    }
+    return false;
+}
+
+RouteFile read_route_dxf(std::string_view text) {
+    RouteFile file;
+    if (text.substr(0, kBinarySentinel.size()) == kBinarySentinel) {
+        file.error = "This is a binary DXF drawing: save it as an ASCII DXF and import that.";
+        return file;
+    }
+    const std::vector<Group> groups = groups_of(text, file.error);
+    if (!file.error.empty()) {
+        return file;
+    }
+    DrawingReader reader(file);
+    if (!reader.read(groups)) {
+        file.paths.clear();
+        return file;
+    }
+    std::erase_if(file.paths, [](const RoutePolyline& path) { return path.vertices.size() < 2; });
+    if (file.paths.empty()) {
+        file.error = "The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.";
+    }
+    return file;
+}
+
+} // namespace tensora

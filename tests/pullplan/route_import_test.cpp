@@ -1,0 +1,179 @@
+#include "pullplan/route_csv.h"
+#include "pullplan/route_dxf.h"
+#include "pullplan/route_import.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace tensora {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+std::vector<PullLinkTexts> links_of(const RouteFile& file, double radius = 3) {
+    EXPECT_EQ(file.error, "");
+    if (file.paths.empty()) {
+        return {};
+    }
+    const ImportedRoute route = import_route(file.paths.front(), radius, UnitSystem::InchPound);
+    EXPECT_EQ(route.error, "");
+    return route.links;
+}
+
+void expect_link(const PullLinkTexts& link, std::string_view type, double length, double angle) {
+    EXPECT_EQ(link.type, type);
+    EXPECT_NEAR(std::stod(link.length), length, 1e-9 * std::max(1.0, length)) << link.length;
+    EXPECT_NEAR(std::stod(link.angle), angle, 1e-9 * std::max(1.0, std::fabs(angle))) << link.angle;
+}
+
+// 100 ft east, a quarter turn left of radius 10 ft, 50 ft north: the three kinds of file.
+constexpr std::string_view kPolylineDxf = "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n2\n0\nENDSEC\n"
+                                          "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\nDUCT\n90\n3\n"
+                                          "70\n0\n10\n0\n20\n0\n10\n100\n20\n0\n42\n"
+                                          "0.41421356237309503\n10\n110\n20\n10\n10\n110\n20\n60\n"
+                                          "0\nENDSEC\n0\nEOF\n";
+
+void expect_quarter_turn(const std::vector<PullLinkTexts>& links) {
+    ASSERT_EQ(links.size(), 3u);
+    expect_link(links[0], "Straight", 100, 0);
+    expect_link(links[1], "Angle", 10 * kPi / 2, 90);
+    EXPECT_FALSE(links[1].right);
+    expect_link(links[2], "Straight", 50, 0);
+}
+
+TEST(RouteImport, APolylineWithAnArcGivesTheLinksOnePersonWouldType) {
+    const RouteFile file = read_route_dxf(kPolylineDxf);
+    ASSERT_TRUE(file.feet_per_unit.has_value());
+    EXPECT_DOUBLE_EQ(*file.feet_per_unit, 1);
+    EXPECT_EQ(file.paths.front().layer, "DUCT");
+    expect_quarter_turn(links_of(file));
+}
+
+TEST(RouteImport, TheSameRouteAsPointsOrAsLinesAndArcsGivesTheSamePlan) {
+    // The corner at (110, 0) with a radius of 10 ft: 10 ft of tangent off each straight.
+    expect_quarter_turn(links_of(read_route_csv("x,y,z,radius\n0,0,0,\n110,0,0,10\n110,60,0,\n")));
+    // A chain of LINE and ARC drawn out of order and against the route's direction.
+    const std::string chain = "0\nSECTION\n2\nENTITIES\n"
+                              "0\nLINE\n8\nD\n10\n110\n20\n60\n30\n0\n11\n110\n21\n10\n31\n0\n"
+                              "0\nARC\n8\nD\n10\n100\n20\n10\n30\n0\n40\n10\n50\n270\n51\n360\n"
+                              "0\nLINE\n8\nD\n10\n100\n20\n0\n30\n0\n11\n0\n21\n0\n31\n0\n"
+                              "0\nENDSEC\n0\nEOF\n";
+    std::vector<PullLinkTexts> links = links_of(read_route_dxf(chain));
+    // Read from the end drawn first, the route runs the other way: a right turn.
+    ASSERT_EQ(links.size(), 3u);
+    expect_link(links[0], "Straight", 50, 0);
+    expect_link(links[1], "Angle", 10 * kPi / 2, 90);
+    EXPECT_TRUE(links[1].right);
+    expect_link(links[2], "Straight", 100, 0);
+}
+
+TEST(RouteImport, ARiserAndAnOffsetThatClimbsTakeTheirPlanes) {
+    std::vector<PullLinkTexts> links = links_of(read_route_csv("0 0 0\n100 0 0\n100 0 50\n"));
+    ASSERT_EQ(links.size(), 3u);
+    expect_link(links[1], "Up", 3 * kPi / 2, 90);
+    expect_link(links[2], "Straight", 47, 0);
+    // Up and to the left at once: the plane tilted 45 degrees.
+    links = links_of(read_route_csv("0 0 0\n100 0 0\n200 100 100\n"));
+    ASSERT_EQ(links.size(), 3u);
+    const double angle = std::acos(1 / std::sqrt(3.0));
+    expect_link(links[1], "Tilted", 3 * angle, angle * 180 / kPi);
+    EXPECT_NEAR(std::stod(links[1].tilt), 45, 1e-9);
+    // A route that starts down a slope sets its incline on its first straight.
+    links = links_of(read_route_csv("0 0 10\n100 0 0\n"));
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_TRUE(links[0].inclined);
+    EXPECT_NEAR(std::stod(links[0].angle), -std::atan2(10, 100) * 180 / kPi, 1e-9);
+}
+
+TEST(RouteImport, PointsOnALineOrCloserThanTheToleranceMerge) {
+    std::vector<PullLinkTexts> links = links_of(read_route_csv("0,0\n50,0\n50.005,0\n100,0\n"));
+    ASSERT_EQ(links.size(), 1u);
+    expect_link(links[0], "Straight", 100, 0);
+    const RouteFile one = read_route_csv("0,0\n0.001,0\n");
+    EXPECT_EQ(import_route(one.paths.front(), 3, UnitSystem::InchPound).error,
+              "The route has fewer than two distinct points.");
+}
+
+TEST(RouteImport, ARadiusThatDoesNotFitIsRefusedWithWhereAndByHowMuch) {
+    const RouteFile file = read_route_csv("0,0\n10,0\n10,10\n20,10\n");
+    const ImportedRoute route = import_route(file.paths.front(), 8, UnitSystem::InchPound);
+    EXPECT_EQ(route.error, "The bends at line 2 and line 3 need 16 ft of the 10 ft straight "
+                           "between them (6 ft too much): give a smaller radius.");
+    EXPECT_TRUE(route.links.empty());
+    EXPECT_EQ(import_route(file.paths.front(), 11, UnitSystem::InchPound).error.substr(0, 40),
+              "The bend at line 2 needs 11 ft of the 10");
+    EXPECT_EQ(import_route(file.paths.front(), 5, UnitSystem::InchPound).error, "");
+}
+
+TEST(RouteImport, BadFilesAreRefusedNamingTheLine) {
+    EXPECT_EQ(
+        import_route(read_route_csv("1,2\ninf,3\n").paths.front(), 3, UnitSystem::InchPound).error,
+        "At line 2 a coordinate is not a finite number.");
+    EXPECT_EQ(read_route_csv("x,y\n1,2\n1,two\n").error, "Line 3: \"two\" is not a number.");
+    EXPECT_EQ(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n").error,
+              "The drawing ends before its end (no EOF): the file is cut short.");
+    EXPECT_EQ(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n").error,
+              "Line 7: the drawing ends after a group code.");
+    EXPECT_EQ(
+        read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n").error,
+        "Line 8: \"abc\" is not a finite number.");
+    EXPECT_FALSE(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n").error.empty());
+}
+
+TEST(RouteImport, ADrawingKeepsEveryDigitOfItsCoordinates) {
+    // State-plane coordinates: millions of feet, a 0.5 ft straight between two of them.
+    const std::string dxf = "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1234567.891\n20\n2345678.125\n"
+                            "11\n1234568.391\n21\n2345678.125\n0\nENDSEC\n0\nEOF\n";
+    std::vector<PullLinkTexts> links = links_of(read_route_dxf(dxf));
+    ASSERT_EQ(links.size(), 1u);
+    expect_link(links[0], "Straight", 0.5, 0);
+}
+
+TEST(RouteImport, PointFilesInTheSurveyorsOrderAndNamedColumns) {
+    // Point, northing, easting, elevation, description.
+    std::vector<PullLinkTexts> links =
+        links_of(read_route_csv("1,0,0,0,MH1\n2,0,100,0,BEND\n3,60,100,0,MH2\n"), 10);
+    ASSERT_EQ(links.size(), 3u);
+    expect_link(links[0], "Straight", 90, 0);
+    EXPECT_FALSE(links[1].right); // east then north: a left turn
+    links = links_of(read_route_csv("Pt;Northing;Easting\n1;0;0\n2;0;100,5\n"));
+    ASSERT_EQ(links.size(), 1u);
+    expect_link(links[0], "Straight", 100.5, 0);
+}
+
+TEST(RouteImport, WhatIsWrittenAsPointsReadsBackAsTheSameRoute) {
+    RoutePolyline path;
+    for (const Vec3 at : {Vec3{0.1, 0.2, 0.3}, Vec3{1e6 / 3, 7, 1}, Vec3{1e6 / 3, 1e5 / 7, -2}}) {
+        path.vertices.push_back({at, 0, std::nullopt, ""});
+    }
+    path.vertices[1].radius = 2.0 / 3;
+    const RouteFile back = read_route_csv(route_csv_text(path));
+    ASSERT_EQ(back.paths.size(), 1u);
+    ASSERT_EQ(back.paths.front().vertices.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.paths.front().vertices[i].at.y, path.vertices[i].at.y);
+        EXPECT_EQ(back.paths.front().vertices[i].radius, path.vertices[i].radius);
+    }
+}
+
+TEST(RouteImport, SeveralPathsAreListedForTheUserToChoose) {
+    RouteFile file = read_route_dxf(kPolylineDxf);
+    file.paths.push_back(file.paths.front());
+    file.paths.back().layer = "OTHER";
+    const RouteChoice both = choose_route_path(file, "", 0, 1, UnitSystem::InchPound);
+    EXPECT_EQ(both.path, nullptr);
+    EXPECT_NE(both.error.find("2  layer OTHER, LWPOLYLINE at line 16, 165.7 ft"), std::string::npos)
+        << both.error;
+    EXPECT_EQ(choose_route_path(file, "OTHER", 0, 1, UnitSystem::InchPound).path,
+              &file.paths.back());
+    EXPECT_EQ(choose_route_path(file, "", 1, 1, UnitSystem::InchPound).path, &file.paths.front());
+    EXPECT_EQ(route_file_kind(kPolylineDxf), RouteFileKind::Dxf);
+    EXPECT_EQ(route_file_kind("<?xml version=\"1.0\"?>\n<LandXML>"), RouteFileKind::LandXml);
+    EXPECT_EQ(route_file_kind("0,0\n1,1\n"), RouteFileKind::Csv);
+}
+
+} // namespace
+} // namespace tensora
