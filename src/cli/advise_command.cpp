@@ -103,16 +103,18 @@ void print_text(const PullAdvice& advice, const AdviceFields& fields, const Pull
 } // namespace
 
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err) {
+                        std::ostream& err, const CliServices& services) {
     std::optional<std::string> limit_text;
     const PullRequest request = parse_pull_request(
-        arguments, "advise", [&limit_text](const std::vector<std::string>& all, std::size_t& i) {
+        arguments, "advise",
+        [&limit_text](const std::vector<std::string>& all, std::size_t& i) {
             if (all[i] != "--swbp-limit") {
                 return false;
             }
             limit_text = option_value(all, i);
             return true;
-        });
+        },
+        services);
     if (request.help) {
         out << cli_usage();
         return;

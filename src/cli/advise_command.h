@@ -2,6 +2,8 @@
 // plan given as `pull` takes it.
 #pragma once
 
+#include "cli/cli.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,6 +13,6 @@ namespace tensora {
 // Runs `advise` with its arguments (those after the command word); a command line that cannot
 // be run throws CliRefusal before anything is printed.
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err);
+                        std::ostream& err, const CliServices& services);
 
 } // namespace tensora

@@ -88,7 +88,7 @@ CableArrangement arrangement_value(const std::string& text) {
                                                         "diamond")};
 }
 
-CheckRequest parse(const std::vector<std::string>& arguments) {
+CheckRequest parse(const std::vector<std::string>& arguments, const CliServices& services) {
     CheckRequest request;
     bool min_clearance_given = false;
     bool limit_given = false;
@@ -137,7 +137,8 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
                 return false;
             }
             return true;
-        });
+        },
+        services);
     if (request.pull.units == UnitSystem::Metric) {
         // The round metric design values where the options are not given.
         if (!min_clearance_given) {
@@ -254,7 +255,7 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
 
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services) {
-    const CheckRequest request = parse(arguments);
+    const CheckRequest request = parse(arguments, services);
     if (request.pull.help) {
         out << cli_usage();
         return;

@@ -442,7 +442,7 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
     const std::pair<std::string_view, Runner> commands[] = {
         {"pull", [&](const auto& rest) { run_pull_command(rest, out, err, services); }},
         {"check", [&](const auto& rest) { run_check_command(rest, out, err, services); }},
-        {"advise", [&](const auto& rest) { run_advise_command(rest, out, err); }},
+        {"advise", [&](const auto& rest) { run_advise_command(rest, out, err, services); }},
         {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }}};
     for (const auto& [name, run] : commands) {
         if (arguments.empty() || arguments[0] != name) {

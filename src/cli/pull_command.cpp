@@ -5,6 +5,9 @@
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
+#include "pullplan/route_csv.h"
+#include "pullplan/route_dxf.h"
+#include "pullplan/route_import.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
 #include "report/plan_csv.h"
@@ -191,6 +194,9 @@ void read_report_option(const std::string& path, PullRequest& request,
     take("--weight", report.weight, request.settings.weight);
     take("--friction", report.friction, request.settings.friction);
     take("--back-tension", report.back_tension, request.settings.back_tension);
+    if (report.route_source) {
+        request.route_source = *report.route_source;
+    }
     if (report.bend_weight && !is_given("--bend-weight")) {
         request.settings.weight_across = bend_weight_by_key(*report.bend_weight).value_or(false);
     }
@@ -229,8 +235,31 @@ const std::string& option_value(const std::vector<std::string>& arguments, std::
 
 namespace {
 
+// A whole regular file's bytes (a device or a folder is not read); false when it cannot be.
+bool read_whole_file(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    text = bytes.str();
+    return file.good() || file.eof();
+}
+
+// --route and the options that say how to read it.
+struct RouteArguments {
+    std::optional<std::string> file;
+    std::optional<std::string> units;  // ft, in, m or mm
+    std::optional<std::string> radius; // in the units of --units
+    std::string layer;
+    std::optional<std::string> entity;
+};
+
 // What the arguments ask for beyond the request's own fields, kept for the later steps.
 struct PullArguments {
+    RouteArguments route;
     std::optional<std::string> plan_file;
     std::optional<std::string> mid_assist;
     std::vector<std::string> links;
@@ -267,7 +296,11 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
         {"--csv", &request.csv},
         {"--save-report", &request.save_report},
         {"--mid-assist", &taken.mid_assist},
-        {"--plan", &taken.plan_file}};
+        {"--plan", &taken.plan_file},
+        {"--route", &taken.route.file},
+        {"--route-units", &taken.route.units},
+        {"--route-radius", &taken.route.radius},
+        {"--entity", &taken.route.entity}};
     for (const auto& [name, value] : files) {
         if (argument == name) {
             *value = option_value(arguments, i);
@@ -276,6 +309,10 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
     }
     if (argument == "--json") {
         request.json = true;
+        return true;
+    }
+    if (argument == "--layer") {
+        taken.route.layer = option_value(arguments, i);
         return true;
     }
     if (argument == "--bend-weight") {
@@ -357,6 +394,88 @@ void take_links(PullRequest& request, const PullArguments& taken) {
     }
 }
 
+// The links of the route file of --route, read as its content says (a DXF drawing, a LandXML
+// document, else points), in the units of --route-units or the file's own, its bends without
+// a radius of their own taking --route-radius (3 ft or 1 m).
+void take_route(PullRequest& request, const RouteArguments& route, const CliServices& services) {
+    const auto refuse = [&route](const std::string& why) {
+        return CliRefusal{"tensora-cli: route " + quoted_argument(*route.file) + ": " + why};
+    };
+    std::optional<double> feet_per_unit;
+    if (route.units) {
+        feet_per_unit = feet_per_route_unit(*route.units);
+        if (!feet_per_unit) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("route-units", *route.units, "not ft, in, m or mm")};
+        }
+    }
+    double radius = request.units == UnitSystem::Metric ? 1 / kMetresPerFoot : 3;
+    if (route.radius) {
+        if (!isNumberText(*route.radius, kEnglish) || !(read_input(*route.radius, kEnglish) > 0)) {
+            throw CliRefusal{"tensora-cli: " + argument_message("route-radius", *route.radius,
+                                                                "not a positive number")};
+        }
+        radius =
+            inch_pound_value(read_input(*route.radius, kEnglish), Quantity::Length, request.units);
+    }
+    int entity = 0;
+    if (route.entity) {
+        const auto [end, ec] = std::from_chars(route.entity->data(),
+                                               route.entity->data() + route.entity->size(), entity);
+        if (ec != std::errc() || end != route.entity->data() + route.entity->size() || entity < 1) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("entity", *route.entity, "not a path's number")};
+        }
+    }
+    std::string text;
+    if (!read_whole_file(*route.file, text)) {
+        throw refuse("cannot be read");
+    }
+    RouteFile file;
+    switch (route_file_kind(text)) {
+    case RouteFileKind::Dxf:
+        file = read_route_dxf(text);
+        break;
+    case RouteFileKind::LandXml:
+        if (!services.read_landxml) {
+            throw refuse("LandXML is not read by this program");
+        }
+        file = services.read_landxml(text);
+        break;
+    case RouteFileKind::Csv:
+        file = read_route_csv(text);
+        break;
+    }
+    if (!file.error.empty()) {
+        throw refuse(file.error);
+    }
+    if (!feet_per_unit) {
+        feet_per_unit = file.feet_per_unit;
+    }
+    if (!feet_per_unit) {
+        throw refuse("the file does not say its units: give --route-units ft, in, m or mm");
+    }
+    const RouteChoice choice =
+        choose_route_path(file, route.layer, entity, *feet_per_unit, request.units);
+    if (!choice.path) {
+        throw refuse(choice.error);
+    }
+    ImportedRoute imported =
+        import_route(in_feet(*choice.path, *feet_per_unit), radius, request.units);
+    if (!imported.error.empty()) {
+        throw refuse(imported.error);
+    }
+    for (PullLinkTexts& link : imported.links) {
+        request.links.push_back(std::move(link));
+    }
+    const std::string units_key =
+        route.units ? *route.units : general_number_text(*feet_per_unit) + " ft per unit";
+    request.route_source = route_source_text(
+        *route.file, *choice.path, units_key,
+        general_number_text(shown_value(radius, Quantity::Length, request.units)) + " " +
+            std::string(unit_symbol(Quantity::Length, request.units)));
+}
+
 void take_mid_assist(PullRequest& request, const std::string& text) {
     int chosen = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), chosen);
@@ -373,7 +492,7 @@ void take_mid_assist(PullRequest& request, const std::string& text) {
 } // namespace
 
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more) {
+                               const MoreOptions& more, const CliServices& services) {
     PullRequest request;
     PullArguments taken;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -398,6 +517,9 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         read_report_option(*request.report_file, request, taken.given);
     }
     take_units(request, taken);
+    if (taken.route.file) {
+        take_route(request, taken.route, services);
+    }
     take_links(request, taken);
     if (taken.mid_assist) {
         take_mid_assist(request, *taken.mid_assist);
@@ -566,6 +688,7 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
              link.inclined, link.right, link.tilt});
     }
     plan.bend_weight = reported_bend_weight(request.settings.weight_across, link_values(request));
+    plan.route_source = request.route_source;
     return plan;
 }
 
@@ -709,7 +832,7 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
 
 void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err, const CliServices& services) {
-    const PullRequest request = parse_pull_request(arguments, "pull");
+    const PullRequest request = parse_pull_request(arguments, "pull", {}, services);
     if (request.help) {
         out << cli_usage();
         return;

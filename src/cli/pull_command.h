@@ -26,6 +26,8 @@ struct PullRequest {
     std::optional<std::string> csv;
     // What the error stream is to say before the results (a report read in part, say).
     std::vector<std::string> notes;
+    // Where an imported route came from, for the saved report's line.
+    std::string route_source;
     bool json = false;
     bool help = false;
     // The units of the options, links and results (--units); the output names them only when
@@ -50,7 +52,7 @@ using MoreOptions =
 
 // Reads the options and links of `pull`, and those of `more`, for the command named.
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more = {});
+                               const MoreOptions& more = {}, const CliServices& services = {});
 
 // The value of the option at `place` (moving the place on to it); refused when missing or
 // holding a tab or line break.

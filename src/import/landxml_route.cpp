@@ -331,8 +331,10 @@ RoutePolyline LandXmlReader::path(const Alignment& alignment) const {
 
 RouteFile LandXmlReader::read() {
     bool landxml = false;
+    // Token by token: Qt 6.4's readNextStartElement reads on past the document's end and
+    // reports that as an error.
     while (!xml_.atEnd() && !xml_.hasError()) {
-        if (!xml_.readNextStartElement()) {
+        if (xml_.readNext() != QXmlStreamReader::StartElement) {
             continue;
         }
         const QStringView name = xml_.name();

@@ -712,3 +712,56 @@ TEST(CliAdvise, NamesTheDirectionAndThePointThatPullMidAssistComputes) {
 
 } // namespace
 } // namespace tensora
+
+namespace tensora {
+namespace {
+
+std::string route_file(const test::TempFolder& folder, const std::string& name,
+                       const std::string& text) {
+    const std::string path = folder.file(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+TEST(CliRoute, TakesTheLinksOfARouteFileBeforeThoseTyped) {
+    const test::TempFolder folder;
+    const std::string points = route_file(folder, "route.txt", "0 0\n10 0\n10 10\n");
+    const CliRun metric = run({"pull", "--units", "si", "--route", points, "--route-units", "m",
+                               "--route-radius", "2", "s:5"});
+    EXPECT_EQ(metric.status, 0) << metric.err;
+    // 2 m of tangent off each straight; the radius in the units of --units.
+    EXPECT_EQ(metric.out.substr(0, 15), "1\tStraight\t8\t0\t");
+    EXPECT_NE(metric.out.find("\n2\tAngle\t3.14159265359\t90\t"), std::string::npos);
+    EXPECT_NE(metric.out.find("\n4\tStraight\t5\t"), std::string::npos);
+    const std::string saved = folder.file("saved.rtf");
+    EXPECT_EQ(
+        run({"pull", "--route", points, "--route-units", "ft", "--save-report", saved}).status, 0);
+    std::ifstream report(saved, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(report)), {});
+    EXPECT_NE(text.find("Route Imported From     " + points +
+                        ", points, units ft, default "
+                        "radius 3 ft\r\n"),
+              std::string::npos);
+}
+
+TEST(CliRoute, RefusesWhatCannotBeReadWithTheReason) {
+    const test::TempFolder folder;
+    const std::string tight = route_file(folder, "tight.csv", "0,0\n4,0\n4,4\n");
+    const CliRun unsaid = run({"pull", "--route", tight});
+    EXPECT_EQ(unsaid.status, 2);
+    EXPECT_NE(unsaid.err.find("does not say its units"), std::string::npos);
+    const CliRun overlap = run({"check", "--conduit-id", "4", "--cable-od", "1", "--route", tight,
+                                "--route-units", "ft", "--route-radius", "5"});
+    EXPECT_EQ(overlap.status, 2);
+    EXPECT_NE(overlap.err.find("The bend at line 2 needs 5 ft of the 4 ft straight before it"),
+              std::string::npos)
+        << overlap.err;
+    const std::string drawing = route_file(folder, "cut.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n");
+    const CliRun cut = run({"advise", "--route", drawing, "--route-units", "ft"});
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_NE(cut.err.find("the file is cut short"), std::string::npos) << cut.err;
+    EXPECT_EQ(run({"pull", "--route", folder.file("none.csv")}).status, 2);
+}
+
+} // namespace
+} // namespace tensora
