@@ -2,6 +2,7 @@
 
 #include "app/window_geometry.h"
 #include "help/online.h"
+#include "import/route_file.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
 #include "report/file_saving.h"
@@ -19,6 +20,7 @@
 #include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
+#include "windows/pullplan/route_import_dialog.h"
 #include "windows/route/route_view_window.h"
 
 #include <QActionGroup>
@@ -69,6 +71,8 @@ void frmMain::buildMenus() {
     addCommand(*file, "NewFile", QStringLiteral("New"), &frmMain::NewFile_Click, QKeySequence::New);
     addCommand(*file, "Openfile", QStringLiteral("&Open..."), &frmMain::Openfile_Click,
                QKeySequence::Open);
+    addCommand(*file, "ImportRoute", QStringLiteral("&Import Route..."),
+               &frmMain::ImportRoute_Click);
     addCommand(*file, "SaveFile", QStringLiteral("&Save..."), &frmMain::SaveFile_Click,
                QKeySequence::Save);
     addCommand(*file, "ExportPdf", QStringLiteral("Export P&DF..."), &frmMain::ExportPdf_Click);
@@ -418,6 +422,44 @@ void frmMain::NewFile_Click() {
 
 void frmMain::Openfile_Click() {
     loadreport();
+}
+
+void frmMain::ImportRoute_Click() {
+    const QString path = platform().openFileName(
+        this, QStringLiteral("Import Route"),
+        QStringLiteral("Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings "
+                       "(*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|"
+                       "All Files (*.*)|*.*"));
+    if (path.isEmpty()) {
+        return;
+    }
+    platform().setBusy(true);
+    RouteFile file = read_route_file(path);
+    platform().setBusy(false);
+    if (!file.error.empty()) {
+        platform().message(this, QStringLiteral("No route was imported from %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), qt_text(file.error)));
+        return;
+    }
+    auto* dialog = new RouteImportDialog(this, QDir::toNativeSeparators(path), std::move(file),
+                                         registry().units(), platform().numberLocale());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        PullCalculator& planner = registry().show<PullCalculator>();
+        if (dialog->replaces() && planner.plan().size() > 0 &&
+            !platform().question(&planner, QStringLiteral("Replace the %1 links of the plan by "
+                                                          "the %2 of the route?")
+                                               .arg(planner.plan().size())
+                                               .arg(dialog->imported().links.size()))) {
+            return;
+        }
+        if (!planner.importRoute(dialog->imported().links, dialog->replaces(), dialog->source())) {
+            platform().message(&planner, QStringLiteral("The plan would hold more than %1 links: "
+                                                        "nothing was imported.")
+                                             .arg(kMaxLinks));
+        }
+    });
+    dialog->open();
 }
 
 void frmMain::SaveFile_Click() {

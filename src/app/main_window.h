@@ -44,6 +44,8 @@ public:
     // The document commands of the File menu.
     void NewFile_Click();
     void Openfile_Click();
+    // A route from a drawing, a survey's points or an alignment, into the planner.
+    void ImportRoute_Click();
     void SaveFile_Click();
     // The report for people: as a PDF file, or on a printer.
     void ExportPdf_Click();

@@ -17,6 +17,7 @@
 #include "windows/profile/tension_profile_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
+#include "windows/pullplan/route_import_dialog.h"
 #include "windows/route/route_view_window.h"
 
 #include <QCheckBox>
@@ -180,8 +181,8 @@ private slots:
             return list;
         };
         QCOMPARE(captions("mnuFile"),
-                 QStringList({"New", "&Open...", "&Save...", "Export P&DF...", "Export CSV...",
-                              "&Print...", "Save Options", "-", "E&xit"}));
+                 QStringList({"New", "&Open...", "&Import Route...", "&Save...", "Export P&DF...",
+                              "Export CSV...", "&Print...", "Save Options", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
@@ -539,6 +540,46 @@ private slots:
         QCOMPARE(planner.plan().size(), std::size_t{1});
         QCOMPARE(planner.windowTitle(),
                  QStringLiteral("Tensora - Pull Calculator - [") + fill_path + QLatin1Char(']'));
+    }
+
+    void aRouteIsImportedAfterItsChoicesAndTheReportSaysWhereFrom() {
+        frmMain& main = startMain();
+        PullCalculator& planner = plannedPull();
+        const QString samples = QStringLiteral(TENSORA_ROUTE_SAMPLES);
+        fixture_.platform().fileNames = {samples + QStringLiteral("/duct-bank.dxf")};
+        item(main, "ImportRoute")->trigger();
+        auto* dialog = main.findChild<RouteImportDialog*>(QStringLiteral("RouteImportDialog"));
+        QVERIFY(dialog && dialog->isVisible());
+        auto* paths = child<QListWidget>(*dialog, "routePaths");
+        QCOMPARE(paths->count(), 3);
+        // The riser, by the keyboard: the summary follows the path shown selected.
+        paths->setFocus();
+        QTest::keyClick(paths, Qt::Key_Down);
+        QCOMPARE(child<QLabel>(*dialog, "routeSummary")->text(),
+                 QStringLiteral("3 links, 28.7 ft, rise 20 ft; bends: 1 up"));
+        child<QLineEdit>(*dialog, "routeRadius")->setText(QStringLiteral("20"));
+        QVERIFY(!child<QPushButton>(*dialog, "replacePlan")->isEnabled()); // 20 ft does not fit
+        QVERIFY(
+            child<QLabel>(*dialog, "routeSummary")->text().contains(QStringLiteral("too much")));
+        child<QLineEdit>(*dialog, "routeRadius")->setText(QStringLiteral("3"));
+        fixture_.platform().answers = {true};
+        child<QPushButton>(*dialog, "replacePlan")->click();
+        QCOMPARE(fixture_.platform().questions.size(), 1); // the plan's 3 links asked about
+        QCOMPARE(planner.plan().size(), std::size_t{3});
+        QCOMPARE(planner.plan().type(1), std::string("Up"));
+        QVERIFY(planner.report().route_source.starts_with("duct-bank.dxf, layer RISER, POLYLINE"));
+        // What cannot be read says so, and leaves the plan as it is.
+        const QTemporaryDir folder;
+        const QString bad = folder.filePath(QStringLiteral("bad.csv"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x,y\n1,2\n3,four\n");
+        file.close();
+        fixture_.platform().fileNames = {bad};
+        item(main, "ImportRoute")->trigger();
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QVERIFY(fixture_.platform().messages[0].contains(QStringLiteral("Line 3: \"four\"")));
+        QCOMPARE(planner.plan().size(), std::size_t{3});
     }
 
     void theReportForPeopleGoesToAPdfOrAPrinter() {

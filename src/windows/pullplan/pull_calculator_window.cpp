@@ -543,6 +543,34 @@ void PullCalculator::editPlan(const std::function<void(PullPlanLinks&)>& change)
     for (TextColumnModel* model : plan_models_) {
         model->endReset();
     }
+    if (plan_.size() == 0) {
+        route_source_.clear();
+    }
+}
+
+bool PullCalculator::importRoute(const std::vector<PullLinkTexts>& links, bool replace,
+                                 const std::string& source) {
+    const std::size_t kept = replace ? 0 : plan_.size();
+    if (kept + links.size() > static_cast<std::size_t>(kMaxLinks)) {
+        return false;
+    }
+    if (replace) {
+        midAssistCheck->setChecked(false);
+    }
+    editPlan([&](PullPlanLinks& plan) {
+        if (replace) {
+            plan.clear();
+        }
+        for (PullLinkTexts link : links) {
+            for (std::string* number : {&link.length, &link.angle, &link.tilt}) {
+                *number = locale_number_text(*number, locale_);
+            }
+            plan.append(std::move(link));
+        }
+    });
+    route_source_ = source;
+    pullcalc();
+    return true;
 }
 
 void PullCalculator::chooseOption(QRadioButton* chosen) {
@@ -808,6 +836,7 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
                                 plan_.right(row), plan_.tilt(row)});
     }
     report.bend_weight = reported_bend_weight(settings_.weight_across, plan_.values());
+    report.route_source = route_source_;
     return report;
 }
 
@@ -913,6 +942,9 @@ void PullCalculator::applyReport(const ReadReport& report) {
             box->setText(shown);
             box->setCursorPosition(0);
         }
+    }
+    if (report.has_plan) {
+        route_source_ = report.route_source.value_or(std::string());
     }
     // A report without the line was saved under the plane's rule.
     bendWeight->setCurrentIndex(

@@ -99,6 +99,12 @@ public:
     // its change handling) and, when it has a pull plan part, its links in place of the plan's,
     // with its mid-assist point; then recalculates.
     void applyReport(const ReadReport& report);
+    // Takes an imported route's links (plain texts, lengths in the units shown) in place of
+    // the plan's or after them, and where they came from, which the report keeps; then
+    // recalculates. False when the plan would hold more links than it may.
+    bool importRoute(const std::vector<PullLinkTexts>& links, bool replace,
+                     const std::string& source);
+    const std::string& routeSource() const { return route_source_; }
     // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
     // plan as it is now as the document's: while the plan differs from it, the caption begins
     // with a mark, and isModified() is true.
@@ -193,6 +199,7 @@ private:
     DocumentState documentState() const;
 
     NumberLocale locale_;
+    std::string route_source_; // where the plan's imported route came from, if it was
     UnitSystem units_;
     PullPlanLinks plan_;
     // What the tension boxes held before the last switch of units (allowable, weight, back).
