@@ -57,7 +57,8 @@ not finite prints "Out of range".
   pull [--friction TEXT] [--weight TEXT] [--allowable TEXT] [--back-tension TEXT]
        [--mid-assist N] [--report FILE] [--plan FILE] [--json] [--save-report FILE]
        [--description TEXT] [--pdf FILE] [--csv FILE] [--units si|imperial]
-       [--bend-weight plane|all] [LINK...]
+       [--bend-weight plane|all] [--route FILE [--route-units ft|in|m|mm]
+       [--route-radius R] [--layer NAME] [--entity N]] [LINK...]
       The pull planner. Options are read as the pull calculator reads its boxes; their
       defaults are its design texts (friction 0.150, weight 5 lbs/kft, allowable tension
       10 lbs, back tension 0 lbs). A LINK is s:LENGTH for a straight section,
@@ -77,7 +78,21 @@ not finite prints "Out of range".
       would fall below zero is held at zero (the cable runs under its own weight there and
       must be held back). --bend-weight says how much of the weight presses in a bend:
       plane (the default: the weight in the bend's plane) or all (the weight across the
-      plane too). --report FILE takes the cable texts, the back tension, the
+      plane too). --route FILE takes the links of a route drawn or surveyed (after the
+      report's, before those of --plan and the arguments): an ASCII DXF drawing (an
+      LWPOLYLINE with its arcs, a 2-D or 3-D POLYLINE, or LINEs and ARCs joined end to
+      end), a file of points (x y [z [radius]] a line, comma-, semicolon- or
+      blank-separated, with or without a header naming the columns; point number,
+      northing, easting, elevation where the lines count their points) or a LandXML
+      alignment (lines and curves, heights from its profile); the kind is read from the
+      content. The route bends at every inner point by the angle between its straights,
+      in the plane they span, with the point's radius, the drawing's arc or
+      --route-radius R (in the units of --units; 3 ft or 1 m), the bend's tangents taken
+      off the straights. --route-units gives the file's units where it does not say them;
+      a file with several paths lists them, and --layer and --entity N (the Nth listed)
+      choose one. A route that cannot be read or does not fit its radii is refused with
+      the reason, and the saved report keeps where the route came from.
+      --report FILE takes the cable texts, the back tension, the
       links and the mid-assist point of a report saved by the program (before the links of
       --plan and of the arguments; the cable options given beside it win); what the report
       does not hold whole (a file cut short, a mid-assist point beyond its plan, a report
