@@ -1,5 +1,6 @@
 #include "pullplan/route_dxf.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -93,7 +94,12 @@ struct Entity {
     }
 };
 
-double feet_per_insunit(int code) {
+// A whole-number group (flags, a units code) as an integer; a value beyond any code is none.
+long whole(double value) {
+    return std::fabs(value) < 1e9 ? static_cast<long>(value) : 0;
+}
+
+double feet_per_insunit(long code) {
     switch (code) {
     case 1:
         return 1.0 / 12;
@@ -217,7 +223,7 @@ bool DrawingReader::lwpolyline(const Entity& entity) {
             if (!number(group, value)) {
                 return false;
             }
-            closed = (static_cast<long>(value) & 1) != 0;
+            closed = (whole(value) & 1) != 0;
             break;
         default:
             break;
@@ -246,7 +252,7 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
             return false;
         }
     }
-    const long kind = static_cast<long>(flags);
+    const long kind = whole(flags);
     const bool three_d = (kind & 8) != 0;
     if ((kind & (16 | 64)) != 0 || (!three_d && !level(entity, mirror))) {
         return true; // a mesh, a face or a plane that is not level: not a route
@@ -289,7 +295,7 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
                 break;
             }
         }
-        if ((static_cast<long>(vertex_flags) & 16) == 0) { // not a spline's control point
+        if ((whole(vertex_flags) & 16) == 0) { // not a spline's control point
             path.vertices.push_back(std::move(point));
         }
     }
@@ -350,13 +356,17 @@ void DrawingReader::chains() {
         const Vec3 d = p - q;
         return std::sqrt(dot(d, d)) <= 1e-6 * std::max(1.0, std::fabs(p.x) + std::fabs(p.y));
     };
+    // The cell of an end, in steps of 1e-4 units; held within what a long long holds with room
+    // for the neighbouring cells.
     const auto key = [](Vec3 p) {
-        return std::pair{static_cast<long long>(std::floor(p.x * 1e4)),
-                         static_cast<long long>(std::floor(p.y * 1e4))};
+        const auto cell = [](double v) {
+            return static_cast<long long>(std::clamp(std::floor(v * 1e4), -1e18, 1e18));
+        };
+        return std::pair{cell(p.x), cell(p.y)};
     };
     struct KeyHash {
         std::size_t operator()(const std::pair<long long, long long>& k) const {
-            return std::hash<long long>()(k.first * 1000003LL ^ k.second);
+            return std::hash<long long>()(k.first) * 1000003U ^ std::hash<long long>()(k.second);
         }
     };
     std::unordered_multimap<std::pair<long long, long long>, std::size_t, KeyHash> ends;
@@ -498,7 +508,7 @@ bool DrawingReader::read(const std::vector<Group>& groups) {
             if (!number(groups[i + 1], units)) {
                 return false;
             }
-            if (const double feet = feet_per_insunit(static_cast<int>(units)); feet > 0) {
+            if (const double feet = feet_per_insunit(whole(units)); feet > 0) {
                 file_.feet_per_unit = feet;
             }
         }

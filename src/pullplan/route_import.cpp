@@ -355,6 +355,15 @@ ImportedRoute import_route(const RoutePolyline& route, double default_radius, Un
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         pieces.push_back(piece_between(points[i], points[i + 1]));
     }
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const Piece& piece = pieces[i];
+        if (!std::isfinite(piece.length) || !std::isfinite(piece.in.x + piece.in.y + piece.in.z) ||
+            !std::isfinite(piece.out.x + piece.out.y + piece.out.z)) {
+            imported.error = "From " + where_text(points[i]) +
+                             " to the next point the distance is beyond what can be computed.";
+            return imported;
+        }
+    }
     // The planner's route starts heading east: the whole route is turned in plan so that its
     // first direction does. Nothing of the pull depends on the compass.
     const Vec3 first = pieces.front().in;

@@ -113,6 +113,10 @@ TEST(RouteImport, BadFilesAreRefusedNamingTheLine) {
         import_route(read_route_csv("1,2\ninf,3\n").paths.front(), 3, UnitSystem::InchPound).error,
         "At line 2 a coordinate is not a finite number.");
     EXPECT_EQ(read_route_csv("x,y\n1,2\n1,two\n").error, "Line 3: \"two\" is not a number.");
+    EXPECT_EQ(import_route(read_route_csv("0,0\n1e308,0\n-1e308,0\n").paths.front(), 3,
+                           UnitSystem::InchPound)
+                  .error,
+              "From line 1 to the next point the distance is beyond what can be computed.");
     EXPECT_EQ(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n").error,
               "The drawing ends before its end (no EOF): the file is cut short.");
     EXPECT_EQ(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n").error,

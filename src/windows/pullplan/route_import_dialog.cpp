@@ -75,7 +75,7 @@ void RouteImportDialog::buildChoices() {
     radius_row->addWidget(
         new QLabel(qt_text(std::string(unit_symbol(Quantity::Length, units_))), this));
     radius_row->addStretch(1);
-    auto* radius_label = new QLabel(QStringLiteral("Default bend &radius:"), this);
+    auto* radius_label = new QLabel(QStringLiteral("Default &bend radius:"), this);
     radius_label->setBuddy(routeRadius);
     form->addRow(radius_label, radius_row);
 
