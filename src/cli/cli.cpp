@@ -3,6 +3,7 @@
 #include "calculators/formulas.h"
 #include "cli/advise_command.h"
 #include "cli/check_command.h"
+#include "cli/equipment_command.h"
 #include "cli/fill_command.h"
 #include "cli/pull_command.h"
 #include "numbers/input_checks.h"
@@ -458,6 +459,7 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
         {"pull", [&](const auto& rest) { run_pull_command(rest, out, err, services); }},
         {"check", [&](const auto& rest) { run_check_command(rest, out, err, services); }},
         {"advise", [&](const auto& rest) { run_advise_command(rest, out, err, services); }},
+        {"equipment", [&](const auto& rest) { run_equipment_command(rest, out, err, services); }},
         {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }}};
     for (const auto& [name, run] : commands) {
         if (arguments.empty() || arguments[0] != name) {

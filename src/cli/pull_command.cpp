@@ -260,6 +260,7 @@ struct RouteArguments {
 // What the arguments ask for beyond the request's own fields, kept for the later steps.
 struct PullArguments {
     RouteArguments route;
+    std::vector<std::string> sheaves; // the links of --sheave, as given
     std::optional<std::string> plan_file;
     std::optional<std::string> mid_assist;
     std::vector<std::string> links;
@@ -309,6 +310,10 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
     }
     if (argument == "--json") {
         request.json = true;
+        return true;
+    }
+    if (argument == "--sheave") {
+        taken.sheaves.push_back(option_value(arguments, i));
         return true;
     }
     if (argument == "--layer") {
@@ -476,6 +481,22 @@ void take_route(PullRequest& request, const RouteArguments& route, const CliServ
             std::string(unit_symbol(Quantity::Length, request.units)));
 }
 
+// The bends --sheave marks as turned on a sheave.
+void take_sheaves(PullRequest& request, const std::vector<std::string>& sheaves) {
+    for (const std::string& text : sheaves) {
+        int link = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), link);
+        if (ec != std::errc() || end != text.data() + text.size() || link < 1 ||
+            static_cast<std::size_t>(link) > request.links.size() ||
+            request.links[static_cast<std::size_t>(link) - 1].type == kStraightType) {
+            throw CliRefusal{"tensora-cli: " + argument_message("sheave", text,
+                                                                "not the number of a bend of the "
+                                                                "plan")};
+        }
+        request.links[static_cast<std::size_t>(link) - 1].sheave = true;
+    }
+}
+
 void take_mid_assist(PullRequest& request, const std::string& text) {
     int chosen = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), chosen);
@@ -521,6 +542,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         take_route(request, taken.route, services);
     }
     take_links(request, taken);
+    take_sheaves(request, taken.sheaves);
     if (taken.mid_assist) {
         take_mid_assist(request, *taken.mid_assist);
     }
@@ -685,7 +707,7 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
              std::string(metric ? m.forward_sidewall[i] : results.forward_sidewall[i]),
              std::string(metric ? m.reverse[i] : results.reverse[i]),
              std::string(metric ? m.reverse_sidewall[i] : results.reverse_sidewall[i]),
-             link.inclined, link.right, link.tilt});
+             link.inclined, link.right, link.tilt, link.sheave});
     }
     plan.bend_weight = reported_bend_weight(request.settings.weight_across, link_values(request));
     plan.route_source = request.route_source;

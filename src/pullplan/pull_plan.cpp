@@ -84,12 +84,15 @@ public:
              const PullSettings& settings)
         : links_(links), path_(route_inclinations(links, route)), route_(route),
           bend_factor_(settings.friction), friction_(settings.friction), weight_(settings.weight),
-          across_(settings.weight_across) {}
+          across_(settings.weight_across), sheave_factor_(1 + settings.sheave_percent / 100) {}
     LinkStep(const LinkStep&) = delete;
     LinkStep& operator=(const LinkStep&) = delete;
 
     BendPass operator()(std::size_t i, double tension, bool forward) {
         const PullLinkValues& link = links_[i];
+        if (link.sheave && !link.straight) {
+            return {tension * sheave_factor_, false}; // no sliding friction on a sheave
+        }
         if (!route_.elevation) {
             if (link.straight) {
                 return {tension + straight_tension_added(friction_, weight_, link.length), false};
@@ -163,6 +166,7 @@ private:
     double friction_;
     double weight_;
     bool across_;
+    double sheave_factor_;
 };
 
 // Names the point between the chosen link and the next by their numbers.
@@ -195,6 +199,7 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
                       : link.type == kTiltedType ? Turn::Tilted
                                                  : Turn::Horizontal;
         values.right = values.turn == Turn::Horizontal && link.right;
+        values.sheave = link.sheave;
         if (values.turn == Turn::Tilted) {
             values.tilt = read_input(link.tilt, locale);
         }
@@ -277,6 +282,8 @@ PullSettings read_pull_settings(const PullSettingsTexts& texts, const NumberLoca
     settings.mid_assist = texts.mid_assist;
     settings.selected = texts.selected;
     settings.weight_across = texts.weight_across;
+    settings.sheave_percent =
+        isNumberText(texts.sheave_percent, locale) ? read_input(texts.sheave_percent, locale) : 0;
     return settings;
 }
 

@@ -29,6 +29,8 @@ inline constexpr std::string_view kDownType = "Down";  // a bend turning the rou
 inline constexpr std::string_view kTiltedType = "Tilted";
 // The word that marks a horizontal bend turning right, as the plan file and the report add it.
 inline constexpr std::string_view kRightWord = "right";
+// A bend turned on a sheave, as the report's rows and plan files mark it.
+inline constexpr std::string_view kSheaveWord = "sheave";
 // The largest tilt a bend's plane takes, either way, in degrees.
 inline constexpr double kMostTilt = 180;
 
@@ -56,8 +58,9 @@ struct PullLinkTexts {
     // A straight that sets the route's inclination to its angle (the incline); without it a
     // straight runs at the inclination the route has reached.
     bool inclined = false;
-    bool right = false; // a horizontal bend turning right (else left)
-    std::string tilt{}; // a tilted bend's tilt, degrees
+    bool right = false;  // a horizontal bend turning right (else left)
+    std::string tilt{};  // a tilted bend's tilt, degrees
+    bool sheave = false; // a bend turned on a sheave
 };
 
 // The plane a bend turns in.
@@ -73,6 +76,9 @@ struct PullLinkValues {
     bool inclined = false;        // a straight that sets the route's inclination to theta
     bool right = false;           // a horizontal bend turning right
     double tilt = 0;              // a tilted bend's tilt, degrees
+    // A bend turned on a sheave: no sliding friction, the tension carried through (raised by
+    // the settings' sheave percentage).
+    bool sheave = false;
 };
 
 // The type as the plan's Type column shows it: "Angle right" for a right turn, "Tilted 30" for
@@ -113,6 +119,7 @@ struct PullSettingsTexts {
     bool mid_assist = false;
     int selected = -1;          // row of the chosen link, -1 for none
     bool weight_across = false; // the weight in bends: all of it, else in the bend's plane only
+    std::string sheave_percent = "0"; // what a sheave adds to the tension through it, %
 };
 
 // The cable and pull inputs as the calculation takes them: numbers.
@@ -126,6 +133,7 @@ struct PullSettings {
     // Whether a bend's friction takes the weight across its plane too (it presses the cable on
     // the wall sideways), or only the weight in its plane (the planner's rule of old).
     bool weight_across = false;
+    double sheave_percent = 0; // what a sheave adds to the tension through it, %
 };
 
 // "plane" and "all": how the command line, the report and the settings name the two.

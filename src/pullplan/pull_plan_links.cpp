@@ -8,7 +8,7 @@ PullLinkValues PullPlanLinks::read(std::size_t row) const {
 
 PullLinkTexts PullPlanLinks::texts(std::size_t row) const {
     return {types_[row],         lengths_[row],    angles_[row], numbers_[row],
-            inclined_[row] != 0, right_[row] != 0, tilts_[row]};
+            inclined_[row] != 0, right_[row] != 0, tilts_[row],  sheave_[row] != 0};
 }
 
 std::string PullPlanLinks::lengthIn(std::size_t row, UnitSystem units) const {
@@ -51,6 +51,7 @@ bool PullPlanLinks::insert(std::size_t row, PullLinkTexts link) {
     angles_.insert(angles_.begin() + at, std::move(link.angle));
     inclined_.insert(inclined_.begin() + at, link.inclined ? 1 : 0);
     right_.insert(right_.begin() + at, link.right ? 1 : 0);
+    sheave_.insert(sheave_.begin() + at, link.sheave ? 1 : 0);
     tilts_.insert(tilts_.begin() + at, std::move(link.tilt));
     values_.insert(values_.begin() + at, read(row));
     if (row < memos_.size()) {
@@ -69,6 +70,7 @@ void PullPlanLinks::remove(std::size_t row) {
     angles_.erase(angles_.begin() + at);
     inclined_.erase(inclined_.begin() + at);
     right_.erase(right_.begin() + at);
+    sheave_.erase(sheave_.begin() + at);
     tilts_.erase(tilts_.begin() + at);
     numbers_.erase(numbers_.begin() + at);
     values_.erase(values_.begin() + at);
@@ -86,6 +88,7 @@ void PullPlanLinks::clear() {
     angles_.clear();
     inclined_.clear();
     right_.clear();
+    sheave_.clear();
     tilts_.clear();
     numbers_.clear();
     values_.clear();
@@ -102,6 +105,7 @@ void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
         angles_.emplace_back();
         inclined_.emplace_back();
         right_.emplace_back();
+        sheave_.emplace_back();
         tilts_.emplace_back();
         numbers_.emplace_back();
         values_.emplace_back();
@@ -111,6 +115,7 @@ void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
     angles_[row] = std::move(link.angle);
     inclined_[row] = link.inclined ? 1 : 0;
     right_[row] = link.right ? 1 : 0;
+    sheave_[row] = link.sheave ? 1 : 0;
     tilts_[row] = std::move(link.tilt);
     numbers_[row] = std::move(link.number);
     values_[row] = read(row);

@@ -37,6 +37,9 @@ public:
     const std::vector<char>& inclines() const { return inclined_; }
     const std::vector<char>& rights() const { return right_; }
     const std::vector<std::string>& tilts() const { return tilts_; }
+    const std::vector<char>& sheaves() const { return sheave_; }
+    // A bend turned on a sheave.
+    bool sheave(std::size_t row) const { return sheave_[row] != 0; }
     // A horizontal bend's side and a tilted bend's tilt.
     bool right(std::size_t row) const { return right_[row] != 0; }
     const std::string& tilt(std::size_t row) const { return tilts_[row]; }
@@ -98,6 +101,7 @@ private:
     std::vector<std::string> numbers_;
     std::vector<char> inclined_;
     std::vector<char> right_;
+    std::vector<char> sheave_;
     std::vector<std::string> tilts_;
     std::vector<PullLinkValues> values_;
 };

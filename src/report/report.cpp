@@ -57,7 +57,8 @@ std::string link_row(const ReportLink& link, bool forward) {
            (link.inclined ? std::string(" ") + std::string(kInclineField) : std::string()) +
            (link.right ? std::string(" ") + std::string(kRightWord) : std::string()) +
            (link.type == kTiltedType ? std::string(" ") + std::string(kTiltField) + ' ' + link.tilt
-                                     : std::string());
+                                     : std::string()) +
+           (link.sheave ? std::string(" ") + std::string(kSheaveWord) : std::string());
 }
 
 void append_pull_plan(const PullPlanReport& plan, std::vector<std::string>& lines) {
@@ -223,7 +224,12 @@ struct Row {
 };
 
 std::optional<Row> link_row_of(const std::string& line) {
-    const std::vector<std::string> row = fields(line);
+    std::vector<std::string> row = fields(line);
+    // A sheave's mark comes last, after the fields older versions wrote.
+    const bool sheave = row.size() > 4 && row.back() == kSheaveWord;
+    if (sheave) {
+        row.pop_back();
+    }
     const auto number = row.empty() ? std::nullopt : link_number(row[0]);
     if (!number) {
         return std::nullopt;
@@ -248,6 +254,7 @@ std::optional<Row> link_row_of(const std::string& line) {
         parsed.link.type = kTiltedType;
         parsed.link.tilt = row.back();
     }
+    parsed.link.sheave = sheave && parsed.link.type != kStraightType;
     return parsed;
 }
 
@@ -377,7 +384,7 @@ void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport&
             if (row->number != rows + 1 || row->link.type != link.type ||
                 row->link.length != link.length || row->link.angle != link.angle ||
                 row->link.inclined != link.inclined || row->link.right != link.right ||
-                row->link.tilt != link.tilt) {
+                row->link.tilt != link.tilt || row->link.sheave != link.sheave) {
                 differs = rows + 1;
             }
         }

@@ -32,6 +32,7 @@ struct ReportLink {
     bool inclined = false;
     bool right = false;
     std::string tilt{};
+    bool sheave = false; // a bend turned on a sheave: " sheave" at the end of its rows
 };
 
 // The pull planner's texts, as the report holds them.

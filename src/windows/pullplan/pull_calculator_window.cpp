@@ -833,7 +833,7 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
         report.links.push_back({plan_.number(row), plan_.type(row), plan_.lengthIn(row, units),
                                 plan_.angle(row), cell(columns[0]), cell(columns[1]),
                                 cell(columns[2]), cell(columns[3]), plan_.inclined(row),
-                                plan_.right(row), plan_.tilt(row)});
+                                plan_.right(row), plan_.tilt(row), plan_.sheave(row)});
     }
     report.bend_weight = reported_bend_weight(settings_.weight_across, plan_.values());
     report.route_source = route_source_;

@@ -1,0 +1,203 @@
+#include "cli/equipment_command.h"
+
+#include "cli/pull_command.h"
+#include "numbers/shown_figures.h"
+#include "pullplan/pull_advice.h"
+#include "pullplan/pull_check.h"
+#include "pullplan/pulling_equipment.h"
+
+#include <cmath>
+#include <optional>
+#include <ostream>
+
+namespace tensora {
+namespace {
+
+const NumberLocale kEnglish{".", ","};
+
+// The options of `equipment` beyond pull's, as given.
+struct EquipmentOptions {
+    std::optional<std::string> direction;
+    std::optional<std::string> puller;
+    std::optional<std::string> rope_strength;
+    std::optional<std::string> design_factor;
+    std::optional<std::string> sheave_rating;
+    std::optional<std::string> sheave_percent;
+    std::optional<std::string> capstan_friction;
+    std::optional<std::string> tail_limit;
+};
+
+// A number option's value: a number, not negative (above `least` where one is given).
+double number_option(std::string_view name, const std::string& text, double least = 0) {
+    if (!isNumberText(text, kEnglish) || !(read_input(text, kEnglish) >= least)) {
+        throw CliRefusal{
+            "tensora-cli: " +
+            argument_message(name, text,
+                             least > 0 ? "not a number of at least " + general_number_text(least)
+                                       : std::string("not a number of 0 or more"))};
+    }
+    return read_input(text, kEnglish);
+}
+
+std::string tension_text(double pounds, UnitSystem units) {
+    return column_figure_text(pounds, Quantity::Tension,
+                              column_unit(Quantity::Tension, units, std::fabs(pounds)));
+}
+
+EquipmentInputs inputs_of(const EquipmentOptions& options, UnitSystem units) {
+    EquipmentInputs inputs;
+    const auto force = [units](std::string_view name,
+                               const std::optional<std::string>& text) -> std::optional<double> {
+        if (!text) {
+            return std::nullopt;
+        }
+        return inch_pound_value(number_option(name, *text), Quantity::Tension, units);
+    };
+    inputs.puller = force("puller", options.puller);
+    inputs.rope_strength = force("rope-strength", options.rope_strength);
+    inputs.sheave_rating = force("sheave-rating", options.sheave_rating);
+    if (options.design_factor) {
+        inputs.design_factor = number_option("design-factor", *options.design_factor, 1);
+    }
+    if (options.capstan_friction) {
+        inputs.capstan_friction = number_option("capstan-friction", *options.capstan_friction);
+    }
+    if (const auto limit = force("tail-limit", options.tail_limit)) {
+        inputs.tail_limit = *limit;
+    }
+    return inputs;
+}
+
+void print_text(const EquipmentCheck& check, const EquipmentInputs& inputs, UnitSystem units,
+                std::ostream& out) {
+    const auto margin = general_number_text(std::round(check.puller_margin * 10) / 10);
+    out << "direction\t" << (check.forward ? "forward" : "reverse") << '\n'
+        << "highest\t" << tension_text(check.highest, units) << '\n';
+    if (inputs.puller) {
+        out << "puller\t" << tension_text(*inputs.puller, units) << '\t' << margin << '\t'
+            << puller_verdict_key(check.puller) << '\n';
+    } else {
+        out << "puller\t\t\tnot given\n";
+    }
+    out << "rope-minimum\t" << tension_text(check.rope_minimum, units) << '\n'
+        << "rope\t" << rope_verdict_key(check.rope) << '\n';
+    for (const SheaveLoad& sheave : check.sheaves) {
+        out << "sheave\t" << sheave.link + 1 << '\t' << tension_text(sheave.load, units) << '\t'
+            << sheave_verdict_key(sheave.verdict) << '\n';
+    }
+    for (const CapstanWraps& row : check.capstan) {
+        out << "capstan\t" << row.wraps << '\t' << tension_text(row.tail, units) << '\t'
+            << (row.beyond_hold ? "beyond hold" : "ok") << '\n';
+    }
+    out << "verdict\t" << (check.ok ? "ok" : "fails") << '\n';
+}
+
+void print_json(const EquipmentCheck& check, const EquipmentInputs& inputs, UnitSystem units,
+                std::ostream& out) {
+    out << "{\"direction\":" << json_string(check.forward ? "forward" : "reverse")
+        << ",\"highest\":" << json_string(tension_text(check.highest, units))
+        << ",\"highest_link\":"
+        << (check.highest_link < 0 ? std::string("null") : std::to_string(check.highest_link + 1))
+        << ",\"puller\":{\"rating\":"
+        << (inputs.puller ? json_string(tension_text(*inputs.puller, units)) : "null")
+        << ",\"margin\":"
+        << (inputs.puller ? general_number_text(std::round(check.puller_margin * 10) / 10)
+                          : std::string("null"))
+        << ",\"verdict\":" << json_string(puller_verdict_key(check.puller)) << '}'
+        << ",\"rope_minimum\":" << json_string(tension_text(check.rope_minimum, units))
+        << ",\"rope\":" << json_string(rope_verdict_key(check.rope)) << ",\"sheaves\":[";
+    for (std::size_t i = 0; i < check.sheaves.size(); ++i) {
+        const SheaveLoad& sheave = check.sheaves[i];
+        out << (i ? "," : "") << "{\"link\":" << sheave.link + 1
+            << ",\"load\":" << json_string(tension_text(sheave.load, units))
+            << ",\"verdict\":" << json_string(sheave_verdict_key(sheave.verdict)) << '}';
+    }
+    out << "],\"capstan\":[";
+    for (std::size_t i = 0; i < check.capstan.size(); ++i) {
+        const CapstanWraps& row = check.capstan[i];
+        out << (i ? "," : "") << "{\"wraps\":" << row.wraps
+            << ",\"tail\":" << json_string(tension_text(row.tail, units))
+            << ",\"verdict\":" << json_string(row.beyond_hold ? "beyond hold" : "ok") << '}';
+    }
+    out << "],\"verdict\":" << json_string(check.ok ? "ok" : "fails") << "}\n";
+}
+
+} // namespace
+
+void run_equipment_command(const std::vector<std::string>& arguments, std::ostream& out,
+                           std::ostream& err, const CliServices& services) {
+    EquipmentOptions options;
+    const std::pair<std::string_view, std::optional<std::string>*> known[] = {
+        {"--direction", &options.direction},
+        {"--puller", &options.puller},
+        {"--rope-strength", &options.rope_strength},
+        {"--design-factor", &options.design_factor},
+        {"--sheave-rating", &options.sheave_rating},
+        {"--sheave-percent", &options.sheave_percent},
+        {"--capstan-friction", &options.capstan_friction},
+        {"--tail-limit", &options.tail_limit}};
+    PullRequest request = parse_pull_request(
+        arguments, "equipment",
+        [&known](const std::vector<std::string>& all, std::size_t& i) {
+            for (const auto& [name, value] : known) {
+                if (all[i] == name) {
+                    *value = option_value(all, i);
+                    return true;
+                }
+            }
+            return false;
+        },
+        services);
+    if (request.help) {
+        out << cli_usage();
+        return;
+    }
+    if (request.pdf || request.csv || request.save_report) {
+        throw CliRefusal{"tensora-cli: equipment writes no files (--pdf, --csv and "
+                         "--save-report are pull's)"};
+    }
+    if (options.direction && *options.direction != "forward" && *options.direction != "reverse") {
+        throw CliRefusal{"tensora-cli: " + argument_message("direction", *options.direction,
+                                                            "not forward or reverse")};
+    }
+    if (options.sheave_percent) {
+        number_option("sheave-percent", *options.sheave_percent);
+        request.settings.sheave_percent = *options.sheave_percent;
+    }
+    const UnitSystem units = request.units;
+    const EquipmentInputs inputs = inputs_of(options, units);
+    for (const std::string& note : request.notes) {
+        err << note << '\n';
+    }
+    warn_pull_settings(request.settings, err);
+    const std::vector<PullLinkValues> links = link_values(request);
+    const PullSettings settings = read_pull_settings(request.settings, kEnglish, units);
+    PullResults results;
+    calculate_pull(links, "", settings, results);
+    // The direction the advice names where none is given; forward where either serves.
+    bool forward = true;
+    if (options.direction) {
+        forward = *options.direction == "forward";
+    } else if (!links.empty()) {
+        forward = advise_pull(links, settings, design_sidewall_limit(UnitSystem::InchPound), units)
+                      .direction != PullDirection::Reverse;
+    }
+    const EquipmentCheck check =
+        check_equipment(links, forward ? results.forward_tension : results.reverse_tension, forward,
+                        settings.allowable, inputs);
+    if (check.factor_lowered) {
+        err << "design factor " << general_number_text(inputs.design_factor)
+            << " is below 4: the rope is used beyond its usual margin\n";
+    }
+    if (check.puller == PullerVerdict::AboveAllowable) {
+        err << "the puller's rating is above the cable's allowable tension: set a limiter (or a "
+               "weak link) at the allowable tension\n";
+    }
+    if (request.json) {
+        print_json(check, inputs, units, out);
+    } else {
+        print_text(check, inputs, units, out);
+    }
+}
+
+} // namespace tensora
