@@ -1,0 +1,87 @@
+#include "pullplan/pulling_equipment.h"
+
+#include <gtest/gtest.h>
+
+namespace tensora {
+namespace {
+
+PullLinkValues bend(double angle, bool sheave) {
+    PullLinkValues link;
+    link.straight = false;
+    link.length = 3;
+    link.angle = angle;
+    link.theta = angle / 57.3;
+    link.sheave = sheave;
+    return link;
+}
+
+TEST(PullingEquipment, ASheaveCarriesTwiceTheTensionTimesTheCosineOfHalfTheLegsAngle) {
+    EXPECT_NEAR(sheave_load(6000, 90), 8485.281374, 1e-6);
+    EXPECT_NEAR(sheave_load(6000, 30), 3105.828541, 1e-6); // legs at 150 degrees
+    // Legs together (a full turn back) load it with twice the tension; legs apart with none.
+    EXPECT_NEAR(sheave_load(1000, 180), 2000, 1e-9);
+    EXPECT_NEAR(sheave_load(1000, 0), 0, 1e-9);
+}
+
+TEST(PullingEquipment, TheCapstanTailFallsWithEveryWrap) {
+    EXPECT_NEAR(capstan_tail(5000, 0.125, 4), 214.26, 0.01);
+    EXPECT_NEAR(capstan_tail(5000, 0.125, 5), 97.48, 0.01);
+    EXPECT_NEAR(capstan_tail(5000, 0.125, 6), 44.35, 0.01);
+    const EquipmentCheck check = check_equipment({bend(90, false)}, {5000}, true, 0, {});
+    ASSERT_EQ(check.capstan.size(), 4u);
+    EXPECT_EQ(check.capstan.front().wraps, 3);
+    EXPECT_EQ(check.capstan.back().wraps, 6);
+    EXPECT_TRUE(check.capstan[1].beyond_hold); // 214 lbf over a person's 100
+    EXPECT_FALSE(check.capstan[2].beyond_hold);
+}
+
+TEST(PullingEquipment, ThePullerAndTheRopeAreHeldToThePullAndTheRating) {
+    EquipmentInputs inputs;
+    inputs.puller = 6500;
+    inputs.rope_strength = 26000; // exactly four times the rating: it serves
+    const std::vector<PullLinkValues> links{bend(90, false), bend(45, true)};
+    EquipmentCheck check = check_equipment(links, {1000, 5000}, true, 8000, inputs);
+    EXPECT_EQ(check.highest_link, 1);
+    EXPECT_EQ(check.puller, PullerVerdict::Ok);
+    EXPECT_NEAR(check.puller_margin, 1500.0 / 6500 * 100, 1e-9);
+    EXPECT_DOUBLE_EQ(check.rope_minimum, 26000); // the rating's, not the pull's
+    EXPECT_EQ(check.rope, RopeVerdict::Serves);
+    EXPECT_DOUBLE_EQ(check.working_load, 6500);
+    inputs.rope_strength = 25999;
+    EXPECT_EQ(check_equipment(links, {1000, 5000}, true, 8000, inputs).rope, RopeVerdict::TooWeak);
+    EXPECT_EQ(check_equipment(links, {1000, 5000}, true, 6000, inputs).puller,
+              PullerVerdict::AboveAllowable);
+    EXPECT_EQ(check_equipment(links, {1000, 7000}, true, 8000, inputs).puller,
+              PullerVerdict::TooWeak);
+    inputs.design_factor = 3;
+    check = check_equipment(links, {1000, 5000}, true, 8000, inputs);
+    EXPECT_TRUE(check.factor_lowered);
+    EXPECT_DOUBLE_EQ(check.rope_minimum, 19500);
+    // The sheave at the marked bend alone, checked against its rating.
+    ASSERT_EQ(check.sheaves.size(), 1u);
+    EXPECT_EQ(check.sheaves[0].link, 1);
+    EXPECT_NEAR(check.sheaves[0].load, sheave_load(5000, 45), 1e-9);
+    EXPECT_EQ(check.sheaves[0].verdict, SheaveVerdict::NoRating);
+    inputs.sheave_rating = 3800; // the load is 3,827 lbf
+    EXPECT_EQ(check_equipment(links, {1000, 5000}, true, 8000, inputs).sheaves[0].verdict,
+              SheaveVerdict::OverRating);
+    EXPECT_FALSE(check_equipment(links, {1000, 5000}, true, 8000, inputs).ok);
+}
+
+TEST(PullingEquipment, ASheaveChangesThePlanOnlyByItsPercentage) {
+    PullSettings settings;
+    settings.friction = 0.5;
+    settings.weight = 0;
+    settings.back_tension = 1000;
+    PullResults results;
+    calculate_pull({bend(90, true)}, "", settings, results);
+    EXPECT_DOUBLE_EQ(results.forward_tension[0], 1000);
+    settings.sheave_percent = 2;
+    calculate_pull({bend(90, true)}, "", settings, results);
+    EXPECT_DOUBLE_EQ(results.forward_tension[0], 1020);
+    calculate_pull({bend(90, false)}, "", settings, results);
+    EXPECT_GT(results.forward_tension[0], 2000); // without the sheave: e^(0.5 x 1.57)
+}
+
+} // namespace
+} // namespace tensora
