@@ -14,6 +14,7 @@
 #include "windows/calculators/lubrication_window.h"
 #include "windows/calculators/sidewall_window.h"
 #include "windows/calculators/straight_pull_window.h"
+#include "windows/equipment/pulling_equipment_window.h"
 #include "windows/fill/fill_ratio_window.h"
 #include "windows/help/about_window.h"
 #include "windows/help/help_window.h"
@@ -114,6 +115,8 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::mnuToolsProfile_Click);
     connect(addItem(*tools, "mnuToolsRouteView", QStringLiteral("&Route View")),
             &QAction::triggered, this, [this] { registry().show<RouteView>(); });
+    connect(addItem(*tools, "mnuToolsEquipment", QStringLiteral("Pulling &Equipment")),
+            &QAction::triggered, this, [this] { registry().show<PullingEquipment>(); });
     connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
             &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
 
@@ -477,6 +480,9 @@ PrintedReport frmMain::printedReport() {
     if (const PullCheck* check = registry().find<PullCheck>(); check && check->hasInputs()) {
         printed.check = check->printedCheck();
     }
+    if (const PullingEquipment* equipment = registry().find<PullingEquipment>()) {
+        printed.equipment = equipment->printedLines();
+    }
     if (const RouteView* route = registry().find<RouteView>()) {
         printed.route = route->drawing();
         printed.route_locale = platform().numberLocale();
@@ -560,6 +566,9 @@ frmMain::SaveOutcome frmMain::savereport() {
         if (const PullCheck* check = registry().find<PullCheck>()) {
             contents.cable_set = check->setReport();
         }
+        if (const PullingEquipment* equipment = registry().find<PullingEquipment>()) {
+            contents.equipment = equipment->report();
+        }
     }
     if (saveFillRatioChecked()) {
         contents.fill = registry().get<FillRatio>().report();
@@ -612,6 +621,9 @@ void frmMain::openReport(const QString& path) {
     // A report without a set gives the check the planner's cable alone.
     if (file.report.cable_set || registry().find<PullCheck>()) {
         registry().get<PullCheck>().applySetReport(file.report.cable_set);
+    }
+    if (file.report.equipment) {
+        registry().get<PullingEquipment>().applyReport(*file.report.equipment);
     }
     planner.setDocument(document_caption(path));
     document_ = path;

@@ -634,7 +634,7 @@ void plan_table(Pages& pages, const PrintedReport& report) {
     for (std::size_t i = 0; i < plan.links.size(); ++i) {
         const ReportLink& link = plan.links[i];
         const bool over = i < report.over_limit.size() && report.over_limit[i];
-        const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt};
+        const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt, link.sheave};
         rows.push_back({qt_text(link.number), qt_text(shown_link_type(shown)), qt_text(link.length),
                         qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
                         qt_text(link.reverse), qt_text(link.reverse_sidewall),
@@ -729,6 +729,9 @@ void flow(Pages& pages, const PrintedReport& report) {
     cable_and_pull(pages, report);
     graph(pages, report);
     plan_table(pages, report);
+    if (!report.equipment.empty()) {
+        pairs(pages, QStringLiteral("Pulling equipment"), text_pairs(report.equipment));
+    }
     if (report.check) {
         check_section(pages, *report.check);
     }

@@ -208,13 +208,16 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
 }
 
 std::string shown_link_type(const PullLinkTexts& link) {
+    std::string shown = link.type;
     if (link.type == kTiltedType) {
-        return link.type + ' ' + link.tilt;
+        shown += ' ' + link.tilt;
+    } else if (link.right && link.type == kBendType) {
+        shown += ' ' + std::string(kRightWord);
     }
-    if (link.right && link.type == kBendType) {
-        return link.type + ' ' + std::string(kRightWord);
+    if (link.sheave && link.type != kStraightType) {
+        shown += ' ' + std::string(kSheaveWord);
     }
-    return link.type;
+    return shown;
 }
 
 bool is_tilt_text(std::string_view text, const NumberLocale& locale) {

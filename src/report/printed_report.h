@@ -52,6 +52,8 @@ struct PrintedReport {
     // The route drawn from above and from the side, on a page of its own: when the route view
     // is open. Its figures are written in `route_locale`'s form.
     std::optional<RouteDrawing> route;
+    // The pulling equipment's results, a caption and a text each: when its window is open.
+    std::vector<std::pair<std::string, std::string>> equipment;
     NumberLocale route_locale{".", ","};
 };
 

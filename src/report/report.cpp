@@ -20,6 +20,17 @@ constexpr std::string_view kFirstLine = "Tensora(tm)";
 constexpr std::string_view kBackTensionLabel = "Back Tension (lbs)      ";
 constexpr std::string_view kBendWeightLabel = "Weight in Bends         ";
 constexpr std::string_view kRouteSourceLabel = "Route Imported From     ";
+constexpr std::string_view kEquipmentHeading = "Pulling Equipment";
+// The equipment part's label lines, each 24 characters, and the text each holds.
+constexpr std::pair<std::string_view, std::string EquipmentReport::*> kEquipmentLabels[] = {
+    {"Pulling Direction       ", &EquipmentReport::direction},
+    {"Puller Rating           ", &EquipmentReport::puller},
+    {"Rope Breaking Strength  ", &EquipmentReport::rope_strength},
+    {"Rope Design Factor      ", &EquipmentReport::design_factor},
+    {"Sheave Rating           ", &EquipmentReport::sheave_rating},
+    {"Sheave Tension Added %  ", &EquipmentReport::sheave_percent},
+    {"Capstan Friction        ", &EquipmentReport::capstan_friction},
+    {"Tail Force Limit        ", &EquipmentReport::tail_limit}};
 // The units the windows showed when the report was saved; its figures are inch-pound always.
 constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
@@ -482,6 +493,13 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
     if (contents.cable_set) {
         append_cable_set(*contents.cable_set, lines);
     }
+    if (contents.equipment) {
+        lines.emplace_back();
+        lines.emplace_back(kEquipmentHeading);
+        for (const auto& [label, text] : kEquipmentLabels) {
+            lines.push_back(std::string(label) + (*contents.equipment).*text);
+        }
+    }
     // A line break inside a text (a file name may hold one) would start a line of its own, which
     // the reader could take for a heading: each line stays one line.
     for (std::string& line : lines) {
@@ -518,6 +536,15 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
                             {kBackTensionLabel, "", &report.back_tension},
                             {kBendWeightLabel, "", &report.bend_weight},
                             {kRouteSourceLabel, "", &report.route_source}};
+    for (const auto& [label, text] : kEquipmentLabels) {
+        if (line.starts_with(label)) {
+            if (!report.equipment) {
+                report.equipment.emplace();
+            }
+            (*report.equipment).*text = line.substr(label.size());
+            return;
+        }
+    }
     if (line.starts_with(kUnitsLabel)) {
         const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());
         for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {

@@ -73,6 +73,22 @@ struct FillReport {
     std::string preferred_max = "60";
 };
 
+// The pulling equipment window's inputs, as typed (forces in lbf, the report's units):
+// the direction ("advice", "forward" or "reverse"), the puller's rating, the rope's breaking
+// strength, the design factor, the sheaves' rating and percentage, the capstan's friction and
+// the tail force a person holds. An empty text is a box left empty.
+struct EquipmentReport {
+    std::string direction = "advice";
+    std::string puller;
+    std::string rope_strength;
+    std::string design_factor = "4";
+    std::string sheave_rating;
+    std::string sheave_percent = "0";
+    std::string capstan_friction = "0.125";
+    std::string tail_limit = "100";
+    bool operator==(const EquipmentReport&) const = default;
+};
+
 // Everything a report holds: the parts present are those marked in the save options.
 struct ReportContents {
     std::string path; // the report file's full path, as chosen
@@ -82,6 +98,8 @@ struct ReportContents {
     UnitSystem units_shown = UnitSystem::InchPound;
     // The pull check's cable set, after the fill part.
     std::optional<CableSetReport> cable_set{};
+    // The pulling equipment, a part of its own after the others.
+    std::optional<EquipmentReport> equipment{};
 };
 
 // The ownership notice of the report's second line.
@@ -106,9 +124,10 @@ struct ReadReport {
     std::optional<std::string> allowable;
     std::optional<std::string> weight;
     std::optional<std::string> friction;
-    std::optional<std::string> back_tension; // none in reports written before it was saved
-    std::optional<std::string> bend_weight;  // "plane" or "all"; none: the plane's rule
-    std::optional<std::string> route_source; // where an imported route came from
+    std::optional<std::string> back_tension;  // none in reports written before it was saved
+    std::optional<std::string> bend_weight;   // "plane" or "all"; none: the plane's rule
+    std::optional<std::string> route_source;  // where an imported route came from
+    std::optional<EquipmentReport> equipment; // when the report has the equipment part
     // The units the report was saved in (its figures are inch-pound): it opens in them.
     std::optional<UnitSystem> units_shown;
     bool has_plan = false;

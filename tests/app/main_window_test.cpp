@@ -11,6 +11,7 @@
 #include "windows/calculators/lubrication_window.h"
 #include "windows/calculators/sidewall_window.h"
 #include "windows/calculators/straight_pull_window.h"
+#include "windows/equipment/pulling_equipment_window.h"
 #include "windows/fill/fill_ratio_window.h"
 #include "windows/help/about_window.h"
 #include "windows/help/help_window.h"
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
                               "&Slikko! Quantity", "-", "Tension Pr&ofile", "&Route View",
-                              "Pull C&heck"}));
+                              "Pulling &Equipment", "Pull C&heck"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
                               "Bend Pull Tension"}));
@@ -433,6 +434,7 @@ private slots:
         fits(fixture_.registry().show<TensionProfile>());
         fits(fixture_.registry().show<PullCheck>());
         fits(fixture_.registry().show<RouteView>());
+        fits(fixture_.registry().show<PullingEquipment>());
         const QSize about = fixture_.registry().get<frmAbout>().size(); // modal: not shown here
         QVERIFY(about.width() <= screen.width() && about.height() <= screen.height());
         MaxPull& selection = fixture_.registry().show<MaxPull>();

@@ -62,9 +62,10 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     buildLayout();
     connectInputs();
     connectPlanActions();
-    set_tab_order({Text6,   Text2,      Text3,          Text1,      Command2, Text7,      Check1,
-                   Text4,   inclineBox, Text5,          turnBox,    tiltBox,  Command1,   Option1,
-                   Option2, Option3,    midAssistCheck, bendWeight, List6,    applyAdvice});
+    set_tab_order({Text6,      Text2,   Text3,      Text1,   Command2, Text7,
+                   Check1,     Text4,   inclineBox, Text5,   turnBox,  tiltBox,
+                   Command1,   Option1, Option2,    Option3, Option4,  midAssistCheck,
+                   bendWeight, List6,   applyAdvice});
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
     resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
     showUnits();
@@ -111,6 +112,7 @@ void PullCalculator::connectPlanActions() {
     connect(Option1, &QRadioButton::clicked, this, &PullCalculator::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &PullCalculator::Option4_Click);
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
     connect(bendWeight, &QComboBox::currentIndexChanged, this, &PullCalculator::pullcalc);
     // A click counts even on the number already selected; Enter and Space act as a click.
@@ -243,6 +245,7 @@ QWidget* PullCalculator::buildOptions() {
     Option1 = option("Option1", QStringLiteral("Delete Link"));
     Option2 = option("Option2", QStringLiteral("Delete all Links"));
     Option3 = option("Option3", QStringLiteral("Insert Pull Input at Chosen Link"));
+    Option4 = option("Option4", QStringLiteral("Mark or Unmark a Sheave at the Bend"));
     midAssistCheck = new QCheckBox(QStringLiteral("Calculate Mid-assist Pull"), group);
     midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
     column->addSpacing(6);
@@ -548,6 +551,13 @@ void PullCalculator::editPlan(const std::function<void(PullPlanLinks&)>& change)
     }
 }
 
+void PullCalculator::setSheavePercent(const std::string& percent) {
+    if (percent != sheave_percent_) {
+        sheave_percent_ = percent;
+        pullcalc();
+    }
+}
+
 bool PullCalculator::importRoute(const std::vector<PullLinkTexts>& links, bool replace,
                                  const std::string& source) {
     const std::size_t kept = replace ? 0 : plan_.size();
@@ -574,7 +584,7 @@ bool PullCalculator::importRoute(const std::vector<PullLinkTexts>& links, bool r
 }
 
 void PullCalculator::chooseOption(QRadioButton* chosen) {
-    for (QRadioButton* option : {Option1, Option2, Option3}) {
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
         option->setChecked(option == chosen);
     }
     midAssistCheck->setChecked(false); // runs midAssistCheck_Click when it was checked
@@ -589,10 +599,13 @@ void PullCalculator::Option2_Click() {
 void PullCalculator::Option3_Click() {
     chooseOption(Option3);
 }
+void PullCalculator::Option4_Click() {
+    chooseOption(Option4);
+}
 
 void PullCalculator::midAssistCheck_Click() {
     if (midAssistCheck->isChecked()) {
-        for (QRadioButton* option : {Option1, Option2, Option3}) {
+        for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
             option->setChecked(false);
         }
     } else {
@@ -638,11 +651,25 @@ void PullCalculator::List6_Click(int row) {
             pullcalc();
         }
     }
+    if (Option4->isChecked()) {
+        // A sheave turns a bend; a straight has none to turn.
+        if (plan_.type(static_cast<std::size_t>(row)) != kStraightType) {
+            confirmed = true;
+            Option4->setChecked(false);
+            editPlan([row](PullPlanLinks& plan) {
+                PullLinkTexts link = plan.texts(static_cast<std::size_t>(row));
+                link.sheave = !link.sheave;
+                plan.set(static_cast<std::size_t>(row), std::move(link));
+            });
+            pullcalc();
+        }
+    }
     if (midAssistCheck->isChecked()) {
         pullcalc();
     }
     // A click with nothing to do is refused with a beep; a confirmed action is no refusal.
-    const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked();
+    const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked() ||
+                         Option4->isChecked();
     if (!confirmed && !pending && !midAssistCheck->isChecked()) {
         platform().beep();
     }
@@ -700,6 +727,7 @@ void PullCalculator::pullcalc() {
     texts.mid_assist = midAssistCheck->isChecked();
     texts.selected = selectedLink();
     texts.weight_across = bendWeight->currentIndex() == 1;
+    texts.sheave_percent = sheave_percent_;
     settings_ = read_pull_settings(texts, locale_, units_);
     plan_.calculate(settings_, results_);
     show_columns(plan_.values(), units_, locale_.decimal, results_);

@@ -50,6 +50,7 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
+    void Option4_Click();
     void midAssistCheck_Click();
     void List6_Click(int row);
     void Text1_Change();
@@ -105,6 +106,9 @@ public:
     bool importRoute(const std::vector<PullLinkTexts>& links, bool replace,
                      const std::string& source);
     const std::string& routeSource() const { return route_source_; }
+    // What a sheave adds to the tension through it, in per cent (the equipment window's
+    // setting, as typed there); recalculates when it changes.
+    void setSheavePercent(const std::string& percent);
     // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
     // plan as it is now as the document's: while the plan differs from it, the caption begins
     // with a mark, and isModified() is true.
@@ -200,6 +204,7 @@ private:
 
     NumberLocale locale_;
     std::string route_source_; // where the plan's imported route came from, if it was
+    std::string sheave_percent_ = "0";
     UnitSystem units_;
     PullPlanLinks plan_;
     // What the tension boxes held before the last switch of units (allowable, weight, back).
@@ -242,6 +247,7 @@ private:
     QRadioButton* Option1;
     QRadioButton* Option2;
     QRadioButton* Option3;
+    QRadioButton* Option4; // marks or unmarks a bend as turned on a sheave
     QCheckBox* midAssistCheck;
     ActionListView* List6;
     QLabel* midassistlabel;

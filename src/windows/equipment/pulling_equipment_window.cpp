@@ -1,0 +1,306 @@
+#include "windows/equipment/pulling_equipment_window.h"
+
+#include "print/qt_text.h"
+#include "pullplan/pull_advice.h"
+#include "widgets/named_control.h"
+#include "widgets/platform.h"
+#include "widgets/tab_order.h"
+#include "windows/pullplan/pull_calculator_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tensora {
+namespace {
+
+const QString kFailStyle = QStringLiteral("color: #b00020");
+constexpr const char* kDirectionKeys[] = {"advice", "forward", "reverse"};
+
+} // namespace
+
+PullingEquipment::PullingEquipment(WindowRegistry& registry)
+    : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
+      units_(registry.units()) {
+    setObjectName(QStringLiteral("PullingEquipment"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pulling Equipment"));
+    auto* inputs = new QGroupBox(QStringLiteral("Equipment"), this);
+    auto* results = new QGroupBox(QStringLiteral("Checked against the planned pull"), this);
+    buildInputs(inputs);
+    buildResults(results);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(inputs);
+    layout->addWidget(results, 1);
+    set_tab_order({equipmentDirection, pullerRating, ropeStrength, designFactor, sheaveRating,
+                   sheavePercent, capstanFriction, tailLimit});
+    resize(640, 600);
+    planRecalculated();
+}
+
+QLineEdit* PullingEquipment::box(const char* name, const QString& text) {
+    auto* line = named(new QLineEdit(text, this), name);
+    connect(line, &QLineEdit::textChanged, this, &PullingEquipment::planRecalculated);
+    return line;
+}
+
+void PullingEquipment::buildInputs(QWidget* group) {
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    const auto add = [&](const QString& caption, QWidget* input, const QString& unit) {
+        auto* label = new QLabel(caption, group);
+        label->setBuddy(input);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(input, row, 1);
+        auto* unit_label = new QLabel(unit, group);
+        grid->addWidget(unit_label, row, 2);
+        ++row;
+        return unit_label;
+    };
+    const QString force_unit = qt_text(std::string(unit_symbol(Quantity::Tension, units_)));
+    equipmentDirection = named(new QComboBox(group), "equipmentDirection");
+    equipmentDirection->addItems({QStringLiteral("As the advice says"),
+                                  QStringLiteral("Forward pull"), QStringLiteral("Reverse pull")});
+    connect(equipmentDirection, &QComboBox::currentIndexChanged, this,
+            &PullingEquipment::planRecalculated);
+    add(QStringLiteral("&Direction:"), equipmentDirection, QString());
+    pullerRating = named(new QComboBox(group), "pullerRating");
+    pullerRating->setEditable(true);
+    pullerRating->setInsertPolicy(QComboBox::NoInsert);
+    for (const double rating : kPullerClasses) {
+        pullerRating->addItem(qt_text(locale_number_text(
+            general_number_text(std::round(shown_value(rating, Quantity::Tension, units_))),
+            locale_)));
+    }
+    pullerRating->setCurrentText(QString());
+    connect(pullerRating, &QComboBox::currentTextChanged, this,
+            &PullingEquipment::planRecalculated);
+    force_units_ << add(QStringLiteral("&Puller rating:"), pullerRating, force_unit);
+    ropeStrength = box("ropeStrength", QString());
+    force_units_ << add(QStringLiteral("&Rope breaking strength:"), ropeStrength, force_unit);
+    designFactor = box("designFactor", QStringLiteral("4"));
+    add(QStringLiteral("Rope design &factor:"), designFactor, QStringLiteral("× puller rating"));
+    sheaveRating = box("sheaveRating", QString());
+    force_units_ << add(QStringLiteral("&Sheave rating:"), sheaveRating, force_unit);
+    sheavePercent = box("sheavePercent", QStringLiteral("0"));
+    add(QStringLiteral("Tension a sheave &adds:"), sheavePercent, QStringLiteral("%"));
+    capstanFriction = box("capstanFriction", qt_text(locale_number_text("0.125", locale_)));
+    add(QStringLiteral("&Capstan friction:"), capstanFriction, QString());
+    tailLimit = box("tailLimit",
+                    qt_text(locale_number_text(general_number_text(std::round(shown_value(
+                                                   kDefaultTailLimit, Quantity::Tension, units_))),
+                                               locale_)));
+    force_units_ << add(QStringLiteral("&Tail force a person holds:"), tailLimit, force_unit);
+    grid->setColumnStretch(1, 1);
+    // The percentage is the plan's: the planner computes every sheave with it.
+    connect(sheavePercent, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (PullCalculator* planner = registry().find<PullCalculator>()) {
+            planner->setSheavePercent(text.toStdString());
+        }
+    });
+}
+
+void PullingEquipment::buildResults(QWidget* group) {
+    auto* column = new QVBoxLayout(group);
+    const auto result = [&](const char* name) {
+        auto* label = named(new QLabel(group), name);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        column->addWidget(label);
+        return label;
+    };
+    highestResult = result("highestResult");
+    pullerResult = result("pullerResult");
+    ropeResult = result("ropeResult");
+    sheaveResults = result("sheaveResults");
+    capstanResults = result("capstanResults");
+    equipmentVerdict = result("equipmentVerdict");
+    column->addStretch(1);
+}
+
+std::optional<double> PullingEquipment::force(const QLineEdit* box) const {
+    const std::string text = box->text().toStdString();
+    if (!isNumberText(text, locale_) || read_input(text, locale_) < 0) {
+        return std::nullopt;
+    }
+    return inch_pound_value(read_input(text, locale_), Quantity::Tension, units_);
+}
+
+void PullingEquipment::planRecalculated() {
+    if (!equipmentVerdict) {
+        return; // still being built
+    }
+    inputs_ = {};
+    const std::string puller = pullerRating->currentText().toStdString();
+    if (isNumberText(puller, locale_) && read_input(puller, locale_) >= 0) {
+        inputs_.puller = inch_pound_value(read_input(puller, locale_), Quantity::Tension, units_);
+    }
+    inputs_.rope_strength = force(ropeStrength);
+    inputs_.sheave_rating = force(sheaveRating);
+    const double factor = read_input(designFactor->text().toStdString(), locale_);
+    inputs_.design_factor = factor >= 1 ? factor : kLeastDesignFactor;
+    const double friction = read_input(capstanFriction->text().toStdString(), locale_);
+    inputs_.capstan_friction = friction >= 0 ? friction : kDefaultCapstanFriction;
+    inputs_.tail_limit = force(tailLimit).value_or(kDefaultTailLimit);
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    if (!planner || planner->plan().size() == 0) {
+        check_ = {};
+        lines_ = {"No plan yet: add links in Tools > Pull Calculator."};
+        highestResult->setText(qt_text(lines_.front()));
+        for (QLabel* label :
+             {pullerResult, ropeResult, sheaveResults, capstanResults, equipmentVerdict}) {
+            label->clear();
+        }
+        return;
+    }
+    bool forward = equipmentDirection->currentIndex() != 2;
+    if (equipmentDirection->currentIndex() == 0) {
+        forward = planner->advice().direction != PullDirection::Reverse;
+    }
+    const PullResults& results = planner->results();
+    check_ = check_equipment(planner->plan().values(),
+                             forward ? results.forward_tension : results.reverse_tension, forward,
+                             planner->calculatedSettings().allowable, inputs_);
+    showResults();
+}
+
+void PullingEquipment::showResults() {
+    const auto tension = [this](double pounds) {
+        return advice_tension_text(pounds, units_, locale_);
+    };
+    const auto show = [](QLabel* label, const std::string& text, bool fails) {
+        label->setText(qt_text(text));
+        label->setStyleSheet(fails ? kFailStyle : QString());
+    };
+    lines_.clear();
+    const std::string direction = check_.forward ? "forward" : "reverse";
+    lines_.push_back("Highest tension of the " + direction + " pull: " + tension(check_.highest) +
+                     " at link " + std::to_string(check_.highest_link + 1) + ".");
+    show(highestResult, lines_.back(), false);
+    const std::string margin = locale_number_text(
+        general_number_text(std::round(check_.puller_margin * 10) / 10), locale_);
+    switch (check_.puller) {
+    case PullerVerdict::NotGiven:
+        lines_.push_back("Puller: give its rating.");
+        break;
+    case PullerVerdict::TooWeak:
+        lines_.push_back("Puller: too weak, " + tension(*inputs_.puller) + " against the pull's " +
+                         tension(check_.highest) + ".");
+        break;
+    case PullerVerdict::AboveAllowable:
+        lines_.push_back("Puller: " + tension(*inputs_.puller) + ", margin " + margin +
+                         " %; its rating exceeds the cable's allowable tension: set a limiter "
+                         "(or a weak link) at the allowable tension.");
+        break;
+    case PullerVerdict::Ok:
+        lines_.push_back("Puller: " + tension(*inputs_.puller) + ", margin " + margin + " %.");
+        break;
+    }
+    show(pullerResult, lines_.back(), check_.puller == PullerVerdict::TooWeak);
+    std::string rope =
+        "Rope: a breaking strength of at least " + tension(check_.rope_minimum) + " serves";
+    if (check_.rope == RopeVerdict::Serves) {
+        rope += "; " + tension(*inputs_.rope_strength) + " serves (working load " +
+                tension(check_.working_load) + ")";
+    } else if (check_.rope == RopeVerdict::TooWeak) {
+        rope += "; " + tension(*inputs_.rope_strength) + " is too weak";
+    }
+    if (check_.factor_lowered) {
+        rope += ". The design factor is below 4";
+    }
+    lines_.push_back(rope + ".");
+    show(ropeResult, lines_.back(), check_.rope == RopeVerdict::TooWeak || check_.factor_lowered);
+    std::string sheaves;
+    bool sheave_fails = false;
+    for (const SheaveLoad& sheave : check_.sheaves) {
+        sheaves += (sheaves.empty() ? "" : "\n") + std::string("Sheave at link ") +
+                   std::to_string(sheave.link + 1) + ": " + tension(sheave.load) +
+                   " on it and its anchor" +
+                   (sheave.verdict == SheaveVerdict::OverRating ? ", over its rating"
+                    : sheave.verdict == SheaveVerdict::NoRating ? " (no rating given)"
+                                                                : "") +
+                   ".";
+        sheave_fails = sheave_fails || sheave.verdict == SheaveVerdict::OverRating;
+    }
+    if (sheaves.empty()) {
+        sheaves = "No bend is marked as turned on a sheave (mark one in the planner's options).";
+    }
+    lines_.push_back(sheaves);
+    show(sheaveResults, sheaves, sheave_fails);
+    std::string capstan = "Capstan tail force:";
+    for (const CapstanWraps& row : check_.capstan) {
+        capstan += " " + std::to_string(row.wraps) + " wraps " + tension(row.tail) +
+                   (row.beyond_hold ? " (more than a person holds)" : "") +
+                   (row.wraps < kMostWraps ? ";" : ".");
+    }
+    lines_.push_back(capstan);
+    show(capstanResults, capstan, false);
+    lines_.push_back(check_.ok ? "The equipment serves this pull."
+                               : "The equipment does not serve this pull.");
+    show(equipmentVerdict, lines_.back(), !check_.ok);
+}
+
+void PullingEquipment::unitsChanged(UnitSystem from, UnitSystem to) {
+    for (QLineEdit* line : {ropeStrength, sheaveRating, tailLimit, pullerRating->lineEdit()}) {
+        line->setText(qt_text(typed_converted_text(line->text().toStdString(), Quantity::Tension,
+                                                   from, to, locale_)));
+    }
+    units_ = to;
+    for (QLabel* label : force_units_) {
+        label->setText(qt_text(std::string(unit_symbol(Quantity::Tension, to))));
+    }
+    planRecalculated();
+}
+
+EquipmentReport PullingEquipment::report() const {
+    const auto pounds = [this](const QString& text) {
+        return converted_text(text.toStdString(), Quantity::Tension, units_, UnitSystem::InchPound,
+                              locale_);
+    };
+    EquipmentReport report;
+    report.direction = kDirectionKeys[std::max(0, equipmentDirection->currentIndex())];
+    report.puller = pounds(pullerRating->currentText());
+    report.rope_strength = pounds(ropeStrength->text());
+    report.design_factor = designFactor->text().toStdString();
+    report.sheave_rating = pounds(sheaveRating->text());
+    report.sheave_percent = sheavePercent->text().toStdString();
+    report.capstan_friction = capstanFriction->text().toStdString();
+    report.tail_limit = pounds(tailLimit->text());
+    return report;
+}
+
+void PullingEquipment::applyReport(const EquipmentReport& report) {
+    const auto shown = [this](const std::string& text) {
+        return qt_text(
+            converted_text(text, Quantity::Tension, UnitSystem::InchPound, units_, locale_));
+    };
+    for (int i = 0; i < 3; ++i) {
+        if (report.direction == kDirectionKeys[i]) {
+            equipmentDirection->setCurrentIndex(i);
+        }
+    }
+    pullerRating->setCurrentText(shown(report.puller));
+    ropeStrength->setText(shown(report.rope_strength));
+    designFactor->setText(qt_text(report.design_factor));
+    sheaveRating->setText(shown(report.sheave_rating));
+    sheavePercent->setText(qt_text(report.sheave_percent));
+    capstanFriction->setText(qt_text(report.capstan_friction));
+    tailLimit->setText(shown(report.tail_limit));
+    planRecalculated();
+}
+
+std::vector<std::pair<std::string, std::string>> PullingEquipment::printedLines() const {
+    static const char* const kCaptions[] = {"Pull",    "Puller",  "Rope",
+                                            "Sheaves", "Capstan", "Verdict"};
+    std::vector<std::pair<std::string, std::string>> printed;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        std::string line = lines_[i];
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        printed.emplace_back(i < std::size(kCaptions) ? kCaptions[i] : "", line);
+    }
+    return printed;
+}
+
+} // namespace tensora
