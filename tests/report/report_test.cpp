@@ -23,7 +23,7 @@ PullPlanReport plan_report(const std::vector<PullLinkTexts>& links, std::string 
             {links[i].number, links[i].type, links[i].length, links[i].angle,
              std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
              std::string(results.reverse[i]), std::string(results.reverse_sidewall[i]),
-             links[i].inclined, links[i].right, links[i].tilt});
+             links[i].inclined, links[i].right, links[i].tilt, links[i].sheave});
     }
     return plan;
 }
@@ -406,11 +406,13 @@ TEST(Report, KeepsElevationSoThatOldReadersStillReadLinks) {
 }
 
 TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
-    std::vector<PullLinkTexts> links = numbered({{"Straight", "50", "0", ""},
-                                                 {"Angle", "3", "90", "", false, true},
-                                                 {"Tilted", "4", "60", "", false, false, "-45"}});
+    std::vector<PullLinkTexts> links =
+        numbered({{"Straight", "50", "0", ""},
+                  {"Angle", "3", "90", "", false, true},
+                  {"Tilted", "4", "60", "", false, false, "-45", true}});
     PullPlanReport plan = plan_report(links, "sweep", worked_settings());
     plan.bend_weight = "all";
+    plan.route_source = "bank.dxf, layer DUCT, LWPOLYLINE at line 18, units ft";
     const std::string text = report_text({"p", plan, {}});
     const ReadReport back = read(text);
     ASSERT_EQ(back.links.size(), 3u);
@@ -419,13 +421,16 @@ TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
     EXPECT_EQ(back.links[2].type, "Tilted");
     EXPECT_EQ(back.links[2].tilt, "-45");
     EXPECT_EQ(back.bend_weight, "all");
+    EXPECT_TRUE(back.links[2].sheave);
+    EXPECT_FALSE(back.links[1].sheave);
+    EXPECT_EQ(back.route_source, plan.route_source);
     // The written rules: four fields first, the side or the tilt after the others.
     const Lines lines = report_lines({"p", plan, {}});
     const auto row = std::find_if(lines.begin(), lines.end(),
                                   [](const std::string& line) { return line.starts_with("3 "); });
     ASSERT_NE(row, lines.end());
     EXPECT_EQ(row->substr(0, 28), "3 Tilted      4           60");
-    EXPECT_TRUE(row->ends_with(" tilt -45"));
+    EXPECT_TRUE(row->ends_with(" tilt -45 sheave"));
 }
 
 TEST(Utf8, TellsUtf8From8BitText) {

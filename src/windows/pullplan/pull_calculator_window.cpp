@@ -662,6 +662,8 @@ void PullCalculator::List6_Click(int row) {
                 plan.set(static_cast<std::size_t>(row), std::move(link));
             });
             pullcalc();
+        } else {
+            platform().beep();
         }
     }
     if (midAssistCheck->isChecked()) {

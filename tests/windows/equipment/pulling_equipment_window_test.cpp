@@ -1,0 +1,93 @@
+#include "support/window_fixture.h"
+#include "support/worked_pull.h"
+#include "windows/equipment/pulling_equipment_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <sstream>
+
+namespace tensora::test {
+
+class PullingEquipmentTest : public QObject {
+    Q_OBJECT
+
+private:
+    WindowFixture fixture_;
+
+    // The worked example with its bend turned on a sheave, marked as the user marks it.
+    PullCalculator& plannedWithASheave() {
+        PullCalculator& planner = worked_pull(fixture_.registry(), QStringLiteral("1000"));
+        child<QRadioButton>(planner, "Option4")->click();
+        planner.List6_Click(1);
+        return planner;
+    }
+
+private slots:
+    void init() { fixture_.setUp(); }
+    void cleanup() { fixture_.tearDown(); }
+
+    void aMarkedSheaveCarriesTheTensionThroughAndItsPercentageComesFromHere() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        PullCalculator& planner = plannedWithASheave();
+        QVERIFY(planner.plan().sheave(1));
+        QCOMPARE(planner.results().forward_tension[1], planner.results().forward_tension[0]);
+        child<QLineEdit>(equipment, "sheavePercent")->setText(QStringLiteral("10"));
+        QCOMPARE(planner.results().forward_tension[1], planner.results().forward_tension[0] * 1.1);
+        QCOMPARE(equipment.check().sheaves.size(), std::size_t{1});
+        // Marking it again takes the sheave away; a straight has none to take.
+        child<QRadioButton>(planner, "Option4")->click();
+        planner.List6_Click(1);
+        QVERIFY(!planner.plan().sheave(1));
+        QVERIFY(equipment.check().sheaves.empty());
+        child<QRadioButton>(planner, "Option4")->click();
+        planner.List6_Click(0);
+        QCOMPARE(fixture_.platform().beeps, 1);
+    }
+
+    void aPullerTooWeakIsAFailureInRedAndTheVerdictSaysSo() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        PullCalculator& planner = plannedWithASheave();
+        const double highest = equipment.check().highest;
+        QCOMPARE(highest, std::max(planner.results().forward_tension[2],
+                                   planner.results().forward_tension[1]));
+        child<QComboBox>(equipment, "pullerRating")->setCurrentText(QStringLiteral("10"));
+        QCOMPARE(equipment.check().puller, PullerVerdict::TooWeak);
+        QVERIFY(child<QLabel>(equipment, "pullerResult")->styleSheet().contains("#b00020"));
+        QCOMPARE(child<QLabel>(equipment, "equipmentVerdict")->text(),
+                 QStringLiteral("The equipment does not serve this pull."));
+        child<QComboBox>(equipment, "pullerRating")->setCurrentIndex(0); // 1,000 lbs
+        QCOMPARE(equipment.check().puller, PullerVerdict::Ok);
+        QVERIFY(child<QLabel>(equipment, "ropeResult")
+                    ->text()
+                    .startsWith(QStringLiteral("Rope: a breaking strength of at least 4,000 lbs")));
+    }
+
+    void itsInputsGoIntoTheReportAndComeBackExactly() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        plannedWithASheave();
+        child<QComboBox>(equipment, "equipmentDirection")->setCurrentIndex(2);
+        child<QComboBox>(equipment, "pullerRating")->setCurrentText(QStringLiteral("6500"));
+        child<QLineEdit>(equipment, "ropeStrength")->setText(QStringLiteral("30000.5"));
+        child<QLineEdit>(equipment, "designFactor")->setText(QStringLiteral("5"));
+        const EquipmentReport saved = equipment.report();
+        QCOMPARE(saved.direction, std::string("reverse"));
+        QCOMPARE(saved.rope_strength, std::string("30000.5"));
+        ReportContents contents;
+        contents.equipment = saved;
+        std::istringstream text(report_text(contents));
+        const ReadReport read = read_report(text);
+        QVERIFY(read.equipment.has_value());
+        QVERIFY(*read.equipment == saved);
+        child<QLineEdit>(equipment, "ropeStrength")->clear();
+        equipment.applyReport(*read.equipment);
+        QVERIFY(equipment.report() == saved);
+        QVERIFY(!equipment.check().forward);
+    }
+};
+
+} // namespace tensora::test
+
+TENSORA_WINDOW_TEST_MAIN(tensora::test::PullingEquipmentTest)
+#include "pulling_equipment_window_test.moc"
