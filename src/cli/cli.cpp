@@ -175,6 +175,27 @@ not finite prints "Out of range".
       empty when neither), each followed by a tab and its text. --json prints the same as
       one JSON object (null for no point).
 
+  equipment [--direction forward|reverse] [--puller F] [--rope-strength F]
+            [--design-factor K] [--sheave N]... [--sheave-rating F] [--sheave-percent P]
+            [--capstan-friction MU] [--tail-limit F] [PULL OPTION...] [LINK...]
+      The pulling equipment checked against the plan that pull takes, in the direction
+      given or, without one, the one advise names (forward for "either"). Forces F in lbs
+      (N with --units si). The puller's rating against the direction's highest tension
+      (margin in per cent of the rating; "too weak" below the pull, "above allowable" over
+      the cable's allowable tension: set a limiter there); the rope's breaking strength
+      against --design-factor (default 4; 1 or more, below 4 named on stderr) times the
+      puller's rating (the pull's highest tension without a puller); the load on each
+      sheave, 2 T cos(a/2) with a the angle between the rope's legs (180 less the bend's
+      angle), against --sheave-rating; the tail force a capstan needs,
+      T / e^(0.0175 MU 360 n) for 3 to 6 wraps (MU default 0.125), against --tail-limit
+      (default 100 lbs). --sheave N (also for pull, check and advise, repeatable) turns
+      bend N on a sheave: its tension is carried through without friction, raised by
+      --sheave-percent (default 0). Prints, tab-separated: "direction", "highest",
+      "puller" (rating, margin, ok, too weak or above allowable), "rope-minimum", "rope"
+      (serves, too weak or not given), a "sheave" line a marked bend (link, load, ok,
+      over rating or no rating), a "capstan" line for 3 to 6 wraps (wraps, tail force, ok
+      or beyond hold) and "verdict" (ok or fails). --json prints the same as one object.
+
   fill [--standard KEY] [--max-fill TEXT] [--code] [--json] [--units si|imperial] OD...
       The fill ratio calculator: the cables' outside diameters (in) against every trade
       size of a conduit table, with a preferred maximum fill in percent (default 60). KEY

@@ -36,7 +36,7 @@ PullingEquipment::PullingEquipment(WindowRegistry& registry)
     layout->addWidget(results, 1);
     set_tab_order({equipmentDirection, pullerRating, ropeStrength, designFactor, sheaveRating,
                    sheavePercent, capstanFriction, tailLimit});
-    resize(640, 600);
+    resize(660, 500);
     planRecalculated();
 }
 
@@ -176,8 +176,20 @@ void PullingEquipment::showResults() {
     };
     lines_.clear();
     const std::string direction = check_.forward ? "forward" : "reverse";
-    lines_.push_back("Highest tension of the " + direction + " pull: " + tension(check_.highest) +
-                     " at link " + std::to_string(check_.highest_link + 1) + ".");
+    std::string highest = "Highest tension of the " + direction + " pull: " +
+                          tension(check_.highest) + " at link " +
+                          std::to_string(check_.highest_link + 1);
+    if (const PullCalculator* planner = registry().find<PullCalculator>()) {
+        const PullAdvice& advice = planner->advice();
+        if (advice.mid_assist) {
+            highest += "; with a mid-assist point after link " +
+                       std::to_string(*advice.mid_assist + 1) + ", pulled " +
+                       (advice.mid_assist_direction == PullDirection::Reverse ? "in reverse"
+                                                                             : "forward") +
+                       ": " + tension(advice.mid_assist_max);
+        }
+    }
+    lines_.push_back(highest + ".");
     show(highestResult, lines_.back(), false);
     const std::string margin = locale_number_text(
         general_number_text(std::round(check_.puller_margin * 10) / 10), locale_);
