@@ -62,16 +62,7 @@ std::vector<std::string> fields_of(std::string_view line) {
 }
 
 std::optional<double> number_of(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return file_number(trimmed(text));
 }
 
 Column column_named(std::string name) {

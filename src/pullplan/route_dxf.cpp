@@ -68,15 +68,7 @@ std::vector<Group> groups_of(std::string_view text, std::string& error) {
 }
 
 std::optional<double> number_of(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return file_number(text);
 }
 
 // One entity: its type, where it starts, its groups.

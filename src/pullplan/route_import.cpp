@@ -408,6 +408,18 @@ std::string route_summary_text(const RouteSummary& summary, UnitSystem units,
     return text + "; bends: " + (bends.empty() ? std::string("none") : bends);
 }
 
+std::optional<double> file_number(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 RouteFileKind route_file_kind(std::string_view text) {
     if (looks_like_dxf(text)) {
         return RouteFileKind::Dxf;

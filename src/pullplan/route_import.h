@@ -49,6 +49,10 @@ RoutePolyline in_feet(RoutePolyline path, double feet_per_unit);
 // The feet in one of the units a route may be drawn in: "ft", "in", "m", "mm".
 std::optional<double> feet_per_route_unit(std::string_view key);
 
+// A number as a route file writes it: the whole text, "." for the point, an exponent allowed,
+// read to the last digit a double holds whatever the program's locale.
+std::optional<double> file_number(std::string_view text);
+
 enum class RouteFileKind { Dxf, LandXml, Csv };
 
 // What a route file is, from its content: a DXF drawing, a LandXML document, else points.
