@@ -9,6 +9,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +41,19 @@ PullingEquipment::PullingEquipment(WindowRegistry& registry)
     planRecalculated();
 }
 
+// The common puller classes, in the units shown.
+void PullingEquipment::offerPullerClasses() {
+    const QSignalBlocker quiet(pullerRating);
+    const QString typed = pullerRating->currentText();
+    pullerRating->clear();
+    for (const double rating : kPullerClasses) {
+        pullerRating->addItem(qt_text(locale_number_text(
+            general_number_text(std::round(shown_value(rating, Quantity::Tension, units_))),
+            locale_)));
+    }
+    pullerRating->setCurrentText(typed);
+}
+
 QLineEdit* PullingEquipment::box(const char* name, const QString& text) {
     auto* line = named(new QLineEdit(text, this), name);
     connect(line, &QLineEdit::textChanged, this, &PullingEquipment::planRecalculated);
@@ -69,11 +83,7 @@ void PullingEquipment::buildInputs(QWidget* group) {
     pullerRating = named(new QComboBox(group), "pullerRating");
     pullerRating->setEditable(true);
     pullerRating->setInsertPolicy(QComboBox::NoInsert);
-    for (const double rating : kPullerClasses) {
-        pullerRating->addItem(qt_text(locale_number_text(
-            general_number_text(std::round(shown_value(rating, Quantity::Tension, units_))),
-            locale_)));
-    }
+    offerPullerClasses();
     pullerRating->setCurrentText(QString());
     connect(pullerRating, &QComboBox::currentTextChanged, this,
             &PullingEquipment::planRecalculated);
@@ -176,17 +186,17 @@ void PullingEquipment::showResults() {
     };
     lines_.clear();
     const std::string direction = check_.forward ? "forward" : "reverse";
-    std::string highest = "Highest tension of the " + direction + " pull: " +
-                          tension(check_.highest) + " at link " +
+    std::string highest = "Highest tension of the " + direction +
+                          " pull: " + tension(check_.highest) + " at link " +
                           std::to_string(check_.highest_link + 1);
     if (const PullCalculator* planner = registry().find<PullCalculator>()) {
         const PullAdvice& advice = planner->advice();
         if (advice.mid_assist) {
-            highest += "; with a mid-assist point after link " +
-                       std::to_string(*advice.mid_assist + 1) + ", pulled " +
-                       (advice.mid_assist_direction == PullDirection::Reverse ? "in reverse"
-                                                                             : "forward") +
-                       ": " + tension(advice.mid_assist_max);
+            highest +=
+                "; with a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
+                ", pulled " +
+                (advice.mid_assist_direction == PullDirection::Reverse ? "in reverse" : "forward") +
+                ": " + tension(advice.mid_assist_max);
         }
     }
     lines_.push_back(highest + ".");
@@ -260,6 +270,7 @@ void PullingEquipment::unitsChanged(UnitSystem from, UnitSystem to) {
                                                    from, to, locale_)));
     }
     units_ = to;
+    offerPullerClasses();
     for (QLabel* label : force_units_) {
         label->setText(qt_text(std::string(unit_symbol(Quantity::Tension, to))));
     }

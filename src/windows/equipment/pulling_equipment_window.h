@@ -38,6 +38,7 @@ public:
 
 private:
     QLineEdit* box(const char* name, const QString& text);
+    void offerPullerClasses();
     void buildInputs(QWidget* group);
     void buildResults(QWidget* group);
     std::optional<double> force(const QLineEdit* box) const;

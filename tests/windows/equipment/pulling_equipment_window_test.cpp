@@ -59,6 +59,11 @@ private slots:
                  QStringLiteral("The equipment does not serve this pull."));
         child<QComboBox>(equipment, "pullerRating")->setCurrentIndex(0); // 1,000 lbs
         QCOMPARE(equipment.check().puller, PullerVerdict::Ok);
+        // In newtons the classes are offered in newtons, and the rating typed stays the same.
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        QCOMPARE(child<QComboBox>(equipment, "pullerRating")->itemText(0), QStringLiteral("4448"));
+        QCOMPARE(equipment.check().puller, PullerVerdict::Ok);
+        fixture_.registry().setUnits(UnitSystem::InchPound);
         QVERIFY(child<QLabel>(equipment, "ropeResult")
                     ->text()
                     .startsWith(QStringLiteral("Rope: a breaking strength of at least 4,000 lbs")));
