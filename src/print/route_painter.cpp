@@ -150,12 +150,15 @@ RouteCamera fitted_camera(const RouteDrawing& drawing, RouteSide side, const QRe
     const double width = std::max(right - left, 1e-3);
     const double height = std::max(high - low, 1e-3);
     const double margin = 0.9;
-    camera.scale = std::min(area.width() * margin / width, area.height() * margin / height);
+    // A band along the bottom is kept for the scale bar, so that it never lies on the route.
+    const double scale_band = std::min(area.height() * 0.15, 28.0);
+    camera.scale =
+        std::min(area.width() * margin / width, (area.height() - scale_band) * margin / height);
     if (!(camera.scale > 0) || !std::isfinite(camera.scale)) {
         camera.scale = 1;
     }
     camera.centre_x = (left + right) / 2;
-    camera.centre_y = (low + high) / 2;
+    camera.centre_y = (low + high) / 2 - scale_band / 2 / camera.scale;
     return camera;
 }
 
