@@ -433,6 +433,22 @@ TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
     EXPECT_TRUE(row->ends_with(" tilt -45 sheave"));
 }
 
+TEST(Report, TheEquipmentPartFollowsThePlanAndComesBackWhole) {
+    ReportContents contents{
+        "p", plan_report(numbered({{"Straight", "50", "0", ""}}), "eq", worked_settings()), {}};
+    EquipmentReport equipment;
+    equipment.direction = "reverse";
+    equipment.puller = "6500";
+    equipment.rope_strength = "30000.5";
+    equipment.sheave_percent = "2";
+    contents.equipment = equipment;
+    const ReadReport back = read(report_text(contents));
+    EXPECT_EQ(back.links.size(), 1u);
+    EXPECT_TRUE(back.notes.empty());
+    ASSERT_TRUE(back.equipment.has_value());
+    EXPECT_EQ(*back.equipment, equipment);
+}
+
 TEST(Utf8, TellsUtf8From8BitText) {
     EXPECT_TRUE(is_utf8("plain"));
     EXPECT_TRUE(is_utf8("C\xc3\x82"
