@@ -770,10 +770,11 @@ namespace tensora {
 namespace {
 
 TEST(CliEquipment, ChecksThePullerRopeSheavesAndCapstanOfTheDirectionChosen) {
-    const CliRun run_ = run({"equipment", "--friction", "0", "--weight", "0", "--back-tension",
-                             "6000", "--allowable", "8000", "--puller", "6500", "--rope-strength",
-                             "26000", "--sheave", "1", "--sheave-rating", "8000", "b:3:90",
-                             "--direction", "forward"});
+    const CliRun run_ =
+        run({"equipment",   "--friction",  "0",    "--weight",        "0",    "--back-tension",
+             "6000",        "--allowable", "8000", "--puller",        "6500", "--rope-strength",
+             "26000",       "--sheave",    "1",    "--sheave-rating", "8000", "b:3:90",
+             "--direction", "forward"});
     EXPECT_EQ(run_.status, 0) << run_.err;
     EXPECT_EQ(run_.out, "direction\tforward\nhighest\t6000\npuller\t6500\t7.7\tok\n"
                         "rope-minimum\t26000\nrope\tserves\nsheave\t1\t8485\tover rating\n"
@@ -781,11 +782,20 @@ TEST(CliEquipment, ChecksThePullerRopeSheavesAndCapstanOfTheDirectionChosen) {
                         "capstan\t5\t117\tbeyond hold\ncapstan\t6\t53\tok\nverdict\tfails\n");
     // A sheave on a straight, a force that is not one, a factor below 1: refused by name.
     EXPECT_EQ(run({"equipment", "--sheave", "1", "s:10"}).status, 2);
-    EXPECT_NE(run({"pull", "--sheave", "3", "b:1:10"}).err.find("sheave \"3\""),
-              std::string::npos);
+    EXPECT_NE(run({"pull", "--sheave", "3", "b:1:10"}).err.find("sheave \"3\""), std::string::npos);
     EXPECT_NE(run({"equipment", "--puller", "-5", "s:10"}).err.find("puller \"-5\""),
               std::string::npos);
     EXPECT_EQ(run({"equipment", "--design-factor", "0.9", "s:10"}).status, 2);
+    // Without a direction, the one the advice names; the same figures as one JSON object.
+    const CliRun advised = run({"equipment", "--friction", "0.5", "--weight", "1000", "--json",
+                                "--puller", "1000", "s:100", "b:1:90", "--tail-limit", "1"});
+    EXPECT_EQ(advised.status, 0) << advised.err;
+    EXPECT_EQ(advised.out.substr(0, 63),
+              "{\"direction\":\"reverse\",\"highest\":\"50\",\"highest_link\":1,\"puller\"");
+    EXPECT_NE(advised.out.find("\"capstan\":[{\"wraps\":3,\"tail\":\"5\",\"verdict\":\"beyond "
+                               "hold\"}"),
+              std::string::npos)
+        << advised.out;
     const CliRun lowered = run({"equipment", "--design-factor", "3", "s:10"});
     EXPECT_EQ(lowered.status, 0);
     EXPECT_NE(lowered.err.find("below 4"), std::string::npos);

@@ -81,6 +81,16 @@ TEST(PullingEquipment, ASheaveChangesThePlanOnlyByItsPercentage) {
     EXPECT_DOUBLE_EQ(results.forward_tension[0], 1020);
     calculate_pull({bend(90, false)}, "", settings, results);
     EXPECT_GT(results.forward_tension[0], 2000); // without the sheave: e^(0.5 x 1.57)
+    // On a climbing route and pulled in reverse, the sheave still only adds its percentage.
+    PullLinkValues climb;
+    climb.length = 100;
+    climb.inclined = true;
+    climb.angle = 30;
+    climb.theta = 30 / 57.3;
+    settings.weight = 1000;
+    calculate_pull({climb, bend(90, true)}, "", settings, results);
+    EXPECT_DOUBLE_EQ(results.reverse_tension[1], 1000 * 1.02);
+    EXPECT_DOUBLE_EQ(results.forward_tension[1], results.forward_tension[0] * 1.02);
 }
 
 } // namespace

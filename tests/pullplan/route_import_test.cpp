@@ -181,3 +181,70 @@ TEST(RouteImport, SeveralPathsAreListedForTheUserToChoose) {
 
 } // namespace
 } // namespace tensora
+
+namespace tensora {
+namespace {
+
+TEST(RouteDrawings, ReadEveryKindOfPathAndTheirUnits) {
+    // A closed polyline in millimetres comes back to its start; a 3-D polyline keeps its
+    // heights and leaves out a spline's control points; a POLYLINE without SEQEND is cut short.
+    const std::string closed = "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n"
+                               "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n70\n1\n10\n0\n20\n0\n"
+                               "10\n1000\n20\n0\n10\n1000\n20\n1000\n0\nENDSEC\n0\nEOF\n";
+    RouteFile file = read_route_dxf(closed);
+    ASSERT_EQ(file.error, "");
+    EXPECT_DOUBLE_EQ(*file.feet_per_unit, 1 / 304.8);
+    ASSERT_EQ(file.paths.front().vertices.size(), 4u);
+    EXPECT_DOUBLE_EQ(file.paths.front().vertices.back().at.y, 0);
+    EXPECT_NEAR(file.paths.front().length(), 2000 + 1000 * std::sqrt(2.0), 1e-9);
+    const std::string three_d =
+        "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n70\n8\n"
+        "0\nVERTEX\n70\n32\n10\n0\n20\n0\n30\n5\n0\nVERTEX\n70\n16\n10\n7\n20\n7\n30\n7\n"
+        "0\nVERTEX\n70\n32\n10\n10\n20\n0\n30\n5\n0\nSEQEND\n0\nENDSEC\n0\nEOF\n";
+    file = read_route_dxf(three_d);
+    ASSERT_EQ(file.paths.size(), 1u);
+    ASSERT_EQ(file.paths.front().vertices.size(), 2u);
+    EXPECT_DOUBLE_EQ(file.paths.front().vertices[1].at.z, 5);
+    EXPECT_FALSE(file.feet_per_unit.has_value());
+    const std::string unended = "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n70\n8\n0\nVERTEX\n10\n0\n"
+                                "20\n0\n0\nENDSEC\n0\nEOF\n";
+    EXPECT_NE(read_route_dxf(unended).error.find("has no SEQEND"), std::string::npos);
+    EXPECT_NE(read_route_dxf("AutoCAD Binary DXF\r\n\x1a").error.find("binary"), std::string::npos);
+}
+
+TEST(RouteImport, DownAndRightTakeTheirSidesAndARouteMayStartOnASlopedArc) {
+    std::vector<PullLinkTexts> links = links_of(read_route_csv("0 0 0\n100 0 0\n200 0 -100\n"));
+    ASSERT_EQ(links.size(), 3u);
+    EXPECT_EQ(links[1].type, "Down");
+    EXPECT_NEAR(std::stod(links[1].angle), 45, 1e-9);
+    links = links_of(read_route_csv("0 0\n100 0\n100 -100\n"));
+    ASSERT_EQ(links.size(), 3u);
+    EXPECT_TRUE(links[1].right);
+    // An arc climbing 10 ft over a quarter turn of 100 ft radius, drawn as a 3-D path's first
+    // piece: a straight of no length sets its incline first.
+    RoutePolyline path;
+    path.vertices = {{{0, 0, 0}, std::tan(kPi / 8), std::nullopt, "a"},
+                     {{100, 100, 10}, 0, std::nullopt, "b"}};
+    const ImportedRoute route = import_route(path, 3, UnitSystem::InchPound);
+    ASSERT_EQ(route.error, "");
+    ASSERT_EQ(route.links.size(), 2u);
+    EXPECT_EQ(route.links[0].length, "0");
+    EXPECT_TRUE(route.links[0].inclined);
+    const double plan = 100 * kPi / 2;
+    EXPECT_NEAR(std::stod(route.links[0].angle), std::atan2(10, plan) * 180 / kPi, 1e-9);
+    expect_link(route.links[1], "Angle", std::hypot(plan, 10), 90);
+    EXPECT_NEAR(route.summary.rise, 10, 1e-12);
+    EXPECT_EQ(route.summary.left, 1);
+}
+
+TEST(RouteImport, LengthsAreWrittenInTheUnitsAskedAndTheSummarySaysIt) {
+    const RouteFile file = read_route_csv("0,0\n100,0\n100,100\n");
+    const ImportedRoute metric = import_route(file.paths.front(), 1 / 0.3048, UnitSystem::Metric);
+    ASSERT_EQ(metric.links.size(), 3u);
+    EXPECT_NEAR(std::stod(metric.links[0].length), 100 * 0.3048 - 1, 1e-9); // 1 m of tangent
+    EXPECT_EQ(route_summary_text(metric.summary, UnitSystem::Metric, {",", "."}),
+              "3 links, 60,5 m, rise 0 m; bends: 1 left");
+}
+
+} // namespace
+} // namespace tensora

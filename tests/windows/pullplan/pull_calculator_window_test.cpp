@@ -84,6 +84,31 @@ private slots:
 
     void cleanup() { fixture_.tearDown(); }
 
+    void anImportedRouteReplacesOrFollowsThePlan() {
+        enterWorkedExample();
+        PullLinkTexts bend;
+        bend.type = "Tilted";
+        bend.length = "4.5";
+        bend.angle = "60";
+        bend.tilt = "-12.5";
+        QVERIFY(window_->importRoute({bend}, false, "a.dxf"));
+        QCOMPARE(window_->plan().size(), std::size_t{4});
+        QCOMPARE(window_->plan().tilt(3), std::string("-12.5"));
+        QCOMPARE(window_->plan().values()[3].turn, Turn::Tilted);
+        QCOMPARE(window_->routeSource(), std::string("a.dxf"));
+        QVERIFY(window_->importRoute({bend, bend}, true, "b.csv"));
+        QCOMPARE(window_->plan().size(), std::size_t{2});
+        QCOMPARE(window_->report().route_source, std::string("b.csv"));
+        // A route that would take the plan past its most links changes nothing.
+        const std::vector<PullLinkTexts> many(static_cast<std::size_t>(kMaxLinks), bend);
+        QVERIFY(!window_->importRoute(many, false, "c.csv"));
+        QCOMPARE(window_->plan().size(), std::size_t{2});
+        QCOMPARE(window_->routeSource(), std::string("b.csv"));
+        // Emptied, the plan no longer came from anywhere.
+        window_->editPlan([](PullPlanLinks& plan) { plan.clear(); });
+        QVERIFY(window_->routeSource().empty());
+    }
+
     void theAdviceLineNamesTheLowerEndAndItsPointIsApplied() {
         enterWorkedExample();
         const PullAdvice advice = window_->advice();
