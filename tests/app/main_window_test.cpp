@@ -577,6 +577,28 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("x,y\n1,2\n3,four\n");
         file.close();
+        // Points say no units: feet (the units in use) until the user chooses others.
+        const QString points = folder.filePath(QStringLiteral("points.txt"));
+        QFile point_file(points);
+        QVERIFY(point_file.open(QIODevice::WriteOnly));
+        point_file.write("0 0\n100 0\n");
+        point_file.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the first dialog
+        fixture_.platform().fileNames = {points};
+        item(main, "ImportRoute")->trigger();
+        auto* units_dialog =
+            main.findChild<RouteImportDialog*>(QStringLiteral("RouteImportDialog"));
+        QVERIFY(units_dialog);
+        QCOMPARE(child<QComboBox>(*units_dialog, "routeUnits")->currentText(),
+                 QStringLiteral("feet"));
+        QCOMPARE(child<QLabel>(*units_dialog, "routeSummary")->text(),
+                 QStringLiteral("1 link, 100 ft, rise 0 ft; bends: none"));
+        child<QComboBox>(*units_dialog, "routeUnits")->setCurrentIndex(2); // metres
+        QCOMPARE(child<QLabel>(*units_dialog, "routeSummary")->text(),
+                 QStringLiteral("1 link, 328.1 ft, rise 0 ft; bends: none"));
+        child<QLineEdit>(*units_dialog, "routeRadius")->setText(QStringLiteral("x"));
+        QVERIFY(!child<QPushButton>(*units_dialog, "appendPlan")->isEnabled());
+        units_dialog->reject();
         fixture_.platform().fileNames = {bad};
         item(main, "ImportRoute")->trigger();
         QCOMPARE(fixture_.platform().messages.size(), 1);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
 namespace tensora {
@@ -84,6 +85,29 @@ TEST(LandXmlRoute, TheProfileGivesHeightsAndAVerticalCurveItsRadius) {
     ASSERT_EQ(route.links.size(), 3u);
     EXPECT_EQ(route.links[1].type, "Down");
     EXPECT_TRUE(route.links[0].inclined);
+}
+
+TEST(LandXmlRoute, ACurveTurnsTheWayItsRotationSays) {
+    // North 100 ft, then a quarter circle of 50 ft radius: clockwise turns right (east).
+    const auto alignment = [](const char* rot, const char* centre, const char* end) {
+        return std::string("<LandXML><Units><Imperial linearUnit=\"USSurveyFoot\"/></Units>"
+                           "<Alignments><Alignment name=\"A\"><CoordGeom>"
+                           "<Line><Start>0 0</Start><End>100 0</End></Line>"
+                           "<Curve rot=\"") +
+               rot + "\"><Start>100 0</Start><Center>" + centre + "</Center><End>" + end +
+               "</End></Curve></CoordGeom></Alignment></Alignments></LandXML>";
+    };
+    RouteFile file = read_route_landxml(alignment("cw", "100 50", "150 50"));
+    ASSERT_EQ(file.error, "");
+    EXPECT_NEAR(*file.feet_per_unit, 1200.0 / 3937 / 0.3048, 1e-15);
+    std::vector<PullLinkTexts> links = links_of(file);
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_EQ(links[1].type, "Angle");
+    EXPECT_TRUE(links[1].right);
+    EXPECT_NEAR(std::stod(links[1].length), 50 * std::numbers::pi / 2 * *file.feet_per_unit, 1e-9);
+    links = links_of(read_route_landxml(alignment("ccw", "100 -50", "150 -50")));
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_FALSE(links[1].right);
 }
 
 TEST(LandXmlRoute, WhatCannotBeReadIsRefusedWithItsLine) {

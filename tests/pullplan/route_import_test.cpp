@@ -212,6 +212,21 @@ TEST(RouteDrawings, ReadEveryKindOfPathAndTheirUnits) {
     EXPECT_NE(read_route_dxf("AutoCAD Binary DXF\r\n\x1a").error.find("binary"), std::string::npos);
 }
 
+TEST(RouteDrawings, LinesJoinOnlyOnTheirOwnLayer) {
+    // Two lines meeting end to end on different layers are two paths; on one layer, one.
+    const auto line = [](const char* layer, int x0, int x1) {
+        return std::string("0\nLINE\n8\n") + layer + "\n10\n" + std::to_string(x0) +
+               "\n20\n0\n11\n" + std::to_string(x1) + "\n21\n0\n";
+    };
+    const auto drawing = [](const std::string& entities) {
+        return "0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n";
+    };
+    EXPECT_EQ(read_route_dxf(drawing(line("A", 0, 10) + line("B", 10, 20))).paths.size(), 2u);
+    const RouteFile one = read_route_dxf(drawing(line("A", 10, 20) + line("A", 0, 10)));
+    ASSERT_EQ(one.paths.size(), 1u);
+    EXPECT_NEAR(one.paths.front().length(), 20, 1e-12);
+}
+
 TEST(RouteImport, DownAndRightTakeTheirSidesAndARouteMayStartOnASlopedArc) {
     std::vector<PullLinkTexts> links = links_of(read_route_csv("0 0 0\n100 0 0\n200 0 -100\n"));
     ASSERT_EQ(links.size(), 3u);

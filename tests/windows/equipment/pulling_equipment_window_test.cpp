@@ -69,6 +69,20 @@ private slots:
                     .startsWith(QStringLiteral("Rope: a breaking strength of at least 4,000 lbs")));
     }
 
+    void aLoweredDesignFactorIsShownAndTheAdvisedDirectionIsFollowed() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        PullCalculator& planner = plannedWithASheave();
+        QCOMPARE(equipment.check().forward, planner.advice().direction != PullDirection::Reverse);
+        child<QLineEdit>(equipment, "designFactor")->setText(QStringLiteral("3"));
+        QVERIFY(equipment.check().factor_lowered);
+        auto* rope = child<QLabel>(equipment, "ropeResult");
+        QVERIFY(rope->text().contains(QStringLiteral("below 4")));
+        QVERIFY(rope->styleSheet().contains("#b00020"));
+        // A factor below 1 is no factor: the rope is held to 4 times the rating.
+        child<QLineEdit>(equipment, "designFactor")->setText(QStringLiteral("0.5"));
+        QVERIFY(!equipment.check().factor_lowered);
+    }
+
     void itsInputsGoIntoTheReportAndComeBackExactly() {
         PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
         plannedWithASheave();
