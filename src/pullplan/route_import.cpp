@@ -37,7 +37,9 @@ Piece piece_between(const RouteVertex& a, const RouteVertex& b) {
     Piece piece;
     piece.from = &a;
     const Vec3 chord = b.at - a.at;
-    if (a.bulge == 0 || !std::isfinite(a.bulge)) {
+    // An arc turns in plan: one whose ends stand one above the other has no plan to turn in.
+    if (a.bulge == 0 || !std::isfinite(a.bulge) ||
+        std::hypot(chord.x, chord.y) < kMergeDistance) {
         piece.length = std::sqrt(dot(chord, chord));
         piece.in = piece.out = unit(chord);
         return piece;
