@@ -62,7 +62,8 @@ Piece piece_between(const RouteVertex& a, const RouteVertex& b) {
     return piece;
 }
 
-// A number as a person types it: 12 significant digits, so that it reads back within 1e-12.
+// A number as a person types it: 10 significant digits, within 5e-10 of the value and short
+// enough for the planner's columns.
 std::string number_text(double value) {
     if (std::fabs(value) < 1e-9) {
         return "0";
@@ -70,7 +71,7 @@ std::string number_text(double value) {
     // Through the C++ conversions, which no locale of the program's sways.
     char text[32];
     const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 10);
     double rounded = value;
     std::from_chars(text, written.ptr, rounded);
     return general_number_text(rounded);

@@ -731,7 +731,7 @@ TEST(CliRoute, TakesTheLinksOfARouteFileBeforeThoseTyped) {
     EXPECT_EQ(metric.status, 0) << metric.err;
     // 2 m of tangent off each straight; the radius in the units of --units.
     EXPECT_EQ(metric.out.substr(0, 15), "1\tStraight\t8\t0\t");
-    EXPECT_NE(metric.out.find("\n2\tAngle\t3.14159265359\t90\t"), std::string::npos);
+    EXPECT_NE(metric.out.find("\n2\tAngle\t3.141592654\t90\t"), std::string::npos);
     EXPECT_NE(metric.out.find("\n4\tStraight\t5\t"), std::string::npos);
     const std::string saved = folder.file("saved.rtf");
     EXPECT_EQ(
