@@ -26,6 +26,21 @@ std::pair<double, double> coordinates(const RouteSample& sample, RouteSide side)
                                    : std::pair{sample.along, sample.z};
 }
 
+// Where a side of the drawing is painted: the camera, the area, the size of a line and what
+// of the route can be seen.
+struct Sheet {
+    const RouteDrawing& drawing;
+    RouteSide side;
+    const RouteCamera& camera;
+    const QRectF& area;
+    double u;       // a line's width and a label's size, in the area's pixels at 100 %
+    QRectF visible; // the area and a margin: what is drawn at all
+    QPointF at(const RouteSample& sample) const {
+        const auto [x, y] = coordinates(sample, side);
+        return camera.to_area(area, x, y);
+    }
+};
+
 // A round length for the scale bar: 1, 2 or 5 times a power of ten, of about `about`.
 double round_length(double about) {
     const double power = std::pow(10.0, std::floor(std::log10(about)));
@@ -61,18 +76,16 @@ void paint_scale_bar(QPainter& p, const RouteCamera& camera, const QRectF& area,
 // consecutive links, each point at least `shortest` from the one before, so that a long route
 // costs about as many points as its drawing has pixels.
 template <typename Wanted>
-std::vector<QPolygonF> runs(const RouteDrawing& drawing, RouteSide side, const RouteCamera& camera,
-                            const QRectF& area, double shortest, Wanted wanted) {
+std::vector<QPolygonF> runs(const Sheet& sheet, double shortest, Wanted wanted) {
     std::vector<QPolygonF> lines;
     bool open = false;
-    for (const RouteLinkMark& link : drawing.links) {
+    for (const RouteLinkMark& link : sheet.drawing.links) {
         if (!wanted(link)) {
             open = false;
             continue;
         }
         for (std::size_t k = link.first; k <= link.last; ++k) {
-            const auto [x, y] = coordinates(drawing.samples[k], side);
-            const QPointF point = camera.to_area(area, x, y);
+            const QPointF point = sheet.at(sheet.drawing.samples[k]);
             if (!open || lines.back().size() >= kMostPoints) {
                 // A long polyline is drawn in pieces: the rasteriser fills each piece's outline
                 // within its own bounds, far faster than one outline crossing itself all over.
@@ -167,47 +180,45 @@ QColor tension_color(double tension, double highest) {
     return QColor::fromHsvF(static_cast<float>((1 - share) * 240.0 / 360.0), 0.85f, 0.85f);
 }
 
-void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
-                 const RouteCamera& camera, const QRectF& area, const RouteStyle& style) {
-    p.save();
-    p.setClipRect(area);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const double u = style.unit;
-    const QRectF visible = area.adjusted(-20 * u, -20 * u, 20 * u, 20 * u);
-    // Underlays first: the links held at zero (amber) and beyond the allowable tension (red).
-    // The underlays are wide: points closer than half their width add nothing one can see.
-    const double shortest = 3 * u;
+namespace {
+
+// Underlays first: the links held at zero (amber) and beyond the allowable tension (red).
+// They are wide: points closer than half their width add nothing one can see, and they are
+// drawn without smoothing, which a 7-pixel band does not need.
+void paint_underlays(QPainter& p, const Sheet& sheet) {
+    const double shortest = 3 * sheet.u;
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(kHeldRow.darker(115), 7 * u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    p.setPen(QPen(kHeldRow.darker(115), 7 * sheet.u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
     draw_visible(p,
-                 runs(drawing, side, camera, area, shortest,
+                 runs(sheet, shortest,
                       [](const RouteLinkMark& link) { return link.held && !link.over_allowable; }),
-                 visible);
-    p.setPen(QPen(kOverLimit, 7 * u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
-    draw_visible(p,
-                 runs(drawing, side, camera, area, shortest,
-                      [](const RouteLinkMark& link) { return link.over_allowable; }),
-                 visible);
+                 sheet.visible);
+    p.setPen(QPen(kOverLimit, 7 * sheet.u, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    draw_visible(
+        p, runs(sheet, shortest, [](const RouteLinkMark& link) { return link.over_allowable; }),
+        sheet.visible);
     p.setRenderHint(QPainter::Antialiasing, true);
-    // The path in runs of one colour, gathered by colour so that a long route is a few calls;
-    // samples closer than a pixel to the last one drawn are joined into the next segment, so
-    // that a whole long route costs about as many points as its drawing has pixels.
+}
+
+// The path in runs of one colour, gathered by colour so that a long route is a few calls;
+// samples closer than a pixel to the last one drawn are joined into the next segment, so that
+// a whole long route costs about as many points as its drawing has pixels.
+void paint_path(QPainter& p, const Sheet& sheet) {
+    const RouteDrawing& drawing = sheet.drawing;
+    if (drawing.samples.empty()) {
+        return;
+    }
     std::array<std::vector<QPolygonF>, kColourSteps + 1> by_colour;
     const auto share_of = [&drawing](double tension) {
         return drawing.highest_tension > 0 ? std::clamp(tension / drawing.highest_tension, 0.0, 1.0)
                                            : 0.0;
     };
-    const double shortest_segment = 1.5 * u;
+    const double shortest_segment = 1.5 * sheet.u;
     std::size_t from = 0;
-    QPointF from_point;
+    QPointF from_point = sheet.at(drawing.samples.front());
     std::size_t last_colour = by_colour.size(); // of the run the last segment extended
-    if (!drawing.samples.empty()) {
-        const auto [x, y] = coordinates(drawing.samples.front(), side);
-        from_point = camera.to_area(area, x, y);
-    }
     for (std::size_t k = 1; k < drawing.samples.size(); ++k) {
-        const auto [x, y] = coordinates(drawing.samples[k], side);
-        const QPointF point = camera.to_area(area, x, y);
+        const QPointF point = sheet.at(drawing.samples[k]);
         if (QLineF(from_point, point).length() < shortest_segment &&
             k + 1 < drawing.samples.size()) {
             continue;
@@ -219,7 +230,7 @@ void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
         from_point = point;
         // Widened by a pixel: a level or upright segment's box has no area, and Qt's test
         // finds no box of no area inside another.
-        if (!QRectF(start, point).normalized().adjusted(-1, -1, 1, 1).intersects(visible)) {
+        if (!QRectF(start, point).normalized().adjusted(-1, -1, 1, 1).intersects(sheet.visible)) {
             last_colour = by_colour.size();
             continue;
         }
@@ -242,24 +253,27 @@ void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
         }
     }
     for (std::size_t c = 0; c < by_colour.size(); ++c) {
-        p.setPen(QPen(tension_color(static_cast<double>(c), kColourSteps), 3 * u, Qt::SolidLine,
-                      Qt::RoundCap, Qt::BevelJoin));
+        p.setPen(QPen(tension_color(static_cast<double>(c), kColourSteps), 3 * sheet.u,
+                      Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
         for (const QPolygonF& run : by_colour[c]) {
             p.drawPolyline(run);
         }
     }
-    // The links' numbers and, on the bends whose bearing pressure passes the sidewall limit,
-    // red rings; each kept off the cells of the area where one of its kind already stands, so
-    // that a route that doubles back or a long one seen whole stays readable and quick.
+}
+
+// The links' numbers and, on the bends whose bearing pressure passes the sidewall limit, red
+// rings; each kept off the cells of the area where one of its kind already stands, so that a
+// route that doubles back or a long one seen whole stays readable and quick.
+void paint_marks(QPainter& p, const Sheet& sheet) {
+    const double u = sheet.u;
     QFont font = p.font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(10 * u))));
     p.setFont(font);
     Occupied labels(16 * u);
     Occupied rings(8 * u);
-    for (const RouteLinkMark& link : drawing.links) {
-        const auto [x, y] = coordinates(link.middle, side);
-        const QPointF at = camera.to_area(area, x, y);
-        if (!visible.contains(at)) {
+    for (const RouteLinkMark& link : sheet.drawing.links) {
+        const QPointF at = sheet.at(link.middle);
+        if (!sheet.visible.contains(at)) {
             continue;
         }
         if (link.over_sidewall && rings.take(at)) {
@@ -272,24 +286,42 @@ void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
             p.drawText(at + QPointF(5 * u, -5 * u), QString::number(link.link + 1));
         }
     }
-    // The ends and the mid-assist point.
+}
+
+// The ends (white: link 1's start, black: the last link's end) and the mid-assist point.
+void paint_ends(QPainter& p, const Sheet& sheet) {
+    const double u = sheet.u;
+    const RouteDrawing& drawing = sheet.drawing;
     if (!drawing.samples.empty()) {
-        const auto [x0, y0] = coordinates(drawing.samples.front(), side);
-        const auto [x1, y1] = coordinates(drawing.samples.back(), side);
         p.setPen(QPen(kRouteInk, 1.5 * u));
         p.setBrush(Qt::white);
-        p.drawEllipse(camera.to_area(area, x0, y0), 4 * u, 4 * u);
+        p.drawEllipse(sheet.at(drawing.samples.front()), 4 * u, 4 * u);
         p.setBrush(kRouteInk);
-        p.drawEllipse(camera.to_area(area, x1, y1), 4 * u, 4 * u);
+        p.drawEllipse(sheet.at(drawing.samples.back()), 4 * u, 4 * u);
     }
     if (drawing.mid_assist) {
-        const auto [x, y] = coordinates(*drawing.mid_assist, side);
-        const QPointF at = camera.to_area(area, x, y);
+        const QPointF at = sheet.at(*drawing.mid_assist);
         p.setPen(QPen(Qt::black, 2 * u));
         p.drawLine(at + QPointF(-6 * u, -6 * u), at + QPointF(6 * u, 6 * u));
         p.drawLine(at + QPointF(-6 * u, 6 * u), at + QPointF(6 * u, -6 * u));
         p.drawText(at + QPointF(8 * u, 14 * u), QStringLiteral("mid-assist"));
     }
+}
+
+} // namespace
+
+void paint_route(QPainter& p, const RouteDrawing& drawing, RouteSide side,
+                 const RouteCamera& camera, const QRectF& area, const RouteStyle& style) {
+    const double u = style.unit;
+    const Sheet sheet{drawing, side, camera,
+                      area,    u,    area.adjusted(-20 * u, -20 * u, 20 * u, 20 * u)};
+    p.save();
+    p.setClipRect(area);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    paint_underlays(p, sheet);
+    paint_path(p, sheet);
+    paint_marks(p, sheet);
+    paint_ends(p, sheet);
     paint_scale_bar(p, camera, area, style);
     p.restore();
 }
