@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <unordered_map>
+#include <utility>
 
 namespace tensora {
 namespace {
@@ -116,6 +117,15 @@ double feet_per_insunit(long code) {
     }
 }
 
+// A LINE or an ARC: from a to b, the arc's bulge; gathered into chains by layer.
+struct DrawnPiece {
+    Vec3 a;
+    Vec3 b;
+    double bulge = 0;
+    std::string layer;
+    std::size_t line = 0;
+};
+
 class DrawingReader {
 public:
     explicit DrawingReader(RouteFile& file) : file_(file) {}
@@ -127,21 +137,17 @@ private:
     bool polyline(const Entity& entity, const std::vector<Entity>& vertices);
     bool line_or_arc(const Entity& entity);
     void chains();
+    bool take(Entity entity);
+    bool units(const Group& group);
     std::string name(const Entity& entity) const {
         return std::string(entity.type) + " at line " + std::to_string(entity.line);
     }
     static bool level(const Entity& entity, double& mirror);
 
     RouteFile& file_;
-    // A LINE or an ARC: from a to b, the arc's bulge; gathered into chains by layer.
-    struct Piece {
-        Vec3 a;
-        Vec3 b;
-        double bulge = 0;
-        std::string layer;
-        std::size_t line = 0;
-    };
-    std::vector<Piece> pieces_;
+    std::vector<DrawnPiece> pieces_;
+    std::optional<Entity> polyline_head_; // an old-style POLYLINE until its SEQEND
+    std::vector<Entity> polyline_vertices_;
 };
 
 bool DrawingReader::number(const Group& group, double& into) {
@@ -318,7 +324,7 @@ bool DrawingReader::line_or_arc(const Entity& entity) {
             }
         }
     }
-    Piece piece;
+    DrawnPiece piece;
     piece.layer = std::string(entity.layer());
     piece.line = entity.line;
     if (!arc) {
@@ -341,42 +347,29 @@ bool DrawingReader::line_or_arc(const Entity& entity) {
     return true;
 }
 
-// The LINEs and ARCs joined end to end, layer by layer, into paths: from a free end (or any
-// end of a closed chain) on to the piece whose end meets it.
-void DrawingReader::chains() {
-    const auto near = [](Vec3 p, Vec3 q) {
-        const Vec3 d = p - q;
-        return std::sqrt(dot(d, d)) <= 1e-6 * std::max(1.0, std::fabs(p.x) + std::fabs(p.y));
-    };
-    // The cell of an end, in steps of 1e-4 units; held within what a long long holds with room
-    // for the neighbouring cells.
-    const auto key = [](Vec3 p) {
-        const auto cell = [](double v) {
-            return static_cast<long long>(std::clamp(std::floor(v * 1e4), -1e18, 1e18));
-        };
-        return std::pair{cell(p.x), cell(p.y)};
-    };
-    struct KeyHash {
-        std::size_t operator()(const std::pair<long long, long long>& k) const {
-            return std::hash<long long>()(k.first) * 1000003U ^ std::hash<long long>()(k.second);
+// The ends of the LINEs and ARCs, found by where they stand: each end in a cell of 1e-4 units,
+// an end looked for in its cell and the cells around it.
+class EndIndex {
+public:
+    EndIndex(const std::vector<DrawnPiece>& pieces, const std::vector<char>& used)
+        : pieces_(pieces), used_(used) {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            ends_.emplace(key(pieces[i].a), i);
+            ends_.emplace(key(pieces[i].b), i);
         }
-    };
-    std::unordered_multimap<std::pair<long long, long long>, std::size_t, KeyHash> ends;
-    for (std::size_t i = 0; i < pieces_.size(); ++i) {
-        ends.emplace(key(pieces_[i].a), i);
-        ends.emplace(key(pieces_[i].b), i);
     }
-    std::vector<char> used(pieces_.size(), 0);
-    // The unused piece with an end at `at` on `layer`, and whether it is that piece's start.
-    const auto meeting = [&](Vec3 at, const std::string& layer,
-                             std::size_t except) -> std::optional<std::pair<std::size_t, bool>> {
+
+    // The unused piece other than `except` with an end at `at` on `layer`, and whether that
+    // end is the piece's start.
+    std::optional<std::pair<std::size_t, bool>> meeting(Vec3 at, const std::string& layer,
+                                                        std::size_t except) const {
         const auto [kx, ky] = key(at);
         for (long long dx = -1; dx <= 1; ++dx) {
             for (long long dy = -1; dy <= 1; ++dy) {
-                const auto range = ends.equal_range({kx + dx, ky + dy});
+                const auto range = ends_.equal_range({kx + dx, ky + dy});
                 for (auto it = range.first; it != range.second; ++it) {
-                    const Piece& other = pieces_[it->second];
-                    if (it->second == except || used[it->second] || other.layer != layer) {
+                    const DrawnPiece& other = pieces_[it->second];
+                    if (it->second == except || used_[it->second] || other.layer != layer) {
                         continue;
                     }
                     if (near(other.a, at)) {
@@ -389,17 +382,48 @@ void DrawingReader::chains() {
             }
         }
         return std::nullopt;
+    }
+
+private:
+    using Key = std::pair<long long, long long>;
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return std::hash<long long>()(k.first) * 1000003U ^ std::hash<long long>()(k.second);
+        }
     };
+
+    static bool near(Vec3 p, Vec3 q) {
+        const Vec3 d = p - q;
+        return std::sqrt(dot(d, d)) <= 1e-6 * std::max(1.0, std::fabs(p.x) + std::fabs(p.y));
+    }
+    // Held within what a long long holds, with room for the neighbouring cells.
+    static Key key(Vec3 p) {
+        const auto cell = [](double v) {
+            return static_cast<long long>(std::clamp(std::floor(v * 1e4), -1e18, 1e18));
+        };
+        return {cell(p.x), cell(p.y)};
+    }
+
+    const std::vector<DrawnPiece>& pieces_;
+    const std::vector<char>& used_;
+    std::unordered_multimap<Key, std::size_t, KeyHash> ends_;
+};
+
+// The LINEs and ARCs joined end to end, layer by layer, into paths: from a free end (or any
+// end of a closed chain) on to the piece whose end meets it.
+void DrawingReader::chains() {
+    std::vector<char> used(pieces_.size(), 0);
+    const EndIndex ends(pieces_, used);
     int count = 0;
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t first = 0; first < pieces_.size(); ++first) {
             if (used[first]) {
                 continue;
             }
-            const Piece& start = pieces_[first];
+            const DrawnPiece& start = pieces_[first];
             // First pass: only from a free end, so that a chain is read from one of its ends.
-            const bool a_free = !meeting(start.a, start.layer, first);
-            const bool b_free = !meeting(start.b, start.layer, first);
+            const bool a_free = !ends.meeting(start.a, start.layer, first);
+            const bool b_free = !ends.meeting(start.b, start.layer, first);
             if (pass == 0 && !a_free && !b_free) {
                 continue;
             }
@@ -411,12 +435,12 @@ void DrawingReader::chains() {
             bool forward = a_free || !b_free;
             while (true) {
                 used[at] = 1;
-                const Piece& piece = pieces_[at];
+                const DrawnPiece& piece = pieces_[at];
                 path.vertices.push_back({forward ? piece.a : piece.b,
                                          forward ? piece.bulge : -piece.bulge, std::nullopt,
                                          "line " + std::to_string(piece.line)});
                 const Vec3 end = forward ? piece.b : piece.a;
-                const auto next = meeting(end, piece.layer, at);
+                const auto next = ends.meeting(end, piece.layer, at);
                 if (!next) {
                     path.vertices.push_back(
                         {end, 0, std::nullopt, "line " + std::to_string(piece.line)});
@@ -430,79 +454,64 @@ void DrawingReader::chains() {
     }
 }
 
+// An entity read whole: a path of its own, a piece of a chain, or a part of an old-style
+// POLYLINE (its head, its VERTEXes, and the SEQEND that closes it).
+bool DrawingReader::take(Entity entity) {
+    if (entity.type == "LWPOLYLINE") {
+        return lwpolyline(entity);
+    }
+    if (entity.type == "LINE" || entity.type == "ARC") {
+        return line_or_arc(entity);
+    }
+    if (entity.type == "POLYLINE") {
+        polyline_head_ = std::move(entity);
+        polyline_vertices_.clear();
+    } else if (entity.type == "VERTEX" && polyline_head_) {
+        polyline_vertices_.push_back(std::move(entity));
+    } else if (entity.type == "SEQEND" && polyline_head_) {
+        const Entity head = std::move(*polyline_head_);
+        polyline_head_.reset();
+        return polyline(head, polyline_vertices_);
+    }
+    return true;
+}
+
 bool DrawingReader::read(const std::vector<Group>& groups) {
     std::string_view section;
     bool in_entities = false;
     bool ended = false;
     std::optional<Entity> entity;
-    std::optional<Entity> polyline_head;
-    std::vector<Entity> polyline_vertices;
-    const auto finish = [&]() -> bool {
-        if (!entity) {
-            return true;
-        }
-        Entity done = std::move(*entity);
-        entity.reset();
-        if (done.type == "LWPOLYLINE") {
-            return lwpolyline(done);
-        }
-        if (done.type == "LINE" || done.type == "ARC") {
-            return line_or_arc(done);
-        }
-        if (done.type == "POLYLINE") {
-            polyline_head = std::move(done);
-            polyline_vertices.clear();
-        } else if (done.type == "VERTEX" && polyline_head) {
-            polyline_vertices.push_back(std::move(done));
-        } else if (done.type == "SEQEND" && polyline_head) {
-            const Entity head = std::move(*polyline_head);
-            polyline_head.reset();
-            return polyline(head, polyline_vertices);
-        }
-        return true;
-    };
-    for (std::size_t i = 0; i < groups.size(); ++i) {
+    const auto finish = [&]() { return !entity || take(*std::exchange(entity, std::nullopt)); };
+    for (std::size_t i = 0; i < groups.size() && !ended; ++i) {
         const Group& group = groups[i];
-        if (group.code == 0) {
-            if (!finish()) {
+        if (group.code != 0) {
+            if (entity) {
+                entity->groups.push_back(group);
+            } else if (section == "HEADER" && group.code == 9 && group.value == "$INSUNITS" &&
+                       i + 1 < groups.size() && !units(groups[i + 1])) {
                 return false;
-            }
-            if (group.value == "SECTION") {
-                section = i + 1 < groups.size() && groups[i + 1].code == 2 ? groups[i + 1].value
-                                                                           : std::string_view();
-                in_entities = section == "ENTITIES";
-                continue;
-            }
-            if (group.value == "ENDSEC") {
-                if (in_entities && polyline_head) {
-                    file_.error = "Line " + std::to_string(group.line) + ": " +
-                                  name(*polyline_head) + " has no SEQEND.";
-                    return false;
-                }
-                in_entities = false;
-                section = {};
-                continue;
-            }
-            if (group.value == "EOF") {
-                ended = true;
-                break;
-            }
-            if (in_entities) {
-                entity = Entity{group.value, group.line, {}};
             }
             continue;
         }
-        if (entity) {
-            entity->groups.push_back(group);
-        } else if (section == "HEADER" && group.code == 9 && group.value == "$INSUNITS" &&
-                   i + 1 < groups.size()) {
-            double units = 0;
-            if (!number(groups[i + 1], units)) {
+        if (!finish()) {
+            return false;
+        }
+        if (group.value == "SECTION") {
+            section = i + 1 < groups.size() && groups[i + 1].code == 2 ? groups[i + 1].value
+                                                                       : std::string_view();
+            in_entities = section == "ENTITIES";
+        } else if (group.value == "ENDSEC") {
+            if (in_entities && polyline_head_) {
+                file_.error = "Line " + std::to_string(group.line) + ": " + name(*polyline_head_) +
+                              " has no SEQEND.";
                 return false;
             }
-            if (const double feet = feet_per_insunit(whole(units)); feet > 0) {
-                file_.feet_per_unit = feet;
-            }
+            in_entities = false;
+            section = {};
+        } else if (group.value == "EOF") {
+            ended = true;
+        } else if (in_entities) {
+            entity = Entity{group.value, group.line, {}};
         }
     }
     if (!finish()) {
@@ -513,6 +522,19 @@ bool DrawingReader::read(const std::vector<Group>& groups) {
         return false;
     }
     chains();
+    return true;
+}
+
+// The drawing's units, from the value of its $INSUNITS; a code of no length unit leaves them
+// to the user.
+bool DrawingReader::units(const Group& group) {
+    double code = 0;
+    if (!number(group, code)) {
+        return false;
+    }
+    if (const double feet = feet_per_insunit(whole(code)); feet > 0) {
+        file_.feet_per_unit = feet;
+    }
     return true;
 }
 
