@@ -67,6 +67,62 @@ double feet_per_linear_unit(const QString& unit) {
     return 0;
 }
 
+// The profile's height at a station: between its points of intersection on the straight
+// grade that joins them, before the first and after the last at their heights.
+double height_at(const std::vector<ProfilePoint>& profile, double station) {
+    if (profile.empty()) {
+        return 0.0;
+    }
+    if (station <= profile.front().station) {
+        return profile.front().height;
+    }
+    for (std::size_t i = 1; i < profile.size(); ++i) {
+        if (station <= profile[i].station) {
+            const ProfilePoint& a = profile[i - 1];
+            const ProfilePoint& b = profile[i];
+            const double span = b.station - a.station;
+            return span > 0 ? a.height + (b.height - a.height) * (station - a.station) / span
+                            : b.height;
+        }
+    }
+    return profile.back().height;
+}
+
+// The grade from point i - 1 to point i of the profile.
+double grade(const std::vector<ProfilePoint>& profile, std::size_t i) {
+    const ProfilePoint& a = profile[i - 1];
+    const ProfilePoint& b = profile[i];
+    return b.station > a.station ? (b.height - a.height) / (b.station - a.station) : 0.0;
+}
+
+// The radius of the vertical curve at inner point i: its length over the change of grade there.
+std::optional<double> vertical_radius(const std::vector<ProfilePoint>& profile, std::size_t i) {
+    const double change = std::fabs(grade(profile, i + 1) - grade(profile, i));
+    if (profile[i].curve > 0 && change > 0) {
+        return profile[i].curve / change;
+    }
+    return std::nullopt;
+}
+
+// The point `share` of the way along a line or a curve, in plan.
+Vec3 point_along(const Element& element, double share) {
+    if (element.bulge == 0) {
+        return element.a + share * (element.b - element.a);
+    }
+    const double theta = 4 * std::atan(element.bulge);
+    const Vec3 chord = element.b - element.a;
+    const double half = std::sqrt(dot(chord, chord)) / 2;
+    const double plan_radius = half / std::sin(std::fabs(theta) / 2);
+    const Vec3 across{-chord.y, chord.x, 0};
+    const double offset = plan_radius * std::cos(theta / 2);
+    const Vec3 centre =
+        0.5 * (element.a + element.b) + (theta > 0 ? 1.0 : -1.0) * (offset / (2 * half)) * across;
+    const Vec3 from = element.a - centre;
+    const double turn = theta * share;
+    return centre + Vec3{std::cos(turn) * from.x - std::sin(turn) * from.y,
+                         std::sin(turn) * from.x + std::cos(turn) * from.y, 0};
+}
+
 class LandXmlReader {
 public:
     explicit LandXmlReader(std::string_view text)
@@ -235,77 +291,28 @@ void LandXmlReader::alignment() {
 // intersection so that each piece keeps one grade; heights from the profile by station.
 RoutePolyline LandXmlReader::path(const Alignment& alignment) const {
     RoutePolyline path;
-    path.entity = alignment.name.isEmpty() ? QStringLiteral("alignment").toStdString()
-                                           : alignment.name.toStdString();
+    path.entity =
+        alignment.name.isEmpty() ? std::string("alignment") : alignment.name.toStdString();
     const std::vector<ProfilePoint>& profile = alignment.profile;
-    const auto height = [&profile](double station) {
-        if (profile.empty()) {
-            return 0.0;
-        }
-        if (station <= profile.front().station) {
-            return profile.front().height;
-        }
-        for (std::size_t i = 1; i < profile.size(); ++i) {
-            if (station <= profile[i].station) {
-                const ProfilePoint& a = profile[i - 1];
-                const ProfilePoint& b = profile[i];
-                const double span = b.station - a.station;
-                return span > 0 ? a.height + (b.height - a.height) * (station - a.station) / span
-                                : b.height;
-            }
-        }
-        return profile.back().height;
-    };
-    const auto grade = [&profile](std::size_t i) {
-        const ProfilePoint& a = profile[i - 1];
-        const ProfilePoint& b = profile[i];
-        return b.station > a.station ? (b.height - a.height) / (b.station - a.station) : 0.0;
-    };
-    // The radius of the vertical curve at a point of intersection: its length over the change
-    // of grade there.
-    const auto vertical_radius = [&](std::size_t i) -> std::optional<double> {
-        const double change = std::fabs(grade(i + 1) - grade(i));
-        if (profile[i].curve > 0 && change > 0) {
-            return profile[i].curve / change;
-        }
-        return std::nullopt;
-    };
     double station = alignment.start_station;
     for (const Element& element : alignment.elements) {
         const double theta = 4 * std::atan(element.bulge);
-        double done = 0; // share of the element behind
-        Vec3 at = element.a;
+        double done = 0;              // share of the element behind
         std::optional<double> radius; // of the point placed next
         for (std::size_t i = 1; i + 1 < profile.size(); ++i) {
             if (std::fabs(profile[i].station - station) <= 1e-9) {
-                radius = vertical_radius(i);
+                radius = vertical_radius(profile, i);
             }
         }
-        // Places the point where the element stands and goes on `share` of its way.
+        // Places the point `done` of the element's way along, its segment reaching `share`.
         const auto place = [&](double share) {
             RouteVertex vertex;
-            vertex.at = at;
-            vertex.at.z = height(station + done * element.length);
+            vertex.at = point_along(element, done);
+            vertex.at.z = height_at(profile, station + done * element.length);
             vertex.radius = std::exchange(radius, std::nullopt);
             vertex.bulge = std::tan(theta * (share - done) / 4);
             vertex.where = "line " + std::to_string(element.line);
             path.vertices.push_back(vertex);
-            if (element.bulge == 0) {
-                at = element.a + share * (element.b - element.a);
-            } else {
-                const Vec3 chord = element.b - element.a;
-                const double half = std::sqrt(dot(chord, chord)) / 2;
-                const double plan_radius = half / std::sin(std::fabs(theta) / 2);
-                const Vec3 middle = 0.5 * (element.a + element.b);
-                const Vec3 across{-chord.y, chord.x, 0};
-                const double offset = plan_radius * std::cos(theta / 2);
-                const Vec3 centre =
-                    middle + (theta > 0 ? 1.0 : -1.0) * (offset / (2 * half)) * across;
-                const Vec3 from = element.a - centre;
-                const double turn = theta * share;
-                at = centre + Vec3{std::cos(turn) * from.x - std::sin(turn) * from.y,
-                                   std::sin(turn) * from.x + std::cos(turn) * from.y, 0};
-            }
             done = share;
         };
         // The profile's inner points within the element, where its grade changes.
@@ -313,7 +320,7 @@ RoutePolyline LandXmlReader::path(const Alignment& alignment) const {
             if (profile[i].station > station + 1e-9 &&
                 profile[i].station < station + element.length - 1e-9) {
                 place((profile[i].station - station) / element.length);
-                radius = vertical_radius(i);
+                radius = vertical_radius(profile, i);
             }
         }
         place(1);
@@ -322,7 +329,7 @@ RoutePolyline LandXmlReader::path(const Alignment& alignment) const {
     if (!alignment.elements.empty()) {
         RouteVertex end;
         end.at = alignment.elements.back().b;
-        end.at.z = height(station);
+        end.at.z = height_at(profile, station);
         end.where = "line " + std::to_string(alignment.elements.back().line);
         path.vertices.push_back(end);
     }
