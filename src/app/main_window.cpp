@@ -67,7 +67,14 @@ frmMain::frmMain(WindowRegistry& registry) : RegisteredWindow<QMainWindow>(regis
 
 void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
-    auto* file = bar->addMenu(QStringLiteral("&File"));
+    buildFileMenu(*bar);
+    buildToolsMenu(*bar);
+    buildOptionsMenu(*bar);
+    buildHelpMenu(*bar);
+}
+
+void frmMain::buildFileMenu(QMenuBar& bar) {
+    auto* file = bar.addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addCommand(*file, "NewFile", QStringLiteral("New"), &frmMain::NewFile_Click, QKeySequence::New);
     addCommand(*file, "Openfile", QStringLiteral("&Open..."), &frmMain::Openfile_Click,
@@ -90,8 +97,10 @@ void frmMain::buildMenus() {
     addSeparator(*file, "mnuToolsBar3");
     connect(addItem(*file, "mnuFileExit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &frmMain::mnuFileExit_Click);
+}
 
-    auto* tools = bar->addMenu(QStringLiteral("&Tools"));
+void frmMain::buildToolsMenu(QMenuBar& bar) {
+    auto* tools = bar.addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     connect(addItem(*tools, "mnuToolsPullCalc", QStringLiteral("&Pull Calculator")),
             &QAction::triggered, this, &frmMain::mnuToolsPullCalc_Click);
@@ -119,8 +128,10 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, [this] { registry().show<PullingEquipment>(); });
     connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
             &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
+}
 
-    auto* settings = bar->addMenu(QStringLiteral("&Options"));
+void frmMain::buildOptionsMenu(QMenuBar& bar) {
+    auto* settings = bar.addMenu(QStringLiteral("&Options"));
     settings->setObjectName(QStringLiteral("mnuOptions"));
     QMenu* units = addSubmenu(*settings, "mnuUnits", QStringLiteral("&Units"));
     auto* unit_group = new QActionGroup(units);
@@ -133,8 +144,10 @@ void frmMain::buildMenus() {
     connect(units_inch_pound_, &QAction::triggered, this, &frmMain::unitsInchPound_Click);
     connect(units_metric_, &QAction::triggered, this, &frmMain::unitsMetric_Click);
     unitsChanged(registry().units(), registry().units());
+}
 
-    auto* help = bar->addMenu(QStringLiteral("&Help"));
+void frmMain::buildHelpMenu(QMenuBar& bar) {
+    auto* help = bar.addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addCommand(*help, "displayHelp", QStringLiteral("Help Manual"), &frmMain::displayHelp_Click,
                QKeySequence::HelpContents);

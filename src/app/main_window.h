@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -96,6 +97,10 @@ public:
 
 private:
     void buildMenus();
+    void buildFileMenu(QMenuBar& bar);
+    void buildToolsMenu(QMenuBar& bar);
+    void buildOptionsMenu(QMenuBar& bar);
+    void buildHelpMenu(QMenuBar& bar);
     void buildStatusBar();
     void updateClock();
     QAction* addItem(QMenu& menu, const char* name, const QString& caption);
