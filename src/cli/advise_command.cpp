@@ -17,8 +17,7 @@ const NumberLocale kEnglish{".", ","};
 
 // A tension as the planner's columns write it in the units asked for, "0" for an empty cell.
 std::string tension_text(double pounds, UnitSystem units) {
-    return column_figure_text(pounds, Quantity::Tension,
-                              column_unit(Quantity::Tension, units, std::fabs(pounds)));
+    return lone_figure_text(pounds, Quantity::Tension, units);
 }
 
 std::string tension_unit(double pounds, UnitSystem units) {

@@ -40,8 +40,7 @@ double number_option(std::string_view name, const std::string& text, double leas
 }
 
 std::string tension_text(double pounds, UnitSystem units) {
-    return column_figure_text(pounds, Quantity::Tension,
-                              column_unit(Quantity::Tension, units, std::fabs(pounds)));
+    return lone_figure_text(pounds, Quantity::Tension, units);
 }
 
 EquipmentInputs inputs_of(const EquipmentOptions& options, UnitSystem units) {

@@ -5,8 +5,6 @@
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
-#include "pullplan/route_csv.h"
-#include "pullplan/route_dxf.h"
 #include "pullplan/route_import.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
@@ -436,21 +434,7 @@ void take_route(PullRequest& request, const RouteArguments& route, const CliServ
     if (!read_whole_file(*route.file, text)) {
         throw refuse("cannot be read");
     }
-    RouteFile file;
-    switch (route_file_kind(text)) {
-    case RouteFileKind::Dxf:
-        file = read_route_dxf(text);
-        break;
-    case RouteFileKind::LandXml:
-        if (!services.read_landxml) {
-            throw refuse("LandXML is not read by this program");
-        }
-        file = services.read_landxml(text);
-        break;
-    case RouteFileKind::Csv:
-        file = read_route_csv(text);
-        break;
-    }
+    RouteFile file = read_route_text(text, services.read_landxml);
     if (!file.error.empty()) {
         throw refuse(file.error);
     }

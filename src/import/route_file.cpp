@@ -1,8 +1,6 @@
 #include "import/route_file.h"
 
 #include "import/landxml_route.h"
-#include "pullplan/route_csv.h"
-#include "pullplan/route_dxf.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,16 +19,9 @@ RouteFile read_route_file(const QString& path) {
         file.error = "The file cannot be read: " + input.errorString().toStdString();
         return file;
     }
-    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    switch (route_file_kind(text)) {
-    case RouteFileKind::Dxf:
-        return read_route_dxf(text);
-    case RouteFileKind::LandXml:
-        return read_route_landxml(text);
-    case RouteFileKind::Csv:
-        break;
-    }
-    return read_route_csv(text);
+    return read_route_text(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        &read_route_landxml);
 }
 
 } // namespace tensora

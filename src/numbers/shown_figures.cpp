@@ -67,6 +67,11 @@ double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit)
     return leadingValue(text);
 }
 
+std::string lone_figure_text(double inch_pound, Quantity quantity, UnitSystem units) {
+    return column_figure_text(inch_pound, quantity,
+                              column_unit(quantity, units, std::fabs(inch_pound)));
+}
+
 std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit) {
     const std::string text = column_value_text(inch_pound, quantity, unit);
     return text.empty() ? std::string("0") : text;

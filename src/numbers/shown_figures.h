@@ -30,6 +30,8 @@ std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit u
 // The same where a figure must not read as missing (a result line, the command line): "0"
 // where the column leaves its cell empty.
 std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit);
+// A figure of its own as a column of it alone would show it: the unit chosen by the figure.
+std::string lone_figure_text(double inch_pound, Quantity quantity, UnitSystem units);
 // The number a column's cell shows, for comparing figures as the user reads them: 0 for an
 // empty cell, an infinity of the value's sign for one out of range (NaN for NaN).
 double column_shown_value(double inch_pound, Quantity quantity, ColumnUnit unit);

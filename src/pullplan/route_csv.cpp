@@ -1,5 +1,7 @@
 #include "pullplan/route_csv.h"
 
+#include "numbers/number_rules.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -11,13 +13,9 @@ namespace {
 
 enum class Column { Skip, Point, X, Y, Z, Radius };
 
+// A field without the blanks around it and its quotes.
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
+    text = trimmed_blanks(text);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.substr(1, text.size() - 2);
     }

@@ -1,5 +1,7 @@
 #include "pullplan/route_dxf.h"
 
+#include "numbers/number_rules.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -12,16 +14,6 @@ namespace tensora {
 namespace {
 
 constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 struct Group {
     int code = 0;
@@ -47,7 +39,7 @@ std::vector<Group> groups_of(std::string_view text, std::string& error) {
         return found;
     };
     while (const std::optional<std::string_view> code_text = next_line()) {
-        const std::string_view code = trimmed(*code_text);
+        const std::string_view code = trimmed_blanks(*code_text);
         if (code.empty() && text.empty()) {
             break;
         }
@@ -63,7 +55,7 @@ std::vector<Group> groups_of(std::string_view text, std::string& error) {
             error = "Line " + std::to_string(line) + ": the drawing ends after a group code.";
             return {};
         }
-        groups.push_back({value, trimmed(*value_text), line});
+        groups.push_back({value, trimmed_blanks(*value_text), line});
     }
     return groups;
 }
@@ -549,7 +541,7 @@ bool looks_like_dxf(std::string_view text) {
         std::string_view lines[2];
         for (std::string_view& line : lines) {
             const std::size_t end = text.find('\n');
-            line = trimmed(text.substr(0, end));
+            line = trimmed_blanks(text.substr(0, end));
             text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         }
         if (lines[0] != "999") {

@@ -2,6 +2,7 @@
 
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
+#include "pullplan/route_csv.h"
 #include "pullplan/route_dxf.h"
 
 #include <algorithm>
@@ -38,8 +39,7 @@ Piece piece_between(const RouteVertex& a, const RouteVertex& b) {
     piece.from = &a;
     const Vec3 chord = b.at - a.at;
     // An arc turns in plan: one whose ends stand one above the other has no plan to turn in.
-    if (a.bulge == 0 || !std::isfinite(a.bulge) ||
-        std::hypot(chord.x, chord.y) < kMergeDistance) {
+    if (a.bulge == 0 || !std::isfinite(a.bulge) || std::hypot(chord.x, chord.y) < kMergeDistance) {
         piece.length = std::sqrt(dot(chord, chord));
         piece.in = piece.out = unit(chord);
         return piece;
@@ -437,6 +437,22 @@ RouteFileKind route_file_kind(std::string_view text) {
         return RouteFileKind::LandXml;
     }
     return RouteFileKind::Csv;
+}
+
+RouteFile read_route_text(std::string_view text,
+                          const std::function<RouteFile(std::string_view)>& read_landxml) {
+    switch (route_file_kind(text)) {
+    case RouteFileKind::Dxf:
+        return read_route_dxf(text);
+    case RouteFileKind::LandXml:
+        if (read_landxml) {
+            return read_landxml(text);
+        }
+        return {{}, std::nullopt, "LandXML is not read by this program."};
+    case RouteFileKind::Csv:
+        break;
+    }
+    return read_route_csv(text);
 }
 
 std::string route_candidate_text(const RoutePolyline& path, double feet_per_unit,

@@ -8,6 +8,7 @@
 #include "pullplan/pull_plan.h"
 #include "pullplan/route_path.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,11 @@ enum class RouteFileKind { Dxf, LandXml, Csv };
 
 // What a route file is, from its content: a DXF drawing, a LandXML document, else points.
 RouteFileKind route_file_kind(std::string_view text);
+
+// A route file's text read as its content says: a DXF drawing, a LandXML document (by
+// `read_landxml`, which needs an XML reader the core does not have; none: refused), else points.
+RouteFile read_route_text(std::string_view text,
+                          const std::function<RouteFile(std::string_view)>& read_landxml);
 
 // The path the user chose of a file's: those on `layer` (all when empty), and of them the
 // `entity`th (from 1; 0 when the file offers one alone). The error says why none is chosen,

@@ -253,9 +253,10 @@ void PullingEquipment::showResults() {
     show(sheaveResults, sheaves, sheave_fails);
     std::string capstan = "Capstan tail force:";
     for (const CapstanWraps& row : check_.capstan) {
-        capstan += " " + std::to_string(row.wraps) + " wraps " + tension(row.tail) +
-                   (row.beyond_hold ? " (more than a person holds)" : "") +
-                   (row.wraps < kMostWraps ? ";" : ".");
+        capstan.append(" ").append(std::to_string(row.wraps)).append(" wraps ");
+        capstan.append(tension(row.tail));
+        capstan.append(row.beyond_hold ? " (more than a person holds)" : "");
+        capstan.append(row.wraps < kMostWraps ? ";" : ".");
     }
     lines_.push_back(capstan);
     show(capstanResults, capstan, false);
