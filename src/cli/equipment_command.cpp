@@ -178,8 +178,7 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
     if (options.direction) {
         forward = *options.direction == "forward";
     } else if (!links.empty()) {
-        forward = advise_pull(links, settings, design_sidewall_limit(UnitSystem::InchPound), units)
-                      .direction != PullDirection::Reverse;
+        forward = plain_pull_direction(links, settings, units) != PullDirection::Reverse;
     }
     const EquipmentCheck check =
         check_equipment(links, forward ? results.forward_tension : results.reverse_tension, forward,

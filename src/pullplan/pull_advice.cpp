@@ -238,6 +238,21 @@ ColumnUnit compare_plain_pulls(const PullResults& base, UnitSystem units, PullAd
     return unit;
 }
 
+} // namespace
+
+PullDirection plain_pull_direction(const std::vector<PullLinkValues>& links,
+                                   const PullSettings& settings, UnitSystem units) {
+    PullSettings plain = settings;
+    plain.mid_assist = false;
+    PullResults results;
+    calculate_pull(links, "", plain, results);
+    PullAdvice advice;
+    compare_plain_pulls(results, units, advice);
+    return advice.direction;
+}
+
+namespace {
+
 // The best (direction, point) pair: the lowest highest tension over both directions, the
 // advised direction first on a tie, then the first point; taken where it reads lower than the
 // lower plain pull.

@@ -81,6 +81,11 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
 
 // A tension as the advice writes it: the columns' figure and unit, its thousands grouped
 // ("1,869 lbs", "12.34 kN").
+// The end the advice names, from the two plain pulls alone (without a mid-assist point, and
+// without the search for one): the pull's cost, for what needs the direction at every change.
+PullDirection plain_pull_direction(const std::vector<PullLinkValues>& links,
+                                   const PullSettings& settings, UnitSystem units);
+
 std::string advice_tension_text(double pounds, UnitSystem units, const NumberLocale& locale);
 
 // The findings in words, their figures in the units and the locale's form given.

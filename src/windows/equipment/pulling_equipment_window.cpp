@@ -167,7 +167,8 @@ void PullingEquipment::planRecalculated() {
     }
     bool forward = equipmentDirection->currentIndex() != 2;
     if (equipmentDirection->currentIndex() == 0) {
-        forward = planner->advice().direction != PullDirection::Reverse;
+        forward = plain_pull_direction(planner->plan().values(), planner->calculatedSettings(),
+                                       units_) != PullDirection::Reverse;
     }
     const PullResults& results = planner->results();
     check_ = check_equipment(planner->plan().values(),
@@ -189,7 +190,9 @@ void PullingEquipment::showResults() {
     std::string highest = "Highest tension of the " + direction +
                           " pull: " + tension(check_.highest) + " at link " +
                           std::to_string(check_.highest_link + 1);
-    if (const PullCalculator* planner = registry().find<PullCalculator>()) {
+    // The advice's point once the planner has found it: it is not searched for at every key.
+    if (const PullCalculator* planner = registry().find<PullCalculator>();
+        planner && !planner->adviceWaiting()) {
         const PullAdvice& advice = planner->advice();
         if (advice.mid_assist) {
             highest +=

@@ -27,6 +27,7 @@ public:
     explicit PullingEquipment(WindowRegistry& registry);
 
     void planRecalculated() override;
+    void adviceFound() override { planRecalculated(); }
     void unitsChanged(UnitSystem from, UnitSystem to) override;
 
     const EquipmentCheck& check() const { return check_; }

@@ -8,6 +8,8 @@ class PlanFollower {
 public:
     virtual ~PlanFollower() = default;
     virtual void planRecalculated() = 0;
+    // The planner's advice, found once typing pauses, is there for the plan as it stands.
+    virtual void adviceFound() {}
 
 protected:
     PlanFollower() = default;

@@ -752,6 +752,11 @@ void PullCalculator::showAdvice() {
     adviceLabel->setFullText(qt_text(advice_text(shown, units_, locale_)));
     applyAdvice->setEnabled(shown.mid_assist &&
                             midAssistRow() != static_cast<int>(*shown.mid_assist));
+    for (QWidget* window : registry().loadedWindows()) {
+        if (auto* follower = dynamic_cast<PlanFollower*>(window)) {
+            follower->adviceFound();
+        }
+    }
 }
 
 void PullCalculator::applyAdvice_Click() {

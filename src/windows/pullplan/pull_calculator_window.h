@@ -80,6 +80,8 @@ public:
     // was last calculated (found now if the line under the results still waits for a pause
     // in typing).
     const PullAdvice& advice() const;
+    // Whether the advice still waits for a pause in typing (advice() would find it now).
+    bool adviceWaiting() const { return advice_.waiting(); }
     // Takes the advised mid-assist point into the plan.
     void applyAdvice_Click();
     // The settings the results were calculated with, as read from the boxes.
