@@ -94,7 +94,8 @@ void PullingEquipment::buildInputs(QWidget* group) {
     add(QStringLiteral("Rope design &factor:"), designFactor, QStringLiteral("× puller rating"));
     sheaveRating = box("sheaveRating", QString());
     force_units_ << add(QStringLiteral("&Sheave rating:"), sheaveRating, force_unit);
-    sheavePercent = box("sheavePercent", QStringLiteral("0"));
+    // Not recalculated here: the planner recalculates with it and tells this window.
+    sheavePercent = named(new QLineEdit(QStringLiteral("0"), this), "sheavePercent");
     add(QStringLiteral("Tension a sheave &adds:"), sheavePercent, QStringLiteral("%"));
     capstanFriction = box("capstanFriction", qt_text(locale_number_text("0.125", locale_)));
     add(QStringLiteral("&Capstan friction:"), capstanFriction, QString());
