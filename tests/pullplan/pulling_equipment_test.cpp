@@ -1,3 +1,4 @@
+#include "pullplan/pull_advice.h"
 #include "pullplan/pulling_equipment.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,26 @@ TEST(PullingEquipment, ASheaveChangesThePlanOnlyByItsPercentage) {
     calculate_pull({climb, bend(90, true)}, "", settings, results);
     EXPECT_DOUBLE_EQ(results.reverse_tension[1], 1000 * 1.02);
     EXPECT_DOUBLE_EQ(results.forward_tension[1], results.forward_tension[0] * 1.02);
+}
+
+} // namespace
+} // namespace tensora
+
+namespace tensora {
+namespace {
+
+TEST(PullingEquipment, TheAdvisedDirectionComesFromThePlainPullsWhateverPointThePlanHas) {
+    // 100 ft then a quarter turn: forward 110 lbs, reverse 50: reverse. A mid-assist point
+    // after the straight would make both ends read 50.
+    PullLinkValues straight;
+    straight.length = 100;
+    PullSettings settings;
+    settings.friction = 0.5;
+    settings.weight = 1000;
+    settings.mid_assist = true;
+    settings.selected = 0;
+    const std::vector<PullLinkValues> links{straight, bend(90, false)};
+    EXPECT_EQ(plain_pull_direction(links, settings, UnitSystem::InchPound), PullDirection::Reverse);
 }
 
 } // namespace

@@ -212,6 +212,20 @@ TEST(RouteDrawings, ReadEveryKindOfPathAndTheirUnits) {
     EXPECT_NE(read_route_dxf("AutoCAD Binary DXF\r\n\x1a").error.find("binary"), std::string::npos);
 }
 
+TEST(RouteDrawings, AnArcDrawnFromBelowTurnsTheOtherWay) {
+    // An ARC whose extrusion points down is seen mirrored: counter-clockwise from 0 to 90
+    // degrees there runs from (-10, 0) to (0, 10) clockwise here, on from the line up the y axis.
+    const std::string dxf = "0\nSECTION\n2\nENTITIES\n"
+                            "0\nLINE\n8\nD\n10\n-10\n20\n-50\n11\n-10\n21\n0\n"
+                            "0\nARC\n8\nD\n10\n0\n20\n0\n40\n10\n50\n0\n51\n90\n230\n-1\n"
+                            "0\nENDSEC\n0\nEOF\n";
+    const std::vector<PullLinkTexts> links = links_of(read_route_dxf(dxf));
+    ASSERT_EQ(links.size(), 2u);
+    expect_link(links[0], "Straight", 50, 0);
+    expect_link(links[1], "Angle", 10 * kPi / 2, 90);
+    EXPECT_TRUE(links[1].right);
+}
+
 TEST(RouteDrawings, LinesJoinOnlyOnTheirOwnLayer) {
     // Two lines meeting end to end on different layers are two paths; on one layer, one.
     const auto line = [](const char* layer, int x0, int x1) {
