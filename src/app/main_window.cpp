@@ -3,6 +3,7 @@
 #include "app/window_geometry.h"
 #include "help/online.h"
 #include "import/route_file.h"
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
 #include "report/file_saving.h"
@@ -36,11 +37,13 @@ namespace tensora {
 namespace {
 
 const QString kSettingsSection = QStringLiteral("Settings");
-const QString kReportFilter = QStringLiteral("Data (*.rtf)|*.rtf|All Files (*.*)|*.*");
+QString report_filter() {
+    return frmMain::tr("Data (*.rtf)|*.rtf|All Files (*.*)|*.*");
+}
 
 QString document_caption(const QString& document) {
-    return kApplicationTitle + QStringLiteral(" - Pull Calculator - [") + document +
-           QLatin1Char(']');
+    return kApplicationTitle + QStringLiteral(" - ") + frmMain::tr("Pull Calculator") +
+           QStringLiteral(" - [") + document + QLatin1Char(']');
 }
 
 PixelRect pixel_rect(const QRect& rect) {
@@ -74,69 +77,65 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::buildFileMenu(QMenuBar& bar) {
-    auto* file = bar.addMenu(QStringLiteral("&File"));
+    auto* file = bar.addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(*file, "NewFile", QStringLiteral("New"), &frmMain::NewFile_Click, QKeySequence::New);
-    addCommand(*file, "Openfile", QStringLiteral("&Open..."), &frmMain::Openfile_Click,
-               QKeySequence::Open);
-    addCommand(*file, "ImportRoute", QStringLiteral("&Import Route..."),
-               &frmMain::ImportRoute_Click);
-    addCommand(*file, "SaveFile", QStringLiteral("&Save..."), &frmMain::SaveFile_Click,
-               QKeySequence::Save);
-    addCommand(*file, "ExportPdf", QStringLiteral("Export P&DF..."), &frmMain::ExportPdf_Click);
-    addCommand(*file, "ExportCsv", QStringLiteral("Export CSV..."), &frmMain::ExportCsv_Click);
-    addCommand(*file, "PrintFile", QStringLiteral("&Print..."), &frmMain::PrintFile_Click,
-               QKeySequence::Print);
-    QMenu* options = addSubmenu(*file, "saveoptions", QStringLiteral("Save Options"));
-    save_pull_plan_ = addItem(*options, "savePullPlan", QStringLiteral("Pull Plan"));
+    addCommand(*file, "NewFile", tr("New"), &frmMain::NewFile_Click, QKeySequence::New);
+    addCommand(*file, "Openfile", tr("&Open..."), &frmMain::Openfile_Click, QKeySequence::Open);
+    addCommand(*file, "ImportRoute", tr("&Import Route..."), &frmMain::ImportRoute_Click);
+    addCommand(*file, "SaveFile", tr("&Save..."), &frmMain::SaveFile_Click, QKeySequence::Save);
+    addCommand(*file, "ExportPdf", tr("Export P&DF..."), &frmMain::ExportPdf_Click);
+    addCommand(*file, "ExportCsv", tr("Export CSV..."), &frmMain::ExportCsv_Click);
+    addCommand(*file, "PrintFile", tr("&Print..."), &frmMain::PrintFile_Click, QKeySequence::Print);
+    QMenu* options = addSubmenu(*file, "saveoptions", tr("Save Options"));
+    save_pull_plan_ = addItem(*options, "savePullPlan", tr("Pull Plan"));
     save_pull_plan_->setCheckable(true);
     save_pull_plan_->setChecked(true); // a checkable item flips its own mark when chosen
-    save_fill_ratio_ = addItem(*options, "saveFillRatio", QStringLiteral("Fill Ratio"));
+    save_fill_ratio_ = addItem(*options, "saveFillRatio", tr("Fill Ratio"));
     save_fill_ratio_->setCheckable(true);
     save_fill_ratio_->setChecked(false);
     addSeparator(*file, "mnuToolsBar3");
-    connect(addItem(*file, "mnuFileExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(addItem(*file, "mnuFileExit", tr("E&xit")), &QAction::triggered, this,
             &frmMain::mnuFileExit_Click);
 }
 
 void frmMain::buildToolsMenu(QMenuBar& bar) {
-    auto* tools = bar.addMenu(QStringLiteral("&Tools"));
+    auto* tools = bar.addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    connect(addItem(*tools, "mnuToolsPullCalc", QStringLiteral("&Pull Calculator")),
-            &QAction::triggered, this, &frmMain::mnuToolsPullCalc_Click);
+    connect(addItem(*tools, "mnuToolsPullCalc", tr("&Pull Calculator")), &QAction::triggered, this,
+            &frmMain::mnuToolsPullCalc_Click);
     addSeparator(*tools, "mnuToolsBar0");
-    QMenu* quick = addSubmenu(*tools, "quickcalc", QStringLiteral("Quick Calculators"));
-    connect(addItem(*quick, "mnuToolsMaxPull", QStringLiteral("Max &Pull Length")),
-            &QAction::triggered, this, &frmMain::mnuToolsMaxPull_Click);
-    connect(addItem(*quick, "mnuToolsSideWall", QStringLiteral("&Sidewall Pressure")),
-            &QAction::triggered, this, &frmMain::mnuToolsSideWall_Click);
-    connect(addItem(*quick, "mnuToolsStraightPull", QStringLiteral("Straight Pull Tension")),
+    QMenu* quick = addSubmenu(*tools, "quickcalc", tr("Quick Calculators"));
+    connect(addItem(*quick, "mnuToolsMaxPull", tr("Max &Pull Length")), &QAction::triggered, this,
+            &frmMain::mnuToolsMaxPull_Click);
+    connect(addItem(*quick, "mnuToolsSideWall", tr("&Sidewall Pressure")), &QAction::triggered,
+            this, &frmMain::mnuToolsSideWall_Click);
+    connect(addItem(*quick, "mnuToolsStraightPull", tr("Straight Pull Tension")),
             &QAction::triggered, this, &frmMain::mnuToolsStraightPull_Click);
-    connect(addItem(*quick, "mnuToolsBendPull", QStringLiteral("Bend Pull Tension")),
-            &QAction::triggered, this, &frmMain::mnuToolsBendPull_Click);
+    connect(addItem(*quick, "mnuToolsBendPull", tr("Bend Pull Tension")), &QAction::triggered, this,
+            &frmMain::mnuToolsBendPull_Click);
     addSeparator(*tools, "mnuToolsBar1");
-    connect(addItem(*tools, "mnuToolsFillRatio", QStringLiteral("&Fill Ratio")),
-            &QAction::triggered, this, &frmMain::mnuToolsFillRatio_Click);
-    connect(addItem(*tools, "mnuToolsLubricant", QStringLiteral("&Slikko! Quantity")),
-            &QAction::triggered, this, &frmMain::mnuToolsLubricant_Click);
+    connect(addItem(*tools, "mnuToolsFillRatio", tr("&Fill Ratio")), &QAction::triggered, this,
+            &frmMain::mnuToolsFillRatio_Click);
+    connect(addItem(*tools, "mnuToolsLubricant", tr("&Slikko! Quantity")), &QAction::triggered,
+            this, &frmMain::mnuToolsLubricant_Click);
     addSeparator(*tools, "mnuToolsBar2");
-    connect(addItem(*tools, "mnuToolsProfile", QStringLiteral("Tension Pr&ofile")),
-            &QAction::triggered, this, &frmMain::mnuToolsProfile_Click);
-    connect(addItem(*tools, "mnuToolsRouteView", QStringLiteral("&Route View")),
-            &QAction::triggered, this, [this] { registry().show<RouteView>(); });
-    connect(addItem(*tools, "mnuToolsEquipment", QStringLiteral("Pulling &Equipment")),
-            &QAction::triggered, this, [this] { registry().show<PullingEquipment>(); });
-    connect(addItem(*tools, "mnuToolsPullCheck", QStringLiteral("Pull C&heck")),
-            &QAction::triggered, this, &frmMain::mnuToolsPullCheck_Click);
+    connect(addItem(*tools, "mnuToolsProfile", tr("Tension Pr&ofile")), &QAction::triggered, this,
+            &frmMain::mnuToolsProfile_Click);
+    connect(addItem(*tools, "mnuToolsRouteView", tr("&Route View")), &QAction::triggered, this,
+            [this] { registry().show<RouteView>(); });
+    connect(addItem(*tools, "mnuToolsEquipment", tr("Pulling &Equipment")), &QAction::triggered,
+            this, [this] { registry().show<PullingEquipment>(); });
+    connect(addItem(*tools, "mnuToolsPullCheck", tr("Pull C&heck")), &QAction::triggered, this,
+            &frmMain::mnuToolsPullCheck_Click);
 }
 
 void frmMain::buildOptionsMenu(QMenuBar& bar) {
-    auto* settings = bar.addMenu(QStringLiteral("&Options"));
+    auto* settings = bar.addMenu(tr("&Options"));
     settings->setObjectName(QStringLiteral("mnuOptions"));
-    QMenu* units = addSubmenu(*settings, "mnuUnits", QStringLiteral("&Units"));
+    QMenu* units = addSubmenu(*settings, "mnuUnits", tr("&Units"));
     auto* unit_group = new QActionGroup(units);
-    units_inch_pound_ = addItem(*units, "unitsInchPound", QStringLiteral("&Inch-pound"));
-    units_metric_ = addItem(*units, "unitsMetric", QStringLiteral("&Metric"));
+    units_inch_pound_ = addItem(*units, "unitsInchPound", tr("&Inch-pound"));
+    units_metric_ = addItem(*units, "unitsMetric", tr("&Metric"));
     for (QAction* action : {units_inch_pound_, units_metric_}) {
         action->setCheckable(true);
         unit_group->addAction(action);
@@ -144,20 +143,39 @@ void frmMain::buildOptionsMenu(QMenuBar& bar) {
     connect(units_inch_pound_, &QAction::triggered, this, &frmMain::unitsInchPound_Click);
     connect(units_metric_, &QAction::triggered, this, &frmMain::unitsMetric_Click);
     unitsChanged(registry().units(), registry().units());
+    buildLanguageMenu(*settings);
+}
+
+// Each language by its own name, the system's first; the one chosen is checked.
+void frmMain::buildLanguageMenu(QMenu& settings) {
+    QMenu* languages = addSubmenu(settings, "mnuLanguage", tr("&Language"));
+    auto* group = new QActionGroup(languages);
+    for (const LanguageChoice& choice : language_choices()) {
+        const bool system = choice.code.isEmpty();
+        const QByteArray name =
+            "language_" + (system ? QByteArray("system") : choice.code.toLatin1());
+        QAction* action =
+            addItem(*languages, name.constData(), system ? tr("System") : choice.name);
+        action->setCheckable(true);
+        action->setChecked(choice.code == registry().language());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, code = choice.code] { registry().setLanguage(code); });
+    }
 }
 
 void frmMain::buildHelpMenu(QMenuBar& bar) {
-    auto* help = bar.addMenu(QStringLiteral("&Help"));
+    auto* help = bar.addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(*help, "displayHelp", QStringLiteral("Help Manual"), &frmMain::displayHelp_Click,
+    addCommand(*help, "displayHelp", tr("Help Manual"), &frmMain::displayHelp_Click,
                QKeySequence::HelpContents);
-    QMenu* online = addSubmenu(*help, "onlineheader", QStringLiteral("Online"));
-    connect(addItem(*online, "LoadPDF", QStringLiteral("Ductivo Installation Manual")),
-            &QAction::triggered, this, &frmMain::LoadPDF_Click);
-    connect(addItem(*online, "NVOnline", QStringLiteral("Norvale &Home Page")), &QAction::triggered,
-            this, &frmMain::NVOnline_Click);
+    QMenu* online = addSubmenu(*help, "onlineheader", tr("Online"));
+    connect(addItem(*online, "LoadPDF", tr("Ductivo Installation Manual")), &QAction::triggered,
+            this, &frmMain::LoadPDF_Click);
+    connect(addItem(*online, "NVOnline", tr("Norvale &Home Page")), &QAction::triggered, this,
+            &frmMain::NVOnline_Click);
     addSeparator(*help, "spacer");
-    connect(addItem(*help, "mnuHelpAbout", QStringLiteral("&About ")), &QAction::triggered, this,
+    connect(addItem(*help, "mnuHelpAbout", tr("&About ")), &QAction::triggered, this,
             &frmMain::mnuHelpAbout_Click);
 }
 
@@ -204,7 +222,7 @@ void frmMain::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(false);
-    auto* status = new QLabel(QStringLiteral("Status"), bar);
+    auto* status = new QLabel(tr("Status"), bar);
     status->setObjectName(QStringLiteral("statusPanel"));
     date_panel_ = new QLabel(bar);
     date_panel_->setObjectName(QStringLiteral("datePanel"));
@@ -301,8 +319,8 @@ bool frmMain::mayLeave() {
         return true;
     }
     switch (platform().askToSave(
-        this, QStringLiteral("The pull plan has changes that are not saved. Save them before "
-                             "leaving?"))) {
+        this, tr("The pull plan has changes that are not saved. Save them before "
+                 "leaving?"))) {
     case Platform::SaveAnswer::Save:
         return savereport() == SaveOutcome::Saved;
     case Platform::SaveAnswer::Discard:
@@ -350,14 +368,13 @@ void frmMain::mnuToolsLubricant_Click() {
 }
 
 void frmMain::NVOnline_Click() {
-    if (platform().question(this, qt_text(kHomePageQuestion)) &&
-        builtInBrowserRuns(kHomePagePath)) {
+    if (platform().question(this, spoken(kHomePageQuestion)) && builtInBrowserRuns(kHomePagePath)) {
         registry().show<NorvaleHome>();
     }
 }
 
 void frmMain::LoadPDF_Click() {
-    if (platform().question(this, qt_text(kManualQuestion)) && builtInBrowserRuns(kManualPath)) {
+    if (platform().question(this, spoken(kManualQuestion)) && builtInBrowserRuns(kManualPath)) {
         registry().show<frmBrowser>();
     }
 }
@@ -367,13 +384,13 @@ bool frmMain::builtInBrowserRuns(std::string_view path) {
         return true;
     }
     const QString address = platform().vendorAddress() + qt_text(path);
-    if (platform().question(this, QStringLiteral("The built-in browser does not run as root (it "
-                                                 "would have to run without its sandbox). Open "
-                                                 "%1 in the desktop's browser instead?")
+    if (platform().question(this, tr("The built-in browser does not run as root (it "
+                                     "would have to run without its sandbox). Open "
+                                     "%1 in the desktop's browser instead?")
                                       .arg(address)) &&
         !platform().openInDesktopBrowser(address)) {
-        platform().message(this, QStringLiteral("The desktop's browser could not be started for "
-                                                "%1.")
+        platform().message(this, tr("The desktop's browser could not be started for "
+                                    "%1.")
                                      .arg(address));
     }
     return false;
@@ -399,9 +416,9 @@ void frmMain::NewFile_Click() {
     // does a save that is cancelled or fails.
     const PullCalculator* current = registry().find<PullCalculator>();
     if (current && current->isModified()) {
-        switch (platform().askToSave(this, QStringLiteral("The pull plan has changes that are "
-                                                          "not saved. Save them before starting "
-                                                          "a new document?"))) {
+        switch (platform().askToSave(this, tr("The pull plan has changes that are "
+                                              "not saved. Save them before starting "
+                                              "a new document?"))) {
         case Platform::SaveAnswer::Save:
             if (savereport() != SaveOutcome::Saved) {
                 return;
@@ -432,7 +449,7 @@ void frmMain::NewFile_Click() {
     if (PullCheck* check = registry().find<PullCheck>()) {
         check->applySetReport(std::nullopt); // the new plan's cable alone
     }
-    planner.setDocument(document_caption(QStringLiteral("New Document")));
+    planner.setDocument(document_caption(tr("New Document")));
     registry().show<PullCalculator>();
 }
 
@@ -442,10 +459,10 @@ void frmMain::Openfile_Click() {
 
 void frmMain::ImportRoute_Click() {
     const QString path = platform().openFileName(
-        this, QStringLiteral("Import Route"),
-        QStringLiteral("Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings "
-                       "(*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|"
-                       "All Files (*.*)|*.*"));
+        this, tr("Import Route"),
+        tr("Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings "
+           "(*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|"
+           "All Files (*.*)|*.*"));
     if (path.isEmpty()) {
         return;
     }
@@ -453,8 +470,8 @@ void frmMain::ImportRoute_Click() {
     RouteFile file = read_route_file(path);
     platform().setBusy(false);
     if (!file.error.empty()) {
-        platform().message(this, QStringLiteral("No route was imported from %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), qt_text(file.error)));
+        platform().message(this, tr("No route was imported from %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(path), spoken(file.error)));
         return;
     }
     auto* dialog = new RouteImportDialog(this, QDir::toNativeSeparators(path), std::move(file),
@@ -463,15 +480,15 @@ void frmMain::ImportRoute_Click() {
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         PullCalculator& planner = registry().show<PullCalculator>();
         if (dialog->replaces() && planner.plan().size() > 0 &&
-            !platform().question(&planner, QStringLiteral("Replace the %1 links of the plan by "
-                                                          "the %2 of the route?")
+            !platform().question(&planner, tr("Replace the %1 links of the plan by "
+                                              "the %2 of the route?")
                                                .arg(planner.plan().size())
                                                .arg(dialog->imported().links.size()))) {
             return;
         }
         if (!planner.importRoute(dialog->imported().links, dialog->replaces(), dialog->source())) {
-            platform().message(&planner, QStringLiteral("The plan would hold more than %1 links: "
-                                                        "nothing was imported.")
+            platform().message(&planner, tr("The plan would hold more than %1 links: "
+                                            "nothing was imported.")
                                              .arg(kMaxLinks));
         }
     });
@@ -520,22 +537,21 @@ bool frmMain::exportFile(const QString& title, const QString& filter, const QStr
                                        std::string_view(bytes.constData(), bytes.size()), reason);
     platform().setBusy(false);
     if (!saved) {
-        platform().message(this, QStringLiteral("The %1 could not be saved as %2.\n%3")
-                                     .arg(what, QDir::toNativeSeparators(path), qt_text(reason)));
+        platform().message(this, tr("The %1 could not be saved as %2.\n%3")
+                                     .arg(what, QDir::toNativeSeparators(path), spoken(reason)));
     }
     return saved;
 }
 
 void frmMain::ExportPdf_Click() {
-    exportFile(QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
-               QStringLiteral("pdf"), QStringLiteral("PDF"),
+    exportFile(tr("Export PDF"), tr("PDF document (*.pdf)|*.pdf"), QStringLiteral("pdf"),
+               QStringLiteral("PDF"),
                [this] { return report_pdf(printedReport(), report_page_size(QLocale::system())); });
 }
 
 void frmMain::ExportCsv_Click() {
     if (!reportRefused()) {
-        exportFile(QStringLiteral("Export CSV"),
-                   QStringLiteral("CSV table (*.csv)|*.csv|All Files (*.*)|*.*"),
+        exportFile(tr("Export CSV"), tr("CSV table (*.csv)|*.csv|All Files (*.*)|*.*"),
                    QStringLiteral("csv"), QStringLiteral("table"), [this] {
                        return QByteArray::fromStdString(registry().get<PullCalculator>().planCsv());
                    });
@@ -554,7 +570,7 @@ bool frmMain::reportRefused() {
     if (refusal) {
         QString why = qt_text(*refusal);
         why[0] = why[0].toUpper();
-        platform().message(this, QStringLiteral("Nothing was saved: %1.").arg(why));
+        platform().message(this, tr("Nothing was saved: %1.").arg(why));
     }
     return refusal.has_value();
 }
@@ -564,8 +580,7 @@ frmMain::SaveOutcome frmMain::savereport() {
     if (savePullPlanChecked() && reportRefused()) {
         return SaveOutcome::Failed;
     }
-    const QString path =
-        platform().saveFileName(this, QStringLiteral("Save Report"), kReportFilter);
+    const QString path = platform().saveFileName(this, tr("Save Report"), report_filter());
     if (path.isEmpty()) {
         return SaveOutcome::Cancelled;
     }
@@ -592,7 +607,7 @@ frmMain::SaveOutcome frmMain::savereport() {
     const bool saved = save_whole_file(local_path(path), report_text(contents), reason);
     platform().setBusy(false);
     if (!saved) {
-        platform().message(this, QStringLiteral("The report could not be saved as %1.\n%2")
+        platform().message(this, tr("The report could not be saved as %1.\n%2")
                                      .arg(QDir::toNativeSeparators(path), qt_text(reason)));
         return SaveOutcome::Failed;
     }
@@ -602,8 +617,7 @@ frmMain::SaveOutcome frmMain::savereport() {
 }
 
 void frmMain::loadreport() {
-    const QString path =
-        platform().openFileName(this, QStringLiteral("Open Report"), kReportFilter);
+    const QString path = platform().openFileName(this, tr("Open Report"), report_filter());
     if (!path.isEmpty()) {
         openReport(path);
     }
@@ -615,13 +629,12 @@ void frmMain::openReport(const QString& path) {
     const ReportFile file = read_report_file(local_path(path));
     platform().setBusy(false);
     if (!file.read) {
-        platform().message(this, QStringLiteral("The report %1 could not be read.\n%2")
-                                     .arg(shown, qt_text(file.reason)));
+        platform().message(
+            this, tr("The report %1 could not be read.\n%2").arg(shown, qt_text(file.reason)));
         return;
     }
     if (!file.report.is_report) {
-        platform().message(
-            this, QStringLiteral("%1 is not a Tensora report: nothing was read.").arg(shown));
+        platform().message(this, tr("%1 is not a Tensora report: nothing was read.").arg(shown));
         return;
     }
     // The report's figures are inch-pound; it opens in the units it was saved in.
@@ -645,7 +658,7 @@ void frmMain::openReport(const QString& path) {
         for (const std::string& note : file.report.notes) {
             notes.append(qt_text(note));
         }
-        platform().message(this, QStringLiteral("The report %1 was not read whole.\n\n%2")
+        platform().message(this, tr("The report %1 was not read whole.\n\n%2")
                                      .arg(shown, notes.join(QLatin1Char('\n'))));
     }
 }

@@ -100,6 +100,7 @@ private:
     void buildFileMenu(QMenuBar& bar);
     void buildToolsMenu(QMenuBar& bar);
     void buildOptionsMenu(QMenuBar& bar);
+    void buildLanguageMenu(QMenu& settings);
     void buildHelpMenu(QMenuBar& bar);
     void buildStatusBar();
     void updateClock();

@@ -75,7 +75,7 @@ int ListCables(Platform& platform, const QString& category, std::ostream& out) {
     }
     const CableData library = load_cable_data(cable_data_candidates(platform));
     if (!library.complete) {
-        platform.message(nullptr, kMissingDataFileMessage);
+        platform.message(nullptr, missingDataFileMessage());
     }
     for (const std::string_view line :
          category_lines(library, std::string(kCablesCaption) + wanted)) {

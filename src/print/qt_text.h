@@ -1,6 +1,7 @@
 // The core's texts (UTF-8) as Qt holds them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -8,6 +9,12 @@
 #include <string_view>
 
 namespace tensora {
+
+// Captions outside any window class (the printed report, drawings, shared helpers), in the
+// program's language.
+struct UiText {
+    Q_DECLARE_TR_FUNCTIONS(UiText)
+};
 
 inline QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

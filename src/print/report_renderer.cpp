@@ -105,7 +105,7 @@ private:
         painter_->setPen(Qt::darkGray);
         painter_->drawText(
             QRectF(page_.left(), body_bottom_ + pt(10), page_.width(), lineHeight(small)),
-            Qt::AlignHCenter, QStringLiteral("Page %1 of %2").arg(page_number_).arg(total_));
+            Qt::AlignHCenter, UiText::tr("Page %1 of %2").arg(page_number_).arg(total_));
     }
 
     QPagedPaintDevice& device_;
@@ -120,16 +120,15 @@ private:
 
 void title_block(Pages& pages, const PrintedReport& report) {
     const QFont title = pages.font(18, true);
-    pages.text(title, QStringLiteral("Tensora \u2014 Pull plan report"), pages.left(),
-               pages.width());
+    pages.text(title, UiText::tr("Tensora \u2014 Pull plan report"), pages.left(), pages.width());
     pages.advance(pages.lineHeight(title) + pages.pt(4));
     const QFont normal = pages.font(10);
     pages.text(normal, qt_text(report.date), pages.left(), pages.width(), Qt::AlignLeft,
                Qt::darkGray);
     pages.advance(pages.lineHeight(normal));
     if (!report.file_name.empty()) {
-        pages.text(normal, QStringLiteral("Report file: ") + qt_text(report.file_name),
-                   pages.left(), pages.width(), Qt::AlignLeft, Qt::darkGray);
+        pages.text(normal, UiText::tr("Report file: ") + qt_text(report.file_name), pages.left(),
+                   pages.width(), Qt::AlignLeft, Qt::darkGray);
         pages.advance(pages.lineHeight(normal));
     }
     pages.advance(pages.pt(12));
@@ -183,7 +182,7 @@ void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QStr
 
 // "(ft)", "(N)": a caption's unit in the units a figure is shown in.
 QString in_units(const char* caption, Quantity quantity, UnitSystem units) {
-    return QStringLiteral("%1 (%2)").arg(QLatin1String(caption),
+    return QStringLiteral("%1 (%2)").arg(UiText::tr(caption),
                                          qt_text(unit_symbol(quantity, units)));
 }
 
@@ -217,7 +216,7 @@ void elevation_strip(QPainter& p, const Pages& pages, const ProfileData& profile
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', axis_decimals(step)));
     }
     p.drawText(QRectF(strip.left() + 3, strip.top() + 1, strip.width(), label), Qt::AlignLeft,
-               in_units("Height", Quantity::Length, profile.units));
+               in_units(QT_TRANSLATE_NOOP("UiText", "Height"), Quantity::Length, profile.units));
     QPainterPath route;
     for (std::size_t i = 0; i < profile.elevation.size(); ++i) {
         const QPointF point = at(profile.elevation[i].distance, profile.elevation[i].height);
@@ -264,7 +263,7 @@ QList<QPair<QStringList, QColor>> profile_legend(const PrintedReport& report,
                                                  const ProfileScale& scale,
                                                  const QFontMetricsF& metrics, double width) {
     const ProfileData& profile = report.profile;
-    QString key = QStringLiteral("Bends");
+    QString key = UiText::tr("Bends");
     if (profile.allowable > 0) {
         key += QStringLiteral("    - - ") + qt_text(allowable_text(profile, scale));
     }
@@ -345,10 +344,12 @@ void draw_axes(const ProfilePlot& plot, UnitSystem units) {
     }
     p.setPen(QPen(Qt::black, plot.pages.pt(0.6)));
     p.drawRect(rect);
-    p.drawText(QRectF(rect.left(), rect.bottom() + label + 2, rect.width(), label),
-               Qt::AlignHCenter, in_units("Distance along the route", Quantity::Length, units));
+    p.drawText(
+        QRectF(rect.left(), rect.bottom() + label + 2, rect.width(), label), Qt::AlignHCenter,
+        in_units(QT_TRANSLATE_NOOP("UiText", "Distance along the route"), Quantity::Length, units));
     p.drawText(QRectF(rect.left() - inch * 0.6, rect.top() - label * 1.4, inch * 4, label),
-               Qt::AlignLeft, in_units("Tension", Quantity::Tension, units));
+               Qt::AlignLeft,
+               in_units(QT_TRANSLATE_NOOP("UiText", "Tension"), Quantity::Tension, units));
 }
 
 // The allowable tension (or its name at the top edge, above the chart), and the mid-assist
@@ -546,8 +547,8 @@ text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
 }
 
 void check_section(Pages& pages, const PrintedCheck& check) {
-    pairs(pages, QStringLiteral("Pull check: cables in the conduit"), text_pairs(check.inputs));
-    pairs(pages, QStringLiteral("Pull check: results"), text_pairs(check.results));
+    pairs(pages, UiText::tr("Pull check: cables in the conduit"), text_pairs(check.inputs));
+    pairs(pages, UiText::tr("Pull check: results"), text_pairs(check.results));
     std::vector<QStringList> rows;
     rows.reserve(check.bends.size());
     for (std::size_t i = 0; i < check.bends.size(); ++i) {
@@ -558,9 +559,8 @@ void check_section(Pages& pages, const PrintedCheck& check) {
     if (rows.empty()) {
         return;
     }
-    table(pages,
-          QStringLiteral("Sidewall bearing pressure from each bend's radius, corrected pull"),
-          {{QStringLiteral("Link"), 0.6, true},
+    table(pages, UiText::tr("Sidewall bearing pressure from each bend's radius, corrected pull"),
+          {{UiText::tr("Link"), 0.6, true},
            {qt_text(check.bend_headings[0]), 1.0, true},
            {qt_text(check.bend_headings[1]), 1.5, true},
            {qt_text(check.bend_headings[2]), 1.5, true},
@@ -572,35 +572,39 @@ void check_section(Pages& pages, const PrintedCheck& check) {
 void cable_and_pull(Pages& pages, const PrintedReport& report) {
     const PullPlanReport& plan = report.plan;
     QList<QPair<QString, QString>> cable{
-        {QStringLiteral("Description"), qt_text(plan.description)},
-        {in_units("Allowable tension", Quantity::Tension, report.units), qt_text(plan.allowable)},
-        {in_units("Cable weight", Quantity::Weight, report.units), qt_text(plan.weight)},
-        {QStringLiteral("Coefficient of friction"), qt_text(plan.friction)},
-        {in_units("Back tension", Quantity::Tension, report.units), qt_text(plan.back_tension)}};
+        {UiText::tr("Description"), qt_text(plan.description)},
+        {in_units(QT_TRANSLATE_NOOP("UiText", "Allowable tension"), Quantity::Tension,
+                  report.units),
+         qt_text(plan.allowable)},
+        {in_units(QT_TRANSLATE_NOOP("UiText", "Cable weight"), Quantity::Weight, report.units),
+         qt_text(plan.weight)},
+        {UiText::tr("Coefficient of friction"), qt_text(plan.friction)},
+        {in_units(QT_TRANSLATE_NOOP("UiText", "Back tension"), Quantity::Tension, report.units),
+         qt_text(plan.back_tension)}};
     if (!plan.bend_weight.empty()) {
         cable.append(
-            {QStringLiteral("Weight in bends"), bend_weight_by_key(plan.bend_weight).value_or(false)
-                                                    ? QStringLiteral("all of it")
-                                                    : QStringLiteral("in the bend's plane only")});
+            {UiText::tr("Weight in bends"), bend_weight_by_key(plan.bend_weight).value_or(false)
+                                                ? UiText::tr("all of it")
+                                                : UiText::tr("in the bend's plane only")});
     }
     if (!report.lubricant.empty()) {
-        cable.append({QStringLiteral("Lubricant"), qt_text(report.lubricant)});
+        cable.append({UiText::tr("Lubricant"), qt_text(report.lubricant)});
     }
-    pairs(pages, QStringLiteral("Cable"), cable);
+    pairs(pages, UiText::tr("Cable"), cable);
     const auto share = [](const std::string& share) {
-        return share.empty() ? QStringLiteral("no allowable tension to compare with")
-                             : qt_text(share) + QStringLiteral(" of the allowable tension");
+        return share.empty() ? UiText::tr("no allowable tension to compare with")
+                             : qt_text(share) + UiText::tr(" of the allowable tension");
     };
     QList<QPair<QString, QString>> summary{
-        {QStringLiteral("Forward pull"), share(report.forward_share)},
-        {QStringLiteral("Reverse pull"), share(report.reverse_share)}};
+        {UiText::tr("Forward pull"), share(report.forward_share)},
+        {UiText::tr("Reverse pull"), share(report.reverse_share)}};
     if (!plan.caption.empty()) {
-        summary.append({QStringLiteral("Mid-assist"), qt_text(plan.caption)});
+        summary.append({UiText::tr("Mid-assist"), qt_text(plan.caption)});
     }
     if (!report.advice.empty()) {
-        summary.append({QStringLiteral("Advice"), qt_text(report.advice)});
+        summary.append({UiText::tr("Advice"), qt_text(report.advice)});
     }
-    pairs(pages, QStringLiteral("Pull"), summary);
+    pairs(pages, UiText::tr("Pull"), summary);
 }
 
 // The plan's table: every link with both pulls, marked where beyond the allowable tension or
@@ -643,17 +647,18 @@ void plan_table(Pages& pages, const PrintedReport& report) {
                                   : QString()});
     }
     table(pages,
-          QStringLiteral("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
-                         "sidewall: tension leaving a bend / its length)"),
-          {{QStringLiteral("Link"), 0.45, true},
-           {QStringLiteral("Type"), 0.75, false},
-           {in_units("Length", Quantity::Length, report.units), 0.8, true},
-           {QStringLiteral("Angle (\u00b0)"), 0.65, true},
+          UiText::tr("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
+                     "sidewall: tension leaving a bend / its length)"),
+          {{UiText::tr("Link"), 0.45, true},
+           {UiText::tr("Type"), 0.75, false},
+           {in_units(QT_TRANSLATE_NOOP("UiText", "Length"), Quantity::Length, report.units), 0.8,
+            true},
+           {UiText::tr("Angle (\u00b0)"), 0.65, true},
            {column_heading("Forward", 0), 0.95, true},
            {column_heading("Sidewall", 1), 0.7, true},
            {column_heading("Reverse", 2), 0.95, true},
            {column_heading("Sidewall", 3), 0.7, true},
-           {QStringLiteral("Limit"), 0.5, false}},
+           {UiText::tr("Limit"), 0.5, false}},
           rows, [&report](std::size_t r) {
               return r < report.over_limit.size() && report.over_limit[r];
           });
@@ -665,22 +670,22 @@ void fill_section(Pages& pages, const FillReport& fill) {
     for (const std::string& diameter : fill.diameters) {
         diameters.append(qt_text(diameter));
     }
-    pairs(pages, QStringLiteral("Conduit fill"),
-          {{QStringLiteral("Conduit standard"), qt_text(fill.standard)},
-           {QStringLiteral("Cables (OD in)"),
+    pairs(pages, UiText::tr("Conduit fill"),
+          {{UiText::tr("Conduit standard"), qt_text(fill.standard)},
+           {UiText::tr("Cables (OD in)"),
             qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
-           {QStringLiteral("Total cable area (sq in)"), qt_text(fill.total_area)},
+           {UiText::tr("Total cable area (sq in)"), qt_text(fill.total_area)},
            {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
     std::vector<QStringList> sizes;
     for (const FillReport::Row& row : fill.rows) {
         sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
                          qt_text(row.percent)});
     }
-    table(pages, QStringLiteral("Fill by trade size"),
-          {{QStringLiteral("Trade size"), 1.0, false},
-           {QStringLiteral("Pipe ID (in)"), 1.0, true},
-           {QStringLiteral("Area (sq in)"), 1.0, true},
-           {QStringLiteral("Fill"), 1.0, true}},
+    table(pages, UiText::tr("Fill by trade size"),
+          {{UiText::tr("Trade size"), 1.0, false},
+           {UiText::tr("Pipe ID (in)"), 1.0, true},
+           {UiText::tr("Area (sq in)"), 1.0, true},
+           {UiText::tr("Fill"), 1.0, true}},
           sizes, [](std::size_t) { return false; });
 }
 
@@ -688,8 +693,7 @@ void fill_section(Pages& pages, const FillReport& fill) {
 // legend under them.
 void route_page(Pages& pages, const PrintedReport& report) {
     pages.newPage();
-    pages.text(pages.font(kTitlePoints, true), QStringLiteral("Route"), pages.left(),
-               pages.width());
+    pages.text(pages.font(kTitlePoints, true), UiText::tr("Route"), pages.left(), pages.width());
     pages.advance(pages.lineHeight(pages.font(kTitlePoints, true)) + pages.pt(6));
     const double room = pages.bodyBottom() - pages.y();
     const double legend = pages.pt(54);
@@ -702,9 +706,9 @@ void route_page(Pages& pages, const PrintedReport& report) {
     style.unit = pages.pt(0.75);
     const RouteDrawing& drawing = *report.route;
     for (const auto& [side, height, caption] :
-         {std::tuple{RouteSide::Plan, plan_height, QStringLiteral("Plan: the route from above")},
+         {std::tuple{RouteSide::Plan, plan_height, UiText::tr("Plan: the route from above")},
           std::tuple{RouteSide::Elevation, side_height,
-                     QStringLiteral("Elevation: height along the route, to scale")}}) {
+                     UiText::tr("Elevation: height along the route, to scale")}}) {
         pages.text(pages.font(kBodyPoints, true), caption, pages.left(), pages.width());
         pages.advance(label);
         const QRectF area(pages.left(), pages.y(), pages.width(), height);
@@ -730,7 +734,7 @@ void flow(Pages& pages, const PrintedReport& report) {
     graph(pages, report);
     plan_table(pages, report);
     if (!report.equipment.empty()) {
-        pairs(pages, QStringLiteral("Pulling equipment"), text_pairs(report.equipment));
+        pairs(pages, UiText::tr("Pulling equipment"), text_pairs(report.equipment));
     }
     if (report.check) {
         check_section(pages, *report.check);
@@ -776,7 +780,7 @@ QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {
         QPdfWriter writer(&buffer);
         writer.setPageSize(size);
         writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
-        writer.setTitle(QStringLiteral("Tensora pull plan report"));
+        writer.setTitle(UiText::tr("Tensora pull plan report"));
         writer.setCreator(QStringLiteral("Tensora"));
         if (render_report(writer, report) == 0) {
             return {};

@@ -345,30 +345,28 @@ void paint_route_legend(QPainter& p, const RouteDrawing& drawing, const QRectF& 
     const auto tension = [&](double pounds) {
         return qt_text(advice_tension_text(pounds, style.units, style.locale));
     };
-    const QString pull =
-        drawing.forward ? QStringLiteral("Forward pull") : QStringLiteral("Reverse pull");
-    p.drawText(
-        QRectF(bar.right() + 8 * u, area.top(), area.width(), line),
-        Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("%1: tension from 0 to %2").arg(pull, tension(drawing.highest_tension)));
+    const QString pull = drawing.forward ? UiText::tr("Forward pull") : UiText::tr("Reverse pull");
+    p.drawText(QRectF(bar.right() + 8 * u, area.top(), area.width(), line),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               UiText::tr("%1: tension from 0 to %2").arg(pull, tension(drawing.highest_tension)));
     if (drawing.allowable > 0 && drawing.allowable < drawing.highest_tension) {
         const double x = bar.left() + bar.width() * drawing.allowable / drawing.highest_tension;
         p.setPen(QPen(Qt::black, 1.5 * u));
         p.drawLine(QPointF(x, bar.top() - 2 * u), QPointF(x, bar.bottom() + 2 * u));
     }
     p.setPen(kRouteInk);
-    QString keys = QStringLiteral("Red underlay: beyond the allowable tension");
+    QString keys = UiText::tr("Red underlay: beyond the allowable tension");
     if (drawing.allowable > 0) {
-        keys += QStringLiteral(" (%1, the black tick)").arg(tension(drawing.allowable));
+        keys += UiText::tr(" (%1, the black tick)").arg(tension(drawing.allowable));
     }
     keys +=
-        QStringLiteral("; amber: held at zero; red ring: a bend's bearing pressure beyond ") +
+        UiText::tr("; amber: held at zero; red ring: a bend's bearing pressure beyond ") +
         qt_text(locale_number_text(general_number_text(shown_value(
                                        drawing.sidewall_limit, Quantity::Pressure, style.units)),
                                    style.locale) +
                 ' ' + std::string(unit_symbol(Quantity::Pressure, style.units))) +
-        QStringLiteral("; white dot: link 1's start, black: the last link's end; X: the "
-                       "mid-assist point");
+        UiText::tr("; white dot: link 1's start, black: the last link's end; X: the "
+                   "mid-assist point");
     p.drawText(
         QRectF(area.left() + 4 * u, area.top() + line, area.width() - 8 * u, area.height() - line),
         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, keys);

@@ -1,5 +1,6 @@
 #include "widgets/artwork.h"
 
+#include "print/qt_text.h"
 #include "version.h"
 
 #include <QLinearGradient>
@@ -97,21 +98,21 @@ void paint_splash_picture(QPainter& painter) {
     painter.setPen(kAccent);
     painter.setFont(sans(16));
     painter.drawText(QRectF(0, 96, 450, 24), Qt::AlignHCenter,
-                     QStringLiteral("Cable Pulling Calculator"));
+                     UiText::tr("Cable Pulling Calculator"));
     painter.setPen(QColor(210, 220, 232));
     painter.setFont(sans(12));
-    painter.drawText(QRectF(0, 122, 450, 20), Qt::AlignHCenter, QStringLiteral("by Norvale"));
+    painter.drawText(QRectF(0, 122, 450, 20), Qt::AlignHCenter, UiText::tr("by Norvale"));
 
     painter.setPen(QColor(190, 204, 220));
     painter.setFont(sans(11));
     painter.drawText(QRectF(0, 352, 450, 18), Qt::AlignHCenter,
-                     QStringLiteral("Pulling tension  \u00b7  Sidewall pressure  \u00b7  "
-                                    "Conduit fill  \u00b7  Lubricant"));
+                     UiText::tr("Pulling tension  \u00b7  Sidewall pressure  \u00b7  "
+                                "Conduit fill  \u00b7  Lubricant"));
     painter.setPen(QColor(150, 166, 186));
     painter.setFont(sans(10));
     painter.drawText(QRectF(0, 396, 436, 18), Qt::AlignRight,
-                     QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
-    painter.drawText(QRectF(14, 396, 300, 18), Qt::AlignLeft, QStringLiteral("Loading\u2026"));
+                     UiText::tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    painter.drawText(QRectF(14, 396, 300, 18), Qt::AlignLeft, UiText::tr("Loading\u2026"));
 }
 
 void paint_main_picture(QPainter& painter) {
@@ -134,7 +135,7 @@ void paint_main_picture(QPainter& painter) {
     painter.setPen(kSteel.darker(130));
     painter.setFont(sans(10));
     painter.drawText(QRectF(0, 40, 236, 16), Qt::AlignHCenter,
-                     QStringLiteral("Cable pulling in conduit and duct"));
+                     UiText::tr("Cable pulling in conduit and duct"));
     painter.setFont(sans(9));
     painter.drawText(QRectF(10, 214, 216, 16), Qt::AlignLeft,
                      QStringLiteral("T\u2082 = T\u2081 \u00b7 e^(\u03bc\u03b8)"));

@@ -15,8 +15,8 @@ namespace tensora {
 
 void save_picture(Platform& platform, QWidget& owner, QWidget& picture) {
     QString path =
-        platform.saveFileName(&owner, QStringLiteral("Save Image"),
-                              QStringLiteral("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg"));
+        platform.saveFileName(&owner, UiText::tr("Save Image"),
+                              UiText::tr("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg"));
     if (path.isEmpty()) {
         return;
     }
@@ -46,7 +46,7 @@ void save_picture(Platform& platform, QWidget& owner, QWidget& picture) {
                        save_whole_file(local_path(path),
                                        std::string_view(image.constData(), image.size()), reason);
     if (!saved) {
-        platform.message(&owner, QStringLiteral("The picture could not be saved as %1.\n%2")
+        platform.message(&owner, UiText::tr("The picture could not be saved as %1.\n%2")
                                      .arg(QDir::toNativeSeparators(path), qt_text(reason)));
     }
 }

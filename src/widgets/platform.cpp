@@ -1,5 +1,7 @@
 #include "widgets/platform.h"
 
+#include "widgets/language.h"
+
 #include "help/online.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
@@ -155,6 +157,10 @@ UnitSystem units_of_locale(const QLocale& locale) {
 
 UnitSystem DesktopPlatform::localeUnits() const {
     return units_of_locale(QLocale::system());
+}
+
+QString DesktopPlatform::systemLanguage() const {
+    return language_of_process();
 }
 
 QStringList DesktopPlatform::dataFileFolders() const {

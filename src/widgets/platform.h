@@ -60,6 +60,8 @@ public:
     virtual NumberLocale numberLocale() const = 0;
     // The unit system the user's locale measures in: the default until the user chooses one.
     virtual UnitSystem localeUnits() const = 0;
+    // The language the system asks for, as a translation's code ("de", "pt_BR"; "en").
+    virtual QString systemLanguage() const = 0;
 
     // The folders searched for the cable data file, first match wins.
     virtual QStringList dataFileFolders() const = 0;
@@ -108,6 +110,7 @@ public:
     QDateTime now() const override;
     NumberLocale numberLocale() const override;
     UnitSystem localeUnits() const override;
+    QString systemLanguage() const override;
     // The current folder, then the program's own folder, then the data folder installed beside
     // it (../share/tensora from the program's folder).
     QStringList dataFileFolders() const override;

@@ -6,6 +6,7 @@ namespace {
 
 const QString kUnitsSection = QStringLiteral("Options");
 const QString kUnitsKey = QStringLiteral("Units");
+const QString kLanguageKey = QStringLiteral("Language");
 
 } // namespace
 
@@ -13,7 +14,21 @@ WindowRegistry::WindowRegistry(Platform& platform)
     : platform_(platform),
       units_(unit_system_by_key(
                  platform.readSetting(kUnitsSection, kUnitsKey, QString()).toStdString())
-                 .value_or(platform.localeUnits())) {}
+                 .value_or(platform.localeUnits())),
+      language_(platform.readSetting(kUnitsSection, kLanguageKey, QString())) {
+    translations_.use(language_, platform.systemLanguage());
+}
+
+void WindowRegistry::setLanguage(const QString& code) {
+    platform_.writeSetting(kUnitsSection, kLanguageKey, code);
+    language_ = code;
+    translations_.use(code, platform_.systemLanguage());
+    for (QWidget* window : loadedWindows()) {
+        if (auto* follower = dynamic_cast<LanguageFollower*>(window)) {
+            follower->languageChanged();
+        }
+    }
+}
 
 void WindowRegistry::setUnits(UnitSystem units) {
     platform_.writeSetting(

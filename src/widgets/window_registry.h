@@ -4,6 +4,7 @@
 // through here.
 #pragma once
 
+#include "widgets/language.h"
 #include "widgets/one_line_boxes.h"
 #include "widgets/platform.h"
 #include "widgets/unit_follower.h"
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string_view>
 
 namespace tensora {
 
@@ -31,6 +33,16 @@ public:
     // locale's. Choosing another switches every loaded window that shows quantities at once.
     UnitSystem units() const { return units_; }
     void setUnits(UnitSystem units);
+
+    // The language chosen in the options ("" for the system's) and the one the windows speak.
+    // Choosing another translates every loaded window at once.
+    QString language() const { return language_; }
+    QString spokenLanguage() const { return translations_.current(); }
+    void setLanguage(const QString& code);
+    // A text the windows showed in any language, in the one they speak now.
+    QString retranslated(const QString& shown) const {
+        return translations_.translator().retranslated(shown);
+    }
 
     // The loaded window of this class, or nullptr.
     template <class Window> Window* find() const {
@@ -81,6 +93,8 @@ private:
 
     Platform& platform_;
     UnitSystem units_;
+    QString language_;
+    Translations translations_;
     QList<QPointer<QWidget>> windows_;
     QHash<QString, std::function<QWidget*()>> makers_; // by class name
     // Receives the windows' destroyed signals; it goes with the registry, and so do those

@@ -26,6 +26,7 @@ public:
     void setBusy(bool busy) override;
     QDateTime now() const override;
     NumberLocale numberLocale() const override { return locale; }
+    QString systemLanguage() const override { return system_language; }
     UnitSystem localeUnits() const override { return units; }
     QStringList dataFileFolders() const override { return dataFolders; }
     RegistryAccess& systemRegistry() override { return registry; }
@@ -63,6 +64,8 @@ public:
     QList<bool> busyChanges;
     std::optional<QDateTime> clock;
     NumberLocale locale{".", ","};
+    // The system's language: English, so that every window test reads the texts it wrote.
+    QString system_language = QStringLiteral("en");
     // The locale's measurement system, the default unit system.
     UnitSystem units = UnitSystem::InchPound;
     // Where the cable data file is looked for; none by default, as on a machine without it.

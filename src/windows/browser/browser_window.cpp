@@ -26,7 +26,7 @@ BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::st
     : RegisteredWindow<QWidget>(registry),
       start_address_(platform().vendorAddress() + qt_text(path)) {
     setObjectName(QLatin1String(name));
-    setWindowTitle(caption(QStringLiteral("Norvale Browser")));
+    setWindowTitle(caption(tr("Norvale Browser")));
 
     tbToolBar = named(new QToolBar(this), "tbToolBar");
     tbToolBar->setIconSize(QSize(24, 24));
@@ -41,7 +41,7 @@ BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::st
         }
     }
     picAddress = named(new QWidget(this), "picAddress");
-    lblAddress = named(new QLabel(QStringLiteral("&Address:"), picAddress), "lblAddress");
+    lblAddress = named(new QLabel(tr("&Address:"), picAddress), "lblAddress");
     cboAddress = named(new QComboBox(picAddress), "cboAddress");
     cboAddress->setEditable(true);
     // An address enters the history when the browser has reached it, not when it is typed.
@@ -142,7 +142,7 @@ bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void BrowserWindow::timTimer_Timer() {
     if (brwWebBrowser->busy()) {
-        setWindowTitle(caption(QStringLiteral("Working...")));
+        setWindowTitle(caption(tr("Working...")));
     } else {
         stopTimer();
     }

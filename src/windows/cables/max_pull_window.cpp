@@ -23,27 +23,27 @@ namespace {
 QuickCalculatorDesign design() {
     QuickCalculatorDesign design{
         "MaxPull",
-        QStringLiteral("Maximum Pulling Length"),
-        QStringLiteral(" - Maximum Pull Length"),
-        {"Label11", QStringLiteral("Select or Enter the Cable maximum pulling tension"), "Slider1",
-         10, 5000, 10, "Text2", QStringLiteral("10"), "Label13", QStringLiteral("lbs"),
+        UiText::tr("Maximum Pulling Length"),
+        QStringLiteral(" - ") + UiText::tr("Maximum Pull Length"),
+        {"Label11", UiText::tr("Select or Enter the Cable maximum pulling tension"), "Slider1", 10,
+         5000, 10, "Text2", QStringLiteral("10"), "Label13", QStringLiteral("lbs"),
          Quantity::Tension},
-        RangeInputDesign{"Label12", QStringLiteral("Select or Enter the cable weight"), "Slider2",
-                         0, 500, 5, "Text3", QStringLiteral("5"), "Label14",
-                         QStringLiteral("lbs / kft"), Quantity::Weight},
-        LabelDesign{"Label15", QStringLiteral("Coefficient of Friction")},
-        {"Label10", QStringLiteral("Maximum Pulling Length, feet")},
-        {"Label8", QStringLiteral("Maximum Length = Max tension / (cable weight * friction)")},
+        RangeInputDesign{"Label12", UiText::tr("Select or Enter the cable weight"), "Slider2", 0,
+                         500, 5, "Text3", QStringLiteral("5"), "Label14", UiText::tr("lbs / kft"),
+                         Quantity::Weight},
+        LabelDesign{"Label15", UiText::tr("Coefficient of Friction")},
+        {"Label10", UiText::tr("Maximum Pulling Length, feet")},
+        {"Label8", UiText::tr("Maximum Length = Max tension / (cable weight * friction)")},
     };
-    design.inputs_title = QStringLiteral("Manual Inputs");
+    design.inputs_title = UiText::tr("Manual Inputs");
     design.standard_layout = false;
     design.calculation = [](const QuickInputs& in) {
         return max_pull_length(in.upper, in.lower, in.friction);
     };
     design.result_quantity = Quantity::Length;
-    design.metric_result_title = QStringLiteral("Maximum Pulling Length, metres");
+    design.metric_result_title = UiText::tr("Maximum Pulling Length, metres");
     design.metric_formula =
-        QStringLiteral("Max Length = Max tension / (cable weight * 9.80665 * friction)");
+        UiText::tr("Max Length = Max tension / (cable weight * 9.80665 * friction)");
     return design;
 }
 
@@ -78,7 +78,7 @@ MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, des
 }
 
 QWidget* MaxPull::buildCables() {
-    Cables = new QGroupBox(QStringLiteral("Cable Select - click to select type"), this);
+    Cables = new QGroupBox(tr("Cable Select - click to select type"), this);
     Cables->setObjectName(QStringLiteral("Cables"));
     Categoryselect = new QListWidget(Cables);
     Categoryselect->setObjectName(QStringLiteral("Categoryselect"));
@@ -111,7 +111,7 @@ QWidget* MaxPull::buildCables() {
 }
 
 QWidget* MaxPull::buildLubricants() {
-    Frame3 = new QGroupBox(QStringLiteral("Lubricant Selection"), this);
+    Frame3 = new QGroupBox(tr("Lubricant Selection"), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     List3 = new QListWidget(Frame3);
     List3->setObjectName(QStringLiteral("List3"));
@@ -136,13 +136,13 @@ QWidget* MaxPull::buildLubricants() {
 
 QWidget* MaxPull::buildBottomRow() {
     auto* panel = new QWidget(this);
-    Command1 = new QPushButton(QStringLiteral("Return to Pull Calculator"), panel);
+    Command1 = new QPushButton(tr("Return to Pull Calculator"), panel);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Check1 = new QCheckBox(QStringLiteral("Show Cable Details"), panel);
+    Check1 = new QCheckBox(tr("Show Cable Details"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
     List2 = new QListWidget(panel);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->addItems({"description", "area", "diameter", "weight", "max load"});
+    List2->addItems({tr("description"), tr("area"), tr("diameter"), tr("weight"), tr("max load")});
     List1 = new QListWidget(panel);
     List1->setObjectName(QStringLiteral("List1"));
     const int row_height = List2->sizeHintForRow(0); // List1 is empty until a cable is chosen
@@ -157,9 +157,8 @@ QWidget* MaxPull::buildBottomRow() {
         details->setFocusPolicy(Qt::NoFocus);
         details->setVisible(false);
     }
-    Frame4 = new QGroupBox(units() == UnitSystem::Metric ? QStringLiteral("Diameter Chosen, mm")
-                                                         : QStringLiteral("Diameter Chosen"),
-                           panel);
+    Frame4 = new QGroupBox(
+        units() == UnitSystem::Metric ? tr("Diameter Chosen, mm") : tr("Diameter Chosen"), panel);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Text5 = new QLineEdit(Frame4);
     Text5->setObjectName(QStringLiteral("Text5"));
@@ -214,7 +213,7 @@ MaxPull::Role MaxPull::role() const {
 }
 
 void MaxPull::Form_Load() {
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Maximum Pull Length"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Maximum Pull Length"));
     // A launcher that is not loaded has its launch flag at its design value, 0.
     for (CableReceiver* receiver : receivers()) {
         const QString name =
@@ -238,15 +237,14 @@ void MaxPull::Form_Load() {
     }
     Categoryselect->setFocus(); // a cable is what the user came for
     if (for_planner_) {
-        Command1->setText(QStringLiteral("Return to Pull Calculator"));
+        Command1->setText(tr("Return to Pull Calculator"));
         resultsGroup()->setVisible(false);
         Frame4->setVisible(false);
         Command1->setVisible(true);
     }
     if (for_fill_ || for_set_) {
         // Launched by both, the fill ratio window's look and return win.
-        Command1->setText(for_fill_ ? QStringLiteral("Return to Fill Ratio")
-                                    : QStringLiteral("Return to Pull Check"));
+        Command1->setText(for_fill_ ? tr("Return to Fill Ratio") : tr("Return to Pull Check"));
         resultsGroup()->setVisible(false);
         inputsGroup()->setVisible(false);
         Frame3->setVisible(false);
@@ -265,7 +263,7 @@ void MaxPull::Form_Load() {
         Categoryselect->setCurrentRow(0);
         Categoryselect_Click(0);
     }
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Cable Selection Window"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Cable Selection Window"));
     if (!for_planner_) {
         loadInputs();
         return;
@@ -435,8 +433,7 @@ void MaxPull::closeEvent(QCloseEvent* event) {
 
 void MaxPull::switchOwnUnits(UnitSystem from, UnitSystem to) {
     switch_box_units(*Text5, diameter_memo_, Quantity::Diameter, from, to, numberLocale());
-    Frame4->setTitle(to == UnitSystem::Metric ? QStringLiteral("Diameter Chosen, mm")
-                                              : QStringLiteral("Diameter Chosen"));
+    Frame4->setTitle(to == UnitSystem::Metric ? tr("Diameter Chosen, mm") : tr("Diameter Chosen"));
     // The list shows the category's figures in the new units; the chosen row stays chosen.
     const int chosen = cables2choose->currentRow();
     if (const int category = Categoryselect->currentRow(); category >= 0) {

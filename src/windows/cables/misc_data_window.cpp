@@ -11,7 +11,7 @@ miscData::miscData(WindowRegistry& registry) : RegisteredWindow<QWidget>(registr
 }
 
 void miscData::Form_Load() {
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Data File (hidden)"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Data File (hidden)"));
     loaddata();
 }
 
@@ -29,7 +29,7 @@ void miscData::loaddata() {
     if (!data_.complete) {
         registry().get<MaxPull>().hideCableSelection();
         // Never shown itself, the data window lets the window the user works in own the box.
-        platform().message(nullptr, kMissingDataFileMessage);
+        platform().message(nullptr, missingDataFileMessage());
     }
 }
 

@@ -3,16 +3,19 @@
 // ends.
 #pragma once
 
+#include "print/qt_text.h"
+
 #include "cables/cable_data.h"
 #include "widgets/window_registry.h"
 
 namespace tensora {
 
-inline const QString kMissingDataFileMessage =
-    QStringLiteral("This feature requires a cable datafile be loaded.\n\n"
-                   "Cable datafile (cabledat.qx4) could not be found.\n"
-                   "You may either manually enter data or place the file\n"
-                   "in the same directory as this program and restart.");
+inline QString missingDataFileMessage() {
+    return UiText::tr("This feature requires a cable datafile be loaded.\n\n"
+                      "Cable datafile (cabledat.qx4) could not be found.\n"
+                      "You may either manually enter data or place the file\n"
+                      "in the same directory as this program and restart.");
+}
 
 // The data file is 8-bit text: each byte is one character, whatever the file's lines hold, and
 // stays that character in every window that shows it.

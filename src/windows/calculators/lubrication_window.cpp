@@ -14,19 +14,19 @@ namespace {
 QuickCalculatorDesign design() {
     return {
         "Lubrication",
-        QStringLiteral("Slikko! Quantity"),
-        QStringLiteral(" - Slikko! Quantity"),
-        {"Label1", QStringLiteral("Select or Enter the pull length"), "Slider1", 10, 5000, 1000,
-         "Text2", QString(), "Label8", QStringLiteral("feet"), Quantity::Length},
+        UiText::tr("Slikko! Quantity"),
+        QStringLiteral(" - ") + UiText::tr("Slikko! Quantity"),
+        {"Label1", UiText::tr("Select or Enter the pull length"), "Slider1", 10, 5000, 1000,
+         "Text2", QString(), "Label8", UiText::tr("feet"), Quantity::Length},
         std::nullopt,
         std::nullopt,
-        {"Label4", QStringLiteral("Slikko! Required, Gallons")},
-        {"Label6", QStringLiteral("Gallons required = 0.0015 * Length * inner diameter")},
-        QStringLiteral("Inputs"),
+        {"Label4", UiText::tr("Slikko! Required, Gallons")},
+        {"Label6", UiText::tr("Gallons required = 0.0015 * Length * inner diameter")},
+        UiText::tr("Inputs"),
         Quantity::Volume,
-        QStringLiteral("Slikko! Required, Litres"),
+        UiText::tr("Slikko! Required, Litres"),
         // 0.0015 gallons per foot and inch, in litres per metre and millimetre.
-        QStringLiteral("Litres required = 0.000733 * Length * inner diameter"),
+        UiText::tr("Litres required = 0.000733 * Length * inner diameter"),
     };
 }
 
@@ -37,7 +37,7 @@ const QStringList kDiameters{"0.5", "0.75", "1.0", "1.25", "1.5", "1.75",
 
 Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
     QWidget* group = inputsGroup();
-    auto* heading = new QLabel(QStringLiteral("Select or Enter the Conduit inner diameter"), group);
+    auto* heading = new QLabel(tr("Select or Enter the Conduit inner diameter"), group);
     heading->setObjectName(QStringLiteral("Label2"));
     List1 = new QListWidget(group);
     List1->setObjectName(QStringLiteral("List1"));
@@ -51,11 +51,11 @@ Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(regis
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(90);
     heading->setBuddy(Text1);
-    auto* unit = new QLabel(
-        units() == UnitSystem::Metric ? QStringLiteral("mm") : QStringLiteral("inches"), group);
+    auto* unit =
+        new QLabel(units() == UnitSystem::Metric ? QStringLiteral("mm") : tr("inches"), group);
     unit->setObjectName(QStringLiteral("Label9"));
     diameter_unit_ = unit;
-    Command1 = new QPushButton(QStringLiteral("Calculate"), group);
+    Command1 = new QPushButton(tr("Calculate"), group);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
 
@@ -116,8 +116,7 @@ void Lubrication::showDiameters() {
 void Lubrication::switchOwnUnits(UnitSystem from, UnitSystem to) {
     const QSignalBlocker quiet(Text1); // the result is shown once the length has followed
     switch_box_units(*Text1, diameter_memo_, Quantity::Diameter, from, to, numberLocale());
-    diameter_unit_->setText(to == UnitSystem::Metric ? QStringLiteral("mm")
-                                                     : QStringLiteral("inches"));
+    diameter_unit_->setText(to == UnitSystem::Metric ? QStringLiteral("mm") : tr("inches"));
     showDiameters();
 }
 

@@ -16,14 +16,13 @@ QFont result_font() {
 QuickCalculatorWindow::QuickCalculatorWindow(WindowRegistry& registry,
                                              const QuickCalculatorDesign& design)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
-      units_(registry.units()),
-      result_quantity_(design.result_quantity), calculation_(design.calculation), result_titles_{design.result_title.text,
-                                                               design.metric_result_title},
+      units_(registry.units()), result_quantity_(design.result_quantity),
+      calculation_(design.calculation), result_titles_{design.result_title.text,
+                                                       design.metric_result_title},
       formulas_{design.formula.text,
                 design.metric_formula.isEmpty() ? design.formula.text : design.metric_formula},
       caption_suffix_(design.caption_suffix), inputs_(new QGroupBox(design.inputs_title, this)),
-      results_(new QGroupBox(QStringLiteral("Results"), this)),
-      input_grid_(new QGridLayout(inputs_)) {
+      results_(new QGroupBox(tr("Results"), this)), input_grid_(new QGridLayout(inputs_)) {
     setObjectName(QLatin1String(design.object_name));
     setWindowTitle(design.design_caption);
     inputs_->setObjectName(QStringLiteral("Frame2"));
@@ -145,6 +144,14 @@ void QuickCalculatorWindow::unitsChanged(UnitSystem from, UnitSystem to) {
     if (lower_) {
         lower_->switchUnits(from, to);
     }
+    showResult();
+}
+
+void QuickCalculatorWindow::languageChanged() {
+    for (QString* text : {&result_titles_[0], &result_titles_[1], &formulas_[0], &formulas_[1]}) {
+        *text = registry().retranslated(*text);
+    }
+    caption_suffix_ = QStringLiteral(" - ") + registry().retranslated(caption_suffix_.mid(3));
     showResult();
 }
 

@@ -57,7 +57,9 @@ struct QuickCalculatorDesign {
     QuickFormula calculation = {};
 };
 
-class QuickCalculatorWindow : public RegisteredWindow<QWidget>, public UnitFollower {
+class QuickCalculatorWindow : public RegisteredWindow<QWidget>,
+                              public UnitFollower,
+                              public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -72,6 +74,8 @@ public:
 
     // Converts the boxes, rescales the sliders, names the units and shows the result again.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    // The titles kept for a units switch, in the new language.
+    void languageChanged() override;
     UnitSystem units() const { return units_; }
 
 protected:

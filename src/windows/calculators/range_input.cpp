@@ -78,7 +78,7 @@ void RangeInput::scaleSlider() {
         return static_cast<int>(std::lround(inch_pound * factor / step_));
     };
     slider->setRange(position(design_minimum_), position(design_maximum_));
-    unit->setText(quantity == Quantity::Weight ? QStringLiteral("kg / m")
+    unit->setText(quantity == Quantity::Weight ? tr("kg / m")
                                                : qt_text(unit_symbol(quantity, units_)));
 }
 

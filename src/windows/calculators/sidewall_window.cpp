@@ -1,6 +1,7 @@
 #include "windows/calculators/sidewall_window.h"
 
 #include "calculators/formulas.h"
+#include "print/qt_text.h"
 
 namespace tensora {
 namespace {
@@ -8,22 +9,23 @@ namespace {
 QuickCalculatorDesign design() {
     QuickCalculatorDesign design{
         "sidewall",
-        QStringLiteral("Sidewall Pressure"),
-        QStringLiteral(" - Sidewall Pressure"),
-        {"Label1", QStringLiteral("Select or Enter the Cable tension in the bend"), "Slider1", 10,
-         2500, 10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs"),
-         Quantity::Tension},
-        RangeInputDesign{"Label2", QStringLiteral("Select or Enter the Bend Length"), "Slider2", 0,
-                         36, 5, "Text3", QStringLiteral("6"), "Label9", QStringLiteral("inches"),
+        UiText::tr("Sidewall Pressure"),
+        QStringLiteral(" - ") + UiText::tr("Sidewall Pressure"),
+        {"Label1", UiText::tr("Select or Enter the Cable tension in the bend"), "Slider1", 10, 2500,
+         10, "Text2", QStringLiteral("Text2"), "Label8", QStringLiteral("lbs"), Quantity::Tension},
+        RangeInputDesign{"Label2", UiText::tr("Select or Enter the Bend Length"), "Slider2", 0, 36,
+                         5, "Text3", QStringLiteral("6"), "Label9", UiText::tr("inches"),
                          Quantity::Diameter},
         std::nullopt,
-        {"Label4", QStringLiteral("Sidewall Pressure, lbs")},
-        {"Label6", QStringLiteral("Pressure = tension in bend / bend length")},
-        QStringLiteral("Inputs"),
+        {"Label4", UiText::tr("Sidewall Pressure, lbs")},
+        {"Label6", UiText::tr("Pressure = tension in bend / bend length")},
+        UiText::tr("Inputs"),
         Quantity::PressurePerInch,
-        QStringLiteral("Sidewall Pressure, N/m"),
+        UiText::tr("Sidewall Pressure, N/m"),
     };
-    design.calculation = [](const QuickInputs& in) { return sidewall_per_inch(in.upper, in.lower); };
+    design.calculation = [](const QuickInputs& in) {
+        return sidewall_per_inch(in.upper, in.lower);
+    };
     return design;
 }
 

@@ -1,5 +1,6 @@
 #include "windows/equipment/pulling_equipment_window.h"
 
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "pullplan/pull_advice.h"
 #include "widgets/named_control.h"
@@ -27,9 +28,9 @@ PullingEquipment::PullingEquipment(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
       units_(registry.units()) {
     setObjectName(QStringLiteral("PullingEquipment"));
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pulling Equipment"));
-    auto* inputs = new QGroupBox(QStringLiteral("Equipment"), this);
-    auto* results = new QGroupBox(QStringLiteral("Checked against the planned pull"), this);
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Pulling Equipment"));
+    auto* inputs = new QGroupBox(tr("Equipment"), this);
+    auto* results = new QGroupBox(tr("Checked against the planned pull"), this);
     buildInputs(inputs);
     buildResults(results);
     auto* layout = new QVBoxLayout(this);
@@ -75,11 +76,11 @@ void PullingEquipment::buildInputs(QWidget* group) {
     };
     const QString force_unit = qt_text(std::string(unit_symbol(Quantity::Tension, units_)));
     equipmentDirection = named(new QComboBox(group), "equipmentDirection");
-    equipmentDirection->addItems({QStringLiteral("As the advice says"),
-                                  QStringLiteral("Forward pull"), QStringLiteral("Reverse pull")});
+    equipmentDirection->addItems(
+        {tr("As the advice says"), tr("Forward pull"), tr("Reverse pull")});
     connect(equipmentDirection, &QComboBox::currentIndexChanged, this,
             &PullingEquipment::planRecalculated);
-    add(QStringLiteral("&Direction:"), equipmentDirection, QString());
+    add(tr("&Direction:"), equipmentDirection, QString());
     pullerRating = named(new QComboBox(group), "pullerRating");
     pullerRating->setEditable(true);
     pullerRating->setInsertPolicy(QComboBox::NoInsert);
@@ -87,23 +88,23 @@ void PullingEquipment::buildInputs(QWidget* group) {
     pullerRating->setCurrentText(QString());
     connect(pullerRating, &QComboBox::currentTextChanged, this,
             &PullingEquipment::planRecalculated);
-    force_units_ << add(QStringLiteral("&Puller rating:"), pullerRating, force_unit);
+    force_units_ << add(tr("&Puller rating:"), pullerRating, force_unit);
     ropeStrength = box("ropeStrength", QString());
-    force_units_ << add(QStringLiteral("&Rope breaking strength:"), ropeStrength, force_unit);
+    force_units_ << add(tr("&Rope breaking strength:"), ropeStrength, force_unit);
     designFactor = box("designFactor", QStringLiteral("4"));
-    add(QStringLiteral("Rope design &factor:"), designFactor, QStringLiteral("× puller rating"));
+    add(tr("Rope design &factor:"), designFactor, tr("× puller rating"));
     sheaveRating = box("sheaveRating", QString());
-    force_units_ << add(QStringLiteral("&Sheave rating:"), sheaveRating, force_unit);
+    force_units_ << add(tr("&Sheave rating:"), sheaveRating, force_unit);
     // Not recalculated here: the planner recalculates with it and tells this window.
     sheavePercent = named(new QLineEdit(QStringLiteral("0"), this), "sheavePercent");
-    add(QStringLiteral("Tension a sheave &adds:"), sheavePercent, QStringLiteral("%"));
+    add(tr("Tension a sheave &adds:"), sheavePercent, QStringLiteral("%"));
     capstanFriction = box("capstanFriction", qt_text(locale_number_text("0.125", locale_)));
-    add(QStringLiteral("&Capstan friction:"), capstanFriction, QString());
+    add(tr("&Capstan friction:"), capstanFriction, QString());
     tailLimit = box("tailLimit",
                     qt_text(locale_number_text(general_number_text(std::round(shown_value(
                                                    kDefaultTailLimit, Quantity::Tension, units_))),
                                                locale_)));
-    force_units_ << add(QStringLiteral("&Tail force a person holds:"), tailLimit, force_unit);
+    force_units_ << add(tr("&Tail force a person holds:"), tailLimit, force_unit);
     grid->setColumnStretch(1, 1);
     // The percentage is the plan's: the planner computes every sheave with it.
     connect(sheavePercent, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -159,7 +160,7 @@ void PullingEquipment::planRecalculated() {
     if (!planner || planner->plan().size() == 0) {
         check_ = {};
         lines_ = {"No plan yet: add links in Tools > Pull Calculator."};
-        highestResult->setText(qt_text(lines_.front()));
+        highestResult->setText(spoken(lines_.front()));
         for (QLabel* label :
              {pullerResult, ropeResult, sheaveResults, capstanResults, equipmentVerdict}) {
             label->clear();
@@ -183,7 +184,7 @@ void PullingEquipment::showResults() {
         return advice_tension_text(pounds, units_, locale_);
     };
     const auto show = [](QLabel* label, const std::string& text, bool fails) {
-        label->setText(qt_text(text));
+        label->setText(spoken(text));
         label->setStyleSheet(fails ? kFailStyle : QString());
     };
     lines_.clear();

@@ -20,7 +20,8 @@ namespace tensora {
 
 class PullingEquipment : public RegisteredWindow<QWidget>,
                          public PlanFollower,
-                         public UnitFollower {
+                         public UnitFollower,
+                         public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -29,6 +30,7 @@ public:
     void planRecalculated() override;
     void adviceFound() override { planRecalculated(); }
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    void languageChanged() override { planRecalculated(); }
 
     const EquipmentCheck& check() const { return check_; }
     // The inputs as the report keeps them (forces in lbf), and taken back from a report.

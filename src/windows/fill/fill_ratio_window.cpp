@@ -2,6 +2,7 @@
 
 #include "fill/fill_ratio.h"
 #include "numbers/input_checks.h"
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "widgets/input_warnings.h"
 #include "widgets/named_control.h"
@@ -59,20 +60,20 @@ FillRatio::FillRatio(WindowRegistry& registry)
 
 void FillRatio::buildInputs() {
     Label9 = label(this, "Label9",
-                   QStringLiteral("Enter the diameter (OD) in inches of every cable in the "
-                                  "conduit.  To remove a cable, simply click it off the list."));
+                   tr("Enter the diameter (OD) in inches of every cable in the "
+                      "conduit.  To remove a cable, simply click it off the list."));
     Label9->setWordWrap(true);
-    sch40 = named(new QRadioButton(QStringLiteral("Schedule 40"), this), "sch40");
-    sdr11 = named(new QRadioButton(QStringLiteral("SDR 11"), this), "sdr11");
-    sdr135 = named(new QRadioButton(QStringLiteral("SDR 13.5"), this), "sdr135");
-    necCode = named(new QRadioButton(QStringLiteral("Electrical code:"), this), "necCode");
+    sch40 = named(new QRadioButton(tr("Schedule 40"), this), "sch40");
+    sdr11 = named(new QRadioButton(tr("SDR 11"), this), "sdr11");
+    sdr135 = named(new QRadioButton(tr("SDR 13.5"), this), "sdr135");
+    necCode = named(new QRadioButton(tr("Electrical code:"), this), "necCode");
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Input"), this), "Frame2");
-    Label1 = label(Frame2, "Label1", QStringLiteral("Cable OD"));
+    Frame2 = named(new QGroupBox(tr("Input"), this), "Frame2");
+    Label1 = label(Frame2, "Label1", tr("Cable OD"));
     Text1 = named(new QLineEdit(Frame2), "Text1");
     Label1->setBuddy(Text1);
-    Command1 = named(new QPushButton(QStringLiteral("Select"), Frame2), "Command1");
-    Label5 = label(Frame2, "Label5", QStringLiteral("Area(s)"));
+    Command1 = named(new QPushButton(tr("Select"), Frame2), "Command1");
+    Label5 = label(Frame2, "Label5", tr("Area(s)"));
     cables_ = new QStringListModel(this);
     List1 = named(new ActionListView(Frame2), "List1");
     List1->setModel(cables_);
@@ -80,54 +81,53 @@ void FillRatio::buildInputs() {
     List1->addActionKey(Qt::Key_Delete); // a cable goes as the planner's link does, or by Delete
     List2 = named(new QListWidget(Frame2), "List2");
     Label5->setBuddy(List2);
-    cmd1 = named(new QPushButton(QStringLiteral("Submit"), Frame2), "cmd1");
+    cmd1 = named(new QPushButton(tr("Submit"), Frame2), "cmd1");
     cmd1->setDefault(true);
     Text2 = named(new QLineEdit(Frame2), "Text2");
-    recommendLabel =
-        label(this, "recommendLabel",
-              QStringLiteral("Norvale recommends a 60% maximum fill.  Preferred maximum fill"));
+    recommendLabel = label(this, "recommendLabel",
+                           tr("Norvale recommends a 60% maximum fill.  Preferred maximum fill"));
     prefMaxFill = named(new QLineEdit(QStringLiteral("60"), this), "prefMaxFill");
     recommendLabel->setBuddy(prefMaxFill);
     Label10 = label(this, "Label10", QStringLiteral("%"));
-    Check1 = named(new QCheckBox(QStringLiteral("launch from fill (hidden)"), this), "Check1");
+    Check1 = named(new QCheckBox(tr("launch from fill (hidden)"), this), "Check1");
     Check1->setVisible(false);
 }
 
 void FillRatio::buildResults() {
-    Frame1 = named(new QGroupBox(QStringLiteral("Results"), this), "Frame1");
-    Label3 = label(Frame1, "Label3", QStringLiteral("Trade Size"));
-    Label6 = label(Frame1, "Label6", QStringLiteral("Pipe ID"));
-    Label7 = label(Frame1, "Label7", QStringLiteral("Area"));
-    Label8 = label(Frame1, "Label8", QStringLiteral("Percent Fill"));
+    Frame1 = named(new QGroupBox(tr("Results"), this), "Frame1");
+    Label3 = label(Frame1, "Label3", tr("Trade Size"));
+    Label6 = label(Frame1, "Label6", tr("Pipe ID"));
+    Label7 = label(Frame1, "Label7", tr("Area"));
+    Label8 = label(Frame1, "Label8", tr("Percent Fill"));
     tradesize = named(new QListWidget(Frame1), "tradesize");
     tradesize->addItem(QStringLiteral("tradesize")); // the design's placeholder row
     ID = named(new QListWidget(Frame1), "ID");
     area = named(new QListWidget(Frame1), "area");
     percent = named(new QListWidget(Frame1), "percent");
-    codeLabel = label(Frame1, "codeLabel", QStringLiteral("Code"));
+    codeLabel = label(Frame1, "codeLabel", tr("Code"));
     codeColumn = named(new QListWidget(Frame1), "codeColumn");
     codeLabel->setBuddy(codeColumn);
     Label3->setBuddy(tradesize);
     Label6->setBuddy(ID);
     Label7->setBuddy(area);
     Label8->setBuddy(percent);
-    maxODlabel = label(Frame1, "maxODlabel", QStringLiteral("Maximum combined pair width (in)"));
+    maxODlabel = label(Frame1, "maxODlabel", tr("Maximum combined pair width (in)"));
     Text3 = named(new QLineEdit(Frame1), "Text3");
     maxODlabel->setBuddy(Text3);
-    Label4 = label(Frame1, "Label4", QStringLiteral("0 cables"));
+    Label4 = label(Frame1, "Label4", cableCount(0));
 }
 
 void FillRatio::buildCodePanel() {
-    Frame3 = named(new QGroupBox(QStringLiteral("Code tables and limits"), this), "Frame3");
+    Frame3 = named(new QGroupBox(tr("Code tables and limits"), this), "Frame3");
     codeTable = named(new QListWidget(Frame3), "codeTable");
-    codeTable->setAccessibleName(QStringLiteral("Electrical code tables"));
+    codeTable->setAccessibleName(tr("Electrical code tables"));
     for (const ConduitStandardId id : code_conduit_standards()) {
         const ConduitStandard& table = conduit_standard(id);
         codeTable->addItem(qt_text(table.name));
         codeTable->item(codeTable->count() - 1)->setToolTip(qt_text(table.description));
     }
     codeTable->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    necCode->setToolTip(QStringLiteral("The tables of ") + qt_text(kCodeEdition));
+    necCode->setToolTip(tr("The tables of ") + qt_text(kCodeEdition));
     codeDescription = label(Frame3, "codeDescription", QString());
     codeLimit = label(Frame3, "codeLimit", QString());
     codeSmallest = label(Frame3, "codeSmallest", QString());
@@ -219,7 +219,7 @@ void FillRatio::placeControls() {
 }
 
 void FillRatio::Form_Load() {
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Conduit Fill Ratio"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Conduit Fill Ratio"));
 }
 
 void FillRatio::showEvent(QShowEvent* event) {
@@ -253,12 +253,12 @@ std::optional<ConduitStandardId> FillRatio::standard() const {
 
 void FillRatio::showUnits() {
     const bool metric = units_ == UnitSystem::Metric;
-    Label9->setText(QStringLiteral("Enter the diameter (OD) in %1 of every cable in the "
-                                   "conduit.  To remove a cable, simply click it off the list.")
-                        .arg(metric ? QStringLiteral("millimetres") : QStringLiteral("inches")));
+    Label9->setText(tr("Enter the diameter (OD) in %1 of every cable in the "
+                       "conduit.  To remove a cable, simply click it off the list.")
+                        .arg(metric ? tr("millimetres") : tr("inches")));
     // The metric caption is shorter: millimetres take more room than inches.
-    maxODlabel->setText(metric ? QStringLiteral("Widest pair side by side (mm)")
-                               : QStringLiteral("Maximum combined pair width (in)"));
+    maxODlabel->setText(metric ? tr("Widest pair side by side (mm)")
+                               : tr("Maximum combined pair width (in)"));
 }
 
 std::vector<std::string> FillRatio::inchDiameters() const {
@@ -298,6 +298,18 @@ void FillRatio::unitsChanged(UnitSystem from, UnitSystem to) {
     }
 }
 
+QString FillRatio::cableCount(int cables) const {
+    return tr("%n cable(s)", nullptr, cables);
+}
+
+void FillRatio::languageChanged() {
+    if (const auto chosen = standard()) {
+        selectStandard(*chosen);
+    } else {
+        rebuildCableTotals();
+    }
+}
+
 FillReport FillRatio::report() const {
     // The report holds inch-pound figures in plain form ("." as the decimal point), whatever
     // the window shows; the diameters as they were typed.
@@ -307,7 +319,7 @@ FillReport FillRatio::report() const {
     if (chosen) {
         report.standard = std::string(conduit_standard(*chosen).name);
     }
-    report.count = Label4->text().toStdString();
+    report.count = count_text_;
     if (metric) {
         report.diameters = inchDiameters();
     } else {
@@ -397,8 +409,8 @@ void FillRatio::selectStandard(ConduitStandardId id) {
     }
     tradesize->clear();
     ID->clear();
-    Label3->setText(units_ == UnitSystem::Metric && table.code ? QStringLiteral("Designator")
-                                                               : QStringLiteral("Trade Size"));
+    Label3->setText(units_ == UnitSystem::Metric && table.code ? tr("Designator")
+                                                               : tr("Trade Size"));
     const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : table.sizes) {
         // In metric a code table's sizes go by their metric designators (the trade size in
@@ -407,7 +419,7 @@ void FillRatio::selectStandard(ConduitStandardId id) {
         const bool designated = metric && !size.metric.empty();
         tradesize->addItem(designated ? qt_text(size.metric) : qt_text(size.trade_size));
         tradesize->item(tradesize->count() - 1)
-            ->setToolTip(designated ? QStringLiteral("Metric designator %1, trade size %2")
+            ->setToolTip(designated ? tr("Metric designator %1, trade size %2")
                                           .arg(qt_text(size.metric), qt_text(size.trade_size))
                                     : qt_text(size.trade_size));
         ID->addItem(qt_text(shown_pipe_id(size, units_, locale_)));
@@ -472,7 +484,8 @@ void FillRatio::rebuildCableTotals() {
     fill(*List2, areas);
     show_number(*Text2, shown_total(totals.total_area, Quantity::Area, units_, locale_));
     show_number(*Text3, shown_total(totals.pair_width, Quantity::Diameter, units_, locale_));
-    Label4->setText(QString::fromStdString(totals.count));
+    count_text_ = totals.count;
+    Label4->setText(cableCount(static_cast<int>(totals.areas.size())));
     fillcalc();
 }
 
@@ -499,7 +512,7 @@ void FillRatio::fillcalc() {
         const ConduitSize& size = table.sizes[i];
         area->addItem(qt_text(shown_size_area(size, rating.sizes[i].area, units_, locale_)));
         percent->addItem(qt_text(shown_percent(rating.sizes[i].percent, locale_)));
-        codeColumn->addItem(qt_text(rating.meets_code[i] ? kMeetsText : kOverText));
+        codeColumn->addItem(spoken(rating.meets_code[i] ? kMeetsText : kOverText));
     }
     showCodeSummary(table, rating);
 }
@@ -507,20 +520,19 @@ void FillRatio::fillcalc() {
 void FillRatio::showCodeSummary(const ConduitStandard& table, const TableRating& rating) {
     const int cables = cables_->rowCount();
     const QString limit = QString::number(rating.code_limit) + QStringLiteral("%");
-    codeLimit->setText(cables <= 1 ? QStringLiteral("Fill limit %1 for one cable").arg(limit)
-                       : cables == 2
-                           ? QStringLiteral("Fill limit %1 for two cables").arg(limit)
-                           : QStringLiteral("Fill limit %1 for more than two cables").arg(limit));
+    codeLimit->setText(cables <= 1   ? tr("Fill limit %1 for one cable").arg(limit)
+                       : cables == 2 ? tr("Fill limit %1 for two cables").arg(limit)
+                                     : tr("Fill limit %1 for more than two cables").arg(limit));
     if (cables == 0) {
-        codeSmallest->setText(QStringLiteral("No cables yet"));
+        codeSmallest->setText(tr("No cables yet"));
     } else if (rating.smallest_meeting) {
         // Named as the size column names it: by its metric designator where it lists those.
         const ConduitSize& size = table.sizes[*rating.smallest_meeting];
         const bool designated = units_ == UnitSystem::Metric && !size.metric.empty();
-        codeSmallest->setText(QStringLiteral("Smallest size that meets it: ") +
+        codeSmallest->setText(tr("Smallest size that meets it: ") +
                               qt_text(designated ? size.metric : size.trade_size));
     } else {
-        codeSmallest->setText(QStringLiteral("No size meets it"));
+        codeSmallest->setText(tr("No size meets it"));
     }
 }
 

@@ -23,7 +23,10 @@
 
 namespace tensora {
 
-class FillRatio : public RegisteredWindow<QWidget>, public UnitFollower, public CableReceiver {
+class FillRatio : public RegisteredWindow<QWidget>,
+                  public UnitFollower,
+                  public CableReceiver,
+                  public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -71,6 +74,9 @@ public:
 
     // Converts the cables' diameters and the OD box; the tables show millimetres in metric.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    void languageChanged() override;
+    // "1 cable", "3 cables", in the language shown.
+    QString cableCount(int cables) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -127,6 +133,8 @@ private:
     QListWidget* percent;
     QLabel* codeLabel;
     QListWidget* codeColumn; // "meets" or "over" the code's limit
+    // The count as the report keeps it, in English whatever the language shown.
+    std::string count_text_ = "0 cables";
     QLabel* maxODlabel;
     QLineEdit* Text3; // maximum combined pair width
     QLabel* Label4;   // "2 cables"

@@ -64,14 +64,14 @@ frmAbout::frmAbout(WindowRegistry& registry) : RegisteredWindow<QDialog>(registr
     lblDescription = named(new QLabel(this), "lblDescription");
     lblDescription->setWordWrap(true);
     Line1 = named(new EtchedLine(this), "Line1");
-    Label1 = named(new QLabel(kAboutNotice, this), "Label1");
+    Label1 = named(new QLabel(aboutNotice(), this), "Label1");
     Label1->setWordWrap(true);
     for (QLabel* label : {lblTitle, lblDescription, Label1}) {
         black_text(label);
     }
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    cmdOK = named(new QPushButton(tr("OK"), this), "cmdOK");
     cmdOK->setDefault(true); // Enter presses it; Esc closes the dialog as it does
-    cmdSysInfo = named(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo");
+    cmdSysInfo = named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
     cmdSysInfo->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -99,18 +99,15 @@ frmAbout::frmAbout(WindowRegistry& registry) : RegisteredWindow<QDialog>(registr
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision));
+    setWindowTitle(tr("About ") + kApplicationTitle);
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     lblTitle->setText(kApplicationTitle);
-    lblDescription->setText(
-        QStringLiteral("The conduit properties and construction calculator, created by the "
-                       "Larkfield Center\n\n") +
-        kApplicationTitle + QStringLiteral("(tm)\n") + qt_text(kReportNotice));
+    lblDescription->setText(tr("The conduit properties and construction calculator, created by the "
+                               "Larkfield Center\n\n") +
+                            kApplicationTitle + QStringLiteral("(tm)\n") + qt_text(kReportNotice));
     // Touching the cable library loads the data file when nothing has yet.
-    dataRevLabel->setText(QStringLiteral("Data Version ") + registry().get<miscData>().datarev());
+    dataRevLabel->setText(tr("Data Version ") + registry().get<miscData>().datarev());
 }
 
 void frmAbout::cmdOK_Click() {

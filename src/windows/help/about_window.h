@@ -2,6 +2,8 @@
 // file, the ownership notice, and a button that starts a system information tool.
 #pragma once
 
+#include "print/qt_text.h"
+
 #include "help/system_info.h"
 #include "widgets/window_registry.h"
 
@@ -12,9 +14,11 @@
 namespace tensora {
 
 // The ownership and disclaimer notice of the About box.
-inline const QString kAboutNotice = QStringLiteral(
-    "Warning: the results are estimates for planning. Check every pull against the cable "
-    "maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.");
+inline QString aboutNotice() {
+    return UiText::tr(
+        "Warning: the results are estimates for planning. Check every pull against the cable "
+        "maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.");
+}
 
 class frmAbout : public RegisteredWindow<QDialog> {
     Q_OBJECT

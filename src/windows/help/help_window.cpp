@@ -15,7 +15,7 @@ textEditor::textEditor(WindowRegistry& registry) : RegisteredWindow<QWidget>(reg
     setObjectName(QStringLiteral("textEditor"));
     Sessiontext = new QPlainTextEdit(this);
     Sessiontext->setObjectName(QStringLiteral("Sessiontext"));
-    Sessiontext->setAccessibleName(QStringLiteral("Help text"));
+    Sessiontext->setAccessibleName(tr("Help text"));
     // The help text aligns its tables with blanks, and keeps its own line breaks.
     Sessiontext->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Sessiontext->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -31,7 +31,7 @@ textEditor::textEditor(WindowRegistry& registry) : RegisteredWindow<QWidget>(reg
 }
 
 void textEditor::Form_Load() {
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Help Window"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Help Window"));
     std::vector<std::filesystem::path> candidates;
     for (const QString& folder : platform().dataFileFolders()) {
         candidates.push_back(std::filesystem::path(folder.toStdString()) /
@@ -39,7 +39,7 @@ void textEditor::Form_Load() {
     }
     const auto lines = load_help_lines(candidates);
     if (!lines) {
-        platform().message(this, kMissingHelpMessage);
+        platform().message(this, missingHelpMessage());
         return;
     }
     QStringList text;

@@ -2,17 +2,20 @@
 // loads, in a text box that scrolls both ways and fills the window.
 #pragma once
 
+#include "print/qt_text.h"
+
 #include "widgets/window_registry.h"
 
 #include <QPlainTextEdit>
 
 namespace tensora {
 
-inline const QString kMissingHelpMessage =
-    QStringLiteral("This feature requires a cable datafile be loaded.\n\n"
-                   "Cable datafile (cabledat.qx4) could not be found.\n"
-                   "Please find and place the file (cabledat.qx4)\n"
-                   "in the same directory as this program and restart.");
+inline QString missingHelpMessage() {
+    return UiText::tr("This feature requires a cable datafile be loaded.\n\n"
+                      "Cable datafile (cabledat.qx4) could not be found.\n"
+                      "Please find and place the file (cabledat.qx4)\n"
+                      "in the same directory as this program and restart.");
+}
 
 class textEditor : public RegisteredWindow<QWidget> {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "windows/profile/tension_profile_window.h"
 
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "widgets/named_control.h"
@@ -101,7 +102,7 @@ private:
 TensionProfile::TensionProfile(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), chart_(new QChart) {
     setObjectName(QStringLiteral("TensionProfile"));
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Tension Profile"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Tension Profile"));
     buildTensionChart();
     buildElevationChart();
     buildLayout();
@@ -115,9 +116,9 @@ void TensionProfile::buildTensionChart() {
     chart_->setMargins(QMargins(6, QFontMetrics(font()).height() + 6, 6, 6));
     chart_->legend()->setVisible(false);
     distance_ = new QValueAxis(chart_);
-    distance_->setTitleText(QStringLiteral("Distance along the route (ft)"));
+    distance_->setTitleText(tr("Distance along the route (ft)"));
     tension_ = new QValueAxis(chart_);
-    tension_->setTitleText(QStringLiteral("Tension (lbs)"));
+    tension_->setTitleText(tr("Tension (lbs)"));
     chart_->addAxis(distance_, Qt::AlignBottom);
     chart_->addAxis(tension_, Qt::AlignLeft);
 
@@ -149,7 +150,7 @@ void TensionProfile::buildElevationChart() {
     elevation_chart_->legend()->setVisible(false);
     elevation_distance_ = new QValueAxis(elevation_chart_);
     elevation_height_ = new QValueAxis(elevation_chart_);
-    elevation_height_->setTitleText(QStringLiteral("Height (ft)"));
+    elevation_height_->setTitleText(tr("Height (ft)"));
     elevation_chart_->addAxis(elevation_distance_, Qt::AlignBottom);
     elevation_chart_->addAxis(elevation_height_, Qt::AlignLeft);
     elevation_ = line(*elevation_chart_, QColor(90, 90, 90), 2, Qt::SolidLine);
@@ -184,13 +185,13 @@ void TensionProfile::buildLayout() {
     picture_layout->addWidget(view_, 1);
     picture_layout->addWidget(elevation_view_);
     picture_layout->addWidget(legend_);
-    empty_ = named(new QLabel(QStringLiteral("No plan yet. Open Tools > Pull Calculator and add "
-                                             "links: their tensions are drawn here."),
+    empty_ = named(new QLabel(tr("No plan yet. Open Tools > Pull Calculator and add "
+                                 "links: their tensions are drawn here."),
                               view_),
                    "emptyPlanLabel");
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setWordWrap(true);
-    save_ = named(new QPushButton(QStringLiteral("Save Image..."), this), "saveImage");
+    save_ = named(new QPushButton(tr("Save Image..."), this), "saveImage");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture_, 1);
     layout->addWidget(save_, 0, Qt::AlignRight);
@@ -236,10 +237,9 @@ void TensionProfile::redraw() {
     const auto unit = [this](Quantity quantity) {
         return qt_text(unit_symbol(quantity, profile_.units));
     };
-    distance_->setTitleText(
-        QStringLiteral("Distance along the route (%1)").arg(unit(Quantity::Length)));
-    tension_->setTitleText(QStringLiteral("Tension (%1)").arg(unit(Quantity::Tension)));
-    elevation_height_->setTitleText(QStringLiteral("Height (%1)").arg(unit(Quantity::Length)));
+    distance_->setTitleText(tr("Distance along the route (%1)").arg(unit(Quantity::Length)));
+    tension_->setTitleText(tr("Tension (%1)").arg(unit(Quantity::Tension)));
+    elevation_height_->setTitleText(tr("Height (%1)").arg(unit(Quantity::Length)));
     empty_->setVisible(profile_.links == 0);
     empty_->setGeometry(view_->rect());
     scale_ = profile_scale(profile_);
@@ -278,7 +278,7 @@ void TensionProfile::redraw() {
     }
     const PullCalculator* planner = registry().find<PullCalculator>();
     mid_assist_label_->setText(
-        planner && profile_.mid_assist_at ? qt_text(planner->results().caption) : QString());
+        planner && profile_.mid_assist_at ? spoken(planner->results().caption) : QString());
     drawElevation();
     writeLegend(scale_);
     placeLabels();
@@ -330,15 +330,15 @@ void TensionProfile::drawElevation() {
 }
 
 void TensionProfile::writeLegend(const ProfileScale& scale) {
-    const auto line = [](const std::string& text) { return qt_text(text).toHtmlEscaped(); };
-    QStringList keys{swatch(kBendShadeOnWhite) + QStringLiteral(" Bends")};
+    const auto line = [](const std::string& text) { return spoken(text).toHtmlEscaped(); };
+    QStringList keys{swatch(kBendShadeOnWhite) + tr(" Bends")};
     if (profile_.allowable > 0) {
         keys.append(key(kOverLimit, QStringLiteral("- - -")) + QLatin1Char(' ') +
                     line(allowable_text(profile_, scale)));
     }
     if (profile_.mid_assist_at) {
         keys.append(key(QColor(60, 60, 60), QStringLiteral("-\u00b7-")) +
-                    QStringLiteral(" Mid-assist pull point"));
+                    tr(" Mid-assist pull point"));
     }
     QString text = key(kForwardPull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
                    line(pull_legend(profile_, true)) + QStringLiteral("<br>") +
@@ -359,7 +359,7 @@ void TensionProfile::placeLabels() {
     const QRectF plot = chart_->plotArea();
 
     allowable_label_->setVisible(profile_.allowable > 0);
-    allowable_label_->setText(qt_text(allowable_text(profile_, scale_)) +
+    allowable_label_->setText(spoken(allowable_text(profile_, scale_)) +
                               (scale_.allowable_above ? QStringLiteral(" \u2191") : QString()));
     const double label_width = allowable_label_->boundingRect().width();
     const double label_height = allowable_label_->boundingRect().height();
@@ -452,13 +452,13 @@ void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const Q
                : (forward ? results.forward_sidewall : results.reverse_sidewall);
     const ColumnUnit tension_unit =
         metric ? (forward ? shown.forward_unit : shown.reverse_unit) : ColumnUnit{};
-    QString tip = QStringLiteral("Link %1, %2\nCumulative %3 %4")
+    QString tip = tr("Link %1, %2\nCumulative %3 %4")
                       .arg(link + 1)
-                      .arg(qt_text(types_[row]))
+                      .arg(spoken(types_[row]))
                       .arg(qt_text(tensions[row]))
                       .arg(qt_text(column_symbol(Quantity::Tension, tension_unit)));
     if (bend) {
-        tip += QStringLiteral("\nSidewall %1").arg(qt_text(sidewalls[row]));
+        tip += tr("\nSidewall %1").arg(qt_text(sidewalls[row]));
     }
     QToolTip::showText(QCursor::pos(), tip, view_);
 }

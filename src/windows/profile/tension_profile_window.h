@@ -20,7 +20,9 @@ namespace tensora {
 
 class BendBands;
 
-class TensionProfile : public RegisteredWindow<QWidget>, public PlanFollower {
+class TensionProfile : public RegisteredWindow<QWidget>,
+                       public PlanFollower,
+                       public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -28,6 +30,7 @@ public:
 
     // Draws the planner's plan as it now stands (an empty plan when no planner is loaded).
     void planRecalculated() override;
+    void languageChanged() override { planRecalculated(); }
     // Saves the chart as a PNG or SVG picture the user names.
     void saveImage();
 

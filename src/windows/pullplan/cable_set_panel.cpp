@@ -1,6 +1,7 @@
 #include "windows/pullplan/cable_set_panel.h"
 
 #include "numbers/units.h"
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "widgets/input_warnings.h"
@@ -86,8 +87,8 @@ QVariant CableSetModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::BackgroundRole) {
             return read.problem ? QVariant(kOverRow) : QVariant();
         }
-        return read.problem                ? qt_text(*read.problem)
-               : size_named || metal_named ? QStringLiteral("As the description names it")
+        return read.problem                ? spoken(*read.problem)
+               : size_named || metal_named ? tr("As the description names it")
                                            : QVariant();
     }
     case Qt::TextAlignmentRole:
@@ -124,8 +125,8 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
     if (role == Qt::ToolTipRole && (section == Size || section == Material)) {
-        return QStringLiteral("The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. "
-                              "Left empty, the description's.");
+        return tr("The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. "
+                  "Left empty, the description's.");
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -136,19 +137,19 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
     };
     switch (section) {
     case Count:
-        return QStringLiteral("Count");
+        return tr("Count");
     case Description:
-        return QStringLiteral("Description");
+        return tr("Description");
     case Od:
         return with_unit("OD", Quantity::Diameter);
     case Weight:
         return with_unit("Weight", Quantity::Weight);
     case Size:
-        return QStringLiteral("Conductor");
+        return tr("Conductor");
     case Material:
-        return QStringLiteral("Metal");
+        return tr("Metal");
     case Conductors:
-        return QStringLiteral("Conductors");
+        return tr("Conductors");
     default:
         return with_unit("Rating", Quantity::Tension);
     }
@@ -241,8 +242,8 @@ void CableSetModel::setInchPoundGroups(const std::vector<CableGroupTexts>& group
 
 CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, UnitSystem units,
                              QWidget* parent)
-    : QGroupBox(QStringLiteral("The cables pulled together: the first group is the planner's "
-                               "cable, the number of cables and outside diameter above"),
+    : QGroupBox(tr("The cables pulled together: the first group is the planner's "
+                   "cable, the number of cables and outside diameter above"),
                 parent),
       platform_(platform), locale_(locale), units_(units),
       model_(new CableSetModel(locale, units, this)) {
@@ -264,15 +265,12 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
     cableSetTable->setWordWrap(false);
     cableSetTable->setCurrentIndex(model_->index(0, CableSetModel::Count));
 
-    addFromLibrary =
-        named(new QPushButton(QStringLiteral("Add from &library..."), this), "addFromLibrary");
-    addTyped = named(new QPushButton(QStringLiteral("&Add typed"), this), "addTyped");
-    removeGroup = named(new QPushButton(QStringLiteral("Re&move"), this), "removeGroup");
-    followPlannerCable =
-        named(new QPushButton(QStringLiteral("&Planner's cable"), this), "followPlannerCable");
-    followPlannerCable->setToolTip(
-        QStringLiteral("The first group follows the planner's cable again"));
-    sendToFill = named(new QPushButton(QStringLiteral("Send to Fill Ratio"), this), "sendToFill");
+    addFromLibrary = named(new QPushButton(tr("Add from &library..."), this), "addFromLibrary");
+    addTyped = named(new QPushButton(tr("&Add typed"), this), "addTyped");
+    removeGroup = named(new QPushButton(tr("Re&move"), this), "removeGroup");
+    followPlannerCable = named(new QPushButton(tr("&Planner's cable"), this), "followPlannerCable");
+    followPlannerCable->setToolTip(tr("The first group follows the planner's cable again"));
+    sendToFill = named(new QPushButton(tr("Send to Fill Ratio"), this), "sendToFill");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button :
          {addFromLibrary, addTyped, removeGroup, followPlannerCable, sendToFill}) {
@@ -326,7 +324,7 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
 void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
     tensionRule = named(new QComboBox(parent), "tensionRule");
     for (const TensionRule rule : kTensionRules) {
-        tensionRule->addItem(qt_text(tension_rule_name(rule)), static_cast<int>(rule));
+        tensionRule->addItem(spoken(tension_rule_name(rule)), static_cast<int>(rule));
     }
     const auto limit_box = [&](const char* name, std::string_view design) {
         auto* box = named(new QLineEdit(parent), name);
@@ -346,7 +344,7 @@ void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
     eyeLimit->setObjectName(QStringLiteral("eyeLimit"));
     gripLimit = limit_box("grip-limit", kDesignGripLimit);
     gripLimit->setObjectName(QStringLiteral("gripLimit"));
-    auto* rule_caption = new QLabel(QStringLiteral("Allowable &tension by:"), parent);
+    auto* rule_caption = new QLabel(tr("Allowable &tension by:"), parent);
     rule_caption->setBuddy(tensionRule);
     limit_captions_ = {new QLabel(parent), new QLabel(parent)};
     limit_captions_[0]->setBuddy(eyeLimit);
@@ -365,8 +363,8 @@ void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
 
 void CableSetPanel::showLimitCaptions() {
     const QString unit = qt_text(unit_symbol(Quantity::Tension, units_));
-    limit_captions_[0]->setText(QStringLiteral("&Eye rating (%1):").arg(unit));
-    limit_captions_[1]->setText(QStringLiteral("&Grip rating (%1):").arg(unit));
+    limit_captions_[0]->setText(tr("&Eye rating (%1):").arg(unit));
+    limit_captions_[1]->setText(tr("&Grip rating (%1):").arg(unit));
 }
 
 void CableSetPanel::showFollowing() {

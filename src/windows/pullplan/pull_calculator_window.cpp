@@ -2,6 +2,7 @@
 
 #include "cables/lubricants.h"
 #include "numbers/input_checks.h"
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "pullplan/pull_check.h"
@@ -58,7 +59,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
           },
           [this] { showAdvice(); }) {
     setObjectName(QStringLiteral("PullCalculator"));
-    setWindowTitle(QStringLiteral("Ductivo Pull Calculator"));
+    setWindowTitle(tr("Ductivo Pull Calculator"));
     buildLayout();
     connectInputs();
     connectPlanActions();
@@ -121,7 +122,7 @@ void PullCalculator::connectPlanActions() {
 }
 
 QWidget* PullCalculator::buildCableInput() {
-    auto* group = new QGroupBox(QStringLiteral("Cable Input"), this);
+    auto* group = new QGroupBox(tr("Cable Input"), this);
     group->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(group);
     Text6 = box("Text6", QStringLiteral("Cable to pull"), group, 2 * kBoxWidth);
@@ -130,28 +131,28 @@ QWidget* PullCalculator::buildCableInput() {
     Text1 = box("Text1", qt_text(locale_number_text("0.150", locale_)), group);
     lubricantLabel = label("lubricantLabel", QString(), group);
     lubricantLabel->setMinimumWidth(70);
-    Command2 = new QPushButton(QStringLiteral("Select Cable"), group);
+    Command2 = new QPushButton(tr("Select Cable"), group);
     Command2->setObjectName(QStringLiteral("Command2"));
     Text7 = box("Text7", QStringLiteral("0"), group);
-    Check2 = new QCheckBox(QStringLiteral("Launch from Pull Calc (hidden)"), group);
+    Check2 = new QCheckBox(tr("Launch from Pull Calc (hidden)"), group);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setVisible(false);
 
-    grid->addWidget(label("Label11", QStringLiteral("Cable Description"), group), 0, 0);
+    grid->addWidget(label("Label11", tr("Cable Description"), group), 0, 0);
     grid->addWidget(Text6, 0, 1, 1, 2);
-    grid->addWidget(label("Label10", QStringLiteral("Allowable Tension"), group), 1, 0);
+    grid->addWidget(label("Label10", tr("Allowable Tension"), group), 1, 0);
     grid->addWidget(Text2, 1, 1);
     allowable_unit_ = label("Label13", QStringLiteral("lbs"), group);
     grid->addWidget(allowable_unit_, 1, 2);
-    grid->addWidget(label("Label12", QStringLiteral("Cable Weight"), group), 2, 0);
+    grid->addWidget(label("Label12", tr("Cable Weight"), group), 2, 0);
     grid->addWidget(Text3, 2, 1);
-    weight_unit_ = label("Label14", QStringLiteral("lbs / kft"), group);
+    weight_unit_ = label("Label14", tr("lbs / kft"), group);
     grid->addWidget(weight_unit_, 2, 2);
-    grid->addWidget(label("Label15", QStringLiteral("Coefficient of Friction"), group), 3, 0);
+    grid->addWidget(label("Label15", tr("Coefficient of Friction"), group), 3, 0);
     grid->addWidget(Text1, 3, 1);
     grid->addWidget(lubricantLabel, 3, 2);
     grid->addWidget(Command2, 4, 1);
-    grid->addWidget(label("Label21", QStringLiteral("Back Tension"), group), 5, 0);
+    grid->addWidget(label("Label21", tr("Back Tension"), group), 5, 0);
     grid->addWidget(Text7, 5, 1);
     back_tension_unit_ = label("Label22", QStringLiteral("lbs"), group);
     grid->addWidget(back_tension_unit_, 5, 2);
@@ -159,22 +160,22 @@ QWidget* PullCalculator::buildCableInput() {
 }
 
 QWidget* PullCalculator::buildPullInput() {
-    auto* group = new QGroupBox(QStringLiteral("Pull Input"), this);
+    auto* group = new QGroupBox(tr("Pull Input"), this);
     group->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(group);
-    Check1 = new QCheckBox(QStringLiteral("Straight Section"), group);
+    Check1 = new QCheckBox(tr("Straight Section"), group);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setChecked(true);
     Text4 = box("Text4", QString(), group);
-    Label2 = label("Label2", QStringLiteral("Enter the Angle"), group);
+    Label2 = label("Label2", tr("Enter the Angle"), group);
     Text5 = box("Text5", QString(), group);
-    Label4 = label("Label4", QStringLiteral("degrees"), group);
-    Command1 = new QPushButton(QStringLiteral("Submit"), group);
+    Label4 = label("Label4", tr("degrees"), group);
+    Command1 = new QPushButton(tr("Submit"), group);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
 
     grid->addWidget(Check1, 0, 0, 1, 3);
-    grid->addWidget(label("Label1", QStringLiteral("Enter the Section Length"), group), 1, 0);
+    grid->addWidget(label("Label1", tr("Enter the Section Length"), group), 1, 0);
     grid->addWidget(Text4, 1, 1);
     length_unit_ = label("Label3", QStringLiteral("ft"), group);
     grid->addWidget(length_unit_, 1, 2);
@@ -182,32 +183,31 @@ QWidget* PullCalculator::buildPullInput() {
     grid->addWidget(Text5, 2, 1);
     grid->addWidget(Label4, 2, 2);
     // A straight may set the route's incline; it shows where a bend's angle does.
-    inclineLabel = label("inclineLabel", QStringLiteral("Incline (optional)"), group);
+    inclineLabel = label("inclineLabel", tr("Incline (optional)"), group);
     inclineBox = box("inclineBox", QString(), group);
-    inclineBox->setToolTip(QStringLiteral("Degrees above the horizontal, -90 to 90 (a riser "
-                                          "pulled upward is 90); empty: the route keeps its "
-                                          "inclination"));
+    inclineBox->setToolTip(tr("Degrees above the horizontal, -90 to 90 (a riser "
+                              "pulled upward is 90); empty: the route keeps its "
+                              "inclination"));
     inclineLabel->setBuddy(inclineBox);
-    inclineUnit = label("inclineUnit", QStringLiteral("degrees"), group);
+    inclineUnit = label("inclineUnit", tr("degrees"), group);
     grid->addWidget(inclineLabel, 2, 0);
     grid->addWidget(inclineBox, 2, 1);
     grid->addWidget(inclineUnit, 2, 2);
     // A bend turns left or right in the horizontal plane, upward, downward, or in a plane
     // tilted from the horizontal.
-    turnLabel = label("turnLabel", QStringLiteral("Bend &turns"), group);
+    turnLabel = label("turnLabel", tr("Bend &turns"), group);
     turnBox = new QComboBox(group);
     turnBox->setObjectName(QStringLiteral("turnBox"));
-    turnBox->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Up"),
-                       QStringLiteral("Down"), QStringLiteral("Tilted")});
+    turnBox->addItems({tr("Left"), tr("Right"), tr("Up"), tr("Down"), tr("Tilted")});
     turnLabel->setBuddy(turnBox);
     grid->addWidget(turnLabel, 3, 0);
     grid->addWidget(turnBox, 3, 1, 1, 2);
-    tiltLabel = label("tiltLabel", QStringLiteral("Ti&lt from horizontal"), group);
+    tiltLabel = label("tiltLabel", tr("Ti&lt from horizontal"), group);
     tiltBox = box("tiltBox", QString(), group);
-    tiltBox->setToolTip(QStringLiteral("Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 "
-                                       "right; between, the bend turns and climbs at once"));
+    tiltBox->setToolTip(tr("Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 "
+                           "right; between, the bend turns and climbs at once"));
     tiltLabel->setBuddy(tiltBox);
-    tiltUnit = label("tiltUnit", QStringLiteral("degrees"), group);
+    tiltUnit = label("tiltUnit", tr("degrees"), group);
     grid->addWidget(tiltLabel, 4, 0);
     grid->addWidget(tiltBox, 4, 1);
     grid->addWidget(tiltUnit, 4, 2);
@@ -226,11 +226,11 @@ QWidget* PullCalculator::buildPullInput() {
 }
 
 QWidget* PullCalculator::buildOptions() {
-    auto* group = new QGroupBox(QStringLiteral("Options"), this);
+    auto* group = new QGroupBox(tr("Options"), this);
     group->setObjectName(QStringLiteral("Frame4"));
     auto* column = new QVBoxLayout(group);
-    QLabel* heading = label(
-        "Label16", QStringLiteral("Clicking a link number will have the following effect:"), group);
+    QLabel* heading =
+        label("Label16", tr("Clicking a link number will have the following effect:"), group);
     heading->setWordWrap(true);
     column->addWidget(heading);
     const auto option = [group, column](const char* name, const QString& caption) {
@@ -242,20 +242,20 @@ QWidget* PullCalculator::buildOptions() {
         column->addWidget(button);
         return button;
     };
-    Option1 = option("Option1", QStringLiteral("Delete Link"));
-    Option2 = option("Option2", QStringLiteral("Delete all Links"));
-    Option3 = option("Option3", QStringLiteral("Insert Pull Input at Chosen Link"));
-    Option4 = option("Option4", QStringLiteral("Mark or Unmark a Sheave at the Bend"));
-    midAssistCheck = new QCheckBox(QStringLiteral("Calculate Mid-assist Pull"), group);
+    Option1 = option("Option1", tr("Delete Link"));
+    Option2 = option("Option2", tr("Delete all Links"));
+    Option3 = option("Option3", tr("Insert Pull Input at Chosen Link"));
+    Option4 = option("Option4", tr("Mark or Unmark a Sheave at the Bend"));
+    midAssistCheck = new QCheckBox(tr("Calculate Mid-assist Pull"), group);
     midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
     column->addSpacing(6);
     column->addWidget(midAssistCheck);
     // How much of the cable's weight presses it on a bend's wall: the weight in the bend's
     // plane (the planner's rule), or all of it, across the plane too.
-    auto* weight_label = label("bendWeightLabel", QStringLiteral("&Weight in bends:"), group);
+    auto* weight_label = label("bendWeightLabel", tr("&Weight in bends:"), group);
     bendWeight = new QComboBox(group);
     bendWeight->setObjectName(QStringLiteral("bendWeight"));
-    bendWeight->addItems({QStringLiteral("In the bend's plane only"), QStringLiteral("All of it")});
+    bendWeight->addItems({tr("In the bend's plane only"), tr("All of it")});
     weight_label->setBuddy(bendWeight);
     column->addWidget(weight_label);
     column->addWidget(bendWeight);
@@ -297,6 +297,7 @@ QWidget* PullCalculator::buildResults() {
             return plan_.angle(at);
         }),
     };
+    plan_models_[1]->showWordsTranslated();
     result_models_ = {
         resultModel(&PullResults::forward, &PullResults::Shown::forward),
         resultModel(&PullResults::forward_sidewall, &PullResults::Shown::forward_sidewall),
@@ -311,15 +312,13 @@ QWidget* PullCalculator::buildResults() {
             const auto at = static_cast<std::size_t>(row);
             const auto& holds = results_.*held;
             if (at < holds.size() && holds[at]) {
-                return TextColumnModel::Mark{kHeldRow,
-                                             QStringLiteral("Held at zero: the cable would run "
-                                                            "under its own weight here and must "
-                                                            "be held back")};
+                return TextColumnModel::Mark{kHeldRow, tr("Held at zero: the cable would run "
+                                                          "under its own weight here and must "
+                                                          "be held back")};
             }
             const auto& all = results_.*tensions;
             if (settings_.allowable > 0 && at < all.size() && all[at] > settings_.allowable) {
-                return TextColumnModel::Mark{kOverRow,
-                                             QStringLiteral("Beyond the allowable tension")};
+                return TextColumnModel::Mark{kOverRow, tr("Beyond the allowable tension")};
             }
             return std::nullopt;
         };
@@ -340,7 +339,7 @@ QWidget* PullCalculator::buildResults() {
 
 void PullCalculator::Form_Load() {
     Check1_Click();
-    setDocument(kApplicationTitle + QStringLiteral(" - Pull Calculator"));
+    setDocument(kApplicationTitle + QStringLiteral(" - ") + tr("Pull Calculator"));
 }
 
 int PullCalculator::midAssistRow() const {
@@ -456,9 +455,9 @@ std::optional<QString> PullCalculator::angleRefusal() const {
     if (!refusal) {
         return std::nullopt;
     }
-    QString why = qt_text(*refusal);
+    QString why = spoken(*refusal);
     why[0] = why[0].toUpper();
-    return QStringLiteral("The link was not added: %1.").arg(why);
+    return tr("The link was not added: %1.").arg(why);
 }
 
 void PullCalculator::Command1_Click() {
@@ -619,7 +618,7 @@ void PullCalculator::List6_Click(int row) {
     }
     bool confirmed = false;
     if (Option1->isChecked()) {
-        if (platform().question(this, QStringLiteral("This will delete the link. Are you sure?"))) {
+        if (platform().question(this, tr("This will delete the link. Are you sure?"))) {
             confirmed = true;
             Option1->setChecked(false);
             deleteLink(row);
@@ -627,8 +626,7 @@ void PullCalculator::List6_Click(int row) {
         pullcalc();
     }
     if (Option2->isChecked()) {
-        if (platform().question(this,
-                                QStringLiteral("This will delete ALL links. Are you sure?"))) {
+        if (platform().question(this, tr("This will delete ALL links. Are you sure?"))) {
             confirmed = true;
             Option2->setChecked(false);
             deleteAllLinks();
@@ -749,7 +747,7 @@ const PullAdvice& PullCalculator::advice() const {
 
 void PullCalculator::showAdvice() {
     const PullAdvice& shown = advice();
-    adviceLabel->setFullText(qt_text(advice_text(shown, units_, locale_)));
+    adviceLabel->setFullText(spoken(advice_text(shown, units_, locale_)));
     applyAdvice->setEnabled(shown.mid_assist &&
                             midAssistRow() != static_cast<int>(*shown.mid_assist));
     for (QWidget* window : registry().loadedWindows()) {
@@ -808,7 +806,7 @@ void PullCalculator::showResults(int previous_rows) {
     results_panel_->showShares(results_.forward_percent, results_.reverse_percent,
                                share(results_.forward_share), share(results_.reverse_share),
                                results_.bars_visible);
-    midassistlabel->setText(QString::fromStdString(results_.caption));
+    midassistlabel->setText(spoken(results_.caption));
 }
 
 ProfileData PullCalculator::profile() const {
@@ -881,20 +879,23 @@ void PullCalculator::showUnits() {
     };
     allowable_unit_->setText(caption(Quantity::Tension, units_));
     back_tension_unit_->setText(caption(Quantity::Tension, units_));
-    weight_unit_->setText(units_ == UnitSystem::Metric ? QStringLiteral("kg / m")
-                                                       : QStringLiteral("lbs / kft"));
+    weight_unit_->setText(units_ == UnitSystem::Metric ? tr("kg / m") : tr("lbs / kft"));
     length_unit_->setText(caption(Quantity::Length, units_));
     // Metric headings name their column's unit (N or kN, N/m or kN/m); inch-pound ones stay as
     // they always were.
     const PullResults::Shown& shown = results_.shown;
     const std::array<std::pair<const char*, std::pair<Quantity, ColumnUnit>>, 4> headings{
-        {{"Cumulative", {Quantity::Tension, shown.forward_unit}},
-         {"Side Wall", {Quantity::Pressure, shown.forward_sidewall_unit}},
-         {"Cumulative", {Quantity::Tension, shown.reverse_unit}},
-         {"Side Wall", {Quantity::Pressure, shown.reverse_sidewall_unit}}}};
+        {{QT_TRANSLATE_NOOP("PullResultsPanel", "Cumulative"),
+          {Quantity::Tension, shown.forward_unit}},
+         {QT_TRANSLATE_NOOP("PullResultsPanel", "Side Wall"),
+          {Quantity::Pressure, shown.forward_sidewall_unit}},
+         {QT_TRANSLATE_NOOP("PullResultsPanel", "Cumulative"),
+          {Quantity::Tension, shown.reverse_unit}},
+         {QT_TRANSLATE_NOOP("PullResultsPanel", "Side Wall"),
+          {Quantity::Pressure, shown.reverse_sidewall_unit}}}};
     for (std::size_t i = 0; i < headings.size(); ++i) {
         const auto& [words, unit] = headings[i];
-        QString heading = QString::fromLatin1(words);
+        QString heading = PullResultsPanel::tr(words);
         if (units_ == UnitSystem::Metric) {
             const ColumnUnit column{UnitSystem::Metric, unit.second.kilo};
             heading += QStringLiteral(", ") + qt_text(column_symbol(unit.first, column));
@@ -918,6 +919,16 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
     showUnits();
     pullcalc();
     // The same plan in other units is no change of the document; a changed one stays changed.
+    if (!was_modified) {
+        document_ = documentState();
+    }
+    showModified();
+}
+
+void PullCalculator::languageChanged() {
+    const bool was_modified = isModified();
+    showUnits();
+    pullcalc();
     if (!was_modified) {
         document_ = documentState();
     }

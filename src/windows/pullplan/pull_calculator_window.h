@@ -37,7 +37,10 @@ namespace tensora {
 
 class LinesLabel;
 
-class PullCalculator : public RegisteredWindow<QWidget>, public UnitFollower, public CableReceiver {
+class PullCalculator : public RegisteredWindow<QWidget>,
+                       public UnitFollower,
+                       public CableReceiver,
+                       public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -63,6 +66,7 @@ public:
 
     // Converts the cable boxes and the plan's lengths, names the units, recalculates.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    void languageChanged() override;
     UnitSystem units() const { return units_; }
 
     // The plan as the link columns hold it.

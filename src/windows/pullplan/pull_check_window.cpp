@@ -1,6 +1,7 @@
 #include "windows/pullplan/pull_check_window.h"
 
 #include "fill/conduit_tables.h"
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "widgets/input_warnings.h"
@@ -90,7 +91,7 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
     const CheckedBendTexts texts = bend_texts(bend, *inputs_, pressure_unit_);
     switch (index.column()) {
     case LimitColumn:
-        return qt_text(texts.limit);
+        return spoken(texts.limit);
     case LinkColumn:
         return qt_text(texts.link);
     case RadiusColumn:
@@ -107,15 +108,14 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     }
     if (section == LimitColumn) {
-        return QStringLiteral("Limit (%1)")
-            .arg(qt_text(unit_symbol(Quantity::Pressure, pressure_unit_.units)));
+        return tr("Limit (%1)").arg(qt_text(unit_symbol(Quantity::Pressure, pressure_unit_.units)));
     }
     if (pressure_unit_.units == UnitSystem::Metric &&
         (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
         const QString unit = qt_text(column_symbol(Quantity::Pressure, pressure_unit_));
-        return section == RadiusColumn    ? QStringLiteral("Radius (m)")
-               : section == ForwardColumn ? QStringLiteral("Bearing, forward (%1)").arg(unit)
-                                          : QStringLiteral("Bearing, reverse (%1)").arg(unit);
+        return section == RadiusColumn    ? tr("Radius (m)")
+               : section == ForwardColumn ? tr("Bearing, forward (%1)").arg(unit)
+                                          : tr("Bearing, reverse (%1)").arg(unit);
     }
     static const char* const kHeadings[Columns] = {
         "Link", "Radius (ft)", "Bearing, forward (lbs/ft)", "Bearing, reverse (lbs/ft)", "Limit"};
@@ -128,7 +128,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
       advice_(
           this, [this]() -> DeferredAdvice::Job { return adviceJob(); }, [this] { showAdvice(); }) {
     setObjectName(QStringLiteral("PullCheck"));
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Pull Check"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Pull Check"));
 
     verdictLabel = named(new QLabel(this), "verdictLabel");
     QFont bold = verdictLabel->font();
@@ -141,7 +141,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     // contents stay where they are whatever the verdict says.
     verdictLabel->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 3 + 4);
     verdictLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    verdictLabel->setProperty("caption", QStringLiteral("Verdict"));
+    verdictLabel->setProperty("caption", tr("Verdict"));
 
     set_panel_ = new CableSetPanel(platform(), locale_, units_, this);
     auto* top = new QHBoxLayout;
@@ -150,8 +150,8 @@ PullCheck::PullCheck(WindowRegistry& registry)
 
     // Not the planner's sidewall column (tension leaving a bend / its length): a figure from
     // the radius, to be held against a limit of its own.
-    auto* bends = new QGroupBox(QStringLiteral("Bends: sidewall bearing pressure from each "
-                                               "bend's radius, corrected pull"),
+    auto* bends = new QGroupBox(tr("Bends: sidewall bearing pressure from each "
+                                   "bend's radius, corrected pull"),
                                 this);
     bends_model_ = new CheckBendsModel(this);
     bendsTable = named(new QTableView(bends), "bendsTable");
@@ -171,7 +171,7 @@ PullCheck::PullCheck(WindowRegistry& registry)
     for (QGroupBox* page : {static_cast<QGroupBox*>(set_panel_), bends}) {
         page->setFlat(true);
     }
-    checkTabs->addTab(set_panel_, QStringLiteral("Cable s&et"));
+    checkTabs->addTab(set_panel_, tr("Cable s&et"));
     checkTabs->addTab(bends, QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(verdictLabel);
@@ -206,24 +206,23 @@ void PullCheck::listStandards() {
         }
         conduitStandard->insertSeparator(conduitStandard->count());
     }
-    conduitStandard->addItem(QStringLiteral("Inside diameter typed"), kTypedData);
+    conduitStandard->addItem(tr("Inside diameter typed"), kTypedData);
 }
 
 QWidget* PullCheck::buildInputs() {
-    auto* group = new QGroupBox(QStringLiteral("Cables and conduit"), this);
+    auto* group = new QGroupBox(tr("Cables and conduit"), this);
     auto* form = new QFormLayout(group);
     conduitStandard = named(new QComboBox(group), "conduitStandard");
     listStandards();
     tradeSize = named(new QComboBox(group), "tradeSize");
-    tradeSize->setPlaceholderText(QStringLiteral("Choose a trade size"));
+    tradeSize->setPlaceholderText(tr("Choose a trade size"));
     conduitId = named(new QLineEdit(group), "conduitId");
     cableOd = named(new QLineEdit(group), "cableOd");
     cableCount = named(new QSpinBox(group), "cableCount");
     cableCount->setRange(1, kMostCables);
     cableCount->setValue(3);
     configuration = named(new QComboBox(group), "configuration");
-    configuration->addItems({QStringLiteral("Automatic"), QStringLiteral("Triangular"),
-                             QStringLiteral("Cradled"), QStringLiteral("Diamond")});
+    configuration->addItems({tr("Automatic"), tr("Triangular"), tr("Cradled"), tr("Diamond")});
     minClearance =
         named(new QLineEdit(qt_text(locale_number_text(design_min_clearance_text(units_), locale_)),
                             group),
@@ -232,10 +231,10 @@ QWidget* PullCheck::buildInputs() {
         named(new QLineEdit(qt_text(design_sidewall_limit_text(units_)), group), "swbpLimit");
     QWidget* limit = buildLimit(group);
     bendRadius = named(new QLineEdit(group), "bendRadius");
-    bendRadius->setPlaceholderText(QStringLiteral("from each bend's length and angle"));
+    bendRadius->setPlaceholderText(tr("from each bend's length and angle"));
 
-    form->addRow(QStringLiteral("Conduit &standard:"), conduitStandard);
-    form->addRow(QStringLiteral("&Trade size:"), tradeSize);
+    form->addRow(tr("Conduit &standard:"), conduitStandard);
+    form->addRow(tr("&Trade size:"), tradeSize);
     // The captions of boxes with a unit are named, so that a switch of units renames them.
     const auto captioned = [group, form](std::size_t at, QLineEdit* box,
                                          std::array<QLabel*, 5>& captions) {
@@ -245,8 +244,8 @@ QWidget* PullCheck::buildInputs() {
     };
     captioned(0, conduitId, box_captions_);
     captioned(1, cableOd, box_captions_);
-    form->addRow(QStringLiteral("&Number of cables:"), cableCount);
-    form->addRow(QStringLiteral("&Configuration:"), configuration);
+    form->addRow(tr("&Number of cables:"), cableCount);
+    form->addRow(tr("&Configuration:"), configuration);
     captioned(2, minClearance, box_captions_);
     box_captions_[3] = new QLabel(group);
     box_captions_[3]->setBuddy(swbpLimit);
@@ -286,7 +285,7 @@ void PullCheck::connectInputs() {
 }
 
 QWidget* PullCheck::buildResults() {
-    auto* group = new QGroupBox(QStringLiteral("Results"), this);
+    auto* group = new QGroupBox(tr("Results"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const auto add = [group, form](const char* name, const QString& caption) {
@@ -294,15 +293,15 @@ QWidget* PullCheck::buildResults() {
         form->addRow(caption + QLatin1Char(':'), label);
         return label;
     };
-    jamRatio = add("jamRatio", QStringLiteral("Jam ratio"));
-    weightCorrection = add("weightCorrection", QStringLiteral("Weight correction"));
-    clearance = add("clearance", QStringLiteral("Clearance"));
-    forwardMax = add("forwardMax", QStringLiteral("Forward pull, corrected"));
-    reverseMax = add("reverseMax", QStringLiteral("Reverse pull, corrected"));
-    codeFill = add("codeFill", QStringLiteral("Code fill"));
-    setTotals = add("setTotals", QStringLiteral("Cable set"));
-    setAllowable = add("setAllowable", QStringLiteral("Allowable tension"));
-    adviceLine = add("adviceLine", QStringLiteral("Advice"));
+    jamRatio = add("jamRatio", tr("Jam ratio"));
+    weightCorrection = add("weightCorrection", tr("Weight correction"));
+    clearance = add("clearance", tr("Clearance"));
+    forwardMax = add("forwardMax", tr("Forward pull, corrected"));
+    reverseMax = add("reverseMax", tr("Reverse pull, corrected"));
+    codeFill = add("codeFill", tr("Code fill"));
+    setTotals = add("setTotals", tr("Cable set"));
+    setAllowable = add("setAllowable", tr("Allowable tension"));
+    adviceLine = add("adviceLine", tr("Advice"));
     // The advice takes three lines whatever it says, so that the set below does not move when
     // it changes; the whole of it is its tool tip.
     adviceLine->setFixedHeight(adviceLine->fontMetrics().lineSpacing() * 3);
@@ -314,7 +313,7 @@ QWidget* PullCheck::buildLimit(QWidget* parent) {
     // The limit typed, or one of the usual limits for the type of cable.
     auto* row = new QWidget(parent);
     swbpPreset = named(new QComboBox(row), "swbpPreset");
-    swbpPreset->setAccessibleName(QStringLiteral("Sidewall pressure limit for the type of cable"));
+    swbpPreset->setAccessibleName(tr("Sidewall pressure limit for the type of cable"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(swbpLimit, 1);
@@ -333,7 +332,7 @@ void PullCheck::presetChosen(int index) {
 void PullCheck::showPreset() {
     const QSignalBlocker quiet(swbpPreset);
     if (swbpPreset->count() == 0) {
-        swbpPreset->addItem(QStringLiteral("Typed"));
+        swbpPreset->addItem(tr("Typed"));
         for (const SidewallPreset& preset : kSidewallPresets) {
             swbpPreset->addItem(QString());
             (void)preset;
@@ -428,8 +427,8 @@ void PullCheck::standardChosen() {
         if (metric && !size.metric.empty()) {
             name += QStringLiteral(" (%1)").arg(qt_text(size.metric));
         }
-        tradeSize->addItem(metric ? QStringLiteral("%1  (%2 mm)").arg(name, shown)
-                                  : QStringLiteral("%1  (%2 in)").arg(name, inches),
+        tradeSize->addItem(metric ? tr("%1  (%2 mm)").arg(name, shown)
+                                  : tr("%1  (%2 in)").arg(name, inches),
                            qt_text(size.pipe_id));
     }
     tradeSize->setCurrentIndex(matching);
@@ -508,14 +507,13 @@ QString PullCheck::shownDiameter(const std::string& inches) const {
 
 void PullCheck::showUnits() {
     const auto caption = [this](const char* words, Quantity quantity) {
-        return QStringLiteral("%1 (%2):")
-            .arg(QLatin1String(words), qt_text(unit_symbol(quantity, units_)));
+        return QStringLiteral("%1 (%2):").arg(tr(words), qt_text(unit_symbol(quantity, units_)));
     };
-    box_captions_[0]->setText(caption("&Inside diameter", Quantity::Diameter));
-    box_captions_[1]->setText(caption("Cable &outside diameter", Quantity::Diameter));
-    box_captions_[2]->setText(caption("&Minimum clearance", Quantity::Diameter));
-    box_captions_[3]->setText(caption("Sidewall pressure &limit", Quantity::Pressure));
-    box_captions_[4]->setText(caption("&Bend radius, all bends", Quantity::Length));
+    box_captions_[0]->setText(caption(QT_TR_NOOP("&Inside diameter"), Quantity::Diameter));
+    box_captions_[1]->setText(caption(QT_TR_NOOP("Cable &outside diameter"), Quantity::Diameter));
+    box_captions_[2]->setText(caption(QT_TR_NOOP("&Minimum clearance"), Quantity::Diameter));
+    box_captions_[3]->setText(caption(QT_TR_NOOP("Sidewall pressure &limit"), Quantity::Pressure));
+    box_captions_[4]->setText(caption(QT_TR_NOOP("&Bend radius, all bends"), Quantity::Length));
     showPreset();
 }
 
@@ -585,7 +583,7 @@ void PullCheck::showAdvice() {
     advice(); // found now
     if (hasInputs()) {
         const CheckTexts texts = check_texts(result_, inputs_);
-        show_result(adviceLine, qt_text(texts.advice_line));
+        show_result(adviceLine, spoken(texts.advice_line));
         paint(adviceLine, result_.advice.findings.any() ? std::optional(kOverLimit) : std::nullopt);
     }
 }
@@ -594,9 +592,8 @@ void PullCheck::showResult() {
     QLabel* const lines[] = {jamRatio, weightCorrection, clearance,    forwardMax, reverseMax,
                              codeFill, setTotals,        setAllowable, adviceLine};
     if (!hasInputs()) {
-        show_result(verdictLabel,
-                    QStringLiteral("Enter the conduit's inside diameter (or choose a trade size) "
-                                   "and the cable's outside diameter."));
+        show_result(verdictLabel, tr("Enter the conduit's inside diameter (or choose a trade size) "
+                                     "and the cable's outside diameter."));
         paint(verdictLabel, std::nullopt);
         for (QLabel* line : lines) {
             show_result(line, QString());
@@ -606,7 +603,7 @@ void PullCheck::showResult() {
         return;
     }
     const CheckTexts texts = check_texts(result_, inputs_);
-    show_result(verdictLabel, qt_text(texts.verdict));
+    show_result(verdictLabel, spoken(texts.verdict));
     paint(verdictLabel, result_.ok ? kGood : kOverLimit);
     const bool problem = !result_.problem.empty();
     const std::pair<const std::string*, bool> shown[] = {
@@ -620,7 +617,7 @@ void PullCheck::showResult() {
         {&texts.allowable_line, !result_.set_allowable},
         {&texts.advice_line, result_.advice.findings.any()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
-        show_result(lines[i], qt_text(*shown[i].first));
+        show_result(lines[i], spoken(*shown[i].first));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends, &inputs_, bend_pressure_unit(result_, units_));
@@ -631,8 +628,8 @@ void PullCheck::showTabTitles() {
     const auto over = std::count_if(result_.bends.begin(), result_.bends.end(),
                                     [](const CheckedBend& bend) { return bend.over_limit; });
     checkTabs->setTabText(1, over > 0 && hasInputs()
-                                 ? QStringLiteral("Ben&ds (%1 over the limit)").arg(over)
-                                 : QStringLiteral("Ben&ds"));
+                                 ? tr("Ben&ds (%n over the limit)", nullptr, static_cast<int>(over))
+                                 : tr("Ben&ds"));
     checkTabs->tabBar()->setTabTextColor(
         1, over > 0 && hasInputs() ? kOverLimit : palette().color(QPalette::WindowText));
 }
@@ -652,12 +649,11 @@ QString PullCheck::conduitName() const {
     }
     const ConduitStandard& standard = conduit_standard(*chosenTable());
     const bool metric = units_ == UnitSystem::Metric;
-    return qt_text(standard.name) + QStringLiteral(", trade size ") + qt_text(size->trade_size) +
+    return qt_text(standard.name) + tr(", trade size ") + qt_text(size->trade_size) +
            (standard.code && metric
-                ? QStringLiteral(" (metric designator %1), listed area %2 mm²")
+                ? tr(" (metric designator %1), listed area %2 mm²")
                       .arg(qt_text(size->metric), qt_text(size->listed_area_mm2))
-            : standard.code ? QStringLiteral(", listed area ") + qt_text(size->listed_area) +
-                                  QStringLiteral(" sq in")
+            : standard.code ? tr(", listed area ") + qt_text(size->listed_area) + tr(" sq in")
                             : QString());
 }
 

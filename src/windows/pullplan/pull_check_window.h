@@ -53,7 +53,8 @@ private:
 class PullCheck : public RegisteredWindow<QWidget>,
                   public PlanFollower,
                   public UnitFollower,
-                  public CableReceiver {
+                  public CableReceiver,
+                  public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -72,6 +73,10 @@ public:
     void takeCable(const ChosenCable& cable) override { set_panel_->addCable(cable); }
     // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    void languageChanged() override {
+        showUnits();
+        recheck();
+    }
 
     // Whether the conduit and the cable's diameter are given: only then is there a check.
     bool hasInputs() const;

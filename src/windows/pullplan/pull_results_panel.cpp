@@ -47,7 +47,7 @@ QString swatch(const QColor& color) {
 
 PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
                                    const std::array<TextColumnModel*, 4>& results, QWidget* parent)
-    : QGroupBox(QStringLiteral("Pull Results"), parent) {
+    : QGroupBox(tr("Pull Results"), parent) {
     setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(4);
@@ -86,22 +86,23 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
 
     // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
     // side wall, the shared scroll bar.
-    grid.addWidget(bold_label("Label20", QStringLiteral("Planned Pull Input"), this), 0, 0, 1, 4,
+    grid.addWidget(bold_label("Label20", tr("Planned Pull Input"), this), 0, 0, 1, 4,
                    Qt::AlignHCenter);
     // The separators stop above the mid-assist caption's row, which runs on across them.
     grid.addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
-    grid.addWidget(bold_label("ForwardTensLabel", QStringLiteral("Forward Tension - "), this), 0, 5,
-                   1, 3, Qt::AlignHCenter);
+    grid.addWidget(bold_label("ForwardTensLabel", tr("Forward Tension - "), this), 0, 5, 1, 3,
+                   Qt::AlignHCenter);
     grid.addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
-    grid.addWidget(bold_label("RevTensionLabel", QStringLiteral("Reverse Tension - "), this), 0, 9,
-                   1, 3, Qt::AlignHCenter);
+    grid.addWidget(bold_label("RevTensionLabel", tr("Reverse Tension - "), this), 0, 9, 1, 3,
+                   Qt::AlignHCenter);
     const QList<QPair<const char*, const char*>> headings{
-        {"Label17", "Link"},      {"Label5", "Section"},    {"Label6", "Length"},
-        {"Label7", "Angle"},      {"Label8", "Cumulative"}, {"Label18", "Side Wall"},
-        {"Label9", "Cumulative"}, {"Label19", "Side Wall"}};
+        {"Label17", QT_TR_NOOP("Link")},      {"Label5", QT_TR_NOOP("Section")},
+        {"Label6", QT_TR_NOOP("Length")},     {"Label7", QT_TR_NOOP("Angle")},
+        {"Label8", QT_TR_NOOP("Cumulative")}, {"Label18", QT_TR_NOOP("Side Wall")},
+        {"Label9", QT_TR_NOOP("Cumulative")}, {"Label19", QT_TR_NOOP("Side Wall")}};
     const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
     for (int i = 0; i < lists.size(); ++i) {
-        QLabel* heading = label(headings[i].first, QString::fromLatin1(headings[i].second), this);
+        QLabel* heading = label(headings[i].first, tr(headings[i].second), this);
         if (i >= 4) {
             result_headings_[static_cast<std::size_t>(i - 4)] = heading;
         }
@@ -156,19 +157,19 @@ void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     adviceLabel = new LinesLabel(3, this);
     adviceLabel->setObjectName(QStringLiteral("adviceLabel"));
     adviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    applyAdvice = new QPushButton(QStringLiteral("Apply &Mid-assist Point"), this);
+    applyAdvice = new QPushButton(tr("Apply &Mid-assist Point"), this);
     applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
     applyAdvice->setEnabled(false);
     grid.addWidget(adviceLabel, 4, 0, 1, 9);
     grid.addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     // What the tints of the result columns mean.
-    QLabel* legend = label(
-        "planLegend",
-        swatch(kOverRow) + QStringLiteral(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
-            swatch(kHeldRow) +
-            QStringLiteral(" held at zero: the cable runs under its own weight there and must be "
-                           "held back"),
-        this);
+    QLabel* legend =
+        label("planLegend",
+              swatch(kOverRow) + tr(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
+                  swatch(kHeldRow) +
+                  tr(" held at zero: the cable runs under its own weight there and must be "
+                     "held back"),
+              this);
     legend->setTextFormat(Qt::RichText);
     legend->setWordWrap(true);
     grid.addWidget(legend, 5, 0, 1, 13);

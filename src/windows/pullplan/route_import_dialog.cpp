@@ -1,5 +1,6 @@
 #include "windows/pullplan/route_import_dialog.h"
 
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "widgets/named_control.h"
 
@@ -27,7 +28,7 @@ RouteImportDialog::RouteImportDialog(QWidget* parent, const QString& file_name, 
     : QDialog(parent), file_name_(file_name), file_(std::move(file)), units_(units),
       locale_(locale) {
     setObjectName(QStringLiteral("RouteImportDialog"));
-    setWindowTitle(QStringLiteral("Import Route"));
+    setWindowTitle(tr("Import Route"));
     buildChoices();
     reimport();
 }
@@ -43,7 +44,7 @@ void RouteImportDialog::buildChoices() {
 
     routeUnits = named(new QComboBox(this), "routeUnits");
     if (file_.feet_per_unit) {
-        routeUnits->addItem(QStringLiteral("As the file says"), QString());
+        routeUnits->addItem(tr("As the file says"), QString());
     }
     for (const RouteUnit& unit : kRouteUnits) {
         routeUnits->addItem(QString::fromLatin1(unit.name), QString::fromLatin1(unit.key));
@@ -63,11 +64,11 @@ void RouteImportDialog::buildChoices() {
     auto* form = new QFormLayout;
     auto* name = new QLabel(QFileInfo(file_name_).fileName(), this);
     name->setToolTip(file_name_);
-    form->addRow(QStringLiteral("File:"), name);
-    auto* paths_label = new QLabel(QStringLiteral("&Path:"), this);
+    form->addRow(tr("File:"), name);
+    auto* paths_label = new QLabel(tr("&Path:"), this);
     paths_label->setBuddy(routePaths);
     form->addRow(paths_label, routePaths);
-    auto* units_label = new QLabel(QStringLiteral("&Units of the file:"), this);
+    auto* units_label = new QLabel(tr("&Units of the file:"), this);
     units_label->setBuddy(routeUnits);
     form->addRow(units_label, routeUnits);
     auto* radius_row = new QHBoxLayout;
@@ -75,17 +76,15 @@ void RouteImportDialog::buildChoices() {
     radius_row->addWidget(
         new QLabel(qt_text(std::string(unit_symbol(Quantity::Length, units_))), this));
     radius_row->addStretch(1);
-    auto* radius_label = new QLabel(QStringLiteral("Default &bend radius:"), this);
+    auto* radius_label = new QLabel(tr("Default &bend radius:"), this);
     radius_label->setBuddy(routeRadius);
     form->addRow(radius_label, radius_row);
 
     auto* buttons = new QDialogButtonBox(this);
-    replacePlan =
-        named(buttons->addButton(QStringLiteral("&Replace the Plan"), QDialogButtonBox::AcceptRole),
-              "replacePlan");
-    appendPlan = named(
-        buttons->addButton(QStringLiteral("&Append to the Plan"), QDialogButtonBox::AcceptRole),
-        "appendPlan");
+    replacePlan = named(buttons->addButton(tr("&Replace the Plan"), QDialogButtonBox::AcceptRole),
+                        "replacePlan");
+    appendPlan = named(buttons->addButton(tr("&Append to the Plan"), QDialogButtonBox::AcceptRole),
+                       "appendPlan");
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(replacePlan, &QPushButton::clicked, this, [this] {
         replaces_ = true;
@@ -128,8 +127,8 @@ void RouteImportDialog::reimport() {
             inch_pound_value(radius, Quantity::Length, units_), units_);
     }
     const bool ok = imported_.error.empty();
-    routeSummary->setText(ok ? qt_text(route_summary_text(imported_.summary, units_, locale_))
-                             : qt_text(imported_.error));
+    routeSummary->setText(ok ? spoken(route_summary_text(imported_.summary, units_, locale_))
+                             : spoken(imported_.error));
     routeSummary->setStyleSheet(ok ? QString() : QStringLiteral("color: #b00020"));
     replacePlan->setEnabled(ok);
     appendPlan->setEnabled(ok);

@@ -1,6 +1,9 @@
 #include "windows/pullplan/text_column_model.h"
 
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
+
+#include <QCoreApplication>
 
 #include <QPainter>
 
@@ -33,7 +36,14 @@ QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const std::string_view text = text_(index.row());
-    return qt_text(text);
+    if (!words_translated_) {
+        return qt_text(text);
+    }
+    QStringList words = qt_text(text).split(QLatin1Char(' '));
+    for (QString& word : words) {
+        word = QCoreApplication::translate(kSentenceContext, word.toUtf8().constData());
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 void TextColumnModel::changedFrom(int first) {

@@ -66,7 +66,7 @@ void RouteCanvas::paintEvent(QPaintEvent*) {
     }
     if (!drawing_ || drawing_->empty()) {
         p.drawText(area(), Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("No plan yet: add links in Tools > Pull Calculator."));
+                   tr("No plan yet: add links in Tools > Pull Calculator."));
         return;
     }
     paint_route(p, *drawing_, side_, camera_, area(), style_);
@@ -162,35 +162,32 @@ void RouteLegend::paintEvent(QPaintEvent*) {
 
 RouteView::RouteView(WindowRegistry& registry) : RegisteredWindow<QWidget>(registry) {
     setObjectName(QStringLiteral("RouteView"));
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - Route View"));
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + tr("Route View"));
     style_.locale = platform().numberLocale();
     style_.units = registry.units();
 
     tensionDirection = named(new QComboBox(this), "tensionDirection");
-    tensionDirection->addItems({QStringLiteral("Forward pull"), QStringLiteral("Reverse pull")});
-    auto* direction_label = new QLabel(QStringLiteral("&Colour by the tension of the:"), this);
+    tensionDirection->addItems({tr("Forward pull"), tr("Reverse pull")});
+    auto* direction_label = new QLabel(tr("&Colour by the tension of the:"), this);
     direction_label->setBuddy(tensionDirection);
-    fitButton = named(new QPushButton(QStringLiteral("&Fit"), this), "fitButton");
-    fitButton->setToolTip(QStringLiteral("Show the whole route (0 in a drawing)"));
-    saveRouteImage =
-        named(new QPushButton(QStringLiteral("Save &Image..."), this), "saveRouteImage");
+    fitButton = named(new QPushButton(tr("&Fit"), this), "fitButton");
+    fitButton->setToolTip(tr("Show the whole route (0 in a drawing)"));
+    saveRouteImage = named(new QPushButton(tr("Save &Image..."), this), "saveRouteImage");
     auto* controls = new QHBoxLayout;
     controls->addWidget(direction_label);
     controls->addWidget(tensionDirection);
     controls->addStretch(1);
-    controls->addWidget(
-        new QLabel(QStringLiteral("Wheel or + and - zoom, drag or arrows pan"), this));
+    controls->addWidget(new QLabel(tr("Wheel or + and - zoom, drag or arrows pan"), this));
     controls->addWidget(fitButton);
     controls->addWidget(saveRouteImage);
 
     picture_ = named(new QWidget(this), "routePicture");
     picture_->setAutoFillBackground(true);
-    routePlan = named(
-        new RouteCanvas(RouteSide::Plan, QStringLiteral("Plan: the route from above"), picture_),
-        "routePlan");
+    routePlan = named(new RouteCanvas(RouteSide::Plan, tr("Plan: the route from above"), picture_),
+                      "routePlan");
     routeElevation = named(new RouteCanvas(RouteSide::Elevation,
-                                           QStringLiteral("Elevation: height along the route, "
-                                                          "to scale"),
+                                           tr("Elevation: height along the route, "
+                                              "to scale"),
                                            picture_),
                            "routeElevation");
     routeLegend = new RouteLegend(picture_);

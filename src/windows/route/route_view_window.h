@@ -61,7 +61,10 @@ private:
     RouteStyle style_;
 };
 
-class RouteView : public RegisteredWindow<QWidget>, public PlanFollower, public UnitFollower {
+class RouteView : public RegisteredWindow<QWidget>,
+                  public PlanFollower,
+                  public UnitFollower,
+                  public LanguageFollower {
     Q_OBJECT
 
 public:
@@ -69,6 +72,7 @@ public:
 
     void planRecalculated() override;
     void unitsChanged(UnitSystem from, UnitSystem to) override;
+    void languageChanged() override { redraw(); }
     // Saves both drawings and the legend as a PNG or SVG picture the user names.
     void saveImage();
     void fitRoute();

@@ -463,7 +463,7 @@ private slots:
     void withoutTheDataFileOnlyManualEntryRemains() {
         fixture_.platform().dataFolders = {QStringLiteral("/no/such/folder")};
         click(child<QListWidget>(*window_, "Categoryselect"), QStringLiteral("Power"));
-        QCOMPARE(fixture_.platform().messages, QStringList{kMissingDataFileMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{missingDataFileMessage()});
         QVERIFY(child<QGroupBox>(*window_, "Cables")->isHidden());
         QCOMPARE(fixture_.registry().get<miscData>().datarev(), QStringLiteral("Missing File"));
         window_->Categoryselect_Click(2);

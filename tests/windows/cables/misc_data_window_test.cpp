@@ -1,7 +1,7 @@
-#include "windows/cables/max_pull_window.h"
-#include "windows/cables/misc_data_window.h"
 #include "support/cable_file.h"
 #include "support/window_fixture.h"
+#include "windows/cables/max_pull_window.h"
+#include "windows/cables/misc_data_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +35,7 @@ private slots:
     void anAbsentFileHidesTheCableSelectionBeforeTellingTheUser() {
         miscData& data = fixture_.registry().get<miscData>();
         QCOMPARE(data.datarev(), QStringLiteral("Missing File"));
-        QCOMPARE(fixture_.platform().messages, QStringList{kMissingDataFileMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{missingDataFileMessage()});
         auto* selection = fixture_.registry().find<MaxPull>();
         QVERIFY(selection && !selection->isVisible()); // created hidden for this
         QVERIFY(selection->findChild<QGroupBox*>(QStringLiteral("Cables"))->isHidden());

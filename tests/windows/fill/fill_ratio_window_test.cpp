@@ -1,5 +1,5 @@
-#include "windows/fill/fill_ratio_window.h"
 #include "support/window_fixture.h"
+#include "windows/fill/fill_ratio_window.h"
 
 #include <QListView>
 #include <QListWidget>
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(!child<QRadioButton>(*window_, "sch40")->isChecked());
         child<QRadioButton>(*window_, "sdr11")->click(); // the same one again: the same rows
         QCOMPARE(rows("area").size(), 7);
-        QCOMPARE(caption("Label4"), QStringLiteral("1 cables"));
+        QCOMPARE(caption("Label4"), QStringLiteral("1 cable"));
         auto* sdr11 = child<QRadioButton>(*window_, "sdr11");
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));

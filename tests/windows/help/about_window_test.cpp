@@ -1,7 +1,7 @@
-#include "windows/cables/misc_data_window.h"
-#include "windows/help/about_window.h"
 #include "support/cable_file.h"
 #include "support/window_fixture.h"
+#include "windows/cables/misc_data_window.h"
+#include "windows/help/about_window.h"
 
 #include <QPushButton>
 
@@ -46,7 +46,7 @@ private slots:
     void withoutTheDataFileTheRevisionIsMissing() {
         frmAbout& about = fixture_.registry().get<frmAbout>();
         QCOMPARE(caption(about, "dataRevLabel"), QStringLiteral("Data Version Missing File"));
-        QCOMPARE(fixture_.platform().messages, QStringList{kMissingDataFileMessage});
+        QCOMPARE(fixture_.platform().messages, QStringList{missingDataFileMessage()});
     }
 
     void escapeClosesTheBox() {

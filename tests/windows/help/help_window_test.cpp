@@ -1,7 +1,7 @@
-#include "windows/cables/max_pull_window.h"
-#include "windows/help/help_window.h"
 #include "support/cable_file.h"
 #include "support/window_fixture.h"
+#include "windows/cables/max_pull_window.h"
+#include "windows/help/help_window.h"
 
 #include <QPlainTextEdit>
 
@@ -36,8 +36,8 @@ private slots:
 
     void withoutTheFileItSaysSoAndOpensEmpty() {
         textEditor& window = fixture_.registry().show<textEditor>();
-        QCOMPARE(fixture_.platform().messages, QStringList{kMissingHelpMessage});
-        QVERIFY(kMissingHelpMessage.contains(QStringLiteral("Please find and place the file")));
+        QCOMPARE(fixture_.platform().messages, QStringList{missingHelpMessage()});
+        QVERIFY(missingHelpMessage().contains(QStringLiteral("Please find and place the file")));
         QCOMPARE(text(window)->toPlainText(), QString());
         QCOMPARE(window.windowTitle(), QStringLiteral("Tensora - Help Window"));
         QCOMPARE(fixture_.registry().find<MaxPull>(), nullptr); // the selection window untouched

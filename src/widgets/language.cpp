@@ -1,0 +1,246 @@
+#include "widgets/language.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMutexLocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace tensora {
+
+QList<LanguageChoice> language_choices() {
+    return {{QString(), QStringLiteral("System")},
+            {QStringLiteral("en"), QStringLiteral("English")},
+            {QStringLiteral("es"), QStringLiteral("Español")},
+            {QStringLiteral("fr"), QStringLiteral("Français")},
+            {QStringLiteral("de"), QStringLiteral("Deutsch")},
+            {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")}};
+}
+
+namespace {
+
+// "de_AT.UTF-8@euro" reads as "de"; "pt", "pt_PT" and "pt_BR" as "pt_BR"; "" where the
+// program has no such language.
+QString translated_language(const QString& locale_name) {
+    QString name = locale_name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+    if (language == QLatin1String("pt")) {
+        return QStringLiteral("pt_BR");
+    }
+    for (const LanguageChoice& choice : language_choices()) {
+        if (!choice.code.isEmpty() && choice.code == language) {
+            return language;
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+QString language_of_environment(const QString& language, const QString& lc_all,
+                                const QString& lc_messages, const QString& lang) {
+    QString locale;
+    for (const QString* setting : {&lc_all, &lc_messages, &lang}) {
+        if (!setting->isEmpty()) {
+            locale = *setting;
+            break;
+        }
+    }
+    // gettext passes over LANGUAGE in the C locale: a program started without a locale stays
+    // in the language its texts are written in.
+    const bool plain = locale == QLatin1String("C") || locale == QLatin1String("POSIX");
+    if (!plain && !locale.isEmpty()) {
+        for (const QString& entry : language.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QString found = translated_language(entry);
+            if (!found.isEmpty()) {
+                return found;
+            }
+        }
+    }
+    const QString found = plain ? QString() : translated_language(locale);
+    return found.isEmpty() ? QStringLiteral("en") : found;
+}
+
+QString language_of_process() {
+    return language_of_environment(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+                                   qEnvironmentVariable("LC_MESSAGES"),
+                                   qEnvironmentVariable("LANG"));
+}
+
+bool RecordingTranslator::load(const QString& code) {
+    const QMutexLocker lock(&mutex_);
+    program_ = std::make_unique<QTranslator>();
+    qt_ = std::make_unique<QTranslator>();
+    // Qt's own dialogs and buttons, from the translations installed with Qt; missing ones
+    // leave them in English. English has the program's file too, for the forms of a count.
+    if (code != QLatin1String("en")) {
+        static_cast<void>(qt_->load(QStringLiteral("qtbase_") + code,
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    }
+    return program_->load(QStringLiteral(":/i18n/tensora_") + code + QStringLiteral(".qm"));
+}
+
+QString RecordingTranslator::translate(const char* context, const char* source,
+                                       const char* disambiguation, int n) const {
+    const QMutexLocker lock(&mutex_);
+    QString text = program_->translate(context, source, disambiguation, n);
+    if (text.isEmpty()) {
+        text = qt_->translate(context, source, disambiguation, n);
+    }
+    // A count's text holds its figure: nothing to find again.
+    if (n < 0 && source != nullptr && *source != '\0') {
+        const QString shown = text.isEmpty() ? QString::fromUtf8(source) : text;
+        sources_.insert(shown, {context, source, disambiguation});
+    }
+    return text;
+}
+
+QString RecordingTranslator::retranslated(const QString& shown) const {
+    Source source;
+    {
+        const QMutexLocker lock(&mutex_);
+        const auto found = sources_.constFind(shown);
+        if (found == sources_.cend()) {
+            return shown;
+        }
+        source = *found;
+    }
+    return QCoreApplication::translate(
+        source.context.constData(), source.text.constData(),
+        source.disambiguation.isEmpty() ? nullptr : source.disambiguation.constData());
+}
+
+Translations::Translations() : translator_(std::make_unique<RecordingTranslator>()) {
+    static_cast<void>(translator_->load(current_));
+    QCoreApplication::installTranslator(translator_.get());
+}
+
+Translations::~Translations() {
+    QCoreApplication::removeTranslator(translator_.get());
+}
+
+void Translations::use(const QString& code, const QString& system_code) {
+    const QString wanted = code.isEmpty() ? system_code : code;
+    if (wanted == current_) {
+        return;
+    }
+    QCoreApplication::removeTranslator(translator_.get());
+    current_ = translator_->load(wanted) ? wanted : QStringLiteral("en");
+    if (current_ != wanted) {
+        static_cast<void>(translator_->load(current_));
+    }
+    // Installing sends every window a LanguageChange, after the captions below are done.
+    QCoreApplication::installTranslator(translator_.get());
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            retranslate_window(*window, *translator_);
+        }
+    }
+}
+
+namespace {
+
+// "Tensora - Pull Calculator - [New Document]": each part of a window title by itself.
+QString retranslated_title(const QString& title, const RecordingTranslator& translator) {
+    QStringList parts = title.split(QStringLiteral(" - "));
+    for (QString& part : parts) {
+        if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
+            part = QLatin1Char('[') + translator.retranslated(part.mid(1, part.size() - 2)) +
+                   QLatin1Char(']');
+        } else {
+            part = translator.retranslated(part);
+        }
+    }
+    return parts.join(QStringLiteral(" - "));
+}
+
+template <class Object, class Getter, class Setter>
+void redo(Object* object, Getter get, Setter set, const RecordingTranslator& translator) {
+    const QString shown = (object->*get)();
+    if (shown.isEmpty()) {
+        return;
+    }
+    const QString again = translator.retranslated(shown);
+    if (again != shown) {
+        (object->*set)(again);
+    }
+}
+
+void retranslate_items(QWidget& widget, const RecordingTranslator& translator) {
+    if (auto* box = qobject_cast<QComboBox*>(&widget)) {
+        for (int index = 0; index < box->count(); ++index) {
+            const QString again = translator.retranslated(box->itemText(index));
+            if (again != box->itemText(index)) {
+                box->setItemText(index, again);
+            }
+        }
+    } else if (auto* list = qobject_cast<QListWidget*>(&widget)) {
+        for (int row = 0; row < list->count(); ++row) {
+            redo(list->item(row), &QListWidgetItem::text, &QListWidgetItem::setText, translator);
+        }
+    } else if (auto* table = qobject_cast<QTableWidget*>(&widget)) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (QTableWidgetItem* item = table->horizontalHeaderItem(column)) {
+                redo(item, &QTableWidgetItem::text, &QTableWidgetItem::setText, translator);
+            }
+        }
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(&widget)) {
+        if (QTreeWidgetItem* header = tree->headerItem()) {
+            for (int column = 0; column < header->columnCount(); ++column) {
+                header->setText(column, translator.retranslated(header->text(column)));
+            }
+        }
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) {
+        for (int index = 0; index < tabs->count(); ++index) {
+            tabs->setTabText(index, translator.retranslated(tabs->tabText(index)));
+            tabs->setTabToolTip(index, translator.retranslated(tabs->tabToolTip(index)));
+        }
+    }
+}
+
+void retranslate_widget(QWidget& widget, const RecordingTranslator& translator) {
+    if (widget.isWindow() && !widget.windowTitle().isEmpty()) {
+        widget.setWindowTitle(retranslated_title(widget.windowTitle(), translator));
+    }
+    redo(&widget, &QWidget::toolTip, &QWidget::setToolTip, translator);
+    redo(&widget, &QWidget::statusTip, &QWidget::setStatusTip, translator);
+    redo(&widget, &QWidget::whatsThis, &QWidget::setWhatsThis, translator);
+    redo(&widget, &QWidget::accessibleName, &QWidget::setAccessibleName, translator);
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        redo(label, &QLabel::text, &QLabel::setText, translator);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        redo(button, &QAbstractButton::text, &QAbstractButton::setText, translator);
+    } else if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
+        redo(group, &QGroupBox::title, &QGroupBox::setTitle, translator);
+    } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
+        redo(line, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText, translator);
+    } else if (auto* menu = qobject_cast<QMenu*>(&widget)) {
+        redo(menu, &QMenu::title, &QMenu::setTitle, translator);
+    }
+    retranslate_items(widget, translator);
+}
+
+} // namespace
+
+void retranslate_window(QWidget& window, const RecordingTranslator& translator) {
+    retranslate_widget(window, translator);
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        retranslate_widget(*child, translator);
+    }
+    for (QAction* action : window.findChildren<QAction*>()) {
+        redo(action, &QAction::text, &QAction::setText, translator);
+        redo(action, &QAction::toolTip, &QAction::setToolTip, translator);
+        redo(action, &QAction::statusTip, &QAction::setStatusTip, translator);
+    }
+}
+
+} // namespace tensora

@@ -1,0 +1,2352 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>PullResultsPanel</name>
+    <message>
+        <source>Cumulative</source>
+        <translation>Kumuliert</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Seitenwanddruck</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Zug in Ordnung</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Die Kabel passen nicht in dieses Schutzrohr</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>Die Anordnung passt nicht zur Anzahl der Kabel</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>drei Kabel liegen im Dreieck oder gewiegt, nicht als Raute</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>vier Kabel liegen gewiegt oder als Raute, nicht im Dreieck</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an 1 weiteren Bogen</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an %4 weiteren Bögen</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>in beiden Zugrichtungen</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>im Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>im Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>Das Kabel läuft in Abschnitt %1 des Vorwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>Das Kabel läuft in Abschnitt %1 des Rückwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Der Vorwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Der Rückwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>Der Freiraum liegt unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <translation>Der Füllgrad von %1% überschreitet die Grenze der Elektrovorschrift von %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <translation>Die Kabel können klemmen (Risiko: %1)</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>erheblich</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>mäßig</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>gering</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>sehr gering</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Geben Sie den Außendurchmesser des Kabels ein</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>kein Außendurchmesser des Kabels</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>kein Innendurchmesser des Schutzrohrs</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>keine Freiraumformel für diese Anordnung</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>gemischte Größen: kein Klemmbereich</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Ohne Zwischenzugstelle: %1</translation>
+    </message>
+    <message>
+        <source>%1, over the electrical code&apos;s %2% for %3</source>
+        <translation>%1, über den %2% der Elektrovorschrift für %3</translation>
+    </message>
+    <message>
+        <source>%1, within the electrical code&apos;s %2% for %3</source>
+        <translation>%1, innerhalb der %2% der Elektrovorschrift für %3</translation>
+    </message>
+    <message>
+        <source>one cable</source>
+        <translation>ein Kabel</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>zwei Kabel</translation>
+    </message>
+    <message>
+        <source>more than two cables</source>
+        <translation>mehr als zwei Kabel</translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, Klemmrisiko %2</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>Einzelkabel</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>fünf oder mehr Kabel</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>gewiegt</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <translation>%1, unter dem Minimum von %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, Minimum %2</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 in Abschnitt %2, zulässig %3</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>der Plan hat keine Abschnitte</translation>
+    </message>
+    <message>
+        <source>%1 cable weighing %2, largest OD %3</source>
+        <translation>%1 Kabel mit %2, größter Außendurchmesser %3</translation>
+    </message>
+    <message>
+        <source>%1 cables weighing %2, largest OD %3</source>
+        <translation>%1 Kabel mit %2, größter Außendurchmesser %3</translation>
+    </message>
+    <message>
+        <source>over both ways</source>
+        <translation>in beiden Richtungen überschritten</translation>
+    </message>
+    <message>
+        <source>over forward</source>
+        <translation>vorwärts überschritten</translation>
+    </message>
+    <message>
+        <source>over reverse</source>
+        <translation>rückwärts überschritten</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Bitte geben Sie eine Zahl ein</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Geben Sie eine Belastbarkeit über 0 ein</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Geben Sie einen Biegeradius über 0 ein oder lassen Sie das Feld leer, um den Radius jedes Bogens aus Länge und Winkel zu nehmen</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Ziehkopf auf den Leitern</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Ziehkopf, Einzelleiter (vorsichtig)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Kabelziehstrumpf</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Belastbarkeit der Kabel</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Wie im Planer eingegeben</translation>
+    </message>
+    <message>
+        <source>give the conductor size of group %1</source>
+        <translation>geben Sie den Leiterquerschnitt von Gruppe %1 an</translation>
+    </message>
+    <message>
+        <source>give the conductor material of group %1</source>
+        <translation>geben Sie den Leiterwerkstoff von Gruppe %1 an</translation>
+    </message>
+    <message>
+        <source>give the rating of group %1</source>
+        <translation>geben Sie die Belastbarkeit von Gruppe %1 an</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>keine Zahl von 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>not a whole number of 1 or more</source>
+        <translation>keine ganze Zahl von 1 oder mehr</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>kein Leiterquerschnitt (AWG wie 6 oder 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>kein Leiterwerkstoff (cu oder al)</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>In beiden Richtungen gleich: %1 je Richtung</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <translation>Vorwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Rückwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
+        <translation>eine Zwischenzugstelle nach Abschnitt %1, %2, senkt sie auf %3</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>rückwärts gezogen</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>vorwärts gezogen</translation>
+    </message>
+    <message>
+        <source>no mid-assist advice: %1</source>
+        <translation>kein Rat zur Zwischenzugstelle: %1</translation>
+    </message>
+    <message>
+        <source>no mid-assist point lowers it</source>
+        <translation>keine Zwischenzugstelle senkt sie</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
+        <translation>Zwischenzugstelle nach Abschnitt %1 wie geraten: %2, die höchste Zugkraft ist %3</translation>
+    </message>
+    <message>
+        <source>without it, forward %1, reverse %2</source>
+        <translation>ohne sie vorwärts %1, rückwärts %2</translation>
+    </message>
+    <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Selbst der beste Zug überschreitet die zulässige Zugkraft von %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Vorwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Rückwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is negative</source>
+        <translation>das Kabelgewicht ist negativ</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is no finite number</source>
+        <translation>das Kabelgewicht ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is negative</source>
+        <translation>der Reibungskoeffizient ist negativ</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is no finite number</source>
+        <translation>der Reibungskoeffizient ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative length</source>
+        <translation>Abschnitt %1 hat eine negative Länge</translation>
+    </message>
+    <message>
+        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <translation>Abschnitt %1 enthält eine Zahl jenseits der Rechnerzahlen</translation>
+    </message>
+    <message>
+        <source>Mid-assist pull point between links %1 and %2</source>
+        <translation>Zwischenzugstelle zwischen Abschnitt %1 und %2</translation>
+    </message>
+    <message>
+        <source>the angle is not a finite number</source>
+        <translation>der Winkel ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>an Up or Down bend turns at most 360 degrees</source>
+        <translation>ein Bogen nach oben oder unten dreht höchstens 360 Grad</translation>
+    </message>
+    <message>
+        <source>a tilted bend turns at most 360 degrees</source>
+        <translation>ein geneigter Bogen dreht höchstens 360 Grad</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is beyond what a report holds in %3</source>
+        <translation>%1 (%2) übersteigt, was ein Bericht in %3 fasst</translation>
+    </message>
+    <message>
+        <source>the allowable tension</source>
+        <translation>die zulässige Zugkraft</translation>
+    </message>
+    <message>
+        <source>the cable weight</source>
+        <translation>das Kabelgewicht</translation>
+    </message>
+    <message>
+        <source>the back tension</source>
+        <translation>die Rückhaltekraft</translation>
+    </message>
+    <message>
+        <source>the length of link %1</source>
+        <translation>die Länge von Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>highest %1 at link %2</source>
+        <translation>höchstens %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>worst sidewall (tension / bend length) %1 at link %2</source>
+        <translation>größter Seitenwanddruck (Zugkraft / Bogenlänge) %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>allowable %1</source>
+        <translation>zulässig %1</translation>
+    </message>
+    <message>
+        <source>allowable %1, above the chart</source>
+        <translation>zulässig %1, oberhalb des Diagramms</translation>
+    </message>
+    <message>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
+        <translation>Bei null gehalten (das Kabel läuft unter seinem Eigengewicht: zurückhalten): %1</translation>
+    </message>
+    <message>
+        <source>forward pull in %1</source>
+        <translation>Vorwärtszug in %1</translation>
+    </message>
+    <message>
+        <source>reverse pull in %1</source>
+        <translation>Rückwärtszug in %1</translation>
+    </message>
+    <message>
+        <source>Not drawn (out of range): %1</source>
+        <translation>Nicht gezeichnet (außerhalb des Bereichs): %1</translation>
+    </message>
+    <message>
+        <source>forward tension after %1</source>
+        <translation>Vorwärtszugkraft nach %1</translation>
+    </message>
+    <message>
+        <source>reverse tension after %1</source>
+        <translation>Rückwärtszugkraft nach %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>links %1</source>
+        <translation>Abschnitte %1</translation>
+    </message>
+    <message>
+        <source>links %1 to %2</source>
+        <translation>Abschnitte %1 bis %2</translation>
+    </message>
+    <message>
+        <source>links %1 and %2</source>
+        <translation>Abschnitte %1 und %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Bend</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Highest tension of the forward pull: %1 at link %2</source>
+        <translation>Höchste Zugkraft des Vorwärtszugs: %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>Highest tension of the reverse pull: %1 at link %2</source>
+        <translation>Höchste Zugkraft des Rückwärtszugs: %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>with a mid-assist point after link %1, %2: %3</source>
+        <translation>mit einer Zwischenzugstelle nach Abschnitt %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Seilwinde: Nennzugkraft angeben.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Seilwinde: zu schwach, %1 gegenüber %2 des Zugs.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Seilwinde: %1, Reserve %2 %; ihre Nennzugkraft übersteigt die zulässige Zugkraft des Kabels: einen Begrenzer (oder ein Sollbruchglied) auf die zulässige Zugkraft einstellen.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Seilwinde: %1, Reserve %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Zugseil: eine Bruchkraft von mindestens %1 genügt</translation>
+    </message>
+    <message>
+        <source>%1 serves (working load %2)</source>
+        <translation>%1 genügt (Arbeitslast %2)</translation>
+    </message>
+    <message>
+        <source>%1 is too weak</source>
+        <translation>%1 ist zu schwach</translation>
+    </message>
+    <message>
+        <source>The design factor is below 4</source>
+        <translation>Der Sicherheitsfaktor liegt unter 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung, über ihrer Belastbarkeit</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung (keine Belastbarkeit angegeben)</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Kein Bogen ist als über eine Seilrolle geführt markiert (im Planer unter Optionen markieren).</translation>
+    </message>
+    <message>
+        <source>Capstan tail force</source>
+        <translation>Haltekraft am Spill</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2</source>
+        <translation>%1 Windungen %2</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2 (more than a person holds)</source>
+        <translation>%1 Windungen %2 (mehr, als ein Mensch hält)</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>Die Ausrüstung genügt für diesen Zug.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>Die Ausrüstung genügt für diesen Zug nicht.</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>erfüllt</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Wählen Sie einen Pfad.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>Der Standard-Biegeradius muss eine Zahl über 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 link, %2, rise %3</source>
+        <translation>%1 Abschnitt, %2, Steigung %3</translation>
+    </message>
+    <message>
+        <source>%1 links, %2, rise %3</source>
+        <translation>%1 Abschnitte, %2, Steigung %3</translation>
+    </message>
+    <message>
+        <source>bends: %1</source>
+        <translation>Bögen: %1</translation>
+    </message>
+    <message>
+        <source>bends: none</source>
+        <translation>Bögen: keine</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 links</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 aufwärts</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 abwärts</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 geneigt</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Diese Funktion benötigt eine Internetverbindung.  Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Diese Funktion benötigt eine Internetverbindung und Adobe Acrobat.  Eine schnelle Verbindung wird empfohlen.  Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Geneigt</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>sheave</source>
+        <translation>Seilrolle</translation>
+    </message>
+</context>
+<context>
+    <name>UiText</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Tensora — Pull plan report</source>
+        <translation>Tensora — Bericht zum Zugplan</translation>
+    </message>
+    <message>
+        <source>Report file: </source>
+        <translation>Berichtsdatei: </translation>
+    </message>
+    <message>
+        <source>Bends</source>
+        <translation>Bögen</translation>
+    </message>
+    <message>
+        <source>Pull check: cables in the conduit</source>
+        <translation>Zugprüfung: Kabel im Schutzrohr</translation>
+    </message>
+    <message>
+        <source>Pull check: results</source>
+        <translation>Zugprüfung: Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Seitenwanddruck aus dem Radius jedes Bogens, korrigierter Zug</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction</source>
+        <translation>Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>Weight in bends</source>
+        <translation>Gewicht in Bögen</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>vollständig</translation>
+    </message>
+    <message>
+        <source>in the bend&apos;s plane only</source>
+        <translation>nur in der Bogenebene</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Gleitmittel</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>no allowable tension to compare with</source>
+        <translation>keine zulässige Zugkraft zum Vergleich</translation>
+    </message>
+    <message>
+        <source> of the allowable tension</source>
+        <translation> der zulässigen Zugkraft</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Zwischenzug</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plan („über“: über der zulässigen Zugkraft; „gehalten“: bei null gehalten; Seitenwanddruck: Zugkraft am Bogenende / Bogenlänge)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Winkel (°)</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Grenze</translation>
+    </message>
+    <message>
+        <source>Conduit fill</source>
+        <translation>Füllgrad des Schutzrohrs</translation>
+    </message>
+    <message>
+        <source>Conduit standard</source>
+        <translation>Rohrnorm</translation>
+    </message>
+    <message>
+        <source>Cables (OD in)</source>
+        <translation>Kabel (AD in)</translation>
+    </message>
+    <message>
+        <source>Total cable area (sq in)</source>
+        <translation>Gesamtquerschnitt der Kabel (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill by trade size</source>
+        <translation>Füllgrad nach Nenngröße</translation>
+    </message>
+    <message>
+        <source>Trade size</source>
+        <translation>Nenngröße</translation>
+    </message>
+    <message>
+        <source>Pipe ID (in)</source>
+        <translation>Rohr-ID (in)</translation>
+    </message>
+    <message>
+        <source>Area (sq in)</source>
+        <translation>Fläche (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllgrad</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Trasse</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Draufsicht: die Trasse von oben</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Aufriss: Höhe entlang der Trasse, maßstäblich</translation>
+    </message>
+    <message>
+        <source>Pulling equipment</source>
+        <translation>Zugausrüstung</translation>
+    </message>
+    <message>
+        <source>Tensora pull plan report</source>
+        <translation>Tensora-Bericht zum Zugplan</translation>
+    </message>
+    <message>
+        <source>%1: tension from 0 to %2</source>
+        <translation>%1: Zugkraft von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>Red underlay: beyond the allowable tension</source>
+        <translation>Rote Unterlegung: über der zulässigen Zugkraft</translation>
+    </message>
+    <message>
+        <source> (%1, the black tick)</source>
+        <translation> (%1, die schwarze Marke)</translation>
+    </message>
+    <message>
+        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <translation>; bernsteinfarben: bei null gehalten; roter Ring: Seitenwanddruck eines Bogens über </translation>
+    </message>
+    <message>
+        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <translation>; weißer Punkt: Anfang von Abschnitt 1, schwarz: Ende des letzten Abschnitts; X: die Zwischenzugstelle</translation>
+    </message>
+    <message>
+        <source>Cable Pulling Calculator</source>
+        <translation>Kabelzug-Rechner</translation>
+    </message>
+    <message>
+        <source>by Norvale</source>
+        <translation>von Norvale</translation>
+    </message>
+    <message>
+        <source>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</source>
+        <translation>Zugkraft  ·  Seitenwanddruck  ·  Füllgrad  ·  Gleitmittel</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Cable pulling in conduit and duct</source>
+        <translation>Kabelzug in Schutzrohr und Kanal</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
+        <translation>PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length</source>
+        <translation>Maximale Zuglänge</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Maximale Zuglänge</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable maximum pulling tension</source>
+        <translation>Maximale Zugkraft des Kabels wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>Select or Enter the cable weight</source>
+        <translation>Kabelgewicht wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, feet</source>
+        <translation>Maximale Zuglänge, Fuß</translation>
+    </message>
+    <message>
+        <source>Maximum Length = Max tension / (cable weight * friction)</source>
+        <translation>Maximale Länge = max. Zugkraft / (Kabelgewicht * Reibung)</translation>
+    </message>
+    <message>
+        <source>Manual Inputs</source>
+        <translation>Manuelle Eingaben</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, metres</source>
+        <translation>Maximale Zuglänge, Meter</translation>
+    </message>
+    <message>
+        <source>Max Length = Max tension / (cable weight * 9.80665 * friction)</source>
+        <translation>Max. Länge = max. Zugkraft / (Kabelgewicht * 9,80665 * Reibung)</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</source>
+        <translation>Diese Funktion benötigt eine geladene Kabeldatendatei.
+
+Die Kabeldatendatei (cabledat.qx4) wurde nicht gefunden.
+Sie können die Daten von Hand eingeben oder die Datei
+in den Ordner dieses Programms legen und es neu starten.</translation>
+    </message>
+    <message>
+        <source>Tension in a Bend</source>
+        <translation>Zugkraft in einem Bogen</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension just before the bend</source>
+        <translation>Zugkraft des Kabels direkt vor dem Bogen wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Angle, in Degrees</source>
+        <translation>Bogenwinkel in Grad wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Enter the Coefficient of Friction</source>
+        <translation>Reibungskoeffizient eingeben</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, lbs</source>
+        <translation>Zugkraft am Bogenende, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = Cable Tension * e ^ ( bend radians * friction)</source>
+        <translation>Zugkraft = Kabelzugkraft * e ^ (Bogen im Bogenmaß * Reibung)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingaben</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, N</source>
+        <translation>Zugkraft am Bogenende, N</translation>
+    </message>
+    <message>
+        <source>Slikko! Quantity</source>
+        <translation>Slikko!-Menge</translation>
+    </message>
+    <message>
+        <source>Select or Enter the pull length</source>
+        <translation>Zuglänge wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Gallons</source>
+        <translation>Benötigtes Slikko!, Gallonen</translation>
+    </message>
+    <message>
+        <source>Gallons required = 0.0015 * Length * inner diameter</source>
+        <translation>Benötigte Gallonen = 0,0015 * Länge * Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Litres</source>
+        <translation>Benötigtes Slikko!, Liter</translation>
+    </message>
+    <message>
+        <source>Litres required = 0.000733 * Length * inner diameter</source>
+        <translation>Benötigte Liter = 0,000733 * Länge * Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure</source>
+        <translation>Seitenwanddruck</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension in the bend</source>
+        <translation>Zugkraft des Kabels im Bogen wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Length</source>
+        <translation>Bogenlänge wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, lbs</source>
+        <translation>Seitenwanddruck, lbs</translation>
+    </message>
+    <message>
+        <source>Pressure = tension in bend / bend length</source>
+        <translation>Druck = Zugkraft im Bogen / Bogenlänge</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, N/m</source>
+        <translation>Seitenwanddruck, N/m</translation>
+    </message>
+    <message>
+        <source>Straight Section Pull tension</source>
+        <translation>Zugkraft im geraden Abschnitt</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension</source>
+        <translation>Zugkraft gerader Abschnitt</translation>
+    </message>
+    <message>
+        <source>Select or Enter the straight section length</source>
+        <translation>Länge des geraden Abschnitts wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, lbs</source>
+        <translation>Zugkraft gerader Abschnitt, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * friction</source>
+        <translation>Zugkraft = gerade Länge * Kabelgewicht * Reibung</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, N</source>
+        <translation>Zugkraft gerader Abschnitt, N</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * 9.80665 * friction</source>
+        <translation>Zugkraft = gerade Länge * Kabelgewicht * 9,80665 * Reibung</translation>
+    </message>
+    <message>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Warnung: Die Ergebnisse sind Schätzwerte für die Planung. Prüfen Sie jeden Zug gegen die Grenzwerte des Kabelherstellers. Tensora ist ein Produkt von Norvale; das Kopieren ohne Erlaubnis ist untersagt.</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</source>
+        <translation>Diese Funktion benötigt eine geladene Kabeldatendatei.
+
+Die Kabeldatendatei (cabledat.qx4) wurde nicht gefunden.
+Bitte suchen Sie die Datei (cabledat.qx4), legen Sie sie
+in den Ordner dieses Programms und starten Sie es neu.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Distance along the route</source>
+        <translation>Strecke entlang der Trasse</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Zugkraft</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Zulässige Zugkraft</translation>
+    </message>
+    <message>
+        <source>Cable weight</source>
+        <translation>Kabelgewicht</translation>
+    </message>
+    <message>
+        <source>Back tension</source>
+        <translation>Rückhaltekraft</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::BrowserWindow</name>
+    <message>
+        <source>Norvale Browser</source>
+        <translation>Norvale-Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Wird bearbeitet...</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetModel</name>
+    <message>
+        <source>As the description names it</source>
+        <translation>Wie die Beschreibung sie nennt</translation>
+    </message>
+    <message>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <translation>Der Leiter: AWG (6, 1/0), kcmil (500) oder mm² (35mm2); cu oder al. Leer: der aus der Beschreibung.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Leiter</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Leiter je Kabel</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetPanel</name>
+    <message>
+        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <translation>Die gemeinsam gezogenen Kabel: die erste Gruppe ist das Kabel des Planers mit Anzahl und Außendurchmesser von oben</translation>
+    </message>
+    <message>
+        <source>Add from &amp;library...</source>
+        <translation>Aus &amp;Bibliothek hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Add typed</source>
+        <translation>&amp;Eingabe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Planner&apos;s cable</source>
+        <translation>Kabel des &amp;Planers</translation>
+    </message>
+    <message>
+        <source>The first group follows the planner&apos;s cable again</source>
+        <translation>Die erste Gruppe folgt wieder dem Kabel des Planers</translation>
+    </message>
+    <message>
+        <source>Send to Fill Ratio</source>
+        <translation>An Füllgrad senden</translation>
+    </message>
+    <message>
+        <source>Allowable &amp;tension by:</source>
+        <translation>Zulässige &amp;Zugkraft nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Eye rating (%1):</source>
+        <translation>&amp;Ziehkopf-Belastbarkeit (%1):</translation>
+    </message>
+    <message>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>&amp;Strumpf-Belastbarkeit (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CheckBendsModel</name>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Grenze (%1)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Radius (m)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Druck, vorwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Druck, rückwärts (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FillRatio</name>
+    <message>
+        <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Geben Sie den Durchmesser (AD) jedes Kabels im Schutzrohr in Zoll ein.  Ein Klick auf ein Kabel in der Liste entfernt es.</translation>
+    </message>
+    <message>
+        <source>Schedule 40</source>
+        <translation>Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11</source>
+        <translation>SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5</source>
+        <translation>SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical code:</source>
+        <translation>Elektrovorschrift:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Cable OD</source>
+        <translation>Kabel-AD</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Area(s)</source>
+        <translation>Fläche(n)</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
+        <translation>Norvale empfiehlt höchstens 60 % Füllgrad.  Gewünschter Höchstfüllgrad</translation>
+    </message>
+    <message>
+        <source>launch from fill (hidden)</source>
+        <translation>aus Füllgrad geöffnet (verborgen)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Trade Size</source>
+        <translation>Nenngröße</translation>
+    </message>
+    <message>
+        <source>Pipe ID</source>
+        <translation>Rohr-ID</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>Percent Fill</source>
+        <translation>Füllgrad in %</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Vorschrift</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Größte Breite eines Paars (in)</translation>
+    </message>
+    <message>
+        <source>Code tables and limits</source>
+        <translation>Tabellen und Grenzen der Vorschrift</translation>
+    </message>
+    <message>
+        <source>Electrical code tables</source>
+        <translation>Tabellen der Elektrovorschrift</translation>
+    </message>
+    <message>
+        <source>The tables of </source>
+        <translation>Die Tabellen des </translation>
+    </message>
+    <message>
+        <source>Conduit Fill Ratio</source>
+        <translation>Füllgrad des Schutzrohrs</translation>
+    </message>
+    <message>
+        <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Geben Sie den Durchmesser (AD) jedes Kabels im Schutzrohr in %1 ein.  Ein Klick auf ein Kabel in der Liste entfernt es.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Breitestes Paar nebeneinander (mm)</translation>
+    </message>
+    <message>
+        <source>Designator</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Metric designator %1, trade size %2</source>
+        <translation>Metrische Bezeichnung %1, Nenngröße %2</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for one cable</source>
+        <translation>Füllgrenze %1 für ein Kabel</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for two cables</source>
+        <translation>Füllgrenze %1 für zwei Kabel</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for more than two cables</source>
+        <translation>Füllgrenze %1 für mehr als zwei Kabel</translation>
+    </message>
+    <message>
+        <source>No cables yet</source>
+        <translation>Noch keine Kabel</translation>
+    </message>
+    <message>
+        <source>Smallest size that meets it: </source>
+        <translation>Kleinste passende Größe: </translation>
+    </message>
+    <message>
+        <source>No size meets it</source>
+        <translation>Keine Größe erfüllt es</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n Kabel</numerusform>
+            <numerusform>%n Kabel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::Lubrication</name>
+    <message>
+        <source>Select or Enter the Conduit inner diameter</source>
+        <translation>Innendurchmesser des Schutzrohrs wählen oder eingeben</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::MaxPull</name>
+    <message>
+        <source>Cable Select - click to select type</source>
+        <translation>Kabelauswahl: Typ anklicken</translation>
+    </message>
+    <message>
+        <source>Lubricant Selection</source>
+        <translation>Gleitmittelauswahl</translation>
+    </message>
+    <message>
+        <source>Return to Pull Calculator</source>
+        <translation>Zurück zum Zugkraftrechner</translation>
+    </message>
+    <message>
+        <source>Show Cable Details</source>
+        <translation>Kabeldetails zeigen</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen, mm</source>
+        <translation>Gewählter Durchmesser, mm</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen</source>
+        <translation>Gewählter Durchmesser</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Maximale Zuglänge</translation>
+    </message>
+    <message>
+        <source>Return to Fill Ratio</source>
+        <translation>Zurück zum Füllgrad</translation>
+    </message>
+    <message>
+        <source>Return to Pull Check</source>
+        <translation>Zurück zur Zugprüfung</translation>
+    </message>
+    <message>
+        <source>Cable Selection Window</source>
+        <translation>Kabelauswahl</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>diameter</source>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>max load</source>
+        <translation>max. Last</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCalculator</name>
+    <message>
+        <source>Ductivo Pull Calculator</source>
+        <translation>Ductivo-Zugkraftrechner</translation>
+    </message>
+    <message>
+        <source>Cable Input</source>
+        <translation>Kabeldaten</translation>
+    </message>
+    <message>
+        <source>Select Cable</source>
+        <translation>Kabel wählen</translation>
+    </message>
+    <message>
+        <source>Launch from Pull Calc (hidden)</source>
+        <translation>Aus dem Rechner geöffnet (verborgen)</translation>
+    </message>
+    <message>
+        <source>Cable Description</source>
+        <translation>Kabelbeschreibung</translation>
+    </message>
+    <message>
+        <source>Allowable Tension</source>
+        <translation>Zulässige Zugkraft</translation>
+    </message>
+    <message>
+        <source>Cable Weight</source>
+        <translation>Kabelgewicht</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>Back Tension</source>
+        <translation>Rückhaltekraft</translation>
+    </message>
+    <message>
+        <source>Pull Input</source>
+        <translation>Zugdaten</translation>
+    </message>
+    <message>
+        <source>Straight Section</source>
+        <translation>Gerader Abschnitt</translation>
+    </message>
+    <message>
+        <source>Enter the Angle</source>
+        <translation>Winkel eingeben</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Enter the Section Length</source>
+        <translation>Abschnittslänge eingeben</translation>
+    </message>
+    <message>
+        <source>Incline (optional)</source>
+        <translation>Neigung (optional)</translation>
+    </message>
+    <message>
+        <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
+        <translation>Grad über der Waagerechten, -90 bis 90 (eine aufwärts gezogene Steigleitung ist 90); leer: die Trasse behält ihre Neigung</translation>
+    </message>
+    <message>
+        <source>Bend &amp;turns</source>
+        <translation>Bogen &amp;dreht</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Geneigt</translation>
+    </message>
+    <message>
+        <source>Ti&amp;lt from horizontal</source>
+        <translation>Nei&amp;gung gegen die Waagerechte</translation>
+    </message>
+    <message>
+        <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
+        <translation>Grad, -180 bis 180: 0 dreht nach links, 90 nach oben, -90 nach unten, 180 nach rechts; dazwischen dreht und steigt der Bogen zugleich</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Clicking a link number will have the following effect:</source>
+        <translation>Ein Klick auf eine Abschnittsnummer bewirkt:</translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation>Abschnitt löschen</translation>
+    </message>
+    <message>
+        <source>Delete all Links</source>
+        <translation>Alle Abschnitte löschen</translation>
+    </message>
+    <message>
+        <source>Insert Pull Input at Chosen Link</source>
+        <translation>Eingabe beim gewählten Abschnitt einfügen</translation>
+    </message>
+    <message>
+        <source>Mark or Unmark a Sheave at the Bend</source>
+        <translation>Seilrolle am Bogen setzen oder entfernen</translation>
+    </message>
+    <message>
+        <source>Calculate Mid-assist Pull</source>
+        <translation>Zwischenzug berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Weight in bends:</source>
+        <translation>&amp;Gewicht in Bögen:</translation>
+    </message>
+    <message>
+        <source>In the bend&apos;s plane only</source>
+        <translation>Nur in der Bogenebene</translation>
+    </message>
+    <message>
+        <source>All of it</source>
+        <translation>Vollständig</translation>
+    </message>
+    <message>
+        <source>Held at zero: the cable would run under its own weight here and must be held back</source>
+        <translation>Bei null gehalten: Hier liefe das Kabel unter seinem Eigengewicht und muss zurückgehalten werden</translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Über der zulässigen Zugkraft</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Zugkraftrechner</translation>
+    </message>
+    <message>
+        <source>The link was not added: %1.</source>
+        <translation>Der Abschnitt wurde nicht hinzugefügt: %1.</translation>
+    </message>
+    <message>
+        <source>This will delete the link. Are you sure?</source>
+        <translation>Der Abschnitt wird gelöscht. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>This will delete ALL links. Are you sure?</source>
+        <translation>ALLE Abschnitte werden gelöscht. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCheck</name>
+    <message>
+        <source>Pull Check</source>
+        <translation>Zugprüfung</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Bögen: Seitenwanddruck aus dem Radius jedes Bogens, korrigierter Zug</translation>
+    </message>
+    <message>
+        <source>Cable s&amp;et</source>
+        <translation>Kabel&amp;satz</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Innendurchmesser eingegeben</translation>
+    </message>
+    <message>
+        <source>Cables and conduit</source>
+        <translation>Kabel und Schutzrohr</translation>
+    </message>
+    <message>
+        <source>Choose a trade size</source>
+        <translation>Nenngröße wählen</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Cradled</source>
+        <translation>Gewiegt</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>aus Länge und Winkel jedes Bogens</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;standard:</source>
+        <translation>Rohr&amp;norm:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade size:</source>
+        <translation>Nenn&amp;größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cables:</source>
+        <translation>&amp;Anzahl Kabel:</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration:</source>
+        <translation>An&amp;ordnung:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Klemmverhältnis</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Gewichtskorrektur</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Freiraum</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Vorwärtszug, korrigiert</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Rückwärtszug, korrigiert</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Füllgrad nach Vorschrift</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Kabelsatz</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Zulässige Zugkraft</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit for the type of cable</source>
+        <translation>Grenze des Seitenwanddrucks für die Kabelart</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm)</source>
+        <translation>%1  (%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <translation>Geben Sie den Innendurchmesser des Schutzrohrs (oder wählen Sie eine Nenngröße) und den Außendurchmesser des Kabels ein.</translation>
+    </message>
+    <message>
+        <source>Ben&amp;ds</source>
+        <translation>&amp;Bögen</translation>
+    </message>
+    <message>
+        <source>, trade size </source>
+        <translation>, Nenngröße </translation>
+    </message>
+    <message>
+        <source> (metric designator %1), listed area %2 mm²</source>
+        <translation> (metrische Bezeichnung %1), Tabellenfläche %2 mm²</translation>
+    </message>
+    <message>
+        <source>, listed area </source>
+        <translation>, Tabellenfläche </translation>
+    </message>
+    <message>
+        <source> sq in</source>
+        <translation> sq in</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>&amp;Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Cable &amp;outside diameter</source>
+        <translation>&amp;Außendurchmesser des Kabels</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum clearance</source>
+        <translation>&amp;Mindestfreiraum</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure &amp;limit</source>
+        <translation>Seitenwanddruck-&amp;Grenze</translation>
+    </message>
+    <message>
+        <source>&amp;Bend radius, all bends</source>
+        <translation>Biege&amp;radius, alle Bögen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ben&amp;ds (%n over the limit)</source>
+        <translation>
+            <numerusform>&amp;Bögen (%n über der Grenze)</numerusform>
+            <numerusform>&amp;Bögen (%n über der Grenze)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullResultsPanel</name>
+    <message>
+        <source>Pull Results</source>
+        <translation>Zugergebnisse</translation>
+    </message>
+    <message>
+        <source>Planned Pull Input</source>
+        <translation>Geplante Zugdaten</translation>
+    </message>
+    <message>
+        <source>Forward Tension - </source>
+        <translation>Zugkraft vorwärts - </translation>
+    </message>
+    <message>
+        <source>Reverse Tension - </source>
+        <translation>Zugkraft rückwärts - </translation>
+    </message>
+    <message>
+        <source>Apply &amp;Mid-assist Point</source>
+        <translation>&amp;Zwischenzugstelle übernehmen</translation>
+    </message>
+    <message>
+        <source> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </source>
+        <translation> über der zulässigen Zugkraft&amp;nbsp;&amp;nbsp;&amp;nbsp; </translation>
+    </message>
+    <message>
+        <source> held at zero: the cable runs under its own weight there and must be held back</source>
+        <translation> bei null gehalten: Dort läuft das Kabel unter seinem Eigengewicht und muss zurückgehalten werden</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Kumuliert</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Seitenwanddruck</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullingEquipment</name>
+    <message>
+        <source>Pulling Equipment</source>
+        <translation>Zugausrüstung</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Ausrüstung</translation>
+    </message>
+    <message>
+        <source>Checked against the planned pull</source>
+        <translation>Gegen den geplanten Zug geprüft</translation>
+    </message>
+    <message>
+        <source>As the advice says</source>
+        <translation>Wie der Rat sagt</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Richtung:</translation>
+    </message>
+    <message>
+        <source>&amp;Puller rating:</source>
+        <translation>&amp;Seilwinde, Nennzugkraft:</translation>
+    </message>
+    <message>
+        <source>&amp;Rope breaking strength:</source>
+        <translation>&amp;Bruchkraft des Zugseils:</translation>
+    </message>
+    <message>
+        <source>Rope design &amp;factor:</source>
+        <translation>Sicherheits&amp;faktor des Seils:</translation>
+    </message>
+    <message>
+        <source>× puller rating</source>
+        <translation>× Nennzugkraft der Winde</translation>
+    </message>
+    <message>
+        <source>&amp;Sheave rating:</source>
+        <translation>Belastbarkeit der Seil&amp;rolle:</translation>
+    </message>
+    <message>
+        <source>Tension a sheave &amp;adds:</source>
+        <translation>Zugkraft, die eine Seilrolle &amp;hinzufügt:</translation>
+    </message>
+    <message>
+        <source>&amp;Capstan friction:</source>
+        <translation>Reibung am &amp;Spill:</translation>
+    </message>
+    <message>
+        <source>&amp;Tail force a person holds:</source>
+        <translation>&amp;Haltekraft einer Person:</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::QuickCalculatorWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RangeInput</name>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteCanvas</name>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteImportDialog</name>
+    <message>
+        <source>Import Route</source>
+        <translation>Trasse importieren</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Wie die Datei sagt</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Pfad:</translation>
+    </message>
+    <message>
+        <source>&amp;Units of the file:</source>
+        <translation>&amp;Einheiten der Datei:</translation>
+    </message>
+    <message>
+        <source>Default &amp;bend radius:</source>
+        <translation>Standard-&amp;Biegeradius:</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the Plan</source>
+        <translation>Plan &amp;ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Append to the Plan</source>
+        <translation>An den Plan &amp;anhängen</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteView</name>
+    <message>
+        <source>Route View</source>
+        <translation>Trassenansicht</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>&amp;Colour by the tension of the:</source>
+        <translation>&amp;Färben nach der Zugkraft des:</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole route (0 in a drawing)</source>
+        <translation>Ganze Trasse zeigen (0 in einer Zeichnung)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>&amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrows pan</source>
+        <translation>Mausrad oder + und - zoomen, Ziehen oder Pfeiltasten verschieben</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Draufsicht: die Trasse von oben</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Aufriss: Höhe entlang der Trasse, maßstäblich</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::TensionProfile</name>
+    <message>
+        <source>Tension Profile</source>
+        <translation>Zugkraftprofil</translation>
+    </message>
+    <message>
+        <source>Distance along the route (ft)</source>
+        <translation>Strecke entlang der Trasse (ft)</translation>
+    </message>
+    <message>
+        <source>Tension (lbs)</source>
+        <translation>Zugkraft (lbs)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Höhe (ft)</translation>
+    </message>
+    <message>
+        <source>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</source>
+        <translation>Noch kein Plan. Öffnen Sie Werkzeuge &gt; Zugkraftrechner und fügen Sie Abschnitte hinzu: Ihre Zugkräfte werden hier gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Distance along the route (%1)</source>
+        <translation>Strecke entlang der Trasse (%1)</translation>
+    </message>
+    <message>
+        <source>Tension (%1)</source>
+        <translation>Zugkraft (%1)</translation>
+    </message>
+    <message>
+        <source>Height (%1)</source>
+        <translation>Höhe (%1)</translation>
+    </message>
+    <message>
+        <source> Bends</source>
+        <translation> Bögen</translation>
+    </message>
+    <message>
+        <source> Mid-assist pull point</source>
+        <translation> Zwischenzugstelle</translation>
+    </message>
+    <message>
+        <source>Link %1, %2
+Cumulative %3 %4</source>
+        <translation>Abschnitt %1, %2
+Kumuliert %3 %4</translation>
+    </message>
+    <message>
+        <source>
+Sidewall %1</source>
+        <translation>
+Seitenwanddruck %1</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Über </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The conduit properties and construction calculator, created by the Larkfield Center
+
+</source>
+        <translation>Der Rechner für Eigenschaften und Bau von Schutzrohren, erstellt vom Larkfield Center
+
+</translation>
+    </message>
+    <message>
+        <source>Data Version </source>
+        <translation>Datenversion </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmMain</name>
+    <message>
+        <source>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</source>
+        <translation>Daten (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Zugkraftrechner</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Route...</source>
+        <translation>Trasse &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>P&amp;DF exportieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save Options</source>
+        <translation>Speicheroptionen</translation>
+    </message>
+    <message>
+        <source>Pull Plan</source>
+        <translation>Zugplan</translation>
+    </message>
+    <message>
+        <source>Fill Ratio</source>
+        <translation>Füllgrad</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Pull Calculator</source>
+        <translation>&amp;Zugkraftrechner</translation>
+    </message>
+    <message>
+        <source>Quick Calculators</source>
+        <translation>Schnellrechner</translation>
+    </message>
+    <message>
+        <source>Max &amp;Pull Length</source>
+        <translation>Maximale &amp;Zuglänge</translation>
+    </message>
+    <message>
+        <source>&amp;Sidewall Pressure</source>
+        <translation>&amp;Seitenwanddruck</translation>
+    </message>
+    <message>
+        <source>Straight Pull Tension</source>
+        <translation>Zugkraft gerader Abschnitt</translation>
+    </message>
+    <message>
+        <source>Bend Pull Tension</source>
+        <translation>Zugkraft im Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Ratio</source>
+        <translation>&amp;Füllgrad</translation>
+    </message>
+    <message>
+        <source>&amp;Slikko! Quantity</source>
+        <translation>&amp;Slikko!-Menge</translation>
+    </message>
+    <message>
+        <source>Tension Pr&amp;ofile</source>
+        <translation>Zugkraft&amp;profil</translation>
+    </message>
+    <message>
+        <source>&amp;Route View</source>
+        <translation>&amp;Trassenansicht</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;Equipment</source>
+        <translation>Zug&amp;ausrüstung</translation>
+    </message>
+    <message>
+        <source>Pull C&amp;heck</source>
+        <translation>Zug&amp;prüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Inch-pound</source>
+        <translation>&amp;Zoll-Pfund</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metrisch</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Manual</source>
+        <translation>Hilfehandbuch</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Ductivo Installation Manual</source>
+        <translation>Ductivo-Installationshandbuch</translation>
+    </message>
+    <message>
+        <source>Norvale &amp;Home Page</source>
+        <translation>Norvale-&amp;Homepage</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>Ü&amp;ber </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before leaving?</source>
+        <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <translation>Der eingebaute Browser läuft nicht als root (er müsste ohne seine Sandbox laufen). %1 stattdessen im Browser des Desktops öffnen?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <translation>Der Browser des Desktops konnte für %1 nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
+        <translation>Der Zugplan hat ungespeicherte Änderungen. Vor einem neuen Dokument speichern?</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Neues Dokument</translation>
+    </message>
+    <message>
+        <source>Import Route</source>
+        <translation>Trasse importieren</translation>
+    </message>
+    <message>
+        <source>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</source>
+        <translation>Trassen (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF-Zeichnungen (*.dxf)|*.dxf|Punkte (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>No route was imported from %1.
+%2</source>
+        <translation>Aus %1 wurde keine Trasse importiert.
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the %1 links of the plan by the %2 of the route?</source>
+        <translation>Die %1 Abschnitte des Plans durch die %2 der Trasse ersetzen?</translation>
+    </message>
+    <message>
+        <source>The plan would hold more than %1 links: nothing was imported.</source>
+        <translation>Der Plan hätte mehr als %1 Abschnitte: Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be saved as %2.
+%3</source>
+        <translation>%1 konnte nicht als %2 gespeichert werden.
+%3</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)|*.pdf</source>
+        <translation>PDF-Dokument (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV-Tabelle (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1.</source>
+        <translation>Es wurde nichts gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.
+%2</source>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Open Report</source>
+        <translation>Bericht öffnen</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be read.
+%2</source>
+        <translation>Der Bericht %1 konnte nicht gelesen werden.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tensora report: nothing was read.</source>
+        <translation>%1 ist kein Tensora-Bericht: Es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>The report %1 was not read whole.
+
+%2</source>
+        <translation>Der Bericht %1 wurde nicht vollständig gelesen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::miscData</name>
+    <message>
+        <source>Data File (hidden)</source>
+        <translation>Datendatei (verborgen)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::textEditor</name>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Help Window</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2352 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>PullResultsPanel</name>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulative</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Side Wall</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>Sidewall bearing pressure exceeds %1 at link %2</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Pull OK</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>The cables do not fit this conduit</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>The arrangement does not suit the number of cables</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>three cables lie triangular or cradled, not in a diamond</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>four cables lie cradled or in a diamond, not triangular</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <translation>Sidewall pressure exceeds %1 at link %2 %3</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
+        <translation>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
+        <translation>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>in both pulls</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>in the forward pull</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>in the reverse pull</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>The cable runs under its own weight at link %1 in the forward pull: hold it back</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>The cable runs under its own weight at link %1 in the reverse pull: hold it back</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Forward pull exceeds the allowable tension at link %1</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Reverse pull exceeds the allowable tension at link %1</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>The clearance is below the minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <translation>The fill of %1% exceeds the electrical code&apos;s limit of %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <translation>The cables may jam (%1 risk)</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>significant</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderate</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>small</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>very small</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Enter the cable&apos;s outside diameter</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Enter the conduit&apos;s inside diameter</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>no cable outside diameter</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>no conduit inside diameter</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>no clearance formula for this arrangement</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>mixed sizes: no jam band</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Without a mid-assist point: %1</translation>
+    </message>
+    <message>
+        <source>%1, over the electrical code&apos;s %2% for %3</source>
+        <translation>%1, over the electrical code&apos;s %2% for %3</translation>
+    </message>
+    <message>
+        <source>%1, within the electrical code&apos;s %2% for %3</source>
+        <translation>%1, within the electrical code&apos;s %2% for %3</translation>
+    </message>
+    <message>
+        <source>one cable</source>
+        <translation>one cable</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>two cables</translation>
+    </message>
+    <message>
+        <source>more than two cables</source>
+        <translation>more than two cables</translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, jam risk %2</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>single cable</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>five or more cables</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>triangular</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>cradled</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <translation>%1, below the minimum of %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, minimum %2</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 at link %2, allowable %3</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>no links in the plan</translation>
+    </message>
+    <message>
+        <source>%1 cable weighing %2, largest OD %3</source>
+        <translation>%1 cable weighing %2, largest OD %3</translation>
+    </message>
+    <message>
+        <source>%1 cables weighing %2, largest OD %3</source>
+        <translation>%1 cables weighing %2, largest OD %3</translation>
+    </message>
+    <message>
+        <source>over both ways</source>
+        <translation>over both ways</translation>
+    </message>
+    <message>
+        <source>over forward</source>
+        <translation>over forward</translation>
+    </message>
+    <message>
+        <source>over reverse</source>
+        <translation>over reverse</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Enter a rating above 0</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Pulling eye on the conductors</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Pulling eye, single conductors conservatively</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Basket grip</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Cable ratings</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>As typed in the planner</translation>
+    </message>
+    <message>
+        <source>give the conductor size of group %1</source>
+        <translation>give the conductor size of group %1</translation>
+    </message>
+    <message>
+        <source>give the conductor material of group %1</source>
+        <translation>give the conductor material of group %1</translation>
+    </message>
+    <message>
+        <source>give the rating of group %1</source>
+        <translation>give the rating of group %1</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>not a positive number</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>not a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>not a whole number of 1 or more</source>
+        <translation>not a whole number of 1 or more</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>not a conductor material (cu or al)</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Either way: %1 each way</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <translation>Pull forward: %1% lower, %2 against %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Pull in reverse: %1% lower, %2 against %3</translation>
+    </message>
+    <message>
+        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
+        <translation>a mid-assist point after link %1, %2, lowers it to %3</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>pulled in reverse</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>pulled forward</translation>
+    </message>
+    <message>
+        <source>no mid-assist advice: %1</source>
+        <translation>no mid-assist advice: %1</translation>
+    </message>
+    <message>
+        <source>no mid-assist point lowers it</source>
+        <translation>no mid-assist point lowers it</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
+        <translation>Mid-assist point after link %1 as advised: %2, the highest tension is %3</translation>
+    </message>
+    <message>
+        <source>without it, forward %1, reverse %2</source>
+        <translation>without it, forward %1, reverse %2</translation>
+    </message>
+    <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Even the best pull exceeds the allowable tension of %1 at link %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Pulled forward, the cable runs under its own weight at link %1: hold it back there</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is negative</source>
+        <translation>the cable&apos;s weight is negative</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is no finite number</source>
+        <translation>the cable&apos;s weight is no finite number</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is negative</source>
+        <translation>the coefficient of friction is negative</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is no finite number</source>
+        <translation>the coefficient of friction is no finite number</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative length</source>
+        <translation>link %1 has a negative length</translation>
+    </message>
+    <message>
+        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <translation>link %1 holds a figure beyond the computer&apos;s numbers</translation>
+    </message>
+    <message>
+        <source>Mid-assist pull point between links %1 and %2</source>
+        <translation>Mid-assist pull point between links %1 and %2</translation>
+    </message>
+    <message>
+        <source>the angle is not a finite number</source>
+        <translation>the angle is not a finite number</translation>
+    </message>
+    <message>
+        <source>an Up or Down bend turns at most 360 degrees</source>
+        <translation>an Up or Down bend turns at most 360 degrees</translation>
+    </message>
+    <message>
+        <source>a tilted bend turns at most 360 degrees</source>
+        <translation>a tilted bend turns at most 360 degrees</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is beyond what a report holds in %3</source>
+        <translation>%1 (%2) is beyond what a report holds in %3</translation>
+    </message>
+    <message>
+        <source>the allowable tension</source>
+        <translation>the allowable tension</translation>
+    </message>
+    <message>
+        <source>the cable weight</source>
+        <translation>the cable weight</translation>
+    </message>
+    <message>
+        <source>the back tension</source>
+        <translation>the back tension</translation>
+    </message>
+    <message>
+        <source>the length of link %1</source>
+        <translation>the length of link %1</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Forward pull</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Reverse pull</translation>
+    </message>
+    <message>
+        <source>highest %1 at link %2</source>
+        <translation>highest %1 at link %2</translation>
+    </message>
+    <message>
+        <source>worst sidewall (tension / bend length) %1 at link %2</source>
+        <translation>worst sidewall (tension / bend length) %1 at link %2</translation>
+    </message>
+    <message>
+        <source>allowable %1</source>
+        <translation>allowable %1</translation>
+    </message>
+    <message>
+        <source>allowable %1, above the chart</source>
+        <translation>allowable %1, above the chart</translation>
+    </message>
+    <message>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
+        <translation>Held at zero (the cable runs under its own weight: hold it back): %1</translation>
+    </message>
+    <message>
+        <source>forward pull in %1</source>
+        <translation>forward pull in %1</translation>
+    </message>
+    <message>
+        <source>reverse pull in %1</source>
+        <translation>reverse pull in %1</translation>
+    </message>
+    <message>
+        <source>Not drawn (out of range): %1</source>
+        <translation>Not drawn (out of range): %1</translation>
+    </message>
+    <message>
+        <source>forward tension after %1</source>
+        <translation>forward tension after %1</translation>
+    </message>
+    <message>
+        <source>reverse tension after %1</source>
+        <translation>reverse tension after %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>link %1</translation>
+    </message>
+    <message>
+        <source>links %1</source>
+        <translation>links %1</translation>
+    </message>
+    <message>
+        <source>links %1 to %2</source>
+        <translation>links %1 to %2</translation>
+    </message>
+    <message>
+        <source>links %1 and %2</source>
+        <translation>links %1 and %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>Bend</source>
+        <translation>Bend</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+    <message>
+        <source>Highest tension of the forward pull: %1 at link %2</source>
+        <translation>Highest tension of the forward pull: %1 at link %2</translation>
+    </message>
+    <message>
+        <source>Highest tension of the reverse pull: %1 at link %2</source>
+        <translation>Highest tension of the reverse pull: %1 at link %2</translation>
+    </message>
+    <message>
+        <source>with a mid-assist point after link %1, %2: %3</source>
+        <translation>with a mid-assist point after link %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Puller: give its rating.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Puller: too weak, %1 against the pull&apos;s %2.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Puller: %1, margin %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Rope: a breaking strength of at least %1 serves</translation>
+    </message>
+    <message>
+        <source>%1 serves (working load %2)</source>
+        <translation>%1 serves (working load %2)</translation>
+    </message>
+    <message>
+        <source>%1 is too weak</source>
+        <translation>%1 is too weak</translation>
+    </message>
+    <message>
+        <source>The design factor is below 4</source>
+        <translation>The design factor is below 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor</source>
+        <translation>Sheave at link %1: %2 on it and its anchor</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
+        <translation>Sheave at link %1: %2 on it and its anchor, over its rating</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
+        <translation>Sheave at link %1: %2 on it and its anchor (no rating given)</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</translation>
+    </message>
+    <message>
+        <source>Capstan tail force</source>
+        <translation>Capstan tail force</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2</source>
+        <translation>%1 wraps %2</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2 (more than a person holds)</source>
+        <translation>%1 wraps %2 (more than a person holds)</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>The equipment serves this pull.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>The equipment does not serve this pull.</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>meets</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Choose a path.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>The default bend radius must be a number above 0.</translation>
+    </message>
+    <message>
+        <source>%1 link, %2, rise %3</source>
+        <translation>%1 link, %2, rise %3</translation>
+    </message>
+    <message>
+        <source>%1 links, %2, rise %3</source>
+        <translation>%1 links, %2, rise %3</translation>
+    </message>
+    <message>
+        <source>bends: %1</source>
+        <translation>bends: %1</translation>
+    </message>
+    <message>
+        <source>bends: none</source>
+        <translation>bends: none</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 right</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 up</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 down</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 tilted</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>This feature requires an internet connection.  Do you wish to continue?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Tilted</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>sheave</source>
+        <translation>sheave</translation>
+    </message>
+</context>
+<context>
+    <name>UiText</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Tensora — Pull plan report</source>
+        <translation>Tensora — Pull plan report</translation>
+    </message>
+    <message>
+        <source>Report file: </source>
+        <translation>Report file: </translation>
+    </message>
+    <message>
+        <source>Bends</source>
+        <translation>Bends</translation>
+    </message>
+    <message>
+        <source>Pull check: cables in the conduit</source>
+        <translation>Pull check: cables in the conduit</translation>
+    </message>
+    <message>
+        <source>Pull check: results</source>
+        <translation>Pull check: results</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction</source>
+        <translation>Coefficient of friction</translation>
+    </message>
+    <message>
+        <source>Weight in bends</source>
+        <translation>Weight in bends</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>all of it</translation>
+    </message>
+    <message>
+        <source>in the bend&apos;s plane only</source>
+        <translation>in the bend&apos;s plane only</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubricant</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>no allowable tension to compare with</source>
+        <translation>no allowable tension to compare with</translation>
+    </message>
+    <message>
+        <source> of the allowable tension</source>
+        <translation> of the allowable tension</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Forward pull</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Reverse pull</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Mid-assist</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
+    </message>
+    <message>
+        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Conduit fill</source>
+        <translation>Conduit fill</translation>
+    </message>
+    <message>
+        <source>Conduit standard</source>
+        <translation>Conduit standard</translation>
+    </message>
+    <message>
+        <source>Cables (OD in)</source>
+        <translation>Cables (OD in)</translation>
+    </message>
+    <message>
+        <source>Total cable area (sq in)</source>
+        <translation>Total cable area (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill by trade size</source>
+        <translation>Fill by trade size</translation>
+    </message>
+    <message>
+        <source>Trade size</source>
+        <translation>Trade size</translation>
+    </message>
+    <message>
+        <source>Pipe ID (in)</source>
+        <translation>Pipe ID (in)</translation>
+    </message>
+    <message>
+        <source>Area (sq in)</source>
+        <translation>Area (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Plan: the route from above</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Elevation: height along the route, to scale</translation>
+    </message>
+    <message>
+        <source>Pulling equipment</source>
+        <translation>Pulling equipment</translation>
+    </message>
+    <message>
+        <source>Tensora pull plan report</source>
+        <translation>Tensora pull plan report</translation>
+    </message>
+    <message>
+        <source>%1: tension from 0 to %2</source>
+        <translation>%1: tension from 0 to %2</translation>
+    </message>
+    <message>
+        <source>Red underlay: beyond the allowable tension</source>
+        <translation>Red underlay: beyond the allowable tension</translation>
+    </message>
+    <message>
+        <source> (%1, the black tick)</source>
+        <translation> (%1, the black tick)</translation>
+    </message>
+    <message>
+        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <translation>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </translation>
+    </message>
+    <message>
+        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <translation>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</translation>
+    </message>
+    <message>
+        <source>Cable Pulling Calculator</source>
+        <translation>Cable Pulling Calculator</translation>
+    </message>
+    <message>
+        <source>by Norvale</source>
+        <translation>by Norvale</translation>
+    </message>
+    <message>
+        <source>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</source>
+        <translation>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Loading…</translation>
+    </message>
+    <message>
+        <source>Cable pulling in conduit and duct</source>
+        <translation>Cable pulling in conduit and duct</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
+        <translation>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation>The picture could not be saved as %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length</source>
+        <translation>Maximum Pulling Length</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Maximum Pull Length</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable maximum pulling tension</source>
+        <translation>Select or Enter the Cable maximum pulling tension</translation>
+    </message>
+    <message>
+        <source>Select or Enter the cable weight</source>
+        <translation>Select or Enter the cable weight</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coefficient of Friction</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, feet</source>
+        <translation>Maximum Pulling Length, feet</translation>
+    </message>
+    <message>
+        <source>Maximum Length = Max tension / (cable weight * friction)</source>
+        <translation>Maximum Length = Max tension / (cable weight * friction)</translation>
+    </message>
+    <message>
+        <source>Manual Inputs</source>
+        <translation>Manual Inputs</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, metres</source>
+        <translation>Maximum Pulling Length, metres</translation>
+    </message>
+    <message>
+        <source>Max Length = Max tension / (cable weight * 9.80665 * friction)</source>
+        <translation>Max Length = Max tension / (cable weight * 9.80665 * friction)</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</source>
+        <translation>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</translation>
+    </message>
+    <message>
+        <source>Tension in a Bend</source>
+        <translation>Tension in a Bend</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension just before the bend</source>
+        <translation>Select or Enter the Cable tension just before the bend</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Angle, in Degrees</source>
+        <translation>Select or Enter the Bend Angle, in Degrees</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Enter the Coefficient of Friction</source>
+        <translation>Enter the Coefficient of Friction</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, lbs</source>
+        <translation>Tension Exiting Bend, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = Cable Tension * e ^ ( bend radians * friction)</source>
+        <translation>Tension = Cable Tension * e ^ ( bend radians * friction)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, N</source>
+        <translation>Tension Exiting Bend, N</translation>
+    </message>
+    <message>
+        <source>Slikko! Quantity</source>
+        <translation>Slikko! Quantity</translation>
+    </message>
+    <message>
+        <source>Select or Enter the pull length</source>
+        <translation>Select or Enter the pull length</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>feet</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Gallons</source>
+        <translation>Slikko! Required, Gallons</translation>
+    </message>
+    <message>
+        <source>Gallons required = 0.0015 * Length * inner diameter</source>
+        <translation>Gallons required = 0.0015 * Length * inner diameter</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Litres</source>
+        <translation>Slikko! Required, Litres</translation>
+    </message>
+    <message>
+        <source>Litres required = 0.000733 * Length * inner diameter</source>
+        <translation>Litres required = 0.000733 * Length * inner diameter</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure</source>
+        <translation>Sidewall Pressure</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension in the bend</source>
+        <translation>Select or Enter the Cable tension in the bend</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Length</source>
+        <translation>Select or Enter the Bend Length</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, lbs</source>
+        <translation>Sidewall Pressure, lbs</translation>
+    </message>
+    <message>
+        <source>Pressure = tension in bend / bend length</source>
+        <translation>Pressure = tension in bend / bend length</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, N/m</source>
+        <translation>Sidewall Pressure, N/m</translation>
+    </message>
+    <message>
+        <source>Straight Section Pull tension</source>
+        <translation>Straight Section Pull tension</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension</source>
+        <translation>Straight Section Tension</translation>
+    </message>
+    <message>
+        <source>Select or Enter the straight section length</source>
+        <translation>Select or Enter the straight section length</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, lbs</source>
+        <translation>Straight Section Tension, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * friction</source>
+        <translation>Tension = straight length * cable weight * friction</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, N</source>
+        <translation>Straight Section Tension, N</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * 9.80665 * friction</source>
+        <translation>Tension = straight length * cable weight * 9.80665 * friction</translation>
+    </message>
+    <message>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</source>
+        <translation>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Distance along the route</source>
+        <translation>Distance along the route</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Allowable tension</translation>
+    </message>
+    <message>
+        <source>Cable weight</source>
+        <translation>Cable weight</translation>
+    </message>
+    <message>
+        <source>Back tension</source>
+        <translation>Back tension</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::BrowserWindow</name>
+    <message>
+        <source>Norvale Browser</source>
+        <translation>Norvale Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Working...</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetModel</name>
+    <message>
+        <source>As the description names it</source>
+        <translation>As the description names it</translation>
+    </message>
+    <message>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <translation>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Conductors</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetPanel</name>
+    <message>
+        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <translation>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</translation>
+    </message>
+    <message>
+        <source>Add from &amp;library...</source>
+        <translation>Add from &amp;library...</translation>
+    </message>
+    <message>
+        <source>&amp;Add typed</source>
+        <translation>&amp;Add typed</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>&amp;Planner&apos;s cable</source>
+        <translation>&amp;Planner&apos;s cable</translation>
+    </message>
+    <message>
+        <source>The first group follows the planner&apos;s cable again</source>
+        <translation>The first group follows the planner&apos;s cable again</translation>
+    </message>
+    <message>
+        <source>Send to Fill Ratio</source>
+        <translation>Send to Fill Ratio</translation>
+    </message>
+    <message>
+        <source>Allowable &amp;tension by:</source>
+        <translation>Allowable &amp;tension by:</translation>
+    </message>
+    <message>
+        <source>&amp;Eye rating (%1):</source>
+        <translation>&amp;Eye rating (%1):</translation>
+    </message>
+    <message>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>&amp;Grip rating (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CheckBendsModel</name>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limit (%1)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Radius (m)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Bearing, forward (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Bearing, reverse (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FillRatio</name>
+    <message>
+        <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</translation>
+    </message>
+    <message>
+        <source>Schedule 40</source>
+        <translation>Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11</source>
+        <translation>SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5</source>
+        <translation>SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical code:</source>
+        <translation>Electrical code:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Cable OD</source>
+        <translation>Cable OD</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Area(s)</source>
+        <translation>Area(s)</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
+        <translation>Norvale recommends a 60% maximum fill.  Preferred maximum fill</translation>
+    </message>
+    <message>
+        <source>launch from fill (hidden)</source>
+        <translation>launch from fill (hidden)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Trade Size</source>
+        <translation>Trade Size</translation>
+    </message>
+    <message>
+        <source>Pipe ID</source>
+        <translation>Pipe ID</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Percent Fill</source>
+        <translation>Percent Fill</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Maximum combined pair width (in)</translation>
+    </message>
+    <message>
+        <source>Code tables and limits</source>
+        <translation>Code tables and limits</translation>
+    </message>
+    <message>
+        <source>Electrical code tables</source>
+        <translation>Electrical code tables</translation>
+    </message>
+    <message>
+        <source>The tables of </source>
+        <translation>The tables of </translation>
+    </message>
+    <message>
+        <source>Conduit Fill Ratio</source>
+        <translation>Conduit Fill Ratio</translation>
+    </message>
+    <message>
+        <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Widest pair side by side (mm)</translation>
+    </message>
+    <message>
+        <source>Designator</source>
+        <translation>Designator</translation>
+    </message>
+    <message>
+        <source>Metric designator %1, trade size %2</source>
+        <translation>Metric designator %1, trade size %2</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for one cable</source>
+        <translation>Fill limit %1 for one cable</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for two cables</source>
+        <translation>Fill limit %1 for two cables</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for more than two cables</source>
+        <translation>Fill limit %1 for more than two cables</translation>
+    </message>
+    <message>
+        <source>No cables yet</source>
+        <translation>No cables yet</translation>
+    </message>
+    <message>
+        <source>Smallest size that meets it: </source>
+        <translation>Smallest size that meets it: </translation>
+    </message>
+    <message>
+        <source>No size meets it</source>
+        <translation>No size meets it</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cable</numerusform>
+            <numerusform>%n cables</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::Lubrication</name>
+    <message>
+        <source>Select or Enter the Conduit inner diameter</source>
+        <translation>Select or Enter the Conduit inner diameter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::MaxPull</name>
+    <message>
+        <source>Cable Select - click to select type</source>
+        <translation>Cable Select - click to select type</translation>
+    </message>
+    <message>
+        <source>Lubricant Selection</source>
+        <translation>Lubricant Selection</translation>
+    </message>
+    <message>
+        <source>Return to Pull Calculator</source>
+        <translation>Return to Pull Calculator</translation>
+    </message>
+    <message>
+        <source>Show Cable Details</source>
+        <translation>Show Cable Details</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen, mm</source>
+        <translation>Diameter Chosen, mm</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen</source>
+        <translation>Diameter Chosen</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Maximum Pull Length</translation>
+    </message>
+    <message>
+        <source>Return to Fill Ratio</source>
+        <translation>Return to Fill Ratio</translation>
+    </message>
+    <message>
+        <source>Return to Pull Check</source>
+        <translation>Return to Pull Check</translation>
+    </message>
+    <message>
+        <source>Cable Selection Window</source>
+        <translation>Cable Selection Window</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>description</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <source>diameter</source>
+        <translation>diameter</translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation>weight</translation>
+    </message>
+    <message>
+        <source>max load</source>
+        <translation>max load</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCalculator</name>
+    <message>
+        <source>Ductivo Pull Calculator</source>
+        <translation>Ductivo Pull Calculator</translation>
+    </message>
+    <message>
+        <source>Cable Input</source>
+        <translation>Cable Input</translation>
+    </message>
+    <message>
+        <source>Select Cable</source>
+        <translation>Select Cable</translation>
+    </message>
+    <message>
+        <source>Launch from Pull Calc (hidden)</source>
+        <translation>Launch from Pull Calc (hidden)</translation>
+    </message>
+    <message>
+        <source>Cable Description</source>
+        <translation>Cable Description</translation>
+    </message>
+    <message>
+        <source>Allowable Tension</source>
+        <translation>Allowable Tension</translation>
+    </message>
+    <message>
+        <source>Cable Weight</source>
+        <translation>Cable Weight</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coefficient of Friction</translation>
+    </message>
+    <message>
+        <source>Back Tension</source>
+        <translation>Back Tension</translation>
+    </message>
+    <message>
+        <source>Pull Input</source>
+        <translation>Pull Input</translation>
+    </message>
+    <message>
+        <source>Straight Section</source>
+        <translation>Straight Section</translation>
+    </message>
+    <message>
+        <source>Enter the Angle</source>
+        <translation>Enter the Angle</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Enter the Section Length</source>
+        <translation>Enter the Section Length</translation>
+    </message>
+    <message>
+        <source>Incline (optional)</source>
+        <translation>Incline (optional)</translation>
+    </message>
+    <message>
+        <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
+        <translation>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</translation>
+    </message>
+    <message>
+        <source>Bend &amp;turns</source>
+        <translation>Bend &amp;turns</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Tilted</translation>
+    </message>
+    <message>
+        <source>Ti&amp;lt from horizontal</source>
+        <translation>Ti&amp;lt from horizontal</translation>
+    </message>
+    <message>
+        <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
+        <translation>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Clicking a link number will have the following effect:</source>
+        <translation>Clicking a link number will have the following effect:</translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation>Delete Link</translation>
+    </message>
+    <message>
+        <source>Delete all Links</source>
+        <translation>Delete all Links</translation>
+    </message>
+    <message>
+        <source>Insert Pull Input at Chosen Link</source>
+        <translation>Insert Pull Input at Chosen Link</translation>
+    </message>
+    <message>
+        <source>Mark or Unmark a Sheave at the Bend</source>
+        <translation>Mark or Unmark a Sheave at the Bend</translation>
+    </message>
+    <message>
+        <source>Calculate Mid-assist Pull</source>
+        <translation>Calculate Mid-assist Pull</translation>
+    </message>
+    <message>
+        <source>&amp;Weight in bends:</source>
+        <translation>&amp;Weight in bends:</translation>
+    </message>
+    <message>
+        <source>In the bend&apos;s plane only</source>
+        <translation>In the bend&apos;s plane only</translation>
+    </message>
+    <message>
+        <source>All of it</source>
+        <translation>All of it</translation>
+    </message>
+    <message>
+        <source>Held at zero: the cable would run under its own weight here and must be held back</source>
+        <translation>Held at zero: the cable would run under its own weight here and must be held back</translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Beyond the allowable tension</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Pull Calculator</translation>
+    </message>
+    <message>
+        <source>The link was not added: %1.</source>
+        <translation>The link was not added: %1.</translation>
+    </message>
+    <message>
+        <source>This will delete the link. Are you sure?</source>
+        <translation>This will delete the link. Are you sure?</translation>
+    </message>
+    <message>
+        <source>This will delete ALL links. Are you sure?</source>
+        <translation>This will delete ALL links. Are you sure?</translation>
+    </message>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCheck</name>
+    <message>
+        <source>Pull Check</source>
+        <translation>Pull Check</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</translation>
+    </message>
+    <message>
+        <source>Cable s&amp;et</source>
+        <translation>Cable s&amp;et</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Inside diameter typed</translation>
+    </message>
+    <message>
+        <source>Cables and conduit</source>
+        <translation>Cables and conduit</translation>
+    </message>
+    <message>
+        <source>Choose a trade size</source>
+        <translation>Choose a trade size</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Cradled</source>
+        <translation>Cradled</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamond</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>from each bend&apos;s length and angle</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;standard:</source>
+        <translation>Conduit &amp;standard:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade size:</source>
+        <translation>&amp;Trade size:</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cables:</source>
+        <translation>&amp;Number of cables:</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration:</source>
+        <translation>&amp;Configuration:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Jam ratio</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Weight correction</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Clearance</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Forward pull, corrected</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Reverse pull, corrected</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Code fill</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Cable set</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Allowable tension</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit for the type of cable</source>
+        <translation>Sidewall pressure limit for the type of cable</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm)</source>
+        <translation>%1  (%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <translation>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</translation>
+    </message>
+    <message>
+        <source>Ben&amp;ds</source>
+        <translation>Ben&amp;ds</translation>
+    </message>
+    <message>
+        <source>, trade size </source>
+        <translation>, trade size </translation>
+    </message>
+    <message>
+        <source> (metric designator %1), listed area %2 mm²</source>
+        <translation> (metric designator %1), listed area %2 mm²</translation>
+    </message>
+    <message>
+        <source>, listed area </source>
+        <translation>, listed area </translation>
+    </message>
+    <message>
+        <source> sq in</source>
+        <translation> sq in</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>&amp;Inside diameter</translation>
+    </message>
+    <message>
+        <source>Cable &amp;outside diameter</source>
+        <translation>Cable &amp;outside diameter</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum clearance</source>
+        <translation>&amp;Minimum clearance</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure &amp;limit</source>
+        <translation>Sidewall pressure &amp;limit</translation>
+    </message>
+    <message>
+        <source>&amp;Bend radius, all bends</source>
+        <translation>&amp;Bend radius, all bends</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ben&amp;ds (%n over the limit)</source>
+        <translation>
+            <numerusform>Ben&amp;ds (%n over the limit)</numerusform>
+            <numerusform>Ben&amp;ds (%n over the limit)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullResultsPanel</name>
+    <message>
+        <source>Pull Results</source>
+        <translation>Pull Results</translation>
+    </message>
+    <message>
+        <source>Planned Pull Input</source>
+        <translation>Planned Pull Input</translation>
+    </message>
+    <message>
+        <source>Forward Tension - </source>
+        <translation>Forward Tension - </translation>
+    </message>
+    <message>
+        <source>Reverse Tension - </source>
+        <translation>Reverse Tension - </translation>
+    </message>
+    <message>
+        <source>Apply &amp;Mid-assist Point</source>
+        <translation>Apply &amp;Mid-assist Point</translation>
+    </message>
+    <message>
+        <source> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </source>
+        <translation> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </translation>
+    </message>
+    <message>
+        <source> held at zero: the cable runs under its own weight there and must be held back</source>
+        <translation> held at zero: the cable runs under its own weight there and must be held back</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulative</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Side Wall</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullingEquipment</name>
+    <message>
+        <source>Pulling Equipment</source>
+        <translation>Pulling Equipment</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Checked against the planned pull</source>
+        <translation>Checked against the planned pull</translation>
+    </message>
+    <message>
+        <source>As the advice says</source>
+        <translation>As the advice says</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Forward pull</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Reverse pull</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Direction:</translation>
+    </message>
+    <message>
+        <source>&amp;Puller rating:</source>
+        <translation>&amp;Puller rating:</translation>
+    </message>
+    <message>
+        <source>&amp;Rope breaking strength:</source>
+        <translation>&amp;Rope breaking strength:</translation>
+    </message>
+    <message>
+        <source>Rope design &amp;factor:</source>
+        <translation>Rope design &amp;factor:</translation>
+    </message>
+    <message>
+        <source>× puller rating</source>
+        <translation>× puller rating</translation>
+    </message>
+    <message>
+        <source>&amp;Sheave rating:</source>
+        <translation>&amp;Sheave rating:</translation>
+    </message>
+    <message>
+        <source>Tension a sheave &amp;adds:</source>
+        <translation>Tension a sheave &amp;adds:</translation>
+    </message>
+    <message>
+        <source>&amp;Capstan friction:</source>
+        <translation>&amp;Capstan friction:</translation>
+    </message>
+    <message>
+        <source>&amp;Tail force a person holds:</source>
+        <translation>&amp;Tail force a person holds:</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::QuickCalculatorWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RangeInput</name>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteCanvas</name>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteImportDialog</name>
+    <message>
+        <source>Import Route</source>
+        <translation>Import Route</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>As the file says</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Path:</translation>
+    </message>
+    <message>
+        <source>&amp;Units of the file:</source>
+        <translation>&amp;Units of the file:</translation>
+    </message>
+    <message>
+        <source>Default &amp;bend radius:</source>
+        <translation>Default &amp;bend radius:</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the Plan</source>
+        <translation>&amp;Replace the Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Append to the Plan</source>
+        <translation>&amp;Append to the Plan</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteView</name>
+    <message>
+        <source>Route View</source>
+        <translation>Route View</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Forward pull</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Reverse pull</translation>
+    </message>
+    <message>
+        <source>&amp;Colour by the tension of the:</source>
+        <translation>&amp;Colour by the tension of the:</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>Show the whole route (0 in a drawing)</source>
+        <translation>Show the whole route (0 in a drawing)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>Save &amp;Image...</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrows pan</source>
+        <translation>Wheel or + and - zoom, drag or arrows pan</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Plan: the route from above</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Elevation: height along the route, to scale</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::TensionProfile</name>
+    <message>
+        <source>Tension Profile</source>
+        <translation>Tension Profile</translation>
+    </message>
+    <message>
+        <source>Distance along the route (ft)</source>
+        <translation>Distance along the route (ft)</translation>
+    </message>
+    <message>
+        <source>Tension (lbs)</source>
+        <translation>Tension (lbs)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Height (ft)</translation>
+    </message>
+    <message>
+        <source>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</source>
+        <translation>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Save Image...</translation>
+    </message>
+    <message>
+        <source>Distance along the route (%1)</source>
+        <translation>Distance along the route (%1)</translation>
+    </message>
+    <message>
+        <source>Tension (%1)</source>
+        <translation>Tension (%1)</translation>
+    </message>
+    <message>
+        <source>Height (%1)</source>
+        <translation>Height (%1)</translation>
+    </message>
+    <message>
+        <source> Bends</source>
+        <translation> Bends</translation>
+    </message>
+    <message>
+        <source> Mid-assist pull point</source>
+        <translation> Mid-assist pull point</translation>
+    </message>
+    <message>
+        <source>Link %1, %2
+Cumulative %3 %4</source>
+        <translation>Link %1, %2
+Cumulative %3 %4</translation>
+    </message>
+    <message>
+        <source>
+Sidewall %1</source>
+        <translation>
+Sidewall %1</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;System Info...</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>About </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The conduit properties and construction calculator, created by the Larkfield Center
+
+</source>
+        <translation>The conduit properties and construction calculator, created by the Larkfield Center
+
+</translation>
+    </message>
+    <message>
+        <source>Data Version </source>
+        <translation>Data Version </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmMain</name>
+    <message>
+        <source>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</source>
+        <translation>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Pull Calculator</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Route...</source>
+        <translation>&amp;Import Route...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Save Options</source>
+        <translation>Save Options</translation>
+    </message>
+    <message>
+        <source>Pull Plan</source>
+        <translation>Pull Plan</translation>
+    </message>
+    <message>
+        <source>Fill Ratio</source>
+        <translation>Fill Ratio</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Pull Calculator</source>
+        <translation>&amp;Pull Calculator</translation>
+    </message>
+    <message>
+        <source>Quick Calculators</source>
+        <translation>Quick Calculators</translation>
+    </message>
+    <message>
+        <source>Max &amp;Pull Length</source>
+        <translation>Max &amp;Pull Length</translation>
+    </message>
+    <message>
+        <source>&amp;Sidewall Pressure</source>
+        <translation>&amp;Sidewall Pressure</translation>
+    </message>
+    <message>
+        <source>Straight Pull Tension</source>
+        <translation>Straight Pull Tension</translation>
+    </message>
+    <message>
+        <source>Bend Pull Tension</source>
+        <translation>Bend Pull Tension</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Ratio</source>
+        <translation>&amp;Fill Ratio</translation>
+    </message>
+    <message>
+        <source>&amp;Slikko! Quantity</source>
+        <translation>&amp;Slikko! Quantity</translation>
+    </message>
+    <message>
+        <source>Tension Pr&amp;ofile</source>
+        <translation>Tension Pr&amp;ofile</translation>
+    </message>
+    <message>
+        <source>&amp;Route View</source>
+        <translation>&amp;Route View</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;Equipment</source>
+        <translation>Pulling &amp;Equipment</translation>
+    </message>
+    <message>
+        <source>Pull C&amp;heck</source>
+        <translation>Pull C&amp;heck</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Units</translation>
+    </message>
+    <message>
+        <source>&amp;Inch-pound</source>
+        <translation>&amp;Inch-pound</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metric</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Help Manual</source>
+        <translation>Help Manual</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Ductivo Installation Manual</source>
+        <translation>Ductivo Installation Manual</translation>
+    </message>
+    <message>
+        <source>Norvale &amp;Home Page</source>
+        <translation>Norvale &amp;Home Page</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;About </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before leaving?</source>
+        <translation>The pull plan has changes that are not saved. Save them before leaving?</translation>
+    </message>
+    <message>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <translation>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <translation>The desktop&apos;s browser could not be started for %1.</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
+        <translation>The pull plan has changes that are not saved. Save them before starting a new document?</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>New Document</translation>
+    </message>
+    <message>
+        <source>Import Route</source>
+        <translation>Import Route</translation>
+    </message>
+    <message>
+        <source>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</source>
+        <translation>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>No route was imported from %1.
+%2</source>
+        <translation>No route was imported from %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the %1 links of the plan by the %2 of the route?</source>
+        <translation>Replace the %1 links of the plan by the %2 of the route?</translation>
+    </message>
+    <message>
+        <source>The plan would hold more than %1 links: nothing was imported.</source>
+        <translation>The plan would hold more than %1 links: nothing was imported.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be saved as %2.
+%3</source>
+        <translation>The %1 could not be saved as %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)|*.pdf</source>
+        <translation>PDF document (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1.</source>
+        <translation>Nothing was saved: %1.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Save Report</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.
+%2</source>
+        <translation>The report could not be saved as %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Open Report</source>
+        <translation>Open Report</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be read.
+%2</source>
+        <translation>The report %1 could not be read.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tensora report: nothing was read.</source>
+        <translation>%1 is not a Tensora report: nothing was read.</translation>
+    </message>
+    <message>
+        <source>The report %1 was not read whole.
+
+%2</source>
+        <translation>The report %1 was not read whole.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::miscData</name>
+    <message>
+        <source>Data File (hidden)</source>
+        <translation>Data File (hidden)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::textEditor</name>
+    <message>
+        <source>Help text</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>Help Window</source>
+        <translation>Help Window</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2352 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>PullResultsPanel</name>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulada</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Presión lateral</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>La presión lateral de apoyo supera %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Tiro correcto</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Los cables no caben en este tubo conduit</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>La disposición no corresponde al número de cables</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>tres cables quedan en triángulo o en cuna, no en rombo</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>cuatro cables quedan en cuna o en rombo, no en triángulo</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <translation>La presión lateral supera %1 en el tramo %2 %3</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
+        <translation>La presión lateral supera %1 en el tramo %2 %3 y en 1 curva más</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
+        <translation>La presión lateral supera %1 en el tramo %2 %3 y en %4 curvas más</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>en ambos tiros</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>en el tiro directo</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>en el tiro inverso</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>El cable avanza por su propio peso en el tramo %1 del tiro directo: reténgalo</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>El cable avanza por su propio peso en el tramo %1 del tiro inverso: reténgalo</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>El tiro directo supera la tensión admisible en el tramo %1</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>El tiro inverso supera la tensión admisible en el tramo %1</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>La holgura es inferior al mínimo</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <translation>El llenado de %1% supera el límite del código eléctrico de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <translation>Los cables pueden atascarse (riesgo %1)</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>importante</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>bajo</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>muy bajo</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Introduzca el diámetro exterior del cable</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Introduzca el diámetro interior del tubo conduit</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>sin diámetro exterior del cable</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>sin diámetro interior del tubo</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>no hay fórmula de holgura para esta disposición</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tamaños mixtos: sin banda de atascamiento</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sin punto de tiro intermedio: %1</translation>
+    </message>
+    <message>
+        <source>%1, over the electrical code&apos;s %2% for %3</source>
+        <translation>%1, por encima del %2% del código eléctrico para %3</translation>
+    </message>
+    <message>
+        <source>%1, within the electrical code&apos;s %2% for %3</source>
+        <translation>%1, dentro del %2% del código eléctrico para %3</translation>
+    </message>
+    <message>
+        <source>one cable</source>
+        <translation>un cable</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>dos cables</translation>
+    </message>
+    <message>
+        <source>more than two cables</source>
+        <translation>más de dos cables</translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, riesgo de atascamiento %2</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>cable único</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinco o más cables</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>en triángulo</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>en cuna</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>en rombo</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automática</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <translation>%1, por debajo del mínimo de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, mínimo %2</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 en el tramo %2, admisible %3</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>el plan no tiene tramos</translation>
+    </message>
+    <message>
+        <source>%1 cable weighing %2, largest OD %3</source>
+        <translation>%1 cable de %2, mayor diámetro exterior %3</translation>
+    </message>
+    <message>
+        <source>%1 cables weighing %2, largest OD %3</source>
+        <translation>%1 cables de %2, mayor diámetro exterior %3</translation>
+    </message>
+    <message>
+        <source>over both ways</source>
+        <translation>superada en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>over forward</source>
+        <translation>superada en el directo</translation>
+    </message>
+    <message>
+        <source>over reverse</source>
+        <translation>superada en el inverso</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Introduzca un número</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Introduzca una capacidad mayor que 0</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Introduzca un radio de curva mayor que 0, o deje la casilla vacía para tomar el radio de cada curva de su longitud y ángulo</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Ojo de tiro sobre los conductores</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Ojo de tiro, conductores individuales (conservador)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Malla de tiro</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacidades de los cables</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Como se escribió en el planificador</translation>
+    </message>
+    <message>
+        <source>give the conductor size of group %1</source>
+        <translation>indique la sección del conductor del grupo %1</translation>
+    </message>
+    <message>
+        <source>give the conductor material of group %1</source>
+        <translation>indique el material del conductor del grupo %1</translation>
+    </message>
+    <message>
+        <source>give the rating of group %1</source>
+        <translation>indique la capacidad del grupo %1</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>no es un número positivo</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>no es un número de 0 o más</translation>
+    </message>
+    <message>
+        <source>not a whole number of 1 or more</source>
+        <translation>no es un número entero de 1 o más</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>no es una sección de conductor (AWG como 6 o 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>no es un material de conductor (cu o al)</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>En cualquier sentido: %1 en cada sentido</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <translation>Tire en sentido directo: %1% menos, %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Tire en sentido inverso: %1% menos, %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
+        <translation>un punto de tiro intermedio tras el tramo %1, %2, la reduce a %3</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>en tiro inverso</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>en tiro directo</translation>
+    </message>
+    <message>
+        <source>no mid-assist advice: %1</source>
+        <translation>sin consejo de tiro intermedio: %1</translation>
+    </message>
+    <message>
+        <source>no mid-assist point lowers it</source>
+        <translation>ningún punto de tiro intermedio la reduce</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
+        <translation>Punto de tiro intermedio tras el tramo %1 según el consejo: %2, la tensión máxima es %3</translation>
+    </message>
+    <message>
+        <source>without it, forward %1, reverse %2</source>
+        <translation>sin él, directo %1, inverso %2</translation>
+    </message>
+    <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Incluso el mejor tiro supera la tensión admisible de %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tiro directo, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tiro inverso, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is negative</source>
+        <translation>el peso del cable es negativo</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is no finite number</source>
+        <translation>el peso del cable no es un número finito</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is negative</source>
+        <translation>el coeficiente de fricción es negativo</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is no finite number</source>
+        <translation>el coeficiente de fricción no es un número finito</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative length</source>
+        <translation>el tramo %1 tiene una longitud negativa</translation>
+    </message>
+    <message>
+        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <translation>el tramo %1 contiene una cifra fuera del alcance del ordenador</translation>
+    </message>
+    <message>
+        <source>Mid-assist pull point between links %1 and %2</source>
+        <translation>Punto de tiro intermedio entre los tramos %1 y %2</translation>
+    </message>
+    <message>
+        <source>the angle is not a finite number</source>
+        <translation>el ángulo no es un número finito</translation>
+    </message>
+    <message>
+        <source>an Up or Down bend turns at most 360 degrees</source>
+        <translation>una curva hacia arriba o abajo gira como máximo 360 grados</translation>
+    </message>
+    <message>
+        <source>a tilted bend turns at most 360 degrees</source>
+        <translation>una curva inclinada gira como máximo 360 grados</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is beyond what a report holds in %3</source>
+        <translation>%1 (%2) supera lo que un informe admite en %3</translation>
+    </message>
+    <message>
+        <source>the allowable tension</source>
+        <translation>la tensión admisible</translation>
+    </message>
+    <message>
+        <source>the cable weight</source>
+        <translation>el peso del cable</translation>
+    </message>
+    <message>
+        <source>the back tension</source>
+        <translation>la tensión de retención</translation>
+    </message>
+    <message>
+        <source>the length of link %1</source>
+        <translation>la longitud del tramo %1</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tiro directo</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tiro inverso</translation>
+    </message>
+    <message>
+        <source>highest %1 at link %2</source>
+        <translation>máxima %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>worst sidewall (tension / bend length) %1 at link %2</source>
+        <translation>peor presión lateral (tensión / longitud de curva) %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>allowable %1</source>
+        <translation>admisible %1</translation>
+    </message>
+    <message>
+        <source>allowable %1, above the chart</source>
+        <translation>admisible %1, por encima del gráfico</translation>
+    </message>
+    <message>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
+        <translation>Retenido en cero (el cable avanza por su propio peso: reténgalo): %1</translation>
+    </message>
+    <message>
+        <source>forward pull in %1</source>
+        <translation>tiro directo en %1</translation>
+    </message>
+    <message>
+        <source>reverse pull in %1</source>
+        <translation>tiro inverso en %1</translation>
+    </message>
+    <message>
+        <source>Not drawn (out of range): %1</source>
+        <translation>No dibujado (fuera de rango): %1</translation>
+    </message>
+    <message>
+        <source>forward tension after %1</source>
+        <translation>tensión directa tras %1</translation>
+    </message>
+    <message>
+        <source>reverse tension after %1</source>
+        <translation>tensión inversa tras %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>tramo %1</translation>
+    </message>
+    <message>
+        <source>links %1</source>
+        <translation>tramos %1</translation>
+    </message>
+    <message>
+        <source>links %1 to %2</source>
+        <translation>tramos %1 a %2</translation>
+    </message>
+    <message>
+        <source>links %1 and %2</source>
+        <translation>tramos %1 y %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Recta</translation>
+    </message>
+    <message>
+        <source>Bend</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+    <message>
+        <source>Highest tension of the forward pull: %1 at link %2</source>
+        <translation>Tensión máxima del tiro directo: %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>Highest tension of the reverse pull: %1 at link %2</source>
+        <translation>Tensión máxima del tiro inverso: %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>with a mid-assist point after link %1, %2: %3</source>
+        <translation>con un punto de tiro intermedio tras el tramo %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Malacate: indique su capacidad.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Malacate: demasiado débil, %1 frente a los %2 del tiro.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Malacate: %1, margen %2 %; su capacidad supera la tensión admisible del cable: ajuste un limitador (o un eslabón fusible) a la tensión admisible.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Malacate: %1, margen %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Cuerda: sirve una resistencia a la rotura de al menos %1</translation>
+    </message>
+    <message>
+        <source>%1 serves (working load %2)</source>
+        <translation>%1 sirve (carga de trabajo %2)</translation>
+    </message>
+    <message>
+        <source>%1 is too weak</source>
+        <translation>%1 es demasiado débil</translation>
+    </message>
+    <message>
+        <source>The design factor is below 4</source>
+        <translation>El factor de diseño es inferior a 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje, por encima de su capacidad</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje (sin capacidad indicada)</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Ninguna curva está marcada con polea (márquela en las opciones del planificador).</translation>
+    </message>
+    <message>
+        <source>Capstan tail force</source>
+        <translation>Fuerza de retenida en el cabrestante</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2</source>
+        <translation>%1 vueltas %2</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2 (more than a person holds)</source>
+        <translation>%1 vueltas %2 (más de lo que sujeta una persona)</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>El equipo sirve para este tiro.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>El equipo no sirve para este tiro.</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>cumple</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>supera</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Elija un trazado.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>El radio de curva predeterminado debe ser un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>%1 link, %2, rise %3</source>
+        <translation>%1 tramo, %2, desnivel %3</translation>
+    </message>
+    <message>
+        <source>%1 links, %2, rise %3</source>
+        <translation>%1 tramos, %2, desnivel %3</translation>
+    </message>
+    <message>
+        <source>bends: %1</source>
+        <translation>curvas: %1</translation>
+    </message>
+    <message>
+        <source>bends: none</source>
+        <translation>curvas: ninguna</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 hacia arriba</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 hacia abajo</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinadas</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Esta función requiere conexión a internet.  ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Esta función requiere conexión a internet y Adobe Acrobat.  Se recomienda una conexión de alta velocidad.  ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>sheave</source>
+        <translation>polea</translation>
+    </message>
+</context>
+<context>
+    <name>UiText</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Tensora — Pull plan report</source>
+        <translation>Tensora — Informe del plan de tiro</translation>
+    </message>
+    <message>
+        <source>Report file: </source>
+        <translation>Archivo de informe: </translation>
+    </message>
+    <message>
+        <source>Bends</source>
+        <translation>Curvas</translation>
+    </message>
+    <message>
+        <source>Pull check: cables in the conduit</source>
+        <translation>Verificación del tiro: cables en el tubo conduit</translation>
+    </message>
+    <message>
+        <source>Pull check: results</source>
+        <translation>Verificación del tiro: resultados</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Presión lateral de apoyo según el radio de cada curva, tiro corregido</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tramo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction</source>
+        <translation>Coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>Weight in bends</source>
+        <translation>Peso en las curvas</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>todo</translation>
+    </message>
+    <message>
+        <source>in the bend&apos;s plane only</source>
+        <translation>solo en el plano de la curva</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubricante</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>no allowable tension to compare with</source>
+        <translation>sin tensión admisible con la que comparar</translation>
+    </message>
+    <message>
+        <source> of the allowable tension</source>
+        <translation> de la tensión admisible</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tiro directo</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tiro inverso</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tiro intermedio</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plan («supera»: por encima de la tensión admisible; «retenido»: retenido en cero; presión lateral: tensión a la salida de una curva / su longitud)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Ángulo (°)</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Conduit fill</source>
+        <translation>Llenado del tubo conduit</translation>
+    </message>
+    <message>
+        <source>Conduit standard</source>
+        <translation>Norma del tubo</translation>
+    </message>
+    <message>
+        <source>Cables (OD in)</source>
+        <translation>Cables (DE in)</translation>
+    </message>
+    <message>
+        <source>Total cable area (sq in)</source>
+        <translation>Área total de cables (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill by trade size</source>
+        <translation>Llenado por tamaño comercial</translation>
+    </message>
+    <message>
+        <source>Trade size</source>
+        <translation>Tamaño comercial</translation>
+    </message>
+    <message>
+        <source>Pipe ID (in)</source>
+        <translation>DI del tubo (in)</translation>
+    </message>
+    <message>
+        <source>Area (sq in)</source>
+        <translation>Área (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Llenado</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Trazado</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Planta: el trazado visto desde arriba</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Alzado: altura a lo largo del trazado, a escala</translation>
+    </message>
+    <message>
+        <source>Pulling equipment</source>
+        <translation>Equipo de tiro</translation>
+    </message>
+    <message>
+        <source>Tensora pull plan report</source>
+        <translation>Informe del plan de tiro de Tensora</translation>
+    </message>
+    <message>
+        <source>%1: tension from 0 to %2</source>
+        <translation>%1: tensión de 0 a %2</translation>
+    </message>
+    <message>
+        <source>Red underlay: beyond the allowable tension</source>
+        <translation>Fondo rojo: por encima de la tensión admisible</translation>
+    </message>
+    <message>
+        <source> (%1, the black tick)</source>
+        <translation> (%1, la marca negra)</translation>
+    </message>
+    <message>
+        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <translation>; ámbar: retenido en cero; anillo rojo: presión de apoyo de una curva por encima de </translation>
+    </message>
+    <message>
+        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <translation>; punto blanco: inicio del tramo 1, negro: fin del último tramo; X: el punto de tiro intermedio</translation>
+    </message>
+    <message>
+        <source>Cable Pulling Calculator</source>
+        <translation>Calculadora de tiro de cables</translation>
+    </message>
+    <message>
+        <source>by Norvale</source>
+        <translation>de Norvale</translation>
+    </message>
+    <message>
+        <source>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</source>
+        <translation>Tensión de tiro  ·  Presión lateral  ·  Llenado  ·  Lubricante</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versión %1.%2</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>Cable pulling in conduit and duct</source>
+        <translation>Tendido de cables en tubo conduit y ducto</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
+        <translation>Imagen PNG (*.png)|*.png|Imagen SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation>No se pudo guardar la imagen como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length</source>
+        <translation>Longitud máxima de tiro</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Longitud máxima de tiro</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable maximum pulling tension</source>
+        <translation>Elija o introduzca la tensión máxima de tiro del cable</translation>
+    </message>
+    <message>
+        <source>Select or Enter the cable weight</source>
+        <translation>Elija o introduzca el peso del cable</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, feet</source>
+        <translation>Longitud máxima de tiro, pies</translation>
+    </message>
+    <message>
+        <source>Maximum Length = Max tension / (cable weight * friction)</source>
+        <translation>Longitud máxima = tensión máx. / (peso del cable * fricción)</translation>
+    </message>
+    <message>
+        <source>Manual Inputs</source>
+        <translation>Datos manuales</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, metres</source>
+        <translation>Longitud máxima de tiro, metros</translation>
+    </message>
+    <message>
+        <source>Max Length = Max tension / (cable weight * 9.80665 * friction)</source>
+        <translation>Long. máx. = tensión máx. / (peso del cable * 9,80665 * fricción)</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</source>
+        <translation>Esta función requiere cargar un archivo de datos de cables.
+
+No se encontró el archivo de datos de cables (cabledat.qx4).
+Puede introducir los datos a mano o colocar el archivo
+en la misma carpeta que este programa y reiniciarlo.</translation>
+    </message>
+    <message>
+        <source>Tension in a Bend</source>
+        <translation>Tensión en una curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension just before the bend</source>
+        <translation>Elija o introduzca la tensión del cable justo antes de la curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Angle, in Degrees</source>
+        <translation>Elija o introduzca el ángulo de la curva, en grados</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Enter the Coefficient of Friction</source>
+        <translation>Introduzca el coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, lbs</source>
+        <translation>Tensión a la salida de la curva, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = Cable Tension * e ^ ( bend radians * friction)</source>
+        <translation>Tensión = tensión del cable * e ^ (radianes de la curva * fricción)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, N</source>
+        <translation>Tensión a la salida de la curva, N</translation>
+    </message>
+    <message>
+        <source>Slikko! Quantity</source>
+        <translation>Cantidad de Slikko!</translation>
+    </message>
+    <message>
+        <source>Select or Enter the pull length</source>
+        <translation>Elija o introduzca la longitud del tiro</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Gallons</source>
+        <translation>Slikko! necesario, galones</translation>
+    </message>
+    <message>
+        <source>Gallons required = 0.0015 * Length * inner diameter</source>
+        <translation>Galones necesarios = 0,0015 * longitud * diámetro interior</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Litres</source>
+        <translation>Slikko! necesario, litros</translation>
+    </message>
+    <message>
+        <source>Litres required = 0.000733 * Length * inner diameter</source>
+        <translation>Litros necesarios = 0,000733 * longitud * diámetro interior</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure</source>
+        <translation>Presión lateral</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension in the bend</source>
+        <translation>Elija o introduzca la tensión del cable en la curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Length</source>
+        <translation>Elija o introduzca la longitud de la curva</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, lbs</source>
+        <translation>Presión lateral, lbs</translation>
+    </message>
+    <message>
+        <source>Pressure = tension in bend / bend length</source>
+        <translation>Presión = tensión en la curva / longitud de la curva</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, N/m</source>
+        <translation>Presión lateral, N/m</translation>
+    </message>
+    <message>
+        <source>Straight Section Pull tension</source>
+        <translation>Tensión de tiro en tramo recto</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension</source>
+        <translation>Tensión en tramo recto</translation>
+    </message>
+    <message>
+        <source>Select or Enter the straight section length</source>
+        <translation>Elija o introduzca la longitud del tramo recto</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, lbs</source>
+        <translation>Tensión en tramo recto, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * friction</source>
+        <translation>Tensión = longitud recta * peso del cable * fricción</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, N</source>
+        <translation>Tensión en tramo recto, N</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * 9.80665 * friction</source>
+        <translation>Tensión = longitud recta * peso del cable * 9,80665 * fricción</translation>
+    </message>
+    <message>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Advertencia: los resultados son estimaciones para planificar. Compruebe cada tiro con los límites del fabricante del cable. Tensora es un producto de Norvale; queda prohibida su copia sin permiso.</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</source>
+        <translation>Esta función requiere cargar un archivo de datos de cables.
+
+No se encontró el archivo de datos de cables (cabledat.qx4).
+Busque el archivo (cabledat.qx4), colóquelo
+en la misma carpeta que este programa y reinícielo.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Distance along the route</source>
+        <translation>Distancia a lo largo del trazado</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tensión</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensión admisible</translation>
+    </message>
+    <message>
+        <source>Cable weight</source>
+        <translation>Peso del cable</translation>
+    </message>
+    <message>
+        <source>Back tension</source>
+        <translation>Tensión de retención</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::BrowserWindow</name>
+    <message>
+        <source>Norvale Browser</source>
+        <translation>Navegador Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Trabajando...</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetModel</name>
+    <message>
+        <source>As the description names it</source>
+        <translation>Según la descripción</translation>
+    </message>
+    <message>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <translation>El conductor: AWG (6, 1/0), kcmil (500) o mm² (35mm2); cu o al. Vacío: el de la descripción.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Conductores</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetPanel</name>
+    <message>
+        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <translation>Los cables tirados juntos: el primer grupo es el cable del planificador, con el número de cables y el diámetro exterior de arriba</translation>
+    </message>
+    <message>
+        <source>Add from &amp;library...</source>
+        <translation>Añadir de la &amp;biblioteca...</translation>
+    </message>
+    <message>
+        <source>&amp;Add typed</source>
+        <translation>&amp;Añadir escrito</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Planner&apos;s cable</source>
+        <translation>Cable del &amp;planificador</translation>
+    </message>
+    <message>
+        <source>The first group follows the planner&apos;s cable again</source>
+        <translation>El primer grupo vuelve a seguir el cable del planificador</translation>
+    </message>
+    <message>
+        <source>Send to Fill Ratio</source>
+        <translation>Enviar al llenado</translation>
+    </message>
+    <message>
+        <source>Allowable &amp;tension by:</source>
+        <translation>&amp;Tensión admisible según:</translation>
+    </message>
+    <message>
+        <source>&amp;Eye rating (%1):</source>
+        <translation>Capacidad del &amp;ojo (%1):</translation>
+    </message>
+    <message>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>Capacidad de la &amp;malla (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CheckBendsModel</name>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Límite (%1)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Radio (m)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Apoyo, directo (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Apoyo, inverso (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FillRatio</name>
+    <message>
+        <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Introduzca el diámetro (DE) en pulgadas de cada cable del tubo.  Para quitar un cable, haga clic en él en la lista.</translation>
+    </message>
+    <message>
+        <source>Schedule 40</source>
+        <translation>Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11</source>
+        <translation>SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5</source>
+        <translation>SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical code:</source>
+        <translation>Código eléctrico:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Cable OD</source>
+        <translation>DE del cable</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Area(s)</source>
+        <translation>Área(s)</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
+        <translation>Norvale recomienda un llenado máximo del 60%.  Llenado máximo preferido</translation>
+    </message>
+    <message>
+        <source>launch from fill (hidden)</source>
+        <translation>abierto desde el llenado (oculto)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Trade Size</source>
+        <translation>Tamaño comercial</translation>
+    </message>
+    <message>
+        <source>Pipe ID</source>
+        <translation>DI del tubo</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Percent Fill</source>
+        <translation>Porcentaje de llenado</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Ancho máximo de un par (in)</translation>
+    </message>
+    <message>
+        <source>Code tables and limits</source>
+        <translation>Tablas y límites del código</translation>
+    </message>
+    <message>
+        <source>Electrical code tables</source>
+        <translation>Tablas del código eléctrico</translation>
+    </message>
+    <message>
+        <source>The tables of </source>
+        <translation>Las tablas del </translation>
+    </message>
+    <message>
+        <source>Conduit Fill Ratio</source>
+        <translation>Llenado del tubo conduit</translation>
+    </message>
+    <message>
+        <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Introduzca el diámetro (DE) en %1 de cada cable del tubo.  Para quitar un cable, haga clic en él en la lista.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Par más ancho lado a lado (mm)</translation>
+    </message>
+    <message>
+        <source>Designator</source>
+        <translation>Designación</translation>
+    </message>
+    <message>
+        <source>Metric designator %1, trade size %2</source>
+        <translation>Designación métrica %1, tamaño comercial %2</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for one cable</source>
+        <translation>Límite de llenado %1 para un cable</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for two cables</source>
+        <translation>Límite de llenado %1 para dos cables</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for more than two cables</source>
+        <translation>Límite de llenado %1 para más de dos cables</translation>
+    </message>
+    <message>
+        <source>No cables yet</source>
+        <translation>Aún no hay cables</translation>
+    </message>
+    <message>
+        <source>Smallest size that meets it: </source>
+        <translation>Tamaño menor que lo cumple: </translation>
+    </message>
+    <message>
+        <source>No size meets it</source>
+        <translation>Ningún tamaño lo cumple</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cable</numerusform>
+            <numerusform>%n cables</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::Lubrication</name>
+    <message>
+        <source>Select or Enter the Conduit inner diameter</source>
+        <translation>Elija o introduzca el diámetro interior del tubo</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::MaxPull</name>
+    <message>
+        <source>Cable Select - click to select type</source>
+        <translation>Selección de cable: haga clic para elegir el tipo</translation>
+    </message>
+    <message>
+        <source>Lubricant Selection</source>
+        <translation>Selección de lubricante</translation>
+    </message>
+    <message>
+        <source>Return to Pull Calculator</source>
+        <translation>Volver a la calculadora de tiro</translation>
+    </message>
+    <message>
+        <source>Show Cable Details</source>
+        <translation>Mostrar detalles del cable</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen, mm</source>
+        <translation>Diámetro elegido, mm</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen</source>
+        <translation>Diámetro elegido</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Longitud máxima de tiro</translation>
+    </message>
+    <message>
+        <source>Return to Fill Ratio</source>
+        <translation>Volver al llenado</translation>
+    </message>
+    <message>
+        <source>Return to Pull Check</source>
+        <translation>Volver a la verificación del tiro</translation>
+    </message>
+    <message>
+        <source>Cable Selection Window</source>
+        <translation>Selección de cable</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>descripción</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>área</translation>
+    </message>
+    <message>
+        <source>diameter</source>
+        <translation>diámetro</translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation>peso</translation>
+    </message>
+    <message>
+        <source>max load</source>
+        <translation>carga máx.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCalculator</name>
+    <message>
+        <source>Ductivo Pull Calculator</source>
+        <translation>Calculadora de tiro Ductivo</translation>
+    </message>
+    <message>
+        <source>Cable Input</source>
+        <translation>Datos del cable</translation>
+    </message>
+    <message>
+        <source>Select Cable</source>
+        <translation>Elegir cable</translation>
+    </message>
+    <message>
+        <source>Launch from Pull Calc (hidden)</source>
+        <translation>Abierto desde la calculadora (oculto)</translation>
+    </message>
+    <message>
+        <source>Cable Description</source>
+        <translation>Descripción del cable</translation>
+    </message>
+    <message>
+        <source>Allowable Tension</source>
+        <translation>Tensión admisible</translation>
+    </message>
+    <message>
+        <source>Cable Weight</source>
+        <translation>Peso del cable</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>Back Tension</source>
+        <translation>Tensión de retención</translation>
+    </message>
+    <message>
+        <source>Pull Input</source>
+        <translation>Datos del tiro</translation>
+    </message>
+    <message>
+        <source>Straight Section</source>
+        <translation>Tramo recto</translation>
+    </message>
+    <message>
+        <source>Enter the Angle</source>
+        <translation>Introduzca el ángulo</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Enter the Section Length</source>
+        <translation>Introduzca la longitud del tramo</translation>
+    </message>
+    <message>
+        <source>Incline (optional)</source>
+        <translation>Inclinación (opcional)</translation>
+    </message>
+    <message>
+        <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
+        <translation>Grados sobre la horizontal, de -90 a 90 (una subida vertical tirada hacia arriba es 90); vacío: el trazado mantiene su inclinación</translation>
+    </message>
+    <message>
+        <source>Bend &amp;turns</source>
+        <translation>La curva &amp;gira</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>Ti&amp;lt from horizontal</source>
+        <translation>Inc&amp;linación desde la horizontal</translation>
+    </message>
+    <message>
+        <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
+        <translation>Grados, de -180 a 180: 0 gira a la izquierda, 90 hacia arriba, -90 hacia abajo, 180 a la derecha; entre ellos, la curva gira y sube a la vez</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Clicking a link number will have the following effect:</source>
+        <translation>Al hacer clic en un número de tramo:</translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation>Borrar el tramo</translation>
+    </message>
+    <message>
+        <source>Delete all Links</source>
+        <translation>Borrar todos los tramos</translation>
+    </message>
+    <message>
+        <source>Insert Pull Input at Chosen Link</source>
+        <translation>Insertar los datos en el tramo elegido</translation>
+    </message>
+    <message>
+        <source>Mark or Unmark a Sheave at the Bend</source>
+        <translation>Marcar o desmarcar una polea en la curva</translation>
+    </message>
+    <message>
+        <source>Calculate Mid-assist Pull</source>
+        <translation>Calcular tiro intermedio</translation>
+    </message>
+    <message>
+        <source>&amp;Weight in bends:</source>
+        <translation>&amp;Peso en las curvas:</translation>
+    </message>
+    <message>
+        <source>In the bend&apos;s plane only</source>
+        <translation>Solo en el plano de la curva</translation>
+    </message>
+    <message>
+        <source>All of it</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Held at zero: the cable would run under its own weight here and must be held back</source>
+        <translation>Retenido en cero: aquí el cable avanzaría por su propio peso y hay que retenerlo</translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Por encima de la tensión admisible</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calculadora de tiro</translation>
+    </message>
+    <message>
+        <source>The link was not added: %1.</source>
+        <translation>No se añadió el tramo: %1.</translation>
+    </message>
+    <message>
+        <source>This will delete the link. Are you sure?</source>
+        <translation>Se borrará el tramo. ¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>This will delete ALL links. Are you sure?</source>
+        <translation>Se borrarán TODOS los tramos. ¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCheck</name>
+    <message>
+        <source>Pull Check</source>
+        <translation>Verificación del tiro</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Curvas: presión lateral de apoyo según el radio de cada curva, tiro corregido</translation>
+    </message>
+    <message>
+        <source>Cable s&amp;et</source>
+        <translation>Con&amp;junto de cables</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diámetro interior escrito</translation>
+    </message>
+    <message>
+        <source>Cables and conduit</source>
+        <translation>Cables y tubo conduit</translation>
+    </message>
+    <message>
+        <source>Choose a trade size</source>
+        <translation>Elija un tamaño comercial</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>En triángulo</translation>
+    </message>
+    <message>
+        <source>Cradled</source>
+        <translation>En cuna</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>En rombo</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>según la longitud y el ángulo de cada curva</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;standard:</source>
+        <translation>&amp;Norma del tubo:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade size:</source>
+        <translation>&amp;Tamaño comercial:</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cables:</source>
+        <translation>&amp;Número de cables:</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration:</source>
+        <translation>&amp;Disposición:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Relación de atascamiento</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Corrección de peso</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Holgura</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Tiro directo, corregido</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Tiro inverso, corregido</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Llenado según código</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Conjunto de cables</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensión admisible</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit for the type of cable</source>
+        <translation>Límite de presión lateral para el tipo de cable</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm)</source>
+        <translation>%1  (%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <translation>Introduzca el diámetro interior del tubo (o elija un tamaño comercial) y el diámetro exterior del cable.</translation>
+    </message>
+    <message>
+        <source>Ben&amp;ds</source>
+        <translation>Cur&amp;vas</translation>
+    </message>
+    <message>
+        <source>, trade size </source>
+        <translation>, tamaño comercial </translation>
+    </message>
+    <message>
+        <source> (metric designator %1), listed area %2 mm²</source>
+        <translation> (designación métrica %1), área de tabla %2 mm²</translation>
+    </message>
+    <message>
+        <source>, listed area </source>
+        <translation>, área de tabla </translation>
+    </message>
+    <message>
+        <source> sq in</source>
+        <translation> sq in</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diámetro &amp;interior</translation>
+    </message>
+    <message>
+        <source>Cable &amp;outside diameter</source>
+        <translation>Diámetro &amp;exterior del cable</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum clearance</source>
+        <translation>Holgura &amp;mínima</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure &amp;limit</source>
+        <translation>&amp;Límite de presión lateral</translation>
+    </message>
+    <message>
+        <source>&amp;Bend radius, all bends</source>
+        <translation>&amp;Radio de curva, todas las curvas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ben&amp;ds (%n over the limit)</source>
+        <translation>
+            <numerusform>Cur&amp;vas (%n por encima del límite)</numerusform>
+            <numerusform>Cur&amp;vas (%n por encima del límite)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullResultsPanel</name>
+    <message>
+        <source>Pull Results</source>
+        <translation>Resultados del tiro</translation>
+    </message>
+    <message>
+        <source>Planned Pull Input</source>
+        <translation>Datos del tiro planificado</translation>
+    </message>
+    <message>
+        <source>Forward Tension - </source>
+        <translation>Tensión directa - </translation>
+    </message>
+    <message>
+        <source>Reverse Tension - </source>
+        <translation>Tensión inversa - </translation>
+    </message>
+    <message>
+        <source>Apply &amp;Mid-assist Point</source>
+        <translation>Aplicar punto de tiro &amp;intermedio</translation>
+    </message>
+    <message>
+        <source> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </source>
+        <translation> por encima de la tensión admisible&amp;nbsp;&amp;nbsp;&amp;nbsp; </translation>
+    </message>
+    <message>
+        <source> held at zero: the cable runs under its own weight there and must be held back</source>
+        <translation> retenido en cero: ahí el cable avanza por su propio peso y hay que retenerlo</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tramo</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Tramo</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulada</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Presión lateral</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullingEquipment</name>
+    <message>
+        <source>Pulling Equipment</source>
+        <translation>Equipo de tiro</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Checked against the planned pull</source>
+        <translation>Comprobado frente al tiro planificado</translation>
+    </message>
+    <message>
+        <source>As the advice says</source>
+        <translation>Según el consejo</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tiro directo</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tiro inverso</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Sentido:</translation>
+    </message>
+    <message>
+        <source>&amp;Puller rating:</source>
+        <translation>Capacidad del &amp;malacate:</translation>
+    </message>
+    <message>
+        <source>&amp;Rope breaking strength:</source>
+        <translation>&amp;Resistencia a la rotura de la cuerda:</translation>
+    </message>
+    <message>
+        <source>Rope design &amp;factor:</source>
+        <translation>&amp;Factor de diseño de la cuerda:</translation>
+    </message>
+    <message>
+        <source>× puller rating</source>
+        <translation>× capacidad del malacate</translation>
+    </message>
+    <message>
+        <source>&amp;Sheave rating:</source>
+        <translation>Capacidad de la &amp;polea:</translation>
+    </message>
+    <message>
+        <source>Tension a sheave &amp;adds:</source>
+        <translation>Tensión que &amp;añade una polea:</translation>
+    </message>
+    <message>
+        <source>&amp;Capstan friction:</source>
+        <translation>Fricción del &amp;cabrestante:</translation>
+    </message>
+    <message>
+        <source>&amp;Tail force a person holds:</source>
+        <translation>Fuerza de re&amp;tenida de una persona:</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::QuickCalculatorWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RangeInput</name>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteCanvas</name>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteImportDialog</name>
+    <message>
+        <source>Import Route</source>
+        <translation>Importar trazado</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Según el archivo</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Trazado:</translation>
+    </message>
+    <message>
+        <source>&amp;Units of the file:</source>
+        <translation>&amp;Unidades del archivo:</translation>
+    </message>
+    <message>
+        <source>Default &amp;bend radius:</source>
+        <translation>Radio de &amp;curva predeterminado:</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the Plan</source>
+        <translation>&amp;Reemplazar el plan</translation>
+    </message>
+    <message>
+        <source>&amp;Append to the Plan</source>
+        <translation>&amp;Añadir al plan</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteView</name>
+    <message>
+        <source>Route View</source>
+        <translation>Vista del trazado</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tiro directo</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tiro inverso</translation>
+    </message>
+    <message>
+        <source>&amp;Colour by the tension of the:</source>
+        <translation>&amp;Colorear por la tensión del:</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole route (0 in a drawing)</source>
+        <translation>Mostrar todo el trazado (0 en un dibujo)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>Guardar &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrows pan</source>
+        <translation>Rueda o + y - para ampliar, arrastre o flechas para desplazar</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Planta: el trazado visto desde arriba</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Alzado: altura a lo largo del trazado, a escala</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::TensionProfile</name>
+    <message>
+        <source>Tension Profile</source>
+        <translation>Perfil de tensión</translation>
+    </message>
+    <message>
+        <source>Distance along the route (ft)</source>
+        <translation>Distancia a lo largo del trazado (ft)</translation>
+    </message>
+    <message>
+        <source>Tension (lbs)</source>
+        <translation>Tensión (lbs)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Altura (ft)</translation>
+    </message>
+    <message>
+        <source>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</source>
+        <translation>Aún no hay plan. Abra Herramientas &gt; Calculadora de tiro y añada tramos: aquí se dibujan sus tensiones.</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Distance along the route (%1)</source>
+        <translation>Distancia a lo largo del trazado (%1)</translation>
+    </message>
+    <message>
+        <source>Tension (%1)</source>
+        <translation>Tensión (%1)</translation>
+    </message>
+    <message>
+        <source>Height (%1)</source>
+        <translation>Altura (%1)</translation>
+    </message>
+    <message>
+        <source> Bends</source>
+        <translation> Curvas</translation>
+    </message>
+    <message>
+        <source> Mid-assist pull point</source>
+        <translation> Punto de tiro intermedio</translation>
+    </message>
+    <message>
+        <source>Link %1, %2
+Cumulative %3 %4</source>
+        <translation>Tramo %1, %2
+Acumulada %3 %4</translation>
+    </message>
+    <message>
+        <source>
+Sidewall %1</source>
+        <translation>
+Presión lateral %1</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Información del &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Acerca de </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The conduit properties and construction calculator, created by the Larkfield Center
+
+</source>
+        <translation>La calculadora de propiedades y construcción de tubos conduit, creada por el Larkfield Center
+
+</translation>
+    </message>
+    <message>
+        <source>Data Version </source>
+        <translation>Versión de datos </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmMain</name>
+    <message>
+        <source>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</source>
+        <translation>Datos (*.rtf)|*.rtf|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calculadora de tiro</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Route...</source>
+        <translation>&amp;Importar trazado...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exportar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Save Options</source>
+        <translation>Opciones de guardado</translation>
+    </message>
+    <message>
+        <source>Pull Plan</source>
+        <translation>Plan de tiro</translation>
+    </message>
+    <message>
+        <source>Fill Ratio</source>
+        <translation>Llenado</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Pull Calculator</source>
+        <translation>Calculadora de &amp;tiro</translation>
+    </message>
+    <message>
+        <source>Quick Calculators</source>
+        <translation>Calculadoras rápidas</translation>
+    </message>
+    <message>
+        <source>Max &amp;Pull Length</source>
+        <translation>Longitud máxima de &amp;tiro</translation>
+    </message>
+    <message>
+        <source>&amp;Sidewall Pressure</source>
+        <translation>&amp;Presión lateral</translation>
+    </message>
+    <message>
+        <source>Straight Pull Tension</source>
+        <translation>Tensión en tramo recto</translation>
+    </message>
+    <message>
+        <source>Bend Pull Tension</source>
+        <translation>Tensión en una curva</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Ratio</source>
+        <translation>&amp;Llenado</translation>
+    </message>
+    <message>
+        <source>&amp;Slikko! Quantity</source>
+        <translation>Cantidad de &amp;Slikko!</translation>
+    </message>
+    <message>
+        <source>Tension Pr&amp;ofile</source>
+        <translation>Perfil de &amp;tensión</translation>
+    </message>
+    <message>
+        <source>&amp;Route View</source>
+        <translation>&amp;Vista del trazado</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;Equipment</source>
+        <translation>&amp;Equipo de tiro</translation>
+    </message>
+    <message>
+        <source>Pull C&amp;heck</source>
+        <translation>&amp;Verificación del tiro</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Inch-pound</source>
+        <translation>&amp;Pulgada-libra</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help Manual</source>
+        <translation>Manual de ayuda</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En línea</translation>
+    </message>
+    <message>
+        <source>Ductivo Installation Manual</source>
+        <translation>Manual de instalación Ductivo</translation>
+    </message>
+    <message>
+        <source>Norvale &amp;Home Page</source>
+        <translation>&amp;Página de Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Acerca de </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before leaving?</source>
+        <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de salir?</translation>
+    </message>
+    <message>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <translation>El navegador integrado no se ejecuta como root (tendría que hacerlo sin su aislamiento). ¿Abrir %1 en el navegador del escritorio?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <translation>No se pudo abrir el navegador del escritorio para %1.</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
+        <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de empezar un documento nuevo?</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Documento nuevo</translation>
+    </message>
+    <message>
+        <source>Import Route</source>
+        <translation>Importar trazado</translation>
+    </message>
+    <message>
+        <source>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</source>
+        <translation>Trazados (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|Dibujos DXF (*.dxf)|*.dxf|Puntos (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>No route was imported from %1.
+%2</source>
+        <translation>No se importó ningún trazado de %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the %1 links of the plan by the %2 of the route?</source>
+        <translation>¿Reemplazar los %1 tramos del plan por los %2 del trazado?</translation>
+    </message>
+    <message>
+        <source>The plan would hold more than %1 links: nothing was imported.</source>
+        <translation>El plan tendría más de %1 tramos: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be saved as %2.
+%3</source>
+        <translation>No se pudo guardar %1 como %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)|*.pdf</source>
+        <translation>Documento PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>Tabla CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1.</source>
+        <translation>No se guardó nada: %1.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.
+%2</source>
+        <translation>No se pudo guardar el informe como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Open Report</source>
+        <translation>Abrir informe</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be read.
+%2</source>
+        <translation>No se pudo leer el informe %1.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tensora report: nothing was read.</source>
+        <translation>%1 no es un informe de Tensora: no se leyó nada.</translation>
+    </message>
+    <message>
+        <source>The report %1 was not read whole.
+
+%2</source>
+        <translation>El informe %1 no se leyó completo.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::miscData</name>
+    <message>
+        <source>Data File (hidden)</source>
+        <translation>Archivo de datos (oculto)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::textEditor</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>Help Window</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2352 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>PullResultsPanel</name>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulée</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Pression latérale</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>La pression latérale d&apos;appui dépasse %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Tirage correct</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Les câbles n&apos;entrent pas dans ce conduit</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>La disposition ne convient pas au nombre de câbles</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>trois câbles se placent en triangle ou en berceau, pas en losange</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>quatre câbles se placent en berceau ou en losange, pas en triangle</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <translation>La pression latérale dépasse %1 au tronçon %2 %3</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
+        <translation>La pression latérale dépasse %1 au tronçon %2 %3 et à 1 autre coude</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
+        <translation>La pression latérale dépasse %1 au tronçon %2 %3 et à %4 autres coudes</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>dans les deux tirages</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>dans le tirage direct</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>dans le tirage inverse</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage direct : retenez-le</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage inverse : retenez-le</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Le tirage direct dépasse la tension admissible au tronçon %1</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Le tirage inverse dépasse la tension admissible au tronçon %1</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>Le dégagement est inférieur au minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <translation>Le remplissage de %1% dépasse la limite du code électrique de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <translation>Les câbles peuvent se coincer (risque %1)</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>important</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>modéré</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>très faible</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Saisissez le diamètre extérieur du câble</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Saisissez le diamètre intérieur du conduit</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>pas de diamètre extérieur du câble</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>pas de diamètre intérieur du conduit</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>pas de formule de dégagement pour cette disposition</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tailles mixtes : pas de plage de coincement</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sans point de tirage intermédiaire : %1</translation>
+    </message>
+    <message>
+        <source>%1, over the electrical code&apos;s %2% for %3</source>
+        <translation>%1, au-dessus des %2% du code électrique pour %3</translation>
+    </message>
+    <message>
+        <source>%1, within the electrical code&apos;s %2% for %3</source>
+        <translation>%1, dans les %2% du code électrique pour %3</translation>
+    </message>
+    <message>
+        <source>one cable</source>
+        <translation>un câble</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>deux câbles</translation>
+    </message>
+    <message>
+        <source>more than two cables</source>
+        <translation>plus de deux câbles</translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, risque de coincement %2</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>câble unique</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinq câbles ou plus</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>en triangle</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>en berceau</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>en losange</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <translation>%1, sous le minimum de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, minimum %2</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 au tronçon %2, admissible %3</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>le plan n&apos;a aucun tronçon</translation>
+    </message>
+    <message>
+        <source>%1 cable weighing %2, largest OD %3</source>
+        <translation>%1 câble de %2, plus grand diamètre extérieur %3</translation>
+    </message>
+    <message>
+        <source>%1 cables weighing %2, largest OD %3</source>
+        <translation>%1 câbles de %2, plus grand diamètre extérieur %3</translation>
+    </message>
+    <message>
+        <source>over both ways</source>
+        <translation>dépassée dans les deux sens</translation>
+    </message>
+    <message>
+        <source>over forward</source>
+        <translation>dépassée en direct</translation>
+    </message>
+    <message>
+        <source>over reverse</source>
+        <translation>dépassée en inverse</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Veuillez saisir un nombre</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Saisissez une capacité supérieure à 0</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Saisissez un rayon de coude supérieur à 0, ou laissez la case vide pour déduire le rayon de chaque coude de sa longueur et de son angle</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Tête de tirage sur les conducteurs</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Tête de tirage, conducteurs seuls (prudent)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Chaussette de tirage</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacités des câbles</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Comme saisi dans le planificateur</translation>
+    </message>
+    <message>
+        <source>give the conductor size of group %1</source>
+        <translation>indiquez la section du conducteur du groupe %1</translation>
+    </message>
+    <message>
+        <source>give the conductor material of group %1</source>
+        <translation>indiquez le métal du conducteur du groupe %1</translation>
+    </message>
+    <message>
+        <source>give the rating of group %1</source>
+        <translation>indiquez la capacité du groupe %1</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>n&apos;est pas un nombre positif</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>n&apos;est pas un nombre de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>not a whole number of 1 or more</source>
+        <translation>n&apos;est pas un nombre entier de 1 ou plus</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>n&apos;est pas une section de conducteur (AWG comme 6 ou 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>n&apos;est pas un métal de conducteur (cu ou al)</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Dans les deux sens : %1 dans chaque sens</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <translation>Tirez en sens direct : %1% de moins, %2 contre %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Tirez en sens inverse : %1% de moins, %2 contre %3</translation>
+    </message>
+    <message>
+        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
+        <translation>un point de tirage intermédiaire après le tronçon %1, %2, la réduit à %3</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>tiré en sens inverse</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>tiré en sens direct</translation>
+    </message>
+    <message>
+        <source>no mid-assist advice: %1</source>
+        <translation>pas de conseil de tirage intermédiaire : %1</translation>
+    </message>
+    <message>
+        <source>no mid-assist point lowers it</source>
+        <translation>aucun point de tirage intermédiaire ne la réduit</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
+        <translation>Point de tirage intermédiaire après le tronçon %1 comme conseillé : %2, la tension maximale est %3</translation>
+    </message>
+    <message>
+        <source>without it, forward %1, reverse %2</source>
+        <translation>sans lui, direct %1, inverse %2</translation>
+    </message>
+    <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Même le meilleur tirage dépasse la tension admissible de %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tirage direct, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tirage inverse, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is negative</source>
+        <translation>le poids du câble est négatif</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is no finite number</source>
+        <translation>le poids du câble n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is negative</source>
+        <translation>le coefficient de frottement est négatif</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is no finite number</source>
+        <translation>le coefficient de frottement n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative length</source>
+        <translation>le tronçon %1 a une longueur négative</translation>
+    </message>
+    <message>
+        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <translation>le tronçon %1 contient un nombre hors de portée de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Mid-assist pull point between links %1 and %2</source>
+        <translation>Point de tirage intermédiaire entre les tronçons %1 et %2</translation>
+    </message>
+    <message>
+        <source>the angle is not a finite number</source>
+        <translation>l&apos;angle n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>an Up or Down bend turns at most 360 degrees</source>
+        <translation>un coude montant ou descendant tourne d&apos;au plus 360 degrés</translation>
+    </message>
+    <message>
+        <source>a tilted bend turns at most 360 degrees</source>
+        <translation>un coude incliné tourne d&apos;au plus 360 degrés</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is beyond what a report holds in %3</source>
+        <translation>%1 (%2) dépasse ce qu&apos;un rapport contient en %3</translation>
+    </message>
+    <message>
+        <source>the allowable tension</source>
+        <translation>la tension admissible</translation>
+    </message>
+    <message>
+        <source>the cable weight</source>
+        <translation>le poids du câble</translation>
+    </message>
+    <message>
+        <source>the back tension</source>
+        <translation>la tension de retenue</translation>
+    </message>
+    <message>
+        <source>the length of link %1</source>
+        <translation>la longueur du tronçon %1</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tirage direct</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tirage inverse</translation>
+    </message>
+    <message>
+        <source>highest %1 at link %2</source>
+        <translation>maximum %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>worst sidewall (tension / bend length) %1 at link %2</source>
+        <translation>pire pression latérale (tension / longueur du coude) %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>allowable %1</source>
+        <translation>admissible %1</translation>
+    </message>
+    <message>
+        <source>allowable %1, above the chart</source>
+        <translation>admissible %1, au-dessus du graphique</translation>
+    </message>
+    <message>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
+        <translation>Maintenu à zéro (le câble descend sous son propre poids : retenez-le) : %1</translation>
+    </message>
+    <message>
+        <source>forward pull in %1</source>
+        <translation>tirage direct aux %1</translation>
+    </message>
+    <message>
+        <source>reverse pull in %1</source>
+        <translation>tirage inverse aux %1</translation>
+    </message>
+    <message>
+        <source>Not drawn (out of range): %1</source>
+        <translation>Non tracé (hors plage) : %1</translation>
+    </message>
+    <message>
+        <source>forward tension after %1</source>
+        <translation>tension directe après %1</translation>
+    </message>
+    <message>
+        <source>reverse tension after %1</source>
+        <translation>tension inverse après %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>tronçon %1</translation>
+    </message>
+    <message>
+        <source>links %1</source>
+        <translation>tronçons %1</translation>
+    </message>
+    <message>
+        <source>links %1 to %2</source>
+        <translation>tronçons %1 à %2</translation>
+    </message>
+    <message>
+        <source>links %1 and %2</source>
+        <translation>tronçons %1 et %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Bend</source>
+        <translation>Coude</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendant</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+    <message>
+        <source>Highest tension of the forward pull: %1 at link %2</source>
+        <translation>Tension maximale du tirage direct : %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>Highest tension of the reverse pull: %1 at link %2</source>
+        <translation>Tension maximale du tirage inverse : %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>with a mid-assist point after link %1, %2: %3</source>
+        <translation>avec un point de tirage intermédiaire après le tronçon %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Treuil : indiquez sa capacité.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Treuil : trop faible, %1 contre %2 pour le tirage.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Treuil : %1, marge %2 % ; sa capacité dépasse la tension admissible du câble : réglez un limiteur (ou un fusible mécanique) à la tension admissible.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Treuil : %1, marge %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Câble de tirage : une charge de rupture d&apos;au moins %1 convient</translation>
+    </message>
+    <message>
+        <source>%1 serves (working load %2)</source>
+        <translation>%1 convient (charge de travail %2)</translation>
+    </message>
+    <message>
+        <source>%1 is too weak</source>
+        <translation>%1 est trop faible</translation>
+    </message>
+    <message>
+        <source>The design factor is below 4</source>
+        <translation>Le coefficient de sécurité est inférieur à 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage, au-delà de sa capacité</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage (capacité non indiquée)</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Aucun coude n&apos;est marqué sur poulie (marquez-en un dans les options du planificateur).</translation>
+    </message>
+    <message>
+        <source>Capstan tail force</source>
+        <translation>Effort de retenue au cabestan</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2</source>
+        <translation>%1 tours %2</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2 (more than a person holds)</source>
+        <translation>%1 tours %2 (plus qu&apos;une personne ne retient)</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>L&apos;équipement convient à ce tirage.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>L&apos;équipement ne convient pas à ce tirage.</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>conforme</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>dépasse</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Choisissez un tracé.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>Le rayon de coude par défaut doit être un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>%1 link, %2, rise %3</source>
+        <translation>%1 tronçon, %2, dénivelé %3</translation>
+    </message>
+    <message>
+        <source>%1 links, %2, rise %3</source>
+        <translation>%1 tronçons, %2, dénivelé %3</translation>
+    </message>
+    <message>
+        <source>bends: %1</source>
+        <translation>coudes : %1</translation>
+    </message>
+    <message>
+        <source>bends: none</source>
+        <translation>coudes : aucun</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 à gauche</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 à droite</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 montants</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 descendants</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinés</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Cette fonction nécessite une connexion à internet.  Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Cette fonction nécessite une connexion à internet et Adobe Acrobat.  Une connexion rapide est recommandée.  Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Coude</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Incliné</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>sheave</source>
+        <translation>poulie</translation>
+    </message>
+</context>
+<context>
+    <name>UiText</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Tensora — Pull plan report</source>
+        <translation>Tensora — Rapport du plan de tirage</translation>
+    </message>
+    <message>
+        <source>Report file: </source>
+        <translation>Fichier du rapport : </translation>
+    </message>
+    <message>
+        <source>Bends</source>
+        <translation>Coudes</translation>
+    </message>
+    <message>
+        <source>Pull check: cables in the conduit</source>
+        <translation>Vérification du tirage : câbles dans le conduit</translation>
+    </message>
+    <message>
+        <source>Pull check: results</source>
+        <translation>Vérification du tirage : résultats</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Pression latérale d&apos;appui selon le rayon de chaque coude, tirage corrigé</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tronçon</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction</source>
+        <translation>Coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>Weight in bends</source>
+        <translation>Poids dans les coudes</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>en totalité</translation>
+    </message>
+    <message>
+        <source>in the bend&apos;s plane only</source>
+        <translation>dans le plan du coude seulement</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubrifiant</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>no allowable tension to compare with</source>
+        <translation>pas de tension admissible à comparer</translation>
+    </message>
+    <message>
+        <source> of the allowable tension</source>
+        <translation> de la tension admissible</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tirage direct</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tirage inverse</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plan (« dépasse » : au-delà de la tension admissible ; « retenu » : maintenu à zéro ; pression latérale : tension en sortie de coude / sa longueur)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Conduit fill</source>
+        <translation>Remplissage du conduit</translation>
+    </message>
+    <message>
+        <source>Conduit standard</source>
+        <translation>Norme du conduit</translation>
+    </message>
+    <message>
+        <source>Cables (OD in)</source>
+        <translation>Câbles (DE in)</translation>
+    </message>
+    <message>
+        <source>Total cable area (sq in)</source>
+        <translation>Surface totale des câbles (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill by trade size</source>
+        <translation>Remplissage par taille commerciale</translation>
+    </message>
+    <message>
+        <source>Trade size</source>
+        <translation>Taille commerciale</translation>
+    </message>
+    <message>
+        <source>Pipe ID (in)</source>
+        <translation>DI du tube (in)</translation>
+    </message>
+    <message>
+        <source>Area (sq in)</source>
+        <translation>Surface (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Tracé</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Plan : le tracé vu de dessus</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Élévation : hauteur le long du tracé, à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Pulling equipment</source>
+        <translation>Équipement de tirage</translation>
+    </message>
+    <message>
+        <source>Tensora pull plan report</source>
+        <translation>Rapport du plan de tirage Tensora</translation>
+    </message>
+    <message>
+        <source>%1: tension from 0 to %2</source>
+        <translation>%1 : tension de 0 à %2</translation>
+    </message>
+    <message>
+        <source>Red underlay: beyond the allowable tension</source>
+        <translation>Fond rouge : au-delà de la tension admissible</translation>
+    </message>
+    <message>
+        <source> (%1, the black tick)</source>
+        <translation> (%1, le repère noir)</translation>
+    </message>
+    <message>
+        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <translation> ; ambre : maintenu à zéro ; anneau rouge : pression d&apos;appui d&apos;un coude au-delà de </translation>
+    </message>
+    <message>
+        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <translation> ; point blanc : début du tronçon 1, noir : fin du dernier tronçon ; X : le point de tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>Cable Pulling Calculator</source>
+        <translation>Calcul de tirage de câbles</translation>
+    </message>
+    <message>
+        <source>by Norvale</source>
+        <translation>par Norvale</translation>
+    </message>
+    <message>
+        <source>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</source>
+        <translation>Tension de tirage  ·  Pression latérale  ·  Remplissage  ·  Lubrifiant</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Cable pulling in conduit and duct</source>
+        <translation>Tirage de câbles en conduit et fourreau</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
+        <translation>Image PNG (*.png)|*.png|Image SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length</source>
+        <translation>Longueur de tirage maximale</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Longueur de tirage maximale</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable maximum pulling tension</source>
+        <translation>Choisissez ou saisissez la tension de tirage maximale du câble</translation>
+    </message>
+    <message>
+        <source>Select or Enter the cable weight</source>
+        <translation>Choisissez ou saisissez le poids du câble</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, feet</source>
+        <translation>Longueur de tirage maximale, pieds</translation>
+    </message>
+    <message>
+        <source>Maximum Length = Max tension / (cable weight * friction)</source>
+        <translation>Longueur maximale = tension max. / (poids du câble * frottement)</translation>
+    </message>
+    <message>
+        <source>Manual Inputs</source>
+        <translation>Saisies manuelles</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, metres</source>
+        <translation>Longueur de tirage maximale, mètres</translation>
+    </message>
+    <message>
+        <source>Max Length = Max tension / (cable weight * 9.80665 * friction)</source>
+        <translation>Long. max. = tension max. / (poids du câble * 9,80665 * frottement)</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</source>
+        <translation>Cette fonction nécessite un fichier de données de câbles.
+
+Le fichier de données de câbles (cabledat.qx4) est introuvable.
+Vous pouvez saisir les données à la main ou placer le fichier
+dans le même dossier que ce programme et le redémarrer.</translation>
+    </message>
+    <message>
+        <source>Tension in a Bend</source>
+        <translation>Tension dans un coude</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension just before the bend</source>
+        <translation>Choisissez ou saisissez la tension du câble juste avant le coude</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Angle, in Degrees</source>
+        <translation>Choisissez ou saisissez l&apos;angle du coude, en degrés</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Enter the Coefficient of Friction</source>
+        <translation>Saisissez le coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, lbs</source>
+        <translation>Tension en sortie de coude, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = Cable Tension * e ^ ( bend radians * friction)</source>
+        <translation>Tension = tension du câble * e ^ (radians du coude * frottement)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Saisies</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, N</source>
+        <translation>Tension en sortie de coude, N</translation>
+    </message>
+    <message>
+        <source>Slikko! Quantity</source>
+        <translation>Quantité de Slikko!</translation>
+    </message>
+    <message>
+        <source>Select or Enter the pull length</source>
+        <translation>Choisissez ou saisissez la longueur de tirage</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Gallons</source>
+        <translation>Slikko! nécessaire, gallons</translation>
+    </message>
+    <message>
+        <source>Gallons required = 0.0015 * Length * inner diameter</source>
+        <translation>Gallons nécessaires = 0,0015 * longueur * diamètre intérieur</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Litres</source>
+        <translation>Slikko! nécessaire, litres</translation>
+    </message>
+    <message>
+        <source>Litres required = 0.000733 * Length * inner diameter</source>
+        <translation>Litres nécessaires = 0,000733 * longueur * diamètre intérieur</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure</source>
+        <translation>Pression latérale</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension in the bend</source>
+        <translation>Choisissez ou saisissez la tension du câble dans le coude</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Length</source>
+        <translation>Choisissez ou saisissez la longueur du coude</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, lbs</source>
+        <translation>Pression latérale, lbs</translation>
+    </message>
+    <message>
+        <source>Pressure = tension in bend / bend length</source>
+        <translation>Pression = tension dans le coude / longueur du coude</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, N/m</source>
+        <translation>Pression latérale, N/m</translation>
+    </message>
+    <message>
+        <source>Straight Section Pull tension</source>
+        <translation>Tension de tirage en ligne droite</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension</source>
+        <translation>Tension en ligne droite</translation>
+    </message>
+    <message>
+        <source>Select or Enter the straight section length</source>
+        <translation>Choisissez ou saisissez la longueur de la ligne droite</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, lbs</source>
+        <translation>Tension en ligne droite, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * friction</source>
+        <translation>Tension = longueur droite * poids du câble * frottement</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, N</source>
+        <translation>Tension en ligne droite, N</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * 9.80665 * friction</source>
+        <translation>Tension = longueur droite * poids du câble * 9,80665 * frottement</translation>
+    </message>
+    <message>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Avertissement : les résultats sont des estimations pour la planification. Vérifiez chaque tirage au regard des limites du fabricant du câble. Tensora est un produit de Norvale ; toute copie sans autorisation est interdite.</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</source>
+        <translation>Cette fonction nécessite un fichier de données de câbles.
+
+Le fichier de données de câbles (cabledat.qx4) est introuvable.
+Veuillez trouver le fichier (cabledat.qx4), le placer
+dans le même dossier que ce programme et le redémarrer.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Distance along the route</source>
+        <translation>Distance le long du tracé</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tension admissible</translation>
+    </message>
+    <message>
+        <source>Cable weight</source>
+        <translation>Poids du câble</translation>
+    </message>
+    <message>
+        <source>Back tension</source>
+        <translation>Tension de retenue</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::BrowserWindow</name>
+    <message>
+        <source>Norvale Browser</source>
+        <translation>Navigateur Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Traitement...</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetModel</name>
+    <message>
+        <source>As the description names it</source>
+        <translation>Selon la description</translation>
+    </message>
+    <message>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <translation>Le conducteur : AWG (6, 1/0), kcmil (500) ou mm² (35mm2) ; cu ou al. Vide : celui de la description.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Conducteur</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Métal</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Conducteurs</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetPanel</name>
+    <message>
+        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <translation>Les câbles tirés ensemble : le premier groupe est le câble du planificateur, avec le nombre de câbles et le diamètre extérieur ci-dessus</translation>
+    </message>
+    <message>
+        <source>Add from &amp;library...</source>
+        <translation>Ajouter de la &amp;bibliothèque...</translation>
+    </message>
+    <message>
+        <source>&amp;Add typed</source>
+        <translation>&amp;Ajouter la saisie</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Planner&apos;s cable</source>
+        <translation>Câble du &amp;planificateur</translation>
+    </message>
+    <message>
+        <source>The first group follows the planner&apos;s cable again</source>
+        <translation>Le premier groupe suit de nouveau le câble du planificateur</translation>
+    </message>
+    <message>
+        <source>Send to Fill Ratio</source>
+        <translation>Envoyer au remplissage</translation>
+    </message>
+    <message>
+        <source>Allowable &amp;tension by:</source>
+        <translation>&amp;Tension admissible selon :</translation>
+    </message>
+    <message>
+        <source>&amp;Eye rating (%1):</source>
+        <translation>Capacité de la &amp;tête (%1) :</translation>
+    </message>
+    <message>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>Capacité de la &amp;chaussette (%1) :</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CheckBendsModel</name>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limite (%1)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Rayon (m)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Appui, direct (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Appui, inverse (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FillRatio</name>
+    <message>
+        <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Saisissez le diamètre (DE) en pouces de chaque câble du conduit.  Pour retirer un câble, cliquez dessus dans la liste.</translation>
+    </message>
+    <message>
+        <source>Schedule 40</source>
+        <translation>Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11</source>
+        <translation>SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5</source>
+        <translation>SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical code:</source>
+        <translation>Code électrique :</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Cable OD</source>
+        <translation>DE du câble</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Area(s)</source>
+        <translation>Surface(s)</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
+        <translation>Norvale recommande un remplissage maximal de 60 %.  Remplissage maximal souhaité</translation>
+    </message>
+    <message>
+        <source>launch from fill (hidden)</source>
+        <translation>lancé depuis le remplissage (masqué)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Trade Size</source>
+        <translation>Taille commerciale</translation>
+    </message>
+    <message>
+        <source>Pipe ID</source>
+        <translation>DI du tube</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Percent Fill</source>
+        <translation>Taux de remplissage</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largeur maximale d&apos;une paire (in)</translation>
+    </message>
+    <message>
+        <source>Code tables and limits</source>
+        <translation>Tables et limites du code</translation>
+    </message>
+    <message>
+        <source>Electrical code tables</source>
+        <translation>Tables du code électrique</translation>
+    </message>
+    <message>
+        <source>The tables of </source>
+        <translation>Les tables du </translation>
+    </message>
+    <message>
+        <source>Conduit Fill Ratio</source>
+        <translation>Taux de remplissage du conduit</translation>
+    </message>
+    <message>
+        <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Saisissez le diamètre (DE) en %1 de chaque câble du conduit.  Pour retirer un câble, cliquez dessus dans la liste.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Paire la plus large côte à côte (mm)</translation>
+    </message>
+    <message>
+        <source>Designator</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Metric designator %1, trade size %2</source>
+        <translation>Désignation métrique %1, taille commerciale %2</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for one cable</source>
+        <translation>Limite de remplissage %1 pour un câble</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for two cables</source>
+        <translation>Limite de remplissage %1 pour deux câbles</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for more than two cables</source>
+        <translation>Limite de remplissage %1 pour plus de deux câbles</translation>
+    </message>
+    <message>
+        <source>No cables yet</source>
+        <translation>Pas encore de câble</translation>
+    </message>
+    <message>
+        <source>Smallest size that meets it: </source>
+        <translation>Plus petite taille conforme : </translation>
+    </message>
+    <message>
+        <source>No size meets it</source>
+        <translation>Aucune taille n&apos;est conforme</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n câble</numerusform>
+            <numerusform>%n câbles</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::Lubrication</name>
+    <message>
+        <source>Select or Enter the Conduit inner diameter</source>
+        <translation>Choisissez ou saisissez le diamètre intérieur du conduit</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::MaxPull</name>
+    <message>
+        <source>Cable Select - click to select type</source>
+        <translation>Choix du câble : cliquez pour choisir le type</translation>
+    </message>
+    <message>
+        <source>Lubricant Selection</source>
+        <translation>Choix du lubrifiant</translation>
+    </message>
+    <message>
+        <source>Return to Pull Calculator</source>
+        <translation>Retour au calcul de tirage</translation>
+    </message>
+    <message>
+        <source>Show Cable Details</source>
+        <translation>Afficher le détail du câble</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen, mm</source>
+        <translation>Diamètre choisi, mm</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen</source>
+        <translation>Diamètre choisi</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Longueur de tirage maximale</translation>
+    </message>
+    <message>
+        <source>Return to Fill Ratio</source>
+        <translation>Retour au remplissage</translation>
+    </message>
+    <message>
+        <source>Return to Pull Check</source>
+        <translation>Retour à la vérification du tirage</translation>
+    </message>
+    <message>
+        <source>Cable Selection Window</source>
+        <translation>Choix du câble</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>description</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>surface</translation>
+    </message>
+    <message>
+        <source>diameter</source>
+        <translation>diamètre</translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation>poids</translation>
+    </message>
+    <message>
+        <source>max load</source>
+        <translation>charge max.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCalculator</name>
+    <message>
+        <source>Ductivo Pull Calculator</source>
+        <translation>Calcul de tirage Ductivo</translation>
+    </message>
+    <message>
+        <source>Cable Input</source>
+        <translation>Données du câble</translation>
+    </message>
+    <message>
+        <source>Select Cable</source>
+        <translation>Choisir le câble</translation>
+    </message>
+    <message>
+        <source>Launch from Pull Calc (hidden)</source>
+        <translation>Lancé depuis le calcul (masqué)</translation>
+    </message>
+    <message>
+        <source>Cable Description</source>
+        <translation>Description du câble</translation>
+    </message>
+    <message>
+        <source>Allowable Tension</source>
+        <translation>Tension admissible</translation>
+    </message>
+    <message>
+        <source>Cable Weight</source>
+        <translation>Poids du câble</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>Back Tension</source>
+        <translation>Tension de retenue</translation>
+    </message>
+    <message>
+        <source>Pull Input</source>
+        <translation>Données du tirage</translation>
+    </message>
+    <message>
+        <source>Straight Section</source>
+        <translation>Ligne droite</translation>
+    </message>
+    <message>
+        <source>Enter the Angle</source>
+        <translation>Saisissez l&apos;angle</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Enter the Section Length</source>
+        <translation>Saisissez la longueur du tronçon</translation>
+    </message>
+    <message>
+        <source>Incline (optional)</source>
+        <translation>Pente (facultative)</translation>
+    </message>
+    <message>
+        <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
+        <translation>Degrés au-dessus de l&apos;horizontale, de -90 à 90 (une colonne montante tirée vers le haut vaut 90) ; vide : le tracé garde sa pente</translation>
+    </message>
+    <message>
+        <source>Bend &amp;turns</source>
+        <translation>Le coude &amp;tourne</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendant</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Incliné</translation>
+    </message>
+    <message>
+        <source>Ti&amp;lt from horizontal</source>
+        <translation>Incli&amp;naison depuis l&apos;horizontale</translation>
+    </message>
+    <message>
+        <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
+        <translation>Degrés, de -180 à 180 : 0 tourne à gauche, 90 vers le haut, -90 vers le bas, 180 à droite ; entre les deux, le coude tourne et monte à la fois</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Clicking a link number will have the following effect:</source>
+        <translation>Un clic sur un numéro de tronçon a cet effet :</translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation>Supprimer le tronçon</translation>
+    </message>
+    <message>
+        <source>Delete all Links</source>
+        <translation>Supprimer tous les tronçons</translation>
+    </message>
+    <message>
+        <source>Insert Pull Input at Chosen Link</source>
+        <translation>Insérer la saisie au tronçon choisi</translation>
+    </message>
+    <message>
+        <source>Mark or Unmark a Sheave at the Bend</source>
+        <translation>Marquer ou démarquer une poulie au coude</translation>
+    </message>
+    <message>
+        <source>Calculate Mid-assist Pull</source>
+        <translation>Calculer un tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>&amp;Weight in bends:</source>
+        <translation>&amp;Poids dans les coudes :</translation>
+    </message>
+    <message>
+        <source>In the bend&apos;s plane only</source>
+        <translation>Dans le plan du coude seulement</translation>
+    </message>
+    <message>
+        <source>All of it</source>
+        <translation>En totalité</translation>
+    </message>
+    <message>
+        <source>Held at zero: the cable would run under its own weight here and must be held back</source>
+        <translation>Maintenu à zéro : ici le câble descendrait sous son propre poids et doit être retenu</translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Au-delà de la tension admissible</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calcul de tirage</translation>
+    </message>
+    <message>
+        <source>The link was not added: %1.</source>
+        <translation>Le tronçon n&apos;a pas été ajouté : %1.</translation>
+    </message>
+    <message>
+        <source>This will delete the link. Are you sure?</source>
+        <translation>Le tronçon va être supprimé. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>This will delete ALL links. Are you sure?</source>
+        <translation>TOUS les tronçons vont être supprimés. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCheck</name>
+    <message>
+        <source>Pull Check</source>
+        <translation>Vérification du tirage</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Coudes : pression latérale d&apos;appui selon le rayon de chaque coude, tirage corrigé</translation>
+    </message>
+    <message>
+        <source>Cable s&amp;et</source>
+        <translation>&amp;Jeu de câbles</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diamètre intérieur saisi</translation>
+    </message>
+    <message>
+        <source>Cables and conduit</source>
+        <translation>Câbles et conduit</translation>
+    </message>
+    <message>
+        <source>Choose a trade size</source>
+        <translation>Choisissez une taille commerciale</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>En triangle</translation>
+    </message>
+    <message>
+        <source>Cradled</source>
+        <translation>En berceau</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>En losange</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>selon la longueur et l&apos;angle de chaque coude</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;standard:</source>
+        <translation>&amp;Norme du conduit :</translation>
+    </message>
+    <message>
+        <source>&amp;Trade size:</source>
+        <translation>&amp;Taille commerciale :</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cables:</source>
+        <translation>&amp;Nombre de câbles :</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration:</source>
+        <translation>&amp;Disposition :</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Rapport de coincement</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Correction de poids</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Dégagement</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Tirage direct, corrigé</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Tirage inverse, corrigé</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Remplissage selon le code</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Jeu de câbles</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tension admissible</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit for the type of cable</source>
+        <translation>Limite de pression latérale pour le type de câble</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Saisi</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm)</source>
+        <translation>%1  (%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <translation>Saisissez le diamètre intérieur du conduit (ou choisissez une taille commerciale) et le diamètre extérieur du câble.</translation>
+    </message>
+    <message>
+        <source>Ben&amp;ds</source>
+        <translation>Cou&amp;des</translation>
+    </message>
+    <message>
+        <source>, trade size </source>
+        <translation>, taille commerciale </translation>
+    </message>
+    <message>
+        <source> (metric designator %1), listed area %2 mm²</source>
+        <translation> (désignation métrique %1), surface de table %2 mm²</translation>
+    </message>
+    <message>
+        <source>, listed area </source>
+        <translation>, surface de table </translation>
+    </message>
+    <message>
+        <source> sq in</source>
+        <translation> sq in</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diamètre &amp;intérieur</translation>
+    </message>
+    <message>
+        <source>Cable &amp;outside diameter</source>
+        <translation>Diamètre &amp;extérieur du câble</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum clearance</source>
+        <translation>Dégagement &amp;minimal</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure &amp;limit</source>
+        <translation>&amp;Limite de pression latérale</translation>
+    </message>
+    <message>
+        <source>&amp;Bend radius, all bends</source>
+        <translation>&amp;Rayon de coude, tous les coudes</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ben&amp;ds (%n over the limit)</source>
+        <translation>
+            <numerusform>Cou&amp;des (%n au-delà de la limite)</numerusform>
+            <numerusform>Cou&amp;des (%n au-delà de la limite)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullResultsPanel</name>
+    <message>
+        <source>Pull Results</source>
+        <translation>Résultats du tirage</translation>
+    </message>
+    <message>
+        <source>Planned Pull Input</source>
+        <translation>Saisie du tirage planifié</translation>
+    </message>
+    <message>
+        <source>Forward Tension - </source>
+        <translation>Tension directe - </translation>
+    </message>
+    <message>
+        <source>Reverse Tension - </source>
+        <translation>Tension inverse - </translation>
+    </message>
+    <message>
+        <source>Apply &amp;Mid-assist Point</source>
+        <translation>Appliquer le point &amp;intermédiaire</translation>
+    </message>
+    <message>
+        <source> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </source>
+        <translation> au-delà de la tension admissible&amp;nbsp;&amp;nbsp;&amp;nbsp; </translation>
+    </message>
+    <message>
+        <source> held at zero: the cable runs under its own weight there and must be held back</source>
+        <translation> maintenu à zéro : là, le câble descend sous son propre poids et doit être retenu</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tronçon</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Tronçon</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulée</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Pression latérale</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullingEquipment</name>
+    <message>
+        <source>Pulling Equipment</source>
+        <translation>Équipement de tirage</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Équipement</translation>
+    </message>
+    <message>
+        <source>Checked against the planned pull</source>
+        <translation>Vérifié par rapport au tirage planifié</translation>
+    </message>
+    <message>
+        <source>As the advice says</source>
+        <translation>Selon le conseil</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tirage direct</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tirage inverse</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Sens :</translation>
+    </message>
+    <message>
+        <source>&amp;Puller rating:</source>
+        <translation>Capacité du &amp;treuil :</translation>
+    </message>
+    <message>
+        <source>&amp;Rope breaking strength:</source>
+        <translation>Charge de &amp;rupture du câble de tirage :</translation>
+    </message>
+    <message>
+        <source>Rope design &amp;factor:</source>
+        <translation>&amp;Coefficient de sécurité du câble :</translation>
+    </message>
+    <message>
+        <source>× puller rating</source>
+        <translation>× capacité du treuil</translation>
+    </message>
+    <message>
+        <source>&amp;Sheave rating:</source>
+        <translation>Capacité de la &amp;poulie :</translation>
+    </message>
+    <message>
+        <source>Tension a sheave &amp;adds:</source>
+        <translation>Tension &amp;ajoutée par une poulie :</translation>
+    </message>
+    <message>
+        <source>&amp;Capstan friction:</source>
+        <translation>Frottement du &amp;cabestan :</translation>
+    </message>
+    <message>
+        <source>&amp;Tail force a person holds:</source>
+        <translation>Effort de re&amp;tenue d&apos;une personne :</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::QuickCalculatorWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RangeInput</name>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteCanvas</name>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteImportDialog</name>
+    <message>
+        <source>Import Route</source>
+        <translation>Importer un tracé</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Selon le fichier</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Tracé :</translation>
+    </message>
+    <message>
+        <source>&amp;Units of the file:</source>
+        <translation>&amp;Unités du fichier :</translation>
+    </message>
+    <message>
+        <source>Default &amp;bend radius:</source>
+        <translation>Rayon de &amp;coude par défaut :</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the Plan</source>
+        <translation>&amp;Remplacer le plan</translation>
+    </message>
+    <message>
+        <source>&amp;Append to the Plan</source>
+        <translation>&amp;Ajouter au plan</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteView</name>
+    <message>
+        <source>Route View</source>
+        <translation>Vue du tracé</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Tirage direct</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Tirage inverse</translation>
+    </message>
+    <message>
+        <source>&amp;Colour by the tension of the:</source>
+        <translation>&amp;Colorer selon la tension du :</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Ajuster</translation>
+    </message>
+    <message>
+        <source>Show the whole route (0 in a drawing)</source>
+        <translation>Afficher tout le tracé (0 dans un dessin)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>Enregistrer l&apos;&amp;image...</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrows pan</source>
+        <translation>Molette ou + et - pour zoomer, glisser ou flèches pour déplacer</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Plan : le tracé vu de dessus</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Élévation : hauteur le long du tracé, à l&apos;échelle</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::TensionProfile</name>
+    <message>
+        <source>Tension Profile</source>
+        <translation>Profil de tension</translation>
+    </message>
+    <message>
+        <source>Distance along the route (ft)</source>
+        <translation>Distance le long du tracé (ft)</translation>
+    </message>
+    <message>
+        <source>Tension (lbs)</source>
+        <translation>Tension (lbs)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Hauteur (ft)</translation>
+    </message>
+    <message>
+        <source>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</source>
+        <translation>Pas encore de plan. Ouvrez Outils &gt; Calcul de tirage et ajoutez des tronçons : leurs tensions sont tracées ici.</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Distance along the route (%1)</source>
+        <translation>Distance le long du tracé (%1)</translation>
+    </message>
+    <message>
+        <source>Tension (%1)</source>
+        <translation>Tension (%1)</translation>
+    </message>
+    <message>
+        <source>Height (%1)</source>
+        <translation>Hauteur (%1)</translation>
+    </message>
+    <message>
+        <source> Bends</source>
+        <translation> Coudes</translation>
+    </message>
+    <message>
+        <source> Mid-assist pull point</source>
+        <translation> Point de tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>Link %1, %2
+Cumulative %3 %4</source>
+        <translation>Tronçon %1, %2
+Cumulée %3 %4</translation>
+    </message>
+    <message>
+        <source>
+Sidewall %1</source>
+        <translation>
+Pression latérale %1</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informations &amp;système...</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>À propos de </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The conduit properties and construction calculator, created by the Larkfield Center
+
+</source>
+        <translation>Le calculateur des propriétés et de la construction des conduits, créé par le Larkfield Center
+
+</translation>
+    </message>
+    <message>
+        <source>Data Version </source>
+        <translation>Version des données </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmMain</name>
+    <message>
+        <source>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</source>
+        <translation>Données (*.rtf)|*.rtf|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calcul de tirage</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Route...</source>
+        <translation>&amp;Importer un tracé...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exporter en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Save Options</source>
+        <translation>Options d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Pull Plan</source>
+        <translation>Plan de tirage</translation>
+    </message>
+    <message>
+        <source>Fill Ratio</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>Ou&amp;tils</translation>
+    </message>
+    <message>
+        <source>&amp;Pull Calculator</source>
+        <translation>Calcul de &amp;tirage</translation>
+    </message>
+    <message>
+        <source>Quick Calculators</source>
+        <translation>Calculs rapides</translation>
+    </message>
+    <message>
+        <source>Max &amp;Pull Length</source>
+        <translation>Longueur de &amp;tirage maximale</translation>
+    </message>
+    <message>
+        <source>&amp;Sidewall Pressure</source>
+        <translation>&amp;Pression latérale</translation>
+    </message>
+    <message>
+        <source>Straight Pull Tension</source>
+        <translation>Tension en ligne droite</translation>
+    </message>
+    <message>
+        <source>Bend Pull Tension</source>
+        <translation>Tension dans un coude</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Ratio</source>
+        <translation>&amp;Remplissage</translation>
+    </message>
+    <message>
+        <source>&amp;Slikko! Quantity</source>
+        <translation>Quantité de &amp;Slikko!</translation>
+    </message>
+    <message>
+        <source>Tension Pr&amp;ofile</source>
+        <translation>Pr&amp;ofil de tension</translation>
+    </message>
+    <message>
+        <source>&amp;Route View</source>
+        <translation>&amp;Vue du tracé</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;Equipment</source>
+        <translation>Équipement de tira&amp;ge</translation>
+    </message>
+    <message>
+        <source>Pull C&amp;heck</source>
+        <translation>&amp;Vérification du tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unités</translation>
+    </message>
+    <message>
+        <source>&amp;Inch-pound</source>
+        <translation>&amp;Pouce-livre</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrique</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help Manual</source>
+        <translation>Manuel d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Ductivo Installation Manual</source>
+        <translation>Manuel d&apos;installation Ductivo</translation>
+    </message>
+    <message>
+        <source>Norvale &amp;Home Page</source>
+        <translation>Site &amp;web de Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>À &amp;propos de </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before leaving?</source>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de quitter ?</translation>
+    </message>
+    <message>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <translation>Le navigateur intégré ne s&apos;exécute pas en root (il devrait tourner sans son bac à sable). Ouvrir %1 dans le navigateur du bureau ?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <translation>Le navigateur du bureau n&apos;a pas pu être lancé pour %1.</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de commencer un nouveau document ?</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nouveau document</translation>
+    </message>
+    <message>
+        <source>Import Route</source>
+        <translation>Importer un tracé</translation>
+    </message>
+    <message>
+        <source>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</source>
+        <translation>Tracés (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|Dessins DXF (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>No route was imported from %1.
+%2</source>
+        <translation>Aucun tracé n&apos;a été importé de %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the %1 links of the plan by the %2 of the route?</source>
+        <translation>Remplacer les %1 tronçons du plan par les %2 du tracé ?</translation>
+    </message>
+    <message>
+        <source>The plan would hold more than %1 links: nothing was imported.</source>
+        <translation>Le plan compterait plus de %1 tronçons : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be saved as %2.
+%3</source>
+        <translation>Impossible d&apos;enregistrer %1 sous %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)|*.pdf</source>
+        <translation>Document PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>Tableau CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1.</source>
+        <translation>Rien n&apos;a été enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.
+%2</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Open Report</source>
+        <translation>Ouvrir un rapport</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be read.
+%2</source>
+        <translation>Le rapport %1 n&apos;a pas pu être lu.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tensora report: nothing was read.</source>
+        <translation>%1 n&apos;est pas un rapport Tensora : rien n&apos;a été lu.</translation>
+    </message>
+    <message>
+        <source>The report %1 was not read whole.
+
+%2</source>
+        <translation>Le rapport %1 n&apos;a pas été lu en entier.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::miscData</name>
+    <message>
+        <source>Data File (hidden)</source>
+        <translation>Fichier de données (masqué)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::textEditor</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help Window</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+</TS>

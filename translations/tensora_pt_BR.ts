@@ -1,0 +1,2352 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>PullResultsPanel</name>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulada</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Pressão lateral</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>A pressão lateral de apoio excede %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Puxamento OK</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Os cabos não cabem neste eletroduto</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>A disposição não corresponde ao número de cabos</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>três cabos ficam em triângulo ou em berço, não em losango</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>quatro cabos ficam em berço ou em losango, não em triângulo</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <translation>A pressão lateral excede %1 no trecho %2 %3</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
+        <translation>A pressão lateral excede %1 no trecho %2 %3 e em mais 1 curva</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
+        <translation>A pressão lateral excede %1 no trecho %2 %3 e em mais %4 curvas</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>nos dois puxamentos</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>no puxamento direto</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>no puxamento inverso</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento direto: segure-o</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento inverso: segure-o</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>O puxamento direto excede a tensão admissível no trecho %1</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>O puxamento inverso excede a tensão admissível no trecho %1</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>A folga está abaixo do mínimo</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <translation>A ocupação de %1% excede o limite do código elétrico de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <translation>Os cabos podem travar (risco %1)</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>significativo</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>pequeno</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>muito pequeno</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Informe o diâmetro externo do cabo</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Informe o diâmetro interno do eletroduto</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>sem diâmetro externo do cabo</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>sem diâmetro interno do eletroduto</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>não há fórmula de folga para esta disposição</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tamanhos mistos: sem faixa de travamento</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sem ponto de puxamento intermediário: %1</translation>
+    </message>
+    <message>
+        <source>%1, over the electrical code&apos;s %2% for %3</source>
+        <translation>%1, acima dos %2% do código elétrico para %3</translation>
+    </message>
+    <message>
+        <source>%1, within the electrical code&apos;s %2% for %3</source>
+        <translation>%1, dentro dos %2% do código elétrico para %3</translation>
+    </message>
+    <message>
+        <source>one cable</source>
+        <translation>um cabo</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>dois cabos</translation>
+    </message>
+    <message>
+        <source>more than two cables</source>
+        <translation>mais de dois cabos</translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, risco de travamento %2</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>cabo único</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinco ou mais cabos</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>em triângulo</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>em berço</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>em losango</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automática</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <translation>%1, abaixo do mínimo de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, mínimo %2</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 no trecho %2, admissível %3</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>o plano não tem trechos</translation>
+    </message>
+    <message>
+        <source>%1 cable weighing %2, largest OD %3</source>
+        <translation>%1 cabo de %2, maior diâmetro externo %3</translation>
+    </message>
+    <message>
+        <source>%1 cables weighing %2, largest OD %3</source>
+        <translation>%1 cabos de %2, maior diâmetro externo %3</translation>
+    </message>
+    <message>
+        <source>over both ways</source>
+        <translation>excedida nos dois sentidos</translation>
+    </message>
+    <message>
+        <source>over forward</source>
+        <translation>excedida no direto</translation>
+    </message>
+    <message>
+        <source>over reverse</source>
+        <translation>excedida no inverso</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Informe um número</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Informe uma capacidade acima de 0</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Informe um raio de curva acima de 0, ou deixe a caixa vazia para obter o raio de cada curva pelo comprimento e ângulo</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Olhal de puxamento nos condutores</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Olhal de puxamento, condutores isolados (conservador)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Camisa de puxamento</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacidades dos cabos</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Como digitado no planejador</translation>
+    </message>
+    <message>
+        <source>give the conductor size of group %1</source>
+        <translation>informe a bitola do condutor do grupo %1</translation>
+    </message>
+    <message>
+        <source>give the conductor material of group %1</source>
+        <translation>informe o material do condutor do grupo %1</translation>
+    </message>
+    <message>
+        <source>give the rating of group %1</source>
+        <translation>informe a capacidade do grupo %1</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>não é um número positivo</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>não é um número de 0 ou mais</translation>
+    </message>
+    <message>
+        <source>not a whole number of 1 or more</source>
+        <translation>não é um número inteiro de 1 ou mais</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>não é uma bitola de condutor (AWG como 6 ou 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>não é um material de condutor (cu ou al)</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Em qualquer sentido: %1 em cada sentido</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <translation>Puxe no sentido direto: %1% menor, %2 contra %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Puxe no sentido inverso: %1% menor, %2 contra %3</translation>
+    </message>
+    <message>
+        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
+        <translation>um ponto de puxamento intermediário após o trecho %1, %2, reduz para %3</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>puxado no sentido inverso</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>puxado no sentido direto</translation>
+    </message>
+    <message>
+        <source>no mid-assist advice: %1</source>
+        <translation>sem conselho de ponto intermediário: %1</translation>
+    </message>
+    <message>
+        <source>no mid-assist point lowers it</source>
+        <translation>nenhum ponto intermediário a reduz</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
+        <translation>Ponto intermediário após o trecho %1 conforme o conselho: %2, a tensão máxima é %3</translation>
+    </message>
+    <message>
+        <source>without it, forward %1, reverse %2</source>
+        <translation>sem ele, direto %1, inverso %2</translation>
+    </message>
+    <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Mesmo o melhor puxamento excede a tensão admissível de %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>No puxamento direto, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>No puxamento inverso, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is negative</source>
+        <translation>o peso do cabo é negativo</translation>
+    </message>
+    <message>
+        <source>the cable&apos;s weight is no finite number</source>
+        <translation>o peso do cabo não é um número finito</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is negative</source>
+        <translation>o coeficiente de atrito é negativo</translation>
+    </message>
+    <message>
+        <source>the coefficient of friction is no finite number</source>
+        <translation>o coeficiente de atrito não é um número finito</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative length</source>
+        <translation>o trecho %1 tem comprimento negativo</translation>
+    </message>
+    <message>
+        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <translation>o trecho %1 contém um valor além dos números do computador</translation>
+    </message>
+    <message>
+        <source>Mid-assist pull point between links %1 and %2</source>
+        <translation>Ponto de puxamento intermediário entre os trechos %1 e %2</translation>
+    </message>
+    <message>
+        <source>the angle is not a finite number</source>
+        <translation>o ângulo não é um número finito</translation>
+    </message>
+    <message>
+        <source>an Up or Down bend turns at most 360 degrees</source>
+        <translation>uma curva para cima ou para baixo gira no máximo 360 graus</translation>
+    </message>
+    <message>
+        <source>a tilted bend turns at most 360 degrees</source>
+        <translation>uma curva inclinada gira no máximo 360 graus</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is beyond what a report holds in %3</source>
+        <translation>%1 (%2) excede o que um relatório comporta em %3</translation>
+    </message>
+    <message>
+        <source>the allowable tension</source>
+        <translation>a tensão admissível</translation>
+    </message>
+    <message>
+        <source>the cable weight</source>
+        <translation>o peso do cabo</translation>
+    </message>
+    <message>
+        <source>the back tension</source>
+        <translation>a tensão de retenção</translation>
+    </message>
+    <message>
+        <source>the length of link %1</source>
+        <translation>o comprimento do trecho %1</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Puxamento direto</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Puxamento inverso</translation>
+    </message>
+    <message>
+        <source>highest %1 at link %2</source>
+        <translation>máxima %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>worst sidewall (tension / bend length) %1 at link %2</source>
+        <translation>pior pressão lateral (tensão / comprimento da curva) %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>allowable %1</source>
+        <translation>admissível %1</translation>
+    </message>
+    <message>
+        <source>allowable %1, above the chart</source>
+        <translation>admissível %1, acima do gráfico</translation>
+    </message>
+    <message>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
+        <translation>Retido em zero (o cabo corre pelo próprio peso: segure-o): %1</translation>
+    </message>
+    <message>
+        <source>forward pull in %1</source>
+        <translation>puxamento direto em %1</translation>
+    </message>
+    <message>
+        <source>reverse pull in %1</source>
+        <translation>puxamento inverso em %1</translation>
+    </message>
+    <message>
+        <source>Not drawn (out of range): %1</source>
+        <translation>Não desenhado (fora da faixa): %1</translation>
+    </message>
+    <message>
+        <source>forward tension after %1</source>
+        <translation>tensão direta após %1</translation>
+    </message>
+    <message>
+        <source>reverse tension after %1</source>
+        <translation>tensão inversa após %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>trecho %1</translation>
+    </message>
+    <message>
+        <source>links %1</source>
+        <translation>trechos %1</translation>
+    </message>
+    <message>
+        <source>links %1 to %2</source>
+        <translation>trechos %1 a %2</translation>
+    </message>
+    <message>
+        <source>links %1 and %2</source>
+        <translation>trechos %1 e %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Reta</translation>
+    </message>
+    <message>
+        <source>Bend</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+    <message>
+        <source>Highest tension of the forward pull: %1 at link %2</source>
+        <translation>Tensão máxima do puxamento direto: %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>Highest tension of the reverse pull: %1 at link %2</source>
+        <translation>Tensão máxima do puxamento inverso: %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>with a mid-assist point after link %1, %2: %3</source>
+        <translation>com um ponto intermediário após o trecho %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Guincho: informe sua capacidade.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Guincho: fraco demais, %1 contra %2 do puxamento.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Guincho: %1, margem %2 %; sua capacidade excede a tensão admissível do cabo: ajuste um limitador (ou um elo fusível) na tensão admissível.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Guincho: %1, margem %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Corda: serve uma resistência à ruptura de pelo menos %1</translation>
+    </message>
+    <message>
+        <source>%1 serves (working load %2)</source>
+        <translation>%1 serve (carga de trabalho %2)</translation>
+    </message>
+    <message>
+        <source>%1 is too weak</source>
+        <translation>%1 é fraca demais</translation>
+    </message>
+    <message>
+        <source>The design factor is below 4</source>
+        <translation>O fator de projeto está abaixo de 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem, acima da capacidade</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem (capacidade não informada)</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Nenhuma curva está marcada com polia (marque uma nas opções do planejador).</translation>
+    </message>
+    <message>
+        <source>Capstan tail force</source>
+        <translation>Força de retenção no cabrestante</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2</source>
+        <translation>%1 voltas %2</translation>
+    </message>
+    <message>
+        <source>%1 wraps %2 (more than a person holds)</source>
+        <translation>%1 voltas %2 (mais do que uma pessoa segura)</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>O equipamento serve para este puxamento.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>O equipamento não serve para este puxamento.</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>atende</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>excede</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Escolha um traçado.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>O raio de curva padrão deve ser um número acima de 0.</translation>
+    </message>
+    <message>
+        <source>%1 link, %2, rise %3</source>
+        <translation>%1 trecho, %2, desnível %3</translation>
+    </message>
+    <message>
+        <source>%1 links, %2, rise %3</source>
+        <translation>%1 trechos, %2, desnível %3</translation>
+    </message>
+    <message>
+        <source>bends: %1</source>
+        <translation>curvas: %1</translation>
+    </message>
+    <message>
+        <source>bends: none</source>
+        <translation>curvas: nenhuma</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 à esquerda</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 à direita</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 para cima</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 para baixo</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinadas</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Este recurso requer conexão com a internet.  Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Este recurso requer conexão com a internet e o Adobe Acrobat.  Recomenda-se uma conexão de alta velocidade.  Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>direita</translation>
+    </message>
+    <message>
+        <source>sheave</source>
+        <translation>polia</translation>
+    </message>
+</context>
+<context>
+    <name>UiText</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Tensora — Pull plan report</source>
+        <translation>Tensora — Relatório do plano de puxamento</translation>
+    </message>
+    <message>
+        <source>Report file: </source>
+        <translation>Arquivo do relatório: </translation>
+    </message>
+    <message>
+        <source>Bends</source>
+        <translation>Curvas</translation>
+    </message>
+    <message>
+        <source>Pull check: cables in the conduit</source>
+        <translation>Verificação do puxamento: cabos no eletroduto</translation>
+    </message>
+    <message>
+        <source>Pull check: results</source>
+        <translation>Verificação do puxamento: resultados</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Pressão lateral de apoio pelo raio de cada curva, puxamento corrigido</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Trecho</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction</source>
+        <translation>Coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>Weight in bends</source>
+        <translation>Peso nas curvas</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>todo</translation>
+    </message>
+    <message>
+        <source>in the bend&apos;s plane only</source>
+        <translation>somente no plano da curva</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubrificante</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cabo</translation>
+    </message>
+    <message>
+        <source>no allowable tension to compare with</source>
+        <translation>sem tensão admissível para comparar</translation>
+    </message>
+    <message>
+        <source> of the allowable tension</source>
+        <translation> da tensão admissível</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Puxamento direto</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Puxamento inverso</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Ponto intermediário</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conselho</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Puxamento</translation>
+    </message>
+    <message>
+        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plano (&quot;excede&quot;: acima da tensão admissível; &quot;retido&quot;: retido em zero; pressão lateral: tensão na saída da curva / seu comprimento)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Ângulo (°)</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Conduit fill</source>
+        <translation>Ocupação do eletroduto</translation>
+    </message>
+    <message>
+        <source>Conduit standard</source>
+        <translation>Norma do eletroduto</translation>
+    </message>
+    <message>
+        <source>Cables (OD in)</source>
+        <translation>Cabos (DE in)</translation>
+    </message>
+    <message>
+        <source>Total cable area (sq in)</source>
+        <translation>Área total dos cabos (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill by trade size</source>
+        <translation>Ocupação por tamanho comercial</translation>
+    </message>
+    <message>
+        <source>Trade size</source>
+        <translation>Tamanho comercial</translation>
+    </message>
+    <message>
+        <source>Pipe ID (in)</source>
+        <translation>DI do tubo (in)</translation>
+    </message>
+    <message>
+        <source>Area (sq in)</source>
+        <translation>Área (sq in)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Ocupação</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Traçado</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Planta: o traçado visto de cima</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Elevação: altura ao longo do traçado, em escala</translation>
+    </message>
+    <message>
+        <source>Pulling equipment</source>
+        <translation>Equipamento de puxamento</translation>
+    </message>
+    <message>
+        <source>Tensora pull plan report</source>
+        <translation>Relatório do plano de puxamento do Tensora</translation>
+    </message>
+    <message>
+        <source>%1: tension from 0 to %2</source>
+        <translation>%1: tensão de 0 a %2</translation>
+    </message>
+    <message>
+        <source>Red underlay: beyond the allowable tension</source>
+        <translation>Fundo vermelho: acima da tensão admissível</translation>
+    </message>
+    <message>
+        <source> (%1, the black tick)</source>
+        <translation> (%1, a marca preta)</translation>
+    </message>
+    <message>
+        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <translation>; âmbar: retido em zero; anel vermelho: pressão de apoio de uma curva acima de </translation>
+    </message>
+    <message>
+        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <translation>; ponto branco: início do trecho 1, preto: fim do último trecho; X: o ponto intermediário</translation>
+    </message>
+    <message>
+        <source>Cable Pulling Calculator</source>
+        <translation>Calculadora de puxamento de cabos</translation>
+    </message>
+    <message>
+        <source>by Norvale</source>
+        <translation>da Norvale</translation>
+    </message>
+    <message>
+        <source>Pulling tension  ·  Sidewall pressure  ·  Conduit fill  ·  Lubricant</source>
+        <translation>Tensão de puxamento  ·  Pressão lateral  ·  Ocupação  ·  Lubrificante</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versão %1.%2</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>Cable pulling in conduit and duct</source>
+        <translation>Puxamento de cabos em eletroduto e duto</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
+        <translation>Imagem PNG (*.png)|*.png|Imagem SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation>Não foi possível salvar a imagem como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length</source>
+        <translation>Comprimento máximo de puxamento</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Comprimento máximo de puxamento</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable maximum pulling tension</source>
+        <translation>Escolha ou informe a tensão máxima de puxamento do cabo</translation>
+    </message>
+    <message>
+        <source>Select or Enter the cable weight</source>
+        <translation>Escolha ou informe o peso do cabo</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, feet</source>
+        <translation>Comprimento máximo de puxamento, pés</translation>
+    </message>
+    <message>
+        <source>Maximum Length = Max tension / (cable weight * friction)</source>
+        <translation>Comprimento máximo = tensão máx. / (peso do cabo * atrito)</translation>
+    </message>
+    <message>
+        <source>Manual Inputs</source>
+        <translation>Entradas manuais</translation>
+    </message>
+    <message>
+        <source>Maximum Pulling Length, metres</source>
+        <translation>Comprimento máximo de puxamento, metros</translation>
+    </message>
+    <message>
+        <source>Max Length = Max tension / (cable weight * 9.80665 * friction)</source>
+        <translation>Compr. máx. = tensão máx. / (peso do cabo * 9,80665 * atrito)</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+You may either manually enter data or place the file
+in the same directory as this program and restart.</source>
+        <translation>Este recurso requer um arquivo de dados de cabos carregado.
+
+O arquivo de dados de cabos (cabledat.qx4) não foi encontrado.
+Você pode digitar os dados manualmente ou colocar o arquivo
+na mesma pasta deste programa e reiniciá-lo.</translation>
+    </message>
+    <message>
+        <source>Tension in a Bend</source>
+        <translation>Tensão em uma curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension just before the bend</source>
+        <translation>Escolha ou informe a tensão do cabo logo antes da curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Angle, in Degrees</source>
+        <translation>Escolha ou informe o ângulo da curva, em graus</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>graus</translation>
+    </message>
+    <message>
+        <source>Enter the Coefficient of Friction</source>
+        <translation>Informe o coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, lbs</source>
+        <translation>Tensão na saída da curva, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = Cable Tension * e ^ ( bend radians * friction)</source>
+        <translation>Tensão = tensão do cabo * e ^ (radianos da curva * atrito)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Tension Exiting Bend, N</source>
+        <translation>Tensão na saída da curva, N</translation>
+    </message>
+    <message>
+        <source>Slikko! Quantity</source>
+        <translation>Quantidade de Slikko!</translation>
+    </message>
+    <message>
+        <source>Select or Enter the pull length</source>
+        <translation>Escolha ou informe o comprimento do puxamento</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pés</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Gallons</source>
+        <translation>Slikko! necessário, galões</translation>
+    </message>
+    <message>
+        <source>Gallons required = 0.0015 * Length * inner diameter</source>
+        <translation>Galões necessários = 0,0015 * comprimento * diâmetro interno</translation>
+    </message>
+    <message>
+        <source>Slikko! Required, Litres</source>
+        <translation>Slikko! necessário, litros</translation>
+    </message>
+    <message>
+        <source>Litres required = 0.000733 * Length * inner diameter</source>
+        <translation>Litros necessários = 0,000733 * comprimento * diâmetro interno</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure</source>
+        <translation>Pressão lateral</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Cable tension in the bend</source>
+        <translation>Escolha ou informe a tensão do cabo na curva</translation>
+    </message>
+    <message>
+        <source>Select or Enter the Bend Length</source>
+        <translation>Escolha ou informe o comprimento da curva</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>polegadas</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, lbs</source>
+        <translation>Pressão lateral, lbs</translation>
+    </message>
+    <message>
+        <source>Pressure = tension in bend / bend length</source>
+        <translation>Pressão = tensão na curva / comprimento da curva</translation>
+    </message>
+    <message>
+        <source>Sidewall Pressure, N/m</source>
+        <translation>Pressão lateral, N/m</translation>
+    </message>
+    <message>
+        <source>Straight Section Pull tension</source>
+        <translation>Tensão de puxamento em trecho reto</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension</source>
+        <translation>Tensão em trecho reto</translation>
+    </message>
+    <message>
+        <source>Select or Enter the straight section length</source>
+        <translation>Escolha ou informe o comprimento do trecho reto</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, lbs</source>
+        <translation>Tensão em trecho reto, lbs</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * friction</source>
+        <translation>Tensão = comprimento reto * peso do cabo * atrito</translation>
+    </message>
+    <message>
+        <source>Straight Section Tension, N</source>
+        <translation>Tensão em trecho reto, N</translation>
+    </message>
+    <message>
+        <source>Tension = straight length * cable weight * 9.80665 * friction</source>
+        <translation>Tensão = comprimento reto * peso do cabo * 9,80665 * atrito</translation>
+    </message>
+    <message>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Aviso: os resultados são estimativas para planejamento. Confira cada puxamento com os limites do fabricante do cabo. Tensora é um produto da Norvale; é proibido copiá-lo sem permissão.</translation>
+    </message>
+    <message>
+        <source>This feature requires a cable datafile be loaded.
+
+Cable datafile (cabledat.qx4) could not be found.
+Please find and place the file (cabledat.qx4)
+in the same directory as this program and restart.</source>
+        <translation>Este recurso requer um arquivo de dados de cabos carregado.
+
+O arquivo de dados de cabos (cabledat.qx4) não foi encontrado.
+Localize o arquivo (cabledat.qx4), coloque-o
+na mesma pasta deste programa e reinicie-o.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Distance along the route</source>
+        <translation>Distância ao longo do traçado</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tensão</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensão admissível</translation>
+    </message>
+    <message>
+        <source>Cable weight</source>
+        <translation>Peso do cabo</translation>
+    </message>
+    <message>
+        <source>Back tension</source>
+        <translation>Tensão de retenção</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::BrowserWindow</name>
+    <message>
+        <source>Norvale Browser</source>
+        <translation>Navegador Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Endereço:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Processando...</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetModel</name>
+    <message>
+        <source>As the description names it</source>
+        <translation>Conforme a descrição</translation>
+    </message>
+    <message>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <translation>O condutor: AWG (6, 1/0), kcmil (500) ou mm² (35mm2); cu ou al. Vazio: o da descrição.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Conductor</source>
+        <translation>Condutor</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Condutores</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CableSetPanel</name>
+    <message>
+        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <translation>Os cabos puxados juntos: o primeiro grupo é o cabo do planejador, com o número de cabos e o diâmetro externo acima</translation>
+    </message>
+    <message>
+        <source>Add from &amp;library...</source>
+        <translation>Adicionar da &amp;biblioteca...</translation>
+    </message>
+    <message>
+        <source>&amp;Add typed</source>
+        <translation>&amp;Adicionar digitado</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Planner&apos;s cable</source>
+        <translation>Cabo do &amp;planejador</translation>
+    </message>
+    <message>
+        <source>The first group follows the planner&apos;s cable again</source>
+        <translation>O primeiro grupo volta a seguir o cabo do planejador</translation>
+    </message>
+    <message>
+        <source>Send to Fill Ratio</source>
+        <translation>Enviar para ocupação</translation>
+    </message>
+    <message>
+        <source>Allowable &amp;tension by:</source>
+        <translation>&amp;Tensão admissível por:</translation>
+    </message>
+    <message>
+        <source>&amp;Eye rating (%1):</source>
+        <translation>Capacidade do &amp;olhal (%1):</translation>
+    </message>
+    <message>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>Capacidade da &amp;camisa (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CheckBendsModel</name>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limite (%1)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Raio (m)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Apoio, direto (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Apoio, inverso (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FillRatio</name>
+    <message>
+        <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Informe o diâmetro (DE) em polegadas de cada cabo no eletroduto.  Para remover um cabo, clique nele na lista.</translation>
+    </message>
+    <message>
+        <source>Schedule 40</source>
+        <translation>Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11</source>
+        <translation>SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5</source>
+        <translation>SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical code:</source>
+        <translation>Código elétrico:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Cable OD</source>
+        <translation>DE do cabo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Area(s)</source>
+        <translation>Área(s)</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
+        <translation>A Norvale recomenda ocupação máxima de 60%.  Ocupação máxima preferida</translation>
+    </message>
+    <message>
+        <source>launch from fill (hidden)</source>
+        <translation>aberto pela ocupação (oculto)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Trade Size</source>
+        <translation>Tamanho comercial</translation>
+    </message>
+    <message>
+        <source>Pipe ID</source>
+        <translation>DI do tubo</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Percent Fill</source>
+        <translation>Porcentagem de ocupação</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largura máxima de um par (in)</translation>
+    </message>
+    <message>
+        <source>Code tables and limits</source>
+        <translation>Tabelas e limites do código</translation>
+    </message>
+    <message>
+        <source>Electrical code tables</source>
+        <translation>Tabelas do código elétrico</translation>
+    </message>
+    <message>
+        <source>The tables of </source>
+        <translation>As tabelas do </translation>
+    </message>
+    <message>
+        <source>Conduit Fill Ratio</source>
+        <translation>Taxa de ocupação do eletroduto</translation>
+    </message>
+    <message>
+        <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
+        <translation>Informe o diâmetro (DE) em %1 de cada cabo no eletroduto.  Para remover um cabo, clique nele na lista.</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>polegadas</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Par mais largo lado a lado (mm)</translation>
+    </message>
+    <message>
+        <source>Designator</source>
+        <translation>Designação</translation>
+    </message>
+    <message>
+        <source>Metric designator %1, trade size %2</source>
+        <translation>Designação métrica %1, tamanho comercial %2</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for one cable</source>
+        <translation>Limite de ocupação %1 para um cabo</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for two cables</source>
+        <translation>Limite de ocupação %1 para dois cabos</translation>
+    </message>
+    <message>
+        <source>Fill limit %1 for more than two cables</source>
+        <translation>Limite de ocupação %1 para mais de dois cabos</translation>
+    </message>
+    <message>
+        <source>No cables yet</source>
+        <translation>Ainda sem cabos</translation>
+    </message>
+    <message>
+        <source>Smallest size that meets it: </source>
+        <translation>Menor tamanho que atende: </translation>
+    </message>
+    <message>
+        <source>No size meets it</source>
+        <translation>Nenhum tamanho atende</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cabo</numerusform>
+            <numerusform>%n cabos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::Lubrication</name>
+    <message>
+        <source>Select or Enter the Conduit inner diameter</source>
+        <translation>Escolha ou informe o diâmetro interno do eletroduto</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>polegadas</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::MaxPull</name>
+    <message>
+        <source>Cable Select - click to select type</source>
+        <translation>Seleção de cabo: clique para escolher o tipo</translation>
+    </message>
+    <message>
+        <source>Lubricant Selection</source>
+        <translation>Seleção de lubrificante</translation>
+    </message>
+    <message>
+        <source>Return to Pull Calculator</source>
+        <translation>Voltar à calculadora de puxamento</translation>
+    </message>
+    <message>
+        <source>Show Cable Details</source>
+        <translation>Mostrar detalhes do cabo</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen, mm</source>
+        <translation>Diâmetro escolhido, mm</translation>
+    </message>
+    <message>
+        <source>Diameter Chosen</source>
+        <translation>Diâmetro escolhido</translation>
+    </message>
+    <message>
+        <source>Maximum Pull Length</source>
+        <translation>Comprimento máximo de puxamento</translation>
+    </message>
+    <message>
+        <source>Return to Fill Ratio</source>
+        <translation>Voltar à ocupação</translation>
+    </message>
+    <message>
+        <source>Return to Pull Check</source>
+        <translation>Voltar à verificação do puxamento</translation>
+    </message>
+    <message>
+        <source>Cable Selection Window</source>
+        <translation>Seleção de cabo</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>descrição</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>área</translation>
+    </message>
+    <message>
+        <source>diameter</source>
+        <translation>diâmetro</translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation>peso</translation>
+    </message>
+    <message>
+        <source>max load</source>
+        <translation>carga máx.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCalculator</name>
+    <message>
+        <source>Ductivo Pull Calculator</source>
+        <translation>Calculadora de puxamento Ductivo</translation>
+    </message>
+    <message>
+        <source>Cable Input</source>
+        <translation>Dados do cabo</translation>
+    </message>
+    <message>
+        <source>Select Cable</source>
+        <translation>Escolher cabo</translation>
+    </message>
+    <message>
+        <source>Launch from Pull Calc (hidden)</source>
+        <translation>Aberto pela calculadora (oculto)</translation>
+    </message>
+    <message>
+        <source>Cable Description</source>
+        <translation>Descrição do cabo</translation>
+    </message>
+    <message>
+        <source>Allowable Tension</source>
+        <translation>Tensão admissível</translation>
+    </message>
+    <message>
+        <source>Cable Weight</source>
+        <translation>Peso do cabo</translation>
+    </message>
+    <message>
+        <source>lbs / kft</source>
+        <translation>lbs / kft</translation>
+    </message>
+    <message>
+        <source>Coefficient of Friction</source>
+        <translation>Coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>Back Tension</source>
+        <translation>Tensão de retenção</translation>
+    </message>
+    <message>
+        <source>Pull Input</source>
+        <translation>Dados do puxamento</translation>
+    </message>
+    <message>
+        <source>Straight Section</source>
+        <translation>Trecho reto</translation>
+    </message>
+    <message>
+        <source>Enter the Angle</source>
+        <translation>Informe o ângulo</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>graus</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Enter the Section Length</source>
+        <translation>Informe o comprimento do trecho</translation>
+    </message>
+    <message>
+        <source>Incline (optional)</source>
+        <translation>Inclinação (opcional)</translation>
+    </message>
+    <message>
+        <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
+        <translation>Graus acima da horizontal, de -90 a 90 (uma prumada puxada para cima é 90); vazio: o traçado mantém sua inclinação</translation>
+    </message>
+    <message>
+        <source>Bend &amp;turns</source>
+        <translation>A curva &amp;gira</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>Ti&amp;lt from horizontal</source>
+        <translation>Inc&amp;linação a partir da horizontal</translation>
+    </message>
+    <message>
+        <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
+        <translation>Graus, de -180 a 180: 0 gira à esquerda, 90 para cima, -90 para baixo, 180 à direita; entre eles, a curva gira e sobe ao mesmo tempo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Clicking a link number will have the following effect:</source>
+        <translation>Clicar no número de um trecho terá este efeito:</translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation>Excluir o trecho</translation>
+    </message>
+    <message>
+        <source>Delete all Links</source>
+        <translation>Excluir todos os trechos</translation>
+    </message>
+    <message>
+        <source>Insert Pull Input at Chosen Link</source>
+        <translation>Inserir os dados no trecho escolhido</translation>
+    </message>
+    <message>
+        <source>Mark or Unmark a Sheave at the Bend</source>
+        <translation>Marcar ou desmarcar uma polia na curva</translation>
+    </message>
+    <message>
+        <source>Calculate Mid-assist Pull</source>
+        <translation>Calcular ponto intermediário</translation>
+    </message>
+    <message>
+        <source>&amp;Weight in bends:</source>
+        <translation>&amp;Peso nas curvas:</translation>
+    </message>
+    <message>
+        <source>In the bend&apos;s plane only</source>
+        <translation>Somente no plano da curva</translation>
+    </message>
+    <message>
+        <source>All of it</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Held at zero: the cable would run under its own weight here and must be held back</source>
+        <translation>Retido em zero: aqui o cabo correria pelo próprio peso e deve ser segurado</translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Acima da tensão admissível</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calculadora de puxamento</translation>
+    </message>
+    <message>
+        <source>The link was not added: %1.</source>
+        <translation>O trecho não foi adicionado: %1.</translation>
+    </message>
+    <message>
+        <source>This will delete the link. Are you sure?</source>
+        <translation>O trecho será excluído. Tem certeza?</translation>
+    </message>
+    <message>
+        <source>This will delete ALL links. Are you sure?</source>
+        <translation>TODOS os trechos serão excluídos. Tem certeza?</translation>
+    </message>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullCheck</name>
+    <message>
+        <source>Pull Check</source>
+        <translation>Verificação do puxamento</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <translation>Curvas: pressão lateral de apoio pelo raio de cada curva, puxamento corrigido</translation>
+    </message>
+    <message>
+        <source>Cable s&amp;et</source>
+        <translation>Con&amp;junto de cabos</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diâmetro interno digitado</translation>
+    </message>
+    <message>
+        <source>Cables and conduit</source>
+        <translation>Cabos e eletroduto</translation>
+    </message>
+    <message>
+        <source>Choose a trade size</source>
+        <translation>Escolha um tamanho comercial</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>Em triângulo</translation>
+    </message>
+    <message>
+        <source>Cradled</source>
+        <translation>Em berço</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Em losango</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>pelo comprimento e ângulo de cada curva</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;standard:</source>
+        <translation>&amp;Norma do eletroduto:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade size:</source>
+        <translation>&amp;Tamanho comercial:</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cables:</source>
+        <translation>&amp;Número de cabos:</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration:</source>
+        <translation>&amp;Disposição:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Razão de travamento</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Correção de peso</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Folga</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Puxamento direto, corrigido</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Puxamento inverso, corrigido</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Ocupação pelo código</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Conjunto de cabos</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensão admissível</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conselho</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit for the type of cable</source>
+        <translation>Limite de pressão lateral para o tipo de cabo</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Digitado</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm)</source>
+        <translation>%1  (%2 mm)</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <translation>Informe o diâmetro interno do eletroduto (ou escolha um tamanho comercial) e o diâmetro externo do cabo.</translation>
+    </message>
+    <message>
+        <source>Ben&amp;ds</source>
+        <translation>Cur&amp;vas</translation>
+    </message>
+    <message>
+        <source>, trade size </source>
+        <translation>, tamanho comercial </translation>
+    </message>
+    <message>
+        <source> (metric designator %1), listed area %2 mm²</source>
+        <translation> (designação métrica %1), área tabelada %2 mm²</translation>
+    </message>
+    <message>
+        <source>, listed area </source>
+        <translation>, área tabelada </translation>
+    </message>
+    <message>
+        <source> sq in</source>
+        <translation> sq in</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diâmetro &amp;interno</translation>
+    </message>
+    <message>
+        <source>Cable &amp;outside diameter</source>
+        <translation>Diâmetro &amp;externo do cabo</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum clearance</source>
+        <translation>Folga &amp;mínima</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure &amp;limit</source>
+        <translation>&amp;Limite de pressão lateral</translation>
+    </message>
+    <message>
+        <source>&amp;Bend radius, all bends</source>
+        <translation>&amp;Raio de curva, todas as curvas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ben&amp;ds (%n over the limit)</source>
+        <translation>
+            <numerusform>Cur&amp;vas (%n acima do limite)</numerusform>
+            <numerusform>Cur&amp;vas (%n acima do limite)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullResultsPanel</name>
+    <message>
+        <source>Pull Results</source>
+        <translation>Resultados do puxamento</translation>
+    </message>
+    <message>
+        <source>Planned Pull Input</source>
+        <translation>Dados do puxamento planejado</translation>
+    </message>
+    <message>
+        <source>Forward Tension - </source>
+        <translation>Tensão direta - </translation>
+    </message>
+    <message>
+        <source>Reverse Tension - </source>
+        <translation>Tensão inversa - </translation>
+    </message>
+    <message>
+        <source>Apply &amp;Mid-assist Point</source>
+        <translation>Aplicar ponto &amp;intermediário</translation>
+    </message>
+    <message>
+        <source> beyond the allowable tension&amp;nbsp;&amp;nbsp;&amp;nbsp; </source>
+        <translation> acima da tensão admissível&amp;nbsp;&amp;nbsp;&amp;nbsp; </translation>
+    </message>
+    <message>
+        <source> held at zero: the cable runs under its own weight there and must be held back</source>
+        <translation> retido em zero: ali o cabo corre pelo próprio peso e deve ser segurado</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Trecho</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Trecho</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulada</translation>
+    </message>
+    <message>
+        <source>Side Wall</source>
+        <translation>Pressão lateral</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::PullingEquipment</name>
+    <message>
+        <source>Pulling Equipment</source>
+        <translation>Equipamento de puxamento</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipamento</translation>
+    </message>
+    <message>
+        <source>Checked against the planned pull</source>
+        <translation>Verificado contra o puxamento planejado</translation>
+    </message>
+    <message>
+        <source>As the advice says</source>
+        <translation>Conforme o conselho</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Puxamento direto</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Puxamento inverso</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Sentido:</translation>
+    </message>
+    <message>
+        <source>&amp;Puller rating:</source>
+        <translation>Capacidade do &amp;guincho:</translation>
+    </message>
+    <message>
+        <source>&amp;Rope breaking strength:</source>
+        <translation>&amp;Resistência à ruptura da corda:</translation>
+    </message>
+    <message>
+        <source>Rope design &amp;factor:</source>
+        <translation>&amp;Fator de projeto da corda:</translation>
+    </message>
+    <message>
+        <source>× puller rating</source>
+        <translation>× capacidade do guincho</translation>
+    </message>
+    <message>
+        <source>&amp;Sheave rating:</source>
+        <translation>Capacidade da &amp;polia:</translation>
+    </message>
+    <message>
+        <source>Tension a sheave &amp;adds:</source>
+        <translation>Tensão &amp;acrescida por uma polia:</translation>
+    </message>
+    <message>
+        <source>&amp;Capstan friction:</source>
+        <translation>Atrito do &amp;cabrestante:</translation>
+    </message>
+    <message>
+        <source>&amp;Tail force a person holds:</source>
+        <translation>Força de re&amp;tenção de uma pessoa:</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::QuickCalculatorWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RangeInput</name>
+    <message>
+        <source>kg / m</source>
+        <translation>kg / m</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteCanvas</name>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteImportDialog</name>
+    <message>
+        <source>Import Route</source>
+        <translation>Importar traçado</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Conforme o arquivo</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Arquivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Traçado:</translation>
+    </message>
+    <message>
+        <source>&amp;Units of the file:</source>
+        <translation>&amp;Unidades do arquivo:</translation>
+    </message>
+    <message>
+        <source>Default &amp;bend radius:</source>
+        <translation>Raio de &amp;curva padrão:</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the Plan</source>
+        <translation>&amp;Substituir o plano</translation>
+    </message>
+    <message>
+        <source>&amp;Append to the Plan</source>
+        <translation>&amp;Acrescentar ao plano</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::RouteView</name>
+    <message>
+        <source>Route View</source>
+        <translation>Vista do traçado</translation>
+    </message>
+    <message>
+        <source>Forward pull</source>
+        <translation>Puxamento direto</translation>
+    </message>
+    <message>
+        <source>Reverse pull</source>
+        <translation>Puxamento inverso</translation>
+    </message>
+    <message>
+        <source>&amp;Colour by the tension of the:</source>
+        <translation>&amp;Colorir pela tensão do:</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole route (0 in a drawing)</source>
+        <translation>Mostrar todo o traçado (0 em um desenho)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>Salvar &amp;imagem...</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrows pan</source>
+        <translation>Roda ou + e - para ampliar, arraste ou setas para mover</translation>
+    </message>
+    <message>
+        <source>Plan: the route from above</source>
+        <translation>Planta: o traçado visto de cima</translation>
+    </message>
+    <message>
+        <source>Elevation: height along the route, to scale</source>
+        <translation>Elevação: altura ao longo do traçado, em escala</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::TensionProfile</name>
+    <message>
+        <source>Tension Profile</source>
+        <translation>Perfil de tensão</translation>
+    </message>
+    <message>
+        <source>Distance along the route (ft)</source>
+        <translation>Distância ao longo do traçado (ft)</translation>
+    </message>
+    <message>
+        <source>Tension (lbs)</source>
+        <translation>Tensão (lbs)</translation>
+    </message>
+    <message>
+        <source>Height (ft)</source>
+        <translation>Altura (ft)</translation>
+    </message>
+    <message>
+        <source>No plan yet. Open Tools &gt; Pull Calculator and add links: their tensions are drawn here.</source>
+        <translation>Ainda sem plano. Abra Ferramentas &gt; Calculadora de puxamento e adicione trechos: suas tensões são desenhadas aqui.</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Salvar imagem...</translation>
+    </message>
+    <message>
+        <source>Distance along the route (%1)</source>
+        <translation>Distância ao longo do traçado (%1)</translation>
+    </message>
+    <message>
+        <source>Tension (%1)</source>
+        <translation>Tensão (%1)</translation>
+    </message>
+    <message>
+        <source>Height (%1)</source>
+        <translation>Altura (%1)</translation>
+    </message>
+    <message>
+        <source> Bends</source>
+        <translation> Curvas</translation>
+    </message>
+    <message>
+        <source> Mid-assist pull point</source>
+        <translation> Ponto de puxamento intermediário</translation>
+    </message>
+    <message>
+        <source>Link %1, %2
+Cumulative %3 %4</source>
+        <translation>Trecho %1, %2
+Acumulada %3 %4</translation>
+    </message>
+    <message>
+        <source>
+Sidewall %1</source>
+        <translation>
+Pressão lateral %1</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informações do &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Sobre o </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The conduit properties and construction calculator, created by the Larkfield Center
+
+</source>
+        <translation>A calculadora de propriedades e construção de eletrodutos, criada pelo Larkfield Center
+
+</translation>
+    </message>
+    <message>
+        <source>Data Version </source>
+        <translation>Versão dos dados </translation>
+    </message>
+</context>
+<context>
+    <name>tensora::frmMain</name>
+    <message>
+        <source>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</source>
+        <translation>Dados (*.rtf)|*.rtf|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Pull Calculator</source>
+        <translation>Calculadora de puxamento</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Route...</source>
+        <translation>&amp;Importar traçado...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salvar...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exportar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Save Options</source>
+        <translation>Opções de salvamento</translation>
+    </message>
+    <message>
+        <source>Pull Plan</source>
+        <translation>Plano de puxamento</translation>
+    </message>
+    <message>
+        <source>Fill Ratio</source>
+        <translation>Ocupação</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Pull Calculator</source>
+        <translation>Calculadora de &amp;puxamento</translation>
+    </message>
+    <message>
+        <source>Quick Calculators</source>
+        <translation>Calculadoras rápidas</translation>
+    </message>
+    <message>
+        <source>Max &amp;Pull Length</source>
+        <translation>Comprimento máximo de &amp;puxamento</translation>
+    </message>
+    <message>
+        <source>&amp;Sidewall Pressure</source>
+        <translation>Pressão &amp;lateral</translation>
+    </message>
+    <message>
+        <source>Straight Pull Tension</source>
+        <translation>Tensão em trecho reto</translation>
+    </message>
+    <message>
+        <source>Bend Pull Tension</source>
+        <translation>Tensão em uma curva</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Ratio</source>
+        <translation>&amp;Ocupação</translation>
+    </message>
+    <message>
+        <source>&amp;Slikko! Quantity</source>
+        <translation>Quantidade de &amp;Slikko!</translation>
+    </message>
+    <message>
+        <source>Tension Pr&amp;ofile</source>
+        <translation>Perfil de &amp;tensão</translation>
+    </message>
+    <message>
+        <source>&amp;Route View</source>
+        <translation>&amp;Vista do traçado</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;Equipment</source>
+        <translation>&amp;Equipamento de puxamento</translation>
+    </message>
+    <message>
+        <source>Pull C&amp;heck</source>
+        <translation>&amp;Verificação do puxamento</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Inch-pound</source>
+        <translation>&amp;Polegada-libra</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Help Manual</source>
+        <translation>Manual de ajuda</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>On-line</translation>
+    </message>
+    <message>
+        <source>Ductivo Installation Manual</source>
+        <translation>Manual de instalação Ductivo</translation>
+    </message>
+    <message>
+        <source>Norvale &amp;Home Page</source>
+        <translation>&amp;Página da Norvale</translation>
+    </message>
+    <message>
+        <source>&amp;About </source>
+        <translation>&amp;Sobre o </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before leaving?</source>
+        <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de sair?</translation>
+    </message>
+    <message>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <translation>O navegador embutido não roda como root (teria de rodar sem sua sandbox). Abrir %1 no navegador da área de trabalho?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <translation>Não foi possível abrir o navegador da área de trabalho para %1.</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
+        <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de iniciar um novo documento?</translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation>Novo documento</translation>
+    </message>
+    <message>
+        <source>Import Route</source>
+        <translation>Importar traçado</translation>
+    </message>
+    <message>
+        <source>Routes (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|DXF drawings (*.dxf)|*.dxf|Points (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|All Files (*.*)|*.*</source>
+        <translation>Traçados (*.dxf *.csv *.txt *.xml)|*.dxf;*.csv;*.txt;*.xml|Desenhos DXF (*.dxf)|*.dxf|Pontos (*.csv *.txt)|*.csv;*.txt|LandXML (*.xml)|*.xml|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>No route was imported from %1.
+%2</source>
+        <translation>Nenhum traçado foi importado de %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the %1 links of the plan by the %2 of the route?</source>
+        <translation>Substituir os %1 trechos do plano pelos %2 do traçado?</translation>
+    </message>
+    <message>
+        <source>The plan would hold more than %1 links: nothing was imported.</source>
+        <translation>O plano teria mais de %1 trechos: nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be saved as %2.
+%3</source>
+        <translation>Não foi possível salvar %1 como %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)|*.pdf</source>
+        <translation>Documento PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)|*.csv|All Files (*.*)|*.*</source>
+        <translation>Tabela CSV (*.csv)|*.csv|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1.</source>
+        <translation>Nada foi salvo: %1.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salvar relatório</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.
+%2</source>
+        <translation>Não foi possível salvar o relatório como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Open Report</source>
+        <translation>Abrir relatório</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be read.
+%2</source>
+        <translation>Não foi possível ler o relatório %1.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tensora report: nothing was read.</source>
+        <translation>%1 não é um relatório do Tensora: nada foi lido.</translation>
+    </message>
+    <message>
+        <source>The report %1 was not read whole.
+
+%2</source>
+        <translation>O relatório %1 não foi lido por inteiro.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::miscData</name>
+    <message>
+        <source>Data File (hidden)</source>
+        <translation>Arquivo de dados (oculto)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::textEditor</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ajuda</translation>
+    </message>
+    <message>
+        <source>Help Window</source>
+        <translation>Ajuda</translation>
+    </message>
+</context>
+</TS>
