@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>PullResultsPanel</name>
-    <message>
-        <source>Cumulative</source>
-        <translation>Kumuliert</translation>
-    </message>
-    <message>
-        <source>Side Wall</source>
-        <translation>Seitenwanddruck</translation>
-    </message>
-</context>
-<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
@@ -634,6 +623,18 @@
         <source>sheave</source>
         <translation>Seilrolle</translation>
     </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Verzahnte Bewehrung</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Steuer- und 600-V-Kabel</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Energiekabel 600 V bis 35 kV</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1121,6 +1122,18 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>Conductors</source>
         <translation>Leiter je Kabel</translation>
     </message>
+    <message>
+        <source>OD</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Belastbarkeit</translation>
+    </message>
 </context>
 <context>
     <name>tensora::CableSetPanel</name>
@@ -1188,7 +1201,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <name>tensora::FillRatio</name>
     <message>
         <source>Enter the diameter (OD) in inches of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
-        <translation>Geben Sie den Durchmesser (AD) jedes Kabels im Schutzrohr in Zoll ein.  Ein Klick auf ein Kabel in der Liste entfernt es.</translation>
+        <translation>Durchmesser (AD) jedes Kabels im Rohr in Zoll eingeben.  Ein Klick entfernt ein Kabel aus der Liste.</translation>
     </message>
     <message>
         <source>Schedule 40</source>
@@ -1220,11 +1233,11 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Area(s)</source>
-        <translation>Fläche(n)</translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation>Übernehmen</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
@@ -1252,7 +1265,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Percent Fill</source>
-        <translation>Füllgrad in %</translation>
+        <translation>Füllgrad</translation>
     </message>
     <message>
         <source>Code</source>
@@ -1280,7 +1293,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Enter the diameter (OD) in %1 of every cable in the conduit.  To remove a cable, simply click it off the list.</source>
-        <translation>Geben Sie den Durchmesser (AD) jedes Kabels im Schutzrohr in %1 ein.  Ein Klick auf ein Kabel in der Liste entfernt es.</translation>
+        <translation>Durchmesser (AD) jedes Kabels im Rohr in %1 eingeben.  Ein Klick entfernt ein Kabel aus der Liste.</translation>
     </message>
     <message>
         <source>millimetres</source>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>PullResultsPanel</name>
-    <message>
-        <source>Cumulative</source>
-        <translation>Cumulative</translation>
-    </message>
-    <message>
-        <source>Side Wall</source>
-        <translation>Side Wall</translation>
-    </message>
-</context>
-<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
@@ -634,6 +623,18 @@
         <source>sheave</source>
         <translation>sheave</translation>
     </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Interlocked armour</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Control and 600 V cable</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Power cable 600 V to 35 kV</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1120,6 +1121,18 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Conductors</source>
         <translation>Conductors</translation>
+    </message>
+    <message>
+        <source>OD</source>
+        <translation>OD</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Rating</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>PullResultsPanel</name>
-    <message>
-        <source>Cumulative</source>
-        <translation>Acumulada</translation>
-    </message>
-    <message>
-        <source>Side Wall</source>
-        <translation>Presión lateral</translation>
-    </message>
-</context>
-<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
@@ -634,6 +623,18 @@
         <source>sheave</source>
         <translation>polea</translation>
     </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armadura engrapada</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Cable de control y de 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Cable de potencia de 600 V a 35 kV</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1121,6 +1122,18 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>Conductors</source>
         <translation>Conductores</translation>
     </message>
+    <message>
+        <source>OD</source>
+        <translation>DE</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Capacidad</translation>
+    </message>
 </context>
 <context>
     <name>tensora::CableSetPanel</name>
@@ -1228,7 +1241,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale recomienda un llenado máximo del 60%.  Llenado máximo preferido</translation>
+        <translation>Norvale recomienda 60% como máximo.  Llenado máximo deseado</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>
@@ -1240,11 +1253,11 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>Trade Size</source>
-        <translation>Tamaño comercial</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Pipe ID</source>
-        <translation>DI del tubo</translation>
+        <translation>DI tubo</translation>
     </message>
     <message>
         <source>Area</source>
@@ -1252,7 +1265,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>Percent Fill</source>
-        <translation>Porcentaje de llenado</translation>
+        <translation>% llenado</translation>
     </message>
     <message>
         <source>Code</source>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>PullResultsPanel</name>
-    <message>
-        <source>Cumulative</source>
-        <translation>Cumulée</translation>
-    </message>
-    <message>
-        <source>Side Wall</source>
-        <translation>Pression latérale</translation>
-    </message>
-</context>
-<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
@@ -634,6 +623,18 @@
         <source>sheave</source>
         <translation>poulie</translation>
     </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armure agrafée</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Câble de commande et 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Câble de puissance de 600 V à 35 kV</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1121,6 +1122,18 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>Conductors</source>
         <translation>Conducteurs</translation>
     </message>
+    <message>
+        <source>OD</source>
+        <translation>DE</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Capacité</translation>
+    </message>
 </context>
 <context>
     <name>tensora::CableSetPanel</name>
@@ -1220,7 +1233,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Area(s)</source>
-        <translation>Surface(s)</translation>
+        <translation>Aire(s)</translation>
     </message>
     <message>
         <source>Submit</source>
@@ -1228,7 +1241,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale recommande un remplissage maximal de 60 %.  Remplissage maximal souhaité</translation>
+        <translation>Norvale conseille 60 % au plus.  Remplissage maximal souhaité</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>
@@ -1240,11 +1253,11 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Trade Size</source>
-        <translation>Taille commerciale</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Pipe ID</source>
-        <translation>DI du tube</translation>
+        <translation>DI tube</translation>
     </message>
     <message>
         <source>Area</source>
@@ -1252,7 +1265,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Percent Fill</source>
-        <translation>Taux de remplissage</translation>
+        <translation>% rempl.</translation>
     </message>
     <message>
         <source>Code</source>

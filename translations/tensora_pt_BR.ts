@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>PullResultsPanel</name>
-    <message>
-        <source>Cumulative</source>
-        <translation>Acumulada</translation>
-    </message>
-    <message>
-        <source>Side Wall</source>
-        <translation>Pressão lateral</translation>
-    </message>
-</context>
-<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
@@ -634,6 +623,18 @@
         <source>sheave</source>
         <translation>polia</translation>
     </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armadura intertravada</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Cabo de controle e 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Cabo de potência de 600 V a 35 kV</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1121,6 +1122,18 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>Conductors</source>
         <translation>Condutores</translation>
     </message>
+    <message>
+        <source>OD</source>
+        <translation>DE</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Capacidade</translation>
+    </message>
 </context>
 <context>
     <name>tensora::CableSetPanel</name>
@@ -1228,7 +1241,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>A Norvale recomenda ocupação máxima de 60%.  Ocupação máxima preferida</translation>
+        <translation>A Norvale recomenda no máximo 60%.  Ocupação máxima preferida</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>
@@ -1240,11 +1253,11 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Trade Size</source>
-        <translation>Tamanho comercial</translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Pipe ID</source>
-        <translation>DI do tubo</translation>
+        <translation>DI tubo</translation>
     </message>
     <message>
         <source>Area</source>
@@ -1252,7 +1265,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Percent Fill</source>
-        <translation>Porcentagem de ocupação</translation>
+        <translation>% ocup.</translation>
     </message>
     <message>
         <source>Code</source>

@@ -71,6 +71,9 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences",
                       "Enter a bend radius above 0, or leave the box empty to take each bend's "
                       "radius from its length and angle"),
+    QT_TRANSLATE_NOOP("Sentences", "Interlocked armour"),
+    QT_TRANSLATE_NOOP("Sentences", "Control and 600 V cable"),
+    QT_TRANSLATE_NOOP("Sentences", "Power cable 600 V to 35 kV"),
     // The cable set's rules and refusals.
     QT_TRANSLATE_NOOP("Sentences", "Pulling eye on the conductors"),
     QT_TRANSLATE_NOOP("Sentences", "Pulling eye, single conductors conservatively"),

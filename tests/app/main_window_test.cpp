@@ -401,12 +401,22 @@ private slots:
 
     void everyWindowFitsA1280By720Screen_data() {
         QTest::addColumn<bool>("metric");
-        QTest::newRow("inch-pound") << false;
-        QTest::newRow("metric") << true;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("inch-pound") << false << QStringLiteral("en");
+        QTest::newRow("metric") << true << QStringLiteral("en");
+        // German's long words, and the other languages in the units their users plan in.
+        QTest::newRow("German, inch-pound") << false << QStringLiteral("de");
+        QTest::newRow("German, metric") << true << QStringLiteral("de");
+        QTest::newRow("Spanish") << true << QStringLiteral("es");
+        QTest::newRow("French") << true << QStringLiteral("fr");
+        QTest::newRow("Brazilian Portuguese") << true << QStringLiteral("pt_BR");
     }
 
     void everyWindowFitsA1280By720Screen() {
         QFETCH(bool, metric);
+        QFETCH(QString, language);
+        fixture_.registry().setLanguage(language);
+        QCOMPARE(fixture_.registry().spokenLanguage(), language);
         if (metric) {
             fixture_.registry().setUnits(UnitSystem::Metric);
         }

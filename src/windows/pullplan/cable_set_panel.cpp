@@ -132,7 +132,7 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     }
     const auto with_unit = [this](const char* words, Quantity quantity) {
-        return QStringLiteral("%1 (%2)").arg(QLatin1String(words),
+        return QStringLiteral("%1 (%2)").arg(tr(words),
                                              qt_text(unit_symbol(quantity, units_)));
     };
     switch (section) {
@@ -141,9 +141,9 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
     case Description:
         return tr("Description");
     case Od:
-        return with_unit("OD", Quantity::Diameter);
+        return with_unit(QT_TR_NOOP("OD"), Quantity::Diameter);
     case Weight:
-        return with_unit("Weight", Quantity::Weight);
+        return with_unit(QT_TR_NOOP("Weight"), Quantity::Weight);
     case Size:
         return tr("Conductor");
     case Material:
@@ -151,7 +151,7 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
     case Conductors:
         return tr("Conductors");
     default:
-        return with_unit("Rating", Quantity::Tension);
+        return with_unit(QT_TR_NOOP("Rating"), Quantity::Tension);
     }
 }
 

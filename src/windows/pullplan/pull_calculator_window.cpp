@@ -885,13 +885,13 @@ void PullCalculator::showUnits() {
     // they always were.
     const PullResults::Shown& shown = results_.shown;
     const std::array<std::pair<const char*, std::pair<Quantity, ColumnUnit>>, 4> headings{
-        {{QT_TRANSLATE_NOOP("PullResultsPanel", "Cumulative"),
+        {{QT_TRANSLATE_NOOP("tensora::PullResultsPanel", "Cumulative"),
           {Quantity::Tension, shown.forward_unit}},
-         {QT_TRANSLATE_NOOP("PullResultsPanel", "Side Wall"),
+         {QT_TRANSLATE_NOOP("tensora::PullResultsPanel", "Side Wall"),
           {Quantity::Pressure, shown.forward_sidewall_unit}},
-         {QT_TRANSLATE_NOOP("PullResultsPanel", "Cumulative"),
+         {QT_TRANSLATE_NOOP("tensora::PullResultsPanel", "Cumulative"),
           {Quantity::Tension, shown.reverse_unit}},
-         {QT_TRANSLATE_NOOP("PullResultsPanel", "Side Wall"),
+         {QT_TRANSLATE_NOOP("tensora::PullResultsPanel", "Side Wall"),
           {Quantity::Pressure, shown.reverse_sidewall_unit}}}};
     for (std::size_t i = 0; i < headings.size(); ++i) {
         const auto& [words, unit] = headings[i];
