@@ -119,6 +119,19 @@ QString RecordingTranslator::retranslated(const QString& shown) const {
         source.disambiguation.isEmpty() ? nullptr : source.disambiguation.constData());
 }
 
+QString RecordingTranslator::retranslatedTitle(const QString& title) const {
+    QStringList parts = title.split(QStringLiteral(" - "));
+    for (QString& part : parts) {
+        if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
+            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2)) +
+                   QLatin1Char(']');
+        } else {
+            part = retranslated(part);
+        }
+    }
+    return parts.join(QStringLiteral(" - "));
+}
+
 Translations::Translations() : translator_(std::make_unique<RecordingTranslator>()) {
     static_cast<void>(translator_->load(current_));
     QCoreApplication::installTranslator(translator_.get());
@@ -148,20 +161,6 @@ void Translations::use(const QString& code, const QString& system_code) {
 }
 
 namespace {
-
-// "Tensora - Pull Calculator - [New Document]": each part of a window title by itself.
-QString retranslated_title(const QString& title, const RecordingTranslator& translator) {
-    QStringList parts = title.split(QStringLiteral(" - "));
-    for (QString& part : parts) {
-        if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
-            part = QLatin1Char('[') + translator.retranslated(part.mid(1, part.size() - 2)) +
-                   QLatin1Char(']');
-        } else {
-            part = translator.retranslated(part);
-        }
-    }
-    return parts.join(QStringLiteral(" - "));
-}
 
 template <class Object, class Getter, class Setter>
 void redo(Object* object, Getter get, Setter set, const RecordingTranslator& translator) {
@@ -209,7 +208,7 @@ void retranslate_items(QWidget& widget, const RecordingTranslator& translator) {
 
 void retranslate_widget(QWidget& widget, const RecordingTranslator& translator) {
     if (widget.isWindow() && !widget.windowTitle().isEmpty()) {
-        widget.setWindowTitle(retranslated_title(widget.windowTitle(), translator));
+        widget.setWindowTitle(translator.retranslatedTitle(widget.windowTitle()));
     }
     redo(&widget, &QWidget::toolTip, &QWidget::setToolTip, translator);
     redo(&widget, &QWidget::statusTip, &QWidget::setStatusTip, translator);

@@ -45,6 +45,8 @@ public:
     // A text shown in any language this translator served, in the current one; a text it did
     // not hand out comes back as it is.
     QString retranslated(const QString& shown) const;
+    // A window title ("Tensora - Pull Calculator - [New Document]"), part by part.
+    QString retranslatedTitle(const QString& title) const;
 
 private:
     struct Source {

@@ -43,6 +43,9 @@ public:
     QString retranslated(const QString& shown) const {
         return translations_.translator().retranslated(shown);
     }
+    QString retranslatedTitle(const QString& title) const {
+        return translations_.translator().retranslatedTitle(title);
+    }
 
     // The loaded window of this class, or nullptr.
     template <class Window> Window* find() const {

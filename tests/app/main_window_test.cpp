@@ -452,6 +452,89 @@ private slots:
         fits(selection);
     }
 
+    void aChosenLanguageTranslatesEveryOpenWindowAtOnceAndIsRemembered() {
+        frmMain& main = startMain();
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->setText(QStringLiteral("1.2"));
+        check.findChild<QLineEdit*>(QStringLiteral("conduitId"))->setText(QStringLiteral("4"));
+        const auto advice = [&planner] {
+            return planner.findChild<QLabel*>(QStringLiteral("adviceLabel"))->toolTip();
+        };
+        const auto verdict = [&check] {
+            return check.findChild<QLabel*>(QStringLiteral("verdictLabel"))->text();
+        };
+        const QString english_advice = advice();
+        item(main, "language_de")->trigger();
+        QCOMPARE(QSettings(QStringLiteral("Tensora"), QStringLiteral("Tensora"))
+                     .value(QStringLiteral("Options/Language"))
+                     .toString(),
+                 QStringLiteral("de"));
+        QCOMPARE(main.menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
+        QCOMPARE(item(main, "mnuToolsPullCalc")->text(), QStringLiteral("&Zugkraftrechner"));
+        QCOMPARE(planner.windowTitle(), QStringLiteral("*Tensora - Zugkraftrechner"));
+        // Composed texts come again in the new language, their figures kept.
+        // The advice is found again off the window's thread.
+        QTRY_VERIFY2(advice().contains(QStringLiteral("Zwischenzugstelle")), qPrintable(advice()));
+        QVERIFY(advice() != english_advice);
+        QVERIFY2(verdict().startsWith(QStringLiteral("Der Seitenwanddruck")) ||
+                     verdict() == QStringLiteral("Zug in Ordnung"),
+                 qPrintable(verdict()));
+        QVERIFY(item(main, "language_de")->isChecked());
+
+        fixture_.restartRegistry();
+        QCOMPARE(fixture_.registry().spokenLanguage(), QStringLiteral("de"));
+        frmMain& next = startMain();
+        item(next, "language_en")->trigger();
+        QCOMPARE(next.menuBar()->actions().first()->text(), QStringLiteral("&File"));
+        item(next, "language_system")->trigger();
+        QCOMPARE(fixture_.registry().language(), QString());
+        QCOMPARE(fixture_.registry().spokenLanguage(), QStringLiteral("en"));
+    }
+
+    void aWindowTranslatedTwiceComesBackInEnglish() {
+        frmMain& main = startMain();
+        PullCalculator& planner = fixture_.registry().show<PullCalculator>();
+        fixture_.registry().setLanguage(QStringLiteral("fr"));
+        fixture_.registry().setLanguage(QStringLiteral("pt_BR"));
+        QCOMPARE(item(main, "NewFile")->text(), QStringLiteral("Novo"));
+        fixture_.registry().setLanguage(QStringLiteral("en"));
+        QCOMPARE(item(main, "NewFile")->text(), QStringLiteral("New"));
+        QCOMPARE(planner.windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
+    }
+
+    void aReportSavedInAnyLanguageIsTheEnglishProgramsByteForByte() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->setText(QStringLiteral("1.2"));
+        FillRatio& fill = fixture_.registry().show<FillRatio>();
+        fill.diameterBox()->setText(QStringLiteral("0.5"));
+        fill.cmd1_Click();
+        item(main, "saveFillRatio")->trigger();
+        // The report names its own file: every language saves to the same one.
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        const QByteArray english = contents(path);
+        QVERIFY(english.contains("\r\n1 cables"));
+        for (const char* language : {"de", "es", "fr", "pt_BR"}) {
+            fixture_.registry().setLanguage(QLatin1String(language));
+            fixture_.platform().fileNames = {path};
+            item(main, "SaveFile")->trigger();
+            const QByteArray saved = contents(path);
+            const QList<QByteArray> lines = saved.split('\n');
+            const QList<QByteArray> english_lines = english.split('\n');
+            for (qsizetype i = 0; i < std::min(lines.size(), english_lines.size()); ++i) {
+                QCOMPARE(lines[i], english_lines[i]);
+            }
+            QCOMPARE(saved, english);
+        }
+        QVERIFY(fill.findChild<QLabel*>(QStringLiteral("Label4"))->text() ==
+                QStringLiteral("1 cabo"));
+    }
+
     void saveWritesTheMarkedPartsAndNamesTheFile() {
         frmMain& main = startMain();
         const QTemporaryDir folder;

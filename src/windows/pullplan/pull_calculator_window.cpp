@@ -848,7 +848,7 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
                           in_units(Text2, 0, Quantity::Tension),
                           in_units(Text3, 1, Quantity::Weight),
                           text(Text1),
-                          midassistlabel->text().toStdString(),
+                          results_.caption,
                           {},
                           in_units(Text7, 2, Quantity::Tension)};
     const bool shown = units == UnitSystem::Metric;
@@ -926,6 +926,7 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
 }
 
 void PullCalculator::languageChanged() {
+    document_caption_ = registry().retranslatedTitle(document_caption_);
     const bool was_modified = isModified();
     showUnits();
     pullcalc();
