@@ -635,6 +635,134 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Energiekabel 600 V bis 35 kV</translation>
     </message>
+    <message>
+        <source>Conduit inside diameter (%1)</source>
+        <translation>Innendurchmesser des Schutzrohrs (%1)</translation>
+    </message>
+    <message>
+        <source>Cable outside diameter (%1)</source>
+        <translation>Außendurchmesser des Kabels (%1)</translation>
+    </message>
+    <message>
+        <source>Minimum clearance (%1)</source>
+        <translation>Mindestfreiraum (%1)</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit (%1)</source>
+        <translation>Seitenwanddruck-Grenze (%1)</translation>
+    </message>
+    <message>
+        <source>Bend radius (%1)</source>
+        <translation>Biegeradius (%1)</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>aus Länge und Winkel jedes Bogens</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>Cable group %1</source>
+        <translation>Kabelgruppe %1</translation>
+    </message>
+    <message>
+        <source>Tension rule</source>
+        <translation>Zugkraftregel</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Klemmverhältnis</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Gewichtskorrektur</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Freiraum</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Vorwärtszug, korrigiert</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Rückwärtszug, korrigiert</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Kabelsatz</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Zulässige Zugkraft</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Füllgrad nach Vorschrift</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radius (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Druck, vorwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Druck, rückwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Grenze (%1)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Puller</source>
+        <translation>Seilwinde</translation>
+    </message>
+    <message>
+        <source>Rope</source>
+        <translation>Zugseil</translation>
+    </message>
+    <message>
+        <source>Sheaves</source>
+        <translation>Seilrollen</translation>
+    </message>
+    <message>
+        <source>Capstan</source>
+        <translation>Spill</translation>
+    </message>
+    <message>
+        <source>%1 cables</source>
+        <translation>%1 Kabel</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Größte Breite eines Paars (in)</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Breitestes Paar nebeneinander (mm)</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

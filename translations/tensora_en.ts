@@ -635,6 +635,134 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Power cable 600 V to 35 kV</translation>
     </message>
+    <message>
+        <source>Conduit inside diameter (%1)</source>
+        <translation>Conduit inside diameter (%1)</translation>
+    </message>
+    <message>
+        <source>Cable outside diameter (%1)</source>
+        <translation>Cable outside diameter (%1)</translation>
+    </message>
+    <message>
+        <source>Minimum clearance (%1)</source>
+        <translation>Minimum clearance (%1)</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit (%1)</source>
+        <translation>Sidewall pressure limit (%1)</translation>
+    </message>
+    <message>
+        <source>Bend radius (%1)</source>
+        <translation>Bend radius (%1)</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>from each bend&apos;s length and angle</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Cable group %1</source>
+        <translation>Cable group %1</translation>
+    </message>
+    <message>
+        <source>Tension rule</source>
+        <translation>Tension rule</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Jam ratio</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Weight correction</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Clearance</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Forward pull, corrected</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Reverse pull, corrected</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Cable set</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Allowable tension</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Code fill</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radius (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Bearing, forward (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Bearing, reverse (%1)</translation>
+    </message>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limit (%1)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
+    </message>
+    <message>
+        <source>Puller</source>
+        <translation>Puller</translation>
+    </message>
+    <message>
+        <source>Rope</source>
+        <translation>Rope</translation>
+    </message>
+    <message>
+        <source>Sheaves</source>
+        <translation>Sheaves</translation>
+    </message>
+    <message>
+        <source>Capstan</source>
+        <translation>Capstan</translation>
+    </message>
+    <message>
+        <source>%1 cables</source>
+        <translation>%1 cables</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Maximum combined pair width (in)</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Widest pair side by side (mm)</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

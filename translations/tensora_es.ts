@@ -635,6 +635,134 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Cable de potencia de 600 V a 35 kV</translation>
     </message>
+    <message>
+        <source>Conduit inside diameter (%1)</source>
+        <translation>Diámetro interior del tubo (%1)</translation>
+    </message>
+    <message>
+        <source>Cable outside diameter (%1)</source>
+        <translation>Diámetro exterior del cable (%1)</translation>
+    </message>
+    <message>
+        <source>Minimum clearance (%1)</source>
+        <translation>Holgura mínima (%1)</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit (%1)</source>
+        <translation>Límite de presión lateral (%1)</translation>
+    </message>
+    <message>
+        <source>Bend radius (%1)</source>
+        <translation>Radio de curva (%1)</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>según la longitud y el ángulo de cada curva</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposición</translation>
+    </message>
+    <message>
+        <source>Cable group %1</source>
+        <translation>Grupo de cables %1</translation>
+    </message>
+    <message>
+        <source>Tension rule</source>
+        <translation>Regla de tensión</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Relación de atascamiento</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Corrección de peso</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Holgura</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Tiro directo, corregido</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Tiro inverso, corregido</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Conjunto de cables</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensión admisible</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Llenado según código</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radio (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Apoyo, directo (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Apoyo, inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Límite (%1)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>Puller</source>
+        <translation>Malacate</translation>
+    </message>
+    <message>
+        <source>Rope</source>
+        <translation>Cuerda</translation>
+    </message>
+    <message>
+        <source>Sheaves</source>
+        <translation>Poleas</translation>
+    </message>
+    <message>
+        <source>Capstan</source>
+        <translation>Cabrestante</translation>
+    </message>
+    <message>
+        <source>%1 cables</source>
+        <translation>%1 cables</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Ancho máximo de un par (in)</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Par más ancho lado a lado (mm)</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -635,6 +635,134 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Câble de puissance de 600 V à 35 kV</translation>
     </message>
+    <message>
+        <source>Conduit inside diameter (%1)</source>
+        <translation>Diamètre intérieur du conduit (%1)</translation>
+    </message>
+    <message>
+        <source>Cable outside diameter (%1)</source>
+        <translation>Diamètre extérieur du câble (%1)</translation>
+    </message>
+    <message>
+        <source>Minimum clearance (%1)</source>
+        <translation>Dégagement minimal (%1)</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit (%1)</source>
+        <translation>Limite de pression latérale (%1)</translation>
+    </message>
+    <message>
+        <source>Bend radius (%1)</source>
+        <translation>Rayon de coude (%1)</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>selon la longueur et l&apos;angle de chaque coude</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Cable group %1</source>
+        <translation>Groupe de câbles %1</translation>
+    </message>
+    <message>
+        <source>Tension rule</source>
+        <translation>Règle de tension</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Rapport de coincement</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Correction de poids</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Dégagement</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Tirage direct, corrigé</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Tirage inverse, corrigé</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Jeu de câbles</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tension admissible</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Remplissage selon le code</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Rayon (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Appui, direct (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Appui, inverse (%1)</translation>
+    </message>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limite (%1)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>Puller</source>
+        <translation>Treuil</translation>
+    </message>
+    <message>
+        <source>Rope</source>
+        <translation>Câble de tirage</translation>
+    </message>
+    <message>
+        <source>Sheaves</source>
+        <translation>Poulies</translation>
+    </message>
+    <message>
+        <source>Capstan</source>
+        <translation>Cabestan</translation>
+    </message>
+    <message>
+        <source>%1 cables</source>
+        <translation>%1 câbles</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largeur maximale d&apos;une paire (in)</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Paire la plus large côte à côte (mm)</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

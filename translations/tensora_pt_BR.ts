@@ -635,6 +635,134 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Cabo de potência de 600 V a 35 kV</translation>
     </message>
+    <message>
+        <source>Conduit inside diameter (%1)</source>
+        <translation>Diâmetro interno do eletroduto (%1)</translation>
+    </message>
+    <message>
+        <source>Cable outside diameter (%1)</source>
+        <translation>Diâmetro externo do cabo (%1)</translation>
+    </message>
+    <message>
+        <source>Minimum clearance (%1)</source>
+        <translation>Folga mínima (%1)</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure limit (%1)</source>
+        <translation>Limite de pressão lateral (%1)</translation>
+    </message>
+    <message>
+        <source>Bend radius (%1)</source>
+        <translation>Raio de curva (%1)</translation>
+    </message>
+    <message>
+        <source>from each bend&apos;s length and angle</source>
+        <translation>pelo comprimento e ângulo de cada curva</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cabos</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposição</translation>
+    </message>
+    <message>
+        <source>Cable group %1</source>
+        <translation>Grupo de cabos %1</translation>
+    </message>
+    <message>
+        <source>Tension rule</source>
+        <translation>Regra de tensão</translation>
+    </message>
+    <message>
+        <source>Jam ratio</source>
+        <translation>Razão de travamento</translation>
+    </message>
+    <message>
+        <source>Weight correction</source>
+        <translation>Correção de peso</translation>
+    </message>
+    <message>
+        <source>Clearance</source>
+        <translation>Folga</translation>
+    </message>
+    <message>
+        <source>Forward pull, corrected</source>
+        <translation>Puxamento direto, corrigido</translation>
+    </message>
+    <message>
+        <source>Reverse pull, corrected</source>
+        <translation>Puxamento inverso, corrigido</translation>
+    </message>
+    <message>
+        <source>Cable set</source>
+        <translation>Conjunto de cabos</translation>
+    </message>
+    <message>
+        <source>Allowable tension</source>
+        <translation>Tensão admissível</translation>
+    </message>
+    <message>
+        <source>Code fill</source>
+        <translation>Ocupação pelo código</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conselho</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Raio (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, forward (%1)</source>
+        <translation>Apoio, direto (%1)</translation>
+    </message>
+    <message>
+        <source>Bearing, reverse (%1)</source>
+        <translation>Apoio, inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Limit (%1)</source>
+        <translation>Limite (%1)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Puxamento</translation>
+    </message>
+    <message>
+        <source>Puller</source>
+        <translation>Guincho</translation>
+    </message>
+    <message>
+        <source>Rope</source>
+        <translation>Corda</translation>
+    </message>
+    <message>
+        <source>Sheaves</source>
+        <translation>Polias</translation>
+    </message>
+    <message>
+        <source>Capstan</source>
+        <translation>Cabrestante</translation>
+    </message>
+    <message>
+        <source>%1 cables</source>
+        <translation>%1 cabos</translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largura máxima de um par (in)</translation>
+    </message>
+    <message>
+        <source>Widest pair side by side (mm)</source>
+        <translation>Par mais largo lado a lado (mm)</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -178,6 +178,39 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences", "%1 wraps %2 (more than a person holds)"),
     QT_TRANSLATE_NOOP("Sentences", "The equipment serves this pull."),
     QT_TRANSLATE_NOOP("Sentences", "The equipment does not serve this pull."),
+    // The printed report's labels of the check, the equipment and the fill.
+    QT_TRANSLATE_NOOP("Sentences", "Conduit inside diameter (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Cable outside diameter (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Minimum clearance (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Sidewall pressure limit (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Bend radius (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "from each bend's length and angle"),
+    QT_TRANSLATE_NOOP("Sentences", "Cables"),
+    QT_TRANSLATE_NOOP("Sentences", "Configuration"),
+    QT_TRANSLATE_NOOP("Sentences", "Cable group %1"),
+    QT_TRANSLATE_NOOP("Sentences", "Tension rule"),
+    QT_TRANSLATE_NOOP("Sentences", "Jam ratio"),
+    QT_TRANSLATE_NOOP("Sentences", "Weight correction"),
+    QT_TRANSLATE_NOOP("Sentences", "Clearance"),
+    QT_TRANSLATE_NOOP("Sentences", "Forward pull, corrected"),
+    QT_TRANSLATE_NOOP("Sentences", "Reverse pull, corrected"),
+    QT_TRANSLATE_NOOP("Sentences", "Cable set"),
+    QT_TRANSLATE_NOOP("Sentences", "Allowable tension"),
+    QT_TRANSLATE_NOOP("Sentences", "Code fill"),
+    QT_TRANSLATE_NOOP("Sentences", "Advice"),
+    QT_TRANSLATE_NOOP("Sentences", "Verdict"),
+    QT_TRANSLATE_NOOP("Sentences", "Radius (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Bearing, forward (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Bearing, reverse (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Limit (%1)"),
+    QT_TRANSLATE_NOOP("Sentences", "Pull"),
+    QT_TRANSLATE_NOOP("Sentences", "Puller"),
+    QT_TRANSLATE_NOOP("Sentences", "Rope"),
+    QT_TRANSLATE_NOOP("Sentences", "Sheaves"),
+    QT_TRANSLATE_NOOP("Sentences", "Capstan"),
+    QT_TRANSLATE_NOOP("Sentences", "%1 cables"),
+    QT_TRANSLATE_NOOP("Sentences", "Maximum combined pair width (in)"),
+    QT_TRANSLATE_NOOP("Sentences", "Widest pair side by side (mm)"),
     // The fill's code column, the route import and the online questions.
     QT_TRANSLATE_NOOP("Sentences", "meets"),
     QT_TRANSLATE_NOOP("Sentences", "over"),
@@ -263,6 +296,15 @@ QString spoken(const QString& english) {
         return parts.join(separator);
     }
     return patterned(english);
+}
+
+QString spoken_words(std::string_view english) {
+    QStringList words = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()))
+                            .split(QLatin1Char(' '));
+    for (QString& word : words) {
+        word = QCoreApplication::translate(kSentenceContext, word.toUtf8().constData());
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 namespace {

@@ -23,6 +23,8 @@ const std::vector<SentencePattern>& sentence_patterns();
 // where it is one of the known sentences, else line by line and sentence by sentence, and
 // within a sentence by the known patterns with their figures kept.
 QString spoken(const QString& english);
+// Each word of a short text by itself ("Angle right sheave"); figures stay.
+QString spoken_words(std::string_view english);
 inline QString spoken(std::string_view english) {
     return spoken(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())));
 }

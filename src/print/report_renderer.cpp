@@ -1,5 +1,6 @@
 #include "print/report_renderer.h"
 
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "print/route_painter.h"
@@ -265,19 +266,19 @@ QList<QPair<QStringList, QColor>> profile_legend(const PrintedReport& report,
     const ProfileData& profile = report.profile;
     QString key = UiText::tr("Bends");
     if (profile.allowable > 0) {
-        key += QStringLiteral("    - - ") + qt_text(allowable_text(profile, scale));
+        key += QStringLiteral("    - - ") + spoken(allowable_text(profile, scale));
     }
     if (!report.plan.caption.empty()) {
-        key += QStringLiteral("    -\u00b7- ") + qt_text(report.plan.caption);
+        key += QStringLiteral("    -\u00b7- ") + spoken(report.plan.caption);
     }
     if (const std::string left_out = left_out_text(profile); !left_out.empty()) {
-        key += QStringLiteral("    ") + qt_text(left_out);
+        key += QStringLiteral("    ") + spoken(left_out);
     }
-    QList<QPair<QString, QColor>> entries{{qt_text(pull_legend(profile, true)), kForwardPull},
-                                          {qt_text(pull_legend(profile, false)), kReversePull},
+    QList<QPair<QString, QColor>> entries{{spoken(pull_legend(profile, true)), kForwardPull},
+                                          {spoken(pull_legend(profile, false)), kReversePull},
                                           {key, kBendShadeOnWhite}};
     if (const std::string held = held_text(profile); !held.empty()) {
-        entries.append({qt_text(held), kHeldRow});
+        entries.append({spoken(held), kHeldRow});
     }
     QList<QPair<QStringList, QColor>> legend;
     for (const auto& [text, color] : entries) {
@@ -361,7 +362,7 @@ void draw_marks(const ProfilePlot& plot, const ProfileData& profile) {
     const double inch = plot.pages.inch(1);
     if (profile.allowable > 0) {
         p.setPen(QPen(kOverLimit, plot.pages.pt(1), Qt::DashLine));
-        const QString text = qt_text(allowable_text(profile, scale));
+        const QString text = spoken(allowable_text(profile, scale));
         if (scale.allowable_shown) {
             p.drawLine(plot.at(scale.distance_from, profile.allowable),
                        plot.at(scale.distance_to, profile.allowable));
@@ -541,7 +542,7 @@ QList<QPair<QString, QString>>
 text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
     QList<QPair<QString, QString>> list;
     for (const auto& [label, text] : pairs) {
-        list.append({qt_text(label), qt_text(text)});
+        list.append({spoken(label), spoken(text)});
     }
     return list;
 }
@@ -561,10 +562,10 @@ void check_section(Pages& pages, const PrintedCheck& check) {
     }
     table(pages, UiText::tr("Sidewall bearing pressure from each bend's radius, corrected pull"),
           {{UiText::tr("Link"), 0.6, true},
-           {qt_text(check.bend_headings[0]), 1.0, true},
-           {qt_text(check.bend_headings[1]), 1.5, true},
-           {qt_text(check.bend_headings[2]), 1.5, true},
-           {qt_text(check.bend_headings[3]), 1.7, false}},
+           {spoken(check.bend_headings[0]), 1.0, true},
+           {spoken(check.bend_headings[1]), 1.5, true},
+           {spoken(check.bend_headings[2]), 1.5, true},
+           {spoken(check.bend_headings[3]), 1.7, false}},
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }
 
@@ -599,10 +600,10 @@ void cable_and_pull(Pages& pages, const PrintedReport& report) {
         {UiText::tr("Forward pull"), share(report.forward_share)},
         {UiText::tr("Reverse pull"), share(report.reverse_share)}};
     if (!plan.caption.empty()) {
-        summary.append({UiText::tr("Mid-assist"), qt_text(plan.caption)});
+        summary.append({UiText::tr("Mid-assist"), spoken(plan.caption)});
     }
     if (!report.advice.empty()) {
-        summary.append({UiText::tr("Advice"), qt_text(report.advice)});
+        summary.append({UiText::tr("Advice"), spoken(report.advice)});
     }
     pairs(pages, UiText::tr("Pull"), summary);
 }
@@ -639,9 +640,10 @@ void plan_table(Pages& pages, const PrintedReport& report) {
         const ReportLink& link = plan.links[i];
         const bool over = i < report.over_limit.size() && report.over_limit[i];
         const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt, link.sheave};
-        rows.push_back({qt_text(link.number), qt_text(shown_link_type(shown)), qt_text(link.length),
-                        qt_text(link.angle), qt_text(link.forward), qt_text(link.forward_sidewall),
-                        qt_text(link.reverse), qt_text(link.reverse_sidewall),
+        rows.push_back({qt_text(link.number), spoken_words(shown_link_type(shown)),
+                        qt_text(link.length), qt_text(link.angle), qt_text(link.forward),
+                        qt_text(link.forward_sidewall), qt_text(link.reverse),
+                        qt_text(link.reverse_sidewall),
                         over      ? QStringLiteral("over")
                         : held[i] ? QStringLiteral("held")
                                   : QString()});
@@ -673,9 +675,9 @@ void fill_section(Pages& pages, const FillReport& fill) {
     pairs(pages, UiText::tr("Conduit fill"),
           {{UiText::tr("Conduit standard"), qt_text(fill.standard)},
            {UiText::tr("Cables (OD in)"),
-            qt_text(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+            spoken(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
            {UiText::tr("Total cable area (sq in)"), qt_text(fill.total_area)},
-           {qt_text(fill.pair_width_label), qt_text(fill.pair_width)}});
+           {spoken(fill.pair_width_label), qt_text(fill.pair_width)}});
     std::vector<QStringList> sizes;
     for (const FillReport::Row& row : fill.rows) {
         sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),

@@ -1,6 +1,7 @@
 #include "print/report_renderer.h"
 #include "pullplan/pull_plan_links.h"
 #include "support/window_test.h"
+#include "widgets/language.h"
 
 #include <QImage>
 #include <QProcess>
@@ -108,6 +109,22 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Advice")));
         QVERIFY(text.contains(QStringLiteral("Pull in reverse: 7% lower")));
         QVERIFY(text.contains(QStringLiteral("allowable tension of 10 lbs at link 3")));
+    }
+
+    void theReportIsPrintedInTheProgramsLanguage() {
+        Translations translations;
+        translations.use(QStringLiteral("de"), QStringLiteral("en"));
+        PrintedReport report = planned(3, QStringLiteral("300"));
+        report.advice = "Pull in reverse: 7% lower, 43 lbs against 46 lbs";
+        const QString path = folder_.filePath(QStringLiteral("german.pdf"));
+        write(path, report, QPageSize(QPageSize::A4));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
+        QVERIFY(text.contains(
+            QStringLiteral("Rückwärts ziehen: 7% niedriger, 43 lbs gegenüber 46 lbs")));
+        QVERIFY(text.contains(QStringLiteral("Zulässige Zugkraft (lbs)")));
+        QVERIFY(text.contains(QStringLiteral("1 Gerade 2 Bogen 3 Gerade")));
+        QVERIFY(!text.contains(QStringLiteral("Allowable")));
     }
 
     void aLongPlanBreaksAcrossPagesWithItsHeadingsRepeated() {

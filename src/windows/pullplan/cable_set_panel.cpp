@@ -132,8 +132,7 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     }
     const auto with_unit = [this](const char* words, Quantity quantity) {
-        return QStringLiteral("%1 (%2)").arg(tr(words),
-                                             qt_text(unit_symbol(quantity, units_)));
+        return QStringLiteral("%1 (%2)").arg(tr(words), qt_text(unit_symbol(quantity, units_)));
     };
     switch (section) {
     case Count:

@@ -339,9 +339,8 @@ void PullCheck::showPreset() {
         }
     }
     for (std::size_t i = 0; i < std::size(kSidewallPresets); ++i) {
-        swbpPreset->setItemText(
-            static_cast<int>(i) + 1,
-            spoken(sidewall_preset_name(kSidewallPresets[i], units_, locale_)));
+        swbpPreset->setItemText(static_cast<int>(i) + 1,
+                                spoken(sidewall_preset_name(kSidewallPresets[i], units_, locale_)));
     }
     const auto preset = sidewall_preset_of(swbpLimit->text().toStdString(), units_, locale_);
     swbpPreset->setCurrentIndex(preset ? static_cast<int>(*preset) + 1 : 0);

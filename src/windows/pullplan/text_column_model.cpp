@@ -3,8 +3,6 @@
 #include "print/core_sentences.h"
 #include "print/qt_text.h"
 
-#include <QCoreApplication>
-
 #include <QPainter>
 
 namespace tensora {
@@ -39,11 +37,7 @@ QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
     if (!words_translated_) {
         return qt_text(text);
     }
-    QStringList words = qt_text(text).split(QLatin1Char(' '));
-    for (QString& word : words) {
-        word = QCoreApplication::translate(kSentenceContext, word.toUtf8().constData());
-    }
-    return words.join(QLatin1Char(' '));
+    return spoken_words(text);
 }
 
 void TextColumnModel::changedFrom(int first) {
