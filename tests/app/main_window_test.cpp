@@ -477,6 +477,9 @@ private slots:
         // The advice is found again off the window's thread.
         QTRY_VERIFY2(advice().contains(QStringLiteral("Zwischenzugstelle")), qPrintable(advice()));
         QVERIFY(advice() != english_advice);
+        QTRY_VERIFY(planner.findChild<QLabel*>(QStringLiteral("planLegend"))
+                        ->text()
+                        .contains(QStringLiteral("über der zulässigen Zugkraft")));
         QVERIFY2(verdict().startsWith(QStringLiteral("Der Seitenwanddruck")) ||
                      verdict() == QStringLiteral("Zug in Ordnung"),
                  qPrintable(verdict()));

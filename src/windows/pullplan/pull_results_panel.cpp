@@ -2,6 +2,7 @@
 
 #include "print/plan_colors.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 
@@ -163,16 +164,23 @@ void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     grid.addWidget(adviceLabel, 4, 0, 1, 9);
     grid.addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     // What the tints of the result columns mean.
-    QLabel* legend =
-        label("planLegend",
-              swatch(kOverRow) + tr(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
-                  swatch(kHeldRow) +
-                  tr(" held at zero: the cable runs under its own weight there and must be "
-                     "held back"),
-              this);
-    legend->setTextFormat(Qt::RichText);
-    legend->setWordWrap(true);
-    grid.addWidget(legend, 5, 0, 1, 13);
+    legend_ = label("planLegend", legendText(), this);
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
+    grid.addWidget(legend_, 5, 0, 1, 13);
+}
+
+QString PullResultsPanel::legendText() const {
+    return swatch(kOverRow) + tr(" beyond the allowable tension&nbsp;&nbsp;&nbsp; ") +
+           swatch(kHeldRow) +
+           tr(" held at zero: the cable runs under its own weight there and must be held back");
+}
+
+void PullResultsPanel::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        legend_->setText(legendText()); // its swatches and words are one text
+    }
 }
 
 QListView* PullResultsPanel::addColumn(const char* name, TextColumnModel* model, QListView* view) {

@@ -45,7 +45,12 @@ public:
     // The link row brought into view in every column.
     void scrollToRow(int row);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    QString legendText() const;
+    QLabel* legend_ = nullptr;
     void buildColumns(const std::array<TextColumnModel*, 4>& plan,
                       const std::array<TextColumnModel*, 4>& results, QGridLayout& grid);
     void buildBars(QGridLayout& grid);
