@@ -303,6 +303,7 @@ QString FillRatio::cableCount(int cables) const {
 }
 
 void FillRatio::languageChanged() {
+    showUnits();
     if (const auto chosen = standard()) {
         selectStandard(*chosen);
     } else {
