@@ -763,6 +763,10 @@
         <source>Widest pair side by side (mm)</source>
         <translation>Breitestes Paar nebeneinander (mm)</translation>
     </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Geben Sie einen Koeffizienten zwischen 0 und 1 ein.  Wenn Sie ihn nicht kennen, nehmen Sie 0,5</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1203,6 +1207,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Length</source>
         <translation>Länge</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>

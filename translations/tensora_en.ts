@@ -763,6 +763,10 @@
         <source>Widest pair side by side (mm)</source>
         <translation>Widest pair side by side (mm)</translation>
     </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1203,6 +1207,10 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Length</source>
         <translation>Length</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>System Information Is Unavailable At This Time</translation>
     </message>
 </context>
 <context>

@@ -763,6 +763,10 @@
         <source>Widest pair side by side (mm)</source>
         <translation>Par más ancho lado a lado (mm)</translation>
     </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Introduzca un coeficiente entre 0 y 1.  Si no lo sabe, use 0,5</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1203,6 +1207,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Length</source>
         <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>

@@ -763,6 +763,10 @@
         <source>Widest pair side by side (mm)</source>
         <translation>Paire la plus large côte à côte (mm)</translation>
     </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Saisissez un coefficient entre 0 et 1.  Si vous ne le connaissez pas, prenez 0,5</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1203,6 +1207,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Length</source>
         <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>

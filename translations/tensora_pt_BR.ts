@@ -763,6 +763,10 @@
         <source>Widest pair side by side (mm)</source>
         <translation>Par mais largo lado a lado (mm)</translation>
     </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Informe um coeficiente entre 0 e 1.  Se não souber, use 0,5</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1203,6 +1207,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Length</source>
         <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
 </context>
 <context>

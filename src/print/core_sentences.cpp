@@ -67,6 +67,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences", "over forward"),
     QT_TRANSLATE_NOOP("Sentences", "over reverse"),
     QT_TRANSLATE_NOOP("Sentences", "Please enter a number"),
+    QT_TRANSLATE_NOOP("Sentences",
+                      "Enter a coefficient between 0 and 1.  If you don't know, use 0.5"),
     QT_TRANSLATE_NOOP("Sentences", "Enter a rating above 0"),
     QT_TRANSLATE_NOOP("Sentences",
                       "Enter a bend radius above 0, or leave the box empty to take each bend's "

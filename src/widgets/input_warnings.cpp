@@ -1,11 +1,12 @@
 #include "widgets/input_warnings.h"
 
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 
 namespace tensora {
 
 void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
-    platform.message(raiser->window(), qt_text(text));
+    platform.message(raiser->window(), spoken(text));
 }
 
 void warn_about_change(Platform& platform, QLineEdit* box, const NumberLocale& locale,

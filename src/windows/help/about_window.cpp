@@ -136,7 +136,7 @@ void frmAbout::StartSysInfo() {
         tool = system.findProgram(qt_text(viewer));
     }
     if (tool.isEmpty() || !system.startProgram(tool)) {
-        system.message(this, kSysInfoUnavailable);
+        system.message(this, sysInfoUnavailable());
     }
 }
 

@@ -48,7 +48,8 @@ private:
     QPushButton* cmdSysInfo;
 };
 
-inline const QString kSysInfoUnavailable =
-    QStringLiteral("System Information Is Unavailable At This Time");
+inline QString sysInfoUnavailable() {
+    return UiText::tr("System Information Is Unavailable At This Time");
+}
 
 } // namespace tensora

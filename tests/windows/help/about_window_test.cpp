@@ -63,7 +63,7 @@ private slots:
         fixture_.platform().unstartable = {QStringLiteral("C:\\T\\msinfo32.exe")};
         child<QPushButton>(about, "cmdSysInfo")->click();
         QCOMPARE(fixture_.platform().started, QStringList{"C:\\T\\msinfo32.exe"});
-        QCOMPARE(fixture_.platform().messages, QStringList{kSysInfoUnavailable}); // it is not there
+        QCOMPARE(fixture_.platform().messages, QStringList{sysInfoUnavailable()}); // it is not there
     }
 
     void startsTheToolInTheRegisteredFolderWhenItIsThere() {
@@ -80,7 +80,7 @@ private slots:
         frmAbout& about = fixture_.registry().get<frmAbout>();
         fixture_.platform().clear();
         about.StartSysInfo();
-        QCOMPARE(fixture_.platform().messages, QStringList{kSysInfoUnavailable});
+        QCOMPARE(fixture_.platform().messages, QStringList{sysInfoUnavailable()});
         fixture_.platform().programs = {
             {QStringLiteral("hardinfo"), QStringLiteral("/usr/bin/hardinfo")}};
         about.StartSysInfo();
