@@ -1377,7 +1377,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale empfiehlt höchstens 60 % Füllgrad.  Gewünschter Höchstfüllgrad</translation>
+        <translation>Norvale empfiehlt höchstens 60 %.  Gewünschter Höchstfüllgrad</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>
@@ -1946,7 +1946,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation>Abschnitt</translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Length</source>

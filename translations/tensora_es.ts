@@ -1946,7 +1946,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation>Tramo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Length</source>

@@ -1946,7 +1946,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation>Tronçon</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Length</source>

@@ -1946,7 +1946,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation>Trecho</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Length</source>

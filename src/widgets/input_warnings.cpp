@@ -1,7 +1,6 @@
 #include "widgets/input_warnings.h"
 
 #include "print/core_sentences.h"
-#include "print/qt_text.h"
 
 namespace tensora {
 
