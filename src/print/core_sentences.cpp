@@ -267,7 +267,8 @@ const std::vector<SentencePattern>& sentence_patterns() {
 }
 
 QString spoken(const QString& english) {
-    if (english.isEmpty()) {
+    // A figure alone ("7300", "0,5") is no sentence: the columns show many of them.
+    if (std::none_of(english.cbegin(), english.cend(), [](QChar c) { return c.isLetter(); })) {
         return english;
     }
     const QByteArray utf8 = english.toUtf8();

@@ -498,12 +498,18 @@ private slots:
     void aWindowTranslatedTwiceComesBackInEnglish() {
         frmMain& main = startMain();
         PullCalculator& planner = fixture_.registry().show<PullCalculator>();
+        item(main, "NewFile")->trigger();
         fixture_.registry().setLanguage(QStringLiteral("fr"));
+        QCOMPARE(planner.windowTitle(),
+                 QStringLiteral("Tensora - Calcul de tirage - [Nouveau document]"));
+        QCOMPARE(planner.findChild<QPushButton*>(QStringLiteral("applyAdvice"))->text(),
+                 QStringLiteral("Appliquer le point &intermédiaire"));
         fixture_.registry().setLanguage(QStringLiteral("pt_BR"));
         QCOMPARE(item(main, "NewFile")->text(), QStringLiteral("Novo"));
         fixture_.registry().setLanguage(QStringLiteral("en"));
         QCOMPARE(item(main, "NewFile")->text(), QStringLiteral("New"));
-        QCOMPARE(planner.windowTitle(), QStringLiteral("Tensora - Pull Calculator"));
+        QCOMPARE(planner.windowTitle(),
+                 QStringLiteral("Tensora - Pull Calculator - [New Document]"));
     }
 
     void aReportSavedInAnyLanguageIsTheEnglishProgramsByteForByte() {

@@ -163,6 +163,17 @@ private slots:
         QCOMPARE(spoken(english), english);
     }
 
+    // Qt's own buttons and dialogs come from Qt's installed translations.
+    void qtsOwnButtonsSpeakTheLanguageToo() {
+        Translations translations;
+        translations.use(QStringLiteral("de"), QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+        translations.use(QStringLiteral("pt_BR"), QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Não"));
+        translations.use(QStringLiteral("en"), QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    }
+
     // A caption shown in one language is found again from another, and English comes back.
     void aCaptionIsTranslatedFromWhateverLanguageItShows() {
         Translations translations;
