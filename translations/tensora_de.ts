@@ -767,6 +767,10 @@
         <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
         <translation>Geben Sie einen Koeffizienten zwischen 0 und 1 ein.  Wenn Sie ihn nicht kennen, nehmen Sie 0,5</translation>
     </message>
+    <message>
+        <source>Tensora is a product of Norvale. All rights reserved.</source>
+        <translation>Tensora ist ein Produkt von Norvale. Alle Rechte vorbehalten.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -767,6 +767,10 @@
         <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
         <translation>Introduzca un coeficiente entre 0 y 1.  Si no lo sabe, use 0,5</translation>
     </message>
+    <message>
+        <source>Tensora is a product of Norvale. All rights reserved.</source>
+        <translation>Tensora es un producto de Norvale. Todos los derechos reservados.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

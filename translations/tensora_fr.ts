@@ -767,6 +767,10 @@
         <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
         <translation>Saisissez un coefficient entre 0 et 1.  Si vous ne le connaissez pas, prenez 0,5</translation>
     </message>
+    <message>
+        <source>Tensora is a product of Norvale. All rights reserved.</source>
+        <translation>Tensora est un produit de Norvale. Tous droits réservés.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -767,6 +767,10 @@
         <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
         <translation>Informe um coeficiente entre 0 e 1.  Se não souber, use 0,5</translation>
     </message>
+    <message>
+        <source>Tensora is a product of Norvale. All rights reserved.</source>
+        <translation>Tensora é um produto da Norvale. Todos os direitos reservados.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

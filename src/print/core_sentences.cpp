@@ -213,6 +213,7 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences", "%1 cables"),
     QT_TRANSLATE_NOOP("Sentences", "Maximum combined pair width (in)"),
     QT_TRANSLATE_NOOP("Sentences", "Widest pair side by side (mm)"),
+    QT_TRANSLATE_NOOP("Sentences", "Tensora is a product of Norvale. All rights reserved."),
     // The fill's code column, the route import and the online questions.
     QT_TRANSLATE_NOOP("Sentences", "meets"),
     QT_TRANSLATE_NOOP("Sentences", "over"),

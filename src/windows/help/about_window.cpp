@@ -1,5 +1,6 @@
 #include "windows/help/about_window.h"
 
+#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "report/report.h"
 #include "version.h"
@@ -105,7 +106,7 @@ void frmAbout::Form_Load() {
     lblTitle->setText(kApplicationTitle);
     lblDescription->setText(tr("The conduit properties and construction calculator, created by the "
                                "Larkfield Center\n\n") +
-                            kApplicationTitle + QStringLiteral("(tm)\n") + qt_text(kReportNotice));
+                            kApplicationTitle + QStringLiteral("(tm)\n") + spoken(kReportNotice));
     // Touching the cable library loads the data file when nothing has yet.
     dataRevLabel->setText(tr("Data Version ") + registry().get<miscData>().datarev());
 }
