@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace tensora {
 
 QList<LanguageChoice> language_choices() {
@@ -123,8 +125,7 @@ QString RecordingTranslator::retranslatedTitle(const QString& title) const {
     QStringList parts = title.split(QStringLiteral(" - "));
     for (QString& part : parts) {
         if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
-            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2)) +
-                   QLatin1Char(']');
+            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2)) + QLatin1Char(']');
         } else {
             part = retranslated(part);
         }
@@ -142,7 +143,14 @@ Translations::~Translations() {
 }
 
 void Translations::use(const QString& code, const QString& system_code) {
-    const QString wanted = code.isEmpty() ? system_code : code;
+    QString wanted = code.isEmpty() ? system_code : code;
+    // A code from the settings file names a file to load: only the program's languages.
+    const QList<LanguageChoice> choices = language_choices();
+    if (wanted.isEmpty() || std::none_of(choices.begin(), choices.end(), [&](const auto& choice) {
+            return choice.code == wanted;
+        })) {
+        wanted = QStringLiteral("en");
+    }
     if (wanted == current_) {
         return;
     }

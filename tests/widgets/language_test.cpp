@@ -163,6 +163,15 @@ private slots:
         QCOMPARE(spoken(english), english);
     }
 
+    // A language the settings name that the program lacks (or a path) is English.
+    void anUnknownLanguageCodeIsEnglish() {
+        Translations translations;
+        translations.use(QStringLiteral("de"), QStringLiteral("en"));
+        translations.use(QStringLiteral("../../etc/x"), QStringLiteral("de"));
+        QCOMPARE(translations.current(), QStringLiteral("en"));
+        QCOMPARE(spoken(QStringLiteral("Pull OK")), QStringLiteral("Pull OK"));
+    }
+
     // Qt's own buttons and dialogs come from Qt's installed translations.
     void qtsOwnButtonsSpeakTheLanguageToo() {
         Translations translations;
