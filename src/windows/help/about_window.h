@@ -20,13 +20,15 @@ inline QString aboutNotice() {
         "maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.");
 }
 
-class frmAbout : public RegisteredWindow<QDialog> {
+class frmAbout : public RegisteredWindow<QDialog>, public LanguageFollower {
     Q_OBJECT
 
 public:
     explicit frmAbout(WindowRegistry& registry);
 
     void Form_Load();
+    // Its title and texts hold the program's name and figures: written again.
+    void languageChanged() override { Form_Load(); }
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
