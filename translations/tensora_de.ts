@@ -2261,7 +2261,7 @@ Seitenwanddruck %1</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>Dr&amp;ucken...</translation>
     </message>
     <message>
         <source>Save Options</source>
@@ -2329,7 +2329,7 @@ Seitenwanddruck %1</translation>
     </message>
     <message>
         <source>Pull C&amp;heck</source>
-        <translation>Zug&amp;prüfung</translation>
+        <translation>Zugp&amp;rüfung</translation>
     </message>
     <message>
         <source>&amp;Options</source>

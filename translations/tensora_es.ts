@@ -2317,7 +2317,7 @@ Presión lateral %1</translation>
     </message>
     <message>
         <source>Tension Pr&amp;ofile</source>
-        <translation>Perfil de &amp;tensión</translation>
+        <translation>&amp;Perfil de tensión</translation>
     </message>
     <message>
         <source>&amp;Route View</source>
@@ -2329,7 +2329,7 @@ Presión lateral %1</translation>
     </message>
     <message>
         <source>Pull C&amp;heck</source>
-        <translation>&amp;Verificación del tiro</translation>
+        <translation>Ve&amp;rificación del tiro</translation>
     </message>
     <message>
         <source>&amp;Options</source>

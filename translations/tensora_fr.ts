@@ -2329,7 +2329,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>Pull C&amp;heck</source>
-        <translation>&amp;Vérification du tirage</translation>
+        <translation>Vérifi&amp;cation du tirage</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -2277,7 +2277,7 @@ Pressão lateral %1</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Sa&amp;ir</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -2329,7 +2329,7 @@ Pressão lateral %1</translation>
     </message>
     <message>
         <source>Pull C&amp;heck</source>
-        <translation>&amp;Verificação do puxamento</translation>
+        <translation>Ve&amp;rificação do puxamento</translation>
     </message>
     <message>
         <source>&amp;Options</source>

@@ -495,6 +495,35 @@ private slots:
         QCOMPARE(fixture_.registry().spokenLanguage(), QStringLiteral("en"));
     }
 
+    // Alt and a letter reach one item in every menu, in every language.
+    void everyMenusAccessKeysAreDistinctInEveryLanguage() {
+        frmMain& main = startMain();
+        QStringList clashes;
+        for (const char* language : {"en", "de", "es", "fr", "pt_BR"}) {
+            fixture_.registry().setLanguage(QLatin1String(language));
+            QList<QWidget*> menus{main.menuBar()};
+            for (QMenu* menu : main.findChildren<QMenu*>()) {
+                menus << menu;
+            }
+            for (QWidget* menu : menus) {
+                QStringList keys;
+                for (const QAction* action : menu->actions()) {
+                    const QString text = action->text();
+                    const qsizetype at = text.indexOf(QLatin1Char('&'));
+                    if (at < 0 || at + 1 >= text.size()) {
+                        continue;
+                    }
+                    const QString key = text.mid(at + 1, 1).toLower();
+                    if (keys.contains(key)) {
+                        clashes << QLatin1String(language) + QStringLiteral(": ") + text;
+                    }
+                    keys << key;
+                }
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(", "))));
+    }
+
     void aWindowTranslatedTwiceComesBackInEnglish() {
         frmMain& main = startMain();
         PullCalculator& planner = fixture_.registry().show<PullCalculator>();

@@ -9,6 +9,7 @@
 #include "widgets/platform.h"
 #include "widgets/unit_boxes.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -364,6 +365,13 @@ void CableSetPanel::showLimitCaptions() {
     const QString unit = qt_text(unit_symbol(Quantity::Tension, units_));
     limit_captions_[0]->setText(tr("&Eye rating (%1):").arg(unit));
     limit_captions_[1]->setText(tr("&Grip rating (%1):").arg(unit));
+}
+
+void CableSetPanel::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showLimitCaptions();
+    }
 }
 
 void CableSetPanel::showFollowing() {

@@ -96,6 +96,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The ratings' captions hold their unit: written again in a new language.
+    void changeEvent(QEvent* event) override;
 
 signals:
     void changed();
