@@ -1282,16 +1282,8 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Die gemeinsam gezogenen Kabel: die erste Gruppe ist das Kabel des Planers mit Anzahl und Außendurchmesser von oben</translation>
     </message>
     <message>
-        <source>Add from &amp;library...</source>
-        <translation>Aus &amp;Bibliothek hinzufügen...</translation>
-    </message>
-    <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Eingabe hinzufügen</translation>
-    </message>
-    <message>
-        <source>Re&amp;move</source>
-        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Planner&apos;s cable</source>
@@ -1306,16 +1298,24 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>An Füllgrad senden</translation>
     </message>
     <message>
-        <source>Allowable &amp;tension by:</source>
+        <source>&amp;Grip rating (%1):</source>
+        <translation>S&amp;trumpf-Belastbarkeit (%1):</translation>
+    </message>
+    <message>
+        <source>Add from lib&amp;rary...</source>
+        <translation>Aus Bib&amp;liothek hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Allo&amp;wable tension by:</source>
         <translation>Zulässige &amp;Zugkraft nach:</translation>
     </message>
     <message>
-        <source>&amp;Eye rating (%1):</source>
-        <translation>&amp;Ziehkopf-Belastbarkeit (%1):</translation>
-    </message>
-    <message>
-        <source>&amp;Grip rating (%1):</source>
-        <translation>&amp;Strumpf-Belastbarkeit (%1):</translation>
+        <source>E&amp;ye rating (%1):</source>
+        <translation>Zie&amp;hkopf-Belastbarkeit (%1):</translation>
     </message>
 </context>
 <context>
@@ -1665,7 +1665,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Ti&amp;lt from horizontal</source>
-        <translation>Nei&amp;gung gegen die Waagerechte</translation>
+        <translation>N&amp;eigung gegen die Waagerechte</translation>
     </message>
     <message>
         <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
@@ -1800,7 +1800,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>&amp;Number of cables:</source>
-        <translation>&amp;Anzahl Kabel:</translation>
+        <translation>Anzahl &amp;Kabel:</translation>
     </message>
     <message>
         <source>&amp;Configuration:</source>
@@ -1900,7 +1900,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Sidewall pressure &amp;limit</source>
-        <translation>Seitenwanddruck-&amp;Grenze</translation>
+        <translation>Seitenwand&amp;druck-Grenze</translation>
     </message>
     <message>
         <source>&amp;Bend radius, all bends</source>
@@ -2017,15 +2017,15 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>&amp;Sheave rating:</source>
-        <translation>Belastbarkeit der Seil&amp;rolle:</translation>
+        <translation>Belastbarkeit der Seilro&amp;lle:</translation>
     </message>
     <message>
         <source>Tension a sheave &amp;adds:</source>
-        <translation>Zugkraft, die eine Seilrolle &amp;hinzufügt:</translation>
+        <translation>Zugkraft, die eine Seilrolle hin&amp;zufügt:</translation>
     </message>
     <message>
         <source>&amp;Capstan friction:</source>
-        <translation>Reibung am &amp;Spill:</translation>
+        <translation>Reibung am S&amp;pill:</translation>
     </message>
     <message>
         <source>&amp;Tail force a person holds:</source>

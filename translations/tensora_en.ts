@@ -1282,16 +1282,8 @@ in the same directory as this program and restart.</translation>
         <translation>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</translation>
     </message>
     <message>
-        <source>Add from &amp;library...</source>
-        <translation>Add from &amp;library...</translation>
-    </message>
-    <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Add typed</translation>
-    </message>
-    <message>
-        <source>Re&amp;move</source>
-        <translation>Re&amp;move</translation>
     </message>
     <message>
         <source>&amp;Planner&apos;s cable</source>
@@ -1306,16 +1298,24 @@ in the same directory as this program and restart.</translation>
         <translation>Send to Fill Ratio</translation>
     </message>
     <message>
-        <source>Allowable &amp;tension by:</source>
-        <translation>Allowable &amp;tension by:</translation>
-    </message>
-    <message>
-        <source>&amp;Eye rating (%1):</source>
-        <translation>&amp;Eye rating (%1):</translation>
-    </message>
-    <message>
         <source>&amp;Grip rating (%1):</source>
         <translation>&amp;Grip rating (%1):</translation>
+    </message>
+    <message>
+        <source>Add from lib&amp;rary...</source>
+        <translation>Add from lib&amp;rary...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Remo&amp;ve</translation>
+    </message>
+    <message>
+        <source>Allo&amp;wable tension by:</source>
+        <translation>Allo&amp;wable tension by:</translation>
+    </message>
+    <message>
+        <source>E&amp;ye rating (%1):</source>
+        <translation>E&amp;ye rating (%1):</translation>
     </message>
 </context>
 <context>

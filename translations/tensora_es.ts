@@ -1282,16 +1282,8 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Los cables tirados juntos: el primer grupo es el cable del planificador, con el número de cables y el diámetro exterior de arriba</translation>
     </message>
     <message>
-        <source>Add from &amp;library...</source>
-        <translation>Añadir de la &amp;biblioteca...</translation>
-    </message>
-    <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Añadir escrito</translation>
-    </message>
-    <message>
-        <source>Re&amp;move</source>
-        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Planner&apos;s cable</source>
@@ -1306,16 +1298,24 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Enviar al llenado</translation>
     </message>
     <message>
-        <source>Allowable &amp;tension by:</source>
-        <translation>&amp;Tensión admisible según:</translation>
-    </message>
-    <message>
-        <source>&amp;Eye rating (%1):</source>
-        <translation>Capacidad del &amp;ojo (%1):</translation>
-    </message>
-    <message>
         <source>&amp;Grip rating (%1):</source>
-        <translation>Capacidad de la &amp;malla (%1):</translation>
+        <translation>&amp;Capacidad de la malla (%1):</translation>
+    </message>
+    <message>
+        <source>Add from lib&amp;rary...</source>
+        <translation>Añadir de la &amp;biblioteca...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Allo&amp;wable tension by:</source>
+        <translation>Tensión admisible se&amp;gún:</translation>
+    </message>
+    <message>
+        <source>E&amp;ye rating (%1):</source>
+        <translation>Capacidad del &amp;ojo (%1):</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1800,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>&amp;Number of cables:</source>
-        <translation>&amp;Número de cables:</translation>
+        <translation>N&amp;úmero de cables:</translation>
     </message>
     <message>
         <source>&amp;Configuration:</source>

@@ -1282,16 +1282,8 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Les câbles tirés ensemble : le premier groupe est le câble du planificateur, avec le nombre de câbles et le diamètre extérieur ci-dessus</translation>
     </message>
     <message>
-        <source>Add from &amp;library...</source>
-        <translation>Ajouter de la &amp;bibliothèque...</translation>
-    </message>
-    <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Ajouter la saisie</translation>
-    </message>
-    <message>
-        <source>Re&amp;move</source>
-        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Planner&apos;s cable</source>
@@ -1306,16 +1298,24 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Envoyer au remplissage</translation>
     </message>
     <message>
-        <source>Allowable &amp;tension by:</source>
-        <translation>&amp;Tension admissible selon :</translation>
-    </message>
-    <message>
-        <source>&amp;Eye rating (%1):</source>
-        <translation>Capacité de la &amp;tête (%1) :</translation>
-    </message>
-    <message>
         <source>&amp;Grip rating (%1):</source>
         <translation>Capacité de la &amp;chaussette (%1) :</translation>
+    </message>
+    <message>
+        <source>Add from lib&amp;rary...</source>
+        <translation>Ajouter de la bibliot&amp;hèque...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Allo&amp;wable tension by:</source>
+        <translation>Tension admissible sel&amp;on :</translation>
+    </message>
+    <message>
+        <source>E&amp;ye rating (%1):</source>
+        <translation>Capacité de la t&amp;ête (%1) :</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1800,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>&amp;Number of cables:</source>
-        <translation>&amp;Nombre de câbles :</translation>
+        <translation>Nom&amp;bre de câbles :</translation>
     </message>
     <message>
         <source>&amp;Configuration:</source>
@@ -1868,7 +1868,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Ben&amp;ds</source>
-        <translation>Cou&amp;des</translation>
+        <translation>Co&amp;udes</translation>
     </message>
     <message>
         <source>, trade size </source>
@@ -1909,8 +1909,8 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message numerus="yes">
         <source>Ben&amp;ds (%n over the limit)</source>
         <translation>
-            <numerusform>Cou&amp;des (%n au-delà de la limite)</numerusform>
-            <numerusform>Cou&amp;des (%n au-delà de la limite)</numerusform>
+            <numerusform>Co&amp;udes (%n au-delà de la limite)</numerusform>
+            <numerusform>Co&amp;udes (%n au-delà de la limite)</numerusform>
         </translation>
     </message>
 </context>
@@ -2025,11 +2025,11 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>&amp;Capstan friction:</source>
-        <translation>Frottement du &amp;cabestan :</translation>
+        <translation>Frottement du ca&amp;bestan :</translation>
     </message>
     <message>
         <source>&amp;Tail force a person holds:</source>
-        <translation>Effort de re&amp;tenue d&apos;une personne :</translation>
+        <translation>Effort de rete&amp;nue d&apos;une personne :</translation>
     </message>
 </context>
 <context>

@@ -1282,16 +1282,8 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Os cabos puxados juntos: o primeiro grupo é o cabo do planejador, com o número de cabos e o diâmetro externo acima</translation>
     </message>
     <message>
-        <source>Add from &amp;library...</source>
-        <translation>Adicionar da &amp;biblioteca...</translation>
-    </message>
-    <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Adicionar digitado</translation>
-    </message>
-    <message>
-        <source>Re&amp;move</source>
-        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>&amp;Planner&apos;s cable</source>
@@ -1306,16 +1298,24 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Enviar para ocupação</translation>
     </message>
     <message>
-        <source>Allowable &amp;tension by:</source>
-        <translation>&amp;Tensão admissível por:</translation>
-    </message>
-    <message>
-        <source>&amp;Eye rating (%1):</source>
-        <translation>Capacidade do &amp;olhal (%1):</translation>
-    </message>
-    <message>
         <source>&amp;Grip rating (%1):</source>
         <translation>Capacidade da &amp;camisa (%1):</translation>
+    </message>
+    <message>
+        <source>Add from lib&amp;rary...</source>
+        <translation>Adicionar da &amp;biblioteca...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Allo&amp;wable tension by:</source>
+        <translation>Tensão admi&amp;ssível por:</translation>
+    </message>
+    <message>
+        <source>E&amp;ye rating (%1):</source>
+        <translation>Capacidade do &amp;olhal (%1):</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1800,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>&amp;Number of cables:</source>
-        <translation>&amp;Número de cabos:</translation>
+        <translation>N&amp;úmero de cabos:</translation>
     </message>
     <message>
         <source>&amp;Configuration:</source>

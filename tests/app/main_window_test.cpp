@@ -495,29 +495,71 @@ private slots:
         QCOMPARE(fixture_.registry().spokenLanguage(), QStringLiteral("en"));
     }
 
-    // Alt and a letter reach one item in every menu, in every language.
-    void everyMenusAccessKeysAreDistinctInEveryLanguage() {
+    // The texts among `texts` whose access key (the letter after "&") an earlier one has.
+    static QStringList repeatedKeys(const QStringList& texts) {
+        QStringList keys;
+        QStringList repeated;
+        for (const QString& text : texts) {
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size() || text.mid(at, 2) == QLatin1String("&&") ||
+                text.mid(at, 5) == QLatin1String("&nbsp")) {
+                continue;
+            }
+            const QString key = text.mid(at + 1, 1).toLower();
+            if (keys.contains(key)) {
+                repeated << text;
+            }
+            keys << key;
+        }
+        return repeated;
+    }
+
+    // The captions a window's access keys reach: labels, buttons and tabs.
+    static QStringList keyedCaptions(const QWidget& window) {
+        QStringList texts;
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                texts << label->text();
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+                texts << button->text();
+            } else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+                for (int i = 0; i < tabs->count(); ++i) {
+                    texts << tabs->tabText(i);
+                }
+            }
+        }
+        return texts;
+    }
+
+    // Alt and a letter reach one item in every menu and every window, in every language.
+    void everyAccessKeyReachesOneItemInEveryLanguage() {
         frmMain& main = startMain();
+        const QList<QWidget*> windows{
+            &fixture_.registry().show<PullCalculator>(), &fixture_.registry().show<PullCheck>(),
+            &fixture_.registry().show<PullingEquipment>(), &fixture_.registry().show<RouteView>(),
+            &fixture_.registry().show<FillRatio>()};
         QStringList clashes;
         for (const char* language : {"en", "de", "es", "fr", "pt_BR"}) {
             fixture_.registry().setLanguage(QLatin1String(language));
-            QList<QWidget*> menus{main.menuBar()};
-            for (QMenu* menu : main.findChildren<QMenu*>()) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QList<QStringList> groups;
+            QList<const QWidget*> menus{main.menuBar()};
+            for (const QMenu* menu : main.findChildren<QMenu*>()) {
                 menus << menu;
             }
-            for (QWidget* menu : menus) {
-                QStringList keys;
+            for (const QWidget* menu : menus) {
+                QStringList texts;
                 for (const QAction* action : menu->actions()) {
-                    const QString text = action->text();
-                    const qsizetype at = text.indexOf(QLatin1Char('&'));
-                    if (at < 0 || at + 1 >= text.size()) {
-                        continue;
-                    }
-                    const QString key = text.mid(at + 1, 1).toLower();
-                    if (keys.contains(key)) {
-                        clashes << QLatin1String(language) + QStringLiteral(": ") + text;
-                    }
-                    keys << key;
+                    texts << action->text();
+                }
+                groups << texts;
+            }
+            for (const QWidget* window : windows) {
+                groups << keyedCaptions(*window);
+            }
+            for (const QStringList& texts : groups) {
+                for (const QString& text : repeatedKeys(texts)) {
+                    clashes << QLatin1String(language) + QStringLiteral(": ") + text;
                 }
             }
         }

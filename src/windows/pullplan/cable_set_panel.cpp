@@ -265,9 +265,9 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
     cableSetTable->setWordWrap(false);
     cableSetTable->setCurrentIndex(model_->index(0, CableSetModel::Count));
 
-    addFromLibrary = named(new QPushButton(tr("Add from &library..."), this), "addFromLibrary");
+    addFromLibrary = named(new QPushButton(tr("Add from lib&rary..."), this), "addFromLibrary");
     addTyped = named(new QPushButton(tr("&Add typed"), this), "addTyped");
-    removeGroup = named(new QPushButton(tr("Re&move"), this), "removeGroup");
+    removeGroup = named(new QPushButton(tr("Remo&ve"), this), "removeGroup");
     followPlannerCable = named(new QPushButton(tr("&Planner's cable"), this), "followPlannerCable");
     followPlannerCable->setToolTip(tr("The first group follows the planner's cable again"));
     sendToFill = named(new QPushButton(tr("Send to Fill Ratio"), this), "sendToFill");
@@ -344,7 +344,7 @@ void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
     eyeLimit->setObjectName(QStringLiteral("eyeLimit"));
     gripLimit = limit_box("grip-limit", kDesignGripLimit);
     gripLimit->setObjectName(QStringLiteral("gripLimit"));
-    auto* rule_caption = new QLabel(tr("Allowable &tension by:"), parent);
+    auto* rule_caption = new QLabel(tr("Allo&wable tension by:"), parent);
     rule_caption->setBuddy(tensionRule);
     limit_captions_ = {new QLabel(parent), new QLabel(parent)};
     limit_captions_[0]->setBuddy(eyeLimit);
@@ -363,7 +363,7 @@ void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
 
 void CableSetPanel::showLimitCaptions() {
     const QString unit = qt_text(unit_symbol(Quantity::Tension, units_));
-    limit_captions_[0]->setText(tr("&Eye rating (%1):").arg(unit));
+    limit_captions_[0]->setText(tr("E&ye rating (%1):").arg(unit));
     limit_captions_[1]->setText(tr("&Grip rating (%1):").arg(unit));
 }
 
