@@ -771,6 +771,30 @@
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora ist ein Produkt von Norvale. Alle Rechte vorbehalten.</translation>
     </message>
+    <message>
+        <source>layer %1, %2 at line %3, %4</source>
+        <translation>Layer %1, %2 in Zeile %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 at line %2, %3</source>
+        <translation>%1 in Zeile %2, %3</translation>
+    </message>
+    <message>
+        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
+        <translation>Layer %1, LINE/ARC-Kette %2 ab Zeile %3, %4</translation>
+    </message>
+    <message>
+        <source>LINE/ARC chain %1 from line %2, %3</source>
+        <translation>LINE/ARC-Kette %1 ab Zeile %2, %3</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>Achse</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -771,6 +771,30 @@
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora is a product of Norvale. All rights reserved.</translation>
     </message>
+    <message>
+        <source>layer %1, %2 at line %3, %4</source>
+        <translation>layer %1, %2 at line %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 at line %2, %3</source>
+        <translation>%1 at line %2, %3</translation>
+    </message>
+    <message>
+        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
+        <translation>layer %1, LINE/ARC chain %2 from line %3, %4</translation>
+    </message>
+    <message>
+        <source>LINE/ARC chain %1 from line %2, %3</source>
+        <translation>LINE/ARC chain %1 from line %2, %3</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>alignment</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -771,6 +771,30 @@
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora es un producto de Norvale. Todos los derechos reservados.</translation>
     </message>
+    <message>
+        <source>layer %1, %2 at line %3, %4</source>
+        <translation>capa %1, %2 en la línea %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 at line %2, %3</source>
+        <translation>%1 en la línea %2, %3</translation>
+    </message>
+    <message>
+        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
+        <translation>capa %1, cadena LINE/ARC %2 desde la línea %3, %4</translation>
+    </message>
+    <message>
+        <source>LINE/ARC chain %1 from line %2, %3</source>
+        <translation>cadena LINE/ARC %1 desde la línea %2, %3</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>eje</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -771,6 +771,30 @@
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora é um produto da Norvale. Todos os direitos reservados.</translation>
     </message>
+    <message>
+        <source>layer %1, %2 at line %3, %4</source>
+        <translation>camada %1, %2 na linha %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 at line %2, %3</source>
+        <translation>%1 na linha %2, %3</translation>
+    </message>
+    <message>
+        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
+        <translation>camada %1, cadeia LINE/ARC %2 a partir da linha %3, %4</translation>
+    </message>
+    <message>
+        <source>LINE/ARC chain %1 from line %2, %3</source>
+        <translation>cadeia LINE/ARC %1 a partir da linha %2, %3</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>pontos</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>eixo</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

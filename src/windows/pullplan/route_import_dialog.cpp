@@ -36,7 +36,7 @@ RouteImportDialog::RouteImportDialog(QWidget* parent, const QString& file_name, 
 void RouteImportDialog::buildChoices() {
     routePaths = named(new QListWidget(this), "routePaths");
     for (const RoutePolyline& path : file_.paths) {
-        routePaths->addItem(qt_text(
+        routePaths->addItem(spoken(
             route_candidate_text(path, file_.feet_per_unit.value_or(1), UnitSystem::InchPound)));
     }
     routePaths->setCurrentRow(0);
