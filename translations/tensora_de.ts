@@ -795,6 +795,146 @@
         <source>alignment</source>
         <translation>Achse</translation>
     </message>
+    <message>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Die Bögen bei %1 und %2 brauchen %3 der %4 Geraden zwischen ihnen (%5 zu viel): einen kleineren Radius angeben.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden nach ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden vor ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>Bei %1 kehrt die Trasse in sich selbst um.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
+        <translation>Bei %1 dreht die Trasse um %2 Grad, wo ein Bogen auf sie trifft: ein Bogen muss die Geraden neben ihm in ihrer Richtung treffen.</translation>
+    </message>
+    <message>
+        <source>At %1 the bend has no radius.</source>
+        <translation>Bei %1 hat der Bogen keinen Radius.</translation>
+    </message>
+    <message>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>Bei %1 ist eine Koordinate keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>Die Trasse hat weniger als zwei verschiedene Punkte.</translation>
+    </message>
+    <message>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>Von %1 bis zum nächsten Punkt ist der Abstand nicht berechenbar.</translation>
+    </message>
+    <message>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>Die Zeichnung hat keinen Pfad auf Layer %1.</translation>
+    </message>
+    <message>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Es gibt keinen Pfad %1; die Pfade sind:</translation>
+    </message>
+    <message>
+        <source>The file holds several paths; choose one:</source>
+        <translation>Die Datei enthält mehrere Pfade; wählen Sie einen:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <translation>Zeile %1: „%2“ ist kein Gruppencode.</translation>
+    </message>
+    <message>
+        <source>Line %1: the drawing ends after a group code.</source>
+        <translation>Zeile %1: die Zeichnung endet nach einem Gruppencode.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <translation>Zeile %1: „%2“ ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 gives a coordinate before its first vertex.</source>
+        <translation>Zeile %1: %2 gibt eine Koordinate vor seinem ersten Scheitelpunkt an.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 has no SEQEND.</source>
+        <translation>Zeile %1: %2 hat kein SEQEND.</translation>
+    </message>
+    <message>
+        <source>The drawing ends before its end (no EOF): the file is cut short.</source>
+        <translation>Die Zeichnung endet vor ihrem Ende (kein EOF): die Datei ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
+        <translation>Dies ist eine binäre DXF-Zeichnung: als ASCII-DXF speichern und diese importieren.</translation>
+    </message>
+    <message>
+        <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
+        <translation>Die Zeichnung hat kein LWPOLYLINE, POLYLINE, LINE oder ARC, aus dem eine Trasse entstehen kann.</translation>
+    </message>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>Die Datei enthält keine Punkte.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Zeile %1: die Kopfzeile nennt keine Spalten x (Rechtswert) und y (Hochwert).</translation>
+    </message>
+    <message>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Zeile %1: ein Punkt braucht ein x und ein y.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s point is not two numbers.</source>
+        <translation>ein Punkt eines Bogens sind nicht zwei Zahlen.</translation>
+    </message>
+    <message>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>ein Bogen braucht sein Start, Center und End.</translation>
+    </message>
+    <message>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>eine Linie braucht ein Start und ein End aus je zwei Zahlen.</translation>
+    </message>
+    <message>
+        <source>a spiral is not read: replace it by lines and curves.</source>
+        <translation>eine Klothoide wird nicht gelesen: durch Linien und Bögen ersetzen.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>ein Profilpunkt ist keine Station mit Höhe.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>Die Datei ist kein LandXML-Dokument.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>Die Datei hat keine Achse mit Linien oder Bögen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -795,6 +795,146 @@
         <source>alignment</source>
         <translation>alignment</translation>
     </message>
+    <message>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>At %1 the route turns back on itself.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
+        <translation>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</translation>
+    </message>
+    <message>
+        <source>At %1 the bend has no radius.</source>
+        <translation>At %1 the bend has no radius.</translation>
+    </message>
+    <message>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>At %1 a coordinate is not a finite number.</translation>
+    </message>
+    <message>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>The route has fewer than two distinct points.</translation>
+    </message>
+    <message>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>From %1 to the next point the distance is beyond what can be computed.</translation>
+    </message>
+    <message>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>The drawing has no path on layer %1.</translation>
+    </message>
+    <message>
+        <source>There is no path %1; the paths are:</source>
+        <translation>There is no path %1; the paths are:</translation>
+    </message>
+    <message>
+        <source>The file holds several paths; choose one:</source>
+        <translation>The file holds several paths; choose one:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <translation>Line %1: &quot;%2&quot; is not a group code.</translation>
+    </message>
+    <message>
+        <source>Line %1: the drawing ends after a group code.</source>
+        <translation>Line %1: the drawing ends after a group code.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <translation>Line %1: &quot;%2&quot; is not a finite number.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 gives a coordinate before its first vertex.</source>
+        <translation>Line %1: %2 gives a coordinate before its first vertex.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 has no SEQEND.</source>
+        <translation>Line %1: %2 has no SEQEND.</translation>
+    </message>
+    <message>
+        <source>The drawing ends before its end (no EOF): the file is cut short.</source>
+        <translation>The drawing ends before its end (no EOF): the file is cut short.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
+        <translation>This is a binary DXF drawing: save it as an ASCII DXF and import that.</translation>
+    </message>
+    <message>
+        <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
+        <translation>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</translation>
+    </message>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>The file holds no points.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Line %1: the header names no x (easting) and y (northing) columns.</translation>
+    </message>
+    <message>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Line %1: a point needs an x and a y.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Line %1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s point is not two numbers.</source>
+        <translation>a curve&apos;s point is not two numbers.</translation>
+    </message>
+    <message>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>a curve needs its Start, Center and End.</translation>
+    </message>
+    <message>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>a line needs a Start and an End of two numbers each.</translation>
+    </message>
+    <message>
+        <source>a spiral is not read: replace it by lines and curves.</source>
+        <translation>a spiral is not read: replace it by lines and curves.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>a profile point is not a station and a height.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>The file is no LandXML document.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>The file has no alignment with lines or curves.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

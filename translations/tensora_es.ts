@@ -795,6 +795,146 @@
         <source>alignment</source>
         <translation>eje</translation>
     </message>
+    <message>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Las curvas en %1 y %2 necesitan %3 de los %4 rectos entre ellas (%5 de más): indique un radio menor.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>La curva en %1 necesita %2 de los %3 rectos tras ella (%4 de más): indique un radio menor.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>La curva en %1 necesita %2 de los %3 rectos antes de ella (%4 de más): indique un radio menor.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>En %1 el trazado vuelve sobre sí mismo.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
+        <translation>En %1 el trazado gira %2 grados donde lo encuentra un arco: un arco debe unirse a los rectos contiguos en su línea.</translation>
+    </message>
+    <message>
+        <source>At %1 the bend has no radius.</source>
+        <translation>En %1 la curva no tiene radio.</translation>
+    </message>
+    <message>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>En %1 una coordenada no es un número finito.</translation>
+    </message>
+    <message>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>El trazado tiene menos de dos puntos distintos.</translation>
+    </message>
+    <message>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 al punto siguiente la distancia supera lo que se puede calcular.</translation>
+    </message>
+    <message>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>El dibujo no tiene ningún trazado en la capa %1.</translation>
+    </message>
+    <message>
+        <source>There is no path %1; the paths are:</source>
+        <translation>No existe el trazado %1; los trazados son:</translation>
+    </message>
+    <message>
+        <source>The file holds several paths; choose one:</source>
+        <translation>El archivo contiene varios trazados; elija uno:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <translation>Línea %1: «%2» no es un código de grupo.</translation>
+    </message>
+    <message>
+        <source>Line %1: the drawing ends after a group code.</source>
+        <translation>Línea %1: el dibujo termina tras un código de grupo.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <translation>Línea %1: «%2» no es un número finito.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 gives a coordinate before its first vertex.</source>
+        <translation>Línea %1: %2 da una coordenada antes de su primer vértice.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 has no SEQEND.</source>
+        <translation>Línea %1: %2 no tiene SEQEND.</translation>
+    </message>
+    <message>
+        <source>The drawing ends before its end (no EOF): the file is cut short.</source>
+        <translation>El dibujo termina antes de su final (sin EOF): el archivo está cortado.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
+        <translation>Es un dibujo DXF binario: guárdelo como DXF ASCII e importe ese.</translation>
+    </message>
+    <message>
+        <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
+        <translation>El dibujo no tiene LWPOLYLINE, POLYLINE, LINE ni ARC de donde tomar un trazado.</translation>
+    </message>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>El archivo no contiene puntos.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Línea %1: la cabecera no nombra columnas x (este) e y (norte).</translation>
+    </message>
+    <message>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Línea %1: un punto necesita una x y una y.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Línea %1: «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s point is not two numbers.</source>
+        <translation>un punto de una curva no son dos números.</translation>
+    </message>
+    <message>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>una curva necesita su Start, Center y End.</translation>
+    </message>
+    <message>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>una línea necesita un Start y un End de dos números cada uno.</translation>
+    </message>
+    <message>
+        <source>a spiral is not read: replace it by lines and curves.</source>
+        <translation>una espiral no se lee: sustitúyala por líneas y curvas.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>un punto del perfil no es una estación y una altura.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>El archivo no es un documento LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>El archivo no tiene ningún eje con líneas o curvas.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

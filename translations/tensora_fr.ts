@@ -795,6 +795,146 @@
         <source>alignment</source>
         <translation>axe</translation>
     </message>
+    <message>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Les coudes à %1 et %2 demandent %3 des %4 droits entre eux (%5 de trop) : donnez un rayon plus petit.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>Le coude à %1 demande %2 des %3 droits après lui (%4 de trop) : donnez un rayon plus petit.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>Le coude à %1 demande %2 des %3 droits avant lui (%4 de trop) : donnez un rayon plus petit.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>À %1 le tracé revient sur lui-même.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
+        <translation>À %1 le tracé tourne de %2 degrés là où un arc le rejoint : un arc doit rejoindre les droits voisins dans leur alignement.</translation>
+    </message>
+    <message>
+        <source>At %1 the bend has no radius.</source>
+        <translation>À %1 le coude n&apos;a pas de rayon.</translation>
+    </message>
+    <message>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>À %1 une coordonnée n&apos;est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>Le tracé a moins de deux points distincts.</translation>
+    </message>
+    <message>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 au point suivant, la distance dépasse ce qui peut être calculé.</translation>
+    </message>
+    <message>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>Le dessin n&apos;a aucun tracé sur le calque %1.</translation>
+    </message>
+    <message>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Il n&apos;y a pas de tracé %1 ; les tracés sont :</translation>
+    </message>
+    <message>
+        <source>The file holds several paths; choose one:</source>
+        <translation>Le fichier contient plusieurs tracés ; choisissez-en un :</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un code de groupe.</translation>
+    </message>
+    <message>
+        <source>Line %1: the drawing ends after a group code.</source>
+        <translation>Ligne %1 : le dessin se termine après un code de groupe.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 gives a coordinate before its first vertex.</source>
+        <translation>Ligne %1 : %2 donne une coordonnée avant son premier sommet.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 has no SEQEND.</source>
+        <translation>Ligne %1 : %2 n&apos;a pas de SEQEND.</translation>
+    </message>
+    <message>
+        <source>The drawing ends before its end (no EOF): the file is cut short.</source>
+        <translation>Le dessin s&apos;arrête avant sa fin (pas d&apos;EOF) : le fichier est tronqué.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
+        <translation>C&apos;est un dessin DXF binaire : enregistrez-le en DXF ASCII et importez celui-ci.</translation>
+    </message>
+    <message>
+        <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
+        <translation>Le dessin n&apos;a ni LWPOLYLINE, ni POLYLINE, ni LINE, ni ARC d&apos;où tirer un tracé.</translation>
+    </message>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>Le fichier ne contient aucun point.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Ligne %1 : l&apos;en-tête ne nomme pas de colonnes x (est) et y (nord).</translation>
+    </message>
+    <message>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Ligne %1 : un point demande un x et un y.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s point is not two numbers.</source>
+        <translation>un point de courbe n&apos;est pas fait de deux nombres.</translation>
+    </message>
+    <message>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>une courbe demande ses Start, Center et End.</translation>
+    </message>
+    <message>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>une ligne demande un Start et un End de deux nombres chacun.</translation>
+    </message>
+    <message>
+        <source>a spiral is not read: replace it by lines and curves.</source>
+        <translation>une clothoïde n&apos;est pas lue : remplacez-la par des lignes et des courbes.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>un point de profil n&apos;est pas une station et une hauteur.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>Le fichier n&apos;est pas un document LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>Le fichier n&apos;a aucun axe avec des lignes ou des courbes.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

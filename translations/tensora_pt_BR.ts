@@ -795,6 +795,146 @@
         <source>alignment</source>
         <translation>eixo</translation>
     </message>
+    <message>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>As curvas em %1 e %2 precisam de %3 dos %4 retos entre elas (%5 a mais): informe um raio menor.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>A curva em %1 precisa de %2 dos %3 retos depois dela (%4 a mais): informe um raio menor.</translation>
+    </message>
+    <message>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>A curva em %1 precisa de %2 dos %3 retos antes dela (%4 a mais): informe um raio menor.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>Em %1 o traçado volta sobre si mesmo.</translation>
+    </message>
+    <message>
+        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
+        <translation>Em %1 o traçado gira %2 graus onde um arco o encontra: um arco deve encontrar os retos vizinhos na linha deles.</translation>
+    </message>
+    <message>
+        <source>At %1 the bend has no radius.</source>
+        <translation>Em %1 a curva não tem raio.</translation>
+    </message>
+    <message>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>Em %1 uma coordenada não é um número finito.</translation>
+    </message>
+    <message>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>O traçado tem menos de dois pontos distintos.</translation>
+    </message>
+    <message>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 ao ponto seguinte a distância excede o que pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>O desenho não tem traçado na camada %1.</translation>
+    </message>
+    <message>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Não há traçado %1; os traçados são:</translation>
+    </message>
+    <message>
+        <source>The file holds several paths; choose one:</source>
+        <translation>O arquivo contém vários traçados; escolha um:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <translation>Linha %1: &quot;%2&quot; não é um código de grupo.</translation>
+    </message>
+    <message>
+        <source>Line %1: the drawing ends after a group code.</source>
+        <translation>Linha %1: o desenho termina após um código de grupo.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <translation>Linha %1: &quot;%2&quot; não é um número finito.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 gives a coordinate before its first vertex.</source>
+        <translation>Linha %1: %2 dá uma coordenada antes de seu primeiro vértice.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 has no SEQEND.</source>
+        <translation>Linha %1: %2 não tem SEQEND.</translation>
+    </message>
+    <message>
+        <source>The drawing ends before its end (no EOF): the file is cut short.</source>
+        <translation>O desenho termina antes do fim (sem EOF): o arquivo está cortado.</translation>
+    </message>
+    <message>
+        <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
+        <translation>É um desenho DXF binário: salve-o como DXF ASCII e importe esse.</translation>
+    </message>
+    <message>
+        <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
+        <translation>O desenho não tem LWPOLYLINE, POLYLINE, LINE nem ARC de onde tirar um traçado.</translation>
+    </message>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>O arquivo não contém pontos.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Linha %1: o cabeçalho não nomeia colunas x (leste) e y (norte).</translation>
+    </message>
+    <message>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Linha %1: um ponto precisa de um x e um y.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Linha %1: &quot;%2&quot; não é um número.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s point is not two numbers.</source>
+        <translation>um ponto de curva não são dois números.</translation>
+    </message>
+    <message>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>uma curva precisa de Start, Center e End.</translation>
+    </message>
+    <message>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>uma linha precisa de um Start e um End de dois números cada.</translation>
+    </message>
+    <message>
+        <source>a spiral is not read: replace it by lines and curves.</source>
+        <translation>uma espiral não é lida: substitua-a por linhas e curvas.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>um ponto do perfil não é uma estaca e uma altura.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>O arquivo não é um documento LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>O arquivo não tem eixo com linhas ou curvas.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>O arquivo não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>O arquivo não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>linha %1</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
