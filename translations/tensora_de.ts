@@ -935,6 +935,42 @@
         <source>line %1</source>
         <translation>Zeile %1</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>die Datei konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>in ihrem Ordner konnte keine neue Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -935,6 +935,42 @@
         <source>line %1</source>
         <translation>line %1</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no file name was given</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>there is no such file</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>the file could not be opened</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>the file could not be read to its end</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>no new file could be made in its folder</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -935,6 +935,42 @@
         <source>line %1</source>
         <translation>línea %1</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>no se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>no se pudo leer el archivo hasta el final</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>no se pudo escribir el archivo</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>no se pudo crear un archivo nuevo en su carpeta</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>el archivo no está abierto</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -935,6 +935,42 @@
         <source>line %1</source>
         <translation>ligne %1</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>le fichier n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>le fichier n&apos;a pas pu être lu jusqu&apos;au bout</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>aucun nouveau fichier n&apos;a pu être créé dans son dossier</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

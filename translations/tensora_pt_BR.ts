@@ -935,6 +935,42 @@
         <source>line %1</source>
         <translation>linha %1</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>nenhum nome de arquivo foi informado</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>esse arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>não é um arquivo comum (um dispositivo, um pipe ou um socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>não foi possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>não foi possível ler o arquivo até o fim</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>não foi possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>não foi possível criar um arquivo novo na pasta</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>o arquivo não está aberto</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

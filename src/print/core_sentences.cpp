@@ -219,6 +219,16 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences", "over"),
     QT_TRANSLATE_NOOP("Sentences", "Choose a path."),
     QT_TRANSLATE_NOOP("Sentences", "The default bend radius must be a number above 0."),
+    // Why a file could not be read or saved.
+    QT_TRANSLATE_NOOP("Sentences", "no file name was given"),
+    QT_TRANSLATE_NOOP("Sentences", "there is no such file"),
+    QT_TRANSLATE_NOOP("Sentences", "it is a folder, not a file"),
+    QT_TRANSLATE_NOOP("Sentences", "it is not a regular file (a device, a pipe or a socket)"),
+    QT_TRANSLATE_NOOP("Sentences", "the file could not be opened"),
+    QT_TRANSLATE_NOOP("Sentences", "the file could not be read to its end"),
+    QT_TRANSLATE_NOOP("Sentences", "the file could not be written"),
+    QT_TRANSLATE_NOOP("Sentences", "no new file could be made in its folder"),
+    QT_TRANSLATE_NOOP("Sentences", "the file is not open"),
     // The route files' refusals.
     QT_TRANSLATE_NOOP("Sentences", "The bends at %1 and %2 need %3 of the %4 straight between them "
                                    "(%5 too much): give a smaller radius."),
