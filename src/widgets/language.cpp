@@ -98,10 +98,11 @@ QString RecordingTranslator::translate(const char* context, const char* source,
     if (text.isEmpty()) {
         text = qt_->translate(context, source, disambiguation, n);
     }
-    // A count's text holds its figure: nothing to find again.
-    if (n < 0 && source != nullptr && *source != '\0') {
-        const QString shown = text.isEmpty() ? QString::fromUtf8(source) : text;
-        sources_.insert(shown, {context, source, disambiguation});
+    // Only the catalogues' texts are remembered (English has its own file, every text its own
+    // translation): a sentence made of figures is asked for once and never found, and a
+    // count's text holds its figure.
+    if (n < 0 && !text.isEmpty()) {
+        sources_.insert(text, {context, source, disambiguation});
     }
     return text;
 }
