@@ -102,33 +102,54 @@ QString RecordingTranslator::translate(const char* context, const char* source,
     // translation): a sentence made of figures is asked for once and never found, and a
     // count's text holds its figure.
     if (n < 0 && !text.isEmpty()) {
-        sources_.insert(text, {context, source, disambiguation});
+        QList<Source>& known = sources_[text];
+        const Source asked{context, source, disambiguation};
+        if (std::none_of(known.cbegin(), known.cend(), [&asked](const Source& each) {
+                return each.context == asked.context && each.text == asked.text &&
+                       each.disambiguation == asked.disambiguation;
+            })) {
+            known.append(asked);
+        }
     }
     return text;
 }
 
-QString RecordingTranslator::retranslated(const QString& shown) const {
-    Source source;
+QString RecordingTranslator::retranslated(const QString& shown, const QObject* where) const {
+    QList<Source> known;
     {
         const QMutexLocker lock(&mutex_);
-        const auto found = sources_.constFind(shown);
-        if (found == sources_.cend()) {
-            return shown;
+        known = sources_.value(shown);
+    }
+    if (known.isEmpty()) {
+        return shown;
+    }
+    Source source = known.front();
+    if (known.size() > 1) {
+        // The context of the window or panel that shows it, nearest first.
+        for (const QObject* holder = where; holder != nullptr; holder = holder->parent()) {
+            const QByteArray name = holder->metaObject()->className();
+            const auto own =
+                std::find_if(known.cbegin(), known.cend(),
+                             [&name](const Source& each) { return each.context == name; });
+            if (own != known.cend()) {
+                source = *own;
+                break;
+            }
         }
-        source = *found;
     }
     return QCoreApplication::translate(
         source.context.constData(), source.text.constData(),
         source.disambiguation.isEmpty() ? nullptr : source.disambiguation.constData());
 }
 
-QString RecordingTranslator::retranslatedTitle(const QString& title) const {
+QString RecordingTranslator::retranslatedTitle(const QString& title, const QObject* where) const {
     QStringList parts = title.split(QStringLiteral(" - "));
     for (QString& part : parts) {
         if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
-            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2)) + QLatin1Char(']');
+            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2), where) +
+                   QLatin1Char(']');
         } else {
-            part = retranslated(part);
+            part = retranslated(part, where);
         }
     }
     return parts.join(QStringLiteral(" - "));
@@ -172,12 +193,13 @@ void Translations::use(const QString& code, const QString& system_code) {
 namespace {
 
 template <class Object, class Getter, class Setter>
-void redo(Object* object, Getter get, Setter set, const RecordingTranslator& translator) {
+void redo(Object* object, Getter get, Setter set, const RecordingTranslator& translator,
+          const QObject* where) {
     const QString shown = (object->*get)();
     if (shown.isEmpty()) {
         return;
     }
-    const QString again = translator.retranslated(shown);
+    const QString again = translator.retranslated(shown, where);
     if (again != shown) {
         (object->*set)(again);
     }
@@ -186,53 +208,55 @@ void redo(Object* object, Getter get, Setter set, const RecordingTranslator& tra
 void retranslate_items(QWidget& widget, const RecordingTranslator& translator) {
     if (auto* box = qobject_cast<QComboBox*>(&widget)) {
         for (int index = 0; index < box->count(); ++index) {
-            const QString again = translator.retranslated(box->itemText(index));
+            const QString again = translator.retranslated(box->itemText(index), box);
             if (again != box->itemText(index)) {
                 box->setItemText(index, again);
             }
         }
     } else if (auto* list = qobject_cast<QListWidget*>(&widget)) {
         for (int row = 0; row < list->count(); ++row) {
-            redo(list->item(row), &QListWidgetItem::text, &QListWidgetItem::setText, translator);
+            redo(list->item(row), &QListWidgetItem::text, &QListWidgetItem::setText, translator,
+                 list);
         }
     } else if (auto* table = qobject_cast<QTableWidget*>(&widget)) {
         for (int column = 0; column < table->columnCount(); ++column) {
             if (QTableWidgetItem* item = table->horizontalHeaderItem(column)) {
-                redo(item, &QTableWidgetItem::text, &QTableWidgetItem::setText, translator);
+                redo(item, &QTableWidgetItem::text, &QTableWidgetItem::setText, translator, table);
             }
         }
     } else if (auto* tree = qobject_cast<QTreeWidget*>(&widget)) {
         if (QTreeWidgetItem* header = tree->headerItem()) {
             for (int column = 0; column < header->columnCount(); ++column) {
-                header->setText(column, translator.retranslated(header->text(column)));
+                header->setText(column, translator.retranslated(header->text(column), tree));
             }
         }
     } else if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) {
         for (int index = 0; index < tabs->count(); ++index) {
-            tabs->setTabText(index, translator.retranslated(tabs->tabText(index)));
-            tabs->setTabToolTip(index, translator.retranslated(tabs->tabToolTip(index)));
+            tabs->setTabText(index, translator.retranslated(tabs->tabText(index), tabs));
+            tabs->setTabToolTip(index, translator.retranslated(tabs->tabToolTip(index), tabs));
         }
     }
 }
 
 void retranslate_widget(QWidget& widget, const RecordingTranslator& translator) {
     if (widget.isWindow() && !widget.windowTitle().isEmpty()) {
-        widget.setWindowTitle(translator.retranslatedTitle(widget.windowTitle()));
+        widget.setWindowTitle(translator.retranslatedTitle(widget.windowTitle(), &widget));
     }
-    redo(&widget, &QWidget::toolTip, &QWidget::setToolTip, translator);
-    redo(&widget, &QWidget::statusTip, &QWidget::setStatusTip, translator);
-    redo(&widget, &QWidget::whatsThis, &QWidget::setWhatsThis, translator);
-    redo(&widget, &QWidget::accessibleName, &QWidget::setAccessibleName, translator);
+    redo(&widget, &QWidget::toolTip, &QWidget::setToolTip, translator, &widget);
+    redo(&widget, &QWidget::statusTip, &QWidget::setStatusTip, translator, &widget);
+    redo(&widget, &QWidget::whatsThis, &QWidget::setWhatsThis, translator, &widget);
+    redo(&widget, &QWidget::accessibleName, &QWidget::setAccessibleName, translator, &widget);
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        redo(label, &QLabel::text, &QLabel::setText, translator);
+        redo(label, &QLabel::text, &QLabel::setText, translator, &widget);
     } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-        redo(button, &QAbstractButton::text, &QAbstractButton::setText, translator);
+        redo(button, &QAbstractButton::text, &QAbstractButton::setText, translator, &widget);
     } else if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
-        redo(group, &QGroupBox::title, &QGroupBox::setTitle, translator);
+        redo(group, &QGroupBox::title, &QGroupBox::setTitle, translator, &widget);
     } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
-        redo(line, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText, translator);
+        redo(line, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText, translator,
+             &widget);
     } else if (auto* menu = qobject_cast<QMenu*>(&widget)) {
-        redo(menu, &QMenu::title, &QMenu::setTitle, translator);
+        redo(menu, &QMenu::title, &QMenu::setTitle, translator, &widget);
     }
     retranslate_items(widget, translator);
 }
@@ -245,9 +269,9 @@ void retranslate_window(QWidget& window, const RecordingTranslator& translator) 
         retranslate_widget(*child, translator);
     }
     for (QAction* action : window.findChildren<QAction*>()) {
-        redo(action, &QAction::text, &QAction::setText, translator);
-        redo(action, &QAction::toolTip, &QAction::setToolTip, translator);
-        redo(action, &QAction::statusTip, &QAction::setStatusTip, translator);
+        redo(action, &QAction::text, &QAction::setText, translator, action);
+        redo(action, &QAction::toolTip, &QAction::setToolTip, translator, action);
+        redo(action, &QAction::statusTip, &QAction::setStatusTip, translator, action);
     }
 }
 

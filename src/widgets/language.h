@@ -43,10 +43,12 @@ public:
     bool isEmpty() const override { return false; }
 
     // A text shown in any language this translator served, in the current one; a text it did
-    // not hand out comes back as it is.
-    QString retranslated(const QString& shown) const;
+    // not hand out comes back as it is. Where one text came from several sources that differ
+    // elsewhere ("Angle", a heading and a link's type), the source of a class that `where` or
+    // an object holding it belongs to is taken.
+    QString retranslated(const QString& shown, const QObject* where = nullptr) const;
     // A window title ("Tensora - Pull Calculator - [New Document]"), part by part.
-    QString retranslatedTitle(const QString& title) const;
+    QString retranslatedTitle(const QString& title, const QObject* where = nullptr) const;
 
 private:
     struct Source {
@@ -58,7 +60,7 @@ private:
     std::unique_ptr<QTranslator> program_ = std::make_unique<QTranslator>();
     std::unique_ptr<QTranslator> qt_ = std::make_unique<QTranslator>();
     mutable QMutex mutex_;
-    mutable QHash<QString, Source> sources_;
+    mutable QHash<QString, QList<Source>> sources_;
 };
 
 // A window that composes texts (results, findings, titles with figures) and writes them again

@@ -465,7 +465,11 @@ private slots:
             return check.findChild<QLabel*>(QStringLiteral("verdictLabel"))->text();
         };
         const QString english_advice = advice();
+        // "Angle" is both a heading and, painted in the type column, a link's type.
+        QCoreApplication::translate("Sentences", "Angle");
         item(main, "language_de")->trigger();
+        QCOMPARE(planner.findChild<QLabel*>(QStringLiteral("Label7"))->text(),
+                 QStringLiteral("Winkel"));
         QCOMPARE(QSettings(QStringLiteral("Tensora"), QStringLiteral("Tensora"))
                      .value(QStringLiteral("Options/Language"))
                      .toString(),
