@@ -63,7 +63,8 @@ private slots:
         fixture_.platform().unstartable = {QStringLiteral("C:\\T\\msinfo32.exe")};
         child<QPushButton>(about, "cmdSysInfo")->click();
         QCOMPARE(fixture_.platform().started, QStringList{"C:\\T\\msinfo32.exe"});
-        QCOMPARE(fixture_.platform().messages, QStringList{sysInfoUnavailable()}); // it is not there
+        QCOMPARE(fixture_.platform().messages,
+                 QStringList{sysInfoUnavailable()}); // it is not there
     }
 
     void startsTheToolInTheRegisteredFolderWhenItIsThere() {
