@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
     <name>Sentences</name>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>

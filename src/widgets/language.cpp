@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -19,31 +20,73 @@
 
 namespace tensora {
 
+namespace {
+
+// The languages built into the program, by their translation files (":/i18n/tensora_de.qm").
+QStringList built_in_codes() {
+    QStringList codes;
+    for (const QString& file :
+         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tensora_*.qm")})) {
+        codes << file.mid(8, file.size() - 8 - 3);
+    }
+    return codes;
+}
+
+// A language's name as its speakers write it ("Deutsch", "Português (Brasil)"): its own
+// translation file gives it, as the translation of the name of English.
+QString native_name(const QString& code) {
+    static_cast<void>(QT_TRANSLATE_NOOP("LanguageName", "English"));
+    QTranslator file;
+    const QString name = file.load(QStringLiteral(":/i18n/tensora_") + code + QStringLiteral(".qm"))
+                             ? file.translate("LanguageName", "English")
+                             : QString();
+    return name.isEmpty() ? code : name;
+}
+
+} // namespace
+
 QList<LanguageChoice> language_choices() {
-    return {{QString(), QStringLiteral("System")},
-            {QStringLiteral("en"), QStringLiteral("English")},
-            {QStringLiteral("es"), QStringLiteral("Español")},
-            {QStringLiteral("fr"), QStringLiteral("Français")},
-            {QStringLiteral("de"), QStringLiteral("Deutsch")},
-            {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")}};
+    // English and the first four in the order the menu has always shown them; a language added
+    // later by its translation file follows.
+    QStringList codes{QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("fr"),
+                      QStringLiteral("de"), QStringLiteral("pt_BR")};
+    const QStringList built_in = built_in_codes();
+    codes.removeIf([&built_in](const QString& code) {
+        return code != QLatin1String("en") && !built_in.contains(code);
+    });
+    for (const QString& code : built_in) {
+        if (!codes.contains(code)) {
+            codes << code;
+        }
+    }
+    QList<LanguageChoice> choices{{QString(), QStringLiteral("System")}};
+    for (const QString& code : codes) {
+        choices.append({code, native_name(code)});
+    }
+    return choices;
 }
 
 namespace {
 
-// "de_AT.UTF-8@euro" reads as "de"; "pt", "pt_PT" and "pt_BR" as "pt_BR"; "" where the
-// program has no such language.
+// "de_AT.UTF-8@euro" reads as "de", "pt_PT" as "pt_BR" where the program has only that
+// Portuguese; "" where the program has no such language.
 QString translated_language(const QString& locale_name) {
-    QString name = locale_name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    const QString name =
+        locale_name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
-    if (language == QLatin1String("pt")) {
-        return QStringLiteral("pt_BR");
-    }
+    QString same_language;
     for (const LanguageChoice& choice : language_choices()) {
-        if (!choice.code.isEmpty() && choice.code == language) {
-            return language;
+        if (choice.code.isEmpty()) {
+            continue;
+        }
+        if (choice.code == name || choice.code == language) {
+            return choice.code;
+        }
+        if (same_language.isEmpty() && choice.code.section(QLatin1Char('_'), 0, 0) == language) {
+            same_language = choice.code;
         }
     }
-    return QString();
+    return same_language;
 }
 
 } // namespace

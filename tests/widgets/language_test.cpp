@@ -163,6 +163,18 @@ private slots:
         QCOMPARE(spoken(english), english);
     }
 
+    // The menu offers every language built in, each by its own name.
+    void everyLanguageBuiltInIsOfferedByItsOwnName() {
+        QStringList offered;
+        for (const LanguageChoice& choice : language_choices()) {
+            offered << choice.code + QLatin1Char('=') + choice.name;
+        }
+        QCOMPARE(offered, QStringList({QStringLiteral("=System"), QStringLiteral("en=English"),
+                                       QStringLiteral("es=Español"), QStringLiteral("fr=Français"),
+                                       QStringLiteral("de=Deutsch"),
+                                       QStringLiteral("pt_BR=Português (Brasil)")}));
+    }
+
     // A language the settings name that the program lacks (or a path) is English.
     void anUnknownLanguageCodeIsEnglish() {
         Translations translations;
