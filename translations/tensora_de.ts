@@ -1588,7 +1588,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale empfiehlt höchstens 60 %.  Gewünschter Höchstfüllgrad</translation>
+        <translation>Norvale empfiehlt bis 60 %.  Gewünschter Höchstwert</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>

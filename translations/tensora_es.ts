@@ -1588,7 +1588,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale recomienda 60% como máximo.  Llenado máximo deseado</translation>
+        <translation>Norvale recomienda hasta un 60%.  Máximo deseado</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>

@@ -1588,7 +1588,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>Norvale conseille 60 % au plus.  Remplissage maximal souhaité</translation>
+        <translation>Norvale conseille 60 % au plus.  Maximum souhaité</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>

@@ -1588,7 +1588,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Norvale recommends a 60% maximum fill.  Preferred maximum fill</source>
-        <translation>A Norvale recomenda no máximo 60%.  Ocupação máxima preferida</translation>
+        <translation>A Norvale recomenda até 60%.  Máximo preferido</translation>
     </message>
     <message>
         <source>launch from fill (hidden)</source>
