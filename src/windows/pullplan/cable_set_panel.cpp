@@ -248,6 +248,22 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
       platform_(platform), locale_(locale), units_(units),
       model_(new CableSetModel(locale, units, this)) {
     setObjectName(QStringLiteral("cableSetBox"));
+    auto* grid = new QGridLayout;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildTable(), 1);
+    layout->addLayout(buildButtons());
+    buildRule(this, grid);
+    layout->addLayout(grid);
+
+    connectControls();
+    cableSetTable->installEventFilter(this);
+    removeGroup->setEnabled(false);
+    showFollowing();
+    showLimitCaptions();
+}
+
+// The groups, one row each: typing starts an edit, Tab leaves for the buttons.
+QTableView* CableSetPanel::buildTable() {
     cableSetTable = named(new QTableView(this), "cableSetTable");
     cableSetTable->setModel(model_);
     cableSetTable->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -264,28 +280,27 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
     header->setSectionResizeMode(CableSetModel::Description, QHeaderView::Stretch);
     cableSetTable->setWordWrap(false);
     cableSetTable->setCurrentIndex(model_->index(0, CableSetModel::Count));
+    return cableSetTable;
+}
 
+QHBoxLayout* CableSetPanel::buildButtons() {
     addFromLibrary = named(new QPushButton(tr("Add from lib&rary..."), this), "addFromLibrary");
     addTyped = named(new QPushButton(tr("&Add typed"), this), "addTyped");
     removeGroup = named(new QPushButton(tr("Remo&ve"), this), "removeGroup");
     followPlannerCable = named(new QPushButton(tr("&Planner's cable"), this), "followPlannerCable");
     followPlannerCable->setToolTip(tr("The first group follows the planner's cable again"));
     sendToFill = named(new QPushButton(tr("Send to Fill Ratio"), this), "sendToFill");
-    auto* buttons = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
     for (QPushButton* button :
          {addFromLibrary, addTyped, removeGroup, followPlannerCable, sendToFill}) {
         button->setAutoDefault(false);
-        buttons->addWidget(button);
+        row->addWidget(button);
     }
-    buttons->addStretch(1);
+    row->addStretch(1);
+    return row;
+}
 
-    auto* grid = new QGridLayout;
-    buildRule(this, grid);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(cableSetTable, 1);
-    layout->addLayout(buttons);
-    layout->addLayout(grid);
-
+void CableSetPanel::connectControls() {
     connect(addFromLibrary, &QPushButton::clicked, this, &CableSetPanel::libraryWanted);
     connect(sendToFill, &QPushButton::clicked, this, &CableSetPanel::fillWanted);
     connect(addTyped, &QPushButton::clicked, this, [this] {
@@ -315,10 +330,6 @@ CableSetPanel::CableSetPanel(Platform& platform, const NumberLocale& locale, Uni
     });
     connect(cableSetTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { removeGroup->setEnabled(cableSetTable->currentIndex().row() > 0); });
-    cableSetTable->installEventFilter(this);
-    removeGroup->setEnabled(false);
-    showFollowing();
-    showLimitCaptions();
 }
 
 void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {

@@ -108,7 +108,10 @@ signals:
     void fillWanted();
 
 private:
+    QTableView* buildTable();
+    class QHBoxLayout* buildButtons();
     void buildRule(QWidget* parent, class QGridLayout* grid);
+    void connectControls();
     void removeChosen();
     void showFollowing();
     void showLimitCaptions();
