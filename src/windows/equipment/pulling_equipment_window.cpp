@@ -179,20 +179,17 @@ void PullingEquipment::planRecalculated() {
     showResults();
 }
 
-void PullingEquipment::showResults() {
-    const auto tension = [this](double pounds) {
-        return advice_tension_text(pounds, units_, locale_);
-    };
-    const auto show = [](QLabel* label, const std::string& text, bool fails) {
-        label->setText(spoken(text));
-        label->setStyleSheet(fails ? kFailStyle : QString());
-    };
-    lines_.clear();
-    const std::string direction = check_.forward ? "forward" : "reverse";
-    std::string highest = "Highest tension of the " + direction +
-                          " pull: " + tension(check_.highest) + " at link " +
+std::string PullingEquipment::tensionText(double pounds) const {
+    return advice_tension_text(pounds, units_, locale_);
+}
+
+// The pull the equipment is checked against, and the advice's point once the planner has
+// found it (it is not searched for at every key).
+std::string PullingEquipment::highestLine() const {
+    std::string highest = "Highest tension of the " +
+                          std::string(check_.forward ? "forward" : "reverse") +
+                          " pull: " + tensionText(check_.highest) + " at link " +
                           std::to_string(check_.highest_link + 1);
-    // The advice's point once the planner has found it: it is not searched for at every key.
     if (const PullCalculator* planner = registry().find<PullCalculator>();
         planner && !planner->adviceWaiting()) {
         const PullAdvice& advice = planner->advice();
@@ -201,73 +198,98 @@ void PullingEquipment::showResults() {
                 "; with a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
                 ", pulled " +
                 (advice.mid_assist_direction == PullDirection::Reverse ? "in reverse" : "forward") +
-                ": " + tension(advice.mid_assist_max);
+                ": " + tensionText(advice.mid_assist_max);
         }
     }
-    lines_.push_back(highest + ".");
-    show(highestResult, lines_.back(), false);
+    return highest + ".";
+}
+
+std::string PullingEquipment::pullerLine() const {
     const std::string margin = locale_number_text(
         general_number_text(std::round(check_.puller_margin * 10) / 10), locale_);
     switch (check_.puller) {
     case PullerVerdict::NotGiven:
-        lines_.push_back("Puller: give its rating.");
-        break;
+        return "Puller: give its rating.";
     case PullerVerdict::TooWeak:
-        lines_.push_back("Puller: too weak, " + tension(*inputs_.puller) + " against the pull's " +
-                         tension(check_.highest) + ".");
-        break;
+        return "Puller: too weak, " + tensionText(*inputs_.puller) + " against the pull's " +
+               tensionText(check_.highest) + ".";
     case PullerVerdict::AboveAllowable:
-        lines_.push_back("Puller: " + tension(*inputs_.puller) + ", margin " + margin +
-                         " %; its rating exceeds the cable's allowable tension: set a limiter "
-                         "(or a weak link) at the allowable tension.");
-        break;
+        return "Puller: " + tensionText(*inputs_.puller) + ", margin " + margin +
+               " %; its rating exceeds the cable's allowable tension: set a limiter "
+               "(or a weak link) at the allowable tension.";
     case PullerVerdict::Ok:
-        lines_.push_back("Puller: " + tension(*inputs_.puller) + ", margin " + margin + " %.");
         break;
     }
-    show(pullerResult, lines_.back(), check_.puller == PullerVerdict::TooWeak);
+    return "Puller: " + tensionText(*inputs_.puller) + ", margin " + margin + " %.";
+}
+
+std::string PullingEquipment::ropeLine() const {
     std::string rope =
-        "Rope: a breaking strength of at least " + tension(check_.rope_minimum) + " serves";
+        "Rope: a breaking strength of at least " + tensionText(check_.rope_minimum) + " serves";
     if (check_.rope == RopeVerdict::Serves) {
-        rope += "; " + tension(*inputs_.rope_strength) + " serves (working load " +
-                tension(check_.working_load) + ")";
+        rope += "; " + tensionText(*inputs_.rope_strength) + " serves (working load " +
+                tensionText(check_.working_load) + ")";
     } else if (check_.rope == RopeVerdict::TooWeak) {
-        rope += "; " + tension(*inputs_.rope_strength) + " is too weak";
+        rope += "; " + tensionText(*inputs_.rope_strength) + " is too weak";
     }
     if (check_.factor_lowered) {
         rope += ". The design factor is below 4";
     }
-    lines_.push_back(rope + ".");
-    show(ropeResult, lines_.back(), check_.rope == RopeVerdict::TooWeak || check_.factor_lowered);
+    return rope + ".";
+}
+
+std::string PullingEquipment::sheaveLines() const {
     std::string sheaves;
-    bool sheave_fails = false;
     for (const SheaveLoad& sheave : check_.sheaves) {
         sheaves += (sheaves.empty() ? "" : "\n") + std::string("Sheave at link ") +
-                   std::to_string(sheave.link + 1) + ": " + tension(sheave.load) +
+                   std::to_string(sheave.link + 1) + ": " + tensionText(sheave.load) +
                    " on it and its anchor" +
                    (sheave.verdict == SheaveVerdict::OverRating ? ", over its rating"
                     : sheave.verdict == SheaveVerdict::NoRating ? " (no rating given)"
                                                                 : "") +
                    ".";
-        sheave_fails = sheave_fails || sheave.verdict == SheaveVerdict::OverRating;
     }
-    if (sheaves.empty()) {
-        sheaves = "No bend is marked as turned on a sheave (mark one in the planner's options).";
-    }
-    lines_.push_back(sheaves);
-    show(sheaveResults, sheaves, sheave_fails);
+    return sheaves.empty()
+               ? "No bend is marked as turned on a sheave (mark one in the planner's options)."
+               : sheaves;
+}
+
+std::string PullingEquipment::capstanLine() const {
     std::string capstan = "Capstan tail force:";
     for (const CapstanWraps& row : check_.capstan) {
         capstan.append(" ").append(std::to_string(row.wraps)).append(" wraps ");
-        capstan.append(tension(row.tail));
+        capstan.append(tensionText(row.tail));
         capstan.append(row.beyond_hold ? " (more than a person holds)" : "");
         capstan.append(row.wraps < kMostWraps ? ";" : ".");
     }
-    lines_.push_back(capstan);
-    show(capstanResults, capstan, false);
-    lines_.push_back(check_.ok ? "The equipment serves this pull."
-                               : "The equipment does not serve this pull.");
-    show(equipmentVerdict, lines_.back(), !check_.ok);
+    return capstan;
+}
+
+// Each finding on its line, red where it fails the pull; the English lines are kept for the
+// PDF, which prints them in the program's language too.
+void PullingEquipment::showResults() {
+    const bool sheave_fails =
+        std::any_of(check_.sheaves.begin(), check_.sheaves.end(), [](const SheaveLoad& sheave) {
+            return sheave.verdict == SheaveVerdict::OverRating;
+        });
+    lines_ = {highestLine(),
+              pullerLine(),
+              ropeLine(),
+              sheaveLines(),
+              capstanLine(),
+              check_.ok ? "The equipment serves this pull."
+                        : "The equipment does not serve this pull."};
+    const std::pair<QLabel*, bool> shown[] = {
+        {highestResult, false},
+        {pullerResult, check_.puller == PullerVerdict::TooWeak},
+        {ropeResult, check_.rope == RopeVerdict::TooWeak || check_.factor_lowered},
+        {sheaveResults, sheave_fails},
+        {capstanResults, false},
+        {equipmentVerdict, !check_.ok}};
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        shown[i].first->setText(spoken(lines_[i]));
+        shown[i].first->setStyleSheet(shown[i].second ? kFailStyle : QString());
+    }
 }
 
 void PullingEquipment::unitsChanged(UnitSystem from, UnitSystem to) {

@@ -46,6 +46,13 @@ private:
     void buildResults(QWidget* group);
     std::optional<double> force(const QLineEdit* box) const;
     void showResults();
+    // The findings, in English as the PDF keeps them.
+    std::string tensionText(double pounds) const;
+    std::string highestLine() const;
+    std::string pullerLine() const;
+    std::string ropeLine() const;
+    std::string sheaveLines() const;
+    std::string capstanLine() const;
 
     NumberLocale locale_;
     UnitSystem units_;
