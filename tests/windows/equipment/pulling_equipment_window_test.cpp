@@ -83,6 +83,22 @@ private slots:
         QVERIFY(!equipment.check().factor_lowered);
     }
 
+    // Once the planner has found its advice, the highest tension names the advised point as
+    // the planner numbers its links.
+    void theHighestTensionNamesTheAdvisedMidAssistPoint() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        PullCalculator& planner = worked_pull(fixture_.registry(), QStringLiteral("1000"));
+        QTRY_VERIFY(!planner.adviceWaiting());
+        equipment.planRecalculated();
+        const PullAdvice& advice = planner.advice();
+        QVERIFY(advice.mid_assist);
+        QVERIFY2(child<QLabel>(equipment, "highestResult")
+                     ->text()
+                     .contains(QStringLiteral("; with a mid-assist point after link %1, pulled ")
+                                   .arg(*advice.mid_assist + 1)),
+                 qPrintable(child<QLabel>(equipment, "highestResult")->text()));
+    }
+
     void itsInputsGoIntoTheReportAndComeBackExactly() {
         PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
         plannedWithASheave();
