@@ -112,10 +112,9 @@ std::vector<Column> unnamed_columns(const std::vector<Line>& lines) {
     return {kOrder.begin(), kOrder.begin() + static_cast<long>(std::min<std::size_t>(numbers, 4))};
 }
 
-} // namespace
-
-RouteFile read_route_csv(std::string_view text) {
-    RouteFile file;
+// The lines that hold points (or the header), numbered as the file numbers them; blank lines
+// and "#" comments are passed over.
+std::vector<Line> point_lines(std::string_view text) {
     std::vector<Line> lines;
     std::size_t number = 0;
     while (!text.empty()) {
@@ -131,83 +130,105 @@ RouteFile read_route_csv(std::string_view text) {
         }
         lines.push_back({number, fields_of(line)});
     }
+    return lines;
+}
+
+// The columns by the header, which is then taken from the lines, or by the count of figures;
+// `error` says why there are none to read.
+std::vector<Column> columns_of(std::vector<Line>& lines, std::string& error) {
+    std::vector<Column> columns;
+    if (number_of(lines.front().fields.front())) {
+        columns = unnamed_columns(lines);
+        if (columns.size() < 2) {
+            error =
+                "Line " + std::to_string(lines.front().number) + ": a point needs an x and a y.";
+        }
+        return columns;
+    }
+    for (const std::string& name : lines.front().fields) {
+        columns.push_back(column_named(name));
+    }
+    const std::size_t header_line = lines.front().number;
+    lines.erase(lines.begin());
+    const auto has = [&columns](Column c) {
+        return std::find(columns.begin(), columns.end(), c) != columns.end();
+    };
+    if (!has(Column::X) || !has(Column::Y)) {
+        error = "Line " + std::to_string(header_line) +
+                ": the header names no x (easting) and y (northing) columns.";
+    } else if (lines.empty()) {
+        error = "The file holds no points.";
+    }
+    return columns;
+}
+
+// One line's point; `error` says why the line holds none.
+RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, std::string& error) {
+    RouteVertex vertex;
+    vertex.where = "line " + std::to_string(line.number);
+    bool has_x = false;
+    bool has_y = false;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const Column column = columns[c];
+        if (column == Column::Skip || column == Column::Point) {
+            continue;
+        }
+        const std::string_view field =
+            c < line.fields.size() ? std::string_view(line.fields[c]) : std::string_view();
+        if (trimmed(field).empty() && (column == Column::Z || column == Column::Radius)) {
+            continue;
+        }
+        const std::optional<double> value = number_of(field);
+        if (!value) {
+            error = "Line " + std::to_string(line.number) + ": \"" + std::string(field) +
+                    "\" is not a number.";
+            return vertex;
+        }
+        switch (column) {
+        case Column::X:
+            vertex.at.x = *value;
+            has_x = true;
+            break;
+        case Column::Y:
+            vertex.at.y = *value;
+            has_y = true;
+            break;
+        case Column::Z:
+            vertex.at.z = *value;
+            break;
+        case Column::Radius:
+            if (*value > 0 || !std::isfinite(*value)) {
+                vertex.radius = *value;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (!has_x || !has_y) {
+        error = "Line " + std::to_string(line.number) + ": a point needs an x and a y.";
+    }
+    return vertex;
+}
+
+} // namespace
+
+RouteFile read_route_csv(std::string_view text) {
+    RouteFile file;
+    std::vector<Line> lines = point_lines(text);
     if (lines.empty()) {
         file.error = "The file holds no points.";
         return file;
     }
-    std::vector<Column> columns;
-    if (!number_of(lines.front().fields.front())) {
-        for (const std::string& name : lines.front().fields) {
-            columns.push_back(column_named(name));
-        }
-        const std::size_t header_line = lines.front().number;
-        lines.erase(lines.begin());
-        const auto has = [&columns](Column c) {
-            return std::find(columns.begin(), columns.end(), c) != columns.end();
-        };
-        if (!has(Column::X) || !has(Column::Y)) {
-            file.error = "Line " + std::to_string(header_line) +
-                         ": the header names no x (easting) and y (northing) columns.";
-            return file;
-        }
-        if (lines.empty()) {
-            file.error = "The file holds no points.";
-            return file;
-        }
-    } else {
-        columns = unnamed_columns(lines);
-        if (columns.size() < 2) {
-            file.error =
-                "Line " + std::to_string(lines.front().number) + ": a point needs an x and a y.";
-            return file;
-        }
+    const std::vector<Column> columns = columns_of(lines, file.error);
+    if (!file.error.empty()) {
+        return file;
     }
     RoutePolyline path;
     path.entity = "points";
     for (const Line& line : lines) {
-        RouteVertex vertex;
-        vertex.where = "line " + std::to_string(line.number);
-        bool has_x = false;
-        bool has_y = false;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const Column column = columns[c];
-            if (column == Column::Skip || column == Column::Point) {
-                continue;
-            }
-            const std::string_view field =
-                c < line.fields.size() ? std::string_view(line.fields[c]) : std::string_view();
-            if (trimmed(field).empty() && (column == Column::Z || column == Column::Radius)) {
-                continue;
-            }
-            const std::optional<double> value = number_of(field);
-            if (!value) {
-                file.error = "Line " + std::to_string(line.number) + ": \"" + std::string(field) +
-                             "\" is not a number.";
-                return file;
-            }
-            switch (column) {
-            case Column::X:
-                vertex.at.x = *value;
-                has_x = true;
-                break;
-            case Column::Y:
-                vertex.at.y = *value;
-                has_y = true;
-                break;
-            case Column::Z:
-                vertex.at.z = *value;
-                break;
-            case Column::Radius:
-                if (*value > 0 || !std::isfinite(*value)) {
-                    vertex.radius = *value;
-                }
-                break;
-            default:
-                break;
-            }
-        }
-        if (!has_x || !has_y) {
-            file.error = "Line " + std::to_string(line.number) + ": a point needs an x and a y.";
+        RouteVertex vertex = vertex_of(line, columns, file.error);
+        if (!file.error.empty()) {
             return file;
         }
         path.vertices.push_back(std::move(vertex));
