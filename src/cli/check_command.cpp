@@ -88,84 +88,109 @@ CableArrangement arrangement_value(const std::string& text) {
                                                         "diamond")};
 }
 
+// The check's own options, as the pull's reader meets them; the --cable groups wait for the
+// units, which may come after them.
+class CheckOptions {
+public:
+    explicit CheckOptions(CheckRequest& request) : request_(request) {}
+
+    bool take(const std::vector<std::string>& all, std::size_t& i) {
+        const std::string& option = all[i];
+        if (option == "--conduit-id") {
+            request_.texts.conduit_id = option_value(all, i);
+            request_.has_conduit = true;
+        } else if (option == "--cable-od") {
+            request_.texts.cable_od = option_value(all, i);
+            request_.has_cable = true;
+        } else if (option == "--cables") {
+            request_.texts.cables = cables_value(option_value(all, i));
+            request_.has_cables = true;
+        } else if (option == "--configuration") {
+            request_.texts.arrangement = arrangement_value(option_value(all, i));
+        } else if (option == "--min-clearance") {
+            request_.texts.min_clearance = option_value(all, i);
+            min_clearance_given_ = true;
+        } else if (option == "--swbp-limit") {
+            request_.texts.sidewall_limit = option_value(all, i);
+            limit_given_ = true;
+        } else if (option == "--bend-radius") {
+            request_.texts.bend_radius = option_value(all, i);
+        } else if (option == "--cable") {
+            cables_.push_back(option_value(all, i));
+        } else if (option == "--tension-rule") {
+            const std::string& key = option_value(all, i);
+            const auto rule = tension_rule_by_key(key);
+            if (!rule) {
+                throw CliRefusal{"tensora-cli: " +
+                                 argument_message("tension-rule", key,
+                                                  "not planner, eye, eye-singles, "
+                                                  "grip or ratings")};
+            }
+            request_.texts.rule = *rule;
+        } else if (option == "--eye-limit") {
+            request_.texts.eye_limit = rating_value("eye-limit", option_value(all, i));
+        } else if (option == "--grip-limit") {
+            request_.texts.grip_limit = rating_value("grip-limit", option_value(all, i));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // What the units decide: the round metric design values where the options are not
+    // given, and the groups' figures.
+    void finish() {
+        CheckRequest& request = request_;
+        if (request.pull.units == UnitSystem::Metric) {
+            if (!min_clearance_given_) {
+                request.texts.min_clearance = design_min_clearance_text(request.pull.units);
+            }
+            if (!limit_given_) {
+                request.texts.sidewall_limit = design_sidewall_limit_text(request.pull.units);
+            }
+        }
+        for (const std::string& cable : cables_) {
+            request.texts.groups.push_back(cable_value(cable, request.pull.units));
+        }
+        // The planner's cable (--cable-od with --cables) leads the set; --cable adds groups.
+        request.texts.planner_group = request.has_cable || request.has_cables;
+    }
+
+private:
+    CheckRequest& request_;
+    bool min_clearance_given_ = false;
+    bool limit_given_ = false;
+    std::vector<std::string> cables_;
+};
+
+// A check needs a conduit and a cable: the planner's (--cable-od with --cables) or a group.
+void require_inputs(const CheckRequest& request) {
+    if (!request.has_conduit) {
+        throw CliRefusal{"tensora-cli: check needs --conduit-id"};
+    }
+    if (request.texts.groups.empty() || request.texts.planner_group) {
+        for (const auto& [given, option] : {std::pair{request.has_cable, "--cable-od"},
+                                            std::pair{request.has_cables, "--cables"}}) {
+            if (!given) {
+                throw CliRefusal{"tensora-cli: check needs " + std::string(option) +
+                                 (request.texts.groups.empty() ? " (or --cable)" : "")};
+            }
+        }
+    }
+}
+
 CheckRequest parse(const std::vector<std::string>& arguments, const CliServices& services) {
     CheckRequest request;
-    bool min_clearance_given = false;
-    bool limit_given = false;
-    std::vector<std::string> cables; // the --cable groups, read once the units are known
+    CheckOptions options(request);
     request.pull = parse_pull_request(
         arguments, "check",
-        [&request, &min_clearance_given, &limit_given, &cables](const std::vector<std::string>& all,
-                                                                std::size_t& i) {
-            const std::string& option = all[i];
-            if (option == "--conduit-id") {
-                request.texts.conduit_id = option_value(all, i);
-                request.has_conduit = true;
-            } else if (option == "--cable-od") {
-                request.texts.cable_od = option_value(all, i);
-                request.has_cable = true;
-            } else if (option == "--cables") {
-                request.texts.cables = cables_value(option_value(all, i));
-                request.has_cables = true;
-            } else if (option == "--configuration") {
-                request.texts.arrangement = arrangement_value(option_value(all, i));
-            } else if (option == "--min-clearance") {
-                request.texts.min_clearance = option_value(all, i);
-                min_clearance_given = true;
-            } else if (option == "--swbp-limit") {
-                request.texts.sidewall_limit = option_value(all, i);
-                limit_given = true;
-            } else if (option == "--bend-radius") {
-                request.texts.bend_radius = option_value(all, i);
-            } else if (option == "--cable") {
-                cables.push_back(option_value(all, i));
-            } else if (option == "--tension-rule") {
-                const std::string& key = option_value(all, i);
-                const auto rule = tension_rule_by_key(key);
-                if (!rule) {
-                    throw CliRefusal{"tensora-cli: " +
-                                     argument_message("tension-rule", key,
-                                                      "not planner, eye, eye-singles, "
-                                                      "grip or ratings")};
-                }
-                request.texts.rule = *rule;
-            } else if (option == "--eye-limit") {
-                request.texts.eye_limit = rating_value("eye-limit", option_value(all, i));
-            } else if (option == "--grip-limit") {
-                request.texts.grip_limit = rating_value("grip-limit", option_value(all, i));
-            } else {
-                return false;
-            }
-            return true;
+        [&options](const std::vector<std::string>& all, std::size_t& i) {
+            return options.take(all, i);
         },
         services);
-    if (request.pull.units == UnitSystem::Metric) {
-        // The round metric design values where the options are not given.
-        if (!min_clearance_given) {
-            request.texts.min_clearance = design_min_clearance_text(request.pull.units);
-        }
-        if (!limit_given) {
-            request.texts.sidewall_limit = design_sidewall_limit_text(request.pull.units);
-        }
-    }
-    for (const std::string& cable : cables) {
-        request.texts.groups.push_back(cable_value(cable, request.pull.units));
-    }
-    // The planner's cable (--cable-od with --cables) leads the set; --cable adds groups.
-    request.texts.planner_group = request.has_cable || request.has_cables;
+    options.finish();
     if (!request.pull.help) {
-        if (!request.has_conduit) {
-            throw CliRefusal{"tensora-cli: check needs --conduit-id"};
-        }
-        if (request.texts.groups.empty() || request.texts.planner_group) {
-            for (const auto& [given, option] : {std::pair{request.has_cable, "--cable-od"},
-                                                std::pair{request.has_cables, "--cables"}}) {
-                if (!given) {
-                    throw CliRefusal{"tensora-cli: check needs " + std::string(option) +
-                                     (request.texts.groups.empty() ? " (or --cable)" : "")};
-                }
-            }
-        }
+        require_inputs(request);
     }
     return request;
 }
