@@ -40,11 +40,11 @@ public:
     QString spokenLanguage() const { return translations_.current(); }
     void setLanguage(const QString& code);
     // A text the windows showed in any language, in the one they speak now.
-    QString retranslated(const QString& shown) const {
-        return translations_.translator().retranslated(shown);
+    QString retranslated(const QString& shown, const QObject* where) const {
+        return translations_.translator().retranslated(shown, where);
     }
-    QString retranslatedTitle(const QString& title) const {
-        return translations_.translator().retranslatedTitle(title);
+    QString retranslatedTitle(const QString& title, const QObject* where) const {
+        return translations_.translator().retranslatedTitle(title, where);
     }
 
     // The loaded window of this class, or nullptr.

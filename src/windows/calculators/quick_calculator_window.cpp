@@ -149,9 +149,9 @@ void QuickCalculatorWindow::unitsChanged(UnitSystem from, UnitSystem to) {
 
 void QuickCalculatorWindow::languageChanged() {
     for (QString* text : {&result_titles_[0], &result_titles_[1], &formulas_[0], &formulas_[1]}) {
-        *text = registry().retranslated(*text);
+        *text = registry().retranslated(*text, this);
     }
-    caption_suffix_ = QStringLiteral(" - ") + registry().retranslated(caption_suffix_.mid(3));
+    caption_suffix_ = QStringLiteral(" - ") + registry().retranslated(caption_suffix_.mid(3), this);
     showResult();
 }
 

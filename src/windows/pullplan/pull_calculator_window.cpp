@@ -925,14 +925,11 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
     showModified();
 }
 
+// The same plan in other words: the captions, results and title again, the document as it was.
 void PullCalculator::languageChanged() {
-    document_caption_ = registry().retranslatedTitle(document_caption_);
-    const bool was_modified = isModified();
+    document_caption_ = registry().retranslatedTitle(document_caption_, this);
     showUnits();
     pullcalc();
-    if (!was_modified) {
-        document_ = documentState();
-    }
     showModified();
 }
 
