@@ -667,6 +667,13 @@ TEST(CliUnits, CheckAndFillTakeMillimetresAndNameTheirUnits) {
     EXPECT_NE(check.out.find("clearance\t86.90\n"), std::string::npos) << check.out;
     EXPECT_NE(check.out.find("verdict\tPull OK\n"), std::string::npos); // 7300 N/m by default
     EXPECT_NE(check.out.find("units\tmm\tN\tm\tN/m\n"), std::string::npos);
+    // A limit given in metric is the one held, not the metric design value.
+    const CliRun tight = run({"check", "--units", "si", "--conduit-id", "128.1938", "--cable-od",
+                              "40.132", "--cables", "3", "--swbp-limit", "10", "s:152.4",
+                              "b:0.6096:90"});
+    EXPECT_NE(tight.out.find("verdict\tSidewall pressure exceeds 10 N/m at link 2"),
+              std::string::npos)
+        << tight.out;
 
     const CliRun fill = run({"fill", "--units", "si", "--standard", "emt", "12.7", "10.16"});
     const CliRun inches = run({"fill", "--standard", "emt", "0.5", "0.4"});
