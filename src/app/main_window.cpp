@@ -6,8 +6,10 @@
 #include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
+#include "print/spoken_message.h"
 #include "report/file_saving.h"
 #include "report/report.h"
+#include "report/report_settings.h"
 #include "widgets/artwork.h"
 #include "windows/browser/browser_window.h"
 #include "windows/cables/max_pull_window.h"
@@ -594,6 +596,9 @@ frmMain::SaveOutcome frmMain::savereport() {
         if (const PullCheck* check = registry().find<PullCheck>()) {
             contents.cable_set = check->setReport();
         }
+        if (const PullCheck* check = registry().find<PullCheck>()) {
+            contents.check = check->checkReport();
+        }
         if (const PullingEquipment* equipment = registry().find<PullingEquipment>()) {
             contents.equipment = equipment->report();
         }
@@ -637,29 +642,54 @@ void frmMain::openReport(const QString& path) {
         platform().message(this, tr("%1 is not a Tensora report: nothing was read.").arg(shown));
         return;
     }
+    const ReportSettings settings = report_settings(file.report);
     // The report's figures are inch-pound; it opens in the units it was saved in.
     registry().setUnits(file.report.units_shown.value_or(UnitSystem::InchPound));
     PullCalculator& planner = registry().get<PullCalculator>();
-    planner.applyReport(file.report);
-    if (file.report.fill && !file.report.fill->empty()) {
-        registry().get<FillRatio>().applyReport(*file.report.fill);
+    planner.applyReport(settings);
+    if (settings.fill) {
+        registry().get<FillRatio>().applyReport(*settings.fill);
     }
     // A report without a set gives the check the planner's cable alone.
-    if (file.report.cable_set || registry().find<PullCheck>()) {
-        registry().get<PullCheck>().applySetReport(file.report.cable_set);
+    if (settings.set || settings.check || registry().find<PullCheck>()) {
+        PullCheck& check = registry().get<PullCheck>();
+        check.applySetReport(settings.set);
+        if (settings.check) {
+            check.applyCheckReport(*settings.check);
+        }
     }
-    if (file.report.equipment) {
-        registry().get<PullingEquipment>().applyReport(*file.report.equipment);
+    // A report without the equipment's part gives it the design inputs, the planner's sheaves
+    // included.
+    if (file.report.equipment || registry().find<PullingEquipment>()) {
+        registry().get<PullingEquipment>().applyReport(settings.equipment);
     }
     planner.setDocument(document_caption(path));
     document_ = path;
-    if (!file.report.notes.empty()) {
+    tellWhatWasRead(QFileInfo(path).fileName(), file.report);
+}
+
+void frmMain::tellWhatWasRead(const QString& name, const ReadReport& report) {
+    const NumberLocale& locale = platform().numberLocale();
+    QStringList said;
+    if (report.decimal_commas) {
+        said.append(tr("The report %1 was saved with decimal commas by an earlier version of "
+                       "Tensora; its figures were read that way. Saved again, it holds them "
+                       "with decimal points, as every language reads them.")
+                        .arg(name));
+    }
+    for (const Message& note : report.figure_notes) {
+        said.append(tr("The report %1: %2").arg(name, spoken(note, locale)));
+    }
+    if (!report.notes.empty()) {
         QStringList notes;
-        for (const std::string& note : file.report.notes) {
-            notes.append(qt_text(note));
+        for (const Message& note : report.notes) {
+            notes.append(spoken(note, locale));
         }
-        platform().message(this, tr("The report %1 was not read whole.\n\n%2")
-                                     .arg(shown, notes.join(QLatin1Char('\n'))));
+        said.append(tr("The report %1 was not read whole.\n\n%2")
+                        .arg(name, notes.join(QLatin1Char('\n'))));
+    }
+    if (!said.isEmpty()) {
+        platform().message(this, said.join(QStringLiteral("\n\n")));
     }
 }
 

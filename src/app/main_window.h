@@ -90,6 +90,9 @@ private:
     bool builtInBrowserRuns(std::string_view path);
     // Reads the pull plan part of a report the user chooses back into the planner.
     void loadreport();
+    // Says in one box what a report read could not give as it was saved: figures written with
+    // decimal commas, figures that are no numbers, parts not whole.
+    void tellWhatWasRead(const QString& name, const ReadReport& report);
 
 public:
     // Opens a report as File > Open does, without the dialog (a file named on the command line).

@@ -11,6 +11,8 @@
 #include "report/plan_csv.h"
 #include "report/printed_report.h"
 #include "report/report.h"
+#include "report/report_figures.h"
+#include "report/report_settings.h"
 
 #include <algorithm>
 #include <array>
@@ -181,23 +183,24 @@ void read_report_option(const std::string& path, PullRequest& request,
     const auto is_given = [&given](std::string_view option) {
         return std::find(given.begin(), given.end(), option) != given.end();
     };
+    const ReportSettings settings = report_settings(report);
     const auto take = [&is_given](std::string_view option, const std::optional<std::string>& value,
                                   std::string& into) {
         if (value && !is_given(option)) {
             into = *value;
         }
     };
-    take("--description", report.description, request.description);
-    take("--allowable", report.allowable, request.settings.allowable);
-    take("--weight", report.weight, request.settings.weight);
-    take("--friction", report.friction, request.settings.friction);
-    take("--back-tension", report.back_tension, request.settings.back_tension);
-    if (report.route_source) {
-        request.route_source = *report.route_source;
-    }
+    take("--description", settings.description, request.description);
+    take("--allowable", settings.allowable, request.settings.allowable);
+    take("--weight", settings.weight, request.settings.weight);
+    take("--friction", settings.friction, request.settings.friction);
+    take("--back-tension", settings.back_tension, request.settings.back_tension);
+    request.route_source = settings.route_source;
     if (report.bend_weight && !is_given("--bend-weight")) {
-        request.settings.weight_across = bend_weight_by_key(*report.bend_weight).value_or(false);
+        request.settings.weight_across = settings.weight_across;
     }
+    request.settings.sheave_percent = settings.sheave_percent;
+    request.report_equipment = settings.equipment;
     const std::string from = "tensora-cli: report " + quoted_argument(path) + ": ";
     if (report.has_plan && !report.back_tension && !is_given("--back-tension")) {
         request.notes.push_back(from +
@@ -205,13 +208,21 @@ void read_report_option(const std::string& path, PullRequest& request,
                                 "the back tension is " +
                                 request.settings.back_tension + " lbs");
     }
-    for (const std::string& note : report.notes) {
-        request.notes.push_back(from + note);
+    if (report.decimal_commas) {
+        request.notes.push_back(from +
+                                "saved with decimal commas by an earlier version; its figures "
+                                "were read that way");
     }
-    request.links = report.links;
-    if (report.mid_assist_link) {
+    for (const Message& note : report.figure_notes) {
+        request.notes.push_back(from + english_text(note));
+    }
+    for (const Message& note : report.notes) {
+        request.notes.push_back(from + english_text(note));
+    }
+    request.links = settings.links;
+    if (settings.mid_assist_row) {
         request.settings.mid_assist = true;
-        request.settings.selected = *report.mid_assist_link - 1;
+        request.settings.selected = *settings.mid_assist_row;
     }
 }
 
@@ -768,7 +779,9 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
                 path = *request.save_report;
             }
             return std::optional<std::string>(
-                report_text({path.string(), plan_report(request, results), {}, request.units}));
+                report_text({path.string(),
+                             plan_in_file_form(plan_report(request, results), kEnglish), {},
+                             request.units}));
         });
     }
     if (request.pdf) {

@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "pullplan/pull_plan.h"
+#include "report/report.h"
 
 #include <functional>
 #include <iosfwd>
@@ -28,6 +29,8 @@ struct PullRequest {
     std::vector<std::string> notes;
     // Where an imported route came from, for the saved report's line.
     std::string route_source;
+    // The pulling equipment's inputs of the report read (--report), or none.
+    std::optional<EquipmentReport> report_equipment;
     bool json = false;
     bool help = false;
     // The units of the options, links and results (--units); the output names them only when

@@ -571,4 +571,15 @@ std::string general_number_text(double value) {
     return out;
 }
 
+std::string fixed_number_text(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotFiniteText);
+    }
+    char buffer[400]; // the widest double in fixed notation, with its decimals
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
+    return std::string(buffer, end);
+}
+
 } // namespace tensora

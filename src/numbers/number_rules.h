@@ -86,6 +86,10 @@ std::string_view whole_pattern_text(double value, std::string& scratch);
 // The value rounded to 15 significant decimal digits (its 15-digit decimal form read back).
 double round_to_15_digits(double value);
 
+// A value with a fixed number of decimals, "." as the point ("3.3540"); kNotFiniteText when
+// the value is not finite.
+std::string fixed_number_text(double value, int decimals);
+
 // Plain decimal text with at most 15 significant digits, no trailing zeros and "." as the
 // point (0.19625, 0.9, 12). Magnitudes below 1e-5 or from 1e15 up take an exponent
 // (1.5E-07, 2E+20).

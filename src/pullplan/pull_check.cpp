@@ -19,7 +19,7 @@ std::string shown_figure(double inch_pound, Quantity quantity, const CheckInputs
 
 // A figure with its decimals, in the locale's form.
 std::string fixed_figure(double value, int decimals, const NumberLocale& locale) {
-    return locale_number_text(fixed_text(value, decimals), locale);
+    return locale_number_text(fixed_number_text(value, decimals), locale);
 }
 
 // The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
@@ -537,16 +537,6 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     return inputs;
 }
 
-std::string fixed_text(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return std::string(kNotFiniteText);
-    }
-    char buffer[400]; // the widest double in fixed notation, with its decimals
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
-    return std::string(buffer, end);
-}
 
 namespace {
 

@@ -257,7 +257,4 @@ ColumnUnit bend_pressure_unit(const CheckResult& result, UnitSystem units);
 CheckedBendTexts bend_texts(const CheckedBend& bend, const CheckInputs& inputs,
                             ColumnUnit pressure_unit = {});
 
-// A value with a fixed number of decimals ("3.3540"); kNotFiniteText when not finite.
-std::string fixed_text(double value, int decimals);
-
 } // namespace tensora

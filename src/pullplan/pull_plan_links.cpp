@@ -122,6 +122,10 @@ void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
 }
 
 void PullPlanLinks::setFromReport(std::size_t row, PullLinkTexts link) {
+    // The report's figures are in its file's form; the plan keeps them as its locale types them.
+    link.length = locale_number_text(link.length, locale_);
+    link.angle = locale_number_text(link.angle, locale_);
+    link.tilt = locale_number_text(link.tilt, locale_);
     SwitchMemo memo;
     link.length =
         switched_text(link.length, memo, Quantity::Length, UnitSystem::InchPound, units_, locale_);

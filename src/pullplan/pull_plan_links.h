@@ -79,9 +79,10 @@ public:
             {std::move(type), std::move(length), std::move(angle), std::move(number), inclined});
     }
 
-    // The same for a row read from a report, whose length is feet: shown in the plan's units as
-    // a person would type it, and remembered, so that a report saved again holds the very text
-    // it was read as while the length is not changed.
+    // The same for a row read from a report, whose figures are in the file's form and whose
+    // length is feet: shown in the plan's locale and units as a person would type it, and
+    // remembered, so that a report saved again holds the very text it was read as while the
+    // length is not changed.
     void setFromReport(std::size_t row, PullLinkTexts link);
 
     // The calculation over these links.

@@ -97,16 +97,19 @@ bool CableSetReader::take(const std::string& line) {
         set_.groups.push_back(std::move(*group));
     } else {
         ++rows_;
-        notes_.push_back("The report's cable set row " + std::to_string(rows_) +
-                         " could not be read; the set was read without it.");
+        notes_.push_back(Message(TENSORA_TEXT("Report", "The report's cable set row %1 could "
+                                                        "not be read; the set was read without it."))
+                             .count_arg(rows_));
     }
     return true;
 }
 
-CableSetReport CableSetReader::finish(std::vector<std::string>& notes) {
+CableSetReport CableSetReader::finish(std::vector<Message>& notes) {
     if (!tension_rule_by_key(set_.rule)) {
-        notes.push_back("The report's cable set names no rule Tensora knows (\"" + set_.rule +
-                        "\"); the planner's allowable tension is taken.");
+        notes.push_back(Message(TENSORA_TEXT("Report", "The report's cable set names no rule "
+                                                       "Tensora knows (\"%1\"); the planner's "
+                                                       "allowable tension is taken."))
+                            .data(set_.rule));
         set_.rule = tension_rule_key(TensionRule::Planner);
     }
     // A set that starts with the planner's cable has it, whatever else was read.

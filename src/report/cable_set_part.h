@@ -2,6 +2,7 @@
 // tension. It follows the fill ratio part; a reader that does not know it passes over it.
 #pragma once
 
+#include "numbers/message.h"
 #include "pullplan/cable_set.h"
 
 #include <optional>
@@ -33,11 +34,11 @@ class CableSetReader {
 public:
     bool take(const std::string& line);
     // The set read, and a note for each row that could not be read.
-    CableSetReport finish(std::vector<std::string>& notes);
+    CableSetReport finish(std::vector<Message>& notes);
 
 private:
     CableSetReport set_;
-    std::vector<std::string> notes_;
+    std::vector<Message> notes_;
     int rows_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "numbers/number_rules.h"
+#include "report/report_figures.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -31,6 +32,16 @@ constexpr std::pair<std::string_view, std::string EquipmentReport::*> kEquipment
     {"Sheave Tension Added %  ", &EquipmentReport::sheave_percent},
     {"Capstan Friction        ", &EquipmentReport::capstan_friction},
     {"Tail Force Limit        ", &EquipmentReport::tail_limit}};
+// The pull check's part: its conduit and limits, each label 24 characters.
+constexpr std::string_view kCheckHeading = "Pull Check";
+constexpr std::pair<std::string_view, std::string CheckReport::*> kCheckLabels[] = {
+    {"Conduit Table           ", &CheckReport::standard},
+    {"Trade Size              ", &CheckReport::trade_size},
+    {"Conduit ID (in)         ", &CheckReport::conduit_id},
+    {"Arrangement             ", &CheckReport::arrangement},
+    {"Minimum Clearance (in)  ", &CheckReport::min_clearance},
+    {"Sidewall Limit (lbs/ft) ", &CheckReport::sidewall_limit},
+    {"Bend Radius (ft)        ", &CheckReport::bend_radius}};
 // The units the windows showed when the report was saved; its figures are inch-pound always.
 constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
@@ -269,8 +280,9 @@ std::optional<Row> link_row_of(const std::string& line) {
     return parsed;
 }
 
-std::string count_of_links(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " link" : " links");
+Message count_of_links(std::size_t count) {
+    return Message(TENSORA_COUNTED("Report", "%n links", "%n link"))
+        .counting(static_cast<long long>(count));
 }
 
 // The mid-assist point the plan's heading names, checked against the links read.
@@ -290,14 +302,17 @@ void read_mid_assist(std::string_view heading, ReadReport& report) {
         const auto words = fields(caption.substr(kMidAssistCaption.size()));
         named = words.empty() ? std::nullopt : link_number(words.front());
     }
-    const std::string quoted = "\"" + std::string(caption) + "\"";
     if (!named) {
-        report.notes.push_back("The plan's mid-assist caption " + quoted +
-                               " names no link: the plan was read without a mid-assist point.");
+        report.notes.push_back(
+            Message(TENSORA_TEXT("Report", "The plan's mid-assist caption \"%1\" names no link: "
+                                           "the plan was read without a mid-assist point."))
+                .data(std::string(caption)));
     } else if (*named > report.links.size()) {
-        report.notes.push_back("The mid-assist pull point " + quoted + " lies beyond the plan's " +
-                               count_of_links(report.links.size()) +
-                               ": the plan was read without it.");
+        report.notes.push_back(
+            Message(TENSORA_TEXT("Report", "The mid-assist pull point \"%1\" lies beyond the "
+                                           "plan's %2: the plan was read without it."))
+                .data(std::string(caption))
+                .nested(count_of_links(report.links.size())));
     } else {
         report.mid_assist_link = static_cast<int>(*named);
     }
@@ -341,21 +356,34 @@ ForwardTable read_forward(BoundedLines& lines, ReadReport& report) {
             continue;
         }
         broken = true;
-        const std::string after =
-            table.in_order == 0 ? "at its start" : "after link " + std::to_string(table.in_order);
+        const auto read_to = static_cast<long long>(table.in_order);
+        const Message after =
+            table.in_order == 0
+                ? Message(TENSORA_TEXT("Report", "at its start"))
+                : Message(TENSORA_TEXT("Report", "after link %1")).count_arg(read_to);
         if (row->number == expected) {
-            report.notes.push_back("The plan's row of link " + std::to_string(expected) +
-                                   " is not whole: the plan was read up to link " +
-                                   std::to_string(table.in_order) + ".");
+            report.notes.push_back(
+                Message(TENSORA_TEXT("Report", "The plan's row of link %1 is not whole: the plan "
+                                               "was read up to link %2."))
+                    .count_arg(static_cast<long long>(expected))
+                    .count_arg(read_to));
         } else if (row->number < expected) {
-            report.notes.push_back("The plan names link " + std::to_string(row->number) +
-                                   " again " + after + ": the plan was read up to link " +
-                                   std::to_string(table.in_order) + ".");
+            //: %2 is "at its start" or "after link N".
+            report.notes.push_back(
+                Message(TENSORA_TEXT("Report", "The plan names link %1 again %2: the plan was "
+                                               "read up to link %3."))
+                    .count_arg(static_cast<long long>(row->number))
+                    .nested(after)
+                    .count_arg(read_to));
         } else {
-            report.notes.push_back("The plan has no link " + std::to_string(expected) + " (link " +
-                                   std::to_string(row->number) + " comes " + after +
-                                   "): the plan was read up to link " +
-                                   std::to_string(table.in_order) + ".");
+            //: %3 is "at its start" or "after link N".
+            report.notes.push_back(
+                Message(TENSORA_TEXT("Report", "The plan has no link %1 (link %2 comes %3): the "
+                                               "plan was read up to link %4."))
+                    .count_arg(static_cast<long long>(expected))
+                    .count_arg(static_cast<long long>(row->number))
+                    .nested(after)
+                    .count_arg(read_to));
         }
     }
     if (!table.reverse_found && !broken && report.links_beyond_limit == 0) {
@@ -366,10 +394,12 @@ ForwardTable read_forward(BoundedLines& lines, ReadReport& report) {
         }
         if (!report.links.empty()) {
             report.notes.push_back(
-                "The report is cut short: its plan stops after link " +
-                std::to_string(report.links.size()) +
-                " and its reverse table is missing, so links after it may be lost; the " +
-                count_of_links(report.links.size()) + " before were read.");
+                Message(TENSORA_TEXT("Report",
+                                     "The report is cut short: its plan stops after link %1 and "
+                                     "its reverse table is missing, so links after it may be "
+                                     "lost; the %2 before were read."))
+                    .count_arg(static_cast<long long>(report.links.size()))
+                    .nested(count_of_links(report.links.size())));
         }
     }
     return table;
@@ -405,13 +435,17 @@ void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport&
         return; // the forward table has said what is wrong
     }
     if (rows < forward.in_order) {
-        report.notes.push_back("The report is cut short: its reverse table stops after " +
-                               std::to_string(rows) + " of its " +
-                               count_of_links(forward.in_order) + "; the " +
-                               count_of_links(report.links.size()) + " of its plan were read.");
+        report.notes.push_back(
+            Message(TENSORA_TEXT("Report", "The report is cut short: its reverse table stops "
+                                           "after %1 of its %2; the %3 of its plan were read."))
+                .count_arg(static_cast<long long>(rows))
+                .nested(count_of_links(forward.in_order))
+                .nested(count_of_links(report.links.size())));
     } else if (differs) {
-        report.notes.push_back("The report's reverse table differs from its plan from link " +
-                               std::to_string(*differs) + " on; the plan's own rows were read.");
+        report.notes.push_back(
+            Message(TENSORA_TEXT("Report", "The report's reverse table differs from its plan from "
+                                           "link %1 on; the plan's own rows were read."))
+                .count_arg(static_cast<long long>(*differs)));
     }
 }
 
@@ -463,10 +497,11 @@ void read_plan(BoundedLines& lines, const std::string& heading, ReadReport& repo
         check_reverse(lines, forward, report);
     }
     if (report.links_beyond_limit > 0) {
-        report.notes.push_back("The report holds " +
-                               count_of_links(report.links.size() + report.links_beyond_limit) +
-                               "; a plan holds at most " + std::to_string(kMaxLinks) +
-                               ": the first " + std::to_string(kMaxLinks) + " were read.");
+        report.notes.push_back(
+            Message(TENSORA_TEXT("Report", "The report holds %1; a plan holds at most %2: the "
+                                           "first %2 were read."))
+                .nested(count_of_links(report.links.size() + report.links_beyond_limit))
+                .count_arg(kMaxLinks));
     }
     read_mid_assist(heading, report);
 }
@@ -492,6 +527,13 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
     }
     if (contents.cable_set) {
         append_cable_set(*contents.cable_set, lines);
+    }
+    if (contents.check) {
+        lines.emplace_back();
+        lines.emplace_back(kCheckHeading);
+        for (const auto& [label, text] : kCheckLabels) {
+            lines.push_back(std::string(label) + (*contents.check).*text);
+        }
     }
     if (contents.equipment) {
         lines.emplace_back();
@@ -545,6 +587,15 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
             return;
         }
     }
+    for (const auto& [label, text] : kCheckLabels) {
+        if (line.starts_with(label)) {
+            if (!report.check) {
+                report.check.emplace();
+            }
+            (*report.check).*text = line.substr(label.size());
+            return;
+        }
+    }
     if (line.starts_with(kUnitsLabel)) {
         const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());
         for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {
@@ -588,6 +639,7 @@ ReadReport read_report(std::istream& in) {
             read_cable_set(lines, report);
         }
     }
+    read_report_figures(report);
     return report;
 }
 

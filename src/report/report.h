@@ -3,6 +3,7 @@
 // report's lines; the reader takes the pull plan part back.
 #pragma once
 
+#include "numbers/message.h"
 #include "pullplan/pull_plan.h"
 #include "report/cable_set_part.h"
 
@@ -89,6 +90,21 @@ struct EquipmentReport {
     bool operator==(const EquipmentReport&) const = default;
 };
 
+// The pull check's conduit and limits, as the report holds them (inch-pound, plain form): the
+// table's key and trade size where a size was chosen from a table, the inside diameter, the
+// arrangement, the minimum clearance, the sidewall limit and the one bend radius (empty: each
+// bend's radius from its arc).
+struct CheckReport {
+    std::string standard;
+    std::string trade_size;
+    std::string conduit_id;
+    std::string arrangement = "automatic";
+    std::string min_clearance = "0.5";
+    std::string sidewall_limit = "500";
+    std::string bend_radius;
+    bool operator==(const CheckReport&) const = default;
+};
+
 // Everything a report holds: the parts present are those marked in the save options.
 struct ReportContents {
     std::string path; // the report file's full path, as chosen
@@ -98,6 +114,8 @@ struct ReportContents {
     UnitSystem units_shown = UnitSystem::InchPound;
     // The pull check's cable set, after the fill part.
     std::optional<CableSetReport> cable_set{};
+    // The pull check's conduit and limits, after the cable set.
+    std::optional<CheckReport> check{};
     // The pulling equipment, a part of its own after the others.
     std::optional<EquipmentReport> equipment{};
 };
@@ -128,6 +146,7 @@ struct ReadReport {
     std::optional<std::string> bend_weight;   // "plane" or "all"; none: the plane's rule
     std::optional<std::string> route_source;  // where an imported route came from
     std::optional<EquipmentReport> equipment; // when the report has the equipment part
+    std::optional<CheckReport> check;         // when the report has the check's part
     // The units the report was saved in (its figures are inch-pound): it opens in them.
     std::optional<UnitSystem> units_shown;
     bool has_plan = false;
@@ -138,9 +157,16 @@ struct ReadReport {
     std::optional<int> mid_assist_link;
     // Link rows past the most a plan holds, not read.
     std::size_t links_beyond_limit = 0;
-    // What could not be read whole, one sentence each: rows missing or out of order, a file
-    // cut short, a mid-assist point beyond the plan, links past the limit.
-    std::vector<std::string> notes;
+    // What could not be read whole: rows missing or out of order, a file cut short, a
+    // mid-assist point beyond the plan, links past the limit.
+    std::vector<Message> notes;
+    // Each figure that is not a number, named by its field ("Capable Load "4999,97" is not a
+    // number"); the text is taken as it is.
+    std::vector<Message> figure_notes;
+    // Saved by an earlier version in a language with a decimal comma, which wrote the figures
+    // as they were typed: read with the comma as the decimal point. Figures are always given
+    // here in the file's one form (a decimal point, no grouping).
+    bool decimal_commas = false;
     // The fill ratio part, when there is one: what the fill ratio window is set up from.
     struct Fill {
         std::string standard; // its name as the report writes it, empty when none was chosen

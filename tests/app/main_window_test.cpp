@@ -619,6 +619,72 @@ private slots:
                 QStringLiteral("1 cabo"));
     }
 
+    void aReportSavedUnderADecimalCommaOpensInEnglishWithTheSameFiguresAndBytes() {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan-de"));
+        fixture_.platform().locale = {",", "."};
+        fixture_.restartRegistry();
+        frmMain& german = startMain();
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        planner.frictionBox()->setText(QStringLiteral("0,35"));
+        planner.weightBox()->setText(QStringLiteral("200,5"));
+        planner.allowableBox()->setText(QStringLiteral("4999,5"));
+        planner.editPlan([](PullPlanLinks& plan) {
+            plan.append("Straight", "200,25", "0");
+            plan.append("Angle", "2", "90");
+        });
+        planner.pullcalc();
+        fixture_.registry().get<PullingEquipment>().findChild<QLineEdit*>(
+            QStringLiteral("capstanFriction"))->setText(QStringLiteral("0,2"));
+        const std::string forward(planner.results().forward[1]);
+        fixture_.platform().fileNames = {path};
+        item(german, "SaveFile")->trigger();
+        const QByteArray saved = contents(path);
+        QVERIFY(saved.contains("\r\nCoefficient of Friction 0.35\r\n"));
+        QVERIFY(saved.contains("\r\nCapstan Friction        0.2\r\n"));
+        QVERIFY(saved.contains("\r\n1 Straight    200.25 "));
+
+        fixture_.platform().locale = {".", ","};
+        fixture_.restartRegistry();
+        frmMain& english = startMain();
+        fixture_.platform().fileNames = {path, path};
+        item(english, "Openfile")->trigger();
+        QCOMPARE(fixture_.platform().messages, QStringList());
+        PullCalculator& opened = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(opened.frictionBox()->text(), QStringLiteral("0.35"));
+        QCOMPARE(opened.allowableBox()->text(), QStringLiteral("4999.5"));
+        QCOMPARE(std::string(opened.results().forward[1]), forward);
+        QCOMPARE(fixture_.registry().get<PullingEquipment>().findChild<QLineEdit*>(
+                     QStringLiteral("capstanFriction"))->text(),
+                 QStringLiteral("0.2"));
+        item(english, "SaveFile")->trigger();
+        QCOMPARE(contents(path), saved);
+    }
+
+    void anEarlierReportWithDecimalCommasIsReadAsSuchAndAFigureThatIsNoneIsNamed() {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan-de"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Tensora(tm)\r\n\r\n\r\nplan-de\r\n\r\n"
+                   "Capable Load (lbs)      4999,97570348066\r\n"
+                   "Cable Weight (lbs/kft)  heavy\r\n"
+                   "Coefficient of Friction 0,35\r\n");
+        file.close();
+        frmMain& main = startMain();
+        fixture_.platform().fileNames = {path};
+        item(main, "Openfile")->trigger();
+        PullCalculator& planner = fixture_.registry().get<PullCalculator>();
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("4999.97570348066"));
+        QCOMPARE(planner.frictionBox()->text(), QStringLiteral("0.35"));
+        // One box that names the file, the commas and the field; no box of the planner's own.
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        const QString said = fixture_.platform().messages.front();
+        QVERIFY(said.contains(QStringLiteral("decimal commas")));
+        QVERIFY(said.contains(QStringLiteral("The report plan-de: Cable Weight \"heavy\" is not a number")));
+        QVERIFY(!said.contains(kNumberMessage));
+    }
+
     void saveWritesTheMarkedPartsAndNamesTheFile() {
         frmMain& main = startMain();
         const QTemporaryDir folder;

@@ -3,6 +3,7 @@
 #include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "pullplan/pull_advice.h"
+#include "report/report_figures.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
 #include "widgets/tab_order.h"
@@ -38,6 +39,11 @@ PullingEquipment::PullingEquipment(WindowRegistry& registry)
     layout->addWidget(results, 1);
     set_tab_order({equipmentDirection, pullerRating, ropeStrength, designFactor, sheaveRating,
                    sheavePercent, capstanFriction, tailLimit});
+    // What a sheave adds is the plan's: a report may have set it before this window opened.
+    if (const PullCalculator* planner = registry.find<PullCalculator>()) {
+        const QSignalBlocker quiet(sheavePercent);
+        sheavePercent->setText(qt_text(planner->sheavePercent()));
+    }
     resize(660, 500);
     planRecalculated();
 }
@@ -319,10 +325,11 @@ EquipmentReport PullingEquipment::report() const {
     report.sheave_percent = sheavePercent->text().toStdString();
     report.capstan_friction = capstanFriction->text().toStdString();
     report.tail_limit = pounds(tailLimit->text());
-    return report;
+    return equipment_in_file_form(report, locale_);
 }
 
-void PullingEquipment::applyReport(const EquipmentReport& report) {
+void PullingEquipment::applyReport(const EquipmentReport& saved) {
+    const EquipmentReport report = equipment_in_box_form(saved, locale_);
     const auto shown = [this](const std::string& text) {
         return qt_text(
             converted_text(text, Quantity::Tension, UnitSystem::InchPound, units_, locale_));

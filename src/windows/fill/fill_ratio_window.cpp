@@ -321,19 +321,15 @@ FillReport FillRatio::report() const {
         report.standard = std::string(conduit_standard(*chosen).name);
     }
     report.count = count_text_;
-    if (metric) {
-        report.diameters = inchDiameters();
-    } else {
-        for (const QString& diameter : cableDiameters()) {
-            report.diameters.push_back(diameter.toStdString());
-        }
+    for (const std::string& diameter : inchDiameters()) {
+        report.diameters.push_back(plain_number_text(diameter, locale_));
     }
     report.total_area =
         metric ? inch_totals_.total_area : plain_number_text(Text2->text().toStdString(), locale_);
     report.pair_width_label = "Maximum combined pair width (in)";
     report.pair_width =
         metric ? inch_totals_.pair_width : plain_number_text(Text3->text().toStdString(), locale_);
-    report.preferred_max = prefMaxFill->text().toStdString();
+    report.preferred_max = plain_number_text(prefMaxFill->text().toStdString(), locale_);
     // As designed, without a standard the trade size list holds only its placeholder.
     if (chosen) {
         const ConduitStandard& table = conduit_standard(*chosen);
@@ -352,13 +348,14 @@ void FillRatio::applyReport(const ReadReport::Fill& fill) {
         return;
     }
     if (fill.preferred_max) {
-        prefMaxFill->setText(qt_text(*fill.preferred_max));
+        prefMaxFill->setText(qt_text(locale_number_text(*fill.preferred_max, locale_)));
     }
     QStringList diameters;
     for (const std::string& diameter : fill.diameters) {
-        // The report's diameters are inches: shown in the units in use.
-        diameters.append(qt_text(
-            converted_text(diameter, Quantity::Diameter, UnitSystem::InchPound, units_, locale_)));
+        // The report's diameters are inches in the file's form: shown in the units in use.
+        diameters.append(qt_text(converted_text(locale_number_text(diameter, locale_),
+                                                Quantity::Diameter, UnitSystem::InchPound, units_,
+                                                locale_)));
     }
     cables_->setStringList(diameters);
     rebuildCableTotals();

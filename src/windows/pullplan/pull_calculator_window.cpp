@@ -7,6 +7,7 @@
 #include "print/qt_text.h"
 #include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
+#include "report/report_figures.h"
 #include "widgets/input_warnings.h"
 #include "widgets/lines_label.h"
 #include "widgets/tab_order.h"
@@ -676,7 +677,9 @@ void PullCalculator::List6_Click(int row) {
 }
 
 void PullCalculator::Text1_Change() {
-    warn_about_change(platform(), Text1, locale_, friction_input_message(text(Text1), locale_));
+    if (!quiet_boxes_) {
+        warn_about_change(platform(), Text1, locale_, friction_input_message(text(Text1), locale_));
+    }
     // The label names the lubricant only while the coefficient is the one it gives.
     if (!gives_coefficient(lubricantLabel->text().toStdString(),
                            read_input(text(Text1), locale_))) {
@@ -686,19 +689,23 @@ void PullCalculator::Text1_Change() {
 }
 
 void PullCalculator::Text2_Change() {
-    warn_about_change(platform(), Text2, locale_, range_input_message(text(Text2), locale_));
+    if (!quiet_boxes_) {
+        warn_about_change(platform(), Text2, locale_, range_input_message(text(Text2), locale_));
+    }
     pullcalc();
 }
 
 void PullCalculator::Text3_Change() {
-    warn_about_change(platform(), Text3, locale_, range_input_message(text(Text3), locale_));
+    if (!quiet_boxes_) {
+        warn_about_change(platform(), Text3, locale_, range_input_message(text(Text3), locale_));
+    }
     pullcalc();
 }
 
 void PullCalculator::Text7_Change() {
     if (isNumberText(text(Text7), locale_)) {
         pullcalc();
-    } else {
+    } else if (!quiet_boxes_) {
         platform().beep();
     }
 }
@@ -833,7 +840,7 @@ PrintedReport PullCalculator::printedReport() const {
 }
 
 PullPlanReport PullCalculator::report() const {
-    return planTexts(UnitSystem::InchPound);
+    return plan_in_file_form(planTexts(UnitSystem::InchPound), locale_);
 }
 
 PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
@@ -955,10 +962,12 @@ QString report_text_value(const std::string& bytes) {
 
 } // namespace
 
-void PullCalculator::applyReport(const ReadReport& report) {
+void PullCalculator::applyReport(const ReportSettings& report) {
+    // The report names what it cannot read; the boxes take its texts without warning again.
+    quiet_boxes_ = true;
     if (report.has_plan) {
         // The report's plan replaces the plan: no link of the previous one stays behind.
-        editPlan([this, &report](PullPlanLinks& plan) {
+        editPlan([&report](PullPlanLinks& plan) {
             plan.clear();
             for (const PullLinkTexts& link : report.links) {
                 plan.setFromReport(plan.size(), link);
@@ -975,6 +984,10 @@ void PullCalculator::applyReport(const ReadReport& report) {
     for (const auto& [value, box] : boxes) {
         if (*value) {
             QString shown = report_text_value(**value);
+            if (box != Text6) {
+                // Figures are in the file's form; the boxes show the locale's.
+                shown = qt_text(locale_number_text(shown.toStdString(), locale_));
+            }
             // The report's figures are inch-pound: shown in the units in use, remembered so
             // that the report saved again holds the very texts it was read as.
             const std::size_t memo = box == Text2 ? 0 : box == Text3 ? 1 : 2;
@@ -987,18 +1000,16 @@ void PullCalculator::applyReport(const ReadReport& report) {
             box->setCursorPosition(0);
         }
     }
+    quiet_boxes_ = false;
     if (report.has_plan) {
-        route_source_ = report.route_source.value_or(std::string());
+        route_source_ = report.route_source;
     }
-    // A report without the line was saved under the plane's rule.
-    bendWeight->setCurrentIndex(
-        report.bend_weight && bend_weight_by_key(*report.bend_weight).value_or(false) ? 1 : 0);
+    sheave_percent_ = locale_number_text(report.sheave_percent, locale_);
+    bendWeight->setCurrentIndex(report.weight_across ? 1 : 0);
     if (report.has_plan) {
-        const int point = report.mid_assist_link.value_or(0);
-        const bool mid_assist = point >= 1 && point <= static_cast<int>(plan_.size());
-        midAssistCheck->setChecked(mid_assist);
-        if (mid_assist) {
-            selectLink(point - 1);
+        midAssistCheck->setChecked(report.mid_assist_row.has_value());
+        if (report.mid_assist_row) {
+            selectLink(*report.mid_assist_row);
         }
     }
     pullcalc();

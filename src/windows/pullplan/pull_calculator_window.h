@@ -8,6 +8,7 @@
 #include "pullplan/tension_profile.h"
 #include "report/printed_report.h"
 #include "report/report.h"
+#include "report/report_settings.h"
 #include "widgets/list_controls.h"
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
@@ -102,10 +103,12 @@ public:
     std::string planCsv() const;
     // Why the plan cannot be written in inch-pound units (a metric figure beyond them), if so.
     std::optional<std::string> inchPoundRefusal() const;
-    // Takes a report read back (inch-pound figures, shown converted): its cable texts (each running
-    // its change handling) and, when it has a pull plan part, its links in place of the plan's,
-    // with its mid-assist point; then recalculates.
-    void applyReport(const ReadReport& report);
+    // Takes what a report read back sets (inch-pound figures in the file's form, shown
+    // converted): its cable texts (each running its change handling, without warnings: the
+    // report names what it cannot read), the weight in bends, what a sheave adds and, when it
+    // has a pull plan part, its links in place of the plan's, with its mid-assist point; then
+    // recalculates.
+    void applyReport(const ReportSettings& report);
     // Takes an imported route's links (plain texts, lengths in the units shown) in place of
     // the plan's or after them, and where they came from, which the report keeps; then
     // recalculates. False when the plan would hold more links than it may.
@@ -115,6 +118,7 @@ public:
     // What a sheave adds to the tension through it, in per cent (the equipment window's
     // setting, as typed there); recalculates when it changes.
     void setSheavePercent(const std::string& percent);
+    const std::string& sheavePercent() const { return sheave_percent_; }
     // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
     // plan as it is now as the document's: while the plan differs from it, the caption begins
     // with a mark, and isModified() is true.
@@ -211,6 +215,7 @@ private:
     NumberLocale locale_;
     std::string route_source_; // where the plan's imported route came from, if it was
     std::string sheave_percent_ = "0";
+    bool quiet_boxes_ = false; // a report is writing the boxes: no warnings
     UnitSystem units_;
     PullPlanLinks plan_;
     // What the tension boxes held before the last switch of units (allowable, weight, back).

@@ -1,6 +1,7 @@
 #include "windows/pullplan/pull_check_window.h"
 
 #include "fill/conduit_tables.h"
+#include "report/report_figures.h"
 #include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
@@ -393,6 +394,75 @@ void PullCheck::applySetReport(const std::optional<CableSetReport>& report) {
     set_panel_->setFirstCount(cableCount->value());
     set_panel_->setFirstDiameter(cableOd->text());
     followPlanner();
+    recheck();
+}
+
+namespace {
+
+// The check's boxes with a unit, in the order of their memos.
+constexpr std::array<Quantity, 5> kBoxQuantities{Quantity::Diameter, Quantity::Diameter,
+                                                 Quantity::Diameter, Quantity::Pressure,
+                                                 Quantity::Length};
+
+} // namespace
+
+CheckReport PullCheck::checkReport() const {
+    const auto inches = [this](const QLineEdit* box, std::size_t memo) {
+        return text_in_other_units(box->text().trimmed().toStdString(), box_memos_[memo],
+                                   kBoxQuantities[memo], units_, UnitSystem::InchPound, locale_);
+    };
+    CheckReport report;
+    if (const auto table = chosenTable()) {
+        report.standard = std::string(conduit_standard(*table).key);
+        if (const ConduitSize* size = chosenSize()) {
+            report.trade_size = std::string(size->trade_size);
+        }
+    }
+    report.conduit_id = inches(conduitId, 0);
+    report.arrangement = std::string(
+        arrangement_keyword(static_cast<CableArrangement>(configuration->currentIndex())));
+    report.min_clearance = inches(minClearance, 2);
+    report.sidewall_limit = inches(swbpLimit, 3);
+    report.bend_radius = inches(bendRadius, 4);
+    return check_in_file_form(report, locale_);
+}
+
+void PullCheck::applyCheckReport(const CheckReport& saved) {
+    const CheckReport report = check_in_box_form(saved, locale_);
+    const auto show = [this](QLineEdit* box, std::size_t memo, const std::string& inches) {
+        const QSignalBlocker quiet(box); // one check below, and no warning: the report says
+        box_memos_[memo] = {};
+        box->setText(qt_text(inches));
+        switch_box_units(*box, box_memos_[memo], kBoxQuantities[memo], UnitSystem::InchPound,
+                         units_, locale_);
+    };
+    {
+        const QSignalBlocker quiet(conduitStandard);
+        const auto table = conduit_standard_by_key(report.standard);
+        const int at = conduitStandard->findData(table ? static_cast<int>(*table) : kTypedData);
+        conduitStandard->setCurrentIndex(at >= 0 ? at : conduitStandard->findData(kTypedData));
+    }
+    show(conduitId, 0, report.conduit_id);
+    standardChosen();
+    if (const auto table = chosenTable()) {
+        const QSignalBlocker quiet(tradeSize);
+        const auto sizes = conduit_standard(*table).sizes;
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            if (sizes[i].trade_size == report.trade_size) {
+                tradeSize->setCurrentIndex(static_cast<int>(i));
+            }
+        }
+    }
+    for (int i = 0; i < configuration->count(); ++i) {
+        if (arrangement_keyword(static_cast<CableArrangement>(i)) == report.arrangement) {
+            const QSignalBlocker quiet(configuration);
+            configuration->setCurrentIndex(i);
+        }
+    }
+    show(minClearance, 2, report.min_clearance);
+    show(swbpLimit, 3, report.sidewall_limit);
+    show(bendRadius, 4, report.bend_radius);
+    showPreset();
     recheck();
 }
 

@@ -93,6 +93,10 @@ public:
     // The set as the report file holds it, and from a report (none: the planner's cable alone).
     CableSetReport setReport() const { return set_panel_->report(); }
     void applySetReport(const std::optional<CableSetReport>& report);
+    // The conduit and limits as the report file holds them (inch-pound, the file's form), and
+    // from a report.
+    CheckReport checkReport() const;
+    void applyCheckReport(const CheckReport& report);
     CableSetPanel& setPanel() { return *set_panel_; }
 
 private:
