@@ -68,6 +68,12 @@ frmMain::frmMain(WindowRegistry& registry) : RegisteredWindow<QMainWindow>(regis
 
     buildMenus();
     buildStatusBar();
+    registry.setDocumentGuard(
+        [this](QWidget* asking, const QString& question) { return mayDropChanges(asking, question); });
+}
+
+frmMain::~frmMain() {
+    registry().setDocumentGuard({}); // the windows that outlive it ask no one
 }
 
 void frmMain::buildMenus() {
@@ -316,13 +322,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::mayLeave() {
+    return mayDropChanges(this, tr("The pull plan has changes that are not saved. Save them "
+                                   "before leaving?"));
+}
+
+bool frmMain::mayDropChanges(QWidget* owner, const QString& question) {
     const PullCalculator* planner = registry().find<PullCalculator>();
     if (!planner || !planner->isModified()) {
         return true;
     }
-    switch (platform().askToSave(
-        this, tr("The pull plan has changes that are not saved. Save them before "
-                 "leaving?"))) {
+    switch (platform().askToSave(owner, question)) {
     case Platform::SaveAnswer::Save:
         return savereport() == SaveOutcome::Saved;
     case Platform::SaveAnswer::Discard:
@@ -416,21 +425,9 @@ void frmMain::mnuFileExit_Click() {
 void frmMain::NewFile_Click() {
     // Only a plan with changes asks; Cancel (or Escape, or closing the box) keeps it, and so
     // does a save that is cancelled or fails.
-    const PullCalculator* current = registry().find<PullCalculator>();
-    if (current && current->isModified()) {
-        switch (platform().askToSave(this, tr("The pull plan has changes that are "
-                                              "not saved. Save them before starting "
-                                              "a new document?"))) {
-        case Platform::SaveAnswer::Save:
-            if (savereport() != SaveOutcome::Saved) {
-                return;
-            }
-            break;
-        case Platform::SaveAnswer::Discard:
-            break;
-        case Platform::SaveAnswer::Cancel:
-            return;
-        }
+    if (!mayDropChanges(this, tr("The pull plan has changes that are not saved. Save them "
+                                 "before starting a new document?"))) {
+        return;
     }
     PullCalculator& planner = registry().get<PullCalculator>();
     document_.clear();
@@ -506,6 +503,7 @@ PrintedReport frmMain::printedReport() {
     printed.date =
         QLocale::system().toString(platform().now().date(), QLocale::LongFormat).toStdString();
     printed.file_name = QDir::toNativeSeparators(document_).toStdString();
+    printed.locale = platform().numberLocale();
     if (const FillRatio* fill = registry().find<FillRatio>(); fill && fill->hasCables()) {
         printed.fill = fill->report();
     }
@@ -517,7 +515,6 @@ PrintedReport frmMain::printedReport() {
     }
     if (const RouteView* route = registry().find<RouteView>()) {
         printed.route = route->drawing();
-        printed.route_locale = platform().numberLocale();
     }
     return printed;
 }
@@ -624,11 +621,11 @@ frmMain::SaveOutcome frmMain::savereport() {
 void frmMain::loadreport() {
     const QString path = platform().openFileName(this, tr("Open Report"), report_filter());
     if (!path.isEmpty()) {
-        openReport(path);
+        openReport(path, true);
     }
 }
 
-void frmMain::openReport(const QString& path) {
+void frmMain::openReport(const QString& path, bool ask) {
     const QString shown = QDir::toNativeSeparators(path);
     platform().setBusy(true);
     const ReportFile file = read_report_file(local_path(path));
@@ -640,6 +637,12 @@ void frmMain::openReport(const QString& path) {
     }
     if (!file.report.is_report) {
         platform().message(this, tr("%1 is not a Tensora report: nothing was read.").arg(shown));
+        return;
+    }
+    // A report that can be read replaces the plan: changes not saved are saved or dropped first.
+    if (ask && !mayDropChanges(this, tr("The pull plan has changes that are not saved. Save "
+                                        "them before opening %1?")
+                                         .arg(QFileInfo(path).fileName()))) {
         return;
     }
     const ReportSettings settings = report_settings(file.report);

@@ -23,6 +23,7 @@ class frmMain : public RegisteredWindow<QMainWindow>, public UnitFollower {
 
 public:
     explicit frmMain(WindowRegistry& registry);
+    ~frmMain() override;
 
     // Restores the position and size from the settings store.
     void Form_Load();
@@ -85,6 +86,9 @@ private:
     bool reportRefused();
     // Whether the program may end: unsaved changes of the plan saved or discarded.
     bool mayLeave();
+    // Whether the document's changes not saved may go: none, or the user saves them (and the
+    // save succeeds) or discards them, answering `question` in a box owned by `owner`.
+    bool mayDropChanges(QWidget* owner, const QString& question);
     // Whether the built-in browser runs; where it does not (as root), offers the page at
     // `path` on the vendor's server in the desktop's browser instead.
     bool builtInBrowserRuns(std::string_view path);
@@ -95,8 +99,9 @@ private:
     void tellWhatWasRead(const QString& name, const ReadReport& report);
 
 public:
-    // Opens a report as File > Open does, without the dialog (a file named on the command line).
-    void openReport(const QString& path);
+    // Opens a report as File > Open does, without the dialog (a file named on the command line);
+    // with `ask`, changes not saved are saved or dropped first, as File > Open asks.
+    void openReport(const QString& path, bool ask = false);
 
 private:
     void buildMenus();

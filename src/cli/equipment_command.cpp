@@ -39,9 +39,18 @@ double number_option(std::string_view name, const std::string& text, double leas
     return read_input(text, kEnglish);
 }
 
-std::string tension_text(double pounds, UnitSystem units) {
-    return lone_figure_text(pounds, Quantity::Tension, units);
-}
+// Every force in one unit, named in the output's units line: N or kN, as the largest needs.
+struct Forces {
+    ColumnUnit unit;
+    std::string operator()(double pounds) const {
+        return column_figure_text(pounds, Quantity::Tension, unit);
+    }
+    // A minimum, rounded up to the figure's last digit.
+    std::string minimum(double pounds) const {
+        const std::string text = column_value_up_text(pounds, Quantity::Tension, unit);
+        return text.empty() ? std::string("0") : text;
+    }
+};
 
 EquipmentInputs inputs_of(const EquipmentOptions& options, UnitSystem units) {
     EquipmentInputs inputs;
@@ -67,58 +76,96 @@ EquipmentInputs inputs_of(const EquipmentOptions& options, UnitSystem units) {
     return inputs;
 }
 
-void print_text(const EquipmentCheck& check, const EquipmentInputs& inputs, UnitSystem units,
-                std::ostream& out) {
+void print_text(const EquipmentCheck& check, const EquipmentInputs& inputs,
+                const PullRequest& request, std::ostream& out) {
+    const Forces tension_text{equipment_force_unit(check, inputs, request.units)};
     const auto margin = general_number_text(std::round(check.puller_margin * 10) / 10);
     out << "direction\t" << (check.forward ? "forward" : "reverse") << '\n'
-        << "highest\t" << tension_text(check.highest, units) << '\n';
+        << "highest\t" << tension_text(check.highest) << '\n';
     if (inputs.puller) {
-        out << "puller\t" << tension_text(*inputs.puller, units) << '\t' << margin << '\t'
+        out << "puller\t" << tension_text(*inputs.puller) << '\t' << margin << '\t'
             << puller_verdict_key(check.puller) << '\n';
     } else {
         out << "puller\t\t\tnot given\n";
     }
-    out << "rope-minimum\t" << tension_text(check.rope_minimum, units) << '\n'
+    out << "rope-minimum\t" << tension_text.minimum(check.rope_minimum) << '\n'
         << "rope\t" << rope_verdict_key(check.rope) << '\n';
     for (const SheaveLoad& sheave : check.sheaves) {
-        out << "sheave\t" << sheave.link + 1 << '\t' << tension_text(sheave.load, units) << '\t'
+        out << "sheave\t" << sheave.link + 1 << '\t' << tension_text(sheave.load) << '\t'
             << sheave_verdict_key(sheave.verdict) << '\n';
     }
     for (const CapstanWraps& row : check.capstan) {
-        out << "capstan\t" << row.wraps << '\t' << tension_text(row.tail, units) << '\t'
+        out << "capstan\t" << row.wraps << '\t' << tension_text(row.tail) << '\t'
             << (row.beyond_hold ? "beyond hold" : "ok") << '\n';
     }
-    out << "verdict\t" << (check.ok ? "ok" : "fails") << '\n';
+    out << "verdict\t" << equipment_verdict_key(check.verdict) << '\n';
+    if (request.units_named) {
+        out << "units\t" << column_symbol(Quantity::Tension, tension_text.unit) << '\n';
+    }
 }
 
-void print_json(const EquipmentCheck& check, const EquipmentInputs& inputs, UnitSystem units,
-                std::ostream& out) {
+void print_json(const EquipmentCheck& check, const EquipmentInputs& inputs,
+                const PullRequest& request, std::ostream& out) {
+    const Forces tension_text{equipment_force_unit(check, inputs, request.units)};
     out << "{\"direction\":" << json_string(check.forward ? "forward" : "reverse")
-        << ",\"highest\":" << json_string(tension_text(check.highest, units))
+        << ",\"highest\":" << json_string(tension_text(check.highest))
         << ",\"highest_link\":"
         << (check.highest_link < 0 ? std::string("null") : std::to_string(check.highest_link + 1))
         << ",\"puller\":{\"rating\":"
-        << (inputs.puller ? json_string(tension_text(*inputs.puller, units)) : "null")
+        << (inputs.puller ? json_string(tension_text(*inputs.puller)) : "null")
         << ",\"margin\":"
         << (inputs.puller ? general_number_text(std::round(check.puller_margin * 10) / 10)
                           : std::string("null"))
         << ",\"verdict\":" << json_string(puller_verdict_key(check.puller)) << '}'
-        << ",\"rope_minimum\":" << json_string(tension_text(check.rope_minimum, units))
+        << ",\"rope_minimum\":" << json_string(tension_text.minimum(check.rope_minimum))
         << ",\"rope\":" << json_string(rope_verdict_key(check.rope)) << ",\"sheaves\":[";
     for (std::size_t i = 0; i < check.sheaves.size(); ++i) {
         const SheaveLoad& sheave = check.sheaves[i];
         out << (i ? "," : "") << "{\"link\":" << sheave.link + 1
-            << ",\"load\":" << json_string(tension_text(sheave.load, units))
+            << ",\"load\":" << json_string(tension_text(sheave.load))
             << ",\"verdict\":" << json_string(sheave_verdict_key(sheave.verdict)) << '}';
     }
     out << "],\"capstan\":[";
     for (std::size_t i = 0; i < check.capstan.size(); ++i) {
         const CapstanWraps& row = check.capstan[i];
         out << (i ? "," : "") << "{\"wraps\":" << row.wraps
-            << ",\"tail\":" << json_string(tension_text(row.tail, units))
+            << ",\"tail\":" << json_string(tension_text(row.tail))
             << ",\"verdict\":" << json_string(row.beyond_hold ? "beyond hold" : "ok") << '}';
     }
-    out << "],\"verdict\":" << json_string(check.ok ? "ok" : "fails") << "}\n";
+    out << "],\"verdict\":" << json_string(equipment_verdict_key(check.verdict));
+    if (request.units_named) {
+        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
+            << ",\"force\":" << json_string(column_symbol(Quantity::Tension, tension_text.unit))
+            << '}';
+    }
+    out << "}\n";
+}
+
+// The report's equipment where no option gives it: its inputs as the window would take them.
+void take_report_equipment(const PullRequest& request, EquipmentOptions& options) {
+    if (!request.report_equipment) {
+        return;
+    }
+    const EquipmentReport& saved = *request.report_equipment;
+    const auto take = [](const std::string& text, std::optional<std::string>& into) {
+        if (!into && !trimmed_blanks(text).empty()) {
+            into = text;
+        }
+    };
+    if (saved.direction != "advice") {
+        take(saved.direction, options.direction);
+    }
+    // The report's forces are inch-pound: an option of --units si is metric.
+    const auto force = [&request](const std::string& pounds) {
+        return converted_text(pounds, Quantity::Tension, UnitSystem::InchPound, request.units,
+                              kEnglish);
+    };
+    take(force(saved.puller), options.puller);
+    take(force(saved.rope_strength), options.rope_strength);
+    take(saved.design_factor, options.design_factor);
+    take(force(saved.sheave_rating), options.sheave_rating);
+    take(saved.capstan_friction, options.capstan_friction);
+    take(force(saved.tail_limit), options.tail_limit);
 }
 
 } // namespace
@@ -155,6 +202,7 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
         throw CliRefusal{"tensora-cli: equipment writes no files (--pdf, --csv and "
                          "--save-report are pull's)"};
     }
+    take_report_equipment(request, options);
     if (options.direction && *options.direction != "forward" && *options.direction != "reverse") {
         throw CliRefusal{"tensora-cli: " + argument_message("direction", *options.direction,
                                                             "not forward or reverse")};
@@ -192,9 +240,9 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
                "weak link) at the allowable tension\n";
     }
     if (request.json) {
-        print_json(check, inputs, units, out);
+        print_json(check, inputs, request, out);
     } else {
-        print_text(check, inputs, units, out);
+        print_text(check, inputs, request, out);
     }
 }
 

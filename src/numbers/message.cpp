@@ -80,8 +80,12 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
         text = locale_number_text(column_figure_text(figure.value, figure.quantity, figure.unit),
                                   locale);
         break;
-    case FigureForm::Reading: {
-        const std::string column = column_value_text(figure.value, figure.quantity, figure.unit);
+    case FigureForm::Reading:
+    case FigureForm::ReadingUp: {
+        const std::string column =
+            figure.form == FigureForm::Reading
+                ? column_value_text(figure.value, figure.quantity, figure.unit)
+                : column_value_up_text(figure.value, figure.quantity, figure.unit);
         text = grouped_number_text(column.empty() ? std::string_view("0") : column, locale);
         break;
     }
@@ -91,7 +95,8 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
     }
     if (figure.symbol && figure.has_quantity) {
         text += ' ';
-        text += figure.form == FigureForm::Column || figure.form == FigureForm::Reading
+        text += figure.form == FigureForm::Column || figure.form == FigureForm::Reading ||
+                        figure.form == FigureForm::ReadingUp
                     ? column_symbol(figure.quantity, figure.unit)
                     : std::string(unit_symbol(figure.quantity, figure.unit.units));
     }

@@ -37,6 +37,8 @@ enum class FigureForm {
     Whole,   // rounded down to a whole number
     Column,  // as a result column shows it: whole pounds, N, or kN with two decimals; 0 shown
     Reading, // as a column shows it, grouped by thousands for reading ("1,869 lbs")
+    // The same rounded up to its last digit: a minimum is never shown below itself.
+    ReadingUp,
     Limit,   // to the nearest whole, grouped ("7,300 N/m")
 };
 

@@ -51,6 +51,16 @@ std::string_view column_value_view(double inch_pound, Quantity quantity, ColumnU
     return scratch;
 }
 
+std::string column_value_up_text(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    const double step = unit.kilo ? 0.01 : 1;
+    double shown = shown_value(inch_pound, quantity, unit.units) / (unit.kilo ? 1000 : 1);
+    // A figure a conversion left a few last digits over its step is that step.
+    shown = whole_if_nearly(shown / step) * step;
+    const double up = std::ceil(shown / step) * step;
+    return column_value_text(inch_pound_value(up * (unit.kilo ? 1000 : 1), quantity, unit.units),
+                             quantity, unit);
+}
+
 std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
                               std::string_view decimal) {
     std::string scratch;

@@ -27,6 +27,9 @@ std::string column_symbol(Quantity quantity, ColumnUnit unit); // "lbs", "N", "k
 // units) on.
 std::string column_value_text(double inch_pound, Quantity quantity, ColumnUnit unit,
                               std::string_view decimal = ".");
+// The same rounded up to the column's last digit (1743.3 lbs as 1744, 10.0712 kN as 10.08):
+// a minimum shown so is never below itself.
+std::string column_value_up_text(double inch_pound, Quantity quantity, ColumnUnit unit);
 // The same where a figure must not read as missing (a result line, the command line): "0"
 // where the column leaves its cell empty.
 std::string column_figure_text(double inch_pound, Quantity quantity, ColumnUnit unit);

@@ -1,6 +1,7 @@
 #include "print/report_renderer.h"
 
 #include "print/core_sentences.h"
+#include "print/spoken_message.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "print/route_painter.h"
@@ -704,7 +705,7 @@ void route_page(Pages& pages, const PrintedReport& report) {
     const double side_height = room - legend - 2 * label - plan_height;
     RouteStyle style;
     style.units = report.units;
-    style.locale = report.route_locale;
+    style.locale = report.locale;
     style.unit = pages.pt(0.75);
     const RouteDrawing& drawing = *report.route;
     for (const auto& [side, height, caption] :
@@ -736,7 +737,12 @@ void flow(Pages& pages, const PrintedReport& report) {
     graph(pages, report);
     plan_table(pages, report);
     if (!report.equipment.empty()) {
-        pairs(pages, UiText::tr("Pulling equipment"), text_pairs(report.equipment));
+        QList<QPair<QString, QString>> equipment;
+        for (const auto& [caption, finding] : report.equipment) {
+            equipment.append({caption.empty() ? QString() : spoken(caption),
+                              spoken(finding, report.locale)});
+        }
+        pairs(pages, UiText::tr("Pulling equipment"), equipment);
     }
     if (report.check) {
         check_section(pages, *report.check);

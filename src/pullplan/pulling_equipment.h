@@ -4,6 +4,7 @@
 // force a capstan needs.
 #pragma once
 
+#include "numbers/message.h"
 #include "pullplan/pull_plan.h"
 
 #include <optional>
@@ -32,6 +33,9 @@ struct EquipmentInputs {
 };
 
 enum class PullerVerdict { NotGiven, Ok, TooWeak, AboveAllowable };
+// The equipment serves the pull, fails it somewhere, or cannot be said to serve it: a puller,
+// a rope or (where sheaves are marked) a sheave rating is not given.
+enum class EquipmentVerdict { Serves, Fails, Incomplete };
 enum class RopeVerdict { NotGiven, Serves, TooWeak };
 enum class SheaveVerdict { NoRating, Ok, OverRating };
 
@@ -51,6 +55,7 @@ struct CapstanWraps {
 
 struct EquipmentCheck {
     bool forward = true;
+    double allowable = 0;  // the cable's allowable tension, lbf (0: none)
     double highest = 0;    // the direction's highest tension, lbf
     int highest_link = -1; // where it occurs (row), -1 for an empty plan
     PullerVerdict puller = PullerVerdict::NotGiven;
@@ -62,6 +67,7 @@ struct EquipmentCheck {
     std::vector<SheaveLoad> sheaves;
     std::vector<CapstanWraps> capstan;
     bool ok = true; // nothing fails (a warning is not a failure)
+    EquipmentVerdict verdict = EquipmentVerdict::Incomplete;
 };
 
 // The load on a sheave turning a rope by `bend_angle` degrees at `tension`: 2 T cos(a/2), with
@@ -76,9 +82,41 @@ EquipmentCheck check_equipment(const std::vector<PullLinkValues>& links,
                                const std::vector<double>& leaving, bool forward, double allowable,
                                const EquipmentInputs& inputs);
 
+// The pull the equipment is checked against, as its findings name it.
+struct EquipmentPull {
+    // The cable set as the pull check computes it (its weight and correction), not the
+    // planner's one cable.
+    bool cable_set = false;
+    // The plan's own mid-assist point (a row), which the pull's tensions already take.
+    std::optional<std::size_t> plan_point;
+    // The advised mid-assist point where the plan has none: its row, direction and highest
+    // tension.
+    std::optional<std::size_t> advised_point;
+    bool advised_forward = true;
+    double advised_max = 0;
+};
+
+// The findings as the window shows them and the PDF prints them, one message each; the
+// sheaves a line each.
+struct EquipmentFindings {
+    Message highest;
+    Message puller;
+    Message rope;
+    std::vector<Message> sheaves;
+    Message capstan;
+    Message verdict;
+};
+EquipmentFindings equipment_findings(const EquipmentCheck& check, const EquipmentInputs& inputs,
+                                     const EquipmentPull& pull, UnitSystem units);
+
 // The verdicts as the command line writes them.
 std::string_view puller_verdict_key(PullerVerdict verdict);
 std::string_view rope_verdict_key(RopeVerdict verdict);
 std::string_view sheave_verdict_key(SheaveVerdict verdict);
+std::string_view equipment_verdict_key(EquipmentVerdict verdict); // "ok", "fails", "incomplete"
+
+// The unit every force of the check is written in: one for all of them, chosen by the largest.
+ColumnUnit equipment_force_unit(const EquipmentCheck& check, const EquipmentInputs& inputs,
+                                UnitSystem units);
 
 } // namespace tensora

@@ -50,11 +50,12 @@ struct PrintedReport {
     std::optional<FillReport> fill;    // when the fill ratio window has cables
     std::optional<PrintedCheck> check; // when the pull check window has its inputs
     // The route drawn from above and from the side, on a page of its own: when the route view
-    // is open. Its figures are written in `route_locale`'s form.
+    // is open.
     std::optional<RouteDrawing> route;
-    // The pulling equipment's results, a caption and a text each: when its window is open.
-    std::vector<std::pair<std::string, std::string>> equipment;
-    NumberLocale route_locale{".", ","};
+    // The pulling equipment's results, a caption and a finding each: when its window is open.
+    std::vector<std::pair<std::string, Message>> equipment;
+    // The number form of the figures the report writes from values: the user's locale.
+    NumberLocale locale{".", ","};
 };
 
 // A plan's texts as people read them: a straight that runs at the inclination the route has

@@ -80,9 +80,15 @@ QList<QWidget*> WindowRegistry::loadedWindows() const {
 
 void WindowRegistry::closeAllButFirst() {
     const QList<QWidget*> list = loadedWindows();
+    closing_all_ = true;
     for (qsizetype i = list.size() - 1; i >= 1; --i) {
         list[i]->close();
     }
+    closing_all_ = false;
+}
+
+bool WindowRegistry::mayDropChanges(QWidget* asking, const QString& question) const {
+    return closing_all_ || !document_guard_ || document_guard_(asking, question);
 }
 
 void WindowRegistry::bring_to_front(QWidget& window) {

@@ -91,6 +91,13 @@ public:
     // Closes every window but the first (the main window), most recent first.
     void closeAllButFirst();
 
+    // Whether a window that closes may drop the document's changes that are not saved: the
+    // shell asks the user `question` (Save, Discard or Cancel) and saves on Save. Without a
+    // shell, and while every window is closed at the end, they may.
+    using DocumentGuard = std::function<bool(QWidget* asking, const QString& question)>;
+    void setDocumentGuard(DocumentGuard guard) { document_guard_ = std::move(guard); }
+    bool mayDropChanges(QWidget* asking, const QString& question) const;
+
 private:
     static void bring_to_front(QWidget& window);
 
@@ -100,6 +107,8 @@ private:
     Translations translations_;
     QList<QPointer<QWidget>> windows_;
     QHash<QString, std::function<QWidget*()>> makers_; // by class name
+    DocumentGuard document_guard_;
+    bool closing_all_ = false;
     // Receives the windows' destroyed signals; it goes with the registry, and so do those
     // connections, so a window deleted later (a closed one awaiting deletion) finds no
     // registry to call.

@@ -776,6 +776,7 @@ private slots:
         fill.close();
         PullCalculator& planner = plannedPull();
         fixture_.platform().fileNames = {plan_path, fill_path};
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Discard};
         item(main, "Openfile")->trigger();
         QCOMPARE(planner.plan().size(), std::size_t{1}); // not the old links 2 and 3 behind it
         QCOMPARE(planner.results().forward.to_vector(), std::vector<std::string>{"3"});
@@ -1060,6 +1061,85 @@ private slots:
         planner.selectLink(0); // the mid-assist point is part of the plan
         planner.pullcalc();
         QVERIFY(planner.isModified());
+    }
+
+    void closingThePlannerOrOpeningOverItAsksBeforeChangesGo() {
+        frmMain& main = startMain();
+        PullCalculator& planner = plannedPull();
+        planner.show();
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Cancel};
+        QVERIFY(!planner.close());
+        QCOMPARE(fixture_.registry().find<PullCalculator>(), &planner);
+        QCOMPARE(fixture_.platform().owners.last(), QStringLiteral("PullCalculator"));
+        // File > Open asks once the file is a report, and Cancel keeps the plan.
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("other.rtf"));
+        writeFile(path, "Tensora(tm)\r\nCapable Load (lbs)      7\r\n");
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Cancel};
+        fixture_.platform().fileNames = {path};
+        item(main, "Openfile")->trigger();
+        QCOMPARE(planner.allowableBox()->text(), QStringLiteral("12000"));
+        QCOMPARE(fixture_.platform().questions.size(), 2);
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Discard};
+        QVERIFY(planner.close());
+        QVERIFY(!fixture_.registry().find<PullCalculator>());
+    }
+
+    void editsInThePullCheckAndTheEquipmentAreChangesOfTheDocument() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        QVERIFY(!planner.isModified());
+        check.findChild<QLineEdit*>(QStringLiteral("minClearance"))->setText(QStringLiteral("0.75"));
+        QVERIFY(planner.windowTitle().startsWith(QLatin1Char('*')));
+        check.findChild<QLineEdit*>(QStringLiteral("minClearance"))->setText(QStringLiteral("0.5"));
+        QVERIFY(!planner.isModified());
+        equipment.findChild<QLineEdit*>(QStringLiteral("ropeStrength"))->setText(QStringLiteral("9"));
+        QVERIFY(planner.isModified());
+        // Closing the window that holds the change asks too.
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Cancel};
+        QVERIFY(!equipment.close());
+        QCOMPARE(fixture_.platform().owners.last(), QStringLiteral("PullingEquipment"));
+        fixture_.platform().saveAnswers = {Platform::SaveAnswer::Cancel};
+        item(main, "NewFile")->trigger();
+        QCOMPARE(planner.plan().size(), std::size_t{3});
+    }
+
+    void theChecksConduitAndLimitsComeBackFromTheReport() {
+        frmMain& main = startMain();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.rtf"));
+        plannedPull();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        auto* standard = check.findChild<QComboBox*>(QStringLiteral("conduitStandard"));
+        standard->setCurrentIndex(standard->findText(QStringLiteral("EMT (NEC)")));
+        check.findChild<QComboBox*>(QStringLiteral("tradeSize"))->setCurrentIndex(4);
+        check.findChild<QLineEdit*>(QStringLiteral("cableOd"))->setText(QStringLiteral("0.4"));
+        check.findChild<QLineEdit*>(QStringLiteral("minClearance"))->setText(QStringLiteral("0.6"));
+        check.findChild<QLineEdit*>(QStringLiteral("swbpLimit"))->setText(QStringLiteral("300"));
+        check.findChild<QLineEdit*>(QStringLiteral("bendRadius"))->setText(QStringLiteral("3.5"));
+        const std::string verdict = check.result().verdict;
+        const QString id = check.findChild<QLineEdit*>(QStringLiteral("conduitId"))->text();
+        fixture_.platform().fileNames = {path};
+        item(main, "SaveFile")->trigger();
+        fixture_.restartRegistry();
+        frmMain& next = startMain();
+        fixture_.platform().fileNames = {path};
+        item(next, "Openfile")->trigger();
+        PullCheck& opened = fixture_.registry().get<PullCheck>();
+        QCOMPARE(opened.findChild<QLineEdit*>(QStringLiteral("conduitId"))->text(), id);
+        QCOMPARE(opened.findChild<QComboBox*>(QStringLiteral("tradeSize"))->currentIndex(), 4);
+        QCOMPARE(opened.findChild<QLineEdit*>(QStringLiteral("swbpLimit"))->text(),
+                 QStringLiteral("300"));
+        QCOMPARE(opened.findChild<QLineEdit*>(QStringLiteral("bendRadius"))->text(),
+                 QStringLiteral("3.5"));
+        QCOMPARE(opened.result().verdict, verdict);
+        QCOMPARE(fixture_.platform().messages, QStringList());
     }
 
     void leavingWithUnsavedChangesAsksToSaveDiscardOrCancel() {

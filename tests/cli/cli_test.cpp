@@ -808,5 +808,44 @@ TEST(CliEquipment, ChecksThePullerRopeSheavesAndCapstanOfTheDirectionChosen) {
     EXPECT_NE(lowered.err.find("below 4"), std::string::npos);
 }
 
+
+TEST(CliEquipment, WritesEveryForceInOneUnitNamedInAUnitsLine) {
+    const CliRun metric = run({"equipment", "--units", "si", "--friction", "0", "--weight", "0",
+                               "--back-tension", "5884", "--puller", "30000", "b:3:90",
+                               "--direction", "forward"});
+    EXPECT_EQ(metric.status, 0) << metric.err;
+    EXPECT_NE(metric.out.find("highest\t5.88\npuller\t30.00\t"), std::string::npos) << metric.out;
+    EXPECT_NE(metric.out.find("\nunits\tkN\n"), std::string::npos) << metric.out;
+    // Without a rope or a puller nothing is approved; a minimum is never shown below itself.
+    const CliRun plain = run({"equipment", "--friction", "0", "--weight", "0", "--back-tension",
+                              "435.82", "b:3:90", "--design-factor", "4"});
+    EXPECT_NE(plain.out.find("rope-minimum\t1744\n"), std::string::npos) << plain.out;
+    EXPECT_NE(plain.out.find("verdict\tincomplete\n"), std::string::npos) << plain.out;
+}
+
+TEST(CliReport, AReportsEquipmentAndDecimalCommasAreTakenAsTheWindowTakesThem) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("plan-de");
+    std::ofstream(path, std::ios::binary)
+        << "Tensora(tm)\r\n\r\n\r\nplan-de\r\n\r\n"
+           "Capable Load (lbs)      4999,5\r\nCable Weight (lbs/kft)  1000\r\n"
+           "Coefficient of Friction 0,35\r\nBack Tension (lbs)      0\r\n\r\n"
+           "Planned Pull Results - \r\n1 Straight    200,5       0          70             0\r\n"
+           "2 Angle       3           90         121            40 sheave\r\n"
+           "Reverse Direction Pull Results - \r\n\r\nPulling Equipment\r\n"
+           "Pulling Direction       forward\r\nPuller Rating           6500\r\n"
+           "Sheave Tension Added %  10\r\n";
+    const CliRun pulled = run({"pull", "--report", path});
+    EXPECT_EQ(pulled.status, 0) << pulled.err;
+    // 200.5 ft at 0.35 and 1000 lbs/kft, then a sheave adding 10 %.
+    EXPECT_EQ(pulled.out.substr(0, pulled.out.find('\n')), "1\tStraight\t200.5\t0\t70\t0\t70\t0")
+        << pulled.out;
+    EXPECT_NE(pulled.out.find("2\tAngle\t3\t90\t77\t"), std::string::npos) << pulled.out;
+    EXPECT_NE(pulled.err.find("decimal commas"), std::string::npos) << pulled.err;
+    const CliRun equipment = run({"equipment", "--report", path});
+    EXPECT_NE(equipment.out.find("direction\tforward\n"), std::string::npos) << equipment.out;
+    EXPECT_NE(equipment.out.find("puller\t6500\t"), std::string::npos) << equipment.out;
+}
+
 } // namespace
 } // namespace tensora

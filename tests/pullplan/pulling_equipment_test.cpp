@@ -114,5 +114,58 @@ TEST(PullingEquipment, TheAdvisedDirectionComesFromThePlainPullsWhateverPointThe
     EXPECT_EQ(plain_pull_direction(links, settings, UnitSystem::InchPound), PullDirection::Reverse);
 }
 
+
+TEST(PullingEquipment, ItServesOnlyWhatIsGivenAndSaysWhatIsMissing) {
+    EquipmentInputs inputs;
+    EXPECT_EQ(check_equipment({bend(90, false)}, {500}, true, 0, inputs).verdict,
+              EquipmentVerdict::Incomplete);
+    inputs.puller = 1000;
+    const EquipmentCheck no_rope = check_equipment({bend(90, true)}, {500}, true, 0, inputs);
+    EXPECT_EQ(no_rope.verdict, EquipmentVerdict::Incomplete);
+    EXPECT_EQ(english_text(equipment_findings(no_rope, inputs, {}, UnitSystem::InchPound).verdict),
+              "Not yet known whether the equipment serves this pull: give the rope's breaking "
+              "strength and the sheaves' rating.");
+    inputs.rope_strength = 4000;
+    inputs.sheave_rating = 2000;
+    EXPECT_EQ(check_equipment({bend(90, true)}, {500}, true, 0, inputs).verdict,
+              EquipmentVerdict::Serves);
+    inputs.rope_strength = 100; // too weak, whatever else is missing
+    inputs.sheave_rating.reset();
+    EXPECT_EQ(check_equipment({bend(90, true)}, {500}, true, 0, inputs).verdict,
+              EquipmentVerdict::Fails);
+}
+
+TEST(PullingEquipment, TheRopesMinimumIsRoundedUpAndEveryForceIsInOneUnit) {
+    EquipmentInputs inputs;
+    const EquipmentCheck check = check_equipment({bend(90, false)}, {435.82}, true, 0, inputs);
+    const EquipmentFindings findings = equipment_findings(check, inputs, {}, UnitSystem::InchPound);
+    EXPECT_EQ(english_text(findings.rope),
+              "Rope: a breaking strength of at least 1,744 lbs serves.");
+    // 6,000 lbf is 26.69 kN: the highest tension and every other force in kN with it.
+    inputs.puller = 6000;
+    const EquipmentCheck metric = check_equipment({bend(90, false)}, {1322.8}, true, 0, inputs);
+    const EquipmentFindings shown = equipment_findings(metric, inputs, {}, UnitSystem::Metric);
+    EXPECT_EQ(english_text(shown.highest), "Highest tension of the forward pull: 5.88 kN at link 1.");
+    EXPECT_EQ(english_text(shown.puller), "Puller: 26.69 kN, margin 78 %.");
+}
+
+TEST(PullingEquipment, TheHighestTensionNamesAMidAssistPointOnce) {
+    const EquipmentCheck check = check_equipment({bend(90, false)}, {560}, false, 0, {});
+    EquipmentPull pull;
+    pull.plan_point = 3;
+    EXPECT_EQ(english_text(equipment_findings(check, {}, pull, UnitSystem::InchPound).highest),
+              "Highest tension of the reverse pull: 560 lbs at link 1, with the plan's "
+              "mid-assist point after link 4.");
+    pull = {};
+    pull.cable_set = true;
+    pull.advised_point = 3;
+    pull.advised_forward = false;
+    pull.advised_max = 400;
+    EXPECT_EQ(english_text(equipment_findings(check, {}, pull, UnitSystem::InchPound).highest),
+              "Highest tension of the reverse pull of the cable set, as the pull check computes "
+              "it: 560 lbs at link 1; with a mid-assist point after link 4, pulled in reverse: "
+              "400 lbs.");
+}
+
 } // namespace
 } // namespace tensora

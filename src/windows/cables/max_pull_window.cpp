@@ -12,6 +12,7 @@
 #include "windows/cables/misc_data_window.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -74,6 +75,8 @@ MaxPull::MaxPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, des
     setTabOrder(cables2choose, Text4);
     setTabOrder(Text4, List3);
     setTabOrder(List3, frictionInput()->text);
+    setTabOrder(frictionInput()->text, Text5);
+    setTabOrder(Text5, Command1);
     Form_Load();
 }
 
@@ -343,8 +346,11 @@ void MaxPull::cables2choose_Click(int row) {
     upperBox()->setText(number(f[7], Quantity::Tension));
     chosen_diameter_ = qt_text(locale_number_text(f[3], numberLocale()));
     Text5->setText(number(f[3], Quantity::Diameter));
-    for (CableReceiver* receiver : receivers()) {
-        receiver->cableChosen(chosen_diameter_);
+    // Browsing for a set changes nothing: only the group added on return takes the cable.
+    if (!for_set_) {
+        for (CableReceiver* receiver : receivers()) {
+            receiver->cableChosen(chosen_diameter_);
+        }
     }
 }
 
@@ -416,6 +422,19 @@ void MaxPull::Command1_Click() {
         set->selectionEnded();
     }
     close();
+}
+
+void MaxPull::keyPressEvent(QKeyEvent* event) {
+    const bool launched = Command1->isVisible();
+    if (launched && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        Command1_Click();
+        return;
+    }
+    if (launched && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QuickCalculatorWindow::keyPressEvent(event);
 }
 
 void MaxPull::closeEvent(QCloseEvent* event) {

@@ -60,6 +60,9 @@ public:
 protected:
     QString resultText() override;
     void closeEvent(QCloseEvent* event) override;
+    // Launched for a window, Enter returns with the cable chosen (as the return button does)
+    // and Escape closes without handing anything back.
+    void keyPressEvent(QKeyEvent* event) override;
     void switchOwnUnits(UnitSystem from, UnitSystem to) override;
 
 private:

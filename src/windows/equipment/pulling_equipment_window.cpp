@@ -1,6 +1,7 @@
 #include "windows/equipment/pulling_equipment_window.h"
 
 #include "print/core_sentences.h"
+#include "print/spoken_message.h"
 #include "print/qt_text.h"
 #include "pullplan/pull_advice.h"
 #include "report/report_figures.h"
@@ -8,6 +9,7 @@
 #include "widgets/platform.h"
 #include "widgets/tab_order.h"
 #include "windows/pullplan/pull_calculator_window.h"
+#include "windows/pullplan/pull_check_window.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,6 +48,29 @@ PullingEquipment::PullingEquipment(WindowRegistry& registry)
     }
     resize(660, 500);
     planRecalculated();
+    if (PullCalculator* planner = registry.find<PullCalculator>()) {
+        planner->partOpened(objectName(), documentPart());
+    }
+}
+
+std::string PullingEquipment::documentPart() const {
+    ReportContents part;
+    part.equipment = report();
+    return report_text(part);
+}
+
+void PullingEquipment::closeEvent(QCloseEvent* event) {
+    PullCalculator* planner = registry().find<PullCalculator>();
+    if (planner && planner->partModified(objectName()) &&
+        !registry().mayDropChanges(this, tr("The pulling equipment has changes that are not "
+                                            "saved. Save them before closing the window?"))) {
+        event->ignore();
+        return;
+    }
+    RegisteredWindow<QWidget>::closeEvent(event);
+    if (planner && event->isAccepted()) {
+        planner->partClosed(objectName());
+    }
 }
 
 // The common puller classes, in the units shown.
@@ -146,10 +171,7 @@ std::optional<double> PullingEquipment::force(const QLineEdit* box) const {
     return inch_pound_value(read_input(text, locale_), Quantity::Tension, units_);
 }
 
-void PullingEquipment::planRecalculated() {
-    if (!equipmentVerdict) {
-        return; // still being built
-    }
+void PullingEquipment::readInputs() {
     inputs_ = {};
     const std::string puller = pullerRating->currentText().toStdString();
     if (isNumberText(puller, locale_) && read_input(puller, locale_) >= 0) {
@@ -162,139 +184,86 @@ void PullingEquipment::planRecalculated() {
     const double friction = read_input(capstanFriction->text().toStdString(), locale_);
     inputs_.capstan_friction = friction >= 0 ? friction : kDefaultCapstanFriction;
     inputs_.tail_limit = force(tailLimit).value_or(kDefaultTailLimit);
-    const PullCalculator* planner = registry().find<PullCalculator>();
+}
+
+void PullingEquipment::planRecalculated() {
+    if (!equipmentVerdict) {
+        return; // still being built
+    }
+    readInputs();
+    PullCalculator* planner = registry().find<PullCalculator>();
+    if (planner) {
+        planner->partChanged(); // the inputs are the document's
+    }
     if (!planner || planner->plan().size() == 0) {
         check_ = {};
-        lines_ = {"No plan yet: add links in Tools > Pull Calculator."};
-        highestResult->setText(spoken(lines_.front()));
+        findings_ = {};
+        findings_.highest = TENSORA_TEXT("Equipment", "No plan yet: add links in Tools > Pull "
+                                                      "Calculator.");
+        highestResult->setText(spoken(findings_.highest, locale_));
         for (QLabel* label :
              {pullerResult, ropeResult, sheaveResults, capstanResults, equipmentVerdict}) {
             label->clear();
         }
         return;
     }
-    bool forward = equipmentDirection->currentIndex() != 2;
-    if (equipmentDirection->currentIndex() == 0) {
-        forward = plain_pull_direction(planner->plan().values(), planner->calculatedSettings(),
-                                       units_) != PullDirection::Reverse;
-    }
-    const PullResults& results = planner->results();
-    check_ = check_equipment(planner->plan().values(),
-                             forward ? results.forward_tension : results.reverse_tension, forward,
-                             planner->calculatedSettings().allowable, inputs_);
+    checkThePull(*planner);
     showResults();
 }
 
-std::string PullingEquipment::tensionText(double pounds) const {
-    return advice_tension_text(pounds, units_, locale_);
-}
-
-// The pull the equipment is checked against, and the advice's point once the planner has
-// found it (it is not searched for at every key).
-std::string PullingEquipment::highestLine() const {
-    std::string highest = "Highest tension of the " +
-                          std::string(check_.forward ? "forward" : "reverse") +
-                          " pull: " + tensionText(check_.highest) + " at link " +
-                          std::to_string(check_.highest_link + 1);
-    if (const PullCalculator* planner = registry().find<PullCalculator>();
-        planner && !planner->adviceWaiting()) {
-        const PullAdvice& advice = planner->advice();
+void PullingEquipment::checkThePull(const PullCalculator& planner) {
+    const std::vector<PullLinkValues>& links = planner.plan().values();
+    const PullCheck* set_check = registry().find<PullCheck>();
+    pull_ = {};
+    pull_.cable_set = set_check && set_check->pullsTheSet();
+    const CheckResult* checked = pull_.cable_set ? &set_check->result() : nullptr;
+    const PullSettings& settings =
+        checked ? checked->corrected_settings : planner.calculatedSettings();
+    const PullResults& results = checked ? checked->corrected : planner.results();
+    bool forward = equipmentDirection->currentIndex() != 2;
+    if (equipmentDirection->currentIndex() == 0) {
+        forward = plain_pull_direction(links, settings, units_) != PullDirection::Reverse;
+    }
+    check_ = check_equipment(links, forward ? results.forward_tension : results.reverse_tension,
+                             forward, checked ? checked->allowable : settings.allowable, inputs_);
+    pull_.plan_point = mid_assist_point(settings, links.size());
+    // The advice's point, once it is found (it is not searched for at every key), where the
+    // plan has none of its own.
+    const bool waiting = checked ? set_check->adviceWaiting() : planner.adviceWaiting();
+    if (!pull_.plan_point && !waiting) {
+        const PullAdvice& advice = checked ? set_check->advice() : planner.advice();
         if (advice.mid_assist) {
-            highest +=
-                "; with a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
-                ", pulled " +
-                (advice.mid_assist_direction == PullDirection::Reverse ? "in reverse" : "forward") +
-                ": " + tensionText(advice.mid_assist_max);
+            pull_.advised_point = advice.mid_assist;
+            pull_.advised_forward = advice.mid_assist_direction != PullDirection::Reverse;
+            pull_.advised_max = advice.mid_assist_max;
         }
     }
-    return highest + ".";
 }
 
-std::string PullingEquipment::pullerLine() const {
-    const std::string margin = locale_number_text(
-        general_number_text(std::round(check_.puller_margin * 10) / 10), locale_);
-    switch (check_.puller) {
-    case PullerVerdict::NotGiven:
-        return "Puller: give its rating.";
-    case PullerVerdict::TooWeak:
-        return "Puller: too weak, " + tensionText(*inputs_.puller) + " against the pull's " +
-               tensionText(check_.highest) + ".";
-    case PullerVerdict::AboveAllowable:
-        return "Puller: " + tensionText(*inputs_.puller) + ", margin " + margin +
-               " %; its rating exceeds the cable's allowable tension: set a limiter "
-               "(or a weak link) at the allowable tension.";
-    case PullerVerdict::Ok:
-        break;
-    }
-    return "Puller: " + tensionText(*inputs_.puller) + ", margin " + margin + " %.";
-}
-
-std::string PullingEquipment::ropeLine() const {
-    std::string rope =
-        "Rope: a breaking strength of at least " + tensionText(check_.rope_minimum) + " serves";
-    if (check_.rope == RopeVerdict::Serves) {
-        rope += "; " + tensionText(*inputs_.rope_strength) + " serves (working load " +
-                tensionText(check_.working_load) + ")";
-    } else if (check_.rope == RopeVerdict::TooWeak) {
-        rope += "; " + tensionText(*inputs_.rope_strength) + " is too weak";
-    }
-    if (check_.factor_lowered) {
-        rope += ". The design factor is below 4";
-    }
-    return rope + ".";
-}
-
-std::string PullingEquipment::sheaveLines() const {
-    std::string sheaves;
-    for (const SheaveLoad& sheave : check_.sheaves) {
-        sheaves += (sheaves.empty() ? "" : "\n") + std::string("Sheave at link ") +
-                   std::to_string(sheave.link + 1) + ": " + tensionText(sheave.load) +
-                   " on it and its anchor" +
-                   (sheave.verdict == SheaveVerdict::OverRating ? ", over its rating"
-                    : sheave.verdict == SheaveVerdict::NoRating ? " (no rating given)"
-                                                                : "") +
-                   ".";
-    }
-    return sheaves.empty()
-               ? "No bend is marked as turned on a sheave (mark one in the planner's options)."
-               : sheaves;
-}
-
-std::string PullingEquipment::capstanLine() const {
-    std::string capstan = "Capstan tail force:";
-    for (const CapstanWraps& row : check_.capstan) {
-        capstan.append(" ").append(std::to_string(row.wraps)).append(" wraps ");
-        capstan.append(tensionText(row.tail));
-        capstan.append(row.beyond_hold ? " (more than a person holds)" : "");
-        capstan.append(row.wraps < kMostWraps ? ";" : ".");
-    }
-    return capstan;
-}
-
-// Each finding on its line, red where it fails the pull; the English lines are kept for the
-// PDF, which prints them in the program's language too.
+// Each finding on its line, red where it fails the pull.
 void PullingEquipment::showResults() {
+    findings_ = equipment_findings(check_, inputs_, pull_, units_);
     const bool sheave_fails =
         std::any_of(check_.sheaves.begin(), check_.sheaves.end(), [](const SheaveLoad& sheave) {
             return sheave.verdict == SheaveVerdict::OverRating;
         });
-    lines_ = {highestLine(),
-              pullerLine(),
-              ropeLine(),
-              sheaveLines(),
-              capstanLine(),
-              check_.ok ? "The equipment serves this pull."
-                        : "The equipment does not serve this pull."};
-    const std::pair<QLabel*, bool> shown[] = {
-        {highestResult, false},
-        {pullerResult, check_.puller == PullerVerdict::TooWeak},
-        {ropeResult, check_.rope == RopeVerdict::TooWeak || check_.factor_lowered},
-        {sheaveResults, sheave_fails},
-        {capstanResults, false},
-        {equipmentVerdict, !check_.ok}};
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        shown[i].first->setText(spoken(lines_[i]));
-        shown[i].first->setStyleSheet(shown[i].second ? kFailStyle : QString());
+    QStringList sheaves;
+    for (const Message& sheave : findings_.sheaves) {
+        sheaves.append(spoken(sheave, locale_));
+    }
+    const std::tuple<QLabel*, QString, bool> shown[] = {
+        {highestResult, spoken(findings_.highest, locale_), false},
+        {pullerResult, spoken(findings_.puller, locale_),
+         check_.puller == PullerVerdict::TooWeak},
+        {ropeResult, spoken(findings_.rope, locale_),
+         check_.rope == RopeVerdict::TooWeak || check_.factor_lowered},
+        {sheaveResults, sheaves.join(QLatin1Char('\n')), sheave_fails},
+        {capstanResults, spoken(findings_.capstan, locale_), false},
+        {equipmentVerdict, spoken(findings_.verdict, locale_),
+         check_.verdict == EquipmentVerdict::Fails}};
+    for (const auto& [label, text, fails] : shown) {
+        label->setText(text);
+        label->setStyleSheet(fails ? kFailStyle : QString());
     }
 }
 
@@ -349,15 +318,18 @@ void PullingEquipment::applyReport(const EquipmentReport& saved) {
     planRecalculated();
 }
 
-std::vector<std::pair<std::string, std::string>> PullingEquipment::printedLines() const {
-    static const char* const kCaptions[] = {"Pull",    "Puller",  "Rope",
-                                            "Sheaves", "Capstan", "Verdict"};
-    std::vector<std::pair<std::string, std::string>> printed;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::string line = lines_[i];
-        std::replace(line.begin(), line.end(), '\n', ' ');
-        printed.emplace_back(i < std::size(kCaptions) ? kCaptions[i] : "", line);
+std::vector<std::pair<std::string, Message>> PullingEquipment::printedLines() const {
+    std::vector<std::pair<std::string, Message>> printed{{"Pull", findings_.highest}};
+    if (findings_.puller.empty()) {
+        return printed; // no plan yet
     }
+    printed.emplace_back("Puller", findings_.puller);
+    printed.emplace_back("Rope", findings_.rope);
+    for (std::size_t i = 0; i < findings_.sheaves.size(); ++i) {
+        printed.emplace_back(i == 0 ? "Sheaves" : "", findings_.sheaves[i]);
+    }
+    printed.emplace_back("Capstan", findings_.capstan);
+    printed.emplace_back("Verdict", findings_.verdict);
     return printed;
 }
 

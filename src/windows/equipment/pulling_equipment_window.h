@@ -7,8 +7,11 @@
 
 #include "pullplan/pulling_equipment.h"
 #include "report/report.h"
+
+class QLabel;
 #include "widgets/unit_follower.h"
 #include "widgets/window_registry.h"
+#include "windows/pullplan/document_part.h"
 #include "windows/pullplan/plan_follower.h"
 
 #include <QComboBox>
@@ -18,16 +21,23 @@
 
 namespace tensora {
 
+class PullCalculator;
+
 class PullingEquipment : public RegisteredWindow<QWidget>,
                          public PlanFollower,
                          public UnitFollower,
-                         public LanguageFollower {
+                         public LanguageFollower,
+                         public DocumentPart {
     Q_OBJECT
 
 public:
     explicit PullingEquipment(WindowRegistry& registry);
 
     void planRecalculated() override;
+    // It checks the set's pull while the pull check computes one.
+    void checkRecalculated() override { planRecalculated(); }
+    // Its inputs, as the report holds them.
+    std::string documentPart() const override;
     void adviceFound() override { planRecalculated(); }
     void unitsChanged(UnitSystem from, UnitSystem to) override;
     void languageChanged() override { planRecalculated(); }
@@ -36,8 +46,12 @@ public:
     // The inputs as the report keeps them (forces in lbf), and taken back from a report.
     EquipmentReport report() const;
     void applyReport(const EquipmentReport& report);
-    // The results as the report for people prints them: a caption and a text each.
-    std::vector<std::pair<std::string, std::string>> printedLines() const;
+    // The results as the report for people prints them: a caption and a finding each.
+    std::vector<std::pair<std::string, Message>> printedLines() const;
+
+protected:
+    // Asks before unsaved changes of its inputs go with the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLineEdit* box(const char* name, const QString& text);
@@ -45,20 +59,18 @@ private:
     void buildInputs(QWidget* group);
     void buildResults(QWidget* group);
     std::optional<double> force(const QLineEdit* box) const;
+    void readInputs();
+    // The pull to check: the pull check's corrected pull of the set while it computes one,
+    // else the planner's; its direction, tensions and allowable tension.
+    void checkThePull(const PullCalculator& planner);
     void showResults();
-    // The findings, in English as the PDF keeps them.
-    std::string tensionText(double pounds) const;
-    std::string highestLine() const;
-    std::string pullerLine() const;
-    std::string ropeLine() const;
-    std::string sheaveLines() const;
-    std::string capstanLine() const;
 
     NumberLocale locale_;
     UnitSystem units_;
     EquipmentCheck check_;
     EquipmentInputs inputs_;
-    std::vector<std::string> lines_; // the results as shown, for the PDF
+    EquipmentPull pull_;
+    EquipmentFindings findings_;
 
     QComboBox* equipmentDirection = nullptr;
     QComboBox* pullerRating = nullptr;

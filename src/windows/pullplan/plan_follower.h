@@ -10,6 +10,8 @@ public:
     virtual void planRecalculated() = 0;
     // The planner's advice, found once typing pauses, is there for the plan as it stands.
     virtual void adviceFound() {}
+    // The pull check has checked its set again (its inputs changed, or the plan).
+    virtual void checkRecalculated() {}
 
 protected:
     PlanFollower() = default;

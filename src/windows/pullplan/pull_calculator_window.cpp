@@ -13,6 +13,7 @@
 #include "widgets/tab_order.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
+#include "windows/pullplan/document_part.h"
 #include "windows/pullplan/plan_follower.h"
 
 #include <QComboBox>
@@ -350,15 +351,24 @@ int PullCalculator::midAssistRow() const {
 }
 
 PullCalculator::DocumentState PullCalculator::documentState() const {
-    return {{Text6->text(), Text2->text(), Text3->text(), Text1->text(), Text7->text()},
-            plan_.types(),
-            plan_.lengths(),
-            plan_.angles(),
-            plan_.inclines(),
-            plan_.rights(),
-            plan_.tilts(),
-            midAssistRow(),
-            bendWeight->currentIndex() == 1};
+    DocumentState state{{Text6->text(), Text2->text(), Text3->text(), Text1->text(), Text7->text()},
+                        plan_.types(),
+                        plan_.lengths(),
+                        plan_.angles(),
+                        plan_.inclines(),
+                        plan_.rights(),
+                        plan_.tilts(),
+                        plan_.sheaves(),
+                        midAssistRow(),
+                        bendWeight->currentIndex() == 1,
+                        sheave_percent_,
+                        {}};
+    for (QWidget* window : registry().loadedWindows()) {
+        if (const auto* part = dynamic_cast<const DocumentPart*>(window)) {
+            state.parts[window->objectName().toStdString()] = part->documentPart();
+        }
+    }
+    return state;
 }
 
 void PullCalculator::setDocument(const QString& caption) {
@@ -374,7 +384,37 @@ bool PullCalculator::isModified() const {
            plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
            plan_.angles() != document_.angles || plan_.inclines() != document_.inclines ||
            plan_.rights() != document_.rights || plan_.tilts() != document_.tilts ||
-           (bendWeight->currentIndex() == 1) != document_.weight_across;
+           plan_.sheaves() != document_.sheaves ||
+           (bendWeight->currentIndex() == 1) != document_.weight_across ||
+           sheave_percent_ != document_.sheave_percent || partsModified();
+}
+
+// A part whose window has closed since is no longer the document's to compare.
+bool PullCalculator::partsModified() const {
+    for (QWidget* window : registry().loadedWindows()) {
+        if (const auto* part = dynamic_cast<const DocumentPart*>(window)) {
+            const auto saved = document_.parts.find(window->objectName().toStdString());
+            if (saved != document_.parts.end() && saved->second != part->documentPart()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void PullCalculator::partOpened(const QString& name, const std::string& part) {
+    document_.parts.try_emplace(name.toStdString(), part);
+}
+
+bool PullCalculator::partModified(const QString& name) const {
+    const auto saved = document_.parts.find(name.toStdString());
+    for (QWidget* window : registry().loadedWindows()) {
+        const auto* part = dynamic_cast<const DocumentPart*>(window);
+        if (part && window->objectName() == name) {
+            return saved != document_.parts.end() && saved->second != part->documentPart();
+        }
+    }
+    return false;
 }
 
 void PullCalculator::showModified() {
@@ -786,6 +826,13 @@ void PullCalculator::tellFollowers() {
 }
 
 void PullCalculator::closeEvent(QCloseEvent* event) {
+    // Closing discards the plan: changes not saved are saved first, or dropped, or kept open.
+    if (isModified() &&
+        !registry().mayDropChanges(this, tr("The pull plan has changes that are not saved. "
+                                            "Save them before closing the Pull Calculator?"))) {
+        event->ignore();
+        return;
+    }
     RegisteredWindow<QWidget>::closeEvent(event);
     if (event->isAccepted()) {
         tellFollowers(); // back to the empty design plan

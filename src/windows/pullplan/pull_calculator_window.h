@@ -30,6 +30,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -124,6 +125,15 @@ public:
     // with a mark, and isModified() is true.
     void setDocument(const QString& caption);
     bool isModified() const;
+    // A window holding a part of the document (DocumentPart) has opened with this part: it is
+    // the document's as it stands, until the window changes it.
+    void partOpened(const QString& name, const std::string& part);
+    // ... and closed: its part is the document's no more.
+    void partClosed(const QString& name) { document_.parts.erase(name.toStdString()); }
+    // Whether the part of the window of this name differs from the document's.
+    bool partModified(const QString& name) const;
+    // The caption's mark again, after a part of the document changed.
+    void partChanged() { showModified(); }
 
     // The boxes and check box the New command resets.
     QLineEdit* descriptionBox() const { return Text6; }
@@ -198,7 +208,8 @@ private:
     int midAssistRow() const;
     void showModified();
 
-    // The plan as the document last saved or opened holds it.
+    // The plan as the document last saved or opened holds it, and the parts of the other
+    // windows that the report saves with it (by window name).
     struct DocumentState {
         std::array<QString, 5> boxes; // description, allowable, weight, friction, back tension
         std::vector<std::string> types;
@@ -207,10 +218,15 @@ private:
         std::vector<char> inclines;
         std::vector<char> rights;
         std::vector<std::string> tilts;
+        std::vector<char> sheaves;
         int mid_assist = -1;
         bool weight_across = false;
+        std::string sheave_percent;
+        std::map<std::string, std::string> parts;
+        bool operator==(const DocumentState&) const = default;
     };
     DocumentState documentState() const;
+    bool partsModified() const;
 
     NumberLocale locale_;
     std::string route_source_; // where the plan's imported route came from, if it was

@@ -188,6 +188,30 @@ PullCheck::PullCheck(WindowRegistry& registry)
     }
     showUnits();
     recheck();
+    if (PullCalculator* planner = registry.find<PullCalculator>()) {
+        planner->partOpened(objectName(), documentPart());
+    }
+}
+
+std::string PullCheck::documentPart() const {
+    ReportContents part;
+    part.cable_set = setReport();
+    part.check = checkReport();
+    return report_text(part);
+}
+
+void PullCheck::closeEvent(QCloseEvent* event) {
+    PullCalculator* planner = registry().find<PullCalculator>();
+    if (planner && planner->partModified(objectName()) &&
+        !registry().mayDropChanges(this, tr("The pull check has changes that are not saved. "
+                                            "Save them before closing the Pull Check?"))) {
+        event->ignore();
+        return;
+    }
+    RegisteredWindow<QWidget>::closeEvent(event);
+    if (planner && event->isAccepted()) {
+        planner->partClosed(objectName());
+    }
 }
 
 void PullCheck::listStandards() {
@@ -623,6 +647,14 @@ void PullCheck::recheck() {
     result_.advice = std::move(last);
     advice_.planChanged();
     showResult();
+    for (QWidget* window : registry().loadedWindows()) {
+        if (auto* follower = dynamic_cast<PlanFollower*>(window); follower && window != this) {
+            follower->checkRecalculated();
+        }
+    }
+    if (PullCalculator* planner = registry().find<PullCalculator>()) {
+        planner->partChanged();
+    }
 }
 
 DeferredAdvice::Job PullCheck::adviceJob() const {

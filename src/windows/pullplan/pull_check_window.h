@@ -12,6 +12,7 @@
 #include "windows/cables/cable_receiver.h"
 #include "windows/pullplan/cable_set_panel.h"
 #include "windows/pullplan/deferred_advice.h"
+#include "windows/pullplan/document_part.h"
 #include "windows/pullplan/plan_follower.h"
 
 #include <QAbstractTableModel>
@@ -54,11 +55,14 @@ class PullCheck : public RegisteredWindow<QWidget>,
                   public PlanFollower,
                   public UnitFollower,
                   public CableReceiver,
-                  public LanguageFollower {
+                  public LanguageFollower,
+                  public DocumentPart {
     Q_OBJECT
 
 public:
     explicit PullCheck(WindowRegistry& registry);
+    // The set and the conduit, as the report holds them.
+    std::string documentPart() const override;
 
     // Checks the planner's plan as it now stands (an empty plan when no planner is loaded).
     void planRecalculated() override;
@@ -88,6 +92,10 @@ public:
     // The advice on the corrected pull, found now if the line still waits for a pause in
     // typing.
     const PullAdvice& advice() const;
+    // Whether the advice still waits for a pause in typing (advice() would find it now).
+    bool adviceWaiting() const { return advice_.waiting(); }
+    // Whether the check computes a pull of its set: its inputs are given and mean something.
+    bool pullsTheSet() const { return hasInputs() && result_.problem.empty(); }
     // The check as the report for people shows it.
     PrintedCheck printedCheck() const;
     // The set as the report file holds it, and from a report (none: the planner's cable alone).
@@ -98,6 +106,10 @@ public:
     CheckReport checkReport() const;
     void applyCheckReport(const CheckReport& report);
     CableSetPanel& setPanel() { return *set_panel_; }
+
+protected:
+    // Asks before unsaved changes of the set or the conduit go with the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildInputs();

@@ -370,6 +370,39 @@ private slots:
         QCOMPARE(check.servedBySelection(), CableReceiver::Serving::None);
     }
 
+    void forASetBrowsingChangesNothingAndTheKeyboardFinishesIt() {
+        window_->close();
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        auto* diameter = child<QLineEdit>(check, "cableOd");
+        diameter->setText(QStringLiteral("1.58"));
+        child<QPushButton>(check, "addFromLibrary")->click();
+        window_ = fixture_.registry().find<MaxPull>();
+        chooseCableA();
+        QCOMPARE(diameter->text(), QStringLiteral("1.58"));
+        // Escape closes without adding.
+        const QAbstractItemModel* set = child<QTableView>(check, "cableSetTable")->model();
+        QTest::keyClick(child<QListWidget>(*window_, "cables2choose"), Qt::Key_Escape);
+        QVERIFY(!fixture_.registry().find<MaxPull>());
+        QCOMPARE(set->rowCount(), 1);
+        QCOMPARE(diameter->text(), QStringLiteral("1.58"));
+        // Tab reaches the return button; Enter adds the highlighted cable and returns.
+        child<QPushButton>(check, "addFromLibrary")->click();
+        window_ = &fixture_.registry().show<MaxPull>();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        chooseCableA();
+        auto* back = child<QPushButton>(*window_, "Command1");
+        child<QListWidget>(*window_, "cables2choose")->setFocus();
+        for (int i = 0; i < 8 && !back->hasFocus(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(back->hasFocus());
+        QTest::keyClick(child<QListWidget>(*window_, "cables2choose"), Qt::Key_Return);
+        QVERIFY(!fixture_.registry().find<MaxPull>());
+        QCOMPARE(set->rowCount(), 2);
+        QCOMPARE(set->index(1, CableSetModel::Description).data().toString(),
+                 QStringLiteral("CABLE-A"));
+    }
+
     void opensFromTheFillWindowWithTheDetailsAndTheDiameter() {
         openFromTheFillWindow();
         QCOMPARE(window_->role(), MaxPull::Role::FillRatio);

@@ -1,6 +1,7 @@
 #include "support/window_fixture.h"
 #include "support/worked_pull.h"
 #include "windows/equipment/pulling_equipment_window.h"
+#include "windows/pullplan/pull_check_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,6 +98,26 @@ private slots:
                      .contains(QStringLiteral("; with a mid-assist point after link %1, pulled ")
                                    .arg(*advice.mid_assist + 1)),
                  qPrintable(child<QLabel>(equipment, "highestResult")->text()));
+    }
+
+    void withThePullCheckOpenItChecksTheSetsCorrectedPullAndSaysSo() {
+        PullingEquipment& equipment = fixture_.registry().show<PullingEquipment>();
+        worked_pull(fixture_.registry(), QStringLiteral("100000"));
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        child<QLineEdit>(check, "conduitId")->setText(QStringLiteral("4"));
+        child<QLineEdit>(check, "cableOd")->setText(QStringLiteral("1"));
+        equipment.planRecalculated();
+        const CheckResult& set = check.result();
+        const bool forward = equipment.check().forward;
+        QCOMPARE(equipment.check().highest, forward ? set.forward_max : set.reverse_max);
+        QCOMPARE(equipment.check().allowable, set.allowable);
+        QVERIFY(child<QLabel>(equipment, "highestResult")
+                    ->text()
+                    .contains(QStringLiteral("of the cable set, as the pull check computes it")));
+        // Without a puller nothing is approved.
+        QVERIFY(child<QLabel>(equipment, "equipmentVerdict")
+                    ->text()
+                    .startsWith(QStringLiteral("Not yet known")));
     }
 
     void itsInputsGoIntoTheReportAndComeBackExactly() {
