@@ -1,7 +1,7 @@
 // Importing a long route: a drawing of one polyline of 10,000 vertices (straights with a bend
 // at every vertex, every fourth segment an arc) read and turned into links (target: under a
 // second).
-#include "pullplan/route_dxf.h"
+#include "routes/route_dxf.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +51,7 @@ void BM_ImportDrawing(benchmark::State& state) {
         const tensora::ImportedRoute route =
             tensora::import_route(file.paths.front(), 3, tensora::UnitSystem::InchPound);
         if (!route.error.empty()) {
-            state.SkipWithError(route.error.c_str());
+            state.SkipWithError(tensora::english_text(route.error).c_str());
         }
         benchmark::DoNotOptimize(route.links.data());
     }

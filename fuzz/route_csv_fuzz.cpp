@@ -2,7 +2,7 @@
 // any content, and every path imported. Odd ones describe points (finite coordinates, some
 // with a radius): written as a file and read back, they must come back exactly.
 #include "fuzz/route_fuzz.h"
-#include "pullplan/route_csv.h"
+#include "routes/route_csv.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

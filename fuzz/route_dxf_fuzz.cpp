@@ -1,7 +1,7 @@
 // Fuzzes the DXF reader: a drawing of any content is read to its end, without a crash, and
 // every path it offers is imported.
 #include "fuzz/route_fuzz.h"
-#include "pullplan/route_dxf.h"
+#include "routes/route_dxf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     tensora::fuzz::import_every_path(

@@ -2,7 +2,7 @@
 // or a reason, never both, with every link's texts numbers the planner reads.
 #pragma once
 
-#include "pullplan/route_import.h"
+#include "routes/route_import.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -11,7 +11,7 @@ namespace tensora::fuzz {
 
 inline void import_every_path(const RouteFile& file) {
     if (!file.error.empty() && !file.paths.empty()) {
-        std::cerr << "paths beside an error: " << file.error << '\n';
+        std::cerr << "paths beside an error: " << english_text(file.error) << '\n';
         std::abort();
     }
     for (const RoutePolyline& path : file.paths) {

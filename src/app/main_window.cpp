@@ -2,7 +2,7 @@
 
 #include "app/window_geometry.h"
 #include "help/online.h"
-#include "import/route_file.h"
+#include "routes/route_import.h"
 #include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
@@ -466,11 +466,12 @@ void frmMain::ImportRoute_Click() {
         return;
     }
     platform().setBusy(true);
-    RouteFile file = read_route_file(path);
+    RouteFile file = read_route_file(local_path(path));
     platform().setBusy(false);
     if (!file.error.empty()) {
         platform().message(this, tr("No route was imported from %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), spoken(file.error)));
+                                     .arg(QDir::toNativeSeparators(path),
+                                          spoken(file.error, platform().numberLocale())));
         return;
     }
     auto* dialog = new RouteImportDialog(this, QDir::toNativeSeparators(path), std::move(file),

@@ -15,15 +15,12 @@
 namespace tensora {
 
 struct PrintedReport;
-struct RouteFile;
 
 // What the command line asks of the program around it: drawing the report for people as a
 // PDF (which needs Qt GUI, kept out of the command line's core).
 struct CliServices {
     // The PDF document, or none when it cannot be drawn.
     std::function<std::optional<std::string>(const PrintedReport& report)> render_pdf;
-    // A LandXML document's route paths (its reader needs Qt's XML reader).
-    std::function<RouteFile(std::string_view text)> read_landxml;
 };
 
 // Runs one command line (without the program name). Returns the exit status: 0 on success,

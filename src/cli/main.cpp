@@ -1,5 +1,4 @@
 #include "cli/cli.h"
-#include "import/landxml_route.h"
 #include "print/report_renderer.h"
 
 #include <QDate>
@@ -53,7 +52,6 @@ int main(int argc, char* argv[]) {
     PdfRenderer pdf(argc, argv);
     tensora::CliServices services;
     services.render_pdf = [&pdf](const tensora::PrintedReport& report) { return pdf(report); };
-    services.read_landxml = &tensora::read_route_landxml;
     return tensora::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                             services);
 }

@@ -5,7 +5,7 @@
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
-#include "pullplan/route_import.h"
+#include "routes/route_import.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
 #include "report/plan_csv.h"
@@ -445,9 +445,9 @@ void take_route(PullRequest& request, const RouteArguments& route, const CliServ
     if (!read_whole_file(*route.file, text)) {
         throw refuse("cannot be read");
     }
-    RouteFile file = read_route_text(text, services.read_landxml);
+    RouteFile file = read_route_text(text);
     if (!file.error.empty()) {
-        throw refuse(file.error);
+        throw refuse(english_text(file.error));
     }
     if (!feet_per_unit) {
         feet_per_unit = file.feet_per_unit;
@@ -458,12 +458,20 @@ void take_route(PullRequest& request, const RouteArguments& route, const CliServ
     const RouteChoice choice =
         choose_route_path(file, route.layer, entity, *feet_per_unit, request.units);
     if (!choice.path) {
-        throw refuse(choice.error);
+        throw refuse(english_text(choice.error));
     }
     ImportedRoute imported =
         import_route(in_feet(*choice.path, *feet_per_unit), radius, request.units);
     if (!imported.error.empty()) {
-        throw refuse(imported.error);
+        throw refuse(english_text(imported.error));
+    }
+    // What the reader or the import changed of the file's route is said with it.
+    const std::string from = "tensora-cli: route " + quoted_argument(*route.file) + ": ";
+    for (const Message& note : choice.path->notes) {
+        request.notes.push_back(from + english_text(note));
+    }
+    if (imported.summary.merged > 0) {
+        request.notes.push_back(from + english_text(route_summary(imported.summary, request.units)));
     }
     for (PullLinkTexts& link : imported.links) {
         request.links.push_back(std::move(link));

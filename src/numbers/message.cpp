@@ -70,6 +70,9 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
     case FigureForm::Typed:
         text = locale_number_text(general_number_text(shown), locale);
         break;
+    case FigureForm::Grouped:
+        text = grouped_number_text(general_number_text(shown), locale);
+        break;
     case FigureForm::Fixed:
         text = locale_number_text(fixed_number_text(shown, figure.decimals), locale);
         break;
@@ -178,6 +181,12 @@ std::string english_text(const Message& message) {
     const char* pattern = message.counted() && message.count == 1 ? message.source.one
                                                                     : message.source.source;
     return fill_placeholders(pattern ? pattern : "", args, message.count);
+}
+
+Message data_message(std::string text) {
+    Message message(MessageSource{"Data", "%1"});
+    message.data(std::move(text));
+    return message;
 }
 
 Message joined_messages(const std::vector<Message>& parts) {

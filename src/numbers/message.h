@@ -33,6 +33,7 @@ struct MessageSource {
 // How a figure is written.
 enum class FigureForm {
     Typed,   // as a person types it: up to 15 significant digits, no grouping (general text)
+    Grouped, // the same, its whole part grouped by thousands for reading ("1,234.5")
     Fixed,   // with a fixed number of decimals
     Whole,   // rounded down to a whole number
     Column,  // as a result column shows it: whole pounds, N, or kN with two decimals; 0 shown
@@ -132,6 +133,9 @@ std::string english_text(const Message& message);
 // without an argument stays as written.
 std::string fill_placeholders(std::string_view pattern, const std::vector<std::string>& args,
                               long long count);
+
+// A message that is only a text of the user's or a file's, never translated.
+Message data_message(std::string text);
 
 // Messages joined into one, each after the first behind "; " (a verdict's findings).
 Message joined_messages(const std::vector<Message>& parts);

@@ -5,7 +5,7 @@
 
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
-#include "pullplan/route_drawing.h"
+#include "routes/route_drawing.h"
 
 #include <QPainter>
 #include <QRectF>

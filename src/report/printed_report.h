@@ -3,7 +3,7 @@
 #pragma once
 
 #include "pullplan/pull_check.h"
-#include "pullplan/route_drawing.h"
+#include "routes/route_drawing.h"
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
 

@@ -1,6 +1,6 @@
 #include "windows/pullplan/route_import_dialog.h"
 
-#include "print/core_sentences.h"
+#include "print/spoken_message.h"
 #include "print/qt_text.h"
 #include "widgets/named_control.h"
 
@@ -18,8 +18,11 @@ struct RouteUnit {
     const char* key;
     const char* name;
 };
-constexpr RouteUnit kRouteUnits[] = {
-    {"ft", "feet"}, {"in", "inches"}, {"m", "metres"}, {"mm", "millimetres"}};
+constexpr RouteUnit kRouteUnits[] = {{"ft", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "feet")},
+                                     {"in", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "inches")},
+                                     {"m", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "metres")},
+                                     {"mm", QT_TRANSLATE_NOOP("tensora::RouteImportDialog",
+                                                              "millimetres")}};
 
 } // namespace
 
@@ -35,9 +38,10 @@ RouteImportDialog::RouteImportDialog(QWidget* parent, const QString& file_name, 
 
 void RouteImportDialog::buildChoices() {
     routePaths = named(new QListWidget(this), "routePaths");
+    // Each path's length in the units in use, as far as the file says its own.
     for (const RoutePolyline& path : file_.paths) {
-        routePaths->addItem(spoken(
-            route_candidate_text(path, file_.feet_per_unit.value_or(1), UnitSystem::InchPound)));
+        routePaths->addItem(
+            spoken(route_candidate(path, file_.feet_per_unit.value_or(1), units_), locale_));
     }
     routePaths->setCurrentRow(0);
     routePaths->setMinimumHeight(routePaths->sizeHintForRow(0) * 4 + 6);
@@ -47,7 +51,7 @@ void RouteImportDialog::buildChoices() {
         routeUnits->addItem(tr("As the file says"), QString());
     }
     for (const RouteUnit& unit : kRouteUnits) {
-        routeUnits->addItem(QString::fromLatin1(unit.name), QString::fromLatin1(unit.key));
+        routeUnits->addItem(tr(unit.name), QString::fromLatin1(unit.key));
     }
     if (!file_.feet_per_unit) {
         routeUnits->setCurrentIndex(units_ == UnitSystem::Metric ? 2 : 0);
@@ -118,17 +122,23 @@ void RouteImportDialog::reimport() {
     const std::string radius_text = routeRadius->text().toStdString();
     const double radius = read_input(radius_text, locale_);
     if (row < 0 || row >= static_cast<int>(file_.paths.size())) {
-        imported_.error = "Choose a path.";
+        imported_.error = TENSORA_TEXT("Routes", "Choose a path.");
     } else if (!isNumberText(radius_text, locale_) || !(radius > 0)) {
-        imported_.error = "The default bend radius must be a number above 0.";
+        imported_.error = TENSORA_TEXT("Routes", "The default bend radius must be a number above 0.");
     } else {
         imported_ = import_route(
             in_feet(file_.paths[static_cast<std::size_t>(row)], feetPerUnit().value_or(1)),
             inch_pound_value(radius, Quantity::Length, units_), units_);
     }
     const bool ok = imported_.error.empty();
-    routeSummary->setText(ok ? spoken(route_summary_text(imported_.summary, units_, locale_))
-                             : spoken(imported_.error));
+    QStringList said{spoken(ok ? route_summary(imported_.summary, units_) : imported_.error,
+                            locale_)};
+    if (ok) {
+        for (const Message& note : file_.paths[static_cast<std::size_t>(row)].notes) {
+            said.append(spoken(note, locale_));
+        }
+    }
+    routeSummary->setText(said.join(QLatin1Char('\n')));
     routeSummary->setStyleSheet(ok ? QString() : QStringLiteral("color: #b00020"));
     replacePlan->setEnabled(ok);
     appendPlan->setEnabled(ok);
@@ -145,7 +155,7 @@ std::string RouteImportDialog::source() const {
                                   : key.toStdString();
     return route_source_text(QFileInfo(file_name_).fileName().toStdString(),
                              file_.paths[static_cast<std::size_t>(row)], units,
-                             routeRadius->text().toStdString() + " " +
+                             plain_number_text(routeRadius->text().toStdString(), locale_) + " " +
                                  std::string(unit_symbol(Quantity::Length, units_)));
 }
 

@@ -6,7 +6,7 @@
 
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
-#include "pullplan/route_import.h"
+#include "routes/route_import.h"
 
 #include <QComboBox>
 #include <QDialog>

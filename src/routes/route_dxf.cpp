@@ -1,4 +1,4 @@
-#include "pullplan/route_dxf.h"
+#include "routes/route_dxf.h"
 
 #include "numbers/number_rules.h"
 
@@ -22,7 +22,7 @@ struct Group {
 };
 
 // The drawing as group code and value pairs, or why it cannot be read.
-std::vector<Group> groups_of(std::string_view text, std::string& error) {
+std::vector<Group> groups_of(std::string_view text, Message& error) {
     std::vector<Group> groups;
     std::size_t line = 0;
     const auto next_line = [&text, &line]() -> std::optional<std::string_view> {
@@ -46,22 +46,20 @@ std::vector<Group> groups_of(std::string_view text, std::string& error) {
         int value = 0;
         const auto [end, failed] = std::from_chars(code.data(), code.data() + code.size(), value);
         if (failed != std::errc() || end != code.data() + code.size()) {
-            error = "Line " + std::to_string(line) + ": \"" + std::string(code.substr(0, 40)) +
-                    "\" is not a group code.";
+            error = Message(TENSORA_TEXT("Routes", "Line %1: \"%2\" is not a group code."))
+                        .count_arg(static_cast<long long>(line))
+                        .data(std::string(code.substr(0, 40)));
             return {};
         }
         const std::optional<std::string_view> value_text = next_line();
         if (!value_text) {
-            error = "Line " + std::to_string(line) + ": the drawing ends after a group code.";
+            error = Message(TENSORA_TEXT("Routes", "Line %1: the drawing ends after a group code."))
+                        .count_arg(static_cast<long long>(line));
             return {};
         }
         groups.push_back({value, trimmed_blanks(*value_text), line});
     }
     return groups;
-}
-
-std::optional<double> number_of(std::string_view text) {
-    return file_number(text);
 }
 
 // One entity: its type, where it starts, its groups.
@@ -109,11 +107,71 @@ double feet_per_insunit(long code) {
     }
 }
 
-// A LINE or an ARC: from a to b, the arc's bulge; gathered into chains by layer.
+// An entity's object coordinate system, by the arbitrary axis algorithm of the DXF format:
+// its extrusion is its z axis; its x axis is the world's y crossed with it where the extrusion
+// lies within 1/64 of the world's z, else the world's z crossed with it; its y axis completes
+// them. LWPOLYLINEs, 2-D POLYLINEs and ARCs are drawn in it, their heights included; LINEs and
+// 3-D POLYLINEs in the world's own.
+struct ObjectAxes {
+    Vec3 x{1, 0, 0};
+    Vec3 y{0, 1, 0};
+    Vec3 z{0, 0, 1};
+
+    Vec3 world(Vec3 p) const { return p.x * x + p.y * y + p.z * z; }
+    // Whether its plane is level: an arc drawn in it turns in plan (seen from below where its
+    // extrusion points down).
+    bool level() const { return std::fabs(z.x) < 1e-12 && std::fabs(z.y) < 1e-12; }
+};
+
+ObjectAxes object_axes(const Entity& entity) {
+    Vec3 normal{0, 0, 1};
+    for (const Group& group : entity.groups) {
+        const std::optional<double> value = file_number(group.value);
+        if (value && std::isfinite(*value)) {
+            if (group.code == 210) {
+                normal.x = *value;
+            } else if (group.code == 220) {
+                normal.y = *value;
+            } else if (group.code == 230) {
+                normal.z = *value;
+            }
+        }
+    }
+    ObjectAxes axes;
+    if (!(dot(normal, normal) > 0)) {
+        return axes;
+    }
+    axes.z = unit(normal);
+    constexpr double kNearZ = 1.0 / 64;
+    axes.x = std::fabs(axes.z.x) < kNearZ && std::fabs(axes.z.y) < kNearZ
+                 ? unit(cross(Vec3{0, 1, 0}, axes.z))
+                 : unit(cross(Vec3{0, 0, 1}, axes.z));
+    axes.y = cross(axes.z, axes.x);
+    return axes;
+}
+
+// The points of an arc drawn in a plane that is not level, where it turns in no plan: its
+// inner points at most 2 degrees apart, in the world's axes. Read back, points of a steady
+// radius are one bend of it again.
+std::vector<Vec3> arc_points(const ObjectAxes& axes, Vec3 centre, double radius, double start,
+                             double sweep) {
+    const int steps = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) * 90 / std::numbers::pi)));
+    std::vector<Vec3> points;
+    for (int k = 1; k < steps; ++k) {
+        const double angle = start + sweep * k / steps;
+        points.push_back(axes.world(
+            {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle), centre.z}));
+    }
+    return points;
+}
+
+// A LINE or an ARC: from a to b, the arc's bulge in plan (or, drawn in a plane that is not
+// level, its inner points); gathered into chains by layer.
 struct DrawnPiece {
     Vec3 a;
     Vec3 b;
     double bulge = 0;
+    std::vector<Vec3> inner;
     std::string layer;
     std::size_t line = 0;
 };
@@ -129,12 +187,17 @@ private:
     bool polyline(const Entity& entity, const std::vector<Entity>& vertices);
     bool line_or_arc(const Entity& entity);
     void chains();
-    bool take(Entity entity);
+    // An entity read whole: a path of its own, a piece of a chain, or a part of an old-style
+    // POLYLINE.
+    bool add_entity(Entity entity);
     bool units(const Group& group);
     std::string name(const Entity& entity) const {
         return std::string(entity.type) + " at line " + std::to_string(entity.line);
     }
-    static bool level(const Entity& entity, double& mirror);
+    // A path drawn in an object coordinate system, into the world's: points mapped, bulges
+    // kept where its plane is level (turned over where it is seen from below), else its arcs
+    // as points.
+    void to_world(RoutePolyline& path, const ObjectAxes& axes);
 
     RouteFile& file_;
     std::vector<DrawnPiece> pieces_;
@@ -143,39 +206,52 @@ private:
 };
 
 bool DrawingReader::number(const Group& group, double& into) {
-    const std::optional<double> value = number_of(group.value);
+    const std::optional<double> value = file_number(group.value);
     if (!value || !std::isfinite(*value)) {
-        file_.error = "Line " + std::to_string(group.line) + ": \"" +
-                      std::string(group.value.substr(0, 40)) + "\" is not a finite number.";
+        file_.error = Message(TENSORA_TEXT("Routes", "Line %1: \"%2\" is not a finite number."))
+                          .count_arg(static_cast<long long>(group.line))
+                          .data(std::string(group.value.substr(0, 40)));
         return false;
     }
     into = *value;
     return true;
 }
 
-// Whether the entity lies in a level plane: its extrusion is up (mirror 1) or down (-1, which
-// mirrors its x).
-bool DrawingReader::level(const Entity& entity, double& mirror) {
-    double x = 0, y = 0, z = 1;
-    for (const Group& group : entity.groups) {
-        const std::optional<double> value = number_of(group.value);
-        if (group.code == 210 && value) {
-            x = *value;
-        } else if (group.code == 220 && value) {
-            y = *value;
-        } else if (group.code == 230 && value) {
-            z = *value;
+void DrawingReader::to_world(RoutePolyline& path, const ObjectAxes& axes) {
+    std::vector<RouteVertex> world;
+    for (std::size_t i = 0; i < path.vertices.size(); ++i) {
+        RouteVertex vertex = path.vertices[i];
+        vertex.at = axes.world(path.vertices[i].at);
+        if (axes.level()) {
+            vertex.bulge *= axes.z.z < 0 ? -1.0 : 1.0;
+            world.push_back(std::move(vertex));
+            continue;
+        }
+        vertex.bulge = 0;
+        world.push_back(vertex);
+        const double bulge = path.vertices[i].bulge;
+        if (bulge == 0 || i + 1 >= path.vertices.size()) {
+            continue;
+        }
+        // The arc in its own plane: centre and angles from the chord and the bulge.
+        const Vec3 a = path.vertices[i].at;
+        const Vec3 b = path.vertices[i + 1].at;
+        const double sweep = 4 * std::atan(bulge);
+        const Vec3 chord = b - a;
+        const double half = std::hypot(chord.x, chord.y) / 2;
+        const double radius = half / std::sin(std::fabs(sweep) / 2);
+        const double offset = radius * std::cos(sweep / 2) / (2 * half);
+        const Vec3 across{-chord.y, chord.x, 0};
+        const Vec3 centre = 0.5 * (a + b) + (sweep > 0 ? offset : -offset) * across;
+        const double start = std::atan2(a.y - centre.y, a.x - centre.x);
+        for (const Vec3 point : arc_points(axes, {centre.x, centre.y, a.z}, radius, start, sweep)) {
+            world.push_back({point, 0, std::nullopt, vertex.where});
         }
     }
-    mirror = z < 0 ? -1.0 : 1.0;
-    return std::fabs(x) < 1e-9 && std::fabs(y) < 1e-9 && std::fabs(z) > 0;
+    path.vertices = std::move(world);
 }
 
 bool DrawingReader::lwpolyline(const Entity& entity) {
-    double mirror = 1;
-    if (!level(entity, mirror)) {
-        return true; // not a route in plan: not offered
-    }
     RoutePolyline path;
     path.layer = entity.layer();
     path.entity = name(entity);
@@ -189,20 +265,21 @@ bool DrawingReader::lwpolyline(const Entity& entity) {
                 return false;
             }
             path.vertices.push_back(
-                {{mirror * value, 0, 0}, 0, std::nullopt, "line " + std::to_string(group.line)});
+                {{value, 0, 0}, 0, std::nullopt, "line " + std::to_string(group.line)});
             break;
         case 20:
         case 42:
             if (path.vertices.empty()) {
-                file_.error = "Line " + std::to_string(group.line) + ": " + path.entity +
-                              " gives a coordinate before its first vertex.";
+                file_.error = Message(TENSORA_TEXT("Routes", "Line %1: %2 gives a coordinate "
+                                                             "before its first vertex."))
+                                  .count_arg(static_cast<long long>(group.line))
+                                  .data(path.entity);
                 return false;
             }
             if (!number(group, value)) {
                 return false;
             }
-            (group.code == 20 ? path.vertices.back().at.y : path.vertices.back().bulge) =
-                group.code == 42 ? mirror * value : value;
+            (group.code == 20 ? path.vertices.back().at.y : path.vertices.back().bulge) = value;
             break;
         case 38:
             if (!number(group, elevation)) {
@@ -228,12 +305,12 @@ bool DrawingReader::lwpolyline(const Entity& entity) {
     if (!path.vertices.empty()) {
         path.vertices.back().bulge = 0;
     }
+    to_world(path, object_axes(entity));
     file_.paths.push_back(std::move(path));
     return true;
 }
 
 bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& vertices) {
-    double mirror = 1;
     double flags = 0;
     double elevation = 0;
     for (const Group& group : entity.groups) {
@@ -244,8 +321,8 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
     }
     const long kind = whole(flags);
     const bool three_d = (kind & 8) != 0;
-    if ((kind & (16 | 64)) != 0 || (!three_d && !level(entity, mirror))) {
-        return true; // a mesh, a face or a plane that is not level: not a route
+    if ((kind & (16 | 64)) != 0) {
+        return true; // a mesh or a face: not a route
     }
     RoutePolyline path;
     path.layer = entity.layer();
@@ -267,7 +344,7 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
             }
             switch (group.code) {
             case 10:
-                point.at.x = mirror * value;
+                point.at.x = value;
                 break;
             case 20:
                 point.at.y = value;
@@ -278,7 +355,7 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
                 }
                 break;
             case 42:
-                point.bulge = mirror * value;
+                point.bulge = three_d ? 0 : value;
                 break;
             default:
                 vertex_flags = value;
@@ -295,16 +372,15 @@ bool DrawingReader::polyline(const Entity& entity, const std::vector<Entity>& ve
     if (!path.vertices.empty()) {
         path.vertices.back().bulge = 0;
     }
+    if (!three_d) {
+        to_world(path, object_axes(entity));
+    }
     file_.paths.push_back(std::move(path));
     return true;
 }
 
 bool DrawingReader::line_or_arc(const Entity& entity) {
-    double mirror = 1;
     const bool arc = entity.type == "ARC";
-    if (arc && !level(entity, mirror)) {
-        return true;
-    }
     double v[7] = {0, 0, 0, 0, 0, 0, 0}; // 10 20 30 11/40 21/50 31/51
     for (const Group& group : entity.groups) {
         static constexpr int kLine[] = {10, 20, 30, 11, 21, 31};
@@ -323,6 +399,7 @@ bool DrawingReader::line_or_arc(const Entity& entity) {
         piece.a = {v[0], v[1], v[2]};
         piece.b = {v[3], v[4], v[5]};
     } else {
+        const ObjectAxes axes = object_axes(entity);
         const double radius = v[3];
         const double start = v[4] * std::numbers::pi / 180;
         double sweep = std::fmod(v[5] - v[4], 360.0);
@@ -330,21 +407,49 @@ bool DrawingReader::line_or_arc(const Entity& entity) {
             sweep += 360;
         }
         const double end = start + sweep * std::numbers::pi / 180;
-        piece.a = {mirror * (v[0] + radius * std::cos(start)), v[1] + radius * std::sin(start),
-                   v[2]};
-        piece.b = {mirror * (v[0] + radius * std::cos(end)), v[1] + radius * std::sin(end), v[2]};
-        piece.bulge = mirror * std::tan(sweep * std::numbers::pi / 180 / 4);
+        const auto at = [&](double angle) {
+            return axes.world(
+                {v[0] + radius * std::cos(angle), v[1] + radius * std::sin(angle), v[2]});
+        };
+        piece.a = at(start);
+        piece.b = at(end);
+        if (axes.level()) {
+            piece.bulge = (axes.z.z < 0 ? -1.0 : 1.0) * std::tan(sweep * std::numbers::pi / 180 / 4);
+        } else {
+            piece.inner = arc_points(axes, {v[0], v[1], v[2]}, radius, start,
+                                     sweep * std::numbers::pi / 180);
+        }
     }
     pieces_.push_back(std::move(piece));
     return true;
 }
 
-// The ends of the LINEs and ARCs, found by where they stand: each end in a cell of 1e-4 units,
-// an end looked for in its cell and the cells around it.
+// The ends of the LINEs and ARCs, found by where they stand. Two ends meet where they stand
+// closer than a millionth of the shortest piece drawn (never closer than the last digits the
+// coordinates hold): a tolerance on the drawing's own lengths, whatever the size of its
+// coordinates, so that no piece is entered from its other end. Each end is kept in a cell of
+// that size and looked for in its cell and the cells around it.
 class EndIndex {
 public:
     EndIndex(const std::vector<DrawnPiece>& pieces, const std::vector<char>& used)
         : pieces_(pieces), used_(used) {
+        double shortest = 0;
+        double largest = 0;
+        for (const DrawnPiece& piece : pieces) {
+            const Vec3 span = piece.b - piece.a;
+            const double length = std::sqrt(dot(span, span));
+            if (length > 0 && (shortest == 0 || length < shortest)) {
+                shortest = length;
+            }
+            for (const Vec3 end : {piece.a, piece.b}) {
+                largest = std::max({largest, std::fabs(end.x), std::fabs(end.y)});
+            }
+        }
+        tolerance_ = std::max(1e-6 * shortest, 1e-12 * largest);
+        cell_ = std::max(tolerance_, 1e-11 * largest);
+        if (!(cell_ > 0)) {
+            cell_ = 1;
+        }
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             ends_.emplace(key(pieces[i].a), i);
             ends_.emplace(key(pieces[i].b), i);
@@ -384,20 +489,22 @@ private:
         }
     };
 
-    static bool near(Vec3 p, Vec3 q) {
+    bool near(Vec3 p, Vec3 q) const {
         const Vec3 d = p - q;
-        return std::sqrt(dot(d, d)) <= 1e-6 * std::max(1.0, std::fabs(p.x) + std::fabs(p.y));
+        return std::sqrt(dot(d, d)) <= tolerance_;
     }
     // Held within what a long long holds, with room for the neighbouring cells.
-    static Key key(Vec3 p) {
-        const auto cell = [](double v) {
-            return static_cast<long long>(std::clamp(std::floor(v * 1e4), -1e18, 1e18));
+    Key key(Vec3 p) const {
+        const auto cell = [this](double v) {
+            return static_cast<long long>(std::clamp(std::floor(v / cell_), -1e18, 1e18));
         };
         return {cell(p.x), cell(p.y)};
     }
 
     const std::vector<DrawnPiece>& pieces_;
     const std::vector<char>& used_;
+    double tolerance_ = 0;
+    double cell_ = 1;
     std::unordered_multimap<Key, std::size_t, KeyHash> ends_;
 };
 
@@ -428,14 +535,21 @@ void DrawingReader::chains() {
             while (true) {
                 used[at] = 1;
                 const DrawnPiece& piece = pieces_[at];
+                const std::string where = "line " + std::to_string(piece.line);
                 path.vertices.push_back({forward ? piece.a : piece.b,
                                          forward ? piece.bulge : -piece.bulge, std::nullopt,
-                                         "line " + std::to_string(piece.line)});
+                                         where});
+                std::vector<Vec3> inner = piece.inner;
+                if (!forward) {
+                    std::reverse(inner.begin(), inner.end());
+                }
+                for (const Vec3 point : inner) {
+                    path.vertices.push_back({point, 0, std::nullopt, where});
+                }
                 const Vec3 end = forward ? piece.b : piece.a;
                 const auto next = ends.meeting(end, piece.layer, at);
                 if (!next) {
-                    path.vertices.push_back(
-                        {end, 0, std::nullopt, "line " + std::to_string(piece.line)});
+                    path.vertices.push_back({end, 0, std::nullopt, where});
                     break;
                 }
                 at = next->first;
@@ -446,9 +560,8 @@ void DrawingReader::chains() {
     }
 }
 
-// An entity read whole: a path of its own, a piece of a chain, or a part of an old-style
-// POLYLINE (its head, its VERTEXes, and the SEQEND that closes it).
-bool DrawingReader::take(Entity entity) {
+// Its head, its VERTEXes and the SEQEND that close an old-style POLYLINE.
+bool DrawingReader::add_entity(Entity entity) {
     if (entity.type == "LWPOLYLINE") {
         return lwpolyline(entity);
     }
@@ -473,7 +586,9 @@ bool DrawingReader::read(const std::vector<Group>& groups) {
     bool in_entities = false;
     bool ended = false;
     std::optional<Entity> entity;
-    const auto finish = [&]() { return !entity || take(*std::exchange(entity, std::nullopt)); };
+    const auto finish = [&]() {
+        return !entity || add_entity(*std::exchange(entity, std::nullopt));
+    };
     for (std::size_t i = 0; i < groups.size() && !ended; ++i) {
         const Group& group = groups[i];
         if (group.code != 0) {
@@ -494,8 +609,9 @@ bool DrawingReader::read(const std::vector<Group>& groups) {
             in_entities = section == "ENTITIES";
         } else if (group.value == "ENDSEC") {
             if (in_entities && polyline_head_) {
-                file_.error = "Line " + std::to_string(group.line) + ": " + name(*polyline_head_) +
-                              " has no SEQEND.";
+                file_.error = Message(TENSORA_TEXT("Routes", "Line %1: %2 has no SEQEND."))
+                                  .count_arg(static_cast<long long>(group.line))
+                                  .data(name(*polyline_head_));
                 return false;
             }
             in_entities = false;
@@ -510,7 +626,8 @@ bool DrawingReader::read(const std::vector<Group>& groups) {
         return false;
     }
     if (!ended || in_entities) {
-        file_.error = "The drawing ends before its end (no EOF): the file is cut short.";
+        file_.error = TENSORA_TEXT("Routes",
+                                   "The drawing ends before its end (no EOF): the file is cut short.");
         return false;
     }
     chains();
@@ -528,6 +645,17 @@ bool DrawingReader::units(const Group& group) {
         file_.feet_per_unit = feet;
     }
     return true;
+}
+
+// Whether a path holds two points apart.
+bool has_two_points(const RoutePolyline& path) {
+    for (const RouteVertex& vertex : path.vertices) {
+        const Vec3 step = vertex.at - path.vertices.front().at;
+        if (dot(step, step) > 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -553,8 +681,10 @@ bool looks_like_dxf(std::string_view text) {
 
 RouteFile read_route_dxf(std::string_view text) {
     RouteFile file;
+    text = without_byte_order_mark(text);
     if (text.substr(0, kBinarySentinel.size()) == kBinarySentinel) {
-        file.error = "This is a binary DXF drawing: save it as an ASCII DXF and import that.";
+        file.error = TENSORA_TEXT(
+            "Routes", "This is a binary DXF drawing: save it as an ASCII DXF and import that.");
         return file;
     }
     const std::vector<Group> groups = groups_of(text, file.error);
@@ -566,9 +696,22 @@ RouteFile read_route_dxf(std::string_view text) {
         file.paths.clear();
         return file;
     }
-    std::erase_if(file.paths, [](const RoutePolyline& path) { return path.vertices.size() < 2; });
-    if (file.paths.empty()) {
-        file.error = "The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.";
+    // A path of one point (or of points on one spot) is no route.
+    std::vector<RoutePolyline> single;
+    std::erase_if(file.paths, [&single](const RoutePolyline& path) {
+        if (!has_two_points(path)) {
+            single.push_back(path);
+            return true;
+        }
+        return false;
+    });
+    if (file.paths.empty() && !single.empty()) {
+        file.error = Message(TENSORA_TEXT("Routes", "The drawing's %1 has fewer than two distinct "
+                                                    "points: it is no route."))
+                         .data(single.front().entity);
+    } else if (file.paths.empty()) {
+        file.error = TENSORA_TEXT(
+            "Routes", "The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.");
     }
     return file;
 }

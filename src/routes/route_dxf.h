@@ -5,7 +5,7 @@
 // coordinates run to millions of feet, and a length between two of them must keep its digits.
 #pragma once
 
-#include "pullplan/route_import.h"
+#include "routes/route_import.h"
 
 #include <string_view>
 

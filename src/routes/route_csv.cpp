@@ -1,4 +1,4 @@
-#include "pullplan/route_csv.h"
+#include "routes/route_csv.h"
 
 #include "numbers/number_rules.h"
 
@@ -89,24 +89,43 @@ struct Line {
     std::vector<std::string> fields;
 };
 
-// The columns of a file without a header, from its first line's numbers and whether the lines
-// count their points up.
-std::vector<Column> unnamed_columns(const std::vector<Line>& lines) {
-    std::size_t numbers = 0;
-    for (const std::string& field : lines.front().fields) {
-        if (!number_of(field)) {
-            break;
+// Whether every line's first field is a whole number of 1 or more, none twice: point numbers.
+bool numbered_points(const std::vector<Line>& lines) {
+    std::vector<double> numbers;
+    for (const Line& line : lines) {
+        const std::optional<double> point = number_of(line.fields.front());
+        if (!point || *point < 1 || *point != std::floor(*point) || *point > 1e15) {
+            return false;
         }
+        numbers.push_back(*point);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end();
+}
+
+// The columns of a file without a header, from its first line's figures: x, y and, where
+// given, z and a radius; or, where the first column numbers the points and the fifth is text,
+// the surveyors' point, northing, easting, elevation and description. A file that reads as
+// either is refused (`error`): its header must say which.
+std::vector<Column> unnamed_columns(const std::vector<Line>& lines, Message& error) {
+    const std::vector<std::string>& first = lines.front().fields;
+    std::size_t numbers = 0;
+    while (numbers < first.size() && number_of(first[numbers])) {
         ++numbers;
     }
-    bool counted = numbers >= 3 && lines.size() >= 2;
-    for (std::size_t i = 0; counted && i < lines.size(); ++i) {
-        const std::optional<double> point = number_of(lines[i].fields.front());
-        counted = point && *point == std::floor(*point) &&
-                  (i == 0 || *point == *number_of(lines[i - 1].fields.front()) + 1);
-    }
-    if (counted) {
+    const bool numbered = numbers >= 4 && numbered_points(lines);
+    const bool described = numbers == 4 && first.size() >= 5 && !trimmed(first[4]).empty();
+    if (numbered && described) {
         return {Column::Point, Column::Y, Column::X, Column::Z};
+    }
+    if (numbered) {
+        error = Message(TENSORA_TEXT("Routes", "Line %1: the columns read two ways, as x, y, z and "
+                                               "radius or as point, northing, easting and "
+                                               "elevation: add a header line that names them, "
+                                               "such as \"x,y,z,radius\" or "
+                                               "\"point,northing,easting,elevation\"."))
+                    .count_arg(static_cast<long long>(lines.front().number));
+        return {};
     }
     static const std::array<Column, 4> kOrder{Column::X, Column::Y, Column::Z, Column::Radius};
     return {kOrder.begin(), kOrder.begin() + static_cast<long>(std::min<std::size_t>(numbers, 4))};
@@ -135,13 +154,13 @@ std::vector<Line> point_lines(std::string_view text) {
 
 // The columns by the header, which is then taken from the lines, or by the count of figures;
 // `error` says why there are none to read.
-std::vector<Column> columns_of(std::vector<Line>& lines, std::string& error) {
+std::vector<Column> columns_of(std::vector<Line>& lines, Message& error) {
     std::vector<Column> columns;
     if (number_of(lines.front().fields.front())) {
-        columns = unnamed_columns(lines);
-        if (columns.size() < 2) {
-            error =
-                "Line " + std::to_string(lines.front().number) + ": a point needs an x and a y.";
+        columns = unnamed_columns(lines, error);
+        if (columns.size() < 2 && error.empty()) {
+            error = Message(TENSORA_TEXT("Routes", "Line %1: a point needs an x and a y."))
+                        .count_arg(static_cast<long long>(lines.front().number));
         }
         return columns;
     }
@@ -154,16 +173,17 @@ std::vector<Column> columns_of(std::vector<Line>& lines, std::string& error) {
         return std::find(columns.begin(), columns.end(), c) != columns.end();
     };
     if (!has(Column::X) || !has(Column::Y)) {
-        error = "Line " + std::to_string(header_line) +
-                ": the header names no x (easting) and y (northing) columns.";
+        error = Message(TENSORA_TEXT("Routes", "Line %1: the header names no x (easting) and y "
+                                               "(northing) columns."))
+                    .count_arg(static_cast<long long>(header_line));
     } else if (lines.empty()) {
-        error = "The file holds no points.";
+        error = TENSORA_TEXT("Routes", "The file holds no points.");
     }
     return columns;
 }
 
 // One line's point; `error` says why the line holds none.
-RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, std::string& error) {
+RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, Message& error) {
     RouteVertex vertex;
     vertex.where = "line " + std::to_string(line.number);
     bool has_x = false;
@@ -180,8 +200,10 @@ RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, std:
         }
         const std::optional<double> value = number_of(field);
         if (!value) {
-            error = "Line " + std::to_string(line.number) + ": \"" + std::string(field) +
-                    "\" is not a number.";
+            // The file's own text, quoted as it stands.
+            error = Message(TENSORA_TEXT("Routes", "Line %1: \"%2\" is not a number."))
+                        .count_arg(static_cast<long long>(line.number))
+                        .data(std::string(field));
             return vertex;
         }
         switch (column) {
@@ -206,7 +228,8 @@ RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, std:
         }
     }
     if (!has_x || !has_y) {
-        error = "Line " + std::to_string(line.number) + ": a point needs an x and a y.";
+        error = Message(TENSORA_TEXT("Routes", "Line %1: a point needs an x and a y."))
+                    .count_arg(static_cast<long long>(line.number));
     }
     return vertex;
 }
@@ -215,9 +238,9 @@ RouteVertex vertex_of(const Line& line, const std::vector<Column>& columns, std:
 
 RouteFile read_route_csv(std::string_view text) {
     RouteFile file;
-    std::vector<Line> lines = point_lines(text);
+    std::vector<Line> lines = point_lines(without_byte_order_mark(text));
     if (lines.empty()) {
-        file.error = "The file holds no points.";
+        file.error = TENSORA_TEXT("Routes", "The file holds no points.");
         return file;
     }
     const std::vector<Column> columns = columns_of(lines, file.error);

@@ -1,6 +1,8 @@
-#include "pullplan/route_csv.h"
-#include "pullplan/route_dxf.h"
-#include "pullplan/route_import.h"
+#include "routes/route_csv.h"
+#include "routes/route_dxf.h"
+#include "routes/route_import.h"
+
+#include "support/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -88,13 +90,30 @@ TEST(RouteImport, ARiserAndAnOffsetThatClimbsTakeTheirPlanes) {
     EXPECT_NEAR(std::stod(links[0].angle), -std::atan2(10, 100) * 180 / kPi, 1e-9);
 }
 
-TEST(RouteImport, PointsOnALineOrCloserThanTheToleranceMerge) {
+TEST(RouteImport, PointsOnALineOrCloserThanTheDrawingsScaleMerge) {
     std::vector<PullLinkTexts> links = links_of(read_route_csv("0,0\n50,0\n50.005,0\n100,0\n"));
     ASSERT_EQ(links.size(), 1u);
     expect_link(links[0], "Straight", 100, 0);
-    const RouteFile one = read_route_csv("0,0\n0.001,0\n");
+    const RouteFile one = read_route_csv("0,0\n0,0\n");
     EXPECT_EQ(import_route(one.paths.front(), 3, UnitSystem::InchPound).error,
               "The route has fewer than two distinct points.");
+    // A small drawing keeps its length: steps of 3 mm in a 60 mm path (0.01 ft) merge nothing.
+    std::string small = "x,y\n";
+    for (int i = 0; i <= 20; ++i) {
+        small += std::to_string(3 * i) + ",0\n";
+    }
+    RoutePolyline path = in_feet(read_route_csv(small).paths.front(), 1 / 304.8);
+    ImportedRoute route = import_route(path, 0.001, UnitSystem::InchPound);
+    EXPECT_NEAR(route.summary.length, 60 / 304.8, 1e-12);
+    EXPECT_EQ(route.summary.merged, 0u);
+    // Points closer than a millionth of the path's size merge, and the summary says so.
+    path = read_route_csv("0,0\n50,0\n50.00001,0\n50,100\n").paths.front();
+    route = import_route(path, 3, UnitSystem::InchPound);
+    EXPECT_EQ(route.summary.merged, 1u);
+    EXPECT_NE(english_text(route_summary(route.summary, UnitSystem::InchPound))
+                  .find("; 1 point closer than 0.0001 ft to the one before merged into it"),
+              std::string::npos)
+        << english_text(route_summary(route.summary, UnitSystem::InchPound));
 }
 
 TEST(RouteImport, ARadiusThatDoesNotFitIsRefusedWithWhereAndByHowMuch) {
@@ -103,7 +122,8 @@ TEST(RouteImport, ARadiusThatDoesNotFitIsRefusedWithWhereAndByHowMuch) {
     EXPECT_EQ(route.error, "The bends at line 2 and line 3 need 16 ft of the 10 ft straight "
                            "between them (6 ft too much): give a smaller radius.");
     EXPECT_TRUE(route.links.empty());
-    EXPECT_EQ(import_route(file.paths.front(), 11, UnitSystem::InchPound).error.substr(0, 40),
+    EXPECT_EQ(english_text(import_route(file.paths.front(), 11, UnitSystem::InchPound).error)
+                  .substr(0, 40),
               "The bend at line 2 needs 11 ft of the 10");
     EXPECT_EQ(import_route(file.paths.front(), 5, UnitSystem::InchPound).error, "");
 }
@@ -137,15 +157,23 @@ TEST(RouteImport, ADrawingKeepsEveryDigitOfItsCoordinates) {
 }
 
 TEST(RouteImport, PointFilesInTheSurveyorsOrderAndNamedColumns) {
-    // Point, northing, easting, elevation, description.
+    // Point, northing, easting, elevation, description: numbered points that skip a number.
     std::vector<PullLinkTexts> links =
-        links_of(read_route_csv("1,0,0,0,MH1\n2,0,100,0,BEND\n3,60,100,0,MH2\n"), 10);
+        links_of(read_route_csv("1,0,0,0,MH1\n2,0,100,0,BEND\n4,60,100,0,MH2\n"), 10);
     ASSERT_EQ(links.size(), 3u);
     expect_link(links[0], "Straight", 90, 0);
     EXPECT_FALSE(links[1].right); // east then north: a left turn
     links = links_of(read_route_csv("Pt;Northing;Easting\n1;0;0\n2;0;100,5\n"));
     ASSERT_EQ(links.size(), 1u);
     expect_link(links[0], "Straight", 100.5, 0);
+    // Four figures whose first column numbers the points may be x y z r as well: refused.
+    EXPECT_NE(english_text(read_route_csv("1,0,0,0\n2,0,100,0\n3,60,100,0\n").error)
+                  .find("add a header line"),
+              std::string::npos);
+    // x values that repeat are no point numbers; a spreadsheet's byte-order mark is no text.
+    links = links_of(read_route_csv("\xEF\xBB\xBFx,y,z,r\n5,0,0,0\n5,100,0,0\n"));
+    ASSERT_EQ(links.size(), 1u);
+    expect_link(links[0], "Straight", 100, 0);
 }
 
 TEST(RouteImport, WhatIsWrittenAsPointsReadsBackAsTheSameRoute) {
@@ -169,8 +197,9 @@ TEST(RouteImport, SeveralPathsAreListedForTheUserToChoose) {
     file.paths.back().layer = "OTHER";
     const RouteChoice both = choose_route_path(file, "", 0, 1, UnitSystem::InchPound);
     EXPECT_EQ(both.path, nullptr);
-    EXPECT_NE(both.error.find("2  layer OTHER, LWPOLYLINE at line 16, 165.7 ft"), std::string::npos)
-        << both.error;
+    EXPECT_NE(english_text(both.error).find("2  layer OTHER, LWPOLYLINE at line 16, 165.7 ft"),
+              std::string::npos)
+        << english_text(both.error);
     EXPECT_EQ(choose_route_path(file, "OTHER", 0, 1, UnitSystem::InchPound).path,
               &file.paths.back());
     EXPECT_EQ(choose_route_path(file, "", 1, 1, UnitSystem::InchPound).path, &file.paths.front());
@@ -208,8 +237,9 @@ TEST(RouteDrawings, ReadEveryKindOfPathAndTheirUnits) {
     EXPECT_FALSE(file.feet_per_unit.has_value());
     const std::string unended = "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n70\n8\n0\nVERTEX\n10\n0\n"
                                 "20\n0\n0\nENDSEC\n0\nEOF\n";
-    EXPECT_NE(read_route_dxf(unended).error.find("has no SEQEND"), std::string::npos);
-    EXPECT_NE(read_route_dxf("AutoCAD Binary DXF\r\n\x1a").error.find("binary"), std::string::npos);
+    EXPECT_NE(english_text(read_route_dxf(unended).error).find("has no SEQEND"), std::string::npos);
+    EXPECT_NE(english_text(read_route_dxf("AutoCAD Binary DXF\r\n\x1a").error).find("binary"),
+              std::string::npos);
 }
 
 TEST(RouteDrawings, AnArcDrawnFromBelowTurnsTheOtherWay) {
@@ -271,8 +301,110 @@ TEST(RouteImport, LengthsAreWrittenInTheUnitsAskedAndTheSummarySaysIt) {
     const ImportedRoute metric = import_route(file.paths.front(), 1 / 0.3048, UnitSystem::Metric);
     ASSERT_EQ(metric.links.size(), 3u);
     EXPECT_NEAR(std::stod(metric.links[0].length), 100 * 0.3048 - 1, 1e-9); // 1 m of tangent
-    EXPECT_EQ(route_summary_text(metric.summary, UnitSystem::Metric, {",", "."}),
-              "3 links, 60,5 m, rise 0 m; bends: 1 left");
+    EXPECT_EQ(route_summary(metric.summary, UnitSystem::Metric),
+              "3 links, 60.5 m, rise 0 m; bends: 1 left");
+}
+
+
+// The plan's rise and every bend's angle added, as the planner lays the links out.
+std::pair<double, double> plan_rise_and_turn(const std::vector<PullLinkTexts>& links) {
+    std::vector<PullLinkValues> values;
+    double turn = 0;
+    for (const PullLinkTexts& link : links) {
+        values.push_back(read_link(link, {".", ","}));
+        turn += values.back().straight ? 0 : std::fabs(values.back().angle);
+    }
+    return {route_path(values).back().end.z, turn};
+}
+
+TEST(RouteImport, GradualCurvesKeepEveryTurnAndRiseAndASteadyOneIsOneBend) {
+    // A vertical curve rising 130.8 ft in 2,000 steps of a foot, from level to a 13.08 % grade.
+    std::string steps = "x,y,z\n";
+    for (int i = 0; i <= 2000; ++i) {
+        steps += std::to_string(i) + ",0," + std::to_string(3.27e-5 * i * i) + "\n";
+    }
+    const auto [rise, turn] = plan_rise_and_turn(links_of(read_route_csv(steps)));
+    EXPECT_NEAR(rise, 130.8, 0.01);
+    EXPECT_NEAR(turn, std::atan(0.1308) * 180 / kPi, 0.01);
+    // A 60 degree curve of 5,000 ft radius between two straights, sampled every half foot.
+    std::string curve = "x,y\n-100,0\n";
+    const int samples = static_cast<int>(std::round(5000 * kPi / 3 / 0.5));
+    for (int k = 0; k <= samples; ++k) {
+        const double a = kPi / 3 * k / samples;
+        curve += std::to_string(5000 * std::sin(a)) + "," + std::to_string(5000 - 5000 * std::cos(a)) +
+                 "\n";
+    }
+    curve += std::to_string(5000 * std::sin(kPi / 3) + 50) + "," +
+             std::to_string(5000 - 5000 * std::cos(kPi / 3) + 50 * std::sqrt(3.0)) + "\n";
+    const std::vector<PullLinkTexts> links = links_of(read_route_csv(curve));
+    ASSERT_EQ(links.size(), 3u);
+    EXPECT_NEAR(std::stod(links[1].angle), 60, 1e-6);
+    EXPECT_NEAR(std::stod(links[1].length), 5000 * kPi / 3, 1e-3);
+}
+
+TEST(RouteImport, AnImportedRouteSetsItsOwnInclineLevelIncluded) {
+    const std::vector<PullLinkTexts> links = links_of(read_route_csv("0,0\n100,0\n100,100\n"));
+    ASSERT_FALSE(links.empty());
+    EXPECT_TRUE(links[0].inclined);
+    EXPECT_EQ(links[0].angle, "0");
+    // Appended to a plan that climbs at 30 degrees, the route stays level.
+    std::vector<PullLinkValues> values{read_link({"Straight", "100", "30", "1", true}, {".", ","})};
+    for (const PullLinkTexts& link : links) {
+        values.push_back(read_link(link, {".", ","}));
+    }
+    const std::vector<LinkPath> path = route_path(values);
+    EXPECT_NEAR(path.back().end.z, path[1].start.z, 1e-9);
+}
+
+TEST(RouteDrawings, EveryEntityIsMappedFromItsOwnAxesHeightsIncluded) {
+    const auto drawing = [](const std::string& entities) {
+        return "0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n";
+    };
+    // Seen from below at an elevation of 10: x turned over, and 10 below the world's zero.
+    RouteFile file = read_route_dxf(drawing(
+        "0\nLWPOLYLINE\n38\n10\n10\n0\n20\n0\n10\n100\n20\n0\n210\n0\n220\n0\n230\n-1\n"));
+    ASSERT_EQ(english_text(file.error), "");
+    EXPECT_DOUBLE_EQ(file.paths.front().vertices[1].at.x, -100);
+    EXPECT_DOUBLE_EQ(file.paths.front().vertices[1].at.z, -10);
+    // Drawn in an upright plane (extrusion along x): a riser, 100 along and then 50 up.
+    file = read_route_dxf(drawing("0\nLWPOLYLINE\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n"
+                                  "20\n50\n210\n1\n220\n0\n230\n0\n"));
+    ASSERT_EQ(file.paths.size(), 1u);
+    std::vector<PullLinkTexts> links = links_of(file);
+    ASSERT_EQ(links.size(), 3u);
+    EXPECT_EQ(links[1].type, "Up");
+    // A mirrored ARC at z = 10 joins the LINEs it meets there.
+    file = read_route_dxf(drawing(
+        "0\nLINE\n10\n-10\n20\n-50\n30\n-10\n11\n-10\n21\n0\n31\n-10\n"
+        "0\nARC\n10\n0\n20\n0\n30\n10\n40\n10\n50\n0\n51\n90\n210\n0\n220\n0\n230\n-1\n"));
+    ASSERT_EQ(file.paths.size(), 1u);
+    links = links_of(file);
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_TRUE(links[1].right);
+}
+
+TEST(RouteDrawings, EndsMeetByTheDrawingsLengthsWhateverItsCoordinates) {
+    // A LINE of 97 and one of 2 at a right angle, at a survey's coordinates and at zero.
+    const auto chain = [](double x, double y) {
+        const auto at = [](double v) { return std::to_string(v); };
+        return "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n" + at(x) + "\n20\n" + at(y) +
+               "\n11\n" + at(x + 97) + "\n21\n" + at(y) + "\n0\nLINE\n10\n" + at(x + 97) +
+               "\n20\n" + at(y) + "\n11\n" + at(x + 97) + "\n21\n" + at(y + 2) +
+               "\n0\nENDSEC\n0\nEOF\n";
+    };
+    const std::vector<PullLinkTexts> near = links_of(read_route_dxf(chain(0, 0)), 1);
+    const std::vector<PullLinkTexts> far = links_of(read_route_dxf(chain(1234500, 7654321)), 1);
+    ASSERT_EQ(far.size(), near.size());
+    for (std::size_t i = 0; i < near.size(); ++i) {
+        EXPECT_EQ(far[i].type, near[i].type);
+        EXPECT_NEAR(std::stod(far[i].length), std::stod(near[i].length), 1e-6);
+    }
+    // A path of one point is said to be one.
+    EXPECT_EQ(english_text(read_route_dxf("0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n10\n1\n20\n2\n"
+                                          "0\nENDSEC\n0\nEOF\n")
+                               .error),
+              "The drawing's LWPOLYLINE at line 6 has fewer than two distinct points: it is no "
+              "route.");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "pullplan/pull_plan_links.h"
-#include "pullplan/route_drawing.h"
+#include "routes/route_drawing.h"
 
 #include <gtest/gtest.h>
 

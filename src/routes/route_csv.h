@@ -1,12 +1,13 @@
 // A route as a list of surveyed points: one point a line, x, y and optionally z and a bend
 // radius, separated by commas, semicolons or blanks. A first line that names its columns
 // (x or easting, y or northing, z or elevation, r or radius, a point number, anything else
-// skipped) sets their order; without one, two numbers are x y, three x y z, four x y z r, and
-// lines whose first number counts the points up (1, 2, 3 ...) are point files in the
-// surveyors' order: number, northing, easting, elevation, description.
+// skipped) sets their order; without one, two numbers are x y, three x y z, four x y z r, and a
+// file whose first column numbers its points (whole numbers, none twice) and whose fifth is
+// text is a point file in the surveyors' order: number, northing, easting, elevation,
+// description. One that could be read either way is refused, asking for a header.
 #pragma once
 
-#include "pullplan/route_import.h"
+#include "routes/route_import.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "pullplan/route_drawing.h"
+#include "routes/route_drawing.h"
 
 #include "pullplan/pull_advice.h"
 #include "pullplan/route_path.h"
