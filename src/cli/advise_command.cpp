@@ -102,7 +102,7 @@ void print_text(const PullAdvice& advice, const AdviceFields& fields, const Pull
 } // namespace
 
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err, const CliServices& services) {
+                        std::ostream& err, const CliServices&) {
     std::optional<std::string> limit_text;
     const PullRequest request = parse_pull_request(
         arguments, "advise",
@@ -112,8 +112,7 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
             }
             limit_text = option_value(all, i);
             return true;
-        },
-        services);
+        });
     if (request.help) {
         out << cli_usage();
         return;

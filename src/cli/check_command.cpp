@@ -179,15 +179,14 @@ void require_inputs(const CheckRequest& request) {
     }
 }
 
-CheckRequest parse(const std::vector<std::string>& arguments, const CliServices& services) {
+CheckRequest parse(const std::vector<std::string>& arguments) {
     CheckRequest request;
     CheckOptions options(request);
     request.pull = parse_pull_request(
         arguments, "check",
         [&options](const std::vector<std::string>& all, std::size_t& i) {
             return options.take(all, i);
-        },
-        services);
+        });
     options.finish();
     if (!request.pull.help) {
         require_inputs(request);
@@ -280,7 +279,7 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
 
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services) {
-    const CheckRequest request = parse(arguments, services);
+    const CheckRequest request = parse(arguments);
     if (request.pull.help) {
         out << cli_usage();
         return;

@@ -171,7 +171,7 @@ void take_report_equipment(const PullRequest& request, EquipmentOptions& options
 } // namespace
 
 void run_equipment_command(const std::vector<std::string>& arguments, std::ostream& out,
-                           std::ostream& err, const CliServices& services) {
+                           std::ostream& err, const CliServices&) {
     EquipmentOptions options;
     const std::pair<std::string_view, std::optional<std::string>*> known[] = {
         {"--direction", &options.direction},
@@ -192,8 +192,7 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
                 }
             }
             return false;
-        },
-        services);
+        });
     if (request.help) {
         out << cli_usage();
         return;

@@ -411,7 +411,7 @@ void take_links(PullRequest& request, const PullArguments& taken) {
 // The links of the route file of --route, read as its content says (a DXF drawing, a LandXML
 // document, else points), in the units of --route-units or the file's own, its bends without
 // a radius of their own taking --route-radius (3 ft or 1 m).
-void take_route(PullRequest& request, const RouteArguments& route, const CliServices& services) {
+void take_route(PullRequest& request, const RouteArguments& route) {
     const auto refuse = [&route](const std::string& why) {
         return CliRefusal{"tensora-cli: route " + quoted_argument(*route.file) + ": " + why};
     };
@@ -516,7 +516,7 @@ void take_mid_assist(PullRequest& request, const std::string& text) {
 } // namespace
 
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more, const CliServices& services) {
+                               const MoreOptions& more) {
     PullRequest request;
     PullArguments taken;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -542,7 +542,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     }
     take_units(request, taken);
     if (taken.route.file) {
-        take_route(request, taken.route, services);
+        take_route(request, taken.route);
     }
     take_links(request, taken);
     take_sheaves(request, taken.sheaves);
@@ -859,7 +859,7 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
 
 void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err, const CliServices& services) {
-    const PullRequest request = parse_pull_request(arguments, "pull", {}, services);
+    const PullRequest request = parse_pull_request(arguments, "pull", {});
     if (request.help) {
         out << cli_usage();
         return;

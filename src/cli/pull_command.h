@@ -55,7 +55,7 @@ using MoreOptions =
 
 // Reads the options and links of `pull`, and those of `more`, for the command named.
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more = {}, const CliServices& services = {});
+                               const MoreOptions& more = {});
 
 // The value of the option at `place` (moving the place on to it); refused when missing or
 // holding a tab or line break.

@@ -200,6 +200,7 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("Sentences", "Allowable tension"),
     QT_TRANSLATE_NOOP("Sentences", "Code fill"),
     QT_TRANSLATE_NOOP("Sentences", "Advice"),
+    QT_TRANSLATE_NOOP("Sentences", "Advice for the cable set"),
     QT_TRANSLATE_NOOP("Sentences", "Verdict"),
     QT_TRANSLATE_NOOP("Sentences", "Radius (%1)"),
     QT_TRANSLATE_NOOP("Sentences", "Bearing, forward (%1)"),

@@ -604,7 +604,7 @@ void cable_and_pull(Pages& pages, const PrintedReport& report) {
         summary.append({UiText::tr("Mid-assist"), spoken(plan.caption)});
     }
     if (!report.advice.empty()) {
-        summary.append({UiText::tr("Advice"), spoken(report.advice)});
+        summary.append({UiText::tr("Advice for the planner's cable"), spoken(report.advice)});
     }
     pairs(pages, UiText::tr("Pull"), summary);
 }

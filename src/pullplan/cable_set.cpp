@@ -67,23 +67,42 @@ std::optional<double> plain_number(std::string_view text) {
     return std::isfinite(value) && value > 0 ? std::optional(value) : std::nullopt;
 }
 
-// A whole number of 1 or more, as typed.
-std::optional<int> whole_count(std::string_view text, const NumberLocale& locale) {
+// A whole number from 1 to `most`, as typed.
+std::optional<int> whole_count(std::string_view text, const NumberLocale& locale, int most) {
     if (!isNumberText(text, locale)) {
         return std::nullopt;
     }
     const double value = read_input(text, locale);
-    if (!(value >= 1) || value > 1e6 || std::floor(value) != value) {
+    if (!(value >= 1) || value > most || std::floor(value) != value) {
         return std::nullopt;
     }
     return static_cast<int>(value);
 }
 
-// Each conductor's share of a pull on the eye, lbs: its area times its metal's stress. None
-// where a group lacks its size or material, and `missing` names it.
-std::optional<std::vector<double>> conductor_loads(const CableSet& set, std::string_view rule,
-                                                   std::string& missing) {
-    std::vector<double> loads;
+// The conductors on the eye: how many of each load (lbs a conductor: its area times its
+// metal's stress), by group, and their sum. None where a group lacks its size or material,
+// and `missing` names it.
+struct ConductorLoads {
+    std::vector<std::pair<double, double>> counted; // load, conductors bearing it
+    double conductors = 0;
+    double total = 0;
+    // The sum of the `n` smallest loads.
+    double smallest(double n) const {
+        std::vector<std::pair<double, double>> sorted = counted;
+        std::sort(sorted.begin(), sorted.end());
+        double sum = 0;
+        for (const auto& [load, count] : sorted) {
+            const double taken = std::min(n, count);
+            sum += taken * load;
+            n -= taken;
+        }
+        return sum;
+    }
+};
+
+std::optional<ConductorLoads> conductor_loads(const CableSet& set, std::string_view rule,
+                                              std::string& missing) {
+    ConductorLoads loads;
     for (std::size_t i = 0; i < set.groups.size(); ++i) {
         const CableGroup& group = set.groups[i];
         const std::string which = "group " + std::to_string(i + 1);
@@ -96,7 +115,10 @@ std::optional<std::vector<double>> conductor_loads(const CableSet& set, std::str
             return std::nullopt;
         }
         const double load = group.size->cmil * eye_stress(*group.material);
-        loads.insert(loads.end(), static_cast<std::size_t>(group.count * group.conductors), load);
+        const double conductors = static_cast<double>(group.count) * group.conductors;
+        loads.counted.emplace_back(load, conductors);
+        loads.conductors += conductors;
+        loads.total += conductors * load;
     }
     return loads;
 }
@@ -243,10 +265,10 @@ bool CableSet::mixed() const {
                        [this](const CableGroup& group) { return group.od != largest_od(); });
 }
 
-int CableSet::conductors() const {
-    int total = 0;
+long long CableSet::conductors() const {
+    long long total = 0;
     for (const CableGroup& group : groups) {
-        total += group.count * group.conductors;
+        total += static_cast<long long>(group.count) * group.conductors;
     }
     return total;
 }
@@ -299,13 +321,6 @@ double eye_stress(Material material) {
 SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimits& limits,
                            double planner_allowable) {
     SetAllowable allowed;
-    const auto sum = [](const std::vector<double>& loads) {
-        double total = 0;
-        for (const double load : loads) {
-            total += load;
-        }
-        return total;
-    };
     switch (rule) {
     case TensionRule::Planner:
         allowed.pounds = planner_allowable;
@@ -313,18 +328,17 @@ SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimi
     case TensionRule::Eye:
         if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
             // More than three conductors do not share the pull evenly: 80 % of it.
-            const double factor = loads->size() > 3 ? 0.8 : 1.0;
-            allowed.pounds = capped(factor * sum(*loads), limits.eye);
+            const double factor = loads->conductors > 3 ? 0.8 : 1.0;
+            allowed.pounds = capped(factor * loads->total, limits.eye);
         }
         break;
     case TensionRule::EyeSingles:
         if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
             // Three single conductors count as two (the two that bear least), more than three
             // at 60 % of them all.
-            std::sort(loads->begin(), loads->end());
-            const double total = loads->size() > 3    ? 0.6 * sum(*loads)
-                                 : loads->size() == 3 ? (*loads)[0] + (*loads)[1]
-                                                      : sum(*loads);
+            const double total = loads->conductors > 3    ? 0.6 * loads->total
+                                 : loads->conductors == 3 ? loads->smallest(2)
+                                                          : loads->total;
             allowed.pounds = capped(total, limits.eye);
         }
         break;
@@ -333,8 +347,8 @@ SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimi
         // Never above what the conductors bear on an eye, where their sizes are known.
         std::string unknown;
         if (auto loads = conductor_loads(set, "", unknown)) {
-            const double factor = loads->size() > 3 ? 0.8 : 1.0;
-            allowed.pounds = std::min(limits.grip, capped(factor * sum(*loads), limits.eye));
+            const double factor = loads->conductors > 3 ? 0.8 : 1.0;
+            allowed.pounds = std::min(limits.grip, capped(factor * loads->total, limits.eye));
         }
         break;
     }
@@ -380,10 +394,10 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
         }
         return inch_pound_value(value, quantity, units);
     };
-    if (const auto count = whole_count(texts.count, locale)) {
+    if (const auto count = whole_count(texts.count, locale, kMostGroupCables)) {
         group.count = *count;
     } else {
-        refuse("count", texts.count, "not a whole number of 1 or more");
+        refuse("count", texts.count, "not a whole number from 1 to 1000 (no pull holds more)");
     }
     group.description = texts.description;
     group.od = number("od", texts.od, Quantity::Diameter, true);
@@ -403,10 +417,11 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
             refuse("material", texts.material, "not a conductor material (cu or al)");
         }
     }
-    if (const auto conductors = whole_count(texts.conductors, locale)) {
+    if (const auto conductors = whole_count(texts.conductors, locale, kMostConductors)) {
         group.conductors = *conductors;
     } else {
-        refuse("conductors", texts.conductors, "not a whole number of 1 or more");
+        refuse("conductors", texts.conductors,
+               "not a whole number from 1 to 10000 (no cable holds more)");
     }
     if (!trimmed_blanks(texts.rating).empty()) {
         group.rating = number("rating", texts.rating, Quantity::Tension, true);

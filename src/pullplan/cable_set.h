@@ -39,6 +39,10 @@ struct DescribedConductor {
 };
 DescribedConductor conductor_of_description(std::string_view description);
 
+// The most cables a group holds, and conductors a cable: a pull holds no more.
+inline constexpr int kMostGroupCables = 1000;
+inline constexpr int kMostConductors = 10000;
+
 // A group of identical cables; figures inch-pound.
 struct CableGroup {
     int count = 1;
@@ -63,7 +67,7 @@ struct CableSet {
     double largest_od() const; // in
     int largest_count() const; // the cables of the largest outside diameter
     bool mixed() const;        // cables of more than one outside diameter
-    int conductors() const;    // every conductor of every cable
+    long long conductors() const; // every conductor of every cable
 };
 
 // The rule the set's allowable tension comes from.

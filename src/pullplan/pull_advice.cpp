@@ -205,6 +205,56 @@ PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
     return findings;
 }
 
+// The bends whose weight along them the rule of the bend's plane leaves out, where that is
+// more than 1 % of the tension leaving them and changes a figure as the columns show it, and
+// what they give with all of the weight.
+void find_long_bends(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                     const PullResults& base, UnitSystem units, PullAdvice::Findings& findings) {
+    if (settings.weight_across) {
+        return; // all of the weight counts already
+    }
+    const auto left_out = [&](std::size_t i) {
+        const PullLinkValues& link = links[i];
+        if (link.straight || link.sheave || link.turn != Turn::Horizontal ||
+            (base.elevation && base.inclination_in[i] != 0)) {
+            return 0.0; // only a level horizontal bend carries none of its weight
+        }
+        const double weight = settings.weight / 1000 * link.length * settings.friction;
+        const double leaving =
+            std::max(std::fabs(base.forward_tension[i]), std::fabs(base.reverse_tension[i]));
+        return weight > 0.01 * leaving ? weight : 0.0;
+    };
+    std::vector<std::size_t> candidates;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (left_out(i) > 0) {
+            candidates.push_back(i);
+        }
+    }
+    if (candidates.empty()) {
+        return;
+    }
+    PullSettings all = settings;
+    all.weight_across = true;
+    PullResults with_weight;
+    calculate_pull(links, "", all, with_weight);
+    const auto shown = [units](double pounds) {
+        return lone_figure_text(pounds, Quantity::Tension, units);
+    };
+    for (const std::size_t i : candidates) {
+        if (shown(with_weight.forward_tension[i]) == shown(base.forward_tension[i]) &&
+            shown(with_weight.reverse_tension[i]) == shown(base.reverse_tension[i])) {
+            continue; // the figures read the same either way
+        }
+        if (!findings.long_bend) {
+            findings.long_bend = i;
+            findings.long_bend_weight = left_out(i);
+            findings.long_bend_forward = with_weight.forward_tension[i];
+            findings.long_bend_reverse = with_weight.reverse_tension[i];
+        }
+        ++findings.long_bends;
+    }
+}
+
 } // namespace
 
 std::optional<double> bend_radius(const PullLinkValues& bend, std::optional<double> one_radius) {
@@ -308,6 +358,7 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
                           advice.mid_assist)
             : option_pull(base, runner, advice.direction != PullDirection::Reverse, std::nullopt);
     advice.findings = option_findings(links, settings, sidewall_limit, pull);
+    find_long_bends(links, plain, base, units, advice.findings);
     advice.note = advice_note(advice, units, NumberLocale{".", ","});
     return advice;
 }
@@ -339,6 +390,18 @@ std::string advice_note(const PullAdvice& advice, UnitSystem units, const Number
         parts.push_back(std::string(found.held_forward ? "Pulled forward" : "Pulled in reverse") +
                         ", the cable runs under its own weight" + at(*found.held) +
                         ": hold it back there");
+    }
+    if (found.long_bend) {
+        const auto tension = [&](double pounds) { return advice_tension_text(pounds, units, locale); };
+        parts.push_back("Link " + std::to_string(*found.long_bend + 1) +
+                        " is a bend so long that its weight, " + tension(found.long_bend_weight) +
+                        " of friction, is more than 1% of the tension leaving it, and the weight "
+                        "in the bend's plane leaves it out: with all of the weight it leaves at " +
+                        tension(found.long_bend_forward) + " forward and " +
+                        tension(found.long_bend_reverse) + " in reverse" +
+                        (found.long_bends > 1 ? " (" + std::to_string(found.long_bends - 1) +
+                                                    " more such bends)"
+                                              : ""));
     }
     std::string note;
     for (const std::string& part : parts) {

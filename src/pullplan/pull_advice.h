@@ -67,7 +67,16 @@ struct PullAdvice {
         double bearing_limit = 0; // lbs/ft
         std::optional<std::size_t> held;
         bool held_forward = true;
-        bool any() const { return over_allowable || over_bearing || held; }
+        // Under the weight in the bend's plane only, the bends so long that the weight along
+        // them, W × length × μ, is more than 1 % of the tension leaving them, which that rule
+        // leaves out: the first of them, how many, and the tension leaving it each way with
+        // all of the weight.
+        std::optional<std::size_t> long_bend;
+        std::size_t long_bends = 0;
+        double long_bend_weight = 0; // lbs: W × length × μ
+        double long_bend_forward = 0; // lbs, with all of the weight
+        double long_bend_reverse = 0;
+        bool any() const { return over_allowable || over_bearing || held || long_bend; }
     } findings;
     // The findings in words, as the command line writes them (plain numbers); empty when none.
     std::string note;

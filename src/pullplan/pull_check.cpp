@@ -419,6 +419,12 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
                            " risk)");
     }
     write_verdict(findings, result);
+    if (links.empty()) {
+        // Nothing is pulled yet: no verdict to give.
+        result.no_plan = true;
+        result.ok = false;
+        result.verdict = "No plan yet: add links in Tools > Pull Calculator.";
+    }
     return result;
 }
 

@@ -115,6 +115,7 @@ struct CheckResult {
     bool code_over = false;
     std::string verdict; // "Pull OK", or what exceeds where
     bool ok = false;     // the verdict is "Pull OK"
+    bool no_plan = false; // the plan has no links: no verdict
 };
 
 // The check's inputs as the window's boxes and the command line's options hold them.

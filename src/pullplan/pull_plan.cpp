@@ -175,6 +175,30 @@ std::string caption_for(std::string_view number) {
            wholeResultText(leadingValue(number) + 1);
 }
 
+// A bend of a negative angle is a bend of that size turning the other way: left -90 is right
+// 90, Up -30 is Down 30, a tilt turned half round; every formula then takes its size.
+void turn_the_other_way_if_negative(PullLinkValues& bend) {
+    if (!(bend.angle < 0)) {
+        return;
+    }
+    bend.angle = -bend.angle;
+    bend.theta = -bend.theta;
+    switch (bend.turn) {
+    case Turn::Horizontal:
+        bend.right = !bend.right;
+        break;
+    case Turn::Up:
+        bend.turn = Turn::Down;
+        break;
+    case Turn::Down:
+        bend.turn = Turn::Up;
+        break;
+    case Turn::Tilted:
+        bend.tilt = bend.tilt > 0 ? bend.tilt - 180 : bend.tilt + 180;
+        break;
+    }
+}
+
 } // namespace
 
 // From 1e15 on a double no longer holds the value to the pound, and its digits would only be
@@ -203,6 +227,7 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
         if (values.turn == Turn::Tilted) {
             values.tilt = read_input(link.tilt, locale);
         }
+        turn_the_other_way_if_negative(values);
     }
     return values;
 }

@@ -15,7 +15,13 @@ constexpr int kMostPieces = 64;
 // The step rule's tolerance for each step, of the larger of the tension and W R: the bend's
 // tension comes out within 1e-9 of itself.
 constexpr double kStepTolerance = 1e-11;
-constexpr int kMostSteps = 100000;
+// Steps and holds at zero in one bend, at most: no figures, however senseless (a negative
+// friction or weight), make a bend take longer than a sane one.
+constexpr int kMostSteps = 4000;
+constexpr int kMostHolds = 64;
+// Below this angle (radians) the terms lose their digits to W R, which grows with the radius
+// (length / angle): the bend is taken as the straight of its length it becomes.
+constexpr double kStraightBelow = 1e-5;
 
 // The bend's terms per unit of its angle u (ds = R du).
 class Terms {
@@ -43,6 +49,13 @@ public:
     // Whether a cable at zero tension is taken up here, and whether its weight takes it down.
     bool takes_up(double u) const { return slope(0, u) > 0; }
     bool runs_down(double u) const { return wr_ > 0 && !takes_up(u); }
+    // The same per foot of the bend, from its radius, without forming W R: for the tiniest
+    // angles, whose radius has no bound.
+    double per_foot(double t, double u, double radius, double weight) const {
+        const double in_plane = t * g_.curvature / radius - weight * up_normal(u);
+        const double side = across_ * weight * up_binormal(u);
+        return mu_ * std::hypot(in_plane, side) + weight * sin_psi(u);
+    }
     // Whether the weight across the plane plays a part in this bend.
     bool has_across() const {
         return across_ > 0 && wr_ != 0 && (g_.axis_up != 0 || g_.axis_along != 0);
@@ -175,10 +188,12 @@ BendPass stepped(const Terms& terms, double theta, double tension) {
     double u = 0;
     double t = tension;
     double h = std::min(theta, 0.25);
+    int holds = 0;
     for (int steps = 0; steps < kMostSteps && u < theta; ++steps) {
         if (t <= 0 && (t < 0 || terms.runs_down(u))) {
             t = 0;
-            const auto up_again = hold(terms, u, theta, pass.held);
+            const auto up_again = ++holds <= kMostHolds ? hold(terms, u, theta, pass.held)
+                                                         : std::nullopt;
             if (!up_again) {
                 break;
             }
@@ -193,6 +208,9 @@ BendPass stepped(const Terms& terms, double theta, double tension) {
             continue;
         }
         if (step.tension < 0) {
+            if (++holds > kMostHolds) {
+                break;
+            }
             // The tension reaches zero within the step: there, by halving the step.
             double low = 0;
             double high = h;
@@ -222,6 +240,21 @@ bool level_and_across(const Terms& terms) {
            g.axis_along == 0;
 }
 
+// A bend of so small an angle that it is the straight of its length: the slope of the tension
+// at both ends, averaged over its length (Heun's rule, exact to the square of the angle), with
+// the weight pressing it as the bend's plane has it, however small its turn.
+BendPass nearly_straight(const Terms& terms, const SpaceBend& bend, double tension) {
+    const double radius = bend.length / bend.theta;
+    const double first = terms.per_foot(tension, 0, radius, bend.weight);
+    const double guess = tension + bend.length * first;
+    const double out =
+        tension + bend.length * (first + terms.per_foot(guess, bend.theta, radius, bend.weight)) / 2;
+    if (out < 0) {
+        return {0, bend.weight > 0 && out < tension};
+    }
+    return {out, false};
+}
+
 } // namespace
 
 BendPass pass_space_bend(const SpaceBend& bend, double tension) {
@@ -243,6 +276,9 @@ BendPass pass_space_bend(const SpaceBend& bend, double tension) {
             bend.weight * bend.length *
                 (sin_psi + bend.friction * std::sqrt(std::max(0.0, 1 - sin_psi * sin_psi)));
         return out < 0 ? BendPass{0, bend.weight > 0 && out < tension} : BendPass{out, false};
+    }
+    if (bend.theta < kStraightBelow && bend.length > 0) {
+        return nearly_straight(terms, bend, tension);
     }
     if (!terms.has_across()) {
         return closed_form(terms, bend.theta, tension);

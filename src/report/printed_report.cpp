@@ -66,7 +66,7 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
         printed.results.emplace_back("Code fill", texts.code_line);
     }
     if (!texts.advice_line.empty()) {
-        printed.results.emplace_back("Advice", texts.advice_line);
+        printed.results.emplace_back("Advice for the cable set", texts.advice_line);
     }
     // One line for each finding of the verdict, so that a long verdict stays on the page.
     std::string_view verdict = texts.verdict;

@@ -180,5 +180,38 @@ TEST(SetCheck, HoldsThePullAgainstTheAllowableOfItsRule) {
               std::string::npos);
 }
 
+
+TEST(SetAllowable, CountsBeyondAnyPullAreRefusedAndTheRulesAreArithmetic) {
+    CableGroupTexts many;
+    many.count = "3000";
+    many.od = "1";
+    many.weight = "1";
+    many.size = "500";
+    many.material = "cu";
+    EXPECT_EQ(*read_cable_group(many, {".", ","}, UnitSystem::InchPound).problem,
+              "count \"3000\": not a whole number from 1 to 1000 (no pull holds more)");
+    // The largest set a pull holds: a million conductors, each bearing 4000 lbf on the eye.
+    many.count = "1000";
+    many.conductors = "1000";
+    const ReadGroup read = read_cable_group(many, {".", ","}, UnitSystem::InchPound);
+    ASSERT_FALSE(read.problem);
+    CableSet set;
+    set.groups = {read.group};
+    RuleLimits limits;
+    limits.eye = 1e12;
+    EXPECT_DOUBLE_EQ(*set_allowable(set, TensionRule::Eye, limits, 0).pounds, 0.8 * 4000 * 1e6);
+    EXPECT_DOUBLE_EQ(*set_allowable(set, TensionRule::EyeSingles, limits, 0).pounds,
+                     0.6 * 4000 * 1e6);
+    // Three single conductors of two sizes: the two that bear least.
+    set.groups = {read.group, read.group};
+    set.groups[0].count = 2;
+    set.groups[0].conductors = 1;
+    set.groups[1].count = 1;
+    set.groups[1].conductors = 1;
+    set.groups[1].size = conductor_size("4/0");
+    EXPECT_DOUBLE_EQ(*set_allowable(set, TensionRule::EyeSingles, limits, 0).pounds,
+                     211600 * 0.008 + 4000);
+}
+
 } // namespace
 } // namespace tensora

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -332,6 +334,58 @@ TEST(Elevation, RefusesAnglesNoBendCanHave) {
     EXPECT_FALSE(link_angle_refusal(kBendType, 720)); // a horizontal turn may wind on
     EXPECT_TRUE(link_angle_refusal(kBendType, std::numeric_limits<double>::infinity()));
     EXPECT_TRUE(link_angle_refusal(kStraightType, std::nan("")));
+}
+
+
+// The forward tension leaving a plan of links written as the command line writes them.
+double leaving(const std::vector<PullLinkTexts>& links, const PullSettingsTexts& settings) {
+    std::vector<PullLinkTexts> numbered = links;
+    for (std::size_t i = 0; i < numbered.size(); ++i) {
+        numbered[i].number = std::to_string(i + 1);
+    }
+    return pullcalc(numbered, settings, kEnglish).forward_tension.back();
+}
+
+TEST(SpaceBend, IsContinuousAsItsAngleGoesToZeroAndKeepsItsPlanesWeight) {
+    // 50 ft at W 10 lb/ft, mu 0.5, from 1000 lbs, tilted 45 degrees: the weight in the bend's
+    // plane, W cos 45, presses it however small its turn.
+    PullSettingsTexts settings;
+    settings.weight = "10000";
+    settings.friction = "0.5";
+    settings.back_tension = "1000";
+    const double limit = 1000 + 0.5 * 10 * std::cos(std::numbers::pi / 4) * 50;
+    for (const char* angle : {"1e-4", "1e-7", "1e-13", "1e-15", "1e-300"}) {
+        PullLinkTexts bend{"Tilted", "50", angle, ""};
+        bend.tilt = "45";
+        EXPECT_NEAR(leaving({bend}, settings), limit, 0.01) << angle;
+    }
+}
+
+TEST(Elevation, ANegativeAngleIsTheSameBendTurningTheOtherWay) {
+    PullSettingsTexts settings;
+    settings.weight = "1000";
+    settings.friction = "0.5";
+    settings.back_tension = "1000";
+    const auto pull = [&](std::string_view incline, PullLinkTexts bend) {
+        PullLinkTexts first{"Straight", "10", std::string(incline), "", true};
+        return leaving({first, bend, {"Straight", "10", "0", ""}}, settings);
+    };
+    for (const char* incline : {"0", "0.001", "20"}) {
+        PullLinkTexts right{"Angle", "10", "90", ""};
+        right.right = true;
+        EXPECT_DOUBLE_EQ(pull(incline, {"Angle", "10", "-90", ""}), pull(incline, right)) << incline;
+        EXPECT_DOUBLE_EQ(pull(incline, {"Up", "10", "-30", ""}), pull(incline, {"Down", "10", "30", ""}))
+            << incline;
+        PullLinkTexts tilted{"Tilted", "10", "-90", ""};
+        tilted.tilt = "0";
+        PullLinkTexts turned{"Tilted", "10", "90", ""};
+        turned.tilt = "-180";
+        EXPECT_DOUBLE_EQ(pull(incline, tilted), pull(incline, turned)) << incline;
+    }
+    // A sheave of a negative angle is loaded as one of its size.
+    PullLinkTexts sheave{"Angle", "2", "-90", "1"};
+    sheave.sheave = true;
+    EXPECT_GT(read_link(sheave, kEnglish).angle, 0);
 }
 
 } // namespace

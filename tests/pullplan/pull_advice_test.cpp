@@ -315,5 +315,32 @@ TEST(PullAdvice, WritesTensionsGroupedInTheUnitsShown) {
     EXPECT_EQ(grouped_number_text("Out of range", kEnglish), "Out of range");
 }
 
+
+TEST(PullAdvice, SaysWhereALongLevelBendsWeightIsLeftOutAndWhatAllOfItGives) {
+    // 5,236 ft of bend at 2 lbs/ft and 0.5: 5,236 lbs of friction the plane's rule leaves out.
+    const std::vector<PullLinkValues> links{link(true, 100, 0), link(false, 5236, 60),
+                                            link(true, 100, 0)};
+    PullSettings settings;
+    settings.weight = 2000;
+    settings.friction = 0.5;
+    const PullAdvice advice = advise_pull(links, settings, std::nullopt, UnitSystem::InchPound);
+    ASSERT_TRUE(advice.findings.long_bend);
+    EXPECT_EQ(*advice.findings.long_bend, 1u);
+    EXPECT_NEAR(advice.findings.long_bend_weight, 5236, 1e-9);
+    PullSettings all = settings;
+    all.weight_across = true;
+    PullResults with_weight;
+    calculate_pull(links, "", all, with_weight);
+    EXPECT_EQ(advice.findings.long_bend_forward, with_weight.forward_tension[1]);
+    EXPECT_NE(advice.note.find("with all of the weight it leaves at 5,593 lbs forward"),
+              std::string::npos)
+        << advice.note;
+    // A short bend's weight is no 1 % of its tension; all of the weight leaves nothing out.
+    const std::vector<PullLinkValues> short_bend{link(true, 1000, 0), link(false, 3, 90)};
+    EXPECT_FALSE(advise_pull(short_bend, settings, std::nullopt, UnitSystem::InchPound)
+                     .findings.long_bend);
+    EXPECT_FALSE(advise_pull(links, all, std::nullopt, UnitSystem::InchPound).findings.long_bend);
+}
+
 } // namespace
 } // namespace tensora

@@ -370,5 +370,16 @@ TEST(PullCheck, ReadsItsBoxesByTheNumberRules) {
     EXPECT_FALSE(read_check_inputs(texts, kEnglish).bend_radius);
 }
 
+
+TEST(PullCheck, APlanWithoutLinksHasNoVerdict) {
+    CheckInputs inputs;
+    inputs.conduit_id = 4;
+    inputs.cable_od = 1;
+    const CheckResult result = check_pull({}, PullSettings{}, inputs);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.no_plan);
+    EXPECT_EQ(result.verdict, "No plan yet: add links in Tools > Pull Calculator.");
+}
+
 } // namespace
 } // namespace tensora

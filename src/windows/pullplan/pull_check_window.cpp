@@ -6,6 +6,7 @@
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "widgets/input_warnings.h"
+#include "widgets/lines_label.h"
 #include "widgets/named_control.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
@@ -37,8 +38,12 @@ void paint(QLabel* label, const std::optional<QColor>& color) {
 
 // A result line, with a caption that a screen reader says before the result's text.
 void show_result(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setToolTip(text);
+    if (auto* lines = qobject_cast<LinesLabel*>(label)) {
+        lines->setFullText(text); // cut, if at all, with an ellipsis and whole in its tip
+    } else {
+        label->setText(text);
+        label->setToolTip(text);
+    }
     label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
 }
 
@@ -326,11 +331,13 @@ QWidget* PullCheck::buildResults() {
     codeFill = add("codeFill", tr("Code fill"));
     setTotals = add("setTotals", tr("Cable set"));
     setAllowable = add("setAllowable", tr("Allowable tension"));
-    adviceLine = add("adviceLine", tr("Advice"));
     // The advice takes three lines whatever it says, so that the set below does not move when
-    // it changes; the whole of it is its tool tip.
-    adviceLine->setFixedHeight(adviceLine->fontMetrics().lineSpacing() * 3);
-    adviceLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // it changes; a longer one ends in an ellipsis, whole in its tool tip.
+    auto* advice = named(new LinesLabel(3, group), "adviceLine");
+    advice->setProperty("caption", tr("Advice for the cable set"));
+    advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(tr("Advice for the cable set") + QLatin1Char(':'), advice);
+    adviceLine = advice;
     return group;
 }
 
@@ -705,7 +712,9 @@ void PullCheck::showResult() {
     }
     const CheckTexts texts = check_texts(result_, inputs_);
     show_result(verdictLabel, spoken(texts.verdict));
-    paint(verdictLabel, result_.ok ? kGood : kOverLimit);
+    paint(verdictLabel, result_.no_plan ? std::nullopt
+                        : result_.ok    ? std::optional(kGood)
+                                        : std::optional(kOverLimit));
     const bool problem = !result_.problem.empty();
     const std::pair<const std::string*, bool> shown[] = {
         {&texts.jam_line, result_.may_jam || problem},
