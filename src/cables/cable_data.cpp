@@ -110,50 +110,68 @@ std::vector<std::string> split_at_blanks(std::string_view line) {
     return pieces;
 }
 
+namespace {
+
+// The fields joined by blanks.
+std::string joined_fields(const std::vector<std::string>& fields) {
+    std::string text;
+    for (const std::string& field : fields) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += field;
+    }
+    return text;
+}
+
+// A category's heading line: "CABLE AREA MODULUS DIAM EXP/F LB/FT E*A RATING".
+bool is_heading_line(const std::vector<std::string>& fields) {
+    return fields.size() >= 8 && fields[0] == "CABLE" && fields[5] == "LB/FT";
+}
+
+// The metric figure of each field of a record: its factor from the file's unit, by field.
+constexpr std::pair<std::size_t, double> kMetricFields[] = {
+    {1, 645.16},                     // sq in to mm²
+    {2, 0.00689475729316836},        // psi to MPa
+    {3, 25.4},                       // in to mm
+    {4, 1.8},                        // per degree Fahrenheit to per kelvin
+    {5, 1.48816394356955},           // lb/ft to kg/m
+    {6, 0.00444822161526050},        // lbf to kN
+    {7, 4.44822161526050}};          // lbf to N
+
+} // namespace
+
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal) {
+    const std::vector<std::string> words = split_at_blanks(line);
     const auto fields = cable_record_fields(line);
+    if (units == UnitSystem::Metric && !fields && is_heading_line(words)) {
+        return "CABLE AREA,mm² MODULUS,MPa DIAM,mm EXP/K KG/M E*A,kN RATING,N";
+    }
     if (!fields || (units == UnitSystem::InchPound && decimal == ".")) {
         return std::string(line);
     }
     const NumberLocale shown_form{std::string(decimal), ""};
-    if (units == UnitSystem::InchPound) {
-        // The file's figures as the user's locale writes them ("74,5" in German).
-        std::string text;
-        for (const std::string& field : *fields) {
-            text += (text.empty() ? "" : " ") + locale_number_text(field, shown_form);
-        }
-        return text;
-    }
-    // The record's figures by field: area sq in, diameter in, weight lb/ft, rating lbs.
-    const std::pair<std::size_t, double> converted[] = {
-        {1, metric_per_inch_pound(Quantity::Area)},
-        {3, metric_per_inch_pound(Quantity::Diameter)},
-        {5, metric_per_inch_pound(Quantity::Weight) * 1000},
-        {7, metric_per_inch_pound(Quantity::Tension)}};
     std::vector<std::string> shown = *fields;
     for (std::string& field : shown) {
         field = locale_number_text(field, shown_form);
     }
-    for (const auto& [field, factor] : converted) {
+    if (units == UnitSystem::InchPound) {
+        return joined_fields(shown); // the file's figures as the user's locale writes them
+    }
+    for (const auto& [field, factor] : kMetricFields) {
         if (!isNumberText((*fields)[field], NumberLocale{".", ""})) {
             continue;
         }
         // Four significant digits, never fewer than the whole number (no exponent).
         const double value = leadingValue((*fields)[field]) * factor;
-        const int whole_digits =
-            value >= 1 ? static_cast<int>(std::floor(std::log10(value))) + 1 : 0;
-        const int decimals = std::clamp(4 - whole_digits, 0, 9);
-        char buffer[64];
-        const auto end =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-                .ptr;
-        shown[field] = locale_number_text(std::string(buffer, end), shown_form);
+        const double size = std::fabs(value);
+        const int whole_digits = size >= 1 ? static_cast<int>(std::floor(std::log10(size))) + 1 : 0;
+        const int decimals =
+            size > 0 && size < 1 ? std::clamp(3 - static_cast<int>(std::floor(std::log10(size))), 0, 12)
+                                 : std::clamp(4 - whole_digits, 0, 9);
+        shown[field] = locale_number_text(fixed_number_text(value, decimals), shown_form);
     }
-    std::string text;
-    for (const std::string& field : shown) {
-        text += text.empty() ? field : ' ' + field;
-    }
-    return text;
+    return joined_fields(shown);
 }
 
 std::optional<std::vector<std::string>> cable_record_fields(std::string_view line) {

@@ -66,11 +66,11 @@ CableData load_cable_data(const std::vector<std::filesystem::path>& candidates);
 // record: fewer than eight fields, or a weight that is not a number.
 std::optional<std::vector<std::string>> cable_record_fields(std::string_view line);
 
-// A cable line as the selection list shows it in metric: its area (mm²), diameter (mm), weight
-// (kg/m) and rating (N) converted, to four significant digits with the locale's decimal sign,
-// the other fields as the file gives them. In inch-pound units the file's figures with the
-// locale's decimal sign (a line stays as it is where that is "."). Lines that are no cable
-// record stay as they are.
+// A cable line as the selection list shows it in metric: every figure in its metric unit (area
+// mm², modulus MPa, diameter mm, expansion per kelvin, weight kg/m, E·A kN, rating N), to four
+// significant digits with the locale's decimal sign, and the category's heading line naming
+// those units. In inch-pound units the file's figures with the locale's decimal sign (a line
+// stays as it is where that is "."). Other lines stay as they are.
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal);
 
 // Splits a line at every blank, dropping the empty pieces.

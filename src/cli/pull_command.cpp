@@ -614,9 +614,12 @@ std::array<std::string, 5> column_units(const PullRequest& request, const PullRe
 
 void print_text(const PullRequest& request, const PullResults& results, std::ostream& out) {
     const ShownColumns columns = shown_columns(request, results);
+    const std::vector<PullLinkValues> values = link_values(request);
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
-        out << link.number << '\t' << link.type << '\t' << link.length << '\t' << link.angle << '\t'
+        // A straight at the inclination the route has reached shows it, as the window does.
+        out << link.number << '\t' << link.type << '\t' << link.length << '\t'
+            << inherited_incline_text(values, results, i).value_or(link.angle) << '\t'
             << columns.forward[i] << '\t' << columns.forward_sidewall[i] << '\t'
             << columns.reverse[i] << '\t' << columns.reverse_sidewall[i] << '\n';
     }
@@ -737,7 +740,7 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
     printed.plan = plan_report(request, results, true);
-    show_inherited_inclines(printed.plan.links, link_values(request), results);
+    show_link_figures(printed.plan.links, link_values(request), results, kEnglish);
     printed.units = request.units;
     const PullResults::Shown& shown = results.shown;
     printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,

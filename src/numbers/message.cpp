@@ -68,7 +68,12 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
     std::string text;
     switch (figure.form) {
     case FigureForm::Typed:
-        text = locale_number_text(general_number_text(shown), locale);
+        text = locale_number_text(
+            general_number_text(figure.has_quantity ? typed_shown_value(figure.value,
+                                                                        figure.quantity,
+                                                                        figure.unit.units)
+                                                    : shown),
+            locale);
         break;
     case FigureForm::Grouped:
         text = grouped_number_text(general_number_text(shown), locale);

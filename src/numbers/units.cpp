@@ -148,6 +148,17 @@ std::string switched_text(const std::string& current, SwitchMemo& memo, Quantity
     return text;
 }
 
+double typed_shown_value(double inch_pound, Quantity quantity, UnitSystem units) {
+    const double shown = shown_value(inch_pound, quantity, units);
+    if (units == UnitSystem::InchPound || !std::isfinite(shown)) {
+        return shown;
+    }
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::general, 6).ptr;
+    return leadingValue(std::string_view(buffer, end - buffer));
+}
+
 std::string_view unit_system_key(UnitSystem units) {
     return units == UnitSystem::Metric ? "si" : "imperial";
 }

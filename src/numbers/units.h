@@ -42,6 +42,10 @@ double metric_per_inch_pound(Quantity quantity);
 double shown_value(double inch_pound, Quantity quantity, UnitSystem units);
 double inch_pound_value(double shown, Quantity quantity, UnitSystem units);
 
+// A value in the units shown as a person would type it: in metric units, converted, to six
+// significant digits (as a switch of units writes it); in inch-pound units, the value itself.
+double typed_shown_value(double inch_pound, Quantity quantity, UnitSystem units);
+
 // The unit as captions name it: "ft" | "m", "lbs/kft" | "kg/m", "lbs" | "N", "lbs/ft" | "N/m",
 // "in" | "mm", "sq in" | "mm²", "gallons" | "litres".
 std::string_view unit_symbol(Quantity quantity, UnitSystem units);

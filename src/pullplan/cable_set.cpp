@@ -177,7 +177,7 @@ std::string_view material_name(Material material) {
 
 std::string group_text(const CableGroup& group, UnitSystem units, const NumberLocale& locale) {
     const auto figure = [&](double inch_pound, Quantity quantity) {
-        return locale_number_text(general_number_text(shown_value(inch_pound, quantity, units)),
+        return locale_number_text(general_number_text(typed_shown_value(inch_pound, quantity, units)),
                                   locale) +
                ' ' + std::string(unit_symbol(quantity, units));
     };

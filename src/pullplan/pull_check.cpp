@@ -13,8 +13,8 @@ namespace {
 
 // An input as the user typed it, in the units shown and the locale's form.
 std::string shown_figure(double inch_pound, Quantity quantity, const CheckInputs& inputs) {
-    return locale_number_text(general_number_text(shown_value(inch_pound, quantity, inputs.units)),
-                              inputs.locale);
+    return locale_number_text(
+        general_number_text(typed_shown_value(inch_pound, quantity, inputs.units)), inputs.locale);
 }
 
 // A figure with its decimals, in the locale's form.
@@ -566,7 +566,7 @@ namespace {
 void write_set_texts(const CheckResult& result, const CheckInputs& inputs, CheckTexts& texts) {
     const UnitSystem units = inputs.units;
     const auto figure = [&](double inch_pound, Quantity quantity) {
-        return locale_number_text(general_number_text(shown_value(inch_pound, quantity, units)),
+        return locale_number_text(general_number_text(typed_shown_value(inch_pound, quantity, units)),
                                   inputs.locale);
     };
     texts.set_cables = std::to_string(result.set_cables);

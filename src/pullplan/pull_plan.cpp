@@ -502,12 +502,22 @@ std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValu
         !links[i].straight || links[i].inclined || results.inclination_in[i] == 0) {
         return std::nullopt;
     }
-    // Degrees to ten digits: the radians of 90 degrees come back as 89.99999999999993.
+    // Degrees to two decimals, as the Angle column's typed figures read (the radians of 90
+    // degrees come back as 89.99999999999993).
     const double degrees = results.inclination_in[i] * kDegreesPerRadian;
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::general, 10).ptr;
-    return '(' + general_number_text(leadingValue(std::string_view(buffer, end - buffer))) + ')';
+    return '(' + general_number_text(leadingValue(fixed_number_text(degrees, 2))) + ')';
+}
+
+std::string shown_link_figure(std::string_view text, const NumberLocale& locale) {
+    const std::string_view figure = trimmed_blanks(text);
+    const std::size_t point = figure.find(locale.decimal);
+    if (point == std::string_view::npos ||
+        figure.size() - point - locale.decimal.size() <= 4 ||
+        figure.find_first_of("eEdD") != std::string_view::npos || !isNumberText(figure, locale)) {
+        return std::string(text);
+    }
+    const double two = leadingValue(fixed_number_text(read_input(figure, locale), 2));
+    return locale_number_text(general_number_text(two), locale);
 }
 
 std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,

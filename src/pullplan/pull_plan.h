@@ -255,6 +255,11 @@ std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
 std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValues>& links,
                                                   const PullResults& results, std::size_t i);
 
+// A link's length or angle as its column shows it: a figure the program wrote with more than
+// four decimals (an imported route's, exact to its last digit) to two; any other text as it is.
+// The report keeps the text whole.
+std::string shown_link_figure(std::string_view text, const NumberLocale& locale);
+
 // The window-free form: reads every text and calculates.
 // In metric units the lengths, tensions and weight are read as metric and the results carry
 // their metric columns too (results.shown).

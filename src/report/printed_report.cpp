@@ -2,12 +2,13 @@
 
 namespace tensora {
 
-void show_inherited_inclines(std::vector<ReportLink>& texts,
-                             const std::vector<PullLinkValues>& links, const PullResults& results) {
+void show_link_figures(std::vector<ReportLink>& texts, const std::vector<PullLinkValues>& links,
+                       const PullResults& results, const NumberLocale& locale) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (auto inherited = inherited_incline_text(links, results, i)) {
-            texts[i].angle = std::move(*inherited);
-        }
+        texts[i].length = shown_link_figure(texts[i].length, locale);
+        texts[i].angle = inherited_incline_text(links, results, i)
+                             .value_or(shown_link_figure(texts[i].angle, locale));
+        texts[i].tilt = shown_link_figure(texts[i].tilt, locale);
     }
 }
 

@@ -59,9 +59,10 @@ struct PrintedReport {
 };
 
 // A plan's texts as people read them: a straight that runs at the inclination the route has
-// reached shows it in its Angle cell, "(90)" (the report file keeps the texts as typed).
-void show_inherited_inclines(std::vector<ReportLink>& texts,
-                             const std::vector<PullLinkValues>& links, const PullResults& results);
+// reached shows it in its Angle cell, "(90)", and a figure the program wrote to its last digit
+// (an imported route's) shows the column's digits (the report file keeps the texts as typed).
+void show_link_figures(std::vector<ReportLink>& texts, const std::vector<PullLinkValues>& links,
+                       const PullResults& results, const NumberLocale& locale);
 
 // Which links have a tension, either way, beyond the allowable tension (none when the
 // allowable tension is not a positive number).

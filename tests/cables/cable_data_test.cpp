@@ -158,8 +158,12 @@ TEST(CableLineInUnits, WritesTheFilesFiguresInTheLocalesForm) {
     EXPECT_EQ(cable_line_in_units(line, UnitSystem::InchPound, "."), line);
     EXPECT_EQ(cable_line_in_units(line, UnitSystem::InchPound, ","),
               "CABLE-A 0,2 100000 0,5 0,0001 0,0745 20000 600");
+    // Every column in its metric unit, and the heading naming them.
     EXPECT_EQ(cable_line_in_units(line, UnitSystem::Metric, ","),
-              "CABLE-A 129,0 100000 12,70 0,0001 0,1109 20000 2669");
+              "CABLE-A 129,0 689,5 12,70 0,0001800 0,1109 88,96 2669");
+    EXPECT_EQ(cable_line_in_units("CABLE  AREA MODULUS DIAM EXP/F LB/FT E*A RATING",
+                                  UnitSystem::Metric, ","),
+              "CABLE AREA,mm² MODULUS,MPa DIAM,mm EXP/K KG/M E*A,kN RATING,N");
 }
 
 TEST(CableRecordFields, RefusesLinesThatAreNotCables) {

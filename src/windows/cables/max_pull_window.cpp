@@ -334,11 +334,12 @@ void MaxPull::cables2choose_Click(int row) {
     }
     const auto& f = *fields;
     showDetails(row);
-    // The file's figures (inch-pound) go into the boxes in the units shown and the user's own
-    // number form, so that each box reads back the number the file gives.
+    // The file's figures (inch-pound) go into the boxes in the user's own number form: as the
+    // file gives them, or in metric units as a person would type them (six digits, as a switch
+    // of units writes them).
     const auto number = [this](const std::string& plain, Quantity quantity) {
-        return qt_text(converted_text(locale_number_text(plain, numberLocale()), quantity,
-                                      UnitSystem::InchPound, units(), numberLocale()));
+        return qt_text(typed_converted_text(locale_number_text(plain, numberLocale()), quantity,
+                                            UnitSystem::InchPound, units(), numberLocale()));
     };
     Text4->setText(data_file_text(f[0]));
     const double weight_per_foot = leadingValue(f[5]);

@@ -288,7 +288,11 @@ QWidget* PullCalculator::buildResults() {
             type_cell_ = shown_link_type(plan_.texts(static_cast<std::size_t>(row)));
             return type_cell_;
         }),
-        planModel([this](int row) { return std::string_view(plan_.length(row)); }),
+        // An imported route's lengths and angles to the column's digits; the report keeps them.
+        planModel([this](int row) -> std::string_view {
+            length_cell_ = shown_link_figure(plan_.length(static_cast<std::size_t>(row)), locale_);
+            return length_cell_;
+        }),
         // A straight that runs at the route's inclination shows it, "(90)".
         planModel([this](int row) -> std::string_view {
             const auto at = static_cast<std::size_t>(row);
@@ -296,7 +300,8 @@ QWidget* PullCalculator::buildResults() {
                 angle_cell_ = std::move(*inherited);
                 return angle_cell_;
             }
-            return plan_.angle(at);
+            angle_cell_ = shown_link_figure(plan_.angle(at), locale_);
+            return angle_cell_;
         }),
     };
     plan_models_[1]->showWordsTranslated();
@@ -872,7 +877,7 @@ ProfileData PullCalculator::profile() const {
 PrintedReport PullCalculator::printedReport() const {
     PrintedReport printed;
     printed.plan = planTexts(units_);
-    show_inherited_inclines(printed.plan.links, plan_.values(), results_);
+    show_link_figures(printed.plan.links, plan_.values(), results_, locale_);
     printed.units = units_;
     const PullResults::Shown& shown = results_.shown;
     printed.column_units = {shown.forward_unit, shown.forward_sidewall_unit, shown.reverse_unit,

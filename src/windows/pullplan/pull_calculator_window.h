@@ -242,7 +242,8 @@ private:
     void showAdvice();
     DeferredAdvice advice_;
     QString chosen_diameter_;
-    mutable std::string angle_cell_; // the Angle column's text of a computed cell
+    mutable std::string angle_cell_;  // the Angle column's text of a computed cell
+    mutable std::string length_cell_; // the Length column's
     mutable std::string type_cell_;  // the Type column's
     QString document_caption_;
     DocumentState document_;

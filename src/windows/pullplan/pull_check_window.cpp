@@ -518,6 +518,9 @@ void PullCheck::standardChosen() {
     const bool metric = units_ == UnitSystem::Metric;
     for (const ConduitSize& size : standard.sizes) {
         const QString shown = shownDiameter(std::string(size.pipe_id));
+        // The size's name gives millimetres to two decimals, as the check's figures are.
+        const QString millimetres = qt_text(locale_number_text(
+            fixed_number_text(leadingValue(size.pipe_id) * kMillimetresPerInch, 2), locale_));
         const QString inches = qt_text(locale_number_text(size.pipe_id, locale_));
         if (shown == conduitId->text().trimmed()) {
             matching = tradeSize->count();
@@ -527,7 +530,7 @@ void PullCheck::standardChosen() {
         if (metric && !size.metric.empty()) {
             name += QStringLiteral(" (%1)").arg(qt_text(size.metric));
         }
-        tradeSize->addItem(metric ? tr("%1  (%2 mm)").arg(name, shown)
+        tradeSize->addItem(metric ? tr("%1  (%2 mm)").arg(name, millimetres)
                                   : tr("%1  (%2 in)").arg(name, inches),
                            qt_text(size.pipe_id));
     }

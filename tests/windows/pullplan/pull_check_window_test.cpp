@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(check, "conduitId")->text(), QStringLiteral("128.194"));
         QCOMPARE(child<QLineEdit>(check, "cableOd")->text(), QStringLiteral("40.132"));
         QCOMPARE(child<QComboBox>(check, "tradeSize")->currentText(),
-                 QStringLiteral("5  (128.1938 mm)"));
+                 QStringLiteral("5  (128.19 mm)"));
         QCOMPARE(text(check, "weightCorrection"), weight); // the same physical check
         // 3.4214 in is 86.90 mm; the minimum 0.5 in is 12.7 mm.
         QVERIFY2(clearance_in.startsWith(QStringLiteral("3.4214 in")), qPrintable(clearance_in));
