@@ -546,16 +546,25 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
 
 namespace {
 
+// The pull's highest tension and the allowable tension, in one unit: what compares at a glance.
 std::string pull_line(const std::string& max, int link, const CheckResult& result,
-                      ColumnUnit unit) {
+                      ColumnUnit unit, const NumberLocale& locale) {
     if (link < 0) {
         return "no links in the plan";
     }
     const std::string symbol = column_symbol(Quantity::Tension, unit);
-    const double allowable = shown_value(result.allowable, Quantity::Tension, unit.units);
-    return max + ' ' + symbol + " at link " + std::to_string(link + 1) + ", allowable " +
-           wholeResultText(allowable) + ' ' +
-           std::string(unit_symbol(Quantity::Tension, unit.units));
+    const std::string line = max + ' ' + symbol + " at link " + std::to_string(link + 1);
+    if (!(result.allowable > 0)) {
+        return line + ", no allowable tension: " +
+               (result.allowable_missing.empty() ? std::string("give it in the planner")
+                                                 : result.allowable_missing);
+    }
+    // An allowable tension is never shown above itself: rounded down to the unit's last digit.
+    const double shown = shown_value(result.allowable, Quantity::Tension, unit.units);
+    const std::string allowable =
+        unit.kilo ? fixed_number_text(whole_number_below(shown / 10) / 100, 2)
+                  : wholeResultText(shown);
+    return line + ", allowable " + locale_number_text(allowable, locale) + ' ' + symbol;
 }
 
 } // namespace
@@ -663,13 +672,22 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     const ColumnUnit unit =
         column_unit(Quantity::Tension, units,
                     std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
-    const auto tension = [&](double pounds) {
-        return locale_number_text(column_figure_text(pounds, Quantity::Tension, unit), locale);
+    const auto tension = [&](double pounds, ColumnUnit in) {
+        return locale_number_text(column_figure_text(pounds, Quantity::Tension, in), locale);
     };
-    texts.forward_max = tension(result.forward_max);
-    texts.reverse_max = tension(result.reverse_max);
-    texts.forward_line = pull_line(texts.forward_max, result.forward_max_link, result, unit);
-    texts.reverse_line = pull_line(texts.reverse_max, result.reverse_max_link, result, unit);
+    texts.forward_max = tension(result.forward_max, unit);
+    texts.reverse_max = tension(result.reverse_max, unit);
+    // The allowable tension takes part in the unit the pulls share.
+    const ColumnUnit shared =
+        column_unit(Quantity::Tension, units,
+                    std::max({std::fabs(result.forward_max), std::fabs(result.reverse_max),
+                              std::isfinite(result.allowable) ? std::fabs(result.allowable) : 0.0}));
+    texts.forward_max = tension(result.forward_max, shared);
+    texts.reverse_max = tension(result.reverse_max, shared);
+    texts.forward_line =
+        pull_line(texts.forward_max, result.forward_max_link, result, shared, locale);
+    texts.reverse_line =
+        pull_line(texts.reverse_max, result.reverse_max_link, result, shared, locale);
     return texts;
 }
 
@@ -701,8 +719,13 @@ CheckedBendTexts bend_texts(const CheckedBend& bend, const CheckInputs& inputs,
     };
     texts.forward_pressure = pressure(bend.forward_pressure);
     texts.reverse_pressure = pressure(bend.reverse_pressure);
-    // The limit in every row, in the units of the limit box; which pull passes it, if any.
-    texts.limit = shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs);
+    // The limit in every row, in the unit of the row's pressures; which pull passes it, if any.
+    texts.limit = locale_number_text(
+        pressure_unit.kilo
+            ? column_figure_text(inputs.sidewall_limit, Quantity::Pressure, pressure_unit)
+            : general_number_text(
+                  typed_shown_value(inputs.sidewall_limit, Quantity::Pressure, pressure_unit.units)),
+        inputs.locale);
     if (bend.over_limit) {
         texts.limit += bend.forward_over && bend.reverse_over ? ", over both ways"
                        : bend.forward_over                    ? ", over forward"

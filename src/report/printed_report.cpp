@@ -82,7 +82,7 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     if (units == UnitSystem::Metric) {
         const std::string symbol = column_symbol(Quantity::Pressure, pressure_unit);
         printed.bend_headings = {"Radius (m)", "Bearing, forward (" + symbol + ")",
-                                 "Bearing, reverse (" + symbol + ")", "Limit (N/m)"};
+                                 "Bearing, reverse (" + symbol + ")", "Limit (" + symbol + ")"};
     }
     for (const CheckedBend& bend : result.bends) {
         printed.bends.push_back(bend_texts(bend, inputs, pressure_unit));

@@ -351,6 +351,19 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
     EXPECT_EQ(bend.limit, "100, over both ways");
     EXPECT_NEAR(read_input(bend.forward_pressure, kEnglish) * (unit.kilo ? 1000 : 1),
                 *result.bends[0].forward_pressure * 14.593902937206364, unit.kilo ? 5 : 0.5);
+    // One unit a line: the allowable tension in the pull's kN, rounded down; the limit of a
+    // row in its pressures' kN/m.
+    CheckResult heavy = result;
+    heavy.forward_max = 10000; // lbs: 44.48 kN
+    heavy.allowable = 5000;    // 22.24 kN
+    EXPECT_EQ(check_texts(heavy, inputs).forward_line, "44.48 kN at link 3, allowable 22.24 kN");
+    EXPECT_EQ(bend_texts(result.bends[0], inputs, {UnitSystem::Metric, true}).limit,
+              "0.10, over both ways");
+    heavy.allowable = 0;
+    heavy.allowable_missing = "Pulling eye: give the conductor size of group 2";
+    EXPECT_NE(check_texts(heavy, inputs).forward_line.find(
+                  ", no allowable tension: Pulling eye: give the conductor size of group 2"),
+              std::string::npos);
 }
 
 TEST(PullCheck, ReadsItsBoxesByTheNumberRules) {

@@ -114,7 +114,7 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     }
     if (section == LimitColumn) {
-        return tr("Limit (%1)").arg(qt_text(unit_symbol(Quantity::Pressure, pressure_unit_.units)));
+        return tr("Limit (%1)").arg(qt_text(column_symbol(Quantity::Pressure, pressure_unit_)));
     }
     if (pressure_unit_.units == UnitSystem::Metric &&
         (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
