@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "version.h"
 #include "widgets/artwork.h"
 #include "widgets/platform.h"
 #include "windows/browser/web_engine_browser.h"
@@ -14,6 +15,12 @@ int main(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     const auto options = tensora::Module1::start_options(arguments);
+    if (arguments.contains(QStringLiteral("--version"))) {
+        // No window, so no display: the version alone.
+        std::cout << "Tensora " << tensora::kVersionMajor << '.' << tensora::kVersionMinor << '.'
+                  << tensora::kVersionRevision << '\n';
+        return 0;
+    }
     if (options.list_cables) {
         // No window, so no display: the command line's own application.
         QCoreApplication application(argc, argv);

@@ -626,7 +626,7 @@ void frmMain::loadreport() {
     }
 }
 
-void frmMain::openReport(const QString& path, bool ask) {
+bool frmMain::openReport(const QString& path, bool ask) {
     const QString shown = QDir::toNativeSeparators(path);
     platform().setBusy(true);
     const ReportFile file = read_report_file(local_path(path));
@@ -634,17 +634,17 @@ void frmMain::openReport(const QString& path, bool ask) {
     if (!file.read) {
         platform().message(
             this, tr("The report %1 could not be read.\n%2").arg(shown, qt_text(file.reason)));
-        return;
+        return false;
     }
     if (!file.report.is_report) {
         platform().message(this, tr("%1 is not a Tensora report: nothing was read.").arg(shown));
-        return;
+        return false;
     }
     // A report that can be read replaces the plan: changes not saved are saved or dropped first.
     if (ask && !mayDropChanges(this, tr("The pull plan has changes that are not saved. Save "
                                         "them before opening %1?")
                                          .arg(QFileInfo(path).fileName()))) {
-        return;
+        return false;
     }
     const ReportSettings settings = report_settings(file.report);
     // The report's figures are inch-pound; it opens in the units it was saved in.
@@ -670,6 +670,7 @@ void frmMain::openReport(const QString& path, bool ask) {
     planner.setDocument(document_caption(path));
     document_ = path;
     tellWhatWasRead(QFileInfo(path).fileName(), file.report);
+    return true;
 }
 
 void frmMain::tellWhatWasRead(const QString& name, const ReadReport& report) {

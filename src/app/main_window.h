@@ -101,7 +101,8 @@ private:
 public:
     // Opens a report as File > Open does, without the dialog (a file named on the command line);
     // with `ask`, changes not saved are saved or dropped first, as File > Open asks.
-    void openReport(const QString& path, bool ask = false);
+    // True when the report was read.
+    bool openReport(const QString& path, bool ask = false);
 
 private:
     void buildMenus();

@@ -30,8 +30,9 @@ void Startup::finish() {
     splash_.reset();
     main_window_->show();
     finished_ = true;
-    if (open_file_) {
-        main_window_->openReport(*open_file_);
+    // A report named at start (one double-clicked in a file manager) shows in the planner.
+    if (open_file_ && main_window_->openReport(*open_file_)) {
+        main_window_->mnuToolsPullCalc_Click();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "cli/pull_command.h"
 #include "numbers/input_checks.h"
 #include "numbers/number_rules.h"
+#include "version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -563,6 +564,11 @@ int run_quick_command(const std::vector<std::string>& arguments, std::ostream& o
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const CliServices& services) {
     errno = 0; // so that a failed write names its own reason
+    if (!arguments.empty() && arguments[0] == "--version") {
+        out << "tensora-cli " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
+            << '\n';
+        return written(out, err);
+    }
     if (!arguments.empty() && is_help_option(arguments[0])) {
         out << kUsage;
         return written(out, err);

@@ -541,6 +541,22 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         read_report_option(*request.report_file, request, taken.given);
     }
     take_units(request, taken);
+    // A plan pulled with the design cable says which figures it took, so that results of
+    // nearly nothing do not read as a fault.
+    const auto given = [&taken](std::string_view option) {
+        return std::find(taken.given.begin(), taken.given.end(), option) != taken.given.end();
+    };
+    if (!request.report_file && !given("--weight") && !given("--friction") &&
+        !given("--allowable")) {
+        const std::string weight(unit_symbol(Quantity::Weight, request.units));
+        const std::string tension(unit_symbol(Quantity::Tension, request.units));
+        request.notes.push_back("tensora-cli: no cable given: the design cable's figures are "
+                                "taken (weight " +
+                                request.settings.weight + " " + weight + ", friction " +
+                                request.settings.friction + ", allowable tension " +
+                                request.settings.allowable + " " + tension +
+                                "); give --weight, --friction and --allowable for yours");
+    }
     if (taken.route.file) {
         take_route(request, taken.route);
     }

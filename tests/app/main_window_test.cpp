@@ -1300,10 +1300,14 @@ private slots:
         {
             const Module1::Startup startup(fixture_.registry(), fixture_.platform(), options);
             QCOMPARE(fixture_.registry().get<PullCalculator>().plan().size(), std::size_t{1});
+            // The planner shows the report, not an empty main window alone.
+            QVERIFY(fixture_.registry().get<PullCalculator>().isVisible());
         }
         writeFile(path, QByteArrayLiteral("just a note\n"));
         fixture_.restartRegistry();
         const Module1::Startup again(fixture_.registry(), fixture_.platform(), options);
+        QVERIFY(!fixture_.registry().find<PullCalculator>() ||
+                !fixture_.registry().find<PullCalculator>()->isVisible());
         QCOMPARE(fixture_.platform().messages.size(), 1);
         QVERIFY(fixture_.platform().messages[0].endsWith(
             QStringLiteral("is not a Tensora report: nothing was read.")));

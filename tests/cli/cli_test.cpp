@@ -847,5 +847,18 @@ TEST(CliReport, AReportsEquipmentAndDecimalCommasAreTakenAsTheWindowTakesThem) {
     EXPECT_NE(equipment.out.find("puller\t6500\t"), std::string::npos) << equipment.out;
 }
 
+
+TEST(Cli, SaysItsVersionAndWhichCableAPlanWithoutOneIsPulledWith) {
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("tensora-cli ")) << version.out;
+    const CliRun bare = run({"pull", "s:100", "b:3:90"});
+    EXPECT_NE(bare.err.find("design cable's figures are taken (weight 5 lbs/kft, friction 0.150, "
+                            "allowable tension 10 lbs)"),
+              std::string::npos)
+        << bare.err;
+    EXPECT_EQ(run({"pull", "--weight", "500", "s:100"}).err, "");
+}
+
 } // namespace
 } // namespace tensora
