@@ -388,5 +388,27 @@ TEST(Elevation, ANegativeAngleIsTheSameBendTurningTheOtherWay) {
     EXPECT_GT(read_link(sheave, kEnglish).angle, 0);
 }
 
+
+TEST(SpaceBend, AHorizontalBendOnARiserTakesNoFrictionFromTheWeight) {
+    // On a riser a horizontal bend turns the cable about its own line: it climbs its length
+    // and its weight presses on no wall, whatever the friction (mu W L cos 90 = 0; the riser
+    // of 90 degrees at 57.3 to the radian leans a ten-thousandth, which its tension feels).
+    PullSettingsTexts settings;
+    settings.weight = "1000";
+    settings.friction = "0.5";
+    settings.back_tension = "100";
+    const double through = leaving({{"Straight", "10", "90", "", true}, {"Angle", "3", "90", ""}},
+                                   settings);
+    EXPECT_NEAR(through, 100 + 10 + 3, 0.02);
+    // Upright to the last digit (pi / 2 radians at 57.3 to the radian): the weight along it only.
+    const double upright = leaving(
+        {{"Straight", "10", "90.00662952534777", "", true}, {"Angle", "3", "90", ""}}, settings);
+    EXPECT_NEAR(upright, 100 + 10 + 3, 1e-9);
+    // Just off the vertical the weight across the route presses it a little: mu W L cos 89.
+    const double near = leaving({{"Straight", "10", "89", "", true}, {"Angle", "3", "90", ""}},
+                                settings);
+    EXPECT_GT(near, 100 + 10 * std::sin(89 / 57.3) + 3 * std::sin(89 / 57.3));
+}
+
 } // namespace
 } // namespace tensora

@@ -106,13 +106,16 @@ TEST(LandXmlRoute, TheProfilesHeightsAreTheRoutesAndAVerticalCurveFollowsItsOwnC
     EXPECT_EQ(file.paths.front().entity, "Graded");
     const Laid plan = laid(links_of(file));
     EXPECT_NEAR(plan.rise, 10 / 0.3048, 0.01);
-    // A circular vertical curve is one bend of its own radius.
+    // A circular vertical curve is one bend of its own radius, between grades that both climb
+    // (its change of grade their difference, not their sum).
     const std::string line = "<Line><Start>0 0</Start><End>0 1000</End></Line>";
     const std::vector<PullLinkTexts> circle = links_of(read_route_landxml(
         landxml(line, "<PVI>0 0</PVI><CircCurve length=\"100\" radius=\"2000\">500 25</CircCurve>"
-                      "<PVI>1000 25</PVI>")));
+                      "<PVI>1000 75</PVI>")));
     ASSERT_EQ(circle.size(), 3u);
-    EXPECT_EQ(circle[1].type, "Down");
+    EXPECT_EQ(circle[1].type, "Up");
+    EXPECT_NEAR(std::stod(circle[1].angle),
+                (std::atan(0.1) - std::atan(0.05)) * 180 / std::numbers::pi, 1e-6);
     EXPECT_NEAR(std::stod(circle[1].length) / (std::stod(circle[1].angle) / 180 * std::numbers::pi),
                 2000, 1e-6);
     // An unsymmetric curve: 100 ft in, 300 ft out, heights the profile's at its end.
