@@ -87,14 +87,14 @@ void frmMain::buildMenus() {
 void frmMain::buildFileMenu(QMenuBar& bar) {
     auto* file = bar.addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(*file, "NewFile", tr("New"), &frmMain::NewFile_Click, QKeySequence::New);
+    addCommand(*file, "NewFile", tr("&New"), &frmMain::NewFile_Click, QKeySequence::New);
     addCommand(*file, "Openfile", tr("&Open..."), &frmMain::Openfile_Click, QKeySequence::Open);
     addCommand(*file, "ImportRoute", tr("&Import Route..."), &frmMain::ImportRoute_Click);
     addCommand(*file, "SaveFile", tr("&Save..."), &frmMain::SaveFile_Click, QKeySequence::Save);
     addCommand(*file, "ExportPdf", tr("Export P&DF..."), &frmMain::ExportPdf_Click);
-    addCommand(*file, "ExportCsv", tr("Export CSV..."), &frmMain::ExportCsv_Click);
+    addCommand(*file, "ExportCsv", tr("Export &CSV..."), &frmMain::ExportCsv_Click);
     addCommand(*file, "PrintFile", tr("&Print..."), &frmMain::PrintFile_Click, QKeySequence::Print);
-    QMenu* options = addSubmenu(*file, "saveoptions", tr("Save Options"));
+    QMenu* options = addSubmenu(*file, "saveoptions", tr("Save Op&tions"));
     save_pull_plan_ = addItem(*options, "savePullPlan", tr("Pull Plan"));
     save_pull_plan_->setCheckable(true);
     save_pull_plan_->setChecked(true); // a checkable item flips its own mark when chosen
@@ -112,7 +112,7 @@ void frmMain::buildToolsMenu(QMenuBar& bar) {
     connect(addItem(*tools, "mnuToolsPullCalc", tr("&Pull Calculator")), &QAction::triggered, this,
             &frmMain::mnuToolsPullCalc_Click);
     addSeparator(*tools, "mnuToolsBar0");
-    QMenu* quick = addSubmenu(*tools, "quickcalc", tr("Quick Calculators"));
+    QMenu* quick = addSubmenu(*tools, "quickcalc", tr("&Quick Calculators"));
     connect(addItem(*quick, "mnuToolsMaxPull", tr("Max &Pull Length")), &QAction::triggered, this,
             &frmMain::mnuToolsMaxPull_Click);
     connect(addItem(*quick, "mnuToolsSideWall", tr("&Sidewall Pressure")), &QAction::triggered,

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -62,6 +63,9 @@ Platform::SaveAnswer DesktopPlatform::askToSave(QWidget* owner, const QString& t
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     box_owner(owner));
     box.setDefaultButton(QMessageBox::Save);
+    // Each answer by its own key (Escape cancels).
+    box.button(QMessageBox::Save)->setText(DesktopPlatform::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(DesktopPlatform::tr("&Discard"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveAnswer::Save;

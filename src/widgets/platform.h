@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -91,6 +92,8 @@ public:
 
 // The real desktop: Qt message boxes and dialogs, QSettings, the system clock and locale.
 class DesktopPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(DesktopPlatform)
+
 public:
     // What makes the browser component of a browser window (Qt WebEngine's, in its own
     // library, given by the program); without one there is no built-in browser.

@@ -1,5 +1,10 @@
 #include "widgets/window_registry.h"
 
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
 namespace tensora {
 
 namespace {
@@ -91,8 +96,48 @@ bool WindowRegistry::mayDropChanges(QWidget* asking, const QString& question) co
     return closing_all_ || !document_guard_ || document_guard_(asking, question);
 }
 
+namespace {
+
+// The window's frame, title bar to bottom edge, within the screen's room for windows: moved
+// onto it, and made smaller where it is larger. Until the window manager has framed it, the
+// frame of a typical title bar and border stands for its own.
+void fit_on_screen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen || window.isMaximized() || window.isFullScreen()) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect inner = window.geometry();
+    QRect outer = window.frameGeometry();
+    if (outer == inner) {
+        outer = inner.adjusted(-4, -30, 4, 4);
+    }
+    const int frame_width = outer.width() - inner.width();
+    const int frame_height = outer.height() - inner.height();
+    const QSize room(available.width() - frame_width, available.height() - frame_height);
+    if (inner.width() > room.width() || inner.height() > room.height()) {
+        window.resize(std::min(inner.width(), room.width()), std::min(inner.height(), room.height()));
+        outer.setSize(window.size() + QSize(frame_width, frame_height));
+    }
+    const QPoint corner(std::clamp(outer.left(), available.left(),
+                                   std::max(available.left(), available.right() - outer.width() + 1)),
+                        std::clamp(outer.top(), available.top(),
+                                   std::max(available.top(), available.bottom() - outer.height() + 1)));
+    if (corner != outer.topLeft()) {
+        window.move(corner); // a move places the frame's corner
+    }
+}
+
+} // namespace
+
 void WindowRegistry::bring_to_front(QWidget& window) {
+    const bool first = !window.isVisible();
     window.show();
+    if (first) {
+        fit_on_screen(window);
+        // Again once the window manager has framed and placed it.
+        QTimer::singleShot(150, &window, [&window] { fit_on_screen(window); });
+    }
     if (window.isMinimized()) {
         window.showNormal();
     }

@@ -182,11 +182,11 @@ private slots:
             return list;
         };
         QCOMPARE(captions("mnuFile"),
-                 QStringList({"New", "&Open...", "&Import Route...", "&Save...", "Export P&DF...",
-                              "Export CSV...", "&Print...", "Save Options", "-", "E&xit"}));
+                 QStringList({"&New", "&Open...", "&Import Route...", "&Save...", "Export P&DF...",
+                              "Export &CSV...", "&Print...", "Save Op&tions", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
         QCOMPARE(captions("mnuTools"),
-                 QStringList({"&Pull Calculator", "-", "Quick Calculators", "-", "&Fill Ratio",
+                 QStringList({"&Pull Calculator", "-", "&Quick Calculators", "-", "&Fill Ratio",
                               "&Slikko! Quantity", "-", "Tension Pr&ofile", "&Route View",
                               "Pulling &Equipment", "Pull C&heck"}));
         QCOMPARE(captions("quickcalc"),

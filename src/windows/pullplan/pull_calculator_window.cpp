@@ -105,7 +105,7 @@ void PullCalculator::connectInputs() {
     connect(Command1, &QPushButton::clicked, this, &PullCalculator::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PullCalculator::Command2_Click);
     // Enter submits from every input of the next link, its plane's list too.
-    for (QLineEdit* input : {Text4, Text5, inclineBox}) {
+    for (QLineEdit* input : {Text4, Text5, inclineBox, tiltBox}) {
         connect(input, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     }
     new EnterClicks(turnBox, Command1);

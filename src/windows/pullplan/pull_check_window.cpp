@@ -168,7 +168,10 @@ PullCheck::PullCheck(WindowRegistry& registry)
     bendsTable->verticalHeader()->hide();
     bendsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     bendsTable->verticalHeader()->setDefaultSectionSize(bendsTable->fontMetrics().height() + 6);
-    bendsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every column as wide as its texts (a limit "over both ways" in German included); the
+    // limit's column takes the room left.
+    bendsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    bendsTable->horizontalHeader()->setStretchLastSection(true);
     bendsTable->setWordWrap(false);
     (new QVBoxLayout(bends))->addWidget(bendsTable);
 

@@ -1,5 +1,6 @@
 #include "windows/pullplan/pull_results_panel.h"
 
+#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 
 #include <QEvent>
@@ -112,6 +113,22 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
         grid.setColumnStretch(heading_columns[i], 1);
     }
     grid.addWidget(scroll_, 2, 12);
+    fitSectionColumn();
+}
+
+// The Section column is as wide as its longest text in the language spoken ("Angle right
+// sheave", a tilt with its figures): no type is cut.
+void PullResultsPanel::fitSectionColumn() {
+    QListView* section = columns_.value(1);
+    if (!section) {
+        return;
+    }
+    int widest = 0;
+    for (const char* type : {"Angle right sheave", "Tilted -179.99 sheave", "Down sheave",
+                             "Straight", "Up sheave"}) {
+        widest = std::max(widest, section->fontMetrics().horizontalAdvance(spoken_words(type)));
+    }
+    section->setMinimumWidth(widest + 2 * section->frameWidth() + 12);
 }
 
 void PullResultsPanel::buildBars(QGridLayout& grid) {
@@ -180,6 +197,7 @@ void PullResultsPanel::changeEvent(QEvent* event) {
     QGroupBox::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         legend_->setText(legendText()); // its swatches and words are one text
+        fitSectionColumn();
     }
 }
 

@@ -49,6 +49,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void fitSectionColumn();
     QString legendText() const;
     QLabel* legend_ = nullptr;
     void buildColumns(const std::array<TextColumnModel*, 4>& plan,

@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "widgets/lines_label.h"
 #include "support/worked_pull.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
@@ -34,8 +35,11 @@ private:
         return check;
     }
 
+    // A result's whole text: a line cut with an ellipsis holds it whole for its tip.
     static QString text(const PullCheck& check, const char* label) {
-        return child<QLabel>(check, label)->text();
+        const QLabel* shown = child<QLabel>(check, label);
+        const auto* lines = qobject_cast<const LinesLabel*>(shown);
+        return lines ? lines->fullText() : shown->text();
     }
 
     static QAbstractItemModel* setModel(const PullCheck& check) {
