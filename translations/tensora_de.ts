@@ -2,334 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>LanguageName</name>
-    <message>
-        <source>English</source>
-        <translation>Deutsch</translation>
-    </message>
-</context>
-<context>
-    <name>Sentences</name>
-    <message>
-        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2</translation>
-    </message>
-    <message>
-        <source>Pull OK</source>
-        <translation>Zug in Ordnung</translation>
-    </message>
-    <message>
-        <source>The cables do not fit this conduit</source>
-        <translation>Die Kabel passen nicht in dieses Schutzrohr</translation>
-    </message>
-    <message>
-        <source>The arrangement does not suit the number of cables</source>
-        <translation>Die Anordnung passt nicht zur Anzahl der Kabel</translation>
-    </message>
-    <message>
-        <source>three cables lie triangular or cradled, not in a diamond</source>
-        <translation>drei Kabel liegen im Dreieck oder gewiegt, nicht als Raute</translation>
-    </message>
-    <message>
-        <source>four cables lie cradled or in a diamond, not triangular</source>
-        <translation>vier Kabel liegen gewiegt oder als Raute, nicht im Dreieck</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
-        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an 1 weiteren Bogen</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
-        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an %4 weiteren Bögen</translation>
-    </message>
-    <message>
-        <source>in both pulls</source>
-        <translation>in beiden Zugrichtungen</translation>
-    </message>
-    <message>
-        <source>in the forward pull</source>
-        <translation>im Vorwärtszug</translation>
-    </message>
-    <message>
-        <source>in the reverse pull</source>
-        <translation>im Rückwärtszug</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
-        <translation>Das Kabel läuft in Abschnitt %1 des Vorwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
-        <translation>Das Kabel läuft in Abschnitt %1 des Rückwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
-    </message>
-    <message>
-        <source>Forward pull exceeds the allowable tension at link %1</source>
-        <translation>Der Vorwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
-    </message>
-    <message>
-        <source>Reverse pull exceeds the allowable tension at link %1</source>
-        <translation>Der Rückwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
-    </message>
-    <message>
-        <source>The clearance is below the minimum</source>
-        <translation>Der Freiraum liegt unter dem Minimum</translation>
-    </message>
-    <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <translation>Der Füllgrad von %1% überschreitet die Grenze der Elektrovorschrift von %2%</translation>
-    </message>
-    <message>
-        <source>The cables may jam (%1 risk)</source>
-        <translation>Die Kabel können klemmen (Risiko: %1)</translation>
-    </message>
-    <message>
-        <source>significant</source>
-        <translation>erheblich</translation>
-    </message>
-    <message>
-        <source>moderate</source>
-        <translation>mäßig</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>gering</translation>
-    </message>
-    <message>
-        <source>very small</source>
-        <translation>sehr gering</translation>
-    </message>
-    <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Geben Sie den Außendurchmesser des Kabels ein</translation>
-    </message>
-    <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein</translation>
-    </message>
-    <message>
-        <source>no cable outside diameter</source>
-        <translation>kein Außendurchmesser des Kabels</translation>
-    </message>
-    <message>
-        <source>no conduit inside diameter</source>
-        <translation>kein Innendurchmesser des Schutzrohrs</translation>
-    </message>
-    <message>
-        <source>no clearance formula for this arrangement</source>
-        <translation>keine Freiraumformel für diese Anordnung</translation>
-    </message>
-    <message>
-        <source>mixed sizes: no jam band</source>
-        <translation>gemischte Größen: kein Klemmbereich</translation>
-    </message>
-    <message>
-        <source>Without a mid-assist point: %1</source>
-        <translation>Ohne Zwischenzugstelle: %1</translation>
-    </message>
-    <message>
-        <source>%1, over the electrical code&apos;s %2% for %3</source>
-        <translation>%1, über den %2% der Elektrovorschrift für %3</translation>
-    </message>
-    <message>
-        <source>%1, within the electrical code&apos;s %2% for %3</source>
-        <translation>%1, innerhalb der %2% der Elektrovorschrift für %3</translation>
-    </message>
-    <message>
-        <source>one cable</source>
-        <translation>ein Kabel</translation>
-    </message>
-    <message>
-        <source>two cables</source>
-        <translation>zwei Kabel</translation>
-    </message>
-    <message>
-        <source>more than two cables</source>
-        <translation>mehr als zwei Kabel</translation>
-    </message>
-    <message>
-        <source>%1, jam risk %2</source>
-        <translation>%1, Klemmrisiko %2</translation>
-    </message>
-    <message>
-        <source>single cable</source>
-        <translation>Einzelkabel</translation>
-    </message>
-    <message>
-        <source>five or more cables</source>
-        <translation>fünf oder mehr Kabel</translation>
-    </message>
-    <message>
-        <source>triangular</source>
-        <translation>Dreieck</translation>
-    </message>
-    <message>
-        <source>cradled</source>
-        <translation>gewiegt</translation>
-    </message>
-    <message>
-        <source>diamond</source>
-        <translation>Raute</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automatisch</translation>
-    </message>
-    <message>
-        <source>%1, below the minimum of %2</source>
-        <translation>%1, unter dem Minimum von %2</translation>
-    </message>
-    <message>
-        <source>%1, minimum %2</source>
-        <translation>%1, Minimum %2</translation>
-    </message>
-    <message>
-        <source>%1 at link %2, allowable %3</source>
-        <translation>%1 in Abschnitt %2, zulässig %3</translation>
-    </message>
-    <message>
-        <source>no links in the plan</source>
-        <translation>der Plan hat keine Abschnitte</translation>
-    </message>
-    <message>
-        <source>%1 cable weighing %2, largest OD %3</source>
-        <translation>%1 Kabel mit %2, größter Außendurchmesser %3</translation>
-    </message>
-    <message>
-        <source>%1 cables weighing %2, largest OD %3</source>
-        <translation>%1 Kabel mit %2, größter Außendurchmesser %3</translation>
-    </message>
-    <message>
-        <source>over both ways</source>
-        <translation>in beiden Richtungen überschritten</translation>
-    </message>
-    <message>
-        <source>over forward</source>
-        <translation>vorwärts überschritten</translation>
-    </message>
-    <message>
-        <source>over reverse</source>
-        <translation>rückwärts überschritten</translation>
-    </message>
-    <message>
-        <source>Please enter a number</source>
-        <translation>Bitte geben Sie eine Zahl ein</translation>
-    </message>
-    <message>
-        <source>Enter a rating above 0</source>
-        <translation>Geben Sie eine Belastbarkeit über 0 ein</translation>
-    </message>
-    <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Geben Sie einen Biegeradius über 0 ein oder lassen Sie das Feld leer, um den Radius jedes Bogens aus Länge und Winkel zu nehmen</translation>
-    </message>
-    <message>
-        <source>Pulling eye on the conductors</source>
-        <translation>Ziehkopf auf den Leitern</translation>
-    </message>
-    <message>
-        <source>Pulling eye, single conductors conservatively</source>
-        <translation>Ziehkopf, Einzelleiter (vorsichtig)</translation>
-    </message>
-    <message>
-        <source>Basket grip</source>
-        <translation>Kabelziehstrumpf</translation>
-    </message>
-    <message>
-        <source>Cable ratings</source>
-        <translation>Belastbarkeit der Kabel</translation>
-    </message>
-    <message>
-        <source>As typed in the planner</source>
-        <translation>Wie im Planer eingegeben</translation>
-    </message>
-    <message>
-        <source>give the conductor size of group %1</source>
-        <translation>geben Sie den Leiterquerschnitt von Gruppe %1 an</translation>
-    </message>
-    <message>
-        <source>give the conductor material of group %1</source>
-        <translation>geben Sie den Leiterwerkstoff von Gruppe %1 an</translation>
-    </message>
-    <message>
-        <source>give the rating of group %1</source>
-        <translation>geben Sie die Belastbarkeit von Gruppe %1 an</translation>
-    </message>
-    <message>
-        <source>not a positive number</source>
-        <translation>keine positive Zahl</translation>
-    </message>
-    <message>
-        <source>not a number of 0 or more</source>
-        <translation>keine Zahl von 0 oder mehr</translation>
-    </message>
-    <message>
-        <source>not a whole number of 1 or more</source>
-        <translation>keine ganze Zahl von 1 oder mehr</translation>
-    </message>
-    <message>
-        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>kein Leiterquerschnitt (AWG wie 6 oder 1/0, kcmil, mm2)</translation>
-    </message>
-    <message>
-        <source>not a conductor material (cu or al)</source>
-        <translation>kein Leiterwerkstoff (cu oder al)</translation>
-    </message>
-    <message>
-        <source>Either way: %1 each way</source>
-        <translation>In beiden Richtungen gleich: %1 je Richtung</translation>
-    </message>
-    <message>
-        <source>Pull forward: %1% lower, %2 against %3</source>
-        <translation>Vorwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
-    </message>
-    <message>
-        <source>Pull in reverse: %1% lower, %2 against %3</source>
-        <translation>Rückwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
-    </message>
-    <message>
-        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
-        <translation>eine Zwischenzugstelle nach Abschnitt %1, %2, senkt sie auf %3</translation>
-    </message>
-    <message>
-        <source>pulled in reverse</source>
-        <translation>rückwärts gezogen</translation>
-    </message>
-    <message>
-        <source>pulled forward</source>
-        <translation>vorwärts gezogen</translation>
-    </message>
-    <message>
-        <source>no mid-assist advice: %1</source>
-        <translation>kein Rat zur Zwischenzugstelle: %1</translation>
-    </message>
-    <message>
-        <source>no mid-assist point lowers it</source>
-        <translation>keine Zwischenzugstelle senkt sie</translation>
-    </message>
-    <message>
-        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
-        <translation>Zwischenzugstelle nach Abschnitt %1 wie geraten: %2, die höchste Zugkraft ist %3</translation>
-    </message>
-    <message>
-        <source>without it, forward %1, reverse %2</source>
-        <translation>ohne sie vorwärts %1, rückwärts %2</translation>
-    </message>
-    <message>
-        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
-        <translation>Selbst der beste Zug überschreitet die zulässige Zugkraft von %1 in Abschnitt %2</translation>
-    </message>
-    <message>
-        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>Vorwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
-    </message>
-    <message>
-        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>Rückwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
-    </message>
+    <name>Advice</name>
     <message>
         <source>the cable&apos;s weight is negative</source>
         <translation>das Kabelgewicht ist negativ</translation>
@@ -355,8 +28,768 @@
         <translation>Abschnitt %1 enthält eine Zahl jenseits der Rechnerzahlen</translation>
     </message>
     <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Selbst der beste Zug überschreitet die zulässige Zugkraft von %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Vorwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Rückwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
+    </message>
+    <message>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>Abschnitt %1 ist ein so langer Bogen, dass sein Gewicht, %2 Reibung, mehr als 1% der austretenden Zugkraft ausmacht, und das Gewicht in der Bogenebene lässt es aus: mit dem ganzen Gewicht tritt die Zugkraft mit %3 vorwärts und %4 rückwärts aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n more such bends)</source>
+        <comment>%1 (%n more such bend)</comment>
+        <translation>
+            <numerusform>%1 (%n weiterer solcher Bogen)</numerusform>
+            <numerusform>%1 (%n weitere solche Bögen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>rückwärts gezogen</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>vorwärts gezogen</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
+        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <translation>Zwischenzugstelle nach Abschnitt %1 wie empfohlen: %2, höchste Zugkraft %3; ohne sie vorwärts %4, rückwärts %5</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>In beiden Richtungen gleich: %1 je Richtung</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <extracomment>%1 how much lower in whole per cent, %2 the lower tension, %3 the higher.</extracomment>
+        <translation>Vorwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Rückwärts ziehen: %1% niedriger, %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
+        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <translation>%1; eine Zwischenzugstelle nach Abschnitt %2, %3, senkt sie auf %4</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist advice: %2</source>
+        <translation>%1; keine Empfehlung für eine Zwischenzugstelle: %2</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist point lowers it</source>
+        <translation>%1; keine Zwischenzugstelle senkt sie</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The advice, then its findings.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CableSet</name>
+    <message>
+        <source>%1: give the conductor material of group %2</source>
+        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <translation>%1: Leitermaterial von Gruppe %2 angeben</translation>
+    </message>
+    <message>
+        <source>%1: give the conductor size of group %2</source>
+        <translation>%1: Leiterquerschnitt von Gruppe %2 angeben</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>%1 × %2: OD %3, %4</source>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <translation>%1 × %2: AD %3, %4</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>size not given</source>
+        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <translation>Querschnitt nicht angegeben</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conductors</source>
+        <comment>%n conductor</comment>
+        <translation>
+            <numerusform>%n Leiter</numerusform>
+            <numerusform>%n Leiter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rating %1</source>
+        <translation>Belastbarkeit %1</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Ziehkopf auf den Leitern</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Ziehkopf, Einzelleiter (vorsichtig)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Kabelziehstrumpf</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Belastbarkeit der Kabel</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Wie im Planer eingegeben</translation>
+    </message>
+    <message>
+        <source>%1: give the rating of group %2</source>
+        <translation>%1: Belastbarkeit von Gruppe %2 angeben</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>keine Zahl von 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 1000 (no pull holds more)</source>
+        <translation>keine ganze Zahl von 1 bis 1000 (mehr fasst kein Zug)</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>kein Leiterquerschnitt (AWG wie 6 oder 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>kein Leiterwerkstoff (cu oder al)</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 10000 (no cable holds more)</source>
+        <translation>keine ganze Zahl von 1 bis 10000 (mehr hat kein Kabel)</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>the cables do not fit this conduit</source>
+        <translation>die Kabel passen nicht in dieses Schutzrohr</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Die Kabel passen nicht in dieses Schutzrohr</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>Einzelkabel</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>zwei Kabel</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>fünf oder mehr Kabel</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>in Wiegenlage</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>erheblich</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>mäßig</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>gering</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>sehr gering</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>gemischte Größen: kein Klemmbereich</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>drei Kabel liegen im Dreieck oder in Wiegenlage, nicht als Raute</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>vier Kabel liegen in Wiegenlage oder als Raute, nicht im Dreieck</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>Die Anordnung passt nicht zur Anzahl der Kabel</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>in beiden Zugrichtungen</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>im Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>im Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</source>
+        <comment>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</comment>
+        <translation>
+            <numerusform>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an %n weiteren Bogen</numerusform>
+            <numerusform>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3 und an %n weiteren Bögen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>Das Kabel läuft in Abschnitt %1 des Vorwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>Das Kabel läuft in Abschnitt %1 des Rückwärtszugs unter seinem Eigengewicht: zurückhalten</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Der Rückwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Der Vorwärtszug überschreitet die zulässige Zugkraft in Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Zug in Ordnung</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>kein Außendurchmesser des Kabels</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Geben Sie den Außendurchmesser des Kabels ein</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>kein Innendurchmesser des Schutzrohrs</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>keine Freiraumformel für diese Anordnung</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>Der Freiraum liegt unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>Der Füllgrad von %1% überschreitet die Grenze der Elektrovorschrift von %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <translation>Die Kabel können klemmen (Risiko: %1)</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+----------
+%1 the allowable tension, %2 the rule it comes from.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Geben Sie einen Biegeradius über 0 ein oder lassen Sie das Feld leer, um den Radius jedes Bogens aus Länge und Winkel zu nehmen</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Geben Sie eine Belastbarkeit über 0 ein</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>der Plan hat keine Abschnitte</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, no allowable tension: %3</source>
+        <extracomment>%1 the highest tension, %2 its link, %3 what the allowable tension lacks.</extracomment>
+        <translation>%1 in Abschnitt %2, keine zulässige Zugkraft: %3</translation>
+    </message>
+    <message>
+        <source>give it in the planner</source>
+        <translation>im Zugkraftrechner angeben</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 in Abschnitt %2, zulässig %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cables weighing %1, largest OD %2</source>
+        <comment>%n cable weighing %1, largest OD %2</comment>
+        <extracomment>%n cables, %1 their weight per length, %2 the largest outside diameter.</extracomment>
+        <translation>
+            <numerusform>%n Kabel mit %1, größter AD %2</numerusform>
+            <numerusform>%n Kabel mit %1, größter AD %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, Klemmrisiko %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>%1%, innerhalb der %2% der Elektrovorschrift für ein Kabel</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, innerhalb der %2% der Elektrovorschrift für zwei Kabel</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, innerhalb der %2% der Elektrovorschrift für mehr als zwei Kabel</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <translation>%1%, über der %2% der Elektrovorschrift für ein Kabel</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, über der %2% der Elektrovorschrift für zwei Kabel</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, über der %2% der Elektrovorschrift für mehr als zwei Kabel</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Ohne Zwischenzugstelle: %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <extracomment>%1 the clearance, %2 the minimum; both with their unit.</extracomment>
+        <translation>%1, unter dem Minimum von %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, Minimum %2</translation>
+    </message>
+    <message>
+        <source>angle 0</source>
+        <translation>Winkel 0</translation>
+    </message>
+    <message>
+        <source>no radius</source>
+        <translation>kein Radius</translation>
+    </message>
+    <message>
+        <source>%1, over both ways</source>
+        <translation>%1, in beiden Richtungen überschritten</translation>
+    </message>
+    <message>
+        <source>%1, over forward</source>
+        <translation>%1, vorwärts überschritten</translation>
+    </message>
+    <message>
+        <source>%1, over reverse</source>
+        <translation>%1, rückwärts überschritten</translation>
+    </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Verzahnte Bewehrung</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Steuer- und 600-V-Kabel</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Energiekabel 600 V bis 35 kV</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>Equipment</name>
+    <message>
+        <source>forward pull</source>
+        <translation>Vorwärtszug</translation>
+    </message>
+    <message>
+        <source>reverse pull</source>
+        <translation>Rückwärtszug</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</source>
+        <translation>Höchste Zugkraft im %1 des Kabelsatzes, wie die Zugprüfung sie berechnet: %2 in Abschnitt %3</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1: %2 at link %3</source>
+        <translation>Höchste Zugkraft im %1: %2 in Abschnitt %3</translation>
+    </message>
+    <message>
+        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
+        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <translation>%1, mit der Zwischenzugstelle des Plans nach Abschnitt %2.</translation>
+    </message>
+    <message>
+        <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
+        <translation>%1; mit einer Zwischenzugstelle nach Abschnitt %2, %3 gezogen: %4.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>vorwärts</translation>
+    </message>
+    <message>
+        <source>in reverse</source>
+        <translation>rückwärts</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Seilwinde: Nennzugkraft angeben.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Seilwinde: zu schwach, %1 gegenüber %2 des Zugs.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Seilwinde: %1, Reserve %2 %; ihre Nennzugkraft übersteigt die zulässige Zugkraft des Kabels von %3: einen Begrenzer (oder ein Sollbruchglied) auf die zulässige Zugkraft einstellen.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Seilwinde: %1, Reserve %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Zugseil: eine Bruchkraft von mindestens %1 genügt</translation>
+    </message>
+    <message>
+        <source>%1; %2 serves (working load %3)</source>
+        <translation>%1; %2 genügt (Arbeitslast %3)</translation>
+    </message>
+    <message>
+        <source>%1; %2 is too weak</source>
+        <translation>%1; %2 ist zu schwach</translation>
+    </message>
+    <message>
+        <source>%1. The design factor is below 4</source>
+        <translation>%1. Der Sicherheitsfaktor liegt unter 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating.</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung, über ihrer Belastbarkeit.</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given).</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung (keine Belastbarkeit angegeben).</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor.</source>
+        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung.</translation>
+    </message>
+    <message>
+        <source>Capstan tail force:</source>
+        <translation>Haltekraft am Spill:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1 (more than a person holds)</source>
+        <comment>%n wrap %1 (more than a person holds)</comment>
+        <translation>
+            <numerusform>%n Windung %1 (mehr, als ein Mensch hält)</numerusform>
+            <numerusform>%n Windungen %1 (mehr, als ein Mensch hält)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1</source>
+        <comment>%n wrap %1</comment>
+        <translation>
+            <numerusform>%n Windung %1</numerusform>
+            <numerusform>%n Windungen %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2;</source>
+        <translation>%1 %2;</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>Die Ausrüstung genügt für diesen Zug.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>Die Ausrüstung genügt für diesen Zug nicht.</translation>
+    </message>
+    <message>
+        <source>the puller&apos;s rating</source>
+        <translation>die Nennzugkraft der Seilwinde</translation>
+    </message>
+    <message>
+        <source>the rope&apos;s breaking strength</source>
+        <translation>die Bruchkraft des Zugseils</translation>
+    </message>
+    <message>
+        <source>the sheaves&apos; rating</source>
+        <translation>die Belastbarkeit der Seilrollen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not yet known whether the equipment serves this pull: give %1.</source>
+        <translation>Noch nicht bekannt, ob die Ausrüstung für diesen Zug genügt: %1 angeben.</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Kein Bogen ist als über eine Seilrolle geführt markiert (im Planer unter Optionen markieren).</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>das Dokument konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
+        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket), darum wird dort nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>too many symbolic links lead to it</source>
+        <translation>zu viele symbolische Links führen dorthin</translation>
+    </message>
+    <message>
+        <source>it names a folder, not a file</source>
+        <translation>es bezeichnet einen Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>in ihrem Ordner konnte keine neue Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>die Datei konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>das Bild konnte nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Fill</name>
+    <message>
+        <source>over</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>erfüllt</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Diese Funktion benötigt eine Internetverbindung.  Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Diese Funktion benötigt eine Internetverbindung und Adobe Acrobat.  Eine schnelle Verbindung wird empfohlen.  Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Bitte geben Sie eine Zahl ein</translation>
+    </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Geben Sie einen Koeffizienten zwischen 0 und 1 ein.  Wenn Sie ihn nicht kennen, nehmen Sie 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
         <source>Mid-assist pull point between links %1 and %2</source>
+        <extracomment>%1 and %2 the numbers of the links the point lies between.</extracomment>
         <translation>Zwischenzugstelle zwischen Abschnitt %1 und %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Geneigt</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>%1 sheave</source>
+        <translation>%1 Seilrolle</translation>
     </message>
     <message>
         <source>the angle is not a finite number</source>
@@ -371,8 +804,9 @@
         <translation>ein geneigter Bogen dreht höchstens 360 Grad</translation>
     </message>
     <message>
-        <source>%1 (%2) is beyond what a report holds in %3</source>
-        <translation>%1 (%2) übersteigt, was ein Bericht in %3 fasst</translation>
+        <source>%1 (%2 %3) is beyond what a report holds in %4</source>
+        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) übersteigt, was ein Bericht in %4 fasst</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -390,53 +824,20 @@
         <source>the length of link %1</source>
         <translation>die Länge von Abschnitt %1</translation>
     </message>
+</context>
+<context>
+    <name>Profile</name>
     <message>
-        <source>Forward pull</source>
-        <translation>Vorwärtszug</translation>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>Reverse pull</source>
-        <translation>Rückwärtszug</translation>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>highest %1 at link %2</source>
-        <translation>höchstens %1 in Abschnitt %2</translation>
-    </message>
-    <message>
-        <source>worst sidewall (tension / bend length) %1 at link %2</source>
-        <translation>größter Seitenwanddruck (Zugkraft / Bogenlänge) %1 in Abschnitt %2</translation>
-    </message>
-    <message>
-        <source>allowable %1</source>
-        <translation>zulässig %1</translation>
-    </message>
-    <message>
-        <source>allowable %1, above the chart</source>
-        <translation>zulässig %1, oberhalb des Diagramms</translation>
-    </message>
-    <message>
-        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
-        <translation>Bei null gehalten (das Kabel läuft unter seinem Eigengewicht: zurückhalten): %1</translation>
-    </message>
-    <message>
-        <source>forward pull in %1</source>
-        <translation>Vorwärtszug in %1</translation>
-    </message>
-    <message>
-        <source>reverse pull in %1</source>
-        <translation>Rückwärtszug in %1</translation>
-    </message>
-    <message>
-        <source>Not drawn (out of range): %1</source>
-        <translation>Nicht gezeichnet (außerhalb des Bereichs): %1</translation>
-    </message>
-    <message>
-        <source>forward tension after %1</source>
-        <translation>Vorwärtszugkraft nach %1</translation>
-    </message>
-    <message>
-        <source>reverse tension after %1</source>
-        <translation>Rückwärtszugkraft nach %1</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
     </message>
     <message>
         <source>link %1</source>
@@ -447,208 +848,127 @@
         <translation>Abschnitte %1</translation>
     </message>
     <message>
-        <source>links %1 to %2</source>
-        <translation>Abschnitte %1 bis %2</translation>
+        <source>highest %1 %2 at link %3</source>
+        <extracomment>%1 the highest tension, %2 its unit, %3 its link.</extracomment>
+        <translation>höchste %1 %2 in Abschnitt %3</translation>
     </message>
     <message>
-        <source>links %1 and %2</source>
-        <translation>Abschnitte %1 und %2</translation>
+        <source>worst sidewall (tension / bend length) %1 %2 at link %3</source>
+        <extracomment>%1 the worst sidewall pressure, %2 its unit, %3 its link.</extracomment>
+        <translation>ungünstigster Seitenwanddruck (Zugkraft / Bogenlänge) %1 %2 in Abschnitt %3</translation>
     </message>
     <message>
-        <source>Straight</source>
-        <translation>Gerade</translation>
+        <source>Forward pull</source>
+        <translation>Vorwärtszug</translation>
     </message>
     <message>
-        <source>Bend</source>
-        <translation>Bogen</translation>
+        <source>Reverse pull</source>
+        <translation>Rückwärtszug</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Aufwärts</translation>
+        <source>Forward pull: %1</source>
+        <translation>Vorwärtszug: %1</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Abwärts</translation>
+        <source>Reverse pull: %1</source>
+        <translation>Rückwärtszug: %1</translation>
     </message>
     <message>
-        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
-        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+        <source>allowable %1 %2, above the chart</source>
+        <extracomment>%1 the allowable tension, %2 its unit.</extracomment>
+        <translation>zulässig %1 %2, über dem Diagramm</translation>
     </message>
     <message>
-        <source>Highest tension of the forward pull: %1 at link %2</source>
-        <translation>Höchste Zugkraft des Vorwärtszugs: %1 in Abschnitt %2</translation>
+        <source>allowable %1 %2</source>
+        <translation>zulässig %1 %2</translation>
     </message>
     <message>
-        <source>Highest tension of the reverse pull: %1 at link %2</source>
-        <translation>Höchste Zugkraft des Rückwärtszugs: %1 in Abschnitt %2</translation>
+        <source>forward pull in %1</source>
+        <translation>Vorwärtszug in %1</translation>
     </message>
     <message>
-        <source>with a mid-assist point after link %1, %2: %3</source>
-        <translation>mit einer Zwischenzugstelle nach Abschnitt %1, %2: %3</translation>
+        <source>reverse pull in %1</source>
+        <translation>Rückwärtszug in %1</translation>
     </message>
     <message>
-        <source>Puller: give its rating.</source>
-        <translation>Seilwinde: Nennzugkraft angeben.</translation>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1.</source>
+        <translation>Bei null gehalten (das Kabel läuft durch sein Eigengewicht: zurückhalten): %1.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Seilwinde: zu schwach, %1 gegenüber %2 des Zugs.</translation>
+        <source>%1° up</source>
+        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <translation>%1° aufwärts</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Seilwinde: %1, Reserve %2 %; ihre Nennzugkraft übersteigt die zulässige Zugkraft des Kabels: einen Begrenzer (oder ein Sollbruchglied) auf die zulässige Zugkraft einstellen.</translation>
+        <source>%1° down</source>
+        <translation>%1° abwärts</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %.</source>
-        <translation>Seilwinde: %1, Reserve %2 %.</translation>
+        <source>forward tension after %1</source>
+        <translation>Vorwärtszugkraft nach %1</translation>
     </message>
     <message>
-        <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Zugseil: eine Bruchkraft von mindestens %1 genügt</translation>
+        <source>reverse tension after %1</source>
+        <translation>Rückwärtszugkraft nach %1</translation>
     </message>
     <message>
-        <source>%1 serves (working load %2)</source>
-        <translation>%1 genügt (Arbeitslast %2)</translation>
+        <source>Not drawn (out of range): %1.</source>
+        <translation>Nicht gezeichnet (außerhalb des Bereichs): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Pull</source>
+        <translation>Zug</translation>
     </message>
     <message>
-        <source>%1 is too weak</source>
-        <translation>%1 ist zu schwach</translation>
+        <source>Puller</source>
+        <translation>Seilwinde</translation>
     </message>
     <message>
-        <source>The design factor is below 4</source>
-        <translation>Der Sicherheitsfaktor liegt unter 4</translation>
+        <source>Rope</source>
+        <translation>Zugseil</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor</source>
-        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung</translation>
+        <source>Sheaves</source>
+        <translation>Seilrollen</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
-        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung, über ihrer Belastbarkeit</translation>
+        <source>Capstan</source>
+        <translation>Spill</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
-        <translation>Seilrolle in Abschnitt %1: %2 auf ihr und ihrer Verankerung (keine Belastbarkeit angegeben)</translation>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>Kein Bogen ist als über eine Seilrolle geführt markiert (im Planer unter Optionen markieren).</translation>
+        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <translation>Zeile %1 des Kabelsatzes im Bericht war nicht lesbar; der Satz wurde ohne sie gelesen.</translation>
     </message>
     <message>
-        <source>Capstan tail force</source>
-        <translation>Haltekraft am Spill</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2</source>
-        <translation>%1 Windungen %2</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2 (more than a person holds)</source>
-        <translation>%1 Windungen %2 (mehr, als ein Mensch hält)</translation>
-    </message>
-    <message>
-        <source>The equipment serves this pull.</source>
-        <translation>Die Ausrüstung genügt für diesen Zug.</translation>
-    </message>
-    <message>
-        <source>The equipment does not serve this pull.</source>
-        <translation>Die Ausrüstung genügt für diesen Zug nicht.</translation>
-    </message>
-    <message>
-        <source>meets</source>
-        <translation>erfüllt</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>über</translation>
-    </message>
-    <message>
-        <source>Choose a path.</source>
-        <translation>Wählen Sie einen Pfad.</translation>
-    </message>
-    <message>
-        <source>The default bend radius must be a number above 0.</source>
-        <translation>Der Standard-Biegeradius muss eine Zahl über 0 sein.</translation>
-    </message>
-    <message>
-        <source>%1 link, %2, rise %3</source>
-        <translation>%1 Abschnitt, %2, Steigung %3</translation>
-    </message>
-    <message>
-        <source>%1 links, %2, rise %3</source>
-        <translation>%1 Abschnitte, %2, Steigung %3</translation>
-    </message>
-    <message>
-        <source>bends: %1</source>
-        <translation>Bögen: %1</translation>
-    </message>
-    <message>
-        <source>bends: none</source>
-        <translation>Bögen: keine</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>%1 links</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 rechts</translation>
-    </message>
-    <message>
-        <source>%1 up</source>
-        <translation>%1 aufwärts</translation>
-    </message>
-    <message>
-        <source>%1 down</source>
-        <translation>%1 abwärts</translation>
-    </message>
-    <message>
-        <source>%1 tilted</source>
-        <translation>%1 geneigt</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection.  Do you wish to continue?</source>
-        <translation>Diese Funktion benötigt eine Internetverbindung.  Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
-        <translation>Diese Funktion benötigt eine Internetverbindung und Adobe Acrobat.  Eine schnelle Verbindung wird empfohlen.  Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Bogen</translation>
-    </message>
-    <message>
-        <source>Tilted</source>
-        <translation>Geneigt</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>rechts</translation>
-    </message>
-    <message>
-        <source>sheave</source>
-        <translation>Seilrolle</translation>
-    </message>
-    <message>
-        <source>Interlocked armour</source>
-        <translation>Verzahnte Bewehrung</translation>
-    </message>
-    <message>
-        <source>Control and 600 V cable</source>
-        <translation>Steuer- und 600-V-Kabel</translation>
-    </message>
-    <message>
-        <source>Power cable 600 V to 35 kV</source>
-        <translation>Energiekabel 600 V bis 35 kV</translation>
+        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <translation>Der Kabelsatz im Bericht nennt keine Regel, die Tensora kennt („%1“); die zulässige Zugkraft des Zugkraftrechners wird genommen.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
         <translation>Innendurchmesser des Schutzrohrs (%1)</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Cable outside diameter (%1)</source>
         <translation>Außendurchmesser des Kabels (%1)</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Anordnung</translation>
     </message>
     <message>
         <source>Minimum clearance (%1)</source>
@@ -665,14 +985,6 @@
     <message>
         <source>from each bend&apos;s length and angle</source>
         <translation>aus Länge und Winkel jedes Bogens</translation>
-    </message>
-    <message>
-        <source>Cables</source>
-        <translation>Kabel</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Anordnung</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -715,12 +1027,12 @@
         <translation>Füllgrad nach Vorschrift</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Rat</translation>
+        <source>Advice for the cable set</source>
+        <translation>Empfehlung für den Kabelsatz</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Ergebnis</translation>
+        <source>Link</source>
+        <translation>Abschnitt</translation>
     </message>
     <message>
         <source>Radius (%1)</source>
@@ -738,117 +1050,90 @@
         <source>Limit (%1)</source>
         <translation>Grenze (%1)</translation>
     </message>
-    <message>
-        <source>Pull</source>
-        <translation>Zug</translation>
+    <message numerus="yes">
+        <source>%n links</source>
+        <comment>%n link</comment>
+        <translation>
+            <numerusform>%n Abschnitt</numerusform>
+            <numerusform>%n Abschnitte</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Puller</source>
-        <translation>Seilwinde</translation>
+        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <translation>Die Beschriftung der Zwischenzugstelle „%1“ nennt keinen Abschnitt: der Plan wurde ohne Zwischenzugstelle gelesen.</translation>
     </message>
     <message>
-        <source>Rope</source>
-        <translation>Zugseil</translation>
+        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <translation>Die Zwischenzugstelle „%1“ liegt jenseits der %2 des Plans: der Plan wurde ohne sie gelesen.</translation>
     </message>
     <message>
-        <source>Sheaves</source>
-        <translation>Seilrollen</translation>
+        <source>at its start</source>
+        <translation>an seinem Anfang</translation>
     </message>
     <message>
-        <source>Capstan</source>
-        <translation>Spill</translation>
+        <source>after link %1</source>
+        <translation>nach Abschnitt %1</translation>
     </message>
     <message>
-        <source>%1 cables</source>
-        <translation>%1 Kabel</translation>
+        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>Die Zeile von Abschnitt %1 im Plan ist unvollständig: der Plan wurde bis Abschnitt %2 gelesen.</translation>
     </message>
     <message>
-        <source>Maximum combined pair width (in)</source>
-        <translation>Größte Breite eines Paars (in)</translation>
+        <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
+        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>Der Plan nennt Abschnitt %1 erneut %2: der Plan wurde bis Abschnitt %3 gelesen.</translation>
     </message>
     <message>
-        <source>Widest pair side by side (mm)</source>
-        <translation>Breitestes Paar nebeneinander (mm)</translation>
+        <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
+        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>Der Plan hat keinen Abschnitt %1 (Abschnitt %2 folgt %3): der Plan wurde bis Abschnitt %4 gelesen.</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Geben Sie einen Koeffizienten zwischen 0 und 1 ein.  Wenn Sie ihn nicht kennen, nehmen Sie 0,5</translation>
+        <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
+        <translation>Der Bericht ist abgeschnitten: sein Plan endet nach Abschnitt %1 und seine Rückwärtstabelle fehlt, daher können weitere Abschnitte fehlen; die %2 davor wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
+        <translation>Der Bericht ist abgeschnitten: seine Rückwärtstabelle endet nach %1 ihrer %2; die %3 seines Plans wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <translation>Die Rückwärtstabelle des Berichts weicht ab Abschnitt %1 von seinem Plan ab; die Zeilen des Plans wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
+        <translation>Der Bericht enthält %1; ein Plan fasst höchstens %2: die ersten %2 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora ist ein Produkt von Norvale. Alle Rechte vorbehalten.</translation>
     </message>
+</context>
+<context>
+    <name>Routes</name>
     <message>
-        <source>layer %1, %2 at line %3, %4</source>
-        <translation>Layer %1, %2 in Zeile %3, %4</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
+        <translation>Zeile %1: die Spalten lassen sich auf zwei Arten lesen, als x, y, z und Radius oder als Punkt, Nordwert, Ostwert und Höhe: eine Kopfzeile hinzufügen, die sie benennt, etwa &quot;x,y,z,radius&quot; oder &quot;point,northing,easting,elevation&quot;.</translation>
     </message>
     <message>
-        <source>%1 at line %2, %3</source>
-        <translation>%1 in Zeile %2, %3</translation>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Zeile %1: ein Punkt braucht ein x und ein y.</translation>
     </message>
     <message>
-        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
-        <translation>Layer %1, LINE/ARC-Kette %2 ab Zeile %3, %4</translation>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Zeile %1: die Kopfzeile nennt keine Spalten x (Rechtswert) und y (Hochwert).</translation>
     </message>
     <message>
-        <source>LINE/ARC chain %1 from line %2, %3</source>
-        <translation>LINE/ARC-Kette %1 ab Zeile %2, %3</translation>
+        <source>The file holds no points.</source>
+        <translation>Die Datei enthält keine Punkte.</translation>
     </message>
     <message>
-        <source>points</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>Achse</translation>
-    </message>
-    <message>
-        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
-        <translation>Die Bögen bei %1 und %2 brauchen %3 der %4 Geraden zwischen ihnen (%5 zu viel): einen kleineren Radius angeben.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
-        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden nach ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
-        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden vor ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns back on itself.</source>
-        <translation>Bei %1 kehrt die Trasse in sich selbst um.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
-        <translation>Bei %1 dreht die Trasse um %2 Grad, wo ein Bogen auf sie trifft: ein Bogen muss die Geraden neben ihm in ihrer Richtung treffen.</translation>
-    </message>
-    <message>
-        <source>At %1 the bend has no radius.</source>
-        <translation>Bei %1 hat der Bogen keinen Radius.</translation>
-    </message>
-    <message>
-        <source>At %1 a coordinate is not a finite number.</source>
-        <translation>Bei %1 ist eine Koordinate keine endliche Zahl.</translation>
-    </message>
-    <message>
-        <source>The route has fewer than two distinct points.</source>
-        <translation>Die Trasse hat weniger als zwei verschiedene Punkte.</translation>
-    </message>
-    <message>
-        <source>From %1 to the next point the distance is beyond what can be computed.</source>
-        <translation>Von %1 bis zum nächsten Punkt ist der Abstand nicht berechenbar.</translation>
-    </message>
-    <message>
-        <source>The drawing has no path on layer %1.</source>
-        <translation>Die Zeichnung hat keinen Pfad auf Layer %1.</translation>
-    </message>
-    <message>
-        <source>There is no path %1; the paths are:</source>
-        <translation>Es gibt keinen Pfad %1; die Pfade sind:</translation>
-    </message>
-    <message>
-        <source>The file holds several paths; choose one:</source>
-        <translation>Die Datei enthält mehrere Pfade; wählen Sie einen:</translation>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a group code.</source>
@@ -879,56 +1164,101 @@
         <translation>Dies ist eine binäre DXF-Zeichnung: als ASCII-DXF speichern und diese importieren.</translation>
     </message>
     <message>
+        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <translation>Das Element %1 der Zeichnung hat weniger als zwei verschiedene Punkte: es ist keine Trasse.</translation>
+    </message>
+    <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
         <translation>Die Zeichnung hat kein LWPOLYLINE, POLYLINE, LINE oder ARC, aus dem eine Trasse entstehen kann.</translation>
     </message>
     <message>
-        <source>The file holds no points.</source>
-        <translation>Die Datei enthält keine Punkte.</translation>
+        <source>a point</source>
+        <translation>ein Punkt</translation>
     </message>
     <message>
-        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Zeile %1: die Kopfzeile nennt keine Spalten x (Rechtswert) und y (Hochwert).</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Line %1: a point needs an x and a y.</source>
-        <translation>Zeile %1: ein Punkt braucht ein x und ein y.</translation>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Die Bögen bei %1 und %2 brauchen %3 der %4 Geraden zwischen ihnen (%5 zu viel): einen kleineren Radius angeben.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden nach ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>Der Bogen bei %1 braucht %2 der %3 Geraden vor ihm (%4 zu viel): einen kleineren Radius angeben.</translation>
     </message>
     <message>
-        <source>a curve&apos;s point is not two numbers.</source>
-        <translation>ein Punkt eines Bogens sind nicht zwei Zahlen.</translation>
+        <source>At %1 the bend has no radius.</source>
+        <translation>Bei %1 hat der Bogen keinen Radius.</translation>
     </message>
     <message>
-        <source>a curve needs its Start, Center and End.</source>
-        <translation>ein Bogen braucht sein Start, Center und End.</translation>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>Bei %1 kehrt die Trasse in sich selbst um.</translation>
     </message>
     <message>
-        <source>a line needs a Start and an End of two numbers each.</source>
-        <translation>eine Linie braucht ein Start und ein End aus je zwei Zahlen.</translation>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>Bei %1 ist eine Koordinate keine endliche Zahl.</translation>
     </message>
     <message>
-        <source>a spiral is not read: replace it by lines and curves.</source>
-        <translation>eine Klothoide wird nicht gelesen: durch Linien und Bögen ersetzen.</translation>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>Die Trasse hat weniger als zwei verschiedene Punkte.</translation>
     </message>
     <message>
-        <source>a profile point is not a station and a height.</source>
-        <translation>ein Profilpunkt ist keine Station mit Höhe.</translation>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>Von %1 bis zum nächsten Punkt ist der Abstand nicht berechenbar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links, %1, rise %2</source>
+        <comment>%n link, %1, rise %2</comment>
+        <translation>
+            <numerusform>%n Abschnitt, %1, Anstieg %2</numerusform>
+            <numerusform>%n Abschnitte, %1, Anstieg %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is no LandXML document.</source>
-        <translation>Die Datei ist kein LandXML-Dokument.</translation>
+        <source>%1 left</source>
+        <translation>%1 links</translation>
     </message>
     <message>
-        <source>The file has no alignment with lines or curves.</source>
-        <translation>Die Datei hat keine Achse mit Linien oder Bögen.</translation>
+        <source>%1 right</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 aufwärts</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 abwärts</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 geneigt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; bends: %2</source>
+        <translation>%1; Bögen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n points closer than %2 to the one before merged into it</source>
+        <comment>%1; %n point closer than %2 to the one before merged into it</comment>
+        <extracomment>%2 is a distance with its unit.</extracomment>
+        <translation>
+            <numerusform>%1; %n Punkt näher als %2 am vorigen mit diesem zusammengelegt</numerusform>
+            <numerusform>%1; %n Punkte näher als %2 am vorigen mit diesem zusammengelegt</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -939,44 +1269,86 @@
         <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>Zeile %1</translation>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>no file name was given</source>
-        <translation>es wurde kein Dateiname angegeben</translation>
+        <source>layer %1, %2</source>
+        <translation>Layer %1, %2</translation>
     </message>
     <message>
-        <source>there is no such file</source>
-        <translation>diese Datei gibt es nicht</translation>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>Die Zeichnung hat keinen Pfad auf Layer %1.</translation>
     </message>
     <message>
-        <source>it is a folder, not a file</source>
-        <translation>es ist ein Ordner, keine Datei</translation>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Es gibt keinen Pfad %1; die Pfade sind:</translation>
     </message>
     <message>
-        <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+        <source>The file holds several paths; choose one:</source>
+        <translation>Die Datei enthält mehrere Pfade; wählen Sie einen:</translation>
     </message>
     <message>
-        <source>the file could not be opened</source>
-        <translation>die Datei konnte nicht geöffnet werden</translation>
+        <source>%1
+  %2  %3</source>
+        <translation>%1
+  %2  %3</translation>
     </message>
     <message>
-        <source>the file could not be read to its end</source>
-        <translation>die Datei konnte nicht bis zum Ende gelesen werden</translation>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <source>the file could not be written</source>
-        <translation>die Datei konnte nicht geschrieben werden</translation>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>eine Linie braucht ein Start und ein End aus je zwei Zahlen.</translation>
     </message>
     <message>
-        <source>no new file could be made in its folder</source>
-        <translation>in ihrem Ordner konnte keine neue Datei angelegt werden</translation>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>ein Bogen braucht sein Start, Center und End.</translation>
     </message>
     <message>
-        <source>the file is not open</source>
-        <translation>die Datei ist nicht geöffnet</translation>
+        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <translation>ein Übergangsbogen der Art „%1“ wird nicht gelesen: nur Klothoiden.</translation>
+    </message>
+    <message>
+        <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
+        <translation>ein Übergangsbogen braucht seine Länge, seine Radien an Anfang und Ende, seinen Start und seinen PI.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>ein Profilpunkt ist keine Station mit Höhe.</translation>
+    </message>
+    <message>
+        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <translation>Die Achse beginnt %1 vor ihrem Längsschnitt: die erste Neigung des Längsschnitts wird bis dorthin zurückgeführt.</translation>
+    </message>
+    <message>
+        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <translation>Die Achse reicht %1 über ihren Längsschnitt hinaus: die letzte Neigung des Längsschnitts wird bis zu ihrem Ende fortgeführt.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>Die Datei ist kein LandXML-Dokument.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>Die Datei hat keine Achse mit Linien oder Bögen.</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Wählen Sie einen Pfad.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>Der Standard-Biegeradius muss eine Zahl über 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two findings of one verdict, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1432,6 @@
     <message>
         <source>Mid-assist</source>
         <translation>Zwischenzug</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Rat</translation>
     </message>
     <message>
         <source>Pull</source>
@@ -1423,6 +1791,43 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
+    <message>
+        <source>Advice for the planner&apos;s cable</source>
+        <translation>Empfehlung für das Kabel des Zugkraftrechners</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>beyond the allowable tension</comment>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <comment>held at zero</comment>
+        <translation>gehalten</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Seitendruck</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n Kabel</numerusform>
+            <numerusform>%n Kabel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Größte Breite eines Paars (in)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -1771,6 +2176,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>max load</source>
         <translation>max. Last</translation>
     </message>
+    <message>
+        <source>Cable Select - click to select %1</source>
+        <translation>Kabelauswahl: %1</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCalculator</name>
@@ -1946,6 +2355,14 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>kg / m</source>
         <translation>kg / m</translation>
     </message>
+    <message>
+        <source>New Document</source>
+        <translation>Neues Dokument</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
+        <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Schließen des Zugkraftrechners speichern?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -1987,7 +2404,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>Cradled</source>
-        <translation>Gewiegt</translation>
+        <translation>Wiegenlage</translation>
     </message>
     <message>
         <source>Diamond</source>
@@ -2048,10 +2465,6 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Allowable tension</source>
         <translation>Zulässige Zugkraft</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Rat</translation>
     </message>
     <message>
         <source>Sidewall pressure limit for the type of cable</source>
@@ -2119,6 +2532,14 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
             <numerusform>&amp;Bögen (%n über der Grenze)</numerusform>
             <numerusform>&amp;Bögen (%n über der Grenze)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The pull check has changes that are not saved. Save them before closing the Pull Check?</source>
+        <translation>Die Zugprüfung hat ungespeicherte Änderungen. Vor dem Schließen der Zugprüfung speichern?</translation>
+    </message>
+    <message>
+        <source>Advice for the cable set</source>
+        <translation>Empfehlung für den Kabelsatz</translation>
     </message>
 </context>
 <context>
@@ -2192,7 +2613,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>As the advice says</source>
-        <translation>Wie der Rat sagt</translation>
+        <translation>Wie empfohlen</translation>
     </message>
     <message>
         <source>Forward pull</source>
@@ -2237,6 +2658,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>&amp;Tail force a person holds:</source>
         <translation>&amp;Haltekraft einer Person:</translation>
+    </message>
+    <message>
+        <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
+        <translation>Die Zugausrüstung hat ungespeicherte Änderungen. Vor dem Schließen des Fensters speichern?</translation>
     </message>
 </context>
 <context>
@@ -2288,11 +2713,27 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
     <message>
         <source>&amp;Replace the Plan</source>
-        <translation>Plan &amp;ersetzen</translation>
+        <translation>Plan e&amp;rsetzen</translation>
     </message>
     <message>
         <source>&amp;Append to the Plan</source>
         <translation>An den Plan &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
     </message>
 </context>
 <context>
@@ -2435,16 +2876,8 @@ Seitenwanddruck %1</translation>
         <translation>Daten (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Pull Calculator</source>
-        <translation>Zugkraftrechner</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2463,16 +2896,8 @@ Seitenwanddruck %1</translation>
         <translation>P&amp;DF exportieren...</translation>
     </message>
     <message>
-        <source>Export CSV...</source>
-        <translation>CSV exportieren...</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>Dr&amp;ucken...</translation>
-    </message>
-    <message>
-        <source>Save Options</source>
-        <translation>Speicheroptionen</translation>
     </message>
     <message>
         <source>Pull Plan</source>
@@ -2493,10 +2918,6 @@ Seitenwanddruck %1</translation>
     <message>
         <source>&amp;Pull Calculator</source>
         <translation>&amp;Zugkraftrechner</translation>
-    </message>
-    <message>
-        <source>Quick Calculators</source>
-        <translation>Schnellrechner</translation>
     </message>
     <message>
         <source>Max &amp;Pull Length</source>
@@ -2599,10 +3020,6 @@ Seitenwanddruck %1</translation>
         <translation>Der Zugplan hat ungespeicherte Änderungen. Vor einem neuen Dokument speichern?</translation>
     </message>
     <message>
-        <source>New Document</source>
-        <translation>Neues Dokument</translation>
-    </message>
-    <message>
         <source>Import Route</source>
         <translation>Trasse importieren</translation>
     </message>
@@ -2689,6 +3106,34 @@ Seitenwanddruck %1</translation>
     <message>
         <source>System</source>
         <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Save Op&amp;tions</source>
+        <translation>Speicher&amp;optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Calculators</source>
+        <translation>Sc&amp;hnellrechner</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
+        <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Öffnen von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
+        <translation>Der Bericht %1 wurde von einer früheren Tensora-Version mit Dezimalkommas gespeichert; seine Zahlen wurden so gelesen. Erneut gespeichert, enthält er sie mit Dezimalpunkten, wie jede Sprache sie liest.</translation>
+    </message>
+    <message>
+        <source>The report %1: %2</source>
+        <translation>Der Bericht %1: %2</translation>
     </message>
 </context>
 <context>

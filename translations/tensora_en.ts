@@ -2,334 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>LanguageName</name>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-</context>
-<context>
-    <name>Sentences</name>
-    <message>
-        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>Sidewall bearing pressure exceeds %1 at link %2</translation>
-    </message>
-    <message>
-        <source>Pull OK</source>
-        <translation>Pull OK</translation>
-    </message>
-    <message>
-        <source>The cables do not fit this conduit</source>
-        <translation>The cables do not fit this conduit</translation>
-    </message>
-    <message>
-        <source>The arrangement does not suit the number of cables</source>
-        <translation>The arrangement does not suit the number of cables</translation>
-    </message>
-    <message>
-        <source>three cables lie triangular or cradled, not in a diamond</source>
-        <translation>three cables lie triangular or cradled, not in a diamond</translation>
-    </message>
-    <message>
-        <source>four cables lie cradled or in a diamond, not triangular</source>
-        <translation>four cables lie cradled or in a diamond, not triangular</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <translation>Sidewall pressure exceeds %1 at link %2 %3</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
-        <translation>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
-        <translation>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</translation>
-    </message>
-    <message>
-        <source>in both pulls</source>
-        <translation>in both pulls</translation>
-    </message>
-    <message>
-        <source>in the forward pull</source>
-        <translation>in the forward pull</translation>
-    </message>
-    <message>
-        <source>in the reverse pull</source>
-        <translation>in the reverse pull</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
-        <translation>The cable runs under its own weight at link %1 in the forward pull: hold it back</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
-        <translation>The cable runs under its own weight at link %1 in the reverse pull: hold it back</translation>
-    </message>
-    <message>
-        <source>Forward pull exceeds the allowable tension at link %1</source>
-        <translation>Forward pull exceeds the allowable tension at link %1</translation>
-    </message>
-    <message>
-        <source>Reverse pull exceeds the allowable tension at link %1</source>
-        <translation>Reverse pull exceeds the allowable tension at link %1</translation>
-    </message>
-    <message>
-        <source>The clearance is below the minimum</source>
-        <translation>The clearance is below the minimum</translation>
-    </message>
-    <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <translation>The fill of %1% exceeds the electrical code&apos;s limit of %2%</translation>
-    </message>
-    <message>
-        <source>The cables may jam (%1 risk)</source>
-        <translation>The cables may jam (%1 risk)</translation>
-    </message>
-    <message>
-        <source>significant</source>
-        <translation>significant</translation>
-    </message>
-    <message>
-        <source>moderate</source>
-        <translation>moderate</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>small</translation>
-    </message>
-    <message>
-        <source>very small</source>
-        <translation>very small</translation>
-    </message>
-    <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Enter the cable&apos;s outside diameter</translation>
-    </message>
-    <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Enter the conduit&apos;s inside diameter</translation>
-    </message>
-    <message>
-        <source>no cable outside diameter</source>
-        <translation>no cable outside diameter</translation>
-    </message>
-    <message>
-        <source>no conduit inside diameter</source>
-        <translation>no conduit inside diameter</translation>
-    </message>
-    <message>
-        <source>no clearance formula for this arrangement</source>
-        <translation>no clearance formula for this arrangement</translation>
-    </message>
-    <message>
-        <source>mixed sizes: no jam band</source>
-        <translation>mixed sizes: no jam band</translation>
-    </message>
-    <message>
-        <source>Without a mid-assist point: %1</source>
-        <translation>Without a mid-assist point: %1</translation>
-    </message>
-    <message>
-        <source>%1, over the electrical code&apos;s %2% for %3</source>
-        <translation>%1, over the electrical code&apos;s %2% for %3</translation>
-    </message>
-    <message>
-        <source>%1, within the electrical code&apos;s %2% for %3</source>
-        <translation>%1, within the electrical code&apos;s %2% for %3</translation>
-    </message>
-    <message>
-        <source>one cable</source>
-        <translation>one cable</translation>
-    </message>
-    <message>
-        <source>two cables</source>
-        <translation>two cables</translation>
-    </message>
-    <message>
-        <source>more than two cables</source>
-        <translation>more than two cables</translation>
-    </message>
-    <message>
-        <source>%1, jam risk %2</source>
-        <translation>%1, jam risk %2</translation>
-    </message>
-    <message>
-        <source>single cable</source>
-        <translation>single cable</translation>
-    </message>
-    <message>
-        <source>five or more cables</source>
-        <translation>five or more cables</translation>
-    </message>
-    <message>
-        <source>triangular</source>
-        <translation>triangular</translation>
-    </message>
-    <message>
-        <source>cradled</source>
-        <translation>cradled</translation>
-    </message>
-    <message>
-        <source>diamond</source>
-        <translation>diamond</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automatic</translation>
-    </message>
-    <message>
-        <source>%1, below the minimum of %2</source>
-        <translation>%1, below the minimum of %2</translation>
-    </message>
-    <message>
-        <source>%1, minimum %2</source>
-        <translation>%1, minimum %2</translation>
-    </message>
-    <message>
-        <source>%1 at link %2, allowable %3</source>
-        <translation>%1 at link %2, allowable %3</translation>
-    </message>
-    <message>
-        <source>no links in the plan</source>
-        <translation>no links in the plan</translation>
-    </message>
-    <message>
-        <source>%1 cable weighing %2, largest OD %3</source>
-        <translation>%1 cable weighing %2, largest OD %3</translation>
-    </message>
-    <message>
-        <source>%1 cables weighing %2, largest OD %3</source>
-        <translation>%1 cables weighing %2, largest OD %3</translation>
-    </message>
-    <message>
-        <source>over both ways</source>
-        <translation>over both ways</translation>
-    </message>
-    <message>
-        <source>over forward</source>
-        <translation>over forward</translation>
-    </message>
-    <message>
-        <source>over reverse</source>
-        <translation>over reverse</translation>
-    </message>
-    <message>
-        <source>Please enter a number</source>
-        <translation>Please enter a number</translation>
-    </message>
-    <message>
-        <source>Enter a rating above 0</source>
-        <translation>Enter a rating above 0</translation>
-    </message>
-    <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</translation>
-    </message>
-    <message>
-        <source>Pulling eye on the conductors</source>
-        <translation>Pulling eye on the conductors</translation>
-    </message>
-    <message>
-        <source>Pulling eye, single conductors conservatively</source>
-        <translation>Pulling eye, single conductors conservatively</translation>
-    </message>
-    <message>
-        <source>Basket grip</source>
-        <translation>Basket grip</translation>
-    </message>
-    <message>
-        <source>Cable ratings</source>
-        <translation>Cable ratings</translation>
-    </message>
-    <message>
-        <source>As typed in the planner</source>
-        <translation>As typed in the planner</translation>
-    </message>
-    <message>
-        <source>give the conductor size of group %1</source>
-        <translation>give the conductor size of group %1</translation>
-    </message>
-    <message>
-        <source>give the conductor material of group %1</source>
-        <translation>give the conductor material of group %1</translation>
-    </message>
-    <message>
-        <source>give the rating of group %1</source>
-        <translation>give the rating of group %1</translation>
-    </message>
-    <message>
-        <source>not a positive number</source>
-        <translation>not a positive number</translation>
-    </message>
-    <message>
-        <source>not a number of 0 or more</source>
-        <translation>not a number of 0 or more</translation>
-    </message>
-    <message>
-        <source>not a whole number of 1 or more</source>
-        <translation>not a whole number of 1 or more</translation>
-    </message>
-    <message>
-        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</translation>
-    </message>
-    <message>
-        <source>not a conductor material (cu or al)</source>
-        <translation>not a conductor material (cu or al)</translation>
-    </message>
-    <message>
-        <source>Either way: %1 each way</source>
-        <translation>Either way: %1 each way</translation>
-    </message>
-    <message>
-        <source>Pull forward: %1% lower, %2 against %3</source>
-        <translation>Pull forward: %1% lower, %2 against %3</translation>
-    </message>
-    <message>
-        <source>Pull in reverse: %1% lower, %2 against %3</source>
-        <translation>Pull in reverse: %1% lower, %2 against %3</translation>
-    </message>
-    <message>
-        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
-        <translation>a mid-assist point after link %1, %2, lowers it to %3</translation>
-    </message>
-    <message>
-        <source>pulled in reverse</source>
-        <translation>pulled in reverse</translation>
-    </message>
-    <message>
-        <source>pulled forward</source>
-        <translation>pulled forward</translation>
-    </message>
-    <message>
-        <source>no mid-assist advice: %1</source>
-        <translation>no mid-assist advice: %1</translation>
-    </message>
-    <message>
-        <source>no mid-assist point lowers it</source>
-        <translation>no mid-assist point lowers it</translation>
-    </message>
-    <message>
-        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
-        <translation>Mid-assist point after link %1 as advised: %2, the highest tension is %3</translation>
-    </message>
-    <message>
-        <source>without it, forward %1, reverse %2</source>
-        <translation>without it, forward %1, reverse %2</translation>
-    </message>
-    <message>
-        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
-        <translation>Even the best pull exceeds the allowable tension of %1 at link %2</translation>
-    </message>
-    <message>
-        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>Pulled forward, the cable runs under its own weight at link %1: hold it back there</translation>
-    </message>
-    <message>
-        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</translation>
-    </message>
+    <name>Advice</name>
     <message>
         <source>the cable&apos;s weight is negative</source>
         <translation>the cable&apos;s weight is negative</translation>
@@ -355,8 +28,768 @@
         <translation>link %1 holds a figure beyond the computer&apos;s numbers</translation>
     </message>
     <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Even the best pull exceeds the allowable tension of %1 at link %2</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>Sidewall bearing pressure exceeds %1 at link %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Pulled forward, the cable runs under its own weight at link %1: hold it back there</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</translation>
+    </message>
+    <message>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n more such bends)</source>
+        <comment>%1 (%n more such bend)</comment>
+        <translation>
+            <numerusform>%1 (%n more such bend)</numerusform>
+            <numerusform>%1 (%n more such bends)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>pulled in reverse</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>pulled forward</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
+        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <translation>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Either way: %1 each way</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <extracomment>%1 how much lower in whole per cent, %2 the lower tension, %3 the higher.</extracomment>
+        <translation>Pull forward: %1% lower, %2 against %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Pull in reverse: %1% lower, %2 against %3</translation>
+    </message>
+    <message>
+        <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
+        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <translation>%1; a mid-assist point after link %2, %3, lowers it to %4</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist advice: %2</source>
+        <translation>%1; no mid-assist advice: %2</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist point lowers it</source>
+        <translation>%1; no mid-assist point lowers it</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The advice, then its findings.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CableSet</name>
+    <message>
+        <source>%1: give the conductor material of group %2</source>
+        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <translation>%1: give the conductor material of group %2</translation>
+    </message>
+    <message>
+        <source>%1: give the conductor size of group %2</source>
+        <translation>%1: give the conductor size of group %2</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>copper</translation>
+    </message>
+    <message>
+        <source>aluminium</source>
+        <translation>aluminium</translation>
+    </message>
+    <message>
+        <source>%1 × %2: OD %3, %4</source>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <translation>%1 × %2: OD %3, %4</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>size not given</source>
+        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <translation>size not given</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conductors</source>
+        <comment>%n conductor</comment>
+        <translation>
+            <numerusform>%n conductor</numerusform>
+            <numerusform>%n conductors</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rating %1</source>
+        <translation>rating %1</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Pulling eye on the conductors</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Pulling eye, single conductors conservatively</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Basket grip</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Cable ratings</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>As typed in the planner</translation>
+    </message>
+    <message>
+        <source>%1: give the rating of group %2</source>
+        <translation>%1: give the rating of group %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>not a positive number</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>not a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 1000 (no pull holds more)</source>
+        <translation>not a whole number from 1 to 1000 (no pull holds more)</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>not a conductor material (cu or al)</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 10000 (no cable holds more)</source>
+        <translation>not a whole number from 1 to 10000 (no cable holds more)</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>the cables do not fit this conduit</source>
+        <translation>the cables do not fit this conduit</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>The cables do not fit this conduit</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>single cable</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>two cables</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>five or more cables</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>triangular</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>cradled</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>significant</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderate</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>small</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>very small</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>mixed sizes: no jam band</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>three cables lie triangular or cradled, not in a diamond</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>four cables lie cradled or in a diamond, not triangular</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>The arrangement does not suit the number of cables</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>in both pulls</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>in the forward pull</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>in the reverse pull</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <translation>Sidewall pressure exceeds %1 at link %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</source>
+        <comment>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</comment>
+        <translation>
+            <numerusform>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</numerusform>
+            <numerusform>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>The cable runs under its own weight at link %1 in the forward pull: hold it back</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>The cable runs under its own weight at link %1 in the reverse pull: hold it back</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Reverse pull exceeds the allowable tension at link %1</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Forward pull exceeds the allowable tension at link %1</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Pull OK</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>no cable outside diameter</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Enter the cable&apos;s outside diameter</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>no conduit inside diameter</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Enter the conduit&apos;s inside diameter</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>no clearance formula for this arrangement</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>The clearance is below the minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>The fill of %1% exceeds the electrical code&apos;s limit of %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <translation>The cables may jam (%1 risk)</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+----------
+%1 the allowable tension, %2 the rule it comes from.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Enter a rating above 0</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>no links in the plan</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, no allowable tension: %3</source>
+        <extracomment>%1 the highest tension, %2 its link, %3 what the allowable tension lacks.</extracomment>
+        <translation>%1 at link %2, no allowable tension: %3</translation>
+    </message>
+    <message>
+        <source>give it in the planner</source>
+        <translation>give it in the planner</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 at link %2, allowable %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cables weighing %1, largest OD %2</source>
+        <comment>%n cable weighing %1, largest OD %2</comment>
+        <extracomment>%n cables, %1 their weight per length, %2 the largest outside diameter.</extracomment>
+        <translation>
+            <numerusform>%n cable weighing %1, largest OD %2</numerusform>
+            <numerusform>%n cables weighing %1, largest OD %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, jam risk %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>%1%, within the electrical code&apos;s %2% for one cable</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, within the electrical code&apos;s %2% for two cables</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, within the electrical code&apos;s %2% for more than two cables</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <translation>%1%, over the electrical code&apos;s %2% for one cable</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, over the electrical code&apos;s %2% for two cables</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, over the electrical code&apos;s %2% for more than two cables</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Without a mid-assist point: %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <extracomment>%1 the clearance, %2 the minimum; both with their unit.</extracomment>
+        <translation>%1, below the minimum of %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, minimum %2</translation>
+    </message>
+    <message>
+        <source>angle 0</source>
+        <translation>angle 0</translation>
+    </message>
+    <message>
+        <source>no radius</source>
+        <translation>no radius</translation>
+    </message>
+    <message>
+        <source>%1, over both ways</source>
+        <translation>%1, over both ways</translation>
+    </message>
+    <message>
+        <source>%1, over forward</source>
+        <translation>%1, over forward</translation>
+    </message>
+    <message>
+        <source>%1, over reverse</source>
+        <translation>%1, over reverse</translation>
+    </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Interlocked armour</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Control and 600 V cable</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Power cable 600 V to 35 kV</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
+    <name>Equipment</name>
+    <message>
+        <source>forward pull</source>
+        <translation>forward pull</translation>
+    </message>
+    <message>
+        <source>reverse pull</source>
+        <translation>reverse pull</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</source>
+        <translation>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1: %2 at link %3</source>
+        <translation>Highest tension of the %1: %2 at link %3</translation>
+    </message>
+    <message>
+        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
+        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <translation>%1, with the plan&apos;s mid-assist point after link %2.</translation>
+    </message>
+    <message>
+        <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
+        <translation>%1; with a mid-assist point after link %2, pulled %3: %4.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>in reverse</source>
+        <translation>in reverse</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Puller: give its rating.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Puller: too weak, %1 against the pull&apos;s %2.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Puller: %1, margin %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Rope: a breaking strength of at least %1 serves</translation>
+    </message>
+    <message>
+        <source>%1; %2 serves (working load %3)</source>
+        <translation>%1; %2 serves (working load %3)</translation>
+    </message>
+    <message>
+        <source>%1; %2 is too weak</source>
+        <translation>%1; %2 is too weak</translation>
+    </message>
+    <message>
+        <source>%1. The design factor is below 4</source>
+        <translation>%1. The design factor is below 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating.</source>
+        <translation>Sheave at link %1: %2 on it and its anchor, over its rating.</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given).</source>
+        <translation>Sheave at link %1: %2 on it and its anchor (no rating given).</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor.</source>
+        <translation>Sheave at link %1: %2 on it and its anchor.</translation>
+    </message>
+    <message>
+        <source>Capstan tail force:</source>
+        <translation>Capstan tail force:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1 (more than a person holds)</source>
+        <comment>%n wrap %1 (more than a person holds)</comment>
+        <translation>
+            <numerusform>%n wrap %1 (more than a person holds)</numerusform>
+            <numerusform>%n wraps %1 (more than a person holds)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1</source>
+        <comment>%n wrap %1</comment>
+        <translation>
+            <numerusform>%n wrap %1</numerusform>
+            <numerusform>%n wraps %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2;</source>
+        <translation>%1 %2;</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>The equipment serves this pull.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>The equipment does not serve this pull.</translation>
+    </message>
+    <message>
+        <source>the puller&apos;s rating</source>
+        <translation>the puller&apos;s rating</translation>
+    </message>
+    <message>
+        <source>the rope&apos;s breaking strength</source>
+        <translation>the rope&apos;s breaking strength</translation>
+    </message>
+    <message>
+        <source>the sheaves&apos; rating</source>
+        <translation>the sheaves&apos; rating</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not yet known whether the equipment serves this pull: give %1.</source>
+        <translation>Not yet known whether the equipment serves this pull: give %1.</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>the document could not be drawn</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
+        <translation>it is not a regular file (a device, a pipe or a socket), so nothing is written there</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no file name was given</translation>
+    </message>
+    <message>
+        <source>too many symbolic links lead to it</source>
+        <translation>too many symbolic links lead to it</translation>
+    </message>
+    <message>
+        <source>it names a folder, not a file</source>
+        <translation>it names a folder, not a file</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>no new file could be made in its folder</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>there is no such file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>the file could not be opened</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>the file could not be read to its end</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>the picture could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>Fill</name>
+    <message>
+        <source>over</source>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>meets</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>This feature requires an internet connection.  Do you wish to continue?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
         <source>Mid-assist pull point between links %1 and %2</source>
+        <extracomment>%1 and %2 the numbers of the links the point lies between.</extracomment>
         <translation>Mid-assist pull point between links %1 and %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Tilted</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 right</translation>
+    </message>
+    <message>
+        <source>%1 sheave</source>
+        <translation>%1 sheave</translation>
     </message>
     <message>
         <source>the angle is not a finite number</source>
@@ -371,8 +804,9 @@
         <translation>a tilted bend turns at most 360 degrees</translation>
     </message>
     <message>
-        <source>%1 (%2) is beyond what a report holds in %3</source>
-        <translation>%1 (%2) is beyond what a report holds in %3</translation>
+        <source>%1 (%2 %3) is beyond what a report holds in %4</source>
+        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) is beyond what a report holds in %4</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -390,53 +824,20 @@
         <source>the length of link %1</source>
         <translation>the length of link %1</translation>
     </message>
+</context>
+<context>
+    <name>Profile</name>
     <message>
-        <source>Forward pull</source>
-        <translation>Forward pull</translation>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
     <message>
-        <source>Reverse pull</source>
-        <translation>Reverse pull</translation>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
     </message>
     <message>
-        <source>highest %1 at link %2</source>
-        <translation>highest %1 at link %2</translation>
-    </message>
-    <message>
-        <source>worst sidewall (tension / bend length) %1 at link %2</source>
-        <translation>worst sidewall (tension / bend length) %1 at link %2</translation>
-    </message>
-    <message>
-        <source>allowable %1</source>
-        <translation>allowable %1</translation>
-    </message>
-    <message>
-        <source>allowable %1, above the chart</source>
-        <translation>allowable %1, above the chart</translation>
-    </message>
-    <message>
-        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
-        <translation>Held at zero (the cable runs under its own weight: hold it back): %1</translation>
-    </message>
-    <message>
-        <source>forward pull in %1</source>
-        <translation>forward pull in %1</translation>
-    </message>
-    <message>
-        <source>reverse pull in %1</source>
-        <translation>reverse pull in %1</translation>
-    </message>
-    <message>
-        <source>Not drawn (out of range): %1</source>
-        <translation>Not drawn (out of range): %1</translation>
-    </message>
-    <message>
-        <source>forward tension after %1</source>
-        <translation>forward tension after %1</translation>
-    </message>
-    <message>
-        <source>reverse tension after %1</source>
-        <translation>reverse tension after %1</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 and %2 more</translation>
     </message>
     <message>
         <source>link %1</source>
@@ -447,208 +848,127 @@
         <translation>links %1</translation>
     </message>
     <message>
-        <source>links %1 to %2</source>
-        <translation>links %1 to %2</translation>
+        <source>highest %1 %2 at link %3</source>
+        <extracomment>%1 the highest tension, %2 its unit, %3 its link.</extracomment>
+        <translation>highest %1 %2 at link %3</translation>
     </message>
     <message>
-        <source>links %1 and %2</source>
-        <translation>links %1 and %2</translation>
+        <source>worst sidewall (tension / bend length) %1 %2 at link %3</source>
+        <extracomment>%1 the worst sidewall pressure, %2 its unit, %3 its link.</extracomment>
+        <translation>worst sidewall (tension / bend length) %1 %2 at link %3</translation>
     </message>
     <message>
-        <source>Straight</source>
-        <translation>Straight</translation>
+        <source>Forward pull</source>
+        <translation>Forward pull</translation>
     </message>
     <message>
-        <source>Bend</source>
-        <translation>Bend</translation>
+        <source>Reverse pull</source>
+        <translation>Reverse pull</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Up</translation>
+        <source>Forward pull: %1</source>
+        <translation>Forward pull: %1</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Down</translation>
+        <source>Reverse pull: %1</source>
+        <translation>Reverse pull: %1</translation>
     </message>
     <message>
-        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
-        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+        <source>allowable %1 %2, above the chart</source>
+        <extracomment>%1 the allowable tension, %2 its unit.</extracomment>
+        <translation>allowable %1 %2, above the chart</translation>
     </message>
     <message>
-        <source>Highest tension of the forward pull: %1 at link %2</source>
-        <translation>Highest tension of the forward pull: %1 at link %2</translation>
+        <source>allowable %1 %2</source>
+        <translation>allowable %1 %2</translation>
     </message>
     <message>
-        <source>Highest tension of the reverse pull: %1 at link %2</source>
-        <translation>Highest tension of the reverse pull: %1 at link %2</translation>
+        <source>forward pull in %1</source>
+        <translation>forward pull in %1</translation>
     </message>
     <message>
-        <source>with a mid-assist point after link %1, %2: %3</source>
-        <translation>with a mid-assist point after link %1, %2: %3</translation>
+        <source>reverse pull in %1</source>
+        <translation>reverse pull in %1</translation>
     </message>
     <message>
-        <source>Puller: give its rating.</source>
-        <translation>Puller: give its rating.</translation>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1.</source>
+        <translation>Held at zero (the cable runs under its own weight: hold it back): %1.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Puller: too weak, %1 against the pull&apos;s %2.</translation>
+        <source>%1° up</source>
+        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <translation>%1° up</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</translation>
+        <source>%1° down</source>
+        <translation>%1° down</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %.</source>
-        <translation>Puller: %1, margin %2 %.</translation>
+        <source>forward tension after %1</source>
+        <translation>forward tension after %1</translation>
     </message>
     <message>
-        <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Rope: a breaking strength of at least %1 serves</translation>
+        <source>reverse tension after %1</source>
+        <translation>reverse tension after %1</translation>
     </message>
     <message>
-        <source>%1 serves (working load %2)</source>
-        <translation>%1 serves (working load %2)</translation>
+        <source>Not drawn (out of range): %1.</source>
+        <translation>Not drawn (out of range): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
     </message>
     <message>
-        <source>%1 is too weak</source>
-        <translation>%1 is too weak</translation>
+        <source>Puller</source>
+        <translation>Puller</translation>
     </message>
     <message>
-        <source>The design factor is below 4</source>
-        <translation>The design factor is below 4</translation>
+        <source>Rope</source>
+        <translation>Rope</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor</source>
-        <translation>Sheave at link %1: %2 on it and its anchor</translation>
+        <source>Sheaves</source>
+        <translation>Sheaves</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
-        <translation>Sheave at link %1: %2 on it and its anchor, over its rating</translation>
+        <source>Capstan</source>
+        <translation>Capstan</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
-        <translation>Sheave at link %1: %2 on it and its anchor (no rating given)</translation>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</translation>
+        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <translation>The report&apos;s cable set row %1 could not be read; the set was read without it.</translation>
     </message>
     <message>
-        <source>Capstan tail force</source>
-        <translation>Capstan tail force</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2</source>
-        <translation>%1 wraps %2</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2 (more than a person holds)</source>
-        <translation>%1 wraps %2 (more than a person holds)</translation>
-    </message>
-    <message>
-        <source>The equipment serves this pull.</source>
-        <translation>The equipment serves this pull.</translation>
-    </message>
-    <message>
-        <source>The equipment does not serve this pull.</source>
-        <translation>The equipment does not serve this pull.</translation>
-    </message>
-    <message>
-        <source>meets</source>
-        <translation>meets</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>over</translation>
-    </message>
-    <message>
-        <source>Choose a path.</source>
-        <translation>Choose a path.</translation>
-    </message>
-    <message>
-        <source>The default bend radius must be a number above 0.</source>
-        <translation>The default bend radius must be a number above 0.</translation>
-    </message>
-    <message>
-        <source>%1 link, %2, rise %3</source>
-        <translation>%1 link, %2, rise %3</translation>
-    </message>
-    <message>
-        <source>%1 links, %2, rise %3</source>
-        <translation>%1 links, %2, rise %3</translation>
-    </message>
-    <message>
-        <source>bends: %1</source>
-        <translation>bends: %1</translation>
-    </message>
-    <message>
-        <source>bends: none</source>
-        <translation>bends: none</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>%1 left</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 right</translation>
-    </message>
-    <message>
-        <source>%1 up</source>
-        <translation>%1 up</translation>
-    </message>
-    <message>
-        <source>%1 down</source>
-        <translation>%1 down</translation>
-    </message>
-    <message>
-        <source>%1 tilted</source>
-        <translation>%1 tilted</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection.  Do you wish to continue?</source>
-        <translation>This feature requires an internet connection.  Do you wish to continue?</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
-        <translation>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Tilted</source>
-        <translation>Tilted</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>sheave</source>
-        <translation>sheave</translation>
-    </message>
-    <message>
-        <source>Interlocked armour</source>
-        <translation>Interlocked armour</translation>
-    </message>
-    <message>
-        <source>Control and 600 V cable</source>
-        <translation>Control and 600 V cable</translation>
-    </message>
-    <message>
-        <source>Power cable 600 V to 35 kV</source>
-        <translation>Power cable 600 V to 35 kV</translation>
+        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <translation>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
         <translation>Conduit inside diameter (%1)</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Cable outside diameter (%1)</source>
         <translation>Cable outside diameter (%1)</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Minimum clearance (%1)</source>
@@ -665,14 +985,6 @@
     <message>
         <source>from each bend&apos;s length and angle</source>
         <translation>from each bend&apos;s length and angle</translation>
-    </message>
-    <message>
-        <source>Cables</source>
-        <translation>Cables</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -715,12 +1027,12 @@
         <translation>Code fill</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Advice</translation>
+        <source>Advice for the cable set</source>
+        <translation>Advice for the cable set</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Verdict</translation>
+        <source>Link</source>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Radius (%1)</source>
@@ -738,117 +1050,90 @@
         <source>Limit (%1)</source>
         <translation>Limit (%1)</translation>
     </message>
-    <message>
-        <source>Pull</source>
-        <translation>Pull</translation>
+    <message numerus="yes">
+        <source>%n links</source>
+        <comment>%n link</comment>
+        <translation>
+            <numerusform>%n link</numerusform>
+            <numerusform>%n links</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Puller</source>
-        <translation>Puller</translation>
+        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <translation>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</translation>
     </message>
     <message>
-        <source>Rope</source>
-        <translation>Rope</translation>
+        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <translation>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</translation>
     </message>
     <message>
-        <source>Sheaves</source>
-        <translation>Sheaves</translation>
+        <source>at its start</source>
+        <translation>at its start</translation>
     </message>
     <message>
-        <source>Capstan</source>
-        <translation>Capstan</translation>
+        <source>after link %1</source>
+        <translation>after link %1</translation>
     </message>
     <message>
-        <source>%1 cables</source>
-        <translation>%1 cables</translation>
+        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</translation>
     </message>
     <message>
-        <source>Maximum combined pair width (in)</source>
-        <translation>Maximum combined pair width (in)</translation>
+        <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
+        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>The plan names link %1 again %2: the plan was read up to link %3.</translation>
     </message>
     <message>
-        <source>Widest pair side by side (mm)</source>
-        <translation>Widest pair side by side (mm)</translation>
+        <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
+        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</translation>
+        <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
+        <translation>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</translation>
+    </message>
+    <message>
+        <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
+        <translation>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <translation>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</translation>
+    </message>
+    <message>
+        <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
+        <translation>The report holds %1; a plan holds at most %2: the first %2 were read.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora is a product of Norvale. All rights reserved.</translation>
     </message>
+</context>
+<context>
+    <name>Routes</name>
     <message>
-        <source>layer %1, %2 at line %3, %4</source>
-        <translation>layer %1, %2 at line %3, %4</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
+        <translation>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</translation>
     </message>
     <message>
-        <source>%1 at line %2, %3</source>
-        <translation>%1 at line %2, %3</translation>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Line %1: a point needs an x and a y.</translation>
     </message>
     <message>
-        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
-        <translation>layer %1, LINE/ARC chain %2 from line %3, %4</translation>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Line %1: the header names no x (easting) and y (northing) columns.</translation>
     </message>
     <message>
-        <source>LINE/ARC chain %1 from line %2, %3</source>
-        <translation>LINE/ARC chain %1 from line %2, %3</translation>
+        <source>The file holds no points.</source>
+        <translation>The file holds no points.</translation>
     </message>
     <message>
-        <source>points</source>
-        <translation>points</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>alignment</translation>
-    </message>
-    <message>
-        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
-        <translation>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
-        <translation>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
-        <translation>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns back on itself.</source>
-        <translation>At %1 the route turns back on itself.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
-        <translation>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</translation>
-    </message>
-    <message>
-        <source>At %1 the bend has no radius.</source>
-        <translation>At %1 the bend has no radius.</translation>
-    </message>
-    <message>
-        <source>At %1 a coordinate is not a finite number.</source>
-        <translation>At %1 a coordinate is not a finite number.</translation>
-    </message>
-    <message>
-        <source>The route has fewer than two distinct points.</source>
-        <translation>The route has fewer than two distinct points.</translation>
-    </message>
-    <message>
-        <source>From %1 to the next point the distance is beyond what can be computed.</source>
-        <translation>From %1 to the next point the distance is beyond what can be computed.</translation>
-    </message>
-    <message>
-        <source>The drawing has no path on layer %1.</source>
-        <translation>The drawing has no path on layer %1.</translation>
-    </message>
-    <message>
-        <source>There is no path %1; the paths are:</source>
-        <translation>There is no path %1; the paths are:</translation>
-    </message>
-    <message>
-        <source>The file holds several paths; choose one:</source>
-        <translation>The file holds several paths; choose one:</translation>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Line %1: &quot;%2&quot; is not a number.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a group code.</source>
@@ -879,56 +1164,101 @@
         <translation>This is a binary DXF drawing: save it as an ASCII DXF and import that.</translation>
     </message>
     <message>
+        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <translation>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</translation>
+    </message>
+    <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
         <translation>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</translation>
     </message>
     <message>
-        <source>The file holds no points.</source>
-        <translation>The file holds no points.</translation>
+        <source>a point</source>
+        <translation>a point</translation>
     </message>
     <message>
-        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Line %1: the header names no x (easting) and y (northing) columns.</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Line %1: a point needs an x and a y.</source>
-        <translation>Line %1: a point needs an x and a y.</translation>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Line %1: &quot;%2&quot; is not a number.</translation>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Line %1: %2</translation>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</translation>
     </message>
     <message>
-        <source>a curve&apos;s point is not two numbers.</source>
-        <translation>a curve&apos;s point is not two numbers.</translation>
+        <source>At %1 the bend has no radius.</source>
+        <translation>At %1 the bend has no radius.</translation>
     </message>
     <message>
-        <source>a curve needs its Start, Center and End.</source>
-        <translation>a curve needs its Start, Center and End.</translation>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>At %1 the route turns back on itself.</translation>
     </message>
     <message>
-        <source>a line needs a Start and an End of two numbers each.</source>
-        <translation>a line needs a Start and an End of two numbers each.</translation>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>At %1 a coordinate is not a finite number.</translation>
     </message>
     <message>
-        <source>a spiral is not read: replace it by lines and curves.</source>
-        <translation>a spiral is not read: replace it by lines and curves.</translation>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>The route has fewer than two distinct points.</translation>
     </message>
     <message>
-        <source>a profile point is not a station and a height.</source>
-        <translation>a profile point is not a station and a height.</translation>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>From %1 to the next point the distance is beyond what can be computed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links, %1, rise %2</source>
+        <comment>%n link, %1, rise %2</comment>
+        <translation>
+            <numerusform>%n link, %1, rise %2</numerusform>
+            <numerusform>%n links, %1, rise %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is no LandXML document.</source>
-        <translation>The file is no LandXML document.</translation>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
     </message>
     <message>
-        <source>The file has no alignment with lines or curves.</source>
-        <translation>The file has no alignment with lines or curves.</translation>
+        <source>%1 right</source>
+        <translation>%1 right</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 up</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 down</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 tilted</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; bends: %2</source>
+        <translation>%1; bends: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n points closer than %2 to the one before merged into it</source>
+        <comment>%1; %n point closer than %2 to the one before merged into it</comment>
+        <extracomment>%2 is a distance with its unit.</extracomment>
+        <translation>
+            <numerusform>%1; %n point closer than %2 to the one before merged into it</numerusform>
+            <numerusform>%1; %n points closer than %2 to the one before merged into it</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -939,44 +1269,86 @@
         <translation>The file cannot be read: %1</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>line %1</translation>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>no file name was given</source>
-        <translation>no file name was given</translation>
+        <source>layer %1, %2</source>
+        <translation>layer %1, %2</translation>
     </message>
     <message>
-        <source>there is no such file</source>
-        <translation>there is no such file</translation>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>The drawing has no path on layer %1.</translation>
     </message>
     <message>
-        <source>it is a folder, not a file</source>
-        <translation>it is a folder, not a file</translation>
+        <source>There is no path %1; the paths are:</source>
+        <translation>There is no path %1; the paths are:</translation>
     </message>
     <message>
-        <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
+        <source>The file holds several paths; choose one:</source>
+        <translation>The file holds several paths; choose one:</translation>
     </message>
     <message>
-        <source>the file could not be opened</source>
-        <translation>the file could not be opened</translation>
+        <source>%1
+  %2  %3</source>
+        <translation>%1
+  %2  %3</translation>
     </message>
     <message>
-        <source>the file could not be read to its end</source>
-        <translation>the file could not be read to its end</translation>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
-        <source>the file could not be written</source>
-        <translation>the file could not be written</translation>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>a line needs a Start and an End of two numbers each.</translation>
     </message>
     <message>
-        <source>no new file could be made in its folder</source>
-        <translation>no new file could be made in its folder</translation>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>a curve needs its Start, Center and End.</translation>
     </message>
     <message>
-        <source>the file is not open</source>
-        <translation>the file is not open</translation>
+        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <translation>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</translation>
+    </message>
+    <message>
+        <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
+        <translation>a spiral needs its length, its radii at start and end, its Start and its PI.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>a profile point is not a station and a height.</translation>
+    </message>
+    <message>
+        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <translation>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</translation>
+    </message>
+    <message>
+        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <translation>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>The file is no LandXML document.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>The file has no alignment with lines or curves.</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Choose a path.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>The default bend radius must be a number above 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two findings of one verdict, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1432,6 @@
     <message>
         <source>Mid-assist</source>
         <translation>Mid-assist</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Advice</translation>
     </message>
     <message>
         <source>Pull</source>
@@ -1423,6 +1791,43 @@ in the same directory as this program and restart.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>System Information Is Unavailable At This Time</translation>
     </message>
+    <message>
+        <source>Advice for the planner&apos;s cable</source>
+        <translation>Advice for the planner&apos;s cable</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>beyond the allowable tension</comment>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <comment>held at zero</comment>
+        <translation>held</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Sidewall</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cable(s)</numerusform>
+            <numerusform>%n cable(s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Maximum combined pair width (in)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -1771,6 +2176,10 @@ in the same directory as this program and restart.</translation>
         <source>max load</source>
         <translation>max load</translation>
     </message>
+    <message>
+        <source>Cable Select - click to select %1</source>
+        <translation>Cable Select - click to select %1</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCalculator</name>
@@ -1946,6 +2355,14 @@ in the same directory as this program and restart.</translation>
         <source>kg / m</source>
         <translation>kg / m</translation>
     </message>
+    <message>
+        <source>New Document</source>
+        <translation>New Document</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
+        <translation>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2050,10 +2467,6 @@ in the same directory as this program and restart.</translation>
         <translation>Allowable tension</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Advice</translation>
-    </message>
-    <message>
         <source>Sidewall pressure limit for the type of cable</source>
         <translation>Sidewall pressure limit for the type of cable</translation>
     </message>
@@ -2119,6 +2532,14 @@ in the same directory as this program and restart.</translation>
             <numerusform>Ben&amp;ds (%n over the limit)</numerusform>
             <numerusform>Ben&amp;ds (%n over the limit)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The pull check has changes that are not saved. Save them before closing the Pull Check?</source>
+        <translation>The pull check has changes that are not saved. Save them before closing the Pull Check?</translation>
+    </message>
+    <message>
+        <source>Advice for the cable set</source>
+        <translation>Advice for the cable set</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2659,10 @@ in the same directory as this program and restart.</translation>
         <source>&amp;Tail force a person holds:</source>
         <translation>&amp;Tail force a person holds:</translation>
     </message>
+    <message>
+        <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
+        <translation>The pulling equipment has changes that are not saved. Save them before closing the window?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::QuickCalculatorWindow</name>
@@ -2293,6 +2718,22 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>&amp;Append to the Plan</source>
         <translation>&amp;Append to the Plan</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>feet</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetres</translation>
     </message>
 </context>
 <context>
@@ -2435,16 +2876,8 @@ Sidewall %1</translation>
         <translation>Data (*.rtf)|*.rtf|All Files (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Pull Calculator</source>
-        <translation>Pull Calculator</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2463,16 +2896,8 @@ Sidewall %1</translation>
         <translation>Export P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export CSV...</source>
-        <translation>Export CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
-    </message>
-    <message>
-        <source>Save Options</source>
-        <translation>Save Options</translation>
     </message>
     <message>
         <source>Pull Plan</source>
@@ -2493,10 +2918,6 @@ Sidewall %1</translation>
     <message>
         <source>&amp;Pull Calculator</source>
         <translation>&amp;Pull Calculator</translation>
-    </message>
-    <message>
-        <source>Quick Calculators</source>
-        <translation>Quick Calculators</translation>
     </message>
     <message>
         <source>Max &amp;Pull Length</source>
@@ -2599,10 +3020,6 @@ Sidewall %1</translation>
         <translation>The pull plan has changes that are not saved. Save them before starting a new document?</translation>
     </message>
     <message>
-        <source>New Document</source>
-        <translation>New Document</translation>
-    </message>
-    <message>
         <source>Import Route</source>
         <translation>Import Route</translation>
     </message>
@@ -2689,6 +3106,34 @@ Sidewall %1</translation>
     <message>
         <source>System</source>
         <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Export &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save Op&amp;tions</source>
+        <translation>Save Op&amp;tions</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Calculators</source>
+        <translation>&amp;Quick Calculators</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
+        <translation>The pull plan has changes that are not saved. Save them before opening %1?</translation>
+    </message>
+    <message>
+        <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
+        <translation>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</translation>
+    </message>
+    <message>
+        <source>The report %1: %2</source>
+        <translation>The report %1: %2</translation>
     </message>
 </context>
 <context>

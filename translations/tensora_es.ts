@@ -2,334 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>LanguageName</name>
-    <message>
-        <source>English</source>
-        <translation>Español</translation>
-    </message>
-</context>
-<context>
-    <name>Sentences</name>
-    <message>
-        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>La presión lateral de apoyo supera %1 en el tramo %2</translation>
-    </message>
-    <message>
-        <source>Pull OK</source>
-        <translation>Tiro correcto</translation>
-    </message>
-    <message>
-        <source>The cables do not fit this conduit</source>
-        <translation>Los cables no caben en este tubo conduit</translation>
-    </message>
-    <message>
-        <source>The arrangement does not suit the number of cables</source>
-        <translation>La disposición no corresponde al número de cables</translation>
-    </message>
-    <message>
-        <source>three cables lie triangular or cradled, not in a diamond</source>
-        <translation>tres cables quedan en triángulo o en cuna, no en rombo</translation>
-    </message>
-    <message>
-        <source>four cables lie cradled or in a diamond, not triangular</source>
-        <translation>cuatro cables quedan en cuna o en rombo, no en triángulo</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <translation>La presión lateral supera %1 en el tramo %2 %3</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
-        <translation>La presión lateral supera %1 en el tramo %2 %3 y en 1 curva más</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
-        <translation>La presión lateral supera %1 en el tramo %2 %3 y en %4 curvas más</translation>
-    </message>
-    <message>
-        <source>in both pulls</source>
-        <translation>en ambos tiros</translation>
-    </message>
-    <message>
-        <source>in the forward pull</source>
-        <translation>en el tiro directo</translation>
-    </message>
-    <message>
-        <source>in the reverse pull</source>
-        <translation>en el tiro inverso</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
-        <translation>El cable avanza por su propio peso en el tramo %1 del tiro directo: reténgalo</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
-        <translation>El cable avanza por su propio peso en el tramo %1 del tiro inverso: reténgalo</translation>
-    </message>
-    <message>
-        <source>Forward pull exceeds the allowable tension at link %1</source>
-        <translation>El tiro directo supera la tensión admisible en el tramo %1</translation>
-    </message>
-    <message>
-        <source>Reverse pull exceeds the allowable tension at link %1</source>
-        <translation>El tiro inverso supera la tensión admisible en el tramo %1</translation>
-    </message>
-    <message>
-        <source>The clearance is below the minimum</source>
-        <translation>La holgura es inferior al mínimo</translation>
-    </message>
-    <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <translation>El llenado de %1% supera el límite del código eléctrico de %2%</translation>
-    </message>
-    <message>
-        <source>The cables may jam (%1 risk)</source>
-        <translation>Los cables pueden atascarse (riesgo %1)</translation>
-    </message>
-    <message>
-        <source>significant</source>
-        <translation>importante</translation>
-    </message>
-    <message>
-        <source>moderate</source>
-        <translation>moderado</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>bajo</translation>
-    </message>
-    <message>
-        <source>very small</source>
-        <translation>muy bajo</translation>
-    </message>
-    <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Introduzca el diámetro exterior del cable</translation>
-    </message>
-    <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Introduzca el diámetro interior del tubo conduit</translation>
-    </message>
-    <message>
-        <source>no cable outside diameter</source>
-        <translation>sin diámetro exterior del cable</translation>
-    </message>
-    <message>
-        <source>no conduit inside diameter</source>
-        <translation>sin diámetro interior del tubo</translation>
-    </message>
-    <message>
-        <source>no clearance formula for this arrangement</source>
-        <translation>no hay fórmula de holgura para esta disposición</translation>
-    </message>
-    <message>
-        <source>mixed sizes: no jam band</source>
-        <translation>tamaños mixtos: sin banda de atascamiento</translation>
-    </message>
-    <message>
-        <source>Without a mid-assist point: %1</source>
-        <translation>Sin punto de tiro intermedio: %1</translation>
-    </message>
-    <message>
-        <source>%1, over the electrical code&apos;s %2% for %3</source>
-        <translation>%1, por encima del %2% del código eléctrico para %3</translation>
-    </message>
-    <message>
-        <source>%1, within the electrical code&apos;s %2% for %3</source>
-        <translation>%1, dentro del %2% del código eléctrico para %3</translation>
-    </message>
-    <message>
-        <source>one cable</source>
-        <translation>un cable</translation>
-    </message>
-    <message>
-        <source>two cables</source>
-        <translation>dos cables</translation>
-    </message>
-    <message>
-        <source>more than two cables</source>
-        <translation>más de dos cables</translation>
-    </message>
-    <message>
-        <source>%1, jam risk %2</source>
-        <translation>%1, riesgo de atascamiento %2</translation>
-    </message>
-    <message>
-        <source>single cable</source>
-        <translation>cable único</translation>
-    </message>
-    <message>
-        <source>five or more cables</source>
-        <translation>cinco o más cables</translation>
-    </message>
-    <message>
-        <source>triangular</source>
-        <translation>en triángulo</translation>
-    </message>
-    <message>
-        <source>cradled</source>
-        <translation>en cuna</translation>
-    </message>
-    <message>
-        <source>diamond</source>
-        <translation>en rombo</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automática</translation>
-    </message>
-    <message>
-        <source>%1, below the minimum of %2</source>
-        <translation>%1, por debajo del mínimo de %2</translation>
-    </message>
-    <message>
-        <source>%1, minimum %2</source>
-        <translation>%1, mínimo %2</translation>
-    </message>
-    <message>
-        <source>%1 at link %2, allowable %3</source>
-        <translation>%1 en el tramo %2, admisible %3</translation>
-    </message>
-    <message>
-        <source>no links in the plan</source>
-        <translation>el plan no tiene tramos</translation>
-    </message>
-    <message>
-        <source>%1 cable weighing %2, largest OD %3</source>
-        <translation>%1 cable de %2, mayor diámetro exterior %3</translation>
-    </message>
-    <message>
-        <source>%1 cables weighing %2, largest OD %3</source>
-        <translation>%1 cables de %2, mayor diámetro exterior %3</translation>
-    </message>
-    <message>
-        <source>over both ways</source>
-        <translation>superada en ambos sentidos</translation>
-    </message>
-    <message>
-        <source>over forward</source>
-        <translation>superada en el directo</translation>
-    </message>
-    <message>
-        <source>over reverse</source>
-        <translation>superada en el inverso</translation>
-    </message>
-    <message>
-        <source>Please enter a number</source>
-        <translation>Introduzca un número</translation>
-    </message>
-    <message>
-        <source>Enter a rating above 0</source>
-        <translation>Introduzca una capacidad mayor que 0</translation>
-    </message>
-    <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Introduzca un radio de curva mayor que 0, o deje la casilla vacía para tomar el radio de cada curva de su longitud y ángulo</translation>
-    </message>
-    <message>
-        <source>Pulling eye on the conductors</source>
-        <translation>Ojo de tiro sobre los conductores</translation>
-    </message>
-    <message>
-        <source>Pulling eye, single conductors conservatively</source>
-        <translation>Ojo de tiro, conductores individuales (conservador)</translation>
-    </message>
-    <message>
-        <source>Basket grip</source>
-        <translation>Malla de tiro</translation>
-    </message>
-    <message>
-        <source>Cable ratings</source>
-        <translation>Capacidades de los cables</translation>
-    </message>
-    <message>
-        <source>As typed in the planner</source>
-        <translation>Como se escribió en el planificador</translation>
-    </message>
-    <message>
-        <source>give the conductor size of group %1</source>
-        <translation>indique la sección del conductor del grupo %1</translation>
-    </message>
-    <message>
-        <source>give the conductor material of group %1</source>
-        <translation>indique el material del conductor del grupo %1</translation>
-    </message>
-    <message>
-        <source>give the rating of group %1</source>
-        <translation>indique la capacidad del grupo %1</translation>
-    </message>
-    <message>
-        <source>not a positive number</source>
-        <translation>no es un número positivo</translation>
-    </message>
-    <message>
-        <source>not a number of 0 or more</source>
-        <translation>no es un número de 0 o más</translation>
-    </message>
-    <message>
-        <source>not a whole number of 1 or more</source>
-        <translation>no es un número entero de 1 o más</translation>
-    </message>
-    <message>
-        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>no es una sección de conductor (AWG como 6 o 1/0, kcmil, mm2)</translation>
-    </message>
-    <message>
-        <source>not a conductor material (cu or al)</source>
-        <translation>no es un material de conductor (cu o al)</translation>
-    </message>
-    <message>
-        <source>Either way: %1 each way</source>
-        <translation>En cualquier sentido: %1 en cada sentido</translation>
-    </message>
-    <message>
-        <source>Pull forward: %1% lower, %2 against %3</source>
-        <translation>Tire en sentido directo: %1% menos, %2 frente a %3</translation>
-    </message>
-    <message>
-        <source>Pull in reverse: %1% lower, %2 against %3</source>
-        <translation>Tire en sentido inverso: %1% menos, %2 frente a %3</translation>
-    </message>
-    <message>
-        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
-        <translation>un punto de tiro intermedio tras el tramo %1, %2, la reduce a %3</translation>
-    </message>
-    <message>
-        <source>pulled in reverse</source>
-        <translation>en tiro inverso</translation>
-    </message>
-    <message>
-        <source>pulled forward</source>
-        <translation>en tiro directo</translation>
-    </message>
-    <message>
-        <source>no mid-assist advice: %1</source>
-        <translation>sin consejo de tiro intermedio: %1</translation>
-    </message>
-    <message>
-        <source>no mid-assist point lowers it</source>
-        <translation>ningún punto de tiro intermedio la reduce</translation>
-    </message>
-    <message>
-        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
-        <translation>Punto de tiro intermedio tras el tramo %1 según el consejo: %2, la tensión máxima es %3</translation>
-    </message>
-    <message>
-        <source>without it, forward %1, reverse %2</source>
-        <translation>sin él, directo %1, inverso %2</translation>
-    </message>
-    <message>
-        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
-        <translation>Incluso el mejor tiro supera la tensión admisible de %1 en el tramo %2</translation>
-    </message>
-    <message>
-        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>En tiro directo, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
-    </message>
-    <message>
-        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>En tiro inverso, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
-    </message>
+    <name>Advice</name>
     <message>
         <source>the cable&apos;s weight is negative</source>
         <translation>el peso del cable es negativo</translation>
@@ -355,8 +28,768 @@
         <translation>el tramo %1 contiene una cifra fuera del alcance del ordenador</translation>
     </message>
     <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Incluso el mejor tiro supera la tensión admisible de %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>La presión lateral de apoyo supera %1 en el tramo %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tiro directo, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tiro inverso, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
+    </message>
+    <message>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>El tramo %1 es una curva tan larga que su peso, %2 de fricción, supera el 1% de la tensión a su salida, y el peso en el plano de la curva lo omite: con todo el peso, la tensión sale a %3 en sentido directo y a %4 en sentido inverso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n more such bends)</source>
+        <comment>%1 (%n more such bend)</comment>
+        <translation>
+            <numerusform>%1 (%n curva más como esta)</numerusform>
+            <numerusform>%1 (%n curvas más como esta)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>en tiro inverso</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>en tiro directo</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
+        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <translation>Punto de tiro intermedio después del tramo %1, como se aconseja: %2, la tensión más alta es %3; sin él, directo %4, inverso %5</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>En cualquier sentido: %1 en cada sentido</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <extracomment>%1 how much lower in whole per cent, %2 the lower tension, %3 the higher.</extracomment>
+        <translation>Tire en sentido directo: %1% menos, %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Tire en sentido inverso: %1% menos, %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
+        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <translation>%1; un punto de tiro intermedio después del tramo %2, %3, la reduce a %4</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist advice: %2</source>
+        <translation>%1; sin consejo de tiro intermedio: %2</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist point lowers it</source>
+        <translation>%1; ningún punto de tiro intermedio la reduce</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The advice, then its findings.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CableSet</name>
+    <message>
+        <source>%1: give the conductor material of group %2</source>
+        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <translation>%1: indique el material de los conductores del grupo %2</translation>
+    </message>
+    <message>
+        <source>%1: give the conductor size of group %2</source>
+        <translation>%1: indique la sección de los conductores del grupo %2</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>cobre</translation>
+    </message>
+    <message>
+        <source>aluminium</source>
+        <translation>aluminio</translation>
+    </message>
+    <message>
+        <source>%1 × %2: OD %3, %4</source>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <translation>%1 × %2: DE %3, %4</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>size not given</source>
+        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <translation>sección no indicada</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conductors</source>
+        <comment>%n conductor</comment>
+        <translation>
+            <numerusform>%n conductor</numerusform>
+            <numerusform>%n conductores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rating %1</source>
+        <translation>capacidad %1</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Ojo de tiro sobre los conductores</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Ojo de tiro, conductores individuales (conservador)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Malla de tiro</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacidades de los cables</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Como se escribió en el planificador</translation>
+    </message>
+    <message>
+        <source>%1: give the rating of group %2</source>
+        <translation>%1: indique la capacidad del grupo %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>no es un número positivo</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>no es un número de 0 o más</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 1000 (no pull holds more)</source>
+        <translation>no es un número entero de 1 a 1000 (ningún tiro lleva más)</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>no es una sección de conductor (AWG como 6 o 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>no es un material de conductor (cu o al)</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 10000 (no cable holds more)</source>
+        <translation>no es un número entero de 1 a 10000 (ningún cable tiene más)</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>the cables do not fit this conduit</source>
+        <translation>los cables no caben en este tubo conduit</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Los cables no caben en este tubo conduit</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>cable único</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>dos cables</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinco o más cables</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>en triángulo</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>en cuna</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>en rombo</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automática</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>importante</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>bajo</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>muy bajo</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tamaños mixtos: sin banda de atascamiento</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>tres cables quedan en triángulo o en cuna, no en rombo</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>cuatro cables quedan en cuna o en rombo, no en triángulo</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>La disposición no corresponde al número de cables</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>en ambos tiros</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>en el tiro directo</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>en el tiro inverso</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <translation>La presión lateral supera %1 en el tramo %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</source>
+        <comment>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</comment>
+        <translation>
+            <numerusform>La presión lateral supera %1 en el tramo %2 %3 y en %n curva más</numerusform>
+            <numerusform>La presión lateral supera %1 en el tramo %2 %3 y en %n curvas más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>El cable avanza por su propio peso en el tramo %1 del tiro directo: reténgalo</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>El cable avanza por su propio peso en el tramo %1 del tiro inverso: reténgalo</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>El tiro inverso supera la tensión admisible en el tramo %1</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>El tiro directo supera la tensión admisible en el tramo %1</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Tiro correcto</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>sin diámetro exterior del cable</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Introduzca el diámetro exterior del cable</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>sin diámetro interior del tubo</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Introduzca el diámetro interior del tubo conduit</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>no hay fórmula de holgura para esta disposición</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>La holgura es inferior al mínimo</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>El llenado de %1% supera el límite del código eléctrico de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <translation>Los cables pueden atascarse (riesgo %1)</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+----------
+%1 the allowable tension, %2 the rule it comes from.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Introduzca un radio de curva mayor que 0, o deje la casilla vacía para tomar el radio de cada curva de su longitud y ángulo</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Introduzca una capacidad mayor que 0</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>el plan no tiene tramos</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, no allowable tension: %3</source>
+        <extracomment>%1 the highest tension, %2 its link, %3 what the allowable tension lacks.</extracomment>
+        <translation>%1 en el tramo %2, sin tensión admisible: %3</translation>
+    </message>
+    <message>
+        <source>give it in the planner</source>
+        <translation>indíquela en la calculadora de tiro</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 en el tramo %2, admisible %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cables weighing %1, largest OD %2</source>
+        <comment>%n cable weighing %1, largest OD %2</comment>
+        <extracomment>%n cables, %1 their weight per length, %2 the largest outside diameter.</extracomment>
+        <translation>
+            <numerusform>%n cable que pesa %1, mayor DE %2</numerusform>
+            <numerusform>%n cables que pesan %1, mayor DE %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, riesgo de atascamiento %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>%1%, dentro de el %2% del código eléctrico para un cable</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, dentro de el %2% del código eléctrico para dos cables</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, dentro de el %2% del código eléctrico para más de dos cables</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <translation>%1%, por encima de el %2% del código eléctrico para un cable</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, por encima de el %2% del código eléctrico para dos cables</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, por encima de el %2% del código eléctrico para más de dos cables</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sin punto de tiro intermedio: %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <extracomment>%1 the clearance, %2 the minimum; both with their unit.</extracomment>
+        <translation>%1, por debajo del mínimo de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, mínimo %2</translation>
+    </message>
+    <message>
+        <source>angle 0</source>
+        <translation>ángulo 0</translation>
+    </message>
+    <message>
+        <source>no radius</source>
+        <translation>sin radio</translation>
+    </message>
+    <message>
+        <source>%1, over both ways</source>
+        <translation>%1, superado en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>%1, over forward</source>
+        <translation>%1, superado en sentido directo</translation>
+    </message>
+    <message>
+        <source>%1, over reverse</source>
+        <translation>%1, superado en sentido inverso</translation>
+    </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armadura engrapada</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Cable de control y de 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Cable de potencia de 600 V a 35 kV</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>Equipment</name>
+    <message>
+        <source>forward pull</source>
+        <translation>tiro directo</translation>
+    </message>
+    <message>
+        <source>reverse pull</source>
+        <translation>tiro inverso</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</source>
+        <translation>Tensión más alta del %1 del conjunto de cables, según la calcula la verificación del tiro: %2 en el tramo %3</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1: %2 at link %3</source>
+        <translation>Tensión más alta del %1: %2 en el tramo %3</translation>
+    </message>
+    <message>
+        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
+        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <translation>%1, con el punto de tiro intermedio del plan después del tramo %2.</translation>
+    </message>
+    <message>
+        <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
+        <translation>%1; con un punto de tiro intermedio después del tramo %2, tirando %3: %4.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>en sentido directo</translation>
+    </message>
+    <message>
+        <source>in reverse</source>
+        <translation>en sentido inverso</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Malacate: indique su capacidad.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Malacate: demasiado débil, %1 frente a los %2 del tiro.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Malacate: %1, margen %2 %; su capacidad supera la tensión admisible del cable de %3: ajuste un limitador (o un eslabón fusible) a la tensión admisible.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Malacate: %1, margen %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Cuerda: sirve una resistencia a la rotura de al menos %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 serves (working load %3)</source>
+        <translation>%1; %2 sirve (carga de trabajo %3)</translation>
+    </message>
+    <message>
+        <source>%1; %2 is too weak</source>
+        <translation>%1; %2 es demasiado débil</translation>
+    </message>
+    <message>
+        <source>%1. The design factor is below 4</source>
+        <translation>%1. El factor de diseño es menor que 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating.</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje, por encima de su capacidad.</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given).</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje (sin capacidad indicada).</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor.</source>
+        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje.</translation>
+    </message>
+    <message>
+        <source>Capstan tail force:</source>
+        <translation>Fuerza de retención en el cabrestante:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1 (more than a person holds)</source>
+        <comment>%n wrap %1 (more than a person holds)</comment>
+        <translation>
+            <numerusform>%n vuelta %1 (más de lo que sostiene una persona)</numerusform>
+            <numerusform>%n vueltas %1 (más de lo que sostiene una persona)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1</source>
+        <comment>%n wrap %1</comment>
+        <translation>
+            <numerusform>%n vuelta %1</numerusform>
+            <numerusform>%n vueltas %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2;</source>
+        <translation>%1 %2;</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>El equipo sirve para este tiro.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>El equipo no sirve para este tiro.</translation>
+    </message>
+    <message>
+        <source>the puller&apos;s rating</source>
+        <translation>la capacidad del malacate</translation>
+    </message>
+    <message>
+        <source>the rope&apos;s breaking strength</source>
+        <translation>la resistencia a la rotura de la cuerda</translation>
+    </message>
+    <message>
+        <source>the sheaves&apos; rating</source>
+        <translation>la capacidad de las poleas</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not yet known whether the equipment serves this pull: give %1.</source>
+        <translation>Aún no se sabe si el equipo sirve para este tiro: indique %1.</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Ninguna curva está marcada con polea (márquela en las opciones del planificador).</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>no se pudo dibujar el documento</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>no se pudo escribir el archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket), así que no se escribe nada allí</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>too many symbolic links lead to it</source>
+        <translation>demasiados enlaces simbólicos llevan a él</translation>
+    </message>
+    <message>
+        <source>it names a folder, not a file</source>
+        <translation>nombra una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>no se pudo crear un archivo nuevo en su carpeta</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>el archivo no está abierto</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>no se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>no se pudo leer el archivo hasta el final</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>no se pudo dibujar la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>Fill</name>
+    <message>
+        <source>over</source>
+        <translation>supera</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>cumple</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Esta función requiere conexión a internet.  ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Esta función requiere conexión a internet y Adobe Acrobat.  Se recomienda una conexión de alta velocidad.  ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Introduzca un número</translation>
+    </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Introduzca un coeficiente entre 0 y 1.  Si no lo sabe, use 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
         <source>Mid-assist pull point between links %1 and %2</source>
+        <extracomment>%1 and %2 the numbers of the links the point lies between.</extracomment>
         <translation>Punto de tiro intermedio entre los tramos %1 y %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Recta</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 sheave</source>
+        <translation>%1 polea</translation>
     </message>
     <message>
         <source>the angle is not a finite number</source>
@@ -371,8 +804,9 @@
         <translation>una curva inclinada gira como máximo 360 grados</translation>
     </message>
     <message>
-        <source>%1 (%2) is beyond what a report holds in %3</source>
-        <translation>%1 (%2) supera lo que un informe admite en %3</translation>
+        <source>%1 (%2 %3) is beyond what a report holds in %4</source>
+        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) supera lo que un informe guarda en %4</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -390,53 +824,20 @@
         <source>the length of link %1</source>
         <translation>la longitud del tramo %1</translation>
     </message>
+</context>
+<context>
+    <name>Profile</name>
     <message>
-        <source>Forward pull</source>
-        <translation>Tiro directo</translation>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>Reverse pull</source>
-        <translation>Tiro inverso</translation>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
     </message>
     <message>
-        <source>highest %1 at link %2</source>
-        <translation>máxima %1 en el tramo %2</translation>
-    </message>
-    <message>
-        <source>worst sidewall (tension / bend length) %1 at link %2</source>
-        <translation>peor presión lateral (tensión / longitud de curva) %1 en el tramo %2</translation>
-    </message>
-    <message>
-        <source>allowable %1</source>
-        <translation>admisible %1</translation>
-    </message>
-    <message>
-        <source>allowable %1, above the chart</source>
-        <translation>admisible %1, por encima del gráfico</translation>
-    </message>
-    <message>
-        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
-        <translation>Retenido en cero (el cable avanza por su propio peso: reténgalo): %1</translation>
-    </message>
-    <message>
-        <source>forward pull in %1</source>
-        <translation>tiro directo en %1</translation>
-    </message>
-    <message>
-        <source>reverse pull in %1</source>
-        <translation>tiro inverso en %1</translation>
-    </message>
-    <message>
-        <source>Not drawn (out of range): %1</source>
-        <translation>No dibujado (fuera de rango): %1</translation>
-    </message>
-    <message>
-        <source>forward tension after %1</source>
-        <translation>tensión directa tras %1</translation>
-    </message>
-    <message>
-        <source>reverse tension after %1</source>
-        <translation>tensión inversa tras %1</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
     </message>
     <message>
         <source>link %1</source>
@@ -447,208 +848,127 @@
         <translation>tramos %1</translation>
     </message>
     <message>
-        <source>links %1 to %2</source>
-        <translation>tramos %1 a %2</translation>
+        <source>highest %1 %2 at link %3</source>
+        <extracomment>%1 the highest tension, %2 its unit, %3 its link.</extracomment>
+        <translation>máximo %1 %2 en el tramo %3</translation>
     </message>
     <message>
-        <source>links %1 and %2</source>
-        <translation>tramos %1 y %2</translation>
+        <source>worst sidewall (tension / bend length) %1 %2 at link %3</source>
+        <extracomment>%1 the worst sidewall pressure, %2 its unit, %3 its link.</extracomment>
+        <translation>peor presión lateral (tensión / longitud de la curva) %1 %2 en el tramo %3</translation>
     </message>
     <message>
-        <source>Straight</source>
-        <translation>Recta</translation>
+        <source>Forward pull</source>
+        <translation>Tiro directo</translation>
     </message>
     <message>
-        <source>Bend</source>
-        <translation>Curva</translation>
+        <source>Reverse pull</source>
+        <translation>Tiro inverso</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Arriba</translation>
+        <source>Forward pull: %1</source>
+        <translation>Tiro directo: %1</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Abajo</translation>
+        <source>Reverse pull: %1</source>
+        <translation>Tiro inverso: %1</translation>
     </message>
     <message>
-        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
-        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+        <source>allowable %1 %2, above the chart</source>
+        <extracomment>%1 the allowable tension, %2 its unit.</extracomment>
+        <translation>admisible %1 %2, por encima del gráfico</translation>
     </message>
     <message>
-        <source>Highest tension of the forward pull: %1 at link %2</source>
-        <translation>Tensión máxima del tiro directo: %1 en el tramo %2</translation>
+        <source>allowable %1 %2</source>
+        <translation>admisible %1 %2</translation>
     </message>
     <message>
-        <source>Highest tension of the reverse pull: %1 at link %2</source>
-        <translation>Tensión máxima del tiro inverso: %1 en el tramo %2</translation>
+        <source>forward pull in %1</source>
+        <translation>tiro directo en %1</translation>
     </message>
     <message>
-        <source>with a mid-assist point after link %1, %2: %3</source>
-        <translation>con un punto de tiro intermedio tras el tramo %1, %2: %3</translation>
+        <source>reverse pull in %1</source>
+        <translation>tiro inverso en %1</translation>
     </message>
     <message>
-        <source>Puller: give its rating.</source>
-        <translation>Malacate: indique su capacidad.</translation>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1.</source>
+        <translation>Mantenido en cero (el cable corre por su propio peso: reténgalo): %1.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Malacate: demasiado débil, %1 frente a los %2 del tiro.</translation>
+        <source>%1° up</source>
+        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <translation>%1° hacia arriba</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Malacate: %1, margen %2 %; su capacidad supera la tensión admisible del cable: ajuste un limitador (o un eslabón fusible) a la tensión admisible.</translation>
+        <source>%1° down</source>
+        <translation>%1° hacia abajo</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %.</source>
-        <translation>Malacate: %1, margen %2 %.</translation>
+        <source>forward tension after %1</source>
+        <translation>tensión directa tras %1</translation>
     </message>
     <message>
-        <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Cuerda: sirve una resistencia a la rotura de al menos %1</translation>
+        <source>reverse tension after %1</source>
+        <translation>tensión inversa tras %1</translation>
     </message>
     <message>
-        <source>%1 serves (working load %2)</source>
-        <translation>%1 sirve (carga de trabajo %2)</translation>
+        <source>Not drawn (out of range): %1.</source>
+        <translation>No dibujado (fuera de rango): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Pull</source>
+        <translation>Tiro</translation>
     </message>
     <message>
-        <source>%1 is too weak</source>
-        <translation>%1 es demasiado débil</translation>
+        <source>Puller</source>
+        <translation>Malacate</translation>
     </message>
     <message>
-        <source>The design factor is below 4</source>
-        <translation>El factor de diseño es inferior a 4</translation>
+        <source>Rope</source>
+        <translation>Cuerda</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor</source>
-        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje</translation>
+        <source>Sheaves</source>
+        <translation>Poleas</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
-        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje, por encima de su capacidad</translation>
+        <source>Capstan</source>
+        <translation>Cabrestante</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
-        <translation>Polea en el tramo %1: %2 sobre ella y su anclaje (sin capacidad indicada)</translation>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>Ninguna curva está marcada con polea (márquela en las opciones del planificador).</translation>
+        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <translation>No se pudo leer la fila %1 del conjunto de cables del informe; el conjunto se leyó sin ella.</translation>
     </message>
     <message>
-        <source>Capstan tail force</source>
-        <translation>Fuerza de retenida en el cabrestante</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2</source>
-        <translation>%1 vueltas %2</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2 (more than a person holds)</source>
-        <translation>%1 vueltas %2 (más de lo que sujeta una persona)</translation>
-    </message>
-    <message>
-        <source>The equipment serves this pull.</source>
-        <translation>El equipo sirve para este tiro.</translation>
-    </message>
-    <message>
-        <source>The equipment does not serve this pull.</source>
-        <translation>El equipo no sirve para este tiro.</translation>
-    </message>
-    <message>
-        <source>meets</source>
-        <translation>cumple</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>supera</translation>
-    </message>
-    <message>
-        <source>Choose a path.</source>
-        <translation>Elija un trazado.</translation>
-    </message>
-    <message>
-        <source>The default bend radius must be a number above 0.</source>
-        <translation>El radio de curva predeterminado debe ser un número mayor que 0.</translation>
-    </message>
-    <message>
-        <source>%1 link, %2, rise %3</source>
-        <translation>%1 tramo, %2, desnivel %3</translation>
-    </message>
-    <message>
-        <source>%1 links, %2, rise %3</source>
-        <translation>%1 tramos, %2, desnivel %3</translation>
-    </message>
-    <message>
-        <source>bends: %1</source>
-        <translation>curvas: %1</translation>
-    </message>
-    <message>
-        <source>bends: none</source>
-        <translation>curvas: ninguna</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>%1 a la izquierda</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 a la derecha</translation>
-    </message>
-    <message>
-        <source>%1 up</source>
-        <translation>%1 hacia arriba</translation>
-    </message>
-    <message>
-        <source>%1 down</source>
-        <translation>%1 hacia abajo</translation>
-    </message>
-    <message>
-        <source>%1 tilted</source>
-        <translation>%1 inclinadas</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection.  Do you wish to continue?</source>
-        <translation>Esta función requiere conexión a internet.  ¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
-        <translation>Esta función requiere conexión a internet y Adobe Acrobat.  Se recomienda una conexión de alta velocidad.  ¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Curva</translation>
-    </message>
-    <message>
-        <source>Tilted</source>
-        <translation>Inclinada</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>derecha</translation>
-    </message>
-    <message>
-        <source>sheave</source>
-        <translation>polea</translation>
-    </message>
-    <message>
-        <source>Interlocked armour</source>
-        <translation>Armadura engrapada</translation>
-    </message>
-    <message>
-        <source>Control and 600 V cable</source>
-        <translation>Cable de control y de 600 V</translation>
-    </message>
-    <message>
-        <source>Power cable 600 V to 35 kV</source>
-        <translation>Cable de potencia de 600 V a 35 kV</translation>
+        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <translation>El conjunto de cables del informe no nombra ninguna regla que Tensora conozca (&quot;%1&quot;); se toma la tensión admisible de la calculadora de tiro.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
         <translation>Diámetro interior del tubo (%1)</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Cable outside diameter (%1)</source>
         <translation>Diámetro exterior del cable (%1)</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposición</translation>
     </message>
     <message>
         <source>Minimum clearance (%1)</source>
@@ -665,14 +985,6 @@
     <message>
         <source>from each bend&apos;s length and angle</source>
         <translation>según la longitud y el ángulo de cada curva</translation>
-    </message>
-    <message>
-        <source>Cables</source>
-        <translation>Cables</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Disposición</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -715,12 +1027,12 @@
         <translation>Llenado según código</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Consejo</translation>
+        <source>Advice for the cable set</source>
+        <translation>Consejo para el conjunto de cables</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Veredicto</translation>
+        <source>Link</source>
+        <translation>Tramo</translation>
     </message>
     <message>
         <source>Radius (%1)</source>
@@ -738,117 +1050,90 @@
         <source>Limit (%1)</source>
         <translation>Límite (%1)</translation>
     </message>
-    <message>
-        <source>Pull</source>
-        <translation>Tiro</translation>
+    <message numerus="yes">
+        <source>%n links</source>
+        <comment>%n link</comment>
+        <translation>
+            <numerusform>%n tramo</numerusform>
+            <numerusform>%n tramos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Puller</source>
-        <translation>Malacate</translation>
+        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <translation>El rótulo del punto de tiro intermedio &quot;%1&quot; no nombra ningún tramo: el plan se leyó sin punto intermedio.</translation>
     </message>
     <message>
-        <source>Rope</source>
-        <translation>Cuerda</translation>
+        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <translation>El punto de tiro intermedio &quot;%1&quot; está más allá de los %2 del plan: el plan se leyó sin él.</translation>
     </message>
     <message>
-        <source>Sheaves</source>
-        <translation>Poleas</translation>
+        <source>at its start</source>
+        <translation>al principio</translation>
     </message>
     <message>
-        <source>Capstan</source>
-        <translation>Cabrestante</translation>
+        <source>after link %1</source>
+        <translation>después del tramo %1</translation>
     </message>
     <message>
-        <source>%1 cables</source>
-        <translation>%1 cables</translation>
+        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>La fila del tramo %1 del plan está incompleta: el plan se leyó hasta el tramo %2.</translation>
     </message>
     <message>
-        <source>Maximum combined pair width (in)</source>
-        <translation>Ancho máximo de un par (in)</translation>
+        <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
+        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>El plan vuelve a nombrar el tramo %1 %2: el plan se leyó hasta el tramo %3.</translation>
     </message>
     <message>
-        <source>Widest pair side by side (mm)</source>
-        <translation>Par más ancho lado a lado (mm)</translation>
+        <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
+        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>El plan no tiene tramo %1 (el tramo %2 viene %3): el plan se leyó hasta el tramo %4.</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Introduzca un coeficiente entre 0 y 1.  Si no lo sabe, use 0,5</translation>
+        <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
+        <translation>El informe está cortado: su plan termina después del tramo %1 y falta su tabla inversa, así que pueden haberse perdido tramos posteriores; se leyeron los %2 anteriores.</translation>
+    </message>
+    <message>
+        <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
+        <translation>El informe está cortado: su tabla inversa termina después de %1 de sus %2; se leyeron los %3 de su plan.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <translation>La tabla inversa del informe difiere de su plan a partir del tramo %1; se leyeron las filas propias del plan.</translation>
+    </message>
+    <message>
+        <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
+        <translation>El informe contiene %1; un plan contiene como máximo %2: se leyeron los primeros %2.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 &quot;%2&quot; no es un número</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora es un producto de Norvale. Todos los derechos reservados.</translation>
     </message>
+</context>
+<context>
+    <name>Routes</name>
     <message>
-        <source>layer %1, %2 at line %3, %4</source>
-        <translation>capa %1, %2 en la línea %3, %4</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
+        <translation>Línea %1: las columnas se leen de dos maneras, como x, y, z y radio o como punto, norte, este y elevación: añada una línea de encabezado que las nombre, como &quot;x,y,z,radius&quot; o &quot;point,northing,easting,elevation&quot;.</translation>
     </message>
     <message>
-        <source>%1 at line %2, %3</source>
-        <translation>%1 en la línea %2, %3</translation>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Línea %1: un punto necesita una x y una y.</translation>
     </message>
     <message>
-        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
-        <translation>capa %1, cadena LINE/ARC %2 desde la línea %3, %4</translation>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Línea %1: la cabecera no nombra columnas x (este) e y (norte).</translation>
     </message>
     <message>
-        <source>LINE/ARC chain %1 from line %2, %3</source>
-        <translation>cadena LINE/ARC %1 desde la línea %2, %3</translation>
+        <source>The file holds no points.</source>
+        <translation>El archivo no contiene puntos.</translation>
     </message>
     <message>
-        <source>points</source>
-        <translation>puntos</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>eje</translation>
-    </message>
-    <message>
-        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
-        <translation>Las curvas en %1 y %2 necesitan %3 de los %4 rectos entre ellas (%5 de más): indique un radio menor.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
-        <translation>La curva en %1 necesita %2 de los %3 rectos tras ella (%4 de más): indique un radio menor.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
-        <translation>La curva en %1 necesita %2 de los %3 rectos antes de ella (%4 de más): indique un radio menor.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns back on itself.</source>
-        <translation>En %1 el trazado vuelve sobre sí mismo.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
-        <translation>En %1 el trazado gira %2 grados donde lo encuentra un arco: un arco debe unirse a los rectos contiguos en su línea.</translation>
-    </message>
-    <message>
-        <source>At %1 the bend has no radius.</source>
-        <translation>En %1 la curva no tiene radio.</translation>
-    </message>
-    <message>
-        <source>At %1 a coordinate is not a finite number.</source>
-        <translation>En %1 una coordenada no es un número finito.</translation>
-    </message>
-    <message>
-        <source>The route has fewer than two distinct points.</source>
-        <translation>El trazado tiene menos de dos puntos distintos.</translation>
-    </message>
-    <message>
-        <source>From %1 to the next point the distance is beyond what can be computed.</source>
-        <translation>De %1 al punto siguiente la distancia supera lo que se puede calcular.</translation>
-    </message>
-    <message>
-        <source>The drawing has no path on layer %1.</source>
-        <translation>El dibujo no tiene ningún trazado en la capa %1.</translation>
-    </message>
-    <message>
-        <source>There is no path %1; the paths are:</source>
-        <translation>No existe el trazado %1; los trazados son:</translation>
-    </message>
-    <message>
-        <source>The file holds several paths; choose one:</source>
-        <translation>El archivo contiene varios trazados; elija uno:</translation>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Línea %1: «%2» no es un número.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a group code.</source>
@@ -879,56 +1164,101 @@
         <translation>Es un dibujo DXF binario: guárdelo como DXF ASCII e importe ese.</translation>
     </message>
     <message>
+        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <translation>El elemento %1 del dibujo tiene menos de dos puntos distintos: no es un trazado.</translation>
+    </message>
+    <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
         <translation>El dibujo no tiene LWPOLYLINE, POLYLINE, LINE ni ARC de donde tomar un trazado.</translation>
     </message>
     <message>
-        <source>The file holds no points.</source>
-        <translation>El archivo no contiene puntos.</translation>
+        <source>a point</source>
+        <translation>un punto</translation>
     </message>
     <message>
-        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Línea %1: la cabecera no nombra columnas x (este) e y (norte).</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Line %1: a point needs an x and a y.</source>
-        <translation>Línea %1: un punto necesita una x y una y.</translation>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Las curvas en %1 y %2 necesitan %3 de los %4 rectos entre ellas (%5 de más): indique un radio menor.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Línea %1: «%2» no es un número.</translation>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>La curva en %1 necesita %2 de los %3 rectos tras ella (%4 de más): indique un radio menor.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Línea %1: %2</translation>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>La curva en %1 necesita %2 de los %3 rectos antes de ella (%4 de más): indique un radio menor.</translation>
     </message>
     <message>
-        <source>a curve&apos;s point is not two numbers.</source>
-        <translation>un punto de una curva no son dos números.</translation>
+        <source>At %1 the bend has no radius.</source>
+        <translation>En %1 la curva no tiene radio.</translation>
     </message>
     <message>
-        <source>a curve needs its Start, Center and End.</source>
-        <translation>una curva necesita su Start, Center y End.</translation>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>En %1 el trazado vuelve sobre sí mismo.</translation>
     </message>
     <message>
-        <source>a line needs a Start and an End of two numbers each.</source>
-        <translation>una línea necesita un Start y un End de dos números cada uno.</translation>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>En %1 una coordenada no es un número finito.</translation>
     </message>
     <message>
-        <source>a spiral is not read: replace it by lines and curves.</source>
-        <translation>una espiral no se lee: sustitúyala por líneas y curvas.</translation>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>El trazado tiene menos de dos puntos distintos.</translation>
     </message>
     <message>
-        <source>a profile point is not a station and a height.</source>
-        <translation>un punto del perfil no es una estación y una altura.</translation>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 al punto siguiente la distancia supera lo que se puede calcular.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links, %1, rise %2</source>
+        <comment>%n link, %1, rise %2</comment>
+        <translation>
+            <numerusform>%n tramo, %1, desnivel %2</numerusform>
+            <numerusform>%n tramos, %1, desnivel %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is no LandXML document.</source>
-        <translation>El archivo no es un documento LandXML.</translation>
+        <source>%1 left</source>
+        <translation>%1 a la izquierda</translation>
     </message>
     <message>
-        <source>The file has no alignment with lines or curves.</source>
-        <translation>El archivo no tiene ningún eje con líneas o curvas.</translation>
+        <source>%1 right</source>
+        <translation>%1 a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 hacia arriba</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 hacia abajo</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinadas</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; bends: %2</source>
+        <translation>%1; curvas: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n points closer than %2 to the one before merged into it</source>
+        <comment>%1; %n point closer than %2 to the one before merged into it</comment>
+        <extracomment>%2 is a distance with its unit.</extracomment>
+        <translation>
+            <numerusform>%1; %n punto a menos de %2 del anterior fusionado con él</numerusform>
+            <numerusform>%1; %n puntos a menos de %2 del anterior fusionados con él</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -939,44 +1269,86 @@
         <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>línea %1</translation>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>no file name was given</source>
-        <translation>no se indicó ningún nombre de archivo</translation>
+        <source>layer %1, %2</source>
+        <translation>capa %1, %2</translation>
     </message>
     <message>
-        <source>there is no such file</source>
-        <translation>ese archivo no existe</translation>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>El dibujo no tiene ningún trazado en la capa %1.</translation>
     </message>
     <message>
-        <source>it is a folder, not a file</source>
-        <translation>es una carpeta, no un archivo</translation>
+        <source>There is no path %1; the paths are:</source>
+        <translation>No existe el trazado %1; los trazados son:</translation>
     </message>
     <message>
-        <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+        <source>The file holds several paths; choose one:</source>
+        <translation>El archivo contiene varios trazados; elija uno:</translation>
     </message>
     <message>
-        <source>the file could not be opened</source>
-        <translation>no se pudo abrir el archivo</translation>
+        <source>%1
+  %2  %3</source>
+        <translation>%1
+  %2  %3</translation>
     </message>
     <message>
-        <source>the file could not be read to its end</source>
-        <translation>no se pudo leer el archivo hasta el final</translation>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
-        <source>the file could not be written</source>
-        <translation>no se pudo escribir el archivo</translation>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>una línea necesita un Start y un End de dos números cada uno.</translation>
     </message>
     <message>
-        <source>no new file could be made in its folder</source>
-        <translation>no se pudo crear un archivo nuevo en su carpeta</translation>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>una curva necesita su Start, Center y End.</translation>
     </message>
     <message>
-        <source>the file is not open</source>
-        <translation>el archivo no está abierto</translation>
+        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <translation>una espiral del tipo &quot;%1&quot; no se lee: solo las clotoides.</translation>
+    </message>
+    <message>
+        <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
+        <translation>una espiral necesita su longitud, sus radios al inicio y al final, su Start y su PI.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>un punto del perfil no es una estación y una altura.</translation>
+    </message>
+    <message>
+        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <translation>El eje comienza %1 antes de su perfil: la primera pendiente del perfil se prolonga hasta él.</translation>
+    </message>
+    <message>
+        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <translation>El eje se extiende %1 más allá de su perfil: la última pendiente del perfil se prolonga hasta su final.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>El archivo no es un documento LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>El archivo no tiene ningún eje con líneas o curvas.</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Elija un trazado.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>El radio de curva predeterminado debe ser un número mayor que 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two findings of one verdict, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1432,6 @@
     <message>
         <source>Mid-assist</source>
         <translation>Tiro intermedio</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Consejo</translation>
     </message>
     <message>
         <source>Pull</source>
@@ -1423,6 +1791,43 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>La información del sistema no está disponible en este momento</translation>
     </message>
+    <message>
+        <source>Advice for the planner&apos;s cable</source>
+        <translation>Consejo para el cable de la calculadora de tiro</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>beyond the allowable tension</comment>
+        <translation>supera</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <comment>held at zero</comment>
+        <translation>retenido</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Presión lat.</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cable</numerusform>
+            <numerusform>%n cables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Ancho máximo de un par (in)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -1771,6 +2176,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>max load</source>
         <translation>carga máx.</translation>
     </message>
+    <message>
+        <source>Cable Select - click to select %1</source>
+        <translation>Selección de cable: %1</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCalculator</name>
@@ -1946,6 +2355,14 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>kg / m</source>
         <translation>kg / m</translation>
     </message>
+    <message>
+        <source>New Document</source>
+        <translation>Documento nuevo</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
+        <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de cerrar la calculadora de tiro?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2050,10 +2467,6 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Tensión admisible</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Consejo</translation>
-    </message>
-    <message>
         <source>Sidewall pressure limit for the type of cable</source>
         <translation>Límite de presión lateral para el tipo de cable</translation>
     </message>
@@ -2119,6 +2532,14 @@ en la misma carpeta que este programa y reinícielo.</translation>
             <numerusform>Cur&amp;vas (%n por encima del límite)</numerusform>
             <numerusform>Cur&amp;vas (%n por encima del límite)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The pull check has changes that are not saved. Save them before closing the Pull Check?</source>
+        <translation>La verificación del tiro tiene cambios sin guardar. ¿Guardarlos antes de cerrarla?</translation>
+    </message>
+    <message>
+        <source>Advice for the cable set</source>
+        <translation>Consejo para el conjunto de cables</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2659,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>&amp;Tail force a person holds:</source>
         <translation>Fuerza de re&amp;tenida de una persona:</translation>
     </message>
+    <message>
+        <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
+        <translation>El equipo de tiro tiene cambios sin guardar. ¿Guardarlos antes de cerrar la ventana?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::QuickCalculatorWindow</name>
@@ -2293,6 +2718,22 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>&amp;Append to the Plan</source>
         <translation>&amp;Añadir al plan</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
     </message>
 </context>
 <context>
@@ -2435,16 +2876,8 @@ Presión lateral %1</translation>
         <translation>Datos (*.rtf)|*.rtf|Todos los archivos (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Pull Calculator</source>
-        <translation>Calculadora de tiro</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2463,16 +2896,8 @@ Presión lateral %1</translation>
         <translation>Exportar P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export CSV...</source>
-        <translation>Exportar CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>Im&amp;primir...</translation>
-    </message>
-    <message>
-        <source>Save Options</source>
-        <translation>Opciones de guardado</translation>
     </message>
     <message>
         <source>Pull Plan</source>
@@ -2493,10 +2918,6 @@ Presión lateral %1</translation>
     <message>
         <source>&amp;Pull Calculator</source>
         <translation>Calculadora de &amp;tiro</translation>
-    </message>
-    <message>
-        <source>Quick Calculators</source>
-        <translation>Calculadoras rápidas</translation>
     </message>
     <message>
         <source>Max &amp;Pull Length</source>
@@ -2599,10 +3020,6 @@ Presión lateral %1</translation>
         <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de empezar un documento nuevo?</translation>
     </message>
     <message>
-        <source>New Document</source>
-        <translation>Documento nuevo</translation>
-    </message>
-    <message>
         <source>Import Route</source>
         <translation>Importar trazado</translation>
     </message>
@@ -2689,6 +3106,34 @@ Presión lateral %1</translation>
     <message>
         <source>System</source>
         <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save Op&amp;tions</source>
+        <translation>&amp;Opciones de guardado</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Calculators</source>
+        <translation>Calculadoras rápi&amp;das</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
+        <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de abrir %1?</translation>
+    </message>
+    <message>
+        <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
+        <translation>El informe %1 se guardó con comas decimales en una versión anterior de Tensora; sus cifras se leyeron así. Guardado de nuevo, las contiene con puntos decimales, como las leen todos los idiomas.</translation>
+    </message>
+    <message>
+        <source>The report %1: %2</source>
+        <translation>El informe %1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,334 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>LanguageName</name>
-    <message>
-        <source>English</source>
-        <translation>Français</translation>
-    </message>
-</context>
-<context>
-    <name>Sentences</name>
-    <message>
-        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>La pression latérale d&apos;appui dépasse %1 au tronçon %2</translation>
-    </message>
-    <message>
-        <source>Pull OK</source>
-        <translation>Tirage correct</translation>
-    </message>
-    <message>
-        <source>The cables do not fit this conduit</source>
-        <translation>Les câbles n&apos;entrent pas dans ce conduit</translation>
-    </message>
-    <message>
-        <source>The arrangement does not suit the number of cables</source>
-        <translation>La disposition ne convient pas au nombre de câbles</translation>
-    </message>
-    <message>
-        <source>three cables lie triangular or cradled, not in a diamond</source>
-        <translation>trois câbles se placent en triangle ou en berceau, pas en losange</translation>
-    </message>
-    <message>
-        <source>four cables lie cradled or in a diamond, not triangular</source>
-        <translation>quatre câbles se placent en berceau ou en losange, pas en triangle</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <translation>La pression latérale dépasse %1 au tronçon %2 %3</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
-        <translation>La pression latérale dépasse %1 au tronçon %2 %3 et à 1 autre coude</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
-        <translation>La pression latérale dépasse %1 au tronçon %2 %3 et à %4 autres coudes</translation>
-    </message>
-    <message>
-        <source>in both pulls</source>
-        <translation>dans les deux tirages</translation>
-    </message>
-    <message>
-        <source>in the forward pull</source>
-        <translation>dans le tirage direct</translation>
-    </message>
-    <message>
-        <source>in the reverse pull</source>
-        <translation>dans le tirage inverse</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
-        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage direct : retenez-le</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
-        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage inverse : retenez-le</translation>
-    </message>
-    <message>
-        <source>Forward pull exceeds the allowable tension at link %1</source>
-        <translation>Le tirage direct dépasse la tension admissible au tronçon %1</translation>
-    </message>
-    <message>
-        <source>Reverse pull exceeds the allowable tension at link %1</source>
-        <translation>Le tirage inverse dépasse la tension admissible au tronçon %1</translation>
-    </message>
-    <message>
-        <source>The clearance is below the minimum</source>
-        <translation>Le dégagement est inférieur au minimum</translation>
-    </message>
-    <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <translation>Le remplissage de %1% dépasse la limite du code électrique de %2%</translation>
-    </message>
-    <message>
-        <source>The cables may jam (%1 risk)</source>
-        <translation>Les câbles peuvent se coincer (risque %1)</translation>
-    </message>
-    <message>
-        <source>significant</source>
-        <translation>important</translation>
-    </message>
-    <message>
-        <source>moderate</source>
-        <translation>modéré</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>faible</translation>
-    </message>
-    <message>
-        <source>very small</source>
-        <translation>très faible</translation>
-    </message>
-    <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Saisissez le diamètre extérieur du câble</translation>
-    </message>
-    <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Saisissez le diamètre intérieur du conduit</translation>
-    </message>
-    <message>
-        <source>no cable outside diameter</source>
-        <translation>pas de diamètre extérieur du câble</translation>
-    </message>
-    <message>
-        <source>no conduit inside diameter</source>
-        <translation>pas de diamètre intérieur du conduit</translation>
-    </message>
-    <message>
-        <source>no clearance formula for this arrangement</source>
-        <translation>pas de formule de dégagement pour cette disposition</translation>
-    </message>
-    <message>
-        <source>mixed sizes: no jam band</source>
-        <translation>tailles mixtes : pas de plage de coincement</translation>
-    </message>
-    <message>
-        <source>Without a mid-assist point: %1</source>
-        <translation>Sans point de tirage intermédiaire : %1</translation>
-    </message>
-    <message>
-        <source>%1, over the electrical code&apos;s %2% for %3</source>
-        <translation>%1, au-dessus des %2% du code électrique pour %3</translation>
-    </message>
-    <message>
-        <source>%1, within the electrical code&apos;s %2% for %3</source>
-        <translation>%1, dans les %2% du code électrique pour %3</translation>
-    </message>
-    <message>
-        <source>one cable</source>
-        <translation>un câble</translation>
-    </message>
-    <message>
-        <source>two cables</source>
-        <translation>deux câbles</translation>
-    </message>
-    <message>
-        <source>more than two cables</source>
-        <translation>plus de deux câbles</translation>
-    </message>
-    <message>
-        <source>%1, jam risk %2</source>
-        <translation>%1, risque de coincement %2</translation>
-    </message>
-    <message>
-        <source>single cable</source>
-        <translation>câble unique</translation>
-    </message>
-    <message>
-        <source>five or more cables</source>
-        <translation>cinq câbles ou plus</translation>
-    </message>
-    <message>
-        <source>triangular</source>
-        <translation>en triangle</translation>
-    </message>
-    <message>
-        <source>cradled</source>
-        <translation>en berceau</translation>
-    </message>
-    <message>
-        <source>diamond</source>
-        <translation>en losange</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automatique</translation>
-    </message>
-    <message>
-        <source>%1, below the minimum of %2</source>
-        <translation>%1, sous le minimum de %2</translation>
-    </message>
-    <message>
-        <source>%1, minimum %2</source>
-        <translation>%1, minimum %2</translation>
-    </message>
-    <message>
-        <source>%1 at link %2, allowable %3</source>
-        <translation>%1 au tronçon %2, admissible %3</translation>
-    </message>
-    <message>
-        <source>no links in the plan</source>
-        <translation>le plan n&apos;a aucun tronçon</translation>
-    </message>
-    <message>
-        <source>%1 cable weighing %2, largest OD %3</source>
-        <translation>%1 câble de %2, plus grand diamètre extérieur %3</translation>
-    </message>
-    <message>
-        <source>%1 cables weighing %2, largest OD %3</source>
-        <translation>%1 câbles de %2, plus grand diamètre extérieur %3</translation>
-    </message>
-    <message>
-        <source>over both ways</source>
-        <translation>dépassée dans les deux sens</translation>
-    </message>
-    <message>
-        <source>over forward</source>
-        <translation>dépassée en direct</translation>
-    </message>
-    <message>
-        <source>over reverse</source>
-        <translation>dépassée en inverse</translation>
-    </message>
-    <message>
-        <source>Please enter a number</source>
-        <translation>Veuillez saisir un nombre</translation>
-    </message>
-    <message>
-        <source>Enter a rating above 0</source>
-        <translation>Saisissez une capacité supérieure à 0</translation>
-    </message>
-    <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Saisissez un rayon de coude supérieur à 0, ou laissez la case vide pour déduire le rayon de chaque coude de sa longueur et de son angle</translation>
-    </message>
-    <message>
-        <source>Pulling eye on the conductors</source>
-        <translation>Tête de tirage sur les conducteurs</translation>
-    </message>
-    <message>
-        <source>Pulling eye, single conductors conservatively</source>
-        <translation>Tête de tirage, conducteurs seuls (prudent)</translation>
-    </message>
-    <message>
-        <source>Basket grip</source>
-        <translation>Chaussette de tirage</translation>
-    </message>
-    <message>
-        <source>Cable ratings</source>
-        <translation>Capacités des câbles</translation>
-    </message>
-    <message>
-        <source>As typed in the planner</source>
-        <translation>Comme saisi dans le planificateur</translation>
-    </message>
-    <message>
-        <source>give the conductor size of group %1</source>
-        <translation>indiquez la section du conducteur du groupe %1</translation>
-    </message>
-    <message>
-        <source>give the conductor material of group %1</source>
-        <translation>indiquez le métal du conducteur du groupe %1</translation>
-    </message>
-    <message>
-        <source>give the rating of group %1</source>
-        <translation>indiquez la capacité du groupe %1</translation>
-    </message>
-    <message>
-        <source>not a positive number</source>
-        <translation>n&apos;est pas un nombre positif</translation>
-    </message>
-    <message>
-        <source>not a number of 0 or more</source>
-        <translation>n&apos;est pas un nombre de 0 ou plus</translation>
-    </message>
-    <message>
-        <source>not a whole number of 1 or more</source>
-        <translation>n&apos;est pas un nombre entier de 1 ou plus</translation>
-    </message>
-    <message>
-        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>n&apos;est pas une section de conducteur (AWG comme 6 ou 1/0, kcmil, mm2)</translation>
-    </message>
-    <message>
-        <source>not a conductor material (cu or al)</source>
-        <translation>n&apos;est pas un métal de conducteur (cu ou al)</translation>
-    </message>
-    <message>
-        <source>Either way: %1 each way</source>
-        <translation>Dans les deux sens : %1 dans chaque sens</translation>
-    </message>
-    <message>
-        <source>Pull forward: %1% lower, %2 against %3</source>
-        <translation>Tirez en sens direct : %1% de moins, %2 contre %3</translation>
-    </message>
-    <message>
-        <source>Pull in reverse: %1% lower, %2 against %3</source>
-        <translation>Tirez en sens inverse : %1% de moins, %2 contre %3</translation>
-    </message>
-    <message>
-        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
-        <translation>un point de tirage intermédiaire après le tronçon %1, %2, la réduit à %3</translation>
-    </message>
-    <message>
-        <source>pulled in reverse</source>
-        <translation>tiré en sens inverse</translation>
-    </message>
-    <message>
-        <source>pulled forward</source>
-        <translation>tiré en sens direct</translation>
-    </message>
-    <message>
-        <source>no mid-assist advice: %1</source>
-        <translation>pas de conseil de tirage intermédiaire : %1</translation>
-    </message>
-    <message>
-        <source>no mid-assist point lowers it</source>
-        <translation>aucun point de tirage intermédiaire ne la réduit</translation>
-    </message>
-    <message>
-        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
-        <translation>Point de tirage intermédiaire après le tronçon %1 comme conseillé : %2, la tension maximale est %3</translation>
-    </message>
-    <message>
-        <source>without it, forward %1, reverse %2</source>
-        <translation>sans lui, direct %1, inverse %2</translation>
-    </message>
-    <message>
-        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
-        <translation>Même le meilleur tirage dépasse la tension admissible de %1 au tronçon %2</translation>
-    </message>
-    <message>
-        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>En tirage direct, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
-    </message>
-    <message>
-        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>En tirage inverse, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
-    </message>
+    <name>Advice</name>
     <message>
         <source>the cable&apos;s weight is negative</source>
         <translation>le poids du câble est négatif</translation>
@@ -355,8 +28,768 @@
         <translation>le tronçon %1 contient un nombre hors de portée de l&apos;ordinateur</translation>
     </message>
     <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Même le meilleur tirage dépasse la tension admissible de %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>La pression latérale d&apos;appui dépasse %1 au tronçon %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tirage direct, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>En tirage inverse, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
+    </message>
+    <message>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>Le tronçon %1 est un coude si long que son poids, %2 de frottement, dépasse 1% de la tension à sa sortie, et le poids dans le plan du coude l&apos;omet : avec tout le poids, la tension en sort à %3 en sens direct et à %4 en sens inverse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n more such bends)</source>
+        <comment>%1 (%n more such bend)</comment>
+        <translation>
+            <numerusform>%1 (%n autre coude de ce genre)</numerusform>
+            <numerusform>%1 (%n autres coudes de ce genre)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>tiré en sens inverse</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>tiré en sens direct</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
+        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <translation>Point de tirage intermédiaire après le tronçon %1, comme conseillé : %2, la tension la plus élevée est %3 ; sans lui, sens direct %4, sens inverse %5</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Dans les deux sens : %1 dans chaque sens</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <extracomment>%1 how much lower in whole per cent, %2 the lower tension, %3 the higher.</extracomment>
+        <translation>Tirez en sens direct : %1% de moins, %2 contre %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Tirez en sens inverse : %1% de moins, %2 contre %3</translation>
+    </message>
+    <message>
+        <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
+        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <translation>%1 ; un point de tirage intermédiaire après le tronçon %2, %3, l&apos;abaisse à %4</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist advice: %2</source>
+        <translation>%1 ; pas de conseil de tirage intermédiaire : %2</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist point lowers it</source>
+        <translation>%1 ; aucun point de tirage intermédiaire ne l&apos;abaisse</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The advice, then its findings.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CableSet</name>
+    <message>
+        <source>%1: give the conductor material of group %2</source>
+        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <translation>%1 : indiquez le métal des conducteurs du groupe %2</translation>
+    </message>
+    <message>
+        <source>%1: give the conductor size of group %2</source>
+        <translation>%1 : indiquez la section des conducteurs du groupe %2</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>cuivre</translation>
+    </message>
+    <message>
+        <source>aluminium</source>
+        <translation>aluminium</translation>
+    </message>
+    <message>
+        <source>%1 × %2: OD %3, %4</source>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <translation>%1 × %2 : DE %3, %4</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>câble</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>size not given</source>
+        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <translation>section non indiquée</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conductors</source>
+        <comment>%n conductor</comment>
+        <translation>
+            <numerusform>%n conducteur</numerusform>
+            <numerusform>%n conducteurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rating %1</source>
+        <translation>capacité %1</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Tête de tirage sur les conducteurs</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Tête de tirage, conducteurs seuls (prudent)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Chaussette de tirage</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacités des câbles</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Comme saisi dans le planificateur</translation>
+    </message>
+    <message>
+        <source>%1: give the rating of group %2</source>
+        <translation>%1 : indiquez la capacité du groupe %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>n&apos;est pas un nombre positif</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>n&apos;est pas un nombre de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 1000 (no pull holds more)</source>
+        <translation>pas un nombre entier de 1 à 1000 (aucun tirage n&apos;en compte plus)</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>n&apos;est pas une section de conducteur (AWG comme 6 ou 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>n&apos;est pas un métal de conducteur (cu ou al)</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 10000 (no cable holds more)</source>
+        <translation>pas un nombre entier de 1 à 10000 (aucun câble n&apos;en compte plus)</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>the cables do not fit this conduit</source>
+        <translation>les câbles n&apos;entrent pas dans ce conduit</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Les câbles n&apos;entrent pas dans ce conduit</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>câble unique</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>deux câbles</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinq câbles ou plus</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>en triangle</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>en berceau</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>en losange</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>important</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>modéré</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>très faible</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tailles mixtes : pas de plage de coincement</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>trois câbles se placent en triangle ou en berceau, pas en losange</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>quatre câbles se placent en berceau ou en losange, pas en triangle</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>La disposition ne convient pas au nombre de câbles</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>dans les deux tirages</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>dans le tirage direct</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>dans le tirage inverse</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <translation>La pression latérale dépasse %1 au tronçon %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</source>
+        <comment>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</comment>
+        <translation>
+            <numerusform>La pression latérale dépasse %1 au tronçon %2 %3 et à %n autre coude</numerusform>
+            <numerusform>La pression latérale dépasse %1 au tronçon %2 %3 et à %n autres coudes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage direct : retenez-le</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>Le câble descend sous son propre poids au tronçon %1 du tirage inverse : retenez-le</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>Le tirage inverse dépasse la tension admissible au tronçon %1</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>Le tirage direct dépasse la tension admissible au tronçon %1</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Tirage correct</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>pas de diamètre extérieur du câble</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Saisissez le diamètre extérieur du câble</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>pas de diamètre intérieur du conduit</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Saisissez le diamètre intérieur du conduit</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>pas de formule de dégagement pour cette disposition</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>Le dégagement est inférieur au minimum</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>Le remplissage de %1% dépasse la limite du code électrique de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <translation>Les câbles peuvent se coincer (risque %1)</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+----------
+%1 the allowable tension, %2 the rule it comes from.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Saisissez un rayon de coude supérieur à 0, ou laissez la case vide pour déduire le rayon de chaque coude de sa longueur et de son angle</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Saisissez une capacité supérieure à 0</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>le plan n&apos;a aucun tronçon</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, no allowable tension: %3</source>
+        <extracomment>%1 the highest tension, %2 its link, %3 what the allowable tension lacks.</extracomment>
+        <translation>%1 au tronçon %2, pas de tension admissible : %3</translation>
+    </message>
+    <message>
+        <source>give it in the planner</source>
+        <translation>indiquez-la dans le calcul de tirage</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 au tronçon %2, admissible %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cables weighing %1, largest OD %2</source>
+        <comment>%n cable weighing %1, largest OD %2</comment>
+        <extracomment>%n cables, %1 their weight per length, %2 the largest outside diameter.</extracomment>
+        <translation>
+            <numerusform>%n câble pesant %1, plus grand DE %2</numerusform>
+            <numerusform>%n câbles pesant %1, plus grand DE %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, risque de coincement %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>%1%, dans des %2% du code électrique pour un câble</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, dans des %2% du code électrique pour deux câbles</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, dans des %2% du code électrique pour plus de deux câbles</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <translation>%1%, au-delà de des %2% du code électrique pour un câble</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, au-delà de des %2% du code électrique pour deux câbles</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, au-delà de des %2% du code électrique pour plus de deux câbles</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sans point de tirage intermédiaire : %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <extracomment>%1 the clearance, %2 the minimum; both with their unit.</extracomment>
+        <translation>%1, sous le minimum de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, minimum %2</translation>
+    </message>
+    <message>
+        <source>angle 0</source>
+        <translation>angle 0</translation>
+    </message>
+    <message>
+        <source>no radius</source>
+        <translation>pas de rayon</translation>
+    </message>
+    <message>
+        <source>%1, over both ways</source>
+        <translation>%1, dépassée dans les deux sens</translation>
+    </message>
+    <message>
+        <source>%1, over forward</source>
+        <translation>%1, dépassée en sens direct</translation>
+    </message>
+    <message>
+        <source>%1, over reverse</source>
+        <translation>%1, dépassée en sens inverse</translation>
+    </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armure agrafée</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Câble de commande et 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Câble de puissance de 600 V à 35 kV</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>Equipment</name>
+    <message>
+        <source>forward pull</source>
+        <translation>tirage direct</translation>
+    </message>
+    <message>
+        <source>reverse pull</source>
+        <translation>tirage inverse</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</source>
+        <translation>Tension la plus élevée du %1 du jeu de câbles, telle que la vérification du tirage la calcule : %2 au tronçon %3</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1: %2 at link %3</source>
+        <translation>Tension la plus élevée du %1 : %2 au tronçon %3</translation>
+    </message>
+    <message>
+        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
+        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <translation>%1, avec le point de tirage intermédiaire du plan après le tronçon %2.</translation>
+    </message>
+    <message>
+        <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
+        <translation>%1 ; avec un point de tirage intermédiaire après le tronçon %2, tiré %3 : %4.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>en sens direct</translation>
+    </message>
+    <message>
+        <source>in reverse</source>
+        <translation>en sens inverse</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Treuil : indiquez sa capacité.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Treuil : trop faible, %1 contre %2 pour le tirage.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Treuil : %1, marge %2 % ; sa capacité dépasse la tension admissible du câble de %3 : réglez un limiteur (ou un fusible mécanique) sur la tension admissible.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Treuil : %1, marge %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Câble de tirage : une charge de rupture d&apos;au moins %1 convient</translation>
+    </message>
+    <message>
+        <source>%1; %2 serves (working load %3)</source>
+        <translation>%1 ; %2 convient (charge de travail %3)</translation>
+    </message>
+    <message>
+        <source>%1; %2 is too weak</source>
+        <translation>%1 ; %2 est trop faible</translation>
+    </message>
+    <message>
+        <source>%1. The design factor is below 4</source>
+        <translation>%1. Le coefficient de sécurité est inférieur à 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating.</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage, au-delà de sa capacité.</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given).</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage (aucune capacité indiquée).</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor.</source>
+        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage.</translation>
+    </message>
+    <message>
+        <source>Capstan tail force:</source>
+        <translation>Effort de retenue au cabestan :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1 (more than a person holds)</source>
+        <comment>%n wrap %1 (more than a person holds)</comment>
+        <translation>
+            <numerusform>%n tour %1 (plus qu&apos;une personne ne retient)</numerusform>
+            <numerusform>%n tours %1 (plus qu&apos;une personne ne retient)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1</source>
+        <comment>%n wrap %1</comment>
+        <translation>
+            <numerusform>%n tour %1</numerusform>
+            <numerusform>%n tours %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2;</source>
+        <translation>%1 %2 ;</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>L&apos;équipement convient à ce tirage.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>L&apos;équipement ne convient pas à ce tirage.</translation>
+    </message>
+    <message>
+        <source>the puller&apos;s rating</source>
+        <translation>la capacité du treuil</translation>
+    </message>
+    <message>
+        <source>the rope&apos;s breaking strength</source>
+        <translation>la résistance à la rupture du câble de tirage</translation>
+    </message>
+    <message>
+        <source>the sheaves&apos; rating</source>
+        <translation>la capacité des poulies</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not yet known whether the equipment serves this pull: give %1.</source>
+        <translation>On ne sait pas encore si l&apos;équipement convient à ce tirage : indiquez %1.</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Aucun coude n&apos;est marqué sur poulie (marquez-en un dans les options du planificateur).</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>le document n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket), rien n&apos;y est donc écrit</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
+    </message>
+    <message>
+        <source>too many symbolic links lead to it</source>
+        <translation>trop de liens symboliques y mènent</translation>
+    </message>
+    <message>
+        <source>it names a folder, not a file</source>
+        <translation>il désigne un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>aucun nouveau fichier n&apos;a pu être créé dans son dossier</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>le fichier n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>le fichier n&apos;a pas pu être lu jusqu&apos;au bout</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>l&apos;image n&apos;a pas pu être dessinée</translation>
+    </message>
+</context>
+<context>
+    <name>Fill</name>
+    <message>
+        <source>over</source>
+        <translation>dépasse</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>conforme</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Cette fonction nécessite une connexion à internet.  Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Cette fonction nécessite une connexion à internet et Adobe Acrobat.  Une connexion rapide est recommandée.  Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Veuillez saisir un nombre</translation>
+    </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Saisissez un coefficient entre 0 et 1.  Si vous ne le connaissez pas, prenez 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
         <source>Mid-assist pull point between links %1 and %2</source>
+        <extracomment>%1 and %2 the numbers of the links the point lies between.</extracomment>
         <translation>Point de tirage intermédiaire entre les tronçons %1 et %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Coude</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendant</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Incliné</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 à droite</translation>
+    </message>
+    <message>
+        <source>%1 sheave</source>
+        <translation>%1 poulie</translation>
     </message>
     <message>
         <source>the angle is not a finite number</source>
@@ -371,8 +804,9 @@
         <translation>un coude incliné tourne d&apos;au plus 360 degrés</translation>
     </message>
     <message>
-        <source>%1 (%2) is beyond what a report holds in %3</source>
-        <translation>%1 (%2) dépasse ce qu&apos;un rapport contient en %3</translation>
+        <source>%1 (%2 %3) is beyond what a report holds in %4</source>
+        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) dépasse ce qu&apos;un rapport contient en %4</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -390,53 +824,20 @@
         <source>the length of link %1</source>
         <translation>la longueur du tronçon %1</translation>
     </message>
+</context>
+<context>
+    <name>Profile</name>
     <message>
-        <source>Forward pull</source>
-        <translation>Tirage direct</translation>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>Reverse pull</source>
-        <translation>Tirage inverse</translation>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
     </message>
     <message>
-        <source>highest %1 at link %2</source>
-        <translation>maximum %1 au tronçon %2</translation>
-    </message>
-    <message>
-        <source>worst sidewall (tension / bend length) %1 at link %2</source>
-        <translation>pire pression latérale (tension / longueur du coude) %1 au tronçon %2</translation>
-    </message>
-    <message>
-        <source>allowable %1</source>
-        <translation>admissible %1</translation>
-    </message>
-    <message>
-        <source>allowable %1, above the chart</source>
-        <translation>admissible %1, au-dessus du graphique</translation>
-    </message>
-    <message>
-        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
-        <translation>Maintenu à zéro (le câble descend sous son propre poids : retenez-le) : %1</translation>
-    </message>
-    <message>
-        <source>forward pull in %1</source>
-        <translation>tirage direct aux %1</translation>
-    </message>
-    <message>
-        <source>reverse pull in %1</source>
-        <translation>tirage inverse aux %1</translation>
-    </message>
-    <message>
-        <source>Not drawn (out of range): %1</source>
-        <translation>Non tracé (hors plage) : %1</translation>
-    </message>
-    <message>
-        <source>forward tension after %1</source>
-        <translation>tension directe après %1</translation>
-    </message>
-    <message>
-        <source>reverse tension after %1</source>
-        <translation>tension inverse après %1</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
     </message>
     <message>
         <source>link %1</source>
@@ -447,208 +848,127 @@
         <translation>tronçons %1</translation>
     </message>
     <message>
-        <source>links %1 to %2</source>
-        <translation>tronçons %1 à %2</translation>
+        <source>highest %1 %2 at link %3</source>
+        <extracomment>%1 the highest tension, %2 its unit, %3 its link.</extracomment>
+        <translation>maximum %1 %2 au tronçon %3</translation>
     </message>
     <message>
-        <source>links %1 and %2</source>
-        <translation>tronçons %1 et %2</translation>
+        <source>worst sidewall (tension / bend length) %1 %2 at link %3</source>
+        <extracomment>%1 the worst sidewall pressure, %2 its unit, %3 its link.</extracomment>
+        <translation>pire pression latérale (tension / longueur du coude) %1 %2 au tronçon %3</translation>
     </message>
     <message>
-        <source>Straight</source>
-        <translation>Droit</translation>
+        <source>Forward pull</source>
+        <translation>Tirage direct</translation>
     </message>
     <message>
-        <source>Bend</source>
-        <translation>Coude</translation>
+        <source>Reverse pull</source>
+        <translation>Tirage inverse</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Montant</translation>
+        <source>Forward pull: %1</source>
+        <translation>Tirage direct : %1</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Descendant</translation>
+        <source>Reverse pull: %1</source>
+        <translation>Tirage inverse : %1</translation>
     </message>
     <message>
-        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
-        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+        <source>allowable %1 %2, above the chart</source>
+        <extracomment>%1 the allowable tension, %2 its unit.</extracomment>
+        <translation>admissible %1 %2, au-dessus du graphique</translation>
     </message>
     <message>
-        <source>Highest tension of the forward pull: %1 at link %2</source>
-        <translation>Tension maximale du tirage direct : %1 au tronçon %2</translation>
+        <source>allowable %1 %2</source>
+        <translation>admissible %1 %2</translation>
     </message>
     <message>
-        <source>Highest tension of the reverse pull: %1 at link %2</source>
-        <translation>Tension maximale du tirage inverse : %1 au tronçon %2</translation>
+        <source>forward pull in %1</source>
+        <translation>tirage direct aux %1</translation>
     </message>
     <message>
-        <source>with a mid-assist point after link %1, %2: %3</source>
-        <translation>avec un point de tirage intermédiaire après le tronçon %1, %2 : %3</translation>
+        <source>reverse pull in %1</source>
+        <translation>tirage inverse aux %1</translation>
     </message>
     <message>
-        <source>Puller: give its rating.</source>
-        <translation>Treuil : indiquez sa capacité.</translation>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1.</source>
+        <translation>Maintenu à zéro (le câble avance sous son propre poids : retenez-le) : %1.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Treuil : trop faible, %1 contre %2 pour le tirage.</translation>
+        <source>%1° up</source>
+        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <translation>%1° montant</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Treuil : %1, marge %2 % ; sa capacité dépasse la tension admissible du câble : réglez un limiteur (ou un fusible mécanique) à la tension admissible.</translation>
+        <source>%1° down</source>
+        <translation>%1° descendant</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %.</source>
-        <translation>Treuil : %1, marge %2 %.</translation>
+        <source>forward tension after %1</source>
+        <translation>tension directe après %1</translation>
     </message>
     <message>
-        <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Câble de tirage : une charge de rupture d&apos;au moins %1 convient</translation>
+        <source>reverse tension after %1</source>
+        <translation>tension inverse après %1</translation>
     </message>
     <message>
-        <source>%1 serves (working load %2)</source>
-        <translation>%1 convient (charge de travail %2)</translation>
+        <source>Not drawn (out of range): %1.</source>
+        <translation>Non tracé (hors limites) : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Pull</source>
+        <translation>Tirage</translation>
     </message>
     <message>
-        <source>%1 is too weak</source>
-        <translation>%1 est trop faible</translation>
+        <source>Puller</source>
+        <translation>Treuil</translation>
     </message>
     <message>
-        <source>The design factor is below 4</source>
-        <translation>Le coefficient de sécurité est inférieur à 4</translation>
+        <source>Rope</source>
+        <translation>Câble de tirage</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor</source>
-        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage</translation>
+        <source>Sheaves</source>
+        <translation>Poulies</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
-        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage, au-delà de sa capacité</translation>
+        <source>Capstan</source>
+        <translation>Cabestan</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
-        <translation>Poulie au tronçon %1 : %2 sur elle et son ancrage (capacité non indiquée)</translation>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>Aucun coude n&apos;est marqué sur poulie (marquez-en un dans les options du planificateur).</translation>
+        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <translation>La ligne %1 du jeu de câbles du rapport n&apos;a pas pu être lue ; le jeu a été lu sans elle.</translation>
     </message>
     <message>
-        <source>Capstan tail force</source>
-        <translation>Effort de retenue au cabestan</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2</source>
-        <translation>%1 tours %2</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2 (more than a person holds)</source>
-        <translation>%1 tours %2 (plus qu&apos;une personne ne retient)</translation>
-    </message>
-    <message>
-        <source>The equipment serves this pull.</source>
-        <translation>L&apos;équipement convient à ce tirage.</translation>
-    </message>
-    <message>
-        <source>The equipment does not serve this pull.</source>
-        <translation>L&apos;équipement ne convient pas à ce tirage.</translation>
-    </message>
-    <message>
-        <source>meets</source>
-        <translation>conforme</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>dépasse</translation>
-    </message>
-    <message>
-        <source>Choose a path.</source>
-        <translation>Choisissez un tracé.</translation>
-    </message>
-    <message>
-        <source>The default bend radius must be a number above 0.</source>
-        <translation>Le rayon de coude par défaut doit être un nombre supérieur à 0.</translation>
-    </message>
-    <message>
-        <source>%1 link, %2, rise %3</source>
-        <translation>%1 tronçon, %2, dénivelé %3</translation>
-    </message>
-    <message>
-        <source>%1 links, %2, rise %3</source>
-        <translation>%1 tronçons, %2, dénivelé %3</translation>
-    </message>
-    <message>
-        <source>bends: %1</source>
-        <translation>coudes : %1</translation>
-    </message>
-    <message>
-        <source>bends: none</source>
-        <translation>coudes : aucun</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>%1 à gauche</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 à droite</translation>
-    </message>
-    <message>
-        <source>%1 up</source>
-        <translation>%1 montants</translation>
-    </message>
-    <message>
-        <source>%1 down</source>
-        <translation>%1 descendants</translation>
-    </message>
-    <message>
-        <source>%1 tilted</source>
-        <translation>%1 inclinés</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection.  Do you wish to continue?</source>
-        <translation>Cette fonction nécessite une connexion à internet.  Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
-        <translation>Cette fonction nécessite une connexion à internet et Adobe Acrobat.  Une connexion rapide est recommandée.  Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Coude</translation>
-    </message>
-    <message>
-        <source>Tilted</source>
-        <translation>Incliné</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>droite</translation>
-    </message>
-    <message>
-        <source>sheave</source>
-        <translation>poulie</translation>
-    </message>
-    <message>
-        <source>Interlocked armour</source>
-        <translation>Armure agrafée</translation>
-    </message>
-    <message>
-        <source>Control and 600 V cable</source>
-        <translation>Câble de commande et 600 V</translation>
-    </message>
-    <message>
-        <source>Power cable 600 V to 35 kV</source>
-        <translation>Câble de puissance de 600 V à 35 kV</translation>
+        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <translation>Le jeu de câbles du rapport ne nomme aucune règle connue de Tensora (« %1 ») ; la tension admissible du calcul de tirage est retenue.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
         <translation>Diamètre intérieur du conduit (%1)</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Cable outside diameter (%1)</source>
         <translation>Diamètre extérieur du câble (%1)</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposition</translation>
     </message>
     <message>
         <source>Minimum clearance (%1)</source>
@@ -665,14 +985,6 @@
     <message>
         <source>from each bend&apos;s length and angle</source>
         <translation>selon la longueur et l&apos;angle de chaque coude</translation>
-    </message>
-    <message>
-        <source>Cables</source>
-        <translation>Câbles</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Disposition</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -715,12 +1027,12 @@
         <translation>Remplissage selon le code</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Conseil</translation>
+        <source>Advice for the cable set</source>
+        <translation>Conseil pour le jeu de câbles</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Verdict</translation>
+        <source>Link</source>
+        <translation>Tronçon</translation>
     </message>
     <message>
         <source>Radius (%1)</source>
@@ -738,117 +1050,90 @@
         <source>Limit (%1)</source>
         <translation>Limite (%1)</translation>
     </message>
-    <message>
-        <source>Pull</source>
-        <translation>Tirage</translation>
+    <message numerus="yes">
+        <source>%n links</source>
+        <comment>%n link</comment>
+        <translation>
+            <numerusform>%n tronçon</numerusform>
+            <numerusform>%n tronçons</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Puller</source>
-        <translation>Treuil</translation>
+        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <translation>La légende du point de tirage intermédiaire « %1 » ne nomme aucun tronçon : le plan a été lu sans point intermédiaire.</translation>
     </message>
     <message>
-        <source>Rope</source>
-        <translation>Câble de tirage</translation>
+        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <translation>Le point de tirage intermédiaire « %1 » se trouve au-delà des %2 du plan : le plan a été lu sans lui.</translation>
     </message>
     <message>
-        <source>Sheaves</source>
-        <translation>Poulies</translation>
+        <source>at its start</source>
+        <translation>à son début</translation>
     </message>
     <message>
-        <source>Capstan</source>
-        <translation>Cabestan</translation>
+        <source>after link %1</source>
+        <translation>après le tronçon %1</translation>
     </message>
     <message>
-        <source>%1 cables</source>
-        <translation>%1 câbles</translation>
+        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>La ligne du tronçon %1 du plan est incomplète : le plan a été lu jusqu&apos;au tronçon %2.</translation>
     </message>
     <message>
-        <source>Maximum combined pair width (in)</source>
-        <translation>Largeur maximale d&apos;une paire (in)</translation>
+        <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
+        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>Le plan nomme de nouveau le tronçon %1 %2 : le plan a été lu jusqu&apos;au tronçon %3.</translation>
     </message>
     <message>
-        <source>Widest pair side by side (mm)</source>
-        <translation>Paire la plus large côte à côte (mm)</translation>
+        <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
+        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>Le plan n&apos;a pas de tronçon %1 (le tronçon %2 vient %3) : le plan a été lu jusqu&apos;au tronçon %4.</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Saisissez un coefficient entre 0 et 1.  Si vous ne le connaissez pas, prenez 0,5</translation>
+        <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
+        <translation>Le rapport est tronqué : son plan s&apos;arrête après le tronçon %1 et sa table inverse manque, des tronçons suivants ont donc pu être perdus ; les %2 précédents ont été lus.</translation>
+    </message>
+    <message>
+        <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
+        <translation>Le rapport est tronqué : sa table inverse s&apos;arrête après %1 de ses %2 ; les %3 de son plan ont été lus.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <translation>La table inverse du rapport diffère de son plan à partir du tronçon %1 ; les lignes du plan ont été lues.</translation>
+    </message>
+    <message>
+        <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
+        <translation>Le rapport contient %1 ; un plan en contient au plus %2 : les %2 premiers ont été lus.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora est un produit de Norvale. Tous droits réservés.</translation>
     </message>
+</context>
+<context>
+    <name>Routes</name>
     <message>
-        <source>layer %1, %2 at line %3, %4</source>
-        <translation>calque %1, %2 à la ligne %3, %4</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
+        <translation>Ligne %1 : les colonnes se lisent de deux façons, comme x, y, z et rayon ou comme point, nord, est et altitude : ajoutez une ligne d&apos;en-tête qui les nomme, par exemple « x,y,z,radius » ou « point,northing,easting,elevation ».</translation>
     </message>
     <message>
-        <source>%1 at line %2, %3</source>
-        <translation>%1 à la ligne %2, %3</translation>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Ligne %1 : un point demande un x et un y.</translation>
     </message>
     <message>
-        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
-        <translation>calque %1, chaîne LINE/ARC %2 depuis la ligne %3, %4</translation>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Ligne %1 : l&apos;en-tête ne nomme pas de colonnes x (est) et y (nord).</translation>
     </message>
     <message>
-        <source>LINE/ARC chain %1 from line %2, %3</source>
-        <translation>chaîne LINE/ARC %1 depuis la ligne %2, %3</translation>
+        <source>The file holds no points.</source>
+        <translation>Le fichier ne contient aucun point.</translation>
     </message>
     <message>
-        <source>points</source>
-        <translation>points</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>axe</translation>
-    </message>
-    <message>
-        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
-        <translation>Les coudes à %1 et %2 demandent %3 des %4 droits entre eux (%5 de trop) : donnez un rayon plus petit.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
-        <translation>Le coude à %1 demande %2 des %3 droits après lui (%4 de trop) : donnez un rayon plus petit.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
-        <translation>Le coude à %1 demande %2 des %3 droits avant lui (%4 de trop) : donnez un rayon plus petit.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns back on itself.</source>
-        <translation>À %1 le tracé revient sur lui-même.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
-        <translation>À %1 le tracé tourne de %2 degrés là où un arc le rejoint : un arc doit rejoindre les droits voisins dans leur alignement.</translation>
-    </message>
-    <message>
-        <source>At %1 the bend has no radius.</source>
-        <translation>À %1 le coude n&apos;a pas de rayon.</translation>
-    </message>
-    <message>
-        <source>At %1 a coordinate is not a finite number.</source>
-        <translation>À %1 une coordonnée n&apos;est pas un nombre fini.</translation>
-    </message>
-    <message>
-        <source>The route has fewer than two distinct points.</source>
-        <translation>Le tracé a moins de deux points distincts.</translation>
-    </message>
-    <message>
-        <source>From %1 to the next point the distance is beyond what can be computed.</source>
-        <translation>De %1 au point suivant, la distance dépasse ce qui peut être calculé.</translation>
-    </message>
-    <message>
-        <source>The drawing has no path on layer %1.</source>
-        <translation>Le dessin n&apos;a aucun tracé sur le calque %1.</translation>
-    </message>
-    <message>
-        <source>There is no path %1; the paths are:</source>
-        <translation>Il n&apos;y a pas de tracé %1 ; les tracés sont :</translation>
-    </message>
-    <message>
-        <source>The file holds several paths; choose one:</source>
-        <translation>Le fichier contient plusieurs tracés ; choisissez-en un :</translation>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a group code.</source>
@@ -879,56 +1164,101 @@
         <translation>C&apos;est un dessin DXF binaire : enregistrez-le en DXF ASCII et importez celui-ci.</translation>
     </message>
     <message>
+        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <translation>L&apos;élément %1 du dessin a moins de deux points distincts : ce n&apos;est pas un tracé.</translation>
+    </message>
+    <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
         <translation>Le dessin n&apos;a ni LWPOLYLINE, ni POLYLINE, ni LINE, ni ARC d&apos;où tirer un tracé.</translation>
     </message>
     <message>
-        <source>The file holds no points.</source>
-        <translation>Le fichier ne contient aucun point.</translation>
+        <source>a point</source>
+        <translation>un point</translation>
     </message>
     <message>
-        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Ligne %1 : l&apos;en-tête ne nomme pas de colonnes x (est) et y (nord).</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Line %1: a point needs an x and a y.</source>
-        <translation>Ligne %1 : un point demande un x et un y.</translation>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>Les coudes à %1 et %2 demandent %3 des %4 droits entre eux (%5 de trop) : donnez un rayon plus petit.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre.</translation>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>Le coude à %1 demande %2 des %3 droits après lui (%4 de trop) : donnez un rayon plus petit.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>Le coude à %1 demande %2 des %3 droits avant lui (%4 de trop) : donnez un rayon plus petit.</translation>
     </message>
     <message>
-        <source>a curve&apos;s point is not two numbers.</source>
-        <translation>un point de courbe n&apos;est pas fait de deux nombres.</translation>
+        <source>At %1 the bend has no radius.</source>
+        <translation>À %1 le coude n&apos;a pas de rayon.</translation>
     </message>
     <message>
-        <source>a curve needs its Start, Center and End.</source>
-        <translation>une courbe demande ses Start, Center et End.</translation>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>À %1 le tracé revient sur lui-même.</translation>
     </message>
     <message>
-        <source>a line needs a Start and an End of two numbers each.</source>
-        <translation>une ligne demande un Start et un End de deux nombres chacun.</translation>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>À %1 une coordonnée n&apos;est pas un nombre fini.</translation>
     </message>
     <message>
-        <source>a spiral is not read: replace it by lines and curves.</source>
-        <translation>une clothoïde n&apos;est pas lue : remplacez-la par des lignes et des courbes.</translation>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>Le tracé a moins de deux points distincts.</translation>
     </message>
     <message>
-        <source>a profile point is not a station and a height.</source>
-        <translation>un point de profil n&apos;est pas une station et une hauteur.</translation>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 au point suivant, la distance dépasse ce qui peut être calculé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links, %1, rise %2</source>
+        <comment>%n link, %1, rise %2</comment>
+        <translation>
+            <numerusform>%n tronçon, %1, dénivelé %2</numerusform>
+            <numerusform>%n tronçons, %1, dénivelé %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is no LandXML document.</source>
-        <translation>Le fichier n&apos;est pas un document LandXML.</translation>
+        <source>%1 left</source>
+        <translation>%1 à gauche</translation>
     </message>
     <message>
-        <source>The file has no alignment with lines or curves.</source>
-        <translation>Le fichier n&apos;a aucun axe avec des lignes ou des courbes.</translation>
+        <source>%1 right</source>
+        <translation>%1 à droite</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 montants</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 descendants</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinés</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; bends: %2</source>
+        <translation>%1 ; coudes : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n points closer than %2 to the one before merged into it</source>
+        <comment>%1; %n point closer than %2 to the one before merged into it</comment>
+        <extracomment>%2 is a distance with its unit.</extracomment>
+        <translation>
+            <numerusform>%1 ; %n point à moins de %2 du précédent fusionné avec lui</numerusform>
+            <numerusform>%1 ; %n points à moins de %2 du précédent fusionnés avec lui</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -939,44 +1269,86 @@
         <translation>Le fichier ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>ligne %1</translation>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>no file name was given</source>
-        <translation>aucun nom de fichier n&apos;a été donné</translation>
+        <source>layer %1, %2</source>
+        <translation>calque %1, %2</translation>
     </message>
     <message>
-        <source>there is no such file</source>
-        <translation>ce fichier n&apos;existe pas</translation>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>Le dessin n&apos;a aucun tracé sur le calque %1.</translation>
     </message>
     <message>
-        <source>it is a folder, not a file</source>
-        <translation>c&apos;est un dossier, pas un fichier</translation>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Il n&apos;y a pas de tracé %1 ; les tracés sont :</translation>
     </message>
     <message>
-        <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
+        <source>The file holds several paths; choose one:</source>
+        <translation>Le fichier contient plusieurs tracés ; choisissez-en un :</translation>
     </message>
     <message>
-        <source>the file could not be opened</source>
-        <translation>le fichier n&apos;a pas pu être ouvert</translation>
+        <source>%1
+  %2  %3</source>
+        <translation>%1
+  %2  %3</translation>
     </message>
     <message>
-        <source>the file could not be read to its end</source>
-        <translation>le fichier n&apos;a pas pu être lu jusqu&apos;au bout</translation>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message>
-        <source>the file could not be written</source>
-        <translation>le fichier n&apos;a pas pu être écrit</translation>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>une ligne demande un Start et un End de deux nombres chacun.</translation>
     </message>
     <message>
-        <source>no new file could be made in its folder</source>
-        <translation>aucun nouveau fichier n&apos;a pu être créé dans son dossier</translation>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>une courbe demande ses Start, Center et End.</translation>
     </message>
     <message>
-        <source>the file is not open</source>
-        <translation>le fichier n&apos;est pas ouvert</translation>
+        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <translation>une spirale du type « %1 » n&apos;est pas lue : seules les clothoïdes le sont.</translation>
+    </message>
+    <message>
+        <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
+        <translation>une spirale a besoin de sa longueur, de ses rayons au début et à la fin, de son Start et de son PI.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>un point de profil n&apos;est pas une station et une hauteur.</translation>
+    </message>
+    <message>
+        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <translation>L&apos;axe commence %1 avant son profil : la première pente du profil est prolongée jusqu&apos;à lui.</translation>
+    </message>
+    <message>
+        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <translation>L&apos;axe dépasse son profil de %1 : la dernière pente du profil est prolongée jusqu&apos;à sa fin.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>Le fichier n&apos;est pas un document LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>Le fichier n&apos;a aucun axe avec des lignes ou des courbes.</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Choisissez un tracé.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>Le rayon de coude par défaut doit être un nombre supérieur à 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two findings of one verdict, one after the other.</extracomment>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1432,6 @@
     <message>
         <source>Mid-assist</source>
         <translation>Tirage intermédiaire</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Conseil</translation>
     </message>
     <message>
         <source>Pull</source>
@@ -1423,6 +1791,43 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
+    <message>
+        <source>Advice for the planner&apos;s cable</source>
+        <translation>Conseil pour le câble du calcul de tirage</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>beyond the allowable tension</comment>
+        <translation>dépasse</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <comment>held at zero</comment>
+        <translation>retenu</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pression lat.</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n câble</numerusform>
+            <numerusform>%n câbles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largeur maximale d&apos;une paire (in)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -1771,6 +2176,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>max load</source>
         <translation>charge max.</translation>
     </message>
+    <message>
+        <source>Cable Select - click to select %1</source>
+        <translation>Choix du câble : %1</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCalculator</name>
@@ -1946,6 +2355,14 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>kg / m</source>
         <translation>kg / m</translation>
     </message>
+    <message>
+        <source>New Document</source>
+        <translation>Nouveau document</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de fermer le calcul de tirage ?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2050,10 +2467,6 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Tension admissible</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Conseil</translation>
-    </message>
-    <message>
         <source>Sidewall pressure limit for the type of cable</source>
         <translation>Limite de pression latérale pour le type de câble</translation>
     </message>
@@ -2119,6 +2532,14 @@ dans le même dossier que ce programme et le redémarrer.</translation>
             <numerusform>Co&amp;udes (%n au-delà de la limite)</numerusform>
             <numerusform>Co&amp;udes (%n au-delà de la limite)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The pull check has changes that are not saved. Save them before closing the Pull Check?</source>
+        <translation>La vérification du tirage a des modifications non enregistrées. Les enregistrer avant de la fermer ?</translation>
+    </message>
+    <message>
+        <source>Advice for the cable set</source>
+        <translation>Conseil pour le jeu de câbles</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2659,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>&amp;Tail force a person holds:</source>
         <translation>Effort de rete&amp;nue d&apos;une personne :</translation>
     </message>
+    <message>
+        <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
+        <translation>L&apos;équipement de tirage a des modifications non enregistrées. Les enregistrer avant de fermer la fenêtre ?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::QuickCalculatorWindow</name>
@@ -2293,6 +2718,22 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>&amp;Append to the Plan</source>
         <translation>&amp;Ajouter au plan</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
     </message>
 </context>
 <context>
@@ -2435,16 +2876,8 @@ Pression latérale %1</translation>
         <translation>Données (*.rtf)|*.rtf|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Pull Calculator</source>
-        <translation>Calcul de tirage</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2463,16 +2896,8 @@ Pression latérale %1</translation>
         <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export CSV...</source>
-        <translation>Exporter en CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>Im&amp;primer...</translation>
-    </message>
-    <message>
-        <source>Save Options</source>
-        <translation>Options d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Pull Plan</source>
@@ -2493,10 +2918,6 @@ Pression latérale %1</translation>
     <message>
         <source>&amp;Pull Calculator</source>
         <translation>Calcul de &amp;tirage</translation>
-    </message>
-    <message>
-        <source>Quick Calculators</source>
-        <translation>Calculs rapides</translation>
     </message>
     <message>
         <source>Max &amp;Pull Length</source>
@@ -2599,10 +3020,6 @@ Pression latérale %1</translation>
         <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de commencer un nouveau document ?</translation>
     </message>
     <message>
-        <source>New Document</source>
-        <translation>Nouveau document</translation>
-    </message>
-    <message>
         <source>Import Route</source>
         <translation>Importer un tracé</translation>
     </message>
@@ -2689,6 +3106,34 @@ Pression latérale %1</translation>
     <message>
         <source>System</source>
         <translation>Système</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save Op&amp;tions</source>
+        <translation>Options d&apos;enregis&amp;trement</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Calculators</source>
+        <translation>Calculs r&amp;apides</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir %1 ?</translation>
+    </message>
+    <message>
+        <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
+        <translation>Le rapport %1 a été enregistré avec des virgules décimales par une version antérieure de Tensora ; ses nombres ont été lus ainsi. Enregistré de nouveau, il les contient avec des points décimaux, comme toutes les langues les lisent.</translation>
+    </message>
+    <message>
+        <source>The report %1: %2</source>
+        <translation>Le rapport %1 : %2</translation>
     </message>
 </context>
 <context>

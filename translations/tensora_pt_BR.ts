@@ -2,334 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>LanguageName</name>
-    <message>
-        <source>English</source>
-        <translation>Português (Brasil)</translation>
-    </message>
-</context>
-<context>
-    <name>Sentences</name>
-    <message>
-        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>A pressão lateral de apoio excede %1 no trecho %2</translation>
-    </message>
-    <message>
-        <source>Pull OK</source>
-        <translation>Puxamento OK</translation>
-    </message>
-    <message>
-        <source>The cables do not fit this conduit</source>
-        <translation>Os cabos não cabem neste eletroduto</translation>
-    </message>
-    <message>
-        <source>The arrangement does not suit the number of cables</source>
-        <translation>A disposição não corresponde ao número de cabos</translation>
-    </message>
-    <message>
-        <source>three cables lie triangular or cradled, not in a diamond</source>
-        <translation>três cabos ficam em triângulo ou em berço, não em losango</translation>
-    </message>
-    <message>
-        <source>four cables lie cradled or in a diamond, not triangular</source>
-        <translation>quatro cabos ficam em berço ou em losango, não em triângulo</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <translation>A pressão lateral excede %1 no trecho %2 %3</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at 1 more bend</source>
-        <translation>A pressão lateral excede %1 no trecho %2 %3 e em mais 1 curva</translation>
-    </message>
-    <message>
-        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %4 more bends</source>
-        <translation>A pressão lateral excede %1 no trecho %2 %3 e em mais %4 curvas</translation>
-    </message>
-    <message>
-        <source>in both pulls</source>
-        <translation>nos dois puxamentos</translation>
-    </message>
-    <message>
-        <source>in the forward pull</source>
-        <translation>no puxamento direto</translation>
-    </message>
-    <message>
-        <source>in the reverse pull</source>
-        <translation>no puxamento inverso</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
-        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento direto: segure-o</translation>
-    </message>
-    <message>
-        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
-        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento inverso: segure-o</translation>
-    </message>
-    <message>
-        <source>Forward pull exceeds the allowable tension at link %1</source>
-        <translation>O puxamento direto excede a tensão admissível no trecho %1</translation>
-    </message>
-    <message>
-        <source>Reverse pull exceeds the allowable tension at link %1</source>
-        <translation>O puxamento inverso excede a tensão admissível no trecho %1</translation>
-    </message>
-    <message>
-        <source>The clearance is below the minimum</source>
-        <translation>A folga está abaixo do mínimo</translation>
-    </message>
-    <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <translation>A ocupação de %1% excede o limite do código elétrico de %2%</translation>
-    </message>
-    <message>
-        <source>The cables may jam (%1 risk)</source>
-        <translation>Os cabos podem travar (risco %1)</translation>
-    </message>
-    <message>
-        <source>significant</source>
-        <translation>significativo</translation>
-    </message>
-    <message>
-        <source>moderate</source>
-        <translation>moderado</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>pequeno</translation>
-    </message>
-    <message>
-        <source>very small</source>
-        <translation>muito pequeno</translation>
-    </message>
-    <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Informe o diâmetro externo do cabo</translation>
-    </message>
-    <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Informe o diâmetro interno do eletroduto</translation>
-    </message>
-    <message>
-        <source>no cable outside diameter</source>
-        <translation>sem diâmetro externo do cabo</translation>
-    </message>
-    <message>
-        <source>no conduit inside diameter</source>
-        <translation>sem diâmetro interno do eletroduto</translation>
-    </message>
-    <message>
-        <source>no clearance formula for this arrangement</source>
-        <translation>não há fórmula de folga para esta disposição</translation>
-    </message>
-    <message>
-        <source>mixed sizes: no jam band</source>
-        <translation>tamanhos mistos: sem faixa de travamento</translation>
-    </message>
-    <message>
-        <source>Without a mid-assist point: %1</source>
-        <translation>Sem ponto de puxamento intermediário: %1</translation>
-    </message>
-    <message>
-        <source>%1, over the electrical code&apos;s %2% for %3</source>
-        <translation>%1, acima dos %2% do código elétrico para %3</translation>
-    </message>
-    <message>
-        <source>%1, within the electrical code&apos;s %2% for %3</source>
-        <translation>%1, dentro dos %2% do código elétrico para %3</translation>
-    </message>
-    <message>
-        <source>one cable</source>
-        <translation>um cabo</translation>
-    </message>
-    <message>
-        <source>two cables</source>
-        <translation>dois cabos</translation>
-    </message>
-    <message>
-        <source>more than two cables</source>
-        <translation>mais de dois cabos</translation>
-    </message>
-    <message>
-        <source>%1, jam risk %2</source>
-        <translation>%1, risco de travamento %2</translation>
-    </message>
-    <message>
-        <source>single cable</source>
-        <translation>cabo único</translation>
-    </message>
-    <message>
-        <source>five or more cables</source>
-        <translation>cinco ou mais cabos</translation>
-    </message>
-    <message>
-        <source>triangular</source>
-        <translation>em triângulo</translation>
-    </message>
-    <message>
-        <source>cradled</source>
-        <translation>em berço</translation>
-    </message>
-    <message>
-        <source>diamond</source>
-        <translation>em losango</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automática</translation>
-    </message>
-    <message>
-        <source>%1, below the minimum of %2</source>
-        <translation>%1, abaixo do mínimo de %2</translation>
-    </message>
-    <message>
-        <source>%1, minimum %2</source>
-        <translation>%1, mínimo %2</translation>
-    </message>
-    <message>
-        <source>%1 at link %2, allowable %3</source>
-        <translation>%1 no trecho %2, admissível %3</translation>
-    </message>
-    <message>
-        <source>no links in the plan</source>
-        <translation>o plano não tem trechos</translation>
-    </message>
-    <message>
-        <source>%1 cable weighing %2, largest OD %3</source>
-        <translation>%1 cabo de %2, maior diâmetro externo %3</translation>
-    </message>
-    <message>
-        <source>%1 cables weighing %2, largest OD %3</source>
-        <translation>%1 cabos de %2, maior diâmetro externo %3</translation>
-    </message>
-    <message>
-        <source>over both ways</source>
-        <translation>excedida nos dois sentidos</translation>
-    </message>
-    <message>
-        <source>over forward</source>
-        <translation>excedida no direto</translation>
-    </message>
-    <message>
-        <source>over reverse</source>
-        <translation>excedida no inverso</translation>
-    </message>
-    <message>
-        <source>Please enter a number</source>
-        <translation>Informe um número</translation>
-    </message>
-    <message>
-        <source>Enter a rating above 0</source>
-        <translation>Informe uma capacidade acima de 0</translation>
-    </message>
-    <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Informe um raio de curva acima de 0, ou deixe a caixa vazia para obter o raio de cada curva pelo comprimento e ângulo</translation>
-    </message>
-    <message>
-        <source>Pulling eye on the conductors</source>
-        <translation>Olhal de puxamento nos condutores</translation>
-    </message>
-    <message>
-        <source>Pulling eye, single conductors conservatively</source>
-        <translation>Olhal de puxamento, condutores isolados (conservador)</translation>
-    </message>
-    <message>
-        <source>Basket grip</source>
-        <translation>Camisa de puxamento</translation>
-    </message>
-    <message>
-        <source>Cable ratings</source>
-        <translation>Capacidades dos cabos</translation>
-    </message>
-    <message>
-        <source>As typed in the planner</source>
-        <translation>Como digitado no planejador</translation>
-    </message>
-    <message>
-        <source>give the conductor size of group %1</source>
-        <translation>informe a bitola do condutor do grupo %1</translation>
-    </message>
-    <message>
-        <source>give the conductor material of group %1</source>
-        <translation>informe o material do condutor do grupo %1</translation>
-    </message>
-    <message>
-        <source>give the rating of group %1</source>
-        <translation>informe a capacidade do grupo %1</translation>
-    </message>
-    <message>
-        <source>not a positive number</source>
-        <translation>não é um número positivo</translation>
-    </message>
-    <message>
-        <source>not a number of 0 or more</source>
-        <translation>não é um número de 0 ou mais</translation>
-    </message>
-    <message>
-        <source>not a whole number of 1 or more</source>
-        <translation>não é um número inteiro de 1 ou mais</translation>
-    </message>
-    <message>
-        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>não é uma bitola de condutor (AWG como 6 ou 1/0, kcmil, mm2)</translation>
-    </message>
-    <message>
-        <source>not a conductor material (cu or al)</source>
-        <translation>não é um material de condutor (cu ou al)</translation>
-    </message>
-    <message>
-        <source>Either way: %1 each way</source>
-        <translation>Em qualquer sentido: %1 em cada sentido</translation>
-    </message>
-    <message>
-        <source>Pull forward: %1% lower, %2 against %3</source>
-        <translation>Puxe no sentido direto: %1% menor, %2 contra %3</translation>
-    </message>
-    <message>
-        <source>Pull in reverse: %1% lower, %2 against %3</source>
-        <translation>Puxe no sentido inverso: %1% menor, %2 contra %3</translation>
-    </message>
-    <message>
-        <source>a mid-assist point after link %1, %2, lowers it to %3</source>
-        <translation>um ponto de puxamento intermediário após o trecho %1, %2, reduz para %3</translation>
-    </message>
-    <message>
-        <source>pulled in reverse</source>
-        <translation>puxado no sentido inverso</translation>
-    </message>
-    <message>
-        <source>pulled forward</source>
-        <translation>puxado no sentido direto</translation>
-    </message>
-    <message>
-        <source>no mid-assist advice: %1</source>
-        <translation>sem conselho de ponto intermediário: %1</translation>
-    </message>
-    <message>
-        <source>no mid-assist point lowers it</source>
-        <translation>nenhum ponto intermediário a reduz</translation>
-    </message>
-    <message>
-        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3</source>
-        <translation>Ponto intermediário após o trecho %1 conforme o conselho: %2, a tensão máxima é %3</translation>
-    </message>
-    <message>
-        <source>without it, forward %1, reverse %2</source>
-        <translation>sem ele, direto %1, inverso %2</translation>
-    </message>
-    <message>
-        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
-        <translation>Mesmo o melhor puxamento excede a tensão admissível de %1 no trecho %2</translation>
-    </message>
-    <message>
-        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>No puxamento direto, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
-    </message>
-    <message>
-        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
-        <translation>No puxamento inverso, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
-    </message>
+    <name>Advice</name>
     <message>
         <source>the cable&apos;s weight is negative</source>
         <translation>o peso do cabo é negativo</translation>
@@ -355,8 +28,768 @@
         <translation>o trecho %1 contém um valor além dos números do computador</translation>
     </message>
     <message>
+        <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
+        <translation>Mesmo o melhor puxamento excede a tensão admissível de %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>Sidewall bearing pressure exceeds %1 at link %2</source>
+        <translation>A pressão lateral de apoio excede %1 no trecho %2</translation>
+    </message>
+    <message>
+        <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>No puxamento direto, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
+    </message>
+    <message>
+        <source>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</source>
+        <translation>No puxamento inverso, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
+    </message>
+    <message>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>O trecho %1 é uma curva tão longa que seu peso, %2 de atrito, passa de 1% da tensão na saída, e o peso no plano da curva o omite: com todo o peso, a tensão sai a %3 no sentido direto e a %4 no sentido inverso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n more such bends)</source>
+        <comment>%1 (%n more such bend)</comment>
+        <translation>
+            <numerusform>%1 (mais %n curva assim)</numerusform>
+            <numerusform>%1 (mais %n curvas assim)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>puxado no sentido inverso</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>puxado no sentido direto</translation>
+    </message>
+    <message>
+        <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
+        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <translation>Ponto de puxamento intermediário após o trecho %1, como recomendado: %2, a maior tensão é %3; sem ele, direto %4, inverso %5</translation>
+    </message>
+    <message>
+        <source>Either way: %1 each way</source>
+        <translation>Em qualquer sentido: %1 em cada sentido</translation>
+    </message>
+    <message>
+        <source>Pull forward: %1% lower, %2 against %3</source>
+        <extracomment>%1 how much lower in whole per cent, %2 the lower tension, %3 the higher.</extracomment>
+        <translation>Puxe no sentido direto: %1% menor, %2 contra %3</translation>
+    </message>
+    <message>
+        <source>Pull in reverse: %1% lower, %2 against %3</source>
+        <translation>Puxe no sentido inverso: %1% menor, %2 contra %3</translation>
+    </message>
+    <message>
+        <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
+        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <translation>%1; um ponto de puxamento intermediário após o trecho %2, %3, a reduz para %4</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist advice: %2</source>
+        <translation>%1; sem recomendação de ponto intermediário: %2</translation>
+    </message>
+    <message>
+        <source>%1; no mid-assist point lowers it</source>
+        <translation>%1; nenhum ponto intermediário a reduz</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The advice, then its findings.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CableSet</name>
+    <message>
+        <source>%1: give the conductor material of group %2</source>
+        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <translation>%1: informe o material dos condutores do grupo %2</translation>
+    </message>
+    <message>
+        <source>%1: give the conductor size of group %2</source>
+        <translation>%1: informe a seção dos condutores do grupo %2</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>cobre</translation>
+    </message>
+    <message>
+        <source>aluminium</source>
+        <translation>alumínio</translation>
+    </message>
+    <message>
+        <source>%1 × %2: OD %3, %4</source>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <translation>%1 × %2: DE %3, %4</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cabo</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>size not given</source>
+        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <translation>seção não informada</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conductors</source>
+        <comment>%n conductor</comment>
+        <translation>
+            <numerusform>%n condutor</numerusform>
+            <numerusform>%n condutores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rating %1</source>
+        <translation>capacidade %1</translation>
+    </message>
+    <message>
+        <source>Pulling eye on the conductors</source>
+        <translation>Olhal de puxamento nos condutores</translation>
+    </message>
+    <message>
+        <source>Pulling eye, single conductors conservatively</source>
+        <translation>Olhal de puxamento, condutores isolados (conservador)</translation>
+    </message>
+    <message>
+        <source>Basket grip</source>
+        <translation>Camisa de puxamento</translation>
+    </message>
+    <message>
+        <source>Cable ratings</source>
+        <translation>Capacidades dos cabos</translation>
+    </message>
+    <message>
+        <source>As typed in the planner</source>
+        <translation>Como digitado no planejador</translation>
+    </message>
+    <message>
+        <source>%1: give the rating of group %2</source>
+        <translation>%1: informe a capacidade do grupo %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>not a positive number</source>
+        <translation>não é um número positivo</translation>
+    </message>
+    <message>
+        <source>not a number of 0 or more</source>
+        <translation>não é um número de 0 ou mais</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 1000 (no pull holds more)</source>
+        <translation>não é um número inteiro de 1 a 1000 (nenhum puxamento leva mais)</translation>
+    </message>
+    <message>
+        <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
+        <translation>não é uma bitola de condutor (AWG como 6 ou 1/0, kcmil, mm2)</translation>
+    </message>
+    <message>
+        <source>not a conductor material (cu or al)</source>
+        <translation>não é um material de condutor (cu ou al)</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1 to 10000 (no cable holds more)</source>
+        <translation>não é um número inteiro de 1 a 10000 (nenhum cabo tem mais)</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>the cables do not fit this conduit</source>
+        <translation>os cabos não cabem neste eletroduto</translation>
+    </message>
+    <message>
+        <source>The cables do not fit this conduit</source>
+        <translation>Os cabos não cabem neste eletroduto</translation>
+    </message>
+    <message>
+        <source>single cable</source>
+        <translation>cabo único</translation>
+    </message>
+    <message>
+        <source>two cables</source>
+        <translation>dois cabos</translation>
+    </message>
+    <message>
+        <source>five or more cables</source>
+        <translation>cinco ou mais cabos</translation>
+    </message>
+    <message>
+        <source>triangular</source>
+        <translation>em triângulo</translation>
+    </message>
+    <message>
+        <source>cradled</source>
+        <translation>em berço</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>em losango</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automática</translation>
+    </message>
+    <message>
+        <source>significant</source>
+        <translation>significativo</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>pequeno</translation>
+    </message>
+    <message>
+        <source>very small</source>
+        <translation>muito pequeno</translation>
+    </message>
+    <message>
+        <source>mixed sizes: no jam band</source>
+        <translation>tamanhos mistos: sem faixa de travamento</translation>
+    </message>
+    <message>
+        <source>three cables lie triangular or cradled, not in a diamond</source>
+        <translation>três cabos ficam em triângulo ou em berço, não em losango</translation>
+    </message>
+    <message>
+        <source>four cables lie cradled or in a diamond, not triangular</source>
+        <translation>quatro cabos ficam em berço ou em losango, não em triângulo</translation>
+    </message>
+    <message>
+        <source>The arrangement does not suit the number of cables</source>
+        <translation>A disposição não corresponde ao número de cabos</translation>
+    </message>
+    <message>
+        <source>in both pulls</source>
+        <translation>nos dois puxamentos</translation>
+    </message>
+    <message>
+        <source>in the forward pull</source>
+        <translation>no puxamento direto</translation>
+    </message>
+    <message>
+        <source>in the reverse pull</source>
+        <translation>no puxamento inverso</translation>
+    </message>
+    <message>
+        <source>Sidewall pressure exceeds %1 at link %2 %3</source>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <translation>A pressão lateral excede %1 no trecho %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bends</source>
+        <comment>Sidewall pressure exceeds %1 at link %2 %3 and at %n more bend</comment>
+        <translation>
+            <numerusform>A pressão lateral excede %1 no trecho %2 %3 e em mais %n curva</numerusform>
+            <numerusform>A pressão lateral excede %1 no trecho %2 %3 e em mais %n curvas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the forward pull: hold it back</source>
+        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento direto: segure-o</translation>
+    </message>
+    <message>
+        <source>The cable runs under its own weight at link %1 in the reverse pull: hold it back</source>
+        <translation>O cabo corre pelo próprio peso no trecho %1 do puxamento inverso: segure-o</translation>
+    </message>
+    <message>
+        <source>Reverse pull exceeds the allowable tension at link %1</source>
+        <translation>O puxamento inverso excede a tensão admissível no trecho %1</translation>
+    </message>
+    <message>
+        <source>Forward pull exceeds the allowable tension at link %1</source>
+        <translation>O puxamento direto excede a tensão admissível no trecho %1</translation>
+    </message>
+    <message>
+        <source>Pull OK</source>
+        <translation>Puxamento OK</translation>
+    </message>
+    <message>
+        <source>no cable outside diameter</source>
+        <translation>sem diâmetro externo do cabo</translation>
+    </message>
+    <message>
+        <source>Enter the cable&apos;s outside diameter</source>
+        <translation>Informe o diâmetro externo do cabo</translation>
+    </message>
+    <message>
+        <source>no conduit inside diameter</source>
+        <translation>sem diâmetro interno do eletroduto</translation>
+    </message>
+    <message>
+        <source>Enter the conduit&apos;s inside diameter</source>
+        <translation>Informe o diâmetro interno do eletroduto</translation>
+    </message>
+    <message>
+        <source>no clearance formula for this arrangement</source>
+        <translation>não há fórmula de folga para esta disposição</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum</source>
+        <translation>A folga está abaixo do mínimo</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>A ocupação de %1% excede o limite do código elétrico de %2%</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk)</source>
+        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <translation>Os cabos podem travar (risco %1)</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+----------
+%1 the allowable tension, %2 the rule it comes from.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <translation>Informe um raio de curva acima de 0, ou deixe a caixa vazia para obter o raio de cada curva pelo comprimento e ângulo</translation>
+    </message>
+    <message>
+        <source>Enter a rating above 0</source>
+        <translation>Informe uma capacidade acima de 0</translation>
+    </message>
+    <message>
+        <source>no links in the plan</source>
+        <translation>o plano não tem trechos</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, no allowable tension: %3</source>
+        <extracomment>%1 the highest tension, %2 its link, %3 what the allowable tension lacks.</extracomment>
+        <translation>%1 no trecho %2, sem tensão admissível: %3</translation>
+    </message>
+    <message>
+        <source>give it in the planner</source>
+        <translation>informe-a na calculadora de puxamento</translation>
+    </message>
+    <message>
+        <source>%1 at link %2, allowable %3</source>
+        <translation>%1 no trecho %2, admissível %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cables weighing %1, largest OD %2</source>
+        <comment>%n cable weighing %1, largest OD %2</comment>
+        <extracomment>%n cables, %1 their weight per length, %2 the largest outside diameter.</extracomment>
+        <translation>
+            <numerusform>%n cabo pesando %1, maior DE %2</numerusform>
+            <numerusform>%n cabos pesando %1, maior DE %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, jam risk %2</source>
+        <translation>%1, risco de travamento %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <translation>%1%, dentro de os %2% do código elétrico para um cabo</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, dentro de os %2% do código elétrico para dois cabos</translation>
+    </message>
+    <message>
+        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, dentro de os %2% do código elétrico para mais de dois cabos</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <translation>%1%, acima de os %2% do código elétrico para um cabo</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <translation>%1%, acima de os %2% do código elétrico para dois cabos</translation>
+    </message>
+    <message>
+        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <translation>%1%, acima de os %2% do código elétrico para mais de dois cabos</translation>
+    </message>
+    <message>
+        <source>Without a mid-assist point: %1</source>
+        <translation>Sem ponto de puxamento intermediário: %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, below the minimum of %2</source>
+        <extracomment>%1 the clearance, %2 the minimum; both with their unit.</extracomment>
+        <translation>%1, abaixo do mínimo de %2</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2</source>
+        <translation>%1, mínimo %2</translation>
+    </message>
+    <message>
+        <source>angle 0</source>
+        <translation>ângulo 0</translation>
+    </message>
+    <message>
+        <source>no radius</source>
+        <translation>sem raio</translation>
+    </message>
+    <message>
+        <source>%1, over both ways</source>
+        <translation>%1, excedido nos dois sentidos</translation>
+    </message>
+    <message>
+        <source>%1, over forward</source>
+        <translation>%1, excedido no sentido direto</translation>
+    </message>
+    <message>
+        <source>%1, over reverse</source>
+        <translation>%1, excedido no sentido inverso</translation>
+    </message>
+    <message>
+        <source>Interlocked armour</source>
+        <translation>Armadura intertravada</translation>
+    </message>
+    <message>
+        <source>Control and 600 V cable</source>
+        <translation>Cabo de controle e 600 V</translation>
+    </message>
+    <message>
+        <source>Power cable 600 V to 35 kV</source>
+        <translation>Cabo de potência de 600 V a 35 kV</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>Equipment</name>
+    <message>
+        <source>forward pull</source>
+        <translation>puxamento direto</translation>
+    </message>
+    <message>
+        <source>reverse pull</source>
+        <translation>puxamento inverso</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1 of the cable set, as the pull check computes it: %2 at link %3</source>
+        <translation>Maior tensão do %1 do conjunto de cabos, como a verificação do puxamento a calcula: %2 no trecho %3</translation>
+    </message>
+    <message>
+        <source>Highest tension of the %1: %2 at link %3</source>
+        <translation>Maior tensão do %1: %2 no trecho %3</translation>
+    </message>
+    <message>
+        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
+        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <translation>%1, com o ponto intermediário do plano após o trecho %2.</translation>
+    </message>
+    <message>
+        <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
+        <translation>%1; com um ponto intermediário após o trecho %2, puxado %3: %4.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>no sentido direto</translation>
+    </message>
+    <message>
+        <source>in reverse</source>
+        <translation>no sentido inverso</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Puller: give its rating.</source>
+        <translation>Guincho: informe sua capacidade.</translation>
+    </message>
+    <message>
+        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <translation>Guincho: fraco demais, %1 contra %2 do puxamento.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Guincho: %1, margem %2 %; sua capacidade excede a tensão admissível do cabo de %3: ajuste um limitador (ou um elo fusível) na tensão admissível.</translation>
+    </message>
+    <message>
+        <source>Puller: %1, margin %2 %.</source>
+        <translation>Guincho: %1, margem %2 %.</translation>
+    </message>
+    <message>
+        <source>Rope: a breaking strength of at least %1 serves</source>
+        <translation>Corda: serve uma resistência à ruptura de pelo menos %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 serves (working load %3)</source>
+        <translation>%1; %2 atende (carga de trabalho %3)</translation>
+    </message>
+    <message>
+        <source>%1; %2 is too weak</source>
+        <translation>%1; %2 é fraca demais</translation>
+    </message>
+    <message>
+        <source>%1. The design factor is below 4</source>
+        <translation>%1. O fator de projeto está abaixo de 4</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor, over its rating.</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem, acima da sua capacidade.</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor (no rating given).</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem (sem capacidade informada).</translation>
+    </message>
+    <message>
+        <source>Sheave at link %1: %2 on it and its anchor.</source>
+        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem.</translation>
+    </message>
+    <message>
+        <source>Capstan tail force:</source>
+        <translation>Força de retenção no cabrestante:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1 (more than a person holds)</source>
+        <comment>%n wrap %1 (more than a person holds)</comment>
+        <translation>
+            <numerusform>%n volta %1 (mais do que uma pessoa segura)</numerusform>
+            <numerusform>%n voltas %1 (mais do que uma pessoa segura)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wraps %1</source>
+        <comment>%n wrap %1</comment>
+        <translation>
+            <numerusform>%n volta %1</numerusform>
+            <numerusform>%n voltas %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2;</source>
+        <translation>%1 %2;</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>The equipment serves this pull.</source>
+        <translation>O equipamento serve para este puxamento.</translation>
+    </message>
+    <message>
+        <source>The equipment does not serve this pull.</source>
+        <translation>O equipamento não serve para este puxamento.</translation>
+    </message>
+    <message>
+        <source>the puller&apos;s rating</source>
+        <translation>a capacidade do guincho</translation>
+    </message>
+    <message>
+        <source>the rope&apos;s breaking strength</source>
+        <translation>a resistência à ruptura da corda</translation>
+    </message>
+    <message>
+        <source>the sheaves&apos; rating</source>
+        <translation>a capacidade das polias</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Not yet known whether the equipment serves this pull: give %1.</source>
+        <translation>Ainda não se sabe se o equipamento atende a este puxamento: informe %1.</translation>
+    </message>
+    <message>
+        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <translation>Nenhuma curva está marcada com polia (marque uma nas opções do planejador).</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>não foi possível desenhar o documento</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>não foi possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
+        <translation>não é um arquivo comum (um dispositivo, um pipe ou um socket), então nada é gravado ali</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>nenhum nome de arquivo foi informado</translation>
+    </message>
+    <message>
+        <source>too many symbolic links lead to it</source>
+        <translation>links simbólicos demais levam a ele</translation>
+    </message>
+    <message>
+        <source>it names a folder, not a file</source>
+        <translation>indica uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message>
+        <source>no new file could be made in its folder</source>
+        <translation>não foi possível criar um arquivo novo na pasta</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>o arquivo não está aberto</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>esse arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>não é um arquivo comum (um dispositivo, um pipe ou um socket)</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>não foi possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>não foi possível ler o arquivo até o fim</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>não foi possível desenhar a imagem</translation>
+    </message>
+</context>
+<context>
+    <name>Fill</name>
+    <message>
+        <source>over</source>
+        <translation>excede</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>atende</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>This feature requires an internet connection.  Do you wish to continue?</source>
+        <translation>Este recurso requer conexão com a internet.  Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
+        <translation>Este recurso requer conexão com a internet e o Adobe Acrobat.  Recomenda-se uma conexão de alta velocidade.  Deseja continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Informe um número</translation>
+    </message>
+    <message>
+        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <translation>Informe um coeficiente entre 0 e 1.  Se não souber, use 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
         <source>Mid-assist pull point between links %1 and %2</source>
+        <extracomment>%1 and %2 the numbers of the links the point lies between.</extracomment>
         <translation>Ponto de puxamento intermediário entre os trechos %1 e %2</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Reta</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 à direita</translation>
+    </message>
+    <message>
+        <source>%1 sheave</source>
+        <translation>%1 polia</translation>
     </message>
     <message>
         <source>the angle is not a finite number</source>
@@ -371,8 +804,9 @@
         <translation>uma curva inclinada gira no máximo 360 graus</translation>
     </message>
     <message>
-        <source>%1 (%2) is beyond what a report holds in %3</source>
-        <translation>%1 (%2) excede o que um relatório comporta em %3</translation>
+        <source>%1 (%2 %3) is beyond what a report holds in %4</source>
+        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) excede o que um relatório guarda em %4</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -390,53 +824,20 @@
         <source>the length of link %1</source>
         <translation>o comprimento do trecho %1</translation>
     </message>
+</context>
+<context>
+    <name>Profile</name>
     <message>
-        <source>Forward pull</source>
-        <translation>Puxamento direto</translation>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>Reverse pull</source>
-        <translation>Puxamento inverso</translation>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
     </message>
     <message>
-        <source>highest %1 at link %2</source>
-        <translation>máxima %1 no trecho %2</translation>
-    </message>
-    <message>
-        <source>worst sidewall (tension / bend length) %1 at link %2</source>
-        <translation>pior pressão lateral (tensão / comprimento da curva) %1 no trecho %2</translation>
-    </message>
-    <message>
-        <source>allowable %1</source>
-        <translation>admissível %1</translation>
-    </message>
-    <message>
-        <source>allowable %1, above the chart</source>
-        <translation>admissível %1, acima do gráfico</translation>
-    </message>
-    <message>
-        <source>Held at zero (the cable runs under its own weight: hold it back): %1</source>
-        <translation>Retido em zero (o cabo corre pelo próprio peso: segure-o): %1</translation>
-    </message>
-    <message>
-        <source>forward pull in %1</source>
-        <translation>puxamento direto em %1</translation>
-    </message>
-    <message>
-        <source>reverse pull in %1</source>
-        <translation>puxamento inverso em %1</translation>
-    </message>
-    <message>
-        <source>Not drawn (out of range): %1</source>
-        <translation>Não desenhado (fora da faixa): %1</translation>
-    </message>
-    <message>
-        <source>forward tension after %1</source>
-        <translation>tensão direta após %1</translation>
-    </message>
-    <message>
-        <source>reverse tension after %1</source>
-        <translation>tensão inversa após %1</translation>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
     </message>
     <message>
         <source>link %1</source>
@@ -447,208 +848,127 @@
         <translation>trechos %1</translation>
     </message>
     <message>
-        <source>links %1 to %2</source>
-        <translation>trechos %1 a %2</translation>
+        <source>highest %1 %2 at link %3</source>
+        <extracomment>%1 the highest tension, %2 its unit, %3 its link.</extracomment>
+        <translation>máximo %1 %2 no trecho %3</translation>
     </message>
     <message>
-        <source>links %1 and %2</source>
-        <translation>trechos %1 e %2</translation>
+        <source>worst sidewall (tension / bend length) %1 %2 at link %3</source>
+        <extracomment>%1 the worst sidewall pressure, %2 its unit, %3 its link.</extracomment>
+        <translation>pior pressão lateral (tensão / comprimento da curva) %1 %2 no trecho %3</translation>
     </message>
     <message>
-        <source>Straight</source>
-        <translation>Reta</translation>
+        <source>Forward pull</source>
+        <translation>Puxamento direto</translation>
     </message>
     <message>
-        <source>Bend</source>
-        <translation>Curva</translation>
+        <source>Reverse pull</source>
+        <translation>Puxamento inverso</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Para cima</translation>
+        <source>Forward pull: %1</source>
+        <translation>Puxamento direto: %1</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Para baixo</translation>
+        <source>Reverse pull: %1</source>
+        <translation>Puxamento inverso: %1</translation>
     </message>
     <message>
-        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
-        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+        <source>allowable %1 %2, above the chart</source>
+        <extracomment>%1 the allowable tension, %2 its unit.</extracomment>
+        <translation>admissível %1 %2, acima do gráfico</translation>
     </message>
     <message>
-        <source>Highest tension of the forward pull: %1 at link %2</source>
-        <translation>Tensão máxima do puxamento direto: %1 no trecho %2</translation>
+        <source>allowable %1 %2</source>
+        <translation>admissível %1 %2</translation>
     </message>
     <message>
-        <source>Highest tension of the reverse pull: %1 at link %2</source>
-        <translation>Tensão máxima do puxamento inverso: %1 no trecho %2</translation>
+        <source>forward pull in %1</source>
+        <translation>puxamento direto em %1</translation>
     </message>
     <message>
-        <source>with a mid-assist point after link %1, %2: %3</source>
-        <translation>com um ponto intermediário após o trecho %1, %2: %3</translation>
+        <source>reverse pull in %1</source>
+        <translation>puxamento inverso em %1</translation>
     </message>
     <message>
-        <source>Puller: give its rating.</source>
-        <translation>Guincho: informe sua capacidade.</translation>
+        <source>Held at zero (the cable runs under its own weight: hold it back): %1.</source>
+        <translation>Mantido em zero (o cabo corre pelo próprio peso: segure-o): %1.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Guincho: fraco demais, %1 contra %2 do puxamento.</translation>
+        <source>%1° up</source>
+        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <translation>%1° para cima</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Guincho: %1, margem %2 %; sua capacidade excede a tensão admissível do cabo: ajuste um limitador (ou um elo fusível) na tensão admissível.</translation>
+        <source>%1° down</source>
+        <translation>%1° para baixo</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %.</source>
-        <translation>Guincho: %1, margem %2 %.</translation>
+        <source>forward tension after %1</source>
+        <translation>tensão direta após %1</translation>
     </message>
     <message>
-        <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Corda: serve uma resistência à ruptura de pelo menos %1</translation>
+        <source>reverse tension after %1</source>
+        <translation>tensão inversa após %1</translation>
     </message>
     <message>
-        <source>%1 serves (working load %2)</source>
-        <translation>%1 serve (carga de trabalho %2)</translation>
+        <source>Not drawn (out of range): %1.</source>
+        <translation>Não desenhado (fora da faixa): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Pull</source>
+        <translation>Puxamento</translation>
     </message>
     <message>
-        <source>%1 is too weak</source>
-        <translation>%1 é fraca demais</translation>
+        <source>Puller</source>
+        <translation>Guincho</translation>
     </message>
     <message>
-        <source>The design factor is below 4</source>
-        <translation>O fator de projeto está abaixo de 4</translation>
+        <source>Rope</source>
+        <translation>Corda</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor</source>
-        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem</translation>
+        <source>Sheaves</source>
+        <translation>Polias</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor, over its rating</source>
-        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem, acima da capacidade</translation>
+        <source>Capstan</source>
+        <translation>Cabrestante</translation>
     </message>
     <message>
-        <source>Sheave at link %1: %2 on it and its anchor (no rating given)</source>
-        <translation>Polia no trecho %1: %2 sobre ela e sua ancoragem (capacidade não informada)</translation>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>Nenhuma curva está marcada com polia (marque uma nas opções do planejador).</translation>
+        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <translation>Não foi possível ler a linha %1 do conjunto de cabos do relatório; o conjunto foi lido sem ela.</translation>
     </message>
     <message>
-        <source>Capstan tail force</source>
-        <translation>Força de retenção no cabrestante</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2</source>
-        <translation>%1 voltas %2</translation>
-    </message>
-    <message>
-        <source>%1 wraps %2 (more than a person holds)</source>
-        <translation>%1 voltas %2 (mais do que uma pessoa segura)</translation>
-    </message>
-    <message>
-        <source>The equipment serves this pull.</source>
-        <translation>O equipamento serve para este puxamento.</translation>
-    </message>
-    <message>
-        <source>The equipment does not serve this pull.</source>
-        <translation>O equipamento não serve para este puxamento.</translation>
-    </message>
-    <message>
-        <source>meets</source>
-        <translation>atende</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>excede</translation>
-    </message>
-    <message>
-        <source>Choose a path.</source>
-        <translation>Escolha um traçado.</translation>
-    </message>
-    <message>
-        <source>The default bend radius must be a number above 0.</source>
-        <translation>O raio de curva padrão deve ser um número acima de 0.</translation>
-    </message>
-    <message>
-        <source>%1 link, %2, rise %3</source>
-        <translation>%1 trecho, %2, desnível %3</translation>
-    </message>
-    <message>
-        <source>%1 links, %2, rise %3</source>
-        <translation>%1 trechos, %2, desnível %3</translation>
-    </message>
-    <message>
-        <source>bends: %1</source>
-        <translation>curvas: %1</translation>
-    </message>
-    <message>
-        <source>bends: none</source>
-        <translation>curvas: nenhuma</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>%1 à esquerda</translation>
-    </message>
-    <message>
-        <source>%1 right</source>
-        <translation>%1 à direita</translation>
-    </message>
-    <message>
-        <source>%1 up</source>
-        <translation>%1 para cima</translation>
-    </message>
-    <message>
-        <source>%1 down</source>
-        <translation>%1 para baixo</translation>
-    </message>
-    <message>
-        <source>%1 tilted</source>
-        <translation>%1 inclinadas</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection.  Do you wish to continue?</source>
-        <translation>Este recurso requer conexão com a internet.  Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>This feature requires an internet connection and Adobe Acrobat.  A high speed connection is recommended.  Do you wish to continue?</source>
-        <translation>Este recurso requer conexão com a internet e o Adobe Acrobat.  Recomenda-se uma conexão de alta velocidade.  Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Curva</translation>
-    </message>
-    <message>
-        <source>Tilted</source>
-        <translation>Inclinada</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>direita</translation>
-    </message>
-    <message>
-        <source>sheave</source>
-        <translation>polia</translation>
-    </message>
-    <message>
-        <source>Interlocked armour</source>
-        <translation>Armadura intertravada</translation>
-    </message>
-    <message>
-        <source>Control and 600 V cable</source>
-        <translation>Cabo de controle e 600 V</translation>
-    </message>
-    <message>
-        <source>Power cable 600 V to 35 kV</source>
-        <translation>Cabo de potência de 600 V a 35 kV</translation>
+        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <translation>O conjunto de cabos do relatório não indica nenhuma regra que o Tensora conheça (&quot;%1&quot;); é usada a tensão admissível da calculadora de puxamento.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
         <translation>Diâmetro interno do eletroduto (%1)</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>Cable outside diameter (%1)</source>
         <translation>Diâmetro externo do cabo (%1)</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cabos</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Disposição</translation>
     </message>
     <message>
         <source>Minimum clearance (%1)</source>
@@ -665,14 +985,6 @@
     <message>
         <source>from each bend&apos;s length and angle</source>
         <translation>pelo comprimento e ângulo de cada curva</translation>
-    </message>
-    <message>
-        <source>Cables</source>
-        <translation>Cabos</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Disposição</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -715,12 +1027,12 @@
         <translation>Ocupação pelo código</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Conselho</translation>
+        <source>Advice for the cable set</source>
+        <translation>Recomendação para o conjunto de cabos</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Veredito</translation>
+        <source>Link</source>
+        <translation>Trecho</translation>
     </message>
     <message>
         <source>Radius (%1)</source>
@@ -738,117 +1050,90 @@
         <source>Limit (%1)</source>
         <translation>Limite (%1)</translation>
     </message>
-    <message>
-        <source>Pull</source>
-        <translation>Puxamento</translation>
+    <message numerus="yes">
+        <source>%n links</source>
+        <comment>%n link</comment>
+        <translation>
+            <numerusform>%n trecho</numerusform>
+            <numerusform>%n trechos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Puller</source>
-        <translation>Guincho</translation>
+        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <translation>A legenda do ponto intermediário &quot;%1&quot; não indica nenhum trecho: o plano foi lido sem ponto intermediário.</translation>
     </message>
     <message>
-        <source>Rope</source>
-        <translation>Corda</translation>
+        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <translation>O ponto intermediário &quot;%1&quot; fica além dos %2 do plano: o plano foi lido sem ele.</translation>
     </message>
     <message>
-        <source>Sheaves</source>
-        <translation>Polias</translation>
+        <source>at its start</source>
+        <translation>no início</translation>
     </message>
     <message>
-        <source>Capstan</source>
-        <translation>Cabrestante</translation>
+        <source>after link %1</source>
+        <translation>após o trecho %1</translation>
     </message>
     <message>
-        <source>%1 cables</source>
-        <translation>%1 cabos</translation>
+        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>A linha do trecho %1 do plano está incompleta: o plano foi lido até o trecho %2.</translation>
     </message>
     <message>
-        <source>Maximum combined pair width (in)</source>
-        <translation>Largura máxima de um par (in)</translation>
+        <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
+        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>O plano indica de novo o trecho %1 %2: o plano foi lido até o trecho %3.</translation>
     </message>
     <message>
-        <source>Widest pair side by side (mm)</source>
-        <translation>Par mais largo lado a lado (mm)</translation>
+        <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
+        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <translation>O plano não tem o trecho %1 (o trecho %2 vem %3): o plano foi lido até o trecho %4.</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Informe um coeficiente entre 0 e 1.  Se não souber, use 0,5</translation>
+        <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
+        <translation>O relatório está cortado: seu plano termina após o trecho %1 e falta sua tabela inversa, então trechos seguintes podem ter se perdido; os %2 anteriores foram lidos.</translation>
+    </message>
+    <message>
+        <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
+        <translation>O relatório está cortado: sua tabela inversa termina após %1 de seus %2; os %3 de seu plano foram lidos.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <translation>A tabela inversa do relatório difere do plano a partir do trecho %1; as linhas do próprio plano foram lidas.</translation>
+    </message>
+    <message>
+        <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
+        <translation>O relatório contém %1; um plano contém no máximo %2: os primeiros %2 foram lidos.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 &quot;%2&quot; não é um número</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora é um produto da Norvale. Todos os direitos reservados.</translation>
     </message>
+</context>
+<context>
+    <name>Routes</name>
     <message>
-        <source>layer %1, %2 at line %3, %4</source>
-        <translation>camada %1, %2 na linha %3, %4</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
+        <translation>Linha %1: as colunas podem ser lidas de duas formas, como x, y, z e raio ou como ponto, norte, leste e elevação: acrescente uma linha de cabeçalho que as nomeie, como &quot;x,y,z,radius&quot; ou &quot;point,northing,easting,elevation&quot;.</translation>
     </message>
     <message>
-        <source>%1 at line %2, %3</source>
-        <translation>%1 na linha %2, %3</translation>
+        <source>Line %1: a point needs an x and a y.</source>
+        <translation>Linha %1: um ponto precisa de um x e um y.</translation>
     </message>
     <message>
-        <source>layer %1, LINE/ARC chain %2 from line %3, %4</source>
-        <translation>camada %1, cadeia LINE/ARC %2 a partir da linha %3, %4</translation>
+        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
+        <translation>Linha %1: o cabeçalho não nomeia colunas x (leste) e y (norte).</translation>
     </message>
     <message>
-        <source>LINE/ARC chain %1 from line %2, %3</source>
-        <translation>cadeia LINE/ARC %1 a partir da linha %2, %3</translation>
+        <source>The file holds no points.</source>
+        <translation>O arquivo não contém pontos.</translation>
     </message>
     <message>
-        <source>points</source>
-        <translation>pontos</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>eixo</translation>
-    </message>
-    <message>
-        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
-        <translation>As curvas em %1 e %2 precisam de %3 dos %4 retos entre elas (%5 a mais): informe um raio menor.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
-        <translation>A curva em %1 precisa de %2 dos %3 retos depois dela (%4 a mais): informe um raio menor.</translation>
-    </message>
-    <message>
-        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
-        <translation>A curva em %1 precisa de %2 dos %3 retos antes dela (%4 a mais): informe um raio menor.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns back on itself.</source>
-        <translation>Em %1 o traçado volta sobre si mesmo.</translation>
-    </message>
-    <message>
-        <source>At %1 the route turns %2 degrees where an arc meets it: an arc must meet the straights beside it on their line.</source>
-        <translation>Em %1 o traçado gira %2 graus onde um arco o encontra: um arco deve encontrar os retos vizinhos na linha deles.</translation>
-    </message>
-    <message>
-        <source>At %1 the bend has no radius.</source>
-        <translation>Em %1 a curva não tem raio.</translation>
-    </message>
-    <message>
-        <source>At %1 a coordinate is not a finite number.</source>
-        <translation>Em %1 uma coordenada não é um número finito.</translation>
-    </message>
-    <message>
-        <source>The route has fewer than two distinct points.</source>
-        <translation>O traçado tem menos de dois pontos distintos.</translation>
-    </message>
-    <message>
-        <source>From %1 to the next point the distance is beyond what can be computed.</source>
-        <translation>De %1 ao ponto seguinte a distância excede o que pode ser calculado.</translation>
-    </message>
-    <message>
-        <source>The drawing has no path on layer %1.</source>
-        <translation>O desenho não tem traçado na camada %1.</translation>
-    </message>
-    <message>
-        <source>There is no path %1; the paths are:</source>
-        <translation>Não há traçado %1; os traçados são:</translation>
-    </message>
-    <message>
-        <source>The file holds several paths; choose one:</source>
-        <translation>O arquivo contém vários traçados; escolha um:</translation>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Linha %1: &quot;%2&quot; não é um número.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a group code.</source>
@@ -879,56 +1164,101 @@
         <translation>É um desenho DXF binário: salve-o como DXF ASCII e importe esse.</translation>
     </message>
     <message>
+        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <translation>O elemento %1 do desenho tem menos de dois pontos distintos: não é um traçado.</translation>
+    </message>
+    <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
         <translation>O desenho não tem LWPOLYLINE, POLYLINE, LINE nem ARC de onde tirar um traçado.</translation>
     </message>
     <message>
-        <source>The file holds no points.</source>
-        <translation>O arquivo não contém pontos.</translation>
+        <source>a point</source>
+        <translation>um ponto</translation>
     </message>
     <message>
-        <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Linha %1: o cabeçalho não nomeia colunas x (leste) e y (norte).</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Line %1: a point needs an x and a y.</source>
-        <translation>Linha %1: um ponto precisa de um x e um y.</translation>
+        <source>The bends at %1 and %2 need %3 of the %4 straight between them (%5 too much): give a smaller radius.</source>
+        <translation>As curvas em %1 e %2 precisam de %3 dos %4 retos entre elas (%5 a mais): informe um raio menor.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Linha %1: &quot;%2&quot; não é um número.</translation>
+        <source>The bend at %1 needs %2 of the %3 straight after it (%4 too much): give a smaller radius.</source>
+        <translation>A curva em %1 precisa de %2 dos %3 retos depois dela (%4 a mais): informe um raio menor.</translation>
     </message>
     <message>
-        <source>Line %1: %2</source>
-        <translation>Linha %1: %2</translation>
+        <source>The bend at %1 needs %2 of the %3 straight before it (%4 too much): give a smaller radius.</source>
+        <translation>A curva em %1 precisa de %2 dos %3 retos antes dela (%4 a mais): informe um raio menor.</translation>
     </message>
     <message>
-        <source>a curve&apos;s point is not two numbers.</source>
-        <translation>um ponto de curva não são dois números.</translation>
+        <source>At %1 the bend has no radius.</source>
+        <translation>Em %1 a curva não tem raio.</translation>
     </message>
     <message>
-        <source>a curve needs its Start, Center and End.</source>
-        <translation>uma curva precisa de Start, Center e End.</translation>
+        <source>At %1 the route turns back on itself.</source>
+        <translation>Em %1 o traçado volta sobre si mesmo.</translation>
     </message>
     <message>
-        <source>a line needs a Start and an End of two numbers each.</source>
-        <translation>uma linha precisa de um Start e um End de dois números cada.</translation>
+        <source>At %1 a coordinate is not a finite number.</source>
+        <translation>Em %1 uma coordenada não é um número finito.</translation>
     </message>
     <message>
-        <source>a spiral is not read: replace it by lines and curves.</source>
-        <translation>uma espiral não é lida: substitua-a por linhas e curvas.</translation>
+        <source>The route has fewer than two distinct points.</source>
+        <translation>O traçado tem menos de dois pontos distintos.</translation>
     </message>
     <message>
-        <source>a profile point is not a station and a height.</source>
-        <translation>um ponto do perfil não é uma estaca e uma altura.</translation>
+        <source>From %1 to the next point the distance is beyond what can be computed.</source>
+        <translation>De %1 ao ponto seguinte a distância excede o que pode ser calculado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links, %1, rise %2</source>
+        <comment>%n link, %1, rise %2</comment>
+        <translation>
+            <numerusform>%n trecho, %1, desnível %2</numerusform>
+            <numerusform>%n trechos, %1, desnível %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is no LandXML document.</source>
-        <translation>O arquivo não é um documento LandXML.</translation>
+        <source>%1 left</source>
+        <translation>%1 à esquerda</translation>
     </message>
     <message>
-        <source>The file has no alignment with lines or curves.</source>
-        <translation>O arquivo não tem eixo com linhas ou curvas.</translation>
+        <source>%1 right</source>
+        <translation>%1 à direita</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 para cima</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 para baixo</translation>
+    </message>
+    <message>
+        <source>%1 tilted</source>
+        <translation>%1 inclinadas</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; bends: %2</source>
+        <translation>%1; curvas: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n points closer than %2 to the one before merged into it</source>
+        <comment>%1; %n point closer than %2 to the one before merged into it</comment>
+        <extracomment>%2 is a distance with its unit.</extracomment>
+        <translation>
+            <numerusform>%1; %n ponto a menos de %2 do anterior fundido a ele</numerusform>
+            <numerusform>%1; %n pontos a menos de %2 do anterior fundidos a ele</numerusform>
+        </translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -939,44 +1269,86 @@
         <translation>O arquivo não pode ser lido: %1</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>linha %1</translation>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>no file name was given</source>
-        <translation>nenhum nome de arquivo foi informado</translation>
+        <source>layer %1, %2</source>
+        <translation>camada %1, %2</translation>
     </message>
     <message>
-        <source>there is no such file</source>
-        <translation>esse arquivo não existe</translation>
+        <source>The drawing has no path on layer %1.</source>
+        <translation>O desenho não tem traçado na camada %1.</translation>
     </message>
     <message>
-        <source>it is a folder, not a file</source>
-        <translation>é uma pasta, não um arquivo</translation>
+        <source>There is no path %1; the paths are:</source>
+        <translation>Não há traçado %1; os traçados são:</translation>
     </message>
     <message>
-        <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>não é um arquivo comum (um dispositivo, um pipe ou um socket)</translation>
+        <source>The file holds several paths; choose one:</source>
+        <translation>O arquivo contém vários traçados; escolha um:</translation>
     </message>
     <message>
-        <source>the file could not be opened</source>
-        <translation>não foi possível abrir o arquivo</translation>
+        <source>%1
+  %2  %3</source>
+        <translation>%1
+  %2  %3</translation>
     </message>
     <message>
-        <source>the file could not be read to its end</source>
-        <translation>não foi possível ler o arquivo até o fim</translation>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
-        <source>the file could not be written</source>
-        <translation>não foi possível gravar o arquivo</translation>
+        <source>a line needs a Start and an End of two numbers each.</source>
+        <translation>uma linha precisa de um Start e um End de dois números cada.</translation>
     </message>
     <message>
-        <source>no new file could be made in its folder</source>
-        <translation>não foi possível criar um arquivo novo na pasta</translation>
+        <source>a curve needs its Start, Center and End.</source>
+        <translation>uma curva precisa de Start, Center e End.</translation>
     </message>
     <message>
-        <source>the file is not open</source>
-        <translation>o arquivo não está aberto</translation>
+        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <translation>uma espiral do tipo &quot;%1&quot; não é lida: só as clotoides.</translation>
+    </message>
+    <message>
+        <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
+        <translation>uma espiral precisa do seu comprimento, dos seus raios no início e no fim, do seu Start e do seu PI.</translation>
+    </message>
+    <message>
+        <source>a profile point is not a station and a height.</source>
+        <translation>um ponto do perfil não é uma estaca e uma altura.</translation>
+    </message>
+    <message>
+        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <translation>O eixo começa %1 antes do seu perfil: a primeira rampa do perfil é prolongada até ele.</translation>
+    </message>
+    <message>
+        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <translation>O eixo vai %1 além do seu perfil: a última rampa do perfil é prolongada até o seu fim.</translation>
+    </message>
+    <message>
+        <source>The file is no LandXML document.</source>
+        <translation>O arquivo não é um documento LandXML.</translation>
+    </message>
+    <message>
+        <source>The file has no alignment with lines or curves.</source>
+        <translation>O arquivo não tem eixo com linhas ou curvas.</translation>
+    </message>
+    <message>
+        <source>Choose a path.</source>
+        <translation>Escolha um traçado.</translation>
+    </message>
+    <message>
+        <source>The default bend radius must be a number above 0.</source>
+        <translation>O raio de curva padrão deve ser um número acima de 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Sentences</name>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two findings of one verdict, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1432,6 @@
     <message>
         <source>Mid-assist</source>
         <translation>Ponto intermediário</translation>
-    </message>
-    <message>
-        <source>Advice</source>
-        <translation>Conselho</translation>
     </message>
     <message>
         <source>Pull</source>
@@ -1423,6 +1791,43 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
+    <message>
+        <source>Advice for the planner&apos;s cable</source>
+        <translation>Recomendação para o cabo da calculadora de puxamento</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>beyond the allowable tension</comment>
+        <translation>excede</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <comment>held at zero</comment>
+        <translation>retido</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direto</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pressão lat.</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cable(s)</source>
+        <translation>
+            <numerusform>%n cabo</numerusform>
+            <numerusform>%n cabos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Maximum combined pair width (in)</source>
+        <translation>Largura máxima de um par (in)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -1771,6 +2176,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>max load</source>
         <translation>carga máx.</translation>
     </message>
+    <message>
+        <source>Cable Select - click to select %1</source>
+        <translation>Seleção de cabo: %1</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCalculator</name>
@@ -1946,6 +2355,14 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>kg / m</source>
         <translation>kg / m</translation>
     </message>
+    <message>
+        <source>New Document</source>
+        <translation>Novo documento</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
+        <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de fechar a calculadora de puxamento?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2050,10 +2467,6 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Tensão admissível</translation>
     </message>
     <message>
-        <source>Advice</source>
-        <translation>Conselho</translation>
-    </message>
-    <message>
         <source>Sidewall pressure limit for the type of cable</source>
         <translation>Limite de pressão lateral para o tipo de cabo</translation>
     </message>
@@ -2119,6 +2532,14 @@ na mesma pasta deste programa e reinicie-o.</translation>
             <numerusform>Cur&amp;vas (%n acima do limite)</numerusform>
             <numerusform>Cur&amp;vas (%n acima do limite)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The pull check has changes that are not saved. Save them before closing the Pull Check?</source>
+        <translation>A verificação do puxamento tem alterações não salvas. Salvá-las antes de fechá-la?</translation>
+    </message>
+    <message>
+        <source>Advice for the cable set</source>
+        <translation>Recomendação para o conjunto de cabos</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2659,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>&amp;Tail force a person holds:</source>
         <translation>Força de re&amp;tenção de uma pessoa:</translation>
     </message>
+    <message>
+        <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
+        <translation>O equipamento de puxamento tem alterações não salvas. Salvá-las antes de fechar a janela?</translation>
+    </message>
 </context>
 <context>
     <name>tensora::QuickCalculatorWindow</name>
@@ -2293,6 +2718,22 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>&amp;Append to the Plan</source>
         <translation>&amp;Acrescentar ao plano</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pés</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>polegadas</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
     </message>
 </context>
 <context>
@@ -2435,16 +2876,8 @@ Pressão lateral %1</translation>
         <translation>Dados (*.rtf)|*.rtf|Todos os arquivos (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Pull Calculator</source>
-        <translation>Calculadora de puxamento</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Novo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2463,16 +2896,8 @@ Pressão lateral %1</translation>
         <translation>Exportar P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export CSV...</source>
-        <translation>Exportar CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>Im&amp;primir...</translation>
-    </message>
-    <message>
-        <source>Save Options</source>
-        <translation>Opções de salvamento</translation>
     </message>
     <message>
         <source>Pull Plan</source>
@@ -2493,10 +2918,6 @@ Pressão lateral %1</translation>
     <message>
         <source>&amp;Pull Calculator</source>
         <translation>Calculadora de &amp;puxamento</translation>
-    </message>
-    <message>
-        <source>Quick Calculators</source>
-        <translation>Calculadoras rápidas</translation>
     </message>
     <message>
         <source>Max &amp;Pull Length</source>
@@ -2599,10 +3020,6 @@ Pressão lateral %1</translation>
         <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de iniciar um novo documento?</translation>
     </message>
     <message>
-        <source>New Document</source>
-        <translation>Novo documento</translation>
-    </message>
-    <message>
         <source>Import Route</source>
         <translation>Importar traçado</translation>
     </message>
@@ -2689,6 +3106,34 @@ Pressão lateral %1</translation>
     <message>
         <source>System</source>
         <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exportar &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save Op&amp;tions</source>
+        <translation>&amp;Opções de salvamento</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Calculators</source>
+        <translation>Calculadoras rápi&amp;das</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
+        <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de abrir %1?</translation>
+    </message>
+    <message>
+        <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
+        <translation>O relatório %1 foi salvo com vírgulas decimais por uma versão anterior do Tensora; seus números foram lidos assim. Salvo de novo, ele os guarda com pontos decimais, como todos os idiomas os leem.</translation>
+    </message>
+    <message>
+        <source>The report %1: %2</source>
+        <translation>O relatório %1: %2</translation>
     </message>
 </context>
 <context>

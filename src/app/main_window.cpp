@@ -2,14 +2,13 @@
 
 #include "app/window_geometry.h"
 #include "help/online.h"
-#include "routes/route_import.h"
-#include "print/core_sentences.h"
 #include "print/qt_text.h"
 #include "print/report_renderer.h"
 #include "print/spoken_message.h"
 #include "report/file_saving.h"
 #include "report/report.h"
 #include "report/report_settings.h"
+#include "routes/route_import.h"
 #include "widgets/artwork.h"
 #include "windows/browser/browser_window.h"
 #include "windows/cables/max_pull_window.h"
@@ -43,11 +42,6 @@ QString report_filter() {
     return frmMain::tr("Data (*.rtf)|*.rtf|All Files (*.*)|*.*");
 }
 
-QString document_caption(const QString& document) {
-    return kApplicationTitle + QStringLiteral(" - ") + frmMain::tr("Pull Calculator") +
-           QStringLiteral(" - [") + document + QLatin1Char(']');
-}
-
 PixelRect pixel_rect(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
@@ -68,8 +62,9 @@ frmMain::frmMain(WindowRegistry& registry) : RegisteredWindow<QMainWindow>(regis
 
     buildMenus();
     buildStatusBar();
-    registry.setDocumentGuard(
-        [this](QWidget* asking, const QString& question) { return mayDropChanges(asking, question); });
+    registry.setDocumentGuard([this](QWidget* asking, const QString& question) {
+        return mayDropChanges(asking, question);
+    });
 }
 
 frmMain::~frmMain() {
@@ -379,13 +374,15 @@ void frmMain::mnuToolsLubricant_Click() {
 }
 
 void frmMain::NVOnline_Click() {
-    if (platform().question(this, spoken(kHomePageQuestion)) && builtInBrowserRuns(kHomePagePath)) {
+    if (platform().question(this, spoken(kHomePageQuestion, platform().numberLocale())) &&
+        builtInBrowserRuns(kHomePagePath)) {
         registry().show<NorvaleHome>();
     }
 }
 
 void frmMain::LoadPDF_Click() {
-    if (platform().question(this, spoken(kManualQuestion)) && builtInBrowserRuns(kManualPath)) {
+    if (platform().question(this, spoken(kManualQuestion, platform().numberLocale())) &&
+        builtInBrowserRuns(kManualPath)) {
         registry().show<frmBrowser>();
     }
 }
@@ -448,7 +445,7 @@ void frmMain::NewFile_Click() {
     if (PullCheck* check = registry().find<PullCheck>()) {
         check->applySetReport(std::nullopt); // the new plan's cable alone
     }
-    planner.setDocument(document_caption(tr("New Document")));
+    planner.setDocument(QString());
     registry().show<PullCalculator>();
 }
 
@@ -531,14 +528,15 @@ bool frmMain::exportFile(const QString& title, const QString& filter, const QStr
     }
     platform().setBusy(true);
     const QByteArray bytes = content();
-    std::string reason = "the document could not be drawn";
+    Message reason(TENSORA_TEXT("Files", "the document could not be drawn"));
     const bool saved = !bytes.isEmpty() &&
                        save_whole_file(local_path(path),
                                        std::string_view(bytes.constData(), bytes.size()), reason);
     platform().setBusy(false);
     if (!saved) {
         platform().message(this, tr("The %1 could not be saved as %2.\n%3")
-                                     .arg(what, QDir::toNativeSeparators(path), spoken(reason)));
+                                     .arg(what, QDir::toNativeSeparators(path),
+                                          spoken(reason, platform().numberLocale())));
     }
     return saved;
 }
@@ -566,9 +564,9 @@ void frmMain::PrintFile_Click() {
 
 bool frmMain::reportRefused() {
     const PullCalculator* planner = registry().find<PullCalculator>();
-    const std::optional<std::string> refusal = planner ? planner->inchPoundRefusal() : std::nullopt;
+    const std::optional<Message> refusal = planner ? planner->inchPoundRefusal() : std::nullopt;
     if (refusal) {
-        QString why = qt_text(*refusal);
+        QString why = spoken(*refusal, platform().numberLocale());
         why[0] = why[0].toUpper();
         platform().message(this, tr("Nothing was saved: %1.").arg(why));
     }
@@ -606,15 +604,16 @@ frmMain::SaveOutcome frmMain::savereport() {
     }
     // The report is written whole beside the chosen file, which it then replaces: a failed save
     // leaves the previous file as it was, and what is no regular file is never written over.
-    std::string reason;
+    Message reason;
     const bool saved = save_whole_file(local_path(path), report_text(contents), reason);
     platform().setBusy(false);
     if (!saved) {
         platform().message(this, tr("The report could not be saved as %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), qt_text(reason)));
+                                     .arg(QDir::toNativeSeparators(path),
+                                          spoken(reason, platform().numberLocale())));
         return SaveOutcome::Failed;
     }
-    registry().get<PullCalculator>().setDocument(document_caption(path));
+    registry().get<PullCalculator>().setDocument(path);
     document_ = path;
     return SaveOutcome::Saved;
 }
@@ -632,8 +631,8 @@ bool frmMain::openReport(const QString& path, bool ask) {
     const ReportFile file = read_report_file(local_path(path));
     platform().setBusy(false);
     if (!file.read) {
-        platform().message(
-            this, tr("The report %1 could not be read.\n%2").arg(shown, qt_text(file.reason)));
+        platform().message(this, tr("The report %1 could not be read.\n%2")
+                                     .arg(shown, spoken(file.reason, platform().numberLocale())));
         return false;
     }
     if (!file.report.is_report) {
@@ -667,7 +666,7 @@ bool frmMain::openReport(const QString& path, bool ask) {
     if (file.report.equipment || registry().find<PullingEquipment>()) {
         registry().get<PullingEquipment>().applyReport(settings.equipment);
     }
-    planner.setDocument(document_caption(path));
+    planner.setDocument(path);
     document_ = path;
     tellWhatWasRead(QFileInfo(path).fileName(), file.report);
     return true;
@@ -690,8 +689,8 @@ void frmMain::tellWhatWasRead(const QString& name, const ReadReport& report) {
         for (const Message& note : report.notes) {
             notes.append(spoken(note, locale));
         }
-        said.append(tr("The report %1 was not read whole.\n\n%2")
-                        .arg(name, notes.join(QLatin1Char('\n'))));
+        said.append(
+            tr("The report %1 was not read whole.\n\n%2").arg(name, notes.join(QLatin1Char('\n'))));
     }
     if (!said.isEmpty()) {
         platform().message(this, said.join(QStringLiteral("\n\n")));

@@ -50,11 +50,15 @@ AdviceFields advice_fields(const PullAdvice& advice, UnitSystem units) {
         fields.mid_assist_direction = direction_key(advice.mid_assist_direction);
     }
     // A plan the search is not exact for gets no point, and the note says why.
-    fields.note = advice.note;
+    std::vector<Message> notes;
     if (!advice.no_point_reason.empty()) {
-        fields.note = "no mid-assist advice: " + advice.no_point_reason +
-                      (fields.note.empty() ? "" : "; ") + fields.note;
+        notes.push_back(Message(TENSORA_TEXT("Advice", "no mid-assist advice: %1"))
+                            .nested(advice.no_point_reason));
     }
+    if (!advice.note.empty()) {
+        notes.push_back(advice.note);
+    }
+    fields.note = english_text(joined_messages(notes));
     return fields;
 }
 
@@ -105,8 +109,7 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
                         std::ostream& err, const CliServices&) {
     std::optional<std::string> limit_text;
     const PullRequest request = parse_pull_request(
-        arguments, "advise",
-        [&limit_text](const std::vector<std::string>& all, std::size_t& i) {
+        arguments, "advise", [&limit_text](const std::vector<std::string>& all, std::size_t& i) {
             if (all[i] != "--swbp-limit") {
                 return false;
             }
@@ -128,7 +131,7 @@ void run_advise_command(const std::vector<std::string>& arguments, std::ostream&
     const UnitSystem units = request.units;
     const std::string limit = limit_text.value_or(std::string(design_sidewall_limit_text(units)));
     if (!isNumberText(limit, kEnglish)) {
-        err << argument_message("swbp-limit", limit, kEnterNumberMessage) << '\n';
+        err << argument_message("swbp-limit", limit, Message(kEnterNumber)) << '\n';
     }
     const PullAdvice advice = advise_pull(
         link_values(request), read_pull_settings(request.settings, kEnglish, units),

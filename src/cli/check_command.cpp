@@ -182,11 +182,9 @@ void require_inputs(const CheckRequest& request) {
 CheckRequest parse(const std::vector<std::string>& arguments) {
     CheckRequest request;
     CheckOptions options(request);
-    request.pull = parse_pull_request(
-        arguments, "check",
-        [&options](const std::vector<std::string>& all, std::size_t& i) {
-            return options.take(all, i);
-        });
+    request.pull = parse_pull_request(arguments, "check",
+                                      [&options](const std::vector<std::string>& all,
+                                                 std::size_t& i) { return options.take(all, i); });
     options.finish();
     if (!request.pull.help) {
         require_inputs(request);
@@ -211,23 +209,24 @@ std::array<std::string, 4> check_units(const CheckResult& result, const CheckReq
 void print_text(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
                 std::ostream& out) {
     const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
-    out << "jam-ratio\t" << texts.jam_ratio << '\n'
-        << "jam-risk\t" << texts.jam_risk << '\n'
-        << "weight-correction\t" << texts.weight_correction << '\n'
-        << "configuration\t" << texts.configuration << '\n'
-        << "clearance\t" << texts.clearance << '\n'
-        << "forward-max\t" << texts.forward_max << '\n'
-        << "reverse-max\t" << texts.reverse_max << '\n';
+    out << "jam-ratio\t" << english_text(texts.jam_ratio) << '\n'
+        << "jam-risk\t" << english_text(texts.jam_risk) << '\n'
+        << "weight-correction\t" << english_text(texts.weight_correction) << '\n'
+        << "configuration\t" << english_text(texts.configuration) << '\n'
+        << "clearance\t" << english_text(texts.clearance) << '\n'
+        << "forward-max\t" << english_text(texts.forward_max) << '\n'
+        << "reverse-max\t" << english_text(texts.reverse_max) << '\n';
     for (const CheckedBend& bend : result.bends) {
         const CheckedBendTexts row = bend_texts(bend, CheckInputs{}, pressure);
-        out << "bend\t" << row.link << '\t' << row.radius << '\t' << row.forward_pressure << '\t'
-            << row.reverse_pressure << '\n';
+        out << "bend\t" << row.link << '\t' << english_text(row.radius) << '\t'
+            << english_text(row.forward_pressure) << '\t' << english_text(row.reverse_pressure)
+            << '\n';
     }
     out << "set-cables\t" << texts.set_cables << '\n'
         << "set-weight\t" << texts.set_weight << '\n'
         << "tension-rule\t" << texts.tension_rule << '\n'
-        << "set-allowable\t" << texts.set_allowable << '\n'
-        << "verdict\t" << texts.verdict << '\n';
+        << "set-allowable\t" << english_text(texts.set_allowable) << '\n'
+        << "verdict\t" << english_text(texts.verdict) << '\n';
     if (request.pull.units_named) {
         // The units of clearance, forward-max and reverse-max, and of a bend's radius and
         // pressures.
@@ -242,26 +241,26 @@ void print_text(const CheckTexts& texts, const CheckResult& result, const CheckR
 void print_json(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
                 std::ostream& out) {
     const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
-    out << "{\"jam_ratio\":" << json_string(texts.jam_ratio)
-        << ",\"jam_risk\":" << json_string(texts.jam_risk)
-        << ",\"weight_correction\":" << json_string(texts.weight_correction)
-        << ",\"configuration\":" << json_string(texts.configuration)
-        << ",\"clearance\":" << json_string(texts.clearance)
-        << ",\"forward_max\":" << json_string(texts.forward_max)
-        << ",\"reverse_max\":" << json_string(texts.reverse_max) << ",\"bends\":[";
+    out << "{\"jam_ratio\":" << json_string(english_text(texts.jam_ratio))
+        << ",\"jam_risk\":" << json_string(english_text(texts.jam_risk))
+        << ",\"weight_correction\":" << json_string(english_text(texts.weight_correction))
+        << ",\"configuration\":" << json_string(english_text(texts.configuration))
+        << ",\"clearance\":" << json_string(english_text(texts.clearance))
+        << ",\"forward_max\":" << json_string(english_text(texts.forward_max))
+        << ",\"reverse_max\":" << json_string(english_text(texts.reverse_max)) << ",\"bends\":[";
     for (std::size_t i = 0; i < result.bends.size(); ++i) {
         const CheckedBendTexts row = bend_texts(result.bends[i], CheckInputs{}, pressure);
         out << (i ? "," : "") << "{\"link\":" << json_string(row.link)
-            << ",\"radius\":" << json_string(row.radius)
-            << ",\"forward_pressure\":" << json_string(row.forward_pressure)
-            << ",\"reverse_pressure\":" << json_string(row.reverse_pressure)
+            << ",\"radius\":" << json_string(english_text(row.radius))
+            << ",\"forward_pressure\":" << json_string(english_text(row.forward_pressure))
+            << ",\"reverse_pressure\":" << json_string(english_text(row.reverse_pressure))
             << ",\"over_limit\":" << (result.bends[i].over_limit ? "true" : "false") << '}';
     }
     out << "],\"set_cables\":" << texts.set_cables
         << ",\"set_weight\":" << json_string(texts.set_weight)
         << ",\"tension_rule\":" << json_string(texts.tension_rule)
-        << ",\"set_allowable\":" << json_string(texts.set_allowable)
-        << ",\"verdict\":" << json_string(texts.verdict)
+        << ",\"set_allowable\":" << json_string(english_text(texts.set_allowable))
+        << ",\"verdict\":" << json_string(english_text(texts.verdict))
         << ",\"ok\":" << (result.ok ? "true" : "false");
     if (request.pull.units_named) {
         const std::array<std::string, 4> units = check_units(result, request);

@@ -257,7 +257,7 @@ struct Argument {
 // The box's value in inch-pound units, read in the units given.
 double read_box(const Argument& argument, std::string_view text, UnitSystem units,
                 std::ostream& err) {
-    std::optional<std::string_view> warning;
+    std::optional<Message> warning;
     if (argument.box == Box::Range) {
         warning = range_input_message(text, kEnglish);
     } else if (argument.box == Box::Friction) {
@@ -436,6 +436,10 @@ std::string quoted_argument(std::string_view text) {
 std::string argument_message(std::string_view name, std::string_view text,
                              std::string_view message) {
     return std::string(name) + ' ' + quoted_argument(text) + ": " + std::string(message);
+}
+
+std::string argument_message(std::string_view name, std::string_view text, const Message& message) {
+    return argument_message(name, text, english_text(message));
 }
 
 std::string json_string(std::string_view text) {

@@ -3,6 +3,8 @@
 // them; the windows' warnings go to the error stream, each naming its argument.
 #pragma once
 
+#include "numbers/message.h"
+
 #include "numbers/units.h"
 
 #include <functional>
@@ -58,6 +60,7 @@ std::string quoted_argument(std::string_view text);
 // A message about one argument: its name, its quoted text, the message.
 std::string argument_message(std::string_view name, std::string_view text,
                              std::string_view message);
+std::string argument_message(std::string_view name, std::string_view text, const Message& message);
 
 // A text as a JSON string, quoted and escaped.
 std::string json_string(std::string_view text);

@@ -198,7 +198,7 @@ void run_fill_command(const std::vector<std::string>& arguments, std::ostream& o
     }
     const std::vector<std::string> diameters = accepted_diameters(request.diameters, err);
     if (!isNumberText(request.max_fill, kEnglish)) {
-        err << argument_message("max-fill", request.max_fill, kEnterNumberMessage) << '\n';
+        err << argument_message("max-fill", request.max_fill, Message(kEnterNumber)) << '\n';
     }
     const ConduitStandard& standard = conduit_standard(request.standard);
     // The ODs given in millimetres are rated as inches.

@@ -5,7 +5,6 @@
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
-#include "routes/route_import.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
 #include "report/plan_csv.h"
@@ -13,6 +12,7 @@
 #include "report/report.h"
 #include "report/report_figures.h"
 #include "report/report_settings.h"
+#include "routes/route_import.h"
 
 #include <algorithm>
 #include <array>
@@ -170,7 +170,7 @@ void read_report_option(const std::string& path, PullRequest& request,
     };
     const ReportFile file = read_report_file(std::filesystem::path(path));
     if (!file.read) {
-        throw refused("cannot be read (" + file.reason + ")");
+        throw refused("cannot be read (" + english_text(file.reason) + ")");
     }
     const ReadReport& report = file.report;
     if (!report.is_report) {
@@ -471,7 +471,8 @@ void take_route(PullRequest& request, const RouteArguments& route) {
         request.notes.push_back(from + english_text(note));
     }
     if (imported.summary.merged > 0) {
-        request.notes.push_back(from + english_text(route_summary(imported.summary, request.units)));
+        request.notes.push_back(from +
+                                english_text(route_summary(imported.summary, request.units)));
     }
     for (PullLinkTexts& link : imported.links) {
         request.links.push_back(std::move(link));
@@ -642,7 +643,7 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
     out << "forward-percent\t" << results.forward_percent << '\n'
         << "reverse-percent\t" << results.reverse_percent << '\n'
         << "bars\t" << (results.bars_visible ? "shown" : "hidden") << '\n'
-        << "caption\t" << results.caption << '\n';
+        << "caption\t" << english_text(results.caption) << '\n';
     if (request.units_named) {
         // The units of the link lines' length and result columns, in their order.
         out << "units";
@@ -684,7 +685,7 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
     out << "],\"forward_percent\":" << results.forward_percent
         << ",\"reverse_percent\":" << results.reverse_percent
         << ",\"bars\":" << (results.bars_visible ? "\"shown\"" : "\"hidden\"")
-        << ",\"caption\":" << json_string(results.caption);
+        << ",\"caption\":" << json_string(english_text(results.caption));
     if (request.units_named) {
         const std::array<std::string, 5> units = column_units(request, results);
         out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
@@ -713,7 +714,7 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
         in_units(request.settings.allowable, memos.allowable, Quantity::Tension),
         in_units(request.settings.weight, memos.weight, Quantity::Weight),
         request.settings.friction,
-        results.caption,
+        english_text(results.caption),
         {},
         in_units(request.settings.back_tension, memos.back_tension, Quantity::Tension)};
     const bool metric = to == UnitSystem::Metric;
@@ -768,7 +769,8 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     // The planner's advice, against the pull check's design sidewall limit.
     const double limit = design_sidewall_limit(request.units);
     printed.advice = advice_text(advise_pull(link_values(request), settings, limit, request.units),
-                                 request.units, kEnglish);
+                                 request.units);
+    printed.caption = results.caption;
     std::vector<std::string> angles;
     for (const PullLinkTexts& link : request.links) {
         angles.push_back(link.angle);
@@ -807,7 +809,8 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
             }
             return std::optional<std::string>(
                 report_text({path.string(),
-                             plan_in_file_form(plan_report(request, results), kEnglish), {},
+                             plan_in_file_form(plan_report(request, results), kEnglish),
+                             {},
                              request.units}));
         });
     }
@@ -837,17 +840,17 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
                 "tensora-cli: " +
                 argument_message(request.save_report ? "save-report" : "csv",
                                  request.save_report ? *request.save_report : *request.csv,
-                                 "cannot be written (" + *refusal + ")")};
+                                 "cannot be written (" + english_text(*refusal) + ")")};
         }
     }
     // Every file's place is checked, and its new file made beside it, before any is written.
     std::vector<std::filesystem::path> targets;
     for (Output& output : outputs) {
-        std::string reason;
+        Message reason;
         const SavePlace place = save_place(*output.path);
         if (place.ok() &&
             std::find(targets.begin(), targets.end(), place.target) != targets.end()) {
-            reason = "named twice";
+            reason = TENSORA_TEXT("Files", "named twice");
         } else if (!output.save.open(*output.path, reason)) {
         } else {
             targets.push_back(place.target);
@@ -855,17 +858,18 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
         if (!reason.empty()) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message(output.option, *output.path,
-                                              "cannot be written (" + reason + ")")};
+                                              "cannot be written (" + english_text(reason) + ")")};
         }
     }
     std::vector<std::string> written;
     for (Output& output : outputs) {
-        std::string reason = "the document could not be drawn";
+        Message reason(TENSORA_TEXT("Files", "the document could not be drawn"));
         const std::optional<std::string> content = output.content();
         if (!content || !output.save.write(*content, reason) || !output.save.commit(reason)) {
             std::string message =
-                "tensora-cli: " + argument_message(output.option, *output.path,
-                                                   "could not be written (" + reason + ")");
+                "tensora-cli: " +
+                argument_message(output.option, *output.path,
+                                 "could not be written (" + english_text(reason) + ")");
             message += written.empty() ? "; no file was written" : "; written: ";
             for (std::size_t i = 0; i < written.size(); ++i) {
                 message += (i ? ", " : "") + quoted_argument(written[i]);

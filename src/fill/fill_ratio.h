@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fill/conduit_tables.h"
+#include "numbers/message.h"
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
 
@@ -18,6 +19,8 @@ namespace tensora {
 inline constexpr double kFillPi = 3.14;
 
 inline constexpr std::string_view kOverText = "over";
+// The same for people.
+inline constexpr MessageSource kOverWord = TENSORA_TEXT("Fill", "over");
 
 // The cross-sectional area of a cable, or the inside area of a pipe, of this diameter (in):
 // (d / 2)² × pi, sq in. The written standards' calculation takes pi as 3.14; the code's fill
@@ -70,6 +73,7 @@ int code_fill_limit(std::size_t cables);
 bool meets_code_limit(double fill, int limit);
 
 inline constexpr std::string_view kMeetsText = "meets";
+inline constexpr MessageSource kMeetsWord = TENSORA_TEXT("Fill", "meets");
 
 // The value of pi a table's calculation takes: 3.14 for the written standards, as they have
 // always been rated; the cables' true areas for the code's tables.

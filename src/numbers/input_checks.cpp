@@ -4,19 +4,17 @@
 
 namespace tensora {
 
-std::optional<std::string_view> range_input_message(std::string_view text,
-                                                    const NumberLocale& locale) {
+std::optional<Message> range_input_message(std::string_view text, const NumberLocale& locale) {
     if (!isNumberText(text, locale)) {
-        return kEnterNumberMessage;
+        return Message(kEnterNumber);
     }
     return std::nullopt;
 }
 
-std::optional<std::string_view> friction_input_message(std::string_view text,
-                                                       const NumberLocale& locale) {
+std::optional<Message> friction_input_message(std::string_view text, const NumberLocale& locale) {
     const double value = read_input(text, locale);
     if (!isNumberText(text, locale) || value > 1.0 || value < 0.0) {
-        return kFrictionMessage;
+        return Message(kEnterFriction);
     }
     return std::nullopt;
 }

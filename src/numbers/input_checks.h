@@ -1,6 +1,7 @@
 // The checks and readings that every calculator applies to its input boxes.
 #pragma once
 
+#include "numbers/message.h"
 #include "numbers/number_rules.h"
 
 #include <optional>
@@ -8,17 +9,15 @@
 
 namespace tensora {
 
-inline constexpr std::string_view kEnterNumberMessage = "Please enter a number";
-inline constexpr std::string_view kFrictionMessage =
-    "Enter a coefficient between 0 and 1.  If you don't know, use 0.5";
+inline constexpr MessageSource kEnterNumber = TENSORA_TEXT("Input", "Please enter a number");
+inline constexpr MessageSource kEnterFriction =
+    TENSORA_TEXT("Input", "Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
 
 // The warning for a range input's text (a box paired with a slider), if any.
-std::optional<std::string_view> range_input_message(std::string_view text,
-                                                    const NumberLocale& locale);
+std::optional<Message> range_input_message(std::string_view text, const NumberLocale& locale);
 
 // The warning for a coefficient of friction text: not a number, or outside 0 to 1.
-std::optional<std::string_view> friction_input_message(std::string_view text,
-                                                       const NumberLocale& locale);
+std::optional<Message> friction_input_message(std::string_view text, const NumberLocale& locale);
 
 // Where a slider with the given range stands for a typed value: the largest whole number not
 // greater than the value, held at the nearer end when the value lies outside the range.

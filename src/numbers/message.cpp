@@ -49,8 +49,15 @@ Figure Figure::column(double inch_pound, Quantity quantity, ColumnUnit unit) {
     return figure;
 }
 
+Figure Figure::column_down(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    Figure figure = column(inch_pound, quantity, unit);
+    figure.form = FigureForm::ColumnDown;
+    return figure;
+}
+
 Figure Figure::reading(double inch_pound, Quantity quantity, UnitSystem units) {
-    Figure figure = column(inch_pound, quantity, column_unit(quantity, units, std::fabs(inch_pound)));
+    Figure figure =
+        column(inch_pound, quantity, column_unit(quantity, units, std::fabs(inch_pound)));
     figure.form = FigureForm::Reading;
     return figure;
 }
@@ -69,10 +76,10 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
     switch (figure.form) {
     case FigureForm::Typed:
         text = locale_number_text(
-            general_number_text(figure.has_quantity ? typed_shown_value(figure.value,
-                                                                        figure.quantity,
-                                                                        figure.unit.units)
-                                                    : shown),
+            general_number_text(
+                figure.has_quantity
+                    ? typed_shown_value(figure.value, figure.quantity, figure.unit.units)
+                    : shown),
             locale);
         break;
     case FigureForm::Grouped:
@@ -97,14 +104,20 @@ std::string figure_text(const Figure& figure, const NumberLocale& locale) {
         text = grouped_number_text(column.empty() ? std::string_view("0") : column, locale);
         break;
     }
+    case FigureForm::ColumnDown:
+        text = locale_number_text(figure.unit.kilo
+                                      ? fixed_number_text(whole_number_below(shown / 10) / 100, 2)
+                                      : wholeResultText(shown),
+                                  locale);
+        break;
     case FigureForm::Limit:
         text = grouped_number_text(wholeResultText(std::round(shown)), locale);
         break;
     }
     if (figure.symbol && figure.has_quantity) {
         text += ' ';
-        text += figure.form == FigureForm::Column || figure.form == FigureForm::Reading ||
-                        figure.form == FigureForm::ReadingUp
+        text += figure.form == FigureForm::Column || figure.form == FigureForm::ColumnDown ||
+                        figure.form == FigureForm::Reading || figure.form == FigureForm::ReadingUp
                     ? column_symbol(figure.quantity, figure.unit)
                     : std::string(unit_symbol(figure.quantity, figure.unit.units));
     }
@@ -164,33 +177,42 @@ std::string fill_placeholders(std::string_view pattern, const std::vector<std::s
 }
 
 std::string english_text(const Message& message) {
-    static const NumberLocale kEnglish{".", ","};
+    return english_text(message, NumberLocale{".", ","});
+}
+
+std::string english_text(const Message& message, const NumberLocale& locale) {
     std::vector<std::string> args;
     args.reserve(message.args.size());
     for (const MessageArg& arg : message.args) {
         switch (arg.kind) {
         case MessageArg::Kind::Figure:
-            args.push_back(figure_text(arg.figure, kEnglish));
+            args.push_back(figure_text(arg.figure, locale));
             break;
         case MessageArg::Kind::Count:
             args.push_back(std::to_string(arg.count));
             break;
         case MessageArg::Kind::Nested:
-            args.push_back(arg.nested ? english_text(*arg.nested) : std::string());
+            args.push_back(arg.nested ? english_text(*arg.nested, locale) : std::string());
             break;
         case MessageArg::Kind::Data:
             args.push_back(arg.data);
             break;
         }
     }
-    const char* pattern = message.counted() && message.count == 1 ? message.source.one
-                                                                    : message.source.source;
+    const char* pattern =
+        message.counted() && message.count == 1 ? message.source.one : message.source.source;
     return fill_placeholders(pattern ? pattern : "", args, message.count);
 }
 
 Message data_message(std::string text) {
     Message message(MessageSource{"Data", "%1"});
     message.data(std::move(text));
+    return message;
+}
+
+Message figure_message(const Figure& figure) {
+    Message message(MessageSource{"Data", "%1"});
+    message.figure(figure);
     return message;
 }
 

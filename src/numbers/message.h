@@ -16,10 +16,16 @@
 #include <vector>
 
 // A source text of a message, as the translation files take it: its context and the text.
-#define TENSORA_TEXT(context, source) ::tensora::MessageSource{context, source}
+#define TENSORA_TEXT(context, source)                                                              \
+    ::tensora::MessageSource {                                                                     \
+        context, source                                                                            \
+    }
 // The same for a text with a count (%n): its English form for many (the source) and for one,
 // which the translation files keep as the source's comment.
-#define TENSORA_COUNTED(context, many, one) ::tensora::MessageSource{context, many, one}
+#define TENSORA_COUNTED(context, many, one)                                                        \
+    ::tensora::MessageSource {                                                                     \
+        context, many, one                                                                         \
+    }
 
 namespace tensora {
 
@@ -40,7 +46,10 @@ enum class FigureForm {
     Reading, // as a column shows it, grouped by thousands for reading ("1,869 lbs")
     // The same rounded up to its last digit: a minimum is never shown below itself.
     ReadingUp,
-    Limit,   // to the nearest whole, grouped ("7,300 N/m")
+    // As a column in its unit shows it, rounded down to the unit's last digit: an allowable
+    // tension is never shown above itself.
+    ColumnDown,
+    Limit, // to the nearest whole, grouped ("7,300 N/m")
 };
 
 // A figure: a value in the calculation's inch-pound units (or a plain number without a
@@ -66,6 +75,8 @@ struct Figure {
     static Figure whole(double inch_pound, Quantity quantity, UnitSystem units);
     // A quantity as a column in this unit shows it, with the column's unit.
     static Figure column(double inch_pound, Quantity quantity, ColumnUnit unit);
+    // The same rounded down to the column's last digit.
+    static Figure column_down(double inch_pound, Quantity quantity, ColumnUnit unit);
     // A tension as the advice reads it: the unit chosen by the figure, grouped.
     static Figure reading(double inch_pound, Quantity quantity, UnitSystem units);
     // A limit: to the nearest whole in the units shown, grouped, with its unit.
@@ -127,6 +138,8 @@ struct Message {
 // The message in English, with figures in plain English form ("." for the point, "," for
 // groups where the figure's form groups): what the command line and the files write.
 std::string english_text(const Message& message);
+// The English message with figures in the locale's number form (a window in English).
+std::string english_text(const Message& message, const NumberLocale& locale);
 
 // A source with its placeholders filled: %1 ... %9 by the arguments given (each once, in one
 // pass, so that an argument holding "%2" stays as it is), %n by the count. A placeholder
@@ -136,6 +149,8 @@ std::string fill_placeholders(std::string_view pattern, const std::vector<std::s
 
 // A message that is only a text of the user's or a file's, never translated.
 Message data_message(std::string text);
+// A message that is only a figure.
+Message figure_message(const Figure& figure);
 
 // Messages joined into one, each after the first behind "; " (a verdict's findings).
 Message joined_messages(const std::vector<Message>& parts);

@@ -1,10 +1,10 @@
 #include "print/report_renderer.h"
 
-#include "print/core_sentences.h"
-#include "print/spoken_message.h"
+#include "fill/fill_ratio.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "print/route_painter.h"
+#include "print/spoken_message.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -251,6 +251,7 @@ struct ProfilePlot {
     QRectF rect;
     ProfileScale scale;
     double label = 0; // a line of the small font
+    NumberLocale locale{".", ","};
 
     QPointF at(double distance, double tension) const {
         const double x_span = scale.distance_to - scale.distance_from;
@@ -265,21 +266,23 @@ QList<QPair<QStringList, QColor>> profile_legend(const PrintedReport& report,
                                                  const ProfileScale& scale,
                                                  const QFontMetricsF& metrics, double width) {
     const ProfileData& profile = report.profile;
+    const NumberLocale& locale = report.locale;
     QString key = UiText::tr("Bends");
     if (profile.allowable > 0) {
-        key += QStringLiteral("    - - ") + spoken(allowable_text(profile, scale));
+        key += QStringLiteral("    - - ") + spoken(allowable_text(profile, scale), locale);
     }
-    if (!report.plan.caption.empty()) {
-        key += QStringLiteral("    -\u00b7- ") + spoken(report.plan.caption);
+    if (!report.caption.empty()) {
+        key += QStringLiteral("    -\u00b7- ") + spoken(report.caption, locale);
     }
-    if (const std::string left_out = left_out_text(profile); !left_out.empty()) {
-        key += QStringLiteral("    ") + spoken(left_out);
+    if (const Message left_out = left_out_text(profile); !left_out.empty()) {
+        key += QStringLiteral("    ") + spoken(left_out, locale);
     }
-    QList<QPair<QString, QColor>> entries{{spoken(pull_legend(profile, true)), kForwardPull},
-                                          {spoken(pull_legend(profile, false)), kReversePull},
-                                          {key, kBendShadeOnWhite}};
-    if (const std::string held = held_text(profile); !held.empty()) {
-        entries.append({spoken(held), kHeldRow});
+    QList<QPair<QString, QColor>> entries{
+        {spoken(pull_legend(profile, true), locale), kForwardPull},
+        {spoken(pull_legend(profile, false), locale), kReversePull},
+        {key, kBendShadeOnWhite}};
+    if (const Message held = held_text(profile); !held.empty()) {
+        entries.append({spoken(held, locale), kHeldRow});
     }
     QList<QPair<QStringList, QColor>> legend;
     for (const auto& [text, color] : entries) {
@@ -363,7 +366,7 @@ void draw_marks(const ProfilePlot& plot, const ProfileData& profile) {
     const double inch = plot.pages.inch(1);
     if (profile.allowable > 0) {
         p.setPen(QPen(kOverLimit, plot.pages.pt(1), Qt::DashLine));
-        const QString text = spoken(allowable_text(profile, scale));
+        const QString text = spoken(allowable_text(profile, scale), plot.locale);
         if (scale.allowable_shown) {
             p.drawLine(plot.at(scale.distance_from, profile.allowable),
                        plot.at(scale.distance_to, profile.allowable));
@@ -433,10 +436,13 @@ void graph(Pages& pages, const PrintedReport& report) {
         return;
     }
     QPainter& p = pages.painter();
-    const ProfilePlot plot{p, pages,
+    const ProfilePlot plot{p,
+                           pages,
                            QRectF(pages.left() + pages.inch(0.6), pages.y() + label * 1.5,
                                   plot_width, pages.inch(3.0) - label * 4.5),
-                           scale, label};
+                           scale,
+                           label,
+                           report.locale};
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(small);
@@ -539,34 +545,36 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
     pages.advance(pages.pt(12));
 }
 
-QList<QPair<QString, QString>>
-text_pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
+QList<QPair<QString, QString>> text_pairs(const std::vector<std::pair<Message, Message>>& pairs,
+                                          const NumberLocale& locale) {
     QList<QPair<QString, QString>> list;
     for (const auto& [label, text] : pairs) {
-        list.append({spoken(label), spoken(text)});
+        list.append({spoken(label, locale), spoken(text, locale)});
     }
     return list;
 }
 
-void check_section(Pages& pages, const PrintedCheck& check) {
-    pairs(pages, UiText::tr("Pull check: cables in the conduit"), text_pairs(check.inputs));
-    pairs(pages, UiText::tr("Pull check: results"), text_pairs(check.results));
+void check_section(Pages& pages, const PrintedCheck& check, const NumberLocale& locale) {
+    pairs(pages, UiText::tr("Pull check: cables in the conduit"), text_pairs(check.inputs, locale));
+    pairs(pages, UiText::tr("Pull check: results"), text_pairs(check.results, locale));
     std::vector<QStringList> rows;
     rows.reserve(check.bends.size());
     for (std::size_t i = 0; i < check.bends.size(); ++i) {
         const CheckedBendTexts& bend = check.bends[i];
-        rows.push_back({qt_text(bend.link), qt_text(bend.radius), qt_text(bend.forward_pressure),
-                        qt_text(bend.reverse_pressure), qt_text(bend.limit)});
+        rows.push_back({qt_text(bend.link), spoken(bend.radius, locale),
+                        spoken(bend.forward_pressure, locale),
+                        spoken(bend.reverse_pressure, locale), spoken(bend.limit, locale)});
     }
     if (rows.empty()) {
         return;
     }
+    const auto heading = [&](std::size_t i) { return spoken(check.bend_headings[i], locale); };
     table(pages, UiText::tr("Sidewall bearing pressure from each bend's radius, corrected pull"),
-          {{UiText::tr("Link"), 0.6, true},
-           {spoken(check.bend_headings[0]), 1.0, true},
-           {spoken(check.bend_headings[1]), 1.5, true},
-           {spoken(check.bend_headings[2]), 1.5, true},
-           {spoken(check.bend_headings[3]), 1.7, false}},
+          {{heading(0), 0.6, true},
+           {heading(1), 1.0, true},
+           {heading(2), 1.5, true},
+           {heading(3), 1.5, true},
+           {heading(4), 1.7, false}},
           rows, [&check](std::size_t r) { return check.bend_over[r]; });
 }
 
@@ -600,11 +608,12 @@ void cable_and_pull(Pages& pages, const PrintedReport& report) {
     QList<QPair<QString, QString>> summary{
         {UiText::tr("Forward pull"), share(report.forward_share)},
         {UiText::tr("Reverse pull"), share(report.reverse_share)}};
-    if (!plan.caption.empty()) {
-        summary.append({UiText::tr("Mid-assist"), spoken(plan.caption)});
+    if (!report.caption.empty()) {
+        summary.append({UiText::tr("Mid-assist"), spoken(report.caption, report.locale)});
     }
     if (!report.advice.empty()) {
-        summary.append({UiText::tr("Advice for the planner's cable"), spoken(report.advice)});
+        summary.append(
+            {UiText::tr("Advice for the planner's cable"), spoken(report.advice, report.locale)});
     }
     pairs(pages, UiText::tr("Pull"), summary);
 }
@@ -627,11 +636,10 @@ void plan_table(Pages& pages, const PrintedReport& report) {
     const auto column_heading = [&report](const char* words, std::size_t column) {
         const bool sidewall = column % 2 == 1;
         if (report.units == UnitSystem::InchPound) {
-            return sidewall ? QLatin1String(words)
-                            : in_units(words, Quantity::Tension, report.units);
+            return sidewall ? UiText::tr(words) : in_units(words, Quantity::Tension, report.units);
         }
         return QStringLiteral("%1 (%2)").arg(
-            QLatin1String(words),
+            UiText::tr(words),
             qt_text(column_symbol(sidewall ? Quantity::Pressure : Quantity::Tension,
                                   report.column_units[column])));
     };
@@ -641,12 +649,12 @@ void plan_table(Pages& pages, const PrintedReport& report) {
         const ReportLink& link = plan.links[i];
         const bool over = i < report.over_limit.size() && report.over_limit[i];
         const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt, link.sheave};
-        rows.push_back({qt_text(link.number), spoken_words(shown_link_type(shown)),
+        rows.push_back({qt_text(link.number), spoken(link_type_words(shown), report.locale),
                         qt_text(link.length), qt_text(link.angle), qt_text(link.forward),
                         qt_text(link.forward_sidewall), qt_text(link.reverse),
                         qt_text(link.reverse_sidewall),
-                        over      ? QStringLiteral("over")
-                        : held[i] ? QStringLiteral("held")
+                        over      ? UiText::tr("over", "beyond the allowable tension")
+                        : held[i] ? UiText::tr("held", "held at zero")
                                   : QString()});
     }
     table(pages,
@@ -657,10 +665,10 @@ void plan_table(Pages& pages, const PrintedReport& report) {
            {in_units(QT_TRANSLATE_NOOP("UiText", "Length"), Quantity::Length, report.units), 0.8,
             true},
            {UiText::tr("Angle (\u00b0)"), 0.65, true},
-           {column_heading("Forward", 0), 0.95, true},
-           {column_heading("Sidewall", 1), 0.7, true},
-           {column_heading("Reverse", 2), 0.95, true},
-           {column_heading("Sidewall", 3), 0.7, true},
+           {column_heading(QT_TRANSLATE_NOOP("UiText", "Forward"), 0), 0.95, true},
+           {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 1), 0.7, true},
+           {column_heading(QT_TRANSLATE_NOOP("UiText", "Reverse"), 2), 0.95, true},
+           {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 3), 0.7, true},
            {UiText::tr("Limit"), 0.5, false}},
           rows, [&report](std::size_t r) {
               return r < report.over_limit.size() && report.over_limit[r];
@@ -668,21 +676,26 @@ void plan_table(Pages& pages, const PrintedReport& report) {
 }
 
 // The fill ratio window's cables and each trade size's fill.
-void fill_section(Pages& pages, const FillReport& fill) {
+void fill_section(Pages& pages, const FillReport& fill, const NumberLocale& locale) {
     QStringList diameters;
     for (const std::string& diameter : fill.diameters) {
-        diameters.append(qt_text(diameter));
+        diameters.append(qt_text(locale_number_text(diameter, locale)));
     }
+    const auto figure = [&locale](const std::string& text) {
+        return qt_text(locale_number_text(text, locale));
+    };
     pairs(pages, UiText::tr("Conduit fill"),
           {{UiText::tr("Conduit standard"), qt_text(fill.standard)},
            {UiText::tr("Cables (OD in)"),
-            spoken(fill.count) + QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
-           {UiText::tr("Total cable area (sq in)"), qt_text(fill.total_area)},
-           {spoken(fill.pair_width_label), qt_text(fill.pair_width)}});
+            UiText::tr("%n cable(s)", nullptr, static_cast<int>(fill.diameters.size())) +
+                QStringLiteral(": ") + diameters.join(QStringLiteral(", "))},
+           {UiText::tr("Total cable area (sq in)"), figure(fill.total_area)},
+           {UiText::tr("Maximum combined pair width (in)"), figure(fill.pair_width)}});
     std::vector<QStringList> sizes;
     for (const FillReport::Row& row : fill.rows) {
-        sizes.push_back({qt_text(row.trade_size), qt_text(row.pipe_id), qt_text(row.area),
-                         qt_text(row.percent)});
+        sizes.push_back({qt_text(row.trade_size), figure(row.pipe_id), figure(row.area),
+                         row.percent == kOverText ? spoken(kOverWord, locale)
+                                                  : qt_text(shown_percent(row.percent, locale))});
     }
     table(pages, UiText::tr("Fill by trade size"),
           {{UiText::tr("Trade size"), 1.0, false},
@@ -737,18 +750,13 @@ void flow(Pages& pages, const PrintedReport& report) {
     graph(pages, report);
     plan_table(pages, report);
     if (!report.equipment.empty()) {
-        QList<QPair<QString, QString>> equipment;
-        for (const auto& [caption, finding] : report.equipment) {
-            equipment.append({caption.empty() ? QString() : spoken(caption),
-                              spoken(finding, report.locale)});
-        }
-        pairs(pages, UiText::tr("Pulling equipment"), equipment);
+        pairs(pages, UiText::tr("Pulling equipment"), text_pairs(report.equipment, report.locale));
     }
     if (report.check) {
-        check_section(pages, *report.check);
+        check_section(pages, *report.check, report.locale);
     }
     if (report.fill) {
-        fill_section(pages, *report.fill);
+        fill_section(pages, *report.fill, report.locale);
     }
     if (report.route && !report.route->empty()) {
         route_page(pages, report);

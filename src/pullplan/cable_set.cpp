@@ -100,18 +100,21 @@ struct ConductorLoads {
     }
 };
 
-std::optional<ConductorLoads> conductor_loads(const CableSet& set, std::string_view rule,
-                                              std::string& missing) {
+std::optional<ConductorLoads> conductor_loads(const CableSet& set, TensionRule rule,
+                                              Message* missing) {
     ConductorLoads loads;
     for (std::size_t i = 0; i < set.groups.size(); ++i) {
         const CableGroup& group = set.groups[i];
-        const std::string which = "group " + std::to_string(i + 1);
-        if (!group.size) {
-            missing = std::string(rule) + ": give the conductor size of " + which;
-            return std::nullopt;
-        }
-        if (!group.material) {
-            missing = std::string(rule) + ": give the conductor material of " + which;
+        if (!group.size || !group.material) {
+            if (missing) {
+                //: %1 the tension rule's name, %2 the group's number.
+                *missing = Message(group.size ? TENSORA_TEXT("CableSet", "%1: give the conductor "
+                                                                         "material of group %2")
+                                              : TENSORA_TEXT("CableSet", "%1: give the conductor "
+                                                                         "size of group %2"))
+                               .nested(tension_rule_name(rule))
+                               .count_arg(static_cast<long long>(i) + 1);
+            }
             return std::nullopt;
         }
         const double load = group.size->cmil * eye_stress(*group.material);
@@ -171,33 +174,44 @@ std::string_view material_key(Material material) {
     return material == Material::Copper ? "cu" : "al";
 }
 
-std::string_view material_name(Material material) {
-    return material == Material::Copper ? "copper" : "aluminium";
+Message material_name(Material material) {
+    return material == Material::Copper ? TENSORA_TEXT("CableSet", "copper")
+                                        : TENSORA_TEXT("CableSet", "aluminium");
 }
 
-std::string group_text(const CableGroup& group, UnitSystem units, const NumberLocale& locale) {
-    const auto figure = [&](double inch_pound, Quantity quantity) {
-        return locale_number_text(general_number_text(typed_shown_value(inch_pound, quantity, units)),
-                                  locale) +
-               ' ' + std::string(unit_symbol(quantity, units));
+Message group_text(const CableGroup& group, UnitSystem units) {
+    //: A group of a cable set: %1 how many, %2 the cable's description, %3 its outside
+    //: diameter, %4 its weight.
+    Message text(TENSORA_TEXT("CableSet", "%1 × %2: OD %3, %4"));
+    text.count_arg(group.count)
+        .nested(group.description.empty() ? Message(TENSORA_TEXT("CableSet", "cable"))
+                                          : data_message(group.description))
+        .figure(Figure::typed(group.od, Quantity::Diameter, units))
+        .figure(Figure::typed(group.weight, Quantity::Weight, units));
+    // Each further part after a comma: "%1, %2".
+    const auto add = [&text](Message part) {
+        text = Message(TENSORA_TEXT("CableSet", "%1, %2"))
+                   .nested(std::move(text))
+                   .nested(std::move(part));
     };
-    std::string text = std::to_string(group.count) + " × " +
-                       (group.description.empty() ? std::string("cable") : group.description) +
-                       ": OD " + figure(group.od, Quantity::Diameter) + ", " +
-                       figure(group.weight, Quantity::Weight);
     if (group.size || group.material) {
-        text += ", ";
-        text += group.size ? group.size->name : std::string("size not given");
+        //: A conductor's size and material: "500 kcmil copper".
+        Message conductor = group.size ? data_message(group.size->name)
+                                       : Message(TENSORA_TEXT("CableSet", "size not given"));
         if (group.material) {
-            text += ' ';
-            text += material_name(*group.material);
+            conductor = Message(TENSORA_TEXT("CableSet", "%1 %2"))
+                            .nested(std::move(conductor))
+                            .nested(material_name(*group.material));
         }
+        add(std::move(conductor));
     }
     if (group.conductors > 1) {
-        text += ", " + std::to_string(group.conductors) + " conductors";
+        add(Message(TENSORA_COUNTED("CableSet", "%n conductors", "%n conductor"))
+                .counting(group.conductors));
     }
     if (group.rating) {
-        text += ", rating " + figure(*group.rating, Quantity::Tension);
+        add(Message(TENSORA_TEXT("CableSet", "rating %1"))
+                .figure(Figure::typed(*group.rating, Quantity::Tension, units)));
     }
     return text;
 }
@@ -298,20 +312,20 @@ std::optional<TensionRule> tension_rule_by_key(std::string_view key) {
     return std::nullopt;
 }
 
-std::string_view tension_rule_name(TensionRule rule) {
+Message tension_rule_name(TensionRule rule) {
     switch (rule) {
     case TensionRule::Eye:
-        return "Pulling eye on the conductors";
+        return TENSORA_TEXT("CableSet", "Pulling eye on the conductors");
     case TensionRule::EyeSingles:
-        return "Pulling eye, single conductors conservatively";
+        return TENSORA_TEXT("CableSet", "Pulling eye, single conductors conservatively");
     case TensionRule::Grip:
-        return "Basket grip";
+        return TENSORA_TEXT("CableSet", "Basket grip");
     case TensionRule::Ratings:
-        return "Cable ratings";
+        return TENSORA_TEXT("CableSet", "Cable ratings");
     case TensionRule::Planner:
         break;
     }
-    return "As typed in the planner";
+    return TENSORA_TEXT("CableSet", "As typed in the planner");
 }
 
 double eye_stress(Material material) {
@@ -326,14 +340,14 @@ SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimi
         allowed.pounds = planner_allowable;
         break;
     case TensionRule::Eye:
-        if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
+        if (auto loads = conductor_loads(set, rule, &allowed.missing)) {
             // More than three conductors do not share the pull evenly: 80 % of it.
             const double factor = loads->conductors > 3 ? 0.8 : 1.0;
             allowed.pounds = capped(factor * loads->total, limits.eye);
         }
         break;
     case TensionRule::EyeSingles:
-        if (auto loads = conductor_loads(set, tension_rule_name(rule), allowed.missing)) {
+        if (auto loads = conductor_loads(set, rule, &allowed.missing)) {
             // Three single conductors count as two (the two that bear least), more than three
             // at 60 % of them all.
             const double total = loads->conductors > 3    ? 0.6 * loads->total
@@ -345,8 +359,7 @@ SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimi
     case TensionRule::Grip: {
         allowed.pounds = limits.grip;
         // Never above what the conductors bear on an eye, where their sizes are known.
-        std::string unknown;
-        if (auto loads = conductor_loads(set, "", unknown)) {
+        if (auto loads = conductor_loads(set, rule, nullptr)) {
             const double factor = loads->conductors > 3 ? 0.8 : 1.0;
             allowed.pounds = std::min(limits.grip, capped(factor * loads->total, limits.eye));
         }
@@ -356,8 +369,10 @@ SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimi
         double lowest = std::numeric_limits<double>::infinity();
         for (std::size_t i = 0; i < set.groups.size(); ++i) {
             if (!set.groups[i].rating) {
-                allowed.missing = std::string(tension_rule_name(rule)) +
-                                  ": give the rating of group " + std::to_string(i + 1);
+                allowed.missing =
+                    Message(TENSORA_TEXT("CableSet", "%1: give the rating of group %2"))
+                        .nested(tension_rule_name(rule))
+                        .count_arg(static_cast<long long>(i) + 1);
                 return allowed;
             }
             lowest = std::min(lowest, *set.groups[i].rating);
@@ -378,10 +393,15 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
                            UnitSystem units) {
     ReadGroup read;
     CableGroup& group = read.group;
+    // The field's key as the command line names it, the text as typed, and why it is refused.
     const auto refuse = [&read](std::string_view field, const std::string& text,
-                                std::string_view why) {
+                                MessageSource why) {
         if (!read.problem) {
-            read.problem = std::string(field) + " \"" + text + "\": " + std::string(why);
+            //: %1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.
+            read.problem = Message(TENSORA_TEXT("CableSet", "%1 \"%2\": %3"))
+                               .data(std::string(field))
+                               .data(text)
+                               .nested(why);
         }
     };
     const auto number = [&](std::string_view field, const std::string& text, Quantity quantity,
@@ -389,7 +409,9 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
         const double value = read_input(text, locale);
         if (!isNumberText(text, locale) || !std::isfinite(value) || value < 0 ||
             (positive && value == 0)) {
-            refuse(field, text, positive ? "not a positive number" : "not a number of 0 or more");
+            refuse(field, text,
+                   positive ? TENSORA_TEXT("CableSet", "not a positive number")
+                            : TENSORA_TEXT("CableSet", "not a number of 0 or more"));
             return 0;
         }
         return inch_pound_value(value, quantity, units);
@@ -397,7 +419,8 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
     if (const auto count = whole_count(texts.count, locale, kMostGroupCables)) {
         group.count = *count;
     } else {
-        refuse("count", texts.count, "not a whole number from 1 to 1000 (no pull holds more)");
+        refuse("count", texts.count,
+               TENSORA_TEXT("CableSet", "not a whole number from 1 to 1000 (no pull holds more)"));
     }
     group.description = texts.description;
     group.od = number("od", texts.od, Quantity::Diameter, true);
@@ -408,20 +431,23 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
     if (!trimmed_blanks(texts.size).empty()) {
         group.size = conductor_size(texts.size);
         if (!group.size) {
-            refuse("size", texts.size, "not a conductor size (AWG as 6 or 1/0, kcmil, mm2)");
+            refuse("size", texts.size,
+                   TENSORA_TEXT("CableSet", "not a conductor size (AWG as 6 or 1/0, kcmil, mm2)"));
         }
     }
     if (!trimmed_blanks(texts.material).empty()) {
         group.material = material_of(texts.material);
         if (!group.material) {
-            refuse("material", texts.material, "not a conductor material (cu or al)");
+            refuse("material", texts.material,
+                   TENSORA_TEXT("CableSet", "not a conductor material (cu or al)"));
         }
     }
     if (const auto conductors = whole_count(texts.conductors, locale, kMostConductors)) {
         group.conductors = *conductors;
     } else {
-        refuse("conductors", texts.conductors,
-               "not a whole number from 1 to 10000 (no cable holds more)");
+        refuse(
+            "conductors", texts.conductors,
+            TENSORA_TEXT("CableSet", "not a whole number from 1 to 10000 (no cable holds more)"));
     }
     if (!trimmed_blanks(texts.rating).empty()) {
         group.rating = number("rating", texts.rating, Quantity::Tension, true);

@@ -4,6 +4,7 @@
 // conductors on a pulling eye, by a basket grip, or from the cables' own ratings.
 #pragma once
 
+#include "numbers/message.h"
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
 
@@ -28,8 +29,8 @@ struct ConductorSize {
 std::optional<ConductorSize> conductor_size(std::string_view text);
 // "cu", "copper", "al", "aluminium", "aluminum", in any case; none for any other text.
 std::optional<Material> material_of(std::string_view text);
-std::string_view material_key(Material material);  // "cu", "al"
-std::string_view material_name(Material material); // "copper", "aluminium"
+std::string_view material_key(Material material); // "cu", "al"
+Message material_name(Material material);         // "copper", "aluminium"
 
 // The size and material a library description names: "PWR-500CU-15KV" is 500 kcmil copper,
 // "PWR-1/0AL-15KV" 1/0 aluminium.
@@ -56,17 +57,17 @@ struct CableGroup {
 };
 
 // "3 × PWR-500CU-15KV: OD 1.58 in, 2000 lbs/kft, 500 kcmil copper, rating 5000 lbs", in the
-// units and number form given.
-std::string group_text(const CableGroup& group, UnitSystem units, const NumberLocale& locale);
+// units given.
+Message group_text(const CableGroup& group, UnitSystem units);
 
 struct CableSet {
     std::vector<CableGroup> groups;
 
-    int cables() const;        // every cable of every group
-    double weight() const;     // lbs/kft: count × weight, summed
-    double largest_od() const; // in
-    int largest_count() const; // the cables of the largest outside diameter
-    bool mixed() const;        // cables of more than one outside diameter
+    int cables() const;           // every cable of every group
+    double weight() const;        // lbs/kft: count × weight, summed
+    double largest_od() const;    // in
+    int largest_count() const;    // the cables of the largest outside diameter
+    bool mixed() const;           // cables of more than one outside diameter
     long long conductors() const; // every conductor of every cable
 };
 
@@ -79,7 +80,7 @@ inline constexpr TensionRule kTensionRules[] = {TensionRule::Planner, TensionRul
 std::string_view tension_rule_key(TensionRule rule);
 std::optional<TensionRule> tension_rule_by_key(std::string_view key);
 // "As typed in the planner", "Pulling eye on the conductors", ...: the rule named for people.
-std::string_view tension_rule_name(TensionRule rule);
+Message tension_rule_name(TensionRule rule);
 
 // What the eye and the grip are rated for, lbs.
 struct RuleLimits {
@@ -96,7 +97,7 @@ double eye_stress(Material material);
 // needs, and `missing` says which ("Pulling eye: give the conductor size of group 2").
 struct SetAllowable {
     std::optional<double> pounds;
-    std::string missing;
+    Message missing;
 };
 SetAllowable set_allowable(const CableSet& set, TensionRule rule, const RuleLimits& limits,
                            double planner_allowable);
@@ -118,7 +119,7 @@ struct CableGroupTexts {
 // named by its field ("count": not a whole number of 1 or more), if any.
 struct ReadGroup {
     CableGroup group;
-    std::optional<std::string> problem;
+    std::optional<Message> problem;
 };
 ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& locale,
                            UnitSystem units);

@@ -84,23 +84,25 @@ double shown_tension(double pounds, ColumnUnit unit) {
 // it (held at zero where the route drops), a bend multiplies by a factor above zero or is held
 // likewise. Only a negative weight, friction or length breaks that, or a figure beyond the
 // computer's numbers.
-std::string no_point_reason(const std::vector<PullLinkValues>& links,
-                            const PullSettings& settings) {
+Message no_point_reason(const std::vector<PullLinkValues>& links, const PullSettings& settings) {
     if (!(settings.weight >= 0) || !std::isfinite(settings.weight)) {
-        return settings.weight < 0 ? "the cable's weight is negative"
-                                   : "the cable's weight is no finite number";
+        return settings.weight < 0
+                   ? TENSORA_TEXT("Advice", "the cable's weight is negative")
+                   : TENSORA_TEXT("Advice", "the cable's weight is no finite number");
     }
     if (!(settings.friction >= 0) || !std::isfinite(settings.friction)) {
-        return settings.friction < 0 ? "the coefficient of friction is negative"
-                                     : "the coefficient of friction is no finite number";
+        return settings.friction < 0
+                   ? TENSORA_TEXT("Advice", "the coefficient of friction is negative")
+                   : TENSORA_TEXT("Advice", "the coefficient of friction is no finite number");
     }
     for (std::size_t i = 0; i < links.size(); ++i) {
-        const std::string link = "link " + std::to_string(i + 1);
         if (links[i].length < 0) {
-            return link + " has a negative length";
+            return Message(TENSORA_TEXT("Advice", "link %1 has a negative length")).link(i);
         }
         if (!std::isfinite(links[i].length) || !std::isfinite(links[i].theta)) {
-            return link + " holds a figure beyond the computer's numbers";
+            return Message(TENSORA_TEXT("Advice",
+                                        "link %1 holds a figure beyond the computer's numbers"))
+                .link(i);
         }
     }
     return {};
@@ -359,7 +361,7 @@ PullAdvice advise_pull(const std::vector<PullLinkValues>& links, const PullSetti
             : option_pull(base, runner, advice.direction != PullDirection::Reverse, std::nullopt);
     advice.findings = option_findings(links, settings, sidewall_limit, pull);
     find_long_bends(links, plain, base, units, advice.findings);
-    advice.note = advice_note(advice, units, NumberLocale{".", ","});
+    advice.note = advice_note(advice, units);
     return advice;
 }
 
@@ -372,80 +374,117 @@ std::string advice_tension_text(double pounds, UnitSystem units, const NumberLoc
     return text;
 }
 
-std::string advice_note(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale) {
+Message advice_note(const PullAdvice& advice, UnitSystem units) {
     const PullAdvice::Findings& found = advice.findings;
-    std::vector<std::string> parts;
-    const auto at = [](std::size_t row) { return " at link " + std::to_string(row + 1); };
+    const auto tension = [units](double pounds) {
+        return Figure::reading(pounds, Quantity::Tension, units);
+    };
+    std::vector<Message> parts;
     if (found.over_allowable) {
-        parts.push_back("Even the best pull exceeds the allowable tension of " +
-                        advice_tension_text(found.allowable, units, locale) +
-                        at(*found.over_allowable));
+        parts.push_back(
+            Message(
+                TENSORA_TEXT("Advice",
+                             "Even the best pull exceeds the allowable tension of %1 at link %2"))
+                .figure(tension(found.allowable))
+                .link(*found.over_allowable));
     }
     if (found.over_bearing) {
-        parts.push_back("Sidewall bearing pressure exceeds " +
-                        limit_text(found.bearing_limit, Quantity::Pressure, units, locale) +
-                        at(*found.over_bearing));
+        parts.push_back(
+            Message(TENSORA_TEXT("Advice", "Sidewall bearing pressure exceeds %1 at link %2"))
+                .figure(Figure::limit(found.bearing_limit, Quantity::Pressure, units))
+                .link(*found.over_bearing));
     }
     if (found.held) {
-        parts.push_back(std::string(found.held_forward ? "Pulled forward" : "Pulled in reverse") +
-                        ", the cable runs under its own weight" + at(*found.held) +
-                        ": hold it back there");
+        parts.push_back(
+            Message(found.held_forward
+                        ? TENSORA_TEXT("Advice", "Pulled forward, the cable runs under its own "
+                                                 "weight at link %1: hold it back there")
+                        : TENSORA_TEXT("Advice", "Pulled in reverse, the cable runs under its own "
+                                                 "weight at link %1: hold it back there"))
+                .link(*found.held));
     }
     if (found.long_bend) {
-        const auto tension = [&](double pounds) { return advice_tension_text(pounds, units, locale); };
-        parts.push_back("Link " + std::to_string(*found.long_bend + 1) +
-                        " is a bend so long that its weight, " + tension(found.long_bend_weight) +
-                        " of friction, is more than 1% of the tension leaving it, and the weight "
-                        "in the bend's plane leaves it out: with all of the weight it leaves at " +
-                        tension(found.long_bend_forward) + " forward and " +
-                        tension(found.long_bend_reverse) + " in reverse" +
-                        (found.long_bends > 1 ? " (" + std::to_string(found.long_bends - 1) +
-                                                    " more such bends)"
-                                              : ""));
+        //: %1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension
+        //: leaving it forward and in reverse with all of its weight.
+        Message bend(TENSORA_TEXT(
+            "Advice", "Link %1 is a bend so long that its weight, %2 of friction, is more than 1% "
+                      "of the tension leaving it, and the weight in the bend's plane leaves it "
+                      "out: with all of the weight it leaves at %3 forward and %4 in reverse"));
+        bend.link(*found.long_bend)
+            .figure(tension(found.long_bend_weight))
+            .figure(tension(found.long_bend_forward))
+            .figure(tension(found.long_bend_reverse));
+        if (found.long_bends > 1) {
+            bend = Message(TENSORA_COUNTED("Advice", "%1 (%n more such bends)",
+                                           "%1 (%n more such bend)"))
+                       .counting(static_cast<long long>(found.long_bends) - 1)
+                       .nested(std::move(bend));
+        }
+        parts.push_back(std::move(bend));
     }
-    std::string note;
-    for (const std::string& part : parts) {
-        note += (note.empty() ? "" : "; ") + part;
-    }
-    return note;
+    return joined_messages(parts);
 }
 
-std::string advice_text(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale) {
+Message advice_text(const PullAdvice& advice, UnitSystem units) {
     if (advice.links == 0) {
         return {};
     }
-    const auto tension = [&](double pounds) { return advice_tension_text(pounds, units, locale); };
-    const std::string pulled = advice.mid_assist_direction == PullDirection::Reverse
-                                   ? "pulled in reverse"
-                                   : "pulled forward";
-    std::string text;
+    const auto tension = [units](double pounds) {
+        return Figure::reading(pounds, Quantity::Tension, units);
+    };
+    const Message pulled = advice.mid_assist_direction == PullDirection::Reverse
+                               ? TENSORA_TEXT("Advice", "pulled in reverse")
+                               : TENSORA_TEXT("Advice", "pulled forward");
+    Message text;
     if (advice.point_in_plan) {
         // The plan has taken the advice: what it gives, and what the plain pulls would be.
-        text = "Mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
-               " as advised: " + pulled + ", the highest tension is " +
-               tension(advice.mid_assist_max) + "; without it, forward " +
-               tension(advice.forward_max) + ", reverse " + tension(advice.reverse_max);
+        //: %1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.
+        text = Message(TENSORA_TEXT("Advice", "Mid-assist point after link %1 as advised: %2, the "
+                                              "highest tension is %3; without it, forward %4, "
+                                              "reverse %5"))
+                   .link(*advice.mid_assist)
+                   .nested(pulled)
+                   .figure(tension(advice.mid_assist_max))
+                   .figure(tension(advice.forward_max))
+                   .figure(tension(advice.reverse_max));
     } else {
         if (advice.direction == PullDirection::Either) {
-            text = "Either way: " + tension(advice.forward_max) + " each way";
+            text = Message(TENSORA_TEXT("Advice", "Either way: %1 each way"))
+                       .figure(tension(advice.forward_max));
         } else {
             const bool forward = advice.direction == PullDirection::Forward;
-            text = std::string(forward ? "Pull forward: " : "Pull in reverse: ") +
-                   std::to_string(std::lround(advice.lower_by)) + "% lower, " +
-                   tension(forward ? advice.forward_max : advice.reverse_max) + " against " +
-                   tension(forward ? advice.reverse_max : advice.forward_max);
+            //: %1 how much lower in whole per cent, %2 the lower tension, %3 the higher.
+            text =
+                Message(forward
+                            ? TENSORA_TEXT("Advice", "Pull forward: %1% lower, %2 against %3")
+                            : TENSORA_TEXT("Advice", "Pull in reverse: %1% lower, %2 against %3"))
+                    .count_arg(std::lround(advice.lower_by))
+                    .figure(tension(forward ? advice.forward_max : advice.reverse_max))
+                    .figure(tension(forward ? advice.reverse_max : advice.forward_max));
         }
         if (advice.mid_assist) {
-            text += "; a mid-assist point after link " + std::to_string(*advice.mid_assist + 1) +
-                    ", " + pulled + ", lowers it to " + tension(advice.mid_assist_max);
+            //: %1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in
+            //: reverse", %4 the tension.
+            text =
+                Message(TENSORA_TEXT("Advice",
+                                     "%1; a mid-assist point after link %2, %3, lowers it to %4"))
+                    .nested(std::move(text))
+                    .link(*advice.mid_assist)
+                    .nested(pulled)
+                    .figure(tension(advice.mid_assist_max));
         } else if (!advice.no_point_reason.empty()) {
-            text += "; no mid-assist advice: " + advice.no_point_reason;
+            text = Message(TENSORA_TEXT("Advice", "%1; no mid-assist advice: %2"))
+                       .nested(std::move(text))
+                       .nested(advice.no_point_reason);
         } else {
-            text += "; no mid-assist point lowers it";
+            text = Message(TENSORA_TEXT("Advice", "%1; no mid-assist point lowers it"))
+                       .nested(std::move(text));
         }
     }
-    if (const std::string note = advice_note(advice, units, locale); !note.empty()) {
-        text += ". " + note;
+    if (!advice.note.empty()) {
+        //: The advice, then its findings.
+        text =
+            Message(TENSORA_TEXT("Advice", "%1. %2")).nested(std::move(text)).nested(advice.note);
     }
     return text;
 }

@@ -3,6 +3,7 @@
 // most, each computed exactly as the planner computes the plan it advises.
 #pragma once
 
+#include "numbers/message.h"
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
 #include "pullplan/pull_plan.h"
@@ -54,7 +55,7 @@ struct PullAdvice {
     // Why no mid-assist point is advised for this plan at all ("link 1 has a negative
     // length"): a plan whose pulls can fall below zero, where only trying every point would
     // find the best one. Empty otherwise.
-    std::string no_point_reason;
+    Message no_point_reason;
     // Whether the plan already has the advised point (the advice then says so).
     bool point_in_plan = false;
     // Where the best option passes the allowable tension, a bend's sidewall bearing pressure
@@ -73,13 +74,13 @@ struct PullAdvice {
         // all of the weight.
         std::optional<std::size_t> long_bend;
         std::size_t long_bends = 0;
-        double long_bend_weight = 0; // lbs: W × length × μ
+        double long_bend_weight = 0;  // lbs: W × length × μ
         double long_bend_forward = 0; // lbs, with all of the weight
         double long_bend_reverse = 0;
         bool any() const { return over_allowable || over_bearing || held || long_bend; }
     } findings;
-    // The findings in words, as the command line writes them (plain numbers); empty when none.
-    std::string note;
+    // The findings, "; " between them; empty when none.
+    Message note;
 };
 
 // `settings` as the planner read them (their mid-assist point counts only to tell whether the
@@ -97,13 +98,13 @@ PullDirection plain_pull_direction(const std::vector<PullLinkValues>& links,
 
 std::string advice_tension_text(double pounds, UnitSystem units, const NumberLocale& locale);
 
-// The findings in words, their figures in the units and the locale's form given.
-std::string advice_note(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale);
+// The findings, their figures in the units given.
+Message advice_note(const PullAdvice& advice, UnitSystem units);
 
 // The planner's advice line: "Pull in reverse: 34% lower, 1,869 lbs against 2,843 lbs; a
 // mid-assist point after link 12, pulled in reverse, lowers it to 960 lbs", then the note.
 // Empty without links.
-std::string advice_text(const PullAdvice& advice, UnitSystem units, const NumberLocale& locale);
+Message advice_text(const PullAdvice& advice, UnitSystem units);
 
 // "forward", "reverse", "either": the command line's words.
 std::string_view direction_key(PullDirection direction);

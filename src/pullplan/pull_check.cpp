@@ -11,15 +11,9 @@
 namespace tensora {
 namespace {
 
-// An input as the user typed it, in the units shown and the locale's form.
-std::string shown_figure(double inch_pound, Quantity quantity, const CheckInputs& inputs) {
-    return locale_number_text(
-        general_number_text(typed_shown_value(inch_pound, quantity, inputs.units)), inputs.locale);
-}
-
-// A figure with its decimals, in the locale's form.
-std::string fixed_figure(double value, int decimals, const NumberLocale& locale) {
-    return locale_number_text(fixed_number_text(value, decimals), locale);
+// A figure with its decimals, alone.
+Message fixed_message(double value, int decimals) {
+    return figure_message(Figure::fixed(value, decimals));
 }
 
 // The smallest conduit, in cable diameters, that holds 1 to 6 equal round cables side by side
@@ -28,9 +22,9 @@ constexpr double kSmallestConduit[kMostCables] = {
     1.0, 2.0, 2.1547005383792515, 2.4142135623730951, 2.7013016167040798, 3.0};
 
 CheckResult& not_fitting(CheckResult& result) {
-    result.problem = kCablesDoNotFit;
+    result.problem = TENSORA_TEXT("Check", "the cables do not fit this conduit");
     result.jam_risk.reset(); // no risk to name for cables that do not go in
-    result.verdict = "The cables do not fit this conduit";
+    result.verdict = TENSORA_TEXT("Check", "The cables do not fit this conduit");
     return result;
 }
 
@@ -96,17 +90,18 @@ double bearing_factor(int cables, CableArrangement arrangement, double w) {
     return w / 2; // two, three triangular, four diamond
 }
 
-std::string arrangement_name(int cables, CableArrangement arrangement) {
+// The arrangement the weight correction stands for.
+Message arrangement_name(int cables, CableArrangement arrangement) {
     if (cables <= 1) {
-        return "single cable";
+        return TENSORA_TEXT("Check", "single cable");
     }
     if (cables == 2) {
-        return "two cables";
+        return TENSORA_TEXT("Check", "two cables");
     }
     if (cables >= 5) {
-        return "five or more cables";
+        return TENSORA_TEXT("Check", "five or more cables");
     }
-    return std::string(arrangement_keyword(arrangement));
+    return arrangement_words(arrangement);
 }
 
 void find_max(const std::vector<double>& tensions, double& max, int& link) {
@@ -133,6 +128,19 @@ std::string_view arrangement_keyword(CableArrangement arrangement) {
     }
 }
 
+Message arrangement_words(CableArrangement arrangement) {
+    switch (arrangement) {
+    case CableArrangement::Triangular:
+        return TENSORA_TEXT("Check", "triangular");
+    case CableArrangement::Cradled:
+        return TENSORA_TEXT("Check", "cradled");
+    case CableArrangement::Diamond:
+        return TENSORA_TEXT("Check", "diamond");
+    default:
+        return TENSORA_TEXT("Check", "automatic");
+    }
+}
+
 JamRisk jam_risk(double J) {
     if (J >= 2.6 && J < 2.9) {
         return JamRisk::Significant;
@@ -146,16 +154,16 @@ JamRisk jam_risk(double J) {
     return JamRisk::VerySmall;
 }
 
-std::string_view jam_risk_text(JamRisk risk) {
+Message jam_risk_words(JamRisk risk) {
     switch (risk) {
     case JamRisk::Significant:
-        return "significant";
+        return TENSORA_TEXT("Check", "significant");
     case JamRisk::Moderate:
-        return "moderate";
+        return TENSORA_TEXT("Check", "moderate");
     case JamRisk::Small:
-        return "small";
+        return TENSORA_TEXT("Check", "small");
     default:
-        return "very small";
+        return TENSORA_TEXT("Check", "very small");
     }
 }
 
@@ -181,7 +189,7 @@ void rate_fill_and_jam(double D, const CableSet& set, const CheckInputs& inputs,
     if (set.largest_count() == 3) {
         result.jam_risk = jam_risk(result.jam_ratio);
     } else if (set.mixed()) {
-        result.jam_note = "mixed sizes: no jam band";
+        result.jam_note = TENSORA_TEXT("Check", "mixed sizes: no jam band");
     }
 }
 
@@ -192,9 +200,12 @@ std::optional<CableArrangement> arrangement_for(int cables, double ratio, const 
     const CableArrangement arrangement = inputs.arrangement;
     if ((cables == 3 && arrangement == CableArrangement::Diamond) ||
         (cables == 4 && arrangement == CableArrangement::Triangular)) {
-        result.problem = cables == 3 ? "three cables lie triangular or cradled, not in a diamond"
-                                     : "four cables lie cradled or in a diamond, not triangular";
-        result.verdict = "The arrangement does not suit the number of cables";
+        result.problem =
+            cables == 3
+                ? TENSORA_TEXT("Check", "three cables lie triangular or cradled, not in a diamond")
+                : TENSORA_TEXT("Check", "four cables lie cradled or in a diamond, not triangular");
+        result.verdict =
+            TENSORA_TEXT("Check", "The arrangement does not suit the number of cables");
         return std::nullopt;
     }
     if (arrangement == CableArrangement::Automatic && (cables == 3 || cables == 4)) {
@@ -210,13 +221,13 @@ std::optional<CableArrangement> arrangement_for(int cables, double ratio, const 
 // Each bend's bearing pressure both ways; the finding for the bends beyond the limit: the
 // first by name and the others by number, so that the verdict stays a line or two on a plan
 // of thousands of bends.
-std::optional<std::string> check_bends(const std::vector<PullLinkValues>& links,
-                                       const CheckInputs& inputs, CheckResult& result) {
+std::optional<Message> check_bends(const std::vector<PullLinkValues>& links,
+                                   const CheckInputs& inputs, CheckResult& result) {
     const double factor =
         bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
     int pressed_bends = 0;
     std::size_t first_pressed = 0;
-    std::string first_pulls; // which pulls press the first of them too hard
+    Message first_pulls; // which pulls press the first of them too hard
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (links[i].straight) {
             continue;
@@ -234,9 +245,10 @@ std::optional<std::string> check_bends(const std::vector<PullLinkValues>& links,
             bend.over_limit = bend.forward_over || bend.reverse_over;
             if (bend.over_limit && pressed_bends++ == 0) {
                 first_pressed = i;
-                first_pulls = bend.forward_over && bend.reverse_over ? "in both pulls"
-                              : bend.forward_over                    ? "in the forward pull"
-                                                                     : "in the reverse pull";
+                first_pulls = bend.forward_over && bend.reverse_over
+                                  ? TENSORA_TEXT("Check", "in both pulls")
+                              : bend.forward_over ? TENSORA_TEXT("Check", "in the forward pull")
+                                                  : TENSORA_TEXT("Check", "in the reverse pull");
             }
         }
         result.bends.push_back(bend);
@@ -245,18 +257,25 @@ std::optional<std::string> check_bends(const std::vector<PullLinkValues>& links,
         return std::nullopt;
     }
     const int more = pressed_bends - 1;
-    return "Sidewall pressure exceeds " +
-           shown_figure(inputs.sidewall_limit, Quantity::Pressure, inputs) + ' ' +
-           std::string(unit_symbol(Quantity::Pressure, inputs.units)) + " at link " +
-           std::to_string(first_pressed + 1) + ' ' + first_pulls +
-           (more == 0   ? ""
-            : more == 1 ? " and at 1 more bend"
-                        : " and at " + std::to_string(more) + " more bends");
+    //: %1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls
+    //: ("in both pulls").
+    Message finding =
+        more == 0 ? Message(TENSORA_TEXT("Check", "Sidewall pressure exceeds %1 at link %2 %3"))
+                  : Message(TENSORA_COUNTED("Check",
+                                            "Sidewall pressure exceeds %1 at link %2 %3 "
+                                            "and at %n more bends",
+                                            "Sidewall pressure exceeds %1 at link %2 %3 "
+                                            "and at %n more bend"))
+                        .counting(more);
+    finding.figure(Figure::typed(inputs.sidewall_limit, Quantity::Pressure, inputs.units))
+        .link(first_pressed)
+        .nested(std::move(first_pulls));
+    return finding;
 }
 
 // The first link, in each pull's own order, where it is held at zero: the cable would run
 // under its own weight there and must be held back.
-void find_held_links(CheckResult& result, std::vector<std::string>& findings) {
+void find_held_links(CheckResult& result, std::vector<Message>& findings) {
     const auto held = [](const std::vector<char>& holds, bool reverse) -> std::optional<int> {
         for (std::size_t k = 0; k < holds.size(); ++k) {
             const std::size_t i = reverse ? holds.size() - 1 - k : k;
@@ -268,45 +287,50 @@ void find_held_links(CheckResult& result, std::vector<std::string>& findings) {
     };
     result.forward_held_link = held(result.corrected.forward_held, false);
     result.reverse_held_link = held(result.corrected.reverse_held, true);
-    for (const auto& [link, which] : {std::pair{result.forward_held_link, "forward"},
-                                      std::pair{result.reverse_held_link, "reverse"}}) {
+    const MessageSource forward = TENSORA_TEXT(
+        "Check",
+        "The cable runs under its own weight at link %1 in the forward pull: hold it back");
+    const MessageSource reverse = TENSORA_TEXT(
+        "Check",
+        "The cable runs under its own weight at link %1 in the reverse pull: hold it back");
+    for (const auto& [link, which] : {std::pair{result.forward_held_link, forward},
+                                      std::pair{result.reverse_held_link, reverse}}) {
         if (link) {
-            findings.push_back("The cable runs under its own weight at link " +
-                               std::to_string(*link + 1) + " in the " + which +
-                               " pull: hold it back");
+            findings.push_back(Message(which).link(static_cast<std::size_t>(*link)));
         }
     }
 }
 
 // Each pull names the first link, in its own order, where its tension goes beyond the
 // allowable tension; these lead the verdict.
-void find_over_allowable(CheckResult& result, std::vector<std::string>& findings) {
+void find_over_allowable(CheckResult& result, std::vector<Message>& findings) {
     const double allowable = result.allowable;
-    const auto beyond = [&](const std::vector<double>& tensions, bool reverse, const char* which) {
+    const auto beyond = [&](const std::vector<double>& tensions, bool reverse,
+                            MessageSource which) {
         const std::size_t n = tensions.size();
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t i = reverse ? n - 1 - k : k;
             if (allowable > 0 && tensions[i] > allowable) {
-                findings.insert(findings.begin(),
-                                std::string(which) +
-                                    " pull exceeds the allowable tension at link " +
-                                    std::to_string(i + 1));
+                findings.insert(findings.begin(), Message(which).link(i));
                 return true;
             }
         }
         return false;
     };
-    result.reverse_over = beyond(result.corrected.reverse_tension, true, "Reverse");
-    result.forward_over = beyond(result.corrected.forward_tension, false, "Forward");
+    result.reverse_over =
+        beyond(result.corrected.reverse_tension, true,
+               TENSORA_TEXT("Check", "Reverse pull exceeds the allowable tension at link %1"));
+    result.forward_over =
+        beyond(result.corrected.forward_tension, false,
+               TENSORA_TEXT("Check", "Forward pull exceeds the allowable tension at link %1"));
 }
 
 // "Pull OK", or every finding.
-void write_verdict(const std::vector<std::string>& findings, CheckResult& result) {
+void write_verdict(const std::vector<Message>& findings, CheckResult& result) {
     result.ok = findings.empty();
-    result.verdict = result.ok ? std::string(kPullOk) : std::string();
-    for (const std::string& part : findings) {
-        result.verdict += (result.verdict.empty() ? "" : "; ") + part;
-    }
+    result.verdict =
+        result.ok ? Message(TENSORA_TEXT("Check", "Pull OK")) : joined_messages(findings);
+    result.findings = findings;
 }
 
 } // namespace
@@ -349,13 +373,13 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     result.cables_checked = cables;
     // Without a diameter there is nothing to check: the verdict asks for it.
     if (!(d > 0) || !std::isfinite(d)) {
-        result.problem = "no cable outside diameter";
-        result.verdict = "Enter the cable's outside diameter";
+        result.problem = TENSORA_TEXT("Check", "no cable outside diameter");
+        result.verdict = TENSORA_TEXT("Check", "Enter the cable's outside diameter");
         return result;
     }
     if (!(D > 0) || !std::isfinite(D)) {
-        result.problem = "no conduit inside diameter";
-        result.verdict = "Enter the conduit's inside diameter";
+        result.problem = TENSORA_TEXT("Check", "no conduit inside diameter");
+        result.verdict = TENSORA_TEXT("Check", "Enter the conduit's inside diameter");
         return result;
     }
     rate_fill_and_jam(D, set, inputs, result);
@@ -377,7 +401,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     result.arrangement = arrangement_name(cables, *arrangement);
     result.clearance = clearance_of(cables, *arrangement, D, d);
     if (!result.clearance) {
-        result.clearance_note = "no clearance formula for this arrangement";
+        result.clearance_note = TENSORA_TEXT("Check", "no clearance formula for this arrangement");
     }
 
     // The planner's pull of the whole set: its weight, the coefficient of friction times the
@@ -394,7 +418,7 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 
-    std::vector<std::string> findings;
+    std::vector<Message> findings;
     if (auto pressed = check_bends(links, inputs, result)) {
         findings.push_back(std::move(*pressed));
     }
@@ -405,25 +429,30 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     }
     result.clearance_short = result.clearance && *result.clearance < inputs.min_clearance;
     if (result.clearance_short) {
-        findings.push_back("The clearance is below the minimum");
+        findings.push_back(TENSORA_TEXT("Check", "The clearance is below the minimum"));
     }
     if (result.code_over) {
-        findings.push_back("The fill of " + fixed_figure(*result.code_fill, 2, inputs.locale) +
-                           "% exceeds the electrical code's limit of " +
-                           std::to_string(result.code_limit) + "%");
+        //: %1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.
+        findings.push_back(
+            Message(
+                TENSORA_TEXT("Check", "The fill of %1% exceeds the electrical code's limit of %2%"))
+                .figure(Figure::fixed(*result.code_fill, 2))
+                .count_arg(result.code_limit));
     }
     result.may_jam = result.jam_risk && (*result.jam_risk == JamRisk::Significant ||
                                          *result.jam_risk == JamRisk::Moderate);
     if (result.may_jam) {
-        findings.push_back("The cables may jam (" + std::string(jam_risk_text(*result.jam_risk)) +
-                           " risk)");
+        //: %1 the risk: "significant" or "moderate".
+        findings.push_back(Message(TENSORA_TEXT("Check", "The cables may jam (%1 risk)"))
+                               .nested(jam_risk_words(*result.jam_risk)));
     }
     write_verdict(findings, result);
     if (links.empty()) {
         // Nothing is pulled yet: no verdict to give.
         result.no_plan = true;
         result.ok = false;
-        result.verdict = "No plan yet: add links in Tools > Pull Calculator.";
+        result.verdict =
+            TENSORA_TEXT("Check", "No plan yet: add links in Tools > Pull Calculator.");
     }
     return result;
 }
@@ -447,10 +476,14 @@ std::string sidewall_preset_text(const SidewallPreset& preset, UnitSystem units,
                               locale);
 }
 
-std::string sidewall_preset_name(const SidewallPreset& preset, UnitSystem units,
-                                 const NumberLocale& locale) {
-    return std::string(preset.cable) + ": " + sidewall_preset_text(preset, units, locale) + ' ' +
-           std::string(unit_symbol(Quantity::Pressure, units));
+Message sidewall_preset_name(const SidewallPreset& preset, UnitSystem units) {
+    const double typed =
+        leadingValue(units == UnitSystem::Metric ? preset.metric : preset.inch_pound);
+    //: A usual sidewall pressure limit: %1 the type of cable, %2 the limit with its unit.
+    return Message(TENSORA_TEXT("Check", "%1: %2"))
+        .nested(preset.cable)
+        .figure(Figure::typed(inch_pound_value(typed, Quantity::Pressure, units),
+                              Quantity::Pressure, units));
 }
 
 std::optional<std::size_t> sidewall_preset_of(std::string_view text, UnitSystem units,
@@ -485,14 +518,14 @@ PullAdvice check_advice(const std::vector<PullLinkValues>& links, const CheckInp
 
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,
                               std::vector<CheckWarning>* warnings, UnitSystem units) {
-    const auto warn = [warnings](std::string_view box, std::string_view message) {
+    const auto warn = [warnings](std::string_view box, MessageSource message) {
         if (warnings) {
             warnings->push_back({box, message});
         }
     };
     const auto read = [&](std::string_view box, const std::string& text, Quantity quantity) {
         if (!isNumberText(text, locale)) {
-            warn(box, kEnterNumberMessage);
+            warn(box, kEnterNumber);
         }
         return inch_pound_value(read_input(text, locale), quantity, units);
     };
@@ -510,11 +543,13 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     inputs.sidewall_limit = read("swbp-limit", texts.sidewall_limit, Quantity::Pressure);
     if (!trimmed_blanks(texts.bend_radius).empty()) {
         if (!isNumberText(texts.bend_radius, locale)) {
-            warn("bend-radius", kEnterNumberMessage);
+            warn("bend-radius", kEnterNumber);
         } else if (const double radius = read_input(texts.bend_radius, locale); radius > 0) {
             inputs.bend_radius = inch_pound_value(radius, Quantity::Length, units);
         } else {
-            warn("bend-radius", kRadiusMessage);
+            warn("bend-radius",
+                 TENSORA_TEXT("Check", "Enter a bend radius above 0, or leave the box empty to "
+                                       "take each bend's radius from its length and angle"));
         }
     }
     if (!texts.conduit_area.empty()) {
@@ -533,7 +568,7 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
         }
         const double value = inch_pound_value(read_input(text, locale), Quantity::Tension, units);
         if (!isNumberText(text, locale) || !(value > 0) || !std::isfinite(value)) {
-            warn(box, kRatingMessage);
+            warn(box, TENSORA_TEXT("Check", "Enter a rating above 0"));
             return;
         }
         into = value;
@@ -543,71 +578,97 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     return inputs;
 }
 
-
 namespace {
 
 // The pull's highest tension and the allowable tension, in one unit: what compares at a glance.
-std::string pull_line(const std::string& max, int link, const CheckResult& result,
-                      ColumnUnit unit, const NumberLocale& locale) {
+Message pull_line(double max, int link, const CheckResult& result, ColumnUnit unit) {
     if (link < 0) {
-        return "no links in the plan";
+        return TENSORA_TEXT("Check", "no links in the plan");
     }
-    const std::string symbol = column_symbol(Quantity::Tension, unit);
-    const std::string line = max + ' ' + symbol + " at link " + std::to_string(link + 1);
+    const Figure highest = Figure::column(max, Quantity::Tension, unit);
     if (!(result.allowable > 0)) {
-        return line + ", no allowable tension: " +
-               (result.allowable_missing.empty() ? std::string("give it in the planner")
-                                                 : result.allowable_missing);
+        //: %1 the highest tension, %2 its link, %3 what the allowable tension lacks.
+        return Message(TENSORA_TEXT("Check", "%1 at link %2, no allowable tension: %3"))
+            .figure(highest)
+            .count_arg(link + 1)
+            .nested(result.allowable_missing.empty()
+                        ? Message(TENSORA_TEXT("Check", "give it in the planner"))
+                        : result.allowable_missing);
     }
     // An allowable tension is never shown above itself: rounded down to the unit's last digit.
-    const double shown = shown_value(result.allowable, Quantity::Tension, unit.units);
-    const std::string allowable =
-        unit.kilo ? fixed_number_text(whole_number_below(shown / 10) / 100, 2)
-                  : wholeResultText(shown);
-    return line + ", allowable " + locale_number_text(allowable, locale) + ' ' + symbol;
+    return Message(TENSORA_TEXT("Check", "%1 at link %2, allowable %3"))
+        .figure(highest)
+        .count_arg(link + 1)
+        .figure(Figure::column_down(result.allowable, Quantity::Tension, unit));
 }
-
-} // namespace
-
-namespace {
 
 // The set's cables, weight, largest diameter and allowable tension by its rule.
 void write_set_texts(const CheckResult& result, const CheckInputs& inputs, CheckTexts& texts) {
     const UnitSystem units = inputs.units;
     const auto figure = [&](double inch_pound, Quantity quantity) {
-        return locale_number_text(general_number_text(typed_shown_value(inch_pound, quantity, units)),
-                                  inputs.locale);
+        return figure_text(Figure::typed(inch_pound, quantity, units).without_symbol(),
+                           inputs.locale);
     };
     texts.set_cables = std::to_string(result.set_cables);
     texts.set_weight = figure(result.set_weight, Quantity::Weight);
     texts.largest_od = figure(result.largest_od, Quantity::Diameter);
     texts.tension_rule = tension_rule_key(result.rule);
-    texts.set_line = texts.set_cables + (result.set_cables == 1 ? " cable" : " cables") +
-                     " weighing " + texts.set_weight + ' ' +
-                     std::string(unit_symbol(Quantity::Weight, units)) + ", largest OD " +
-                     texts.largest_od + ' ' + std::string(unit_symbol(Quantity::Diameter, units));
+    //: %n cables, %1 their weight per length, %2 the largest outside diameter.
+    texts.set_line = Message(TENSORA_COUNTED("Check", "%n cables weighing %1, largest OD %2",
+                                             "%n cable weighing %1, largest OD %2"))
+                         .counting(result.set_cables)
+                         .figure(Figure::typed(result.set_weight, Quantity::Weight, units))
+                         .figure(Figure::typed(result.largest_od, Quantity::Diameter, units));
     if (result.set_allowable) {
         // As the pulls' lines show the allowable tension they are held against: whole, in the
         // units shown.
-        texts.set_allowable = locale_number_text(
-            wholeResultText(shown_value(*result.set_allowable, Quantity::Tension, units)),
-            inputs.locale);
-        texts.allowable_line = texts.set_allowable + ' ' +
-                               std::string(unit_symbol(Quantity::Tension, units)) + ": " +
-                               std::string(tension_rule_name(result.rule));
+        const Figure allowable = Figure::whole(*result.set_allowable, Quantity::Tension, units);
+        texts.set_allowable = figure_message(allowable.without_symbol());
+        //: %1 the allowable tension, %2 the rule it comes from.
+        texts.allowable_line = Message(TENSORA_TEXT("Check", "%1: %2"))
+                                   .figure(allowable)
+                                   .nested(tension_rule_name(result.rule));
     } else {
         texts.set_allowable = result.allowable_missing;
         texts.allowable_line = result.allowable_missing;
     }
 }
 
+// "3.3540, jam risk very small", or the ratio and why no risk is named.
+Message jam_line(const CheckResult& result, const CheckTexts& texts) {
+    if (result.jam_risk) {
+        return Message(TENSORA_TEXT("Check", "%1, jam risk %2"))
+            .nested(texts.jam_ratio)
+            .nested(texts.jam_risk);
+    }
+    if (!result.jam_note.empty() && !texts.jam_ratio.empty()) {
+        return Message(TENSORA_TEXT("Check", "%1, %2"))
+            .nested(texts.jam_ratio)
+            .nested(result.jam_note);
+    }
+    return texts.jam_ratio;
+}
+
+// The fill against the code's limit for the number of cables.
+Message code_line(const CheckResult& result, int cables) {
+    //: %1 the fill in per cent, %2 the code's limit in whole per cent.
+    const MessageSource within[] = {
+        TENSORA_TEXT("Check", "%1%, within the electrical code's %2% for one cable"),
+        TENSORA_TEXT("Check", "%1%, within the electrical code's %2% for two cables"),
+        TENSORA_TEXT("Check", "%1%, within the electrical code's %2% for more than two cables")};
+    const MessageSource over[] = {
+        TENSORA_TEXT("Check", "%1%, over the electrical code's %2% for one cable"),
+        TENSORA_TEXT("Check", "%1%, over the electrical code's %2% for two cables"),
+        TENSORA_TEXT("Check", "%1%, over the electrical code's %2% for more than two cables")};
+    const std::size_t kind = cables <= 1 ? 0 : cables == 2 ? 1 : 2;
+    return Message(result.code_over ? over[kind] : within[kind])
+        .figure(Figure::fixed(*result.code_fill, 2))
+        .count_arg(result.code_limit);
+}
+
 } // namespace
 
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
-    const NumberLocale& locale = inputs.locale;
-    const auto fixed = [&locale](double value, int decimals) {
-        return fixed_figure(value, decimals, locale);
-    };
     CheckTexts texts;
     texts.verdict = result.verdict;
     if (!result.problem.empty()) {
@@ -615,79 +676,72 @@ CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     } else if (result.advice.links > 0) {
         // The advice compares the corrected pulls without the plan's own point, which the rows
         // above take: it says so, unless the plan has the very point it advises.
-        texts.advice_line = advice_text(result.advice, inputs.units, locale);
+        texts.advice_line = advice_text(result.advice, inputs.units);
         if (result.plan_has_point && !result.advice.point_in_plan) {
-            texts.advice_line = "Without a mid-assist point: " + texts.advice_line;
+            texts.advice_line = Message(TENSORA_TEXT("Check", "Without a mid-assist point: %1"))
+                                    .nested(std::move(texts.advice_line));
         }
     }
     if (result.code_fill) {
-        texts.code_fill = fixed(*result.code_fill, 2) + "%";
-        texts.code_line = texts.code_fill + (result.code_over ? ", over" : ", within") +
-                          " the electrical code's " + std::to_string(result.code_limit) + "% for " +
-                          (inputs.cables <= 1   ? "one cable"
-                           : inputs.cables == 2 ? "two cables"
-                                                : "more than two cables");
+        texts.code_fill =
+            Message(TENSORA_TEXT("Check", "%1%")).figure(Figure::fixed(*result.code_fill, 2));
+        texts.code_line = code_line(result, inputs.cables);
     }
     if (result.jam_ratio > 0) {
-        texts.jam_ratio = fixed(result.jam_ratio, 4);
-        texts.jam_line = texts.jam_ratio;
+        texts.jam_ratio = fixed_message(result.jam_ratio, 4);
     }
     if (result.jam_risk) {
-        texts.jam_risk = jam_risk_text(*result.jam_risk);
-        texts.jam_line += ", jam risk " + texts.jam_risk;
-    } else if (!result.jam_note.empty() && !texts.jam_line.empty()) {
-        texts.jam_line += ", " + result.jam_note;
+        texts.jam_risk = jam_risk_words(*result.jam_risk);
     }
+    texts.jam_line = jam_line(result, texts);
     write_set_texts(result, inputs, texts);
     if (!result.problem.empty()) {
-        for (std::string* text :
+        for (Message* text :
              {&texts.weight_correction, &texts.configuration, &texts.clearance, &texts.forward_max,
               &texts.reverse_max, &texts.weight_line, &texts.clearance_line, &texts.forward_line,
-              &texts.reverse_line}) {
+              &texts.reverse_line, &texts.jam_risk}) {
             *text = result.problem;
         }
-        texts.jam_risk = result.problem;
-        texts.jam_line =
-            texts.jam_ratio.empty() ? result.problem : texts.jam_ratio + ", " + result.problem;
+        texts.jam_line = texts.jam_ratio.empty() ? result.problem
+                                                 : Message(TENSORA_TEXT("Check", "%1, %2"))
+                                                       .nested(texts.jam_ratio)
+                                                       .nested(result.problem);
         return texts;
     }
-    texts.weight_correction = fixed(result.weight_correction, 4);
+    texts.weight_correction = fixed_message(result.weight_correction, 4);
     texts.configuration = result.arrangement;
-    texts.weight_line = texts.weight_correction + ", " + result.arrangement;
+    texts.weight_line = Message(TENSORA_TEXT("Check", "%1, %2"))
+                            .nested(texts.weight_correction)
+                            .nested(result.arrangement);
     const UnitSystem units = inputs.units;
-    const bool metric = units == UnitSystem::Metric;
     if (result.clearance) {
-        texts.clearance = metric ? fixed(*result.clearance * kMillimetresPerInch, 2)
-                                 : fixed(*result.clearance, 4);
-        const std::string unit(unit_symbol(Quantity::Diameter, units));
+        // Inches with four decimals, millimetres with two.
+        const Figure clearance = Figure::fixed(*result.clearance, Quantity::Diameter, units,
+                                               units == UnitSystem::Metric ? 2 : 4);
+        texts.clearance = figure_message(clearance.without_symbol());
+        //: %1 the clearance, %2 the minimum; both with their unit.
         texts.clearance_line =
-            texts.clearance + ' ' + unit + ", " +
-            (*result.clearance < inputs.min_clearance ? "below the minimum of " : "minimum ") +
-            shown_figure(inputs.min_clearance, Quantity::Diameter, inputs) + ' ' + unit;
+            Message(*result.clearance < inputs.min_clearance
+                        ? TENSORA_TEXT("Check", "%1, below the minimum of %2")
+                        : TENSORA_TEXT("Check", "%1, minimum %2"))
+                .figure(clearance)
+                .figure(Figure::typed(inputs.min_clearance, Quantity::Diameter, units));
     } else {
         texts.clearance = result.clearance_note;
         texts.clearance_line = result.clearance_note;
     }
-    // Both pulls in one unit, so that they compare at a glance.
-    const ColumnUnit unit =
-        column_unit(Quantity::Tension, units,
-                    std::max(std::fabs(result.forward_max), std::fabs(result.reverse_max)));
-    const auto tension = [&](double pounds, ColumnUnit in) {
-        return locale_number_text(column_figure_text(pounds, Quantity::Tension, in), locale);
-    };
-    texts.forward_max = tension(result.forward_max, unit);
-    texts.reverse_max = tension(result.reverse_max, unit);
-    // The allowable tension takes part in the unit the pulls share.
-    const ColumnUnit shared =
-        column_unit(Quantity::Tension, units,
-                    std::max({std::fabs(result.forward_max), std::fabs(result.reverse_max),
-                              std::isfinite(result.allowable) ? std::fabs(result.allowable) : 0.0}));
-    texts.forward_max = tension(result.forward_max, shared);
-    texts.reverse_max = tension(result.reverse_max, shared);
-    texts.forward_line =
-        pull_line(texts.forward_max, result.forward_max_link, result, shared, locale);
-    texts.reverse_line =
-        pull_line(texts.reverse_max, result.reverse_max_link, result, shared, locale);
+    // Both pulls and the allowable tension they are held against in one unit, so that they
+    // compare at a glance.
+    const ColumnUnit shared = column_unit(
+        Quantity::Tension, units,
+        std::max({std::fabs(result.forward_max), std::fabs(result.reverse_max),
+                  std::isfinite(result.allowable) ? std::fabs(result.allowable) : 0.0}));
+    texts.forward_max = figure_message(
+        Figure::column(result.forward_max, Quantity::Tension, shared).without_symbol());
+    texts.reverse_max = figure_message(
+        Figure::column(result.reverse_max, Quantity::Tension, shared).without_symbol());
+    texts.forward_line = pull_line(result.forward_max, result.forward_max_link, result, shared);
+    texts.reverse_line = pull_line(result.reverse_max, result.reverse_max_link, result, shared);
     return texts;
 }
 
@@ -708,28 +762,30 @@ CheckedBendTexts bend_texts(const CheckedBend& bend, const CheckInputs& inputs,
     CheckedBendTexts texts;
     texts.link = std::to_string(bend.link + 1);
     texts.radius =
-        bend.radius ? fixed_figure(shown_value(*bend.radius, Quantity::Length, pressure_unit.units),
-                                   4, inputs.locale)
-                    : std::string(kAngleZeroText);
+        bend.radius
+            ? figure_message(Figure::fixed(*bend.radius, Quantity::Length, pressure_unit.units, 4)
+                                 .without_symbol())
+            : Message(TENSORA_TEXT("Check", "angle 0"));
     const auto pressure = [&](const std::optional<double>& value) {
-        return value ? locale_number_text(
-                           column_figure_text(*value, Quantity::Pressure, pressure_unit),
-                           inputs.locale)
-                     : std::string(kNoRadiusText);
+        return value
+                   ? figure_message(
+                         Figure::column(*value, Quantity::Pressure, pressure_unit).without_symbol())
+                   : Message(TENSORA_TEXT("Check", "no radius"));
     };
     texts.forward_pressure = pressure(bend.forward_pressure);
     texts.reverse_pressure = pressure(bend.reverse_pressure);
     // The limit in every row, in the unit of the row's pressures; which pull passes it, if any.
-    texts.limit = locale_number_text(
-        pressure_unit.kilo
-            ? column_figure_text(inputs.sidewall_limit, Quantity::Pressure, pressure_unit)
-            : general_number_text(
-                  typed_shown_value(inputs.sidewall_limit, Quantity::Pressure, pressure_unit.units)),
-        inputs.locale);
+    texts.limit = figure_message(
+        (pressure_unit.kilo
+             ? Figure::column(inputs.sidewall_limit, Quantity::Pressure, pressure_unit)
+             : Figure::typed(inputs.sidewall_limit, Quantity::Pressure, pressure_unit.units))
+            .without_symbol());
     if (bend.over_limit) {
-        texts.limit += bend.forward_over && bend.reverse_over ? ", over both ways"
-                       : bend.forward_over                    ? ", over forward"
-                                                              : ", over reverse";
+        texts.limit = Message(bend.forward_over && bend.reverse_over
+                                  ? TENSORA_TEXT("Check", "%1, over both ways")
+                              : bend.forward_over ? TENSORA_TEXT("Check", "%1, over forward")
+                                                  : TENSORA_TEXT("Check", "%1, over reverse"))
+                          .nested(std::move(texts.limit));
     }
     return texts;
 }

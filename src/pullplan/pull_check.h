@@ -4,6 +4,7 @@
 // on the cables' sides from its radius.
 #pragma once
 
+#include "numbers/message.h"
 #include "pullplan/cable_set.h"
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
@@ -16,12 +17,13 @@
 namespace tensora {
 
 inline constexpr int kMostCables = 6;
-inline constexpr std::string_view kPullOk = "Pull OK";
 
 enum class CableArrangement { Automatic, Triangular, Cradled, Diamond };
 
-// "automatic", "triangular", "cradled", "diamond".
+// "automatic", "triangular", "cradled", "diamond": the command line's and the report's words.
 std::string_view arrangement_keyword(CableArrangement arrangement);
+// The same for people.
+Message arrangement_words(CableArrangement arrangement);
 
 enum class JamRisk { Significant, Moderate, Small, VerySmall };
 
@@ -63,11 +65,11 @@ struct CheckedBend {
 };
 
 struct CheckResult {
-    // What has no meaning, in words ("the cables do not fit this conduit"); empty otherwise.
-    std::string problem;
+    // What has no meaning ("the cables do not fit this conduit"); empty otherwise.
+    Message problem;
     double jam_ratio = 0;            // on the largest outside diameter
     std::optional<JamRisk> jam_risk; // named when three cables share the largest diameter
-    std::string jam_note;            // why no risk is named where sizes are mixed
+    Message jam_note;                // why no risk is named where sizes are mixed
     // The set checked: its cables, weight (lbs/kft), largest outside diameter (in), and the
     // allowable tension by its rule (lbs; none where the set lacks a figure the rule needs,
     // which `allowable_missing` names).
@@ -77,16 +79,16 @@ struct CheckResult {
     double largest_od = 0;
     TensionRule rule = TensionRule::Planner;
     std::optional<double> set_allowable;
-    std::string allowable_missing;
+    Message allowable_missing;
     // The planner's pull as the check computes it: the set's weight, the corrected friction
     // and the set's allowable tension.
     PullSettings corrected_settings;
     double weight_correction = 1;
-    std::string arrangement; // the arrangement the factor stands for: "triangular", ...
+    Message arrangement; // the arrangement the factor stands for: "triangular", ...
     CableArrangement arrangement_used = CableArrangement::Automatic; // the same, as chosen
     int cables_checked = 1;
     std::optional<double> clearance; // in; none where no formula exists
-    std::string clearance_note;      // why there is no clearance figure
+    Message clearance_note;          // why there is no clearance figure
     PullResults corrected;           // the planner's pull with the coefficient times w
     // For the corrected pull, against the sidewall limit: found by check_advice, a step of its
     // own (the window takes it once typing pauses).
@@ -113,9 +115,10 @@ struct CheckResult {
     std::optional<double> code_fill;
     int code_limit = 0;
     bool code_over = false;
-    std::string verdict; // "Pull OK", or what exceeds where
-    bool ok = false;     // the verdict is "Pull OK"
-    bool no_plan = false; // the plan has no links: no verdict
+    std::vector<Message> findings; // what exceeds where, each on its own; none when the pull is OK
+    Message verdict;               // "Pull OK", or the findings one after the other
+    bool ok = false;               // the verdict is "Pull OK"
+    bool no_plan = false;          // the plan has no links: no verdict
 };
 
 // The check's inputs as the window's boxes and the command line's options hold them.
@@ -150,20 +153,19 @@ double design_sidewall_limit(UnitSystem units);
 // The usual sidewall pressure limits by the type of cable: their texts in lbs/ft and in the
 // round N/m the metric boxes show.
 struct SidewallPreset {
-    std::string_view cable; // "interlocked armour"
+    MessageSource cable; // "Interlocked armour"
     std::string_view inch_pound;
     std::string_view metric;
 };
 inline constexpr SidewallPreset kSidewallPresets[] = {
-    {"Interlocked armour", "300", "4400"},
-    {"Control and 600 V cable", "500", "7300"},
-    {"Power cable 600 V to 35 kV", "1000", "14600"}};
+    {TENSORA_TEXT("Check", "Interlocked armour"), "300", "4400"},
+    {TENSORA_TEXT("Check", "Control and 600 V cable"), "500", "7300"},
+    {TENSORA_TEXT("Check", "Power cable 600 V to 35 kV"), "1000", "14600"}};
 // The preset's text for a box in the units and number form given, and its name with it
 // ("Interlocked armour: 300 lbs/ft").
 std::string sidewall_preset_text(const SidewallPreset& preset, UnitSystem units,
                                  const NumberLocale& locale);
-std::string sidewall_preset_name(const SidewallPreset& preset, UnitSystem units,
-                                 const NumberLocale& locale);
+Message sidewall_preset_name(const SidewallPreset& preset, UnitSystem units);
 // The preset a box's text stands for, if any.
 std::optional<std::size_t> sidewall_preset_of(std::string_view text, UnitSystem units,
                                               const NumberLocale& locale);
@@ -172,7 +174,7 @@ std::optional<std::size_t> sidewall_preset_of(std::string_view text, UnitSystem 
 struct CheckWarning {
     std::string_view box; // "conduit-id", "cable-od", "min-clearance", "swbp-limit", "bend-radius",
                           // "eye-limit", "grip-limit"
-    std::string_view message;
+    Message message;
 };
 
 // The inputs read by the program's number rules (a text that is not a number reads as its
@@ -183,14 +185,9 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
                               std::vector<CheckWarning>* warnings = nullptr,
                               UnitSystem units = UnitSystem::InchPound);
 
-inline constexpr std::string_view kRatingMessage = "Enter a rating above 0";
-inline constexpr std::string_view kRadiusMessage =
-    "Enter a bend radius above 0, or leave the box empty to take each bend's radius from its "
-    "length and angle";
-
-// The jam risk of three cables for a jam ratio.
+// The jam risk of three cables for a jam ratio, and its words.
 JamRisk jam_risk(double jam_ratio);
-std::string_view jam_risk_text(JamRisk risk);
+Message jam_risk_words(JamRisk risk);
 
 // The check of a plan: its links and settings as the planner read them, and the cables;
 // without its advice.
@@ -205,49 +202,46 @@ PullAdvice check_advice(const std::vector<PullLinkValues>& links, const CheckInp
 // planner's weight.
 CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings);
 
-inline constexpr std::string_view kCablesDoNotFit = "the cables do not fit this conduit";
-
 // The check's results as the window and the command line write them: ratios and inches with
-// four decimals, tensions and pressures as the planner's columns.
+// four decimals, tensions and pressures as the planner's columns; each a message (a figure
+// alone is the core's figure in the number form given), so that the window speaks it in its
+// language and the command line in English.
 struct CheckTexts {
-    std::string jam_ratio;         // "3.3540"
-    std::string jam_risk;          // "very small"; empty when no risk is named
-    std::string weight_correction; // "1.2769", or what has no meaning
-    std::string configuration;     // "cradled"
-    std::string clearance;         // "3.4214", or why there is none
-    std::string forward_max;       // lbs
-    std::string reverse_max;
-    std::string code_fill; // "38.20%"; empty without both diameters
-    std::string verdict;
+    Message jam_ratio;         // "3.3540"
+    Message jam_risk;          // "very small"; empty when no risk is named
+    Message weight_correction; // "1.2769", or what has no meaning
+    Message configuration;     // "cradled"
+    Message clearance;         // "3.4214", or why there is none
+    Message forward_max;       // lbs
+    Message reverse_max;
+    Message code_fill; // "38.20%"; empty without both diameters
+    Message verdict;
     // The set: its cables, weight in the weight's units, largest outside diameter, rule (its
     // key) and allowable tension (or what the rule lacks).
     std::string set_cables;
     std::string set_weight;
     std::string largest_od;
     std::string tension_rule;
-    std::string set_allowable;
-    // Sentences for the window's result lines.
-    std::string jam_line;
-    std::string weight_line;
-    std::string clearance_line;
-    std::string forward_line;
-    std::string reverse_line;
-    std::string code_line;      // "38.20%, within the code's 40% for more than two cables"
-    std::string set_line;       // "4 cables, 6.9 lbs/ft... , largest OD 1.46 in"
-    std::string allowable_line; // "5546 lbs: Pulling eye, single conductors conservatively"
-    std::string advice_line;    // the planner's advice line, for the corrected pull
+    Message set_allowable;
+    // The window's result lines.
+    Message jam_line;
+    Message weight_line;
+    Message clearance_line;
+    Message forward_line;
+    Message reverse_line;
+    Message code_line;      // "38.20%, within the code's 40% for more than two cables"
+    Message set_line;       // "4 cables weighing 6.9 lbs/ft..., largest OD 1.46 in"
+    Message allowable_line; // "5546 lbs: Pulling eye, single conductors conservatively"
+    Message advice_line;    // the planner's advice line, for the corrected pull
 };
 
 struct CheckedBendTexts {
     std::string link; // the link number
-    std::string radius;
-    std::string forward_pressure;
-    std::string reverse_pressure;
-    std::string limit; // "500", or "500, over forward" (reverse, both ways)
+    Message radius;
+    Message forward_pressure;
+    Message reverse_pressure;
+    Message limit; // "500", or "500, over forward" (reverse, both ways)
 };
-
-inline constexpr std::string_view kAngleZeroText = "angle 0";
-inline constexpr std::string_view kNoRadiusText = "no radius";
 
 // In the inputs' units and number form: inch-pound as always; metric with millimetres (two
 // decimals), newtons (kN for a pair of figures past 10,000 N) and the columns' newtons per

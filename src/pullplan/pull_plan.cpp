@@ -170,9 +170,11 @@ private:
 };
 
 // Names the point between the chosen link and the next by their numbers.
-std::string caption_for(std::string_view number) {
-    return "Mid-assist pull point between links " + std::string(number) + " and " +
-           wholeResultText(leadingValue(number) + 1);
+Message caption_for(std::string_view number) {
+    //: %1 and %2 the numbers of the links the point lies between.
+    return Message(TENSORA_TEXT("Plan", "Mid-assist pull point between links %1 and %2"))
+        .data(std::string(number))
+        .data(wholeResultText(leadingValue(number) + 1));
 }
 
 // A bend of a negative angle is a bend of that size turning the other way: left -90 is right
@@ -245,6 +247,31 @@ std::string shown_link_type(const PullLinkTexts& link) {
     return shown;
 }
 
+Message link_type_words(const PullLinkTexts& link) {
+    const std::pair<std::string_view, MessageSource> kinds[] = {
+        {kStraightType, TENSORA_TEXT("Plan", "Straight")},
+        {kBendType, TENSORA_TEXT("Plan", "Angle")},
+        {kUpType, TENSORA_TEXT("Plan", "Up")},
+        {kDownType, TENSORA_TEXT("Plan", "Down")},
+        {kTiltedType, TENSORA_TEXT("Plan", "Tilted")}};
+    Message words = data_message(link.type);
+    for (const auto& [type, source] : kinds) {
+        if (link.type == type) {
+            words = Message(source);
+        }
+    }
+    if (link.type == kTiltedType) {
+        //: A tilted bend and its tilt in degrees, as typed.
+        words = Message(TENSORA_TEXT("Plan", "%1 %2")).nested(std::move(words)).data(link.tilt);
+    } else if (link.right && link.type == kBendType) {
+        words = Message(TENSORA_TEXT("Plan", "%1 right")).nested(std::move(words));
+    }
+    if (link.sheave && link.type != kStraightType) {
+        words = Message(TENSORA_TEXT("Plan", "%1 sheave")).nested(std::move(words));
+    }
+    return words;
+}
+
 bool is_tilt_text(std::string_view text, const NumberLocale& locale) {
     return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kMostTilt;
 }
@@ -276,15 +303,15 @@ std::optional<std::size_t> mid_assist_point(const PullSettings& settings, std::s
     return std::nullopt;
 }
 
-std::optional<std::string> link_angle_refusal(std::string_view type, double angle) {
+std::optional<Message> link_angle_refusal(std::string_view type, double angle) {
     if (!std::isfinite(angle)) {
-        return "the angle is not a finite number";
+        return TENSORA_TEXT("Plan", "the angle is not a finite number");
     }
     if ((type == kUpType || type == kDownType) && std::fabs(angle) > kMostVerticalTurn) {
-        return "an Up or Down bend turns at most 360 degrees";
+        return TENSORA_TEXT("Plan", "an Up or Down bend turns at most 360 degrees");
     }
     if (type == kTiltedType && std::fabs(angle) > kMostVerticalTurn) {
-        return "a tilted bend turns at most 360 degrees";
+        return TENSORA_TEXT("Plan", "a tilted bend turns at most 360 degrees");
     }
     return std::nullopt;
 }
@@ -380,7 +407,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
     const std::size_t n = links.size();
     // Mid-assist counts only with a chosen link; without one, nothing resets and the bars stay.
     const std::optional<std::size_t> point = mid_assist_point(settings, n);
-    results.caption = point ? caption_for(selected_number) : std::string();
+    results.caption = point ? caption_for(selected_number) : Message();
     results.bars_visible = !point;
     results.forward_tension.resize(n);
     results.reverse_tension.resize(n);
@@ -511,8 +538,7 @@ std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValu
 std::string shown_link_figure(std::string_view text, const NumberLocale& locale) {
     const std::string_view figure = trimmed_blanks(text);
     const std::size_t point = figure.find(locale.decimal);
-    if (point == std::string_view::npos ||
-        figure.size() - point - locale.decimal.size() <= 4 ||
+    if (point == std::string_view::npos || figure.size() - point - locale.decimal.size() <= 4 ||
         figure.find_first_of("eEdD") != std::string_view::npos || !isNumberText(figure, locale)) {
         return std::string(text);
     }
@@ -520,9 +546,9 @@ std::string shown_link_figure(std::string_view text, const NumberLocale& locale)
     return locale_number_text(general_number_text(two), locale);
 }
 
-std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
-                                              const std::vector<std::string>& lengths,
-                                              UnitSystem units, const NumberLocale& locale) {
+std::optional<Message> inch_pound_refusal(const PullSettingsTexts& settings,
+                                          const std::vector<std::string>& lengths, UnitSystem units,
+                                          const NumberLocale& locale) {
     const auto overflows = [&](const std::string& text, Quantity quantity) {
         if (!isNumberText(text, locale)) {
             return false;
@@ -530,15 +556,19 @@ std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
         const double value = read_input(text, locale);
         return std::isfinite(value) && !std::isfinite(inch_pound_value(value, quantity, units));
     };
-    const auto refusal = [&](const std::string& what, const std::string& text, Quantity quantity) {
-        return what + " (" + text + ' ' + std::string(unit_symbol(quantity, units)) +
-               ") is beyond what a report holds in " +
-               std::string(unit_symbol(quantity, UnitSystem::InchPound));
+    const auto refusal = [&](Message what, const std::string& text, Quantity quantity) {
+        //: %1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the
+        //: inch-pound unit a report holds it in.
+        return Message(TENSORA_TEXT("Plan", "%1 (%2 %3) is beyond what a report holds in %4"))
+            .nested(std::move(what))
+            .data(text)
+            .data(std::string(unit_symbol(quantity, units)))
+            .data(std::string(unit_symbol(quantity, UnitSystem::InchPound)));
     };
-    const std::pair<const char*, std::pair<const std::string*, Quantity>> boxes[] = {
-        {"the allowable tension", {&settings.allowable, Quantity::Tension}},
-        {"the cable weight", {&settings.weight, Quantity::Weight}},
-        {"the back tension", {&settings.back_tension, Quantity::Tension}}};
+    const std::pair<MessageSource, std::pair<const std::string*, Quantity>> boxes[] = {
+        {TENSORA_TEXT("Plan", "the allowable tension"), {&settings.allowable, Quantity::Tension}},
+        {TENSORA_TEXT("Plan", "the cable weight"), {&settings.weight, Quantity::Weight}},
+        {TENSORA_TEXT("Plan", "the back tension"), {&settings.back_tension, Quantity::Tension}}};
     for (const auto& [what, box] : boxes) {
         if (overflows(*box.first, box.second)) {
             return refusal(what, *box.first, box.second);
@@ -546,8 +576,8 @@ std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
     }
     for (std::size_t i = 0; i < lengths.size(); ++i) {
         if (overflows(lengths[i], Quantity::Length)) {
-            return refusal("the length of link " + std::to_string(i + 1), lengths[i],
-                           Quantity::Length);
+            return refusal(Message(TENSORA_TEXT("Plan", "the length of link %1")).link(i),
+                           lengths[i], Quantity::Length);
         }
     }
     return std::nullopt;

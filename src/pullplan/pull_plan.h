@@ -4,6 +4,7 @@
 // out.
 #pragma once
 
+#include "numbers/message.h"
 #include "numbers/number_rules.h"
 #include "numbers/shown_figures.h"
 #include "numbers/units.h"
@@ -84,6 +85,8 @@ struct PullLinkValues {
 // The type as the plan's Type column shows it: "Angle right" for a right turn, "Tilted 30" for
 // a bend tilted 30 degrees, else the type.
 std::string shown_link_type(const PullLinkTexts& link);
+// The same for people: "Angle right sheave", "Tilted 30".
+Message link_type_words(const PullLinkTexts& link);
 
 // Whether a text is a tilt a bend's plane may take: a number from -180 to 180 degrees.
 bool is_tilt_text(std::string_view text, const NumberLocale& locale);
@@ -96,7 +99,7 @@ inline constexpr double kMostVerticalTurn = 360;
 
 // Why a link of the type with this angle (degrees) can be no link of a plan, or nothing: an
 // angle that is not finite, an Up or Down bend turning more than a full circle.
-std::optional<std::string> link_angle_refusal(std::string_view type, double angle);
+std::optional<Message> link_angle_refusal(std::string_view type, double angle);
 
 // Whether a plan climbs or drops anywhere: it has an inclined straight, a vertical bend or a
 // bend in a plane that is not horizontal.
@@ -169,7 +172,7 @@ struct PullResults {
     // positive.
     std::string forward_share;
     std::string reverse_share;
-    std::string caption; // the mid-assist caption, empty when no point is chosen
+    Message caption; // the mid-assist caption, empty when no point is chosen
     bool bars_visible = true;
     // For a plan with elevation: each link's inclination entering and leaving it along the
     // route from the first link (radians, positive rising), and the links where each pull's
@@ -244,9 +247,9 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
 // Why a plan shown in metric units cannot be written in the report's inch-pound units, or
 // nothing: a box or link length that is a finite number as typed but beyond a double in
 // pounds or feet (it would be written as "inf" and read back as 0).
-std::optional<std::string> inch_pound_refusal(const PullSettingsTexts& settings,
-                                              const std::vector<std::string>& lengths,
-                                              UnitSystem units, const NumberLocale& locale);
+std::optional<Message> inch_pound_refusal(const PullSettingsTexts& settings,
+                                          const std::vector<std::string>& lengths, UnitSystem units,
+                                          const NumberLocale& locale);
 
 // What the Angle cell of link i shows where it is a straight that runs at the inclination the
 // route has reached, not a level one: that inclination in degrees in parentheses ("(90)"), so

@@ -196,15 +196,14 @@ Message sheave_finding(const SheaveLoad& sheave, const std::function<Figure(doub
 Message capstan_finding(const EquipmentCheck& check, const std::function<Figure(double)>& force) {
     Message capstan(TENSORA_TEXT("Equipment", "Capstan tail force:"));
     for (const CapstanWraps& row : check.capstan) {
-        Message wraps = row.beyond_hold
-                            ? Message(TENSORA_COUNTED("Equipment",
-                                                      "%n wraps %1 (more than a person holds)",
-                                                      "%n wrap %1 (more than a person holds)"))
-                            : Message(TENSORA_COUNTED("Equipment", "%n wraps %1", "%n wrap %1"));
+        Message wraps =
+            row.beyond_hold
+                ? Message(TENSORA_COUNTED("Equipment", "%n wraps %1 (more than a person holds)",
+                                          "%n wrap %1 (more than a person holds)"))
+                : Message(TENSORA_COUNTED("Equipment", "%n wraps %1", "%n wrap %1"));
         wraps.counting(row.wraps).figure(force(row.tail));
-        capstan = (row.wraps < kMostWraps
-                       ? Message(TENSORA_TEXT("Equipment", "%1 %2;"))
-                       : Message(TENSORA_TEXT("Equipment", "%1 %2.")))
+        capstan = (row.wraps < kMostWraps ? Message(TENSORA_TEXT("Equipment", "%1 %2;"))
+                                          : Message(TENSORA_TEXT("Equipment", "%1 %2.")))
                       .nested(std::move(capstan))
                       .nested(std::move(wraps));
     }
@@ -320,6 +319,23 @@ std::string_view sheave_verdict_key(SheaveVerdict verdict) {
         break;
     }
     return "no rating";
+}
+
+std::vector<std::pair<Message, Message>> equipment_lines(const EquipmentFindings& findings) {
+    std::vector<std::pair<Message, Message>> lines{
+        {TENSORA_TEXT("Report", "Pull"), findings.highest}};
+    if (findings.puller.empty()) {
+        return lines; // no plan yet
+    }
+    lines.emplace_back(TENSORA_TEXT("Report", "Puller"), findings.puller);
+    lines.emplace_back(TENSORA_TEXT("Report", "Rope"), findings.rope);
+    for (std::size_t i = 0; i < findings.sheaves.size(); ++i) {
+        lines.emplace_back(i == 0 ? Message(TENSORA_TEXT("Report", "Sheaves")) : Message(),
+                           findings.sheaves[i]);
+    }
+    lines.emplace_back(TENSORA_TEXT("Report", "Capstan"), findings.capstan);
+    lines.emplace_back(TENSORA_TEXT("Report", "Verdict"), findings.verdict);
+    return lines;
 }
 
 } // namespace tensora

@@ -109,6 +109,10 @@ struct EquipmentFindings {
 EquipmentFindings equipment_findings(const EquipmentCheck& check, const EquipmentInputs& inputs,
                                      const EquipmentPull& pull, UnitSystem units);
 
+// The findings as the report prints them: a caption and a finding a line ("Pull", "Puller",
+// "Rope", "Sheaves", "Capstan", "Verdict"); the pull alone while there is no plan.
+std::vector<std::pair<Message, Message>> equipment_lines(const EquipmentFindings& findings);
+
 // The verdicts as the command line writes them.
 std::string_view puller_verdict_key(PullerVerdict verdict);
 std::string_view rope_verdict_key(RopeVerdict verdict);

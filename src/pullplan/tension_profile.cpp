@@ -44,8 +44,8 @@ void take_highest(std::optional<HighestTension>& highest, double tension, std::s
     }
 }
 
-// "5", "5 to 9", "5 to 9, 12 and 14": runs of links as the user numbers them.
-std::string link_runs(const std::vector<int>& links) {
+// "link 5", "links 5 to 9", "links 5 to 9, 12 and 14": runs of links as the user numbers them.
+Message link_runs(const std::vector<int>& links) {
     constexpr std::size_t kMostRuns = 4;
     std::vector<std::pair<int, int>> runs;
     for (const int link : links) {
@@ -55,21 +55,32 @@ std::string link_runs(const std::vector<int>& links) {
             runs.emplace_back(link, link);
         }
     }
-    std::string text;
+    Message text;
     const std::size_t shown = std::min(runs.size(), kMostRuns);
     for (std::size_t i = 0; i < shown; ++i) {
-        if (i > 0) {
-            text += i + 1 == shown && shown == runs.size() ? " and " : ", ";
+        Message run = runs[i].second == runs[i].first
+                          ? Message(MessageSource{"Data", "%1"}).count_arg(runs[i].first + 1)
+                          : Message(TENSORA_TEXT("Profile", "%1 to %2"))
+                                .count_arg(runs[i].first + 1)
+                                .count_arg(runs[i].second + 1);
+        if (i == 0) {
+            text = std::move(run);
+            continue;
         }
-        text += std::to_string(runs[i].first + 1);
-        if (runs[i].second != runs[i].first) {
-            text += " to " + std::to_string(runs[i].second + 1);
-        }
+        const bool last = i + 1 == shown && shown == runs.size();
+        text =
+            Message(last ? TENSORA_TEXT("Profile", "%1 and %2") : MessageSource{"Data", "%1, %2"})
+                .nested(std::move(text))
+                .nested(std::move(run));
     }
     if (runs.size() > shown) {
-        text += " and " + std::to_string(runs.size() - shown) + " more";
+        text = Message(TENSORA_TEXT("Profile", "%1 and %2 more"))
+                   .nested(std::move(text))
+                   .count_arg(static_cast<long long>(runs.size() - shown));
     }
-    return (links.size() == 1 ? "link " : "links ") + text;
+    return Message(links.size() == 1 ? TENSORA_TEXT("Profile", "link %1")
+                                     : TENSORA_TEXT("Profile", "links %1"))
+        .nested(std::move(text));
 }
 
 // An axis from `low` to `high` at round steps, reaching a little beyond both.
@@ -300,68 +311,96 @@ void convert_profile(ProfileData& profile, UnitSystem units, std::string_view de
     profile.units = units;
 }
 
-std::string pull_legend(const ProfileData& profile, bool forward) {
-    std::string text = forward ? "Forward pull" : "Reverse pull";
+Message pull_legend(const ProfileData& profile, bool forward) {
     const auto& highest = forward ? profile.highest_forward : profile.highest_reverse;
     const auto& worst = forward ? profile.worst_forward : profile.worst_reverse;
-    std::string parts;
+    // The figures are the planner's column texts, already in the user's number form.
+    const auto figure = [](const std::string& text) {
+        return text.empty() ? std::string("0") : text;
+    };
+    std::vector<Message> parts;
     if (highest) {
-        parts += "highest " + (highest->text.empty() ? std::string("0") : highest->text) + ' ' +
-                 std::string(unit_symbol(Quantity::Tension, profile.units)) + " at link " +
-                 std::to_string(highest->link + 1);
+        //: %1 the highest tension, %2 its unit, %3 its link.
+        parts.push_back(Message(TENSORA_TEXT("Profile", "highest %1 %2 at link %3"))
+                            .data(figure(highest->text))
+                            .data(std::string(unit_symbol(Quantity::Tension, profile.units)))
+                            .count_arg(highest->link + 1));
     }
     if (worst) {
-        parts += (parts.empty() ? "" : "; ") +
-                 std::string("worst sidewall (tension / bend length) ") +
-                 (worst->text.empty() ? std::string("0") : worst->text) + ' ' +
-                 std::string(unit_symbol(Quantity::Pressure, profile.units)) + " at link " +
-                 std::to_string(worst->link + 1);
+        //: %1 the worst sidewall pressure, %2 its unit, %3 its link.
+        parts.push_back(
+            Message(
+                TENSORA_TEXT("Profile", "worst sidewall (tension / bend length) %1 %2 at link %3"))
+                .data(figure(worst->text))
+                .data(std::string(unit_symbol(Quantity::Pressure, profile.units)))
+                .count_arg(worst->link + 1));
     }
-    return parts.empty() ? text : text + ": " + parts;
+    if (parts.empty()) {
+        return forward ? TENSORA_TEXT("Profile", "Forward pull")
+                       : TENSORA_TEXT("Profile", "Reverse pull");
+    }
+    return Message(forward ? TENSORA_TEXT("Profile", "Forward pull: %1")
+                           : TENSORA_TEXT("Profile", "Reverse pull: %1"))
+        .nested(joined_messages(parts));
 }
 
-std::string allowable_text(const ProfileData& profile, const ProfileScale& scale) {
+Message allowable_text(const ProfileData& profile, const ProfileScale& scale) {
     if (!(profile.allowable > 0)) {
         return {};
     }
     // Inch-pound: the allowable tension as typed; metric: whole newtons, as the columns.
-    const std::string figure = profile.units == UnitSystem::InchPound
-                                   ? general_number_text(profile.allowable)
-                                   : format_pattern(profile.allowable, "###");
-    return "allowable " + figure + ' ' +
-           std::string(unit_symbol(Quantity::Tension, profile.units)) +
-           (scale.allowable_above ? ", above the chart" : "");
+    const Figure figure = profile.units == UnitSystem::InchPound
+                              ? Figure::number(profile.allowable)
+                              : Figure::fixed(profile.allowable, 0);
+    //: %1 the allowable tension, %2 its unit.
+    return Message(scale.allowable_above
+                       ? TENSORA_TEXT("Profile", "allowable %1 %2, above the chart")
+                       : TENSORA_TEXT("Profile", "allowable %1 %2"))
+        .figure(figure)
+        .data(std::string(unit_symbol(Quantity::Tension, profile.units)));
 }
 
-std::string held_text(const ProfileData& profile) {
-    std::string text;
-    for (const auto& [links, name] : {std::pair{&profile.forward_held, "forward pull"},
-                                      std::pair{&profile.reverse_held, "reverse pull"}}) {
+Message held_text(const ProfileData& profile) {
+    std::vector<Message> parts;
+    for (const auto& [links, name] :
+         {std::pair{&profile.forward_held, TENSORA_TEXT("Profile", "forward pull in %1")},
+          std::pair{&profile.reverse_held, TENSORA_TEXT("Profile", "reverse pull in %1")}}) {
         if (!links->empty()) {
-            text += (text.empty() ? "" : "; ") + std::string(name) + " in " + link_runs(*links);
+            parts.push_back(Message(name).nested(link_runs(*links)));
         }
     }
-    return text.empty()
-               ? text
-               : "Held at zero (the cable runs under its own weight: hold it back): " + text + ".";
+    if (parts.empty()) {
+        return {};
+    }
+    return Message(TENSORA_TEXT(
+                       "Profile",
+                       "Held at zero (the cable runs under its own weight: hold it back): %1."))
+        .nested(joined_messages(parts));
 }
 
-std::string bend_label(const ProfileBend& bend) {
-    return bend.angle + "\u00b0" +
-           (bend.turn == Turn::Up     ? " up"
-            : bend.turn == Turn::Down ? " down"
-                                      : "");
+Message bend_label(const ProfileBend& bend) {
+    //: A bend's angle as typed, in degrees.
+    return Message(bend.turn == Turn::Up     ? TENSORA_TEXT("Profile", "%1° up")
+                   : bend.turn == Turn::Down ? TENSORA_TEXT("Profile", "%1° down")
+                                             : MessageSource{"Data", "%1°"})
+        .data(bend.angle);
 }
 
-std::string left_out_text(const ProfileData& profile) {
-    std::string text;
-    for (const auto& [links, name] : {std::pair{&profile.forward_left_out, "forward tension"},
-                                      std::pair{&profile.reverse_left_out, "reverse tension"}}) {
+Message left_out_text(const ProfileData& profile) {
+    std::vector<Message> parts;
+    for (const auto& [links, name] :
+         {std::pair{&profile.forward_left_out, TENSORA_TEXT("Profile", "forward tension after %1")},
+          std::pair{&profile.reverse_left_out,
+                    TENSORA_TEXT("Profile", "reverse tension after %1")}}) {
         if (!links->empty()) {
-            text += (text.empty() ? "" : "; ") + std::string(name) + " after " + link_runs(*links);
+            parts.push_back(Message(name).nested(link_runs(*links)));
         }
     }
-    return text.empty() ? text : "Not drawn (out of range): " + text + ".";
+    if (parts.empty()) {
+        return {};
+    }
+    return Message(TENSORA_TEXT("Profile", "Not drawn (out of range): %1."))
+        .nested(joined_messages(parts));
 }
 
 double axis_step(double span) {

@@ -120,22 +120,22 @@ ProfileScale profile_scale(const ProfileData& profile);
 // A pull's legend entry: its highest tension and worst sidewall pressure (the planner's column,
 // the tension leaving a bend divided by its length), each with its link: "Forward pull:
 // highest 28 lbs at link 3; worst sidewall (tension / bend length) 9 lbs/ft at link 2".
-std::string pull_legend(const ProfileData& profile, bool forward);
+Message pull_legend(const ProfileData& profile, bool forward);
 
 // The allowable tension's label: "allowable 1000 lbs", and where it is above the chart,
 // "allowable 1000 lbs, above the chart".
-std::string allowable_text(const ProfileData& profile, const ProfileScale& scale);
+Message allowable_text(const ProfileData& profile, const ProfileScale& scale);
 
 // What the chart leaves out, empty when nothing: "Not drawn (out of range): forward tension
 // after links 5 to 9; reverse tension after link 1."
-std::string left_out_text(const ProfileData& profile);
+Message left_out_text(const ProfileData& profile);
 
 // Where the pulls are held at zero, empty when nowhere: "Held at zero (the cable runs under its
 // own weight: hold it back): forward pull in links 5 to 7; reverse pull in link 2."
-std::string held_text(const ProfileData& profile);
+Message held_text(const ProfileData& profile);
 
 // A bend's label over its band: "90°", "90° up", "45° down".
-std::string bend_label(const ProfileBend& bend);
+Message bend_label(const ProfileBend& bend);
 
 // The points to draw on a line `pixels` wide spanning `from` to `to`: where points fall within
 // one pixel, only the first, the lowest, the highest and the last of them stay, in order.

@@ -13,15 +13,18 @@ namespace fs = std::filesystem;
 // The most symbolic links followed on the way to a file, as the system itself allows.
 constexpr int kMostLinks = 40;
 
-std::string system_reason(int error) {
-    return error != 0 ? std::strerror(error) : "the file could not be written";
+// The system's own words for an error, as it gives them.
+Message system_reason(int error) {
+    return error != 0 ? data_message(std::strerror(error))
+                      : Message(TENSORA_TEXT("Files", "the file could not be written"));
 }
 
-std::string kind_refusal(const fs::file_status& status) {
+Message kind_refusal(const fs::file_status& status) {
     if (fs::is_directory(status)) {
-        return "it is a folder, not a file";
+        return TENSORA_TEXT("Files", "it is a folder, not a file");
     }
-    return "it is not a regular file (a device, a pipe or a socket), so nothing is written there";
+    return TENSORA_TEXT("Files", "it is not a regular file (a device, a pipe or a socket), so "
+                                 "nothing is written there");
 }
 
 // A name for the new file beside the target that no file has yet: hidden, and unlikely to
@@ -40,13 +43,13 @@ fs::path temporary_name(const fs::path& target, std::mt19937_64& random) {
 SavePlace save_place(const fs::path& path) {
     SavePlace place;
     if (path.empty()) {
-        place.refusal = "no file name was given";
+        place.refusal = TENSORA_TEXT("Files", "no file name was given");
         return place;
     }
     std::error_code error;
     fs::path target = fs::absolute(path, error);
     if (error) {
-        place.refusal = error.message();
+        place.refusal = data_message(error.message());
         return place;
     }
     // Through symbolic links to the file they name: that file gets the content, the links
@@ -57,12 +60,12 @@ SavePlace save_place(const fs::path& path) {
             break;
         }
         if (hops == kMostLinks) {
-            place.refusal = "too many symbolic links lead to it";
+            place.refusal = TENSORA_TEXT("Files", "too many symbolic links lead to it");
             return place;
         }
         const fs::path next = fs::read_symlink(target, error);
         if (error) {
-            place.refusal = error.message();
+            place.refusal = data_message(error.message());
             return place;
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
@@ -73,12 +76,13 @@ SavePlace save_place(const fs::path& path) {
         return place;
     }
     if (target.filename().empty()) {
-        place.refusal = "it names a folder, not a file";
+        place.refusal = TENSORA_TEXT("Files", "it names a folder, not a file");
         return place;
     }
     const fs::file_status folder = fs::status(target.parent_path(), error);
     if (!fs::is_directory(folder)) {
-        place.refusal = "the folder " + target.parent_path().string() + " does not exist";
+        place.refusal = Message(TENSORA_TEXT("Files", "the folder %1 does not exist"))
+                            .data(target.parent_path().string());
         return place;
     }
     place.target = target.lexically_normal();
@@ -101,7 +105,7 @@ void WholeFileSave::discard() {
     }
 }
 
-bool WholeFileSave::open(const fs::path& path, std::string& reason) {
+bool WholeFileSave::open(const fs::path& path, Message& reason) {
     discard();
     const SavePlace place = save_place(path);
     if (!place.ok()) {
@@ -124,7 +128,7 @@ bool WholeFileSave::open(const fs::path& path, std::string& reason) {
         }
     }
     if (!file_) {
-        reason = "no new file could be made in its folder";
+        reason = TENSORA_TEXT("Files", "no new file could be made in its folder");
         return false;
     }
     // The file keeps the permissions it had (a private report stays private).
@@ -136,9 +140,9 @@ bool WholeFileSave::open(const fs::path& path, std::string& reason) {
     return true;
 }
 
-bool WholeFileSave::write(std::string_view bytes, std::string& reason) {
+bool WholeFileSave::write(std::string_view bytes, Message& reason) {
     if (!file_) {
-        reason = "the file is not open";
+        reason = TENSORA_TEXT("Files", "the file is not open");
         return false;
     }
     errno = 0;
@@ -150,9 +154,9 @@ bool WholeFileSave::write(std::string_view bytes, std::string& reason) {
     return true;
 }
 
-bool WholeFileSave::commit(std::string& reason) {
+bool WholeFileSave::commit(Message& reason) {
     if (!file_) {
-        reason = "the file is not open";
+        reason = TENSORA_TEXT("Files", "the file is not open");
         return false;
     }
     errno = 0;
@@ -169,7 +173,7 @@ bool WholeFileSave::commit(std::string& reason) {
     std::error_code error;
     fs::rename(temporary_, target_, error);
     if (error) {
-        reason = error.message();
+        reason = data_message(error.message());
         discard();
         return false;
     }
@@ -177,7 +181,7 @@ bool WholeFileSave::commit(std::string& reason) {
     return true;
 }
 
-bool save_whole_file(const fs::path& path, std::string_view bytes, std::string& reason) {
+bool save_whole_file(const fs::path& path, std::string_view bytes, Message& reason) {
     WholeFileSave save;
     return save.open(path, reason) && save.write(bytes, reason) && save.commit(reason);
 }

@@ -4,6 +4,8 @@
 // pointing at the file it names, which gets the new content; the file keeps its permissions.
 #pragma once
 
+#include "numbers/message.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,7 +18,7 @@ namespace tensora {
 // that does not exist.
 struct SavePlace {
     std::filesystem::path target;
-    std::string refusal; // empty when the place can take the file
+    Message refusal; // empty when the place can take the file
     bool ok() const { return refusal.empty(); }
 };
 SavePlace save_place(const std::filesystem::path& path);
@@ -31,9 +33,9 @@ public:
     WholeFileSave(const WholeFileSave&) = delete;
     WholeFileSave& operator=(const WholeFileSave&) = delete;
 
-    bool open(const std::filesystem::path& path, std::string& reason);
-    bool write(std::string_view bytes, std::string& reason);
-    bool commit(std::string& reason);
+    bool open(const std::filesystem::path& path, Message& reason);
+    bool write(std::string_view bytes, Message& reason);
+    bool commit(Message& reason);
 
 private:
     void discard();
@@ -44,7 +46,6 @@ private:
 };
 
 // The three steps at once: false with the reason when any fails, the target then as it was.
-bool save_whole_file(const std::filesystem::path& path, std::string_view bytes,
-                     std::string& reason);
+bool save_whole_file(const std::filesystem::path& path, std::string_view bytes, Message& reason);
 
 } // namespace tensora

@@ -29,61 +29,70 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     PrintedCheck printed;
     const UnitSystem units = inputs.units;
     // A caption with its unit, and a figure as typed in the units shown.
-    const auto caption = [units](const char* words, Quantity quantity) {
-        return std::string(words) + " (" + std::string(unit_symbol(quantity, units)) + ")";
+    const auto caption = [units](MessageSource words, Quantity quantity) {
+        return Message(words).data(std::string(unit_symbol(quantity, units)));
     };
     const auto figure = [units](double inch_pound, Quantity quantity) {
-        return general_number_text(shown_value(inch_pound, quantity, units));
+        return figure_message(Figure::typed(inch_pound, quantity, units).without_symbol());
     };
-    const std::string id = figure(inputs.conduit_id, Quantity::Diameter);
-    printed.inputs = {{caption("Conduit inside diameter", Quantity::Diameter),
-                       conduit.empty() ? id : id + " (" + conduit + ")"},
-                      {caption("Cable outside diameter", Quantity::Diameter),
-                       figure(inputs.cable_od, Quantity::Diameter)},
-                      {"Cables", std::to_string(inputs.cables)},
-                      {"Configuration", std::string(arrangement_keyword(inputs.arrangement))},
-                      {caption("Minimum clearance", Quantity::Diameter),
-                       figure(inputs.min_clearance, Quantity::Diameter)},
-                      {caption("Sidewall pressure limit", Quantity::Pressure),
-                       figure(inputs.sidewall_limit, Quantity::Pressure)},
-                      {caption("Bend radius", Quantity::Length),
-                       inputs.bend_radius ? figure(*inputs.bend_radius, Quantity::Length)
-                                          : "from each bend's length and angle"}};
+    const Message id = figure(inputs.conduit_id, Quantity::Diameter);
+    printed.inputs = {
+        {caption(TENSORA_TEXT("Report", "Conduit inside diameter (%1)"), Quantity::Diameter),
+         conduit.empty() ? id
+                         : Message(TENSORA_TEXT("Report", "%1 (%2)")).nested(id).data(conduit)},
+        {caption(TENSORA_TEXT("Report", "Cable outside diameter (%1)"), Quantity::Diameter),
+         figure(inputs.cable_od, Quantity::Diameter)},
+        {TENSORA_TEXT("Report", "Cables"), figure_message(Figure::number(inputs.cables))},
+        {TENSORA_TEXT("Report", "Configuration"), arrangement_words(inputs.arrangement)},
+        {caption(TENSORA_TEXT("Report", "Minimum clearance (%1)"), Quantity::Diameter),
+         figure(inputs.min_clearance, Quantity::Diameter)},
+        {caption(TENSORA_TEXT("Report", "Sidewall pressure limit (%1)"), Quantity::Pressure),
+         figure(inputs.sidewall_limit, Quantity::Pressure)},
+        {caption(TENSORA_TEXT("Report", "Bend radius (%1)"), Quantity::Length),
+         inputs.bend_radius
+             ? figure(*inputs.bend_radius, Quantity::Length)
+             : Message(TENSORA_TEXT("Report", "from each bend's length and angle"))}};
     // The set, a line for each group, and the rule of its allowable tension.
     for (std::size_t i = 0; i < result.set.groups.size(); ++i) {
-        printed.inputs.emplace_back("Cable group " + std::to_string(i + 1),
-                                    group_text(result.set.groups[i], units, inputs.locale));
+        printed.inputs.emplace_back(Message(TENSORA_TEXT("Report", "Cable group %1"))
+                                        .count_arg(static_cast<long long>(i) + 1),
+                                    group_text(result.set.groups[i], units));
     }
-    printed.inputs.emplace_back("Tension rule", std::string(tension_rule_name(inputs.rule)));
+    printed.inputs.emplace_back(TENSORA_TEXT("Report", "Tension rule"),
+                                tension_rule_name(inputs.rule));
     const CheckTexts texts = check_texts(result, inputs);
-    printed.results = {{"Jam ratio", texts.jam_line},
-                       {"Weight correction", texts.weight_line},
-                       {"Clearance", texts.clearance_line},
-                       {"Forward pull, corrected", texts.forward_line},
-                       {"Reverse pull, corrected", texts.reverse_line},
-                       {"Cable set", texts.set_line},
-                       {"Allowable tension", texts.allowable_line}};
+    printed.results = {{TENSORA_TEXT("Report", "Jam ratio"), texts.jam_line},
+                       {TENSORA_TEXT("Report", "Weight correction"), texts.weight_line},
+                       {TENSORA_TEXT("Report", "Clearance"), texts.clearance_line},
+                       {TENSORA_TEXT("Report", "Forward pull, corrected"), texts.forward_line},
+                       {TENSORA_TEXT("Report", "Reverse pull, corrected"), texts.reverse_line},
+                       {TENSORA_TEXT("Report", "Cable set"), texts.set_line},
+                       {TENSORA_TEXT("Report", "Allowable tension"), texts.allowable_line}};
     if (!texts.code_line.empty()) {
-        printed.results.emplace_back("Code fill", texts.code_line);
+        printed.results.emplace_back(TENSORA_TEXT("Report", "Code fill"), texts.code_line);
     }
     if (!texts.advice_line.empty()) {
-        printed.results.emplace_back("Advice for the cable set", texts.advice_line);
+        printed.results.emplace_back(TENSORA_TEXT("Report", "Advice for the cable set"),
+                                     texts.advice_line);
     }
     // One line for each finding of the verdict, so that a long verdict stays on the page.
-    std::string_view verdict = texts.verdict;
-    for (std::string label = "Verdict"; !verdict.empty(); label.clear()) {
-        const std::size_t end = verdict.find("; ");
-        printed.results.emplace_back(label, std::string(verdict.substr(0, end)));
-        verdict.remove_prefix(end == std::string_view::npos ? verdict.size() : end + 2);
+    const std::vector<Message> verdict =
+        result.findings.empty() ? std::vector<Message>{result.verdict} : result.findings;
+    for (std::size_t i = 0; i < verdict.size(); ++i) {
+        printed.results.emplace_back(
+            i == 0 ? Message(TENSORA_TEXT("Report", "Verdict")) : Message(), verdict[i]);
     }
     printed.ok = result.ok;
     printed.bends.reserve(result.bends.size());
     const ColumnUnit pressure_unit = bend_pressure_unit(result, units);
-    if (units == UnitSystem::Metric) {
-        const std::string symbol = column_symbol(Quantity::Pressure, pressure_unit);
-        printed.bend_headings = {"Radius (m)", "Bearing, forward (" + symbol + ")",
-                                 "Bearing, reverse (" + symbol + ")", "Limit (" + symbol + ")"};
-    }
+    const std::string length(unit_symbol(Quantity::Length, units));
+    const std::string pressure = column_symbol(Quantity::Pressure, pressure_unit);
+    printed.bend_headings = {
+        Message(TENSORA_TEXT("Report", "Link")),
+        Message(TENSORA_TEXT("Report", "Radius (%1)")).data(length),
+        Message(TENSORA_TEXT("Report", "Bearing, forward (%1)")).data(pressure),
+        Message(TENSORA_TEXT("Report", "Bearing, reverse (%1)")).data(pressure),
+        Message(TENSORA_TEXT("Report", "Limit (%1)")).data(pressure)};
     for (const CheckedBend& bend : result.bends) {
         printed.bends.push_back(bend_texts(bend, inputs, pressure_unit));
         printed.bend_over.push_back(bend.over_limit);

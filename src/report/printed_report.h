@@ -3,9 +3,9 @@
 #pragma once
 
 #include "pullplan/pull_check.h"
-#include "routes/route_drawing.h"
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
+#include "routes/route_drawing.h"
 
 #include <array>
 #include <optional>
@@ -16,15 +16,14 @@ namespace tensora {
 
 // The pull check of several cables in one conduit, as the report shows it.
 struct PrintedCheck {
-    std::vector<std::pair<std::string, std::string>> inputs;  // label, text
-    std::vector<std::pair<std::string, std::string>> results; // label, text
+    std::vector<std::pair<Message, Message>> inputs;  // label, text
+    std::vector<std::pair<Message, Message>> results; // label, text
     bool ok = false;
     std::vector<CheckedBendTexts> bends;
     std::vector<bool> bend_over; // per bend: a pressure beyond the limit
-    // The bends table's headings: radius, bearing forward, bearing reverse, limit, with their
-    // units.
-    std::array<std::string, 4> bend_headings{"Radius (ft)", "Bearing, forward (lbs/ft)",
-                                             "Bearing, reverse (lbs/ft)", "Limit (lbs/ft)"};
+    // The bends table's headings: link, radius, bearing forward, bearing reverse, limit, with
+    // their units.
+    std::array<Message, 5> bend_headings;
 };
 
 // `conduit` names the conduit chosen from the tables ("Schedule 40, trade size 5"), empty
@@ -44,7 +43,8 @@ struct PrintedReport {
     // ("153%"); empty when there is no allowable tension to compare with.
     std::string forward_share;
     std::string reverse_share;
-    std::string advice;           // which end to pull from, the mid-assist point; may be empty
+    Message caption;              // the mid-assist caption, empty when there is no point
+    Message advice;               // which end to pull from, the mid-assist point; may be empty
     std::vector<bool> over_limit; // per link: a tension beyond the allowable tension
     ProfileData profile;
     std::optional<FillReport> fill;    // when the fill ratio window has cables
@@ -53,7 +53,7 @@ struct PrintedReport {
     // is open.
     std::optional<RouteDrawing> route;
     // The pulling equipment's results, a caption and a finding each: when its window is open.
-    std::vector<std::pair<std::string, Message>> equipment;
+    std::vector<std::pair<Message, Message>> equipment;
     // The number form of the figures the report writes from values: the user's locale.
     NumberLocale locale{".", ","};
 };

@@ -648,13 +648,14 @@ ReportFile read_report_file(const std::filesystem::path& path) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (path.empty()) {
-        file.reason = "no file name was given";
+        file.reason = TENSORA_TEXT("Files", "no file name was given");
     } else if (!std::filesystem::exists(status)) {
-        file.reason = "there is no such file";
+        file.reason = TENSORA_TEXT("Files", "there is no such file");
     } else if (std::filesystem::is_directory(status)) {
-        file.reason = "it is a folder, not a file";
+        file.reason = TENSORA_TEXT("Files", "it is a folder, not a file");
     } else if (!std::filesystem::is_regular_file(status)) {
-        file.reason = "it is not a regular file (a device, a pipe or a socket)";
+        file.reason =
+            TENSORA_TEXT("Files", "it is not a regular file (a device, a pipe or a socket)");
     }
     if (!file.reason.empty()) {
         return file;
@@ -662,12 +663,13 @@ ReportFile read_report_file(const std::filesystem::path& path) {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        file.reason = errno ? std::strerror(errno) : "the file could not be opened";
+        file.reason = errno ? data_message(std::strerror(errno))
+                            : Message(TENSORA_TEXT("Files", "the file could not be opened"));
         return file;
     }
     file.report = read_report(in);
     if (in.bad()) {
-        file.reason = "the file could not be read to its end";
+        file.reason = TENSORA_TEXT("Files", "the file could not be read to its end");
         return file;
     }
     file.read = true;

@@ -121,8 +121,9 @@ struct ReportContents {
 };
 
 // The ownership notice of the report's second line.
-inline constexpr std::string_view kReportNotice =
-    "Tensora is a product of Norvale. All rights reserved.";
+inline constexpr MessageSource kReportNoticeWords =
+    TENSORA_TEXT("Report", "Tensora is a product of Norvale. All rights reserved.");
+inline constexpr std::string_view kReportNotice = kReportNoticeWords.source;
 
 // The report's lines, without their line ends.
 std::vector<std::string> report_lines(const ReportContents& contents);
@@ -190,7 +191,7 @@ inline constexpr std::size_t kLongestReportLine = 64 * 1024;
 // `report.is_report`.
 struct ReportFile {
     bool read = false;
-    std::string reason;
+    Message reason;
     ReadReport report;
 };
 ReportFile read_report_file(const std::filesystem::path& path);

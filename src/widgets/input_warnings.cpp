@@ -1,15 +1,15 @@
 #include "widgets/input_warnings.h"
 
-#include "print/core_sentences.h"
+#include "print/spoken_message.h"
 
 namespace tensora {
 
-void show_message(Platform& platform, QWidget* raiser, std::string_view text) {
-    platform.message(raiser->window(), spoken(text));
+void show_message(Platform& platform, QWidget* raiser, const Message& message) {
+    platform.message(raiser->window(), spoken(message, platform.numberLocale()));
 }
 
 void warn_about_change(Platform& platform, QLineEdit* box, const NumberLocale& locale,
-                       std::optional<std::string_view> warning) {
+                       const std::optional<Message>& warning) {
     if (warning && !is_number_being_typed(box->text().toStdString(), locale)) {
         show_message(platform, box, *warning);
     }

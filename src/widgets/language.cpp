@@ -188,10 +188,8 @@ QString RecordingTranslator::retranslated(const QString& shown, const QObject* w
 QString RecordingTranslator::retranslatedTitle(const QString& title, const QObject* where) const {
     QStringList parts = title.split(QStringLiteral(" - "));
     for (QString& part : parts) {
-        if (part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']'))) {
-            part = QLatin1Char('[') + retranslated(part.mid(1, part.size() - 2), where) +
-                   QLatin1Char(']');
-        } else {
+        // A part in brackets names a document: the user's, left as it is.
+        if (!(part.startsWith(QLatin1Char('[')) && part.endsWith(QLatin1Char(']')))) {
             part = retranslated(part, where);
         }
     }
@@ -281,7 +279,12 @@ void retranslate_items(QWidget& widget, const RecordingTranslator& translator) {
     }
 }
 
+constexpr const char* kDataProperty = "tensoraData";
+
 void retranslate_widget(QWidget& widget, const RecordingTranslator& translator) {
+    if (widget.property(kDataProperty).toBool()) {
+        return;
+    }
     if (widget.isWindow() && !widget.windowTitle().isEmpty()) {
         widget.setWindowTitle(translator.retranslatedTitle(widget.windowTitle(), &widget));
     }
@@ -305,6 +308,10 @@ void retranslate_widget(QWidget& widget, const RecordingTranslator& translator) 
 }
 
 } // namespace
+
+void keep_as_data(QWidget& widget) {
+    widget.setProperty(kDataProperty, true);
+}
 
 void retranslate_window(QWidget& window, const RecordingTranslator& translator) {
     retranslate_widget(window, translator);

@@ -47,7 +47,8 @@ public:
     // elsewhere ("Angle", a heading and a link's type), the source of a class that `where` or
     // an object holding it belongs to is taken.
     QString retranslated(const QString& shown, const QObject* where = nullptr) const;
-    // A window title ("Tensora - Pull Calculator - [New Document]"), part by part.
+    // A window title ("Tensora - Pull Calculator - [file]"), part by part; the document in
+    // brackets stays as it is.
     QString retranslatedTitle(const QString& title, const QObject* where = nullptr) const;
 
 private:
@@ -92,7 +93,13 @@ private:
 
 // Translates again every caption of a window and its children (labels, buttons, group and tab
 // titles, menus and their actions, tool tips, placeholder texts, table headings, items of
-// lists and boxes) that the translator handed out, into the current language.
+// lists and boxes) that the translator handed out, into the current language. Widgets kept
+// as data are left as they are.
 void retranslate_window(QWidget& window, const RecordingTranslator& translator);
+
+// Marks a widget whose texts and items are the user's or a file's (a cable's description, a
+// category, a lubricant, a drawing's layer): they are never translated, even where one reads
+// as a word of the program ("Angle", "Down").
+void keep_as_data(QWidget& widget);
 
 } // namespace tensora

@@ -1,6 +1,7 @@
 #include "widgets/picture_saving.h"
 
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "report/file_saving.h"
 #include "widgets/platform.h"
 
@@ -41,13 +42,14 @@ void save_picture(Platform& platform, QWidget& owner, QWidget& picture) {
         }
         picture.grab().save(&buffer, "PNG");
     }
-    std::string reason = "the picture could not be drawn";
+    Message reason(TENSORA_TEXT("Files", "the picture could not be drawn"));
     const bool saved = !image.isEmpty() &&
                        save_whole_file(local_path(path),
                                        std::string_view(image.constData(), image.size()), reason);
     if (!saved) {
         platform.message(&owner, UiText::tr("The picture could not be saved as %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(path), qt_text(reason)));
+                                     .arg(QDir::toNativeSeparators(path),
+                                          spoken(reason, platform.numberLocale())));
     }
 }
 

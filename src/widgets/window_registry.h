@@ -43,9 +43,6 @@ public:
     QString retranslated(const QString& shown, const QObject* where) const {
         return translations_.translator().retranslated(shown, where);
     }
-    QString retranslatedTitle(const QString& title, const QObject* where) const {
-        return translations_.translator().retranslatedTitle(title, where);
-    }
 
     // The loaded window of this class, or nullptr.
     template <class Window> Window* find() const {

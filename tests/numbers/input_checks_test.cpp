@@ -1,4 +1,5 @@
 #include "numbers/input_checks.h"
+#include "support/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,9 @@ namespace {
 const NumberLocale kEnglish{".", ","};
 
 TEST(RangeInputMessage, WarnsOnlyForTextsThatAreNotNumbers) {
-    EXPECT_EQ(range_input_message("12abc", kEnglish), kEnterNumberMessage);
-    EXPECT_EQ(range_input_message("", kEnglish), kEnterNumberMessage);
-    EXPECT_EQ(range_input_message("-", kEnglish), kEnterNumberMessage);
+    EXPECT_EQ(range_input_message("12abc", kEnglish), "Please enter a number");
+    EXPECT_EQ(range_input_message("", kEnglish), "Please enter a number");
+    EXPECT_EQ(range_input_message("-", kEnglish), "Please enter a number");
     EXPECT_FALSE(range_input_message("123.7", kEnglish));
     EXPECT_FALSE(range_input_message("1,000", kEnglish));
     EXPECT_FALSE(range_input_message("-5", kEnglish));
@@ -24,12 +25,15 @@ TEST(FrictionInputMessage, AcceptsCoefficientsFromZeroToOne) {
         EXPECT_FALSE(friction_input_message(text, kEnglish)) << text;
     }
     for (const char* text : {"1.01", "-0.1", "abc", "", "0.5x", "-", "1,5"}) {
-        EXPECT_EQ(friction_input_message(text, kEnglish), kFrictionMessage) << text;
+        EXPECT_EQ(friction_input_message(text, kEnglish),
+                  "Enter a coefficient between 0 and 1.  If you don't know, use 0.5")
+            << text;
     }
 }
 
 TEST(FrictionInputMessage, KeepsItsTwoBlanksAfterTheSentence) {
-    EXPECT_EQ(kFrictionMessage, "Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
+    EXPECT_EQ(Message(kEnterFriction),
+              "Enter a coefficient between 0 and 1.  If you don't know, use 0.5");
 }
 
 TEST(SliderPosition, RoundsDownAndStaysInsideTheRange) {

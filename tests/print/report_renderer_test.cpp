@@ -99,9 +99,10 @@ private slots:
 
     void aLongAdviceWrapsUnderThePercentages() {
         PrintedReport report = planned(3, QStringLiteral("300"));
-        report.advice = "Pull in reverse: 7% lower, 43 lbs against 46 lbs; a mid-assist point "
-                        "after link 2 lowers it to 22 lbs. Even the best pull exceeds the "
-                        "allowable tension of 10 lbs at link 3";
+        report.advice = data_message(
+            "Pull in reverse: 7% lower, 43 lbs against 46 lbs; a mid-assist point after link 2 "
+            "lowers it to 22 lbs. Even the best pull exceeds the allowable tension of 10 lbs at "
+            "link 3");
         const QString path = folder_.filePath(QStringLiteral("advice.pdf"));
         write(path, report, QPageSize(QPageSize::A4));
         const QString text =
@@ -115,7 +116,10 @@ private slots:
         Translations translations;
         translations.use(QStringLiteral("de"), QStringLiteral("en"));
         PrintedReport report = planned(3, QStringLiteral("300"));
-        report.advice = "Pull in reverse: 7% lower, 43 lbs against 46 lbs";
+        report.advice = Message(TENSORA_TEXT("Advice", "Pull in reverse: %1% lower, %2 against %3"))
+                            .count_arg(7)
+                            .figure(Figure::reading(43, Quantity::Tension, UnitSystem::InchPound))
+                            .figure(Figure::reading(46, Quantity::Tension, UnitSystem::InchPound));
         const QString path = folder_.filePath(QStringLiteral("german.pdf"));
         write(path, report, QPageSize(QPageSize::A4));
         const QString text =
@@ -239,15 +243,22 @@ private slots:
     void noTitleOrHeadingIsCutOnLetterOrA4InEitherUnits() {
         PrintedReport report = planned(4);
         PrintedCheck check;
-        check.bends = {{"2", "0.7640", "253", "1010", "1000, over reverse"}};
+        check.bends = {{"2", data_message("0.7640"), data_message("253"), data_message("1010"),
+                        data_message("1000, over reverse")}};
+        check.bend_headings = {data_message("Link"), data_message("Radius (ft)"),
+                               data_message("Bearing, forward (lbs/ft)"),
+                               data_message("Bearing, reverse (lbs/ft)"),
+                               data_message("Limit (lbs/ft)")};
         check.bend_over = {true};
         for (const UnitSystem units : {UnitSystem::InchPound, UnitSystem::Metric}) {
             report.units = units;
             if (units == UnitSystem::Metric) {
                 const ColumnUnit kilo{UnitSystem::Metric, true};
                 report.column_units = {kilo, kilo, kilo, kilo};
-                check.bend_headings = {"Radius (m)", "Bearing, forward (kN/m)",
-                                       "Bearing, reverse (kN/m)", "Limit (N/m)"};
+                check.bend_headings = {data_message("Link"), data_message("Radius (m)"),
+                                       data_message("Bearing, forward (kN/m)"),
+                                       data_message("Bearing, reverse (kN/m)"),
+                                       data_message("Limit (N/m)")};
             }
             report.check = check;
             for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {

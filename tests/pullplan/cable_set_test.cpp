@@ -1,5 +1,6 @@
 #include "pullplan/cable_set.h"
 #include "pullplan/pull_check.h"
+#include "support/messages.h"
 #include "support/worked_plan.h"
 
 #include <gtest/gtest.h>
@@ -172,14 +173,13 @@ TEST(SetCheck, HoldsThePullAgainstTheAllowableOfItsRule) {
     inputs.rule = TensionRule::EyeSingles; // two of 105,600 cmil at 0.008: 1,689.6 lbs
     const CheckResult eye = plan.check(inputs);
     EXPECT_NEAR(eye.allowable, 1689.6, 1e-9);
-    EXPECT_NE(eye.verdict.find("pull exceeds the allowable tension"), std::string::npos);
+    EXPECT_NE(english(eye.verdict).find("pull exceeds the allowable tension"), std::string::npos);
     inputs.set[0].size.reset();
-    EXPECT_NE(plan.check(inputs).verdict.find(
-                  "Pulling eye, single conductors conservatively: give the conductor size of "
-                  "group 1"),
+    EXPECT_NE(english(plan.check(inputs).verdict)
+                  .find("Pulling eye, single conductors conservatively: give the conductor size of "
+                        "group 1"),
               std::string::npos);
 }
-
 
 TEST(SetAllowable, CountsBeyondAnyPullAreRefusedAndTheRulesAreArithmetic) {
     CableGroupTexts many;

@@ -1,4 +1,5 @@
 #include "pullplan/pull_advice.h"
+#include "support/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -141,7 +142,7 @@ TEST(PullAdvice, GivesNoPointForAPlanWhosePullsFallBelowZeroAndSaysWhy) {
     backwards[2].length = -300;
     advice = advise_pull(backwards, settings, std::nullopt, UnitSystem::InchPound);
     EXPECT_FALSE(advice.mid_assist);
-    EXPECT_NE(advice_text(advice, UnitSystem::InchPound, kEnglish)
+    EXPECT_NE(english(advice_text(advice, UnitSystem::InchPound))
                   .find("; no mid-assist advice: link 3 has a negative length"),
               std::string::npos);
     EXPECT_TRUE(
@@ -162,7 +163,7 @@ TEST(PullAdvice, ChoosesTheDirectionAndThePointTogether) {
     EXPECT_EQ(advice.mid_assist, std::optional<std::size_t>(3));
     EXPECT_EQ(advice.mid_assist_direction, PullDirection::Reverse);
     EXPECT_EQ(advice.note, ""); // 560 lbs: the best option keeps within 600 lbs
-    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish),
+    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound),
               "Pull forward: 3% lower, 1,352 lbs against 1,393 lbs; a mid-assist point after "
               "link 4, pulled in reverse, lowers it to 560 lbs");
     // Once the plan has that point, the line says so.
@@ -170,7 +171,7 @@ TEST(PullAdvice, ChoosesTheDirectionAndThePointTogether) {
     settings.selected = 3;
     advice = advise_pull(links, settings, std::nullopt, UnitSystem::InchPound);
     EXPECT_TRUE(advice.point_in_plan);
-    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish),
+    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound),
               "Mid-assist point after link 4 as advised: pulled in reverse, the highest tension "
               "is 560 lbs; without it, forward 1,352 lbs, reverse 1,393 lbs");
     settings.selected = 2;
@@ -221,7 +222,7 @@ TEST(PullAdvice, ChoosesTheLowerEndAndSaysByHowMuch) {
     EXPECT_GT(advice.forward_max, advice.reverse_max);
     EXPECT_DOUBLE_EQ(advice.lower_by,
                      (advice.forward_max - advice.reverse_max) / advice.forward_max * 100);
-    EXPECT_EQ(advice_text(advice, UnitSystem::InchPound, kEnglish).substr(0, 19),
+    EXPECT_EQ(english(advice_text(advice, UnitSystem::InchPound)).substr(0, 19),
               "Pull in reverse: " + std::to_string(std::lround(advice.lower_by)).substr(0, 2));
     // Highest tensions that differ below the columns' rounding are the same to the user:
     // 10.04 lbs forward (a half-degree bend after the straight) against 10 lbs.
@@ -251,7 +252,7 @@ TEST(PullAdvice, NamesWhereEvenTheBestPullExceedsALimit) {
     // The best split resets the pull after link 1, so the bend meets no tension at all.
     EXPECT_EQ(advice.mid_assist, std::optional<std::size_t>(0));
     EXPECT_EQ(advice.note, "Even the best pull exceeds the allowable tension of 100 lbs at link 3");
-    EXPECT_NE(advice_text(advice, UnitSystem::InchPound, kEnglish).find(". Even the best"),
+    EXPECT_NE(english(advice_text(advice, UnitSystem::InchPound)).find(". Even the best"),
               std::string::npos);
     settings.allowable = 1e6;
     EXPECT_EQ(advise_pull(links, settings, std::nullopt, UnitSystem::InchPound).note, "");
@@ -297,7 +298,7 @@ TEST(PullAdvice, HoldsTheBearingPressureFromTheRadiusAgainstTheLimit) {
     const PullAdvice metric =
         advise_pull(bend, settings, inch_pound_value(2433, Quantity::Pressure, UnitSystem::Metric),
                     UnitSystem::Metric);
-    EXPECT_EQ(advice_note(metric, UnitSystem::Metric, NumberLocale{",", "."}),
+    EXPECT_EQ(english_text(advice_note(metric, UnitSystem::Metric), NumberLocale{",", "."}),
               "Sidewall bearing pressure exceeds 2.433 N/m at link 1");
     limit.factor = 1;
     limit.radius = 2; // one radius for every bend: 513 lbs/ft
@@ -315,7 +316,6 @@ TEST(PullAdvice, WritesTensionsGroupedInTheUnitsShown) {
     EXPECT_EQ(grouped_number_text("Out of range", kEnglish), "Out of range");
 }
 
-
 TEST(PullAdvice, SaysWhereALongLevelBendsWeightIsLeftOutAndWhatAllOfItGives) {
     // 5,236 ft of bend at 2 lbs/ft and 0.5: 5,236 lbs of friction the plane's rule leaves out.
     const std::vector<PullLinkValues> links{link(true, 100, 0), link(false, 5236, 60),
@@ -332,13 +332,13 @@ TEST(PullAdvice, SaysWhereALongLevelBendsWeightIsLeftOutAndWhatAllOfItGives) {
     PullResults with_weight;
     calculate_pull(links, "", all, with_weight);
     EXPECT_EQ(advice.findings.long_bend_forward, with_weight.forward_tension[1]);
-    EXPECT_NE(advice.note.find("with all of the weight it leaves at 5,593 lbs forward"),
+    EXPECT_NE(english(advice.note).find("with all of the weight it leaves at 5,593 lbs forward"),
               std::string::npos)
         << advice.note;
     // A short bend's weight is no 1 % of its tension; all of the weight leaves nothing out.
     const std::vector<PullLinkValues> short_bend{link(true, 1000, 0), link(false, 3, 90)};
-    EXPECT_FALSE(advise_pull(short_bend, settings, std::nullopt, UnitSystem::InchPound)
-                     .findings.long_bend);
+    EXPECT_FALSE(
+        advise_pull(short_bend, settings, std::nullopt, UnitSystem::InchPound).findings.long_bend);
     EXPECT_FALSE(advise_pull(links, all, std::nullopt, UnitSystem::InchPound).findings.long_bend);
 }
 

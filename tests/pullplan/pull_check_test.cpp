@@ -1,5 +1,6 @@
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan_links.h"
+#include "support/messages.h"
 #include "support/worked_plan.h"
 
 #include <gtest/gtest.h>
@@ -134,7 +135,7 @@ TEST(PullCheck, EveryArrangementOfOneToSixCables) {
         inputs.cables = a.cables;
         inputs.arrangement = a.arrangement;
         const CheckResult result = plan.check(inputs);
-        const std::string name = std::to_string(a.cables) + " " + result.arrangement;
+        const std::string name = std::to_string(a.cables) + " " + english(result.arrangement);
         ASSERT_TRUE(result.problem.empty()) << name << ": " << result.problem;
         EXPECT_NEAR(result.weight_correction, a.weight_correction, 1e-6) << name;
         EXPECT_EQ(result.clearance.has_value(), a.clearance.has_value()) << name;
@@ -183,8 +184,9 @@ TEST(PullCheck, NamesWhereTheCableRunsUnderItsOwnWeight) {
     const CheckResult result = plan.check(three_in_five_inch(CableArrangement::Cradled));
     EXPECT_EQ(result.forward_held_link, 1);
     EXPECT_FALSE(result.reverse_held_link); // uphill the other way
-    EXPECT_NE(result.verdict.find("The cable runs under its own weight at link 2 in the forward "
-                                  "pull: hold it back"),
+    EXPECT_NE(english(result.verdict)
+                  .find("The cable runs under its own weight at link 2 in the forward "
+                        "pull: hold it back"),
               std::string::npos);
     EXPECT_FALSE(result.ok);
 }
@@ -193,9 +195,9 @@ TEST(PullCheck, SaysSoWhereAFormulaHasNoMeaning) {
     Plan plan;
     CheckInputs inputs = three_in_five_inch(CableArrangement::Triangular);
     inputs.conduit_id = 1.5; // narrower than a cable
-    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
+    EXPECT_EQ(plan.check(inputs).problem, "the cables do not fit this conduit");
     inputs.conduit_id = 2.9; // d / (D - d) above 1: no room for a triangle
-    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
+    EXPECT_EQ(plan.check(inputs).problem, "the cables do not fit this conduit");
     inputs.arrangement = CableArrangement::Diamond;
     EXPECT_FALSE(plan.check(inputs).problem.empty());
     plan.links.set(1, "Angle", "2", "0", "2"); // a bend of angle 0 has no radius
@@ -213,21 +215,23 @@ TEST(PullCheck, NamesWhatExceedsWhere) {
     const CheckResult result = plan.check(inputs);
     // 500 ft at 0.15 * w of three cables' 600 lb per 1000 ft stays below 60 lbs; the bend
     // takes it over.
-    EXPECT_EQ(result.verdict.substr(0, 53),
+    EXPECT_EQ(english(result.verdict).substr(0, 53),
               "Forward pull exceeds the allowable tension at link 2;");
-    EXPECT_NE(result.verdict.find("Reverse pull exceeds the allowable tension at link 1"),
+    EXPECT_NE(english(result.verdict).find("Reverse pull exceeds the allowable tension at link 1"),
               std::string::npos);
-    EXPECT_NE(result.verdict.find("Sidewall pressure exceeds 15 lbs/ft at link 2"),
+    EXPECT_NE(english(result.verdict).find("Sidewall pressure exceeds 15 lbs/ft at link 2"),
               std::string::npos);
-    EXPECT_NE(result.verdict.find("The clearance is below the minimum"), std::string::npos);
+    EXPECT_NE(english(result.verdict).find("The clearance is below the minimum"),
+              std::string::npos);
     plan.links.append("Angle", "2", "90");
     plan.links.append("Angle", "2", "90");
-    EXPECT_NE(plan.check(inputs).verdict.find("at link 2 in both pulls and at 2 more bends"),
-              std::string::npos);
+    EXPECT_NE(
+        english(plan.check(inputs).verdict).find("at link 2 in both pulls and at 2 more bends"),
+        std::string::npos);
     // A pull that passes the limit alone is named.
     inputs.sidewall_limit = 30;
     const CheckResult one_way = plan.check(inputs);
-    EXPECT_NE(one_way.verdict.find("exceeds 30 lbs/ft at link 2 in the forward pull"),
+    EXPECT_NE(english(one_way.verdict).find("exceeds 30 lbs/ft at link 2 in the forward pull"),
               std::string::npos)
         << one_way.verdict;
 }
@@ -241,10 +245,13 @@ TEST(PullCheck, WritesItsFiguresInTheUsersLocale) {
     const CheckInputs inputs = read_check_inputs(typed, NumberLocale{",", "."});
     const CheckResult result = plan.check(inputs);
     const CheckTexts texts = check_texts(result, inputs);
-    EXPECT_EQ(texts.jam_ratio, "3,3540");
-    EXPECT_EQ(texts.clearance_line, "3,4214 in, minimum 0,5 in");
-    EXPECT_NE(result.verdict.find("exceeds 5,5 lbs/ft"), std::string::npos);
-    EXPECT_EQ(bend_texts(result.bends[0], inputs).radius, "1,2733");
+    const auto german = [&inputs](const Message& message) {
+        return english_text(message, inputs.locale);
+    };
+    EXPECT_EQ(german(texts.jam_ratio), "3,3540");
+    EXPECT_EQ(german(texts.clearance_line), "3,4214 in, minimum 0,5 in");
+    EXPECT_NE(german(result.verdict).find("exceeds 5,5 lbs/ft"), std::string::npos);
+    EXPECT_EQ(german(bend_texts(result.bends[0], inputs).radius), "1,2733");
 }
 
 TEST(PullCheck, TheAdviceSaysWhenItLeavesThePlansOwnPointOut) {
@@ -254,7 +261,7 @@ TEST(PullCheck, TheAdviceSaysWhenItLeavesThePlansOwnPointOut) {
         const PullSettings settings = read_pull_settings(plan.settings, kEnglish);
         CheckResult result = check_pull(plan.links.values(), settings, inputs);
         result.advice = check_advice(plan.links.values(), inputs, result);
-        return std::pair{result.advice, check_texts(result, inputs).advice_line};
+        return std::pair{result.advice, english(check_texts(result, inputs).advice_line)};
     };
     const auto [plain, line] = advised();
     ASSERT_TRUE(plain.mid_assist);
@@ -274,7 +281,8 @@ TEST(PullCheck, RatesTheFillAgainstTheCodesLimitForTheNumberOfCables) {
     CheckResult result = plan.check(inputs);
     EXPECT_EQ(result.code_limit, 40);
     EXPECT_TRUE(result.code_over);
-    EXPECT_NE(result.verdict.find("The fill of 44.38% exceeds the electrical code's limit of 40%"),
+    EXPECT_NE(english(result.verdict)
+                  .find("The fill of 44.38% exceeds the electrical code's limit of 40%"),
               std::string::npos);
     EXPECT_EQ(check_texts(result, inputs).code_line,
               "44.38%, over the electrical code's 40% for more than two cables");
@@ -282,7 +290,7 @@ TEST(PullCheck, RatesTheFillAgainstTheCodesLimitForTheNumberOfCables) {
     inputs.conduit_area = 3 * std::numbers::pi / 4 / 0.40;
     result = plan.check(inputs);
     EXPECT_FALSE(result.code_over);
-    EXPECT_EQ(result.verdict.find("electrical code"), std::string::npos);
+    EXPECT_EQ(english(result.verdict).find("electrical code"), std::string::npos);
     // Two cables of 1 in in 2.4 in: 34.72 %, within 40 % but over 31 %.
     inputs = three_in_five_inch(CableArrangement::Automatic);
     inputs.cables = 2;
@@ -299,8 +307,9 @@ TEST(PullCheck, ThreeCablesNeedRoomForTheirTriangle) {
     CheckInputs inputs = three_in_five_inch(CableArrangement::Cradled);
     inputs.cable_od = 1;
     inputs.conduit_id = 2.15; // below 1 + 2 / sqrt(3) diameters
-    EXPECT_EQ(plan.check(inputs).problem, kCablesDoNotFit);
-    EXPECT_EQ(check_texts(plan.check(inputs), inputs).clearance, kCablesDoNotFit);
+    EXPECT_EQ(plan.check(inputs).problem, "the cables do not fit this conduit");
+    EXPECT_EQ(check_texts(plan.check(inputs), inputs).clearance,
+              "the cables do not fit this conduit");
     inputs.conduit_id = 2.16;
     EXPECT_TRUE(plan.check(inputs).problem.empty());
 }
@@ -315,7 +324,8 @@ TEST(PullCheck, WritesRatiosWithFourDecimalsAndTensionsAsThePlanner) {
     EXPECT_EQ(texts.weight_correction, "1.2769");
     EXPECT_EQ(texts.clearance_line, "3.4214 in, minimum 0.5 in");
     EXPECT_EQ(texts.forward_max, std::string(result.corrected.forward[2]));
-    EXPECT_EQ(texts.forward_line, texts.forward_max + " lbs at link 3, allowable 1000 lbs");
+    EXPECT_EQ(texts.forward_line,
+              english(texts.forward_max) + " lbs at link 3, allowable 1000 lbs");
     const CheckedBendTexts bend = bend_texts(result.bends[0], inputs);
     EXPECT_EQ(bend.link, "2");
     EXPECT_EQ(bend.radius, "1.2733");
@@ -338,7 +348,8 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
     const CheckResult result = plan.check(inputs);
     const CheckTexts metric = check_texts(result, inputs);
     EXPECT_EQ(metric.clearance_line, "86.90 mm, minimum 12.7 mm");
-    EXPECT_NE(metric.verdict.find("Sidewall pressure exceeds 100 N/m at link 2"), std::string::npos)
+    EXPECT_NE(english(metric.verdict).find("Sidewall pressure exceeds 100 N/m at link 2"),
+              std::string::npos)
         << metric.verdict;
     // The bends' pressures are one column: N/m, kN/m once one passes 10,000 N/m.
     const ColumnUnit unit = bend_pressure_unit(result, UnitSystem::Metric);
@@ -349,7 +360,7 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
     const CheckedBendTexts bend = bend_texts(result.bends[0], inputs, unit);
     EXPECT_EQ(bend.radius, "0.3048");
     EXPECT_EQ(bend.limit, "100, over both ways");
-    EXPECT_NEAR(read_input(bend.forward_pressure, kEnglish) * (unit.kilo ? 1000 : 1),
+    EXPECT_NEAR(read_input(english(bend.forward_pressure), kEnglish) * (unit.kilo ? 1000 : 1),
                 *result.bends[0].forward_pressure * 14.593902937206364, unit.kilo ? 5 : 0.5);
     // One unit a line: the allowable tension in the pull's kN, rounded down; the limit of a
     // row in its pressures' kN/m.
@@ -360,9 +371,13 @@ TEST(PullCheck, InMetricReadsMillimetresAndWritesTheSameCheckInMetricUnits) {
     EXPECT_EQ(bend_texts(result.bends[0], inputs, {UnitSystem::Metric, true}).limit,
               "0.10, over both ways");
     heavy.allowable = 0;
-    heavy.allowable_missing = "Pulling eye: give the conductor size of group 2";
-    EXPECT_NE(check_texts(heavy, inputs).forward_line.find(
-                  ", no allowable tension: Pulling eye: give the conductor size of group 2"),
+    heavy.allowable_missing =
+        Message(TENSORA_TEXT("CableSet", "%1: give the conductor size of group %2"))
+            .nested(tension_rule_name(TensionRule::Eye))
+            .count_arg(2);
+    EXPECT_NE(english(check_texts(heavy, inputs).forward_line)
+                  .find(", no allowable tension: Pulling eye on the conductors: give the conductor "
+                        "size of group 2"),
               std::string::npos);
 }
 
@@ -378,11 +393,12 @@ TEST(PullCheck, ReadsItsBoxesByTheNumberRules) {
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_EQ(warnings[0].box, "conduit-id");
     EXPECT_EQ(warnings[0].message, "Please enter a number");
-    EXPECT_EQ(warnings[1].message, kRadiusMessage);
+    EXPECT_EQ(warnings[1].message,
+              "Enter a bend radius above 0, or leave the box empty to take each "
+              "bend's radius from its length and angle");
     texts.bend_radius = " ";
     EXPECT_FALSE(read_check_inputs(texts, kEnglish).bend_radius);
 }
-
 
 TEST(PullCheck, APlanWithoutLinksHasNoVerdict) {
     CheckInputs inputs;

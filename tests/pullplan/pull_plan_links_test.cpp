@@ -1,4 +1,5 @@
 #include "pullplan/pull_plan_links.h"
+#include "support/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "pullplan/pull_plan.h"
+#include "support/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "pullplan/pull_plan_links.h"
 #include "pullplan/tension_profile.h"
+#include "support/messages.h"
 #include "support/worked_plan.h"
 
 #include <gtest/gtest.h>
@@ -83,10 +84,11 @@ TEST(TensionProfile, InMetricEveryFigureIsConvertedAndTheLegendNamesItsUnits) {
     EXPECT_DOUBLE_EQ(metres.worst_forward->pressure, feet.worst_forward->pressure * n / m);
     EXPECT_EQ(metres.worst_forward->text,
               format_pattern(feet.worst_forward->pressure * n / m, "###"));
-    const std::string legend = pull_legend(metres, true);
+    const std::string legend = english(pull_legend(metres, true));
     EXPECT_NE(legend.find(" N at link"), std::string::npos) << legend;
     EXPECT_NE(legend.find(" N/m at link"), std::string::npos) << legend;
-    EXPECT_EQ(allowable_text(metres, profile_scale(metres)).substr(0, 16), "allowable 4448 N");
+    EXPECT_EQ(english(allowable_text(metres, profile_scale(metres))).substr(0, 16),
+              "allowable 4448 N");
     convert_profile(metres, UnitSystem::Metric, "."); // converted once only
     EXPECT_DOUBLE_EQ(metres.length, 802 * m);
 }
@@ -112,7 +114,7 @@ TEST(TensionProfile, DrawsNegativeTensionsAndNamesTheLargestPressureInMagnitude)
     EXPECT_LT(scale.tension_from, -60);
     ASSERT_TRUE(profile.worst_forward);
     EXPECT_LT(profile.worst_forward->pressure, -20); // -45 x 1.27 / 2, not a smaller positive
-    EXPECT_NE(pull_legend(profile, true).find("highest"), std::string::npos);
+    EXPECT_NE(english(pull_legend(profile, true)).find("highest"), std::string::npos);
 }
 
 TEST(TensionProfile, SaysWhichTensionsItLeavesOut) {
@@ -169,7 +171,7 @@ TEST(ProfileScale, NeverRepeatsALabelOnAShortRoute) {
     EXPECT_EQ(axis_decimals(0.5), 1);
     EXPECT_EQ(axis_decimals(0.05), 2);
     EXPECT_EQ(axis_decimals(2), 0);
-    EXPECT_NE(pull_legend(profile, true).find("highest"), std::string::npos); // one link
+    EXPECT_NE(english(pull_legend(profile, true)).find("highest"), std::string::npos); // one link
 }
 
 TEST(TensionProfile, TracesTheRoutesHeightAndWhereAPullIsHeldAtZero) {
@@ -194,7 +196,7 @@ TEST(TensionProfile, TracesTheRoutesHeightAndWhereAPullIsHeldAtZero) {
     EXPECT_EQ(zero.tension, 0);
     EXPECT_GT(zero.distance, 102);
     EXPECT_LT(zero.distance, 402);
-    EXPECT_NE(held_text(profile).find("forward pull in link 3"), std::string::npos);
+    EXPECT_NE(english(held_text(profile)).find("forward pull in link 3"), std::string::npos);
     EXPECT_EQ(bend_label(profile.bends.at(0)), "30\u00b0 up");
 }
 

@@ -1,5 +1,6 @@
 #include "report/file_saving.h"
 #include "report/report.h"
+#include "support/messages.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ TEST(WholeFileSave, ReplacesAFileAndLeavesNothingElseBehind) {
     const test::TempFolder folder;
     const fs::path report = folder.file("plan.rtf");
     write(report, "old");
-    std::string reason;
+    Message reason;
     ASSERT_TRUE(save_whole_file(report, "new", reason)) << reason;
     EXPECT_EQ(contents(report), "new");
     EXPECT_EQ(std::distance(fs::directory_iterator(report.parent_path()), {}), 1);
@@ -40,14 +41,14 @@ TEST(WholeFileSave, NeverWritesOverWhatIsNotARegularFile) {
     for (const fs::path& path : {fs::path("/dev/full"), fs::path("/dev/null"), fifo,
                                  fs::path(folder.file("folder")), fs::path()}) {
         const fs::file_type before = fs::symlink_status(path).type();
-        std::string reason;
+        Message reason;
         EXPECT_FALSE(save_whole_file(path, "report", reason)) << path;
         EXPECT_FALSE(reason.empty()) << path;
         EXPECT_EQ(fs::symlink_status(path).type(), before) << path;
     }
-    std::string reason;
+    Message reason;
     EXPECT_FALSE(save_whole_file(folder.file("no/such/plan.rtf"), "report", reason));
-    EXPECT_NE(reason.find("does not exist"), std::string::npos);
+    EXPECT_NE(english(reason).find("does not exist"), std::string::npos);
 }
 
 TEST(WholeFileSave, WritesThroughALinkAndKeepsTheFilesPermissions) {
@@ -57,7 +58,7 @@ TEST(WholeFileSave, WritesThroughALinkAndKeepsTheFilesPermissions) {
     write(target, "old");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink("private.rtf", link);
-    std::string reason;
+    Message reason;
     ASSERT_TRUE(save_whole_file(link, "new", reason)) << reason;
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(contents(target), "new");
@@ -71,7 +72,7 @@ TEST(WholeFileSave, AnUncommittedSaveLeavesTheFileAsItWas) {
     write(report, "old");
     {
         WholeFileSave save;
-        std::string reason;
+        Message reason;
         ASSERT_TRUE(save.open(report, reason));
         ASSERT_TRUE(save.write("half", reason));
     }

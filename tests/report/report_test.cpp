@@ -16,8 +16,12 @@ const NumberLocale kEnglish{".", ","};
 PullPlanReport plan_report(const std::vector<PullLinkTexts>& links, std::string description,
                            const PullSettingsTexts& settings) {
     const PullResults results = pullcalc(links, settings, kEnglish);
-    PullPlanReport plan{std::move(description), settings.allowable, settings.weight,
-                        settings.friction,      results.caption,    {}};
+    PullPlanReport plan{std::move(description),
+                        settings.allowable,
+                        settings.weight,
+                        settings.friction,
+                        english_text(results.caption),
+                        {}};
     for (std::size_t i = 0; i < links.size(); ++i) {
         plan.links.push_back(
             {links[i].number, links[i].type, links[i].length, links[i].angle,

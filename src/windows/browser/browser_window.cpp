@@ -3,6 +3,7 @@
 #include "help/online.h"
 #include "print/qt_text.h"
 #include "widgets/artwork.h"
+#include "widgets/language.h"
 #include "widgets/named_control.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ BrowserWindow::BrowserWindow(WindowRegistry& registry, const char* name, std::st
     picAddress = named(new QWidget(this), "picAddress");
     lblAddress = named(new QLabel(tr("&Address:"), picAddress), "lblAddress");
     cboAddress = named(new QComboBox(picAddress), "cboAddress");
+    keep_as_data(*cboAddress);
     cboAddress->setEditable(true);
     // An address enters the history when the browser has reached it, not when it is typed.
     cboAddress->setInsertPolicy(QComboBox::NoInsert);

@@ -5,6 +5,7 @@
 #include "cables/lubricants.h"
 #include "calculators/formulas.h"
 #include "print/qt_text.h"
+#include "widgets/language.h"
 #include "widgets/list_controls.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/cable_columns.h"
@@ -12,8 +13,8 @@
 #include "windows/cables/misc_data_window.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,10 +89,12 @@ QWidget* MaxPull::buildCables() {
     for (const std::string_view category : cable_categories()) {
         Categoryselect->addItem(qt_text(category));
     }
+    keep_as_data(*Categoryselect);
     Categoryselect->setFixedWidth(Categoryselect->sizeHintForColumn(0) +
                                   2 * Categoryselect->frameWidth() + 8);
     cables2choose = new QListWidget(Cables);
     cables2choose->setObjectName(QStringLiteral("cables2choose"));
+    keep_as_data(*cables2choose);
     cable_columns_ = new CableColumns(cables2choose);
     cables2choose->setMinimumSize(
         cable_columns_->typicalWidth() + 2 * cables2choose->frameWidth() +
@@ -121,6 +124,7 @@ QWidget* MaxPull::buildLubricants() {
     for (const Lubricant& lubricant : kLubricants) {
         List3->addItem(qt_text(lubricant.name));
     }
+    keep_as_data(*List3);
     List3->setFixedSize(List3->sizeHintForColumn(0) + 2 * List3->frameWidth() + 24,
                         List3->sizeHintForRow(0) * static_cast<int>(kLubricants.size()) + 6);
     new ChoiceList(List3, [this](int row) { List3_Click(row); });
@@ -148,6 +152,7 @@ QWidget* MaxPull::buildBottomRow() {
     List2->addItems({tr("description"), tr("area"), tr("diameter"), tr("weight"), tr("max load")});
     List1 = new QListWidget(panel);
     List1->setObjectName(QStringLiteral("List1"));
+    keep_as_data(*List1);
     const int row_height = List2->sizeHintForRow(0); // List1 is empty until a cable is chosen
     // Wide enough for a typical description and the figures beside the titles.
     const int value_width =
@@ -310,16 +315,28 @@ void MaxPull::Categoryselect_Click(int row) {
         return;
     }
     cables2choose->clear();
-    Cables->setTitle(qt_text(kCablesCaption) + Categoryselect->item(row)->text());
+    category_row_ = row;
+    languageChanged();
     const CableData& library = registry().get<miscData>().data();
-    // Each row shows its figures in the units in use and keeps the file's line beside.
+    // Each row shows its figures in the units in use and keeps the file's line beside. The
+    // library names a category's lines by the design's English caption.
     const std::string decimal = numberLocale().decimal;
-    for (const std::string_view line : category_lines(library, Cables->title().toStdString())) {
+    const std::string caption =
+        std::string(kCablesCaption) + Categoryselect->item(row)->text().toStdString();
+    for (const std::string_view line : category_lines(library, caption)) {
         auto* item = new QListWidgetItem(
             data_file_text(cable_line_in_units(line, units(), decimal)), cables2choose);
         item->setData(Qt::UserRole, data_file_text(line));
     }
     cable_columns_->measure();
+}
+
+void MaxPull::languageChanged() {
+    QuickCalculatorWindow::languageChanged();
+    if (category_row_ >= 0) {
+        Cables->setTitle(tr("Cable Select - click to select %1")
+                             .arg(Categoryselect->item(category_row_)->text()));
+    }
 }
 
 void MaxPull::cables2choose_Click(int row) {

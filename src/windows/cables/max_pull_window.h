@@ -43,6 +43,8 @@ public:
     double maxcalc();
 
     void Categoryselect_Click(int row);
+    // The cables' title again, in the language now spoken.
+    void languageChanged() override;
     void cables2choose_Click(int row);
     void List3_Click(int row);
     void Check1_Click();
@@ -91,6 +93,7 @@ private:
     QVBoxLayout* right_ = nullptr;       // the manual inputs, the result and the bottom row
     QGridLayout* bottom_grid_ = nullptr; // the details, the diameter and the return button
     int details_growth_ = 0;             // how much the shown details made the window grow
+    int category_row_ = -1;              // the category shown, none yet
 
     QGroupBox* Cables;
     QListWidget* Categoryselect;

@@ -1,8 +1,7 @@
 #include "windows/equipment/pulling_equipment_window.h"
 
-#include "print/core_sentences.h"
-#include "print/spoken_message.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "pullplan/pull_advice.h"
 #include "report/report_figures.h"
 #include "widgets/named_control.h"
@@ -253,8 +252,7 @@ void PullingEquipment::showResults() {
     }
     const std::tuple<QLabel*, QString, bool> shown[] = {
         {highestResult, spoken(findings_.highest, locale_), false},
-        {pullerResult, spoken(findings_.puller, locale_),
-         check_.puller == PullerVerdict::TooWeak},
+        {pullerResult, spoken(findings_.puller, locale_), check_.puller == PullerVerdict::TooWeak},
         {ropeResult, spoken(findings_.rope, locale_),
          check_.rope == RopeVerdict::TooWeak || check_.factor_lowered},
         {sheaveResults, sheaves.join(QLatin1Char('\n')), sheave_fails},
@@ -318,19 +316,8 @@ void PullingEquipment::applyReport(const EquipmentReport& saved) {
     planRecalculated();
 }
 
-std::vector<std::pair<std::string, Message>> PullingEquipment::printedLines() const {
-    std::vector<std::pair<std::string, Message>> printed{{"Pull", findings_.highest}};
-    if (findings_.puller.empty()) {
-        return printed; // no plan yet
-    }
-    printed.emplace_back("Puller", findings_.puller);
-    printed.emplace_back("Rope", findings_.rope);
-    for (std::size_t i = 0; i < findings_.sheaves.size(); ++i) {
-        printed.emplace_back(i == 0 ? "Sheaves" : "", findings_.sheaves[i]);
-    }
-    printed.emplace_back("Capstan", findings_.capstan);
-    printed.emplace_back("Verdict", findings_.verdict);
-    return printed;
+std::vector<std::pair<Message, Message>> PullingEquipment::printedLines() const {
+    return equipment_lines(findings_);
 }
 
 } // namespace tensora

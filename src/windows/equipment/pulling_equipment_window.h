@@ -47,7 +47,7 @@ public:
     EquipmentReport report() const;
     void applyReport(const EquipmentReport& report);
     // The results as the report for people prints them: a caption and a finding each.
-    std::vector<std::pair<std::string, Message>> printedLines() const;
+    std::vector<std::pair<Message, Message>> printedLines() const;
 
 protected:
     // Asks before unsaved changes of its inputs go with the window.

@@ -2,8 +2,8 @@
 
 #include "fill/fill_ratio.h"
 #include "numbers/input_checks.h"
-#include "print/core_sentences.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "widgets/input_warnings.h"
 #include "widgets/named_control.h"
 #include "widgets/tab_order.h"
@@ -353,9 +353,9 @@ void FillRatio::applyReport(const ReadReport::Fill& fill) {
     QStringList diameters;
     for (const std::string& diameter : fill.diameters) {
         // The report's diameters are inches in the file's form: shown in the units in use.
-        diameters.append(qt_text(converted_text(locale_number_text(diameter, locale_),
-                                                Quantity::Diameter, UnitSystem::InchPound, units_,
-                                                locale_)));
+        diameters.append(
+            qt_text(converted_text(locale_number_text(diameter, locale_), Quantity::Diameter,
+                                   UnitSystem::InchPound, units_, locale_)));
     }
     cables_->setStringList(diameters);
     rebuildCableTotals();
@@ -510,7 +510,7 @@ void FillRatio::fillcalc() {
         const ConduitSize& size = table.sizes[i];
         area->addItem(qt_text(shown_size_area(size, rating.sizes[i].area, units_, locale_)));
         percent->addItem(qt_text(shown_percent(rating.sizes[i].percent, locale_)));
-        codeColumn->addItem(spoken(rating.meets_code[i] ? kMeetsText : kOverText));
+        codeColumn->addItem(spoken(rating.meets_code[i] ? kMeetsWord : kOverWord, locale_));
     }
     showCodeSummary(table, rating);
 }
@@ -539,7 +539,7 @@ void FillRatio::prefMaxFill_Change() {
     if (isNumberText(typed, locale_)) {
         fillcalc();
     } else {
-        warn_about_change(platform(), prefMaxFill, locale_, kEnterNumberMessage);
+        warn_about_change(platform(), prefMaxFill, locale_, Message(kEnterNumber));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "windows/help/about_window.h"
 
-#include "print/core_sentences.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "report/report.h"
 #include "version.h"
 #include "widgets/artwork.h"
@@ -106,7 +106,8 @@ void frmAbout::Form_Load() {
     lblTitle->setText(kApplicationTitle);
     lblDescription->setText(tr("The conduit properties and construction calculator, created by the "
                                "Larkfield Center\n\n") +
-                            kApplicationTitle + QStringLiteral("(tm)\n") + spoken(kReportNotice));
+                            kApplicationTitle + QStringLiteral("(tm)\n") +
+                            spoken(kReportNoticeWords, NumberLocale{".", ","}));
     // Touching the cable library loads the data file when nothing has yet.
     dataRevLabel->setText(tr("Data Version ") + registry().get<miscData>().datarev());
 }

@@ -1,8 +1,8 @@
 #include "windows/profile/tension_profile_window.h"
 
-#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "widgets/named_control.h"
 #include "widgets/picture_saving.h"
 #include "windows/pullplan/pull_calculator_window.h"
@@ -277,8 +277,9 @@ void TensionProfile::redraw() {
         mid_assist_->replace({QPointF(at, scale_.tension_from), QPointF(at, scale_.tension_to)});
     }
     const PullCalculator* planner = registry().find<PullCalculator>();
-    mid_assist_label_->setText(
-        planner && profile_.mid_assist_at ? spoken(planner->results().caption) : QString());
+    mid_assist_label_->setText(planner && profile_.mid_assist_at
+                                   ? spoken(planner->results().caption, platform().numberLocale())
+                                   : QString());
     drawElevation();
     writeLegend(scale_);
     placeLabels();
@@ -330,7 +331,10 @@ void TensionProfile::drawElevation() {
 }
 
 void TensionProfile::writeLegend(const ProfileScale& scale) {
-    const auto line = [](const std::string& text) { return spoken(text).toHtmlEscaped(); };
+    const NumberLocale locale = platform().numberLocale();
+    const auto line = [&locale](const Message& text) {
+        return spoken(text, locale).toHtmlEscaped();
+    };
     QStringList keys{swatch(kBendShadeOnWhite) + tr(" Bends")};
     if (profile_.allowable > 0) {
         keys.append(key(kOverLimit, QStringLiteral("- - -")) + QLatin1Char(' ') +
@@ -345,11 +349,11 @@ void TensionProfile::writeLegend(const ProfileScale& scale) {
                    key(kReversePull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
                    line(pull_legend(profile_, false)) + QStringLiteral("<br>") +
                    keys.join(QStringLiteral("&nbsp;&nbsp;&nbsp; "));
-    if (const std::string held = held_text(profile_); !held.empty()) {
+    if (const Message held = held_text(profile_); !held.empty()) {
         text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") + swatch(kHeldRow) + QLatin1Char(' ') +
                 line(held);
     }
-    if (const std::string left_out = left_out_text(profile_); !left_out.empty()) {
+    if (const Message left_out = left_out_text(profile_); !left_out.empty()) {
         text += QStringLiteral("&nbsp;&nbsp;&nbsp; ") + key(kOverLimit, line(left_out));
     }
     legend_->setText(text);
@@ -359,7 +363,7 @@ void TensionProfile::placeLabels() {
     const QRectF plot = chart_->plotArea();
 
     allowable_label_->setVisible(profile_.allowable > 0);
-    allowable_label_->setText(spoken(allowable_text(profile_, scale_)) +
+    allowable_label_->setText(spoken(allowable_text(profile_, scale_), platform().numberLocale()) +
                               (scale_.allowable_above ? QStringLiteral(" \u2191") : QString()));
     const double label_width = allowable_label_->boundingRect().width();
     const double label_height = allowable_label_->boundingRect().height();
@@ -393,7 +397,7 @@ void TensionProfile::placeLabels() {
     for (const ProfileBend& bend : profile_.bends) {
         const double middle =
             chart_->mapToPosition(QPointF((bend.start + bend.end) / 2, 0), forward_).x();
-        const QString text = qt_text(bend_label(bend));
+        const QString text = spoken(bend_label(bend), platform().numberLocale());
         if (used == angle_labels_.size()) {
             angle_labels_.push_back(new QGraphicsSimpleTextItem(chart_));
             angle_labels_.back()->setZValue(2); // over the bands
@@ -452,11 +456,12 @@ void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const Q
                : (forward ? results.forward_sidewall : results.reverse_sidewall);
     const ColumnUnit tension_unit =
         metric ? (forward ? shown.forward_unit : shown.reverse_unit) : ColumnUnit{};
-    QString tip = tr("Link %1, %2\nCumulative %3 %4")
-                      .arg(link + 1)
-                      .arg(spoken(types_[row]))
-                      .arg(qt_text(tensions[row]))
-                      .arg(qt_text(column_symbol(Quantity::Tension, tension_unit)));
+    QString tip =
+        tr("Link %1, %2\nCumulative %3 %4")
+            .arg(link + 1)
+            .arg(spoken(link_type_words(PullLinkTexts{types_[row]}), platform().numberLocale()))
+            .arg(qt_text(tensions[row]))
+            .arg(qt_text(column_symbol(Quantity::Tension, tension_unit)));
     if (bend) {
         tip += tr("\nSidewall %1").arg(qt_text(sidewalls[row]));
     }

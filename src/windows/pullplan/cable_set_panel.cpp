@@ -1,9 +1,9 @@
 #include "windows/pullplan/cable_set_panel.h"
 
 #include "numbers/units.h"
-#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "widgets/input_warnings.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
@@ -88,7 +88,7 @@ QVariant CableSetModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::BackgroundRole) {
             return read.problem ? QVariant(kOverRow) : QVariant();
         }
-        return read.problem                ? spoken(*read.problem)
+        return read.problem                ? spoken(*read.problem, locale_)
                : size_named || metal_named ? tr("As the description names it")
                                            : QVariant();
     }
@@ -335,7 +335,7 @@ void CableSetPanel::connectControls() {
 void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
     tensionRule = named(new QComboBox(parent), "tensionRule");
     for (const TensionRule rule : kTensionRules) {
-        tensionRule->addItem(spoken(tension_rule_name(rule)), static_cast<int>(rule));
+        tensionRule->addItem(spoken(tension_rule_name(rule), locale_), static_cast<int>(rule));
     }
     const auto limit_box = [&](const char* name, std::string_view design) {
         auto* box = named(new QLineEdit(parent), name);
@@ -451,7 +451,7 @@ void CableSetPanel::writeTexts(CheckInputTexts& texts) const {
     texts.grip_limit = gripLimit->text().toStdString();
 }
 
-std::optional<std::string_view> CableSetPanel::boxWarning(std::string_view name) const {
+std::optional<Message> CableSetPanel::boxWarning(std::string_view name) const {
     CheckInputTexts texts;
     texts.eye_limit = eyeLimit->text().toStdString();
     texts.grip_limit = gripLimit->text().toStdString();

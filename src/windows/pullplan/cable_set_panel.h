@@ -86,7 +86,7 @@ public:
     // The set, its rule and ratings as the check reads them.
     void writeTexts(CheckInputTexts& texts) const;
     // A warning of the eye's or grip's box ("eye-limit", "grip-limit"), if any.
-    std::optional<std::string_view> boxWarning(std::string_view name) const;
+    std::optional<Message> boxWarning(std::string_view name) const;
     void switchUnits(UnitSystem from, UnitSystem to);
     CableSetReport report() const;
     void applyReport(const CableSetReport& report);

@@ -2,13 +2,14 @@
 
 #include "cables/lubricants.h"
 #include "numbers/input_checks.h"
-#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
 #include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
 #include "report/report_figures.h"
 #include "widgets/input_warnings.h"
+#include "widgets/language.h"
 #include "widgets/lines_label.h"
 #include "widgets/tab_order.h"
 #include "widgets/unit_boxes.h"
@@ -132,6 +133,7 @@ QWidget* PullCalculator::buildCableInput() {
     Text3 = box("Text3", qt_text(locale_number_text(design_weight_text(units_), locale_)), group);
     Text1 = box("Text1", qt_text(locale_number_text("0.150", locale_)), group);
     lubricantLabel = label("lubricantLabel", QString(), group);
+    keep_as_data(*lubricantLabel);
     lubricantLabel->setMinimumWidth(70);
     Command2 = new QPushButton(tr("Select Cable"), group);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -304,7 +306,10 @@ QWidget* PullCalculator::buildResults() {
             return angle_cell_;
         }),
     };
-    plan_models_[1]->showWordsTranslated();
+    // The type in the program's language; the tilt as typed.
+    plan_models_[1]->setSpoken([this](int row) {
+        return spoken(link_type_words(plan_.texts(static_cast<std::size_t>(row))), locale_);
+    });
     result_models_ = {
         resultModel(&PullResults::forward, &PullResults::Shown::forward),
         resultModel(&PullResults::forward_sidewall, &PullResults::Shown::forward_sidewall),
@@ -346,7 +351,9 @@ QWidget* PullCalculator::buildResults() {
 
 void PullCalculator::Form_Load() {
     Check1_Click();
-    setDocument(kApplicationTitle + QStringLiteral(" - ") + tr("Pull Calculator"));
+    setDocument(QString());
+    document_named_ = false;
+    showModified();
 }
 
 int PullCalculator::midAssistRow() const {
@@ -376,8 +383,9 @@ PullCalculator::DocumentState PullCalculator::documentState() const {
     return state;
 }
 
-void PullCalculator::setDocument(const QString& caption) {
-    document_caption_ = caption;
+void PullCalculator::setDocument(const QString& path) {
+    document_path_ = path;
+    document_named_ = true;
     document_ = documentState();
     showModified();
 }
@@ -424,7 +432,13 @@ bool PullCalculator::partModified(const QString& name) const {
 
 void PullCalculator::showModified() {
     // The mark leads, so that the caption still ends in the window's role or file.
-    setWindowTitle(isModified() ? QLatin1Char('*') + document_caption_ : document_caption_);
+    QString caption = kApplicationTitle + QStringLiteral(" - ") + tr("Pull Calculator");
+    if (document_named_) {
+        caption += QStringLiteral(" - [") +
+                   (document_path_.isEmpty() ? tr("New Document") : document_path_) +
+                   QLatin1Char(']');
+    }
+    setWindowTitle(isModified() ? QLatin1Char('*') + caption : caption);
 }
 
 void PullCalculator::Check1_Click() {
@@ -501,7 +515,7 @@ std::optional<QString> PullCalculator::angleRefusal() const {
     if (!refusal) {
         return std::nullopt;
     }
-    QString why = spoken(*refusal);
+    QString why = spoken(*refusal, locale_);
     why[0] = why[0].toUpper();
     return tr("The link was not added: %1.").arg(why);
 }
@@ -799,7 +813,7 @@ const PullAdvice& PullCalculator::advice() const {
 
 void PullCalculator::showAdvice() {
     const PullAdvice& shown = advice();
-    adviceLabel->setFullText(spoken(advice_text(shown, units_, locale_)));
+    adviceLabel->setFullText(spoken(advice_text(shown, units_), locale_));
     applyAdvice->setEnabled(shown.mid_assist &&
                             midAssistRow() != static_cast<int>(*shown.mid_assist));
     for (QWidget* window : registry().loadedWindows()) {
@@ -865,7 +879,7 @@ void PullCalculator::showResults(int previous_rows) {
     results_panel_->showShares(results_.forward_percent, results_.reverse_percent,
                                share(results_.forward_share), share(results_.reverse_share),
                                results_.bars_visible);
-    midassistlabel->setText(spoken(results_.caption));
+    midassistlabel->setText(spoken(results_.caption, locale_));
 }
 
 ProfileData PullCalculator::profile() const {
@@ -885,7 +899,8 @@ PrintedReport PullCalculator::printedReport() const {
     printed.lubricant = lubricantLabel->text().toStdString();
     printed.forward_share = results_.forward_share;
     printed.reverse_share = results_.reverse_share;
-    printed.advice = advice_text(advice(), units_, locale_);
+    printed.caption = results_.caption;
+    printed.advice = advice_text(advice(), units_);
     printed.over_limit = links_over_limit(results_, settings_.allowable);
     printed.profile = profile();
     return printed;
@@ -907,7 +922,7 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
                           in_units(Text2, 0, Quantity::Tension),
                           in_units(Text3, 1, Quantity::Weight),
                           text(Text1),
-                          results_.caption,
+                          english_text(results_.caption),
                           {},
                           in_units(Text7, 2, Quantity::Tension)};
     const bool shown = units == UnitSystem::Metric;
@@ -986,13 +1001,12 @@ void PullCalculator::unitsChanged(UnitSystem from, UnitSystem to) {
 
 // The same plan in other words: the captions, results and title again, the document as it was.
 void PullCalculator::languageChanged() {
-    document_caption_ = registry().retranslatedTitle(document_caption_, this);
     showUnits();
     pullcalc();
     showModified();
 }
 
-std::optional<std::string> PullCalculator::inchPoundRefusal() const {
+std::optional<Message> PullCalculator::inchPoundRefusal() const {
     PullSettingsTexts texts;
     texts.allowable = text(Text2);
     texts.weight = text(Text3);

@@ -103,7 +103,7 @@ public:
     // The plan as a CSV table: each link's columns and the unrounded figures beside them.
     std::string planCsv() const;
     // Why the plan cannot be written in inch-pound units (a metric figure beyond them), if so.
-    std::optional<std::string> inchPoundRefusal() const;
+    std::optional<Message> inchPoundRefusal() const;
     // Takes what a report read back sets (inch-pound figures in the file's form, shown
     // converted): its cable texts (each running its change handling, without warnings: the
     // report names what it cannot read), the weight in bends, what a sheave adds and, when it
@@ -120,10 +120,10 @@ public:
     // setting, as typed there); recalculates when it changes.
     void setSheavePercent(const std::string& percent);
     const std::string& sheavePercent() const { return sheave_percent_; }
-    // Names the document in the caption ("Tensora - Pull Calculator - [file]") and takes the
-    // plan as it is now as the document's: while the plan differs from it, the caption begins
-    // with a mark, and isModified() is true.
-    void setDocument(const QString& caption);
+    // Names the document in the caption ("Tensora - Pull Calculator - [file]", "[New
+    // Document]" for an empty path) and takes the plan as it is now as the document's: while the
+    // plan differs from it, the caption begins with a mark, and isModified() is true.
+    void setDocument(const QString& path);
     bool isModified() const;
     // A window holding a part of the document (DocumentPart) has opened with this part: it is
     // the document's as it stands, until the window changes it.
@@ -244,8 +244,9 @@ private:
     QString chosen_diameter_;
     mutable std::string angle_cell_;  // the Angle column's text of a computed cell
     mutable std::string length_cell_; // the Length column's
-    mutable std::string type_cell_;  // the Type column's
-    QString document_caption_;
+    mutable std::string type_cell_;   // the Type column's
+    QString document_path_;
+    bool document_named_ = false; // a document is named in the caption (not before the shell does)
     DocumentState document_;
 
     QLineEdit* Text6; // cable description

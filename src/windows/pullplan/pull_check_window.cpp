@@ -1,10 +1,10 @@
 #include "windows/pullplan/pull_check_window.h"
 
 #include "fill/conduit_tables.h"
-#include "report/report_figures.h"
-#include "print/core_sentences.h"
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
+#include "report/report_figures.h"
 #include "widgets/input_warnings.h"
 #include "widgets/lines_label.h"
 #include "widgets/named_control.h"
@@ -95,17 +95,18 @@ QVariant CheckBendsModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const CheckedBendTexts texts = bend_texts(bend, *inputs_, pressure_unit_);
+    const NumberLocale& locale = inputs_->locale;
     switch (index.column()) {
     case LimitColumn:
-        return spoken(texts.limit);
+        return spoken(texts.limit, locale);
     case LinkColumn:
         return qt_text(texts.link);
     case RadiusColumn:
-        return qt_text(texts.radius);
+        return spoken(texts.radius, locale);
     case ForwardColumn:
-        return qt_text(texts.forward_pressure);
+        return spoken(texts.forward_pressure, locale);
     default:
-        return qt_text(texts.reverse_pressure);
+        return spoken(texts.reverse_pressure, locale);
     }
 }
 
@@ -375,7 +376,7 @@ void PullCheck::showPreset() {
     }
     for (std::size_t i = 0; i < std::size(kSidewallPresets); ++i) {
         swbpPreset->setItemText(static_cast<int>(i) + 1,
-                                spoken(sidewall_preset_name(kSidewallPresets[i], units_, locale_)));
+                                spoken(sidewall_preset_name(kSidewallPresets[i], units_), locale_));
     }
     const auto preset = sidewall_preset_of(swbpLimit->text().toStdString(), units_, locale_);
     swbpPreset->setCurrentIndex(preset ? static_cast<int>(*preset) + 1 : 0);
@@ -556,7 +557,7 @@ void PullCheck::idTyped() {
     boxChanged(conduitId, "conduit-id");
 }
 
-std::optional<std::string_view> PullCheck::boxWarning(std::string_view name) const {
+std::optional<Message> PullCheck::boxWarning(std::string_view name) const {
     std::vector<CheckWarning> warnings;
     read_check_inputs(inputTexts(), locale_, &warnings, units_);
     for (const CheckWarning& warning : warnings) {
@@ -697,7 +698,7 @@ void PullCheck::showAdvice() {
     advice(); // found now
     if (hasInputs()) {
         const CheckTexts texts = check_texts(result_, inputs_);
-        show_result(adviceLine, spoken(texts.advice_line));
+        show_result(adviceLine, spoken(texts.advice_line, locale_));
         paint(adviceLine, result_.advice.findings.any() ? std::optional(kOverLimit) : std::nullopt);
     }
 }
@@ -717,12 +718,12 @@ void PullCheck::showResult() {
         return;
     }
     const CheckTexts texts = check_texts(result_, inputs_);
-    show_result(verdictLabel, spoken(texts.verdict));
+    show_result(verdictLabel, spoken(texts.verdict, locale_));
     paint(verdictLabel, result_.no_plan ? std::nullopt
                         : result_.ok    ? std::optional(kGood)
                                         : std::optional(kOverLimit));
     const bool problem = !result_.problem.empty();
-    const std::pair<const std::string*, bool> shown[] = {
+    const std::pair<const Message*, bool> shown[] = {
         {&texts.jam_line, result_.may_jam || problem},
         {&texts.weight_line, problem},
         {&texts.clearance_line, result_.clearance_short || problem},
@@ -733,7 +734,7 @@ void PullCheck::showResult() {
         {&texts.allowable_line, !result_.set_allowable},
         {&texts.advice_line, result_.advice.findings.any()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
-        show_result(lines[i], spoken(*shown[i].first));
+        show_result(lines[i], spoken(*shown[i].first, locale_));
         paint(lines[i], shown[i].second ? std::optional(kOverLimit) : std::nullopt);
     }
     bends_model_->setBends(&result_.bends, &inputs_, bend_pressure_unit(result_, units_));

@@ -132,7 +132,7 @@ private:
     // Warns about the box's text as the program warns about numbers, then checks again.
     void boxChanged(QLineEdit* box, std::string_view name);
     // The warning of the box of this name (as the command line names it), if any.
-    std::optional<std::string_view> boxWarning(std::string_view name) const;
+    std::optional<Message> boxWarning(std::string_view name) const;
     void recheck();
     void showResult();
     // The bends' tab says how many are over the limit.

@@ -1,7 +1,8 @@
 #include "windows/pullplan/pull_results_panel.h"
 
-#include "print/core_sentences.h"
 #include "print/plan_colors.h"
+#include "print/spoken_message.h"
+#include "pullplan/pull_plan.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -124,9 +125,20 @@ void PullResultsPanel::fitSectionColumn() {
         return;
     }
     int widest = 0;
-    for (const char* type : {"Angle right sheave", "Tilted -179.99 sheave", "Down sheave",
-                             "Straight", "Up sheave"}) {
-        widest = std::max(widest, section->fontMetrics().horizontalAdvance(spoken_words(type)));
+    PullLinkTexts sheave_right{std::string(kBendType)};
+    sheave_right.right = true;
+    sheave_right.sheave = true;
+    PullLinkTexts tilted{std::string(kTiltedType)};
+    tilted.tilt = "-179.99";
+    tilted.sheave = true;
+    PullLinkTexts down{std::string(kDownType)};
+    down.sheave = true;
+    PullLinkTexts up{std::string(kUpType)};
+    up.sheave = true;
+    for (const PullLinkTexts& type :
+         {sheave_right, tilted, down, up, PullLinkTexts{std::string(kStraightType)}}) {
+        widest = std::max(widest, section->fontMetrics().horizontalAdvance(
+                                      spoken(link_type_words(type), NumberLocale{".", ","})));
     }
     section->setMinimumWidth(widest + 2 * section->frameWidth() + 12);
 }

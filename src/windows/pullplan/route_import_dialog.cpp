@@ -1,7 +1,8 @@
 #include "windows/pullplan/route_import_dialog.h"
 
-#include "print/spoken_message.h"
 #include "print/qt_text.h"
+#include "print/spoken_message.h"
+#include "widgets/language.h"
 #include "widgets/named_control.h"
 
 #include <QDialogButtonBox>
@@ -18,11 +19,11 @@ struct RouteUnit {
     const char* key;
     const char* name;
 };
-constexpr RouteUnit kRouteUnits[] = {{"ft", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "feet")},
-                                     {"in", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "inches")},
-                                     {"m", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "metres")},
-                                     {"mm", QT_TRANSLATE_NOOP("tensora::RouteImportDialog",
-                                                              "millimetres")}};
+constexpr RouteUnit kRouteUnits[] = {
+    {"ft", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "feet")},
+    {"in", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "inches")},
+    {"m", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "metres")},
+    {"mm", QT_TRANSLATE_NOOP("tensora::RouteImportDialog", "millimetres")}};
 
 } // namespace
 
@@ -43,6 +44,7 @@ void RouteImportDialog::buildChoices() {
         routePaths->addItem(
             spoken(route_candidate(path, file_.feet_per_unit.value_or(1), units_), locale_));
     }
+    keep_as_data(*routePaths);
     routePaths->setCurrentRow(0);
     routePaths->setMinimumHeight(routePaths->sizeHintForRow(0) * 4 + 6);
 
@@ -124,15 +126,16 @@ void RouteImportDialog::reimport() {
     if (row < 0 || row >= static_cast<int>(file_.paths.size())) {
         imported_.error = TENSORA_TEXT("Routes", "Choose a path.");
     } else if (!isNumberText(radius_text, locale_) || !(radius > 0)) {
-        imported_.error = TENSORA_TEXT("Routes", "The default bend radius must be a number above 0.");
+        imported_.error =
+            TENSORA_TEXT("Routes", "The default bend radius must be a number above 0.");
     } else {
         imported_ = import_route(
             in_feet(file_.paths[static_cast<std::size_t>(row)], feetPerUnit().value_or(1)),
             inch_pound_value(radius, Quantity::Length, units_), units_);
     }
     const bool ok = imported_.error.empty();
-    QStringList said{spoken(ok ? route_summary(imported_.summary, units_) : imported_.error,
-                            locale_)};
+    QStringList said{
+        spoken(ok ? route_summary(imported_.summary, units_) : imported_.error, locale_)};
     if (ok) {
         for (const Message& note : file_.paths[static_cast<std::size_t>(row)].notes) {
             said.append(spoken(note, locale_));

@@ -1,6 +1,5 @@
 #include "windows/pullplan/text_column_model.h"
 
-#include "print/core_sentences.h"
 #include "print/qt_text.h"
 
 #include <QPainter>
@@ -33,11 +32,10 @@ QVariant TextColumnModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
     }
-    const std::string_view text = text_(index.row());
-    if (!words_translated_) {
-        return qt_text(text);
+    if (spoken_) {
+        return spoken_(index.row());
     }
-    return spoken_words(text);
+    return qt_text(text_(index.row()));
 }
 
 void TextColumnModel::changedFrom(int first) {

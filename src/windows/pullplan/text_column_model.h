@@ -31,9 +31,10 @@ public:
 
     // Rows with a mark are tinted, and their tip says why (a tension beyond a limit, say).
     void setMarks(MarkOf marks);
-    // Shows each word of the texts (a link's type, "Angle right sheave") in the program's
-    // language; figures stay as they are.
-    void showWordsTranslated() { words_translated_ = true; }
+    // Shows each row as the program's language says it (a link's type, "Angle right sheave"),
+    // instead of its text.
+    using SpokenAt = std::function<QString(int row)>;
+    void setSpoken(SpokenAt spoken) { spoken_ = std::move(spoken); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -52,7 +53,7 @@ private:
     RowCount rows_;
     TextAt text_;
     MarkOf marks_;
-    bool words_translated_ = false;
+    SpokenAt spoken_;
 };
 
 // Draws a column's plain texts straight onto the view: the full item drawing of the style
