@@ -209,6 +209,21 @@
     </message>
 </context>
 <context>
+    <name>Calculators</name>
+    <message>
+        <source>Undefined: bend length is 0</source>
+        <translation>Nicht definiert: Bogenlänge ist 0</translation>
+    </message>
+    <message>
+        <source>Unlimited: no weight or friction</source>
+        <translation>Unbegrenzt: kein Gewicht oder keine Reibung</translation>
+    </message>
+    <message>
+        <source>None: an input is negative</source>
+        <translation>Keine: eine Eingabe ist negativ</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
@@ -486,6 +501,73 @@
     </message>
 </context>
 <context>
+    <name>Conduits</name>
+    <message>
+        <source>Schedule 40 pipe</source>
+        <translation>Rohr Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11 pipe</source>
+        <translation>Rohr SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5 pipe</source>
+        <translation>Rohr SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical metallic tubing</source>
+        <translation>Elektro-Metallrohr, dünnwandig (EMT)</translation>
+    </message>
+    <message>
+        <source>Electrical nonmetallic tubing</source>
+        <translation>Elektro-Kunststoffrohr, flexibel (ENT)</translation>
+    </message>
+    <message>
+        <source>Flexible metal conduit</source>
+        <translation>Flexibles Metallschutzrohr (FMC)</translation>
+    </message>
+    <message>
+        <source>Intermediate metal conduit</source>
+        <translation>Mittelschweres Metallschutzrohr (IMC)</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type A</source>
+        <translation>Flüssigkeitsdichtes flexibles Kunststoffschutzrohr, Typ A</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type B</source>
+        <translation>Flüssigkeitsdichtes flexibles Kunststoffschutzrohr, Typ B</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type C</source>
+        <translation>Flüssigkeitsdichtes flexibles Kunststoffschutzrohr, Typ C</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible metal conduit</source>
+        <translation>Flüssigkeitsdichtes flexibles Metallschutzrohr</translation>
+    </message>
+    <message>
+        <source>Rigid metal conduit</source>
+        <translation>Starres Metallschutzrohr (RMC)</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 80</source>
+        <translation>Starres PVC-Schutzrohr, Schedule 80</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 40, and HDPE conduit</source>
+        <translation>Starres PVC-Schutzrohr, Schedule 40, und HDPE-Schutzrohr</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type A</source>
+        <translation>Starres PVC-Schutzrohr, Typ A</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type EB</source>
+        <translation>Starres PVC-Schutzrohr, Typ EB</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>&amp;Save</source>
@@ -646,6 +728,13 @@
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
         <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Out of range</source>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
@@ -823,6 +912,10 @@
     <message>
         <source>the length of link %1</source>
         <translation>die Länge von Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>keine Länge</translation>
     </message>
 </context>
 <context>
@@ -2036,10 +2129,6 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Tabellen der Elektrovorschrift</translation>
     </message>
     <message>
-        <source>The tables of </source>
-        <translation>Die Tabellen des </translation>
-    </message>
-    <message>
         <source>Conduit Fill Ratio</source>
         <translation>Füllgrad des Schutzrohrs</translation>
     </message>
@@ -2097,6 +2186,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
             <numerusform>%n Kabel</numerusform>
             <numerusform>%n Kabel</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The tables of %1</source>
+        <translation>Die Tabellen von %1</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,21 @@
     </message>
 </context>
 <context>
+    <name>Calculators</name>
+    <message>
+        <source>Undefined: bend length is 0</source>
+        <translation>Undefined: bend length is 0</translation>
+    </message>
+    <message>
+        <source>Unlimited: no weight or friction</source>
+        <translation>Unlimited: no weight or friction</translation>
+    </message>
+    <message>
+        <source>None: an input is negative</source>
+        <translation>None: an input is negative</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
@@ -486,6 +501,73 @@
     </message>
 </context>
 <context>
+    <name>Conduits</name>
+    <message>
+        <source>Schedule 40 pipe</source>
+        <translation>Schedule 40 pipe</translation>
+    </message>
+    <message>
+        <source>SDR 11 pipe</source>
+        <translation>SDR 11 pipe</translation>
+    </message>
+    <message>
+        <source>SDR 13.5 pipe</source>
+        <translation>SDR 13.5 pipe</translation>
+    </message>
+    <message>
+        <source>Electrical metallic tubing</source>
+        <translation>Electrical metallic tubing</translation>
+    </message>
+    <message>
+        <source>Electrical nonmetallic tubing</source>
+        <translation>Electrical nonmetallic tubing</translation>
+    </message>
+    <message>
+        <source>Flexible metal conduit</source>
+        <translation>Flexible metal conduit</translation>
+    </message>
+    <message>
+        <source>Intermediate metal conduit</source>
+        <translation>Intermediate metal conduit</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type A</source>
+        <translation>Liquidtight flexible nonmetallic conduit, type A</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type B</source>
+        <translation>Liquidtight flexible nonmetallic conduit, type B</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type C</source>
+        <translation>Liquidtight flexible nonmetallic conduit, type C</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible metal conduit</source>
+        <translation>Liquidtight flexible metal conduit</translation>
+    </message>
+    <message>
+        <source>Rigid metal conduit</source>
+        <translation>Rigid metal conduit</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 80</source>
+        <translation>Rigid PVC conduit, Schedule 80</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 40, and HDPE conduit</source>
+        <translation>Rigid PVC conduit, Schedule 40, and HDPE conduit</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type A</source>
+        <translation>Rigid PVC conduit, type A</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type EB</source>
+        <translation>Rigid PVC conduit, type EB</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>&amp;Save</source>
@@ -646,6 +728,13 @@
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
         <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Out of range</source>
+        <translation>Out of range</translation>
     </message>
 </context>
 <context>
@@ -823,6 +912,10 @@
     <message>
         <source>the length of link %1</source>
         <translation>the length of link %1</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>no length</translation>
     </message>
 </context>
 <context>
@@ -2036,10 +2129,6 @@ in the same directory as this program and restart.</translation>
         <translation>Electrical code tables</translation>
     </message>
     <message>
-        <source>The tables of </source>
-        <translation>The tables of </translation>
-    </message>
-    <message>
         <source>Conduit Fill Ratio</source>
         <translation>Conduit Fill Ratio</translation>
     </message>
@@ -2097,6 +2186,10 @@ in the same directory as this program and restart.</translation>
             <numerusform>%n cable</numerusform>
             <numerusform>%n cables</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The tables of %1</source>
+        <translation>The tables of %1</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,21 @@
     </message>
 </context>
 <context>
+    <name>Calculators</name>
+    <message>
+        <source>Undefined: bend length is 0</source>
+        <translation>Indefinido: la longitud de la curva es 0</translation>
+    </message>
+    <message>
+        <source>Unlimited: no weight or friction</source>
+        <translation>Ilimitado: sin peso o sin fricción</translation>
+    </message>
+    <message>
+        <source>None: an input is negative</source>
+        <translation>Ninguno: una entrada es negativa</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
@@ -486,6 +501,73 @@
     </message>
 </context>
 <context>
+    <name>Conduits</name>
+    <message>
+        <source>Schedule 40 pipe</source>
+        <translation>Tubo Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11 pipe</source>
+        <translation>Tubo SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5 pipe</source>
+        <translation>Tubo SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical metallic tubing</source>
+        <translation>Tubo eléctrico metálico (EMT)</translation>
+    </message>
+    <message>
+        <source>Electrical nonmetallic tubing</source>
+        <translation>Tubo eléctrico no metálico (ENT)</translation>
+    </message>
+    <message>
+        <source>Flexible metal conduit</source>
+        <translation>Conducto metálico flexible (FMC)</translation>
+    </message>
+    <message>
+        <source>Intermediate metal conduit</source>
+        <translation>Conducto metálico intermedio (IMC)</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type A</source>
+        <translation>Conducto flexible no metálico hermético a líquidos, tipo A</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type B</source>
+        <translation>Conducto flexible no metálico hermético a líquidos, tipo B</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type C</source>
+        <translation>Conducto flexible no metálico hermético a líquidos, tipo C</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible metal conduit</source>
+        <translation>Conducto metálico flexible hermético a líquidos</translation>
+    </message>
+    <message>
+        <source>Rigid metal conduit</source>
+        <translation>Conducto metálico rígido (RMC)</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 80</source>
+        <translation>Conducto rígido de PVC, Schedule 80</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 40, and HDPE conduit</source>
+        <translation>Conducto rígido de PVC, Schedule 40, y conducto de PEAD</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type A</source>
+        <translation>Conducto rígido de PVC, tipo A</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type EB</source>
+        <translation>Conducto rígido de PVC, tipo EB</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>&amp;Save</source>
@@ -646,6 +728,13 @@
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
         <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Out of range</source>
+        <translation>Fuera de rango</translation>
     </message>
 </context>
 <context>
@@ -823,6 +912,10 @@
     <message>
         <source>the length of link %1</source>
         <translation>la longitud del tramo %1</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>sin longitud</translation>
     </message>
 </context>
 <context>
@@ -2036,10 +2129,6 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Tablas del código eléctrico</translation>
     </message>
     <message>
-        <source>The tables of </source>
-        <translation>Las tablas del </translation>
-    </message>
-    <message>
         <source>Conduit Fill Ratio</source>
         <translation>Llenado del tubo conduit</translation>
     </message>
@@ -2097,6 +2186,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
             <numerusform>%n cable</numerusform>
             <numerusform>%n cables</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The tables of %1</source>
+        <translation>Las tablas del %1</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,21 @@
     </message>
 </context>
 <context>
+    <name>Calculators</name>
+    <message>
+        <source>Undefined: bend length is 0</source>
+        <translation>Indéfini : la longueur du coude est 0</translation>
+    </message>
+    <message>
+        <source>Unlimited: no weight or friction</source>
+        <translation>Illimité : ni poids ni frottement</translation>
+    </message>
+    <message>
+        <source>None: an input is negative</source>
+        <translation>Aucun : une entrée est négative</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
@@ -486,6 +501,73 @@
     </message>
 </context>
 <context>
+    <name>Conduits</name>
+    <message>
+        <source>Schedule 40 pipe</source>
+        <translation>Tube Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11 pipe</source>
+        <translation>Tube SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5 pipe</source>
+        <translation>Tube SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical metallic tubing</source>
+        <translation>Tube électrique métallique (EMT)</translation>
+    </message>
+    <message>
+        <source>Electrical nonmetallic tubing</source>
+        <translation>Tube électrique non métallique (ENT)</translation>
+    </message>
+    <message>
+        <source>Flexible metal conduit</source>
+        <translation>Conduit métallique flexible (FMC)</translation>
+    </message>
+    <message>
+        <source>Intermediate metal conduit</source>
+        <translation>Conduit métallique intermédiaire (IMC)</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type A</source>
+        <translation>Conduit flexible non métallique étanche aux liquides, type A</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type B</source>
+        <translation>Conduit flexible non métallique étanche aux liquides, type B</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type C</source>
+        <translation>Conduit flexible non métallique étanche aux liquides, type C</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible metal conduit</source>
+        <translation>Conduit métallique flexible étanche aux liquides</translation>
+    </message>
+    <message>
+        <source>Rigid metal conduit</source>
+        <translation>Conduit métallique rigide (RMC)</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 80</source>
+        <translation>Conduit rigide en PVC, Schedule 80</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 40, and HDPE conduit</source>
+        <translation>Conduit rigide en PVC, Schedule 40, et conduit en PEHD</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type A</source>
+        <translation>Conduit rigide en PVC, type A</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type EB</source>
+        <translation>Conduit rigide en PVC, type EB</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>&amp;Save</source>
@@ -646,6 +728,13 @@
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
         <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Out of range</source>
+        <translation>Hors limites</translation>
     </message>
 </context>
 <context>
@@ -823,6 +912,10 @@
     <message>
         <source>the length of link %1</source>
         <translation>la longueur du tronçon %1</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>pas de longueur</translation>
     </message>
 </context>
 <context>
@@ -2036,10 +2129,6 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Tables du code électrique</translation>
     </message>
     <message>
-        <source>The tables of </source>
-        <translation>Les tables du </translation>
-    </message>
-    <message>
         <source>Conduit Fill Ratio</source>
         <translation>Taux de remplissage du conduit</translation>
     </message>
@@ -2097,6 +2186,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
             <numerusform>%n câble</numerusform>
             <numerusform>%n câbles</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The tables of %1</source>
+        <translation>Les tables du %1</translation>
     </message>
 </context>
 <context>

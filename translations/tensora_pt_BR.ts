@@ -209,6 +209,21 @@
     </message>
 </context>
 <context>
+    <name>Calculators</name>
+    <message>
+        <source>Undefined: bend length is 0</source>
+        <translation>Indefinido: o comprimento da curva é 0</translation>
+    </message>
+    <message>
+        <source>Unlimited: no weight or friction</source>
+        <translation>Ilimitado: sem peso ou sem atrito</translation>
+    </message>
+    <message>
+        <source>None: an input is negative</source>
+        <translation>Nenhum: uma entrada é negativa</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
@@ -486,6 +501,73 @@
     </message>
 </context>
 <context>
+    <name>Conduits</name>
+    <message>
+        <source>Schedule 40 pipe</source>
+        <translation>Tubo Schedule 40</translation>
+    </message>
+    <message>
+        <source>SDR 11 pipe</source>
+        <translation>Tubo SDR 11</translation>
+    </message>
+    <message>
+        <source>SDR 13.5 pipe</source>
+        <translation>Tubo SDR 13.5</translation>
+    </message>
+    <message>
+        <source>Electrical metallic tubing</source>
+        <translation>Eletroduto metálico leve (EMT)</translation>
+    </message>
+    <message>
+        <source>Electrical nonmetallic tubing</source>
+        <translation>Eletroduto não metálico flexível (ENT)</translation>
+    </message>
+    <message>
+        <source>Flexible metal conduit</source>
+        <translation>Eletroduto metálico flexível (FMC)</translation>
+    </message>
+    <message>
+        <source>Intermediate metal conduit</source>
+        <translation>Eletroduto metálico intermediário (IMC)</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type A</source>
+        <translation>Eletroduto flexível não metálico estanque a líquidos, tipo A</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type B</source>
+        <translation>Eletroduto flexível não metálico estanque a líquidos, tipo B</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible nonmetallic conduit, type C</source>
+        <translation>Eletroduto flexível não metálico estanque a líquidos, tipo C</translation>
+    </message>
+    <message>
+        <source>Liquidtight flexible metal conduit</source>
+        <translation>Eletroduto metálico flexível estanque a líquidos</translation>
+    </message>
+    <message>
+        <source>Rigid metal conduit</source>
+        <translation>Eletroduto metálico rígido (RMC)</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 80</source>
+        <translation>Eletroduto rígido de PVC, Schedule 80</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, Schedule 40, and HDPE conduit</source>
+        <translation>Eletroduto rígido de PVC, Schedule 40, e eletroduto de PEAD</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type A</source>
+        <translation>Eletroduto rígido de PVC, tipo A</translation>
+    </message>
+    <message>
+        <source>Rigid PVC conduit, type EB</source>
+        <translation>Eletroduto rígido de PVC, tipo EB</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>&amp;Save</source>
@@ -646,6 +728,13 @@
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
         <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Out of range</source>
+        <translation>Fora da faixa</translation>
     </message>
 </context>
 <context>
@@ -823,6 +912,10 @@
     <message>
         <source>the length of link %1</source>
         <translation>o comprimento do trecho %1</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>sem comprimento</translation>
     </message>
 </context>
 <context>
@@ -2036,10 +2129,6 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Tabelas do código elétrico</translation>
     </message>
     <message>
-        <source>The tables of </source>
-        <translation>As tabelas do </translation>
-    </message>
-    <message>
         <source>Conduit Fill Ratio</source>
         <translation>Taxa de ocupação do eletroduto</translation>
     </message>
@@ -2097,6 +2186,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
             <numerusform>%n cabo</numerusform>
             <numerusform>%n cabos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The tables of %1</source>
+        <translation>As tabelas do %1</translation>
     </message>
 </context>
 <context>

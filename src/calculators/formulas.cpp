@@ -26,26 +26,36 @@ double lubricant_quantity(double length, double diameter) {
     return (length * diameter) * 0.0015;
 }
 
-std::string sidewall_result_text(double tension, double bend_length, UnitSystem units) {
+Message sidewall_result(double tension, double bend_length, UnitSystem units) {
     if (bend_length < 0) {
-        return std::string(kNegativeInputText);
+        return kNegativeInput;
     }
     if (bend_length == 0) {
-        return std::string(kNoBendLengthText);
+        return kNoBendLength;
     }
-    return wholeResultText(
-        shown_value(sidewall_per_inch(tension, bend_length), Quantity::PressurePerInch, units));
+    return figure_message(
+        Figure::whole(sidewall_per_inch(tension, bend_length), Quantity::PressurePerInch, units)
+            .without_symbol());
+}
+
+Message max_pull_result(double tension, double weight, double friction, UnitSystem units) {
+    if (tension < 0 || weight < 0 || friction < 0) {
+        return kNegativeInput;
+    }
+    if (weight == 0 || friction == 0) {
+        return kUnlimitedLength;
+    }
+    return figure_message(
+        Figure::whole(max_pull_length(tension, weight, friction), Quantity::Length, units)
+            .without_symbol());
+}
+
+std::string sidewall_result_text(double tension, double bend_length, UnitSystem units) {
+    return english_text(sidewall_result(tension, bend_length, units));
 }
 
 std::string max_pull_result_text(double tension, double weight, double friction, UnitSystem units) {
-    if (tension < 0 || weight < 0 || friction < 0) {
-        return std::string(kNegativeInputText);
-    }
-    if (weight == 0 || friction == 0) {
-        return std::string(kUnlimitedLengthText);
-    }
-    return wholeResultText(
-        shown_value(max_pull_length(tension, weight, friction), Quantity::Length, units));
+    return english_text(max_pull_result(tension, weight, friction, units));
 }
 
 std::string lubricant_result_text(double gallons, std::string_view decimal) {

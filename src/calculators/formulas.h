@@ -2,6 +2,7 @@
 // formula has no finite answer.
 #pragma once
 
+#include "numbers/message.h"
 #include "numbers/units.h"
 
 #include <string>
@@ -26,14 +27,21 @@ double max_pull_length(double tension, double weight, double friction);
 // Pulling lubricant, gallons: (length ft × inner diameter in) × 0.0015.
 double lubricant_quantity(double length, double diameter);
 
-inline constexpr std::string_view kNoBendLengthText = "Undefined: bend length is 0";
-inline constexpr std::string_view kUnlimitedLengthText = "Unlimited: no weight or friction";
-inline constexpr std::string_view kNegativeInputText = "None: an input is negative";
+inline constexpr MessageSource kNoBendLength =
+    TENSORA_TEXT("Calculators", "Undefined: bend length is 0");
+inline constexpr MessageSource kUnlimitedLength =
+    TENSORA_TEXT("Calculators", "Unlimited: no weight or friction");
+inline constexpr MessageSource kNegativeInput =
+    TENSORA_TEXT("Calculators", "None: an input is negative");
 
 // The result labels' texts: the result rounded down to a whole number, except where the
 // formula has no meaningful finite answer.
 // Inputs in inch-pound units; the figure in the units shown (N/m for the sidewall pressure, m
 // for the length).
+Message sidewall_result(double tension, double bend_length, UnitSystem units = UnitSystem::InchPound);
+Message max_pull_result(double tension, double weight, double friction,
+                        UnitSystem units = UnitSystem::InchPound);
+// The same in English, as the command line writes them.
 std::string sidewall_result_text(double tension, double bend_length,
                                  UnitSystem units = UnitSystem::InchPound);
 std::string max_pull_result_text(double tension, double weight, double friction,

@@ -3,6 +3,8 @@
 // sizes in order. Fixed data.
 #pragma once
 
+#include "numbers/message.h"
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -45,7 +47,7 @@ struct ConduitStandard {
     ConduitStandardId id;
     std::string_view name;        // "Schedule 40", "EMT", "PVC-40/HDPE": what reports keep
     std::string_view key;         // the command line's name: "sch40", "emt", "pvc40"
-    std::string_view description; // in words: "Electrical metallic tubing"
+    MessageSource description;    // in words: "Electrical metallic tubing"
     std::span<const ConduitSize> sizes;
     bool code = false; // one of the electrical code's tables, with listed areas
 };

@@ -89,6 +89,9 @@ struct Figure {
     }
 };
 
+// What a figure beyond the columns' numbers reads as (kNotFiniteText in English), for people.
+inline constexpr MessageSource kOutOfRangeWords = TENSORA_TEXT("Figures", "Out of range");
+
 // The figure's text in the locale's number form.
 std::string figure_text(const Figure& figure, const NumberLocale& locale);
 

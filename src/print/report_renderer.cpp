@@ -650,9 +650,11 @@ void plan_table(Pages& pages, const PrintedReport& report) {
         const bool over = i < report.over_limit.size() && report.over_limit[i];
         const PullLinkTexts shown{link.type, {}, {}, {}, false, link.right, link.tilt, link.sheave};
         rows.push_back({qt_text(link.number), spoken(link_type_words(shown), report.locale),
-                        qt_text(link.length), qt_text(link.angle), qt_text(link.forward),
-                        qt_text(link.forward_sidewall), qt_text(link.reverse),
-                        qt_text(link.reverse_sidewall),
+                        qt_text(link.length), qt_text(link.angle),
+                        spoken_cell(link.forward, report.locale),
+                        spoken_cell(link.forward_sidewall, report.locale),
+                        spoken_cell(link.reverse, report.locale),
+                        spoken_cell(link.reverse_sidewall, report.locale),
                         over      ? UiText::tr("over", "beyond the allowable tension")
                         : held[i] ? UiText::tr("held", "held at zero")
                                   : QString()});

@@ -1,5 +1,7 @@
 #include "print/spoken_message.h"
 
+#include "pullplan/pull_plan.h"
+
 #include <QCoreApplication>
 
 namespace tensora {
@@ -33,9 +35,15 @@ QString spoken(const Message& message, const NumberLocale& locale) {
     args.reserve(message.args.size());
     for (const MessageArg& arg : message.args) {
         switch (arg.kind) {
-        case MessageArg::Kind::Figure:
-            args.push_back(figure_text(arg.figure, locale));
+        case MessageArg::Kind::Figure: {
+            // A figure beyond the columns' numbers is said in words.
+            std::string text = figure_text(arg.figure, locale);
+            if (text == kNotFiniteText) {
+                text = spoken(kOutOfRangeWords, locale).toStdString();
+            }
+            args.push_back(std::move(text));
             break;
+        }
         case MessageArg::Kind::Count:
             args.push_back(std::to_string(arg.count));
             break;
@@ -50,6 +58,16 @@ QString spoken(const Message& message, const NumberLocale& locale) {
     // The count is already in; what is left are the numbered placeholders.
     return QString::fromStdString(
         fill_placeholders(translated_source(message).toStdString(), args, message.count));
+}
+
+QString spoken_cell(std::string_view text, const NumberLocale& locale) {
+    if (text == kNotFiniteText) {
+        return spoken(kOutOfRangeWords, locale);
+    }
+    if (text == kNoLengthText) {
+        return spoken(kNoLengthWords, locale);
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace tensora

@@ -6,8 +6,14 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace tensora {
 
 QString spoken(const Message& message, const NumberLocale& locale);
+
+// A cell of the plan's columns as people read it: a figure as it stands, the column's words for
+// a figure it cannot show ("Out of range", "no length") in the program's language.
+QString spoken_cell(std::string_view text, const NumberLocale& locale);
 
 } // namespace tensora

@@ -47,6 +47,7 @@ inline double sidewall_per_foot(double tension, double length) {
 
 // What a bend of length 0 shows as sidewall pressure: no finite value exists.
 inline constexpr std::string_view kNoLengthText = "no length";
+inline constexpr MessageSource kNoLengthWords = TENSORA_TEXT("Plan", "no length");
 
 // One link as the plan columns hold it. Any type other than exactly "Straight" is a bend:
 // "Up" and "Down" turn the route in the vertical plane, "Tilted" in a tilted plane, any other

@@ -26,9 +26,9 @@ TEST(SidewallResultText, DividesTheTensionByTheBendLength) {
     EXPECT_EQ(sidewall_result_text(10, 5), "2");
     EXPECT_EQ(sidewall_result_text(1000, 36), "27");
     EXPECT_EQ(sidewall_result_text(2500, 3), "833");
-    EXPECT_EQ(sidewall_result_text(10, 0), kNoBendLengthText);
-    EXPECT_EQ(sidewall_result_text(0, 0), kNoBendLengthText);
-    EXPECT_EQ(sidewall_result_text(10, -5), kNegativeInputText);
+    EXPECT_EQ(sidewall_result_text(10, 0), "Undefined: bend length is 0");
+    EXPECT_EQ(sidewall_result_text(0, 0), "Undefined: bend length is 0");
+    EXPECT_EQ(sidewall_result_text(10, -5), "None: an input is negative");
 }
 
 TEST(MaxPullResultText, DividesTheTensionByWeightAndFriction) {
@@ -39,13 +39,13 @@ TEST(MaxPullResultText, DividesTheTensionByWeightAndFriction) {
 }
 
 TEST(MaxPullResultText, SaysSoWhereNoFiniteLengthExists) {
-    EXPECT_EQ(max_pull_result_text(10, 0, 0.15), kUnlimitedLengthText);
-    EXPECT_EQ(max_pull_result_text(10, 5, 0), kUnlimitedLengthText);
-    EXPECT_EQ(max_pull_result_text(0, 0, 0), kUnlimitedLengthText);
-    EXPECT_EQ(max_pull_result_text(10, -5, 0.15), kNegativeInputText);
-    EXPECT_EQ(max_pull_result_text(10, 5, -0.1), kNegativeInputText);
-    EXPECT_EQ(max_pull_result_text(-10, 5, 0.15), kNegativeInputText);
-    EXPECT_EQ(max_pull_result_text(-10, 0, 0.15), kNegativeInputText);
+    EXPECT_EQ(max_pull_result_text(10, 0, 0.15), "Unlimited: no weight or friction");
+    EXPECT_EQ(max_pull_result_text(10, 5, 0), "Unlimited: no weight or friction");
+    EXPECT_EQ(max_pull_result_text(0, 0, 0), "Unlimited: no weight or friction");
+    EXPECT_EQ(max_pull_result_text(10, -5, 0.15), "None: an input is negative");
+    EXPECT_EQ(max_pull_result_text(10, 5, -0.1), "None: an input is negative");
+    EXPECT_EQ(max_pull_result_text(-10, 5, 0.15), "None: an input is negative");
+    EXPECT_EQ(max_pull_result_text(-10, 0, 0.15), "None: an input is negative");
 }
 
 TEST(LubricantResultText, KeepsOneDecimalWithTheLocaleSeparator) {

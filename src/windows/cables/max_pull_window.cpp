@@ -1,4 +1,5 @@
 #include "windows/cables/max_pull_window.h"
+#include "print/spoken_message.h"
 
 #include "cables/cable_categories.h"
 #include "cables/cable_data.h"
@@ -297,8 +298,8 @@ double MaxPull::maxcalc() {
 
 QString MaxPull::resultText() {
     maxcalc();
-    return QString::fromStdString(
-        max_pull_result_text(upperValue(), lowerValue(), frictionValue(), units()));
+    return spoken(max_pull_result(upperValue(), lowerValue(), frictionValue(), units()),
+                  numberLocale());
 }
 
 void MaxPull::handBack() {

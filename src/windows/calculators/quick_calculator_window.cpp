@@ -1,4 +1,5 @@
 #include "windows/calculators/quick_calculator_window.h"
+#include "print/spoken_message.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -131,8 +132,10 @@ void QuickCalculatorWindow::Slider2_Click() {
 
 QString QuickCalculatorWindow::resultText() {
     const double result = calculate();
-    return QString::fromStdString(wholeResultText(
-        result_quantity_ ? shown_value(result, *result_quantity_, units_) : result));
+    Figure figure = result_quantity_ ? Figure::whole(result, *result_quantity_, units_)
+                                     : Figure::number(result);
+    figure.form = FigureForm::Whole;
+    return spoken(figure_message(figure.without_symbol()), numberLocale());
 }
 
 void QuickCalculatorWindow::unitsChanged(UnitSystem from, UnitSystem to) {

@@ -1,4 +1,5 @@
 #include "windows/calculators/sidewall_window.h"
+#include "print/spoken_message.h"
 
 #include "calculators/formulas.h"
 #include "print/qt_text.h"
@@ -40,7 +41,7 @@ double sidewall::sidewallcalc() const {
 }
 
 QString sidewall::resultText() {
-    return QString::fromStdString(sidewall_result_text(upperValue(), lowerValue(), units()));
+    return spoken(sidewall_result(upperValue(), lowerValue(), units()), numberLocale());
 }
 
 } // namespace tensora

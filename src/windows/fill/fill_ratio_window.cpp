@@ -124,10 +124,9 @@ void FillRatio::buildCodePanel() {
     for (const ConduitStandardId id : code_conduit_standards()) {
         const ConduitStandard& table = conduit_standard(id);
         codeTable->addItem(qt_text(table.name));
-        codeTable->item(codeTable->count() - 1)->setToolTip(qt_text(table.description));
     }
     codeTable->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    necCode->setToolTip(tr("The tables of ") + qt_text(kCodeEdition));
+    writeCodeTips();
     codeDescription = label(Frame3, "codeDescription", QString());
     codeLimit = label(Frame3, "codeLimit", QString());
     codeSmallest = label(Frame3, "codeSmallest", QString());
@@ -302,7 +301,17 @@ QString FillRatio::cableCount(int cables) const {
     return tr("%n cable(s)", nullptr, cables);
 }
 
+void FillRatio::writeCodeTips() {
+    const auto codes = code_conduit_standards();
+    for (int row = 0; row < codeTable->count(); ++row) {
+        const ConduitStandard& table = conduit_standard(codes[static_cast<std::size_t>(row)]);
+        codeTable->item(row)->setToolTip(spoken(table.description, locale_));
+    }
+    necCode->setToolTip(tr("The tables of %1").arg(qt_text(kCodeEdition)));
+}
+
 void FillRatio::languageChanged() {
+    writeCodeTips();
     showUnits();
     if (const auto chosen = standard()) {
         selectStandard(*chosen);
@@ -399,11 +408,11 @@ void FillRatio::selectStandard(ConduitStandardId id) {
         if (!codeTable->item(row)->isSelected()) {
             codeTable->setCurrentRow(row);
         }
-        codeDescription->setText(qt_text(table.description) + QStringLiteral("\n") +
+        codeDescription->setText(spoken(table.description, locale_) + QStringLiteral("\n") +
                                  qt_text(kCodeEdition));
     } else {
         codeTable->clearSelection();
-        codeDescription->setText(qt_text(table.description));
+        codeDescription->setText(spoken(table.description, locale_));
     }
     tradesize->clear();
     ID->clear();

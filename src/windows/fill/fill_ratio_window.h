@@ -75,6 +75,8 @@ public:
     // Converts the cables' diameters and the OD box; the tables show millimetres in metric.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
     void languageChanged() override;
+    // The code tables' tool tips, in the language spoken.
+    void writeCodeTips();
     // "1 cable", "3 cables", in the language shown.
     QString cableCount(int cables) const;
 

@@ -278,8 +278,10 @@ TextColumnModel* PullCalculator::resultModel(const TextColumn PullResults::*colu
     const auto texts = [this, column, shown]() -> const TextColumn& {
         return units_ == UnitSystem::Metric ? results_.shown.*shown : results_.*column;
     };
-    return new TextColumnModel([texts] { return static_cast<int>(texts().size()); },
-                               [texts](int row) { return texts()[row]; }, this);
+    auto* model = new TextColumnModel([texts] { return static_cast<int>(texts().size()); },
+                                      [texts](int row) { return texts()[row]; }, this);
+    model->setSpoken([this, texts](int row) { return spoken_cell(texts()[row], locale_); });
+    return model;
 }
 
 QWidget* PullCalculator::buildResults() {

@@ -47,9 +47,8 @@ void show_result(QLabel* label, const QString& text) {
     label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
 }
 
-QLabel* result_label(QWidget* parent, const char* name, const QString& caption) {
+QLabel* result_label(QWidget* parent, const char* name) {
     auto* label = named(new QLabel(parent), name);
-    label->setProperty("caption", caption);
     show_result(label, QString());
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
@@ -232,15 +231,26 @@ void PullCheck::listStandards() {
             conduitStandard->addItem(
                 qt_text(table.code ? std::string(table.name) + " (NEC)" : std::string(table.name)),
                 static_cast<int>(id));
-            conduitStandard->setItemData(conduitStandard->count() - 1,
-                                         table.code ? qt_text(std::string(table.description) +
-                                                              ", " + std::string(kCodeEdition))
-                                                    : qt_text(table.description),
-                                         Qt::ToolTipRole);
         }
         conduitStandard->insertSeparator(conduitStandard->count());
     }
     conduitStandard->addItem(tr("Inside diameter typed"), kTypedData);
+    writeStandardTips();
+}
+
+void PullCheck::writeStandardTips() {
+    for (int row = 0; row < conduitStandard->count(); ++row) {
+        const int data = conduitStandard->itemData(row).toInt();
+        if (!conduitStandard->itemData(row).isValid() || data == kTypedData) {
+            continue;
+        }
+        const ConduitStandard& table = conduit_standard(static_cast<ConduitStandardId>(data));
+        QString tip = spoken(table.description, locale_);
+        if (table.code) {
+            tip += QStringLiteral(", ") + qt_text(kCodeEdition);
+        }
+        conduitStandard->setItemData(row, tip, Qt::ToolTipRole);
+    }
 }
 
 QWidget* PullCheck::buildInputs() {
@@ -322,27 +332,40 @@ QWidget* PullCheck::buildResults() {
     auto* group = new QGroupBox(tr("Results"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto add = [group, form](const char* name, const QString& caption) {
-        QLabel* label = result_label(group, name, caption);
-        form->addRow(caption + QLatin1Char(':'), label);
+    results_form_ = form;
+    const auto add = [this, group, form](const char* name, const char* caption) {
+        QLabel* label = result_label(group, name);
+        form->addRow(QString(), label);
+        result_captions_.emplace_back(label, caption);
         return label;
     };
-    jamRatio = add("jamRatio", tr("Jam ratio"));
-    weightCorrection = add("weightCorrection", tr("Weight correction"));
-    clearance = add("clearance", tr("Clearance"));
-    forwardMax = add("forwardMax", tr("Forward pull, corrected"));
-    reverseMax = add("reverseMax", tr("Reverse pull, corrected"));
-    codeFill = add("codeFill", tr("Code fill"));
-    setTotals = add("setTotals", tr("Cable set"));
-    setAllowable = add("setAllowable", tr("Allowable tension"));
+    jamRatio = add("jamRatio", QT_TR_NOOP("Jam ratio"));
+    weightCorrection = add("weightCorrection", QT_TR_NOOP("Weight correction"));
+    clearance = add("clearance", QT_TR_NOOP("Clearance"));
+    forwardMax = add("forwardMax", QT_TR_NOOP("Forward pull, corrected"));
+    reverseMax = add("reverseMax", QT_TR_NOOP("Reverse pull, corrected"));
+    codeFill = add("codeFill", QT_TR_NOOP("Code fill"));
+    setTotals = add("setTotals", QT_TR_NOOP("Cable set"));
+    setAllowable = add("setAllowable", QT_TR_NOOP("Allowable tension"));
     // The advice takes three lines whatever it says, so that the set below does not move when
     // it changes; a longer one ends in an ellipsis, whole in its tool tip.
     auto* advice = named(new LinesLabel(3, group), "adviceLine");
-    advice->setProperty("caption", tr("Advice for the cable set"));
     advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(tr("Advice for the cable set") + QLatin1Char(':'), advice);
+    form->addRow(QString(), advice);
+    result_captions_.emplace_back(advice, QT_TR_NOOP("Advice for the cable set"));
     adviceLine = advice;
+    writeResultCaptions();
     return group;
+}
+
+void PullCheck::writeResultCaptions() {
+    for (const auto& [label, source] : result_captions_) {
+        const QString caption = tr(source);
+        label->setProperty("caption", caption);
+        if (auto* heading = qobject_cast<QLabel*>(results_form_->labelForField(label))) {
+            heading->setText(caption + QLatin1Char(':'));
+        }
+    }
 }
 
 QWidget* PullCheck::buildLimit(QWidget* parent) {

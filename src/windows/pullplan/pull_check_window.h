@@ -18,6 +18,7 @@
 #include <QAbstractTableModel>
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -78,6 +79,8 @@ public:
     // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
     void languageChanged() override {
+        writeResultCaptions();
+        writeStandardTips();
         showUnits();
         recheck();
     }
@@ -116,6 +119,8 @@ private:
     void listStandards();
     void connectInputs();
     QWidget* buildResults();
+    void writeResultCaptions();
+    void writeStandardTips();
     QWidget* buildLimit(QWidget* parent);
     void connectSet();
     void presetChosen(int index);
@@ -179,6 +184,9 @@ private:
     QLabel* setTotals;
     QLabel* setAllowable;
     QLabel* adviceLine;
+    // The result lines' captions ("Jam ratio:"), written again in each language.
+    QFormLayout* results_form_ = nullptr;
+    std::vector<std::pair<QLabel*, const char*>> result_captions_;
     QTableView* bendsTable;
     QTabWidget* checkTabs;
     CheckBendsModel* bends_model_;
