@@ -855,6 +855,49 @@ private slots:
         QCOMPARE(planner.plan().size(), std::size_t{3});
     }
 
+    void aFilesOwnWordsStayAsTheFileHasThemInEveryLanguage() {
+        frmMain& main = startMain();
+        plannedPull();
+        fixture_.registry().setLanguage(QStringLiteral("de"));
+        const QTemporaryDir folder;
+        // A line of a point file quoted in the refusal, as the file has it.
+        const QString points = folder.filePath(QStringLiteral("points.csv"));
+        QFile point_file(points);
+        QVERIFY(point_file.open(QIODevice::WriteOnly));
+        point_file.write("x,y\n1,2\nover,4\n");
+        point_file.close();
+        fixture_.platform().fileNames = {points};
+        item(main, "ImportRoute")->trigger();
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QVERIFY2(fixture_.platform().messages[0].contains(QStringLiteral("Zeile 3: „over“")),
+                 qPrintable(fixture_.platform().messages[0]));
+        // A drawing's layers named as the program's words.
+        const QString drawing = folder.filePath(QStringLiteral("layers.dxf"));
+        QFile dxf(drawing);
+        QVERIFY(dxf.open(QIODevice::WriteOnly));
+        for (const char* layer : {"Down", "Angle"}) {
+            dxf.write(QByteArray("0\nLWPOLYLINE\n8\n") + layer +
+                      "\n90\n2\n10\n0\n20\n0\n10\n100\n20\n0\n");
+        }
+        dxf.close();
+        QVERIFY(dxf.open(QIODevice::ReadWrite));
+        const QByteArray entities = dxf.readAll();
+        dxf.resize(0);
+        dxf.write("0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n");
+        dxf.close();
+        fixture_.platform().fileNames = {drawing};
+        item(main, "ImportRoute")->trigger();
+        auto* dialog = main.findChild<RouteImportDialog*>(QStringLiteral("RouteImportDialog"));
+        QVERIFY(dialog);
+        auto* paths = child<QListWidget>(*dialog, "routePaths");
+        QCOMPARE(paths->count(), 2);
+        QVERIFY2(paths->item(0)->text().startsWith(QStringLiteral("Layer Down, ")),
+                 qPrintable(paths->item(0)->text()));
+        QVERIFY(paths->item(1)->text().startsWith(QStringLiteral("Layer Angle, ")));
+        dialog->reject();
+        fixture_.registry().setLanguage(QStringLiteral("en"));
+    }
+
     void theReportForPeopleGoesToAPdfOrAPrinter() {
         frmMain& main = startMain();
         const QTemporaryDir folder;

@@ -120,12 +120,28 @@ private slots:
                             .count_arg(7)
                             .figure(Figure::reading(43, Quantity::Tension, UnitSystem::InchPound))
                             .figure(Figure::reading(46, Quantity::Tension, UnitSystem::InchPound));
+        // The user's own words stay as typed, even where they read as the program's.
+        report.plan.description = "Forward";
+        report.locale = {",", "."};
+        CableGroup group;
+        group.count = 3;
+        group.description = "Down";
+        group.od = 1.58;
+        group.weight = 2200;
+        PrintedCheck check;
+        check.inputs = {{Message(TENSORA_TEXT("Report", "Cable group %1")).count_arg(1),
+                         group_text(group, UnitSystem::InchPound)}};
+        report.check = check;
         const QString path = folder_.filePath(QStringLiteral("german.pdf"));
         write(path, report, QPageSize(QPageSize::A4));
         const QString text =
             run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
         QVERIFY(text.contains(
             QStringLiteral("Rückwärts ziehen: 7% niedriger, 43 lbs gegenüber 46 lbs")));
+        QVERIFY2(text.contains(QStringLiteral(" Forward 300 ")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("3 × Down: AD 1,58 in, 2200 lbs/kft")),
+                 qPrintable(text.right(500)));
+        QVERIFY(text.contains(QStringLiteral("Kabelgruppe 1 3 × Down")));
         QVERIFY(text.contains(QStringLiteral("Zulässige Zugkraft (lbs)")));
         QVERIFY(text.contains(QStringLiteral("1 Gerade 2 Bogen 3 Gerade")));
         QVERIFY(!text.contains(QStringLiteral("Allowable")));

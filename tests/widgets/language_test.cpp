@@ -185,6 +185,28 @@ private slots:
         }
     }
 
+    // French sets a space before its colons and semicolons, everywhere alike (file filters and
+    // the entities of rich texts aside).
+    void frenchPutsASpaceBeforeItsColonsAndSemicolons() {
+        QFile file(QStringLiteral(TENSORA_TRANSLATIONS "/tensora_fr.ts"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        static const QRegularExpression tight(QStringLiteral("\\S[:;]"));
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement ||
+                (xml.name() != QLatin1String("translation") &&
+                 xml.name() != QLatin1String("numerusform"))) {
+                continue;
+            }
+            QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (text.contains(QLatin1Char('|'))) {
+                continue;
+            }
+            text.remove(QStringLiteral("&nbsp;"));
+            QVERIFY2(!tight.match(text).hasMatch(), qPrintable(text));
+        }
+    }
+
     // A finding of the core in German: its figures in the German number form, its user data
     // as typed, a count's own form, findings one after the other whole.
     void aFindingOfTheCoreIsSpokenWithItsFiguresAndDataKept() {

@@ -332,11 +332,12 @@ QWidget* PullCheck::buildResults() {
     auto* group = new QGroupBox(tr("Results"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    results_form_ = form;
     const auto add = [this, group, form](const char* name, const char* caption) {
         QLabel* label = result_label(group, name);
-        form->addRow(QString(), label);
-        result_captions_.emplace_back(label, caption);
+        auto* heading = new QLabel(group);
+        heading->setBuddy(label);
+        form->addRow(heading, label);
+        result_captions_.push_back({heading, label, caption});
         return label;
     };
     jamRatio = add("jamRatio", QT_TR_NOOP("Jam ratio"));
@@ -351,20 +352,19 @@ QWidget* PullCheck::buildResults() {
     // it changes; a longer one ends in an ellipsis, whole in its tool tip.
     auto* advice = named(new LinesLabel(3, group), "adviceLine");
     advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QString(), advice);
-    result_captions_.emplace_back(advice, QT_TR_NOOP("Advice for the cable set"));
+    auto* heading = new QLabel(group);
+    form->addRow(heading, advice);
+    result_captions_.push_back({heading, advice, QT_TR_NOOP("Advice for the cable set")});
     adviceLine = advice;
     writeResultCaptions();
     return group;
 }
 
 void PullCheck::writeResultCaptions() {
-    for (const auto& [label, source] : result_captions_) {
-        const QString caption = tr(source);
-        label->setProperty("caption", caption);
-        if (auto* heading = qobject_cast<QLabel*>(results_form_->labelForField(label))) {
-            heading->setText(caption + QLatin1Char(':'));
-        }
+    for (const ResultCaption& line : result_captions_) {
+        const QString caption = tr(line.source);
+        line.line->setProperty("caption", caption);
+        line.heading->setText(caption + QLatin1Char(':'));
     }
 }
 

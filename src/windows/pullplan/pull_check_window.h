@@ -18,7 +18,6 @@
 #include <QAbstractTableModel>
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -185,8 +184,12 @@ private:
     QLabel* setAllowable;
     QLabel* adviceLine;
     // The result lines' captions ("Jam ratio:"), written again in each language.
-    QFormLayout* results_form_ = nullptr;
-    std::vector<std::pair<QLabel*, const char*>> result_captions_;
+    struct ResultCaption {
+        QLabel* heading;
+        QLabel* line;
+        const char* source;
+    };
+    std::vector<ResultCaption> result_captions_;
     QTableView* bendsTable;
     QTabWidget* checkTabs;
     CheckBendsModel* bends_model_;

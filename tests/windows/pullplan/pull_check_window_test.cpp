@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -166,6 +168,26 @@ private slots:
         QCOMPARE(bends->index(0, 4).data().toString(), QStringLiteral("500"));
         child<QLineEdit>(check, "swbpLimit")->setText(QStringLiteral("7,5"));
         QVERIFY(bends->index(0, 4).data().toString().startsWith(QStringLiteral("7,5, over")));
+    }
+
+    void theUsersOwnWordsStayAsTheyAreWhenTheLanguageChanges() {
+        plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        edit(check, 0, CableSetModel::Description, QStringLiteral("Pull OK"));
+        fixture_.registry().setLanguage(QStringLiteral("de"));
+        QCOMPARE(cell(check, 0, CableSetModel::Description), QStringLiteral("Pull OK"));
+        QVERIFY2(text(check, "setTotals").startsWith(QStringLiteral("3 Kabel mit ")),
+                 qPrintable(text(check, "setTotals")));
+        // The result captions follow the language there and back.
+        const auto caption = [&check](const char* line) {
+            auto* form =
+                qobject_cast<QFormLayout*>(child<QLabel>(check, line)->parentWidget()->layout());
+            return qobject_cast<QLabel*>(form->labelForField(child<QLabel>(check, line)))->text();
+        };
+        QCOMPARE(caption("jamRatio"), QStringLiteral("Klemmverhältnis:"));
+        fixture_.registry().setLanguage(QStringLiteral("en"));
+        QCOMPARE(caption("jamRatio"), QStringLiteral("Jam ratio:"));
+        QCOMPARE(cell(check, 0, CableSetModel::Description), QStringLiteral("Pull OK"));
     }
 
     void theFirstGroupFollowsThePlannerUntilItIsEdited() {
