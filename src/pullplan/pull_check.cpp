@@ -21,11 +21,10 @@ Message fixed_message(double value, int decimals) {
 constexpr double kSmallestConduit[kMostCables] = {
     1.0, 2.0, 2.1547005383792515, 2.4142135623730951, 2.7013016167040798, 3.0};
 
-CheckResult& not_fitting(CheckResult& result) {
+void not_fitting(CheckResult& result) {
     result.problem = TENSORA_TEXT("Check", "the cables do not fit this conduit");
     result.jam_risk.reset(); // no risk to name for cables that do not go in
     result.verdict = TENSORA_TEXT("Check", "The cables do not fit this conduit");
-    return result;
 }
 
 // The weight correction factor of an arrangement, when it has a meaning.
@@ -352,49 +351,57 @@ CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings) {
     return set;
 }
 
-CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                       const CheckInputs& inputs) {
-    CheckResult result;
-    const double D = inputs.conduit_id;
-    const CableSet set = checked_set(inputs, settings);
-    const double d = set.largest_od();
-    // The arrangement and its factor are those of the largest cables; the others add their
-    // weight and area.
-    const int cables = set.largest_count();
+namespace {
+
+// The set's figures, and its allowable tension by the rule (or what the rule lacks).
+void describe_set(const CableSet& set, const CheckInputs& inputs, const PullSettings& settings,
+                  CheckResult& result) {
     result.set = set;
     result.set_cables = set.cables();
     result.set_weight = set.weight();
-    result.largest_od = d;
+    result.largest_od = set.largest_od();
     result.rule = inputs.rule;
     const SetAllowable allowed = set_allowable(set, inputs.rule, inputs.limits, settings.allowable);
     result.set_allowable = allowed.pounds;
     result.allowable_missing = allowed.missing;
     result.allowable = allowed.pounds.value_or(0);
-    result.cables_checked = cables;
+    // The arrangement and its factor are those of the largest cables; the others add their
+    // weight and area.
+    result.cables_checked = set.largest_count();
+}
+
+// The largest cables in the conduit: their arrangement, weight correction and clearance, with
+// the fill and the jam ratio. False where they have no arrangement there (the result says why).
+bool arrange_cables(double D, const CableSet& set, const CheckInputs& inputs,
+                    CheckResult& result) {
+    const double d = set.largest_od();
+    const int cables = result.cables_checked;
     // Without a diameter there is nothing to check: the verdict asks for it.
     if (!(d > 0) || !std::isfinite(d)) {
         result.problem = TENSORA_TEXT("Check", "no cable outside diameter");
         result.verdict = TENSORA_TEXT("Check", "Enter the cable's outside diameter");
-        return result;
+        return false;
     }
     if (!(D > 0) || !std::isfinite(D)) {
         result.problem = TENSORA_TEXT("Check", "no conduit inside diameter");
         result.verdict = TENSORA_TEXT("Check", "Enter the conduit's inside diameter");
-        return result;
+        return false;
     }
     rate_fill_and_jam(D, set, inputs, result);
     if (D < kSmallestConduit[std::min(cables, kMostCables) - 1] * d) {
-        return not_fitting(result);
+        not_fitting(result);
+        return false;
     }
     const double ratio = d / (D - d);
     const std::optional<CableArrangement> arrangement =
         arrangement_for(cables, ratio, inputs, result);
     if (!arrangement) {
-        return result;
+        return false;
     }
     const auto w = weight_factor(cables, *arrangement, ratio);
     if (!w) {
-        return not_fitting(result);
+        not_fitting(result);
+        return false;
     }
     result.weight_correction = *w;
     result.arrangement_used = *arrangement;
@@ -403,13 +410,17 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (!result.clearance) {
         result.clearance_note = TENSORA_TEXT("Check", "no clearance formula for this arrangement");
     }
+    return true;
+}
 
-    // The planner's pull of the whole set: its weight, the coefficient of friction times the
-    // correction factor, its allowable tension.
+// The planner's pull of the whole set: its weight, the coefficient of friction times the
+// correction factor, its allowable tension.
+void pull_the_set(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                  CheckResult& result) {
     PullSettings& corrected = result.corrected_settings;
     corrected = settings;
-    corrected.weight = set.weight();
-    corrected.friction = settings.friction * *w;
+    corrected.weight = result.set_weight;
+    corrected.friction = settings.friction * result.weight_correction;
     corrected.allowable = result.allowable;
     const std::optional<std::size_t> point = mid_assist_point(settings, links.size());
     calculate_pull(links, point ? std::to_string(*point + 1) : std::string(), corrected,
@@ -417,7 +428,11 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     result.plan_has_point = point.has_value();
     find_max(result.corrected.forward_tension, result.forward_max, result.forward_max_link);
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
+}
 
+// Every finding of the set's pull, in the verdict's order.
+std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
+                                 const CheckInputs& inputs, CheckResult& result) {
     std::vector<Message> findings;
     if (auto pressed = check_bends(links, inputs, result)) {
         findings.push_back(std::move(*pressed));
@@ -446,7 +461,21 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
         findings.push_back(Message(TENSORA_TEXT("Check", "The cables may jam (%1 risk)"))
                                .nested(jam_risk_words(*result.jam_risk)));
     }
-    write_verdict(findings, result);
+    return findings;
+}
+
+} // namespace
+
+CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                       const CheckInputs& inputs) {
+    CheckResult result;
+    const CableSet set = checked_set(inputs, settings);
+    describe_set(set, inputs, settings, result);
+    if (!arrange_cables(inputs.conduit_id, set, inputs, result)) {
+        return result;
+    }
+    pull_the_set(links, settings, result);
+    write_verdict(findings_of(links, inputs, result), result);
     if (links.empty()) {
         // Nothing is pulled yet: no verdict to give.
         result.no_plan = true;
