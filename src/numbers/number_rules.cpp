@@ -471,19 +471,29 @@ std::string_view whole_pattern_text(double value, std::string& scratch) {
     if (!std::isfinite(value)) {
         return kNotFiniteText;
     }
-    if (std::fabs(value) < 1e13) {
+    if (std::fabs(value) < 1e15) {
         double whole = std::trunc(value);
         double fraction = std::fabs(value - whole);
-        // Away from a half, the value and its 15-digit decimal form round to the same whole
-        // number (they differ by less than 5e-15 of the value). Next to a half, round the
-        // decimal form itself: below 1e13 its double lies on the same side of the half as the
-        // decimal does, and an exact half is an exact double.
-        if (std::fabs(fraction - 0.5) <= 1e-14 * std::fabs(value)) {
-            const double decimal = round_to_15_digits(value);
-            whole = std::trunc(decimal);
-            fraction = std::fabs(decimal - whole);
+        double rounded = 0;
+        if (std::fabs(value) >= 1e14) {
+            // The 15-digit form is the nearest whole number, an exact half to the even one.
+            rounded = std::nearbyint(value);
+        } else if (std::fabs(value) >= 1e13) {
+            // The form keeps one decimal: it rounds up to a half or more exactly where the
+            // fraction, a multiple of 2^-9, is above 0.45 (no such multiple is 0.45 itself).
+            rounded = whole + (fraction > 0.45 ? (value < 0 ? -1 : 1) : 0);
+        } else {
+            // Away from a half, the value and its 15-digit decimal form round to the same whole
+            // number (they differ by less than 5e-15 of the value). Next to a half, round the
+            // decimal form itself: below 1e13 its double lies on the same side of the half as
+            // the decimal does, and an exact half is an exact double.
+            if (std::fabs(fraction - 0.5) <= 1e-14 * std::fabs(value)) {
+                const double decimal = round_to_15_digits(value);
+                whole = std::trunc(decimal);
+                fraction = std::fabs(decimal - whole);
+            }
+            rounded = fraction >= 0.5 ? whole + (value < 0 ? -1 : 1) : whole;
         }
-        const double rounded = fraction >= 0.5 ? whole + (value < 0 ? -1 : 1) : whole;
         if (rounded == 0) {
             return {};
         }

@@ -55,8 +55,9 @@ std::string_view sidewall_text(double tension, double length, std::string& scrat
     return column_text(sidewall_per_foot(tension, length), scratch);
 }
 
-// The inclination of the route at each link's ends, from level at the first link, and the
-// path they come from; nothing for a level plan.
+// The inclination of the route at each link's ends, from level at the first link; nothing for
+// a level plan. The path itself is kept for the bends in space alone (the tilted ones), which
+// need the route's directions; every other link needs its inclinations only.
 std::vector<LinkPath> route_inclinations(const std::vector<PullLinkValues>& links,
                                          PullResults& results) {
     results.elevation = has_elevation(links);
@@ -68,23 +69,46 @@ std::vector<LinkPath> route_inclinations(const std::vector<PullLinkValues>& link
     if (n == 0) {
         return {};
     }
-    std::vector<LinkPath> path = route_path(links);
+    const bool in_space = std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
+        return link.turn == Turn::Tilted && !link.straight;
+    });
+    std::vector<LinkPath> path;
+    if (in_space) {
+        route_path(links, path, false); // the tensions need the directions alone
+        for (std::size_t i = 0; i < n; ++i) {
+            results.inclination_in[i] = path[i].psi_in;
+            results.inclination_out[i] = path[i].psi_out;
+        }
+        return path;
+    }
+    // Without a bend in space the inclinations are the straights' and the Up and Down bends'.
+    double psi = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        results.inclination_in[i] = path[i].psi_in;
-        results.inclination_out[i] = path[i].psi_out;
+        psi = inclination_entering(links[i], psi);
+        results.inclination_in[i] = psi;
+        psi = inclination_leaving(links[i], psi);
+        results.inclination_out[i] = psi;
     }
     return path;
 }
 
 // The tension leaving link i, for a pull that meets it with `tension`, going forward or in
-// reverse: the one rule of every pull the planner computes.
+// reverse: the one rule of every pull the planner computes, a function for each kind of link.
 class LinkStep {
 public:
     LinkStep(const std::vector<PullLinkValues>& links, PullResults& route,
              const PullSettings& settings)
         : links_(links), path_(route_inclinations(links, route)), route_(route),
           bend_factor_(settings.friction), friction_(settings.friction), weight_(settings.weight),
-          across_(settings.weight_across), sheave_factor_(1 + settings.sheave_percent / 100) {}
+          across_(settings.weight_across), sheave_factor_(1 + settings.sheave_percent / 100) {
+        if (route.elevation) {
+            // What a straight on a slope adds, and a bend on a slope's figures, found once for
+            // every pull through them (the advice runs many).
+            for (auto* known : {&forward_, &reverse_}) {
+                known->assign(links.size(), Known{});
+            }
+        }
+    }
     LinkStep(const LinkStep&) = delete;
     LinkStep& operator=(const LinkStep&) = delete;
 
@@ -94,79 +118,134 @@ public:
             return {tension * sheave_factor_, false}; // no sliding friction on a sheave
         }
         if (!route_.elevation) {
-            if (link.straight) {
-                return {tension + straight_tension_added(friction_, weight_, link.length), false};
-            }
-            return across_ && link.theta > 0 ? level_across(link, tension)
-                                             : BendPass{tension * bend_factor_(link.theta), false};
+            return link.straight ? level_straight(link.length, tension) : level_bend(link, tension);
         }
         // Backwards along the route every inclination changes sign.
         const double psi_in = forward ? route_.inclination_in[i] : -route_.inclination_out[i];
         const double psi_out = forward ? route_.inclination_out[i] : -route_.inclination_in[i];
-        const LinkPath& path = path_[i];
-        if (link.straight || !path.bend) {
-            return straight(link.length, tension, psi_in);
+        Known& known = (forward ? forward_ : reverse_)[i];
+        if (!is_turning(link)) {
+            return straight(link.length, tension, psi_in, known);
         }
-        if (link.turn == Turn::Up || link.turn == Turn::Down) {
-            // Up turns the pull's way of going upward by the angle, Down downward.
-            VerticalBend bend;
-            bend.theta = std::fabs(psi_out - psi_in);
-            bend.up = psi_out > psi_in;
-            bend.radius = path.radius;
-            bend.weight = weight_ / 1000;
-            bend.friction = friction_;
-            bend.length = link.length;
-            return pass_vertical_bend(bend, tension, psi_in);
+        switch (link.turn) {
+        case Turn::Up:
+        case Turn::Down:
+            return vertical(link, tension, psi_in, psi_out);
+        case Turn::Horizontal:
+            return psi_in == 0 ? level_bend(link, tension) : on_slope(link, tension, psi_in, known);
+        case Turn::Tilted:
+            break;
         }
-        if (link.turn == Turn::Horizontal && psi_in == 0 && !(across_ && link.theta > 0)) {
-            return {tension * bend_factor_(link.theta), false}; // the planner's rule, level
-        }
-        SpaceBend bend;
-        bend.radius = path.radius;
-        bend.theta = path.theta;
-        bend.length = link.length;
-        bend.weight = weight_ / 1000;
-        bend.friction = friction_;
-        bend.across = across_;
-        bend.geometry = bend_geometry(path, forward);
-        return pass_space_bend(bend, tension);
+        return in_space(link, path_[i], tension, forward);
     }
 
 private:
-    // A level horizontal bend with the weight across it, in closed form.
-    BendPass level_across(const PullLinkValues& link, double tension) const {
-        SpaceBend bend;
-        bend.theta = link.theta;
+    // What is found of a link on a slope once, for every pull through it in one direction.
+    struct Known {
+        bool found = false;
+        double added = 0;                 // a straight's W L (sin psi + mu |cos psi|)
+        std::optional<BendOnSlope> slope; // a bend's figures, where it is a plain one
+    };
+
+    // A level straight: the planner's rule as it always was.
+    BendPass level_straight(double length, double tension) const {
+        return {tension + straight_tension_added(friction_, weight_, length), false};
+    }
+
+    // A level horizontal bend: the planner's factor, or with the weight across it, in closed
+    // form.
+    BendPass level_bend(const PullLinkValues& link, double tension) {
+        if (!(across_ && link.theta > 0)) {
+            return {tension * bend_factor_(link.theta), false};
+        }
+        SpaceBend bend = space_bend(link);
         bend.radius = link.length / link.theta;
-        bend.length = link.length;
-        bend.weight = weight_ / 1000;
-        bend.friction = friction_;
-        bend.across = true;
+        bend.theta = link.theta;
         bend.geometry.axis_up = link.right ? -1 : 1;
         return pass_space_bend(bend, tension);
     }
 
     // A straight at inclination psi: T + W L (sin psi + mu |cos psi|) (the cable lies on the
     // lower wall whichever way the route runs), held at zero where the cable's weight would take
-    // the tension below it. A level straight is the planner's rule as it always was.
-    BendPass straight(double length, double tension, double psi) const {
+    // the tension below it.
+    BendPass straight(double length, double tension, double psi, Known& known) const {
         if (psi == 0) {
-            return {tension + straight_tension_added(friction_, weight_, length), false};
+            return level_straight(length, tension);
         }
-        const double out = tension + weight_ / 1000 * length *
-                                         (std::sin(psi) + friction_ * std::fabs(std::cos(psi)));
-        // Named held only where the cable's weight is what takes the tension below zero.
-        return out < 0 ? BendPass{0, weight_ > 0 && out < tension} : BendPass{out, false};
+        if (!known.found) {
+            known.added =
+                weight_ / 1000 * length * (std::sin(psi) + friction_ * std::fabs(std::cos(psi)));
+            known.found = true;
+        }
+        return held_at_zero(tension + known.added, tension, weight_);
+    }
+
+    // Up turns the pull's way of going upward by the angle, Down downward.
+    BendPass vertical(const PullLinkValues& link, double tension, double psi_in,
+                      double psi_out) const {
+        VerticalBend bend;
+        bend.theta = std::fabs(psi_out - psi_in);
+        bend.up = psi_out > psi_in;
+        bend.radius = link.length / std::fabs(link.theta);
+        bend.weight = weight_ / 1000;
+        bend.friction = friction_;
+        bend.length = link.length;
+        return pass_vertical_bend(bend, tension, psi_in);
+    }
+
+    // A horizontal bend on the slope the route has reached: a helix about the vertical, whose
+    // geometry is the slope's alone (the route's heading plays no part).
+    BendPass on_slope(const PullLinkValues& link, double tension, double psi,
+                      Known& known) const {
+        if (!known.found) {
+            known.slope = bend_on_slope(slope_bend(link, psi));
+            known.found = true;
+        }
+        return known.slope ? pass_bend_on_slope(*known.slope, tension)
+                           : pass_space_bend(slope_bend(link, psi), tension);
+    }
+
+    SpaceBend slope_bend(const PullLinkValues& link, double psi) const {
+        SpaceBend bend = space_bend(link);
+        const double sin_psi = std::sin(psi);
+        bend.geometry.axis_up = (link.right ? -1.0 : 1.0) * (link.theta < 0 ? -1.0 : 1.0);
+        bend.geometry.axis_along = bend.geometry.axis_up * sin_psi;
+        bend.geometry.curvature =
+            std::sqrt(std::max(0.0, 1 - bend.geometry.axis_along * bend.geometry.axis_along));
+        bend.geometry.rise = bend.geometry.axis_along * bend.geometry.axis_up;
+        return bend;
+    }
+
+    // A bend in a tilted plane: the general bend in space, on the route's directions.
+    BendPass in_space(const PullLinkValues& link, const LinkPath& path, double tension,
+                      bool forward) const {
+        SpaceBend bend = space_bend(link);
+        bend.geometry = bend_geometry(path, forward);
+        return pass_space_bend(bend, tension);
+    }
+
+    // The figures every bend in space shares: its angle, radius, length, weight and friction.
+    SpaceBend space_bend(const PullLinkValues& link) const {
+        SpaceBend bend;
+        bend.theta = std::fabs(link.theta);
+        bend.radius = link.length / bend.theta;
+        bend.length = link.length;
+        bend.weight = weight_ / 1000;
+        bend.friction = friction_;
+        bend.across = across_;
+        return bend;
     }
 
     const std::vector<PullLinkValues>& links_;
-    std::vector<LinkPath> path_;
+    std::vector<LinkPath> path_; // the bends in space only
     const PullResults& route_;
     BendFactors bend_factor_;
     double friction_;
     double weight_;
     bool across_;
     double sheave_factor_;
+    std::vector<Known> forward_;
+    std::vector<Known> reverse_;
 };
 
 // Names the point between the chosen link and the next by their numbers.

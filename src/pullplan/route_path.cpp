@@ -1,5 +1,6 @@
 #include "pullplan/route_path.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -46,16 +47,26 @@ std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links) {
     return path;
 }
 
-void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path) {
+void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path,
+                bool positions) {
     path.resize(links.size());
     RouteWalker walker;
+    const bool headings =
+        positions || std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
+            return link.turn == Turn::Tilted;
+        });
     for (std::size_t i = 0; i < links.size(); ++i) {
-        path[i] = walker.next(links[i]);
+        path[i] = walker.next(links[i], positions, headings);
     }
 }
 
 Vec3 RouteWalker::direction() const {
-    return std::cos(psi_) * heading_ + std::sin(psi_) * kUp;
+    if (psi_ != trig_psi_) {
+        cos_psi_ = std::cos(psi_);
+        sin_psi_ = std::sin(psi_);
+        trig_psi_ = psi_;
+    }
+    return cos_psi_ * heading_ + sin_psi_ * kUp;
 }
 
 Vec3 RouteWalker::left() const {
@@ -63,7 +74,8 @@ Vec3 RouteWalker::left() const {
 }
 
 Vec3 RouteWalker::upward() const {
-    return -std::sin(psi_) * heading_ + std::cos(psi_) * kUp;
+    direction(); // the inclination's cosine and sine, kept
+    return -sin_psi_ * heading_ + cos_psi_ * kUp;
 }
 
 void RouteWalker::take(Vec3 d, Vec3 turned_up) {
@@ -81,15 +93,13 @@ void RouteWalker::take(Vec3 d, Vec3 turned_up) {
     psi_ = std::atan2(d.z, dot(d, heading_));
 }
 
-LinkPath RouteWalker::next(const PullLinkValues& link) {
+LinkPath RouteWalker::next(const PullLinkValues& link, bool positions, bool headings) {
     LinkPath p;
-    if (link.inclined) {
-        psi_ = link.theta;
-    }
+    psi_ = inclination_entering(link, psi_);
     p.start = at_;
     p.direction_in = direction();
     p.psi_in = psi_;
-    p.bend = !link.straight && link.theta != 0 && std::isfinite(link.theta);
+    p.bend = is_turning(link);
     if (p.bend) {
         p.theta = std::fabs(link.theta);
         p.radius = link.length / p.theta;
@@ -97,13 +107,15 @@ LinkPath RouteWalker::next(const PullLinkValues& link) {
         switch (link.turn) {
         case Turn::Horizontal:
             p.axis = (link.right ? -sign : sign) * kUp;
-            heading_ = rotated(heading_, p.axis, p.theta);
+            if (headings) {
+                heading_ = rotated(heading_, p.axis, p.theta);
+            }
             break;
         case Turn::Up:
         case Turn::Down: {
             const double way = (link.turn == Turn::Up ? 1.0 : -1.0) * sign;
             p.axis = -way * left();
-            psi_ += way * p.theta;
+            psi_ = inclination_leaving(link, psi_);
             break;
         }
         case Turn::Tilted: {
@@ -118,8 +130,10 @@ LinkPath RouteWalker::next(const PullLinkValues& link) {
     }
     p.direction_out = direction();
     p.psi_out = psi_;
-    p.end = p.point_at(link.length);
-    at_ = p.end;
+    if (positions) {
+        p.end = p.point_at(link.length);
+        at_ = p.end;
+    }
     return p;
 }
 

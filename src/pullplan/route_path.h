@@ -64,13 +64,36 @@ inline Vec3 unit(Vec3 v) {
     return size > 0 ? (1 / size) * v : Vec3{};
 }
 
+// The inclination a link meets after the route's `psi`: an inclined straight's own, else the
+// route's.
+inline double inclination_entering(const PullLinkValues& link, double psi) {
+    return link.inclined ? link.theta : psi;
+}
+// Whether a link turns the route (a bend of some finite angle).
+inline bool is_turning(const PullLinkValues& link) {
+    return !link.straight && link.theta != 0 && std::isfinite(link.theta);
+}
+// The inclination leaving a link that is no bend in a tilted plane, from the one it meets: Up
+// and Down turn it by their angle (a negative angle the other way), every other link keeps it.
+inline double inclination_leaving(const PullLinkValues& link, double psi_in) {
+    if (!is_turning(link) || (link.turn != Turn::Up && link.turn != Turn::Down)) {
+        return psi_in;
+    }
+    const double sign = link.theta < 0 ? -1.0 : 1.0;
+    const double way = (link.turn == Turn::Up ? 1.0 : -1.0) * sign;
+    return psi_in + way * std::fabs(link.theta);
+}
+
 // Walks the route link by link from the first link's start, level and heading east. Its frame
 // is a horizontal heading and the inclination in the vertical plane through it, so that Up and
 // Down keep turning one way past the vertical as the inclination always has.
 class RouteWalker {
 public:
-    // The next link's path; the walker then stands at its end.
-    LinkPath next(const PullLinkValues& link);
+    // The next link's path; the walker then stands at its end. Without `positions` the path
+    // holds the directions only (what the tensions need), its points left at the origin;
+    // without `headings` a horizontal bend leaves the heading as it was, which no inclination,
+    // rise or Up and Down bend depends on (a route without tilted bends needs no more).
+    LinkPath next(const PullLinkValues& link, bool positions = true, bool headings = true);
 
     Vec3 at() const { return at_; }
     Vec3 direction() const;
@@ -87,11 +110,16 @@ private:
     Vec3 heading_{1, 0, 0};
     double psi_ = 0;
     Vec3 at_;
+    // The cosine and sine of the inclination, kept while it stays: most links keep it.
+    mutable double trig_psi_ = 0;
+    mutable double cos_psi_ = 1;
+    mutable double sin_psi_ = 0;
 };
 
 std::vector<LinkPath> route_path(const std::vector<PullLinkValues>& links);
-// The same into `path`, whose buffer is reused.
-void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path);
+// The same into `path`, whose buffer is reused; without `positions`, the directions only.
+void route_path(const std::vector<PullLinkValues>& links, std::vector<LinkPath>& path,
+                bool positions = true);
 
 // What the tension through a bend depends on, for one pull through it, with the pull's own
 // angle u from 0 to theta: the rise sin(psi(u)) = rise + rise_cos cos u + rise_sin sin u, the

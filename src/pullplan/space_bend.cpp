@@ -102,11 +102,22 @@ private:
     double rise_ = 0;
 };
 
-// Held at zero from u, if the weight takes the cable down there, until the pull takes it up
-// again: where that is (none: to the bend's end).
-std::optional<double> hold(const Terms& terms, double u, double theta, bool& held) {
+// The hold rule inside a bend: a pull at zero (or below) where the cable's weight takes it
+// down is held at zero until the pull takes the cable up again.
+enum class AtZero { Pulling, TakenUpAgain, HeldToTheEnd };
+AtZero hold_at_zero(const Terms& terms, double theta, double& u, double& t, bool& held) {
+    if (!(t <= 0 && (t < 0 || terms.runs_down(u)))) {
+        return AtZero::Pulling;
+    }
+    t = 0;
     held = held || terms.runs_down(u);
-    return first_event(u, theta, [&](double at) { return terms.takes_up(at); });
+    const auto up_again = first_event(u, theta, [&](double at) { return terms.takes_up(at); });
+    if (!up_again) {
+        u = theta;
+        return AtZero::HeldToTheEnd;
+    }
+    u = *up_again;
+    return AtZero::TakenUpAgain;
 }
 
 BendPass closed_form(const Terms& terms, double theta, double tension) {
@@ -114,25 +125,23 @@ BendPass closed_form(const Terms& terms, double theta, double tension) {
     BendPass pass;
     double u = 0;
     double t = tension;
-    std::optional<double> forced_sign; // the sign after N has just changed
+    double forced_sign = 0; // the sign after N has just changed; 0 where it has not
     // Beyond this tension N keeps its sign through the bend (the sinusoid and the steady
     // part cannot bring the tension down to what the weight across the normal takes).
     const double weight_normal =
         terms.wr() * std::hypot(g.rise_cos, g.rise_sin) / (g.curvature * g.curvature);
     for (int piece = 0; piece < kMostPieces && u < theta; ++piece) {
-        if (t <= 0 && (t < 0 || terms.runs_down(u))) {
-            t = 0;
-            const auto up_again = hold(terms, u, theta, pass.held);
-            if (!up_again) {
-                u = theta;
-                break;
-            }
-            u = *up_again;
-            forced_sign.reset();
+        const AtZero zero = hold_at_zero(terms, theta, u, t, pass.held);
+        if (zero == AtZero::HeldToTheEnd) {
+            break;
+        }
+        if (zero == AtZero::TakenUpAgain) {
+            forced_sign = 0;
             continue;
         }
-        const double sign = forced_sign.value_or(terms.in_plane(t, u) >= 0 ? 1.0 : -1.0);
-        forced_sign.reset();
+        const double sign =
+            forced_sign != 0 ? forced_sign : (terms.in_plane(t, u) >= 0 ? 1.0 : -1.0);
+        forced_sign = 0;
         const Linear linear(terms, sign);
         const double u0 = u;
         const double t0 = t;
@@ -190,14 +199,15 @@ BendPass stepped(const Terms& terms, double theta, double tension) {
     double h = std::min(theta, 0.25);
     int holds = 0;
     for (int steps = 0; steps < kMostSteps && u < theta; ++steps) {
-        if (t <= 0 && (t < 0 || terms.runs_down(u))) {
+        if (t <= 0 && (t < 0 || terms.runs_down(u)) && ++holds > kMostHolds) {
             t = 0;
-            const auto up_again = ++holds <= kMostHolds ? hold(terms, u, theta, pass.held)
-                                                         : std::nullopt;
-            if (!up_again) {
-                break;
-            }
-            u = *up_again;
+            break;
+        }
+        const AtZero zero = hold_at_zero(terms, theta, u, t, pass.held);
+        if (zero == AtZero::HeldToTheEnd) {
+            break;
+        }
+        if (zero == AtZero::TakenUpAgain) {
             continue;
         }
         h = std::min(h, theta - u);
@@ -247,15 +257,44 @@ BendPass nearly_straight(const Terms& terms, const SpaceBend& bend, double tensi
     const double radius = bend.length / bend.theta;
     const double first = terms.per_foot(tension, 0, radius, bend.weight);
     const double guess = tension + bend.length * first;
-    const double out =
-        tension + bend.length * (first + terms.per_foot(guess, bend.theta, radius, bend.weight)) / 2;
-    if (out < 0) {
-        return {0, bend.weight > 0 && out < tension};
-    }
-    return {out, false};
+    return held_at_zero(
+        tension + bend.length * (first + terms.per_foot(guess, bend.theta, radius, bend.weight)) / 2,
+        tension, bend.weight);
 }
 
 } // namespace
+
+std::optional<BendOnSlope> bend_on_slope(const SpaceBend& bend) {
+    const BendGeometry& g = bend.geometry;
+    const Terms terms(bend);
+    // The general bend's own cases first: no angle or radius, a turn about its own direction,
+    // the tiniest angles; then the slope's rule holds where the weight presses in the plane
+    // alone and no figure has a senseless sign.
+    if (!(bend.theta >= kStraightBelow) || !(bend.radius > 0) || !(g.curvature >= 1e-12) ||
+        g.rise_cos != 0 || g.rise_sin != 0 || terms.has_across() || !(bend.friction >= 0) ||
+        !(terms.wr() >= 0)) {
+        return std::nullopt;
+    }
+    const double m = terms.mu() * g.curvature;
+    BendOnSlope slope;
+    slope.slope_at_zero = terms.wr() * g.rise;
+    slope.growth = std::exp(m * bend.theta);
+    slope.added = slope.slope_at_zero * (m == 0 ? bend.theta : std::expm1(m * bend.theta) / m);
+    slope.weighs = terms.wr() > 0;
+    return slope;
+}
+
+BendPass pass_bend_on_slope(const BendOnSlope& bend, double tension) {
+    if (!std::isfinite(tension)) {
+        return {tension, false};
+    }
+    if (tension <= 0 && bend.slope_at_zero <= 0) {
+        return {0, bend.weighs}; // held where the weight takes the cable down
+    }
+    const double out = std::max(tension, 0.0) * bend.growth + bend.added;
+    // Downhill the tension can reach zero within the bend; there the weight holds it.
+    return out < 0 ? BendPass{0, true} : BendPass{out, false};
+}
 
 BendPass pass_space_bend(const SpaceBend& bend, double tension) {
     if (!(bend.theta > 0) || !std::isfinite(tension)) {
@@ -271,14 +310,16 @@ BendPass pass_space_bend(const SpaceBend& bend, double tension) {
         // Turning about its own direction (a horizontal bend on a vertical route): the cable
         // runs straight, its weight along it.
         const double sin_psi = terms.sin_psi(0);
-        const double out =
-            tension +
-            bend.weight * bend.length *
-                (sin_psi + bend.friction * std::sqrt(std::max(0.0, 1 - sin_psi * sin_psi)));
-        return out < 0 ? BendPass{0, bend.weight > 0 && out < tension} : BendPass{out, false};
+        return held_at_zero(
+            tension + bend.weight * bend.length *
+                          (sin_psi + bend.friction * std::sqrt(std::max(0.0, 1 - sin_psi * sin_psi))),
+            tension, bend.weight);
     }
     if (bend.theta < kStraightBelow && bend.length > 0) {
         return nearly_straight(terms, bend, tension);
+    }
+    if (const auto slope = bend_on_slope(bend)) {
+        return pass_bend_on_slope(*slope, tension);
     }
     if (!terms.has_across()) {
         return closed_form(terms, bend.theta, tension);

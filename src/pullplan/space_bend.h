@@ -12,6 +12,8 @@
 #include "pullplan/route_path.h"
 #include "pullplan/vertical_bend.h"
 
+#include <optional>
+
 namespace tensora {
 
 struct SpaceBend {
@@ -25,5 +27,19 @@ struct SpaceBend {
 };
 
 BendPass pass_space_bend(const SpaceBend& bend, double tension);
+
+// A horizontal bend on a steady slope (a helix about the vertical) with the weight in its plane
+// only: dT/du = mu cos(psi) T + W R sin(psi) holds over the whole bend, so the tension leaving
+// is growth × T + added for a pull that meets it at or above zero, and a pull at zero is held
+// there where the slope takes the cable down. The same figures serve every pull through it.
+struct BendOnSlope {
+    double growth = 1;      // e^(mu cos(psi) theta)
+    double added = 0;       // W R sin(psi) (e^(mu cos(psi) theta) - 1) / (mu cos(psi))
+    double slope_at_zero = 0; // W R sin(psi): where the pull stands at zero
+    bool weighs = false;    // W R > 0
+};
+// The bend as such a bend, or none where it is not one (the general bend takes it then).
+std::optional<BendOnSlope> bend_on_slope(const SpaceBend& bend);
+BendPass pass_bend_on_slope(const BendOnSlope& bend, double tension);
 
 } // namespace tensora

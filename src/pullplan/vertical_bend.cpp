@@ -75,11 +75,8 @@ BendPass nearly_straight(const VerticalBend& bend, double tension, double psi_in
     const double psi_out = psi_in + turn * bend.theta;
     const double first = slope(tension, psi_in);
     const double guess = tension + length * first;
-    const double out = tension + length * (first + slope(guess, psi_out)) / 2;
-    if (out < 0) {
-        return {0, bend.weight > 0 && out < tension};
-    }
-    return {out, false};
+    return held_at_zero(tension + length * (first + slope(guess, psi_out)) / 2, tension,
+                        bend.weight);
 }
 
 } // namespace

@@ -23,6 +23,13 @@ struct BendPass {
     bool held = false;  // held at zero somewhere in the bend
 };
 
+// The one rule where a pull would fall below zero over a piece of the route that it passes in
+// one step: a cable cannot push, so the tension leaving is held at zero, and the pull is held
+// there where the cable's weight is what takes it down.
+inline BendPass held_at_zero(double out, double tension, double weight) {
+    return out < 0 ? BendPass{0, weight > 0 && out < tension} : BendPass{out, false};
+}
+
 // The tension leaving the bend for a pull that enters it with `tension` at inclination
 // `psi_in` (radians).
 BendPass pass_vertical_bend(const VerticalBend& bend, double tension, double psi_in);

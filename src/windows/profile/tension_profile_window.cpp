@@ -456,10 +456,12 @@ void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const Q
                : (forward ? results.forward_sidewall : results.reverse_sidewall);
     const ColumnUnit tension_unit =
         metric ? (forward ? shown.forward_unit : shown.reverse_unit) : ColumnUnit{};
+    PullLinkTexts type;
+    type.type = types_[row];
     QString tip =
         tr("Link %1, %2\nCumulative %3 %4")
             .arg(link + 1)
-            .arg(spoken(link_type_words(PullLinkTexts{types_[row]}), platform().numberLocale()))
+            .arg(spoken(link_type_words(type), platform().numberLocale()))
             .arg(qt_text(tensions[row]))
             .arg(qt_text(column_symbol(Quantity::Tension, tension_unit)));
     if (bend) {

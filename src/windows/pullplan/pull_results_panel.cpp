@@ -125,18 +125,17 @@ void PullResultsPanel::fitSectionColumn() {
         return;
     }
     int widest = 0;
-    PullLinkTexts sheave_right{std::string(kBendType)};
-    sheave_right.right = true;
-    sheave_right.sheave = true;
-    PullLinkTexts tilted{std::string(kTiltedType)};
-    tilted.tilt = "-179.99";
-    tilted.sheave = true;
-    PullLinkTexts down{std::string(kDownType)};
-    down.sheave = true;
-    PullLinkTexts up{std::string(kUpType)};
-    up.sheave = true;
+    const auto kind = [](std::string_view type, bool sheave, bool right = false) {
+        PullLinkTexts link;
+        link.type = type;
+        link.sheave = sheave;
+        link.right = right;
+        link.tilt = "-179.99";
+        return link;
+    };
     for (const PullLinkTexts& type :
-         {sheave_right, tilted, down, up, PullLinkTexts{std::string(kStraightType)}}) {
+         {kind(kBendType, true, true), kind(kTiltedType, true), kind(kDownType, true),
+          kind(kUpType, true), kind(kStraightType, false)}) {
         widest = std::max(widest, section->fontMetrics().horizontalAdvance(
                                       spoken(link_type_words(type), NumberLocale{".", ","})));
     }
