@@ -1,5 +1,7 @@
 #include "cli/advise_command.h"
 
+#include "cli/cli_options.h"
+
 #include "cli/cli.h"
 #include "cli/pull_command.h"
 #include "numbers/input_checks.h"
@@ -108,13 +110,10 @@ void print_text(const PullAdvice& advice, const AdviceFields& fields, const Pull
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err, const CliServices&) {
     std::optional<std::string> limit_text;
-    const PullRequest request = parse_pull_request(
-        arguments, "advise", [&limit_text](const std::vector<std::string>& all, std::size_t& i) {
-            if (all[i] != "--swbp-limit") {
-                return false;
-            }
-            limit_text = option_value(all, i);
-            return true;
+    const PullRequest request =
+        parse_pull_request(arguments, "advise", [&limit_text](CommandOptions& options) {
+            options.value("--swbp-limit",
+                          [&limit_text](const std::string& value) { limit_text = value; });
         });
     if (request.help) {
         out << cli_usage();

@@ -1,5 +1,7 @@
 #include "cli/check_command.h"
 
+#include "cli/cli_options.h"
+
 #include "cli/pull_command.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
@@ -94,47 +96,44 @@ class CheckOptions {
 public:
     explicit CheckOptions(CheckRequest& request) : request_(request) {}
 
-    bool take(const std::vector<std::string>& all, std::size_t& i) {
-        const std::string& option = all[i];
-        if (option == "--conduit-id") {
-            request_.texts.conduit_id = option_value(all, i);
-            request_.has_conduit = true;
-        } else if (option == "--cable-od") {
-            request_.texts.cable_od = option_value(all, i);
-            request_.has_cable = true;
-        } else if (option == "--cables") {
-            request_.texts.cables = cables_value(option_value(all, i));
-            request_.has_cables = true;
-        } else if (option == "--configuration") {
-            request_.texts.arrangement = arrangement_value(option_value(all, i));
-        } else if (option == "--min-clearance") {
-            request_.texts.min_clearance = option_value(all, i);
-            min_clearance_given_ = true;
-        } else if (option == "--swbp-limit") {
-            request_.texts.sidewall_limit = option_value(all, i);
-            limit_given_ = true;
-        } else if (option == "--bend-radius") {
-            request_.texts.bend_radius = option_value(all, i);
-        } else if (option == "--cable") {
-            cables_.push_back(option_value(all, i));
-        } else if (option == "--tension-rule") {
-            const std::string& key = option_value(all, i);
+    void add_to(CommandOptions& options) {
+        CheckRequest& request = request_;
+        const auto text = [&options](const std::string& name, std::string& into, bool* given) {
+            options.value(name, [&into, given](const std::string& value) {
+                into = value;
+                if (given) {
+                    *given = true;
+                }
+            });
+        };
+        text("--conduit-id", request.texts.conduit_id, &request.has_conduit);
+        text("--cable-od", request.texts.cable_od, &request.has_cable);
+        text("--min-clearance", request.texts.min_clearance, &min_clearance_given_);
+        text("--swbp-limit", request.texts.sidewall_limit, &limit_given_);
+        text("--bend-radius", request.texts.bend_radius, nullptr);
+        options.value("--cables", [&request](const std::string& value) {
+            request.texts.cables = cables_value(value);
+            request.has_cables = true;
+        });
+        options.value("--configuration", [&request](const std::string& value) {
+            request.texts.arrangement = arrangement_value(value);
+        });
+        options.value("--cable", [this](const std::string& value) { cables_.push_back(value); });
+        options.value("--tension-rule", [&request](const std::string& key) {
             const auto rule = tension_rule_by_key(key);
             if (!rule) {
-                throw CliRefusal{"tensora-cli: " +
-                                 argument_message("tension-rule", key,
-                                                  "not planner, eye, eye-singles, "
-                                                  "grip or ratings")};
+                throw CliRefusal{"tensora-cli: " + argument_message("tension-rule", key,
+                                                                    "not planner, eye, eye-singles, "
+                                                                    "grip or ratings")};
             }
-            request_.texts.rule = *rule;
-        } else if (option == "--eye-limit") {
-            request_.texts.eye_limit = rating_value("eye-limit", option_value(all, i));
-        } else if (option == "--grip-limit") {
-            request_.texts.grip_limit = rating_value("grip-limit", option_value(all, i));
-        } else {
-            return false;
-        }
-        return true;
+            request.texts.rule = *rule;
+        });
+        options.value("--eye-limit", [&request](const std::string& value) {
+            request.texts.eye_limit = rating_value("eye-limit", value);
+        });
+        options.value("--grip-limit", [&request](const std::string& value) {
+            request.texts.grip_limit = rating_value("grip-limit", value);
+        });
     }
 
     // What the units decide: the round metric design values where the options are not
@@ -183,8 +182,7 @@ CheckRequest parse(const std::vector<std::string>& arguments) {
     CheckRequest request;
     CheckOptions options(request);
     request.pull = parse_pull_request(arguments, "check",
-                                      [&options](const std::vector<std::string>& all,
-                                                 std::size_t& i) { return options.take(all, i); });
+                                      [&options](CommandOptions& more) { options.add_to(more); });
     options.finish();
     if (!request.pull.help) {
         require_inputs(request);

@@ -1,5 +1,7 @@
 #include "cli/equipment_command.h"
 
+#include "cli/cli_options.h"
+
 #include "cli/pull_command.h"
 #include "numbers/shown_figures.h"
 #include "pullplan/pull_advice.h"
@@ -173,7 +175,7 @@ void take_report_equipment(const PullRequest& request, EquipmentOptions& options
 void run_equipment_command(const std::vector<std::string>& arguments, std::ostream& out,
                            std::ostream& err, const CliServices&) {
     EquipmentOptions options;
-    const std::pair<std::string_view, std::optional<std::string>*> known[] = {
+    const std::pair<std::string, std::optional<std::string>*> known[] = {
         {"--direction", &options.direction},
         {"--puller", &options.puller},
         {"--rope-strength", &options.rope_strength},
@@ -182,17 +184,11 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
         {"--sheave-percent", &options.sheave_percent},
         {"--capstan-friction", &options.capstan_friction},
         {"--tail-limit", &options.tail_limit}};
-    PullRequest request = parse_pull_request(
-        arguments, "equipment",
-        [&known](const std::vector<std::string>& all, std::size_t& i) {
-            for (const auto& [name, value] : known) {
-                if (all[i] == name) {
-                    *value = option_value(all, i);
-                    return true;
-                }
-            }
-            return false;
-        });
+    PullRequest request = parse_pull_request(arguments, "equipment", [&known](CommandOptions& options) {
+        for (const auto& [name, value] : known) {
+            options.value(name, [value = value](const std::string& text) { *value = text; });
+        }
+    });
     if (request.help) {
         out << cli_usage();
         return;

@@ -1,5 +1,7 @@
 #include "cli/fill_command.h"
 
+#include "cli/cli_options.h"
+
 #include "cli/cli.h"
 #include "fill/conduit_tables.h"
 #include "fill/fill_ratio.h"
@@ -37,42 +39,23 @@ std::string standard_keys() {
 
 FillRequest parse(const std::vector<std::string>& arguments) {
     FillRequest request;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size()) {
-                throw CliRefusal{"tensora-cli: " + argument + " needs a value"};
-            }
-            return arguments[++i];
-        };
-        if (is_help_option(argument)) {
-            request.help = true;
-            return request;
+    CommandOptions options("fill");
+    options.value("--standard", [&request](const std::string& key) {
+        const auto standard = conduit_standard_by_key(key);
+        if (!standard) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("standard", key, "not " + standard_keys())};
         }
-        if (argument == "--standard") {
-            const std::string& key = value();
-            const auto standard = conduit_standard_by_key(key);
-            if (!standard) {
-                throw CliRefusal{"tensora-cli: " +
-                                 argument_message("standard", key, "not " + standard_keys())};
-            }
-            request.standard = *standard;
-        } else if (argument == "--max-fill") {
-            request.max_fill = value();
-        } else if (argument == "--json") {
-            request.json = true;
-        } else if (argument == "--code") {
-            request.code = true;
-        } else if (argument == "--units") {
-            request.units = units_value(value());
-            request.units_named = true;
-        } else if (argument.starts_with("--")) {
-            throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
-                             " for fill"};
-        } else {
-            request.diameters.push_back(argument);
-        }
-    }
+        request.standard = *standard;
+    });
+    options.value("--max-fill", [&request](const std::string& value) { request.max_fill = value; });
+    options.flag("--json", [&request] { request.json = true; });
+    options.flag("--code", [&request] { request.code = true; });
+    options.value("--units", [&request](const std::string& value) {
+        request.units = units_value(value);
+        request.units_named = true;
+    });
+    request.help = !options.parse(arguments, request.diameters);
     return request;
 }
 

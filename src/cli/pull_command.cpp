@@ -1,5 +1,7 @@
 #include "cli/pull_command.h"
 
+#include "cli/cli_options.h"
+
 #include "cli/cli.h"
 #include "numbers/input_checks.h"
 #include "pullplan/pull_advice.h"
@@ -164,7 +166,7 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
 // report could not give whole is said on the error stream; a file that is no report, or a
 // plan longer than a plan may be, cannot be run.
 void read_report_option(const std::string& path, PullRequest& request,
-                        const std::vector<std::string_view>& given) {
+                        const std::vector<std::string>& given) {
     const auto refused = [&path](const std::string& why) {
         return CliRefusal{"tensora-cli: " + argument_message("report", path, why)};
     };
@@ -228,19 +230,6 @@ void read_report_option(const std::string& path, PullRequest& request,
 
 } // namespace
 
-const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& i) {
-    const std::string& option = arguments[i];
-    if (i + 1 >= arguments.size()) {
-        throw CliRefusal{"tensora-cli: " + option + " needs a value"};
-    }
-    const std::string& value = arguments[++i];
-    if (breaks_output_shape(value) || has_line_break(value)) {
-        throw CliRefusal{"tensora-cli: " + argument_message(std::string_view(option).substr(2),
-                                                            value,
-                                                            "a tab or line break inside the text")};
-    }
-    return value;
-}
 
 namespace {
 
@@ -273,34 +262,28 @@ struct PullArguments {
     std::optional<std::string> plan_file;
     std::optional<std::string> mid_assist;
     std::vector<std::string> links;
-    std::vector<std::string_view> given; // the options that hold a cable text
+    std::vector<std::string> given; // the options that hold a cable text
 
     bool is_given(std::string_view option) const {
         return std::find(given.begin(), given.end(), option) != given.end();
     }
 };
 
-// Takes one option of pull (and its value); false for an option pull does not know.
-bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
-                      PullRequest& request, PullArguments& taken) {
-    const std::string& argument = arguments[i];
-    if (argument == "--friction" || argument == "--weight" || argument == "--allowable" ||
-        argument == "--description" || argument == "--back-tension") {
-        taken.given.push_back(argument);
-    }
-    const std::pair<std::string_view, std::string*> texts[] = {
+// The options of pull, each taken as it is met.
+void add_pull_options(CommandOptions& options, PullRequest& request, PullArguments& taken) {
+    const std::pair<std::string, std::string*> texts[] = {
         {"--friction", &request.settings.friction},
         {"--weight", &request.settings.weight},
         {"--allowable", &request.settings.allowable},
         {"--description", &request.description},
         {"--back-tension", &request.settings.back_tension}};
     for (const auto& [name, text] : texts) {
-        if (argument == name) {
-            *text = option_value(arguments, i);
-            return true;
-        }
+        options.value(name, [&taken, name = name, text = text](const std::string& value) {
+            taken.given.push_back(name);
+            *text = value;
+        });
     }
-    const std::pair<std::string_view, std::optional<std::string>*> files[] = {
+    const std::pair<std::string, std::optional<std::string>*> files[] = {
         {"--report", &request.report_file},
         {"--pdf", &request.pdf},
         {"--csv", &request.csv},
@@ -311,41 +294,26 @@ bool take_pull_option(const std::vector<std::string>& arguments, std::size_t& i,
         {"--route-units", &taken.route.units},
         {"--route-radius", &taken.route.radius},
         {"--entity", &taken.route.entity}};
-    for (const auto& [name, value] : files) {
-        if (argument == name) {
-            *value = option_value(arguments, i);
-            return true;
-        }
+    for (const auto& [name, file] : files) {
+        options.value(name, [file = file](const std::string& value) { *file = value; });
     }
-    if (argument == "--json") {
-        request.json = true;
-        return true;
-    }
-    if (argument == "--sheave") {
-        taken.sheaves.push_back(option_value(arguments, i));
-        return true;
-    }
-    if (argument == "--layer") {
-        taken.route.layer = option_value(arguments, i);
-        return true;
-    }
-    if (argument == "--bend-weight") {
-        const std::string key = option_value(arguments, i);
+    options.flag("--json", [&request] { request.json = true; });
+    options.value("--sheave",
+                  [&taken](const std::string& value) { taken.sheaves.push_back(value); });
+    options.value("--layer", [&taken](const std::string& value) { taken.route.layer = value; });
+    options.value("--bend-weight", [&request, &taken](const std::string& key) {
         const std::optional<bool> across = bend_weight_by_key(key);
         if (!across) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message("bend-weight", key, "not plane or all")};
         }
         request.settings.weight_across = *across;
-        taken.given.push_back(argument);
-        return true;
-    }
-    if (argument == "--units") {
-        request.units = units_value(option_value(arguments, i));
+        taken.given.push_back("--bend-weight");
+    });
+    options.value("--units", [&request](const std::string& value) {
+        request.units = units_value(value);
         request.units_named = true;
-        return true;
-    }
-    return false;
+    });
 }
 
 // A metric pull without an option or a report starts from the round metric design values;
@@ -520,23 +488,14 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
                                const MoreOptions& more) {
     PullRequest request;
     PullArguments taken;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (is_help_option(argument)) {
-            request.help = true;
-            return request;
-        }
-        if (take_pull_option(arguments, i, request, taken)) {
-            continue;
-        }
-        if (argument.starts_with("--")) {
-            if (!more || !more(arguments, i)) {
-                throw CliRefusal{"tensora-cli: unknown option " + quoted_argument(argument) +
-                                 " for " + std::string(command)};
-            }
-        } else {
-            taken.links.push_back(argument);
-        }
+    CommandOptions options(command);
+    add_pull_options(options, request, taken);
+    if (more) {
+        more(options);
+    }
+    if (!options.parse(arguments, taken.links)) {
+        request.help = true;
+        return request;
     }
     if (request.report_file) {
         read_report_option(*request.report_file, request, taken.given);

@@ -50,16 +50,13 @@ struct PullRequest {
 // An option of a command built on `pull` that `pull` does not have: given the arguments and
 // the option's place, it takes the option (and its value, moving the place on) and returns
 // true, or returns false for an option it does not know either.
-using MoreOptions =
-    std::function<bool(const std::vector<std::string>& arguments, std::size_t& place)>;
+class CommandOptions;
+// A command's own options, added to pull's.
+using MoreOptions = std::function<void(CommandOptions& options)>;
 
 // Reads the options and links of `pull`, and those of `more`, for the command named.
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
                                const MoreOptions& more = {});
-
-// The value of the option at `place` (moving the place on to it); refused when missing or
-// holding a tab or line break.
-const std::string& option_value(const std::vector<std::string>& arguments, std::size_t& place);
 
 // The links as the calculation reads them, in the request's units.
 std::vector<PullLinkValues> link_values(const PullRequest& request);
