@@ -1,6 +1,7 @@
 #include "cli/advise_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/json_document.h"
 
 #include "cli/cli.h"
 #include "cli/pull_command.h"
@@ -66,25 +67,28 @@ AdviceFields advice_fields(const PullAdvice& advice, UnitSystem units) {
 
 void print_json(const PullAdvice& advice, const AdviceFields& fields, const PullRequest& request,
                 std::ostream& out) {
-    const auto or_null = [&advice](const std::string& text) {
-        return advice.mid_assist ? text : std::string("null");
+    using Json = JsonDocument::Json;
+    JsonDocument document;
+    const auto or_null = [&advice](const Json& value) {
+        return advice.mid_assist ? value : Json(nullptr);
     };
-    out << "{\"forward_max\":" << json_string(fields.forward)
-        << ",\"reverse_max\":" << json_string(fields.reverse)
-        << ",\"direction\":" << json_string(fields.direction) << ",\"lower_by\":" << fields.lower_by
-        << ",\"mid_assist\":" << or_null(fields.mid_assist)
-        << ",\"mid_assist_max\":" << or_null(json_string(fields.mid_assist_max))
-        << ",\"mid_assist_direction\":" << or_null(json_string(fields.mid_assist_direction))
-        << ",\"note\":" << json_string(fields.note);
+    Json json = {{"forward_max", fields.forward},
+                 {"reverse_max", fields.reverse},
+                 {"direction", fields.direction},
+                 {"lower_by", document.number(fields.lower_by)},
+                 {"mid_assist",
+                  or_null(advice.mid_assist ? document.number(fields.mid_assist) : Json(nullptr))},
+                 {"mid_assist_max", or_null(fields.mid_assist_max)},
+                 {"mid_assist_direction", or_null(fields.mid_assist_direction)},
+                 {"note", fields.note}};
     const UnitSystem units = request.units;
     if (request.units_named) {
-        out << ",\"units\":{\"system\":" << json_string(unit_system_key(units))
-            << ",\"forward_max\":" << json_string(tension_unit(advice.forward_max, units))
-            << ",\"reverse_max\":" << json_string(tension_unit(advice.reverse_max, units))
-            << ",\"mid_assist_max\":" << json_string(tension_unit(advice.mid_assist_max, units))
-            << '}';
+        json["units"] = {{"system", unit_system_key(units)},
+                         {"forward_max", tension_unit(advice.forward_max, units)},
+                         {"reverse_max", tension_unit(advice.reverse_max, units)},
+                         {"mid_assist_max", tension_unit(advice.mid_assist_max, units)}};
     }
-    out << "}\n";
+    document.write(json, out);
 }
 
 void print_text(const PullAdvice& advice, const AdviceFields& fields, const PullRequest& request,

@@ -1,6 +1,7 @@
 #include "cli/check_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/json_document.h"
 
 #include "cli/pull_command.h"
 #include "pullplan/pull_check.h"
@@ -122,9 +123,10 @@ public:
         options.value("--tension-rule", [&request](const std::string& key) {
             const auto rule = tension_rule_by_key(key);
             if (!rule) {
-                throw CliRefusal{"tensora-cli: " + argument_message("tension-rule", key,
-                                                                    "not planner, eye, eye-singles, "
-                                                                    "grip or ratings")};
+                throw CliRefusal{"tensora-cli: " +
+                                 argument_message("tension-rule", key,
+                                                  "not planner, eye, eye-singles, "
+                                                  "grip or ratings")};
             }
             request.texts.rule = *rule;
         });
@@ -238,38 +240,42 @@ void print_text(const CheckTexts& texts, const CheckResult& result, const CheckR
 
 void print_json(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
                 std::ostream& out) {
+    using Json = JsonDocument::Json;
+    JsonDocument document;
     const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
-    out << "{\"jam_ratio\":" << json_string(english_text(texts.jam_ratio))
-        << ",\"jam_risk\":" << json_string(english_text(texts.jam_risk))
-        << ",\"weight_correction\":" << json_string(english_text(texts.weight_correction))
-        << ",\"configuration\":" << json_string(english_text(texts.configuration))
-        << ",\"clearance\":" << json_string(english_text(texts.clearance))
-        << ",\"forward_max\":" << json_string(english_text(texts.forward_max))
-        << ",\"reverse_max\":" << json_string(english_text(texts.reverse_max)) << ",\"bends\":[";
-    for (std::size_t i = 0; i < result.bends.size(); ++i) {
-        const CheckedBendTexts row = bend_texts(result.bends[i], CheckInputs{}, pressure);
-        out << (i ? "," : "") << "{\"link\":" << json_string(row.link)
-            << ",\"radius\":" << json_string(english_text(row.radius))
-            << ",\"forward_pressure\":" << json_string(english_text(row.forward_pressure))
-            << ",\"reverse_pressure\":" << json_string(english_text(row.reverse_pressure))
-            << ",\"over_limit\":" << (result.bends[i].over_limit ? "true" : "false") << '}';
+    Json bends = Json::array();
+    for (const CheckedBend& bend : result.bends) {
+        const CheckedBendTexts row = bend_texts(bend, CheckInputs{}, pressure);
+        bends.push_back({{"link", row.link},
+                         {"radius", english_text(row.radius)},
+                         {"forward_pressure", english_text(row.forward_pressure)},
+                         {"reverse_pressure", english_text(row.reverse_pressure)},
+                         {"over_limit", bend.over_limit}});
     }
-    out << "],\"set_cables\":" << texts.set_cables
-        << ",\"set_weight\":" << json_string(texts.set_weight)
-        << ",\"tension_rule\":" << json_string(texts.tension_rule)
-        << ",\"set_allowable\":" << json_string(english_text(texts.set_allowable))
-        << ",\"verdict\":" << json_string(english_text(texts.verdict))
-        << ",\"ok\":" << (result.ok ? "true" : "false");
+    Json json = {{"jam_ratio", english_text(texts.jam_ratio)},
+                 {"jam_risk", english_text(texts.jam_risk)},
+                 {"weight_correction", english_text(texts.weight_correction)},
+                 {"configuration", english_text(texts.configuration)},
+                 {"clearance", english_text(texts.clearance)},
+                 {"forward_max", english_text(texts.forward_max)},
+                 {"reverse_max", english_text(texts.reverse_max)},
+                 {"bends", std::move(bends)},
+                 {"set_cables", document.number(texts.set_cables)},
+                 {"set_weight", texts.set_weight},
+                 {"tension_rule", texts.tension_rule},
+                 {"set_allowable", english_text(texts.set_allowable)},
+                 {"verdict", english_text(texts.verdict)},
+                 {"ok", result.ok}};
     if (request.pull.units_named) {
         const std::array<std::string, 4> units = check_units(result, request);
-        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.pull.units))
-            << ",\"clearance\":" << json_string(units[0])
-            << ",\"tension\":" << json_string(units[1]) << ",\"radius\":" << json_string(units[2])
-            << ",\"pressure\":" << json_string(units[3])
-            << ",\"set_weight\":" << json_string(unit_symbol(Quantity::Weight, request.pull.units))
-            << '}';
+        json["units"] = {{"system", unit_system_key(request.pull.units)},
+                         {"clearance", units[0]},
+                         {"tension", units[1]},
+                         {"radius", units[2]},
+                         {"pressure", units[3]},
+                         {"set_weight", unit_symbol(Quantity::Weight, request.pull.units)}};
     }
-    out << "}\n";
+    document.write(json, out);
 }
 
 } // namespace

@@ -442,30 +442,6 @@ std::string argument_message(std::string_view name, std::string_view text, const
     return argument_message(name, text, english_text(message));
 }
 
-std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    out.push_back('"');
-    return out;
-}
-
 bool breaks_output_shape(std::string_view text) {
     return trimmed_blanks(text).find_first_of("\t\n\r\v\f") != std::string_view::npos;
 }

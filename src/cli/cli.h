@@ -62,9 +62,6 @@ std::string argument_message(std::string_view name, std::string_view text,
                              std::string_view message);
 std::string argument_message(std::string_view name, std::string_view text, const Message& message);
 
-// A text as a JSON string, quoted and escaped.
-std::string json_string(std::string_view text);
-
 // Whether a text holds a tab or a line break between its first and last characters that are
 // not blanks: such a text would break the tab-separated, line-per-link output.
 bool breaks_output_shape(std::string_view text);

@@ -1,6 +1,7 @@
 #include "cli/equipment_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/json_document.h"
 
 #include "cli/pull_command.h"
 #include "numbers/shown_figures.h"
@@ -109,38 +110,42 @@ void print_text(const EquipmentCheck& check, const EquipmentInputs& inputs,
 void print_json(const EquipmentCheck& check, const EquipmentInputs& inputs,
                 const PullRequest& request, std::ostream& out) {
     const Forces tension_text{equipment_force_unit(check, inputs, request.units)};
-    out << "{\"direction\":" << json_string(check.forward ? "forward" : "reverse")
-        << ",\"highest\":" << json_string(tension_text(check.highest))
-        << ",\"highest_link\":"
-        << (check.highest_link < 0 ? std::string("null") : std::to_string(check.highest_link + 1))
-        << ",\"puller\":{\"rating\":"
-        << (inputs.puller ? json_string(tension_text(*inputs.puller)) : "null")
-        << ",\"margin\":"
-        << (inputs.puller ? general_number_text(std::round(check.puller_margin * 10) / 10)
-                          : std::string("null"))
-        << ",\"verdict\":" << json_string(puller_verdict_key(check.puller)) << '}'
-        << ",\"rope_minimum\":" << json_string(tension_text.minimum(check.rope_minimum))
-        << ",\"rope\":" << json_string(rope_verdict_key(check.rope)) << ",\"sheaves\":[";
-    for (std::size_t i = 0; i < check.sheaves.size(); ++i) {
-        const SheaveLoad& sheave = check.sheaves[i];
-        out << (i ? "," : "") << "{\"link\":" << sheave.link + 1
-            << ",\"load\":" << json_string(tension_text(sheave.load))
-            << ",\"verdict\":" << json_string(sheave_verdict_key(sheave.verdict)) << '}';
+    JsonDocument document;
+    using Json = JsonDocument::Json;
+    Json puller = {{"rating", inputs.puller ? Json(tension_text(*inputs.puller)) : Json(nullptr)},
+                   {"margin", inputs.puller ? document.number(general_number_text(
+                                                  std::round(check.puller_margin * 10) / 10))
+                                            : Json(nullptr)},
+                   {"verdict", puller_verdict_key(check.puller)}};
+    Json sheaves = Json::array();
+    for (const SheaveLoad& sheave : check.sheaves) {
+        sheaves.push_back({{"link", sheave.link + 1},
+                           {"load", tension_text(sheave.load)},
+                           {"verdict", sheave_verdict_key(sheave.verdict)}});
     }
-    out << "],\"capstan\":[";
-    for (std::size_t i = 0; i < check.capstan.size(); ++i) {
-        const CapstanWraps& row = check.capstan[i];
-        out << (i ? "," : "") << "{\"wraps\":" << row.wraps
-            << ",\"tail\":" << json_string(tension_text(row.tail))
-            << ",\"verdict\":" << json_string(row.beyond_hold ? "beyond hold" : "ok") << '}';
+    Json capstan = Json::array();
+    for (const CapstanWraps& row : check.capstan) {
+        capstan.push_back({{"wraps", row.wraps},
+                           {"tail", tension_text(row.tail)},
+                           {"verdict", row.beyond_hold ? "beyond hold" : "ok"}});
     }
-    out << "],\"verdict\":" << json_string(equipment_verdict_key(check.verdict));
+    Json json = {{"direction", check.forward ? "forward" : "reverse"},
+                 {"highest", tension_text(check.highest)},
+                 {"highest_link",
+                  JsonDocument::whole_or_null(
+                      check.highest_link < 0 ? std::nullopt
+                                             : std::optional<long long>(check.highest_link + 1))},
+                 {"puller", std::move(puller)},
+                 {"rope_minimum", tension_text.minimum(check.rope_minimum)},
+                 {"rope", rope_verdict_key(check.rope)},
+                 {"sheaves", std::move(sheaves)},
+                 {"capstan", std::move(capstan)},
+                 {"verdict", equipment_verdict_key(check.verdict)}};
     if (request.units_named) {
-        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
-            << ",\"force\":" << json_string(column_symbol(Quantity::Tension, tension_text.unit))
-            << '}';
+        json["units"] = {{"system", unit_system_key(request.units)},
+                         {"force", column_symbol(Quantity::Tension, tension_text.unit)}};
     }
-    out << "}\n";
+    document.write(json, out);
 }
 
 // The report's equipment where no option gives it: its inputs as the window would take them.
@@ -184,11 +189,12 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
         {"--sheave-percent", &options.sheave_percent},
         {"--capstan-friction", &options.capstan_friction},
         {"--tail-limit", &options.tail_limit}};
-    PullRequest request = parse_pull_request(arguments, "equipment", [&known](CommandOptions& options) {
-        for (const auto& [name, value] : known) {
-            options.value(name, [value = value](const std::string& text) { *value = text; });
-        }
-    });
+    PullRequest request =
+        parse_pull_request(arguments, "equipment", [&known](CommandOptions& options) {
+            for (const auto& [name, value] : known) {
+                options.value(name, [value = value](const std::string& text) { *value = text; });
+            }
+        });
     if (request.help) {
         out << cli_usage();
         return;

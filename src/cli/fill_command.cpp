@@ -1,6 +1,7 @@
 #include "cli/fill_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/json_document.h"
 
 #include "cli/cli.h"
 #include "fill/conduit_tables.h"
@@ -124,50 +125,48 @@ void print_text(const FillRequest& request, const ConduitStandard& standard,
 
 void print_json(const FillRequest& request, const std::vector<std::string>& diameters,
                 const ConduitStandard& standard, const TableRating& rating, std::ostream& out) {
+    using Json = JsonDocument::Json;
     const CableTotals& totals = rating.totals;
-    out << "{\"standard\":" << json_string(standard.name);
+    Json json = {{"standard", standard.name}};
     if (standard.code) {
-        out << ",\"edition\":" << json_string(kCodeEdition);
+        json["edition"] = kCodeEdition;
     }
-    out << ",\"diameters\":[";
-    for (std::size_t i = 0; i < diameters.size(); ++i) {
-        out << (i ? "," : "") << json_string(diameters[i]);
+    json["diameters"] = diameters;
+    Json areas = Json::array();
+    for (const std::string& area : totals.areas) {
+        areas.push_back(shown(request, area, Quantity::Area));
     }
-    out << "],\"areas\":[";
-    for (std::size_t i = 0; i < totals.areas.size(); ++i) {
-        out << (i ? "," : "") << json_string(shown(request, totals.areas[i], Quantity::Area));
-    }
-    out << "],\"cables\":" << json_string(totals.count)
-        << ",\"total_area\":" << json_string(shown(request, totals.total_area, Quantity::Area))
-        << ",\"pair_width\":" << json_string(shown(request, totals.pair_width, Quantity::Diameter))
-        << ",\"sizes\":[";
+    json["areas"] = std::move(areas);
+    json["cables"] = totals.count;
+    json["total_area"] = shown(request, totals.total_area, Quantity::Area);
+    json["pair_width"] = shown(request, totals.pair_width, Quantity::Diameter);
+    Json sizes = Json::array();
     for (std::size_t i = 0; i < rating.sizes.size(); ++i) {
         const ConduitSize& size = standard.sizes[i];
-        out << (i ? "," : "") << "{\"trade_size\":" << json_string(size.trade_size);
+        Json row = {{"trade_size", size.trade_size}};
         if (standard.code) {
-            out << ",\"metric_designator\":" << json_string(size.metric);
+            row["metric_designator"] = size.metric;
         }
-        out << ",\"pipe_id\":" << json_string(shown_pipe_id(size, request.units, kEnglish))
-            << ",\"area\":"
-            << json_string(shown_size_area(size, rating.sizes[i].area, request.units, kEnglish))
-            << ",\"percent\":" << json_string(rating.sizes[i].percent);
+        row["pipe_id"] = shown_pipe_id(size, request.units, kEnglish);
+        row["area"] = shown_size_area(size, rating.sizes[i].area, request.units, kEnglish);
+        row["percent"] = rating.sizes[i].percent;
         if (request.code) {
-            out << ",\"code\":" << json_string(code_column(rating, i));
+            row["code"] = code_column(rating, i);
         }
-        out << '}';
+        sizes.push_back(std::move(row));
     }
-    out << ']';
+    json["sizes"] = std::move(sizes);
     if (request.code) {
-        out << ",\"code_limit\":" << json_string(std::to_string(rating.code_limit))
-            << ",\"code_smallest\":" << json_string(code_smallest(standard, rating));
+        json["code_limit"] = std::to_string(rating.code_limit);
+        json["code_smallest"] = code_smallest(standard, rating);
     }
     if (request.units_named) {
         const bool metric = request.units == UnitSystem::Metric;
-        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
-            << ",\"diameter\":" << json_string(metric ? "mm" : "in")
-            << ",\"area\":" << json_string(metric ? "mm²" : "sq in") << '}';
+        json["units"] = {{"system", unit_system_key(request.units)},
+                         {"diameter", metric ? "mm" : "in"},
+                         {"area", metric ? "mm²" : "sq in"}};
     }
-    out << "}\n";
+    JsonDocument().write(json, out);
 }
 
 } // namespace

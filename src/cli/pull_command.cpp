@@ -1,6 +1,7 @@
 #include "cli/pull_command.h"
 
 #include "cli/cli_options.h"
+#include "cli/json_document.h"
 
 #include "cli/cli.h"
 #include "numbers/input_checks.h"
@@ -229,7 +230,6 @@ void read_report_option(const std::string& path, PullRequest& request,
 }
 
 } // namespace
-
 
 namespace {
 
@@ -550,16 +550,6 @@ void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err) {
 
 namespace {
 
-std::string json_number(double value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
-    return std::string(buffer, end);
-}
-
 // The four result columns as the request's units show them.
 struct ShownColumns {
     const TextColumn& forward;
@@ -615,46 +605,49 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
 
 void print_json(const PullRequest& request, const PullResults& results, std::ostream& out) {
     const ShownColumns columns = shown_columns(request, results);
-    const auto tension = [&request](double pounds) {
-        return json_number(shown_value(pounds, Quantity::Tension, request.units));
+    JsonDocument document;
+    const auto tension = [&](double pounds) {
+        return document.exact(shown_value(pounds, Quantity::Tension, request.units));
     };
-    out << "{\"links\":[";
+    JsonDocument::Json links = JsonDocument::Json::array();
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
-        out << (i ? "," : "") << "{\"number\":" << json_string(link.number)
-            << ",\"type\":" << json_string(link.type) << ",\"length\":" << json_string(link.length)
-            << ",\"angle\":" << json_string(link.angle)
-            << ",\"forward\":" << json_string(columns.forward[i])
-            << ",\"forward_sidewall\":" << json_string(columns.forward_sidewall[i])
-            << ",\"reverse\":" << json_string(columns.reverse[i])
-            << ",\"reverse_sidewall\":" << json_string(columns.reverse_sidewall[i])
-            << ",\"forward_tension\":" << tension(results.forward_tension[i])
-            << ",\"reverse_tension\":" << tension(results.reverse_tension[i]);
+        JsonDocument::Json row = {{"number", link.number},
+                                  {"type", link.type},
+                                  {"length", link.length},
+                                  {"angle", link.angle},
+                                  {"forward", columns.forward[i]},
+                                  {"forward_sidewall", columns.forward_sidewall[i]},
+                                  {"reverse", columns.reverse[i]},
+                                  {"reverse_sidewall", columns.reverse_sidewall[i]},
+                                  {"forward_tension", tension(results.forward_tension[i])},
+                                  {"reverse_tension", tension(results.reverse_tension[i])}};
         if (results.elevation) {
             // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.
-            out << ",\"inclined\":" << (link.inclined ? "true" : "false") << ",\"inclination_in\":"
-                << json_number(results.inclination_in[i] * kDegreesPerRadian)
-                << ",\"inclination_out\":"
-                << json_number(results.inclination_out[i] * kDegreesPerRadian)
-                << ",\"forward_held\":" << (results.forward_held[i] ? "true" : "false")
-                << ",\"reverse_held\":" << (results.reverse_held[i] ? "true" : "false");
+            row["inclined"] = link.inclined;
+            row["inclination_in"] = document.exact(results.inclination_in[i] * kDegreesPerRadian);
+            row["inclination_out"] = document.exact(results.inclination_out[i] * kDegreesPerRadian);
+            row["forward_held"] = results.forward_held[i] != 0;
+            row["reverse_held"] = results.reverse_held[i] != 0;
         }
-        out << "}";
+        links.push_back(std::move(row));
     }
-    out << "],\"forward_percent\":" << results.forward_percent
-        << ",\"reverse_percent\":" << results.reverse_percent
-        << ",\"bars\":" << (results.bars_visible ? "\"shown\"" : "\"hidden\"")
-        << ",\"caption\":" << json_string(english_text(results.caption));
+    JsonDocument::Json json = {{"links", std::move(links)},
+                               {"forward_percent", results.forward_percent},
+                               {"reverse_percent", results.reverse_percent},
+                               {"bars", results.bars_visible ? "shown" : "hidden"},
+                               {"caption", english_text(results.caption)}};
     if (request.units_named) {
         const std::array<std::string, 5> units = column_units(request, results);
-        out << ",\"units\":{\"system\":" << json_string(unit_system_key(request.units))
-            << ",\"length\":" << json_string(units[0]) << ",\"forward\":" << json_string(units[1])
-            << ",\"forward_sidewall\":" << json_string(units[2])
-            << ",\"reverse\":" << json_string(units[3])
-            << ",\"reverse_sidewall\":" << json_string(units[4])
-            << ",\"tension\":" << json_string(unit_symbol(Quantity::Tension, request.units)) << '}';
+        json["units"] = {{"system", unit_system_key(request.units)},
+                         {"length", units[0]},
+                         {"forward", units[1]},
+                         {"forward_sidewall", units[2]},
+                         {"reverse", units[3]},
+                         {"reverse_sidewall", units[4]},
+                         {"tension", unit_symbol(Quantity::Tension, request.units)}};
     }
-    out << "}\n";
+    document.write(json, out);
 }
 
 // The plan's texts as the report holds them (inch-pound, whatever the units given), or as
