@@ -78,7 +78,7 @@ Vec3 RouteWalker::upward() const {
     return -sin_psi_ * heading_ + cos_psi_ * kUp;
 }
 
-void RouteWalker::take(Vec3 d, Vec3 turned_up) {
+void RouteWalker::turn_to(Vec3 d, Vec3 turned_up) {
     const Vec3 level{d.x, d.y, 0};
     const double across = std::sqrt(dot(level, level));
     if (across > 1e-12) {
@@ -123,7 +123,7 @@ LinkPath RouteWalker::next(const PullLinkValues& link, bool positions, bool head
             const Vec3 normal = cos_tilt * left() + sin_tilt * upward();
             p.axis = sign * unit(cross(direction(), normal));
             const Vec3 turned_up = rotated(upward(), p.axis, p.theta);
-            take(rotated(direction(), p.axis, p.theta), turned_up);
+            turn_to(rotated(direction(), p.axis, p.theta), turned_up);
             break;
         }
         }

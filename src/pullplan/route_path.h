@@ -105,7 +105,7 @@ public:
 private:
     // After a turn that is neither Up nor Down: the heading and inclination of the new
     // direction, "up" staying on the side the turned frame's up points to.
-    void take(Vec3 d, Vec3 turned_up);
+    void turn_to(Vec3 d, Vec3 turned_up);
 
     Vec3 heading_{1, 0, 0};
     double psi_ = 0;

@@ -77,7 +77,7 @@ void append_cable_set(const CableSetReport& set, std::vector<std::string>& lines
     }
 }
 
-bool CableSetReader::take(const std::string& line) {
+bool CableSetReader::read_line(const std::string& line) {
     const auto value = [&line](std::string_view label) { return line.substr(label.size()); };
     if (line.empty() || line == heading_row()) {
         return true;

@@ -28,11 +28,11 @@ inline constexpr std::string_view kCableSetHeading = "Cable Set";
 
 void append_cable_set(const CableSetReport& set, std::vector<std::string>& lines);
 
-// Reads the part line by line after its heading: `take` answers false for the first line that
-// is not the part's, which the caller reads again as its own.
+// Reads the part line by line after its heading: `read_line` answers false for the first line
+// that is not the part's, which the caller reads again as its own.
 class CableSetReader {
 public:
-    bool take(const std::string& line);
+    bool read_line(const std::string& line);
     // The set read, and a note for each row that could not be read.
     CableSetReport finish(std::vector<Message>& notes);
 

@@ -479,7 +479,7 @@ void read_cable_set(BoundedLines& lines, ReadReport& report) {
     std::string line;
     bool ended = true;
     while (lines.next(line, ended)) {
-        if (!reader.take(line)) {
+        if (!reader.read_line(line)) {
             lines.hand_back(std::move(line), ended);
             break;
         }
