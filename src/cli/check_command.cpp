@@ -280,6 +280,46 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
 
 } // namespace
 
+// The check's own parts of a report saved with it: the conduit and limits, and the set, in
+// the report's inch-pound form (a text that is no number stays as it is).
+void keep_check_parts(const CheckRequest& request, PullRequest& pull) {
+    const CheckInputTexts& texts = request.texts;
+    const auto inches = [&pull](const std::string& text, Quantity quantity) {
+        return converted_text(trimmed_blanks(text), quantity, pull.units, UnitSystem::InchPound,
+                              kEnglish);
+    };
+    CheckReport check;
+    check.conduit_id = inches(texts.conduit_id, Quantity::Diameter);
+    check.arrangement = std::string(arrangement_keyword(texts.arrangement));
+    check.min_clearance = inches(texts.min_clearance, Quantity::Diameter);
+    check.sidewall_limit = inches(texts.sidewall_limit, Quantity::Pressure);
+    check.bend_radius = inches(texts.bend_radius, Quantity::Length);
+    pull.kept.check = check;
+    CableSetReport set;
+    set.rule = std::string(tension_rule_key(texts.rule));
+    set.eye_limit = inches(texts.eye_limit, Quantity::Tension);
+    set.grip_limit = inches(texts.grip_limit, Quantity::Tension);
+    set.planner_first = texts.planner_group;
+    std::vector<CableGroupTexts> groups;
+    if (texts.planner_group) {
+        // The planner's cable as the window's first group holds it.
+        CableGroupTexts planner;
+        planner.count = std::to_string(texts.cables);
+        planner.od = texts.cable_od;
+        planner.weight = pull.settings.weight;
+        planner.rating = pull.settings.allowable;
+        groups.push_back(planner);
+    }
+    groups.insert(groups.end(), texts.groups.begin(), texts.groups.end());
+    for (CableGroupTexts& group : groups) {
+        group.od = inches(group.od, Quantity::Diameter);
+        group.weight = inches(group.weight, Quantity::Weight);
+        group.rating = inches(group.rating, Quantity::Tension);
+    }
+    set.groups = std::move(groups);
+    pull.kept.cable_set = std::move(set);
+}
+
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services) {
     const CheckRequest request = parse(arguments);
@@ -322,7 +362,9 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         const PullResults plan =
             pullcalc(request.pull.links, request.pull.settings, kEnglish, units);
         const PrintedCheck printed = printed_check({}, inputs, result);
-        write_pull_files(request.pull, plan, services, &printed);
+        PullRequest saved = request.pull;
+        keep_check_parts(request, saved);
+        write_pull_files(saved, plan, services, &printed);
     }
     const CheckTexts texts = check_texts(result, inputs);
     if (request.pull.json) {

@@ -204,6 +204,7 @@ void read_report_option(const std::string& path, PullRequest& request,
     }
     request.settings.sheave_percent = settings.sheave_percent;
     request.report_equipment = settings.equipment;
+    request.kept = kept_parts(report);
     const std::string from = "tensora-cli: report " + quoted_argument(path) + ": ";
     if (report.has_plan && !report.back_tension && !is_given("--back-tension")) {
         request.notes.push_back(from +
@@ -759,11 +760,11 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
             if (error) {
                 path = *request.save_report;
             }
-            return std::optional<std::string>(
-                report_text({path.string(),
-                             plan_in_file_form(plan_report(request, results), kEnglish),
-                             {},
-                             request.units}));
+            ReportContents contents = request.kept;
+            contents.path = path.string();
+            contents.pull_plan = plan_in_file_form(plan_report(request, results), kEnglish);
+            contents.units_shown = request.units;
+            return std::optional<std::string>(report_text(contents));
         });
     }
     if (request.pdf) {

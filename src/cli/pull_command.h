@@ -29,6 +29,9 @@ struct PullRequest {
     std::vector<std::string> notes;
     // Where an imported route came from, for the saved report's line.
     std::string route_source;
+    // The parts of the report read (--report) besides its plan, which a report saved again
+    // keeps (a command that has parts of its own sets them).
+    ReportContents kept;
     // The pulling equipment's inputs of the report read (--report), or none.
     std::optional<EquipmentReport> report_equipment;
     bool json = false;

@@ -1,5 +1,7 @@
 #include "report/report_settings.h"
 
+#include "fill/fill_ratio.h"
+
 namespace tensora {
 
 ReportSettings report_settings(const ReadReport& report) {
@@ -28,6 +30,38 @@ ReportSettings report_settings(const ReadReport& report) {
         settings.fill = report.fill;
     }
     return settings;
+}
+
+FillReport fill_report(const ReadReport::Fill& cables) {
+    const NumberLocale english{".", ""};
+    const ConduitStandard& table = conduit_standard(
+        conduit_standard_by_name(cables.standard).value_or(ConduitStandardId::Schedule40));
+    FillReport fill;
+    fill.standard = std::string(table.name);
+    fill.diameters = cables.diameters;
+    fill.preferred_max = cables.preferred_max.value_or(fill.preferred_max);
+    const TableRating rating = rate_table(table, cables.diameters, fill.preferred_max, english);
+    fill.count = rating.totals.count;
+    fill.total_area = rating.totals.total_area;
+    fill.pair_width_label = "Maximum combined pair width (in)";
+    fill.pair_width = rating.totals.pair_width;
+    for (std::size_t i = 0; i < table.sizes.size() && i < rating.sizes.size(); ++i) {
+        fill.rows.push_back({std::string(table.sizes[i].trade_size),
+                             std::string(table.sizes[i].pipe_id), rating.sizes[i].area,
+                             rating.sizes[i].percent});
+    }
+    return fill;
+}
+
+ReportContents kept_parts(const ReadReport& report) {
+    ReportContents parts;
+    if (report.fill && !report.fill->empty()) {
+        parts.fill = fill_report(*report.fill);
+    }
+    parts.cable_set = report.cable_set;
+    parts.check = report.check;
+    parts.equipment = report.equipment;
+    return parts;
 }
 
 } // namespace tensora

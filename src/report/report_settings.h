@@ -41,4 +41,14 @@ struct ReportSettings {
 
 ReportSettings report_settings(const ReadReport& report);
 
+// The parts of a report besides its plan, as saving it again writes them: its fill part (rated
+// again from its cables and standard, Schedule 40 where it names none, as the fill window
+// does), its cable set, check and equipment parts as they were read. The command line keeps a
+// report's parts so when it saves it again.
+ReportContents kept_parts(const ReadReport& report);
+
+// A fill part rated from the cables (inches in the file's form), the standard named (none:
+// Schedule 40) and the preferred maximum fill.
+FillReport fill_report(const ReadReport::Fill& fill);
+
 } // namespace tensora

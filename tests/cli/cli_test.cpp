@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "report/printed_report.h"
+#include "report/report_settings.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -405,6 +406,37 @@ std::string contents(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+// The check saves its conduit, limits and set with the plan, and a report read and saved again
+// by the command line keeps every part it has, the fill ratio's included, byte for byte.
+TEST(CliReport, AReportSavedAgainKeepsEveryPartItHas) {
+    const test::TempFolder folder;
+    const std::string first = folder.file("check.rtf");
+    std::vector<std::string> check = pull("--conduit-id 5 --cable 3:1.58:2200:500kcmil:cu "
+                                          "--tension-rule eye --swbp-limit 300 --save-report " +
+                                          first + " s:100 b:3:90");
+    check[0] = "check";
+    ASSERT_EQ(run(check).status, 0);
+    const std::string saved = contents(first);
+    EXPECT_NE(saved.find("Pull Check"), std::string::npos);
+    EXPECT_NE(saved.find("Sidewall Limit (lbs/ft) 300"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("3      | 1.58       | 2200             | 500kcmil   | cu"),
+              std::string::npos)
+        << saved;
+    // A fill part and an equipment part added as the windows write them.
+    ReadReport::Fill cables{"EMT", {"0.5", "0.61"}, std::string("40")};
+    ReportContents parts;
+    const std::string whole = folder.file("whole.rtf");
+    parts.path = whole;
+    parts.pull_plan = PullPlanReport{"", "10", "5", "0.150", "", {}, "0"};
+    parts.fill = fill_report(cables);
+    parts.equipment = EquipmentReport{};
+    parts.equipment->puller = "2000";
+    std::ofstream(whole, std::ios::binary) << report_text(parts);
+    const std::string written = contents(whole);
+    ASSERT_EQ(run(pull("--report " + whole + " --save-report " + whole)).status, 0);
+    EXPECT_EQ(contents(whole), written);
+}
+
 TEST(CliPull, HandsThePlanToThePdfRenderer) {
     const test::TempFolder folder;
     const std::string pdf = folder.file("plan.pdf");
@@ -668,9 +700,9 @@ TEST(CliUnits, CheckAndFillTakeMillimetresAndNameTheirUnits) {
     EXPECT_NE(check.out.find("verdict\tPull OK\n"), std::string::npos); // 7300 N/m by default
     EXPECT_NE(check.out.find("units\tmm\tN\tm\tN/m\n"), std::string::npos);
     // A limit given in metric is the one held, not the metric design value.
-    const CliRun tight = run({"check", "--units", "si", "--conduit-id", "128.1938", "--cable-od",
-                              "40.132", "--cables", "3", "--swbp-limit", "10", "s:152.4",
-                              "b:0.6096:90"});
+    const CliRun tight =
+        run({"check", "--units", "si", "--conduit-id", "128.1938", "--cable-od", "40.132",
+             "--cables", "3", "--swbp-limit", "10", "s:152.4", "b:0.6096:90"});
     EXPECT_NE(tight.out.find("verdict\tSidewall pressure exceeds 10 N/m at link 2"),
               std::string::npos)
         << tight.out;
@@ -808,11 +840,10 @@ TEST(CliEquipment, ChecksThePullerRopeSheavesAndCapstanOfTheDirectionChosen) {
     EXPECT_NE(lowered.err.find("below 4"), std::string::npos);
 }
 
-
 TEST(CliEquipment, WritesEveryForceInOneUnitNamedInAUnitsLine) {
-    const CliRun metric = run({"equipment", "--units", "si", "--friction", "0", "--weight", "0",
-                               "--back-tension", "5884", "--puller", "30000", "b:3:90",
-                               "--direction", "forward"});
+    const CliRun metric =
+        run({"equipment", "--units", "si", "--friction", "0", "--weight", "0", "--back-tension",
+             "5884", "--puller", "30000", "b:3:90", "--direction", "forward"});
     EXPECT_EQ(metric.status, 0) << metric.err;
     EXPECT_NE(metric.out.find("highest\t5.88\npuller\t30.00\t"), std::string::npos) << metric.out;
     EXPECT_NE(metric.out.find("\nunits\tkN\n"), std::string::npos) << metric.out;
@@ -846,7 +877,6 @@ TEST(CliReport, AReportsEquipmentAndDecimalCommasAreTakenAsTheWindowTakesThem) {
     EXPECT_NE(equipment.out.find("direction\tforward\n"), std::string::npos) << equipment.out;
     EXPECT_NE(equipment.out.find("puller\t6500\t"), std::string::npos) << equipment.out;
 }
-
 
 TEST(Cli, SaysItsVersionAndWhichCableAPlanWithoutOneIsPulledWith) {
     const CliRun version = run({"--version"});
