@@ -209,6 +209,38 @@
     </message>
 </context>
 <context>
+    <name>Cables</name>
+    <message>
+        <source>CABLE</source>
+        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <translation>KABEL</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>FLÄCHE</translation>
+    </message>
+    <message>
+        <source>MODULUS</source>
+        <translation>E-MODUL</translation>
+    </message>
+    <message>
+        <source>DIAM</source>
+        <translation>DURCHM</translation>
+    </message>
+    <message>
+        <source>EXP/K</source>
+        <translation>AUSD/K</translation>
+    </message>
+    <message>
+        <source>EXP/F</source>
+        <translation>AUSD/F</translation>
+    </message>
+    <message>
+        <source>RATING</source>
+        <translation>NENNLAST</translation>
+    </message>
+</context>
+<context>
     <name>Calculators</name>
     <message>
         <source>Undefined: bend length is 0</source>
@@ -2030,16 +2062,20 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Grenze (%1)</translation>
     </message>
     <message>
-        <source>Radius (m)</source>
-        <translation>Radius (m)</translation>
-    </message>
-    <message>
         <source>Bearing, forward (%1)</source>
         <translation>Druck, vorwärts (%1)</translation>
     </message>
     <message>
         <source>Bearing, reverse (%1)</source>
         <translation>Druck, rückwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radius (%1)</translation>
     </message>
 </context>
 <context>

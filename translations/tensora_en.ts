@@ -209,6 +209,38 @@
     </message>
 </context>
 <context>
+    <name>Cables</name>
+    <message>
+        <source>CABLE</source>
+        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <translation>CABLE</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>AREA</translation>
+    </message>
+    <message>
+        <source>MODULUS</source>
+        <translation>MODULUS</translation>
+    </message>
+    <message>
+        <source>DIAM</source>
+        <translation>DIAM</translation>
+    </message>
+    <message>
+        <source>EXP/K</source>
+        <translation>EXP/K</translation>
+    </message>
+    <message>
+        <source>EXP/F</source>
+        <translation>EXP/F</translation>
+    </message>
+    <message>
+        <source>RATING</source>
+        <translation>RATING</translation>
+    </message>
+</context>
+<context>
     <name>Calculators</name>
     <message>
         <source>Undefined: bend length is 0</source>
@@ -2030,16 +2062,20 @@ in the same directory as this program and restart.</translation>
         <translation>Limit (%1)</translation>
     </message>
     <message>
-        <source>Radius (m)</source>
-        <translation>Radius (m)</translation>
-    </message>
-    <message>
         <source>Bearing, forward (%1)</source>
         <translation>Bearing, forward (%1)</translation>
     </message>
     <message>
         <source>Bearing, reverse (%1)</source>
         <translation>Bearing, reverse (%1)</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radius (%1)</translation>
     </message>
 </context>
 <context>

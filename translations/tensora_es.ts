@@ -209,6 +209,38 @@
     </message>
 </context>
 <context>
+    <name>Cables</name>
+    <message>
+        <source>CABLE</source>
+        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <translation>CABLE</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>ÁREA</translation>
+    </message>
+    <message>
+        <source>MODULUS</source>
+        <translation>MÓDULO</translation>
+    </message>
+    <message>
+        <source>DIAM</source>
+        <translation>DIÁM</translation>
+    </message>
+    <message>
+        <source>EXP/K</source>
+        <translation>DILAT/K</translation>
+    </message>
+    <message>
+        <source>EXP/F</source>
+        <translation>DILAT/F</translation>
+    </message>
+    <message>
+        <source>RATING</source>
+        <translation>CARGA</translation>
+    </message>
+</context>
+<context>
     <name>Calculators</name>
     <message>
         <source>Undefined: bend length is 0</source>
@@ -2030,16 +2062,20 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Límite (%1)</translation>
     </message>
     <message>
-        <source>Radius (m)</source>
-        <translation>Radio (m)</translation>
-    </message>
-    <message>
         <source>Bearing, forward (%1)</source>
         <translation>Apoyo, directo (%1)</translation>
     </message>
     <message>
         <source>Bearing, reverse (%1)</source>
         <translation>Apoyo, inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tramo</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Radio (%1)</translation>
     </message>
 </context>
 <context>

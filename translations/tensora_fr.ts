@@ -209,6 +209,38 @@
     </message>
 </context>
 <context>
+    <name>Cables</name>
+    <message>
+        <source>CABLE</source>
+        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <translation>CÂBLE</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>SECTION</translation>
+    </message>
+    <message>
+        <source>MODULUS</source>
+        <translation>MODULE</translation>
+    </message>
+    <message>
+        <source>DIAM</source>
+        <translation>DIAM</translation>
+    </message>
+    <message>
+        <source>EXP/K</source>
+        <translation>DILAT/K</translation>
+    </message>
+    <message>
+        <source>EXP/F</source>
+        <translation>DILAT/F</translation>
+    </message>
+    <message>
+        <source>RATING</source>
+        <translation>CHARGE</translation>
+    </message>
+</context>
+<context>
     <name>Calculators</name>
     <message>
         <source>Undefined: bend length is 0</source>
@@ -2030,16 +2062,20 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Limite (%1)</translation>
     </message>
     <message>
-        <source>Radius (m)</source>
-        <translation>Rayon (m)</translation>
-    </message>
-    <message>
         <source>Bearing, forward (%1)</source>
         <translation>Appui, direct (%1)</translation>
     </message>
     <message>
         <source>Bearing, reverse (%1)</source>
         <translation>Appui, inverse (%1)</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tronçon</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Rayon (%1)</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,38 @@
     </message>
 </context>
 <context>
+    <name>Cables</name>
+    <message>
+        <source>CABLE</source>
+        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <translation>CABO</translation>
+    </message>
+    <message>
+        <source>AREA</source>
+        <translation>ÁREA</translation>
+    </message>
+    <message>
+        <source>MODULUS</source>
+        <translation>MÓDULO</translation>
+    </message>
+    <message>
+        <source>DIAM</source>
+        <translation>DIÂM</translation>
+    </message>
+    <message>
+        <source>EXP/K</source>
+        <translation>DILAT/K</translation>
+    </message>
+    <message>
+        <source>EXP/F</source>
+        <translation>DILAT/F</translation>
+    </message>
+    <message>
+        <source>RATING</source>
+        <translation>CARGA</translation>
+    </message>
+</context>
+<context>
     <name>Calculators</name>
     <message>
         <source>Undefined: bend length is 0</source>
@@ -2030,16 +2062,20 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Limite (%1)</translation>
     </message>
     <message>
-        <source>Radius (m)</source>
-        <translation>Raio (m)</translation>
-    </message>
-    <message>
         <source>Bearing, forward (%1)</source>
         <translation>Apoio, direto (%1)</translation>
     </message>
     <message>
         <source>Bearing, reverse (%1)</source>
         <translation>Apoio, inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Trecho</translation>
+    </message>
+    <message>
+        <source>Radius (%1)</source>
+        <translation>Raio (%1)</translation>
     </message>
 </context>
 <context>

@@ -131,15 +131,44 @@ bool is_heading_line(const std::vector<std::string>& fields) {
 
 // The metric figure of each field of a record: its factor from the file's unit, by field.
 constexpr std::pair<std::size_t, double> kMetricFields[] = {
-    {1, 645.16},                     // sq in to mm²
-    {2, 0.00689475729316836},        // psi to MPa
-    {3, 25.4},                       // in to mm
-    {4, 1.8},                        // per degree Fahrenheit to per kelvin
-    {5, 1.48816394356955},           // lb/ft to kg/m
-    {6, 0.00444822161526050},        // lbf to kN
-    {7, 4.44822161526050}};          // lbf to N
+    {1, 645.16},              // sq in to mm²
+    {2, 0.00689475729316836}, // psi to MPa
+    {3, 25.4},                // in to mm
+    {4, 1.8},                 // per degree Fahrenheit to per kelvin
+    {5, 1.48816394356955},    // lb/ft to kg/m
+    {6, 0.00444822161526050}, // lbf to kN
+    {7, 4.44822161526050}};   // lbf to N
 
 } // namespace
+
+bool is_cable_heading(std::string_view line) {
+    return is_heading_line(split_at_blanks(line));
+}
+
+std::vector<Message> cable_headings(UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    //: The cable library's column headings: each one word, without blanks (the columns are
+    //: found by them).
+    std::vector<Message> headings{TENSORA_TEXT("Cables", "CABLE"),
+                                  TENSORA_TEXT("Cables", "AREA"),
+                                  TENSORA_TEXT("Cables", "MODULUS"),
+                                  TENSORA_TEXT("Cables", "DIAM"),
+                                  metric ? TENSORA_TEXT("Cables", "EXP/K")
+                                         : TENSORA_TEXT("Cables", "EXP/F"),
+                                  data_message(metric ? "KG/M" : "LB/FT"),
+                                  data_message("E*A"),
+                                  TENSORA_TEXT("Cables", "RATING")};
+    if (metric) {
+        // The unit of each figure beside its word, as "AREA,mm²".
+        const std::pair<std::size_t, const char*> units_of[] = {
+            {1, "mm²"}, {2, "MPa"}, {3, "mm"}, {6, "kN"}, {7, "N"}};
+        for (const auto& [column, unit] : units_of) {
+            headings[column] =
+                Message(MessageSource{"Data", "%1,%2"}).nested(headings[column]).data(unit);
+        }
+    }
+    return headings;
+}
 
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal) {
     const std::vector<std::string> words = split_at_blanks(line);
@@ -167,8 +196,9 @@ std::string cable_line_in_units(std::string_view line, UnitSystem units, std::st
         const double size = std::fabs(value);
         const int whole_digits = size >= 1 ? static_cast<int>(std::floor(std::log10(size))) + 1 : 0;
         const int decimals =
-            size > 0 && size < 1 ? std::clamp(3 - static_cast<int>(std::floor(std::log10(size))), 0, 12)
-                                 : std::clamp(4 - whole_digits, 0, 9);
+            size > 0 && size < 1
+                ? std::clamp(3 - static_cast<int>(std::floor(std::log10(size))), 0, 12)
+                : std::clamp(4 - whole_digits, 0, 9);
         shown[field] = locale_number_text(fixed_number_text(value, decimals), shown_form);
     }
     return joined_fields(shown);

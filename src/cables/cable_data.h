@@ -2,6 +2,8 @@
 // fourteen sections of cable records by category, and whatever follows them.
 #pragma once
 
+#include "numbers/message.h"
+
 #include "numbers/units.h"
 
 #include <array>
@@ -72,6 +74,12 @@ std::optional<std::vector<std::string>> cable_record_fields(std::string_view lin
 // those units. In inch-pound units the file's figures with the locale's decimal sign (a line
 // stays as it is where that is "."). Other lines stay as they are.
 std::string cable_line_in_units(std::string_view line, UnitSystem units, std::string_view decimal);
+
+// Whether a line of the library is a category's heading line ("CABLE AREA MODULUS ...").
+bool is_cable_heading(std::string_view line);
+// The heading's words for people, one a column, in the units shown: "CABLE", "AREA" in
+// inch-pound, "AREA,mm²" in metric, ...
+std::vector<Message> cable_headings(UnitSystem units);
 
 // Splits a line at every blank, dropping the empty pieces.
 std::vector<std::string> split_at_blanks(std::string_view line);

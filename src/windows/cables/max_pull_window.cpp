@@ -325,8 +325,11 @@ void MaxPull::Categoryselect_Click(int row) {
     const std::string caption =
         std::string(kCablesCaption) + Categoryselect->item(row)->text().toStdString();
     for (const std::string_view line : category_lines(library, caption)) {
+        // The heading in the language spoken; the cables as the library has them.
         auto* item = new QListWidgetItem(
-            data_file_text(cable_line_in_units(line, units(), decimal)), cables2choose);
+            is_cable_heading(line) ? cableHeading()
+                                   : data_file_text(cable_line_in_units(line, units(), decimal)),
+            cables2choose);
         item->setData(Qt::UserRole, data_file_text(line));
     }
     cable_columns_->measure();
@@ -338,6 +341,21 @@ void MaxPull::languageChanged() {
         Cables->setTitle(tr("Cable Select - click to select %1")
                              .arg(Categoryselect->item(category_row_)->text()));
     }
+    for (int row = 0; row < cables2choose->count(); ++row) {
+        QListWidgetItem* item = cables2choose->item(row);
+        if (is_cable_heading(item->data(Qt::UserRole).toString().toLatin1().toStdString())) {
+            item->setText(cableHeading());
+        }
+    }
+    cable_columns_->measure();
+}
+
+QString MaxPull::cableHeading() const {
+    QStringList words;
+    for (const Message& word : cable_headings(units())) {
+        words.append(spoken(word, numberLocale()));
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 void MaxPull::cables2choose_Click(int row) {

@@ -45,6 +45,8 @@ public:
     void Categoryselect_Click(int row);
     // The cables' title again, in the language now spoken.
     void languageChanged() override;
+    // The library's column headings in the language spoken.
+    QString cableHeading() const;
     void cables2choose_Click(int row);
     void List3_Click(int row);
     void Check1_Click();

@@ -113,19 +113,19 @@ QVariant CheckBendsModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    if (section == LimitColumn) {
-        return tr("Limit (%1)").arg(qt_text(column_symbol(Quantity::Pressure, pressure_unit_)));
+    const QString pressure = qt_text(column_symbol(Quantity::Pressure, pressure_unit_));
+    switch (section) {
+    case LinkColumn:
+        return tr("Link");
+    case RadiusColumn:
+        return tr("Radius (%1)").arg(qt_text(unit_symbol(Quantity::Length, pressure_unit_.units)));
+    case ForwardColumn:
+        return tr("Bearing, forward (%1)").arg(pressure);
+    case ReverseColumn:
+        return tr("Bearing, reverse (%1)").arg(pressure);
+    default:
+        return tr("Limit (%1)").arg(pressure);
     }
-    if (pressure_unit_.units == UnitSystem::Metric &&
-        (section == RadiusColumn || section == ForwardColumn || section == ReverseColumn)) {
-        const QString unit = qt_text(column_symbol(Quantity::Pressure, pressure_unit_));
-        return section == RadiusColumn    ? tr("Radius (m)")
-               : section == ForwardColumn ? tr("Bearing, forward (%1)").arg(unit)
-                                          : tr("Bearing, reverse (%1)").arg(unit);
-    }
-    static const char* const kHeadings[Columns] = {
-        "Link", "Radius (ft)", "Bearing, forward (lbs/ft)", "Bearing, reverse (lbs/ft)", "Limit"};
-    return QString::fromLatin1(kHeadings[section]);
 }
 
 PullCheck::PullCheck(WindowRegistry& registry)
