@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 namespace tensora {
 namespace {
@@ -164,18 +165,23 @@ void pairs(Pages& pages, const QString& heading, const QList<QPair<QString, QStr
     qsizetype lines = 0;
     for (const auto& row : rows) {
         values.append(wrapped(row.second, pages.metrics(normal), value_width));
-        lines += std::max<qsizetype>(1, values.back().size());
+        lines += std::max({qsizetype{1}, values.back().size(),
+                           wrapped(row.first, pages.metrics(normal), pages.inch(2.2)).size()});
     }
     pages.need(pages.lineHeight(bold) + pages.lineHeight(normal) * static_cast<double>(lines));
     pages.text(bold, heading, pages.left(), pages.width());
     pages.advance(pages.lineHeight(bold) + pages.pt(2));
     for (qsizetype r = 0; r < rows.size(); ++r) {
-        pages.text(normal, rows[r].first, pages.left(), pages.inch(2.2));
-        if (values[r].isEmpty()) {
-            pages.advance(pages.lineHeight(normal));
-        }
-        for (const QString& line : values[r]) {
-            pages.text(normal, line, pages.left() + pages.inch(2.3), value_width);
+        // A label longer than its column wraps under itself too, beside its value.
+        const QStringList label = wrapped(rows[r].first, pages.metrics(normal), pages.inch(2.2));
+        const qsizetype height = std::max({qsizetype{1}, label.size(), values[r].size()});
+        for (qsizetype line = 0; line < height; ++line) {
+            if (line < label.size()) {
+                pages.text(normal, label[line], pages.left(), pages.inch(2.2));
+            }
+            if (line < values[r].size()) {
+                pages.text(normal, values[r][line], pages.left() + pages.inch(2.3), value_width);
+            }
             pages.advance(pages.lineHeight(normal));
         }
     }
@@ -472,25 +478,59 @@ void graph(Pages& pages, const PrintedReport& report) {
 }
 
 // A table whose heading repeats on every page it runs onto.
+// The columns' widths on the page: each its design's, but never narrower than its widest cell
+// or the longest word of its heading (in whatever language it is printed); where they pass the
+// page, the room above those least widths is shared out, and beyond that every column gives.
+std::vector<double> column_widths(const Pages& pages, const QList<Column>& columns,
+                                  const std::vector<QStringList>& rows) {
+    const QFontMetricsF bold = pages.metrics(pages.font(kBodyPoints, true));
+    const QFontMetricsF normal = pages.metrics(pages.font(kBodyPoints));
+    std::vector<double> least;
+    std::vector<double> widths;
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        double widest = 0;
+        for (const QString& word : columns[c].heading.split(QLatin1Char(' '))) {
+            widest = std::max(widest, bold.horizontalAdvance(word));
+        }
+        for (const QStringList& row : rows) {
+            if (c < row.size()) {
+                widest = std::max(widest, normal.horizontalAdvance(row[c]));
+            }
+        }
+        least.push_back(widest + pages.pt(6));
+        widths.push_back(std::max(pages.inch(columns[c].width), least.back()));
+    }
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    const double room = pages.width();
+    if (total <= room) {
+        return widths;
+    }
+    const double least_total = std::accumulate(least.begin(), least.end(), 0.0);
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = least_total >= room ? least[c] * room / least_total
+                                        : least[c] + (widths[c] - least[c]) * (room - least_total) /
+                                                         (total - least_total);
+    }
+    return widths;
+}
+
 void table(Pages& pages, const QString& title, const QList<Column>& columns,
            const std::vector<QStringList>& rows, const std::function<bool(std::size_t)>& marked) {
     const QFont bold = pages.font(kBodyPoints, true);
     const QFont normal = pages.font(kBodyPoints);
     const double row_height = pages.lineHeight(normal) + pages.pt(2);
     const QFont heading_font = pages.font(kTitlePoints, true);
+    const std::vector<double> widths = column_widths(pages, columns, rows);
     // The rule under the column headings and the marked rows span the columns, not the page.
-    double inches = 0;
-    for (const Column& column : columns) {
-        inches += column.width;
-    }
-    const double span = std::min(pages.inch(inches), pages.width());
+    const double span = std::accumulate(widths.begin(), widths.end(), 0.0);
     // A long title, and a heading wider than its column, wrap rather than run off or get cut.
     const QStringList title_lines = wrapped(title, pages.metrics(heading_font), pages.width());
     QList<QStringList> heading_lines;
     qsizetype heading_rows = 1;
     for (const Column& column : columns) {
         heading_lines.append(
-            wrapped(column.heading, pages.metrics(bold), pages.inch(column.width) - pages.pt(4)));
+            wrapped(column.heading, pages.metrics(bold),
+                    widths[static_cast<std::size_t>(heading_lines.size())] - pages.pt(4)));
         heading_rows = std::max(heading_rows, heading_lines.back().size());
     }
     const double title_height =
@@ -509,10 +549,10 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
                 const qsizetype first = heading_rows - heading_lines[c].size();
                 if (row >= first) {
                     pages.text(bold, heading_lines[c][row - first], x,
-                               pages.inch(columns[c].width) - pages.pt(4),
+                               widths[static_cast<std::size_t>(c)] - pages.pt(4),
                                columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
                 }
-                x += pages.inch(columns[c].width);
+                x += widths[static_cast<std::size_t>(c)];
             }
             pages.advance(pages.lineHeight(bold));
         }
@@ -536,9 +576,9 @@ void table(Pages& pages, const QString& title, const QList<Column>& columns,
         }
         double x = pages.left();
         for (qsizetype c = 0; c < columns.size() && c < rows[r].size(); ++c) {
-            pages.text(normal, rows[r][c], x, pages.inch(columns[c].width) - pages.pt(4),
+            pages.text(normal, rows[r][c], x, widths[static_cast<std::size_t>(c)] - pages.pt(4),
                        columns[c].right ? Qt::AlignRight : Qt::AlignLeft);
-            x += pages.inch(columns[c].width);
+            x += widths[static_cast<std::size_t>(c)];
         }
         pages.advance(row_height);
     }
@@ -659,11 +699,13 @@ void plan_table(Pages& pages, const PrintedReport& report) {
                         : held[i] ? UiText::tr("held", "held at zero")
                                   : QString()});
     }
+    const QString link_heading = UiText::tr("Link");
+    const QString type_heading = UiText::tr("Type");
     table(pages,
           UiText::tr("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
                      "sidewall: tension leaving a bend / its length)"),
-          {{UiText::tr("Link"), 0.45, true},
-           {UiText::tr("Type"), 0.75, false},
+          {{link_heading, 0.45, true},
+           {type_heading, 0.75, false},
            {in_units(QT_TRANSLATE_NOOP("UiText", "Length"), Quantity::Length, report.units), 0.8,
             true},
            {UiText::tr("Angle (\u00b0)"), 0.65, true},

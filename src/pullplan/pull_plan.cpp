@@ -195,8 +195,7 @@ private:
 
     // A horizontal bend on the slope the route has reached: a helix about the vertical, whose
     // geometry is the slope's alone (the route's heading plays no part).
-    BendPass on_slope(const PullLinkValues& link, double tension, double psi,
-                      Known& known) const {
+    BendPass on_slope(const PullLinkValues& link, double tension, double psi, Known& known) const {
         if (!known.found) {
             known.slope = bend_on_slope(slope_bend(link, psi));
             known.found = true;
@@ -603,7 +602,8 @@ void show_columns(const std::vector<PullLinkValues>& links, UnitSystem units,
 }
 
 std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValues>& links,
-                                                  const PullResults& results, std::size_t i) {
+                                                  const PullResults& results, std::size_t i,
+                                                  const NumberLocale& locale) {
     if (!results.elevation || i >= links.size() || i >= results.inclination_in.size() ||
         !links[i].straight || links[i].inclined || results.inclination_in[i] == 0) {
         return std::nullopt;
@@ -611,7 +611,10 @@ std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValu
     // Degrees to two decimals, as the Angle column's typed figures read (the radians of 90
     // degrees come back as 89.99999999999993).
     const double degrees = results.inclination_in[i] * kDegreesPerRadian;
-    return '(' + general_number_text(leadingValue(fixed_number_text(degrees, 2))) + ')';
+    return '(' +
+           locale_number_text(general_number_text(leadingValue(fixed_number_text(degrees, 2))),
+                              locale) +
+           ')';
 }
 
 std::string shown_link_figure(std::string_view text, const NumberLocale& locale) {

@@ -256,8 +256,10 @@ std::optional<Message> inch_pound_refusal(const PullSettingsTexts& settings,
 // route has reached, not a level one: that inclination in degrees in parentheses ("(90)"), so
 // that a riser after an Up bend does not read as level. Nothing for every other link, whose
 // cell shows its angle or incline as typed.
+// The figure is written in the locale's form (the command line and the files: ".").
 std::optional<std::string> inherited_incline_text(const std::vector<PullLinkValues>& links,
-                                                  const PullResults& results, std::size_t i);
+                                                  const PullResults& results, std::size_t i,
+                                                  const NumberLocale& locale = {".", ","});
 
 // A link's length or angle as its column shows it: a figure the program wrote with more than
 // four decimals (an imported route's, exact to its last digit) to two; any other text as it is.

@@ -6,7 +6,7 @@ void show_link_figures(std::vector<ReportLink>& texts, const std::vector<PullLin
                        const PullResults& results, const NumberLocale& locale) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i].length = shown_link_figure(texts[i].length, locale);
-        texts[i].angle = inherited_incline_text(links, results, i)
+        texts[i].angle = inherited_incline_text(links, results, i, locale)
                              .value_or(shown_link_figure(texts[i].angle, locale));
         texts[i].tilt = shown_link_figure(texts[i].tilt, locale);
     }

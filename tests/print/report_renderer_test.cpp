@@ -301,6 +301,26 @@ private slots:
         }
     }
 
+    // German's longer words widen their columns, and the table still keeps to the page.
+    void noHeadingOrCellIsCutInGerman() {
+        Translations translations;
+        translations.use(QStringLiteral("de"), QStringLiteral("en"));
+        PrintedReport report = planned(4, QStringLiteral("3"));
+        report.plan.links[1].right = true;
+        report.plan.links[1].sheave = true;
+        for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
+            const QString path = folder_.filePath(QStringLiteral("german.pdf"));
+            write(path, report, QPageSize(size));
+            const QStringList words = run(QStringLiteral("pdftotext"),
+                                          {QStringLiteral("-raw"), path, QStringLiteral("-")})
+                                          .simplified()
+                                          .split(QLatin1Char(' '));
+            for (const char* word : {"Abschnitt", "Seitendruck", "Grenze", "Seilrolle", "über"}) {
+                QVERIFY2(words.contains(QString::fromUtf8(word)), word);
+            }
+        }
+    }
+
     void letterWhereTheCountryUsesIt() {
         QCOMPARE(report_page_size(QLocale(QLocale::English, QLocale::UnitedStates)).id(),
                  QPageSize::Letter);

@@ -300,7 +300,7 @@ QWidget* PullCalculator::buildResults() {
         // A straight that runs at the route's inclination shows it, "(90)".
         planModel([this](int row) -> std::string_view {
             const auto at = static_cast<std::size_t>(row);
-            if (auto inherited = inherited_incline_text(plan_.values(), results_, at)) {
+            if (auto inherited = inherited_incline_text(plan_.values(), results_, at, locale_)) {
                 angle_cell_ = std::move(*inherited);
                 return angle_cell_;
             }
