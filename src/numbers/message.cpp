@@ -62,6 +62,12 @@ Figure Figure::reading(double inch_pound, Quantity quantity, UnitSystem units) {
     return figure;
 }
 
+Figure Figure::reading(double inch_pound, Quantity quantity, ColumnUnit unit) {
+    Figure figure = column(inch_pound, quantity, unit);
+    figure.form = FigureForm::Reading;
+    return figure;
+}
+
 Figure Figure::limit(double inch_pound, Quantity quantity, UnitSystem units) {
     Figure figure = typed(inch_pound, quantity, units);
     figure.form = FigureForm::Limit;

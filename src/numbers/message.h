@@ -79,6 +79,8 @@ struct Figure {
     static Figure column_down(double inch_pound, Quantity quantity, ColumnUnit unit);
     // A tension as the advice reads it: the unit chosen by the figure, grouped.
     static Figure reading(double inch_pound, Quantity quantity, UnitSystem units);
+    // The same in a unit chosen for several figures that read together.
+    static Figure reading(double inch_pound, Quantity quantity, ColumnUnit unit);
     // A limit: to the nearest whole in the units shown, grouped, with its unit.
     static Figure limit(double inch_pound, Quantity quantity, UnitSystem units);
 

@@ -429,8 +429,14 @@ Message advice_text(const PullAdvice& advice, UnitSystem units) {
     if (advice.links == 0) {
         return {};
     }
-    const auto tension = [units](double pounds) {
-        return Figure::reading(pounds, Quantity::Tension, units);
+    // The tensions the advice sets side by side read in one unit.
+    double largest = std::max(std::fabs(advice.forward_max), std::fabs(advice.reverse_max));
+    if (advice.mid_assist) {
+        largest = std::max(largest, std::fabs(advice.mid_assist_max));
+    }
+    const ColumnUnit unit = column_unit(Quantity::Tension, units, largest);
+    const auto tension = [unit](double pounds) {
+        return Figure::reading(pounds, Quantity::Tension, unit);
     };
     const Message pulled = advice.mid_assist_direction == PullDirection::Reverse
                                ? TENSORA_TEXT("Advice", "pulled in reverse")

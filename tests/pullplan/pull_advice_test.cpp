@@ -343,4 +343,22 @@ TEST(PullAdvice, SaysWhereALongLevelBendsWeightIsLeftOutAndWhatAllOfItGives) {
 }
 
 } // namespace
+// The tensions the advice sets side by side read in one unit, the largest's (4,448 N would
+// stand beside 22.24 kN otherwise).
+TEST(PullAdvice, ItsTensionsReadInOneUnit) {
+    PullAdvice advice;
+    advice.links = 2;
+    advice.forward_max = 5000;
+    advice.reverse_max = 1000;
+    advice.direction = PullDirection::Reverse;
+    advice.lower_by = 80;
+    EXPECT_EQ(
+        advice_text(advice, UnitSystem::Metric),
+        "Pull in reverse: 80% lower, 4.45 kN against 22.24 kN; no mid-assist point lowers it");
+    advice.mid_assist = 1;
+    advice.mid_assist_max = 100;
+    EXPECT_NE(english(advice_text(advice, UnitSystem::Metric)).find("lowers it to 0.44 kN"),
+              std::string::npos);
+}
+
 } // namespace tensora
