@@ -312,6 +312,12 @@ std::optional<TensionRule> tension_rule_by_key(std::string_view key) {
     return std::nullopt;
 }
 
+std::string design_rating_text(std::string_view inch_pound, UnitSystem units,
+                               const NumberLocale& locale) {
+    return figure_text(
+        Figure::whole(leadingValue(inch_pound), Quantity::Tension, units).without_symbol(), locale);
+}
+
 Message tension_rule_name(TensionRule rule) {
     switch (rule) {
     case TensionRule::Eye:

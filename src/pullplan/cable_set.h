@@ -89,6 +89,10 @@ struct RuleLimits {
 };
 inline constexpr std::string_view kDesignEyeLimit = "10000";
 inline constexpr std::string_view kDesignGripLimit = "1000";
+// A design rating as its box shows it in the units given: in newtons a whole number, as the
+// columns show a tension ("44482" for 10,000 lbs).
+std::string design_rating_text(std::string_view inch_pound, UnitSystem units,
+                               const NumberLocale& locale);
 
 // The lbf a circular mil of the metal may bear on a pulling eye: 0.008 copper, 0.006 aluminium.
 double eye_stress(Material material);

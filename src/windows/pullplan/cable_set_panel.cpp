@@ -339,8 +339,7 @@ void CableSetPanel::buildRule(QWidget* parent, QGridLayout* grid) {
     }
     const auto limit_box = [&](const char* name, std::string_view design) {
         auto* box = named(new QLineEdit(parent), name);
-        box->setText(qt_text(typed_converted_text(design, Quantity::Tension, UnitSystem::InchPound,
-                                                  units_, locale_)));
+        box->setText(qt_text(design_rating_text(design, units_, locale_)));
         connect(box, &QLineEdit::textChanged, this, [this, box, name] {
             if (!box->text().trimmed().isEmpty()) {
                 warn_about_change(platform_, box, locale_, boxWarning(name));

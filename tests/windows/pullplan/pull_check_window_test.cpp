@@ -289,6 +289,14 @@ private slots:
         QCOMPARE(limit->text(), QStringLiteral("4400"));
     }
 
+    // Opened in metric, the design ratings read as the columns show a tension: whole newtons.
+    void inMetricTheDesignRatingsAreWholeNewtons() {
+        fixture_.registry().setUnits(UnitSystem::Metric);
+        PullCheck& check = fixture_.registry().show<PullCheck>();
+        QCOMPARE(child<QLineEdit>(check, "eyeLimit")->text(), QStringLiteral("44482"));
+        QCOMPARE(child<QLineEdit>(check, "gripLimit")->text(), QStringLiteral("4448"));
+    }
+
     void theSetGoesToTheFillWindowAndReadsBackFromTheReport() {
         plannedPull();
         PullCheck& check = threeCablesInFiveInch();
