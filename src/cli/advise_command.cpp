@@ -16,8 +16,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 // A tension as the planner's columns write it in the units asked for, "0" for an empty cell.
 std::string tension_text(double pounds, UnitSystem units) {
     return lone_figure_text(pounds, Quantity::Tension, units);

@@ -16,8 +16,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 struct CheckRequest {
     PullRequest pull;
     CheckInputTexts texts;
@@ -180,7 +178,7 @@ void require_inputs(const CheckRequest& request) {
     }
 }
 
-CheckRequest parse(const std::vector<std::string>& arguments) {
+CheckRequest parse_check(const std::vector<std::string>& arguments) {
     CheckRequest request;
     CheckOptions options(request);
     request.pull = parse_pull_request(arguments, "check",
@@ -322,7 +320,7 @@ void keep_check_parts(const CheckRequest& request, PullRequest& pull) {
 
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services) {
-    const CheckRequest request = parse(arguments);
+    const CheckRequest request = parse_check(arguments);
     if (request.pull.help) {
         out << cli_usage();
         return;

@@ -24,8 +24,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 constexpr std::string_view kUsage =
     R"(Usage: tensora-cli COMMAND [ARGUMENT...] [--exact] [--units si|imperial]
 

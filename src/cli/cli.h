@@ -4,6 +4,7 @@
 #pragma once
 
 #include "numbers/message.h"
+#include "numbers/number_rules.h"
 
 #include "numbers/units.h"
 
@@ -17,6 +18,9 @@
 namespace tensora {
 
 struct PrintedReport;
+
+// The command line reads and writes its numbers as the English program does.
+inline const NumberLocale kEnglish{".", ","};
 
 // What the command line asks of the program around it: drawing the report for people as a
 // PDF (which needs Qt GUI, kept out of the command line's core).

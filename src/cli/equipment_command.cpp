@@ -16,8 +16,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 // The options of `equipment` beyond pull's, as given.
 struct EquipmentOptions {
     std::optional<std::string> direction;

@@ -14,8 +14,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 struct FillRequest {
     ConduitStandardId standard = ConduitStandardId::Schedule40;
     std::string max_fill = "60";
@@ -38,7 +36,7 @@ std::string standard_keys() {
     return keys;
 }
 
-FillRequest parse(const std::vector<std::string>& arguments) {
+FillRequest parse_fill(const std::vector<std::string>& arguments) {
     FillRequest request;
     CommandOptions options("fill");
     options.value("--standard", [&request](const std::string& key) {
@@ -173,7 +171,7 @@ void print_json(const FillRequest& request, const std::vector<std::string>& diam
 
 void run_fill_command(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err) {
-    const FillRequest request = parse(arguments);
+    const FillRequest request = parse_fill(arguments);
     if (request.help) {
         out << cli_usage();
         return;

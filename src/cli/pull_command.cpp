@@ -31,8 +31,6 @@
 namespace tensora {
 namespace {
 
-const NumberLocale kEnglish{".", ","};
-
 std::vector<std::string> split(std::string_view text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;

@@ -17,6 +17,13 @@ inline constexpr int kHalvings = 60;
 // steps than that needs, whatever angle reaches it.
 inline constexpr int kMostSearchSteps = 800;
 
+// The pieces a bend's closed form is taken in, at most (each where the normal force keeps its
+// sign), and the angle (radians) below which a bend is taken as the straight of its length it
+// becomes: its terms would lose their digits to the particular solution, which grows with the
+// radius (length / angle).
+inline constexpr int kMostPieces = 64;
+inline constexpr double kStraightBelow = 1e-5;
+
 // The first u in (from, to] where `happens` turns true.
 template <typename Happens>
 std::optional<double> first_event(double from, double to, const Happens& happens) {

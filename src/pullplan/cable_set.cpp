@@ -37,7 +37,7 @@ std::string lower(std::string_view text) {
     return out;
 }
 
-std::string without_blanks(std::string_view text) {
+std::string without_spaces(std::string_view text) {
     std::string out;
     for (const char c : text) {
         if (c != ' ' && c != '\t') {
@@ -133,7 +133,7 @@ double capped(double pounds, double cap) {
 } // namespace
 
 std::optional<ConductorSize> conductor_size(std::string_view text) {
-    const std::string compact = lower(without_blanks(text));
+    const std::string compact = lower(without_spaces(text));
     std::string stem;
     if (ends_with_any(compact, {"mm2", "mm²", "mm^2", "sqmm"}, stem)) {
         if (const auto area = plain_number(stem)) {
@@ -160,7 +160,7 @@ std::optional<ConductorSize> conductor_size(std::string_view text) {
 }
 
 std::optional<Material> material_of(std::string_view text) {
-    const std::string word = lower(without_blanks(text));
+    const std::string word = lower(without_spaces(text));
     if (word == "cu" || word == "copper") {
         return Material::Copper;
     }

@@ -11,7 +11,8 @@ namespace {
 
 using bend_events::first_event;
 
-constexpr int kMostPieces = 64;
+using bend_events::kMostPieces;
+using bend_events::kStraightBelow;
 // The step rule's tolerance for each step, of the larger of the tension and W R: the bend's
 // tension comes out within 1e-9 of itself.
 constexpr double kStepTolerance = 1e-11;
@@ -19,9 +20,6 @@ constexpr double kStepTolerance = 1e-11;
 // friction or weight), make a bend take longer than a sane one.
 constexpr int kMostSteps = 4000;
 constexpr int kMostHolds = 64;
-// Below this angle (radians) the terms lose their digits to W R, which grows with the radius
-// (length / angle): the bend is taken as the straight of its length it becomes.
-constexpr double kStraightBelow = 1e-5;
 
 // The bend's terms per unit of its angle u (ds = R du).
 class Terms {
@@ -258,7 +256,8 @@ BendPass nearly_straight(const Terms& terms, const SpaceBend& bend, double tensi
     const double first = terms.per_foot(tension, 0, radius, bend.weight);
     const double guess = tension + bend.length * first;
     return held_at_zero(
-        tension + bend.length * (first + terms.per_foot(guess, bend.theta, radius, bend.weight)) / 2,
+        tension +
+            bend.length * (first + terms.per_foot(guess, bend.theta, radius, bend.weight)) / 2,
         tension, bend.weight);
 }
 
@@ -311,8 +310,9 @@ BendPass pass_space_bend(const SpaceBend& bend, double tension) {
         // runs straight, its weight along it.
         const double sin_psi = terms.sin_psi(0);
         return held_at_zero(
-            tension + bend.weight * bend.length *
-                          (sin_psi + bend.friction * std::sqrt(std::max(0.0, 1 - sin_psi * sin_psi))),
+            tension +
+                bend.weight * bend.length *
+                    (sin_psi + bend.friction * std::sqrt(std::max(0.0, 1 - sin_psi * sin_psi))),
             tension, bend.weight);
     }
     if (bend.theta < kStraightBelow && bend.length > 0) {

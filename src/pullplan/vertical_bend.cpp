@@ -10,11 +10,8 @@
 namespace tensora {
 namespace {
 
-constexpr int kMostPieces = 64;
-// Below this angle (radians) the closed form loses its digits to the particular solution,
-// which grows with the radius (length / angle): the bend is taken as the straight of its
-// length it becomes, with the friction of its normal force.
-constexpr double kStraightBelow = 1e-5;
+using bend_events::kMostPieces;
+using bend_events::kStraightBelow;
 
 class Bend {
 public:

@@ -6,7 +6,7 @@
 namespace tensora {
 namespace {
 
-QuickCalculatorDesign design() {
+QuickCalculatorDesign bend_tension_design() {
     QuickCalculatorDesign design{
         "BendTension",
         UiText::tr("Tension in a Bend"),
@@ -34,7 +34,8 @@ QuickCalculatorDesign design() {
 
 } // namespace
 
-BendTension::BendTension(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+BendTension::BendTension(WindowRegistry& registry)
+    : QuickCalculatorWindow(registry, bend_tension_design()) {
     Form_Load();
 }
 

@@ -11,7 +11,7 @@
 namespace tensora {
 namespace {
 
-QuickCalculatorDesign design() {
+QuickCalculatorDesign lubrication_design() {
     return {
         "Lubrication",
         UiText::tr("Slikko! Quantity"),
@@ -35,7 +35,8 @@ const QStringList kDiameters{"0.5", "0.75", "1.0", "1.25", "1.5", "1.75",
 
 } // namespace
 
-Lubrication::Lubrication(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+Lubrication::Lubrication(WindowRegistry& registry)
+    : QuickCalculatorWindow(registry, lubrication_design()) {
     QWidget* group = inputsGroup();
     auto* heading = new QLabel(tr("Select or Enter the Conduit inner diameter"), group);
     heading->setObjectName(QStringLiteral("Label2"));

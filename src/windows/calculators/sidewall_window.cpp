@@ -7,7 +7,7 @@
 namespace tensora {
 namespace {
 
-QuickCalculatorDesign design() {
+QuickCalculatorDesign sidewall_design() {
     QuickCalculatorDesign design{
         "sidewall",
         UiText::tr("Sidewall Pressure"),
@@ -32,7 +32,7 @@ QuickCalculatorDesign design() {
 
 } // namespace
 
-sidewall::sidewall(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+sidewall::sidewall(WindowRegistry& registry) : QuickCalculatorWindow(registry, sidewall_design()) {
     Form_Load();
 }
 

@@ -6,7 +6,7 @@
 namespace tensora {
 namespace {
 
-QuickCalculatorDesign design() {
+QuickCalculatorDesign straight_pull_design() {
     QuickCalculatorDesign design{
         "straightPull",
         UiText::tr("Straight Section Pull tension"),
@@ -32,7 +32,8 @@ QuickCalculatorDesign design() {
 
 } // namespace
 
-straightPull::straightPull(WindowRegistry& registry) : QuickCalculatorWindow(registry, design()) {
+straightPull::straightPull(WindowRegistry& registry)
+    : QuickCalculatorWindow(registry, straight_pull_design()) {
     Form_Load();
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/input_warnings.h"
 #include "widgets/language.h"
 #include "widgets/lines_label.h"
+#include "widgets/named_control.h"
 #include "widgets/tab_order.h"
 #include "widgets/unit_boxes.h"
 #include "windows/cables/max_pull_window.h"
@@ -35,9 +36,7 @@ namespace {
 constexpr int kBoxWidth = 90;
 
 QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
+    return named(new QLabel(text, parent), name);
 }
 
 QLineEdit* box(const char* name, const QString& text, QWidget* parent, int width = kBoxWidth) {

@@ -3,6 +3,7 @@
 #include "print/plan_colors.h"
 #include "print/spoken_message.h"
 #include "pullplan/pull_plan.h"
+#include "widgets/named_control.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -11,14 +12,12 @@
 namespace tensora {
 namespace {
 
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
+QLabel* text_label(const char* name, const QString& text, QWidget* parent) {
+    return named(new QLabel(text, parent), name);
 }
 
 QLabel* bold_label(const char* name, const QString& text, QWidget* parent) {
-    QLabel* widget = label(name, text, parent);
+    QLabel* widget = text_label(name, text, parent);
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
@@ -105,7 +104,7 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
         {"Label9", QT_TR_NOOP("Cumulative")}, {"Label19", QT_TR_NOOP("Side Wall")}};
     const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
     for (int i = 0; i < lists.size(); ++i) {
-        QLabel* heading = label(headings[i].first, tr(headings[i].second), this);
+        QLabel* heading = text_label(headings[i].first, tr(headings[i].second), this);
         if (i >= 4) {
             result_headings_[static_cast<std::size_t>(i - 4)] = heading;
         }
@@ -159,7 +158,7 @@ void PullResultsPanel::buildBars(QGridLayout& grid) {
     ProgressBar2 = bar("ProgressBar2");
     // Each bar's value as text above it: a bar at 2 % is otherwise hard to see at all.
     const auto percent = [this](const char* name) {
-        QLabel* widget = label(name, QStringLiteral("0%"), this);
+        QLabel* widget = text_label(name, QStringLiteral("0%"), this);
         widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("9999%")));
         widget->setAlignment(Qt::AlignCenter);
         keep_place(widget);
@@ -171,7 +170,7 @@ void PullResultsPanel::buildBars(QGridLayout& grid) {
     grid.addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
     grid.addWidget(reverse_percent_, 1, 10);
     grid.addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
-    midassistlabel = label("midassistlabel", QString(), this);
+    midassistlabel = text_label("midassistlabel", QString(), this);
     // The caption starts below the forward columns and may run on below the reverse ones; it
     // never widens a column, and keeps its line while empty, so nothing moves when it shows.
     midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -192,7 +191,7 @@ void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     grid.addWidget(adviceLabel, 4, 0, 1, 9);
     grid.addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     // What the tints of the result columns mean.
-    legend_ = label("planLegend", legendText(), this);
+    legend_ = text_label("planLegend", legendText(), this);
     legend_->setTextFormat(Qt::RichText);
     legend_->setWordWrap(true);
     grid.addWidget(legend_, 5, 0, 1, 13);
