@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <variant>
 
 namespace tensora {
 namespace {
@@ -96,14 +97,14 @@ std::vector<LinkPath> route_inclinations(const std::vector<PullLinkValues>& link
 // reverse: the one rule of every pull the planner computes, a function for each kind of link.
 class LinkStep {
 public:
+    // `remember`: what a link on a slope needs is found once for every pull through it (the
+    // advice runs many pulls); a single pull passes each link once and finds it as it goes.
     LinkStep(const std::vector<PullLinkValues>& links, PullResults& route,
-             const PullSettings& settings)
+             const PullSettings& settings, bool remember = false)
         : links_(links), path_(route_inclinations(links, route)), route_(route),
           bend_factor_(settings.friction), friction_(settings.friction), weight_(settings.weight),
           across_(settings.weight_across), sheave_factor_(1 + settings.sheave_percent / 100) {
-        if (route.elevation) {
-            // What a straight on a slope adds, and a bend on a slope's figures, found once for
-            // every pull through them (the advice runs many).
+        if (route.elevation && remember) {
             for (auto* known : {&forward_, &reverse_}) {
                 known->assign(links.size(), Known{});
             }
@@ -120,17 +121,25 @@ public:
         if (!route_.elevation) {
             return link.straight ? level_straight(link.length, tension) : level_bend(link, tension);
         }
+        return on_route(i, tension, forward);
+    }
+
+private:
+    // A link of a route that climbs or drops somewhere, kept out of the level plan's way.
+    [[gnu::noinline]] BendPass on_route(std::size_t i, double tension, bool forward) {
+        const PullLinkValues& link = links_[i];
         // Backwards along the route every inclination changes sign.
         const double psi_in = forward ? route_.inclination_in[i] : -route_.inclination_out[i];
         const double psi_out = forward ? route_.inclination_out[i] : -route_.inclination_in[i];
-        Known& known = (forward ? forward_ : reverse_)[i];
+        std::vector<Known>& remembered = forward ? forward_ : reverse_;
+        Known* known = remembered.empty() ? nullptr : &remembered[i];
         if (!is_turning(link)) {
             return straight(link.length, tension, psi_in, known);
         }
         switch (link.turn) {
         case Turn::Up:
         case Turn::Down:
-            return vertical(link, tension, psi_in, psi_out);
+            return vertical(link, tension, psi_in, psi_out, known);
         case Turn::Horizontal:
             return psi_in == 0 ? level_bend(link, tension) : on_slope(link, tension, psi_in, known);
         case Turn::Tilted:
@@ -139,13 +148,27 @@ public:
         return in_space(link, path_[i], tension, forward);
     }
 
-private:
-    // What is found of a link on a slope once, for every pull through it in one direction.
-    struct Known {
-        bool found = false;
-        double added = 0;                 // a straight's W L (sin psi + mu |cos psi|)
-        std::optional<BendOnSlope> slope; // a bend's figures, where it is a plain one
-    };
+    // What is found of a link on a slope once, for every pull through it in one direction:
+    // nothing yet, a straight's W L (sin psi + mu |cos psi|), a bend's figures, or that the
+    // general rule takes it each time.
+    struct General {};
+    using Known = std::variant<std::monostate, General, double, BendOnSlope, SteadyVerticalBend>;
+
+    // The figures found for a link, remembered where `known` keeps them.
+    template <class Figures, class Find>
+    static std::optional<Figures> figures(Known* known, const Find& find) {
+        if (known && std::holds_alternative<Figures>(*known)) {
+            return std::get<Figures>(*known);
+        }
+        if (known && std::holds_alternative<General>(*known)) {
+            return std::nullopt;
+        }
+        const std::optional<Figures> found = find();
+        if (known) {
+            *known = found ? Known(*found) : Known(General{});
+        }
+        return found;
+    }
 
     // A level straight: the planner's rule as it always was.
     BendPass level_straight(double length, double tension) const {
@@ -168,21 +191,20 @@ private:
     // A straight at inclination psi: T + W L (sin psi + mu |cos psi|) (the cable lies on the
     // lower wall whichever way the route runs), held at zero where the cable's weight would take
     // the tension below it.
-    BendPass straight(double length, double tension, double psi, Known& known) const {
+    BendPass straight(double length, double tension, double psi, Known* known) const {
         if (psi == 0) {
             return level_straight(length, tension);
         }
-        if (!known.found) {
-            known.added =
-                weight_ / 1000 * length * (std::sin(psi) + friction_ * std::fabs(std::cos(psi)));
-            known.found = true;
-        }
-        return held_at_zero(tension + known.added, tension, weight_);
+        const double added = *figures<double>(known, [&] {
+            return std::optional<double>(weight_ / 1000 * length *
+                                         (std::sin(psi) + friction_ * std::fabs(std::cos(psi))));
+        });
+        return held_at_zero(tension + added, tension, weight_);
     }
 
     // Up turns the pull's way of going upward by the angle, Down downward.
-    BendPass vertical(const PullLinkValues& link, double tension, double psi_in,
-                      double psi_out) const {
+    BendPass vertical(const PullLinkValues& link, double tension, double psi_in, double psi_out,
+                      Known* known) const {
         VerticalBend bend;
         bend.theta = std::fabs(psi_out - psi_in);
         bend.up = psi_out > psi_in;
@@ -190,18 +212,19 @@ private:
         bend.weight = weight_ / 1000;
         bend.friction = friction_;
         bend.length = link.length;
-        return pass_vertical_bend(bend, tension, psi_in);
+        const auto steady =
+            figures<SteadyVerticalBend>(known, [&] { return steady_vertical_bend(bend, psi_in); });
+        return steady ? pass_steady_vertical_bend(*steady, bend, tension, psi_in)
+                      : pass_vertical_bend(bend, tension, psi_in);
     }
 
     // A horizontal bend on the slope the route has reached: a helix about the vertical, whose
     // geometry is the slope's alone (the route's heading plays no part).
-    BendPass on_slope(const PullLinkValues& link, double tension, double psi, Known& known) const {
-        if (!known.found) {
-            known.slope = bend_on_slope(slope_bend(link, psi));
-            known.found = true;
-        }
-        return known.slope ? pass_bend_on_slope(*known.slope, tension)
-                           : pass_space_bend(slope_bend(link, psi), tension);
+    BendPass on_slope(const PullLinkValues& link, double tension, double psi, Known* known) const {
+        const auto slope =
+            figures<BendOnSlope>(known, [&] { return bend_on_slope(slope_bend(link, psi)); });
+        return slope ? pass_bend_on_slope(*slope, tension)
+                     : pass_space_bend(slope_bend(link, psi), tension);
     }
 
     SpaceBend slope_bend(const PullLinkValues& link, double psi) const {
@@ -507,7 +530,7 @@ void calculate_pull(const std::vector<PullLinkValues>& links, std::string_view s
 
 struct PullRunner::Route {
     Route(const std::vector<PullLinkValues>& links, const PullSettings& settings)
-        : links(links), step(links, geometry, settings) {}
+        : links(links), step(links, geometry, settings, true) {}
 
     const std::vector<PullLinkValues>& links;
     PullResults geometry;

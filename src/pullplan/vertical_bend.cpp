@@ -76,7 +76,34 @@ BendPass nearly_straight(const VerticalBend& bend, double tension, double psi_in
                         bend.weight);
 }
 
+bool plain(const VerticalBend& vertical) {
+    return vertical.theta > 0 && vertical.radius > 0 && vertical.theta >= kStraightBelow;
+}
+
 } // namespace
+
+std::optional<SteadyVerticalBend> steady_vertical_bend(const VerticalBend& vertical,
+                                                       double psi_in) {
+    if (!plain(vertical)) {
+        return std::nullopt;
+    }
+    // As the general rule's first piece computes it from u = 0 to the bend's end.
+    const Bend bend(vertical);
+    SteadyVerticalBend steady;
+    steady.above = 3 * bend.weight_radius();
+    steady.start = bend.particular(bend.psi(psi_in, 0), 1.0);
+    steady.growth = std::exp(1.0 * vertical.friction * (bend.theta() - 0));
+    steady.end = bend.particular(bend.psi(psi_in, bend.theta()), 1.0);
+    return steady;
+}
+
+BendPass pass_steady_vertical_bend(const SteadyVerticalBend& steady, const VerticalBend& bend,
+                                   double tension, double psi_in) {
+    if (tension > steady.above && std::isfinite(tension)) {
+        return {std::max((tension - steady.start) * steady.growth + steady.end, 0.0), false};
+    }
+    return pass_vertical_bend(bend, tension, psi_in);
+}
 
 BendPass pass_vertical_bend(const VerticalBend& vertical, double tension, double psi_in) {
     BendPass pass;

@@ -7,6 +7,8 @@
 // held at zero (a cable cannot push) until the pull takes it up again.
 #pragma once
 
+#include <optional>
+
 namespace tensora {
 
 struct VerticalBend {
@@ -33,5 +35,18 @@ inline BendPass held_at_zero(double out, double tension, double weight) {
 // The tension leaving the bend for a pull that enters it with `tension` at inclination
 // `psi_in` (radians).
 BendPass pass_vertical_bend(const VerticalBend& bend, double tension, double psi_in);
+
+// A pull that meets the bend above three times W R keeps its wall all through it (the normal
+// force keeps its sign): the tension leaving is (T - start) × growth + end, the same figures
+// for every such pull. None for a bend the general rule alone takes (no length or angle).
+struct SteadyVerticalBend {
+    double above = 0; // the tension from which the figures hold
+    double start = 0;
+    double growth = 1;
+    double end = 0;
+};
+std::optional<SteadyVerticalBend> steady_vertical_bend(const VerticalBend& bend, double psi_in);
+BendPass pass_steady_vertical_bend(const SteadyVerticalBend& steady, const VerticalBend& bend,
+                                   double tension, double psi_in);
 
 } // namespace tensora
