@@ -1,4 +1,5 @@
 #include "pullplan/pull_plan_links.h"
+#include "pullplan/space_bend.h"
 #include "pullplan/vertical_bend.h"
 
 #include <gtest/gtest.h>
@@ -411,4 +412,58 @@ TEST(SpaceBend, AHorizontalBendOnARiserTakesNoFrictionFromTheWeight) {
 }
 
 } // namespace
+// The figures found once for the advice's many pulls give each pull the general rule's
+// tension to the last bit: an Up or Down bend met above three times W R, and a bend on a steady
+// slope (against a step-by-step integration of its equation).
+TEST(VerticalBend, ItsSteadyFiguresGiveTheGeneralRulesTension) {
+    std::mt19937_64 random(9122026);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int i = 0; i < 2000; ++i) {
+        VerticalBend bend;
+        bend.theta = 0.01 + 3 * unit(random);
+        bend.up = unit(random) < 0.5;
+        bend.radius = 0.5 + 50 * unit(random);
+        bend.length = bend.radius * bend.theta;
+        bend.weight = 10 * unit(random);
+        bend.friction = unit(random);
+        const double psi_in = (unit(random) - 0.5) * 3;
+        const auto steady = steady_vertical_bend(bend, psi_in);
+        ASSERT_TRUE(steady);
+        const double tension = steady->above * (1 + 2 * unit(random)) + 1e-9;
+        const BendPass general = pass_vertical_bend(bend, tension, psi_in);
+        const BendPass fast = pass_steady_vertical_bend(*steady, bend, tension, psi_in);
+        ASSERT_EQ(fast.tension, general.tension) << i;
+        ASSERT_EQ(fast.held, general.held) << i;
+    }
+}
+
+TEST(SpaceBend, ABendOnASteadySlopeIsItsEquationsSolution) {
+    for (const double psi : {-0.4, -0.05, 0.05, 0.4}) {
+        for (const double tension : {0.0, 50.0, 2000.0}) {
+            SpaceBend bend;
+            bend.theta = 1.2;
+            bend.radius = 30;
+            bend.length = 36;
+            bend.weight = 6;
+            bend.friction = 0.4;
+            bend.geometry.axis_up = 1;
+            bend.geometry.axis_along = std::sin(psi);
+            bend.geometry.curvature = std::cos(psi);
+            bend.geometry.rise = std::sin(psi);
+            const auto slope = bend_on_slope(bend);
+            ASSERT_TRUE(slope);
+            // dT/du = mu cos(psi) T + W R sin(psi), held at zero, in small steps.
+            double t = tension;
+            const int steps = 200000;
+            for (int k = 0; k < steps; ++k) {
+                t += bend.theta / steps *
+                     (bend.friction * std::cos(psi) * t + bend.weight * bend.radius * std::sin(psi));
+                t = std::max(t, 0.0);
+            }
+            EXPECT_NEAR(pass_bend_on_slope(*slope, tension).tension, t, 1e-3 * std::max(1.0, t))
+                << psi << " " << tension;
+        }
+    }
+}
+
 } // namespace tensora
