@@ -431,6 +431,10 @@ TEST(CliReport, AReportSavedAgainKeepsEveryPartItHas) {
     parts.fill = fill_report(cables);
     parts.equipment = EquipmentReport{};
     parts.equipment->puller = "2000";
+    parts.cable_set = CableSetReport{};
+    parts.cable_set->groups.push_back({"3", "PWR", "1.58", "2200", "500 kcmil", "cu", "1", ""});
+    parts.check = CheckReport{};
+    parts.check->conduit_id = "5.047";
     std::ofstream(whole, std::ios::binary) << report_text(parts);
     const std::string written = contents(whole);
     ASSERT_EQ(run(pull("--report " + whole + " --save-report " + whole)).status, 0);

@@ -348,13 +348,12 @@ TEST(PullAdvice, SaysWhereALongLevelBendsWeightIsLeftOutAndWhatAllOfItGives) {
 TEST(PullAdvice, ItsTensionsReadInOneUnit) {
     PullAdvice advice;
     advice.links = 2;
-    advice.forward_max = 5000;
-    advice.reverse_max = 1000;
-    advice.direction = PullDirection::Reverse;
+    advice.forward_max = 1000;
+    advice.reverse_max = 5000;
+    advice.direction = PullDirection::Forward;
     advice.lower_by = 80;
-    EXPECT_EQ(
-        advice_text(advice, UnitSystem::Metric),
-        "Pull in reverse: 80% lower, 4.45 kN against 22.24 kN; no mid-assist point lowers it");
+    EXPECT_EQ(advice_text(advice, UnitSystem::Metric),
+              "Pull forward: 80% lower, 4.45 kN against 22.24 kN; no mid-assist point lowers it");
     advice.mid_assist = 1;
     advice.mid_assist_max = 100;
     EXPECT_NE(english(advice_text(advice, UnitSystem::Metric)).find("lowers it to 0.44 kN"),

@@ -18,9 +18,13 @@ ReadReport read(const std::string& text) {
 // boxes' texts as they were typed.
 std::string german_report(const std::string& friction, const std::string& allowable) {
     return "Tensora(tm)\r\n\r\n\r\nplan-de\r\n\r\n"
-           "Capable Load (lbs)      " + allowable + "\r\n"
+           "Capable Load (lbs)      " +
+           allowable +
+           "\r\n"
            "Cable Weight (lbs/kft)  5\r\n"
-           "Coefficient of Friction " + friction + "\r\n"
+           "Coefficient of Friction " +
+           friction +
+           "\r\n"
            "Back Tension (lbs)      0\r\n\r\n"
            "Planned Pull Results - \r\n\r\n\r\n\r\n\r\n\r\n"
            "1 Straight    200,1312335958005 0          4              0\r\n"
@@ -49,6 +53,10 @@ TEST(ReportFigures, ACommaAfterALoneZeroIsADecimalCommaAndEnglishGroupsStayEngli
     EXPECT_TRUE(german.decimal_commas);
     EXPECT_EQ(german.friction, "0.150");
     EXPECT_EQ(german.allowable, "1000");
+    // The friction alone tells: "0,150" is no English grouping of a figure someone types.
+    const ReadReport friction = read("Tensora(tm)\r\nCoefficient of Friction 0,150\r\n");
+    EXPECT_TRUE(friction.decimal_commas);
+    EXPECT_EQ(friction.friction, "0.150");
     // With nothing that reads only with a decimal comma, a comma groups thousands.
     const ReadReport english = read("Tensora(tm)\r\nCapable Load (lbs)      1,000\r\n"
                                     "Coefficient of Friction 0.5\r\n");

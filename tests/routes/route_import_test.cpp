@@ -170,6 +170,10 @@ TEST(RouteImport, PointFilesInTheSurveyorsOrderAndNamedColumns) {
     EXPECT_NE(english_text(read_route_csv("1,0,0,0\n2,0,100,0\n3,60,100,0\n").error)
                   .find("add a header line"),
               std::string::npos);
+    // A first column that repeats a number numbers no points: x, y, z and radius, unasked.
+    links = links_of(read_route_csv("5,0,0,0\n5,100,0,0\n"));
+    ASSERT_EQ(links.size(), 1u);
+    expect_link(links[0], "Straight", 100, 0);
     // x values that repeat are no point numbers; a spreadsheet's byte-order mark is no text.
     links = links_of(read_route_csv("\xEF\xBB\xBFx,y,z,r\n5,0,0,0\n5,100,0,0\n"));
     ASSERT_EQ(links.size(), 1u);
@@ -305,7 +309,6 @@ TEST(RouteImport, LengthsAreWrittenInTheUnitsAskedAndTheSummarySaysIt) {
               "3 links, 60.5 m, rise 0 m; bends: 1 left");
 }
 
-
 // The plan's rise and every bend's angle added, as the planner lays the links out.
 std::pair<double, double> plan_rise_and_turn(const std::vector<PullLinkTexts>& links) {
     std::vector<PullLinkValues> values;
@@ -331,8 +334,8 @@ TEST(RouteImport, GradualCurvesKeepEveryTurnAndRiseAndASteadyOneIsOneBend) {
     const int samples = static_cast<int>(std::round(5000 * kPi / 3 / 0.5));
     for (int k = 0; k <= samples; ++k) {
         const double a = kPi / 3 * k / samples;
-        curve += std::to_string(5000 * std::sin(a)) + "," + std::to_string(5000 - 5000 * std::cos(a)) +
-                 "\n";
+        curve += std::to_string(5000 * std::sin(a)) + "," +
+                 std::to_string(5000 - 5000 * std::cos(a)) + "\n";
     }
     curve += std::to_string(5000 * std::sin(kPi / 3) + 50) + "," +
              std::to_string(5000 - 5000 * std::cos(kPi / 3) + 50 * std::sqrt(3.0)) + "\n";
@@ -361,8 +364,8 @@ TEST(RouteDrawings, EveryEntityIsMappedFromItsOwnAxesHeightsIncluded) {
         return "0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n";
     };
     // Seen from below at an elevation of 10: x turned over, and 10 below the world's zero.
-    RouteFile file = read_route_dxf(drawing(
-        "0\nLWPOLYLINE\n38\n10\n10\n0\n20\n0\n10\n100\n20\n0\n210\n0\n220\n0\n230\n-1\n"));
+    RouteFile file = read_route_dxf(
+        drawing("0\nLWPOLYLINE\n38\n10\n10\n0\n20\n0\n10\n100\n20\n0\n210\n0\n220\n0\n230\n-1\n"));
     ASSERT_EQ(english_text(file.error), "");
     EXPECT_DOUBLE_EQ(file.paths.front().vertices[1].at.x, -100);
     EXPECT_DOUBLE_EQ(file.paths.front().vertices[1].at.z, -10);
@@ -374,9 +377,9 @@ TEST(RouteDrawings, EveryEntityIsMappedFromItsOwnAxesHeightsIncluded) {
     ASSERT_EQ(links.size(), 3u);
     EXPECT_EQ(links[1].type, "Up");
     // A mirrored ARC at z = 10 joins the LINEs it meets there.
-    file = read_route_dxf(drawing(
-        "0\nLINE\n10\n-10\n20\n-50\n30\n-10\n11\n-10\n21\n0\n31\n-10\n"
-        "0\nARC\n10\n0\n20\n0\n30\n10\n40\n10\n50\n0\n51\n90\n210\n0\n220\n0\n230\n-1\n"));
+    file = read_route_dxf(
+        drawing("0\nLINE\n10\n-10\n20\n-50\n30\n-10\n11\n-10\n21\n0\n31\n-10\n"
+                "0\nARC\n10\n0\n20\n0\n30\n10\n40\n10\n50\n0\n51\n90\n210\n0\n220\n0\n230\n-1\n"));
     ASSERT_EQ(file.paths.size(), 1u);
     links = links_of(file);
     ASSERT_EQ(links.size(), 2u);
@@ -387,10 +390,9 @@ TEST(RouteDrawings, EndsMeetByTheDrawingsLengthsWhateverItsCoordinates) {
     // A LINE of 97 and one of 2 at a right angle, at a survey's coordinates and at zero.
     const auto chain = [](double x, double y) {
         const auto at = [](double v) { return std::to_string(v); };
-        return "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n" + at(x) + "\n20\n" + at(y) +
-               "\n11\n" + at(x + 97) + "\n21\n" + at(y) + "\n0\nLINE\n10\n" + at(x + 97) +
-               "\n20\n" + at(y) + "\n11\n" + at(x + 97) + "\n21\n" + at(y + 2) +
-               "\n0\nENDSEC\n0\nEOF\n";
+        return "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n" + at(x) + "\n20\n" + at(y) + "\n11\n" +
+               at(x + 97) + "\n21\n" + at(y) + "\n0\nLINE\n10\n" + at(x + 97) + "\n20\n" + at(y) +
+               "\n11\n" + at(x + 97) + "\n21\n" + at(y + 2) + "\n0\nENDSEC\n0\nEOF\n";
     };
     const std::vector<PullLinkTexts> near = links_of(read_route_dxf(chain(0, 0)), 1);
     const std::vector<PullLinkTexts> far = links_of(read_route_dxf(chain(1234500, 7654321)), 1);
