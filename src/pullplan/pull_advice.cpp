@@ -99,7 +99,12 @@ Message no_point_reason(const std::vector<PullLinkValues>& links, const PullSett
         if (links[i].length < 0) {
             return Message(TENSORA_TEXT("Advice", "link %1 has a negative length")).link(i);
         }
-        if (!std::isfinite(links[i].length) || !std::isfinite(links[i].theta)) {
+        if (links[i].has_own_friction() && !(links[i].friction >= 0)) {
+            return Message(TENSORA_TEXT("Advice", "link %1 has a negative coefficient of friction"))
+                .link(i);
+        }
+        if (!std::isfinite(links[i].length) || !std::isfinite(links[i].theta) ||
+            (links[i].has_own_friction() && !std::isfinite(links[i].friction))) {
             return Message(TENSORA_TEXT("Advice",
                                         "link %1 holds a figure beyond the computer's numbers"))
                 .link(i);
@@ -221,7 +226,7 @@ void find_long_bends(const std::vector<PullLinkValues>& links, const PullSetting
             (base.elevation && base.inclination_in[i] != 0)) {
             return 0.0; // only a level horizontal bend carries none of its weight
         }
-        const double weight = settings.weight / 1000 * link.length * settings.friction;
+        const double weight = settings.weight / 1000 * link.length * link.friction_or(settings.friction);
         const double leaving =
             std::max(std::fabs(base.forward_tension[i]), std::fabs(base.reverse_tension[i]));
         return weight > 0.01 * leaving ? weight : 0.0;

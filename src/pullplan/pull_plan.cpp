@@ -119,7 +119,7 @@ public:
             return {tension * sheave_factor_, false}; // no sliding friction on a sheave
         }
         if (!route_.elevation) {
-            return link.straight ? level_straight(link.length, tension) : level_bend(link, tension);
+            return link.straight ? level_straight(link, tension) : level_bend(link, tension);
         }
         return on_route(i, tension, forward);
     }
@@ -134,7 +134,7 @@ private:
         std::vector<Known>& remembered = forward ? forward_ : reverse_;
         Known* known = remembered.empty() ? nullptr : &remembered[i];
         if (!is_turning(link)) {
-            return straight(link.length, tension, psi_in, known);
+            return straight(link, tension, psi_in, known);
         }
         switch (link.turn) {
         case Turn::Up:
@@ -171,15 +171,20 @@ private:
     }
 
     // A level straight: the planner's rule as it always was.
-    BendPass level_straight(double length, double tension) const {
-        return {tension + straight_tension_added(friction_, weight_, length), false};
+    BendPass level_straight(const PullLinkValues& link, double tension) const {
+        return {tension + straight_tension_added(link.friction_or(friction_), weight_, link.length),
+                false};
     }
 
     // A level horizontal bend: the planner's factor, or with the weight across it, in closed
     // form.
     BendPass level_bend(const PullLinkValues& link, double tension) {
         if (!(across_ && link.theta > 0)) {
-            return {tension * bend_factor_(link.theta), false};
+            // A link's own coefficient takes the planner's factor, unremembered.
+            return {tension * (link.has_own_friction()
+                                   ? std::exp(round_to_15_digits(link.friction * link.theta))
+                                   : bend_factor_(link.theta)),
+                    false};
         }
         SpaceBend bend = space_bend(link);
         bend.radius = link.length / link.theta;
@@ -191,13 +196,14 @@ private:
     // A straight at inclination psi: T + W L (sin psi + mu |cos psi|) (the cable lies on the
     // lower wall whichever way the route runs), held at zero where the cable's weight would take
     // the tension below it.
-    BendPass straight(double length, double tension, double psi, Known* known) const {
+    BendPass straight(const PullLinkValues& link, double tension, double psi, Known* known) const {
         if (psi == 0) {
-            return level_straight(length, tension);
+            return level_straight(link, tension);
         }
         const double added = *figures<double>(known, [&] {
-            return std::optional<double>(weight_ / 1000 * length *
-                                         (std::sin(psi) + friction_ * std::fabs(std::cos(psi))));
+            return std::optional<double>(weight_ / 1000 * link.length *
+                                         (std::sin(psi) + link.friction_or(friction_) *
+                                                              std::fabs(std::cos(psi))));
         });
         return held_at_zero(tension + added, tension, weight_);
     }
@@ -210,7 +216,7 @@ private:
         bend.up = psi_out > psi_in;
         bend.radius = link.length / std::fabs(link.theta);
         bend.weight = weight_ / 1000;
-        bend.friction = friction_;
+        bend.friction = link.friction_or(friction_);
         bend.length = link.length;
         const auto steady =
             figures<SteadyVerticalBend>(known, [&] { return steady_vertical_bend(bend, psi_in); });
@@ -253,7 +259,7 @@ private:
         bend.radius = link.length / bend.theta;
         bend.length = link.length;
         bend.weight = weight_ / 1000;
-        bend.friction = friction_;
+        bend.friction = link.friction_or(friction_);
         bend.across = across_;
         return bend;
     }
@@ -332,7 +338,18 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
         }
         turn_the_other_way_if_negative(values);
     }
+    if (!trimmed_blanks(link.friction).empty()) {
+        values.friction = read_input(link.friction, locale);
+    }
+    if (!trimmed_blanks(link.raceway_id).empty()) {
+        values.raceway_id =
+            inch_pound_value(read_input(link.raceway_id, locale), Quantity::Diameter, units);
+    }
     return values;
+}
+
+bool has_own_raceway(const PullLinkTexts& link) {
+    return !link.friction.empty() || !link.raceway.empty() || !link.raceway_id.empty();
 }
 
 std::string shown_link_type(const PullLinkTexts& link) {

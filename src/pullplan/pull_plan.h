@@ -11,6 +11,8 @@
 #include "pullplan/text_column.h"
 #include "pullplan/vertical_bend.h"
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,7 +65,18 @@ struct PullLinkTexts {
     bool right = false;  // a horizontal bend turning right (else left)
     std::string tilt{};  // a tilted bend's tilt, degrees
     bool sheave = false; // a bend turned on a sheave
+    // The link's own coefficient of friction as typed (empty: the plan's), and the friction
+    // library entry it was taken from, by name (empty: none; the coefficient is kept beside
+    // it, so that the link reads the same without the library).
+    std::string friction{};
+    std::string raceway{};
+    // The inside diameter of the raceway from this link on, in the units shown (empty: the pull
+    // check's conduit, or the raceway of a link before).
+    std::string raceway_id{};
 };
+
+// Whether a link has a friction or raceway of its own.
+bool has_own_raceway(const PullLinkTexts& link);
 
 // The plane a bend turns in.
 enum class Turn { Horizontal, Up, Down, Tilted };
@@ -81,6 +94,13 @@ struct PullLinkValues {
     // A bend turned on a sheave: no sliding friction, the tension carried through (raised by
     // the settings' sheave percentage).
     bool sheave = false;
+    // Its own coefficient of friction (NaN: the plan's), and its raceway's inside diameter from
+    // this link on, inches (NaN: the one before).
+    double friction = std::numeric_limits<double>::quiet_NaN();
+    double raceway_id = std::numeric_limits<double>::quiet_NaN();
+    bool has_own_friction() const { return !std::isnan(friction); }
+    // The coefficient this link is pulled with: its own, or the plan's.
+    double friction_or(double plan) const { return has_own_friction() ? friction : plan; }
 };
 
 // The type as the plan's Type column shows it: "Angle right" for a right turn, "Tilted 30" for

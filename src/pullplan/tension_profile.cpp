@@ -137,7 +137,8 @@ std::optional<double> where_held(const ProfileSource& source, std::size_t i, boo
     }
     const double psi = forward ? results.inclination_in[i] : -results.inclination_in[i];
     const double per_foot = source.settings.weight / 1000 *
-                            (std::sin(psi) + source.settings.friction * std::fabs(std::cos(psi)));
+                            (std::sin(psi) + link.friction_or(source.settings.friction) *
+                                                 std::fabs(std::cos(psi)));
     const double tension = line.back().tension;
     if (!(per_foot < 0) || !(tension > 0)) {
         return 0.0;
