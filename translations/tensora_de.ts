@@ -1,14 +1,13 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>Advice</name>
     <message>
-        <source>the cable&apos;s weight is negative</source>
+        <source>the cable's weight is negative</source>
         <translation>das Kabelgewicht ist negativ</translation>
     </message>
     <message>
-        <source>the cable&apos;s weight is no finite number</source>
+        <source>the cable's weight is no finite number</source>
         <translation>das Kabelgewicht ist keine endliche Zahl</translation>
     </message>
     <message>
@@ -24,7 +23,7 @@
         <translation>Abschnitt %1 hat eine negative Länge</translation>
     </message>
     <message>
-        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <source>link %1 holds a figure beyond the computer's numbers</source>
         <translation>Abschnitt %1 enthält eine Zahl jenseits der Rechnerzahlen</translation>
     </message>
     <message>
@@ -44,8 +43,8 @@
         <translation>Rückwärts gezogen läuft das Kabel in Abschnitt %1 unter seinem Eigengewicht: dort zurückhalten</translation>
     </message>
     <message>
-        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
-        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
         <translation>Abschnitt %1 ist ein so langer Bogen, dass sein Gewicht, %2 Reibung, mehr als 1% der austretenden Zugkraft ausmacht, und das Gewicht in der Bogenebene lässt es aus: mit dem ganzen Gewicht tritt die Zugkraft mit %3 vorwärts und %4 rückwärts aus</translation>
     </message>
     <message numerus="yes">
@@ -66,7 +65,7 @@
     </message>
     <message>
         <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
-        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <extracomment>%1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.</extracomment>
         <translation>Zwischenzugstelle nach Abschnitt %1 wie empfohlen: %2, höchste Zugkraft %3; ohne sie vorwärts %4, rückwärts %5</translation>
     </message>
     <message>
@@ -84,7 +83,7 @@
     </message>
     <message>
         <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
-        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <extracomment>%1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in reverse", %4 the tension.</extracomment>
         <translation>%1; eine Zwischenzugstelle nach Abschnitt %2, %3, senkt sie auf %4</translation>
     </message>
     <message>
@@ -100,12 +99,16 @@
         <extracomment>The advice, then its findings.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>link %1 has a negative coefficient of friction</source>
+        <translation>Abschnitt %1 hat einen negativen Reibungskoeffizienten</translation>
+    </message>
 </context>
 <context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
-        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <extracomment>%1 the tension rule's name, %2 the group's number.</extracomment>
         <translation>%1: Leitermaterial von Gruppe %2 angeben</translation>
     </message>
     <message>
@@ -122,7 +125,7 @@
     </message>
     <message>
         <source>%1 × %2: OD %3, %4</source>
-        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable's description, %3 its outside diameter, %4 its weight.</extracomment>
         <translation>%1 × %2: AD %3, %4</translation>
     </message>
     <message>
@@ -135,7 +138,7 @@
     </message>
     <message>
         <source>size not given</source>
-        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <extracomment>A conductor's size and material: "500 kcmil copper".</extracomment>
         <translation>Querschnitt nicht angegeben</translation>
     </message>
     <message>
@@ -179,8 +182,8 @@
         <translation>%1: Belastbarkeit von Gruppe %2 angeben</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <source>%1 "%2": %3</source>
+        <extracomment>%1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.</extracomment>
         <translation>%1 „%2“: %3</translation>
     </message>
     <message>
@@ -212,7 +215,7 @@
     <name>Cables</name>
     <message>
         <source>CABLE</source>
-        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <extracomment>The cable library's column headings: each one word, without blanks (the columns are found by them).</extracomment>
         <translation>KABEL</translation>
     </message>
     <message>
@@ -339,7 +342,7 @@
     </message>
     <message>
         <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls ("in both pulls").</extracomment>
         <translation>Der Seitenwanddruck überschreitet %1 in Abschnitt %2 %3</translation>
     </message>
     <message numerus="yes">
@@ -375,7 +378,7 @@
         <translation>kein Außendurchmesser des Kabels</translation>
     </message>
     <message>
-        <source>Enter the cable&apos;s outside diameter</source>
+        <source>Enter the cable's outside diameter</source>
         <translation>Geben Sie den Außendurchmesser des Kabels ein</translation>
     </message>
     <message>
@@ -383,7 +386,7 @@
         <translation>kein Innendurchmesser des Schutzrohrs</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
+        <source>Enter the conduit's inside diameter</source>
         <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein</translation>
     </message>
     <message>
@@ -395,13 +398,13 @@
         <translation>Der Freiraum liegt unter dem Minimum</translation>
     </message>
     <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>The fill of %1% exceeds the electrical code's limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.</extracomment>
         <translation>Der Füllgrad von %1% überschreitet die Grenze der Elektrovorschrift von %2%</translation>
     </message>
     <message>
         <source>The cables may jam (%1 risk)</source>
-        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <extracomment>%1 the risk: "significant" or "moderate".</extracomment>
         <translation>Die Kabel können klemmen (Risiko: %1)</translation>
     </message>
     <message>
@@ -416,7 +419,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</source>
         <translation>Geben Sie einen Biegeradius über 0 ein oder lassen Sie das Feld leer, um den Radius jedes Bogens aus Länge und Winkel zu nehmen</translation>
     </message>
     <message>
@@ -458,28 +461,28 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
-        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>%1%, within the electrical code's %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code's limit in whole per cent.</extracomment>
         <translation>%1%, innerhalb der %2% der Elektrovorschrift für ein Kabel</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, within the electrical code's %2% for two cables</source>
         <translation>%1%, innerhalb der %2% der Elektrovorschrift für zwei Kabel</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, within the electrical code's %2% for more than two cables</source>
         <translation>%1%, innerhalb der %2% der Elektrovorschrift für mehr als zwei Kabel</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <source>%1%, over the electrical code's %2% for one cable</source>
         <translation>%1%, über der %2% der Elektrovorschrift für ein Kabel</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, over the electrical code's %2% for two cables</source>
         <translation>%1%, über der %2% der Elektrovorschrift für zwei Kabel</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, over the electrical code's %2% for more than two cables</source>
         <translation>%1%, über der %2% der Elektrovorschrift für mehr als zwei Kabel</translation>
     </message>
     <message>
@@ -629,8 +632,8 @@
         <translation>Höchste Zugkraft im %1: %2 in Abschnitt %3</translation>
     </message>
     <message>
-        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
-        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <source>%1, with the plan's mid-assist point after link %2.</source>
+        <extracomment>The plan's own mid-assist point is already in the pull's tensions.</extracomment>
         <translation>%1, mit der Zwischenzugstelle des Plans nach Abschnitt %2.</translation>
     </message>
     <message>
@@ -654,11 +657,11 @@
         <translation>Seilwinde: Nennzugkraft angeben.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <source>Puller: too weak, %1 against the pull's %2.</source>
         <translation>Seilwinde: zu schwach, %1 gegenüber %2 des Zugs.</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
         <translation>Seilwinde: %1, Reserve %2 %; ihre Nennzugkraft übersteigt die zulässige Zugkraft des Kabels von %3: einen Begrenzer (oder ein Sollbruchglied) auf die zulässige Zugkraft einstellen.</translation>
     </message>
     <message>
@@ -730,15 +733,15 @@
         <translation>Die Ausrüstung genügt für diesen Zug nicht.</translation>
     </message>
     <message>
-        <source>the puller&apos;s rating</source>
+        <source>the puller's rating</source>
         <translation>die Nennzugkraft der Seilwinde</translation>
     </message>
     <message>
-        <source>the rope&apos;s breaking strength</source>
+        <source>the rope's breaking strength</source>
         <translation>die Bruchkraft des Zugseils</translation>
     </message>
     <message>
-        <source>the sheaves&apos; rating</source>
+        <source>the sheaves' rating</source>
         <translation>die Belastbarkeit der Seilrollen</translation>
     </message>
     <message>
@@ -754,7 +757,7 @@
         <translation>Noch nicht bekannt, ob die Ausrüstung für diesen Zug genügt: %1 angeben.</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <source>No bend is marked as turned on a sheave (mark one in the planner's options).</source>
         <translation>Kein Bogen ist als über eine Seilrolle geführt markiert (im Planer unter Optionen markieren).</translation>
     </message>
     <message>
@@ -861,7 +864,7 @@
         <translation>Bitte geben Sie eine Zahl ein</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <source>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</source>
         <translation>Geben Sie einen Koeffizienten zwischen 0 und 1 ein.  Wenn Sie ihn nicht kennen, nehmen Sie 0,5</translation>
     </message>
 </context>
@@ -870,6 +873,65 @@
     <message>
         <source>English</source>
         <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>an entry has no name or no coefficient</source>
+        <translation>ein Eintrag hat keinen Namen oder keinen Koeffizienten</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has a %2 that is no text</source>
+        <translation>der Eintrag „%1“ hat ein Feld %2, das kein Text ist</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has an unknown kind</source>
+        <translation>der Eintrag „%1“ hat eine unbekannte Art</translation>
+    </message>
+    <message>
+        <source>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</source>
+        <translation>Der Name „%1“ ist kein Wort aus Kleinbuchstaben, Ziffern, Punkten, Bindestrichen und Unterstrichen (höchstens 40)</translation>
+    </message>
+    <message>
+        <source>The coefficient of "%1" is not a number from 0 to %2</source>
+        <translation>Der Koeffizient von „%1“ ist keine Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>es ist kein JSON-Dokument</translation>
+    </message>
+    <message>
+        <source>it is not a friction library</source>
+        <translation>es ist keine Reibungsbibliothek</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>es wurde von einer neueren Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>the name "%1" is there twice</source>
+        <translation>der Name „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>The library has an entry "%1" already</source>
+        <translation>Die Bibliothek hat bereits einen Eintrag „%1“</translation>
+    </message>
+    <message>
+        <source>"%1" is no entry of yours</source>
+        <translation>„%1“ ist kein eigener Eintrag</translation>
+    </message>
+    <message>
+        <source>The friction library %1 cannot be read: %2</source>
+        <translation>Die Reibungsbibliothek %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1 cannot be read: %2</source>
+        <translation>Ihre Reibungseinträge %1 können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1: %2</source>
+        <translation>Ihre Reibungseinträge %1: %2</translation>
     </message>
 </context>
 <context>
@@ -926,7 +988,7 @@
     </message>
     <message>
         <source>%1 (%2 %3) is beyond what a report holds in %4</source>
-        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <extracomment>%1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
         <translation>%1 (%2 %3) übersteigt, was ein Bericht in %4 fasst</translation>
     </message>
     <message>
@@ -1021,7 +1083,7 @@
     </message>
     <message>
         <source>%1° up</source>
-        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <extracomment>A bend's angle as typed, in degrees.</extracomment>
         <translation>%1° aufwärts</translation>
     </message>
     <message>
@@ -1068,11 +1130,11 @@
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <source>The report's cable set row %1 could not be read; the set was read without it.</source>
         <translation>Zeile %1 des Kabelsatzes im Bericht war nicht lesbar; der Satz wurde ohne sie gelesen.</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <source>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</source>
         <translation>Der Kabelsatz im Bericht nennt keine Regel, die Tensora kennt („%1“); die zulässige Zugkraft des Zugkraftrechners wird genommen.</translation>
     </message>
     <message>
@@ -1108,7 +1170,7 @@
         <translation>Biegeradius (%1)</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>aus Länge und Winkel jedes Bogens</translation>
     </message>
     <message>
@@ -1184,11 +1246,11 @@
         </translation>
     </message>
     <message>
-        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <source>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</source>
         <translation>Die Beschriftung der Zwischenzugstelle „%1“ nennt keinen Abschnitt: der Plan wurde ohne Zwischenzugstelle gelesen.</translation>
     </message>
     <message>
-        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <source>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</source>
         <translation>Die Zwischenzugstelle „%1“ liegt jenseits der %2 des Plans: der Plan wurde ohne sie gelesen.</translation>
     </message>
     <message>
@@ -1200,17 +1262,17 @@
         <translation>nach Abschnitt %1</translation>
     </message>
     <message>
-        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <source>The plan's row of link %1 is not whole: the plan was read up to link %2.</source>
         <translation>Die Zeile von Abschnitt %1 im Plan ist unvollständig: der Plan wurde bis Abschnitt %2 gelesen.</translation>
     </message>
     <message>
         <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
-        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%2 is "at its start" or "after link N".</extracomment>
         <translation>Der Plan nennt Abschnitt %1 erneut %2: der Plan wurde bis Abschnitt %3 gelesen.</translation>
     </message>
     <message>
         <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
-        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%3 is "at its start" or "after link N".</extracomment>
         <translation>Der Plan hat keinen Abschnitt %1 (Abschnitt %2 folgt %3): der Plan wurde bis Abschnitt %4 gelesen.</translation>
     </message>
     <message>
@@ -1222,7 +1284,7 @@
         <translation>Der Bericht ist abgeschnitten: seine Rückwärtstabelle endet nach %1 ihrer %2; die %3 seines Plans wurden gelesen.</translation>
     </message>
     <message>
-        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <source>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</source>
         <translation>Die Rückwärtstabelle des Berichts weicht ab Abschnitt %1 von seinem Plan ab; die Zeilen des Plans wurden gelesen.</translation>
     </message>
     <message>
@@ -1230,7 +1292,7 @@
         <translation>Der Bericht enthält %1; ein Plan fasst höchstens %2: die ersten %2 wurden gelesen.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a number</source>
+        <source>%1 "%2" is not a number</source>
         <translation>%1 „%2“ ist keine Zahl</translation>
     </message>
     <message>
@@ -1241,8 +1303,8 @@
 <context>
     <name>Routes</name>
     <message>
-        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
-        <translation>Zeile %1: die Spalten lassen sich auf zwei Arten lesen, als x, y, z und Radius oder als Punkt, Nordwert, Ostwert und Höhe: eine Kopfzeile hinzufügen, die sie benennt, etwa &quot;x,y,z,radius&quot; oder &quot;point,northing,easting,elevation&quot;.</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</source>
+        <translation>Zeile %1: die Spalten lassen sich auf zwei Arten lesen, als x, y, z und Radius oder als Punkt, Nordwert, Ostwert und Höhe: eine Kopfzeile hinzufügen, die sie benennt, etwa "x,y,z,radius" oder "point,northing,easting,elevation".</translation>
     </message>
     <message>
         <source>Line %1: a point needs an x and a y.</source>
@@ -1257,11 +1319,11 @@
         <translation>Die Datei enthält keine Punkte.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <source>Line %1: "%2" is not a number.</source>
         <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <source>Line %1: "%2" is not a group code.</source>
         <translation>Zeile %1: „%2“ ist kein Gruppencode.</translation>
     </message>
     <message>
@@ -1269,7 +1331,7 @@
         <translation>Zeile %1: die Zeichnung endet nach einem Gruppencode.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <source>Line %1: "%2" is not a finite number.</source>
         <translation>Zeile %1: „%2“ ist keine endliche Zahl.</translation>
     </message>
     <message>
@@ -1289,7 +1351,7 @@
         <translation>Dies ist eine binäre DXF-Zeichnung: als ASCII-DXF speichern und diese importieren.</translation>
     </message>
     <message>
-        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <source>The drawing's %1 has fewer than two distinct points: it is no route.</source>
         <translation>Das Element %1 der Zeichnung hat weniger als zwei verschiedene Punkte: es ist keine Trasse.</translation>
     </message>
     <message>
@@ -1432,7 +1494,7 @@
         <translation>ein Bogen braucht sein Start, Center und End.</translation>
     </message>
     <message>
-        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
+        <source>a spiral of the kind "%1" is not read: only clothoids are.</source>
         <translation>ein Übergangsbogen der Art „%1“ wird nicht gelesen: nur Klothoiden.</translation>
     </message>
     <message>
@@ -1444,11 +1506,11 @@
         <translation>ein Profilpunkt ist keine Station mit Höhe.</translation>
     </message>
     <message>
-        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <source>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</source>
         <translation>Die Achse beginnt %1 vor ihrem Längsschnitt: die erste Neigung des Längsschnitts wird bis dorthin zurückgeführt.</translation>
     </message>
     <message>
-        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <source>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</source>
         <translation>Die Achse reicht %1 über ihren Längsschnitt hinaus: die letzte Neigung des Längsschnitts wird bis zu ihrem Ende fortgeführt.</translation>
     </message>
     <message>
@@ -1503,7 +1565,7 @@
         <translation>Zugprüfung: Ergebnisse</translation>
     </message>
     <message>
-        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Seitenwanddruck aus dem Radius jedes Bogens, korrigierter Zug</translation>
     </message>
     <message>
@@ -1527,7 +1589,7 @@
         <translation>vollständig</translation>
     </message>
     <message>
-        <source>in the bend&apos;s plane only</source>
+        <source>in the bend's plane only</source>
         <translation>nur in der Bogenebene</translation>
     </message>
     <message>
@@ -1563,7 +1625,7 @@
         <translation>Zug</translation>
     </message>
     <message>
-        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <source>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</source>
         <translation>Plan („über“: über der zulässigen Zugkraft; „gehalten“: bei null gehalten; Seitenwanddruck: Zugkraft am Bogenende / Bogenlänge)</translation>
     </message>
     <message>
@@ -1647,11 +1709,11 @@
         <translation> (%1, die schwarze Marke)</translation>
     </message>
     <message>
-        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <source>; amber: held at zero; red ring: a bend's bearing pressure beyond </source>
         <translation>; bernsteinfarben: bei null gehalten; roter Ring: Seitenwanddruck eines Bogens über </translation>
     </message>
     <message>
-        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <source>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</source>
         <translation>; weißer Punkt: Anfang von Abschnitt 1, schwarz: Ende des letzten Abschnitts; X: die Zwischenzugstelle</translation>
     </message>
     <message>
@@ -1869,7 +1931,7 @@ in den Ordner dieses Programms legen und es neu starten.</translation>
         <translation>Zugkraft = gerade Länge * Kabelgewicht * 9,80665 * Reibung</translation>
     </message>
     <message>
-        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
         <translation>Warnung: Die Ergebnisse sind Schätzwerte für die Planung. Prüfen Sie jeden Zug gegen die Grenzwerte des Kabelherstellers. Tensora ist ein Produkt von Norvale; das Kopieren ohne Erlaubnis ist untersagt.</translation>
     </message>
     <message>
@@ -1917,7 +1979,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
     <message>
-        <source>Advice for the planner&apos;s cable</source>
+        <source>Advice for the planner's cable</source>
         <translation>Empfehlung für das Kabel des Zugkraftrechners</translation>
     </message>
     <message>
@@ -1976,7 +2038,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Wie die Beschreibung sie nennt</translation>
     </message>
     <message>
-        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</source>
         <translation>Der Leiter: AWG (6, 1/0), kcmil (500) oder mm² (35mm2); cu oder al. Leer: der aus der Beschreibung.</translation>
     </message>
     <message>
@@ -2015,7 +2077,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
 <context>
     <name>tensora::CableSetPanel</name>
     <message>
-        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <source>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</source>
         <translation>Die gemeinsam gezogenen Kabel: die erste Gruppe ist das Kabel des Planers mit Anzahl und Außendurchmesser von oben</translation>
     </message>
     <message>
@@ -2023,11 +2085,11 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>&amp;Eingabe hinzufügen</translation>
     </message>
     <message>
-        <source>&amp;Planner&apos;s cable</source>
+        <source>&amp;Planner's cable</source>
         <translation>Kabel des &amp;Planers</translation>
     </message>
     <message>
-        <source>The first group follows the planner&apos;s cable again</source>
+        <source>The first group follows the planner's cable again</source>
         <translation>Die erste Gruppe folgt wieder dem Kabel des Planers</translation>
     </message>
     <message>
@@ -2449,7 +2511,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>&amp;Gewicht in Bögen:</translation>
     </message>
     <message>
-        <source>In the bend&apos;s plane only</source>
+        <source>In the bend's plane only</source>
         <translation>Nur in der Bogenebene</translation>
     </message>
     <message>
@@ -2504,7 +2566,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Bends: sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Bögen: Seitenwanddruck aus dem Radius jedes Bogens, korrigierter Zug</translation>
     </message>
     <message>
@@ -2540,7 +2602,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Raute</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>aus Länge und Winkel jedes Bogens</translation>
     </message>
     <message>
@@ -2612,7 +2674,7 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>%1  (%2 in)</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <source>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</source>
         <translation>Geben Sie den Innendurchmesser des Schutzrohrs (oder wählen Sie eine Nenngröße) und den Außendurchmesser des Kabels ein.</translation>
     </message>
     <message>
@@ -3137,11 +3199,11 @@ Seitenwanddruck %1</translation>
         <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Beenden speichern?</translation>
     </message>
     <message>
-        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</source>
         <translation>Der eingebaute Browser läuft nicht als root (er müsste ohne seine Sandbox laufen). %1 stattdessen im Browser des Desktops öffnen?</translation>
     </message>
     <message>
-        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <source>The desktop's browser could not be started for %1.</source>
         <translation>Der Browser des Desktops konnte für %1 nicht gestartet werden.</translation>
     </message>
     <message>

@@ -1,15 +1,14 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en">
 <context>
     <name>Advice</name>
     <message>
-        <source>the cable&apos;s weight is negative</source>
-        <translation>the cable&apos;s weight is negative</translation>
+        <source>the cable's weight is negative</source>
+        <translation>the cable's weight is negative</translation>
     </message>
     <message>
-        <source>the cable&apos;s weight is no finite number</source>
-        <translation>the cable&apos;s weight is no finite number</translation>
+        <source>the cable's weight is no finite number</source>
+        <translation>the cable's weight is no finite number</translation>
     </message>
     <message>
         <source>the coefficient of friction is negative</source>
@@ -24,8 +23,8 @@
         <translation>link %1 has a negative length</translation>
     </message>
     <message>
-        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
-        <translation>link %1 holds a figure beyond the computer&apos;s numbers</translation>
+        <source>link %1 holds a figure beyond the computer's numbers</source>
+        <translation>link %1 holds a figure beyond the computer's numbers</translation>
     </message>
     <message>
         <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
@@ -44,9 +43,9 @@
         <translation>Pulled in reverse, the cable runs under its own weight at link %1: hold it back there</translation>
     </message>
     <message>
-        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
-        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
-        <translation>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</translation>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n more such bends)</source>
@@ -66,7 +65,7 @@
     </message>
     <message>
         <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
-        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <extracomment>%1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.</extracomment>
         <translation>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</translation>
     </message>
     <message>
@@ -84,7 +83,7 @@
     </message>
     <message>
         <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
-        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <extracomment>%1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in reverse", %4 the tension.</extracomment>
         <translation>%1; a mid-assist point after link %2, %3, lowers it to %4</translation>
     </message>
     <message>
@@ -100,12 +99,16 @@
         <extracomment>The advice, then its findings.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>link %1 has a negative coefficient of friction</source>
+        <translation>link %1 has a negative coefficient of friction</translation>
+    </message>
 </context>
 <context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
-        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <extracomment>%1 the tension rule's name, %2 the group's number.</extracomment>
         <translation>%1: give the conductor material of group %2</translation>
     </message>
     <message>
@@ -122,7 +125,7 @@
     </message>
     <message>
         <source>%1 × %2: OD %3, %4</source>
-        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable's description, %3 its outside diameter, %4 its weight.</extracomment>
         <translation>%1 × %2: OD %3, %4</translation>
     </message>
     <message>
@@ -135,7 +138,7 @@
     </message>
     <message>
         <source>size not given</source>
-        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <extracomment>A conductor's size and material: "500 kcmil copper".</extracomment>
         <translation>size not given</translation>
     </message>
     <message>
@@ -179,9 +182,9 @@
         <translation>%1: give the rating of group %2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
-        <translation>%1 &quot;%2&quot;: %3</translation>
+        <source>%1 "%2": %3</source>
+        <extracomment>%1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 "%2": %3</translation>
     </message>
     <message>
         <source>not a positive number</source>
@@ -212,7 +215,7 @@
     <name>Cables</name>
     <message>
         <source>CABLE</source>
-        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <extracomment>The cable library's column headings: each one word, without blanks (the columns are found by them).</extracomment>
         <translation>CABLE</translation>
     </message>
     <message>
@@ -339,7 +342,7 @@
     </message>
     <message>
         <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls ("in both pulls").</extracomment>
         <translation>Sidewall pressure exceeds %1 at link %2 %3</translation>
     </message>
     <message numerus="yes">
@@ -375,16 +378,16 @@
         <translation>no cable outside diameter</translation>
     </message>
     <message>
-        <source>Enter the cable&apos;s outside diameter</source>
-        <translation>Enter the cable&apos;s outside diameter</translation>
+        <source>Enter the cable's outside diameter</source>
+        <translation>Enter the cable's outside diameter</translation>
     </message>
     <message>
         <source>no conduit inside diameter</source>
         <translation>no conduit inside diameter</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
-        <translation>Enter the conduit&apos;s inside diameter</translation>
+        <source>Enter the conduit's inside diameter</source>
+        <translation>Enter the conduit's inside diameter</translation>
     </message>
     <message>
         <source>no clearance formula for this arrangement</source>
@@ -395,13 +398,13 @@
         <translation>The clearance is below the minimum</translation>
     </message>
     <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
-        <translation>The fill of %1% exceeds the electrical code&apos;s limit of %2%</translation>
+        <source>The fill of %1% exceeds the electrical code's limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.</extracomment>
+        <translation>The fill of %1% exceeds the electrical code's limit of %2%</translation>
     </message>
     <message>
         <source>The cables may jam (%1 risk)</source>
-        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <extracomment>%1 the risk: "significant" or "moderate".</extracomment>
         <translation>The cables may jam (%1 risk)</translation>
     </message>
     <message>
@@ -416,8 +419,8 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
-        <translation>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</translation>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</source>
+        <translation>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</translation>
     </message>
     <message>
         <source>Enter a rating above 0</source>
@@ -458,29 +461,29 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
-        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
-        <translation>%1%, within the electrical code&apos;s %2% for one cable</translation>
+        <source>%1%, within the electrical code's %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code's limit in whole per cent.</extracomment>
+        <translation>%1%, within the electrical code's %2% for one cable</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
-        <translation>%1%, within the electrical code&apos;s %2% for two cables</translation>
+        <source>%1%, within the electrical code's %2% for two cables</source>
+        <translation>%1%, within the electrical code's %2% for two cables</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
-        <translation>%1%, within the electrical code&apos;s %2% for more than two cables</translation>
+        <source>%1%, within the electrical code's %2% for more than two cables</source>
+        <translation>%1%, within the electrical code's %2% for more than two cables</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
-        <translation>%1%, over the electrical code&apos;s %2% for one cable</translation>
+        <source>%1%, over the electrical code's %2% for one cable</source>
+        <translation>%1%, over the electrical code's %2% for one cable</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
-        <translation>%1%, over the electrical code&apos;s %2% for two cables</translation>
+        <source>%1%, over the electrical code's %2% for two cables</source>
+        <translation>%1%, over the electrical code's %2% for two cables</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
-        <translation>%1%, over the electrical code&apos;s %2% for more than two cables</translation>
+        <source>%1%, over the electrical code's %2% for more than two cables</source>
+        <translation>%1%, over the electrical code's %2% for more than two cables</translation>
     </message>
     <message>
         <source>Without a mid-assist point: %1</source>
@@ -629,9 +632,9 @@
         <translation>Highest tension of the %1: %2 at link %3</translation>
     </message>
     <message>
-        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
-        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
-        <translation>%1, with the plan&apos;s mid-assist point after link %2.</translation>
+        <source>%1, with the plan's mid-assist point after link %2.</source>
+        <extracomment>The plan's own mid-assist point is already in the pull's tensions.</extracomment>
+        <translation>%1, with the plan's mid-assist point after link %2.</translation>
     </message>
     <message>
         <source>%1; with a mid-assist point after link %2, pulled %3: %4.</source>
@@ -654,12 +657,12 @@
         <translation>Puller: give its rating.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
-        <translation>Puller: too weak, %1 against the pull&apos;s %2.</translation>
+        <source>Puller: too weak, %1 against the pull's %2.</source>
+        <translation>Puller: too weak, %1 against the pull's %2.</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
-        <translation>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</translation>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <translation>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</translation>
     </message>
     <message>
         <source>Puller: %1, margin %2 %.</source>
@@ -730,16 +733,16 @@
         <translation>The equipment does not serve this pull.</translation>
     </message>
     <message>
-        <source>the puller&apos;s rating</source>
-        <translation>the puller&apos;s rating</translation>
+        <source>the puller's rating</source>
+        <translation>the puller's rating</translation>
     </message>
     <message>
-        <source>the rope&apos;s breaking strength</source>
-        <translation>the rope&apos;s breaking strength</translation>
+        <source>the rope's breaking strength</source>
+        <translation>the rope's breaking strength</translation>
     </message>
     <message>
-        <source>the sheaves&apos; rating</source>
-        <translation>the sheaves&apos; rating</translation>
+        <source>the sheaves' rating</source>
+        <translation>the sheaves' rating</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -754,8 +757,8 @@
         <translation>Not yet known whether the equipment serves this pull: give %1.</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</translation>
+        <source>No bend is marked as turned on a sheave (mark one in the planner's options).</source>
+        <translation>No bend is marked as turned on a sheave (mark one in the planner's options).</translation>
     </message>
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
@@ -861,8 +864,8 @@
         <translation>Please enter a number</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
-        <translation>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</translation>
+        <source>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</source>
+        <translation>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</translation>
     </message>
 </context>
 <context>
@@ -870,6 +873,65 @@
     <message>
         <source>English</source>
         <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>an entry has no name or no coefficient</source>
+        <translation>an entry has no name or no coefficient</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has a %2 that is no text</source>
+        <translation>the entry "%1" has a %2 that is no text</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has an unknown kind</source>
+        <translation>the entry "%1" has an unknown kind</translation>
+    </message>
+    <message>
+        <source>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</source>
+        <translation>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</translation>
+    </message>
+    <message>
+        <source>The coefficient of "%1" is not a number from 0 to %2</source>
+        <translation>The coefficient of "%1" is not a number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>it is not a JSON document</translation>
+    </message>
+    <message>
+        <source>it is not a friction library</source>
+        <translation>it is not a friction library</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>it was written by a later version of the program</translation>
+    </message>
+    <message>
+        <source>the name "%1" is there twice</source>
+        <translation>the name "%1" is there twice</translation>
+    </message>
+    <message>
+        <source>The library has an entry "%1" already</source>
+        <translation>The library has an entry "%1" already</translation>
+    </message>
+    <message>
+        <source>"%1" is no entry of yours</source>
+        <translation>"%1" is no entry of yours</translation>
+    </message>
+    <message>
+        <source>The friction library %1 cannot be read: %2</source>
+        <translation>The friction library %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1 cannot be read: %2</source>
+        <translation>Your friction entries %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1: %2</source>
+        <translation>Your friction entries %1: %2</translation>
     </message>
 </context>
 <context>
@@ -926,7 +988,7 @@
     </message>
     <message>
         <source>%1 (%2 %3) is beyond what a report holds in %4</source>
-        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <extracomment>%1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
         <translation>%1 (%2 %3) is beyond what a report holds in %4</translation>
     </message>
     <message>
@@ -1021,7 +1083,7 @@
     </message>
     <message>
         <source>%1° up</source>
-        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <extracomment>A bend's angle as typed, in degrees.</extracomment>
         <translation>%1° up</translation>
     </message>
     <message>
@@ -1068,12 +1130,12 @@
         <translation>Verdict</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
-        <translation>The report&apos;s cable set row %1 could not be read; the set was read without it.</translation>
+        <source>The report's cable set row %1 could not be read; the set was read without it.</source>
+        <translation>The report's cable set row %1 could not be read; the set was read without it.</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
-        <translation>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</translation>
+        <source>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</source>
+        <translation>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
@@ -1108,8 +1170,8 @@
         <translation>Bend radius (%1)</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
-        <translation>from each bend&apos;s length and angle</translation>
+        <source>from each bend's length and angle</source>
+        <translation>from each bend's length and angle</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -1184,12 +1246,12 @@
         </translation>
     </message>
     <message>
-        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
-        <translation>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</translation>
+        <source>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</source>
+        <translation>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</translation>
     </message>
     <message>
-        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
-        <translation>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</translation>
+        <source>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</source>
+        <translation>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</translation>
     </message>
     <message>
         <source>at its start</source>
@@ -1200,17 +1262,17 @@
         <translation>after link %1</translation>
     </message>
     <message>
-        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
-        <translation>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</translation>
+        <source>The plan's row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>The plan's row of link %1 is not whole: the plan was read up to link %2.</translation>
     </message>
     <message>
         <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
-        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%2 is "at its start" or "after link N".</extracomment>
         <translation>The plan names link %1 again %2: the plan was read up to link %3.</translation>
     </message>
     <message>
         <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
-        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%3 is "at its start" or "after link N".</extracomment>
         <translation>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</translation>
     </message>
     <message>
@@ -1222,16 +1284,16 @@
         <translation>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</translation>
     </message>
     <message>
-        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
-        <translation>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</translation>
+        <source>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</source>
+        <translation>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</translation>
     </message>
     <message>
         <source>The report holds %1; a plan holds at most %2: the first %2 were read.</source>
         <translation>The report holds %1; a plan holds at most %2: the first %2 were read.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a number</source>
-        <translation>%1 &quot;%2&quot; is not a number</translation>
+        <source>%1 "%2" is not a number</source>
+        <translation>%1 "%2" is not a number</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
@@ -1241,8 +1303,8 @@
 <context>
     <name>Routes</name>
     <message>
-        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
-        <translation>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</source>
+        <translation>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</translation>
     </message>
     <message>
         <source>Line %1: a point needs an x and a y.</source>
@@ -1257,20 +1319,20 @@
         <translation>The file holds no points.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Line %1: &quot;%2&quot; is not a number.</translation>
+        <source>Line %1: "%2" is not a number.</source>
+        <translation>Line %1: "%2" is not a number.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a group code.</source>
-        <translation>Line %1: &quot;%2&quot; is not a group code.</translation>
+        <source>Line %1: "%2" is not a group code.</source>
+        <translation>Line %1: "%2" is not a group code.</translation>
     </message>
     <message>
         <source>Line %1: the drawing ends after a group code.</source>
         <translation>Line %1: the drawing ends after a group code.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
-        <translation>Line %1: &quot;%2&quot; is not a finite number.</translation>
+        <source>Line %1: "%2" is not a finite number.</source>
+        <translation>Line %1: "%2" is not a finite number.</translation>
     </message>
     <message>
         <source>Line %1: %2 gives a coordinate before its first vertex.</source>
@@ -1289,8 +1351,8 @@
         <translation>This is a binary DXF drawing: save it as an ASCII DXF and import that.</translation>
     </message>
     <message>
-        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
-        <translation>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</translation>
+        <source>The drawing's %1 has fewer than two distinct points: it is no route.</source>
+        <translation>The drawing's %1 has fewer than two distinct points: it is no route.</translation>
     </message>
     <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
@@ -1432,8 +1494,8 @@
         <translation>a curve needs its Start, Center and End.</translation>
     </message>
     <message>
-        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
-        <translation>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</translation>
+        <source>a spiral of the kind "%1" is not read: only clothoids are.</source>
+        <translation>a spiral of the kind "%1" is not read: only clothoids are.</translation>
     </message>
     <message>
         <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
@@ -1444,12 +1506,12 @@
         <translation>a profile point is not a station and a height.</translation>
     </message>
     <message>
-        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
-        <translation>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</translation>
+        <source>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</source>
+        <translation>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</translation>
     </message>
     <message>
-        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
-        <translation>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</translation>
+        <source>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</source>
+        <translation>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</translation>
     </message>
     <message>
         <source>The file is no LandXML document.</source>
@@ -1503,8 +1565,8 @@
         <translation>Pull check: results</translation>
     </message>
     <message>
-        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
-        <translation>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</translation>
+        <source>Sidewall bearing pressure from each bend's radius, corrected pull</source>
+        <translation>Sidewall bearing pressure from each bend's radius, corrected pull</translation>
     </message>
     <message>
         <source>Link</source>
@@ -1527,8 +1589,8 @@
         <translation>all of it</translation>
     </message>
     <message>
-        <source>in the bend&apos;s plane only</source>
-        <translation>in the bend&apos;s plane only</translation>
+        <source>in the bend's plane only</source>
+        <translation>in the bend's plane only</translation>
     </message>
     <message>
         <source>Lubricant</source>
@@ -1563,8 +1625,8 @@
         <translation>Pull</translation>
     </message>
     <message>
-        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
-        <translation>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</translation>
+        <source>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1647,12 +1709,12 @@
         <translation> (%1, the black tick)</translation>
     </message>
     <message>
-        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
-        <translation>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </translation>
+        <source>; amber: held at zero; red ring: a bend's bearing pressure beyond </source>
+        <translation>; amber: held at zero; red ring: a bend's bearing pressure beyond </translation>
     </message>
     <message>
-        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
-        <translation>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</translation>
+        <source>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</source>
+        <translation>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</translation>
     </message>
     <message>
         <source>Cable Pulling Calculator</source>
@@ -1869,8 +1931,8 @@ in the same directory as this program and restart.</translation>
         <translation>Tension = straight length * cable weight * 9.80665 * friction</translation>
     </message>
     <message>
-        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
-        <translation>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</translation>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <translation>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</translation>
     </message>
     <message>
         <source>This feature requires a cable datafile be loaded.
@@ -1917,8 +1979,8 @@ in the same directory as this program and restart.</translation>
         <translation>System Information Is Unavailable At This Time</translation>
     </message>
     <message>
-        <source>Advice for the planner&apos;s cable</source>
-        <translation>Advice for the planner&apos;s cable</translation>
+        <source>Advice for the planner's cable</source>
+        <translation>Advice for the planner's cable</translation>
     </message>
     <message>
         <source>over</source>
@@ -1976,8 +2038,8 @@ in the same directory as this program and restart.</translation>
         <translation>As the description names it</translation>
     </message>
     <message>
-        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
-        <translation>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</translation>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</source>
+        <translation>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</translation>
     </message>
     <message>
         <source>Count</source>
@@ -2015,20 +2077,20 @@ in the same directory as this program and restart.</translation>
 <context>
     <name>tensora::CableSetPanel</name>
     <message>
-        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
-        <translation>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</translation>
+        <source>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</source>
+        <translation>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</translation>
     </message>
     <message>
         <source>&amp;Add typed</source>
         <translation>&amp;Add typed</translation>
     </message>
     <message>
-        <source>&amp;Planner&apos;s cable</source>
-        <translation>&amp;Planner&apos;s cable</translation>
+        <source>&amp;Planner's cable</source>
+        <translation>&amp;Planner's cable</translation>
     </message>
     <message>
-        <source>The first group follows the planner&apos;s cable again</source>
-        <translation>The first group follows the planner&apos;s cable again</translation>
+        <source>The first group follows the planner's cable again</source>
+        <translation>The first group follows the planner's cable again</translation>
     </message>
     <message>
         <source>Send to Fill Ratio</source>
@@ -2449,8 +2511,8 @@ in the same directory as this program and restart.</translation>
         <translation>&amp;Weight in bends:</translation>
     </message>
     <message>
-        <source>In the bend&apos;s plane only</source>
-        <translation>In the bend&apos;s plane only</translation>
+        <source>In the bend's plane only</source>
+        <translation>In the bend's plane only</translation>
     </message>
     <message>
         <source>All of it</source>
@@ -2504,8 +2566,8 @@ in the same directory as this program and restart.</translation>
         <translation>Verdict</translation>
     </message>
     <message>
-        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
-        <translation>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</translation>
+        <source>Bends: sidewall bearing pressure from each bend's radius, corrected pull</source>
+        <translation>Bends: sidewall bearing pressure from each bend's radius, corrected pull</translation>
     </message>
     <message>
         <source>Cable s&amp;et</source>
@@ -2540,8 +2602,8 @@ in the same directory as this program and restart.</translation>
         <translation>Diamond</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
-        <translation>from each bend&apos;s length and angle</translation>
+        <source>from each bend's length and angle</source>
+        <translation>from each bend's length and angle</translation>
     </message>
     <message>
         <source>Conduit &amp;standard:</source>
@@ -2612,8 +2674,8 @@ in the same directory as this program and restart.</translation>
         <translation>%1  (%2 in)</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
-        <translation>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</translation>
+        <source>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</source>
+        <translation>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</translation>
     </message>
     <message>
         <source>Ben&amp;ds</source>
@@ -3137,12 +3199,12 @@ Sidewall %1</translation>
         <translation>The pull plan has changes that are not saved. Save them before leaving?</translation>
     </message>
     <message>
-        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
-        <translation>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</translation>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</source>
+        <translation>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</translation>
     </message>
     <message>
-        <source>The desktop&apos;s browser could not be started for %1.</source>
-        <translation>The desktop&apos;s browser could not be started for %1.</translation>
+        <source>The desktop's browser could not be started for %1.</source>
+        <translation>The desktop's browser could not be started for %1.</translation>
     </message>
     <message>
         <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>

@@ -1,14 +1,13 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>Advice</name>
     <message>
-        <source>the cable&apos;s weight is negative</source>
+        <source>the cable's weight is negative</source>
         <translation>el peso del cable es negativo</translation>
     </message>
     <message>
-        <source>the cable&apos;s weight is no finite number</source>
+        <source>the cable's weight is no finite number</source>
         <translation>el peso del cable no es un número finito</translation>
     </message>
     <message>
@@ -24,7 +23,7 @@
         <translation>el tramo %1 tiene una longitud negativa</translation>
     </message>
     <message>
-        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <source>link %1 holds a figure beyond the computer's numbers</source>
         <translation>el tramo %1 contiene una cifra fuera del alcance del ordenador</translation>
     </message>
     <message>
@@ -44,8 +43,8 @@
         <translation>En tiro inverso, el cable avanza por su propio peso en el tramo %1: reténgalo ahí</translation>
     </message>
     <message>
-        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
-        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
         <translation>El tramo %1 es una curva tan larga que su peso, %2 de fricción, supera el 1% de la tensión a su salida, y el peso en el plano de la curva lo omite: con todo el peso, la tensión sale a %3 en sentido directo y a %4 en sentido inverso</translation>
     </message>
     <message numerus="yes">
@@ -66,7 +65,7 @@
     </message>
     <message>
         <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
-        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <extracomment>%1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.</extracomment>
         <translation>Punto de tiro intermedio después del tramo %1, como se aconseja: %2, la tensión más alta es %3; sin él, directo %4, inverso %5</translation>
     </message>
     <message>
@@ -84,7 +83,7 @@
     </message>
     <message>
         <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
-        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <extracomment>%1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in reverse", %4 the tension.</extracomment>
         <translation>%1; un punto de tiro intermedio después del tramo %2, %3, la reduce a %4</translation>
     </message>
     <message>
@@ -100,12 +99,16 @@
         <extracomment>The advice, then its findings.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>link %1 has a negative coefficient of friction</source>
+        <translation>el tramo %1 tiene un coeficiente de fricción negativo</translation>
+    </message>
 </context>
 <context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
-        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <extracomment>%1 the tension rule's name, %2 the group's number.</extracomment>
         <translation>%1: indique el material de los conductores del grupo %2</translation>
     </message>
     <message>
@@ -122,7 +125,7 @@
     </message>
     <message>
         <source>%1 × %2: OD %3, %4</source>
-        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable's description, %3 its outside diameter, %4 its weight.</extracomment>
         <translation>%1 × %2: DE %3, %4</translation>
     </message>
     <message>
@@ -135,7 +138,7 @@
     </message>
     <message>
         <source>size not given</source>
-        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <extracomment>A conductor's size and material: "500 kcmil copper".</extracomment>
         <translation>sección no indicada</translation>
     </message>
     <message>
@@ -179,9 +182,9 @@
         <translation>%1: indique la capacidad del grupo %2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
-        <translation>%1 &quot;%2&quot;: %3</translation>
+        <source>%1 "%2": %3</source>
+        <extracomment>%1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 "%2": %3</translation>
     </message>
     <message>
         <source>not a positive number</source>
@@ -212,7 +215,7 @@
     <name>Cables</name>
     <message>
         <source>CABLE</source>
-        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <extracomment>The cable library's column headings: each one word, without blanks (the columns are found by them).</extracomment>
         <translation>CABLE</translation>
     </message>
     <message>
@@ -339,7 +342,7 @@
     </message>
     <message>
         <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls ("in both pulls").</extracomment>
         <translation>La presión lateral supera %1 en el tramo %2 %3</translation>
     </message>
     <message numerus="yes">
@@ -375,7 +378,7 @@
         <translation>sin diámetro exterior del cable</translation>
     </message>
     <message>
-        <source>Enter the cable&apos;s outside diameter</source>
+        <source>Enter the cable's outside diameter</source>
         <translation>Introduzca el diámetro exterior del cable</translation>
     </message>
     <message>
@@ -383,7 +386,7 @@
         <translation>sin diámetro interior del tubo</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
+        <source>Enter the conduit's inside diameter</source>
         <translation>Introduzca el diámetro interior del tubo conduit</translation>
     </message>
     <message>
@@ -395,13 +398,13 @@
         <translation>La holgura es inferior al mínimo</translation>
     </message>
     <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>The fill of %1% exceeds the electrical code's limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.</extracomment>
         <translation>El llenado de %1% supera el límite del código eléctrico de %2%</translation>
     </message>
     <message>
         <source>The cables may jam (%1 risk)</source>
-        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <extracomment>%1 the risk: "significant" or "moderate".</extracomment>
         <translation>Los cables pueden atascarse (riesgo %1)</translation>
     </message>
     <message>
@@ -416,7 +419,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</source>
         <translation>Introduzca un radio de curva mayor que 0, o deje la casilla vacía para tomar el radio de cada curva de su longitud y ángulo</translation>
     </message>
     <message>
@@ -458,28 +461,28 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
-        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>%1%, within the electrical code's %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code's limit in whole per cent.</extracomment>
         <translation>%1%, dentro de el %2% del código eléctrico para un cable</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, within the electrical code's %2% for two cables</source>
         <translation>%1%, dentro de el %2% del código eléctrico para dos cables</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, within the electrical code's %2% for more than two cables</source>
         <translation>%1%, dentro de el %2% del código eléctrico para más de dos cables</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <source>%1%, over the electrical code's %2% for one cable</source>
         <translation>%1%, por encima de el %2% del código eléctrico para un cable</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, over the electrical code's %2% for two cables</source>
         <translation>%1%, por encima de el %2% del código eléctrico para dos cables</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, over the electrical code's %2% for more than two cables</source>
         <translation>%1%, por encima de el %2% del código eléctrico para más de dos cables</translation>
     </message>
     <message>
@@ -629,8 +632,8 @@
         <translation>Tensión más alta del %1: %2 en el tramo %3</translation>
     </message>
     <message>
-        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
-        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <source>%1, with the plan's mid-assist point after link %2.</source>
+        <extracomment>The plan's own mid-assist point is already in the pull's tensions.</extracomment>
         <translation>%1, con el punto de tiro intermedio del plan después del tramo %2.</translation>
     </message>
     <message>
@@ -654,11 +657,11 @@
         <translation>Malacate: indique su capacidad.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <source>Puller: too weak, %1 against the pull's %2.</source>
         <translation>Malacate: demasiado débil, %1 frente a los %2 del tiro.</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
         <translation>Malacate: %1, margen %2 %; su capacidad supera la tensión admisible del cable de %3: ajuste un limitador (o un eslabón fusible) a la tensión admisible.</translation>
     </message>
     <message>
@@ -730,15 +733,15 @@
         <translation>El equipo no sirve para este tiro.</translation>
     </message>
     <message>
-        <source>the puller&apos;s rating</source>
+        <source>the puller's rating</source>
         <translation>la capacidad del malacate</translation>
     </message>
     <message>
-        <source>the rope&apos;s breaking strength</source>
+        <source>the rope's breaking strength</source>
         <translation>la resistencia a la rotura de la cuerda</translation>
     </message>
     <message>
-        <source>the sheaves&apos; rating</source>
+        <source>the sheaves' rating</source>
         <translation>la capacidad de las poleas</translation>
     </message>
     <message>
@@ -754,7 +757,7 @@
         <translation>Aún no se sabe si el equipo sirve para este tiro: indique %1.</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <source>No bend is marked as turned on a sheave (mark one in the planner's options).</source>
         <translation>Ninguna curva está marcada con polea (márquela en las opciones del planificador).</translation>
     </message>
     <message>
@@ -861,7 +864,7 @@
         <translation>Introduzca un número</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <source>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</source>
         <translation>Introduzca un coeficiente entre 0 y 1.  Si no lo sabe, use 0,5</translation>
     </message>
 </context>
@@ -870,6 +873,65 @@
     <message>
         <source>English</source>
         <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>an entry has no name or no coefficient</source>
+        <translation>una entrada no tiene nombre o no tiene coeficiente</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has a %2 that is no text</source>
+        <translation>la entrada «%1» tiene un campo %2 que no es texto</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has an unknown kind</source>
+        <translation>la entrada «%1» tiene un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</source>
+        <translation>El nombre «%1» no es una palabra de minúsculas, dígitos, puntos, guiones y guiones bajos (40 como máximo)</translation>
+    </message>
+    <message>
+        <source>The coefficient of "%1" is not a number from 0 to %2</source>
+        <translation>El coeficiente de «%1» no es un número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>no es un documento JSON</translation>
+    </message>
+    <message>
+        <source>it is not a friction library</source>
+        <translation>no es una biblioteca de fricción</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>fue escrito por una versión posterior del programa</translation>
+    </message>
+    <message>
+        <source>the name "%1" is there twice</source>
+        <translation>el nombre «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>The library has an entry "%1" already</source>
+        <translation>La biblioteca ya tiene una entrada «%1»</translation>
+    </message>
+    <message>
+        <source>"%1" is no entry of yours</source>
+        <translation>«%1» no es una entrada suya</translation>
+    </message>
+    <message>
+        <source>The friction library %1 cannot be read: %2</source>
+        <translation>La biblioteca de fricción %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1 cannot be read: %2</source>
+        <translation>Sus entradas de fricción %1 no se pueden leer: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1: %2</source>
+        <translation>Sus entradas de fricción %1: %2</translation>
     </message>
 </context>
 <context>
@@ -926,7 +988,7 @@
     </message>
     <message>
         <source>%1 (%2 %3) is beyond what a report holds in %4</source>
-        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <extracomment>%1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
         <translation>%1 (%2 %3) supera lo que un informe guarda en %4</translation>
     </message>
     <message>
@@ -1021,7 +1083,7 @@
     </message>
     <message>
         <source>%1° up</source>
-        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <extracomment>A bend's angle as typed, in degrees.</extracomment>
         <translation>%1° hacia arriba</translation>
     </message>
     <message>
@@ -1068,12 +1130,12 @@
         <translation>Veredicto</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <source>The report's cable set row %1 could not be read; the set was read without it.</source>
         <translation>No se pudo leer la fila %1 del conjunto de cables del informe; el conjunto se leyó sin ella.</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
-        <translation>El conjunto de cables del informe no nombra ninguna regla que Tensora conozca (&quot;%1&quot;); se toma la tensión admisible de la calculadora de tiro.</translation>
+        <source>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</source>
+        <translation>El conjunto de cables del informe no nombra ninguna regla que Tensora conozca ("%1"); se toma la tensión admisible de la calculadora de tiro.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
@@ -1108,7 +1170,7 @@
         <translation>Radio de curva (%1)</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>según la longitud y el ángulo de cada curva</translation>
     </message>
     <message>
@@ -1184,12 +1246,12 @@
         </translation>
     </message>
     <message>
-        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
-        <translation>El rótulo del punto de tiro intermedio &quot;%1&quot; no nombra ningún tramo: el plan se leyó sin punto intermedio.</translation>
+        <source>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</source>
+        <translation>El rótulo del punto de tiro intermedio "%1" no nombra ningún tramo: el plan se leyó sin punto intermedio.</translation>
     </message>
     <message>
-        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
-        <translation>El punto de tiro intermedio &quot;%1&quot; está más allá de los %2 del plan: el plan se leyó sin él.</translation>
+        <source>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</source>
+        <translation>El punto de tiro intermedio "%1" está más allá de los %2 del plan: el plan se leyó sin él.</translation>
     </message>
     <message>
         <source>at its start</source>
@@ -1200,17 +1262,17 @@
         <translation>después del tramo %1</translation>
     </message>
     <message>
-        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <source>The plan's row of link %1 is not whole: the plan was read up to link %2.</source>
         <translation>La fila del tramo %1 del plan está incompleta: el plan se leyó hasta el tramo %2.</translation>
     </message>
     <message>
         <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
-        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%2 is "at its start" or "after link N".</extracomment>
         <translation>El plan vuelve a nombrar el tramo %1 %2: el plan se leyó hasta el tramo %3.</translation>
     </message>
     <message>
         <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
-        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%3 is "at its start" or "after link N".</extracomment>
         <translation>El plan no tiene tramo %1 (el tramo %2 viene %3): el plan se leyó hasta el tramo %4.</translation>
     </message>
     <message>
@@ -1222,7 +1284,7 @@
         <translation>El informe está cortado: su tabla inversa termina después de %1 de sus %2; se leyeron los %3 de su plan.</translation>
     </message>
     <message>
-        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <source>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</source>
         <translation>La tabla inversa del informe difiere de su plan a partir del tramo %1; se leyeron las filas propias del plan.</translation>
     </message>
     <message>
@@ -1230,8 +1292,8 @@
         <translation>El informe contiene %1; un plan contiene como máximo %2: se leyeron los primeros %2.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a number</source>
-        <translation>%1 &quot;%2&quot; no es un número</translation>
+        <source>%1 "%2" is not a number</source>
+        <translation>%1 "%2" no es un número</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
@@ -1241,8 +1303,8 @@
 <context>
     <name>Routes</name>
     <message>
-        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
-        <translation>Línea %1: las columnas se leen de dos maneras, como x, y, z y radio o como punto, norte, este y elevación: añada una línea de encabezado que las nombre, como &quot;x,y,z,radius&quot; o &quot;point,northing,easting,elevation&quot;.</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</source>
+        <translation>Línea %1: las columnas se leen de dos maneras, como x, y, z y radio o como punto, norte, este y elevación: añada una línea de encabezado que las nombre, como "x,y,z,radius" o "point,northing,easting,elevation".</translation>
     </message>
     <message>
         <source>Line %1: a point needs an x and a y.</source>
@@ -1257,11 +1319,11 @@
         <translation>El archivo no contiene puntos.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <source>Line %1: "%2" is not a number.</source>
         <translation>Línea %1: «%2» no es un número.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a group code.</source>
+        <source>Line %1: "%2" is not a group code.</source>
         <translation>Línea %1: «%2» no es un código de grupo.</translation>
     </message>
     <message>
@@ -1269,7 +1331,7 @@
         <translation>Línea %1: el dibujo termina tras un código de grupo.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
+        <source>Line %1: "%2" is not a finite number.</source>
         <translation>Línea %1: «%2» no es un número finito.</translation>
     </message>
     <message>
@@ -1289,7 +1351,7 @@
         <translation>Es un dibujo DXF binario: guárdelo como DXF ASCII e importe ese.</translation>
     </message>
     <message>
-        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <source>The drawing's %1 has fewer than two distinct points: it is no route.</source>
         <translation>El elemento %1 del dibujo tiene menos de dos puntos distintos: no es un trazado.</translation>
     </message>
     <message>
@@ -1432,8 +1494,8 @@
         <translation>una curva necesita su Start, Center y End.</translation>
     </message>
     <message>
-        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
-        <translation>una espiral del tipo &quot;%1&quot; no se lee: solo las clotoides.</translation>
+        <source>a spiral of the kind "%1" is not read: only clothoids are.</source>
+        <translation>una espiral del tipo "%1" no se lee: solo las clotoides.</translation>
     </message>
     <message>
         <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
@@ -1444,11 +1506,11 @@
         <translation>un punto del perfil no es una estación y una altura.</translation>
     </message>
     <message>
-        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <source>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</source>
         <translation>El eje comienza %1 antes de su perfil: la primera pendiente del perfil se prolonga hasta él.</translation>
     </message>
     <message>
-        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <source>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</source>
         <translation>El eje se extiende %1 más allá de su perfil: la última pendiente del perfil se prolonga hasta su final.</translation>
     </message>
     <message>
@@ -1503,7 +1565,7 @@
         <translation>Verificación del tiro: resultados</translation>
     </message>
     <message>
-        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Presión lateral de apoyo según el radio de cada curva, tiro corregido</translation>
     </message>
     <message>
@@ -1527,7 +1589,7 @@
         <translation>todo</translation>
     </message>
     <message>
-        <source>in the bend&apos;s plane only</source>
+        <source>in the bend's plane only</source>
         <translation>solo en el plano de la curva</translation>
     </message>
     <message>
@@ -1563,7 +1625,7 @@
         <translation>Tiro</translation>
     </message>
     <message>
-        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <source>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</source>
         <translation>Plan («supera»: por encima de la tensión admisible; «retenido»: retenido en cero; presión lateral: tensión a la salida de una curva / su longitud)</translation>
     </message>
     <message>
@@ -1647,11 +1709,11 @@
         <translation> (%1, la marca negra)</translation>
     </message>
     <message>
-        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <source>; amber: held at zero; red ring: a bend's bearing pressure beyond </source>
         <translation>; ámbar: retenido en cero; anillo rojo: presión de apoyo de una curva por encima de </translation>
     </message>
     <message>
-        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <source>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</source>
         <translation>; punto blanco: inicio del tramo 1, negro: fin del último tramo; X: el punto de tiro intermedio</translation>
     </message>
     <message>
@@ -1869,7 +1931,7 @@ en la misma carpeta que este programa y reiniciarlo.</translation>
         <translation>Tensión = longitud recta * peso del cable * 9,80665 * fricción</translation>
     </message>
     <message>
-        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
         <translation>Advertencia: los resultados son estimaciones para planificar. Compruebe cada tiro con los límites del fabricante del cable. Tensora es un producto de Norvale; queda prohibida su copia sin permiso.</translation>
     </message>
     <message>
@@ -1917,7 +1979,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>La información del sistema no está disponible en este momento</translation>
     </message>
     <message>
-        <source>Advice for the planner&apos;s cable</source>
+        <source>Advice for the planner's cable</source>
         <translation>Consejo para el cable de la calculadora de tiro</translation>
     </message>
     <message>
@@ -1976,7 +2038,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Según la descripción</translation>
     </message>
     <message>
-        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</source>
         <translation>El conductor: AWG (6, 1/0), kcmil (500) o mm² (35mm2); cu o al. Vacío: el de la descripción.</translation>
     </message>
     <message>
@@ -2015,7 +2077,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
 <context>
     <name>tensora::CableSetPanel</name>
     <message>
-        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <source>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</source>
         <translation>Los cables tirados juntos: el primer grupo es el cable del planificador, con el número de cables y el diámetro exterior de arriba</translation>
     </message>
     <message>
@@ -2023,11 +2085,11 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>&amp;Añadir escrito</translation>
     </message>
     <message>
-        <source>&amp;Planner&apos;s cable</source>
+        <source>&amp;Planner's cable</source>
         <translation>Cable del &amp;planificador</translation>
     </message>
     <message>
-        <source>The first group follows the planner&apos;s cable again</source>
+        <source>The first group follows the planner's cable again</source>
         <translation>El primer grupo vuelve a seguir el cable del planificador</translation>
     </message>
     <message>
@@ -2449,7 +2511,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>&amp;Peso en las curvas:</translation>
     </message>
     <message>
-        <source>In the bend&apos;s plane only</source>
+        <source>In the bend's plane only</source>
         <translation>Solo en el plano de la curva</translation>
     </message>
     <message>
@@ -2504,7 +2566,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Veredicto</translation>
     </message>
     <message>
-        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Bends: sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Curvas: presión lateral de apoyo según el radio de cada curva, tiro corregido</translation>
     </message>
     <message>
@@ -2540,7 +2602,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>En rombo</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>según la longitud y el ángulo de cada curva</translation>
     </message>
     <message>
@@ -2612,7 +2674,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>%1  (%2 in)</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <source>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</source>
         <translation>Introduzca el diámetro interior del tubo (o elija un tamaño comercial) y el diámetro exterior del cable.</translation>
     </message>
     <message>
@@ -3137,11 +3199,11 @@ Presión lateral %1</translation>
         <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de salir?</translation>
     </message>
     <message>
-        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</source>
         <translation>El navegador integrado no se ejecuta como root (tendría que hacerlo sin su aislamiento). ¿Abrir %1 en el navegador del escritorio?</translation>
     </message>
     <message>
-        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <source>The desktop's browser could not be started for %1.</source>
         <translation>No se pudo abrir el navegador del escritorio para %1.</translation>
     </message>
     <message>

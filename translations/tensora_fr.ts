@@ -1,15 +1,14 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>Advice</name>
     <message>
-        <source>the cable&apos;s weight is negative</source>
+        <source>the cable's weight is negative</source>
         <translation>le poids du câble est négatif</translation>
     </message>
     <message>
-        <source>the cable&apos;s weight is no finite number</source>
-        <translation>le poids du câble n&apos;est pas un nombre fini</translation>
+        <source>the cable's weight is no finite number</source>
+        <translation>le poids du câble n'est pas un nombre fini</translation>
     </message>
     <message>
         <source>the coefficient of friction is negative</source>
@@ -17,15 +16,15 @@
     </message>
     <message>
         <source>the coefficient of friction is no finite number</source>
-        <translation>le coefficient de frottement n&apos;est pas un nombre fini</translation>
+        <translation>le coefficient de frottement n'est pas un nombre fini</translation>
     </message>
     <message>
         <source>link %1 has a negative length</source>
         <translation>le tronçon %1 a une longueur négative</translation>
     </message>
     <message>
-        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
-        <translation>le tronçon %1 contient un nombre hors de portée de l&apos;ordinateur</translation>
+        <source>link %1 holds a figure beyond the computer's numbers</source>
+        <translation>le tronçon %1 contient un nombre hors de portée de l'ordinateur</translation>
     </message>
     <message>
         <source>Even the best pull exceeds the allowable tension of %1 at link %2</source>
@@ -33,7 +32,7 @@
     </message>
     <message>
         <source>Sidewall bearing pressure exceeds %1 at link %2</source>
-        <translation>La pression latérale d&apos;appui dépasse %1 au tronçon %2</translation>
+        <translation>La pression latérale d'appui dépasse %1 au tronçon %2</translation>
     </message>
     <message>
         <source>Pulled forward, the cable runs under its own weight at link %1: hold it back there</source>
@@ -44,9 +43,9 @@
         <translation>En tirage inverse, le câble descend sous son propre poids au tronçon %1 : retenez-le là</translation>
     </message>
     <message>
-        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
-        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
-        <translation>Le tronçon %1 est un coude si long que son poids, %2 de frottement, dépasse 1% de la tension à sa sortie, et le poids dans le plan du coude l&apos;omet : avec tout le poids, la tension en sort à %3 en sens direct et à %4 en sens inverse</translation>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <translation>Le tronçon %1 est un coude si long que son poids, %2 de frottement, dépasse 1% de la tension à sa sortie, et le poids dans le plan du coude l'omet : avec tout le poids, la tension en sort à %3 en sens direct et à %4 en sens inverse</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n more such bends)</source>
@@ -66,7 +65,7 @@
     </message>
     <message>
         <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
-        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <extracomment>%1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.</extracomment>
         <translation>Point de tirage intermédiaire après le tronçon %1, comme conseillé : %2, la tension la plus élevée est %3 ; sans lui, sens direct %4, sens inverse %5</translation>
     </message>
     <message>
@@ -84,8 +83,8 @@
     </message>
     <message>
         <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
-        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
-        <translation>%1 ; un point de tirage intermédiaire après le tronçon %2, %3, l&apos;abaisse à %4</translation>
+        <extracomment>%1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in reverse", %4 the tension.</extracomment>
+        <translation>%1 ; un point de tirage intermédiaire après le tronçon %2, %3, l'abaisse à %4</translation>
     </message>
     <message>
         <source>%1; no mid-assist advice: %2</source>
@@ -93,19 +92,23 @@
     </message>
     <message>
         <source>%1; no mid-assist point lowers it</source>
-        <translation>%1 ; aucun point de tirage intermédiaire ne l&apos;abaisse</translation>
+        <translation>%1 ; aucun point de tirage intermédiaire ne l'abaisse</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The advice, then its findings.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>link %1 has a negative coefficient of friction</source>
+        <translation>le tronçon %1 a un coefficient de frottement négatif</translation>
+    </message>
 </context>
 <context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
-        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <extracomment>%1 the tension rule's name, %2 the group's number.</extracomment>
         <translation>%1 : indiquez le métal des conducteurs du groupe %2</translation>
     </message>
     <message>
@@ -122,7 +125,7 @@
     </message>
     <message>
         <source>%1 × %2: OD %3, %4</source>
-        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable's description, %3 its outside diameter, %4 its weight.</extracomment>
         <translation>%1 × %2 : DE %3, %4</translation>
     </message>
     <message>
@@ -135,7 +138,7 @@
     </message>
     <message>
         <source>size not given</source>
-        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <extracomment>A conductor's size and material: "500 kcmil copper".</extracomment>
         <translation>section non indiquée</translation>
     </message>
     <message>
@@ -179,40 +182,40 @@
         <translation>%1 : indiquez la capacité du groupe %2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
+        <source>%1 "%2": %3</source>
+        <extracomment>%1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.</extracomment>
         <translation>%1 « %2 » : %3</translation>
     </message>
     <message>
         <source>not a positive number</source>
-        <translation>n&apos;est pas un nombre positif</translation>
+        <translation>n'est pas un nombre positif</translation>
     </message>
     <message>
         <source>not a number of 0 or more</source>
-        <translation>n&apos;est pas un nombre de 0 ou plus</translation>
+        <translation>n'est pas un nombre de 0 ou plus</translation>
     </message>
     <message>
         <source>not a whole number from 1 to 1000 (no pull holds more)</source>
-        <translation>pas un nombre entier de 1 à 1000 (aucun tirage n&apos;en compte plus)</translation>
+        <translation>pas un nombre entier de 1 à 1000 (aucun tirage n'en compte plus)</translation>
     </message>
     <message>
         <source>not a conductor size (AWG as 6 or 1/0, kcmil, mm2)</source>
-        <translation>n&apos;est pas une section de conducteur (AWG comme 6 ou 1/0, kcmil, mm2)</translation>
+        <translation>n'est pas une section de conducteur (AWG comme 6 ou 1/0, kcmil, mm2)</translation>
     </message>
     <message>
         <source>not a conductor material (cu or al)</source>
-        <translation>n&apos;est pas un métal de conducteur (cu ou al)</translation>
+        <translation>n'est pas un métal de conducteur (cu ou al)</translation>
     </message>
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
-        <translation>pas un nombre entier de 1 à 10000 (aucun câble n&apos;en compte plus)</translation>
+        <translation>pas un nombre entier de 1 à 10000 (aucun câble n'en compte plus)</translation>
     </message>
 </context>
 <context>
     <name>Cables</name>
     <message>
         <source>CABLE</source>
-        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <extracomment>The cable library's column headings: each one word, without blanks (the columns are found by them).</extracomment>
         <translation>CÂBLE</translation>
     </message>
     <message>
@@ -259,11 +262,11 @@
     <name>Check</name>
     <message>
         <source>the cables do not fit this conduit</source>
-        <translation>les câbles n&apos;entrent pas dans ce conduit</translation>
+        <translation>les câbles n'entrent pas dans ce conduit</translation>
     </message>
     <message>
         <source>The cables do not fit this conduit</source>
-        <translation>Les câbles n&apos;entrent pas dans ce conduit</translation>
+        <translation>Les câbles n'entrent pas dans ce conduit</translation>
     </message>
     <message>
         <source>single cable</source>
@@ -339,7 +342,7 @@
     </message>
     <message>
         <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls ("in both pulls").</extracomment>
         <translation>La pression latérale dépasse %1 au tronçon %2 %3</translation>
     </message>
     <message numerus="yes">
@@ -375,7 +378,7 @@
         <translation>pas de diamètre extérieur du câble</translation>
     </message>
     <message>
-        <source>Enter the cable&apos;s outside diameter</source>
+        <source>Enter the cable's outside diameter</source>
         <translation>Saisissez le diamètre extérieur du câble</translation>
     </message>
     <message>
@@ -383,7 +386,7 @@
         <translation>pas de diamètre intérieur du conduit</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
+        <source>Enter the conduit's inside diameter</source>
         <translation>Saisissez le diamètre intérieur du conduit</translation>
     </message>
     <message>
@@ -395,13 +398,13 @@
         <translation>Le dégagement est inférieur au minimum</translation>
     </message>
     <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>The fill of %1% exceeds the electrical code's limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.</extracomment>
         <translation>Le remplissage de %1% dépasse la limite du code électrique de %2%</translation>
     </message>
     <message>
         <source>The cables may jam (%1 risk)</source>
-        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <extracomment>%1 the risk: "significant" or "moderate".</extracomment>
         <translation>Les câbles peuvent se coincer (risque %1)</translation>
     </message>
     <message>
@@ -416,7 +419,7 @@
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</source>
         <translation>Saisissez un rayon de coude supérieur à 0, ou laissez la case vide pour déduire le rayon de chaque coude de sa longueur et de son angle</translation>
     </message>
     <message>
@@ -425,7 +428,7 @@
     </message>
     <message>
         <source>no links in the plan</source>
-        <translation>le plan n&apos;a aucun tronçon</translation>
+        <translation>le plan n'a aucun tronçon</translation>
     </message>
     <message>
         <source>%1 at link %2, no allowable tension: %3</source>
@@ -458,28 +461,28 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
-        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>%1%, within the electrical code's %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code's limit in whole per cent.</extracomment>
         <translation>%1%, dans des %2% du code électrique pour un câble</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, within the electrical code's %2% for two cables</source>
         <translation>%1%, dans des %2% du code électrique pour deux câbles</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, within the electrical code's %2% for more than two cables</source>
         <translation>%1%, dans des %2% du code électrique pour plus de deux câbles</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <source>%1%, over the electrical code's %2% for one cable</source>
         <translation>%1%, au-delà de des %2% du code électrique pour un câble</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, over the electrical code's %2% for two cables</source>
         <translation>%1%, au-delà de des %2% du code électrique pour deux câbles</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, over the electrical code's %2% for more than two cables</source>
         <translation>%1%, au-delà de des %2% du code électrique pour plus de deux câbles</translation>
     </message>
     <message>
@@ -629,8 +632,8 @@
         <translation>Tension la plus élevée du %1 : %2 au tronçon %3</translation>
     </message>
     <message>
-        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
-        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <source>%1, with the plan's mid-assist point after link %2.</source>
+        <extracomment>The plan's own mid-assist point is already in the pull's tensions.</extracomment>
         <translation>%1, avec le point de tirage intermédiaire du plan après le tronçon %2.</translation>
     </message>
     <message>
@@ -654,11 +657,11 @@
         <translation>Treuil : indiquez sa capacité.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <source>Puller: too weak, %1 against the pull's %2.</source>
         <translation>Treuil : trop faible, %1 contre %2 pour le tirage.</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
         <translation>Treuil : %1, marge %2 % ; sa capacité dépasse la tension admissible du câble de %3 : réglez un limiteur (ou un fusible mécanique) sur la tension admissible.</translation>
     </message>
     <message>
@@ -667,7 +670,7 @@
     </message>
     <message>
         <source>Rope: a breaking strength of at least %1 serves</source>
-        <translation>Câble de tirage : une charge de rupture d&apos;au moins %1 convient</translation>
+        <translation>Câble de tirage : une charge de rupture d'au moins %1 convient</translation>
     </message>
     <message>
         <source>%1; %2 serves (working load %3)</source>
@@ -701,8 +704,8 @@
         <source>%n wraps %1 (more than a person holds)</source>
         <comment>%n wrap %1 (more than a person holds)</comment>
         <translation>
-            <numerusform>%n tour %1 (plus qu&apos;une personne ne retient)</numerusform>
-            <numerusform>%n tours %1 (plus qu&apos;une personne ne retient)</numerusform>
+            <numerusform>%n tour %1 (plus qu'une personne ne retient)</numerusform>
+            <numerusform>%n tours %1 (plus qu'une personne ne retient)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -723,22 +726,22 @@
     </message>
     <message>
         <source>The equipment serves this pull.</source>
-        <translation>L&apos;équipement convient à ce tirage.</translation>
+        <translation>L'équipement convient à ce tirage.</translation>
     </message>
     <message>
         <source>The equipment does not serve this pull.</source>
-        <translation>L&apos;équipement ne convient pas à ce tirage.</translation>
+        <translation>L'équipement ne convient pas à ce tirage.</translation>
     </message>
     <message>
-        <source>the puller&apos;s rating</source>
+        <source>the puller's rating</source>
         <translation>la capacité du treuil</translation>
     </message>
     <message>
-        <source>the rope&apos;s breaking strength</source>
+        <source>the rope's breaking strength</source>
         <translation>la résistance à la rupture du câble de tirage</translation>
     </message>
     <message>
-        <source>the sheaves&apos; rating</source>
+        <source>the sheaves' rating</source>
         <translation>la capacité des poulies</translation>
     </message>
     <message>
@@ -751,11 +754,11 @@
     </message>
     <message>
         <source>Not yet known whether the equipment serves this pull: give %1.</source>
-        <translation>On ne sait pas encore si l&apos;équipement convient à ce tirage : indiquez %1.</translation>
+        <translation>On ne sait pas encore si l'équipement convient à ce tirage : indiquez %1.</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
-        <translation>Aucun coude n&apos;est marqué sur poulie (marquez-en un dans les options du planificateur).</translation>
+        <source>No bend is marked as turned on a sheave (mark one in the planner's options).</source>
+        <translation>Aucun coude n'est marqué sur poulie (marquez-en un dans les options du planificateur).</translation>
     </message>
     <message>
         <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
@@ -773,23 +776,23 @@
     <name>Files</name>
     <message>
         <source>the document could not be drawn</source>
-        <translation>le document n&apos;a pas pu être dessiné</translation>
+        <translation>le document n'a pas pu être dessiné</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation>le fichier n&apos;a pas pu être écrit</translation>
+        <translation>le fichier n'a pas pu être écrit</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation>c&apos;est un dossier, pas un fichier</translation>
+        <translation>c'est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file (a device, a pipe or a socket), so nothing is written there</source>
-        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket), rien n&apos;y est donc écrit</translation>
+        <translation>ce n'est pas un fichier ordinaire (un périphérique, un tube ou un socket), rien n'y est donc écrit</translation>
     </message>
     <message>
         <source>no file name was given</source>
-        <translation>aucun nom de fichier n&apos;a été donné</translation>
+        <translation>aucun nom de fichier n'a été donné</translation>
     </message>
     <message>
         <source>too many symbolic links lead to it</source>
@@ -801,35 +804,35 @@
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation>le dossier %1 n&apos;existe pas</translation>
+        <translation>le dossier %1 n'existe pas</translation>
     </message>
     <message>
         <source>no new file could be made in its folder</source>
-        <translation>aucun nouveau fichier n&apos;a pu être créé dans son dossier</translation>
+        <translation>aucun nouveau fichier n'a pu être créé dans son dossier</translation>
     </message>
     <message>
         <source>the file is not open</source>
-        <translation>le fichier n&apos;est pas ouvert</translation>
+        <translation>le fichier n'est pas ouvert</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation>ce fichier n&apos;existe pas</translation>
+        <translation>ce fichier n'existe pas</translation>
     </message>
     <message>
         <source>it is not a regular file (a device, a pipe or a socket)</source>
-        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
+        <translation>ce n'est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <source>the file could not be opened</source>
-        <translation>le fichier n&apos;a pas pu être ouvert</translation>
+        <translation>le fichier n'a pas pu être ouvert</translation>
     </message>
     <message>
         <source>the file could not be read to its end</source>
-        <translation>le fichier n&apos;a pas pu être lu jusqu&apos;au bout</translation>
+        <translation>le fichier n'a pas pu être lu jusqu'au bout</translation>
     </message>
     <message>
         <source>the picture could not be drawn</source>
-        <translation>l&apos;image n&apos;a pas pu être dessinée</translation>
+        <translation>l'image n'a pas pu être dessinée</translation>
     </message>
 </context>
 <context>
@@ -861,7 +864,7 @@
         <translation>Veuillez saisir un nombre</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <source>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</source>
         <translation>Saisissez un coefficient entre 0 et 1.  Si vous ne le connaissez pas, prenez 0,5</translation>
     </message>
 </context>
@@ -870,6 +873,65 @@
     <message>
         <source>English</source>
         <translation>Français</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>an entry has no name or no coefficient</source>
+        <translation>une entrée n’a pas de nom ou pas de coefficient</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has a %2 that is no text</source>
+        <translation>l’entrée « %1 » a un champ %2 qui n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has an unknown kind</source>
+        <translation>l’entrée « %1 » a un type inconnu</translation>
+    </message>
+    <message>
+        <source>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</source>
+        <translation>Le nom « %1 » n’est pas un mot de minuscules, chiffres, points, traits d’union et tirets bas (40 au plus)</translation>
+    </message>
+    <message>
+        <source>The coefficient of "%1" is not a number from 0 to %2</source>
+        <translation>Le coefficient de « %1 » n’est pas un nombre de 0 à %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>ce n’est pas un document JSON</translation>
+    </message>
+    <message>
+        <source>it is not a friction library</source>
+        <translation>ce n’est pas une bibliothèque de frottement</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>il a été écrit par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>the name "%1" is there twice</source>
+        <translation>le nom « %1 » figure deux fois</translation>
+    </message>
+    <message>
+        <source>The library has an entry "%1" already</source>
+        <translation>La bibliothèque a déjà une entrée « %1 »</translation>
+    </message>
+    <message>
+        <source>"%1" is no entry of yours</source>
+        <translation>« %1 » n’est pas une de vos entrées</translation>
+    </message>
+    <message>
+        <source>The friction library %1 cannot be read: %2</source>
+        <translation>La bibliothèque de frottement %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1 cannot be read: %2</source>
+        <translation>Vos entrées de frottement %1 ne peuvent pas être lues : %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1: %2</source>
+        <translation>Vos entrées de frottement %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -914,20 +976,20 @@
     </message>
     <message>
         <source>the angle is not a finite number</source>
-        <translation>l&apos;angle n&apos;est pas un nombre fini</translation>
+        <translation>l'angle n'est pas un nombre fini</translation>
     </message>
     <message>
         <source>an Up or Down bend turns at most 360 degrees</source>
-        <translation>un coude montant ou descendant tourne d&apos;au plus 360 degrés</translation>
+        <translation>un coude montant ou descendant tourne d'au plus 360 degrés</translation>
     </message>
     <message>
         <source>a tilted bend turns at most 360 degrees</source>
-        <translation>un coude incliné tourne d&apos;au plus 360 degrés</translation>
+        <translation>un coude incliné tourne d'au plus 360 degrés</translation>
     </message>
     <message>
         <source>%1 (%2 %3) is beyond what a report holds in %4</source>
-        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
-        <translation>%1 (%2 %3) dépasse ce qu&apos;un rapport contient en %4</translation>
+        <extracomment>%1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <translation>%1 (%2 %3) dépasse ce qu'un rapport contient en %4</translation>
     </message>
     <message>
         <source>the allowable tension</source>
@@ -1021,7 +1083,7 @@
     </message>
     <message>
         <source>%1° up</source>
-        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <extracomment>A bend's angle as typed, in degrees.</extracomment>
         <translation>%1° montant</translation>
     </message>
     <message>
@@ -1068,11 +1130,11 @@
         <translation>Verdict</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
-        <translation>La ligne %1 du jeu de câbles du rapport n&apos;a pas pu être lue ; le jeu a été lu sans elle.</translation>
+        <source>The report's cable set row %1 could not be read; the set was read without it.</source>
+        <translation>La ligne %1 du jeu de câbles du rapport n'a pas pu être lue ; le jeu a été lu sans elle.</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
+        <source>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</source>
         <translation>Le jeu de câbles du rapport ne nomme aucune règle connue de Tensora (« %1 ») ; la tension admissible du calcul de tirage est retenue.</translation>
     </message>
     <message>
@@ -1108,8 +1170,8 @@
         <translation>Rayon de coude (%1)</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
-        <translation>selon la longueur et l&apos;angle de chaque coude</translation>
+        <source>from each bend's length and angle</source>
+        <translation>selon la longueur et l'angle de chaque coude</translation>
     </message>
     <message>
         <source>Cable group %1</source>
@@ -1184,11 +1246,11 @@
         </translation>
     </message>
     <message>
-        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
+        <source>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</source>
         <translation>La légende du point de tirage intermédiaire « %1 » ne nomme aucun tronçon : le plan a été lu sans point intermédiaire.</translation>
     </message>
     <message>
-        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
+        <source>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</source>
         <translation>Le point de tirage intermédiaire « %1 » se trouve au-delà des %2 du plan : le plan a été lu sans lui.</translation>
     </message>
     <message>
@@ -1200,29 +1262,29 @@
         <translation>après le tronçon %1</translation>
     </message>
     <message>
-        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
-        <translation>La ligne du tronçon %1 du plan est incomplète : le plan a été lu jusqu&apos;au tronçon %2.</translation>
+        <source>The plan's row of link %1 is not whole: the plan was read up to link %2.</source>
+        <translation>La ligne du tronçon %1 du plan est incomplète : le plan a été lu jusqu'au tronçon %2.</translation>
     </message>
     <message>
         <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
-        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
-        <translation>Le plan nomme de nouveau le tronçon %1 %2 : le plan a été lu jusqu&apos;au tronçon %3.</translation>
+        <extracomment>%2 is "at its start" or "after link N".</extracomment>
+        <translation>Le plan nomme de nouveau le tronçon %1 %2 : le plan a été lu jusqu'au tronçon %3.</translation>
     </message>
     <message>
         <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
-        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
-        <translation>Le plan n&apos;a pas de tronçon %1 (le tronçon %2 vient %3) : le plan a été lu jusqu&apos;au tronçon %4.</translation>
+        <extracomment>%3 is "at its start" or "after link N".</extracomment>
+        <translation>Le plan n'a pas de tronçon %1 (le tronçon %2 vient %3) : le plan a été lu jusqu'au tronçon %4.</translation>
     </message>
     <message>
         <source>The report is cut short: its plan stops after link %1 and its reverse table is missing, so links after it may be lost; the %2 before were read.</source>
-        <translation>Le rapport est tronqué : son plan s&apos;arrête après le tronçon %1 et sa table inverse manque, des tronçons suivants ont donc pu être perdus ; les %2 précédents ont été lus.</translation>
+        <translation>Le rapport est tronqué : son plan s'arrête après le tronçon %1 et sa table inverse manque, des tronçons suivants ont donc pu être perdus ; les %2 précédents ont été lus.</translation>
     </message>
     <message>
         <source>The report is cut short: its reverse table stops after %1 of its %2; the %3 of its plan were read.</source>
-        <translation>Le rapport est tronqué : sa table inverse s&apos;arrête après %1 de ses %2 ; les %3 de son plan ont été lus.</translation>
+        <translation>Le rapport est tronqué : sa table inverse s'arrête après %1 de ses %2 ; les %3 de son plan ont été lus.</translation>
     </message>
     <message>
-        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <source>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</source>
         <translation>La table inverse du rapport diffère de son plan à partir du tronçon %1 ; les lignes du plan ont été lues.</translation>
     </message>
     <message>
@@ -1230,8 +1292,8 @@
         <translation>Le rapport contient %1 ; un plan en contient au plus %2 : les %2 premiers ont été lus.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a number</source>
-        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
+        <source>%1 "%2" is not a number</source>
+        <translation>%1 « %2 » n'est pas un nombre</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
@@ -1241,8 +1303,8 @@
 <context>
     <name>Routes</name>
     <message>
-        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
-        <translation>Ligne %1 : les colonnes se lisent de deux façons, comme x, y, z et rayon ou comme point, nord, est et altitude : ajoutez une ligne d&apos;en-tête qui les nomme, par exemple « x,y,z,radius » ou « point,northing,easting,elevation ».</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</source>
+        <translation>Ligne %1 : les colonnes se lisent de deux façons, comme x, y, z et rayon ou comme point, nord, est et altitude : ajoutez une ligne d'en-tête qui les nomme, par exemple « x,y,z,radius » ou « point,northing,easting,elevation ».</translation>
     </message>
     <message>
         <source>Line %1: a point needs an x and a y.</source>
@@ -1250,27 +1312,27 @@
     </message>
     <message>
         <source>Line %1: the header names no x (easting) and y (northing) columns.</source>
-        <translation>Ligne %1 : l&apos;en-tête ne nomme pas de colonnes x (est) et y (nord).</translation>
+        <translation>Ligne %1 : l'en-tête ne nomme pas de colonnes x (est) et y (nord).</translation>
     </message>
     <message>
         <source>The file holds no points.</source>
         <translation>Le fichier ne contient aucun point.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre.</translation>
+        <source>Line %1: "%2" is not a number.</source>
+        <translation>Ligne %1 : « %2 » n'est pas un nombre.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a group code.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas un code de groupe.</translation>
+        <source>Line %1: "%2" is not a group code.</source>
+        <translation>Ligne %1 : « %2 » n'est pas un code de groupe.</translation>
     </message>
     <message>
         <source>Line %1: the drawing ends after a group code.</source>
         <translation>Ligne %1 : le dessin se termine après un code de groupe.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas un nombre fini.</translation>
+        <source>Line %1: "%2" is not a finite number.</source>
+        <translation>Ligne %1 : « %2 » n'est pas un nombre fini.</translation>
     </message>
     <message>
         <source>Line %1: %2 gives a coordinate before its first vertex.</source>
@@ -1278,23 +1340,23 @@
     </message>
     <message>
         <source>Line %1: %2 has no SEQEND.</source>
-        <translation>Ligne %1 : %2 n&apos;a pas de SEQEND.</translation>
+        <translation>Ligne %1 : %2 n'a pas de SEQEND.</translation>
     </message>
     <message>
         <source>The drawing ends before its end (no EOF): the file is cut short.</source>
-        <translation>Le dessin s&apos;arrête avant sa fin (pas d&apos;EOF) : le fichier est tronqué.</translation>
+        <translation>Le dessin s'arrête avant sa fin (pas d'EOF) : le fichier est tronqué.</translation>
     </message>
     <message>
         <source>This is a binary DXF drawing: save it as an ASCII DXF and import that.</source>
-        <translation>C&apos;est un dessin DXF binaire : enregistrez-le en DXF ASCII et importez celui-ci.</translation>
+        <translation>C'est un dessin DXF binaire : enregistrez-le en DXF ASCII et importez celui-ci.</translation>
     </message>
     <message>
-        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
-        <translation>L&apos;élément %1 du dessin a moins de deux points distincts : ce n&apos;est pas un tracé.</translation>
+        <source>The drawing's %1 has fewer than two distinct points: it is no route.</source>
+        <translation>L'élément %1 du dessin a moins de deux points distincts : ce n'est pas un tracé.</translation>
     </message>
     <message>
         <source>The drawing has no LWPOLYLINE, POLYLINE, LINE or ARC to take a route from.</source>
-        <translation>Le dessin n&apos;a ni LWPOLYLINE, ni POLYLINE, ni LINE, ni ARC d&apos;où tirer un tracé.</translation>
+        <translation>Le dessin n'a ni LWPOLYLINE, ni POLYLINE, ni LINE, ni ARC d'où tirer un tracé.</translation>
     </message>
     <message>
         <source>a point</source>
@@ -1318,7 +1380,7 @@
     </message>
     <message>
         <source>At %1 the bend has no radius.</source>
-        <translation>À %1 le coude n&apos;a pas de rayon.</translation>
+        <translation>À %1 le coude n'a pas de rayon.</translation>
     </message>
     <message>
         <source>At %1 the route turns back on itself.</source>
@@ -1326,7 +1388,7 @@
     </message>
     <message>
         <source>At %1 a coordinate is not a finite number.</source>
-        <translation>À %1 une coordonnée n&apos;est pas un nombre fini.</translation>
+        <translation>À %1 une coordonnée n'est pas un nombre fini.</translation>
     </message>
     <message>
         <source>The route has fewer than two distinct points.</source>
@@ -1403,11 +1465,11 @@
     </message>
     <message>
         <source>The drawing has no path on layer %1.</source>
-        <translation>Le dessin n&apos;a aucun tracé sur le calque %1.</translation>
+        <translation>Le dessin n'a aucun tracé sur le calque %1.</translation>
     </message>
     <message>
         <source>There is no path %1; the paths are:</source>
-        <translation>Il n&apos;y a pas de tracé %1 ; les tracés sont :</translation>
+        <translation>Il n'y a pas de tracé %1 ; les tracés sont :</translation>
     </message>
     <message>
         <source>The file holds several paths; choose one:</source>
@@ -1432,8 +1494,8 @@
         <translation>une courbe demande ses Start, Center et End.</translation>
     </message>
     <message>
-        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
-        <translation>une spirale du type « %1 » n&apos;est pas lue : seules les clothoïdes le sont.</translation>
+        <source>a spiral of the kind "%1" is not read: only clothoids are.</source>
+        <translation>une spirale du type « %1 » n'est pas lue : seules les clothoïdes le sont.</translation>
     </message>
     <message>
         <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
@@ -1441,23 +1503,23 @@
     </message>
     <message>
         <source>a profile point is not a station and a height.</source>
-        <translation>un point de profil n&apos;est pas une station et une hauteur.</translation>
+        <translation>un point de profil n'est pas une station et une hauteur.</translation>
     </message>
     <message>
-        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
-        <translation>L&apos;axe commence %1 avant son profil : la première pente du profil est prolongée jusqu&apos;à lui.</translation>
+        <source>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</source>
+        <translation>L'axe commence %1 avant son profil : la première pente du profil est prolongée jusqu'à lui.</translation>
     </message>
     <message>
-        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
-        <translation>L&apos;axe dépasse son profil de %1 : la dernière pente du profil est prolongée jusqu&apos;à sa fin.</translation>
+        <source>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</source>
+        <translation>L'axe dépasse son profil de %1 : la dernière pente du profil est prolongée jusqu'à sa fin.</translation>
     </message>
     <message>
         <source>The file is no LandXML document.</source>
-        <translation>Le fichier n&apos;est pas un document LandXML.</translation>
+        <translation>Le fichier n'est pas un document LandXML.</translation>
     </message>
     <message>
         <source>The file has no alignment with lines or curves.</source>
-        <translation>Le fichier n&apos;a aucun axe avec des lignes ou des courbes.</translation>
+        <translation>Le fichier n'a aucun axe avec des lignes ou des courbes.</translation>
     </message>
     <message>
         <source>Choose a path.</source>
@@ -1503,8 +1565,8 @@
         <translation>Vérification du tirage : résultats</translation>
     </message>
     <message>
-        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
-        <translation>Pression latérale d&apos;appui selon le rayon de chaque coude, tirage corrigé</translation>
+        <source>Sidewall bearing pressure from each bend's radius, corrected pull</source>
+        <translation>Pression latérale d'appui selon le rayon de chaque coude, tirage corrigé</translation>
     </message>
     <message>
         <source>Link</source>
@@ -1527,7 +1589,7 @@
         <translation>en totalité</translation>
     </message>
     <message>
-        <source>in the bend&apos;s plane only</source>
+        <source>in the bend's plane only</source>
         <translation>dans le plan du coude seulement</translation>
     </message>
     <message>
@@ -1563,7 +1625,7 @@
         <translation>Tirage</translation>
     </message>
     <message>
-        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
+        <source>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</source>
         <translation>Plan (« dépasse » : au-delà de la tension admissible ; « retenu » : maintenu à zéro ; pression latérale : tension en sortie de coude / sa longueur)</translation>
     </message>
     <message>
@@ -1624,7 +1686,7 @@
     </message>
     <message>
         <source>Elevation: height along the route, to scale</source>
-        <translation>Élévation : hauteur le long du tracé, à l&apos;échelle</translation>
+        <translation>Élévation : hauteur le long du tracé, à l'échelle</translation>
     </message>
     <message>
         <source>Pulling equipment</source>
@@ -1647,11 +1709,11 @@
         <translation> (%1, le repère noir)</translation>
     </message>
     <message>
-        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
-        <translation> ; ambre : maintenu à zéro ; anneau rouge : pression d&apos;appui d&apos;un coude au-delà de </translation>
+        <source>; amber: held at zero; red ring: a bend's bearing pressure beyond </source>
+        <translation> ; ambre : maintenu à zéro ; anneau rouge : pression d'appui d'un coude au-delà de </translation>
     </message>
     <message>
-        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <source>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</source>
         <translation> ; point blanc : début du tronçon 1, noir : fin du dernier tronçon ; X : le point de tirage intermédiaire</translation>
     </message>
     <message>
@@ -1680,7 +1742,7 @@
     </message>
     <message>
         <source>Save Image</source>
-        <translation>Enregistrer l&apos;image</translation>
+        <translation>Enregistrer l'image</translation>
     </message>
     <message>
         <source>PNG image (*.png)|*.png|SVG image (*.svg)|*.svg</source>
@@ -1689,7 +1751,7 @@
     <message>
         <source>The picture could not be saved as %1.
 %2</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1.
+        <translation>L'image n'a pas pu être enregistrée sous %1.
 %2</translation>
     </message>
     <message>
@@ -1758,7 +1820,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Select or Enter the Bend Angle, in Degrees</source>
-        <translation>Choisissez ou saisissez l&apos;angle du coude, en degrés</translation>
+        <translation>Choisissez ou saisissez l'angle du coude, en degrés</translation>
     </message>
     <message>
         <source>degrees</source>
@@ -1869,7 +1931,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Tension = longueur droite * poids du câble * 9,80665 * frottement</translation>
     </message>
     <message>
-        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
         <translation>Avertissement : les résultats sont des estimations pour la planification. Vérifiez chaque tirage au regard des limites du fabricant du câble. Tensora est un produit de Norvale ; toute copie sans autorisation est interdite.</translation>
     </message>
     <message>
@@ -1917,7 +1979,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
     <message>
-        <source>Advice for the planner&apos;s cable</source>
+        <source>Advice for the planner's cable</source>
         <translation>Conseil pour le câble du calcul de tirage</translation>
     </message>
     <message>
@@ -1951,7 +2013,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Maximum combined pair width (in)</source>
-        <translation>Largeur maximale d&apos;une paire (in)</translation>
+        <translation>Largeur maximale d'une paire (in)</translation>
     </message>
 </context>
 <context>
@@ -1976,7 +2038,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Selon la description</translation>
     </message>
     <message>
-        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</source>
         <translation>Le conducteur : AWG (6, 1/0), kcmil (500) ou mm² (35mm2) ; cu ou al. Vide : celui de la description.</translation>
     </message>
     <message>
@@ -2015,7 +2077,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
 <context>
     <name>tensora::CableSetPanel</name>
     <message>
-        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <source>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</source>
         <translation>Les câbles tirés ensemble : le premier groupe est le câble du planificateur, avec le nombre de câbles et le diamètre extérieur ci-dessus</translation>
     </message>
     <message>
@@ -2023,11 +2085,11 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>&amp;Ajouter la saisie</translation>
     </message>
     <message>
-        <source>&amp;Planner&apos;s cable</source>
+        <source>&amp;Planner's cable</source>
         <translation>Câble du &amp;planificateur</translation>
     </message>
     <message>
-        <source>The first group follows the planner&apos;s cable again</source>
+        <source>The first group follows the planner's cable again</source>
         <translation>Le premier groupe suit de nouveau le câble du planificateur</translation>
     </message>
     <message>
@@ -2154,7 +2216,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Maximum combined pair width (in)</source>
-        <translation>Largeur maximale d&apos;une paire (in)</translation>
+        <translation>Largeur maximale d'une paire (in)</translation>
     </message>
     <message>
         <source>Code tables and limits</source>
@@ -2214,7 +2276,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>No size meets it</source>
-        <translation>Aucune taille n&apos;est conforme</translation>
+        <translation>Aucune taille n'est conforme</translation>
     </message>
     <message numerus="yes">
         <source>%n cable(s)</source>
@@ -2362,7 +2424,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Enter the Angle</source>
-        <translation>Saisissez l&apos;angle</translation>
+        <translation>Saisissez l'angle</translation>
     </message>
     <message>
         <source>degrees</source>
@@ -2382,7 +2444,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Degrees above the horizontal, -90 to 90 (a riser pulled upward is 90); empty: the route keeps its inclination</source>
-        <translation>Degrés au-dessus de l&apos;horizontale, de -90 à 90 (une colonne montante tirée vers le haut vaut 90) ; vide : le tracé garde sa pente</translation>
+        <translation>Degrés au-dessus de l'horizontale, de -90 à 90 (une colonne montante tirée vers le haut vaut 90) ; vide : le tracé garde sa pente</translation>
     </message>
     <message>
         <source>Bend &amp;turns</source>
@@ -2410,7 +2472,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Ti&amp;lt from horizontal</source>
-        <translation>Incli&amp;naison depuis l&apos;horizontale</translation>
+        <translation>Incli&amp;naison depuis l'horizontale</translation>
     </message>
     <message>
         <source>Degrees, -180 to 180: 0 turns left, 90 up, -90 down, 180 right; between, the bend turns and climbs at once</source>
@@ -2449,7 +2511,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>&amp;Poids dans les coudes :</translation>
     </message>
     <message>
-        <source>In the bend&apos;s plane only</source>
+        <source>In the bend's plane only</source>
         <translation>Dans le plan du coude seulement</translation>
     </message>
     <message>
@@ -2470,7 +2532,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>The link was not added: %1.</source>
-        <translation>Le tronçon n&apos;a pas été ajouté : %1.</translation>
+        <translation>Le tronçon n'a pas été ajouté : %1.</translation>
     </message>
     <message>
         <source>This will delete the link. Are you sure?</source>
@@ -2504,8 +2566,8 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Verdict</translation>
     </message>
     <message>
-        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
-        <translation>Coudes : pression latérale d&apos;appui selon le rayon de chaque coude, tirage corrigé</translation>
+        <source>Bends: sidewall bearing pressure from each bend's radius, corrected pull</source>
+        <translation>Coudes : pression latérale d'appui selon le rayon de chaque coude, tirage corrigé</translation>
     </message>
     <message>
         <source>Cable s&amp;et</source>
@@ -2540,8 +2602,8 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>En losange</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
-        <translation>selon la longueur et l&apos;angle de chaque coude</translation>
+        <source>from each bend's length and angle</source>
+        <translation>selon la longueur et l'angle de chaque coude</translation>
     </message>
     <message>
         <source>Conduit &amp;standard:</source>
@@ -2612,7 +2674,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>%1  (%2 in)</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <source>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</source>
         <translation>Saisissez le diamètre intérieur du conduit (ou choisissez une taille commerciale) et le diamètre extérieur du câble.</translation>
     </message>
     <message>
@@ -2786,11 +2848,11 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>&amp;Tail force a person holds:</source>
-        <translation>Effort de rete&amp;nue d&apos;une personne :</translation>
+        <translation>Effort de rete&amp;nue d'une personne :</translation>
     </message>
     <message>
         <source>The pulling equipment has changes that are not saved. Save them before closing the window?</source>
-        <translation>L&apos;équipement de tirage a des modifications non enregistrées. Les enregistrer avant de fermer la fenêtre ?</translation>
+        <translation>L'équipement de tirage a des modifications non enregistrées. Les enregistrer avant de fermer la fenêtre ?</translation>
     </message>
 </context>
 <context>
@@ -2893,7 +2955,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation>Enregistrer l&apos;&amp;image...</translation>
+        <translation>Enregistrer l'&amp;image...</translation>
     </message>
     <message>
         <source>Wheel or + and - zoom, drag or arrows pan</source>
@@ -2905,7 +2967,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Elevation: height along the route, to scale</source>
-        <translation>Élévation : hauteur le long du tracé, à l&apos;échelle</translation>
+        <translation>Élévation : hauteur le long du tracé, à l'échelle</translation>
     </message>
 </context>
 <context>
@@ -2932,7 +2994,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>Save Image...</source>
-        <translation>Enregistrer l&apos;image...</translation>
+        <translation>Enregistrer l'image...</translation>
     </message>
     <message>
         <source>Distance along the route (%1)</source>
@@ -3110,7 +3172,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>Help Manual</source>
-        <translation>Manuel d&apos;aide</translation>
+        <translation>Manuel d'aide</translation>
     </message>
     <message>
         <source>Online</source>
@@ -3118,7 +3180,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>Ductivo Installation Manual</source>
-        <translation>Manuel d&apos;installation Ductivo</translation>
+        <translation>Manuel d'installation Ductivo</translation>
     </message>
     <message>
         <source>Norvale &amp;Home Page</source>
@@ -3137,12 +3199,12 @@ Pression latérale %1</translation>
         <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de quitter ?</translation>
     </message>
     <message>
-        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
-        <translation>Le navigateur intégré ne s&apos;exécute pas en root (il devrait tourner sans son bac à sable). Ouvrir %1 dans le navigateur du bureau ?</translation>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</source>
+        <translation>Le navigateur intégré ne s'exécute pas en root (il devrait tourner sans son bac à sable). Ouvrir %1 dans le navigateur du bureau ?</translation>
     </message>
     <message>
-        <source>The desktop&apos;s browser could not be started for %1.</source>
-        <translation>Le navigateur du bureau n&apos;a pas pu être lancé pour %1.</translation>
+        <source>The desktop's browser could not be started for %1.</source>
+        <translation>Le navigateur du bureau n'a pas pu être lancé pour %1.</translation>
     </message>
     <message>
         <source>The pull plan has changes that are not saved. Save them before starting a new document?</source>
@@ -3159,7 +3221,7 @@ Pression latérale %1</translation>
     <message>
         <source>No route was imported from %1.
 %2</source>
-        <translation>Aucun tracé n&apos;a été importé de %1.
+        <translation>Aucun tracé n'a été importé de %1.
 %2</translation>
     </message>
     <message>
@@ -3168,12 +3230,12 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>The plan would hold more than %1 links: nothing was imported.</source>
-        <translation>Le plan compterait plus de %1 tronçons : rien n&apos;a été importé.</translation>
+        <translation>Le plan compterait plus de %1 tronçons : rien n'a été importé.</translation>
     </message>
     <message>
         <source>The %1 could not be saved as %2.
 %3</source>
-        <translation>Impossible d&apos;enregistrer %1 sous %2.
+        <translation>Impossible d'enregistrer %1 sous %2.
 %3</translation>
     </message>
     <message>
@@ -3194,7 +3256,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>Nothing was saved: %1.</source>
-        <translation>Rien n&apos;a été enregistré : %1.</translation>
+        <translation>Rien n'a été enregistré : %1.</translation>
     </message>
     <message>
         <source>Save Report</source>
@@ -3203,7 +3265,7 @@ Pression latérale %1</translation>
     <message>
         <source>The report could not be saved as %1.
 %2</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré sous %1.
+        <translation>Le rapport n'a pas pu être enregistré sous %1.
 %2</translation>
     </message>
     <message>
@@ -3213,18 +3275,18 @@ Pression latérale %1</translation>
     <message>
         <source>The report %1 could not be read.
 %2</source>
-        <translation>Le rapport %1 n&apos;a pas pu être lu.
+        <translation>Le rapport %1 n'a pas pu être lu.
 %2</translation>
     </message>
     <message>
         <source>%1 is not a Tensora report: nothing was read.</source>
-        <translation>%1 n&apos;est pas un rapport Tensora : rien n&apos;a été lu.</translation>
+        <translation>%1 n'est pas un rapport Tensora : rien n'a été lu.</translation>
     </message>
     <message>
         <source>The report %1 was not read whole.
 
 %2</source>
-        <translation>Le rapport %1 n&apos;a pas été lu en entier.
+        <translation>Le rapport %1 n'a pas été lu en entier.
 
 %2</translation>
     </message>
@@ -3246,7 +3308,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>Save Op&amp;tions</source>
-        <translation>Options d&apos;enregis&amp;trement</translation>
+        <translation>Options d'enregis&amp;trement</translation>
     </message>
     <message>
         <source>&amp;Quick Calculators</source>
@@ -3254,7 +3316,7 @@ Pression latérale %1</translation>
     </message>
     <message>
         <source>The pull plan has changes that are not saved. Save them before opening %1?</source>
-        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir %1 ?</translation>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant d'ouvrir %1 ?</translation>
     </message>
     <message>
         <source>The report %1 was saved with decimal commas by an earlier version of Tensora; its figures were read that way. Saved again, it holds them with decimal points, as every language reads them.</source>
@@ -3276,7 +3338,7 @@ Pression latérale %1</translation>
     <name>tensora::textEditor</name>
     <message>
         <source>Help text</source>
-        <translation>Texte d&apos;aide</translation>
+        <translation>Texte d'aide</translation>
     </message>
     <message>
         <source>Help Window</source>

@@ -1,14 +1,13 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Advice</name>
     <message>
-        <source>the cable&apos;s weight is negative</source>
+        <source>the cable's weight is negative</source>
         <translation>o peso do cabo é negativo</translation>
     </message>
     <message>
-        <source>the cable&apos;s weight is no finite number</source>
+        <source>the cable's weight is no finite number</source>
         <translation>o peso do cabo não é um número finito</translation>
     </message>
     <message>
@@ -24,7 +23,7 @@
         <translation>o trecho %1 tem comprimento negativo</translation>
     </message>
     <message>
-        <source>link %1 holds a figure beyond the computer&apos;s numbers</source>
+        <source>link %1 holds a figure beyond the computer's numbers</source>
         <translation>o trecho %1 contém um valor além dos números do computador</translation>
     </message>
     <message>
@@ -44,8 +43,8 @@
         <translation>No puxamento inverso, o cabo corre pelo próprio peso no trecho %1: segure-o ali</translation>
     </message>
     <message>
-        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend&apos;s plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
-        <extracomment>%1 the bend&apos;s link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
+        <source>Link %1 is a bend so long that its weight, %2 of friction, is more than 1% of the tension leaving it, and the weight in the bend's plane leaves it out: with all of the weight it leaves at %3 forward and %4 in reverse</source>
+        <extracomment>%1 the bend's link number, %2 the friction its weight adds, %3 and %4 the tension leaving it forward and in reverse with all of its weight.</extracomment>
         <translation>O trecho %1 é uma curva tão longa que seu peso, %2 de atrito, passa de 1% da tensão na saída, e o peso no plano da curva o omite: com todo o peso, a tensão sai a %3 no sentido direto e a %4 no sentido inverso</translation>
     </message>
     <message numerus="yes">
@@ -66,7 +65,7 @@
     </message>
     <message>
         <source>Mid-assist point after link %1 as advised: %2, the highest tension is %3; without it, forward %4, reverse %5</source>
-        <extracomment>%1 a link number, %2 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %3 to %5 tensions.</extracomment>
+        <extracomment>%1 a link number, %2 "pulled forward" or "pulled in reverse", %3 to %5 tensions.</extracomment>
         <translation>Ponto de puxamento intermediário após o trecho %1, como recomendado: %2, a maior tensão é %3; sem ele, direto %4, inverso %5</translation>
     </message>
     <message>
@@ -84,7 +83,7 @@
     </message>
     <message>
         <source>%1; a mid-assist point after link %2, %3, lowers it to %4</source>
-        <extracomment>%1 the advice so far, %2 a link number, %3 &quot;pulled forward&quot; or &quot;pulled in reverse&quot;, %4 the tension.</extracomment>
+        <extracomment>%1 the advice so far, %2 a link number, %3 "pulled forward" or "pulled in reverse", %4 the tension.</extracomment>
         <translation>%1; um ponto de puxamento intermediário após o trecho %2, %3, a reduz para %4</translation>
     </message>
     <message>
@@ -100,12 +99,16 @@
         <extracomment>The advice, then its findings.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>link %1 has a negative coefficient of friction</source>
+        <translation>o trecho %1 tem um coeficiente de atrito negativo</translation>
+    </message>
 </context>
 <context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
-        <extracomment>%1 the tension rule&apos;s name, %2 the group&apos;s number.</extracomment>
+        <extracomment>%1 the tension rule's name, %2 the group's number.</extracomment>
         <translation>%1: informe o material dos condutores do grupo %2</translation>
     </message>
     <message>
@@ -122,7 +125,7 @@
     </message>
     <message>
         <source>%1 × %2: OD %3, %4</source>
-        <extracomment>A group of a cable set: %1 how many, %2 the cable&apos;s description, %3 its outside diameter, %4 its weight.</extracomment>
+        <extracomment>A group of a cable set: %1 how many, %2 the cable's description, %3 its outside diameter, %4 its weight.</extracomment>
         <translation>%1 × %2: DE %3, %4</translation>
     </message>
     <message>
@@ -135,7 +138,7 @@
     </message>
     <message>
         <source>size not given</source>
-        <extracomment>A conductor&apos;s size and material: &quot;500 kcmil copper&quot;.</extracomment>
+        <extracomment>A conductor's size and material: "500 kcmil copper".</extracomment>
         <translation>seção não informada</translation>
     </message>
     <message>
@@ -179,9 +182,9 @@
         <translation>%1: informe a capacidade do grupo %2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <extracomment>%1 a field&apos;s key (&quot;od&quot;, &quot;weight&quot;), %2 the text typed, %3 why it is refused.</extracomment>
-        <translation>%1 &quot;%2&quot;: %3</translation>
+        <source>%1 "%2": %3</source>
+        <extracomment>%1 a field's key ("od", "weight"), %2 the text typed, %3 why it is refused.</extracomment>
+        <translation>%1 "%2": %3</translation>
     </message>
     <message>
         <source>not a positive number</source>
@@ -212,7 +215,7 @@
     <name>Cables</name>
     <message>
         <source>CABLE</source>
-        <extracomment>The cable library&apos;s column headings: each one word, without blanks (the columns are found by them).</extracomment>
+        <extracomment>The cable library's column headings: each one word, without blanks (the columns are found by them).</extracomment>
         <translation>CABO</translation>
     </message>
     <message>
@@ -339,7 +342,7 @@
     </message>
     <message>
         <source>Sidewall pressure exceeds %1 at link %2 %3</source>
-        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link&apos;s number, %3 which pulls (&quot;in both pulls&quot;).</extracomment>
+        <extracomment>%1 the sidewall pressure limit with its unit, %2 the link's number, %3 which pulls ("in both pulls").</extracomment>
         <translation>A pressão lateral excede %1 no trecho %2 %3</translation>
     </message>
     <message numerus="yes">
@@ -375,7 +378,7 @@
         <translation>sem diâmetro externo do cabo</translation>
     </message>
     <message>
-        <source>Enter the cable&apos;s outside diameter</source>
+        <source>Enter the cable's outside diameter</source>
         <translation>Informe o diâmetro externo do cabo</translation>
     </message>
     <message>
@@ -383,7 +386,7 @@
         <translation>sem diâmetro interno do eletroduto</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter</source>
+        <source>Enter the conduit's inside diameter</source>
         <translation>Informe o diâmetro interno do eletroduto</translation>
     </message>
     <message>
@@ -395,13 +398,13 @@
         <translation>A folga está abaixo do mínimo</translation>
     </message>
     <message>
-        <source>The fill of %1% exceeds the electrical code&apos;s limit of %2%</source>
-        <extracomment>%1 the fill in per cent with two decimals, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>The fill of %1% exceeds the electrical code's limit of %2%</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.</extracomment>
         <translation>A ocupação de %1% excede o limite do código elétrico de %2%</translation>
     </message>
     <message>
         <source>The cables may jam (%1 risk)</source>
-        <extracomment>%1 the risk: &quot;significant&quot; or &quot;moderate&quot;.</extracomment>
+        <extracomment>%1 the risk: "significant" or "moderate".</extracomment>
         <translation>Os cabos podem travar (risco %1)</translation>
     </message>
     <message>
@@ -416,7 +419,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Enter a bend radius above 0, or leave the box empty to take each bend&apos;s radius from its length and angle</source>
+        <source>Enter a bend radius above 0, or leave the box empty to take each bend's radius from its length and angle</source>
         <translation>Informe um raio de curva acima de 0, ou deixe a caixa vazia para obter o raio de cada curva pelo comprimento e ângulo</translation>
     </message>
     <message>
@@ -458,28 +461,28 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for one cable</source>
-        <extracomment>%1 the fill in per cent, %2 the code&apos;s limit in whole per cent.</extracomment>
+        <source>%1%, within the electrical code's %2% for one cable</source>
+        <extracomment>%1 the fill in per cent, %2 the code's limit in whole per cent.</extracomment>
         <translation>%1%, dentro de os %2% do código elétrico para um cabo</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, within the electrical code's %2% for two cables</source>
         <translation>%1%, dentro de os %2% do código elétrico para dois cabos</translation>
     </message>
     <message>
-        <source>%1%, within the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, within the electrical code's %2% for more than two cables</source>
         <translation>%1%, dentro de os %2% do código elétrico para mais de dois cabos</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for one cable</source>
+        <source>%1%, over the electrical code's %2% for one cable</source>
         <translation>%1%, acima de os %2% do código elétrico para um cabo</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for two cables</source>
+        <source>%1%, over the electrical code's %2% for two cables</source>
         <translation>%1%, acima de os %2% do código elétrico para dois cabos</translation>
     </message>
     <message>
-        <source>%1%, over the electrical code&apos;s %2% for more than two cables</source>
+        <source>%1%, over the electrical code's %2% for more than two cables</source>
         <translation>%1%, acima de os %2% do código elétrico para mais de dois cabos</translation>
     </message>
     <message>
@@ -629,8 +632,8 @@
         <translation>Maior tensão do %1: %2 no trecho %3</translation>
     </message>
     <message>
-        <source>%1, with the plan&apos;s mid-assist point after link %2.</source>
-        <extracomment>The plan&apos;s own mid-assist point is already in the pull&apos;s tensions.</extracomment>
+        <source>%1, with the plan's mid-assist point after link %2.</source>
+        <extracomment>The plan's own mid-assist point is already in the pull's tensions.</extracomment>
         <translation>%1, com o ponto intermediário do plano após o trecho %2.</translation>
     </message>
     <message>
@@ -654,11 +657,11 @@
         <translation>Guincho: informe sua capacidade.</translation>
     </message>
     <message>
-        <source>Puller: too weak, %1 against the pull&apos;s %2.</source>
+        <source>Puller: too weak, %1 against the pull's %2.</source>
         <translation>Guincho: fraco demais, %1 contra %2 do puxamento.</translation>
     </message>
     <message>
-        <source>Puller: %1, margin %2 %; its rating exceeds the cable&apos;s allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
+        <source>Puller: %1, margin %2 %; its rating exceeds the cable's allowable tension of %3: set a limiter (or a weak link) at the allowable tension.</source>
         <translation>Guincho: %1, margem %2 %; sua capacidade excede a tensão admissível do cabo de %3: ajuste um limitador (ou um elo fusível) na tensão admissível.</translation>
     </message>
     <message>
@@ -730,15 +733,15 @@
         <translation>O equipamento não serve para este puxamento.</translation>
     </message>
     <message>
-        <source>the puller&apos;s rating</source>
+        <source>the puller's rating</source>
         <translation>a capacidade do guincho</translation>
     </message>
     <message>
-        <source>the rope&apos;s breaking strength</source>
+        <source>the rope's breaking strength</source>
         <translation>a resistência à ruptura da corda</translation>
     </message>
     <message>
-        <source>the sheaves&apos; rating</source>
+        <source>the sheaves' rating</source>
         <translation>a capacidade das polias</translation>
     </message>
     <message>
@@ -754,7 +757,7 @@
         <translation>Ainda não se sabe se o equipamento atende a este puxamento: informe %1.</translation>
     </message>
     <message>
-        <source>No bend is marked as turned on a sheave (mark one in the planner&apos;s options).</source>
+        <source>No bend is marked as turned on a sheave (mark one in the planner's options).</source>
         <translation>Nenhuma curva está marcada com polia (marque uma nas opções do planejador).</translation>
     </message>
     <message>
@@ -861,7 +864,7 @@
         <translation>Informe um número</translation>
     </message>
     <message>
-        <source>Enter a coefficient between 0 and 1.  If you don&apos;t know, use 0.5</source>
+        <source>Enter a coefficient between 0 and 1.  If you don't know, use 0.5</source>
         <translation>Informe um coeficiente entre 0 e 1.  Se não souber, use 0,5</translation>
     </message>
 </context>
@@ -870,6 +873,65 @@
     <message>
         <source>English</source>
         <translation>Português (Brasil)</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>an entry has no name or no coefficient</source>
+        <translation>uma entrada não tem nome ou não tem coeficiente</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has a %2 that is no text</source>
+        <translation>a entrada “%1” tem um campo %2 que não é texto</translation>
+    </message>
+    <message>
+        <source>the entry "%1" has an unknown kind</source>
+        <translation>a entrada “%1” tem um tipo desconhecido</translation>
+    </message>
+    <message>
+        <source>The name "%1" is not one word of small letters, digits, dots, hyphens and underscores (at most 40)</source>
+        <translation>O nome “%1” não é uma palavra de minúsculas, dígitos, pontos, hifens e sublinhados (no máximo 40)</translation>
+    </message>
+    <message>
+        <source>The coefficient of "%1" is not a number from 0 to %2</source>
+        <translation>O coeficiente de “%1” não é um número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>não é um documento JSON</translation>
+    </message>
+    <message>
+        <source>it is not a friction library</source>
+        <translation>não é uma biblioteca de atrito</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>foi escrito por uma versão posterior do programa</translation>
+    </message>
+    <message>
+        <source>the name "%1" is there twice</source>
+        <translation>o nome “%1” aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>The library has an entry "%1" already</source>
+        <translation>A biblioteca já tem uma entrada “%1”</translation>
+    </message>
+    <message>
+        <source>"%1" is no entry of yours</source>
+        <translation>“%1” não é uma entrada sua</translation>
+    </message>
+    <message>
+        <source>The friction library %1 cannot be read: %2</source>
+        <translation>A biblioteca de atrito %1 não pode ser lida: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1 cannot be read: %2</source>
+        <translation>Suas entradas de atrito %1 não podem ser lidas: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries %1: %2</source>
+        <translation>Suas entradas de atrito %1: %2</translation>
     </message>
 </context>
 <context>
@@ -926,7 +988,7 @@
     </message>
     <message>
         <source>%1 (%2 %3) is beyond what a report holds in %4</source>
-        <extracomment>%1 what is refused (&quot;the cable weight&quot;), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
+        <extracomment>%1 what is refused ("the cable weight"), %2 its text as typed, %3 its unit, %4 the inch-pound unit a report holds it in.</extracomment>
         <translation>%1 (%2 %3) excede o que um relatório guarda em %4</translation>
     </message>
     <message>
@@ -1021,7 +1083,7 @@
     </message>
     <message>
         <source>%1° up</source>
-        <extracomment>A bend&apos;s angle as typed, in degrees.</extracomment>
+        <extracomment>A bend's angle as typed, in degrees.</extracomment>
         <translation>%1° para cima</translation>
     </message>
     <message>
@@ -1068,12 +1130,12 @@
         <translation>Veredito</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set row %1 could not be read; the set was read without it.</source>
+        <source>The report's cable set row %1 could not be read; the set was read without it.</source>
         <translation>Não foi possível ler a linha %1 do conjunto de cabos do relatório; o conjunto foi lido sem ela.</translation>
     </message>
     <message>
-        <source>The report&apos;s cable set names no rule Tensora knows (&quot;%1&quot;); the planner&apos;s allowable tension is taken.</source>
-        <translation>O conjunto de cabos do relatório não indica nenhuma regra que o Tensora conheça (&quot;%1&quot;); é usada a tensão admissível da calculadora de puxamento.</translation>
+        <source>The report's cable set names no rule Tensora knows ("%1"); the planner's allowable tension is taken.</source>
+        <translation>O conjunto de cabos do relatório não indica nenhuma regra que o Tensora conheça ("%1"); é usada a tensão admissível da calculadora de puxamento.</translation>
     </message>
     <message>
         <source>Conduit inside diameter (%1)</source>
@@ -1108,7 +1170,7 @@
         <translation>Raio de curva (%1)</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>pelo comprimento e ângulo de cada curva</translation>
     </message>
     <message>
@@ -1184,12 +1246,12 @@
         </translation>
     </message>
     <message>
-        <source>The plan&apos;s mid-assist caption &quot;%1&quot; names no link: the plan was read without a mid-assist point.</source>
-        <translation>A legenda do ponto intermediário &quot;%1&quot; não indica nenhum trecho: o plano foi lido sem ponto intermediário.</translation>
+        <source>The plan's mid-assist caption "%1" names no link: the plan was read without a mid-assist point.</source>
+        <translation>A legenda do ponto intermediário "%1" não indica nenhum trecho: o plano foi lido sem ponto intermediário.</translation>
     </message>
     <message>
-        <source>The mid-assist pull point &quot;%1&quot; lies beyond the plan&apos;s %2: the plan was read without it.</source>
-        <translation>O ponto intermediário &quot;%1&quot; fica além dos %2 do plano: o plano foi lido sem ele.</translation>
+        <source>The mid-assist pull point "%1" lies beyond the plan's %2: the plan was read without it.</source>
+        <translation>O ponto intermediário "%1" fica além dos %2 do plano: o plano foi lido sem ele.</translation>
     </message>
     <message>
         <source>at its start</source>
@@ -1200,17 +1262,17 @@
         <translation>após o trecho %1</translation>
     </message>
     <message>
-        <source>The plan&apos;s row of link %1 is not whole: the plan was read up to link %2.</source>
+        <source>The plan's row of link %1 is not whole: the plan was read up to link %2.</source>
         <translation>A linha do trecho %1 do plano está incompleta: o plano foi lido até o trecho %2.</translation>
     </message>
     <message>
         <source>The plan names link %1 again %2: the plan was read up to link %3.</source>
-        <extracomment>%2 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%2 is "at its start" or "after link N".</extracomment>
         <translation>O plano indica de novo o trecho %1 %2: o plano foi lido até o trecho %3.</translation>
     </message>
     <message>
         <source>The plan has no link %1 (link %2 comes %3): the plan was read up to link %4.</source>
-        <extracomment>%3 is &quot;at its start&quot; or &quot;after link N&quot;.</extracomment>
+        <extracomment>%3 is "at its start" or "after link N".</extracomment>
         <translation>O plano não tem o trecho %1 (o trecho %2 vem %3): o plano foi lido até o trecho %4.</translation>
     </message>
     <message>
@@ -1222,7 +1284,7 @@
         <translation>O relatório está cortado: sua tabela inversa termina após %1 de seus %2; os %3 de seu plano foram lidos.</translation>
     </message>
     <message>
-        <source>The report&apos;s reverse table differs from its plan from link %1 on; the plan&apos;s own rows were read.</source>
+        <source>The report's reverse table differs from its plan from link %1 on; the plan's own rows were read.</source>
         <translation>A tabela inversa do relatório difere do plano a partir do trecho %1; as linhas do próprio plano foram lidas.</translation>
     </message>
     <message>
@@ -1230,8 +1292,8 @@
         <translation>O relatório contém %1; um plano contém no máximo %2: os primeiros %2 foram lidos.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a number</source>
-        <translation>%1 &quot;%2&quot; não é um número</translation>
+        <source>%1 "%2" is not a number</source>
+        <translation>%1 "%2" não é um número</translation>
     </message>
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
@@ -1241,8 +1303,8 @@
 <context>
     <name>Routes</name>
     <message>
-        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as &quot;x,y,z,radius&quot; or &quot;point,northing,easting,elevation&quot;.</source>
-        <translation>Linha %1: as colunas podem ser lidas de duas formas, como x, y, z e raio ou como ponto, norte, leste e elevação: acrescente uma linha de cabeçalho que as nomeie, como &quot;x,y,z,radius&quot; ou &quot;point,northing,easting,elevation&quot;.</translation>
+        <source>Line %1: the columns read two ways, as x, y, z and radius or as point, northing, easting and elevation: add a header line that names them, such as "x,y,z,radius" or "point,northing,easting,elevation".</source>
+        <translation>Linha %1: as colunas podem ser lidas de duas formas, como x, y, z e raio ou como ponto, norte, leste e elevação: acrescente uma linha de cabeçalho que as nomeie, como "x,y,z,radius" ou "point,northing,easting,elevation".</translation>
     </message>
     <message>
         <source>Line %1: a point needs an x and a y.</source>
@@ -1257,20 +1319,20 @@
         <translation>O arquivo não contém pontos.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a number.</source>
-        <translation>Linha %1: &quot;%2&quot; não é um número.</translation>
+        <source>Line %1: "%2" is not a number.</source>
+        <translation>Linha %1: "%2" não é um número.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a group code.</source>
-        <translation>Linha %1: &quot;%2&quot; não é um código de grupo.</translation>
+        <source>Line %1: "%2" is not a group code.</source>
+        <translation>Linha %1: "%2" não é um código de grupo.</translation>
     </message>
     <message>
         <source>Line %1: the drawing ends after a group code.</source>
         <translation>Linha %1: o desenho termina após um código de grupo.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a finite number.</source>
-        <translation>Linha %1: &quot;%2&quot; não é um número finito.</translation>
+        <source>Line %1: "%2" is not a finite number.</source>
+        <translation>Linha %1: "%2" não é um número finito.</translation>
     </message>
     <message>
         <source>Line %1: %2 gives a coordinate before its first vertex.</source>
@@ -1289,7 +1351,7 @@
         <translation>É um desenho DXF binário: salve-o como DXF ASCII e importe esse.</translation>
     </message>
     <message>
-        <source>The drawing&apos;s %1 has fewer than two distinct points: it is no route.</source>
+        <source>The drawing's %1 has fewer than two distinct points: it is no route.</source>
         <translation>O elemento %1 do desenho tem menos de dois pontos distintos: não é um traçado.</translation>
     </message>
     <message>
@@ -1432,8 +1494,8 @@
         <translation>uma curva precisa de Start, Center e End.</translation>
     </message>
     <message>
-        <source>a spiral of the kind &quot;%1&quot; is not read: only clothoids are.</source>
-        <translation>uma espiral do tipo &quot;%1&quot; não é lida: só as clotoides.</translation>
+        <source>a spiral of the kind "%1" is not read: only clothoids are.</source>
+        <translation>uma espiral do tipo "%1" não é lida: só as clotoides.</translation>
     </message>
     <message>
         <source>a spiral needs its length, its radii at start and end, its Start and its PI.</source>
@@ -1444,11 +1506,11 @@
         <translation>um ponto do perfil não é uma estaca e uma altura.</translation>
     </message>
     <message>
-        <source>The alignment starts %1 before its profile: the profile&apos;s first grade is taken back to it.</source>
+        <source>The alignment starts %1 before its profile: the profile's first grade is taken back to it.</source>
         <translation>O eixo começa %1 antes do seu perfil: a primeira rampa do perfil é prolongada até ele.</translation>
     </message>
     <message>
-        <source>The alignment runs %1 beyond its profile: the profile&apos;s last grade is taken on to its end.</source>
+        <source>The alignment runs %1 beyond its profile: the profile's last grade is taken on to its end.</source>
         <translation>O eixo vai %1 além do seu perfil: a última rampa do perfil é prolongada até o seu fim.</translation>
     </message>
     <message>
@@ -1503,7 +1565,7 @@
         <translation>Verificação do puxamento: resultados</translation>
     </message>
     <message>
-        <source>Sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Pressão lateral de apoio pelo raio de cada curva, puxamento corrigido</translation>
     </message>
     <message>
@@ -1527,7 +1589,7 @@
         <translation>todo</translation>
     </message>
     <message>
-        <source>in the bend&apos;s plane only</source>
+        <source>in the bend's plane only</source>
         <translation>somente no plano da curva</translation>
     </message>
     <message>
@@ -1563,8 +1625,8 @@
         <translation>Puxamento</translation>
     </message>
     <message>
-        <source>Plan (&quot;over&quot;: beyond the allowable tension; &quot;held&quot;: held at zero; sidewall: tension leaving a bend / its length)</source>
-        <translation>Plano (&quot;excede&quot;: acima da tensão admissível; &quot;retido&quot;: retido em zero; pressão lateral: tensão na saída da curva / seu comprimento)</translation>
+        <source>Plan ("over": beyond the allowable tension; "held": held at zero; sidewall: tension leaving a bend / its length)</source>
+        <translation>Plano ("excede": acima da tensão admissível; "retido": retido em zero; pressão lateral: tensão na saída da curva / seu comprimento)</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1647,11 +1709,11 @@
         <translation> (%1, a marca preta)</translation>
     </message>
     <message>
-        <source>; amber: held at zero; red ring: a bend&apos;s bearing pressure beyond </source>
+        <source>; amber: held at zero; red ring: a bend's bearing pressure beyond </source>
         <translation>; âmbar: retido em zero; anel vermelho: pressão de apoio de uma curva acima de </translation>
     </message>
     <message>
-        <source>; white dot: link 1&apos;s start, black: the last link&apos;s end; X: the mid-assist point</source>
+        <source>; white dot: link 1's start, black: the last link's end; X: the mid-assist point</source>
         <translation>; ponto branco: início do trecho 1, preto: fim do último trecho; X: o ponto intermediário</translation>
     </message>
     <message>
@@ -1869,7 +1931,7 @@ na mesma pasta deste programa e reiniciá-lo.</translation>
         <translation>Tensão = comprimento reto * peso do cabo * 9,80665 * atrito</translation>
     </message>
     <message>
-        <source>Warning: the results are estimates for planning. Check every pull against the cable maker&apos;s limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
+        <source>Warning: the results are estimates for planning. Check every pull against the cable maker's limits. Tensora is a product of Norvale; copying it without leave is forbidden.</source>
         <translation>Aviso: os resultados são estimativas para planejamento. Confira cada puxamento com os limites do fabricante do cabo. Tensora é um produto da Norvale; é proibido copiá-lo sem permissão.</translation>
     </message>
     <message>
@@ -1917,7 +1979,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
     <message>
-        <source>Advice for the planner&apos;s cable</source>
+        <source>Advice for the planner's cable</source>
         <translation>Recomendação para o cabo da calculadora de puxamento</translation>
     </message>
     <message>
@@ -1976,7 +2038,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Conforme a descrição</translation>
     </message>
     <message>
-        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description&apos;s.</source>
+        <source>The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. Left empty, the description's.</source>
         <translation>O condutor: AWG (6, 1/0), kcmil (500) ou mm² (35mm2); cu ou al. Vazio: o da descrição.</translation>
     </message>
     <message>
@@ -2015,7 +2077,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
 <context>
     <name>tensora::CableSetPanel</name>
     <message>
-        <source>The cables pulled together: the first group is the planner&apos;s cable, the number of cables and outside diameter above</source>
+        <source>The cables pulled together: the first group is the planner's cable, the number of cables and outside diameter above</source>
         <translation>Os cabos puxados juntos: o primeiro grupo é o cabo do planejador, com o número de cabos e o diâmetro externo acima</translation>
     </message>
     <message>
@@ -2023,11 +2085,11 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>&amp;Adicionar digitado</translation>
     </message>
     <message>
-        <source>&amp;Planner&apos;s cable</source>
+        <source>&amp;Planner's cable</source>
         <translation>Cabo do &amp;planejador</translation>
     </message>
     <message>
-        <source>The first group follows the planner&apos;s cable again</source>
+        <source>The first group follows the planner's cable again</source>
         <translation>O primeiro grupo volta a seguir o cabo do planejador</translation>
     </message>
     <message>
@@ -2449,7 +2511,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>&amp;Peso nas curvas:</translation>
     </message>
     <message>
-        <source>In the bend&apos;s plane only</source>
+        <source>In the bend's plane only</source>
         <translation>Somente no plano da curva</translation>
     </message>
     <message>
@@ -2504,7 +2566,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Veredito</translation>
     </message>
     <message>
-        <source>Bends: sidewall bearing pressure from each bend&apos;s radius, corrected pull</source>
+        <source>Bends: sidewall bearing pressure from each bend's radius, corrected pull</source>
         <translation>Curvas: pressão lateral de apoio pelo raio de cada curva, puxamento corrigido</translation>
     </message>
     <message>
@@ -2540,7 +2602,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Em losango</translation>
     </message>
     <message>
-        <source>from each bend&apos;s length and angle</source>
+        <source>from each bend's length and angle</source>
         <translation>pelo comprimento e ângulo de cada curva</translation>
     </message>
     <message>
@@ -2612,7 +2674,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>%1  (%2 in)</translation>
     </message>
     <message>
-        <source>Enter the conduit&apos;s inside diameter (or choose a trade size) and the cable&apos;s outside diameter.</source>
+        <source>Enter the conduit's inside diameter (or choose a trade size) and the cable's outside diameter.</source>
         <translation>Informe o diâmetro interno do eletroduto (ou escolha um tamanho comercial) e o diâmetro externo do cabo.</translation>
     </message>
     <message>
@@ -3137,11 +3199,11 @@ Pressão lateral %1</translation>
         <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de sair?</translation>
     </message>
     <message>
-        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop&apos;s browser instead?</source>
+        <source>The built-in browser does not run as root (it would have to run without its sandbox). Open %1 in the desktop's browser instead?</source>
         <translation>O navegador embutido não roda como root (teria de rodar sem sua sandbox). Abrir %1 no navegador da área de trabalho?</translation>
     </message>
     <message>
-        <source>The desktop&apos;s browser could not be started for %1.</source>
+        <source>The desktop's browser could not be started for %1.</source>
         <translation>Não foi possível abrir o navegador da área de trabalho para %1.</translation>
     </message>
     <message>

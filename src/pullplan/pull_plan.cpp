@@ -338,18 +338,15 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
         }
         turn_the_other_way_if_negative(values);
     }
-    if (!trimmed_blanks(link.friction).empty()) {
-        values.friction = read_input(link.friction, locale);
+    if (!trimmed_blanks(link.raceway.friction).empty()) {
+        values.friction = read_input(link.raceway.friction, locale);
     }
-    if (!trimmed_blanks(link.raceway_id).empty()) {
+    values.tray = link.raceway.tray;
+    if (!values.tray && !trimmed_blanks(link.raceway.id).empty()) {
         values.raceway_id =
-            inch_pound_value(read_input(link.raceway_id, locale), Quantity::Diameter, units);
+            inch_pound_value(read_input(link.raceway.id, locale), Quantity::Diameter, units);
     }
     return values;
-}
-
-bool has_own_raceway(const PullLinkTexts& link) {
-    return !link.friction.empty() || !link.raceway.empty() || !link.raceway_id.empty();
 }
 
 std::string shown_link_type(const PullLinkTexts& link) {

@@ -51,6 +51,20 @@ inline double sidewall_per_foot(double tension, double length) {
 inline constexpr std::string_view kNoLengthText = "no length";
 inline constexpr MessageSource kNoLengthWords = TENSORA_TEXT("Plan", "no length");
 
+// What a link says of its raceway, as typed: its own coefficient of friction (empty: the
+// plan's), the friction library entry it was taken from, by name (empty: none; the coefficient
+// is kept beside it, so that the link reads the same without the library), and the raceway
+// from this link on: a conduit of an inside diameter in the units shown, or cable tray on
+// rollers (neither: the raceway of the link before, the pull check's conduit at the start).
+struct LinkRaceway {
+    std::string friction{};
+    std::string name{};
+    std::string id{};
+    bool tray = false;
+    bool empty() const { return friction.empty() && name.empty() && id.empty() && !tray; }
+    bool operator==(const LinkRaceway&) const = default;
+};
+
 // One link as the plan columns hold it. Any type other than exactly "Straight" is a bend:
 // "Up" and "Down" turn the route in the vertical plane, "Tilted" in a tilted plane, any other
 // in the horizontal plane (about the vertical, climbing with the route where it is inclined).
@@ -65,18 +79,9 @@ struct PullLinkTexts {
     bool right = false;  // a horizontal bend turning right (else left)
     std::string tilt{};  // a tilted bend's tilt, degrees
     bool sheave = false; // a bend turned on a sheave
-    // The link's own coefficient of friction as typed (empty: the plan's), and the friction
-    // library entry it was taken from, by name (empty: none; the coefficient is kept beside
-    // it, so that the link reads the same without the library).
-    std::string friction{};
-    std::string raceway{};
-    // The inside diameter of the raceway from this link on, in the units shown (empty: the pull
-    // check's conduit, or the raceway of a link before).
-    std::string raceway_id{};
+    LinkRaceway raceway{};
 };
 
-// Whether a link has a friction or raceway of its own.
-bool has_own_raceway(const PullLinkTexts& link);
 
 // The plane a bend turns in.
 enum class Turn { Horizontal, Up, Down, Tilted };
@@ -94,10 +99,11 @@ struct PullLinkValues {
     // A bend turned on a sheave: no sliding friction, the tension carried through (raised by
     // the settings' sheave percentage).
     bool sheave = false;
-    // Its own coefficient of friction (NaN: the plan's), and its raceway's inside diameter from
-    // this link on, inches (NaN: the one before).
+    // Its own coefficient of friction (NaN: the plan's), and the raceway from this link on: a
+    // conduit's inside diameter, inches (NaN: the raceway before), or cable tray.
     double friction = std::numeric_limits<double>::quiet_NaN();
     double raceway_id = std::numeric_limits<double>::quiet_NaN();
+    bool tray = false;
     bool has_own_friction() const { return !std::isnan(friction); }
     // The coefficient this link is pulled with: its own, or the plan's.
     double friction_or(double plan) const { return has_own_friction() ? friction : plan; }

@@ -7,8 +7,27 @@ PullLinkValues PullPlanLinks::read(std::size_t row) const {
 }
 
 PullLinkTexts PullPlanLinks::texts(std::size_t row) const {
-    return {types_[row],         lengths_[row],    angles_[row], numbers_[row],
-            inclined_[row] != 0, right_[row] != 0, tilts_[row],  sheave_[row] != 0};
+    return {types_[row],       lengths_[row], angles_[row],      numbers_[row], inclined_[row] != 0,
+            right_[row] != 0, tilts_[row],   sheave_[row] != 0, raceways_[row]};
+}
+
+LinkRaceway PullPlanLinks::racewayIn(std::size_t row, UnitSystem units) const {
+    LinkRaceway raceway = raceways_[row];
+    raceway.id =
+        text_in_other_units(raceway.id, row < id_memos_.size() ? id_memos_[row] : SwitchMemo{},
+                            Quantity::Diameter, units_, units, locale_);
+    return raceway;
+}
+
+void PullPlanLinks::setRaceway(std::size_t row, LinkRaceway raceway) {
+    if (row >= size()) {
+        return;
+    }
+    raceways_[row] = std::move(raceway);
+    if (row < id_memos_.size()) {
+        id_memos_[row] = SwitchMemo{};
+    }
+    values_[row] = read(row);
 }
 
 std::string PullPlanLinks::lengthIn(std::size_t row, UnitSystem units) const {
@@ -21,9 +40,12 @@ void PullPlanLinks::switchUnits(UnitSystem to) {
         return;
     }
     memos_.resize(size());
+    id_memos_.resize(size());
     for (std::size_t row = 0; row < size(); ++row) {
         lengths_[row] =
             switched_text(lengths_[row], memos_[row], Quantity::Length, units_, to, locale_);
+        std::string& id = raceways_[row].id;
+        id = switched_text(id, id_memos_[row], Quantity::Diameter, units_, to, locale_);
     }
     units_ = to;
     for (std::size_t row = 0; row < size(); ++row) {
@@ -53,9 +75,12 @@ bool PullPlanLinks::insert(std::size_t row, PullLinkTexts link) {
     right_.insert(right_.begin() + at, link.right ? 1 : 0);
     sheave_.insert(sheave_.begin() + at, link.sheave ? 1 : 0);
     tilts_.insert(tilts_.begin() + at, std::move(link.tilt));
+    raceways_.insert(raceways_.begin() + at, std::move(link.raceway));
     values_.insert(values_.begin() + at, read(row));
-    if (row < memos_.size()) {
-        memos_.insert(memos_.begin() + at, SwitchMemo{});
+    for (std::vector<SwitchMemo>* memos : {&memos_, &id_memos_}) {
+        if (row < memos->size()) {
+            memos->insert(memos->begin() + at, SwitchMemo{});
+        }
     }
     return true;
 }
@@ -72,10 +97,13 @@ void PullPlanLinks::remove(std::size_t row) {
     right_.erase(right_.begin() + at);
     sheave_.erase(sheave_.begin() + at);
     tilts_.erase(tilts_.begin() + at);
+    raceways_.erase(raceways_.begin() + at);
     numbers_.erase(numbers_.begin() + at);
     values_.erase(values_.begin() + at);
-    if (row < memos_.size()) {
-        memos_.erase(memos_.begin() + at);
+    for (std::vector<SwitchMemo>* memos : {&memos_, &id_memos_}) {
+        if (row < memos->size()) {
+            memos->erase(memos->begin() + at);
+        }
     }
     for (std::size_t i = 0; i < size(); ++i) {
         numbers_[i] = std::to_string(i + 1);
@@ -90,9 +118,11 @@ void PullPlanLinks::clear() {
     right_.clear();
     sheave_.clear();
     tilts_.clear();
+    raceways_.clear();
     numbers_.clear();
     values_.clear();
     memos_.clear();
+    id_memos_.clear();
 }
 
 void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
@@ -107,6 +137,7 @@ void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
         right_.emplace_back();
         sheave_.emplace_back();
         tilts_.emplace_back();
+        raceways_.emplace_back();
         numbers_.emplace_back();
         values_.emplace_back();
     }
@@ -117,8 +148,12 @@ void PullPlanLinks::set(std::size_t row, PullLinkTexts link) {
     right_[row] = link.right ? 1 : 0;
     sheave_[row] = link.sheave ? 1 : 0;
     tilts_[row] = std::move(link.tilt);
+    raceways_[row] = std::move(link.raceway);
     numbers_[row] = std::move(link.number);
     values_[row] = read(row);
+    if (row < id_memos_.size()) {
+        id_memos_[row] = SwitchMemo{};
+    }
 }
 
 void PullPlanLinks::setFromReport(std::size_t row, PullLinkTexts link) {
@@ -126,13 +161,20 @@ void PullPlanLinks::setFromReport(std::size_t row, PullLinkTexts link) {
     link.length = locale_number_text(link.length, locale_);
     link.angle = locale_number_text(link.angle, locale_);
     link.tilt = locale_number_text(link.tilt, locale_);
+    link.raceway.friction = locale_number_text(link.raceway.friction, locale_);
+    link.raceway.id = locale_number_text(link.raceway.id, locale_);
     SwitchMemo memo;
     link.length =
         switched_text(link.length, memo, Quantity::Length, UnitSystem::InchPound, units_, locale_);
+    SwitchMemo id_memo;
+    link.raceway.id = switched_text(link.raceway.id, id_memo, Quantity::Diameter,
+                                    UnitSystem::InchPound, units_, locale_);
     set(row, std::move(link));
     if (row < size() && units_ != UnitSystem::InchPound) {
         memos_.resize(size());
         memos_[row] = memo;
+        id_memos_.resize(size());
+        id_memos_[row] = id_memo;
     }
 }
 

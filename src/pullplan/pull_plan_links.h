@@ -43,6 +43,13 @@ public:
     // A horizontal bend's side and a tilted bend's tilt.
     bool right(std::size_t row) const { return right_[row] != 0; }
     const std::string& tilt(std::size_t row) const { return tilts_[row]; }
+    // A link's raceway (its inside diameter in the units shown), and the same in the given
+    // units, as lengthIn writes a length.
+    const LinkRaceway& raceway(std::size_t row) const { return raceways_[row]; }
+    LinkRaceway racewayIn(std::size_t row, UnitSystem units) const;
+    // Gives a link a raceway of its own, or takes it (an empty one).
+    void setRaceway(std::size_t row, LinkRaceway raceway);
+    const std::vector<LinkRaceway>& raceways() const { return raceways_; }
     // The row's texts whole.
     PullLinkTexts texts(std::size_t row) const;
     const std::vector<PullLinkValues>& values() const { return values_; }
@@ -95,7 +102,10 @@ private:
 
     NumberLocale locale_;
     UnitSystem units_;
-    std::vector<SwitchMemo> memos_; // per row, from the last switch of units; may be short
+    // Per row, from the last switch of units (the length's, the inside diameter's); may be
+    // short.
+    std::vector<SwitchMemo> memos_;
+    std::vector<SwitchMemo> id_memos_;
     std::vector<std::string> types_;
     std::vector<std::string> lengths_;
     std::vector<std::string> angles_;
@@ -104,6 +114,7 @@ private:
     std::vector<char> right_;
     std::vector<char> sheave_;
     std::vector<std::string> tilts_;
+    std::vector<LinkRaceway> raceways_;
     std::vector<PullLinkValues> values_;
 };
 

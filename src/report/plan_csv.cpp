@@ -1,5 +1,6 @@
 #include "report/plan_csv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -55,10 +56,19 @@ std::string csv_field(std::string_view text) {
 std::string plan_csv(const std::vector<ReportLink>& texts, const std::vector<PullLinkValues>& links,
                      const PullResults& results) {
     std::string out;
-    append_row(out, {"Link", "Type", "Length (ft)", "Angle (deg)", "Forward tension (lbs)",
-                     "Forward tension shown", "Forward sidewall (lbs/ft)", "Forward sidewall shown",
-                     "Reverse tension (lbs)", "Reverse tension shown", "Reverse sidewall (lbs/ft)",
-                     "Reverse sidewall shown"});
+    // The raceways' columns only where a link has one: a plan without keeps the table it had.
+    const bool raceways = std::any_of(texts.begin(), texts.end(),
+                                      [](const ReportLink& link) { return !link.raceway.empty(); });
+    std::vector<std::string> heading{
+        "Link",        "Type", "Length (ft)", "Angle (deg)", "Forward tension (lbs)",
+        "Forward tension shown", "Forward sidewall (lbs/ft)", "Forward sidewall shown",
+        "Reverse tension (lbs)", "Reverse tension shown", "Reverse sidewall (lbs/ft)",
+        "Reverse sidewall shown"};
+    if (raceways) {
+        heading.insert(heading.end(), {"Coefficient of friction", "Friction entry",
+                                       "Raceway inside diameter (in)", "Raceway"});
+    }
+    append_row(out, heading);
     for (std::size_t i = 0; i < texts.size() && i < links.size(); ++i) {
         const ReportLink& link = texts[i];
         const double forward =
@@ -67,10 +77,26 @@ std::string plan_csv(const std::vector<ReportLink>& texts, const std::vector<Pul
             i < results.reverse_tension.size() ? results.reverse_tension[i] : NAN;
         // A straight's inherited inclination, as the planner shows it.
         const std::string angle = inherited_incline_text(links, results, i).value_or(link.angle);
-        append_row(out, {link.number, link.type, link.length, angle, exact_number(forward),
-                         link.forward, sidewall_number(links[i], forward), link.forward_sidewall,
-                         exact_number(reverse), link.reverse, sidewall_number(links[i], reverse),
-                         link.reverse_sidewall});
+        std::vector<std::string> row{link.number,
+                                     link.type,
+                                     link.length,
+                                     angle,
+                                     exact_number(forward),
+                                     link.forward,
+                                     sidewall_number(links[i], forward),
+                                     link.forward_sidewall,
+                                     exact_number(reverse),
+                                     link.reverse,
+                                     sidewall_number(links[i], reverse),
+                                     link.reverse_sidewall};
+        if (raceways) {
+            const LinkRaceway& raceway = link.raceway;
+            row.insert(row.end(), {raceway.friction, raceway.name, raceway.id,
+                                   raceway.tray              ? "tray"
+                                   : !raceway.id.empty() ? "conduit"
+                                                         : ""});
+        }
+        append_row(out, row);
     }
     return out;
 }

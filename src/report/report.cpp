@@ -59,6 +59,11 @@ constexpr std::string_view kMidAssistCaption = "Mid-assist pull point between li
 // The last field of an inclined straight's rows, and the fields that follow a tilted bend's.
 constexpr std::string_view kInclineField = "incline";
 constexpr std::string_view kTiltField = "tilt";
+// A link's raceway: its own coefficient, its library entry, its inside diameter, tray.
+constexpr std::string_view kFrictionField = "f=";
+constexpr std::string_view kRacewayField = "raceway=";
+constexpr std::string_view kRacewayIdField = "id=";
+constexpr std::string_view kTrayField = "tray";
 
 // A label is found anywhere in a line by its words; its value starts where its 24-character
 // field ends.
@@ -72,10 +77,51 @@ std::string padded(std::string_view text, std::size_t width) {
     return out;
 }
 
+// A link's raceway fields, each after a blank.
+std::string raceway_fields(const LinkRaceway& raceway) {
+    std::string fields;
+    for (const auto& [key, text] : {std::pair{kFrictionField, &raceway.friction},
+                                    std::pair{kRacewayField, &raceway.name},
+                                    std::pair{kRacewayIdField, &raceway.id}}) {
+        if (!text->empty()) {
+            fields += ' ' + std::string(key) + *text;
+        }
+    }
+    if (raceway.tray) {
+        fields += ' ' + std::string(kTrayField);
+    }
+    return fields;
+}
+
+// Takes a row's raceway fields out of it (wherever they stand after the link's own four).
+LinkRaceway take_raceway_fields(std::vector<std::string>& row) {
+    LinkRaceway raceway;
+    const auto taken = [&](const std::string& field) {
+        for (const auto& [key, text] : {std::pair{kFrictionField, &raceway.friction},
+                                        std::pair{kRacewayField, &raceway.name},
+                                        std::pair{kRacewayIdField, &raceway.id}}) {
+            if (field.starts_with(key)) {
+                *text = field.substr(key.size());
+                return true;
+            }
+        }
+        if (field == kTrayField) {
+            raceway.tray = true;
+            return true;
+        }
+        return false;
+    };
+    if (row.size() > 4) {
+        row.erase(std::remove_if(row.begin() + 4, row.end(), taken), row.end());
+    }
+    return raceway;
+}
+
 std::string link_row(const ReportLink& link, bool forward) {
     return link.number + ' ' + padded(link.type, 12) + padded(link.length, 12) +
            padded(link.angle, 11) + padded(forward ? link.forward : link.reverse, 15) +
            (forward ? link.forward_sidewall : link.reverse_sidewall) +
+           raceway_fields(link.raceway) +
            (link.inclined ? std::string(" ") + std::string(kInclineField) : std::string()) +
            (link.right ? std::string(" ") + std::string(kRightWord) : std::string()) +
            (link.type == kTiltedType ? std::string(" ") + std::string(kTiltField) + ' ' + link.tilt
@@ -247,6 +293,7 @@ struct Row {
 
 std::optional<Row> link_row_of(const std::string& line) {
     std::vector<std::string> row = fields(line);
+    const LinkRaceway raceway = take_raceway_fields(row);
     // A sheave's mark comes last, after the fields older versions wrote.
     const bool sheave = row.size() > 4 && row.back() == kSheaveWord;
     if (sheave) {
@@ -277,6 +324,7 @@ std::optional<Row> link_row_of(const std::string& line) {
         parsed.link.tilt = row.back();
     }
     parsed.link.sheave = sheave && parsed.link.type != kStraightType;
+    parsed.link.raceway = raceway;
     return parsed;
 }
 
@@ -425,7 +473,8 @@ void check_reverse(BoundedLines& lines, const ForwardTable& forward, ReadReport&
             if (row->number != rows + 1 || row->link.type != link.type ||
                 row->link.length != link.length || row->link.angle != link.angle ||
                 row->link.inclined != link.inclined || row->link.right != link.right ||
-                row->link.tilt != link.tilt || row->link.sheave != link.sheave) {
+                row->link.tilt != link.tilt || row->link.sheave != link.sheave ||
+                row->link.raceway != link.raceway) {
                 differs = rows + 1;
             }
         }

@@ -34,6 +34,10 @@ struct ReportLink {
     bool right = false;
     std::string tilt{};
     bool sheave = false; // a bend turned on a sheave: " sheave" at the end of its rows
+    // The link's raceway (its inside diameter in inches), as fields after the sidewall figure
+    // and before the marks above: " f=0.15", " raceway=tray-rollers", " id=4.026", " tray".
+    // Older readers pass them over, as they read the marks from the row's end.
+    LinkRaceway raceway{};
 };
 
 // The pull planner's texts, as the report holds them.

@@ -40,6 +40,13 @@ std::vector<FigureField> figure_fields(ReadReport& report) {
         if (link.type == kTiltedType) {
             fields.push_back({which + " tilt", &link.tilt});
         }
+        // Written in the file's form since they were first written.
+        if (!link.raceway.friction.empty()) {
+            fields.push_back({which + " coefficient of friction", &link.raceway.friction, false});
+        }
+        if (!link.raceway.id.empty()) {
+            fields.push_back({which + " inside diameter", &link.raceway.id, false});
+        }
     }
     if (report.equipment) {
         EquipmentReport& equipment = *report.equipment;
@@ -103,6 +110,8 @@ PullPlanReport plan_in_file_form(PullPlanReport plan, const NumberLocale& locale
         link.length = plain_number_text(link.length, locale);
         link.angle = plain_number_text(link.angle, locale);
         link.tilt = plain_number_text(link.tilt, locale);
+        link.raceway.friction = plain_number_text(link.raceway.friction, locale);
+        link.raceway.id = plain_number_text(link.raceway.id, locale);
     }
     return plan;
 }

@@ -13,12 +13,8 @@ const NumberLocale kEnglish{".", ","};
 // 0.144 lbs/ft: straight 100 ft, bend 45, straight 80 ft, bend 90, straight 75 ft, bend 45,
 // straight 70 ft; the bends 1 ft long (their length plays no part in the level rule).
 std::vector<PullLinkTexts> route() {
-    const auto link = [](const char* type, const char* length, const char* angle) {
-        PullLinkTexts texts;
-        texts.type = type;
-        texts.length = length;
-        texts.angle = angle;
-        return texts;
+    const auto link = [](std::string type, std::string length, std::string angle) {
+        return PullLinkTexts{std::move(type), std::move(length), std::move(angle), ""};
     };
     return {link("Straight", "100", "0"), link("Angle", "1", "45"), link("Straight", "80", "0"),
             link("Angle", "1", "90"), link("Straight", "75", "0"), link("Angle", "1", "45"),
@@ -47,7 +43,7 @@ TEST(LinkFriction, ThePublishedRouteEndsAtItsTensionsByThePlansOrEachLinksOwnCoe
         // Each link carrying the coefficient, the plan another: the same figures.
         std::vector<PullLinkTexts> own = route();
         for (PullLinkTexts& link : own) {
-            link.friction = friction;
+            link.raceway.friction = friction;
         }
         EXPECT_NEAR(pulled(own, "0.9").forward_tension.back(), end, 0.005) << friction;
     }
@@ -55,8 +51,7 @@ TEST(LinkFriction, ThePublishedRouteEndsAtItsTensionsByThePlansOrEachLinksOwnCoe
 
 TEST(LinkFriction, RollersOnTheFirstStraightLowerTheEndByItsDifferenceCarriedThroughTheBends) {
     std::vector<PullLinkTexts> links = route();
-    links[0].friction = "0.15";
-    links[0].raceway = "tray-rollers";
+    links[0].raceway = {"0.15", "tray-rollers"};
     // By hand: the first straight adds 0.15 x 0.144 x 100 instead of 0.5 x 0.144 x 100; the
     // difference grows through the three bends, 180 degrees in all, at 0.5.
     const double difference = (0.5 - 0.15) * 0.144 * 100 * std::exp(0.5 * 180 / 57.3);
@@ -68,7 +63,7 @@ TEST(LinkFriction, ALinksCoefficientNeverChangesALinkBeforeItInThePullsDirection
     const PullResults plain = pulled(route(), "0.35");
     for (std::size_t k = 0; k < route().size(); ++k) {
         std::vector<PullLinkTexts> links = route();
-        links[k].friction = "0.9";
+        links[k].raceway.friction = "0.9";
         const PullResults own = pulled(links, "0.35");
         for (std::size_t i = 0; i < k; ++i) {
             EXPECT_EQ(own.forward_tension[i], plain.forward_tension[i]) << k << " " << i;

@@ -65,5 +65,21 @@ TEST(PlanCsv, WritesTheShownTextsAndTheUnroundedFiguresOfEveryLink) {
     EXPECT_NE(rows[4].find(",,no length,"), std::string::npos); // no figure for no length
 }
 
+TEST(PlanCsv, AddsTheRacewayColumnsOnlyWhenALinkHasOne) {
+    test::WorkedPlan plan;
+    PullResults results;
+    plan.links.calculate(plan.settings, results);
+    std::vector<ReportLink> texts(plan.links.size());
+    texts[1].raceway = {"0.15", "", "", true};
+    texts[2].raceway = {"", "pvc-wet", "4.026", false};
+    const auto rows = lines(plan_csv(texts, plan.links.values(), results));
+    EXPECT_NE(rows[0].find(",Coefficient of friction,Friction entry,Raceway inside diameter "
+                           "(in),Raceway"),
+              std::string::npos);
+    EXPECT_EQ(rows[1].substr(rows[1].size() - 4), ",,,,");
+    EXPECT_EQ(rows[2].substr(rows[2].size() - 12), ",0.15,,,tray");
+    EXPECT_EQ(rows[3].substr(rows[3].size() - 23), ",,pvc-wet,4.026,conduit");
+}
+
 } // namespace
 } // namespace tensora

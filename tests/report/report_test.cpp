@@ -27,7 +27,8 @@ PullPlanReport plan_report(const std::vector<PullLinkTexts>& links, std::string 
             {links[i].number, links[i].type, links[i].length, links[i].angle,
              std::string(results.forward[i]), std::string(results.forward_sidewall[i]),
              std::string(results.reverse[i]), std::string(results.reverse_sidewall[i]),
-             links[i].inclined, links[i].right, links[i].tilt, links[i].sheave});
+             links[i].inclined, links[i].right, links[i].tilt, links[i].sheave,
+             links[i].raceway});
     }
     return plan;
 }
@@ -437,6 +438,47 @@ TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
     ASSERT_NE(row, lines.end());
     EXPECT_EQ(row->substr(0, 28), "3 Tilted      4           60");
     EXPECT_TRUE(row->ends_with(" tilt -45 sheave"));
+}
+
+TEST(Report, KeepsEachLinksRacewayBeforeTheMarksOlderReadersLookFor) {
+    std::vector<PullLinkTexts> links =
+        numbered({{"Straight", "100", "0", ""},
+                  {"Angle", "3", "90", "", false, true, "", true},
+                  {"Straight", "80", "12", "", true},
+                  {"Straight", "75", "0", ""}});
+    links[0].raceway = {"0.15", "tray-rollers", "", true};
+    links[1].raceway = {"0.5", "", "4.026"};
+    links[2].raceway = {"", "pvc-wet", "2.067"};
+    const PullPlanReport plan = plan_report(links, "vault", worked_settings());
+    const ReadReport back = read(report_text({"p", plan, {}}));
+    ASSERT_EQ(back.links.size(), links.size());
+    EXPECT_TRUE(back.notes.empty());
+    EXPECT_TRUE(back.figure_notes.empty());
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        EXPECT_EQ(back.links[i].raceway, links[i].raceway) << i;
+        EXPECT_EQ(back.links[i].inclined, links[i].inclined) << i;
+        EXPECT_EQ(back.links[i].right, links[i].right) << i;
+        EXPECT_EQ(back.links[i].sheave, links[i].sheave) << i;
+    }
+    const Lines lines = report_lines({"p", plan, {}});
+    const auto row = [&](const char* start) {
+        return *std::find_if(lines.begin(), lines.end(),
+                             [&](const std::string& line) { return line.starts_with(start); });
+    };
+    EXPECT_TRUE(row("1 ").ends_with(" f=0.15 raceway=tray-rollers tray"));
+    EXPECT_TRUE(row("2 ").ends_with(" f=0.5 id=4.026 right sheave"));
+    EXPECT_TRUE(row("3 ").ends_with(" raceway=pvc-wet id=2.067 incline"));
+    // A plan without raceways writes what it always wrote.
+    EXPECT_EQ(report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}})
+                  .find("="),
+              std::string::npos);
+    // The reverse table must hold the same raceways, and a figure must be a number.
+    std::string text = report_text({"p", plan, {}});
+    text.replace(text.rfind("f=0.5"), 5, "f=0.4");
+    EXPECT_EQ(read(text).notes.size(), 1u);
+    text = report_text({"p", plan, {}});
+    text.replace(text.find("id=4.026"), 8, "id=4,026");
+    EXPECT_EQ(read(text).figure_notes.size(), 1u);
 }
 
 TEST(Report, TheEquipmentPartFollowsThePlanAndComesBackWhole) {

@@ -372,6 +372,7 @@ PullCalculator::DocumentState PullCalculator::documentState() const {
                         plan_.rights(),
                         plan_.tilts(),
                         plan_.sheaves(),
+                        plan_.raceways(),
                         midAssistRow(),
                         bendWeight->currentIndex() == 1,
                         sheave_percent_,
@@ -398,7 +399,7 @@ bool PullCalculator::isModified() const {
            plan_.types() != document_.types || plan_.lengths() != document_.lengths ||
            plan_.angles() != document_.angles || plan_.inclines() != document_.inclines ||
            plan_.rights() != document_.rights || plan_.tilts() != document_.tilts ||
-           plan_.sheaves() != document_.sheaves ||
+           plan_.sheaves() != document_.sheaves || plan_.raceways() != document_.raceways ||
            (bendWeight->currentIndex() == 1) != document_.weight_across ||
            sheave_percent_ != document_.sheave_percent || partsModified();
 }
@@ -941,7 +942,8 @@ PullPlanReport PullCalculator::planTexts(UnitSystem units) const {
         report.links.push_back({plan_.number(row), plan_.type(row), plan_.lengthIn(row, units),
                                 plan_.angle(row), cell(columns[0]), cell(columns[1]),
                                 cell(columns[2]), cell(columns[3]), plan_.inclined(row),
-                                plan_.right(row), plan_.tilt(row), plan_.sheave(row)});
+                                plan_.right(row), plan_.tilt(row), plan_.sheave(row),
+                                plan_.racewayIn(row, units)});
     }
     report.bend_weight = reported_bend_weight(settings_.weight_across, plan_.values());
     report.route_source = route_source_;

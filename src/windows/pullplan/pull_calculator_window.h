@@ -219,6 +219,7 @@ private:
         std::vector<char> rights;
         std::vector<std::string> tilts;
         std::vector<char> sheaves;
+        std::vector<LinkRaceway> raceways;
         int mid_assist = -1;
         bool weight_across = false;
         std::string sheave_percent;
