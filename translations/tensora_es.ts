@@ -534,6 +534,25 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Cable de potencia de 600 V a 35 kV</translation>
     </message>
+    <message>
+        <source>%1 from link %2</source>
+        <extracomment>%1 what is wrong with a stretch's conduit, %2 the link it starts at.</extracomment>
+        <translation>%1 desde el tramo %2</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum from link %1</source>
+        <translation>La holgura es inferior al mínimo desde el tramo %1</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code's limit of %2% from link %3</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent, %3 the link the conduit starts at.</extracomment>
+        <translation>El llenado de %1% supera el límite del código eléctrico de %2% desde el tramo %3</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk) from link %2</source>
+        <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
+        <translation>Los cables pueden atascarse desde el tramo %2 (riesgo %1)</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>

@@ -534,6 +534,25 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Câble de puissance de 600 V à 35 kV</translation>
     </message>
+    <message>
+        <source>%1 from link %2</source>
+        <extracomment>%1 what is wrong with a stretch's conduit, %2 the link it starts at.</extracomment>
+        <translation>%1 à partir du tronçon %2</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum from link %1</source>
+        <translation>Le dégagement est inférieur au minimum à partir du tronçon %1</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code's limit of %2% from link %3</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent, %3 the link the conduit starts at.</extracomment>
+        <translation>Le remplissage de %1% dépasse la limite du code électrique de %2% à partir du tronçon %3</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk) from link %2</source>
+        <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
+        <translation>Les câbles peuvent se coincer à partir du tronçon %2 (risque %1)</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>

@@ -534,6 +534,25 @@
         <source>Power cable 600 V to 35 kV</source>
         <translation>Cabo de potência de 600 V a 35 kV</translation>
     </message>
+    <message>
+        <source>%1 from link %2</source>
+        <extracomment>%1 what is wrong with a stretch's conduit, %2 the link it starts at.</extracomment>
+        <translation>%1 a partir do trecho %2</translation>
+    </message>
+    <message>
+        <source>The clearance is below the minimum from link %1</source>
+        <translation>A folga está abaixo do mínimo a partir do trecho %1</translation>
+    </message>
+    <message>
+        <source>The fill of %1% exceeds the electrical code's limit of %2% from link %3</source>
+        <extracomment>%1 the fill in per cent with two decimals, %2 the code's limit in whole per cent, %3 the link the conduit starts at.</extracomment>
+        <translation>A ocupação de %1% excede o limite do código elétrico de %2% a partir do trecho %3</translation>
+    </message>
+    <message>
+        <source>The cables may jam (%1 risk) from link %2</source>
+        <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
+        <translation>Os cabos podem travar a partir do trecho %2 (risco %1)</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>

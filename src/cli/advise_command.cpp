@@ -110,10 +110,10 @@ void print_text(const PullAdvice& advice, const AdviceFields& fields, const Pull
 } // namespace
 
 void run_advise_command(const std::vector<std::string>& arguments, std::ostream& out,
-                        std::ostream& err, const CliServices&) {
+                        std::ostream& err, const CliServices& services) {
     std::optional<std::string> limit_text;
     const PullRequest request =
-        parse_pull_request(arguments, "advise", [&limit_text](CommandOptions& options) {
+        parse_pull_request(arguments, "advise", services, [&limit_text](CommandOptions& options) {
             options.value("--swbp-limit",
                           [&limit_text](const std::string& value) { limit_text = value; });
         });

@@ -178,10 +178,10 @@ void require_inputs(const CheckRequest& request) {
     }
 }
 
-CheckRequest parse_check(const std::vector<std::string>& arguments) {
+CheckRequest parse_check(const std::vector<std::string>& arguments, const CliServices& services) {
     CheckRequest request;
     CheckOptions options(request);
-    request.pull = parse_pull_request(arguments, "check",
+    request.pull = parse_pull_request(arguments, "check", services,
                                       [&options](CommandOptions& more) { options.add_to(more); });
     options.finish();
     if (!request.pull.help) {
@@ -320,7 +320,7 @@ void keep_check_parts(const CheckRequest& request, PullRequest& pull) {
 
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services) {
-    const CheckRequest request = parse_check(arguments);
+    const CheckRequest request = parse_check(arguments, services);
     if (request.pull.help) {
         out << cli_usage();
         return;

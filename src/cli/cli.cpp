@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cables/friction_library.h"
+
 #include "calculators/formulas.h"
 #include "cli/advise_command.h"
 #include "cli/check_command.h"
@@ -15,6 +17,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -538,6 +541,34 @@ int run_quick_command(const std::vector<std::string>& arguments, std::ostream& o
 }
 
 } // namespace
+
+CliServices installed_services() {
+    CliServices services;
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    if (!error) {
+        services.data_folders.push_back(here);
+    }
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        services.data_folders.push_back(program.parent_path());
+        services.data_folders.push_back(
+            (program.parent_path() / ".." / "share" / "tensora").lexically_normal());
+    }
+    // The settings folder the windows keep theirs in: $XDG_CONFIG_HOME, else ~/.config.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::filesystem::path folder;
+    if (config && *config && std::filesystem::path(config).is_absolute()) {
+        folder = config;
+    } else if (home && *home) {
+        folder = std::filesystem::path(home) / ".config";
+    }
+    if (!folder.empty()) {
+        services.user_friction_file = folder / "Tensora" / std::string(kFrictionLibraryFileName);
+    }
+    return services;
+}
 
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const CliServices& services) {

@@ -8,6 +8,7 @@
 
 #include "numbers/units.h"
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -27,7 +28,16 @@ inline const NumberLocale kEnglish{".", ","};
 struct CliServices {
     // The PDF document, or none when it cannot be drawn.
     std::function<std::optional<std::string>(const PrintedReport& report)> render_pdf;
+    // Where the friction library is found: the folders searched for the shipped file (as the
+    // cable data is), and the user's own file, which need not exist.
+    std::vector<std::filesystem::path> data_folders;
+    std::filesystem::path user_friction_file;
 };
+
+// The folders the installed command line finds its data in: the current folder, the program's
+// own, and share/tensora beside the program's folder; and the user's own friction entries
+// (Tensora/friction.json in the user's settings folder, as the windows keep it).
+CliServices installed_services();
 
 // Runs one command line (without the program name). Returns the exit status: 0 on success,
 // 1 when the result could not be written, 2 for a command line that cannot be run.

@@ -176,7 +176,7 @@ void take_report_equipment(const PullRequest& request, EquipmentOptions& options
 } // namespace
 
 void run_equipment_command(const std::vector<std::string>& arguments, std::ostream& out,
-                           std::ostream& err, const CliServices&) {
+                           std::ostream& err, const CliServices& services) {
     EquipmentOptions options;
     const std::pair<std::string, std::optional<std::string>*> known[] = {
         {"--direction", &options.direction},
@@ -188,7 +188,7 @@ void run_equipment_command(const std::vector<std::string>& arguments, std::ostre
         {"--capstan-friction", &options.capstan_friction},
         {"--tail-limit", &options.tail_limit}};
     PullRequest request =
-        parse_pull_request(arguments, "equipment", [&known](CommandOptions& options) {
+        parse_pull_request(arguments, "equipment", services, [&known](CommandOptions& options) {
             for (const auto& [name, value] : known) {
                 options.value(name, [value = value](const std::string& text) { *value = text; });
             }

@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     // instead of a silent end by signal.
     std::signal(SIGPIPE, SIG_IGN);
     PdfRenderer pdf(argc, argv);
-    tensora::CliServices services;
+    tensora::CliServices services = tensora::installed_services();
     services.render_pdf = [&pdf](const tensora::PrintedReport& report) { return pdf(report); };
     return tensora::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                             services);

@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 #include "cli/json_document.h"
 
+#include "cables/friction_library.h"
 #include "cli/cli.h"
 #include "numbers/input_checks.h"
 #include "pullplan/pull_advice.h"
@@ -116,15 +117,79 @@ std::optional<PullLinkTexts> link_of(const std::vector<std::string>& words, cons
     return link;
 }
 
+// The fields that may end a link's words and give its raceway: its own coefficient of
+// friction (f=MU, a number from 0), a friction library entry (raceway=NAME), a conduit's inside
+// diameter from this link on (id=D, a positive number in the units of --units) or cable tray
+// (tray). They are taken off the words; nothing when one is given twice or cannot be read.
+std::optional<LinkRaceway> take_raceway_words(std::vector<std::string>& words) {
+    LinkRaceway raceway;
+    const auto number = [](std::string_view text, bool positive) {
+        if (!isNumberText(text, kEnglish) || breaks_output_shape(text)) {
+            return false;
+        }
+        const double value = read_input(text, kEnglish);
+        return std::isfinite(value) && (positive ? value > 0 : value >= 0);
+    };
+    while (words.size() > 1) {
+        const std::string& word = words.back();
+        const auto value = [&word](std::string_view key) {
+            return std::string(trimmed_blanks(std::string_view(word).substr(key.size())));
+        };
+        if (word == "tray" && !raceway.tray) {
+            raceway.tray = true;
+        } else if (word.starts_with("f=") && raceway.friction.empty()) {
+            raceway.friction = value("f=");
+            if (!number(raceway.friction, false)) {
+                return std::nullopt;
+            }
+        } else if (word.starts_with("raceway=") && raceway.name.empty()) {
+            raceway.name = value("raceway=");
+            if (raceway.name.empty() || breaks_output_shape(raceway.name)) {
+                return std::nullopt;
+            }
+        } else if (word.starts_with("id=") && raceway.id.empty()) {
+            raceway.id = value("id=");
+            if (!number(raceway.id, true)) {
+                return std::nullopt;
+            }
+        } else if (word.find('=') != std::string::npos || word == "tray") {
+            return std::nullopt; // a field given twice, or one this program does not know
+        } else {
+            break;
+        }
+        words.pop_back();
+    }
+    if (raceway.tray && !raceway.id.empty()) {
+        return std::nullopt; // a tray has no inside diameter
+    }
+    return raceway;
+}
+
+// A link of the command line or a plan file with its raceway fields.
+std::optional<PullLinkTexts> link_with_raceway(std::vector<std::string> words,
+                                               const LinkWords& names, bool file) {
+    const std::optional<LinkRaceway> raceway = take_raceway_words(words);
+    if (!raceway) {
+        return std::nullopt;
+    }
+    std::optional<PullLinkTexts> link = link_of(words, names, file);
+    if (link) {
+        link->raceway = *raceway;
+    }
+    return link;
+}
+
 PullLinkTexts link_argument(const std::string& argument) {
-    const std::optional<PullLinkTexts> link = link_of(split(argument, ':'), kArgumentWords, false);
+    const std::optional<PullLinkTexts> link =
+        link_with_raceway(split(argument, ':'), kArgumentWords, false);
     if (!link) {
         throw CliRefusal{"tensora-cli: " +
                          argument_message("link", argument,
                                           "malformed (expected s:LENGTH[:INCLINE], "
                                           "b|r|u|d:LENGTH:ANGLE or t:LENGTH:ANGLE:TILT with "
                                           "numbers, an incline from -90 to 90, a tilt from -180 "
-                                          "to 180)")};
+                                          "to 180, and at the end any of f=MU, raceway=NAME, "
+                                          "id=D or tray, each once)")};
     }
     return *link;
 }
@@ -144,15 +209,16 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
         if (fields.empty() || fields[0].front() == '#') {
             continue;
         }
-        const std::optional<PullLinkTexts> link =
-            link_of(fields, {kStraightType, kBendType, "", kUpType, kDownType, kTiltedType}, true);
+        const std::optional<PullLinkTexts> link = link_with_raceway(
+            fields, {kStraightType, kBendType, "", kUpType, kDownType, kTiltedType}, true);
         if (!link) {
             throw CliRefusal{"tensora-cli: " +
                              argument_message("plan file " + quoted_argument(path) + ", line " +
                                                   std::to_string(line_number),
                                               line,
                                               "malformed link (expected Straight L [I], Angle L "
-                                              "A [right], Up|Down L A, Tilted L A T)")};
+                                              "A [right], Up|Down L A, Tilted L A T, and at the "
+                                              "end any of f=MU, raceway=NAME, id=D or tray)")};
         }
         links.push_back(*link);
     }
@@ -336,8 +402,12 @@ void take_units(PullRequest& request, const PullArguments& taken) {
                              SwitchDigits::Exact);
     };
     memos.lengths.resize(request.links.size());
+    memos.raceway_ids.resize(request.links.size());
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         shown(request.links[i].length, memos.lengths[i], Quantity::Length);
+        if (!request.links[i].raceway.id.empty()) {
+            shown(request.links[i].raceway.id, memos.raceway_ids[i], Quantity::Diameter);
+        }
     }
     const std::tuple<std::string_view, std::string*, SwitchMemo*, Quantity> boxes[] = {
         {"--allowable", &request.settings.allowable, &memos.allowable, Quantity::Tension},
@@ -346,6 +416,49 @@ void take_units(PullRequest& request, const PullArguments& taken) {
     for (const auto& [option, text, memo, quantity] : boxes) {
         if (!taken.is_given(option)) {
             shown(*text, *memo, quantity);
+        }
+    }
+}
+
+// The friction library entries the links name: an entry gives its link its coefficient (where
+// the link gives none of its own) and, for cable tray, the tray. A name the library does not
+// have cannot be run, unless the link has its coefficient (a report's link keeps the one it
+// was saved with, wherever it is read).
+void take_library_entries(PullRequest& request, const CliServices& services) {
+    const bool named = std::any_of(request.links.begin(), request.links.end(),
+                                   [](const PullLinkTexts& link) {
+                                       return !link.raceway.name.empty();
+                                   });
+    if (!named) {
+        return;
+    }
+    const LoadedLibrary loaded =
+        load_friction_library(services.data_folders, services.user_friction_file);
+    for (const Message& note : loaded.notes) {
+        request.notes.push_back("tensora-cli: " + english_text(note));
+    }
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        LinkRaceway& raceway = request.links[i].raceway;
+        if (raceway.name.empty()) {
+            continue;
+        }
+        const FrictionEntry* entry = loaded.library.find(raceway.name);
+        if (!entry && !raceway.friction.empty()) {
+            continue; // a report's link keeps the coefficient it was saved with
+        }
+        if (!entry) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("link " + std::to_string(i + 1) + " raceway",
+                                              raceway.name,
+                                              loaded.shipped_file.empty()
+                                                  ? "no friction library was found"
+                                                  : "no entry of the friction library")};
+        }
+        if (raceway.friction.empty()) {
+            raceway.friction = general_number_text(entry->coefficient);
+        }
+        if (entry->kind == RacewayKind::Tray && raceway.id.empty()) {
+            raceway.tray = true;
         }
     }
 }
@@ -484,7 +597,7 @@ void take_mid_assist(PullRequest& request, const std::string& text) {
 } // namespace
 
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more) {
+                               const CliServices& services, const MoreOptions& more) {
     PullRequest request;
     PullArguments taken;
     CommandOptions options(command);
@@ -520,6 +633,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         take_route(request, taken.route);
     }
     take_links(request, taken);
+    take_library_entries(request, services);
     take_sheaves(request, taken.sheaves);
     if (taken.mid_assist) {
         take_mid_assist(request, *taken.mid_assist);
@@ -586,7 +700,17 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
         out << link.number << '\t' << link.type << '\t' << link.length << '\t'
             << inherited_incline_text(values, results, i).value_or(link.angle) << '\t'
             << columns.forward[i] << '\t' << columns.forward_sidewall[i] << '\t'
-            << columns.reverse[i] << '\t' << columns.reverse_sidewall[i] << '\n';
+            << columns.reverse[i] << '\t' << columns.reverse_sidewall[i];
+        // A link with a raceway of its own says it in the fields it was given in.
+        const LinkRaceway& raceway = link.raceway;
+        for (const auto& [key, text] : {std::pair{"f=", &raceway.friction},
+                                        std::pair{"raceway=", &raceway.name},
+                                        std::pair{"id=", &raceway.id}}) {
+            if (!text->empty()) {
+                out << '\t' << key << *text;
+            }
+        }
+        out << (raceway.tray ? "\ttray\n" : "\n");
     }
     out << "forward-percent\t" << results.forward_percent << '\n'
         << "reverse-percent\t" << results.reverse_percent << '\n'
@@ -608,6 +732,7 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
     const auto tension = [&](double pounds) {
         return document.exact(shown_value(pounds, Quantity::Tension, request.units));
     };
+    const std::vector<PullLinkValues> values = link_values(request);
     JsonDocument::Json links = JsonDocument::Json::array();
     for (std::size_t i = 0; i < request.links.size(); ++i) {
         const PullLinkTexts& link = request.links[i];
@@ -621,6 +746,20 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
                                   {"reverse_sidewall", columns.reverse_sidewall[i]},
                                   {"forward_tension", tension(results.forward_tension[i])},
                                   {"reverse_tension", tension(results.reverse_tension[i])}};
+        if (!link.raceway.empty()) {
+            const PullLinkValues& value = values[i];
+            if (value.has_own_friction()) {
+                row["friction"] = document.exact(value.friction);
+            }
+            if (!link.raceway.name.empty()) {
+                row["raceway"] = link.raceway.name;
+            }
+            if (!std::isnan(value.raceway_id)) {
+                row["raceway_id"] =
+                    document.exact(shown_value(value.raceway_id, Quantity::Diameter, request.units));
+            }
+            row["tray"] = value.tray;
+        }
         if (results.elevation) {
             // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.
             row["inclined"] = link.inclined;
@@ -681,7 +820,13 @@ PullPlanReport plan_report(const PullRequest& request, const PullResults& result
              std::string(metric ? m.forward_sidewall[i] : results.forward_sidewall[i]),
              std::string(metric ? m.reverse[i] : results.reverse[i]),
              std::string(metric ? m.reverse_sidewall[i] : results.reverse_sidewall[i]),
-             link.inclined, link.right, link.tilt, link.sheave});
+             link.inclined, link.right, link.tilt, link.sheave, link.raceway});
+        LinkRaceway& raceway = plan.links.back().raceway;
+        if (!raceway.id.empty()) {
+            raceway.id = in_units(raceway.id,
+                                  i < memos.raceway_ids.size() ? memos.raceway_ids[i] : none,
+                                  Quantity::Diameter);
+        }
     }
     plan.bend_weight = reported_bend_weight(request.settings.weight_across, link_values(request));
     plan.route_source = request.route_source;
@@ -833,7 +978,7 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
 
 void run_pull_command(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err, const CliServices& services) {
-    const PullRequest request = parse_pull_request(arguments, "pull", {});
+    const PullRequest request = parse_pull_request(arguments, "pull", services);
     if (request.help) {
         out << cli_usage();
         return;

@@ -46,7 +46,8 @@ struct PullRequest {
         SwitchMemo allowable;
         SwitchMemo weight;
         SwitchMemo back_tension;
-        std::vector<SwitchMemo> lengths; // of the report's links, in their order
+        std::vector<SwitchMemo> lengths;     // of the report's links, in their order
+        std::vector<SwitchMemo> raceway_ids; // the same of their raceways' inside diameters
     } from_report;
 };
 
@@ -58,8 +59,9 @@ class CommandOptions;
 using MoreOptions = std::function<void(CommandOptions& options)>;
 
 // Reads the options and links of `pull`, and those of `more`, for the command named.
+// A link's raceway=NAME is looked up in the friction library the services find.
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
-                               const MoreOptions& more = {});
+                               const CliServices& services, const MoreOptions& more = {});
 
 // The links as the calculation reads them, in the request's units.
 std::vector<PullLinkValues> link_values(const PullRequest& request);

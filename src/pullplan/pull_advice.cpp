@@ -204,7 +204,8 @@ PullAdvice::Findings option_findings(const std::vector<PullLinkValues>& links,
             }
             const std::optional<double> radius = bend_radius(links[i], sidewall->radius);
             return radius && *radius > 0 &&
-                   bearing_pressure(pull.tensions[i], *radius, sidewall->factor) > sidewall->limit;
+                   bearing_pressure(pull.tensions[i], *radius, sidewall->factor_at(i)) >
+                       sidewall->limit;
         });
     }
     findings.held = first_in_order(pull, [&](std::size_t i) { return pull.held[i] != 0; });

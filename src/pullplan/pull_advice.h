@@ -34,7 +34,12 @@ struct BearingLimit {
     BearingLimit(double pounds_per_foot) : limit(pounds_per_foot) {} // NOLINT: a plain limit
     double limit = 0; // lbs/ft; none where not positive
     double factor = 1;
+    // Each link's own factor where the raceway changes along the route (empty: `factor`).
+    std::vector<double> factors{};
     std::optional<double> radius; // ft
+    double factor_at(std::size_t link) const {
+        return link < factors.size() ? factors[link] : factor;
+    }
 };
 
 struct PullAdvice {

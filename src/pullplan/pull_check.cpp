@@ -222,7 +222,7 @@ std::optional<CableArrangement> arrangement_for(int cables, double ratio, const 
 // of thousands of bends.
 std::optional<Message> check_bends(const std::vector<PullLinkValues>& links,
                                    const CheckInputs& inputs, CheckResult& result) {
-    const double factor =
+    const double conduit_factor =
         bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
     int pressed_bends = 0;
     std::size_t first_pressed = 0;
@@ -231,6 +231,8 @@ std::optional<Message> check_bends(const std::vector<PullLinkValues>& links,
         if (links[i].straight) {
             continue;
         }
+        const double factor =
+            result.bearing_factors.empty() ? conduit_factor : result.bearing_factors[i];
         CheckedBend bend;
         bend.link = static_cast<int>(i);
         bend.radius = bend_radius(links[i], inputs.bend_radius);
@@ -430,6 +432,82 @@ void pull_the_set(const std::vector<PullLinkValues>& links, const PullSettings& 
     find_max(result.corrected.reverse_tension, result.reverse_max, result.reverse_max_link);
 }
 
+// Whether the first link names a raceway of its own: the check's conduit then holds no link.
+bool starts_in_own_raceway(const std::vector<PullLinkValues>& links) {
+    return !links.empty() && (links.front().tray || !std::isnan(links.front().raceway_id));
+}
+
+// Where links carry coefficients or raceways of their own: each stretch of the route in its
+// own raceway (from a link that names one to the next that does) is arranged as the check's
+// conduit is, with its findings naming the link it starts at; cable tray on rollers corrects
+// nothing (w 1, bearing factor 1). The links are kept as the corrected pull takes them, each
+// coefficient times its stretch's w. False where the cables do not fit a stretch's conduit
+// (the result says from which link).
+bool arrange_stretches(const std::vector<PullLinkValues>& links, const CableSet& set,
+                       const PullSettings& settings, const CheckInputs& inputs,
+                       CheckResult& result, std::vector<Message>& findings) {
+    const bool own = std::any_of(links.begin(), links.end(), [](const PullLinkValues& link) {
+        return link.has_own_friction() || link.tray || !std::isnan(link.raceway_id);
+    });
+    if (!own) {
+        return true;
+    }
+    double w = result.weight_correction;
+    double factor =
+        bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
+    result.corrected_links = links;
+    result.bearing_factors.assign(links.size(), factor);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const PullLinkValues& link = links[i];
+        if (link.tray) {
+            w = 1;
+            factor = 1;
+        } else if (!std::isnan(link.raceway_id)) {
+            CheckResult stretch;
+            stretch.cables_checked = result.cables_checked;
+            CheckInputs own_inputs = inputs;
+            own_inputs.conduit_area.reset(); // its fill against the circle of its own diameter
+            if (!arrange_cables(link.raceway_id, set, own_inputs, stretch)) {
+                //: %1 what is wrong with a stretch's conduit, %2 the link it starts at.
+                const MessageSource from = TENSORA_TEXT("Check", "%1 from link %2");
+                result.problem = Message(from).nested(stretch.problem).link(i);
+                result.verdict = Message(from).nested(stretch.verdict).link(i);
+                result.corrected_links.clear();
+                result.bearing_factors.clear();
+                return false;
+            }
+            w = stretch.weight_correction;
+            factor = bearing_factor(stretch.cables_checked, stretch.arrangement_used, w);
+            if (stretch.clearance && *stretch.clearance < inputs.min_clearance) {
+                findings.push_back(
+                    Message(TENSORA_TEXT("Check", "The clearance is below the minimum from link %1"))
+                        .link(i));
+            }
+            if (stretch.code_over) {
+                //: %1 the fill in per cent with two decimals, %2 the code's limit in whole per
+                //: cent, %3 the link the conduit starts at.
+                findings.push_back(Message(TENSORA_TEXT("Check", "The fill of %1% exceeds the "
+                                                                 "electrical code's limit of %2% "
+                                                                 "from link %3"))
+                                       .figure(Figure::fixed(*stretch.code_fill, 2))
+                                       .count_arg(stretch.code_limit)
+                                       .link(i));
+            }
+            if (stretch.jam_risk && (*stretch.jam_risk == JamRisk::Significant ||
+                                     *stretch.jam_risk == JamRisk::Moderate)) {
+                //: %1 the risk: "significant" or "moderate", %2 the link the conduit starts at.
+                findings.push_back(
+                    Message(TENSORA_TEXT("Check", "The cables may jam (%1 risk) from link %2"))
+                        .nested(jam_risk_words(*stretch.jam_risk))
+                        .link(i));
+            }
+        }
+        result.corrected_links[i].friction = link.friction_or(settings.friction) * w;
+        result.bearing_factors[i] = factor;
+    }
+    return true;
+}
+
 // Every finding of the set's pull, in the verdict's order.
 std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
                                  const CheckInputs& inputs, CheckResult& result) {
@@ -442,11 +520,14 @@ std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
     if (!result.allowable_missing.empty()) {
         findings.push_back(result.allowable_missing);
     }
-    result.clearance_short = result.clearance && *result.clearance < inputs.min_clearance;
+    // The check's conduit rates only where links run in it.
+    const bool conduit_used = !starts_in_own_raceway(links);
+    result.clearance_short =
+        conduit_used && result.clearance && *result.clearance < inputs.min_clearance;
     if (result.clearance_short) {
         findings.push_back(TENSORA_TEXT("Check", "The clearance is below the minimum"));
     }
-    if (result.code_over) {
+    if (conduit_used && result.code_over) {
         //: %1 the fill in per cent with two decimals, %2 the code's limit in whole per cent.
         findings.push_back(
             Message(
@@ -454,8 +535,9 @@ std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
                 .figure(Figure::fixed(*result.code_fill, 2))
                 .count_arg(result.code_limit));
     }
-    result.may_jam = result.jam_risk && (*result.jam_risk == JamRisk::Significant ||
-                                         *result.jam_risk == JamRisk::Moderate);
+    result.may_jam = conduit_used && result.jam_risk &&
+                     (*result.jam_risk == JamRisk::Significant ||
+                      *result.jam_risk == JamRisk::Moderate);
     if (result.may_jam) {
         //: %1 the risk: "significant" or "moderate".
         findings.push_back(Message(TENSORA_TEXT("Check", "The cables may jam (%1 risk)"))
@@ -474,8 +556,14 @@ CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSetti
     if (!arrange_cables(inputs.conduit_id, set, inputs, result)) {
         return result;
     }
-    pull_the_set(links, settings, result);
-    write_verdict(findings_of(links, inputs, result), result);
+    std::vector<Message> stretch_findings;
+    if (!arrange_stretches(links, set, settings, inputs, result, stretch_findings)) {
+        return result;
+    }
+    pull_the_set(result.corrected_links.empty() ? links : result.corrected_links, settings, result);
+    std::vector<Message> findings = findings_of(links, inputs, result);
+    findings.insert(findings.end(), stretch_findings.begin(), stretch_findings.end());
+    write_verdict(findings, result);
     if (links.empty()) {
         // Nothing is pulled yet: no verdict to give.
         result.no_plan = true;
@@ -541,8 +629,10 @@ PullAdvice check_advice(const std::vector<PullLinkValues>& links, const CheckInp
     BearingLimit bearing(inputs.sidewall_limit);
     bearing.factor =
         bearing_factor(result.cables_checked, result.arrangement_used, result.weight_correction);
+    bearing.factors = result.bearing_factors;
     bearing.radius = inputs.bend_radius;
-    return advise_pull(links, corrected, bearing, inputs.units);
+    return advise_pull(result.corrected_links.empty() ? links : result.corrected_links, corrected,
+                       bearing, inputs.units);
 }
 
 CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& locale,

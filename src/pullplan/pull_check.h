@@ -90,6 +90,11 @@ struct CheckResult {
     std::optional<double> clearance; // in; none where no formula exists
     Message clearance_note;          // why there is no clearance figure
     PullResults corrected;           // the planner's pull with the coefficient times w
+    // Where links carry coefficients or raceways of their own: the links as the corrected pull
+    // takes them (each coefficient times its raceway's w), and each link's bearing factor.
+    // Empty otherwise: the plan's links, and the one factor of the check's conduit.
+    std::vector<PullLinkValues> corrected_links;
+    std::vector<double> bearing_factors;
     // For the corrected pull, against the sidewall limit: found by check_advice, a step of its
     // own (the window takes it once typing pauses).
     PullAdvice advice;

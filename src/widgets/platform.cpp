@@ -175,6 +175,11 @@ QStringList DesktopPlatform::dataFileFolders() const {
             QDir::cleanPath(program + QStringLiteral("/../share/tensora"))};
 }
 
+QString DesktopPlatform::userFolder() const {
+    const QSettings settings(kApplicationTitle, kApplicationTitle);
+    return QFileInfo(settings.fileName()).absolutePath();
+}
+
 RegistryAccess& DesktopPlatform::systemRegistry() {
     if (!registry_) {
         registry_ = make_system_registry();

@@ -66,6 +66,8 @@ public:
 
     // The folders searched for the cable data file, first match wins.
     virtual QStringList dataFileFolders() const = 0;
+    // The user's own settings folder, where files of the user's own (friction entries) live.
+    virtual QString userFolder() const = 0;
 
     // The system registry (an empty one where the system has none).
     virtual RegistryAccess& systemRegistry() = 0;
@@ -117,6 +119,8 @@ public:
     // The current folder, then the program's own folder, then the data folder installed beside
     // it (../share/tensora from the program's folder).
     QStringList dataFileFolders() const override;
+    // The folder of the settings store.
+    QString userFolder() const override;
     RegistryAccess& systemRegistry() override;
     bool fileExists(const QString& path) const override;
     QString findProgram(const QString& name) const override;

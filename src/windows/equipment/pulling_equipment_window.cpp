@@ -221,7 +221,10 @@ void PullingEquipment::checkThePull(const PullCalculator& planner) {
     const PullResults& results = checked ? checked->corrected : planner.results();
     bool forward = equipmentDirection->currentIndex() != 2;
     if (equipmentDirection->currentIndex() == 0) {
-        forward = plain_pull_direction(links, settings, units_) != PullDirection::Reverse;
+        // The set's pull compares its links as it pulls them: each coefficient corrected.
+        const bool own = checked && !checked->corrected_links.empty();
+        forward = plain_pull_direction(own ? checked->corrected_links : links, settings, units_) !=
+                  PullDirection::Reverse;
     }
     check_ = check_equipment(links, forward ? results.forward_tension : results.reverse_tension,
                              forward, checked ? checked->allowable : settings.allowable, inputs_);

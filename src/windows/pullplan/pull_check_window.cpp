@@ -707,6 +707,8 @@ DeferredAdvice::Job PullCheck::adviceJob() const {
     corrected.arrangement_used = result_.arrangement_used;
     corrected.cables_checked = result_.cables_checked;
     corrected.corrected_settings = result_.corrected_settings;
+    corrected.corrected_links = result_.corrected_links;
+    corrected.bearing_factors = result_.bearing_factors;
     return [links = planner->plan().values(), inputs = inputs_, corrected = std::move(corrected)] {
         return check_advice(links, inputs, corrected);
     };

@@ -1,0 +1,102 @@
+#include "cli/cli.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace tensora {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// The command line with the shipped friction library and a user's file of its own.
+CliRun run(std::vector<std::string> arguments, const std::string& user_file = "") {
+    CliServices services;
+    services.data_folders = {TENSORA_DATA_FOLDER};
+    services.user_friction_file = user_file;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_cli(arguments, out, err, services);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> list;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        list.push_back(line);
+    }
+    return list;
+}
+
+// The published route at 0.144 lbs/ft, its first straight given `first`.
+std::vector<std::string> published(const std::string& first, const std::string& friction) {
+    return {"pull",   "--weight", "144",     "--friction", friction, "--allowable", "1000",
+            "--json", first,      "b:1:45",  "s:80",       "b:1:90", "s:75",        "b:1:45",
+            "s:70"};
+}
+
+double end_tension(const CliRun& run) {
+    const std::string key = "\"forward_tension\":";
+    const std::size_t last = run.out.rfind(key);
+    return std::stod(run.out.substr(last + key.size()));
+}
+
+TEST(CliLinkRaceway, ALinksCoefficientOrLibraryEntryGivesThePublishedEndTensions) {
+    EXPECT_NEAR(end_tension(run(published("s:100:f=0.5", "0.15"))), 9.26 + (0.5 - 0.15) * 14.4 *
+                                                                               std::exp(0.15 * 180 / 57.3),
+                0.005);
+    EXPECT_NEAR(end_tension(run(published("s:100", "0.5"))), 66.38, 0.005);
+    // Rollers first: the entry's 0.15 on the straight, the plan's 0.5 after it.
+    const double rollers = end_tension(run(published("s:100:raceway=tray-rollers", "0.5")));
+    EXPECT_NEAR(rollers, 66.38 - 0.35 * 14.4 * std::exp(0.5 * 180 / 57.3), 0.005);
+    // A coefficient given beside the entry wins over the entry's.
+    EXPECT_EQ(end_tension(run(published("s:100:raceway=tray-rollers:f=0.5", "0.5"))),
+              end_tension(run(published("s:100", "0.5"))));
+}
+
+TEST(CliLinkRaceway, PrintsTheFieldsOnlyOfLinksWithARacewayAndRefusesWhatItCannotRead) {
+    const auto out = lines(run({"pull", "s:100:raceway=tray-rollers", "b:3:90:f=0.4",
+                                "s:50:id=4.026", "s:20"})
+                               .out);
+    EXPECT_TRUE(out[0].ends_with("\tf=0.15\traceway=tray-rollers\ttray")) << out[0];
+    EXPECT_TRUE(out[1].ends_with("\tf=0.4")) << out[1];
+    EXPECT_TRUE(out[2].ends_with("\tid=4.026")) << out[2];
+    EXPECT_EQ(std::count(out[3].begin(), out[3].end(), '\t'), 7);
+    for (const char* bad : {"s:100:f=-0.1", "s:100:f=0.1:f=0.2", "s:100:id=4:tray", "s:100:id=0",
+                            "s:100:g=2", "s:100:raceway=no-such-entry"}) {
+        const CliRun refused = run({"pull", bad});
+        EXPECT_EQ(refused.status, 2) << bad;
+        EXPECT_EQ(refused.out, "") << bad;
+    }
+}
+
+TEST(CliLinkRaceway, AUsersOwnEntryIsFoundAndAReportKeepsTheLinksRacewayInEveryUnit) {
+    const test::TempFolder folder;
+    const std::string user = folder.file("friction.json");
+    std::ofstream(user) << R"({"format":"tensora-friction-library","version":1,"entries":[
+        {"name":"my-duct","coefficient":0.27,"raceway":"HDPE duct","source":"measured"}]})";
+    const std::string report = folder.file("plan.rtf");
+    ASSERT_EQ(run({"pull", "--units", "si", "--save-report", report, "s:30:raceway=my-duct",
+                   "b:1:90", "s:20:id=102.26"},
+                  user)
+                  .status,
+              0);
+    // Read back without the user's file: the coefficient saved with the link holds.
+    const auto again = lines(run({"pull", "--units", "si", "--report", report}).out);
+    ASSERT_GE(again.size(), 3u);
+    EXPECT_TRUE(again[0].ends_with("\tf=0.27\traceway=my-duct")) << again[0];
+    EXPECT_TRUE(again[2].ends_with("\tid=102.26")) << again[2]; // the millimetres as typed
+    const auto inches = lines(run({"pull", "--report", report}).out);
+    ASSERT_GE(inches.size(), 3u);
+    EXPECT_NEAR(std::stod(inches[2].substr(inches[2].rfind("id=") + 3)), 102.26 / 25.4, 1e-12);
+}
+
+} // namespace
+} // namespace tensora
