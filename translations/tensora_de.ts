@@ -952,6 +952,11 @@
         <source>Your friction entries %1: %2</source>
         <translation>Ihre Reibungseinträge %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the coefficient of friction.</extracomment>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -982,7 +987,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.
+----------
+A link's coefficient of friction and the library entry it comes from.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1029,6 +1036,24 @@
     <message>
         <source>no length</source>
         <translation>keine Länge</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two parts of a link's raceway: its coefficient and entry, the raceway.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>tray</source>
+        <translation>Pritsche</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
+        <translation>ID %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2335,53 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::LinkRacewayDialog</name>
+    <message>
+        <source>Friction and Raceway of Link %1</source>
+        <translation>Reibung und Kabelkanal von Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>the plan's</source>
+        <translation>die des Plans</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>As the link before</source>
+        <translation>Wie der Abschnitt davor</translation>
+    </message>
+    <message>
+        <source>Conduit of inside diameter</source>
+        <translation>Schutzrohr mit Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Kabelpritsche auf Rollen</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>Friction &amp;library entry</source>
+        <translation>Eintrag der Reibungs&amp;bibliothek</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway from this link on</source>
+        <translation>&amp;Kabelkanal ab diesem Abschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>&amp;Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Enter the conduit's inside diameter, a number above 0.</source>
+        <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein, eine Zahl über 0.</translation>
+    </message>
+</context>
+<context>
     <name>tensora::Lubrication</name>
     <message>
         <source>Select or Enter the Conduit inner diameter</source>
@@ -2573,6 +2645,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
         <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Schließen des Zugkraftrechners speichern?</translation>
     </message>
+    <message>
+        <source>Set Friction or Raceway at the Link</source>
+        <translation>Reibung oder Kabelkanal am Abschnitt festlegen</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2805,6 +2881,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Side Wall</source>
         <translation>Seitenwanddruck</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Reibung</translation>
     </message>
 </context>
 <context>

@@ -952,6 +952,11 @@
         <source>Your friction entries %1: %2</source>
         <translation>Your friction entries %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the coefficient of friction.</extracomment>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -982,7 +987,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.
+----------
+A link's coefficient of friction and the library entry it comes from.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1029,6 +1036,24 @@
     <message>
         <source>no length</source>
         <translation>no length</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two parts of a link's raceway: its coefficient and entry, the raceway.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>tray</source>
+        <translation>tray</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
+        <translation>ID %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2335,53 @@ in the same directory as this program and restart.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::LinkRacewayDialog</name>
+    <message>
+        <source>Friction and Raceway of Link %1</source>
+        <translation>Friction and Raceway of Link %1</translation>
+    </message>
+    <message>
+        <source>the plan's</source>
+        <translation>the plan's</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>As the link before</source>
+        <translation>As the link before</translation>
+    </message>
+    <message>
+        <source>Conduit of inside diameter</source>
+        <translation>Conduit of inside diameter</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Cable tray on rollers</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coefficient of friction</translation>
+    </message>
+    <message>
+        <source>Friction &amp;library entry</source>
+        <translation>Friction &amp;library entry</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway from this link on</source>
+        <translation>&amp;Raceway from this link on</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>&amp;Inside diameter</translation>
+    </message>
+    <message>
+        <source>Enter the conduit's inside diameter, a number above 0.</source>
+        <translation>Enter the conduit's inside diameter, a number above 0.</translation>
+    </message>
+</context>
+<context>
     <name>tensora::Lubrication</name>
     <message>
         <source>Select or Enter the Conduit inner diameter</source>
@@ -2573,6 +2645,10 @@ in the same directory as this program and restart.</translation>
         <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
         <translation>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</translation>
     </message>
+    <message>
+        <source>Set Friction or Raceway at the Link</source>
+        <translation>Set Friction or Raceway at the Link</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2805,6 +2881,10 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Side Wall</source>
         <translation>Side Wall</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Friction</translation>
     </message>
 </context>
 <context>

@@ -952,6 +952,11 @@
         <source>Your friction entries %1: %2</source>
         <translation>Sus entradas de fricción %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the coefficient of friction.</extracomment>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -982,7 +987,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.
+----------
+A link's coefficient of friction and the library entry it comes from.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1029,6 +1036,24 @@
     <message>
         <source>no length</source>
         <translation>sin longitud</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two parts of a link's raceway: its coefficient and entry, the raceway.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>tray</source>
+        <translation>bandeja</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
+        <translation>DI %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2335,53 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::LinkRacewayDialog</name>
+    <message>
+        <source>Friction and Raceway of Link %1</source>
+        <translation>Fricción y canalización del tramo %1</translation>
+    </message>
+    <message>
+        <source>the plan's</source>
+        <translation>el del plan</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>As the link before</source>
+        <translation>Como el tramo anterior</translation>
+    </message>
+    <message>
+        <source>Conduit of inside diameter</source>
+        <translation>Tubo conduit de diámetro interior</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Bandeja sobre rodillos</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>Friction &amp;library entry</source>
+        <translation>Entrada de la &amp;biblioteca de fricción</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway from this link on</source>
+        <translation>&amp;Canalización desde este tramo</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diámetro &amp;interior</translation>
+    </message>
+    <message>
+        <source>Enter the conduit's inside diameter, a number above 0.</source>
+        <translation>Introduzca el diámetro interior del tubo conduit, un número mayor que 0.</translation>
+    </message>
+</context>
+<context>
     <name>tensora::Lubrication</name>
     <message>
         <source>Select or Enter the Conduit inner diameter</source>
@@ -2573,6 +2645,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
         <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de cerrar la calculadora de tiro?</translation>
     </message>
+    <message>
+        <source>Set Friction or Raceway at the Link</source>
+        <translation>Fijar fricción o canalización en el tramo</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2805,6 +2881,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Side Wall</source>
         <translation>Presión lateral</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Fricción</translation>
     </message>
 </context>
 <context>

@@ -952,6 +952,11 @@
         <source>Your friction entries %1: %2</source>
         <translation>Vos entrées de frottement %1 : %2</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the coefficient of friction.</extracomment>
+        <translation>%1 : %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -982,7 +987,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.
+----------
+A link's coefficient of friction and the library entry it comes from.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1029,6 +1036,24 @@
     <message>
         <source>no length</source>
         <translation>pas de longueur</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two parts of a link's raceway: its coefficient and entry, the raceway.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>tray</source>
+        <translation>chemin de câbles</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
+        <translation>DI %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2335,53 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::LinkRacewayDialog</name>
+    <message>
+        <source>Friction and Raceway of Link %1</source>
+        <translation>Frottement et canalisation du tronçon %1</translation>
+    </message>
+    <message>
+        <source>the plan's</source>
+        <translation>celui du plan</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>As the link before</source>
+        <translation>Comme le tronçon précédent</translation>
+    </message>
+    <message>
+        <source>Conduit of inside diameter</source>
+        <translation>Conduit de diamètre intérieur</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Chemin de câbles sur rouleaux</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>Friction &amp;library entry</source>
+        <translation>Entrée de la &amp;bibliothèque de frottement</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway from this link on</source>
+        <translation>&amp;Canalisation à partir de ce tronçon</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diamètre &amp;intérieur</translation>
+    </message>
+    <message>
+        <source>Enter the conduit's inside diameter, a number above 0.</source>
+        <translation>Saisissez le diamètre intérieur du conduit, un nombre supérieur à 0.</translation>
+    </message>
+</context>
+<context>
     <name>tensora::Lubrication</name>
     <message>
         <source>Select or Enter the Conduit inner diameter</source>
@@ -2573,6 +2645,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
         <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant de fermer le calcul de tirage ?</translation>
     </message>
+    <message>
+        <source>Set Friction or Raceway at the Link</source>
+        <translation>Définir frottement ou canalisation au tronçon</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2805,6 +2881,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Side Wall</source>
         <translation>Pression latérale</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Frottement</translation>
     </message>
 </context>
 <context>

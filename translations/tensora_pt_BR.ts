@@ -952,6 +952,11 @@
         <source>Your friction entries %1: %2</source>
         <translation>Suas entradas de atrito %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the coefficient of friction.</extracomment>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -982,7 +987,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A tilted bend and its tilt in degrees, as typed.</extracomment>
+        <extracomment>A tilted bend and its tilt in degrees, as typed.
+----------
+A link's coefficient of friction and the library entry it comes from.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1029,6 +1036,24 @@
     <message>
         <source>no length</source>
         <translation>sem comprimento</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two parts of a link's raceway: its coefficient and entry, the raceway.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>tray</source>
+        <translation>eletrocalha</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
+        <translation>DI %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2335,53 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::LinkRacewayDialog</name>
+    <message>
+        <source>Friction and Raceway of Link %1</source>
+        <translation>Atrito e conduto do trecho %1</translation>
+    </message>
+    <message>
+        <source>the plan's</source>
+        <translation>o do plano</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>As the link before</source>
+        <translation>Como o trecho anterior</translation>
+    </message>
+    <message>
+        <source>Conduit of inside diameter</source>
+        <translation>Eletroduto de diâmetro interno</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Eletrocalha sobre roletes</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>Friction &amp;library entry</source>
+        <translation>Entrada da &amp;biblioteca de atrito</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway from this link on</source>
+        <translation>&amp;Conduto a partir deste trecho</translation>
+    </message>
+    <message>
+        <source>&amp;Inside diameter</source>
+        <translation>Diâmetro &amp;interno</translation>
+    </message>
+    <message>
+        <source>Enter the conduit's inside diameter, a number above 0.</source>
+        <translation>Informe o diâmetro interno do eletroduto, um número acima de 0.</translation>
+    </message>
+</context>
+<context>
     <name>tensora::Lubrication</name>
     <message>
         <source>Select or Enter the Conduit inner diameter</source>
@@ -2573,6 +2645,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>The pull plan has changes that are not saved. Save them before closing the Pull Calculator?</source>
         <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de fechar a calculadora de puxamento?</translation>
     </message>
+    <message>
+        <source>Set Friction or Raceway at the Link</source>
+        <translation>Definir atrito ou conduto no trecho</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -2805,6 +2881,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Side Wall</source>
         <translation>Pressão lateral</translation>
+    </message>
+    <message>
+        <source>Friction</source>
+        <translation>Atrito</translation>
     </message>
 </context>
 <context>

@@ -382,4 +382,14 @@ LoadedLibrary load_friction_library(const std::vector<std::filesystem::path>& da
     return loaded;
 }
 
+Message entry_words(const FrictionEntry& entry, std::string_view language) {
+    //: A friction library entry: %1 its name, %2 the raceway, %3 the lubricant, %4 the
+    //: coefficient of friction.
+    return Message(TENSORA_TEXT("Library", "%1: %2, %3, %4"))
+        .data(entry.name)
+        .data(entry.raceway.in(language))
+        .data(entry.lubricant.in(language))
+        .figure(Figure::number(entry.coefficient));
+}
+
 } // namespace tensora

@@ -47,6 +47,10 @@ struct FrictionEntry {
     bool operator==(const FrictionEntry&) const = default;
 };
 
+// An entry in one line, as a list offers it: "pvc-wet: PVC conduit, a wet pulling lubricant,
+// 0.18".
+Message entry_words(const FrictionEntry& entry, std::string_view language);
+
 // Whether a text may name an entry: one word of lower-case letters (any letter beyond ASCII),
 // digits, '.', '-' and '_', at most 40 bytes.
 bool is_entry_name(std::string_view name);

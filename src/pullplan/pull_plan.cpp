@@ -387,6 +387,36 @@ Message link_type_words(const PullLinkTexts& link) {
     return words;
 }
 
+Message link_raceway_words(const LinkRaceway& raceway, const PullLinkValues& values,
+                           UnitSystem units) {
+    std::optional<Message> words;
+    const auto add = [&words](Message part) {
+        //: Two parts of a link's raceway: its coefficient and entry, the raceway.
+        words = words ? Message(TENSORA_TEXT("Plan", "%1, %2")).nested(std::move(*words)).nested(
+                            std::move(part))
+                      : std::move(part);
+    };
+    if (values.has_own_friction()) {
+        Message friction = Message(TENSORA_TEXT("Plan", "%1")).figure(Figure::number(values.friction));
+        if (!raceway.name.empty()) {
+            //: A link's coefficient of friction and the library entry it comes from.
+            friction = Message(TENSORA_TEXT("Plan", "%1 %2")).nested(std::move(friction)).data(
+                raceway.name);
+        }
+        add(std::move(friction));
+    } else if (!raceway.name.empty()) {
+        add(data_message(raceway.name));
+    }
+    if (values.tray) {
+        add(Message(TENSORA_TEXT("Plan", "tray")));
+    } else if (!std::isnan(values.raceway_id)) {
+        //: A conduit's inside diameter with its unit, from this link on.
+        add(Message(TENSORA_TEXT("Plan", "ID %1"))
+                .figure(Figure::typed(values.raceway_id, Quantity::Diameter, units)));
+    }
+    return words.value_or(Message());
+}
+
 bool is_tilt_text(std::string_view text, const NumberLocale& locale) {
     return isNumberText(text, locale) && std::fabs(read_input(text, locale)) <= kMostTilt;
 }

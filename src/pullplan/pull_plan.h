@@ -115,6 +115,12 @@ std::string shown_link_type(const PullLinkTexts& link);
 // The same for people: "Angle right sheave", "Tilted 30".
 Message link_type_words(const PullLinkTexts& link);
 
+// A link's raceway as the plan's Friction column shows it: its own coefficient, its library
+// entry's name and the raceway from it on ("0.15 tray-rollers, tray", "ID 4.026 in"); nothing
+// for a link pulled with the plan's coefficient in the raceway before it.
+Message link_raceway_words(const LinkRaceway& raceway, const PullLinkValues& values,
+                           UnitSystem units);
+
 // Whether a text is a tilt a bend's plane may take: a number from -180 to 180 degrees.
 bool is_tilt_text(std::string_view text, const NumberLocale& locale);
 

@@ -5,6 +5,8 @@
 #include "print/plan_colors.h"
 #include "print/qt_text.h"
 #include "print/spoken_message.h"
+#include "widgets/friction_entries.h"
+#include "windows/pullplan/link_raceway_dialog.h"
 #include "pullplan/pull_check.h"
 #include "report/plan_csv.h"
 #include "report/report_figures.h"
@@ -67,7 +69,8 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     connectPlanActions();
     set_tab_order({Text6,      Text2,   Text3,      Text1,   Command2, Text7,
                    Check1,     Text4,   inclineBox, Text5,   turnBox,  tiltBox,
-                   Command1,   Option1, Option2,    Option3, Option4,  midAssistCheck,
+                   Command1,   Option1, Option2,    Option3, Option4,  racewayOption,
+                   midAssistCheck,
                    bendWeight, List6,   applyAdvice});
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
     resize(qMax(minimumSizeHint().width(), 900), qMax(minimumSizeHint().height(), 620));
@@ -116,6 +119,7 @@ void PullCalculator::connectPlanActions() {
     connect(Option2, &QRadioButton::clicked, this, &PullCalculator::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &PullCalculator::Option4_Click);
+    connect(racewayOption, &QRadioButton::clicked, this, &PullCalculator::racewayOption_Click);
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
     connect(bendWeight, &QComboBox::currentIndexChanged, this, &PullCalculator::pullcalc);
     // A click counts even on the number already selected; Enter and Space act as a click.
@@ -249,6 +253,7 @@ QWidget* PullCalculator::buildOptions() {
     Option2 = option("Option2", tr("Delete all Links"));
     Option3 = option("Option3", tr("Insert Pull Input at Chosen Link"));
     Option4 = option("Option4", tr("Mark or Unmark a Sheave at the Bend"));
+    racewayOption = option("racewayOption", tr("Set Friction or Raceway at the Link"));
     midAssistCheck = new QCheckBox(tr("Calculate Mid-assist Pull"), group);
     midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
     column->addSpacing(6);
@@ -305,6 +310,15 @@ QWidget* PullCalculator::buildResults() {
             }
             angle_cell_ = shown_link_figure(plan_.angle(at), locale_);
             return angle_cell_;
+        }),
+        // A link's own coefficient, library entry and raceway; empty for the plan's.
+        planModel([this](int row) -> std::string_view {
+            const auto at = static_cast<std::size_t>(row);
+            friction_cell_ = spoken(link_raceway_words(plan_.raceway(at), plan_.values()[at],
+                                                       units_),
+                                    locale_)
+                                 .toStdString();
+            return friction_cell_;
         }),
     };
     // The type in the program's language; the tilt as typed.
@@ -569,8 +583,8 @@ void PullCalculator::submitLink() {
 void PullCalculator::insertLink(int row) {
     const int appended = static_cast<int>(plan_.size());
     plan_models_[0]->beginInsert(appended); // the numbers gain one at their end
-    for (int i = 1; i < 4; ++i) {
-        plan_models_[i]->beginInsert(row);
+    for (std::size_t i = 1; i < plan_models_.size(); ++i) {
+        plan_models_[i]->beginInsert(static_cast<int>(row));
     }
     plan_.insert(static_cast<std::size_t>(row), nextLink());
     for (TextColumnModel* model : plan_models_) {
@@ -645,7 +659,7 @@ bool PullCalculator::importRoute(const std::vector<PullLinkTexts>& links, bool r
 }
 
 void PullCalculator::chooseOption(QRadioButton* chosen) {
-    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4, racewayOption}) {
         option->setChecked(option == chosen);
     }
     midAssistCheck->setChecked(false); // runs midAssistCheck_Click when it was checked
@@ -663,10 +677,13 @@ void PullCalculator::Option3_Click() {
 void PullCalculator::Option4_Click() {
     chooseOption(Option4);
 }
+void PullCalculator::racewayOption_Click() {
+    chooseOption(racewayOption);
+}
 
 void PullCalculator::midAssistCheck_Click() {
     if (midAssistCheck->isChecked()) {
-        for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+        for (QRadioButton* option : {Option1, Option2, Option3, Option4, racewayOption}) {
             option->setChecked(false);
         }
     } else {
@@ -726,15 +743,37 @@ void PullCalculator::List6_Click(int row) {
             platform().beep();
         }
     }
+    if (racewayOption->isChecked()) {
+        confirmed = true;
+        racewayOption->setChecked(false);
+        chooseRaceway(row);
+    }
     if (midAssistCheck->isChecked()) {
         pullcalc();
     }
     // A click with nothing to do is refused with a beep; a confirmed action is no refusal.
     const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked() ||
-                         Option4->isChecked();
+                         Option4->isChecked() || racewayOption->isChecked();
     if (!confirmed && !pending && !midAssistCheck->isChecked()) {
         platform().beep();
     }
+}
+
+void PullCalculator::chooseRaceway(int row) {
+    const auto at = static_cast<std::size_t>(row);
+    LoadedLibrary loaded = load_friction_library(platform());
+    auto* dialog = new LinkRacewayDialog(
+        this, platform(), QString::fromStdString(plan_.number(at)), plan_.raceway(at),
+        std::move(loaded.library), registry().spokenLanguage(), units_, locale_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, at] {
+        if (at >= plan_.size()) {
+            return; // the plan changed under the dialog
+        }
+        editPlan([&](PullPlanLinks& plan) { plan.setRaceway(at, dialog->raceway()); });
+        pullcalc();
+    });
+    dialog->open();
 }
 
 void PullCalculator::Text1_Change() {

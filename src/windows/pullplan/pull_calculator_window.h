@@ -56,6 +56,7 @@ public:
     void Option2_Click();
     void Option3_Click();
     void Option4_Click();
+    void racewayOption_Click();
     void midAssistCheck_Click();
     void List6_Click(int row);
     void Text1_Change();
@@ -198,6 +199,8 @@ private:
     void insertLink(int row);
     void deleteLink(int row);
     void deleteAllLinks();
+    // Asks for the link's own coefficient and raceway (the friction library offered).
+    void chooseRaceway(int row);
     void showResults(int previous_rows);
     // The windows that follow every recalculation (the tension profile, the pull check).
     void tellFollowers();
@@ -246,6 +249,7 @@ private:
     mutable std::string angle_cell_;  // the Angle column's text of a computed cell
     mutable std::string length_cell_; // the Length column's
     mutable std::string type_cell_;   // the Type column's
+    mutable std::string friction_cell_; // the Friction column's
     QString document_path_;
     bool document_named_ = false; // a document is named in the caption (not before the shell does)
     DocumentState document_;
@@ -278,6 +282,7 @@ private:
     QRadioButton* Option2;
     QRadioButton* Option3;
     QRadioButton* Option4; // marks or unmarks a bend as turned on a sheave
+    QRadioButton* racewayOption; // sets a link's own friction and raceway
     QCheckBox* midAssistCheck;
     ActionListView* List6;
     QLabel* midassistlabel;
@@ -289,7 +294,7 @@ private:
     QLabel* length_unit_;
 
     PullResultsPanel* results_panel_;
-    std::array<TextColumnModel*, 4> plan_models_{};   // List6, List1, List2, List3
+    std::array<TextColumnModel*, 5> plan_models_{}; // List6, List1, List2, List3, frictionList
     std::array<TextColumnModel*, 4> result_models_{}; // List4, List7, List5, List8
 };
 

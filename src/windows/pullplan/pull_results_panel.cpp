@@ -47,7 +47,7 @@ QString swatch(const QColor& color) {
 
 } // namespace
 
-PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
+PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 5>& plan,
                                    const std::array<TextColumnModel*, 4>& results, QWidget* parent)
     : QGroupBox(tr("Pull Results"), parent) {
     setObjectName(QStringLiteral("Frame3"));
@@ -60,7 +60,7 @@ PullResultsPanel::PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
     setMinimumHeight(260);
 }
 
-void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
+void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 5>& plan,
                                     const std::array<TextColumnModel*, 4>& results,
                                     QGridLayout& grid) {
     scroll_ = new QScrollBar(Qt::Vertical, this);
@@ -75,6 +75,7 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
                                   addColumn("List1", plan[1]),
                                   addColumn("List2", plan[2]),
                                   addColumn("List3", plan[3]),
+                                  addColumn("frictionList", plan[4]),
                                   addColumn("List4", results[0]),
                                   addColumn("List7", results[1]),
                                   addColumn("List5", results[2]),
@@ -86,33 +87,36 @@ void PullResultsPanel::buildColumns(const std::array<TextColumnModel*, 4>& plan,
                 scroll_->setPageStep(List6->verticalScrollBar()->pageStep());
             });
 
-    // Columns: link, section, length, angle | cumulative, bar, side wall | cumulative, bar,
-    // side wall, the shared scroll bar.
-    grid.addWidget(bold_label("Label20", tr("Planned Pull Input"), this), 0, 0, 1, 4,
+    // Columns: link, section, length, angle, friction | cumulative, bar, side wall |
+    // cumulative, bar, side wall, the shared scroll bar.
+    grid.addWidget(bold_label("Label20", tr("Planned Pull Input"), this), 0, 0, 1, 5,
                    Qt::AlignHCenter);
     // The separators stop above the mid-assist caption's row, which runs on across them.
-    grid.addWidget(vertical_line("Line1", this), 0, 4, 3, 1);
-    grid.addWidget(bold_label("ForwardTensLabel", tr("Forward Tension - "), this), 0, 5, 1, 3,
+    grid.addWidget(vertical_line("Line1", this), 0, 5, 3, 1);
+    grid.addWidget(bold_label("ForwardTensLabel", tr("Forward Tension - "), this), 0, 6, 1, 3,
                    Qt::AlignHCenter);
-    grid.addWidget(vertical_line("Line2", this), 0, 8, 3, 1);
-    grid.addWidget(bold_label("RevTensionLabel", tr("Reverse Tension - "), this), 0, 9, 1, 3,
+    grid.addWidget(vertical_line("Line2", this), 0, 9, 3, 1);
+    grid.addWidget(bold_label("RevTensionLabel", tr("Reverse Tension - "), this), 0, 10, 1, 3,
                    Qt::AlignHCenter);
     const QList<QPair<const char*, const char*>> headings{
         {"Label17", QT_TR_NOOP("Link")},      {"Label5", QT_TR_NOOP("Section")},
         {"Label6", QT_TR_NOOP("Length")},     {"Label7", QT_TR_NOOP("Angle")},
+        {"frictionHeading", QT_TR_NOOP("Friction")},
         {"Label8", QT_TR_NOOP("Cumulative")}, {"Label18", QT_TR_NOOP("Side Wall")},
         {"Label9", QT_TR_NOOP("Cumulative")}, {"Label19", QT_TR_NOOP("Side Wall")}};
-    const QList<int> heading_columns{0, 1, 2, 3, 5, 7, 9, 11};
+    const QList<int> heading_columns{0, 1, 2, 3, 4, 6, 8, 10, 12};
     for (int i = 0; i < lists.size(); ++i) {
         QLabel* heading = text_label(headings[i].first, tr(headings[i].second), this);
-        if (i >= 4) {
-            result_headings_[static_cast<std::size_t>(i - 4)] = heading;
+        if (i >= 5) {
+            result_headings_[static_cast<std::size_t>(i - 5)] = heading;
         }
         grid.addWidget(heading, 1, heading_columns[i]);
         grid.addWidget(lists[i], 2, heading_columns[i]);
         grid.setColumnStretch(heading_columns[i], 1);
     }
-    grid.addWidget(scroll_, 2, 12);
+    // A link's coefficient, entry and raceway read as a few words: room for them.
+    grid.setColumnStretch(4, 2);
+    grid.addWidget(scroll_, 2, 13);
     fitSectionColumn();
 }
 
@@ -166,16 +170,16 @@ void PullResultsPanel::buildBars(QGridLayout& grid) {
     };
     forward_percent_ = percent("forwardPercent");
     reverse_percent_ = percent("reversePercent");
-    grid.addWidget(forward_percent_, 1, 6);
-    grid.addWidget(ProgressBar1, 2, 6, Qt::AlignHCenter);
-    grid.addWidget(reverse_percent_, 1, 10);
-    grid.addWidget(ProgressBar2, 2, 10, Qt::AlignHCenter);
+    grid.addWidget(forward_percent_, 1, 7);
+    grid.addWidget(ProgressBar1, 2, 7, Qt::AlignHCenter);
+    grid.addWidget(reverse_percent_, 1, 11);
+    grid.addWidget(ProgressBar2, 2, 11, Qt::AlignHCenter);
     midassistlabel = text_label("midassistlabel", QString(), this);
     // The caption starts below the forward columns and may run on below the reverse ones; it
     // never widens a column, and keeps its line while empty, so nothing moves when it shows.
     midassistlabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     midassistlabel->setMinimumHeight(midassistlabel->fontMetrics().height());
-    grid.addWidget(midassistlabel, 3, 5, 1, 8);
+    grid.addWidget(midassistlabel, 3, 6, 1, 8);
 }
 
 void PullResultsPanel::buildAdvice(QGridLayout& grid) {
@@ -188,13 +192,13 @@ void PullResultsPanel::buildAdvice(QGridLayout& grid) {
     applyAdvice = new QPushButton(tr("Apply &Mid-assist Point"), this);
     applyAdvice->setObjectName(QStringLiteral("applyAdvice"));
     applyAdvice->setEnabled(false);
-    grid.addWidget(adviceLabel, 4, 0, 1, 9);
-    grid.addWidget(applyAdvice, 4, 9, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
+    grid.addWidget(adviceLabel, 4, 0, 1, 10);
+    grid.addWidget(applyAdvice, 4, 10, 1, 4, Qt::AlignRight | Qt::AlignVCenter);
     // What the tints of the result columns mean.
     legend_ = text_label("planLegend", legendText(), this);
     legend_->setTextFormat(Qt::RichText);
     legend_->setWordWrap(true);
-    grid.addWidget(legend_, 5, 0, 1, 13);
+    grid.addWidget(legend_, 5, 0, 1, 14);
 }
 
 QString PullResultsPanel::legendText() const {

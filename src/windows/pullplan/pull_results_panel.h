@@ -26,7 +26,7 @@ class PullResultsPanel : public QGroupBox {
 public:
     // `plan` holds the models of the link, section, length and angle columns; `results` those
     // of the forward cumulative and sidewall, then the reverse ones.
-    PullResultsPanel(const std::array<TextColumnModel*, 4>& plan,
+    PullResultsPanel(const std::array<TextColumnModel*, 5>& plan,
                      const std::array<TextColumnModel*, 4>& results, QWidget* parent);
 
     ActionListView* linkList() const { return List6; }
@@ -52,7 +52,7 @@ private:
     void fitSectionColumn();
     QString legendText() const;
     QLabel* legend_ = nullptr;
-    void buildColumns(const std::array<TextColumnModel*, 4>& plan,
+    void buildColumns(const std::array<TextColumnModel*, 5>& plan,
                       const std::array<TextColumnModel*, 4>& results, QGridLayout& grid);
     void buildBars(QGridLayout& grid);
     void buildAdvice(QGridLayout& grid);

@@ -1,5 +1,6 @@
 #include "print/qt_text.h"
 #include "support/window_fixture.h"
+#include "windows/pullplan/link_raceway_dialog.h"
 #include "windows/pullplan/pull_calculator_window.h"
 
 #include <QCheckBox>
@@ -627,6 +628,56 @@ private slots:
         list("List5")->verticalScrollBar()->setValue(7);
         QCOMPARE(list("List6")->verticalScrollBar()->value(), 7);
         QCOMPARE(shared->value(), 7);
+    }
+
+    // The option, the link and the dialog by keyboard alone: the entry gives its coefficient
+    // and the tray, which the Friction column shows and the pull takes from that link on.
+    void aLinksFrictionEntryIsPickedByKeyboardAndPullsFromThatLinkOn() {
+        fixture_.platform().dataFolders = {QStringLiteral(TENSORA_DATA_FOLDER)};
+        enterWorkedExample();
+        box("Text1")->setText(QStringLiteral("0.5"));
+        const double before = window_->results().forward_tension[2];
+        option("racewayOption")->setFocus();
+        QTest::keyClick(option("racewayOption"), Qt::Key_Space);
+        QListView* links = list("List6");
+        links->setFocus();
+        links->setCurrentIndex(links->model()->index(0, 0));
+        QTest::keyClick(links, Qt::Key_Down);
+        QTest::keyClick(links, Qt::Key_Down);
+        QTest::keyClick(links, Qt::Key_Return);
+        auto* dialog = window_->findChild<LinkRacewayDialog*>(QStringLiteral("LinkRacewayDialog"));
+        QVERIFY(dialog);
+        auto* entries = child<QComboBox>(*dialog, "linkEntry");
+        while (!entries->currentText().startsWith(QStringLiteral("tray-rollers"))) {
+            const int at = entries->currentIndex();
+            QTest::keyClick(entries, Qt::Key_Down);
+            QVERIFY(entries->currentIndex() > at);
+        }
+        QCOMPARE(child<QLineEdit>(*dialog, "linkFriction")->text(), QStringLiteral("0.15"));
+        QCOMPARE(child<QComboBox>(*dialog, "linkRacewayKind")->currentIndex(), 2);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QCOMPARE(column("frictionList").value(2), QStringLiteral("0.15 tray-rollers, tray"));
+        QCOMPARE(column("frictionList").value(1), QString());
+        // The third link, 300 ft, adds 0.15 of the plan's 0.5 per foot; the links before stay.
+        const std::vector<double>& tensions = window_->results().forward_tension;
+        QCOMPARE(tensions[2] - tensions[1], (before - tensions[1]) * 0.15 / 0.5);
+        QVERIFY(window_->isModified());
+        QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
+    void aCoefficientThatIsNoNumberKeepsTheDialogOpenAndThePlanAsItWas() {
+        enterWorkedExample();
+        option("racewayOption")->click();
+        clickLink(0);
+        auto* dialog = window_->findChild<LinkRacewayDialog*>(QStringLiteral("LinkRacewayDialog"));
+        QVERIFY(dialog);
+        child<QLineEdit>(*dialog, "linkFriction")->setText(QStringLiteral("half"));
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QCOMPARE(fixture_.platform().messages.size(), 1);
+        QCOMPARE(fixture_.platform().owners.value(0), QStringLiteral("LinkRacewayDialog"));
+        QVERIFY(dialog->isVisible());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCOMPARE(column("frictionList"), QStringList({QString(), QString(), QString()}));
     }
 };
 

@@ -1,0 +1,171 @@
+#include "windows/pullplan/link_raceway_dialog.h"
+
+#include "numbers/input_checks.h"
+#include "print/spoken_message.h"
+#include "widgets/named_control.h"
+#include "widgets/platform.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace tensora {
+namespace {
+
+constexpr int kAsBefore = 0;
+constexpr int kConduit = 1;
+constexpr int kTray = 2;
+
+std::string trimmed(const QLineEdit* box) {
+    return std::string(trimmed_blanks(box->text().toStdString()));
+}
+
+} // namespace
+
+LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const QString& link,
+                                     const LinkRaceway& current, FrictionLibrary library,
+                                     const QString& language, UnitSystem units,
+                                     const NumberLocale& locale)
+    : QDialog(parent), platform_(platform), library_(std::move(library)), units_(units),
+      locale_(locale) {
+    setObjectName(QStringLiteral("LinkRacewayDialog"));
+    setWindowTitle(tr("Friction and Raceway of Link %1").arg(link));
+    linkFriction = named(new QLineEdit(QString::fromStdString(current.friction), this),
+                         "linkFriction");
+    linkFriction->setPlaceholderText(tr("the plan's"));
+    linkEntry = named(new QComboBox(this), "linkEntry");
+    linkEntry->addItem(tr("None"));
+    const std::string code = language.toStdString();
+    int chosen = 0;
+    for (const FrictionEntry& entry : library_.entries()) {
+        // The user's entry of a name stands for the shipped one of the same name.
+        if (library_.find(entry.name) != &entry) {
+            continue;
+        }
+        entries_.push_back(&entry);
+        linkEntry->addItem(spoken(entry_words(entry, code), locale_));
+        if (entry.name == current.name) {
+            chosen = linkEntry->count() - 1;
+        }
+    }
+    if (chosen == 0 && !current.name.empty()) {
+        // An entry this library lacks (a report from elsewhere) is kept by its name.
+        linkEntry->addItem(QString::fromStdString(current.name));
+        chosen = linkEntry->count() - 1;
+    }
+    linkEntry->setCurrentIndex(chosen);
+    linkRacewayKind = named(new QComboBox(this), "linkRacewayKind");
+    linkRacewayKind->addItems({tr("As the link before"), tr("Conduit of inside diameter"),
+                               tr("Cable tray on rollers")});
+    linkRacewayKind->setCurrentIndex(current.tray               ? kTray
+                                     : !current.id.empty() ? kConduit
+                                                           : kAsBefore);
+    linkRacewayId = named(new QLineEdit(QString::fromStdString(current.id), this),
+                          "linkRacewayId");
+    const std::string_view symbol = unit_symbol(Quantity::Diameter, units);
+    linkRacewayIdUnit = named(
+        new QLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())), this),
+        "linkRacewayIdUnit");
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Coefficient of friction"), linkFriction);
+    form->addRow(tr("Friction &library entry"), linkEntry);
+    form->addRow(tr("&Raceway from this link on"), linkRacewayKind);
+    auto* diameter = new QHBoxLayout;
+    diameter->addWidget(linkRacewayId);
+    diameter->addWidget(linkRacewayIdUnit);
+    auto* diameter_label = named(new QLabel(tr("&Inside diameter"), this), "linkRacewayIdLabel");
+    diameter_label->setBuddy(linkRacewayId);
+    form->addRow(diameter_label, diameter);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
+    buttons->setObjectName(QStringLiteral("linkRacewayButtons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    connect(linkEntry, &QComboBox::currentIndexChanged, this, &LinkRacewayDialog::entryChosen);
+    connect(linkFriction, &QLineEdit::textEdited, this, &LinkRacewayDialog::frictionTyped);
+    connect(linkRacewayKind, &QComboBox::currentIndexChanged, this,
+            &LinkRacewayDialog::showDiameterRow);
+    showDiameterRow();
+    linkFriction->setFocus();
+}
+
+const FrictionEntry* LinkRacewayDialog::chosenEntry() const {
+    const int index = linkEntry->currentIndex() - 1;
+    return index >= 0 && index < static_cast<int>(entries_.size())
+               ? entries_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+void LinkRacewayDialog::entryChosen(int) {
+    const FrictionEntry* entry = chosenEntry();
+    if (!entry) {
+        return;
+    }
+    // The entry's coefficient, written so that the box reads it back as the same number.
+    linkFriction->setText(QString::fromStdString(
+        locale_number_text(general_number_text(entry->coefficient), locale_)));
+    if (entry->kind == RacewayKind::Tray) {
+        linkRacewayKind->setCurrentIndex(kTray);
+    } else if (entry->kind == RacewayKind::Conduit && linkRacewayKind->currentIndex() == kTray) {
+        linkRacewayKind->setCurrentIndex(kAsBefore);
+    }
+}
+
+void LinkRacewayDialog::frictionTyped() {
+    // The entry is named only while the coefficient is the one it gives.
+    const FrictionEntry* entry = chosenEntry();
+    const std::string typed = trimmed(linkFriction);
+    if (linkEntry->currentIndex() > 0 &&
+        (!entry || !isNumberText(typed, locale_) ||
+         read_input(typed, locale_) != entry->coefficient)) {
+        const QSignalBlocker quiet(linkEntry);
+        linkEntry->setCurrentIndex(0);
+    }
+}
+
+void LinkRacewayDialog::showDiameterRow() {
+    const bool conduit = linkRacewayKind->currentIndex() == kConduit;
+    linkRacewayId->setEnabled(conduit);
+    linkRacewayIdUnit->setEnabled(conduit);
+}
+
+LinkRaceway LinkRacewayDialog::raceway() const {
+    LinkRaceway raceway;
+    raceway.friction = trimmed(linkFriction);
+    if (linkEntry->currentIndex() > 0) {
+        const FrictionEntry* entry = chosenEntry();
+        raceway.name = entry ? entry->name : linkEntry->currentText().toStdString();
+    }
+    raceway.tray = linkRacewayKind->currentIndex() == kTray;
+    if (linkRacewayKind->currentIndex() == kConduit) {
+        raceway.id = trimmed(linkRacewayId);
+    }
+    return raceway;
+}
+
+void LinkRacewayDialog::accept() {
+    const LinkRaceway chosen = raceway();
+    if (!chosen.friction.empty()) {
+        if (const auto message = friction_input_message(chosen.friction, locale_)) {
+            platform_.message(this, spoken(*message, locale_));
+            linkFriction->setFocus();
+            return;
+        }
+    }
+    if (linkRacewayKind->currentIndex() == kConduit &&
+        (!isNumberText(chosen.id, locale_) || !(read_input(chosen.id, locale_) > 0))) {
+        platform_.message(this, tr("Enter the conduit's inside diameter, a number above 0."));
+        linkRacewayId->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace tensora
