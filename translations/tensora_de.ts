@@ -2335,6 +2335,160 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::FrictionEntryDialog</name>
+    <message>
+        <source>New Friction Entry</source>
+        <translation>Neuer Reibungseintrag</translation>
+    </message>
+    <message>
+        <source>Friction Entry %1</source>
+        <translation>Reibungseintrag %1</translation>
+    </message>
+    <message>
+        <source>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</source>
+        <translation>Ein Wort aus Kleinbuchstaben, Ziffern, Punkten, Bindestrichen und Unterstrichen: der Name, unter dem Abschnitte und die Befehlszeile den Eintrag nehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of raceway</source>
+        <translation>&amp;Art des Kabelkanals</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway</source>
+        <translation>&amp;Kabelkanal</translation>
+    </message>
+    <message>
+        <source>Cable &amp;jacket</source>
+        <translation>Kabel&amp;mantel</translation>
+    </message>
+    <message>
+        <source>&amp;Lubricant</source>
+        <translation>&amp;Gleitmittel</translation>
+    </message>
+    <message>
+        <source>&amp;Stands for</source>
+        <translation>&amp;Steht für</translation>
+    </message>
+    <message>
+        <source>S&amp;ource of the figure</source>
+        <translation>&amp;Quelle des Werts</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FrictionLibraryWindow</name>
+    <message>
+        <source>Conduit or duct</source>
+        <translation>Schutzrohr oder Kabelschutzrohr</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Kabelpritsche auf Rollen</translation>
+    </message>
+    <message>
+        <source>Any raceway</source>
+        <translation>Jeder Kabelkanal</translation>
+    </message>
+    <message>
+        <source>Friction Library</source>
+        <translation>Reibungsbibliothek</translation>
+    </message>
+    <message>
+        <source>Words of a name, raceway, jacket, lubricant or source</source>
+        <translation>Wörter aus Name, Kabelkanal, Mantel, Gleitmittel oder Quelle</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Use for the &amp;Plan</source>
+        <translation>Für den &amp;Plan verwenden</translation>
+    </message>
+    <message>
+        <source>Use for &amp;Link</source>
+        <translation>Für &amp;Abschnitt verwenden</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>The shipped friction library %1 was not found beside the cable data.</source>
+        <translation>Die mitgelieferte Reibungsbibliothek %1 wurde neben den Kabeldaten nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</source>
+        <translation>Ihre Einträge werden wie gelesen gezeigt; sie können erst geändert werden, wenn die Datei repariert oder verschoben ist: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Koeffizient</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Kabelkanal</translation>
+    </message>
+    <message>
+        <source>Jacket</source>
+        <translation>Mantel</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Gleitmittel</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Steht für</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Eigener</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1); they are as they were.</source>
+        <translation>Ihre Reibungseinträge konnten nicht gespeichert werden (%1); sie sind wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Delete your friction entry %1?</source>
+        <translation>Ihren Reibungseintrag %1 löschen?</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -3424,6 +3578,10 @@ Seitenwanddruck %1</translation>
     <message>
         <source>The report %1: %2</source>
         <translation>Der Bericht %1: %2</translation>
+    </message>
+    <message>
+        <source>Friction Li&amp;brary</source>
+        <translation>Reibungs&amp;bibliothek</translation>
     </message>
 </context>
 <context>

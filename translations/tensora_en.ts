@@ -2335,6 +2335,160 @@ in the same directory as this program and restart.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::FrictionEntryDialog</name>
+    <message>
+        <source>New Friction Entry</source>
+        <translation>New Friction Entry</translation>
+    </message>
+    <message>
+        <source>Friction Entry %1</source>
+        <translation>Friction Entry %1</translation>
+    </message>
+    <message>
+        <source>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</source>
+        <translation>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coefficient of friction</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of raceway</source>
+        <translation>&amp;Kind of raceway</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway</source>
+        <translation>&amp;Raceway</translation>
+    </message>
+    <message>
+        <source>Cable &amp;jacket</source>
+        <translation>Cable &amp;jacket</translation>
+    </message>
+    <message>
+        <source>&amp;Lubricant</source>
+        <translation>&amp;Lubricant</translation>
+    </message>
+    <message>
+        <source>&amp;Stands for</source>
+        <translation>&amp;Stands for</translation>
+    </message>
+    <message>
+        <source>S&amp;ource of the figure</source>
+        <translation>S&amp;ource of the figure</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FrictionLibraryWindow</name>
+    <message>
+        <source>Conduit or duct</source>
+        <translation>Conduit or duct</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Cable tray on rollers</translation>
+    </message>
+    <message>
+        <source>Any raceway</source>
+        <translation>Any raceway</translation>
+    </message>
+    <message>
+        <source>Friction Library</source>
+        <translation>Friction Library</translation>
+    </message>
+    <message>
+        <source>Words of a name, raceway, jacket, lubricant or source</source>
+        <translation>Words of a name, raceway, jacket, lubricant or source</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Use for the &amp;Plan</source>
+        <translation>Use for the &amp;Plan</translation>
+    </message>
+    <message>
+        <source>Use for &amp;Link</source>
+        <translation>Use for &amp;Link</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Add...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>The shipped friction library %1 was not found beside the cable data.</source>
+        <translation>The shipped friction library %1 was not found beside the cable data.</translation>
+    </message>
+    <message>
+        <source>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</source>
+        <translation>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Raceway</translation>
+    </message>
+    <message>
+        <source>Jacket</source>
+        <translation>Jacket</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubricant</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Stands for</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Yours</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1); they are as they were.</source>
+        <translation>Your friction entries could not be saved (%1); they are as they were.</translation>
+    </message>
+    <message>
+        <source>Delete your friction entry %1?</source>
+        <translation>Delete your friction entry %1?</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -3424,6 +3578,10 @@ Sidewall %1</translation>
     <message>
         <source>The report %1: %2</source>
         <translation>The report %1: %2</translation>
+    </message>
+    <message>
+        <source>Friction Li&amp;brary</source>
+        <translation>Friction Li&amp;brary</translation>
     </message>
 </context>
 <context>

@@ -2335,6 +2335,160 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::FrictionEntryDialog</name>
+    <message>
+        <source>New Friction Entry</source>
+        <translation>Nueva entrada de fricción</translation>
+    </message>
+    <message>
+        <source>Friction Entry %1</source>
+        <translation>Entrada de fricción %1</translation>
+    </message>
+    <message>
+        <source>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</source>
+        <translation>Una palabra de minúsculas, dígitos, puntos, guiones y guiones bajos: el nombre con que los tramos y la línea de órdenes toman la entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coeficiente de fricción</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of raceway</source>
+        <translation>&amp;Tipo de canalización</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway</source>
+        <translation>Ca&amp;nalización</translation>
+    </message>
+    <message>
+        <source>Cable &amp;jacket</source>
+        <translation>&amp;Cubierta del cable</translation>
+    </message>
+    <message>
+        <source>&amp;Lubricant</source>
+        <translation>&amp;Lubricante</translation>
+    </message>
+    <message>
+        <source>&amp;Stands for</source>
+        <translation>&amp;Representa</translation>
+    </message>
+    <message>
+        <source>S&amp;ource of the figure</source>
+        <translation>&amp;Fuente del valor</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FrictionLibraryWindow</name>
+    <message>
+        <source>Conduit or duct</source>
+        <translation>Tubo conduit o ducto</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Bandeja sobre rodillos</translation>
+    </message>
+    <message>
+        <source>Any raceway</source>
+        <translation>Cualquier canalización</translation>
+    </message>
+    <message>
+        <source>Friction Library</source>
+        <translation>Biblioteca de fricción</translation>
+    </message>
+    <message>
+        <source>Words of a name, raceway, jacket, lubricant or source</source>
+        <translation>Palabras de un nombre, canalización, cubierta, lubricante o fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Use for the &amp;Plan</source>
+        <translation>Usar para el &amp;plan</translation>
+    </message>
+    <message>
+        <source>Use for &amp;Link</source>
+        <translation>Usar para el &amp;tramo</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tramo</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Eli&amp;minar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The shipped friction library %1 was not found beside the cable data.</source>
+        <translation>La biblioteca de fricción incluida %1 no se encontró junto a los datos de cables.</translation>
+    </message>
+    <message>
+        <source>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</source>
+        <translation>Sus entradas se muestran tal como se leyeron; no se pueden cambiar hasta que el archivo se repare o se mueva: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coeficiente</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Canalización</translation>
+    </message>
+    <message>
+        <source>Jacket</source>
+        <translation>Cubierta</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubricante</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Representa</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Suya</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1); they are as they were.</source>
+        <translation>Sus entradas de fricción no se pudieron guardar (%1); quedan como estaban.</translation>
+    </message>
+    <message>
+        <source>Delete your friction entry %1?</source>
+        <translation>¿Eliminar su entrada de fricción %1?</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -3424,6 +3578,10 @@ Presión lateral %1</translation>
     <message>
         <source>The report %1: %2</source>
         <translation>El informe %1: %2</translation>
+    </message>
+    <message>
+        <source>Friction Li&amp;brary</source>
+        <translation>Bi&amp;blioteca de fricción</translation>
     </message>
 </context>
 <context>

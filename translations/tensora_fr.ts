@@ -2335,6 +2335,160 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::FrictionEntryDialog</name>
+    <message>
+        <source>New Friction Entry</source>
+        <translation>Nouvelle entrée de frottement</translation>
+    </message>
+    <message>
+        <source>Friction Entry %1</source>
+        <translation>Entrée de frottement %1</translation>
+    </message>
+    <message>
+        <source>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</source>
+        <translation>Un mot de minuscules, chiffres, points, traits d’union et tirets bas : le nom sous lequel les tronçons et la ligne de commande prennent l’entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coefficient de frottement</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of raceway</source>
+        <translation>&amp;Type de canalisation</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway</source>
+        <translation>&amp;Canalisation</translation>
+    </message>
+    <message>
+        <source>Cable &amp;jacket</source>
+        <translation>&amp;Gaine du câble</translation>
+    </message>
+    <message>
+        <source>&amp;Lubricant</source>
+        <translation>&amp;Lubrifiant</translation>
+    </message>
+    <message>
+        <source>&amp;Stands for</source>
+        <translation>&amp;Signification</translation>
+    </message>
+    <message>
+        <source>S&amp;ource of the figure</source>
+        <translation>S&amp;ource du chiffre</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FrictionLibraryWindow</name>
+    <message>
+        <source>Conduit or duct</source>
+        <translation>Conduit ou fourreau</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Chemin de câbles sur rouleaux</translation>
+    </message>
+    <message>
+        <source>Any raceway</source>
+        <translation>Toute canalisation</translation>
+    </message>
+    <message>
+        <source>Friction Library</source>
+        <translation>Bibliothèque de frottement</translation>
+    </message>
+    <message>
+        <source>Words of a name, raceway, jacket, lubricant or source</source>
+        <translation>Mots d’un nom, d’une canalisation, d’une gaine, d’un lubrifiant ou d’une source</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Use for the &amp;Plan</source>
+        <translation>Utiliser pour le &amp;plan</translation>
+    </message>
+    <message>
+        <source>Use for &amp;Link</source>
+        <translation>Utiliser pour le &amp;tronçon</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tronçon</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>A&amp;jouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The shipped friction library %1 was not found beside the cable data.</source>
+        <translation>La bibliothèque de frottement fournie %1 est introuvable à côté des données de câbles.</translation>
+    </message>
+    <message>
+        <source>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</source>
+        <translation>Vos entrées sont affichées telles que lues ; elles ne peuvent être modifiées tant que le fichier n’est pas réparé ou déplacé : %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Canalisation</translation>
+    </message>
+    <message>
+        <source>Jacket</source>
+        <translation>Gaine</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubrifiant</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Vôtre</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1); they are as they were.</source>
+        <translation>Vos entrées de frottement n’ont pas pu être enregistrées (%1) ; elles sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>Delete your friction entry %1?</source>
+        <translation>Supprimer votre entrée de frottement %1 ?</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -3424,6 +3578,10 @@ Pression latérale %1</translation>
     <message>
         <source>The report %1: %2</source>
         <translation>Le rapport %1 : %2</translation>
+    </message>
+    <message>
+        <source>Friction Li&amp;brary</source>
+        <translation>&amp;Bibliothèque de frottement</translation>
     </message>
 </context>
 <context>

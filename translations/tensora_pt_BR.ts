@@ -2335,6 +2335,160 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::FrictionEntryDialog</name>
+    <message>
+        <source>New Friction Entry</source>
+        <translation>Nova entrada de atrito</translation>
+    </message>
+    <message>
+        <source>Friction Entry %1</source>
+        <translation>Entrada de atrito %1</translation>
+    </message>
+    <message>
+        <source>One word of small letters, digits, dots, hyphens and underscores: the name links and the command line take the entry by</source>
+        <translation>Uma palavra de minúsculas, dígitos, pontos, hifens e sublinhados: o nome pelo qual os trechos e a linha de comando tomam a entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient of friction</source>
+        <translation>&amp;Coeficiente de atrito</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of raceway</source>
+        <translation>&amp;Tipo de conduto</translation>
+    </message>
+    <message>
+        <source>&amp;Raceway</source>
+        <translation>Con&amp;duto</translation>
+    </message>
+    <message>
+        <source>Cable &amp;jacket</source>
+        <translation>Capa do &amp;cabo</translation>
+    </message>
+    <message>
+        <source>&amp;Lubricant</source>
+        <translation>&amp;Lubrificante</translation>
+    </message>
+    <message>
+        <source>&amp;Stands for</source>
+        <translation>&amp;Representa</translation>
+    </message>
+    <message>
+        <source>S&amp;ource of the figure</source>
+        <translation>&amp;Fonte do valor</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::FrictionLibraryWindow</name>
+    <message>
+        <source>Conduit or duct</source>
+        <translation>Eletroduto ou duto</translation>
+    </message>
+    <message>
+        <source>Cable tray on rollers</source>
+        <translation>Eletrocalha sobre roletes</translation>
+    </message>
+    <message>
+        <source>Any raceway</source>
+        <translation>Qualquer conduto</translation>
+    </message>
+    <message>
+        <source>Friction Library</source>
+        <translation>Biblioteca de atrito</translation>
+    </message>
+    <message>
+        <source>Words of a name, raceway, jacket, lubricant or source</source>
+        <translation>Palavras de um nome, conduto, capa, lubrificante ou fonte</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Use for the &amp;Plan</source>
+        <translation>Usar para o &amp;plano</translation>
+    </message>
+    <message>
+        <source>Use for &amp;Link</source>
+        <translation>Usar para o &amp;trecho</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Trecho</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>A&amp;dicionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>The shipped friction library %1 was not found beside the cable data.</source>
+        <translation>A biblioteca de atrito fornecida %1 não foi encontrada junto aos dados de cabos.</translation>
+    </message>
+    <message>
+        <source>Your entries are shown as read; they cannot be changed until the file is mended or moved away: %1</source>
+        <translation>Suas entradas são mostradas como lidas; não podem ser alteradas até o arquivo ser reparado ou movido: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coeficiente</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Conduto</translation>
+    </message>
+    <message>
+        <source>Jacket</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Lubricant</source>
+        <translation>Lubrificante</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Representa</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Sua</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1); they are as they were.</source>
+        <translation>Suas entradas de atrito não puderam ser salvas (%1); ficam como estavam.</translation>
+    </message>
+    <message>
+        <source>Delete your friction entry %1?</source>
+        <translation>Excluir sua entrada de atrito %1?</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -3424,6 +3578,10 @@ Pressão lateral %1</translation>
     <message>
         <source>The report %1: %2</source>
         <translation>O relatório %1: %2</translation>
+    </message>
+    <message>
+        <source>Friction Li&amp;brary</source>
+        <translation>Bi&amp;blioteca de atrito</translation>
     </message>
 </context>
 <context>

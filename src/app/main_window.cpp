@@ -21,6 +21,7 @@
 #include "windows/help/about_window.h"
 #include "windows/help/help_window.h"
 #include "windows/profile/tension_profile_window.h"
+#include "windows/pullplan/friction_library_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
 #include "windows/pullplan/route_import_dialog.h"
@@ -130,6 +131,8 @@ void frmMain::buildToolsMenu(QMenuBar& bar) {
             this, [this] { registry().show<PullingEquipment>(); });
     connect(addItem(*tools, "mnuToolsPullCheck", tr("Pull C&heck")), &QAction::triggered, this,
             &frmMain::mnuToolsPullCheck_Click);
+    connect(addItem(*tools, "mnuToolsFrictionLibrary", tr("Friction Li&brary")),
+            &QAction::triggered, this, [this] { registry().show<FrictionLibraryWindow>(); });
 }
 
 void frmMain::buildOptionsMenu(QMenuBar& bar) {

@@ -24,6 +24,19 @@ std::string trimmed(const QLineEdit* box) {
 
 } // namespace
 
+LinkRaceway raceway_with_entry(LinkRaceway raceway, const FrictionEntry& entry,
+                               const NumberLocale& locale) {
+    raceway.name = entry.name;
+    raceway.friction = locale_number_text(general_number_text(entry.coefficient), locale);
+    if (entry.kind == RacewayKind::Tray) {
+        raceway.tray = true;
+        raceway.id.clear();
+    } else if (entry.kind == RacewayKind::Conduit) {
+        raceway.tray = false;
+    }
+    return raceway;
+}
+
 LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const QString& link,
                                      const LinkRaceway& current, FrictionLibrary library,
                                      const QString& language, UnitSystem units,
@@ -108,12 +121,11 @@ void LinkRacewayDialog::entryChosen(int) {
     if (!entry) {
         return;
     }
-    // The entry's coefficient, written so that the box reads it back as the same number.
-    linkFriction->setText(QString::fromStdString(
-        locale_number_text(general_number_text(entry->coefficient), locale_)));
-    if (entry->kind == RacewayKind::Tray) {
+    const LinkRaceway taken = raceway_with_entry(raceway(), *entry, locale_);
+    linkFriction->setText(QString::fromStdString(taken.friction));
+    if (taken.tray) {
         linkRacewayKind->setCurrentIndex(kTray);
-    } else if (entry->kind == RacewayKind::Conduit && linkRacewayKind->currentIndex() == kTray) {
+    } else if (linkRacewayKind->currentIndex() == kTray) {
         linkRacewayKind->setCurrentIndex(kAsBefore);
     }
 }

@@ -17,6 +17,12 @@ namespace tensora {
 
 class Platform;
 
+// A link's raceway with an entry taken for it: the entry's name and coefficient (written so
+// that a box reads it back as the same number); cable tray for a tray's entry, no tray for a
+// conduit's; the conduit's diameter kept otherwise.
+LinkRaceway raceway_with_entry(LinkRaceway raceway, const FrictionEntry& entry,
+                               const NumberLocale& locale);
+
 class LinkRacewayDialog : public QDialog {
     Q_OBJECT
 
