@@ -555,6 +555,47 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>%1; no conduit is checked without the cables of the pull check</source>
+        <translation>%1; ohne die Kabel der Zugprüfung wird kein Schutzrohr geprüft</translation>
+    </message>
+    <message>
+        <source>The coefficient "%1" is no number from 0 and no entry of the friction library</source>
+        <extracomment>%1 the coefficient as typed.</extracomment>
+        <translation>Der Koeffizient „%1“ ist weder eine Zahl ab 0 noch ein Eintrag der Reibungsbibliothek</translation>
+    </message>
+    <message>
+        <source>The direction "%1" is neither forward nor reverse</source>
+        <translation>Die Richtung „%1“ ist weder vorwärts noch rückwärts</translation>
+    </message>
+    <message>
+        <source>The mid-assist point "%1" is not the number of a link of the plan</source>
+        <translation>Die Zwischenzugstelle „%1“ ist keine Nummer eines Abschnitts des Plans</translation>
+    </message>
+    <message>
+        <source>An option with a mid-assist point pulls both halves: it takes no direction</source>
+        <translation>Eine Variante mit Zwischenzugstelle zieht beide Hälften: sie nimmt keine Richtung</translation>
+    </message>
+    <message>
+        <source>The back tension "%1" is not a number</source>
+        <translation>Die Rückhaltekraft „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>The conduit's inside diameter "%1" is not a number above 0</source>
+        <translation>Der Innendurchmesser des Schutzrohrs „%1“ ist keine Zahl über 0</translation>
+    </message>
+    <message>
+        <source>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</source>
+        <extracomment>%1 the best option's number, %2 its highest tension, %3 the next option's highest tension, %4 that option's number.</extracomment>
+        <translation>Variante %1 zieht mit der niedrigsten Höchstzugkraft, %2, gegen %3 bei Variante %4</translation>
+    </message>
+    <message>
+        <source>Option %1 is the only one pulled, with %2</source>
+        <translation>Variante %1 ist die einzige gezogene, mit %2</translation>
+    </message>
+</context>
+<context>
     <name>Conduits</name>
     <message>
         <source>Schedule 40 pipe</source>

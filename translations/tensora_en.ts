@@ -555,6 +555,47 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>%1; no conduit is checked without the cables of the pull check</source>
+        <translation>%1; no conduit is checked without the cables of the pull check</translation>
+    </message>
+    <message>
+        <source>The coefficient "%1" is no number from 0 and no entry of the friction library</source>
+        <extracomment>%1 the coefficient as typed.</extracomment>
+        <translation>The coefficient "%1" is no number from 0 and no entry of the friction library</translation>
+    </message>
+    <message>
+        <source>The direction "%1" is neither forward nor reverse</source>
+        <translation>The direction "%1" is neither forward nor reverse</translation>
+    </message>
+    <message>
+        <source>The mid-assist point "%1" is not the number of a link of the plan</source>
+        <translation>The mid-assist point "%1" is not the number of a link of the plan</translation>
+    </message>
+    <message>
+        <source>An option with a mid-assist point pulls both halves: it takes no direction</source>
+        <translation>An option with a mid-assist point pulls both halves: it takes no direction</translation>
+    </message>
+    <message>
+        <source>The back tension "%1" is not a number</source>
+        <translation>The back tension "%1" is not a number</translation>
+    </message>
+    <message>
+        <source>The conduit's inside diameter "%1" is not a number above 0</source>
+        <translation>The conduit's inside diameter "%1" is not a number above 0</translation>
+    </message>
+    <message>
+        <source>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</source>
+        <extracomment>%1 the best option's number, %2 its highest tension, %3 the next option's highest tension, %4 that option's number.</extracomment>
+        <translation>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</translation>
+    </message>
+    <message>
+        <source>Option %1 is the only one pulled, with %2</source>
+        <translation>Option %1 is the only one pulled, with %2</translation>
+    </message>
+</context>
+<context>
     <name>Conduits</name>
     <message>
         <source>Schedule 40 pipe</source>

@@ -555,6 +555,47 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>%1; no conduit is checked without the cables of the pull check</source>
+        <translation>%1; no se comprueba ningún tubo conduit sin los cables de la comprobación del tiro</translation>
+    </message>
+    <message>
+        <source>The coefficient "%1" is no number from 0 and no entry of the friction library</source>
+        <extracomment>%1 the coefficient as typed.</extracomment>
+        <translation>El coeficiente «%1» no es un número desde 0 ni una entrada de la biblioteca de fricción</translation>
+    </message>
+    <message>
+        <source>The direction "%1" is neither forward nor reverse</source>
+        <translation>La dirección «%1» no es ni directa ni inversa</translation>
+    </message>
+    <message>
+        <source>The mid-assist point "%1" is not the number of a link of the plan</source>
+        <translation>El punto de tiro intermedio «%1» no es el número de un tramo del plan</translation>
+    </message>
+    <message>
+        <source>An option with a mid-assist point pulls both halves: it takes no direction</source>
+        <translation>Una opción con punto de tiro intermedio tira de ambas mitades: no admite dirección</translation>
+    </message>
+    <message>
+        <source>The back tension "%1" is not a number</source>
+        <translation>La tensión de retención «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>The conduit's inside diameter "%1" is not a number above 0</source>
+        <translation>El diámetro interior del tubo conduit «%1» no es un número mayor que 0</translation>
+    </message>
+    <message>
+        <source>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</source>
+        <extracomment>%1 the best option's number, %2 its highest tension, %3 the next option's highest tension, %4 that option's number.</extracomment>
+        <translation>La opción %1 tira con la tensión máxima más baja, %2, frente a %3 de la opción %4</translation>
+    </message>
+    <message>
+        <source>Option %1 is the only one pulled, with %2</source>
+        <translation>La opción %1 es la única que se tira, con %2</translation>
+    </message>
+</context>
+<context>
     <name>Conduits</name>
     <message>
         <source>Schedule 40 pipe</source>

@@ -555,6 +555,47 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>%1; no conduit is checked without the cables of the pull check</source>
+        <translation>%1 ; aucun conduit n’est vérifié sans les câbles de la vérification du tirage</translation>
+    </message>
+    <message>
+        <source>The coefficient "%1" is no number from 0 and no entry of the friction library</source>
+        <extracomment>%1 the coefficient as typed.</extracomment>
+        <translation>Le coefficient « %1 » n’est ni un nombre à partir de 0 ni une entrée de la bibliothèque de frottement</translation>
+    </message>
+    <message>
+        <source>The direction "%1" is neither forward nor reverse</source>
+        <translation>La direction « %1 » n’est ni directe ni inverse</translation>
+    </message>
+    <message>
+        <source>The mid-assist point "%1" is not the number of a link of the plan</source>
+        <translation>Le point de tirage intermédiaire « %1 » n’est pas le numéro d’un tronçon du plan</translation>
+    </message>
+    <message>
+        <source>An option with a mid-assist point pulls both halves: it takes no direction</source>
+        <translation>Une option avec un point de tirage intermédiaire tire les deux moitiés : elle ne prend pas de direction</translation>
+    </message>
+    <message>
+        <source>The back tension "%1" is not a number</source>
+        <translation>La tension de retenue « %1 » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>The conduit's inside diameter "%1" is not a number above 0</source>
+        <translation>Le diamètre intérieur du conduit « %1 » n’est pas un nombre supérieur à 0</translation>
+    </message>
+    <message>
+        <source>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</source>
+        <extracomment>%1 the best option's number, %2 its highest tension, %3 the next option's highest tension, %4 that option's number.</extracomment>
+        <translation>L’option %1 tire avec la tension maximale la plus basse, %2, contre %3 pour l’option %4</translation>
+    </message>
+    <message>
+        <source>Option %1 is the only one pulled, with %2</source>
+        <translation>L’option %1 est la seule tirée, avec %2</translation>
+    </message>
+</context>
+<context>
     <name>Conduits</name>
     <message>
         <source>Schedule 40 pipe</source>

@@ -555,6 +555,47 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>%1; no conduit is checked without the cables of the pull check</source>
+        <translation>%1; nenhum eletroduto é verificado sem os cabos da verificação do puxamento</translation>
+    </message>
+    <message>
+        <source>The coefficient "%1" is no number from 0 and no entry of the friction library</source>
+        <extracomment>%1 the coefficient as typed.</extracomment>
+        <translation>O coeficiente “%1” não é um número a partir de 0 nem uma entrada da biblioteca de atrito</translation>
+    </message>
+    <message>
+        <source>The direction "%1" is neither forward nor reverse</source>
+        <translation>A direção “%1” não é nem direta nem inversa</translation>
+    </message>
+    <message>
+        <source>The mid-assist point "%1" is not the number of a link of the plan</source>
+        <translation>O ponto de puxamento intermediário “%1” não é o número de um trecho do plano</translation>
+    </message>
+    <message>
+        <source>An option with a mid-assist point pulls both halves: it takes no direction</source>
+        <translation>Uma opção com ponto de puxamento intermediário puxa as duas metades: não aceita direção</translation>
+    </message>
+    <message>
+        <source>The back tension "%1" is not a number</source>
+        <translation>A tensão de retenção “%1” não é um número</translation>
+    </message>
+    <message>
+        <source>The conduit's inside diameter "%1" is not a number above 0</source>
+        <translation>O diâmetro interno do eletroduto “%1” não é um número acima de 0</translation>
+    </message>
+    <message>
+        <source>Option %1 pulls with the lowest highest tension, %2, against %3 for option %4</source>
+        <extracomment>%1 the best option's number, %2 its highest tension, %3 the next option's highest tension, %4 that option's number.</extracomment>
+        <translation>A opção %1 puxa com a menor tensão máxima, %2, contra %3 da opção %4</translation>
+    </message>
+    <message>
+        <source>Option %1 is the only one pulled, with %2</source>
+        <translation>A opção %1 é a única puxada, com %2</translation>
+    </message>
+</context>
+<context>
     <name>Conduits</name>
     <message>
         <source>Schedule 40 pipe</source>

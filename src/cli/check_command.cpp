@@ -4,6 +4,9 @@
 #include "cli/json_document.h"
 
 #include "cli/pull_command.h"
+#include "cables/friction_library.h"
+#include "numbers/shown_figures.h"
+#include "pullplan/option_compare.h"
 #include "pullplan/pull_check.h"
 #include "report/printed_report.h"
 
@@ -369,6 +372,172 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
         print_json(texts, result, request, out);
     } else {
         print_text(texts, result, request, out);
+    }
+}
+
+namespace {
+
+// An --option: changes as KEY=VALUE, separated by commas (friction, direction, mid-assist,
+// back-tension, conduit-id).
+CompareOptionTexts option_value(const std::string& text) {
+    CompareOptionTexts texts;
+    const std::pair<std::string_view, std::string*> keys[] = {
+        {"friction", &texts.friction},         {"direction", &texts.direction},
+        {"mid-assist", &texts.mid_assist},     {"back-tension", &texts.back_tension},
+        {"conduit-id", &texts.conduit_id}};
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string_view change = trimmed_blanks(std::string_view(text).substr(start, comma - start));
+        const std::size_t equals = change.find('=');
+        const std::string_view key =
+            trimmed_blanks(change.substr(0, equals == std::string_view::npos ? 0 : equals));
+        const auto known = std::find_if(std::begin(keys), std::end(keys),
+                                        [key](const auto& pair) { return pair.first == key; });
+        if (equals == std::string_view::npos || known == std::end(keys) ||
+            !known->second->empty() || breaks_output_shape(change)) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("option", text,
+                                              "expected KEY=VALUE changes separated by commas, "
+                                              "each key once: friction, direction, mid-assist, "
+                                              "back-tension, conduit-id")};
+        }
+        *known->second = std::string(trimmed_blanks(change.substr(equals + 1)));
+        if (known->second->empty()) {
+            throw CliRefusal{"tensora-cli: " + argument_message("option", text,
+                                                                std::string(key) + " has no value")};
+        }
+        start = comma + 1;
+    }
+    return texts;
+}
+
+} // namespace
+
+void run_compare_command(const std::vector<std::string>& arguments, std::ostream& out,
+                         std::ostream& err, const CliServices& services) {
+    CheckRequest request;
+    CheckOptions options(request);
+    std::vector<std::string> option_texts;
+    request.pull = parse_pull_request(arguments, "compare", services,
+                                      [&options, &option_texts](CommandOptions& more) {
+                                          options.add_to(more);
+                                          more.value("--option", [&option_texts](const std::string& v) {
+                                              option_texts.push_back(v);
+                                          });
+                                      });
+    options.finish();
+    if (request.pull.help) {
+        out << cli_usage();
+        return;
+    }
+    if (option_texts.empty()) {
+        throw CliRefusal{"tensora-cli: compare needs at least one --option"};
+    }
+    const UnitSystem units = request.pull.units;
+    // With a conduit the options are the pull check's; it then needs its cable too.
+    std::optional<CheckInputs> check;
+    if (request.has_conduit) {
+        require_inputs(request);
+        std::vector<CheckWarning> warnings;
+        check = read_check_inputs(request.texts, kEnglish, &warnings, units);
+        for (const CheckWarning& warning : warnings) {
+            err << argument_message(warning.box, "", warning.message) << '\n';
+        }
+    }
+    const std::vector<PullLinkValues> links = link_values(request.pull);
+    // The library only where an option names an entry rather than a number.
+    FrictionLibrary library;
+    std::vector<CompareOption> compared;
+    for (std::size_t i = 0; i < option_texts.size(); ++i) {
+        const CompareOptionTexts texts = option_value(option_texts[i]);
+        ReadOption read = read_compare_option(texts, library, links.size(), kEnglish, units);
+        if (read.refusal && !texts.friction.empty() && library.entries().empty()) {
+            LoadedLibrary loaded =
+                load_friction_library(services.data_folders, services.user_friction_file);
+            for (const Message& note : loaded.notes) {
+                err << "tensora-cli: " << english_text(note) << '\n';
+            }
+            library = std::move(loaded.library);
+            read = read_compare_option(texts, library, links.size(), kEnglish, units);
+        }
+        if (read.refusal) {
+            throw CliRefusal{"tensora-cli: " + argument_message("option", option_texts[i],
+                                                                *read.refusal)};
+        }
+        compared.push_back(read.option);
+    }
+    for (const std::string& note : request.pull.notes) {
+        err << note << '\n';
+    }
+    warn_pull_settings(request.pull.settings, err);
+    const PullSettings settings = read_pull_settings(request.pull.settings, kEnglish, units);
+    const double limit = check ? check->sidewall_limit : design_sidewall_limit(units);
+    const Comparison comparison =
+        compare_options(links, settings, check, limit, compared, units);
+    // Every option's tensions in one unit, so that they compare at a glance.
+    double largest = 0;
+    for (const ComparedOption& option : comparison.options) {
+        if (!std::isnan(option.highest)) {
+            largest = std::max({largest, std::fabs(option.forward_max), std::fabs(option.reverse_max)});
+        }
+    }
+    const ColumnUnit unit = column_unit(Quantity::Tension, units, largest);
+    const auto tension = [&unit](const ComparedOption& option, double pounds) {
+        return std::isnan(option.highest)
+                   ? std::string()
+                   : english_text(figure_message(
+                         Figure::column(pounds, Quantity::Tension, unit).without_symbol()));
+    };
+    const auto percent = [](const ComparedOption& option) {
+        return option.percent ? fixed_number_text(*option.percent, 0) : std::string();
+    };
+    if (request.pull.json) {
+        using Json = JsonDocument::Json;
+        JsonDocument document;
+        Json rows = Json::array();
+        for (std::size_t i = 0; i < comparison.options.size(); ++i) {
+            const ComparedOption& option = comparison.options[i];
+            Json row = {{"option", i + 1},
+                        {"forward_max", tension(option, option.forward_max)},
+                        {"reverse_max", tension(option, option.reverse_max)},
+                        {"percent", percent(option)},
+                        {"verdict", english_text(option.verdict)},
+                        {"ok", option.ok}};
+            if (!std::isnan(option.highest)) {
+                row["highest"] = document.exact(shown_value(option.highest, Quantity::Tension, units));
+                row["direction"] = direction_key(option.pulled);
+            }
+            if (option.sidewall) {
+                row["sidewall"] =
+                    document.exact(shown_value(*option.sidewall, Quantity::Pressure, units));
+                row["sidewall_link"] = *option.sidewall_link + 1;
+            }
+            if (!compared[i].entry.empty()) {
+                row["entry"] = compared[i].entry;
+            }
+            rows.push_back(std::move(row));
+        }
+        Json json = {{"options", std::move(rows)},
+                     {"tension_unit", column_symbol(Quantity::Tension, unit)}};
+        if (comparison.best) {
+            json["best"] = *comparison.best + 1;
+            json["deciding"] = english_text(comparison.deciding);
+        }
+        document.write(json, out);
+        return;
+    }
+    for (std::size_t i = 0; i < comparison.options.size(); ++i) {
+        const ComparedOption& option = comparison.options[i];
+        out << "option\t" << i + 1 << '\t' << tension(option, option.forward_max) << '\t'
+            << tension(option, option.reverse_max) << '\t' << percent(option) << '\t'
+            << english_text(option.verdict) << '\n';
+    }
+    if (comparison.best) {
+        out << "best\t" << *comparison.best + 1 << '\n';
+    }
+    if (request.pull.units_named) {
+        out << "units\t" << column_symbol(Quantity::Tension, unit) << '\n';
     }
 }
 

@@ -15,4 +15,9 @@ namespace tensora {
 void run_check_command(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err, const CliServices& services);
 
+// Runs `compare`: the plan as `pull` takes it (and the pull check's conduit and cables where
+// --conduit-id is given) under each --option, one line per option and the best.
+void run_compare_command(const std::vector<std::string>& arguments, std::ostream& out,
+                         std::ostream& err, const CliServices& services);
+
 } // namespace tensora

@@ -121,6 +121,17 @@ not finite prints "Out of range".
       unrounded tensions (null when not finite); for a plan that climbs or drops, each link
       adds "inclined", "inclination_in" and "inclination_out" (the route's inclination in
       degrees as the forward pull goes) and "forward_held" and "reverse_held".
+      A link may end in fields of its raceway, each once, in any order (s:100:f=0.15,
+      b:3:90:raceway=pvc-wet, "Straight 100 30 f=0.2 tray" in a plan file): f=MU, the
+      link's own coefficient of friction (from 0; a link without one takes --friction);
+      raceway=NAME, an entry of the friction library (friction.json beside the cable data,
+      and the user's own entries in Tensora/friction.json of the settings folder), whose
+      coefficient the link takes unless f= gives one, and which makes the link cable tray
+      where the entry is one; id=D, a conduit of that inside diameter (in, mm with --units
+      si) from this link on, and tray, cable tray on rollers from this link on, both for
+      the pull check. A link with such fields prints them after its columns, each a
+      tab-separated field as given (f= with the entry's coefficient); --json adds
+      "friction", "raceway", "raceway_id" and "tray" to such links.
 
   check --conduit-id D (--cable-od D --cables N | --cable GROUP...) [--configuration auto|
         triangular|cradled|diamond] [--min-clearance X] [--swbp-limit P] [--bend-radius R]
@@ -160,6 +171,29 @@ not finite prints "Out of range".
       prints the same as one JSON object; --pdf adds the check to the report. A --cable
       that cannot be read (a count of 0, a diameter or weight that is no number of 0 or
       more, an unknown size or material) is refused, naming its field.
+
+      A link's id= or tray starts a raceway of its own: from that link on the check
+      arranges the cables in that conduit (its own weight correction, clearance, jam ratio
+      and fill, against the circle of its diameter) or on the tray (no correction, each
+      bend's bearing pressure the tension over its radius); the findings of such a stretch
+      name its first link ("... from link 3").
+
+  compare --option CHANGES... [check's options] [PULL OPTION...] [LINK...]
+      The plan that pull takes under each --option, side by side. CHANGES are KEY=VALUE,
+      separated by commas, each key once: friction (a coefficient, or a friction library
+      entry's name; links with their own keep theirs), direction (forward or reverse;
+      without one the end with the lower highest tension), mid-assist (N, the point after
+      link N: both halves are pulled, so no direction), back-tension (lbs, N with --units
+      si), conduit-id (in, mm with --units si). With --conduit-id and the check's cables
+      each option is the pull check's corrected pull and verdict; without, the plan's pull
+      against its allowable tension and a sidewall bearing pressure of 500 lbs/ft.
+      Prints one line an option, numbered from 1 in the order given: "option", N, the
+      highest tension forward and reverse (as the planner's columns write it, one unit for
+      all), the per cent of the allowable tension the option is pulled with, and the
+      verdict, tab-separated; then "best" and the option with the lowest highest tension
+      (the first of equals; none where no option could be pulled). --json prints the same
+      as one object, with each option's highest tension, direction and highest sidewall
+      bearing pressure, and the figure that decides the best.
 
   advise [--swbp-limit P] [PULL OPTION...] [LINK...]
       Advice on the plan that pull takes (every option and link of pull but its files):
@@ -461,6 +495,7 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
     const std::pair<std::string_view, Runner> commands[] = {
         {"pull", [&](const auto& rest) { run_pull_command(rest, out, err, services); }},
         {"check", [&](const auto& rest) { run_check_command(rest, out, err, services); }},
+        {"compare", [&](const auto& rest) { run_compare_command(rest, out, err, services); }},
         {"advise", [&](const auto& rest) { run_advise_command(rest, out, err, services); }},
         {"equipment", [&](const auto& rest) { run_equipment_command(rest, out, err, services); }},
         {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }}};

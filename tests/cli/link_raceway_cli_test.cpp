@@ -98,5 +98,30 @@ TEST(CliLinkRaceway, AUsersOwnEntryIsFoundAndAReportKeepsTheLinksRacewayInEveryU
     EXPECT_NEAR(std::stod(inches[2].substr(inches[2].rfind("id=") + 3)), 102.26 / 25.4, 1e-12);
 }
 
+TEST(CliCompare, PrintsAnOptionALineInTheOrderGivenAndTheLowestHighestTensionAsBest) {
+    const std::vector<std::string> plan{"--weight", "144", "--friction", "0.5", "--allowable",
+                                        "50",       "s:100", "b:1:45", "s:80", "b:1:90",
+                                        "s:75",     "b:1:45", "s:70"};
+    std::vector<std::string> arguments{"compare", "--option", "friction=0.35,direction=forward",
+                                       "--option", "friction=tray-rollers", "--option",
+                                       "mid-assist=4"};
+    arguments.insert(arguments.end(), plan.begin(), plan.end());
+    const CliRun compared = run(arguments);
+    ASSERT_EQ(compared.status, 0) << compared.err;
+    const auto out = lines(compared.out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[0], "option\t1\t33\t30\t66\tPull OK"); // forward's 32.83 of 50
+    EXPECT_TRUE(out[1].starts_with("option\t2\t9\t9\t")) << out[1];
+    EXPECT_TRUE(out[2].starts_with("option\t3\t")) << out[2];
+    EXPECT_EQ(out[3], "best\t2");
+    for (const char* bad : {"friction=0.2,friction=0.3", "speed=2", "mid-assist=8",
+                            "mid-assist=2,direction=reverse", "friction=no-such-entry"}) {
+        std::vector<std::string> refused{"compare", "--option", bad};
+        refused.insert(refused.end(), plan.begin(), plan.end());
+        EXPECT_EQ(run(refused).status, 2) << bad;
+    }
+    EXPECT_EQ(run({"compare", "s:100"}).status, 2); // no option
+}
+
 } // namespace
 } // namespace tensora
