@@ -594,6 +594,44 @@
         <source>Option %1 is the only one pulled, with %2</source>
         <translation>Variante %1 ist die einzige gezogene, mit %2</translation>
     </message>
+    <message>
+        <source>μ %1</source>
+        <extracomment>A coefficient of friction.</extracomment>
+        <translation>μ %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A coefficient and the friction library entry it comes from.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>vorwärts gezogen</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>rückwärts gezogen</translation>
+    </message>
+    <message>
+        <source>mid-assist point after link %1</source>
+        <translation>Zwischenzugstelle nach Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>back tension %1</source>
+        <translation>Rückhaltekraft %1</translation>
+    </message>
+    <message>
+        <source>conduit ID %1</source>
+        <translation>Schutzrohr-ID %1</translation>
+    </message>
+    <message>
+        <source>the plan as it is</source>
+        <translation>der Plan, wie er ist</translation>
+    </message>
+    <message>
+        <source>%1 at link %2</source>
+        <translation>%1 in Abschnitt %2</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>
@@ -2100,6 +2138,70 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>Maximum combined pair width (in)</source>
         <translation>Größte Breite eines Paars (in)</translation>
     </message>
+    <message>
+        <source>Friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Variante %1</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 beste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>scheitert</translation>
+    </message>
+    <message>
+        <source>Options compared</source>
+        <translation>Varianten im Vergleich</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Vorwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Rückwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Sidewall (%1)</source>
+        <translation>Seitendruck (%1)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Lowest highest tension</source>
+        <translation>Niedrigste Höchstzugkraft</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Urteile</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -2223,6 +2325,97 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Radius (%1)</source>
         <translation>Radius (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CompareOptions</name>
+    <message>
+        <source>Compare Options</source>
+        <translation>Varianten vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option</source>
+        <translation>Variante &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Last Option</source>
+        <translation>Letzte Variante &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Coefficient or entry</source>
+        <translation>Koeffizient oder Eintrag</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Mid-assist after link</source>
+        <translation>Zwischenzug nach Abschnitt</translation>
+    </message>
+    <message>
+        <source>Back tension (%1)</source>
+        <translation>Rückhaltekraft (%1)</translation>
+    </message>
+    <message>
+        <source>Conduit ID (%1)</source>
+        <translation>Schutzrohr-ID (%1)</translation>
+    </message>
+    <message>
+        <source>Forward max</source>
+        <translation>Vorwärts max.</translation>
+    </message>
+    <message>
+        <source>Reverse max</source>
+        <translation>Rückwärts max.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Highest sidewall</source>
+        <translation>Höchster Seitenwanddruck</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
+        <translation>Ein Koeffizient oder der Name eines Eintrags der Reibungsbibliothek; leer: der des Plans</translation>
+    </message>
+    <message>
+        <source>Lower end</source>
+        <translation>Günstigeres Ende</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Each option is the pull check's corrected pull of its cables, and its verdict.</source>
+        <translation>Jede Variante ist der korrigierte Zug der Kabel der Zugprüfung, mit ihrem Urteil.</translation>
+    </message>
+    <message>
+        <source>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</source>
+        <translation>Jede Variante ist der Zug des Planers; öffnen Sie die Zugprüfung mit ihren Kabeln, um Schutzrohre zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 beste</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3816,10 @@ Seitenwanddruck %1</translation>
     <message>
         <source>Friction Li&amp;brary</source>
         <translation>Reibungs&amp;bibliothek</translation>
+    </message>
+    <message>
+        <source>Compare Optio&amp;ns</source>
+        <translation>Varianten &amp;vergleichen</translation>
     </message>
 </context>
 <context>

@@ -594,6 +594,44 @@
         <source>Option %1 is the only one pulled, with %2</source>
         <translation>Option %1 is the only one pulled, with %2</translation>
     </message>
+    <message>
+        <source>μ %1</source>
+        <extracomment>A coefficient of friction.</extracomment>
+        <translation>μ %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A coefficient and the friction library entry it comes from.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>pulled forward</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>pulled in reverse</translation>
+    </message>
+    <message>
+        <source>mid-assist point after link %1</source>
+        <translation>mid-assist point after link %1</translation>
+    </message>
+    <message>
+        <source>back tension %1</source>
+        <translation>back tension %1</translation>
+    </message>
+    <message>
+        <source>conduit ID %1</source>
+        <translation>conduit ID %1</translation>
+    </message>
+    <message>
+        <source>the plan as it is</source>
+        <translation>the plan as it is</translation>
+    </message>
+    <message>
+        <source>%1 at link %2</source>
+        <translation>%1 at link %2</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>
@@ -2100,6 +2138,70 @@ in the same directory as this program and restart.</translation>
         <source>Maximum combined pair width (in)</source>
         <translation>Maximum combined pair width (in)</translation>
     </message>
+    <message>
+        <source>Friction</source>
+        <translation>Friction</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 best</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>fails</translation>
+    </message>
+    <message>
+        <source>Options compared</source>
+        <translation>Options compared</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Forward (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Reverse (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Sidewall (%1)</source>
+        <translation>Sidewall (%1)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Lowest highest tension</source>
+        <translation>Lowest highest tension</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Verdicts</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -2223,6 +2325,97 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Radius (%1)</source>
         <translation>Radius (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CompareOptions</name>
+    <message>
+        <source>Compare Options</source>
+        <translation>Compare Options</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option</source>
+        <translation>&amp;Add Option</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Last Option</source>
+        <translation>&amp;Remove Last Option</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Coefficient or entry</source>
+        <translation>Coefficient or entry</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist after link</source>
+        <translation>Mid-assist after link</translation>
+    </message>
+    <message>
+        <source>Back tension (%1)</source>
+        <translation>Back tension (%1)</translation>
+    </message>
+    <message>
+        <source>Conduit ID (%1)</source>
+        <translation>Conduit ID (%1)</translation>
+    </message>
+    <message>
+        <source>Forward max</source>
+        <translation>Forward max</translation>
+    </message>
+    <message>
+        <source>Reverse max</source>
+        <translation>Reverse max</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Highest sidewall</source>
+        <translation>Highest sidewall</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
+        <translation>A coefficient, or the name of a friction library entry; empty: the plan's</translation>
+    </message>
+    <message>
+        <source>Lower end</source>
+        <translation>Lower end</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Each option is the pull check's corrected pull of its cables, and its verdict.</source>
+        <translation>Each option is the pull check's corrected pull of its cables, and its verdict.</translation>
+    </message>
+    <message>
+        <source>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</source>
+        <translation>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 best</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3816,10 @@ Sidewall %1</translation>
     <message>
         <source>Friction Li&amp;brary</source>
         <translation>Friction Li&amp;brary</translation>
+    </message>
+    <message>
+        <source>Compare Optio&amp;ns</source>
+        <translation>Compare Optio&amp;ns</translation>
     </message>
 </context>
 <context>

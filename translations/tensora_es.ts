@@ -594,6 +594,44 @@
         <source>Option %1 is the only one pulled, with %2</source>
         <translation>La opción %1 es la única que se tira, con %2</translation>
     </message>
+    <message>
+        <source>μ %1</source>
+        <extracomment>A coefficient of friction.</extracomment>
+        <translation>μ %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A coefficient and the friction library entry it comes from.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>tirado en directo</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>tirado en inverso</translation>
+    </message>
+    <message>
+        <source>mid-assist point after link %1</source>
+        <translation>punto de tiro intermedio tras el tramo %1</translation>
+    </message>
+    <message>
+        <source>back tension %1</source>
+        <translation>tensión de retención %1</translation>
+    </message>
+    <message>
+        <source>conduit ID %1</source>
+        <translation>DI del tubo conduit %1</translation>
+    </message>
+    <message>
+        <source>the plan as it is</source>
+        <translation>el plan tal cual</translation>
+    </message>
+    <message>
+        <source>%1 at link %2</source>
+        <translation>%1 en el tramo %2</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>
@@ -2100,6 +2138,70 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>Maximum combined pair width (in)</source>
         <translation>Ancho máximo de un par (in)</translation>
     </message>
+    <message>
+        <source>Friction</source>
+        <translation>Fricción</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Opción %1</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 mejor</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>falla</translation>
+    </message>
+    <message>
+        <source>Options compared</source>
+        <translation>Opciones comparadas</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opción</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Directo (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Sidewall (%1)</source>
+        <translation>Presión lateral (%1)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Lowest highest tension</source>
+        <translation>Tensión máxima más baja</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Veredictos</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -2223,6 +2325,97 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Radius (%1)</source>
         <translation>Radio (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CompareOptions</name>
+    <message>
+        <source>Compare Options</source>
+        <translation>Comparar opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option</source>
+        <translation>&amp;Añadir opción</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Last Option</source>
+        <translation>&amp;Quitar la última opción</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opción</translation>
+    </message>
+    <message>
+        <source>Coefficient or entry</source>
+        <translation>Coeficiente o entrada</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Mid-assist after link</source>
+        <translation>Tiro intermedio tras tramo</translation>
+    </message>
+    <message>
+        <source>Back tension (%1)</source>
+        <translation>Tensión de retención (%1)</translation>
+    </message>
+    <message>
+        <source>Conduit ID (%1)</source>
+        <translation>DI del conduit (%1)</translation>
+    </message>
+    <message>
+        <source>Forward max</source>
+        <translation>Directo máx.</translation>
+    </message>
+    <message>
+        <source>Reverse max</source>
+        <translation>Inverso máx.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Highest sidewall</source>
+        <translation>Presión lateral máx.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
+        <translation>Un coeficiente, o el nombre de una entrada de la biblioteca de fricción; vacío: el del plan</translation>
+    </message>
+    <message>
+        <source>Lower end</source>
+        <translation>Extremo más favorable</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>Each option is the pull check's corrected pull of its cables, and its verdict.</source>
+        <translation>Cada opción es el tiro corregido de los cables de la comprobación del tiro, con su veredicto.</translation>
+    </message>
+    <message>
+        <source>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</source>
+        <translation>Cada opción es el tiro del planificador; abra la comprobación del tiro con sus cables para comparar tubos conduit.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 mejor</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3816,10 @@ Presión lateral %1</translation>
     <message>
         <source>Friction Li&amp;brary</source>
         <translation>Bi&amp;blioteca de fricción</translation>
+    </message>
+    <message>
+        <source>Compare Optio&amp;ns</source>
+        <translation>Comparar optio&amp;nes</translation>
     </message>
 </context>
 <context>

@@ -594,6 +594,44 @@
         <source>Option %1 is the only one pulled, with %2</source>
         <translation>L’option %1 est la seule tirée, avec %2</translation>
     </message>
+    <message>
+        <source>μ %1</source>
+        <extracomment>A coefficient of friction.</extracomment>
+        <translation>μ %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A coefficient and the friction library entry it comes from.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>tiré en direct</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>tiré en inverse</translation>
+    </message>
+    <message>
+        <source>mid-assist point after link %1</source>
+        <translation>point de tirage intermédiaire après le tronçon %1</translation>
+    </message>
+    <message>
+        <source>back tension %1</source>
+        <translation>tension de retenue %1</translation>
+    </message>
+    <message>
+        <source>conduit ID %1</source>
+        <translation>DI du conduit %1</translation>
+    </message>
+    <message>
+        <source>the plan as it is</source>
+        <translation>le plan tel quel</translation>
+    </message>
+    <message>
+        <source>%1 at link %2</source>
+        <translation>%1 au tronçon %2</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>
@@ -2100,6 +2138,70 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>Maximum combined pair width (in)</source>
         <translation>Largeur maximale d'une paire (in)</translation>
     </message>
+    <message>
+        <source>Friction</source>
+        <translation>Frottement</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 meilleure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>échoue</translation>
+    </message>
+    <message>
+        <source>Options compared</source>
+        <translation>Options comparées</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Direct (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverse (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Sidewall (%1)</source>
+        <translation>Pression latérale (%1)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleure</translation>
+    </message>
+    <message>
+        <source>Lowest highest tension</source>
+        <translation>Tension maximale la plus basse</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changements</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Verdicts</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -2223,6 +2325,97 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Radius (%1)</source>
         <translation>Rayon (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CompareOptions</name>
+    <message>
+        <source>Compare Options</source>
+        <translation>Comparer des options</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option</source>
+        <translation>&amp;Ajouter une option</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Last Option</source>
+        <translation>&amp;Retirer la dernière option</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Coefficient or entry</source>
+        <translation>Coefficient ou entrée</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist after link</source>
+        <translation>Tirage intermédiaire après tronçon</translation>
+    </message>
+    <message>
+        <source>Back tension (%1)</source>
+        <translation>Tension de retenue (%1)</translation>
+    </message>
+    <message>
+        <source>Conduit ID (%1)</source>
+        <translation>DI du conduit (%1)</translation>
+    </message>
+    <message>
+        <source>Forward max</source>
+        <translation>Direct max.</translation>
+    </message>
+    <message>
+        <source>Reverse max</source>
+        <translation>Inverse max.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Highest sidewall</source>
+        <translation>Pression latérale max.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
+        <translation>Un coefficient, ou le nom d’une entrée de la bibliothèque de frottement ; vide : celui du plan</translation>
+    </message>
+    <message>
+        <source>Lower end</source>
+        <translation>Extrémité la plus favorable</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>Each option is the pull check's corrected pull of its cables, and its verdict.</source>
+        <translation>Chaque option est le tirage corrigé des câbles de la vérification du tirage, avec son verdict.</translation>
+    </message>
+    <message>
+        <source>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</source>
+        <translation>Chaque option est le tirage du planificateur ; ouvrez la vérification du tirage avec ses câbles pour comparer des conduits.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 meilleure</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3816,10 @@ Pression latérale %1</translation>
     <message>
         <source>Friction Li&amp;brary</source>
         <translation>&amp;Bibliothèque de frottement</translation>
+    </message>
+    <message>
+        <source>Compare Optio&amp;ns</source>
+        <translation>Comparer des optio&amp;ns</translation>
     </message>
 </context>
 <context>

@@ -594,6 +594,44 @@
         <source>Option %1 is the only one pulled, with %2</source>
         <translation>A opção %1 é a única puxada, com %2</translation>
     </message>
+    <message>
+        <source>μ %1</source>
+        <extracomment>A coefficient of friction.</extracomment>
+        <translation>μ %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A coefficient and the friction library entry it comes from.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>pulled forward</source>
+        <translation>puxado direto</translation>
+    </message>
+    <message>
+        <source>pulled in reverse</source>
+        <translation>puxado no sentido inverso</translation>
+    </message>
+    <message>
+        <source>mid-assist point after link %1</source>
+        <translation>ponto de puxamento intermediário após o trecho %1</translation>
+    </message>
+    <message>
+        <source>back tension %1</source>
+        <translation>tensão de retenção %1</translation>
+    </message>
+    <message>
+        <source>conduit ID %1</source>
+        <translation>DI do eletroduto %1</translation>
+    </message>
+    <message>
+        <source>the plan as it is</source>
+        <translation>o plano como está</translation>
+    </message>
+    <message>
+        <source>%1 at link %2</source>
+        <translation>%1 no trecho %2</translation>
+    </message>
 </context>
 <context>
     <name>Conduits</name>
@@ -2100,6 +2138,70 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>Maximum combined pair width (in)</source>
         <translation>Largura máxima de um par (in)</translation>
     </message>
+    <message>
+        <source>Friction</source>
+        <translation>Atrito</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Opção %1</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 melhor</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>falha</translation>
+    </message>
+    <message>
+        <source>Options compared</source>
+        <translation>Opções comparadas</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opção</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Direto (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Sidewall (%1)</source>
+        <translation>Pressão lateral (%1)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Melhor</translation>
+    </message>
+    <message>
+        <source>Lowest highest tension</source>
+        <translation>Menor tensão máxima</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Alterações</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Veredictos</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -2223,6 +2325,97 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Radius (%1)</source>
         <translation>Raio (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tensora::CompareOptions</name>
+    <message>
+        <source>Compare Options</source>
+        <translation>Comparar opções</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option</source>
+        <translation>A&amp;dicionar opção</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Last Option</source>
+        <translation>&amp;Remover a última opção</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opção</translation>
+    </message>
+    <message>
+        <source>Coefficient or entry</source>
+        <translation>Coeficiente ou entrada</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message>
+        <source>Mid-assist after link</source>
+        <translation>Puxamento intermediário após trecho</translation>
+    </message>
+    <message>
+        <source>Back tension (%1)</source>
+        <translation>Tensão de retenção (%1)</translation>
+    </message>
+    <message>
+        <source>Conduit ID (%1)</source>
+        <translation>DI do eletroduto (%1)</translation>
+    </message>
+    <message>
+        <source>Forward max</source>
+        <translation>Direto máx.</translation>
+    </message>
+    <message>
+        <source>Reverse max</source>
+        <translation>Inverso máx.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Highest sidewall</source>
+        <translation>Pressão lateral máx.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
+        <translation>Um coeficiente, ou o nome de uma entrada da biblioteca de atrito; vazio: o do plano</translation>
+    </message>
+    <message>
+        <source>Lower end</source>
+        <translation>Extremidade mais favorável</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direto</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>Each option is the pull check's corrected pull of its cables, and its verdict.</source>
+        <translation>Cada opção é o puxamento corrigido dos cabos da verificação do puxamento, com seu veredito.</translation>
+    </message>
+    <message>
+        <source>Each option is the planner's pull; open the Pull Check with its cables to compare conduits.</source>
+        <translation>Cada opção é o puxamento do planejador; abra a verificação do puxamento com seus cabos para comparar eletrodutos.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <translation>%1 melhor</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3816,10 @@ Pressão lateral %1</translation>
     <message>
         <source>Friction Li&amp;brary</source>
         <translation>Bi&amp;blioteca de atrito</translation>
+    </message>
+    <message>
+        <source>Compare Optio&amp;ns</source>
+        <translation>&amp;Comparar opções</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include "windows/help/about_window.h"
 #include "windows/help/help_window.h"
 #include "windows/profile/tension_profile_window.h"
+#include "windows/pullplan/compare_options_window.h"
 #include "windows/pullplan/friction_library_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
@@ -133,6 +134,11 @@ void frmMain::buildToolsMenu(QMenuBar& bar) {
             &frmMain::mnuToolsPullCheck_Click);
     connect(addItem(*tools, "mnuToolsFrictionLibrary", tr("Friction Li&brary")),
             &QAction::triggered, this, [this] { registry().show<FrictionLibraryWindow>(); });
+    connect(addItem(*tools, "mnuToolsCompare", tr("Compare Optio&ns")), &QAction::triggered, this,
+            [this] {
+                registry().get<PullCalculator>(); // the options compare its plan
+                registry().show<CompareOptions>();
+            });
 }
 
 void frmMain::buildOptionsMenu(QMenuBar& bar) {
@@ -516,6 +522,9 @@ PrintedReport frmMain::printedReport() {
     }
     if (const RouteView* route = registry().find<RouteView>()) {
         printed.route = route->drawing();
+    }
+    if (const CompareOptions* compare = registry().find<CompareOptions>()) {
+        printed.comparison = compare->printedComparison();
     }
     return printed;
 }

@@ -40,8 +40,8 @@ struct FrictionEntry {
     LibraryText jacket;     // "PVC", "any"
     LibraryText lubricant;  // "none (dry)", "a wet pulling lubricant"
     double coefficient = 0; // dynamic, unitless
-    LibraryText stands_for; // "typical unlubricated value"
-    LibraryText source;     // where the figure comes from
+    LibraryText stands_for{}; // "typical unlubricated value"
+    LibraryText source{};     // where the figure comes from
     RacewayKind kind = RacewayKind::Any;
     bool own = false; // the user's: editable (the shipped entries are not)
     bool operator==(const FrictionEntry&) const = default;

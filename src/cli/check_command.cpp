@@ -475,6 +475,12 @@ void run_compare_command(const std::vector<std::string>& arguments, std::ostream
     const double limit = check ? check->sidewall_limit : design_sidewall_limit(units);
     const Comparison comparison =
         compare_options(links, settings, check, limit, compared, units);
+    if (request.pull.pdf || request.pull.save_report || request.pull.csv) {
+        // The report holds the plan as given; the PDF adds the options compared.
+        const PullResults plan = pullcalc(request.pull.links, request.pull.settings, kEnglish, units);
+        const PrintedComparison printed = printed_comparison(compared, comparison, units);
+        write_pull_files(request.pull, plan, services, nullptr, &printed);
+    }
     // Every option's tensions in one unit, so that they compare at a glance.
     double largest = 0;
     for (const ComparedOption& option : comparison.options) {

@@ -848,7 +848,7 @@ namespace {
 
 // The report for people, as the PDF shows it.
 PrintedReport printed_report(const PullRequest& request, const PullResults& results,
-                             const PrintedCheck* check) {
+                             const PrintedCheck* check, const PrintedComparison* comparison) {
     PrintedReport printed;
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
@@ -876,6 +876,14 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     if (check) {
         printed.check = *check;
     }
+    const std::vector<PullLinkValues> values = link_values(request);
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        printed.link_raceways.push_back(
+            link_raceway_words(request.links[i].raceway, values[i], request.units));
+    }
+    if (comparison) {
+        printed.comparison = *comparison;
+    }
     return printed;
 }
 
@@ -894,7 +902,8 @@ struct Output {
 } // namespace
 
 void write_pull_files(const PullRequest& request, const PullResults& results,
-                      const CliServices& services, const PrintedCheck* check) {
+                      const CliServices& services, const PrintedCheck* check,
+                      const PrintedComparison* comparison) {
     std::list<Output> outputs;
     if (request.save_report) {
         outputs.emplace_back("save-report", *request.save_report, [&request, &results] {
@@ -915,7 +924,7 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
             throw CliRefusal{"tensora-cli: --pdf is not available here"};
         }
         outputs.emplace_back("pdf", *request.pdf, [&] {
-            return services.render_pdf(printed_report(request, results, check));
+            return services.render_pdf(printed_report(request, results, check, comparison));
         });
     }
     if (request.csv) {

@@ -15,6 +15,7 @@
 namespace tensora {
 
 struct PrintedCheck;
+struct PrintedComparison;
 
 // A pull as its options and links ask for it.
 struct PullRequest {
@@ -72,8 +73,10 @@ void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err);
 // What --save-report, --pdf and --csv ask for, each file whole or not at all: every file's
 // place is checked before any is written (CliRefusal), and a write that fails after that
 // names the files already written (CliFailure). The PDF adds the pull check when one is given.
+// The PDF adds the options compared when a comparison is given.
 void write_pull_files(const PullRequest& request, const PullResults& results,
-                      const CliServices& services, const PrintedCheck* check = nullptr);
+                      const CliServices& services, const PrintedCheck* check = nullptr,
+                      const PrintedComparison* comparison = nullptr);
 
 // Runs `pull` with its arguments (those after the command word); a command line that cannot
 // be run throws CliRefusal before anything is printed.

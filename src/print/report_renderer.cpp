@@ -701,20 +701,30 @@ void plan_table(Pages& pages, const PrintedReport& report) {
     }
     const QString link_heading = UiText::tr("Link");
     const QString type_heading = UiText::tr("Type");
+    QList<Column> columns{
+        {link_heading, 0.45, true},
+        {type_heading, 0.75, false},
+        {in_units(QT_TRANSLATE_NOOP("UiText", "Length"), Quantity::Length, report.units), 0.8,
+         true},
+        {UiText::tr("Angle (\u00b0)"), 0.65, true},
+        {column_heading(QT_TRANSLATE_NOOP("UiText", "Forward"), 0), 0.95, true},
+        {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 1), 0.7, true},
+        {column_heading(QT_TRANSLATE_NOOP("UiText", "Reverse"), 2), 0.95, true},
+        {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 3), 0.7, true},
+        {UiText::tr("Limit"), 0.5, false}};
+    // A link's own coefficient and raceway, in a column of their own where a link has them.
+    const std::vector<Message>& raceways = report.link_raceways;
+    if (std::any_of(raceways.begin(), raceways.end(),
+                    [](const Message& words) { return !words.empty(); })) {
+        columns.insert(4, {UiText::tr("Friction"), 1.1, false});
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            rows[i].insert(4, i < raceways.size() ? spoken(raceways[i], report.locale) : QString());
+        }
+    }
     table(pages,
           UiText::tr("Plan (\"over\": beyond the allowable tension; \"held\": held at zero; "
                      "sidewall: tension leaving a bend / its length)"),
-          {{link_heading, 0.45, true},
-           {type_heading, 0.75, false},
-           {in_units(QT_TRANSLATE_NOOP("UiText", "Length"), Quantity::Length, report.units), 0.8,
-            true},
-           {UiText::tr("Angle (\u00b0)"), 0.65, true},
-           {column_heading(QT_TRANSLATE_NOOP("UiText", "Forward"), 0), 0.95, true},
-           {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 1), 0.7, true},
-           {column_heading(QT_TRANSLATE_NOOP("UiText", "Reverse"), 2), 0.95, true},
-           {column_heading(QT_TRANSLATE_NOOP("UiText", "Sidewall"), 3), 0.7, true},
-           {UiText::tr("Limit"), 0.5, false}},
-          rows, [&report](std::size_t r) {
+          columns, rows, [&report](std::size_t r) {
               return r < report.over_limit.size() && report.over_limit[r];
           });
 }
@@ -788,6 +798,48 @@ void route_page(Pages& pages, const PrintedReport& report) {
     pages.advance(legend);
 }
 
+// The options compared, on a page of their own: their figures in a table, the best one named;
+// then each option's changes and verdict, which may run long.
+void comparison_page(Pages& pages, const PrintedComparison& comparison,
+                     const NumberLocale& locale) {
+    pages.newPage();
+    std::vector<QStringList> rows;
+    QList<QPair<QString, QString>> changes;
+    QList<QPair<QString, QString>> verdicts;
+    for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
+        const std::vector<Message>& cells = comparison.rows[i];
+        const QString number = spoken(cells[0], locale);
+        const QString option = UiText::tr("Option %1").arg(number);
+        rows.push_back({comparison.best == i ? UiText::tr("%1 best").arg(number) : number,
+                        spoken(cells[2], locale), spoken(cells[3], locale),
+                        spoken(cells[4], locale), spoken(cells[5], locale),
+                        i < comparison.ok.size() && comparison.ok[i] ? UiText::tr("OK")
+                                                                     : UiText::tr("fails")});
+        changes.append({option, spoken(cells[1], locale)});
+        verdicts.append({option, spoken(cells[6], locale)});
+    }
+    const auto unit = [](Quantity quantity, ColumnUnit column) {
+        return qt_text(column_symbol(quantity, column));
+    };
+    table(pages, UiText::tr("Options compared"),
+          {{UiText::tr("Option"), 0.8, false},
+           {UiText::tr("Forward (%1)").arg(unit(Quantity::Tension, comparison.tension_unit)), 1.0,
+            true},
+           {UiText::tr("Reverse (%1)").arg(unit(Quantity::Tension, comparison.tension_unit)), 1.0,
+            true},
+           {UiText::tr("Share"), 0.8, true},
+           {UiText::tr("Sidewall (%1)").arg(unit(Quantity::Pressure, comparison.pressure_unit)),
+            1.1, true},
+           {UiText::tr("Verdict"), 0.8, false}},
+          rows, [](std::size_t) { return false; });
+    if (!comparison.deciding.empty()) {
+        pairs(pages, UiText::tr("Best"),
+              {{UiText::tr("Lowest highest tension"), spoken(comparison.deciding, locale)}});
+    }
+    pairs(pages, UiText::tr("Changes"), changes);
+    pairs(pages, UiText::tr("Verdicts"), verdicts);
+}
+
 void flow(Pages& pages, const PrintedReport& report) {
     title_block(pages, report);
     cable_and_pull(pages, report);
@@ -804,6 +856,9 @@ void flow(Pages& pages, const PrintedReport& report) {
     }
     if (report.route && !report.route->empty()) {
         route_page(pages, report);
+    }
+    if (report.comparison) {
+        comparison_page(pages, *report.comparison, report.locale);
     }
     pages.finish();
 }

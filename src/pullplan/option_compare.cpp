@@ -197,6 +197,47 @@ ComparedOption compare_one(const std::vector<PullLinkValues>& links, const PullS
 
 } // namespace
 
+Message option_words(const CompareOption& option, UnitSystem units) {
+    std::vector<Message> parts;
+    if (option.friction) {
+        //: A coefficient of friction.
+        Message friction =
+            Message(TENSORA_TEXT("Compare", "\u03bc %1")).figure(Figure::number(*option.friction));
+        if (!option.entry.empty()) {
+            //: A coefficient and the friction library entry it comes from.
+            friction = Message(TENSORA_TEXT("Compare", "%1 (%2)"))
+                           .nested(std::move(friction))
+                           .data(option.entry);
+        }
+        parts.push_back(std::move(friction));
+    }
+    if (option.direction == PullDirection::Forward) {
+        parts.emplace_back(TENSORA_TEXT("Compare", "pulled forward"));
+    } else if (option.direction == PullDirection::Reverse) {
+        parts.emplace_back(TENSORA_TEXT("Compare", "pulled in reverse"));
+    }
+    if (option.mid_assist) {
+        parts.push_back(Message(TENSORA_TEXT("Compare", "mid-assist point after link %1"))
+                            .link(*option.mid_assist));
+    }
+    if (option.back_tension) {
+        parts.push_back(Message(TENSORA_TEXT("Compare", "back tension %1"))
+                            .figure(Figure::typed(*option.back_tension, Quantity::Tension, units)));
+    }
+    if (option.conduit_id) {
+        parts.push_back(Message(TENSORA_TEXT("Compare", "conduit ID %1"))
+                            .figure(Figure::typed(*option.conduit_id, Quantity::Diameter, units)));
+    }
+    if (parts.empty()) {
+        return Message(TENSORA_TEXT("Compare", "the plan as it is"));
+    }
+    Message words = std::move(parts.front());
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        words = Message(TENSORA_TEXT("Plan", "%1, %2")).nested(std::move(words)).nested(parts[i]);
+    }
+    return words;
+}
+
 ReadOption read_compare_option(const CompareOptionTexts& texts, const FrictionLibrary& library,
                                std::size_t links, const NumberLocale& locale, UnitSystem units) {
     ReadOption read;
@@ -274,6 +315,16 @@ Comparison compare_options(const std::vector<PullLinkValues>& links, const PullS
         comparison.options.push_back(
             compare_one(links, settings, check, sidewall_limit, option, units));
     }
+    choose_best(comparison, units);
+    return comparison;
+}
+
+void choose_best(Comparison& comparison, UnitSystem units, const std::vector<std::size_t>& numbers) {
+    comparison.best.reset();
+    comparison.deciding = Message();
+    const auto number = [&numbers](std::size_t i) {
+        return static_cast<long long>(i < numbers.size() ? numbers[i] : i + 1);
+    };
     // The lowest highest tension; the one next to it names the margin it wins by.
     std::optional<std::size_t> next;
     for (std::size_t i = 0; i < comparison.options.size(); ++i) {
@@ -288,27 +339,27 @@ Comparison compare_options(const std::vector<PullLinkValues>& links, const PullS
             next = i;
         }
     }
-    if (comparison.best && links.size() > 0) {
-        const ComparedOption& best = comparison.options[*comparison.best];
-        if (next) {
-            //: %1 the best option's number, %2 its highest tension, %3 the next option's
-            //: highest tension, %4 that option's number.
-            comparison.deciding =
-                Message(TENSORA_TEXT("Compare", "Option %1 pulls with the lowest highest tension, "
-                                                "%2, against %3 for option %4"))
-                    .count_arg(static_cast<long long>(*comparison.best) + 1)
-                    .figure(Figure::reading(best.highest, Quantity::Tension, units))
-                    .figure(Figure::reading(comparison.options[*next].highest, Quantity::Tension,
-                                            units))
-                    .count_arg(static_cast<long long>(*next) + 1);
-        } else {
-            comparison.deciding =
-                Message(TENSORA_TEXT("Compare", "Option %1 is the only one pulled, with %2"))
-                    .count_arg(static_cast<long long>(*comparison.best) + 1)
-                    .figure(Figure::reading(best.highest, Quantity::Tension, units));
-        }
+    if (!comparison.best) {
+        return;
     }
-    return comparison;
+    const ComparedOption& best = comparison.options[*comparison.best];
+    if (next) {
+        //: %1 the best option's number, %2 its highest tension, %3 the next option's highest
+        //: tension, %4 that option's number.
+        comparison.deciding =
+            Message(TENSORA_TEXT("Compare", "Option %1 pulls with the lowest highest tension, "
+                                            "%2, against %3 for option %4"))
+                .count_arg(number(*comparison.best))
+                .figure(Figure::reading(best.highest, Quantity::Tension, units))
+                .figure(Figure::reading(comparison.options[*next].highest, Quantity::Tension,
+                                        units))
+                .count_arg(number(*next));
+    } else {
+        comparison.deciding =
+            Message(TENSORA_TEXT("Compare", "Option %1 is the only one pulled, with %2"))
+                .count_arg(number(*comparison.best))
+                .figure(Figure::reading(best.highest, Quantity::Tension, units));
+    }
 }
 
 } // namespace tensora

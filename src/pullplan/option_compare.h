@@ -23,11 +23,11 @@ namespace tensora {
 // mid-assist point the number of the link after which it stands; the back tension and the
 // conduit's inside diameter in the units typed.
 struct CompareOptionTexts {
-    std::string friction;
-    std::string direction;
-    std::string mid_assist;
-    std::string back_tension;
-    std::string conduit_id;
+    std::string friction{};
+    std::string direction{};
+    std::string mid_assist{};
+    std::string back_tension{};
+    std::string conduit_id{};
     bool operator==(const CompareOptionTexts&) const = default;
 };
 
@@ -74,11 +74,20 @@ struct Comparison {
     Message deciding;                // the figure that decides it
 };
 
+// An option's changes in words: "μ 0.35 (pvc-wet), pulled in reverse, back tension 200 lbs";
+// "the plan as it is" for none.
+Message option_words(const CompareOption& option, UnitSystem units);
+
 // The options compared on the plan's links and settings. With `check` (its conduit and cables)
 // each option is the pull check's corrected pull and its verdict; without, the plan's pull,
 // its bends' bearing pressures held against `sidewall_limit` (lbs/ft).
 Comparison compare_options(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                            const std::optional<CheckInputs>& check, double sidewall_limit,
                            const std::vector<CompareOption>& options, UnitSystem units);
+
+// The best option of a comparison and the figure that decides it, each option named by its
+// number in `numbers` (by its place from 1 where `numbers` is empty).
+void choose_best(Comparison& comparison, UnitSystem units,
+                 const std::vector<std::size_t>& numbers = {});
 
 } // namespace tensora

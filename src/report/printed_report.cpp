@@ -1,5 +1,10 @@
 #include "report/printed_report.h"
 
+#include "numbers/shown_figures.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace tensora {
 
 void show_link_figures(std::vector<ReportLink>& texts, const std::vector<PullLinkValues>& links,
@@ -96,6 +101,52 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     for (const CheckedBend& bend : result.bends) {
         printed.bends.push_back(bend_texts(bend, inputs, pressure_unit));
         printed.bend_over.push_back(bend.over_limit);
+    }
+    return printed;
+}
+
+} // namespace tensora
+
+namespace tensora {
+
+PrintedComparison printed_comparison(const std::vector<CompareOption>& options,
+                                     const Comparison& comparison, UnitSystem units) {
+    PrintedComparison printed;
+    printed.best = comparison.best;
+    printed.deciding = comparison.deciding;
+    // One unit for every option's tensions, and one for their pressures, so that they compare
+    // at a glance.
+    double tension = 0;
+    double pressure = 0;
+    for (const ComparedOption& option : comparison.options) {
+        if (!std::isnan(option.highest)) {
+            tension = std::max({tension, std::fabs(option.forward_max), std::fabs(option.reverse_max)});
+        }
+        pressure = std::max(pressure, option.sidewall.value_or(0));
+    }
+    printed.tension_unit = column_unit(Quantity::Tension, units, tension);
+    printed.pressure_unit = column_unit(Quantity::Pressure, units, pressure);
+    for (std::size_t i = 0; i < comparison.options.size(); ++i) {
+        const ComparedOption& option = comparison.options[i];
+        const bool pulled = !std::isnan(option.highest);
+        const auto figure = [](const Figure& shown) { return figure_message(shown.without_symbol()); };
+        std::vector<Message> row{data_message(std::to_string(i + 1)),
+                                 i < options.size() ? option_words(options[i], units) : Message()};
+        row.push_back(pulled ? figure(Figure::column(option.forward_max, Quantity::Tension,
+                                                     printed.tension_unit))
+                             : Message());
+        row.push_back(pulled ? figure(Figure::column(option.reverse_max, Quantity::Tension,
+                                                     printed.tension_unit))
+                             : Message());
+        row.push_back(option.percent ? Message(TENSORA_TEXT("Check", "%1%"))
+                                           .figure(Figure::fixed(*option.percent, 0))
+                                     : Message());
+        row.push_back(option.sidewall ? figure(Figure::column(*option.sidewall, Quantity::Pressure,
+                                                              printed.pressure_unit))
+                                      : Message());
+        row.push_back(option.verdict);
+        printed.rows.push_back(std::move(row));
+        printed.ok.push_back(option.ok);
     }
     return printed;
 }

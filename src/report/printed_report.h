@@ -2,6 +2,7 @@
 // fill ratio window and the document, as plain texts and numbers.
 #pragma once
 
+#include "pullplan/option_compare.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
@@ -31,6 +32,20 @@ struct PrintedCheck {
 PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs,
                            const CheckResult& result);
 
+// Options compared side by side, as the report shows them: a row an option (its number, its
+// changes, the highest tension forward and reverse, the share of the allowable tension, the
+// highest sidewall bearing pressure, the verdict), the best one and the figure that decides it.
+struct PrintedComparison {
+    std::vector<std::vector<Message>> rows;
+    std::vector<bool> ok; // per option: its verdict is "Pull OK"
+    std::optional<std::size_t> best;
+    Message deciding;
+    ColumnUnit tension_unit{};
+    ColumnUnit pressure_unit{};
+};
+PrintedComparison printed_comparison(const std::vector<CompareOption>& options,
+                                     const Comparison& comparison, UnitSystem units);
+
 struct PrintedReport {
     std::string date;      // as the user's locale writes it
     std::string file_name; // the report file last saved or opened, empty when none
@@ -54,6 +69,10 @@ struct PrintedReport {
     std::optional<RouteDrawing> route;
     // The pulling equipment's results, a caption and a finding each: when its window is open.
     std::vector<std::pair<Message, Message>> equipment;
+    // Each link's own coefficient and raceway (empty for the plan's), and the options compared
+    // when the comparison's window is open.
+    std::vector<Message> link_raceways;
+    std::optional<PrintedComparison> comparison;
     // The number form of the figures the report writes from values: the user's locale.
     NumberLocale locale{".", ","};
 };

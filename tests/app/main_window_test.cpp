@@ -188,7 +188,8 @@ private slots:
         QCOMPARE(captions("mnuTools"),
                  QStringList({"&Pull Calculator", "-", "&Quick Calculators", "-", "&Fill Ratio",
                               "&Slikko! Quantity", "-", "Tension Pr&ofile", "&Route View",
-                              "Pulling &Equipment", "Pull C&heck", "Friction Li&brary"}));
+                              "Pulling &Equipment", "Pull C&heck", "Friction Li&brary",
+                              "Compare Optio&ns"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
                               "Bend Pull Tension"}));

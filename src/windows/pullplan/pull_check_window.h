@@ -96,6 +96,8 @@ public:
     const PullAdvice& advice() const;
     // Whether the advice still waits for a pause in typing (advice() would find it now).
     bool adviceWaiting() const { return advice_.waiting(); }
+    // The conduit, the cables and the limits as read from the boxes.
+    const CheckInputs& checkInputs() const { return inputs_; }
     // Whether the check computes a pull of its set: its inputs are given and mean something.
     bool pullsTheSet() const { return hasInputs() && result_.problem.empty(); }
     // The check as the report for people shows it.
