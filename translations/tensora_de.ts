@@ -2202,6 +2202,14 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>Verdicts</source>
         <translation>Urteile</translation>
     </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>; square: a link with a coefficient or raceway of its own</source>
+        <translation>; Quadrat: ein Abschnitt mit eigenem Koeffizienten oder Kabelkanal</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3514,6 +3522,11 @@ Kumuliert %3 %4</translation>
 Sidewall %1</source>
         <translation>
 Seitenwanddruck %1</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
+        <translation>▸ %1</translation>
     </message>
 </context>
 <context>

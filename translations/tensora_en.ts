@@ -2202,6 +2202,14 @@ in the same directory as this program and restart.</translation>
         <source>Verdicts</source>
         <translation>Verdicts</translation>
     </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>; square: a link with a coefficient or raceway of its own</source>
+        <translation>; square: a link with a coefficient or raceway of its own</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3514,6 +3522,11 @@ Cumulative %3 %4</translation>
 Sidewall %1</source>
         <translation>
 Sidewall %1</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
+        <translation>▸ %1</translation>
     </message>
 </context>
 <context>

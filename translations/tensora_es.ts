@@ -2202,6 +2202,14 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>Verdicts</source>
         <translation>Veredictos</translation>
     </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>; square: a link with a coefficient or raceway of its own</source>
+        <translation>; cuadrado: un tramo con coeficiente o canalización propios</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3514,6 +3522,11 @@ Acumulada %3 %4</translation>
 Sidewall %1</source>
         <translation>
 Presión lateral %1</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
+        <translation>▸ %1</translation>
     </message>
 </context>
 <context>

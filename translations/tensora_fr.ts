@@ -2202,6 +2202,14 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>Verdicts</source>
         <translation>Verdicts</translation>
     </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>; square: a link with a coefficient or raceway of its own</source>
+        <translation>; carré : un tronçon avec son propre coefficient ou sa propre canalisation</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3514,6 +3522,11 @@ Cumulée %3 %4</translation>
 Sidewall %1</source>
         <translation>
 Pression latérale %1</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
+        <translation>▸ %1</translation>
     </message>
 </context>
 <context>

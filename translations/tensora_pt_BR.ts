@@ -2202,6 +2202,14 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>Verdicts</source>
         <translation>Veredictos</translation>
     </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>; square: a link with a coefficient or raceway of its own</source>
+        <translation>; quadrado: um trecho com coeficiente ou conduto próprios</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3514,6 +3522,11 @@ Acumulada %3 %4</translation>
 Sidewall %1</source>
         <translation>
 Pressão lateral %1</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
+        <translation>▸ %1</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,29 @@ void draw_marks(const ProfilePlot& plot, const ProfileData& profile) {
     }
 }
 
+// A link's own coefficient or raceway at the foot of the plot, from where the link starts.
+void draw_raceways(const ProfilePlot& plot, const ProfileData& profile,
+                   const std::vector<Message>& raceways) {
+    QPainter& p = plot.p;
+    p.setPen(QColor(60, 60, 60));
+    double free_from = plot.rect.left();
+    for (std::size_t i = 0; i < raceways.size() && i + 1 < profile.link_starts.size(); ++i) {
+        if (raceways[i].empty()) {
+            continue;
+        }
+        const QString text =
+            UiText::tr("\u25b8 %1").arg(spoken(raceways[i], plot.locale));
+        const double x = plot.at(profile.link_starts[i], plot.scale.tension_from).x();
+        const double width = p.fontMetrics().horizontalAdvance(text);
+        if (x < free_from || x + width > plot.rect.right()) {
+            continue; // no room beside the previous label
+        }
+        p.drawText(QRectF(x, plot.rect.bottom() - plot.label - 1, width + 2, plot.label),
+                   Qt::AlignLeft, text);
+        free_from = x + width + 4;
+    }
+}
+
 // Each pull's tensions along the route, decimated to the plot's width; markers where few.
 void draw_pulls(const ProfilePlot& plot, const ProfileData& profile) {
     QPainter& p = plot.p;
@@ -455,6 +478,7 @@ void graph(Pages& pages, const PrintedReport& report) {
     shade_bands(plot, profile);
     draw_axes(plot, report.profile.units);
     draw_marks(plot, profile);
+    draw_raceways(plot, profile, report.link_raceways);
     draw_pulls(plot, profile);
     const QRectF& rect = plot.rect;
     if (strip > 0) {

@@ -284,6 +284,12 @@ void paint_marks(QPainter& p, const Sheet& sheet) {
         if (labels.take(at)) {
             p.setPen(kRouteInk);
             p.drawText(at + QPointF(5 * u, -5 * u), QString::number(link.link + 1));
+            if (link.own_raceway) {
+                // A square round the link's middle: its own coefficient or raceway.
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(kRouteInk, 1.2 * u));
+                p.drawRect(QRectF(at - QPointF(4 * u, 4 * u), QSizeF(8 * u, 8 * u)));
+            }
         }
     }
 }
@@ -367,6 +373,11 @@ void paint_route_legend(QPainter& p, const RouteDrawing& drawing, const QRectF& 
                 ' ' + std::string(unit_symbol(Quantity::Pressure, style.units))) +
         UiText::tr("; white dot: link 1's start, black: the last link's end; X: the "
                    "mid-assist point");
+    const bool own = std::any_of(drawing.links.begin(), drawing.links.end(),
+                                 [](const RouteLinkMark& link) { return link.own_raceway; });
+    if (own) {
+        keys += UiText::tr("; square: a link with a coefficient or raceway of its own");
+    }
     p.drawText(
         QRectF(area.left() + 4 * u, area.top() + line, area.width() - 8 * u, area.height() - line),
         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, keys);

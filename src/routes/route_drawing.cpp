@@ -113,6 +113,8 @@ void draw_route(const std::vector<PullLinkValues>& links, const PullResults& res
         }
         mark.over_allowable = drawing.allowable > 0 && leaving[i] > drawing.allowable;
         mark.held = i < held.size() && held[i] != 0;
+        mark.own_raceway = links[i].has_own_friction() || links[i].tray ||
+                           !std::isnan(links[i].raceway_id);
         if (mark.bend && sidewall_limit > 0) {
             const std::optional<double> radius = bend_radius(links[i], std::nullopt);
             mark.over_sidewall = radius && bearing_pressure(leaving[i], *radius) > sidewall_limit;

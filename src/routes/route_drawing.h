@@ -30,6 +30,8 @@ struct RouteLinkMark {
     bool over_allowable = false;
     bool held = false;
     bool over_sidewall = false; // a bend's bearing pressure beyond the limit
+    // A link with a coefficient or a raceway of its own (a conduit of its own size, a tray).
+    bool own_raceway = false;
 };
 
 struct RouteDrawing {

@@ -417,6 +417,7 @@ void TensionProfile::placeLabels() {
     for (std::size_t i = used; i < angle_labels_.size(); ++i) {
         angle_labels_[i]->setVisible(false);
     }
+    placeRacewayLabels(plot);
     // The mid-assist caption below the row of angles, beside its line, inside the plot.
     if (profile_.mid_assist_at) {
         const QPointF at = chart_->mapToPosition(QPointF(*profile_.mid_assist_at, 0), mid_assist_);
@@ -427,6 +428,39 @@ void TensionProfile::placeLabels() {
                                   plot.top() + angle_row + std::max(4.0, angle_row / 3));
     }
     mid_assist_label_->setVisible(profile_.mid_assist_at.has_value());
+}
+
+void TensionProfile::placeRacewayLabels(const QRectF& plot) {
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    const std::vector<Message> raceways =
+        planner && profile_.links > 0 ? planner->linkRaceways() : std::vector<Message>();
+    std::size_t used = 0;
+    double free_from = plot.left();
+    for (std::size_t i = 0; i < raceways.size() && i + 1 < profile_.link_starts.size(); ++i) {
+        if (raceways[i].empty()) {
+            continue;
+        }
+        if (used == raceway_labels_.size()) {
+            raceway_labels_.push_back(new QGraphicsSimpleTextItem(chart_));
+            raceway_labels_.back()->setZValue(2);
+        }
+        QGraphicsSimpleTextItem* label = raceway_labels_[used];
+        //: A link's own coefficient or raceway, from where the link starts on.
+        label->setText(tr("\u25b8 %1").arg(spoken(raceways[i], platform().numberLocale())));
+        const double x =
+            chart_->mapToPosition(QPointF(profile_.link_starts[i], 0), forward_).x();
+        const double width = label->boundingRect().width();
+        if (x < free_from || x + width > plot.right()) {
+            continue; // no room beside the previous label
+        }
+        label->setPos(x, plot.bottom() - label->boundingRect().height() - 1);
+        label->setVisible(true);
+        free_from = x + width + 4;
+        ++used;
+    }
+    for (std::size_t i = used; i < raceway_labels_.size(); ++i) {
+        raceway_labels_[i]->setVisible(false);
+    }
 }
 
 void TensionProfile::showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at,

@@ -48,6 +48,7 @@ private:
     void connectSignals();
     void redraw();
     void placeLabels();
+    void placeRacewayLabels(const QRectF& plot);
     void showPointTip(const std::vector<ProfilePoint>& line, const QPointF& at, bool forward);
     void writeLegend(const ProfileScale& scale);
     // The route's height along it, under the tensions, for a plan that climbs or drops.
@@ -77,6 +78,8 @@ private:
     QGraphicsSimpleTextItem* allowable_label_;
     QGraphicsSimpleTextItem* mid_assist_label_;
     std::vector<QGraphicsSimpleTextItem*> angle_labels_;
+    // A link's own coefficient or raceway, at the foot of the plot where the link starts.
+    std::vector<QGraphicsSimpleTextItem*> raceway_labels_;
     QLabel* empty_;
     // The chart with its legend below it: what Save Image keeps.
     QWidget* picture_;

@@ -944,11 +944,16 @@ PrintedReport PullCalculator::printedReport() const {
     printed.advice = advice_text(advice(), units_);
     printed.over_limit = links_over_limit(results_, settings_.allowable);
     printed.profile = profile();
-    for (std::size_t i = 0; i < plan_.size(); ++i) {
-        printed.link_raceways.push_back(
-            link_raceway_words(plan_.raceway(i), plan_.values()[i], units_));
-    }
+    printed.link_raceways = linkRaceways();
     return printed;
+}
+
+std::vector<Message> PullCalculator::linkRaceways() const {
+    std::vector<Message> words;
+    for (std::size_t i = 0; i < plan_.size(); ++i) {
+        words.push_back(link_raceway_words(plan_.raceway(i), plan_.values()[i], units_));
+    }
+    return words;
 }
 
 PullPlanReport PullCalculator::report() const {

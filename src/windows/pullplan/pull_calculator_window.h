@@ -97,6 +97,8 @@ public:
     ProfileData profile() const;
     // What the report for people shows of the planner.
     PrintedReport printedReport() const;
+    // Each link's own coefficient and raceway in words (empty for a link of the plan's).
+    std::vector<Message> linkRaceways() const;
 
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
     // columns, in inch-pound units whatever the units shown.
