@@ -38,7 +38,7 @@ CompareOptions::CompareOptions(WindowRegistry& registry)
     auto* table = new QWidget;
     grid_ = new QGridLayout(table);
     grid_->setHorizontalSpacing(8);
-    for (int column = 0; column < 11; ++column) {
+    for (int column = 0; column < 10; ++column) {
         auto* heading = named(new QLabel(this), "compareHeading");
         heading->setWordWrap(true);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -48,7 +48,7 @@ CompareOptions::CompareOptions(WindowRegistry& registry)
         grid_->addWidget(heading, 0, column);
         headings_.push_back(heading);
     }
-    grid_->setColumnStretch(10, 1); // the verdict takes the room left
+    grid_->setColumnStretch(9, 1); // the last figures take the room left
     auto* scroll = named(new QScrollArea(this), "compareRows");
     scroll->setWidget(table);
     scroll->setWidgetResizable(true);
@@ -92,14 +92,18 @@ void CompareOptions::showHeadings() {
         tr("Forward max"),
         tr("Reverse max"),
         tr("Share"),
-        tr("Highest sidewall"),
-        tr("Verdict")};
-    // The headings of the boxes wrap within their boxes' width, so that the verdict has room.
-    const int widths[] = {0, 110, 0, 70, 80, 80, 0, 0, 0, 0, 0};
+        tr("Highest sidewall")};
+    // The headings of the boxes wrap within their boxes' width, or their longest word's.
+    const int widths[] = {0, 110, 0, 70, 80, 80, 0, 0, 0, 0};
     for (std::size_t i = 0; i < headings_.size(); ++i) {
-        headings_[i]->setText(texts[static_cast<qsizetype>(i)]);
+        QLabel* heading = headings_[i];
+        heading->setText(texts[static_cast<qsizetype>(i)]);
         if (widths[i] > 0) {
-            headings_[i]->setMaximumWidth(widths[i]);
+            int widest = widths[i];
+            for (const QString& word : heading->text().split(QLatin1Char(' '))) {
+                widest = std::max(widest, heading->fontMetrics().horizontalAdvance(word) + 2);
+            }
+            heading->setMaximumWidth(widest);
         }
     }
 }
@@ -148,15 +152,21 @@ void CompareOptions::addRow(const CompareOptionTexts& texts) {
     row.verdict->setObjectName(name("Verdict"));
     row.verdict->setWordWrap(true);
     row.verdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const QList<QWidget*> cells{row.number,   row.friction, row.direction, row.midAssist,
-                                row.backTension, row.conduitId, row.forward, row.reverse,
-                                row.share,    row.sidewall, row.verdict};
+    // Two lines kept whatever it says, so that a verdict growing by a line moves nothing.
+    row.verdict->setMinimumHeight(2 * row.verdict->fontMetrics().height());
+    // An option's boxes and figures on one line, its verdict under them.
+    const QList<QWidget*> cells{row.number,      row.friction,  row.direction, row.midAssist,
+                                row.backTension, row.conduitId, row.forward,   row.reverse,
+                                row.share,       row.sidewall};
+    const int line = 2 * number - 1;
     for (int column = 0; column < cells.size(); ++column) {
-        grid_->addWidget(cells[column], number, column, Qt::AlignTop);
+        grid_->addWidget(cells[column], line, column, Qt::AlignVCenter);
         cells[column]->show(); // now, so that a new row's box can take the focus at once
     }
-    grid_->setRowStretch(number, 0);
-    grid_->setRowStretch(number + 1, 1); // the rows keep to the top
+    grid_->addWidget(row.verdict, line + 1, 1, 1, 9, Qt::AlignTop);
+    row.verdict->show();
+    grid_->setRowStretch(line + 1, 0);
+    grid_->setRowStretch(line + 2, 1); // the rows keep to the top
     rows_.push_back(row);
     orderTabs();
 }
