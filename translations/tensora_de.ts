@@ -2390,10 +2390,6 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <translation>Höchster Seitenwanddruck</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Urteil</translation>
-    </message>
-    <message>
         <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
         <translation>Ein Koeffizient oder der Name eines Eintrags der Reibungsbibliothek; leer: der des Plans</translation>
     </message>
@@ -2775,6 +2771,22 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Enter the conduit's inside diameter, a number above 0.</source>
         <translation>Geben Sie den Innendurchmesser des Schutzrohrs ein, eine Zahl über 0.</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Innendurchmesser eingegeben</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table</source>
+        <translation>Schutzrohr&amp;tabelle</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size</source>
+        <translation>&amp;Handelsgröße</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
     </message>
 </context>
 <context>

@@ -2390,10 +2390,6 @@ in the same directory as this program and restart.</translation>
         <translation>Highest sidewall</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Verdict</translation>
-    </message>
-    <message>
         <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
         <translation>A coefficient, or the name of a friction library entry; empty: the plan's</translation>
     </message>
@@ -2775,6 +2771,22 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Enter the conduit's inside diameter, a number above 0.</source>
         <translation>Enter the conduit's inside diameter, a number above 0.</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Inside diameter typed</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table</source>
+        <translation>Conduit &amp;table</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size</source>
+        <translation>Trade &amp;size</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
     </message>
 </context>
 <context>

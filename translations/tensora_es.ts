@@ -2390,10 +2390,6 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <translation>Presión lateral máx.</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Veredicto</translation>
-    </message>
-    <message>
         <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
         <translation>Un coeficiente, o el nombre de una entrada de la biblioteca de fricción; vacío: el del plan</translation>
     </message>
@@ -2604,11 +2600,11 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>&amp;Raceway</source>
-        <translation>Ca&amp;nalización</translation>
+        <translation>Canali&amp;zación</translation>
     </message>
     <message>
         <source>Cable &amp;jacket</source>
-        <translation>&amp;Cubierta del cable</translation>
+        <translation>Cu&amp;bierta del cable</translation>
     </message>
     <message>
         <source>&amp;Lubricant</source>
@@ -2766,7 +2762,7 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message>
         <source>&amp;Raceway from this link on</source>
-        <translation>&amp;Canalización desde este tramo</translation>
+        <translation>Ca&amp;nalización desde este tramo</translation>
     </message>
     <message>
         <source>&amp;Inside diameter</source>
@@ -2775,6 +2771,22 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Enter the conduit's inside diameter, a number above 0.</source>
         <translation>Introduzca el diámetro interior del tubo conduit, un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diámetro interior escrito</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table</source>
+        <translation>&amp;Tabla de tubos</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size</source>
+        <translation>Tamaño co&amp;mercial</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
     </message>
 </context>
 <context>

@@ -2390,10 +2390,6 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <translation>Pression latérale max.</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Verdict</translation>
-    </message>
-    <message>
         <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
         <translation>Un coefficient, ou le nom d’une entrée de la bibliothèque de frottement ; vide : celui du plan</translation>
     </message>
@@ -2604,7 +2600,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>&amp;Raceway</source>
-        <translation>&amp;Canalisation</translation>
+        <translation>Can&amp;alisation</translation>
     </message>
     <message>
         <source>Cable &amp;jacket</source>
@@ -2766,7 +2762,7 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message>
         <source>&amp;Raceway from this link on</source>
-        <translation>&amp;Canalisation à partir de ce tronçon</translation>
+        <translation>Ca&amp;nalisation à partir de ce tronçon</translation>
     </message>
     <message>
         <source>&amp;Inside diameter</source>
@@ -2775,6 +2771,22 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Enter the conduit's inside diameter, a number above 0.</source>
         <translation>Saisissez le diamètre intérieur du conduit, un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diamètre intérieur saisi</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table</source>
+        <translation>&amp;Table des conduits</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size</source>
+        <translation>Taille co&amp;mmerciale</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
     </message>
 </context>
 <context>

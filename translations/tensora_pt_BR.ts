@@ -2390,10 +2390,6 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <translation>Pressão lateral máx.</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>Veredito</translation>
-    </message>
-    <message>
         <source>A coefficient, or the name of a friction library entry; empty: the plan's</source>
         <translation>Um coeficiente, ou o nome de uma entrada da biblioteca de atrito; vazio: o do plano</translation>
     </message>
@@ -2608,7 +2604,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>Cable &amp;jacket</source>
-        <translation>Capa do &amp;cabo</translation>
+        <translation>Ca&amp;pa do cabo</translation>
     </message>
     <message>
         <source>&amp;Lubricant</source>
@@ -2766,7 +2762,7 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message>
         <source>&amp;Raceway from this link on</source>
-        <translation>&amp;Conduto a partir deste trecho</translation>
+        <translation>C&amp;onduto a partir deste trecho</translation>
     </message>
     <message>
         <source>&amp;Inside diameter</source>
@@ -2775,6 +2771,22 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Enter the conduit's inside diameter, a number above 0.</source>
         <translation>Informe o diâmetro interno do eletroduto, um número acima de 0.</translation>
+    </message>
+    <message>
+        <source>Inside diameter typed</source>
+        <translation>Diâmetro interno digitado</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table</source>
+        <translation>&amp;Tabela de eletrodutos</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size</source>
+        <translation>Bitola co&amp;mercial</translation>
+    </message>
+    <message>
+        <source>%1  (%2 in)</source>
+        <translation>%1  (%2 in)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "windows/pullplan/link_raceway_dialog.h"
 
+#include "fill/conduit_tables.h"
 #include "numbers/input_checks.h"
+#include "print/qt_text.h"
 #include "print/spoken_message.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
@@ -82,10 +84,23 @@ LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const 
         new QLabel(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())), this),
         "linkRacewayIdUnit");
 
+    linkRacewayTable = named(new QComboBox(this), "linkRacewayTable");
+    linkRacewayTable->addItem(tr("Inside diameter typed"), -1);
+    for (const ConduitStandardId id : all_conduit_standards()) {
+        const ConduitStandard& table = conduit_standard(id);
+        linkRacewayTable->addItem(
+            qt_text(table.code ? std::string(table.name) + " (NEC)" : std::string(table.name)),
+            static_cast<int>(id));
+    }
+    linkRacewaySize = named(new QComboBox(this), "linkRacewaySize");
+    linkRacewaySize->setEnabled(false);
+
     auto* form = new QFormLayout;
     form->addRow(tr("&Coefficient of friction"), linkFriction);
     form->addRow(tr("Friction &library entry"), linkEntry);
     form->addRow(tr("&Raceway from this link on"), linkRacewayKind);
+    form->addRow(tr("Conduit &table"), linkRacewayTable);
+    form->addRow(tr("Trade &size"), linkRacewaySize);
     auto* diameter = new QHBoxLayout;
     diameter->addWidget(linkRacewayId);
     diameter->addWidget(linkRacewayIdUnit);
@@ -105,6 +120,10 @@ LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const 
     connect(linkFriction, &QLineEdit::textEdited, this, &LinkRacewayDialog::frictionTyped);
     connect(linkRacewayKind, &QComboBox::currentIndexChanged, this,
             &LinkRacewayDialog::showDiameterRow);
+    connect(linkRacewayTable, &QComboBox::currentIndexChanged, this,
+            &LinkRacewayDialog::tableChosen);
+    connect(linkRacewaySize, &QComboBox::currentIndexChanged, this,
+            &LinkRacewayDialog::sizeChosen);
     showDiameterRow();
     linkFriction->setFocus();
 }
@@ -146,6 +165,40 @@ void LinkRacewayDialog::showDiameterRow() {
     const bool conduit = linkRacewayKind->currentIndex() == kConduit;
     linkRacewayId->setEnabled(conduit);
     linkRacewayIdUnit->setEnabled(conduit);
+    linkRacewayTable->setEnabled(conduit);
+    linkRacewaySize->setEnabled(conduit && linkRacewayTable->currentIndex() > 0);
+}
+
+void LinkRacewayDialog::tableChosen() {
+    {
+        const QSignalBlocker quiet(linkRacewaySize);
+        linkRacewaySize->clear();
+        const int id = linkRacewayTable->currentData().toInt();
+        if (id >= 0) {
+            for (const ConduitSize& size :
+                 conduit_standard(static_cast<ConduitStandardId>(id)).sizes) {
+                linkRacewaySize->addItem(
+                    tr("%1  (%2 in)")
+                        .arg(qt_text(size.trade_size),
+                             qt_text(locale_number_text(size.pipe_id, locale_))),
+                    qt_text(size.pipe_id));
+            }
+            linkRacewaySize->setCurrentIndex(-1);
+        }
+    }
+    showDiameterRow();
+}
+
+void LinkRacewayDialog::sizeChosen(int index) {
+    if (index < 0) {
+        return;
+    }
+    // The table's inches, in the units shown, written so that the box reads them back exactly.
+    const std::string inches = linkRacewaySize->itemData(index).toString().toStdString();
+    linkRacewayId->setText(qt_text(locale_number_text(
+        converted_text(inches, Quantity::Diameter, UnitSystem::InchPound, units_, NumberLocale{".", ","}),
+        locale_)));
+    linkRacewayKind->setCurrentIndex(kConduit);
 }
 
 LinkRaceway LinkRacewayDialog::raceway() const {

@@ -42,6 +42,9 @@ private:
     void entryChosen(int index);
     void frictionTyped();
     void showDiameterRow();
+    // A code table's trade size gives the conduit its inside diameter.
+    void tableChosen();
+    void sizeChosen(int index);
     const FrictionEntry* chosenEntry() const;
 
     Platform& platform_;
@@ -53,6 +56,8 @@ private:
     QLineEdit* linkFriction;
     QComboBox* linkEntry;
     QComboBox* linkRacewayKind;
+    QComboBox* linkRacewayTable;
+    QComboBox* linkRacewaySize;
     QLineEdit* linkRacewayId;
     QLabel* linkRacewayIdUnit;
 };

@@ -1,5 +1,6 @@
 #include "print/qt_text.h"
 #include "support/window_fixture.h"
+#include "fill/conduit_tables.h"
 #include "windows/pullplan/link_raceway_dialog.h"
 #include "windows/pullplan/pull_calculator_window.h"
 
@@ -663,6 +664,23 @@ private slots:
         QCOMPARE(tensions[2] - tensions[1], (before - tensions[1]) * 0.15 / 0.5);
         QVERIFY(window_->isModified());
         QVERIFY(fixture_.platform().messages.isEmpty());
+    }
+
+    void aCodeTablesTradeSizeGivesTheLinksConduitItsInsideDiameter() {
+        enterWorkedExample();
+        option("racewayOption")->click();
+        clickLink(2);
+        auto* dialog = window_->findChild<LinkRacewayDialog*>(QStringLiteral("LinkRacewayDialog"));
+        QVERIFY(dialog);
+        auto* table = child<QComboBox>(*dialog, "linkRacewayTable");
+        table->setCurrentIndex(table->findData(static_cast<int>(ConduitStandardId::Schedule40)));
+        auto* sizes = child<QComboBox>(*dialog, "linkRacewaySize");
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("4  (4.026 in)")));
+        QCOMPARE(child<QLineEdit>(*dialog, "linkRacewayId")->text(), QStringLiteral("4.026"));
+        QCOMPARE(child<QComboBox>(*dialog, "linkRacewayKind")->currentIndex(), 1);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QCOMPARE(window_->plan().raceway(2).id, std::string("4.026"));
+        QCOMPARE(column("frictionList").value(2), QStringLiteral("ID 4.026 in"));
     }
 
     void aCoefficientThatIsNoNumberKeepsTheDialogOpenAndThePlanAsItWas() {
