@@ -84,5 +84,24 @@ TEST(PullPlanLinks, CalculatesWithTheChosenLinksNumberInTheCaption) {
     EXPECT_EQ(results.forward.size(), 3u);
 }
 
+TEST(PullPlanLinks, ALinksRacewayMovesWithItsRowAndItsDiameterSwitchesUnitsAndBack) {
+    PullPlanLinks plan({",", "."});
+    plan.append("Straight", "100", "0");
+    plan.append("Straight", "50", "0");
+    plan.setRaceway(1, {"0,15", "pvc-wet", "4,026"});
+    EXPECT_EQ(plan.values()[1].friction, 0.15);
+    EXPECT_EQ(plan.values()[1].raceway_id, 4.026);
+    plan.insert(0, "Angle", "3", "90");
+    plan.remove(1);
+    EXPECT_TRUE(plan.raceway(0).empty());
+    EXPECT_EQ(plan.raceway(1).name, "pvc-wet");
+    plan.switchUnits(UnitSystem::Metric);
+    EXPECT_EQ(plan.raceway(1).friction, "0,15"); // a coefficient has no unit
+    EXPECT_EQ(plan.raceway(1).id, "102,26"); // as a person types it, as the lengths are
+    EXPECT_EQ(plan.racewayIn(1, UnitSystem::InchPound).id, "4,026");
+    plan.switchUnits(UnitSystem::InchPound);
+    EXPECT_EQ(plan.raceway(1).id, "4,026");
+}
+
 } // namespace
 } // namespace tensora
