@@ -45,18 +45,20 @@ CompareOption friction(double mu) {
 TEST(OptionCompare, TheLowestHighestTensionIsBestAndNamedWithTheNextOne) {
     const Comparison compared = compare_options(
         route(), settings(), std::nullopt, 500,
-        {friction(0.5), friction(0.25), friction(0.15), friction(0.35)}, UnitSystem::InchPound);
-    ASSERT_EQ(compared.options.size(), 4u);
+        {friction(0.5), friction(0.25), friction(0.15), friction(0.35), friction(0.15)},
+        UnitSystem::InchPound);
+    ASSERT_EQ(compared.options.size(), 5u);
     // The route is the same both ways but for where the bends stand: each option's highest is
     // the lower of its two ends' tensions.
     EXPECT_NEAR(compared.options[0].forward_max, 66.38, 0.005);
     for (const ComparedOption& option : compared.options) {
         EXPECT_EQ(option.highest, std::min(option.forward_max, option.reverse_max));
     }
-    EXPECT_EQ(compared.best, 2u);
+    EXPECT_EQ(compared.best, 2u); // the first of the two equal ones
     EXPECT_EQ(english_text(compared.deciding).substr(0, 49),
               "Option 3 pulls with the lowest highest tension, 9");
-    EXPECT_NE(english_text(compared.deciding).find("for option 2"), std::string::npos);
+    EXPECT_NE(english_text(compared.deciding).find("against 9 lbs for option 5"),
+              std::string::npos);
     // 66.38 lbs is over 50: a share above 100 % and the verdict naming the pull.
     EXPECT_NEAR(*compared.options[0].percent, compared.options[0].highest / 50 * 100, 1e-12);
     EXPECT_FALSE(compared.options[0].ok);
