@@ -105,6 +105,47 @@
     </message>
 </context>
 <context>
+    <name>Bending</name>
+    <message>
+        <source>non-shielded power</source>
+        <translation>ungeschirmtes Energiekabel</translation>
+    </message>
+    <message>
+        <source>shielded or lead-covered power</source>
+        <translation>geschirmtes oder bleiummanteltes Energiekabel</translation>
+    </message>
+    <message>
+        <source>metal-clad, smooth sheath</source>
+        <translation>metallgeschützt, glatter Mantel</translation>
+    </message>
+    <message>
+        <source>metal-clad, interlocked or corrugated</source>
+        <translation>metallgeschützt, verzahnt oder gewellt</translation>
+    </message>
+    <message>
+        <source>fibre optic</source>
+        <translation>Lichtwellenleiter</translation>
+    </message>
+    <message>
+        <source>a multiple of the diameter</source>
+        <translation>ein Vielfaches des Durchmessers</translation>
+    </message>
+    <message>
+        <source>kind not known</source>
+        <translation>Art nicht bekannt</translation>
+    </message>
+    <message>
+        <source>%1 × OD pulling, %2 × OD installed, %3</source>
+        <extracomment>The fibre optic rule: %1 the multiple under tension, %2 installed.</extracomment>
+        <translation>%1 × AD beim Zug, %2 × AD verlegt, %3</translation>
+    </message>
+    <message>
+        <source>%1 × OD, %2</source>
+        <extracomment>A bending rule: %1 the multiple of the outside diameter, %2 the cable's kind.</extracomment>
+        <translation>%1 × AD, %2</translation>
+    </message>
+</context>
+<context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
@@ -209,6 +250,10 @@
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
         <translation>keine ganze Zahl von 1 bis 10000 (mehr hat kein Kabel)</translation>
+    </message>
+    <message>
+        <source>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</source>
+        <translation>keine Kabelart (shielded, non-shielded, mc-smooth, mc-interlocked, fibre oder ein Vielfaches des Durchmessers)</translation>
     </message>
 </context>
 <context>
@@ -552,6 +597,66 @@
         <source>The cables may jam (%1 risk) from link %2</source>
         <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
         <translation>Die Kabel können ab Abschnitt %2 klemmen (Risiko: %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bending radius was not checked for %n cables whose kind is not known</source>
+        <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
+        <extracomment>%n cables whose kind is not given.</extracomment>
+        <translation><numerusform>Der Biegeradius wurde für %n Kabel unbekannter Art nicht geprüft</numerusform><numerusform>Der Biegeradius wurde für %n Kabel unbekannter Art nicht geprüft</numerusform></translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
+        <extracomment>%1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.</extracomment>
+        <translation>Der Bogen in Abschnitt %1 hat einen Radius von %2, unter dem kleinsten Biegeradius des Kabels von %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</source>
+        <translation>Der Bogen in Abschnitt %1 hat einen Radius von %2, unter dem kleinsten Biegeradius des Kabels von %3 unter Zugkraft (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</source>
+        <translation>Der Bogen in Abschnitt %1 hat einen Radius von %2, unter dem kleinsten Biegeradius des Kabels von %3 im verlegten Zustand (%4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more bends</source>
+        <comment>%1, and %n more bend</comment>
+        <translation><numerusform>%1, und an %n weiteren Bogen</numerusform><numerusform>%1, und an %n weiteren Bögen</numerusform></translation>
+    </message>
+    <message>
+        <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
+        <extracomment>%1 the degrees of the stretch's bends, %2 and %3 its first and last links.</extracomment>
+        <translation>%1° Bögen von Abschnitt %2 bis Abschnitt %3, mehr als 360° zwischen Zugstellen</translation>
+    </message>
+    <message>
+        <source>Enter a cable kind or a multiple of the diameter above 0</source>
+        <translation>Geben Sie eine Kabelart oder ein Vielfaches des Durchmessers über 0 ein</translation>
+    </message>
+    <message>
+        <source>%1 pulling, %2 trained (%3)</source>
+        <extracomment>%1 the least radius under pulling tension, %2 once trained in place, %3 the rule.</extracomment>
+        <translation>%1 beim Zug, %2 verlegt (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n bends tighter</source>
+        <comment>%1: %n bend tighter</comment>
+        <translation><numerusform>%1: %n Bogen enger</numerusform><numerusform>%1: %n Bögen enger</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every bend wide enough</source>
+        <translation>%1: jeder Bogen weit genug</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°, over 360°</source>
+        <extracomment>A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.</extracomment>
+        <translation>Abschnitte %1 bis %2: %3°, über 360°</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°</source>
+        <translation>Abschnitte %1 bis %2: %3°</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1239,10 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
         <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
         <translation>ID %1</translation>
     </message>
+    <message>
+        <source>pull point</source>
+        <translation>Zugstelle</translation>
+    </message>
 </context>
 <context>
     <name>Profile</name>
@@ -1224,6 +1333,37 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Not drawn (out of range): %1.</source>
         <translation>Nicht gezeichnet (außerhalb des Bereichs): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PullBox</name>
+    <message>
+        <source>"%1" is not a trade size of %2</source>
+        <extracomment>%1 the size as typed, %2 the conduit table.</extracomment>
+        <translation>„%1“ ist keine Handelsgröße von %2</translation>
+    </message>
+    <message>
+        <source>"%1" is not a trade size of the code's conduit tables</source>
+        <translation>„%1“ ist keine Handelsgröße der Schutzrohrtabellen der Vorschrift</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure and its unit ("16 in", "424 mm").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <extracomment>The straight pull's rule: %1 the times, %2 the largest trade size, %3 the length.</extracomment>
+        <translation>%1 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 × %2 + %3 = %4</source>
+        <extracomment>The angle pull's rule: %1 the times, %2 the largest trade size, %3 the sum of the others, %4 the distance.</extracomment>
+        <translation>%1 × %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <source>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</source>
+        <translation>Für Leiter von 6 AWG und kleiner wird der Kasten nach seinem Volumen bemessen (den Zuschlägen der Leiter), das diese Regel nicht berechnet</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1561,14 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora ist ein Produkt von Norvale. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Kleinster Biegeradius</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Bögen zwischen Zugstellen</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3020,93 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullBoxSize</name>
+    <message>
+        <source>Pull Box Size</source>
+        <translation>Ziehkastengröße</translation>
+    </message>
+    <message>
+        <source>Conduits entering one wall</source>
+        <translation>Schutzrohre an einer Wand</translation>
+    </message>
+    <message>
+        <source>Straight pull</source>
+        <translation>Gerader Zug</translation>
+    </message>
+    <message>
+        <source>Angle pull</source>
+        <translation>Winkelzug</translation>
+    </message>
+    <message>
+        <source>U pull</source>
+        <translation>U-Zug</translation>
+    </message>
+    <message>
+        <source>Any of the code's tables</source>
+        <translation>Jede Tabelle der Vorschrift</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Conductors of 6 AWG and s&amp;maller</source>
+        <translation>Leiter von 6 AWG und &amp;kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Pull:</source>
+        <translation>&amp;Zug:</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table:</source>
+        <translation>Schutzrohr&amp;tabelle:</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size:</source>
+        <translation>Handels&amp;größe:</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes entering:</source>
+        <translation>Eint&amp;retende Größen:</translation>
+    </message>
+    <message>
+        <source>Least box</source>
+        <translation>Kleinster Kasten</translation>
+    </message>
+    <message>
+        <source>Length, straight pull:</source>
+        <translation>Länge, gerader Zug:</translation>
+    </message>
+    <message>
+        <source>To the opposite wall:</source>
+        <translation>Bis zur Gegenwand:</translation>
+    </message>
+    <message>
+        <source>Between a raceway's entries:</source>
+        <translation>Zwischen den Einführungen eines Kabelkanals:</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Regel:</translation>
+    </message>
+    <message>
+        <source>The sizes the table lacks were taken out of the list.</source>
+        <translation>Die Größen, die die Tabelle nicht hat, wurden aus der Liste genommen.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullCalculator</name>
     <message>
         <source>Ductivo Pull Calculator</source>
@@ -3057,6 +3292,10 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>Set Friction or Raceway at the Link</source>
         <translation>Reibung oder Kabelkanal am Abschnitt festlegen</translation>
     </message>
+    <message>
+        <source>Mark or Unmark a Pull Point at the Link</source>
+        <translation>Zugstelle am Abschnitt setzen oder entfernen</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -3234,6 +3473,22 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Advice for the cable set</source>
         <translation>Empfehlung für den Kabelsatz</translation>
+    </message>
+    <message>
+        <source>× OD</source>
+        <translation>× AD</translation>
+    </message>
+    <message>
+        <source>Cable &amp;kind:</source>
+        <translation>Kabelt&amp;yp:</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Kleinster Biegeradius</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Bögen zwischen Zugstellen</translation>
     </message>
 </context>
 <context>
@@ -3845,6 +4100,10 @@ Seitenwanddruck %1</translation>
     <message>
         <source>Compare Optio&amp;ns</source>
         <translation>Varianten &amp;vergleichen</translation>
+    </message>
+    <message>
+        <source>Pull Bo&amp;x Size</source>
+        <translation>Zieh&amp;kastengröße</translation>
     </message>
 </context>
 <context>

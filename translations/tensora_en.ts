@@ -105,6 +105,47 @@
     </message>
 </context>
 <context>
+    <name>Bending</name>
+    <message>
+        <source>non-shielded power</source>
+        <translation>non-shielded power</translation>
+    </message>
+    <message>
+        <source>shielded or lead-covered power</source>
+        <translation>shielded or lead-covered power</translation>
+    </message>
+    <message>
+        <source>metal-clad, smooth sheath</source>
+        <translation>metal-clad, smooth sheath</translation>
+    </message>
+    <message>
+        <source>metal-clad, interlocked or corrugated</source>
+        <translation>metal-clad, interlocked or corrugated</translation>
+    </message>
+    <message>
+        <source>fibre optic</source>
+        <translation>fibre optic</translation>
+    </message>
+    <message>
+        <source>a multiple of the diameter</source>
+        <translation>a multiple of the diameter</translation>
+    </message>
+    <message>
+        <source>kind not known</source>
+        <translation>kind not known</translation>
+    </message>
+    <message>
+        <source>%1 × OD pulling, %2 × OD installed, %3</source>
+        <extracomment>The fibre optic rule: %1 the multiple under tension, %2 installed.</extracomment>
+        <translation>%1 × OD pulling, %2 × OD installed, %3</translation>
+    </message>
+    <message>
+        <source>%1 × OD, %2</source>
+        <extracomment>A bending rule: %1 the multiple of the outside diameter, %2 the cable's kind.</extracomment>
+        <translation>%1 × OD, %2</translation>
+    </message>
+</context>
+<context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
@@ -209,6 +250,10 @@
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
         <translation>not a whole number from 1 to 10000 (no cable holds more)</translation>
+    </message>
+    <message>
+        <source>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</source>
+        <translation>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</translation>
     </message>
 </context>
 <context>
@@ -552,6 +597,66 @@
         <source>The cables may jam (%1 risk) from link %2</source>
         <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
         <translation>The cables may jam (%1 risk) from link %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bending radius was not checked for %n cables whose kind is not known</source>
+        <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
+        <extracomment>%n cables whose kind is not given.</extracomment>
+        <translation><numerusform>The bending radius was not checked for %n cable whose kind is not known</numerusform><numerusform>The bending radius was not checked for %n cables whose kind is not known</numerusform></translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
+        <extracomment>%1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.</extracomment>
+        <translation>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</source>
+        <translation>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</source>
+        <translation>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more bends</source>
+        <comment>%1, and %n more bend</comment>
+        <translation><numerusform>%1, and %n more bend</numerusform><numerusform>%1, and %n more bends</numerusform></translation>
+    </message>
+    <message>
+        <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
+        <extracomment>%1 the degrees of the stretch's bends, %2 and %3 its first and last links.</extracomment>
+        <translation>%1° of bends from link %2 to link %3, more than 360° between pull points</translation>
+    </message>
+    <message>
+        <source>Enter a cable kind or a multiple of the diameter above 0</source>
+        <translation>Enter a cable kind or a multiple of the diameter above 0</translation>
+    </message>
+    <message>
+        <source>%1 pulling, %2 trained (%3)</source>
+        <extracomment>%1 the least radius under pulling tension, %2 once trained in place, %3 the rule.</extracomment>
+        <translation>%1 pulling, %2 trained (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n bends tighter</source>
+        <comment>%1: %n bend tighter</comment>
+        <translation><numerusform>%1: %n bend tighter</numerusform><numerusform>%1: %n bends tighter</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every bend wide enough</source>
+        <translation>%1: every bend wide enough</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°, over 360°</source>
+        <extracomment>A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.</extracomment>
+        <translation>links %1 to %2: %3°, over 360°</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°</source>
+        <translation>links %1 to %2: %3°</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1239,10 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
         <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
         <translation>ID %1</translation>
     </message>
+    <message>
+        <source>pull point</source>
+        <translation>pull point</translation>
+    </message>
 </context>
 <context>
     <name>Profile</name>
@@ -1224,6 +1333,37 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Not drawn (out of range): %1.</source>
         <translation>Not drawn (out of range): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PullBox</name>
+    <message>
+        <source>"%1" is not a trade size of %2</source>
+        <extracomment>%1 the size as typed, %2 the conduit table.</extracomment>
+        <translation>"%1" is not a trade size of %2</translation>
+    </message>
+    <message>
+        <source>"%1" is not a trade size of the code's conduit tables</source>
+        <translation>"%1" is not a trade size of the code's conduit tables</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure and its unit ("16 in", "424 mm").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <extracomment>The straight pull's rule: %1 the times, %2 the largest trade size, %3 the length.</extracomment>
+        <translation>%1 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 × %2 + %3 = %4</source>
+        <extracomment>The angle pull's rule: %1 the times, %2 the largest trade size, %3 the sum of the others, %4 the distance.</extracomment>
+        <translation>%1 × %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <source>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</source>
+        <translation>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1561,14 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora is a product of Norvale. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Least bending radius</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Bends between pull points</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3020,93 @@ in the same directory as this program and restart.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullBoxSize</name>
+    <message>
+        <source>Pull Box Size</source>
+        <translation>Pull Box Size</translation>
+    </message>
+    <message>
+        <source>Conduits entering one wall</source>
+        <translation>Conduits entering one wall</translation>
+    </message>
+    <message>
+        <source>Straight pull</source>
+        <translation>Straight pull</translation>
+    </message>
+    <message>
+        <source>Angle pull</source>
+        <translation>Angle pull</translation>
+    </message>
+    <message>
+        <source>U pull</source>
+        <translation>U pull</translation>
+    </message>
+    <message>
+        <source>Any of the code's tables</source>
+        <translation>Any of the code's tables</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Conductors of 6 AWG and s&amp;maller</source>
+        <translation>Conductors of 6 AWG and s&amp;maller</translation>
+    </message>
+    <message>
+        <source>&amp;Pull:</source>
+        <translation>&amp;Pull:</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table:</source>
+        <translation>Conduit &amp;table:</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size:</source>
+        <translation>Trade &amp;size:</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes entering:</source>
+        <translation>Si&amp;zes entering:</translation>
+    </message>
+    <message>
+        <source>Least box</source>
+        <translation>Least box</translation>
+    </message>
+    <message>
+        <source>Length, straight pull:</source>
+        <translation>Length, straight pull:</translation>
+    </message>
+    <message>
+        <source>To the opposite wall:</source>
+        <translation>To the opposite wall:</translation>
+    </message>
+    <message>
+        <source>Between a raceway's entries:</source>
+        <translation>Between a raceway's entries:</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Rule:</translation>
+    </message>
+    <message>
+        <source>The sizes the table lacks were taken out of the list.</source>
+        <translation>The sizes the table lacks were taken out of the list.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullCalculator</name>
     <message>
         <source>Ductivo Pull Calculator</source>
@@ -3057,6 +3292,10 @@ in the same directory as this program and restart.</translation>
         <source>Set Friction or Raceway at the Link</source>
         <translation>Set Friction or Raceway at the Link</translation>
     </message>
+    <message>
+        <source>Mark or Unmark a Pull Point at the Link</source>
+        <translation>Mark or Unmark a Pull Point at the Link</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -3234,6 +3473,22 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Advice for the cable set</source>
         <translation>Advice for the cable set</translation>
+    </message>
+    <message>
+        <source>× OD</source>
+        <translation>× OD</translation>
+    </message>
+    <message>
+        <source>Cable &amp;kind:</source>
+        <translation>Cable &amp;kind:</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Least bending radius</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Bends between pull points</translation>
     </message>
 </context>
 <context>
@@ -3845,6 +4100,10 @@ Sidewall %1</translation>
     <message>
         <source>Compare Optio&amp;ns</source>
         <translation>Compare Optio&amp;ns</translation>
+    </message>
+    <message>
+        <source>Pull Bo&amp;x Size</source>
+        <translation>Pull Bo&amp;x Size</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,47 @@
     </message>
 </context>
 <context>
+    <name>Bending</name>
+    <message>
+        <source>non-shielded power</source>
+        <translation>cable de potencia sin pantalla</translation>
+    </message>
+    <message>
+        <source>shielded or lead-covered power</source>
+        <translation>cable de potencia apantallado o con cubierta de plomo</translation>
+    </message>
+    <message>
+        <source>metal-clad, smooth sheath</source>
+        <translation>armado, cubierta lisa</translation>
+    </message>
+    <message>
+        <source>metal-clad, interlocked or corrugated</source>
+        <translation>armado, entrelazado o corrugado</translation>
+    </message>
+    <message>
+        <source>fibre optic</source>
+        <translation>fibra óptica</translation>
+    </message>
+    <message>
+        <source>a multiple of the diameter</source>
+        <translation>un múltiplo del diámetro</translation>
+    </message>
+    <message>
+        <source>kind not known</source>
+        <translation>tipo desconocido</translation>
+    </message>
+    <message>
+        <source>%1 × OD pulling, %2 × OD installed, %3</source>
+        <extracomment>The fibre optic rule: %1 the multiple under tension, %2 installed.</extracomment>
+        <translation>%1 × DE al tirar, %2 × DE instalado, %3</translation>
+    </message>
+    <message>
+        <source>%1 × OD, %2</source>
+        <extracomment>A bending rule: %1 the multiple of the outside diameter, %2 the cable's kind.</extracomment>
+        <translation>%1 × DE, %2</translation>
+    </message>
+</context>
+<context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
@@ -209,6 +250,10 @@
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
         <translation>no es un número entero de 1 a 10000 (ningún cable tiene más)</translation>
+    </message>
+    <message>
+        <source>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</source>
+        <translation>no es un tipo de cable (shielded, non-shielded, mc-smooth, mc-interlocked, fibre o un múltiplo del diámetro)</translation>
     </message>
 </context>
 <context>
@@ -552,6 +597,66 @@
         <source>The cables may jam (%1 risk) from link %2</source>
         <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
         <translation>Los cables pueden atascarse desde el tramo %2 (riesgo %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bending radius was not checked for %n cables whose kind is not known</source>
+        <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
+        <extracomment>%n cables whose kind is not given.</extracomment>
+        <translation><numerusform>El radio de curvatura no se comprobó para %n cable de tipo desconocido</numerusform><numerusform>El radio de curvatura no se comprobó para %n cables de tipo desconocido</numerusform></translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
+        <extracomment>%1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.</extracomment>
+        <translation>La curva del tramo %1 tiene un radio de %2, menor que el radio de curvatura mínimo del cable de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</source>
+        <translation>La curva del tramo %1 tiene un radio de %2, menor que el radio de curvatura mínimo del cable de %3 bajo tensión de tiro (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</source>
+        <translation>La curva del tramo %1 tiene un radio de %2, menor que el radio de curvatura mínimo del cable de %3 una vez instalado (%4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more bends</source>
+        <comment>%1, and %n more bend</comment>
+        <translation><numerusform>%1, y %n curva más</numerusform><numerusform>%1, y %n curvas más</numerusform></translation>
+    </message>
+    <message>
+        <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
+        <extracomment>%1 the degrees of the stretch's bends, %2 and %3 its first and last links.</extracomment>
+        <translation>%1° de curvas del tramo %2 al tramo %3, más de 360° entre puntos de tiro</translation>
+    </message>
+    <message>
+        <source>Enter a cable kind or a multiple of the diameter above 0</source>
+        <translation>Introduzca un tipo de cable o un múltiplo del diámetro mayor que 0</translation>
+    </message>
+    <message>
+        <source>%1 pulling, %2 trained (%3)</source>
+        <extracomment>%1 the least radius under pulling tension, %2 once trained in place, %3 the rule.</extracomment>
+        <translation>%1 al tirar, %2 instalado (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n bends tighter</source>
+        <comment>%1: %n bend tighter</comment>
+        <translation><numerusform>%1: %n curva más cerrada</numerusform><numerusform>%1: %n curvas más cerradas</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every bend wide enough</source>
+        <translation>%1: cada curva es suficientemente amplia</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°, over 360°</source>
+        <extracomment>A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.</extracomment>
+        <translation>tramos %1 a %2: %3°, más de 360°</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°</source>
+        <translation>tramos %1 a %2: %3°</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1239,10 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
         <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
         <translation>DI %1</translation>
     </message>
+    <message>
+        <source>pull point</source>
+        <translation>punto de tiro</translation>
+    </message>
 </context>
 <context>
     <name>Profile</name>
@@ -1224,6 +1333,37 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Not drawn (out of range): %1.</source>
         <translation>No dibujado (fuera de rango): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PullBox</name>
+    <message>
+        <source>"%1" is not a trade size of %2</source>
+        <extracomment>%1 the size as typed, %2 the conduit table.</extracomment>
+        <translation>«%1» no es un tamaño comercial de %2</translation>
+    </message>
+    <message>
+        <source>"%1" is not a trade size of the code's conduit tables</source>
+        <translation>«%1» no es un tamaño comercial de las tablas de tubos del código</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure and its unit ("16 in", "424 mm").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <extracomment>The straight pull's rule: %1 the times, %2 the largest trade size, %3 the length.</extracomment>
+        <translation>%1 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 × %2 + %3 = %4</source>
+        <extracomment>The angle pull's rule: %1 the times, %2 the largest trade size, %3 the sum of the others, %4 the distance.</extracomment>
+        <translation>%1 × %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <source>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</source>
+        <translation>Para conductores de 6 AWG y menores la caja se dimensiona por su volumen (las asignaciones de los conductores), que esta regla no calcula</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1561,14 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora es un producto de Norvale. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Radio de curvatura mínimo</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Curvas entre puntos de tiro</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3020,93 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullBoxSize</name>
+    <message>
+        <source>Pull Box Size</source>
+        <translation>Tamaño de caja de paso</translation>
+    </message>
+    <message>
+        <source>Conduits entering one wall</source>
+        <translation>Tubos que entran por una pared</translation>
+    </message>
+    <message>
+        <source>Straight pull</source>
+        <translation>Tiro recto</translation>
+    </message>
+    <message>
+        <source>Angle pull</source>
+        <translation>Tiro en ángulo</translation>
+    </message>
+    <message>
+        <source>U pull</source>
+        <translation>Tiro en U</translation>
+    </message>
+    <message>
+        <source>Any of the code's tables</source>
+        <translation>Cualquier tabla del código</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Conductors of 6 AWG and s&amp;maller</source>
+        <translation>Conductores de 6 AWG y &amp;menores</translation>
+    </message>
+    <message>
+        <source>&amp;Pull:</source>
+        <translation>&amp;Tiro:</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table:</source>
+        <translation>Ta&amp;bla de tubos:</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size:</source>
+        <translation>Tamaño &amp;comercial:</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes entering:</source>
+        <translation>Tamaños &amp;entrantes:</translation>
+    </message>
+    <message>
+        <source>Least box</source>
+        <translation>Caja mínima</translation>
+    </message>
+    <message>
+        <source>Length, straight pull:</source>
+        <translation>Longitud, tiro recto:</translation>
+    </message>
+    <message>
+        <source>To the opposite wall:</source>
+        <translation>Hasta la pared opuesta:</translation>
+    </message>
+    <message>
+        <source>Between a raceway's entries:</source>
+        <translation>Entre las entradas de una canalización:</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Regla:</translation>
+    </message>
+    <message>
+        <source>The sizes the table lacks were taken out of the list.</source>
+        <translation>Los tamaños que la tabla no tiene se quitaron de la lista.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullCalculator</name>
     <message>
         <source>Ductivo Pull Calculator</source>
@@ -3057,6 +3292,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>Set Friction or Raceway at the Link</source>
         <translation>Fijar fricción o canalización en el tramo</translation>
     </message>
+    <message>
+        <source>Mark or Unmark a Pull Point at the Link</source>
+        <translation>Marcar o desmarcar un punto de tiro en el tramo</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -3234,6 +3473,22 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Advice for the cable set</source>
         <translation>Consejo para el conjunto de cables</translation>
+    </message>
+    <message>
+        <source>× OD</source>
+        <translation>× DE</translation>
+    </message>
+    <message>
+        <source>Cable &amp;kind:</source>
+        <translation>Cla&amp;se de cable:</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Radio de curvatura mínimo</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Curvas entre puntos de tiro</translation>
     </message>
 </context>
 <context>
@@ -3845,6 +4100,10 @@ Presión lateral %1</translation>
     <message>
         <source>Compare Optio&amp;ns</source>
         <translation>Comparar optio&amp;nes</translation>
+    </message>
+    <message>
+        <source>Pull Bo&amp;x Size</source>
+        <translation>Tamaño de &amp;caja de paso</translation>
     </message>
 </context>
 <context>

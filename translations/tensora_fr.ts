@@ -105,6 +105,47 @@
     </message>
 </context>
 <context>
+    <name>Bending</name>
+    <message>
+        <source>non-shielded power</source>
+        <translation>câble d’énergie non blindé</translation>
+    </message>
+    <message>
+        <source>shielded or lead-covered power</source>
+        <translation>câble d’énergie blindé ou sous plomb</translation>
+    </message>
+    <message>
+        <source>metal-clad, smooth sheath</source>
+        <translation>armé, gaine lisse</translation>
+    </message>
+    <message>
+        <source>metal-clad, interlocked or corrugated</source>
+        <translation>armé, feuillard agrafé ou ondulé</translation>
+    </message>
+    <message>
+        <source>fibre optic</source>
+        <translation>fibre optique</translation>
+    </message>
+    <message>
+        <source>a multiple of the diameter</source>
+        <translation>un multiple du diamètre</translation>
+    </message>
+    <message>
+        <source>kind not known</source>
+        <translation>type inconnu</translation>
+    </message>
+    <message>
+        <source>%1 × OD pulling, %2 × OD installed, %3</source>
+        <extracomment>The fibre optic rule: %1 the multiple under tension, %2 installed.</extracomment>
+        <translation>%1 × DE au tirage, %2 × DE en place, %3</translation>
+    </message>
+    <message>
+        <source>%1 × OD, %2</source>
+        <extracomment>A bending rule: %1 the multiple of the outside diameter, %2 the cable's kind.</extracomment>
+        <translation>%1 × DE, %2</translation>
+    </message>
+</context>
+<context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
@@ -209,6 +250,10 @@
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
         <translation>pas un nombre entier de 1 à 10000 (aucun câble n'en compte plus)</translation>
+    </message>
+    <message>
+        <source>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</source>
+        <translation>pas un type de câble (shielded, non-shielded, mc-smooth, mc-interlocked, fibre ou un multiple du diamètre)</translation>
     </message>
 </context>
 <context>
@@ -552,6 +597,66 @@
         <source>The cables may jam (%1 risk) from link %2</source>
         <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
         <translation>Les câbles peuvent se coincer à partir du tronçon %2 (risque %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bending radius was not checked for %n cables whose kind is not known</source>
+        <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
+        <extracomment>%n cables whose kind is not given.</extracomment>
+        <translation><numerusform>Le rayon de courbure n’a pas été vérifié pour %n câble de type inconnu</numerusform><numerusform>Le rayon de courbure n’a pas été vérifié pour %n câbles de type inconnu</numerusform></translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
+        <extracomment>%1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.</extracomment>
+        <translation>La courbe du tronçon %1 a un rayon de %2, inférieur au rayon de courbure minimal du câble de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</source>
+        <translation>La courbe du tronçon %1 a un rayon de %2, inférieur au rayon de courbure minimal du câble de %3 sous tension de tirage (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</source>
+        <translation>La courbe du tronçon %1 a un rayon de %2, inférieur au rayon de courbure minimal du câble de %3 une fois en place (%4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more bends</source>
+        <comment>%1, and %n more bend</comment>
+        <translation><numerusform>%1, et %n autre courbe</numerusform><numerusform>%1, et %n autres courbes</numerusform></translation>
+    </message>
+    <message>
+        <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
+        <extracomment>%1 the degrees of the stretch's bends, %2 and %3 its first and last links.</extracomment>
+        <translation>%1° de courbes du tronçon %2 au tronçon %3, plus de 360° entre points de tirage</translation>
+    </message>
+    <message>
+        <source>Enter a cable kind or a multiple of the diameter above 0</source>
+        <translation>Saisissez un type de câble ou un multiple du diamètre supérieur à 0</translation>
+    </message>
+    <message>
+        <source>%1 pulling, %2 trained (%3)</source>
+        <extracomment>%1 the least radius under pulling tension, %2 once trained in place, %3 the rule.</extracomment>
+        <translation>%1 au tirage, %2 en place (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n bends tighter</source>
+        <comment>%1: %n bend tighter</comment>
+        <translation><numerusform>%1 : %n courbe plus serrée</numerusform><numerusform>%1 : %n courbes plus serrées</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every bend wide enough</source>
+        <translation>%1 : chaque courbe assez large</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°, over 360°</source>
+        <extracomment>A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.</extracomment>
+        <translation>tronçons %1 à %2 : %3°, plus de 360°</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°</source>
+        <translation>tronçons %1 à %2 : %3°</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1239,10 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
         <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
         <translation>DI %1</translation>
     </message>
+    <message>
+        <source>pull point</source>
+        <translation>point de tirage</translation>
+    </message>
 </context>
 <context>
     <name>Profile</name>
@@ -1224,6 +1333,37 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Not drawn (out of range): %1.</source>
         <translation>Non tracé (hors limites) : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PullBox</name>
+    <message>
+        <source>"%1" is not a trade size of %2</source>
+        <extracomment>%1 the size as typed, %2 the conduit table.</extracomment>
+        <translation>« %1 » n’est pas une taille commerciale de %2</translation>
+    </message>
+    <message>
+        <source>"%1" is not a trade size of the code's conduit tables</source>
+        <translation>« %1 » n’est pas une taille commerciale des tables de conduits du code</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure and its unit ("16 in", "424 mm").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <extracomment>The straight pull's rule: %1 the times, %2 the largest trade size, %3 the length.</extracomment>
+        <translation>%1 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 × %2 + %3 = %4</source>
+        <extracomment>The angle pull's rule: %1 the times, %2 the largest trade size, %3 the sum of the others, %4 the distance.</extracomment>
+        <translation>%1 × %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <source>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</source>
+        <translation>Pour des conducteurs de 6 AWG et moins, la boîte se dimensionne par son volume (les volumes alloués aux conducteurs), que cette règle ne calcule pas</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1561,14 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora est un produit de Norvale. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Rayon de courbure minimal</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Courbes entre points de tirage</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3020,93 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullBoxSize</name>
+    <message>
+        <source>Pull Box Size</source>
+        <translation>Taille de boîte de tirage</translation>
+    </message>
+    <message>
+        <source>Conduits entering one wall</source>
+        <translation>Conduits entrant par une paroi</translation>
+    </message>
+    <message>
+        <source>Straight pull</source>
+        <translation>Tirage droit</translation>
+    </message>
+    <message>
+        <source>Angle pull</source>
+        <translation>Tirage en angle</translation>
+    </message>
+    <message>
+        <source>U pull</source>
+        <translation>Tirage en U</translation>
+    </message>
+    <message>
+        <source>Any of the code's tables</source>
+        <translation>N’importe quelle table du code</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Conductors of 6 AWG and s&amp;maller</source>
+        <translation>Conducteurs de 6 AWG et &amp;moins</translation>
+    </message>
+    <message>
+        <source>&amp;Pull:</source>
+        <translation>&amp;Tirage :</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table:</source>
+        <translation>Table des &amp;conduits :</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size:</source>
+        <translation>Ta&amp;ille commerciale :</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes entering:</source>
+        <translation>Tailles &amp;entrantes :</translation>
+    </message>
+    <message>
+        <source>Least box</source>
+        <translation>Boîte minimale</translation>
+    </message>
+    <message>
+        <source>Length, straight pull:</source>
+        <translation>Longueur, tirage droit :</translation>
+    </message>
+    <message>
+        <source>To the opposite wall:</source>
+        <translation>Jusqu’à la paroi opposée :</translation>
+    </message>
+    <message>
+        <source>Between a raceway's entries:</source>
+        <translation>Entre les entrées d’une canalisation :</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Règle :</translation>
+    </message>
+    <message>
+        <source>The sizes the table lacks were taken out of the list.</source>
+        <translation>Les tailles absentes de la table ont été retirées de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullCalculator</name>
     <message>
         <source>Ductivo Pull Calculator</source>
@@ -3057,6 +3292,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>Set Friction or Raceway at the Link</source>
         <translation>Définir frottement ou canalisation au tronçon</translation>
     </message>
+    <message>
+        <source>Mark or Unmark a Pull Point at the Link</source>
+        <translation>Marquer ou démarquer un point de tirage au tronçon</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -3234,6 +3473,22 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Advice for the cable set</source>
         <translation>Conseil pour le jeu de câbles</translation>
+    </message>
+    <message>
+        <source>× OD</source>
+        <translation>× DE</translation>
+    </message>
+    <message>
+        <source>Cable &amp;kind:</source>
+        <translation>&amp;Genre de câble :</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Rayon de courbure minimal</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Courbes entre points de tirage</translation>
     </message>
 </context>
 <context>
@@ -3845,6 +4100,10 @@ Pression latérale %1</translation>
     <message>
         <source>Compare Optio&amp;ns</source>
         <translation>Comparer des optio&amp;ns</translation>
+    </message>
+    <message>
+        <source>Pull Bo&amp;x Size</source>
+        <translation>Taille de &amp;boîte de tirage</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,47 @@
     </message>
 </context>
 <context>
+    <name>Bending</name>
+    <message>
+        <source>non-shielded power</source>
+        <translation>cabo de potência sem blindagem</translation>
+    </message>
+    <message>
+        <source>shielded or lead-covered power</source>
+        <translation>cabo de potência blindado ou com capa de chumbo</translation>
+    </message>
+    <message>
+        <source>metal-clad, smooth sheath</source>
+        <translation>armado, capa lisa</translation>
+    </message>
+    <message>
+        <source>metal-clad, interlocked or corrugated</source>
+        <translation>armado, intertravado ou corrugado</translation>
+    </message>
+    <message>
+        <source>fibre optic</source>
+        <translation>fibra óptica</translation>
+    </message>
+    <message>
+        <source>a multiple of the diameter</source>
+        <translation>um múltiplo do diâmetro</translation>
+    </message>
+    <message>
+        <source>kind not known</source>
+        <translation>tipo desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 × OD pulling, %2 × OD installed, %3</source>
+        <extracomment>The fibre optic rule: %1 the multiple under tension, %2 installed.</extracomment>
+        <translation>%1 × DE no puxamento, %2 × DE instalado, %3</translation>
+    </message>
+    <message>
+        <source>%1 × OD, %2</source>
+        <extracomment>A bending rule: %1 the multiple of the outside diameter, %2 the cable's kind.</extracomment>
+        <translation>%1 × DE, %2</translation>
+    </message>
+</context>
+<context>
     <name>CableSet</name>
     <message>
         <source>%1: give the conductor material of group %2</source>
@@ -209,6 +250,10 @@
     <message>
         <source>not a whole number from 1 to 10000 (no cable holds more)</source>
         <translation>não é um número inteiro de 1 a 10000 (nenhum cabo tem mais)</translation>
+    </message>
+    <message>
+        <source>not a cable kind (shielded, non-shielded, mc-smooth, mc-interlocked, fibre or a multiple of the diameter)</source>
+        <translation>não é um tipo de cabo (shielded, non-shielded, mc-smooth, mc-interlocked, fibre ou um múltiplo do diâmetro)</translation>
     </message>
 </context>
 <context>
@@ -552,6 +597,66 @@
         <source>The cables may jam (%1 risk) from link %2</source>
         <extracomment>%1 the risk: "significant" or "moderate", %2 the link the conduit starts at.</extracomment>
         <translation>Os cabos podem travar a partir do trecho %2 (risco %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bending radius was not checked for %n cables whose kind is not known</source>
+        <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
+        <extracomment>%n cables whose kind is not given.</extracomment>
+        <translation><numerusform>O raio de curvatura não foi verificado para %n cabo de tipo desconhecido</numerusform><numerusform>O raio de curvatura não foi verificado para %n cabos de tipo desconhecido</numerusform></translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
+        <extracomment>%1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.</extracomment>
+        <translation>A curva do trecho %1 tem raio de %2, abaixo do raio mínimo de curvatura do cabo de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 under pulling tension (%4)</source>
+        <translation>A curva do trecho %1 tem raio de %2, abaixo do raio mínimo de curvatura do cabo de %3 sob tensão de puxamento (%4)</translation>
+    </message>
+    <message>
+        <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 once trained in place (%4)</source>
+        <translation>A curva do trecho %1 tem raio de %2, abaixo do raio mínimo de curvatura do cabo de %3 depois de instalado (%4)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more bends</source>
+        <comment>%1, and %n more bend</comment>
+        <translation><numerusform>%1, e mais %n curva</numerusform><numerusform>%1, e mais %n curvas</numerusform></translation>
+    </message>
+    <message>
+        <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
+        <extracomment>%1 the degrees of the stretch's bends, %2 and %3 its first and last links.</extracomment>
+        <translation>%1° de curvas do trecho %2 ao trecho %3, mais de 360° entre pontos de puxamento</translation>
+    </message>
+    <message>
+        <source>Enter a cable kind or a multiple of the diameter above 0</source>
+        <translation>Informe um tipo de cabo ou um múltiplo do diâmetro acima de 0</translation>
+    </message>
+    <message>
+        <source>%1 pulling, %2 trained (%3)</source>
+        <extracomment>%1 the least radius under pulling tension, %2 once trained in place, %3 the rule.</extracomment>
+        <translation>%1 no puxamento, %2 instalado (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n bends tighter</source>
+        <comment>%1: %n bend tighter</comment>
+        <translation><numerusform>%1: %n curva mais fechada</numerusform><numerusform>%1: %n curvas mais fechadas</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every bend wide enough</source>
+        <translation>%1: toda curva é larga o bastante</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°, over 360°</source>
+        <extracomment>A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.</extracomment>
+        <translation>trechos %1 a %2: %3°, acima de 360°</translation>
+    </message>
+    <message>
+        <source>links %1 to %2: %3°</source>
+        <translation>trechos %1 a %2: %3°</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1239,10 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
         <extracomment>A conduit's inside diameter with its unit, from this link on.</extracomment>
         <translation>DI %1</translation>
     </message>
+    <message>
+        <source>pull point</source>
+        <translation>ponto de puxamento</translation>
+    </message>
 </context>
 <context>
     <name>Profile</name>
@@ -1224,6 +1333,37 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Not drawn (out of range): %1.</source>
         <translation>Não desenhado (fora da faixa): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PullBox</name>
+    <message>
+        <source>"%1" is not a trade size of %2</source>
+        <extracomment>%1 the size as typed, %2 the conduit table.</extracomment>
+        <translation>“%1” não é uma bitola comercial de %2</translation>
+    </message>
+    <message>
+        <source>"%1" is not a trade size of the code's conduit tables</source>
+        <translation>“%1” não é uma bitola comercial das tabelas de eletrodutos do código</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure and its unit ("16 in", "424 mm").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <extracomment>The straight pull's rule: %1 the times, %2 the largest trade size, %3 the length.</extracomment>
+        <translation>%1 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 × %2 + %3 = %4</source>
+        <extracomment>The angle pull's rule: %1 the times, %2 the largest trade size, %3 the sum of the others, %4 the distance.</extracomment>
+        <translation>%1 × %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <source>For conductors of 6 AWG and smaller the box is sized by its volume (the conductors' allowances), which this rule does not compute</source>
+        <translation>Para condutores de 6 AWG e menores a caixa é dimensionada pelo volume (as parcelas dos condutores), que esta regra não calcula</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1561,14 @@ A link's coefficient of friction and the library entry it comes from.</extracomm
     <message>
         <source>Tensora is a product of Norvale. All rights reserved.</source>
         <translation>Tensora é um produto da Norvale. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Raio mínimo de curvatura</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Curvas entre pontos de puxamento</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3020,93 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullBoxSize</name>
+    <message>
+        <source>Pull Box Size</source>
+        <translation>Tamanho da caixa de passagem</translation>
+    </message>
+    <message>
+        <source>Conduits entering one wall</source>
+        <translation>Eletrodutos que entram por uma parede</translation>
+    </message>
+    <message>
+        <source>Straight pull</source>
+        <translation>Puxamento reto</translation>
+    </message>
+    <message>
+        <source>Angle pull</source>
+        <translation>Puxamento em ângulo</translation>
+    </message>
+    <message>
+        <source>U pull</source>
+        <translation>Puxamento em U</translation>
+    </message>
+    <message>
+        <source>Any of the code's tables</source>
+        <translation>Qualquer tabela do código</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;dicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Conductors of 6 AWG and s&amp;maller</source>
+        <translation>Condutores de 6 AWG e &amp;menores</translation>
+    </message>
+    <message>
+        <source>&amp;Pull:</source>
+        <translation>&amp;Puxamento:</translation>
+    </message>
+    <message>
+        <source>Conduit &amp;table:</source>
+        <translation>&amp;Tabela de eletrodutos:</translation>
+    </message>
+    <message>
+        <source>Trade &amp;size:</source>
+        <translation>Bitola &amp;comercial:</translation>
+    </message>
+    <message>
+        <source>Si&amp;zes entering:</source>
+        <translation>Bitolas &amp;entrando:</translation>
+    </message>
+    <message>
+        <source>Least box</source>
+        <translation>Caixa mínima</translation>
+    </message>
+    <message>
+        <source>Length, straight pull:</source>
+        <translation>Comprimento, puxamento reto:</translation>
+    </message>
+    <message>
+        <source>To the opposite wall:</source>
+        <translation>Até a parede oposta:</translation>
+    </message>
+    <message>
+        <source>Between a raceway's entries:</source>
+        <translation>Entre as entradas de um conduto:</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Regra:</translation>
+    </message>
+    <message>
+        <source>The sizes the table lacks were taken out of the list.</source>
+        <translation>As bitolas que a tabela não tem foram retiradas da lista.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullCalculator</name>
     <message>
         <source>Ductivo Pull Calculator</source>
@@ -3057,6 +3292,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>Set Friction or Raceway at the Link</source>
         <translation>Definir atrito ou conduto no trecho</translation>
     </message>
+    <message>
+        <source>Mark or Unmark a Pull Point at the Link</source>
+        <translation>Marcar ou desmarcar um ponto de puxamento no trecho</translation>
+    </message>
 </context>
 <context>
     <name>tensora::PullCheck</name>
@@ -3234,6 +3473,22 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Advice for the cable set</source>
         <translation>Recomendação para o conjunto de cabos</translation>
+    </message>
+    <message>
+        <source>× OD</source>
+        <translation>× DE</translation>
+    </message>
+    <message>
+        <source>Cable &amp;kind:</source>
+        <translation>&amp;Família do cabo:</translation>
+    </message>
+    <message>
+        <source>Least bending radius</source>
+        <translation>Raio mínimo de curvatura</translation>
+    </message>
+    <message>
+        <source>Bends between pull points</source>
+        <translation>Curvas entre pontos de puxamento</translation>
     </message>
 </context>
 <context>
@@ -3845,6 +4100,10 @@ Pressão lateral %1</translation>
     <message>
         <source>Compare Optio&amp;ns</source>
         <translation>&amp;Comparar opções</translation>
+    </message>
+    <message>
+        <source>Pull Bo&amp;x Size</source>
+        <translation>Tamanho da &amp;caixa de passagem</translation>
     </message>
 </context>
 <context>

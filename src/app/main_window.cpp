@@ -21,6 +21,7 @@
 #include "windows/help/about_window.h"
 #include "windows/help/help_window.h"
 #include "windows/profile/tension_profile_window.h"
+#include "windows/calculators/pull_box_window.h"
 #include "windows/pullplan/compare_options_window.h"
 #include "windows/pullplan/friction_library_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
@@ -118,6 +119,8 @@ void frmMain::buildToolsMenu(QMenuBar& bar) {
             &QAction::triggered, this, &frmMain::mnuToolsStraightPull_Click);
     connect(addItem(*quick, "mnuToolsBendPull", tr("Bend Pull Tension")), &QAction::triggered, this,
             &frmMain::mnuToolsBendPull_Click);
+    connect(addItem(*quick, "mnuToolsPullBox", tr("Pull Bo&x Size")), &QAction::triggered, this,
+            [this] { registry().show<PullBoxSize>(); });
     addSeparator(*tools, "mnuToolsBar1");
     connect(addItem(*tools, "mnuToolsFillRatio", tr("&Fill Ratio")), &QAction::triggered, this,
             &frmMain::mnuToolsFillRatio_Click);

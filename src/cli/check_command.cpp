@@ -47,13 +47,13 @@ CableGroupTexts cable_value(const std::string& text, UnitSystem units) {
             start = i + 1;
         }
     }
-    if (fields.size() < 3 || fields.size() > 7) {
+    if (fields.size() < 3 || fields.size() > 8) {
         throw CliRefusal{"tensora-cli: " +
                          argument_message("cable", text,
                                           "expected COUNT:OD:WEIGHT[:SIZE[:MATERIAL["
-                                          ":CONDUCTORS[:RATING]]]]")};
+                                          ":CONDUCTORS[:RATING[:KIND]]]]]")};
     }
-    fields.resize(7);
+    fields.resize(8);
     CableGroupTexts group{fields[0],
                           "",
                           fields[1],
@@ -61,7 +61,8 @@ CableGroupTexts cable_value(const std::string& text, UnitSystem units) {
                           fields[3],
                           fields[4],
                           fields[5].empty() ? "1" : fields[5],
-                          fields[6]};
+                          fields[6],
+                          fields[7]};
     if (const ReadGroup read = read_cable_group(group, kEnglish, units); read.problem) {
         throw CliRefusal{"tensora-cli: " + argument_message("cable", text, *read.problem)};
     }
@@ -113,6 +114,15 @@ public:
         text("--min-clearance", request.texts.min_clearance, &min_clearance_given_);
         text("--swbp-limit", request.texts.sidewall_limit, &limit_given_);
         text("--bend-radius", request.texts.bend_radius, nullptr);
+        options.value("--cable-kind", [&request](const std::string& value) {
+            if (!bending_kind_by_key(value, kEnglish)) {
+                throw CliRefusal{"tensora-cli: " +
+                                 argument_message("cable-kind", value,
+                                                  "not shielded, non-shielded, mc-smooth, "
+                                                  "mc-interlocked, fibre or a multiple above 0")};
+            }
+            request.texts.cable_kind = value;
+        });
         options.value("--cables", [&request](const std::string& value) {
             request.texts.cables = cables_value(value);
             request.has_cables = true;
@@ -207,6 +217,35 @@ std::array<std::string, 4> check_units(const CheckResult& result, const CheckReq
             column_symbol(Quantity::Pressure, bend_pressure_unit(result, units))};
 }
 
+// A bend's radius and the least radii, in inches (millimetres in metric) as the check's
+// diameters are written.
+std::string radius_text(double inches, UnitSystem units) {
+    return english_text(figure_message(
+        Figure::fixed(inches, Quantity::Diameter, units, units == UnitSystem::Metric ? 1 : 2)
+            .without_symbol()));
+}
+
+// A line a bend against the least bending radius, and a line a stretch between pull points.
+void print_inspection(const CheckResult& result, UnitSystem units, std::ostream& out) {
+    if (result.minimum_radius) {
+        for (const BendRadiusCheck& bend : result.bend_radii) {
+            out << "bend-radius\t" << bend.link + 1 << '\t'
+                << (bend.radius ? radius_text(*bend.radius * 12, units) : std::string()) << '\t'
+                << radius_text(result.minimum_radius->pulling, units) << '\t'
+                << radius_text(result.minimum_radius->trained, units) << '\t'
+                << (bend.pulling_under || bend.trained_under ? "under" : "ok") << '\n';
+        }
+    }
+    if (!result.radius_note.empty()) {
+        out << "bend-radius-note\t" << english_text(result.radius_note) << '\n';
+    }
+    for (const BendStretch& stretch : result.stretches) {
+        out << "bends\t" << stretch.from + 1 << '\t' << stretch.to + 1 << '\t'
+            << general_number_text(stretch.degrees) << '\t' << (stretch.over ? "over" : "ok")
+            << '\n';
+    }
+}
+
 void print_text(const CheckTexts& texts, const CheckResult& result, const CheckRequest& request,
                 std::ostream& out) {
     const ColumnUnit pressure = bend_pressure_unit(result, request.pull.units);
@@ -223,6 +262,7 @@ void print_text(const CheckTexts& texts, const CheckResult& result, const CheckR
             << english_text(row.forward_pressure) << '\t' << english_text(row.reverse_pressure)
             << '\n';
     }
+    print_inspection(result, request.pull.units, out);
     out << "set-cables\t" << texts.set_cables << '\n'
         << "set-weight\t" << texts.set_weight << '\n'
         << "tension-rule\t" << texts.tension_rule << '\n'
@@ -267,6 +307,37 @@ void print_json(const CheckTexts& texts, const CheckResult& result, const CheckR
                  {"set_allowable", english_text(texts.set_allowable)},
                  {"verdict", english_text(texts.verdict)},
                  {"ok", result.ok}};
+    const UnitSystem units = request.pull.units;
+    if (result.minimum_radius) {
+        json["minimum_radius"] = {
+            {"pulling", document.exact(shown_value(result.minimum_radius->pulling,
+                                                   Quantity::Diameter, units))},
+            {"trained", document.exact(shown_value(result.minimum_radius->trained,
+                                                   Quantity::Diameter, units))},
+            {"rule", english_text(result.minimum_radius->rule)}};
+        Json radii = Json::array();
+        for (const BendRadiusCheck& bend : result.bend_radii) {
+            radii.push_back({{"link", bend.link + 1},
+                             {"radius", bend.radius ? document.exact(shown_value(
+                                                          *bend.radius * 12, Quantity::Diameter,
+                                                          units))
+                                                    : Json()},
+                             {"pulling_under", bend.pulling_under},
+                             {"trained_under", bend.trained_under}});
+        }
+        json["bend_radii"] = std::move(radii);
+    }
+    if (!result.radius_note.empty()) {
+        json["bend_radius_note"] = english_text(result.radius_note);
+    }
+    Json stretches = Json::array();
+    for (const BendStretch& stretch : result.stretches) {
+        stretches.push_back({{"from", stretch.from + 1},
+                             {"to", stretch.to + 1},
+                             {"degrees", document.exact(stretch.degrees)},
+                             {"over", stretch.over}});
+    }
+    json["stretches"] = std::move(stretches);
     if (request.pull.units_named) {
         const std::array<std::string, 4> units = check_units(result, request);
         json["units"] = {{"system", unit_system_key(request.pull.units)},
@@ -295,6 +366,7 @@ void keep_check_parts(const CheckRequest& request, PullRequest& pull) {
     check.min_clearance = inches(texts.min_clearance, Quantity::Diameter);
     check.sidewall_limit = inches(texts.sidewall_limit, Quantity::Pressure);
     check.bend_radius = inches(texts.bend_radius, Quantity::Length);
+    check.cable_kind = std::string(trimmed_blanks(texts.cable_kind));
     pull.kept.check = check;
     CableSetReport set;
     set.rule = std::string(tension_rule_key(texts.rule));

@@ -8,6 +8,7 @@
 #include "cli/equipment_command.h"
 #include "cli/fill_command.h"
 #include "cli/pull_command.h"
+#include "cli/pullbox_command.h"
 #include "numbers/input_checks.h"
 #include "numbers/number_rules.h"
 #include "version.h"
@@ -498,7 +499,8 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
         {"compare", [&](const auto& rest) { run_compare_command(rest, out, err, services); }},
         {"advise", [&](const auto& rest) { run_advise_command(rest, out, err, services); }},
         {"equipment", [&](const auto& rest) { run_equipment_command(rest, out, err, services); }},
-        {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }}};
+        {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }},
+        {"pullbox", [&](const auto& rest) { run_pullbox_command(rest, out, err); }}};
     for (const auto& [name, run] : commands) {
         if (arguments.empty() || arguments[0] != name) {
             continue;

@@ -323,7 +323,8 @@ struct RouteArguments {
 // What the arguments ask for beyond the request's own fields, kept for the later steps.
 struct PullArguments {
     RouteArguments route;
-    std::vector<std::string> sheaves; // the links of --sheave, as given
+    std::vector<std::string> sheaves;     // the links of --sheave, as given
+    std::vector<std::string> pull_points; // the links of --pull-point, as given
     std::optional<std::string> plan_file;
     std::optional<std::string> mid_assist;
     std::vector<std::string> links;
@@ -365,6 +366,8 @@ void add_pull_options(CommandOptions& options, PullRequest& request, PullArgumen
     options.flag("--json", [&request] { request.json = true; });
     options.value("--sheave",
                   [&taken](const std::string& value) { taken.sheaves.push_back(value); });
+    options.value("--pull-point",
+                  [&taken](const std::string& value) { taken.pull_points.push_back(value); });
     options.value("--layer", [&taken](const std::string& value) { taken.route.layer = value; });
     options.value("--bend-weight", [&request, &taken](const std::string& key) {
         const std::optional<bool> across = bend_weight_by_key(key);
@@ -581,6 +584,21 @@ void take_sheaves(PullRequest& request, const std::vector<std::string>& sheaves)
     }
 }
 
+// The links --pull-point marks as pull points (a pull box, a conduit body with a cover).
+void take_pull_points(PullRequest& request, const std::vector<std::string>& points) {
+    for (const std::string& text : points) {
+        int link = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), link);
+        if (ec != std::errc() || end != text.data() + text.size() || link < 1 ||
+            static_cast<std::size_t>(link) > request.links.size()) {
+            throw CliRefusal{"tensora-cli: " + argument_message("pull-point", text,
+                                                                "not the number of a link of the "
+                                                                "plan")};
+        }
+        request.links[static_cast<std::size_t>(link) - 1].raceway.pull_point = true;
+    }
+}
+
 void take_mid_assist(PullRequest& request, const std::string& text) {
     int chosen = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), chosen);
@@ -635,6 +653,7 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
     take_links(request, taken);
     take_library_entries(request, services);
     take_sheaves(request, taken.sheaves);
+    take_pull_points(request, taken.pull_points);
     if (taken.mid_assist) {
         take_mid_assist(request, *taken.mid_assist);
     }
@@ -710,7 +729,7 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
                 out << '\t' << key << *text;
             }
         }
-        out << (raceway.tray ? "\ttray\n" : "\n");
+        out << (raceway.tray ? "\ttray" : "") << (raceway.pull_point ? "\tpull-point\n" : "\n");
     }
     out << "forward-percent\t" << results.forward_percent << '\n'
         << "reverse-percent\t" << results.reverse_percent << '\n'
@@ -759,6 +778,7 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
                     document.exact(shown_value(value.raceway_id, Quantity::Diameter, request.units));
             }
             row["tray"] = value.tray;
+            row["pull_point"] = value.pull_point;
         }
         if (results.elevation) {
             // Degrees of the route's inclination (57.3 to the radian) as the forward pull goes.

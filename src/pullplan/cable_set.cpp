@@ -458,6 +458,13 @@ ReadGroup read_cable_group(const CableGroupTexts& texts, const NumberLocale& loc
     if (!trimmed_blanks(texts.rating).empty()) {
         group.rating = number("rating", texts.rating, Quantity::Tension, true);
     }
+    if (const auto kind = bending_kind_by_key(texts.kind, locale)) {
+        group.kind = *kind;
+    } else {
+        refuse("kind", texts.kind,
+               TENSORA_TEXT("CableSet", "not a cable kind (shielded, non-shielded, mc-smooth, "
+                                        "mc-interlocked, fibre or a multiple of the diameter)"));
+    }
     return read;
 }
 

@@ -4,6 +4,8 @@
 // conductors on a pulling eye, by a basket grip, or from the cables' own ratings.
 #pragma once
 
+#include "pullplan/bending_radius.h"
+
 #include "numbers/message.h"
 #include "numbers/number_rules.h"
 #include "numbers/units.h"
@@ -54,6 +56,7 @@ struct CableGroup {
     std::optional<Material> material;
     int conductors = 1;           // in each cable: 1 for a single conductor
     std::optional<double> rating; // lbs, one cable's own allowable tension
+    BendingKind kind{};           // what its least bending radius follows
 };
 
 // "3 × PWR-500CU-15KV: OD 1.58 in, 2000 lbs/kft, 500 kcmil copper, rating 5000 lbs", in the
@@ -116,6 +119,7 @@ struct CableGroupTexts {
     std::string material; // empty: none given
     std::string conductors = "1";
     std::string rating; // empty: none given
+    std::string kind{}; // the bending kind's key; empty: not known
     bool operator==(const CableGroupTexts&) const = default;
 };
 

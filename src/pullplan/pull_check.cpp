@@ -336,6 +336,38 @@ void write_verdict(const std::vector<Message>& findings, CheckResult& result) {
 
 } // namespace
 
+std::vector<BendStretch> bend_stretches(const std::vector<PullLinkValues>& links,
+                                        std::optional<std::size_t> mid_assist) {
+    std::vector<BendStretch> stretches;
+    std::optional<BendStretch> open;
+    const auto close = [&stretches, &open] {
+        if (open) {
+            open->over = open->degrees > kMostDegreesBetweenPullPoints;
+            stretches.push_back(*open);
+            open.reset();
+        }
+    };
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const PullLinkValues& link = links[i];
+        if (link.pull_point) {
+            close(); // the box ends one stretch and starts the next
+        } else {
+            if (!open) {
+                open = BendStretch{static_cast<int>(i), static_cast<int>(i), 0, false};
+            }
+            open->to = static_cast<int>(i);
+            if (!link.straight) {
+                open->degrees += std::fabs(link.angle);
+            }
+        }
+        if (mid_assist && *mid_assist == i) {
+            close();
+        }
+    }
+    close();
+    return stretches;
+}
+
 CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings) {
     CableSet set;
     if (inputs.planner_group) {
@@ -343,6 +375,7 @@ CableSet checked_set(const CheckInputs& inputs, const PullSettings& settings) {
         group.count = std::clamp(inputs.cables, 1, kMostCables);
         group.od = inputs.cable_od;
         group.weight = settings.weight;
+        group.kind = inputs.cable_kind;
         // The planner's allowable tension is its cable's own.
         if (settings.allowable > 0) {
             group.rating = settings.allowable;
@@ -508,6 +541,112 @@ bool arrange_stretches(const std::vector<PullLinkValues>& links, const CableSet&
     return true;
 }
 
+// The set's least bending radius, each bend against it under pulling tension and once trained
+// in place; the finding names the first bend below it (and how many more), its radius, the
+// minimum and the rule.
+void check_bend_radii(const std::vector<PullLinkValues>& links, const CheckInputs& inputs,
+                      CheckResult& result, std::vector<Message>& findings) {
+    int unknown = 0;
+    for (const CableGroup& group : result.set.groups) {
+        const std::optional<MinimumRadius> minimum = minimum_bending_radius(group.kind, group.od);
+        if (!minimum) {
+            unknown += group.count;
+            continue;
+        }
+        if (!result.minimum_radius || minimum->pulling > result.minimum_radius->pulling) {
+            const Message rule = minimum->rule;
+            const double trained =
+                result.minimum_radius ? std::max(result.minimum_radius->trained, minimum->trained)
+                                      : minimum->trained;
+            result.minimum_radius = *minimum;
+            result.minimum_radius->rule = rule;
+            result.minimum_radius->trained = trained;
+        } else {
+            result.minimum_radius->trained =
+                std::max(result.minimum_radius->trained, minimum->trained);
+        }
+    }
+    if (unknown > 0) {
+        //: %n cables whose kind is not given.
+        result.radius_note =
+            Message(TENSORA_COUNTED("Check",
+                                    "The bending radius was not checked for %n cables whose "
+                                    "kind is not known",
+                                    "The bending radius was not checked for %n cable whose kind "
+                                    "is not known"))
+                .counting(unknown);
+    }
+    if (!result.minimum_radius) {
+        return;
+    }
+    const MinimumRadius& minimum = *result.minimum_radius;
+    std::optional<BendRadiusCheck> first;
+    int more = 0;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (links[i].straight) {
+            continue;
+        }
+        BendRadiusCheck bend;
+        bend.link = static_cast<int>(i);
+        bend.radius = bend_radius(links[i], inputs.bend_radius);
+        if (bend.radius) {
+            const double inches = *bend.radius * 12;
+            bend.pulling_under = inches < minimum.pulling;
+            bend.trained_under = inches < minimum.trained;
+        }
+        if (bend.pulling_under || bend.trained_under) {
+            if (first) {
+                ++more;
+            } else {
+                first = bend;
+            }
+        }
+        result.bend_radii.push_back(bend);
+    }
+    if (!first) {
+        return;
+    }
+    const bool both = first->pulling_under && first->trained_under;
+    //: %1 the bend's link, %2 its radius, %3 the least radius, %4 the rule it comes from.
+    const MessageSource which =
+        both && minimum.pulling == minimum.trained
+            ? TENSORA_TEXT("Check", "The bend at link %1 has a radius of %2, below the cable's "
+                                    "least bending radius of %3 (%4)")
+        : first->pulling_under
+            ? TENSORA_TEXT("Check", "The bend at link %1 has a radius of %2, below the cable's "
+                                    "least bending radius of %3 under pulling tension (%4)")
+            : TENSORA_TEXT("Check", "The bend at link %1 has a radius of %2, below the cable's "
+                                    "least bending radius of %3 once trained in place (%4)");
+    const double least = first->pulling_under ? minimum.pulling : minimum.trained;
+    Message finding = Message(which)
+                          .link(static_cast<std::size_t>(first->link))
+                          .figure(Figure::typed(*first->radius * 12, Quantity::Diameter,
+                                                inputs.units))
+                          .figure(Figure::typed(least, Quantity::Diameter, inputs.units))
+                          .nested(minimum.rule);
+    if (more > 0) {
+        finding = Message(TENSORA_COUNTED("Check", "%1, and %n more bends", "%1, and %n more bend"))
+                      .nested(std::move(finding))
+                      .counting(more);
+    }
+    findings.push_back(std::move(finding));
+}
+
+// Each stretch between pull points whose bends turn more than 360 degrees.
+void check_stretches(const CheckResult& result, std::vector<Message>& findings) {
+    for (const BendStretch& stretch : result.stretches) {
+        if (stretch.over) {
+            //: %1 the degrees of the stretch's bends, %2 and %3 its first and last links.
+            findings.push_back(Message(TENSORA_TEXT("Check", "%1° of bends from link %2 to link "
+                                                             "%3, more than 360° between pull "
+                                                             "points"))
+                                   .figure(Figure::number(stretch.degrees))
+                                   .link(static_cast<std::size_t>(stretch.from))
+                                   .link(static_cast<std::size_t>(stretch.to)));
+        }
+    }
+}
+
 // Every finding of the set's pull, in the verdict's order.
 std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
                                  const CheckInputs& inputs, CheckResult& result) {
@@ -538,6 +677,8 @@ std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
     result.may_jam = conduit_used && result.jam_risk &&
                      (*result.jam_risk == JamRisk::Significant ||
                       *result.jam_risk == JamRisk::Moderate);
+    check_bend_radii(links, inputs, result, findings);
+    check_stretches(result, findings);
     if (result.may_jam) {
         //: %1 the risk: "significant" or "moderate".
         findings.push_back(Message(TENSORA_TEXT("Check", "The cables may jam (%1 risk)"))
@@ -551,6 +692,7 @@ std::vector<Message> findings_of(const std::vector<PullLinkValues>& links,
 CheckResult check_pull(const std::vector<PullLinkValues>& links, const PullSettings& settings,
                        const CheckInputs& inputs) {
     CheckResult result;
+    result.stretches = bend_stretches(links, mid_assist_point(settings, links.size()));
     const CableSet set = checked_set(inputs, settings);
     describe_set(set, inputs, settings, result);
     if (!arrange_cables(inputs.conduit_id, set, inputs, result)) {
@@ -674,6 +816,12 @@ CheckInputs read_check_inputs(const CheckInputTexts& texts, const NumberLocale& 
     if (!texts.conduit_area.empty()) {
         inputs.conduit_area = leadingValue(texts.conduit_area);
     }
+    if (const auto kind = bending_kind_by_key(texts.cable_kind, locale)) {
+        inputs.cable_kind = *kind;
+    } else {
+        warn("cable-kind", TENSORA_TEXT("Check", "Enter a cable kind or a multiple of the "
+                                                 "diameter above 0"));
+    }
     inputs.planner_group = texts.planner_group;
     // Each group as read; what a text lacks is said where it is typed (the set's table, the
     // command line's --cable).
@@ -787,9 +935,60 @@ Message code_line(const CheckResult& result, int cables) {
 
 } // namespace
 
+namespace {
+
+// The least bending radius of the set, or why it was not checked.
+Message radius_line(const CheckResult& result, const CheckInputs& inputs) {
+    if (!result.minimum_radius) {
+        return result.radius_note.empty()
+                   ? Message()
+                   : result.radius_note;
+    }
+    const MinimumRadius& minimum = *result.minimum_radius;
+    int under = 0;
+    for (const BendRadiusCheck& bend : result.bend_radii) {
+        under += bend.pulling_under || bend.trained_under ? 1 : 0;
+    }
+    //: %1 the least radius under pulling tension, %2 once trained in place, %3 the rule.
+    Message line = Message(TENSORA_TEXT("Check", "%1 pulling, %2 trained (%3)"))
+                       .figure(Figure::typed(minimum.pulling, Quantity::Diameter, inputs.units))
+                       .figure(Figure::typed(minimum.trained, Quantity::Diameter, inputs.units))
+                       .nested(minimum.rule);
+    line = Message(under > 0 ? TENSORA_COUNTED("Check", "%1: %n bends tighter",
+                                               "%1: %n bend tighter")
+                             : TENSORA_TEXT("Check", "%1: every bend wide enough"))
+               .nested(std::move(line))
+               .counting(under);
+    if (!result.radius_note.empty()) {
+        line = Message(TENSORA_TEXT("Check", "%1; %2")).nested(std::move(line)).nested(result.radius_note);
+    }
+    return line;
+}
+
+// Each stretch between pull points and its degrees of bends.
+Message stretches_line(const CheckResult& result) {
+    std::optional<Message> line;
+    for (const BendStretch& stretch : result.stretches) {
+        //: A stretch between pull points: %1 and %2 its first and last links, %3 its degrees.
+        Message part = Message(stretch.over
+                                   ? TENSORA_TEXT("Check", "links %1 to %2: %3°, over 360°")
+                                   : TENSORA_TEXT("Check", "links %1 to %2: %3°"))
+                           .link(static_cast<std::size_t>(stretch.from))
+                           .link(static_cast<std::size_t>(stretch.to))
+                           .figure(Figure::number(stretch.degrees));
+        line = line ? Message(TENSORA_TEXT("Check", "%1; %2")).nested(std::move(*line)).nested(part)
+                    : std::move(part);
+    }
+    return line.value_or(Message());
+}
+
+} // namespace
+
 CheckTexts check_texts(const CheckResult& result, const CheckInputs& inputs) {
     CheckTexts texts;
     texts.verdict = result.verdict;
+    texts.radius_line = radius_line(result, inputs);
+    texts.stretches_line = stretches_line(result);
     if (!result.problem.empty()) {
         texts.advice_line = result.problem;
     } else if (result.advice.links > 0) {

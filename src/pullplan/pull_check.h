@@ -40,6 +40,8 @@ struct CheckInputs {
     TensionRule rule = TensionRule::Planner;
     RuleLimits limits;
     CableArrangement arrangement = CableArrangement::Automatic;
+    // The planner's cable's kind, for its least bending radius.
+    BendingKind cable_kind{};
     double min_clearance = 0.5;        // in
     double sidewall_limit = 500;       // lbs/ft
     std::optional<double> bend_radius; // ft, for every bend; else from each bend's arc
@@ -52,6 +54,29 @@ struct CheckInputs {
     UnitSystem units = UnitSystem::InchPound;
     NumberLocale locale{".", ","};
 };
+
+// A bend's radius against the set's least bending radius, each case.
+struct BendRadiusCheck {
+    int link = 0;
+    std::optional<double> radius; // ft; none for a bend of angle 0
+    bool pulling_under = false;   // below the least radius under pulling tension
+    bool trained_under = false;   // below the least radius once trained in place
+};
+
+// The links between two pull points (the route's ends, the mid-assist point, a link marked as
+// one) and the sum of their bends' angles, which may not pass 360 degrees.
+struct BendStretch {
+    int from = 0; // rows
+    int to = 0;
+    double degrees = 0;
+    bool over = false;
+};
+inline constexpr double kMostDegreesBetweenPullPoints = 360;
+
+// The stretches of a plan between its pull points; `mid_assist` the row after which a point
+// stands, if any. A marked link is a pull point itself: its own turn counts in neither stretch.
+std::vector<BendStretch> bend_stretches(const std::vector<PullLinkValues>& links,
+                                        std::optional<std::size_t> mid_assist);
 
 // One bend of the plan, with the corrected pull's tensions leaving it.
 struct CheckedBend {
@@ -120,6 +145,12 @@ struct CheckResult {
     std::optional<double> code_fill;
     int code_limit = 0;
     bool code_over = false;
+    // The set's least bending radius (inches; the largest of its cables of a known kind), each
+    // bend against it, and what was not checked ("the kind of 3 cables is not known").
+    std::optional<MinimumRadius> minimum_radius;
+    std::vector<BendRadiusCheck> bend_radii;
+    Message radius_note;
+    std::vector<BendStretch> stretches;
     std::vector<Message> findings; // what exceeds where, each on its own; none when the pull is OK
     Message verdict;               // "Pull OK", or the findings one after the other
     bool ok = false;               // the verdict is "Pull OK"
@@ -138,6 +169,7 @@ struct CheckInputTexts {
     // A code table's listed area of the chosen trade size, as the table writes it ("0.304");
     // empty when the conduit is no size of a code table.
     std::string conduit_area;
+    std::string cable_kind{}; // the planner's cable's bending kind, its key
     // The set: the planner's cable (`cables` of `cable_od`, the planner's weight) where
     // `planner_group`, then the groups typed; the rule and the eye's and grip's ratings (empty:
     // their design ratings).
@@ -238,6 +270,10 @@ struct CheckTexts {
     Message set_line;       // "4 cables weighing 6.9 lbs/ft..., largest OD 1.46 in"
     Message allowable_line; // "5546 lbs: Pulling eye, single conductors conservatively"
     Message advice_line;    // the planner's advice line, for the corrected pull
+    // The least bending radius and the bends below it, or why it was not checked; the
+    // stretches between pull points, each with its degrees.
+    Message radius_line;
+    Message stretches_line;
 };
 
 struct CheckedBendTexts {

@@ -342,6 +342,7 @@ PullLinkValues read_link(const PullLinkTexts& link, const NumberLocale& locale, 
         values.friction = read_input(link.raceway.friction, locale);
     }
     values.tray = link.raceway.tray;
+    values.pull_point = link.raceway.pull_point;
     if (!values.tray && !trimmed_blanks(link.raceway.id).empty()) {
         values.raceway_id =
             inch_pound_value(read_input(link.raceway.id, locale), Quantity::Diameter, units);
@@ -406,6 +407,9 @@ Message link_raceway_words(const LinkRaceway& raceway, const PullLinkValues& val
         add(std::move(friction));
     } else if (!raceway.name.empty()) {
         add(data_message(raceway.name));
+    }
+    if (raceway.pull_point) {
+        add(Message(TENSORA_TEXT("Plan", "pull point")));
     }
     if (values.tray) {
         add(Message(TENSORA_TEXT("Plan", "tray")));

@@ -61,7 +61,12 @@ struct LinkRaceway {
     std::string name{};
     std::string id{};
     bool tray = false;
-    bool empty() const { return friction.empty() && name.empty() && id.empty() && !tray; }
+    // A pull point at the link (a pull box, a conduit body with a cover): the bends between
+    // two pull points count together; the link's own turn is the box's, not the raceway's.
+    bool pull_point = false;
+    bool empty() const {
+        return friction.empty() && name.empty() && id.empty() && !tray && !pull_point;
+    }
     bool operator==(const LinkRaceway&) const = default;
 };
 
@@ -104,6 +109,7 @@ struct PullLinkValues {
     double friction = std::numeric_limits<double>::quiet_NaN();
     double raceway_id = std::numeric_limits<double>::quiet_NaN();
     bool tray = false;
+    bool pull_point = false;
     bool has_own_friction() const { return !std::isnan(friction); }
     // The coefficient this link is pulled with: its own, or the plan's.
     double friction_or(double plan) const { return has_own_friction() ? friction : plan; }

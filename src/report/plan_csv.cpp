@@ -66,7 +66,7 @@ std::string plan_csv(const std::vector<ReportLink>& texts, const std::vector<Pul
         "Reverse sidewall shown"};
     if (raceways) {
         heading.insert(heading.end(), {"Coefficient of friction", "Friction entry",
-                                       "Raceway inside diameter (in)", "Raceway"});
+                                       "Raceway inside diameter (in)", "Raceway", "Pull point"});
     }
     append_row(out, heading);
     for (std::size_t i = 0; i < texts.size() && i < links.size(); ++i) {
@@ -94,7 +94,8 @@ std::string plan_csv(const std::vector<ReportLink>& texts, const std::vector<Pul
             row.insert(row.end(), {raceway.friction, raceway.name, raceway.id,
                                    raceway.tray              ? "tray"
                                    : !raceway.id.empty() ? "conduit"
-                                                         : ""});
+                                                         : "",
+                                   raceway.pull_point ? "yes" : ""});
         }
         append_row(out, row);
     }

@@ -76,6 +76,14 @@ PrintedCheck printed_check(const std::string& conduit, const CheckInputs& inputs
     if (!texts.code_line.empty()) {
         printed.results.emplace_back(TENSORA_TEXT("Report", "Code fill"), texts.code_line);
     }
+    if (!texts.radius_line.empty()) {
+        printed.results.emplace_back(TENSORA_TEXT("Report", "Least bending radius"),
+                                     texts.radius_line);
+    }
+    if (!texts.stretches_line.empty()) {
+        printed.results.emplace_back(TENSORA_TEXT("Report", "Bends between pull points"),
+                                     texts.stretches_line);
+    }
     if (!texts.advice_line.empty()) {
         printed.results.emplace_back(TENSORA_TEXT("Report", "Advice for the cable set"),
                                      texts.advice_line);

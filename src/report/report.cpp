@@ -42,6 +42,7 @@ constexpr std::pair<std::string_view, std::string CheckReport::*> kCheckLabels[]
     {"Minimum Clearance (in)  ", &CheckReport::min_clearance},
     {"Sidewall Limit (lbs/ft) ", &CheckReport::sidewall_limit},
     {"Bend Radius (ft)        ", &CheckReport::bend_radius}};
+constexpr std::string_view kCableKindLabel = "Cable Kind              ";
 // The units the windows showed when the report was saved; its figures are inch-pound always.
 constexpr std::string_view kUnitsLabel = "Units Shown             ";
 constexpr std::string_view kPlanWords = "Planned Pull Results";
@@ -64,6 +65,7 @@ constexpr std::string_view kFrictionField = "f=";
 constexpr std::string_view kRacewayField = "raceway=";
 constexpr std::string_view kRacewayIdField = "id=";
 constexpr std::string_view kTrayField = "tray";
+constexpr std::string_view kPullPointField = "pull-point";
 
 // A label is found anywhere in a line by its words; its value starts where its 24-character
 // field ends.
@@ -90,6 +92,9 @@ std::string raceway_fields(const LinkRaceway& raceway) {
     if (raceway.tray) {
         fields += ' ' + std::string(kTrayField);
     }
+    if (raceway.pull_point) {
+        fields += ' ' + std::string(kPullPointField);
+    }
     return fields;
 }
 
@@ -107,6 +112,10 @@ LinkRaceway take_raceway_fields(std::vector<std::string>& row) {
         }
         if (field == kTrayField) {
             raceway.tray = true;
+            return true;
+        }
+        if (field == kPullPointField) {
+            raceway.pull_point = true;
             return true;
         }
         return false;
@@ -583,6 +592,9 @@ std::vector<std::string> report_lines(const ReportContents& contents) {
         for (const auto& [label, text] : kCheckLabels) {
             lines.push_back(std::string(label) + (*contents.check).*text);
         }
+        if (!contents.check->cable_kind.empty()) {
+            lines.push_back(std::string(kCableKindLabel) + contents.check->cable_kind);
+        }
     }
     if (contents.equipment) {
         lines.emplace_back();
@@ -644,6 +656,10 @@ void read_labels(const std::string& line, bool in_body, ReadReport& report) {
             (*report.check).*text = line.substr(label.size());
             return;
         }
+    }
+    if (line.starts_with(kCableKindLabel) && report.check) {
+        report.check->cable_kind = line.substr(kCableKindLabel.size());
+        return;
     }
     if (line.starts_with(kUnitsLabel)) {
         const std::string_view name = std::string_view(line).substr(kUnitsLabel.size());

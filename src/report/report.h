@@ -106,6 +106,9 @@ struct CheckReport {
     std::string min_clearance = "0.5";
     std::string sidewall_limit = "500";
     std::string bend_radius;
+    // The planner's cable's bending kind, its key ("shielded", a multiple); a line of its own
+    // only when given, so that a report without one keeps its lines.
+    std::string cable_kind{};
     bool operator==(const CheckReport&) const = default;
 };
 

@@ -132,7 +132,8 @@ EquipmentReport equipment_figures(EquipmentReport equipment, Change change) {
 template <typename Change>
 CheckReport check_figures(CheckReport check, Change change) {
     for (std::string* text :
-         {&check.conduit_id, &check.min_clearance, &check.sidewall_limit, &check.bend_radius}) {
+         {&check.conduit_id, &check.min_clearance, &check.sidewall_limit, &check.bend_radius,
+          &check.cable_kind}) {
         *text = change(*text);
     }
     return check;

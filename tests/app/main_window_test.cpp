@@ -192,7 +192,7 @@ private slots:
                               "Compare Optio&ns"}));
         QCOMPARE(captions("quickcalc"),
                  QStringList({"Max &Pull Length", "&Sidewall Pressure", "Straight Pull Tension",
-                              "Bend Pull Tension"}));
+                              "Bend Pull Tension", "Pull Bo&x Size"}));
         QCOMPARE(captions("mnuHelp"), QStringList({"Help Manual", "Online", "-", "&About "}));
         QCOMPARE(captions("onlineheader"),
                  QStringList({"Ductivo Installation Manual", "Norvale &Home Page"}));

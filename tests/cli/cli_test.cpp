@@ -517,6 +517,9 @@ TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
                           "reverse-max\t1040\n"
                           "bend\t2\t1.2733\t372\t223\n"
                           "bend\t4\t3.8200\t208\t0\n"
+                          "bend-radius-note\tThe bending radius was not checked for 3 cables "
+                          "whose kind is not known\n"
+                          "bends\t1\t4\t135\tok\n"
                           "set-cables\t3\n"
                           "set-weight\t6000\n"
                           "tension-rule\tplanner\n"
@@ -532,7 +535,10 @@ TEST(CliCheck, ChecksThreeCablesOnThePullsPlan) {
               "\"over_limit\":false},{\"link\":\"4\",\"radius\":\"3.8200\","
               "\"forward_pressure\":\"208\",\"reverse_pressure\":\"0\",\"over_limit\":false}],"
               "\"set_cables\":3,\"set_weight\":\"6000\",\"tension_rule\":\"planner\","
-              "\"set_allowable\":\"3000\",\"verdict\":\"Pull OK\",\"ok\":true}\n");
+              "\"set_allowable\":\"3000\",\"verdict\":\"Pull OK\",\"ok\":true,"
+              "\"bend_radius_note\":\"The bending radius was not checked for 3 cables whose "
+              "kind is not known\",\"stretches\":[{\"from\":1,\"to\":4,\"degrees\":135,"
+              "\"over\":false}]}\n");
     const CliRun triangular =
         run(check(kThreeCables + "--configuration triangular --bend-radius 4 --json b:2:90"));
     EXPECT_NE(triangular.out.find("\"weight_correction\":\"1.1234\""), std::string::npos);

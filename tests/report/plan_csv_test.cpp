@@ -74,11 +74,11 @@ TEST(PlanCsv, AddsTheRacewayColumnsOnlyWhenALinkHasOne) {
     texts[2].raceway = {"", "pvc-wet", "4.026", false};
     const auto rows = lines(plan_csv(texts, plan.links.values(), results));
     EXPECT_NE(rows[0].find(",Coefficient of friction,Friction entry,Raceway inside diameter "
-                           "(in),Raceway"),
+                           "(in),Raceway,Pull point"),
               std::string::npos);
-    EXPECT_EQ(rows[1].substr(rows[1].size() - 4), ",,,,");
-    EXPECT_EQ(rows[2].substr(rows[2].size() - 12), ",0.15,,,tray");
-    EXPECT_EQ(rows[3].substr(rows[3].size() - 23), ",,pvc-wet,4.026,conduit");
+    EXPECT_EQ(rows[1].substr(rows[1].size() - 5), ",,,,,");
+    EXPECT_EQ(rows[2].substr(rows[2].size() - 13), ",0.15,,,tray,");
+    EXPECT_EQ(rows[3].substr(rows[3].size() - 24), ",,pvc-wet,4.026,conduit,");
 }
 
 } // namespace

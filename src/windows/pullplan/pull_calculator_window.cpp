@@ -70,6 +70,7 @@ PullCalculator::PullCalculator(WindowRegistry& registry)
     set_tab_order({Text6,      Text2,   Text3,      Text1,   Command2, Text7,
                    Check1,     Text4,   inclineBox, Text5,   turnBox,  tiltBox,
                    Command1,   Option1, Option2,    Option3, Option4,  racewayOption,
+                   pullPointOption,
                    midAssistCheck,
                    bendWeight, List6,   applyAdvice});
     // Room for a screenful of links below the input groups, within a 1280 × 720 screen.
@@ -120,6 +121,8 @@ void PullCalculator::connectPlanActions() {
     connect(Option3, &QRadioButton::clicked, this, &PullCalculator::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &PullCalculator::Option4_Click);
     connect(racewayOption, &QRadioButton::clicked, this, &PullCalculator::racewayOption_Click);
+    connect(pullPointOption, &QRadioButton::clicked, this,
+            &PullCalculator::pullPointOption_Click);
     connect(midAssistCheck, &QCheckBox::toggled, this, &PullCalculator::midAssistCheck_Click);
     connect(bendWeight, &QComboBox::currentIndexChanged, this, &PullCalculator::pullcalc);
     // A click counts even on the number already selected; Enter and Space act as a click.
@@ -254,6 +257,7 @@ QWidget* PullCalculator::buildOptions() {
     Option3 = option("Option3", tr("Insert Pull Input at Chosen Link"));
     Option4 = option("Option4", tr("Mark or Unmark a Sheave at the Bend"));
     racewayOption = option("racewayOption", tr("Set Friction or Raceway at the Link"));
+    pullPointOption = option("pullPointOption", tr("Mark or Unmark a Pull Point at the Link"));
     midAssistCheck = new QCheckBox(tr("Calculate Mid-assist Pull"), group);
     midAssistCheck->setObjectName(QStringLiteral("midAssistCheck"));
     column->addSpacing(6);
@@ -659,7 +663,8 @@ bool PullCalculator::importRoute(const std::vector<PullLinkTexts>& links, bool r
 }
 
 void PullCalculator::chooseOption(QRadioButton* chosen) {
-    for (QRadioButton* option : {Option1, Option2, Option3, Option4, racewayOption}) {
+    for (QRadioButton* option :
+         {Option1, Option2, Option3, Option4, racewayOption, pullPointOption}) {
         option->setChecked(option == chosen);
     }
     midAssistCheck->setChecked(false); // runs midAssistCheck_Click when it was checked
@@ -680,10 +685,14 @@ void PullCalculator::Option4_Click() {
 void PullCalculator::racewayOption_Click() {
     chooseOption(racewayOption);
 }
+void PullCalculator::pullPointOption_Click() {
+    chooseOption(pullPointOption);
+}
 
 void PullCalculator::midAssistCheck_Click() {
     if (midAssistCheck->isChecked()) {
-        for (QRadioButton* option : {Option1, Option2, Option3, Option4, racewayOption}) {
+        for (QRadioButton* option :
+             {Option1, Option2, Option3, Option4, racewayOption, pullPointOption}) {
             option->setChecked(false);
         }
     } else {
@@ -748,12 +757,23 @@ void PullCalculator::List6_Click(int row) {
         racewayOption->setChecked(false);
         chooseRaceway(row);
     }
+    if (pullPointOption->isChecked()) {
+        confirmed = true;
+        pullPointOption->setChecked(false);
+        editPlan([row](PullPlanLinks& plan) {
+            LinkRaceway raceway = plan.raceway(static_cast<std::size_t>(row));
+            raceway.pull_point = !raceway.pull_point;
+            plan.setRaceway(static_cast<std::size_t>(row), std::move(raceway));
+        });
+        pullcalc();
+    }
     if (midAssistCheck->isChecked()) {
         pullcalc();
     }
     // A click with nothing to do is refused with a beep; a confirmed action is no refusal.
     const bool pending = Option1->isChecked() || Option2->isChecked() || Option3->isChecked() ||
-                         Option4->isChecked() || racewayOption->isChecked();
+                         Option4->isChecked() || racewayOption->isChecked() ||
+                         pullPointOption->isChecked();
     if (!confirmed && !pending && !midAssistCheck->isChecked()) {
         platform().beep();
     }

@@ -57,6 +57,7 @@ public:
     void Option3_Click();
     void Option4_Click();
     void racewayOption_Click();
+    void pullPointOption_Click();
     void midAssistCheck_Click();
     void List6_Click(int row);
     void Text1_Change();
@@ -285,6 +286,7 @@ private:
     QRadioButton* Option3;
     QRadioButton* Option4; // marks or unmarks a bend as turned on a sheave
     QRadioButton* racewayOption; // sets a link's own friction and raceway
+    QRadioButton* pullPointOption; // marks a link as a pull point (a box, a conduit body)
     QCheckBox* midAssistCheck;
     ActionListView* List6;
     QLabel* midassistlabel;

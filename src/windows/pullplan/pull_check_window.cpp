@@ -265,6 +265,13 @@ QWidget* PullCheck::buildInputs() {
     cableCount = named(new QSpinBox(group), "cableCount");
     cableCount->setRange(1, kMostCables);
     cableCount->setValue(3);
+    cableKind = named(new QComboBox(group), "cableKind");
+    for (const CableKind kind : kOfferedKinds) {
+        cableKind->addItem(spoken(cable_kind_name(kind), locale_), static_cast<int>(kind));
+    }
+    cableKindMultiple = named(new QLineEdit(group), "cableKindMultiple");
+    cableKindMultiple->setPlaceholderText(tr("× OD"));
+    cableKindMultiple->setEnabled(false);
     configuration = named(new QComboBox(group), "configuration");
     configuration->addItems({tr("Automatic"), tr("Triangular"), tr("Cradled"), tr("Diamond")});
     minClearance =
@@ -289,6 +296,12 @@ QWidget* PullCheck::buildInputs() {
     captioned(0, conduitId, box_captions_);
     captioned(1, cableOd, box_captions_);
     form->addRow(tr("&Number of cables:"), cableCount);
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(cableKind, 1);
+    kind->addWidget(cableKindMultiple);
+    auto* kind_label = named(new QLabel(tr("Cable &kind:"), group), "cableKindLabel");
+    kind_label->setBuddy(cableKind);
+    form->addRow(kind_label, kind);
     form->addRow(tr("&Configuration:"), configuration);
     captioned(2, minClearance, box_captions_);
     box_captions_[3] = new QLabel(group);
@@ -326,6 +339,46 @@ void PullCheck::connectInputs() {
     connect(cableOd, &QLineEdit::textChanged, set_panel_, &CableSetPanel::setFirstDiameter);
     connect(swbpLimit, &QLineEdit::textChanged, this, &PullCheck::showPreset);
     connect(configuration, &QComboBox::currentIndexChanged, this, &PullCheck::recheck);
+    connect(cableKind, &QComboBox::currentIndexChanged, this, [this] {
+        const bool typed =
+            cableKind->currentData().toInt() == static_cast<int>(CableKind::Multiple);
+        cableKindMultiple->setEnabled(typed);
+        if (typed) {
+            cableKindMultiple->setFocus();
+        }
+        recheck();
+    });
+    connect(cableKindMultiple, &QLineEdit::textChanged, this, &PullCheck::recheck);
+}
+
+void PullCheck::languageChanged() {
+    for (int i = 0; i < cableKind->count(); ++i) {
+        cableKind->setItemText(
+            i, spoken(cable_kind_name(static_cast<CableKind>(cableKind->itemData(i).toInt())),
+                      locale_));
+    }
+    writeResultCaptions();
+    writeStandardTips();
+    showUnits();
+    recheck();
+}
+
+std::string PullCheck::cableKindKey() const {
+    const auto kind = static_cast<CableKind>(cableKind->currentData().toInt());
+    if (kind == CableKind::Multiple) {
+        // A multiple not typed yet is no kind at all: nothing is checked.
+        return std::string(trimmed_blanks(cableKindMultiple->text().toStdString()));
+    }
+    return bending_kind_key(BendingKind{kind});
+}
+
+void PullCheck::showCableKind(const std::string& key) {
+    const BendingKind kind = bending_kind_by_key(key, locale_).value_or(BendingKind{});
+    const QSignalBlocker quiet_kind(cableKind);
+    const QSignalBlocker quiet_multiple(cableKindMultiple);
+    cableKind->setCurrentIndex(cableKind->findData(static_cast<int>(kind.kind)));
+    cableKindMultiple->setText(kind.kind == CableKind::Multiple ? qt_text(key) : QString());
+    cableKindMultiple->setEnabled(kind.kind == CableKind::Multiple);
 }
 
 QWidget* PullCheck::buildResults() {
@@ -348,6 +401,8 @@ QWidget* PullCheck::buildResults() {
     codeFill = add("codeFill", QT_TR_NOOP("Code fill"));
     setTotals = add("setTotals", QT_TR_NOOP("Cable set"));
     setAllowable = add("setAllowable", QT_TR_NOOP("Allowable tension"));
+    bendingRadius = add("bendingRadius", QT_TR_NOOP("Least bending radius"));
+    pullPoints = add("pullPoints", QT_TR_NOOP("Bends between pull points"));
     // The advice takes three lines whatever it says, so that the set below does not move when
     // it changes; a longer one ends in an ellipsis, whole in its tool tip.
     auto* advice = named(new LinesLabel(3, group), "adviceLine");
@@ -482,6 +537,7 @@ CheckReport PullCheck::checkReport() const {
     report.min_clearance = inches(minClearance, 2);
     report.sidewall_limit = inches(swbpLimit, 3);
     report.bend_radius = inches(bendRadius, 4);
+    report.cable_kind = cableKindKey();
     return check_in_file_form(report, locale_);
 }
 
@@ -520,6 +576,7 @@ void PullCheck::applyCheckReport(const CheckReport& saved) {
     show(minClearance, 2, report.min_clearance);
     show(swbpLimit, 3, report.sidewall_limit);
     show(bendRadius, 4, report.bend_radius);
+    showCableKind(report.cable_kind);
     showPreset();
     recheck();
 }
@@ -607,6 +664,7 @@ CheckInputTexts PullCheck::inputTexts() const {
     texts.min_clearance = minClearance->text().toStdString();
     texts.sidewall_limit = swbpLimit->text().toStdString();
     texts.bend_radius = bendRadius->text().toStdString();
+    texts.cable_kind = cableKindKey();
     if (const ConduitSize* size = chosenSize(); size && !size->listed_area.empty()) {
         texts.conduit_area = std::string(size->listed_area);
     }
@@ -729,8 +787,9 @@ void PullCheck::showAdvice() {
 }
 
 void PullCheck::showResult() {
-    QLabel* const lines[] = {jamRatio, weightCorrection, clearance,    forwardMax, reverseMax,
-                             codeFill, setTotals,        setAllowable, adviceLine};
+    QLabel* const lines[] = {jamRatio,  weightCorrection, clearance,     forwardMax,
+                             reverseMax, codeFill,        setTotals,     setAllowable,
+                             bendingRadius, pullPoints,   adviceLine};
     if (!hasInputs()) {
         show_result(verdictLabel, tr("Enter the conduit's inside diameter (or choose a trade size) "
                                      "and the cable's outside diameter."));
@@ -757,6 +816,13 @@ void PullCheck::showResult() {
         {&texts.code_line, result_.code_over},
         {&texts.set_line, false},
         {&texts.allowable_line, !result_.set_allowable},
+        {&texts.radius_line, std::any_of(result_.bend_radii.begin(), result_.bend_radii.end(),
+                                         [](const BendRadiusCheck& bend) {
+                                             return bend.pulling_under || bend.trained_under;
+                                         })},
+        {&texts.stretches_line,
+         std::any_of(result_.stretches.begin(), result_.stretches.end(),
+                     [](const BendStretch& stretch) { return stretch.over; })},
         {&texts.advice_line, result_.advice.findings.any()}};
     for (std::size_t i = 0; i < std::size(lines); ++i) {
         show_result(lines[i], spoken(*shown[i].first, locale_));

@@ -77,12 +77,7 @@ public:
     void takeCable(const ChosenCable& cable) override { set_panel_->addCable(cable); }
     // Converts the diameters, clearance, limit and radius the boxes hold; names the units.
     void unitsChanged(UnitSystem from, UnitSystem to) override;
-    void languageChanged() override {
-        writeResultCaptions();
-        writeStandardTips();
-        showUnits();
-        recheck();
-    }
+    void languageChanged() override;
 
     // Whether the conduit and the cable's diameter are given: only then is there a check.
     bool hasInputs() const;
@@ -140,6 +135,9 @@ private:
     // The warning of the box of this name (as the command line names it), if any.
     std::optional<Message> boxWarning(std::string_view name) const;
     void recheck();
+    // The kind's key as the boxes give it ("shielded", a multiple in the locale's form).
+    std::string cableKindKey() const;
+    void showCableKind(const std::string& key);
     void showResult();
     // The bends' tab says how many are over the limit.
     void showTabTitles();
@@ -171,6 +169,8 @@ private:
     QLineEdit* conduitId;
     QLineEdit* cableOd;
     QSpinBox* cableCount;
+    QComboBox* cableKind; // the planner's cable's kind, for its least bending radius
+    QLineEdit* cableKindMultiple;
     QComboBox* configuration;
     QLineEdit* minClearance;
     QLineEdit* swbpLimit;
@@ -184,6 +184,8 @@ private:
     QLabel* codeFill;
     QLabel* setTotals;
     QLabel* setAllowable;
+    QLabel* bendingRadius;
+    QLabel* pullPoints;
     QLabel* adviceLine;
     // The result lines' captions ("Jam ratio:"), written again in each language.
     struct ResultCaption {
