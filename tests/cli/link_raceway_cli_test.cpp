@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -121,6 +122,50 @@ TEST(CliCompare, PrintsAnOptionALineInTheOrderGivenAndTheLowestHighestTensionAsB
         EXPECT_EQ(run(refused).status, 2) << bad;
     }
     EXPECT_EQ(run({"compare", "s:100"}).status, 2); // no option
+}
+
+TEST(CliInspection, BendRadiiAndStretchesArePrintedALineEachAndAPullPointSplitsTheRoute) {
+    // A shielded cable of 1.6 in through bends of 18 in radius, each 90 degrees of its arc.
+    const std::string bend = "b:" + std::to_string(18.0 / 12 * 90 / 57.3) + ":90";
+    std::vector<std::string> arguments{"check", "--conduit-id", "5",  "--cable-od", "1.6",
+                                       "--cables", "1",          "--cable-kind", "shielded",
+                                       "s:10",     bend,         bend,  bend,       bend,
+                                       bend,       "s:10"};
+    auto out = lines(run(arguments).out);
+    const auto line = [&out](const std::string& start) {
+        const auto found = std::find_if(out.begin(), out.end(), [&start](const std::string& l) {
+            return l.starts_with(start);
+        });
+        return found == out.end() ? std::string() : *found;
+    };
+    EXPECT_EQ(line("bend-radius\t2\t"), "bend-radius\t2\t18.00\t19.20\t19.20\tunder");
+    EXPECT_EQ(line("bends\t"), "bends\t1\t7\t450\tover");
+    arguments.insert(arguments.begin() + 1, {"--pull-point", "4"});
+    out = lines(run(arguments).out);
+    EXPECT_EQ(line("bends\t1"), "bends\t1\t3\t180\tok");
+    EXPECT_EQ(line("bends\t5"), "bends\t5\t7\t180\tok");
+    // The kind of a --cable group is its last field; a kind that is none is refused.
+    EXPECT_EQ(run({"check", "--conduit-id", "5", "--cable", "1:1.6:2000:::::fibre", "s:10"}).status,
+              0);
+    EXPECT_EQ(run({"check", "--conduit-id", "5", "--cable", "1:1.6:2000:::::lead", "s:10"}).status,
+              2);
+    EXPECT_EQ(run({"check", "--conduit-id", "5", "--cable-od", "1", "--cables", "1",
+                   "--cable-kind", "-3", "s:10"})
+                  .status,
+              2);
+}
+
+TEST(CliPullBox, PrintsThePublishedBoxAndRefusesASizeTheTableLacks) {
+    EXPECT_EQ(run({"pullbox", "straight", "4", "2", "2", "2"}).out,
+              "minimum-length\t32\nunit\tin\n");
+    EXPECT_EQ(run({"pullbox", "angle", "3", "2"}).out,
+              "to-opposite-wall\t20\nbetween-entries\t18\nunit\tin\n");
+    EXPECT_EQ(run({"pullbox", "--units", "si", "straight", "53"}).out,
+              "minimum-length\t424\nunit\tmm\n");
+    const CliRun refused = run({"pullbox", "--standard", "emt", "straight", "6"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "tensora-cli: size \"6\" is not a trade size of EMT\n");
+    EXPECT_TRUE(run({"pullbox", "u", "2", "--small-conductors"}).out.starts_with("note\t"));
 }
 
 } // namespace

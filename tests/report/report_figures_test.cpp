@@ -101,6 +101,13 @@ TEST(ReportFigures, TheChecksConduitAndLimitsComeBackWhole) {
     ASSERT_TRUE(back.check);
     EXPECT_EQ(*back.check, *contents.check);
     EXPECT_TRUE(back.figure_notes.empty());
+    EXPECT_EQ(report_text(contents).find("Cable Kind"), std::string::npos); // none given
+    // A cable kind comes back; a typed multiple in the file's one form.
+    contents.check->cable_kind = "shielded";
+    EXPECT_EQ(read(report_text(contents)).check->cable_kind, "shielded");
+    CheckReport german = *contents.check;
+    german.cable_kind = "9,5";
+    EXPECT_EQ(check_in_file_form(german, kGerman).cable_kind, "9.5");
 }
 
 } // namespace

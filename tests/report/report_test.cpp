@@ -449,6 +449,7 @@ TEST(Report, KeepsEachLinksRacewayBeforeTheMarksOlderReadersLookFor) {
     links[0].raceway = {"0.15", "tray-rollers", "", true};
     links[1].raceway = {"0.5", "", "4.026"};
     links[2].raceway = {"", "pvc-wet", "2.067"};
+    links[3].raceway.pull_point = true;
     const PullPlanReport plan = plan_report(links, "vault", worked_settings());
     const ReadReport back = read(report_text({"p", plan, {}}));
     ASSERT_EQ(back.links.size(), links.size());
@@ -468,6 +469,7 @@ TEST(Report, KeepsEachLinksRacewayBeforeTheMarksOlderReadersLookFor) {
     EXPECT_TRUE(row("1 ").ends_with(" f=0.15 raceway=tray-rollers tray"));
     EXPECT_TRUE(row("2 ").ends_with(" f=0.5 id=4.026 right sheave"));
     EXPECT_TRUE(row("3 ").ends_with(" raceway=pvc-wet id=2.067 incline"));
+    EXPECT_TRUE(row("4 ").ends_with(" pull-point"));
     // A plan without raceways writes what it always wrote.
     EXPECT_EQ(report_text({"p", plan_report(kWorkedLinks, "d", worked_settings()), {}})
                   .find("="),

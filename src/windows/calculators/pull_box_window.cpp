@@ -15,15 +15,18 @@
 namespace tensora {
 namespace {
 
-// Delete in the list removes the size chosen, as the button does.
-class DeleteKey : public QObject {
+// A key that acts on a widget, taken there so that nothing else acts on it too: Delete in the
+// list removes the size chosen, Enter in the size box adds it.
+class ActingKey : public QObject {
 public:
-    DeleteKey(QListWidget* list, std::function<void()> act) : QObject(list), act_(std::move(act)) {
-        list->installEventFilter(this);
+    ActingKey(QWidget* widget, std::initializer_list<int> keys, std::function<void()> act)
+        : QObject(widget), keys_(keys), act_(std::move(act)) {
+        widget->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            std::find(keys_.begin(), keys_.end(), static_cast<QKeyEvent*>(event)->key()) !=
+                keys_.end()) {
             act_();
             return true;
         }
@@ -31,6 +34,7 @@ public:
     }
 
 private:
+    std::vector<int> keys_;
     std::function<void()> act_;
 };
 
@@ -99,10 +103,10 @@ PullBoxSize::PullBoxSize(WindowRegistry& registry)
     connect(pullBoxKind, &QComboBox::currentIndexChanged, this, &PullBoxSize::calculate);
     connect(pullBoxTable, &QComboBox::currentIndexChanged, this, &PullBoxSize::offerSizes);
     connect(pullBoxAdd, &QPushButton::clicked, this, &PullBoxSize::add_Click);
-    connect(pullBoxSize->lineEdit(), &QLineEdit::returnPressed, this, &PullBoxSize::add_Click);
+    new ActingKey(pullBoxSize->lineEdit(), {Qt::Key_Return, Qt::Key_Enter}, [this] { add_Click(); });
     connect(pullBoxRemove, &QPushButton::clicked, this, &PullBoxSize::remove_Click);
     connect(pullBoxSmall, &QCheckBox::toggled, this, &PullBoxSize::calculate);
-    new DeleteKey(pullBoxSizes, [this] { remove_Click(); });
+    new ActingKey(pullBoxSizes, {Qt::Key_Delete}, [this] { remove_Click(); });
     offerSizes();
     resize(520, 520);
     pullBoxKind->setFocus();

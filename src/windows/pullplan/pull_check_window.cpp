@@ -349,6 +349,8 @@ void PullCheck::connectInputs() {
         recheck();
     });
     connect(cableKindMultiple, &QLineEdit::textChanged, this, &PullCheck::recheck);
+    warn_when_left(platform(), cableKindMultiple, locale_,
+                   [this](std::string_view) { return boxWarning("cable-kind"); });
 }
 
 void PullCheck::languageChanged() {
@@ -672,6 +674,7 @@ CheckInputTexts PullCheck::inputTexts() const {
     // The first group's count and diameter are the boxes', whichever was written first.
     texts.groups.front().count = std::to_string(texts.cables);
     texts.groups.front().od = texts.cable_od;
+    texts.groups.front().kind = texts.cable_kind;
     return texts;
 }
 

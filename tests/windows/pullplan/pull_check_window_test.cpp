@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "pullplan/bending_radius.h"
+
 namespace tensora::test {
 
 class PullCheckTest : public QObject {
@@ -340,6 +342,38 @@ private slots:
         child<QLineEdit>(check, "bendRadius")->setText(QStringLiteral("0"));
         QCOMPARE(fixture_.platform().messages.size(), 2);
         QCOMPARE(fixture_.platform().owners.back(), QStringLiteral("PullCheck"));
+    }
+
+    // The worked example's bend (2 ft, 90 degrees: 1.27 ft, 15.3 in) against the cable's kind.
+    void theCablesKindChecksEachBendsRadiusAndAPullPointSplitsTheBends() {
+        PullCalculator& planner = plannedPull();
+        PullCheck& check = threeCablesInFiveInch();
+        QCOMPARE(text(check, "bendingRadius"),
+                 QStringLiteral("The bending radius was not checked for 3 cables whose kind is "
+                                "not known"));
+        auto* kind = child<QComboBox>(check, "cableKind");
+        kind->setFocus();
+        kind->setCurrentIndex(kind->findData(static_cast<int>(CableKind::NonShielded)));
+        // 8 x 1.58 = 12.64 in: the bend's 15.28 in is wide enough.
+        QCOMPARE(text(check, "bendingRadius"),
+                 QStringLiteral("12.64 in pulling, 12.64 in trained (8 × OD, non-shielded "
+                                "power): every bend wide enough"));
+        kind->setCurrentIndex(kind->findData(static_cast<int>(CableKind::Multiple)));
+        QVERIFY(child<QLineEdit>(check, "cableKindMultiple")->isEnabled());
+        QTest::keyClicks(child<QLineEdit>(check, "cableKindMultiple"), QStringLiteral("10"));
+        QVERIFY(text(check, "verdictLabel")
+                    .startsWith(QStringLiteral("The bend at link 2 has a radius of 15.28 in, "
+                                               "below the cable's least bending radius of "
+                                               "15.8 in")));
+        QCOMPARE(check.checkReport().cable_kind, std::string("10"));
+        QCOMPARE(text(check, "pullPoints"), QStringLiteral("links 1 to 3: 90°"));
+        planner.editPlan([](PullPlanLinks& plan) {
+            LinkRaceway box;
+            box.pull_point = true;
+            plan.setRaceway(1, box);
+        });
+        planner.pullcalc();
+        QCOMPARE(text(check, "pullPoints"), QStringLiteral("links 1 to 1: 0°; links 3 to 3: 0°"));
     }
 };
 
