@@ -98,7 +98,6 @@ PullBoxSize::PullBoxSize(WindowRegistry& registry)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(inputs);
     layout->addWidget(results);
-    layout->addStretch(1);
 
     connect(pullBoxKind, &QComboBox::currentIndexChanged, this, &PullBoxSize::calculate);
     connect(pullBoxTable, &QComboBox::currentIndexChanged, this, &PullBoxSize::offerSizes);
@@ -108,8 +107,8 @@ PullBoxSize::PullBoxSize(WindowRegistry& registry)
     connect(pullBoxSmall, &QCheckBox::toggled, this, &PullBoxSize::calculate);
     new ActingKey(pullBoxSizes, {Qt::Key_Delete}, [this] { remove_Click(); });
     offerSizes();
-    resize(520, 520);
-    pullBoxKind->setFocus();
+    resize(520, sizeHint().height());
+    pullBoxSize->setFocus(); // a size typed and Enter: the first thing a user does
 }
 
 std::optional<ConduitStandardId> PullBoxSize::chosenTable() const {

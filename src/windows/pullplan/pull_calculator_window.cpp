@@ -242,6 +242,8 @@ QWidget* PullCalculator::buildOptions() {
     QLabel* heading =
         label("Label16", tr("Clicking a link number will have the following effect:"), group);
     heading->setWordWrap(true);
+    // Two lines kept for it: the row of groups lays out by its widest text, not its wrapping.
+    heading->setMinimumHeight(2 * heading->fontMetrics().lineSpacing());
     column->addWidget(heading);
     const auto option = [group, column](const char* name, const QString& caption) {
         auto* button = new QRadioButton(caption, group);
