@@ -179,6 +179,29 @@ not finite prints "Out of range".
       bend's bearing pressure the tension over its radius); the findings of such a stretch
       name its first link ("... from link 3").
 
+      --cable-kind shielded|non-shielded|mc-smooth|mc-interlocked|fibre|N gives the planner's
+      cable its kind (N a multiple of its diameter), and a --cable group's last field, after
+      RATING, its own: each bend's radius (its length * 57.3 / its angle, or --bend-radius) is
+      held against the set's least bending radius under pulling tension and once trained in
+      place (non-shielded power 8 x OD, shielded or lead-covered 12 x, metal-clad smooth
+      sheath 10 x to 3/4 in, 12 x to 1 1/2 in, 15 x above, interlocked or corrugated 7 x, fibre
+      optic 20 x pulled and 10 x installed), a line each: "bend-radius", link, radius, pulling
+      and trained minimum (in, mm with --units si), ok or under; without a kind
+      "bend-radius-note" says what was not checked. The bends between pull points (the ends,
+      the mid-assist point, a link --pull-point N marks, repeatable) may turn 360 degrees at
+      most: "bends", first and last link, degrees, ok or over, a line each stretch.
+
+  pullbox straight|angle|u SIZE... [--standard KEY] [--units si|imperial] [--small-conductors]
+          [--json]
+      The least pull or junction box for the trade sizes of the conduits entering one wall
+      (2, 2-1/2 or "2 1/2", 2.5; in metric the designators, 53): a straight pull is at least 8
+      times the largest long ("minimum-length"); for an angle or U pull each wall is at least
+      6 times the largest plus the sum of the others from the opposite wall
+      ("to-opposite-wall"), and a raceway's entries at least 6 times the larger apart
+      ("between-entries"); then "unit" (in or mm). --standard takes the sizes of one code
+      table (emt, rmc, pvc40, ...); a size the table lacks is refused, naming it. With
+      --small-conductors (6 AWG and smaller) the box is sized by volume: a "note" says so.
+
   compare --option CHANGES... [check's options] [PULL OPTION...] [LINK...]
       The plan that pull takes under each --option, side by side. CHANGES are KEY=VALUE,
       separated by commas, each key once: friction (a coefficient, or a friction library
