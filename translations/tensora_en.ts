@@ -602,7 +602,10 @@
         <source>The bending radius was not checked for %n cables whose kind is not known</source>
         <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
         <extracomment>%n cables whose kind is not given.</extracomment>
-        <translation><numerusform>The bending radius was not checked for %n cable whose kind is not known</numerusform><numerusform>The bending radius was not checked for %n cables whose kind is not known</numerusform></translation>
+        <translation>
+            <numerusform>The bending radius was not checked for %n cable whose kind is not known</numerusform>
+            <numerusform>The bending radius was not checked for %n cables whose kind is not known</numerusform>
+        </translation>
     </message>
     <message>
         <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
@@ -620,7 +623,10 @@
     <message numerus="yes">
         <source>%1, and %n more bends</source>
         <comment>%1, and %n more bend</comment>
-        <translation><numerusform>%1, and %n more bend</numerusform><numerusform>%1, and %n more bends</numerusform></translation>
+        <translation>
+            <numerusform>%1, and %n more bend</numerusform>
+            <numerusform>%1, and %n more bends</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
@@ -639,7 +645,10 @@
     <message numerus="yes">
         <source>%1: %n bends tighter</source>
         <comment>%1: %n bend tighter</comment>
-        <translation><numerusform>%1: %n bend tighter</numerusform><numerusform>%1: %n bends tighter</numerusform></translation>
+        <translation>
+            <numerusform>%1: %n bend tighter</numerusform>
+            <numerusform>%1: %n bends tighter</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every bend wide enough</source>
@@ -2415,6 +2424,14 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Rating</source>
         <translation>Rating</translation>
+    </message>
+    <message>
+        <source>For the least bending radius: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, or a multiple of the diameter. Left empty in the first row, the Cable kind chosen above.</source>
+        <translation>For the least bending radius: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, or a multiple of the diameter. Left empty in the first row, the Cable kind chosen above.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
     </message>
 </context>
 <context>

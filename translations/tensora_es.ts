@@ -602,7 +602,10 @@
         <source>The bending radius was not checked for %n cables whose kind is not known</source>
         <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
         <extracomment>%n cables whose kind is not given.</extracomment>
-        <translation><numerusform>El radio de curvatura no se comprobó para %n cable de tipo desconocido</numerusform><numerusform>El radio de curvatura no se comprobó para %n cables de tipo desconocido</numerusform></translation>
+        <translation>
+            <numerusform>El radio de curvatura no se comprobó para %n cable de tipo desconocido</numerusform>
+            <numerusform>El radio de curvatura no se comprobó para %n cables de tipo desconocido</numerusform>
+        </translation>
     </message>
     <message>
         <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
@@ -620,7 +623,10 @@
     <message numerus="yes">
         <source>%1, and %n more bends</source>
         <comment>%1, and %n more bend</comment>
-        <translation><numerusform>%1, y %n curva más</numerusform><numerusform>%1, y %n curvas más</numerusform></translation>
+        <translation>
+            <numerusform>%1, y %n curva más</numerusform>
+            <numerusform>%1, y %n curvas más</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
@@ -639,7 +645,10 @@
     <message numerus="yes">
         <source>%1: %n bends tighter</source>
         <comment>%1: %n bend tighter</comment>
-        <translation><numerusform>%1: %n curva más cerrada</numerusform><numerusform>%1: %n curvas más cerradas</numerusform></translation>
+        <translation>
+            <numerusform>%1: %n curva más cerrada</numerusform>
+            <numerusform>%1: %n curvas más cerradas</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every bend wide enough</source>
@@ -2415,6 +2424,14 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Rating</source>
         <translation>Capacidad</translation>
+    </message>
+    <message>
+        <source>For the least bending radius: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, or a multiple of the diameter. Left empty in the first row, the Cable kind chosen above.</source>
+        <translation>Para el radio de curvatura mínimo: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, o un múltiplo del diámetro. Vacío en la primera fila: la clase de cable elegida arriba.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
     </message>
 </context>
 <context>

@@ -602,7 +602,10 @@
         <source>The bending radius was not checked for %n cables whose kind is not known</source>
         <comment>The bending radius was not checked for %n cable whose kind is not known</comment>
         <extracomment>%n cables whose kind is not given.</extracomment>
-        <translation><numerusform>O raio de curvatura não foi verificado para %n cabo de tipo desconhecido</numerusform><numerusform>O raio de curvatura não foi verificado para %n cabos de tipo desconhecido</numerusform></translation>
+        <translation>
+            <numerusform>O raio de curvatura não foi verificado para %n cabo de tipo desconhecido</numerusform>
+            <numerusform>O raio de curvatura não foi verificado para %n cabos de tipo desconhecido</numerusform>
+        </translation>
     </message>
     <message>
         <source>The bend at link %1 has a radius of %2, below the cable's least bending radius of %3 (%4)</source>
@@ -620,7 +623,10 @@
     <message numerus="yes">
         <source>%1, and %n more bends</source>
         <comment>%1, and %n more bend</comment>
-        <translation><numerusform>%1, e mais %n curva</numerusform><numerusform>%1, e mais %n curvas</numerusform></translation>
+        <translation>
+            <numerusform>%1, e mais %n curva</numerusform>
+            <numerusform>%1, e mais %n curvas</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1° of bends from link %2 to link %3, more than 360° between pull points</source>
@@ -639,7 +645,10 @@
     <message numerus="yes">
         <source>%1: %n bends tighter</source>
         <comment>%1: %n bend tighter</comment>
-        <translation><numerusform>%1: %n curva mais fechada</numerusform><numerusform>%1: %n curvas mais fechadas</numerusform></translation>
+        <translation>
+            <numerusform>%1: %n curva mais fechada</numerusform>
+            <numerusform>%1: %n curvas mais fechadas</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every bend wide enough</source>
@@ -2415,6 +2424,14 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Rating</source>
         <translation>Capacidade</translation>
+    </message>
+    <message>
+        <source>For the least bending radius: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, or a multiple of the diameter. Left empty in the first row, the Cable kind chosen above.</source>
+        <translation>Para o raio mínimo de curvatura: shielded, non-shielded, mc-smooth, mc-interlocked, fibre, ou um múltiplo do diâmetro. Vazio na primeira linha: a família do cabo escolhida acima.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Família</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,9 @@
 
 #include "numbers/number_rules.h"
 
+#include <algorithm>
 #include <array>
+#include <sstream>
 
 namespace tensora {
 namespace {
@@ -13,6 +15,10 @@ constexpr std::string_view kGripLabel = "Grip Rating (lbs)       ";
 constexpr std::string_view kFirstLabel = "First Group             ";
 constexpr std::string_view kPlannerFirst = "the planner's cable";
 constexpr std::string_view kTypedFirst = "as typed";
+// Each group's bending kind, by the groups' order, "-" for none: a line only where a group has
+// one, so that a set without kinds keeps its lines.
+constexpr std::string_view kKindsLabel = "Group Kinds             ";
+constexpr std::string_view kNoKind = "-";
 
 // The columns of a group's row, each ended by " | "; the description, last, runs to the end
 // of the line as it is, blanks and bars included.
@@ -69,6 +75,15 @@ void append_cable_set(const CableSetReport& set, std::vector<std::string>& lines
     lines.push_back(std::string(kGripLabel) + set.grip_limit);
     lines.push_back(std::string(kFirstLabel) +
                     std::string(set.planner_first ? kPlannerFirst : kTypedFirst));
+    if (std::any_of(set.groups.begin(), set.groups.end(),
+                    [](const CableGroupTexts& group) { return !group.kind.empty(); })) {
+        std::string kinds(kKindsLabel);
+        for (std::size_t i = 0; i < set.groups.size(); ++i) {
+            kinds += (i ? " " : "") + (set.groups[i].kind.empty() ? std::string(kNoKind)
+                                                                   : set.groups[i].kind);
+        }
+        lines.push_back(kinds);
+    }
     lines.emplace_back();
     lines.push_back(heading_row());
     for (const CableGroupTexts& group : set.groups) {
@@ -90,6 +105,12 @@ bool CableSetReader::read_line(const std::string& line) {
         set_.grip_limit = value(kGripLabel);
     } else if (line.starts_with(kFirstLabel)) {
         set_.planner_first = value(kFirstLabel) != kTypedFirst;
+    } else if (line.starts_with(kKindsLabel)) {
+        std::istringstream words(value(kKindsLabel));
+        kinds_.clear();
+        for (std::string word; words >> word;) {
+            kinds_.push_back(word == kNoKind ? std::string() : word);
+        }
     } else if (line.find('|') == std::string::npos) {
         return false; // the next part
     } else if (auto group = group_of_row(line)) {
@@ -111,6 +132,9 @@ CableSetReport CableSetReader::finish(std::vector<Message>& notes) {
                                                        "allowable tension is taken."))
                             .data(set_.rule));
         set_.rule = tension_rule_key(TensionRule::Planner);
+    }
+    for (std::size_t i = 0; i < set_.groups.size() && i < kinds_.size(); ++i) {
+        set_.groups[i].kind = kinds_[i];
     }
     // A set that starts with the planner's cable has it, whatever else was read.
     if (set_.planner_first && set_.groups.empty()) {

@@ -38,6 +38,7 @@ public:
 
 private:
     CableSetReport set_;
+    std::vector<std::string> kinds_; // each group's kind, by order
     std::vector<Message> notes_;
     int rows_ = 0;
 };

@@ -440,6 +440,20 @@ TEST(Report, KeepsSidesAndTiltsSoThatOldReadersStillReadBends) {
     EXPECT_TRUE(row->ends_with(" tilt -45 sheave"));
 }
 
+TEST(Report, KeepsEachCableGroupsKindOnALineOnlyWhereOneHasIt) {
+    CableSetReport set;
+    set.groups = {CableGroupTexts{"3", "PWR", "1.58", "2000"}, CableGroupTexts{"1", "FO", "0.5", "90"}};
+    ReportContents contents{"p", PullPlanReport{}, {}};
+    contents.cable_set = set;
+    EXPECT_EQ(report_text(contents).find("Group Kinds"), std::string::npos);
+    contents.cable_set->groups[1].kind = "fibre";
+    const ReadReport back = read(report_text(contents));
+    ASSERT_TRUE(back.cable_set);
+    ASSERT_EQ(back.cable_set->groups.size(), 2u);
+    EXPECT_EQ(back.cable_set->groups[0].kind, "");
+    EXPECT_EQ(back.cable_set->groups[1].kind, "fibre");
+}
+
 TEST(Report, KeepsEachLinksRacewayBeforeTheMarksOlderReadersLookFor) {
     std::vector<PullLinkTexts> links =
         numbered({{"Straight", "100", "0", ""},

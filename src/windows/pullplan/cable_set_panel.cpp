@@ -36,7 +36,8 @@ std::optional<std::pair<std::size_t, Quantity>> unit_of(int column) {
 
 // The first group's cells that the planner fills while the group follows it.
 bool from_planner(int column) {
-    return column != CableSetModel::Count && column != CableSetModel::Od;
+    return column != CableSetModel::Count && column != CableSetModel::Od &&
+           column != CableSetModel::Kind;
 }
 
 } // namespace
@@ -47,7 +48,7 @@ CableSetModel::CableSetModel(const NumberLocale& locale, UnitSystem units, QObje
 std::string& CableSetModel::cell(CableGroupTexts& texts, int column) {
     std::string* const cells[Columns] = {&texts.count,      &texts.description, &texts.od,
                                          &texts.weight,     &texts.size,        &texts.material,
-                                         &texts.conductors, &texts.rating};
+                                         &texts.conductors, &texts.rating,   &texts.kind};
     return *cells[column];
 }
 
@@ -125,6 +126,11 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation == Qt::Vertical) {
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
+    if (role == Qt::ToolTipRole && section == Kind) {
+        return tr("For the least bending radius: shielded, non-shielded, mc-smooth, "
+                  "mc-interlocked, fibre, or a multiple of the diameter. Left empty in the first "
+                  "row, the Cable kind chosen above.");
+    }
     if (role == Qt::ToolTipRole && (section == Size || section == Material)) {
         return tr("The conductor: AWG (6, 1/0), kcmil (500) or mm² (35mm2); cu or al. "
                   "Left empty, the description's.");
@@ -150,6 +156,8 @@ QVariant CableSetModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Metal");
     case Conductors:
         return tr("Conductors");
+    case Kind:
+        return tr("Kind");
     default:
         return with_unit(QT_TR_NOOP("Rating"), Quantity::Tension);
     }

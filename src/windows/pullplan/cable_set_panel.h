@@ -25,7 +25,18 @@ class CableSetModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Count, Description, Od, Weight, Size, Material, Conductors, Rating, Columns };
+    enum Column {
+        Count,
+        Description,
+        Od,
+        Weight,
+        Size,
+        Material,
+        Conductors,
+        Rating,
+        Kind,
+        Columns
+    };
 
     CableSetModel(const NumberLocale& locale, UnitSystem units, QObject* parent);
 

@@ -674,7 +674,9 @@ CheckInputTexts PullCheck::inputTexts() const {
     // The first group's count and diameter are the boxes', whichever was written first.
     texts.groups.front().count = std::to_string(texts.cables);
     texts.groups.front().od = texts.cable_od;
-    texts.groups.front().kind = texts.cable_kind;
+    if (texts.groups.front().kind.empty()) {
+        texts.groups.front().kind = texts.cable_kind;
+    }
     return texts;
 }
 
