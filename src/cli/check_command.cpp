@@ -381,6 +381,7 @@ void keep_check_parts(const CheckRequest& request, PullRequest& pull) {
         planner.od = texts.cable_od;
         planner.weight = pull.settings.weight;
         planner.rating = pull.settings.allowable;
+        planner.kind = std::string(trimmed_blanks(texts.cable_kind));
         groups.push_back(planner);
     }
     groups.insert(groups.end(), texts.groups.begin(), texts.groups.end());
