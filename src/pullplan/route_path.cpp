@@ -21,12 +21,6 @@ std::pair<double, double> cos_sin_degrees(double degrees) {
     return {std::cos(radians), std::sin(radians)};
 }
 
-// The direction turned by u about a unit axis (Rodrigues).
-Vec3 rotated(Vec3 d, Vec3 axis, double u) {
-    const double along = dot(axis, d);
-    const Vec3 across = d - along * axis;
-    return along * axis + std::cos(u) * across + std::sin(u) * cross(axis, d);
-}
 
 } // namespace
 

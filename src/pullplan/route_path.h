@@ -33,6 +33,12 @@ inline double dot(Vec3 a, Vec3 b) {
 inline Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
+// The direction turned by u about a unit axis (Rodrigues).
+inline Vec3 rotated(Vec3 d, Vec3 axis, double u) {
+    const double along = dot(axis, d);
+    const Vec3 across = d - along * axis;
+    return along * axis + std::cos(u) * across + std::sin(u) * cross(axis, d);
+}
 
 // One link of the path.
 struct LinkPath {

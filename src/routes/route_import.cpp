@@ -38,12 +38,6 @@ Vec3 turned_in_plan(Vec3 d, double angle) {
             std::sin(angle) * d.x + std::cos(angle) * d.y, d.z};
 }
 
-// The direction turned by u about a unit axis.
-Vec3 rotated(Vec3 d, Vec3 axis, double u) {
-    const double along = dot(axis, d);
-    const Vec3 across = d - along * axis;
-    return along * axis + std::cos(u) * across + std::sin(u) * cross(axis, d);
-}
 
 double angle_between(Vec3 a, Vec3 b) {
     const Vec3 normal = cross(a, b);
