@@ -1152,6 +1152,51 @@
     </message>
 </context>
 <context>
+    <name>Log</name>
+    <message>
+        <source>The log holds no lines</source>
+        <translation>Das Protokoll enthält keine Zeilen</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</source>
+        <translation>Das Protokoll nennt die Einheit seiner Zugkräfte nicht: wählen Sie lbf, N, kN oder kgf</translation>
+    </message>
+    <message>
+        <source>The log records time: give the pulling speed</source>
+        <translation>Das Protokoll zeichnet die Zeit auf: geben Sie die Zuggeschwindigkeit an</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its lengths: choose ft or m</source>
+        <translation>Das Protokoll nennt die Einheit seiner Längen nicht: wählen Sie ft oder m</translation>
+    </message>
+    <message>
+        <source>Line %1 of the log cannot be read: "%2"</source>
+        <extracomment>%1 the line's number in the file, %2 the line as it stands.</extracomment>
+        <translation>Zeile %1 des Protokolls kann nicht gelesen werden: "%2"</translation>
+    </message>
+    <message>
+        <source>The log holds no tensions</source>
+        <translation>Das Protokoll enthält keine Zugkräfte</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the allowable tension from %1</source>
+        <extracomment>%1 the length pulled where the log first passes the allowable tension.</extracomment>
+        <translation>Wie gezogen: über der zulässigen Zugkraft ab %1</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the sidewall limit at %1</source>
+        <translation>Wie gezogen: über der Seitenwanddruckgrenze bei %1</translation>
+    </message>
+    <message>
+        <source>As pulled: within the allowable tension and the sidewall limit</source>
+        <translation>Wie gezogen: innerhalb der zulässigen Zugkraft und der Seitenwanddruckgrenze</translation>
+    </message>
+    <message>
+        <source>The log's header does not name both a tension column and a length or time column</source>
+        <translation>Die Kopfzeile des Protokolls nennt nicht zugleich eine Zugkraftspalte und eine Längen- oder Zeitspalte</translation>
+    </message>
+</context>
+<context>
     <name>Plan</name>
     <message>
         <source>Mid-assist pull point between links %1 and %2</source>

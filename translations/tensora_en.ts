@@ -1152,6 +1152,51 @@
     </message>
 </context>
 <context>
+    <name>Log</name>
+    <message>
+        <source>The log holds no lines</source>
+        <translation>The log holds no lines</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</source>
+        <translation>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</translation>
+    </message>
+    <message>
+        <source>The log records time: give the pulling speed</source>
+        <translation>The log records time: give the pulling speed</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its lengths: choose ft or m</source>
+        <translation>The log does not say the unit of its lengths: choose ft or m</translation>
+    </message>
+    <message>
+        <source>Line %1 of the log cannot be read: "%2"</source>
+        <extracomment>%1 the line's number in the file, %2 the line as it stands.</extracomment>
+        <translation>Line %1 of the log cannot be read: "%2"</translation>
+    </message>
+    <message>
+        <source>The log holds no tensions</source>
+        <translation>The log holds no tensions</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the allowable tension from %1</source>
+        <extracomment>%1 the length pulled where the log first passes the allowable tension.</extracomment>
+        <translation>As pulled: beyond the allowable tension from %1</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the sidewall limit at %1</source>
+        <translation>As pulled: beyond the sidewall limit at %1</translation>
+    </message>
+    <message>
+        <source>As pulled: within the allowable tension and the sidewall limit</source>
+        <translation>As pulled: within the allowable tension and the sidewall limit</translation>
+    </message>
+    <message>
+        <source>The log's header does not name both a tension column and a length or time column</source>
+        <translation>The log's header does not name both a tension column and a length or time column</translation>
+    </message>
+</context>
+<context>
     <name>Plan</name>
     <message>
         <source>Mid-assist pull point between links %1 and %2</source>

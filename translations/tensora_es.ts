@@ -1152,6 +1152,51 @@
     </message>
 </context>
 <context>
+    <name>Log</name>
+    <message>
+        <source>The log holds no lines</source>
+        <translation>El registro no contiene líneas</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</source>
+        <translation>El registro no dice la unidad de sus tensiones: elija lbf, N, kN o kgf</translation>
+    </message>
+    <message>
+        <source>The log records time: give the pulling speed</source>
+        <translation>El registro anota el tiempo: indique la velocidad de tiro</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its lengths: choose ft or m</source>
+        <translation>El registro no dice la unidad de sus longitudes: elija ft o m</translation>
+    </message>
+    <message>
+        <source>Line %1 of the log cannot be read: "%2"</source>
+        <extracomment>%1 the line's number in the file, %2 the line as it stands.</extracomment>
+        <translation>La línea %1 del registro no se puede leer: "%2"</translation>
+    </message>
+    <message>
+        <source>The log holds no tensions</source>
+        <translation>El registro no contiene tensiones</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the allowable tension from %1</source>
+        <extracomment>%1 the length pulled where the log first passes the allowable tension.</extracomment>
+        <translation>Tal como se tiró: por encima de la tensión admisible desde %1</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the sidewall limit at %1</source>
+        <translation>Tal como se tiró: por encima del límite de presión lateral en %1</translation>
+    </message>
+    <message>
+        <source>As pulled: within the allowable tension and the sidewall limit</source>
+        <translation>Tal como se tiró: dentro de la tensión admisible y del límite de presión lateral</translation>
+    </message>
+    <message>
+        <source>The log's header does not name both a tension column and a length or time column</source>
+        <translation>La cabecera del registro no nombra a la vez una columna de tensión y una de longitud o de tiempo</translation>
+    </message>
+</context>
+<context>
     <name>Plan</name>
     <message>
         <source>Mid-assist pull point between links %1 and %2</source>

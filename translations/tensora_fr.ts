@@ -1152,6 +1152,51 @@
     </message>
 </context>
 <context>
+    <name>Log</name>
+    <message>
+        <source>The log holds no lines</source>
+        <translation>Le relevé ne contient aucune ligne</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</source>
+        <translation>Le relevé ne dit pas l’unité de ses tensions : choisissez lbf, N, kN ou kgf</translation>
+    </message>
+    <message>
+        <source>The log records time: give the pulling speed</source>
+        <translation>Le relevé enregistre le temps : donnez la vitesse de tirage</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its lengths: choose ft or m</source>
+        <translation>Le relevé ne dit pas l’unité de ses longueurs : choisissez ft ou m</translation>
+    </message>
+    <message>
+        <source>Line %1 of the log cannot be read: "%2"</source>
+        <extracomment>%1 the line's number in the file, %2 the line as it stands.</extracomment>
+        <translation>La ligne %1 du relevé ne peut pas être lue : "%2"</translation>
+    </message>
+    <message>
+        <source>The log holds no tensions</source>
+        <translation>Le relevé ne contient aucune tension</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the allowable tension from %1</source>
+        <extracomment>%1 the length pulled where the log first passes the allowable tension.</extracomment>
+        <translation>Tel que tiré : au-delà de la tension admissible à partir de %1</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the sidewall limit at %1</source>
+        <translation>Tel que tiré : au-delà de la limite de pression latérale à %1</translation>
+    </message>
+    <message>
+        <source>As pulled: within the allowable tension and the sidewall limit</source>
+        <translation>Tel que tiré : dans la tension admissible et la limite de pression latérale</translation>
+    </message>
+    <message>
+        <source>The log's header does not name both a tension column and a length or time column</source>
+        <translation>L’en-tête du relevé ne nomme pas à la fois une colonne de tension et une colonne de longueur ou de temps</translation>
+    </message>
+</context>
+<context>
     <name>Plan</name>
     <message>
         <source>Mid-assist pull point between links %1 and %2</source>

@@ -1152,6 +1152,51 @@
     </message>
 </context>
 <context>
+    <name>Log</name>
+    <message>
+        <source>The log holds no lines</source>
+        <translation>O registro não contém linhas</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its tensions: choose lbf, N, kN or kgf</source>
+        <translation>O registro não diz a unidade de suas tensões: escolha lbf, N, kN ou kgf</translation>
+    </message>
+    <message>
+        <source>The log records time: give the pulling speed</source>
+        <translation>O registro anota o tempo: informe a velocidade de puxamento</translation>
+    </message>
+    <message>
+        <source>The log does not say the unit of its lengths: choose ft or m</source>
+        <translation>O registro não diz a unidade de seus comprimentos: escolha ft ou m</translation>
+    </message>
+    <message>
+        <source>Line %1 of the log cannot be read: "%2"</source>
+        <extracomment>%1 the line's number in the file, %2 the line as it stands.</extracomment>
+        <translation>A linha %1 do registro não pode ser lida: "%2"</translation>
+    </message>
+    <message>
+        <source>The log holds no tensions</source>
+        <translation>O registro não contém tensões</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the allowable tension from %1</source>
+        <extracomment>%1 the length pulled where the log first passes the allowable tension.</extracomment>
+        <translation>Como puxado: acima da tensão admissível a partir de %1</translation>
+    </message>
+    <message>
+        <source>As pulled: beyond the sidewall limit at %1</source>
+        <translation>Como puxado: acima do limite de pressão lateral em %1</translation>
+    </message>
+    <message>
+        <source>As pulled: within the allowable tension and the sidewall limit</source>
+        <translation>Como puxado: dentro da tensão admissível e do limite de pressão lateral</translation>
+    </message>
+    <message>
+        <source>The log's header does not name both a tension column and a length or time column</source>
+        <translation>O cabeçalho do registro não nomeia ao mesmo tempo uma coluna de tensão e uma de comprimento ou de tempo</translation>
+    </message>
+</context>
+<context>
     <name>Plan</name>
     <message>
         <source>Mid-assist pull point between links %1 and %2</source>

@@ -6,6 +6,7 @@
 #include "cables/friction_library.h"
 #include "cli/cli.h"
 #include "numbers/input_checks.h"
+#include "numbers/shown_figures.h"
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/pull_plan.h"
@@ -364,6 +365,34 @@ void add_pull_options(CommandOptions& options, PullRequest& request, PullArgumen
         options.value(name, [file = file](const std::string& value) { *file = value; });
     }
     options.flag("--json", [&request] { request.json = true; });
+    options.value("--log", [&request](const std::string& value) { request.log_file = value; });
+    options.value("--log-direction", [&request](const std::string& value) {
+        if (value != "forward" && value != "reverse") {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("log-direction", value, "not forward or reverse")};
+        }
+        request.log_reverse = value == "reverse";
+    });
+    options.value("--log-force", [&request](const std::string& value) {
+        request.log_options.force = log_force_by_key(value);
+        if (!request.log_options.force) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("log-force", value, "not lbf, n, kn or kgf")};
+        }
+    });
+    options.value("--log-length", [&request](const std::string& value) {
+        request.log_options.length = log_length_by_key(value);
+        if (!request.log_options.length) {
+            throw CliRefusal{"tensora-cli: " + argument_message("log-length", value, "not ft or m")};
+        }
+    });
+    options.value("--log-speed", [&request](const std::string& value) {
+        if (!isNumberText(value, kEnglish) || !(read_input(value, kEnglish) > 0)) {
+            throw CliRefusal{"tensora-cli: " +
+                             argument_message("log-speed", value, "not a positive number")};
+        }
+        request.log_options.speed = read_input(value, kEnglish);
+    });
     options.value("--sheave",
                   [&taken](const std::string& value) { taken.sheaves.push_back(value); });
     options.value("--pull-point",
@@ -627,6 +656,9 @@ PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::s
         request.help = true;
         return request;
     }
+    if (request.log_file && command != "pull") {
+        throw CliRefusal{"tensora-cli: --log is an option of pull"};
+    }
     if (request.report_file) {
         read_report_option(*request.report_file, request, taken.given);
     }
@@ -745,7 +777,66 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
     }
 }
 
-void print_json(const PullRequest& request, const PullResults& results, std::ostream& out) {
+// The log of --log against the plan, or a refusal naming what cannot be read; a log shorter or
+// longer than the route is said on the error stream.
+LogFit log_fit(const PullRequest& request, std::ostream& err) {
+    std::string text;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(*request.log_file, error)) {
+        throw CliRefusal{"tensora-cli: " + argument_message("log", *request.log_file,
+                                                            "cannot be read")};
+    }
+    {
+        std::ifstream file(*request.log_file, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        text = bytes.str();
+    }
+    const TensionLog log = read_tension_log(text, request.log_options);
+    if (!log.error.empty()) {
+        throw CliRefusal{"tensora-cli: " +
+                         argument_message("log", *request.log_file, english_text(log.error))};
+    }
+    const PullSettings settings = read_pull_settings(request.settings, kEnglish, request.units);
+    LogFit fit = fit_tension_log(link_values(request), settings, log, !request.log_reverse,
+                                 design_sidewall_limit(request.units), request.units);
+    const std::string from = "tensora-cli: log " + quoted_argument(*request.log_file) + ": ";
+    if (fit.shorter) {
+        err << from << "it ends before the route does\n";
+    }
+    if (fit.longer) {
+        err << from << "it runs on past the route's end\n";
+    }
+    return fit;
+}
+
+// The log's lines: the fitted coefficient (four decimals), the highest measured and predicted
+// tensions as the columns write them, and where the log passes the allowable tension.
+void print_log_lines(const LogFit& fit, UnitSystem units, std::ostream& out) {
+    std::string scratch;
+    const auto tension = [&](double pounds) {
+        return english_text(figure_message(
+            Figure::column(pounds, Quantity::Tension,
+                           column_unit(Quantity::Tension, units,
+                                       std::max(fit.measured_max, fit.predicted_max)))
+                .without_symbol()));
+    };
+    out << "fitted-friction\t" << fixed_number_text(fit.friction, 4) << '\n'
+        << "measured-max\t" << tension(fit.measured_max) << '\n'
+        << "predicted-max\t" << tension(fit.predicted_max) << '\n'
+        << "over-allowable\t";
+    if (fit.over_allowable.empty()) {
+        out << "none";
+    }
+    for (std::size_t i = 0; i < fit.over_allowable.size(); ++i) {
+        out << (i ? "," : "")
+            << general_number_text(shown_value(fit.over_allowable[i], Quantity::Length, units));
+    }
+    out << '\n';
+}
+
+void print_json(const PullRequest& request, const PullResults& results, std::ostream& out,
+                const LogFit* fit) {
     const ShownColumns columns = shown_columns(request, results);
     JsonDocument document;
     const auto tension = [&](double pounds) {
@@ -804,6 +895,26 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
                          {"reverse", units[3]},
                          {"reverse_sidewall", units[4]},
                          {"tension", unit_symbol(Quantity::Tension, request.units)}};
+    }
+    if (fit) {
+        const auto lengths = [&](const std::vector<double>& feet) {
+            JsonDocument::Json list = JsonDocument::Json::array();
+            for (const double length : feet) {
+                list.push_back(document.exact(shown_value(length, Quantity::Length, request.units)));
+            }
+            return list;
+        };
+        json["log"] = {
+            {"fitted_friction", document.exact(fit->friction)},
+            {"largest_difference", tension(fit->largest_difference)},
+            {"typical_difference", tension(fit->typical_difference)},
+            {"measured_max", tension(fit->measured_max)},
+            {"predicted_max", tension(fit->predicted_max)},
+            {"over_allowable", lengths(fit->over_allowable)},
+            {"over_sidewall", lengths(fit->over_sidewall)},
+            {"shorter", fit->shorter},
+            {"longer", fit->longer},
+            {"verdict", english_text(fit->verdict)}};
     }
     document.write(json, out);
 }
@@ -1017,11 +1128,18 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
     }
     warn_pull_settings(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish, request.units);
+    std::optional<LogFit> fit;
+    if (request.log_file) {
+        fit = log_fit(request, err);
+    }
     write_pull_files(request, results, services);
     if (request.json) {
-        print_json(request, results, out);
+        print_json(request, results, out, fit ? &*fit : nullptr);
     } else {
         print_text(request, results, out);
+        if (fit) {
+            print_log_lines(*fit, request.units, out);
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 // tensora-cli pull: the pull planner from the command line.
 #pragma once
 
+#include "pullplan/tension_log.h"
+
 #include "cli/cli.h"
 #include "pullplan/pull_plan.h"
 #include "report/report.h"
@@ -37,6 +39,11 @@ struct PullRequest {
     std::optional<EquipmentReport> report_equipment;
     bool json = false;
     bool help = false;
+    // --log: a tension log laid over the plan, in the direction of --log-direction, its units
+    // where it does not say them.
+    std::optional<std::string> log_file;
+    bool log_reverse = false;
+    LogOptions log_options;
     // The units of the options, links and results (--units); the output names them only when
     // --units was given, so that a script that never asked keeps its output.
     UnitSystem units = UnitSystem::InchPound;

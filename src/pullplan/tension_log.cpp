@@ -205,8 +205,8 @@ TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
             }
         }
         if (!tension_found || !length_found) {
-            log.error = TENSORA_TEXT("Log", "The log's header names no tension column and no "
-                                            "length or time column");
+            log.error = TENSORA_TEXT("Log", "The log's header does not name both a tension column "
+                                            "and a length or time column");
             return log;
         }
         length_at = *length_found;

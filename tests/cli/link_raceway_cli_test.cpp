@@ -168,5 +168,24 @@ TEST(CliPullBox, PrintsThePublishedBoxAndRefusesASizeTheTableLacks) {
     EXPECT_TRUE(run({"pullbox", "u", "2", "--small-conductors"}).out.starts_with("note\t"));
 }
 
+TEST(CliLog, PrintsTheFittedCoefficientTheMaximaAndWhereTheLogPassesTheAllowable) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("log.csv");
+    std::ofstream(path) << "Distance (ft);Tension (lbf)\n0;0\n328;64\n";
+    const std::vector<std::string> plan{"pull", "--weight", "144", "--friction", "0.5",
+                                        "--allowable", "60", "--log", path, "s:100", "b:1:45",
+                                        "s:80", "b:1:90", "s:75", "b:1:45", "s:70"};
+    const auto out = lines(run(plan).out);
+    ASSERT_GE(out.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(out.end() - 4, out.end()),
+              (std::vector<std::string>{"fitted-friction\t0.4917", "measured-max\t64",
+                                        "predicted-max\t66", "over-allowable\t328"}));
+    std::ofstream(path) << "Distance (ft);Tension (lbf)\n0;0\n10;x\n";
+    const CliRun bad = run(plan);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("Line 3 of the log cannot be read"), std::string::npos);
+    EXPECT_EQ(run({"check", "--log", path, "s:10"}).status, 2); // pull's option alone
+}
+
 } // namespace
 } // namespace tensora
