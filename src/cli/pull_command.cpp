@@ -779,7 +779,7 @@ void print_text(const PullRequest& request, const PullResults& results, std::ost
 
 // The log of --log against the plan, or a refusal naming what cannot be read; a log shorter or
 // longer than the route is said on the error stream.
-LogFit log_fit(const PullRequest& request, std::ostream& err) {
+std::pair<TensionLog, LogFit> log_fit(const PullRequest& request, std::ostream& err) {
     std::string text;
     std::error_code error;
     if (!std::filesystem::is_regular_file(*request.log_file, error)) {
@@ -807,7 +807,7 @@ LogFit log_fit(const PullRequest& request, std::ostream& err) {
     if (fit.longer) {
         err << from << "it runs on past the route's end\n";
     }
-    return fit;
+    return {log, fit};
 }
 
 // The log's lines: the fitted coefficient (four decimals), the highest measured and predicted
@@ -979,7 +979,8 @@ namespace {
 
 // The report for people, as the PDF shows it.
 PrintedReport printed_report(const PullRequest& request, const PullResults& results,
-                             const PrintedCheck* check, const PrintedComparison* comparison) {
+                             const PrintedCheck* check, const PrintedComparison* comparison,
+                             const PrintedLog* log) {
     PrintedReport printed;
     printed.file_name =
         request.save_report ? *request.save_report : request.report_file.value_or(std::string());
@@ -1015,6 +1016,9 @@ PrintedReport printed_report(const PullRequest& request, const PullResults& resu
     if (comparison) {
         printed.comparison = *comparison;
     }
+    if (log) {
+        printed.log = *log;
+    }
     return printed;
 }
 
@@ -1034,7 +1038,7 @@ struct Output {
 
 void write_pull_files(const PullRequest& request, const PullResults& results,
                       const CliServices& services, const PrintedCheck* check,
-                      const PrintedComparison* comparison) {
+                      const PrintedComparison* comparison, const PrintedLog* log) {
     std::list<Output> outputs;
     if (request.save_report) {
         outputs.emplace_back("save-report", *request.save_report, [&request, &results] {
@@ -1055,7 +1059,8 @@ void write_pull_files(const PullRequest& request, const PullResults& results,
             throw CliRefusal{"tensora-cli: --pdf is not available here"};
         }
         outputs.emplace_back("pdf", *request.pdf, [&] {
-            return services.render_pdf(printed_report(request, results, check, comparison));
+            return services.render_pdf(
+                printed_report(request, results, check, comparison, log));
         });
     }
     if (request.csv) {
@@ -1129,10 +1134,14 @@ void run_pull_command(const std::vector<std::string>& arguments, std::ostream& o
     warn_pull_settings(request.settings, err);
     const PullResults results = pullcalc(request.links, request.settings, kEnglish, request.units);
     std::optional<LogFit> fit;
+    std::optional<PrintedLog> printed;
     if (request.log_file) {
-        fit = log_fit(request, err);
+        auto [log, fitted] = log_fit(request, err);
+        const PullSettings settings = read_pull_settings(request.settings, kEnglish, request.units);
+        printed = printed_log(log, fitted, !request.log_reverse, settings.allowable, request.units);
+        fit = std::move(fitted);
     }
-    write_pull_files(request, results, services);
+    write_pull_files(request, results, services, nullptr, nullptr, printed ? &*printed : nullptr);
     if (request.json) {
         print_json(request, results, out, fit ? &*fit : nullptr);
     } else {

@@ -18,6 +18,7 @@ namespace tensora {
 
 struct PrintedCheck;
 struct PrintedComparison;
+struct PrintedLog;
 
 // A pull as its options and links ask for it.
 struct PullRequest {
@@ -83,7 +84,8 @@ void warn_pull_settings(const PullSettingsTexts& settings, std::ostream& err);
 // The PDF adds the options compared when a comparison is given.
 void write_pull_files(const PullRequest& request, const PullResults& results,
                       const CliServices& services, const PrintedCheck* check = nullptr,
-                      const PrintedComparison* comparison = nullptr);
+                      const PrintedComparison* comparison = nullptr,
+                      const PrintedLog* log = nullptr);
 
 // Runs `pull` with its arguments (those after the command word); a command line that cannot
 // be run throws CliRefusal before anything is printed.

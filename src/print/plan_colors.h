@@ -8,6 +8,7 @@ namespace tensora {
 
 inline const QColor kForwardPull(23, 96, 170);
 inline const QColor kReversePull(205, 105, 25);
+inline const QColor kMeasuredPull(40, 40, 40); // a pull's log, measured
 inline const QColor kOverLimit(190, 40, 40);       // the allowable tension, what exceeds a limit
 inline const QColor kBendShade(120, 140, 170, 70); // the bends along the route
 // The bends' shade as it shows over white: what a legend's swatch for them is painted with.

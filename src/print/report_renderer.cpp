@@ -440,8 +440,27 @@ void draw_pulls(const ProfilePlot& plot, const ProfileData& profile) {
     }
 }
 
-// The tension profile, as the profile window draws it: the same scales, the same legend.
-void graph(Pages& pages, const PrintedReport& report) {
+// A pull's measured tensions over the plan's, and its points beyond the allowable tension.
+void draw_log(const ProfilePlot& plot, const PrintedLog& log) {
+    QPainter& p = plot.p;
+    QPainterPath path;
+    for (std::size_t i = 0; i < log.points.size(); ++i) {
+        const QPointF point = plot.at(log.points[i].distance, log.points[i].tension);
+        i == 0 ? path.moveTo(point) : path.lineTo(point);
+    }
+    p.setPen(QPen(kMeasuredPull, plot.pages.pt(1.2), Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(QPen(kOverLimit, plot.pages.pt(1)));
+    for (const ProfilePoint& point : log.over) {
+        p.drawEllipse(plot.at(point.distance, point.tension), plot.pages.pt(2.2),
+                      plot.pages.pt(2.2));
+    }
+}
+
+// The tension profile, as the profile window draws it: the same scales, the same legend; with
+// `overlay`, a pull's log over it.
+void graph(Pages& pages, const PrintedReport& report, const PrintedLog* overlay = nullptr) {
     const ProfileData& profile = report.profile;
     if (profile.links == 0) {
         return;
@@ -450,7 +469,15 @@ void graph(Pages& pages, const PrintedReport& report) {
     const QFontMetricsF metrics = pages.metrics(small);
     const double label = metrics.height();
     const double plot_width = pages.width() - pages.inch(0.7);
-    const ProfileScale scale = profile_scale(profile);
+    ProfileScale scale = profile_scale(profile);
+    if (overlay) {
+        // The tension axis takes in the log's highest tension too.
+        for (const ProfilePoint& point : overlay->points) {
+            while (point.tension > scale.tension_to) {
+                scale.tension_to += scale.tension_step;
+            }
+        }
+    }
     const auto legend = profile_legend(report, scale, metrics, plot_width - pages.pt(13));
     qsizetype legend_lines = 0;
     for (const auto& entry : legend) {
@@ -480,6 +507,9 @@ void graph(Pages& pages, const PrintedReport& report) {
     draw_marks(plot, profile);
     draw_raceways(plot, profile, report.link_raceways);
     draw_pulls(plot, profile);
+    if (overlay) {
+        draw_log(plot, *overlay);
+    }
     const QRectF& rect = plot.rect;
     if (strip > 0) {
         elevation_strip(
@@ -880,6 +910,16 @@ void flow(Pages& pages, const PrintedReport& report) {
     }
     if (report.route && !report.route->empty()) {
         route_page(pages, report);
+    }
+    if (report.log) {
+        // The log on a page of its own: the profile with the measured tensions over it, the fit.
+        pages.newPage();
+        pages.text(pages.font(kTitlePoints, true), UiText::tr("Pull log: measured over planned"),
+                   pages.left(), pages.width());
+        pages.advance(pages.lineHeight(pages.font(kTitlePoints, true)) + pages.pt(6));
+        graph(pages, report, &*report.log);
+        pairs(pages, UiText::tr("Pull log (dashed line; red rings: beyond the allowable tension)"),
+              text_pairs(report.log->lines, report.locale));
     }
     if (report.comparison) {
         comparison_page(pages, *report.comparison, report.locale);

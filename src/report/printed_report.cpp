@@ -159,4 +159,53 @@ PrintedComparison printed_comparison(const std::vector<CompareOption>& options,
     return printed;
 }
 
+std::vector<std::pair<Message, Message>> log_fit_lines(const LogFit& fit, UnitSystem units) {
+    const auto tension = [units](double pounds) {
+        return Figure::reading(pounds, Quantity::Tension, units);
+    };
+    std::vector<std::pair<Message, Message>> lines;
+    //: %1 the fitted coefficient, %2 the largest difference, %3 the typical difference.
+    lines.emplace_back(TENSORA_TEXT("Log", "Coefficient of friction that fits"),
+                       Message(TENSORA_TEXT("Log", "%1 (largest difference %2, typical %3)"))
+                           .figure(Figure::fixed(fit.friction, 4))
+                           .figure(tension(fit.largest_difference))
+                           .figure(tension(fit.typical_difference)));
+    lines.emplace_back(TENSORA_TEXT("Log", "Highest tension"),
+                       Message(TENSORA_TEXT("Log", "measured %1, predicted %2"))
+                           .figure(tension(fit.measured_max))
+                           .figure(tension(fit.predicted_max)));
+    Message over = TENSORA_TEXT("Log", "nowhere");
+    if (!fit.over_allowable.empty()) {
+        over = Message(TENSORA_COUNTED("Log", "%n points, the first at %1", "%n point, at %1"))
+                   .counting(static_cast<long long>(fit.over_allowable.size()))
+                   .figure(Figure::typed(fit.over_allowable.front(), Quantity::Length, units));
+    }
+    lines.emplace_back(TENSORA_TEXT("Log", "Beyond the allowable tension"), over);
+    if (fit.shorter || fit.longer) {
+        lines.emplace_back(TENSORA_TEXT("Log", "Length"),
+                           fit.shorter ? Message(TENSORA_TEXT("Log", "the log ends before the "
+                                                                     "route does"))
+                                       : Message(TENSORA_TEXT("Log", "the log runs on past the "
+                                                                     "route's end")));
+    }
+    lines.emplace_back(TENSORA_TEXT("Log", "Verdict"), fit.verdict);
+    return lines;
+}
+
+PrintedLog printed_log(const TensionLog& log, const LogFit& fit, bool forward, double allowable,
+                       UnitSystem units) {
+    PrintedLog printed;
+    for (const LogPoint& point : log.points) {
+        const double along = forward ? point.length : fit.route_length - point.length;
+        const ProfilePoint shown{shown_value(along, Quantity::Length, units),
+                                 shown_value(point.tension, Quantity::Tension, units)};
+        printed.points.push_back(shown);
+        if (allowable > 0 && point.tension > allowable) {
+            printed.over.push_back(shown);
+        }
+    }
+    printed.lines = log_fit_lines(fit, units);
+    return printed;
+}
+
 } // namespace tensora

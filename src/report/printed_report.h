@@ -4,6 +4,7 @@
 
 #include "pullplan/option_compare.h"
 #include "pullplan/pull_check.h"
+#include "pullplan/tension_log.h"
 #include "pullplan/tension_profile.h"
 #include "report/report.h"
 #include "routes/route_drawing.h"
@@ -46,6 +47,20 @@ struct PrintedComparison {
 PrintedComparison printed_comparison(const std::vector<CompareOption>& options,
                                      const Comparison& comparison, UnitSystem units);
 
+// A pull's tension log as the report shows it: its points on the profile's axes (distance from
+// the feed end and tension, in the units shown), those past the allowable tension, and the fit.
+struct PrintedLog {
+    std::vector<ProfilePoint> points;
+    std::vector<ProfilePoint> over;
+    std::vector<std::pair<Message, Message>> lines; // caption, text
+};
+
+// The log's points on the profile's axes and the lines of its fit, in the units shown.
+PrintedLog printed_log(const TensionLog& log, const LogFit& fit, bool forward, double allowable,
+                       UnitSystem units);
+// The lines of a fit alone, as the log's window shows them.
+std::vector<std::pair<Message, Message>> log_fit_lines(const LogFit& fit, UnitSystem units);
+
 struct PrintedReport {
     std::string date;      // as the user's locale writes it
     std::string file_name; // the report file last saved or opened, empty when none
@@ -73,6 +88,7 @@ struct PrintedReport {
     // when the comparison's window is open.
     std::vector<Message> link_raceways;
     std::optional<PrintedComparison> comparison;
+    std::optional<PrintedLog> log; // when the planner holds a pull's tension log
     // The number form of the figures the report writes from values: the user's locale.
     NumberLocale locale{".", ","};
 };

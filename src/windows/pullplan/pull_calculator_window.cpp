@@ -967,7 +967,22 @@ PrintedReport PullCalculator::printedReport() const {
     printed.over_limit = links_over_limit(results_, settings_.allowable);
     printed.profile = profile();
     printed.link_raceways = linkRaceways();
+    if (pull_log_) {
+        printed.log = printed_log(pull_log_->log, pullLogFit(), pull_log_->forward,
+                                  settings_.allowable, units_);
+    }
     return printed;
+}
+
+void PullCalculator::setPullLog(std::optional<PullLog> log) {
+    pull_log_ = std::move(log);
+    tellFollowers();
+}
+
+LogFit PullCalculator::pullLogFit() const {
+    return pull_log_ ? fit_tension_log(plan_.values(), settings_, pull_log_->log,
+                                       pull_log_->forward, design_sidewall_limit(units_), units_)
+                     : LogFit{};
 }
 
 std::vector<Message> PullCalculator::linkRaceways() const {

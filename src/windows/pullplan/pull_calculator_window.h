@@ -5,6 +5,7 @@
 #include "pullplan/pull_advice.h"
 #include "pullplan/pull_plan.h"
 #include "pullplan/pull_plan_links.h"
+#include "pullplan/tension_log.h"
 #include "pullplan/tension_profile.h"
 #include "report/printed_report.h"
 #include "report/report.h"
@@ -100,6 +101,18 @@ public:
     PrintedReport printedReport() const;
     // Each link's own coefficient and raceway in words (empty for a link of the plan's).
     std::vector<Message> linkRaceways() const;
+
+    // A pull's tension log laid over the plan: the profile draws it, the report prints it with
+    // its fit; none to take it away.
+    struct PullLog {
+        TensionLog log;
+        bool forward = true;
+        std::string file;
+    };
+    void setPullLog(std::optional<PullLog> log);
+    const std::optional<PullLog>& pullLog() const { return pull_log_; }
+    // The log against the plan as it stands now.
+    LogFit pullLogFit() const;
 
     // The texts the report holds of the planner: cable boxes, mid-assist caption, every link's
     // columns, in inch-pound units whatever the units shown.
@@ -256,6 +269,7 @@ private:
     QString document_path_;
     bool document_named_ = false; // a document is named in the caption (not before the shell does)
     DocumentState document_;
+    std::optional<PullLog> pull_log_;
 
     QLineEdit* Text6; // cable description
     QLineEdit* Text2; // allowable tension
