@@ -1195,6 +1195,52 @@
         <source>The log's header does not name both a tension column and a length or time column</source>
         <translation>Die Kopfzeile des Protokolls nennt nicht zugleich eine Zugkraftspalte und eine Längen- oder Zeitspalte</translation>
     </message>
+    <message>
+        <source>Coefficient of friction that fits</source>
+        <extracomment>%1 the fitted coefficient, %2 the largest difference, %3 the typical difference.</extracomment>
+        <translation>Passender Reibungskoeffizient</translation>
+    </message>
+    <message>
+        <source>%1 (largest difference %2, typical %3)</source>
+        <translation>%1 (größte Abweichung %2, typisch %3)</translation>
+    </message>
+    <message>
+        <source>Highest tension</source>
+        <translation>Höchste Zugkraft</translation>
+    </message>
+    <message>
+        <source>measured %1, predicted %2</source>
+        <translation>gemessen %1, vorhergesagt %2</translation>
+    </message>
+    <message>
+        <source>nowhere</source>
+        <translation>nirgends</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, the first at %1</source>
+        <comment>%n point, at %1</comment>
+        <translation><numerusform>%n Punkt, bei %1</numerusform><numerusform>%n Punkte, der erste bei %1</numerusform></translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Über der zulässigen Zugkraft</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>the log ends before the route does</source>
+        <translation>das Protokoll endet vor der Trasse</translation>
+    </message>
+    <message>
+        <source>the log runs on past the route's end</source>
+        <translation>das Protokoll reicht über das Ende der Trasse hinaus</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2412,6 +2458,14 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
         <source>; square: a link with a coefficient or raceway of its own</source>
         <translation>; Quadrat: ein Abschnitt mit eigenem Koeffizienten oder Kabelkanal</translation>
     </message>
+    <message>
+        <source>Pull log: measured over planned</source>
+        <translation>Zugprotokoll: gemessen über geplant</translation>
+    </message>
+    <message>
+        <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
+        <translation>Zugprotokoll (gestrichelte Linie; rote Ringe: über der zulässigen Zugkraft)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3554,6 +3608,93 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullLogDialog</name>
+    <message>
+        <source>Pull Log %1</source>
+        <translation>Zugprotokoll %1</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Wie in der Datei</translation>
+    </message>
+    <message>
+        <source>for a log of times: length per minute</source>
+        <translation>für ein Protokoll von Zeiten: Länge pro Minute</translation>
+    </message>
+    <message>
+        <source>&amp;Lay over the Plan</source>
+        <translation>Über den Plan &amp;legen</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Plan</source>
+        <translation>Für den Plan &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Pulled &amp;in direction:</source>
+        <translation>Zug&amp;richtung:</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions in:</source>
+        <translation>&amp;Zugkräfte in:</translation>
+    </message>
+    <message>
+        <source>Len&amp;gths in:</source>
+        <translation>Län&amp;gen in:</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;speed:</source>
+        <translation>Zuggeschwin&amp;digkeit:</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points read</source>
+        <translation><numerusform>%n Punkt gelesen</numerusform><numerusform>%n Punkte gelesen</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries cannot be changed until their file is mended or moved away.</source>
+        <translation>Ihre Reibungseinträge können erst geändert werden, wenn ihre Datei repariert oder verschoben ist.</translation>
+    </message>
+    <message>
+        <source>measured: fitted to a pull's tension log</source>
+        <translation>gemessen: an das Zugprotokoll eines Zugs angepasst</translation>
+    </message>
+    <message>
+        <source>%1, pulled %2, route %3</source>
+        <translation>%1, gezogen %2, Trasse %3</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1).</source>
+        <translation>Ihre Reibungseinträge konnten nicht gespeichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>Kept in your friction library as %1.</source>
+        <translation>In Ihrer Reibungsbibliothek als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Add to Friction Li&amp;brary</source>
+        <translation>Zur Reibungs&amp;bibliothek hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullResultsPanel</name>
     <message>
         <source>Pull Results</source>
@@ -3856,6 +3997,10 @@ Seitenwanddruck %1</translation>
         <source>▸ %1</source>
         <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
         <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source> The pull's log, measured (red rings: beyond the allowable tension)</source>
+        <translation> Das Zugprotokoll, gemessen (rote Ringe: über der zulässigen Zugkraft)</translation>
     </message>
 </context>
 <context>
@@ -4166,6 +4311,18 @@ Seitenwanddruck %1</translation>
     <message>
         <source>Pull Bo&amp;x Size</source>
         <translation>Zieh&amp;kastengröße</translation>
+    </message>
+    <message>
+        <source>Import Pull &amp;Log...</source>
+        <translation>&amp;Zugprotokoll importieren...</translation>
+    </message>
+    <message>
+        <source>Import Pull Log</source>
+        <translation>Zugprotokoll importieren</translation>
+    </message>
+    <message>
+        <source>The pull log %1 cannot be read.</source>
+        <translation>Das Zugprotokoll %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

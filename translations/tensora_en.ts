@@ -1195,6 +1195,52 @@
         <source>The log's header does not name both a tension column and a length or time column</source>
         <translation>The log's header does not name both a tension column and a length or time column</translation>
     </message>
+    <message>
+        <source>Coefficient of friction that fits</source>
+        <extracomment>%1 the fitted coefficient, %2 the largest difference, %3 the typical difference.</extracomment>
+        <translation>Coefficient of friction that fits</translation>
+    </message>
+    <message>
+        <source>%1 (largest difference %2, typical %3)</source>
+        <translation>%1 (largest difference %2, typical %3)</translation>
+    </message>
+    <message>
+        <source>Highest tension</source>
+        <translation>Highest tension</translation>
+    </message>
+    <message>
+        <source>measured %1, predicted %2</source>
+        <translation>measured %1, predicted %2</translation>
+    </message>
+    <message>
+        <source>nowhere</source>
+        <translation>nowhere</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, the first at %1</source>
+        <comment>%n point, at %1</comment>
+        <translation><numerusform>%n point, at %1</numerusform><numerusform>%n points, the first at %1</numerusform></translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Beyond the allowable tension</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>the log ends before the route does</source>
+        <translation>the log ends before the route does</translation>
+    </message>
+    <message>
+        <source>the log runs on past the route's end</source>
+        <translation>the log runs on past the route's end</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2412,6 +2458,14 @@ in the same directory as this program and restart.</translation>
         <source>; square: a link with a coefficient or raceway of its own</source>
         <translation>; square: a link with a coefficient or raceway of its own</translation>
     </message>
+    <message>
+        <source>Pull log: measured over planned</source>
+        <translation>Pull log: measured over planned</translation>
+    </message>
+    <message>
+        <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
+        <translation>Pull log (dashed line; red rings: beyond the allowable tension)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3554,6 +3608,93 @@ in the same directory as this program and restart.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullLogDialog</name>
+    <message>
+        <source>Pull Log %1</source>
+        <translation>Pull Log %1</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>As the file says</translation>
+    </message>
+    <message>
+        <source>for a log of times: length per minute</source>
+        <translation>for a log of times: length per minute</translation>
+    </message>
+    <message>
+        <source>&amp;Lay over the Plan</source>
+        <translation>&amp;Lay over the Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Plan</source>
+        <translation>&amp;Use for the Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Pulled &amp;in direction:</source>
+        <translation>Pulled &amp;in direction:</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions in:</source>
+        <translation>&amp;Tensions in:</translation>
+    </message>
+    <message>
+        <source>Len&amp;gths in:</source>
+        <translation>Len&amp;gths in:</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;speed:</source>
+        <translation>Pulling &amp;speed:</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points read</source>
+        <translation><numerusform>%n points read</numerusform><numerusform>%n points read</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries cannot be changed until their file is mended or moved away.</source>
+        <translation>Your friction entries cannot be changed until their file is mended or moved away.</translation>
+    </message>
+    <message>
+        <source>measured: fitted to a pull's tension log</source>
+        <translation>measured: fitted to a pull's tension log</translation>
+    </message>
+    <message>
+        <source>%1, pulled %2, route %3</source>
+        <translation>%1, pulled %2, route %3</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1).</source>
+        <translation>Your friction entries could not be saved (%1).</translation>
+    </message>
+    <message>
+        <source>Kept in your friction library as %1.</source>
+        <translation>Kept in your friction library as %1.</translation>
+    </message>
+    <message>
+        <source>Add to Friction Li&amp;brary</source>
+        <translation>Add to Friction Li&amp;brary</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullResultsPanel</name>
     <message>
         <source>Pull Results</source>
@@ -3856,6 +3997,10 @@ Sidewall %1</translation>
         <source>▸ %1</source>
         <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
         <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source> The pull's log, measured (red rings: beyond the allowable tension)</source>
+        <translation> The pull's log, measured (red rings: beyond the allowable tension)</translation>
     </message>
 </context>
 <context>
@@ -4166,6 +4311,18 @@ Sidewall %1</translation>
     <message>
         <source>Pull Bo&amp;x Size</source>
         <translation>Pull Bo&amp;x Size</translation>
+    </message>
+    <message>
+        <source>Import Pull &amp;Log...</source>
+        <translation>Import Pull &amp;Log...</translation>
+    </message>
+    <message>
+        <source>Import Pull Log</source>
+        <translation>Import Pull Log</translation>
+    </message>
+    <message>
+        <source>The pull log %1 cannot be read.</source>
+        <translation>The pull log %1 cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -1195,6 +1195,52 @@
         <source>The log's header does not name both a tension column and a length or time column</source>
         <translation>La cabecera del registro no nombra a la vez una columna de tensión y una de longitud o de tiempo</translation>
     </message>
+    <message>
+        <source>Coefficient of friction that fits</source>
+        <extracomment>%1 the fitted coefficient, %2 the largest difference, %3 the typical difference.</extracomment>
+        <translation>Coeficiente de fricción ajustado</translation>
+    </message>
+    <message>
+        <source>%1 (largest difference %2, typical %3)</source>
+        <translation>%1 (mayor diferencia %2, típica %3)</translation>
+    </message>
+    <message>
+        <source>Highest tension</source>
+        <translation>Tensión más alta</translation>
+    </message>
+    <message>
+        <source>measured %1, predicted %2</source>
+        <translation>medida %1, prevista %2</translation>
+    </message>
+    <message>
+        <source>nowhere</source>
+        <translation>en ningún punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, the first at %1</source>
+        <comment>%n point, at %1</comment>
+        <translation><numerusform>%n punto, en %1</numerusform><numerusform>%n puntos, el primero en %1</numerusform></translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Por encima de la tensión admisible</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>the log ends before the route does</source>
+        <translation>el registro termina antes que el trazado</translation>
+    </message>
+    <message>
+        <source>the log runs on past the route's end</source>
+        <translation>el registro sigue más allá del final del trazado</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2412,6 +2458,14 @@ en la misma carpeta que este programa y reinícielo.</translation>
         <source>; square: a link with a coefficient or raceway of its own</source>
         <translation>; cuadrado: un tramo con coeficiente o canalización propios</translation>
     </message>
+    <message>
+        <source>Pull log: measured over planned</source>
+        <translation>Registro de tiro: medido sobre previsto</translation>
+    </message>
+    <message>
+        <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
+        <translation>Registro de tiro (línea discontinua; anillos rojos: por encima de la tensión admisible)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3554,6 +3608,93 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullLogDialog</name>
+    <message>
+        <source>Pull Log %1</source>
+        <translation>Registro de tiro %1</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Como dice el archivo</translation>
+    </message>
+    <message>
+        <source>for a log of times: length per minute</source>
+        <translation>para un registro de tiempos: longitud por minuto</translation>
+    </message>
+    <message>
+        <source>&amp;Lay over the Plan</source>
+        <translation>&amp;Superponer al plan</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Plan</source>
+        <translation>&amp;Usar para el plan</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Pulled &amp;in direction:</source>
+        <translation>&amp;Dirección del tiro:</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions in:</source>
+        <translation>&amp;Tensiones en:</translation>
+    </message>
+    <message>
+        <source>Len&amp;gths in:</source>
+        <translation>Lon&amp;gitudes en:</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;speed:</source>
+        <translation>&amp;Velocidad de tiro:</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points read</source>
+        <translation><numerusform>%n punto leído</numerusform><numerusform>%n puntos leídos</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries cannot be changed until their file is mended or moved away.</source>
+        <translation>Sus entradas de fricción no se pueden cambiar hasta que su archivo se repare o se mueva.</translation>
+    </message>
+    <message>
+        <source>measured: fitted to a pull's tension log</source>
+        <translation>medido: ajustado al registro de tensión de un tiro</translation>
+    </message>
+    <message>
+        <source>%1, pulled %2, route %3</source>
+        <translation>%1, tirado el %2, trazado %3</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1).</source>
+        <translation>Sus entradas de fricción no se pudieron guardar (%1).</translation>
+    </message>
+    <message>
+        <source>Kept in your friction library as %1.</source>
+        <translation>Guardado en su biblioteca de fricción como %1.</translation>
+    </message>
+    <message>
+        <source>Add to Friction Li&amp;brary</source>
+        <translation>Añadir a la &amp;biblioteca de fricción</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullResultsPanel</name>
     <message>
         <source>Pull Results</source>
@@ -3856,6 +3997,10 @@ Presión lateral %1</translation>
         <source>▸ %1</source>
         <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
         <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source> The pull's log, measured (red rings: beyond the allowable tension)</source>
+        <translation> El registro del tiro, medido (anillos rojos: por encima de la tensión admisible)</translation>
     </message>
 </context>
 <context>
@@ -4166,6 +4311,18 @@ Presión lateral %1</translation>
     <message>
         <source>Pull Bo&amp;x Size</source>
         <translation>Tamaño de &amp;caja de paso</translation>
+    </message>
+    <message>
+        <source>Import Pull &amp;Log...</source>
+        <translation>Importar registro de ti&amp;ro...</translation>
+    </message>
+    <message>
+        <source>Import Pull Log</source>
+        <translation>Importar registro de tiro</translation>
+    </message>
+    <message>
+        <source>The pull log %1 cannot be read.</source>
+        <translation>El registro de tiro %1 no se puede leer.</translation>
     </message>
 </context>
 <context>

@@ -1195,6 +1195,52 @@
         <source>The log's header does not name both a tension column and a length or time column</source>
         <translation>L’en-tête du relevé ne nomme pas à la fois une colonne de tension et une colonne de longueur ou de temps</translation>
     </message>
+    <message>
+        <source>Coefficient of friction that fits</source>
+        <extracomment>%1 the fitted coefficient, %2 the largest difference, %3 the typical difference.</extracomment>
+        <translation>Coefficient de frottement ajusté</translation>
+    </message>
+    <message>
+        <source>%1 (largest difference %2, typical %3)</source>
+        <translation>%1 (plus grand écart %2, typique %3)</translation>
+    </message>
+    <message>
+        <source>Highest tension</source>
+        <translation>Tension la plus haute</translation>
+    </message>
+    <message>
+        <source>measured %1, predicted %2</source>
+        <translation>mesurée %1, prévue %2</translation>
+    </message>
+    <message>
+        <source>nowhere</source>
+        <translation>nulle part</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, the first at %1</source>
+        <comment>%n point, at %1</comment>
+        <translation><numerusform>%n point, à %1</numerusform><numerusform>%n points, le premier à %1</numerusform></translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Au-delà de la tension admissible</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>the log ends before the route does</source>
+        <translation>le relevé s’arrête avant la fin du tracé</translation>
+    </message>
+    <message>
+        <source>the log runs on past the route's end</source>
+        <translation>le relevé va au-delà de la fin du tracé</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2412,6 +2458,14 @@ dans le même dossier que ce programme et le redémarrer.</translation>
         <source>; square: a link with a coefficient or raceway of its own</source>
         <translation>; carré : un tronçon avec son propre coefficient ou sa propre canalisation</translation>
     </message>
+    <message>
+        <source>Pull log: measured over planned</source>
+        <translation>Relevé de tirage : mesuré sur prévu</translation>
+    </message>
+    <message>
+        <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
+        <translation>Relevé de tirage (ligne pointillée ; cercles rouges : au-delà de la tension admissible)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3554,6 +3608,93 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullLogDialog</name>
+    <message>
+        <source>Pull Log %1</source>
+        <translation>Relevé de tirage %1</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Comme le dit le fichier</translation>
+    </message>
+    <message>
+        <source>for a log of times: length per minute</source>
+        <translation>pour un relevé de temps : longueur par minute</translation>
+    </message>
+    <message>
+        <source>&amp;Lay over the Plan</source>
+        <translation>&amp;Superposer au plan</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Plan</source>
+        <translation>&amp;Utiliser pour le plan</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Pulled &amp;in direction:</source>
+        <translation>&amp;Direction du tirage :</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions in:</source>
+        <translation>&amp;Tensions en :</translation>
+    </message>
+    <message>
+        <source>Len&amp;gths in:</source>
+        <translation>Lon&amp;gueurs en :</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;speed:</source>
+        <translation>&amp;Vitesse de tirage :</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points read</source>
+        <translation><numerusform>%n point lu</numerusform><numerusform>%n points lus</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries cannot be changed until their file is mended or moved away.</source>
+        <translation>Vos entrées de frottement ne peuvent être modifiées tant que leur fichier n’est pas réparé ou déplacé.</translation>
+    </message>
+    <message>
+        <source>measured: fitted to a pull's tension log</source>
+        <translation>mesuré : ajusté au relevé de tension d’un tirage</translation>
+    </message>
+    <message>
+        <source>%1, pulled %2, route %3</source>
+        <translation>%1, tiré le %2, tracé %3</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1).</source>
+        <translation>Vos entrées de frottement n’ont pas pu être enregistrées (%1).</translation>
+    </message>
+    <message>
+        <source>Kept in your friction library as %1.</source>
+        <translation>Conservé dans votre bibliothèque de frottement sous %1.</translation>
+    </message>
+    <message>
+        <source>Add to Friction Li&amp;brary</source>
+        <translation>Ajouter à la &amp;bibliothèque de frottement</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullResultsPanel</name>
     <message>
         <source>Pull Results</source>
@@ -3856,6 +3997,10 @@ Pression latérale %1</translation>
         <source>▸ %1</source>
         <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
         <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source> The pull's log, measured (red rings: beyond the allowable tension)</source>
+        <translation> Le relevé du tirage, mesuré (cercles rouges : au-delà de la tension admissible)</translation>
     </message>
 </context>
 <context>
@@ -4166,6 +4311,18 @@ Pression latérale %1</translation>
     <message>
         <source>Pull Bo&amp;x Size</source>
         <translation>Taille de &amp;boîte de tirage</translation>
+    </message>
+    <message>
+        <source>Import Pull &amp;Log...</source>
+        <translation>Importer un re&amp;levé de tirage...</translation>
+    </message>
+    <message>
+        <source>Import Pull Log</source>
+        <translation>Importer un relevé de tirage</translation>
+    </message>
+    <message>
+        <source>The pull log %1 cannot be read.</source>
+        <translation>Le relevé de tirage %1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

@@ -1195,6 +1195,52 @@
         <source>The log's header does not name both a tension column and a length or time column</source>
         <translation>O cabeçalho do registro não nomeia ao mesmo tempo uma coluna de tensão e uma de comprimento ou de tempo</translation>
     </message>
+    <message>
+        <source>Coefficient of friction that fits</source>
+        <extracomment>%1 the fitted coefficient, %2 the largest difference, %3 the typical difference.</extracomment>
+        <translation>Coeficiente de atrito ajustado</translation>
+    </message>
+    <message>
+        <source>%1 (largest difference %2, typical %3)</source>
+        <translation>%1 (maior diferença %2, típica %3)</translation>
+    </message>
+    <message>
+        <source>Highest tension</source>
+        <translation>Tensão mais alta</translation>
+    </message>
+    <message>
+        <source>measured %1, predicted %2</source>
+        <translation>medida %1, prevista %2</translation>
+    </message>
+    <message>
+        <source>nowhere</source>
+        <translation>em nenhum ponto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, the first at %1</source>
+        <comment>%n point, at %1</comment>
+        <translation><numerusform>%n ponto, em %1</numerusform><numerusform>%n pontos, o primeiro em %1</numerusform></translation>
+    </message>
+    <message>
+        <source>Beyond the allowable tension</source>
+        <translation>Acima da tensão admissível</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>the log ends before the route does</source>
+        <translation>o registro termina antes do traçado</translation>
+    </message>
+    <message>
+        <source>the log runs on past the route's end</source>
+        <translation>o registro vai além do fim do traçado</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2412,6 +2458,14 @@ na mesma pasta deste programa e reinicie-o.</translation>
         <source>; square: a link with a coefficient or raceway of its own</source>
         <translation>; quadrado: um trecho com coeficiente ou conduto próprios</translation>
     </message>
+    <message>
+        <source>Pull log: measured over planned</source>
+        <translation>Registro de puxamento: medido sobre previsto</translation>
+    </message>
+    <message>
+        <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
+        <translation>Registro de puxamento (linha tracejada; anéis vermelhos: acima da tensão admissível)</translation>
+    </message>
 </context>
 <context>
     <name>tensora::BrowserWindow</name>
@@ -3554,6 +3608,93 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::PullLogDialog</name>
+    <message>
+        <source>Pull Log %1</source>
+        <translation>Registro de puxamento %1</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direto</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>As the file says</source>
+        <translation>Como diz o arquivo</translation>
+    </message>
+    <message>
+        <source>for a log of times: length per minute</source>
+        <translation>para um registro de tempos: comprimento por minuto</translation>
+    </message>
+    <message>
+        <source>&amp;Lay over the Plan</source>
+        <translation>&amp;Sobrepor ao plano</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Plan</source>
+        <translation>&amp;Usar para o plano</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Pulled &amp;in direction:</source>
+        <translation>&amp;Direção do puxamento:</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions in:</source>
+        <translation>&amp;Tensões em:</translation>
+    </message>
+    <message>
+        <source>Len&amp;gths in:</source>
+        <translation>Compri&amp;mentos em:</translation>
+    </message>
+    <message>
+        <source>Pulling &amp;speed:</source>
+        <translation>&amp;Velocidade de puxamento:</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points read</source>
+        <translation><numerusform>%n ponto lido</numerusform><numerusform>%n pontos lidos</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your friction entries cannot be changed until their file is mended or moved away.</source>
+        <translation>Suas entradas de atrito não podem ser alteradas até o arquivo ser reparado ou movido.</translation>
+    </message>
+    <message>
+        <source>measured: fitted to a pull's tension log</source>
+        <translation>medido: ajustado ao registro de tensão de um puxamento</translation>
+    </message>
+    <message>
+        <source>%1, pulled %2, route %3</source>
+        <translation>%1, puxado em %2, traçado %3</translation>
+    </message>
+    <message>
+        <source>Your friction entries could not be saved (%1).</source>
+        <translation>Suas entradas de atrito não puderam ser salvas (%1).</translation>
+    </message>
+    <message>
+        <source>Kept in your friction library as %1.</source>
+        <translation>Guardado na sua biblioteca de atrito como %1.</translation>
+    </message>
+    <message>
+        <source>Add to Friction Li&amp;brary</source>
+        <translation>Adicionar à &amp;biblioteca de atrito</translation>
+    </message>
+</context>
+<context>
     <name>tensora::PullResultsPanel</name>
     <message>
         <source>Pull Results</source>
@@ -3856,6 +3997,10 @@ Pressão lateral %1</translation>
         <source>▸ %1</source>
         <extracomment>A link's own coefficient or raceway, from where the link starts on.</extracomment>
         <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source> The pull's log, measured (red rings: beyond the allowable tension)</source>
+        <translation> O registro do puxamento, medido (anéis vermelhos: acima da tensão admissível)</translation>
     </message>
 </context>
 <context>
@@ -4166,6 +4311,18 @@ Pressão lateral %1</translation>
     <message>
         <source>Pull Bo&amp;x Size</source>
         <translation>Tamanho da &amp;caixa de passagem</translation>
+    </message>
+    <message>
+        <source>Import Pull &amp;Log...</source>
+        <translation>Importar registro de pu&amp;xamento...</translation>
+    </message>
+    <message>
+        <source>Import Pull Log</source>
+        <translation>Importar registro de puxamento</translation>
+    </message>
+    <message>
+        <source>The pull log %1 cannot be read.</source>
+        <translation>O registro de puxamento %1 não pode ser lido.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "windows/profile/tension_profile_window.h"
 #include "windows/calculators/pull_box_window.h"
 #include "windows/pullplan/compare_options_window.h"
+#include "windows/pullplan/pull_log_dialog.h"
 #include "windows/pullplan/friction_library_window.h"
 #include "windows/pullplan/pull_calculator_window.h"
 #include "windows/pullplan/pull_check_window.h"
@@ -88,6 +89,7 @@ void frmMain::buildFileMenu(QMenuBar& bar) {
     addCommand(*file, "NewFile", tr("&New"), &frmMain::NewFile_Click, QKeySequence::New);
     addCommand(*file, "Openfile", tr("&Open..."), &frmMain::Openfile_Click, QKeySequence::Open);
     addCommand(*file, "ImportRoute", tr("&Import Route..."), &frmMain::ImportRoute_Click);
+    addCommand(*file, "ImportPullLog", tr("Import Pull &Log..."), &frmMain::ImportPullLog_Click);
     addCommand(*file, "SaveFile", tr("&Save..."), &frmMain::SaveFile_Click, QKeySequence::Save);
     addCommand(*file, "ExportPdf", tr("Export P&DF..."), &frmMain::ExportPdf_Click);
     addCommand(*file, "ExportCsv", tr("Export &CSV..."), &frmMain::ExportCsv_Click);
@@ -463,6 +465,26 @@ void frmMain::NewFile_Click() {
 
 void frmMain::Openfile_Click() {
     loadreport();
+}
+
+void frmMain::ImportPullLog_Click() {
+    const QString path = platform().openFileName(
+        this, tr("Import Pull Log"),
+        QStringLiteral("Logs (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        platform().message(this, tr("The pull log %1 cannot be read.")
+                                     .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    PullCalculator& planner = registry().show<PullCalculator>();
+    auto* dialog = new PullLogDialog(&planner, platform(), planner, QDir::toNativeSeparators(path),
+                                     file.readAll().toStdString());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void frmMain::ImportRoute_Click() {

@@ -48,6 +48,7 @@ public:
     void Openfile_Click();
     // A route from a drawing, a survey's points or an alignment, into the planner.
     void ImportRoute_Click();
+    void ImportPullLog_Click();
     void SaveFile_Click();
     // The report for people: as a PDF file, or on a printer.
     void ExportPdf_Click();

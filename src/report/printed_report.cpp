@@ -192,18 +192,26 @@ std::vector<std::pair<Message, Message>> log_fit_lines(const LogFit& fit, UnitSy
     return lines;
 }
 
+void log_on_profile(const TensionLog& log, bool forward, double route_length, double allowable,
+                    UnitSystem units, std::vector<ProfilePoint>& points,
+                    std::vector<ProfilePoint>& over) {
+    points.clear();
+    over.clear();
+    for (const LogPoint& point : log.points) {
+        const double along = forward ? point.length : route_length - point.length;
+        const ProfilePoint shown{shown_value(along, Quantity::Length, units),
+                                 shown_value(point.tension, Quantity::Tension, units)};
+        points.push_back(shown);
+        if (allowable > 0 && point.tension > allowable) {
+            over.push_back(shown);
+        }
+    }
+}
+
 PrintedLog printed_log(const TensionLog& log, const LogFit& fit, bool forward, double allowable,
                        UnitSystem units) {
     PrintedLog printed;
-    for (const LogPoint& point : log.points) {
-        const double along = forward ? point.length : fit.route_length - point.length;
-        const ProfilePoint shown{shown_value(along, Quantity::Length, units),
-                                 shown_value(point.tension, Quantity::Tension, units)};
-        printed.points.push_back(shown);
-        if (allowable > 0 && point.tension > allowable) {
-            printed.over.push_back(shown);
-        }
-    }
+    log_on_profile(log, forward, fit.route_length, allowable, units, printed.points, printed.over);
     printed.lines = log_fit_lines(fit, units);
     return printed;
 }

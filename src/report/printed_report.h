@@ -55,6 +55,11 @@ struct PrintedLog {
     std::vector<std::pair<Message, Message>> lines; // caption, text
 };
 
+// The log's points on the profile's axes (distance from the feed end, tension), in the units
+// shown; `over` those beyond the allowable tension.
+void log_on_profile(const TensionLog& log, bool forward, double route_length, double allowable,
+                    UnitSystem units, std::vector<ProfilePoint>& points,
+                    std::vector<ProfilePoint>& over);
 // The log's points on the profile's axes and the lines of its fit, in the units shown.
 PrintedLog printed_log(const TensionLog& log, const LogFit& fit, bool forward, double allowable,
                        UnitSystem units);

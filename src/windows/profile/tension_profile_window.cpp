@@ -126,6 +126,12 @@ void TensionProfile::buildTensionChart() {
     held_bands_ = new BendBands(*chart_, kHeldRow);
     allowable_ = line(*chart_, kOverLimit, 1.5, Qt::DashLine);
     mid_assist_ = line(*chart_, QColor(60, 60, 60), 1.5, Qt::DashDotLine);
+    measured_ = line(*chart_, kMeasuredPull, 1.5, Qt::DashLine);
+    measured_over_ = new QScatterSeries(chart_);
+    measured_over_->setMarkerSize(9);
+    measured_over_->setColor(Qt::transparent);
+    measured_over_->setBorderColor(kOverLimit);
+    chart_->addSeries(measured_over_);
     forward_ = line(*chart_, kForwardPull, 2, Qt::SolidLine);
     reverse_ = line(*chart_, kReversePull, 2, Qt::SolidLine);
     for (QLineSeries* pull : {forward_, reverse_}) {
@@ -243,6 +249,27 @@ void TensionProfile::redraw() {
     empty_->setVisible(profile_.links == 0);
     empty_->setGeometry(view_->rect());
     scale_ = profile_scale(profile_);
+    // A pull's log laid over the plan, the tension axis taking in its highest tension.
+    std::vector<ProfilePoint> measured;
+    std::vector<ProfilePoint> over;
+    const PullCalculator* laid = registry().find<PullCalculator>();
+    if (laid && laid->pullLog() && profile_.links > 0) {
+        double route = 0;
+        for (const PullLinkValues& link : laid->plan().values()) {
+            route += std::max(0.0, link.length);
+        }
+        log_on_profile(laid->pullLog()->log, laid->pullLog()->forward, route,
+                       laid->calculatedSettings().allowable, profile_.units, measured, over);
+        for (const ProfilePoint& point : measured) {
+            while (point.tension > scale_.tension_to) {
+                scale_.tension_to += scale_.tension_step;
+            }
+        }
+    }
+    measured_->replace(chart_points(measured));
+    measured_over_->replace(chart_points(over));
+    measured_->setVisible(!measured.empty());
+    measured_over_->setVisible(!over.empty());
     const int pixels = plotWidth();
     forward_->replace(chart_points(
         decimated(profile_.forward, scale_.distance_from, scale_.distance_to, pixels)));
@@ -343,6 +370,10 @@ void TensionProfile::writeLegend(const ProfileScale& scale) {
     if (profile_.mid_assist_at) {
         keys.append(key(QColor(60, 60, 60), QStringLiteral("-\u00b7-")) +
                     tr(" Mid-assist pull point"));
+    }
+    if (measured_->isVisible()) {
+        keys.append(key(kMeasuredPull, QStringLiteral("- - -")) +
+                    tr(" The pull's log, measured (red rings: beyond the allowable tension)"));
     }
     QString text = key(kForwardPull, QStringLiteral("\u2014\u25cf\u2014")) + QLatin1Char(' ') +
                    line(pull_legend(profile_, true)) + QStringLiteral("<br>") +

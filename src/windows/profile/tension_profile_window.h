@@ -67,6 +67,8 @@ private:
     QLineSeries* reverse_;
     QLineSeries* allowable_;
     QLineSeries* mid_assist_;
+    QLineSeries* measured_;         // a pull's log laid over the plan
+    QScatterSeries* measured_over_; // its points beyond the allowable tension
     BendBands* bands_;
     BendBands* held_bands_; // where a pull is held at zero
     QChart* elevation_chart_;
