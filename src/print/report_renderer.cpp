@@ -473,9 +473,7 @@ void graph(Pages& pages, const PrintedReport& report, const PrintedLog* overlay 
     if (overlay) {
         // The tension axis takes in the log's highest tension too.
         for (const ProfilePoint& point : overlay->points) {
-            while (point.tension > scale.tension_to) {
-                scale.tension_to += scale.tension_step;
-            }
+            widen_tension_scale(scale, point.tension, profile.allowable);
         }
     }
     const auto legend = profile_legend(report, scale, metrics, plot_width - pages.pt(13));

@@ -453,4 +453,22 @@ std::vector<ProfilePoint> decimated(const std::vector<ProfilePoint>& points, dou
     return kept;
 }
 
+void widen_tension_scale(ProfileScale& scale, double highest, double allowable) {
+    if (!(highest > scale.tension_to) || !std::isfinite(highest)) {
+        return;
+    }
+    scale.tension_step = axis_step(highest - scale.tension_from);
+    scale.tension_to = std::ceil(highest * 1.02 / scale.tension_step) * scale.tension_step;
+    // A small margin below zero stays as it is; a real depth takes whole steps.
+    if (scale.tension_from < -0.05 * (scale.tension_to - scale.tension_from)) {
+        scale.tension_from =
+            std::floor(scale.tension_from / scale.tension_step) * scale.tension_step;
+    }
+    scale.tension_decimals = axis_decimals(scale.tension_step);
+    if (allowable > 0 && allowable <= scale.tension_to) {
+        scale.allowable_shown = true;
+        scale.allowable_above = false;
+    }
+}
+
 } // namespace tensora

@@ -116,6 +116,10 @@ struct ProfileScale {
     bool allowable_above = false; // named at the top edge: far above the curves
 };
 ProfileScale profile_scale(const ProfileData& profile);
+// The tension axis taking in a tension above it too (a pull's log, say): its step and ticks
+// chosen again for the wider span.
+// The allowable tension, where the wider axis reaches it, is drawn on the chart then.
+void widen_tension_scale(ProfileScale& scale, double highest, double allowable);
 
 // A pull's legend entry: its highest tension and worst sidewall pressure (the planner's column,
 // the tension leaving a bend divided by its length), each with its link: "Forward pull:

@@ -193,6 +193,41 @@ private slots:
         QVERIFY(last.contains(QStringLiteral("Forward pull: tension from 0 to")));
     }
 
+    void aPullsLogTakesAPageWithTheOverlayAndTheFit() {
+        PrintedReport report = planned(6);
+        const QString plain = folder_.filePath(QStringLiteral("plain-log.pdf"));
+        write(plain, report, QPageSize(QPageSize::A4));
+        TensionLog log;
+        log.points = {{0, 0}, {300, 900}, {500, 1200}};
+        LogFit fit;
+        fit.friction = 0.4917;
+        fit.route_length = 600;
+        fit.measured_max = 1200;
+        fit.over_allowable = {500};
+        fit.verdict = Message(TENSORA_TEXT("Log", "As pulled: beyond the allowable tension from "
+                                                  "%1"))
+                          .figure(Figure::typed(500, Quantity::Length, UnitSystem::InchPound));
+        report.log = printed_log(log, fit, true, 1000, UnitSystem::InchPound);
+        QCOMPARE(report.log->over.size(), 1u);
+        const QString logged = folder_.filePath(QStringLiteral("log.pdf"));
+        write(logged, report, QPageSize(QPageSize::A4));
+        const auto pages = [](const QString& path) {
+            return run(QStringLiteral("pdfinfo"), {path})
+                .section(QStringLiteral("Pages:"), 1)
+                .section(QLatin1Char('\n'), 0, 0)
+                .trimmed()
+                .toInt();
+        };
+        QCOMPARE(pages(logged), pages(plain) + 1);
+        const QString last = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-f"), QString::number(pages(logged)), logged,
+                                  QStringLiteral("-")});
+        QVERIFY(last.contains(QStringLiteral("Pull log: measured over planned")));
+        QVERIFY(last.contains(QStringLiteral("0.4917 (largest"))); // "ff" may print joined
+        QVERIFY(!last.contains(QStringLiteral("above the chart"))); // 1000 lbs is on it now
+        QVERIFY(last.contains(QStringLiteral("beyond the allowable tension from 500 ft")));
+    }
+
     void theCableBlockNamesTheBackTensionAndTheTrueShares() {
         PrintedReport report = planned(4, QStringLiteral("5"));
         report.plan.back_tension = "50";

@@ -261,9 +261,7 @@ void TensionProfile::redraw() {
         log_on_profile(laid->pullLog()->log, laid->pullLog()->forward, route,
                        laid->calculatedSettings().allowable, profile_.units, measured, over);
         for (const ProfilePoint& point : measured) {
-            while (point.tension > scale_.tension_to) {
-                scale_.tension_to += scale_.tension_step;
-            }
+            widen_tension_scale(scale_, point.tension, profile_.allowable);
         }
     }
     measured_->replace(chart_points(measured));

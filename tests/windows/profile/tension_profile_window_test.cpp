@@ -3,6 +3,8 @@
 #include "support/window_fixture.h"
 #include "support/worked_pull.h"
 
+#include <QValueAxis>
+
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
@@ -49,6 +51,25 @@ private slots:
         QCOMPARE(profile.profile().mid_assist_at, 502.0);
         planner.close();
         QVERIFY(profile.profile().forward.size() <= 1); // back to the empty plan
+    }
+
+    // The worked example's 802 ft pulled in reverse: a log's length is the route's end less it.
+    void aPullsLogIsLaidOverThePlanItsPointsPastTheAllowableRinged() {
+        TensionProfile& profile = fixture_.registry().show<TensionProfile>();
+        PullCalculator& planner = plannedPull();
+        TensionLog log;
+        log.points = {{0, 0}, {300, 400}, {802, 1500}};
+        planner.setPullLog(PullCalculator::PullLog{log, false, "log.csv"});
+        const QList<QPointF> measured = points(profile, 2);
+        QCOMPARE(measured.size(), 3);
+        QCOMPARE(measured[1], QPointF(502, 400));
+        QCOMPARE(measured[2], QPointF(0, 1500));
+        QCOMPARE(points(profile, 3), QList<QPointF>{QPointF(0, 1500)}); // over 1000 lbs
+        // The tension axis reaches the log's highest tension.
+        const auto* axis = static_cast<QValueAxis*>(profile.chart().axes(Qt::Vertical).first());
+        QVERIFY(axis->max() >= 1500);
+        planner.setPullLog(std::nullopt);
+        QVERIFY(points(profile, 2).isEmpty());
     }
 
     // The chart's text items that show this text, as drawn.
