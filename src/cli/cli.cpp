@@ -122,6 +122,14 @@ not finite prints "Out of range".
       unrounded tensions (null when not finite); for a plan that climbs or drops, each link
       adds "inclined", "inclination_in" and "inclination_out" (the route's inclination in
       degrees as the forward pull goes) and "forward_held" and "reverse_held".
+      --log FILE lays a pull's tension log over the plan (a CSV or text file: tension in
+      lbf, N, kN or kgf against pulled length in ft or m, or time with --log-speed in length
+      per minute; a header naming the columns and units, else --log-force lbf|n|kn|kgf and
+      --log-length ft|m), pulled in --log-direction forward (the default) or reverse, and adds
+      "fitted-friction" (the coefficient that fits it best, four decimals), "measured-max",
+      "predicted-max" (the plan's, as the columns write them) and "over-allowable" (the log's
+      lengths past the allowable tension, or none); a line that cannot be read is refused,
+      naming it; a log shorter or longer than the route is said on stderr.
       A link may end in fields of its raceway, each once, in any order (s:100:f=0.15,
       b:3:90:raceway=pvc-wet, "Straight 100 30 f=0.2 tray" in a plan file): f=MU, the
       link's own coefficient of friction (from 0; a link without one takes --friction);
