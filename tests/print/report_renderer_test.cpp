@@ -57,6 +57,15 @@ private:
         return QString::fromUtf8(process.readAllStandardOutput());
     }
 
+    // The pages of a PDF file, as poppler counts them.
+    static int pages(const QString& path) {
+        return run(QStringLiteral("pdfinfo"), {path})
+            .section(QStringLiteral("Pages:"), 1)
+            .section(QLatin1Char('\n'), 0, 0)
+            .trimmed()
+            .toInt();
+    }
+
     // The report written as a PDF file for the poppler tools to read.
     static void write(const QString& path, const PrintedReport& report, const QPageSize& size) {
         const QByteArray pdf = report_pdf(report, size);
@@ -178,13 +187,6 @@ private slots:
             route_drawing(plan.values(), results, read_pull_settings(settings, english), true, 500);
         const QString drawn = folder_.filePath(QStringLiteral("route.pdf"));
         write(drawn, report, QPageSize(QPageSize::A4));
-        const auto pages = [](const QString& path) {
-            return run(QStringLiteral("pdfinfo"), {path})
-                .section(QStringLiteral("Pages:"), 1)
-                .section(QLatin1Char('\n'), 0, 0)
-                .trimmed()
-                .toInt();
-        };
         QCOMPARE(pages(drawn), pages(plain) + 1);
         const QString last =
             run(QStringLiteral("pdftotext"),
@@ -211,13 +213,6 @@ private slots:
         QCOMPARE(report.log->over.size(), 1u);
         const QString logged = folder_.filePath(QStringLiteral("log.pdf"));
         write(logged, report, QPageSize(QPageSize::A4));
-        const auto pages = [](const QString& path) {
-            return run(QStringLiteral("pdfinfo"), {path})
-                .section(QStringLiteral("Pages:"), 1)
-                .section(QLatin1Char('\n'), 0, 0)
-                .trimmed()
-                .toInt();
-        };
         QCOMPARE(pages(logged), pages(plain) + 1);
         const QString last = run(QStringLiteral("pdftotext"),
                                  {QStringLiteral("-f"), QString::number(pages(logged)), logged,
