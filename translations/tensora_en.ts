@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>Job</name>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>it is not a JSON document</translation>
+    </message>
+    <message>
+        <source>it is not a Tensora job</source>
+        <translation>it is not a Tensora job</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>it was written by a later version of the program</translation>
+    </message>
+    <message>
+        <source>it is damaged at item %1</source>
+        <extracomment>%1 the number of the structure or pull that cannot be read.</extracomment>
+        <translation>it is damaged at item %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageName</name>
     <message>
         <source>English</source>
@@ -1219,7 +1244,10 @@
     <message numerus="yes">
         <source>%n points, the first at %1</source>
         <comment>%n point, at %1</comment>
-        <translation><numerusform>%n point, at %1</numerusform><numerusform>%n points, the first at %1</numerusform></translation>
+        <translation>
+            <numerusform>%n point, at %1</numerusform>
+            <numerusform>%n points, the first at %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beyond the allowable tension</source>
@@ -3663,7 +3691,10 @@ in the same directory as this program and restart.</translation>
     </message>
     <message numerus="yes">
         <source>%n points read</source>
-        <translation><numerusform>%n points read</numerusform><numerusform>%n points read</numerusform></translation>
+        <translation>
+            <numerusform>%n points read</numerusform>
+            <numerusform>%n points read</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>

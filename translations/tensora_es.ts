@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>Job</name>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>no es un documento JSON</translation>
+    </message>
+    <message>
+        <source>it is not a Tensora job</source>
+        <translation>no es una obra de Tensora</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>fue escrito por una versión posterior del programa</translation>
+    </message>
+    <message>
+        <source>it is damaged at item %1</source>
+        <extracomment>%1 the number of the structure or pull that cannot be read.</extracomment>
+        <translation>está dañado en el elemento %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageName</name>
     <message>
         <source>English</source>
@@ -1219,7 +1244,10 @@
     <message numerus="yes">
         <source>%n points, the first at %1</source>
         <comment>%n point, at %1</comment>
-        <translation><numerusform>%n punto, en %1</numerusform><numerusform>%n puntos, el primero en %1</numerusform></translation>
+        <translation>
+            <numerusform>%n punto, en %1</numerusform>
+            <numerusform>%n puntos, el primero en %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beyond the allowable tension</source>
@@ -3663,7 +3691,10 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
     <message numerus="yes">
         <source>%n points read</source>
-        <translation><numerusform>%n punto leído</numerusform><numerusform>%n puntos leídos</numerusform></translation>
+        <translation>
+            <numerusform>%n punto leído</numerusform>
+            <numerusform>%n puntos leídos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>

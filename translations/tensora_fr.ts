@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>Job</name>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>ce n’est pas un document JSON</translation>
+    </message>
+    <message>
+        <source>it is not a Tensora job</source>
+        <translation>ce n’est pas un chantier Tensora</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>il a été écrit par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>it is damaged at item %1</source>
+        <extracomment>%1 the number of the structure or pull that cannot be read.</extracomment>
+        <translation>il est endommagé à l’élément %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageName</name>
     <message>
         <source>English</source>
@@ -1219,7 +1244,10 @@
     <message numerus="yes">
         <source>%n points, the first at %1</source>
         <comment>%n point, at %1</comment>
-        <translation><numerusform>%n point, à %1</numerusform><numerusform>%n points, le premier à %1</numerusform></translation>
+        <translation>
+            <numerusform>%n point, à %1</numerusform>
+            <numerusform>%n points, le premier à %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beyond the allowable tension</source>
@@ -3663,7 +3691,10 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
     <message numerus="yes">
         <source>%n points read</source>
-        <translation><numerusform>%n point lu</numerusform><numerusform>%n points lus</numerusform></translation>
+        <translation>
+            <numerusform>%n point lu</numerusform>
+            <numerusform>%n points lus</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>

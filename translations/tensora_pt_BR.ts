@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>Job</name>
+    <message>
+        <source>it is not a JSON document</source>
+        <translation>não é um documento JSON</translation>
+    </message>
+    <message>
+        <source>it is not a Tensora job</source>
+        <translation>não é uma obra do Tensora</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>foi escrito por uma versão posterior do programa</translation>
+    </message>
+    <message>
+        <source>it is damaged at item %1</source>
+        <extracomment>%1 the number of the structure or pull that cannot be read.</extracomment>
+        <translation>está danificado no item %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageName</name>
     <message>
         <source>English</source>
@@ -1219,7 +1244,10 @@
     <message numerus="yes">
         <source>%n points, the first at %1</source>
         <comment>%n point, at %1</comment>
-        <translation><numerusform>%n ponto, em %1</numerusform><numerusform>%n pontos, o primeiro em %1</numerusform></translation>
+        <translation>
+            <numerusform>%n ponto, em %1</numerusform>
+            <numerusform>%n pontos, o primeiro em %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beyond the allowable tension</source>
@@ -3663,7 +3691,10 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
     <message numerus="yes">
         <source>%n points read</source>
-        <translation><numerusform>%n ponto lido</numerusform><numerusform>%n pontos lidos</numerusform></translation>
+        <translation>
+            <numerusform>%n ponto lido</numerusform>
+            <numerusform>%n pontos lidos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>
