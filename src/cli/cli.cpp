@@ -7,6 +7,7 @@
 #include "cli/check_command.h"
 #include "cli/equipment_command.h"
 #include "cli/fill_command.h"
+#include "cli/job_command.h"
 #include "cli/pull_command.h"
 #include "cli/pullbox_command.h"
 #include "numbers/input_checks.h"
@@ -209,6 +210,23 @@ not finite prints "Out of range".
       ("between-entries"); then "unit" (in or mm). --standard takes the sizes of one code
       table (emt, rmc, pvc40, ...); a size the table lacks is refused, naming it. With
       --small-conductors (6 AWG and smaller) the box is sized by volume: a "note" says so.
+
+  job FILE [--add-pull REPORT --from NAME --to NAME] [--slack NAME=LENGTH]...
+      [--margin PERCENT] [--order] [--json|--csv] [--units si|imperial]
+      A job of many pulls in one file (JSON, written whole or not at all). --add-pull adds
+      a report saved by the program as a pull from structure --from to structure --to (the
+      structures made as named); --slack sets the length of each cable left in a structure
+      (ft, m with --units si), --margin a share of each pulled length ordered instead of the
+      slack; each saves the file. Prints a line a pull: "pull", number, from, to, cables,
+      length, rise, highest tension forward and reverse (as the planner's columns write them,
+      one unit for all), per cent of the allowable tension, highest sidewall bearing pressure,
+      advised direction, advised mid-assist point (the N of pull --mid-assist, or none) and
+      the verdict (the check's where the report holds its conduit and cables), tab-separated;
+      then "fails" and the pulls whose check fails (or none). --order adds a line a cable,
+      "order", cable (description and size), length (its pulled lengths plus the slack of
+      each structure it passes or ends in, or the margin), and "order-total". --csv prints
+      the schedule as CSV, --json all as one object. A file that is no job, or is damaged, is
+      refused and left as it is; the exit status is 1 when a pull fails its check.
 
   compare --option CHANGES... [check's options] [PULL OPTION...] [LINK...]
       The plan that pull takes under each --option, side by side. CHANGES are KEY=VALUE,
@@ -531,7 +549,8 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
         {"advise", [&](const auto& rest) { run_advise_command(rest, out, err, services); }},
         {"equipment", [&](const auto& rest) { run_equipment_command(rest, out, err, services); }},
         {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }},
-        {"pullbox", [&](const auto& rest) { run_pullbox_command(rest, out, err); }}};
+        {"pullbox", [&](const auto& rest) { run_pullbox_command(rest, out, err); }},
+        {"job", [&](const auto& rest) { run_job_command(rest, out, err); }}};
     for (const auto& [name, run] : commands) {
         if (arguments.empty() || arguments[0] != name) {
             continue;
