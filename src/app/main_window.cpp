@@ -22,6 +22,7 @@
 #include "windows/help/help_window.h"
 #include "windows/profile/tension_profile_window.h"
 #include "windows/calculators/pull_box_window.h"
+#include "windows/job/pull_transfer.h"
 #include "windows/pullplan/compare_options_window.h"
 #include "windows/pullplan/pull_log_dialog.h"
 #include "windows/pullplan/friction_library_window.h"
@@ -621,21 +622,11 @@ frmMain::SaveOutcome frmMain::savereport() {
     }
     platform().setBusy(true);
     ReportContents contents;
+    if (savePullPlanChecked()) {
+        contents = pull_in_windows(registry());
+    }
     contents.path = path.toStdString();
     contents.units_shown = registry().units();
-    if (savePullPlanChecked()) {
-        contents.pull_plan = registry().get<PullCalculator>().report();
-        // The pull check's set goes with the plan it is pulled through.
-        if (const PullCheck* check = registry().find<PullCheck>()) {
-            contents.cable_set = check->setReport();
-        }
-        if (const PullCheck* check = registry().find<PullCheck>()) {
-            contents.check = check->checkReport();
-        }
-        if (const PullingEquipment* equipment = registry().find<PullingEquipment>()) {
-            contents.equipment = equipment->report();
-        }
-    }
     if (saveFillRatioChecked()) {
         contents.fill = registry().get<FillRatio>().report();
     }
@@ -682,27 +673,8 @@ bool frmMain::openReport(const QString& path, bool ask) {
                                          .arg(QFileInfo(path).fileName()))) {
         return false;
     }
-    const ReportSettings settings = report_settings(file.report);
-    // The report's figures are inch-pound; it opens in the units it was saved in.
-    registry().setUnits(file.report.units_shown.value_or(UnitSystem::InchPound));
+    apply_report_to_windows(registry(), file.report);
     PullCalculator& planner = registry().get<PullCalculator>();
-    planner.applyReport(settings);
-    if (settings.fill) {
-        registry().get<FillRatio>().applyReport(*settings.fill);
-    }
-    // A report without a set gives the check the planner's cable alone.
-    if (settings.set || settings.check || registry().find<PullCheck>()) {
-        PullCheck& check = registry().get<PullCheck>();
-        check.applySetReport(settings.set);
-        if (settings.check) {
-            check.applyCheckReport(*settings.check);
-        }
-    }
-    // A report without the equipment's part gives it the design inputs, the planner's sheaves
-    // included.
-    if (file.report.equipment || registry().find<PullingEquipment>()) {
-        registry().get<PullingEquipment>().applyReport(settings.equipment);
-    }
     planner.setDocument(path);
     document_ = path;
     tellWhatWasRead(QFileInfo(path).fileName(), file.report);
