@@ -3019,6 +3019,215 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::JobWindow</name>
+    <message>
+        <source>Manhole</source>
+        <translation>Schacht</translation>
+    </message>
+    <message>
+        <source>Vault</source>
+        <translation>Kabelkeller</translation>
+    </message>
+    <message>
+        <source>Pull box</source>
+        <translation>Zugkasten</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Betriebsmittel</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Planner's Pull</source>
+        <translation>Zug des Planers &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pull</source>
+        <translation>Zug ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Pull</source>
+        <translation>Zug &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>none: the structures' slack</source>
+        <translation>keiner: die Reserve der Bauwerke</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>Auftrag &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Nach:</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Zu bestellendes Kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Margin (%):</source>
+        <translation>&amp;Zuschlag (%):</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Bauwerke</translation>
+    </message>
+    <message>
+        <source>The job has changes that are not saved. Save them?</source>
+        <translation>Der Auftrag hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read.</source>
+        <translation>Der Auftrag %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read: %2.</source>
+        <translation>Der Auftrag %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1.
+%2</source>
+        <translation>Der Auftrag konnte nicht als %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Auftrag speichern</translation>
+    </message>
+    <message>
+        <source>Name the structures the pull runs from and to.</source>
+        <translation>Nennen Sie die Bauwerke, von denen und zu denen der Zug läuft.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Noch kein Plan: Abschnitte in Werkzeuge &gt; Zugkraftrechner hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Remove pull %1 from the job?</source>
+        <translation>Zug %1 aus dem Auftrag entfernen?</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening pull %1?</source>
+        <translation>Der Zugplan hat ungespeicherte Änderungen. Vor dem Öffnen von Zug %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Enter the slack as a length of 0 or more.</source>
+        <translation>Geben Sie die Reserve als Länge von 0 oder mehr ein.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Slack (%1)</source>
+        <translation>Reserve (%1)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Neuer Auftrag</translation>
+    </message>
+    <message>
+        <source>A new job, not saved yet</source>
+        <translation>Ein neuer Auftrag, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Länge (%1)</translation>
+    </message>
+    <message>
+        <source>Rise (%1)</source>
+        <translation>Anstieg (%1)</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Vorwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Rückwärts (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Seitendruck</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Zwischenzug</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>vorwärts</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>rückwärts</translation>
+    </message>
+    <message>
+        <source>either</source>
+        <translation>beide</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>In all: %1 %2</source>
+        <translation>Insgesamt: %1 %2</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Job As...</source>
+        <translation>Auftrag speichern &amp;unter...</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -4354,6 +4563,18 @@ Seitenwanddruck %1</translation>
     <message>
         <source>The pull log %1 cannot be read.</source>
         <translation>Das Zugprotokoll %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>New &amp;Job</source>
+        <translation>Neuer &amp;Auftrag</translation>
+    </message>
+    <message>
+        <source>Open Jo&amp;b...</source>
+        <translation>Auftra&amp;g öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Auftrag öffnen</translation>
     </message>
 </context>
 <context>

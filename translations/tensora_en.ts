@@ -3019,6 +3019,215 @@ in the same directory as this program and restart.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::JobWindow</name>
+    <message>
+        <source>Manhole</source>
+        <translation>Manhole</translation>
+    </message>
+    <message>
+        <source>Vault</source>
+        <translation>Vault</translation>
+    </message>
+    <message>
+        <source>Pull box</source>
+        <translation>Pull box</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Planner's Pull</source>
+        <translation>&amp;Add the Planner's Pull</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pull</source>
+        <translation>&amp;Open Pull</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Pull</source>
+        <translation>&amp;Remove Pull</translation>
+    </message>
+    <message>
+        <source>none: the structures' slack</source>
+        <translation>none: the structures' slack</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Save Job</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;To:</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cable to order</translation>
+    </message>
+    <message>
+        <source>&amp;Margin (%):</source>
+        <translation>&amp;Margin (%):</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Structures</translation>
+    </message>
+    <message>
+        <source>The job has changes that are not saved. Save them?</source>
+        <translation>The job has changes that are not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read.</source>
+        <translation>The job %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read: %2.</source>
+        <translation>The job %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1.
+%2</source>
+        <translation>The job could not be saved as %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Save Job</translation>
+    </message>
+    <message>
+        <source>Name the structures the pull runs from and to.</source>
+        <translation>Name the structures the pull runs from and to.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>No plan yet: add links in Tools &gt; Pull Calculator.</translation>
+    </message>
+    <message>
+        <source>Remove pull %1 from the job?</source>
+        <translation>Remove pull %1 from the job?</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening pull %1?</source>
+        <translation>The pull plan has changes that are not saved. Save them before opening pull %1?</translation>
+    </message>
+    <message>
+        <source>Enter the slack as a length of 0 or more.</source>
+        <translation>Enter the slack as a length of 0 or more.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Slack (%1)</source>
+        <translation>Slack (%1)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>New Job</translation>
+    </message>
+    <message>
+        <source>A new job, not saved yet</source>
+        <translation>A new job, not saved yet</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Length (%1)</translation>
+    </message>
+    <message>
+        <source>Rise (%1)</source>
+        <translation>Rise (%1)</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Forward (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Reverse (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Sidewall</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Mid-assist</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>reverse</translation>
+    </message>
+    <message>
+        <source>either</source>
+        <translation>either</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>In all: %1 %2</source>
+        <translation>In all: %1 %2</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Job As...</source>
+        <translation>Sa&amp;ve Job As...</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -4354,6 +4563,18 @@ Sidewall %1</translation>
     <message>
         <source>The pull log %1 cannot be read.</source>
         <translation>The pull log %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>New &amp;Job</source>
+        <translation>New &amp;Job</translation>
+    </message>
+    <message>
+        <source>Open Jo&amp;b...</source>
+        <translation>Open Jo&amp;b...</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Open Job</translation>
     </message>
 </context>
 <context>

@@ -3019,6 +3019,215 @@ en la misma carpeta que este programa y reinícielo.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::JobWindow</name>
+    <message>
+        <source>Manhole</source>
+        <translation>Pozo de registro</translation>
+    </message>
+    <message>
+        <source>Vault</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Pull box</source>
+        <translation>Caja de paso</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Planner's Pull</source>
+        <translation>&amp;Añadir el tiro del planificador</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pull</source>
+        <translation>A&amp;brir tiro</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Pull</source>
+        <translation>&amp;Quitar tiro</translation>
+    </message>
+    <message>
+        <source>none: the structures' slack</source>
+        <translation>ninguno: la reserva de las estructuras</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Guardar obra</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cable que pedir</translation>
+    </message>
+    <message>
+        <source>&amp;Margin (%):</source>
+        <translation>&amp;Margen (%):</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Estructuras</translation>
+    </message>
+    <message>
+        <source>The job has changes that are not saved. Save them?</source>
+        <translation>La obra tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read.</source>
+        <translation>La obra %1 no se pudo leer.</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read: %2.</source>
+        <translation>La obra %1 no se pudo leer: %2.</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1.
+%2</source>
+        <translation>La obra no se pudo guardar como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Guardar obra</translation>
+    </message>
+    <message>
+        <source>Name the structures the pull runs from and to.</source>
+        <translation>Nombre las estructuras de las que sale y a las que llega el tiro.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Aún no hay plan: añada tramos en Herramientas &gt; Calculadora de tiro.</translation>
+    </message>
+    <message>
+        <source>Remove pull %1 from the job?</source>
+        <translation>¿Quitar el tiro %1 de la obra?</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening pull %1?</source>
+        <translation>El plan de tiro tiene cambios sin guardar. ¿Guardarlos antes de abrir el tiro %1?</translation>
+    </message>
+    <message>
+        <source>Enter the slack as a length of 0 or more.</source>
+        <translation>Introduzca la reserva como una longitud de 0 o más.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Slack (%1)</source>
+        <translation>Reserva (%1)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Obra</translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Nueva obra</translation>
+    </message>
+    <message>
+        <source>A new job, not saved yet</source>
+        <translation>Una obra nueva, aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Longitud (%1)</translation>
+    </message>
+    <message>
+        <source>Rise (%1)</source>
+        <translation>Desnivel (%1)</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Directo (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Presión lateral</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tiro intermedio</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>directo</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inverso</translation>
+    </message>
+    <message>
+        <source>either</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>In all: %1 %2</source>
+        <translation>En total: %1 %2</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Job As...</source>
+        <translation>Guardar obra &amp;como...</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -4354,6 +4563,18 @@ Presión lateral %1</translation>
     <message>
         <source>The pull log %1 cannot be read.</source>
         <translation>El registro de tiro %1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>New &amp;Job</source>
+        <translation>N&amp;ueva obra</translation>
+    </message>
+    <message>
+        <source>Open Jo&amp;b...</source>
+        <translation>Abrir o&amp;bra...</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Abrir obra</translation>
     </message>
 </context>
 <context>

@@ -3019,6 +3019,215 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::JobWindow</name>
+    <message>
+        <source>Manhole</source>
+        <translation>Regard</translation>
+    </message>
+    <message>
+        <source>Vault</source>
+        <translation>Chambre</translation>
+    </message>
+    <message>
+        <source>Pull box</source>
+        <translation>Boîte de tirage</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Équipement</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Planner's Pull</source>
+        <translation>&amp;Ajouter le tirage du planificateur</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pull</source>
+        <translation>&amp;Ouvrir le tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Pull</source>
+        <translation>&amp;Retirer le tirage</translation>
+    </message>
+    <message>
+        <source>none: the structures' slack</source>
+        <translation>aucune : la réserve des ouvrages</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Enregistrer le chantier</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Câble à commander</translation>
+    </message>
+    <message>
+        <source>&amp;Margin (%):</source>
+        <translation>&amp;Marge (%) :</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Ouvrages</translation>
+    </message>
+    <message>
+        <source>The job has changes that are not saved. Save them?</source>
+        <translation>Le chantier a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read.</source>
+        <translation>Le chantier %1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read: %2.</source>
+        <translation>Le chantier %1 n’a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1.
+%2</source>
+        <translation>Le chantier n’a pas pu être enregistré sous %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le chantier</translation>
+    </message>
+    <message>
+        <source>Name the structures the pull runs from and to.</source>
+        <translation>Nommez les ouvrages de départ et d’arrivée du tirage.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Pas encore de plan : ajoutez des tronçons dans Outils &gt; Calcul de tirage.</translation>
+    </message>
+    <message>
+        <source>Remove pull %1 from the job?</source>
+        <translation>Retirer le tirage %1 du chantier ?</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening pull %1?</source>
+        <translation>Le plan de tirage a des modifications non enregistrées. Les enregistrer avant d’ouvrir le tirage %1 ?</translation>
+    </message>
+    <message>
+        <source>Enter the slack as a length of 0 or more.</source>
+        <translation>Saisissez la réserve comme une longueur de 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Slack (%1)</source>
+        <translation>Réserve (%1)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Chantier</translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Nouveau chantier</translation>
+    </message>
+    <message>
+        <source>A new job, not saved yet</source>
+        <translation>Un nouveau chantier, pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Longueur (%1)</translation>
+    </message>
+    <message>
+        <source>Rise (%1)</source>
+        <translation>Dénivelé (%1)</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Direct (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverse (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pression latérale</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>direct</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inverse</translation>
+    </message>
+    <message>
+        <source>either</source>
+        <translation>l’un ou l’autre</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>In all: %1 %2</source>
+        <translation>En tout : %1 %2</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Job As...</source>
+        <translation>Enregistrer le chantier &amp;sous...</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -4354,6 +4563,18 @@ Pression latérale %1</translation>
     <message>
         <source>The pull log %1 cannot be read.</source>
         <translation>Le relevé de tirage %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>New &amp;Job</source>
+        <translation>Nouveau c&amp;hantier</translation>
+    </message>
+    <message>
+        <source>Open Jo&amp;b...</source>
+        <translation>Ou&amp;vrir un chantier...</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un chantier</translation>
     </message>
 </context>
 <context>

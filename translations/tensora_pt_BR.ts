@@ -3019,6 +3019,215 @@ na mesma pasta deste programa e reinicie-o.</translation>
     </message>
 </context>
 <context>
+    <name>tensora::JobWindow</name>
+    <message>
+        <source>Manhole</source>
+        <translation>Poço de visita</translation>
+    </message>
+    <message>
+        <source>Vault</source>
+        <translation>Câmara</translation>
+    </message>
+    <message>
+        <source>Pull box</source>
+        <translation>Caixa de passagem</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Equipamento</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outra</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Planner's Pull</source>
+        <translation>&amp;Adicionar o puxamento do planejador</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pull</source>
+        <translation>A&amp;brir puxamento</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Pull</source>
+        <translation>&amp;Remover puxamento</translation>
+    </message>
+    <message>
+        <source>none: the structures' slack</source>
+        <translation>nenhuma: a reserva das estruturas</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Salvar obra</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Para:</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cabo a encomendar</translation>
+    </message>
+    <message>
+        <source>&amp;Margin (%):</source>
+        <translation>&amp;Margem (%):</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Estruturas</translation>
+    </message>
+    <message>
+        <source>The job has changes that are not saved. Save them?</source>
+        <translation>A obra tem alterações não salvas. Salvá-las?</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read.</source>
+        <translation>A obra %1 não pôde ser lida.</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read: %2.</source>
+        <translation>A obra %1 não pôde ser lida: %2.</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1.
+%2</source>
+        <translation>A obra não pôde ser salva como %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Salvar obra</translation>
+    </message>
+    <message>
+        <source>Name the structures the pull runs from and to.</source>
+        <translation>Nomeie as estruturas de onde sai e para onde vai o puxamento.</translation>
+    </message>
+    <message>
+        <source>No plan yet: add links in Tools &gt; Pull Calculator.</source>
+        <translation>Ainda sem plano: adicione trechos em Ferramentas &gt; Calculadora de puxamento.</translation>
+    </message>
+    <message>
+        <source>Remove pull %1 from the job?</source>
+        <translation>Remover o puxamento %1 da obra?</translation>
+    </message>
+    <message>
+        <source>The pull plan has changes that are not saved. Save them before opening pull %1?</source>
+        <translation>O plano de puxamento tem alterações não salvas. Salvá-las antes de abrir o puxamento %1?</translation>
+    </message>
+    <message>
+        <source>Enter the slack as a length of 0 or more.</source>
+        <translation>Informe a reserva como um comprimento de 0 ou mais.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Slack (%1)</source>
+        <translation>Reserva (%1)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Obra</translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Nova obra</translation>
+    </message>
+    <message>
+        <source>A new job, not saved yet</source>
+        <translation>Uma obra nova, ainda não salva</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Puxamento</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cabos</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Comprimento (%1)</translation>
+    </message>
+    <message>
+        <source>Rise (%1)</source>
+        <translation>Desnível (%1)</translation>
+    </message>
+    <message>
+        <source>Forward (%1)</source>
+        <translation>Direto (%1)</translation>
+    </message>
+    <message>
+        <source>Reverse (%1)</source>
+        <translation>Inverso (%1)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pressão lateral</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Puxamento intermediário</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>direto</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inverso</translation>
+    </message>
+    <message>
+        <source>either</source>
+        <translation>qualquer um</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>In all: %1 %2</source>
+        <translation>No total: %1 %2</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Job As...</source>
+        <translation>Salvar obra &amp;como...</translation>
+    </message>
+</context>
+<context>
     <name>tensora::LinkRacewayDialog</name>
     <message>
         <source>Friction and Raceway of Link %1</source>
@@ -4354,6 +4563,18 @@ Pressão lateral %1</translation>
     <message>
         <source>The pull log %1 cannot be read.</source>
         <translation>O registro de puxamento %1 não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>New &amp;Job</source>
+        <translation>No&amp;va obra</translation>
+    </message>
+    <message>
+        <source>Open Jo&amp;b...</source>
+        <translation>Abrir o&amp;bra...</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Abrir obra</translation>
     </message>
 </context>
 <context>

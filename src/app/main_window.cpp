@@ -22,6 +22,7 @@
 #include "windows/help/help_window.h"
 #include "windows/profile/tension_profile_window.h"
 #include "windows/calculators/pull_box_window.h"
+#include "windows/job/job_window.h"
 #include "windows/job/pull_transfer.h"
 #include "windows/pullplan/compare_options_window.h"
 #include "windows/pullplan/pull_log_dialog.h"
@@ -91,6 +92,8 @@ void frmMain::buildFileMenu(QMenuBar& bar) {
     addCommand(*file, "Openfile", tr("&Open..."), &frmMain::Openfile_Click, QKeySequence::Open);
     addCommand(*file, "ImportRoute", tr("&Import Route..."), &frmMain::ImportRoute_Click);
     addCommand(*file, "ImportPullLog", tr("Import Pull &Log..."), &frmMain::ImportPullLog_Click);
+    addCommand(*file, "NewJob", tr("New &Job"), &frmMain::NewJob_Click);
+    addCommand(*file, "OpenJob", tr("Open Jo&b..."), &frmMain::OpenJob_Click);
     addCommand(*file, "SaveFile", tr("&Save..."), &frmMain::SaveFile_Click, QKeySequence::Save);
     addCommand(*file, "ExportPdf", tr("Export P&DF..."), &frmMain::ExportPdf_Click);
     addCommand(*file, "ExportCsv", tr("Export &CSV..."), &frmMain::ExportCsv_Click);
@@ -466,6 +469,19 @@ void frmMain::NewFile_Click() {
 
 void frmMain::Openfile_Click() {
     loadreport();
+}
+
+void frmMain::NewJob_Click() {
+    JobWindow& job = registry().show<JobWindow>();
+    job.newJob();
+}
+
+void frmMain::OpenJob_Click() {
+    const QString path = platform().openFileName(
+        this, tr("Open Job"), QStringLiteral("Jobs (*.json)|*.json|All Files (*.*)|*.*"));
+    if (!path.isEmpty()) {
+        registry().show<JobWindow>().openJob(QDir::toNativeSeparators(path));
+    }
 }
 
 void frmMain::ImportPullLog_Click() {

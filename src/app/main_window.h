@@ -49,6 +49,8 @@ public:
     // A route from a drawing, a survey's points or an alignment, into the planner.
     void ImportRoute_Click();
     void ImportPullLog_Click();
+    void NewJob_Click();
+    void OpenJob_Click();
     void SaveFile_Click();
     // The report for people: as a PDF file, or on a printer.
     void ExportPdf_Click();

@@ -182,7 +182,8 @@ private slots:
             return list;
         };
         QCOMPARE(captions("mnuFile"),
-                 QStringList({"&New", "&Open...", "&Import Route...", "Import Pull &Log...", "&Save...",
+                 QStringList({"&New", "&Open...", "&Import Route...", "Import Pull &Log...", "New &Job",
+                              "Open Jo&b...", "&Save...",
                               "Export P&DF...",
                               "Export &CSV...", "&Print...", "Save Op&tions", "-", "E&xit"}));
         QCOMPARE(captions("saveoptions"), QStringList({"Pull Plan", "Fill Ratio"}));
