@@ -1104,6 +1104,71 @@
         <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A heading with its unit: %1 the heading, %2 the unit.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Anstieg</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Seitendruck</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Zwischenzug</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>Insgesamt</translation>
+    </message>
 </context>
 <context>
     <name>LanguageName</name>
@@ -2493,6 +2558,26 @@ in den Ordner dieses Programms und starten Sie es neu.</translation>
     <message>
         <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
         <translation>Zugprotokoll (gestrichelte Linie; rote Ringe: über der zulässigen Zugkraft)</translation>
+    </message>
+    <message>
+        <source>Tensora — Job</source>
+        <translation>Tensora — Auftrag</translation>
+    </message>
+    <message>
+        <source>Pull %1</source>
+        <translation>Zug %1</translation>
+    </message>
+    <message>
+        <source>Schedule (red: the pull fails its check)</source>
+        <translation>Zugplan (rot: der Zug besteht seine Prüfung nicht)</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Zu bestellendes Kabel</translation>
+    </message>
+    <message>
+        <source>Tensora job</source>
+        <translation>Tensora-Auftrag</translation>
     </message>
 </context>
 <context>

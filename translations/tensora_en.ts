@@ -1104,6 +1104,71 @@
         <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A heading with its unit: %1 the heading, %2 the unit.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Sidewall</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Mid-assist</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>In all</translation>
+    </message>
 </context>
 <context>
     <name>LanguageName</name>
@@ -2493,6 +2558,26 @@ in the same directory as this program and restart.</translation>
     <message>
         <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
         <translation>Pull log (dashed line; red rings: beyond the allowable tension)</translation>
+    </message>
+    <message>
+        <source>Tensora — Job</source>
+        <translation>Tensora — Job</translation>
+    </message>
+    <message>
+        <source>Pull %1</source>
+        <translation>Pull %1</translation>
+    </message>
+    <message>
+        <source>Schedule (red: the pull fails its check)</source>
+        <translation>Schedule (red: the pull fails its check)</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cable to order</translation>
+    </message>
+    <message>
+        <source>Tensora job</source>
+        <translation>Tensora job</translation>
     </message>
 </context>
 <context>

@@ -1104,6 +1104,71 @@
         <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A heading with its unit: %1 the heading, %2 the unit.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Desnivel</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Presión lateral</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tiro intermedio</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>En total</translation>
+    </message>
 </context>
 <context>
     <name>LanguageName</name>
@@ -2493,6 +2558,26 @@ en la misma carpeta que este programa y reinícielo.</translation>
     <message>
         <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
         <translation>Registro de tiro (línea discontinua; anillos rojos: por encima de la tensión admisible)</translation>
+    </message>
+    <message>
+        <source>Tensora — Job</source>
+        <translation>Tensora — Obra</translation>
+    </message>
+    <message>
+        <source>Pull %1</source>
+        <translation>Tiro %1</translation>
+    </message>
+    <message>
+        <source>Schedule (red: the pull fails its check)</source>
+        <translation>Programa (rojo: el tiro no pasa su comprobación)</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cable que pedir</translation>
+    </message>
+    <message>
+        <source>Tensora job</source>
+        <translation>Obra de Tensora</translation>
     </message>
 </context>
 <context>

@@ -1104,6 +1104,71 @@
         <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A heading with its unit: %1 the heading, %2 the unit.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Dénivelé</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pression latérale</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Tirage intermédiaire</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>En tout</translation>
+    </message>
 </context>
 <context>
     <name>LanguageName</name>
@@ -2493,6 +2558,26 @@ dans le même dossier que ce programme et le redémarrer.</translation>
     <message>
         <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
         <translation>Relevé de tirage (ligne pointillée ; cercles rouges : au-delà de la tension admissible)</translation>
+    </message>
+    <message>
+        <source>Tensora — Job</source>
+        <translation>Tensora — Chantier</translation>
+    </message>
+    <message>
+        <source>Pull %1</source>
+        <translation>Tirage %1</translation>
+    </message>
+    <message>
+        <source>Schedule (red: the pull fails its check)</source>
+        <translation>Planning (rouge : le tirage échoue à sa vérification)</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Câble à commander</translation>
+    </message>
+    <message>
+        <source>Tensora job</source>
+        <translation>Chantier Tensora</translation>
     </message>
 </context>
 <context>

@@ -1104,6 +1104,71 @@
         <extracomment>A group of cables in the schedule: %1 how many, %2 the cable.</extracomment>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A heading with its unit: %1 the heading, %2 the unit.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Puxamento</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cabos</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Desnível</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Direto</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Sidewall</source>
+        <translation>Pressão lateral</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message>
+        <source>Mid-assist</source>
+        <translation>Puxamento intermediário</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>No total</translation>
+    </message>
 </context>
 <context>
     <name>LanguageName</name>
@@ -2493,6 +2558,26 @@ na mesma pasta deste programa e reinicie-o.</translation>
     <message>
         <source>Pull log (dashed line; red rings: beyond the allowable tension)</source>
         <translation>Registro de puxamento (linha tracejada; anéis vermelhos: acima da tensão admissível)</translation>
+    </message>
+    <message>
+        <source>Tensora — Job</source>
+        <translation>Tensora — Obra</translation>
+    </message>
+    <message>
+        <source>Pull %1</source>
+        <translation>Puxamento %1</translation>
+    </message>
+    <message>
+        <source>Schedule (red: the pull fails its check)</source>
+        <translation>Programação (vermelho: o puxamento falha na verificação)</translation>
+    </message>
+    <message>
+        <source>Cable to order</source>
+        <translation>Cabo a encomendar</translation>
+    </message>
+    <message>
+        <source>Tensora job</source>
+        <translation>Obra do Tensora</translation>
     </message>
 </context>
 <context>

@@ -212,7 +212,7 @@ not finite prints "Out of range".
       --small-conductors (6 AWG and smaller) the box is sized by volume: a "note" says so.
 
   job FILE [--add-pull REPORT --from NAME --to NAME] [--slack NAME=LENGTH]...
-      [--margin PERCENT] [--order] [--json|--csv] [--units si|imperial]
+      [--margin PERCENT] [--order] [--json|--csv] [--pdf FILE] [--units si|imperial]
       A job of many pulls in one file (JSON, written whole or not at all). --add-pull adds
       a report saved by the program as a pull from structure --from to structure --to (the
       structures made as named); --slack sets the length of each cable left in a structure
@@ -225,8 +225,10 @@ not finite prints "Out of range".
       then "fails" and the pulls whose check fails (or none). --order adds a line a cable,
       "order", cable (description and size), length (its pulled lengths plus the slack of
       each structure it passes or ends in, or the margin), and "order-total". --csv prints
-      the schedule as CSV, --json all as one object. A file that is no job, or is damaged, is
-      refused and left as it is; the exit status is 1 when a pull fails its check.
+      the schedule as CSV, --json all as one object; --pdf FILE writes the job's PDF (the
+      schedule and the cable to order, then each pull as pull --pdf prints it). A file that
+      is no job, or is damaged, is refused and left as it is; the exit status is 1 when a
+      pull fails its check.
 
   compare --option CHANGES... [check's options] [PULL OPTION...] [LINK...]
       The plan that pull takes under each --option, side by side. CHANGES are KEY=VALUE,
@@ -550,7 +552,7 @@ std::optional<int> run_plan_command(const std::vector<std::string>& arguments, s
         {"equipment", [&](const auto& rest) { run_equipment_command(rest, out, err, services); }},
         {"fill", [&](const auto& rest) { run_fill_command(rest, out, err); }},
         {"pullbox", [&](const auto& rest) { run_pullbox_command(rest, out, err); }},
-        {"job", [&](const auto& rest) { run_job_command(rest, out, err); }}};
+        {"job", [&](const auto& rest) { run_job_command(rest, out, err, services); }}};
     for (const auto& [name, run] : commands) {
         if (arguments.empty() || arguments[0] != name) {
             continue;

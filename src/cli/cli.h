@@ -19,6 +19,7 @@
 namespace tensora {
 
 struct PrintedReport;
+struct PrintedJob;
 
 // The command line reads and writes its numbers as the English program does.
 inline const NumberLocale kEnglish{".", ","};
@@ -28,6 +29,8 @@ inline const NumberLocale kEnglish{".", ","};
 struct CliServices {
     // The PDF document, or none when it cannot be drawn.
     std::function<std::optional<std::string>(const PrintedReport& report)> render_pdf;
+    // The same for a job: its schedule, the cable to order and each pull.
+    std::function<std::optional<std::string>(const PrintedJob& job)> render_job_pdf;
     // Where the friction library is found: the folders searched for the shipped file (as the
     // cable data is), and the user's own file, which need not exist.
     std::vector<std::filesystem::path> data_folders;

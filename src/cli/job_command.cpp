@@ -5,7 +5,9 @@
 #include "cli/json_document.h"
 #include "numbers/shown_figures.h"
 #include "report/file_saving.h"
+#include "cli/pull_command.h"
 #include "report/job.h"
+#include "report/printed_report.h"
 #include "report/plan_csv.h"
 
 #include <filesystem>
@@ -23,6 +25,7 @@ struct JobRequest {
     std::optional<std::string> to;
     std::vector<std::string> slacks;
     std::optional<std::string> margin;
+    std::optional<std::string> pdf;
     bool order = false;
     bool json = false;
     bool csv = false;
@@ -100,6 +103,30 @@ void append_row_text(std::ostream& out, const std::vector<std::string>& fields) 
     out << "\r\n";
 }
 
+// The job's PDF: the schedule and the cable to order, then each pull as its report prints it.
+void write_job_pdf(const std::string& path, const Job& job, const std::vector<ScheduleRow>& rows,
+                   UnitSystem units, const CliServices& services) {
+    if (!services.render_job_pdf) {
+        throw CliRefusal{"tensora-cli: --pdf is not available here"};
+    }
+    PrintedJob printed = printed_job_schedule(rows, cable_order(job), units);
+    printed.file_name = path;
+    for (std::size_t i = 0; i < job.pulls.size(); ++i) {
+        const JobPull& pull = job.pulls[i];
+        printed.pulls.push_back(printed_pull(pull.report,
+                                             "Pull " + std::to_string(i + 1) + ": " + pull.from +
+                                                 " - " + pull.to,
+                                             units));
+    }
+    Message reason(TENSORA_TEXT("Files", "the document could not be drawn"));
+    const std::optional<std::string> bytes = services.render_job_pdf(printed);
+    if (!bytes || !save_whole_file(path, *bytes, reason)) {
+        throw CliFailure{"tensora-cli: " +
+                         argument_message("pdf", path,
+                                          "could not be written (" + english_text(reason) + ")")};
+    }
+}
+
 std::string length_text(double feet, UnitSystem units) {
     return fixed_number_text(shown_value(feet, Quantity::Length, units), 2);
 }
@@ -107,7 +134,7 @@ std::string length_text(double feet, UnitSystem units) {
 } // namespace
 
 void run_job_command(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream&) {
+                     std::ostream&, const CliServices& services) {
     JobRequest request;
     std::vector<std::string> words;
     CommandOptions options("job");
@@ -118,6 +145,7 @@ void run_job_command(const std::vector<std::string>& arguments, std::ostream& ou
     options.value("--margin", [&request](const std::string& v) { request.margin = v; });
     options.value("--units", [&request](const std::string& v) { request.units = units_value(v); });
     options.flag("--order", [&request] { request.order = true; });
+    options.value("--pdf", [&request](const std::string& v) { request.pdf = v; });
     options.flag("--json", [&request] { request.json = true; });
     options.flag("--csv", [&request] { request.csv = true; });
     if (!options.parse(arguments, words)) {
@@ -160,6 +188,9 @@ void run_job_command(const std::vector<std::string>& arguments, std::ostream& ou
     }
     const std::vector<ScheduleRow> rows = job_schedule(job);
     const UnitSystem units = request.units;
+    if (request.pdf) {
+        write_job_pdf(*request.pdf, job, rows, units, services);
+    }
     double largest = 0;
     for (const ScheduleRow& row : rows) {
         largest = std::max({largest, row.forward_max, row.reverse_max});

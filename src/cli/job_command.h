@@ -10,7 +10,8 @@ namespace tensora {
 
 // Runs `job FILE ...`: a command line that cannot be run throws CliRefusal before anything is
 // written; a pull that fails its check throws CliFailure once everything is printed.
+struct CliServices;
 void run_job_command(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err);
+                     std::ostream& err, const CliServices& services);
 
 } // namespace tensora

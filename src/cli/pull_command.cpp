@@ -12,6 +12,7 @@
 #include "pullplan/pull_plan.h"
 #include "pullplan/tension_profile.h"
 #include "report/file_saving.h"
+#include "report/job.h"
 #include "report/plan_csv.h"
 #include "report/printed_report.h"
 #include "report/report.h"
@@ -231,16 +232,28 @@ void read_plan_file(const std::string& path, std::vector<PullLinkTexts>& links) 
 // The cable texts and links of a saved report; the options given beside it win. What the
 // report could not give whole is said on the error stream; a file that is no report, or a
 // plan longer than a plan may be, cannot be run.
+void take_read_report(const ReadReport& report, const std::string& path, PullRequest& request,
+                      const std::vector<std::string>& given);
+
 void read_report_option(const std::string& path, PullRequest& request,
                         const std::vector<std::string>& given) {
+    const ReportFile file = read_report_file(std::filesystem::path(path));
+    if (!file.read) {
+        throw CliRefusal{"tensora-cli: " +
+                         argument_message("report", path,
+                                          "cannot be read (" + english_text(file.reason) + ")")};
+    }
+    take_read_report(file.report, path, request, given);
+}
+
+// A report read: its cable texts and links; the options given beside it win. What the report
+// could not give whole is said on the error stream; a file that is no report, or a plan longer
+// than a plan may be, cannot be run.
+void take_read_report(const ReadReport& report, const std::string& path, PullRequest& request,
+                      const std::vector<std::string>& given) {
     const auto refused = [&path](const std::string& why) {
         return CliRefusal{"tensora-cli: " + argument_message("report", path, why)};
     };
-    const ReportFile file = read_report_file(std::filesystem::path(path));
-    if (!file.read) {
-        throw refused("cannot be read (" + english_text(file.reason) + ")");
-    }
-    const ReadReport& report = file.report;
     if (!report.is_report) {
         throw refused("not a Tensora report");
     }
@@ -1035,6 +1048,31 @@ struct Output {
 };
 
 } // namespace
+
+PrintedReport printed_pull(const std::string& text, const std::string& name, UnitSystem units) {
+    std::istringstream in(text);
+    const ReadReport report = read_report(in);
+    PullRequest request;
+    request.report_file = name;
+    request.units = units;
+    take_read_report(report, name, request, {});
+    take_units(request, PullArguments{});
+    for (std::size_t i = 0; i < request.links.size(); ++i) {
+        request.links[i].number = std::to_string(i + 1);
+    }
+    const PullResults results = pullcalc(request.links, request.settings, kEnglish, units);
+    std::optional<PrintedCheck> check;
+    if (std::optional<CheckInputs> inputs = report_check_inputs(report)) {
+        inputs->units = units;
+        const CheckResult result = check_pull(
+            link_values(request), read_pull_settings(request.settings, kEnglish, units), *inputs);
+        check = printed_check({}, *inputs, result);
+    }
+    PrintedReport printed = printed_report(request, results, check ? &*check : nullptr, nullptr,
+                                           nullptr);
+    printed.file_name = name;
+    return printed;
+}
 
 void write_pull_files(const PullRequest& request, const PullResults& results,
                       const CliServices& services, const PrintedCheck* check,

@@ -17,6 +17,7 @@
 namespace tensora {
 
 struct PrintedCheck;
+struct PrintedReport;
 struct PrintedComparison;
 struct PrintedLog;
 
@@ -71,6 +72,10 @@ using MoreOptions = std::function<void(CommandOptions& options)>;
 // A link's raceway=NAME is looked up in the friction library the services find.
 PullRequest parse_pull_request(const std::vector<std::string>& arguments, std::string_view command,
                                const CliServices& services, const MoreOptions& more = {});
+
+// The report for people of a pull held as a report's text, in the units given, with its check
+// where the report holds its conduit and cables; `name` stands for its file.
+PrintedReport printed_pull(const std::string& text, const std::string& name, UnitSystem units);
 
 // The links as the calculation reads them, in the request's units.
 std::vector<PullLinkValues> link_values(const PullRequest& request);

@@ -892,7 +892,7 @@ void comparison_page(Pages& pages, const PrintedComparison& comparison,
     pairs(pages, UiText::tr("Verdicts"), verdicts);
 }
 
-void flow(Pages& pages, const PrintedReport& report) {
+void flow_body(Pages& pages, const PrintedReport& report) {
     title_block(pages, report);
     cable_and_pull(pages, report);
     graph(pages, report);
@@ -922,6 +922,52 @@ void flow(Pages& pages, const PrintedReport& report) {
     if (report.comparison) {
         comparison_page(pages, *report.comparison, report.locale);
     }
+}
+
+void flow(Pages& pages, const PrintedReport& report) {
+    flow_body(pages, report);
+    pages.finish();
+}
+
+// A job: its schedule and the cable to order first, then each pull as its own report would
+// print it, each from a new page.
+void job_flow(Pages& pages, const PrintedJob& job) {
+    const QFont title = pages.font(18, true);
+    pages.text(title, UiText::tr("Tensora \u2014 Job"), pages.left(), pages.width());
+    pages.advance(pages.lineHeight(title) + pages.pt(4));
+    const QFont normal = pages.font(10);
+    for (const std::string& line : {job.date, job.file_name}) {
+        if (!line.empty()) {
+            pages.text(normal, qt_text(line), pages.left(), pages.width(), Qt::AlignLeft,
+                       Qt::darkGray);
+            pages.advance(pages.lineHeight(normal));
+        }
+    }
+    pages.advance(pages.pt(12));
+    std::vector<QStringList> rows;
+    QList<QPair<QString, QString>> verdicts;
+    for (const std::vector<Message>& row : job.schedule) {
+        QStringList cells;
+        for (std::size_t c = 0; c + 1 < row.size(); ++c) {
+            cells << spoken(row[c], job.locale);
+        }
+        rows.push_back(cells);
+        verdicts.append({UiText::tr("Pull %1").arg(spoken(row.front(), job.locale)),
+                         spoken(row.back(), job.locale)});
+    }
+    QList<Column> columns;
+    const double widths[] = {0.4, 0.6, 0.6, 1.2, 0.6, 0.5, 0.7, 0.7, 0.5, 0.6, 0.6, 0.5};
+    for (std::size_t c = 0; c + 1 < job.headings.size(); ++c) {
+        columns.append({spoken(job.headings[c], job.locale), widths[c], c >= 4 && c != 10});
+    }
+    table(pages, UiText::tr("Schedule (red: the pull fails its check)"), columns, rows,
+          [&job](std::size_t r) { return r < job.failing.size() && job.failing[r]; });
+    pairs(pages, UiText::tr("Verdicts"), verdicts);
+    pairs(pages, UiText::tr("Cable to order"), text_pairs(job.order, job.locale));
+    for (const PrintedReport& pull : job.pulls) {
+        pages.newPage();
+        flow_body(pages, pull);
+    }
     pages.finish();
 }
 
@@ -947,6 +993,29 @@ int render_report(QPagedPaintDevice& device, const PrintedReport& report) {
     flow(draw, report);
     painter.end();
     return draw.pages();
+}
+
+QByteArray job_pdf(const PrintedJob& job, const QPageSize& size) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(size);
+        writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
+        writer.setTitle(UiText::tr("Tensora job"));
+        writer.setCreator(QStringLiteral("Tensora"));
+        Pages count(writer, nullptr, 0);
+        job_flow(count, job);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return {};
+        }
+        Pages draw(writer, &painter, count.pages());
+        job_flow(draw, job);
+        painter.end();
+    }
+    return pdf;
 }
 
 QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {

@@ -23,4 +23,8 @@ int render_report(QPagedPaintDevice& device, const PrintedReport& report);
 // be drawn.
 QByteArray report_pdf(const PrintedReport& report, const QPageSize& size);
 
+// A job's PDF: the schedule and the cable to order, then each pull's report; empty when it
+// cannot be drawn.
+QByteArray job_pdf(const PrintedJob& job, const QPageSize& size);
+
 } // namespace tensora

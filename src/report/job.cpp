@@ -123,6 +123,14 @@ int count_of(const CableGroupTexts& group) {
 
 } // namespace
 
+std::optional<CheckInputs> report_check_inputs(const ReadReport& report) {
+    const ReportSettings settings = report_settings(report);
+    if (!settings.set || !settings.check) {
+        return std::nullopt;
+    }
+    return check_of(*settings.check, *settings.set);
+}
+
 std::string_view structure_kind_key(StructureKind kind) {
     for (const auto& [known, key] : kKinds) {
         if (known == kind) {

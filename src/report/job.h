@@ -5,6 +5,7 @@
 
 #include "numbers/message.h"
 #include "pullplan/pull_advice.h"
+#include "pullplan/pull_check.h"
 #include "report/report.h"
 
 #include <optional>
@@ -75,6 +76,9 @@ struct ScheduleRow {
     bool checked = false; // the pull check's verdict (its conduit and cables given)
 };
 std::vector<ScheduleRow> job_schedule(const Job& job);
+
+// The pull check's inputs a report holds (its conduit and its set of cables), if it holds them.
+std::optional<CheckInputs> report_check_inputs(const ReadReport& report);
 
 // The cable to order: per cable (by description and size) its pulled lengths, plus the slack
 // at each structure it passes or ends in, or the job's margin of the pulled length instead.

@@ -216,4 +216,67 @@ PrintedLog printed_log(const TensionLog& log, const LogFit& fit, bool forward, d
     return printed;
 }
 
+PrintedJob printed_job_schedule(const std::vector<ScheduleRow>& rows, const CableOrder& order,
+                                UnitSystem units) {
+    PrintedJob printed;
+    double largest = 0;
+    for (const ScheduleRow& row : rows) {
+        largest = std::max({largest, row.forward_max, row.reverse_max});
+    }
+    const ColumnUnit unit = column_unit(Quantity::Tension, units, largest);
+    const auto figure = [](const Figure& shown) { return figure_message(shown.without_symbol()); };
+    const auto unit_of = [](Quantity quantity, UnitSystem system) {
+        return data_message(std::string(unit_symbol(quantity, system)));
+    };
+    //: A heading with its unit: %1 the heading, %2 the unit.
+    const auto with_unit = [](MessageSource heading, Message unit_text) {
+        return Message(TENSORA_TEXT("Job", "%1 (%2)")).nested(Message(heading)).nested(unit_text);
+    };
+    printed.headings = {Message(TENSORA_TEXT("Job", "Pull")),
+                        Message(TENSORA_TEXT("Job", "From")),
+                        Message(TENSORA_TEXT("Job", "To")),
+                        Message(TENSORA_TEXT("Job", "Cables")),
+                        with_unit(TENSORA_TEXT("Job", "Length"), unit_of(Quantity::Length, units)),
+                        with_unit(TENSORA_TEXT("Job", "Rise"), unit_of(Quantity::Length, units)),
+                        with_unit(TENSORA_TEXT("Job", "Forward"),
+                                  data_message(column_symbol(Quantity::Tension, unit))),
+                        with_unit(TENSORA_TEXT("Job", "Reverse"),
+                                  data_message(column_symbol(Quantity::Tension, unit))),
+                        Message(TENSORA_TEXT("Job", "Share")),
+                        with_unit(TENSORA_TEXT("Job", "Sidewall"),
+                                  unit_of(Quantity::Pressure, units)),
+                        Message(TENSORA_TEXT("Job", "Direction")),
+                        Message(TENSORA_TEXT("Job", "Mid-assist")),
+                        Message(TENSORA_TEXT("Job", "Verdict"))};
+    for (const ScheduleRow& row : rows) {
+        printed.schedule.push_back(
+            {data_message(std::to_string(row.number)), data_message(row.from),
+             data_message(row.to), row.cables,
+             figure(Figure::fixed(row.length, Quantity::Length, units, 1)),
+             figure(Figure::fixed(row.rise, Quantity::Length, units, 1)),
+             figure(Figure::column(row.forward_max, Quantity::Tension, unit)),
+             figure(Figure::column(row.reverse_max, Quantity::Tension, unit)),
+             row.share ? Message(TENSORA_TEXT("Check", "%1%")).figure(Figure::fixed(*row.share, 0))
+                       : Message(),
+             row.sidewall ? figure(Figure::column(*row.sidewall, Quantity::Pressure,
+                                                  column_unit(Quantity::Pressure, units,
+                                                              *row.sidewall)))
+                          : Message(),
+             data_message(std::string(direction_key(row.direction))),
+             row.mid_assist ? data_message(std::to_string(*row.mid_assist + 1))
+                            : Message(TENSORA_TEXT("Job", "none")),
+             row.verdict});
+        printed.failing.push_back(!row.ok);
+    }
+    for (const OrderLine& line : order.lines) {
+        printed.order.emplace_back(
+            data_message(line.cable),
+            figure_message(Figure::fixed(line.length, Quantity::Length, units, 2)));
+    }
+    printed.order.emplace_back(
+        Message(TENSORA_TEXT("Job", "In all")),
+        figure_message(Figure::fixed(order.total, Quantity::Length, units, 2)));
+    return printed;
+}
+
 } // namespace tensora

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pullplan/option_compare.h"
+#include "report/job.h"
 #include "pullplan/pull_check.h"
 #include "pullplan/tension_log.h"
 #include "pullplan/tension_profile.h"
@@ -97,6 +98,23 @@ struct PrintedReport {
     // The number form of the figures the report writes from values: the user's locale.
     NumberLocale locale{".", ","};
 };
+
+// A job as the report shows it: the schedule (a row of texts a pull), the cable to order, and
+// each pull's own report after them.
+struct PrintedJob {
+    std::string date;
+    std::string file_name;
+    std::vector<std::vector<Message>> schedule; // pull, from, to, cables, length, rise, forward,
+                                                // reverse, share, sidewall, direction, mid-assist,
+                                                // verdict
+    std::vector<bool> failing;
+    std::vector<Message> headings;
+    std::vector<std::pair<Message, Message>> order; // cable, length
+    std::vector<PrintedReport> pulls;
+    NumberLocale locale{".", ","};
+};
+PrintedJob printed_job_schedule(const std::vector<ScheduleRow>& rows, const CableOrder& order,
+                                UnitSystem units);
 
 // A plan's texts as people read them: a straight that runs at the inclination the route has
 // reached shows it in its Angle cell, "(90)", and a figure the program wrote to its last digit

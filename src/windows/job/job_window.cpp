@@ -454,8 +454,10 @@ void JobWindow::showJob() {
                                               locale)
                                      : QString(),
                            row.share.value_or(-1)),
-            new FigureItem(row.sidewall ? figure(Figure::typed(std::round(*row.sidewall),
-                                                               Quantity::Pressure, units))
+            new FigureItem(row.sidewall ? figure(Figure::column(
+                                              *row.sidewall, Quantity::Pressure,
+                                              column_unit(Quantity::Pressure, units,
+                                                          *row.sidewall)))
                                         : QString(),
                            row.sidewall.value_or(-1)),
             new QTableWidgetItem(direction),
