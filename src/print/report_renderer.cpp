@@ -995,7 +995,11 @@ int render_report(QPagedPaintDevice& device, const PrintedReport& report) {
     return draw.pages();
 }
 
-QByteArray job_pdf(const PrintedJob& job, const QPageSize& size) {
+namespace {
+
+// A PDF of pages laid out by `flow`: counted first, then drawn; empty when it cannot be drawn.
+QByteArray pdf_of(const QString& title, const QPageSize& size,
+                  const std::function<void(Pages&)>& flow) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -1003,36 +1007,33 @@ QByteArray job_pdf(const PrintedJob& job, const QPageSize& size) {
         QPdfWriter writer(&buffer);
         writer.setPageSize(size);
         writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
-        writer.setTitle(UiText::tr("Tensora job"));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tensora"));
         Pages count(writer, nullptr, 0);
-        job_flow(count, job);
+        flow(count);
         QPainter painter;
         if (!painter.begin(&writer)) {
             return {};
         }
         Pages draw(writer, &painter, count.pages());
-        job_flow(draw, job);
+        flow(draw);
         painter.end();
-    }
-    return pdf;
-}
-
-QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(size);
-        writer.setPageMargins(QMarginsF(54, 54, 54, 54), QPageLayout::Point);
-        writer.setTitle(UiText::tr("Tensora pull plan report"));
-        writer.setCreator(QStringLiteral("Tensora"));
-        if (render_report(writer, report) == 0) {
+        if (draw.pages() == 0) {
             return {};
         }
     }
     return pdf;
+}
+
+} // namespace
+
+QByteArray job_pdf(const PrintedJob& job, const QPageSize& size) {
+    return pdf_of(UiText::tr("Tensora job"), size, [&job](Pages& pages) { job_flow(pages, job); });
+}
+
+QByteArray report_pdf(const PrintedReport& report, const QPageSize& size) {
+    return pdf_of(UiText::tr("Tensora pull plan report"), size,
+                  [&report](Pages& pages) { flow(pages, report); });
 }
 
 } // namespace tensora
