@@ -88,7 +88,11 @@ JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
     jobSchedule->setSelectionMode(QAbstractItemView::SingleSelection);
     jobSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     jobSchedule->verticalHeader()->setVisible(false);
-    jobSchedule->horizontalHeader()->setStretchLastSection(true);
+    // Every figure whole, the verdict taking the room left (whole in its tip): no scrolling
+    // sideways at the window's size.
+    jobSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    jobSchedule->horizontalHeader()->setSectionResizeMode(12, QHeaderView::Stretch);
+    jobSchedule->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     jobSchedule->setSortingEnabled(true);
     jobSchedule->setWordWrap(false);
     connect(jobSchedule, &QTableWidget::cellDoubleClicked, this, &JobWindow::openPull_Click);
@@ -473,7 +477,6 @@ void JobWindow::showJob() {
         cells.back()->setToolTip(cells.back()->text());
     }
     jobSchedule->setSortingEnabled(true);
-    jobSchedule->resizeColumnsToContents();
     showStructures();
     if (!jobMargin->hasFocus()) {
         jobMargin->setText(job_.margin ? qt_text(locale_number_text(
