@@ -266,6 +266,7 @@ void JobWindow::addPull_Click() {
     job_.pulls.push_back({from, to, report_text(pull_in_windows(registry()))});
     // The planner holds the pull it gave: its edits are this pull's from now on.
     open_pull_ = static_cast<int>(job_.pulls.size()) - 1;
+    planner_document_ = registry().get<PullCalculator>().documentCount();
     changed();
 }
 
@@ -308,11 +309,18 @@ void JobWindow::openPull_Click() {
     apply_report_to_windows(registry(), report);
     planner.setDocument(QString());
     open_pull_ = index;
+    planner_document_ = planner.documentCount();
     RegisteredWindow<QWidget>::registry().show(planner);
 }
 
 void JobWindow::planRecalculated() {
     if (!open_pull_ || showing_ || *open_pull_ >= static_cast<int>(job_.pulls.size())) {
+        return;
+    }
+    // A report opened or saved, or a new plan, is the planner's own document: no pull's.
+    const PullCalculator* planner = registry().find<PullCalculator>();
+    if (!planner || planner->documentCount() != planner_document_) {
+        open_pull_.reset();
         return;
     }
     // Edits in the planner and the check are the open pull's.

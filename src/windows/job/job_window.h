@@ -67,6 +67,7 @@ private:
     bool modified_ = false;
     bool showing_ = false; // the tables are being filled: their edits are not the user's
     std::optional<int> open_pull_; // the pull the planner holds, by its place in the job
+    int planner_document_ = 0;      // the planner's document count when it took the pull
 
     QLabel* jobFile;
     QTableWidget* jobSchedule;

@@ -406,6 +406,7 @@ PullCalculator::DocumentState PullCalculator::documentState() const {
 }
 
 void PullCalculator::setDocument(const QString& path) {
+    ++document_count_;
     document_path_ = path;
     document_named_ = true;
     document_ = documentState();

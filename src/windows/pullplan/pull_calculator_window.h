@@ -142,6 +142,9 @@ public:
     // plan differs from it, the caption begins with a mark, and isModified() is true.
     void setDocument(const QString& path);
     bool isModified() const;
+    // How many documents the planner has taken (each New, Open, Save or setDocument one more):
+    // a window that handed it a plan knows whether the planner holds it still.
+    int documentCount() const { return document_count_; }
     // A window holding a part of the document (DocumentPart) has opened with this part: it is
     // the document's as it stands, until the window changes it.
     void partOpened(const QString& name, const std::string& part);
@@ -267,6 +270,7 @@ private:
     mutable std::string type_cell_;   // the Type column's
     mutable std::string friction_cell_; // the Friction column's
     QString document_path_;
+    int document_count_ = 0;
     bool document_named_ = false; // a document is named in the caption (not before the shell does)
     DocumentState document_;
     std::optional<PullLog> pull_log_;

@@ -64,6 +64,12 @@ private slots:
         const QString third = schedule()->item(2, 0)->text();
         QTest::keyClick(schedule(), Qt::Key_Return);
         QCOMPARE(window_->openPull(), std::optional<int>(third.toInt() - 1));
+        // A document of the planner's own (a report opened or saved) is no pull of the job.
+        const std::string kept = window_->job().pulls[2].report;
+        planner.setDocument(QStringLiteral("/plans/other.rtf"));
+        planner.allowableBox()->setText(QStringLiteral("700"));
+        QCOMPARE(window_->openPull(), std::nullopt);
+        QCOMPARE(window_->job().pulls[2].report, kept);
     }
 
     void aJobSavedAndOpenedAgainShowsTheSameScheduleAndClosingAsksFirst() {
