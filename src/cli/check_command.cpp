@@ -175,6 +175,17 @@ private:
     std::vector<std::string> cables_;
 };
 
+// The text of the option a warning is about.
+const std::string& warned_text(const CheckRequest& request, std::string_view box) {
+    const CheckInputTexts& texts = request.texts;
+    return box == "conduit-id"      ? texts.conduit_id
+           : box == "cable-od"      ? texts.cable_od
+           : box == "min-clearance" ? texts.min_clearance
+           : box == "swbp-limit"    ? texts.sidewall_limit
+           : box == "cable-kind"    ? texts.cable_kind
+                                    : texts.bend_radius;
+}
+
 // A check needs a conduit and a cable: the planner's (--cable-od with --cables) or a group.
 void require_inputs(const CheckRequest& request) {
     if (!request.has_conduit) {
@@ -419,12 +430,8 @@ void run_check_command(const std::vector<std::string>& arguments, std::ostream& 
     }
     warn_pull_settings(request.pull.settings, err);
     for (const CheckWarning& warning : warnings) {
-        const std::string& text = warning.box == "conduit-id"      ? request.texts.conduit_id
-                                  : warning.box == "cable-od"      ? request.texts.cable_od
-                                  : warning.box == "min-clearance" ? request.texts.min_clearance
-                                  : warning.box == "swbp-limit"    ? request.texts.sidewall_limit
-                                                                   : request.texts.bend_radius;
-        err << argument_message(warning.box, text, warning.message) << '\n';
+        err << argument_message(warning.box, warned_text(request, warning.box), warning.message)
+            << '\n';
     }
 
     const std::vector<PullLinkValues> links = link_values(request.pull);
@@ -515,7 +522,9 @@ void run_compare_command(const std::vector<std::string>& arguments, std::ostream
         std::vector<CheckWarning> warnings;
         check = read_check_inputs(request.texts, kEnglish, &warnings, units);
         for (const CheckWarning& warning : warnings) {
-            err << argument_message(warning.box, "", warning.message) << '\n';
+            err << argument_message(warning.box, warned_text(request, warning.box),
+                                    warning.message)
+                << '\n';
         }
     }
     const std::vector<PullLinkValues> links = link_values(request.pull);
