@@ -1,5 +1,7 @@
 #include "widgets/list_controls.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFocusFrame>
@@ -110,6 +112,21 @@ bool EnterClicks::eventFilter(QObject* watched, QEvent* event) {
             button_->click();
             return true;
         }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+KeysAct::KeysAct(QWidget* widget, std::vector<int> keys, std::function<void()> act)
+    : QObject(widget), keys_(std::move(keys)), act_(std::move(act)) {
+    widget->installEventFilter(this);
+}
+
+bool KeysAct::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        std::find(keys_.begin(), keys_.end(), static_cast<QKeyEvent*>(event)->key()) !=
+            keys_.end()) {
+        act_();
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -98,4 +98,20 @@ private:
     QAbstractButton* button_;
 };
 
+// Keys that act on a widget (Enter on a table's row, Delete on a list's item): taken there, so
+// that nothing else acts on them too. Lives as long as the widget.
+class KeysAct : public QObject {
+    Q_OBJECT
+
+public:
+    KeysAct(QWidget* widget, std::vector<int> keys, std::function<void()> act);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::vector<int> keys_;
+    std::function<void()> act_;
+};
+
 } // namespace tensora

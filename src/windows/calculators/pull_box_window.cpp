@@ -2,43 +2,17 @@
 
 #include "print/qt_text.h"
 #include "print/spoken_message.h"
+#include "widgets/list_controls.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace tensora {
-namespace {
-
-// A key that acts on a widget, taken there so that nothing else acts on it too: Delete in the
-// list removes the size chosen, Enter in the size box adds it.
-class ActingKey : public QObject {
-public:
-    ActingKey(QWidget* widget, std::initializer_list<int> keys, std::function<void()> act)
-        : QObject(widget), keys_(keys), act_(std::move(act)) {
-        widget->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            std::find(keys_.begin(), keys_.end(), static_cast<QKeyEvent*>(event)->key()) !=
-                keys_.end()) {
-            act_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::vector<int> keys_;
-    std::function<void()> act_;
-};
-
-} // namespace
 
 PullBoxSize::PullBoxSize(WindowRegistry& registry)
     : RegisteredWindow<QWidget>(registry), locale_(platform().numberLocale()),
@@ -102,10 +76,10 @@ PullBoxSize::PullBoxSize(WindowRegistry& registry)
     connect(pullBoxKind, &QComboBox::currentIndexChanged, this, &PullBoxSize::calculate);
     connect(pullBoxTable, &QComboBox::currentIndexChanged, this, &PullBoxSize::offerSizes);
     connect(pullBoxAdd, &QPushButton::clicked, this, &PullBoxSize::add_Click);
-    new ActingKey(pullBoxSize->lineEdit(), {Qt::Key_Return, Qt::Key_Enter}, [this] { add_Click(); });
+    new KeysAct(pullBoxSize->lineEdit(), {Qt::Key_Return, Qt::Key_Enter}, [this] { add_Click(); });
     connect(pullBoxRemove, &QPushButton::clicked, this, &PullBoxSize::remove_Click);
     connect(pullBoxSmall, &QCheckBox::toggled, this, &PullBoxSize::calculate);
-    new ActingKey(pullBoxSizes, {Qt::Key_Delete}, [this] { remove_Click(); });
+    new KeysAct(pullBoxSizes, {Qt::Key_Delete}, [this] { remove_Click(); });
     offerSizes();
     resize(520, sizeHint().height());
     pullBoxSize->setFocus(); // a size typed and Enter: the first thing a user does

@@ -4,6 +4,7 @@
 #include "print/qt_text.h"
 #include "print/spoken_message.h"
 #include "report/file_saving.h"
+#include "widgets/list_controls.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
 #include "windows/job/pull_transfer.h"
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -55,27 +55,6 @@ public:
     }
 };
 
-// Enter on the schedule opens the pull of its row, as a double click does.
-class EnterOpens : public QObject {
-public:
-    EnterOpens(QTableWidget* table, std::function<void()> open)
-        : QObject(table), open_(std::move(open)) {
-        table->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                open_();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> open_;
-};
 
 } // namespace
 
@@ -96,7 +75,8 @@ JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
     jobSchedule->setSortingEnabled(true);
     jobSchedule->setWordWrap(false);
     connect(jobSchedule, &QTableWidget::cellDoubleClicked, this, &JobWindow::openPull_Click);
-    new EnterOpens(jobSchedule, [this] { openPull_Click(); });
+    // Enter on the schedule opens the pull of its row, as a double click does.
+    new KeysAct(jobSchedule, {Qt::Key_Return, Qt::Key_Enter}, [this] { openPull_Click(); });
 
     jobFrom = named(new QComboBox(this), "jobFrom");
     jobTo = named(new QComboBox(this), "jobTo");
@@ -270,13 +250,21 @@ void JobWindow::addPull_Click() {
     changed();
 }
 
-void JobWindow::removePull_Click() {
+std::optional<int> JobWindow::chosenPull() {
     const QTableWidgetItem* item = jobSchedule->item(jobSchedule->currentRow(), 0);
     if (!item) {
         platform().beep();
+        return std::nullopt;
+    }
+    return item->data(Qt::UserRole).toInt();
+}
+
+void JobWindow::removePull_Click() {
+    const std::optional<int> chosen = chosenPull();
+    if (!chosen) {
         return;
     }
-    const int index = item->data(Qt::UserRole).toInt();
+    const int index = *chosen;
     if (!platform().question(this, tr("Remove pull %1 from the job?").arg(index + 1))) {
         return;
     }
@@ -290,12 +278,11 @@ void JobWindow::removePull_Click() {
 }
 
 void JobWindow::openPull_Click() {
-    const QTableWidgetItem* item = jobSchedule->item(jobSchedule->currentRow(), 0);
-    if (!item) {
-        platform().beep();
+    const std::optional<int> chosen = chosenPull();
+    if (!chosen) {
         return;
     }
-    const int index = item->data(Qt::UserRole).toInt();
+    const int index = *chosen;
     PullCalculator& planner = registry().get<PullCalculator>();
     if (planner.isModified() && open_pull_ != std::optional<int>(index) &&
         !registry().mayDropChanges(&planner, tr("The pull plan has changes that are not "

@@ -56,6 +56,8 @@ protected:
 
 private:
     bool mayDropJob();
+    // The pull of the schedule's current row, by its place in the job (a beep without one).
+    std::optional<int> chosenPull();
     void showJob();
     void showStructures();
     void structureEdited(int row, int column);

@@ -3,6 +3,7 @@
 #include "print/qt_text.h"
 #include "print/spoken_message.h"
 #include "widgets/friction_entries.h"
+#include "widgets/list_controls.h"
 #include "widgets/named_control.h"
 #include "widgets/platform.h"
 #include "widgets/tab_order.h"
@@ -13,7 +14,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace tensora {
@@ -32,26 +32,6 @@ QString kind_words(RacewayKind kind) {
     }
 }
 
-// Enter and Space in the list take the entry for the plan, as a double click does.
-class ListKeys : public QObject {
-public:
-    ListKeys(QTreeWidget* list, std::function<void()> act) : QObject(list), act_(std::move(act)) {
-        list->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-                act_();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> act_;
-};
 
 } // namespace
 
@@ -206,7 +186,9 @@ void FrictionLibraryWindow::buildLayout() {
             &FrictionLibraryWindow::showButtons);
     connect(libraryList, &QTreeWidget::itemDoubleClicked, this,
             &FrictionLibraryWindow::useForPlan_Click);
-    new ListKeys(libraryList, [this] { useForPlan_Click(); });
+    // Enter and Space in the list take the entry for the plan, as a double click does.
+    new KeysAct(libraryList, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+                [this] { useForPlan_Click(); });
     connect(libraryUsePlan, &QPushButton::clicked, this, &FrictionLibraryWindow::useForPlan_Click);
     connect(libraryUseLink, &QPushButton::clicked, this, &FrictionLibraryWindow::useForLink_Click);
     connect(libraryAdd, &QPushButton::clicked, this, &FrictionLibraryWindow::add_Click);
@@ -341,23 +323,20 @@ void FrictionLibraryWindow::keep(const std::optional<Message>& refused,
     showEntries();
 }
 
-void FrictionLibraryWindow::add_Click() {
-    if (!loaded_.own_writable) {
-        platform().beep();
-        return;
-    }
-    FrictionEntry blank;
-    blank.own = true;
-    auto* dialog = new FrictionEntryDialog(this, platform(), blank, registry().spokenLanguage(),
+void FrictionLibraryWindow::askEntry(
+    const FrictionEntry& entry,
+    std::function<std::optional<Message>(FrictionLibrary&, const FrictionEntry&)> change) {
+    auto* dialog = new FrictionEntryDialog(this, platform(), entry, registry().spokenLanguage(),
                                            locale_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, change = std::move(change)] {
         const FrictionLibrary before = loaded_.library;
-        const FrictionEntry entry = dialog->entry();
-        keep(loaded_.library.add(entry), before);
+        const FrictionEntry typed = dialog->entry();
+        keep(change(loaded_.library, typed), before);
+        // The entry typed stays the one chosen.
         for (int i = 0; i < libraryList->topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = libraryList->topLevelItem(i);
-            if (item->data(0, Qt::UserRole).toString().toStdString() == entry.name) {
+            if (item->data(0, Qt::UserRole).toString().toStdString() == typed.name) {
                 libraryList->setCurrentItem(item);
             }
         }
@@ -365,26 +344,40 @@ void FrictionLibraryWindow::add_Click() {
     dialog->open();
 }
 
-void FrictionLibraryWindow::edit_Click() {
+const FrictionEntry* FrictionLibraryWindow::changeableEntry() {
     const FrictionEntry* entry = chosenEntry();
     if (!entry || !entry->own || !loaded_.own_writable) {
+        platform().beep();
+        return nullptr;
+    }
+    return entry;
+}
+
+void FrictionLibraryWindow::add_Click() {
+    if (!loaded_.own_writable) {
         platform().beep();
         return;
     }
-    auto* dialog = new FrictionEntryDialog(this, platform(), *entry, registry().spokenLanguage(),
-                                           locale_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, name = entry->name] {
-        const FrictionLibrary before = loaded_.library;
-        keep(loaded_.library.replace(name, dialog->entry()), before);
+    FrictionEntry blank;
+    blank.own = true;
+    askEntry(blank, [](FrictionLibrary& library, const FrictionEntry& typed) {
+        return library.add(typed);
     });
-    dialog->open();
+}
+
+void FrictionLibraryWindow::edit_Click() {
+    const FrictionEntry* entry = changeableEntry();
+    if (!entry) {
+        return;
+    }
+    askEntry(*entry, [name = entry->name](FrictionLibrary& library, const FrictionEntry& typed) {
+        return library.replace(name, typed);
+    });
 }
 
 void FrictionLibraryWindow::delete_Click() {
-    const FrictionEntry* entry = chosenEntry();
-    if (!entry || !entry->own || !loaded_.own_writable) {
-        platform().beep();
+    const FrictionEntry* entry = changeableEntry();
+    if (!entry) {
         return;
     }
     if (!platform().question(this, tr("Delete your friction entry %1?").arg(qt_text(entry->name)))) {

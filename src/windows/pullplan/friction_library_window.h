@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace tensora {
 
 // The fields of one entry of the user's own, added or edited.
@@ -74,6 +76,13 @@ private:
     void showButtons();
     // Keeps a change of the user's entries: written whole, else said and undone.
     void keep(const std::optional<Message>& refused, const FrictionLibrary& before);
+    // The user's own entry chosen, which may be changed; none, with a beep, otherwise.
+    const FrictionEntry* changeableEntry();
+    // Opens the entry's dialog; on OK `change` makes the library take the entry typed, which
+    // is then kept.
+    void askEntry(const FrictionEntry& entry,
+                  std::function<std::optional<Message>(FrictionLibrary&, const FrictionEntry&)>
+                      change);
 
     NumberLocale locale_;
     LoadedLibrary loaded_;
