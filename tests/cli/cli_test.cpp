@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "report/printed_report.h"
 #include "report/report_settings.h"
 #include "support/temp_folder.h"
@@ -12,17 +13,10 @@
 namespace tensora {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 CliRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_cli(arguments, out, err);
-    return {status, out.str(), err.str()};
+    return test::run_command_line(arguments);
 }
 
 TEST(CliStraight, PrintsTheResultAsTheWindowShowsIt) {

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,10 @@
 namespace tensora {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 CliRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_cli(arguments, out, err);
-    return {status, out.str(), err.str()};
+    return test::run_command_line(arguments);
 }
 
 std::string bytes(const std::string& path) {

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,21 +11,14 @@
 namespace tensora {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 // The command line with the shipped friction library and a user's file of its own.
-CliRun run(std::vector<std::string> arguments, const std::string& user_file = "") {
+CliRun run(const std::vector<std::string>& arguments, const std::string& user_file = "") {
     CliServices services;
     services.data_folders = {TENSORA_DATA_FOLDER};
     services.user_friction_file = user_file;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_cli(arguments, out, err, services);
-    return {status, out.str(), err.str()};
+    return test::run_command_line(arguments, services);
 }
 
 std::vector<std::string> lines(const std::string& text) {
