@@ -102,6 +102,44 @@ Message plain_verdict(const std::vector<PullLinkValues>& links, const PullResult
     return ok ? Message(TENSORA_TEXT("Check", "Pull OK")) : joined_messages(findings);
 }
 
+// A bend's bearing pressure, taken where it is the highest so far.
+void take_sidewall(ComparedOption& compared, double pressure, std::size_t link) {
+    if (!compared.sidewall || pressure > *compared.sidewall) {
+        compared.sidewall = pressure;
+        compared.sidewall_link = link;
+    }
+}
+
+// The highest bearing pressure of the check's bends in the pulls judged, by its arrangement.
+void checked_sidewall(const CheckResult& checked, Pulls pulls, ComparedOption& compared) {
+    for (const CheckedBend& bend : checked.bends) {
+        for (const auto& [judged, pressure] : {std::pair{pulls.forward, bend.forward_pressure},
+                                               std::pair{pulls.reverse, bend.reverse_pressure}}) {
+            if (judged && pressure) {
+                take_sidewall(compared, *pressure, static_cast<std::size_t>(bend.link));
+            }
+        }
+    }
+}
+
+// The same of the plan's bends: the tension leaving each over its radius.
+void plain_sidewall(const std::vector<PullLinkValues>& links, const PullResults& plain,
+                    Pulls pulls, ComparedOption& compared) {
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const std::optional<double> radius =
+            links[i].straight ? std::nullopt : bend_radius(links[i], std::nullopt);
+        if (!radius || !(*radius > 0)) {
+            continue;
+        }
+        for (const auto& [judged, tensions] : {std::pair{pulls.forward, &plain.forward_tension},
+                                               std::pair{pulls.reverse, &plain.reverse_tension}}) {
+            if (judged) {
+                take_sidewall(compared, bearing_pressure((*tensions)[i], *radius), i);
+            }
+        }
+    }
+}
+
 // The option's pull: its settings, the check or the plan's pull, its figures.
 ComparedOption compare_one(const std::vector<PullLinkValues>& links, const PullSettings& plan,
                            const std::optional<CheckInputs>& check, double sidewall_limit,
@@ -153,36 +191,12 @@ ComparedOption compare_one(const std::vector<PullLinkValues>& links, const PullS
     if (allowable > 0) {
         compared.percent = compared.highest / allowable * 100;
     }
-    // The highest bearing pressure of a bend in the pulls judged: the check's, by its
-    // arrangement, or the tension over the bend's radius.
     if (check) {
-        for (const CheckedBend& bend : checked.bends) {
-            for (const auto& [judged, pressure] : {std::pair{pulls.forward, bend.forward_pressure},
-                                                   std::pair{pulls.reverse, bend.reverse_pressure}}) {
-                if (judged && pressure && (!compared.sidewall || *pressure > *compared.sidewall)) {
-                    compared.sidewall = *pressure;
-                    compared.sidewall_link = static_cast<std::size_t>(bend.link);
-                }
-            }
-        }
+        checked_sidewall(checked, pulls, compared);
         compared.verdict = checked.verdict;
         compared.ok = checked.ok;
     } else {
-        for (std::size_t i = 0; i < links.size(); ++i) {
-            const std::optional<double> radius =
-                links[i].straight ? std::nullopt : bend_radius(links[i], std::nullopt);
-            if (!radius || !(*radius > 0)) {
-                continue;
-            }
-            for (const auto& [judged, tensions] : {std::pair{pulls.forward, &plain.forward_tension},
-                                                   std::pair{pulls.reverse, &plain.reverse_tension}}) {
-                const double pressure = bearing_pressure((*tensions)[i], *radius);
-                if (judged && (!compared.sidewall || pressure > *compared.sidewall)) {
-                    compared.sidewall = pressure;
-                    compared.sidewall_link = i;
-                }
-            }
-        }
+        plain_sidewall(links, plain, pulls, compared);
         compared.verdict =
             plain_verdict(links, plain, allowable, sidewall_limit, pulls, units, compared.ok);
         if (option.conduit_id) {

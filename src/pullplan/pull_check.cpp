@@ -541,11 +541,9 @@ bool arrange_stretches(const std::vector<PullLinkValues>& links, const CableSet&
     return true;
 }
 
-// The set's least bending radius, each bend against it under pulling tension and once trained
-// in place; the finding names the first bend below it (and how many more), its radius, the
-// minimum and the rule.
-void check_bend_radii(const std::vector<PullLinkValues>& links, const CheckInputs& inputs,
-                      CheckResult& result, std::vector<Message>& findings) {
+// The set's least bending radius: the largest of its groups of a known kind, pulled and
+// trained each; the cables of a kind not known are named in the note.
+void find_minimum_radius(CheckResult& result) {
     int unknown = 0;
     for (const CableGroup& group : result.set.groups) {
         const std::optional<MinimumRadius> minimum = minimum_bending_radius(group.kind, group.od);
@@ -553,18 +551,14 @@ void check_bend_radii(const std::vector<PullLinkValues>& links, const CheckInput
             unknown += group.count;
             continue;
         }
+        // The largest pulled radius names the rule; the trained radius is the largest too.
+        const double trained = result.minimum_radius
+                                   ? std::max(result.minimum_radius->trained, minimum->trained)
+                                   : minimum->trained;
         if (!result.minimum_radius || minimum->pulling > result.minimum_radius->pulling) {
-            const Message rule = minimum->rule;
-            const double trained =
-                result.minimum_radius ? std::max(result.minimum_radius->trained, minimum->trained)
-                                      : minimum->trained;
             result.minimum_radius = *minimum;
-            result.minimum_radius->rule = rule;
-            result.minimum_radius->trained = trained;
-        } else {
-            result.minimum_radius->trained =
-                std::max(result.minimum_radius->trained, minimum->trained);
         }
+        result.minimum_radius->trained = trained;
     }
     if (unknown > 0) {
         //: %n cables whose kind is not given.
@@ -576,6 +570,14 @@ void check_bend_radii(const std::vector<PullLinkValues>& links, const CheckInput
                                     "is not known"))
                 .counting(unknown);
     }
+}
+
+// Each bend against the set's least bending radius under pulling tension and once trained in
+// place; the finding names the first bend below it (and how many more), its radius, the
+// minimum and the rule.
+void check_bend_radii(const std::vector<PullLinkValues>& links, const CheckInputs& inputs,
+                      CheckResult& result, std::vector<Message>& findings) {
+    find_minimum_radius(result);
     if (!result.minimum_radius) {
         return;
     }

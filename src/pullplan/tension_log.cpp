@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
 
 namespace tensora {
 namespace {
@@ -145,10 +146,13 @@ std::optional<LogLength> log_length_by_key(std::string_view key) {
     return std::nullopt;
 }
 
-TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
-    TensionLog log;
+namespace {
+
+// The lines that hold something, each with its number in the file (a byte-order mark skipped,
+// CR LF or LF).
+std::vector<std::pair<int, std::string>> numbered_lines(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3); // a byte-order mark
+        text.remove_prefix(3);
     }
     std::vector<std::pair<int, std::string>> lines;
     int number = 0;
@@ -167,6 +171,51 @@ TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
         }
         start = end + 1;
     }
+    return lines;
+}
+
+// Where a log's figures stand: its length (or time) and tension columns, and the first line of
+// figures (after a header).
+struct Layout {
+    Column length{ColumnKind::Length};
+    Column tension{ColumnKind::Tension};
+    std::size_t length_at = 0;
+    std::size_t tension_at = 1;
+    std::size_t from = 0;
+};
+
+// The layout a header names: its first tension column, and its first length column (a time
+// column where it has none); none where it lacks either.
+std::optional<Layout> header_layout(const std::vector<std::string>& heading) {
+    Layout layout;
+    layout.from = 1;
+    std::optional<std::size_t> length_found;
+    std::optional<std::size_t> tension_found;
+    for (std::size_t i = 0; i < heading.size(); ++i) {
+        const Column column = column_of(heading[i]);
+        const bool length_taken = length_found && layout.length.kind == ColumnKind::Length;
+        if (column.kind == ColumnKind::Tension && !tension_found) {
+            tension_found = i;
+            layout.tension = column;
+        } else if ((column.kind == ColumnKind::Length || column.kind == ColumnKind::Time) &&
+                   !length_taken) {
+            length_found = i;
+            layout.length = column;
+        }
+    }
+    if (!tension_found || !length_found) {
+        return std::nullopt;
+    }
+    layout.length_at = *length_found;
+    layout.tension_at = *tension_found;
+    return layout;
+}
+
+} // namespace
+
+TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
+    TensionLog log;
+    const std::vector<std::pair<int, std::string>> lines = numbered_lines(text);
     if (lines.empty()) {
         log.error = TENSORA_TEXT("Log", "The log holds no lines");
         return log;
@@ -181,45 +230,25 @@ TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
     const auto is_number = [&locale](const std::string& field) {
         return isNumberText(field, locale) && std::isfinite(read_input(field, locale));
     };
-    Column length_column{ColumnKind::Length};
-    Column tension_column{ColumnKind::Tension};
-    std::size_t length_at = 0;
-    std::size_t tension_at = 1;
-    std::size_t from = 0;
+    Layout layout;
     const std::vector<std::string> heading = fields_of(first, separator);
     if (!heading.empty() && !is_number(heading.front())) {
-        from = 1;
-        std::optional<std::size_t> length_found;
-        std::optional<std::size_t> tension_found;
-        for (std::size_t i = 0; i < heading.size(); ++i) {
-            const Column column = column_of(heading[i]);
-            if (column.kind == ColumnKind::Tension && !tension_found) {
-                tension_found = i;
-                tension_column = column;
-            } else if ((column.kind == ColumnKind::Length ||
-                        (column.kind == ColumnKind::Time &&
-                         (!length_found || length_column.kind == ColumnKind::Time))) &&
-                       !(length_found && length_column.kind == ColumnKind::Length)) {
-                length_found = i;
-                length_column = column;
-            }
-        }
-        if (!tension_found || !length_found) {
+        const std::optional<Layout> named = header_layout(heading);
+        if (!named) {
             log.error = TENSORA_TEXT("Log", "The log's header does not name both a tension column "
                                             "and a length or time column");
             return log;
         }
-        length_at = *length_found;
-        tension_at = *tension_found;
+        layout = *named;
     }
-    const auto force = tension_column.force ? tension_column.force : options.force;
-    const auto length = length_column.length ? length_column.length : options.length;
+    const auto force = layout.tension.force ? layout.tension.force : options.force;
+    const auto length = layout.length.length ? layout.length.length : options.length;
     if (!force) {
         log.error = TENSORA_TEXT("Log", "The log does not say the unit of its tensions: choose "
                                         "lbf, N, kN or kgf");
         return log;
     }
-    const bool timed = length_column.kind == ColumnKind::Time;
+    const bool timed = layout.length.kind == ColumnKind::Time;
     if (timed && !options.speed) {
         log.error = TENSORA_TEXT("Log", "The log records time: give the pulling speed");
         return log;
@@ -231,11 +260,11 @@ TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
     }
     log.force = *force;
     log.length = *length;
-    for (std::size_t k = from; k < lines.size(); ++k) {
+    for (std::size_t k = layout.from; k < lines.size(); ++k) {
         const auto& [line_number, line] = lines[k];
         const std::vector<std::string> fields = fields_of(line, separator);
-        if (fields.size() <= std::max(length_at, tension_at) || !is_number(fields[length_at]) ||
-            !is_number(fields[tension_at])) {
+        if (fields.size() <= std::max(layout.length_at, layout.tension_at) ||
+            !is_number(fields[layout.length_at]) || !is_number(fields[layout.tension_at])) {
             //: %1 the line's number in the file, %2 the line as it stands.
             log.error = Message(TENSORA_TEXT("Log", "Line %1 of the log cannot be read: \"%2\""))
                             .count_arg(line_number)
@@ -243,12 +272,12 @@ TensionLog read_tension_log(std::string_view text, const LogOptions& options) {
             log.points.clear();
             return log;
         }
-        double along = read_input(fields[length_at], locale);
+        double along = read_input(fields[layout.length_at], locale);
         if (timed) {
-            along = along * length_column.minutes_per_unit * *options.speed;
+            along = along * layout.length.minutes_per_unit * *options.speed;
         }
         log.points.push_back({feet_of(along, *length),
-                              pounds_of(read_input(fields[tension_at], locale), *force)});
+                              pounds_of(read_input(fields[layout.tension_at], locale), *force)});
     }
     if (log.points.empty()) {
         log.error = TENSORA_TEXT("Log", "The log holds no tensions");
@@ -279,36 +308,12 @@ double predicted_tension(const std::vector<PullLinkValues>& links, const PullRes
     return length < 0 ? back_tension : entering;
 }
 
-LogFit fit_tension_log(const std::vector<PullLinkValues>& links, const PullSettings& settings,
-                       const TensionLog& log, bool forward, double sidewall_limit,
-                       UnitSystem units) {
-    LogFit fit;
-    PullSettings plain = settings;
-    plain.mid_assist = false;
-    for (const PullLinkValues& link : links) {
-        fit.route_length += std::max(0.0, link.length);
-    }
-    PullResults results;
-    const auto predict = [&](double friction, std::vector<double>& into) {
-        plain.friction = friction;
-        calculate_pull(links, "", plain, results);
-        into.clear();
-        for (const LogPoint& point : log.points) {
-            into.push_back(predicted_tension(links, results, forward, point.length,
-                                             plain.back_tension));
-        }
-    };
-    std::vector<double> scratch;
-    const auto squares = [&](double friction) {
-        predict(friction, scratch);
-        double sum = 0;
-        for (std::size_t i = 0; i < scratch.size(); ++i) {
-            const double difference = scratch[i] - log.points[i].tension;
-            sum += difference * difference;
-        }
-        return sum;
-    };
-    // A coarse look over 0 to 2 brackets the least squares; a golden section closes on it.
+namespace {
+
+// The coefficient where `squares` is least: a coarse look over 0 to 2 brackets it (the
+// predicted tension grows with the coefficient, so the sum has one least), a golden section
+// closes on it.
+double least_squares_friction(const std::function<double(double)>& squares) {
     constexpr double kStep = 0.02;
     double best = 0;
     double least = squares(0);
@@ -341,28 +346,16 @@ LogFit fit_tension_log(const std::vector<PullLinkValues>& links, const PullSetti
             fb = squares(b);
         }
     }
-    fit.friction = (lo + hi) / 2;
-    predict(fit.friction, fit.fitted);
-    double sum = 0;
-    for (std::size_t i = 0; i < log.points.size(); ++i) {
-        const double difference = std::fabs(fit.fitted[i] - log.points[i].tension);
-        fit.largest_difference = std::max(fit.largest_difference, difference);
-        sum += difference * difference;
-        fit.measured_max = std::max(fit.measured_max, log.points[i].tension);
-    }
-    fit.typical_difference =
-        log.points.empty() ? 0 : std::sqrt(sum / static_cast<double>(log.points.size()));
-    predict(settings.friction, fit.planned);
-    const std::vector<double>& tensions =
-        forward ? results.forward_tension : results.reverse_tension;
-    for (const double tension : tensions) {
-        fit.predicted_max = std::max(fit.predicted_max, tension);
-    }
-    // Where the log passes the allowable tension, or a bend's sidewall limit (the measured
-    // tension over the bend's radius) while the eye is in it.
+    return (lo + hi) / 2;
+}
+
+// Where the log passes the allowable tension, or a bend's sidewall limit (the measured tension
+// over the bend's radius while the eye is in it).
+void find_log_limits(const std::vector<PullLinkValues>& links, const TensionLog& log,
+                     bool forward, double allowable, double sidewall_limit, LogFit& fit) {
     const std::size_t n = links.size();
     for (const LogPoint& point : log.points) {
-        if (settings.allowable > 0 && point.tension > settings.allowable) {
+        if (allowable > 0 && point.tension > allowable) {
             fit.over_allowable.push_back(point.length);
         }
         double start = 0;
@@ -381,26 +374,77 @@ LogFit fit_tension_log(const std::vector<PullLinkValues>& links, const PullSetti
             start += span;
         }
     }
+}
+
+// The verdict "as pulled": the first place past the allowable tension, else past the sidewall
+// limit, else within both.
+Message log_verdict(const LogFit& fit, UnitSystem units) {
+    if (!fit.over_allowable.empty()) {
+        //: %1 the length pulled where the log first passes the allowable tension.
+        return Message(TENSORA_TEXT("Log", "As pulled: beyond the allowable tension from %1"))
+            .figure(Figure::typed(fit.over_allowable.front(), Quantity::Length, units));
+    }
+    if (!fit.over_sidewall.empty()) {
+        return Message(TENSORA_TEXT("Log", "As pulled: beyond the sidewall limit at %1"))
+            .figure(Figure::typed(fit.over_sidewall.front(), Quantity::Length, units));
+    }
+    return TENSORA_TEXT("Log", "As pulled: within the allowable tension and the sidewall limit");
+}
+
+} // namespace
+
+LogFit fit_tension_log(const std::vector<PullLinkValues>& links, const PullSettings& settings,
+                       const TensionLog& log, bool forward, double sidewall_limit,
+                       UnitSystem units) {
+    LogFit fit;
+    PullSettings plain = settings;
+    plain.mid_assist = false;
+    for (const PullLinkValues& link : links) {
+        fit.route_length += std::max(0.0, link.length);
+    }
+    PullResults results;
+    const auto predict = [&](double friction, std::vector<double>& into) {
+        plain.friction = friction;
+        calculate_pull(links, "", plain, results);
+        into.clear();
+        for (const LogPoint& point : log.points) {
+            into.push_back(predicted_tension(links, results, forward, point.length,
+                                             plain.back_tension));
+        }
+    };
+    std::vector<double> scratch;
+    fit.friction = least_squares_friction([&](double friction) {
+        predict(friction, scratch);
+        double sum = 0;
+        for (std::size_t i = 0; i < scratch.size(); ++i) {
+            const double difference = scratch[i] - log.points[i].tension;
+            sum += difference * difference;
+        }
+        return sum;
+    });
+    predict(fit.friction, fit.fitted);
+    double sum = 0;
+    for (std::size_t i = 0; i < log.points.size(); ++i) {
+        const double difference = std::fabs(fit.fitted[i] - log.points[i].tension);
+        fit.largest_difference = std::max(fit.largest_difference, difference);
+        sum += difference * difference;
+        fit.measured_max = std::max(fit.measured_max, log.points[i].tension);
+    }
+    fit.typical_difference =
+        log.points.empty() ? 0 : std::sqrt(sum / static_cast<double>(log.points.size()));
+    // The plan as planned, in the log's direction.
+    predict(settings.friction, fit.planned);
+    for (const double tension : forward ? results.forward_tension : results.reverse_tension) {
+        fit.predicted_max = std::max(fit.predicted_max, tension);
+    }
+    find_log_limits(links, log, forward, settings.allowable, sidewall_limit, fit);
     if (!log.points.empty()) {
         const double last = log.points.back().length;
         const double tolerance = std::max(1.0, fit.route_length * 0.005);
         fit.shorter = last < fit.route_length - tolerance;
         fit.longer = last > fit.route_length + tolerance;
     }
-    if (!fit.over_allowable.empty()) {
-        //: %1 the length pulled where the log first passes the allowable tension.
-        fit.verdict = Message(TENSORA_TEXT("Log", "As pulled: beyond the allowable tension from "
-                                                  "%1"))
-                          .figure(Figure::typed(fit.over_allowable.front(), Quantity::Length,
-                                                units));
-    } else if (!fit.over_sidewall.empty()) {
-        fit.verdict = Message(TENSORA_TEXT("Log", "As pulled: beyond the sidewall limit at %1"))
-                          .figure(Figure::typed(fit.over_sidewall.front(), Quantity::Length,
-                                                units));
-    } else {
-        fit.verdict = TENSORA_TEXT("Log", "As pulled: within the allowable tension and the "
-                                          "sidewall limit");
-    }
+    fit.verdict = log_verdict(fit, units);
     return fit;
 }
 
