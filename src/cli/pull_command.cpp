@@ -848,6 +848,30 @@ void print_log_lines(const LogFit& fit, UnitSystem units, std::ostream& out) {
     out << '\n';
 }
 
+// A log's fit as the JSON output holds it, its figures in the units given.
+JsonDocument::Json log_json(JsonDocument& document, const LogFit& fit, UnitSystem units) {
+    const auto tension = [&](double pounds) {
+        return document.exact(shown_value(pounds, Quantity::Tension, units));
+    };
+    const auto lengths = [&](const std::vector<double>& feet) {
+        JsonDocument::Json list = JsonDocument::Json::array();
+        for (const double length : feet) {
+            list.push_back(document.exact(shown_value(length, Quantity::Length, units)));
+        }
+        return list;
+    };
+    return {{"fitted_friction", document.exact(fit.friction)},
+            {"largest_difference", tension(fit.largest_difference)},
+            {"typical_difference", tension(fit.typical_difference)},
+            {"measured_max", tension(fit.measured_max)},
+            {"predicted_max", tension(fit.predicted_max)},
+            {"over_allowable", lengths(fit.over_allowable)},
+            {"over_sidewall", lengths(fit.over_sidewall)},
+            {"shorter", fit.shorter},
+            {"longer", fit.longer},
+            {"verdict", english_text(fit.verdict)}};
+}
+
 void print_json(const PullRequest& request, const PullResults& results, std::ostream& out,
                 const LogFit* fit) {
     const ShownColumns columns = shown_columns(request, results);
@@ -910,24 +934,7 @@ void print_json(const PullRequest& request, const PullResults& results, std::ost
                          {"tension", unit_symbol(Quantity::Tension, request.units)}};
     }
     if (fit) {
-        const auto lengths = [&](const std::vector<double>& feet) {
-            JsonDocument::Json list = JsonDocument::Json::array();
-            for (const double length : feet) {
-                list.push_back(document.exact(shown_value(length, Quantity::Length, request.units)));
-            }
-            return list;
-        };
-        json["log"] = {
-            {"fitted_friction", document.exact(fit->friction)},
-            {"largest_difference", tension(fit->largest_difference)},
-            {"typical_difference", tension(fit->typical_difference)},
-            {"measured_max", tension(fit->measured_max)},
-            {"predicted_max", tension(fit->predicted_max)},
-            {"over_allowable", lengths(fit->over_allowable)},
-            {"over_sidewall", lengths(fit->over_sidewall)},
-            {"shorter", fit->shorter},
-            {"longer", fit->longer},
-            {"verdict", english_text(fit->verdict)}};
+        json["log"] = log_json(document, *fit, request.units);
     }
     document.write(json, out);
 }

@@ -325,7 +325,7 @@ double least_squares_friction(const std::function<double(double)>& squares) {
         }
     }
     double lo = std::max(0.0, best - kStep);
-    double hi = best + kStep;
+    double hi = std::min(2.0, best + kStep); // within the range looked over
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = hi - ratio * (hi - lo);
     double b = lo + ratio * (hi - lo);

@@ -61,6 +61,14 @@ public:
 JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(registry) {
     setObjectName(QStringLiteral("JobWindow"));
     jobFile = named(new QLabel(this), "jobFile");
+    buildSchedule();
+    buildControls();
+    layOut();
+    resize(1180, 600);
+    showJob();
+}
+
+void JobWindow::buildSchedule() {
     jobSchedule = named(new QTableWidget(this), "jobSchedule");
     jobSchedule->setColumnCount(13);
     jobSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -77,7 +85,9 @@ JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
     connect(jobSchedule, &QTableWidget::cellDoubleClicked, this, &JobWindow::openPull_Click);
     // Enter on the schedule opens the pull of its row, as a double click does.
     new KeysAct(jobSchedule, {Qt::Key_Return, Qt::Key_Enter}, [this] { openPull_Click(); });
+}
 
+void JobWindow::buildControls() {
     jobFrom = named(new QComboBox(this), "jobFrom");
     jobTo = named(new QComboBox(this), "jobTo");
     for (QComboBox* box : {jobFrom, jobTo}) {
@@ -107,7 +117,9 @@ JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
     connect(jobRemovePull, &QPushButton::clicked, this, &JobWindow::removePull_Click);
     connect(jobSave, &QPushButton::clicked, this, &JobWindow::saveJob_Click);
     connect(jobSaveAs, &QPushButton::clicked, this, &JobWindow::saveJobAs_Click);
+}
 
+void JobWindow::layOut() {
     auto* pulls = new QHBoxLayout;
     auto* from_label = new QLabel(tr("&From:"), this);
     from_label->setBuddy(jobFrom);
@@ -142,8 +154,6 @@ JobWindow::JobWindow(WindowRegistry& registry) : RegisteredWindow<QWidget>(regis
     layout->addLayout(pulls);
     layout->addLayout(lower, 2);
     layout->addLayout(files);
-    resize(1180, 600);
-    showJob();
 }
 
 void JobWindow::changed() {

@@ -55,6 +55,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildSchedule();
+    void buildControls();
+    void layOut();
     bool mayDropJob();
     // The pull of the schedule's current row, by its place in the job (a beep without one).
     std::optional<int> chosenPull();

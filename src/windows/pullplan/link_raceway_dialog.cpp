@@ -51,26 +51,7 @@ LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const 
                          "linkFriction");
     linkFriction->setPlaceholderText(tr("the plan's"));
     linkEntry = named(new QComboBox(this), "linkEntry");
-    linkEntry->addItem(tr("None"));
-    const std::string code = language.toStdString();
-    int chosen = 0;
-    for (const FrictionEntry& entry : library_.entries()) {
-        // The user's entry of a name stands for the shipped one of the same name.
-        if (library_.find(entry.name) != &entry) {
-            continue;
-        }
-        entries_.push_back(&entry);
-        linkEntry->addItem(spoken(entry_words(entry, code), locale_));
-        if (entry.name == current.name) {
-            chosen = linkEntry->count() - 1;
-        }
-    }
-    if (chosen == 0 && !current.name.empty()) {
-        // An entry this library lacks (a report from elsewhere) is kept by its name.
-        linkEntry->addItem(QString::fromStdString(current.name));
-        chosen = linkEntry->count() - 1;
-    }
-    linkEntry->setCurrentIndex(chosen);
+    offerEntries(current.name, language.toStdString());
     linkRacewayKind = named(new QComboBox(this), "linkRacewayKind");
     linkRacewayKind->addItems({tr("As the link before"), tr("Conduit of inside diameter"),
                                tr("Cable tray on rollers")});
@@ -126,6 +107,28 @@ LinkRacewayDialog::LinkRacewayDialog(QWidget* parent, Platform& platform, const 
             &LinkRacewayDialog::sizeChosen);
     showDiameterRow();
     linkFriction->setFocus();
+}
+
+void LinkRacewayDialog::offerEntries(const std::string& chosen_name, const std::string& code) {
+    linkEntry->addItem(tr("None"));
+    int chosen = 0;
+    for (const FrictionEntry& entry : library_.entries()) {
+        // The user's entry of a name stands for the shipped one of the same name.
+        if (library_.find(entry.name) != &entry) {
+            continue;
+        }
+        entries_.push_back(&entry);
+        linkEntry->addItem(spoken(entry_words(entry, code), locale_));
+        if (entry.name == chosen_name) {
+            chosen = linkEntry->count() - 1;
+        }
+    }
+    if (chosen == 0 && !chosen_name.empty()) {
+        // An entry this library lacks (a report from elsewhere) is kept by its name.
+        linkEntry->addItem(QString::fromStdString(chosen_name));
+        chosen = linkEntry->count() - 1;
+    }
+    linkEntry->setCurrentIndex(chosen);
 }
 
 const FrictionEntry* LinkRacewayDialog::chosenEntry() const {

@@ -39,6 +39,8 @@ public:
     void accept() override;
 
 private:
+    // The library's entries in the entry list, the link's own chosen.
+    void offerEntries(const std::string& chosen_name, const std::string& code);
     void entryChosen(int index);
     void frictionTyped();
     void showDiameterRow();
