@@ -108,6 +108,9 @@ TEST(ReportFigures, TheChecksConduitAndLimitsComeBackWhole) {
     CheckReport german = *contents.check;
     german.cable_kind = "9,5";
     EXPECT_EQ(check_in_file_form(german, kGerman).cable_kind, "9.5");
+    german.cable_kind = "mc-smooth"; // a kind's word is no figure: either way as it is
+    EXPECT_EQ(check_in_box_form(check_in_file_form(german, kGerman), kGerman).cable_kind,
+              "mc-smooth");
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include <memory>
+#include <sstream>
 
 namespace tensora::test {
 
@@ -681,6 +682,31 @@ private slots:
         QTest::keyClick(dialog, Qt::Key_Return);
         QCOMPARE(window_->plan().raceway(2).id, std::string("4.026"));
         QCOMPARE(column("frictionList").value(2), QStringLiteral("ID 4.026 in"));
+    }
+
+    // Typed in German, a link's coefficient and diameter reach the report in its one form, and
+    // an English planner shows the same figures from it.
+    void aLinksRacewayTypedInGermanReadsTheSameInEnglish() {
+        fixture_.platform().locale = {",", "."};
+        fixture_.restartRegistry();
+        window_ = &fixture_.registry().show<PullCalculator>();
+        window_->editPlan([](PullPlanLinks& plan) {
+            plan.append("Straight", "100,5", "0");
+            plan.setRaceway(0, {"0,15", "pvc-wet", "4,026", false, true});
+        });
+        window_->pullcalc();
+        const double german = window_->results().forward_tension[0];
+        const std::string text = report_text({"p", window_->report(), {}});
+        QVERIFY(text.find(" f=0.15 raceway=pvc-wet id=4.026 pull-point") != std::string::npos);
+        fixture_.platform().locale = {".", ","};
+        fixture_.restartRegistry();
+        window_ = &fixture_.registry().show<PullCalculator>();
+        std::istringstream in(text);
+        window_->applyReport(report_settings(read_report(in)));
+        QCOMPARE(window_->plan().raceway(0).friction, std::string("0.15"));
+        QCOMPARE(window_->plan().raceway(0).id, std::string("4.026"));
+        QCOMPARE(window_->results().forward_tension[0], german);
+        QCOMPARE(report_text({"p", window_->report(), {}}), text); // the same bytes
     }
 
     void aCoefficientThatIsNoNumberKeepsTheDialogOpenAndThePlanAsItWas() {
