@@ -62,6 +62,10 @@ TEST(TensionLog, ALogOfThePlansOwnTensionsFitsItsCoefficientAndNoiseStaysClose) 
         log.points[i].tension *= i % 2 ? 1.02 : 0.98;
     }
     EXPECT_NEAR(fit_tension_log(links, settings, log, true, 0).friction, 0.35, 0.01);
+    // Half way through a bend the tension has grown by half its angle's factor.
+    calculate_pull(links, "", weighing(144), results);
+    EXPECT_NEAR(predicted_tension(links, results, true, 181.5, 0),
+                results.forward_tension[2] * std::exp(0.5 * 45 / 57.3), 1e-9);
     // In reverse the route is met from its other end.
     calculate_pull(links, "", weighing(144), results);
     EXPECT_EQ(predicted_tension(links, results, false, 328, 0), results.reverse_tension.front());
@@ -79,6 +83,15 @@ TEST(TensionLog, HeadersUnitsAndSeparatorsAreReadAndABadLineIsNamed) {
     ASSERT_EQ(timed.points.size(), 2u);
     EXPECT_EQ(timed.points[1].length, 10); // 30 s at 20 ft/min
     EXPECT_FALSE(read_tension_log("time_s,force_N\n0,100\n", {}).error.empty()); // no speed
+    // Minutes, and a length column wins over a time column beside it.
+    EXPECT_EQ(read_tension_log("time_min,force_N\n1.5,100\n", {std::nullopt, LogLength::Feet, 20.0})
+                  .points.at(0)
+                  .length,
+              30);
+    EXPECT_EQ(read_tension_log("time_s,length_m,tension_kN\n60,12,1\n", {})
+                  .points.at(0)
+                  .length,
+              12 / 0.3048);
     const TensionLog tabbed = read_tension_log("length_ft\ttension_lbf\n5\t20\n", {});
     EXPECT_EQ(tabbed.points.at(0).tension, 20);
     // Without a header the units must be chosen.

@@ -58,6 +58,10 @@ TEST(Job, TheCableToOrderIsThePulledLengthsAndTheSlackOrTheMargin) {
     EXPECT_NEAR(slack.total * 0.3048, 331, 1e-9);
     job.margin = 5;
     EXPECT_NEAR(cable_order(job).total * 0.3048, 341.25, 1e-9);
+    // A structure the cable passes through counts its slack once, not once a pull.
+    job.margin.reset();
+    job.structures[1].slack = 1 / 0.3048;
+    EXPECT_NEAR(cable_order(job).total * 0.3048, 332, 1e-9);
 }
 
 TEST(Job, AJobSavedAndReadBackIsTheSameJobAndSchedule) {
@@ -88,6 +92,9 @@ TEST(Job, AFileThatIsNoJobOrIsDamagedIsRefusedWithTheReason) {
     const JobFile damaged = read_job(text);
     EXPECT_EQ(english_text(damaged.error), "it is damaged at item 7"); // the third pull
     EXPECT_TRUE(damaged.job.pulls.empty());
+    std::string negative = job_text(three_pulls());
+    negative.replace(negative.find("\"slack\": 0"), 11, "\"slack\": -1");
+    EXPECT_EQ(english_text(read_job(negative).error), "it is damaged at item 2");
     std::string later = job_text(three_pulls());
     later.replace(later.find("\"version\": 1"), 12, "\"version\": 2");
     EXPECT_EQ(english_text(read_job(later).error),
