@@ -97,6 +97,9 @@ TEST(FrictionLibrary, OnlyTheUsersOwnEntriesChangeAndNamesStayOneWordEach) {
     EXPECT_TRUE(library.add(entry("site c", 0.2)));      // a blank
     EXPECT_TRUE(library.add(entry("site-c", 2.5)));      // beyond any coefficient
     EXPECT_FALSE(library.add(entry("prüfung-2", 0)));   // letters beyond ASCII are letters
+    EXPECT_TRUE(is_entry_name(std::string(40, 'a')));    // at most 40 bytes
+    EXPECT_FALSE(is_entry_name(std::string(41, 'a')));
+    EXPECT_FALSE(library.add(entry("site-d", 2)));        // 2 the highest coefficient
     EXPECT_TRUE(library.replace("pvc-wet", entry("pvc-wet", 0.1)));
     EXPECT_TRUE(library.remove("pvc-wet"));
     EXPECT_TRUE(library.replace("site-b", entry("prüfung-2", 0.3))); // renamed onto another
@@ -104,7 +107,7 @@ TEST(FrictionLibrary, OnlyTheUsersOwnEntriesChangeAndNamesStayOneWordEach) {
     EXPECT_EQ(library.find("site-b"), nullptr);
     EXPECT_EQ(library.find("site-b2")->coefficient, 0.31);
     EXPECT_FALSE(library.remove("site-b2"));
-    EXPECT_EQ(library.own().size(), 1u);
+    EXPECT_EQ(library.own().size(), 2u);
 }
 
 TEST(FrictionLibrary, ASearchFindsEveryWordInTheNameOrTheTextsOfTheLanguage) {
